@@ -1,0 +1,1 @@
+// Placeholder for a folder that holds no sources yet.

@@ -1,0 +1,28 @@
+#pragma once
+// Windows-1250 <-> UTF-8. Text lives in memory as UTF-8; files the program defines as
+// Windows-1250 are converted here, at the file boundary.
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Every byte maps to one code point; the five bytes Windows-1250 leaves unassigned
+// (0x81, 0x83, 0x88, 0x90, 0x98) map to U+0081 and so on, so every byte survives a round trip.
+std::string cp1250ToUtf8(std::string_view bytes);
+
+// A character Windows-1250 lacks, and a byte that is not valid UTF-8, becomes "?".
+std::string utf8ToCp1250(std::string_view utf8);
+
+// The Windows-1250 byte of one code point, or -1 when the code page lacks it.
+int cp1250ByteOf(char32_t codePoint);
+// The code point of one Windows-1250 byte.
+char32_t cp1250CodePoint(unsigned char byte);
+
+// Lines of a text: CR LF, LF and a lone CR all end a line; a last line without an end counts,
+// an empty text has no lines.
+std::vector<std::string> splitLines(std::string_view text);
+
+// A whole Windows-1250 text file as UTF-8 lines. Raises EInOutError when it cannot be read.
+std::vector<std::string> readCp1250Lines(const std::string& path);
+// Writes UTF-8 lines as Windows-1250, each followed by CR LF, through a temporary file that is
+// renamed over the old one. Raises EInOutError.
+void writeCp1250Lines(const std::string& path, const std::vector<std::string>& lines);

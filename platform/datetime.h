@@ -1,0 +1,27 @@
+#pragma once
+// The class library's date-time value: days since 30 December 1899 plus the fraction of the day.
+// "Today" and "now" come from an injectable clock so tests can fix them.
+#include <functional>
+#include <string>
+
+using TDateTime = double;
+
+bool isLeapYear(int year);
+int daysInMonth(int year, int month);
+// Years 1..9999; an impossible day raises EConvertError.
+TDateTime encodeDate(int year, int month, int day);
+bool tryEncodeDate(int year, int month, int day, TDateTime& result);
+void decodeDate(TDateTime value, int& year, int& month, int& day);
+TDateTime encodeTime(int hour, int minute, int second, int millisecond = 0);
+void decodeTime(TDateTime value, int& hour, int& minute, int& second, int& millisecond);
+// 1 for Sunday to 7 for Saturday.
+int dayOfWeek(TDateTime value);
+
+// The local clock, or the one a test installs (an empty function restores the real clock).
+TDateTime now();
+TDateTime today();
+void setClock(std::function<TDateTime()> clock);
+
+// Czech regional formats, whatever the machine's locale: d.M.yyyy and H:mm:ss.
+std::string dateToStr(TDateTime value);
+std::string timeToStr(TDateTime value);
