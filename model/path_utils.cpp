@@ -1,6 +1,7 @@
 #include "model/path_utils.h"
 
 #include "platform/collation.h"
+#include "platform/files.h"
 #include "platform/text.h"
 
 #include <vector>
@@ -221,4 +222,11 @@ bool lessByNumberOrText(std::string_view first, std::string_view second)
     if (firstDigit && secondDigit)
         return leadingNumber(first) < leadingNumber(second);
     return compareCollated(first, second) < 0;
+}
+
+bool deleteFolderTree(const std::string& folder, const std::string& within)
+{
+    if (!isStrictlyBelow(folder, within))
+        return false;
+    return ::deleteFolderTree(folder);
 }
