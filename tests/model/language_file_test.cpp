@@ -4,10 +4,11 @@
 #include "platform/exceptions.h"
 #include "platform/fileio.h"
 
+#include "temp_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
@@ -15,23 +16,16 @@ using Lines = std::vector<std::string>;
 namespace {
 
 struct Language : ::testing::Test {
-    fs::path root;
-    std::string program;
+    TempFolder root;
+    std::string program = root.path();
     std::vector<std::string> messages;
 
     void SetUp() override
     {
         setCollationLocale("cs");
-        root = fs::temp_directory_path() / ("kv_lang_" + std::to_string(::getpid()));
-        fs::remove_all(root);
-        fs::create_directories(root / "data" / "lang");
-        program = root.string() + "/";
+        fs::create_directories(program + "data/lang");
     }
-    void TearDown() override
-    {
-        fs::remove_all(root);
-        setCollationLocale("");
-    }
+    void TearDown() override { setCollationLocale(""); }
     std::string langPath() const { return languageFolder(program) + "cestina.lan"; }
     std::string logPath() const { return missingKeyLogPath(program); }
     void writeLang(const Lines& lines) const { writeCp1250Lines(langPath(), lines); }

@@ -2,25 +2,19 @@
 #include "platform/fileio.h"
 #include "platform/inifile.h"
 
+#include "temp_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
 
 struct IniFile : ::testing::Test {
-    fs::path dir;
-    void SetUp() override
-    {
-        dir = fs::temp_directory_path() / ("kv_ini_" + std::to_string(::getpid()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-    std::string file(const std::string& name) const { return (dir / name).string(); }
+    TempFolder dir;
+    std::string file(const std::string& name) const { return dir / name; }
 };
 
 TMemIniFile fromLines(const std::vector<std::string>& lines)

@@ -2,10 +2,11 @@
 #include "platform/exceptions.h"
 #include "shell/settings.h"
 
+#include "temp_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
@@ -13,16 +14,8 @@ using Lines = std::vector<std::string>;
 namespace {
 
 struct Settings : ::testing::Test {
-    fs::path root;
-    std::string program;
-    void SetUp() override
-    {
-        root = fs::temp_directory_path() / ("kv_settings_" + std::to_string(::getpid()));
-        fs::remove_all(root);
-        fs::create_directories(root);
-        program = root.string() + "/";
-    }
-    void TearDown() override { fs::remove_all(root); }
+    TempFolder root;
+    std::string program = root.path();
     std::string iniPath() const { return program + "kinvelor.ini"; }
 };
 
