@@ -90,15 +90,18 @@ void TBitmap::StretchDraw(int left, int top, int right, int bottom, const TBitma
     }
 }
 
-void TBitmap::LoadFromFile(const std::string& path)
+std::string readPictureFile(const std::string& path)
 {
-    std::string bytes;
     try {
-        bytes = readFileBytes(path);
+        return readFileBytes(path);
     } catch (const EInOutError& e) {
         throw EInvalidGraphic(e.Message());
     }
-    *this = decodeBmp(bytes);
+}
+
+void TBitmap::LoadFromFile(const std::string& path)
+{
+    *this = decodeBmp(readPictureFile(path));
 }
 
 void TBitmap::SaveToFile(const std::string& path) const

@@ -19,6 +19,10 @@ struct Rgba {
 constexpr int kMaxPictureSide = 65535;
 constexpr int64_t kMaxPicturePixels = 64LL * 1024 * 1024;
 
+// The bytes of a picture file. A picture that cannot be read is a graphics error like a
+// damaged one, so a missing file raises EInvalidGraphic too.
+std::string readPictureFile(const std::string& path);
+
 // How a bitmap is written as a BMP file.
 enum class TPixelFormat { pf24bit, pf32bit };
 

@@ -206,13 +206,7 @@ std::string encodeJpeg(const TBitmap& bitmap, int quality)
 
 void TJPEGImage::LoadFromFile(const std::string& path)
 {
-    std::string bytes;
-    try {
-        bytes = readFileBytes(path);
-    } catch (const EInOutError& e) {
-        throw EInvalidGraphic(e.Message());
-    }
-    LoadFromBytes(bytes);
+    LoadFromBytes(readPictureFile(path));
 }
 
 void TJPEGImage::LoadFromBytes(std::string_view bytes)

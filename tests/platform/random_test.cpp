@@ -31,10 +31,3 @@ TEST(Random, DrawsStayInRange)
     const int big = Random(2147483647);
     EXPECT_GE(big, 0);
 }
-
-TEST(Random, RandomizeSeedsFromTheClock)
-{
-    SetRandSeed(0);
-    Randomize();
-    EXPECT_NE(RandSeed(), 0u);
-}
