@@ -1,0 +1,77 @@
+#include "platform/collation.h"
+
+#include <unicode/coll.h>
+#include <unicode/locid.h>
+#include <unicode/unistr.h>
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+// The language part of the user's locale, Czech when it names none or only "C"/"POSIX".
+std::string userLocaleName()
+{
+    for (const char* var : {"LC_ALL", "LC_COLLATE", "LANG"}) {
+        const char* v = std::getenv(var);
+        if (v && *v) {
+            std::string name(v);
+            name = name.substr(0, name.find_first_of(".@"));
+            if (name == "C" || name == "POSIX")
+                break;
+            return name;
+        }
+    }
+    return "cs";
+}
+
+struct CollatorHolder {
+    std::unique_ptr<icu::Collator> collator;
+    std::string localeName;
+
+    void make(const std::string& name)
+    {
+        UErrorCode status = U_ZERO_ERROR;
+        localeName = name.empty() ? userLocaleName() : name;
+        collator.reset(icu::Collator::createInstance(icu::Locale(localeName.c_str()), status));
+        if (U_FAILURE(status) || !collator) {
+            status = U_ZERO_ERROR;
+            collator.reset(icu::Collator::createInstance(icu::Locale("cs"), status));
+        }
+        if (collator) {
+            // Secondary strength: accents count, letter case does not.
+            collator->setStrength(icu::Collator::SECONDARY);
+        }
+    }
+};
+
+CollatorHolder& holder()
+{
+    static CollatorHolder h = [] {
+        CollatorHolder c;
+        c.make("");
+        return c;
+    }();
+    return h;
+}
+
+} // namespace
+
+void setCollationLocale(const std::string& localeName)
+{
+    holder().make(localeName);
+}
+
+int compareCollated(std::string_view a, std::string_view b)
+{
+    auto& h = holder();
+    if (!h.collator)
+        return a.compare(b) < 0 ? -1 : (a == b ? 0 : 1);
+    UErrorCode status = U_ZERO_ERROR;
+    UCollationResult r = h.collator->compareUTF8(
+        icu::StringPiece(a.data(), static_cast<int32_t>(a.size())),
+        icu::StringPiece(b.data(), static_cast<int32_t>(b.size())), status);
+    if (U_FAILURE(status))
+        return a.compare(b) < 0 ? -1 : (a == b ? 0 : 1);
+    return r == UCOL_LESS ? -1 : (r == UCOL_EQUAL ? 0 : 1);
+}

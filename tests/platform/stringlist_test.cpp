@@ -1,0 +1,71 @@
+#include "platform/collation.h"
+#include "platform/exceptions.h"
+#include "platform/fileio.h"
+#include "platform/stringlist.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+struct CzechCollation : ::testing::Test {
+    void SetUp() override { setCollationLocale("cs"); }
+    void TearDown() override { setCollationLocale(""); }
+};
+
+} // namespace
+
+using Collation = CzechCollation;
+using StringList = CzechCollation;
+
+TEST_F(Collation, CzechLettersAndChAfterH)
+{
+    EXPECT_LT(compareCollated("hrad", "chata"), 0);
+    EXPECT_LT(compareCollated("cukr", "čaj"), 0);
+    EXPECT_LT(compareCollated("rys", "řeka"), 0);
+    EXPECT_LT(compareCollated("zub", "žába"), 0);
+    EXPECT_EQ(compareCollated("NOVÁK", "novák"), 0);
+    EXPECT_NE(compareCollated("Novak", "Novák"), 0);
+}
+
+TEST_F(StringList, SortKeepsDuplicatesAndFollowsCollation)
+{
+    TStringList l{"Šimek", "Adam", "chalupa", "Hora", "adam", "Čech"};
+    l.Sort();
+    EXPECT_EQ(l.lines(), (std::vector<std::string>{"Adam", "adam", "Čech", "Hora", "chalupa", "Šimek"}));
+}
+
+TEST_F(StringList, SortedAddAndCaseInsensitiveIndexOf)
+{
+    TStringList l;
+    l.setSorted(true);
+    l.Add("Žofie");
+    l.Add("Eva");
+    int at = l.Add("Marie");
+    EXPECT_EQ(at, 1);
+    EXPECT_EQ(l.IndexOf("EVA"), 0);
+    EXPECT_EQ(l.IndexOf("Evička"), -1);
+}
+
+TEST_F(StringList, BadIndexesRaiseInsteadOfCorrupting)
+{
+    TStringList l{"a"};
+    EXPECT_THROW(l[1], Exception);
+    EXPECT_THROW(l.Delete(-1), Exception);
+    EXPECT_THROW(l.Insert(3, "x"), Exception);
+    l.Insert(1, "b");
+    EXPECT_EQ(l.Count(), 2);
+}
+
+TEST_F(StringList, FileRoundTripInWindows1250)
+{
+    auto path = (std::filesystem::temp_directory_path() / "kv_stringlist.txt").string();
+    TStringList l{"Příliš", "", "žluťoučký"};
+    l.SaveToFile(path);
+    EXPECT_EQ(readFileBytes(path), "P\xF8\xEDli\x9A\r\n\r\n\x9Elu\x9Dou\xE8k\xFD\r\n");
+    TStringList back;
+    back.LoadFromFile(path);
+    EXPECT_EQ(back.lines(), l.lines());
+    std::filesystem::remove(path);
+}
