@@ -33,3 +33,41 @@ inline Datum randomBirth(std::mt19937& rng)
     };
     return Datum(part(1, 3, 25), part(1, 3, 25), part(1900, 1903, 20));
 }
+
+#include "model/svatba.h"
+#include "model/text_source.h"
+
+#include <map>
+
+// A partnership listed with both partners, as the editor and the loaders make them.
+inline Svatba* partnership(Clovek* a, Clovek* b, int type = 0)
+{
+    Svatba* s = new Svatba;
+    s->partner1 = a;
+    s->partner2 = b;
+    s->type = uint8_t(type);
+    if (a)
+        a->partnerships.append(new UkSvatba(s));
+    if (b && b != a)
+        b->partnerships.append(new UkSvatba(s));
+    return s;
+}
+
+// Answers every lookup with its default and remembers what was asked.
+class FakeTexts : public TextSource {
+public:
+    std::string langText(const std::string& section, const std::string& key,
+                         const std::string& defaultText) override
+    {
+        asked.push_back(section + "/" + key);
+        auto found = overrides.find(key);
+        return found == overrides.end() ? defaultText : found->second;
+    }
+    std::string readText(const std::string& section, const std::string& key,
+                         const std::string& defaultText) override
+    {
+        return langText(section, key, defaultText);
+    }
+    std::vector<std::string> asked;
+    std::map<std::string, std::string> overrides;
+};
