@@ -66,11 +66,3 @@ TEST(ProgramFolder, RelativeOrMissingXdgUsesHome)
     EnvVar xdg("XDG_DATA_HOME", nullptr);
     EXPECT_EQ(userDataFolder(), "/home/someone/.local/share/kinvelor/");
 }
-
-TEST(ProgramFolder, TestsCanFixIt)
-{
-    setProgramFolder("/tmp/fixed");
-    EXPECT_EQ(programFolder(), "/tmp/fixed/");
-    setProgramFolder("");
-    EXPECT_EQ(programFolder(), executableFolder());
-}
