@@ -1,6 +1,8 @@
 #include "model/media.h"
 
 #include "model/media_names.h"
+#include "model/path_utils.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -53,4 +55,14 @@ std::string Soubor::storedFileName() const
 std::string Soubor::storedPath() const
 {
     return attachedFileName(number, type);
+}
+
+PictureFileKind pictureFileKind(const std::string& path)
+{
+    const std::string ext = lowerCase(extensionOf(path));
+    if (ext == "bmp")
+        return PictureFileKind::Bitmap;
+    if (ext == "jpg" || ext == "jpeg")
+        return PictureFileKind::Jpeg;
+    return PictureFileKind::Other;
 }

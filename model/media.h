@@ -9,6 +9,11 @@
 
 #include <string>
 
+// How a picture file chosen by the user is read, by its extension in any letter case: "bmp" as
+// a bitmap, "jpg" and "jpeg" as JPEG; anything else is not taken.
+enum class PictureFileKind { Other, Bitmap, Jpeg };
+PictureFileKind pictureFileKind(const std::string& path);
+
 // What the three kinds of record share.
 class MediaRecord {
 public:
