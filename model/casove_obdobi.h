@@ -1,0 +1,23 @@
+#pragma once
+// One residence, education or occupation entry: a text and a period from one text to another.
+#include "model/prvky.h"
+
+#include <string>
+
+class CasoveObdobi : public Prvek {
+public:
+    explicit CasoveObdobi(std::string text) : text(std::move(text)) {}
+    // Copies the texts, not the list links.
+    CasoveObdobi(const CasoveObdobi& other)
+        : Prvek(), text(other.text), from(other.from), to(other.to)
+    {
+    }
+
+    // "text (from-to)"; the text alone when from is empty.
+    std::string displayText() const;
+    bool differsFrom(const CasoveObdobi& other) const;
+
+    std::string text;
+    std::string from;
+    std::string to;
+};

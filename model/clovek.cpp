@@ -1,0 +1,63 @@
+#include "model/clovek.h"
+
+#include "model/text_source.h"
+#include "model/uk_clovek.h"
+#include "platform/numbers.h"
+#include "platform/text.h"
+
+Clovek::Clovek() : created(now()) {}
+
+Clovek::~Clovek()
+{
+    while (firstReferrer_)
+        firstReferrer_->detach();
+}
+
+std::string Clovek::displayName(bool useBirthSurname, bool showBirthYear,
+                                bool showIdentifier) const
+{
+    std::string s = (useBirthSurname && sex == 0) || surname.empty() ? birthSurname : surname;
+    s += " ";
+    s += firstName;
+    if (showBirthYear)
+        s += ", " + birth.year;
+    if (showIdentifier)
+        s += " (" + identifier + ")";
+    return s;
+}
+
+std::string Clovek::fullName(bool useBirthSurname, bool unknownIfBlank) const
+{
+    std::string s;
+    if (useBirthSurname && sex == 0)
+        s = firstName + " " + birthSurname;
+    else if (surname.empty())
+        s = firstName + " " + birthSurname;
+    else
+        s = firstName + " " + surname;
+    if (!titlesBefore.empty())
+        s = titlesBefore + " " + s;
+    if (!titlesAfter.empty())
+        s += ", " + titlesAfter;
+    if (unknownIfBlank && trim(s).empty())
+        return "neznámé jméno (" + intToStr(number) + ")";
+    return s;
+}
+
+std::string Clovek::gedcomName() const
+{
+    const std::string* name;
+    if (sex == 1)
+        name = surname.empty() ? &birthSurname : &surname;
+    else
+        name = birthSurname.empty() ? &surname : &birthSurname;
+    std::string part = "/" + *name + "/";
+    return firstName.empty() ? part : firstName + " " + part;
+}
+
+std::string Clovek::sexText(TextSource& texts, int sex)
+{
+    if (sex == 1)
+        return texts.langText("vyplneniFormulare", "muz", "muž");
+    return texts.langText("vyplneniFormulare", "zena", "žena");
+}

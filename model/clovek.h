@@ -1,0 +1,150 @@
+#pragma once
+// One person of a family tree. The tree owns every person through its person chain; a person
+// owns its lists and their elements, never the persons, partnerships or media records those
+// elements refer to.
+#include "model/datum.h"
+#include "model/prvky.h"
+#include "platform/datetime.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class Svatba;
+class TextSource;
+class DisplaySettings;
+class UkClovek;
+
+class Clovek {
+public:
+    // A living man numbered -1, every text empty, unknown dates, no parents, empty lists,
+    // created now.
+    Clovek();
+    Clovek(const Clovek&) = delete;
+    Clovek& operator=(const Clovek&) = delete;
+    // Deletes the lists with their elements. Does not unlink the person from its relatives or
+    // the chain (`Rod::removePerson` does that first); elements elsewhere that still refer to
+    // the person are let go of it.
+    ~Clovek();
+
+    // --- texts ---
+    // Surname (the birth surname for a woman when asked, or when the surname is empty), a blank
+    // and the first name; then ", " and the birth year; then " (" identifier ")".
+    std::string displayName(bool useBirthSurname, bool showBirthYear, bool showIdentifier) const;
+    // Titles, first name and surname in natural order; "neznámé jméno (number)" for a person
+    // with no name when asked.
+    std::string fullName(bool useBirthSurname, bool unknownIfBlank) const;
+    // The value of a GEDCOM NAME line: first name and "/surname/".
+    std::string gedcomName() const;
+    // "muž" or "žena" from the language file.
+    static std::string sexText(TextSource& texts, int sex);
+
+    // --- children and siblings (kept sorted by birth) ---
+    UkClovek* childEntry(const Clovek* child) const;
+    bool hasChild(const Clovek* person) const;
+    void removeChild(const Clovek* child);
+    bool hasSibling(const Clovek* person) const;
+    UkClovek* siblingEntry(const Clovek* person) const;
+    // After `person` became a child of this person: every other child lists it as a sibling.
+    void addSiblingToChildren(Clovek* person);
+    // Every other child of `parent` and this person become each other's siblings.
+    void addSiblingsFromParent(Clovek* parent);
+    // Drops the siblings that share neither a (non-null) father nor a mother with this person.
+    void pruneSiblings();
+
+    // --- partnerships ---
+    bool hasPartnership(const Svatba* partnership) const;
+    // Some partnership has a partner other than this person.
+    bool hasPartner() const;
+    // Position in the partnership list, -1 when not there.
+    int partnershipIndex(const Svatba* partnership) const;
+    // Deletes the entry (the record stays); nothing when the record is not listed.
+    void removePartnership(const Svatba* partnership);
+    // The other partner's display name for each partnership, in list order ("" where a record has
+    // no other partner).
+    void fillPartnerNames(std::vector<std::string>& names, const DisplaySettings& settings) const;
+    // Removes and frees every partnership that has no partner other than this person.
+    void dropPartnershipsWithoutPartner();
+    // The first entry whose record has `person` as partner 2 and is not in that person's list.
+    class UkSvatba* unsharedPartnershipWith(const Clovek* person) const;
+    // Partnership dates read from the older format ("X" for a missing part) to types and "?".
+    void convertOldPartnershipDates();
+
+    // --- life periods ---
+    void fillPeriodTexts(const Prvky& periods, std::vector<std::string>& lines) const;
+
+    // --- derived values ---
+    // Whether `sought` is an ancestor of this person. Uses the marks as visited flags: the caller
+    // clears them first (`Rod::clearMarks`). Works on trees that hold a cycle.
+    bool isAncestor(const Clovek* sought);
+    // Generations above this person: 0 without parents. A parent link that closes a cycle counts
+    // as no parent; deep lines of ancestry do not exhaust the stack.
+    int generations() const;
+    // Age in days from birth to death (today while alive); -1 with an unknown year.
+    int64_t ageInDays() const;
+    Svatba* firstWedding() const;
+    Clovek* firstChild() const;
+
+    // --- marks ---
+    // Marks every unmarked ancestor (descendant), following on from each newly marked one.
+    void markAncestors();
+    void markDescendants();
+
+    // The first list element that refers to this person (see `UkClovek::nextReferrer`).
+    UkClovek* firstReferrer() const { return firstReferrer_; }
+
+    // --- fields ---
+    Clovek* chainPrev = nullptr;
+    Clovek* chainNext = nullptr;
+    uint8_t mark = 0;
+    uint8_t passMark = 0;
+    uint8_t lock = 0;
+    std::string importId;
+    std::string identifier;
+    int32_t percentFilled = 0;
+    int32_t number = -1;
+    std::string firstName;
+    std::string surname;
+    std::string birthSurname;
+    uint8_t sex = 1; // 1 man, 0 woman
+    uint8_t hasPortrait = 0;
+    std::string titlesBefore;
+    std::string titlesAfter;
+    Datum birth;
+    std::string birthPlace;
+    Datum death;
+    std::string deathPlace;
+    std::string burial;
+    std::string deathCause;
+    uint8_t alive = 1;
+    Clovek* father = nullptr;
+    Clovek* mother = nullptr;
+    Prvky children;     // UkClovek
+    Prvky siblings;     // UkClovek
+    Prvky partnerships; // UkSvatba
+    Prvky residences;   // CasoveObdobi
+    Prvky occupations;  // CasoveObdobi
+    Prvky educations;   // CasoveObdobi
+    std::string religion;
+    std::string baptism;
+    std::string godparent1, godparent2;
+    std::string nationality;
+    std::string citizenship;
+    std::string email1, email2;
+    std::string phone1, phone2;
+    std::string web1, web2;
+    TDateTime created;
+    std::string user1, user2, user3, user4, user5;
+    Prvky photos;    // UkFotka
+    Prvky documents; // UkDokument
+    Prvky files;     // UkSoubor
+    std::vector<std::string> furtherTexts;
+    std::vector<std::string> registerNotes;
+
+private:
+    friend class UkClovek;
+    friend class Rod;
+    UkClovek* firstReferrer_ = nullptr;
+    // Scratch stamp of the tree's list rebuilds: "already listed" without a set per person.
+    uint64_t seenStamp_ = 0;
+};

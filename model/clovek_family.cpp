@@ -1,0 +1,214 @@
+// The person's side of family links: children, siblings and partnership entries.
+#include "model/casove_obdobi.h"
+#include "model/clovek.h"
+#include "model/svatba.h"
+#include "model/uk_clovek.h"
+
+#include <unordered_set>
+
+namespace {
+
+UkClovek* entryFor(const Prvky& list, const Clovek* person)
+{
+    for (UkClovek* e : list.items<UkClovek>())
+        if (e->person() == person)
+            return e;
+    return nullptr;
+}
+
+std::unordered_set<const Clovek*> personsIn(const Prvky& list)
+{
+    std::unordered_set<const Clovek*> set;
+    set.reserve(list.count());
+    for (UkClovek* e : list.items<UkClovek>())
+        set.insert(e->person());
+    return set;
+}
+
+bool oldMissing(const std::string& part)
+{
+    return part == "X" || part == "x";
+}
+
+} // namespace
+
+UkClovek* Clovek::childEntry(const Clovek* child) const
+{
+    return entryFor(children, child);
+}
+
+bool Clovek::hasChild(const Clovek* person) const
+{
+    return entryFor(children, person) != nullptr;
+}
+
+void Clovek::removeChild(const Clovek* child)
+{
+    children.remove(entryFor(children, child));
+}
+
+bool Clovek::hasSibling(const Clovek* person) const
+{
+    return entryFor(siblings, person) != nullptr;
+}
+
+UkClovek* Clovek::siblingEntry(const Clovek* person) const
+{
+    return entryFor(siblings, person);
+}
+
+void Clovek::addSiblingToChildren(Clovek* person)
+{
+    for (UkClovek* e : children.items<UkClovek>()) {
+        Clovek* child = e->person();
+        if (!child || child == person)
+            continue;
+        if (!child->hasSibling(person))
+            child->siblings.append(new UkClovek(person));
+        child->siblings.sort();
+    }
+}
+
+void Clovek::addSiblingsFromParent(Clovek* parent)
+{
+    if (!parent)
+        return;
+    std::unordered_set<const Clovek*> listed = personsIn(siblings);
+    for (UkClovek* e : parent->children.items<UkClovek>()) {
+        Clovek* child = e->person();
+        if (!child || child == this || listed.count(child))
+            continue;
+        siblings.append(new UkClovek(child));
+        listed.insert(child);
+        child->siblings.append(new UkClovek(this));
+    }
+    siblings.sort();
+}
+
+void Clovek::pruneSiblings()
+{
+    Prvek* e = siblings.first();
+    while (e) {
+        Prvek* next = e->next;
+        Clovek* s = static_cast<UkClovek*>(e)->person();
+        bool shares = s && ((father && s->father == father) || (mother && s->mother == mother));
+        if (!shares) {
+            if (s)
+                s->siblings.remove(s->siblingEntry(this));
+            siblings.remove(e);
+        }
+        e = next;
+    }
+}
+
+bool Clovek::hasPartnership(const Svatba* partnership) const
+{
+    return partnershipIndex(partnership) >= 0;
+}
+
+bool Clovek::hasPartner() const
+{
+    for (UkSvatba* e : partnerships.items<UkSvatba>()) {
+        const Svatba* s = e->partnership;
+        if (!s)
+            continue;
+        const Clovek* other = s->otherPartner(this);
+        if (other && other != this)
+            return true;
+    }
+    return false;
+}
+
+int Clovek::partnershipIndex(const Svatba* partnership) const
+{
+    int i = 0;
+    for (UkSvatba* e : partnerships.items<UkSvatba>()) {
+        if (e->partnership == partnership)
+            return i;
+        ++i;
+    }
+    return -1;
+}
+
+void Clovek::removePartnership(const Svatba* partnership)
+{
+    for (UkSvatba* e : partnerships.items<UkSvatba>())
+        if (e->partnership == partnership) {
+            partnerships.remove(e);
+            return;
+        }
+}
+
+void Clovek::fillPartnerNames(std::vector<std::string>& names,
+                              const DisplaySettings& settings) const
+{
+    names.clear();
+    for (UkSvatba* e : partnerships.items<UkSvatba>())
+        names.push_back(e->partnership ? e->partnership->otherPartnerName(this, settings) : "");
+}
+
+void Clovek::dropPartnershipsWithoutPartner()
+{
+    for (;;) {
+        UkSvatba* found = nullptr;
+        for (UkSvatba* e : partnerships.items<UkSvatba>()) {
+            const Svatba* s = e->partnership;
+            const Clovek* other = s ? s->otherPartner(this) : nullptr;
+            if (!other || other == this) {
+                found = e;
+                break;
+            }
+        }
+        if (!found)
+            return;
+        Svatba* record = found->partnership;
+        // A record listed twice here would otherwise be freed while still listed.
+        Prvek* e = partnerships.first();
+        while (e) {
+            Prvek* next = e->next;
+            if (static_cast<UkSvatba*>(e)->partnership == record)
+                partnerships.remove(e);
+            e = next;
+        }
+        delete record;
+    }
+}
+
+UkSvatba* Clovek::unsharedPartnershipWith(const Clovek* person) const
+{
+    if (!person)
+        return nullptr;
+    for (UkSvatba* e : partnerships.items<UkSvatba>()) {
+        Svatba* s = e->partnership;
+        if (s && s->partner2 == person && !person->hasPartnership(s))
+            return e;
+    }
+    return nullptr;
+}
+
+void Clovek::convertOldPartnershipDates()
+{
+    for (UkSvatba* e : partnerships.items<UkSvatba>()) {
+        Svatba* s = e->partnership;
+        if (!s)
+            continue;
+        Datum& w = s->wedding;
+        Datum& d = s->divorce;
+        if (oldMissing(w.day) || oldMissing(w.month) || oldMissing(w.year))
+            s->type = 0;
+        else if (oldMissing(d.day) || oldMissing(d.month) || oldMissing(d.year))
+            s->type = 1;
+        else
+            s->type = 2;
+        for (std::string* part : {&w.day, &w.month, &w.year, &d.day, &d.month, &d.year})
+            if (oldMissing(*part))
+                *part = "?";
+    }
+}
+
+void Clovek::fillPeriodTexts(const Prvky& periods, std::vector<std::string>& lines) const
+{
+    lines.clear();
+    for (CasoveObdobi* e : periods.items<CasoveObdobi>())
+        lines.push_back(e->displayText());
+}

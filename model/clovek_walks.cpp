@@ -1,0 +1,146 @@
+// Walks over ancestors and descendants. None of them recurse, so a line of ancestry a hundred
+// thousand generations deep is walked like a short one, and a cycle ends the walk.
+#include "model/clovek.h"
+#include "model/generations.h"
+#include "model/svatba.h"
+#include "model/uk_clovek.h"
+#include "platform/datetime.h"
+#include "platform/numbers.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+constexpr int kInProgress = -1;
+}
+
+int GenerationCounter::of(const Clovek* start)
+{
+    if (!start)
+        return 0;
+    auto found = depth_.find(start);
+    if (found != depth_.end() && found->second >= 0)
+        return found->second;
+    std::vector<const Clovek*> stack{start};
+    depth_[start] = kInProgress;
+    while (!stack.empty()) {
+        const Clovek* p = stack.back();
+        const Clovek* next = nullptr;
+        for (const Clovek* parent : {p->father, p->mother})
+            if (parent && depth_.try_emplace(parent, kInProgress).second) {
+                next = parent;
+                break;
+            }
+        if (next) {
+            stack.push_back(next);
+            continue;
+        }
+        int d = 0;
+        for (const Clovek* parent : {p->father, p->mother})
+            if (parent) {
+                int pd = depth_[parent];
+                if (pd >= 0)
+                    d = std::max(d, pd + 1);
+            }
+        depth_[p] = d;
+        stack.pop_back();
+    }
+    return depth_[start];
+}
+
+int Clovek::generations() const
+{
+    GenerationCounter counter;
+    return counter.of(this);
+}
+
+// The marks are the visited flags; the order of the walk (father's line before mother's) is the
+// one a recursive walk takes, so the marks it leaves are the same.
+bool Clovek::isAncestor(const Clovek* sought)
+{
+    std::vector<Clovek*> stack{this};
+    while (!stack.empty()) {
+        Clovek* p = stack.back();
+        stack.pop_back();
+        if (sought && (sought == p->father || sought == p->mother))
+            return true;
+        if (p->mark)
+            continue;
+        p->mark = 1;
+        if (p->mother)
+            stack.push_back(p->mother);
+        if (p->father)
+            stack.push_back(p->father);
+    }
+    return false;
+}
+
+void Clovek::markAncestors()
+{
+    std::vector<Clovek*> stack{this};
+    while (!stack.empty()) {
+        Clovek* p = stack.back();
+        stack.pop_back();
+        for (Clovek* parent : {p->father, p->mother})
+            if (parent && !parent->mark) {
+                parent->mark = 1;
+                stack.push_back(parent);
+            }
+    }
+}
+
+void Clovek::markDescendants()
+{
+    std::vector<Clovek*> stack{this};
+    while (!stack.empty()) {
+        Clovek* p = stack.back();
+        stack.pop_back();
+        for (UkClovek* e : p->children.items<UkClovek>()) {
+            Clovek* child = e->person();
+            if (child && !child->mark) {
+                child->mark = 1;
+                stack.push_back(child);
+            }
+        }
+    }
+}
+
+int64_t Clovek::ageInDays() const
+{
+    Datum end = alive ? Datum(today()) : death;
+    if (Datum::isUnknown(birth.year) || Datum::isUnknown(end.year))
+        return -1;
+    int64_t days = (int64_t(strToInt(end.year)) - strToInt(birth.year)) * 365;
+    if (!Datum::isUnknown(birth.month) && !Datum::isUnknown(end.month)) {
+        days += (int64_t(strToInt(end.month)) - strToInt(birth.month)) * 30;
+        if (!Datum::isUnknown(birth.day) && !Datum::isUnknown(end.day))
+            days += int64_t(strToInt(end.day)) - strToInt(birth.day);
+    }
+    return days;
+}
+
+Svatba* Clovek::firstWedding() const
+{
+    Svatba* best = nullptr;
+    for (UkSvatba* e : partnerships.items<UkSvatba>()) {
+        Svatba* s = e->partnership;
+        if (!s || s->wedding.completeness() == 0)
+            continue;
+        if (!best || best->wedding.isAfter(s->wedding))
+            best = s;
+    }
+    return best;
+}
+
+Clovek* Clovek::firstChild() const
+{
+    Clovek* best = nullptr;
+    for (UkClovek* e : children.items<UkClovek>()) {
+        Clovek* c = e->person();
+        if (!c || c->birth.completeness() == 0)
+            continue;
+        if (!best || best->birth.isAfter(c->birth))
+            best = c;
+    }
+    return best;
+}

@@ -1,0 +1,64 @@
+#pragma once
+// A genealogical date: day, month and year are each a decimal number or "?" (unknown), with an
+// approximation flag and a tolerance in years. Comparisons stop with false at the first unknown
+// part they reach; a part that is neither "?" nor a number raises EConvertError.
+#include "platform/datetime.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class Datum {
+public:
+    // Unknown in all three parts, not approximate, tolerance 1.
+    Datum();
+    // The calendar day of the value; the time of day is dropped.
+    explicit Datum(TDateTime value);
+    Datum(const Datum&) = default;
+    Datum& operator=(const Datum&) = default;
+    Datum(std::string day, std::string month, std::string year);
+
+    // Copies only the three part texts; this date keeps its own flag and tolerance.
+    Datum& assign(const Datum& other);
+
+    bool isBefore(const Datum& other) const;
+    bool isAfter(const Datum& other) const;
+    bool isNotAfter(const Datum& other) const;
+    bool isNotBefore(const Datum& other) const;
+    // Both complete and the three part texts equal ("5" and "05" differ).
+    bool equals(const Datum& other) const;
+
+    Datum plusMonths(int n) const;
+    Datum minusMonths(int n) const;
+    // This date minus the other in days; -1 when either year is unknown.
+    int64_t daysSince(const Datum& other) const;
+    // 0 year unknown, 1 month or day unknown, 2 complete.
+    int completeness() const;
+    bool isComplete() const { return completeness() == 2; }
+
+    // Limits the day to the month (and year), stores it and returns it.
+    std::string clampedDay();
+    // "?", "1" .. the last day of this date's month.
+    void fillDayChoices(std::vector<std::string>& items) const;
+    // Monday 1 .. Sunday 7; 0 with an unknown part; -1 with an empty part or no such day.
+    int weekdayNumber() const;
+
+    static bool isUnknown(const std::string& part) { return part == "?"; }
+
+    std::string day = "?";
+    std::string month = "?";
+    std::string year = "?";
+    uint8_t about = 0;
+    int32_t tolerance = 1;
+};
+
+// An unknown year counts as a leap year.
+bool isLeapYear(const Datum& date);
+
+// The three parts read as numbers, for sorting many dates at once. A known part that is not a
+// number makes the key unreadable.
+struct DatumKey {
+    bool yearKnown = false, monthKnown = false, dayKnown = false;
+    int year = 0, month = 0, day = 0;
+};
+bool tryDatumKey(const Datum& date, DatumKey& key);

@@ -1,0 +1,116 @@
+#include "model/language_file.h"
+
+#include "platform/codec.h"
+#include "platform/collation.h"
+#include "platform/exceptions.h"
+#include "platform/text.h"
+
+#include <algorithm>
+#include <filesystem>
+
+std::string languageFolder(const std::string& programFolder)
+{
+    return programFolder + "data/lang/";
+}
+
+std::string missingKeyLogPath(const std::string& programFolder)
+{
+    return programFolder + "data/lang/new.txt";
+}
+
+bool isLanguageFileName(const std::string& name)
+{
+    static const std::string ext = ".lan";
+    if (name.size() <= ext.size() || !sameText(name.substr(name.size() - ext.size()), ext))
+        return false;
+    if (name.find_first_of(std::string("/\\:\0", 4)) != std::string::npos)
+        return false;
+    return name.find("..") == std::string::npos;
+}
+
+std::string safeLanguageFileName(const std::string& name)
+{
+    return isLanguageFileName(name) ? name : kDefaultLanguageFileName;
+}
+
+namespace {
+
+bool collatedLess(const std::string& a, const std::string& b)
+{
+    return compareCollated(a, b) < 0;
+}
+
+// Adds the line to the missing-key log unless an equal line (ignoring case) is there already,
+// keeping every line in case-insensitive order; a missing log is empty.
+void addLogLine(const std::string& logPath, const std::string& line,
+                const LanguageFile::LinesWriter& write)
+{
+    std::vector<std::string> lines;
+    std::error_code ec;
+    if (std::filesystem::exists(logPath, ec))
+        lines = readCp1250Lines(logPath);
+    for (const auto& present : lines)
+        if (sameText(present, line))
+            return;
+    // The log is normally sorted already (it was written so), which makes the re-sort one pass.
+    if (!std::is_sorted(lines.begin(), lines.end(), collatedLess))
+        std::stable_sort(lines.begin(), lines.end(), collatedLess);
+    lines.insert(std::upper_bound(lines.begin(), lines.end(), line, collatedLess), line);
+    write(logPath, lines);
+}
+
+} // namespace
+
+LanguageFile::LanguageFile(std::string path, std::string logPath)
+    : writeLines(writeCp1250Lines), path_(std::move(path)), logPath_(std::move(logPath))
+{
+}
+
+void LanguageFile::load()
+{
+    writable_ = true;
+    problemReported_ = false;
+    try {
+        ini_ = TMemIniFile(path_);
+    } catch (const Exception&) {
+        ini_ = TMemIniFile();
+        writable_ = false;
+        reportProblem();
+    }
+}
+
+void LanguageFile::reportProblem()
+{
+    if (problemReported_)
+        return;
+    problemReported_ = true;
+    if (onProblem)
+        onProblem(kLanguageFileProblem);
+}
+
+std::string LanguageFile::langText(const std::string& section, const std::string& key,
+                                   const std::string& defaultText)
+{
+    std::string value = ini_.ReadString(section, key, std::string());
+    if (value.empty()) {
+        ini_.WriteString(section, key, defaultText);
+        value = defaultText;
+        try {
+            if (!writable_)
+                throw EInOutError("The language file was not read and is not written");
+            writeLines(path_, ini_.GetStrings());
+            addLogLine(logPath_, section + " ; " + key, writeLines);
+        } catch (const Exception&) {
+            reportProblem();
+        }
+    }
+    if (value == " ")
+        return std::string();
+    return value;
+}
+
+std::string LanguageFile::readText(const std::string& section, const std::string& key,
+                                   const std::string& defaultText)
+{
+    return ini_.ReadString(section, key, defaultText);
+}

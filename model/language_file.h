@@ -1,0 +1,66 @@
+#pragma once
+// The active language file: every visible text is looked up in it by section and key with a
+// Czech default. A key that is missing or empty receives its default at once, on disk too, and
+// is listed in the missing-key log for the translators.
+#include "model/text_source.h"
+#include "platform/inifile.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+inline constexpr const char* kDefaultLanguageFileName = "cestina.lan";
+// The message shown when the language file or the log cannot be written.
+inline constexpr const char* kLanguageFileProblem = "Problém při práci s jazykovým souborem!";
+
+// "data/lang/" below the program folder (which ends with "/").
+std::string languageFolder(const std::string& programFolder);
+// The missing-key log "data/lang/new.txt" below the program folder.
+std::string missingKeyLogPath(const std::string& programFolder);
+
+// True for a bare file name ending in ".lan" (any case): no folder part, no "..". Only such a
+// name may come from the settings, because the language file is written and the tip file is
+// read beside it.
+bool isLanguageFileName(const std::string& name);
+// The name itself when it is a language file name, else "cestina.lan".
+std::string safeLanguageFileName(const std::string& name);
+
+class LanguageFile : public TextSource {
+public:
+    // Writes the language file and the log; tests hand in one that fails.
+    using LinesWriter = std::function<void(const std::string& path, const std::vector<std::string>&)>;
+
+    LanguageFile(std::string path, std::string logPath);
+
+    // Reads the file whole. A missing file is an empty language (written by the first
+    // write-back). A file that exists but cannot be read is an empty language that is never
+    // written, so the translator's file is not overwritten by the defaults; the problem is
+    // reported once.
+    void load();
+
+    // The standard lookup. A missing or empty key is stored with the default, the file is
+    // rewritten whole and the key is logged; a stored single blank is the empty text. When the
+    // file or the log cannot be written the default is still returned and the problem is
+    // reported once for this loaded file.
+    std::string langText(const std::string& section, const std::string& key,
+                         const std::string& defaultText) override;
+    // The plain read: the stored value unchanged, the default when absent; writes nothing.
+    std::string readText(const std::string& section, const std::string& key,
+                         const std::string& defaultText) override;
+
+    const std::string& path() const { return path_; }
+    const TMemIniFile& ini() const { return ini_; }
+
+    // Called with kLanguageFileProblem at the first failure after a load.
+    std::function<void(const std::string& message)> onProblem;
+    LinesWriter writeLines;
+
+private:
+    void reportProblem();
+
+    std::string path_;
+    std::string logPath_;
+    TMemIniFile ini_;
+    bool writable_ = true;
+    bool problemReported_ = false;
+};

@@ -1,0 +1,251 @@
+#include "model/rod.h"
+
+#include "model/clovek.h"
+#include "model/display_settings.h"
+#include "model/generations.h"
+#include "model/svatba.h"
+#include "model/uk_clovek.h"
+#include "platform/numbers.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+Rod::Rod(std::string fileName) : fileName(std::move(fileName)), undoHistory(new ActionList) {}
+
+Rod::~Rod()
+{
+    freePartnerships();
+    Clovek* p = firstPerson;
+    while (p) {
+        Clovek* next = p->chainNext;
+        delete p;
+        p = next;
+    }
+    firstPerson = nullptr;
+    personCount_ = 0;
+    photoStore.clear();
+    documentStore.clear();
+    fileStore.clear();
+    groups.clear();
+    undoHistory.reset();
+}
+
+Clovek* Rod::nextInChain(const Clovek* p)
+{
+    return p->chainNext;
+}
+
+void Rod::appendPerson(Clovek* person)
+{
+    if (!person)
+        return;
+    ++personCount_;
+    person->chainPrev = nullptr;
+    person->chainNext = firstPerson;
+    if (firstPerson)
+        firstPerson->chainPrev = person;
+    firstPerson = person;
+}
+
+void Rod::addNewPerson(Clovek* person)
+{
+    if (!person)
+        return;
+    person->number = firstFreePersonNumber();
+    person->identifier = intToStr(person->number);
+    appendPerson(person);
+}
+
+// One pass: with n persons the lowest free number is at most n.
+int Rod::firstFreePersonNumber() const
+{
+    std::vector<bool> used(personCount_ + 1, false);
+    for (const Clovek* p = firstPerson; p; p = p->chainNext)
+        if (p->number >= 0 && p->number < int(used.size()))
+            used[p->number] = true;
+    return int(std::find(used.begin(), used.end(), false) - used.begin());
+}
+
+void Rod::removePerson(Clovek* person)
+{
+    if (!person || (person != firstPerson && !person->chainPrev))
+        return;
+    if (person->chainPrev)
+        person->chainPrev->chainNext = person->chainNext;
+    else
+        firstPerson = person->chainNext;
+    if (person->chainNext)
+        person->chainNext->chainPrev = person->chainPrev;
+    person->chainPrev = person->chainNext = nullptr;
+    unlinkFromRelatives(person);
+    removeFromAllGroups(person);
+    // Whatever list still names the person (a sibling entry that was never mirrored) lets go of
+    // it, so no list is left pointing at a destroyed person.
+    while (UkClovek* e = person->firstReferrer()) {
+        if (e->list())
+            e->list()->remove(e);
+        else
+            e->setPerson(nullptr);
+    }
+    delete person;
+    --personCount_;
+}
+
+void Rod::unlinkFromRelatives(Clovek* person)
+{
+    if (!person)
+        return;
+    // 1. Out of the parents' children lists.
+    if (person->father)
+        person->father->removeChild(person);
+    if (person->mother)
+        person->mother->removeChild(person);
+
+    // 2. Out of each sibling's list, found through the entries that name the person rather than
+    // by searching every sibling's list.
+    std::unordered_set<const Prvky*> siblingLists;
+    for (UkClovek* e : person->siblings.items<UkClovek>())
+        if (e->person() && e->person() != person)
+            siblingLists.insert(&e->person()->siblings);
+    for (UkClovek* e = person->firstReferrer(); e && !siblingLists.empty();) {
+        UkClovek* next = e->nextReferrer();
+        if (siblingLists.erase(e->list()))
+            e->list()->remove(e);
+        e = next;
+    }
+
+    // 3. Partnerships: out of the other partner's list, each record freed once.
+    std::vector<Svatba*> records;
+    for (UkSvatba* e : person->partnerships.items<UkSvatba>())
+        if (e->partnership
+            && std::find(records.begin(), records.end(), e->partnership) == records.end())
+            records.push_back(e->partnership);
+    person->partnerships.clear();
+    for (Svatba* s : records) {
+        for (Clovek* partner : {s->partner1, s->partner2})
+            if (partner && partner != person)
+                partner->removePartnership(s);
+        delete s;
+    }
+
+    // 4. No longer anyone's parent. The children lists name everyone whose parent this is.
+    for (UkClovek* e : person->children.items<UkClovek>()) {
+        Clovek* child = e->person();
+        if (!child)
+            continue;
+        if (child->father == person)
+            child->father = nullptr;
+        if (child->mother == person)
+            child->mother = nullptr;
+    }
+}
+
+bool Rod::canChangeSex(const Clovek* person) const
+{
+    if (!person || person->hasPartner())
+        return false;
+    for (const Clovek* p = firstPerson; p; p = p->chainNext)
+        if (p->father == person || p->mother == person)
+            return false;
+    return true;
+}
+
+Clovek* Rod::findPersonByNumber(int number) const
+{
+    for (Clovek* p = firstPerson; p; p = p->chainNext)
+        if (p->number == number)
+            return p;
+    return nullptr;
+}
+
+Clovek* Rod::findPersonByIdentifier(const std::string& identifier) const
+{
+    for (Clovek* p = firstPerson; p; p = p->chainNext)
+        if (p->identifier == identifier)
+            return p;
+    return nullptr;
+}
+
+bool Rod::isIdentifierUsed(const std::string& identifier) const
+{
+    return findPersonByIdentifier(identifier) != nullptr;
+}
+
+Clovek* Rod::findPersonByImportId(const std::string& importId) const
+{
+    for (Clovek* p = firstPerson; p; p = p->chainNext)
+        if (p->importId == importId)
+            return p;
+    return nullptr;
+}
+
+Clovek* Rod::findPersonByDisplayName(const std::string& text, bool useBirthSurname,
+                                     bool showBirthYear, bool showIdentifier) const
+{
+    for (Clovek* p = firstPerson; p; p = p->chainNext)
+        if (p->displayName(useBirthSurname, showBirthYear, showIdentifier) == text)
+            return p;
+    return nullptr;
+}
+
+Clovek* Rod::findPersonByDisplayName(const std::string& text,
+                                     const DisplaySettings& settings) const
+{
+    return findPersonByDisplayName(text, settings.showBirthSurname(), settings.showBirth(), true);
+}
+
+void Rod::fillEmptyIdentifiers()
+{
+    for (Clovek* p = firstPerson; p; p = p->chainNext)
+        if (p->identifier.empty())
+            p->identifier = intToStr(p->number);
+}
+
+int Rod::countPersons(bool living, bool dead) const
+{
+    if (living && dead)
+        return personCount_;
+    int n = 0;
+    for (const Clovek* p = firstPerson; p; p = p->chainNext)
+        if ((living && p->alive) || (dead && !p->alive))
+            ++n;
+    return n;
+}
+
+namespace {
+int countOfSex(const Clovek* first, int sex, bool living, bool dead)
+{
+    int n = 0;
+    for (const Clovek* p = first; p; p = p->chainNext)
+        if (p->sex == sex && ((living && dead) || (living && p->alive) || (dead && !p->alive)))
+            ++n;
+    return n;
+}
+} // namespace
+
+int Rod::countWomen(bool living, bool dead) const
+{
+    return countOfSex(firstPerson, 0, living, dead);
+}
+
+int Rod::countMen(bool living, bool dead) const
+{
+    return countOfSex(firstPerson, 1, living, dead);
+}
+
+int Rod::maxGenerations() const
+{
+    if (!firstPerson)
+        return 0;
+    GenerationCounter counter;
+    int most = 0;
+    for (const Clovek* p = firstPerson; p; p = p->chainNext)
+        most = std::max(most, counter.of(p));
+    return most + 1;
+}
+
+void Rod::clearMarks()
+{
+    for (Clovek* p = firstPerson; p; p = p->chainNext)
+        p->mark = 0;
+}

@@ -1,0 +1,214 @@
+// Family links across the tree: relinking after the older format, the derived child and sibling
+// lists, and the cycle test.
+#include "model/clovek.h"
+#include "model/rod.h"
+#include "model/svatba.h"
+#include "model/uk_clovek.h"
+
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+namespace {
+
+// Number to person, the first of the chain winning as a walk from the head would find it.
+std::unordered_map<int, Clovek*> personsByNumber(Clovek* first)
+{
+    std::unordered_map<int, Clovek*> map;
+    for (Clovek* p = first; p; p = p->chainNext)
+        map.try_emplace(p->number, p);
+    return map;
+}
+
+uint64_t nextStamp()
+{
+    static uint64_t stamp = 0;
+    return ++stamp;
+}
+
+} // namespace
+
+void Rod::relinkParentsAndPartners()
+{
+    std::unordered_map<int, Clovek*> byNumber = personsByNumber(firstPerson);
+    std::unordered_set<const Clovek*> inChain;
+    for (Clovek* p = firstPerson; p; p = p->chainNext)
+        inChain.insert(p);
+    std::unordered_set<Clovek*> destroyed;
+    auto resolve = [&](Clovek* placeholder) -> Clovek* {
+        if (!placeholder || inChain.count(placeholder))
+            return placeholder;
+        auto found = byNumber.find(placeholder->number);
+        Clovek* person = found == byNumber.end() ? nullptr : found->second;
+        if (destroyed.insert(placeholder).second)
+            delete placeholder;
+        return person;
+    };
+    for (Clovek* p = firstPerson; p; p = p->chainNext) {
+        p->mother = resolve(p->mother);
+        p->father = resolve(p->father);
+        for (UkSvatba* e : p->partnerships.items<UkSvatba>()) {
+            Svatba* s = e->partnership;
+            if (s && s->otherPartner(p))
+                s->partner2 = resolve(s->otherPartner(p));
+        }
+    }
+}
+
+void Rod::rebuildChildLists()
+{
+    for (Clovek* p = firstPerson; p; p = p->chainNext) {
+        if (p->father)
+            p->father->children.append(new UkClovek(p));
+        if (p->mother)
+            p->mother->children.append(new UkClovek(p));
+    }
+    for (Clovek* p = firstPerson; p; p = p->chainNext)
+        p->children.sort();
+}
+
+void Rod::rebuildSiblingList(Clovek* person)
+{
+    if (!person)
+        return;
+    const uint64_t stamp = nextStamp();
+    for (UkClovek* e : person->siblings.items<UkClovek>())
+        if (e->person())
+            e->person()->seenStamp_ = stamp;
+    for (Clovek* parent : {person->father, person->mother}) {
+        if (!parent)
+            continue;
+        for (UkClovek* e : parent->children.items<UkClovek>()) {
+            Clovek* child = e->person();
+            if (!child || child == person || child->seenStamp_ == stamp)
+                continue;
+            person->siblings.append(new UkClovek(child));
+            child->seenStamp_ = stamp;
+        }
+    }
+    person->siblings.sort();
+}
+
+void Rod::rebuildAllSiblingLists()
+{
+    for (Clovek* p = firstPerson; p; p = p->chainNext)
+        rebuildSiblingList(p);
+}
+
+bool Rod::hasAncestorCycle(const Clovek* parent) const
+{
+    if (!parent)
+        return false;
+    std::unordered_set<const Clovek*> visited;
+    std::vector<const Clovek*> stack{parent};
+    while (!stack.empty()) {
+        const Clovek* p = stack.back();
+        stack.pop_back();
+        if (p->father == parent || p->mother == parent)
+            return true;
+        if (!visited.insert(p).second)
+            continue;
+        if (p->mother)
+            stack.push_back(p->mother);
+        if (p->father)
+            stack.push_back(p->father);
+    }
+    return false;
+}
+
+// A person is among its own ancestors exactly when it lies on a cycle of parent links: in a
+// strongly connected group of more than one person, or its own parent. The groups are found in
+// one pass (Tarjan's method, without recursion); the ancestor test then runs once, on the first
+// such person of the chain (or the last person when there is none), so the marks end as a test
+// of every person in turn would leave them.
+bool Rod::hasAncestorCycle()
+{
+    if (!firstPerson)
+        return false;
+    std::unordered_map<const Clovek*, int> id;
+    std::vector<const Clovek*> nodes;
+    auto idOf = [&](const Clovek* p) {
+        auto [it, added] = id.try_emplace(p, int(nodes.size()));
+        if (added)
+            nodes.push_back(p);
+        return it->second;
+    };
+    Clovek* last = nullptr;
+    for (Clovek* p = firstPerson; p; p = p->chainNext) {
+        idOf(p);
+        last = p;
+    }
+
+    std::vector<int> index, low;
+    std::vector<char> onStack, onCycle;
+    auto grow = [&] {
+        index.resize(nodes.size(), -1);
+        low.resize(nodes.size(), 0);
+        onStack.resize(nodes.size(), 0);
+        onCycle.resize(nodes.size(), 0);
+    };
+    grow();
+    std::vector<int> sccStack;
+    struct Frame {
+        int v;
+        int edge;
+    };
+    std::vector<Frame> calls;
+    int counter = 0;
+    for (size_t root = 0; root < nodes.size(); ++root) {
+        if (index[root] >= 0)
+            continue;
+        calls.push_back({int(root), 0});
+        index[root] = low[root] = counter++;
+        sccStack.push_back(int(root));
+        onStack[root] = 1;
+        while (!calls.empty()) {
+            Frame& f = calls.back();
+            const Clovek* p = nodes[f.v];
+            const Clovek* parents[2] = {p->father, p->mother};
+            if (f.edge < 2) {
+                const Clovek* q = parents[f.edge++];
+                if (!q)
+                    continue;
+                int w = idOf(q);
+                grow();
+                if (index[w] < 0) {
+                    index[w] = low[w] = counter++;
+                    sccStack.push_back(w);
+                    onStack[w] = 1;
+                    calls.push_back({w, 0});
+                } else if (onStack[w]) {
+                    low[f.v] = std::min(low[f.v], index[w]);
+                }
+                continue;
+            }
+            int v = f.v;
+            calls.pop_back();
+            if (!calls.empty())
+                low[calls.back().v] = std::min(low[calls.back().v], low[v]);
+            if (low[v] == index[v]) {
+                std::vector<int> members;
+                int w;
+                do {
+                    w = sccStack.back();
+                    sccStack.pop_back();
+                    onStack[w] = 0;
+                    members.push_back(w);
+                } while (w != v);
+                bool cycle = members.size() > 1 || p->father == p || p->mother == p;
+                if (cycle)
+                    for (int m : members)
+                        onCycle[m] = 1;
+            }
+        }
+    }
+
+    Clovek* found = nullptr;
+    for (Clovek* p = firstPerson; p && !found; p = p->chainNext)
+        if (onCycle[id[p]])
+            found = p;
+    Clovek* tested = found ? found : last;
+    clearMarks();
+    tested->isAncestor(tested);
+    return found != nullptr;
+}

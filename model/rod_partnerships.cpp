@@ -1,0 +1,57 @@
+// Partnership operations over the whole tree.
+#include "model/clovek.h"
+#include "model/rod.h"
+#include "model/svatba.h"
+
+#include <unordered_set>
+#include <vector>
+
+void Rod::sharePartnerships()
+{
+    for (Clovek* p = firstPerson; p; p = p->chainNext) {
+        for (UkSvatba* e : p->partnerships.items<UkSvatba>()) {
+            Svatba* s = e->partnership;
+            Clovek* r = s ? s->partner2 : nullptr;
+            if (!r || r == p || r->hasPartnership(s))
+                continue;
+            UkSvatba* own = r->unsharedPartnershipWith(p);
+            if (!own) {
+                r->partnerships.append(new UkSvatba(s));
+            } else {
+                delete own->partnership;
+                own->partnership = s;
+            }
+        }
+    }
+}
+
+// Every record once, however many lists name it.
+void Rod::freePartnerships()
+{
+    std::vector<Svatba*> records;
+    std::unordered_set<Svatba*> seen;
+    for (Clovek* p = firstPerson; p; p = p->chainNext) {
+        for (UkSvatba* e : p->partnerships.items<UkSvatba>())
+            if (e->partnership && seen.insert(e->partnership).second)
+                records.push_back(e->partnership);
+        p->partnerships.clear();
+    }
+    for (Svatba* s : records)
+        delete s;
+}
+
+void Rod::setAllPartnershipFlags(uint8_t value)
+{
+    for (Clovek* p = firstPerson; p; p = p->chainNext)
+        for (UkSvatba* e : p->partnerships.items<UkSvatba>())
+            if (e->partnership)
+                e->partnership->visited = value;
+}
+
+void Rod::setAllPartnershipNumbers(int value)
+{
+    for (Clovek* p = firstPerson; p; p = p->chainNext)
+        for (UkSvatba* e : p->partnerships.items<UkSvatba>())
+            if (e->partnership)
+                e->partnership->number = value;
+}

@@ -1,0 +1,60 @@
+#pragma once
+// A partnership of two persons, shared by both: each partner's partnership list holds its own
+// `UkSvatba` for the one record. A sound record has two distinct partners; operations that meet
+// one without them (a damaged file) leave it be instead of failing.
+#include "model/datum.h"
+#include "model/prvky.h"
+
+#include <cstdint>
+#include <string>
+
+class Clovek;
+class DisplaySettings;
+
+class ProSvatbu {
+public:
+    Clovek* partner1 = nullptr;
+    Clovek* partner2 = nullptr;
+};
+
+class Svatba : public ProSvatbu {
+public:
+    Svatba() = default;
+    Svatba(const Svatba&) = delete;
+    Svatba& operator=(const Svatba&) = delete;
+
+    bool isMarried() const { return type == 1; }
+    bool isDivorced() const { return type == 2; }
+    // Partner 2 when `person` is partner 1, otherwise partner 1.
+    Clovek* otherPartner(const Clovek* person) const;
+    // Partner 1 when partner 1 has this sex, otherwise partner 2.
+    Clovek* partnerOfSex(uint8_t sex) const;
+    // Both partners set and distinct.
+    bool hasBothPartners() const;
+    // When the partnership ended: the divorce, a partner's death, today, or unknown.
+    Datum endDate() const;
+    // The other partner's display name with the identifier; "" when there is none.
+    std::string otherPartnerName(const Clovek* person, const DisplaySettings& settings) const;
+
+    uint8_t visited = 0;
+    int32_t number = -1;
+    uint8_t type = 0; // 0 partnership, 1 married, 2 divorced
+    Datum wedding;
+    std::string place;
+    std::string officiant;
+    std::string witnesses;
+    Datum divorce;
+};
+
+// A person's entry for a shared partnership; deleting it never frees the record.
+class UkSvatba : public Prvek {
+public:
+    explicit UkSvatba(Svatba* partnership) : partnership(partnership) {}
+
+    bool sortsBefore(const Prvek* other) const override;
+    bool sortsAfter(const Prvek* other) const override;
+    bool sortElements(std::vector<Prvek*>& elements) const override;
+
+    int32_t orderKey = 0;
+    Svatba* partnership;
+};

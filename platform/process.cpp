@@ -1,0 +1,157 @@
+#include "platform/process.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace {
+
+std::vector<std::string>& opener()
+{
+    static std::vector<std::string> command{"xdg-open"};
+    return command;
+}
+
+bool isExecutableFile(const std::string& path)
+{
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(path.c_str(), X_OK) == 0;
+}
+
+std::string searchPath(const std::string& name)
+{
+    const char* env = std::getenv("PATH");
+    const std::string path = env && *env ? env : "/usr/local/bin:/usr/bin:/bin";
+    size_t start = 0;
+    while (start <= path.size()) {
+        size_t end = path.find(':', start);
+        if (end == std::string::npos)
+            end = path.size();
+        const std::string dir = end > start ? path.substr(start, end - start) : ".";
+        if (isExecutableFile(dir + "/" + name))
+            return dir + "/" + name;
+        start = end + 1;
+    }
+    return {};
+}
+
+// The file execve gets; resolved before forking so the child does nothing but exec. Empty
+// when there is no such program.
+std::string resolveProgram(const std::string& program)
+{
+    if (program.empty())
+        return {};
+    if (program.find('/') == std::string::npos)
+        return searchPath(program);
+    std::error_code ec;
+    const std::string full = std::filesystem::absolute(program, ec).string();
+    return !ec && isExecutableFile(full) ? full : std::string();
+}
+
+void reportErrno(int fd)
+{
+    const int error = errno;
+    [[maybe_unused]] ssize_t n = ::write(fd, &error, sizeof error);
+}
+
+// Between fork and exec only async-signal-safe calls: the program may have threads.
+[[noreturn]] void execProgram(const char* file, char* const argv[], const char* folder, int reportFd)
+{
+    sigset_t none;
+    ::sigemptyset(&none);
+    ::sigprocmask(SIG_SETMASK, &none, nullptr);
+    ::signal(SIGPIPE, SIG_DFL);
+    if (folder && ::chdir(folder) != 0) {
+        reportErrno(reportFd);
+        ::_exit(127);
+    }
+    ::execve(file, argv, environ);
+    reportErrno(reportFd);
+    ::_exit(127);
+}
+
+// The intermediate process: a session of its own (a Ctrl+C in the terminal does not reach
+// the started program), one more fork, then it ends at once so the program is adopted by init.
+[[noreturn]] void detachAndExec(const char* file, char* const argv[], const char* folder, int reportFd)
+{
+    ::setsid();
+    const pid_t pid = ::fork();
+    if (pid == 0)
+        execProgram(file, argv, folder, reportFd);
+    ::_exit(pid < 0 ? 1 : 0);
+}
+
+bool intermediateSucceeded(pid_t pid)
+{
+    int status = 0;
+    pid_t r;
+    while ((r = ::waitpid(pid, &status, 0)) < 0 && errno == EINTR) {
+    }
+    if (r < 0)
+        return errno == ECHILD; // SIGCHLD ignored: reaped by the system, rely on the report pipe
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// Nothing arrives on the close-on-exec pipe when exec succeeded; an errno arrives otherwise.
+bool execSucceeded(int readFd)
+{
+    int error = 0;
+    ssize_t n;
+    while ((n = ::read(readFd, &error, sizeof error)) < 0 && errno == EINTR) {
+    }
+    return n == 0;
+}
+
+} // namespace
+
+bool startProgram(const std::string& program, const std::vector<std::string>& args,
+                  const std::string& workingFolder)
+{
+    const std::string file = resolveProgram(program);
+    if (file.empty())
+        return false;
+    std::vector<std::string> strings{program};
+    strings.insert(strings.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& s : strings)
+        argv.push_back(s.data());
+    argv.push_back(nullptr);
+    const char* folder = workingFolder.empty() ? nullptr : workingFolder.c_str();
+
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0)
+        return false;
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(fds[0]);
+        detachAndExec(file.c_str(), argv.data(), folder, fds[1]);
+    }
+    ::close(fds[1]);
+    const bool started = pid > 0 && intermediateSucceeded(pid) && execSucceeded(fds[0]);
+    ::close(fds[0]);
+    return started;
+}
+
+bool shellOpen(const std::string& fileOrUrl)
+{
+    if (fileOrUrl.empty())
+        return false;
+    std::vector<std::string> command = opener();
+    // A name that begins with "-" would be read as an option of the opener.
+    command.push_back(fileOrUrl[0] == '-' ? "./" + fileOrUrl : fileOrUrl);
+    const std::string program = command.front();
+    command.erase(command.begin());
+    return startProgram(program, command);
+}
+
+void setShellOpener(std::vector<std::string> command)
+{
+    opener() = command.empty() ? std::vector<std::string>{"xdg-open"} : std::move(command);
+}

@@ -1,0 +1,12 @@
+#pragma once
+// The screen's size as the program reads it at start (it warns about small screens and places
+// its windows by it). The Qt renderer sets the real size when it starts; tests set what they
+// need. Until then it is a screen of 1280 x 1024.
+struct TScreen {
+    int Width = 1280;
+    int Height = 1024;
+};
+
+// The one screen, used as the class library's global: Screen->Width.
+inline TScreen theScreen;
+inline TScreen* const Screen = &theScreen;

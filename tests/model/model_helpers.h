@@ -1,0 +1,73 @@
+#pragma once
+// Small builders shared by the model tests.
+#include "model/clovek.h"
+#include "model/datum.h"
+
+#include <random>
+#include <string>
+
+inline Clovek* makePerson(const std::string& first, const std::string& surname, int sex = 1,
+                          Datum birth = Datum())
+{
+    Clovek* p = new Clovek;
+    p->firstName = first;
+    p->surname = surname;
+    p->sex = uint8_t(sex);
+    p->birth = birth;
+    return p;
+}
+
+inline Datum date(const std::string& d, const std::string& m, const std::string& y)
+{
+    return Datum(d, m, y);
+}
+
+// A birth date with a fair share of unknown parts and a few equal values, so that the orders
+// meet every case.
+inline Datum randomBirth(std::mt19937& rng)
+{
+    auto part = [&](int lo, int hi, int unknownPercent) {
+        if (int(rng() % 100) < unknownPercent)
+            return std::string("?");
+        return std::to_string(lo + int(rng() % (hi - lo + 1)));
+    };
+    return Datum(part(1, 3, 25), part(1, 3, 25), part(1900, 1903, 20));
+}
+
+#include "model/svatba.h"
+#include "model/text_source.h"
+
+#include <map>
+
+// A partnership listed with both partners, as the editor and the loaders make them.
+inline Svatba* partnership(Clovek* a, Clovek* b, int type = 0)
+{
+    Svatba* s = new Svatba;
+    s->partner1 = a;
+    s->partner2 = b;
+    s->type = uint8_t(type);
+    if (a)
+        a->partnerships.append(new UkSvatba(s));
+    if (b && b != a)
+        b->partnerships.append(new UkSvatba(s));
+    return s;
+}
+
+// Answers every lookup with its default and remembers what was asked.
+class FakeTexts : public TextSource {
+public:
+    std::string langText(const std::string& section, const std::string& key,
+                         const std::string& defaultText) override
+    {
+        asked.push_back(section + "/" + key);
+        auto found = overrides.find(key);
+        return found == overrides.end() ? defaultText : found->second;
+    }
+    std::string readText(const std::string& section, const std::string& key,
+                         const std::string& defaultText) override
+    {
+        return langText(section, key, defaultText);
+    }
+    std::vector<std::string> asked;
+    std::map<std::string, std::string> overrides;
+};

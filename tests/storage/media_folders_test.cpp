@@ -1,0 +1,173 @@
+#include "storage/media_folders.h"
+
+#include "model/media_names.h"
+#include "model/path_utils.h"
+#include "platform/files.h"
+#include "temp_folder.h"
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+bool hasAllSubfolders(const std::string& folder)
+{
+    for (const char* sub : mediaSubfolders) {
+        if (!directoryExists(folder + sub))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+TEST(MediaNames, StoredCopiesAreNamedByNumber)
+{
+    EXPECT_EQ(portraitFileName(12), "hlavy/hlava12.jpg");
+    EXPECT_EQ(photoFileName(0), "foto/foto0.jpg");
+    EXPECT_EQ(documentFileName(7), "dokumenty/dokument7.jpg");
+    EXPECT_EQ(attachedFileName(3, "pdf"), "soubory/soubor3.pdf");
+    EXPECT_EQ(attachedFileStoredName(3, "tar"), "soubor3.tar");
+}
+
+TEST(MediaNames, AnUnsafeTypeNeverBecomesPartOfAPath)
+{
+    EXPECT_TRUE(isSafeFileType("pdf"));
+    EXPECT_TRUE(isSafeFileType("001"));
+    EXPECT_TRUE(isSafeFileType("Výkres"));
+    EXPECT_FALSE(isSafeFileType(""));
+    EXPECT_FALSE(isSafeFileType("~"));
+    EXPECT_FALSE(isSafeFileType("x/../../../etc/passwd"));
+    EXPECT_FALSE(isSafeFileType("a\\b"));
+    EXPECT_FALSE(isSafeFileType("..pdf"));
+    EXPECT_FALSE(isSafeFileType(std::string("pdf\0x", 5)));
+    EXPECT_EQ(attachedFileName(4, "/../../x"), "soubory/soubor4");
+    EXPECT_EQ(attachedFileName(4, ""), "soubory/soubor4");
+}
+
+TEST(MediaFolders, CompanionFolderIsTheTreeFileWithoutItsExtension)
+{
+    EXPECT_EQ(companionFolderOf("/home/jan/save/strom.rod"), "/home/jan/save/strom/");
+    EXPECT_EQ(companionFolderOf("/home/jan.novak/save/strom.v2.rod"), "/home/jan.novak/save/strom.v2/");
+    EXPECT_EQ(companionFolderOf("/home/jan.novak/strom"), "");
+}
+
+TEST(MediaFolders, ResetEmptiesTheWorkingFolderAndCreatesItsSubfolders)
+{
+    TempFolder program;
+    const std::string working = program / "temp/";
+    resetWorkingFolder(working, program.path());
+    EXPECT_TRUE(hasAllSubfolders(working));
+
+    program.write("temp/foto/foto1.jpg", "x");
+    program.write("temp/loose.txt", "x");
+    std::filesystem::create_directory(working + "extra");
+    resetWorkingFolder(working, program.path());
+    EXPECT_TRUE(hasAllSubfolders(working));
+    EXPECT_FALSE(fileExists(working + "foto/foto1.jpg"));
+    EXPECT_FALSE(fileExists(working + "loose.txt"));
+    EXPECT_FALSE(directoryExists(working + "extra"));
+}
+
+TEST(MediaFolders, ResetNeverDeletesOutsideTheProgramFolder)
+{
+    TempFolder program;
+    TempFolder elsewhere;
+    const std::string precious = elsewhere.write("precious.txt", "keep");
+    resetWorkingFolder(elsewhere.path(), program.path());
+    EXPECT_TRUE(fileExists(precious));
+    resetWorkingFolder(program.path(), program.path());
+    EXPECT_TRUE(directoryExists(program.path()));
+    EXPECT_TRUE(hasAllSubfolders(program.path()));
+}
+
+TEST(MediaFolders, DeletingAFolderTreeRefusesWhatIsNotBelowItsPlace)
+{
+    TempFolder root;
+    const std::string keep = root.write("keep.txt", "k");
+    std::filesystem::create_directories(root / "prog/temp/foto");
+    root.write("prog/temp/foto/foto1.jpg", "x");
+
+    EXPECT_FALSE(deleteFolderTree("", root.path()));
+    EXPECT_FALSE(deleteFolderTree("/", "/"));
+    EXPECT_FALSE(deleteFolderTree(root.path(), root / "prog/"));
+    EXPECT_FALSE(deleteFolderTree(root / "prog/", root / "prog/"));
+    EXPECT_FALSE(deleteFolderTree(root / "prog/temp/../../", root / "prog/"));
+    EXPECT_TRUE(fileExists(keep));
+    EXPECT_TRUE(fileExists(root / "prog/temp/foto/foto1.jpg"));
+
+    EXPECT_TRUE(deleteFolderTree(root / "prog/temp/", root / "prog/"));
+    EXPECT_FALSE(directoryExists(root / "prog/temp"));
+    EXPECT_TRUE(directoryExists(root / "prog"));
+}
+
+TEST(MediaFolders, DeletingAFolderTreeDoesNotFollowLinks)
+{
+    TempFolder root;
+    TempFolder outside;
+    const std::string precious = outside.write("precious.jpg", "keep");
+    std::filesystem::create_directories(root / "prog/temp");
+    std::filesystem::create_directory_symlink(outside.path(), root / "prog/temp/link");
+    EXPECT_TRUE(deleteFolderTree(root / "prog/temp/", root / "prog/"));
+    EXPECT_TRUE(fileExists(precious));
+}
+
+TEST(MediaFolders, RebuildingTheCompanionFolderLeavesItEmptyWithSubfolders)
+{
+    TempFolder save;
+    const std::string tree = save.write("strom.rod", "");
+    std::filesystem::create_directories(save / "strom/foto");
+    save.write("strom/foto/foto9.jpg", "old");
+    save.write("jiny.rod", "");
+    std::filesystem::create_directories(save / "jiny/foto");
+    save.write("jiny/foto/foto1.jpg", "other tree");
+
+    EXPECT_EQ(rebuildCompanionFolder(tree), save / "strom/");
+    EXPECT_TRUE(hasAllSubfolders(save / "strom/"));
+    EXPECT_FALSE(fileExists(save / "strom/foto/foto9.jpg"));
+    EXPECT_TRUE(fileExists(save / "jiny/foto/foto1.jpg"));
+}
+
+TEST(MediaFolders, ATreeFileWithoutExtensionOrWithAnEmptyNameTouchesNothing)
+{
+    TempFolder root;
+    std::filesystem::create_directories(root / "home/foto");
+    root.write("home/foto/foto1.jpg", "keep");
+    EXPECT_EQ(rebuildCompanionFolder(root / "home/strom"), "");
+    // ".rod" alone would name the folder the tree file lies in.
+    EXPECT_EQ(rebuildCompanionFolder(root / "home/.rod"), "");
+    EXPECT_EQ(rebuildCompanionFolder(root / "home/..rod"), "");
+    EXPECT_TRUE(fileExists(root / "home/foto/foto1.jpg"));
+}
+
+TEST(MediaFolders, MediaTravelBetweenWorkingAndCompanionFolders)
+{
+    TempFolder root;
+    const std::string working = root / "prog/temp/";
+    std::filesystem::create_directories(root / "prog");
+    resetWorkingFolder(working, root / "prog/");
+    root.write("prog/temp/" + portraitFileName(5), "face");
+    const std::string companion = rebuildCompanionFolder(root.write("strom.rod", ""));
+
+    EXPECT_TRUE(copyMedium(working, companion, portraitFileName(5)));
+    EXPECT_FALSE(copyMedium(working, companion, photoFileName(1)));
+    EXPECT_TRUE(fileExists(companion + "hlavy/hlava5.jpg"));
+
+    resetWorkingFolder(working, root / "prog/");
+    EXPECT_TRUE(fetchMedium(companion, working, portraitFileName(5)));
+    EXPECT_TRUE(fileExists(working + "hlavy/hlava5.jpg"));
+    EXPECT_FALSE(fetchMedium(companion, working, photoFileName(1)));
+}
+
+TEST(MediaFolders, AStoredCopyWithOtherLetterCaseIsStillFound)
+{
+    TempFolder root;
+    const std::string working = root / "prog/temp/";
+    std::filesystem::create_directories(root / "prog");
+    resetWorkingFolder(working, root / "prog/");
+    std::filesystem::create_directories(root / "strom/FOTO");
+    root.write("strom/FOTO/Foto3.JPG", "pic");
+    EXPECT_TRUE(fetchMedium(root / "strom/", working, photoFileName(3)));
+    EXPECT_TRUE(fileExists(working + "foto/foto3.jpg"));
+}
