@@ -6,7 +6,6 @@
 #include <algorithm>
 
 TApplication Application;
-TScreen Screen;
 
 namespace {
 // With no runner installed every dialog is one nobody answers.

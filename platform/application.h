@@ -65,14 +65,6 @@ private:
 
 extern TApplication Application;
 
-class TScreen {
-public:
-    int Width = 1280;
-    int Height = 1024;
-};
-
-extern TScreen Screen;
-
 // A timer: OnTimer every Interval milliseconds while Enabled. The renderer runs it; tests call
 // fire() by hand.
 class TTimer : public TComponent {

@@ -64,17 +64,15 @@ void TRecordingCanvas::Rectangle(const TRect& rect)
     entries_.push_back({Op::Rectangle, rect, {}, Brush.Color, Pen.Color, Font, nullptr});
 }
 
-void TRecordingCanvas::Draw(int x, int y, const TGraphic& graphic)
+void TRecordingCanvas::Draw(int x, int y, const TBitmap& bitmap)
 {
-    StretchDraw({x, y, x + graphic.Width(), y + graphic.Height()}, graphic);
+    StretchDraw({x, y, x + bitmap.Width(), y + bitmap.Height()}, bitmap);
 }
 
-void TRecordingCanvas::StretchDraw(const TRect& rect, const TGraphic& graphic)
+void TRecordingCanvas::StretchDraw(const TRect& rect, const TBitmap& bitmap)
 {
     Entry e{Op::Draw, rect, {}, Brush.Color, Pen.Color, Font, nullptr};
-    auto copy = std::make_shared<TPixelGraphic>(graphic.Width(), graphic.Height());
-    copy->pixels() = graphic.pixels();
-    e.picture = std::move(copy);
+    e.picture = std::make_shared<const TBitmap>(bitmap);
     entries_.push_back(e);
 }
 

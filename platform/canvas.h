@@ -3,12 +3,22 @@
 // the canvas records every operation, so tests can read a row's colour and boldness; the
 // renderer paints the same calls with the screen's painter.
 #include "platform/colors.h"
-#include "platform/graphic.h"
+#include "platform/bitmap.h"
 
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
+
+// The picture of an image or a button: one bitmap or none, shared with whoever loaded it.
+struct TPicture {
+    std::shared_ptr<const TBitmap> Bitmap;
+    int Width() const { return Bitmap ? Bitmap->Width() : 0; }
+    int Height() const { return Bitmap ? Bitmap->Height() : 0; }
+    bool Empty() const { return !Bitmap || Bitmap->Empty(); }
+    void Assign(const TBitmap& bitmap) { Bitmap = std::make_shared<const TBitmap>(bitmap); }
+    void Clear() { Bitmap.reset(); }
+};
 
 struct TRect {
     int Left = 0;
@@ -56,8 +66,8 @@ public:
     virtual void MoveTo(int x, int y) = 0;
     virtual void LineTo(int x, int y) = 0;
     virtual void Rectangle(const TRect& rect) = 0;
-    virtual void Draw(int x, int y, const TGraphic& graphic) = 0;
-    virtual void StretchDraw(const TRect& rect, const TGraphic& graphic) = 0;
+    virtual void Draw(int x, int y, const TBitmap& bitmap) = 0;
+    virtual void StretchDraw(const TRect& rect, const TBitmap& bitmap) = 0;
 };
 
 // A canvas that keeps what was drawn, for tests and for images whose content is drawn before
@@ -72,7 +82,7 @@ public:
         TColor brushColor;
         TColor penColor;
         TFont font;
-        std::shared_ptr<const TPixelGraphic> picture;  // Draw: a copy of what was drawn
+        std::shared_ptr<const TBitmap> picture;  // Draw: a copy of what was drawn
     };
 
     void FillRect(const TRect& rect) override;
@@ -82,8 +92,8 @@ public:
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
     void Rectangle(const TRect& rect) override;
-    void Draw(int x, int y, const TGraphic& graphic) override;
-    void StretchDraw(const TRect& rect, const TGraphic& graphic) override;
+    void Draw(int x, int y, const TBitmap& bitmap) override;
+    void StretchDraw(const TRect& rect, const TBitmap& bitmap) override;
 
     const std::vector<Entry>& entries() const { return entries_; }
     // Every TextOut, in order.

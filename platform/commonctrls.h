@@ -3,7 +3,6 @@
 #include "platform/canvas.h"
 #include "platform/control.h"
 #include "platform/datetime.h"
-#include "platform/graphic.h"
 
 #include <string>
 #include <vector>

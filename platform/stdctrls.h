@@ -1,8 +1,8 @@
 #pragma once
 // Standard controls: edits, memos, combo boxes, buttons, check boxes, radio buttons and groups,
 // group boxes and panels. When their events fire: the table in platform/control.h.
+#include "platform/canvas.h"
 #include "platform/control.h"
-#include "platform/graphic.h"
 #include "platform/stringlist.h"
 
 // The caret and selection of an edit line; positions count characters.

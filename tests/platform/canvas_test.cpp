@@ -54,12 +54,13 @@ TEST(RecordingCanvas, DrawKeepsACopyOfThePicture)
 {
     TRecordingCanvas c;
     {
-        TPixelGraphic g(2, 1, 0x123456);
-        c.Draw(5, 6, g);
+        TBitmap b(2, 1);
+        b.setPixel(1, 0, Rgba{1, 2, 3, 255});
+        c.Draw(5, 6, b);
     }
     ASSERT_EQ(c.entries().size(), 1u);
     EXPECT_EQ(c.entries()[0].rect, Rect(5, 6, 7, 7));
-    EXPECT_EQ(c.entries()[0].picture->pixels()[1], 0x123456u);
+    EXPECT_EQ(c.entries()[0].picture->pixel(1, 0), (Rgba{1, 2, 3, 255}));
 }
 
 TEST(DrawGrid, PaintAsksForEveryCellThatFits)
