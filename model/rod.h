@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class Clovek;
@@ -106,5 +107,12 @@ public:
 
 private:
     static Clovek* nextInChain(const Clovek* p);
+    void indexPersons() const;
     int personCount_ = 0;
+    // Number and identifier to the first person of the chain that has it, built on the first
+    // lookup after the chain changed. A hit is checked against the person; an identifier that is
+    // not indexed is still looked for along the chain, since the editor changes identifiers.
+    mutable std::unordered_map<int, Clovek*> byNumber_;
+    mutable std::unordered_map<std::string, Clovek*> byIdentifier_;
+    mutable bool indexStale_ = true;
 };
