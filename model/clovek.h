@@ -10,6 +10,9 @@
 #include <string>
 #include <vector>
 
+class Dokument;
+class Fotka;
+class Soubor;
 class Svatba;
 class TextSource;
 class DisplaySettings;
@@ -89,6 +92,26 @@ public:
     // Marks every unmarked ancestor (descendant), following on from each newly marked one.
     void markAncestors();
     void markDescendants();
+    // Marks each unmarked partner (sibling) and sets its pass mark, so a walk over the tree does
+    // not go on from it.
+    void markPartnersOnce();
+    void markSiblingsOnce();
+
+    // --- media links and portrait (model/clovek_media.cpp) ---
+    bool hasPhoto(const Fotka* photo) const;
+    bool hasDocument(const Dokument* document) const;
+    bool hasFile(const Soubor* file) const;
+    // Deletes the person's entry, lowering the record's count; nothing when it is not linked.
+    void removePhoto(const Fotka* photo);
+    void removeDocument(const Dokument* document);
+    void removeFile(const Soubor* file);
+    // Loads the picture, scales it to fit maxHeight x maxWidth and stores it as a JPEG below
+    // `folder` (the working folder) as "hlavy/hlava" + number + ".jpg"; then sets hasPortrait.
+    // A picture that cannot be read or written raises and leaves the flag as it was.
+    void importPortraitJpeg(const std::string& source, const std::string& folder, int maxHeight,
+                            int maxWidth);
+    void importPortraitBitmap(const std::string& source, const std::string& folder,
+                              int maxHeight, int maxWidth);
 
     // The first list element that refers to this person (see `UkClovek::nextReferrer`).
     UkClovek* firstReferrer() const { return firstReferrer_; }

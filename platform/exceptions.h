@@ -33,3 +33,10 @@ class EOSError : public Exception {
 public:
     using Exception::Exception;
 };
+
+// An operation a control cannot do in its state (focusing a hidden control, showing a visible
+// window modally).
+class EInvalidOperation : public Exception {
+public:
+    using Exception::Exception;
+};

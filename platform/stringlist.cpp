@@ -10,7 +10,7 @@
 TStringList::TStringList(std::initializer_list<std::string> lines)
 {
     for (const auto& l : lines)
-        items_.push_back({l, nullptr});
+        items_.push_back({l, nullptr, false});
 }
 
 void TStringList::checkIndex(int index) const
@@ -50,6 +50,18 @@ void TStringList::setObject(int index, void* object)
     items_[static_cast<size_t>(index)].object = object;
 }
 
+bool TStringList::lineFlag(int index) const
+{
+    checkIndex(index);
+    return items_[static_cast<size_t>(index)].flag;
+}
+
+void TStringList::setLineFlag(int index, bool flag)
+{
+    checkIndex(index);
+    items_[static_cast<size_t>(index)].flag = flag;
+}
+
 int TStringList::Add(const std::string& text)
 {
     return AddObject(text, nullptr);
@@ -63,7 +75,7 @@ int TStringList::AddObject(const std::string& text, void* object)
                                    [](const std::string& t, const Item& i) { return compareCollated(t, i.text) < 0; });
         at = static_cast<size_t>(it - items_.begin());
     }
-    items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), Item{text, object});
+    items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), Item{text, object, false});
     changed();
     return static_cast<int>(at);
 }
@@ -72,7 +84,7 @@ void TStringList::Insert(int index, const std::string& text)
 {
     if (index < 0 || index > Count())
         throw Exception("List index out of bounds (" + std::to_string(index) + ")");
-    items_.insert(items_.begin() + index, Item{text, nullptr});
+    items_.insert(items_.begin() + index, Item{text, nullptr, false});
     changed();
 }
 
@@ -156,7 +168,7 @@ void TStringList::setText(const std::string& text)
 {
     items_.clear();
     for (auto& l : splitLines(text))
-        items_.push_back({std::move(l), nullptr});
+        items_.push_back({std::move(l), nullptr, false});
     if (sorted_)
         Sort();
     else

@@ -18,6 +18,10 @@ public:
     void setString(int index, const std::string& text);
     void* Objects(int index) const;
     void setObject(int index, void* object);
+    // A mark that travels with its line through sorting, inserts and deletes (the tick of a
+    // check list box). New lines are unmarked; changing it fires no OnChange.
+    bool lineFlag(int index) const;
+    void setLineFlag(int index, bool flag);
 
     // In a sorted list Add puts the line at its place in the collation (after equal lines).
     int Add(const std::string& text);
@@ -56,6 +60,7 @@ private:
     struct Item {
         std::string text;
         void* object = nullptr;
+        bool flag = false;
     };
     struct LineIterator {
         std::vector<Item>::const_iterator it;

@@ -1,0 +1,347 @@
+#include "platform/useractions.h"
+
+#include "platform/application.h"
+#include "platform/commonctrls.h"
+#include "platform/form.h"
+#include "platform/grid.h"
+#include "platform/lists.h"
+#include "platform/menus.h"
+#include "platform/pagecontrol.h"
+#include "platform/stdctrls.h"
+
+namespace user {
+
+namespace {
+bool reachable(const TControl& c)
+{
+    const TForm* f = c.form();
+    return f && f->Visible && c.Showing() && c.enabledInWindow();
+}
+
+// The focus moves to the control as a click into it moves it.
+void focusByClick(TControl& c)
+{
+    if (!c.focusOnClick())
+        return;
+    if (auto* w = dynamic_cast<TWinControl*>(&c); w && w->CanFocus() && !w->Focused())
+        w->SetFocus();
+}
+
+void focusIfNeeded(TWinControl& w)
+{
+    if (w.CanFocus() && !w.Focused())
+        w.SetFocus();
+}
+}  // namespace
+
+bool click(TControl& control, int x, int y)
+{
+    if (!reachable(control))
+        return false;
+    Application.guarded([&] {
+        focusByClick(control);
+        if (control.OnMouseDown)
+            control.OnMouseDown(TMouseButton::mbLeft, ssNone, x, y);
+        control.userClick();
+        if (control.OnMouseUp)
+            control.OnMouseUp(TMouseButton::mbLeft, ssNone, x, y);
+    });
+    return true;
+}
+
+bool doubleClick(TControl& control, int x, int y)
+{
+    if (!click(control, x, y))
+        return false;
+    if (reachable(control) && control.OnDblClick)
+        Application.guarded(control.OnDblClick);
+    return true;
+}
+
+bool mouseDown(TControl& control, TMouseButton button, int x, int y, TShiftState shift)
+{
+    if (!reachable(control))
+        return false;
+    Application.guarded([&] {
+        if (button == TMouseButton::mbLeft || dynamic_cast<TDrawGrid*>(&control))
+            focusByClick(control);
+        if (control.OnMouseDown)
+            control.OnMouseDown(button, shift, x, y);
+    });
+    return true;
+}
+
+bool mouseUp(TControl& control, TMouseButton button, int x, int y, TShiftState shift)
+{
+    if (!reachable(control))
+        return false;
+    if (control.OnMouseUp)
+        Application.guarded([&] { control.OnMouseUp(button, shift, x, y); });
+    return true;
+}
+
+bool click(TMenuItem& item)
+{
+    if (!item.usable())
+        return false;
+    Application.guarded([&] { item.Click(); });
+    return true;
+}
+
+bool focus(TWinControl& control)
+{
+    if (!reachable(control) || !control.CanFocus())
+        return false;
+    Application.guarded([&] { control.SetFocus(); });
+    return true;
+}
+
+bool tab(TForm& form, bool backwards)
+{
+    if (!form.Visible)
+        return false;
+    Application.guarded([&] { form.SelectNext(form.ActiveControl(), !backwards, true); });
+    return true;
+}
+
+bool type(TWinControl& control, const std::string& text)
+{
+    if (!reachable(control))
+        return false;
+    auto* edit = dynamic_cast<TEdit*>(&control);
+    auto* combo = dynamic_cast<TComboBox*>(&control);
+    auto* memo = dynamic_cast<TMemo*>(&control);
+    if (!edit && !combo && !memo)
+        return false;
+    Application.guarded([&] {
+        focusIfNeeded(control);
+        if (edit)
+            edit->userType(text);
+        else if (combo)
+            combo->userType(text);
+        else
+            memo->userType(text);
+    });
+    return true;
+}
+
+bool replaceText(TWinControl& control, const std::string& text)
+{
+    if (!reachable(control))
+        return false;
+    auto* edit = dynamic_cast<TEdit*>(&control);
+    auto* combo = dynamic_cast<TComboBox*>(&control);
+    auto* memo = dynamic_cast<TMemo*>(&control);
+    if (!edit && !combo && !memo)
+        return false;
+    if (combo && combo->Style == TComboBox::csDropDownList)
+        return type(control, text);
+    Application.guarded([&] {
+        focusIfNeeded(control);
+        if (edit) {
+            edit->SelectAll();
+            if (text.empty())
+                edit->userBackspace();
+            else
+                edit->userType(text);
+        } else if (combo) {
+            combo->SelectAll();
+            if (text.empty())
+                combo->userBackspace();
+            else
+                combo->userType(text);
+        } else {
+            memo->SelectAll();
+            if (text.empty())
+                memo->userBackspace();
+            else
+                memo->userType(text);
+        }
+    });
+    return true;
+}
+
+bool pick(TComboBox& combo, int index)
+{
+    if (!reachable(combo) || index < 0 || index >= combo.Items.Count())
+        return false;
+    Application.guarded([&] {
+        focusIfNeeded(combo);
+        combo.userPick(index);
+    });
+    return true;
+}
+
+bool pick(TComboBox& combo, const std::string& itemText)
+{
+    for (int i = 0; i < combo.Items.Count(); ++i)
+        if (combo.Items[i] == itemText)
+            return pick(combo, i);
+    return false;
+}
+
+bool pick(TListBox& list, int index)
+{
+    if (!reachable(list) || index < 0 || index >= list.Items.Count())
+        return false;
+    Application.guarded([&] {
+        focusIfNeeded(list);
+        list.userClickLine(index);
+        list.Click();
+    });
+    return true;
+}
+
+bool pick(TRadioGroup& group, int index)
+{
+    if (!reachable(group) || index < 0 || index >= group.Items.Count())
+        return false;
+    Application.guarded([&] {
+        focusIfNeeded(group);
+        group.setItemIndex(index);
+    });
+    return true;
+}
+
+bool doubleClickLine(TListBox& list, int index)
+{
+    if (!reachable(list))
+        return false;
+    if (index >= 0 && index < list.Items.Count())
+        pick(list, index);
+    else
+        focus(list);
+    if (list.OnDblClick)
+        Application.guarded(list.OnDblClick);
+    return true;
+}
+
+bool tick(TCheckListBox& list, int index)
+{
+    if (!reachable(list) || index < 0 || index >= list.Items.Count())
+        return false;
+    Application.guarded([&] {
+        focusIfNeeded(list);
+        list.userToggle(index);
+    });
+    return true;
+}
+
+bool selectTab(TPageControl& pages, TTabSheet& page)
+{
+    if (!reachable(pages) || page.PageControl() != &pages || !page.TabVisible())
+        return false;
+    Application.guarded([&] { pages.userSelect(page); });
+    return true;
+}
+
+bool scrollTo(TScrollBar& bar, int position)
+{
+    if (!reachable(bar))
+        return false;
+    Application.guarded([&] {
+        focusByClick(bar);
+        bar.setPosition(position);
+    });
+    return true;
+}
+
+bool step(TUpDown& upDown, bool up)
+{
+    if (!reachable(upDown))
+        return false;
+    Application.guarded([&] { upDown.userStep(up); });
+    return true;
+}
+
+bool pickDate(TMonthCalendar& calendar, double date)
+{
+    if (!reachable(calendar))
+        return false;
+    Application.guarded([&] {
+        focusIfNeeded(calendar);
+        calendar.userPick(date);
+    });
+    return true;
+}
+
+bool pressKey(TForm& form, int key, TShiftState shift)
+{
+    if (!form.Visible)
+        return false;
+    Application.guarded([&] {
+        int k = key;
+        if (form.Menu)
+            if (TMenuItem* item = form.Menu->Items.findShortCut(ShortCut(k, shift))) {
+                item->Click();
+                return;
+            }
+        TWinControl* target = form.ActiveControl();
+        if (target && !target->CanFocus())
+            target = nullptr;
+        if (k == VK_TAB && !shift.ctrl && !shift.alt) {
+            form.SelectNext(target, !shift.shift, true);
+            return;
+        }
+        if (target) {
+            if (target->OnKeyDown)
+                target->OnKeyDown(k, shift);
+            if (k != 0)
+                target->keyDefault(k, shift);
+        } else if (form.OnKeyDown) {
+            form.OnKeyDown(k, shift);
+        }
+        if (k == VK_RETURN) {
+            auto* button = dynamic_cast<TButton*>(target);
+            if (!button)
+                button = form.defaultButton();
+            if (button)
+                button->Click();
+        } else if (k == VK_ESCAPE) {
+            if (TButton* button = form.cancelButton())
+                button->Click();
+        } else if (k == VK_SPACE && target &&
+                   (dynamic_cast<TButton*>(target) || dynamic_cast<TCheckBox*>(target) ||
+                    dynamic_cast<TRadioButton*>(target))) {
+            target->userClick();
+        }
+    });
+    return true;
+}
+
+bool wheel(TForm& form, int delta, TControl* over, int x, int y)
+{
+    if (!form.Visible)
+        return false;
+    Application.guarded([&] {
+        bool handled = false;
+        if (form.OnMouseWheel)
+            form.OnMouseWheel(ssNone, delta, x, y, handled);
+        if (handled)
+            return;
+        TControl* target = over ? over : form.ActiveControl();
+        if (!target || !reachable(*target))
+            return;
+        bool done = false;
+        if (delta > 0 && target->OnMouseWheelUp)
+            target->OnMouseWheelUp(ssNone, x, y, done);
+        else if (delta <= 0 && target->OnMouseWheelDown)
+            target->OnMouseWheelDown(ssNone, x, y, done);
+    });
+    return true;
+}
+
+bool closeWindow(TForm& form)
+{
+    if (!form.Visible || !form.CloseBox)
+        return false;
+    Application.guarded([&] { form.Close(); });
+    return true;
+}
+
+void tick(TTimer& timer)
+{
+    timer.fire();
+}
+
+}  // namespace user

@@ -1,0 +1,71 @@
+#pragma once
+// What a person does, as functions. The Qt renderer calls them when a person acts on the
+// screen, and tests call them to act as a person would; both walk one path. Every action runs
+// under the dispatcher: an exception escaping a handler is shown by the application object.
+//
+// An action on a control a person cannot reach (hidden, disabled, in a hidden window) does
+// nothing and returns false.
+#include "platform/keys.h"
+
+#include <string>
+
+class TControl;
+class TWinControl;
+class TForm;
+class TMenuItem;
+class TComboBox;
+class TListBox;
+class TCheckListBox;
+class TRadioGroup;
+class TPageControl;
+class TTabSheet;
+class TScrollBar;
+class TUpDown;
+class TMonthCalendar;
+class TTimer;
+
+namespace user {
+
+// A click with the left button: the focus moves to a control that takes it on a click, then
+// OnMouseDown, what the control does (a check box ticks, a button presses), OnClick, OnMouseUp.
+bool click(TControl& control, int x = 0, int y = 0);
+// A click and then OnDblClick.
+bool doubleClick(TControl& control, int x = 0, int y = 0);
+// Mouse button pressed and released without a click (the right button).
+bool mouseDown(TControl& control, TMouseButton button, int x, int y, TShiftState shift = ssNone);
+bool mouseUp(TControl& control, TMouseButton button, int x, int y, TShiftState shift = ssNone);
+// A menu command.
+bool click(TMenuItem& item);
+
+// Focus: a click into the control, or Tab / Shift+Tab in its window.
+bool focus(TWinControl& control);
+bool tab(TForm& form, bool backwards = false);
+
+// Typing at the caret of the focused edit, combo box or memo (focusing it first).
+bool type(TWinControl& control, const std::string& text);
+// Selects everything in the control, then types `text` (an empty text just deletes).
+bool replaceText(TWinControl& control, const std::string& text);
+
+// Items: a combo box's drop-down, a list box line, a radio group button.
+bool pick(TComboBox& combo, int index);
+bool pick(TComboBox& combo, const std::string& itemText);
+bool pick(TListBox& list, int index);
+bool pick(TRadioGroup& group, int index);
+bool doubleClickLine(TListBox& list, int index);
+bool tick(TCheckListBox& list, int index);
+bool selectTab(TPageControl& pages, TTabSheet& page);
+bool scrollTo(TScrollBar& bar, int position);
+bool step(TUpDown& upDown, bool up);
+bool pickDate(TMonthCalendar& calendar, double date);
+
+// A key pressed in a window (key codes of platform/keys.h).
+bool pressKey(TForm& form, int key, TShiftState shift = ssNone);
+// The wheel turned over `over` (the focused control when nullptr); delta 120 per notch,
+// positive away from the person.
+bool wheel(TForm& form, int delta, TControl* over = nullptr, int x = 0, int y = 0);
+// The close box of a window.
+bool closeWindow(TForm& form);
+// A timer's tick.
+void tick(TTimer& timer);
+
+}  // namespace user
