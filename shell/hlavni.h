@@ -6,6 +6,7 @@
 #include "forms/hlavni_form.h"
 #include "model/text_source.h"
 #include "shell/settings.h"
+#include "storage/wait_window.h"
 
 #include <memory>
 #include <string>
@@ -51,6 +52,8 @@ public:
     std::string allPersonsGroupName;
     // Set while an undo or redo is replayed; handlers then record nothing.
     bool undoReplaying = false;
+    // The wait window's behaviour over `cekejFORM`.
+    WaitWindow wait;
 
     // The first activation's work runs once.
     bool startupPending = true;
@@ -64,6 +67,15 @@ public:
 
     // ================================================================ start-up and shutdown (shell/)
     void FormCreate();
+
+    // ================================================================ tree files (shell/hlavni_tree_files.cpp)
+    // Empties the working folder and makes it again with its four media subfolders.
+    void resetWorkingFolder();
+    // The wait window around long operations (storage/wait_window.h).
+    void showWaitWindow();
+    void advanceWaitProgress(int step);
+    void hideWaitWindow();
+    WaitWindow& waitWindow();
 
     // ================================================================ control state (shell/)
     // Composes the person-summary page of the current person.
