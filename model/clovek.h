@@ -10,6 +10,9 @@
 #include <string>
 #include <vector>
 
+class Dokument;
+class Fotka;
+class Soubor;
 class Svatba;
 class TextSource;
 class DisplaySettings;
@@ -89,24 +92,61 @@ public:
     // Marks every unmarked ancestor (descendant), following on from each newly marked one.
     void markAncestors();
     void markDescendants();
+    // Marks each unmarked partner (sibling) and sets its pass mark, so a walk over the tree does
+    // not go on from it.
+    void markPartnersOnce();
+    void markSiblingsOnce();
+
+    // --- media links and portrait (model/clovek_media.cpp) ---
+    bool hasPhoto(const Fotka* photo) const;
+    bool hasDocument(const Dokument* document) const;
+    bool hasFile(const Soubor* file) const;
+    // Deletes the person's entry, lowering the record's count; nothing when it is not linked.
+    void removePhoto(const Fotka* photo);
+    void removeDocument(const Dokument* document);
+    void removeFile(const Soubor* file);
+    // Loads the picture, scales it to fit maxHeight x maxWidth and stores it as a JPEG below
+    // `folder` (the working folder) as "hlavy/hlava" + number + ".jpg"; then sets hasPortrait.
+    // A picture that cannot be read or written raises and leaves the flag as it was.
+    void importPortraitJpeg(const std::string& source, const std::string& folder, int maxHeight,
+                            int maxWidth);
+    void importPortraitBitmap(const std::string& source, const std::string& folder,
+                              int maxHeight, int maxWidth);
 
     // The first list element that refers to this person (see `UkClovek::nextReferrer`).
     UkClovek* firstReferrer() const { return firstReferrer_; }
 
     // --- fields ---
+    // The links and flags that walks over many persons read come first, so that such a walk
+    // touches one cache line of each person.
     Clovek* chainPrev = nullptr;
     Clovek* chainNext = nullptr;
+    Clovek* father = nullptr;
+    Clovek* mother = nullptr;
+
+private:
+    friend class UkClovek;
+    friend class Rod;
+    friend class GenerationCounter;
+    // Scratch of the walks over many persons ("already seen", a depth or a position), valid
+    // while `seenStamp_` equals the walk's own stamp: no set or map per walk.
+    static uint64_t nextWalkStamp();
+    mutable uint64_t seenStamp_ = 0;
+    mutable int32_t walkValue_ = 0;
+
+public:
+    int32_t number = -1;
     uint8_t mark = 0;
     uint8_t passMark = 0;
     uint8_t lock = 0;
+    uint8_t sex = 1; // 1 man, 0 woman
+    uint8_t alive = 1;
     std::string importId;
     std::string identifier;
     int32_t percentFilled = 0;
-    int32_t number = -1;
     std::string firstName;
     std::string surname;
     std::string birthSurname;
-    uint8_t sex = 1; // 1 man, 0 woman
     uint8_t hasPortrait = 0;
     std::string titlesBefore;
     std::string titlesAfter;
@@ -116,9 +156,6 @@ public:
     std::string deathPlace;
     std::string burial;
     std::string deathCause;
-    uint8_t alive = 1;
-    Clovek* father = nullptr;
-    Clovek* mother = nullptr;
     Prvky children;     // UkClovek
     Prvky siblings;     // UkClovek
     Prvky partnerships; // UkSvatba
@@ -142,9 +179,5 @@ public:
     std::vector<std::string> registerNotes;
 
 private:
-    friend class UkClovek;
-    friend class Rod;
     UkClovek* firstReferrer_ = nullptr;
-    // Scratch stamp of the tree's list rebuilds: "already listed" without a set per person.
-    uint64_t seenStamp_ = 0;
 };

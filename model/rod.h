@@ -4,12 +4,20 @@
 #include "model/action_list.h"
 #include "model/prvky.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 class Clovek;
 class DisplaySettings;
+class Dokument;
+class Fotka;
+class Group;
+class Soubor;
+class UkGrClovek;
 
 class Rod {
 public:
@@ -70,9 +78,68 @@ public:
     void setAllPartnershipFlags(uint8_t value);
     void setAllPartnershipNumbers(int value);
 
-    // --- marks and groups used by the operations above ---
-    void clearMarks();
+    // --- media stores (model/rod_media.cpp) ---
+    // The lowest number from 0 that no living record of the kind has, in the store or only
+    // linked to a person: a new record never takes over the stored copy of one still shown.
+    int firstFreePhotoNumber() const;
+    int firstFreeDocumentNumber() const;
+    int firstFreeFileNumber() const;
+    // Load the source, store it as a JPEG below `folder` (the working folder) under the lowest
+    // free number, and add the record to the store; the caller links it to the person. A source
+    // that cannot be read or a copy that cannot be written raises (EInvalidGraphic, EInOutError)
+    // and leaves the store as it was.
+    Fotka* addPhotoFromBitmap(const std::string& source, const std::string& folder);
+    Fotka* addPhotoFromJpeg(const std::string& source, const std::string& folder);
+    Dokument* addDocumentFromBitmap(const std::string& source, const std::string& folder);
+    Dokument* addDocumentFromJpeg(const std::string& source, const std::string& folder);
+    // Any file, copied as "soubory/soubor" + number + "." + its extension; raises EInOutError
+    // and registers nothing when the copy fails.
+    Soubor* addFile(const std::string& source, const std::string& folder);
+    Fotka* findPhoto(int number) const;
+    Dokument* findDocument(int number) const;
+    Soubor* findFile(int number) const;
+    // Takes the record out of its store; it lives on while a person still links it. The stored
+    // copy stays.
+    void removePhoto(Fotka* photo);
+    void removeDocument(Dokument* document);
+    void removeFile(Soubor* file);
+
+    // --- groups (model/rod_groups.cpp) ---
+    // Names compare exactly, with letter case.
+    bool groupExists(const std::string& name) const;
+    Group* findGroup(const std::string& name) const;
+    static UkGrClovek* findGroupMember(const Prvky& members, const Clovek* person);
+    static bool isGroupMember(const Prvky& members, const Clovek* person);
+    // Deletes every member entry of the person in every group; the groups stay.
     void removeFromAllGroups(const Clovek* person);
+    // After loading: each member entry refers to a placeholder carrying a number; it is made to
+    // refer to the person of that number, or removed when there is none. A person listed twice
+    // in a group is kept once.
+    void relinkGroupMembers();
+
+    // --- selection and pass marks (model/rod_marks.cpp) ---
+    void clearMarks();
+    void setAllMarks(uint8_t value);
+    void invertMarks();
+    // Every ancestor (descendant) of every marked person; safe on trees holding a cycle.
+    void markAncestors();
+    void markDescendants();
+    // One step only: partners (siblings) of the persons marked before the call.
+    void markPartners();
+    void markSiblings();
+    void setAllPassMarks(uint8_t value);
+    // The rows of a check list of all persons in chain order: display name (birth surname as the
+    // settings say, birth year, identifier) and whether the person is marked.
+    std::vector<std::pair<std::string, bool>> markRows(const DisplaySettings& settings) const;
+
+    // --- relinking a loaded tree (model/rod_relink.cpp) ---
+    // Each father and mother placeholder is replaced by the person of the chain with its number
+    // (null when there is none) and destroyed.
+    void relinkParents();
+    // Each person's partnerships back in their saved order.
+    void sortPartnershipLists();
+    // The person whose number is the active-person number, or null.
+    Clovek* activePerson() const;
 
     // Each person of the chain, head first.
     template <class F>
@@ -106,5 +173,12 @@ public:
 
 private:
     static Clovek* nextInChain(const Clovek* p);
+    void indexPersons() const;
     int personCount_ = 0;
+    // Number and identifier to the first person of the chain that has it, built on the first
+    // lookup after the chain changed. A hit is checked against the person; an identifier that is
+    // not indexed is still looked for along the chain, since the editor changes identifiers.
+    mutable std::unordered_map<int, Clovek*> byNumber_;
+    mutable std::unordered_map<std::string, Clovek*> byIdentifier_;
+    mutable bool indexStale_ = true;
 };

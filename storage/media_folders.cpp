@@ -13,6 +13,9 @@ std::string companionFolderOf(const std::string& treeFile)
 
 void createMediaFolders(const std::string& folder)
 {
+    // An empty name would put the subfolders into whatever the current folder is.
+    if (folder.empty())
+        return;
     if (!directoryExists(folder))
         createDir(folder);
     for (const char* sub : mediaSubfolders) {

@@ -11,6 +11,7 @@
 std::string companionFolderOf(const std::string& treeFile);
 
 // Makes sure `folder` and its four media subfolders exist (the folder's parent must exist).
+// Nothing for an empty name.
 void createMediaFolders(const std::string& folder);
 
 // Empties the working folder and makes sure it and its four subfolders exist. The working folder

@@ -82,6 +82,16 @@ TEST(MediaFolders, ResetNeverDeletesOutsideTheProgramFolder)
     EXPECT_TRUE(hasAllSubfolders(program.path()));
 }
 
+TEST(MediaFolders, AnUnsetWorkingFolderTouchesNothing)
+{
+    TempFolder cwd;
+    const auto before = std::filesystem::current_path();
+    std::filesystem::current_path(cwd.path());
+    resetWorkingFolder("", "");
+    std::filesystem::current_path(before);
+    EXPECT_TRUE(std::filesystem::is_empty(cwd.path()));
+}
+
 TEST(MediaFolders, DeletingAFolderTreeRefusesWhatIsNotBelowItsPlace)
 {
     TempFolder root;

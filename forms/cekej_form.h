@@ -1,0 +1,16 @@
+#pragma once
+// The wait window: a small borderless dialog with one progress bar, shown while a whole tree is
+// saved, loaded or bulk-deleted. Behaviour: storage/wait_window.h.
+#include "platform/commonctrls.h"
+#include "platform/form.h"
+
+class TcekejFORM : public TForm {
+public:
+    TcekejFORM();
+    ~TcekejFORM() override;
+
+    TProgressBar waitBAR{this, "waitBAR"};
+};
+
+// The one wait window, created with every other window at start-up.
+extern TcekejFORM* cekejFORM;

@@ -1,0 +1,19 @@
+#include "shell/mark_check_list.h"
+
+#include "model/rod.h"
+#include "platform/lists.h"
+
+void fillMarkCheckList(TCheckListBox& box, const Rod& tree, const DisplaySettings& settings)
+{
+    const int top = box.TopIndex();
+    box.Items.Clear();
+    box.setSorted(false);
+    for (const auto& [name, marked] : tree.markRows(settings)) {
+        const int row = box.Items.Add(name);
+        box.setChecked(row, marked);
+    }
+    // Sorting carries each tick with its line.
+    box.setSorted(true);
+    if (top < box.Items.Count())
+        box.setTopIndex(top);
+}

@@ -1,0 +1,45 @@
+#include "storage/wait_window.h"
+
+#include "platform/commonctrls.h"
+#include "platform/form.h"
+
+#include <cstdint>
+
+int wrappedProgress(int position, int step, int maximum)
+{
+    const int64_t span = int64_t(maximum) + 1;
+    if (span <= 0)
+        return 0;
+    int64_t p = (int64_t(position) + step) % span;
+    if (p < 0)
+        p += span;
+    return static_cast<int>(p);
+}
+
+void WaitWindow::show()
+{
+    position_ = 0;
+    if (bar_)
+        bar_->setPosition(0);
+    if (window_)
+        window_->Show();
+}
+
+void WaitWindow::advance(int step)
+{
+    const int maximum = bar_ ? bar_->Max : 100;
+    position_ = wrappedProgress(position(), step, maximum);
+    if (bar_)
+        bar_->setPosition(position_);
+}
+
+void WaitWindow::hide()
+{
+    if (window_)
+        window_->Hide();
+}
+
+int WaitWindow::position() const
+{
+    return bar_ ? bar_->Position() : position_;
+}

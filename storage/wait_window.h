@@ -1,0 +1,31 @@
+#pragma once
+// The wait window's behaviour. Long operations on a whole tree step its bar by a fixed amount
+// per unit of work; the bar measures nothing, it wraps round past its maximum to show that work
+// goes on. The operations never pump window messages; the bar repaints itself when it moves.
+class TForm;
+class TProgressBar;
+
+// (position + step) modulo (maximum + 1), never negative; 100 + 1 gives 0, 0 + 205 gives 3.
+int wrappedProgress(int position, int step, int maximum);
+
+class WaitWindow {
+public:
+    // No window: the operations only keep the position (tests, work run without a screen).
+    WaitWindow() = default;
+    // The window and its bar (the wait window's form and waitBAR); both outlive this object.
+    WaitWindow(TForm& window, TProgressBar& bar) : window_(&window), bar_(&bar) {}
+
+    // Bar at 0, then the window shown (not modal).
+    void show();
+    // Moves the bar on by `step`, wrapping past the maximum.
+    void advance(int step);
+    void hide();
+    int position() const;
+    // Whether this drives that window.
+    bool drives(const TForm& window) const { return window_ == &window; }
+
+private:
+    TForm* window_ = nullptr;
+    TProgressBar* bar_ = nullptr;
+    int position_ = 0;
+};

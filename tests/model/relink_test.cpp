@@ -1,0 +1,84 @@
+#include "model/rod.h"
+#include "model/svatba.h"
+#include "model_helpers.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+Clovek* numbered(Rod& tree, int number)
+{
+    Clovek* p = makePerson("", "");
+    p->number = number;
+    tree.appendPerson(p);
+    return p;
+}
+
+Clovek* placeholder(int number)
+{
+    auto* p = new Clovek;
+    p->number = number;
+    return p;
+}
+
+} // namespace
+
+TEST(Relink, ParentPlaceholdersBecomePersonsOfTheChain)
+{
+    Rod tree;
+    Clovek* child = numbered(tree, 0);
+    Clovek* dad = numbered(tree, 5);
+    Clovek* mum = numbered(tree, 7);
+    Clovek* orphan = numbered(tree, 9);
+    Clovek* lost = numbered(tree, 11);
+    child->father = placeholder(5);
+    child->mother = placeholder(7);
+    lost->father = placeholder(42); // nobody has 42
+    // One placeholder standing for two links is destroyed once.
+    Clovek* shared = placeholder(5);
+    orphan->father = nullptr;
+    mum->father = shared;
+    lost->mother = shared;
+
+    tree.relinkParents();
+    EXPECT_EQ(child->father, dad);
+    EXPECT_EQ(child->mother, mum);
+    EXPECT_EQ(orphan->father, nullptr);
+    EXPECT_EQ(orphan->mother, nullptr);
+    EXPECT_EQ(lost->father, nullptr);
+    EXPECT_EQ(lost->mother, dad);
+    EXPECT_EQ(mum->father, dad);
+
+    // Already linked: nothing changes, nothing is freed.
+    tree.relinkParents();
+    EXPECT_EQ(child->father, dad);
+}
+
+TEST(Relink, PartnershipsComeBackInTheirSavedOrder)
+{
+    Rod tree;
+    Clovek* p = numbered(tree, 0);
+    Clovek* q = numbered(tree, 1);
+    Clovek* r = numbered(tree, 2);
+    Svatba* second = partnership(p, q);
+    Svatba* first = partnership(p, r);
+    static_cast<UkSvatba*>(p->partnerships.at(0))->orderKey = 1;
+    static_cast<UkSvatba*>(p->partnerships.at(1))->orderKey = 0;
+    tree.sortPartnershipLists();
+    EXPECT_EQ(static_cast<UkSvatba*>(p->partnerships.at(0))->partnership, first);
+    EXPECT_EQ(static_cast<UkSvatba*>(p->partnerships.at(1))->partnership, second);
+}
+
+TEST(Relink, ActivePersonByNumber)
+{
+    Rod empty;
+    EXPECT_EQ(empty.activePerson(), nullptr);
+    Rod tree;
+    Clovek* zero = numbered(tree, 0);
+    numbered(tree, 1);
+    EXPECT_EQ(tree.activePerson(), zero);
+    tree.activePersonNumber = 1;
+    EXPECT_EQ(tree.activePerson()->number, 1);
+    tree.activePersonNumber = 8;
+    EXPECT_EQ(tree.activePerson(), nullptr);
+}
