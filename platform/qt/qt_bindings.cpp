@@ -43,6 +43,7 @@
 
 Binding::Binding(QtRenderer::Impl& renderer, TControl& c, QWidget* w) : control(c), widget(w), r(renderer)
 {
+    w->setObjectName(toQString(c.Name));
     watch(w);
 }
 
