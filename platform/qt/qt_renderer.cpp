@@ -90,9 +90,18 @@ void FormWindow::changeEvent(QEvent* event)
     if (event->type() != QEvent::ActivationChange || !form.Visible)
         return;
     if (isActiveWindow()) {
-        user::activate(form);
-        r_.afterDispatch();
-    } else if (Application.activeForm() == &form && !form.Modal()) {
+        // The program's activation work (the first one starts the program) runs from the loop,
+        // not inside the window system's event.
+        QPointer<FormWindow> self(this);
+        QTimer::singleShot(0, this, [this, self] {
+            if (!self || !isActiveWindow() || !form.Visible)
+                return;
+            user::activate(form);
+            r_.afterDispatch();
+        });
+    } else if (Application.activeForm() == &form && !form.Modal() && !QApplication::activeWindow()) {
+        // Only another program taking the keyboard deactivates the window; the program's own
+        // message boxes and file dialogs do not.
         Application.deactivate();
     }
 }
