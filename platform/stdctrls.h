@@ -159,12 +159,19 @@ public:
     const char* ClassName() const override { return "TBitBtn"; }
 };
 
+// Standard pictures a button can show without a picture file of its own, as the class
+// library's bit buttons have kinds; the screen draws them in the desktop's style.
+enum class TStandardGlyph {
+    None, NewFile, Open, Save, SaveAs, Close, Undo, Redo, Help, Add, Delete, Find, Chart
+};
+
 // A button of a tool bar: pressing it never takes the focus, and Tab passes it by. SetFocus
 // from code still works on it, so a window can take the focus away from an edit.
 class TSpeedButton : public TWinControl {
 public:
     TSpeedButton(TWinControl* parent, std::string name);
     TPicture Glyph;
+    TStandardGlyph StandardGlyph = TStandardGlyph::None;
     bool Flat = false;
     bool Down = false;
     int GroupIndex = 0;
