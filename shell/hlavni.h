@@ -81,7 +81,36 @@ public:
     // Composes the person-summary page of the current person.
     void showPersonSummary();
 
-    // ================================================================ person list (shell/)
+    // ================================================================ person list (shell/person_list.cpp)
+    // Set while the list moves its scroll bar to follow the selection, so the bar's change
+    // handler does not feed the position back.
+    bool ensuringVisible = false;
+    // Hooks the list's controls to their handlers (from the constructor).
+    void bindPersonListEvents();
+    // Makes the grid, the bar and the group box below them taller by whole rows on a screen
+    // higher than 768 pixels.
+    void fitPersonListToScreen();
+    // The list settings into the sort, direction and display controls.
+    void restoreListOptions();
+    // Paints the list when there is one.
+    void paintPersonList();
+    // Page Up, Page Down, Up and Down move the selection; every key then scrolls it into view
+    // and repaints. Only with a tree that has persons.
+    void personListKey(int key);
+    void scrollingDrawCell();
+    void setridClick();
+    void trideniBTClick();
+    void scrollingKeyDown(int& key, TShiftState shift);
+    void FormKeyDown(int& key, TShiftState shift);
+    void scrollingMouseDown(TMouseButton button, TShiftState shift, int x, int y);
+    void scrollingBarChange();
+    void FormMouseWheel(TShiftState shift, int wheelDelta, int x, int y, bool& handled);
+    void scrollingMouseWheelUp(TShiftState shift, int x, int y, bool& handled);
+    void scrollingMouseWheelDown(TShiftState shift, int x, int y, bool& handled);
+    void zobrazitCisloClick();
+    void zobrazitNarozeniClick();
+    void zobrazitProcentaClick();
+    void zobrazitRodneClick();
 
     // ================================================================ window texts (shell/)
     // The standard lookup in the language file (shell/language.cpp): a missing or empty key is
@@ -109,6 +138,9 @@ public:
     void BarvyVztahu1Click();
 
     // ================================================================ person editor (editor/)
+    // Makes the person the current one with `showingPerson` set meanwhile, records the visit
+    // unless moving through the history, and repaints the person list.
+    void showPerson(Clovek* person);
     // Refills the groups combo (the all-persons entry first, then the tree's groups) and
     // selects `groupName` (empty: the all-persons entry).
     void fillGroupsCombo(const std::string& groupName);
