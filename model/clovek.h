@@ -41,6 +41,9 @@ public:
     std::string gedcomName() const;
     // "muž" or "žena" from the language file.
     static std::string sexText(TextSource& texts, int sex);
+    // "narozen ve znamení: " and the zodiac sign of the birth date ("narozena" for a woman).
+    // In model/person_texts.cpp.
+    std::string birthSignText(TextSource& texts) const;
 
     // --- children and siblings (kept sorted by birth) ---
     UkClovek* childEntry(const Clovek* child) const;
