@@ -1,9 +1,53 @@
+// Kinvelor: the application object titled "Kinvelor", the main window, the message loop.
+//
+// KINVELOR_SCREENSHOT=path.png makes the program save a picture of its main window once it is
+// shown and then quit (the GUI smoke test uses it).
+#include "platform/application.h"
+#include "platform/qt/qt_renderer.h"
+#include "platform/useractions.h"
+#include "shell/hlavni.h"
+
+#include <QApplication>
+#include <QTimer>
+
 #include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <string>
 
 int main(int argc, char** argv)
 {
-    (void)argc;
-    (void)argv;
-    std::puts("Kinvelor 1.0.18");
-    return 0;
+    QApplication app(argc, argv);
+    QtRenderer renderer;
+    try {
+        Application.Title = "Kinvelor";
+        Thlavni main;
+        Application.CreateForm(main);
+        main.Show();
+
+        // The program's own start-up runs once the window is on screen, from the loop.
+        QTimer::singleShot(0, &app, [&main, &renderer] {
+            user::activate(main);
+            renderer.syncAll();
+        });
+
+        const char* screenshot = std::getenv("KINVELOR_SCREENSHOT");
+        int failed = 0;
+        if (screenshot && *screenshot) {
+            const std::string path = screenshot;
+            QTimer::singleShot(300, &app, [&main, &renderer, &failed, path] {
+                if (!renderer.saveScreenshot(main, path)) {
+                    std::fprintf(stderr, "kinvelor: cannot write the screenshot %s\n", path.c_str());
+                    failed = 1;
+                }
+                QCoreApplication::quit();
+            });
+        }
+        const int rc = app.exec();
+        Application.setHost(nullptr);
+        return failed ? failed : rc;
+    } catch (const std::exception& e) {
+        Application.ShowException(e);
+        return 0;
+    }
 }

@@ -17,25 +17,27 @@ ThlavniForm::ThlavniForm() : TForm("hlavni")
     struct Tool {
         TSpeedButton& button;
         const char* hint;
+        TStandardGlyph glyph;
     };
     const Tool tools[] = {
-        {NovyBT, "Začít nový lipoveta"},
-        {OtevritBT, "Otevřít lipoveta"},
-        {UlozitBT, "Uložit stav lipovetau na disk"},
-        {UlozitJakoBT, "Uložit stav lipovetau na disk pod jménem"},
-        {ZavritBT, "Zavřít lipoveta"},
-        {ZpetBT, "Krok zpět"},
-        {ZnovuBT, "Krok vpřed"},
-        {NapovedaBT, "Spustit nápovědu"},
-        {NovaOsobaBT, "Přidat novou osobu"},
-        {SmazOsobuBT, "Smazat aktivní osobu"},
-        {HledejBT, "Funkce hledání"},
-        {LineskopBT, "Spustit program Lineskop na zobrazování dat"},
+        {NovyBT, "Začít nový lipoveta", TStandardGlyph::NewFile},
+        {OtevritBT, "Otevřít lipoveta", TStandardGlyph::Open},
+        {UlozitBT, "Uložit stav lipovetau na disk", TStandardGlyph::Save},
+        {UlozitJakoBT, "Uložit stav lipovetau na disk pod jménem", TStandardGlyph::SaveAs},
+        {ZavritBT, "Zavřít lipoveta", TStandardGlyph::Close},
+        {ZpetBT, "Krok zpět", TStandardGlyph::Undo},
+        {ZnovuBT, "Krok vpřed", TStandardGlyph::Redo},
+        {NapovedaBT, "Spustit nápovědu", TStandardGlyph::Help},
+        {NovaOsobaBT, "Přidat novou osobu", TStandardGlyph::Add},
+        {SmazOsobuBT, "Smazat aktivní osobu", TStandardGlyph::Delete},
+        {HledejBT, "Funkce hledání", TStandardGlyph::Find},
+        {LineskopBT, "Spustit program Lineskop na zobrazování dat", TStandardGlyph::Chart},
     };
     int x = 4;
     for (const Tool& t : tools) {
         t.button.SetBounds(x, 3, 25, 25);
         t.button.Hint = t.hint;
+        t.button.StandardGlyph = t.glyph;
         t.button.ShowHint = true;
         t.button.Flat = true;
         // Groups: file commands, undo and redo, help, person commands.

@@ -7,6 +7,12 @@
 
 Clovek::Clovek() : created(now()) {}
 
+uint64_t Clovek::nextWalkStamp()
+{
+    static uint64_t stamp = 0;
+    return ++stamp;
+}
+
 Clovek::~Clovek()
 {
     while (firstReferrer_)

@@ -41,6 +41,9 @@ public:
     std::string gedcomName() const;
     // "muž" or "žena" from the language file.
     static std::string sexText(TextSource& texts, int sex);
+    // "narozen ve znamení: " and the zodiac sign of the birth date ("narozena" for a woman).
+    // In model/person_texts.cpp.
+    std::string birthSignText(TextSource& texts) const;
 
     // --- children and siblings (kept sorted by birth) ---
     UkClovek* childEntry(const Clovek* child) const;
@@ -117,19 +120,36 @@ public:
     UkClovek* firstReferrer() const { return firstReferrer_; }
 
     // --- fields ---
+    // The links and flags that walks over many persons read come first, so that such a walk
+    // touches one cache line of each person.
     Clovek* chainPrev = nullptr;
     Clovek* chainNext = nullptr;
+    Clovek* father = nullptr;
+    Clovek* mother = nullptr;
+
+private:
+    friend class UkClovek;
+    friend class Rod;
+    friend class GenerationCounter;
+    // Scratch of the walks over many persons ("already seen", a depth or a position), valid
+    // while `seenStamp_` equals the walk's own stamp: no set or map per walk.
+    static uint64_t nextWalkStamp();
+    mutable uint64_t seenStamp_ = 0;
+    mutable int32_t walkValue_ = 0;
+
+public:
+    int32_t number = -1;
     uint8_t mark = 0;
     uint8_t passMark = 0;
     uint8_t lock = 0;
+    uint8_t sex = 1; // 1 man, 0 woman
+    uint8_t alive = 1;
     std::string importId;
     std::string identifier;
     int32_t percentFilled = 0;
-    int32_t number = -1;
     std::string firstName;
     std::string surname;
     std::string birthSurname;
-    uint8_t sex = 1; // 1 man, 0 woman
     uint8_t hasPortrait = 0;
     std::string titlesBefore;
     std::string titlesAfter;
@@ -139,9 +159,6 @@ public:
     std::string deathPlace;
     std::string burial;
     std::string deathCause;
-    uint8_t alive = 1;
-    Clovek* father = nullptr;
-    Clovek* mother = nullptr;
     Prvky children;     // UkClovek
     Prvky siblings;     // UkClovek
     Prvky partnerships; // UkSvatba
@@ -165,9 +182,5 @@ public:
     std::vector<std::string> registerNotes;
 
 private:
-    friend class UkClovek;
-    friend class Rod;
     UkClovek* firstReferrer_ = nullptr;
-    // Scratch stamp of the tree's list rebuilds: "already listed" without a set per person.
-    uint64_t seenStamp_ = 0;
 };

@@ -14,20 +14,25 @@ namespace {
 constexpr int kInProgress = -1;
 }
 
+GenerationCounter::GenerationCounter() : stamp_(Clovek::nextWalkStamp()) {}
+
+// A person's depth is kept in its walk scratch while the scratch carries this counter's stamp.
 int GenerationCounter::of(const Clovek* start)
 {
     if (!start)
         return 0;
-    auto found = depth_.find(start);
-    if (found != depth_.end() && found->second >= 0)
-        return found->second;
+    if (start->seenStamp_ == stamp_ && start->walkValue_ >= 0)
+        return start->walkValue_;
     std::vector<const Clovek*> stack{start};
-    depth_[start] = kInProgress;
+    start->seenStamp_ = stamp_;
+    start->walkValue_ = kInProgress;
     while (!stack.empty()) {
         const Clovek* p = stack.back();
         const Clovek* next = nullptr;
         for (const Clovek* parent : {p->father, p->mother})
-            if (parent && depth_.try_emplace(parent, kInProgress).second) {
+            if (parent && parent->seenStamp_ != stamp_) {
+                parent->seenStamp_ = stamp_;
+                parent->walkValue_ = kInProgress;
                 next = parent;
                 break;
             }
@@ -37,15 +42,12 @@ int GenerationCounter::of(const Clovek* start)
         }
         int d = 0;
         for (const Clovek* parent : {p->father, p->mother})
-            if (parent) {
-                int pd = depth_[parent];
-                if (pd >= 0)
-                    d = std::max(d, pd + 1);
-            }
-        depth_[p] = d;
+            if (parent && parent->walkValue_ >= 0)
+                d = std::max(d, parent->walkValue_ + 1);
+        p->walkValue_ = d;
         stack.pop_back();
     }
-    return depth_[start];
+    return start->walkValue_;
 }
 
 int Clovek::generations() const

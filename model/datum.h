@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+class TextSource;
+
 class Datum {
 public:
     // Unknown in all three parts, not approximate, tolerance 1.
@@ -44,6 +46,27 @@ public:
     int weekdayNumber() const;
 
     static bool isUnknown(const std::string& part) { return part == "?"; }
+
+    // --- texts (model/date_texts.cpp). Words are plain reads of the language file, section
+    // "datum": nothing is written back. A text that needs the parts as numbers or the calendar
+    // is "?" for a date that gives neither (31 April from an old file, a part that is no
+    // number), so one bad date never stops a page from being filled.
+    // "v roce 1900", "5. března 1900", or "(nelze určit)" without a year.
+    std::string longText(TextSource& texts) const;
+    // "sobota"; "?" with an unknown part or no such day; "error" with an empty part.
+    std::string weekdayName(TextSource& texts) const;
+    // The sign of a complete date; "(nelze určit)" otherwise.
+    std::string zodiacSign(TextSource& texts) const;
+    // "5 MAR 1900", "MAR 1900" or "1900".
+    std::string gedcomText() const;
+    // "JAN" .. "DEC" for the month texts "1" .. "12"; "N/A" for any other.
+    std::string gedcomMonth() const;
+    // "5. 3. 1900"; an unknown part is blanks of its width ("  .   . 1900").
+    std::string listText() const;
+    // The known parts: "5.3.1900", "3.1900", "1900"; empty when nothing is known.
+    std::string shortText() const;
+    // "05.03."; an unknown part raises EConvertError.
+    std::string dayMonthText() const;
 
     std::string day = "?";
     std::string month = "?";

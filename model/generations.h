@@ -2,15 +2,16 @@
 // Depth of ancestry, each person's depth computed once and remembered, without recursion: deep
 // lines of ancestry do not exhaust the stack, and a parent link that closes a cycle (a damaged
 // file can bring one) counts as no parent.
-#include <unordered_map>
+#include <cstdint>
 
 class Clovek;
 
 class GenerationCounter {
 public:
+    GenerationCounter();
     // Generations above the person: 0 without parents, else the larger parent's + 1.
     int of(const Clovek* person);
 
 private:
-    std::unordered_map<const Clovek*, int> depth_;
+    uint64_t stamp_;
 };

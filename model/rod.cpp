@@ -39,6 +39,7 @@ void Rod::appendPerson(Clovek* person)
 {
     if (!person)
         return;
+    indexStale_ = true;
     ++personCount_;
     person->chainPrev = nullptr;
     person->chainNext = firstPerson;
@@ -77,6 +78,7 @@ void Rod::removePerson(Clovek* person)
     if (person->chainNext)
         person->chainNext->chainPrev = person->chainPrev;
     person->chainPrev = person->chainNext = nullptr;
+    indexStale_ = true;
     unlinkFromRelatives(person);
     removeFromAllGroups(person);
     // Whatever list still names the person (a sibling entry that was never mirrored) lets go of
@@ -150,19 +152,47 @@ bool Rod::canChangeSex(const Clovek* person) const
     return true;
 }
 
+void Rod::indexPersons() const
+{
+    byNumber_.clear();
+    byIdentifier_.clear();
+    byNumber_.reserve(personCount_);
+    byIdentifier_.reserve(personCount_);
+    for (Clovek* p = firstPerson; p; p = p->chainNext) {
+        byNumber_.try_emplace(p->number, p);
+        byIdentifier_.try_emplace(p->identifier, p);
+    }
+    indexStale_ = false;
+}
+
+// A person's number never changes once it is in the tree, so the index answers exactly.
 Clovek* Rod::findPersonByNumber(int number) const
 {
-    for (Clovek* p = firstPerson; p; p = p->chainNext)
-        if (p->number == number)
-            return p;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (indexStale_)
+            indexPersons();
+        auto found = byNumber_.find(number);
+        if (found == byNumber_.end())
+            return nullptr;
+        if (found->second->number == number)
+            return found->second;
+        indexStale_ = true;
+    }
     return nullptr;
 }
 
 Clovek* Rod::findPersonByIdentifier(const std::string& identifier) const
 {
+    if (indexStale_)
+        indexPersons();
+    auto found = byIdentifier_.find(identifier);
+    if (found != byIdentifier_.end() && found->second->identifier == identifier)
+        return found->second;
     for (Clovek* p = firstPerson; p; p = p->chainNext)
-        if (p->identifier == identifier)
+        if (p->identifier == identifier) {
+            indexStale_ = true;
             return p;
+        }
     return nullptr;
 }
 
@@ -233,6 +263,7 @@ int Rod::countMen(bool living, bool dead) const
     return countOfSex(firstPerson, 1, living, dead);
 }
 
+// Each person's depth is computed once and remembered for the rest of the walk.
 int Rod::maxGenerations() const
 {
     if (!firstPerson)

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -172,5 +173,12 @@ public:
 
 private:
     static Clovek* nextInChain(const Clovek* p);
+    void indexPersons() const;
     int personCount_ = 0;
+    // Number and identifier to the first person of the chain that has it, built on the first
+    // lookup after the chain changed. A hit is checked against the person; an identifier that is
+    // not indexed is still looked for along the chain, since the editor changes identifiers.
+    mutable std::unordered_map<int, Clovek*> byNumber_;
+    mutable std::unordered_map<std::string, Clovek*> byIdentifier_;
+    mutable bool indexStale_ = true;
 };

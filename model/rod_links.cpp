@@ -20,12 +20,6 @@ std::unordered_map<int, Clovek*> personsByNumber(Clovek* first)
     return map;
 }
 
-uint64_t nextStamp()
-{
-    static uint64_t stamp = 0;
-    return ++stamp;
-}
-
 } // namespace
 
 void Rod::relinkParentsAndPartners()
@@ -71,7 +65,7 @@ void Rod::rebuildSiblingList(Clovek* person)
 {
     if (!person)
         return;
-    const uint64_t stamp = nextStamp();
+    const uint64_t stamp = Clovek::nextWalkStamp();
     for (UkClovek* e : person->siblings.items<UkClovek>())
         if (e->person())
             e->person()->seenStamp_ = stamp;
@@ -125,13 +119,15 @@ bool Rod::hasAncestorCycle()
 {
     if (!firstPerson)
         return false;
-    std::unordered_map<const Clovek*, int> id;
+    const uint64_t stamp = Clovek::nextWalkStamp();
     std::vector<const Clovek*> nodes;
     auto idOf = [&](const Clovek* p) {
-        auto [it, added] = id.try_emplace(p, int(nodes.size()));
-        if (added)
+        if (p->seenStamp_ != stamp) {
+            p->seenStamp_ = stamp;
+            p->walkValue_ = int(nodes.size());
             nodes.push_back(p);
-        return it->second;
+        }
+        return int(p->walkValue_);
     };
     Clovek* last = nullptr;
     for (Clovek* p = firstPerson; p; p = p->chainNext) {
@@ -205,7 +201,7 @@ bool Rod::hasAncestorCycle()
 
     Clovek* found = nullptr;
     for (Clovek* p = firstPerson; p && !found; p = p->chainNext)
-        if (onCycle[id[p]])
+        if (onCycle[p->walkValue_])
             found = p;
     Clovek* tested = found ? found : last;
     clearMarks();

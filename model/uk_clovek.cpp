@@ -102,8 +102,28 @@ void sortLevel(std::vector<int>& idx, size_t b, size_t e, int level,
 
 } // namespace
 
+// `Datum::isBefore` on read keys.
+static bool keyBefore(const DatumKey& a, const DatumKey& b)
+{
+    if (!a.yearKnown || !b.yearKnown)
+        return false;
+    if (a.year != b.year)
+        return a.year < b.year;
+    if (!a.monthKnown || !b.monthKnown)
+        return false;
+    if (a.month != b.month)
+        return a.month < b.month;
+    return a.dayKnown && b.dayKnown && a.day < b.day;
+}
+
 void sortByBirthLikeBubble(std::vector<Prvek*>& items, const std::vector<DatumKey>& births)
 {
+    // No neighbour that would move: the bubble passes leave the list as it is.
+    bool settled = true;
+    for (size_t i = 1; i < births.size() && settled; ++i)
+        settled = !keyBefore(births[i], births[i - 1]);
+    if (settled)
+        return;
     std::vector<int> idx(items.size());
     std::iota(idx.begin(), idx.end(), 0);
     sortLevel(idx, 0, idx.size(), 0, births);

@@ -104,7 +104,11 @@ bool tab(TForm& form, bool backwards)
     return true;
 }
 
-bool type(TWinControl& control, const std::string& text)
+namespace {
+// Runs `act` on the control as an edit, a combo box or a memo (they share their typing
+// operations), after a person has put the focus there; false for any other control.
+template <class Act>
+bool onTextControl(TWinControl& control, Act act)
 {
     if (!reachable(control))
         return false;
@@ -116,49 +120,37 @@ bool type(TWinControl& control, const std::string& text)
     Application.guarded([&] {
         focusIfNeeded(control);
         if (edit)
-            edit->userType(text);
+            act(*edit);
         else if (combo)
-            combo->userType(text);
+            act(*combo);
         else
-            memo->userType(text);
+            act(*memo);
     });
     return true;
+}
+}  // namespace
+
+bool type(TWinControl& control, const std::string& text)
+{
+    return onTextControl(control, [&](auto& c) { c.userType(text); });
 }
 
 bool replaceText(TWinControl& control, const std::string& text)
 {
-    if (!reachable(control))
-        return false;
-    auto* edit = dynamic_cast<TEdit*>(&control);
-    auto* combo = dynamic_cast<TComboBox*>(&control);
-    auto* memo = dynamic_cast<TMemo*>(&control);
-    if (!edit && !combo && !memo)
-        return false;
-    if (combo && combo->Style == TComboBox::csDropDownList)
+    if (auto* combo = dynamic_cast<TComboBox*>(&control); combo && combo->Style == TComboBox::csDropDownList)
         return type(control, text);
-    Application.guarded([&] {
-        focusIfNeeded(control);
-        if (edit) {
-            edit->SelectAll();
-            if (text.empty())
-                edit->userBackspace();
-            else
-                edit->userType(text);
-        } else if (combo) {
-            combo->SelectAll();
-            if (text.empty())
-                combo->userBackspace();
-            else
-                combo->userType(text);
-        } else {
-            memo->SelectAll();
-            if (text.empty())
-                memo->userBackspace();
-            else
-                memo->userType(text);
-        }
+    return onTextControl(control, [&](auto& c) {
+        c.SelectAll();
+        if (text.empty())
+            c.userBackspace();
+        else
+            c.userType(text);
     });
-    return true;
+}
+
+bool backspace(TWinControl& control)
+{
+    return onTextControl(control, [](auto& c) { c.userBackspace(); });
 }
 
 bool pick(TComboBox& combo, int index)
@@ -269,10 +261,19 @@ bool pressKey(TForm& form, int key, TShiftState shift)
 {
     if (!form.Visible)
         return false;
+    keyDown(form, key, shift);
+    return true;
+}
+
+int keyDown(TForm& form, int key, TShiftState shift)
+{
+    if (!form.Visible)
+        return key;
+    int k = key;
     Application.guarded([&] {
-        int k = key;
         if (form.Menu)
             if (TMenuItem* item = form.Menu->Items.findShortCut(ShortCut(k, shift))) {
+                k = 0;
                 item->Click();
                 return;
             }
@@ -280,6 +281,7 @@ bool pressKey(TForm& form, int key, TShiftState shift)
         if (target && !target->CanFocus())
             target = nullptr;
         if (k == VK_TAB && !shift.ctrl && !shift.alt) {
+            k = 0;
             form.SelectNext(target, !shift.shift, true);
             return;
         }
@@ -295,40 +297,58 @@ bool pressKey(TForm& form, int key, TShiftState shift)
             auto* button = dynamic_cast<TButton*>(target);
             if (!button)
                 button = form.defaultButton();
-            if (button)
+            if (button) {
+                k = 0;
                 button->Click();
+            }
         } else if (k == VK_ESCAPE) {
-            if (TButton* button = form.cancelButton())
+            if (TButton* button = form.cancelButton()) {
+                k = 0;
                 button->Click();
-        } else if (k == VK_SPACE && target &&
+            }
+        } else if (k == VK_SPACE && !shift.ctrl && !shift.alt && target &&
                    (dynamic_cast<TButton*>(target) || dynamic_cast<TCheckBox*>(target) ||
                     dynamic_cast<TRadioButton*>(target))) {
+            k = 0;
             target->userClick();
         }
     });
-    return true;
+    return k;
 }
 
 bool wheel(TForm& form, int delta, TControl* over, int x, int y)
 {
     if (!form.Visible)
         return false;
+    bool taken = false;
     Application.guarded([&] {
         bool handled = false;
         if (form.OnMouseWheel)
             form.OnMouseWheel(ssNone, delta, x, y, handled);
-        if (handled)
+        if (handled) {
+            taken = true;
             return;
+        }
         TControl* target = over ? over : form.ActiveControl();
         if (!target || !reachable(*target))
             return;
         bool done = false;
-        if (delta > 0 && target->OnMouseWheelUp)
+        if (delta > 0 && target->OnMouseWheelUp) {
+            taken = true;
             target->OnMouseWheelUp(ssNone, x, y, done);
-        else if (delta <= 0 && target->OnMouseWheelDown)
+        } else if (delta <= 0 && target->OnMouseWheelDown) {
+            taken = true;
             target->OnMouseWheelDown(ssNone, x, y, done);
+        }
     });
-    return true;
+    return taken;
+}
+
+void activate(TForm& form)
+{
+    if (!form.Visible)
+        return;
+    Application.guarded([&] { Application.activate(&form); });
 }
 
 bool closeWindow(TForm& form)

@@ -45,6 +45,9 @@ bool tab(TForm& form, bool backwards = false);
 bool type(TWinControl& control, const std::string& text);
 // Selects everything in the control, then types `text` (an empty text just deletes).
 bool replaceText(TWinControl& control, const std::string& text);
+// Backspace in an edit, combo box or memo: deletes the selection or the character before the
+// caret.
+bool backspace(TWinControl& control);
 
 // Items: a combo box's drop-down, a list box line, a radio group button.
 bool pick(TComboBox& combo, int index);
@@ -60,9 +63,14 @@ bool pickDate(TMonthCalendar& calendar, double date);
 
 // A key pressed in a window (key codes of platform/keys.h).
 bool pressKey(TForm& form, int key, TShiftState shift = ssNone);
+// The same, returning what is left of the key: 0 when a shortcut, a handler, the control or
+// the window used it; otherwise the key, for the screen's own editing (a letter typed).
+int keyDown(TForm& form, int key, TShiftState shift = ssNone);
 // The wheel turned over `over` (the focused control when nullptr); delta 120 per notch,
-// positive away from the person.
+// positive away from the person. True when the window or the control handled it.
 bool wheel(TForm& form, int delta, TControl* over = nullptr, int x = 0, int y = 0);
+// The person brings the window to the front (OnActivate when it was not the active one).
+void activate(TForm& form);
 // The close box of a window.
 bool closeWindow(TForm& form);
 // A timer's tick.

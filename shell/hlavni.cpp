@@ -10,6 +10,9 @@ Thlavni::Thlavni()
     if (!hlavni)
         hlavni = this;
     OnCreate = [this] { FormCreate(); };
+    Jazyk1.OnClick = [this] { Jazyk1Click(); };
+    Kontroly1.OnClick = [this] { Kontroly1Click(); };
+    BarvyVztahu1.OnClick = [this] { BarvyVztahu1Click(); };
 }
 
 Thlavni::~Thlavni()

@@ -4,6 +4,7 @@
 // defined in the folder of its subsystem (shell/, editor/, reports/, gedcom/), in a file
 // named after what it does. Add members to the section of their subsystem.
 #include "forms/hlavni_form.h"
+#include "model/text_source.h"
 #include "shell/settings.h"
 #include "storage/wait_window.h"
 
@@ -18,7 +19,11 @@ class Scroll;    // the person list view
 class Polozka;   // one row of it
 class PrevNext;  // the visit history
 
-class Thlavni : public ThlavniForm {
+class TStringList;
+
+// The main window is the model's text source: it hands out the texts of whichever language
+// file is loaded at the moment.
+class Thlavni : public ThlavniForm, public TextSource {
 public:
     Thlavni();
     ~Thlavni() override;
@@ -73,14 +78,46 @@ public:
     WaitWindow& waitWindow();
 
     // ================================================================ control state (shell/)
+    // Composes the person-summary page of the current person.
+    void showPersonSummary();
 
     // ================================================================ person list (shell/)
 
     // ================================================================ window texts (shell/)
+    // The standard lookup in the language file (shell/language.cpp): a missing or empty key is
+    // written back with its default and logged. Before the first load it gives the default.
+    std::string langText(const std::string& section, const std::string& key,
+                         const std::string& defaultText) override;
+    // The plain read: the stored value or the default; writes nothing.
+    std::string readText(const std::string& section, const std::string& key,
+                         const std::string& defaultText) override;
+    // Opens (or reopens) the language file the settings name and re-applies every window text.
+    void loadLanguage();
+    // Adds "file name - language name" of one language file of "data/lang/" to `lines`; a file
+    // without a language name is not offered.
+    void addLanguageEntry(TStringList& lines, const std::string& fileName);
+    // The language command: the language window, and a switch to the chosen language.
+    void Jazyk1Click();
+    // The window-text appliers, in their fixed order (shell/window_texts.cpp).
+    void applyWindowTexts();
+
+    // ================================================================ settings dialogs (shell/)
+    // The limits dialog: the four limits and the father-death check into it, and back whatever
+    // way it ends.
+    void Kontroly1Click();
+    // The colours dialog: the five relationship colours into it, and back when it ends with OK.
+    void BarvyVztahu1Click();
 
     // ================================================================ person editor (editor/)
+    // Refills the groups combo (the all-persons entry first, then the tree's groups) and
+    // selects `groupName` (empty: the all-persons entry).
+    void fillGroupsCombo(const std::string& groupName);
+    // Fills the basic-data page from the current person.
+    void showBasicPage();
 
     // ================================================================ statistics and exports (reports/)
+    // Recomposes the statistics text of the open tree.
+    void showTreeStatistics();
 
     // ================================================================ GEDCOM (gedcom/)
 };

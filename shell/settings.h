@@ -1,6 +1,8 @@
 #pragma once
 // The user's settings, kept in "kinvelor.ini" in the program folder: read once at start,
 // changed in memory while the program runs, written once when the main window closes.
+#include "platform/colors.h"
+
 #include <array>
 #include <string>
 
@@ -20,11 +22,11 @@ inline constexpr SettingRange kMinParentChildAgeRange{5, 200};
 inline constexpr SettingRange kSortOrderRange{0, 3};
 
 // Colours are 0x00BBGGRR, red in the lowest byte.
-inline constexpr int kDefaultColourActive = 0x00FFFF;
-inline constexpr int kDefaultColourParents = 0x008000;
-inline constexpr int kDefaultColourChildren = 0xFF0000;
-inline constexpr int kDefaultColourPartners = 0x0000FF;
-inline constexpr int kDefaultColourSiblings = 0x000080;
+inline constexpr TColor kDefaultColourActive = 0x00FFFF;
+inline constexpr TColor kDefaultColourParents = 0x008000;
+inline constexpr TColor kDefaultColourChildren = 0xFF0000;
+inline constexpr TColor kDefaultColourPartners = 0x0000FF;
+inline constexpr TColor kDefaultColourSiblings = 0x000080;
 
 struct Nastaveni {
     bool showNumber = true;
@@ -43,11 +45,11 @@ struct Nastaveni {
     int minYear = 1600;
     int maxYear = 2050;
     bool checkFatherDeathBeforeBirth = true;
-    int colourActive = kDefaultColourActive;
-    int colourParents = kDefaultColourParents;
-    int colourChildren = kDefaultColourChildren;
-    int colourPartners = kDefaultColourPartners;
-    int colourSiblings = kDefaultColourSiblings;
+    TColor colourActive = kDefaultColourActive;
+    TColor colourParents = kDefaultColourParents;
+    TColor colourChildren = kDefaultColourChildren;
+    TColor colourPartners = kDefaultColourPartners;
+    TColor colourSiblings = kDefaultColourSiblings;
     std::array<std::string, 4> recentFiles;
     std::array<std::string, 4> quickTexts;
     std::string languageFileName = "cestina.lan";

@@ -53,7 +53,8 @@ inline Svatba* partnership(Clovek* a, Clovek* b, int type = 0)
     return s;
 }
 
-// Answers every lookup with its default and remembers what was asked.
+// Answers every lookup with its default (or an override by key) and remembers what was asked:
+// standard lookups, which would write back, in `asked`; plain reads in `plainReads`.
 class FakeTexts : public TextSource {
 public:
     std::string langText(const std::string& section, const std::string& key,
@@ -66,8 +67,11 @@ public:
     std::string readText(const std::string& section, const std::string& key,
                          const std::string& defaultText) override
     {
-        return langText(section, key, defaultText);
+        plainReads.push_back(section + "/" + key);
+        auto found = overrides.find(key);
+        return found == overrides.end() ? defaultText : found->second;
     }
     std::vector<std::string> asked;
+    std::vector<std::string> plainReads;
     std::map<std::string, std::string> overrides;
 };

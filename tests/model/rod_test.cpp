@@ -271,6 +271,27 @@ TEST(Rod, RemovingAPersonClearsEveryEntryNamingIt)
     EXPECT_EQ(b->siblings.count(), 0);
 }
 
+TEST(Rod, LookupsFollowChangesToTheTree)
+{
+    Rod tree;
+    Clovek* a = add(tree, "A");
+    Clovek* b = add(tree, "B");
+    EXPECT_EQ(tree.findPersonByIdentifier("0"), a);
+    EXPECT_EQ(tree.findPersonByNumber(1), b);
+    a->identifier = "Jan";
+    EXPECT_EQ(tree.findPersonByIdentifier("0"), nullptr);
+    EXPECT_EQ(tree.findPersonByIdentifier("Jan"), a);
+    b->identifier = "Jan"; // the newer person stands first in the chain
+    EXPECT_EQ(tree.findPersonByIdentifier("Jan"), b);
+    tree.removePerson(b);
+    EXPECT_EQ(tree.findPersonByNumber(1), nullptr);
+    EXPECT_EQ(tree.findPersonByIdentifier("Jan"), a);
+    Clovek* twin = new Clovek;
+    twin->number = 0; // a damaged file: two persons numbered 0
+    tree.appendPerson(twin);
+    EXPECT_EQ(tree.findPersonByNumber(0), twin);
+}
+
 TEST(Rod, CountsAndLookups)
 {
     Rod tree;

@@ -199,3 +199,46 @@ TEST(ListKeys, ArrowsMoveTheSelectionAndClick)
 }
 
 }  // namespace
+
+namespace {
+
+// What the screen learns back from a key: whether it may still use it itself.
+TEST(KeyLeftOver, UsedKeysComeBackAsZero)
+{
+    FreshApplication fresh;
+    TForm f("f");
+    TMainMenu menu;
+    TMenuItem item{menu.Items, "Zpet1", "Zpět", ShortCut('Z', ssCtrl)};
+    f.Menu = &menu;
+    TEdit edit{&f, "edit"};
+    TButton ok{&f, "ok"};
+    ok.Default = true;
+    edit.OnKeyDown = [](int& key, TShiftState) {
+        if (key == VK_F9)
+            key = 0;
+    };
+    f.Show();
+    EXPECT_EQ(user::keyDown(f, 'A'), 'A');        // typed by the edit itself
+    EXPECT_EQ(user::keyDown(f, VK_F9), 0);        // taken by the handler
+    EXPECT_EQ(user::keyDown(f, 'Z', ssCtrl), 0);  // the menu's
+    EXPECT_EQ(user::keyDown(f, VK_RETURN), 0);    // the default button's
+    EXPECT_EQ(user::keyDown(f, VK_TAB), 0);       // focus moved
+    EXPECT_TRUE(ok.Focused());
+}
+
+TEST(KeyLeftOver, BackspaceDeletesTheSelectionOrOneCharacter)
+{
+    FreshApplication fresh;
+    TForm f("f");
+    TEdit edit{&f, "edit"};
+    f.Show();
+    user::type(edit, "Čáp");
+    user::backspace(edit);
+    EXPECT_EQ(edit.Text(), "Čá");
+    edit.setSelStart(0);
+    edit.setSelLength(1);
+    user::backspace(edit);
+    EXPECT_EQ(edit.Text(), "á");
+}
+
+}  // namespace

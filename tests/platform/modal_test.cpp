@@ -181,6 +181,20 @@ TEST_F(Modal, PrintAndColourDialogs)
     EXPECT_EQ(colour.Color, clYellow);
 }
 
+TEST_F(Modal, RichEditPrintsItsLinesWithItsBorder)
+{
+    TForm f("textFORM");
+    TRichEdit rich{&f, "textRICH"};
+    rich.Lines.Add("první řádek");
+    rich.Lines.Add("druhý");
+    rich.BorderWidth = 60;
+    rich.Print("Lipoveta");
+    ASSERT_EQ(script.printed().size(), 1u);
+    EXPECT_EQ(script.printed()[0].title, "Lipoveta");
+    EXPECT_EQ(script.printed()[0].margin, 60);
+    EXPECT_EQ(script.printed()[0].lines, (std::vector<std::string>{"první řádek", "druhý"}));
+}
+
 TEST_F(Modal, PopupRunsTheChosenItem)
 {
     TPopupMenu popup("osobaPopup");

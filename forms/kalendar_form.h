@@ -1,0 +1,23 @@
+#pragma once
+// The anniversary calendar dialog: which anniversaries go into the calendar file. The window
+// keeps its ticks for the whole run; the calendar command reads them.
+#include "platform/form.h"
+#include "platform/stdctrls.h"
+
+class TkalendarFORM : public TForm {
+public:
+    TkalendarFORM();
+    ~TkalendarFORM() override;
+
+    TGroupBox kteraVyrociGROUP{this, "kteraVyrociGROUP"};
+    TCheckBox narozZijCH{&kteraVyrociGROUP, "narozZijCH"};
+    TCheckBox narozZesCH{&kteraVyrociGROUP, "narozZesCH"};
+    TCheckBox umrtiCH{&kteraVyrociGROUP, "umrtiCH"};
+    TCheckBox svatbaZijCH{&kteraVyrociGROUP, "svatbaZijCH"};
+    TCheckBox svatbaZesCH{&kteraVyrociGROUP, "svatbaZesCH"};
+    TButton OKBtn{this, "OKBtn"};
+    TButton stornoBT{this, "stornoBT"};
+};
+
+// The one calendar dialog of the program (the first one made).
+extern TkalendarFORM* kalendarFORM;

@@ -1,0 +1,16 @@
+#pragma once
+// Layout of the language choice: one line per language file. Behaviour lives in TlangFORM
+// (shell/lang_form.h).
+#include "platform/form.h"
+#include "platform/lists.h"
+#include "platform/stdctrls.h"
+
+class TlangFORMLayout : public TForm {
+public:
+    TlangFORMLayout();
+
+    TLabel zvolteLB{this, "zvolteLB"};
+    TListBox jazykyLIST{this, "jazykyLIST"};
+    TButton Button1{this, "Button1"};
+    TButton stornoBT{this, "stornoBT"};
+};

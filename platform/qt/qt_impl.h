@@ -1,0 +1,111 @@
+#pragma once
+// Inside the Qt renderer: the binding of one control to its widget, the window of a form and
+// the renderer's state. Only platform/qt/ includes this.
+#include "platform/keys.h"
+#include "platform/qt/qt_renderer.h"
+
+#include <QDialog>
+#include <QObject>
+#include <QPointer>
+#include <QPrinter>
+
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+class QAbstractButton;
+class QAction;
+class QEventLoop;
+class QMenu;
+class QMenuBar;
+
+class QTimer;
+class QVBoxLayout;
+class TControl;
+class TMenuItem;
+class TTimer;
+class TWinControl;
+
+// One control and the widget that shows it.
+class Binding {
+public:
+    Binding(QtRenderer::Impl& renderer, TControl& control, QWidget* widget);
+    virtual ~Binding() = default;
+    Binding(const Binding&) = delete;
+    Binding& operator=(const Binding&) = delete;
+
+    TControl& control;
+    QPointer<QWidget> widget;
+
+    // Where the widgets of child controls go.
+    virtual QWidget* content() { return widget; }
+    // Model to widget.
+    virtual void sync();
+    // A person's event on a watched widget; true keeps it from the widget.
+    virtual bool event(QObject* watched, QEvent* event);
+    virtual void paint() {}
+
+protected:
+    // The renderer sends the events of `object` to this binding.
+    void watch(QObject* object);
+    void syncCommon();
+    bool syncing() const;
+    // A person's click on the button is a click on the control.
+    void clickAsUser(QAbstractButton* button);
+    QtRenderer::Impl& r;
+};
+
+std::unique_ptr<Binding> makeBinding(QtRenderer::Impl& renderer, TControl& control, QWidget* parent);
+
+// The window of a form: an optional menu bar over a client area of the form's size.
+class FormWindow : public QDialog {
+public:
+    FormWindow(QtRenderer::Impl& renderer, TForm& form);
+    TForm& form;
+    QWidget* client;
+    QMenuBar* menuBar = nullptr;
+    bool placed = false;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void reject() override {}
+
+private:
+    QtRenderer::Impl& r_;
+};
+
+struct QtRenderer::Impl : public QObject {
+    explicit Impl(QtRenderer& self) : self(self) {}
+    ~Impl() override;
+
+    QtRenderer& self;
+    std::unordered_map<TControl*, std::unique_ptr<Binding>> bindings;
+    std::unordered_map<QObject*, Binding*> watched;
+    std::unordered_map<TForm*, FormWindow*> windows;
+    std::unordered_map<TMenuItem*, QAction*> actions;
+    std::unordered_map<TTimer*, QTimer*> timers;
+    std::vector<std::pair<TForm*, QEventLoop*>> modalLoops;
+    std::unique_ptr<QPrinter> printer;
+    int syncing = 0;
+    bool syncQueued = false;
+
+    bool eventFilter(QObject* watchedObject, QEvent* event) override;
+    // After every person's action: widgets follow the model, ended modal runs stop.
+    void afterDispatch();
+    void queueSync();
+    FormWindow* windowFor(TForm& form);
+    void syncForm(TForm& form);
+    void syncChildren(TWinControl& parent, QWidget* content);
+    void buildMenu(QMenu* menu, TMenuItem& item);
+    void buildMenuBar(FormWindow& window, TMenuItem& root);
+    void syncMenu(TMenuItem& item);
+    void syncFocus(TForm& form);
+    Binding* bindingOf(TControl& control);
+};
+
+// The class library's key code of a Qt key (0 for keys it has none for).
+int keyCodeOf(int qtKey);
+TShiftState shiftOf(Qt::KeyboardModifiers modifiers);

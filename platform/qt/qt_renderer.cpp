@@ -1,0 +1,585 @@
+#include "platform/qt/qt_renderer.h"
+
+#include "platform/application.h"
+#include "platform/dialogs.h"
+#include "platform/form.h"
+#include "platform/menus.h"
+#include "platform/pagecontrol.h"
+#include "platform/qt/qt_canvas.h"
+#include "platform/qt/qt_impl.h"
+#include "platform/screen.h"
+#include "platform/useractions.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextDocument>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+// ---- the window of a form
+
+FormWindow::FormWindow(QtRenderer::Impl& renderer, TForm& f) : QDialog(nullptr), form(f), r_(renderer)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    client = new QWidget(this);
+    client->setFixedSize(form.Width, form.Height);
+    layout->addWidget(client);
+    Qt::WindowFlags flags = Application.MainForm == &form ? Qt::Window : Qt::Dialog;
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (form.CloseBox)
+        flags |= Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint;
+    if (Application.MainForm == &form)
+        flags |= Qt::WindowMinimizeButtonHint;
+    setWindowFlags(flags);
+    setAutoFillBackground(true);
+}
+
+void FormWindow::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    user::closeWindow(form);
+    r_.afterDispatch();
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Keys of a focused control went to the form through its binding; here only keys that
+    // reach the window with no control of ours focused.
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && r_.watched.count(focus))
+        return;
+    const int code = keyCodeOf(event->key());
+    if (code == 0)
+        return;
+    TShiftState shift = shiftOf(event->modifiers());
+    if (event->key() == Qt::Key_Backtab)
+        shift.shift = true;
+    user::keyDown(form, code, shift);
+    r_.afterDispatch();
+}
+
+void FormWindow::wheelEvent(QWheelEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    user::wheel(form, event->angleDelta().y(), nullptr, at.x(), at.y());
+    r_.afterDispatch();
+}
+
+void FormWindow::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !form.Visible)
+        return;
+    if (isActiveWindow()) {
+        // The program's activation work (the first one starts the program) runs from the loop,
+        // not inside the window system's event.
+        QPointer<FormWindow> self(this);
+        QTimer::singleShot(0, this, [this, self] {
+            if (!self || !isActiveWindow() || !form.Visible)
+                return;
+            user::activate(form);
+            r_.afterDispatch();
+        });
+    } else if (Application.activeForm() == &form && !form.Modal() && !QApplication::activeWindow()) {
+        // Only another program taking the keyboard deactivates the window; the program's own
+        // message boxes and file dialogs do not.
+        Application.deactivate();
+    }
+}
+
+// ---- the renderer's state
+
+QtRenderer::Impl::~Impl()
+{
+    // The controls may be gone already: no event or signal of a dying widget reaches them.
+    ++syncing;
+    watched.clear();
+    for (auto& [form, window] : windows)
+        delete window;
+    for (auto& [timer, qtimer] : timers)
+        delete qtimer;
+}
+
+Binding* QtRenderer::Impl::bindingOf(TControl& control)
+{
+    auto it = bindings.find(&control);
+    return it == bindings.end() ? nullptr : it->second.get();
+}
+
+bool QtRenderer::Impl::eventFilter(QObject* object, QEvent* event)
+{
+    auto it = watched.find(object);
+    if (it == watched.end())
+        return false;
+    if (event->type() == QEvent::KeyPress && object != QApplication::focusWidget())
+        return false;  // a key passed up from a focused child, handled there
+    return it->second->event(object, event);
+}
+
+void QtRenderer::Impl::afterDispatch()
+{
+    self.syncAll();
+    for (auto& [form, loop] : modalLoops)
+        if (form->ModalResult != mrNone || !form->Visible)
+            loop->quit();
+    queueSync();
+}
+
+void QtRenderer::Impl::queueSync()
+{
+    if (syncQueued)
+        return;
+    syncQueued = true;
+    QTimer::singleShot(0, this, [this] {
+        syncQueued = false;
+        self.syncAll();
+    });
+}
+
+FormWindow* QtRenderer::Impl::windowFor(TForm& form)
+{
+    auto it = windows.find(&form);
+    if (it != windows.end())
+        return it->second;
+    auto* window = new FormWindow(*this, form);
+    windows[&form] = window;
+    if (form.Menu)
+        buildMenuBar(*window, form.Menu->Items);
+    ++syncing;
+    syncChildren(form, window->client);
+    --syncing;
+    return window;
+}
+
+void QtRenderer::Impl::syncChildren(TWinControl& parent, QWidget* content)
+{
+    for (TControl* child : parent.Controls()) {
+        Binding* b = bindingOf(*child);
+        if (!b) {
+            auto made = makeBinding(*this, *child, content);
+            b = made.get();
+            bindings[child] = std::move(made);
+        }
+        b->sync();
+        if (auto* w = dynamic_cast<TWinControl*>(child))
+            syncChildren(*w, b->content());
+    }
+}
+
+void QtRenderer::Impl::buildMenuBar(FormWindow& window, TMenuItem& root)
+{
+    window.menuBar = new QMenuBar(&window);
+    static_cast<QVBoxLayout*>(window.layout())->setMenuBar(window.menuBar);
+    for (TMenuItem* item : root.Items()) {
+        QMenu* menu = window.menuBar->addMenu(toQString(item->Caption));
+        actions[item] = menu->menuAction();
+        buildMenu(menu, *item);
+    }
+}
+
+void QtRenderer::Impl::buildMenu(QMenu* menu, TMenuItem& parent)
+{
+    for (TMenuItem* item : parent.Items()) {
+        if (item->isSeparator()) {
+            actions[item] = menu->addSeparator();
+            continue;
+        }
+        if (item->Count() > 0) {
+            QMenu* sub = menu->addMenu(toQString(item->Caption));
+            actions[item] = sub->menuAction();
+            buildMenu(sub, *item);
+            continue;
+        }
+        QAction* action = menu->addAction(toQString(item->Caption));
+        actions[item] = action;
+        QObject::connect(action, &QAction::triggered, this, [this, item] {
+            if (syncing)
+                return;
+            user::click(*item);
+            afterDispatch();
+        });
+    }
+}
+
+void QtRenderer::Impl::syncMenu(TMenuItem& parent)
+{
+    for (TMenuItem* item : parent.Items()) {
+        auto it = actions.find(item);
+        if (it != actions.end() && !item->isSeparator()) {
+            QAction* a = it->second;
+            QString text = toQString(item->Caption);
+            // The shortcut is shown, not registered: keys reach the menu through the form.
+            if (item->ShortCut && item->Count() == 0)
+                text += "\t" + toQString(ShortCutToText(item->ShortCut));
+            if (a->text() != text)
+                a->setText(text);
+            if (a->isEnabled() != item->Enabled)
+                a->setEnabled(item->Enabled);
+            a->setCheckable(item->Checked);
+            if (a->isChecked() != item->Checked)
+                a->setChecked(item->Checked);
+        }
+        if (it != actions.end() && it->second->isVisible() != item->Visible)
+            it->second->setVisible(item->Visible);
+        syncMenu(*item);
+    }
+}
+
+void QtRenderer::Impl::syncFocus(TForm& form)
+{
+    TWinControl* active = form.ActiveControl();
+    if (!active)
+        return;
+    Binding* b = bindingOf(*active);
+    FormWindow* window = windows[&form];
+    if (!b || !b->widget || !window->isActiveWindow())
+        return;
+    QWidget* target = b->widget;
+    if (auto* combo = qobject_cast<QComboBox*>(target); combo && combo->lineEdit())
+        target = combo->lineEdit();
+    QWidget* focus = QApplication::focusWidget();
+    if (focus != target && !(focus && target->isAncestorOf(focus)))
+        target->setFocus(Qt::OtherFocusReason);
+}
+
+void QtRenderer::Impl::syncForm(TForm& form)
+{
+    FormWindow* window = windowFor(form);
+    ++syncing;
+    const QString title = toQString(form.Caption);
+    if (window->windowTitle() != title)
+        window->setWindowTitle(title);
+    if (window->client->size() != QSize(form.Width, form.Height))
+        window->client->setFixedSize(form.Width, form.Height);
+    QPalette p = window->palette();
+    p.setColor(QPalette::Window, toQColor(form.Color));
+    window->setPalette(p);
+    if (window->isEnabled() != form.Enabled)
+        window->setEnabled(form.Enabled);
+    if (form.Menu)
+        syncMenu(form.Menu->Items);
+    syncChildren(form, window->client);
+    if (form.Visible && !window->isVisible()) {
+        if (!window->placed) {
+            window->placed = true;
+            window->adjustSize();
+            if (form.Position == TPosition::poDesigned) {
+                window->move(form.Left, form.Top);
+            } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
+                QRect frame = window->frameGeometry();
+                frame.moveCenter(screen->availableGeometry().center());
+                window->move(frame.topLeft());
+            }
+        }
+        window->show();
+    } else if (!form.Visible && window->isVisible()) {
+        window->hide();
+    }
+    syncFocus(form);
+    --syncing;
+}
+
+// ---- the renderer
+
+QtRenderer::QtRenderer() : d(std::make_unique<Impl>(*this))
+{
+    Application.setHost(this);
+    Application.setRunner(this);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        Screen->Width = screen->geometry().width();
+        Screen->Height = screen->geometry().height();
+    }
+    setTextMeasurer([](const TFont& font, const std::string& text) {
+        return QFontMetrics(toQFont(font)).horizontalAdvance(toQString(text));
+    });
+}
+
+QtRenderer::~QtRenderer()
+{
+    setTextMeasurer(nullptr);
+    if (Application.host() == this)
+        Application.setHost(nullptr);
+    if (Application.installedRunner() == this)
+        Application.setRunner(nullptr);
+}
+
+QWidget* QtRenderer::window(TForm& form)
+{
+    return d->windowFor(form);
+}
+
+void QtRenderer::syncAll()
+{
+    std::vector<TForm*> forms = Application.forms();
+    for (auto& [form, window] : d->windows)
+        if (std::find(forms.begin(), forms.end(), form) == forms.end())
+            forms.push_back(form);
+    for (TForm* form : forms)
+        if (form->Visible || d->windows.count(form))
+            d->syncForm(*form);
+}
+
+bool QtRenderer::saveScreenshot(TForm& form, const std::string& path)
+{
+    syncAll();
+    QWidget* w = d->windowFor(form);
+    return w->grab().save(toQString(path), "PNG");
+}
+
+void QtRenderer::invalidate(TControl& control)
+{
+    if (Binding* b = d->bindingOf(control); b && b->widget)
+        b->widget->update();
+}
+
+void QtRenderer::repaintNow(TControl& control)
+{
+    Binding* b = d->bindingOf(control);
+    if (!b || !b->widget)
+        return;
+    ++d->syncing;
+    b->sync();
+    --d->syncing;
+    b->widget->repaint();
+}
+
+void QtRenderer::timerChanged(TTimer& timer)
+{
+    QTimer*& qtimer = d->timers[&timer];
+    if (!qtimer) {
+        qtimer = new QTimer();
+        TTimer* model = &timer;
+        QObject::connect(qtimer, &QTimer::timeout, d.get(), [this, model] {
+            user::tick(*model);
+            d->afterDispatch();
+        });
+    }
+    if (timer.Enabled() && timer.Interval() > 0)
+        qtimer->start(timer.Interval());
+    else
+        qtimer->stop();
+}
+
+void QtRenderer::formShown(TForm& form)
+{
+    d->syncForm(form);
+}
+
+void QtRenderer::formHidden(TForm& form)
+{
+    auto it = d->windows.find(&form);
+    if (it != d->windows.end())
+        it->second->hide();
+}
+
+void QtRenderer::terminate()
+{
+    for (auto& [form, loop] : d->modalLoops)
+        loop->quit();
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::quit(); });
+}
+
+void QtRenderer::runModal(TForm& form)
+{
+    FormWindow* window = d->windowFor(form);
+    window->setWindowModality(Qt::ApplicationModal);
+    syncAll();
+    window->raise();
+    window->activateWindow();
+    QEventLoop loop;
+    d->modalLoops.emplace_back(&form, &loop);
+    struct Pop {
+        std::vector<std::pair<TForm*, QEventLoop*>>& loops;
+        ~Pop() { loops.pop_back(); }
+    } pop{d->modalLoops};
+    for (;;) {
+        if (Application.Terminated) {
+            if (form.ModalResult == mrNone)
+                form.ModalResult = mrCancel;
+            break;
+        }
+        if (form.ModalResult != mrNone && form.tryCloseModal())
+            break;
+        loop.exec();
+    }
+    window->hide();
+}
+
+namespace {
+QString buttonText(QMessageBox::StandardButton b)
+{
+    switch (b) {
+    case QMessageBox::Ok: return "OK";
+    case QMessageBox::Cancel: return "Storno";
+    case QMessageBox::Yes: return "Ano";
+    case QMessageBox::No: return "Ne";
+    case QMessageBox::Abort: return "Přerušit";
+    case QMessageBox::Retry: return "Opakovat";
+    case QMessageBox::Ignore: return "Ignorovat";
+    default: return {};
+    }
+}
+
+// "Text files (*.txt)|*.txt|All|*.*" as Qt's "Text files (*.txt) (*.txt);;All (*.*)".
+QString qtFilter(const std::string& filter)
+{
+    QStringList parts = toQString(filter).split('|');
+    QStringList out;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(';', ' ');
+        out << parts[i] + " (" + patterns + ")";
+    }
+    return out.join(";;");
+}
+}  // namespace
+
+int QtRenderer::messageBox(const std::string& text, const std::string& caption, int flags)
+{
+    QMessageBox box;
+    box.setWindowTitle(toQString(caption));
+    box.setText(toQString(text));
+    const int icon = flags & 0xF0;
+    box.setIcon(icon == MB_ICONERROR      ? QMessageBox::Critical
+                : icon == MB_ICONQUESTION ? QMessageBox::Question
+                : icon == MB_ICONWARNING  ? QMessageBox::Warning
+                : icon == MB_ICONINFORMATION ? QMessageBox::Information
+                                             : QMessageBox::NoIcon);
+    std::vector<std::pair<QMessageBox::StandardButton, int>> buttons;
+    switch (flags & 0xF) {
+    case MB_OKCANCEL: buttons = {{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}}; break;
+    case MB_ABORTRETRYIGNORE:
+        buttons = {{QMessageBox::Abort, IDABORT}, {QMessageBox::Retry, IDRETRY}, {QMessageBox::Ignore, IDIGNORE}};
+        break;
+    case MB_YESNOCANCEL:
+        buttons = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}, {QMessageBox::Cancel, IDCANCEL}};
+        break;
+    case MB_YESNO: buttons = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}}; break;
+    case MB_RETRYCANCEL: buttons = {{QMessageBox::Retry, IDRETRY}, {QMessageBox::Cancel, IDCANCEL}}; break;
+    default: buttons = {{QMessageBox::Ok, IDOK}}; break;
+    }
+    QMessageBox::StandardButtons set;
+    for (auto& [b, id] : buttons)
+        set |= b;
+    box.setStandardButtons(set);
+    for (auto& [b, id] : buttons)
+        box.button(b)->setText(buttonText(b));
+    box.setDefaultButton(buttons.front().first);
+    const auto chosen = static_cast<QMessageBox::StandardButton>(box.exec());
+    d->afterDispatch();
+    for (auto& [b, id] : buttons)
+        if (b == chosen)
+            return id;
+    // Closed without a button: the cancel-like answer where there is one.
+    for (int id : {IDCANCEL, IDNO, IDOK})
+        for (auto& [b, bid] : buttons)
+            if (bid == id)
+                return id;
+    return buttons.front().second;
+}
+
+bool QtRenderer::execute(TCommonDialog& dialog)
+{
+    if (auto* open = dynamic_cast<TOpenDialog*>(&dialog)) {
+        QFileDialog fd(nullptr, toQString(open->Title));
+        fd.setAcceptMode(open->saving() ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        fd.setFileMode(open->saving() ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        if (!open->Filter.empty()) {
+            const QStringList filters = qtFilter(open->Filter).split(";;");
+            fd.setNameFilters(filters);
+            const int index = open->FilterIndex - 1;
+            if (index >= 0 && index < filters.size())
+                fd.selectNameFilter(filters[index]);
+        }
+        QString ext = toQString(open->DefaultExt);
+        ext.remove("*.");
+        ext.remove('.');
+        if (!ext.isEmpty())
+            fd.setDefaultSuffix(ext);
+        if (!open->InitialDir.empty())
+            fd.setDirectory(toQString(open->InitialDir));
+        if (!open->FileName.empty())
+            fd.selectFile(toQString(open->FileName));
+        if (open->saving() && !open->OverwritePrompt)
+            fd.setOption(QFileDialog::DontConfirmOverwrite);
+        const bool ok = fd.exec() == QDialog::Accepted && !fd.selectedFiles().isEmpty();
+        if (ok)
+            open->FileName = fromQString(fd.selectedFiles().front());
+        d->afterDispatch();
+        return ok;
+    }
+    if (dynamic_cast<TPrintDialog*>(&dialog)) {
+        if (!d->printer)
+            d->printer = std::make_unique<QPrinter>();
+        QPrintDialog pd(d->printer.get());
+        const bool ok = pd.exec() == QDialog::Accepted;
+        d->afterDispatch();
+        return ok;
+    }
+    if (auto* colour = dynamic_cast<TColorDialog*>(&dialog)) {
+        const QColor chosen = QColorDialog::getColor(toQColor(colour->Color), nullptr, toQString(colour->Title));
+        d->afterDispatch();
+        if (!chosen.isValid())
+            return false;
+        colour->Color = fromQColor(chosen);
+        return true;
+    }
+    return false;
+}
+
+TMenuItem* QtRenderer::popup(TPopupMenu& menu, int x, int y)
+{
+    QMenu qmenu;
+    std::unordered_map<QAction*, TMenuItem*> chosen;
+    for (TMenuItem* item : menu.Items.Items()) {
+        if (!item->Visible)
+            continue;
+        if (item->isSeparator()) {
+            qmenu.addSeparator();
+            continue;
+        }
+        QAction* a = qmenu.addAction(toQString(item->Caption));
+        a->setEnabled(item->Enabled);
+        chosen[a] = item;
+    }
+    QAction* picked = qmenu.exec(QPoint(x, y));
+    auto it = chosen.find(picked);
+    return it == chosen.end() ? nullptr : it->second;
+}
+
+void QtRenderer::print(const PrintJob& job)
+{
+    if (!d->printer)
+        d->printer = std::make_unique<QPrinter>();
+    d->printer->setDocName(toQString(job.title));
+    QTextDocument document;
+    TFont font;
+    font.Name = job.fontName;
+    font.Size = job.fontSize;
+    document.setDefaultFont(toQFont(font));
+    document.setDocumentMargin(job.margin);
+    QStringList lines;
+    for (const std::string& l : job.lines)
+        lines << toQString(l);
+    document.setPlainText(lines.join('\n'));
+    document.print(d->printer.get());
+}

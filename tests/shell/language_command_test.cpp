@@ -1,0 +1,134 @@
+// Loading the language file through the main window, and the language command.
+#include "model/clovek.h"
+#include "model/group.h"
+#include "model/language_file.h"
+#include "model/rod.h"
+#include "platform/codec.h"
+#include "platform/useractions.h"
+#include "platform/toolkit_fixture.h"
+#include "shell/hlavni.h"
+#include "shell/lang_form.h"
+#include "temp_folder.h"
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+struct LanguageCommand : ToolkitTest {
+    TempFolder root;
+    Thlavni hl;
+    TlangFORM chooser;
+
+    void SetUp() override
+    {
+        hl.programFolder = root.path();
+        fs::create_directories(lang(""));
+    }
+    std::string lang(const std::string& name) const { return root.path() + "data/lang/" + name; }
+    void writeLang(const std::string& name, const Lines& lines) const { writeCp1250Lines(lang(name), lines); }
+};
+
+} // namespace
+
+TEST_F(LanguageCommand, FirstLoadWithoutAFileRunsOnDefaults)
+{
+    hl.loadLanguage();
+    EXPECT_EQ(hl.allPersonsGroupName, "_VŠICHNI");
+    EXPECT_EQ(hl.langText("menu", "soubor", "Soubor"), "Soubor");
+    EXPECT_EQ(readCp1250Lines(lang("cestina.lan")),
+              (Lines{"[ruzne]", "vsichniSkupina=_VŠICHNI", "", "[menu]", "soubor=Soubor", ""}));
+    EXPECT_EQ(readCp1250Lines(lang("new.txt")), (Lines{"menu ; soubor", "ruzne ; vsichniSkupina"}));
+    EXPECT_TRUE(script.messages().empty());
+}
+
+TEST_F(LanguageCommand, OnlyABareLanFileNameFromTheSettingsIsOpened)
+{
+    writeLang("cestina.lan", {"[ruzne]", "vsichniSkupina=_VŠICHNI"});
+    fs::create_directories(root.path() + "data/other");
+    for (const char* bad : {"../other/x.lan", "/etc/x.lan", "x.ini"}) {
+        hl.settings.languageFileName = bad;
+        hl.loadLanguage();
+        EXPECT_EQ(hl.settings.languageFileName, "cestina.lan");
+        EXPECT_EQ(hl.languageFile->path(), lang("cestina.lan"));
+    }
+    hl.langText("menu", "konec", "Konec");
+    EXPECT_FALSE(fs::exists(root.path() + "data/other/x.lan"));
+}
+
+TEST_F(LanguageCommand, UnwritableLanguageFolderComplainsOncePerLoad)
+{
+    hl.programFolder = root.path() + "missing/";
+    hl.loadLanguage();
+    EXPECT_EQ(hl.allPersonsGroupName, "_VŠICHNI");
+    EXPECT_EQ(hl.langText("menu", "soubor", "Soubor"), "Soubor");
+    EXPECT_EQ(hl.langText("menu", "konec", "Konec"), "Konec");
+    EXPECT_EQ(script.messageTexts(), (Lines{"Problém při práci s jazykovým souborem!"}));
+    hl.loadLanguage();
+    EXPECT_EQ(script.messageTexts().size(), 2u);
+}
+
+TEST_F(LanguageCommand, LoadRefillsTheGroupsComboOnlyForATreeWithPersons)
+{
+    writeLang("english.lan", {"[ruzne]", "vsichniSkupina=_ALL"});
+    hl.settings.languageFileName = "english.lan";
+    hl.tree = std::make_unique<Rod>();
+    hl.tree->groups.append(new Group("Rodina"));
+    hl.loadLanguage();
+    EXPECT_EQ(hl.skupinyCB.Items.Count(), 0); // no persons: not refilled
+
+    hl.tree->addNewPerson(new Clovek);
+    hl.skupinyCB.Items.Add("stale");
+    hl.loadLanguage();
+    EXPECT_EQ(hl.skupinyCB.Items.lines(), (Lines{"_ALL", "Rodina"}));
+    EXPECT_EQ(hl.skupinyCB.ItemIndex(), 0);
+    hl.fillGroupsCombo("Rodina");
+    EXPECT_EQ(hl.skupinyCB.ItemIndex(), 1);
+}
+
+TEST_F(LanguageCommand, ChoiceListsNamedLanFilesAndSwitches)
+{
+    writeLang("cestina.lan", {"[menu]", "soubor=Soubor"}); // no [info]: not offered
+    writeLang("english.lan", {"[info]", "jazyk=English", "[ruzne]", "vsichniSkupina=_ALL", "[menu]", "soubor=File"});
+    writeLang("Deutsch.LAN", {"[INFO]", "Jazyk=Deutsch"});
+    writeLang("moje nova.lan", {"[info]", "jazyk=Moje"});
+    writeLang(".skryty.lan", {"[info]", "jazyk=Skrytý"});
+    writeLang("poznamky.txt", {"[info]", "jazyk=Text"});
+    fs::create_directories(lang("slozka.lan"));
+    hl.loadLanguage();
+
+    script.modal("langFORM", [this](TForm&) {
+        EXPECT_EQ(chooser.jazykyLIST.Items.lines(), (Lines{"Deutsch.LAN - Deutsch", "english.lan - English"}));
+        EXPECT_EQ(chooser.jazykyLIST.ItemIndex(), -1);
+        user::pick(chooser.jazykyLIST, 1);
+        user::click(chooser.Button1);
+    });
+    user::click(hl.Jazyk1);
+    EXPECT_EQ(hl.settings.languageFileName, "english.lan");
+    EXPECT_EQ(hl.langText("menu", "soubor", "Soubor"), "File");
+    EXPECT_EQ(hl.allPersonsGroupName, "_ALL");
+    // The [info] section is read, never written.
+    EXPECT_EQ(readCp1250Lines(lang("Deutsch.LAN")), (Lines{"[INFO]", "Jazyk=Deutsch"}));
+}
+
+TEST_F(LanguageCommand, CancelOrNoLineChangesNothingAndDoubleClickChooses)
+{
+    writeLang("english.lan", {"[info]", "jazyk=English"});
+    hl.loadLanguage();
+    script.modal("", [this](TForm&) {
+        user::pick(chooser.jazykyLIST, 0);
+        user::click(chooser.stornoBT);
+    });
+    hl.Jazyk1Click();
+    EXPECT_EQ(hl.settings.languageFileName, "cestina.lan");
+
+    script.modal("", [this](TForm&) { user::click(chooser.Button1); });
+    hl.Jazyk1Click();
+    EXPECT_EQ(hl.settings.languageFileName, "cestina.lan");
+
+    script.modal("", [this](TForm&) { user::doubleClickLine(chooser.jazykyLIST, 0); });
+    hl.Jazyk1Click();
+    EXPECT_EQ(hl.settings.languageFileName, "english.lan");
+}
