@@ -177,3 +177,95 @@ inline std::string treeText(const Rod& tree)
     }
     return o.str();
 }
+
+// A tree that uses every key of the format: every field of a dead and a living person, parents,
+// periods, counted texts, all three stores with comments, media links, a portrait, groups and
+// partnerships of all three types. The media must be put into the working folder by the caller
+// (`fullTreeMedia`). Answers the person shown.
+inline Clovek* buildFullTree(Rod& tree)
+{
+    buildSmallTree(tree);
+    tree.collaborators = "Eva; Petr";
+    tree.userCaption5 = "Vojna";
+    auto* doc = new Dokument(3);
+    doc->name = "Křestní list";
+    doc->year = "1921";
+    doc->comment.Add("fara");
+    doc->comment.Add("");
+    tree.documentStore.append(new UkDokument(doc));
+    auto* second = new Fotka(1);
+    tree.photoStore.append(new UkFotka(second));
+
+    Clovek* p = makePerson("Žofie", "Černá", 0, date("29", "2", "1904"));
+    p->number = 7;
+    p->identifier = "A-7";
+    p->birthSurname = "Bílá";
+    p->titlesBefore = "MUDr.";
+    p->titlesAfter = "CSc.";
+    p->birth.about = 1;
+    p->birth.tolerance = 3;
+    p->birthPlace = "Ústí nad Labem";
+    p->alive = 0;
+    p->death = date("1", "12", "1980");
+    p->death.tolerance = 0;
+    p->deathPlace = "Olomouc";
+    p->burial = "Ústřední hřbitov";
+    p->deathCause = "stáří";
+    p->hasPortrait = 1;
+    addPeriod(p->residences, "Olomouc", "1930", "");
+    addPeriod(p->residences, "Brno", "", "");
+    addPeriod(p->educations, "Gymnázium", "1915", "1923");
+    addPeriod(p->occupations, "lékařka", "1930", "1970");
+    p->religion = "ř.k.";
+    p->baptism = "3.3.1904";
+    p->godparent1 = "Anna";
+    p->godparent2 = "Josef";
+    p->nationality = "česká";
+    p->citizenship = "ČSR";
+    p->email1 = "a@b.cz";
+    p->email2 = "c@d.cz";
+    p->phone1 = "+420 1";
+    p->phone2 = "2";
+    p->web1 = "http://x.cz";
+    p->web2 = "http://y.cz";
+    p->created = encodeDate(2001, 9, 11) + encodeTime(23, 59, 58);
+    p->user1 = "u1";
+    p->user2 = "u2";
+    p->user3 = "u3";
+    p->user4 = "u4";
+    p->user5 = "u5";
+    p->furtherTexts = {"první", "", "třetí"};
+    p->registerNotes = {"kniha 3, str. 14"};
+    p->photos.append(new UkFotka(second));
+    p->photos.append(new UkFotka(tree.findPhoto(0)));
+    p->documents.append(new UkDokument(doc));
+    p->files.append(new UkSoubor(tree.findFile(2)));
+    Clovek* jan = tree.findPersonByNumber(0);
+    Clovek* karel = tree.findPersonByNumber(2);
+    p->father = jan;
+    tree.appendPerson(p);
+
+    Svatba* married = partnership(karel, p, 1);
+    married->wedding = date("?", "5", "1950");
+    married->wedding.about = 1;
+    married->wedding.tolerance = 4;
+    married->place = "Olomouc";
+    married->officiant = "P. Novotný";
+    married->witnesses = "A, B";
+    partnership(p, jan, 0);
+
+    auto* group = new Group("Prázdná");
+    tree.groups.append(group);
+    static_cast<Group*>(tree.groups.first())->members.append(new UkGrClovek(p));
+    return p;
+}
+
+// Every stored copy the full tree names, with its content.
+inline std::vector<std::pair<std::string, std::string>> fullTreeMedia()
+{
+    return {{"foto/foto0.jpg", "photo 0"},
+            {"foto/foto1.jpg", "photo 1"},
+            {"dokumenty/dokument3.jpg", "document 3"},
+            {"soubory/soubor2.pdf", "letter"},
+            {"hlavy/hlava7.jpg", "face"}};
+}
