@@ -66,6 +66,68 @@ std::string backspace(const std::string& text, TextSelection& sel)
 }
 }  // namespace
 
+// ---- EditLine
+
+bool EditLine::set(const std::string& text)
+{
+    if (text == text_)
+        return false;
+    text_ = text;
+    sel_ = {};
+    return true;
+}
+
+void EditLine::setSelStart(int start)
+{
+    sel_.start = start;
+    sel_.length = 0;
+    clampSelection(sel_, text_);
+}
+
+void EditLine::setSelLength(int len)
+{
+    sel_.length = len;
+    clampSelection(sel_, text_);
+}
+
+void EditLine::selectAll()
+{
+    sel_ = {0, length(text_)};
+}
+
+std::string EditLine::selText() const
+{
+    return selected(text_, sel_);
+}
+
+bool EditLine::replaceSelection(const std::string& insert)
+{
+    std::string next = ::replaceSelection(text_, sel_, insert);
+    if (next == text_)
+        return false;
+    text_ = std::move(next);
+    return true;
+}
+
+bool EditLine::typeChar(const std::string& ch, int maxLength)
+{
+    if (ch == "\r" || ch == "\n" || ch == "\r\n")
+        return false;
+    clampSelection(sel_, text_);
+    if (maxLength > 0 && length(text_) - sel_.length >= maxLength)
+        return false;
+    return replaceSelection(ch);
+}
+
+bool EditLine::backspace()
+{
+    std::string next = ::backspace(text_, sel_);
+    if (next == text_)
+        return false;
+    text_ = std::move(next);
+    return true;
+}
+
 // ---- TEdit
 
 TEdit::TEdit(TWinControl* parent, std::string name) : TWinControl(parent, std::move(name))
@@ -73,73 +135,37 @@ TEdit::TEdit(TWinControl* parent, std::string name) : TWinControl(parent, std::m
     Color = clWindow;
 }
 
-void TEdit::setText(const std::string& text)
+void TEdit::changed()
 {
-    if (text == text_)
-        return;
-    text_ = text;
-    sel_ = {};
     if (OnChange)
         OnChange();
 }
 
-void TEdit::setSelStart(int start)
+void TEdit::setText(const std::string& text)
 {
-    sel_.start = start;
-    sel_.length = 0;
-    clampSelection(sel_, text_);
-}
-
-void TEdit::setSelLength(int len)
-{
-    sel_.length = len;
-    clampSelection(sel_, text_);
-}
-
-std::string TEdit::SelText() const
-{
-    return selected(text_, sel_);
+    if (line_.set(text))
+        changed();
 }
 
 void TEdit::setSelText(const std::string& text)
 {
-    std::string next = replaceSelection(text_, sel_, text);
-    if (next == text_)
-        return;
-    text_ = std::move(next);
-    if (OnChange)
-        OnChange();
-}
-
-void TEdit::SelectAll()
-{
-    sel_ = {0, length(text_)};
+    if (line_.replaceSelection(text))
+        changed();
 }
 
 void TEdit::userType(const std::string& text)
 {
     if (ReadOnly)
         return;
-    for (const std::string& ch : characters(text)) {
-        if (ch == "\r" || ch == "\n" || ch == "\r\n")
-            continue;
-        clampSelection(sel_, text_);
-        if (MaxLength > 0 && length(text_) - sel_.length >= MaxLength)
-            continue;
-        setSelText(ch);
-    }
+    for (const std::string& ch : characters(text))
+        if (line_.typeChar(ch, MaxLength))
+            changed();
 }
 
 void TEdit::userBackspace()
 {
-    if (ReadOnly)
-        return;
-    std::string next = backspace(text_, sel_);
-    if (next == text_)
-        return;
-    text_ = std::move(next);
-    if (OnChange)
-        OnChange();
+    if (!ReadOnly && line_.backspace())
+        changed();
 }
 
 // ---- TMemo
@@ -281,8 +307,15 @@ void TComboBox::itemsChanged()
     if (itemIndex_ >= Items.Count()) {
         itemIndex_ = -1;
         if (Style == csDropDownList)
-            text_.clear();
+            line_.set({});
     }
+}
+
+void TComboBox::changedByPerson()
+{
+    itemIndex_ = -1;
+    if (OnChange)
+        OnChange();
 }
 
 void TComboBox::setText(const std::string& text)
@@ -293,8 +326,8 @@ void TComboBox::setText(const std::string& text)
             setItemIndex(i);
         return;
     }
-    text_ = text;
-    sel_ = {};
+    line_.set(text);
+    line_.setSelStart(0);
     itemIndex_ = -1;
     for (int i = 0; i < Items.Count(); ++i)
         if (Items[i] == text) {
@@ -308,44 +341,14 @@ void TComboBox::setItemIndex(int index)
     if (index < -1 || index >= Items.Count())
         index = -1;
     itemIndex_ = index;
-    text_ = index >= 0 ? Items[index] : std::string();
-    sel_ = {};
-}
-
-void TComboBox::setSelStart(int start)
-{
-    sel_.start = start;
-    sel_.length = 0;
-    clampSelection(sel_, text_);
-}
-
-void TComboBox::setSelLength(int len)
-{
-    sel_.length = len;
-    clampSelection(sel_, text_);
-}
-
-std::string TComboBox::SelText() const
-{
-    return selected(text_, sel_);
+    line_.set(index >= 0 ? Items[index] : std::string());
+    line_.setSelStart(0);
 }
 
 void TComboBox::setSelText(const std::string& text)
 {
-    if (Style == csDropDownList)
-        return;
-    std::string next = replaceSelection(text_, sel_, text);
-    if (next == text_)
-        return;
-    text_ = std::move(next);
-    itemIndex_ = -1;
-    if (OnChange)
-        OnChange();
-}
-
-void TComboBox::SelectAll()
-{
-    sel_ = {0, length(text_)};
+    if (Style != csDropDownList && line_.replaceSelection(text))
+        changedByPerson();
 }
 
 void TComboBox::userType(const std::string& text)
@@ -360,27 +363,15 @@ void TComboBox::userType(const std::string& text)
             }
         return;
     }
-    for (const std::string& ch : characters(text)) {
-        if (ch == "\r" || ch == "\n" || ch == "\r\n")
-            continue;
-        clampSelection(sel_, text_);
-        if (MaxLength > 0 && length(text_) - sel_.length >= MaxLength)
-            continue;
-        setSelText(ch);
-    }
+    for (const std::string& ch : characters(text))
+        if (line_.typeChar(ch, MaxLength))
+            changedByPerson();
 }
 
 void TComboBox::userBackspace()
 {
-    if (Style == csDropDownList)
-        return;
-    std::string next = backspace(text_, sel_);
-    if (next == text_)
-        return;
-    text_ = std::move(next);
-    itemIndex_ = -1;
-    if (OnChange)
-        OnChange();
+    if (Style != csDropDownList && line_.backspace())
+        changedByPerson();
 }
 
 void TComboBox::userPick(int index)

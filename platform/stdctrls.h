@@ -11,25 +11,49 @@ struct TextSelection {
     int length = 0;
 };
 
+// The text of a one-line edit (an edit, a combo box's edit part) with its caret and selection.
+class EditLine {
+public:
+    const std::string& text() const { return text_; }
+    // The caret goes to the start; false when the text was the same.
+    bool set(const std::string& text);
+    int selStart() const { return sel_.start; }
+    int selLength() const { return sel_.length; }
+    void setSelStart(int start);
+    void setSelLength(int length);
+    void selectAll();
+    std::string selText() const;
+    // Replaces the selection (inserts at the caret); false when the text stays the same.
+    bool replaceSelection(const std::string& insert);
+    // A typed character, unless the text already holds maxLength characters (0: no limit).
+    bool typeChar(const std::string& ch, int maxLength);
+    // Deletes the selection or the character before the caret.
+    bool backspace();
+
+private:
+    std::string text_;
+    TextSelection sel_;
+};
+
 class TEdit : public TWinControl {
 public:
     TEdit(TWinControl* parent, std::string name);
 
-    const std::string& Text() const { return text_; }
+    const std::string& Text() const { return line_.text(); }
     // Fires OnChange when the text differs. MaxLength limits only what a person types.
     void setText(const std::string& text);
     int MaxLength = 0;  // characters; 0 for no limit
     bool ReadOnly = false;
     TNotifyEvent OnChange;
 
-    int SelStart() const { return sel_.start; }
-    int SelLength() const { return sel_.length; }
-    void setSelStart(int start);
-    void setSelLength(int length);
-    std::string SelText() const;
+    int SelStart() const { return line_.selStart(); }
+    int SelLength() const { return line_.selLength(); }
+    void setSelStart(int start) { line_.setSelStart(start); }
+    void setSelLength(int length) { line_.setSelLength(length); }
+    std::string SelText() const { return line_.selText(); }
     // Replaces the selection (inserts at the caret when nothing is selected); fires OnChange.
     void setSelText(const std::string& text);
-    void SelectAll();
+    void SelectAll() { line_.selectAll(); }
 
     // A person types `text` at the caret: one OnChange per character, within MaxLength.
     void userType(const std::string& text);
@@ -39,8 +63,8 @@ public:
     const char* ClassName() const override { return "TEdit"; }
 
 private:
-    std::string text_;
-    TextSelection sel_;
+    void changed();
+    EditLine line_;
 };
 
 class TMemo : public TWinControl {
@@ -107,7 +131,7 @@ public:
     int MaxLength = 0;
     TNotifyEvent OnChange;
 
-    const std::string& Text() const { return text_; }
+    const std::string& Text() const { return line_.text(); }
     // Fires nothing. A drop-down list takes the text only when an item has it (case-insensitive).
     void setText(const std::string& text);
     int ItemIndex() const { return itemIndex_; }
@@ -116,15 +140,15 @@ public:
     bool Sorted() const { return Items.Sorted(); }
     void setSorted(bool sorted) { Items.setSorted(sorted); }
 
-    int SelStart() const { return sel_.start; }
-    int SelLength() const { return sel_.length; }
-    void setSelStart(int start);
-    void setSelLength(int length);
-    std::string SelText() const;
+    int SelStart() const { return line_.selStart(); }
+    int SelLength() const { return line_.selLength(); }
+    void setSelStart(int start) { line_.setSelStart(start); }
+    void setSelLength(int length) { line_.setSelLength(length); }
+    std::string SelText() const { return line_.selText(); }
     // Replaces the selected text of the edit part, as a paste does: fires OnChange. A
     // drop-down list has no edit part and ignores it.
     void setSelText(const std::string& text);
-    void SelectAll();
+    void SelectAll() { line_.selectAll(); }
 
     // A person types into the edit part: one OnChange per character.
     void userType(const std::string& text);
@@ -136,9 +160,9 @@ public:
 
 private:
     void itemsChanged();
-    std::string text_;
+    void changedByPerson();
+    EditLine line_;
     int itemIndex_ = -1;
-    TextSelection sel_;
 };
 
 class TButton : public TWinControl {

@@ -104,7 +104,11 @@ bool tab(TForm& form, bool backwards)
     return true;
 }
 
-bool type(TWinControl& control, const std::string& text)
+namespace {
+// Runs `act` on the control as an edit, a combo box or a memo (they share their typing
+// operations), after a person has put the focus there; false for any other control.
+template <class Act>
+bool onTextControl(TWinControl& control, Act act)
 {
     if (!reachable(control))
         return false;
@@ -116,70 +120,37 @@ bool type(TWinControl& control, const std::string& text)
     Application.guarded([&] {
         focusIfNeeded(control);
         if (edit)
-            edit->userType(text);
+            act(*edit);
         else if (combo)
-            combo->userType(text);
+            act(*combo);
         else
-            memo->userType(text);
+            act(*memo);
     });
     return true;
+}
+}  // namespace
+
+bool type(TWinControl& control, const std::string& text)
+{
+    return onTextControl(control, [&](auto& c) { c.userType(text); });
 }
 
 bool replaceText(TWinControl& control, const std::string& text)
 {
-    if (!reachable(control))
-        return false;
-    auto* edit = dynamic_cast<TEdit*>(&control);
-    auto* combo = dynamic_cast<TComboBox*>(&control);
-    auto* memo = dynamic_cast<TMemo*>(&control);
-    if (!edit && !combo && !memo)
-        return false;
-    if (combo && combo->Style == TComboBox::csDropDownList)
+    if (auto* combo = dynamic_cast<TComboBox*>(&control); combo && combo->Style == TComboBox::csDropDownList)
         return type(control, text);
-    Application.guarded([&] {
-        focusIfNeeded(control);
-        if (edit) {
-            edit->SelectAll();
-            if (text.empty())
-                edit->userBackspace();
-            else
-                edit->userType(text);
-        } else if (combo) {
-            combo->SelectAll();
-            if (text.empty())
-                combo->userBackspace();
-            else
-                combo->userType(text);
-        } else {
-            memo->SelectAll();
-            if (text.empty())
-                memo->userBackspace();
-            else
-                memo->userType(text);
-        }
+    return onTextControl(control, [&](auto& c) {
+        c.SelectAll();
+        if (text.empty())
+            c.userBackspace();
+        else
+            c.userType(text);
     });
-    return true;
 }
 
 bool backspace(TWinControl& control)
 {
-    if (!reachable(control))
-        return false;
-    auto* edit = dynamic_cast<TEdit*>(&control);
-    auto* combo = dynamic_cast<TComboBox*>(&control);
-    auto* memo = dynamic_cast<TMemo*>(&control);
-    if (!edit && !combo && !memo)
-        return false;
-    Application.guarded([&] {
-        focusIfNeeded(control);
-        if (edit)
-            edit->userBackspace();
-        else if (combo)
-            combo->userBackspace();
-        else
-            memo->userBackspace();
-    });
-    return true;
+    return onTextControl(control, [](auto& c) { c.userBackspace(); });
 }
 
 bool pick(TComboBox& combo, int index)

@@ -6,10 +6,13 @@
 #include "forms/hlavni_form.h"
 #include "model/text_source.h"
 #include "shell/settings.h"
+#include "storage/tree_file_format.h"
+#include "storage/tree_loader.h"
 #include "storage/wait_window.h"
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class Rod;
 class Clovek;
@@ -76,6 +79,23 @@ public:
     void advanceWaitProgress(int step);
     void hideWaitWindow();
     WaitWindow& waitWindow();
+    // What the tree-file functions of storage/ need of this window.
+    TreeFileEnvironment treeFileEnvironment();
+    // Writes the open tree to its file and swaps in its new companion folder, inside the wait
+    // window; the file goes to the front of the recent files. True when saved; otherwise the user
+    // has been told what failed and the old file and folder are as they were. A tree without a
+    // file name is not saved (Save As gives it one first).
+    bool saveTree();
+    // The header and the shifted body (storage/tree_writer.h), written through a temporary file.
+    void writeSavedState(const std::vector<std::string>& list, const std::string& fileName);
+    // Numbers every person's partnership entries in list order and clears the partnerships' marks.
+    void renumberPartnerships();
+    // The decoded body of a tree file (storage/tree_loader.h). Raises as the loader does.
+    BodyCursor readSavedState(const std::string& fileName);
+    // Fills the open tree (just made with that file name) from a file of the current format;
+    // raises EDamagedTreeFile for a damaged file and
+    // EInOutError for one that cannot be read: the caller then closes the half-read tree.
+    void loadCurrentFormat(const std::string& fileName);
 
     // ================================================================ control state (shell/)
     // Composes the person-summary page of the current person.

@@ -53,6 +53,16 @@ void Binding::watch(QObject* object)
     r.watched[object] = this;
 }
 
+void Binding::clickAsUser(QAbstractButton* button)
+{
+    QObject::connect(button, &QAbstractButton::clicked, [this] {
+        if (!syncing()) {
+            user::click(control);
+            r.afterDispatch();
+        }
+    });
+}
+
 bool Binding::syncing() const
 {
     return r.syncing > 0;
@@ -169,6 +179,36 @@ void playEdit(Control& control, const std::string& before, const std::string& af
         user::type(control, d.inserted);
     else if (d.length > 0)
         user::backspace(control);
+}
+
+// An edit line shows the control's text; the caret and selection follow when the text changes.
+template <class Control>
+void showLine(QLineEdit* line, const Control& control)
+{
+    const QString text = toQString(control.Text());
+    if (line->text() != text) {
+        line->setText(text);
+        const int start = toUtf16Index(text, control.SelStart());
+        const int end = toUtf16Index(text, control.SelStart() + control.SelLength());
+        if (end > start)
+            line->setSelection(start, end - start);
+        else
+            line->setCursorPosition(start);
+    }
+    line->setMaxLength(control.MaxLength > 0 ? control.MaxLength : 32767);
+}
+
+// The caret and selection a person set in an edit line, into the control.
+template <class Control>
+void takeLineSelection(const QLineEdit* line, Control& control)
+{
+    if (fromQString(line->text()) != control.Text())
+        return;
+    const QString text = line->text();
+    const int start = line->hasSelectedText() ? line->selectionStart() : line->cursorPosition();
+    const int length = line->hasSelectedText() ? static_cast<int>(line->selectedText().size()) : 0;
+    control.setSelStart(toCharIndex(text, start));
+    control.setSelLength(toCharIndex(text, start + length) - toCharIndex(text, start));
 }
 
 std::vector<std::string> linesOf(const TStringList& list)
@@ -402,12 +442,7 @@ public:
     {
         w_->setAutoDefault(false);
         w_->setFocusPolicy(c.TabStop ? Qt::StrongFocus : Qt::ClickFocus);
-        QObject::connect(w_, &QPushButton::clicked, [this] {
-            if (!syncing()) {
-                user::click(control);
-                this->r.afterDispatch();
-            }
-        });
+        clickAsUser(w_);
     }
     void sync() override
     {
@@ -428,12 +463,7 @@ public:
         : Binding(r, c, new QToolButton(parent)), w_(static_cast<QToolButton*>(widget.data())), button_(c)
     {
         w_->setFocusPolicy(Qt::NoFocus);
-        QObject::connect(w_, &QToolButton::clicked, [this] {
-            if (!syncing()) {
-                user::click(control);
-                this->r.afterDispatch();
-            }
-        });
+        clickAsUser(w_);
     }
     void sync() override
     {
@@ -489,45 +519,16 @@ private:
     TStandardGlyph standard_ = TStandardGlyph::None;
 };
 
-class CheckBoxBinding : public Binding {
+// Check boxes and radio buttons: a caption and a checked state; a person's click is the
+// control's click, which sets the state the widget then shows.
+template <class Control, class Widget>
+class CheckableBinding : public Binding {
 public:
-    CheckBoxBinding(QtRenderer::Impl& r, TCheckBox& c, QWidget* parent)
-        : Binding(r, c, new QCheckBox(parent)), w_(static_cast<QCheckBox*>(widget.data())), check_(c)
-    {
-        QObject::connect(w_, &QCheckBox::clicked, [this] {
-            if (!syncing()) {
-                user::click(control);
-                this->r.afterDispatch();
-            }
-        });
-    }
-    void sync() override
-    {
-        syncCommon();
-        const QString text = toQString(control.Caption);
-        if (w_->text() != text)
-            w_->setText(text);
-        if (w_->isChecked() != check_.Checked())
-            w_->setChecked(check_.Checked());
-    }
-
-private:
-    QCheckBox* w_;
-    TCheckBox& check_;
-};
-
-class RadioButtonBinding : public Binding {
-public:
-    RadioButtonBinding(QtRenderer::Impl& r, TRadioButton& c, QWidget* parent)
-        : Binding(r, c, new QRadioButton(parent)), w_(static_cast<QRadioButton*>(widget.data())), radio_(c)
+    CheckableBinding(QtRenderer::Impl& r, Control& c, QWidget* parent)
+        : Binding(r, c, new Widget(parent)), w_(static_cast<Widget*>(widget.data())), checkable_(c)
     {
         w_->setAutoExclusive(false);
-        QObject::connect(w_, &QRadioButton::clicked, [this] {
-            if (!syncing()) {
-                user::click(control);
-                this->r.afterDispatch();
-            }
-        });
+        clickAsUser(w_);
     }
     void sync() override
     {
@@ -535,13 +536,13 @@ public:
         const QString text = toQString(control.Caption);
         if (w_->text() != text)
             w_->setText(text);
-        if (w_->isChecked() != radio_.Checked())
-            w_->setChecked(radio_.Checked());
+        if (w_->isChecked() != checkable_.Checked())
+            w_->setChecked(checkable_.Checked());
     }
 
 private:
-    QRadioButton* w_;
-    TRadioButton& radio_;
+    Widget* w_;
+    Control& checkable_;
 };
 
 // ---- containers
@@ -718,30 +719,15 @@ public:
     void sync() override
     {
         syncCommon();
-        const QString text = toQString(edit_.Text());
-        if (w_->text() != text) {
-            w_->setText(text);
-            const int start = toUtf16Index(text, edit_.SelStart());
-            const int end = toUtf16Index(text, edit_.SelStart() + edit_.SelLength());
-            if (end > start)
-                w_->setSelection(start, end - start);
-            else
-                w_->setCursorPosition(start);
-        }
-        w_->setMaxLength(edit_.MaxLength > 0 ? edit_.MaxLength : 32767);
+        showLine(w_, edit_);
         w_->setReadOnly(edit_.ReadOnly);
     }
 
 private:
     void takeSelection()
     {
-        if (syncing() || fromQString(w_->text()) != edit_.Text())
-            return;
-        const QString text = w_->text();
-        int start = w_->hasSelectedText() ? w_->selectionStart() : w_->cursorPosition();
-        int length = w_->hasSelectedText() ? static_cast<int>(w_->selectedText().size()) : 0;
-        edit_.setSelStart(toCharIndex(text, start));
-        edit_.setSelLength(toCharIndex(text, start + length) - toCharIndex(text, start));
+        if (!syncing())
+            takeLineSelection(w_, edit_);
     }
     TEdit& edit_;
     QLineEdit* w_;
@@ -854,19 +840,8 @@ public:
         if (w_->currentIndex() != combo_.ItemIndex())
             w_->setCurrentIndex(combo_.ItemIndex());
         w_->setMaxVisibleItems(std::max(1, combo_.DropDownCount));
-        if (QLineEdit* line = w_->lineEdit()) {
-            const QString text = toQString(combo_.Text());
-            if (line->text() != text) {
-                line->setText(text);
-                const int start = toUtf16Index(text, combo_.SelStart());
-                const int end = toUtf16Index(text, combo_.SelStart() + combo_.SelLength());
-                if (end > start)
-                    line->setSelection(start, end - start);
-                else
-                    line->setCursorPosition(start);
-            }
-            line->setMaxLength(combo_.MaxLength > 0 ? combo_.MaxLength : 32767);
-        }
+        if (QLineEdit* line = w_->lineEdit())
+            showLine(line, combo_);
     }
 
 private:
@@ -881,13 +856,8 @@ private:
             this->r.afterDispatch();
         });
         auto take = [this, line] {
-            if (syncing() || fromQString(line->text()) != combo_.Text())
-                return;
-            const QString text = line->text();
-            int start = line->hasSelectedText() ? line->selectionStart() : line->cursorPosition();
-            int length = line->hasSelectedText() ? static_cast<int>(line->selectedText().size()) : 0;
-            combo_.setSelStart(toCharIndex(text, start));
-            combo_.setSelLength(toCharIndex(text, start + length) - toCharIndex(text, start));
+            if (!syncing())
+                takeLineSelection(line, combo_);
         };
         QObject::connect(line, &QLineEdit::cursorPositionChanged, take);
         QObject::connect(line, &QLineEdit::selectionChanged, take);
@@ -1132,9 +1102,9 @@ std::unique_ptr<Binding> makeBinding(QtRenderer::Impl& r, TControl& c, QWidget* 
     if (auto* x = dynamic_cast<TSpeedButton*>(&c))
         return std::make_unique<SpeedButtonBinding>(r, *x, parent);
     if (auto* x = dynamic_cast<TCheckBox*>(&c))
-        return std::make_unique<CheckBoxBinding>(r, *x, parent);
+        return std::make_unique<CheckableBinding<TCheckBox, QCheckBox>>(r, *x, parent);
     if (auto* x = dynamic_cast<TRadioButton*>(&c))
-        return std::make_unique<RadioButtonBinding>(r, *x, parent);
+        return std::make_unique<CheckableBinding<TRadioButton, QRadioButton>>(r, *x, parent);
     if (auto* x = dynamic_cast<TRadioGroup*>(&c))
         return std::make_unique<RadioGroupBinding>(r, *x, parent);
     if (auto* x = dynamic_cast<TGroupBox*>(&c))

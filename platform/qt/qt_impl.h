@@ -13,6 +13,7 @@
 #include <unordered_map>
 #include <vector>
 
+class QAbstractButton;
 class QAction;
 class QEventLoop;
 class QMenu;
@@ -49,6 +50,8 @@ protected:
     void watch(QObject* object);
     void syncCommon();
     bool syncing() const;
+    // A person's click on the button is a click on the control.
+    void clickAsUser(QAbstractButton* button);
     QtRenderer::Impl& r;
 };
 
