@@ -96,6 +96,9 @@ public:
     // raises EDamagedTreeFile for a damaged file and
     // EInOutError for one that cannot be read: the caller then closes the half-read tree.
     void loadCurrentFormat(const std::string& fileName);
+    // The same for a file of the older tag format (storage/old_format_loader.h); old portraits
+    // are scaled to fit the portrait frame.
+    void loadOldFormat(const std::string& fileName);
 
     // ================================================================ control state (shell/)
     // Composes the person-summary page of the current person.
