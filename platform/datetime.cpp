@@ -158,3 +158,104 @@ std::string timeToStr(TDateTime value)
     std::snprintf(buf, sizeof buf, "%d:%02d:%02d", h, mi, s);
     return buf;
 }
+
+std::string dateTimeToStr(TDateTime value)
+{
+    int h, mi, s, ms;
+    decodeTime(value, h, mi, s, ms);
+    if (h == 0 && mi == 0 && s == 0 && ms == 0)
+        return dateToStr(value);
+    if (std::trunc(value) == 0)
+        return timeToStr(value);
+    return dateToStr(value) + " " + timeToStr(value);
+}
+
+namespace {
+
+// Reads up to `maxDigits` digits at `pos`; false when there is none.
+bool readNumber(const std::string& text, size_t& pos, int maxDigits, int& value)
+{
+    size_t start = pos;
+    value = 0;
+    while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9' &&
+           int(pos - start) < maxDigits)
+        value = value * 10 + (text[pos++] - '0');
+    return pos > start;
+}
+
+bool readDatePart(const std::string& text, size_t& pos, TDateTime& date)
+{
+    int d, m, y;
+    if (!readNumber(text, pos, 2, d) || pos >= text.size() || text[pos++] != '.')
+        return false;
+    if (!readNumber(text, pos, 2, m) || pos >= text.size() || text[pos++] != '.')
+        return false;
+    size_t yearStart = pos;
+    if (!readNumber(text, pos, 4, y))
+        return false;
+    if (pos - yearStart <= 2) {
+        // A two-digit year belongs to the current century, as the class library reads it.
+        int cy, cm, cd;
+        decodeDate(now(), cy, cm, cd);
+        y += cy / 100 * 100;
+    }
+    return tryEncodeDate(y, m, d, date);
+}
+
+bool readTimePart(const std::string& text, size_t& pos, TDateTime& time)
+{
+    int h, mi, s = 0;
+    if (!readNumber(text, pos, 2, h) || pos >= text.size() || text[pos++] != ':')
+        return false;
+    if (!readNumber(text, pos, 2, mi))
+        return false;
+    if (pos < text.size() && text[pos] == ':') {
+        ++pos;
+        if (!readNumber(text, pos, 2, s))
+            return false;
+    }
+    if (h > 23 || mi > 59 || s > 59)
+        return false;
+    time = encodeTime(h, mi, s);
+    return true;
+}
+
+void skipBlanks(const std::string& text, size_t& pos)
+{
+    while (pos < text.size() && text[pos] == ' ')
+        ++pos;
+}
+
+} // namespace
+
+bool tryStrToDateTime(const std::string& text, TDateTime& value)
+{
+    size_t pos = 0;
+    skipBlanks(text, pos);
+    TDateTime date = 0, time = 0;
+    const size_t start = pos;
+    const bool hasDate = readDatePart(text, pos, date);
+    if (!hasDate)
+        pos = start;
+    skipBlanks(text, pos);
+    bool hasTime = false;
+    if (pos < text.size()) {
+        hasTime = readTimePart(text, pos, time);
+        if (!hasTime)
+            return false;
+        skipBlanks(text, pos);
+    }
+    if (pos != text.size() || (!hasDate && !hasTime))
+        return false;
+    // Days before 30.12.1899 count backwards while their time of day still counts forwards.
+    value = date < 0 ? date - time : date + time;
+    return true;
+}
+
+TDateTime strToDateTime(const std::string& text)
+{
+    TDateTime value;
+    if (!tryStrToDateTime(text, value))
+        throw EConvertError("'" + text + "' is not a valid date and time");
+    return value;
+}

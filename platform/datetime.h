@@ -25,3 +25,10 @@ void setClock(std::function<TDateTime()> clock);
 // Czech regional formats, whatever the machine's locale: d.M.yyyy and H:mm:ss.
 std::string dateToStr(TDateTime value);
 std::string timeToStr(TDateTime value);
+// The class library's text of a date-time value: the date alone when the time of day is zero,
+// the time alone when there is no date part, else the date, a blank and the time.
+std::string dateTimeToStr(TDateTime value);
+// The reverse: "d.M.yyyy", "H:mm[:ss]" or both separated by blanks. False (or EConvertError)
+// for any other text or a day that does not exist.
+bool tryStrToDateTime(const std::string& text, TDateTime& value);
+TDateTime strToDateTime(const std::string& text);

@@ -11,3 +11,6 @@ int strToInt(std::string_view text);
 int strToIntDef(std::string_view text, int fallback);
 bool tryStrToInt(std::string_view text, int& value);
 std::string intToStr(long long value);
+// The class library's text-to-floating-point conversion with the Czech decimal comma: blanks
+// around, an optional sign, digits with at most one ",", an optional exponent ("1,5E3").
+bool tryStrToFloat(std::string_view text, double& value);

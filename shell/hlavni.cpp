@@ -43,6 +43,7 @@ Thlavni::Thlavni()
     Jazyk1.OnClick = [this] { Jazyk1Click(); };
     Kontroly1.OnClick = [this] { Kontroly1Click(); };
     BarvyVztahu1.OnClick = [this] { BarvyVztahu1Click(); };
+    bindPersonListEvents();
 }
 
 Thlavni::~Thlavni()

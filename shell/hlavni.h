@@ -6,10 +6,13 @@
 #include "forms/hlavni_form.h"
 #include "model/text_source.h"
 #include "shell/settings.h"
+#include "storage/tree_file_format.h"
+#include "storage/tree_loader.h"
 #include "storage/wait_window.h"
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class Rod;
 class Clovek;
@@ -152,13 +155,29 @@ public:
     void advanceWaitProgress(int step);
     void hideWaitWindow();
     WaitWindow& waitWindow();
-    // Opening, making, closing and saving a tree. openTree answers 0 when the tree is open and
-    // 1 when the file was refused; saveTree answers whether the tree was written.
+    // Opening, making and closing a tree. openTree answers 0 when the tree is open and 1 when
+    // the file was refused.
     int openTree(const std::string& fileName);
     void createEmptyTree();
     void closeTree();
     void closeTreeData();
+    // What the tree-file functions of storage/ need of this window.
+    TreeFileEnvironment treeFileEnvironment();
+    // Writes the open tree to its file and swaps in its new companion folder, inside the wait
+    // window; the file goes to the front of the recent files. True when saved; otherwise the user
+    // has been told what failed and the old file and folder are as they were. A tree without a
+    // file name is not saved (Save As gives it one first).
     bool saveTree();
+    // The header and the shifted body (storage/tree_writer.h), written through a temporary file.
+    void writeSavedState(const std::vector<std::string>& list, const std::string& fileName);
+    // Numbers every person's partnership entries in list order and clears the partnerships' marks.
+    void renumberPartnerships();
+    // The decoded body of a tree file (storage/tree_loader.h). Raises as the loader does.
+    BodyCursor readSavedState(const std::string& fileName);
+    // Fills the open tree (just made with that file name) from a file of the current format;
+    // raises EDamagedTreeFile for a damaged file and
+    // EInOutError for one that cannot be read: the caller then closes the half-read tree.
+    void loadCurrentFormat(const std::string& fileName);
 
     // ================================================================ control state (shell/)
     // Puts the window into its no-tree, empty-tree or tree state.
@@ -168,11 +187,36 @@ public:
     // Composes the person-summary page of the current person.
     void showPersonSummary();
 
-    // ================================================================ person list (shell/)
-    // Start-up: the list options of the settings into their controls, and the list fitted to
-    // the screen's height in whole rows.
-    void restoreListOptions();
+    // ================================================================ person list (shell/person_list.cpp)
+    // Set while the list moves its scroll bar to follow the selection, so the bar's change
+    // handler does not feed the position back.
+    bool ensuringVisible = false;
+    // Hooks the list's controls to their handlers (from the constructor).
+    void bindPersonListEvents();
+    // Makes the grid, the bar and the group box below them taller by whole rows on a screen
+    // higher than 768 pixels.
     void fitPersonListToScreen();
+    // The list settings into the sort, direction and display controls.
+    void restoreListOptions();
+    // Paints the list when there is one.
+    void paintPersonList();
+    // Page Up, Page Down, Up and Down move the selection; every key then scrolls it into view
+    // and repaints. Only with a tree that has persons.
+    void personListKey(int key);
+    void scrollingDrawCell();
+    void setridClick();
+    void trideniBTClick();
+    void scrollingKeyDown(int& key, TShiftState shift);
+    void FormKeyDown(int& key, TShiftState shift);
+    void scrollingMouseDown(TMouseButton button, TShiftState shift, int x, int y);
+    void scrollingBarChange();
+    void FormMouseWheel(TShiftState shift, int wheelDelta, int x, int y, bool& handled);
+    void scrollingMouseWheelUp(TShiftState shift, int x, int y, bool& handled);
+    void scrollingMouseWheelDown(TShiftState shift, int x, int y, bool& handled);
+    void zobrazitCisloClick();
+    void zobrazitNarozeniClick();
+    void zobrazitProcentaClick();
+    void zobrazitRodneClick();
     // After a tree was opened: today's anniversaries of its persons, one message each.
     void announceTodaysAnniversaries();
 
@@ -202,6 +246,9 @@ public:
     void BarvyVztahu1Click();
 
     // ================================================================ person editor (editor/)
+    // Makes the person the current one with `showingPerson` set meanwhile, records the visit
+    // unless moving through the history, and repaints the person list.
+    void showPerson(Clovek* person);
     // Refills the groups combo (the all-persons entry first, then the tree's groups) and
     // selects `groupName` (empty: the all-persons entry).
     void fillGroupsCombo(const std::string& groupName);

@@ -1,8 +1,18 @@
-// The main window's side of the tree files: the working folder and the wait window.
+// The main window's side of the tree files: the working folder, the wait window, and the
+// writer and loaders of storage/ over the open tree.
 #include "forms/cekej_form.h"
+#include "model/rod.h"
 #include "shell/hlavni.h"
 #include "storage/media_folders.h"
+#include "storage/tree_loader.h"
+#include "storage/tree_writer.h"
 #include "storage/wait_window.h"
+
+namespace {
+// The portrait frame `hlavaIMG` of the basic-data page.
+constexpr int portraitFrameHeight = 200;
+constexpr int portraitFrameWidth = 150;
+} // namespace
 
 void Thlavni::resetWorkingFolder()
 {
@@ -30,4 +40,55 @@ void Thlavni::advanceWaitProgress(int step)
 void Thlavni::hideWaitWindow()
 {
     waitWindow().hide();
+}
+
+TreeFileEnvironment Thlavni::treeFileEnvironment()
+{
+    return TreeFileEnvironment{workingFolder, programFolder, waitWindow(), *this,
+                               portraitFrameHeight, portraitFrameWidth};
+}
+
+bool Thlavni::saveTree()
+{
+    // An edit still in a memo belongs to what is saved.
+    commitMemos();
+    if (!tree)
+        return false;
+    // A new tree asks for its name first; Save As comes back here with it.
+    if (tree->fileName.empty())
+        return saveTreeAs();
+    showWaitWindow();
+    TreeFileEnvironment env = treeFileEnvironment();
+    const bool saved = saveTreeFile(*tree, currentPerson, env);
+    hideWaitWindow();
+    if (saved) {
+        settings.addRecentFile(tree->fileName);
+        updateRecentFilesMenu();
+    }
+    return saved;
+}
+
+void Thlavni::writeSavedState(const std::vector<std::string>& list, const std::string& fileName)
+{
+    ::writeSavedState(list, fileName);
+}
+
+void Thlavni::renumberPartnerships()
+{
+    if (tree)
+        ::renumberPartnerships(*tree);
+}
+
+BodyCursor Thlavni::readSavedState(const std::string& fileName)
+{
+    return ::readSavedState(fileName);
+}
+
+void Thlavni::loadCurrentFormat(const std::string& fileName)
+{
+    if (!tree)
+        return;
+    tree->fileName = fileName;
+    TreeFileEnvironment env = treeFileEnvironment();
+    ::loadCurrentFormat(*tree, env);
 }

@@ -29,18 +29,6 @@ void Thlavni::closeTreeData()
     resetWorkingFolder();
 }
 
-bool Thlavni::saveTree()
-{
-    commitMemos();
-    if (!tree)
-        return false;
-    if (tree->fileName.empty())
-        return saveTreeAs();
-    settings.addRecentFile(tree->fileName);
-    updateRecentFilesMenu();
-    return true;
-}
-
 void Thlavni::enableControls(bool treeOpen, bool hasPersons)
 {
     pages.Visible = treeOpen;
@@ -53,14 +41,6 @@ void Thlavni::refreshPage()
 {
     if (pages.ActivePage() == &obecne && tree)
         showGeneralPage();
-}
-
-void Thlavni::restoreListOptions()
-{
-}
-
-void Thlavni::fitPersonListToScreen()
-{
 }
 
 void Thlavni::announceTodaysAnniversaries()

@@ -3,6 +3,11 @@
 #include "model/media_names.h"
 #include "model/path_utils.h"
 #include "platform/files.h"
+#include "platform/text.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <vector>
 
 std::string companionFolderOf(const std::string& treeFile)
 {
@@ -32,22 +37,170 @@ void resetWorkingFolder(const std::string& workingFolder, const std::string& pro
     createMediaFolders(workingFolder);
 }
 
-std::string rebuildCompanionFolder(const std::string& treeFile)
+namespace {
+
+namespace fs = std::filesystem;
+
+// An absolute, normalised form of a path for comparing places: links in the folders above it
+// resolved, "." and ".." folded, no "/" at the end.
+fs::path placeOf(const std::string& path)
 {
-    const std::string companion = companionFolderOf(treeFile);
-    if (companion.empty())
+    std::error_code ec;
+    fs::path p = fs::absolute(fs::path(path), ec);
+    if (ec)
         return {};
-    // The companion folder always lies beside its tree file, so that is the only place a
-    // deletion may reach; a damaged name that points anywhere else is left alone.
-    std::string besideTree = folderOfPath(treeFile);
-    if (besideTree.empty())
-        besideTree = "./";
-    if (!isStrictlyBelow(companion, besideTree))
+    fs::path resolved = fs::weakly_canonical(p, ec);
+    if (ec)
+        resolved = p;
+    resolved = resolved.lexically_normal();
+    std::string text = resolved.string();
+    while (text.size() > 1 && text.back() == '/')
+        text.pop_back();
+    return fs::path(text);
+}
+
+// Whether `inner` is `outer` or lies below it.
+bool isAtOrBelow(const fs::path& inner, const fs::path& outer)
+{
+    if (inner.empty() || outer.empty())
+        return false;
+    auto i = inner.begin();
+    for (auto o = outer.begin(); o != outer.end(); ++o, ++i) {
+        if (i == inner.end() || *i != *o)
+            return false;
+    }
+    return true;
+}
+
+// The home folders a companion folder may never be or contain.
+std::vector<fs::path> homeFolders()
+{
+    std::vector<fs::path> homes;
+    if (const char* home = std::getenv("HOME"); home && *home)
+        homes.push_back(placeOf(home));
+    homes.push_back(placeOf("/root"));
+    std::error_code ec;
+    for (fs::directory_iterator it("/home", ec), end; !ec && it != end; it.increment(ec))
+        homes.push_back(placeOf(it->path().string()));
+    return homes;
+}
+
+} // namespace
+
+std::string companionFolderForSave(const std::string& treeFile, const std::string& programFolder,
+                                   const std::string& workingFolder)
+{
+    if (!sameText(extensionOf(treeFile), "rod"))
         return {};
-    if (directoryExists(companion))
-        deleteFolderTree(companion, besideTree);
-    createMediaFolders(companion);
+    const std::string base = baseNameOf(treeFile);
+    if (base.empty() || base == "." || base == "..")
+        return {};
+    const std::string companion = withoutExtension(treeFile) + "/";
+    const fs::path place = placeOf(companion);
+    if (place.empty() || place == place.root_path())
+        return {};
+
+    for (const fs::path& home : homeFolders())
+        if (isAtOrBelow(home, place))
+            return {};
+    if (!workingFolder.empty() && isAtOrBelow(place, placeOf(workingFolder)))
+        return {};
+    if (!programFolder.empty()) {
+        const fs::path program = placeOf(programFolder);
+        const fs::path save = program / "save";
+        if (isAtOrBelow(program, place))
+            return {};
+        for (const char* own : {"data", "temp"})
+            if (isAtOrBelow(place, program / own))
+                return {};
+        if (isAtOrBelow(place, program) && !(isAtOrBelow(place, save) && place != save))
+            return {};
+    }
     return companion;
+}
+
+CompanionFolderBuild::CompanionFolderBuild(const std::string& companionFolder)
+{
+    if (companionFolder.empty())
+        return;
+    companion_ = withoutTrailingSlashes(companionFolder);
+    beside_ = folderOfPath(companion_);
+    if (beside_.empty())
+        beside_ = "./";
+    building_ = companion_ + ".ukladani~/";
+    replaced_ = companion_ + ".puvodni~/";
+    if (!isStrictlyBelow(building_, beside_))
+        return;
+    std::error_code ec;
+    if (fs::symlink_status(withoutTrailingSlashes(building_), ec).type() != fs::file_type::not_found)
+        deleteFolderTree(building_, beside_);
+    if (!createDir(building_))
+        return;
+    createMediaFolders(building_);
+    ready_ = true;
+    for (const char* sub : mediaSubfolders)
+        ready_ = ready_ && directoryExists(building_ + sub);
+}
+
+CompanionFolderBuild::~CompanionFolderBuild()
+{
+    if (swapped_ && !finished_)
+        rollBack();
+    else if (!swapped_ && !building_.empty() && isStrictlyBelow(building_, beside_))
+        deleteFolderTree(building_, beside_);
+}
+
+bool CompanionFolderBuild::swapIn()
+{
+    if (!ready_ || swapped_)
+        return false;
+    std::error_code ec;
+    const fs::path target(companion_);
+    const fs::path old(withoutTrailingSlashes(replaced_));
+    const fs::file_type existing = fs::symlink_status(target, ec).type();
+    hadOld_ = existing != fs::file_type::not_found;
+    // A file of that name is the user's, not a companion folder: it is never replaced.
+    if (hadOld_ && existing != fs::file_type::directory && existing != fs::file_type::symlink)
+        return false;
+    if (hadOld_) {
+        if (fs::symlink_status(old, ec).type() != fs::file_type::not_found)
+            deleteFolderTree(replaced_, beside_);
+        fs::rename(target, old, ec);
+        if (ec)
+            return false;
+    }
+    fs::rename(fs::path(withoutTrailingSlashes(building_)), target, ec);
+    if (ec) {
+        if (hadOld_)
+            fs::rename(old, target, ec);
+        return false;
+    }
+    swapped_ = true;
+    return true;
+}
+
+void CompanionFolderBuild::rollBack()
+{
+    if (!swapped_ || finished_)
+        return;
+    std::error_code ec;
+    const fs::path target(companion_);
+    fs::rename(target, fs::path(withoutTrailingSlashes(building_)), ec);
+    if (ec)
+        return; // the new folder stays; deleting the old one would lose both
+    swapped_ = false;
+    if (hadOld_)
+        fs::rename(fs::path(withoutTrailingSlashes(replaced_)), target, ec);
+    deleteFolderTree(building_, beside_);
+}
+
+void CompanionFolderBuild::finish()
+{
+    if (!swapped_ || finished_)
+        return;
+    finished_ = true;
+    if (hadOld_)
+        deleteFolderTree(replaced_, beside_);
 }
 
 bool copyMedium(const std::string& fromFolder, const std::string& toFolder, const std::string& name)

@@ -1,5 +1,6 @@
 #include "platform/datetime.h"
 #include "platform/exceptions.h"
+#include "platform/numbers.h"
 
 #include <gtest/gtest.h>
 
@@ -50,4 +51,38 @@ TEST(DateTime, TheClockCanBeFixed)
     EXPECT_EQ(today(), encodeDate(2024, 12, 24));
     setClock(nullptr);
     EXPECT_GT(today(), encodeDate(2020, 1, 1));
+}
+
+TEST(DateTime, DateTimeTextsInBothDirections)
+{
+    const TDateTime both = encodeDate(2024, 1, 2) + encodeTime(10, 20, 30);
+    EXPECT_EQ(dateTimeToStr(both), "2.1.2024 10:20:30");
+    EXPECT_EQ(dateTimeToStr(encodeDate(2024, 1, 2)), "2.1.2024");
+    EXPECT_EQ(dateTimeToStr(encodeTime(8, 0, 5)), "8:00:05");
+    for (TDateTime v : {both, encodeDate(1999, 12, 31), encodeTime(23, 59, 59)}) {
+        TDateTime back = -1;
+        ASSERT_TRUE(tryStrToDateTime(dateTimeToStr(v), back)) << dateTimeToStr(v);
+        EXPECT_NEAR(back, v, 1e-9);
+    }
+    TDateTime v;
+    EXPECT_TRUE(tryStrToDateTime("2.1.2024 10:20", v));
+    EXPECT_FALSE(tryStrToDateTime("", v));
+    EXPECT_FALSE(tryStrToDateTime("31.2.2024", v));
+    EXPECT_FALSE(tryStrToDateTime("2.1.2024 25:00:00", v));
+    EXPECT_FALSE(tryStrToDateTime("2024-01-02", v));
+    EXPECT_FALSE(tryStrToDateTime("2.1.2024 x", v));
+    EXPECT_THROW(strToDateTime("zítra"), EConvertError);
+}
+
+TEST(Numbers, FloatsTakeTheCzechDecimalComma)
+{
+    double v = 0;
+    EXPECT_TRUE(tryStrToFloat("45291,5", v));
+    EXPECT_DOUBLE_EQ(v, 45291.5);
+    EXPECT_TRUE(tryStrToFloat(" -2,25E1 ", v));
+    EXPECT_DOUBLE_EQ(v, -22.5);
+    EXPECT_TRUE(tryStrToFloat("7", v));
+    EXPECT_DOUBLE_EQ(v, 7);
+    for (const char* bad : {"", ",", "1.5", "1,2,3", "1e", "abc", "1 2", "1e999"})
+        EXPECT_FALSE(tryStrToFloat(bad, v)) << bad;
 }

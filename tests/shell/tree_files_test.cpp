@@ -1,9 +1,14 @@
 // The main window's working folder and wait window.
 #include "forms/cekej_form.h"
 #include "platform/application.h"
+#include "model/clovek.h"
+#include "model/rod.h"
 #include "platform/files.h"
+#include "platform/scripted_runner.h"
 #include "shell/hlavni.h"
 #include "temp_folder.h"
+
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
@@ -42,6 +47,40 @@ TEST(HlavniTreeFiles, ResetWorkingFolderMakesItEmptyWithItsSubfolders)
         EXPECT_FALSE(fileExists(program / "temp/foto/foto0.jpg"));
         for (const char* sub : {"hlavy", "foto", "dokumenty", "soubory"})
             EXPECT_TRUE(directoryExists(program / "temp/" + sub)) << sub;
+    }
+    Application.reset();
+}
+
+TEST(HlavniTreeFiles, SaveAndLoadGoThroughTheOpenTree)
+{
+    TempFolder program;
+    Application.reset();
+    {
+        ScriptedRunner script;
+        Thlavni main;
+        main.programFolder = program.path();
+        main.workingFolder = program / "temp/";
+        std::filesystem::create_directories(program / "save");
+        main.resetWorkingFolder();
+        main.tree = std::make_unique<Rod>(program / "save/strom.rod");
+        auto* p = new Clovek;
+        p->firstName = "Jan";
+        main.tree->addNewPerson(p);
+        main.currentPerson = p;
+        EXPECT_TRUE(main.saveTree());
+        EXPECT_EQ(main.settings.recentFiles[0], program / "save/strom.rod");
+
+        main.tree = std::make_unique<Rod>();
+        main.currentPerson = nullptr;
+        main.loadCurrentFormat(program / "save/strom.rod");
+        ASSERT_EQ(main.tree->personCount(), 1);
+        EXPECT_EQ(main.tree->activePerson()->firstName, "Jan");
+
+        // A tree without a file name asks for one; cancelling that saves nothing.
+        main.tree = std::make_unique<Rod>();
+        script.cancelFile();
+        EXPECT_FALSE(main.saveTree());
+        EXPECT_TRUE(script.messages().empty());
     }
     Application.reset();
 }

@@ -5,6 +5,7 @@
 #include "platform/files.h"
 #include "temp_folder.h"
 
+#include <cstdlib>
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -123,32 +124,87 @@ TEST(MediaFolders, DeletingAFolderTreeDoesNotFollowLinks)
     EXPECT_TRUE(fileExists(precious));
 }
 
-TEST(MediaFolders, RebuildingTheCompanionFolderLeavesItEmptyWithSubfolders)
+TEST(MediaFolders, OnlyATreesOwnFolderMayBeRebuiltBySaving)
+{
+    TempFolder root;
+    const std::string prog = root / "prog/";
+    const std::string temp = prog + "temp/";
+    std::filesystem::create_directories(prog + "save");
+    auto forSave = [&](const std::string& file) { return companionFolderForSave(file, prog, temp); };
+
+    EXPECT_EQ(forSave(prog + "save/strom.rod"), prog + "save/strom/");
+    EXPECT_EQ(forSave(prog + "save/Strom.ROD"), prog + "save/Strom/");
+    EXPECT_EQ(forSave(root / "jinde/strom.v2.rod"), root / "jinde/strom.v2/");
+    // Not a tree file name, or nothing before ".rod".
+    EXPECT_EQ(forSave(prog + "save/strom"), "");
+    EXPECT_EQ(forSave(prog + "save/strom.txt"), "");
+    EXPECT_EQ(forSave(prog + "save/.rod"), "");
+    EXPECT_EQ(forSave(prog + "save/..rod"), "");
+    // "save.rod" beside the "save" folder would wipe every saved tree.
+    EXPECT_EQ(forSave(prog + "save.rod"), "");
+    EXPECT_EQ(forSave(prog + "data.rod"), "");
+    EXPECT_EQ(forSave(prog + "temp.rod"), "");
+    EXPECT_EQ(forSave(prog + "help.rod"), "");
+    EXPECT_EQ(forSave(prog + "data/lang.rod"), "");
+    EXPECT_EQ(forSave(temp + "foto.rod"), "");
+    EXPECT_EQ(forSave(prog + "save/../data/x.rod"), "");
+    // A folder that holds the program folder.
+    EXPECT_EQ(forSave(withoutTrailingSlashes(root.path()) + ".rod"), "");
+    EXPECT_EQ(forSave("/.rod"), "");
+    EXPECT_EQ(forSave("/home.rod"), "");
+    const char* home = std::getenv("HOME");
+    if (home && std::string(home).size() > 1) {
+        EXPECT_EQ(forSave(withoutTrailingSlashes(home) + ".rod"), "");
+    }
+}
+
+TEST(MediaFolders, ANewCompanionFolderIsBuiltBesideTheOldAndSwappedIn)
 {
     TempFolder save;
-    const std::string tree = save.write("strom.rod", "");
     std::filesystem::create_directories(save / "strom/foto");
     save.write("strom/foto/foto9.jpg", "old");
     save.write("jiny.rod", "");
     std::filesystem::create_directories(save / "jiny/foto");
     save.write("jiny/foto/foto1.jpg", "other tree");
-
-    EXPECT_EQ(rebuildCompanionFolder(tree), save / "strom/");
-    EXPECT_TRUE(hasAllSubfolders(save / "strom/"));
+    {
+        CompanionFolderBuild build(save / "strom/");
+        ASSERT_TRUE(build.ready());
+        EXPECT_TRUE(hasAllSubfolders(build.folder()));
+        save.write("strom.ukladani~/foto/foto1.jpg", "new");
+        EXPECT_TRUE(fileExists(save / "strom/foto/foto9.jpg")); // untouched until swapped
+        ASSERT_TRUE(build.swapIn());
+        build.finish();
+    }
+    EXPECT_TRUE(fileExists(save / "strom/foto/foto1.jpg"));
     EXPECT_FALSE(fileExists(save / "strom/foto/foto9.jpg"));
+    EXPECT_FALSE(directoryExists(save / "strom.ukladani~"));
+    EXPECT_FALSE(directoryExists(save / "strom.puvodni~"));
     EXPECT_TRUE(fileExists(save / "jiny/foto/foto1.jpg"));
 }
 
-TEST(MediaFolders, ATreeFileWithoutExtensionOrWithAnEmptyNameTouchesNothing)
+TEST(MediaFolders, AnUnfinishedBuildLeavesTheOldFolderAsItWas)
 {
-    TempFolder root;
-    std::filesystem::create_directories(root / "home/foto");
-    root.write("home/foto/foto1.jpg", "keep");
-    EXPECT_EQ(rebuildCompanionFolder(root / "home/strom"), "");
-    // ".rod" alone would name the folder the tree file lies in.
-    EXPECT_EQ(rebuildCompanionFolder(root / "home/.rod"), "");
-    EXPECT_EQ(rebuildCompanionFolder(root / "home/..rod"), "");
-    EXPECT_TRUE(fileExists(root / "home/foto/foto1.jpg"));
+    TempFolder save;
+    std::filesystem::create_directories(save / "strom/foto");
+    save.write("strom/foto/foto9.jpg", "old");
+    {
+        CompanionFolderBuild build(save / "strom/");
+        ASSERT_TRUE(build.ready());
+    }
+    {
+        CompanionFolderBuild build(save / "strom/");
+        ASSERT_TRUE(build.swapIn());
+        EXPECT_FALSE(fileExists(save / "strom/foto/foto9.jpg"));
+    } // the tree file could not be written
+    EXPECT_TRUE(fileExists(save / "strom/foto/foto9.jpg"));
+    EXPECT_FALSE(directoryExists(save / "strom.ukladani~"));
+    EXPECT_FALSE(directoryExists(save / "strom.puvodni~"));
+
+    // A file of the user's in the folder's place is never replaced.
+    save.write("dopis", "keep");
+    CompanionFolderBuild build(save / "dopis/");
+    EXPECT_FALSE(build.swapIn());
+    EXPECT_TRUE(fileExists(save / "dopis"));
 }
 
 TEST(MediaFolders, MediaTravelBetweenWorkingAndCompanionFolders)
@@ -158,7 +214,8 @@ TEST(MediaFolders, MediaTravelBetweenWorkingAndCompanionFolders)
     std::filesystem::create_directories(root / "prog");
     resetWorkingFolder(working, root / "prog/");
     root.write("prog/temp/" + portraitFileName(5), "face");
-    const std::string companion = rebuildCompanionFolder(root.write("strom.rod", ""));
+    const std::string companion = root / "strom/";
+    createMediaFolders(companion);
 
     EXPECT_TRUE(copyMedium(working, companion, portraitFileName(5)));
     EXPECT_FALSE(copyMedium(working, companion, photoFileName(1)));

@@ -1,0 +1,72 @@
+#include "storage/tree_file_format.h"
+
+#include "model/text_source.h"
+#include "platform/codec.h"
+#include "platform/fileio.h"
+#include "platform/numbers.h"
+
+void shiftBody(std::string& bytes)
+{
+    for (char& c : bytes)
+        c = static_cast<char>(static_cast<unsigned char>(c) + 1);
+}
+
+void unshiftBody(std::string& bytes)
+{
+    for (char& c : bytes)
+        c = static_cast<char>(static_cast<unsigned char>(c) - 1);
+}
+
+TreeFileKind classifyVersionLine(std::string_view line)
+{
+    // Characters are counted from 1: the ninth is the "0" of "1.0.xx" in "verze 1.0.xx". A line
+    // too short to hold the character a rule tests is not a version line.
+    if (line.size() < 2)
+        return TreeFileKind::Damaged;
+    int v;
+    if (!tryStrToInt(line.substr(line.size() - 2), v))
+        return TreeFileKind::Damaged;
+    if (v >= 13 && v <= 16) {
+        if (line.size() < 9)
+            return TreeFileKind::Damaged;
+        if (line[8] == '0')
+            return TreeFileKind::Old;
+    } else if (v <= 12) {
+        if (line.size() < 11)
+            return TreeFileKind::Damaged;
+        if (line[10] == '0')
+            return TreeFileKind::TooOld;
+    }
+    return TreeFileKind::Current;
+}
+
+std::string readVersionLine(const std::string& fileName)
+{
+    const std::string bytes = readFileBytes(fileName);
+    size_t start = 0;
+    for (int line = 0; line < 2; ++line) {
+        size_t lf = bytes.find('\n', start);
+        if (lf == std::string::npos)
+            throw EDamagedTreeFile("No version line in " + fileName);
+        start = lf + 1;
+    }
+    size_t lf = bytes.find('\n', start);
+    std::string line = bytes.substr(start, lf == std::string::npos ? std::string::npos : lf - start);
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    if (line.size() > 1000)
+        line.resize(1000);
+    return cp1250ToUtf8(line);
+}
+
+std::string damagedTreeFileMessage(TextSource& texts, const std::string& fileName)
+{
+    return texts.langText("chyby", "poskozenySoubor",
+                          "Soubor je poškozený, lipoveta z něj nelze načíst:") +
+           " " + fileName;
+}
+
+std::string notFoundText(TextSource& texts)
+{
+    return texts.langText("chyby", "nenalezen", "nenalezen!");
+}

@@ -1,0 +1,59 @@
+#pragma once
+// The tree file (".rod"): what its writer and both loaders share. The file is Windows-1250
+// text with CR LF line ends: three header lines, an empty line, then the body with every byte
+// raised by one (modulo 256), so its own line ends stand as 0x0E 0x0B and the whole body is one
+// long line, followed by the file's CR LF. Older versions (1.0.13 to 1.0.16) wrote an unshifted
+// tag format instead (storage/old_format_loader.h).
+#include "platform/exceptions.h"
+
+#include <string>
+#include <string_view>
+
+class TextSource;
+class WaitWindow;
+
+inline constexpr std::string_view savedStateTitle = "Kinvelor - ulozeny stav - nemente!";
+// No reader looks at the second line.
+inline constexpr std::string_view savedStateNote = "Kinvelor";
+inline constexpr std::string_view savedStateVersion = "verze 1.0.18";
+
+// Every byte b becomes (b + 1) modulo 256, or back.
+void shiftBody(std::string& bytes);
+void unshiftBody(std::string& bytes);
+
+// A tree file that cannot be what it claims: cut short, a number that is not one, a header
+// missing. Loading stops; the tree read so far is discarded by the caller.
+class EDamagedTreeFile : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// What the writer and the loaders need of the main window.
+struct TreeFileEnvironment {
+    // Program folder + "temp/", where the open tree's media live.
+    std::string workingFolder;
+    // The folder of the executable, ending in "/".
+    std::string programFolder;
+    WaitWindow& wait;
+    TextSource& texts;
+    // The portrait frame of the main window (old portraits are scaled to fit it).
+    int portraitHeight = 200;
+    int portraitWidth = 150;
+};
+
+// Which loader a file's third line (the version line) calls for.
+enum class TreeFileKind {
+    Current,  // the byte-shifted format of this version
+    Old,      // the tag format of versions 1.0.13 to 1.0.16
+    TooOld,   // refused: older than 1.0.13
+    Damaged,  // no version line, or its last two characters are not a number
+};
+TreeFileKind classifyVersionLine(std::string_view versionLine);
+// The third line of a file without its line end, at most 1,000 characters. Raises EInOutError
+// when the file cannot be read and EDamagedTreeFile when it has no third line.
+std::string readVersionLine(const std::string& fileName);
+
+// The program's message for a tree file that cannot be read: the language text and the name.
+std::string damagedTreeFileMessage(TextSource& texts, const std::string& fileName);
+// The text "nenalezen!" a missing stored copy is reported with, after its path.
+std::string notFoundText(TextSource& texts);

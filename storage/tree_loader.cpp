@@ -1,0 +1,485 @@
+#include "storage/tree_loader.h"
+
+#include "model/casove_obdobi.h"
+#include "model/clovek.h"
+#include "model/group.h"
+#include "model/media.h"
+#include "model/media_names.h"
+#include "model/rod.h"
+#include "model/svatba.h"
+#include "model/text_source.h"
+#include "model/uk_clovek.h"
+#include "platform/codec.h"
+#include "platform/datetime.h"
+#include "platform/dialogs.h"
+#include "platform/fileio.h"
+#include "platform/numbers.h"
+#include "storage/media_folders.h"
+#include "storage/wait_window.h"
+
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+BodyCursor readSavedState(const std::string& fileName)
+{
+    std::string bytes = readFileBytes(fileName);
+    size_t start = 0;
+    for (int line = 0; line < 4; ++line) {
+        const size_t lf = bytes.find('\n', start);
+        if (lf == std::string::npos)
+            throw EDamagedTreeFile("No body in " + fileName);
+        start = lf + 1;
+    }
+    BodyCursor cursor;
+    cursor.bytes = bytes.substr(start);
+    unshiftBody(cursor.bytes);
+    return cursor;
+}
+
+std::string_view readRawBodyLine(BodyCursor& c)
+{
+    if (!c.more()) {
+        c.overrun = true;
+        return {};
+    }
+    // The last byte (the file's own line end, decoded) never joins a line.
+    const size_t end = c.bytes.size() - 1;
+    const size_t start = c.position;
+    char b = c.bytes[c.position++];
+    while (c.position < end && b != '\0' && b != '\r')
+        b = c.bytes[c.position++];
+    c.lineEndedByCr = b == '\r';
+    const std::string_view line(c.bytes.data() + start, c.position - 1 - start);
+    ++c.position; // the LF after the CR
+    while (c.position <= end && c.bytes[c.position] == '\0')
+        ++c.position;
+    return line;
+}
+
+std::string readBodyLine(BodyCursor& cursor)
+{
+    return cp1250ToUtf8(readRawBodyLine(cursor));
+}
+
+namespace {
+
+// A partnership as read, linked to its partners only once every person is known.
+struct PendingPartnership {
+    std::unique_ptr<Svatba> record = std::make_unique<Svatba>();
+    int partner[2] = {0, 0};
+    bool named[2] = {false, false};
+    int tag[2] = {0, 0};
+};
+
+class CurrentFormatLoader {
+public:
+    CurrentFormatLoader(Rod& tree, TreeFileEnvironment& env, BodyCursor& cursor)
+        : tree_(tree), env_(env), c_(cursor), companion_(companionFolderOf(tree.fileName))
+    {
+    }
+    ~CurrentFormatLoader() { dropPlaceholders(*scratch_); }
+
+    void readAll();
+    // Frees every placeholder that still stands for a person (also after a failed read).
+    void resolvePlaceholders();
+    void linkPartnerships();
+    void reportMissingMedia();
+    const std::string& lastLine() const { return lastLine_; }
+
+    // --- what the keys do ---
+    using Action = void (*)(CurrentFormatLoader&);
+    static const std::unordered_map<std::string_view, Action>& actions();
+
+    std::string text() { return readBodyLine(c_); }
+    bool flag() { return readRawBodyLine(c_) == "1"; }
+    int number()
+    {
+        const std::string_view line = readRawBodyLine(c_);
+        int value;
+        if (c_.overrun || !tryStrToInt(line, value))
+            throw EDamagedTreeFile("Not a number: " + cp1250ToUtf8(line));
+        return value;
+    }
+    int count()
+    {
+        const int n = number();
+        if (n < 0)
+            throw EDamagedTreeFile("Negative count");
+        return n;
+    }
+    void lines(std::vector<std::string>& into)
+    {
+        for (int i = count(); i > 0 && !c_.overrun; --i)
+            into.push_back(text());
+    }
+    Clovek& person() { return person_ ? *person_ : *scratch_; }
+    Svatba& partnership() { return *pending().record; }
+    PendingPartnership& pending() { return partnership_ ? *partnership_ : scratchPartnership_; }
+    bool hasPerson() const { return person_ != nullptr; }
+
+    void newPerson();
+    void newPartnership();
+    void partner(int which)
+    {
+        pending().partner[which] = number();
+        pending().named[which] = true;
+    }
+    void parent(Clovek* Clovek::*link)
+    {
+        const int n = number();
+        auto* placeholder = new Clovek;
+        placeholder->number = n;
+        delete (person().*link); // a second key replaces the first placeholder
+        person().*link = placeholder;
+    }
+    void period(Prvky Clovek::*list)
+    {
+        auto* e = new CasoveObdobi(text());
+        e->from = text();
+        e->to = text();
+        (person().*list).append(e);
+    }
+    void creationTime()
+    {
+        TDateTime value;
+        person().created = tryStrToDateTime(text(), value) ? value : now();
+    }
+    void portrait();
+    template <class Ref, class Record, Record* (*Find)(const Rod&, int)>
+    void mediaLinks(Prvky Clovek::*list)
+    {
+        for (int i = count(); i > 0 && !c_.overrun; --i)
+            if (auto* record = Find(tree_, number()))
+                (person().*list).append(new Ref(record));
+    }
+    template <class Record, class Ref>
+    void pictureStore(Prvky& store, std::string (*stored)(int));
+    void fileStore();
+    void groups();
+
+private:
+    void readRecord(MediaRecord& record, bool withType, std::string* type);
+    // Fetches a stored copy into the working folder; remembers it as missing when it is not there.
+    bool fetch(const std::string& name);
+    static void dropPlaceholders(Clovek& p)
+    {
+        delete p.father;
+        delete p.mother;
+        p.father = p.mother = nullptr;
+    }
+
+    Rod& tree_;
+    TreeFileEnvironment& env_;
+    BodyCursor& c_;
+    std::string companion_;
+    Clovek* person_ = nullptr;
+    // Where keys read before the first block of their kind go, to be dropped.
+    std::unique_ptr<Clovek> scratch_ = std::make_unique<Clovek>();
+    PendingPartnership scratchPartnership_;
+    PendingPartnership* partnership_ = nullptr;
+    std::vector<std::unique_ptr<PendingPartnership>> partnerships_;
+    std::vector<std::string> missing_;
+    std::string lastLine_;
+};
+
+Fotka* findPhotoIn(const Rod& t, int n) { return t.findPhoto(n); }
+Dokument* findDocumentIn(const Rod& t, int n) { return t.findDocument(n); }
+Soubor* findFileIn(const Rod& t, int n) { return t.findFile(n); }
+
+void CurrentFormatLoader::newPerson()
+{
+    person_ = new Clovek;
+    env_.wait.advance(1);
+    tree_.appendPerson(person_);
+}
+
+void CurrentFormatLoader::newPartnership()
+{
+    partnerships_.push_back(std::make_unique<PendingPartnership>());
+    partnership_ = partnerships_.back().get();
+}
+
+bool CurrentFormatLoader::fetch(const std::string& name)
+{
+    if (!companion_.empty() && fetchMedium(companion_, env_.workingFolder, name))
+        return true;
+    missing_.push_back(companion_ + name);
+    return false;
+}
+
+void CurrentFormatLoader::portrait()
+{
+    Clovek& p = person();
+    p.hasPortrait = flag();
+    if (!p.hasPortrait || !person_)
+        return;
+    if (fetch(portraitFileName(p.number)))
+        env_.wait.advance(1);
+    else
+        p.hasPortrait = 0;
+}
+
+void CurrentFormatLoader::readRecord(MediaRecord& record, bool withType, std::string* type)
+{
+    record.name = text();
+    record.year = text();
+    if (withType)
+        *type = text();
+    for (int i = count(); i > 0 && !c_.overrun; --i)
+        record.comment.Add(text());
+}
+
+template <class Record, class Ref>
+void CurrentFormatLoader::pictureStore(Prvky& store, std::string (*stored)(int))
+{
+    for (int i = count(); i > 0 && !c_.overrun; --i) {
+        auto record = std::make_unique<Record>(number());
+        readRecord(*record, false, nullptr);
+        if (!c_.overrun && fetch(stored(record->number)))
+            store.append(new Ref(record.release()));
+        env_.wait.advance(1);
+    }
+}
+
+void CurrentFormatLoader::fileStore()
+{
+    for (int i = count(); i > 0 && !c_.overrun; --i) {
+        auto record = std::make_unique<Soubor>(number());
+        readRecord(*record, true, &record->type);
+        if (!c_.overrun && fetch(record->storedPath()))
+            tree_.fileStore.append(new UkSoubor(record.release()));
+        env_.wait.advance(1);
+    }
+}
+
+void CurrentFormatLoader::groups()
+{
+    for (int i = count(); i > 0 && !c_.overrun; --i) {
+        auto* group = new Group(text());
+        tree_.groups.append(group);
+        for (int m = count(); m > 0 && !c_.overrun; --m) {
+            const int n = number();
+            auto* placeholder = new Clovek;
+            placeholder->number = n;
+            group->members.append(new UkGrClovek(placeholder));
+        }
+        env_.wait.advance(1);
+    }
+}
+
+#define TEXT(key, field) {key, [](CurrentFormatLoader& l) { l.person().field = l.text(); }}
+#define FLAG(key, field) {key, [](CurrentFormatLoader& l) { l.person().field = l.flag(); }}
+#define NUMBER(key, field) {key, [](CurrentFormatLoader& l) { l.person().field = l.number(); }}
+#define WEDDING_TEXT(key, field) {key, [](CurrentFormatLoader& l) { l.partnership().field = l.text(); }}
+
+const std::unordered_map<std::string_view, CurrentFormatLoader::Action>&
+CurrentFormatLoader::actions()
+{
+    using L = CurrentFormatLoader;
+    static const std::unordered_map<std::string_view, Action> table = {
+        {"[aktivni]", [](L& l) { l.tree_.activePersonNumber = l.number(); }},
+        {"[nazev]", [](L& l) { l.tree_.treeName = l.text(); }},
+        {"[autor]", [](L& l) { l.tree_.author = l.text(); }},
+        {"[vytvoreno]", [](L& l) { l.tree_.createdText = l.text(); }},
+        {"[spolupracovali]", [](L& l) { l.tree_.collaborators = l.text(); }},
+        {"[rodUser1]", [](L& l) { l.tree_.userCaption1 = l.text(); }},
+        {"[rodUser2]", [](L& l) { l.tree_.userCaption2 = l.text(); }},
+        {"[rodUser3]", [](L& l) { l.tree_.userCaption3 = l.text(); }},
+        {"[rodUser4]", [](L& l) { l.tree_.userCaption4 = l.text(); }},
+        {"[rodUser5]", [](L& l) { l.tree_.userCaption5 = l.text(); }},
+        {"[dalsiUdaje]", [](L& l) { l.lines(l.tree_.furtherData); }},
+        {"[fotky]",
+         [](L& l) {
+             if (!l.hasPerson())
+                 l.pictureStore<Fotka, UkFotka>(l.tree_.photoStore, photoFileName);
+         }},
+        {"[dokumenty]",
+         [](L& l) {
+             if (!l.hasPerson())
+                 l.pictureStore<Dokument, UkDokument>(l.tree_.documentStore, documentFileName);
+             else
+                 l.mediaLinks<UkDokument, Dokument, findDocumentIn>(&Clovek::documents);
+         }},
+        {"[soubory]",
+         [](L& l) {
+             if (!l.hasPerson())
+                 l.fileStore();
+             else
+                 l.mediaLinks<UkSoubor, Soubor, findFileIn>(&Clovek::files);
+         }},
+        {"[skupiny]",
+         [](L& l) {
+             if (!l.hasPerson())
+                 l.groups();
+         }},
+        {"<osoba>", [](L& l) { l.newPerson(); }},
+        NUMBER("[cislo]", number),
+        TEXT("[identifikator]", identifier),
+        FLAG("[zamek]", lock),
+        TEXT("[jmeno]", firstName),
+        TEXT("[prijmeni]", surname),
+        TEXT("[rodnePrijmeni]", birthSurname),
+        FLAG("[pohlavi]", sex),
+        TEXT("[titulPred]", titlesBefore),
+        TEXT("[titulZa]", titlesAfter),
+        FLAG("[zije]", alive),
+        TEXT("[narozDen]", birth.day),
+        TEXT("[narozMesic]", birth.month),
+        TEXT("[narozRok]", birth.year),
+        TEXT("[narozMisto]", birthPlace),
+        FLAG("[narozAsi]", birth.about),
+        NUMBER("[narozTolerance]", birth.tolerance),
+        TEXT("[smrtDen]", death.day),
+        TEXT("[smrtMesic]", death.month),
+        TEXT("[smrtRok]", death.year),
+        TEXT("[smrtMisto]", deathPlace),
+        TEXT("[smrtPohreb]", burial),
+        TEXT("[smrtPricina]", deathCause),
+        FLAG("[smrtAsi]", death.about),
+        NUMBER("[smrtTolerance]", death.tolerance),
+        {"[hlava]", [](L& l) { l.portrait(); }},
+        {"[otec]", [](L& l) { l.parent(&Clovek::father); }},
+        {"[matka]", [](L& l) { l.parent(&Clovek::mother); }},
+        {"[bydliste]", [](L& l) { l.period(&Clovek::residences); }},
+        {"[vzdelani]", [](L& l) { l.period(&Clovek::educations); }},
+        {"[povolani]", [](L& l) { l.period(&Clovek::occupations); }},
+        TEXT("[vyznani]", religion),
+        TEXT("[krest]", baptism),
+        TEXT("[kmotr1]", godparent1),
+        TEXT("[kmotr2]", godparent2),
+        TEXT("[narodnost]", nationality),
+        TEXT("[statniPrislusnost]", citizenship),
+        TEXT("[email1]", email1),
+        TEXT("[email2]", email2),
+        TEXT("[telefon1]", phone1),
+        TEXT("[telefon2]", phone2),
+        TEXT("[www1]", web1),
+        TEXT("[www2]", web2),
+        {"[datumVlozeni]", [](L& l) { l.creationTime(); }},
+        TEXT("[user1]", user1),
+        TEXT("[user2]", user2),
+        TEXT("[user3]", user3),
+        TEXT("[user4]", user4),
+        TEXT("[user5]", user5),
+        {"[doplnujiciTexty]", [](L& l) { l.lines(l.person().furtherTexts); }},
+        {"[matriky]", [](L& l) { l.lines(l.person().registerNotes); }},
+        {"[foto]", [](L& l) { l.mediaLinks<UkFotka, Fotka, findPhotoIn>(&Clovek::photos); }},
+        {"<svatba>", [](L& l) { l.newPartnership(); }},
+        {"[partner1]", [](L& l) { l.partner(0); }},
+        {"[partner2]", [](L& l) { l.partner(1); }},
+        {"[tag1]", [](L& l) { l.pending().tag[0] = l.number(); }},
+        {"[tag2]", [](L& l) { l.pending().tag[1] = l.number(); }},
+        {"[typ]", [](L& l) { l.partnership().type = static_cast<uint8_t>(l.number()); }},
+        WEDDING_TEXT("[obradDen]", wedding.day),
+        WEDDING_TEXT("[obradMesic]", wedding.month),
+        WEDDING_TEXT("[obradRok]", wedding.year),
+        WEDDING_TEXT("[svatbaMisto]", place),
+        {"[obradAsi]", [](L& l) { l.partnership().wedding.about = l.flag(); }},
+        {"[svatbaAsi]", [](L& l) { l.partnership().wedding.about = l.flag(); }},
+        {"[obradTolerance]", [](L& l) { l.partnership().wedding.tolerance = l.number(); }},
+        {"[svatbaTolerance]", [](L& l) { l.partnership().wedding.tolerance = l.number(); }},
+        WEDDING_TEXT("[oddavajiciKnez]", officiant),
+        WEDDING_TEXT("[svedkove]", witnesses),
+        WEDDING_TEXT("[rozvodDen]", divorce.day),
+        WEDDING_TEXT("[rozvodMesic]", divorce.month),
+        WEDDING_TEXT("[rozvodRok]", divorce.year),
+    };
+    return table;
+}
+
+#undef TEXT
+#undef FLAG
+#undef NUMBER
+#undef WEDDING_TEXT
+
+void CurrentFormatLoader::readAll()
+{
+    const auto& table = actions();
+    // A complete body ends with an empty line of its own (after it only the file's line end);
+    // a file cut anywhere does not, or runs out while a value is still wanted.
+    bool endedByEmptyLine = false;
+    while (c_.more()) {
+        const std::string_view line = readRawBodyLine(c_);
+        if (c_.lineEndedByCr || !line.empty())
+            endedByEmptyLine = c_.lineEndedByCr && line.empty();
+        if (!line.empty())
+            lastLine_ = cp1250ToUtf8(line);
+        auto found = table.find(line);
+        if (found != table.end())
+            found->second(*this);
+        if (c_.overrun)
+            break;
+    }
+    if (c_.overrun || !endedByEmptyLine)
+        throw EDamagedTreeFile("The tree file is cut short");
+}
+
+void CurrentFormatLoader::resolvePlaceholders()
+{
+    tree_.relinkParents();
+    tree_.relinkGroupMembers();
+}
+
+void CurrentFormatLoader::linkPartnerships()
+{
+    std::unordered_map<int, Clovek*> byNumber;
+    tree_.forEachPerson([&](Clovek* p) { byNumber.try_emplace(p->number, p); });
+    auto find = [&](const PendingPartnership& pp, int which) -> Clovek* {
+        if (!pp.named[which])
+            return nullptr;
+        auto it = byNumber.find(pp.partner[which]);
+        return it == byNumber.end() ? nullptr : it->second;
+    };
+    for (auto& pp : partnerships_) {
+        Clovek* first = find(*pp, 0);
+        Clovek* second = find(*pp, 1);
+        if (!first || !second || first == second)
+            continue; // dropped with its pending record
+        Svatba* s = pp->record.release();
+        s->partner1 = first;
+        s->partner2 = second;
+        for (int which : {0, 1}) {
+            auto* entry = new UkSvatba(s);
+            entry->orderKey = pp->tag[which];
+            (which == 0 ? first : second)->partnerships.append(entry);
+        }
+    }
+    partnerships_.clear();
+}
+
+void CurrentFormatLoader::reportMissingMedia()
+{
+    if (missing_.empty())
+        return;
+    const std::string notFound = notFoundText(env_.texts);
+    std::string message;
+    for (const std::string& path : missing_)
+        message += (message.empty() ? "" : "\n") + path + " " + notFound;
+    ShowMessage(message);
+}
+
+} // namespace
+
+std::string loadCurrentFormat(Rod& tree, TreeFileEnvironment& env)
+{
+    BodyCursor cursor = readSavedState(tree.fileName);
+    resetWorkingFolder(env.workingFolder, env.programFolder);
+    CurrentFormatLoader loader(tree, env, cursor);
+    try {
+        loader.readAll();
+    } catch (...) {
+        loader.resolvePlaceholders();
+        throw;
+    }
+    loader.linkPartnerships();
+    env.wait.advance(1);
+    tree.relinkParents();
+    env.wait.advance(5);
+    tree.sortPartnershipLists();
+    env.wait.advance(1);
+    tree.relinkGroupMembers();
+    env.wait.advance(5);
+    loader.reportMissingMedia();
+    return loader.lastLine();
+}

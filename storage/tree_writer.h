@@ -1,0 +1,50 @@
+#pragma once
+// Writing a tree: the body of its tree file, the file itself and the companion folder with the
+// stored copies of its media (storage/tree_file_format.h, storage/media_folders.h).
+#include "storage/tree_file_format.h"
+
+#include <string>
+#include <vector>
+
+class CasoveObdobi;
+class Clovek;
+class Rod;
+class TStringList;
+
+// --- the body, one line per item ---
+// The key line and the text, only when the text is not empty.
+void writeTextPair(std::vector<std::string>& list, std::string_view key, const std::string& text);
+// The key line and "1" or "0".
+void writeFlagPair(std::vector<std::string>& list, std::string_view key, bool flag);
+// The key line and the number in decimal.
+void writeNumberPair(std::vector<std::string>& list, std::string_view key, long long number);
+// The key line and the entry's text, "from" and "to".
+void writePeriodPair(std::vector<std::string>& list, std::string_view key,
+                     const CasoveObdobi& entry);
+
+// Numbers every person's partnership entries 0, 1, 2, ... in list order and clears the mark of
+// each partnership.
+void renumberPartnerships(Rod& tree);
+
+// The whole body of the tree's file, in the order the loaders expect. `activeNumber` is the
+// number of the person shown when saving. Renumbers the partnership entries and leaves every
+// partnership marked. Steps the wait window once per person.
+std::vector<std::string> savedStateBody(Rod& tree, int activeNumber, WaitWindow& wait);
+
+// The file's bytes: the header, then the body's lines as Windows-1250, each ended by CR LF,
+// shifted. A CR, LF or NUL inside a line would break the file, so each becomes a blank.
+std::string savedStateBytes(const std::vector<std::string>& body);
+// Writes those bytes through a temporary file renamed over `fileName`. Raises EInOutError and
+// leaves an existing file untouched when the write fails.
+void writeSavedState(const std::vector<std::string>& body, const std::string& fileName);
+
+// Copies every medium of the tree (each record of the three stores, each portrait) from the
+// working folder into a new companion folder. Answers the media that could not be copied
+// (their names in the working folder). Steps the wait window once per portrait.
+std::vector<std::string> copyTreeMedia(const Rod& tree, const std::string& workingFolder,
+                                       const std::string& companionFolder, WaitWindow& wait);
+
+// The save: the tree file written safely, the new companion folder swapped in for the old one.
+// `current` is the person shown (its number is saved as the active one). True when both are in
+// place; otherwise the user is told what failed, and the old file and folder stay as they were.
+bool saveTreeFile(Rod& tree, const Clovek* current, TreeFileEnvironment& env);

@@ -1,0 +1,275 @@
+// The loader of the current format: a saved tree comes back whole, and a damaged file is
+// refused without a crash, a hang, a leak or a write outside the working folder.
+#include "storage/tree_loader.h"
+
+#include "model/media_names.h"
+#include "storage/tree_writer.h"
+#include "tree_file_test_base.h"
+#include "tree_fixtures.h"
+
+#include <filesystem>
+
+class TreeLoader : public TreeFileTest {
+protected:
+    // Saves the full tree with its media and answers its text.
+    std::string saveFullTree(const std::string& fileName)
+    {
+        Rod tree(fileName);
+        Clovek* shown = buildFullTree(tree);
+        for (const auto& [name, bytes] : fullTreeMedia())
+            putWorking(name, bytes);
+        EXPECT_TRUE(saveTreeFile(tree, shown, env));
+        tree.activePersonNumber = shown->number;
+        return treeText(tree);
+    }
+    // A tree file holding these body lines.
+    std::string writeBody(const std::string& name, std::vector<std::string> lines)
+    {
+        lines.emplace_back();
+        std::ofstream(saved(name), std::ios::binary) << savedStateBytes(lines);
+        return saved(name);
+    }
+    static std::vector<std::string> header()
+    {
+        return {"<obecne>", "[aktivni]", "0", "[fotky]", "0", "[dokumenty]", "0", "[soubory]",
+                "0", "[skupiny]", "0"};
+    }
+    static std::vector<std::string> person(int number, const std::string& name)
+    {
+        return {"<osoba>", "[cislo]", std::to_string(number), "[jmeno]", name};
+    }
+    static std::vector<std::string> joined(std::initializer_list<std::vector<std::string>> parts)
+    {
+        std::vector<std::string> all;
+        for (const auto& p : parts)
+            all.insert(all.end(), p.begin(), p.end());
+        return all;
+    }
+};
+
+TEST_F(TreeLoader, ASavedTreeComesBackWithEveryFieldAndMedium)
+{
+    const std::string expected = saveFullTree(saved("plny.rod"));
+    resetWorkingFolder(env.workingFolder, env.programFolder);
+
+    Rod loaded(saved("plny.rod"));
+    loadCurrentFormat(loaded, env);
+    EXPECT_EQ(treeText(loaded), expected);
+    EXPECT_TRUE(script.messages().empty());
+    for (const auto& [name, bytes] : fullTreeMedia())
+        EXPECT_EQ(readBytes(env.workingFolder + name), bytes) << name;
+    // Persons come back in the reverse order of the file, that is the saved chain's order.
+    std::vector<int> order;
+    loaded.forEachPerson([&](Clovek* p) { order.push_back(p->number); });
+    EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 7}));
+    ASSERT_NE(loaded.activePerson(), nullptr);
+    EXPECT_EQ(loaded.activePerson()->number, 7);
+
+    // And a second round writes the same bytes once more.
+    const std::string first = readBytes(saved("plny.rod"));
+    loaded.fileName = saved("znovu.rod");
+    loaded.forEachPerson([&](Clovek* p) { p->hasPortrait = p->number == 7; });
+    Rod again(saved("plny.rod"));
+    resetWorkingFolder(env.workingFolder, env.programFolder);
+    loadCurrentFormat(again, env);
+    again.fileName = saved("znovu.rod");
+    ASSERT_TRUE(saveTreeFile(again, again.activePerson(), env));
+    Rod third(saved("znovu.rod"));
+    loadCurrentFormat(third, env);
+    EXPECT_EQ(treeText(third), expected);
+}
+
+TEST_F(TreeLoader, TheHandMadeFileLoadsAndMissingCopiesAreReportedOnce)
+{
+    std::filesystem::copy_file(KINVELOR_TEST_DATA "/maly_strom.rod", saved("maly.rod"));
+    std::filesystem::create_directories(saved("maly/FOTO"));
+    std::ofstream(saved("maly/FOTO/FOTO0.JPG")) << "copied from Windows";
+    Rod tree(saved("maly.rod"));
+    loadCurrentFormat(tree, env);
+
+    EXPECT_EQ(tree.personCount(), 3);
+    EXPECT_EQ(tree.treeName, "Rod Nováků");
+    EXPECT_EQ(tree.furtherData[1], "Tab\tuvnitř");
+    EXPECT_EQ(tree.findPersonByNumber(0)->user1, "˙kon");
+    EXPECT_EQ(readBytes(env.workingFolder + "foto/foto0.jpg"), "copied from Windows");
+    // The attached file has no stored copy: it is reported and left out, with its links.
+    ASSERT_EQ(script.messages().size(), 1u);
+    EXPECT_EQ(script.messages()[0].text, saved("maly/") + "soubory/soubor2.pdf nenalezen!");
+    EXPECT_EQ(tree.fileStore.count(), 0);
+    EXPECT_EQ(tree.findPersonByNumber(0)->files.count(), 0);
+    EXPECT_EQ(tree.findPersonByNumber(0)->photos.count(), 1);
+    Clovek* karel = tree.findPersonByNumber(2);
+    EXPECT_EQ(karel->father, tree.findPersonByNumber(0));
+    EXPECT_EQ(karel->mother, tree.findPersonByNumber(1));
+    EXPECT_EQ(karel->identifier, "");
+}
+
+TEST_F(TreeLoader, ABodyOverAMillionBytesIsReadWhole)
+{
+    Rod tree(saved("velky.rod"));
+    for (int i = 0; i < 3000; ++i) {
+        Clovek* p = makePerson("Jméno" + std::to_string(i), "Příjmení");
+        p->furtherTexts.assign(3, std::string(100, 'x'));
+        tree.addNewPerson(p);
+    }
+    tree.findPersonByNumber(0)->user5 = "poslední";
+    ASSERT_TRUE(saveTreeFile(tree, tree.firstPerson, env));
+    tree.activePersonNumber = tree.firstPerson->number;
+    ASSERT_GT(std::filesystem::file_size(tree.fileName), 1'000'000u);
+
+    Rod loaded(tree.fileName);
+    loadCurrentFormat(loaded, env);
+    EXPECT_EQ(loaded.personCount(), 3000);
+    EXPECT_TRUE(treeText(loaded) == treeText(tree));
+    EXPECT_EQ(loaded.findPersonByNumber(0)->user5, "poslední");
+}
+
+TEST_F(TreeLoader, AFileCutShortAnywhereIsRefusedAsDamaged)
+{
+    saveFullTree(saved("plny.rod"));
+    const std::string whole = readBytes(saved("plny.rod"));
+    // The body (and with it every block) ends 6 bytes before the file: its last line end, the
+    // final empty line's and the file's own CR LF.
+    for (size_t size = 0; size + 3 < whole.size(); ++size) {
+        std::ofstream(saved("cut.rod"), std::ios::binary | std::ios::trunc) << whole.substr(0, size);
+        Rod tree(saved("cut.rod"));
+        EXPECT_THROW(loadCurrentFormat(tree, env), EDamagedTreeFile) << size;
+    }
+    for (size_t size = whole.size() - 3; size <= whole.size(); ++size) {
+        std::ofstream(saved("cut.rod"), std::ios::binary | std::ios::trunc) << whole.substr(0, size);
+        Rod tree(saved("cut.rod"));
+        EXPECT_NO_THROW(loadCurrentFormat(tree, env)) << size;
+    }
+}
+
+TEST_F(TreeLoader, NumbersThatAreNotNumbersAndImpossibleCountsAreRefused)
+{
+    const std::vector<std::vector<std::string>> bad = {
+        joined({header(), {"<osoba>", "[cislo]", "sedm"}}),
+        joined({header(), {"<osoba>", "[cislo]", " 7"}}),
+        joined({header(), {"<osoba>", "[cislo]", "99999999999"}}),
+        joined({{"<obecne>", "[fotky]", "-1"}}),
+        joined({{"<obecne>", "[fotky]", "2147483647", "0", "a", "b", "0"}}),
+        joined({{"<obecne>", "[skupiny]", "1", "G", "1000000000", "1"}}),
+        joined({header(), person(0, "A"), {"[doplnujiciTexty]", "2000000000", "x"}}),
+        joined({header(), person(0, "A"), {"<svatba>", "[tag1]", "1.5"}}),
+    };
+    for (size_t i = 0; i < bad.size(); ++i) {
+        Rod tree(writeBody("zly.rod", bad[i]));
+        EXPECT_THROW(loadCurrentFormat(tree, env), EDamagedTreeFile) << i;
+    }
+    // A file that is no tree file at all.
+    std::ofstream(saved("cizi.rod"), std::ios::binary) << "\xFF\xD8\xFF\xE0 JFIF";
+    Rod foreign(saved("cizi.rod"));
+    EXPECT_THROW(loadCurrentFormat(foreign, env), EDamagedTreeFile);
+    Rod missing(saved("neni.rod"));
+    EXPECT_THROW(loadCurrentFormat(missing, env), EInOutError);
+}
+
+TEST_F(TreeLoader, KeysOutOfPlaceAndUnknownLinesAreIgnored)
+{
+    Rod tree(writeBody(
+        "divny.rod",
+        joined({{"<obecne>", "[jmeno]", "nikdo", "[otec]", "5", "[partner1]", "0", "[tag1]", "3",
+                 "[neznamy]", "hodnota", "[obradDen]", "1", "[foto]", "1", "0"},
+                header(),
+                person(0, "A"),
+                {"[pohlavi]", "yes", "[zije]", "1", "[datumVlozeni]", "není datum", "[fotky]",
+                 "1", "[budoucnost]"},
+                person(1, "B"),
+                {"[otec]", "0", "[otec]", "0"}})));
+    setClock([] { return encodeDate(2020, 2, 2); });
+    loadCurrentFormat(tree, env);
+    setClock({});
+    EXPECT_EQ(tree.personCount(), 2);
+    Clovek* a = tree.findPersonByNumber(0);
+    EXPECT_EQ(a->firstName, "A");
+    EXPECT_EQ(a->sex, 0);
+    EXPECT_EQ(a->created, encodeDate(2020, 2, 2));
+    EXPECT_EQ(tree.findPersonByNumber(1)->father, a);
+}
+
+TEST_F(TreeLoader, APartnershipNeedsTwoDistinctExistingPartners)
+{
+    auto block = [](std::vector<std::string> keys) {
+        keys.insert(keys.begin(), "<svatba>");
+        return keys;
+    };
+    Rod tree(writeBody(
+        "svatby.rod",
+        joined({header(), person(0, "A"), person(1, "B"), person(2, "C"),
+                block({"[partner1]", "0", "[partner2]", "0", "[typ]", "1"}),
+                block({"[partner1]", "0", "[partner2]", "9"}),
+                block({"[partner1]", "1"}),
+                block({"[tag2]", "0", "[tag1]", "1", "[partner2]", "2", "[partner1]", "0",
+                       "[typ]", "1", "[svatbaAsi]", "1", "[svatbaTolerance]", "6"}),
+                block({"[partner1]", "1", "[partner2]", "0", "[tag1]", "0", "[tag2]", "0"})})));
+    loadCurrentFormat(tree, env);
+    Clovek* a = tree.findPersonByNumber(0);
+    ASSERT_EQ(a->partnerships.count(), 2);
+    // Sorted by the order keys: B's partnership (key 0) before C's (key 1).
+    Svatba* first = static_cast<UkSvatba*>(a->partnerships.first())->partnership;
+    Svatba* second = static_cast<UkSvatba*>(a->partnerships.last())->partnership;
+    EXPECT_EQ(first->otherPartner(a)->number, 1);
+    EXPECT_EQ(second->otherPartner(a)->number, 2);
+    EXPECT_EQ(second->wedding.about, 1);
+    EXPECT_EQ(second->wedding.tolerance, 6);
+    EXPECT_EQ(tree.findPersonByNumber(2)->partnerships.count(), 1);
+}
+
+TEST_F(TreeLoader, AStoreBeforeTheFirstPersonAndAPersonsListAfterIt)
+{
+    std::filesystem::create_directories(saved("media/dokumenty"));
+    std::ofstream(saved("media/dokumenty/dokument4.jpg")) << "d";
+    Rod tree(writeBody("media.rod",
+                       joined({{"<obecne>", "[dokumenty]", "1", "4", "List", "1900", "0"},
+                               person(0, "A"),
+                               {"[dokumenty]", "2", "4", "5"}})));
+    loadCurrentFormat(tree, env);
+    ASSERT_NE(tree.findDocument(4), nullptr);
+    ASSERT_EQ(tree.findPersonByNumber(0)->documents.count(), 1); // 5 names no record
+}
+
+TEST_F(TreeLoader, AnAttachedFilesTypeNeverLeadsOutOfItsFolder)
+{
+    std::filesystem::create_directories(saved("typ/soubory"));
+    std::ofstream(saved("typ/soubory/soubor4")) << "data";
+    std::ofstream(saved("x")) << "outside";
+    Rod tree(writeBody("typ.rod",
+                       joined({{"<obecne>", "[soubory]", "2", "4", "a", "", "../x", "0", "5", "b",
+                                "", "../../../x", "0"}})));
+    loadCurrentFormat(tree, env);
+    ASSERT_EQ(tree.fileStore.count(), 1);
+    EXPECT_EQ(readBytes(env.workingFolder + "soubory/soubor4"), "data");
+    EXPECT_EQ(readBytes(saved("x")), "outside");
+    EXPECT_FALSE(fileExists(env.workingFolder + "x"));
+    ASSERT_EQ(script.messages().size(), 1u);
+    EXPECT_EQ(script.messages()[0].text, saved("typ/") + "soubory/soubor5 nenalezen!");
+}
+
+TEST_F(TreeLoader, AMissingPortraitClearsTheFlag)
+{
+    std::filesystem::create_directories(saved("hlavy/hlavy"));
+    std::ofstream(saved("hlavy/hlavy/hlava1.jpg")) << "face";
+    Rod tree(writeBody("hlavy.rod", joined({header(), person(0, "A"), {"[hlava]", "1"},
+                                            person(1, "B"), {"[hlava]", "1"}})));
+    loadCurrentFormat(tree, env);
+    EXPECT_EQ(tree.findPersonByNumber(0)->hasPortrait, 0);
+    EXPECT_EQ(tree.findPersonByNumber(1)->hasPortrait, 1);
+    EXPECT_EQ(readBytes(env.workingFolder + "hlavy/hlava1.jpg"), "face");
+    EXPECT_EQ(script.messages().size(), 1u);
+}
+
+TEST(TreeFileVersion, TheVersionLineChoosesTheLoader)
+{
+    EXPECT_EQ(classifyVersionLine("verze 1.0.18"), TreeFileKind::Current);
+    EXPECT_EQ(classifyVersionLine("verze 1.0.12"), TreeFileKind::Current);
+    EXPECT_EQ(classifyVersionLine("verze 1.1.99"), TreeFileKind::Current);
+    EXPECT_EQ(classifyVersionLine("verze 1.0.13"), TreeFileKind::Old);
+    EXPECT_EQ(classifyVersionLine("verze 1.0.16"), TreeFileKind::Old);
+    EXPECT_EQ(classifyVersionLine("verze 1.0.05"), TreeFileKind::TooOld);
+    EXPECT_EQ(classifyVersionLine("verze 1.0.1x"), TreeFileKind::Damaged);
+    EXPECT_EQ(classifyVersionLine("16"), TreeFileKind::Damaged);
+    EXPECT_EQ(classifyVersionLine("05"), TreeFileKind::Damaged);
+    EXPECT_EQ(classifyVersionLine(""), TreeFileKind::Damaged);
+}

@@ -1,0 +1,169 @@
+// The writer of tree files: the exact bytes, the partnership order keys, and a save that never
+// destroys the old state before the new one is safely written.
+#include "storage/tree_writer.h"
+
+#include "model/media_names.h"
+#include "platform/codec.h"
+#include "storage/tree_file_format.h"
+#include "tree_file_test_base.h"
+#include "tree_fixtures.h"
+
+#include <filesystem>
+
+namespace {
+
+// The body's lines as the loaders see them: the header cut off, the shift reversed.
+std::vector<std::string> bodyLinesOf(const std::string& fileBytes)
+{
+    size_t start = 0;
+    for (int i = 0; i < 4; ++i)
+        start = fileBytes.find('\n', start) + 1;
+    std::string body = fileBytes.substr(start, fileBytes.size() - start - 2);
+    unshiftBody(body);
+    std::vector<std::string> lines;
+    size_t pos = 0;
+    for (size_t crlf; (crlf = body.find("\r\n", pos)) != std::string::npos; pos = crlf + 2)
+        lines.push_back(cp1250ToUtf8(body.substr(pos, crlf - pos)));
+    EXPECT_EQ(pos, body.size());
+    return lines;
+}
+
+} // namespace
+
+class TreeWriter : public TreeFileTest {};
+
+TEST_F(TreeWriter, ASmallTreeIsWrittenExactlyAsTheHandMadeFile)
+{
+    Rod tree(saved("maly_strom.rod"));
+    Clovek* shown = buildSmallTree(tree);
+    putWorking(photoFileName(0), "photo");
+    putWorking(attachedFileName(2, "pdf"), "letter");
+
+    ASSERT_TRUE(saveTreeFile(tree, shown, env));
+    const std::string expected = readBytes(KINVELOR_TEST_DATA "/maly_strom.rod");
+    const std::string written = readBytes(tree.fileName);
+    EXPECT_EQ(written, expected);
+    // The "˙" stands as 0x00 and the TAB as 0x0A; the body's line ends as 0x0E 0x0B.
+    EXPECT_NE(written.find(std::string("\0lpo", 4)), std::string::npos);
+    EXPECT_NE(written.find("Ubc\nvwoju"), std::string::npos);
+    EXPECT_EQ(written.substr(written.size() - 6), "\x0E\x0B\x0E\x0B\r\n");
+
+    EXPECT_EQ(readBytes(saved("maly_strom/foto/foto0.jpg")), "photo");
+    EXPECT_EQ(readBytes(saved("maly_strom/soubory/soubor2.pdf")), "letter");
+    for (const char* sub : mediaSubfolders)
+        EXPECT_TRUE(directoryExists(saved("maly_strom/") + sub)) << sub;
+    EXPECT_TRUE(script.messages().empty());
+}
+
+TEST_F(TreeWriter, EachPartnershipIsWrittenOnceWithItsPlaceInBothLists)
+{
+    Rod tree;
+    Clovek* a = makePerson("A", "X");
+    Clovek* b = makePerson("B", "X", 0);
+    Clovek* c = makePerson("C", "X", 0);
+    for (Clovek* p : {a, b, c})
+        tree.addNewPerson(p);
+    partnership(b, a, 0); // a is the second partner here ...
+    partnership(a, c, 1); // ... and the first one here: a's list holds (b&a), (a&c)
+    static_cast<UkSvatba*>(a->partnerships.first())->orderKey = 7;
+
+    const std::vector<std::string> body = savedStateBody(tree, a->number, wait);
+    std::vector<std::string> blocks;
+    for (size_t i = 0; i < body.size(); ++i)
+        if (body[i] == "<svatba>")
+            blocks.push_back(body[i + 2] + "&" + body[i + 4] + " tags " + body[i + 6] + "," +
+                             body[i + 8]);
+    // Persons go head first (c, b, a): c's partnership is met first.
+    EXPECT_EQ(blocks, (std::vector<std::string>{"0&2 tags 1,0", "1&0 tags 0,0"}));
+    int keys = 0;
+    for (UkSvatba* e : a->partnerships.items<UkSvatba>()) {
+        EXPECT_EQ(e->orderKey, keys++);
+        EXPECT_EQ(e->partnership->visited, 1);
+    }
+}
+
+TEST_F(TreeWriter, ALineBreakOrNulInsideATextNeverBreaksTheFile)
+{
+    Rod tree;
+    tree.treeName = "Rod\r\nNováků";
+    tree.furtherData = {"a\nb", std::string("c\0d", 3)};
+    Clovek* p = makePerson("Jan\rJosef", "Novák");
+    tree.addNewPerson(p);
+    const std::vector<std::string> lines = bodyLinesOf(savedStateBytes(savedStateBody(tree, 0, wait)));
+    EXPECT_EQ(lines[4], "Rod  Nováků");
+    auto at = std::find(lines.begin(), lines.end(), "[dalsiUdaje]");
+    ASSERT_NE(at, lines.end());
+    EXPECT_EQ(at[1], "2");
+    EXPECT_EQ(at[2], "a b");
+    EXPECT_EQ(at[3], "c d");
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Jan Josef"), lines.end());
+    EXPECT_EQ(lines.back(), "");
+}
+
+TEST_F(TreeWriter, ALivingPersonAndAPlainPartnershipWriteNoDeathOrWeddingData)
+{
+    Rod tree;
+    Clovek* a = makePerson("A", "X");
+    Clovek* b = makePerson("B", "X", 0);
+    a->death = date("1", "1", "2000");
+    tree.addNewPerson(a);
+    tree.addNewPerson(b);
+    Svatba* s = partnership(a, b, 0);
+    s->place = "Brno";
+    const std::vector<std::string> body = savedStateBody(tree, 0, wait);
+    for (const char* key : {"[smrtDen]", "[smrtTolerance]", "[obradDen]", "[svatbaMisto]",
+                            "[obradTolerance]", "[rozvodRok]", "[dalsiUdaje]", "[identifikator]"})
+        EXPECT_EQ(std::count(body.begin(), body.end(), key), key == std::string("[identifikator]") ? 2 : 0)
+            << key;
+    EXPECT_EQ(std::count(body.begin(), body.end(), "[fotky]"), 1);
+}
+
+TEST_F(TreeWriter, AMediumThatCannotBeCopiedStopsTheSaveAndKeepsTheOldState)
+{
+    Rod tree(saved("strom.rod"));
+    Clovek* shown = buildSmallTree(tree);
+    putWorking(photoFileName(0), "photo");
+    putWorking(attachedFileName(2, "pdf"), "letter");
+    ASSERT_TRUE(saveTreeFile(tree, shown, env));
+    const std::string before = readBytes(tree.fileName);
+
+    tree.treeName = "Jiný název";
+    std::filesystem::remove(env.workingFolder + photoFileName(0));
+    EXPECT_FALSE(saveTreeFile(tree, shown, env));
+    ASSERT_EQ(script.messages().size(), 1u);
+    EXPECT_NE(script.messages()[0].text.find("foto/foto0.jpg nenalezen!"), std::string::npos);
+    EXPECT_EQ(readBytes(tree.fileName), before);
+    EXPECT_EQ(readBytes(saved("strom/foto/foto0.jpg")), "photo");
+    EXPECT_FALSE(directoryExists(saved("strom.ukladani~")));
+}
+
+TEST_F(TreeWriter, AFileThatCannotBeWrittenIsReportedAndTheOldFolderComesBack)
+{
+    Rod tree(saved("strom.rod"));
+    Clovek* shown = buildSmallTree(tree);
+    putWorking(photoFileName(0), "photo");
+    putWorking(attachedFileName(2, "pdf"), "letter");
+    std::filesystem::create_directories(saved("strom/foto"));
+    std::ofstream(saved("strom/foto/foto5.jpg")) << "older";
+    // A folder in the file's place: the rename over it fails.
+    std::filesystem::create_directories(saved("strom.rod"));
+
+    EXPECT_FALSE(saveTreeFile(tree, shown, env));
+    ASSERT_EQ(script.messages().size(), 1u);
+    EXPECT_EQ(readBytes(saved("strom/foto/foto5.jpg")), "older");
+    EXPECT_FALSE(fileExists(saved("strom/foto/foto0.jpg")));
+    EXPECT_FALSE(directoryExists(saved("strom.ukladani~")));
+    EXPECT_FALSE(directoryExists(saved("strom.puvodni~")));
+    EXPECT_FALSE(fileExists(saved("strom.rod.tmp~")));
+}
+
+TEST_F(TreeWriter, ATreeNamedLikeTheSaveFolderNeverWipesTheSavedTrees)
+{
+    std::ofstream(saved("jiny.rod")) << "other";
+    Rod tree(root / "prog/save.rod");
+    Clovek* shown = buildSmallTree(tree);
+    EXPECT_FALSE(saveTreeFile(tree, shown, env));
+    EXPECT_EQ(script.messages().size(), 1u);
+    EXPECT_EQ(readBytes(saved("jiny.rod")), "other");
+    EXPECT_FALSE(fileExists(root / "prog/save.rod"));
+}
