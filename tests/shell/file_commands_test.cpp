@@ -195,3 +195,46 @@ TEST_F(FileCommands, GeneralTabShowsAndStoresTheTreesTexts)
     user::focus(g().nazevED);
     EXPECT_EQ(hl().tree->furtherData[0], "XYřádek 1");
 }
+
+TEST_F(FileCommands, ASaveThatFailsKeepsTheTreeOpenAtCloseAndAtExit)
+{
+    newTreeWithAPerson();
+    std::filesystem::create_directories(folder() + "temp/foto");
+    std::ofstream(folder() + "temp/foto/foto0.jpg") << "jpeg";
+    const std::string nowhere = folder() + "chybi/strom.rod"; // its folder does not exist
+
+    script.press("Kinvelor", "anoBT").file(nowhere);
+    user::click(hl().Zavrit1);
+    ASSERT_TRUE(hl().tree);
+    EXPECT_FALSE(script.messages().empty()); // the writer told what failed
+    EXPECT_EQ(hl().tree->fileName, "");      // the next Save asks for a name again
+
+    script.press("Kinvelor", "anoBT").file(nowhere);
+    user::click(hl().Konec1);
+    EXPECT_FALSE(Application.Terminated);
+    ASSERT_TRUE(hl().tree);
+    EXPECT_TRUE(exists(folder() + "temp/foto/foto0.jpg"));
+    EXPECT_TRUE(exists(folder() + "data/active.rdk"));
+
+    // Saved where it can be, the tree closes and the program ends.
+    script.press("Kinvelor", "anoBT").file(folder() + "save/strom.rod");
+    user::click(hl().Konec1);
+    EXPECT_TRUE(Application.Terminated);
+    EXPECT_TRUE(exists(folder() + "save/strom.rod"));
+    EXPECT_FALSE(exists(folder() + "data/active.rdk"));
+}
+
+TEST_F(FileCommands, SaveAsWritesUnderTheNewNameAndSaveKeepsIt)
+{
+    newTreeWithAPerson();
+    script.file(folder() + "save/prvni.rod");
+    user::click(hl().UlozitJakoBT);
+    EXPECT_TRUE(exists(folder() + "save/prvni.rod"));
+    EXPECT_TRUE(std::filesystem::is_directory(folder() + "save/prvni"));
+    user::type(g().nazevED, "Nový název");
+    user::click(hl().UlozitBT); // no dialog: the tree has its name
+    EXPECT_TRUE(script.windowsShown() == Lines{"SaveDialogROD"});
+    script.cancelFile();
+    user::click(hl().UlozitJako1);
+    EXPECT_EQ(hl().tree->fileName, folder() + "save/prvni.rod");
+}
