@@ -26,12 +26,7 @@ struct FileCommands : ProgramTest {
         hl().currentPerson = person;
         hl().enableControls(true, true);
     }
-    std::string treeFile(const std::string& name)
-    {
-        const std::string path = folder() + "save/" + name;
-        std::ofstream(path) << "x";
-        return path;
-    }
+    std::string treeFile(const std::string& name) { return writeTreeFile(folder() + "save/" + name); }
     ObecneSheet& g() { return hl().obecneSheet; }
 };
 
@@ -85,6 +80,7 @@ TEST_F(FileCommands, QuestionBeforeNewDecidesTheFateOfTheOpenTree)
 TEST_F(FileCommands, OpeningAnotherTreeAsksAboutUnsavedWork)
 {
     const std::string second = treeFile("druhy.rod");
+    const std::string third = treeFile("treti.rod");
     newTreeWithAPerson();
     Rod* first = hl().tree.get();
 
@@ -92,6 +88,7 @@ TEST_F(FileCommands, OpeningAnotherTreeAsksAboutUnsavedWork)
     hl().openTreeFile(second);
     EXPECT_EQ(hl().tree.get(), first);
 
+    // Yes, but the name dialog is cancelled: nothing was saved, so nothing is dropped.
     script.press("Kinvelor", "anoBT").cancelFile();
     hl().openTreeFile(second);
     EXPECT_EQ(hl().tree.get(), first);
@@ -102,7 +99,16 @@ TEST_F(FileCommands, OpeningAnotherTreeAsksAboutUnsavedWork)
     EXPECT_EQ(hl().tree->fileName, second);
     EXPECT_EQ(hl().settings.recentFiles[0], second);
     EXPECT_EQ(hl().settings.recentFiles[1], folder() + "save/prvni.rod");
-    EXPECT_EQ(script.windowsShown(), (Lines{"Kinvelor", "Kinvelor", "SaveDialogROD", "OpenDialogROD", "Kinvelor", "SaveDialogROD"}));
+    EXPECT_EQ(script.windowsShown(),
+              (Lines{"Kinvelor", "Kinvelor", "SaveDialogROD", "OpenDialogROD", "Kinvelor", "SaveDialogROD"}));
+
+    // No: the unsaved person is dropped and the third tree opens.
+    hl().tree->addNewPerson(new Clovek());
+    script.press("Kinvelor", "neBT");
+    hl().openTreeFile(third);
+    ASSERT_TRUE(hl().tree);
+    EXPECT_EQ(hl().tree->fileName, third);
+    EXPECT_EQ(hl().settings.recentFiles[0], third);
 }
 
 TEST_F(FileCommands, RecentFilesFollowTheOpens)

@@ -3,6 +3,7 @@
 // in a fresh temporary folder, a screen of 1280 x 1024, a command line without arguments and a
 // clock fixed on an ordinary day. Tests act through the scripted runner.
 #include "app/program_windows.h"
+#include "model/clovek.h"
 #include "model/rod.h"
 #include "platform/codec.h"
 #include "platform/command_line.h"
@@ -11,6 +12,7 @@
 #include "platform/screen.h"
 #include "platform/toolkit_fixture.h"
 #include "platform/useractions.h"
+#include "storage/tree_writer.h"
 #include "temp_folder.h"
 
 #include <filesystem>
@@ -62,6 +64,17 @@ protected:
         Application.deactivate();
         hl().startupPending = true;
         std::filesystem::remove(root.path() + "data/active.rdk");
+    }
+    // A tree file of one person, written as the program writes them; gives its path.
+    std::string writeTreeFile(const std::string& path)
+    {
+        Rod tree(path);
+        auto* person = new Clovek();
+        person->firstName = "Jan";
+        tree.addNewPerson(person);
+        TreeFileEnvironment env = hl().treeFileEnvironment();
+        EXPECT_TRUE(saveTreeFile(tree, person, env)) << path;
+        return path;
     }
     static bool exists(const std::string& path) { return std::filesystem::exists(path); }
 };

@@ -180,8 +180,7 @@ TEST_F(Startup, CommandLineTreeMayBeNamedRelativelyOrWhole)
 {
     const std::string previous = currentDir();
     std::filesystem::create_directories(folder() + "trees");
-    const std::string treeFile = folder() + "trees/rodina.rod";
-    std::ofstream(treeFile) << "x";
+    const std::string treeFile = writeTreeFile(folder() + "trees/rodina.rod");
     ASSERT_EQ(::chdir((folder() + "trees").c_str()), 0);
 
     setCommandLine({"kinvelor", "rodina.rod"});
