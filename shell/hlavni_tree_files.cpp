@@ -51,14 +51,21 @@ TreeFileEnvironment Thlavni::treeFileEnvironment()
 
 bool Thlavni::saveTree()
 {
-    if (!tree || tree->fileName.empty())
+    // An edit still in a memo belongs to what is saved.
+    commitMemos();
+    if (!tree)
         return false;
+    // A new tree asks for its name first; Save As comes back here with it.
+    if (tree->fileName.empty())
+        return saveTreeAs();
     showWaitWindow();
     TreeFileEnvironment env = treeFileEnvironment();
     const bool saved = saveTreeFile(*tree, currentPerson, env);
     hideWaitWindow();
-    if (saved)
+    if (saved) {
         settings.addRecentFile(tree->fileName);
+        updateRecentFilesMenu();
+    }
     return saved;
 }
 

@@ -3,6 +3,7 @@
 // built; until then a page keeps what it shows.
 #include "model/group.h"
 #include "model/rod.h"
+#include "model/prev_next.h"
 #include "shell/hlavni.h"
 
 void Thlavni::fillGroupsCombo(const std::string& groupName)
@@ -32,4 +33,19 @@ void Thlavni::showPersonSummary()
 
 void Thlavni::showTreeStatistics()
 {
+}
+
+// The page refill and the heading follow with the person editor.
+void Thlavni::showPerson(Clovek* person)
+{
+    struct Restore {
+        bool& flag;
+        bool was;
+        ~Restore() { flag = was; }
+    } restore{showingPerson, showingPerson};
+    showingPerson = true;
+    currentPerson = person;
+    if (history && !navigatingHistory)
+        history->push(person);
+    paintPersonList();
 }

@@ -1,0 +1,205 @@
+// The person list panel of the main window: its sizing, its settings in the controls and the
+// handlers of the grid, the scroll bar, the sort controls and the display check boxes.
+#include "model/rod.h"
+#include "platform/screen.h"
+#include "shell/hlavni.h"
+#include "shell/scroll.h"
+
+void Thlavni::bindPersonListEvents()
+{
+    scrolling.OnDrawCell = [this](int, int, const TRect&, TGridDrawState) { scrollingDrawCell(); };
+    scrolling.OnKeyDown = [this](int& key, TShiftState shift) { scrollingKeyDown(key, shift); };
+    scrolling.OnMouseDown = [this](TMouseButton b, TShiftState s, int x, int y) {
+        scrollingMouseDown(b, s, x, y);
+    };
+    scrolling.OnMouseWheelUp = [this](TShiftState s, int x, int y, bool& handled) {
+        scrollingMouseWheelUp(s, x, y, handled);
+    };
+    scrolling.OnMouseWheelDown = [this](TShiftState s, int x, int y, bool& handled) {
+        scrollingMouseWheelDown(s, x, y, handled);
+    };
+    scrollingBar.OnChange = [this] { scrollingBarChange(); };
+    OnKeyDown = [this](int& key, TShiftState shift) { FormKeyDown(key, shift); };
+    OnMouseWheel = [this](TShiftState s, int delta, int x, int y, bool& handled) {
+        FormMouseWheel(s, delta, x, y, handled);
+    };
+    setrid.OnClick = [this] { setridClick(); };
+    trideniBT.OnClick = [this] { trideniBTClick(); };
+    zobrazitCislo.OnClick = [this] { zobrazitCisloClick(); };
+    zobrazitNarozeni.OnClick = [this] { zobrazitNarozeniClick(); };
+    zobrazitProcenta.OnClick = [this] { zobrazitProcentaClick(); };
+    zobrazitRodne.OnClick = [this] { zobrazitRodneClick(); };
+}
+
+void Thlavni::fitPersonListToScreen()
+{
+    scrolling.setRowHeight(0, scrolling.Height);
+    scrolling.setColWidth(0, scrolling.Width);
+    scrollingBar.Height = scrolling.Height;
+    int h = Screen->Height;
+    if (h > 768) {
+        int extra = (h - 768) - (h - 768) % personListRowHeight;
+        scrolling.Height += extra;
+        scrollingBar.Height += extra;
+        zobrazovatGroupBox.Top += extra;
+        scrolling.setRowHeight(0, scrolling.Height);
+    }
+}
+
+namespace {
+
+std::string directionCaption(Thlavni& main)
+{
+    return main.settings.sortAscending ? main.langText("plocha", "vzestupne", "Vzestupně")
+                                       : main.langText("plocha", "sestupne", "Sestupně");
+}
+
+} // namespace
+
+void Thlavni::restoreListOptions()
+{
+    setrid.setItemIndex(settings.sortOrder);
+    trideniBT.Caption = directionCaption(*this);
+    // Each box's click handler writes its state back into the settings: take them all first.
+    Nastaveni wanted = settings;
+    zobrazitCislo.setChecked(wanted.showNumber);
+    zobrazitNarozeni.setChecked(wanted.showBirth);
+    zobrazitProcenta.setChecked(wanted.showPercent);
+    zobrazitRodne.setChecked(wanted.showBirthSurname);
+    fillGroupsCombo("");
+}
+
+void Thlavni::paintPersonList()
+{
+    if (personList)
+        personList->paint();
+}
+
+void Thlavni::scrollingDrawCell()
+{
+    paintPersonList();
+}
+
+void Thlavni::setridClick()
+{
+    int key = setrid.ItemIndex();
+    if (tree && personList) {
+        personList->sort(key);
+        personList->ensureVisible();
+        personList->paint();
+    }
+    if (key >= 0)
+        settings.sortOrder = key;
+}
+
+void Thlavni::trideniBTClick()
+{
+    settings.sortAscending = !settings.sortAscending;
+    trideniBT.Caption = directionCaption(*this);
+    if (personList) {
+        personList->sort(setrid.ItemIndex());
+        personList->paint();
+    }
+}
+
+void Thlavni::personListKey(int key)
+{
+    if (!tree || tree->personCount() == 0 || !personList)
+        return;
+    switch (key) {
+    case VK_PRIOR: personList->pageUp(); break;
+    case VK_NEXT: personList->pageDown(); break;
+    case VK_UP: personList->previous(); break;
+    case VK_DOWN: personList->next(); break;
+    default: break;
+    }
+    personList->ensureVisible();
+    personList->paint();
+}
+
+void Thlavni::scrollingKeyDown(int& key, TShiftState)
+{
+    personListKey(key);
+}
+
+void Thlavni::FormKeyDown(int& key, TShiftState)
+{
+    personListKey(key);
+}
+
+void Thlavni::scrollingMouseDown(TMouseButton button, TShiftState, int x, int y)
+{
+    if (!personList)
+        return;
+    int row = y / personListRowHeight + personList->top;
+    if (row >= 0 && row < personList->count) {
+        personList->selected = row;
+        currentRow = personList->rowAt(row);
+        showPerson(currentRow->person);
+    }
+    if (button == TMouseButton::mbRight) {
+        personList->paint();
+        osobaPopup.Popup(x + scrolling.Left, y + scrolling.Top);
+    }
+}
+
+void Thlavni::scrollingBarChange()
+{
+    if (!personList || ensuringVisible)
+        return;
+    personList->top = scrollingBar.Position();
+    personList->paint();
+}
+
+void Thlavni::FormMouseWheel(TShiftState, int wheelDelta, int, int, bool& handled)
+{
+    if (!tree || tree->personCount() == 0)
+        return;
+    if (scrolling.CanFocus())
+        scrolling.SetFocus();
+    personListKey(wheelDelta > 0 ? VK_UP : VK_DOWN);
+    handled = true;
+}
+
+void Thlavni::scrollingMouseWheelUp(TShiftState, int, int, bool& handled)
+{
+    personListKey(VK_UP);
+    handled = true;
+}
+
+void Thlavni::scrollingMouseWheelDown(TShiftState, int, int, bool& handled)
+{
+    personListKey(VK_DOWN);
+    handled = true;
+}
+
+void Thlavni::zobrazitCisloClick()
+{
+    settings.showNumber = zobrazitCislo.Checked();
+    if (tree)
+        paintPersonList();
+}
+
+void Thlavni::zobrazitNarozeniClick()
+{
+    settings.showBirth = zobrazitNarozeni.Checked();
+    if (tree)
+        paintPersonList();
+}
+
+void Thlavni::zobrazitProcentaClick()
+{
+    if (tree)
+        paintPersonList();
+    settings.showPercent = zobrazitProcenta.Checked();
+}
+
+void Thlavni::zobrazitRodneClick()
+{
+    settings.showBirthSurname = zobrazitRodne.Checked();
+    if (!tree)
+        return;
+    if (personList && settings.sortOrder == Scroll::byName)
+        personList->sortByName();
+    paintPersonList();
+}

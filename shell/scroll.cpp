@@ -1,0 +1,310 @@
+#include "shell/scroll.h"
+
+#include "model/clovek.h"
+#include "model/rod.h"
+#include "model/svatba.h"
+#include "platform/numbers.h"
+#include "shell/hlavni.h"
+
+#include <algorithm>
+
+Scroll::Scroll(Thlavni& main, int visibleRows) : visibleRows(visibleRows), main_(main)
+{
+    main_.scrollingBar.setPosition(0);
+    main_.scrollingBar.setMax(0);
+    main_.scrollingBar.setPosition(0);
+}
+
+Scroll::~Scroll()
+{
+    clear();
+}
+
+void Scroll::fill()
+{
+    if (first)
+        clear();
+    if (main_.tree)
+        for (Clovek* p = main_.tree->firstPerson; p; p = p->chainNext)
+            add(p);
+    main_.scrollingBar.setPosition(0);
+    setBarMax(std::max(count - visibleRows, 0));
+    main_.scrollingBar.setPosition(top);
+}
+
+void Scroll::clear()
+{
+    for (Polozka* row = first; row;) {
+        Polozka* following = row->next;
+        delete row;
+        row = following;
+    }
+    first = nullptr;
+    selected = top = count = 0;
+}
+
+void Scroll::add(Clovek* person)
+{
+    auto* row = new Polozka(person);
+    row->next = first;
+    if (first)
+        first->prev = row;
+    first = row;
+    ++count;
+    if (count > visibleRows)
+        setBarMax(main_.scrollingBar.Max() + 1);
+}
+
+void Scroll::remove(Polozka* row)
+{
+    // The row must be one of ours: unlinking a foreign row would break both chains.
+    if (!row || indexOf(row) < 0)
+        return;
+    if (row->prev)
+        row->prev->next = row->next;
+    else
+        first = row->next;
+    if (row->next)
+        row->next->prev = row->prev;
+    if (main_.currentRow == row)
+        main_.currentRow = nullptr;
+    delete row;
+    int oldCount = count--;
+    if (oldCount == selected + 1)
+        --selected;
+    if (count >= visibleRows)
+        setBarMax(main_.scrollingBar.Max() - 1);
+    ensureVisible();
+}
+
+int Scroll::indexOf(const Polozka* row) const
+{
+    int i = 0;
+    for (Polozka* r = first; r; r = r->next, ++i)
+        if (r == row)
+            return i;
+    return -1;
+}
+
+Polozka* Scroll::rowOf(const Clovek* person) const
+{
+    for (Polozka* r = first; r; r = r->next)
+        if (r->person == person)
+            return r;
+    return nullptr;
+}
+
+Polozka* Scroll::rowAt(int index) const
+{
+    if (index < 0)
+        return nullptr;
+    Polozka* r = first;
+    for (int i = 0; r && i < index; ++i)
+        r = r->next;
+    return r;
+}
+
+Polozka* Scroll::locate(Clovek* person)
+{
+    Polozka* found = nullptr;
+    if (person) {
+        selected = -1;
+        int i = 0;
+        for (Polozka* r = first; r; r = r->next, ++i)
+            if (r->person == person) {
+                selected = i;
+                found = r;
+                break;
+            }
+    } else {
+        selected = std::min(selected, count - 1);
+        if (count > 0) {
+            selected = std::max(selected, 0);
+            found = rowAt(selected);
+        } else {
+            selected = -1;
+        }
+    }
+    ensureVisible();
+    return found;
+}
+
+Polozka* Scroll::selectedRow() const
+{
+    if (selected < 0)
+        return first;
+    return rowAt(selected);
+}
+
+Polozka* Scroll::selectCurrent(Polozka* row)
+{
+    // A row the view does not hold (a person outside the shown group) selects nothing rather
+    // than a place past the last row.
+    selected = row ? indexOf(row) : -1;
+    return selected < 0 ? nullptr : row;
+}
+
+void Scroll::setBarPosition(int position)
+{
+    bool was = main_.ensuringVisible;
+    main_.ensuringVisible = true;
+    main_.scrollingBar.setPosition(position);
+    main_.ensuringVisible = was;
+}
+
+void Scroll::setBarMax(int max)
+{
+    main_.scrollingBar.setMax(max);
+}
+
+void Scroll::ensureVisible()
+{
+    if (selected == -1) {
+        top = 0;
+        setBarPosition(0);
+        return;
+    }
+    if (selected < top)
+        top = selected;
+    if (selected >= top + visibleRows)
+        top = selected - visibleRows + 1;
+    if (top < 0)
+        top = 0;
+    setBarPosition(top);
+}
+
+void Scroll::showSelected()
+{
+    main_.currentRow = selectedRow();
+    if (main_.currentRow)
+        main_.showPerson(main_.currentRow->person);
+}
+
+void Scroll::next()
+{
+    if (selected >= count - 1)
+        return;
+    ++selected;
+    if (selected >= top + visibleRows) {
+        ++top;
+        main_.scrollingBar.setPosition(main_.scrollingBar.Position() + 1);
+    }
+    showSelected();
+}
+
+void Scroll::previous()
+{
+    if (selected <= 0)
+        return;
+    --selected;
+    if (selected < top) {
+        --top;
+        main_.scrollingBar.setPosition(main_.scrollingBar.Position() - 1);
+    }
+    showSelected();
+}
+
+void Scroll::pageUp()
+{
+    if (selected == top) {
+        if (selected < visibleRows) {
+            selected = top = 0;
+            main_.scrollingBar.setPosition(0);
+        } else {
+            selected = top = selected - visibleRows;
+            main_.scrollingBar.setPosition(main_.scrollingBar.Position() - visibleRows);
+        }
+    } else {
+        selected = top;
+    }
+    showSelected();
+}
+
+void Scroll::pageDown()
+{
+    if (top + visibleRows == selected + 1) {
+        if (selected + visibleRows < count) {
+            selected += visibleRows;
+            top += visibleRows;
+            main_.scrollingBar.setPosition(main_.scrollingBar.Position() + visibleRows);
+        } else {
+            selected = count - 1;
+            top = std::max(count - visibleRows, 0);
+            main_.scrollingBar.setPosition(main_.scrollingBar.Max());
+        }
+    } else {
+        selected = std::min(top + visibleRows - 1, count - 1);
+    }
+    showSelected();
+}
+
+namespace {
+
+bool isParentOf(const Clovek* parent, const Clovek* child)
+{
+    return child && parent && (child->father == parent || child->mother == parent);
+}
+
+} // namespace
+
+void Scroll::paint()
+{
+    TCanvas& canvas = main_.scrolling.Canvas;
+    main_.scrolling.Canvas.clear(); // the grid is one cell: every paint draws all of it
+    const Nastaveni& s = main_.settings;
+    const Clovek* p = main_.currentPerson;
+    int width = main_.scrolling.Width;
+    int end = std::min(top + visibleRows, count);
+    Polozka* row = rowAt(top);
+    for (int i = top; i < end && row; ++i, row = row->next) {
+        int y = (i - top) * rowHeight;
+        const Clovek* person = row->person;
+        bool isSelected = i == selected;
+        canvas.Brush.Color = isSelected ? clBlack : clBtnFace;
+        canvas.FillRect(Rect(0, y, width, y + rowHeight));
+        canvas.Font.Name = "MS Sans Serif";
+        if (isSelected) {
+            canvas.Font.Color = s.colourActive;
+            canvas.Font.Bold = true;
+        } else {
+            canvas.Font.Color = clBlack;
+            canvas.Font.Bold = false;
+            if (p) {
+                if (isParentOf(person, p)) {
+                    canvas.Font.Color = s.colourParents;
+                    canvas.Font.Bold = true;
+                }
+                if (isParentOf(person, p->father) || isParentOf(person, p->mother))
+                    canvas.Font.Color = s.colourParents;
+                if (isParentOf(p, person)) {
+                    canvas.Font.Color = s.colourChildren;
+                    canvas.Font.Bold = true;
+                }
+                if (isParentOf(p, person->father) || isParentOf(p, person->mother))
+                    canvas.Font.Color = s.colourChildren;
+                if ((p->father && p->father == person->father)
+                    || (p->mother && p->mother == person->mother))
+                    canvas.Font.Color = s.colourSiblings;
+                for (UkSvatba* entry : p->partnerships.items<UkSvatba>())
+                    if (entry->partnership->otherPartner(p) == person) {
+                        canvas.Font.Color = s.colourPartners;
+                        break;
+                    }
+            }
+        }
+        canvas.TextOut(0, y, person->displayName(s.showBirthSurname, s.showBirth, s.showNumber));
+        if (main_.zobrazitProcenta.Checked()) {
+            canvas.Font.Name = "Courier New";
+            std::string percent = intToStr(person->percentFilled);
+            if (percent.size() < 3)
+                percent.insert(0, 3 - percent.size(), ' ');
+            canvas.FillRect(Rect(width - 40, y, width, y + rowHeight));
+            canvas.TextOut(width - 40, y, percent + " %");
+        }
+    }
+    if (count < top + visibleRows) {
+        canvas.Brush.Color = clBtnFace;
+        int y = std::max(count - top, 0) * rowHeight;
+        canvas.FillRect(Rect(0, y, width, main_.scrolling.Height));
+    }
+}

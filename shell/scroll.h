@@ -1,0 +1,85 @@
+#pragma once
+// The person list of the main window: one row per person of the open tree, sorted by the chosen
+// key, painted into the single-cell grid `scrolling` beside the scroll bar `scrollingBar`, rows
+// coloured by their relationship to the shown person.
+#include <vector>
+
+class Clovek;
+class Thlavni;
+
+// One row; owned by its Scroll.
+class Polozka {
+public:
+    explicit Polozka(Clovek* person) : person(person) {}
+    Clovek* person;
+    Polozka* prev = nullptr;
+    Polozka* next = nullptr;
+};
+
+class Scroll {
+public:
+    // Rows are 15 pixels high.
+    static constexpr int rowHeight = 15;
+    // The sort keys of `setrid`.
+    enum SortKey { byName = 0, byBirth = 1, byId = 2, byPercent = 3 };
+
+    // An empty view showing `visibleRows` rows; puts the scroll bar to 0 with no range.
+    Scroll(Thlavni& main, int visibleRows);
+    ~Scroll();
+    Scroll(const Scroll&) = delete;
+    Scroll& operator=(const Scroll&) = delete;
+
+    // One row per person of the tree, in the reverse order of the tree's chain.
+    void fill();
+    void clear();
+    // A row for the person in front of the others.
+    void add(Clovek* person);
+    // Frees the row; nothing for none or a row of another view.
+    void remove(Polozka* row);
+    // With a person: selects its row (none and -1 when no row shows it). Without: keeps the
+    // selection within the rows. Either way the selection is scrolled into view.
+    Polozka* locate(Clovek* person);
+    // The selected row; none when nothing is selected or the selection is outside the rows.
+    Polozka* selectedRow() const;
+    // Selects the given row; -1 when it is none or not a row of this view.
+    Polozka* selectCurrent(Polozka* row);
+    // The row that shows the person, or none.
+    Polozka* rowOf(const Clovek* person) const;
+    Polozka* rowAt(int index) const;
+    // Steps from the first row to the row; -1 when it is not one of this view's rows.
+    int indexOf(const Polozka* row) const;
+
+    // Sorts by the key (any other value sorts nothing) in the direction of the settings, the
+    // result being that of the program's bubble passes over the rows; the current row stays
+    // selected and in view.
+    void sort(int key);
+    void sortByName();
+    void sortByBirth();
+    void sortById();
+    void sortByPercent();
+
+    void ensureVisible();
+    // Keyboard moves; each shows the person of the selected row.
+    void next();
+    void previous();
+    void pageUp();
+    void pageDown();
+
+    // Draws the visible rows into the grid's canvas, and button face below the last one.
+    void paint();
+
+    Polozka* first = nullptr;
+    int selected = 0;
+    int top = 0;
+    int count = 0;
+    int visibleRows = 0;
+
+private:
+    void relink(const std::vector<Polozka*>& rows);
+    void showSelected();
+    // Moves the scroll bar without feeding its position back into `top`.
+    void setBarPosition(int position);
+    void setBarMax(int max);
+
+    Thlavni& main_;
+};
