@@ -2,10 +2,11 @@
 //
 // KINVELOR_SCREENSHOT=path.png makes the program save a picture of its main window once it is
 // shown and then quit (the GUI smoke test uses it).
+#include "app/program_windows.h"
 #include "platform/application.h"
+#include "platform/command_line.h"
 #include "platform/qt/qt_renderer.h"
 #include "platform/useractions.h"
-#include "shell/hlavni.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -17,12 +18,13 @@
 
 int main(int argc, char** argv)
 {
+    setCommandLine(argc, argv);
     QApplication app(argc, argv);
     QtRenderer renderer;
     try {
         Application.Title = "Kinvelor";
-        Thlavni main;
-        Application.CreateForm(main);
+        ProgramWindows windows;
+        Thlavni& main = windows.hlavni;
         main.Show();
 
         // The program's own start-up runs once the window is on screen, from the loop.
@@ -40,7 +42,8 @@ int main(int argc, char** argv)
                     std::fprintf(stderr, "kinvelor: cannot write the screenshot %s\n", path.c_str());
                     failed = 1;
                 }
-                QCoreApplication::quit();
+                // Ends any window still waiting for an answer, then the loop.
+                Application.Terminate();
             });
         }
         const int rc = app.exec();

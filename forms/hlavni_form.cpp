@@ -12,6 +12,12 @@ ThlavniForm::ThlavniForm() : TForm("hlavni")
     for (TMenuItem* item : {&soubor1, &soubor2, &soubor3, &soubor4, &N14})
         item->Visible = false;
 
+    OpenDialogROD.DefaultExt = "*.rod";
+    OpenDialogROD.Filter = "Lipovetay (*.rod)|*.rod";
+    SaveDialogROD.DefaultExt = "*.rod";
+    SaveDialogROD.Filter = "Lipovetay (*.rod)|*.rod";
+    SaveDialogROD.OverwritePrompt = true;
+
     toolBar.SetBounds(0, 0, 1016, 30);
     toolBar.BevelOuter = TPanel::bvNone;
     struct Tool {

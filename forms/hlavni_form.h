@@ -7,6 +7,8 @@
 //
 // Each tab sheet's controls live in a file of their own (forms/hlavni_<sheet>.h), as a struct
 // whose constructor takes the sheet as parent; the form holds one member of it per sheet.
+#include "forms/hlavni_obecne.h"
+#include "platform/dialogs.h"
 #include "platform/form.h"
 #include "platform/grid.h"
 #include "platform/menus.h"
@@ -118,6 +120,10 @@ public:
     TMenuItem N16{osobaPopup.Items, "N16", "-"};
     TMenuItem ZpetPopup1{osobaPopup.Items, "ZpetPopup1", "Žádná akce"};
 
+    // ---- Dialogs of the tree files
+    TOpenDialog OpenDialogROD{"OpenDialogROD"};
+    TSaveDialog SaveDialogROD{"SaveDialogROD"};
+
     // ---- Tool buttons (hints only; no captions)
     TPanel toolBar{this, "toolBar"};
     TSpeedButton NovyBT{&toolBar, "NovyBT"};
@@ -163,4 +169,7 @@ public:
     TTabSheet doplnujiciTextyASoubory{&pages, "doplnujiciTextyASoubory"};
     TTabSheet shrnutiOsoby{&pages, "shrnutiOsoby"};
     TTabSheet statistikaLipovetau{&pages, "statistikaLipovetau"};
+
+    // ---- Controls of the tab sheets
+    ObecneSheet obecneSheet{obecne};
 };

@@ -23,6 +23,8 @@ class Polozka;   // one row of it
 class PrevNext;  // the visit history
 
 class TStringList;
+class Datum;
+class TWinControl;
 
 // The main window is the model's text source: it hands out the texts of whichever language
 // file is loaded at the moment.
@@ -68,8 +70,82 @@ public:
     // Height of one person list row in pixels.
     static constexpr int personListRowHeight = 15;
 
-    // ================================================================ start-up and shutdown (shell/)
+    // ================================================================ start-up and shutdown (shell/startup.cpp)
     void FormCreate();
+    // Reseeds the random generator at every activation; the first one also starts the program:
+    // folders, the double-start marker, settings, language, tips, greeting, a tree named on
+    // the command line.
+    void FormActivate();
+    // Closing is allowed once no tree is open; the open tree is closed with the save question.
+    void FormCloseQuery(bool& canClose);
+    // Frees the tree, saves the settings and deletes the double-start marker.
+    void FormClose(TCloseAction& action);
+    // Start-up step: the tree file named by the first command-line argument, when it exists.
+    void openCommandLineTree();
+    // Set when the person quits at the double-start warning: another copy may be running, so
+    // the close must leave its settings file and working folder alone.
+    bool leaveRunningCopyAlone = false;
+
+    // ================================================================ questions (shell/questions.cpp)
+    // The yes/no question: true on yes; Esc answers no.
+    bool askYesNo(const std::string& question);
+    // The yes/no/cancel question: 6 yes, 7 no, 2 cancel.
+    int askYesNoCancel(const std::string& question);
+
+    // ================================================================ file commands (shell/file_commands.cpp)
+    void Novy1Click();
+    void Otevrit1Click();
+    void Ulozit1Click();
+    void UlozitJako1Click();
+    void Zavrit1Click();
+    void Konec1Click();
+    // The Save As dialog, then the save. True when the tree was written; false when the dialog
+    // was cancelled or the save failed.
+    bool saveTreeAs();
+    // Saves the open tree when `answer` is yes, then closes it unless the answer was cancel or
+    // the save did not happen; true when the tree is closed afterwards.
+    bool closeTreeAfterAnswer(int answer);
+    // Stores every memo the person changed (memos store their text only when left) before the
+    // tree is saved or closed.
+    void commitMemos();
+
+    // ================================================================ general tab (shell/general_page.cpp)
+    // Fills the general tab from the tree.
+    void showGeneralPage();
+    void nazevEDChange();
+    void autorEDChange();
+    void vytvorenoEDChange();
+    void spolupracovaliEDChange();
+    void dalsiUdajeMEMOExit();
+
+    // ================================================================ recent files (shell/recent_files.cpp)
+    // Shows the four recent-file items of the tree menu as the settings list them.
+    void updateRecentFilesMenu();
+    // A recent-file item: opens its tree, or tells that the file is gone (the entry stays).
+    void openRecentFile(int index);
+    // Opens the tree stored in `path`, asking first whether to save an open tree with persons.
+    void openTreeFile(const std::string& path);
+
+    // ================================================================ greeting, tips, quick texts (shell/greeting_and_tips.cpp, shell/quick_texts.cpp)
+    // The greeting of 1 January, 24 and 31 December; nothing on other days.
+    void showDateGreeting(const Datum& today);
+    // Fills and shows the tip window (the sign-up text during the first three starts).
+    void showTipWindow();
+    void Tip1Click();
+    // A random line of the tip file of the language; the sign-up text without one.
+    std::string tipText();
+    // The tip file beside the language file: "data/lang/" + its name without extension + ".tip".
+    std::string tipFilePath();
+    // The quick-text prompt for F9 (0) to F12 (3).
+    void editQuickText(int index);
+    // "F9 " to "F12 " followed by each quick text.
+    void updateQuickTextMenu();
+    // Replaces the selection of a plain edit or of an editable combo box by `text`; any other
+    // control, also one derived from these, is left alone.
+    void insertQuickText(TWinControl& control, const std::string& text);
+    // The key handler of the fields of the pages: Enter moves to the next field, F9 to F12
+    // insert the quick texts. Nothing without a tree, nor without persons outside the general tab.
+    void fieldKeyDown(TWinControl& control, int& key);
 
     // ================================================================ tree files (shell/hlavni_tree_files.cpp)
     // Empties the working folder and makes it again with its four media subfolders.
@@ -79,6 +155,12 @@ public:
     void advanceWaitProgress(int step);
     void hideWaitWindow();
     WaitWindow& waitWindow();
+    // Opening, making and closing a tree. openTree answers 0 when the tree is open and 1 when
+    // the file was refused.
+    int openTree(const std::string& fileName);
+    void createEmptyTree();
+    void closeTree();
+    void closeTreeData();
     // What the tree-file functions of storage/ need of this window.
     TreeFileEnvironment treeFileEnvironment();
     // Writes the open tree to its file and swaps in its new companion folder, inside the wait
@@ -96,8 +178,15 @@ public:
     // raises EDamagedTreeFile for a damaged file and
     // EInOutError for one that cannot be read: the caller then closes the half-read tree.
     void loadCurrentFormat(const std::string& fileName);
+    // The same for a file of the older tag format (storage/old_format_loader.h); old portraits
+    // are scaled to fit the portrait frame.
+    void loadOldFormat(const std::string& fileName);
 
     // ================================================================ control state (shell/)
+    // Puts the window into its no-tree, empty-tree or tree state.
+    void enableControls(bool treeOpen, bool hasPersons);
+    // Refills the active page.
+    void refreshPage();
     // Composes the person-summary page of the current person.
     void showPersonSummary();
 
@@ -131,6 +220,8 @@ public:
     void zobrazitNarozeniClick();
     void zobrazitProcentaClick();
     void zobrazitRodneClick();
+    // After a tree was opened: today's anniversaries of its persons, one message each.
+    void announceTodaysAnniversaries();
 
     // ================================================================ window texts (shell/)
     // The standard lookup in the language file (shell/language.cpp): a missing or empty key is

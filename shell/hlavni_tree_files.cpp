@@ -4,6 +4,7 @@
 #include "model/rod.h"
 #include "shell/hlavni.h"
 #include "storage/media_folders.h"
+#include "storage/old_format_loader.h"
 #include "storage/tree_loader.h"
 #include "storage/tree_writer.h"
 #include "storage/wait_window.h"
@@ -50,14 +51,21 @@ TreeFileEnvironment Thlavni::treeFileEnvironment()
 
 bool Thlavni::saveTree()
 {
-    if (!tree || tree->fileName.empty())
+    // An edit still in a memo belongs to what is saved.
+    commitMemos();
+    if (!tree)
         return false;
+    // A new tree asks for its name first; Save As comes back here with it.
+    if (tree->fileName.empty())
+        return saveTreeAs();
     showWaitWindow();
     TreeFileEnvironment env = treeFileEnvironment();
     const bool saved = saveTreeFile(*tree, currentPerson, env);
     hideWaitWindow();
-    if (saved)
+    if (saved) {
         settings.addRecentFile(tree->fileName);
+        updateRecentFilesMenu();
+    }
     return saved;
 }
 
@@ -84,4 +92,13 @@ void Thlavni::loadCurrentFormat(const std::string& fileName)
     tree->fileName = fileName;
     TreeFileEnvironment env = treeFileEnvironment();
     ::loadCurrentFormat(*tree, env);
+}
+
+void Thlavni::loadOldFormat(const std::string& fileName)
+{
+    if (!tree)
+        return;
+    tree->fileName = fileName;
+    TreeFileEnvironment env = treeFileEnvironment();
+    ::loadOldFormat(*tree, env);
 }

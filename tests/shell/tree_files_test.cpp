@@ -76,8 +76,9 @@ TEST(HlavniTreeFiles, SaveAndLoadGoThroughTheOpenTree)
         ASSERT_EQ(main.tree->personCount(), 1);
         EXPECT_EQ(main.tree->activePerson()->firstName, "Jan");
 
-        // A tree without a file name waits for Save As.
+        // A tree without a file name asks for one; cancelling that saves nothing.
         main.tree = std::make_unique<Rod>();
+        script.cancelFile();
         EXPECT_FALSE(main.saveTree());
         EXPECT_TRUE(script.messages().empty());
     }

@@ -1,0 +1,23 @@
+#include "forms/ano_ne_form.h"
+
+#include "forms/global_window.h"
+#include "forms/question_layout.h"
+
+TanoNe* anoNe = nullptr;
+
+TanoNe::TanoNe() : TForm("anoNe")
+{
+    claimGlobalWindow(anoNe, this);
+    layoutQuestionWindow(*this, Label1, {&anoBT, &neBT});
+    anoBT.Caption = "Ano";
+    anoBT.ModalResult = mrYes;
+    anoBT.Default = true;
+    neBT.Caption = "Ne";
+    neBT.ModalResult = mrNo;
+    neBT.Cancel = true;
+}
+
+TanoNe::~TanoNe()
+{
+    releaseGlobalWindow(anoNe, this);
+}

@@ -1,0 +1,17 @@
+#pragma once
+// The yes/no question: one centred line and two buttons. The caller puts the question into
+// Label1 and reads the modal result: 6 yes, 7 no (also Esc).
+#include "platform/form.h"
+#include "platform/stdctrls.h"
+
+class TanoNe : public TForm {
+public:
+    TanoNe();
+    ~TanoNe() override;
+
+    TLabel Label1{this, "Label1"};
+    TButton anoBT{this, "anoBT"};
+    TButton neBT{this, "neBT"};
+};
+
+extern TanoNe* anoNe;

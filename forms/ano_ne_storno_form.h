@@ -1,0 +1,18 @@
+#pragma once
+// The yes/no/cancel question: one centred line and three buttons. The caller puts the question
+// into Label1 and reads the modal result: 6 yes, 7 no, 2 cancel (also Esc).
+#include "platform/form.h"
+#include "platform/stdctrls.h"
+
+class TanoNeStorno : public TForm {
+public:
+    TanoNeStorno();
+    ~TanoNeStorno() override;
+
+    TLabel Label1{this, "Label1"};
+    TButton anoBT{this, "anoBT"};
+    TButton neBT{this, "neBT"};
+    TButton stornoBT{this, "stornoBT"};
+};
+
+extern TanoNeStorno* anoNeStorno;

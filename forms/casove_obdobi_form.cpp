@@ -1,0 +1,30 @@
+#include "forms/casove_obdobi_form.h"
+
+TcasoveObdobiFORMLayout::TcasoveObdobiFORMLayout() : TForm("casoveObdobiFORM")
+{
+    Caption = "Lipoveta";
+    BorderStyle = TFormBorderStyle::bsDialog;
+    CloseBox = false;
+    Position = TPosition::poScreenCenter;
+    SetBounds(0, 0, 313, 113);
+
+    textLB.SetBounds(8, 12, 26, 13);
+    textLB.Caption = "Text:";
+    textCB.SetBounds(40, 8, 265, 21);
+    textCB.setSorted(true);
+    odLB.SetBounds(8, 44, 18, 13);
+    odLB.Caption = "Od:";
+    odED.SetBounds(40, 40, 105, 21);
+    doLB.SetBounds(160, 44, 18, 13);
+    doLB.Caption = "Do:";
+    doED.SetBounds(200, 40, 105, 21);
+    okBT.SetBounds(72, 78, 75, 25);
+    okBT.Caption = "OK";
+    okBT.ModalResult = mrOk;
+    okBT.Default = true;
+    okBT.TabStop = false;
+    stornoBT.SetBounds(166, 78, 75, 25);
+    stornoBT.Caption = "Storno";
+    stornoBT.ModalResult = mrCancel;
+    stornoBT.Cancel = true;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// Layout of the life-period entry: a text from a sorted list the caller fills, and the dates
+// from and to. Behaviour lives in TcasoveObdobiFORM (shell/value_dialogs.h).
+#include "platform/form.h"
+#include "platform/stdctrls.h"
+
+class TcasoveObdobiFORMLayout : public TForm {
+public:
+    TcasoveObdobiFORMLayout();
+
+    TLabel textLB{this, "textLB"};
+    TComboBox textCB{this, "textCB"};
+    TLabel odLB{this, "odLB"};
+    TEdit odED{this, "odED"};
+    TLabel doLB{this, "doLB"};
+    TEdit doED{this, "doED"};
+    TButton okBT{this, "okBT"};
+    TButton stornoBT{this, "stornoBT"};
+};

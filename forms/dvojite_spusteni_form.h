@@ -1,0 +1,18 @@
+#pragma once
+// The warning shown at start when the marker of a running copy is found. Its buttons are codes:
+// 3 quit (a copy already runs), 5 go on (the last run ended without closing). It has no close
+// box and no cancel button, so only the two buttons end it.
+#include "platform/form.h"
+#include "platform/stdctrls.h"
+
+class TdvojiteSpusteniFORM : public TForm {
+public:
+    TdvojiteSpusteniFORM();
+    ~TdvojiteSpusteniFORM() override;
+
+    TLabel varovaniLB{this, "varovaniLB"};
+    TButton ukoncitBT{this, "ukoncitBT"};
+    TButton pokracovatBT{this, "pokracovatBT"};
+};
+
+extern TdvojiteSpusteniFORM* dvojiteSpusteniFORM;

@@ -1,0 +1,15 @@
+#pragma once
+// Layout of the quick-text prompt (the text a key F9 to F12 inserts). Behaviour lives in
+// TFTextFORM (shell/value_dialogs.h).
+#include "platform/form.h"
+#include "platform/stdctrls.h"
+
+class TFTextFORMLayout : public TForm {
+public:
+    TFTextFORMLayout();
+
+    TLabel vkladanyTextLB{this, "vkladanyTextLB"};
+    TEdit vkladanyTextED{this, "vkladanyTextED"};
+    TButton okBT{this, "okBT"};
+    TButton stornoBT{this, "stornoBT"};
+};

@@ -1,0 +1,35 @@
+#include "forms/id_change_form.h"
+
+#include "forms/global_window.h"
+
+TidChangeFORM* idChangeFORM = nullptr;
+
+TidChangeFORM::TidChangeFORM() : TForm("idChangeFORM")
+{
+    claimGlobalWindow(idChangeFORM, this);
+    Caption = "Změna identifikátoru";
+    BorderStyle = TFormBorderStyle::bsDialog;
+    Position = TPosition::poScreenCenter;
+    SetBounds(0, 0, 257, 81);
+
+    idLB.SetBounds(8, 12, 105, 13);
+    idLB.AutoSize = false;
+    idLB.Alignment = TLabel::taRightJustify;
+    idLB.Caption = "Nový identifikátor:";
+    idED.SetBounds(120, 8, 129, 21);
+    okBT.SetBounds(40, 46, 75, 25);
+    okBT.Caption = "OK";
+    okBT.ModalResult = mrOk;
+    okBT.Default = true;
+    okBT.TabStop = false;
+    stornoBT.SetBounds(138, 46, 75, 25);
+    stornoBT.Caption = "Storno";
+    stornoBT.ModalResult = mrCancel;
+    stornoBT.Cancel = true;
+    stornoBT.TabStop = false;
+}
+
+TidChangeFORM::~TidChangeFORM()
+{
+    releaseGlobalWindow(idChangeFORM, this);
+}

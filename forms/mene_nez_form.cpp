@@ -1,0 +1,39 @@
+#include "forms/mene_nez_form.h"
+
+#include "forms/global_window.h"
+
+TmeneNezFORM* meneNezFORM = nullptr;
+
+TmeneNezFORM::TmeneNezFORM() : TForm("meneNezFORM")
+{
+    claimGlobalWindow(meneNezFORM, this);
+    Caption = "Lipoveta";
+    BorderStyle = TFormBorderStyle::bsDialog;
+    Position = TPosition::poScreenCenter;
+    SetBounds(0, 0, 273, 113);
+
+    pokynLB.SetBounds(8, 8, 257, 39);
+    pokynLB.AutoSize = false;
+    pokynLB.WordWrap = true;
+    pokynLB.Caption = "Tisk formulářů lidí, kteří mají z důležitých údajů vyplněno méně než ... procent:";
+    procentaED.SetBounds(96, 50, 49, 21);
+    procentaUD.SetBounds(145, 50, 15, 21);
+    procentaUD.Min = 10;
+    procentaUD.Max = 100;
+    procentaUD.Wrap = false;
+    procentaUD.Associate = &procentaED;
+    procentaUD.setPosition(50);
+    okBT.SetBounds(48, 80, 75, 25);
+    okBT.Caption = "OK";
+    okBT.ModalResult = mrOk;
+    okBT.Default = true;
+    stornoBT.SetBounds(150, 80, 75, 25);
+    stornoBT.Caption = "Storno";
+    stornoBT.ModalResult = mrCancel;
+    stornoBT.Cancel = true;
+}
+
+TmeneNezFORM::~TmeneNezFORM()
+{
+    releaseGlobalWindow(meneNezFORM, this);
+}

@@ -1,0 +1,16 @@
+#pragma once
+// How children are assigned: 6 by partner, 7 chosen from a list; the close box gives 2.
+#include "platform/form.h"
+#include "platform/stdctrls.h"
+
+class TpriradDetiFORM : public TForm {
+public:
+    TpriradDetiFORM();
+    ~TpriradDetiFORM() override;
+
+    TLabel dotazLB{this, "dotazLB"};
+    TButton dlePartneraBT{this, "dlePartneraBT"};
+    TButton zeSeznamuBT{this, "zeSeznamuBT"};
+};
+
+extern TpriradDetiFORM* priradDetiFORM;

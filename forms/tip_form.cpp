@@ -1,0 +1,26 @@
+#include "forms/tip_form.h"
+
+TtipFORMLayout::TtipFORMLayout() : TForm("tipFORM")
+{
+    Caption = "Tip";
+    BorderStyle = TFormBorderStyle::bsDialog;
+    CloseBox = false;
+    Position = TPosition::poScreenCenter;
+    SetBounds(0, 0, 361, 193);
+
+    tipLB.SetBounds(8, 8, 345, 113);
+    tipLB.AutoSize = false;
+    tipLB.WordWrap = true;
+    tipLB.Alignment = TLabel::taCenter;
+    tipLB.Transparent = false;
+    tipLB.Color = clYellow;
+    tipLB.Caption = "Tip programu...";
+    zobrazovatCH.SetBounds(8, 130, 200, 17);
+    zobrazovatCH.Caption = "zobrazovat tip při spuštění";
+    cisloSpusteniLB.SetBounds(8, 158, 200, 13);
+    cisloSpusteniLB.Caption = "Číslo spuštění:";
+    OKBtn.SetBounds(278, 154, 75, 25);
+    OKBtn.Caption = "OK";
+    OKBtn.ModalResult = mrOk;
+    OKBtn.Default = true;
+}

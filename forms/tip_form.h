@@ -1,0 +1,15 @@
+#pragma once
+// Layout of the tip window: the tip on a yellow ground, whether tips show at start, and the
+// number of this start. Behaviour lives in TtipFORM (shell/tip_form.h).
+#include "platform/form.h"
+#include "platform/stdctrls.h"
+
+class TtipFORMLayout : public TForm {
+public:
+    TtipFORMLayout();
+
+    TLabel tipLB{this, "tipLB"};
+    TCheckBox zobrazovatCH{this, "zobrazovatCH"};
+    TLabel cisloSpusteniLB{this, "cisloSpusteniLB"};
+    TButton OKBtn{this, "OKBtn"};
+};

@@ -1,0 +1,33 @@
+#include "forms/tolerance_form.h"
+
+#include "forms/global_window.h"
+
+TtoleranceFORM* toleranceFORM = nullptr;
+
+TtoleranceFORM::TtoleranceFORM() : TForm("toleranceFORM")
+{
+    claimGlobalWindow(toleranceFORM, this);
+    Caption = "Tolerance";
+    BorderStyle = TFormBorderStyle::bsDialog;
+    CloseBox = false;
+    Position = TPosition::poScreenCenter;
+    SetBounds(0, 0, 233, 81);
+
+    pocetRokuLB.SetBounds(8, 12, 137, 13);
+    pocetRokuLB.AutoSize = false;
+    pocetRokuLB.Alignment = TLabel::taRightJustify;
+    pocetRokuLB.Caption = "Počet roků v toleranci";
+    toleranceCB.SetBounds(152, 8, 73, 21);
+    toleranceCB.Style = TComboBox::csDropDownList;
+    for (const char* years : {"1", "2", "5", "10"})
+        toleranceCB.Items.Add(years);
+    OKBtn.SetBounds(79, 46, 75, 25);
+    OKBtn.Caption = "OK";
+    OKBtn.ModalResult = mrOk;
+    OKBtn.Default = true;
+}
+
+TtoleranceFORM::~TtoleranceFORM()
+{
+    releaseGlobalWindow(toleranceFORM, this);
+}

@@ -1,0 +1,16 @@
+#pragma once
+// The tolerance in years of an approximate date: a choice of 1, 2, 5 or 10 and only OK.
+#include "platform/form.h"
+#include "platform/stdctrls.h"
+
+class TtoleranceFORM : public TForm {
+public:
+    TtoleranceFORM();
+    ~TtoleranceFORM() override;
+
+    TLabel pocetRokuLB{this, "pocetRokuLB"};
+    TComboBox toleranceCB{this, "toleranceCB"};
+    TButton OKBtn{this, "OKBtn"};
+};
+
+extern TtoleranceFORM* toleranceFORM;

@@ -1,0 +1,15 @@
+#pragma once
+// Layout of the caption prompt of a user-defined person field (at most 23 characters).
+// Behaviour lives in TuserDefFORM (shell/value_dialogs.h).
+#include "platform/form.h"
+#include "platform/stdctrls.h"
+
+class TuserDefFORMLayout : public TForm {
+public:
+    TuserDefFORMLayout();
+
+    TLabel pokynLB{this, "pokynLB"};
+    TEdit kolonkaED{this, "kolonkaED"};
+    TButton okBT{this, "okBT"};
+    TButton stornoBT{this, "stornoBT"};
+};

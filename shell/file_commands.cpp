@@ -1,0 +1,114 @@
+// The tree menu's commands on the tree as a whole: New, Open, Save, Save As, Close and Exit,
+// each asking whether to save an open tree with persons before it is dropped.
+#include "model/rod.h"
+#include "platform/application.h"
+#include "platform/exceptions.h"
+#include "shell/hlavni.h"
+
+bool Thlavni::closeTreeAfterAnswer(int answer)
+{
+    if (answer == mrCancel)
+        return false;
+    if (answer == mrYes) {
+        // The person asked to keep the work: a save that was cancelled in its name dialog or
+        // failed must not be followed by dropping the tree.
+        bool saved = false;
+        try {
+            saved = saveTree();
+        } catch (const Exception& e) {
+            Application.ShowException(e);
+        }
+        if (!saved)
+            return false;
+    }
+    closeTree();
+    return true;
+}
+
+void Thlavni::Zavrit1Click()
+{
+    int answer = mrNo;
+    if (tree && tree->personCount() > 0)
+        answer = askYesNoCancel(langText("otazky", "ulozitPredZavrenim", "Uložit lipoveta před zavřením?"));
+    closeTreeAfterAnswer(answer);
+}
+
+void Thlavni::Novy1Click()
+{
+    int answer = mrOk;
+    if (tree && tree->personCount() > 0)
+        answer = askYesNoCancel(
+            langText("otazky", "ulozitPredNovym", "Uložit aktuální lipoveta před založením nového?"));
+    if (!closeTreeAfterAnswer(answer) || tree)
+        return;
+    createEmptyTree();
+    enableControls(true, false);
+    refreshPage();
+    if (obecneSheet.nazevED.CanFocus())
+        obecneSheet.nazevED.SetFocus();
+}
+
+void Thlavni::Otevrit1Click()
+{
+    OpenDialogROD.InitialDir = programFolder + "save/";
+    if (OpenDialogROD.Execute())
+        openTreeFile(OpenDialogROD.FileName);
+}
+
+void Thlavni::Ulozit1Click()
+{
+    saveTree();
+}
+
+void Thlavni::UlozitJako1Click()
+{
+    saveTreeAs();
+}
+
+bool Thlavni::saveTreeAs()
+{
+    if (!tree)
+        return false;
+    SaveDialogROD.InitialDir = programFolder + "save/";
+    if (!SaveDialogROD.Execute() || SaveDialogROD.FileName.empty())
+        return false;
+    // A tree that could not be written under the new name keeps the name it had, so the next
+    // Save does not silently aim at the failed one.
+    const std::string previousName = tree->fileName;
+    tree->fileName = SaveDialogROD.FileName;
+    bool saved = false;
+    try {
+        saved = saveTree();
+    } catch (...) {
+        if (tree)
+            tree->fileName = previousName;
+        throw;
+    }
+    if (!saved && tree)
+        tree->fileName = previousName;
+    return saved;
+}
+
+void Thlavni::Konec1Click()
+{
+    if (tree)
+        Zavrit1Click();
+    if (!tree)
+        Close();
+}
+
+void Thlavni::commitMemos()
+{
+    // Each memo the person changed, in a fixed order, through its own exit handler. The person
+    // editor's memos join this list with their pages.
+    struct Memo {
+        TMemo& memo;
+        void (Thlavni::*exit)();
+    };
+    const Memo memos[] = {
+        {obecneSheet.dalsiUdajeMEMO, &Thlavni::dalsiUdajeMEMOExit},
+    };
+    for (const Memo& m : memos)
+        if (m.memo.Modified)
+            (this->*m.exit)();
+}

@@ -1,0 +1,49 @@
+// The general tab: the tree's own texts, stored at every change (no undo step), and its
+// further-data lines, stored when the memo is left.
+#include "model/rod.h"
+#include "platform/keys.h"
+#include "shell/hlavni.h"
+
+void Thlavni::showGeneralPage()
+{
+    if (!tree)
+        return;
+    ObecneSheet& g = obecneSheet;
+    g.nazevED.setText(tree->treeName);
+    g.autorED.setText(tree->author);
+    g.vytvorenoED.setText(tree->createdText);
+    g.spolupracovaliED.setText(tree->collaborators);
+    g.dalsiUdajeMEMO.Lines.Clear();
+    for (const std::string& line : tree->furtherData)
+        g.dalsiUdajeMEMO.Lines.Add(line);
+}
+
+void Thlavni::nazevEDChange()
+{
+    if (tree)
+        tree->treeName = obecneSheet.nazevED.Text();
+}
+
+void Thlavni::autorEDChange()
+{
+    if (tree)
+        tree->author = obecneSheet.autorED.Text();
+}
+
+void Thlavni::vytvorenoEDChange()
+{
+    if (tree)
+        tree->createdText = obecneSheet.vytvorenoED.Text();
+}
+
+void Thlavni::spolupracovaliEDChange()
+{
+    if (tree)
+        tree->collaborators = obecneSheet.spolupracovaliED.Text();
+}
+
+void Thlavni::dalsiUdajeMEMOExit()
+{
+    if (tree)
+        tree->furtherData = obecneSheet.dalsiUdajeMEMO.Lines.lines();
+}

@@ -1,0 +1,16 @@
+// The program's questions: a text in a small modal window and the answer as its modal result.
+#include "forms/ano_ne_form.h"
+#include "forms/ano_ne_storno_form.h"
+#include "shell/hlavni.h"
+
+bool Thlavni::askYesNo(const std::string& question)
+{
+    anoNe->Label1.Caption = question;
+    return anoNe->ShowModal() == mrYes;
+}
+
+int Thlavni::askYesNoCancel(const std::string& question)
+{
+    anoNeStorno->Label1.Caption = question;
+    return anoNeStorno->ShowModal();
+}

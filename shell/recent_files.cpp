@@ -1,0 +1,51 @@
+// The four recent-file items of the tree menu and the one way a tree is opened by its name.
+#include "model/path_utils.h"
+#include "model/rod.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "shell/hlavni.h"
+
+void Thlavni::updateRecentFilesMenu()
+{
+    TMenuItem* const items[] = {&soubor1, &soubor2, &soubor3, &soubor4};
+    for (int i = 0; i < 4; ++i) {
+        const std::string& path = settings.recentFiles[static_cast<size_t>(i)];
+        items[i]->Visible = !path.empty();
+        items[i]->Caption = shortenText(path);
+    }
+    N14.Visible = !settings.recentFiles[0].empty();
+}
+
+void Thlavni::openRecentFile(int index)
+{
+    // A copy: opening reorders the list.
+    const std::string path = settings.recentFiles[static_cast<size_t>(index)];
+    if (fileExists(path))
+        openTreeFile(path);
+    else
+        ShowMessage(langText("chyby", "soubor", "Soubor") + " " + path + " " +
+                    langText("chyby", "nenalezen", "nenalezen!"));
+}
+
+void Thlavni::openTreeFile(const std::string& path)
+{
+    if (!fileExists(path)) {
+        ShowMessage(langText("chyby", "souborNenalezen", "Soubor nenalezen!"));
+        return;
+    }
+    // Without a question nothing is saved: the open tree is empty, or there is none and the
+    // close only resets the working folder and the window.
+    int answer = mrNo;
+    if (tree && tree->personCount() > 0)
+        answer = askYesNoCancel(
+            langText("otazky", "ulozitPredOtevrenim", "Uložit aktuální lipoveta před otevřením jiného?"));
+    if (!closeTreeAfterAnswer(answer) || tree)
+        return;
+    if (openTree(path) != 0)
+        return;
+    settings.addRecentFile(tree ? tree->fileName : path);
+    updateRecentFilesMenu();
+    enableControls(true, true);
+    refreshPage();
+    announceTodaysAnniversaries();
+}

@@ -1,0 +1,125 @@
+// The life of the program: the first activation of the main window, the question whether it
+// may close, and the close.
+#include "model/datum.h"
+#include "model/language_file.h"
+#include "model/rod.h"
+#include "forms/dvojite_spusteni_form.h"
+#include "platform/application.h"
+#include "platform/command_line.h"
+#include "platform/datetime.h"
+#include "platform/dialogs.h"
+#include "platform/exceptions.h"
+#include "platform/fileio.h"
+#include "platform/files.h"
+#include "platform/programfolder.h"
+#include "platform/random.h"
+#include "platform/screen.h"
+#include "shell/hlavni.h"
+
+#include <climits>
+
+namespace {
+std::string markerPath(const std::string& programFolder)
+{
+    return programFolder + "data/active.rdk";
+}
+} // namespace
+
+void Thlavni::FormActivate()
+{
+    Randomize();
+    if (!startupPending)
+        return;
+    startupPending = false;
+
+    programFolder = ::programFolder();
+    workingFolder = programFolder + "temp/";
+    if (Screen->Height < 768 || Screen->Width < 1024)
+        ShowMessage("Rozlišení vašeho monitoru je menší než 1024x768, program nebude pracovat správně!");
+    for (const char* folder : {"data", "data/lang", "save"})
+        if (!directoryExists(programFolder + folder))
+            createDir(programFolder + folder);
+
+    const std::string marker = markerPath(programFolder);
+    if (fileExists(marker)) {
+        if (dvojiteSpusteniFORM->ShowModal() == mrAbort) {
+            // Another copy may be running on this folder: it keeps its settings, its working
+            // folder and its marker; this one only goes away.
+            leaveRunningCopyAlone = true;
+            Close();
+            return;
+        }
+    } else {
+        try {
+            writeFileAtomic(marker, std::string());
+        } catch (const EInOutError&) {
+            // Without the marker only the warning of a second start is lost.
+        }
+    }
+
+    currentRow = nullptr;
+    currentPerson = nullptr;
+    settings.load(programFolder);
+    loadLanguage();
+    restoreListOptions();
+    fitPersonListToScreen();
+    enableControls(false, false);
+    if (settings.startCount < INT_MAX)
+        ++settings.startCount;
+    if (settings.showTip)
+        showTipWindow();
+    updateRecentFilesMenu();
+    updateQuickTextMenu();
+    showDateGreeting(Datum(today()));
+    openCommandLineTree();
+}
+
+void Thlavni::openCommandLineTree()
+{
+    if (ParamCount() < 1)
+        return;
+    const std::string argument = ParamStr(1);
+    if (argument.empty())
+        return;
+    // A name relative to the folder the program was started in, or a whole path.
+    const std::string path = argument.front() == '/' ? argument : currentDir() + "/" + argument;
+    if (fileExists(path))
+        openTree(path);
+}
+
+void Thlavni::FormCloseQuery(bool& canClose)
+{
+    // Leaving the focused field completes a pending edit through its exit handler.
+    if (NovyBT.CanFocus())
+        NovyBT.SetFocus();
+    else
+        focusControl(nullptr);
+    canClose = true;
+    if (!tree)
+        return;
+    try {
+        Zavrit1Click();
+        canClose = !tree;
+    } catch (const Exception&) {
+        ShowMessage(langText("chyby", "zavreniProgramu", "Chyba pri pokusu o zavreni programu!"));
+        canClose = true;
+    }
+}
+
+void Thlavni::FormClose(TCloseAction&)
+{
+    if (leaveRunningCopyAlone || programFolder.empty()) {
+        languageFile.reset();
+        return;
+    }
+    closeTreeData();
+    try {
+        settings.save(programFolder);
+    } catch (const Exception& e) {
+        Application.ShowException(e);
+    }
+    const std::string marker = markerPath(programFolder);
+    if (fileExists(marker))
+        deleteFile(marker);
+    languageFile.reset();
+}

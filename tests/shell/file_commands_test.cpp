@@ -1,0 +1,246 @@
+// New, Open, Save, Save As, Close and Exit with their questions, the recent files and the
+// general tab, as a person uses them.
+#include "model/clovek.h"
+#include "program_fixture.h"
+
+#include <fstream>
+
+using Lines = std::vector<std::string>;
+
+namespace {
+
+struct FileCommands : ProgramTest {
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        startQuietly();
+    }
+    // A tree with one person, as the editor leaves it.
+    void newTreeWithAPerson()
+    {
+        user::click(hl().Novy1);
+        ASSERT_TRUE(hl().tree);
+        auto* person = new Clovek();
+        person->firstName = "Jan";
+        hl().tree->addNewPerson(person);
+        hl().currentPerson = person;
+        hl().enableControls(true, true);
+    }
+    std::string treeFile(const std::string& name) { return writeTreeFile(folder() + "save/" + name); }
+    ObecneSheet& g() { return hl().obecneSheet; }
+};
+
+} // namespace
+
+TEST_F(FileCommands, NewStartsAnEmptyTreeWithTheFocusInItsName)
+{
+    user::click(hl().NovyBT);
+    ASSERT_TRUE(hl().tree);
+    EXPECT_EQ(hl().tree->personCount(), 0);
+    EXPECT_EQ(hl().ActiveControl(), &g().nazevED);
+    user::type(g().nazevED, "Novákovi");
+    EXPECT_EQ(hl().tree->treeName, "Novákovi"); // before the edit is left
+
+    // An empty tree is replaced without a question.
+    user::click(hl().Novy1);
+    EXPECT_EQ(hl().tree->treeName, "");
+    EXPECT_TRUE(script.windowsShown().empty());
+}
+
+TEST_F(FileCommands, FirstSaveOfANewTreeAsksForItsName)
+{
+    newTreeWithAPerson();
+    script.file(folder() + "save/novakovi.rod");
+    user::click(hl().Ulozit1);
+    EXPECT_EQ(hl().tree->fileName, folder() + "save/novakovi.rod");
+    EXPECT_EQ(hl().settings.recentFiles[0], folder() + "save/novakovi.rod");
+    EXPECT_TRUE(hl().soubor1.Visible);
+}
+
+TEST_F(FileCommands, QuestionBeforeNewDecidesTheFateOfTheOpenTree)
+{
+    newTreeWithAPerson();
+    Rod* first = hl().tree.get();
+    script.press("Kinvelor", "stornoBT");
+    user::click(hl().Novy1);
+    EXPECT_EQ(hl().tree.get(), first);
+
+    // Yes, but the name dialog is cancelled: nothing was saved, so the tree stays.
+    script.press("Kinvelor", "anoBT").cancelFile();
+    user::click(hl().Novy1);
+    EXPECT_EQ(hl().tree.get(), first);
+    EXPECT_EQ(hl().tree->fileName, "");
+
+    script.press("Kinvelor", "neBT");
+    user::click(hl().Novy1);
+    ASSERT_TRUE(hl().tree);
+    EXPECT_EQ(hl().tree->personCount(), 0);
+}
+
+TEST_F(FileCommands, OpeningAnotherTreeAsksAboutUnsavedWork)
+{
+    const std::string second = treeFile("druhy.rod");
+    const std::string third = treeFile("treti.rod");
+    newTreeWithAPerson();
+    Rod* first = hl().tree.get();
+
+    script.press("Kinvelor", "stornoBT");
+    hl().openTreeFile(second);
+    EXPECT_EQ(hl().tree.get(), first);
+
+    // Yes, but the name dialog is cancelled: nothing was saved, so nothing is dropped.
+    script.press("Kinvelor", "anoBT").cancelFile();
+    hl().openTreeFile(second);
+    EXPECT_EQ(hl().tree.get(), first);
+
+    script.file(second).press("Kinvelor", "anoBT").file(folder() + "save/prvni.rod");
+    user::click(hl().Otevrit1);
+    ASSERT_TRUE(hl().tree);
+    EXPECT_EQ(hl().tree->fileName, second);
+    EXPECT_EQ(hl().settings.recentFiles[0], second);
+    EXPECT_EQ(hl().settings.recentFiles[1], folder() + "save/prvni.rod");
+    EXPECT_EQ(script.windowsShown(),
+              (Lines{"Kinvelor", "Kinvelor", "SaveDialogROD", "OpenDialogROD", "Kinvelor", "SaveDialogROD"}));
+
+    // No: the unsaved person is dropped and the third tree opens.
+    hl().tree->addNewPerson(new Clovek());
+    script.press("Kinvelor", "neBT");
+    hl().openTreeFile(third);
+    ASSERT_TRUE(hl().tree);
+    EXPECT_EQ(hl().tree->fileName, third);
+    EXPECT_EQ(hl().settings.recentFiles[0], third);
+}
+
+TEST_F(FileCommands, RecentFilesFollowTheOpens)
+{
+    const std::string a = treeFile("a.rod");
+    const std::string b = treeFile("b.rod");
+    const std::string c = treeFile("c.rod");
+    for (const std::string& path : {a, b, c, a})
+        hl().openTreeFile(path);
+    EXPECT_EQ(Lines(hl().settings.recentFiles.begin(), hl().settings.recentFiles.end()), (Lines{a, c, b, ""}));
+    EXPECT_TRUE(hl().soubor3.Visible);
+    EXPECT_FALSE(hl().soubor4.Visible);
+    EXPECT_TRUE(hl().N14.Visible);
+    EXPECT_EQ(hl().soubor1.Caption, a.size() < 30 ? a : a.substr(0, 3) + "..." + a.substr(a.size() - 24));
+
+    user::click(hl().soubor3);
+    EXPECT_EQ(hl().tree->fileName, b);
+    EXPECT_EQ(hl().settings.recentFiles[0], b);
+}
+
+TEST_F(FileCommands, RecentMenuShowsOnlyFilledEntries)
+{
+    hl().settings.recentFiles = {"", "", "", ""};
+    hl().updateRecentFilesMenu();
+    for (TMenuItem* item : {&hl().soubor1, &hl().soubor2, &hl().soubor3, &hl().soubor4, &hl().N14})
+        EXPECT_FALSE(item->Visible) << item->Name;
+    hl().settings.recentFiles[0] = "/home/jan/rodokmeny/novakovi-1900.rod"; // 37 characters
+    hl().settings.recentFiles[1] = "/home/jan/rodokmen/a1.rod";             // 25 characters
+    hl().updateRecentFilesMenu();
+    EXPECT_EQ(hl().soubor1.Caption, "/ho...okmeny/novakovi-1900.rod");
+    EXPECT_EQ(hl().soubor2.Caption, "/home/jan/rodokmen/a1.rod");
+    EXPECT_TRUE(hl().N14.Visible);
+    EXPECT_FALSE(hl().soubor3.Visible);
+}
+
+TEST_F(FileCommands, AMissingFileIsToldAndNothingChanges)
+{
+    hl().settings.recentFiles = {folder() + "save/pryc.rod", "", "", ""};
+    hl().updateRecentFilesMenu();
+    user::click(hl().soubor1);
+    EXPECT_EQ(script.messageTexts(), Lines{"Soubor " + folder() + "save/pryc.rod nenalezen!"});
+    EXPECT_EQ(hl().settings.recentFiles[0], folder() + "save/pryc.rod");
+    EXPECT_FALSE(hl().tree);
+
+    script.clearRecords();
+    hl().openTreeFile(folder() + "save/pryc.rod");
+    EXPECT_EQ(script.messageTexts(), Lines{"Soubor nenalezen!"});
+}
+
+TEST_F(FileCommands, ExitWithoutChangesEndsAtOnce)
+{
+    user::click(hl().Novy1);
+    user::click(hl().Konec1);
+    EXPECT_TRUE(Application.Terminated);
+    EXPECT_TRUE(script.windowsShown().empty());
+}
+
+TEST_F(FileCommands, ExitWhoseSaveDoesNotHappenKeepsTheTreeAndTheWorkingFolder)
+{
+    newTreeWithAPerson();
+    std::filesystem::create_directories(folder() + "temp/foto");
+    std::ofstream(folder() + "temp/foto/foto0.jpg") << "jpeg";
+    script.press("Kinvelor", "anoBT").cancelFile();
+    user::click(hl().Konec1);
+    EXPECT_FALSE(Application.Terminated);
+    EXPECT_TRUE(hl().tree);
+    EXPECT_TRUE(exists(folder() + "temp/foto/foto0.jpg"));
+}
+
+TEST_F(FileCommands, GeneralTabShowsAndStoresTheTreesTexts)
+{
+    user::click(hl().Novy1);
+    hl().tree->author = "Jan Novák";
+    hl().tree->furtherData = {"řádek 1", "řádek 2"};
+    hl().showGeneralPage();
+    EXPECT_EQ(g().autorED.Text(), "Jan Novák");
+    EXPECT_EQ(g().dalsiUdajeMEMO.Lines.lines(), (Lines{"řádek 1", "řádek 2"}));
+
+    user::type(g().spolupracovaliED, "Eva");
+    user::type(g().vytvorenoED, "2023");
+    EXPECT_EQ(hl().tree->collaborators, "Eva");
+    EXPECT_EQ(hl().tree->createdText, "2023");
+
+    // A memo stores its lines when left, or when the tree is saved or closed.
+    user::type(g().dalsiUdajeMEMO, "X");
+    EXPECT_EQ(hl().tree->furtherData.size(), 2u);
+    hl().commitMemos();
+    EXPECT_EQ(hl().tree->furtherData, (Lines{"Xřádek 1", "řádek 2"}));
+    user::type(g().dalsiUdajeMEMO, "Y");
+    user::focus(g().nazevED);
+    EXPECT_EQ(hl().tree->furtherData[0], "XYřádek 1");
+}
+
+TEST_F(FileCommands, ASaveThatFailsKeepsTheTreeOpenAtCloseAndAtExit)
+{
+    newTreeWithAPerson();
+    std::filesystem::create_directories(folder() + "temp/foto");
+    std::ofstream(folder() + "temp/foto/foto0.jpg") << "jpeg";
+    const std::string nowhere = folder() + "chybi/strom.rod"; // its folder does not exist
+
+    script.press("Kinvelor", "anoBT").file(nowhere);
+    user::click(hl().Zavrit1);
+    ASSERT_TRUE(hl().tree);
+    EXPECT_FALSE(script.messages().empty()); // the writer told what failed
+    EXPECT_EQ(hl().tree->fileName, "");      // the next Save asks for a name again
+
+    script.press("Kinvelor", "anoBT").file(nowhere);
+    user::click(hl().Konec1);
+    EXPECT_FALSE(Application.Terminated);
+    ASSERT_TRUE(hl().tree);
+    EXPECT_TRUE(exists(folder() + "temp/foto/foto0.jpg"));
+    EXPECT_TRUE(exists(folder() + "data/active.rdk"));
+
+    // Saved where it can be, the tree closes and the program ends.
+    script.press("Kinvelor", "anoBT").file(folder() + "save/strom.rod");
+    user::click(hl().Konec1);
+    EXPECT_TRUE(Application.Terminated);
+    EXPECT_TRUE(exists(folder() + "save/strom.rod"));
+    EXPECT_FALSE(exists(folder() + "data/active.rdk"));
+}
+
+TEST_F(FileCommands, SaveAsWritesUnderTheNewNameAndSaveKeepsIt)
+{
+    newTreeWithAPerson();
+    script.file(folder() + "save/prvni.rod");
+    user::click(hl().UlozitJakoBT);
+    EXPECT_TRUE(exists(folder() + "save/prvni.rod"));
+    EXPECT_TRUE(std::filesystem::is_directory(folder() + "save/prvni"));
+    user::type(g().nazevED, "Nový název");
+    user::click(hl().UlozitBT); // no dialog: the tree has its name
+    EXPECT_TRUE(script.windowsShown() == Lines{"SaveDialogROD"});
+    script.cancelFile();
+    user::click(hl().UlozitJako1);
+    EXPECT_EQ(hl().tree->fileName, folder() + "save/prvni.rod");
+}

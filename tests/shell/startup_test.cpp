@@ -1,0 +1,224 @@
+// Starting and stopping the program as a person does: the first activation of the main window,
+// the double-start warning, tips and greetings, a tree named on the command line, the close.
+#include "model/clovek.h"
+#include "model/datum.h"
+#include "platform/inifile.h"
+#include "program_fixture.h"
+
+#include <fstream>
+
+#include <unistd.h>
+
+using Lines = std::vector<std::string>;
+
+namespace {
+
+std::string bytesOf(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+struct Startup : ProgramTest {};
+
+} // namespace
+
+TEST_F(Startup, FirstStartInAnEmptyFolderMakesItsFoldersAndGreetsWithTheSignUp)
+{
+    script.modal("Tip", [](TForm& f) {
+        auto& tip = static_cast<TtipFORM&>(f);
+        EXPECT_EQ(tip.cisloSpusteniLB.Caption, "Číslo spuštění: 1");
+        EXPECT_EQ(tip.tipLB.Caption.rfind("Zaregistujte se na webových stránkách programu Kinvelor.", 0), 0u);
+        EXPECT_TRUE(tip.zobrazovatCH.Checked());
+        EXPECT_FALSE(tip.zobrazovatCH.enabledInWindow());
+        user::click(tip.OKBtn);
+    });
+    user::activate(hl());
+
+    for (const char* sub : {"data", "data/lang", "save"})
+        EXPECT_TRUE(std::filesystem::is_directory(folder() + sub)) << sub;
+    EXPECT_EQ(bytesOf(folder() + "data/active.rdk"), "");
+    EXPECT_EQ(script.windowsShown(), Lines{"Tip"});
+    EXPECT_TRUE(script.messages().empty());
+    EXPECT_EQ(hl().programFolder, folder());
+    EXPECT_EQ(hl().workingFolder, folder() + "temp/");
+    EXPECT_TRUE(exists(folder() + "data/lang/cestina.lan"));
+    EXPECT_FALSE(hl().Zavrit1.Enabled);
+
+    hl().Close();
+    EXPECT_TRUE(Application.Terminated);
+    EXPECT_FALSE(exists(folder() + "data/active.rdk"));
+    TMemIniFile saved(folder() + "kinvelor.ini");
+    EXPECT_EQ(saved.ReadInteger("start", "cislo", 0), 1);
+}
+
+TEST_F(Startup, ActivatingAgainRepeatsNothingOfTheStart)
+{
+    startQuietly();
+    Application.deactivate();
+    user::activate(hl());
+    EXPECT_EQ(hl().settings.startCount, 1);
+    EXPECT_TRUE(script.windowsShown().empty());
+}
+
+TEST_F(Startup, AfterACrashTheWarningLetsTheStartGoOn)
+{
+    std::filesystem::create_directories(folder() + "data");
+    std::ofstream(folder() + "data/active.rdk").close();
+    writeSettings({"[start]", "tip=0", "cislo=7"});
+    script.press("Lipoveta", "pokracovatBT");
+    user::activate(hl());
+    EXPECT_EQ(hl().settings.startCount, 8);
+    EXPECT_TRUE(exists(folder() + "data/active.rdk"));
+    hl().Close();
+    EXPECT_FALSE(exists(folder() + "data/active.rdk"));
+}
+
+TEST_F(Startup, QuittingAtTheWarningLeavesTheRunningCopysFilesAlone)
+{
+    std::filesystem::create_directories(folder() + "data");
+    std::filesystem::create_directories(folder() + "temp/foto");
+    std::ofstream(folder() + "data/active.rdk").close();
+    std::ofstream(folder() + "temp/foto/foto0.jpg") << "jpeg";
+    writeSettings({"[start]", "tip=1", "cislo=41", "[posledni]", "posledni1=/data/a.rod"});
+    const std::string settingsBefore = bytesOf(folder() + "kinvelor.ini");
+
+    script.press("Lipoveta", "ukoncitBT");
+    user::activate(hl());
+
+    EXPECT_TRUE(Application.Terminated);
+    EXPECT_EQ(script.windowsShown(), Lines{"Lipoveta"}); // no tip window
+    EXPECT_EQ(bytesOf(folder() + "kinvelor.ini"), settingsBefore);
+    EXPECT_TRUE(exists(folder() + "temp/foto/foto0.jpg"));
+    EXPECT_TRUE(exists(folder() + "data/active.rdk"));
+    EXPECT_FALSE(exists(folder() + "data/lang/cestina.lan"));
+    EXPECT_FALSE(hl().tree);
+}
+
+TEST_F(Startup, SmallScreenIsToldOnceAndTheStartGoesOn)
+{
+    for (const TScreen screen : {TScreen{1024, 767}, TScreen{1023, 768}}) {
+        theScreen = screen;
+        prepareRestart();
+        script.clearRecords();
+        startQuietly();
+        EXPECT_EQ(script.messageTexts(),
+                  Lines{"Rozlišení vašeho monitoru je menší než 1024x768, program nebude pracovat správně!"});
+        EXPECT_TRUE(exists(folder() + "data/active.rdk"));
+    }
+}
+
+TEST_F(Startup, FourthStartShowsATipOfTheLanguageAndCanSwitchTipsOff)
+{
+    std::filesystem::create_directories(folder() + "data/lang");
+    writeCp1250Lines(folder() + "data/lang/cestina.tip", {"První tip", "Druhý tip", "Třetí tip"});
+    writeSettings({"[start]", "tip=1", "cislo=3"});
+    script.modal("Tip", [](TForm& f) {
+        auto& tip = static_cast<TtipFORM&>(f);
+        EXPECT_EQ(tip.cisloSpusteniLB.Caption, "Číslo spuštění: 4");
+        EXPECT_TRUE(tip.tipLB.Caption == "První tip" || tip.tipLB.Caption == "Druhý tip" ||
+                    tip.tipLB.Caption == "Třetí tip")
+            << tip.tipLB.Caption;
+        ASSERT_TRUE(user::click(tip.zobrazovatCH));
+        user::pressKey(f, VK_RETURN);
+    });
+    user::activate(hl());
+    EXPECT_FALSE(hl().settings.showTip);
+    hl().Close();
+    EXPECT_FALSE(TMemIniFile(folder() + "kinvelor.ini").ReadBool("start", "tip", true));
+}
+
+TEST_F(Startup, AnEmptyOrMissingTipFileGivesTheSignUpText)
+{
+    startQuietly();
+    const std::string signUp = "Zaregistujte se na webových stránkách programu Kinvelor. Budete tak vždy ihned "
+                               "informováni o nové verzi programu.";
+    hl().settings.startCount = 9;
+    EXPECT_EQ(hl().tipText(), signUp);
+    std::ofstream(folder() + "data/lang/cestina.tip").close();
+    EXPECT_EQ(hl().tipText(), signUp);
+}
+
+TEST_F(Startup, TipFileSitsBesideACheckedLanguageFile)
+{
+    hl().programFolder = folder();
+    hl().settings.languageFileName = "english.lan";
+    EXPECT_EQ(hl().tipFilePath(), folder() + "data/lang/english.tip");
+    for (const char* bad : {"../../etc/passwd.lan", "/tmp/x.lan", "english.txt"}) {
+        hl().settings.languageFileName = bad;
+        EXPECT_EQ(hl().tipFilePath(), folder() + "data/lang/cestina.tip") << bad;
+    }
+}
+
+TEST_F(Startup, GreetingsOnNewYearChristmasEveAndNewYearsEveOnly)
+{
+    startQuietly();
+    const std::pair<Datum, const char*> days[] = {
+        {Datum("1", "1", "2024"), "Hodně zdraví a také narozených příbuzných v novém roce!"},
+        {Datum("24", "12", "2023"), "Šťastné a veselé Vánoce s kupou dárků!"},
+        {Datum("31", "12", "2023"), "Veselého Silvestra!"},
+        {Datum("2", "1", "2024"), nullptr},
+        {Datum("25", "12", "2023"), nullptr},
+    };
+    for (const auto& [day, text] : days) {
+        script.clearRecords();
+        hl().showDateGreeting(day);
+        EXPECT_EQ(script.messageTexts(), text ? Lines{text} : Lines{}) << day.day << "." << day.month;
+    }
+}
+
+TEST_F(Startup, StartOnNewYearsDayGreetsAfterTheTip)
+{
+    fixDate(2024, 1, 1);
+    script.press("Tip", "OKBtn");
+    user::activate(hl());
+    EXPECT_EQ(script.windowsShown(), Lines{"Tip"});
+    EXPECT_EQ(script.messageTexts(), Lines{"Hodně zdraví a také narozených příbuzných v novém roce!"});
+}
+
+TEST_F(Startup, CommandLineTreeMayBeNamedRelativelyOrWhole)
+{
+    const std::string previous = currentDir();
+    std::filesystem::create_directories(folder() + "trees");
+    const std::string treeFile = writeTreeFile(folder() + "trees/rodina.rod");
+    ASSERT_EQ(::chdir((folder() + "trees").c_str()), 0);
+
+    setCommandLine({"kinvelor", "rodina.rod"});
+    startQuietly();
+    ASSERT_TRUE(hl().tree);
+    EXPECT_EQ(std::filesystem::canonical(hl().tree->fileName), std::filesystem::canonical(treeFile));
+    EXPECT_TRUE(hl().settings.recentFiles[0].empty()); // not a recent file
+
+    hl().tree.reset();
+    prepareRestart();
+    setCommandLine({"kinvelor", treeFile});
+    user::activate(hl());
+    ASSERT_TRUE(hl().tree);
+    EXPECT_EQ(hl().tree->fileName, treeFile);
+
+    hl().tree.reset();
+    prepareRestart();
+    setCommandLine({"kinvelor", "chybi.rod"});
+    user::activate(hl());
+    EXPECT_FALSE(hl().tree);
+    EXPECT_TRUE(script.messages().empty());
+    ASSERT_EQ(::chdir(previous.c_str()), 0);
+}
+
+TEST_F(Startup, CancellingTheSaveQuestionAtCloseKeepsTheProgramRunning)
+{
+    startQuietly();
+    hl().createEmptyTree();
+    hl().tree->addNewPerson(new Clovek());
+    script.press("Kinvelor", "stornoBT");
+    hl().Close();
+    EXPECT_FALSE(Application.Terminated);
+    EXPECT_TRUE(hl().tree);
+    EXPECT_TRUE(exists(folder() + "data/active.rdk"));
+
+    script.press("Kinvelor", "neBT");
+    user::click(hl().Konec1);
+    EXPECT_TRUE(Application.Terminated);
+    EXPECT_FALSE(hl().tree);
+    EXPECT_FALSE(exists(folder() + "data/active.rdk"));
+}
