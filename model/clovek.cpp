@@ -22,14 +22,26 @@ Clovek::~Clovek()
 std::string Clovek::displayName(bool useBirthSurname, bool showBirthYear,
                                 bool showIdentifier) const
 {
-    std::string s = (useBirthSurname && sex == 0) || surname.empty() ? birthSurname : surname;
-    s += " ";
-    s += firstName;
-    if (showBirthYear)
-        s += ", " + birth.year;
-    if (showIdentifier)
-        s += " (" + identifier + ")";
+    std::string s;
+    displayNameInto(s, useBirthSurname, showBirthYear, showIdentifier);
     return s;
+}
+
+void Clovek::displayNameInto(std::string& out, bool useBirthSurname, bool showBirthYear,
+                             bool showIdentifier) const
+{
+    out = (useBirthSurname && sex == 0) || surname.empty() ? birthSurname : surname;
+    out += ' ';
+    out += firstName;
+    if (showBirthYear) {
+        out += ", ";
+        out += birth.year;
+    }
+    if (showIdentifier) {
+        out += " (";
+        out += identifier;
+        out += ')';
+    }
 }
 
 std::string Clovek::fullName(bool useBirthSurname, bool unknownIfBlank) const

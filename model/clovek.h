@@ -34,6 +34,8 @@ public:
     // Surname (the birth surname for a woman when asked, or when the surname is empty), a blank
     // and the first name; then ", " and the birth year; then " (" identifier ")".
     std::string displayName(bool useBirthSurname, bool showBirthYear, bool showIdentifier) const;
+    // The same into `out` (emptied first), which keeps its storage: for many persons at once.
+    void displayNameInto(std::string& out, bool useBirthSurname, bool showBirthYear, bool showIdentifier) const;
     // Titles, first name and surname in natural order; "neznámé jméno (number)" for a person
     // with no name when asked.
     std::string fullName(bool useBirthSurname, bool unknownIfBlank) const;

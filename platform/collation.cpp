@@ -96,13 +96,16 @@ std::string collationKey(std::string_view text)
     return key;
 }
 
-const std::string& CachedCollationKey::of(std::string_view text)
+std::string_view CachedCollationKey::of(std::string_view text)
 {
     unsigned locale = holder().generation;
-    if (locale_ != locale || text_ != text) {
-        text_.assign(text);
-        key_ = collationKey(text);
+    std::string_view all(keyAndText_);
+    if (locale_ != locale || all.substr(keyLength_) != text) {
+        keyAndText_ = collationKey(text);
+        keyLength_ = keyAndText_.size();
+        keyAndText_ += text;
         locale_ = locale;
+        all = keyAndText_;
     }
-    return key_;
+    return all.substr(0, keyLength_);
 }

@@ -13,10 +13,12 @@ std::string collationKey(std::string_view text);
 // One text's sort key, remade only when the text or the collation's locale changed.
 class CachedCollationKey {
 public:
-    const std::string& of(std::string_view text);
+    // Valid until the next call.
+    std::string_view of(std::string_view text);
 
 private:
-    std::string text_, key_;
+    std::string keyAndText_; // one block: the text is checked and the key read in one fetch
+    size_t keyLength_ = 0;
     unsigned locale_ = 0;
 };
 // Fixes the collation's locale ("cs", "en", ...); tests call it so results do not depend on the

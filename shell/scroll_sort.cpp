@@ -155,12 +155,16 @@ void Scroll::sortByName()
 {
     Rows r(first);
     const Nastaveni& s = main_.settings;
-    std::vector<const std::string*> keys;
+    std::vector<std::string_view> keys;
+    std::string caption;
     keys.reserve(r.rows.size());
-    for (Polozka* row : r.rows)
-        keys.push_back(&row->textKey.of(row->person->displayName(s.showBirthSurname, s.showBirth, s.showNumber)));
+    for (Polozka* row : r.rows) {
+        row->person->displayNameInto(caption, s.showBirthSurname, s.showBirth, s.showNumber);
+        keys.push_back(row->textKey.of(caption));
+    }
+    auto key = [&](int i) { return keys[i]; };
     bool asc = s.sortAscending;
-    stableSortRows(r.order, [&](int a, int b) { return asc ? *keys[a] < *keys[b] : *keys[b] < *keys[a]; });
+    stableSortRows(r.order, [&](int a, int b) { return asc ? key(a) < key(b) : key(b) < key(a); });
     relink(r.sorted());
     selectCurrent(main_.currentRow);
 }
@@ -185,12 +189,12 @@ namespace {
 struct IdPlace {
     int band = 1;
     int64_t number = 0;
-    const std::string* key = nullptr;
+    std::string_view key;
     bool operator<(const IdPlace& o) const
     {
         if (band != o.band)
             return band < o.band;
-        return band == 1 ? number < o.number : *key < *o.key;
+        return band == 1 ? number < o.number : key < o.key;
     }
 };
 
@@ -204,7 +208,6 @@ bool startsWithDigit(const std::string& id)
 bool idPlaces(const std::vector<Polozka*>& rows, std::vector<IdPlace>& places)
 {
     places.resize(rows.size());
-    const std::string *lowest = nullptr, *highest = nullptr;
     bool texts = false;
     for (size_t i = 0; i < rows.size(); ++i) {
         const std::string& id = rows[i]->person->identifier;
@@ -213,23 +216,24 @@ bool idPlaces(const std::vector<Polozka*>& rows, std::vector<IdPlace>& places)
         else
             texts = true;
     }
-    for (size_t i = 0; texts && i < rows.size(); ++i) {
-        const std::string& key = rows[i]->textKey.of(rows[i]->person->identifier);
-        places[i].key = &key;
-        if (places[i].band == 1 && startsWithDigit(rows[i]->person->identifier)) {
-            if (!lowest || key < *lowest)
-                lowest = &key;
-            if (!highest || *highest < key)
-                highest = &key;
+    if (!texts)
+        return true;
+    std::string_view lowest, highest;
+    bool numbers = false;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        std::string_view key = places[i].key = rows[i]->textKey.of(rows[i]->person->identifier);
+        if (startsWithDigit(rows[i]->person->identifier)) {
+            lowest = !numbers || key < lowest ? key : lowest;
+            highest = !numbers || highest < key ? key : highest;
+            numbers = true;
         }
     }
-    for (size_t i = 0; texts && i < rows.size(); ++i) {
+    for (size_t i = 0; i < rows.size(); ++i) {
         if (startsWithDigit(rows[i]->person->identifier))
             continue;
-        const std::string& key = *places[i].key;
-        if (!lowest || key < *lowest)
+        if (!numbers || places[i].key < lowest)
             places[i].band = 0;
-        else if (*highest < key)
+        else if (highest < places[i].key)
             places[i].band = 2;
         else
             return false;
