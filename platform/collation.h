@@ -15,6 +15,8 @@ class CachedCollationKey {
 public:
     // Valid until the next call.
     std::string_view of(std::string_view text);
+    // Where it is kept, to be fetched ahead of a call.
+    const void* storage() const { return keyAndText_.data(); }
 
 private:
     std::string keyAndText_; // one block: the text is checked and the key read in one fetch

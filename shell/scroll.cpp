@@ -40,12 +40,14 @@ void Scroll::clear()
         row = following;
     }
     first = nullptr;
+    inOrder_.clear();
     selected = top = count = 0;
 }
 
 void Scroll::add(Clovek* person)
 {
     auto* row = new Polozka(person);
+    inOrder_.clear();
     row->next = first;
     if (first)
         first->prev = row;
@@ -60,6 +62,7 @@ void Scroll::remove(Polozka* row)
     // The row must be one of ours: unlinking a foreign row would break both chains.
     if (!row || indexOf(row) < 0)
         return;
+    inOrder_.clear();
     if (row->prev)
         row->prev->next = row->next;
     else
@@ -79,6 +82,10 @@ void Scroll::remove(Polozka* row)
 
 int Scroll::indexOf(const Polozka* row) const
 {
+    if (!inOrder_.empty()) {
+        auto at = std::find(inOrder_.begin(), inOrder_.end(), row);
+        return at == inOrder_.end() ? -1 : int(at - inOrder_.begin());
+    }
     int i = 0;
     for (Polozka* r = first; r; r = r->next, ++i)
         if (r == row)

@@ -80,11 +80,16 @@ public:
     int visibleRows = 0;
 
 private:
-    void relink(const std::vector<Polozka*>& rows);
+    // The rows from `first` on; kept from the last sort until rows are added or removed, as
+    // walking the chain is a good part of sorting a big list.
+    const std::vector<Polozka*>& rowsInOrder();
+    // Puts row rowsInOrder()[order[i]] at place i and keeps the current row selected.
+    void placeRows(const std::vector<int>& order);
     void showSelected();
     // Moves the scroll bar without feeding its position back into `top`.
     void setBarPosition(int position);
     void setBarMax(int max);
 
     Thlavni& main_;
+    std::vector<Polozka*> inOrder_; // empty when not known
 };

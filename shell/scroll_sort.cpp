@@ -23,6 +23,15 @@ namespace {
 // Rows are named by their place before the sort; keys are indexed the same way.
 using Order = std::vector<int>;
 
+// The rows as they stand, to be sorted.
+Order unsorted(size_t n)
+{
+    Order order(n);
+    for (size_t i = 0; i < n; ++i)
+        order[i] = int(i);
+    return order;
+}
+
 // The bubble passes exactly, visiting only neighbours that would swap: a pass does nothing
 // between two such pairs, so its cost is that of its swaps. `swaps(r, s)`: the row r, standing
 // just before s, changes places with it.
@@ -91,6 +100,30 @@ void stableSortRows(Order& v, const Before& before)
     v.swap(kept);
 }
 
+// Asks for the memory at these places ahead of use.
+template <class... Places>
+void ask(const Places*... places)
+{
+    (__builtin_prefetch(places), ...);
+}
+
+// Reading the persons is most of a sort's time: they lie all over memory, and a step that waits
+// for one person's fields holds up the fetching of the next ones. So each step asks for what
+// will be read of the row some rows ahead (`askFields`), and for the row further ahead.
+// `read(i, person)` for each row i.
+template <class Ask, class Read>
+void readPersons(const std::vector<Polozka*>& rows, const Ask& askFields, const Read& read)
+{
+    constexpr size_t ahead = 16;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (i + 2 * ahead < rows.size())
+            ask(rows[i + 2 * ahead]);
+        if (i + ahead < rows.size())
+            askFields(*rows[i + ahead]);
+        read(i, *rows[i]->person);
+    }
+}
+
 // Birth dates read as numbers; an unreadable part counts as unknown, so a damaged date never
 // stops the sort.
 DatumKey readBirth(const Datum& date)
@@ -104,13 +137,33 @@ DatumKey readBirth(const Datum& date)
 
 } // namespace
 
-void Scroll::relink(const std::vector<Polozka*>& rows)
+const std::vector<Polozka*>& Scroll::rowsInOrder()
 {
+    if (inOrder_.empty())
+        for (Polozka* r = first; r; r = r->next)
+            inOrder_.push_back(r);
+    return inOrder_;
+}
+
+void Scroll::placeRows(const std::vector<int>& order)
+{
+    std::vector<Polozka*> rows;
+    rows.reserve(order.size());
+    for (int i : order)
+        rows.push_back(inOrder_[i]);
+    // Only the stretch that moved is linked anew; the rows around it keep their neighbours.
+    size_t from = 0, to = rows.size();
+    while (from < to && rows[from] == inOrder_[from])
+        ++from;
+    while (to > from && rows[to - 1] == inOrder_[to - 1])
+        --to;
     first = rows.empty() ? nullptr : rows.front();
-    for (size_t i = 0; i < rows.size(); ++i) {
+    for (size_t i = from ? from - 1 : 0; i < std::min(to + 1, rows.size()); ++i) {
         rows[i]->prev = i ? rows[i - 1] : nullptr;
         rows[i]->next = i + 1 < rows.size() ? rows[i + 1] : nullptr;
     }
+    inOrder_.swap(rows);
+    selectCurrent(main_.currentRow);
 }
 
 void Scroll::sort(int key)
@@ -125,61 +178,40 @@ void Scroll::sort(int key)
     ensureVisible();
 }
 
-namespace {
-
-// The rows in their order, and the order of their places to be sorted.
-struct Rows {
-    std::vector<Polozka*> rows;
-    Order order;
-    explicit Rows(Polozka* first)
-    {
-        for (Polozka* r = first; r; r = r->next)
-            rows.push_back(r);
-        order.resize(rows.size());
-        for (size_t i = 0; i < order.size(); ++i)
-            order[i] = int(i);
-    }
-    std::vector<Polozka*> sorted() const
-    {
-        std::vector<Polozka*> out;
-        out.reserve(order.size());
-        for (int i : order)
-            out.push_back(rows[i]);
-        return out;
-    }
-};
-
-} // namespace
-
 void Scroll::sortByName()
 {
-    Rows r(first);
+    const std::vector<Polozka*>& rows = rowsInOrder();
     const Nastaveni& s = main_.settings;
     std::vector<std::string_view> keys;
     std::string caption;
-    keys.reserve(r.rows.size());
-    for (Polozka* row : r.rows) {
-        row->person->displayNameInto(caption, s.showBirthSurname, s.showBirth, s.showNumber);
-        keys.push_back(row->textKey.of(caption));
-    }
-    auto key = [&](int i) { return keys[i]; };
+    keys.reserve(rows.size());
+    readPersons(
+        rows,
+        [](const Polozka& row) {
+            const Clovek& p = *row.person;
+            ask(&p.identifier, &p.firstName, &p.surname, &p.birthSurname, &p.sex, &p.birth.year, row.textKey.storage());
+        },
+        [&](size_t i, const Clovek& p) {
+            p.displayNameInto(caption, s.showBirthSurname, s.showBirth, s.showNumber);
+            keys.push_back(rows[i]->textKey.of(caption));
+        });
     bool asc = s.sortAscending;
-    stableSortRows(r.order, [&](int a, int b) { return asc ? key(a) < key(b) : key(b) < key(a); });
-    relink(r.sorted());
-    selectCurrent(main_.currentRow);
+    Order order = unsorted(rows.size());
+    stableSortRows(order, [&](int a, int b) { return asc ? keys[a] < keys[b] : keys[b] < keys[a]; });
+    placeRows(order);
 }
 
 void Scroll::sortByBirth()
 {
-    Rows r(first);
+    const std::vector<Polozka*>& rows = rowsInOrder();
     std::vector<DatumKey> births;
-    births.reserve(r.rows.size());
-    for (Polozka* row : r.rows)
-        births.push_back(readBirth(row->person->birth));
+    births.reserve(rows.size());
+    readPersons(rows, [](const Polozka& row) { ask(&row.person->birth.day, &row.person->birth.year); },
+                [&](size_t, const Clovek& p) { births.push_back(readBirth(p.birth)); });
     std::vector<BirthPlace> places = birthPlaces(births, main_.settings.sortAscending);
-    stableSortRows(r.order, [&](int a, int b) { return places[a] < places[b]; });
-    relink(r.sorted());
-    selectCurrent(main_.currentRow);
+    Order order = unsorted(rows.size());
+    stableSortRows(order, [&](int a, int b) { return places[a] < places[b]; });
+    placeRows(order);
 }
 
 namespace {
@@ -209,13 +241,13 @@ bool idPlaces(const std::vector<Polozka*>& rows, std::vector<IdPlace>& places)
 {
     places.resize(rows.size());
     bool texts = false;
-    for (size_t i = 0; i < rows.size(); ++i) {
-        const std::string& id = rows[i]->person->identifier;
-        if (startsWithDigit(id))
-            places[i].number = leadingNumber(id);
-        else
-            texts = true;
-    }
+    readPersons(rows, [](const Polozka& row) { ask(&row.person->identifier); },
+                [&](size_t i, const Clovek& p) {
+                    if (startsWithDigit(p.identifier))
+                        places[i].number = leadingNumber(p.identifier);
+                    else
+                        texts = true;
+                });
     if (!texts)
         return true;
     std::string_view lowest, highest;
@@ -245,30 +277,30 @@ bool idPlaces(const std::vector<Polozka*>& rows, std::vector<IdPlace>& places)
 
 void Scroll::sortById()
 {
-    Rows r(first);
+    const std::vector<Polozka*>& rows = rowsInOrder();
     bool asc = main_.settings.sortAscending;
     std::vector<IdPlace> places;
-    if (idPlaces(r.rows, places)) {
-        stableSortRows(r.order, [&](int a, int b) { return asc ? places[a] < places[b] : places[b] < places[a]; });
+    Order order = unsorted(rows.size());
+    if (idPlaces(rows, places)) {
+        stableSortRows(order, [&](int a, int b) { return asc ? places[a] < places[b] : places[b] < places[a]; });
     } else {
-        bubblePasses(r.order, [&](int x, int y) {
-            const std::string &id1 = r.rows[x]->person->identifier, &id2 = r.rows[y]->person->identifier;
+        bubblePasses(order, [&](int x, int y) {
+            const std::string &id1 = rows[x]->person->identifier, &id2 = rows[y]->person->identifier;
             return asc ? lessByNumberOrText(id2, id1) : lessByNumberOrText(id1, id2);
         });
     }
-    relink(r.sorted());
-    selectCurrent(main_.currentRow);
+    placeRows(order);
 }
 
 void Scroll::sortByPercent()
 {
-    Rows r(first);
+    const std::vector<Polozka*>& rows = rowsInOrder();
     std::vector<int> shares;
-    shares.reserve(r.rows.size());
-    for (Polozka* row : r.rows)
-        shares.push_back(row->person->percentFilled);
+    shares.reserve(rows.size());
+    readPersons(rows, [](const Polozka& row) { ask(&row.person->percentFilled); },
+                [&](size_t, const Clovek& p) { shares.push_back(p.percentFilled); });
     bool asc = main_.settings.sortAscending;
-    stableSortRows(r.order, [&](int a, int b) { return asc ? shares[a] < shares[b] : shares[a] > shares[b]; });
-    relink(r.sorted());
-    selectCurrent(main_.currentRow);
+    Order order = unsorted(rows.size());
+    stableSortRows(order, [&](int a, int b) { return asc ? shares[a] < shares[b] : shares[a] > shares[b]; });
+    placeRows(order);
 }

@@ -299,6 +299,10 @@ TEST_F(PersonList, NameSortFollowsEveryChangeOfTheCaptions)
     list.remove(list.rowOf(benes));
     list.sort(Scroll::byName);
     EXPECT_EQ(names(), "Dvořák Horák Chmel");
+    EXPECT_EQ(list.first->prev, nullptr);
+    for (Polozka* r = list.first; r->next; r = r->next)
+        EXPECT_EQ(r->next->prev, r);
+    EXPECT_EQ(list.indexOf(list.rowOf(adam)), 2);
 }
 
 TEST_F(PersonList, PaintsOnlyVisibleRowsWithRelationshipColours)
