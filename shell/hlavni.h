@@ -163,6 +163,8 @@ public:
     int openTree(const std::string& fileName);
     // A new empty tree with its person list and visit history; no tree may be open.
     void createEmptyTree();
+    // Replaces the person list view by an empty one of as many rows as the grid shows.
+    void newPersonList();
     // Stores the memos, frees the tree and puts the window into its no-tree state.
     void closeTree();
     // Frees the tree, its person list and visit history, forgets the current person and row,

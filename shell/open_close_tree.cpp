@@ -79,8 +79,7 @@ int Thlavni::openTree(const std::string& fileName)
     const bool hasPersons = tree->personCount() > 0;
     enableControls(true, hasPersons);
 
-    delete personList;
-    personList = new Scroll(*this, scrolling.Height / personListRowHeight);
+    newPersonList();
     personList->fill();
     tree->rebuildChildLists();
     tree->rebuildAllSiblingLists();
@@ -104,12 +103,20 @@ int Thlavni::openTree(const std::string& fileName)
 void Thlavni::createEmptyTree()
 {
     tree = std::make_unique<Rod>();
-    delete personList;
-    personList = new Scroll(*this, scrolling.Height / personListRowHeight);
+    newPersonList();
     delete history;
     history = new PrevNext;
     currentPerson = nullptr;
     currentRow = nullptr;
+}
+
+void Thlavni::newPersonList()
+{
+    // A new view moves the scroll bar, whose handler paints the view it finds: the old one must
+    // be gone from sight first.
+    delete personList;
+    personList = nullptr;
+    personList = new Scroll(*this, scrolling.Height / personListRowHeight);
 }
 
 void Thlavni::closeTree()

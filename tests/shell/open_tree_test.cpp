@@ -336,6 +336,15 @@ TEST_F(OpenTree, NewTreeHasItsListAndHistoryButNoPersons)
     EXPECT_TRUE(hl().NovaOsobaBT.Enabled);
     EXPECT_FALSE(hl().zakladniUdaje.TabVisible());
     EXPECT_TRUE(hl().obecne.TabVisible());
+
+    // A new view in place of one already shown: the scroll bar it resets paints no freed view.
+    for (int i = 0; i < 100; ++i)
+        hl().tree->addNewPerson(new Clovek());
+    hl().personList->fill();
+    hl().personList->top = 20;
+    hl().scrollingBar.setPosition(20);
+    hl().newPersonList();
+    EXPECT_EQ(hl().personList->count, 0);
 }
 
 TEST_F(OpenTree, ADayThatDoesNotExistNeverStopsAPageFill)
