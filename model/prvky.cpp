@@ -97,9 +97,12 @@ int Prvky::indexOf(const Prvek* element) const
 void Prvky::swapWithNext(int i)
 {
     Prvek* a = at(i);
-    if (!a || !a->next)
-        return;
-    Prvek* b = a->next;
+    if (a && a->next)
+        swapAdjacent(a, a->next);
+}
+
+void Prvky::swapAdjacent(Prvek* a, Prvek* b)
+{
     Prvek* before = a->prev;
     Prvek* after = b->next;
     if (before)
@@ -171,20 +174,7 @@ void Prvky::bubbleSort()
             Prvek* nxt = cur->next;
             if (nxt->sortsBefore(cur)) {
                 // nxt takes cur's place; cur moves one place towards the tail.
-                Prvek* before = cur->prev;
-                Prvek* after = nxt->next;
-                if (before)
-                    before->next = nxt;
-                else
-                    head_ = nxt;
-                nxt->prev = before;
-                nxt->next = cur;
-                cur->prev = nxt;
-                cur->next = after;
-                if (after)
-                    after->prev = cur;
-                else
-                    tail_ = cur;
+                swapAdjacent(cur, nxt);
             } else {
                 cur = nxt;
             }

@@ -102,6 +102,8 @@ public:
 
 private:
     void unlink(Prvek* element);
+    // Exchanges `a` and the element right after it, `b`, mending the links around them.
+    void swapAdjacent(Prvek* a, Prvek* b);
     void relink(const std::vector<Prvek*>& order);
 
     Prvek* head_ = nullptr;

@@ -4,6 +4,7 @@
 #include "model/rod.h"
 #include "shell/hlavni.h"
 #include "storage/media_folders.h"
+#include "storage/old_format_loader.h"
 #include "storage/tree_loader.h"
 #include "storage/tree_writer.h"
 #include "storage/wait_window.h"
@@ -91,4 +92,13 @@ void Thlavni::loadCurrentFormat(const std::string& fileName)
     tree->fileName = fileName;
     TreeFileEnvironment env = treeFileEnvironment();
     ::loadCurrentFormat(*tree, env);
+}
+
+void Thlavni::loadOldFormat(const std::string& fileName)
+{
+    if (!tree)
+        return;
+    tree->fileName = fileName;
+    TreeFileEnvironment env = treeFileEnvironment();
+    ::loadOldFormat(*tree, env);
 }

@@ -32,7 +32,8 @@ BodyCursor readSavedState(const std::string& fileName)
         start = lf + 1;
     }
     BodyCursor cursor;
-    cursor.bytes = bytes.substr(start);
+    bytes.erase(0, start);
+    cursor.bytes = std::move(bytes);
     unshiftBody(cursor.bytes);
     return cursor;
 }
@@ -85,7 +86,7 @@ public:
     void resolvePlaceholders();
     void linkPartnerships();
     void reportMissingMedia();
-    const std::string& lastLine() const { return lastLine_; }
+    std::string lastLine() const { return cp1250ToUtf8(lastLine_); }
 
     // --- what the keys do ---
     using Action = void (*)(CurrentFormatLoader&);
@@ -180,7 +181,7 @@ private:
     PendingPartnership* partnership_ = nullptr;
     std::vector<std::unique_ptr<PendingPartnership>> partnerships_;
     std::vector<std::string> missing_;
-    std::string lastLine_;
+    std::string_view lastLine_;
 };
 
 Fotka* findPhotoIn(const Rod& t, int n) { return t.findPhoto(n); }
@@ -404,7 +405,7 @@ void CurrentFormatLoader::readAll()
         if (c_.lineEndedByCr || !line.empty())
             endedByEmptyLine = c_.lineEndedByCr && line.empty();
         if (!line.empty())
-            lastLine_ = cp1250ToUtf8(line);
+            lastLine_ = line;
         auto found = table.find(line);
         if (found != table.end())
             found->second(*this);
@@ -478,7 +479,8 @@ std::string loadCurrentFormat(Rod& tree, TreeFileEnvironment& env)
     env.wait.advance(5);
     tree.sortPartnershipLists();
     env.wait.advance(1);
-    tree.relinkGroupMembers();
+    if (tree.groups.count() > 0)
+        tree.relinkGroupMembers();
     env.wait.advance(5);
     loader.reportMissingMedia();
     return loader.lastLine();
