@@ -375,3 +375,32 @@ TEST_F(OpenTree, AYearThatIsNoNumberNeverStopsAPageFill)
     EXPECT_TRUE(hl().tree);
     EXPECT_EQ(script.messageTexts(), Lines{});
 }
+
+TEST_F(OpenTree, AnOldFormatTreeOpensThroughTheOlderLoader)
+{
+    Lines lines{"Kinvelor - ulozeny stav - nemente!", "", "verze 1.0.15", "", "Rod Dvořáků", "cokoli", "<=start>"};
+    for (const auto& [number, first, father] : {std::tuple{"1", "Václav", ""}, std::tuple{"2", "Josef", "1"}}) {
+        lines.push_back("<osoba>");
+        for (const auto& [tag, value] : {std::pair{"cislo", number}, std::pair{"jmeno", first},
+                                         std::pair{"prijm", "Dvořák"}, std::pair{"otec", father}})
+            if (*value)
+                lines.insert(lines.end(), {std::string("<") + tag + ">", value, std::string("</") + tag + ">"});
+        lines.push_back("</osoba>");
+    }
+    lines.push_back("</osoby>");
+    writeCp1250Lines(path("stary.rod"), lines);
+
+    script.file(path("stary.rod"));
+    user::click(hl().Otevrit1);
+    ASSERT_TRUE(hl().tree);
+    EXPECT_EQ(script.messageTexts(), Lines{});
+    EXPECT_EQ(hl().tree->treeName, "Rod Dvořáků");
+    EXPECT_EQ(listNames(), (Lines{"Josef", "Václav"}));
+    Clovek* josef = hl().personList->first->person;
+    ASSERT_TRUE(josef->father);
+    EXPECT_TRUE(josef->father->hasChild(josef));
+    EXPECT_TRUE(hl().currentPerson);
+    EXPECT_TRUE(hl().Ulozit1.Enabled);
+    EXPECT_EQ(waitShown, 1);
+    EXPECT_FALSE(cekejFORM->Visible);
+}
