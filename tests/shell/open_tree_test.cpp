@@ -11,7 +11,9 @@
 #include "program_fixture.h"
 #include "shell/scroll.h"
 
+#include <cstdlib>
 #include <fstream>
+#include <tuple>
 
 using Lines = std::vector<std::string>;
 
@@ -403,4 +405,73 @@ TEST_F(OpenTree, AnOldFormatTreeOpensThroughTheOlderLoader)
     EXPECT_TRUE(hl().Ulozit1.Enabled);
     EXPECT_EQ(waitShown, 1);
     EXPECT_FALSE(cekejFORM->Visible);
+}
+
+// The tree the window picture of the GUI smoke test shows: written where KINVELOR_GUI_TREE
+// names (by the smoke test's set-up), otherwise into the test's own folder; either way it must
+// open as the family it holds.
+TEST_F(OpenTree, AFamilyForTheWindowPicture)
+{
+    const char* wanted = std::getenv("KINVELOR_GUI_TREE");
+    const std::string file = wanted && *wanted ? std::string(wanted) : path("rodina.rod");
+    {
+        Rod tree(file);
+        tree.treeName = "Rod Dvořáků z Kolína";
+        tree.author = "Jana Dvořáková";
+        tree.createdText = "15.6.2023";
+        tree.furtherData = {"Sepsáno podle matrik farnosti Kolín."};
+        struct Row {
+            const char* first;
+            const char* surname;
+            int sex;
+            Datum birth;
+        };
+        const Row rows[] = {
+            {"Václav", "Dvořák", 1, Datum("12", "3", "1881")},     {"Anna", "Dvořáková", 0, Datum("2", "11", "1885")},
+            {"Josef", "Dvořák", 1, Datum("24", "6", "1907")},      {"Marie", "Dvořáková", 0, Datum("?", "?", "1910")},
+            {"Božena", "Dvořáková", 0, Datum("8", "1", "1912")},   {"Ludmila", "Dvořáková", 0, Datum("30", "9", "1909")},
+            {"Jiří", "Dvořák", 1, Datum("17", "5", "1936")},       {"Věra", "Dvořáková", 0, Datum("3", "2", "1939")},
+            {"Karel", "Šťastný", 1, Datum("?", "7", "1934")},     {"Eliška", "Šťastná", 0, Datum("21", "8", "1960")},
+        };
+        std::vector<Clovek*> p;
+        for (const Row& r : rows) {
+            auto* c = new Clovek();
+            c->firstName = r.first;
+            c->surname = r.surname;
+            c->sex = uint8_t(r.sex);
+            c->birth = r.birth;
+            tree.addNewPerson(c);
+            p.push_back(c);
+        }
+        p[1]->birthSurname = "Horáková";
+        p[5]->birthSurname = "Novotná";
+        auto marry = [](Clovek* a, Clovek* b) {
+            auto* s = new Svatba;
+            s->partner1 = a;
+            s->partner2 = b;
+            s->type = 1;
+            a->partnerships.append(new UkSvatba(s));
+            b->partnerships.append(new UkSvatba(s));
+        };
+        marry(p[0], p[1]);
+        marry(p[2], p[5]);
+        marry(p[8], p[7]);
+        for (int child : {2, 3, 4}) {
+            p[child]->father = p[0];
+            p[child]->mother = p[1];
+        }
+        for (int child : {6, 7}) {
+            p[child]->father = p[2];
+            p[child]->mother = p[5];
+        }
+        p[9]->father = p[8];
+        p[9]->mother = p[7];
+        p[2]->furtherTexts = {"Kovář v Kolíně."};
+        TreeFileEnvironment env = hl().treeFileEnvironment();
+        ASSERT_TRUE(saveTreeFile(tree, p[2], env));
+    }
+    EXPECT_EQ(hl().openTree(file), 0);
+    EXPECT_EQ(hl().tree->personCount(), 10);
+    EXPECT_EQ(hl().currentPerson->firstName, "Josef");
+    EXPECT_EQ(script.messageTexts(), Lines{});
 }
