@@ -28,10 +28,12 @@ std::string userLocaleName()
 struct CollatorHolder {
     std::unique_ptr<icu::Collator> collator;
     std::string localeName;
+    unsigned generation = 0; // tells cached sort keys that the locale changed
 
     void make(const std::string& name)
     {
         UErrorCode status = U_ZERO_ERROR;
+        ++generation;
         localeName = name.empty() ? userLocaleName() : name;
         collator.reset(icu::Collator::createInstance(icu::Locale(localeName.c_str()), status));
         if (U_FAILURE(status) || !collator) {
@@ -74,4 +76,33 @@ int compareCollated(std::string_view a, std::string_view b)
     if (U_FAILURE(status))
         return a.compare(b) < 0 ? -1 : (a == b ? 0 : 1);
     return r == UCOL_LESS ? -1 : (r == UCOL_EQUAL ? 0 : 1);
+}
+
+std::string collationKey(std::string_view text)
+{
+    auto& h = holder();
+    if (!h.collator)
+        return std::string(text);
+    // Texts are read the way compareUTF8 reads them (a malformed byte as U+FFFD).
+    icu::UnicodeString u = icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+    std::string key(text.size() * 2 + 16, '\0');
+    int32_t length = h.collator->getSortKey(u, reinterpret_cast<uint8_t*>(key.data()), int32_t(key.size()));
+    if (length > int32_t(key.size())) {
+        key.resize(size_t(length));
+        length = h.collator->getSortKey(u, reinterpret_cast<uint8_t*>(key.data()), int32_t(key.size()));
+    }
+    // Without the terminating zero: a key that is a prefix of another sorts first all the same.
+    key.resize(length > 0 ? size_t(length) - 1 : 0);
+    return key;
+}
+
+const std::string& CachedCollationKey::of(std::string_view text)
+{
+    unsigned locale = holder().generation;
+    if (locale_ != locale || text_ != text) {
+        text_.assign(text);
+        key_ = collationKey(text);
+        locale_ = locale;
+    }
+    return key_;
 }

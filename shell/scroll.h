@@ -2,6 +2,8 @@
 // The person list of the main window: one row per person of the open tree, sorted by the chosen
 // key, painted into the single-cell grid `scrolling` beside the scroll bar `scrollingBar`, rows
 // coloured by their relationship to the shown person.
+#include "platform/collation.h"
+
 #include <vector>
 
 class Clovek;
@@ -14,6 +16,9 @@ public:
     Clovek* person;
     Polozka* prev = nullptr;
     Polozka* next = nullptr;
+    // The collation key of the caption or identifier the rows were last sorted by, so that
+    // sorting again after an edit collates only what changed.
+    CachedCollationKey textKey;
 };
 
 class Scroll {

@@ -8,15 +8,14 @@
 #include "model/path_utils.h"
 #include "platform/collation.h"
 #include "platform/numbers.h"
+#include "shell/birth_order.h"
 #include "shell/hlavni.h"
 #include "shell/scroll.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <limits>
 #include <set>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -94,90 +93,13 @@ void stableSortRows(Order& v, const Before& before)
 
 // Birth dates read as numbers; an unreadable part counts as unknown, so a damaged date never
 // stops the sort.
-struct Birth {
-    DatumKey key;
-    int completeness = 0;
-};
-
-Birth readBirth(const Datum& date)
+DatumKey readBirth(const Datum& date)
 {
-    Birth b;
-    DatumKey& k = b.key;
+    DatumKey k;
     k.yearKnown = !Datum::isUnknown(date.year) && tryStrToInt(date.year, k.year);
     k.monthKnown = !Datum::isUnknown(date.month) && tryStrToInt(date.month, k.month);
     k.dayKnown = !Datum::isUnknown(date.day) && tryStrToInt(date.day, k.day);
-    b.completeness = !k.yearKnown ? 0 : (k.monthKnown && k.dayKnown ? 2 : 1);
-    return b;
-}
-
-// `Datum::isBefore`: year, month, day, false at the first unknown part.
-bool isBefore(const DatumKey& a, const DatumKey& b)
-{
-    if (!a.yearKnown || !b.yearKnown)
-        return false;
-    if (a.year != b.year)
-        return a.year < b.year;
-    if (!a.monthKnown || !b.monthKnown)
-        return false;
-    if (a.month != b.month)
-        return a.month < b.month;
-    return a.dayKnown && b.dayKnown && a.day < b.day;
-}
-
-// A place in the birth order, earliest first.
-struct BirthRank {
-    int yearKnown, year, month, full, day;
-    auto operator<=>(const BirthRank&) const = default;
-};
-
-// The birth test is no order in general: a year alone cannot be compared with any date of its
-// year, while the dates of that year are ordered among themselves. It is one when no year holds
-// both a year alone and dates with their month but no day in different months or after a full
-// date of an earlier month; then `birthRanks` gives each date its place in that order (an
-// unknown year before everything), else false.
-bool birthRanks(const std::vector<Birth>& births, std::vector<BirthRank>& ranks)
-{
-    constexpr int none = std::numeric_limits<int>::min();
-    struct Year {
-        bool yearOnly = false;
-        int partMonth = none;    // month of the dates with a month and no day
-        bool partMonths = false; // such dates in more than one month
-        int firstFullMonth = std::numeric_limits<int>::max(); // earliest month of the full dates
-    };
-    std::unordered_map<int, Year> years;
-    for (const Birth& b : births) {
-        const DatumKey& k = b.key;
-        if (!k.yearKnown)
-            continue;
-        Year& y = years[k.year];
-        if (!k.monthKnown) {
-            y.yearOnly = true;
-        } else if (!k.dayKnown) {
-            if (y.partMonth != none && y.partMonth != k.month)
-                y.partMonths = true;
-            y.partMonth = k.month;
-        } else {
-            y.firstFullMonth = std::min(y.firstFullMonth, k.month);
-        }
-    }
-    for (const auto& entry : years) {
-        const Year& y = entry.second;
-        if (y.yearOnly && y.partMonth != none && (y.partMonths || y.firstFullMonth < y.partMonth))
-            return false;
-    }
-    ranks.resize(births.size());
-    for (size_t i = 0; i < births.size(); ++i) {
-        const DatumKey& k = births[i].key;
-        if (!k.yearKnown)
-            ranks[i] = {0, 0, 0, 0, 0};
-        else if (!k.monthKnown) // before the full dates of its year, level with month-only ones
-            ranks[i] = {1, k.year, years[k.year].partMonth, 0, 0};
-        else if (!k.dayKnown) // before the full dates of its month
-            ranks[i] = {1, k.year, k.month, 0, 0};
-        else
-            ranks[i] = {1, k.year, k.month, 1, k.day};
-    }
-    return true;
+    return k;
 }
 
 } // namespace
@@ -233,15 +155,12 @@ void Scroll::sortByName()
 {
     Rows r(first);
     const Nastaveni& s = main_.settings;
-    std::vector<std::string> captions;
-    captions.reserve(r.rows.size());
+    std::vector<const std::string*> keys;
+    keys.reserve(r.rows.size());
     for (Polozka* row : r.rows)
-        captions.push_back(row->person->displayName(s.showBirthSurname, s.showBirth, s.showNumber));
+        keys.push_back(&row->textKey.of(row->person->displayName(s.showBirthSurname, s.showBirth, s.showNumber)));
     bool asc = s.sortAscending;
-    stableSortRows(r.order, [&](int a, int b) {
-        int c = compareCollated(captions[a], captions[b]);
-        return asc ? c < 0 : c > 0;
-    });
+    stableSortRows(r.order, [&](int a, int b) { return asc ? *keys[a] < *keys[b] : *keys[b] < *keys[a]; });
     relink(r.sorted());
     selectCurrent(main_.currentRow);
 }
@@ -249,59 +168,88 @@ void Scroll::sortByName()
 void Scroll::sortByBirth()
 {
     Rows r(first);
-    std::vector<Birth> births;
+    std::vector<DatumKey> births;
     births.reserve(r.rows.size());
     for (Polozka* row : r.rows)
         births.push_back(readBirth(row->person->birth));
-    bool asc = main_.settings.sortAscending;
-    std::vector<BirthRank> ranks;
-    if (birthRanks(births, ranks)) {
-        // Ascending puts the latest birth first and an unknown year last.
-        stableSortRows(r.order, [&](int a, int b) { return asc ? ranks[a] > ranks[b] : ranks[a] < ranks[b]; });
-    } else {
-        bubblePasses(r.order, [&](int x, int y) {
-            const Birth &b1 = births[x], &b2 = births[y];
-            if (asc)
-                return isBefore(b1.key, b2.key)
-                    || (!isBefore(b2.key, b1.key) && b1.completeness < b2.completeness);
-            return isBefore(b2.key, b1.key)
-                || (!isBefore(b1.key, b2.key) && b1.completeness > b2.completeness);
-        });
-    }
+    std::vector<BirthPlace> places = birthPlaces(births, main_.settings.sortAscending);
+    stableSortRows(r.order, [&](int a, int b) { return places[a] < places[b]; });
     relink(r.sorted());
     selectCurrent(main_.currentRow);
 }
 
+namespace {
+
+// Where an identifier stands: identifiers beginning with a digit by their leading numbers, the
+// others by collation before or after all of them (band 0 or 2).
+struct IdPlace {
+    int band = 1;
+    int64_t number = 0;
+    const std::string* key = nullptr;
+    bool operator<(const IdPlace& o) const
+    {
+        if (band != o.band)
+            return band < o.band;
+        return band == 1 ? number < o.number : *key < *o.key;
+    }
+};
+
+bool startsWithDigit(const std::string& id)
+{
+    return !id.empty() && id[0] >= '0' && id[0] <= '9';
+}
+
+// False when a text collates among the numbers: then the test is no order (10 before ５ before
+// 9 before 10) and only the passes themselves say where the rows end up.
+bool idPlaces(const std::vector<Polozka*>& rows, std::vector<IdPlace>& places)
+{
+    places.resize(rows.size());
+    const std::string *lowest = nullptr, *highest = nullptr;
+    bool texts = false;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const std::string& id = rows[i]->person->identifier;
+        if (startsWithDigit(id))
+            places[i].number = leadingNumber(id);
+        else
+            texts = true;
+    }
+    for (size_t i = 0; texts && i < rows.size(); ++i) {
+        const std::string& key = rows[i]->textKey.of(rows[i]->person->identifier);
+        places[i].key = &key;
+        if (places[i].band == 1 && startsWithDigit(rows[i]->person->identifier)) {
+            if (!lowest || key < *lowest)
+                lowest = &key;
+            if (!highest || *highest < key)
+                highest = &key;
+        }
+    }
+    for (size_t i = 0; texts && i < rows.size(); ++i) {
+        if (startsWithDigit(rows[i]->person->identifier))
+            continue;
+        const std::string& key = *places[i].key;
+        if (!lowest || key < *lowest)
+            places[i].band = 0;
+        else if (*highest < key)
+            places[i].band = 2;
+        else
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 void Scroll::sortById()
 {
     Rows r(first);
-    std::vector<const std::string*> ids;
-    ids.reserve(r.rows.size());
-    size_t digitStarts = 0;
-    for (Polozka* row : r.rows) {
-        ids.push_back(&row->person->identifier);
-        const std::string& id = row->person->identifier;
-        if (!id.empty() && id[0] >= '0' && id[0] <= '9')
-            ++digitStarts;
-    }
     bool asc = main_.settings.sortAscending;
-    if (digitStarts == ids.size()) {
-        // Numbers alone: by their leading numbers.
-        std::vector<int64_t> numbers;
-        numbers.reserve(ids.size());
-        for (const std::string* id : ids)
-            numbers.push_back(leadingNumber(*id));
-        stableSortRows(r.order, [&](int a, int b) { return asc ? numbers[a] < numbers[b] : numbers[a] > numbers[b]; });
-    } else if (digitStarts == 0) {
-        stableSortRows(r.order, [&](int a, int b) {
-            int c = compareCollated(*ids[a], *ids[b]);
-            return asc ? c < 0 : c > 0;
-        });
+    std::vector<IdPlace> places;
+    if (idPlaces(r.rows, places)) {
+        stableSortRows(r.order, [&](int a, int b) { return asc ? places[a] < places[b] : places[b] < places[a]; });
     } else {
-        // Numbers mixed with texts compare by number among themselves and as text otherwise,
-        // which need not be an order.
         bubblePasses(r.order, [&](int x, int y) {
-            return asc ? lessByNumberOrText(*ids[y], *ids[x]) : lessByNumberOrText(*ids[x], *ids[y]);
+            const std::string &id1 = r.rows[x]->person->identifier, &id2 = r.rows[y]->person->identifier;
+            return asc ? lessByNumberOrText(id2, id1) : lessByNumberOrText(id1, id2);
         });
     }
     relink(r.sorted());

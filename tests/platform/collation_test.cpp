@@ -1,0 +1,47 @@
+// Sort keys agree with the collation's own comparison, and cached keys follow the locale.
+#include "platform/collation.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+int sign(int v)
+{
+    return (v > 0) - (v < 0);
+}
+
+struct CollationKeys : testing::Test {
+    void TearDown() override { setCollationLocale(""); }
+};
+
+} // namespace
+
+TEST_F(CollationKeys, KeysCompareAsTheirTexts)
+{
+    const std::vector<std::string> texts = {
+        "", " ", "a", "A", "á", "Á", "ab", "abc", "Abc", "c", "č", "Č", "ch", "Ch", "CH", "h", "hz", "i",
+        "Novák Jan", "novák jan", "Novák Jana", "Nováková", "Nowak", "Šebek", "Sebek", "ž", "z",
+        "10", "9", "09", "10a", "-5", "(3)", "５", "x\xff", "x\xfe", "\xc3", std::string("a\0b", 3), "ß", "ss", "😀"};
+    for (const char* locale : {"cs", "en"}) {
+        setCollationLocale(locale);
+        for (const std::string& a : texts)
+            for (const std::string& b : texts) {
+                std::string ka = collationKey(a), kb = collationKey(b);
+                EXPECT_EQ(sign(ka.compare(kb)), sign(compareCollated(a, b))) << locale << " [" << a << "] [" << b << "]";
+            }
+    }
+}
+
+TEST_F(CollationKeys, CachedKeyIsRemadeWhenTheTextOrTheLocaleChanges)
+{
+    setCollationLocale("cs");
+    CachedCollationKey ch, h;
+    EXPECT_GT(ch.of("chata"), h.of("hora")); // "ch" after "h" in Czech
+    EXPECT_EQ(ch.of("chata"), collationKey("chata"));
+    EXPECT_LT(ch.of("bouda"), h.of("hora"));
+    setCollationLocale("en");
+    EXPECT_LT(ch.of("chata"), h.of("hora"));
+    EXPECT_EQ(ch.of("chata"), collationKey("chata"));
+}
