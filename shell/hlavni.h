@@ -65,6 +65,19 @@ public:
     // Set while a person's values are put into the editor's controls; change handlers then
     // store, sort and record nothing.
     bool showingPerson = false;
+    // Sets `showingPerson` while it lives and gives it back its former value at the end, also
+    // when an exception passes, so a fill that fails never leaves the handlers switched off.
+    class ShowingPerson {
+    public:
+        explicit ShowingPerson(Thlavni& main) : flag_(main.showingPerson), was_(flag_) { flag_ = true; }
+        ~ShowingPerson() { flag_ = was_; }
+        ShowingPerson(const ShowingPerson&) = delete;
+        ShowingPerson& operator=(const ShowingPerson&) = delete;
+
+    private:
+        bool& flag_;
+        bool was_;
+    };
     // Set by the previous/next buttons, so showing a person adds no visit.
     bool navigatingHistory = false;
     // Height of one person list row in pixels.

@@ -54,12 +54,7 @@ void Thlavni::updateUndoButtons()
 
 void Thlavni::showPerson(Clovek* person)
 {
-    struct Restore {
-        bool& flag;
-        bool was;
-        ~Restore() { flag = was; }
-    } restore{showingPerson, showingPerson};
-    showingPerson = true;
+    ShowingPerson showing(*this);
     currentPerson = person;
     if (pages.ActivePage() == &obecne || pages.ActivePage() == &statistikaLipovetau)
         pages.setActivePage(&zakladniUdaje);

@@ -63,12 +63,7 @@ void Thlavni::pagesChange()
     // A change handler that runs while a page is filled must not take the values being put
     // into the controls for the person's edits; and a fill that fails part way must not leave
     // every handler switched off afterwards.
-    struct Restore {
-        bool& flag;
-        bool was;
-        ~Restore() { flag = was; }
-    } restore{showingPerson, showingPerson};
-    showingPerson = true;
+    ShowingPerson showing(*this);
     try {
         TTabSheet* page = pages.ActivePage();
         if (page == &obecne)

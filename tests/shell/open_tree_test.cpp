@@ -475,3 +475,22 @@ TEST_F(OpenTree, AFamilyForTheWindowPicture)
     EXPECT_EQ(hl().currentPerson->firstName, "Josef");
     EXPECT_EQ(script.messageTexts(), Lines{});
 }
+
+TEST_F(OpenTree, AFillThatFailsGivesTheFlagBack)
+{
+    EXPECT_THROW(
+        {
+            Thlavni::ShowingPerson showing(hl());
+            EXPECT_TRUE(hl().showingPerson);
+            throw EConvertError("'3x' is not a valid integer value");
+        },
+        EConvertError);
+    EXPECT_FALSE(hl().showingPerson);
+    {
+        // Nested: the inner fill leaves the flag as the outer one set it.
+        Thlavni::ShowingPerson outer(hl());
+        { Thlavni::ShowingPerson inner(hl()); }
+        EXPECT_TRUE(hl().showingPerson);
+    }
+    EXPECT_FALSE(hl().showingPerson);
+}
