@@ -189,8 +189,10 @@ void Thlavni::zobrazitCisloClick()
 void Thlavni::zobrazitNarozeniClick()
 {
     settings.showBirth = zobrazitNarozeni.Checked();
-    if (tree)
-        paintPersonList();
+    if (!tree)
+        return;
+    paintPersonList();
+    pagesChange();
 }
 
 void Thlavni::zobrazitProcentaClick()
@@ -208,4 +210,6 @@ void Thlavni::zobrazitRodneClick()
     if (personList && settings.sortOrder == Scroll::byName)
         personList->sortByName();
     paintPersonList();
+    updateHeading();
+    pagesChange();
 }

@@ -494,3 +494,15 @@ TEST_F(OpenTree, AFillThatFailsGivesTheFlagBack)
     }
     EXPECT_FALSE(hl().showingPerson);
 }
+
+TEST_F(OpenTree, TheBirthSurnameBoxRenamesTheHeadingAndThePage)
+{
+    script.file(writeFamily("novakovi.rod"));
+    user::click(hl().Otevrit1);
+    user::selectTab(hl().pages, hl().shrnutiOsoby);
+    user::click(hl().zobrazitRodne);
+    EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Marie Dvořáková, 1925");
+    EXPECT_EQ(hl().shrnutiSheet.shrnutiOsobyRICH.Lines[0], "Marie Dvořáková");
+    user::click(hl().zobrazitRodne);
+    EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Marie Nováková, 1925");
+}
