@@ -7,7 +7,9 @@
 //
 // Each tab sheet's controls live in a file of their own (forms/hlavni_<sheet>.h), as a struct
 // whose constructor takes the sheet as parent; the form holds one member of it per sheet.
+#include "forms/hlavni_doplnujici.h"
 #include "forms/hlavni_obecne.h"
+#include "forms/hlavni_shrnuti.h"
 #include "platform/dialogs.h"
 #include "platform/form.h"
 #include "platform/grid.h"
@@ -172,4 +174,6 @@ public:
 
     // ---- Controls of the tab sheets
     ObecneSheet obecneSheet{obecne};
+    DoplnujiciSheet doplnujiciSheet{doplnujiciTextyASoubory};
+    ShrnutiSheet shrnutiSheet{shrnutiOsoby};
 };

@@ -107,6 +107,7 @@ void Thlavni::commitMemos()
     };
     const Memo memos[] = {
         {obecneSheet.dalsiUdajeMEMO, &Thlavni::dalsiUdajeMEMOExit},
+        {doplnujiciSheet.doplnujiciTextyMEMO, &Thlavni::doplnujiciTextyMEMOExit},
     };
     for (const Memo& m : memos)
         if (m.memo.Modified)

@@ -1,7 +1,9 @@
 #include "shell/hlavni.h"
 
 #include "model/language_file.h"
+#include "model/prev_next.h"
 #include "model/rod.h"
+#include "shell/scroll.h"
 
 Thlavni* hlavni = nullptr;
 
@@ -40,6 +42,8 @@ Thlavni::Thlavni()
     for (TEdit* edit : {&g.nazevED, &g.autorED, &g.vytvorenoED, &g.spolupracovaliED})
         edit->OnKeyDown = [this, edit](int& key, TShiftState) { fieldKeyDown(*edit, key); };
     g.dalsiUdajeMEMO.OnExit = [this] { dalsiUdajeMEMOExit(); };
+    doplnujiciSheet.doplnujiciTextyMEMO.OnExit = [this] { doplnujiciTextyMEMOExit(); };
+    pages.OnChange = [this] { pagesChange(); };
     Jazyk1.OnClick = [this] { Jazyk1Click(); };
     Kontroly1.OnClick = [this] { Kontroly1Click(); };
     BarvyVztahu1.OnClick = [this] { BarvyVztahu1Click(); };
@@ -48,6 +52,8 @@ Thlavni::Thlavni()
 
 Thlavni::~Thlavni()
 {
+    delete personList;
+    delete history;
     if (hlavni == this)
         hlavni = nullptr;
 }

@@ -65,6 +65,19 @@ public:
     // Set while a person's values are put into the editor's controls; change handlers then
     // store, sort and record nothing.
     bool showingPerson = false;
+    // Sets `showingPerson` while it lives and gives it back its former value at the end, also
+    // when an exception passes, so a fill that fails never leaves the handlers switched off.
+    class ShowingPerson {
+    public:
+        explicit ShowingPerson(Thlavni& main) : flag_(main.showingPerson), was_(flag_) { flag_ = true; }
+        ~ShowingPerson() { flag_ = was_; }
+        ShowingPerson(const ShowingPerson&) = delete;
+        ShowingPerson& operator=(const ShowingPerson&) = delete;
+
+    private:
+        bool& flag_;
+        bool was_;
+    };
     // Set by the previous/next buttons, so showing a person adds no visit.
     bool navigatingHistory = false;
     // Height of one person list row in pixels.
@@ -155,11 +168,20 @@ public:
     void advanceWaitProgress(int step);
     void hideWaitWindow();
     WaitWindow& waitWindow();
-    // Opening, making and closing a tree. openTree answers 0 when the tree is open and 1 when
-    // the file was refused.
+    // Opening and closing (shell/open_close_tree.cpp).
+    // Reads the tree file with the loader its version line calls for, inside the wait window,
+    // builds and sorts the person list and shows the person saved as active. Answers 0 when the
+    // tree is open and 1 when the file was refused (too old, not a tree file, damaged or
+    // unreadable): the person has been told why and no tree is open.
     int openTree(const std::string& fileName);
+    // A new empty tree with its person list and visit history; no tree may be open.
     void createEmptyTree();
+    // Replaces the person list view by an empty one of as many rows as the grid shows.
+    void newPersonList();
+    // Stores the memos, frees the tree and puts the window into its no-tree state.
     void closeTree();
+    // Frees the tree, its person list and visit history, forgets the current person and row,
+    // and empties the working folder.
     void closeTreeData();
     // What the tree-file functions of storage/ need of this window.
     TreeFileEnvironment treeFileEnvironment();
@@ -182,13 +204,22 @@ public:
     // are scaled to fit the portrait frame.
     void loadOldFormat(const std::string& fileName);
 
-    // ================================================================ control state (shell/)
-    // Puts the window into its no-tree, empty-tree or tree state.
+    // ================================================================ control state (shell/window_state.cpp)
+    // Puts the window into its no-tree, empty-tree or tree state: the list panel, the tabs, the
+    // menu items and tool buttons that need a tree or persons.
     void enableControls(bool treeOpen, bool hasPersons);
-    // Refills the active page.
+    // The change handler of `pages`: refills the page that is active now from the current person
+    // or the tree. `showingPerson` is set meanwhile and restored afterwards, also when the fill
+    // fails; a failure is shown and the page keeps what it got.
+    void pagesChange();
+    // Refills the active page (pagesChange).
     void refreshPage();
     // Composes the person-summary page of the current person.
     void showPersonSummary();
+    // The supplementary texts of the current person into their memo.
+    void showTextsAndFiles();
+    // Leaving the supplementary-texts memo stores its lines as the current person's texts.
+    void doplnujiciTextyMEMOExit();
 
     // ================================================================ person list (shell/person_list.cpp)
     // Set while the list moves its scroll bar to follow the selection, so the bar's change
@@ -249,14 +280,25 @@ public:
     void BarvyVztahu1Click();
 
     // ================================================================ person editor (editor/)
-    // Makes the person the current one with `showingPerson` set meanwhile, records the visit
-    // unless moving through the history, and repaints the person list.
+    // Makes the person the current one with `showingPerson` set meanwhile: a person page
+    // becomes the active one (from the general and statistics tabs), is refilled, the visit is
+    // recorded unless moving through the history, the heading follows and the list is repainted.
     void showPerson(Clovek* person);
     // Refills the groups combo (the all-persons entry first, then the tree's groups) and
     // selects `groupName` (empty: the all-persons entry).
     void fillGroupsCombo(const std::string& groupName);
-    // Fills the basic-data page from the current person.
+    // Fill the basic-data, further-data, photos and documents pages from the current person.
     void showBasicPage();
+    void showFurtherFields();
+    void showPhotosTab();
+    void showDocumentsTab();
+    // The heading above the pages: the current person's full name and birth year, then the
+    // tab-contents note.
+    void updateHeading();
+    // The note naming the current person's pages that hold something.
+    void updateTabContentsLabel();
+    // Enables undo and redo as the open tree's history allows.
+    void updateUndoButtons();
 
     // ================================================================ statistics and exports (reports/)
     // Recomposes the statistics text of the open tree.

@@ -1,9 +1,11 @@
-// The least of the person editor, the person summary and the statistics that the language
-// command and the language load call. Each is replaced by its full version where its page is
-// built; until then a page keeps what it shows.
+// The least of the person editor, the person summary and the statistics that showing a person,
+// the page refill and the language command call. Each is replaced by its full version where its
+// page is built; until then a page keeps what it shows.
+#include "model/clovek.h"
 #include "model/group.h"
-#include "model/rod.h"
+#include "model/person_texts.h"
 #include "model/prev_next.h"
+#include "model/rod.h"
 #include "shell/hlavni.h"
 
 void Thlavni::fillGroupsCombo(const std::string& groupName)
@@ -27,7 +29,15 @@ void Thlavni::showBasicPage()
 {
 }
 
-void Thlavni::showPersonSummary()
+void Thlavni::showFurtherFields()
+{
+}
+
+void Thlavni::showPhotosTab()
+{
+}
+
+void Thlavni::showDocumentsTab()
 {
 }
 
@@ -35,17 +45,37 @@ void Thlavni::showTreeStatistics()
 {
 }
 
-// The page refill and the heading follow with the person editor.
+// Nothing is recorded for undo yet, so there is nothing to undo or redo.
+void Thlavni::updateUndoButtons()
+{
+    Zpet1.Enabled = ZpetBT.Enabled = false;
+    Znovu1.Enabled = ZnovuBT.Enabled = false;
+}
+
 void Thlavni::showPerson(Clovek* person)
 {
-    struct Restore {
-        bool& flag;
-        bool was;
-        ~Restore() { flag = was; }
-    } restore{showingPerson, showingPerson};
-    showingPerson = true;
+    ShowingPerson showing(*this);
     currentPerson = person;
+    if (pages.ActivePage() == &obecne || pages.ActivePage() == &statistikaLipovetau)
+        pages.setActivePage(&zakladniUdaje);
+    pagesChange();
     if (history && !navigatingHistory)
         history->push(person);
+    updateHeading();
     paintPersonList();
+}
+
+void Thlavni::updateHeading()
+{
+    if (!currentPerson)
+        return;
+    nadpisJmenoLB.Caption =
+        currentPerson->fullName(zobrazitRodne.Checked(), false) + ", " + currentPerson->birth.year;
+    updateTabContentsLabel();
+}
+
+void Thlavni::updateTabContentsLabel()
+{
+    if (currentPerson)
+        obsahKaretLB.Caption = tabContentsText(*currentPerson, *this);
 }

@@ -43,6 +43,12 @@ void Thlavni::fitPersonListToScreen()
         scrollingBar.Height += extra;
         zobrazovatGroupBox.Top += extra;
         scrolling.setRowHeight(0, scrolling.Height);
+        // The window grows with its list, or the display options below it would lie outside;
+        // the pages beside the list grow with it.
+        Height += extra;
+        pages.Height += extra;
+        for (int i = 0; i < pages.PageCount(); ++i)
+            pages.Pages(i)->Height += extra;
     }
 }
 
@@ -183,8 +189,10 @@ void Thlavni::zobrazitCisloClick()
 void Thlavni::zobrazitNarozeniClick()
 {
     settings.showBirth = zobrazitNarozeni.Checked();
-    if (tree)
-        paintPersonList();
+    if (!tree)
+        return;
+    paintPersonList();
+    pagesChange();
 }
 
 void Thlavni::zobrazitProcentaClick()
@@ -202,4 +210,6 @@ void Thlavni::zobrazitRodneClick()
     if (personList && settings.sortOrder == Scroll::byName)
         personList->sortByName();
     paintPersonList();
+    updateHeading();
+    pagesChange();
 }

@@ -43,9 +43,10 @@ void Thlavni::openTreeFile(const std::string& path)
         return;
     if (openTree(path) != 0)
         return;
-    settings.addRecentFile(tree ? tree->fileName : path);
+    settings.addRecentFile(tree->fileName);
     updateRecentFilesMenu();
-    enableControls(true, true);
+    // A file that holds no person opens as an empty tree: nothing to show, nothing to save.
+    enableControls(true, tree->personCount() > 0);
     refreshPage();
     announceTodaysAnniversaries();
 }

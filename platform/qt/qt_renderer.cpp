@@ -395,7 +395,9 @@ void QtRenderer::terminate()
 {
     for (auto& [form, loop] : d->modalLoops)
         loop->quit();
-    QTimer::singleShot(0, qApp, [] { QCoreApplication::quit(); });
+    // The loop ends as the program asked, without closing the windows once more: quit() would
+    // ask every window whether it may close, and the main window asks about an open tree.
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
 }
 
 void QtRenderer::runModal(TForm& form)

@@ -200,8 +200,12 @@ TEST_F(PersonList, MouseWheelAndScrollBar)
 TEST_F(PersonList, SizedToTheScreenInWholeRows)
 {
     int groupTop = hl.zobrazovatGroupBox.Top;
+    int windowHeight = hl.Height;
     Screen->Height = 1024;
     hl.fitPersonListToScreen();
+    EXPECT_EQ(hl.Height, windowHeight + 255);
+    EXPECT_EQ(hl.pages.Top + hl.pages.Height, hl.scrolling.Top + hl.scrolling.Height + 64);
+    EXPECT_LE(hl.zobrazovatGroupBox.Top + hl.zobrazovatGroupBox.Height, hl.Height);
     EXPECT_EQ(hl.scrolling.Height, 738);
     EXPECT_EQ(hl.scrollingBar.Height, 738);
     EXPECT_EQ(hl.scrolling.RowHeights(0), 738);

@@ -1,0 +1,186 @@
+// Opening a tree file of 100,000 persons, split into its parts: reading the file, relinking the
+// family lists, building the person list and sorting it; then the whole open as a person starts
+// it. The list must not be what a person waits for.
+#include "app/program_windows.h"
+#include "model/clovek.h"
+#include "model/rod.h"
+#include "model/svatba.h"
+#include "model/uk_clovek.h"
+#include "platform/application.h"
+#include "platform/collation.h"
+#include "platform/scripted_runner.h"
+#include "shell/scroll.h"
+#include "storage/tree_writer.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kPersons = 100000;
+
+// Couples of one generation have two to four children in the next; a few persons have no
+// birth date or only a year, as in a real tree.
+void buildFamilies(Rod& tree, int persons)
+{
+    std::mt19937 rng(17);
+    std::vector<Clovek*> generation;
+    int generationNumber = 0;
+    auto person = [&](int sex) {
+        auto* p = new Clovek;
+        p->firstName = "Jméno" + std::to_string(rng() % 400);
+        p->surname = "Příjmení" + std::to_string(rng() % 900);
+        p->sex = uint8_t(sex);
+        const int year = 1500 + 25 * generationNumber + int(rng() % 20);
+        p->birth = Datum(rng() % 8 ? std::to_string(1 + rng() % 28) : "?",
+                         rng() % 8 ? std::to_string(1 + rng() % 12) : "?",
+                         rng() % 20 ? std::to_string(year) : "?");
+        tree.addNewPerson(p);
+        return p;
+    };
+    for (int i = 0; i < 200; ++i)
+        generation.push_back(person(i % 2));
+    while (tree.personCount() < persons) {
+        ++generationNumber;
+        std::vector<Clovek*> next;
+        for (size_t i = 0; i + 1 < generation.size() && tree.personCount() < persons; i += 2) {
+            Clovek* man = generation[i]->sex ? generation[i] : generation[i + 1];
+            Clovek* woman = man == generation[i] ? generation[i + 1] : generation[i];
+            auto* s = new Svatba;
+            s->partner1 = man;
+            s->partner2 = woman;
+            s->type = 1;
+            man->partnerships.append(new UkSvatba(s));
+            woman->partnerships.append(new UkSvatba(s));
+            for (int k = 2 + int(rng() % 3); k > 0 && tree.personCount() < persons; --k) {
+                Clovek* child = person(int(rng() % 2));
+                child->father = man;
+                child->mother = woman;
+                next.push_back(child);
+            }
+        }
+        std::shuffle(next.begin(), next.end(), rng);
+        generation = next;
+    }
+}
+
+// The program as it runs, its folder in a temporary place holding the big tree's file.
+struct Program {
+    std::string folder;
+    std::string file;
+    std::unique_ptr<ScriptedRunner> script;
+    std::unique_ptr<ProgramWindows> windows;
+
+    Program()
+    {
+        folder = (std::filesystem::temp_directory_path() / ("kinvelor-bench-" + std::to_string(getpid()))).string() +
+                 "/";
+        std::filesystem::create_directories(folder + "save");
+        Application.reset();
+        setCollationLocale("cs");
+        script = std::make_unique<ScriptedRunner>();
+        windows = std::make_unique<ProgramWindows>();
+        Thlavni& main = windows->hlavni;
+        main.programFolder = folder;
+        main.workingFolder = folder + "temp/";
+        main.resetWorkingFolder();
+        file = folder + "save/velky.rod";
+        Rod tree(file);
+        buildFamilies(tree, kPersons);
+        TreeFileEnvironment env = main.treeFileEnvironment();
+        saveTreeFile(tree, tree.firstPerson, env);
+    }
+    ~Program()
+    {
+        windows.reset();
+        script.reset();
+        std::filesystem::remove_all(folder);
+    }
+    Thlavni& main() { return windows->hlavni; }
+    void load()
+    {
+        main().tree = std::make_unique<Rod>(file);
+        main().loadCurrentFormat(file);
+    }
+    Scroll& newList()
+    {
+        main().newPersonList();
+        return *main().personList;
+    }
+};
+
+Program& program()
+{
+    static Program p;
+    return p;
+}
+
+void BM_OpenLoadFile(benchmark::State& state)
+{
+    Program& p = program();
+    for (auto _ : state)
+        p.load();
+    state.counters["persons"] = p.main().tree->personCount();
+}
+
+void BM_OpenRelinkFamilyLists(benchmark::State& state)
+{
+    Program& p = program();
+    for (auto _ : state) {
+        state.PauseTiming();
+        p.load();
+        state.ResumeTiming();
+        p.main().tree->fillEmptyIdentifiers();
+        p.main().tree->rebuildChildLists();
+        p.main().tree->rebuildAllSiblingLists();
+    }
+}
+
+void BM_OpenBuildList(benchmark::State& state)
+{
+    Program& p = program();
+    p.load();
+    for (auto _ : state)
+        p.newList().fill();
+}
+
+void BM_OpenSortList(benchmark::State& state)
+{
+    Program& p = program();
+    p.load();
+    p.main().settings.sortOrder = int(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        Scroll& list = p.newList();
+        list.fill();
+        p.main().currentRow = list.locate(p.main().tree->firstPerson);
+        state.ResumeTiming();
+        list.sort(p.main().settings.sortOrder);
+    }
+    p.main().currentRow = nullptr;
+}
+
+void BM_OpenWholeTree(benchmark::State& state)
+{
+    Program& p = program();
+    p.main().settings.sortOrder = Scroll::byName;
+    for (auto _ : state) {
+        p.main().openTree(p.file);
+        state.PauseTiming();
+        p.main().closeTreeData();
+        state.ResumeTiming();
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_OpenLoadFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenRelinkFamilyLists)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenBuildList)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenSortList)->Arg(Scroll::byName)->Arg(Scroll::byBirth)->Arg(Scroll::byId)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenWholeTree)->Unit(benchmark::kMillisecond);

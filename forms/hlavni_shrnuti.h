@@ -1,0 +1,13 @@
+#pragma once
+// The person-summary tab of the main window: the summary of the shown person as text.
+#include "platform/pagecontrol.h"
+#include "platform/stdctrls.h"
+
+struct ShrnutiSheet {
+    explicit ShrnutiSheet(TTabSheet& sheet);
+    ShrnutiSheet(const ShrnutiSheet&) = delete;
+    ShrnutiSheet& operator=(const ShrnutiSheet&) = delete;
+
+    TTabSheet& sheet;
+    TRichEdit shrnutiOsobyRICH{&sheet, "shrnutiOsobyRICH"};
+};

@@ -1,0 +1,140 @@
+// How a tree comes into being and goes away: read from its file with the loader its version
+// line calls for, made new and empty, or closed with everything that belongs to it.
+#include "model/clovek.h"
+#include "model/prev_next.h"
+#include "model/rod.h"
+#include "platform/application.h"
+#include "platform/dialogs.h"
+#include "platform/exceptions.h"
+#include "shell/hlavni.h"
+#include "shell/scroll.h"
+#include "storage/tree_file_format.h"
+
+namespace {
+
+// The wait window is hidden however the load ends.
+struct WaitWindowShown {
+    explicit WaitWindowShown(Thlavni& main) : main(main) { main.showWaitWindow(); }
+    ~WaitWindowShown() { main.hideWaitWindow(); }
+    WaitWindowShown(const WaitWindowShown&) = delete;
+    WaitWindowShown& operator=(const WaitWindowShown&) = delete;
+    Thlavni& main;
+};
+
+std::string tooOldMessage(Thlavni& main, const std::string& versionLine)
+{
+    return main.langText("chyby", "staraVerze", "Nahráváte lipoveta uložený v příliš staré verzi") + " (1.0." +
+           versionLine.substr(versionLine.size() - 2) + "). " +
+           main.langText("chyby", "prenosnost",
+                         "Data do této verze jsou přenosná z verzí počínaje číslem 1.0.13. Uložte vaše data v "
+                         "některé z těchto novějších verzí, aby se dále dala přenést do této. Děkuji za "
+                         "pochopení.");
+}
+
+} // namespace
+
+int Thlavni::openTree(const std::string& fileName)
+{
+    resetWorkingFolder();
+    tree = std::make_unique<Rod>(fileName);
+    delete history;
+    history = new PrevNext;
+
+    // Whatever stops the open leaves no tree behind: the person is told why and the window
+    // goes back to its no-tree state.
+    auto refuse = [this](const std::string& message) {
+        ShowMessage(message);
+        closeTree();
+        return 1;
+    };
+    std::string versionLine;
+    try {
+        versionLine = readVersionLine(fileName);
+    } catch (const EDamagedTreeFile&) {
+        return refuse(damagedTreeFileMessage(*this, fileName));
+    } catch (const Exception& e) {
+        return refuse(e.what());
+    }
+    const TreeFileKind kind = classifyVersionLine(versionLine);
+    if (kind == TreeFileKind::Damaged)
+        return refuse(damagedTreeFileMessage(*this, fileName));
+    if (kind == TreeFileKind::TooOld)
+        return refuse(tooOldMessage(*this, versionLine));
+    {
+        WaitWindowShown wait(*this);
+        try {
+            if (kind == TreeFileKind::Old)
+                loadOldFormat(fileName);
+            else
+                loadCurrentFormat(fileName);
+        } catch (const EDamagedTreeFile&) {
+            hideWaitWindow();
+            return refuse(damagedTreeFileMessage(*this, fileName));
+        } catch (const Exception& e) {
+            hideWaitWindow();
+            return refuse(e.what());
+        }
+    }
+    tree->fillEmptyIdentifiers();
+    const bool hasPersons = tree->personCount() > 0;
+    enableControls(true, hasPersons);
+
+    newPersonList();
+    personList->fill();
+    tree->rebuildChildLists();
+    tree->rebuildAllSiblingLists();
+
+    // The person saved as active, or the first row when the file names nobody.
+    currentPerson = tree->activePerson();
+    if (currentPerson)
+        personList->locate(currentPerson);
+    currentRow = personList->selectedRow();
+    if (currentRow)
+        showPerson(currentRow->person);
+    else
+        currentPerson = nullptr;
+    personList->sort(settings.sortOrder);
+    personList->paint();
+    fillGroupsCombo("");
+    pagesChange();
+    return 0;
+}
+
+void Thlavni::createEmptyTree()
+{
+    tree = std::make_unique<Rod>();
+    newPersonList();
+    delete history;
+    history = new PrevNext;
+    currentPerson = nullptr;
+    currentRow = nullptr;
+}
+
+void Thlavni::newPersonList()
+{
+    // A new view moves the scroll bar, whose handler paints the view it finds: the old one must
+    // be gone from sight first.
+    delete personList;
+    personList = nullptr;
+    personList = new Scroll(*this, scrolling.Height / personListRowHeight);
+}
+
+void Thlavni::closeTree()
+{
+    commitMemos();
+    closeTreeData();
+    enableControls(false, false);
+}
+
+void Thlavni::closeTreeData()
+{
+    delete personList;
+    personList = nullptr;
+    tree.reset();
+    // The row went with the list: nothing may still point into it.
+    currentRow = nullptr;
+    currentPerson = nullptr;
+    delete history;
+    history = nullptr;
+    resetWorkingFolder();
+}

@@ -1,0 +1,130 @@
+// The main window's three states (no tree, a tree without persons, a tree with persons) and the
+// refill of the tab page that becomes active, with the two pages the window fills itself: the
+// person summary and the supplementary texts.
+#include "model/clovek.h"
+#include "model/display_settings.h"
+#include "model/person_texts.h"
+#include "model/rod.h"
+#include "platform/application.h"
+#include "platform/exceptions.h"
+#include "shell/hlavni.h"
+
+namespace {
+
+// The list settings as the person texts read them.
+class ListDisplay : public DisplaySettings {
+public:
+    explicit ListDisplay(const Nastaveni& s) : s_(s) {}
+    bool showBirthSurname() const override { return s_.showBirthSurname; }
+    bool showBirth() const override { return s_.showBirth; }
+
+private:
+    const Nastaveni& s_;
+};
+
+} // namespace
+
+void Thlavni::enableControls(bool treeOpen, bool hasPersons)
+{
+    for (TControl* c : std::initializer_list<TControl*>{&setrid, &scrolling, &scrollingBar, &zobrazovatGroupBox,
+                                                        &skupinyCB, &trideniBT, &zamekCH})
+        c->Visible = hasPersons;
+    pages.Visible = treeOpen;
+    obecne.setTabVisible(treeOpen);
+    for (TTabSheet* tab : {&zakladniUdaje, &dalsiUdaje, &fotkyAObrazky, &dokumenty, &doplnujiciTextyASoubory,
+                           &shrnutiOsoby})
+        tab->setTabVisible(hasPersons);
+    statistikaLipovetau.setTabVisible(treeOpen);
+    if (tree && pages.ActivePage() == &statistikaLipovetau)
+        showTreeStatistics();
+
+    Ulozit1.Enabled = UlozitBT.Enabled = hasPersons;
+    UlozitJako1.Enabled = UlozitJakoBT.Enabled = hasPersons;
+    Zavrit1.Enabled = ZavritBT.Enabled = treeOpen;
+    if (treeOpen && tree)
+        updateUndoButtons();
+    else
+        Zpet1.Enabled = ZpetBT.Enabled = Znovu1.Enabled = ZnovuBT.Enabled = false;
+    HromadneMazani1.Enabled = Export1.Enabled = hasPersons;
+    Osoba1.Enabled = NovaOsobaBT.Enabled = treeOpen;
+    Vymaz1.Enabled = SmazOsobuBT.Enabled = hasPersons;
+    Hledej1.Enabled = HledejBT.Enabled = hasPersons;
+    for (TMenuItem* item : {&Pribuzni1, &RodovyVyvod1, &AgnatniVyvod1, &RozrodKmene1, &VyvodARozrod1, &Prehledy1})
+        item->Enabled = hasPersons;
+    for (TControl* c : std::initializer_list<TControl*>{&nadpisJmenoLB, &obsahKaretLB, &prepniOsobyLB, &prevBT,
+                                                        &nextBT})
+        c->Visible = hasPersons;
+}
+
+void Thlavni::pagesChange()
+{
+    if (!tree)
+        return;
+    // A change handler that runs while a page is filled must not take the values being put
+    // into the controls for the person's edits; and a fill that fails part way must not leave
+    // every handler switched off afterwards.
+    ShowingPerson showing(*this);
+    try {
+        TTabSheet* page = pages.ActivePage();
+        if (page == &obecne)
+            showGeneralPage();
+        else if (page == &statistikaLipovetau)
+            showTreeStatistics();
+        else if (!currentPerson)
+            return;
+        else if (page == &zakladniUdaje)
+            showBasicPage();
+        else if (page == &dalsiUdaje)
+            showFurtherFields();
+        else if (page == &fotkyAObrazky)
+            showPhotosTab();
+        else if (page == &dokumenty)
+            showDocumentsTab();
+        else if (page == &doplnujiciTextyASoubory)
+            showTextsAndFiles();
+        else if (page == &shrnutiOsoby)
+            showPersonSummary();
+    } catch (const Exception& e) {
+        // What the page got so far stays; the person still sees the tree and can go on.
+        Application.ShowException(e);
+    }
+}
+
+void Thlavni::refreshPage()
+{
+    pagesChange();
+}
+
+void Thlavni::showPersonSummary()
+{
+    TRichEdit& rich = shrnutiSheet.shrnutiOsobyRICH;
+    if (currentPerson) {
+        std::vector<std::string> lines;
+        writePersonSummary(*currentPerson, lines, *this, ListDisplay(settings));
+        TStringList text;
+        for (const std::string& line : lines)
+            text.Add(line);
+        rich.Lines.Assign(text);
+    }
+    // Switching the character set away and back makes the whole text take it.
+    rich.Font.Charset = 0;
+    rich.Font.Charset = 238;
+}
+
+void Thlavni::showTextsAndFiles()
+{
+    if (!currentPerson)
+        return;
+    TStringList text;
+    for (const std::string& line : currentPerson->furtherTexts)
+        text.Add(line);
+    doplnujiciSheet.doplnujiciTextyMEMO.Lines.Assign(text);
+}
+
+void Thlavni::doplnujiciTextyMEMOExit()
+{
+    if (!currentPerson)
+        return;
+    currentPerson->furtherTexts = doplnujiciSheet.doplnujiciTextyMEMO.Lines.lines();
+    updateTabContentsLabel();
+}
