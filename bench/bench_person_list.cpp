@@ -26,7 +26,7 @@ struct ListFixture {
     std::mt19937 rng{42};
     std::vector<Clovek*> persons;
 
-    ListFixture(int n, bool monthOnlyDates)
+    ListFixture(int n, bool monthOnlyDates, bool oddIdentifiers = false)
     {
         setCollationLocale("cs");
         main.tree = std::make_unique<Rod>();
@@ -40,6 +40,8 @@ struct ListFixture {
             // building the tree the slowest part of the run.
             p->number = i;
             p->identifier = std::to_string(i);
+            if (oddIdentifiers && i % 1000 == 0) // a full-width digit collates among the numbers
+                p->identifier = "\xef\xbc\x95" + p->identifier;
             main.tree->appendPerson(p);
             persons.push_back(p);
         }
@@ -83,9 +85,9 @@ struct ListFixture {
     }
 };
 
-void Shuffled(benchmark::State& state, bool monthOnly)
+void Shuffled(benchmark::State& state, bool monthOnly, bool oddIds = false)
 {
-    ListFixture f(int(state.range(1)), monthOnly);
+    ListFixture f(int(state.range(1)), monthOnly, oddIds);
     for (auto _ : state) {
         state.PauseTiming();
         f.shuffle();
@@ -94,9 +96,9 @@ void Shuffled(benchmark::State& state, bool monthOnly)
     }
 }
 
-void OneChange(benchmark::State& state, bool monthOnly)
+void OneChange(benchmark::State& state, bool monthOnly, bool oddIds = false)
 {
-    ListFixture f(int(state.range(1)), monthOnly);
+    ListFixture f(int(state.range(1)), monthOnly, oddIds);
     f.main.personList->sort(int(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
@@ -110,6 +112,9 @@ void SortShuffled(benchmark::State& state) { Shuffled(state, false); }
 void SortOneChange(benchmark::State& state) { OneChange(state, false); }
 void BirthMonthOnlyShuffled(benchmark::State& state) { Shuffled(state, true); }
 void BirthMonthOnlyOneChange(benchmark::State& state) { OneChange(state, true); }
+// Identifiers where the test is no order: some texts collate among the numbers.
+void IdTextsAmongNumbersShuffled(benchmark::State& state) { Shuffled(state, false, true); }
+void IdTextsAmongNumbersOneChange(benchmark::State& state) { OneChange(state, false, true); }
 
 } // namespace
 
@@ -118,3 +123,5 @@ BENCHMARK(SortShuffled)->ArgsProduct({{0, 1, 2, 3}, {10000, 100000}})->Unit(benc
 BENCHMARK(SortOneChange)->ArgsProduct({{0, 1, 2, 3}, {10000, 100000}})->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(BirthMonthOnlyShuffled)->ArgsProduct({{1}, {10000, 100000}})->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BirthMonthOnlyOneChange)->ArgsProduct({{1}, {10000, 100000}})->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(IdTextsAmongNumbersShuffled)->ArgsProduct({{2}, {10000, 100000}})->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(IdTextsAmongNumbersOneChange)->ArgsProduct({{2}, {10000, 100000}})->Unit(benchmark::kMillisecond)->Iterations(20);

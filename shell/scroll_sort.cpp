@@ -10,11 +10,11 @@
 #include "platform/numbers.h"
 #include "shell/birth_order.h"
 #include "shell/hlavni.h"
+#include "shell/identifier_order.h"
 #include "shell/scroll.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -30,40 +30,6 @@ Order unsorted(size_t n)
     for (size_t i = 0; i < n; ++i)
         order[i] = int(i);
     return order;
-}
-
-// The bubble passes exactly, visiting only neighbours that would swap: a pass does nothing
-// between two such pairs, so its cost is that of its swaps. `swaps(r, s)`: the row r, standing
-// just before s, changes places with it.
-template <class Swaps>
-void bubblePasses(Order& v, const Swaps& swaps)
-{
-    const int n = int(v.size());
-    std::set<int> pending; // j: v[j] and v[j + 1] would swap
-    for (int j = 0; j + 1 < n; ++j)
-        if (swaps(v[j], v[j + 1]))
-            pending.insert(pending.end(), j);
-    auto update = [&](int j) {
-        if (j < 0 || j + 1 >= n)
-            return;
-        if (swaps(v[j], v[j + 1]))
-            pending.insert(j);
-        else
-            pending.erase(j);
-    };
-    for (int limit = n - 1; limit > 0; --limit) {
-        if (pending.empty() || *pending.begin() >= limit)
-            break; // a pass without a swap ends the sort
-        int j = *pending.begin();
-        while (j < limit) {
-            std::swap(v[j], v[j + 1]);
-            update(j - 1);
-            update(j);
-            update(j + 1);
-            auto following = pending.lower_bound(j + 1);
-            j = following == pending.end() ? limit : *following;
-        }
-    }
 }
 
 // Under a strict weak order (`before(a, b)`: a belongs strictly before b) the bubble passes
@@ -216,18 +182,12 @@ void Scroll::sortByBirth()
 
 namespace {
 
-// Where an identifier stands: identifiers beginning with a digit by their leading numbers, the
-// others by collation before or after all of them (band 0 or 2).
+// Where an identifier stands when the test is an order: the texts that collate before every
+// number (band 0), the numbers (1), the texts after them (2).
 struct IdPlace {
     int band = 1;
-    int64_t number = 0;
-    std::string_view key;
-    bool operator<(const IdPlace& o) const
-    {
-        if (band != o.band)
-            return band < o.band;
-        return band == 1 ? number < o.number : key < o.key;
-    }
+    IdentifierKey id;
+    bool operator<(const IdPlace& o) const { return band != o.band ? band < o.band : identifierBefore(id, o.id); }
 };
 
 bool startsWithDigit(const std::string& id)
@@ -235,42 +195,44 @@ bool startsWithDigit(const std::string& id)
     return !id.empty() && id[0] >= '0' && id[0] <= '9';
 }
 
-// False when a text collates among the numbers: then the test is no order (10 before ５ before
-// 9 before 10) and only the passes themselves say where the rows end up.
+// False when a text collates among the numbers: then the test is no order.
 bool idPlaces(const std::vector<Polozka*>& rows, std::vector<IdPlace>& places)
 {
     places.resize(rows.size());
     bool texts = false;
     readPersons(rows, [](const Polozka& row) { ask(&row.person->identifier); },
                 [&](size_t i, const Clovek& p) {
-                    if (startsWithDigit(p.identifier))
-                        places[i].number = leadingNumber(p.identifier);
-                    else
-                        texts = true;
+                    IdentifierKey& id = places[i].id;
+                    id.digit = startsWithDigit(p.identifier);
+                    if (id.digit)
+                        id.number = leadingNumber(p.identifier);
+                    texts = texts || !id.digit;
                 });
     if (!texts)
         return true;
     std::string_view lowest, highest;
     bool numbers = false;
     for (size_t i = 0; i < rows.size(); ++i) {
-        std::string_view key = places[i].key = rows[i]->textKey.of(rows[i]->person->identifier);
-        if (startsWithDigit(rows[i]->person->identifier)) {
-            lowest = !numbers || key < lowest ? key : lowest;
-            highest = !numbers || highest < key ? key : highest;
+        IdentifierKey& id = places[i].id;
+        id.key = rows[i]->textKey.of(rows[i]->person->identifier);
+        if (id.digit) {
+            lowest = !numbers || id.key < lowest ? id.key : lowest;
+            highest = !numbers || highest < id.key ? id.key : highest;
             numbers = true;
         }
     }
-    for (size_t i = 0; i < rows.size(); ++i) {
-        if (startsWithDigit(rows[i]->person->identifier))
+    bool order = true;
+    for (IdPlace& place : places) {
+        if (place.id.digit)
             continue;
-        if (!numbers || places[i].key < lowest)
-            places[i].band = 0;
-        else if (highest < places[i].key)
-            places[i].band = 2;
+        if (!numbers || place.id.key < lowest)
+            place.band = 0;
+        else if (highest < place.id.key)
+            place.band = 2;
         else
-            return false;
+            order = false;
     }
-    return true;
+    return order;
 }
 
 } // namespace
@@ -284,10 +246,11 @@ void Scroll::sortById()
     if (idPlaces(rows, places)) {
         stableSortRows(order, [&](int a, int b) { return asc ? places[a] < places[b] : places[b] < places[a]; });
     } else {
-        bubblePasses(order, [&](int x, int y) {
-            const std::string &id1 = rows[x]->person->identifier, &id2 = rows[y]->person->identifier;
-            return asc ? lessByNumberOrText(id2, id1) : lessByNumberOrText(id1, id2);
-        });
+        std::vector<IdentifierKey> ids;
+        ids.reserve(places.size());
+        for (const IdPlace& place : places)
+            ids.push_back(place.id);
+        passIdentifiers(order, ids, asc);
     }
     placeRows(order);
 }
