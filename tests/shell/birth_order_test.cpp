@@ -89,7 +89,7 @@ TEST(BirthOrder, RandomListsGiveThePassesOrder)
     auto part = [&](int lo, int hi, int unknownPercent) {
         return int(rng() % 100) < unknownPercent ? std::string("?") : std::to_string(lo + int(rng() % (hi - lo + 1)));
     };
-    for (int round = 0; round < 1500; ++round) {
+    for (int round = 0; round < 1000; ++round) {
         int n = round % 20 == 0 ? 50 + int(rng() % 150) : 1 + int(rng() % 14);
         int years = 1 + int(rng() % 3), months = 1 + int(rng() % 5);
         int dayless = int(rng() % 60), monthless = int(rng() % 60);
