@@ -1,11 +1,12 @@
 #include "forms/cekej_form.h"
 
+#include "forms/global_window.h"
+
 TcekejFORM* cekejFORM = nullptr;
 
 TcekejFORM::TcekejFORM() : TForm("cekejFORM")
 {
-    if (!cekejFORM)
-        cekejFORM = this;
+    claimGlobalWindow(cekejFORM, this);
     Caption = "Prosím čekejte...";
     BorderStyle = TFormBorderStyle::bsDialog;
     CloseBox = false;
@@ -19,6 +20,5 @@ TcekejFORM::TcekejFORM() : TForm("cekejFORM")
 
 TcekejFORM::~TcekejFORM()
 {
-    if (cekejFORM == this)
-        cekejFORM = nullptr;
+    releaseGlobalWindow(cekejFORM, this);
 }

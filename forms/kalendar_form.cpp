@@ -1,11 +1,12 @@
 #include "forms/kalendar_form.h"
 
+#include "forms/global_window.h"
+
 TkalendarFORM* kalendarFORM = nullptr;
 
 TkalendarFORM::TkalendarFORM() : TForm("kalendarFORM")
 {
-    if (!kalendarFORM)
-        kalendarFORM = this;
+    claimGlobalWindow(kalendarFORM, this);
     Caption = "Kinvelor";
     SetBounds(0, 0, 290, 210);
     BorderStyle = TFormBorderStyle::bsDialog;
@@ -44,6 +45,5 @@ TkalendarFORM::TkalendarFORM() : TForm("kalendarFORM")
 
 TkalendarFORM::~TkalendarFORM()
 {
-    if (kalendarFORM == this)
-        kalendarFORM = nullptr;
+    releaseGlobalWindow(kalendarFORM, this);
 }

@@ -1,10 +1,10 @@
 // The tree's groups: lookups, removing a person, and linking members after a load.
+#include "model/chain_index.h"
 #include "model/clovek.h"
 #include "model/group.h"
 #include "model/rod.h"
 #include "model/uk_clovek.h"
 
-#include <unordered_map>
 #include <unordered_set>
 
 bool Rod::groupExists(const std::string& name) const
@@ -46,12 +46,7 @@ void Rod::removeFromAllGroups(const Clovek* person)
 
 void Rod::relinkGroupMembers()
 {
-    std::unordered_map<int, Clovek*> byNumber;
-    std::unordered_set<const Clovek*> inChain;
-    for (Clovek* p = firstPerson; p; p = p->chainNext) {
-        byNumber.try_emplace(p->number, p);
-        inChain.insert(p);
-    }
+    const ChainIndex chain(firstPerson);
     // Placeholders are destroyed only after every entry has been moved off them, so a
     // placeholder shared by two entries still tells its number to the second.
     std::unordered_set<Clovek*> placeholders;
@@ -61,10 +56,9 @@ void Rod::relinkGroupMembers()
             auto* m = static_cast<UkGrClovek*>(e);
             e = e->next;
             Clovek* person = m->person();
-            if (person && !inChain.count(person)) {
+            if (person && !chain.contains(person)) {
                 placeholders.insert(person);
-                auto found = byNumber.find(person->number);
-                person = found == byNumber.end() ? nullptr : found->second;
+                person = chain.find(person->number);
                 m->setPerson(person);
             }
             if (!person || !seen.insert(person).second)

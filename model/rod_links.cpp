@@ -1,39 +1,22 @@
 // Family links across the tree: relinking after the older format, the derived child and sibling
 // lists, and the cycle test.
+#include "model/chain_index.h"
 #include "model/clovek.h"
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
 
-#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
-namespace {
-
-// Number to person, the first of the chain winning as a walk from the head would find it.
-std::unordered_map<int, Clovek*> personsByNumber(Clovek* first)
-{
-    std::unordered_map<int, Clovek*> map;
-    for (Clovek* p = first; p; p = p->chainNext)
-        map.try_emplace(p->number, p);
-    return map;
-}
-
-} // namespace
-
 void Rod::relinkParentsAndPartners()
 {
-    std::unordered_map<int, Clovek*> byNumber = personsByNumber(firstPerson);
-    std::unordered_set<const Clovek*> inChain;
-    for (Clovek* p = firstPerson; p; p = p->chainNext)
-        inChain.insert(p);
+    const ChainIndex chain(firstPerson);
     std::unordered_set<Clovek*> destroyed;
     auto resolve = [&](Clovek* placeholder) -> Clovek* {
-        if (!placeholder || inChain.count(placeholder))
+        if (!placeholder || chain.contains(placeholder))
             return placeholder;
-        auto found = byNumber.find(placeholder->number);
-        Clovek* person = found == byNumber.end() ? nullptr : found->second;
+        Clovek* person = chain.find(placeholder->number);
         if (destroyed.insert(placeholder).second)
             delete placeholder;
         return person;

@@ -1,13 +1,13 @@
 #include "shell/barvy_form.h"
 
+#include "forms/global_window.h"
 #include "shell/settings.h"
 
 TbarvyFORM* barvyFORM = nullptr;
 
 TbarvyFORM::TbarvyFORM()
 {
-    if (!barvyFORM)
-        barvyFORM = this;
+    claimGlobalWindow(barvyFORM, this);
     aktivniBT.OnClick = [this] { aktivniBTClick(); };
     rodiceBT.OnClick = [this] { rodiceBTClick(); };
     detiBT.OnClick = [this] { detiBTClick(); };
@@ -18,8 +18,7 @@ TbarvyFORM::TbarvyFORM()
 
 TbarvyFORM::~TbarvyFORM()
 {
-    if (barvyFORM == this)
-        barvyFORM = nullptr;
+    releaseGlobalWindow(barvyFORM, this);
 }
 
 void TbarvyFORM::pickColour(TLabel& sample)

@@ -1,5 +1,6 @@
 #include "shell/hlavni.h"
 
+#include "forms/global_window.h"
 #include "model/language_file.h"
 #include "model/prev_next.h"
 #include "model/rod.h"
@@ -9,8 +10,7 @@ Thlavni* hlavni = nullptr;
 
 Thlavni::Thlavni()
 {
-    if (!hlavni)
-        hlavni = this;
+    claimGlobalWindow(hlavni, this);
     OnCreate = [this] { FormCreate(); };
     OnActivate = [this] { FormActivate(); };
     OnCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
@@ -54,8 +54,7 @@ Thlavni::~Thlavni()
 {
     delete personList;
     delete history;
-    if (hlavni == this)
-        hlavni = nullptr;
+    releaseGlobalWindow(hlavni, this);
 }
 
 void Thlavni::FormCreate()

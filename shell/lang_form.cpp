@@ -1,18 +1,18 @@
 #include "shell/lang_form.h"
 
+#include "forms/global_window.h"
+
 TlangFORM* langFORM = nullptr;
 
 TlangFORM::TlangFORM()
 {
-    if (!langFORM)
-        langFORM = this;
+    claimGlobalWindow(langFORM, this);
     jazykyLIST.OnDblClick = [this] { jazykyLISTDblClick(); };
 }
 
 TlangFORM::~TlangFORM()
 {
-    if (langFORM == this)
-        langFORM = nullptr;
+    releaseGlobalWindow(langFORM, this);
 }
 
 void TlangFORM::jazykyLISTDblClick()

@@ -1,13 +1,13 @@
 #include "shell/nastaveni_form.h"
 
+#include "forms/global_window.h"
 #include "platform/numbers.h"
 
 TnastaveniForm* nastaveniForm = nullptr;
 
 TnastaveniForm::TnastaveniForm()
 {
-    if (!nastaveniForm)
-        nastaveniForm = this;
+    claimGlobalWindow(nastaveniForm, this);
     minRokED.OnExit = [this] { minRokEDExit(); };
     maxRokED.OnExit = [this] { maxRokEDExit(); };
     maxVekED.OnExit = [this] { maxVekEDExit(); };
@@ -16,8 +16,7 @@ TnastaveniForm::TnastaveniForm()
 
 TnastaveniForm::~TnastaveniForm()
 {
-    if (nastaveniForm == this)
-        nastaveniForm = nullptr;
+    releaseGlobalWindow(nastaveniForm, this);
 }
 
 void TnastaveniForm::showPosition(TEdit& edit, TUpDown& upDown)

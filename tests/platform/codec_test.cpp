@@ -2,6 +2,8 @@
 #include "platform/exceptions.h"
 #include "platform/fileio.h"
 
+#include "temp_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -42,9 +44,8 @@ TEST(Codec, SplitLinesAcceptsEveryLineEnd)
 
 TEST(Codec, TextFilesAreWindows1250WithCrLf)
 {
-    auto dir = std::filesystem::temp_directory_path() / "kv_codec_test";
-    std::filesystem::create_directories(dir);
-    std::string path = (dir / "lines.txt").string();
+    TempFolder dir;
+    const std::string path = dir / "lines.txt";
     writeCp1250Lines(path, {"Žena", "", "muž"});
     EXPECT_EQ(readFileBytes(path), "\x8E" "ena\r\n\r\nmu\x9E\r\n");
     auto back = readCp1250Lines(path);
@@ -52,7 +53,6 @@ TEST(Codec, TextFilesAreWindows1250WithCrLf)
     EXPECT_EQ(back[0], "Žena");
     EXPECT_EQ(back[2], "muž");
     EXPECT_FALSE(std::filesystem::exists(path + ".tmp~"));
-    std::filesystem::remove_all(dir);
 }
 
 TEST(Codec, AFailedWriteLeavesTheOldFileAndReports)

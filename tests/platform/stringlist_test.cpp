@@ -3,9 +3,9 @@
 #include "platform/fileio.h"
 #include "platform/stringlist.h"
 
-#include <gtest/gtest.h>
+#include "temp_folder.h"
 
-#include <filesystem>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -60,12 +60,12 @@ TEST_F(StringList, BadIndexesRaiseInsteadOfCorrupting)
 
 TEST_F(StringList, FileRoundTripInWindows1250)
 {
-    auto path = (std::filesystem::temp_directory_path() / "kv_stringlist.txt").string();
+    TempFolder dir;
+    const std::string path = dir / "kv_stringlist.txt";
     TStringList l{"Příliš", "", "žluťoučký"};
     l.SaveToFile(path);
     EXPECT_EQ(readFileBytes(path), "P\xF8\xEDli\x9A\r\n\r\n\x9Elu\x9Dou\xE8k\xFD\r\n");
     TStringList back;
     back.LoadFromFile(path);
     EXPECT_EQ(back.lines(), l.lines());
-    std::filesystem::remove(path);
 }

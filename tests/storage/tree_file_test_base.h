@@ -6,6 +6,7 @@
 #include "platform/fileio.h"
 #include "platform/files.h"
 #include "platform/scripted_runner.h"
+#include "platform/toolkit_fixture.h"
 #include "storage/media_folders.h"
 #include "storage/tree_file_format.h"
 #include "storage/wait_window.h"
@@ -15,16 +16,6 @@
 #include <string>
 
 #include <gtest/gtest.h>
-
-// A clean application object, made before the runner that is installed into it.
-struct CleanApplication {
-    CleanApplication()
-    {
-        Application.reset();
-        Application.Title = "Kinvelor";
-    }
-    ~CleanApplication() { Application.reset(); }
-};
 
 class TreeFileTest : public ::testing::Test {
 protected:
@@ -42,7 +33,7 @@ protected:
     }
     std::string readBytes(const std::string& path) { return readFileBytes(path); }
 
-    CleanApplication application;
+    FreshApplication application; // made before the runner that is installed into it
     TempFolder root;
     ScriptedRunner script;
     WaitWindow wait;
