@@ -87,16 +87,6 @@ std::string withoutExtension(std::string_view path)
     return std::string(path.substr(0, dot));
 }
 
-std::string withoutTrailingSlashes(std::string_view path)
-{
-    size_t end = path.size();
-    while (end > 0 && path[end - 1] == '/')
-        --end;
-    if (end == 0 && !path.empty())
-        return "/";
-    return std::string(path.substr(0, end));
-}
-
 bool isStrictlyBelow(std::string_view path, std::string_view folder)
 {
     if (path.empty() || folder.empty())

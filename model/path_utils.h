@@ -20,8 +20,6 @@ std::string extensionOf(std::string_view name);
 // The path without the extension of its last component (and without that dot); the path
 // unchanged when the last component has no dot. Names a tree's companion folder.
 std::string withoutExtension(std::string_view path);
-// The path with every "/" at its end removed; the root "/" stays "/".
-std::string withoutTrailingSlashes(std::string_view path);
 // Whether `path` (a folder, with or without its trailing "/") lies strictly below `folder`.
 // Both are compared as written after collapsing repeated "/"; a component ".." anywhere makes
 // the answer false, so "a/b/../../x" never counts as below "a/".

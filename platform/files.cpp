@@ -64,13 +64,6 @@ bool globMatch(const std::u32string& s, const std::u32string& p)
     return pi == p.size();
 }
 
-std::string withoutTrailingSlashes(std::string path)
-{
-    while (path.size() > 1 && path.back() == '/')
-        path.pop_back();
-    return path;
-}
-
 std::vector<std::string> components(const std::string& path)
 {
     std::vector<std::string> parts;
@@ -197,6 +190,16 @@ bool deleteFolderTree(const std::string& folder)
     if (!safeToWipe(folder))
         return false;
     return removeTreeAt(AT_FDCWD, withoutTrailingSlashes(folder));
+}
+
+std::string withoutTrailingSlashes(std::string_view path)
+{
+    size_t end = path.size();
+    while (end > 0 && path[end - 1] == '/')
+        --end;
+    if (end == 0 && !path.empty())
+        return "/";
+    return std::string(path.substr(0, end));
 }
 
 std::string joinPath(const std::string& folder, const std::string& name)

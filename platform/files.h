@@ -6,6 +6,7 @@
 //
 // Paths are joined with "/"; a folder may be given with or without its trailing "/".
 #include <string>
+#include <string_view>
 #include <vector>
 
 // True for an existing regular file (a symbolic link counts by what it points to); false for
@@ -49,6 +50,9 @@ bool matchesFilter(const std::string& name, const std::string& filter);
 // do not stop the rest; the answer is true when nothing is left at `folder`. A folder that
 // does not exist answers true.
 bool deleteFolderTree(const std::string& folder);
+
+// The path with every "/" at its end removed; the root "/" stays "/".
+std::string withoutTrailingSlashes(std::string_view path);
 
 // `folder` and `name` joined with exactly one "/" (an empty folder gives `name`).
 std::string joinPath(const std::string& folder, const std::string& name);

@@ -27,14 +27,6 @@ TEST(PathUtils, ExtensionComesFromTheLastComponentOnly)
     EXPECT_EQ(fileNameOf("strom.rod"), "strom.rod");
 }
 
-TEST(PathUtils, TrailingSlashesGoButTheRootStays)
-{
-    EXPECT_EQ(withoutTrailingSlashes("/prog/temp///"), "/prog/temp");
-    EXPECT_EQ(withoutTrailingSlashes("temp"), "temp");
-    EXPECT_EQ(withoutTrailingSlashes("///"), "/");
-    EXPECT_EQ(withoutTrailingSlashes(""), "");
-}
-
 TEST(PathUtils, StrictlyBelowRefusesTheFolderItselfAndParentSteps)
 {
     EXPECT_TRUE(isStrictlyBelow("/prog/temp/", "/prog/"));

@@ -142,6 +142,14 @@ TEST(Files, DeleteFolderTreeRefusesDangerousPaths)
     EXPECT_TRUE(fileExists(keep));
 }
 
+TEST(Files, TrailingSlashesGoButTheRootStays)
+{
+    EXPECT_EQ(withoutTrailingSlashes("/prog/temp///"), "/prog/temp");
+    EXPECT_EQ(withoutTrailingSlashes("temp"), "temp");
+    EXPECT_EQ(withoutTrailingSlashes("///"), "/");
+    EXPECT_EQ(withoutTrailingSlashes(""), "");
+}
+
 TEST(Files, JoinPathUsesOneSlash)
 {
     EXPECT_EQ(joinPath("a", "b"), "a/b");
