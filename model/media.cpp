@@ -1,8 +1,7 @@
 #include "model/media.h"
 
 #include "model/media_names.h"
-#include "model/path_utils.h"
-#include "platform/text.h"
+#include "platform/picture.h"
 
 namespace {
 
@@ -59,7 +58,7 @@ std::string Soubor::storedPath() const
 
 PictureFileKind pictureFileKind(const std::string& path)
 {
-    const std::string ext = lowerCase(extensionOf(path));
+    const std::string ext = pictureExtension(path);
     if (ext == "bmp")
         return PictureFileKind::Bitmap;
     if (ext == "jpg" || ext == "jpeg")
