@@ -88,37 +88,43 @@ int Rod::firstFreeFileNumber() const
     return firstFreeNumber<UkSoubor>(fileStore, firstPerson, &Clovek::files);
 }
 
+namespace {
+
 // Each add reads and writes the picture before a record exists, so a failure leaves nothing.
+Fotka* storePhoto(Rod& tree, const TJPEGImage& jpeg, const std::string& folder)
+{
+    const int number = tree.firstFreePhotoNumber();
+    jpeg.SaveToFile(joinPath(folder, photoFileName(number)));
+    return registerRecord<UkFotka, Fotka>(tree.photoStore, number);
+}
+
+Dokument* storeDocument(Rod& tree, const TJPEGImage& jpeg, const std::string& folder)
+{
+    const int number = tree.firstFreeDocumentNumber();
+    jpeg.SaveToFile(joinPath(folder, documentFileName(number)));
+    return registerRecord<UkDokument, Dokument>(tree.documentStore, number);
+}
+
+} // namespace
+
 Fotka* Rod::addPhotoFromBitmap(const std::string& source, const std::string& folder)
 {
-    TJPEGImage jpeg = jpegFromBitmapFile(source);
-    int number = firstFreePhotoNumber();
-    jpeg.SaveToFile(joinPath(folder, photoFileName(number)));
-    return registerRecord<UkFotka, Fotka>(photoStore, number);
+    return storePhoto(*this, jpegFromBitmapFile(source), folder);
 }
 
 Fotka* Rod::addPhotoFromJpeg(const std::string& source, const std::string& folder)
 {
-    TJPEGImage jpeg = jpegFromJpegFile(source);
-    int number = firstFreePhotoNumber();
-    jpeg.SaveToFile(joinPath(folder, photoFileName(number)));
-    return registerRecord<UkFotka, Fotka>(photoStore, number);
+    return storePhoto(*this, jpegFromJpegFile(source), folder);
 }
 
 Dokument* Rod::addDocumentFromBitmap(const std::string& source, const std::string& folder)
 {
-    TJPEGImage jpeg = jpegFromBitmapFile(source);
-    int number = firstFreeDocumentNumber();
-    jpeg.SaveToFile(joinPath(folder, documentFileName(number)));
-    return registerRecord<UkDokument, Dokument>(documentStore, number);
+    return storeDocument(*this, jpegFromBitmapFile(source), folder);
 }
 
 Dokument* Rod::addDocumentFromJpeg(const std::string& source, const std::string& folder)
 {
-    TJPEGImage jpeg = jpegFromJpegFile(source);
-    int number = firstFreeDocumentNumber();
-    jpeg.SaveToFile(joinPath(folder, documentFileName(number)));
-    return registerRecord<UkDokument, Dokument>(documentStore, number);
+    return storeDocument(*this, jpegFromJpegFile(source), folder);
 }
 
 Soubor* Rod::addFile(const std::string& source, const std::string& folder)
