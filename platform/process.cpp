@@ -1,5 +1,7 @@
 #include "platform/process.h"
 
+#include "platform/files.h"
+
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
@@ -35,8 +37,9 @@ std::string searchPath(const std::string& name)
         if (end == std::string::npos)
             end = path.size();
         const std::string dir = end > start ? path.substr(start, end - start) : ".";
-        if (isExecutableFile(dir + "/" + name))
-            return dir + "/" + name;
+        const std::string candidate = joinPath(dir, name);
+        if (isExecutableFile(candidate))
+            return candidate;
         start = end + 1;
     }
     return {};

@@ -82,7 +82,7 @@ void Thlavni::openCommandLineTree()
     if (argument.empty())
         return;
     // A name relative to the folder the program was started in, or a whole path.
-    const std::string path = argument.front() == '/' ? argument : currentDir() + "/" + argument;
+    const std::string path = argument.front() == '/' ? argument : joinPath(currentDir(), argument);
     if (fileExists(path))
         openTree(path);
 }

@@ -53,10 +53,7 @@ fs::path placeOf(const std::string& path)
     if (ec)
         resolved = p;
     resolved = resolved.lexically_normal();
-    std::string text = resolved.string();
-    while (text.size() > 1 && text.back() == '/')
-        text.pop_back();
-    return fs::path(text);
+    return fs::path(withoutTrailingSlashes(resolved.string()));
 }
 
 // Whether `inner` is `outer` or lies below it.
