@@ -39,7 +39,7 @@ bool isSafeFileType(std::string_view type)
     size_t pos = 0;
     while (pos < type.size()) {
         char32_t c = nextCodePoint(type, pos);
-        if (isLetter(c) || (c >= U'0' && c <= U'9'))
+        if (isLetter(c) || isDigitChar(c))
             return true;
     }
     return false;

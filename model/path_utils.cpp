@@ -25,11 +25,6 @@ size_t extensionDot(std::string_view path)
     return dot;
 }
 
-bool isAsciiDigit(char32_t c)
-{
-    return c >= U'0' && c <= U'9';
-}
-
 // The components of a path; false when one of them is "..".
 bool components(std::string_view path, std::vector<std::string_view>& out)
 {
@@ -207,8 +202,8 @@ bool startsWith(std::string_view text, std::string_view prefix)
 
 bool lessByNumberOrText(std::string_view first, std::string_view second)
 {
-    bool firstDigit = !first.empty() && isAsciiDigit(static_cast<unsigned char>(first[0]));
-    bool secondDigit = !second.empty() && isAsciiDigit(static_cast<unsigned char>(second[0]));
+    bool firstDigit = !first.empty() && isDigitChar(static_cast<unsigned char>(first[0]));
+    bool secondDigit = !second.empty() && isDigitChar(static_cast<unsigned char>(second[0]));
     if (firstDigit && secondDigit)
         return leadingNumber(first) < leadingNumber(second);
     return compareCollated(first, second) < 0;
