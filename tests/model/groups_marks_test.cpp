@@ -17,13 +17,6 @@ Clovek* numbered(Rod& tree, const std::string& name, int number, int sex = 1)
     return p;
 }
 
-Clovek* placeholder(int number)
-{
-    auto* p = new Clovek;
-    p->number = number;
-    return p;
-}
-
 Group* addGroup(Rod& tree, const std::string& name)
 {
     auto* g = new Group(name);

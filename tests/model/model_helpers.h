@@ -17,6 +17,15 @@ inline Clovek* makePerson(const std::string& first, const std::string& surname, 
     return p;
 }
 
+// What a loader links where it can only name a person by number; the tree's relinking swaps it
+// for the person of the chain and frees it.
+inline Clovek* placeholder(int number)
+{
+    auto* p = new Clovek;
+    p->number = number;
+    return p;
+}
+
 inline Datum date(const std::string& d, const std::string& m, const std::string& y)
 {
     return Datum(d, m, y);

@@ -14,13 +14,6 @@ Clovek* numbered(Rod& tree, int number)
     return p;
 }
 
-Clovek* placeholder(int number)
-{
-    auto* p = new Clovek;
-    p->number = number;
-    return p;
-}
-
 } // namespace
 
 TEST(Relink, ParentPlaceholdersBecomePersonsOfTheChain)

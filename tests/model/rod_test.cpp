@@ -345,11 +345,6 @@ TEST(Rod, RelinkingTheOlderFormat)
     b->sex = 0;
     tree.appendPerson(a);
     tree.appendPerson(b);
-    auto placeholder = [](int n) {
-        Clovek* p = new Clovek;
-        p->number = n;
-        return p;
-    };
     Clovek* child = new Clovek;
     child->number = 1;
     child->father = placeholder(4);
