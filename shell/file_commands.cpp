@@ -25,21 +25,24 @@ bool Thlavni::closeTreeAfterAnswer(int answer)
     return true;
 }
 
-void Thlavni::Zavrit1Click()
+// Without a question nothing is saved: the open tree is empty, or there is none and the close
+// only resets the working folder and the window.
+bool Thlavni::closeTreeAsking(const char* key, const char* defaultQuestion)
 {
     int answer = mrNo;
     if (tree && tree->personCount() > 0)
-        answer = askYesNoCancel(langText("otazky", "ulozitPredZavrenim", "Uložit lipoveta před zavřením?"));
-    closeTreeAfterAnswer(answer);
+        answer = askYesNoCancel(langText("otazky", key, defaultQuestion));
+    return closeTreeAfterAnswer(answer);
+}
+
+void Thlavni::Zavrit1Click()
+{
+    closeTreeAsking("ulozitPredZavrenim", "Uložit lipoveta před zavřením?");
 }
 
 void Thlavni::Novy1Click()
 {
-    int answer = mrOk;
-    if (tree && tree->personCount() > 0)
-        answer = askYesNoCancel(
-            langText("otazky", "ulozitPredNovym", "Uložit aktuální lipoveta před založením nového?"));
-    if (!closeTreeAfterAnswer(answer) || tree)
+    if (!closeTreeAsking("ulozitPredNovym", "Uložit aktuální lipoveta před založením nového?") || tree)
         return;
     createEmptyTree();
     enableControls(true, false);

@@ -118,6 +118,9 @@ public:
     // Saves the open tree when `answer` is yes, then closes it unless the answer was cancel or
     // the save did not happen; true when the tree is closed afterwards.
     bool closeTreeAfterAnswer(int answer);
+    // Closes the open tree, first asking the question of the language text `key` (section
+    // "otazky") whether to save it when it holds persons; true when the tree is closed.
+    bool closeTreeAsking(const char* key, const char* defaultQuestion);
     // Stores every memo the person changed (memos store their text only when left) before the
     // tree is saved or closed.
     void commitMemos();

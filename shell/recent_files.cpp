@@ -33,13 +33,7 @@ void Thlavni::openTreeFile(const std::string& path)
         ShowMessage(langText("chyby", "souborNenalezen", "Soubor nenalezen!"));
         return;
     }
-    // Without a question nothing is saved: the open tree is empty, or there is none and the
-    // close only resets the working folder and the window.
-    int answer = mrNo;
-    if (tree && tree->personCount() > 0)
-        answer = askYesNoCancel(
-            langText("otazky", "ulozitPredOtevrenim", "Uložit aktuální lipoveta před otevřením jiného?"));
-    if (!closeTreeAfterAnswer(answer) || tree)
+    if (!closeTreeAsking("ulozitPredOtevrenim", "Uložit aktuální lipoveta před otevřením jiného?") || tree)
         return;
     if (openTree(path) != 0)
         return;
