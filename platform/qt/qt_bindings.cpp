@@ -128,6 +128,16 @@ bool Binding::event(QObject*, QEvent* e)
 
 namespace {
 
+// Every sync passes the caption again, after each thing a person does: only a changed text is
+// handed to the widget, so an unchanged one costs no relayout.
+template <class Widget>
+void showText(Widget* widget, const std::string& text)
+{
+    const QString shown = toQString(text);
+    if (widget->text() != shown)
+        widget->setText(shown);
+}
+
 // Positions in UTF-16 units of a QString and in characters of the model's UTF-8 text.
 int toCharIndex(const QString& s, int utf16)
 {
@@ -259,9 +269,7 @@ public:
     void sync() override
     {
         syncCommon();
-        const QString text = toQString(label_.Caption);
-        if (w_->text() != text)
-            w_->setText(text);
+        showText(w_, label_.Caption);
         w_->setWordWrap(label_.WordWrap);
         Qt::Alignment a = label_.Alignment == TLabel::taCenter          ? Qt::AlignHCenter
                           : label_.Alignment == TLabel::taRightJustify ? Qt::AlignRight
@@ -447,9 +455,7 @@ public:
     void sync() override
     {
         syncCommon();
-        const QString text = toQString(control.Caption);
-        if (w_->text() != text)
-            w_->setText(text);
+        showText(w_, control.Caption);
         w_->setDefault(static_cast<TButton&>(control).Default);
     }
 
@@ -468,9 +474,7 @@ public:
     void sync() override
     {
         syncCommon();
-        const QString text = toQString(control.Caption);
-        if (w_->text() != text)
-            w_->setText(text);
+        showText(w_, control.Caption);
         w_->setAutoRaise(button_.Flat);
         if (glyph_ != button_.Glyph.Bitmap || standard_ != button_.StandardGlyph || w_->icon().isNull()) {
             glyph_ = button_.Glyph.Bitmap;
@@ -533,9 +537,7 @@ public:
     void sync() override
     {
         syncCommon();
-        const QString text = toQString(control.Caption);
-        if (w_->text() != text)
-            w_->setText(text);
+        showText(w_, control.Caption);
         if (w_->isChecked() != checkable_.Checked())
             w_->setChecked(checkable_.Checked());
     }
