@@ -134,6 +134,8 @@ void Prvky::setHead(Prvek* element)
 
 void Prvky::relink(const std::vector<Prvek*>& order)
 {
+    if (order.empty())
+        return;
     Prvek* prev = nullptr;
     for (Prvek* e : order) {
         e->prev = prev;
