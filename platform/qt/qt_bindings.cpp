@@ -625,8 +625,17 @@ private:
         const int cellH = std::max(1, (control.Height - top - 4) / rows);
         for (int i = 0; i < n; ++i) {
             auto* b = new QRadioButton(toQString(items_[static_cast<size_t>(i)]), widget);
+            b->setFont(widget->font());
+            buttons_.push_back(b);
+        }
+        const std::vector<int> widths = columnWidths(columns, rows, cellW);
+        for (int i = 0; i < n; ++i) {
+            QRadioButton* b = buttons_[static_cast<size_t>(i)];
+            int x = 4;
+            for (int c = 0; c < i / rows; ++c)
+                x += widths[static_cast<size_t>(c)];
             b->setAutoExclusive(false);
-            b->setGeometry(4 + (i / rows) * cellW, top + (i % rows) * cellH, cellW, std::min(cellH, 20));
+            b->setGeometry(x, top + (i % rows) * cellH, widths[static_cast<size_t>(i / rows)], std::min(cellH, 20));
             b->show();
             watch(b);
             QObject::connect(b, &QRadioButton::clicked, [this, i] {
@@ -635,8 +644,30 @@ private:
                     this->r.afterDispatch();
                 }
             });
-            buttons_.push_back(b);
         }
+    }
+    // Equal columns as the layout gives them, unless an item's text is wider than its column
+    // (this platform's sans-serif font runs wider than the one the layout was drawn for): then
+    // each column gets what its widest item needs and the room left is shared out evenly.
+    std::vector<int> columnWidths(int columns, int rows, int cellW) const
+    {
+        std::vector<int> need(static_cast<size_t>(columns), 0);
+        for (size_t i = 0; i < buttons_.size(); ++i) {
+            int& w = need[i / static_cast<size_t>(rows)];
+            w = std::max(w, buttons_[i]->sizeHint().width());
+        }
+        int total = 0;
+        bool tooNarrow = false;
+        for (int w : need) {
+            total += w;
+            tooNarrow = tooNarrow || w > cellW;
+        }
+        const int room = control.Width - 8 - total;
+        if (!tooNarrow || room < 0)
+            return std::vector<int>(static_cast<size_t>(columns), cellW);
+        for (int& w : need)
+            w += room / columns;
+        return need;
     }
     TRadioGroup& group_;
     std::vector<std::string> items_;
