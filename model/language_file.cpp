@@ -62,7 +62,12 @@ void addLogLine(const std::string& logPath, const std::string& line,
 } // namespace
 
 LanguageFile::LanguageFile(std::string path, std::string logPath)
-    : writeLines(writeCp1250Lines), path_(std::move(path)), logPath_(std::move(logPath))
+    : writeLines([](const std::string& file, const std::vector<std::string>& lines) {
+          // Rewritten once per missing key on a first start: safe against a crash through the
+          // rename, but without waiting for the disk each time.
+          writeCp1250Lines(file, lines, false);
+      }),
+      path_(std::move(path)), logPath_(std::move(logPath))
 {
 }
 

@@ -109,12 +109,12 @@ std::vector<std::string> readCp1250Lines(const std::string& path)
     return splitLines(cp1250ToUtf8(readFileBytes(path)));
 }
 
-void writeCp1250Lines(const std::string& path, const std::vector<std::string>& lines)
+void writeCp1250Lines(const std::string& path, const std::vector<std::string>& lines, bool durable)
 {
     std::string bytes;
     for (const auto& line : lines) {
         bytes += utf8ToCp1250(line);
         bytes += "\r\n";
     }
-    writeFileAtomic(path, bytes);
+    writeFileAtomic(path, bytes, durable);
 }

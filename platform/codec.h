@@ -24,5 +24,5 @@ std::vector<std::string> splitLines(std::string_view text);
 // A whole Windows-1250 text file as UTF-8 lines. Raises EInOutError when it cannot be read.
 std::vector<std::string> readCp1250Lines(const std::string& path);
 // Writes UTF-8 lines as Windows-1250, each followed by CR LF, through a temporary file that is
-// renamed over the old one. Raises EInOutError.
-void writeCp1250Lines(const std::string& path, const std::vector<std::string>& lines);
+// renamed over the old one (see writeFileAtomic for `durable`). Raises EInOutError.
+void writeCp1250Lines(const std::string& path, const std::vector<std::string>& lines, bool durable = true);

@@ -25,7 +25,7 @@ std::string readFileBytes(const std::string& path)
     return data;
 }
 
-void writeFileAtomic(const std::string& path, const std::string& bytes)
+void writeFileAtomic(const std::string& path, const std::string& bytes, bool durable)
 {
     std::string tmp = path + ".tmp~";
     int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
@@ -46,7 +46,7 @@ void writeFileAtomic(const std::string& path, const std::string& bytes)
         left -= static_cast<size_t>(w);
     }
     int err = errno;
-    if (ok && ::fsync(fd) != 0) {
+    if (ok && durable && ::fsync(fd) != 0) {
         ok = false;
         err = errno;
     }
