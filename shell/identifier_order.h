@@ -13,7 +13,8 @@ struct IdentifierKey {
     std::string_view key; // collation key
 };
 
-// The identifier test: a sorts before b.
+// The identifier test: a sorts before b. It is lessByNumberOrText (model/path_utils.h) on keys
+// worked out once per row; the list tests hold the sorts against that function.
 inline bool identifierBefore(const IdentifierKey& a, const IdentifierKey& b)
 {
     return a.digit && b.digit ? a.number < b.number : a.key < b.key;
