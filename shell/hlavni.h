@@ -272,8 +272,30 @@ public:
     void addLanguageEntry(TStringList& lines, const std::string& fileName);
     // The language command: the language window, and a switch to the chosen language.
     void Jazyk1Click();
-    // The window-text appliers, in their fixed order (shell/window_texts.cpp).
-    void applyWindowTexts();
+    // The window-text appliers; loadLanguage runs them in this order and nothing else calls them.
+    void applyMenuTexts();
+    void applyQuickButtonTexts();
+    void applyListPanelTexts();
+    void applyGeneralPageTexts();
+    void applyBasicPageTexts();
+    void applyFurtherDataPageTexts();
+    void applyPhotosPageTexts();
+    void applyDocumentsPageTexts();
+    void applyTextsAndFilesPageTexts();
+    void applySummaryPageTexts();
+    void applyStatisticsPageTexts();
+    void applyAboutBoxTexts();
+    void applyColoursDialogTexts();
+    void applyDoubleStartTexts();
+    void applyDialogTexts();
+    void applySearchDialogTexts();
+    void applyTextExportDialogTexts();
+    void applyToleranceDialogTexts();
+    void applyWeddingAnniversaryTexts();
+    void applyHtmlOptionsTexts();
+    void applyGroupsDialogTexts();
+    void applyGedcomImportTexts();
+    void applyBulkDeleteTexts();
 
     // ================================================================ settings dialogs (shell/)
     // The limits dialog: the four limits and the father-death check into it, and back whatever

@@ -40,7 +40,29 @@ void Thlavni::loadLanguage()
     allPersonsGroupName = langText("ruzne", "vsichniSkupina", "_VŠICHNI");
     if (tree && tree->personCount() > 0)
         fillGroupsCombo(std::string());
-    applyWindowTexts();
+    applyMenuTexts();
+    applyQuickButtonTexts();
+    applyListPanelTexts();
+    applyGeneralPageTexts();
+    applyBasicPageTexts();
+    applyFurtherDataPageTexts();
+    applyPhotosPageTexts();
+    applyDocumentsPageTexts();
+    applyTextsAndFilesPageTexts();
+    applySummaryPageTexts();
+    applyStatisticsPageTexts();
+    applyAboutBoxTexts();
+    applyColoursDialogTexts();
+    applyDoubleStartTexts();
+    applyDialogTexts();
+    applySearchDialogTexts();
+    applyTextExportDialogTexts();
+    applyToleranceDialogTexts();
+    applyWeddingAnniversaryTexts();
+    applyHtmlOptionsTexts();
+    applyGroupsDialogTexts();
+    applyGedcomImportTexts();
+    applyBulkDeleteTexts();
 }
 
 void Thlavni::addLanguageEntry(TStringList& lines, const std::string& fileName)
