@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -128,12 +129,42 @@ bool syncFolder(const std::string& folder)
     return ok;
 }
 
-bool syncFileSystemOf(const std::string& path)
+namespace {
+
+bool syncTreeAt(int fd)
 {
-    const int fd = ::open(path.empty() ? "." : path.c_str(), O_RDONLY | O_CLOEXEC);
+    bool ok = ::fsync(fd) == 0;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISDIR(st.st_mode))
+        return ok;
+    const int listing = ::dup(fd);
+    DIR* dir = listing < 0 ? nullptr : ::fdopendir(listing);
+    if (!dir) {
+        if (listing >= 0)
+            ::close(listing);
+        return false;
+    }
+    while (dirent* e = ::readdir(dir)) {
+        if (std::strcmp(e->d_name, ".") == 0 || std::strcmp(e->d_name, "..") == 0)
+            continue;
+        const int child = ::openat(fd, e->d_name, O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        if (child < 0)
+            continue; // a link: nothing of ours to flush
+        ok = syncTreeAt(child) && ok;
+        ::close(child);
+    }
+    ::closedir(dir);
+    return ok;
+}
+
+} // namespace
+
+bool syncFolderTree(const std::string& folder)
+{
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return false;
-    const bool ok = ::syncfs(fd) == 0;
+    const bool ok = syncTreeAt(fd);
     ::close(fd);
     return ok;
 }

@@ -31,9 +31,9 @@ void writeFileAtomic(const std::string& path, const std::string& bytes, bool dur
 // folder cannot be opened or flushed.
 bool syncFolder(const std::string& folder);
 
-// Flushes everything written to the file system that holds `path` (one call for a folder of
-// many copies made without waiting). False when it cannot be done.
-bool syncFileSystemOf(const std::string& path);
+// Flushes every file and folder below `folder`, and the folder itself, to the disk: one pass
+// over a folder of many copies made without waiting. False when something could not be flushed.
+bool syncFolderTree(const std::string& folder);
 
 // Whether `name` is the kind of temporary name replaceFile uses for a target called `target`
 // (the target's name, a dot, six letters or digits, ".tmp~"): a kill can leave one behind.

@@ -25,6 +25,7 @@ class PrevNext;  // the visit history
 class TStringList;
 class Datum;
 class TWinControl;
+struct SaveResult; // what a save did (storage/tree_writer.h)
 
 // The main window is the model's text source: it hands out the texts of whichever language
 // file is loaded at the moment.
@@ -193,6 +194,11 @@ public:
     // has been told what failed and the old file and folder are as they were. A tree without a
     // file name is not saved (Save As gives it one first).
     bool saveTree();
+    // Tells the person what a save or a load met (storage/ reports, this window tells): a save
+    // that failed, media missing from the working folder or from a companion folder, old media
+    // that could not be converted.
+    void tellSaveResult(const SaveResult& result);
+    void tellLoadReport(const LoadReport& report);
     // The header and the shifted body (storage/tree_writer.h), written through a temporary file.
     void writeSavedState(const std::vector<std::string>& list, const std::string& fileName);
     // Numbers every person's partnership entries in list order and clears the partnerships' marks.

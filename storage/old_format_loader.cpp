@@ -9,7 +9,6 @@
 #include "model/svatba.h"
 #include "model/text_source.h"
 #include "platform/codec.h"
-#include "platform/dialogs.h"
 #include "platform/exceptions.h"
 #include "platform/fileio.h"
 #include "platform/files.h"
@@ -103,6 +102,7 @@ public:
     }
 
     void read();
+    std::vector<std::string> takeMessages() { return std::move(messages_); }
 
 private:
     // --- the readers: each takes the value line and the line that closes the entry ---
@@ -157,6 +157,7 @@ private:
     TreeFileEnvironment& env_;
     OldLines lines_;
     std::string companion_;
+    std::vector<std::string> messages_;
 };
 
 void OldFormatLoader::read()
@@ -337,7 +338,7 @@ void OldFormatLoader::readOldMedia(Clovek& p, const OldMediaKind& kind)
         if (source.empty())
             continue;
         if (!convertMedium(p, kind, source, n))
-            ShowMessage(env_.texts.langText("chyby", kind.failureKey, kind.failureText));
+            messages_.push_back(env_.texts.langText("chyby", kind.failureKey, kind.failureText));
         env_.wait.advance(1);
     }
 }
@@ -391,7 +392,7 @@ bool OldFormatLoader::convertMedium(Clovek& p, const OldMediaKind& kind, const s
 
 } // namespace
 
-void loadOldFormat(Rod& tree, TreeFileEnvironment& env)
+LoadReport loadOldFormat(Rod& tree, TreeFileEnvironment& env)
 {
     OldFormatLoader loader(tree, env);
     try {
@@ -407,4 +408,5 @@ void loadOldFormat(Rod& tree, TreeFileEnvironment& env)
     tree.forEachPerson([](Clovek* p) { p->dropPartnershipsWithoutPartner(); });
     env.wait.advance(5);
     tree.sharePartnerships();
+    return LoadReport{{}, loader.takeMessages(), {}};
 }

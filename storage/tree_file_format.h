@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 class TextSource;
 class WaitWindow;
@@ -39,6 +40,17 @@ struct TreeFileEnvironment {
     // The portrait frame of the main window (old portraits are scaled to fit it).
     int portraitHeight = 200;
     int portraitWidth = 150;
+};
+
+// What a load met that the person should hear of; the loaders show nothing themselves.
+struct LoadReport {
+    // Stored copies that were not found (their paths in the companion folder); their media
+    // were left out, a missing portrait cleared the person's portrait flag.
+    std::vector<std::string> missingMedia;
+    // One text per medium of an old file that could not be converted.
+    std::vector<std::string> messages;
+    // The last body line read (the current format only).
+    std::string lastLine;
 };
 
 // Which loader a file's third line (the version line) calls for.

@@ -11,10 +11,10 @@
 #include "model/uk_clovek.h"
 #include "platform/codec.h"
 #include "platform/datetime.h"
-#include "platform/dialogs.h"
 #include "platform/fileio.h"
 #include "platform/numbers.h"
 #include "storage/media_folders.h"
+#include "storage/tree_pair.h"
 #include "storage/wait_window.h"
 
 #include <memory>
@@ -85,7 +85,7 @@ public:
     // Frees every placeholder that still stands for a person (also after a failed read).
     void resolvePlaceholders();
     void linkPartnerships();
-    void reportMissingMedia();
+    std::vector<std::string> takeMissingMedia() { return std::move(missing_); }
     std::string lastLine() const { return cp1250ToUtf8(lastLine_); }
 
     // --- what the keys do ---
@@ -449,21 +449,12 @@ void CurrentFormatLoader::linkPartnerships()
     partnerships_.clear();
 }
 
-void CurrentFormatLoader::reportMissingMedia()
-{
-    if (missing_.empty())
-        return;
-    const std::string notFound = notFoundText(env_.texts);
-    std::string message;
-    for (const std::string& path : missing_)
-        message += (message.empty() ? "" : "\n") + path + " " + notFound;
-    ShowMessage(message);
-}
-
 } // namespace
 
-std::string loadCurrentFormat(Rod& tree, TreeFileEnvironment& env)
+LoadReport loadCurrentFormat(Rod& tree, TreeFileEnvironment& env)
 {
+    repairInterruptedSave(tree.fileName,
+                          companionFolderForSave(tree.fileName, env.programFolder, env.workingFolder));
     BodyCursor cursor = readSavedState(tree.fileName);
     resetWorkingFolder(env.workingFolder, env.programFolder);
     CurrentFormatLoader loader(tree, env, cursor);
@@ -482,6 +473,5 @@ std::string loadCurrentFormat(Rod& tree, TreeFileEnvironment& env)
     if (tree.groups.count() > 0)
         tree.relinkGroupMembers();
     env.wait.advance(5);
-    loader.reportMissingMedia();
-    return loader.lastLine();
+    return LoadReport{loader.takeMissingMedia(), {}, loader.lastLine()};
 }
