@@ -5,6 +5,7 @@
 #include "model/prev_next.h"
 #include "model/rod.h"
 #include "shell/scroll.h"
+#include "storage/working_folders.h"
 
 Thlavni* hlavni = nullptr;
 

@@ -26,6 +26,7 @@ class TStringList;
 class Datum;
 class TWinControl;
 struct SaveResult; // what a save did (storage/tree_writer.h)
+class WorkingFolderClaim;
 
 // The main window is the model's text source: it hands out the texts of whichever language
 // file is loaded at the moment.
@@ -39,7 +40,8 @@ public:
     // ================================================================ shared state
     // The open tree, or none. Owned; made when a tree is opened or created, freed when closed.
     std::unique_ptr<Rod> tree;
-    // Program folder + "temp/"; empty until the first activation.
+    // This running copy's own folder below program folder + "temp/" (storage/working_folders.h);
+    // empty until the first activation.
     std::string workingFolder;
     // The person list view over the tree, or none. Owned (freed with the tree).
     Scroll* personList = nullptr;
@@ -99,6 +101,8 @@ public:
     // Set when the person quits at the double-start warning: another copy may be running, so
     // the close must leave its settings file and working folder alone.
     bool leaveRunningCopyAlone = false;
+    // The claim on this copy's working folder, held from the first activation to the close.
+    std::unique_ptr<WorkingFolderClaim> workingFolderClaim;
 
     // ================================================================ questions (shell/questions.cpp)
     // The yes/no question: true on yes; Esc answers no.
