@@ -33,12 +33,14 @@ TDateTime readOldCreationTime(const std::string& line)
         text = text.substr(0, sep) + "," + text.substr(sep + 1);
     if (size_t plus = text.find('+'); plus != std::string::npos)
         text.erase(plus, 1);
+    // A value outside the years 1 to 9999 is damaged: the person gets the time of the load, as
+    // for a value that is no number.
     double value;
     if (tryStrToFloat(text, value))
-        return value;
+        return isDateTimeInRange(value) ? value : now();
     const std::string digits = countDigits(trimmed) > 4 ? firstDigits(trimmed, 5) : trimmed;
     int days;
-    if (tryStrToInt(digits, days))
+    if (tryStrToInt(digits, days) && isDateTimeInRange(days))
         return days;
     return now();
 }

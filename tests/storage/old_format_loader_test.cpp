@@ -228,5 +228,11 @@ TEST_F(OldFormatLoaderTest, CreationTimesWithAPointOrAComma)
     EXPECT_DOUBLE_EQ(readOldCreationTime("36526.25 h"), 36526);
     setClock([] { return 123.5; });
     EXPECT_DOUBLE_EQ(readOldCreationTime("dnes"), 123.5);
+    // Outside the years 1 to 9999 the value is damaged and the time of the load is taken; a
+    // save of it then prints that time, not "0.0.0000".
+    EXPECT_DOUBLE_EQ(readOldCreationTime("1e100"), 123.5);
+    EXPECT_DOUBLE_EQ(readOldCreationTime("1000000000000000000000000.5"), 123.5);
+    EXPECT_DOUBLE_EQ(readOldCreationTime("-700000"), 123.5);
+    EXPECT_DOUBLE_EQ(readOldCreationTime("2958465.5"), 2958465.5); // 31.12.9999 noon
     setClock({});
 }

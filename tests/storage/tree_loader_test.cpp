@@ -272,3 +272,36 @@ TEST(TreeFileVersion, TheVersionLineChoosesTheLoader)
     EXPECT_EQ(classifyVersionLine("05"), TreeFileKind::Damaged);
     EXPECT_EQ(classifyVersionLine(""), TreeFileKind::Damaged);
 }
+
+TEST_F(TreeLoader, APortraitBelongsToTheNumberItsPersonEndsWithSoTheTreeCanBeSaved)
+{
+    // A damaged block: the portrait key before a second number.
+    std::filesystem::create_directories(saved("cisla/hlavy"));
+    std::ofstream(saved("cisla/hlavy/hlava7.jpg")) << "face of 7";
+    std::ofstream(saved("cisla/hlavy/hlava3.jpg")) << "face of 3";
+    Rod tree(writeBody("cisla.rod", joined({header(), person(3, "A"), {"[hlava]", "1", "[cislo]", "7"}})));
+    const LoadReport report = loadCurrentFormat(tree, env);
+    Clovek* a = tree.findPersonByNumber(7);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->hasPortrait, 1);
+    EXPECT_EQ(readBytes(env.workingFolder + portraitFileName(7)), "face of 7");
+    EXPECT_TRUE(report.missingMedia.empty());
+    const SaveResult saved = saveTreeFile(tree, a, env);
+    EXPECT_TRUE(saved.written);
+    EXPECT_TRUE(saved.missingMedia.empty());
+}
+
+TEST_F(TreeLoader, APartnershipStateOutsideItsThreeValuesIsTheDamagedValueZero)
+{
+    Rod tree(writeBody("typ.rod",
+                       joined({header(), person(0, "A"), person(1, "B"),
+                               {"<svatba>", "[partner1]", "0", "[partner2]", "1", "[typ]", "257"},
+                               {"<svatba>", "[partner1]", "1", "[partner2]", "0", "[typ]", "-1"},
+                               {"<svatba>", "[partner1]", "0", "[partner2]", "1", "[typ]", "2"}})));
+    loadCurrentFormat(tree, env);
+    std::vector<int> types;
+    for (UkSvatba* e : tree.findPersonByNumber(0)->partnerships.items<UkSvatba>())
+        types.push_back(e->partnership->type);
+    std::sort(types.begin(), types.end());
+    EXPECT_EQ(types, (std::vector<int>{0, 0, 2}));
+}
