@@ -53,17 +53,18 @@ Thlavni::Thlavni()
 
 Thlavni::~Thlavni()
 {
-    delete personList;
-    delete history;
+    // The rows of the list go before the tree whose persons they show.
+    personList.reset();
+    history.reset();
     releaseGlobalWindow(hlavni, this);
 }
 
 void Thlavni::FormCreate()
 {
     tree.reset();
-    personList = nullptr;
+    personList.reset();
     currentPerson = nullptr;
     languageFile.reset();
-    history = nullptr;
+    history.reset();
     undoReplaying = false;
 }

@@ -43,14 +43,14 @@ public:
     // This running copy's own folder below program folder + "temp/" (storage/working_folders.h);
     // empty until the first activation.
     std::string workingFolder;
-    // The person list view over the tree, or none. Owned (freed with the tree).
-    Scroll* personList = nullptr;
+    // The person list view over the tree, or none (freed with the tree).
+    std::unique_ptr<Scroll> personList;
     // The row of the selected person, or none.
     Polozka* currentRow = nullptr;
     // The person shown in the editor, or none. Belongs to the tree.
     Clovek* currentPerson = nullptr;
-    // The visit history of the open tree, or none. Owned (freed with the tree).
-    PrevNext* history = nullptr;
+    // The visit history of the open tree, or none (freed with the tree).
+    std::unique_ptr<PrevNext> history;
     Nastaveni settings;
     // Folder of the executable, ending with "/"; empty until the first activation.
     std::string programFolder;

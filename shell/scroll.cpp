@@ -36,6 +36,9 @@ void Scroll::clear()
 {
     for (Polozka* row = first; row;) {
         Polozka* following = row->next;
+        // The main window's current row never outlives the row it names.
+        if (main_.currentRow == row)
+            main_.currentRow = nullptr;
         delete row;
         row = following;
     }
