@@ -6,6 +6,8 @@
 #include "platform/fileio.h"
 #include "platform/files.h"
 #include "storage/media_folders.h"
+#include "storage/tree_file_format.h"
+#include "storage/wait_window.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -45,6 +47,13 @@ class DefaultTexts : public TextSource {
 public:
     std::string langText(const std::string&, const std::string&, const std::string& d) override { return d; }
     std::string readText(const std::string&, const std::string&, const std::string& d) override { return d; }
+};
+
+// What the tree-file functions take, over the harness's folders.
+struct TreeFuzzEnvironment {
+    WaitWindow wait;
+    DefaultTexts texts;
+    TreeFileEnvironment env{fuzzFolders().working, fuzzFolders().program, wait, texts};
 };
 
 inline std::string inputOf(const uint8_t* data, size_t size)

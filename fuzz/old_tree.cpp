@@ -3,16 +3,14 @@
 #include "model/rod.h"
 #include "storage/old_format_loader.h"
 #include "storage/tree_writer.h"
-#include "storage/wait_window.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzFolders& f = fuzzFolders();
     const std::string file = f.save + "stary.rod";
     writeFileAtomic(file, inputOf(data, size));
-    WaitWindow wait;
-    DefaultTexts texts;
-    TreeFileEnvironment env{f.working, f.program, wait, texts};
+    TreeFuzzEnvironment harness;
+    TreeFileEnvironment& env = harness.env;
     Rod tree(file);
     try {
         loadOldFormat(tree, env);

@@ -6,7 +6,6 @@
 #include "model/rod.h"
 #include "storage/tree_loader.h"
 #include "storage/tree_writer.h"
-#include "storage/wait_window.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -16,9 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string file = f.save + "strom.rod";
     writeFileAtomic(file, std::string(savedStateTitle) + "\r\nx\r\n" + std::string(savedStateVersion) +
                               "\r\n\r\n" + body + "\r\n");
-    WaitWindow wait;
-    DefaultTexts texts;
-    TreeFileEnvironment env{f.working, f.program, wait, texts};
+    TreeFuzzEnvironment harness;
+    TreeFileEnvironment& env = harness.env;
     Rod tree(file);
     try {
         loadCurrentFormat(tree, env);

@@ -91,6 +91,10 @@ bool repairInterruptedSave(const std::string& treeFile, const std::string& compa
     if (companionFolder.empty())
         return true;
     const PairNames n(companionFolder);
+    removeLeftoverTemporaries(treeFile);
+    const std::string stamp = joinPath(n.companion, stampName);
+    if (!present(n.building) && !present(n.replaced) && !present(stamp))
+        return true; // the common case: no save was interrupted
     bool ok = true;
     if (present(n.building)) {
         if (stampedFor(n.building, treeFile)) {
@@ -118,8 +122,7 @@ bool repairInterruptedSave(const std::string& treeFile, const std::string& compa
         }
     }
     if (ok && typeOf(n.companion) == fs::file_type::directory)
-        deleteFile(joinPath(n.companion, stampName));
-    removeLeftoverTemporaries(treeFile);
+        deleteFile(stamp);
     syncFolder(n.beside);
     return ok;
 }
