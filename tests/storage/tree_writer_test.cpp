@@ -183,3 +183,16 @@ TEST_F(TreeWriter, ATreeNamedLikeTheSaveFolderNeverWipesTheSavedTrees)
     EXPECT_EQ(readBytes(saved("jiny.rod")), "other");
     EXPECT_FALSE(fileExists(root / "prog/save.rod"));
 }
+
+TEST_F(TreeWriter, APrivateTreeFileStaysPrivateAfterASave)
+{
+    Rod tree(saved("soukromy.rod"));
+    Clovek* shown = buildSmallTree(tree);
+    ASSERT_TRUE(saveTreeFile(tree, shown, env));
+    std::filesystem::permissions(tree.fileName, std::filesystem::perms::owner_read |
+                                                    std::filesystem::perms::owner_write);
+    tree.treeName = "Jiný";
+    ASSERT_TRUE(saveTreeFile(tree, shown, env));
+    EXPECT_EQ(std::filesystem::status(tree.fileName).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+}
