@@ -203,6 +203,8 @@ public:
     // that could not be converted.
     void tellSaveResult(const SaveResult& result);
     void tellLoadReport(const LoadReport& report);
+    // The file the open tree was read from or last saved to; empty for a new tree.
+    std::string treeFileOnDisk;
     // The header and the shifted body (storage/tree_writer.h), written through a temporary file.
     void writeSavedState(const std::vector<std::string>& list, const std::string& fileName);
     // Numbers every person's partnership entries in list order and clears the partnerships' marks.

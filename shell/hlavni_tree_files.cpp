@@ -46,7 +46,7 @@ void Thlavni::hideWaitWindow()
 
 TreeFileEnvironment Thlavni::treeFileEnvironment()
 {
-    return TreeFileEnvironment{workingFolder, programFolder, waitWindow(), *this,
+    return TreeFileEnvironment{workingFolder, programFolder, waitWindow(), *this, treeFileOnDisk,
                                portraitFrameHeight, portraitFrameWidth};
 }
 
@@ -65,6 +65,7 @@ bool Thlavni::saveTree()
     hideWaitWindow();
     tellSaveResult(result);
     if (result.written) {
+        treeFileOnDisk = tree->fileName;
         settings.addRecentFile(tree->fileName);
         updateRecentFilesMenu();
     }
@@ -137,6 +138,7 @@ void Thlavni::loadCurrentFormat(const std::string& fileName)
     tree->fileName = fileName;
     TreeFileEnvironment env = treeFileEnvironment();
     tellLoadReport(::loadCurrentFormat(*tree, env));
+    treeFileOnDisk = fileName;
 }
 
 void Thlavni::loadOldFormat(const std::string& fileName)
@@ -146,4 +148,5 @@ void Thlavni::loadOldFormat(const std::string& fileName)
     tree->fileName = fileName;
     TreeFileEnvironment env = treeFileEnvironment();
     tellLoadReport(::loadOldFormat(*tree, env));
+    treeFileOnDisk.clear(); // its companion folder holds no media of the current layout
 }

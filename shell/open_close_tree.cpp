@@ -127,6 +127,7 @@ void Thlavni::closeTreeData()
 {
     personList.reset();
     tree.reset();
+    treeFileOnDisk.clear();
     // The row went with the list: nothing may still point into it.
     currentRow = nullptr;
     currentPerson = nullptr;

@@ -37,6 +37,10 @@ struct TreeFileEnvironment {
     std::string programFolder;
     WaitWindow& wait;
     TextSource& texts;
+    // The tree file the open tree was read from or last saved to, where a save may take a
+    // medium the working folder lost from; empty for a new tree (or one read from an old file),
+    // so a Save As never takes another tree's pictures.
+    std::string previousTreeFile{};
     // The portrait frame of the main window (old portraits are scaled to fit it).
     int portraitHeight = 200;
     int portraitWidth = 150;

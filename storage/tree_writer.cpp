@@ -359,8 +359,8 @@ SaveResult saveTreeFile(Rod& tree, const Clovek* current, TreeFileEnvironment& e
         result.error = save.folder();
         return result;
     }
-    result.missingMedia =
-        copyTreeMedia(tree, env.workingFolder, save.folder(), save.currentFolder(), env.wait);
+    const std::string previous = env.previousTreeFile == tree.fileName ? save.currentFolder() : "";
+    result.missingMedia = copyTreeMedia(tree, env.workingFolder, save.folder(), previous, env.wait);
     const int active = current ? current->number : tree.activePersonNumber;
     try {
         save.commit(savedStateBytes(savedStateBody(tree, active, env.wait)));

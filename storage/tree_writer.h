@@ -43,7 +43,8 @@ struct SaveResult {
     // The tree file and its companion folder were replaced.
     bool written = false;
     // Media the working folder no longer held (their paths there). The save went on without
-    // them; where the last save's companion folder held a copy, that copy was kept.
+    // them; where the companion folder of the same file (env.previousTreeFile) held a copy,
+    // that copy was kept.
     std::vector<std::string> missingMedia;
     // Why nothing was written (with `written` false): a file or folder that could not be
     // made, or a name under which no companion folder may be built.

@@ -128,6 +128,7 @@ TEST_F(TreeWriter, AMediumMissingFromTheWorkingFolderNeverBlocksTheSave)
     putWorking(attachedFileName(2, "pdf"), "letter");
     putWorking(portraitFileName(shown->number), "face");
     ASSERT_TRUE(saveTreeFile(tree, shown, env));
+    env.previousTreeFile = tree.fileName;
 
     // The photo and the portrait went from the working folder; the photo's last saved copy
     // stays, the portrait, new since then, is simply gone.
@@ -148,6 +149,14 @@ TEST_F(TreeWriter, AMediumMissingFromTheWorkingFolderNeverBlocksTheSave)
     EXPECT_EQ(readBytes(saved("strom/soubory/soubor2.pdf")), "letter");
     EXPECT_FALSE(fileExists(saved("strom/") + portraitFileName(shown->number)));
     EXPECT_FALSE(directoryExists(saved("strom.ukladani~")));
+
+    // Saved under another name over a tree of its own, it never takes that tree's pictures.
+    std::filesystem::create_directories(saved("jiny/foto"));
+    std::ofstream(saved("jiny/foto/foto0.jpg")) << "another tree's photo";
+    std::filesystem::remove(env.workingFolder + photoFileName(0)); // the load brought it back
+    tree.fileName = saved("jiny.rod");
+    EXPECT_TRUE(saveTreeFile(tree, shown, env).written);
+    EXPECT_FALSE(fileExists(saved("jiny/foto/foto0.jpg")));
 }
 
 TEST_F(TreeWriter, AFileThatCannotBeWrittenIsAnsweredAndTheOldPairStays)
