@@ -637,6 +637,15 @@ public:
         }
     }
 
+    // The chosen button (the first when none is), as a person tabbing into the group sees it.
+    QWidget* focusTarget() override
+    {
+        if (buttons_.empty())
+            return widget;
+        const int i = group_.ItemIndex();
+        return i >= 0 && i < static_cast<int>(buttons_.size()) ? buttons_[static_cast<size_t>(i)] : buttons_.front();
+    }
+
 private:
     void rebuild()
     {

@@ -13,8 +13,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QColorDialog>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFontMetrics>
@@ -253,9 +251,7 @@ void QtRenderer::Impl::syncFocus(TForm& form)
     FormWindow* window = windows[&form];
     if (!b || !b->widget || !window->isActiveWindow())
         return;
-    QWidget* target = b->widget;
-    if (auto* combo = qobject_cast<QComboBox*>(target); combo && combo->lineEdit())
-        target = combo->lineEdit();
+    QWidget* target = b->focusTarget();
     QWidget* focus = QApplication::focusWidget();
     if (focus != target && !(focus && target->isAncestorOf(focus)))
         target->setFocus(Qt::OtherFocusReason);
