@@ -67,6 +67,8 @@ public:
     QWidget* client;
     QMenuBar* menuBar = nullptr;
     bool placed = false;
+    // Moves the window, frame and all, into the screen's available area where it lies outside.
+    void keepInsideScreen();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

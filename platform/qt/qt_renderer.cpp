@@ -25,10 +25,13 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+
+#include <algorithm>
 
 // ---- the window of a form
 
@@ -37,10 +40,13 @@ FormWindow::FormWindow(QtRenderer::Impl& renderer, TForm& f) : QDialog(nullptr),
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // A sizeable window grows but never below its layout, and what it gains lies right of and
+    // below the client area, which stays under the menu bar; any other window keeps its size.
+    const bool sizeable = form.BorderStyle == TFormBorderStyle::bsSizeable;
+    layout->setSizeConstraint(sizeable ? QLayout::SetMinimumSize : QLayout::SetFixedSize);
     client = new QWidget(this);
     client->setFixedSize(form.Width, form.Height);
-    layout->addWidget(client);
+    layout->addWidget(client, 0, Qt::AlignLeft | Qt::AlignTop);
     Qt::WindowFlags flags = Application.MainForm == &form ? Qt::Window : Qt::Dialog;
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (form.CloseBox)
@@ -49,6 +55,29 @@ FormWindow::FormWindow(QtRenderer::Impl& renderer, TForm& f) : QDialog(nullptr),
         flags |= Qt::WindowMinimizeButtonHint;
     setWindowFlags(flags);
     setAutoFillBackground(true);
+}
+
+void FormWindow::keepInsideScreen()
+{
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    QRect frame = frameGeometry();
+    // Before the window manager has framed the window its frame is unknown: count on a title bar
+    // and a border.
+    QMargins margins(frame.left() - x(), frame.top() - y(), 0, 0);
+    if (frame.size() == size()) {
+        const int border = 4;
+        const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + border;
+        margins = QMargins(border, title, border, border);
+        frame = geometry().marginsAdded(margins);
+    }
+    QPoint topLeft = frame.topLeft();
+    topLeft.setX(std::max(area.left(), std::min(topLeft.x(), area.right() + 1 - frame.width())));
+    topLeft.setY(std::max(area.top(), std::min(topLeft.y(), area.bottom() + 1 - frame.height())));
+    if (topLeft != frame.topLeft())
+        move(topLeft.x() + margins.left(), topLeft.y() + margins.top());
 }
 
 void FormWindow::closeEvent(QCloseEvent* event)
@@ -264,8 +293,14 @@ void QtRenderer::Impl::syncForm(TForm& form)
     const QString title = toQString(form.Caption);
     if (window->windowTitle() != title)
         window->setWindowTitle(title);
-    if (window->client->size() != QSize(form.Width, form.Height))
+    if (window->client->size() != QSize(form.Width, form.Height)) {
         window->client->setFixedSize(form.Width, form.Height);
+        // A window the program made larger while it is shown stays wholly on the screen.
+        if (window->isVisible()) {
+            window->layout()->activate();
+            window->keepInsideScreen();
+        }
+    }
     QPalette p = window->palette();
     p.setColor(QPalette::Window, toQColor(form.Color));
     window->setPalette(p);
@@ -285,6 +320,7 @@ void QtRenderer::Impl::syncForm(TForm& form)
                 frame.moveCenter(screen->availableGeometry().center());
                 window->move(frame.topLeft());
             }
+            window->keepInsideScreen();
         }
         window->show();
     } else if (!form.Visible && window->isVisible()) {
