@@ -332,6 +332,20 @@ void QtRenderer::Impl::syncForm(TForm& form)
 
 // ---- the renderer
 
+QString qtNameFilters(const std::string& filter)
+{
+    const QStringList parts = toQString(filter).split('|');
+    QStringList out;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(';', ' ');
+        const QString shown = " (" + patterns + ")";
+        // Qt reads the patterns from the description's last parentheses.
+        out << (parts[i].endsWith(shown) ? parts[i] : parts[i] + shown);
+    }
+    return out.join(";;");
+}
+
 QtRenderer::QtRenderer() : d(std::make_unique<Impl>(*this))
 {
     Application.setHost(this);
@@ -473,18 +487,6 @@ QString buttonText(QMessageBox::StandardButton b)
     }
 }
 
-// "Text files (*.txt)|*.txt|All|*.*" as Qt's "Text files (*.txt) (*.txt);;All (*.*)".
-QString qtFilter(const std::string& filter)
-{
-    QStringList parts = toQString(filter).split('|');
-    QStringList out;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString patterns = parts[i + 1];
-        patterns.replace(';', ' ');
-        out << parts[i] + " (" + patterns + ")";
-    }
-    return out.join(";;");
-}
 }  // namespace
 
 int QtRenderer::messageBox(const std::string& text, const std::string& caption, int flags)
@@ -538,7 +540,7 @@ bool QtRenderer::execute(TCommonDialog& dialog)
         fd.setAcceptMode(open->saving() ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         fd.setFileMode(open->saving() ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
         if (!open->Filter.empty()) {
-            const QStringList filters = qtFilter(open->Filter).split(";;");
+            const QStringList filters = qtNameFilters(open->Filter).split(";;");
             fd.setNameFilters(filters);
             const int index = open->FilterIndex - 1;
             if (index >= 0 && index < filters.size())
