@@ -53,6 +53,8 @@ FormWindow::FormWindow(QtRenderer::Impl& renderer, TForm& f) : QDialog(nullptr),
         flags |= Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint;
     if (Application.MainForm == &form)
         flags |= Qt::WindowMinimizeButtonHint;
+    if (Application.MainForm == &form && sizeable)
+        flags |= Qt::WindowMaximizeButtonHint;
     setWindowFlags(flags);
     setAutoFillBackground(true);
 }
