@@ -3,6 +3,7 @@
 #include "platform/codec.h"
 #include "platform/collation.h"
 #include "platform/exceptions.h"
+#include "platform/files.h"
 #include "platform/text.h"
 
 #include <algorithm>
@@ -31,6 +32,15 @@ bool isLanguageFileName(const std::string& name)
 std::string safeLanguageFileName(const std::string& name)
 {
     return isLanguageFileName(name) ? name : kDefaultLanguageFileName;
+}
+
+bool provideCzechLanguageFile(const std::string& programFolder)
+{
+    const std::string folder = languageFolder(programFolder);
+    if (!listFolder(folder, "*.lan").empty())
+        return false;
+    writeCp1250Lines(folder + kDefaultLanguageFileName, {"[info]", "jazyk=Čeština"});
+    return true;
 }
 
 namespace {

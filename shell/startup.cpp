@@ -62,6 +62,11 @@ void Thlavni::FormActivate()
         }
     }
 
+    try {
+        provideCzechLanguageFile(programFolder);
+    } catch (const EInOutError&) {
+        // The language file's own lookups tell the person that it cannot be written.
+    }
     currentRow = nullptr;
     currentPerson = nullptr;
     settings.load(programFolder);

@@ -5,6 +5,7 @@
 #include "platform/file_lock.h"
 #include "platform/inifile.h"
 #include "program_fixture.h"
+#include "shell/lang_form.h"
 
 #include <fstream>
 
@@ -51,6 +52,29 @@ TEST_F(Startup, FirstStartInAnEmptyFolderMakesItsFoldersAndGreetsWithTheSignUp)
     EXPECT_FALSE(exists(folder() + "data/active.rdk"));
     TMemIniFile saved(folder() + "kinvelor.ini");
     EXPECT_EQ(saved.ReadInteger("start", "cislo", 0), 1);
+}
+
+TEST_F(Startup, AFolderWithoutALanguageFileGetsTheCzechOneTheLanguageWindowOffers)
+{
+    startQuietly();
+    const Lines czech = readCp1250Lines(folder() + "data/lang/cestina.lan");
+    ASSERT_GE(czech.size(), 3u);
+    EXPECT_EQ(Lines(czech.begin(), czech.begin() + 2), (Lines{"[info]", "jazyk=Čeština"}));
+    // The lookups added their texts to it.
+    EXPECT_TRUE(TMemIniFile(folder() + "data/lang/cestina.lan").SectionExists("ruzne"));
+    script.modal("", [](TForm&) {
+        EXPECT_EQ(langFORM->jazykyLIST.Items.lines(), (Lines{"cestina.lan - Čeština"}));
+        user::click(langFORM->stornoBT);
+    });
+    user::click(hl().Jazyk1);
+}
+
+TEST_F(Startup, AnInstalledLanguageFileIsLeftAsItIs)
+{
+    std::filesystem::create_directories(folder() + "data/lang");
+    writeCp1250Lines(folder() + "data/lang/english.lan", {"[info]", "jazyk=English"});
+    startQuietly();
+    EXPECT_EQ(readCp1250Lines(folder() + "data/lang/english.lan"), (Lines{"[info]", "jazyk=English"}));
 }
 
 TEST_F(Startup, ActivatingAgainRepeatsNothingOfTheStart)
