@@ -37,6 +37,7 @@ int Thlavni::openTree(const std::string& fileName)
 {
     resetWorkingFolder();
     tree = std::make_unique<Rod>(fileName);
+    tree->attachEditor(this);
     delete history;
     history = new PrevNext;
 
@@ -103,6 +104,7 @@ int Thlavni::openTree(const std::string& fileName)
 void Thlavni::createEmptyTree()
 {
     tree = std::make_unique<Rod>();
+    tree->attachEditor(this);
     newPersonList();
     delete history;
     history = new PrevNext;
