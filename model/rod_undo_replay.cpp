@@ -269,22 +269,29 @@ private:
         editor_.putFieldFlag(s->key, value != 0);
     }
 
+    // The date the step's key names: the person's birth or death, or the wedding or divorce of
+    // the step's partnership, which is then shown; none for a partnership step without one.
+    Datum* dateOfStep(Action* step, Svatba* partnership)
+    {
+        const bool ofPartnership = kind_.kind == Kind::WeddingAbout || kind_.kind == Kind::WeddingDate;
+        if (!ofPartnership)
+            return startsWith(step->key, "narozeni") ? &step->person->birth : &step->person->death;
+        if (!partnership)
+            return nullptr;
+        editor_.showPartnershipOfStep(partnership);
+        return startsWith(step->key, "rozvod") ? &partnership->divorce : &partnership->wedding;
+    }
+
     void about(Action* step)
     {
         auto* s = dynamic_cast<ActionTolerance*>(step);
         if (!s || !s->person)
             return;
         showStep(s->person);
-        Datum* target = nullptr;
-        if (kind_.kind == Kind::WeddingAbout) {
-            auto* w = dynamic_cast<ActionToleranceSvatba*>(step);
-            if (!w || !w->partnership)
-                return;
-            editor_.showPartnershipOfStep(w->partnership);
-            target = &w->partnership->wedding;
-        } else {
-            target = startsWith(s->key, "narozeni") ? &s->person->birth : &s->person->death;
-        }
+        auto* w = dynamic_cast<ActionToleranceSvatba*>(step);
+        Datum* target = dateOfStep(s, w ? w->partnership : nullptr);
+        if (!target)
+            return;
         target->about = pick(s->oldAbout, s->newAbout);
         target->tolerance = pick(s->oldTolerance, s->newTolerance);
         editor_.putAboutFlag(s->key, target->about != 0, target->tolerance);
@@ -297,16 +304,10 @@ private:
         if (!s || !s->person)
             return;
         showStep(s->person);
-        Datum* target = nullptr;
-        if (kind_.kind == Kind::WeddingDate) {
-            auto* w = dynamic_cast<ActionSvatbaDate*>(step);
-            if (!w || !w->partnership)
-                return;
-            editor_.showPartnershipOfStep(w->partnership);
-            target = startsWith(s->key, "svatba") ? &w->partnership->wedding : &w->partnership->divorce;
-        } else {
-            target = startsWith(s->key, "narozeni") ? &s->person->birth : &s->person->death;
-        }
+        auto* w = dynamic_cast<ActionSvatbaDate*>(step);
+        Datum* target = dateOfStep(s, w ? w->partnership : nullptr);
+        if (!target)
+            return;
         target->assign(pick(s->oldDate, s->newDate));
         editor_.putDate(s->key, *target);
         editor_.paintPersonList();

@@ -79,6 +79,13 @@ TControl* findControl(const TWinControl& parent, std::string_view name)
     return nullptr;
 }
 
+// The control of the field a step's key names, when it is on the window.
+TControl* fieldControl(const TWinControl& window, const std::string& key)
+{
+    auto name = fieldControls.find(key);
+    return name == fieldControls.end() ? nullptr : findControl(window, name->second);
+}
+
 void focus(TControl* control)
 {
     if (auto* w = dynamic_cast<TWinControl*>(control); w && w->CanFocus())
@@ -153,10 +160,7 @@ void Thlavni::showPartnershipOfStep(Svatba* partnership)
 
 void Thlavni::putFieldText(const std::string& key, const std::string& text)
 {
-    auto name = fieldControls.find(key);
-    if (name == fieldControls.end())
-        return;
-    TControl* control = findControl(*this, name->second);
+    TControl* control = fieldControl(*this, key);
     // An edit runs its change handler itself when its text is set; a combo box is told.
     if (auto* edit = dynamic_cast<TEdit*>(control)) {
         edit->setText(text);
@@ -171,10 +175,7 @@ void Thlavni::putFieldText(const std::string& key, const std::string& text)
 
 void Thlavni::putFieldFlag(const std::string& key, bool value)
 {
-    auto name = fieldControls.find(key);
-    if (name == fieldControls.end())
-        return;
-    TControl* control = findControl(*this, name->second);
+    TControl* control = fieldControl(*this, key);
     if (auto* box = dynamic_cast<TComboBox*>(control)) {
         // The sex box: a man first, a woman second.
         focus(box);
@@ -193,10 +194,7 @@ void Thlavni::putFieldFlag(const std::string& key, bool value)
 
 void Thlavni::putAboutFlag(const std::string& key, bool about, int tolerance)
 {
-    auto name = fieldControls.find(key);
-    if (name == fieldControls.end())
-        return;
-    auto* check = dynamic_cast<TCheckBox*>(findControl(*this, name->second));
+    auto* check = dynamic_cast<TCheckBox*>(fieldControl(*this, key));
     if (!check)
         return;
     check->Caption = "+- " + std::to_string(tolerance);
@@ -231,26 +229,18 @@ void Thlavni::putDate(const std::string& key, const Datum& date)
 
 void Thlavni::focusField(const std::string& key)
 {
-    auto name = fieldControls.find(key);
-    if (name != fieldControls.end())
-        focus(findControl(*this, name->second));
+    focus(fieldControl(*this, key));
 }
 
 std::vector<std::string> Thlavni::memoLines(const std::string& key)
 {
-    auto name = fieldControls.find(key);
-    if (name == fieldControls.end())
-        return {};
-    auto* memo = dynamic_cast<TMemo*>(findControl(*this, name->second));
+    auto* memo = dynamic_cast<TMemo*>(fieldControl(*this, key));
     return memo ? memo->Lines.lines() : std::vector<std::string>{};
 }
 
 void Thlavni::putMemoLines(const std::string& key, const std::vector<std::string>& lines)
 {
-    auto name = fieldControls.find(key);
-    if (name == fieldControls.end())
-        return;
-    auto* memo = dynamic_cast<TMemo*>(findControl(*this, name->second));
+    auto* memo = dynamic_cast<TMemo*>(fieldControl(*this, key));
     if (!memo)
         return;
     memo->Lines.Clear();
