@@ -103,11 +103,8 @@ TEST_F(UndoReplay, EveryTextFieldGoesBackAndForthWhereThePersonSeesIt)
 TEST_F(UndoReplay, RecordingIsOffForTheWholeReplayOnly)
 {
     tree.recordTextChange(a, "jmeno", "x", "Adam");
-    bool seen = false;
-    editor.replaying = false;
     tree.undo();
-    seen = editor.replayingWasSet;
-    EXPECT_TRUE(seen);
+    EXPECT_TRUE(editor.replayingWasSet);
     EXPECT_FALSE(editor.replaying);
     // An unknown key moves the cursor and changes nothing else.
     tree.pushAction(std::make_unique<ActionText>(a, "neznamy", "1", "2"));
@@ -472,6 +469,18 @@ TEST_F(UndoReplay, ACreatedPartnershipWithItsCreatedPartner)
     EXPECT_FALSE(tree.canRedo());
     EXPECT_EQ(history().current()->key, "vytvorOsobu");
     EXPECT_EQ(editor.focus, "novaSvatba");
+}
+
+// Replayed forwards, a created partnership is left as it is: it was never taken away.
+TEST_F(UndoReplay, ACreatedPartnershipIsNotAskedForAgainOnRedo)
+{
+    Svatba* s = partnership(a, b, 1);
+    auto step = std::make_unique<ActionPartner>(a, "novaSvatba", s, nullptr, nullptr);
+    editor.answers = {true};
+    tree.applyAction(step.get(), false);
+    EXPECT_TRUE(editor.questions.empty());
+    EXPECT_TRUE(a->hasPartnership(s));
+    EXPECT_TRUE(b->hasPartnership(s));
 }
 
 // The partner created with the partnership is deleted by its undo: the step that created her is
