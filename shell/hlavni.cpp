@@ -24,6 +24,8 @@ Thlavni::Thlavni()
     UlozitJako1.OnClick = UlozitJakoBT.OnClick = [this] { UlozitJako1Click(); };
     Zavrit1.OnClick = ZavritBT.OnClick = [this] { Zavrit1Click(); };
     Konec1.OnClick = [this] { Konec1Click(); };
+    Zpet1.OnClick = ZpetBT.OnClick = [this] { Zpet1Click(); };
+    Znovu1.OnClick = ZnovuBT.OnClick = [this] { Znovu1Click(); };
     soubor1.OnClick = [this] { openRecentFile(0); };
     soubor2.OnClick = [this] { openRecentFile(1); };
     soubor3.OnClick = [this] { openRecentFile(2); };

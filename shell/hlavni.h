@@ -4,6 +4,7 @@
 // defined in the folder of its subsystem (shell/, editor/, reports/, gedcom/), in a file
 // named after what it does. Add members to the section of their subsystem.
 #include "forms/hlavni_form.h"
+#include "model/editor_port.h"
 #include "model/text_source.h"
 #include "shell/settings.h"
 #include "storage/tree_file_format.h"
@@ -24,13 +25,15 @@ class PrevNext;  // the visit history
 
 class TStringList;
 class Datum;
+class Svatba;
 class TWinControl;
 struct SaveResult; // what a save did (storage/tree_writer.h)
 class WorkingFolderClaim;
 
 // The main window is the model's text source: it hands out the texts of whichever language
 // file is loaded at the moment.
-class Thlavni : public ThlavniForm, public TextSource {
+// It is also the person editor the undo history replays its steps through.
+class Thlavni : public ThlavniForm, public TextSource, public EditorPort {
 public:
     Thlavni();
     ~Thlavni() override;
@@ -336,6 +339,45 @@ public:
     void updateTabContentsLabel();
     // Enables undo and redo as the open tree's history allows.
     void updateUndoButtons();
+
+    // ---------------------------------------------------------------- undo and redo (shell/undo_commands.cpp)
+    void Zpet1Click();
+    void Znovu1Click();
+    // Empties the open tree's history and disables undo and redo.
+    void clearChangeHistory();
+    // What the undo history replays its steps through. The field operations find a field's
+    // control by the name that belongs to the step's key; a control that is not on the pages
+    // yet is passed over.
+    void setUndoReplaying(bool replaying) override;
+    void showEditorPage(EditorPage page) override;
+    void showPersonOfStep(Clovek* person) override;
+    void showPartnershipOfStep(Svatba* partnership) override;
+    void putFieldText(const std::string& key, const std::string& text) override;
+    void putFieldFlag(const std::string& key, bool value) override;
+    void putAboutFlag(const std::string& key, bool about, int tolerance) override;
+    void putDate(const std::string& key, const Datum& date) override;
+    void focusField(const std::string& key) override;
+    std::vector<std::string> memoLines(const std::string& key) override;
+    void putMemoLines(const std::string& key, const std::vector<std::string>& lines) override;
+    void showUserCaption(int field, const std::string& caption) override;
+    void refreshPercentFilled(Clovek* person) override;
+    void sortPersonList() override;
+    TextSource& texts() override { return *this; }
+    std::string workingFolderPath() override { return workingFolder; }
+    // Person editor operations the replay calls; stand-ins until their pages are built
+    // (shell/pending_services.cpp).
+    void showPartnership();
+    void fillPartnerList(int row) override;
+    void fillResidenceList(int row) override;
+    void fillEducationList(int row) override;
+    void fillOccupationList(int row) override;
+    void showPortrait() override;
+    bool confirmDeletePerson() override;
+    // The date checks of a parent and a child, or of two partners (shell/date_checks.cpp): true
+    // when every rule passes; otherwise the message of the first rule that fails is shown.
+    bool checkFatherDates(const Clovek& father, const Clovek& child, int minAge);
+    bool checkMotherDates(const Clovek& mother, const Clovek& child, int minAge);
+    bool checkPartnershipDates(const Clovek& a, const Clovek& b, const Svatba* partnership);
 
     // ================================================================ statistics and exports (reports/)
     // Recomposes the statistics text of the open tree.

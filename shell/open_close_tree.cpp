@@ -37,6 +37,7 @@ int Thlavni::openTree(const std::string& fileName)
 {
     resetWorkingFolder();
     tree = std::make_unique<Rod>(fileName);
+    tree->attachEditor(this);
     history = std::make_unique<PrevNext>();
 
     // Whatever stops the open leaves no tree behind: the person is told why and the window
@@ -102,6 +103,7 @@ int Thlavni::openTree(const std::string& fileName)
 void Thlavni::createEmptyTree()
 {
     tree = std::make_unique<Rod>();
+    tree->attachEditor(this);
     newPersonList();
     history = std::make_unique<PrevNext>();
     currentPerson = nullptr;

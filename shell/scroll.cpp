@@ -24,9 +24,12 @@ void Scroll::fill()
 {
     if (first)
         clear();
+    // The share of filled fields is worked out here, for the percent column and its sort.
     if (main_.tree)
-        for (Clovek* p = main_.tree->firstPerson; p; p = p->chainNext)
+        for (Clovek* p = main_.tree->firstPerson; p; p = p->chainNext) {
+            p->updatePercentFilled();
             add(p);
+        }
     main_.scrollingBar.setPosition(0);
     setBarMax(std::max(count - visibleRows, 0));
     main_.scrollingBar.setPosition(top);
