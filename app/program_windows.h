@@ -7,12 +7,16 @@
 #include "forms/cekej_form.h"
 #include "forms/dvojite_spusteni_form.h"
 #include "forms/formular_form.h"
+#include "forms/hledej_form.h"
 #include "forms/id_change_form.h"
+#include "forms/import_form.h"
 #include "forms/kalendar_form.h"
 #include "forms/mene_nez_form.h"
+#include "forms/nazvy_svateb_form.h"
 #include "forms/prirad_deti_form.h"
 #include "forms/sourozenci_create_form.h"
 #include "forms/tolerance_form.h"
+#include "forms/vyroci_form.h"
 #include "platform/application.h"
 #include "shell/barvy_form.h"
 #include "shell/hlavni.h"
@@ -31,13 +35,17 @@ struct ProgramWindows {
     TpriradDetiFORM priradDetiFORM;
     TcekejFORM cekejFORM;
     TuserDefFORM userDefFORM;
+    ThledejFORM hledejFORM;
     TbarvyFORM barvyFORM;
+    TvyrociFORM vyrociFORM;
     TformularFORM formularFORM;
     TmeneNezFORM meneNezFORM;
     TdvojiteSpusteniFORM dvojiteSpusteniFORM;
     TlangFORM langFORM;
+    TimportFORM importFORM;
     TidChangeFORM idChangeFORM;
     TtoleranceFORM toleranceFORM;
+    TnazvySvatebFORM nazvySvatebFORM;
     TFTextFORM FTextFORM;
     TtipFORM tipFORM;
     TkalendarFORM kalendarFORM;
@@ -45,9 +53,10 @@ struct ProgramWindows {
     ProgramWindows()
     {
         TForm* const all[] = {&hlavni, &anoNeStorno, &anoNe, &nastaveniForm, &sourozenciCreate,
-                              &casoveObdobiFORM, &priradDetiFORM, &cekejFORM, &userDefFORM, &barvyFORM,
-                              &formularFORM, &meneNezFORM, &dvojiteSpusteniFORM, &langFORM, &idChangeFORM,
-                              &toleranceFORM, &FTextFORM, &tipFORM, &kalendarFORM};
+                              &casoveObdobiFORM, &priradDetiFORM, &cekejFORM, &userDefFORM, &hledejFORM,
+                              &barvyFORM, &vyrociFORM, &formularFORM, &meneNezFORM, &dvojiteSpusteniFORM,
+                              &langFORM, &importFORM, &idChangeFORM, &toleranceFORM, &nazvySvatebFORM,
+                              &FTextFORM, &tipFORM, &kalendarFORM};
         for (TForm* form : all)
             Application.CreateForm(*form);
     }
