@@ -46,3 +46,20 @@ inline void expectTidy(const TWinControl& window)
 }
 
 }  // namespace layout
+
+namespace layout {
+
+// The control of that name anywhere below `root`, or nullptr.
+inline TControl* find(const TWinControl& root, const std::string& name)
+{
+    for (TControl* c : root.Controls()) {
+        if (c->Name == name)
+            return c;
+        if (auto* w = dynamic_cast<const TWinControl*>(c))
+            if (TControl* found = find(*w, name))
+                return found;
+    }
+    return nullptr;
+}
+
+}  // namespace layout
