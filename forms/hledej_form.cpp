@@ -2,11 +2,28 @@
 
 #include "forms/global_window.h"
 
+#include <initializer_list>
 #include <string>
 
 ThledejFORM* hledejFORM = nullptr;
 
 namespace {
+
+// Check boxes in two columns of a group box.
+struct Box {
+    TCheckBox& box;
+    const char* caption;
+    int column;
+    int row;
+};
+
+void placeBoxes(std::initializer_list<Box> boxes)
+{
+    for (const Box& b : boxes) {
+        b.box.SetBounds(12 + b.column * 172, 22 + b.row * 24, 164, 17);
+        b.box.Caption = b.caption;
+    }
+}
 
 void fillNumbers(TComboBox& box, int last, const char* text)
 {
@@ -35,13 +52,7 @@ ThledejFORM::ThledejFORM() : TForm("hledejFORM")
     kdeHledatRetezecGROUP.SetBounds(8, 58, 356, 200);
     kdeHledatRetezecGROUP.Caption = "Co se má prohledávat?";
     // Names in the left column, places and events in the right one.
-    struct Field {
-        TCheckBox& box;
-        const char* caption;
-        int column;
-        int row;
-    };
-    const Field fields[] = {
+    placeBoxes({
         {jmenoCH, "Jméno", 0, 0},
         {prijmeniCH, "Příjmení", 0, 1},
         {rodnePrijmeniCH, "Rodné příjmení", 0, 2},
@@ -56,11 +67,7 @@ ThledejFORM::ThledejFORM() : TForm("hledejFORM")
         {mistoSvatbyCH, "Místo svatby", 1, 4},
         {oddavajiciKnezCH, "Oddávající kněz", 1, 5},
         {svedkoveCH, "Svědkové", 1, 6},
-    };
-    for (const Field& f : fields) {
-        f.box.SetBounds(12 + f.column * 172, 22 + f.row * 24, 164, 17);
-        f.box.Caption = f.caption;
-    }
+    });
     hledejRetezecBT.SetBounds(264, 272, 100, 27);
     hledejRetezecBT.Caption = "Hledej";
     hledejRetezecBT.Default = true;
@@ -68,22 +75,12 @@ ThledejFORM::ThledejFORM() : TForm("hledejFORM")
     datumPage.Caption = "Vyhledávání v datech";
     kdeHledatDatumGROUP.SetBounds(8, 8, 356, 74);
     kdeHledatDatumGROUP.Caption = "Co se má prohledávat?";
-    struct DateKind {
-        TCheckBox& box;
-        const char* caption;
-        int column;
-        int row;
-    };
-    const DateKind kinds[] = {
+    placeBoxes({
         {datumNarozeniCH, "Datum narození", 0, 0},
         {datumUmrtiCH, "Datum úmrtí", 0, 1},
         {datumSvatbyCH, "Datum svatby", 1, 0},
         {datumRozvoduCH, "Datum rozvodu", 1, 1},
-    };
-    for (const DateKind& k : kinds) {
-        k.box.SetBounds(12 + k.column * 172, 22 + k.row * 24, 164, 17);
-        k.box.Caption = k.caption;
-    }
+    });
     jakHledatGROUP.SetBounds(8, 90, 356, 74);
     jakHledatGROUP.Caption = "Jak hledat?";
     jakHledatGROUP.Columns = 2;
