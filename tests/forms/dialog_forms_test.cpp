@@ -1,5 +1,5 @@
-// Every dialog window: it claims its global pointer for its life, keeps its controls inside and
-// apart, and ends with the results its callers act on.
+// Every dialog window: it claims its global pointer for its life and ends with the results its
+// callers act on. (That no control sticks out or covers another is checked on the program.)
 #include "forms/co_exportovat_form.h"
 #include "forms/co_v_html_form.h"
 #include "forms/co_vyplnit_form.h"
@@ -81,7 +81,7 @@ std::vector<Window> dialogs()
 
 }  // namespace
 
-TEST(DialogForms, EachClaimsItsPointerAndKeepsItsControlsInsideAndApart)
+TEST(DialogForms, EachClaimsItsPointerForItsLife)
 {
     for (const Window& w : dialogs()) {
         SCOPED_TRACE(w.name);
@@ -92,7 +92,6 @@ TEST(DialogForms, EachClaimsItsPointerAndKeepsItsControlsInsideAndApart)
             EXPECT_EQ(w.global(), form.get());
             EXPECT_FALSE(form->Caption.empty());
             EXPECT_EQ(form->Position, TPosition::poScreenCenter);
-            layout::expectTidy(*form);
             // A second instance, as a test may make, leaves the pointer with the first.
             auto second = w.make();
             EXPECT_EQ(w.global(), form.get());

@@ -1,5 +1,6 @@
 // The program makes every one of its windows at start, in its fixed order, with the main window
 // first; each is reached through its global pointer until the program ends.
+#include "forms/layout_checks.h"
 #include "program_fixture.h"
 
 namespace {
@@ -32,4 +33,14 @@ TEST_F(ProgramWindowsTest, EveryWindowIsMadeOnceInTheProgramsOrder)
     EXPECT_EQ(hledejFORM, &windows->hledejFORM);
     EXPECT_EQ(importFORM, &windows->importFORM);
     EXPECT_EQ(hromadneMazaniFORM, &windows->hromadneMazaniFORM);
+}
+
+TEST_F(ProgramWindowsTest, NoDialogHasAControlOutsideItsParentOrOverAnother)
+{
+    for (const TForm* form : Application.forms()) {
+        if (form == &hl())
+            continue;  // the main window's panels are checked with its layout
+        SCOPED_TRACE(form->Name);
+        layout::expectTidy(*form);
+    }
 }
