@@ -40,29 +40,23 @@ bool collatedLess(const std::string& a, const std::string& b)
     return compareCollated(a, b) < 0;
 }
 
-// Adds the lines to the missing-key log, each unless an equal line (ignoring case) is there
-// already, keeping every line in case-insensitive order; a missing log is empty.
-void addLogLines(const std::string& logPath, const std::vector<std::string>& added,
-                 const LanguageFile::LinesWriter& write)
+// Adds the line to the missing-key log unless an equal line (ignoring case) is there already,
+// keeping every line in case-insensitive order; a missing log is empty.
+void addLogLine(const std::string& logPath, const std::string& line,
+                const LanguageFile::LinesWriter& write)
 {
     std::vector<std::string> lines;
     std::error_code ec;
     if (std::filesystem::exists(logPath, ec))
         lines = readCp1250Lines(logPath);
+    for (const auto& present : lines)
+        if (sameText(present, line))
+            return;
     // The log is normally sorted already (it was written so), which makes the re-sort one pass.
     if (!std::is_sorted(lines.begin(), lines.end(), collatedLess))
         std::stable_sort(lines.begin(), lines.end(), collatedLess);
-    bool changed = false;
-    for (const std::string& line : added) {
-        const bool present = std::any_of(lines.begin(), lines.end(),
-                                         [&line](const std::string& p) { return sameText(p, line); });
-        if (present)
-            continue;
-        lines.insert(std::upper_bound(lines.begin(), lines.end(), line, collatedLess), line);
-        changed = true;
-    }
-    if (changed)
-        write(logPath, lines);
+    lines.insert(std::upper_bound(lines.begin(), lines.end(), line, collatedLess), line);
+    write(logPath, lines);
 }
 
 } // namespace
@@ -106,40 +100,18 @@ std::string LanguageFile::langText(const std::string& section, const std::string
     if (value.empty()) {
         ini_.WriteString(section, key, defaultText);
         value = defaultText;
-        if (batchDepth_ > 0)
-            pendingLog_.push_back(section + " ; " + key);
-        else
-            writeBack({section + " ; " + key});
+        try {
+            if (!writable_)
+                throw EInOutError("The language file was not read and is not written");
+            writeLines(path_, ini_.GetStrings());
+            addLogLine(logPath_, section + " ; " + key, writeLines);
+        } catch (const Exception&) {
+            reportProblem();
+        }
     }
     if (value == " ")
         return std::string();
     return value;
-}
-
-void LanguageFile::writeBack(const std::vector<std::string>& logLines)
-{
-    try {
-        if (!writable_)
-            throw EInOutError("The language file was not read and is not written");
-        writeLines(path_, ini_.GetStrings());
-        addLogLines(logPath_, logLines, writeLines);
-    } catch (const Exception&) {
-        reportProblem();
-    }
-}
-
-LanguageFile::WriteBatch::WriteBatch(LanguageFile& file) : file_(file)
-{
-    ++file_.batchDepth_;
-}
-
-LanguageFile::WriteBatch::~WriteBatch()
-{
-    if (--file_.batchDepth_ > 0 || file_.pendingLog_.empty())
-        return;
-    const std::vector<std::string> lines = std::move(file_.pendingLog_);
-    file_.pendingLog_.clear();
-    file_.writeBack(lines);
 }
 
 std::string LanguageFile::readText(const std::string& section, const std::string& key,

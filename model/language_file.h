@@ -39,8 +39,7 @@ public:
     void load();
 
     // The standard lookup. A missing or empty key is stored with the default, the file is
-    // rewritten whole and the key is logged (at the end of a batch, when one is held); a stored
-    // single blank is the empty text. When the
+    // rewritten whole and the key is logged; a stored single blank is the empty text. When the
     // file or the log cannot be written the default is still returned and the problem is
     // reported once for this loaded file.
     std::string langText(const std::string& section, const std::string& key,
@@ -52,35 +51,16 @@ public:
     const std::string& path() const { return path_; }
     const TMemIniFile& ini() const { return ini_; }
 
-    // While a batch is held, the missing keys are stored and remembered for the log in memory
-    // and both files are written once, when the outermost batch ends: applying every window
-    // text on a first start then writes the file once instead of once per key, with the keys
-    // in the same order.
-    class WriteBatch {
-    public:
-        explicit WriteBatch(LanguageFile& file);
-        ~WriteBatch();
-        WriteBatch(const WriteBatch&) = delete;
-        WriteBatch& operator=(const WriteBatch&) = delete;
-
-    private:
-        LanguageFile& file_;
-    };
-
     // Called with kLanguageFileProblem at the first failure after a load.
     std::function<void(const std::string& message)> onProblem;
     LinesWriter writeLines;
 
 private:
     void reportProblem();
-    // Writes the file and adds the lines to the log; a failure is reported.
-    void writeBack(const std::vector<std::string>& logLines);
 
     std::string path_;
     std::string logPath_;
     TMemIniFile ini_;
     bool writable_ = true;
     bool problemReported_ = false;
-    int batchDepth_ = 0;
-    std::vector<std::string> pendingLog_;
 };

@@ -36,8 +36,6 @@ void Thlavni::loadLanguage()
     file->onProblem = [](const std::string& message) { ShowMessage(message); };
     file->load();
     languageFile = std::move(file);
-    // A first start looks up every text of every window: the keys it lacks are written once.
-    const LanguageFile::WriteBatch batch(*languageFile);
 
     allPersonsGroupName = langText("ruzne", "vsichniSkupina", "_VŠICHNI");
     if (tree && tree->personCount() > 0)

@@ -172,57 +172,6 @@ TEST_F(Language, UnreadableFileIsNeverOverwritten)
     EXPECT_EQ(messages.size(), 1u);
 }
 
-TEST_F(Language, ABatchWritesTheFileAndTheLogOnceWithTheKeysInLookupOrder)
-{
-    writeCp1250Lines(logPath(), {"menu ; soubor"});
-    auto lang = open();
-    std::vector<std::string> written;
-    const LanguageFile::LinesWriter write = lang.writeLines;
-    lang.writeLines = [&](const std::string& path, const Lines& lines) {
-        written.push_back(path);
-        write(path, lines);
-    };
-    {
-        const LanguageFile::WriteBatch outer(lang);
-        EXPECT_EQ(lang.langText("menu", "soubor", "Soubor"), "Soubor");
-        {
-            const LanguageFile::WriteBatch inner(lang);
-            EXPECT_EQ(lang.langText("ruzne", "storno", "Storno"), "Storno");
-        }
-        EXPECT_TRUE(written.empty()); // an inner batch leaves the writing to the outer one
-        EXPECT_EQ(lang.langText("menu", "konec", "Konec"), "Konec");
-        EXPECT_EQ(lang.langText("ruzne", "storno", "jiný"), "Storno"); // one key, several controls
-        EXPECT_FALSE(fs::exists(langPath()));
-    }
-    EXPECT_EQ(written, (Lines{langPath(), logPath()}));
-    EXPECT_EQ(read(langPath()), (Lines{"[menu]", "soubor=Soubor", "konec=Konec", "", "[ruzne]", "storno=Storno", ""}));
-    EXPECT_EQ(read(logPath()), (Lines{"menu ; konec", "menu ; soubor", "ruzne ; storno"}));
-
-    // A batch that finds every key writes nothing; after it every lookup writes at once again.
-    written.clear();
-    { const LanguageFile::WriteBatch nothingMissing(lang); lang.langText("menu", "konec", "x"); }
-    EXPECT_TRUE(written.empty());
-    lang.langText("menu", "napoveda", "Nápověda");
-    EXPECT_EQ(written.size(), 2u);
-    EXPECT_TRUE(messages.empty());
-}
-
-TEST_F(Language, ABatchThatCannotWriteComplainsOnce)
-{
-    LanguageFile lang(languageFolder(program + "missing/") + "cestina.lan", missingKeyLogPath(program + "missing/"));
-    lang.onProblem = [this](const std::string& m) { messages.push_back(m); };
-    lang.load();
-    {
-        const LanguageFile::WriteBatch batch(lang);
-        EXPECT_EQ(lang.langText("menu", "soubor", "Soubor"), "Soubor");
-        EXPECT_EQ(lang.langText("menu", "konec", "Konec"), "Konec");
-        EXPECT_TRUE(messages.empty());
-    }
-    EXPECT_EQ(messages, (Lines{"Problém při práci s jazykovým souborem!"}));
-    EXPECT_EQ(lang.langText("menu", "napoveda", "Nápověda"), "Nápověda");
-    EXPECT_EQ(messages.size(), 1u);
-}
-
 TEST(LanguageFileName, OnlyABareLanFileNameIsTaken)
 {
     EXPECT_EQ(safeLanguageFileName("english.lan"), "english.lan");
