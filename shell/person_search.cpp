@@ -1,0 +1,156 @@
+#include "shell/person_search.h"
+
+#include "model/casove_obdobi.h"
+#include "model/clovek.h"
+#include "model/datum.h"
+#include "model/path_utils.h"
+#include "model/rod.h"
+#include "model/svatba.h"
+#include "platform/text.h"
+
+#include <array>
+#include <string>
+
+namespace {
+
+// The folded text of each one- and two-byte character, made once by the rule itself: searching
+// a big tree folds every character of every searched field.
+class FoldTable {
+public:
+    FoldTable()
+    {
+        for (char32_t c = 0; c < folded_.size(); ++c) {
+            std::string one;
+            appendUtf8(one, c);
+            folded_[c] = asciiLowerText(one);
+        }
+    }
+    const std::string* find(char32_t c) const { return c < folded_.size() ? &folded_[c] : nullptr; }
+
+private:
+    std::array<std::string, 0x800> folded_;
+};
+
+const FoldTable& foldTable()
+{
+    static const FoldTable table;
+    return table;
+}
+
+bool isMarriage(const Svatba* s)
+{
+    return s && (s->isMarried() || s->isDivorced());
+}
+
+template <Prvky Clovek::*periods>
+void appendPeriods(std::string& out, const Clovek* p)
+{
+    for (const CasoveObdobi* e : (p->*periods).template items<CasoveObdobi>())
+        appendSearchFolded(out, e->text);
+}
+
+} // namespace
+
+void appendSearchFolded(std::string& out, std::string_view text)
+{
+    const FoldTable& table = foldTable();
+    size_t pos = 0;
+    while (pos < text.size()) {
+        unsigned char byte = static_cast<unsigned char>(text[pos]);
+        if (byte < 0x80) {
+            out.push_back(byte >= 'A' && byte <= 'Z' ? char(byte + 32) : char(byte));
+            ++pos;
+            continue;
+        }
+        size_t start = pos;
+        char32_t c = nextCodePoint(text, pos);
+        if (const std::string* f = table.find(c))
+            out += *f;
+        else
+            out += asciiLowerText(text.substr(start, pos - start));
+    }
+}
+
+std::vector<Clovek*> findPersonsByText(const Rod& tree, std::string_view needle, const TextSearchFields& f)
+{
+    std::vector<Clovek*> found;
+    const std::string sought = asciiLowerText(needle);
+    if (sought.empty())
+        return found;
+    std::string text;
+    tree.forEachPerson([&](Clovek* p) {
+        text.clear();
+        if (f.firstName)
+            appendSearchFolded(text, p->firstName);
+        if (f.surname)
+            appendSearchFolded(text, p->surname);
+        if (f.birthSurname)
+            appendSearchFolded(text, p->birthSurname);
+        if (f.titles) {
+            appendSearchFolded(text, p->titlesBefore);
+            appendSearchFolded(text, p->titlesAfter);
+        }
+        if (f.birthPlace)
+            appendSearchFolded(text, p->birthPlace);
+        if (f.deathPlace)
+            appendSearchFolded(text, p->deathPlace);
+        if (f.burialPlace)
+            appendSearchFolded(text, p->burial);
+        if (f.deathCause)
+            appendSearchFolded(text, p->deathCause);
+        if (f.weddingPlace || f.officiant || f.witnesses)
+            for (const UkSvatba* e : p->partnerships.items<UkSvatba>()) {
+                const Svatba* s = e->partnership;
+                if (!isMarriage(s))
+                    continue;
+                if (f.weddingPlace)
+                    appendSearchFolded(text, s->place);
+                if (f.officiant)
+                    appendSearchFolded(text, s->officiant);
+                if (f.witnesses)
+                    appendSearchFolded(text, s->witnesses);
+            }
+        if (f.residences)
+            appendPeriods<&Clovek::residences>(text, p);
+        if (f.educations)
+            appendPeriods<&Clovek::educations>(text, p);
+        if (f.occupations)
+            appendPeriods<&Clovek::occupations>(text, p);
+        if (text.find(sought) != std::string::npos)
+            found.push_back(p);
+    });
+    return found;
+}
+
+std::vector<Clovek*> findPersonsByDate(const Rod& tree, const Datum& first, const Datum& second,
+                                       DateSearchMode mode, const DateSearchFields& f)
+{
+    std::vector<Clovek*> found;
+    auto matches = [&](const Datum& d) {
+        if (!isSearchableDate(d))
+            return false;
+        switch (mode) {
+        case DateSearchMode::exact: return d.equals(first);
+        case DateSearchMode::range: return first.isNotAfter(d) && second.isNotBefore(d);
+        case DateSearchMode::from: return first.isNotAfter(d);
+        case DateSearchMode::until: return first.isNotBefore(d);
+        }
+        return false;
+    };
+    tree.forEachPerson([&](Clovek* p) {
+        bool hit = (f.birth && matches(p->birth)) || (f.death && p->alive == 0 && matches(p->death));
+        if (!hit && (f.wedding || f.divorce))
+            for (const UkSvatba* e : p->partnerships.items<UkSvatba>()) {
+                const Svatba* s = e->partnership;
+                if (!isMarriage(s))
+                    continue;
+                if ((f.wedding && matches(s->wedding)) || (f.divorce && s->isDivorced() && matches(s->divorce))) {
+                    hit = true;
+                    break;
+                }
+            }
+        if (hit)
+            found.push_back(p);
+    });
+    return found;
+}
