@@ -57,10 +57,11 @@ std::string sameDayLine(const std::string& name, int years, const std::string& l
     return name + " - " + intToStr(years) + ". " + label;
 }
 
-// The same day of an earlier year.
+// The same day of an earlier year. The texts are compared first: most events fail there, and a
+// walk over a big tree should not read every date as numbers.
 bool fallsOnDay(const Datum& reference, const Datum& event)
 {
-    return isSearchableDate(event) && reference.month == event.month && reference.day == event.day
+    return reference.month == event.month && reference.day == event.day && isSearchableDate(event)
         && reference.isAfter(event);
 }
 
@@ -92,28 +93,30 @@ void Rod::listAnniversaries(TDateTime reference, bool sameDay, TStringList& list
     Datum w(reference);
     std::vector<std::string> lines;
 
-    auto consider = [&](const Datum& event, const std::string& name, const std::string& label) {
+    // `name` is called only for an event that is listed.
+    auto consider = [&](const Datum& event, auto name, const std::string& label) {
         if (sameDay) {
             if (fallsOnDay(w, event))
-                lines.push_back(sameDayLine(name, yearsBetween(w, event), label));
+                lines.push_back(sameDayLine(name(), yearsBetween(w, event), label));
             return;
         }
-        if (!isSearchableDate(event) || w.month != event.month || !w.isAfter(event))
+        if (w.month != event.month || !isSearchableDate(event) || !w.isAfter(event))
             return;
         w.day = event.day;
-        std::string line = sameDayLine(name, yearsBetween(w, event), label);
+        std::string line = sameDayLine(name(), yearsBetween(w, event), label);
         if (!Datum::isUnknown(w.day))
             line = (strToInt(w.day) <= 9 ? "0" : "") + w.longText(texts) + ": " + line;
         lines.push_back(std::move(line));
     };
 
     forEachPerson([&](Clovek* p) {
-        consider(p->birth, namer.person(p), labels.birth);
+        auto person = [&] { return namer.person(p); };
+        consider(p->birth, person, labels.birth);
         if (p->alive == 0)
-            consider(p->death, namer.person(p), labels.death);
+            consider(p->death, person, labels.death);
         forEachPartnershipOnce(p, [&](Svatba* s) {
             if (s->type != 0)
-                consider(s->wedding, namer.couple(s), labels.wedding);
+                consider(s->wedding, [&] { return namer.couple(s); }, labels.wedding);
         });
     });
 
@@ -132,16 +135,17 @@ std::vector<std::string> Rod::todaysAnniversaries(TDateTime now, TextSource& tex
     const Namer namer(settings, true);
     const Datum today(now);
     std::vector<std::string> lines;
-    auto consider = [&](const Datum& event, const std::string& name, const std::string& label) {
+    auto consider = [&](const Datum& event, auto name, const std::string& label) {
         if (fallsOnDay(today, event))
-            lines.push_back(sameDayLine(name, yearsBetween(today, event), label));
+            lines.push_back(sameDayLine(name(), yearsBetween(today, event), label));
     };
     forEachPerson([&](Clovek* p) {
-        consider(p->birth, namer.person(p), labels.birth);
-        consider(p->death, namer.person(p), labels.death);
+        auto person = [&] { return namer.person(p); };
+        consider(p->birth, person, labels.birth);
+        consider(p->death, person, labels.death);
         forEachPartnershipOnce(p, [&](Svatba* s) {
             if (s->type != 0)
-                consider(s->wedding, namer.couple(s), labels.wedding);
+                consider(s->wedding, [&] { return namer.couple(s); }, labels.wedding);
         });
     });
     return lines;

@@ -8,27 +8,38 @@
 #include "model/svatba.h"
 #include "platform/text.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <string>
 
 namespace {
 
-// The folded text of each one- and two-byte character, made once by the rule itself: searching
+// The folded bytes of each one- and two-byte character, made once by the rule itself: searching
 // a big tree folds every character of every searched field.
 class FoldTable {
 public:
+    struct Folded {
+        uint8_t length = 0;
+        char bytes[7] = {};
+    };
     FoldTable()
     {
-        for (char32_t c = 0; c < folded_.size(); ++c) {
+        for (char32_t c = 0; c < size; ++c) {
             std::string one;
             appendUtf8(one, c);
-            folded_[c] = asciiLowerText(one);
+            one = asciiLowerText(one);
+            if (one.size() > sizeof(Folded::bytes))
+                one = std::string(1, '?');
+            folded_[c].length = uint8_t(one.size());
+            one.copy(folded_[c].bytes, one.size());
         }
     }
-    const std::string* find(char32_t c) const { return c < folded_.size() ? &folded_[c] : nullptr; }
+    static constexpr char32_t size = 0x800;
+    const Folded& operator[](char32_t c) const { return folded_[c]; }
 
 private:
-    std::array<std::string, 0x800> folded_;
+    std::array<Folded, size> folded_;
 };
 
 const FoldTable& foldTable()
@@ -54,20 +65,23 @@ void appendPeriods(std::string& out, const Clovek* p)
 void appendSearchFolded(std::string& out, std::string_view text)
 {
     const FoldTable& table = foldTable();
+    out.reserve(out.size() + text.size());
     size_t pos = 0;
     while (pos < text.size()) {
         unsigned char byte = static_cast<unsigned char>(text[pos]);
         if (byte < 0x80) {
-            out.push_back(byte >= 'A' && byte <= 'Z' ? char(byte + 32) : char(byte));
+            out.push_back(char(byte >= 'A' && byte <= 'Z' ? byte + 32 : byte));
             ++pos;
             continue;
         }
         size_t start = pos;
         char32_t c = nextCodePoint(text, pos);
-        if (const std::string* f = table.find(c))
-            out += *f;
-        else
+        if (c < FoldTable::size) {
+            const FoldTable::Folded& f = table[c];
+            out.append(f.bytes, f.length);
+        } else {
             out += asciiLowerText(text.substr(start, pos - start));
+        }
     }
 }
 
