@@ -91,27 +91,19 @@ std::vector<Clovek*> findPersonsByText(const Rod& tree, std::string_view needle,
     const std::string sought = asciiLowerText(needle);
     if (sought.empty())
         return found;
+    // The person's own fields in the order they are joined; the titles are one text of two.
+    const std::pair<bool, std::string Clovek::*> own[] = {
+        {f.firstName, &Clovek::firstName},   {f.surname, &Clovek::surname},
+        {f.birthSurname, &Clovek::birthSurname}, {f.titles, &Clovek::titlesBefore},
+        {f.titles, &Clovek::titlesAfter},    {f.birthPlace, &Clovek::birthPlace},
+        {f.deathPlace, &Clovek::deathPlace}, {f.burialPlace, &Clovek::burial},
+        {f.deathCause, &Clovek::deathCause}};
     std::string text;
     tree.forEachPerson([&](Clovek* p) {
         text.clear();
-        if (f.firstName)
-            appendSearchFolded(text, p->firstName);
-        if (f.surname)
-            appendSearchFolded(text, p->surname);
-        if (f.birthSurname)
-            appendSearchFolded(text, p->birthSurname);
-        if (f.titles) {
-            appendSearchFolded(text, p->titlesBefore);
-            appendSearchFolded(text, p->titlesAfter);
-        }
-        if (f.birthPlace)
-            appendSearchFolded(text, p->birthPlace);
-        if (f.deathPlace)
-            appendSearchFolded(text, p->deathPlace);
-        if (f.burialPlace)
-            appendSearchFolded(text, p->burial);
-        if (f.deathCause)
-            appendSearchFolded(text, p->deathCause);
+        for (const auto& [chosen, field] : own)
+            if (chosen)
+                appendSearchFolded(text, p->*field);
         if (f.weddingPlace || f.officiant || f.witnesses)
             for (const UkSvatba* e : p->partnerships.items<UkSvatba>()) {
                 const Svatba* s = e->partnership;
