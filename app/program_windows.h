@@ -10,16 +10,19 @@
 #include "forms/id_change_form.h"
 #include "forms/kalendar_form.h"
 #include "forms/mene_nez_form.h"
+#include "forms/nazvy_svateb_form.h"
 #include "forms/prirad_deti_form.h"
 #include "forms/sourozenci_create_form.h"
 #include "forms/tolerance_form.h"
 #include "platform/application.h"
 #include "shell/barvy_form.h"
 #include "shell/hlavni.h"
+#include "shell/hledej_form.h"
 #include "shell/lang_form.h"
 #include "shell/nastaveni_form.h"
 #include "shell/tip_form.h"
 #include "shell/value_dialogs.h"
+#include "shell/vyroci_form.h"
 
 struct ProgramWindows {
     Thlavni hlavni;
@@ -41,13 +44,17 @@ struct ProgramWindows {
     TFTextFORM FTextFORM;
     TtipFORM tipFORM;
     TkalendarFORM kalendarFORM;
+    ThledejFORM hledejFORM;
+    TvyrociFORM vyrociFORM;
+    TnazvySvatebFORM nazvySvatebFORM;
 
     ProgramWindows()
     {
         TForm* const all[] = {&hlavni, &anoNeStorno, &anoNe, &nastaveniForm, &sourozenciCreate,
                               &casoveObdobiFORM, &priradDetiFORM, &cekejFORM, &userDefFORM, &barvyFORM,
                               &formularFORM, &meneNezFORM, &dvojiteSpusteniFORM, &langFORM, &idChangeFORM,
-                              &toleranceFORM, &FTextFORM, &tipFORM, &kalendarFORM};
+                              &toleranceFORM, &FTextFORM, &tipFORM, &kalendarFORM, &hledejFORM, &vyrociFORM,
+                              &nazvySvatebFORM};
         for (TForm* form : all)
             Application.CreateForm(*form);
     }

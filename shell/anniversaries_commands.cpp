@@ -1,10 +1,12 @@
-// Today's anniversaries of the persons of a tree just opened, each in a message of its own.
+// The anniversaries of the open tree: today's, each in a message of its own once a tree is opened,
+// and the anniversaries window of the overviews menu.
 #include "model/rod.h"
 #include "platform/application.h"
 #include "platform/datetime.h"
 #include "platform/dialogs.h"
 #include "shell/hlavni.h"
 #include "shell/list_display.h"
+#include "shell/vyroci_form.h"
 
 void Thlavni::announceTodaysAnniversaries()
 {
@@ -12,4 +14,9 @@ void Thlavni::announceTodaysAnniversaries()
         return;
     for (const std::string& line : tree->todaysAnniversaries(now(), *this, ListDisplay(settings)))
         Application.MessageBox(line, Application.Title, MB_OK | MB_ICONINFORMATION);
+}
+
+void Thlavni::Vyroci1Click()
+{
+    vyrociFORM->ShowModal();
 }

@@ -1,0 +1,19 @@
+#pragma once
+// Layout of the anniversaries window: a month calendar, the choice of the day or the whole month,
+// the anniversaries found, and the button to the names of the wedding anniversaries. Behaviour
+// lives in TvyrociFORM (shell/vyroci_form.h).
+#include "platform/commonctrls.h"
+#include "platform/form.h"
+#include "platform/lists.h"
+#include "platform/stdctrls.h"
+
+class TvyrociFORMLayout : public TForm {
+public:
+    TvyrociFORMLayout();
+
+    TMonthCalendar kalendar{this, "kalendar"};
+    TRadioGroup vybranyRADIO{this, "vybranyRADIO"};
+    TListBox vyrociLIST{this, "vyrociLIST"};
+    TButton nazvySvatebBT{this, "nazvySvatebBT"};
+    TButton zpetBT{this, "zpetBT"};
+};
