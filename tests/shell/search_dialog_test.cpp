@@ -177,9 +177,10 @@ TEST_F(SearchDialog, TheDateMessagesComeFromTheLanguageFileWithoutWritingToIt)
     });
     EXPECT_EQ(script.messageTexts(), Lines{"Špatný údaj u dnu!"});
     const std::string log = folder() + "data/lang/new.txt";
-    if (exists(log))
+    if (exists(log)) {
         for (const std::string& line : readCp1250Lines(log))
             EXPECT_EQ(line.find("spatnyUdaj"), std::string::npos) << line;
+    }
 }
 
 TEST_F(SearchDialog, AFoundPersonTheListDoesNotShowIsNotMadeCurrent)
