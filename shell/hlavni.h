@@ -312,6 +312,19 @@ public:
     void applyGedcomImportTexts();
     void applyBulkDeleteTexts();
 
+    // ================================================================ search and anniversaries (shell/search_command.cpp, shell/anniversaries_commands.cpp)
+    // The search dialog; a person chosen among those found becomes the current one.
+    void Hledej1Click();
+    // The two searches of the dialog over the open tree, into its list of persons found.
+    void searchText();
+    void searchDate();
+    // Makes the person of a list caption (display name with the identifier) the current one,
+    // the first in the chain of that caption, when the person list shows it; otherwise nothing
+    // changes.
+    void showListedPerson(const std::string& caption);
+    // The anniversaries window.
+    void Vyroci1Click();
+
     // ================================================================ settings dialogs (shell/)
     // The limits dialog: the four limits and the father-death check into it, and back whatever
     // way it ends.
