@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <unordered_set>
 
 std::string languageFolder(const std::string& programFolder)
 {
@@ -40,22 +41,25 @@ bool collatedLess(const std::string& a, const std::string& b)
     return compareCollated(a, b) < 0;
 }
 
-// Adds the line to the missing-key log unless an equal line (ignoring case) is there already,
-// keeping every line in case-insensitive order; a missing log is empty.
-void addLogLine(const std::string& logPath, const std::string& line,
-                const LanguageFile::LinesWriter& write)
+// Adds the lines to the missing-key log, each unless an equal line (ignoring case) is there
+// already, keeping every line in case-insensitive order; a missing log is empty.
+void addLogLines(const std::string& logPath, const std::vector<std::string>& added,
+                 const LanguageFile::LinesWriter& write)
 {
     std::vector<std::string> lines;
     std::error_code ec;
     if (std::filesystem::exists(logPath, ec))
         lines = readCp1250Lines(logPath);
-    for (const auto& present : lines)
-        if (sameText(present, line))
-            return;
-    // The log is normally sorted already (it was written so), which makes the re-sort one pass.
-    if (!std::is_sorted(lines.begin(), lines.end(), collatedLess))
-        std::stable_sort(lines.begin(), lines.end(), collatedLess);
-    lines.insert(std::upper_bound(lines.begin(), lines.end(), line, collatedLess), line);
+    const size_t present = lines.size();
+    std::unordered_set<std::string> known;
+    for (const std::string& line : lines)
+        known.insert(lowerCase(line));
+    for (const std::string& line : added)
+        if (known.insert(lowerCase(line)).second)
+            lines.push_back(line);
+    if (lines.size() == present)
+        return;
+    std::stable_sort(lines.begin(), lines.end(), collatedLess);
     write(logPath, lines);
 }
 
@@ -100,18 +104,29 @@ std::string LanguageFile::langText(const std::string& section, const std::string
     if (value.empty()) {
         ini_.WriteString(section, key, defaultText);
         value = defaultText;
-        try {
-            if (!writable_)
-                throw EInOutError("The language file was not read and is not written");
-            writeLines(path_, ini_.GetStrings());
-            addLogLine(logPath_, section + " ; " + key, writeLines);
-        } catch (const Exception&) {
-            reportProblem();
-        }
+        unwrittenKeys_.push_back(section + " ; " + key);
+        if (batchDepth_ == 0)
+            writeBack();
     }
     if (value == " ")
         return std::string();
     return value;
+}
+
+void LanguageFile::writeBack()
+{
+    if (unwrittenKeys_.empty())
+        return;
+    const std::vector<std::string> keys = std::move(unwrittenKeys_);
+    unwrittenKeys_.clear();
+    try {
+        if (!writable_)
+            throw EInOutError("The language file was not read and is not written");
+        writeLines(path_, ini_.GetStrings());
+        addLogLines(logPath_, keys, writeLines);
+    } catch (const Exception&) {
+        reportProblem();
+    }
 }
 
 std::string LanguageFile::readText(const std::string& section, const std::string& key,
