@@ -1,6 +1,7 @@
 #include "forms/hlavni_zakladni.h"
 
 #include "forms/sheet_layout.h"
+#include "platform/bitmap.h"
 
 using namespace sheet_layout;
 
@@ -26,6 +27,22 @@ void periodList(TLabel& lb, TListBox& list, TSpeedButton& up, TSpeedButton& down
     remove.Enabled = false;
     up.Enabled = false;
     down.Enabled = false;
+}
+
+// The grey placeholder of a person without a portrait: a head and shoulders on a light frame.
+TBitmap greyPortrait(int width, int height)
+{
+    TBitmap b(width, height);
+    const Rgba light{214, 214, 214}, dark{168, 168, 168};
+    const double cx = width / 2.0, headY = height * 0.36, headR = width * 0.22;
+    const double shoulderY = height * 0.98, shoulderRx = width * 0.42, shoulderRy = height * 0.32;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const double hx = (x - cx) / headR, hy = (y - headY) / (headR * 1.2);
+            const double sx = (x - cx) / shoulderRx, sy = (y - shoulderY) / shoulderRy;
+            b.setPixel(x, y, hx * hx + hy * hy <= 1 || sx * sx + sy * sy <= 1 ? dark : light);
+        }
+    return b;
 }
 
 }  // namespace
@@ -120,6 +137,7 @@ ZakladniSheet::ZakladniSheet(TTabSheet& s) : sheet(s)
     constexpr int px = 598;
     hlavaSedivaIMG.SetBounds(px, 8, 150, 200);
     hlavaSedivaIMG.Transparent = true;
+    hlavaSedivaIMG.Picture.Assign(greyPortrait(150, 200));
     hlavaSedivaIMG.Center = true;
     hlavaIMG.SetBounds(px, 8, 150, 200);
     hlavaIMG.Center = true;

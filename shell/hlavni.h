@@ -296,6 +296,8 @@ public:
     void applyGroupsDialogTexts();
     void applyGedcomImportTexts();
     void applyBulkDeleteTexts();
+    // The caption of the sort-direction button for the direction now set (one lookup).
+    std::string sortDirectionCaption();
 
     // ================================================================ settings dialogs (shell/)
     // The limits dialog: the four limits and the father-death check into it, and back whatever
@@ -317,6 +319,9 @@ public:
     void showFurtherFields();
     void showPhotosTab();
     void showDocumentsTab();
+    // The portrait frame of the basic-data page for the shown person, and the insert button's
+    // caption: change when the person has a portrait, insert when not (shell/portrait_display.cpp).
+    void showPortrait();
     // The heading above the pages: the current person's full name and birth year, then the
     // tab-contents note.
     void updateHeading();

@@ -27,6 +27,7 @@ void Thlavni::fillGroupsCombo(const std::string& groupName)
 
 void Thlavni::showBasicPage()
 {
+    showPortrait();
 }
 
 void Thlavni::showFurtherFields()
