@@ -130,44 +130,67 @@ void Thlavni::applyFurtherDataPageTexts()
     t.caption(*idChangeFORM, "zmenaIdentifikatoru", "Změna identifikátoru");
 }
 
+namespace {
+
+// The photo and document tabs bind the same keys, each in its own section.
+struct PictureTab {
+    TTabSheet& tab;
+    const char* tabKey;
+    const char* tabTitle;
+    TLabel& name;
+    TLabel& year;
+    TLabel& stored;
+    TLabel& comment;
+    TLabel& list;
+    const char* listTitle;
+    TRadioGroup& order;
+    TButton& insert;
+    const char* insertKey;
+    const char* insertTitle;
+    TButton& assign;
+    TButton& remove;
+    TButton& save;
+    TButton& open;
+};
+
+void applyPictureTabTexts(WindowTexts& t, const PictureTab& p)
+{
+    t.caption(p.tab, p.tabKey, p.tabTitle);
+    t.caption(p.name, "nazev", "Název:");
+    t.caption(p.year, "rok", "Rok:");
+    t.caption(p.stored, "nazevSouboru", "Název souboru:");
+    t.caption(p.comment, "komentar", "Komentář:");
+    t.caption(p.list, "prirazene", p.listTitle);
+    t.caption(p.order, "zpusobRazeni", "Způsob řazení");
+    t.item(p.order.Items, 0, "abecedne", "Abecedně");
+    t.item(p.order.Items, 1, "chronologicky", "Chronologicky");
+    t.caption(p.insert, p.insertKey, p.insertTitle);
+    t.caption(p.assign, "priradVlozene", "Přiřaď vložené");
+    t.caption(p.remove, "vymaz", "Vymaž");
+    t.caption(p.save, "ulozNaDisk", "Ulož na disk");
+    t.caption(p.open, "otevriVProhlizeci", "Otevři v prohlížeči");
+}
+
+} // namespace
+
 void Thlavni::applyPhotosPageTexts()
 {
     FotkySheet& s = fotkySheet;
     WindowTexts t(*this, "kartaFotkyAObrazky");
-    t.caption(fotkyAObrazky, "fotkyAObrazky", "Fotky a obrázky");
-    t.caption(s.nazevFotoLB, "nazev", "Název:");
-    t.caption(s.rokFotoLB, "rok", "Rok:");
-    t.caption(s.nazevSouboruFotoLB, "nazevSouboru", "Název souboru:");
-    t.caption(s.komentarFotoLB, "komentar", "Komentář:");
-    t.caption(s.seznamFotoLB, "prirazene", "Přiřazené fotografie:");
-    t.caption(s.seradFotoRADIO, "zpusobRazeni", "Způsob řazení");
-    t.item(s.seradFotoRADIO.Items, 0, "abecedne", "Abecedně");
-    t.item(s.seradFotoRADIO.Items, 1, "chronologicky", "Chronologicky");
-    t.caption(s.vlozNoveFotoBT, "vlozNoveFoto", "Vlož nové foto");
-    t.caption(s.priradVlozeneFotoBT, "priradVlozene", "Přiřaď vložené");
-    t.caption(s.vymazFotoBT, "vymaz", "Vymaž");
-    t.caption(s.ulozFotoNaDiskBT, "ulozNaDisk", "Ulož na disk");
-    t.caption(s.otevriFotoVProhlizeciBT, "otevriVProhlizeci", "Otevři v prohlížeči");
+    applyPictureTabTexts(t, {fotkyAObrazky, "fotkyAObrazky", "Fotky a obrázky", s.nazevFotoLB, s.rokFotoLB,
+                             s.nazevSouboruFotoLB, s.komentarFotoLB, s.seznamFotoLB, "Přiřazené fotografie:",
+                             s.seradFotoRADIO, s.vlozNoveFotoBT, "vlozNoveFoto", "Vlož nové foto",
+                             s.priradVlozeneFotoBT, s.vymazFotoBT, s.ulozFotoNaDiskBT, s.otevriFotoVProhlizeciBT});
 }
 
 void Thlavni::applyDocumentsPageTexts()
 {
     DokumentySheet& s = dokumentySheet;
     WindowTexts t(*this, "kartaDokumenty");
-    t.caption(dokumenty, "dokumenty", "Dokumenty");
-    t.caption(s.nazevDokLB, "nazev", "Název:");
-    t.caption(s.rokDokLB, "rok", "Rok:");
-    t.caption(s.nazevSouboruDokLB, "nazevSouboru", "Název souboru:");
-    t.caption(s.komentarDokLB, "komentar", "Komentář:");
-    t.caption(s.seznamDokLB, "prirazene", "Přiřazené dokumenty:");
-    t.caption(s.seradDokRADIO, "zpusobRazeni", "Způsob řazení");
-    t.item(s.seradDokRADIO.Items, 0, "abecedne", "Abecedně");
-    t.item(s.seradDokRADIO.Items, 1, "chronologicky", "Chronologicky");
-    t.caption(s.vlozNovyDokBT, "vlozNovyDok", "Vlož nový");
-    t.caption(s.priradVlozeneDokBT, "priradVlozene", "Přiřaď vložené");
-    t.caption(s.vymazDokBT, "vymaz", "Vymaž");
-    t.caption(s.ulozDokNaDiskBT, "ulozNaDisk", "Ulož na disk");
-    t.caption(s.otevriDokVProhlizeciBT, "otevriVProhlizeci", "Otevři v prohlížeči");
+    applyPictureTabTexts(t, {dokumenty, "dokumenty", "Dokumenty", s.nazevDokLB, s.rokDokLB, s.nazevSouboruDokLB,
+                             s.komentarDokLB, s.seznamDokLB, "Přiřazené dokumenty:", s.seradDokRADIO,
+                             s.vlozNovyDokBT, "vlozNovyDok", "Vlož nový", s.priradVlozeneDokBT, s.vymazDokBT,
+                             s.ulozDokNaDiskBT, s.otevriDokVProhlizeciBT});
 }
 
 void Thlavni::applyTextsAndFilesPageTexts()
