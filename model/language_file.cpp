@@ -3,11 +3,11 @@
 #include "platform/codec.h"
 #include "platform/collation.h"
 #include "platform/exceptions.h"
+#include "platform/files.h"
 #include "platform/text.h"
 
 #include <algorithm>
 #include <filesystem>
-#include <unordered_set>
 
 std::string languageFolder(const std::string& programFolder)
 {
@@ -34,6 +34,15 @@ std::string safeLanguageFileName(const std::string& name)
     return isLanguageFileName(name) ? name : kDefaultLanguageFileName;
 }
 
+bool provideCzechLanguageFile(const std::string& programFolder)
+{
+    const std::string folder = languageFolder(programFolder);
+    if (!listFolder(folder, "*.lan").empty())
+        return false;
+    writeCp1250Lines(folder + kDefaultLanguageFileName, {"[info]", "jazyk=Čeština"});
+    return true;
+}
+
 namespace {
 
 bool collatedLess(const std::string& a, const std::string& b)
@@ -41,8 +50,9 @@ bool collatedLess(const std::string& a, const std::string& b)
     return compareCollated(a, b) < 0;
 }
 
-// Adds the lines to the missing-key log, each unless an equal line (ignoring case) is there
-// already, keeping every line in case-insensitive order; a missing log is empty.
+// Adds the lines to the missing-key log, keeping every line in case-insensitive order; a line
+// already there is added again (an empty default is logged at each lookup). A missing log is
+// empty.
 void addLogLines(const std::string& logPath, const std::vector<std::string>& added,
                  const LanguageFile::LinesWriter& write)
 {
@@ -50,15 +60,9 @@ void addLogLines(const std::string& logPath, const std::vector<std::string>& add
     std::error_code ec;
     if (std::filesystem::exists(logPath, ec))
         lines = readCp1250Lines(logPath);
-    const size_t present = lines.size();
-    std::unordered_set<std::string> known;
-    for (const std::string& line : lines)
-        known.insert(lowerCase(line));
-    for (const std::string& line : added)
-        if (known.insert(lowerCase(line)).second)
-            lines.push_back(line);
-    if (lines.size() == present)
-        return;
+    // Appended after the lines already there, then sorted stably: a repeated line follows its
+    // earlier copies.
+    lines.insert(lines.end(), added.begin(), added.end());
     std::stable_sort(lines.begin(), lines.end(), collatedLess);
     write(logPath, lines);
 }
@@ -67,7 +71,7 @@ void addLogLines(const std::string& logPath, const std::vector<std::string>& add
 
 LanguageFile::LanguageFile(std::string path, std::string logPath)
     : writeLines([](const std::string& file, const std::vector<std::string>& lines) {
-          // Rewritten once per missing key on a first start: safe against a crash through the
+          // Rewritten at every write-back of missing keys: safe against a crash through the
           // rename, but without waiting for the disk each time.
           writeCp1250Lines(file, lines, false);
       }),

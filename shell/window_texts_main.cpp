@@ -6,6 +6,7 @@
 #include "shell/window_texts.h"
 
 #include "forms/dvojite_spusteni_form.h"
+#include "forms/o_programu_form.h"
 
 void Thlavni::applyMenuTexts()
 {
@@ -114,6 +115,15 @@ void Thlavni::applyListPanelTexts()
     t.caption(zobrazitProcenta, "zobrazitProcenta", "% údajů");
     t.caption(zobrazitRodne, "zobrazitRodne", "Rodné příjmení");
     t.caption(prepniOsobyLB, "prepniOsoby", "přepni osoby");
+}
+
+void Thlavni::applyAboutBoxTexts()
+{
+    if (!oProgramu)
+        return;
+    // Keys match without regard to case: this is the menu item's entry, one text for both.
+    WindowTexts t(*this, "menu");
+    t.caption(*oProgramu, "oprogramu", "O programu...");
 }
 
 void Thlavni::applyColoursDialogTexts()

@@ -1,6 +1,7 @@
-# The program keeps its settings, data and trees beside itself, so a GUI test runs it from a copy
-# in WORK: a clean program folder with the tips at start switched off, and the file screen.json
-# that gives Qt's offscreen platform one 1280 x 1024 screen. PROGRAM then names the copy.
+# A GUI test runs the program as a portable copy in WORK (its folder holds kinvelor.ini, so
+# settings, data and trees stay beside it, not in the user's data folder): a clean program folder
+# with the tips at start switched off, and the file screen.json that gives Qt's offscreen
+# platform one 1280 x 1024 screen. PROGRAM then names the copy.
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 file(COPY ${PROGRAM} DESTINATION ${WORK})

@@ -6,6 +6,7 @@
 #include "platform/collation.h"
 #include "platform/files.h"
 #include "platform/jpeg.h"
+#include "forms/o_programu_form.h"
 #include "program_fixture.h"
 #include "shell/lang_form.h"
 
@@ -39,6 +40,9 @@ void collectTexts(const TControl& control, std::set<std::string>& texts)
     if (auto* combo = dynamic_cast<const TComboBox*>(&control))
         for (const std::string& item : combo->Items.lines())
             texts.insert(item);
+    if (auto* memo = dynamic_cast<const TMemo*>(&control))
+        for (const std::string& line : memo->Lines.lines())
+            texts.insert(line);
     if (auto* parent = dynamic_cast<const TWinControl*>(&control))
         for (const TControl* child : parent->Controls())
             collectTexts(*child, texts);
@@ -110,11 +114,13 @@ TEST_F(WindowTexts, FirstStartWritesEveryKeyInApplierOrderAndLogsIt)
     EXPECT_EQ(keys["barvyVztahu"].size(), 8u);
     EXPECT_EQ(keys["dvojiteSpusteni"].size(), 3u);
 
-    // The log names every key written, once, in alphabetical order.
+    // The log names every key written (not the language's name the start-up file begins with),
+    // once, in alphabetical order.
     Lines written;
     for (const auto& [name, sectionKeys] : sections)
         for (const std::string& key : sectionKeys)
-            written.push_back(name + " ; " + key);
+            if (name != "info")
+                written.push_back(name + " ; " + key);
     Lines logged = readCp1250Lines(lang("new.txt"));
     EXPECT_TRUE(std::is_sorted(logged.begin(), logged.end(),
                                [](const std::string& a, const std::string& b) { return compareCollated(a, b) < 0; }));
@@ -137,6 +143,8 @@ TEST_F(WindowTexts, ASwitchReachesEveryBoundControlOfEveryWindow)
     Lines translated{"[info]", "jazyk=Značky"};
     std::set<std::string> markers;
     for (const auto& [name, keys] : sectionsOf(readCp1250Lines(lang("cestina.lan")))) {
+        if (name == "info")
+            continue;
         translated.push_back("[" + name + "]");
         for (const std::string& key : keys) {
             translated.push_back(key + "=" + name + "." + key);
@@ -168,25 +176,30 @@ TEST_F(WindowTexts, ASwitchReachesEveryBoundControlOfEveryWindow)
     }
     collectMenuTexts(hl().osobaPopup.Items, all);
     // Texts the load uses elsewhere: the all-persons entry (a combo item only with persons).
+    // Some texts are composed into longer ones (the anniversary names into numbered lines).
     const std::set<std::string> notOnAControl{"ruzne.vsichniSkupina"};
     for (const std::string& marker : markers) {
-        if (!notOnAControl.count(marker)) {
-            EXPECT_TRUE(all.count(marker)) << marker << " reaches no control";
-        }
-    }
-    // The dialog windows' own appliers come with their layouts.
-    const std::set<std::string> textsToCome{"anoNeStorno", "anoNe", "nastaveniForm", "sourozenciCreate",
-                                            "casoveObdobiFORM", "priradDetiFORM", "cekejFORM", "userDefFORM",
-                                            "formularFORM", "meneNezFORM", "langFORM", "toleranceFORM",
-                                            "FTextFORM", "tipFORM", "kalendarFORM"};
-    for (const auto& [form, texts] : shown) {
-        if (textsToCome.count(form->Name))
+        if (notOnAControl.count(marker))
             continue;
-        const bool translatedHere = std::any_of(texts.begin(), texts.end(),
-                                                [&](const std::string& t) { return markers.count(t) > 0; });
+        const bool found = std::any_of(all.begin(), all.end(),
+                                       [&](const std::string& t) { return t.find(marker) != std::string::npos; });
+        EXPECT_TRUE(found) << marker << " reaches no control";
+    }
+    // Windows that have no language texts: the bulk fill and the hidden quiz.
+    const std::set<std::string> withoutTexts{"hromadneFORM", "easterEggFORM"};
+    for (const auto& [form, texts] : shown) {
+        if (withoutTexts.count(form->Name))
+            continue;
+        const bool translatedHere = std::any_of(texts.begin(), texts.end(), [&](const std::string& t) {
+            return std::any_of(markers.begin(), markers.end(),
+                               [&t](const std::string& m) { return t.find(m) != std::string::npos; });
+        });
         EXPECT_TRUE(translatedHere) << form->Name << " shows nothing of the new language";
     }
     EXPECT_EQ(hl().Caption, "menu.nadpis");
+    // The about box's title is the menu item's entry (keys match without regard to case).
+    EXPECT_EQ(oProgramu->Caption, "menu.oProgramu");
+    EXPECT_EQ(hl().OProgramu1.Caption, "menu.oProgramu");
     EXPECT_EQ(hl().setrid.Items.lines(), (Lines{"plocha.tridDleJmen", "plocha.tridDleNaroz", "plocha.tridDleCisla",
                                                 "plocha.tridDleProcent"}));
 }
