@@ -311,6 +311,8 @@ public:
     void applyGroupsDialogTexts();
     void applyGedcomImportTexts();
     void applyBulkDeleteTexts();
+    // The caption of the sort-direction button for the direction now set (one lookup).
+    std::string sortDirectionCaption();
 
     // ================================================================ search and anniversaries (shell/search_command.cpp, shell/anniversaries_commands.cpp)
     // The search dialog; a person chosen among those found becomes the current one.
@@ -384,6 +386,7 @@ public:
     void fillResidenceList(int row) override;
     void fillEducationList(int row) override;
     void fillOccupationList(int row) override;
+    // The portrait frame and its insert-or-change button (shell/portrait_display.cpp).
     void showPortrait() override;
     bool confirmDeletePerson() override;
     // The date checks of a parent and a child, or of two partners (shell/date_checks.cpp): true
