@@ -297,17 +297,19 @@ std::string savedStateBytes(const std::vector<std::string>& body)
                 text[i] = ' ';
         text += "\r\n";
     }
-    std::string shifted = utf8ToCp1250(text);
-    shiftBody(shifted);
-
-    std::string file;
-    file.reserve(shifted.size() + 80);
-    for (std::string_view header : {savedStateTitle, savedStateNote, savedStateVersion,
-                                    std::string_view()}) {
-        file += header;
-        file += "\r\n";
+    // The body is held at most twice at a time (as text and as bytes): a big tree's body is
+    // tens of megabytes, and every fresh page costs.
+    std::string file = utf8ToCp1250(text);
+    std::string().swap(text);
+    shiftBody(file);
+    std::string header;
+    for (std::string_view line : {savedStateTitle, savedStateNote, savedStateVersion,
+                                  std::string_view()}) {
+        header += line;
+        header += "\r\n";
     }
-    file += shifted;
+    file.reserve(header.size() + file.size() + 2);
+    file.insert(0, header);
     file += "\r\n";
     return file;
 }
@@ -363,7 +365,9 @@ SaveResult saveTreeFile(Rod& tree, const Clovek* current, TreeFileEnvironment& e
     result.missingMedia = copyTreeMedia(tree, env.workingFolder, save.folder(), previous, env.wait);
     const int active = current ? current->number : tree.activePersonNumber;
     try {
-        save.commit(savedStateBytes(savedStateBody(tree, active, env.wait)));
+        // The body's lines are freed before the bytes are written.
+        std::string bytes = savedStateBytes(savedStateBody(tree, active, env.wait));
+        save.commit(bytes);
     } catch (const Exception& e) {
         result.error = e.Message();
         return result;
