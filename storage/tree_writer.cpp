@@ -284,32 +284,29 @@ std::vector<std::string> savedStateBody(Rod& tree, int activeNumber, WaitWindow&
 
 std::string savedStateBytes(const std::vector<std::string>& body)
 {
-    size_t size = 0;
+    // Each line is converted straight into the file's bytes, so the body is held once, not as
+    // text and as bytes besides: a big tree's body is tens of megabytes, and every fresh page
+    // costs. Line by line gives the same bytes as the whole text at once: a line end is never
+    // part of a character, and the blanks stand for bytes that are the same in both encodings.
+    std::string file;
+    for (std::string_view header : {savedStateTitle, savedStateNote, savedStateVersion,
+                                    std::string_view()}) {
+        file += header;
+        file += "\r\n";
+    }
+    size_t size = file.size() + 2;
     for (const std::string& line : body)
         size += line.size() + 2;
-    std::string text;
-    text.reserve(size);
+    file.reserve(size);
     for (const std::string& line : body) {
-        const size_t start = text.size();
-        text += line;
-        for (size_t i = start; i < text.size(); ++i)
-            if (text[i] == '\r' || text[i] == '\n' || text[i] == '\0')
-                text[i] = ' ';
-        text += "\r\n";
+        std::string bytes = utf8ToCp1250(line);
+        for (char& c : bytes)
+            if (c == '\r' || c == '\n' || c == '\0')
+                c = ' ';
+        bytes += "\r\n";
+        shiftBody(bytes);
+        file += bytes;
     }
-    // The body is held at most twice at a time (as text and as bytes): a big tree's body is
-    // tens of megabytes, and every fresh page costs.
-    std::string file = utf8ToCp1250(text);
-    std::string().swap(text);
-    shiftBody(file);
-    std::string header;
-    for (std::string_view line : {savedStateTitle, savedStateNote, savedStateVersion,
-                                  std::string_view()}) {
-        header += line;
-        header += "\r\n";
-    }
-    file.reserve(header.size() + file.size() + 2);
-    file.insert(0, header);
     file += "\r\n";
     return file;
 }
