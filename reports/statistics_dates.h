@@ -12,8 +12,8 @@ class Svatba;
 // A date's parts read once; `readable` is false when a known part is no number.
 struct StatDate {
     explicit StatDate(const Datum& date);
-    bool readable;
     DatumKey key;
+    bool readable;
 };
 
 // Age in days by the tree's rule (365-day years, 30-day months, as far as both dates are known),
