@@ -19,11 +19,13 @@ size_t charLength(std::string_view s, size_t i)
 
 void appendEscaped(std::string& out, std::string_view text)
 {
-    for (char c : text) {
-        out += c;
-        if (c == '@')
-            out += '@';
+    size_t at;
+    while ((at = text.find('@')) != std::string_view::npos) {
+        out.append(text.data(), at + 1);
+        out += '@';
+        text.remove_prefix(at + 1);
     }
+    out += text;
 }
 
 } // namespace
@@ -77,22 +79,29 @@ void GedcomLines::line(int level, std::string_view tag, std::string_view value)
 
 void GedcomLines::segment(int level, std::string_view tag, std::string_view text)
 {
-    const std::string head = intToStr(level) + " ";
-    const std::string conc = intToStr(level + (tag == "CONT" ? 0 : 1)) + " CONC ";
+    // A continued piece of a CONT line stays on its level; any other goes one level down.
+    const int concLevel = tag == "CONC" || tag == "CONT" ? level : level + 1;
     std::string_view rest = text;
-    std::string prefix = head + std::string(tag);
     while (true) {
-        out_ += prefix;
+        const size_t lineStart = out_.size();
+        if (level >= 0 && level <= 9)
+            out_ += char('0' + level);
+        else
+            out_ += intToStr(level);
+        out_ += ' ';
+        out_ += tag;
         if (!rest.empty()) {
             out_ += ' ';
-            const size_t room = maxLineBytes - prefix.size() - 1;
-            const size_t cut = gedcomCut(rest, room);
+            const size_t room = maxLineBytes - (out_.size() - lineStart);
+            // Most values are short and hold no "@": they go whole without a look at each letter.
+            const size_t cut = rest.size() <= room / 2 ? rest.size() : gedcomCut(rest, room);
             appendEscaped(out_, rest.substr(0, cut));
             rest.remove_prefix(cut);
         }
         out_ += "\r\n";
         if (rest.empty())
             break;
-        prefix = conc.substr(0, conc.size() - 1);
+        level = concLevel;
+        tag = "CONC";
     }
 }

@@ -8,6 +8,8 @@
 
 class GedcomLines {
 public:
+    // `expectedBytes` is room made at once, so a big file is not copied as it grows.
+    explicit GedcomLines(size_t expectedBytes = 0) { out_.reserve(expectedBytes); }
     // "level tag value"; "level tag" alone for an empty value.
     void line(int level, std::string_view tag, std::string_view value = {});
     // A line written as it is: record heads and cross-references, never user text.

@@ -84,7 +84,7 @@ struct FamilyLink {
     bool asChild;
 };
 
-void writePerson(GedcomLines& out, const Clovek& p, const std::vector<FamilyLink>& links)
+void writePerson(GedcomLines& out, const Clovek& p, const FamilyLink* links, const FamilyLink* linksEnd)
 {
     out.raw("0 " + personRef(p) + " INDI");
     const std::string& surname = shownSurname(p);
@@ -130,8 +130,8 @@ void writePerson(GedcomLines& out, const Clovek& p, const std::vector<FamilyLink
         writeText(out, 2, "WWW", p.web1);
         writeText(out, 2, "WWW", p.web2);
     }
-    for (const FamilyLink& link : links)
-        out.raw((link.asChild ? "1 FAMC " : "1 FAMS ") + familyRef(link.family));
+    for (const FamilyLink* link = links; link != linksEnd; ++link)
+        out.raw((link->asChild ? "1 FAMC " : "1 FAMS ") + familyRef(link->family));
 }
 
 void writeFamily(GedcomLines& out, const GEDRodina& f)
@@ -156,18 +156,25 @@ void writeFamily(GedcomLines& out, const GEDRodina& f)
     }
 }
 
-// Every person's family links in family order, gathered in one pass over the families.
-std::vector<std::vector<FamilyLink>> familyLinks(const Rod& tree, const GEDRodiny& families,
-                                                 std::unordered_map<const Clovek*, size_t>& index)
+// Every person's family links in family order, gathered in one pass over the families: the
+// links of the person at chain position i are links[first[i]] .. links[first[i + 1] - 1].
+struct FamilyLinks {
+    std::vector<size_t> first;
+    std::vector<FamilyLink> links;
+};
+
+FamilyLinks familyLinks(const Rod& tree, const GEDRodiny& families)
 {
+    std::unordered_map<const Clovek*, size_t> index;
     index.reserve(size_t(tree.personCount()));
     for (const Clovek* p = tree.firstPerson; p; p = p->chainNext)
         index.emplace(p, index.size());
-    std::vector<std::vector<FamilyLink>> links(index.size());
+    // Each family's members with their position, in family order; then counted into place.
+    std::vector<std::pair<size_t, FamilyLink>> found;
     auto add = [&](const Clovek* p, int family, bool asChild) {
         auto it = index.find(p);
         if (it != index.end())
-            links[it->second].push_back({family, asChild});
+            found.push_back({it->second, {family, asChild}});
     };
     for (const auto& f : families.families()) {
         if (f->husband)
@@ -177,7 +184,17 @@ std::vector<std::vector<FamilyLink>> familyLinks(const Rod& tree, const GEDRodin
         for (const Clovek* child : f->children)
             add(child, f->number, true);
     }
-    return links;
+    FamilyLinks result;
+    result.first.assign(index.size() + 1, 0);
+    for (const auto& [person, link] : found)
+        ++result.first[person + 1];
+    for (size_t i = 1; i < result.first.size(); ++i)
+        result.first[i] += result.first[i - 1];
+    result.links.resize(found.size());
+    std::vector<size_t> next(result.first.begin(), result.first.end() - 1);
+    for (const auto& [person, link] : found)
+        result.links[next[person]++] = link;
+    return result;
 }
 
 } // namespace
@@ -200,14 +217,14 @@ std::string gedcomExportBytes(Rod& tree, const std::string& fileName, const Datu
 {
     GEDRodiny families;
     buildGedcomFamilies(tree, families);
-    std::unordered_map<const Clovek*, size_t> index;
-    const std::vector<std::vector<FamilyLink>> links = familyLinks(tree, families, index);
+    const FamilyLinks links = familyLinks(tree, families);
 
-    GedcomLines out;
+    // About what a person and a family take in a real tree.
+    GedcomLines out(size_t(tree.personCount()) * 320 + size_t(families.count()) * 120 + 1024);
     writeHeader(out, tree, fileName, today);
     size_t i = 0;
-    for (const Clovek* p = tree.firstPerson; p; p = p->chainNext)
-        writePerson(out, *p, links[i++]);
+    for (const Clovek* p = tree.firstPerson; p; p = p->chainNext, ++i)
+        writePerson(out, *p, links.links.data() + links.first[i], links.links.data() + links.first[i + 1]);
     for (const auto& f : families.families())
         writeFamily(out, *f);
     out.raw("0 TRLR");

@@ -58,7 +58,11 @@ int64_t ageInDays(const Clovek& person, const StatDate& today)
 
 int64_t daysBetween(const Datum& a, const Datum& b)
 {
-    const StatDate x(a), y(b);
+    return daysBetween(StatDate(a), StatDate(b));
+}
+
+int64_t daysBetween(const StatDate& x, const StatDate& y)
+{
     if (!x.readable || !y.readable || !x.key.yearKnown || !y.key.yearKnown)
         return -1;
     if (!x.key.monthKnown || !y.key.monthKnown)
@@ -78,7 +82,11 @@ int64_t daysBetween(const Datum& a, const Datum& b)
 
 bool isLater(const Datum& a, const Datum& b)
 {
-    const StatDate x(a), y(b);
+    return isLater(StatDate(a), StatDate(b));
+}
+
+bool isLater(const StatDate& x, const StatDate& y)
+{
     if (!x.readable || !y.readable)
         return false;
     const bool known[3][2] = {{x.key.yearKnown, y.key.yearKnown},
@@ -109,12 +117,16 @@ int calendarWeekday(const Datum& date)
 const Svatba* firstWeddingOf(const Clovek& person)
 {
     const Svatba* best = nullptr;
+    StatDate bestDate{Datum()};
     for (const UkSvatba* e : person.partnerships.items<UkSvatba>()) {
         const Svatba* s = e->partnership;
         if (!s || Datum::isUnknown(s->wedding.year))
             continue;
-        if (!best || isLater(best->wedding, s->wedding))
+        const StatDate date(s->wedding);
+        if (!best || isLater(bestDate, date)) {
             best = s;
+            bestDate = date;
+        }
     }
     return best;
 }
@@ -122,12 +134,16 @@ const Svatba* firstWeddingOf(const Clovek& person)
 const Clovek* firstChildOf(const Clovek& person)
 {
     const Clovek* best = nullptr;
+    StatDate bestDate{Datum()};
     for (const UkClovek* e : person.children.items<UkClovek>()) {
         const Clovek* c = e->person();
         if (!c || Datum::isUnknown(c->birth.year))
             continue;
-        if (!best || isLater(best->birth, c->birth))
+        const StatDate date(c->birth);
+        if (!best || isLater(bestDate, date)) {
             best = c;
+            bestDate = date;
+        }
     }
     return best;
 }

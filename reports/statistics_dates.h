@@ -25,6 +25,9 @@ int64_t ageInDays(const Clovek& person, const StatDate& today);
 int64_t daysBetween(const Datum& a, const Datum& b);
 // Strictly later, comparing year, month, day; false at the first unknown or unreadable part.
 bool isLater(const Datum& a, const Datum& b);
+bool isLater(const StatDate& a, const StatDate& b);
+// daysBetween of dates read once, for walks that meet one date many times.
+int64_t daysBetween(const StatDate& a, const StatDate& b);
 // The month 1..12 of a date; 0 when it is unknown or outside the calendar.
 int calendarMonth(const Datum& date);
 // Monday 1 .. Sunday 7 of a complete date that exists; 0 otherwise.

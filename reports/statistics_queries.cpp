@@ -29,26 +29,6 @@ std::string caption(const Clovek& p, const DisplaySettings& display)
     return p.displayName(display.showBirthSurname(), display.showBirth(), true);
 }
 
-// The candidate whose age beats the best so far by `better` (strictly), first met among equals.
-template <class Better>
-const Clovek* extremeAge(const Rod& tree, bool men, bool women, bool living, const StatDate& today, Better better)
-{
-    const Clovek* best = nullptr;
-    int64_t bestAge = 0;
-    for (const Clovek* p = tree.firstPerson; p; p = p->chainNext) {
-        if (!selected(*p, men, women) || bool(p->alive) != living)
-            continue;
-        const int64_t age = ageInDays(*p, today);
-        if (age == -1)
-            continue;
-        if (!best || better(age, bestAge)) {
-            best = p;
-            bestAge = age;
-        }
-    }
-    return best;
-}
-
 // The sum of the values a person gives (-1: none) over the number of persons who gave one.
 template <class Value>
 int64_t mean(const Rod& tree, bool men, bool women, Value value)
@@ -118,22 +98,48 @@ struct Record {
     }
 };
 
-// Whether a parent (grandparent) counts for a descendant's birth: alive, or died after it.
-bool presentAtBirth(const Clovek& ancestor, const Clovek& descendant)
-{
-    return ancestor.alive || isLater(ancestor.death, descendant.birth);
-}
-
 } // namespace
+
+// Only a strictly larger (smaller) age replaces the one found, so the first met wins among equals.
+AgeExtremes ageExtremes(const Rod& tree, bool men, bool women, const StatDate& today)
+{
+    AgeExtremes e;
+    int64_t oldestDead = 0, youngestDead = 0, oldestLiving = 0, youngestLiving = 0;
+    auto offer = [](const Clovek* p, int64_t age, const Clovek*& oldest, int64_t& oldestAge, const Clovek*& youngest,
+                    int64_t& youngestAge) {
+        if (!oldest || age > oldestAge) {
+            oldest = p;
+            oldestAge = age;
+        }
+        if (!youngest || age < youngestAge) {
+            youngest = p;
+            youngestAge = age;
+        }
+    };
+    for (const Clovek* p = tree.firstPerson; p; p = p->chainNext) {
+        if (!selected(*p, men, women))
+            continue;
+        const int64_t age = ageInDays(*p, today);
+        if (age == -1)
+            continue;
+        if (p->alive)
+            offer(p, age, e.oldestLiving, oldestLiving, e.youngestLiving, youngestLiving);
+        else
+            offer(p, age, e.oldestDead, oldestDead, e.youngestDead, youngestDead);
+    }
+    return e;
+}
 
 const Clovek* oldestPerson(const Rod& tree, bool men, bool women, bool living, const StatDate& today)
 {
-    return extremeAge(tree, men, women, living, today, [](int64_t a, int64_t b) { return a > b; });
+    const AgeExtremes e = ageExtremes(tree, men, women, today);
+    return living ? e.oldestLiving : e.oldestDead;
 }
 
 const Clovek* youngestPerson(const Rod& tree, bool men, bool women, bool living, const StatDate& today)
 {
-    return extremeAge(tree, men, women, living, today, [](int64_t a, int64_t b) { return a < b; });
+    const AgeExtremes e = ageExtremes(tree, men, women, today);
+    return living ? e.youngestLiving : e.youngestDead;
 }
 
 int64_t meanAgeAtDeath(const Rod& tree, bool men, bool women)
@@ -250,20 +256,27 @@ void writeFamilyRecords(const Rod& tree, std::vector<std::string>& lines, TextSo
         if (Datum::isUnknown(p->birth.year))
             continue;
         const bool woman = p->sex == 0;
+        const StatDate birth(p->birth), death(p->death);
+        // A parent (grandparent) counts for a descendant's birth when alive, or died after it.
+        auto present = [&](const StatDate& descendantBirth) { return p->alive || isLater(death, descendantBirth); };
         for (const UkClovek* ce : p->children.items<UkClovek>()) {
             const Clovek* child = ce->person();
             if (!child)
                 continue;
-            if (presentAtBirth(*p, *child)) {
-                const int64_t d = daysBetween(child->birth, p->birth);
+            const StatDate childBirth(child->birth);
+            if (present(childBirth)) {
+                const int64_t d = daysBetween(childBirth, birth);
                 (woman ? youngestMother : youngestFather).offerSmaller(d, p);
                 (woman ? oldestMother : oldestFather).offerLarger(d, p);
             }
             for (const UkClovek* ge : child->children.items<UkClovek>()) {
                 const Clovek* grandchild = ge->person();
-                if (!grandchild || !presentAtBirth(*p, *grandchild))
+                if (!grandchild)
                     continue;
-                const int64_t d = daysBetween(grandchild->birth, p->birth);
+                const StatDate grandchildBirth(grandchild->birth);
+                if (!present(grandchildBirth))
+                    continue;
+                const int64_t d = daysBetween(grandchildBirth, birth);
                 (woman ? youngestGrandmother : youngestGrandfather).offerSmaller(d, p);
                 (woman ? oldestGrandmother : oldestGrandfather).offerLarger(d, p);
             }

@@ -19,6 +19,14 @@ class TextSource;
 struct StatDate;
 
 // The person of the largest (smallest) age in days; ages of the living run to `today`.
+// `ageExtremes` finds all four of a selection in one walk.
+struct AgeExtremes {
+    const Clovek* oldestDead = nullptr;
+    const Clovek* youngestDead = nullptr;
+    const Clovek* oldestLiving = nullptr;
+    const Clovek* youngestLiving = nullptr;
+};
+AgeExtremes ageExtremes(const Rod& tree, bool men, bool women, const StatDate& today);
 const Clovek* oldestPerson(const Rod& tree, bool men, bool women, bool living, const StatDate& today);
 const Clovek* youngestPerson(const Rod& tree, bool men, bool women, bool living, const StatDate& today);
 

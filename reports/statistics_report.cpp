@@ -45,9 +45,10 @@ void writeBlock(const Rod& tree, std::vector<std::string>& lines, TextSource& te
         {false, true, "nejmladsiZijici", "Nejmladší žijící:", "nejmladsiZijiciNelze",
          "Nejmladší žijící: (nelze určit)"},
     };
+    const AgeExtremes ages = ageExtremes(tree, men, women, todayParts);
     for (const Extreme& e : extremes) {
-        const Clovek* p = e.oldest ? oldestPerson(tree, men, women, e.living, todayParts)
-                                   : youngestPerson(tree, men, women, e.living, todayParts);
+        const Clovek* p = e.oldest ? (e.living ? ages.oldestLiving : ages.oldestDead)
+                                   : (e.living ? ages.youngestLiving : ages.youngestDead);
         if (!p) {
             lines.push_back(label(texts, e.noneKey, e.noneDefault));
             continue;
