@@ -14,11 +14,6 @@
 
 namespace {
 
-bool selected(const Clovek& p, bool men, bool women)
-{
-    return (men && p.sex == 1) || (women && p.sex == 0);
-}
-
 std::string label(TextSource& texts, const char* key, const char* defaultText)
 {
     return texts.langText("statistika", key, defaultText);
@@ -27,24 +22,6 @@ std::string label(TextSource& texts, const char* key, const char* defaultText)
 std::string caption(const Clovek& p, const DisplaySettings& display)
 {
     return p.displayName(display.showBirthSurname(), display.showBirth(), true);
-}
-
-// The sum of the values a person gives (-1: none) over the number of persons who gave one.
-template <class Value>
-int64_t mean(const Rod& tree, bool men, bool women, Value value)
-{
-    int64_t sum = 0, n = 0;
-    for (const Clovek* p = tree.firstPerson; p; p = p->chainNext) {
-        if (!selected(*p, men, women))
-            continue;
-        bool gives = false;
-        const int64_t v = value(*p, gives);
-        if (gives) {
-            sum += v;
-            ++n;
-        }
-    }
-    return n == 0 ? -1 : sum / n;
 }
 
 // The place of the largest (smallest) count, January or Monday first, with the number of places
@@ -100,13 +77,19 @@ struct Record {
 
 } // namespace
 
+namespace {
+
 // Only a strictly larger (smaller) age replaces the one found, so the first met wins among equals.
-AgeExtremes ageExtremes(const Rod& tree, bool men, bool women, const StatDate& today)
-{
-    AgeExtremes e;
+struct ExtremeAges {
+    AgeExtremes persons;
     int64_t oldestDead = 0, youngestDead = 0, oldestLiving = 0, youngestLiving = 0;
-    auto offer = [](const Clovek* p, int64_t age, const Clovek*& oldest, int64_t& oldestAge, const Clovek*& youngest,
-                    int64_t& youngestAge) {
+
+    void offer(const Clovek* p, int64_t age)
+    {
+        const Clovek*& oldest = p->alive ? persons.oldestLiving : persons.oldestDead;
+        const Clovek*& youngest = p->alive ? persons.youngestLiving : persons.youngestDead;
+        int64_t& oldestAge = p->alive ? oldestLiving : oldestDead;
+        int64_t& youngestAge = p->alive ? youngestLiving : youngestDead;
         if (!oldest || age > oldestAge) {
             oldest = p;
             oldestAge = age;
@@ -115,65 +98,113 @@ AgeExtremes ageExtremes(const Rod& tree, bool men, bool women, const StatDate& t
             youngest = p;
             youngestAge = age;
         }
-    };
-    for (const Clovek* p = tree.firstPerson; p; p = p->chainNext) {
-        if (!selected(*p, men, women))
-            continue;
-        const int64_t age = ageInDays(*p, today);
-        if (age == -1)
-            continue;
-        if (p->alive)
-            offer(p, age, e.oldestLiving, oldestLiving, e.youngestLiving, youngestLiving);
-        else
-            offer(p, age, e.oldestDead, oldestDead, e.youngestDead, youngestDead);
     }
-    return e;
+};
+
+// A sum of days over the persons that gave a value; the mean truncates, -1 without any.
+struct Mean {
+    int64_t sum = 0, n = 0;
+    void add(int64_t days)
+    {
+        if (days != -1) {
+            sum += days;
+            ++n;
+        }
+    }
+    int64_t value() const { return n == 0 ? -1 : sum / n; }
+};
+
+struct Block {
+    ExtremeAges ages;
+    Mean death, wedding, child;
+
+    BlockFigures figures() const { return {ages.persons, death.value(), wedding.value(), child.value()}; }
+};
+
+} // namespace
+
+// One walk serves the three blocks: each person's values are computed once and go to the block
+// of its sex and to the block of everybody.
+void blockFigures(const Rod& tree, const StatDate& today, BlockFigures& men, BlockFigures& women, BlockFigures& all)
+{
+    Block m, w, a;
+    for (const Clovek* p = tree.firstPerson; p; p = p->chainNext) {
+        Block* own = p->sex == 1 ? &m : p->sex == 0 ? &w : nullptr;
+        const int64_t age = ageInDays(*p, today);
+        int64_t wedding = -1, child = -1;
+        if (!Datum::isUnknown(p->birth.year)) {
+            const StatDate birth(p->birth);
+            if (const Svatba* s = firstWeddingOf(*p))
+                wedding = daysBetween(StatDate(s->wedding), birth);
+            if (const Clovek* c = firstChildOf(*p))
+                child = daysBetween(StatDate(c->birth), birth);
+        }
+        for (Block* b : {own, &a}) {
+            if (!b)
+                continue;
+            if (age != -1) {
+                b->ages.offer(p, age);
+                if (!p->alive)
+                    b->death.add(age);
+            }
+            b->wedding.add(wedding);
+            b->child.add(child);
+        }
+    }
+    men = m.figures();
+    women = w.figures();
+    all = a.figures();
 }
+
+namespace {
+
+BlockFigures figuresOf(const Rod& tree, bool men, bool women, const StatDate& today)
+{
+    BlockFigures m, w, a;
+    blockFigures(tree, today, m, w, a);
+    if (men && women)
+        return a;
+    if (men)
+        return m;
+    if (women)
+        return w;
+    return {};
+}
+
+const StatDate& noDay()
+{
+    static const StatDate unknown{Datum()};
+    return unknown;
+}
+
+} // namespace
 
 const Clovek* oldestPerson(const Rod& tree, bool men, bool women, bool living, const StatDate& today)
 {
-    const AgeExtremes e = ageExtremes(tree, men, women, today);
+    const AgeExtremes e = figuresOf(tree, men, women, today).ages;
     return living ? e.oldestLiving : e.oldestDead;
 }
 
 const Clovek* youngestPerson(const Rod& tree, bool men, bool women, bool living, const StatDate& today)
 {
-    const AgeExtremes e = ageExtremes(tree, men, women, today);
+    const AgeExtremes e = figuresOf(tree, men, women, today).ages;
     return living ? e.youngestLiving : e.youngestDead;
 }
 
+// The dead have no use for today; the other two means do not look at it.
 int64_t meanAgeAtDeath(const Rod& tree, bool men, bool women)
 {
-    const StatDate unused{Datum()};
-    return mean(tree, men, women, [&](const Clovek& p, bool& gives) {
-        const int64_t age = p.alive ? -1 : ageInDays(p, unused);
-        gives = age != -1;
-        return age;
-    });
+    return figuresOf(tree, men, women, noDay()).meanAgeAtDeath;
 }
 
 int64_t meanAgeAtFirstWedding(const Rod& tree, bool men, bool women)
 {
-    return mean(tree, men, women, [](const Clovek& p, bool& gives) -> int64_t {
-        if (Datum::isUnknown(p.birth.year))
-            return 0;
-        const Svatba* s = firstWeddingOf(p);
-        const int64_t d = s ? daysBetween(s->wedding, p.birth) : -1;
-        gives = d != -1;
-        return d;
-    });
+    return figuresOf(tree, men, women, noDay()).meanAgeAtFirstWedding;
 }
 
 int64_t meanAgeAtFirstChild(const Rod& tree, bool men, bool women)
 {
-    return mean(tree, men, women, [](const Clovek& p, bool& gives) -> int64_t {
-        if (Datum::isUnknown(p.birth.year))
-            return 0;
-        const Clovek* c = firstChildOf(p);
-        const int64_t d = c ? daysBetween(c->birth, p.birth) : -1;
-        gives = d != -1;
-        return d;
-    });
+    return figuresOf(tree, men, women, noDay()).meanAgeAtFirstChild;
 }
 
 std::string commonestFirstName(const Rod& tree, bool men, bool women, TextSource& texts)

@@ -19,14 +19,12 @@ class TextSource;
 struct StatDate;
 
 // The person of the largest (smallest) age in days; ages of the living run to `today`.
-// `ageExtremes` finds all four of a selection in one walk.
 struct AgeExtremes {
     const Clovek* oldestDead = nullptr;
     const Clovek* youngestDead = nullptr;
     const Clovek* oldestLiving = nullptr;
     const Clovek* youngestLiving = nullptr;
 };
-AgeExtremes ageExtremes(const Rod& tree, bool men, bool women, const StatDate& today);
 const Clovek* oldestPerson(const Rod& tree, bool men, bool women, bool living, const StatDate& today);
 const Clovek* youngestPerson(const Rod& tree, bool men, bool women, bool living, const StatDate& today);
 
@@ -36,6 +34,15 @@ const Clovek* youngestPerson(const Rod& tree, bool men, bool women, bool living,
 int64_t meanAgeAtDeath(const Rod& tree, bool men, bool women);
 int64_t meanAgeAtFirstWedding(const Rod& tree, bool men, bool women);
 int64_t meanAgeAtFirstChild(const Rod& tree, bool men, bool women);
+
+// What the report says of men, of women and of everybody, found in one walk for all three.
+struct BlockFigures {
+    AgeExtremes ages;
+    int64_t meanAgeAtDeath = -1;
+    int64_t meanAgeAtFirstWedding = -1;
+    int64_t meanAgeAtFirstChild = -1;
+};
+void blockFigures(const Rod& tree, const StatDate& today, BlockFigures& men, BlockFigures& women, BlockFigures& all);
 
 // "Jan (3x)": among equally frequent names the one whose first bearer comes latest.
 std::string commonestFirstName(const Rod& tree, bool men, bool women, TextSource& texts);

@@ -25,9 +25,8 @@ std::string countLine(TextSource& texts, const char* key, const char* defaultTex
 // The eight lines of one block: extreme ages of the dead and the living, the three means and the
 // commonest first name of the chosen sexes.
 void writeBlock(const Rod& tree, std::vector<std::string>& lines, TextSource& texts, const DisplaySettings& display,
-                const Datum& today, bool men, bool women)
+                const Datum& today, const BlockFigures& figures, bool men, bool women)
 {
-    const StatDate todayParts(today);
     struct Extreme {
         bool oldest;
         bool living;
@@ -45,7 +44,7 @@ void writeBlock(const Rod& tree, std::vector<std::string>& lines, TextSource& te
         {false, true, "nejmladsiZijici", "Nejmladší žijící:", "nejmladsiZijiciNelze",
          "Nejmladší žijící: (nelze určit)"},
     };
-    const AgeExtremes ages = ageExtremes(tree, men, women, todayParts);
+    const AgeExtremes& ages = figures.ages;
     for (const Extreme& e : extremes) {
         const Clovek* p = e.oldest ? (e.living ? ages.oldestLiving : ages.oldestDead)
                                    : (e.living ? ages.youngestLiving : ages.youngestDead);
@@ -59,11 +58,11 @@ void writeBlock(const Rod& tree, std::vector<std::string>& lines, TextSource& te
                         + ageOrIntervalText(p->birth, e.living ? today : p->death, texts));
     }
     lines.push_back(label(texts, "prumernaDelka", "Průměrná délka života:") + " "
-                    + durationText(meanAgeAtDeath(tree, men, women), texts));
+                    + durationText(figures.meanAgeAtDeath, texts));
     lines.push_back(label(texts, "prumernyVekSnatek", "Průměrný věk při 1. sňatku:") + " "
-                    + durationText(meanAgeAtFirstWedding(tree, men, women), texts));
+                    + durationText(figures.meanAgeAtFirstWedding, texts));
     lines.push_back(label(texts, "prumernyVekDite", "Průměrný věk při 1. dítěti:") + " "
-                    + durationText(meanAgeAtFirstChild(tree, men, women), texts));
+                    + durationText(figures.meanAgeAtFirstChild, texts));
     lines.push_back(label(texts, "nejcastejsiJmeno", "Nejčastější jméno:") + " "
                     + commonestFirstName(tree, men, women, texts));
 }
@@ -73,6 +72,8 @@ void writeBlock(const Rod& tree, std::vector<std::string>& lines, TextSource& te
 std::vector<std::string> treeStatisticsLines(const Rod& tree, TextSource& texts, const DisplaySettings& display,
                                              const Datum& today)
 {
+    BlockFigures men, women, all;
+    blockFigures(tree, StatDate(today), men, women, all);
     std::vector<std::string> lines;
     lines.push_back(label(texts, "statistika", "Statistika Lipovetau") + " - " + tree.treeName);
     lines.emplace_back();
@@ -86,13 +87,13 @@ std::vector<std::string> treeStatisticsLines(const Rod& tree, TextSource& texts,
     lines.push_back(label(texts, "pocetGeneraci", "Počet generací:") + " " + intToStr(tree.maxGenerations()));
     lines.emplace_back();
     lines.push_back(label(texts, "muzi", "MUŽI:"));
-    writeBlock(tree, lines, texts, display, today, true, false);
+    writeBlock(tree, lines, texts, display, today, men, true, false);
     lines.emplace_back();
     lines.push_back(label(texts, "zeny", "ŽENY"));
-    writeBlock(tree, lines, texts, display, today, false, true);
+    writeBlock(tree, lines, texts, display, today, women, false, true);
     lines.emplace_back();
     lines.push_back(label(texts, "vsichni", "VŠICHNI"));
-    writeBlock(tree, lines, texts, display, today, true, true);
+    writeBlock(tree, lines, texts, display, today, all, true, true);
     lines.emplace_back();
     lines.push_back(label(texts, "dalsiZajimavosti", "DALŠÍ ZAJÍMAVOSTI:"));
     lines.push_back(mostChildrenText(tree, texts, display));
