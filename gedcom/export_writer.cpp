@@ -5,6 +5,7 @@
 #include "model/casove_obdobi.h"
 #include "model/clovek.h"
 #include "model/datum.h"
+#include "model/person_prefetch.h"
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "platform/datetime.h"
@@ -223,8 +224,10 @@ std::string gedcomExportBytes(Rod& tree, const std::string& fileName, const Datu
     GedcomLines out(size_t(tree.personCount()) * 320 + size_t(families.count()) * 120 + 1024);
     writeHeader(out, tree, fileName, today);
     size_t i = 0;
-    for (const Clovek* p = tree.firstPerson; p; p = p->chainNext, ++i)
+    for (const Clovek* p = tree.firstPerson; p; p = p->chainNext, ++i) {
+        prefetchPerson(p->chainNext);
         writePerson(out, *p, links.links.data() + links.first[i], links.links.data() + links.first[i + 1]);
+    }
     for (const auto& f : families.families())
         writeFamily(out, *f);
     out.raw("0 TRLR");

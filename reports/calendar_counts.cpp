@@ -1,6 +1,7 @@
 #include "reports/calendar_counts.h"
 
 #include "model/clovek.h"
+#include "model/person_prefetch.h"
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "reports/statistics_dates.h"
@@ -21,6 +22,7 @@ CalendarCounts countCalendar(const Rod& tree)
 {
     CalendarCounts c;
     for (const Clovek* p = tree.firstPerson; p; p = p->chainNext) {
+        prefetchPerson(p->chainNext);
         count(p->birth, c.birthsByMonth, c.birthsByWeekday);
         if (!p->alive)
             count(p->death, c.deathsByMonth, c.deathsByWeekday);

@@ -14,6 +14,8 @@ std::vector<FirstNameCount> tallyFirstNames(const Rod& tree, bool men, bool wome
     std::unordered_map<std::string_view, size_t> index;
     // The views point into the persons' names, which outlive this walk.
     for (const Clovek* p = tree.firstPerson; p; p = p->chainNext) {
+        if (p->chainNext)
+            __builtin_prefetch(&p->chainNext->firstName);
         if (!((men && p->sex == 1) || (women && p->sex == 0)) || p->firstName.empty())
             continue;
         auto [it, added] = index.try_emplace(std::string_view(p->firstName), names.size());

@@ -1,6 +1,7 @@
 #include "reports/statistics_queries.h"
 
 #include "model/clovek.h"
+#include "model/person_prefetch.h"
 #include "model/date_texts.h"
 #include "model/display_settings.h"
 #include "model/rod.h"
@@ -129,6 +130,7 @@ void blockFigures(const Rod& tree, const StatDate& today, BlockFigures& men, Blo
 {
     Block m, w, a;
     for (const Clovek* p = tree.firstPerson; p; p = p->chainNext) {
+        prefetchPerson(p->chainNext);
         Block* own = p->sex == 1 ? &m : p->sex == 0 ? &w : nullptr;
         const int64_t age = ageInDays(*p, today);
         int64_t wedding = -1, child = -1;
@@ -284,6 +286,7 @@ void writeFamilyRecords(const Rod& tree, std::vector<std::string>& lines, TextSo
     Record shortestMarriage, longestMarriage;
 
     for (const Clovek* p = tree.firstPerson; p; p = p->chainNext) {
+        prefetchPerson(p->chainNext);
         if (Datum::isUnknown(p->birth.year))
             continue;
         const bool woman = p->sex == 0;
