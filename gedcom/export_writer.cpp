@@ -14,16 +14,53 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace {
 
 const char* const kMonths[12] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
                                  "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
 
-std::string personRef(const Clovek& p)
-{
-    return "@CL" + intToStr(p.number) + "@";
-}
+// Each person's place in the chain and the number of its cross-reference: its own number, or,
+// for a number that an earlier person already has (a damaged file), a number no one has, so no
+// two records share a reference and every link points at the person it means.
+class PersonRefs {
+public:
+    explicit PersonRefs(const Rod& tree)
+    {
+        position_.reserve(size_t(tree.personCount()));
+        std::unordered_set<int> used;
+        int highest = 0;
+        for (const Clovek* p = tree.firstPerson; p; p = p->chainNext)
+            highest = std::max(highest, p->number);
+        for (const Clovek* p = tree.firstPerson; p; p = p->chainNext) {
+            int number = p->number;
+            if (number < 0 || !used.insert(number).second) {
+                number = ++highest;
+                used.insert(number);
+            }
+            position_.emplace(p, numbers_.size());
+            numbers_.push_back(number);
+        }
+    }
+    size_t count() const { return numbers_.size(); }
+    // The chain position of a person, or npos for one outside the chain.
+    size_t position(const Clovek* p) const
+    {
+        auto it = position_.find(p);
+        return it == position_.end() ? std::string::npos : it->second;
+    }
+    std::string ref(size_t position) const { return "@CL" + intToStr(numbers_[position]) + "@"; }
+    std::string ref(const Clovek* p) const
+    {
+        const size_t at = position(p);
+        return at == std::string::npos ? std::string() : ref(at);
+    }
+
+private:
+    std::unordered_map<const Clovek*, size_t> position_;
+    std::vector<int> numbers_;
+};
 
 std::string familyRef(int number)
 {
@@ -85,9 +122,10 @@ struct FamilyLink {
     bool asChild;
 };
 
-void writePerson(GedcomLines& out, const Clovek& p, const FamilyLink* links, const FamilyLink* linksEnd)
+void writePerson(GedcomLines& out, const Clovek& p, const std::string& ref, const FamilyLink* links,
+                 const FamilyLink* linksEnd)
 {
-    out.raw("0 " + personRef(p) + " INDI");
+    out.raw("0 " + ref + " INDI");
     const std::string& surname = shownSurname(p);
     out.line(1, "NAME", p.firstName.empty() ? "/" + surname + "/" : p.firstName + " /" + surname + "/");
     writeText(out, 2, "GIVN", p.firstName);
@@ -135,15 +173,18 @@ void writePerson(GedcomLines& out, const Clovek& p, const FamilyLink* links, con
         out.raw((link->asChild ? "1 FAMC " : "1 FAMS ") + familyRef(link->family));
 }
 
-void writeFamily(GedcomLines& out, const GEDRodina& f)
+void writeFamily(GedcomLines& out, const GEDRodina& f, const PersonRefs& refs)
 {
     out.raw("0 " + familyRef(f.number) + " FAM");
-    if (f.husband)
-        out.raw("1 HUSB " + personRef(*f.husband));
-    if (f.wife)
-        out.raw("1 WIFE " + personRef(*f.wife));
+    auto member = [&](const char* head, const Clovek* p) {
+        const std::string ref = p ? refs.ref(p) : std::string();
+        if (!ref.empty())
+            out.raw(head + ref);
+    };
+    member("1 HUSB ", f.husband);
+    member("1 WIFE ", f.wife);
     for (const Clovek* child : f.children)
-        out.raw("1 CHIL " + personRef(*child));
+        member("1 CHIL ", child);
     out.raw("1 NCHI " + intToStr(long(f.children.size())));
     const Svatba* s = f.partnership;
     if (s && (s->type == 1 || s->type == 2)) {
@@ -164,18 +205,14 @@ struct FamilyLinks {
     std::vector<FamilyLink> links;
 };
 
-FamilyLinks familyLinks(const Rod& tree, const GEDRodiny& families)
+FamilyLinks familyLinks(const PersonRefs& refs, const GEDRodiny& families)
 {
-    std::unordered_map<const Clovek*, size_t> index;
-    index.reserve(size_t(tree.personCount()));
-    for (const Clovek* p = tree.firstPerson; p; p = p->chainNext)
-        index.emplace(p, index.size());
     // Each family's members with their position, in family order; then counted into place.
     std::vector<std::pair<size_t, FamilyLink>> found;
     auto add = [&](const Clovek* p, int family, bool asChild) {
-        auto it = index.find(p);
-        if (it != index.end())
-            found.push_back({it->second, {family, asChild}});
+        const size_t at = refs.position(p);
+        if (at != std::string::npos)
+            found.push_back({at, {family, asChild}});
     };
     for (const auto& f : families.families()) {
         if (f->husband)
@@ -186,7 +223,7 @@ FamilyLinks familyLinks(const Rod& tree, const GEDRodiny& families)
             add(child, f->number, true);
     }
     FamilyLinks result;
-    result.first.assign(index.size() + 1, 0);
+    result.first.assign(refs.count() + 1, 0);
     for (const auto& [person, link] : found)
         ++result.first[person + 1];
     for (size_t i = 1; i < result.first.size(); ++i)
@@ -218,7 +255,8 @@ std::string gedcomExportBytes(Rod& tree, const std::string& fileName, const Datu
 {
     GEDRodiny families;
     buildGedcomFamilies(tree, families);
-    const FamilyLinks links = familyLinks(tree, families);
+    const PersonRefs refs(tree);
+    const FamilyLinks links = familyLinks(refs, families);
 
     // About what a person and a family take in a real tree.
     GedcomLines out(size_t(tree.personCount()) * 320 + size_t(families.count()) * 120 + 1024);
@@ -226,10 +264,10 @@ std::string gedcomExportBytes(Rod& tree, const std::string& fileName, const Datu
     size_t i = 0;
     for (const Clovek* p = tree.firstPerson; p; p = p->chainNext, ++i) {
         prefetchPerson(p->chainNext);
-        writePerson(out, *p, links.links.data() + links.first[i], links.links.data() + links.first[i + 1]);
+        writePerson(out, *p, refs.ref(i), links.links.data() + links.first[i], links.links.data() + links.first[i + 1]);
     }
     for (const auto& f : families.families())
-        writeFamily(out, *f);
+        writeFamily(out, *f, refs);
     out.raw("0 TRLR");
     if (counts)
         *counts = {tree.personCount(), families.count()};

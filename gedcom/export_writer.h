@@ -1,7 +1,8 @@
 #pragma once
 // The open tree as a GEDCOM 5.5 lineage-linked file in UTF-8: the header, a submitter, one INDI
 // record per person in chain order, one FAM record per family and the trailer. Persons are
-// "@CL" + number + "@", families "@ROD" + family number + "@".
+// "@CL" + number + "@" (a number that a damaged file gives twice is given once, the later
+// person gets a free one), families "@ROD" + family number + "@".
 #include <string>
 
 class Datum;

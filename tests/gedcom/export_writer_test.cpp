@@ -130,6 +130,18 @@ TEST(GedcomExport, LongValuesGoOnInConcLinesWithoutCuttingALetter)
     EXPECT_EQ(joined, t.longPlace);
 }
 
+TEST(GedcomExport, ANumberGivenTwiceByADamagedFileStillGivesEachPersonItsOwnReference)
+{
+    ExportTree t;
+    t.zdenek->number = 0; // as Jan
+    const Lines lines = exported(t.tree);
+    // Zdeněk comes first in the chain and keeps 0; Jan, met later, gets the next free number.
+    EXPECT_EQ(record(lines, "0 @CL0@ INDI")[1], "1 NAME Zdeněk /Dvořák/");
+    EXPECT_EQ(record(lines, "0 @CL7@ INDI")[1], "1 NAME Jan /Novák/");
+    EXPECT_EQ(record(lines, "0 @ROD3@ FAM")[1], "1 HUSB @CL7@");
+    EXPECT_EQ(record(lines, "0 @ROD1@ FAM")[2], "1 CHIL @CL0@");
+}
+
 TEST(GedcomExport, DatesThatNoReaderCouldTakeAreCutToWhatIsSound)
 {
     EXPECT_EQ(gedcomDateValue(Datum("31", "4", "1900")), "APR 1900");
