@@ -13,6 +13,8 @@
 #include "reports/first_name_tally.h"
 #include "reports/statistics_dates.h"
 
+#include <unordered_map>
+
 namespace {
 
 std::string label(TextSource& texts, const char* key, const char* defaultText)
@@ -285,8 +287,21 @@ void writeFamilyRecords(const Rod& tree, std::vector<std::string>& lines, TextSo
     Record youngestBride, youngestGroom, oldestBride, oldestGroom;
     Record shortestMarriage, longestMarriage;
 
+    // Every birth read once, in chain order: the walk below meets each child and grandchild
+    // several times, and a big tree's persons lie all over memory.
+    std::unordered_map<const Clovek*, StatDate> births;
+    births.reserve(size_t(tree.personCount()));
     for (const Clovek* p = tree.firstPerson; p; p = p->chainNext) {
-        prefetchPerson(p->chainNext);
+        if (p->chainNext)
+            __builtin_prefetch(&p->chainNext->birth);
+        births.emplace(p, StatDate(p->birth));
+    }
+    auto birthOf = [&](const Clovek* p) {
+        auto it = births.find(p);
+        return it != births.end() ? it->second : StatDate(p->birth);
+    };
+
+    for (const Clovek* p = tree.firstPerson; p; p = p->chainNext) {
         if (Datum::isUnknown(p->birth.year))
             continue;
         const bool woman = p->sex == 0;
@@ -297,7 +312,7 @@ void writeFamilyRecords(const Rod& tree, std::vector<std::string>& lines, TextSo
             const Clovek* child = ce->person();
             if (!child)
                 continue;
-            const StatDate childBirth(child->birth);
+            const StatDate childBirth = birthOf(child);
             if (present(childBirth)) {
                 const int64_t d = daysBetween(childBirth, birth);
                 (woman ? youngestMother : youngestFather).offerSmaller(d, p);
@@ -307,7 +322,7 @@ void writeFamilyRecords(const Rod& tree, std::vector<std::string>& lines, TextSo
                 const Clovek* grandchild = ge->person();
                 if (!grandchild)
                     continue;
-                const StatDate grandchildBirth(grandchild->birth);
+                const StatDate grandchildBirth = birthOf(grandchild);
                 if (!present(grandchildBirth))
                     continue;
                 const int64_t d = daysBetween(grandchildBirth, birth);
