@@ -37,8 +37,8 @@ int Thlavni::openTree(const std::string& fileName)
 {
     resetWorkingFolder();
     tree = std::make_unique<Rod>(fileName);
-    delete history;
-    history = new PrevNext;
+    tree->attachEditor(this);
+    history = std::make_unique<PrevNext>();
 
     // Whatever stops the open leaves no tree behind: the person is told why and the window
     // goes back to its no-tree state.
@@ -103,9 +103,9 @@ int Thlavni::openTree(const std::string& fileName)
 void Thlavni::createEmptyTree()
 {
     tree = std::make_unique<Rod>();
+    tree->attachEditor(this);
     newPersonList();
-    delete history;
-    history = new PrevNext;
+    history = std::make_unique<PrevNext>();
     currentPerson = nullptr;
     currentRow = nullptr;
 }
@@ -114,9 +114,8 @@ void Thlavni::newPersonList()
 {
     // A new view moves the scroll bar, whose handler paints the view it finds: the old one must
     // be gone from sight first.
-    delete personList;
-    personList = nullptr;
-    personList = new Scroll(*this, scrolling.Height / personListRowHeight);
+    personList.reset();
+    personList = std::make_unique<Scroll>(*this, scrolling.Height / personListRowHeight);
 }
 
 void Thlavni::closeTree()
@@ -128,13 +127,12 @@ void Thlavni::closeTree()
 
 void Thlavni::closeTreeData()
 {
-    delete personList;
-    personList = nullptr;
+    personList.reset();
     tree.reset();
+    treeFileOnDisk.clear();
     // The row went with the list: nothing may still point into it.
     currentRow = nullptr;
     currentPerson = nullptr;
-    delete history;
-    history = nullptr;
+    history.reset();
     resetWorkingFolder();
 }
