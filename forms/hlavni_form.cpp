@@ -17,6 +17,12 @@ ThlavniForm::ThlavniForm() : TForm("hlavni")
     SaveDialogROD.DefaultExt = "*.rod";
     SaveDialogROD.Filter = "Lipovetay (*.rod)|*.rod";
     SaveDialogROD.OverwritePrompt = true;
+    SaveDialogTXT.DefaultExt = "*.txt";
+    SaveDialogTXT.Filter = "Textové soubory (*.txt)|*.txt";
+    SaveDialogTXT.OverwritePrompt = true;
+    SaveDialogGED.DefaultExt = "*.ged";
+    SaveDialogGED.Filter = "GEDCOM (*.ged)|*.ged";
+    SaveDialogGED.OverwritePrompt = true;
 
     toolBar.SetBounds(0, 0, 1016, 30);
     toolBar.BevelOuter = TPanel::bvNone;

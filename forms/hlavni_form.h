@@ -10,6 +10,7 @@
 #include "forms/hlavni_doplnujici.h"
 #include "forms/hlavni_obecne.h"
 #include "forms/hlavni_shrnuti.h"
+#include "forms/hlavni_statistika.h"
 #include "platform/dialogs.h"
 #include "platform/form.h"
 #include "platform/grid.h"
@@ -126,6 +127,11 @@ public:
     TOpenDialog OpenDialogROD{"OpenDialogROD"};
     TSaveDialog SaveDialogROD{"SaveDialogROD"};
 
+    // ---- Dialogs of the statistics, the person summary and the GEDCOM export
+    TSaveDialog SaveDialogTXT{"SaveDialogTXT"};
+    TPrintDialog PrintDialog1{"PrintDialog1"};
+    TSaveDialog SaveDialogGED{"SaveDialogGED"};
+
     // ---- Tool buttons (hints only; no captions)
     TPanel toolBar{this, "toolBar"};
     TSpeedButton NovyBT{&toolBar, "NovyBT"};
@@ -176,4 +182,5 @@ public:
     ObecneSheet obecneSheet{obecne};
     DoplnujiciSheet doplnujiciSheet{doplnujiciTextyASoubory};
     ShrnutiSheet shrnutiSheet{shrnutiOsoby};
+    StatistikaSheet statistikaSheet{statistikaLipovetau};
 };
