@@ -51,6 +51,8 @@ Thlavni::Thlavni()
     Kontroly1.OnClick = [this] { Kontroly1Click(); };
     BarvyVztahu1.OnClick = [this] { BarvyVztahu1Click(); };
     bindPersonListEvents();
+    bindStatisticsEvents();
+    expGED.OnClick = [this] { expGEDClick(); };
 }
 
 Thlavni::~Thlavni()
