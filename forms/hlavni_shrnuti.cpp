@@ -10,4 +10,6 @@ ShrnutiSheet::ShrnutiSheet(TTabSheet& s) : sheet(s)
     shrnutiOsobyRICH.ReadOnly = true;
     shrnutiOsobyRICH.PlainText = true;
     shrnutiOsobyRICH.ScrollBars = TMemo::ssVertical;
+    shrnutiOsobyRICH.Font.Name = "Courier New";
+    shrnutiOsobyRICH.Font.Charset = 238;
 }
