@@ -17,11 +17,23 @@ ThlavniForm::ThlavniForm() : TForm("hlavni")
     SaveDialogROD.DefaultExt = "*.rod";
     SaveDialogROD.Filter = "Lipovetay (*.rod)|*.rod";
     SaveDialogROD.OverwritePrompt = true;
-    SaveDialogTXT.DefaultExt = "*.txt";
+
+    const char* const pictures =
+        "All (*.jpg;*.jpeg;*.bmp)|*.jpg;*.jpeg;*.bmp|Formát JPEG (*.jpg)|*.jpg|Formát JPEG (*.jpeg)|*.jpeg|"
+        "Bitmapy (*.bmp)|*.bmp";
+    OpenPictureDialog1.Filter = pictures;
+    SavePictureDialog1.Filter = pictures;
+    SavePictureDialog1.DefaultExt = "*.jpg";
+    SaveSouborDialog1.OverwritePrompt = true;
     SaveDialogTXT.Filter = "Textové soubory (*.txt)|*.txt";
+    SaveDialogTXT.DefaultExt = "*.txt";
     SaveDialogTXT.OverwritePrompt = true;
-    SaveDialogGED.DefaultExt = "*.ged";
-    SaveDialogGED.Filter = "GEDCOM (*.ged)|*.ged";
+    SaveDialogHTM.Filter = "HTML stránky (*.htm)|*.htm";
+    SaveDialogHTM.OverwritePrompt = true;
+    for (TOpenDialog* ged : {&OpenDialogGED, static_cast<TOpenDialog*>(&SaveDialogGED)}) {
+        ged->Filter = "GEDCOM (*.ged)|*.ged";
+        ged->DefaultExt = "*.ged";
+    }
     SaveDialogGED.OverwritePrompt = true;
 
     toolBar.SetBounds(0, 0, 1016, 30);

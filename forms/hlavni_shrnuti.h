@@ -1,6 +1,6 @@
 #pragma once
 // The person-summary tab of the main window: the summary of the shown person as text, with the
-// buttons that save and print it.
+// commands that save it as a text file and print it.
 #include "platform/pagecontrol.h"
 #include "platform/stdctrls.h"
 
@@ -10,7 +10,10 @@ struct ShrnutiSheet {
     ShrnutiSheet& operator=(const ShrnutiSheet&) = delete;
 
     TTabSheet& sheet;
+    TRichEdit shrnutiOsobyRICH{&sheet, "shrnutiOsobyRICH"};
     TButton ulozitStatistikuOsobyBT{&sheet, "ulozitStatistikuOsobyBT"};
     TButton tiskStatistikyOsobyBT{&sheet, "tiskStatistikyOsobyBT"};
-    TRichEdit shrnutiOsobyRICH{&sheet, "shrnutiOsobyRICH"};
 };
+
+// The report text of the summary and statistics tabs: fixed-pitch, so that its columns line up.
+void layOutReport(TRichEdit& report);

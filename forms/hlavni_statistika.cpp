@@ -1,19 +1,15 @@
 #include "forms/hlavni_statistika.h"
 
+#include "forms/hlavni_shrnuti.h"
+#include "forms/sheet_layout.h"
+
+using namespace sheet_layout;
+
 StatistikaSheet::StatistikaSheet(TTabSheet& s) : sheet(s)
 {
-    zakladniPrehledBT.SetBounds(8, 8, 180, 25);
-    zakladniPrehledBT.Caption = "Základní přehled a statistiky";
-    tabulkyBT.SetBounds(196, 8, 90, 25);
-    tabulkyBT.Caption = "Tabulky";
-    ulozitStatistikyLipovetauBT.SetBounds(582, 8, 82, 25);
-    ulozitStatistikyLipovetauBT.Caption = "Uložit";
-    tiskStatistikyLipovetauBT.SetBounds(670, 8, 82, 25);
-    tiskStatistikyLipovetauBT.Caption = "Tisk";
-    statistikaLipovetauRICH.SetBounds(8, 40, 744, 468);
-    statistikaLipovetauRICH.ReadOnly = true;
-    statistikaLipovetauRICH.PlainText = true;
-    statistikaLipovetauRICH.ScrollBars = TMemo::ssBoth;
-    statistikaLipovetauRICH.Font.Name = "Courier New";
-    statistikaLipovetauRICH.Font.Charset = 238;
+    layOutReport(statistikaLipovetauRICH);
+    button(zakladniPrehledBT, 8, 510, 200, "Základní přehled a statistiky");
+    button(tabulkyBT, 212, 510, 80, "Tabulky");
+    button(ulozitStatistikyLipovetauBT, 584, 510, 80, "Uložit");
+    button(tiskStatistikyLipovetauBT, 668, 510, 80, "Tisk");
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The tree-statistics tab of the main window: the report or the tables of the open tree as text
-// in a fixed-width font, with the buttons that fill, save and print it.
+// The tree-statistics tab of the main window: the report or the tables of the open tree as
+// text, the two commands that fill it, and the commands that save and print it.
 #include "platform/pagecontrol.h"
 #include "platform/stdctrls.h"
 
@@ -10,9 +10,9 @@ struct StatistikaSheet {
     StatistikaSheet& operator=(const StatistikaSheet&) = delete;
 
     TTabSheet& sheet;
+    TRichEdit statistikaLipovetauRICH{&sheet, "statistikaLipovetauRICH"};
     TButton zakladniPrehledBT{&sheet, "zakladniPrehledBT"};
     TButton tabulkyBT{&sheet, "tabulkyBT"};
     TButton ulozitStatistikyLipovetauBT{&sheet, "ulozitStatistikyLipovetauBT"};
     TButton tiskStatistikyLipovetauBT{&sheet, "tiskStatistikyLipovetauBT"};
-    TRichEdit statistikaLipovetauRICH{&sheet, "statistikaLipovetauRICH"};
 };

@@ -311,6 +311,21 @@ public:
     void applyGroupsDialogTexts();
     void applyGedcomImportTexts();
     void applyBulkDeleteTexts();
+    // The caption of the sort-direction button for the direction now set (one lookup).
+    std::string sortDirectionCaption();
+
+    // ================================================================ search and anniversaries (shell/search_command.cpp, shell/anniversaries_commands.cpp)
+    // The search dialog; a person chosen among those found becomes the current one.
+    void Hledej1Click();
+    // The two searches of the dialog over the open tree, into its list of persons found.
+    void searchText();
+    void searchDate();
+    // Makes the person of a list caption (display name with the identifier) the current one,
+    // the first in the chain of that caption, when the person list shows it; otherwise nothing
+    // changes.
+    void showListedPerson(const std::string& caption);
+    // The anniversaries window.
+    void Vyroci1Click();
 
     // ================================================================ settings dialogs (shell/)
     // The limits dialog: the four limits and the father-death check into it, and back whatever
@@ -371,6 +386,7 @@ public:
     void fillResidenceList(int row) override;
     void fillEducationList(int row) override;
     void fillOccupationList(int row) override;
+    // The portrait frame and its insert-or-change button (shell/portrait_display.cpp).
     void showPortrait() override;
     bool confirmDeletePerson() override;
     // The date checks of a parent and a child, or of two partners (shell/date_checks.cpp): true

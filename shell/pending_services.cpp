@@ -27,6 +27,7 @@ void Thlavni::fillGroupsCombo(const std::string& groupName)
 
 void Thlavni::showBasicPage()
 {
+    showPortrait();
 }
 
 void Thlavni::showFurtherFields()
@@ -58,10 +59,6 @@ void Thlavni::fillEducationList(int)
 }
 
 void Thlavni::fillOccupationList(int)
-{
-}
-
-void Thlavni::showPortrait()
 {
 }
 

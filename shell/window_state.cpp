@@ -8,21 +8,7 @@
 #include "platform/application.h"
 #include "platform/exceptions.h"
 #include "shell/hlavni.h"
-
-namespace {
-
-// The list settings as the person texts read them.
-class ListDisplay : public DisplaySettings {
-public:
-    explicit ListDisplay(const Nastaveni& s) : s_(s) {}
-    bool showBirthSurname() const override { return s_.showBirthSurname; }
-    bool showBirth() const override { return s_.showBirth; }
-
-private:
-    const Nastaveni& s_;
-};
-
-} // namespace
+#include "shell/list_display.h"
 
 void Thlavni::enableControls(bool treeOpen, bool hasPersons)
 {
