@@ -11,21 +11,6 @@
 #include "reports/statistics_tables.h"
 #include "shell/hlavni.h"
 
-namespace {
-
-void showLines(TRichEdit& rich, const std::vector<std::string>& lines)
-{
-    TStringList text;
-    for (const std::string& line : lines)
-        text.Add(line);
-    rich.Lines.Assign(text);
-    // Switching the character set away and back makes the whole new text take it.
-    rich.Font.Charset = 0;
-    rich.Font.Charset = 238;
-}
-
-} // namespace
-
 void Thlavni::bindStatisticsEvents()
 {
     StatistikaSheet& s = statistikaSheet;
@@ -43,14 +28,16 @@ void Thlavni::showTreeStatistics()
     if (!tree)
         return;
     const FixedDisplaySettings display(settings.showBirthSurname, settings.showBirth);
-    showLines(statistikaSheet.statistikaLipovetauRICH, treeStatisticsLines(*tree, *this, display, Datum(today())));
+    const std::vector<std::string> lines = treeStatisticsLines(*tree, *this, display, Datum(today()));
+    showReportText(statistikaSheet.statistikaLipovetauRICH, &lines);
 }
 
 void Thlavni::showStatisticsTables()
 {
     if (!tree)
         return;
-    showLines(statistikaSheet.statistikaLipovetauRICH, statisticsTablesLines(*tree, *this));
+    const std::vector<std::string> lines = statisticsTablesLines(*tree, *this);
+    showReportText(statistikaSheet.statistikaLipovetauRICH, &lines);
 }
 
 void Thlavni::zakladniPrehledBTClick()

@@ -234,6 +234,9 @@ public:
     void refreshPage();
     // Composes the person-summary page of the current person.
     void showPersonSummary();
+    // Puts the lines (when given) into a report text of the summary or statistics tab, and makes
+    // the whole text take the Central European character set.
+    void showReportText(TRichEdit& rich, const std::vector<std::string>* lines);
     // The supplementary texts of the current person into their memo.
     void showTextsAndFiles();
     // Leaving the supplementary-texts memo stores its lines as the current person's texts.
