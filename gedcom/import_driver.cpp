@@ -1,0 +1,53 @@
+#include "gedcom/import_driver.h"
+
+#include "gedcom/import_lexer.h"
+#include "gedcom/import_linking.h"
+#include "model/rod.h"
+#include "platform/codec.h"
+#include "platform/exceptions.h"
+#include "platform/fileio.h"
+#include "platform/files.h"
+#include "platform/numbers.h"
+
+ImportResult importGedcom(const std::string& fileName, Rod& tree, const ImportOptions& options)
+{
+    ImportResult result;
+    if (!fileExists(fileName))
+        return result;
+    result.fileFound = true;
+    std::string bytes;
+    try {
+        bytes = readFileBytes(fileName);
+    } catch (const Exception& e) {
+        result.readError = e.what();
+        return result;
+    }
+    DecodedGedcom decoded = decodeGedcom(bytes);
+    bytes = std::string();
+    result.charset = decoded.charset;
+    LexAn lex(std::move(decoded.text));
+    if (decoded.unconverted)
+        lex.logError(0, intToStr(decoded.unconverted) + " znaku nelze prevest, nahrazeny znakem \xEF\xBF\xBD");
+    ImportParser parser(lex, tree, options);
+    parser.parseFile();
+    result.partnerships = linkImportedFamilies(tree, parser, options, lex);
+    result.persons = tree.personCount();
+    result.log = std::move(lex.log());
+    return result;
+}
+
+std::string writeImportLog(const ImportResult& result, const std::string& importedFile,
+                           const std::string& fallbackFolder)
+{
+    const size_t slash = importedFile.rfind('/');
+    const std::string besideFile = slash == std::string::npos ? std::string(importLogName)
+                                                             : importedFile.substr(0, slash + 1) + importLogName;
+    for (const std::string& path : {besideFile, joinPath(fallbackFolder, importLogName)}) {
+        try {
+            writeCp1250Lines(path, result.log, false);
+            return path;
+        } catch (const Exception&) {
+        }
+    }
+    return "";
+}
