@@ -22,7 +22,14 @@ ImportResult importGedcom(const std::string& fileName, Rod& tree, const ImportOp
         result.readError = e.what();
         return result;
     }
+    importGedcomBytes(result, bytes, tree, options);
+    return result;
+}
+
+void importGedcomBytes(ImportResult& result, std::string& bytes, Rod& tree, const ImportOptions& options)
+{
     DecodedGedcom decoded = decodeGedcom(bytes);
+    // The decoded copy is all that is needed from here on; a big file need not be held twice.
     bytes = std::string();
     result.charset = decoded.charset;
     LexAn lex(std::move(decoded.text));
@@ -33,7 +40,6 @@ ImportResult importGedcom(const std::string& fileName, Rod& tree, const ImportOp
     result.partnerships = linkImportedFamilies(tree, parser, options, lex);
     result.persons = tree.personCount();
     result.log = std::move(lex.log());
-    return result;
 }
 
 std::string writeImportLog(const ImportResult& result, const std::string& importedFile,

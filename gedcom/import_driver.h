@@ -25,6 +25,9 @@ struct ImportResult {
 // Reads `fileName` into `tree`, a new empty tree.
 ImportResult importGedcom(const std::string& fileName, Rod& tree, const ImportOptions& options);
 
+// The import of a file's bytes (which it empties) into `result`.
+void importGedcomBytes(ImportResult& result, std::string& bytes, Rod& tree, const ImportOptions& options);
+
 // The name of the log file.
 inline constexpr const char* importLogName = "_errors.txt";
 

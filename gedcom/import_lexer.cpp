@@ -135,10 +135,12 @@ bool LexAn::readLine(GedLine& line)
         int level = 0;
         if (kind() != tkNumber) {
             unexpected(line.number, "ocekavano cislo");
+            ++damagedLines_;
             continue;
         }
         if (!tryStrToInt(text(), level) || level > maxLevel) {
             logError(line.number, "uroven mimo rozsah: \"" + text() + "\".");
+            ++damagedLines_;
             continue;
         }
         line.level = level;
@@ -146,6 +148,7 @@ bool LexAn::readLine(GedLine& line)
         auto bad = [&](const std::string& expected) {
             unexpected(line.number, expected);
             line.bad = true;
+            ++damagedLines_;
             return true;
         };
         if (kind() != tkBlank)

@@ -95,6 +95,8 @@ public:
     // "radek " + line + ": " + message.
     void logError(int lineNumber, const std::string& message);
     std::vector<std::string>& log() { return log_; }
+    // Lines passed over or given back bad so far.
+    int damagedLines() const { return damagedLines_; }
     int lineCount() const { return file_.lineCount(); }
 
 private:
@@ -104,4 +106,5 @@ private:
     GedFile file_;
     Token token_;
     int nextLine_ = 0;
+    int damagedLines_ = 0;
 };

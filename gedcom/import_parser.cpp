@@ -175,10 +175,27 @@ void ImportParser::parseFile()
 
 void ImportParser::parseHeader(const GedLine& head)
 {
-    auto& data = tree_.furtherData;
     if (!trimmed(head.value).empty())
         log(head, "hodnota za HEAD vynechana");
-    eachDeeper(0, [&](const GedLine& line) {
+    // Damage inside the header leaves the rest of it unread: the records follow.
+    const int damagedBefore = lex_.damagedLines();
+    while (peek().level > 0) {
+        if (peek().bad || lex_.damagedLines() != damagedBefore) {
+            log(peek(), "Nelze zpracovat HEADER!");
+            skipDeeper(0);
+            return;
+        }
+        const GedLine line = take();
+        parseHeaderLine(line);
+    }
+    if (lex_.damagedLines() != damagedBefore)
+        log(peek(), "Nelze zpracovat HEADER!");
+}
+
+void ImportParser::parseHeaderLine(const GedLine& line)
+{
+    auto& data = tree_.furtherData;
+    {
         switch (line.tag) {
         case kwSOUR:
             data.push_back("Importovano ze zdroje (ID): " + trimmed(line.value));
@@ -313,7 +330,7 @@ void ImportParser::parseHeader(const GedLine& head)
             else
                 unsupported(line);
         }
-    });
+    }
 }
 
 void ImportParser::parseRecord(const GedLine& line)

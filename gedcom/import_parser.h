@@ -61,6 +61,7 @@ private:
     std::vector<std::string> noteLines(const GedLine& line);
 
     void parseHeader(const GedLine& head);
+    void parseHeaderLine(const GedLine& line);
     void parseRecord(const GedLine& line);
     void parseIndividual(const GedLine& record);
     void parseName(Clovek& person, const GedLine& line);

@@ -177,6 +177,9 @@ public:
     // tree is open and 1 when the file was refused (too old, not a tree file, damaged or
     // unreadable): the person has been told why and no tree is open.
     int openTree(const std::string& fileName);
+    // The steps of an open once the tree is read (also for an imported tree): identifiers, the
+    // person list, child and sibling lists, the person shown, sorting and the active page.
+    void installLoadedTree();
     // A new empty tree with its person list and visit history; no tree may be open.
     void createEmptyTree();
     // Replaces the person list view by an empty one of as many rows as the grid shows.
@@ -330,6 +333,10 @@ public:
     void showTreeStatistics();
 
     // ================================================================ GEDCOM (gedcom/)
+    // The import command (gedcom/import_command.cpp): the open tree closed, a file and the
+    // surname options chosen, the file imported into a new tree installed as an opened one, and
+    // the outcome told with where the log is.
+    void impGEDClick();
 };
 
 // The one main window of the program, as the class library's global names it.

@@ -75,6 +75,12 @@ int Thlavni::openTree(const std::string& fileName)
             return refuse(e.what());
         }
     }
+    installLoadedTree();
+    return 0;
+}
+
+void Thlavni::installLoadedTree()
+{
     tree->fillEmptyIdentifiers();
     const bool hasPersons = tree->personCount() > 0;
     enableControls(true, hasPersons);
@@ -97,7 +103,6 @@ int Thlavni::openTree(const std::string& fileName)
     personList->paint();
     fillGroupsCombo("");
     pagesChange();
-    return 0;
 }
 
 void Thlavni::createEmptyTree()

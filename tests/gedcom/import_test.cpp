@@ -164,7 +164,7 @@ TEST(GedcomImport, ASecondFamilyDoesNotTakeAParentAway)
 TEST(GedcomImport, OneBadLineNeverEndsTheImport)
 {
     const Imported in = importText(
-        "0 HEAD\n1 SOUR X\n2 ??? broken\n1 CHAR UTF-8\n"
+        "0 HEAD\n1 SOUR X\nbroken\n1 CHAR UTF-8\n"
         "0 @I1@ INDI\n1 NAME Jan /Novák/\nNAME without level\n1 BURI Y\n2 PLAC Tábor\n"
         "1 BIRT\n2 DATE\n2 PLAC\n1 @X@\n2 DATE 1900\n1 SEX M\n"
         "0 @I2@ INDI\n1 SEX F\n1 NAME Eva\n0 @I3@ INDI\n1 SEX F\n0 TRLR\n\n  \n0 @I4@ INDI\n1 SEX M\n");
@@ -175,10 +175,12 @@ TEST(GedcomImport, OneBadLineNeverEndsTheImport)
     EXPECT_EQ(p->sex, 1);
     EXPECT_EQ(in.person("I2")->firstName, "Eva");
     EXPECT_TRUE(in.logged("radek 3: "));
+    EXPECT_TRUE(in.logged("radek 4: Nelze zpracovat HEADER!"));
     EXPECT_TRUE(in.logged("radek 7: neocekavany vyskyt: \"NAME\" (ocekavano cislo)."));
     EXPECT_TRUE(in.logged("radek 13: "));
     EXPECT_TRUE(in.logged("Soubor pokracuje za TRLR!"));
-    EXPECT_EQ(in.tree->furtherData.front(), "Importovano ze zdroje (ID): X");
+    // The rest of the damaged header is not read.
+    EXPECT_EQ(in.tree->furtherData, (std::vector<std::string>{"Importovano ze zdroje (ID): X"}));
 }
 
 TEST(GedcomImport, HeaderBecomesFurtherData)
