@@ -9,6 +9,27 @@
 #include "platform/files.h"
 #include "platform/numbers.h"
 
+#include <fstream>
+
+namespace {
+
+// The file in one read into a string of its size: a file of 100,000 persons is tens of
+// megabytes, which growing a string by halves would copy and touch twice over.
+bool readWholeFile(const std::string& path, std::string& bytes)
+{
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in)
+        return false;
+    const std::streamoff size = in.tellg();
+    if (size < 0)
+        return false;
+    bytes.resize(size_t(size));
+    in.seekg(0);
+    return bool(in.read(bytes.data(), size));
+}
+
+} // namespace
+
 ImportResult importGedcom(const std::string& fileName, Rod& tree, const ImportOptions& options)
 {
     ImportResult result;
@@ -16,10 +37,8 @@ ImportResult importGedcom(const std::string& fileName, Rod& tree, const ImportOp
         return result;
     result.fileFound = true;
     std::string bytes;
-    try {
-        bytes = readFileBytes(fileName);
-    } catch (const Exception& e) {
-        result.readError = e.what();
+    if (!readWholeFile(fileName, bytes)) {
+        result.readError = "Cannot read file \"" + fileName + "\"";
         return result;
     }
     importGedcomBytes(result, bytes, tree, options);

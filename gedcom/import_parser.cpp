@@ -86,6 +86,7 @@ ImportParser::ImportParser(LexAn& lex, Rod& tree, const ImportOptions& options)
 {
     // Persons take about a tenth of the lines of a file; growing the index costs more.
     persons_.reserve(size_t(lex.lineCount() / 10));
+    families_.reserve(size_t(lex.lineCount() / 20));
 }
 
 const GedLine& ImportParser::peek()
@@ -97,17 +98,25 @@ const GedLine& ImportParser::peek()
     return next_;
 }
 
-GedLine ImportParser::take()
+void ImportParser::take(GedLine& line)
 {
     peek();
     haveNext_ = false;
-    return std::move(next_);
+    // The two lines trade their texts, so reading the next line reuses the storage of the one
+    // handled before instead of allocating anew for every line of a big file.
+    std::swap(line, next_);
+}
+
+void ImportParser::drop()
+{
+    peek();
+    haveNext_ = false;
 }
 
 void ImportParser::skipDeeper(int level)
 {
     while (peek().level > level)
-        take();
+        drop();
 }
 
 void ImportParser::unsupported(const GedLine& line)
@@ -119,8 +128,9 @@ void ImportParser::unsupported(const GedLine& line)
 template <class F>
 void ImportParser::eachDeeper(int level, F handle)
 {
+    GedLine line;
     while (peek().level > level) {
-        GedLine line = take();
+        take(line);
         if (line.bad) {
             skipDeeper(line.level);
             continue;
@@ -150,13 +160,15 @@ void ImportParser::parseFile()
 {
     const GedLine& first = peek();
     if (first.level == 0 && first.tag == kwHEAD) {
-        const GedLine head = take();
+        GedLine head;
+        take(head);
         parseHeader(head);
     } else if (first.level >= 0) {
         log(first, "Nelze zpracovat HEADER!");
     }
+    GedLine line;
     while (peek().level >= 0) {
-        GedLine line = take();
+        take(line);
         if (line.bad) {
             skipDeeper(line.level);
             continue;
@@ -185,7 +197,8 @@ void ImportParser::parseHeader(const GedLine& head)
             skipDeeper(0);
             return;
         }
-        const GedLine line = take();
+        GedLine line;
+        take(line);
         parseHeaderLine(line);
     }
     if (lex_.damagedLines() != damagedBefore)

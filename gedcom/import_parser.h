@@ -49,7 +49,9 @@ public:
 
 private:
     const GedLine& peek();
-    GedLine take();
+    // The next line into `line`; drop passes over it.
+    void take(GedLine& line);
+    void drop();
     void log(const GedLine& line, const std::string& message) { lex_.logError(line.number, message); }
     void skipDeeper(int level);
     // Logs the line as one that is not read here and passes over it and its deeper lines.
