@@ -3,7 +3,6 @@
 #include "gedcom/import_lexer.h"
 #include "model/datum.h"
 #include "platform/numbers.h"
-#include "platform/text.h"
 
 #include <vector>
 
@@ -121,7 +120,11 @@ ImportedDate parseImportedDate(std::string_view value, std::string& problem)
         return {};
     bool about = false;
     std::string rangeNote;
-    std::string upper = upperCase(v);
+    // The words of a date are ASCII; other letters stay as they are.
+    std::string upper(v);
+    for (char& c : upper)
+        if (c >= 'a' && c <= 'z')
+            c = char(c - 'a' + 'A');
     std::string_view u = upper;
     auto startsWord = [&](std::string_view word) {
         return u.size() >= word.size() && u.substr(0, word.size()) == word &&

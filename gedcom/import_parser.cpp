@@ -598,11 +598,11 @@ void ImportParser::parseIndividual(const GedLine& record)
             });
             break;
         case kwSEX: {
-            const std::string v = upperCase(trimmed(line.value));
+            const std::string v = trimmed(line.value);
             sexSeen = true;
-            if (v == "M")
+            if (v == "M" || v == "m")
                 p.sex = 1;
-            else if (v == "F")
+            else if (v == "F" || v == "f")
                 p.sex = 0;
             else
                 log(line, "neznamé pohlavi \"" + trimmed(line.value) + "\", osoba vedena jako muz");
