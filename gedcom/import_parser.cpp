@@ -389,7 +389,7 @@ ImportedDate ImportParser::readDate(const GedLine& line)
     std::string problem;
     const ImportedDate d = parseImportedDate(line.value, problem);
     if (!problem.empty())
-        log(line, "datum \"" + trimmed(line.value) + "\" nelze prevest: " + problem);
+        log(line, "datum \"" + trimmed(line.value) + "\": " + problem);
     return d;
 }
 
@@ -605,7 +605,7 @@ void ImportParser::parseIndividual(const GedLine& record)
             else if (v == "F" || v == "f")
                 p.sex = 0;
             else
-                log(line, "neznamé pohlavi \"" + trimmed(line.value) + "\", osoba vedena jako muz");
+                log(line, "nezname pohlavi \"" + trimmed(line.value) + "\", osoba vedena jako muz");
             eachDeeper(line.level, [&](const GedLine& sub) { unsupported(sub); });
             break;
         }

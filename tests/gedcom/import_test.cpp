@@ -83,7 +83,7 @@ TEST(GedcomImport, EventsAndDetailFields)
     EXPECT_EQ(p->death.year, "1900");
     EXPECT_EQ(p->death.month, "4");
     EXPECT_EQ(p->death.day, "?");
-    EXPECT_TRUE(in.logged("radek 13: datum \"31 APR 1900\" nelze prevest"));
+    EXPECT_TRUE(in.logged("radek 13: datum \"31 APR 1900\": den 31 v mesici neexistuje, den vynechan"));
     EXPECT_EQ(p->deathPlace, "Brno");
     EXPECT_EQ(p->deathCause, "tyfus");
     EXPECT_EQ(p->burial, "Olšany");

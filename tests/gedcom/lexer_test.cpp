@@ -66,6 +66,7 @@ TEST(GedcomScanner, TokensOfTypicalLines)
     EXPECT_EQ(tokens("@#DJULIAN@ 1").front(), (std::pair<int, std::string>{tkCalendarEscape, "@#DJULIAN@"}));
     EXPECT_EQ(kinds("_UID"), (std::vector<int>{tkUserTag, tkEndOfFile}));
     EXPECT_EQ(kinds("_1A").front(), tkUserTag);
+    EXPECT_EQ(kinds("_PLAC_DEFN").front(), tkUserTag);
     EXPECT_EQ(kinds("Birt").front(), kwBIRT);
     EXPECT_EQ(kinds("EMAIL").front(), kwEMAI);
     EXPECT_EQ(kinds("AND").front(), tkWord);
