@@ -190,6 +190,25 @@ size_t utf8SequenceLength(std::string_view s, size_t i)
     return n;
 }
 
+bool isAscii(std::string_view s)
+{
+    for (char c : s)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
+bool isUtf8(std::string_view s)
+{
+    for (size_t i = 0; i < s.size();) {
+        const size_t n = utf8SequenceLength(s, i);
+        if (!n)
+            return false;
+        i += n;
+    }
+    return true;
+}
+
 std::string utf8OrCp1250(std::string_view s)
 {
     std::string out;
@@ -308,9 +327,10 @@ std::string gedcomCharsetName(std::string_view bytes)
     return "";
 }
 
-DecodedGedcom decodeGedcom(std::string_view bytes)
+DecodedGedcom decodeGedcom(std::string input)
 {
     DecodedGedcom result;
+    const std::string_view bytes = input;
     const auto at = [&](size_t i) { return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0x100; };
     if (at(0) == 0xFF && at(1) == 0xFE) {
         result.charset = GedcomCharset::Utf16LE;
@@ -333,20 +353,29 @@ DecodedGedcom decodeGedcom(std::string_view bytes)
         appendUtf16(result.text, bytes, 0, false, result.unconverted);
         return result;
     }
+    // A file that needs no conversion is taken as it is: a big file is not copied.
     if (at(0) == 0xEF && at(1) == 0xBB && at(2) == 0xBF) {
         result.charset = GedcomCharset::Utf8;
-        result.text = utf8OrCp1250(bytes.substr(3));
+        if (isUtf8(bytes.substr(3))) {
+            input.erase(0, 3);
+            result.text = std::move(input);
+        } else {
+            result.text = utf8OrCp1250(bytes.substr(3));
+        }
         return result;
     }
     const std::string name = gedcomCharsetName(bytes);
-    if (name == "ANSEL") {
+    if (name == "ANSEL")
         result.charset = GedcomCharset::Ansel;
-        result.text = anselToUtf8(bytes);
-    } else if (name == "UTF-8" || name == "UTF8" || name == "UNICODE") {
+    else if (name == "UTF-8" || name == "UTF8" || name == "UNICODE")
         result.charset = GedcomCharset::Utf8;
+    if (result.charset == GedcomCharset::Utf8 ? isUtf8(bytes) : isAscii(bytes))
+        result.text = std::move(input);
+    else if (result.charset == GedcomCharset::Ansel)
+        result.text = anselToUtf8(bytes);
+    else if (result.charset == GedcomCharset::Utf8)
         result.text = utf8OrCp1250(bytes);
-    } else {
+    else
         result.text = cp1250ToUtf8(bytes);
-    }
     return result;
 }

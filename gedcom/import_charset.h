@@ -18,7 +18,7 @@ struct DecodedGedcom {
 // decide first; otherwise the header's CHAR line does: ANSEL, UTF-8 (also "UNICODE" in an
 // 8-bit file), and anything else or no CHAR line as Windows-1250. A byte that is not valid
 // UTF-8 in a UTF-8 file reads as its Windows-1250 letter, so nothing is dropped.
-DecodedGedcom decodeGedcom(std::string_view bytes);
+DecodedGedcom decodeGedcom(std::string bytes);
 
 // ANSEL to UTF-8: the spacing letters (Ł, Ø, Æ, ß, ...) and the combining marks, which ANSEL
 // writes before their letter. Besides the standard marks, three pairs keep the meaning a

@@ -47,8 +47,8 @@ ImportResult importGedcom(const std::string& fileName, Rod& tree, const ImportOp
 
 void importGedcomBytes(ImportResult& result, std::string& bytes, Rod& tree, const ImportOptions& options)
 {
-    DecodedGedcom decoded = decodeGedcom(bytes);
-    // The decoded copy is all that is needed from here on; a big file need not be held twice.
+    // The decoded text is all that is needed from here on; a big file is not held twice.
+    DecodedGedcom decoded = decodeGedcom(std::move(bytes));
     bytes = std::string();
     result.charset = decoded.charset;
     LexAn lex(std::move(decoded.text));
