@@ -8,6 +8,7 @@
 #include "forms/dvojite_spusteni_form.h"
 #include "forms/formular_form.h"
 #include "forms/id_change_form.h"
+#include "forms/import_form.h"
 #include "forms/kalendar_form.h"
 #include "forms/mene_nez_form.h"
 #include "forms/prirad_deti_form.h"
@@ -41,13 +42,14 @@ struct ProgramWindows {
     TFTextFORM FTextFORM;
     TtipFORM tipFORM;
     TkalendarFORM kalendarFORM;
+    TimportFORM importFORM;
 
     ProgramWindows()
     {
         TForm* const all[] = {&hlavni, &anoNeStorno, &anoNe, &nastaveniForm, &sourozenciCreate,
                               &casoveObdobiFORM, &priradDetiFORM, &cekejFORM, &userDefFORM, &barvyFORM,
                               &formularFORM, &meneNezFORM, &dvojiteSpusteniFORM, &langFORM, &idChangeFORM,
-                              &toleranceFORM, &FTextFORM, &tipFORM, &kalendarFORM};
+                              &toleranceFORM, &FTextFORM, &tipFORM, &kalendarFORM, &importFORM};
         for (TForm* form : all)
             Application.CreateForm(*form);
     }

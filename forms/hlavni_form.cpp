@@ -17,6 +17,8 @@ ThlavniForm::ThlavniForm() : TForm("hlavni")
     SaveDialogROD.DefaultExt = "*.rod";
     SaveDialogROD.Filter = "Lipovetay (*.rod)|*.rod";
     SaveDialogROD.OverwritePrompt = true;
+    OpenDialogGED.Filter = "GEDCOM (*.ged)|*.ged";
+    OpenDialogGED.DefaultExt = "*.ged";
 
     toolBar.SetBounds(0, 0, 1016, 30);
     toolBar.BevelOuter = TPanel::bvNone;

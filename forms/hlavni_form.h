@@ -125,6 +125,8 @@ public:
     // ---- Dialogs of the tree files
     TOpenDialog OpenDialogROD{"OpenDialogROD"};
     TSaveDialog SaveDialogROD{"SaveDialogROD"};
+    // ---- Dialog of the GEDCOM import
+    TOpenDialog OpenDialogGED{"OpenDialogGED"};
 
     // ---- Tool buttons (hints only; no captions)
     TPanel toolBar{this, "toolBar"};
