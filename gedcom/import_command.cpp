@@ -9,19 +9,6 @@
 #include "platform/numbers.h"
 #include "shell/hlavni.h"
 
-namespace {
-
-// The wait window is hidden however the import ends.
-struct WaitShown {
-    explicit WaitShown(Thlavni& main) : main(main) { main.showWaitWindow(); }
-    ~WaitShown() { main.hideWaitWindow(); }
-    WaitShown(const WaitShown&) = delete;
-    WaitShown& operator=(const WaitShown&) = delete;
-    Thlavni& main;
-};
-
-} // namespace
-
 void Thlavni::impGEDClick()
 {
     if (tree && askYesNo(langText("otazky", "zavritLipoveta", "Zavřít aktuální lipoveta?")))

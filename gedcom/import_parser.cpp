@@ -74,6 +74,14 @@ bool listed(const std::array<const char*, N>& list, const std::string& value)
     return std::any_of(list.begin(), list.end(), [&](const char* s) { return value == s; });
 }
 
+// The lines of a text, the first after its label and the others after their indent.
+void addLines(std::vector<std::string>& to, const std::string& label, const std::string& indent,
+              const std::vector<std::string>& lines)
+{
+    for (size_t i = 0; i < lines.size(); ++i)
+        to.push_back((i ? indent : label) + lines[i]);
+}
+
 bool isXref(const std::string& v)
 {
     return v.size() >= 3 && v.front() == '@' && v.back() == '@' && v.find(' ') == std::string::npos;
@@ -248,9 +256,7 @@ void ImportParser::parseHeaderLine(const GedLine& line)
                             data.push_back("      publikováno: " + dateText(readDate(d)));
                             skipDeeper(d.level);
                         } else if (d.tag == kwCOPR) {
-                            const auto lines = noteLines(d);
-                            for (size_t i = 0; i < lines.size(); ++i)
-                                data.push_back((i ? "      " : "      copyright: ") + lines[i]);
+                            addLines(data, "      copyright: ", "      ", noteLines(d));
                         } else {
                             unsupported(d);
                         }
@@ -279,12 +285,9 @@ void ImportParser::parseHeaderLine(const GedLine& line)
             data.push_back("původní soubor: " + trimmed(line.value));
             eachDeeper(line.level, [&](const GedLine& sub) { unsupported(sub); });
             break;
-        case kwCOPR: {
-            const auto lines = noteLines(line);
-            for (size_t i = 0; i < lines.size(); ++i)
-                data.push_back((i ? "" : "copyright: ") + lines[i]);
+        case kwCOPR:
+            addLines(data, "copyright: ", "", noteLines(line));
             break;
-        }
         case kwGEDC:
             data.push_back("Verze formatu GEDCOM");
             eachDeeper(line.level, [&](const GedLine& sub) {
@@ -327,12 +330,9 @@ void ImportParser::parseHeaderLine(const GedLine& line)
                 skipDeeper(sub.level);
             });
             break;
-        case kwNOTE: {
-            const auto lines = noteLines(line);
-            for (size_t i = 0; i < lines.size(); ++i)
-                data.push_back((i ? "" : "poznámka: ") + lines[i]);
+        case kwNOTE:
+            addLines(data, "poznámka: ", "", noteLines(line));
             break;
-        }
         case kwSUBM:
         case kwSUBN:
             skipDeeper(line.level);

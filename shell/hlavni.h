@@ -171,6 +171,18 @@ public:
     void advanceWaitProgress(int step);
     void hideWaitWindow();
     WaitWindow& waitWindow();
+    // Shows the wait window while it lives and hides it at the end, also when an exception
+    // passes.
+    class WaitShown {
+    public:
+        explicit WaitShown(Thlavni& main) : main_(main) { main_.showWaitWindow(); }
+        ~WaitShown() { main_.hideWaitWindow(); }
+        WaitShown(const WaitShown&) = delete;
+        WaitShown& operator=(const WaitShown&) = delete;
+
+    private:
+        Thlavni& main_;
+    };
     // Opening and closing (shell/open_close_tree.cpp).
     // Reads the tree file with the loader its version line calls for, inside the wait window,
     // builds and sorts the person list and shows the person saved as active. Answers 0 when the

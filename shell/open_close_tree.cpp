@@ -12,15 +12,6 @@
 
 namespace {
 
-// The wait window is hidden however the load ends.
-struct WaitWindowShown {
-    explicit WaitWindowShown(Thlavni& main) : main(main) { main.showWaitWindow(); }
-    ~WaitWindowShown() { main.hideWaitWindow(); }
-    WaitWindowShown(const WaitWindowShown&) = delete;
-    WaitWindowShown& operator=(const WaitWindowShown&) = delete;
-    Thlavni& main;
-};
-
 std::string tooOldMessage(Thlavni& main, const std::string& versionLine)
 {
     return main.langText("chyby", "staraVerze", "Nahráváte lipoveta uložený v příliš staré verzi") + " (1.0." +
@@ -61,7 +52,7 @@ int Thlavni::openTree(const std::string& fileName)
     if (kind == TreeFileKind::TooOld)
         return refuse(tooOldMessage(*this, versionLine));
     {
-        WaitWindowShown wait(*this);
+        WaitShown wait(*this);
         try {
             if (kind == TreeFileKind::Old)
                 loadOldFormat(fileName);
