@@ -20,6 +20,7 @@ int main(int argc, char** argv)
 {
     setCommandLine(argc, argv);
     QApplication app(argc, argv);
+    loadQtCzechTranslations();
     QtRenderer renderer;
     try {
         Application.Title = "Kinvelor";

@@ -45,13 +45,12 @@ struct ListFixture {
             main.tree->appendPerson(p);
             persons.push_back(p);
         }
-        main.personList = new Scroll(main, 32);
+        main.personList = std::make_unique<Scroll>(main, 32);
         main.personList->fill();
     }
     ~ListFixture()
     {
-        delete main.personList;
-        main.personList = nullptr;
+        main.personList.reset();
     }
     Datum randomBirth(bool monthOnly)
     {

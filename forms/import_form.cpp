@@ -11,24 +11,25 @@ TimportFORM::TimportFORM() : TForm("importFORM")
     BorderStyle = TFormBorderStyle::bsDialog;
     CloseBox = false;
     Position = TPosition::poScreenCenter;
-    SetBounds(0, 0, 441, 161);
+    SetBounds(0, 0, 440, 124);
 
-    okBT.SetBounds(183, 100, 75, 25);
+    okBT.SetBounds(182, 92, 75, 25);
     okBT.Caption = "OK";
-    okBT.ModalResult = mrOk;
     okBT.Default = true;
-    importLB.SetBounds(16, 12, 250, 13);
+    okBT.ModalResult = mrOk;
+    importLB.SetBounds(12, 12, 416, 13);
     importLB.Caption = "Soubor ve formátu GEDCOM bude importován.";
-    bornGROUP.SetBounds(16, 100, 409, 57);
+    // Hidden: it stands where the check boxes are and never shows.
+    bornGROUP.SetBounds(12, 36, 416, 48);
+    bornGROUP.Visible = false;
     bornGROUP.Caption = "Příjmení / Rodné příjmení";
     bornGROUP.Items.Add("importovat NAME jako rodné příjmení a případné SURN jako příjmení");
     bornGROUP.Items.Add("importovat NAME jako příjmení");
     bornGROUP.setItemIndex(0);
-    bornGROUP.Visible = false;
-    manCH.SetBounds(16, 40, 409, 17);
+    manCH.SetBounds(12, 38, 416, 17);
     manCH.Caption = "u mužů dokopírovat chybějící část příjmení z druhého příjmení";
     manCH.setChecked(true);
-    womanCH.SetBounds(16, 64, 409, 17);
+    womanCH.SetBounds(12, 62, 416, 17);
     womanCH.Caption = "u žen dokopírovat chybějící část příjmení z druhého příjmení";
 }
 

@@ -3,7 +3,6 @@
 // the outcome told with where the log of the import was written.
 #include "forms/import_form.h"
 #include "gedcom/import_driver.h"
-#include "model/prev_next.h"
 #include "model/rod.h"
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
@@ -46,10 +45,7 @@ void Thlavni::impGEDClick()
     }
     const std::string logPath = writeImportLog(result, fileName, programFolder);
 
-    resetWorkingFolder();
-    tree = std::move(imported);
-    delete history;
-    history = new PrevNext;
+    adoptTree(std::move(imported));
     installLoadedTree();
     if (scrolling.CanFocus())
         scrolling.SetFocus();

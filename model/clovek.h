@@ -91,6 +91,11 @@ public:
     // Age in days from birth to death (today while alive); -1 with an unknown year.
     int64_t ageInDays() const;
     Svatba* firstWedding() const;
+    // The share of filled fields in percent (model/filled_share.cpp): one point each for first
+    // name, surname, the three birth date parts, birth place, father, mother, a residence, an
+    // education and an occupation; points x 100 / 11, truncated. Stored in `percentFilled` and
+    // returned.
+    int updatePercentFilled();
     Clovek* firstChild() const;
 
     // --- marks ---

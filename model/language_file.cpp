@@ -3,6 +3,7 @@
 #include "platform/codec.h"
 #include "platform/collation.h"
 #include "platform/exceptions.h"
+#include "platform/files.h"
 #include "platform/text.h"
 
 #include <algorithm>
@@ -33,6 +34,15 @@ std::string safeLanguageFileName(const std::string& name)
     return isLanguageFileName(name) ? name : kDefaultLanguageFileName;
 }
 
+bool provideCzechLanguageFile(const std::string& programFolder)
+{
+    const std::string folder = languageFolder(programFolder);
+    if (!listFolder(folder, "*.lan").empty())
+        return false;
+    writeCp1250Lines(folder + kDefaultLanguageFileName, {"[info]", "jazyk=Čeština"});
+    return true;
+}
+
 namespace {
 
 bool collatedLess(const std::string& a, const std::string& b)
@@ -40,8 +50,9 @@ bool collatedLess(const std::string& a, const std::string& b)
     return compareCollated(a, b) < 0;
 }
 
-// Adds the line to the missing-key log unless an equal line (ignoring case) is there already,
-// keeping every line in case-insensitive order; a missing log is empty.
+// Adds the line to the missing-key log, keeping every line in case-insensitive order; a line
+// already there is added again (an empty default is logged at each lookup). A missing log is
+// empty.
 void addLogLine(const std::string& logPath, const std::string& line,
                 const LanguageFile::LinesWriter& write)
 {
@@ -49,9 +60,6 @@ void addLogLine(const std::string& logPath, const std::string& line,
     std::error_code ec;
     if (std::filesystem::exists(logPath, ec))
         lines = readCp1250Lines(logPath);
-    for (const auto& present : lines)
-        if (sameText(present, line))
-            return;
     // The log is normally sorted already (it was written so), which makes the re-sort one pass.
     if (!std::is_sorted(lines.begin(), lines.end(), collatedLess))
         std::stable_sort(lines.begin(), lines.end(), collatedLess);

@@ -25,6 +25,11 @@ bool isLanguageFileName(const std::string& name);
 // The name itself when it is a language file name, else "cestina.lan".
 std::string safeLanguageFileName(const std::string& name);
 
+// A program folder whose "data/lang/" holds no language file at all gets the program's Czech
+// one, named in its section "info" so that the language choice offers it; the lookups then add
+// their texts to it. True when it was written; raises EInOutError when it cannot be.
+bool provideCzechLanguageFile(const std::string& programFolder);
+
 class LanguageFile : public TextSource {
 public:
     // Writes the language file and the log; tests hand in one that fails.

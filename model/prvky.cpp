@@ -1,5 +1,7 @@
 #include "model/prvky.h"
 
+#include <cassert>
+
 #include <typeinfo>
 
 bool Prvek::sortsBefore(const Prvek*) const
@@ -43,6 +45,11 @@ void Prvky::append(Prvek* element)
         head_ = element;
     tail_ = element;
     ++count_;
+}
+
+Prvek::~Prvek()
+{
+    assert(owner_ == nullptr && "an element deleted while still in its list");
 }
 
 void Prvky::unlink(Prvek* e)

@@ -15,7 +15,9 @@ public:
     Prvek() = default;
     Prvek(const Prvek&) = delete;
     Prvek& operator=(const Prvek&) = delete;
-    virtual ~Prvek() = default;
+    // An element is deleted by its list (remove, clear) or after it left it; deleting one still
+    // listed would leave the list pointing at freed memory, which debug builds stop at once.
+    virtual ~Prvek();
 
     // True when this element must stand before `other`; the only order `Prvky::sort` uses.
     virtual bool sortsBefore(const Prvek* other) const;

@@ -79,6 +79,9 @@ void Rod::removePerson(Clovek* person)
         person->chainNext->chainPrev = person->chainPrev;
     person->chainPrev = person->chainNext = nullptr;
     indexStale_ = true;
+    // No undo step may reach the person once it is gone, nor the partnerships that go with it
+    // (those are forgotten as they are freed below).
+    const bool historyChanged = undoHistory->forget(person);
     unlinkFromRelatives(person);
     removeFromAllGroups(person);
     // Whatever list still names the person (a sibling entry that was never mirrored) lets go of
@@ -91,6 +94,8 @@ void Rod::removePerson(Clovek* person)
     }
     delete person;
     --personCount_;
+    if (historyChanged)
+        tellUndoButtons();
 }
 
 void Rod::unlinkFromRelatives(Clovek* person)
@@ -127,6 +132,8 @@ void Rod::unlinkFromRelatives(Clovek* person)
         for (Clovek* partner : {s->partner1, s->partner2})
             if (partner && partner != person)
                 partner->removePartnership(s);
+        if (undoHistory->forget(s))
+            tellUndoButtons();
         delete s;
     }
 

@@ -11,8 +11,11 @@
 #include <utility>
 #include <vector>
 
+class CasoveObdobi;
 class Clovek;
 class DisplaySettings;
+class EditorPort;
+class Svatba;
 class Dokument;
 class Fotka;
 class Group;
@@ -141,6 +144,54 @@ public:
     // The person whose number is the active-person number, or null.
     Clovek* activePerson() const;
 
+    // --- share of filled fields (model/filled_share.cpp) ---
+    void updateAllPercentFilled();
+
+    // --- undo history (model/rod_undo_record.cpp, model/rod_undo_replay.cpp) ---
+    // The person editor the history reports to and replays through; not owned. Without one the
+    // steps are still kept and replayed on the tree's data, nothing is shown and every question
+    // is answered no.
+    void attachEditor(EditorPort* editor) { editor_ = editor; }
+    EditorPort* editor() const { return editor_; }
+    bool canUndo() const;
+    bool canRedo() const;
+    // The recorders: each keeps one step and refreshes the undo controls. A text or date edit
+    // of the same field (key) of the same person, or of the same partnership, as the step under
+    // the cursor only replaces that step's new value, so typing a word makes one step.
+    void recordTextChange(Clovek* person, const std::string& key, const std::string& oldText,
+                          const std::string& newText);
+    void recordPartnershipTextChange(Clovek* person, const std::string& key, Svatba* partnership,
+                                     const std::string& oldText, const std::string& newText);
+    void recordFlagChange(Clovek* person, const std::string& key, uint8_t oldValue, uint8_t newValue);
+    void recordToleranceChange(Clovek* person, const std::string& key, uint8_t oldAbout,
+                               uint8_t newAbout, int32_t oldTolerance, int32_t newTolerance);
+    void recordPartnershipToleranceChange(Clovek* person, const std::string& key, Svatba* partnership,
+                                          uint8_t oldAbout, uint8_t newAbout, int32_t oldTolerance,
+                                          int32_t newTolerance);
+    void recordDateChange(Clovek* person, const std::string& key, const Datum& oldDate,
+                          const Datum& newDate);
+    void recordPartnershipDateChange(Clovek* person, const std::string& key, Svatba* partnership,
+                                     const Datum& oldDate, const Datum& newDate);
+    void recordNewPerson(Clovek* previous, const std::string& key, Clovek* created);
+    void recordPeriodChange(Clovek* person, const std::string& key, const CasoveObdobi* oldEntry,
+                            const CasoveObdobi* newEntry);
+    void recordPartnerChange(Clovek* person, const std::string& key, Svatba* partnership,
+                             Clovek* oldPartner, Clovek* newPartner);
+    // A memo visit in two phases. Entering the memo gives the old lines (new lines null) and
+    // starts a step; leaving it gives the new lines (old lines null), which complete the step
+    // that this visit started, if it is still in the history with the same key and person;
+    // otherwise leaving records nothing.
+    void recordStringsChange(Clovek* person, const std::string& key,
+                             const std::vector<std::string>* oldLines,
+                             const std::vector<std::string>* newLines);
+    // A step the editor built itself (a parent change).
+    void pushAction(std::unique_ptr<Action> action);
+    // Replay the step under the cursor backwards, or the one after it forwards, through the
+    // editor with its recording off.
+    void undo();
+    void redo();
+    void applyAction(Action* action, bool undo);
+
     // Each person of the chain, head first.
     template <class F>
     void forEachPerson(F f) const
@@ -173,6 +224,11 @@ public:
 
 private:
     static Clovek* nextInChain(const Clovek* p);
+    void tellUndoButtons();
+    void recordStep(std::unique_ptr<Action> action);
+    EditorPort* editor_ = nullptr;
+    // The serial of the step the last memo entry started, until its exit completes it.
+    uint64_t openMemoStep_ = 0;
     void indexPersons() const;
     int personCount_ = 0;
     // Number and identifier to the first person of the chain that has it, built on the first

@@ -18,6 +18,9 @@
 //  | TMemo / TRichEdit Lines changed by code        | OnChange; Modified := false                |
 //  | a person types into a memo                     | OnChange; Modified := true                 |
 //  | a person types into an edit or combo box       | OnChange once per character                |
+//  | (a paste types its text)                       |                                            |
+//  | a person deletes (Backspace, Delete, Ctrl+X)   | OnChange once                              |
+//  | a person moves the caret or selects text       | nothing                                    |
 //  | a person picks a combo box item                | OnClick, then OnChange                     |
 //  | a person clicks a list box line                | OnClick (then OnDblClick on a double click)|
 //  | a person ticks a check list box line           | OnClickCheck                               |

@@ -61,13 +61,21 @@ TDateTime encodeDate(int year, int month, int day)
     return r;
 }
 
+bool isDateTimeInRange(TDateTime value)
+{
+    // Compared as doubles, so a huge value or NaN never reaches an integer conversion.
+    static const double first = static_cast<double>(daysFromCivilStart(1, 1, 1) - kEpoch);
+    static const double pastLast = static_cast<double>(daysFromCivilStart(9999, 12, 31) - kEpoch) + 1;
+    return value >= first && value < pastLast;
+}
+
 void decodeDate(TDateTime value, int& year, int& month, int& day)
 {
-    long long n = static_cast<long long>(std::floor(value)) + kEpoch; // days since 1.1.0001
-    if (n < 0) {
+    if (!isDateTimeInRange(value)) {
         year = month = day = 0;
         return;
     }
+    long long n = static_cast<long long>(std::floor(value)) + kEpoch; // days since 1.1.0001
     long long y400 = n / 146097;
     n %= 146097;
     long long y100 = n / 36524;
@@ -99,6 +107,10 @@ TDateTime encodeTime(int hour, int minute, int second, int millisecond)
 
 void decodeTime(TDateTime value, int& hour, int& minute, int& second, int& millisecond)
 {
+    if (!std::isfinite(value)) {
+        hour = minute = second = millisecond = 0;
+        return;
+    }
     double fraction = std::fabs(value - std::trunc(value));
     long long ms = std::llround(fraction * 86400000.0);
     if (ms >= 86400000)
@@ -112,6 +124,8 @@ void decodeTime(TDateTime value, int& hour, int& minute, int& second, int& milli
 int dayOfWeek(TDateTime value)
 {
     // 30.12.1899 was a Saturday.
+    if (!isDateTimeInRange(value))
+        return 0;
     long long n = static_cast<long long>(std::floor(value));
     long long r = ((n + 6) % 7 + 7) % 7; // 0 = Sunday
     return static_cast<int>(r) + 1;

@@ -12,6 +12,9 @@ int daysInMonth(int year, int month);
 TDateTime encodeDate(int year, int month, int day);
 bool tryEncodeDate(int year, int month, int day, TDateTime& result);
 void decodeDate(TDateTime value, int& year, int& month, int& day);
+// Whether a date-time value lies in the years 1 to 9999, the only ones the calendar functions
+// take; a value read from a file outside them (or not a number at all) is a damaged value.
+bool isDateTimeInRange(TDateTime value);
 TDateTime encodeTime(int hour, int minute, int second, int millisecond = 0);
 void decodeTime(TDateTime value, int& hour, int& minute, int& second, int& millisecond);
 // 1 for Sunday to 7 for Saturday.

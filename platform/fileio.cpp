@@ -4,9 +4,65 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+namespace {
+
+constexpr const char* leftoverSuffix = ".tmp~";
+
+std::string folderOf(const std::string& path)
+{
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+bool writeAll(int fd, const std::string& bytes)
+{
+    const char* p = bytes.data();
+    size_t left = bytes.size();
+    while (left > 0) {
+        ssize_t w = ::write(fd, p, left);
+        if (w < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        p += w;
+        left -= static_cast<size_t>(w);
+    }
+    return true;
+}
+
+// The mode a new file gets from the process: 0666 less the umask.
+mode_t newFileMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// The temporary file takes the old file's permissions, and its owner and group where the
+// system lets this process give them; a new file gets what a plain create would give it.
+void takeOverAttributes(int fd, const std::string& path)
+{
+    struct stat old;
+    if (::lstat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+        if (::fchown(fd, old.st_uid, old.st_gid) != 0)
+            (void)::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+        ::fchmod(fd, old.st_mode & 07777);
+    } else {
+        ::fchmod(fd, newFileMode());
+    }
+}
+
+} // namespace
 
 std::string readFileBytes(const std::string& path)
 {
@@ -25,26 +81,18 @@ std::string readFileBytes(const std::string& path)
     return data;
 }
 
-void writeFileAtomic(const std::string& path, const std::string& bytes, bool durable)
+void replaceFile(const std::string& path, const std::function<bool(int fd)>& fill, bool durable)
 {
-    std::string tmp = path + ".tmp~";
-    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (path.empty() || path.back() == '/')
+        throw EInOutError("Cannot write file \"" + path + "\": not a file name");
+    // mkstemp creates the name with O_EXCL: a link or file already standing there is never
+    // opened, another name is tried.
+    std::string tmp = path + ".XXXXXX" + leftoverSuffix;
+    const int fd = ::mkostemps(tmp.data(), static_cast<int>(std::strlen(leftoverSuffix)), O_CLOEXEC);
     if (fd < 0)
-        throw EInOutError("Cannot create file \"" + tmp + "\": " + std::strerror(errno));
-    const char* p = bytes.data();
-    size_t left = bytes.size();
-    bool ok = true;
-    while (left > 0) {
-        ssize_t w = ::write(fd, p, left);
-        if (w < 0) {
-            if (errno == EINTR)
-                continue;
-            ok = false;
-            break;
-        }
-        p += w;
-        left -= static_cast<size_t>(w);
-    }
+        throw EInOutError("Cannot create file \"" + path + "\": " + std::strerror(errno));
+    takeOverAttributes(fd, path);
+    bool ok = fill(fd);
     int err = errno;
     if (ok && durable && ::fsync(fd) != 0) {
         ok = false;
@@ -54,10 +102,83 @@ void writeFileAtomic(const std::string& path, const std::string& bytes, bool dur
         ok = false;
         err = errno;
     }
-    if (!ok || std::rename(tmp.c_str(), path.c_str()) != 0) {
-        if (ok)
-            err = errno;
+    if (ok && std::rename(tmp.c_str(), path.c_str()) != 0) {
+        ok = false;
+        err = errno;
+    }
+    if (!ok) {
         ::unlink(tmp.c_str());
         throw EInOutError("Cannot write file \"" + path + "\": " + std::strerror(err));
     }
+    if (durable)
+        syncFolder(folderOf(path));
+}
+
+void writeFileAtomic(const std::string& path, const std::string& bytes, bool durable)
+{
+    replaceFile(path, [&](int fd) { return writeAll(fd, bytes); }, durable);
+}
+
+bool syncFolder(const std::string& folder)
+{
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
+namespace {
+
+bool syncTreeAt(int fd)
+{
+    bool ok = ::fsync(fd) == 0;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISDIR(st.st_mode))
+        return ok;
+    const int listing = ::dup(fd);
+    DIR* dir = listing < 0 ? nullptr : ::fdopendir(listing);
+    if (!dir) {
+        if (listing >= 0)
+            ::close(listing);
+        return false;
+    }
+    while (dirent* e = ::readdir(dir)) {
+        if (std::strcmp(e->d_name, ".") == 0 || std::strcmp(e->d_name, "..") == 0)
+            continue;
+        const int child = ::openat(fd, e->d_name, O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        if (child < 0)
+            continue; // a link: nothing of ours to flush
+        ok = syncTreeAt(child) && ok;
+        ::close(child);
+    }
+    ::closedir(dir);
+    return ok;
+}
+
+} // namespace
+
+bool syncFolderTree(const std::string& folder)
+{
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = syncTreeAt(fd);
+    ::close(fd);
+    return ok;
+}
+
+bool isReplacementLeftover(const std::string& name, const std::string& target)
+{
+    const size_t suffix = std::strlen(leftoverSuffix);
+    if (name.size() != target.size() + 7 + suffix || name.compare(0, target.size(), target) != 0 ||
+        name[target.size()] != '.' || name.compare(name.size() - suffix, suffix, leftoverSuffix) != 0)
+        return false;
+    for (size_t i = target.size() + 1; i < target.size() + 7; ++i) {
+        const char c = name[i];
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')))
+            return false;
+    }
+    return true;
 }

@@ -1,13 +1,40 @@
 #pragma once
-// Whole-file reads and safe whole-file writes.
+// Whole-file reads and the one way the program replaces a file.
+//
+// Every file the program writes (tree files, settings, language files, copies of media,
+// exports) goes through replaceFile: the new content is written to a temporary file made with
+// mkstemp beside the target (so it is never a link and never a file someone else made), given
+// the old file's mode (and owner and group where the system permits), flushed to the disk,
+// renamed over the target, and the folder is flushed too. A crash, a kill or a full disk
+// therefore leaves the old file or the new one, never a cut one, and never writes through a
+// link that stands where the target or the temporary file would be.
+#include <functional>
 #include <string>
 
 // The bytes of a file. Raises EInOutError when it cannot be opened or read.
 std::string readFileBytes(const std::string& path);
 
-// Writes the bytes to a temporary file in the same folder, flushes it to disk and renames it
-// over `path`, so a crash or a full disk never leaves a cut file. Raises EInOutError and leaves
-// the old file untouched on failure. `durable` waits until the disk holds the data before the
-// rename; files rewritten hundreds of times in a row whose loss costs nothing but defaults (the
-// language file on a first start) skip that wait, which on a slow disk would take seconds.
+// Writes what `fill` writes into the descriptor it is given to a new temporary file beside
+// `path`, then puts it in the target's place. A link standing at `path` is replaced, not
+// followed. `fill` answers false (errno set) when it failed. `durable` waits until the disk
+// holds the data (the file and the folder entry); files rewritten hundreds of times in a row
+// whose loss costs nothing but defaults (the language file on a first start), and the media
+// copies of a save that flushes its folder once at the end, skip that wait. Raises EInOutError
+// and leaves the old file untouched on failure.
+void replaceFile(const std::string& path, const std::function<bool(int fd)>& fill,
+                 bool durable = true);
+
+// replaceFile with the given bytes.
 void writeFileAtomic(const std::string& path, const std::string& bytes, bool durable = true);
+
+// Flushes the folder's entries (created, renamed or deleted names) to the disk. False when the
+// folder cannot be opened or flushed.
+bool syncFolder(const std::string& folder);
+
+// Flushes every file and folder below `folder`, and the folder itself, to the disk: one pass
+// over a folder of many copies made without waiting. False when something could not be flushed.
+bool syncFolderTree(const std::string& folder);
+
+// Whether `name` is the kind of temporary name replaceFile uses for a target called `target`
+// (the target's name, a dot, six letters or digits, ".tmp~"): a kill can leave one behind.
+bool isReplacementLeftover(const std::string& name, const std::string& target);

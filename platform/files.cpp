@@ -1,5 +1,7 @@
 #include "platform/files.h"
 
+#include "platform/exceptions.h"
+#include "platform/fileio.h"
 #include "platform/text.h"
 
 #include <algorithm>
@@ -137,7 +139,7 @@ bool createDir(const std::string& path)
     return !path.empty() && ::mkdir(path.c_str(), 0777) == 0;
 }
 
-bool copyFile(const std::string& from, const std::string& to, bool overwrite)
+bool copyFile(const std::string& from, const std::string& to, bool overwrite, bool durable)
 {
     namespace fs = std::filesystem;
     std::error_code ec;
@@ -145,16 +147,35 @@ bool copyFile(const std::string& from, const std::string& to, bool overwrite)
         return false;
     if (fs::equivalent(from, to, ec))
         return false;
-    // Copy beside the target and rename, so a failed copy never leaves the old file cut short.
-    const std::string tmp = to + ".tmp~";
-    if (!fs::copy_file(from, tmp, fs::copy_options::overwrite_existing, ec)) {
-        ::unlink(tmp.c_str());
+    const int source = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    if (source < 0)
+        return false;
+    try {
+        replaceFile(to, [source](int fd) {
+            char buffer[65536];
+            for (;;) {
+                const ssize_t n = ::read(source, buffer, sizeof buffer);
+                if (n == 0)
+                    return true;
+                if (n < 0) {
+                    if (errno == EINTR)
+                        continue;
+                    return false;
+                }
+                for (ssize_t done = 0; done < n;) {
+                    const ssize_t w = ::write(fd, buffer + done, static_cast<size_t>(n - done));
+                    if (w < 0 && errno != EINTR)
+                        return false;
+                    if (w > 0)
+                        done += w;
+                }
+            }
+        }, durable);
+    } catch (const EInOutError&) {
+        ::close(source);
         return false;
     }
-    if (std::rename(tmp.c_str(), to.c_str()) != 0) {
-        ::unlink(tmp.c_str());
-        return false;
-    }
+    ::close(source);
     return true;
 }
 

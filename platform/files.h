@@ -21,9 +21,11 @@ bool directoryExists(const std::string& path);
 // folder to be there test directoryExists first.
 bool createDir(const std::string& path);
 
-// Copies a regular file. With `overwrite` false an existing target is left alone and the answer
-// is false. A copy onto itself is refused (false), never a truncated file.
-bool copyFile(const std::string& from, const std::string& to, bool overwrite = true);
+// Copies a regular file through replaceFile (platform/fileio.h; `durable` as there). With
+// `overwrite` false an existing target is left alone and the answer is false. A copy onto
+// itself is refused (false), never a truncated file.
+bool copyFile(const std::string& from, const std::string& to, bool overwrite = true,
+              bool durable = true);
 
 // Deletes a file or a symbolic link (never a folder). False when nothing was deleted.
 bool deleteFile(const std::string& path);

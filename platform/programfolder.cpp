@@ -29,6 +29,11 @@ bool writableFolder(const std::string& folder)
     return !folder.empty() && directoryExists(folder) && ::access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
+bool portableCopy(const std::string& folder)
+{
+    return writableFolder(folder) && (fileExists(folder + "kinvelor.ini") || directoryExists(folder + "data"));
+}
+
 } // namespace
 
 std::string executableFolder()
@@ -55,7 +60,7 @@ std::string userDataFolder()
 
 std::string chooseProgramFolder(const std::string& exeFolder)
 {
-    if (writableFolder(exeFolder))
+    if (portableCopy(withSlash(exeFolder)))
         return withSlash(exeFolder);
     const std::string data = userDataFolder();
     std::error_code ec;

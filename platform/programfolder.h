@@ -1,9 +1,10 @@
 #pragma once
-// The program folder: where the program keeps its settings file, "data", "save" and the working
-// folder "temp". It is the folder of the executable, as the program has always been installed
-// in a folder of its own; when that folder cannot be written (an installation under /usr), the
-// user's data folder $XDG_DATA_HOME/kinvelor/ (default ~/.local/share/kinvelor/) takes its
-// place, so settings and trees can still be saved. Every answer ends in "/".
+// The program folder: where the program keeps its settings file, "data" (language files), "save"
+// (the trees' default folder) and the working folder "temp". It is the user's data folder
+// $XDG_DATA_HOME/kinvelor/ (default ~/.local/share/kinvelor/), so a rebuilt or replaced program
+// never takes a person's trees and settings with it; a portable copy, whose executable's folder
+// already holds "kinvelor.ini" or "data/" (and can be written), keeps them beside itself. Every
+// answer ends in "/".
 #include <string>
 
 // The program folder, decided once and then kept for the whole run (the settings, the working
@@ -21,6 +22,7 @@ std::string executableFolder();
 // relative (the XDG rules ignore relative values). Not created here.
 std::string userDataFolder();
 
-// `exeFolder` when it exists and can be written; otherwise userDataFolder(), created with its
-// parents. Raises EInOutError when neither can be used.
+// `exeFolder` when it is a portable copy's (it holds "kinvelor.ini" or "data/" and can be
+// written); otherwise userDataFolder(), created with its parents. Raises EInOutError when the
+// user's data folder cannot be made.
 std::string chooseProgramFolder(const std::string& exeFolder);

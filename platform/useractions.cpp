@@ -153,6 +153,16 @@ bool backspace(TWinControl& control)
     return onTextControl(control, [](auto& c) { c.userBackspace(); });
 }
 
+bool select(TWinControl& control, int start, int length)
+{
+    if (auto* combo = dynamic_cast<TComboBox*>(&control); combo && combo->Style == TComboBox::csDropDownList)
+        return false;
+    return onTextControl(control, [&](auto& c) {
+        c.setSelStart(start);
+        c.setSelLength(length);
+    });
+}
+
 bool pick(TComboBox& combo, int index)
 {
     if (!reachable(combo) || index < 0 || index >= combo.Items.Count())

@@ -48,6 +48,11 @@ bool replaceText(TWinControl& control, const std::string& text);
 // Backspace in an edit, combo box or memo: deletes the selection or the character before the
 // caret.
 bool backspace(TWinControl& control);
+// The caret placed (length 0) or text selected in an edit, combo box or memo, as a click, the
+// mouse, Home, End, the arrow keys or Ctrl+A do; positions count characters. Fires nothing.
+// A Delete is this selection of what goes, then backspace; a paste or a typed letter over a
+// selection is `type`.
+bool select(TWinControl& control, int start, int length = 0);
 
 // Items: a combo box's drop-down, a list box line, a radio group button.
 bool pick(TComboBox& combo, int index);

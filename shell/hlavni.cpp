@@ -5,6 +5,7 @@
 #include "model/prev_next.h"
 #include "model/rod.h"
 #include "shell/scroll.h"
+#include "storage/working_folders.h"
 
 Thlavni* hlavni = nullptr;
 
@@ -23,6 +24,8 @@ Thlavni::Thlavni()
     UlozitJako1.OnClick = UlozitJakoBT.OnClick = [this] { UlozitJako1Click(); };
     Zavrit1.OnClick = ZavritBT.OnClick = [this] { Zavrit1Click(); };
     Konec1.OnClick = [this] { Konec1Click(); };
+    Zpet1.OnClick = ZpetBT.OnClick = [this] { Zpet1Click(); };
+    Znovu1.OnClick = ZnovuBT.OnClick = [this] { Znovu1Click(); };
     soubor1.OnClick = [this] { openRecentFile(0); };
     soubor2.OnClick = [this] { openRecentFile(1); };
     soubor3.OnClick = [this] { openRecentFile(2); };
@@ -52,17 +55,18 @@ Thlavni::Thlavni()
 
 Thlavni::~Thlavni()
 {
-    delete personList;
-    delete history;
+    // The rows of the list go before the tree whose persons they show.
+    personList.reset();
+    history.reset();
     releaseGlobalWindow(hlavni, this);
 }
 
 void Thlavni::FormCreate()
 {
     tree.reset();
-    personList = nullptr;
+    personList.reset();
     currentPerson = nullptr;
     languageFile.reset();
-    history = nullptr;
+    history.reset();
     undoReplaying = false;
 }

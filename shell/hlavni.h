@@ -4,6 +4,7 @@
 // defined in the folder of its subsystem (shell/, editor/, reports/, gedcom/), in a file
 // named after what it does. Add members to the section of their subsystem.
 #include "forms/hlavni_form.h"
+#include "model/editor_port.h"
 #include "model/text_source.h"
 #include "shell/settings.h"
 #include "storage/tree_file_format.h"
@@ -24,11 +25,15 @@ class PrevNext;  // the visit history
 
 class TStringList;
 class Datum;
+class Svatba;
 class TWinControl;
+struct SaveResult; // what a save did (storage/tree_writer.h)
+class WorkingFolderClaim;
 
 // The main window is the model's text source: it hands out the texts of whichever language
 // file is loaded at the moment.
-class Thlavni : public ThlavniForm, public TextSource {
+// It is also the person editor the undo history replays its steps through.
+class Thlavni : public ThlavniForm, public TextSource, public EditorPort {
 public:
     Thlavni();
     ~Thlavni() override;
@@ -38,16 +43,17 @@ public:
     // ================================================================ shared state
     // The open tree, or none. Owned; made when a tree is opened or created, freed when closed.
     std::unique_ptr<Rod> tree;
-    // Program folder + "temp/"; empty until the first activation.
+    // This running copy's own folder below program folder + "temp/" (storage/working_folders.h);
+    // empty until the first activation.
     std::string workingFolder;
-    // The person list view over the tree, or none. Owned (freed with the tree).
-    Scroll* personList = nullptr;
+    // The person list view over the tree, or none (freed with the tree).
+    std::unique_ptr<Scroll> personList;
     // The row of the selected person, or none.
     Polozka* currentRow = nullptr;
     // The person shown in the editor, or none. Belongs to the tree.
     Clovek* currentPerson = nullptr;
-    // The visit history of the open tree, or none. Owned (freed with the tree).
-    PrevNext* history = nullptr;
+    // The visit history of the open tree, or none (freed with the tree).
+    std::unique_ptr<PrevNext> history;
     Nastaveni settings;
     // Folder of the executable, ending with "/"; empty until the first activation.
     std::string programFolder;
@@ -98,6 +104,8 @@ public:
     // Set when the person quits at the double-start warning: another copy may be running, so
     // the close must leave its settings file and working folder alone.
     bool leaveRunningCopyAlone = false;
+    // The claim on this copy's working folder, held from the first activation to the close.
+    std::unique_ptr<WorkingFolderClaim> workingFolderClaim;
 
     // ================================================================ questions (shell/questions.cpp)
     // The yes/no question: true on yes; Esc answers no.
@@ -189,6 +197,9 @@ public:
     // tree is open and 1 when the file was refused (too old, not a tree file, damaged or
     // unreadable): the person has been told why and no tree is open.
     int openTree(const std::string& fileName);
+    // The first steps of an open (also of an import): an empty working folder, the tree made
+    // the open one, attached to this window for undo, with a new visit history.
+    void adoptTree(std::unique_ptr<Rod> newTree);
     // The steps of an open once the tree is read (also for an imported tree): identifiers, the
     // person list, child and sibling lists, the person shown, sorting and the active page.
     void installLoadedTree();
@@ -208,6 +219,13 @@ public:
     // has been told what failed and the old file and folder are as they were. A tree without a
     // file name is not saved (Save As gives it one first).
     bool saveTree();
+    // Tells the person what a save or a load met (storage/ reports, this window tells): a save
+    // that failed, media missing from the working folder or from a companion folder, old media
+    // that could not be converted.
+    void tellSaveResult(const SaveResult& result);
+    void tellLoadReport(const LoadReport& report);
+    // The file the open tree was read from or last saved to; empty for a new tree.
+    std::string treeFileOnDisk;
     // The header and the shifted body (storage/tree_writer.h), written through a temporary file.
     void writeSavedState(const std::vector<std::string>& list, const std::string& fileName);
     // Numbers every person's partnership entries in list order and clears the partnerships' marks.
@@ -339,6 +357,45 @@ public:
     void updateTabContentsLabel();
     // Enables undo and redo as the open tree's history allows.
     void updateUndoButtons();
+
+    // ---------------------------------------------------------------- undo and redo (shell/undo_commands.cpp)
+    void Zpet1Click();
+    void Znovu1Click();
+    // Empties the open tree's history and disables undo and redo.
+    void clearChangeHistory();
+    // What the undo history replays its steps through. The field operations find a field's
+    // control by the name that belongs to the step's key; a control that is not on the pages
+    // yet is passed over.
+    void setUndoReplaying(bool replaying) override;
+    void showEditorPage(EditorPage page) override;
+    void showPersonOfStep(Clovek* person) override;
+    void showPartnershipOfStep(Svatba* partnership) override;
+    void putFieldText(const std::string& key, const std::string& text) override;
+    void putFieldFlag(const std::string& key, bool value) override;
+    void putAboutFlag(const std::string& key, bool about, int tolerance) override;
+    void putDate(const std::string& key, const Datum& date) override;
+    void focusField(const std::string& key) override;
+    std::vector<std::string> memoLines(const std::string& key) override;
+    void putMemoLines(const std::string& key, const std::vector<std::string>& lines) override;
+    void showUserCaption(int field, const std::string& caption) override;
+    void refreshPercentFilled(Clovek* person) override;
+    void sortPersonList() override;
+    TextSource& texts() override { return *this; }
+    std::string workingFolderPath() override { return workingFolder; }
+    // Person editor operations the replay calls; stand-ins until their pages are built
+    // (shell/pending_services.cpp).
+    void showPartnership();
+    void fillPartnerList(int row) override;
+    void fillResidenceList(int row) override;
+    void fillEducationList(int row) override;
+    void fillOccupationList(int row) override;
+    void showPortrait() override;
+    bool confirmDeletePerson() override;
+    // The date checks of a parent and a child, or of two partners (shell/date_checks.cpp): true
+    // when every rule passes; otherwise the message of the first rule that fails is shown.
+    bool checkFatherDates(const Clovek& father, const Clovek& child, int minAge);
+    bool checkMotherDates(const Clovek& mother, const Clovek& child, int minAge);
+    bool checkPartnershipDates(const Clovek& a, const Clovek& b, const Svatba* partnership);
 
     // ================================================================ statistics and exports (reports/)
     // Recomposes the statistics text of the open tree.

@@ -5,6 +5,7 @@
 #include "shell/hlavni.h"
 #include "storage/media_folders.h"
 #include "storage/old_format_loader.h"
+#include "platform/dialogs.h"
 #include "storage/tree_loader.h"
 #include "storage/tree_writer.h"
 #include "storage/wait_window.h"
@@ -45,7 +46,7 @@ void Thlavni::hideWaitWindow()
 
 TreeFileEnvironment Thlavni::treeFileEnvironment()
 {
-    return TreeFileEnvironment{workingFolder, programFolder, waitWindow(), *this,
+    return TreeFileEnvironment{workingFolder, programFolder, waitWindow(), *this, treeFileOnDisk,
                                portraitFrameHeight, portraitFrameWidth};
 }
 
@@ -60,13 +61,58 @@ bool Thlavni::saveTree()
         return saveTreeAs();
     showWaitWindow();
     TreeFileEnvironment env = treeFileEnvironment();
-    const bool saved = saveTreeFile(*tree, currentPerson, env);
+    const SaveResult result = saveTreeFile(*tree, currentPerson, env);
     hideWaitWindow();
-    if (saved) {
+    tellSaveResult(result);
+    if (result.written) {
+        treeFileOnDisk = tree->fileName;
         settings.addRecentFile(tree->fileName);
         updateRecentFilesMenu();
     }
-    return saved;
+    return result.written;
+}
+
+void Thlavni::tellSaveResult(const SaveResult& result)
+{
+    if (!result.written) {
+        std::string message = langText("chyby", "ulozeniSelhalo",
+                                       "Lipoveta se nepodařilo uložit, soubor zůstal, jaký byl:");
+        message += " " + tree->fileName;
+        const std::string detail =
+            result.unsuitableName
+                ? langText("chyby", "nevhodneJmenoLipoveta",
+                           "Pod tímto jménem nelze lipoveta uložit, jeho složka s obrázky by "
+                           "zasáhla jiná data. Zvolte jiné jméno souboru s příponou .rod.")
+                : result.error;
+        if (!detail.empty())
+            message += "\n\n" + detail;
+        ShowMessage(message);
+        return;
+    }
+    if (result.missingMedia.empty())
+        return;
+    // The tree is saved all the same; the person learns which pictures and files were gone.
+    std::string message = langText("chyby", "chybejiciMedia",
+                                   "Lipoveta je uložen, tyto soubory ale v pracovní složce chyběly "
+                                   "(kde to šlo, zůstala jejich kopie z minulého uložení):");
+    message += "\n";
+    const std::string notFound = notFoundText(*this);
+    for (const std::string& path : result.missingMedia)
+        message += "\n" + path + " " + notFound;
+    ShowMessage(message);
+}
+
+void Thlavni::tellLoadReport(const LoadReport& report)
+{
+    if (!report.missingMedia.empty()) {
+        const std::string notFound = notFoundText(*this);
+        std::string message;
+        for (const std::string& path : report.missingMedia)
+            message += (message.empty() ? "" : "\n") + path + " " + notFound;
+        ShowMessage(message);
+    }
+    for (const std::string& message : report.messages)
+        ShowMessage(message);
 }
 
 void Thlavni::writeSavedState(const std::vector<std::string>& list, const std::string& fileName)
@@ -91,7 +137,8 @@ void Thlavni::loadCurrentFormat(const std::string& fileName)
         return;
     tree->fileName = fileName;
     TreeFileEnvironment env = treeFileEnvironment();
-    ::loadCurrentFormat(*tree, env);
+    tellLoadReport(::loadCurrentFormat(*tree, env));
+    treeFileOnDisk = fileName;
 }
 
 void Thlavni::loadOldFormat(const std::string& fileName)
@@ -100,5 +147,6 @@ void Thlavni::loadOldFormat(const std::string& fileName)
         return;
     tree->fileName = fileName;
     TreeFileEnvironment env = treeFileEnvironment();
-    ::loadOldFormat(*tree, env);
+    tellLoadReport(::loadOldFormat(*tree, env));
+    treeFileOnDisk.clear(); // its companion folder holds no media of the current layout
 }

@@ -26,10 +26,7 @@ std::string tooOldMessage(Thlavni& main, const std::string& versionLine)
 
 int Thlavni::openTree(const std::string& fileName)
 {
-    resetWorkingFolder();
-    tree = std::make_unique<Rod>(fileName);
-    delete history;
-    history = new PrevNext;
+    adoptTree(std::make_unique<Rod>(fileName));
 
     // Whatever stops the open leaves no tree behind: the person is told why and the window
     // goes back to its no-tree state.
@@ -70,6 +67,14 @@ int Thlavni::openTree(const std::string& fileName)
     return 0;
 }
 
+void Thlavni::adoptTree(std::unique_ptr<Rod> newTree)
+{
+    resetWorkingFolder();
+    tree = std::move(newTree);
+    tree->attachEditor(this);
+    history = std::make_unique<PrevNext>();
+}
+
 void Thlavni::installLoadedTree()
 {
     tree->fillEmptyIdentifiers();
@@ -90,6 +95,8 @@ void Thlavni::installLoadedTree()
         showPerson(currentRow->person);
     else
         currentPerson = nullptr;
+    // The list may be sorted by the share of filled fields.
+    tree->updateAllPercentFilled();
     personList->sort(settings.sortOrder);
     personList->paint();
     fillGroupsCombo("");
@@ -99,9 +106,9 @@ void Thlavni::installLoadedTree()
 void Thlavni::createEmptyTree()
 {
     tree = std::make_unique<Rod>();
+    tree->attachEditor(this);
     newPersonList();
-    delete history;
-    history = new PrevNext;
+    history = std::make_unique<PrevNext>();
     currentPerson = nullptr;
     currentRow = nullptr;
 }
@@ -110,9 +117,8 @@ void Thlavni::newPersonList()
 {
     // A new view moves the scroll bar, whose handler paints the view it finds: the old one must
     // be gone from sight first.
-    delete personList;
-    personList = nullptr;
-    personList = new Scroll(*this, scrolling.Height / personListRowHeight);
+    personList.reset();
+    personList = std::make_unique<Scroll>(*this, scrolling.Height / personListRowHeight);
 }
 
 void Thlavni::closeTree()
@@ -124,13 +130,12 @@ void Thlavni::closeTree()
 
 void Thlavni::closeTreeData()
 {
-    delete personList;
-    personList = nullptr;
+    personList.reset();
     tree.reset();
+    treeFileOnDisk.clear();
     // The row went with the list: nothing may still point into it.
     currentRow = nullptr;
     currentPerson = nullptr;
-    delete history;
-    history = nullptr;
+    history.reset();
     resetWorkingFolder();
 }

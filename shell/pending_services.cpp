@@ -45,11 +45,34 @@ void Thlavni::showTreeStatistics()
 {
 }
 
-// Nothing is recorded for undo yet, so there is nothing to undo or redo.
-void Thlavni::updateUndoButtons()
+void Thlavni::showPartnership()
 {
-    Zpet1.Enabled = ZpetBT.Enabled = false;
-    Znovu1.Enabled = ZnovuBT.Enabled = false;
+}
+
+void Thlavni::fillPartnerList(int)
+{
+}
+
+void Thlavni::fillResidenceList(int)
+{
+}
+
+void Thlavni::fillEducationList(int)
+{
+}
+
+void Thlavni::fillOccupationList(int)
+{
+}
+
+void Thlavni::showPortrait()
+{
+}
+
+// Until persons can be deleted, undoing a created person keeps it and its step.
+bool Thlavni::confirmDeletePerson()
+{
+    return false;
 }
 
 void Thlavni::showPerson(Clovek* person)

@@ -24,9 +24,12 @@ void Scroll::fill()
 {
     if (first)
         clear();
+    // The share of filled fields is worked out here, for the percent column and its sort.
     if (main_.tree)
-        for (Clovek* p = main_.tree->firstPerson; p; p = p->chainNext)
+        for (Clovek* p = main_.tree->firstPerson; p; p = p->chainNext) {
+            p->updatePercentFilled();
             add(p);
+        }
     main_.scrollingBar.setPosition(0);
     setBarMax(std::max(count - visibleRows, 0));
     main_.scrollingBar.setPosition(top);
@@ -36,6 +39,9 @@ void Scroll::clear()
 {
     for (Polozka* row = first; row;) {
         Polozka* following = row->next;
+        // The main window's current row never outlives the row it names.
+        if (main_.currentRow == row)
+            main_.currentRow = nullptr;
         delete row;
         row = following;
     }

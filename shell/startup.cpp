@@ -15,6 +15,7 @@
 #include "platform/random.h"
 #include "platform/screen.h"
 #include "shell/hlavni.h"
+#include "storage/working_folders.h"
 
 #include <climits>
 
@@ -33,7 +34,11 @@ void Thlavni::FormActivate()
     startupPending = false;
 
     programFolder = ::programFolder();
-    workingFolder = programFolder + "temp/";
+    // A working folder of this copy's own: a second copy on the same program folder never
+    // empties this one's media.
+    workingFolderClaim = std::make_unique<WorkingFolderClaim>(programFolder + "temp/");
+    workingFolder = workingFolderClaim->folder().empty() ? programFolder + "temp/"
+                                                          : workingFolderClaim->folder();
     if (Screen->Height < 768 || Screen->Width < 1024)
         ShowMessage("Rozlišení vašeho monitoru je menší než 1024x768, program nebude pracovat správně!");
     for (const char* folder : {"data", "data/lang", "save"})
@@ -57,6 +62,11 @@ void Thlavni::FormActivate()
         }
     }
 
+    try {
+        provideCzechLanguageFile(programFolder);
+    } catch (const EInOutError&) {
+        // The language file's own lookups tell the person that it cannot be written.
+    }
     currentRow = nullptr;
     currentPerson = nullptr;
     settings.load(programFolder);
@@ -118,8 +128,10 @@ void Thlavni::FormClose(TCloseAction&)
     } catch (const Exception& e) {
         Application.ShowException(e);
     }
+    // The marker stays while another copy still runs on this program folder.
     const std::string marker = markerPath(programFolder);
-    if (fileExists(marker))
+    if (fileExists(marker) && !(workingFolderClaim && workingFolderClaim->othersRunning()))
         deleteFile(marker);
+    workingFolderClaim.reset();
     languageFile.reset();
 }

@@ -57,39 +57,3 @@ void Thlavni::applyColoursDialogTexts()
 void Thlavni::applyDoubleStartTexts()
 {
 }
-
-void Thlavni::applyDialogTexts()
-{
-}
-
-void Thlavni::applySearchDialogTexts()
-{
-}
-
-void Thlavni::applyTextExportDialogTexts()
-{
-}
-
-void Thlavni::applyToleranceDialogTexts()
-{
-}
-
-void Thlavni::applyWeddingAnniversaryTexts()
-{
-}
-
-void Thlavni::applyHtmlOptionsTexts()
-{
-}
-
-void Thlavni::applyGroupsDialogTexts()
-{
-}
-
-void Thlavni::applyGedcomImportTexts()
-{
-}
-
-void Thlavni::applyBulkDeleteTexts()
-{
-}

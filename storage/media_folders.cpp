@@ -116,93 +116,10 @@ std::string companionFolderForSave(const std::string& treeFile, const std::strin
     return companion;
 }
 
-CompanionFolderBuild::CompanionFolderBuild(const std::string& companionFolder)
+bool copyMedium(const std::string& fromFolder, const std::string& toFolder, const std::string& name,
+                bool durable)
 {
-    if (companionFolder.empty())
-        return;
-    companion_ = withoutTrailingSlashes(companionFolder);
-    beside_ = folderOfPath(companion_);
-    if (beside_.empty())
-        beside_ = "./";
-    building_ = companion_ + ".ukladani~/";
-    replaced_ = companion_ + ".puvodni~/";
-    if (!isStrictlyBelow(building_, beside_))
-        return;
-    std::error_code ec;
-    if (fs::symlink_status(withoutTrailingSlashes(building_), ec).type() != fs::file_type::not_found)
-        deleteFolderTree(building_, beside_);
-    if (!createDir(building_))
-        return;
-    createMediaFolders(building_);
-    ready_ = true;
-    for (const char* sub : mediaSubfolders)
-        ready_ = ready_ && directoryExists(building_ + sub);
-}
-
-CompanionFolderBuild::~CompanionFolderBuild()
-{
-    if (swapped_ && !finished_)
-        rollBack();
-    else if (!swapped_ && !building_.empty() && isStrictlyBelow(building_, beside_))
-        deleteFolderTree(building_, beside_);
-}
-
-bool CompanionFolderBuild::swapIn()
-{
-    if (!ready_ || swapped_)
-        return false;
-    std::error_code ec;
-    const fs::path target(companion_);
-    const fs::path old(withoutTrailingSlashes(replaced_));
-    const fs::file_type existing = fs::symlink_status(target, ec).type();
-    hadOld_ = existing != fs::file_type::not_found;
-    // A file of that name is the user's, not a companion folder: it is never replaced.
-    if (hadOld_ && existing != fs::file_type::directory && existing != fs::file_type::symlink)
-        return false;
-    if (hadOld_) {
-        if (fs::symlink_status(old, ec).type() != fs::file_type::not_found)
-            deleteFolderTree(replaced_, beside_);
-        fs::rename(target, old, ec);
-        if (ec)
-            return false;
-    }
-    fs::rename(fs::path(withoutTrailingSlashes(building_)), target, ec);
-    if (ec) {
-        if (hadOld_)
-            fs::rename(old, target, ec);
-        return false;
-    }
-    swapped_ = true;
-    return true;
-}
-
-void CompanionFolderBuild::rollBack()
-{
-    if (!swapped_ || finished_)
-        return;
-    std::error_code ec;
-    const fs::path target(companion_);
-    fs::rename(target, fs::path(withoutTrailingSlashes(building_)), ec);
-    if (ec)
-        return; // the new folder stays; deleting the old one would lose both
-    swapped_ = false;
-    if (hadOld_)
-        fs::rename(fs::path(withoutTrailingSlashes(replaced_)), target, ec);
-    deleteFolderTree(building_, beside_);
-}
-
-void CompanionFolderBuild::finish()
-{
-    if (!swapped_ || finished_)
-        return;
-    finished_ = true;
-    if (hadOld_)
-        deleteFolderTree(replaced_, beside_);
-}
-
-bool copyMedium(const std::string& fromFolder, const std::string& toFolder, const std::string& name)
-{
-    return copyFile(joinPath(fromFolder, name), joinPath(toFolder, name), true);
+    return copyFile(joinPath(fromFolder, name), joinPath(toFolder, name), true, durable);
 }
 
 bool fetchMedium(const std::string& companionFolder, const std::string& workingFolder,

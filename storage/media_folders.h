@@ -27,47 +27,12 @@ void resetWorkingFolder(const std::string& workingFolder, const std::string& pro
 std::string companionFolderForSave(const std::string& treeFile, const std::string& programFolder,
                                    const std::string& workingFolder);
 
-// A save builds the new companion folder beside the old one, swaps it in and only then writes
-// the tree file; the old folder is deleted once the file is written, and put back when it was
-// not, so a failed save leaves file and folder as they were.
-class CompanionFolderBuild {
-public:
-    // Starts the new folder (the companion folder's name + ".ukladani~") with its four
-    // subfolders; a leftover of an earlier, broken save is deleted first.
-    explicit CompanionFolderBuild(const std::string& companionFolder);
-    // A build not swapped in is deleted; one swapped in but not finished is rolled back.
-    ~CompanionFolderBuild();
-    CompanionFolderBuild(const CompanionFolderBuild&) = delete;
-    CompanionFolderBuild& operator=(const CompanionFolderBuild&) = delete;
-
-    // Whether the new folder and its subfolders stand.
-    bool ready() const { return ready_; }
-    // The new folder, ending in "/": where the save copies the media.
-    const std::string& folder() const { return building_; }
-    // Puts the new folder in the old one's place; the old one is kept aside (its name +
-    // ".puvodni~"). False, with nothing changed, when a rename fails or the place is held by
-    // something that is not a folder (a file of the user's).
-    bool swapIn();
-    // The old folder back in its place, the new one deleted.
-    void rollBack();
-    // The save is complete: the old folder is deleted.
-    void finish();
-
-private:
-    std::string companion_;
-    std::string building_;
-    std::string replaced_;
-    std::string beside_;
-    bool ready_ = false;
-    bool swapped_ = false;
-    bool hadOld_ = false;
-    bool finished_ = false;
-};
-
 // Copies the medium `name` (relative, e.g. "foto/foto3.jpg") from one media folder to the same
 // name in another, replacing an existing copy. False when the source is missing or the copy
 // failed.
-bool copyMedium(const std::string& fromFolder, const std::string& toFolder, const std::string& name);
+// `durable` as for copyFile (platform/files.h).
+bool copyMedium(const std::string& fromFolder, const std::string& toFolder, const std::string& name,
+                bool durable = true);
 
 // Copies the medium `name` from a companion folder into the working folder for a load. A copy
 // whose name differs only in letter case ("FOTO3.JPG") is accepted and stored under the proper

@@ -9,7 +9,6 @@
 #include "model/svatba.h"
 #include "model/text_source.h"
 #include "platform/codec.h"
-#include "platform/dialogs.h"
 #include "platform/exceptions.h"
 #include "platform/fileio.h"
 #include "platform/files.h"
@@ -34,12 +33,14 @@ TDateTime readOldCreationTime(const std::string& line)
         text = text.substr(0, sep) + "," + text.substr(sep + 1);
     if (size_t plus = text.find('+'); plus != std::string::npos)
         text.erase(plus, 1);
+    // A value outside the years 1 to 9999 is damaged: the person gets the time of the load, as
+    // for a value that is no number.
     double value;
     if (tryStrToFloat(text, value))
-        return value;
+        return isDateTimeInRange(value) ? value : now();
     const std::string digits = countDigits(trimmed) > 4 ? firstDigits(trimmed, 5) : trimmed;
     int days;
-    if (tryStrToInt(digits, days))
+    if (tryStrToInt(digits, days) && isDateTimeInRange(days))
         return days;
     return now();
 }
@@ -103,6 +104,7 @@ public:
     }
 
     void read();
+    std::vector<std::string> takeMessages() { return std::move(messages_); }
 
 private:
     // --- the readers: each takes the value line and the line that closes the entry ---
@@ -157,6 +159,7 @@ private:
     TreeFileEnvironment& env_;
     OldLines lines_;
     std::string companion_;
+    std::vector<std::string> messages_;
 };
 
 void OldFormatLoader::read()
@@ -337,7 +340,7 @@ void OldFormatLoader::readOldMedia(Clovek& p, const OldMediaKind& kind)
         if (source.empty())
             continue;
         if (!convertMedium(p, kind, source, n))
-            ShowMessage(env_.texts.langText("chyby", kind.failureKey, kind.failureText));
+            messages_.push_back(env_.texts.langText("chyby", kind.failureKey, kind.failureText));
         env_.wait.advance(1);
     }
 }
@@ -391,7 +394,7 @@ bool OldFormatLoader::convertMedium(Clovek& p, const OldMediaKind& kind, const s
 
 } // namespace
 
-void loadOldFormat(Rod& tree, TreeFileEnvironment& env)
+LoadReport loadOldFormat(Rod& tree, TreeFileEnvironment& env)
 {
     OldFormatLoader loader(tree, env);
     try {
@@ -407,4 +410,5 @@ void loadOldFormat(Rod& tree, TreeFileEnvironment& env)
     tree.forEachPerson([](Clovek* p) { p->dropPartnershipsWithoutPartner(); });
     env.wait.advance(5);
     tree.sharePartnerships();
+    return LoadReport{{}, loader.takeMessages(), {}};
 }

@@ -12,10 +12,10 @@
 class Rod;
 
 // Fills `tree` (new, holding its file name) from an old file. Media that cannot be converted
-// are reported one by one and left out. Raises EDamagedTreeFile for a file that ends before it
+// are left out, each answered with its message. Raises EDamagedTreeFile for a file that ends before it
 // should or holds a number that is not one (EInOutError when it cannot be read); the caller
 // discards the tree.
-void loadOldFormat(Rod& tree, TreeFileEnvironment& env);
+LoadReport loadOldFormat(Rod& tree, TreeFileEnvironment& env);
 
 // An old creation time: days as a decimal number written with a point or a comma, possibly
 // with a "+"; failing that its first five digits as whole days; failing that now.

@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 class TextSource;
 class WaitWindow;
@@ -36,9 +37,24 @@ struct TreeFileEnvironment {
     std::string programFolder;
     WaitWindow& wait;
     TextSource& texts;
+    // The tree file the open tree was read from or last saved to, where a save may take a
+    // medium the working folder lost from; empty for a new tree (or one read from an old file),
+    // so a Save As never takes another tree's pictures.
+    std::string previousTreeFile{};
     // The portrait frame of the main window (old portraits are scaled to fit it).
     int portraitHeight = 200;
     int portraitWidth = 150;
+};
+
+// What a load met that the person should hear of; the loaders show nothing themselves.
+struct LoadReport {
+    // Stored copies that were not found (their paths in the companion folder); their media
+    // were left out, a missing portrait cleared the person's portrait flag.
+    std::vector<std::string> missingMedia;
+    // One text per medium of an old file that could not be converted.
+    std::vector<std::string> messages;
+    // The last body line read (the current format only).
+    std::string lastLine;
 };
 
 // Which loader a file's third line (the version line) calls for.

@@ -11,14 +11,15 @@
 #include "model/uk_clovek.h"
 #include "platform/codec.h"
 #include "platform/datetime.h"
-#include "platform/dialogs.h"
 #include "platform/fileio.h"
 #include "platform/numbers.h"
 #include "storage/media_folders.h"
+#include "storage/tree_pair.h"
 #include "storage/wait_window.h"
 
 #include <memory>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 BodyCursor readSavedState(const std::string& fileName)
@@ -84,8 +85,9 @@ public:
     void readAll();
     // Frees every placeholder that still stands for a person (also after a failed read).
     void resolvePlaceholders();
+    void fetchPortraits();
     void linkPartnerships();
-    void reportMissingMedia();
+    std::vector<std::string> takeMissingMedia() { return std::move(missing_); }
     std::string lastLine() const { return cp1250ToUtf8(lastLine_); }
 
     // --- what the keys do ---
@@ -181,8 +183,16 @@ private:
     PendingPartnership* partnership_ = nullptr;
     std::vector<std::unique_ptr<PendingPartnership>> partnerships_;
     std::vector<std::string> missing_;
+    std::vector<Clovek*> portraits_;
     std::string_view lastLine_;
 };
+
+// The three states of a partnership; any other number is a damaged value, read as the plain
+// partnership.
+uint8_t partnershipType(int value)
+{
+    return value >= 0 && value <= 2 ? static_cast<uint8_t>(value) : 0;
+}
 
 Fotka* findPhotoIn(const Rod& t, int n) { return t.findPhoto(n); }
 Dokument* findDocumentIn(const Rod& t, int n) { return t.findDocument(n); }
@@ -213,12 +223,23 @@ void CurrentFormatLoader::portrait()
 {
     Clovek& p = person();
     p.hasPortrait = flag();
-    if (!p.hasPortrait || !person_)
-        return;
-    if (fetch(portraitFileName(p.number)))
-        env_.wait.advance(1);
-    else
-        p.hasPortrait = 0;
+    if (p.hasPortrait && person_)
+        portraits_.push_back(person_);
+}
+
+void CurrentFormatLoader::fetchPortraits()
+{
+    // Fetched once the whole file is read: a damaged block may give its number after the
+    // portrait key, or twice, and the portrait belongs to the number the save will write.
+    std::unordered_set<Clovek*> done;
+    for (Clovek* p : portraits_) {
+        if (!p->hasPortrait || !done.insert(p).second)
+            continue;
+        if (fetch(portraitFileName(p->number)))
+            env_.wait.advance(1);
+        else
+            p->hasPortrait = 0;
+    }
 }
 
 void CurrentFormatLoader::readRecord(MediaRecord& record, bool withType, std::string* type)
@@ -371,7 +392,7 @@ CurrentFormatLoader::actions()
         {"[partner2]", [](L& l) { l.partner(1); }},
         {"[tag1]", [](L& l) { l.pending().tag[0] = l.number(); }},
         {"[tag2]", [](L& l) { l.pending().tag[1] = l.number(); }},
-        {"[typ]", [](L& l) { l.partnership().type = static_cast<uint8_t>(l.number()); }},
+        {"[typ]", [](L& l) { l.partnership().type = partnershipType(l.number()); }},
         WEDDING_TEXT("[obradDen]", wedding.day),
         WEDDING_TEXT("[obradMesic]", wedding.month),
         WEDDING_TEXT("[obradRok]", wedding.year),
@@ -449,21 +470,12 @@ void CurrentFormatLoader::linkPartnerships()
     partnerships_.clear();
 }
 
-void CurrentFormatLoader::reportMissingMedia()
-{
-    if (missing_.empty())
-        return;
-    const std::string notFound = notFoundText(env_.texts);
-    std::string message;
-    for (const std::string& path : missing_)
-        message += (message.empty() ? "" : "\n") + path + " " + notFound;
-    ShowMessage(message);
-}
-
 } // namespace
 
-std::string loadCurrentFormat(Rod& tree, TreeFileEnvironment& env)
+LoadReport loadCurrentFormat(Rod& tree, TreeFileEnvironment& env)
 {
+    repairInterruptedSave(tree.fileName,
+                          companionFolderForSave(tree.fileName, env.programFolder, env.workingFolder));
     BodyCursor cursor = readSavedState(tree.fileName);
     resetWorkingFolder(env.workingFolder, env.programFolder);
     CurrentFormatLoader loader(tree, env, cursor);
@@ -473,6 +485,7 @@ std::string loadCurrentFormat(Rod& tree, TreeFileEnvironment& env)
         loader.resolvePlaceholders();
         throw;
     }
+    loader.fetchPortraits();
     loader.linkPartnerships();
     env.wait.advance(1);
     tree.relinkParents();
@@ -482,6 +495,5 @@ std::string loadCurrentFormat(Rod& tree, TreeFileEnvironment& env)
     if (tree.groups.count() > 0)
         tree.relinkGroupMembers();
     env.wait.advance(5);
-    loader.reportMissingMedia();
-    return loader.lastLine();
+    return LoadReport{loader.takeMissingMedia(), {}, loader.lastLine()};
 }

@@ -7,15 +7,14 @@
 #include "model/media_names.h"
 #include "model/rod.h"
 #include "model/svatba.h"
-#include "model/text_source.h"
 #include "model/uk_clovek.h"
 #include "platform/codec.h"
 #include "platform/datetime.h"
-#include "platform/dialogs.h"
 #include "platform/fileio.h"
 #include "platform/files.h"
 #include "platform/numbers.h"
 #include "storage/media_folders.h"
+#include "storage/tree_pair.h"
 #include "storage/wait_window.h"
 
 namespace {
@@ -197,15 +196,6 @@ void writePartnership(Lines& list, const Svatba& s)
         writeDatumParts(list, "[rozvodDen]", "[rozvodMesic]", "[rozvodRok]", s.divorce);
 }
 
-bool copyInto(const std::string& from, const std::string& to, const std::string& name,
-              std::vector<std::string>& failed)
-{
-    if (copyMedium(from, to, name))
-        return true;
-    failed.push_back(joinPath(from, name));
-    return false;
-}
-
 } // namespace
 
 void writeTextPair(std::vector<std::string>& list, std::string_view key, const std::string& text)
@@ -328,76 +318,56 @@ void writeSavedState(const std::vector<std::string>& body, const std::string& fi
 }
 
 std::vector<std::string> copyTreeMedia(const Rod& tree, const std::string& workingFolder,
-                                       const std::string& companionFolder, WaitWindow& wait)
+                                       const std::string& into, const std::string& previous,
+                                       WaitWindow& wait)
 {
-    std::vector<std::string> failed;
+    std::vector<std::string> missing;
+    auto copy = [&](const std::string& name) {
+        // The copies are flushed together when the save commits.
+        if (copyMedium(workingFolder, into, name, false))
+            return;
+        missing.push_back(joinPath(workingFolder, name));
+        if (!previous.empty())
+            copyMedium(previous, into, name, false);
+    };
     for (UkFotka* e : tree.photoStore.items<UkFotka>())
-        copyInto(workingFolder, companionFolder, e->record->storedPath(), failed);
+        copy(e->record->storedPath());
     for (UkDokument* e : tree.documentStore.items<UkDokument>())
-        copyInto(workingFolder, companionFolder, e->record->storedPath(), failed);
+        copy(e->record->storedPath());
     for (UkSoubor* e : tree.fileStore.items<UkSoubor>())
-        copyInto(workingFolder, companionFolder, e->record->storedPath(), failed);
+        copy(e->record->storedPath());
     tree.forEachPerson([&](Clovek* p) {
         if (!p->hasPortrait)
             return;
-        copyInto(workingFolder, companionFolder, portraitFileName(p->number), failed);
+        copy(portraitFileName(p->number));
         wait.advance(1);
     });
-    return failed;
+    return missing;
 }
 
-namespace {
-
-void reportSaveFailure(TextSource& texts, const std::string& fileName, const std::string& detail)
+SaveResult saveTreeFile(Rod& tree, const Clovek* current, TreeFileEnvironment& env)
 {
-    std::string message = texts.langText("chyby", "ulozeniSelhalo",
-                                         "Lipoveta se nepodařilo uložit, soubor zůstal, jaký byl:");
-    message += " " + fileName;
-    if (!detail.empty())
-        message += "\n\n" + detail;
-    ShowMessage(message);
-}
-
-} // namespace
-
-bool saveTreeFile(Rod& tree, const Clovek* current, TreeFileEnvironment& env)
-{
+    SaveResult result;
     const std::string companion =
         companionFolderForSave(tree.fileName, env.programFolder, env.workingFolder);
     if (companion.empty()) {
-        reportSaveFailure(env.texts, tree.fileName,
-                          env.texts.langText("chyby", "nevhodneJmenoLipoveta",
-                                             "Pod tímto jménem nelze lipoveta uložit, jeho "
-                                             "složka s obrázky by zasáhla jiná data. Zvolte "
-                                             "jiné jméno souboru s příponou .rod."));
-        return false;
+        result.unsuitableName = true;
+        return result;
     }
-    CompanionFolderBuild build(companion);
-    if (!build.ready()) {
-        reportSaveFailure(env.texts, tree.fileName, build.folder());
-        return false;
+    TreePairSave save(tree.fileName, companion);
+    if (!save.ready()) {
+        result.error = save.folder();
+        return result;
     }
-    const std::vector<std::string> failed =
-        copyTreeMedia(tree, env.workingFolder, build.folder(), env.wait);
-    if (!failed.empty()) {
-        std::string detail;
-        for (const std::string& path : failed)
-            detail += path + " " + notFoundText(env.texts) + "\n";
-        reportSaveFailure(env.texts, tree.fileName, detail);
-        return false;
-    }
-    if (!build.swapIn()) {
-        reportSaveFailure(env.texts, tree.fileName, companion);
-        return false;
-    }
+    const std::string previous = env.previousTreeFile == tree.fileName ? save.currentFolder() : "";
+    result.missingMedia = copyTreeMedia(tree, env.workingFolder, save.folder(), previous, env.wait);
     const int active = current ? current->number : tree.activePersonNumber;
     try {
-        writeSavedState(savedStateBody(tree, active, env.wait), tree.fileName);
+        save.commit(savedStateBytes(savedStateBody(tree, active, env.wait)));
     } catch (const Exception& e) {
-        build.rollBack();
-        reportSaveFailure(env.texts, tree.fileName, e.Message());
-        return false;
+        result.error = e.Message();
+        return result;
     }
-    build.finish();
-    return true;
+    result.written = true;
+    return result;
 }

@@ -38,13 +38,31 @@ std::string savedStateBytes(const std::vector<std::string>& body);
 // leaves an existing file untouched when the write fails.
 void writeSavedState(const std::vector<std::string>& body, const std::string& fileName);
 
-// Copies every medium of the tree (each record of the three stores, each portrait) from the
-// working folder into a new companion folder. Answers the media that could not be copied
-// (their names in the working folder). Steps the wait window once per portrait.
-std::vector<std::string> copyTreeMedia(const Rod& tree, const std::string& workingFolder,
-                                       const std::string& companionFolder, WaitWindow& wait);
+// What a save did, for the main window to tell.
+struct SaveResult {
+    // The tree file and its companion folder were replaced.
+    bool written = false;
+    // Media the working folder no longer held (their paths there). The save went on without
+    // them; where the companion folder of the same file (env.previousTreeFile) held a copy,
+    // that copy was kept.
+    std::vector<std::string> missingMedia;
+    // Why nothing was written (with `written` false): a file or folder that could not be
+    // made, or a name under which no companion folder may be built.
+    std::string error;
+    // Set when the name is one no companion folder may be made for.
+    bool unsuitableName = false;
+    explicit operator bool() const { return written; }
+};
 
-// The save: the tree file written safely, the new companion folder swapped in for the old one.
-// `current` is the person shown (its number is saved as the active one). True when both are in
-// place; otherwise the user is told what failed, and the old file and folder stay as they were.
-bool saveTreeFile(Rod& tree, const Clovek* current, TreeFileEnvironment& env);
+// Copies every medium of the tree (each record of the three stores, each portrait) from the
+// working folder into the new companion folder `into`; a medium missing there is taken from
+// the current companion folder `previous` when it holds one. Answers the media the working
+// folder did not hold (their paths there). Steps the wait window once per portrait.
+std::vector<std::string> copyTreeMedia(const Rod& tree, const std::string& workingFolder,
+                                       const std::string& into, const std::string& previous,
+                                       WaitWindow& wait);
+
+// The save: the tree file and its companion folder replaced as one pair (storage/tree_pair.h).
+// `current` is the person shown (its number is saved as the active one). Shows nothing: what
+// happened is answered; when nothing was written the old file and folder stay as they were.
+SaveResult saveTreeFile(Rod& tree, const Clovek* current, TreeFileEnvironment& env);

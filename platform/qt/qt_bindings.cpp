@@ -164,48 +164,67 @@ struct EditDiff {
     std::string inserted;
 };
 
-EditDiff diffOf(const std::string& before, const std::string& after)
+// `caret` is where the widget's caret stands after the edit (characters of `after`, -1 when
+// unknown): an edit ends at the caret, which tells which of equal letters was typed or deleted
+// ("a" typed before "a" is typed at the start, not at the end).
+EditDiff diffOf(const std::string& before, const std::string& after, int caret)
 {
     const std::u32string a = toU32(before), b = toU32(after);
-    size_t prefix = 0;
-    while (prefix < a.size() && prefix < b.size() && a[prefix] == b[prefix])
-        ++prefix;
+    const size_t tailAfterCaret = caret < 0 ? b.size() : b.size() - std::min(b.size(), static_cast<size_t>(caret));
     size_t suffix = 0;
-    while (suffix < a.size() - prefix && suffix < b.size() - prefix &&
-           a[a.size() - 1 - suffix] == b[b.size() - 1 - suffix])
+    while (suffix < a.size() && suffix < tailAfterCaret && a[a.size() - 1 - suffix] == b[b.size() - 1 - suffix])
         ++suffix;
+    size_t prefix = 0;
+    while (prefix < a.size() - suffix && prefix < b.size() - suffix && a[prefix] == b[prefix])
+        ++prefix;
     return {static_cast<int>(prefix), static_cast<int>(a.size() - prefix - suffix),
             fromU32(b.substr(prefix, b.size() - prefix - suffix))};
 }
 
-// Plays a person's edit as the user actions do: select what was replaced, then type or delete.
+// Plays a person's edit as the user actions do: select what was replaced, then type over it or
+// delete it.
 template <class Control>
-void playEdit(Control& control, const std::string& before, const std::string& after)
+void playEdit(Control& control, const std::string& after, int caret)
 {
-    const EditDiff d = diffOf(before, after);
-    control.setSelStart(d.start);
-    control.setSelLength(d.length);
+    const EditDiff d = diffOf(control.Text(), after, caret);
+    user::select(control, d.start, d.length);
     if (!d.inserted.empty())
         user::type(control, d.inserted);
     else if (d.length > 0)
         user::backspace(control);
 }
 
-// An edit line shows the control's text; the caret and selection follow when the text changes.
+// The caret and selection of an edit line in characters of its text.
+TextSelection lineSelection(const QLineEdit* line)
+{
+    const QString text = line->text();
+    const int start = line->hasSelectedText() ? line->selectionStart() : line->cursorPosition();
+    const int end = line->hasSelectedText() ? line->selectionEnd() : start;
+    const int first = toCharIndex(text, start);
+    return {first, toCharIndex(text, end) - first};
+}
+
+// An edit line shows the control's text, caret and selection. Each is handed over only when it
+// differs: setting a line's text or length limit puts its caret at the end, and a selection
+// made backwards keeps its anchor only while nobody sets it again.
 template <class Control>
 void showLine(QLineEdit* line, const Control& control)
 {
+    const int maxLength = control.MaxLength > 0 ? control.MaxLength : 32767;
+    if (line->maxLength() != maxLength)
+        line->setMaxLength(maxLength);
     const QString text = toQString(control.Text());
-    if (line->text() != text) {
+    if (line->text() != text)
         line->setText(text);
-        const int start = toUtf16Index(text, control.SelStart());
-        const int end = toUtf16Index(text, control.SelStart() + control.SelLength());
-        if (end > start)
-            line->setSelection(start, end - start);
-        else
-            line->setCursorPosition(start);
-    }
-    line->setMaxLength(control.MaxLength > 0 ? control.MaxLength : 32767);
+    const TextSelection shown = lineSelection(line);
+    if (shown.start == control.SelStart() && shown.length == control.SelLength())
+        return;
+    const int start = toUtf16Index(text, control.SelStart());
+    const int end = toUtf16Index(text, control.SelStart() + control.SelLength());
+    if (end > start)
+        line->setSelection(start, end - start);
+    else
+        line->setCursorPosition(start);
 }
 
 // The caret and selection a person set in an edit line, into the control.
@@ -214,11 +233,18 @@ void takeLineSelection(const QLineEdit* line, Control& control)
 {
     if (fromQString(line->text()) != control.Text())
         return;
+    const TextSelection sel = lineSelection(line);
+    if (sel.start != control.SelStart() || sel.length != control.SelLength())
+        user::select(control, sel.start, sel.length);
+}
+
+// A person's edit of an edit line, played into the control; the caret follows the widget's.
+template <class Control>
+void takeLineEdit(const QLineEdit* line, Control& control)
+{
     const QString text = line->text();
-    const int start = line->hasSelectedText() ? line->selectionStart() : line->cursorPosition();
-    const int length = line->hasSelectedText() ? static_cast<int>(line->selectedText().size()) : 0;
-    control.setSelStart(toCharIndex(text, start));
-    control.setSelLength(toCharIndex(text, start + length) - toCharIndex(text, start));
+    playEdit(control, fromQString(text), toCharIndex(text, line->cursorPosition()));
+    takeLineSelection(line, control);
 }
 
 std::vector<std::string> linesOf(const TStringList& list)
@@ -611,6 +637,15 @@ public:
         }
     }
 
+    // The chosen button (the first when none is), as a person tabbing into the group sees it.
+    QWidget* focusTarget() override
+    {
+        if (buttons_.empty())
+            return widget;
+        const int i = group_.ItemIndex();
+        return i >= 0 && i < static_cast<int>(buttons_.size()) ? buttons_[static_cast<size_t>(i)] : buttons_.front();
+    }
+
 private:
     void rebuild()
     {
@@ -740,10 +775,10 @@ public:
     EditBinding(QtRenderer::Impl& r, TEdit& c, QWidget* parent)
         : Binding(r, c, new QLineEdit(parent)), edit_(c), w_(static_cast<QLineEdit*>(widget.data()))
     {
-        QObject::connect(w_, &QLineEdit::textEdited, [this](const QString& text) {
+        QObject::connect(w_, &QLineEdit::textEdited, [this] {
             if (syncing())
                 return;
-            playEdit(edit_, edit_.Text(), fromQString(text));
+            takeLineEdit(w_, edit_);
             this->r.afterDispatch();
         });
         QObject::connect(w_, &QLineEdit::cursorPositionChanged, [this] { takeSelection(); });
@@ -775,10 +810,12 @@ public:
         QObject::connect(w_, &QPlainTextEdit::textChanged, [this] {
             if (syncing())
                 return;
-            const std::string now = crlf(w_->toPlainText());
+            const QString text = w_->toPlainText();
+            const std::string now = crlf(text);
             if (now == memo_.Text())
                 return;
-            playEdit(memo_, memo_.Text(), now);
+            playEdit(memo_, now, crlfPosition(toU32(now), toCharIndex(text, w_->textCursor().position())));
+            takeSelection();
             this->r.afterDispatch();
         });
         QObject::connect(w_, &QPlainTextEdit::cursorPositionChanged, [this] { takeSelection(); });
@@ -816,9 +853,9 @@ private:
                 ++out;
         return out;
     }
-    int crlfPosition(int lfChars) const
+    int crlfPosition(int lfChars) const { return crlfPosition(toU32(memo_.Text()), lfChars); }
+    static int crlfPosition(const std::u32string& t, int lfChars)
     {
-        const std::u32string t = toU32(memo_.Text());
         int out = 0, seen = 0;
         while (out < static_cast<int>(t.size()) && seen < lfChars) {
             if (t[static_cast<size_t>(out)] != U'\r')
@@ -835,8 +872,8 @@ private:
         const QTextCursor c = w_->textCursor();
         const int start = crlfPosition(toCharIndex(text, c.selectionStart()));
         const int end = crlfPosition(toCharIndex(text, c.selectionEnd()));
-        memo_.setSelStart(start);
-        memo_.setSelLength(end - start);
+        if (start != memo_.SelStart() || end - start != memo_.SelLength())
+            user::select(memo_, start, end - start);
     }
     TMemo& memo_;
     QPlainTextEdit* w_;
@@ -882,10 +919,10 @@ private:
     {
         QLineEdit* line = w_->lineEdit();
         watch(line);
-        QObject::connect(line, &QLineEdit::textEdited, [this](const QString& text) {
+        QObject::connect(line, &QLineEdit::textEdited, [this, line] {
             if (syncing())
                 return;
-            playEdit(combo_, combo_.Text(), fromQString(text));
+            takeLineEdit(line, combo_);
             this->r.afterDispatch();
         });
         auto take = [this, line] {

@@ -39,6 +39,8 @@ public:
 
     // Where the widgets of child controls go.
     virtual QWidget* content() { return widget; }
+    // The widget that takes the keyboard when the control has the focus, so it shows it.
+    virtual QWidget* focusTarget() { return widget; }
     // Model to widget.
     virtual void sync();
     // A person's event on a watched widget; true keeps it from the widget.
@@ -65,6 +67,8 @@ public:
     QWidget* client;
     QMenuBar* menuBar = nullptr;
     bool placed = false;
+    // Moves the window, frame and all, into the screen's available area where it lies outside.
+    void keepInsideScreen();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

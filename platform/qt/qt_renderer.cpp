@@ -13,8 +13,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QColorDialog>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFontMetrics>
@@ -27,10 +25,13 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+
+#include <algorithm>
 
 // ---- the window of a form
 
@@ -39,18 +40,46 @@ FormWindow::FormWindow(QtRenderer::Impl& renderer, TForm& f) : QDialog(nullptr),
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // A sizeable window grows but never below its layout, and what it gains lies right of and
+    // below the client area, which stays under the menu bar; any other window keeps its size.
+    const bool sizeable = form.BorderStyle == TFormBorderStyle::bsSizeable;
+    layout->setSizeConstraint(sizeable ? QLayout::SetMinimumSize : QLayout::SetFixedSize);
     client = new QWidget(this);
     client->setFixedSize(form.Width, form.Height);
-    layout->addWidget(client);
+    layout->addWidget(client, 0, Qt::AlignLeft | Qt::AlignTop);
     Qt::WindowFlags flags = Application.MainForm == &form ? Qt::Window : Qt::Dialog;
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (form.CloseBox)
         flags |= Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint;
     if (Application.MainForm == &form)
         flags |= Qt::WindowMinimizeButtonHint;
+    if (Application.MainForm == &form && sizeable)
+        flags |= Qt::WindowMaximizeButtonHint;
     setWindowFlags(flags);
     setAutoFillBackground(true);
+}
+
+void FormWindow::keepInsideScreen()
+{
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    QRect frame = frameGeometry();
+    // Before the window manager has framed the window its frame is unknown: count on a title bar
+    // and a border.
+    QMargins margins(frame.left() - x(), frame.top() - y(), 0, 0);
+    if (frame.size() == size()) {
+        const int border = 4;
+        const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + border;
+        margins = QMargins(border, title, border, border);
+        frame = geometry().marginsAdded(margins);
+    }
+    QPoint topLeft = frame.topLeft();
+    topLeft.setX(std::max(area.left(), std::min(topLeft.x(), area.right() + 1 - frame.width())));
+    topLeft.setY(std::max(area.top(), std::min(topLeft.y(), area.bottom() + 1 - frame.height())));
+    if (topLeft != frame.topLeft())
+        move(topLeft.x() + margins.left(), topLeft.y() + margins.top());
 }
 
 void FormWindow::closeEvent(QCloseEvent* event)
@@ -253,9 +282,7 @@ void QtRenderer::Impl::syncFocus(TForm& form)
     FormWindow* window = windows[&form];
     if (!b || !b->widget || !window->isActiveWindow())
         return;
-    QWidget* target = b->widget;
-    if (auto* combo = qobject_cast<QComboBox*>(target); combo && combo->lineEdit())
-        target = combo->lineEdit();
+    QWidget* target = b->focusTarget();
     QWidget* focus = QApplication::focusWidget();
     if (focus != target && !(focus && target->isAncestorOf(focus)))
         target->setFocus(Qt::OtherFocusReason);
@@ -268,8 +295,14 @@ void QtRenderer::Impl::syncForm(TForm& form)
     const QString title = toQString(form.Caption);
     if (window->windowTitle() != title)
         window->setWindowTitle(title);
-    if (window->client->size() != QSize(form.Width, form.Height))
+    if (window->client->size() != QSize(form.Width, form.Height)) {
         window->client->setFixedSize(form.Width, form.Height);
+        // A window the program made larger while it is shown stays wholly on the screen.
+        if (window->isVisible()) {
+            window->layout()->activate();
+            window->keepInsideScreen();
+        }
+    }
     QPalette p = window->palette();
     p.setColor(QPalette::Window, toQColor(form.Color));
     window->setPalette(p);
@@ -289,6 +322,7 @@ void QtRenderer::Impl::syncForm(TForm& form)
                 frame.moveCenter(screen->availableGeometry().center());
                 window->move(frame.topLeft());
             }
+            window->keepInsideScreen();
         }
         window->show();
     } else if (!form.Visible && window->isVisible()) {
@@ -299,6 +333,20 @@ void QtRenderer::Impl::syncForm(TForm& form)
 }
 
 // ---- the renderer
+
+QString qtNameFilters(const std::string& filter)
+{
+    const QStringList parts = toQString(filter).split('|');
+    QStringList out;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(';', ' ');
+        const QString shown = " (" + patterns + ")";
+        // Qt reads the patterns from the description's last parentheses.
+        out << (parts[i].endsWith(shown) ? parts[i] : parts[i] + shown);
+    }
+    return out.join(";;");
+}
 
 QtRenderer::QtRenderer() : d(std::make_unique<Impl>(*this))
 {
@@ -441,18 +489,6 @@ QString buttonText(QMessageBox::StandardButton b)
     }
 }
 
-// "Text files (*.txt)|*.txt|All|*.*" as Qt's "Text files (*.txt) (*.txt);;All (*.*)".
-QString qtFilter(const std::string& filter)
-{
-    QStringList parts = toQString(filter).split('|');
-    QStringList out;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString patterns = parts[i + 1];
-        patterns.replace(';', ' ');
-        out << parts[i] + " (" + patterns + ")";
-    }
-    return out.join(";;");
-}
 }  // namespace
 
 int QtRenderer::messageBox(const std::string& text, const std::string& caption, int flags)
@@ -506,7 +542,7 @@ bool QtRenderer::execute(TCommonDialog& dialog)
         fd.setAcceptMode(open->saving() ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         fd.setFileMode(open->saving() ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
         if (!open->Filter.empty()) {
-            const QStringList filters = qtFilter(open->Filter).split(";;");
+            const QStringList filters = qtNameFilters(open->Filter).split(";;");
             fd.setNameFilters(filters);
             const int index = open->FilterIndex - 1;
             if (index >= 0 && index < filters.size())

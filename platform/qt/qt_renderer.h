@@ -9,8 +9,18 @@
 #include <memory>
 #include <string>
 
+class QString;
 class QWidget;
 class TForm;
+
+// Qt's own windows (file, colour and print dialogs, the edit lines' context menu) speak Czech as
+// the program does: installs Qt's Czech translations (Debian's qt6-translations-l10n) into the
+// running QApplication. False when they are not installed.
+bool loadQtCzechTranslations();
+
+// A file dialog's filter of the class library ("Lipovetay (*.rod)|*.rod|All|*.*") as Qt's name
+// filters; a description that already shows its patterns is not given them twice.
+QString qtNameFilters(const std::string& filter);
 
 class QtRenderer : public RenderHost, public ModalRunner {
 public:

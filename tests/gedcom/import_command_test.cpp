@@ -62,6 +62,7 @@ TEST_F(ImportCommand, ImportsIntoANewTreeShownAsAnOpenedOne)
     });
     ASSERT_TRUE(jan);
     EXPECT_EQ(jan->children.count(), 1);
+    EXPECT_GT(jan->percentFilled, 0);
     // One message: how much was left out and where the log is.
     const auto texts = script.messageTexts();
     ASSERT_EQ(texts.size(), 1u);

@@ -1,7 +1,8 @@
 # Runs PROGRAM offscreen on a 1280 x 1024 screen with the tree file TREE; it saves WORK/main.png
 # and quits.
-# The program keeps its settings, data and trees beside itself, so it runs from a copy in WORK:
-# every run starts from a clean program folder, with the tips at start switched off.
+# The program runs as a portable copy in WORK (its folder holds kinvelor.ini, so settings, data
+# and trees stay beside it, not in the user's data folder): every run starts from a clean program
+# folder, with the tips at start switched off.
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 file(COPY ${PROGRAM} DESTINATION ${WORK})

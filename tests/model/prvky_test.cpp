@@ -110,6 +110,23 @@ TEST(Prvky, ElementsNotInTheListAreLeftAlone)
     expectSound(b);
 }
 
+#ifndef NDEBUG
+TEST(PrvkyDeathTest, DeletingAnElementStillListedIsCaughtInDebugBuilds)
+{
+    EXPECT_DEATH(
+        {
+            Prvky list;
+            Tag* listed = new Tag(1);
+            list.append(listed);
+            delete listed;
+        },
+        "deleted while still in its list");
+    Prvky list;
+    list.append(new Tag(2));
+    list.remove(list.first()); // the list's own deletes stay quiet
+}
+#endif
+
 TEST(Prvky, SwapWithNextAndHeadChanges)
 {
     Prvky list;

@@ -92,6 +92,26 @@ TEST_F(ControlEvents, SelectedTextIsReplacedAtTheCaret)
     EXPECT_EQ(log.size(), 1u);
 }
 
+TEST_F(ControlEvents, APersonsSelectionFiresNothingAndTypingOrBackspaceActsOnIt)
+{
+    w.edit.setText("Novák");
+    w.combo.setText("Kolín");
+    log.clear();
+    EXPECT_TRUE(user::select(w.edit, 2, 9));  // held within the text
+    EXPECT_TRUE(w.edit.Focused());
+    EXPECT_EQ(w.edit.SelText(), "vák");
+    user::type(w.edit, "s");
+    user::select(w.edit, 1);
+    user::select(w.edit, 1, 1);
+    user::backspace(w.edit);  // the Delete key: the character after the caret selected, then gone
+    EXPECT_EQ(w.edit.Text(), "Ns");
+    EXPECT_EQ(log, (std::vector<std::string>{"edit.change:Nos", "edit.change:Ns"}));
+    EXPECT_TRUE(user::select(w.combo, 0, 3));
+    user::type(w.combo, "B");
+    EXPECT_EQ(w.combo.Text(), "Bín");
+    EXPECT_FALSE(user::select(w.list, 0, 1));
+}
+
 TEST_F(ControlEvents, ComboBoxTextAndIndexFromCodeFireNothing)
 {
     w.combo.setText("něco");

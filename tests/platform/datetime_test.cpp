@@ -2,6 +2,8 @@
 #include "platform/exceptions.h"
 #include "platform/numbers.h"
 
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 TEST(DateTime, DayNumbersMatchTheClassLibrary)
@@ -85,4 +87,19 @@ TEST(Numbers, FloatsTakeTheCzechDecimalComma)
     EXPECT_DOUBLE_EQ(v, 7);
     for (const char* bad : {"", ",", "1.5", "1,2,3", "1e", "abc", "1 2", "1e999"})
         EXPECT_FALSE(tryStrToFloat(bad, v)) << bad;
+}
+
+TEST(DateTime, ValuesOutsideTheCalendarNeverReachAnIntegerConversion)
+{
+    for (double v : {1e100, -1e100, 2958466.0, -693594.5, std::nan(""), HUGE_VAL}) {
+        int y = -1, m = -1, d = -1, h = -1, mi = -1, s = -1, ms = -1;
+        decodeDate(v, y, m, d);
+        EXPECT_EQ(y + m + d, 0) << v;
+        EXPECT_EQ(dayOfWeek(v), 0) << v;
+        decodeTime(v, h, mi, s, ms);
+        EXPECT_FALSE(isDateTimeInRange(v)) << v;
+    }
+    EXPECT_TRUE(isDateTimeInRange(-693593));  // 1.1.0001
+    EXPECT_TRUE(isDateTimeInRange(2958465.99)); // 31.12.9999
+    EXPECT_EQ(dateToStr(-693593), "1.1.0001");
 }

@@ -1,3 +1,4 @@
+#include "platform/fileio.h"
 #include "platform/files.h"
 #include "platform/programfolder.h"
 #include "temp_folder.h"
@@ -36,24 +37,28 @@ private:
 
 } // namespace
 
-TEST(ProgramFolder, IsTheExecutablesFolderWhenWritable)
+TEST(ProgramFolder, IsTheUsersDataFolderUnlessTheExecutableIsAPortableCopy)
 {
     const std::string exe = executableFolder();
     ASSERT_FALSE(exe.empty());
     EXPECT_EQ(exe.back(), '/');
     EXPECT_TRUE(fileExists(exe + "platform_tests"));
-    EXPECT_EQ(chooseProgramFolder(exe), exe);
-    TempFolder t;
-    EXPECT_EQ(chooseProgramFolder(t.path().substr(0, t.path().size() - 1)), t.path());
-}
 
-TEST(ProgramFolder, FallsBackToTheUsersDataFolder)
-{
     TempFolder t;
     EnvVar xdg("XDG_DATA_HOME", (t / "share").c_str());
     EXPECT_EQ(userDataFolder(), t / "share/kinvelor/");
-    EXPECT_EQ(chooseProgramFolder(t / "not/there/"), t / "share/kinvelor/");
+    // A build folder holds no trees: a bare executable's folder is not the program folder.
+    createDir(t / "build");
+    EXPECT_EQ(chooseProgramFolder(t / "build"), t / "share/kinvelor/");
     EXPECT_TRUE(directoryExists(t / "share/kinvelor"));
+    EXPECT_EQ(chooseProgramFolder(t / "not/there/"), t / "share/kinvelor/");
+
+    createDir(t / "portable");
+    createDir(t / "portable/data");
+    EXPECT_EQ(chooseProgramFolder(t / "portable"), t / "portable/");
+    createDir(t / "copied");
+    writeFileAtomic(t / "copied/kinvelor.ini", "[start]\r\n");
+    EXPECT_EQ(chooseProgramFolder(t / "copied/"), t / "copied/");
 }
 
 TEST(ProgramFolder, RelativeOrMissingXdgUsesHome)

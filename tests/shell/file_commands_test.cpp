@@ -173,13 +173,13 @@ TEST_F(FileCommands, ExitWithoutChangesEndsAtOnce)
 TEST_F(FileCommands, ExitWhoseSaveDoesNotHappenKeepsTheTreeAndTheWorkingFolder)
 {
     newTreeWithAPerson();
-    std::filesystem::create_directories(folder() + "temp/foto");
-    std::ofstream(folder() + "temp/foto/foto0.jpg") << "jpeg";
+    std::filesystem::create_directories(hl().workingFolder + "foto");
+    std::ofstream(hl().workingFolder + "foto/foto0.jpg") << "jpeg";
     script.press("Kinvelor", "anoBT").cancelFile();
     user::click(hl().Konec1);
     EXPECT_FALSE(Application.Terminated);
     EXPECT_TRUE(hl().tree);
-    EXPECT_TRUE(exists(folder() + "temp/foto/foto0.jpg"));
+    EXPECT_TRUE(exists(hl().workingFolder + "foto/foto0.jpg"));
 }
 
 TEST_F(FileCommands, GeneralTabShowsAndStoresTheTreesTexts)
@@ -209,8 +209,8 @@ TEST_F(FileCommands, GeneralTabShowsAndStoresTheTreesTexts)
 TEST_F(FileCommands, ASaveThatFailsKeepsTheTreeOpenAtCloseAndAtExit)
 {
     newTreeWithAPerson();
-    std::filesystem::create_directories(folder() + "temp/foto");
-    std::ofstream(folder() + "temp/foto/foto0.jpg") << "jpeg";
+    std::filesystem::create_directories(hl().workingFolder + "foto");
+    std::ofstream(hl().workingFolder + "foto/foto0.jpg") << "jpeg";
     const std::string nowhere = folder() + "chybi/strom.rod"; // its folder does not exist
 
     script.press("Kinvelor", "anoBT").file(nowhere);
@@ -223,7 +223,7 @@ TEST_F(FileCommands, ASaveThatFailsKeepsTheTreeOpenAtCloseAndAtExit)
     user::click(hl().Konec1);
     EXPECT_FALSE(Application.Terminated);
     ASSERT_TRUE(hl().tree);
-    EXPECT_TRUE(exists(folder() + "temp/foto/foto0.jpg"));
+    EXPECT_TRUE(exists(hl().workingFolder + "foto/foto0.jpg"));
     EXPECT_TRUE(exists(folder() + "data/active.rdk"));
 
     // Saved where it can be, the tree closes and the program ends.

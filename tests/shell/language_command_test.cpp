@@ -4,12 +4,14 @@
 #include "model/language_file.h"
 #include "model/rod.h"
 #include "platform/codec.h"
+#include "platform/inifile.h"
 #include "platform/useractions.h"
 #include "platform/toolkit_fixture.h"
 #include "shell/hlavni.h"
 #include "shell/lang_form.h"
 #include "temp_folder.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -38,9 +40,14 @@ TEST_F(LanguageCommand, FirstLoadWithoutAFileRunsOnDefaults)
     hl.loadLanguage();
     EXPECT_EQ(hl.allPersonsGroupName, "_VŠICHNI");
     EXPECT_EQ(hl.langText("menu", "soubor", "Soubor"), "Soubor");
-    EXPECT_EQ(readCp1250Lines(lang("cestina.lan")),
-              (Lines{"[ruzne]", "vsichniSkupina=_VŠICHNI", "", "[menu]", "soubor=Soubor", ""}));
-    EXPECT_EQ(readCp1250Lines(lang("new.txt")), (Lines{"menu ; soubor", "ruzne ; vsichniSkupina"}));
+    // The window texts write their keys too; the group name is the first lookup of all.
+    const Lines file = readCp1250Lines(lang("cestina.lan"));
+    ASSERT_GE(file.size(), 2u);
+    EXPECT_EQ((Lines{file[0], file[1]}), (Lines{"[ruzne]", "vsichniSkupina=_VŠICHNI"}));
+    EXPECT_EQ(TMemIniFile(lang("cestina.lan")).ReadString("menu", "soubor", ""), "Soubor");
+    const Lines log = readCp1250Lines(lang("new.txt"));
+    for (const char* entry : {"menu ; soubor", "ruzne ; vsichniSkupina"})
+        EXPECT_NE(std::find(log.begin(), log.end(), entry), log.end()) << entry;
     EXPECT_TRUE(script.messages().empty());
 }
 

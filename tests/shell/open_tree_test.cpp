@@ -279,16 +279,16 @@ TEST_F(OpenTree, ClosingWithAndWithoutSaving)
     const std::string file = writeFamily("novakovi.rod");
     script.file(file);
     user::click(hl().Otevrit1);
-    std::filesystem::create_directories(folder() + "temp/foto");
-    std::ofstream(folder() + "temp/foto/foto9.jpg") << "jpeg";
+    std::filesystem::create_directories(hl().workingFolder + "foto");
+    std::ofstream(hl().workingFolder + "foto/foto9.jpg") << "jpeg";
 
     // No: the change is lost, the tree and everything of it is gone.
     user::type(hl().obecneSheet.nazevED, "Změněno"); // the general tab is not active: typed anyway
     script.press("Kinvelor", "neBT");
     user::click(hl().ZavritBT);
     expectNoTreeState();
-    EXPECT_FALSE(exists(folder() + "temp/foto/foto9.jpg"));
-    EXPECT_TRUE(exists(folder() + "temp/foto"));
+    EXPECT_FALSE(exists(hl().workingFolder + "foto/foto9.jpg"));
+    EXPECT_TRUE(exists(hl().workingFolder + "foto"));
 
     // Yes: saved under its name first, with the person shown then as the active one.
     script.file(file);
@@ -314,11 +314,11 @@ TEST_F(OpenTree, ClosingWithAndWithoutSaving)
 
 TEST_F(OpenTree, ClosingWithoutATreeStillResetsTheWindow)
 {
-    std::filesystem::create_directories(folder() + "temp/soubory");
-    std::ofstream(folder() + "temp/soubory/zbytek.txt") << "x";
+    std::filesystem::create_directories(hl().workingFolder + "soubory");
+    std::ofstream(hl().workingFolder + "soubory/zbytek.txt") << "x";
     hl().closeTree();
     expectNoTreeState();
-    EXPECT_FALSE(exists(folder() + "temp/soubory/zbytek.txt"));
+    EXPECT_FALSE(exists(hl().workingFolder + "soubory/zbytek.txt"));
 }
 
 TEST_F(OpenTree, NewTreeHasItsListAndHistoryButNoPersons)

@@ -2,8 +2,10 @@
 // the double-start warning, tips and greetings, a tree named on the command line, the close.
 #include "model/clovek.h"
 #include "model/datum.h"
+#include "platform/file_lock.h"
 #include "platform/inifile.h"
 #include "program_fixture.h"
+#include "shell/lang_form.h"
 
 #include <fstream>
 
@@ -41,7 +43,7 @@ TEST_F(Startup, FirstStartInAnEmptyFolderMakesItsFoldersAndGreetsWithTheSignUp)
     EXPECT_EQ(script.windowsShown(), Lines{"Tip"});
     EXPECT_TRUE(script.messages().empty());
     EXPECT_EQ(hl().programFolder, folder());
-    EXPECT_EQ(hl().workingFolder, folder() + "temp/");
+    EXPECT_EQ(hl().workingFolder, folder() + "temp/kopie" + std::to_string(::getpid()) + "/");
     EXPECT_TRUE(exists(folder() + "data/lang/cestina.lan"));
     EXPECT_FALSE(hl().Zavrit1.Enabled);
 
@@ -50,6 +52,29 @@ TEST_F(Startup, FirstStartInAnEmptyFolderMakesItsFoldersAndGreetsWithTheSignUp)
     EXPECT_FALSE(exists(folder() + "data/active.rdk"));
     TMemIniFile saved(folder() + "kinvelor.ini");
     EXPECT_EQ(saved.ReadInteger("start", "cislo", 0), 1);
+}
+
+TEST_F(Startup, AFolderWithoutALanguageFileGetsTheCzechOneTheLanguageWindowOffers)
+{
+    startQuietly();
+    const Lines czech = readCp1250Lines(folder() + "data/lang/cestina.lan");
+    ASSERT_GE(czech.size(), 3u);
+    EXPECT_EQ(Lines(czech.begin(), czech.begin() + 2), (Lines{"[info]", "jazyk=Čeština"}));
+    // The lookups added their texts to it.
+    EXPECT_TRUE(TMemIniFile(folder() + "data/lang/cestina.lan").SectionExists("ruzne"));
+    script.modal("", [](TForm&) {
+        EXPECT_EQ(langFORM->jazykyLIST.Items.lines(), (Lines{"cestina.lan - Čeština"}));
+        user::click(langFORM->stornoBT);
+    });
+    user::click(hl().Jazyk1);
+}
+
+TEST_F(Startup, AnInstalledLanguageFileIsLeftAsItIs)
+{
+    std::filesystem::create_directories(folder() + "data/lang");
+    writeCp1250Lines(folder() + "data/lang/english.lan", {"[info]", "jazyk=English"});
+    startQuietly();
+    EXPECT_EQ(readCp1250Lines(folder() + "data/lang/english.lan"), (Lines{"[info]", "jazyk=English"}));
 }
 
 TEST_F(Startup, ActivatingAgainRepeatsNothingOfTheStart)
@@ -77,9 +102,11 @@ TEST_F(Startup, AfterACrashTheWarningLetsTheStartGoOn)
 TEST_F(Startup, QuittingAtTheWarningLeavesTheRunningCopysFilesAlone)
 {
     std::filesystem::create_directories(folder() + "data");
-    std::filesystem::create_directories(folder() + "temp/foto");
+    std::filesystem::create_directories(folder() + "temp/kopie1/foto");
+    FileLock running;
+    ASSERT_TRUE(running.tryLock(folder() + "temp/kopie1.zamek"));
     std::ofstream(folder() + "data/active.rdk").close();
-    std::ofstream(folder() + "temp/foto/foto0.jpg") << "jpeg";
+    std::ofstream(folder() + "temp/kopie1/foto/foto0.jpg") << "jpeg";
     writeSettings({"[start]", "tip=1", "cislo=41", "[posledni]", "posledni1=/data/a.rod"});
     const std::string settingsBefore = bytesOf(folder() + "kinvelor.ini");
 
@@ -89,10 +116,43 @@ TEST_F(Startup, QuittingAtTheWarningLeavesTheRunningCopysFilesAlone)
     EXPECT_TRUE(Application.Terminated);
     EXPECT_EQ(script.windowsShown(), Lines{"Lipoveta"}); // no tip window
     EXPECT_EQ(bytesOf(folder() + "kinvelor.ini"), settingsBefore);
-    EXPECT_TRUE(exists(folder() + "temp/foto/foto0.jpg"));
+    EXPECT_TRUE(exists(folder() + "temp/kopie1/foto/foto0.jpg"));
     EXPECT_TRUE(exists(folder() + "data/active.rdk"));
     EXPECT_FALSE(exists(folder() + "data/lang/cestina.lan"));
     EXPECT_FALSE(hl().tree);
+}
+
+TEST_F(Startup, TwoRunningCopiesKeepTheirOwnWorkingFoldersAndTheMarker)
+{
+    // A copy still running (its lock held) and one that died (its lock free).
+    std::filesystem::create_directories(folder() + "data");
+    std::filesystem::create_directories(folder() + "temp/kopie1/foto");
+    std::filesystem::create_directories(folder() + "temp/kopie2/foto");
+    std::ofstream(folder() + "temp/kopie1/foto/foto0.jpg") << "running";
+    std::ofstream(folder() + "temp/kopie2/foto/foto0.jpg") << "dead";
+    std::ofstream(folder() + "temp/kopie2.zamek").close();
+    auto running = std::make_unique<FileLock>();
+    ASSERT_TRUE(running->tryLock(folder() + "temp/kopie1.zamek"));
+    std::ofstream(folder() + "data/active.rdk").close();
+    writeSettings({"[start]", "tip=0"});
+
+    script.press("Lipoveta", "pokracovatBT");
+    user::activate(hl());
+    EXPECT_NE(hl().workingFolder, folder() + "temp/kopie1/");
+    EXPECT_TRUE(exists(folder() + "temp/kopie1/foto/foto0.jpg"));
+    EXPECT_FALSE(exists(folder() + "temp/kopie2"));
+    EXPECT_FALSE(exists(folder() + "temp/kopie2.zamek"));
+
+    // Opening and closing trees and the exit touch only this copy's folder; the running
+    // copy's marker stays.
+    user::click(hl().Novy1);
+    hl().closeTree();
+    const std::string own = hl().workingFolder;
+    hl().Close();
+    EXPECT_TRUE(Application.Terminated);
+    EXPECT_TRUE(exists(folder() + "temp/kopie1/foto/foto0.jpg"));
+    EXPECT_TRUE(exists(folder() + "data/active.rdk"));
+    EXPECT_FALSE(exists(own));
 }
 
 TEST_F(Startup, SmallScreenIsToldOnceAndTheStartGoesOn)

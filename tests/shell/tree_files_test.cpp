@@ -69,6 +69,18 @@ TEST(HlavniTreeFiles, SaveAndLoadGoThroughTheOpenTree)
         main.currentPerson = p;
         EXPECT_TRUE(main.saveTree());
         EXPECT_EQ(main.settings.recentFiles[0], program / "save/strom.rod");
+        EXPECT_TRUE(script.messages().empty());
+
+        // A portrait gone from the working folder: the tree is saved all the same, and the
+        // window names what was missing in one message.
+        p->hasPortrait = 1;
+        EXPECT_TRUE(main.saveTree());
+        ASSERT_EQ(script.messages().size(), 1u);
+        EXPECT_NE(script.messages()[0].text.find(program / "temp/hlavy/hlava0.jpg nenalezen!"),
+                  std::string::npos);
+        p->hasPortrait = 0;
+        EXPECT_TRUE(main.saveTree());
+        script.clearRecords();
 
         main.tree = std::make_unique<Rod>();
         main.currentPerson = nullptr;

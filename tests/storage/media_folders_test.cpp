@@ -158,55 +158,6 @@ TEST(MediaFolders, OnlyATreesOwnFolderMayBeRebuiltBySaving)
     }
 }
 
-TEST(MediaFolders, ANewCompanionFolderIsBuiltBesideTheOldAndSwappedIn)
-{
-    TempFolder save;
-    std::filesystem::create_directories(save / "strom/foto");
-    save.write("strom/foto/foto9.jpg", "old");
-    save.write("jiny.rod", "");
-    std::filesystem::create_directories(save / "jiny/foto");
-    save.write("jiny/foto/foto1.jpg", "other tree");
-    {
-        CompanionFolderBuild build(save / "strom/");
-        ASSERT_TRUE(build.ready());
-        EXPECT_TRUE(hasAllSubfolders(build.folder()));
-        save.write("strom.ukladani~/foto/foto1.jpg", "new");
-        EXPECT_TRUE(fileExists(save / "strom/foto/foto9.jpg")); // untouched until swapped
-        ASSERT_TRUE(build.swapIn());
-        build.finish();
-    }
-    EXPECT_TRUE(fileExists(save / "strom/foto/foto1.jpg"));
-    EXPECT_FALSE(fileExists(save / "strom/foto/foto9.jpg"));
-    EXPECT_FALSE(directoryExists(save / "strom.ukladani~"));
-    EXPECT_FALSE(directoryExists(save / "strom.puvodni~"));
-    EXPECT_TRUE(fileExists(save / "jiny/foto/foto1.jpg"));
-}
-
-TEST(MediaFolders, AnUnfinishedBuildLeavesTheOldFolderAsItWas)
-{
-    TempFolder save;
-    std::filesystem::create_directories(save / "strom/foto");
-    save.write("strom/foto/foto9.jpg", "old");
-    {
-        CompanionFolderBuild build(save / "strom/");
-        ASSERT_TRUE(build.ready());
-    }
-    {
-        CompanionFolderBuild build(save / "strom/");
-        ASSERT_TRUE(build.swapIn());
-        EXPECT_FALSE(fileExists(save / "strom/foto/foto9.jpg"));
-    } // the tree file could not be written
-    EXPECT_TRUE(fileExists(save / "strom/foto/foto9.jpg"));
-    EXPECT_FALSE(directoryExists(save / "strom.ukladani~"));
-    EXPECT_FALSE(directoryExists(save / "strom.puvodni~"));
-
-    // A file of the user's in the folder's place is never replaced.
-    save.write("dopis", "keep");
-    CompanionFolderBuild build(save / "dopis/");
-    EXPECT_FALSE(build.swapIn());
-    EXPECT_TRUE(fileExists(save / "dopis"));
-}
-
 TEST(MediaFolders, MediaTravelBetweenWorkingAndCompanionFolders)
 {
     TempFolder root;

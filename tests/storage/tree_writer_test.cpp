@@ -5,6 +5,7 @@
 #include "model/media_names.h"
 #include "platform/codec.h"
 #include "storage/tree_file_format.h"
+#include "storage/tree_loader.h"
 #include "tree_file_test_base.h"
 #include "tree_fixtures.h"
 
@@ -118,26 +119,47 @@ TEST_F(TreeWriter, ALivingPersonAndAPlainPartnershipWriteNoDeathOrWeddingData)
     EXPECT_EQ(std::count(body.begin(), body.end(), "[fotky]"), 1);
 }
 
-TEST_F(TreeWriter, AMediumThatCannotBeCopiedStopsTheSaveAndKeepsTheOldState)
+TEST_F(TreeWriter, AMediumMissingFromTheWorkingFolderNeverBlocksTheSave)
 {
     Rod tree(saved("strom.rod"));
     Clovek* shown = buildSmallTree(tree);
+    shown->hasPortrait = 1;
     putWorking(photoFileName(0), "photo");
     putWorking(attachedFileName(2, "pdf"), "letter");
+    putWorking(portraitFileName(shown->number), "face");
     ASSERT_TRUE(saveTreeFile(tree, shown, env));
-    const std::string before = readBytes(tree.fileName);
+    env.previousTreeFile = tree.fileName;
 
+    // The photo and the portrait went from the working folder; the photo's last saved copy
+    // stays, the portrait, new since then, is simply gone.
     tree.treeName = "Jiný název";
     std::filesystem::remove(env.workingFolder + photoFileName(0));
-    EXPECT_FALSE(saveTreeFile(tree, shown, env));
-    ASSERT_EQ(script.messages().size(), 1u);
-    EXPECT_NE(script.messages()[0].text.find("foto/foto0.jpg nenalezen!"), std::string::npos);
-    EXPECT_EQ(readBytes(tree.fileName), before);
+    std::filesystem::remove(env.workingFolder + portraitFileName(shown->number));
+    std::filesystem::remove(saved("strom/") + portraitFileName(shown->number));
+    const SaveResult result = saveTreeFile(tree, shown, env);
+    EXPECT_TRUE(result.written);
+    EXPECT_EQ(result.missingMedia,
+              (std::vector<std::string>{env.workingFolder + photoFileName(0),
+                                        env.workingFolder + portraitFileName(shown->number)}));
+    EXPECT_TRUE(script.messages().empty());
+    Rod loaded(tree.fileName);
+    loadCurrentFormat(loaded, env);
+    EXPECT_EQ(loaded.treeName, "Jiný název");
     EXPECT_EQ(readBytes(saved("strom/foto/foto0.jpg")), "photo");
+    EXPECT_EQ(readBytes(saved("strom/soubory/soubor2.pdf")), "letter");
+    EXPECT_FALSE(fileExists(saved("strom/") + portraitFileName(shown->number)));
     EXPECT_FALSE(directoryExists(saved("strom.ukladani~")));
+
+    // Saved under another name over a tree of its own, it never takes that tree's pictures.
+    std::filesystem::create_directories(saved("jiny/foto"));
+    std::ofstream(saved("jiny/foto/foto0.jpg")) << "another tree's photo";
+    std::filesystem::remove(env.workingFolder + photoFileName(0)); // the load brought it back
+    tree.fileName = saved("jiny.rod");
+    EXPECT_TRUE(saveTreeFile(tree, shown, env).written);
+    EXPECT_FALSE(fileExists(saved("jiny/foto/foto0.jpg")));
 }
 
-TEST_F(TreeWriter, AFileThatCannotBeWrittenIsReportedAndTheOldFolderComesBack)
+TEST_F(TreeWriter, AFileThatCannotBeWrittenIsAnsweredAndTheOldPairStays)
 {
     Rod tree(saved("strom.rod"));
     Clovek* shown = buildSmallTree(tree);
@@ -148,13 +170,15 @@ TEST_F(TreeWriter, AFileThatCannotBeWrittenIsReportedAndTheOldFolderComesBack)
     // A folder in the file's place: the rename over it fails.
     std::filesystem::create_directories(saved("strom.rod"));
 
-    EXPECT_FALSE(saveTreeFile(tree, shown, env));
-    ASSERT_EQ(script.messages().size(), 1u);
+    const SaveResult result = saveTreeFile(tree, shown, env);
+    EXPECT_FALSE(result.written);
+    EXPECT_FALSE(result.error.empty());
+    EXPECT_TRUE(script.messages().empty());
     EXPECT_EQ(readBytes(saved("strom/foto/foto5.jpg")), "older");
     EXPECT_FALSE(fileExists(saved("strom/foto/foto0.jpg")));
     EXPECT_FALSE(directoryExists(saved("strom.ukladani~")));
     EXPECT_FALSE(directoryExists(saved("strom.puvodni~")));
-    EXPECT_FALSE(fileExists(saved("strom.rod.tmp~")));
+    EXPECT_EQ(listFolder(saved(""), "strom.rod.*", ListKind::All), std::vector<std::string>{});
 }
 
 TEST_F(TreeWriter, ATreeNamedLikeTheSaveFolderNeverWipesTheSavedTrees)
@@ -162,8 +186,22 @@ TEST_F(TreeWriter, ATreeNamedLikeTheSaveFolderNeverWipesTheSavedTrees)
     std::ofstream(saved("jiny.rod")) << "other";
     Rod tree(root / "prog/save.rod");
     Clovek* shown = buildSmallTree(tree);
-    EXPECT_FALSE(saveTreeFile(tree, shown, env));
-    EXPECT_EQ(script.messages().size(), 1u);
+    const SaveResult result = saveTreeFile(tree, shown, env);
+    EXPECT_FALSE(result.written);
+    EXPECT_TRUE(result.unsuitableName);
     EXPECT_EQ(readBytes(saved("jiny.rod")), "other");
     EXPECT_FALSE(fileExists(root / "prog/save.rod"));
+}
+
+TEST_F(TreeWriter, APrivateTreeFileStaysPrivateAfterASave)
+{
+    Rod tree(saved("soukromy.rod"));
+    Clovek* shown = buildSmallTree(tree);
+    ASSERT_TRUE(saveTreeFile(tree, shown, env));
+    std::filesystem::permissions(tree.fileName, std::filesystem::perms::owner_read |
+                                                    std::filesystem::perms::owner_write);
+    tree.treeName = "Jiný";
+    ASSERT_TRUE(saveTreeFile(tree, shown, env));
+    EXPECT_EQ(std::filesystem::status(tree.fileName).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 }

@@ -1,11 +1,6 @@
-// libFuzzer harness of the GEDCOM import: any bytes as a GEDCOM file, imported into a new tree
-// with the default options, then the tree's links checked. Seeds: the real files of
-// ../shared/gedcom/. Build and run (from the repository root):
-//   clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -I. fuzz/gedcom_import_fuzz.cpp \
-//     gedcom/import_{charset,scanner,lexer,dates,parser,linking,driver}.cpp model/*.cpp \
-//     platform/*.cpp -ljpeg -licuuc -licui18n -o build-fuzz-gedcom
-//   mkdir -p fuzz-corpus && cp ../shared/gedcom/*.ged fuzz-corpus/
-//   ./build-fuzz-gedcom -max_len=4096 -max_total_time=600 fuzz-corpus
+// The GEDCOM import: any bytes as a GEDCOM file, imported into a new tree with the default
+// options; whatever the file, the tree it makes is sound. Seeds: fuzz/seeds/gedcom_import and
+// the real files of ../shared/gedcom/ (scripts/fuzz.sh gedcom_import).
 #include "gedcom/import_driver.h"
 #include "model/clovek.h"
 #include "model/rod.h"

@@ -1,0 +1,18 @@
+#pragma once
+// The text that bulk fill writes into one field; its caption is the field's name at each use.
+// OK gives 1, Storno 2.
+#include "platform/form.h"
+#include "platform/stdctrls.h"
+
+class TcoVyplnitFORM : public TForm {
+public:
+    TcoVyplnitFORM();
+    ~TcoVyplnitFORM() override;
+
+    TLabel zadejteLB{this, "zadejteLB"};
+    TEdit zadejteED{this, "zadejteED"};
+    TButton OKBtn{this, "OKBtn"};
+    TButton stornoBT{this, "stornoBT"};
+};
+
+extern TcoVyplnitFORM* coVyplnitFORM;

@@ -1,0 +1,22 @@
+#pragma once
+// The hidden quiz behind the about box: a butterfly (later a bumblebee, finally a flower) puts a
+// question, the answer goes into the edit. Konec gives 3.
+#include "platform/commonctrls.h"
+#include "platform/form.h"
+#include "platform/stdctrls.h"
+
+class TeasterEggFORM : public TForm {
+public:
+    TeasterEggFORM();
+    ~TeasterEggFORM() override;
+
+    TImage motylIMG{this, "motylIMG"};
+    TImage cmelakIMG{this, "cmelakIMG"};
+    TImage kytkaIMG{this, "kytkaIMG"};
+    TLabel otazkaLB{this, "otazkaLB"};
+    TEdit odpovedED{this, "odpovedED"};
+    TButton okBT{this, "okBT"};
+    TButton konecBT{this, "konecBT"};
+};
+
+extern TeasterEggFORM* easterEggFORM;

@@ -1,0 +1,34 @@
+#include "forms/html_adresar_form.h"
+
+#include "forms/global_window.h"
+
+ThtmlAdresarFORM* htmlAdresarFORM = nullptr;
+
+ThtmlAdresarFORM::ThtmlAdresarFORM() : TForm("htmlAdresarFORM")
+{
+    claimGlobalWindow(htmlAdresarFORM, this);
+    Caption = "Lipoveta";
+    BorderStyle = TFormBorderStyle::bsDialog;
+    Position = TPosition::poScreenCenter;
+    SetBounds(0, 0, 420, 120);
+
+    zadejteLB.SetBounds(8, 10, 404, 13);
+    zadejteLB.Caption = "Zadejte název podadresáře, který má být vytvořen v umístění";
+    dirnameLB.SetBounds(8, 28, 404, 13);
+    dirnameLB.AutoSize = false;
+    dirnameLB.Font.Bold = true;
+    dirNameED.SetBounds(8, 50, 404, 21);
+    Button1.SetBounds(256, 87, 75, 25);
+    Button1.Caption = "OK";
+    Button1.Default = true;
+    Button1.ModalResult = mrOk;
+    stornoBT.SetBounds(337, 87, 75, 25);
+    stornoBT.Caption = "Storno";
+    stornoBT.Cancel = true;
+    stornoBT.ModalResult = mrCancel;
+}
+
+ThtmlAdresarFORM::~ThtmlAdresarFORM()
+{
+    releaseGlobalWindow(htmlAdresarFORM, this);
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The name of the subfolder the web export creates in the chosen location (shown above the
+// name). OK gives 1, Storno 2.
+#include "platform/form.h"
+#include "platform/stdctrls.h"
+
+class ThtmlAdresarFORM : public TForm {
+public:
+    ThtmlAdresarFORM();
+    ~ThtmlAdresarFORM() override;
+
+    TLabel zadejteLB{this, "zadejteLB"};
+    TLabel dirnameLB{this, "dirnameLB"};
+    TEdit dirNameED{this, "dirNameED"};
+    TButton Button1{this, "Button1"};
+    TButton stornoBT{this, "stornoBT"};
+};
+
+extern ThtmlAdresarFORM* htmlAdresarFORM;

@@ -1,0 +1,28 @@
+#pragma once
+// How the person list is written out (hierarchical, alphabetical, chronological) and which data
+// go with each name. OK writes the list before it closes with 1; Storno gives 2.
+#include "platform/form.h"
+#include "platform/stdctrls.h"
+
+class TJakSeznamFORM : public TForm {
+public:
+    TJakSeznamFORM();
+    ~TJakSeznamFORM() override;
+
+    TLabel jakVypsatLB{this, "jakVypsatLB"};
+    TRadioGroup zpusobVypisuRADIO{this, "zpusobVypisuRADIO"};
+    TGroupBox coVypsatGROUP{this, "coVypsatGROUP"};
+    TCheckBox rodnePrijmeniCH{&coVypsatGROUP, "rodnePrijmeniCH"};
+    TCheckBox narozeniCH{&coVypsatGROUP, "narozeniCH"};
+    TCheckBox cisloCH{&coVypsatGROUP, "cisloCH"};
+    TCheckBox umrtiCH{&coVypsatGROUP, "umrtiCH"};
+    TCheckBox mistoNarozeniCH{&coVypsatGROUP, "mistoNarozeniCH"};
+    TCheckBox mistoUmrtiCH{&coVypsatGROUP, "mistoUmrtiCH"};
+    TCheckBox bydlisteCH{&coVypsatGROUP, "bydlisteCH"};
+    TCheckBox vzdelaniCH{&coVypsatGROUP, "vzdelaniCH"};
+    TCheckBox povolaniCH{&coVypsatGROUP, "povolaniCH"};
+    TButton OkBT{this, "OkBT"};
+    TButton StornoBT{this, "StornoBT"};
+};
+
+extern TJakSeznamFORM* JakSeznamFORM;

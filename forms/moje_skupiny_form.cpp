@@ -1,0 +1,25 @@
+#include "forms/moje_skupiny_form.h"
+
+#include "forms/global_window.h"
+
+TmojeSkupinyFORM* mojeSkupinyFORM = nullptr;
+
+TmojeSkupinyFORM::TmojeSkupinyFORM() : TForm("mojeSkupinyFORM")
+{
+    claimGlobalWindow(mojeSkupinyFORM, this);
+    Caption = "Přiřazení do skupin";
+    BorderStyle = TFormBorderStyle::bsDialog;
+    Position = TPosition::poScreenCenter;
+    SetBounds(0, 0, 260, 320);
+
+    skupinyLIST.SetBounds(8, 8, 244, 271);
+    OkBT.SetBounds(92, 287, 75, 25);
+    OkBT.Caption = "OK";
+    OkBT.Default = true;
+    OkBT.ModalResult = mrOk;
+}
+
+TmojeSkupinyFORM::~TmojeSkupinyFORM()
+{
+    releaseGlobalWindow(mojeSkupinyFORM, this);
+}

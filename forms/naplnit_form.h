@@ -1,0 +1,20 @@
+#pragma once
+// How to fill the selected group: all men, all women, or the persons whose surname or birth
+// surname begins with the text beside the last button. The window stays open for a further
+// choice; Zpět gives 1.
+#include "platform/form.h"
+#include "platform/stdctrls.h"
+
+class TnaplnitFORM : public TForm {
+public:
+    TnaplnitFORM();
+    ~TnaplnitFORM() override;
+
+    TButton muziBT{this, "muziBT"};
+    TButton zenyBT{this, "zenyBT"};
+    TButton zacatekBT{this, "zacatekBT"};
+    TEdit zacatekED{this, "zacatekED"};
+    TButton zpetBT{this, "zpetBT"};
+};
+
+extern TnaplnitFORM* naplnitFORM;

@@ -1,0 +1,17 @@
+#pragma once
+// The name of a group to create, copy to or rename to. OK gives 1, Storno 2.
+#include "platform/form.h"
+#include "platform/stdctrls.h"
+
+class TnazevSkupinyFORM : public TForm {
+public:
+    TnazevSkupinyFORM();
+    ~TnazevSkupinyFORM() override;
+
+    TLabel zadejteLB{this, "zadejteLB"};
+    TEdit nazevED{this, "nazevED"};
+    TButton OKBtn{this, "OKBtn"};
+    TButton StornoBT{this, "StornoBT"};
+};
+
+extern TnazevSkupinyFORM* nazevSkupinyFORM;

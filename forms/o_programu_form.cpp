@@ -1,0 +1,49 @@
+#include "forms/o_programu_form.h"
+
+#include "forms/global_window.h"
+
+ToProgramu* oProgramu = nullptr;
+
+ToProgramu::ToProgramu() : TForm("oProgramu")
+{
+    claimGlobalWindow(oProgramu, this);
+    Caption = "O programu...";
+    BorderStyle = TFormBorderStyle::bsDialog;
+    CloseBox = false;
+    Position = TPosition::poScreenCenter;
+    SetBounds(0, 0, 400, 300);
+
+    Image1.SetBounds(8, 8, 96, 96);
+    Image1.Transparent = true;
+    Image1.Center = true;
+    nazevLB.SetBounds(116, 12, 276, 24);
+    nazevLB.Caption = "Kinvelor";
+    nazevLB.Font.Size = 16;
+    nazevLB.Font.Bold = true;
+    verzeLB.SetBounds(116, 42, 276, 13);
+    verzeLB.Caption = "1.0.18b";
+    naprogramovalLB.SetBounds(116, 60, 276, 13);
+    naprogramovalLB.Caption = "Naprogramoval tým Kinvelor";
+    // Links look like links; the handlers open them.
+    emailLB.SetBounds(116, 78, 276, 13);
+    emailLB.Caption = "kinvelor@example.org";
+    emailLB.Font.Color = clBlue;
+    emailLB.Font.Underline = true;
+    wwwLB.SetBounds(116, 96, 276, 13);
+    wwwLB.Caption = "http://www.example.org/kinvelor";
+    wwwLB.Font.Color = clBlue;
+    wwwLB.Font.Underline = true;
+    creditsIMG.SetBounds(8, 116, 384, 141);
+    Button1.SetBounds(162, 267, 75, 25);
+    Button1.Caption = "OK";
+    Button1.Default = true;
+    Button1.Cancel = true;
+    Button1.ModalResult = mrOk;
+    Timer1.setEnabled(false);
+    Timer1.setInterval(100);
+}
+
+ToProgramu::~ToProgramu()
+{
+    releaseGlobalWindow(oProgramu, this);
+}

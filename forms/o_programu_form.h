@@ -1,0 +1,26 @@
+#pragma once
+// The about box: the program's name, version and picture, its web and mail links, the author
+// credit (which opens the quiz) and a black panel on which the credits scroll upwards, moved by
+// the timer. OK gives 1; no close box.
+#include "platform/application.h"
+#include "platform/commonctrls.h"
+#include "platform/form.h"
+#include "platform/stdctrls.h"
+
+class ToProgramu : public TForm {
+public:
+    ToProgramu();
+    ~ToProgramu() override;
+
+    TImage Image1{this, "Image1"};
+    TLabel nazevLB{this, "nazevLB"};
+    TLabel verzeLB{this, "verzeLB"};
+    TLabel naprogramovalLB{this, "naprogramovalLB"};
+    TLabel emailLB{this, "emailLB"};
+    TLabel wwwLB{this, "wwwLB"};
+    TImage creditsIMG{this, "creditsIMG"};
+    TButton Button1{this, "Button1"};
+    TTimer Timer1{"Timer1"};
+};
+
+extern ToProgramu* oProgramu;

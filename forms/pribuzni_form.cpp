@@ -1,0 +1,45 @@
+#include "forms/pribuzni_form.h"
+
+#include "forms/global_window.h"
+
+TpribuzniFORM* pribuzniFORM = nullptr;
+
+TpribuzniFORM::TpribuzniFORM() : TForm("pribuzniFORM")
+{
+    claimGlobalWindow(pribuzniFORM, this);
+    Caption = "Lipoveta";
+    BorderStyle = TFormBorderStyle::bsDialog;
+    CloseBox = false;
+    Position = TPosition::poScreenCenter;
+    SetBounds(0, 0, 360, 420);
+
+    struct Line {
+        TLabel& label;
+        const char* caption;
+        int top;
+    };
+    const Line lines[] = {
+        {nadpisLB, "Vyhledávání příbuzných k osobě", 10},
+        {vztahLB, "vztahLB", 28},
+        {pocetLB, "pocetLB", 46},
+        {poklepanimLB, "Poklepáním na jméno osobu zobrazíte.", 362},
+    };
+    for (const Line& l : lines) {
+        l.label.SetBounds(8, l.top, 344, 13);
+        l.label.AutoSize = false;
+        l.label.Alignment = TLabel::taCenter;
+        l.label.Caption = l.caption;
+    }
+    nadpisLB.Font.Bold = true;
+    osobyLIST.SetBounds(8, 66, 344, 288);
+    osobyLIST.setSorted(true);
+    zpetBT.SetBounds(142, 386, 75, 25);
+    zpetBT.Caption = "Zpět";
+    zpetBT.Cancel = true;
+    zpetBT.ModalResult = mrCancel;
+}
+
+TpribuzniFORM::~TpribuzniFORM()
+{
+    releaseGlobalWindow(pribuzniFORM, this);
+}

@@ -1,0 +1,21 @@
+#pragma once
+// The relatives a kinship query found: a heading, the relationship and the count (set by the
+// caller), the sorted list and how to use it. A double-click gives 1, back or Esc 2; no close box.
+#include "platform/form.h"
+#include "platform/lists.h"
+#include "platform/stdctrls.h"
+
+class TpribuzniFORM : public TForm {
+public:
+    TpribuzniFORM();
+    ~TpribuzniFORM() override;
+
+    TLabel nadpisLB{this, "nadpisLB"};
+    TLabel vztahLB{this, "vztahLB"};
+    TLabel pocetLB{this, "pocetLB"};
+    TListBox osobyLIST{this, "osobyLIST"};
+    TLabel poklepanimLB{this, "poklepanimLB"};
+    TButton zpetBT{this, "zpetBT"};
+};
+
+extern TpribuzniFORM* pribuzniFORM;

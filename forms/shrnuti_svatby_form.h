@@ -1,0 +1,19 @@
+#pragma once
+// The summary of a partnership, which the person editor writes into the memo; it can be changed
+// and saved as a text file. Zpět gives 1.
+#include "platform/dialogs.h"
+#include "platform/form.h"
+#include "platform/stdctrls.h"
+
+class TShrnutiSvatbyFORM : public TForm {
+public:
+    TShrnutiSvatbyFORM();
+    ~TShrnutiSvatbyFORM() override;
+
+    TMemo shrnutiMEMO{this, "shrnutiMEMO"};
+    TButton ulozitShrnutiBT{this, "ulozitShrnutiBT"};
+    TButton zpetBT{this, "zpetBT"};
+    TSaveDialog SaveDialogTXT{"SaveDialogTXT"};
+};
+
+extern TShrnutiSvatbyFORM* ShrnutiSvatbyFORM;

@@ -1,0 +1,21 @@
+#pragma once
+// A produced text (the person list, a person form) to read, save as a text file or print;
+// also the print surface of the person forms. Zavřít gives 2.
+#include "platform/dialogs.h"
+#include "platform/form.h"
+#include "platform/stdctrls.h"
+
+class TtextFORM : public TForm {
+public:
+    TtextFORM();
+    ~TtextFORM() override;
+
+    TRichEdit textRICH{this, "textRICH"};
+    TButton ulozitBT{this, "ulozitBT"};
+    TButton tiskBT{this, "tiskBT"};
+    TButton zavritBT{this, "zavritBT"};
+    TSaveDialog SaveDialogTXT{"SaveDialogTXT"};
+    TPrintDialog PrintDialog1{"PrintDialog1"};
+};
+
+extern TtextFORM* textFORM;

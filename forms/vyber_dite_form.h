@@ -1,0 +1,17 @@
+#pragma once
+// Choice of a child to assign: a double-click on an entry gives 1, back gives 2; no close box.
+#include "platform/form.h"
+#include "platform/lists.h"
+#include "platform/stdctrls.h"
+
+class TvyberDiteFORM : public TForm {
+public:
+    TvyberDiteFORM();
+    ~TvyberDiteFORM() override;
+
+    TLabel pokynLB{this, "pokynLB"};
+    TListBox ListBox1{this, "ListBox1"};
+    TButton zpetBT{this, "zpetBT"};
+};
+
+extern TvyberDiteFORM* vyberDiteFORM;

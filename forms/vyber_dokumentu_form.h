@@ -1,0 +1,27 @@
+#pragma once
+// The document pool, built like the photo pool (its labels keep the photo pool's names).
+#include "platform/commonctrls.h"
+#include "platform/form.h"
+#include "platform/lists.h"
+#include "platform/stdctrls.h"
+
+class TvyberDokumentuFORM : public TForm {
+public:
+    TvyberDokumentuFORM();
+    ~TvyberDokumentuFORM() override;
+
+    TLabel fotkyVLipovetauLB{this, "fotkyVLipovetauLB"};
+    TListBox fotkyLIST{this, "fotkyLIST"};
+    TSpeedButton KOsobeBT{this, "KOsobeBT"};
+    TLabel jmenoOsobyLB{this, "jmenoOsobyLB"};
+    TImage dokumentIMG{this, "dokumentIMG"};
+    TLabel fotkyOsobyLB{this, "fotkyOsobyLB"};
+    TSpeedButton OdOsobyBT{this, "OdOsobyBT"};
+    TListBox fotkyOsobyLIST{this, "fotkyOsobyLIST"};
+    TLabel osobyDokumentuLB{this, "osobyDokumentuLB"};
+    TListBox osobyDokumentuLIST{this, "osobyDokumentuLIST"};
+    TButton smazBT{this, "smazBT"};
+    TButton zpetBT{this, "zpetBT"};
+};
+
+extern TvyberDokumentuFORM* vyberDokumentuFORM;

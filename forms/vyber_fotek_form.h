@@ -1,0 +1,28 @@
+#pragma once
+// The photo pool: every photo of the tree, the current person's photos and the persons using the
+// selected one; link to and unlink from the current person, delete from the tree. Zpět gives 1.
+#include "platform/commonctrls.h"
+#include "platform/form.h"
+#include "platform/lists.h"
+#include "platform/stdctrls.h"
+
+class TvyberFotekFORM : public TForm {
+public:
+    TvyberFotekFORM();
+    ~TvyberFotekFORM() override;
+
+    TLabel fotkyVLipovetauLB{this, "fotkyVLipovetauLB"};
+    TListBox fotkyLIST{this, "fotkyLIST"};
+    TSpeedButton KOsobeBT{this, "KOsobeBT"};
+    TLabel jmenoOsobyLB{this, "jmenoOsobyLB"};
+    TImage fotkaIMG{this, "fotkaIMG"};
+    TLabel fotkyOsobyLB{this, "fotkyOsobyLB"};
+    TSpeedButton OdOsobyBT{this, "OdOsobyBT"};
+    TListBox fotkyOsobyLIST{this, "fotkyOsobyLIST"};
+    TLabel osobyFotkyLB{this, "osobyFotkyLB"};
+    TListBox osobyFotkyLIST{this, "osobyFotkyLIST"};
+    TButton smazBT{this, "smazBT"};
+    TButton zpetBT{this, "zpetBT"};
+};
+
+extern TvyberFotekFORM* vyberFotekFORM;

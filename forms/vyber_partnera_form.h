@@ -1,0 +1,20 @@
+#pragma once
+// Choice of a partner from a list the caller fills, or a new person. Results: 1 the selected
+// entry (OK or a double-click), 6 a new person. No default or cancel button: Enter and Esc do
+// nothing unless OK has the focus.
+#include "platform/form.h"
+#include "platform/lists.h"
+#include "platform/stdctrls.h"
+
+class TvyberPartnera : public TForm {
+public:
+    TvyberPartnera();
+    ~TvyberPartnera() override;
+
+    TLabel pokynLB{this, "pokynLB"};
+    TListBox nabidkaLIST{this, "nabidkaLIST"};
+    TButton Button1{this, "Button1"};
+    TButton vytvorNovehoBT{this, "vytvorNovehoBT"};
+};
+
+extern TvyberPartnera* vyberPartnera;

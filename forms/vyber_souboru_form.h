@@ -1,0 +1,25 @@
+#pragma once
+// The pool of other files, built like the photo pool without a preview.
+#include "platform/form.h"
+#include "platform/lists.h"
+#include "platform/stdctrls.h"
+
+class TvyberSouboruFORM : public TForm {
+public:
+    TvyberSouboruFORM();
+    ~TvyberSouboruFORM() override;
+
+    TLabel souboryVLipovetauLB{this, "souboryVLipovetauLB"};
+    TListBox souboryLIST{this, "souboryLIST"};
+    TSpeedButton KOsobeBT{this, "KOsobeBT"};
+    TLabel jmenoOsobyLB{this, "jmenoOsobyLB"};
+    TLabel souboryOsobyLB{this, "souboryOsobyLB"};
+    TSpeedButton OdOsobyBT{this, "OdOsobyBT"};
+    TListBox souboryOsobyLIST{this, "souboryOsobyLIST"};
+    TLabel osobySouboruLB{this, "osobySouboruLB"};
+    TListBox osobySouboruLIST{this, "osobySouboruLIST"};
+    TButton smazBT{this, "smazBT"};
+    TButton zpetBT{this, "zpetBT"};
+};
+
+extern TvyberSouboruFORM* vyberSouboruFORM;

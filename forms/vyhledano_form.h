@@ -1,0 +1,18 @@
+#pragma once
+// The persons a search found, in a sizeable window: a double-click gives 1, back gives 2.
+#include "platform/form.h"
+#include "platform/lists.h"
+#include "platform/stdctrls.h"
+
+class TvyhledanoFORM : public TForm {
+public:
+    TvyhledanoFORM();
+    ~TvyhledanoFORM() override;
+
+    TLabel nalezenoLB{this, "nalezenoLB"};
+    TListBox osobyLIST{this, "osobyLIST"};
+    TLabel poklepanimLB{this, "poklepanimLB"};
+    TButton zpetBT{this, "zpetBT"};
+};
+
+extern TvyhledanoFORM* vyhledanoFORM;

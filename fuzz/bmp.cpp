@@ -1,0 +1,13 @@
+// BMP pictures.
+#include "fuzz_support.h"
+#include "platform/bmp.h"
+#include "platform/exceptions.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    try {
+        decodeBmp(inputOf(data, size));
+    } catch (const Exception&) {
+    }
+    return 0;
+}

@@ -1,0 +1,579 @@
+// Undo and redo: a step is replayed where the person sees it, through the person editor. The
+// value goes into the tree and into the field's control, whose own handler then does what it
+// does after an edit (sorting the list, the heading), with recording off. The steps that took
+// away something made by an edit (a created person or partnership, an inserted portrait) ask
+// first where they would delete, and cannot be redone.
+#include "model/action_list.h"
+#include "model/clovek.h"
+#include "model/editor_port.h"
+#include "model/media_names.h"
+#include "model/rod.h"
+#include "model/svatba.h"
+#include "model/text_source.h"
+#include "model/uk_clovek.h"
+#include "platform/files.h"
+
+#include <string_view>
+
+namespace {
+
+enum class Kind {
+    PersonText,   // a text of the person
+    Identifier,   // the person's identifier: the list is sorted again
+    Sex,
+    Alive,
+    Lock,
+    About,        // about flag and tolerance of the birth or death
+    WeddingAbout, // of the wedding
+    Date,         // birth or death
+    WeddingDate,  // wedding or divorce
+    WeddingText,  // place, officiant, witnesses
+    Period,
+    Parent,
+    NewPerson,
+    Portrait,
+    NewPartnership,
+    PartnerChange,
+    UserCaption,
+    RegisterMemo,
+    TextsMemo,
+};
+
+struct StepKind {
+    std::string_view key;
+    EditorPage page;
+    Kind kind;
+    std::string Clovek::*text = nullptr; // the person's text a PersonText step restores
+};
+
+constexpr EditorPage basic = EditorPage::basicData;
+constexpr EditorPage further = EditorPage::furtherData;
+
+// Every key a step may carry, with the page it is replayed on and how.
+const StepKind stepKinds[] = {
+    {"jmeno", basic, Kind::PersonText, &Clovek::firstName},
+    {"prijmeni", basic, Kind::PersonText, &Clovek::surname},
+    {"rodnePrijmeni", basic, Kind::PersonText, &Clovek::birthSurname},
+    {"titulPred", basic, Kind::PersonText, &Clovek::titlesBefore},
+    {"titulZa", basic, Kind::PersonText, &Clovek::titlesAfter},
+    {"narozeniMisto", basic, Kind::PersonText, &Clovek::birthPlace},
+    {"smrtMisto", basic, Kind::PersonText, &Clovek::deathPlace},
+    {"smrtPohreb", basic, Kind::PersonText, &Clovek::burial},
+    {"smrtPricina", basic, Kind::PersonText, &Clovek::deathCause},
+    {"vyznani", further, Kind::PersonText, &Clovek::religion},
+    {"krest", further, Kind::PersonText, &Clovek::baptism},
+    {"kmotr1", further, Kind::PersonText, &Clovek::godparent1},
+    {"kmotr2", further, Kind::PersonText, &Clovek::godparent2},
+    {"narodnost", further, Kind::PersonText, &Clovek::nationality},
+    {"statniPrislusnost", further, Kind::PersonText, &Clovek::citizenship},
+    {"user1", further, Kind::PersonText, &Clovek::user1},
+    {"user2", further, Kind::PersonText, &Clovek::user2},
+    {"user3", further, Kind::PersonText, &Clovek::user3},
+    {"user4", further, Kind::PersonText, &Clovek::user4},
+    {"user5", further, Kind::PersonText, &Clovek::user5},
+    {"email1", further, Kind::PersonText, &Clovek::email1},
+    {"email2", further, Kind::PersonText, &Clovek::email2},
+    {"telefon1", further, Kind::PersonText, &Clovek::phone1},
+    {"telefon2", further, Kind::PersonText, &Clovek::phone2},
+    {"www1", further, Kind::PersonText, &Clovek::web1},
+    {"www2", further, Kind::PersonText, &Clovek::web2},
+    {"identifikator", further, Kind::Identifier, &Clovek::identifier},
+    {"pohlavi", basic, Kind::Sex},
+    {"zije", basic, Kind::Alive},
+    {"zamek", basic, Kind::Lock},
+    {"narozeniAsi", basic, Kind::About},
+    {"smrtAsi", basic, Kind::About},
+    {"svatbaAsi", basic, Kind::WeddingAbout},
+    {"narozeniDen", basic, Kind::Date},
+    {"narozeniMesic", basic, Kind::Date},
+    {"narozeniRok", basic, Kind::Date},
+    {"narozeniNezname", basic, Kind::Date},
+    {"smrtDen", basic, Kind::Date},
+    {"smrtMesic", basic, Kind::Date},
+    {"smrtRok", basic, Kind::Date},
+    {"smrtNezname", basic, Kind::Date},
+    {"svatbaDen", basic, Kind::WeddingDate},
+    {"svatbaMesic", basic, Kind::WeddingDate},
+    {"svatbaRok", basic, Kind::WeddingDate},
+    {"svatbaNezname", basic, Kind::WeddingDate},
+    {"rozvodDen", basic, Kind::WeddingDate},
+    {"rozvodMesic", basic, Kind::WeddingDate},
+    {"rozvodRok", basic, Kind::WeddingDate},
+    {"rozvodNezname", basic, Kind::WeddingDate},
+    {"svatbaMisto", basic, Kind::WeddingText},
+    {"svatbaKnez", basic, Kind::WeddingText},
+    {"svatbaSvedkove", basic, Kind::WeddingText},
+    {"bydliste", basic, Kind::Period},
+    {"vzdelani", basic, Kind::Period},
+    {"povolani", basic, Kind::Period},
+    {"parent", basic, Kind::Parent},
+    {"vytvorOsobu", basic, Kind::NewPerson},
+    {"hlava", basic, Kind::Portrait},
+    {"novaSvatba", basic, Kind::NewPartnership},
+    {"zmenPartnera", basic, Kind::PartnerChange},
+    {"ruser1", further, Kind::UserCaption},
+    {"ruser2", further, Kind::UserCaption},
+    {"ruser3", further, Kind::UserCaption},
+    {"ruser4", further, Kind::UserCaption},
+    {"ruser5", further, Kind::UserCaption},
+    {"matriky", further, Kind::RegisterMemo},
+    {"doplnujiciTexty", EditorPage::textsAndFiles, Kind::TextsMemo},
+};
+
+const StepKind* stepKindOf(const std::string& key)
+{
+    for (const StepKind& k : stepKinds)
+        if (k.key == key)
+            return &k;
+    return nullptr;
+}
+
+bool startsWith(const std::string& text, std::string_view prefix)
+{
+    return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+// The editor of a tree that has none: shows nothing, answers every question no.
+class NoEditor : public EditorPort, public TextSource {
+public:
+    void updateUndoButtons() override {}
+    void setUndoReplaying(bool) override {}
+    void showEditorPage(EditorPage) override {}
+    void showPersonOfStep(Clovek*) override {}
+    void showPartnershipOfStep(Svatba*) override {}
+    void putFieldText(const std::string&, const std::string&) override {}
+    void putFieldFlag(const std::string&, bool) override {}
+    void putAboutFlag(const std::string&, bool, int) override {}
+    void putDate(const std::string&, const Datum&) override {}
+    void focusField(const std::string&) override {}
+    std::vector<std::string> memoLines(const std::string&) override { return {}; }
+    void putMemoLines(const std::string&, const std::vector<std::string>&) override {}
+    void showUserCaption(int, const std::string&) override {}
+    void showBasicPage() override {}
+    void fillPartnerList(int) override {}
+    void fillResidenceList(int) override {}
+    void fillEducationList(int) override {}
+    void fillOccupationList(int) override {}
+    void showPortrait() override {}
+    void refreshPercentFilled(Clovek* person) override
+    {
+        if (person)
+            person->updatePercentFilled();
+    }
+    void paintPersonList() override {}
+    void sortPersonList() override {}
+    TextSource& texts() override { return *this; }
+    bool askYesNo(const std::string&) override { return false; }
+    bool confirmDeletePerson() override { return false; }
+    std::string workingFolderPath() override { return {}; }
+    std::string langText(const std::string&, const std::string&, const std::string& defaultText) override
+    {
+        return defaultText;
+    }
+    std::string readText(const std::string&, const std::string&, const std::string& defaultText) override
+    {
+        return defaultText;
+    }
+};
+
+// Recording is off for the whole replay, questions and handlers included, also when one of
+// them raises.
+class Replaying {
+public:
+    explicit Replaying(EditorPort& editor) : editor_(editor) { editor_.setUndoReplaying(true); }
+    ~Replaying() { editor_.setUndoReplaying(false); }
+    Replaying(const Replaying&) = delete;
+    Replaying& operator=(const Replaying&) = delete;
+
+private:
+    EditorPort& editor_;
+};
+
+// One replay of one step.
+class StepReplay {
+public:
+    StepReplay(Rod& tree, EditorPort& editor, const StepKind& kind, bool undo)
+        : tree_(tree), editor_(editor), kind_(kind), undo_(undo)
+    {
+    }
+
+    void run(Action* step)
+    {
+        switch (kind_.kind) {
+        case Kind::PersonText:
+        case Kind::Identifier: personText(step); break;
+        case Kind::Sex:
+        case Kind::Alive:
+        case Kind::Lock: flag(step); break;
+        case Kind::About:
+        case Kind::WeddingAbout: about(step); break;
+        case Kind::Date:
+        case Kind::WeddingDate: date(step); break;
+        case Kind::WeddingText: weddingText(step); break;
+        case Kind::Period: period(step); break;
+        case Kind::Parent: parent(step); break;
+        case Kind::NewPerson: newPerson(step); break;
+        case Kind::Portrait: portrait(step); break;
+        case Kind::NewPartnership: newPartnership(step); break;
+        case Kind::PartnerChange: partnerChange(step); break;
+        case Kind::UserCaption: userCaption(step); break;
+        case Kind::RegisterMemo:
+        case Kind::TextsMemo: memo(step); break;
+        }
+    }
+
+private:
+    // The page of the field, the step's person in the list and on the pages.
+    void showStep(Clovek* person)
+    {
+        editor_.showEditorPage(kind_.page);
+        if (person)
+            editor_.showPersonOfStep(person);
+    }
+
+    template <class T>
+    const T& pick(const T& oldValue, const T& newValue) const
+    {
+        return undo_ ? oldValue : newValue;
+    }
+
+    void personText(Action* step)
+    {
+        auto* s = dynamic_cast<ActionText*>(step);
+        if (!s || !s->person)
+            return;
+        showStep(s->person);
+        const std::string value = pick(s->oldText, s->newText);
+        s->person->*kind_.text = value;
+        editor_.putFieldText(s->key, value);
+        if (kind_.kind == Kind::Identifier)
+            editor_.sortPersonList();
+    }
+
+    void flag(Action* step)
+    {
+        auto* s = dynamic_cast<ActionBool*>(step);
+        if (!s || !s->person)
+            return;
+        showStep(s->person);
+        const uint8_t value = pick(s->oldValue, s->newValue) ? 1 : 0;
+        if (kind_.kind == Kind::Sex) {
+            // A person with a partner or a child keeps the sex, as when it is edited.
+            if (tree_.canChangeSex(s->person))
+                s->person->sex = value;
+        } else if (kind_.kind == Kind::Alive) {
+            s->person->alive = value;
+        } else {
+            s->person->lock = value;
+        }
+        editor_.putFieldFlag(s->key, value != 0);
+    }
+
+    // The date the step's key names: the person's birth or death, or the wedding or divorce of
+    // the step's partnership, which is then shown; none for a partnership step without one.
+    Datum* dateOfStep(Action* step, Svatba* partnership)
+    {
+        const bool ofPartnership = kind_.kind == Kind::WeddingAbout || kind_.kind == Kind::WeddingDate;
+        if (!ofPartnership)
+            return startsWith(step->key, "narozeni") ? &step->person->birth : &step->person->death;
+        if (!partnership)
+            return nullptr;
+        editor_.showPartnershipOfStep(partnership);
+        return startsWith(step->key, "rozvod") ? &partnership->divorce : &partnership->wedding;
+    }
+
+    void about(Action* step)
+    {
+        auto* s = dynamic_cast<ActionTolerance*>(step);
+        if (!s || !s->person)
+            return;
+        showStep(s->person);
+        auto* w = dynamic_cast<ActionToleranceSvatba*>(step);
+        Datum* target = dateOfStep(s, w ? w->partnership : nullptr);
+        if (!target)
+            return;
+        target->about = pick(s->oldAbout, s->newAbout);
+        target->tolerance = pick(s->oldTolerance, s->newTolerance);
+        editor_.putAboutFlag(s->key, target->about != 0, target->tolerance);
+    }
+
+    // Only the three parts: the about flag and tolerance have steps of their own.
+    void date(Action* step)
+    {
+        auto* s = dynamic_cast<ActionDate*>(step);
+        if (!s || !s->person)
+            return;
+        showStep(s->person);
+        auto* w = dynamic_cast<ActionSvatbaDate*>(step);
+        Datum* target = dateOfStep(s, w ? w->partnership : nullptr);
+        if (!target)
+            return;
+        target->assign(pick(s->oldDate, s->newDate));
+        editor_.putDate(s->key, *target);
+        editor_.paintPersonList();
+    }
+
+    void weddingText(Action* step)
+    {
+        auto* s = dynamic_cast<ActionSvatba*>(step);
+        if (!s || !s->person || !s->partnership)
+            return;
+        showStep(s->person);
+        editor_.showPartnershipOfStep(s->partnership);
+        const std::string value = pick(s->oldText, s->newText);
+        if (s->key == "svatbaMisto")
+            s->partnership->place = value;
+        else if (s->key == "svatbaKnez")
+            s->partnership->officiant = value;
+        else
+            s->partnership->witnesses = value;
+        editor_.putFieldText(s->key, value);
+    }
+
+    // The first entry with the same text, from and to.
+    static CasoveObdobi* findEqualPeriod(const Prvky& periods, const CasoveObdobi& entry)
+    {
+        for (CasoveObdobi* e : periods.items<CasoveObdobi>())
+            if (!e->differsFrom(entry))
+                return e;
+        return nullptr;
+    }
+
+    void period(Action* step)
+    {
+        auto* s = dynamic_cast<ActionObdobi*>(step);
+        if (!s || !s->person)
+            return;
+        showStep(s->person);
+        Clovek& p = *s->person;
+        Prvky& periods = s->key == "bydliste" ? p.residences : s->key == "vzdelani" ? p.educations : p.occupations;
+        // Undo takes the entry from the new state back to the old one; redo the other way.
+        const CasoveObdobi* from = undo_ ? s->newEntry.get() : s->oldEntry.get();
+        const CasoveObdobi* to = undo_ ? s->oldEntry.get() : s->newEntry.get();
+        bool countChanged = false;
+        if (!from && to) {
+            periods.append(new CasoveObdobi(*to));
+            countChanged = true;
+        } else if (from && !to) {
+            if (CasoveObdobi* e = findEqualPeriod(periods, *from)) {
+                periods.remove(e);
+                countChanged = true;
+            }
+        } else if (from && to) {
+            if (CasoveObdobi* e = findEqualPeriod(periods, *from)) {
+                e->text = to->text;
+                e->from = to->from;
+                e->to = to->to;
+            }
+        }
+        editor_.focusField(s->key);
+        if (s->key == "bydliste")
+            editor_.fillResidenceList(-1);
+        else if (s->key == "vzdelani")
+            editor_.fillEducationList(-1);
+        else
+            editor_.fillOccupationList(-1);
+        if (countChanged) {
+            editor_.refreshPercentFilled(&p);
+            editor_.paintPersonList();
+        }
+    }
+
+    void parent(Action* step)
+    {
+        auto* s = dynamic_cast<ActionParent*>(step);
+        if (!s || !s->person)
+            return;
+        Clovek* child = s->person;
+        showStep(child);
+        Clovek* restored = pick(s->oldParent, s->newParent);
+        Clovek* replaced = undo_ ? s->newParent : s->oldParent;
+        Clovek*& slot = s->father ? child->father : child->mother;
+        Clovek* before = slot;
+        slot = restored;
+        // The person's own line of ancestors may have changed since the step; a parent that
+        // would now be among the child's descendants stays unlinked.
+        if (restored && (restored == child || tree_.hasAncestorCycle(restored))) {
+            slot = before;
+            return;
+        }
+        child->pruneSiblings();
+        if (restored)
+            child->addSiblingsFromParent(restored);
+        if (replaced)
+            replaced->removeChild(child);
+        if (restored && !restored->hasChild(child))
+            restored->children.append(new UkClovek(child));
+        editor_.showBasicPage();
+        editor_.paintPersonList();
+    }
+
+    void newPerson(Action* step)
+    {
+        auto* s = dynamic_cast<ActionNewClovek*>(step);
+        if (!undo_ || !s || !s->created)
+            return;
+        // Deleting the person takes this step out of the history: what is needed afterwards is
+        // taken now.
+        Clovek* previous = s->person;
+        editor_.showEditorPage(EditorPage::basicData);
+        editor_.showPersonOfStep(s->created);
+        if (!editor_.confirmDeletePerson()) {
+            tree_.undoHistory->moveForward();
+            return;
+        }
+        if (previous)
+            editor_.showPersonOfStep(previous);
+        tree_.undoHistory->dropRedo();
+    }
+
+    void portrait(Action* step)
+    {
+        auto* s = dynamic_cast<ActionBool*>(step);
+        if (!undo_ || !s || !s->person || s->oldValue != 0)
+            return;
+        editor_.showEditorPage(EditorPage::basicData);
+        editor_.showPersonOfStep(s->person);
+        s->person->hasPortrait = 0;
+        deleteFile(editor_.workingFolderPath() + portraitFileName(s->person->number));
+        editor_.showPortrait();
+        tree_.undoHistory->dropRedo();
+    }
+
+    // Only backwards: a created partnership that is in the redo tail was never taken away, so
+    // there is nothing to do again.
+    void newPartnership(Action* step)
+    {
+        auto* s = dynamic_cast<ActionPartner*>(step);
+        if (!undo_ || !s || !s->person || !s->partnership)
+            return;
+        Clovek* person = s->person;
+        Clovek* createdPartner = s->newPartner;
+        Svatba* partnership = s->partnership;
+        editor_.showEditorPage(EditorPage::basicData);
+        editor_.showPersonOfStep(person);
+        editor_.focusField(s->key);
+        if (!editor_.askYesNo(editor_.texts().langText("otazky", "zrusitSvatbuZpet", "Zrušit svatbu?"))) {
+            tree_.undoHistory->moveForward();
+            return;
+        }
+        Clovek* other = partnership->otherPartner(person);
+        person->removePartnership(partnership);
+        if (other && other != person)
+            other->removePartnership(partnership);
+        tree_.undoHistory->forget(partnership); // this step too
+        delete partnership;
+        editor_.fillPartnerList(0);
+        if (createdPartner) {
+            editor_.showPersonOfStep(createdPartner);
+            if (editor_.confirmDeletePerson())
+                editor_.showPersonOfStep(person);
+        }
+        tree_.undoHistory->dropRedo();
+    }
+
+    void partnerChange(Action* step)
+    {
+        auto* s = dynamic_cast<ActionPartner*>(step);
+        if (!s || !s->person || !s->partnership)
+            return;
+        editor_.showEditorPage(EditorPage::basicData);
+        editor_.showPersonOfStep(s->person);
+        editor_.focusField(s->key);
+        if (!editor_.askYesNo(editor_.texts().langText("otazky", "zmenitPartneraZpet", "Změnit partnera?"))) {
+            if (undo_)
+                tree_.undoHistory->moveForward();
+            else
+                tree_.undoHistory->moveBack();
+            return;
+        }
+        Clovek* leaving = undo_ ? s->newPartner : s->oldPartner;
+        Clovek* coming = undo_ ? s->oldPartner : s->newPartner;
+        Svatba* partnership = s->partnership;
+        if (leaving)
+            leaving->removePartnership(partnership);
+        if (coming && !coming->hasPartnership(partnership))
+            coming->partnerships.append(new UkSvatba(partnership));
+        if (partnership->partner1 == s->person)
+            partnership->partner2 = coming;
+        else
+            partnership->partner1 = coming;
+        editor_.fillPartnerList(0);
+    }
+
+    void userCaption(Action* step)
+    {
+        auto* s = dynamic_cast<ActionText*>(step);
+        if (!s)
+            return;
+        const int field = s->key.back() - '0';
+        editor_.showEditorPage(EditorPage::furtherData);
+        editor_.focusField(s->key);
+        std::string* captions[] = {&tree_.userCaption1, &tree_.userCaption2, &tree_.userCaption3,
+                                   &tree_.userCaption4, &tree_.userCaption5};
+        const std::string value = pick(s->oldText, s->newText);
+        *captions[field - 1] = value;
+        editor_.showUserCaption(field, value);
+    }
+
+    void memo(Action* step)
+    {
+        auto* s = dynamic_cast<ActionStrings*>(step);
+        if (!s || !s->person)
+            return;
+        showStep(s->person);
+        if (kind_.kind == Kind::RegisterMemo) {
+            const std::vector<std::string> lines = pick(s->oldLines, s->newLines);
+            s->person->registerNotes = lines;
+            editor_.putMemoLines(s->key, lines);
+            editor_.focusField(s->key);
+            return;
+        }
+        // The further texts: what the memo holds now becomes the side being left, so typing
+        // that was never recorded survives the round trip.
+        std::vector<std::string> shown = editor_.memoLines(s->key);
+        if (undo_)
+            s->newLines = std::move(shown);
+        else
+            s->oldLines = std::move(shown);
+        const std::vector<std::string> lines = pick(s->oldLines, s->newLines);
+        s->person->furtherTexts = lines;
+        editor_.putMemoLines(s->key, lines);
+    }
+
+    Rod& tree_;
+    EditorPort& editor_;
+    const StepKind& kind_;
+    bool undo_;
+};
+
+} // namespace
+
+void Rod::undo()
+{
+    NoEditor none;
+    EditorPort& editor = editor_ ? *editor_ : none;
+    Replaying replaying(editor);
+    if (Action* step = undoHistory->stepBack())
+        applyAction(step, true);
+}
+
+void Rod::redo()
+{
+    NoEditor none;
+    EditorPort& editor = editor_ ? *editor_ : none;
+    Replaying replaying(editor);
+    if (Action* step = undoHistory->stepForward())
+        applyAction(step, false);
+}
+
+void Rod::applyAction(Action* action, bool undo)
+{
+    if (!action)
+        return;
+    const StepKind* kind = stepKindOf(action->key);
+    if (!kind)
+        return;
+    NoEditor none;
+    StepReplay(*this, editor_ ? *editor_ : none, *kind, undo).run(action);
+}

@@ -1,0 +1,31 @@
+// The date checks of the person editor with their messages.
+#include "model/checks.h"
+#include "platform/dialogs.h"
+#include "shell/hlavni.h"
+
+namespace {
+
+bool passes(Thlavni& main, const DateCheck& check)
+{
+    if (!check)
+        return true;
+    ShowMessage(main.langText("chyby", check->key, check->defaultText));
+    return false;
+}
+
+} // namespace
+
+bool Thlavni::checkFatherDates(const Clovek& father, const Clovek& child, int minAge)
+{
+    return passes(*this, ::checkFatherDates(father, child, minAge, settings.checkFatherDeathBeforeBirth));
+}
+
+bool Thlavni::checkMotherDates(const Clovek& mother, const Clovek& child, int minAge)
+{
+    return passes(*this, ::checkMotherDates(mother, child, minAge));
+}
+
+bool Thlavni::checkPartnershipDates(const Clovek& a, const Clovek& b, const Svatba* partnership)
+{
+    return passes(*this, ::checkPartnershipDates(a, b, partnership));
+}

@@ -1,0 +1,272 @@
+// The undo and redo commands of the main window, and the main window as the person editor the
+// undo history replays its steps through.
+#include "model/action_list.h"
+#include "model/clovek.h"
+#include "model/datum.h"
+#include "model/rod.h"
+#include "model/svatba.h"
+#include "platform/lists.h"
+#include "platform/stdctrls.h"
+#include "shell/hlavni.h"
+#include "shell/scroll.h"
+
+#include <map>
+#include <string_view>
+
+namespace {
+
+// The control that shows each field, by the key of its steps.
+const std::map<std::string_view, std::string_view> fieldControls = {
+    {"jmeno", "jmenoCB"},
+    {"prijmeni", "prijmeniCB"},
+    {"rodnePrijmeni", "rodnePrijmeniCB"},
+    {"titulPred", "titulPredCB"},
+    {"titulZa", "titulZaCB"},
+    {"narozeniMisto", "narozMistoCB"},
+    {"smrtMisto", "smrtMistoCB"},
+    {"smrtPohreb", "smrtPohrebCB"},
+    {"smrtPricina", "smrtPricinaCB"},
+    {"vyznani", "vyznaniCB"},
+    {"krest", "krestCB"},
+    {"kmotr1", "kmotr1CB"},
+    {"kmotr2", "kmotr2CB"},
+    {"narodnost", "narodnostCB"},
+    {"statniPrislusnost", "statniPrislusnostCB"},
+    {"user1", "user1CB"},
+    {"user2", "user2CB"},
+    {"user3", "user3CB"},
+    {"user4", "user4CB"},
+    {"user5", "user5CB"},
+    {"email1", "email1ED"},
+    {"email2", "email2ED"},
+    {"telefon1", "telefon1ED"},
+    {"telefon2", "telefon2ED"},
+    {"www1", "www1ED"},
+    {"www2", "www2ED"},
+    {"identifikator", "idED"},
+    {"pohlavi", "pohlaviCB"},
+    {"zije", "zivaZesnulaCH"},
+    {"zamek", "zamekCH"},
+    {"narozeniAsi", "narozAsi"},
+    {"smrtAsi", "smrtAsi"},
+    {"svatbaAsi", "svatbaAsi"},
+    {"svatbaMisto", "svatbaMistoCB"},
+    {"svatbaKnez", "oddavajiciKnezED"},
+    {"svatbaSvedkove", "svedkoveED"},
+    {"bydliste", "bydlisteLIST"},
+    {"vzdelani", "vzdelaniLIST"},
+    {"povolani", "povolaniLIST"},
+    {"novaSvatba", "vytvorSvatbuBT"},
+    {"zmenPartnera", "zmenPartneraBT"},
+    {"ruser1", "user1BT"},
+    {"ruser2", "user2BT"},
+    {"ruser3", "user3BT"},
+    {"ruser4", "user4BT"},
+    {"ruser5", "user5BT"},
+    {"matriky", "matrikyMEMO"},
+    {"doplnujiciTexty", "doplnujiciTextyMEMO"},
+};
+
+TControl* findControl(const TWinControl& parent, std::string_view name)
+{
+    for (TControl* c : parent.Controls()) {
+        if (c->Name == name)
+            return c;
+        if (auto* w = dynamic_cast<TWinControl*>(c))
+            if (TControl* found = findControl(*w, name))
+                return found;
+    }
+    return nullptr;
+}
+
+// The control of the field a step's key names, when it is on the window.
+TControl* fieldControl(const TWinControl& window, const std::string& key)
+{
+    auto name = fieldControls.find(key);
+    return name == fieldControls.end() ? nullptr : findControl(window, name->second);
+}
+
+void focus(TControl* control)
+{
+    if (auto* w = dynamic_cast<TWinControl*>(control); w && w->CanFocus())
+        w->SetFocus();
+}
+
+// The three controls of a date, by the start of its keys: "narozeni", "smrt", "svatba", "rozvod".
+struct DateControls {
+    std::string_view keyStart;
+    std::string_view controlStart;
+};
+constexpr DateControls dateControls[] = {
+    {"narozeni", "naroz"}, {"smrt", "smrt"}, {"svatba", "svatba"}, {"rozvod", "rozvod"}};
+
+} // namespace
+
+void Thlavni::Zpet1Click()
+{
+    if (tree)
+        tree->undo();
+    updateUndoButtons();
+}
+
+void Thlavni::Znovu1Click()
+{
+    if (tree)
+        tree->redo();
+    updateUndoButtons();
+}
+
+void Thlavni::clearChangeHistory()
+{
+    if (tree)
+        tree->undoHistory->clear();
+    updateUndoButtons();
+}
+
+void Thlavni::updateUndoButtons()
+{
+    Zpet1.Enabled = ZpetBT.Enabled = tree && tree->canUndo();
+    Znovu1.Enabled = ZnovuBT.Enabled = tree && tree->canRedo();
+}
+
+void Thlavni::setUndoReplaying(bool replaying)
+{
+    undoReplaying = replaying;
+}
+
+void Thlavni::showEditorPage(EditorPage page)
+{
+    switch (page) {
+    case EditorPage::basicData: pages.setActivePage(&zakladniUdaje); break;
+    case EditorPage::furtherData: pages.setActivePage(&dalsiUdaje); break;
+    case EditorPage::textsAndFiles: pages.setActivePage(&doplnujiciTextyASoubory); break;
+    }
+}
+
+void Thlavni::showPersonOfStep(Clovek* person)
+{
+    if (personList)
+        currentRow = personList->locate(person);
+    showPerson(person);
+}
+
+void Thlavni::showPartnershipOfStep(Svatba* partnership)
+{
+    auto* list = dynamic_cast<TListBox*>(findControl(*this, "partneriLIST"));
+    if (list && currentPerson)
+        list->setItemIndex(currentPerson->partnershipIndex(partnership));
+    showPartnership();
+}
+
+void Thlavni::putFieldText(const std::string& key, const std::string& text)
+{
+    TControl* control = fieldControl(*this, key);
+    // An edit runs its change handler itself when its text is set; a combo box is told.
+    if (auto* edit = dynamic_cast<TEdit*>(control)) {
+        edit->setText(text);
+        focus(edit);
+    } else if (auto* box = dynamic_cast<TComboBox*>(control)) {
+        box->setText(text);
+        focus(box);
+        if (box->OnChange)
+            box->OnChange();
+    }
+}
+
+void Thlavni::putFieldFlag(const std::string& key, bool value)
+{
+    TControl* control = fieldControl(*this, key);
+    if (auto* box = dynamic_cast<TComboBox*>(control)) {
+        // The sex box: a man first, a woman second.
+        focus(box);
+        box->setItemIndex(value ? 0 : 1);
+        if (box->OnChange)
+            box->OnChange();
+    } else if (auto* check = dynamic_cast<TCheckBox*>(control)) {
+        // A changed state runs the click handler by itself; the handler runs once either way.
+        focus(check);
+        const bool changes = check->Checked() != value;
+        check->setChecked(value);
+        if (!changes && check->OnClick)
+            check->OnClick();
+    }
+}
+
+void Thlavni::putAboutFlag(const std::string& key, bool about, int tolerance)
+{
+    auto* check = dynamic_cast<TCheckBox*>(fieldControl(*this, key));
+    if (!check)
+        return;
+    check->Caption = "+- " + std::to_string(tolerance);
+    // The about flag is already in the date: the box's own handler must not ask again.
+    TNotifyEvent handler = std::move(check->OnClick);
+    check->OnClick = nullptr;
+    check->setChecked(about);
+    check->OnClick = std::move(handler);
+    focus(check);
+}
+
+void Thlavni::putDate(const std::string& key, const Datum& date)
+{
+    for (const DateControls& d : dateControls) {
+        if (key.compare(0, d.keyStart.size(), d.keyStart) != 0)
+            continue;
+        const std::string start(d.controlStart);
+        auto* day = dynamic_cast<TComboBox*>(findControl(*this, start + "DenCB"));
+        auto* month = dynamic_cast<TComboBox*>(findControl(*this, start + "MesicCB"));
+        auto* year = dynamic_cast<TEdit*>(findControl(*this, start + "RokED"));
+        if (day)
+            day->setText(date.day);
+        if (month)
+            month->setText(date.month);
+        if (year)
+            year->setText(date.year);
+        const std::string_view part = std::string_view(key).substr(d.keyStart.size());
+        focus(part == "Den" ? static_cast<TControl*>(day) : part == "Mesic" ? static_cast<TControl*>(month) : year);
+        return;
+    }
+}
+
+void Thlavni::focusField(const std::string& key)
+{
+    focus(fieldControl(*this, key));
+}
+
+std::vector<std::string> Thlavni::memoLines(const std::string& key)
+{
+    auto* memo = dynamic_cast<TMemo*>(fieldControl(*this, key));
+    return memo ? memo->Lines.lines() : std::vector<std::string>{};
+}
+
+void Thlavni::putMemoLines(const std::string& key, const std::vector<std::string>& lines)
+{
+    auto* memo = dynamic_cast<TMemo*>(fieldControl(*this, key));
+    if (!memo)
+        return;
+    memo->Lines.Clear();
+    for (const std::string& line : lines)
+        memo->Lines.Add(line);
+    if (memo->OnExit)
+        memo->OnExit();
+}
+
+void Thlavni::showUserCaption(int field, const std::string& caption)
+{
+    if (TControl* label = findControl(*this, "user" + std::to_string(field) + "LB"))
+        label->Caption = caption;
+}
+
+void Thlavni::refreshPercentFilled(Clovek* person)
+{
+    if (person)
+        person->updatePercentFilled();
+    paintPersonList();
+}
+
+void Thlavni::sortPersonList()
+{
+    if (!personList)
+        return;
+    personList->sort(setrid.ItemIndex());
+    personList->paint();
+}

@@ -1,0 +1,182 @@
+// What the recorders keep: which successive edits fold into one step, and the two phases of a
+// memo visit.
+#include "fake_editor.h"
+#include "model/action_list.h"
+#include "model/svatba.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class UndoRecording : public ::testing::Test {
+protected:
+    UndoRecording()
+    {
+        a = makePerson("Adam", "A");
+        b = makePerson("Bára", "B", 0);
+        tree.addNewPerson(a);
+        tree.addNewPerson(b);
+    }
+    ActionList& history() { return *tree.undoHistory; }
+    template <class T>
+    T* cursor()
+    {
+        return dynamic_cast<T*>(history().current());
+    }
+    // Typing `text` letter by letter into a field that held `before`.
+    void type(Clovek* p, const std::string& key, std::string before, const std::string& text)
+    {
+        for (char c : text) {
+            std::string after = before + c;
+            tree.recordTextChange(p, key, before, after);
+            before = after;
+        }
+    }
+
+    Rod tree;
+    FakeEditor editor{tree};
+    Clovek* a;
+    Clovek* b;
+};
+
+TEST_F(UndoRecording, TypingIntoOneFieldOfOnePersonIsOneStep)
+{
+    type(a, "jmeno", "", "Jan");
+    ASSERT_EQ(history().count(), 1);
+    auto* step = cursor<ActionText>();
+    ASSERT_NE(step, nullptr);
+    EXPECT_EQ(step->key, "jmeno");
+    EXPECT_EQ(step->person, a);
+    EXPECT_EQ(step->oldText, "");
+    EXPECT_EQ(step->newText, "Jan");
+    // Every keystroke refreshed the controls.
+    EXPECT_EQ(editor.buttonUpdates, 3);
+    EXPECT_TRUE(editor.undoEnabled);
+    EXPECT_FALSE(editor.redoEnabled);
+}
+
+TEST_F(UndoRecording, AnotherPersonOrAnotherFieldStartsANewStep)
+{
+    type(a, "jmeno", "", "Jan");
+    type(b, "jmeno", "", "Eva");
+    EXPECT_EQ(history().count(), 2);
+    EXPECT_EQ(history().current()->person, b);
+
+    // Year, month, year again: three steps.
+    tree.recordDateChange(a, "narozeniRok", Datum(), Datum("?", "?", "1"));
+    tree.recordDateChange(a, "narozeniRok", Datum(), Datum("?", "?", "19"));
+    tree.recordDateChange(a, "narozeniMesic", Datum(), Datum("?", "3", "19"));
+    tree.recordDateChange(a, "narozeniRok", Datum(), Datum("?", "3", "190"));
+    EXPECT_EQ(history().count(), 5);
+    auto* year = cursor<ActionDate>();
+    EXPECT_EQ(year->newDate.year, "190");
+    EXPECT_EQ(year->newDate.month, "3");
+    EXPECT_EQ(static_cast<ActionDate*>(year->prev->prev)->newDate.year, "19");
+}
+
+TEST_F(UndoRecording, PartnershipEditsMergeByPartnership)
+{
+    Svatba* first = partnership(a, b, 1);
+    Clovek* c = makePerson("Cecílie", "C", 0);
+    tree.addNewPerson(c);
+    Svatba* second = partnership(a, c, 1);
+    tree.recordPartnershipTextChange(a, "svatbaMisto", first, "", "B");
+    tree.recordPartnershipTextChange(b, "svatbaMisto", first, "B", "Br");
+    EXPECT_EQ(history().count(), 1);
+    EXPECT_EQ(cursor<ActionSvatba>()->newText, "Br");
+    EXPECT_EQ(cursor<ActionSvatba>()->oldText, "");
+    tree.recordPartnershipTextChange(a, "svatbaMisto", second, "", "P");
+    EXPECT_EQ(history().count(), 2);
+    tree.recordPartnershipDateChange(a, "svatbaRok", second, Datum(), Datum("?", "?", "1"));
+    tree.recordPartnershipDateChange(a, "svatbaRok", second, Datum(), Datum("?", "?", "19"));
+    tree.recordPartnershipDateChange(a, "svatbaRok", first, Datum(), Datum("?", "?", "2"));
+    EXPECT_EQ(history().count(), 4);
+    EXPECT_EQ(static_cast<ActionSvatbaDate*>(history().current()->prev)->newDate.year, "19");
+    // A person's text with a partnership's key does not fold into the partnership's step.
+    tree.recordPartnershipTextChange(a, "svatbaKnez", first, "", "x");
+    tree.recordTextChange(a, "svatbaKnez", "", "y");
+    EXPECT_EQ(history().count(), 6);
+}
+
+TEST_F(UndoRecording, FlagsAndOtherStepsNeverMerge)
+{
+    tree.recordFlagChange(a, "zije", 1, 0);
+    tree.recordFlagChange(a, "zije", 0, 1);
+    tree.recordToleranceChange(a, "smrtAsi", 0, 1, 1, 3);
+    tree.recordToleranceChange(a, "smrtAsi", 1, 1, 3, 4);
+    CasoveObdobi entry("Brno");
+    tree.recordPeriodChange(a, "bydliste", nullptr, &entry);
+    tree.recordPeriodChange(a, "bydliste", nullptr, &entry);
+    tree.recordNewPerson(a, "vytvorOsobu", b);
+    tree.pushAction(std::make_unique<ActionParent>(a, "parent", nullptr, b, 0));
+    EXPECT_EQ(history().count(), 8);
+    EXPECT_EQ(editor.buttonUpdates, 8);
+    // The period step holds copies: editing the live entry leaves it alone.
+    entry.text = "Olomouc";
+    EXPECT_EQ(static_cast<ActionObdobi*>(history().current()->prev->prev)->newEntry->text, "Brno");
+}
+
+TEST_F(UndoRecording, TypingAfterAnUndoFoldsIntoTheStepNowInEffectAndKeepsTheRedo)
+{
+    type(a, "jmeno", "", "Jan");
+    type(a, "prijmeni", "", "Novák");
+    tree.undo();
+    EXPECT_EQ(a->surname, "");
+    type(a, "jmeno", "Jan", "a");
+    EXPECT_EQ(history().count(), 2);
+    EXPECT_EQ(cursor<ActionText>()->key, "jmeno");
+    EXPECT_EQ(cursor<ActionText>()->oldText, "");
+    EXPECT_EQ(cursor<ActionText>()->newText, "Jana");
+    EXPECT_TRUE(tree.canRedo());
+}
+
+TEST_F(UndoRecording, EachMemoVisitIsAStepOfItsOwn)
+{
+    a->registerNotes = {"první"};
+    tree.recordStringsChange(a, "matriky", &a->registerNotes, nullptr);
+    a->registerNotes = {"první", "druhý"};
+    tree.recordStringsChange(a, "matriky", nullptr, &a->registerNotes);
+    tree.recordStringsChange(a, "matriky", &a->registerNotes, nullptr);
+    a->registerNotes = {"třetí"};
+    tree.recordStringsChange(a, "matriky", nullptr, &a->registerNotes);
+    ASSERT_EQ(history().count(), 2);
+    auto* second = cursor<ActionStrings>();
+    auto* first = static_cast<ActionStrings*>(second->prev);
+    EXPECT_EQ(first->oldLines, (std::vector<std::string>{"první"}));
+    EXPECT_EQ(first->newLines, (std::vector<std::string>{"první", "druhý"}));
+    EXPECT_EQ(second->oldLines, (std::vector<std::string>{"první", "druhý"}));
+    EXPECT_EQ(second->newLines, (std::vector<std::string>{"třetí"}));
+}
+
+// The exit of a memo completes the step its own entry started, wherever the cursor went.
+TEST_F(UndoRecording, MemoExitCompletesOnlyItsOwnEntrysStep)
+{
+    const std::vector<std::string> lines{"nový"};
+    // Another field's step between entry and exit: the memo's step still gets the lines.
+    tree.recordStringsChange(a, "matriky", &a->registerNotes, nullptr);
+    auto* entry = cursor<ActionStrings>();
+    type(a, "jmeno", "", "J");
+    tree.recordStringsChange(a, "matriky", nullptr, &lines);
+    EXPECT_EQ(entry->newLines, lines);
+    EXPECT_EQ(cursor<ActionText>()->newText, "J");
+
+    // The entry's step undone and dropped by a new step: the exit records nothing, and the
+    // memo step under the cursor (of an earlier visit) is not touched.
+    tree.recordStringsChange(a, "matriky", &a->registerNotes, nullptr);
+    tree.undo();
+    type(b, "jmeno", "", "X");
+    tree.recordStringsChange(a, "matriky", nullptr, &lines);
+    EXPECT_EQ(history().count(), 3);
+    EXPECT_EQ(entry->newLines, lines);
+
+    // An exit with no entry before it, and an exit for another person or memo, record nothing.
+    tree.recordStringsChange(a, "matriky", nullptr, &lines);
+    tree.recordStringsChange(a, "doplnujiciTexty", &a->furtherTexts, nullptr);
+    auto* texts = cursor<ActionStrings>();
+    tree.recordStringsChange(b, "doplnujiciTexty", nullptr, &lines);
+    tree.recordStringsChange(a, "matriky", nullptr, &lines);
+    EXPECT_TRUE(texts->newLines.empty());
+    EXPECT_EQ(entry->newLines, lines);
+}
+
+} // namespace

@@ -1,0 +1,64 @@
+// Where the keyboard goes on the screen when the toolkit's focus moves: to a widget that shows
+// the focus, never to a frame around others.
+#include "platform/form.h"
+#include "platform/stdctrls.h"
+#include "qt_fixture.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+struct Window : TForm {
+    Window() : TForm("okno")
+    {
+        SetBounds(0, 0, 400, 200);
+        memo.SetBounds(10, 10, 200, 60);
+        order.SetBounds(10, 80, 300, 40);
+        order.Columns = 3;
+        for (const char* item : {"Jmen", "Naroz.", "ID"})
+            order.Items.Add(item);
+        place.SetBounds(10, 130, 200, 24);
+    }
+    TMemo memo{this, "memo"};
+    TRadioGroup order{this, "setrid"};
+    TComboBox place{this, "place"};
+};
+
+class WidgetFocus : public QtTest {
+protected:
+    Window w;
+};
+
+TEST_F(WidgetFocus, TabIntoARadioGroupFocusesItsChosenButton)
+{
+    w.order.setItemIndex(1);
+    show(w);
+    w.memo.SetFocus();
+    syncAll();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(w.order.Focused());
+    auto* focused = qobject_cast<QRadioButton*>(QApplication::focusWidget());
+    ASSERT_NE(focused, nullptr);
+    EXPECT_EQ(focused->text().toStdString(), "Naroz.");
+    QTest::keyClick(focused, Qt::Key_Tab);
+    EXPECT_TRUE(w.place.Focused());
+    // An editable combo box keeps the keyboard itself and hands it to its edit line.
+    EXPECT_EQ(QApplication::focusWidget(), widget<QComboBox>(w, "place"));
+    EXPECT_TRUE(widget<QComboBox>(w, "place")->lineEdit()->hasFocus());
+}
+
+TEST_F(WidgetFocus, ARadioGroupWithNoChoiceFocusesItsFirstButton)
+{
+    show(w);
+    w.order.SetFocus();
+    syncAll();
+    auto* focused = qobject_cast<QRadioButton*>(QApplication::focusWidget());
+    ASSERT_NE(focused, nullptr);
+    EXPECT_EQ(focused->text().toStdString(), "Jmen");
+}
+
+}  // namespace

@@ -1,0 +1,147 @@
+// The undo and redo commands of the main window: enabled by the history, replaying a step on the
+// controls that are there (the lock box, the further-texts memo) for the person it was made on;
+// the person list's share column; the date checks' messages.
+#include "model/action_list.h"
+#include "model/checks.h"
+#include "program_fixture.h"
+#include "shell/scroll.h"
+
+#include <gtest/gtest.h>
+
+using Lines = std::vector<std::string>;
+
+namespace {
+
+struct UndoCommands : ProgramTest {
+    Clovek* jan = nullptr;
+    Clovek* eva = nullptr;
+
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        startQuietly();
+        hl().createEmptyTree();
+        jan = add("Jan");
+        eva = add("Eva");
+        hl().enableControls(true, true);
+        hl().personList->fill();
+        hl().showPersonOfStep(eva);
+    }
+    Clovek* add(const std::string& name)
+    {
+        auto* p = new Clovek;
+        p->firstName = name;
+        hl().tree->addNewPerson(p);
+        return p;
+    }
+    void expectButtons(bool undo, bool redo)
+    {
+        EXPECT_EQ(hl().Zpet1.Enabled, undo);
+        EXPECT_EQ(hl().ZpetBT.Enabled, undo);
+        EXPECT_EQ(hl().Znovu1.Enabled, redo);
+        EXPECT_EQ(hl().ZnovuBT.Enabled, redo);
+    }
+};
+
+TEST_F(UndoCommands, EnabledByTheHistoryAndReplayedForThePersonOfTheStep)
+{
+    expectButtons(false, false);
+    Rod& tree = *hl().tree;
+    jan->lock = 1;
+    tree.recordFlagChange(jan, "zamek", 0, 1);
+    expectButtons(true, false);
+
+    bool replayingSeen = false;
+    hl().zamekCH.OnClick = [&] { replayingSeen = hl().undoReplaying; };
+    hl().zamekCH.setChecked(true);
+    hl().pages.setActivePage(&hl().obecne);
+    user::click(hl().Zpet1);
+    EXPECT_EQ(jan->lock, 0);
+    EXPECT_FALSE(hl().zamekCH.Checked());
+    EXPECT_TRUE(replayingSeen);
+    EXPECT_FALSE(hl().undoReplaying);
+    EXPECT_EQ(hl().currentPerson, jan);
+    ASSERT_TRUE(hl().currentRow);
+    EXPECT_EQ(hl().currentRow->person, jan);
+    EXPECT_EQ(hl().pages.ActivePage(), &hl().zakladniUdaje);
+    expectButtons(false, true);
+
+    user::click(hl().ZnovuBT);
+    EXPECT_EQ(jan->lock, 1);
+    EXPECT_TRUE(hl().zamekCH.Checked());
+    expectButtons(true, false);
+
+    hl().clearChangeHistory();
+    expectButtons(false, false);
+    EXPECT_EQ(tree.undoHistory->count(), 0);
+}
+
+TEST_F(UndoCommands, TheFurtherTextsMemoTakesTheOldLinesBack)
+{
+    const Lines before{"Narozen v Brně"};
+    jan->furtherTexts = {"Narozen v Praze"};
+    hl().tree->recordStringsChange(jan, "doplnujiciTexty", &before, nullptr);
+    hl().tree->recordStringsChange(jan, "doplnujiciTexty", nullptr, &jan->furtherTexts);
+    user::click(hl().Zpet1);
+    TMemo& memo = hl().doplnujiciSheet.doplnujiciTextyMEMO;
+    EXPECT_EQ(hl().pages.ActivePage(), &hl().doplnujiciTextyASoubory);
+    EXPECT_EQ(memo.Lines.lines(), before);
+    EXPECT_EQ(jan->furtherTexts, before);
+    user::click(hl().Znovu1);
+    EXPECT_EQ(memo.Lines.lines(), Lines{"Narozen v Praze"});
+    EXPECT_EQ(jan->furtherTexts, Lines{"Narozen v Praze"});
+}
+
+// Persons removed from the tree leave no step behind, and the commands follow at once.
+TEST_F(UndoCommands, ARemovedPersonTakesItsStepsAndTheButtonsFollow)
+{
+    hl().tree->recordTextChange(jan, "jmeno", "", "Jan");
+    expectButtons(true, false);
+    hl().currentPerson = nullptr;
+    hl().currentRow = nullptr;
+    hl().personList->clear();
+    hl().tree->removePerson(jan);
+    expectButtons(false, false);
+}
+
+TEST_F(UndoCommands, TheListWorksOutEachShareWhenItIsBuilt)
+{
+    jan->surname = "Novák";
+    jan->birth = Datum("1", "2", "1900");
+    hl().zobrazitProcenta.setChecked(true);
+    hl().personList->fill();
+    hl().personList->paint();
+    EXPECT_EQ(jan->percentFilled, 45);
+    EXPECT_EQ(eva->percentFilled, 9);
+    EXPECT_TRUE(hl().scrolling.Canvas.findText(" 45 %"));
+    EXPECT_TRUE(hl().scrolling.Canvas.findText("  9 %"));
+    // Sorted by the share, ascending: the smaller share first.
+    hl().personList->sort(Scroll::byPercent);
+    EXPECT_EQ(hl().personList->first->person, eva);
+    hl().settings.sortAscending = false;
+    hl().personList->sort(Scroll::byPercent);
+    EXPECT_EQ(hl().personList->first->person, jan);
+}
+
+TEST_F(UndoCommands, DateChecksTellTheFirstRuleThatFails)
+{
+    Clovek father, child;
+    father.birth = Datum("1", "1", "1990");
+    child.birth = Datum("1", "1", "1980");
+    EXPECT_FALSE(hl().checkFatherDates(father, child, 15));
+    EXPECT_EQ(script.messageTexts(), Lines{"Otec by byl mladší než dítě!"});
+    father.birth = Datum("1", "1", "1950");
+    father.alive = 0;
+    father.death = Datum("1", "1", "1970");
+    hl().settings.checkFatherDeathBeforeBirth = false;
+    EXPECT_TRUE(hl().checkFatherDates(father, child, 15));
+    hl().settings.checkFatherDeathBeforeBirth = true;
+    EXPECT_FALSE(hl().checkFatherDates(father, child, 15));
+    EXPECT_FALSE(hl().checkMotherDates(father, child, 15));
+    EXPECT_EQ(script.messageTexts().back(), "Matka by zemřela před narozením dítěte!");
+    EXPECT_FALSE(hl().checkPartnershipDates(child, father, nullptr));
+    EXPECT_EQ(script.messageTexts().back(), "Jeden z partnerů by zemřel před narozením druhého!");
+    EXPECT_EQ(script.messageTexts().size(), 4u);
+}
+
+} // namespace
