@@ -44,10 +44,12 @@
 #include "platform/application.h"
 #include "shell/barvy_form.h"
 #include "shell/hlavni.h"
+#include "shell/hledej_form.h"
 #include "shell/lang_form.h"
 #include "shell/nastaveni_form.h"
 #include "shell/tip_form.h"
 #include "shell/value_dialogs.h"
+#include "shell/vyroci_form.h"
 
 struct ProgramWindows {
     Thlavni hlavni;

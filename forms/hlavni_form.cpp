@@ -20,6 +20,24 @@ ThlavniForm::ThlavniForm() : TForm("hlavni")
     OpenDialogGED.Filter = "GEDCOM (*.ged)|*.ged";
     OpenDialogGED.DefaultExt = "*.ged";
 
+    const char* const pictures =
+        "All (*.jpg;*.jpeg;*.bmp)|*.jpg;*.jpeg;*.bmp|Formát JPEG (*.jpg)|*.jpg|Formát JPEG (*.jpeg)|*.jpeg|"
+        "Bitmapy (*.bmp)|*.bmp";
+    OpenPictureDialog1.Filter = pictures;
+    SavePictureDialog1.Filter = pictures;
+    SavePictureDialog1.DefaultExt = "*.jpg";
+    SaveSouborDialog1.OverwritePrompt = true;
+    SaveDialogTXT.Filter = "Textové soubory (*.txt)|*.txt";
+    SaveDialogTXT.DefaultExt = "*.txt";
+    SaveDialogTXT.OverwritePrompt = true;
+    SaveDialogHTM.Filter = "HTML stránky (*.htm)|*.htm";
+    SaveDialogHTM.OverwritePrompt = true;
+    for (TOpenDialog* ged : {&OpenDialogGED, static_cast<TOpenDialog*>(&SaveDialogGED)}) {
+        ged->Filter = "GEDCOM (*.ged)|*.ged";
+        ged->DefaultExt = "*.ged";
+    }
+    SaveDialogGED.OverwritePrompt = true;
+
     toolBar.SetBounds(0, 0, 1016, 30);
     toolBar.BevelOuter = TPanel::bvNone;
     struct Tool {

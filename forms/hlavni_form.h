@@ -7,9 +7,13 @@
 //
 // Each tab sheet's controls live in a file of their own (forms/hlavni_<sheet>.h), as a struct
 // whose constructor takes the sheet as parent; the form holds one member of it per sheet.
+#include "forms/hlavni_dalsi.h"
 #include "forms/hlavni_doplnujici.h"
+#include "forms/hlavni_media.h"
 #include "forms/hlavni_obecne.h"
 #include "forms/hlavni_shrnuti.h"
+#include "forms/hlavni_statistika.h"
+#include "forms/hlavni_zakladni.h"
 #include "platform/dialogs.h"
 #include "platform/form.h"
 #include "platform/grid.h"
@@ -128,6 +132,17 @@ public:
     // ---- Dialog of the GEDCOM import
     TOpenDialog OpenDialogGED{"OpenDialogGED"};
 
+    // ---- Dialogs of the pages, the reports and the exchange files
+    TOpenPictureDialog OpenPictureDialog1{"OpenPictureDialog1"};
+    TSavePictureDialog SavePictureDialog1{"SavePictureDialog1"};
+    TOpenDialog OpenSouborDialog1{"OpenSouborDialog1"};
+    TSaveDialog SaveSouborDialog1{"SaveSouborDialog1"};
+    TSaveDialog SaveDialogTXT{"SaveDialogTXT"};
+    TSaveDialog SaveDialogHTM{"SaveDialogHTM"};
+    TOpenDialog OpenDialogGED{"OpenDialogGED"};
+    TSaveDialog SaveDialogGED{"SaveDialogGED"};
+    TPrintDialog PrintDialog1{"PrintDialog1"};
+
     // ---- Tool buttons (hints only; no captions)
     TPanel toolBar{this, "toolBar"};
     TSpeedButton NovyBT{&toolBar, "NovyBT"};
@@ -176,6 +191,11 @@ public:
 
     // ---- Controls of the tab sheets
     ObecneSheet obecneSheet{obecne};
+    ZakladniSheet zakladniSheet{zakladniUdaje};
+    DalsiSheet dalsiSheet{dalsiUdaje};
+    FotkySheet fotkySheet{fotkyAObrazky};
+    DokumentySheet dokumentySheet{dokumenty};
     DoplnujiciSheet doplnujiciSheet{doplnujiciTextyASoubory};
     ShrnutiSheet shrnutiSheet{shrnutiOsoby};
+    StatistikaSheet statistikaSheet{statistikaLipovetau};
 };

@@ -1,9 +1,23 @@
 #include "forms/hlavni_shrnuti.h"
 
+#include "forms/sheet_layout.h"
+
+using namespace sheet_layout;
+
+void layOutReport(TRichEdit& report)
+{
+    report.SetBounds(8, 8, 740, 496);
+    report.ReadOnly = true;
+    report.PlainText = true;
+    report.ScrollBars = TMemo::ssVertical;
+    report.Font.Name = "Courier New";
+    report.Font.Size = 9;
+    report.Font.Charset = 238;
+}
+
 ShrnutiSheet::ShrnutiSheet(TTabSheet& s) : sheet(s)
 {
-    shrnutiOsobyRICH.SetBounds(8, 8, 744, 500);
-    shrnutiOsobyRICH.ReadOnly = true;
-    shrnutiOsobyRICH.PlainText = true;
-    shrnutiOsobyRICH.ScrollBars = TMemo::ssVertical;
+    layOutReport(shrnutiOsobyRICH);
+    button(ulozitStatistikuOsobyBT, 8, 510, 80, "Uložit");
+    button(tiskStatistikyOsobyBT, 92, 510, 80, "Tisk");
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The person-summary tab of the main window: the summary of the shown person as text.
+// The person-summary tab of the main window: the summary of the shown person as text, with the
+// commands that save it as a text file and print it.
 #include "platform/pagecontrol.h"
 #include "platform/stdctrls.h"
 
@@ -10,4 +11,9 @@ struct ShrnutiSheet {
 
     TTabSheet& sheet;
     TRichEdit shrnutiOsobyRICH{&sheet, "shrnutiOsobyRICH"};
+    TButton ulozitStatistikuOsobyBT{&sheet, "ulozitStatistikuOsobyBT"};
+    TButton tiskStatistikyOsobyBT{&sheet, "tiskStatistikyOsobyBT"};
 };
+
+// The report text of the summary and statistics tabs: fixed-pitch, so that its columns line up.
+void layOutReport(TRichEdit& report);

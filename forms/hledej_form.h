@@ -1,24 +1,24 @@
 #pragma once
-// The search window: a text page (a string and the fields to look in), a date page (the date
-// kinds, how to compare and one or two dates), the persons found, shared by both pages, and the
-// way back. Results: 1 a found person was double-clicked, 2 back or the close box.
+// Layout of the search dialog: a page for a text in chosen fields, a page for a date among
+// chosen dates, the list of persons found and the back button. Behaviour lives in ThledejFORM
+// (shell/hledej_form.h).
 #include "platform/form.h"
 #include "platform/lists.h"
 #include "platform/pagecontrol.h"
 #include "platform/stdctrls.h"
 
-class ThledejFORM : public TForm {
+class ThledejFORMLayout : public TForm {
 public:
-    ThledejFORM();
-    ~ThledejFORM() override;
+    ThledejFORMLayout();
 
     TPageControl pages{this, "pages"};
-
     TTabSheet retezecPage{&pages, "retezecPage"};
     TLabel retezecLB{&retezecPage, "retezecLB"};
     TEdit retezecED{&retezecPage, "retezecED"};
     TGroupBox kdeHledatRetezecGROUP{&retezecPage, "kdeHledatRetezecGROUP"};
     TCheckBox jmenoCH{&kdeHledatRetezecGROUP, "jmenoCH"};
+    TCheckBox prijmeniCH{&kdeHledatRetezecGROUP, "prijmeniCH"};
+    TCheckBox rodnePrijmeniCH{&kdeHledatRetezecGROUP, "rodnePrijmeniCH"};
     TCheckBox titulyCH{&kdeHledatRetezecGROUP, "titulyCH"};
     TCheckBox mistoNarozeniCH{&kdeHledatRetezecGROUP, "mistoNarozeniCH"};
     TCheckBox mistoUmrtiCH{&kdeHledatRetezecGROUP, "mistoUmrtiCH"};
@@ -30,8 +30,6 @@ public:
     TCheckBox bydlisteCH{&kdeHledatRetezecGROUP, "bydlisteCH"};
     TCheckBox vzdelaniCH{&kdeHledatRetezecGROUP, "vzdelaniCH"};
     TCheckBox povolaniCH{&kdeHledatRetezecGROUP, "povolaniCH"};
-    TCheckBox prijmeniCH{&kdeHledatRetezecGROUP, "prijmeniCH"};
-    TCheckBox rodnePrijmeniCH{&kdeHledatRetezecGROUP, "rodnePrijmeniCH"};
     TBitBtn hledejRetezecBT{&retezecPage, "hledejRetezecBT"};
 
     TTabSheet datumPage{&pages, "datumPage"};
@@ -53,5 +51,3 @@ public:
     TListBox osobyLIST{this, "osobyLIST"};
     TButton zpetBT{this, "zpetBT"};
 };
-
-extern ThledejFORM* hledejFORM;

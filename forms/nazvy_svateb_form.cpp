@@ -10,14 +10,11 @@ TnazvySvatebFORM::TnazvySvatebFORM() : TForm("nazvySvatebFORM")
     Caption = "Názvy svateb";
     BorderStyle = TFormBorderStyle::bsDialog;
     Position = TPosition::poScreenCenter;
-    SetBounds(0, 0, 264, 400);
-
-    // Tall enough for the 26 names without scrolling on the usual font.
-    svatbyMEMO.SetBounds(8, 8, 248, 352);
+    SetBounds(0, 0, 300, 360);
+    svatbyMEMO.SetBounds(8, 8, 284, 310);
     svatbyMEMO.ReadOnly = true;
-    svatbyMEMO.WordWrap = false;
     svatbyMEMO.ScrollBars = TMemo::ssVertical;
-    OKBtn.SetBounds(94, 368, 75, 25);
+    OKBtn.SetBounds(110, 326, 80, 25);
     OKBtn.Caption = "OK";
     OKBtn.Default = true;
     OKBtn.ModalResult = mrOk;

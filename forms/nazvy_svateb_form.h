@@ -1,6 +1,5 @@
 #pragma once
-// The names of the wedding anniversaries, one per line of a read-only memo; the window texts
-// fill the lines. OK gives 1.
+// The names of the wedding anniversaries, read only; the language's window texts fill the memo.
 #include "platform/form.h"
 #include "platform/stdctrls.h"
 
@@ -13,4 +12,5 @@ public:
     TButton OKBtn{this, "OKBtn"};
 };
 
+// The one names window of the program (the first one made).
 extern TnazvySvatebFORM* nazvySvatebFORM;

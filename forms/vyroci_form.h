@@ -1,16 +1,15 @@
 #pragma once
-// The anniversaries window: a month calendar, whether the anniversaries of the chosen day or of
-// its whole month are listed, the list itself and the names of wedding anniversaries.
-// Result 2 on back or the close box.
+// Layout of the anniversaries window: a month calendar, the choice of the day or the whole month,
+// the anniversaries found, and the button to the names of the wedding anniversaries. Behaviour
+// lives in TvyrociFORM (shell/vyroci_form.h).
 #include "platform/commonctrls.h"
 #include "platform/form.h"
 #include "platform/lists.h"
 #include "platform/stdctrls.h"
 
-class TvyrociFORM : public TForm {
+class TvyrociFORMLayout : public TForm {
 public:
-    TvyrociFORM();
-    ~TvyrociFORM() override;
+    TvyrociFORMLayout();
 
     TMonthCalendar kalendar{this, "kalendar"};
     TRadioGroup vybranyRADIO{this, "vybranyRADIO"};
@@ -18,5 +17,3 @@ public:
     TButton nazvySvatebBT{this, "nazvySvatebBT"};
     TButton zpetBT{this, "zpetBT"};
 };
-
-extern TvyrociFORM* vyrociFORM;

@@ -154,6 +154,16 @@ bool isLeapYear(const Datum& date)
     return isLeapYear(strToInt(date.year));
 }
 
+bool isSearchableDate(const Datum& date)
+{
+    DatumKey key;
+    if (!tryDatumKey(date, key))
+        return false;
+    TDateTime value;
+    return !(key.yearKnown && key.monthKnown && key.dayKnown)
+        || tryEncodeDate(key.year, key.month, key.day, value);
+}
+
 std::string Datum::clampedDay()
 {
     if (isUnknown(day) || isUnknown(month))

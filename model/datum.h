@@ -77,6 +77,10 @@ public:
 
 // An unknown year counts as a leap year.
 bool isLeapYear(const Datum& date);
+// Every known part is a number and, when all three are known, the calendar has that day. Only
+// such a date can be an anniversary or the hit of a date search: one read from an old file as
+// 31 April matches nothing instead of stopping the search.
+bool isSearchableDate(const Datum& date);
 
 // The three parts read as numbers, for sorting many dates at once. A known part that is not a
 // number makes the key unreadable.

@@ -50,20 +50,20 @@ bool collatedLess(const std::string& a, const std::string& b)
     return compareCollated(a, b) < 0;
 }
 
-// Adds the line to the missing-key log, keeping every line in case-insensitive order; a line
+// Adds the lines to the missing-key log, keeping every line in case-insensitive order; a line
 // already there is added again (an empty default is logged at each lookup). A missing log is
 // empty.
-void addLogLine(const std::string& logPath, const std::string& line,
-                const LanguageFile::LinesWriter& write)
+void addLogLines(const std::string& logPath, const std::vector<std::string>& added,
+                 const LanguageFile::LinesWriter& write)
 {
     std::vector<std::string> lines;
     std::error_code ec;
     if (std::filesystem::exists(logPath, ec))
         lines = readCp1250Lines(logPath);
-    // The log is normally sorted already (it was written so), which makes the re-sort one pass.
-    if (!std::is_sorted(lines.begin(), lines.end(), collatedLess))
-        std::stable_sort(lines.begin(), lines.end(), collatedLess);
-    lines.insert(std::upper_bound(lines.begin(), lines.end(), line, collatedLess), line);
+    // Appended after the lines already there, then sorted stably: a repeated line follows its
+    // earlier copies.
+    lines.insert(lines.end(), added.begin(), added.end());
+    std::stable_sort(lines.begin(), lines.end(), collatedLess);
     write(logPath, lines);
 }
 
@@ -71,7 +71,7 @@ void addLogLine(const std::string& logPath, const std::string& line,
 
 LanguageFile::LanguageFile(std::string path, std::string logPath)
     : writeLines([](const std::string& file, const std::vector<std::string>& lines) {
-          // Rewritten once per missing key on a first start: safe against a crash through the
+          // Rewritten at every write-back of missing keys: safe against a crash through the
           // rename, but without waiting for the disk each time.
           writeCp1250Lines(file, lines, false);
       }),
@@ -108,18 +108,29 @@ std::string LanguageFile::langText(const std::string& section, const std::string
     if (value.empty()) {
         ini_.WriteString(section, key, defaultText);
         value = defaultText;
-        try {
-            if (!writable_)
-                throw EInOutError("The language file was not read and is not written");
-            writeLines(path_, ini_.GetStrings());
-            addLogLine(logPath_, section + " ; " + key, writeLines);
-        } catch (const Exception&) {
-            reportProblem();
-        }
+        unwrittenKeys_.push_back(section + " ; " + key);
+        if (batchDepth_ == 0)
+            writeBack();
     }
     if (value == " ")
         return std::string();
     return value;
+}
+
+void LanguageFile::writeBack()
+{
+    if (unwrittenKeys_.empty())
+        return;
+    const std::vector<std::string> keys = std::move(unwrittenKeys_);
+    unwrittenKeys_.clear();
+    try {
+        if (!writable_)
+            throw EInOutError("The language file was not read and is not written");
+        writeLines(path_, ini_.GetStrings());
+        addLogLines(logPath_, keys, writeLines);
+    } catch (const Exception&) {
+        reportProblem();
+    }
 }
 
 std::string LanguageFile::readText(const std::string& section, const std::string& key,

@@ -43,10 +43,30 @@ public:
     // reported once.
     void load();
 
+    // Holds back the writing of missing keys while it lives: each key is stored in memory at
+    // once, and the file and the log are each written in one piece when the outermost batch
+    // ends. A language load looks up well over a thousand keys in one batch, so a first start
+    // writes the file once instead of once per key.
+    class Batch {
+    public:
+        explicit Batch(LanguageFile& file) : file_(file) { ++file_.batchDepth_; }
+        // Reports a failed write as a lookup does (a message may be shown from here).
+        ~Batch() noexcept(false)
+        {
+            if (--file_.batchDepth_ == 0)
+                file_.writeBack();
+        }
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        LanguageFile& file_;
+    };
+
     // The standard lookup. A missing or empty key is stored with the default, the file is
-    // rewritten whole and the key is logged; a stored single blank is the empty text. When the
-    // file or the log cannot be written the default is still returned and the problem is
-    // reported once for this loaded file.
+    // rewritten whole and the key is logged (at the end of the batch, inside one); a stored
+    // single blank is the empty text. When the file or the log cannot be written the default
+    // is still returned and the problem is reported once for this loaded file.
     std::string langText(const std::string& section, const std::string& key,
                          const std::string& defaultText) override;
     // The plain read: the stored value unchanged, the default when absent; writes nothing.
@@ -62,10 +82,14 @@ public:
 
 private:
     void reportProblem();
+    // Writes the file and logs the keys stored since the last write.
+    void writeBack();
 
     std::string path_;
     std::string logPath_;
     TMemIniFile ini_;
     bool writable_ = true;
     bool problemReported_ = false;
+    int batchDepth_ = 0;
+    std::vector<std::string> unwrittenKeys_; // log lines of keys not yet written
 };

@@ -3,6 +3,7 @@
 // groups and undo history. The tree owns all of it.
 #include "model/action_list.h"
 #include "model/prvky.h"
+#include "platform/datetime.h"
 
 #include <cstdint>
 #include <memory>
@@ -21,6 +22,9 @@ class Fotka;
 class Group;
 class Soubor;
 class UkGrClovek;
+class TStringList;
+class TextSource;
+struct CalendarChoices;
 
 class Rod {
 public:
@@ -191,6 +195,101 @@ public:
     void undo();
     void redo();
     void applyAction(Action* action, bool undo);
+
+    // --- kinship queries (model/kinship.cpp) ---
+    // Each adds the display name of every relative it reaches (birth surname and birth year as
+    // the settings say, the identifier always) to `list`, unless the list holds an equal line
+    // already, letter case ignored: one line per display text, in the order first reached. The
+    // queries with `clear` empty the list first when it is set and otherwise add to what it
+    // holds; the others always empty it. A step through a divorced partnership leads to nobody;
+    // a missing parent gives nothing.
+    void listBrothers(TStringList& list, const Clovek* person, bool clear, const DisplaySettings& settings) const;
+    void listSisters(TStringList& list, const Clovek* person, bool clear, const DisplaySettings& settings) const;
+    void listSiblings(TStringList& list, const Clovek* person, bool clear, const DisplaySettings& settings) const;
+    void listSons(TStringList& list, const Clovek* person, bool clear, const DisplaySettings& settings) const;
+    void listDaughters(TStringList& list, const Clovek* person, bool clear, const DisplaySettings& settings) const;
+    // Direct children only.
+    void listChildren(TStringList& list, const Clovek* person, bool clear, const DisplaySettings& settings) const;
+    void listGrandsons(TStringList& list, const Clovek* person, const DisplaySettings& settings) const;
+    void listGranddaughters(TStringList& list, const Clovek* person, const DisplaySettings& settings) const;
+    void listGrandchildren(TStringList& list, const Clovek* person, const DisplaySettings& settings) const;
+    void listGrandfathers(TStringList& list, const Clovek* person, const DisplaySettings& settings) const;
+    void listGrandmothers(TStringList& list, const Clovek* person, const DisplaySettings& settings) const;
+    void listGrandparents(TStringList& list, const Clovek* person, const DisplaySettings& settings) const;
+    // A parent's brothers and the partners of a parent's sisters (and the reverse for aunts).
+    void listUncles(TStringList& list, const Clovek* person, bool clear, const DisplaySettings& settings) const;
+    void listAunts(TStringList& list, const Clovek* person, bool clear, const DisplaySettings& settings) const;
+    void listUnclesAndAunts(TStringList& list, const Clovek* person, const DisplaySettings& settings) const;
+    // The nephews (nieces) of the father and of the mother.
+    void listMaleCousins(TStringList& list, const Clovek* person, const DisplaySettings& settings) const;
+    void listFemaleCousins(TStringList& list, const Clovek* person, const DisplaySettings& settings) const;
+    void listCousins(TStringList& list, const Clovek* person, const DisplaySettings& settings) const;
+    // The sons (daughters) of the person's siblings, then of the siblings of each partner.
+    void listNephews(TStringList& list, const Clovek* person, bool clear, const DisplaySettings& settings) const;
+    void listNieces(TStringList& list, const Clovek* person, bool clear, const DisplaySettings& settings) const;
+    void listNephewsAndNieces(TStringList& list, const Clovek* person, bool clear, const DisplaySettings& settings) const;
+    void listSonsInLaw(TStringList& list, const Clovek* person, bool clear, const DisplaySettings& settings) const;
+    void listDaughtersInLaw(TStringList& list, const Clovek* person, bool clear, const DisplaySettings& settings) const;
+    void listChildrenInLaw(TStringList& list, const Clovek* person, bool clear, const DisplaySettings& settings) const;
+    void listBrothersInLaw(TStringList& list, const Clovek* person, bool clear, const DisplaySettings& settings) const;
+    void listSistersInLaw(TStringList& list, const Clovek* person, bool clear, const DisplaySettings& settings) const;
+    void listSiblingsInLaw(TStringList& list, const Clovek* person, bool clear, const DisplaySettings& settings) const;
+
+    // --- value lists (model/value_lists.cpp) ---
+    // Each empties the list, adds the field's built-in items (if any) and then every non-empty
+    // value of the field over the persons in chain order, unless the list holds an equal line
+    // already, letter case ignored: the first spelling met stays.
+    void distinctFirstNames(TStringList& list) const;
+    void distinctSurnames(TStringList& list) const;
+    void distinctBirthSurnames(TStringList& list) const;
+    // After the 18 academic titles written before a name.
+    void distinctTitlesBefore(TStringList& list) const;
+    // After the 6 titles written after a name.
+    void distinctTitlesAfter(TStringList& list) const;
+    void distinctBirthPlaces(TStringList& list) const;
+    void distinctDeathPlaces(TStringList& list) const;
+    void distinctBurialPlaces(TStringList& list) const;
+    // After an empty item and the ten causes of the language file (section "pricinaSmrti").
+    void distinctDeathCauses(TStringList& list, TextSource& texts) const;
+    // The texts of the entries of each person's life-period list.
+    void distinctResidences(TStringList& list) const;
+    void distinctEducations(TStringList& list) const;
+    void distinctOccupations(TStringList& list) const;
+    // The place of each partnership, met through either partner.
+    void distinctWeddingPlaces(TStringList& list) const;
+    void distinctReligions(TStringList& list) const;
+    void distinctBaptisms(TStringList& list) const;
+    void distinctNationalities(TStringList& list) const;
+    void distinctCitizenships(TStringList& list) const;
+    void distinctUser1Values(TStringList& list) const;
+    void distinctUser2Values(TStringList& list) const;
+    void distinctUser3Values(TStringList& list) const;
+    void distinctUser4Values(TStringList& list) const;
+    void distinctUser5Values(TStringList& list) const;
+    // The godparent choices: the display name (identifier always) of every person but `except`,
+    // in chain order; equal texts are all kept, each naming its own person.
+    void listOtherPersons(TStringList& list, const Clovek* except, const DisplaySettings& settings) const;
+
+    // --- anniversaries (model/anniversaries.cpp) ---
+    // Each partnership is taken once, at the first partner met in chain order, through the
+    // partnerships' visited flags, which are cleared first and left set. A date whose parts are
+    // not numbers, or a complete date that the calendar does not have (31 April), is no
+    // anniversary of anything.
+    // The anniversaries of the reference date's day (`sameDay`) or month, births, deaths of the
+    // dead and weddings (plain partnerships excepted), in the reference year: one line each,
+    // name, years and label, in month mode after the event's date. The list is emptied first.
+    void listAnniversaries(TDateTime reference, bool sameDay, TStringList& list, TextSource& texts,
+                           const DisplaySettings& settings);
+    // The lines of the anniversaries on the day of `now`, as the same-day list words them, in
+    // the order found; deaths are taken whatever the alive flag says. The main window shows
+    // each in a message of its own.
+    std::vector<std::string> todaysAnniversaries(TDateTime now, TextSource& texts,
+                                                 const DisplaySettings& settings);
+    // Appends one `Vyroci` per chosen event with a complete date to `out` (the caller owns it,
+    // sorts it and writes the calendar); years count to the year of `today`.
+    void collectCalendarAnniversaries(Prvky& out, const CalendarChoices& choices, TDateTime today,
+                                      TextSource& texts, const DisplaySettings& settings,
+                                      bool showNumber);
 
     // Each person of the chain, head first.
     template <class F>

@@ -121,3 +121,17 @@ void TMonthCalendar::userPick(TDateTime date)
     date_ = date;
     Click();
 }
+
+// ---- TDateTimePicker
+
+TDateTimePicker::TDateTimePicker(TWinControl* parent, std::string name) : TEdit(parent, std::move(name))
+{
+    ReadOnly = true;
+    setDateTime(dateTime_);
+}
+
+void TDateTimePicker::setDateTime(TDateTime value)
+{
+    dateTime_ = value;
+    setText(dateToStr(value));
+}

@@ -1,8 +1,9 @@
 #pragma once
-// Images, up-downs, progress and status bars, the month calendar.
+// Images, up-downs, progress and status bars, the month calendar, the date picker.
 #include "platform/canvas.h"
 #include "platform/control.h"
 #include "platform/datetime.h"
+#include "platform/stdctrls.h"
 
 #include <string>
 #include <vector>
@@ -92,4 +93,17 @@ public:
 
 private:
     TDateTime date_ = 0;
+};
+
+// A date shown as a short date in an edit line; the program shows dates in it and reads them back.
+class TDateTimePicker : public TEdit {
+public:
+    TDateTimePicker(TWinControl* parent, std::string name);
+    TDateTime DateTime() const { return dateTime_; }
+    // Shows the date part as a short date; fires OnChange as an edit does.
+    void setDateTime(TDateTime value);
+    const char* ClassName() const override { return "TDateTimePicker"; }
+
+private:
+    TDateTime dateTime_ = 0;
 };

@@ -186,7 +186,7 @@ public:
 // Standard pictures a button can show without a picture file of its own, as the class
 // library's bit buttons have kinds; the screen draws them in the desktop's style.
 enum class TStandardGlyph {
-    None, NewFile, Open, Save, SaveAs, Close, Undo, Redo, Help, Add, Delete, Find, Chart
+    None, NewFile, Open, Save, SaveAs, Close, Undo, Redo, Help, Add, Delete, Find, Chart, Up, Down
 };
 
 // A button of a tool bar: pressing it never takes the focus, and Tab passes it by. SetFocus

@@ -49,8 +49,12 @@ Thlavni::Thlavni()
     pages.OnChange = [this] { pagesChange(); };
     Jazyk1.OnClick = [this] { Jazyk1Click(); };
     Kontroly1.OnClick = [this] { Kontroly1Click(); };
+    Hledej1.OnClick = HledejBT.OnClick = [this] { Hledej1Click(); };
+    Vyroci1.OnClick = [this] { Vyroci1Click(); };
     BarvyVztahu1.OnClick = [this] { BarvyVztahu1Click(); };
     bindPersonListEvents();
+    bindStatisticsEvents();
+    expGED.OnClick = [this] { expGEDClick(); };
 }
 
 Thlavni::~Thlavni()

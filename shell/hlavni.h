@@ -252,6 +252,9 @@ public:
     void refreshPage();
     // Composes the person-summary page of the current person.
     void showPersonSummary();
+    // Puts the lines (when given) into a report text of the summary or statistics tab, and makes
+    // the whole text take the Central European character set.
+    void showReportText(TRichEdit& rich, const std::vector<std::string>* lines);
     // The supplementary texts of the current person into their memo.
     void showTextsAndFiles();
     // Leaving the supplementary-texts memo stores its lines as the current person's texts.
@@ -329,6 +332,21 @@ public:
     void applyGroupsDialogTexts();
     void applyGedcomImportTexts();
     void applyBulkDeleteTexts();
+    // The caption of the sort-direction button for the direction now set (one lookup).
+    std::string sortDirectionCaption();
+
+    // ================================================================ search and anniversaries (shell/search_command.cpp, shell/anniversaries_commands.cpp)
+    // The search dialog; a person chosen among those found becomes the current one.
+    void Hledej1Click();
+    // The two searches of the dialog over the open tree, into its list of persons found.
+    void searchText();
+    void searchDate();
+    // Makes the person of a list caption (display name with the identifier) the current one,
+    // the first in the chain of that caption, when the person list shows it; otherwise nothing
+    // changes.
+    void showListedPerson(const std::string& caption);
+    // The anniversaries window.
+    void Vyroci1Click();
 
     // ================================================================ settings dialogs (shell/)
     // The limits dialog: the four limits and the father-death check into it, and back whatever
@@ -389,6 +407,7 @@ public:
     void fillResidenceList(int row) override;
     void fillEducationList(int row) override;
     void fillOccupationList(int row) override;
+    // The portrait frame and its insert-or-change button (shell/portrait_display.cpp).
     void showPortrait() override;
     bool confirmDeletePerson() override;
     // The date checks of a parent and a child, or of two partners (shell/date_checks.cpp): true
@@ -400,8 +419,27 @@ public:
     // ================================================================ statistics and exports (reports/)
     // Recomposes the statistics text of the open tree.
     void showTreeStatistics();
+    // --- statistics tab and the save and print of the person summary (reports/statistics_page.cpp)
+    // Hooks the buttons of the statistics and person-summary tabs to their handlers.
+    void bindStatisticsEvents();
+    // The tables of births, deaths and weddings by month and weekday and of first names.
+    void showStatisticsTables();
+    void zakladniPrehledBTClick();
+    void tabulkyBTClick();
+    // Save: the lines of the tab's text as a Windows-1250 file of the person's choice, replacing
+    // an old one only whole; a failure is shown. Print: the text as a print job.
+    void ulozitStatistikyLipovetauBTClick();
+    void ulozitStatistikuOsobyBTClick();
+    void tiskStatistikyLipovetauBTClick();
+    void tiskStatistikyOsobyBTClick();
+    void saveRichEditLines(const TRichEdit& rich);
+    void printRichEdit(TRichEdit& rich, const std::string& jobName);
 
     // ================================================================ GEDCOM (gedcom/)
+    // --- export (gedcom/export_command.cpp)
+    // Export, GED: the open tree as a GEDCOM file of the person's choice; a failure is shown and
+    // no success is announced.
+    void expGEDClick();
     // The import command (gedcom/import_command.cpp): the open tree closed, a file and the
     // surname options chosen, the file imported into a new tree installed as an opened one, and
     // the outcome told with where the log is.

@@ -36,6 +36,8 @@ void Thlavni::loadLanguage()
     file->onProblem = [](const std::string& message) { ShowMessage(message); };
     file->load();
     languageFile = std::move(file);
+    // Missing keys are written once, after every window has its texts.
+    LanguageFile::Batch batch(*languageFile);
 
     allPersonsGroupName = langText("ruzne", "vsichniSkupina", "_VŠICHNI");
     if (tree && tree->personCount() > 0)

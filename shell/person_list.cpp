@@ -52,20 +52,16 @@ void Thlavni::fitPersonListToScreen()
     }
 }
 
-namespace {
-
-std::string directionCaption(Thlavni& main)
+std::string Thlavni::sortDirectionCaption()
 {
-    return main.settings.sortAscending ? main.langText("plocha", "vzestupne", "Vzestupně")
-                                       : main.langText("plocha", "sestupne", "Sestupně");
+    return settings.sortAscending ? langText("plocha", "vzestupne", "Vzestupně")
+                                  : langText("plocha", "sestupne", "Sestupně");
 }
-
-} // namespace
 
 void Thlavni::restoreListOptions()
 {
     setrid.setItemIndex(settings.sortOrder);
-    trideniBT.Caption = directionCaption(*this);
+    trideniBT.Caption = sortDirectionCaption();
     // Each box's click handler writes its state back into the settings: take them all first.
     Nastaveni wanted = settings;
     zobrazitCislo.setChecked(wanted.showNumber);
@@ -101,7 +97,7 @@ void Thlavni::setridClick()
 void Thlavni::trideniBTClick()
 {
     settings.sortAscending = !settings.sortAscending;
-    trideniBT.Caption = directionCaption(*this);
+    trideniBT.Caption = sortDirectionCaption();
     if (personList) {
         personList->sort(setrid.ItemIndex());
         personList->paint();

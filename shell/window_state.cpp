@@ -8,21 +8,7 @@
 #include "platform/application.h"
 #include "platform/exceptions.h"
 #include "shell/hlavni.h"
-
-namespace {
-
-// The list settings as the person texts read them.
-class ListDisplay : public DisplaySettings {
-public:
-    explicit ListDisplay(const Nastaveni& s) : s_(s) {}
-    bool showBirthSurname() const override { return s_.showBirthSurname; }
-    bool showBirth() const override { return s_.showBirth; }
-
-private:
-    const Nastaveni& s_;
-};
-
-} // namespace
+#include "shell/list_display.h"
 
 void Thlavni::enableControls(bool treeOpen, bool hasPersons)
 {
@@ -95,20 +81,25 @@ void Thlavni::refreshPage()
     pagesChange();
 }
 
-void Thlavni::showPersonSummary()
+void Thlavni::showReportText(TRichEdit& rich, const std::vector<std::string>* lines)
 {
-    TRichEdit& rich = shrnutiSheet.shrnutiOsobyRICH;
-    if (currentPerson) {
-        std::vector<std::string> lines;
-        writePersonSummary(*currentPerson, lines, *this, ListDisplay(settings));
+    if (lines) {
         TStringList text;
-        for (const std::string& line : lines)
+        for (const std::string& line : *lines)
             text.Add(line);
         rich.Lines.Assign(text);
     }
     // Switching the character set away and back makes the whole text take it.
     rich.Font.Charset = 0;
     rich.Font.Charset = 238;
+}
+
+void Thlavni::showPersonSummary()
+{
+    std::vector<std::string> lines;
+    if (currentPerson)
+        writePersonSummary(*currentPerson, lines, *this, ListDisplay(settings));
+    showReportText(shrnutiSheet.shrnutiOsobyRICH, currentPerson ? &lines : nullptr);
 }
 
 void Thlavni::showTextsAndFiles()

@@ -23,7 +23,7 @@
 #include "forms/vyber_souboru_form.h"
 #include "forms/vyhledano_form.h"
 #include "forms/vymaz_foto_form.h"
-#include "forms/vyroci_form.h"
+#include "shell/vyroci_form.h"
 #include "shell/hlavni.h"
 #include "shell/lang_form.h"
 #include "shell/nastaveni_form.h"

@@ -5,7 +5,7 @@
 #include "forms/co_exportovat_form.h"
 #include "forms/co_v_html_form.h"
 #include "forms/co_vyplnit_form.h"
-#include "forms/hledej_form.h"
+#include "shell/hledej_form.h"
 #include "forms/hromadne_mazani_form.h"
 #include "forms/import_form.h"
 #include "forms/moje_skupiny_form.h"

@@ -537,6 +537,8 @@ private:
             {TStandardGlyph::Delete, "edit-delete", QStyle::SP_TrashIcon},
             {TStandardGlyph::Find, "edit-find", QStyle::SP_FileDialogContentsView},
             {TStandardGlyph::Chart, "x-office-presentation", QStyle::SP_FileDialogDetailedView},
+            {TStandardGlyph::Up, "go-up", QStyle::SP_ArrowUp},
+            {TStandardGlyph::Down, "go-down", QStyle::SP_ArrowDown},
         };
         for (const Look& l : looks)
             if (l.glyph == glyph)

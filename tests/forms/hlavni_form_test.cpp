@@ -61,4 +61,60 @@ TEST(HlavniForm, PagesOfTheTreeAndThePerson)
     EXPECT_EQ(f.pages.ActivePage(), &f.obecne);
 }
 
+// Controls that share a parent must not cover each other, and each must lie inside its parent
+// as the window first shows it (on the smallest screen the program supports).
+void expectClearLayout(const TWinControl& parent, int width, int height)
+{
+    const std::vector<TControl*>& children = parent.Controls();
+    for (size_t i = 0; i < children.size(); ++i) {
+        const TControl& a = *children[i];
+        EXPECT_TRUE(a.Left >= 0 && a.Top >= 0 && a.Left + a.Width <= width && a.Top + a.Height <= height)
+            << a.Name << " lies outside " << parent.Name;
+        for (size_t j = i + 1; j < children.size(); ++j) {
+            const TControl& b = *children[j];
+            // The portrait and its grey placeholder take turns in one frame.
+            if (a.Name == "hlavaSedivaIMG" && b.Name == "hlavaIMG")
+                continue;
+            const bool apart = a.Left + a.Width <= b.Left || b.Left + b.Width <= a.Left ||
+                               a.Top + a.Height <= b.Top || b.Top + b.Height <= a.Top;
+            EXPECT_TRUE(apart) << a.Name << " overlaps " << b.Name << " on " << parent.Name;
+        }
+        if (auto* inner = dynamic_cast<const TWinControl*>(&a); inner && !inner->Controls().empty())
+            expectClearLayout(*inner, a.Width, a.Height);
+    }
+}
+
+TEST(HlavniForm, TabPagesAreLaidOutWithoutOverlaps)
+{
+    ThlavniForm f;
+    for (int i = 0; i < f.pages.PageCount(); ++i) {
+        TTabSheet& sheet = *f.pages.Pages(i);
+        EXPECT_FALSE(sheet.Controls().empty()) << sheet.Name;
+        expectClearLayout(sheet, sheet.Width, sheet.Height);
+    }
+}
+
+// Item lists that the window texts replace in place and the person editor indexes by position.
+TEST(HlavniForm, ItemListsThePagesIndexByPosition)
+{
+    ThlavniForm f;
+    EXPECT_EQ(f.zakladniSheet.pohlaviCB.Items.lines(), (std::vector<std::string>{"muž", "žena"}));
+    EXPECT_EQ(f.zakladniSheet.pohlaviCB.Style, TComboBox::csDropDownList);
+    EXPECT_EQ(f.zakladniSheet.narozMesicCB.Items.Count(), 13);
+    EXPECT_EQ(f.zakladniSheet.svatbaDenCB.Items.Count(), 31);
+    EXPECT_EQ(f.zakladniSheet.titulPredCB.Items.Count(), 18);
+    EXPECT_EQ(f.zakladniSheet.titulZaCB.Items.Count(), 6);
+    EXPECT_EQ(f.fotkySheet.seradFotoRADIO.Items.Count(), 2);
+    EXPECT_EQ(f.dokumentySheet.seradDokRADIO.Items.Count(), 2);
+    EXPECT_EQ(f.doplnujiciSheet.seradSouborRADIO.Items.Count(), 3);
+    EXPECT_EQ(f.doplnujiciSheet.seradSouborRADIO.ItemIndex(), 2);
+    EXPECT_EQ(f.fotkySheet.seradFotoRADIO.ItemIndex(), 0);
+    // The portrait frame and the previews have the sizes the pictures are scaled to.
+    EXPECT_EQ(f.zakladniSheet.hlavaIMG.Width, 150);
+    EXPECT_EQ(f.zakladniSheet.hlavaIMG.Height, 200);
+    EXPECT_EQ(f.fotkySheet.fotoIMG.Width, 570);
+    EXPECT_EQ(f.dokumentySheet.dokumentIMG.Height, 529);
+    EXPECT_EQ(f.zakladniSheet.narozRokED.MaxLength, 4);
+}
+
 }  // namespace

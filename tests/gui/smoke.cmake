@@ -1,21 +1,10 @@
 # Runs PROGRAM offscreen on a 1280 x 1024 screen with the tree file TREE; it saves WORK/main.png
 # and quits.
-# The program runs as a portable copy in WORK (its folder holds kinvelor.ini, so settings, data
-# and trees stay beside it, not in the user's data folder): every run starts from a clean program
-# folder, with the tips at start switched off.
-file(REMOVE_RECURSE ${WORK})
-file(MAKE_DIRECTORY ${WORK})
-file(COPY ${PROGRAM} DESTINATION ${WORK})
-get_filename_component(name ${PROGRAM} NAME)
-set(PROGRAM ${WORK}/${name})
-file(WRITE ${WORK}/kinvelor.ini "[start]\r\ntip=0\r\n")
+include(${CMAKE_CURRENT_LIST_DIR}/program_folder.cmake)
 # The tree is named relative to the folder the program starts in, as a person types it.
 file(MAKE_DIRECTORY ${WORK}/save)
 file(COPY ${TREE} DESTINATION ${WORK}/save)
 get_filename_component(tree ${TREE} NAME)
-file(WRITE ${WORK}/screen.json
-  "{ \"screens\": [ { \"name\": \"smoke\", \"x\": 0, \"y\": 0, \"width\": 1280, \"height\": 1024, "
-  "\"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1 } ] }\n")
 set(shot ${WORK}/main.png)
 execute_process(
   COMMAND ${CMAKE_COMMAND} -E env

@@ -178,3 +178,49 @@ TEST(LanguageFileName, OnlyABareLanFileNameIsTaken)
                             "..\\x.lan", "x..lan", "c:x.lan", "english.lan.bak"})
         EXPECT_EQ(safeLanguageFileName(bad), "cestina.lan") << bad;
 }
+
+TEST_F(Language, ABatchWritesTheFileAndTheLogOnceWhenItEnds)
+{
+    writeCp1250Lines(logPath(), {"MENU ; Soubor"});
+    auto lang = open();
+    std::vector<std::string> written;
+    const LanguageFile::LinesWriter write = lang.writeLines;
+    lang.writeLines = [&](const std::string& path, const Lines& lines) {
+        written.push_back(path);
+        write(path, lines);
+    };
+    {
+        LanguageFile::Batch outer(lang);
+        {
+            LanguageFile::Batch inner(lang);
+            EXPECT_EQ(lang.langText("menu", "soubor", "Soubor"), "Soubor");
+            EXPECT_EQ(lang.langText("ruzne", "storno", "Storno"), "Storno");
+        }
+        EXPECT_EQ(lang.langText("menu", "konec", "Konec"), "Konec");
+        EXPECT_EQ(lang.langText("menu", "Konec", "jiný"), "Konec"); // stored already
+        EXPECT_TRUE(written.empty());
+        EXPECT_FALSE(fs::exists(langPath()));
+    }
+    EXPECT_EQ(written, (Lines{langPath(), logPath()}));
+    EXPECT_EQ(read(langPath()), (Lines{"[menu]", "soubor=Soubor", "konec=Konec", "", "[ruzne]", "storno=Storno", ""}));
+    // The log keeps its lines in order; a line it holds already is added again after it.
+    EXPECT_EQ(read(logPath()), (Lines{"menu ; konec", "MENU ; Soubor", "menu ; soubor", "ruzne ; storno"}));
+
+    // Outside a batch each missing key is written at once.
+    lang.langText("menu", "napoveda", "Nápověda");
+    EXPECT_EQ(written.size(), 4u);
+}
+
+TEST_F(Language, ABatchThatCannotWriteReportsOnceWhenItEnds)
+{
+    auto lang = open();
+    lang.writeLines = [](const std::string&, const Lines&) { throw EInOutError("disk full"); };
+    {
+        LanguageFile::Batch batch(lang);
+        EXPECT_EQ(lang.langText("menu", "soubor", "Soubor"), "Soubor");
+        EXPECT_EQ(lang.langText("menu", "konec", "Konec"), "Konec");
+        EXPECT_TRUE(messages.empty());
+    }
+    EXPECT_EQ(messages, (Lines{kLanguageFileProblem}));
+    EXPECT_EQ(lang.langText("menu", "soubor", "x"), "Soubor");
+}

@@ -1,0 +1,58 @@
+#pragma once
+// The photo and document tabs of the main window: the person's pictures of one kind as a list
+// with its sort order, the selected picture's name, year, stored file name and comment beside
+// its 570 x 529 preview, and the insert, assign, delete, save and open buttons.
+#include "platform/commonctrls.h"
+#include "platform/lists.h"
+#include "platform/pagecontrol.h"
+#include "platform/stdctrls.h"
+
+struct FotkySheet {
+    explicit FotkySheet(TTabSheet& sheet);
+    FotkySheet(const FotkySheet&) = delete;
+    FotkySheet& operator=(const FotkySheet&) = delete;
+
+    TTabSheet& sheet;
+    TLabel seznamFotoLB{&sheet, "seznamFotoLB"};
+    TListBox seznamFotoLIST{&sheet, "seznamFotoLIST"};
+    TRadioGroup seradFotoRADIO{&sheet, "seradFotoRADIO"};
+    TLabel nazevFotoLB{&sheet, "nazevFotoLB"};
+    TEdit nazevFotoED{&sheet, "nazevFotoED"};
+    TLabel rokFotoLB{&sheet, "rokFotoLB"};
+    TEdit rokFotoED{&sheet, "rokFotoED"};
+    TLabel nazevSouboruFotoLB{&sheet, "nazevSouboruFotoLB"};
+    TEdit nazevSouboruFotoED{&sheet, "nazevSouboruFotoED"};
+    TLabel komentarFotoLB{&sheet, "komentarFotoLB"};
+    TMemo komentarFotoMEMO{&sheet, "komentarFotoMEMO"};
+    TButton vlozNoveFotoBT{&sheet, "vlozNoveFotoBT"};
+    TButton priradVlozeneFotoBT{&sheet, "priradVlozeneFotoBT"};
+    TButton vymazFotoBT{&sheet, "vymazFotoBT"};
+    TButton ulozFotoNaDiskBT{&sheet, "ulozFotoNaDiskBT"};
+    TButton otevriFotoVProhlizeciBT{&sheet, "otevriFotoVProhlizeciBT"};
+    TImage fotoIMG{&sheet, "fotoIMG"};
+};
+
+struct DokumentySheet {
+    explicit DokumentySheet(TTabSheet& sheet);
+    DokumentySheet(const DokumentySheet&) = delete;
+    DokumentySheet& operator=(const DokumentySheet&) = delete;
+
+    TTabSheet& sheet;
+    TLabel seznamDokLB{&sheet, "seznamDokLB"};
+    TListBox seznamDokLIST{&sheet, "seznamDokLIST"};
+    TRadioGroup seradDokRADIO{&sheet, "seradDokRADIO"};
+    TLabel nazevDokLB{&sheet, "nazevDokLB"};
+    TEdit nazevDokED{&sheet, "nazevDokED"};
+    TLabel rokDokLB{&sheet, "rokDokLB"};
+    TEdit rokDokED{&sheet, "rokDokED"};
+    TLabel nazevSouboruDokLB{&sheet, "nazevSouboruDokLB"};
+    TEdit nazevSouboruDokED{&sheet, "nazevSouboruDokED"};
+    TLabel komentarDokLB{&sheet, "komentarDokLB"};
+    TMemo komentarDokMEMO{&sheet, "komentarDokMEMO"};
+    TButton vlozNovyDokBT{&sheet, "vlozNovyDokBT"};
+    TButton priradVlozeneDokBT{&sheet, "priradVlozeneDokBT"};
+    TButton vymazDokBT{&sheet, "vymazDokBT"};
+    TButton ulozDokNaDiskBT{&sheet, "ulozDokNaDiskBT"};
+    TButton otevriDokVProhlizeciBT{&sheet, "otevriDokVProhlizeciBT"};
+    TImage dokumentIMG{&sheet, "dokumentIMG"};
+};

@@ -1,0 +1,18 @@
+#pragma once
+// The tree-statistics tab of the main window: the report or the tables of the open tree as
+// text, the two commands that fill it, and the commands that save and print it.
+#include "platform/pagecontrol.h"
+#include "platform/stdctrls.h"
+
+struct StatistikaSheet {
+    explicit StatistikaSheet(TTabSheet& sheet);
+    StatistikaSheet(const StatistikaSheet&) = delete;
+    StatistikaSheet& operator=(const StatistikaSheet&) = delete;
+
+    TTabSheet& sheet;
+    TRichEdit statistikaLipovetauRICH{&sheet, "statistikaLipovetauRICH"};
+    TButton zakladniPrehledBT{&sheet, "zakladniPrehledBT"};
+    TButton tabulkyBT{&sheet, "tabulkyBT"};
+    TButton ulozitStatistikyLipovetauBT{&sheet, "ulozitStatistikyLipovetauBT"};
+    TButton tiskStatistikyLipovetauBT{&sheet, "tiskStatistikyLipovetauBT"};
+};

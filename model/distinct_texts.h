@@ -1,0 +1,36 @@
+#pragma once
+// Adding texts to a list only when it holds no equal line yet, letter case ignored the way the
+// list's own search (`TStringList::IndexOf`) ignores it. The lists that collect relatives and
+// field values for the user are filled this way; searching the whole list for every text would
+// make a big tree's lists cost the square of their length, so the lines are indexed by their
+// collation keys instead.
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+class TStringList;
+
+class DistinctTexts {
+public:
+    // Indexes the lines the list holds already: they take part in the test.
+    explicit DistinctTexts(TStringList& list);
+    DistinctTexts(const DistinctTexts&) = delete;
+    DistinctTexts& operator=(const DistinctTexts&) = delete;
+
+    // Queues the text unless the list or the queue holds an equal one; true when queued.
+    bool add(const std::string& text);
+    // Queues the text without the test (the built-in items of a list).
+    void addUnchecked(const std::string& text);
+    // Appends the queued texts to the list in the order they came. A sorted list takes them in
+    // one sort rather than one insertion each.
+    void flush();
+
+private:
+    bool known(const std::string& text);
+
+    TStringList& list_;
+    // Exact texts already met: most repeats are spelled alike and need no collation key.
+    std::unordered_set<std::string> exact_;
+    std::unordered_set<std::string> keys_;
+    std::vector<std::string> queued_;
+};

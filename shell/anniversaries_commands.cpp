@@ -1,0 +1,22 @@
+// The anniversaries of the open tree: today's, each in a message of its own once a tree is opened,
+// and the anniversaries window of the overviews menu.
+#include "model/rod.h"
+#include "platform/application.h"
+#include "platform/datetime.h"
+#include "platform/dialogs.h"
+#include "shell/hlavni.h"
+#include "shell/list_display.h"
+#include "shell/vyroci_form.h"
+
+void Thlavni::announceTodaysAnniversaries()
+{
+    if (!tree)
+        return;
+    for (const std::string& line : tree->todaysAnniversaries(now(), *this, ListDisplay(settings)))
+        Application.MessageBox(line, Application.Title, MB_OK | MB_ICONINFORMATION);
+}
+
+void Thlavni::Vyroci1Click()
+{
+    vyrociFORM->ShowModal();
+}

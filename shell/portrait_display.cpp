@@ -1,0 +1,34 @@
+// The portrait frame of the basic-data page: the shown person's stored portrait or the grey
+// placeholder, with the insert button saying whether it inserts or changes.
+#include "model/clovek.h"
+#include "model/media_names.h"
+#include "platform/exceptions.h"
+#include "platform/files.h"
+#include "platform/picture.h"
+#include "shell/hlavni.h"
+#include "shell/window_texts.h"
+
+void Thlavni::showPortrait()
+{
+    ZakladniSheet& s = zakladniSheet;
+    const bool has = currentPerson && currentPerson->hasPortrait;
+    s.hlavaIMG.Picture.Clear();
+    if (has) {
+        try {
+            s.hlavaIMG.Picture.Assign(
+                loadPictureFile(joinPath(workingFolder, portraitFileName(currentPerson->number))));
+        } catch (const Exception&) {
+            // A copy that is missing or damaged shows an empty frame: showing a person must not
+            // stop at a picture. The flag stays, so saving keeps telling the person about it.
+        }
+    }
+    WindowTexts t(*this, "kartaZakladniUdaje");
+    if (has)
+        t.caption(s.vlozHlavaBT, "zmenFoto", "Změň");
+    else
+        t.caption(s.vlozHlavaBT, "vlozFoto", "Vlož");
+    s.hlavaIMG.Visible = has;
+    s.hlavaSedivaIMG.Visible = !has;
+    s.odeberHlavaBT.Enabled = has;
+    s.ulozHlavaBT.Enabled = has;
+}

@@ -1,0 +1,28 @@
+#include "shell/window_texts.h"
+
+std::string WindowTexts::text(const char* key, const char* defaultText)
+{
+    return texts_.langText(section_, key, defaultText);
+}
+
+void WindowTexts::caption(TControl& control, const char* key, const char* defaultText)
+{
+    control.Caption = text(key, defaultText);
+}
+
+void WindowTexts::caption(TMenuItem& item, const char* key, const char* defaultText)
+{
+    item.Caption = text(key, defaultText);
+}
+
+void WindowTexts::hint(TControl& control, const char* key, const char* defaultText)
+{
+    control.Hint = text(key, defaultText);
+}
+
+void WindowTexts::item(TStringList& items, int index, const char* key, const char* defaultText)
+{
+    const std::string value = text(key, defaultText);
+    if (index < items.Count())
+        items.setString(index, value);
+}

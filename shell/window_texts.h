@@ -1,0 +1,34 @@
+#pragma once
+// The binding of window texts to the language file. An applier walks its bindings in their
+// fixed order: each names a language section, a key and the Czech default, and the one text
+// property it sets. The text is used as the lookup gives it (not trimmed), so a blank value
+// gives a blank caption. Every lookup goes through TextSource::langText, which writes a missing
+// key back with its default: a fresh language file receives the keys in lookup order.
+#include "model/text_source.h"
+#include "platform/control.h"
+#include "platform/menus.h"
+#include "platform/stringlist.h"
+
+#include <string>
+
+class WindowTexts {
+public:
+    WindowTexts(TextSource& texts, std::string section) : texts_(texts), section_(std::move(section)) {}
+
+    // The bindings that follow look up this section.
+    void section(std::string name) { section_ = std::move(name); }
+    std::string text(const char* key, const char* defaultText);
+    // The caption of a label, button, check box, group box, radio group or tab page, or the
+    // title of a window.
+    void caption(TControl& control, const char* key, const char* defaultText);
+    void caption(TMenuItem& item, const char* key, const char* defaultText);
+    // The hint of a tool button.
+    void hint(TControl& control, const char* key, const char* defaultText);
+    // Item `index` of a radio group's or combo box's list, replaced in place: the list keeps
+    // its length, and an index the list does not have is left alone.
+    void item(TStringList& items, int index, const char* key, const char* defaultText);
+
+private:
+    TextSource& texts_;
+    std::string section_;
+};

@@ -1,0 +1,163 @@
+#include "model/casove_obdobi.h"
+#include "model/clovek.h"
+#include "model/display_settings.h"
+#include "model/rod.h"
+#include "model/svatba.h"
+#include "model_helpers.h"
+#include "platform/collation.h"
+#include "platform/stringlist.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+class ValueListsTest : public ::testing::Test {
+protected:
+    void SetUp() override { setCollationLocale("cs"); }
+
+    // Persons stand in the chain newest first: the last one added is met first.
+    Clovek* add(const std::string& first = "Jan", const std::string& surname = "Novák")
+    {
+        Clovek* p = makePerson(first, surname);
+        tree.addNewPerson(p);
+        return p;
+    }
+    std::vector<std::string> lines() const { return list.lines(); }
+
+    Rod tree;
+    TStringList list;
+};
+
+const std::vector<std::string> kTitlesBefore = {"Bc.", "BcA.", "doc.", "Dr.", "Ing.", "Ing.arch.",
+                                                "JUDr.", "MgA.", "Mgr.", "MUDr.", "MVDr.", "PaedDr.",
+                                                "PharmDr.", "PhDr.", "prof.", "RNDr.", "ThDr.", "ThLic."};
+
+TEST_F(ValueListsTest, TitlesStartWithTheBuiltInsWhichTakePartInTheTest)
+{
+    list.Add("zbytek");
+    tree.distinctTitlesBefore(list);
+    EXPECT_EQ(lines(), kTitlesBefore);
+
+    add()->titlesBefore = "MUDr.";
+    add()->titlesBefore = "mudr.";
+    add()->titlesBefore = "Ing. Mgr.";
+    add()->titlesBefore = "Ing. Mgr.";
+    tree.distinctTitlesBefore(list);
+    std::vector<std::string> expected = kTitlesBefore;
+    expected.push_back("Ing. Mgr.");
+    EXPECT_EQ(lines(), expected);
+
+    add()->titlesAfter = "Ph.D., MBA";
+    tree.distinctTitlesAfter(list);
+    EXPECT_EQ(lines(), (std::vector<std::string>{"CSc.", "DiS.", "dr.h.c.", "DrSc.", "Ph.D.", "Th.D.",
+                                                 "Ph.D., MBA"}));
+}
+
+TEST_F(ValueListsTest, DeathCausesBeginWithAnEmptyItemAndTheLanguagesCauses)
+{
+    FakeTexts texts;
+    texts.overrides["rakovina"] = "cancer";
+    add()->deathCause = "nehoda";
+    add()->deathCause = "Tuberkulóza";
+    tree.distinctDeathCauses(list, texts);
+    EXPECT_EQ(lines(), (std::vector<std::string>{"", "neznámá", "přirozená", "zdravotní problémy", "cancer",
+                                                 "nehoda", "vražda", "sebevražda", "při narození",
+                                                 "při porodu", "jiná", "Tuberkulóza"}));
+    EXPECT_EQ(texts.asked.front(), "pricinaSmrti/neznama");
+    EXPECT_EQ(texts.asked.size(), 10u);
+}
+
+TEST_F(ValueListsTest, ValuesDifferingInCaseKeepTheSpellingMetFirstInChainOrder)
+{
+    add()->birthPlace = "PRAHA";
+    add()->birthPlace = "";
+    add()->birthPlace = "Brno";
+    add()->birthPlace = "Praha";
+    tree.distinctBirthPlaces(list);
+    EXPECT_EQ(lines(), (std::vector<std::string>{"Praha", "Brno"}));
+}
+
+TEST_F(ValueListsTest, EachFieldCollectsItsOwnValues)
+{
+    Clovek* p = add("Eva", "Malá");
+    p->birthSurname = "Velká";
+    p->deathPlace = "Plzeň";
+    p->burial = "Vyšehrad";
+    p->religion = "katolické";
+    p->baptism = "sv. Jiří";
+    p->nationality = "česká";
+    p->citizenship = "ČR";
+    p->user1 = "u1";
+    p->user2 = "u2";
+    p->user3 = "u3";
+    p->user4 = "u4";
+    p->user5 = "u5";
+    using Fill = void (Rod::*)(TStringList&) const;
+    const std::pair<Fill, const char*> fields[] = {
+        {&Rod::distinctFirstNames, "Eva"},       {&Rod::distinctSurnames, "Malá"},
+        {&Rod::distinctBirthSurnames, "Velká"},  {&Rod::distinctDeathPlaces, "Plzeň"},
+        {&Rod::distinctBurialPlaces, "Vyšehrad"}, {&Rod::distinctReligions, "katolické"},
+        {&Rod::distinctBaptisms, "sv. Jiří"},    {&Rod::distinctNationalities, "česká"},
+        {&Rod::distinctCitizenships, "ČR"},      {&Rod::distinctUser1Values, "u1"},
+        {&Rod::distinctUser2Values, "u2"},       {&Rod::distinctUser3Values, "u3"},
+        {&Rod::distinctUser4Values, "u4"},       {&Rod::distinctUser5Values, "u5"}};
+    for (const auto& [fill, value] : fields) {
+        (tree.*fill)(list);
+        EXPECT_EQ(lines(), std::vector<std::string>{value}) << value;
+    }
+}
+
+TEST_F(ValueListsTest, LifePeriodTextsAreListedOnceInListOrder)
+{
+    for (int i = 0; i < 5; ++i)
+        add()->residences.append(new CasoveObdobi("Kolín"));
+    Clovek* p = add();
+    p->residences.append(new CasoveObdobi("Beroun"));
+    p->residences.append(new CasoveObdobi("Kolín"));
+    p->educations.append(new CasoveObdobi("gymnázium"));
+    p->occupations.append(new CasoveObdobi("kovář"));
+    p->occupations.append(new CasoveObdobi(""));
+    tree.distinctResidences(list);
+    EXPECT_EQ(lines(), (std::vector<std::string>{"Beroun", "Kolín"}));
+    tree.distinctEducations(list);
+    EXPECT_EQ(lines(), std::vector<std::string>{"gymnázium"});
+    tree.distinctOccupations(list);
+    EXPECT_EQ(lines(), std::vector<std::string>{"kovář"});
+}
+
+TEST_F(ValueListsTest, AWeddingPlaceMetThroughBothPartnersIsListedOnce)
+{
+    Svatba* s = partnership(add("Jan"), add("Eva"), 1);
+    s->place = "Tábor";
+    tree.distinctWeddingPlaces(list);
+    EXPECT_EQ(lines(), std::vector<std::string>{"Tábor"});
+}
+
+TEST_F(ValueListsTest, GodparentChoicesNameEveryOtherPersonEvenWhenTwoReadAlike)
+{
+    Clovek* only = add("Jan", "Novák");
+    tree.listOtherPersons(list, only, FixedDisplaySettings());
+    EXPECT_TRUE(lines().empty());
+
+    Clovek* twin = add("Jan", "Novák");
+    twin->identifier = only->identifier;
+    Clovek* me = add("Eva", "Nová");
+    tree.listOtherPersons(list, me, FixedDisplaySettings());
+    std::string name = "Novák Jan (" + only->identifier + ")";
+    EXPECT_EQ(lines(), (std::vector<std::string>{name, name}));
+}
+
+TEST_F(ValueListsTest, ASortedComboReceivesEachValueOnceInItsOrder)
+{
+    list.setSorted(true);
+    for (const char* place : {"Žatec", "Cheb", "Aš", "cheb", "Hořice"})
+        add()->birthPlace = place;
+    tree.distinctBirthPlaces(list);
+    EXPECT_EQ(lines(), (std::vector<std::string>{"Aš", "Hořice", "cheb", "Žatec"}));
+    EXPECT_TRUE(list.Sorted());
+}
+
+} // namespace

@@ -1,0 +1,168 @@
+#include "shell/person_search.h"
+
+#include "model/casove_obdobi.h"
+#include "model/clovek.h"
+#include "model/datum.h"
+#include "model/path_utils.h"
+#include "model/rod.h"
+#include "model/svatba.h"
+#include "platform/text.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+class PersonSearchTest : public ::testing::Test {
+protected:
+    Clovek* add(const std::string& first, const std::string& surname, Datum birth = Datum())
+    {
+        auto* p = new Clovek;
+        p->firstName = first;
+        p->surname = surname;
+        p->birth = birth;
+        tree.addNewPerson(p);
+        return p;
+    }
+    Svatba* marry(Clovek* a, Clovek* b, int type)
+    {
+        auto* s = new Svatba;
+        s->partner1 = a;
+        s->partner2 = b;
+        s->type = uint8_t(type);
+        a->partnerships.append(new UkSvatba(s));
+        b->partnerships.append(new UkSvatba(s));
+        return s;
+    }
+    std::vector<Clovek*> byText(std::string_view needle, const TextSearchFields& f)
+    {
+        return findPersonsByText(tree, needle, f);
+    }
+    std::vector<Clovek*> byDate(DateSearchMode mode, const DateSearchFields& f, Datum first,
+                                Datum second = Datum("31", "12", "2005"))
+    {
+        return findPersonsByDate(tree, first, second, mode, f);
+    }
+    using Persons = std::vector<Clovek*>;
+
+    Rod tree;
+};
+
+TEST_F(PersonSearchTest, PlainLowerCaseFindsCapitalsWithCzechAccentsInTheCheckedFieldsOnly)
+{
+    Clovek* p = add("Jan", "ŘEHÁČEK");
+    TextSearchFields surname;
+    surname.surname = true;
+    EXPECT_EQ(byText("rehacek", surname), Persons{p});
+    EXPECT_EQ(byText("Řeháček", surname), Persons{p});
+    TextSearchFields firstName;
+    firstName.firstName = true;
+    EXPECT_TRUE(byText("rehacek", firstName).empty());
+    EXPECT_TRUE(byText("rehacek", TextSearchFields{}).empty());
+    EXPECT_TRUE(byText("", surname).empty());
+}
+
+TEST_F(PersonSearchTest, FieldsAreJoinedWithoutSeparatorsInTheirOrder)
+{
+    Clovek* p = add("Jan", "Novák");
+    p->titlesBefore = "Ing.";
+    p->titlesAfter = "CSc.";
+    TextSearchFields names;
+    names.firstName = names.surname = true;
+    EXPECT_EQ(byText("jannov", names), Persons{p});
+    EXPECT_TRUE(byText("novakjan", names).empty());
+    TextSearchFields titles;
+    titles.titles = true;
+    EXPECT_EQ(byText("ing.csc", titles), Persons{p});
+}
+
+TEST_F(PersonSearchTest, MarriagesAndLifePeriodsAreSearchedButPlainPartnershipsNot)
+{
+    Clovek* a = add("Adam", "A");
+    Clovek* b = add("Bára", "B");
+    Clovek* c = add("Cyril", "C");
+    marry(a, b, 2)->place = "Tábor";
+    marry(b, c, 0)->place = "Písek";
+    marry(a, c, 1)->witnesses = "Kořínek";
+    c->occupations.append(new CasoveObdobi("Kovář"));
+    c->residences.append(new CasoveObdobi("Brno"));
+    TextSearchFields place;
+    place.weddingPlace = true;
+    EXPECT_EQ(byText("tabor", place), (Persons{b, a}));
+    EXPECT_TRUE(byText("pisek", place).empty());
+    TextSearchFields witnesses;
+    witnesses.witnesses = true;
+    EXPECT_EQ(byText("korinek", witnesses), (Persons{c, a}));
+    TextSearchFields periods;
+    periods.residences = periods.occupations = true;
+    EXPECT_EQ(byText("brnokovar", periods), Persons{c});
+}
+
+TEST_F(PersonSearchTest, TheFoldOfTheSearchIsTheRuleOfTheTextHelpers)
+{
+    std::string all;
+    for (char32_t c = 1; c < 0x3000; ++c)
+        appendUtf8(all, c);
+    all += "\xC5 \xFF\x80 a\xE2\x82";
+    std::string folded;
+    appendSearchFolded(folded, all);
+    EXPECT_EQ(folded, asciiLowerText(all));
+}
+
+TEST_F(PersonSearchTest, AnExactDateFindsBirthsAndTheDeathsOfTheDeadOnly)
+{
+    Clovek* woman = add("Eva", "E", Datum("24", "12", "1900"));
+    Clovek* man = add("Jan", "J");
+    man->death = Datum("24", "12", "1900");
+    DateSearchFields both;
+    both.birth = both.death = true;
+    EXPECT_EQ(byDate(DateSearchMode::exact, both, Datum("24", "12", "1900")), Persons{woman});
+    man->alive = 0;
+    EXPECT_EQ(byDate(DateSearchMode::exact, both, Datum("24", "12", "1900")), (Persons{man, woman}));
+}
+
+TEST_F(PersonSearchTest, ARangeStopsAtTheFirstUnknownPart)
+{
+    Clovek* june = add("Adam", "A", Datum("15", "6", "1900"));
+    Clovek* yearOnly = add("Bedřich", "B", Datum("?", "?", "1900"));
+    Clovek* late = add("Cyril", "C", Datum("1", "1", "1950"));
+    DateSearchFields birth;
+    birth.birth = true;
+    EXPECT_EQ(byDate(DateSearchMode::range, birth, Datum("1", "1", "1900"), Datum("31", "12", "1900")),
+              Persons{june});
+    EXPECT_EQ(byDate(DateSearchMode::from, birth, Datum("1", "1", "1901")), Persons{late});
+    // Where the years alone decide, an unknown month does not matter.
+    EXPECT_EQ(byDate(DateSearchMode::until, birth, Datum("1", "1", "1901")), (Persons{yearOnly, june}));
+    EXPECT_EQ(byDate(DateSearchMode::until, birth, Datum("1", "7", "1900")), Persons{june});
+}
+
+TEST_F(PersonSearchTest, ADivorceIsSearchedOnlyInADivorcedMarriage)
+{
+    Clovek* a = add("Adam", "A");
+    Clovek* b = add("Bára", "B");
+    Clovek* c = add("Cyril", "C");
+    Svatba* divorced = marry(a, b, 2);
+    divorced->divorce = Datum("1", "5", "1990");
+    Svatba* plain = marry(b, c, 0);
+    plain->wedding = Datum("1", "5", "1990");
+    Svatba* married = marry(a, c, 1);
+    married->divorce = Datum("1", "5", "1990");
+    DateSearchFields dates;
+    dates.wedding = dates.divorce = true;
+    EXPECT_EQ(byDate(DateSearchMode::exact, dates, Datum("1", "5", "1990")), (Persons{b, a}));
+}
+
+TEST_F(PersonSearchTest, ADateTheCalendarLacksMatchesNothingAndTheSearchGoesOn)
+{
+    add("Adam", "A", Datum("31", "4", "1900"));
+    add("Bedřich", "B", Datum("5", "4", "19x0"));
+    Clovek* sound = add("Cyril", "C", Datum("30", "4", "1900"));
+    DateSearchFields birth;
+    birth.birth = true;
+    EXPECT_EQ(byDate(DateSearchMode::range, birth, Datum("1", "1", "1800"), Datum("31", "12", "2000")),
+              Persons{sound});
+    EXPECT_TRUE(byDate(DateSearchMode::exact, birth, Datum("31", "4", "1900")).empty());
+}
+
+} // namespace
