@@ -17,8 +17,6 @@ ThlavniForm::ThlavniForm() : TForm("hlavni")
     SaveDialogROD.DefaultExt = "*.rod";
     SaveDialogROD.Filter = "Lipovetay (*.rod)|*.rod";
     SaveDialogROD.OverwritePrompt = true;
-    OpenDialogGED.Filter = "GEDCOM (*.ged)|*.ged";
-    OpenDialogGED.DefaultExt = "*.ged";
 
     const char* const pictures =
         "All (*.jpg;*.jpeg;*.bmp)|*.jpg;*.jpeg;*.bmp|Formát JPEG (*.jpg)|*.jpg|Formát JPEG (*.jpeg)|*.jpeg|"

@@ -129,8 +129,6 @@ public:
     // ---- Dialogs of the tree files
     TOpenDialog OpenDialogROD{"OpenDialogROD"};
     TSaveDialog SaveDialogROD{"SaveDialogROD"};
-    // ---- Dialog of the GEDCOM import
-    TOpenDialog OpenDialogGED{"OpenDialogGED"};
 
     // ---- Dialogs of the pages, the reports and the exchange files
     TOpenPictureDialog OpenPictureDialog1{"OpenPictureDialog1"};
