@@ -604,8 +604,12 @@ void ImportParser::parseIndividual(const GedLine& record)
                 p.sex = 1;
             else if (v == "F" || v == "f")
                 p.sex = 0;
-            else
-                log(line, "nezname pohlavi \"" + trimmed(line.value) + "\", osoba vedena jako muz");
+            else {
+                // Only a man is told apart; every other word leaves a woman, as the import has
+                // always read them, and the log says which persons were guessed.
+                p.sex = 0;
+                log(line, "nezname pohlavi \"" + trimmed(line.value) + "\", osoba vedena jako zena");
+            }
             eachDeeper(line.level, [&](const GedLine& sub) { unsupported(sub); });
             break;
         }

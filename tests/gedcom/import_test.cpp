@@ -231,3 +231,14 @@ TEST(GedcomImport, MissingFileAndTheLogBesideTheFileOrInTheProgramFolder)
 }
 
 } // namespace
+
+TEST(GedcomImport, OnlyAManIsToldApartAndAGuessedSexIsLogged)
+{
+    const Imported in = importText(gedcom("0 @A@ INDI\n1 SEX m\n0 @B@ INDI\n1 SEX U\n0 @C@ INDI\n"));
+    EXPECT_EQ(in.person("A")->sex, 1);
+    EXPECT_EQ(in.person("B")->sex, 0);
+    EXPECT_TRUE(in.logged("nezname pohlavi \"U\", osoba vedena jako zena"));
+    // No SEX line leaves the new person's own default, a man, and says so.
+    EXPECT_EQ(in.person("C")->sex, 1);
+    EXPECT_TRUE(in.logged("pohlavi neuvedeno, osoba vedena jako muz"));
+}
