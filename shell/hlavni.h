@@ -355,6 +355,31 @@ public:
     // Enables undo and redo as the open tree's history allows.
     void updateUndoButtons();
 
+    // ---------------------------------------------------------------- basic-data page (editor/)
+    // Hooks the page's fields to their handlers (from the constructor).
+    void bindBasicPageEvents();
+    // The names and titles (editor/name_fields.cpp): each keystroke is stored, re-sorts the list
+    // where the field shows in it and refreshes the heading; entering a box offers the values
+    // the tree's persons have; leaving a surname box ending like a woman's makes a man a woman.
+    void jmenoCBChange();
+    void prijmeniCBChange();
+    void rodnePrijmeniCBChange();
+    void titulPredCBChange();
+    void titulZaCBChange();
+    void jmenoCBExit();
+    void prijmeniCBExit();
+    void rodnePrijmeniCBExit();
+    // The sex box (editor/sex_field.cpp): refused, with a message, for a person with a partner or
+    // a child.
+    void pohlaviCBChange();
+    // The text of `box` into the current person's `field`, with one undo step per run of
+    // keystrokes under `key`.
+    void storeTextField(std::string Clovek::*field, const char* key, const TComboBox& box,
+                        bool showsInList);
+    // The drop-down items of `box` from one of the tree's value lists; the text stays.
+    void fillValueList(TComboBox& box, void (Rod::*values)(TStringList&) const);
+    void makeWomanBySurname();
+
     // ---------------------------------------------------------------- undo and redo (shell/undo_commands.cpp)
     void Zpet1Click();
     void Znovu1Click();

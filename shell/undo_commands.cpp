@@ -104,6 +104,8 @@ constexpr DateControls dateControls[] = {
 
 void Thlavni::Zpet1Click()
 {
+    // A line being typed into a memo belongs to the history before a step is replayed.
+    commitMemos();
     if (tree)
         tree->undo();
     updateUndoButtons();
@@ -111,6 +113,8 @@ void Thlavni::Zpet1Click()
 
 void Thlavni::Znovu1Click()
 {
+    // A line being typed into a memo belongs to the history before a step is replayed.
+    commitMemos();
     if (tree)
         tree->redo();
     updateUndoButtons();
