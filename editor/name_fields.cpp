@@ -17,14 +17,15 @@ void Thlavni::storeTextField(std::string Clovek::*field, const char* key, const 
         return;
     const std::string old = currentPerson->*field;
     const std::string& text = box.Text();
-    if (old == text)
+    // A replayed step has put its value into the person already; the list and heading follow.
+    if (old == text && !undoReplaying)
         return;
     currentPerson->*field = text;
     if (showsInList)
         sortPersonList();
     updateHeading();
     // Successive keystrokes in one field of one person become one step in the tree's history.
-    if (!undoReplaying)
+    if (!undoReplaying && old != text)
         tree->recordTextChange(currentPerson, key, old, text);
 }
 
@@ -113,9 +114,8 @@ void Thlavni::rodnePrijmeniCBExit()
 {
     if (!currentPerson || !tree)
         return;
-    // Only a name whose one "ová" is its ending: "Ovál" or "Novová" is no married name.
+    // Any "ová" earlier in the name does not matter: Nováková is a woman's name too.
     const std::string& name = currentPerson->birthSurname;
-    const std::string_view ova = "ová";
-    if (letterCount(name) > 3 && endsWith(name, ova) && name.find(ova) == name.size() - ova.size())
+    if (letterCount(name) > 3 && endsWith(name, "ová"))
         makeWomanBySurname();
 }
