@@ -201,7 +201,7 @@ void Thlavni::putAboutFlag(const std::string& key, bool about, int tolerance)
     auto* check = dynamic_cast<TCheckBox*>(fieldControl(*this, key));
     if (!check)
         return;
-    check->Caption = "+- " + std::to_string(tolerance);
+    check->Caption = "+/- " + std::to_string(tolerance);
     // The about flag is already in the date: the box's own handler must not ask again.
     TNotifyEvent handler = std::move(check->OnClick);
     check->OnClick = nullptr;
