@@ -54,6 +54,8 @@ Thlavni::Thlavni()
     BarvyVztahu1.OnClick = [this] { BarvyVztahu1Click(); };
     bindPersonListEvents();
     bindBasicPageEvents();
+    bindStatisticsEvents();
+    expGED.OnClick = [this] { expGEDClick(); };
 }
 
 Thlavni::~Thlavni()
