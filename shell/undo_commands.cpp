@@ -260,13 +260,6 @@ void Thlavni::showUserCaption(int field, const std::string& caption)
         label->Caption = caption;
 }
 
-void Thlavni::refreshPercentFilled(Clovek* person)
-{
-    if (person)
-        person->updatePercentFilled();
-    paintPersonList();
-}
-
 void Thlavni::sortPersonList()
 {
     if (!personList)

@@ -5,6 +5,7 @@
 #include "forms/tolerance_form.h"
 #include "model/action_list.h"
 #include "model/uk_clovek.h"
+#include "platform/keys.h"
 #include "shell/scroll.h"
 
 #include <gtest/gtest.h>
@@ -171,6 +172,35 @@ TEST_F(DateFields, ABirthPlaceIsStoredAndUndone)
     user::click(hl().Zpet1);
     EXPECT_EQ(jan->birthPlace, "");
     EXPECT_EQ(z().narozMistoCB.Text(), "");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(DateFields, LeavingTheBirthPlaceRefreshesTheShareOfFilledFields)
+{
+    const int before = jan->percentFilled;
+    user::focus(z().narozMistoCB);
+    user::replaceText(z().narozMistoCB, "Tábor");
+    EXPECT_EQ(jan->percentFilled, before); // counted when the box is left
+    user::focus(z().jmenoCB);
+    EXPECT_GT(jan->percentFilled, before);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(DateFields, EnterPassesTheButtonAndTheHiddenDeathFields)
+{
+    user::focus(z().narozRokED);
+    user::pressKey(hl(), VK_RETURN);
+    EXPECT_TRUE(z().narozAsi.Focused());
+    user::focus(z().zivaZesnulaCH);
+    user::pressKey(hl(), VK_RETURN);
+    EXPECT_FALSE(z().smrtDenCB.Focused());
+    EXPECT_FALSE(z().smrtAsi.Focused());
 }
 
 } // namespace
