@@ -69,7 +69,15 @@ std::string readFileBytes(const std::string& path)
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f)
         throw EInOutError("Cannot open file \"" + path + "\": " + std::strerror(errno));
+    // Read at the size the file has: growing the string step by step touches and copies the
+    // whole content several times over, which a tree file of 50 MB feels. A file that grows
+    // meanwhile is still read to its end.
     std::string data;
+    struct stat info;
+    if (::fstat(::fileno(f), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+        data.resize(static_cast<size_t>(info.st_size));
+        data.resize(std::fread(data.data(), 1, data.size(), f));
+    }
     char buffer[65536];
     size_t n;
     while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)

@@ -180,12 +180,30 @@ public:
     void advanceWaitProgress(int step);
     void hideWaitWindow();
     WaitWindow& waitWindow();
+    // Shows the wait window while it lives and hides it at the end, also when an exception
+    // passes.
+    class WaitShown {
+    public:
+        explicit WaitShown(Thlavni& main) : main_(main) { main_.showWaitWindow(); }
+        ~WaitShown() { main_.hideWaitWindow(); }
+        WaitShown(const WaitShown&) = delete;
+        WaitShown& operator=(const WaitShown&) = delete;
+
+    private:
+        Thlavni& main_;
+    };
     // Opening and closing (shell/open_close_tree.cpp).
     // Reads the tree file with the loader its version line calls for, inside the wait window,
     // builds and sorts the person list and shows the person saved as active. Answers 0 when the
     // tree is open and 1 when the file was refused (too old, not a tree file, damaged or
     // unreadable): the person has been told why and no tree is open.
     int openTree(const std::string& fileName);
+    // The first steps of an open (also of an import): an empty working folder, the tree made
+    // the open one, attached to this window for undo, with a new visit history.
+    void adoptTree(std::unique_ptr<Rod> newTree);
+    // The steps of an open once the tree is read (also for an imported tree): identifiers, the
+    // person list, child and sibling lists, the person shown, sorting and the active page.
+    void installLoadedTree();
     // A new empty tree with its person list and visit history; no tree may be open.
     void createEmptyTree();
     // Replaces the person list view by an empty one of as many rows as the grid shows.
@@ -470,6 +488,10 @@ public:
     // Export, GED: the open tree as a GEDCOM file of the person's choice; a failure is shown and
     // no success is announced.
     void expGEDClick();
+    // The import command (gedcom/import_command.cpp): the open tree closed, a file and the
+    // surname options chosen, the file imported into a new tree installed as an opened one, and
+    // the outcome told with where the log is.
+    void impGEDClick();
 };
 
 // The one main window of the program, as the class library's global names it.

@@ -12,15 +12,6 @@
 
 namespace {
 
-// The wait window is hidden however the load ends.
-struct WaitWindowShown {
-    explicit WaitWindowShown(Thlavni& main) : main(main) { main.showWaitWindow(); }
-    ~WaitWindowShown() { main.hideWaitWindow(); }
-    WaitWindowShown(const WaitWindowShown&) = delete;
-    WaitWindowShown& operator=(const WaitWindowShown&) = delete;
-    Thlavni& main;
-};
-
 std::string tooOldMessage(Thlavni& main, const std::string& versionLine)
 {
     return main.langText("chyby", "staraVerze", "Nahráváte lipoveta uložený v příliš staré verzi") + " (1.0." +
@@ -35,10 +26,7 @@ std::string tooOldMessage(Thlavni& main, const std::string& versionLine)
 
 int Thlavni::openTree(const std::string& fileName)
 {
-    resetWorkingFolder();
-    tree = std::make_unique<Rod>(fileName);
-    tree->attachEditor(this);
-    history = std::make_unique<PrevNext>();
+    adoptTree(std::make_unique<Rod>(fileName));
 
     // Whatever stops the open leaves no tree behind: the person is told why and the window
     // goes back to its no-tree state.
@@ -61,7 +49,7 @@ int Thlavni::openTree(const std::string& fileName)
     if (kind == TreeFileKind::TooOld)
         return refuse(tooOldMessage(*this, versionLine));
     {
-        WaitWindowShown wait(*this);
+        WaitShown wait(*this);
         try {
             if (kind == TreeFileKind::Old)
                 loadOldFormat(fileName);
@@ -75,6 +63,20 @@ int Thlavni::openTree(const std::string& fileName)
             return refuse(e.what());
         }
     }
+    installLoadedTree();
+    return 0;
+}
+
+void Thlavni::adoptTree(std::unique_ptr<Rod> newTree)
+{
+    resetWorkingFolder();
+    tree = std::move(newTree);
+    tree->attachEditor(this);
+    history = std::make_unique<PrevNext>();
+}
+
+void Thlavni::installLoadedTree()
+{
     tree->fillEmptyIdentifiers();
     const bool hasPersons = tree->personCount() > 0;
     enableControls(true, hasPersons);
@@ -93,11 +95,12 @@ int Thlavni::openTree(const std::string& fileName)
         showPerson(currentRow->person);
     else
         currentPerson = nullptr;
+    // The list may be sorted by the share of filled fields.
+    tree->updateAllPercentFilled();
     personList->sort(settings.sortOrder);
     personList->paint();
     fillGroupsCombo("");
     pagesChange();
-    return 0;
 }
 
 void Thlavni::createEmptyTree()

@@ -1,6 +1,7 @@
 #include "storage/tree_loader.h"
 
 #include "model/casove_obdobi.h"
+#include "model/chain_index.h"
 #include "model/clovek.h"
 #include "model/group.h"
 #include "model/media.h"
@@ -80,13 +81,13 @@ public:
         : tree_(tree), env_(env), c_(cursor), companion_(companionFolderOf(tree.fileName))
     {
     }
-    ~CurrentFormatLoader() { dropPlaceholders(*scratch_); }
+    ~CurrentFormatLoader() = default;
 
     void readAll();
     // Frees every placeholder that still stands for a person (also after a failed read).
     void resolvePlaceholders();
     void fetchPortraits();
-    void linkPartnerships();
+    void linkPartnerships(const ChainIndex& chain);
     std::vector<std::string> takeMissingMedia() { return std::move(missing_); }
     std::string lastLine() const { return cp1250ToUtf8(lastLine_); }
 
@@ -128,14 +129,19 @@ public:
         pending().partner[which] = number();
         pending().named[which] = true;
     }
-    void parent(Clovek* Clovek::*link)
+    // A parent is only a number until every person is read (linkParents); a second key
+    // replaces the first. Kept beside the person, not as a placeholder person for each link.
+    void parent(int which)
     {
         const int n = number();
-        auto* placeholder = new Clovek;
-        placeholder->number = n;
-        delete (person().*link); // a second key replaces the first placeholder
-        person().*link = placeholder;
+        if (!person_)
+            return; // before the first person: dropped
+        if (parents_.empty() || parents_.back().child != person_)
+            parents_.push_back(ParentNumbers{person_, {0, 0}, {false, false}});
+        parents_.back().number[which] = n;
+        parents_.back().named[which] = true;
     }
+    void linkParents(const ChainIndex& chain);
     void period(Prvky Clovek::*list)
     {
         auto* e = new CasoveObdobi(text());
@@ -165,12 +171,6 @@ private:
     void readRecord(MediaRecord& record, bool withType, std::string* type);
     // Fetches a stored copy into the working folder; remembers it as missing when it is not there.
     bool fetch(const std::string& name);
-    static void dropPlaceholders(Clovek& p)
-    {
-        delete p.father;
-        delete p.mother;
-        p.father = p.mother = nullptr;
-    }
 
     Rod& tree_;
     TreeFileEnvironment& env_;
@@ -182,6 +182,13 @@ private:
     PendingPartnership scratchPartnership_;
     PendingPartnership* partnership_ = nullptr;
     std::vector<std::unique_ptr<PendingPartnership>> partnerships_;
+    // The father's [0] and mother's [1] number of each person whose block names one.
+    struct ParentNumbers {
+        Clovek* child;
+        int number[2];
+        bool named[2];
+    };
+    std::vector<ParentNumbers> parents_;
     std::vector<std::string> missing_;
     std::vector<Clovek*> portraits_;
     std::string_view lastLine_;
@@ -361,8 +368,8 @@ CurrentFormatLoader::actions()
         FLAG("[smrtAsi]", death.about),
         NUMBER("[smrtTolerance]", death.tolerance),
         {"[hlava]", [](L& l) { l.portrait(); }},
-        {"[otec]", [](L& l) { l.parent(&Clovek::father); }},
-        {"[matka]", [](L& l) { l.parent(&Clovek::mother); }},
+        {"[otec]", [](L& l) { l.parent(0); }},
+        {"[matka]", [](L& l) { l.parent(1); }},
         {"[bydliste]", [](L& l) { l.period(&Clovek::residences); }},
         {"[vzdelani]", [](L& l) { l.period(&Clovek::educations); }},
         {"[povolani]", [](L& l) { l.period(&Clovek::occupations); }},
@@ -439,19 +446,24 @@ void CurrentFormatLoader::readAll()
 
 void CurrentFormatLoader::resolvePlaceholders()
 {
-    tree_.relinkParents();
     tree_.relinkGroupMembers();
 }
 
-void CurrentFormatLoader::linkPartnerships()
+void CurrentFormatLoader::linkParents(const ChainIndex& chain)
 {
-    std::unordered_map<int, Clovek*> byNumber;
-    tree_.forEachPerson([&](Clovek* p) { byNumber.try_emplace(p->number, p); });
+    for (const ParentNumbers& p : parents_) {
+        if (p.named[0])
+            p.child->father = chain.find(p.number[0]);
+        if (p.named[1])
+            p.child->mother = chain.find(p.number[1]);
+    }
+    parents_.clear();
+}
+
+void CurrentFormatLoader::linkPartnerships(const ChainIndex& chain)
+{
     auto find = [&](const PendingPartnership& pp, int which) -> Clovek* {
-        if (!pp.named[which])
-            return nullptr;
-        auto it = byNumber.find(pp.partner[which]);
-        return it == byNumber.end() ? nullptr : it->second;
+        return pp.named[which] ? chain.find(pp.partner[which]) : nullptr;
     };
     for (auto& pp : partnerships_) {
         Clovek* first = find(*pp, 0);
@@ -486,9 +498,12 @@ LoadReport loadCurrentFormat(Rod& tree, TreeFileEnvironment& env)
         throw;
     }
     loader.fetchPortraits();
-    loader.linkPartnerships();
-    env.wait.advance(1);
-    tree.relinkParents();
+    {
+        const ChainIndex chain(tree.firstPerson);
+        loader.linkPartnerships(chain);
+        env.wait.advance(1);
+        loader.linkParents(chain);
+    }
     env.wait.advance(5);
     tree.sortPartnershipLists();
     env.wait.advance(1);

@@ -284,30 +284,29 @@ std::vector<std::string> savedStateBody(Rod& tree, int activeNumber, WaitWindow&
 
 std::string savedStateBytes(const std::vector<std::string>& body)
 {
-    size_t size = 0;
-    for (const std::string& line : body)
-        size += line.size() + 2;
-    std::string text;
-    text.reserve(size);
-    for (const std::string& line : body) {
-        const size_t start = text.size();
-        text += line;
-        for (size_t i = start; i < text.size(); ++i)
-            if (text[i] == '\r' || text[i] == '\n' || text[i] == '\0')
-                text[i] = ' ';
-        text += "\r\n";
-    }
-    std::string shifted = utf8ToCp1250(text);
-    shiftBody(shifted);
-
+    // Each line is converted straight into the file's bytes, so the body is held once, not as
+    // text and as bytes besides: a big tree's body is tens of megabytes, and every fresh page
+    // costs. Line by line gives the same bytes as the whole text at once: a line end is never
+    // part of a character, and the blanks stand for bytes that are the same in both encodings.
     std::string file;
-    file.reserve(shifted.size() + 80);
     for (std::string_view header : {savedStateTitle, savedStateNote, savedStateVersion,
                                     std::string_view()}) {
         file += header;
         file += "\r\n";
     }
-    file += shifted;
+    size_t size = file.size() + 2;
+    for (const std::string& line : body)
+        size += line.size() + 2;
+    file.reserve(size);
+    for (const std::string& line : body) {
+        std::string bytes = utf8ToCp1250(line);
+        for (char& c : bytes)
+            if (c == '\r' || c == '\n' || c == '\0')
+                c = ' ';
+        bytes += "\r\n";
+        shiftBody(bytes);
+        file += bytes;
+    }
     file += "\r\n";
     return file;
 }
@@ -363,7 +362,9 @@ SaveResult saveTreeFile(Rod& tree, const Clovek* current, TreeFileEnvironment& e
     result.missingMedia = copyTreeMedia(tree, env.workingFolder, save.folder(), previous, env.wait);
     const int active = current ? current->number : tree.activePersonNumber;
     try {
-        save.commit(savedStateBytes(savedStateBody(tree, active, env.wait)));
+        // The body's lines are freed before the bytes are written.
+        std::string bytes = savedStateBytes(savedStateBody(tree, active, env.wait));
+        save.commit(bytes);
     } catch (const Exception& e) {
         result.error = e.Message();
         return result;

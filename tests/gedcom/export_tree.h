@@ -8,7 +8,26 @@
 #include "model/svatba.h"
 #include "model/model_helpers.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
+#include <vector>
+
+// The lines of an exported file, each checked to end with CR LF.
+inline std::vector<std::string> linesOf(const std::string& bytes)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t end = bytes.find("\r\n", start);
+        EXPECT_NE(end, std::string::npos) << "every line ends with CR LF";
+        if (end == std::string::npos)
+            break;
+        lines.push_back(bytes.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
 
 struct ExportTree {
     Rod tree;

@@ -12,21 +12,6 @@
 
 namespace {
 
-std::vector<std::string> linesOf(const std::string& bytes)
-{
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = bytes.find("\r\n", start);
-        EXPECT_NE(end, std::string::npos) << "every line ends with CR LF";
-        if (end == std::string::npos)
-            break;
-        lines.push_back(bytes.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
-
 // The lines of one record, from its "0 ..." line up to the next record.
 std::vector<std::string> record(const std::vector<std::string>& lines, const std::string& head)
 {

@@ -305,3 +305,33 @@ TEST_F(TreeLoader, APartnershipStateOutsideItsThreeValuesIsTheDamagedValueZero)
     std::sort(types.begin(), types.end());
     EXPECT_EQ(types, (std::vector<int>{0, 0, 2}));
 }
+
+TEST_F(TreeLoader, ParentsAreLinkedByNumberOnceEveryPersonIsRead)
+{
+    Rod tree(writeBody(
+        "rodice.rod",
+        joined({header(),
+                // The child comes first and names parents read after it.
+                person(0, "Dítě"), {"[otec]", "1", "[matka]", "7", "[matka]", "2"},
+                person(1, "Otec"), {"[otec]", "99", "[matka]", "2"},
+                person(2, "Matka"),
+                // The same number twice: the one a walk from the head meets first wins.
+                person(2, "Druhá")})));
+    loadCurrentFormat(tree, env);
+    ASSERT_EQ(tree.personCount(), 4);
+    Clovek* child = tree.findPersonByNumber(0);
+    Clovek* secondTwo = tree.firstPerson;
+    ASSERT_EQ(secondTwo->firstName, "Druhá");
+    EXPECT_EQ(child->father, tree.findPersonByNumber(1));
+    EXPECT_EQ(child->mother, secondTwo); // the second [matka] replaced the first
+    EXPECT_EQ(tree.findPersonByNumber(1)->father, nullptr); // names nobody
+    EXPECT_EQ(tree.findPersonByNumber(1)->mother, secondTwo);
+
+    // Cut short right after a parent's number: refused, and nothing is left half linked.
+    std::vector<std::string> cut = joined({header(), person(0, "A"), person(1, "B"), {"[otec]", "0"}});
+    std::string bytes = savedStateBytes(cut);
+    bytes.resize(bytes.size() - 6);
+    std::ofstream(saved("useknuty.rod"), std::ios::binary) << bytes;
+    Rod damaged(saved("useknuty.rod"));
+    EXPECT_THROW(loadCurrentFormat(damaged, env), EDamagedTreeFile);
+}

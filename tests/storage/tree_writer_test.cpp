@@ -205,3 +205,15 @@ TEST_F(TreeWriter, APrivateTreeFileStaysPrivateAfterASave)
     EXPECT_EQ(std::filesystem::status(tree.fileName).permissions(),
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 }
+
+TEST(TreeFileBytes, LinesAreEncodedAsTheWholeBodyWouldBe)
+{
+    // A character cut off at a line's end, line breaks and a NUL inside a line, a Czech letter
+    // at the very end: each line stays one line, a broken character becomes "?".
+    const std::string bytes = savedStateBytes({"a\xC5", std::string("\rb\0c\n", 5), "ž"});
+    std::string body = "a?\r\n b c \r\n\x9E\r\n";
+    shiftBody(body);
+    const std::string header = std::string(savedStateTitle) + "\r\n" + std::string(savedStateNote) +
+                               "\r\n" + std::string(savedStateVersion) + "\r\n\r\n";
+    EXPECT_EQ(bytes, header + body + "\r\n");
+}

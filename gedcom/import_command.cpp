@@ -1,0 +1,61 @@
+// The main window's GEDCOM import command: the open tree closed, a file and the surname options
+// chosen, the file imported into a new tree, which is installed with the steps of an open, and
+// the outcome told with where the log of the import was written.
+#include "forms/import_form.h"
+#include "gedcom/import_driver.h"
+#include "model/rod.h"
+#include "platform/dialogs.h"
+#include "platform/numbers.h"
+#include "shell/hlavni.h"
+
+void Thlavni::impGEDClick()
+{
+    if (tree && askYesNo(langText("otazky", "zavritLipoveta", "Zavřít aktuální lipoveta?")))
+        Zavrit1Click();
+    if (tree)
+        return;
+
+    if (!OpenDialogGED.Execute())
+        return;
+    const std::string fileName = OpenDialogGED.FileName;
+
+    TimportFORM& options = *importFORM;
+    options.bornGROUP.setItemIndex(settings.gedNameAsBorn ? 0 : 1);
+    options.manCH.setChecked(settings.gedManCopy);
+    options.womanCH.setChecked(settings.gedWomanCopy);
+    options.ShowModal();
+    settings.gedNameAsBorn = options.bornGROUP.ItemIndex() == 0;
+    settings.gedManCopy = options.manCH.Checked();
+    settings.gedWomanCopy = options.womanCH.Checked();
+
+    auto imported = std::make_unique<Rod>();
+    ImportResult result;
+    {
+        WaitShown wait(*this);
+        result = importGedcom(fileName, *imported,
+                              ImportOptions{settings.gedNameAsBorn, settings.gedManCopy, settings.gedWomanCopy});
+    }
+    if (!result.fileFound) {
+        ShowMessage("Soubor " + fileName + " nenalezen!");
+        return;
+    }
+    if (!result.readError.empty()) {
+        ShowMessage(result.readError);
+        return;
+    }
+    const std::string logPath = writeImportLog(result, fileName, programFolder);
+
+    adoptTree(std::move(imported));
+    installLoadedTree();
+    if (scrolling.CanFocus())
+        scrolling.SetFocus();
+
+    std::string message = langText("gedcom", "importovano", "Soubor byl importován.") + "\n" +
+                          langText("gedcom", "preskocenoRadku", "Vynechané nebo nepřevedené údaje:") + " " +
+                          intToStr(static_cast<long long>(result.log.size())) + "\n";
+    if (logPath.empty())
+        message += langText("gedcom", "zaznamNeulozen", "Záznam o převodu nelze uložit.");
+    else
+        message += langText("gedcom", "zaznamOPrevodu", "Záznam o převodu:") + " " + logPath;
+    ShowMessage(message);
+}

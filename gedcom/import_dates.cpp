@@ -1,0 +1,205 @@
+#include "gedcom/import_dates.h"
+
+#include "gedcom/import_lexer.h"
+#include "model/datum.h"
+#include "platform/numbers.h"
+
+#include <vector>
+
+namespace {
+
+std::vector<std::string_view> words(std::string_view s)
+{
+    std::vector<std::string_view> out;
+    size_t i = 0;
+    while (i < s.size()) {
+        while (i < s.size() && (s[i] == ' ' || s[i] == '\t'))
+            ++i;
+        size_t j = i;
+        while (j < s.size() && s[j] != ' ' && s[j] != '\t')
+            ++j;
+        if (j > i)
+            out.push_back(s.substr(i, j - i));
+        i = j;
+    }
+    return out;
+}
+
+bool allDigits(std::string_view s)
+{
+    if (s.empty())
+        return false;
+    for (char c : s)
+        if (c < '0' || c > '9')
+            return false;
+    return true;
+}
+
+int daysInMonth(int month, int year)
+{
+    static constexpr int days[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month == 2 && year != 0)
+        return (year % 4 == 0 && (year % 100 != 0 || year % 400 == 0)) ? 29 : 28;
+    return days[month - 1];
+}
+
+// A year with an optional second half of a dual year ("1750/51").
+bool readYear(std::string_view word, int& year, std::string& problem)
+{
+    const size_t slash = word.find('/');
+    std::string_view first = word.substr(0, slash);
+    if (slash != std::string_view::npos && !allDigits(word.substr(slash + 1)))
+        return false;
+    if (!allDigits(first))
+        return false;
+    if (first.size() > 9 || !tryStrToInt(first, year) || year < 1 || year > 9999) {
+        problem = "rok mimo rozsah 1 az 9999";
+        year = 0;
+        return false;
+    }
+    return true;
+}
+
+// Day, month and year of a Gregorian or Julian value: "1850", "MAR 1850", "5 MAR 1850".
+ImportedDate parseCalendarValue(const std::vector<std::string_view>& w, size_t i, std::string& problem)
+{
+    ImportedDate d;
+    const size_t n = w.size() - i;
+    auto fail = [&](const char* why) {
+        if (problem.empty())
+            problem = why;
+        return ImportedDate{};
+    };
+    if (n == 0)
+        return fail("datum bez hodnoty");
+    if (n > 3)
+        return fail("datum nelze precist");
+    // "10 JAN": a day and a month of an unknown year.
+    if (n == 2 && monthNumber(w.back()) && allDigits(w[i])) {
+        d.month = monthNumber(w.back());
+        int day = 0;
+        if (w[i].size() > 9 || !tryStrToInt(w[i], day) || day < 1 || day > daysInMonth(d.month, 0))
+            problem = "den " + std::string(w[i]) + " v mesici neexistuje, den vynechan";
+        else
+            d.day = day;
+        return d;
+    }
+    int year = 0;
+    if (!readYear(w.back(), year, problem))
+        return fail("datum nelze precist");
+    d.year = year;
+    if (n >= 2) {
+        const std::string_view m = w[w.size() - 2];
+        d.month = monthNumber(m);
+        if (!d.month)
+            return fail("neznamy mesic");
+    }
+    if (n == 3) {
+        const std::string_view dayWord = w[i];
+        int day = 0;
+        if (!allDigits(dayWord) || dayWord.size() > 9 || !tryStrToInt(dayWord, day) || day < 1 ||
+            day > daysInMonth(d.month, d.year))
+            problem = "den " + std::string(dayWord) + " v mesici neexistuje, den vynechan";
+        else
+            d.day = day;
+    }
+    return d;
+}
+
+} // namespace
+
+ImportedDate parseImportedDate(std::string_view value, std::string& problem)
+{
+    problem.clear();
+    std::string_view v = value;
+    while (!v.empty() && (v.back() == ' ' || v.back() == '\t'))
+        v.remove_suffix(1);
+    while (!v.empty() && (v.front() == ' ' || v.front() == '\t'))
+        v.remove_prefix(1);
+    if (v.empty())
+        return {};
+    bool about = false;
+    std::string rangeNote;
+    // The words of a date are ASCII; other letters stay as they are.
+    std::string upper(v);
+    for (char& c : upper)
+        if (c >= 'a' && c <= 'z')
+            c = char(c - 'a' + 'A');
+    std::string_view u = upper;
+    auto startsWord = [&](std::string_view word) {
+        return u.size() >= word.size() && u.substr(0, word.size()) == word &&
+               (u.size() == word.size() || u[word.size()] == ' ' || u[word.size()] == '\t');
+    };
+    auto dropWord = [&](size_t n) {
+        u.remove_prefix(n);
+        while (!u.empty() && (u.front() == ' ' || u.front() == '\t'))
+            u.remove_prefix(1);
+    };
+    if (startsWord("INT")) {
+        // An interpreted date: the phrase in parentheses that explains it is not kept.
+        dropWord(3);
+        const size_t paren = u.find('(');
+        if (paren != std::string_view::npos)
+            u = u.substr(0, paren);
+    } else if (startsWord("ABT") || startsWord("CAL") || startsWord("EST")) {
+        about = true;
+        dropWord(3);
+    } else if (startsWord("FROM") || startsWord("TO") || startsWord("BEF") || startsWord("AFT") ||
+               startsWord("BET")) {
+        // A person's date holds no range: its first bound is kept as an approximate date, and
+        // the log tells what it was.
+        rangeNote = "rozsah nebo obdobi ulozen jako priblizne datum";
+        about = true;
+        dropWord(u.find_first_of(" \t") == std::string_view::npos ? u.size() : u.find_first_of(" \t"));
+        for (std::string_view second : {std::string_view(" AND "), std::string_view(" TO ")}) {
+            const size_t at = u.find(second);
+            if (at != std::string_view::npos)
+                u = u.substr(0, at);
+        }
+    } else if (!u.empty() && u.front() == '(') {
+        problem = "slovni datum nelze prevest";
+        return {};
+    }
+    if (u.size() >= 2 && u[0] == '@' && u[1] == '#') {
+        const size_t end = u.find('@', 2);
+        if (end == std::string_view::npos) {
+            problem = "kalendar nelze precist";
+            return {};
+        }
+        const std::string_view calendar = u.substr(2, end - 2);
+        if (calendar == "DHEBREW" || calendar == "DFRENCH R") {
+            problem = "hebrejske nebo francouzske republikanske datum nelze prevest";
+            return {};
+        }
+        if (calendar != "DGREGORIAN" && calendar != "DJULIAN" && calendar != "DUNKNOWN" &&
+            calendar != "DROMAN") {
+            problem = "neznamy kalendar";
+            return {};
+        }
+        dropWord(end + 1);
+    }
+    std::vector<std::string_view> w = words(u);
+    // B.C. years are outside what a person's date can hold.
+    if (!w.empty() && (w.back() == "B.C." || w.back() == "BC" || w.back() == "(B.C.)")) {
+        problem = "rok mimo rozsah 1 az 9999";
+        return {};
+    }
+    ImportedDate d = parseCalendarValue(w, 0, problem);
+    if (d.year || d.month)
+        d.about = about;
+    if (problem.empty() && (d.year || d.month))
+        problem = rangeNote;
+    return d;
+}
+
+void storeImportedDate(Datum& date, const ImportedDate& value)
+{
+    if (value.year)
+        date.year = intToStr(value.year);
+    if (value.month)
+        date.month = intToStr(value.month);
+    if (value.day)
+        date.day = intToStr(value.day);
+    if (value.about)
+        date.about = 1;
+}

@@ -1,0 +1,713 @@
+#include "gedcom/import_parser.h"
+
+#include "model/casove_obdobi.h"
+#include "model/clovek.h"
+#include "model/rod.h"
+#include "platform/numbers.h"
+#include "platform/text.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+std::string trimmed(std::string_view s)
+{
+    size_t a = 0, b = s.size();
+    while (a < b && (s[a] == ' ' || s[a] == '\t'))
+        ++a;
+    while (b > a && (s[b - 1] == ' ' || s[b - 1] == '\t'))
+        --b;
+    return std::string(s.substr(a, b - a));
+}
+
+// Words separated by one blank.
+void appendWords(std::string& to, std::string_view words)
+{
+    size_t i = 0;
+    while (i < words.size()) {
+        while (i < words.size() && (words[i] == ' ' || words[i] == '\t'))
+            ++i;
+        size_t j = i;
+        while (j < words.size() && words[j] != ' ' && words[j] != '\t')
+            ++j;
+        if (j > i) {
+            if (!to.empty())
+                to += ' ';
+            to.append(words.substr(i, j - i));
+        }
+        i = j;
+    }
+}
+
+std::string dateText(const ImportedDate& d)
+{
+    std::string s;
+    if (d.day)
+        s += intToStr(d.day) + ".";
+    if (d.month)
+        s += intToStr(d.month) + ".";
+    if (d.year)
+        s += intToStr(d.year);
+    return s;
+}
+
+constexpr std::array<const char*, 34> languages = {
+    "Afrikaans", "Albanian",  "Anglo-Saxon", "Catalan",    "Catalan_Spn", "Czech",    "Danish",
+    "Dutch",     "English",   "Esperanto",   "Estonian",   "Faroese",     "Finnish",  "French",
+    "German",    "Hawaiian",  "Hungarian",   "Icelandic",  "Indonesian",  "Italian",  "Latvian",
+    "Lithuanian", "Navaho",   "Norwegian",   "Polish",     "Portuguese",  "Romanian", "Serbo_Croa",
+    "Slovak",    "Slovene",   "Spanish",     "Swedish",    "Turkish",     "Wendic"};
+constexpr std::array<const char*, 52> unicodeLanguages = {
+    "Amharic",  "Arabic",   "Armenian",   "Assamese", "Belorusian", "Bengali",  "Braj",
+    "Bulgarian", "Burmese", "Cantonese",  "Church-Slavic", "Dogri", "Georgian", "Greek",
+    "Gujarati", "Hebrew",   "Hindi",      "Japanese", "Kannada",    "Khmer",    "Konkani",
+    "Korean",   "Lahnda",   "Lao",        "Macedonian", "Maithili", "Malayalam", "Mandrin",
+    "Manipuri", "Marathi",  "Mewari",     "Nepali",   "Oriya",      "Pahari",   "Pali",
+    "Panjabi",  "Persian",  "Prakrit",    "Pusto",    "Rajasthani", "Russian",  "Sanskrit",
+    "Serb",     "Tagalog",  "Tamil",      "Telugu",   "Thai",       "Tibetan",  "Ukrainian",
+    "Urdu",     "Vietnamese", "Yiddish"};
+
+template <size_t N>
+bool listed(const std::array<const char*, N>& list, const std::string& value)
+{
+    return std::any_of(list.begin(), list.end(), [&](const char* s) { return value == s; });
+}
+
+// The lines of a text, the first after its label and the others after their indent.
+void addLines(std::vector<std::string>& to, const std::string& label, const std::string& indent,
+              const std::vector<std::string>& lines)
+{
+    for (size_t i = 0; i < lines.size(); ++i)
+        to.push_back((i ? indent : label) + lines[i]);
+}
+
+bool isXref(const std::string& v)
+{
+    return v.size() >= 3 && v.front() == '@' && v.back() == '@' && v.find(' ') == std::string::npos;
+}
+
+} // namespace
+
+ImportParser::ImportParser(LexAn& lex, Rod& tree, const ImportOptions& options)
+    : lex_(lex), tree_(tree), options_(options)
+{
+    // Persons take about a tenth of the lines of a file; growing the index costs more.
+    persons_.reserve(size_t(lex.lineCount() / 10));
+    families_.reserve(size_t(lex.lineCount() / 20));
+}
+
+const GedLine& ImportParser::peek()
+{
+    if (!haveNext_) {
+        lex_.readLine(next_);
+        haveNext_ = true;
+    }
+    return next_;
+}
+
+void ImportParser::take(GedLine& line)
+{
+    peek();
+    haveNext_ = false;
+    // The two lines trade their texts, so reading the next line reuses the storage of the one
+    // handled before instead of allocating anew for every line of a big file.
+    std::swap(line, next_);
+}
+
+void ImportParser::drop()
+{
+    peek();
+    haveNext_ = false;
+}
+
+void ImportParser::skipDeeper(int level)
+{
+    while (peek().level > level)
+        drop();
+}
+
+void ImportParser::unsupported(const GedLine& line)
+{
+    log(line, "Neexistující nebo v tomto místě nepodporovaný tag (" + line.tagText + ")");
+    skipDeeper(line.level);
+}
+
+template <class F>
+void ImportParser::eachDeeper(int level, F handle)
+{
+    GedLine line;
+    while (peek().level > level) {
+        take(line);
+        if (line.bad) {
+            skipDeeper(line.level);
+            continue;
+        }
+        handle(line);
+    }
+}
+
+std::vector<std::string> ImportParser::noteLines(const GedLine& line)
+{
+    std::vector<std::string> lines{line.value};
+    eachDeeper(line.level, [&](const GedLine& sub) {
+        if (sub.tag == kwCONT)
+            lines.push_back(sub.value);
+        else if (sub.tag == kwCONC)
+            lines.back() += sub.value;
+        else
+            unsupported(sub);
+        skipDeeper(sub.level);
+    });
+    for (std::string& l : lines)
+        l = trimRight(l);
+    return lines;
+}
+
+void ImportParser::parseFile()
+{
+    const GedLine& first = peek();
+    if (first.level == 0 && first.tag == kwHEAD) {
+        GedLine head;
+        take(head);
+        parseHeader(head);
+    } else if (first.level >= 0) {
+        log(first, "Nelze zpracovat HEADER!");
+    }
+    GedLine line;
+    while (peek().level >= 0) {
+        take(line);
+        if (line.bad) {
+            skipDeeper(line.level);
+            continue;
+        }
+        if (line.level != 0) {
+            // A deeper line with no record above it: the record line itself was damaged.
+            log(line, "radek mimo zaznam vynechan");
+            continue;
+        }
+        parseRecord(line);
+    }
+    if (!trailerSeen_)
+        lex_.logError(lex_.lineCount(), "chybi TRLR, soubor je mozna neuplny");
+    resolveNoteReferences();
+}
+
+void ImportParser::parseHeader(const GedLine& head)
+{
+    if (!trimmed(head.value).empty())
+        log(head, "hodnota za HEAD vynechana");
+    // Damage inside the header leaves the rest of it unread: the records follow.
+    const int damagedBefore = lex_.damagedLines();
+    while (peek().level > 0) {
+        if (peek().bad || lex_.damagedLines() != damagedBefore) {
+            log(peek(), "Nelze zpracovat HEADER!");
+            skipDeeper(0);
+            return;
+        }
+        GedLine line;
+        take(line);
+        parseHeaderLine(line);
+    }
+    if (lex_.damagedLines() != damagedBefore)
+        log(peek(), "Nelze zpracovat HEADER!");
+}
+
+void ImportParser::parseHeaderLine(const GedLine& line)
+{
+    auto& data = tree_.furtherData;
+    {
+        switch (line.tag) {
+        case kwSOUR:
+            data.push_back("Importovano ze zdroje (ID): " + trimmed(line.value));
+            eachDeeper(line.level, [&](const GedLine& sub) {
+                switch (sub.tag) {
+                case kwNAME: data.push_back("   produkt: " + trimmed(sub.value)); break;
+                case kwVERS: data.push_back("   verze: " + trimmed(sub.value)); break;
+                case kwCORP:
+                    data.push_back("   společnost: " + trimmed(sub.value));
+                    eachDeeper(sub.level, [&](const GedLine& corp) {
+                        if (corp.tag == kwADDR) {
+                            std::string address = "   adresa: " + trimmed(corp.value);
+                            eachDeeper(corp.level, [&](const GedLine& part) {
+                                switch (part.tag) {
+                                case kwADR1: case kwADR2: case kwADR3: case kwCITY: case kwSTAE:
+                                case kwPOST: case kwCTRY: case kwCONT:
+                                    address += " " + trimmed(part.value);
+                                    skipDeeper(part.level);
+                                    break;
+                                default: unsupported(part);
+                                }
+                            });
+                            data.push_back(address);
+                        } else if (corp.tag == kwEMAI || corp.tag == kwFAX || corp.tag == kwPHON ||
+                                   corp.tag == kwWWW) {
+                            data.push_back("   telefon: " + trimmed(corp.value));
+                            skipDeeper(corp.level);
+                        } else {
+                            unsupported(corp);
+                        }
+                    });
+                    break;
+                case kwDATA:
+                    data.push_back("   elektronický zdroj: " + trimmed(sub.value));
+                    eachDeeper(sub.level, [&](const GedLine& d) {
+                        if (d.tag == kwDATE) {
+                            data.push_back("      publikováno: " + dateText(readDate(d)));
+                            skipDeeper(d.level);
+                        } else if (d.tag == kwCOPR) {
+                            addLines(data, "      copyright: ", "      ", noteLines(d));
+                        } else {
+                            unsupported(d);
+                        }
+                    });
+                    break;
+                default: unsupported(sub);
+                }
+            });
+            break;
+        case kwDEST:
+            data.push_back("patří pod: " + trimmed(line.value));
+            eachDeeper(line.level, [&](const GedLine& sub) { unsupported(sub); });
+            break;
+        case kwDATE:
+            data.push_back("převedeno: " + dateText(readDate(line)));
+            eachDeeper(line.level, [&](const GedLine& sub) {
+                if (sub.tag == kwTIME) {
+                    data.push_back("   čas: " + trimmed(sub.value));
+                    skipDeeper(sub.level);
+                } else {
+                    unsupported(sub);
+                }
+            });
+            break;
+        case kwFILE:
+            data.push_back("původní soubor: " + trimmed(line.value));
+            eachDeeper(line.level, [&](const GedLine& sub) { unsupported(sub); });
+            break;
+        case kwCOPR:
+            addLines(data, "copyright: ", "", noteLines(line));
+            break;
+        case kwGEDC:
+            data.push_back("Verze formatu GEDCOM");
+            eachDeeper(line.level, [&](const GedLine& sub) {
+                if (sub.tag == kwVERS)
+                    data.push_back("   cislo: " + trimmed(sub.value));
+                else if (sub.tag == kwFORM)
+                    data.push_back("   forma: " + trimmed(sub.value));
+                else
+                    unsupported(sub);
+                skipDeeper(sub.level);
+            });
+            break;
+        case kwCHAR:
+            data.push_back("původní znaková sada: " + trimmed(line.value));
+            eachDeeper(line.level, [&](const GedLine& sub) {
+                if (sub.tag == kwVERS)
+                    data.push_back("   verze " + trimmed(sub.value));
+                else
+                    unsupported(sub);
+                skipDeeper(sub.level);
+            });
+            break;
+        case kwLANG: {
+            const std::string value = trimmed(line.value);
+            if (listed(languages, value))
+                data.push_back("jazyk: " + value);
+            else if (listed(unicodeLanguages, value))
+                data.push_back("UNICODE jazyk!!! (" + value + ")");
+            else
+                data.push_back("nepodporovaný jazyk! (" + value + ")");
+            skipDeeper(line.level);
+            break;
+        }
+        case kwPLAC:
+            eachDeeper(line.level, [&](const GedLine& sub) {
+                if (sub.tag == kwFORM)
+                    data.push_back("místo: " + trimmed(sub.value));
+                else
+                    unsupported(sub);
+                skipDeeper(sub.level);
+            });
+            break;
+        case kwNOTE:
+            addLines(data, "poznámka: ", "", noteLines(line));
+            break;
+        case kwSUBM:
+        case kwSUBN:
+            skipDeeper(line.level);
+            break;
+        default:
+            if (line.tag == tkUserTag)
+                skipDeeper(line.level);
+            else
+                unsupported(line);
+        }
+    }
+}
+
+void ImportParser::parseRecord(const GedLine& line)
+{
+    switch (line.tag) {
+    case kwINDI:
+        parseIndividual(line);
+        break;
+    case kwFAM:
+        parseFamily(line);
+        break;
+    case kwTRLR:
+        if (!trimmed(line.value).empty())
+            log(line, "hodnota za TRLR vynechana");
+        skipDeeper(0);
+        if (!trailerSeen_ && peek().level >= 0)
+            log(peek(), "Soubor pokracuje za TRLR!");
+        trailerSeen_ = true;
+        break;
+    case kwNOTE:
+        if (!line.xref.empty())
+            notes_[line.xref] = noteLines(line);
+        else
+            unsupported(line);
+        break;
+    case kwSUBM:
+    case kwSUBN:
+        skipDeeper(0);
+        break;
+    case kwHEAD:
+        log(line, "druhy HEADER vynechan");
+        skipDeeper(0);
+        break;
+    default:
+        // Sources, repositories, media and records of other programs have no place in a tree.
+        log(line, "zaznam " + line.tagText + " vynechan");
+        skipDeeper(0);
+    }
+}
+
+ImportedDate ImportParser::readDate(const GedLine& line)
+{
+    std::string problem;
+    const ImportedDate d = parseImportedDate(line.value, problem);
+    if (!problem.empty())
+        log(line, "datum \"" + trimmed(line.value) + "\": " + problem);
+    return d;
+}
+
+void ImportParser::checkEventValue(const GedLine& line)
+{
+    const std::string v = trimmed(line.value);
+    if (!v.empty() && v != "Y" && v != "y")
+        log(line, "hodnota udalosti vynechana (" + v + ")");
+}
+
+std::string ImportParser::placeValue(const GedLine& line)
+{
+    std::string place = trimmed(line.value);
+    eachDeeper(line.level, [&](const GedLine& sub) {
+        if (sub.tag == kwCONC)
+            place += sub.value;
+        else if (sub.tag == kwCONT)
+            place += " " + trimmed(sub.value);
+        else
+            unsupported(sub);
+        skipDeeper(sub.level);
+    });
+    return place;
+}
+
+std::string ImportParser::xrefValue(const GedLine& line)
+{
+    const std::string v = trimmed(line.value);
+    if (!isXref(v)) {
+        log(line, "neocekavany vyskyt: \"" + v + "\" (ocekavan token " + intToStr(tkXref) + ").");
+        return "";
+    }
+    return v.substr(1, v.size() - 2);
+}
+
+void ImportParser::fillSlot(std::string& first, std::string& second, const GedLine& line)
+{
+    const std::string v = trimmed(line.value);
+    if (v.empty())
+        return;
+    if (first.empty())
+        first = v;
+    else if (second.empty())
+        second = v;
+    else
+        log(line, "treti hodnota " + line.tagText + " vynechana (" + v + ")");
+}
+
+void ImportParser::parseIndividual(const GedLine& record)
+{
+    auto* person = new Clovek;
+    person->importId = record.xref;
+    tree_.appendPerson(person);
+    if (!record.xref.empty() && !persons_.emplace(record.xref, person).second)
+        log(record, "odkaz @" + record.xref + "@ uz patri jine osobe");
+    bool nameSeen = false;
+    bool sexSeen = false;
+    Clovek& p = *person;
+    auto eventDetails = [&](const GedLine& event, auto onSub) {
+        checkEventValue(event);
+        eachDeeper(event.level, [&](const GedLine& sub) {
+            if (!onSub(sub))
+                unsupported(sub);
+        });
+    };
+    eachDeeper(record.level, [&](const GedLine& line) {
+        switch (line.tag) {
+        case tkUserTag: {
+            p.furtherTexts.push_back(trimRight(line.tagText + " " + line.value));
+            eachDeeper(line.level, [&](const GedLine& sub) {
+                p.furtherTexts.push_back(std::string(size_t(sub.level - record.level - 1) * 2, ' ') +
+                                         trimRight(sub.tagText + " " + sub.value));
+            });
+            break;
+        }
+        case kwBIRT:
+            eventDetails(line, [&](const GedLine& sub) {
+                if (sub.tag == kwDATE)
+                    storeImportedDate(p.birth, readDate(sub));
+                else if (sub.tag == kwPLAC)
+                    p.birthPlace = placeValue(sub);
+                else
+                    return false;
+                skipDeeper(sub.level);
+                return true;
+            });
+            break;
+        case kwBURI:
+        case kwCREM:
+            eventDetails(line, [&](const GedLine& sub) {
+                if (sub.tag != kwPLAC)
+                    return false;
+                p.burial = placeValue(sub);
+                return true;
+            });
+            break;
+        case kwCHAN:
+        case kwFAMC:
+        case kwFAMS:
+            // The FAM records say the same; the change stamp belongs to the other program.
+            skipDeeper(line.level);
+            break;
+        case kwCHR:
+            eventDetails(line, [&](const GedLine& sub) {
+                if (sub.tag != kwDATE)
+                    return false;
+                const std::string text = dateText(readDate(sub));
+                if (!text.empty())
+                    p.baptism = text;
+                skipDeeper(sub.level);
+                return true;
+            });
+            break;
+        case kwDEAT:
+            p.alive = 0;
+            eventDetails(line, [&](const GedLine& sub) {
+                if (sub.tag == kwCAUS)
+                    p.deathCause = placeValue(sub);
+                else if (sub.tag == kwDATE)
+                    storeImportedDate(p.death, readDate(sub));
+                else if (sub.tag == kwPLAC)
+                    p.deathPlace = placeValue(sub);
+                else
+                    return false;
+                skipDeeper(sub.level);
+                return true;
+            });
+            break;
+        case kwEDUC:
+        case kwOCCU: {
+            const std::string v = trimmed(line.value);
+            if (!v.empty())
+                (line.tag == kwEDUC ? p.educations : p.occupations).append(new CasoveObdobi(v));
+            eachDeeper(line.level, [&](const GedLine& sub) { unsupported(sub); });
+            break;
+        }
+        case kwNAME:
+            if (nameSeen) {
+                log(line, "dalsi jmeno vynechano (" + trimmed(line.value) + ")");
+                skipDeeper(line.level);
+            } else {
+                nameSeen = true;
+                parseName(p, line);
+            }
+            break;
+        case kwNATI:
+        case kwRELI:
+        case kwTITL: {
+            std::string& field = line.tag == kwNATI ? p.nationality : line.tag == kwRELI ? p.religion : p.titlesBefore;
+            const std::string v = trimmed(line.value);
+            if (field.empty())
+                field = v;
+            else if (!v.empty())
+                appendWords(field, v);
+            eachDeeper(line.level, [&](const GedLine& sub) { unsupported(sub); });
+            break;
+        }
+        case kwNOTE: {
+            const std::string v = trimmed(line.value);
+            if (isXref(v)) {
+                noteReferences_.push_back({person, v.substr(1, v.size() - 2), line.number});
+                eachDeeper(line.level, [&](const GedLine& sub) { unsupported(sub); });
+            } else {
+                auto lines = noteLines(line);
+                if (!(lines.size() == 1 && lines[0].empty()))
+                    p.furtherTexts.insert(p.furtherTexts.end(), lines.begin(), lines.end());
+            }
+            break;
+        }
+        case kwRESI:
+            eventDetails(line, [&](const GedLine& sub) {
+                if (sub.tag == kwADDR) {
+                    std::string address = trimmed(sub.value);
+                    eachDeeper(sub.level, [&](const GedLine& part) {
+                        switch (part.tag) {
+                        case kwCONT: case kwADR1: case kwADR2: case kwADR3: case kwCITY: case kwSTAE:
+                        case kwPOST: case kwCTRY: {
+                            const std::string v = trimmed(part.value);
+                            if (!v.empty())
+                                address += (address.empty() ? "" : ", ") + v;
+                            skipDeeper(part.level);
+                            break;
+                        }
+                        case kwCONC:
+                            address += part.value;
+                            skipDeeper(part.level);
+                            break;
+                        default:
+                            unsupported(part);
+                        }
+                    });
+                    if (!address.empty())
+                        p.residences.append(new CasoveObdobi(address));
+                    return true;
+                }
+                if (sub.tag == kwEMAI)
+                    fillSlot(p.email1, p.email2, sub);
+                else if (sub.tag == kwPHON)
+                    fillSlot(p.phone1, p.phone2, sub);
+                else if (sub.tag == kwWWW)
+                    fillSlot(p.web1, p.web2, sub);
+                else
+                    return false;
+                skipDeeper(sub.level);
+                return true;
+            });
+            break;
+        case kwSEX: {
+            const std::string v = trimmed(line.value);
+            sexSeen = true;
+            if (v == "M" || v == "m")
+                p.sex = 1;
+            else if (v == "F" || v == "f")
+                p.sex = 0;
+            else
+                log(line, "nezname pohlavi \"" + trimmed(line.value) + "\", osoba vedena jako muz");
+            eachDeeper(line.level, [&](const GedLine& sub) { unsupported(sub); });
+            break;
+        }
+        default:
+            unsupported(line);
+        }
+    });
+    if (!sexSeen)
+        log(record, "pohlavi neuvedeno, osoba vedena jako muz");
+}
+
+void ImportParser::parseName(Clovek& p, const GedLine& line)
+{
+    const std::string& v = line.value;
+    std::string& slashed = options_.nameAsBorn ? p.birthSurname : p.surname;
+    const size_t open = v.find('/');
+    if (open == std::string::npos) {
+        appendWords(p.firstName, v);
+    } else {
+        size_t close = v.find('/', open + 1);
+        appendWords(p.firstName, std::string_view(v).substr(0, open));
+        if (close == std::string::npos)
+            close = v.size();
+        appendWords(slashed, std::string_view(v).substr(open + 1, close - open - 1));
+        if (close + 1 < v.size())
+            appendWords(p.firstName, std::string_view(v).substr(close + 1));
+    }
+    eachDeeper(line.level, [&](const GedLine& sub) {
+        const std::string value = trimmed(sub.value);
+        if (sub.tag == kwGIVN) {
+            if (p.firstName.empty())
+                p.firstName = value;
+        } else if (sub.tag == kwSURN) {
+            if (slashed.empty())
+                slashed = value;
+        } else {
+            unsupported(sub);
+            return;
+        }
+        skipDeeper(sub.level);
+    });
+}
+
+void ImportParser::parseFamily(const GedLine& record)
+{
+    families_.emplace_back();
+    GFamily& f = families_.back();
+    f.line = record.number;
+    eachDeeper(record.level, [&](const GedLine& line) {
+        switch (line.tag) {
+        case kwHUSB:
+        case kwWIFE: {
+            std::string& slot = line.tag == kwHUSB ? f.husband : f.wife;
+            const std::string id = xrefValue(line);
+            if (!slot.empty() && !id.empty() && slot != id)
+                log(line, "dalsi " + line.tagText + " rodiny vynechan (@" + id + "@)");
+            else if (!id.empty())
+                slot = id;
+            eachDeeper(line.level, [&](const GedLine& sub) { unsupported(sub); });
+            break;
+        }
+        case kwCHIL: {
+            const std::string id = xrefValue(line);
+            if (!id.empty())
+                f.children.push_back(id);
+            eachDeeper(line.level, [&](const GedLine& sub) { unsupported(sub); });
+            break;
+        }
+        case kwMARR:
+        case kwDIV: {
+            const bool marriage = line.tag == kwMARR;
+            (marriage ? f.married : f.divorced) = true;
+            checkEventValue(line);
+            eachDeeper(line.level, [&](const GedLine& sub) {
+                if (sub.tag == kwDATE) {
+                    (marriage ? f.marriage : f.divorce) = readDate(sub);
+                    skipDeeper(sub.level);
+                } else if (sub.tag == kwPLAC && marriage) {
+                    f.marriagePlace = placeValue(sub);
+                } else {
+                    unsupported(sub);
+                }
+            });
+            break;
+        }
+        case kwCHAN:
+            skipDeeper(line.level);
+            break;
+        default:
+            unsupported(line);
+        }
+    });
+}
+
+void ImportParser::resolveNoteReferences()
+{
+    for (const NoteReference& r : noteReferences_) {
+        const auto it = notes_.find(r.xref);
+        if (it == notes_.end()) {
+            lex_.logError(r.line, "poznamka @" + r.xref + "@ nenalezena");
+            continue;
+        }
+        r.person->furtherTexts.insert(r.person->furtherTexts.end(), it->second.begin(), it->second.end());
+    }
+}

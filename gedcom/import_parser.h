@@ -1,0 +1,96 @@
+#pragma once
+// The record parser of the GEDCOM import: the header becomes lines of the tree's further data,
+// each INDI record a person put into the tree at once, each FAM record a family whose
+// cross-references the linking step resolves (gedcom/import_linking.h). A line that cannot be
+// used is logged and passed over with its deeper lines; the import goes on at the next line of
+// the same or a lower level.
+#include "gedcom/import_dates.h"
+#include "gedcom/import_lexer.h"
+
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+class Clovek;
+class Rod;
+
+struct ImportOptions {
+    // The part between slashes of NAME is the birth surname (else the surname).
+    bool nameAsBorn = true;
+    // Copy a missing surname or birth surname from the other one, for men and for women.
+    bool manCopy = true;
+    bool womanCopy = true;
+};
+
+// One FAM record, alive during the import only.
+struct GFamily {
+    int line = 0;
+    std::string husband; // cross-references without their at signs; empty when absent
+    std::string wife;
+    std::vector<std::string> children; // in file order
+    bool married = false;
+    bool divorced = false;
+    ImportedDate marriage;
+    ImportedDate divorce;
+    std::string marriagePlace;
+};
+
+class ImportParser {
+public:
+    ImportParser(LexAn& lex, Rod& tree, const ImportOptions& options);
+
+    // Reads the whole file.
+    void parseFile();
+
+    std::vector<GFamily>& families() { return families_; }
+    // The persons by the cross-reference of their INDI record.
+    std::unordered_map<std::string, Clovek*>& persons() { return persons_; }
+
+private:
+    const GedLine& peek();
+    // The next line into `line`; drop passes over it.
+    void take(GedLine& line);
+    void drop();
+    void log(const GedLine& line, const std::string& message) { lex_.logError(line.number, message); }
+    void skipDeeper(int level);
+    // Logs the line as one that is not read here and passes over it and its deeper lines.
+    void unsupported(const GedLine& line);
+    // Each line deeper than `level` is given to `handle`, which reads its own deeper lines.
+    template <class F>
+    void eachDeeper(int level, F handle);
+    // The value and the CONT / CONC lines under it: CONT starts a new line.
+    std::vector<std::string> noteLines(const GedLine& line);
+
+    void parseHeader(const GedLine& head);
+    void parseHeaderLine(const GedLine& line);
+    void parseRecord(const GedLine& line);
+    void parseIndividual(const GedLine& record);
+    void parseName(Clovek& person, const GedLine& line);
+    void parseFamily(const GedLine& record);
+    ImportedDate readDate(const GedLine& line);
+    // An event line may carry "Y" and nothing else of use.
+    void checkEventValue(const GedLine& line);
+    std::string placeValue(const GedLine& line);
+    std::string xrefValue(const GedLine& line);
+    // The first empty of two slots gets the value; both full: logged.
+    void fillSlot(std::string& first, std::string& second, const GedLine& line);
+    void resolveNoteReferences();
+
+    LexAn& lex_;
+    Rod& tree_;
+    ImportOptions options_;
+    GedLine next_;
+    bool haveNext_ = false;
+    bool trailerSeen_ = false;
+    std::vector<GFamily> families_;
+    std::unordered_map<std::string, Clovek*> persons_;
+    // NOTE records by cross-reference, and the persons' lines that point to them.
+    std::unordered_map<std::string, std::vector<std::string>> notes_;
+    struct NoteReference {
+        Clovek* person;
+        std::string xref;
+        int line;
+    };
+    std::vector<NoteReference> noteReferences_;
+};

@@ -1,0 +1,233 @@
+// The import of records into a tree: persons, names, events, families and their linking, and
+// how damage in the file is logged and stepped over.
+#include "import_helpers.h"
+#include "model/casove_obdobi.h"
+#include "model/svatba.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+Svatba* onlyPartnership(const Clovek* p)
+{
+    return p->partnerships.count() == 1 ? static_cast<UkSvatba*>(p->partnerships.first())->partnership : nullptr;
+}
+
+TEST(GedcomImport, PersonsAreNumberedFromTheLastRecord)
+{
+    const Imported in = importText(gedcom("0 @I1@ INDI\n1 SEX M\n0 @I2@ INDI\n1 SEX F\n"));
+    ASSERT_EQ(in.result.persons, 2);
+    EXPECT_EQ(in.person("I1")->number, 1);
+    EXPECT_EQ(in.person("I2")->number, 0);
+    EXPECT_EQ(in.person("I2")->sex, 0);
+    EXPECT_TRUE(in.result.log.empty());
+}
+
+TEST(GedcomImport, NameModeAndTheSurnameLinesOnlyFillWhatNameLeftEmpty)
+{
+    const std::string text = gedcom("0 @I1@ INDI\n1 NAME Jan  Karel /Novák/ ml.\n2 GIVN Johann\n2 SURN Neu\n1 SEX M\n"
+                                    "0 @I2@ INDI\n1 NAME /Nová/\n2 GIVN Marie\n1 SEX F\n"
+                                    "0 @I3@ INDI\n1 NAME Eva\n2 SURN Malá\n1 SEX F\n");
+    ImportOptions keep{true, false, false};
+    Imported in = importText(text, keep);
+    EXPECT_EQ(in.person("I1")->firstName, "Jan Karel ml.");
+    EXPECT_EQ(in.person("I1")->birthSurname, "Novák");
+    EXPECT_EQ(in.person("I1")->surname, "");
+    EXPECT_EQ(in.person("I2")->firstName, "Marie");
+    EXPECT_EQ(in.person("I3")->birthSurname, "Malá");
+
+    keep.nameAsBorn = false;
+    in = importText(text, keep);
+    EXPECT_EQ(in.person("I1")->surname, "Novák");
+    EXPECT_EQ(in.person("I1")->birthSurname, "");
+    EXPECT_EQ(in.person("I3")->surname, "Malá");
+}
+
+TEST(GedcomImport, SurnameCopyFollowsTheOptionOfEachSex)
+{
+    const std::string text = gedcom("0 @I1@ INDI\n1 NAME Jan /Novák/\n1 SEX M\n0 @I2@ INDI\n1 NAME Eva /Malá/\n1 SEX F\n");
+    Imported in = importText(text, ImportOptions{true, true, false});
+    EXPECT_EQ(in.person("I1")->surname, "Novák");
+    EXPECT_EQ(in.person("I2")->surname, "");
+    in = importText(text, ImportOptions{true, false, true});
+    EXPECT_EQ(in.person("I1")->surname, "");
+    EXPECT_EQ(in.person("I2")->surname, "Malá");
+}
+
+TEST(GedcomImport, EventsAndDetailFields)
+{
+    const Imported in = importText(gedcom(
+        "0 @I1@ INDI\n1 NAME Jan /Novák/\n1 SEX m\n1 TITL Ing.\n"
+        "1 BIRT Y\n2 DATE ABT 1850\n2 PLAC Praha\n"
+        "1 CHR\n2 DATE 3 MAR 1850\n"
+        "1 DEAT Y\n2 DATE 31 APR 1900\n2 PLAC Brno\n2 CAUS tyfus\n"
+        "1 BURI Y\n2 PLAC Olšany\n"
+        "1 RESI\n2 ADDR Dlouhá 5\n3 CITY Praha\n2 EMAI a@b.cz\n2 PHON 1\n"
+        "1 RESI\n2 EMAIL c@d.cz\n2 PHON 2\n2 PHON 3\n"
+        "1 OCCU kovář\n1 EDUC\n1 RELI katolík\n1 NATI česká\n"
+        "1 NOTE první\n2 CONT druhá\n2 CONC  část\n1 NOTE\n1 _UID 123\n"));
+    const Clovek* p = in.person("I1");
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->sex, 1);
+    EXPECT_EQ(p->titlesBefore, "Ing.");
+    EXPECT_EQ(p->birth.year, "1850");
+    EXPECT_EQ(p->birth.month, "?");
+    EXPECT_EQ(p->birth.about, 1);
+    EXPECT_EQ(p->birthPlace, "Praha");
+    EXPECT_EQ(p->baptism, "3.3.1850");
+    EXPECT_EQ(p->alive, 0);
+    EXPECT_EQ(p->death.year, "1900");
+    EXPECT_EQ(p->death.month, "4");
+    EXPECT_EQ(p->death.day, "?");
+    EXPECT_TRUE(in.logged("radek 13: datum \"31 APR 1900\": den 31 v mesici neexistuje, den vynechan"));
+    EXPECT_EQ(p->deathPlace, "Brno");
+    EXPECT_EQ(p->deathCause, "tyfus");
+    EXPECT_EQ(p->burial, "Olšany");
+    ASSERT_EQ(p->residences.count(), 1);
+    EXPECT_EQ(static_cast<CasoveObdobi*>(p->residences.first())->text, "Dlouhá 5, Praha");
+    EXPECT_EQ(p->email1, "a@b.cz");
+    EXPECT_EQ(p->email2, "c@d.cz");
+    EXPECT_EQ(p->phone1, "1");
+    EXPECT_EQ(p->phone2, "2");
+    EXPECT_TRUE(in.logged("treti hodnota PHON vynechana (3)"));
+    ASSERT_EQ(p->occupations.count(), 1);
+    EXPECT_EQ(p->educations.count(), 0);
+    EXPECT_EQ(p->religion, "katolík");
+    EXPECT_EQ(p->nationality, "česká");
+    EXPECT_EQ(p->furtherTexts, (std::vector<std::string>{"první", "druhá část", "_UID 123"}));
+}
+
+TEST(GedcomImport, FamiliesMakePartnershipsAndParents)
+{
+    const Imported in = importText(gedcom(
+        "0 @H@ INDI\n1 SEX M\n0 @W@ INDI\n1 SEX F\n0 @C1@ INDI\n1 SEX M\n0 @C2@ INDI\n1 SEX F\n"
+        "0 @H2@ INDI\n1 SEX M\n0 @W2@ INDI\n1 SEX F\n0 @W3@ INDI\n1 SEX F\n"
+        "0 @F1@ FAM\n1 HUSB @H@\n1 WIFE @W@\n1 CHIL @C1@\n1 MARR Y\n2 DATE 5 MAY 1870\n2 PLAC Tábor\n"
+        "1 DIV\n2 DATE 1880\n"
+        "0 @F2@ FAM\n1 HUSB @H2@\n1 WIFE @W2@\n"
+        "0 @F3@ FAM\n1 HUSB @H2@\n1 WIFE @W3@\n1 DIV Y\n"
+        "0 @F4@ FAM\n1 WIFE @W2@\n1 CHIL @C2@\n1 CHIL @NOBODY@\n"));
+    EXPECT_EQ(in.result.partnerships, 3);
+    const Svatba* s = onlyPartnership(in.person("H"));
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s, onlyPartnership(in.person("W")));
+    EXPECT_EQ(s->partner1, in.person("H"));
+    EXPECT_EQ(s->type, 2);
+    EXPECT_EQ(s->wedding.day, "5");
+    EXPECT_EQ(s->wedding.month, "5");
+    EXPECT_EQ(s->divorce.year, "1880");
+    EXPECT_EQ(s->place, "Tábor");
+    EXPECT_EQ(onlyPartnership(in.person("W2"))->type, 0);
+    // A divorce tells that there was a marriage.
+    EXPECT_EQ(onlyPartnership(in.person("W3"))->type, 2);
+    EXPECT_EQ(in.person("C1")->father, in.person("H"));
+    EXPECT_EQ(in.person("C1")->mother, in.person("W"));
+    EXPECT_EQ(in.person("C2")->father, nullptr);
+    EXPECT_EQ(in.person("C2")->mother, in.person("W2"));
+    EXPECT_TRUE(in.logged("osoba @NOBODY@ nenalezena"));
+}
+
+TEST(GedcomImport, ImpossibleFamiliesAndCyclesAreRefusedWithALogLine)
+{
+    const Imported in = importText(gedcom(
+        "0 @A@ INDI\n1 SEX M\n0 @B@ INDI\n1 SEX F\n0 @C@ INDI\n1 SEX M\n0 @D@ INDI\n1 SEX M\n"
+        "0 @F1@ FAM\n1 HUSB @A@\n1 WIFE @A@\n"        // husband is wife
+        "0 @F2@ FAM\n1 HUSB @A@\n1 WIFE @B@\n1 CHIL @A@\n" // child is husband
+        "0 @F3@ FAM\n1 HUSB @A@\n1 CHIL @C@\n"          // A father of C
+        "0 @F4@ FAM\n1 HUSB @C@\n1 CHIL @D@\n"          // C father of D
+        "0 @F5@ FAM\n1 HUSB @D@\n1 CHIL @A@\n"));       // D father of A: a cycle
+    EXPECT_EQ(in.result.partnerships, 0);
+    EXPECT_EQ(in.person("A")->partnerships.count(), 0);
+    int fathers = 0;
+    in.tree->forEachPerson([&](Clovek* p) { fathers += p->father != nullptr; });
+    EXPECT_EQ(fathers, 2);
+    EXPECT_FALSE(in.tree->hasAncestorCycle());
+    EXPECT_TRUE(in.logged("radek 11: rodina"));
+    EXPECT_TRUE(in.logged("radek 14: rodina"));
+    EXPECT_TRUE(in.logged("predkem, vztah vynechan"));
+}
+
+TEST(GedcomImport, ASecondFamilyDoesNotTakeAParentAway)
+{
+    const Imported in = importText(gedcom(
+        "0 @H@ INDI\n1 SEX M\n0 @W@ INDI\n1 SEX F\n0 @X@ INDI\n1 SEX M\n0 @C@ INDI\n1 SEX M\n"
+        "0 @F1@ FAM\n1 HUSB @H@\n1 WIFE @W@\n1 CHIL @C@\n0 @F2@ FAM\n1 HUSB @X@\n1 CHIL @C@\n"));
+    EXPECT_EQ(in.person("C")->father, in.person("H"));
+    EXPECT_EQ(in.person("C")->mother, in.person("W"));
+    EXPECT_TRUE(in.logged("uz ma rodice z jine rodiny"));
+}
+
+TEST(GedcomImport, OneBadLineNeverEndsTheImport)
+{
+    const Imported in = importText(
+        "0 HEAD\n1 SOUR X\nbroken\n1 CHAR UTF-8\n"
+        "0 @I1@ INDI\n1 NAME Jan /Novák/\nNAME without level\n1 BURI Y\n2 PLAC Tábor\n"
+        "1 BIRT\n2 DATE\n2 PLAC\n1 @X@\n2 DATE 1900\n1 SEX M\n"
+        "0 @I2@ INDI\n1 SEX F\n1 NAME Eva\n0 @I3@ INDI\n1 SEX F\n0 TRLR\n\n  \n0 @I4@ INDI\n1 SEX M\n");
+    EXPECT_EQ(in.result.persons, 4);
+    const Clovek* p = in.person("I1");
+    EXPECT_EQ(p->burial, "Tábor");
+    EXPECT_EQ(p->birth.year, "?"); // the orphaned DATE under the bad line went with it
+    EXPECT_EQ(p->sex, 1);
+    EXPECT_EQ(in.person("I2")->firstName, "Eva");
+    EXPECT_TRUE(in.logged("radek 3: "));
+    EXPECT_TRUE(in.logged("radek 4: Nelze zpracovat HEADER!"));
+    EXPECT_TRUE(in.logged("radek 7: neocekavany vyskyt: \"NAME\" (ocekavano cislo)."));
+    EXPECT_TRUE(in.logged("radek 13: "));
+    EXPECT_TRUE(in.logged("Soubor pokracuje za TRLR!"));
+    // The rest of the damaged header is not read.
+    EXPECT_EQ(in.tree->furtherData, (std::vector<std::string>{"Importovano ze zdroje (ID): X"}));
+}
+
+TEST(GedcomImport, HeaderBecomesFurtherData)
+{
+    const Imported in = importText(
+        "0 HEAD\n1 SOUR PAF\n2 NAME Personal Ancestral File\n2 VERS 5.2\n2 CORP Firma\n3 ADDR Ulice 1\n4 CONT Město\n"
+        "1 DEST Other\n1 DATE 21 Jul 2008\n2 TIME 10:16:26\n1 FILE bach.ged\n1 GEDC\n2 VERS 5.5\n2 FORM LINEAGE-LINKED\n"
+        "1 CHAR UTF-8\n1 LANG Czech\n1 PLAC\n2 FORM Obec, Kraj\n1 NOTE první\n2 CONT druhá\n0 TRLR\n");
+    EXPECT_EQ(in.tree->furtherData,
+              (std::vector<std::string>{"Importovano ze zdroje (ID): PAF", "   produkt: Personal Ancestral File",
+                                        "   verze: 5.2", "   společnost: Firma", "   adresa: Ulice 1 Město",
+                                        "patří pod: Other", "převedeno: 21.7.2008", "   čas: 10:16:26",
+                                        "původní soubor: bach.ged", "Verze formatu GEDCOM", "   cislo: 5.5",
+                                        "   forma: LINEAGE-LINKED", "původní znaková sada: UTF-8", "jazyk: Czech",
+                                        "místo: Obec, Kraj", "poznámka: první", "druhá"}));
+    EXPECT_TRUE(in.result.log.empty());
+}
+
+TEST(GedcomImport, NoteRecordsReachThePersonsThatPointToThem)
+{
+    const Imported in = importText(gedcom("0 @I1@ INDI\n1 SEX M\n1 NOTE @N1@\n1 NOTE @N9@\n"
+                                          "0 @N1@ NOTE Zapsáno\n1 CONT v matrice\n"));
+    EXPECT_EQ(in.person("I1")->furtherTexts, (std::vector<std::string>{"Zapsáno", "v matrice"}));
+    EXPECT_TRUE(in.logged("poznamka @N9@ nenalezena"));
+}
+
+TEST(GedcomImport, MissingFileAndTheLogBesideTheFileOrInTheProgramFolder)
+{
+    TempFolder folder;
+    Rod tree;
+    EXPECT_FALSE(importGedcom(folder / "none.ged", tree, {}).fileFound);
+    EXPECT_EQ(tree.personCount(), 0);
+
+    ImportResult result;
+    result.log = {"radek 1: první"};
+    EXPECT_EQ(writeImportLog(result, folder / "a.ged", folder / "program"), folder / "_errors.txt");
+    std::ifstream in(folder / "_errors.txt", std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(bytes, "radek 1: prvn\xED\r\n");
+
+    // A folder that cannot be written: the program folder takes the log.
+    const std::string locked = folder / "locked";
+    ASSERT_EQ(::mkdir(locked.c_str(), 0500), 0);
+    if (::access(locked.c_str(), W_OK) != 0) {
+        EXPECT_EQ(writeImportLog(result, locked + "/a.ged", folder / "program/"), "");
+        EXPECT_EQ(writeImportLog(result, locked + "/a.ged", folder.path()), folder / "_errors.txt");
+    }
+}
+
+} // namespace
