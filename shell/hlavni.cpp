@@ -53,6 +53,7 @@ Thlavni::Thlavni()
     Vyroci1.OnClick = [this] { Vyroci1Click(); };
     BarvyVztahu1.OnClick = [this] { BarvyVztahu1Click(); };
     bindPersonListEvents();
+    bindBasicPageEvents();
     bindStatisticsEvents();
     expGED.OnClick = [this] { expGEDClick(); };
 }

@@ -5,6 +5,7 @@
 // named after what it does. Add members to the section of their subsystem.
 #include "forms/hlavni_form.h"
 #include "model/editor_port.h"
+#include "model/life_checks.h"
 #include "model/text_source.h"
 #include "shell/settings.h"
 #include "storage/tree_file_format.h"
@@ -375,6 +376,53 @@ public:
     void updateTabContentsLabel();
     // Enables undo and redo as the open tree's history allows.
     void updateUndoButtons();
+
+    // ---------------------------------------------------------------- basic-data page (editor/)
+    // Hooks the page's fields to their handlers (from the constructor).
+    void bindBasicPageEvents();
+    void bindDateEvents();
+    // The names and titles (editor/name_fields.cpp): each keystroke is stored, re-sorts the list
+    // where the field shows in it and refreshes the heading; entering a box offers the values
+    // the tree's persons have; leaving a surname box ending like a woman's makes a man a woman.
+    void jmenoCBChange();
+    void prijmeniCBChange();
+    void rodnePrijmeniCBChange();
+    void titulPredCBChange();
+    void titulZaCBChange();
+    void jmenoCBExit();
+    void prijmeniCBExit();
+    void rodnePrijmeniCBExit();
+    // The sex box (editor/sex_field.cpp): refused, with a message, for a person with a partner or
+    // a child.
+    void pohlaviCBChange();
+    // The text of `box` into the current person's `field`, with one undo step per run of
+    // keystrokes under `key`.
+    void storeTextField(std::string Clovek::*field, const char* key, const TComboBox& box,
+                        bool showsInList);
+    // The drop-down items of `box` from one of the tree's value lists; the text stays.
+    void fillValueList(TComboBox& box, void (Rod::*values)(TStringList&) const);
+    void makeWomanBySurname();
+    // The birth and death dates (editor/date_fields.cpp); `birth` picks the date, `part` is 'd',
+    // 'm' or 'r' for the day, month or year box.
+    void dateYearChange(bool birth);
+    void dateDayMonthChange(bool birth, char part);
+    // The day list as the date's month and year allow.
+    void dayBoxEnter(bool birth);
+    // Puts a stored part back into an emptied box, limits the day when the month or year was
+    // left, checks the date and shows its weekday.
+    void datePartExit(bool birth, char part);
+    // The "?" button: the whole date unknown, after the question.
+    void setDateUnknown(bool birth);
+    // The about box: approximate with the tolerance chosen in the tolerance dialog.
+    void aboutBoxMouseUp(bool birth);
+    void zivaZesnulaCHClick();
+    // The checks of the current person's birth or death date (editor/life_date_checks.cpp): true
+    // when every rule passes; otherwise the message of the first rule that fails is shown, the
+    // edited part becomes "?" and the page is refilled.
+    bool checkBirthDate(char part);
+    bool checkDeathDate(char part);
+    LifeLimits lifeLimits() const;
+    bool passLifeCheck(const DateCheck& check, Datum& date, const char* noteKey, const char* noteText, char part);
 
     // ---------------------------------------------------------------- undo and redo (shell/undo_commands.cpp)
     void Zpet1Click();

@@ -25,11 +25,6 @@ void Thlavni::fillGroupsCombo(const std::string& groupName)
     skupinyCB.setItemIndex(index);
 }
 
-void Thlavni::showBasicPage()
-{
-    showPortrait();
-}
-
 void Thlavni::showFurtherFields()
 {
 }
@@ -66,32 +61,4 @@ void Thlavni::fillOccupationList(int)
 bool Thlavni::confirmDeletePerson()
 {
     return false;
-}
-
-void Thlavni::showPerson(Clovek* person)
-{
-    ShowingPerson showing(*this);
-    currentPerson = person;
-    if (pages.ActivePage() == &obecne || pages.ActivePage() == &statistikaLipovetau)
-        pages.setActivePage(&zakladniUdaje);
-    pagesChange();
-    if (history && !navigatingHistory)
-        history->push(person);
-    updateHeading();
-    paintPersonList();
-}
-
-void Thlavni::updateHeading()
-{
-    if (!currentPerson)
-        return;
-    nadpisJmenoLB.Caption =
-        currentPerson->fullName(zobrazitRodne.Checked(), false) + ", " + currentPerson->birth.year;
-    updateTabContentsLabel();
-}
-
-void Thlavni::updateTabContentsLabel()
-{
-    if (currentPerson)
-        obsahKaretLB.Caption = tabContentsText(*currentPerson, *this);
 }

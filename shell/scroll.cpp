@@ -111,6 +111,9 @@ Polozka* Scroll::rowAt(int index) const
 {
     if (index < 0)
         return nullptr;
+    // The rows in order are known after a sort: no walk through half the list to paint.
+    if (!inOrder_.empty())
+        return size_t(index) < inOrder_.size() ? inOrder_[size_t(index)] : nullptr;
     Polozka* r = first;
     for (int i = 0; r && i < index; ++i)
         r = r->next;

@@ -104,6 +104,8 @@ constexpr DateControls dateControls[] = {
 
 void Thlavni::Zpet1Click()
 {
+    // A line being typed into a memo belongs to the history before a step is replayed.
+    commitMemos();
     if (tree)
         tree->undo();
     updateUndoButtons();
@@ -111,6 +113,8 @@ void Thlavni::Zpet1Click()
 
 void Thlavni::Znovu1Click()
 {
+    // A line being typed into a memo belongs to the history before a step is replayed.
+    commitMemos();
     if (tree)
         tree->redo();
     updateUndoButtons();
@@ -197,7 +201,7 @@ void Thlavni::putAboutFlag(const std::string& key, bool about, int tolerance)
     auto* check = dynamic_cast<TCheckBox*>(fieldControl(*this, key));
     if (!check)
         return;
-    check->Caption = "+- " + std::to_string(tolerance);
+    check->Caption = "+/- " + std::to_string(tolerance);
     // The about flag is already in the date: the box's own handler must not ask again.
     TNotifyEvent handler = std::move(check->OnClick);
     check->OnClick = nullptr;
@@ -254,13 +258,6 @@ void Thlavni::showUserCaption(int field, const std::string& caption)
 {
     if (TControl* label = findControl(*this, "user" + std::to_string(field) + "LB"))
         label->Caption = caption;
-}
-
-void Thlavni::refreshPercentFilled(Clovek* person)
-{
-    if (person)
-        person->updatePercentFilled();
-    paintPersonList();
 }
 
 void Thlavni::sortPersonList()

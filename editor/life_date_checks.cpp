@@ -1,0 +1,62 @@
+// The checks of the current person's birth and death dates, with their messages: a date that
+// cannot be true loses the part just edited.
+#include "model/clovek.h"
+#include "model/life_checks.h"
+#include "platform/dialogs.h"
+#include "shell/hlavni.h"
+
+namespace {
+
+struct PartNote {
+    const char* key;
+    const char* text;
+};
+
+constexpr PartNote birthNotes[] = {{"menimDenNarozeni", "Měním den narození."},
+                                   {"menimMesicNarozeni", "Měním měsíc narození."},
+                                   {"menimRokNarozeni", "Měním rok narození."}};
+constexpr PartNote deathNotes[] = {{"menimDenSmrt", "Měním den úmrtí."},
+                                   {"menimMesicSmrt", "Měním měsíc úmrtí."},
+                                   {"menimRokSmrt", "Měním rok úmrtí."}};
+
+int partIndex(char part)
+{
+    return part == 'd' ? 0 : part == 'm' ? 1 : 2;
+}
+
+} // namespace
+
+LifeLimits Thlavni::lifeLimits() const
+{
+    return {settings.minParentChildAge, settings.maxAge, settings.minYear, settings.maxYear,
+            settings.checkFatherDeathBeforeBirth};
+}
+
+bool Thlavni::checkBirthDate(char part)
+{
+    if (!currentPerson)
+        return true;
+    return passLifeCheck(::checkBirthDate(*currentPerson, lifeLimits(), part == 'r'), currentPerson->birth,
+                         birthNotes[partIndex(part)].key, birthNotes[partIndex(part)].text, part);
+}
+
+bool Thlavni::checkDeathDate(char part)
+{
+    if (!currentPerson)
+        return true;
+    return passLifeCheck(::checkDeathDate(*currentPerson, lifeLimits(), part == 'r'), currentPerson->death,
+                         deathNotes[partIndex(part)].key, deathNotes[partIndex(part)].text, part);
+}
+
+bool Thlavni::passLifeCheck(const DateCheck& check, Datum& date, const char* noteKey, const char* noteText,
+                            char part)
+{
+    if (!check)
+        return true;
+    // The reset is no step of its own: undoing the edit brings the typed part's old value back.
+    (part == 'd' ? date.day : part == 'm' ? date.month : date.year) = "?";
+    ShowMessage(langText("chyby", check->key, check->defaultText) + " " + langText("chyby", noteKey, noteText));
+    ShowingPerson showing(*this);
+    showBasicPage();
+    return false;
+}

@@ -1,0 +1,121 @@
+// The names and titles of the basic-data page: storing each keystroke, the value lists of their
+// drop-downs, and the rules that make a man with a woman's surname a woman.
+#include "model/clovek.h"
+#include "model/rod.h"
+#include "platform/lists.h"
+#include "shell/hlavni.h"
+#include "shell/scroll.h"
+
+#include <string_view>
+
+void Thlavni::storeTextField(std::string Clovek::*field, const char* key, const TComboBox& box,
+                             bool showsInList)
+{
+    // The page fill puts texts into combo boxes without raising their change event; this
+    // guard only keeps a stray call during a fill from storing.
+    if (showingPerson || !currentPerson || !tree)
+        return;
+    const std::string old = currentPerson->*field;
+    const std::string& text = box.Text();
+    // A replayed step has put its value into the person already; the list and heading follow.
+    if (old == text && !undoReplaying)
+        return;
+    currentPerson->*field = text;
+    if (showsInList)
+        sortPersonList();
+    updateHeading();
+    // Successive keystrokes in one field of one person become one step in the tree's history.
+    if (!undoReplaying && old != text)
+        tree->recordTextChange(currentPerson, key, old, text);
+}
+
+void Thlavni::jmenoCBChange()
+{
+    storeTextField(&Clovek::firstName, "jmeno", zakladniSheet.jmenoCB, true);
+}
+
+void Thlavni::prijmeniCBChange()
+{
+    storeTextField(&Clovek::surname, "prijmeni", zakladniSheet.prijmeniCB, true);
+}
+
+void Thlavni::rodnePrijmeniCBChange()
+{
+    storeTextField(&Clovek::birthSurname, "rodnePrijmeni", zakladniSheet.rodnePrijmeniCB, true);
+}
+
+void Thlavni::titulPredCBChange()
+{
+    storeTextField(&Clovek::titlesBefore, "titulPred", zakladniSheet.titulPredCB, false);
+}
+
+void Thlavni::titulZaCBChange()
+{
+    storeTextField(&Clovek::titlesAfter, "titulZa", zakladniSheet.titulZaCB, false);
+}
+
+void Thlavni::fillValueList(TComboBox& box, void (Rod::*values)(TStringList&) const)
+{
+    if (!tree)
+        return;
+    // Refilling the items must not lose what the box shows.
+    const std::string text = box.Text();
+    TStringList list;
+    (tree.get()->*values)(list);
+    box.Items.Assign(list);
+    box.setText(text);
+}
+
+namespace {
+
+bool endsWith(std::string_view text, std::string_view end)
+{
+    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
+}
+
+// The number of letters (not bytes) of a UTF-8 text.
+size_t letterCount(std::string_view text)
+{
+    size_t n = 0;
+    for (char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
+            ++n;
+    return n;
+}
+
+} // namespace
+
+void Thlavni::makeWomanBySurname()
+{
+    // Neither a message nor an undo step: the surname's own step is what the person did.
+    if (currentPerson->sex != 1 || !tree->canChangeSex(currentPerson))
+        return;
+    currentPerson->sex = 0;
+    zakladniSheet.pohlaviCB.setItemIndex(1);
+}
+
+void Thlavni::jmenoCBExit()
+{
+    if (currentPerson)
+        refreshPercentFilled(currentPerson);
+}
+
+void Thlavni::prijmeniCBExit()
+{
+    if (!currentPerson || !tree)
+        return;
+    const std::string& surname = currentPerson->surname;
+    if (letterCount(surname) > 1 && endsWith(surname, "á"))
+        makeWomanBySurname();
+    refreshPercentFilled(currentPerson);
+}
+
+void Thlavni::rodnePrijmeniCBExit()
+{
+    if (!currentPerson || !tree)
+        return;
+    // Any "ová" earlier in the name does not matter: Nováková is a woman's name too.
+    const std::string& name = currentPerson->birthSurname;
+    if (letterCount(name) > 3 && endsWith(name, "ová"))
+        makeWomanBySurname();
+}

@@ -1,0 +1,17 @@
+// The share of filled fields of a person, refreshed when a field that counts in it is left.
+#include "model/clovek.h"
+#include "shell/hlavni.h"
+#include "shell/scroll.h"
+
+void Thlavni::refreshPercentFilled(Clovek* person)
+{
+    if (!tree || !person)
+        return;
+    const int32_t before = person->percentFilled;
+    if (person->updatePercentFilled() == before)
+        return;
+    // Only the list sorted by the share moves; any other order just shows the new figure.
+    if (personList && setrid.ItemIndex() == Scroll::byPercent)
+        personList->sort(Scroll::byPercent);
+    paintPersonList();
+}

@@ -1,0 +1,36 @@
+// Making a person the current one, and the heading above the pages that names it.
+#include "model/clovek.h"
+#include "model/person_texts.h"
+#include "model/prev_next.h"
+#include "shell/hlavni.h"
+
+void Thlavni::showPerson(Clovek* person)
+{
+    // A line typed into a memo is stored only when the memo is left; a click on the list or a
+    // tool button leaves no memo, so it is stored here for the person who is still shown.
+    commitMemos();
+    ShowingPerson showing(*this);
+    currentPerson = person;
+    if (pages.ActivePage() == &obecne || pages.ActivePage() == &statistikaLipovetau)
+        pages.setActivePage(&zakladniUdaje);
+    pagesChange();
+    if (history && !navigatingHistory)
+        history->push(person);
+    updateHeading();
+    paintPersonList();
+}
+
+void Thlavni::updateHeading()
+{
+    if (!currentPerson)
+        return;
+    nadpisJmenoLB.Caption =
+        currentPerson->fullName(zobrazitRodne.Checked(), false) + ", " + currentPerson->birth.year;
+    updateTabContentsLabel();
+}
+
+void Thlavni::updateTabContentsLabel()
+{
+    if (currentPerson)
+        obsahKaretLB.Caption = tabContentsText(*currentPerson, *this);
+}

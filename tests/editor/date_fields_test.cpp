@@ -1,0 +1,206 @@
+// The birth and death dates of the basic-data page as a person fills them in: typed parts, the
+// day limited on leaving the month, the weekday, the checks, the "?" button, the about box and
+// the alive box, each with its undo.
+#include "../shell/program_fixture.h"
+#include "forms/tolerance_form.h"
+#include "model/action_list.h"
+#include "model/uk_clovek.h"
+#include "platform/keys.h"
+#include "shell/scroll.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct DateFields : ProgramTest {
+    Clovek* jan = nullptr;
+    ZakladniSheet& z() { return hl().zakladniSheet; }
+
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        startQuietly();
+        hl().createEmptyTree();
+        jan = new Clovek;
+        jan->firstName = "Jan";
+        jan->surname = "Kos";
+        hl().tree->addNewPerson(jan);
+        hl().enableControls(true, true);
+        hl().personList->fill();
+        hl().showPersonOfStep(jan);
+    }
+    // A person types `text` over what the box holds and leaves the box for the place box.
+    void enter(TWinControl& box, const std::string& text)
+    {
+        user::focus(box);
+        user::replaceText(box, text);
+        user::focus(z().narozMistoCB);
+    }
+    int steps() { return hl().tree->undoHistory->count(); }
+};
+
+TEST_F(DateFields, ACompleteBirthDateShowsItsWeekdayAndTheYearTheHeading)
+{
+    enter(z().narozRokED, "1900");
+    EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Jan Kos, 1900");
+    enter(z().narozMesicCB, "3");
+    enter(z().narozDenCB, "5");
+    EXPECT_EQ(jan->birth.day + "." + jan->birth.month + "." + jan->birth.year, "5.3.1900");
+    EXPECT_EQ(z().narozeniDenLB.Caption, "pondělí");
+    EXPECT_EQ(steps(), 3);
+
+    user::click(hl().Zpet1);
+    EXPECT_EQ(jan->birth.day, "?");
+    EXPECT_EQ(z().narozDenCB.Text(), "?");
+}
+
+TEST_F(DateFields, AYearOfOtherThanDigitsIsNotStoredAndComesBack)
+{
+    enter(z().narozRokED, "1900");
+    user::focus(z().narozRokED);
+    user::select(z().narozRokED, 0, 4); // the box takes four characters
+    user::type(z().narozRokED, "a");
+    EXPECT_EQ(z().narozRokED.Text(), "");
+    EXPECT_EQ(jan->birth.year, "1900");
+    user::focus(z().narozMistoCB);
+    EXPECT_EQ(z().narozRokED.Text(), "1900");
+
+    enter(z().narozRokED, "?");
+    EXPECT_EQ(jan->birth.year, "?");
+    EXPECT_EQ(z().narozeniDenLB.Caption, "?");
+}
+
+TEST_F(DateFields, LeavingTheMonthLimitsTheDayButLeavingTheDayDoesNot)
+{
+    enter(z().narozRokED, "1900");
+    enter(z().narozDenCB, "31");
+    enter(z().narozMesicCB, "4");
+    EXPECT_EQ(jan->birth.day, "30");
+    EXPECT_EQ(z().narozDenCB.Text(), "30");
+    enter(z().narozMesicCB, "2");
+    EXPECT_EQ(jan->birth.day, "28"); // 1900 was no leap year
+
+    enter(z().narozDenCB, "?");
+    enter(z().narozMesicCB, "4");
+    user::focus(z().narozDenCB); // the day list now ends at 30
+    EXPECT_EQ(z().narozDenCB.Items.Count(), 31);
+    user::replaceText(z().narozDenCB, "31"); // "3" is a day of April, "31" is not
+    EXPECT_EQ(z().narozDenCB.Text(), "");
+    user::focus(z().narozMistoCB);
+    EXPECT_EQ(z().narozDenCB.Text(), "3");
+    EXPECT_EQ(jan->birth.day, "3");
+}
+
+TEST_F(DateFields, AYearBeyondTheLimitsBecomesUnknownWithTheMessage)
+{
+    enter(z().narozRokED, "1590");
+    EXPECT_EQ(jan->birth.year, "?");
+    EXPECT_EQ(z().narozRokED.Text(), "?");
+    ASSERT_EQ(script.messageTexts().size(), 1u);
+    EXPECT_EQ(script.messageTexts()[0], "Rok narození je nižší než nastavená dolní mez! Měním rok narození.");
+}
+
+TEST_F(DateFields, TheQuestionButtonAsksAndMakesTheWholeDateUnknown)
+{
+    enter(z().narozRokED, "1900");
+    enter(z().narozMesicCB, "3");
+    const int before = steps();
+    script.press("", "neBT");
+    user::click(z().nastavNeznameNarozeniBT);
+    EXPECT_EQ(jan->birth.year, "1900");
+    EXPECT_EQ(steps(), before);
+
+    script.press("", "anoBT");
+    user::click(z().nastavNeznameNarozeniBT);
+    EXPECT_EQ(jan->birth.year + jan->birth.month + jan->birth.day, "???");
+    EXPECT_EQ(z().narozRokED.Text(), "?");
+    EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Jan Kos, ?");
+    EXPECT_EQ(steps(), before + 1);
+    user::click(hl().Zpet1);
+    EXPECT_EQ(jan->birth.year, "1900");
+    EXPECT_EQ(z().narozRokED.Text(), "1900");
+}
+
+TEST_F(DateFields, TheAboutBoxTakesTheToleranceChosen)
+{
+    script.modal("", [](TForm& f) {
+        auto& dialog = dynamic_cast<TtoleranceFORM&>(f);
+        user::pick(dialog.toleranceCB, "5");
+        user::click(dialog.OKBtn);
+    });
+    user::click(z().narozAsi);
+    EXPECT_EQ(jan->birth.about, 1);
+    EXPECT_EQ(jan->birth.tolerance, 5);
+    EXPECT_EQ(z().narozAsi.Caption, "+/- 5");
+    user::click(z().narozAsi);
+    EXPECT_EQ(jan->birth.about, 0);
+    EXPECT_EQ(jan->birth.tolerance, 5);
+    EXPECT_EQ(z().narozAsi.Caption, "+/- 5");
+    EXPECT_EQ(steps(), 2);
+}
+
+TEST_F(DateFields, TheAliveBoxShowsTheDeathFieldsWithWhatTheyHeld)
+{
+    jan->deathPlace = "Brno";
+    EXPECT_FALSE(z().smrtMistoCB.Visible);
+    user::click(z().zivaZesnulaCH);
+    EXPECT_EQ(jan->alive, 0);
+    EXPECT_TRUE(z().smrtMistoCB.Visible);
+    EXPECT_EQ(z().smrtMistoCB.Text(), "Brno");
+    user::click(hl().Zpet1);
+    EXPECT_EQ(jan->alive, 1);
+    EXPECT_FALSE(z().smrtMistoCB.Visible);
+    EXPECT_EQ(jan->deathPlace, "Brno");
+}
+
+TEST_F(DateFields, ADeathBeforeTheBirthLosesThePartTyped)
+{
+    jan->birth = Datum("5", "3", "1900");
+    jan->alive = 0;
+    hl().showPersonOfStep(jan);
+    enter(z().smrtRokED, "1890");
+    EXPECT_EQ(jan->death.year, "?");
+    ASSERT_EQ(script.messageTexts().size(), 1u);
+    EXPECT_EQ(script.messageTexts()[0], "Datum narození je vyšší než datum úmrtí! Měním rok úmrtí.");
+}
+
+TEST_F(DateFields, ABirthPlaceIsStoredAndUndone)
+{
+    enter(z().narozMistoCB, "Tábor");
+    user::focus(z().jmenoCB);
+    EXPECT_EQ(jan->birthPlace, "Tábor");
+    user::click(hl().Zpet1);
+    EXPECT_EQ(jan->birthPlace, "");
+    EXPECT_EQ(z().narozMistoCB.Text(), "");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(DateFields, LeavingTheBirthPlaceRefreshesTheShareOfFilledFields)
+{
+    const int before = jan->percentFilled;
+    user::focus(z().narozMistoCB);
+    user::replaceText(z().narozMistoCB, "Tábor");
+    EXPECT_EQ(jan->percentFilled, before); // counted when the box is left
+    user::focus(z().jmenoCB);
+    EXPECT_GT(jan->percentFilled, before);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(DateFields, EnterPassesTheButtonAndTheHiddenDeathFields)
+{
+    user::focus(z().narozRokED);
+    user::pressKey(hl(), VK_RETURN);
+    EXPECT_TRUE(z().narozAsi.Focused());
+    user::focus(z().zivaZesnulaCH);
+    user::pressKey(hl(), VK_RETURN);
+    EXPECT_FALSE(z().smrtDenCB.Focused());
+    EXPECT_FALSE(z().smrtAsi.Focused());
+}
+
+} // namespace
