@@ -26,8 +26,6 @@ int main(int argc, char** argv)
         Application.Title = "Kinvelor";
         ProgramWindows windows;
         Thlavni& main = windows.hlavni;
-        // The exports live in reports/, which the shell below them cannot name.
-        main.HTMLstranky1.OnClick = [&main] { main.HTMLstranky1Click(); };
         main.Show();
 
         // The program's own start-up runs once the window is on screen, from the loop.

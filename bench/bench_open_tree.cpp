@@ -11,6 +11,7 @@
 #include "platform/scripted_runner.h"
 #include "shell/scroll.h"
 #include "storage/tree_writer.h"
+#include "synthetic_tree.h"
 
 #include <benchmark/benchmark.h>
 
@@ -23,51 +24,6 @@
 namespace {
 
 constexpr int kPersons = 100000;
-
-// Couples of one generation have two to four children in the next; a few persons have no
-// birth date or only a year, as in a real tree.
-void buildFamilies(Rod& tree, int persons)
-{
-    std::mt19937 rng(17);
-    std::vector<Clovek*> generation;
-    int generationNumber = 0;
-    auto person = [&](int sex) {
-        auto* p = new Clovek;
-        p->firstName = "Jméno" + std::to_string(rng() % 400);
-        p->surname = "Příjmení" + std::to_string(rng() % 900);
-        p->sex = uint8_t(sex);
-        const int year = 1500 + 25 * generationNumber + int(rng() % 20);
-        p->birth = Datum(rng() % 8 ? std::to_string(1 + rng() % 28) : "?",
-                         rng() % 8 ? std::to_string(1 + rng() % 12) : "?",
-                         rng() % 20 ? std::to_string(year) : "?");
-        tree.addNewPerson(p);
-        return p;
-    };
-    for (int i = 0; i < 200; ++i)
-        generation.push_back(person(i % 2));
-    while (tree.personCount() < persons) {
-        ++generationNumber;
-        std::vector<Clovek*> next;
-        for (size_t i = 0; i + 1 < generation.size() && tree.personCount() < persons; i += 2) {
-            Clovek* man = generation[i]->sex ? generation[i] : generation[i + 1];
-            Clovek* woman = man == generation[i] ? generation[i + 1] : generation[i];
-            auto* s = new Svatba;
-            s->partner1 = man;
-            s->partner2 = woman;
-            s->type = 1;
-            man->partnerships.append(new UkSvatba(s));
-            woman->partnerships.append(new UkSvatba(s));
-            for (int k = 2 + int(rng() % 3); k > 0 && tree.personCount() < persons; --k) {
-                Clovek* child = person(int(rng() % 2));
-                child->father = man;
-                child->mother = woman;
-                next.push_back(child);
-            }
-        }
-        std::shuffle(next.begin(), next.end(), rng);
-        generation = next;
-    }
-}
 
 // The program as it runs, its folder in a temporary place holding the big tree's file.
 struct Program {

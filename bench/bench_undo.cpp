@@ -96,7 +96,7 @@ void UndoRedoStepThroughTheMainWindow(benchmark::State& state)
     main.tree = std::make_unique<Rod>();
     main.tree->attachEditor(&main);
     std::vector<Clovek*> persons = fillTree(*main.tree, kPersons);
-    main.personList = new Scroll(main, 32);
+    main.personList = std::make_unique<Scroll>(main, 32);
     main.personList->fill();
     main.personList->sort(Scroll::byName);
     main.showPersonOfStep(persons[0]);
@@ -106,8 +106,7 @@ void UndoRedoStepThroughTheMainWindow(benchmark::State& state)
         main.Znovu1Click();
     }
     state.SetItemsProcessed(state.iterations() * 2);
-    delete main.personList;
-    main.personList = nullptr;
+    main.personList.reset();
 }
 
 void PercentFilledEveryPerson(benchmark::State& state)
@@ -124,11 +123,10 @@ void PersonListBuiltWithShares(benchmark::State& state)
     Thlavni main;
     main.tree = std::make_unique<Rod>();
     fillTree(*main.tree, kPersons);
-    main.personList = new Scroll(main, 32);
+    main.personList = std::make_unique<Scroll>(main, 32);
     for (auto _ : state)
         main.personList->fill();
-    delete main.personList;
-    main.personList = nullptr;
+    main.personList.reset();
 }
 
 } // namespace

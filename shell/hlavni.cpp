@@ -53,6 +53,9 @@ Thlavni::Thlavni()
     Vyroci1.OnClick = [this] { Vyroci1Click(); };
     BarvyVztahu1.OnClick = [this] { BarvyVztahu1Click(); };
     bindPersonListEvents();
+    bindStatisticsEvents();
+    expGED.OnClick = [this] { expGEDClick(); };
+    HTMLstranky1.OnClick = [this] { HTMLstranky1Click(); };
 }
 
 Thlavni::~Thlavni()

@@ -234,6 +234,9 @@ public:
     void refreshPage();
     // Composes the person-summary page of the current person.
     void showPersonSummary();
+    // Puts the lines (when given) into a report text of the summary or statistics tab, and makes
+    // the whole text take the Central European character set.
+    void showReportText(TRichEdit& rich, const std::vector<std::string>* lines);
     // The supplementary texts of the current person into their memo.
     void showTextsAndFiles();
     // Leaving the supplementary-texts memo stores its lines as the current person's texts.
@@ -398,6 +401,21 @@ public:
     // ================================================================ statistics and exports (reports/)
     // Recomposes the statistics text of the open tree.
     void showTreeStatistics();
+    // --- statistics tab and the save and print of the person summary (reports/statistics_page.cpp)
+    // Hooks the buttons of the statistics and person-summary tabs to their handlers.
+    void bindStatisticsEvents();
+    // The tables of births, deaths and weddings by month and weekday and of first names.
+    void showStatisticsTables();
+    void zakladniPrehledBTClick();
+    void tabulkyBTClick();
+    // Save: the lines of the tab's text as a Windows-1250 file of the person's choice, replacing
+    // an old one only whole; a failure is shown. Print: the text as a print job.
+    void ulozitStatistikyLipovetauBTClick();
+    void ulozitStatistikuOsobyBTClick();
+    void tiskStatistikyLipovetauBTClick();
+    void tiskStatistikyOsobyBTClick();
+    void saveRichEditLines(const TRichEdit& rich);
+    void printRichEdit(TRichEdit& rich, const std::string& jobName);
     // -- web export (reports/web_export_command.cpp)
     // The web export command: the options, the location and the subfolder name (re-asked
     // while it is not a plain name or the user declines to replace an existing folder), then
@@ -408,6 +426,10 @@ public:
     void writeHtmlSite(const std::string& folder);
 
     // ================================================================ GEDCOM (gedcom/)
+    // --- export (gedcom/export_command.cpp)
+    // Export, GED: the open tree as a GEDCOM file of the person's choice; a failure is shown and
+    // no success is announced.
+    void expGEDClick();
 };
 
 // The one main window of the program, as the class library's global names it.

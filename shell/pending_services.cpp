@@ -1,4 +1,4 @@
-// The least of the person editor, the person summary and the statistics that showing a person,
+// The least of the person editor and the person summary that showing a person,
 // the page refill and the language command call. Each is replaced by its full version where its
 // page is built; until then a page keeps what it shows.
 #include "model/clovek.h"
@@ -39,10 +39,6 @@ void Thlavni::showPhotosTab()
 }
 
 void Thlavni::showDocumentsTab()
-{
-}
-
-void Thlavni::showTreeStatistics()
 {
 }
 

@@ -81,20 +81,25 @@ void Thlavni::refreshPage()
     pagesChange();
 }
 
-void Thlavni::showPersonSummary()
+void Thlavni::showReportText(TRichEdit& rich, const std::vector<std::string>* lines)
 {
-    TRichEdit& rich = shrnutiSheet.shrnutiOsobyRICH;
-    if (currentPerson) {
-        std::vector<std::string> lines;
-        writePersonSummary(*currentPerson, lines, *this, ListDisplay(settings));
+    if (lines) {
         TStringList text;
-        for (const std::string& line : lines)
+        for (const std::string& line : *lines)
             text.Add(line);
         rich.Lines.Assign(text);
     }
     // Switching the character set away and back makes the whole text take it.
     rich.Font.Charset = 0;
     rich.Font.Charset = 238;
+}
+
+void Thlavni::showPersonSummary()
+{
+    std::vector<std::string> lines;
+    if (currentPerson)
+        writePersonSummary(*currentPerson, lines, *this, ListDisplay(settings));
+    showReportText(shrnutiSheet.shrnutiOsobyRICH, currentPerson ? &lines : nullptr);
 }
 
 void Thlavni::showTextsAndFiles()

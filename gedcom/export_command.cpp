@@ -1,0 +1,24 @@
+// The Export, GED command of the main window.
+#include "gedcom/export_writer.h"
+#include "model/datum.h"
+#include "platform/application.h"
+#include "platform/datetime.h"
+#include "platform/exceptions.h"
+#include "shell/hlavni.h"
+
+void Thlavni::expGEDClick()
+{
+    if (!tree)
+        return;
+    SaveDialogGED.InitialDir = programFolder;
+    if (!SaveDialogGED.Execute())
+        return;
+    try {
+        exportGedcom(*tree, SaveDialogGED.FileName, Datum(today()));
+    } catch (const Exception& e) {
+        // The old file, if any, is as it was; no success is announced.
+        Application.ShowException(e);
+        return;
+    }
+    ShowMessage(langText("gedcom", "bylVytvoren", "Soubor GED byl úspěšně vytvořen."));
+}

@@ -1,0 +1,283 @@
+#include "gedcom/export_writer.h"
+
+#include "gedcom/export_families.h"
+#include "gedcom/export_lines.h"
+#include "model/casove_obdobi.h"
+#include "model/clovek.h"
+#include "model/datum.h"
+#include "model/person_prefetch.h"
+#include "model/rod.h"
+#include "model/svatba.h"
+#include "platform/datetime.h"
+#include "platform/fileio.h"
+#include "platform/numbers.h"
+
+#include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace {
+
+const char* const kMonths[12] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
+                                 "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+
+// Each person's place in the chain and the number of its cross-reference: its own number, or,
+// for a number that an earlier person already has (a damaged file), a number no one has, so no
+// two records share a reference and every link points at the person it means.
+class PersonRefs {
+public:
+    explicit PersonRefs(const Rod& tree)
+    {
+        position_.reserve(size_t(tree.personCount()));
+        std::unordered_set<int> used;
+        int highest = 0;
+        for (const Clovek* p = tree.firstPerson; p; p = p->chainNext)
+            highest = std::max(highest, p->number);
+        for (const Clovek* p = tree.firstPerson; p; p = p->chainNext) {
+            int number = p->number;
+            if (number < 0 || !used.insert(number).second) {
+                number = ++highest;
+                used.insert(number);
+            }
+            position_.emplace(p, numbers_.size());
+            numbers_.push_back(number);
+        }
+    }
+    size_t count() const { return numbers_.size(); }
+    // The chain position of a person, or npos for one outside the chain.
+    size_t position(const Clovek* p) const
+    {
+        auto it = position_.find(p);
+        return it == position_.end() ? std::string::npos : it->second;
+    }
+    std::string ref(size_t position) const { return "@CL" + intToStr(numbers_[position]) + "@"; }
+    std::string ref(const Clovek* p) const
+    {
+        const size_t at = position(p);
+        return at == std::string::npos ? std::string() : ref(at);
+    }
+
+private:
+    std::unordered_map<const Clovek*, size_t> position_;
+    std::vector<int> numbers_;
+};
+
+std::string familyRef(int number)
+{
+    return "@ROD" + intToStr(number) + "@";
+}
+
+// The surname between the slashes of the NAME line.
+const std::string& shownSurname(const Clovek& p)
+{
+    if (p.sex == 1)
+        return p.surname.empty() ? p.birthSurname : p.surname;
+    return p.birthSurname.empty() ? p.surname : p.birthSurname;
+}
+
+void writeDate(GedcomLines& out, int level, const Datum& date)
+{
+    const std::string value = gedcomDateValue(date);
+    if (!value.empty())
+        out.line(level, "DATE", value);
+}
+
+void writeText(GedcomLines& out, int level, const char* tag, const std::string& text)
+{
+    if (!text.empty())
+        out.line(level, tag, text);
+}
+
+const std::string* firstPeriodText(const Prvky& periods, std::string& holder)
+{
+    if (!periods.first())
+        return nullptr;
+    holder = static_cast<const CasoveObdobi*>(periods.first())->displayText();
+    return &holder;
+}
+
+void writeHeader(GedcomLines& out, const Rod& tree, const std::string& fileName, const Datum& today)
+{
+    out.raw("0 HEAD");
+    out.raw("1 SOUR Kinvelor");
+    out.raw("2 NAME Kinvelor");
+    out.raw("2 VERS 1.0.18b");
+    out.raw("1 DEST Kinvelor");
+    out.line(1, "DATE", gedcomDateValue(today));
+    out.line(1, "FILE", fileName);
+    out.raw("1 CHAR UTF-8");
+    out.raw("1 GEDC");
+    out.raw("2 VERS 5.5");
+    out.raw("2 FORM LINEAGE-LINKED");
+    out.raw("1 SUBM @SUBM1@");
+    out.raw("0 @SUBM1@ SUBM");
+    out.line(1, "NAME", tree.author);
+    out.line(1, "ADDR", tree.createdText);
+}
+
+// A person's FAMS and FAMC lines: for each family in list order, FAMS when the person is its
+// husband or wife, then FAMC when it is among its children.
+struct FamilyLink {
+    int family;
+    bool asChild;
+};
+
+void writePerson(GedcomLines& out, const Clovek& p, const std::string& ref, const FamilyLink* links,
+                 const FamilyLink* linksEnd)
+{
+    out.raw("0 " + ref + " INDI");
+    const std::string& surname = shownSurname(p);
+    out.line(1, "NAME", p.firstName.empty() ? "/" + surname + "/" : p.firstName + " /" + surname + "/");
+    writeText(out, 2, "GIVN", p.firstName);
+    writeText(out, 2, "SURN", surname);
+    out.raw(p.sex == 1 ? "1 SEX M" : "1 SEX F");
+
+    const std::string birthDate = gedcomDateValue(p.birth);
+    if (!birthDate.empty() || !p.birthPlace.empty()) {
+        out.raw("1 BIRT Y");
+        writeText(out, 2, "DATE", birthDate);
+        writeText(out, 2, "PLAC", p.birthPlace);
+    }
+    if (!p.alive) {
+        out.raw("1 DEAT Y");
+        writeDate(out, 2, p.death);
+        writeText(out, 2, "PLAC", p.deathPlace);
+        writeText(out, 2, "CAUS", p.deathCause);
+        if (!p.burial.empty()) {
+            out.raw("1 BURI");
+            out.line(2, "PLAC", p.burial);
+        }
+    }
+    std::string holder;
+    if (const std::string* education = firstPeriodText(p.educations, holder))
+        out.line(1, "EDUC", *education);
+    if (const std::string* occupation = firstPeriodText(p.occupations, holder))
+        out.line(1, "OCCU", *occupation);
+    writeText(out, 1, "NATI", p.nationality);
+    writeText(out, 1, "RELI", p.religion);
+
+    const std::string* residence = firstPeriodText(p.residences, holder);
+    if (residence || !p.email1.empty() || !p.email2.empty() || !p.phone1.empty() || !p.phone2.empty()
+        || !p.web1.empty() || !p.web2.empty()) {
+        out.raw("1 RESI");
+        if (residence)
+            out.line(2, "ADDR", *residence);
+        writeText(out, 2, "EMAI", p.email1);
+        writeText(out, 2, "EMAI", p.email2);
+        writeText(out, 2, "PHON", p.phone1);
+        writeText(out, 2, "PHON", p.phone2);
+        writeText(out, 2, "WWW", p.web1);
+        writeText(out, 2, "WWW", p.web2);
+    }
+    for (const FamilyLink* link = links; link != linksEnd; ++link)
+        out.raw((link->asChild ? "1 FAMC " : "1 FAMS ") + familyRef(link->family));
+}
+
+void writeFamily(GedcomLines& out, const GEDRodina& f, const PersonRefs& refs)
+{
+    out.raw("0 " + familyRef(f.number) + " FAM");
+    auto member = [&](const char* head, const Clovek* p) {
+        const std::string ref = p ? refs.ref(p) : std::string();
+        if (!ref.empty())
+            out.raw(head + ref);
+    };
+    member("1 HUSB ", f.husband);
+    member("1 WIFE ", f.wife);
+    for (const Clovek* child : f.children)
+        member("1 CHIL ", child);
+    out.raw("1 NCHI " + intToStr(long(f.children.size())));
+    const Svatba* s = f.partnership;
+    if (s && (s->type == 1 || s->type == 2)) {
+        out.raw("1 MARR");
+        writeDate(out, 2, s->wedding);
+        writeText(out, 2, "PLAC", s->place);
+    }
+    if (s && s->type == 2) {
+        out.raw("1 DIV");
+        writeDate(out, 2, s->divorce);
+    }
+}
+
+// Every person's family links in family order, gathered in one pass over the families: the
+// links of the person at chain position i are links[first[i]] .. links[first[i + 1] - 1].
+struct FamilyLinks {
+    std::vector<size_t> first;
+    std::vector<FamilyLink> links;
+};
+
+FamilyLinks familyLinks(const PersonRefs& refs, const GEDRodiny& families)
+{
+    // Each family's members with their position, in family order; then counted into place.
+    std::vector<std::pair<size_t, FamilyLink>> found;
+    auto add = [&](const Clovek* p, int family, bool asChild) {
+        const size_t at = refs.position(p);
+        if (at != std::string::npos)
+            found.push_back({at, {family, asChild}});
+    };
+    for (const auto& f : families.families()) {
+        if (f->husband)
+            add(f->husband, f->number, false);
+        if (f->wife && f->wife != f->husband)
+            add(f->wife, f->number, false);
+        for (const Clovek* child : f->children)
+            add(child, f->number, true);
+    }
+    FamilyLinks result;
+    result.first.assign(refs.count() + 1, 0);
+    for (const auto& [person, link] : found)
+        ++result.first[person + 1];
+    for (size_t i = 1; i < result.first.size(); ++i)
+        result.first[i] += result.first[i - 1];
+    result.links.resize(found.size());
+    std::vector<size_t> next(result.first.begin(), result.first.end() - 1);
+    for (const auto& [person, link] : found)
+        result.links[next[person]++] = link;
+    return result;
+}
+
+} // namespace
+
+std::string gedcomDateValue(const Datum& date)
+{
+    DatumKey key;
+    if (!tryDatumKey(date, key) || !key.yearKnown || key.year < 1)
+        return {};
+    const std::string year = intToStr(key.year);
+    if (!key.monthKnown || key.month < 1 || key.month > 12)
+        return year;
+    const std::string monthYear = std::string(kMonths[key.month - 1]) + " " + year;
+    if (!key.dayKnown || key.day < 1 || key.day > daysInMonth(key.year, key.month))
+        return monthYear;
+    return intToStr(key.day) + " " + monthYear;
+}
+
+std::string gedcomExportBytes(Rod& tree, const std::string& fileName, const Datum& today, GedcomExportCounts* counts)
+{
+    GEDRodiny families;
+    buildGedcomFamilies(tree, families);
+    const PersonRefs refs(tree);
+    const FamilyLinks links = familyLinks(refs, families);
+
+    // About what a person and a family take in a real tree.
+    GedcomLines out(size_t(tree.personCount()) * 320 + size_t(families.count()) * 120 + 1024);
+    writeHeader(out, tree, fileName, today);
+    size_t i = 0;
+    for (const Clovek* p = tree.firstPerson; p; p = p->chainNext, ++i) {
+        prefetchPerson(p->chainNext);
+        writePerson(out, *p, refs.ref(i), links.links.data() + links.first[i], links.links.data() + links.first[i + 1]);
+    }
+    for (const auto& f : families.families())
+        writeFamily(out, *f, refs);
+    out.raw("0 TRLR");
+    if (counts)
+        *counts = {tree.personCount(), families.count()};
+    return out.take();
+}
+
+GedcomExportCounts exportGedcom(Rod& tree, const std::string& path, const Datum& today)
+{
+    GedcomExportCounts counts;
+    const std::string bytes = gedcomExportBytes(tree, path, today, &counts);
+    writeFileAtomic(path, bytes);
+    return counts;
+}

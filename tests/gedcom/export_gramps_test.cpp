@@ -1,0 +1,171 @@
+// Another genealogy program reads the export: the exported tree is imported into Gramps from its
+// command line and written back out as CSV, which must hold the same persons, families, names,
+// dates and places, with no error reported. Runs only where `gramps` is installed.
+#include "export_tree.h"
+#include "gedcom/export_writer.h"
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <map>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+bool onPath(const std::string& program)
+{
+    const char* path = std::getenv("PATH");
+    std::stringstream folders(path ? path : "");
+    std::string folder;
+    while (std::getline(folders, folder, ':'))
+        if (!folder.empty() && ::access((folder + "/" + program).c_str(), X_OK) == 0)
+            return true;
+    return false;
+}
+
+// Runs the program with its own home below `home` (Gramps keeps its databases and settings
+// there, and needs no display for the command line) and gives what it wrote to both streams.
+std::string run(const std::vector<std::string>& argv, const std::string& home, int& status)
+{
+    int fds[2];
+    if (::pipe(fds) != 0)
+        return "pipe failed";
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(fds[1], 1);
+        ::dup2(fds[1], 2);
+        ::close(fds[0]);
+        ::close(fds[1]);
+        ::setenv("HOME", home.c_str(), 1);
+        ::setenv("XDG_DATA_HOME", (home + "data").c_str(), 1);
+        ::setenv("XDG_CONFIG_HOME", (home + "config").c_str(), 1);
+        ::setenv("XDG_CACHE_HOME", (home + "cache").c_str(), 1);
+        ::setenv("LANG", "C.UTF-8", 1);
+        ::unsetenv("DISPLAY");
+        ::unsetenv("WAYLAND_DISPLAY");
+        std::vector<char*> args;
+        for (const std::string& a : argv)
+            args.push_back(const_cast<char*>(a.c_str()));
+        args.push_back(nullptr);
+        ::execvp(args[0], args.data());
+        ::_exit(127);
+    }
+    ::close(fds[1]);
+    std::string out;
+    char buffer[4096];
+    ssize_t n;
+    while ((n = ::read(fds[0], buffer, sizeof buffer)) > 0)
+        out.append(buffer, size_t(n));
+    ::close(fds[0]);
+    ::waitpid(pid, &status, 0);
+    return out;
+}
+
+std::vector<std::string> csvFields(const std::string& line)
+{
+    std::vector<std::string> fields(1);
+    bool quoted = false;
+    for (size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '"' && quoted && i + 1 < line.size() && line[i + 1] == '"')
+            fields.back() += line[++i];
+        else if (c == '"')
+            quoted = !quoted;
+        else if (c == ',' && !quoted)
+            fields.emplace_back();
+        else
+            fields.back() += c;
+    }
+    return fields;
+}
+
+// The CSV's sections (places, persons, marriages, children), each a list of rows under its
+// heading row, keyed by the heading's first field.
+std::map<std::string, std::vector<std::vector<std::string>>> csvSections(const std::string& text)
+{
+    std::map<std::string, std::vector<std::vector<std::string>>> sections;
+    std::stringstream in(text);
+    std::string line, current;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.empty()) {
+            current.clear();
+            continue;
+        }
+        std::vector<std::string> fields = csvFields(line);
+        if (current.empty())
+            current = fields[0];
+        else
+            sections[current].push_back(fields);
+    }
+    return sections;
+}
+
+} // namespace
+
+TEST(GedcomExportGramps, GrampsImportsTheExportWithoutErrorsAndWithTheSameTree)
+{
+    if (!onPath("gramps"))
+        GTEST_SKIP() << "gramps is not installed";
+    TempFolder folder;
+    ExportTree t;
+    const std::string ged = folder / "novakovi.ged";
+    exportGedcom(t.tree, ged, Datum("9", "12", "2026"));
+
+    int status = 0;
+    const std::string csv = folder / "novakovi.csv";
+    const std::string log = run({"gramps", "-C", "novakovi", "-i", ged, "-e", csv}, folder.path(), status);
+    ASSERT_EQ(status, 0) << log;
+    EXPECT_NE(log.find("GEDCOM import report: No errors detected"), std::string::npos) << log;
+    for (const char* trouble : {"ncoding", "haracter set", "Traceback", "not understood", "ignored"})
+        EXPECT_EQ(log.find(trouble), std::string::npos) << trouble << " in:\n" << log;
+
+    std::ifstream in(csv, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    auto sections = csvSections(text.str());
+
+    std::map<std::string, std::string> places; // "[P0001]" -> title
+    for (const auto& row : sections["Place"])
+        places[row[0]] = row[1];
+    auto place = [&](const std::string& ref) { return ref.empty() ? ref : places[ref]; };
+
+    // Person, surname, first name, sex, birth date and place, death date and place, burial place.
+    std::map<std::string, std::string> persons;
+    for (const auto& row : sections["Person"]) {
+        ASSERT_GE(row.size(), 19u);
+        persons[row[0]] = row[1] + "|" + row[2] + "|" + row[7] + "|" + row[8] + "|" + place(row[9]) + "|" + row[14]
+            + "|" + place(row[15]) + "|" + place(row[18]);
+    }
+    EXPECT_EQ(persons, (std::map<std::string, std::string>{
+                           {"[CL0]", "Novák|Jan|male|1900-03-05|Třebíč|1970-11-12|Brno|Ústřední hřbitov"},
+                           {"[CL1]", "Svobodová|Marie|female|1905-07-01|Praha|1980||Ústřední hřbitov"},
+                           {"[CL2]", "Dvořáková|Eva|female|1898||||"},
+                           {"[CL3]", "Novák|Petr|male|1926-04-00|Brno|||"},
+                           {"[CL4]", "Nováková|Anna|female|1928-02-14|Brno|||"},
+                           {"[CL5]", "Černý|Karel|male|||||"},
+                           {"[CL6]", "Dvořák|Zdeněk|male|1924-09-02|Žďár nad Sázavou||" + t.longPlace + "|"},
+                       }));
+
+    std::map<std::string, std::string> families;
+    for (const auto& row : sections["Marriage"]) {
+        ASSERT_GE(row.size(), 5u);
+        families[row[0]] = row[1] + "|" + row[2] + "|" + row[3] + "|" + place(row[4]);
+    }
+    EXPECT_EQ(families, (std::map<std::string, std::string>{
+                            {"[ROD1]", "|[CL2]||"},
+                            {"[ROD2]", "[CL5]|[CL4]||"},
+                            {"[ROD3]", "[CL0]|[CL1]|1925-06-20|Kostel sv. Jakuba, Brno"},
+                            {"[ROD4]", "[CL0]|[CL2]|1920-05-00|"},
+                        }));
+
+    std::multimap<std::string, std::string> children;
+    for (const auto& row : sections["Family"])
+        children.emplace(row[0], row[1]);
+    EXPECT_EQ(children, (std::multimap<std::string, std::string>{
+                            {"[ROD1]", "[CL6]"}, {"[ROD3]", "[CL4]"}, {"[ROD3]", "[CL3]"}}));
+}

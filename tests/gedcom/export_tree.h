@@ -1,0 +1,100 @@
+#pragma once
+// A small tree for the export tests: Czech names, every field the export writes, partnerships
+// in every state and a man with two partners, a child known only by its mother, and a value
+// longer than a GEDCOM line.
+#include "model/casove_obdobi.h"
+#include "model/clovek.h"
+#include "model/rod.h"
+#include "model/svatba.h"
+#include "model/model_helpers.h"
+
+#include <string>
+
+struct ExportTree {
+    Rod tree;
+    Clovek* jan;
+    Clovek* marie;
+    Clovek* eva;
+    Clovek* petr;
+    Clovek* anna;
+    Clovek* karel;
+    Clovek* zdenek;
+    Svatba* married;
+    Svatba* divorced;
+    Svatba* unmarried;
+    std::string longPlace;
+
+    ExportTree()
+    {
+        tree.treeName = "Novákovi";
+        tree.author = "Jiří Šťastný";
+        tree.createdText = "Brno, 2026";
+        jan = add("Jan", "Novák", "", 1, date("5", "3", "1900"), "Třebíč");
+        marie = add("Marie", "Nováková", "Svobodová", 0, date("1", "7", "1905"), "Praha");
+        eva = add("Eva", "Dvořáková", "", 0, date("?", "?", "1898"), "");
+        petr = add("Petr", "Novák", "", 1, date("?", "4", "1926"), "Brno");
+        anna = add("Anna", "Černá", "Nováková", 0, date("14", "2", "1928"), "Brno");
+        karel = add("Karel", "Černý", "", 1, Datum(), "");
+        zdenek = add("Zdeněk", "Dvořák", "", 1, date("2", "9", "1924"), "Žďár nad Sázavou");
+
+        jan->alive = 0;
+        jan->death = date("12", "11", "1970");
+        jan->deathPlace = "Brno";
+        jan->deathCause = "zápal plic";
+        jan->burial = "Ústřední hřbitov";
+        jan->educations.append(period("gymnázium", "1910", "1918"));
+        jan->educations.append(period("univerzita", "", ""));
+        jan->occupations.append(period("učitel", "1925", ""));
+        jan->residences.append(period("Brno, Údolní 5", "1930", "1970"));
+        jan->residences.append(period("Třebíč", "", ""));
+        jan->religion = "římskokatolické";
+        jan->nationality = "česká";
+        jan->email1 = "jan@novak.cz";
+        jan->phone1 = "+420 123 456 789";
+        jan->web1 = "www.novak.cz";
+        marie->alive = 0;
+        marie->death = date("?", "?", "1980");
+        marie->burial = "Ústřední hřbitov";
+        karel->burial = "Vyšehrad"; // alive: no burial is written
+
+        married = partnership(jan, marie, 1);
+        married->wedding = date("20", "6", "1925");
+        married->place = "Kostel sv. Jakuba, Brno";
+        divorced = partnership(jan, eva, 2);
+        divorced->wedding = date("?", "5", "1920");
+        divorced->divorce = date("?", "?", "1923");
+        unmarried = partnership(anna, karel, 0);
+
+        for (int i = 0; i < 40; ++i)
+            longPlace += "Čeňkova ";
+        longPlace += "ulice";
+        zdenek->deathPlace = longPlace;
+        zdenek->alive = 0;
+
+        petr->father = jan;
+        petr->mother = marie;
+        anna->father = jan;
+        anna->mother = marie;
+        zdenek->mother = eva;
+        tree.rebuildChildLists();
+        tree.rebuildAllSiblingLists();
+    }
+
+    Clovek* add(const std::string& first, const std::string& surname, const std::string& birthSurname, int sex,
+                Datum birth, const std::string& place)
+    {
+        Clovek* p = makePerson(first, surname, sex, birth);
+        p->birthSurname = birthSurname;
+        p->birthPlace = place;
+        tree.addNewPerson(p);
+        return p;
+    }
+
+    static CasoveObdobi* period(const std::string& text, const std::string& from, const std::string& to)
+    {
+        auto* e = new CasoveObdobi(text);
+        e->from = from;
+        e->to = to;
+        return e;
+    }
+};
