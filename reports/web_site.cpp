@@ -62,9 +62,12 @@ WebSiteWriter::WebSiteWriter(Rod& tree, TextSource& texts, const WebExportOption
 {
 }
 
-std::string WebSiteWriter::name(const Clovek& person) const
+const std::string& WebSiteWriter::name(const Clovek& person)
 {
-    return htmlEscape(person.fullName(useBirthSurname_, true));
+    auto [at, added] = names_.try_emplace(&person);
+    if (added)
+        at->second = htmlEscape(person.fullName(useBirthSurname_, true));
+    return at->second;
 }
 
 void WebSiteWriter::appendHead(std::vector<std::string>& lines) const
@@ -413,6 +416,7 @@ void WebSiteWriter::writePages(const std::string& folder, const std::vector<Clov
 {
     folder_ = withoutTrailingSlashes(folder) + "/";
     filesWritten_ = pagesWritten_ = 0;
+    names_.clear();
     save("index.htm", framesetPage());
     save("info.htm", infoPage());
 

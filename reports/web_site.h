@@ -3,6 +3,7 @@
 // a footer and a main frame with the information, person and couple pages). Knows nothing of
 // windows, so the command, the tests and the measuring tool write the same site.
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class Clovek;
@@ -48,7 +49,9 @@ public:
     std::vector<std::string> couplePage(Svatba& partnership);
 
 private:
-    std::string name(const Clovek& person) const;
+    // The escaped full name; kept per person for the run, since a page names every sibling and
+    // child and a big family would otherwise compose the same names over and over.
+    const std::string& name(const Clovek& person);
     void save(const std::string& relativePath, const std::vector<std::string>& lines);
     void writePersonFiles(Clovek& person);
 
@@ -62,4 +65,5 @@ private:
     int filesWritten_ = 0;
     int pagesWritten_ = 0;
     std::string failedFile_;
+    std::unordered_map<const Clovek*, std::string> names_;
 };
