@@ -482,6 +482,14 @@ public:
     void tiskStatistikyOsobyBTClick();
     void saveRichEditLines(const TRichEdit& rich);
     void printRichEdit(TRichEdit& rich, const std::string& jobName);
+    // -- web export (reports/web_export_command.cpp)
+    // The web export command: the options, the location and the subfolder name (re-asked
+    // while it is not a plain name or the user declines to replace an existing folder), then
+    // the site.
+    void HTMLstranky1Click();
+    // Replaces the folder `folder` by the site of the person list's rows in name order, tells
+    // where it starts and opens it; a failure is told with how far the export got.
+    void writeHtmlSite(const std::string& folder);
 
     // ================================================================ GEDCOM (gedcom/)
     // --- export (gedcom/export_command.cpp)

@@ -1,0 +1,446 @@
+#include "reports/web_site.h"
+
+#include "model/casove_obdobi.h"
+#include "model/clovek.h"
+#include "model/date_texts.h"
+#include "model/rod.h"
+#include "model/svatba.h"
+#include "model/text_source.h"
+#include "model/uk_clovek.h"
+#include "platform/codec.h"
+#include "platform/datetime.h"
+#include "platform/fileio.h"
+#include "platform/files.h"
+#include "reports/html_text.h"
+
+#include "platform/exceptions.h"
+
+namespace {
+
+const char* const programLine = "Kinvelor 1.0.18";
+
+std::string number(const Clovek& person)
+{
+    return std::to_string(person.number);
+}
+
+std::string personLink(const Clovek& person, const std::string& name)
+{
+    return "<a href=\"osoba" + number(person) + ".htm\">" + name + "</a>";
+}
+
+// One labelled row of a person page; only the first row of a group shows its label.
+void appendRow(std::vector<std::string>& lines, const std::string& label, const std::string& value)
+{
+    lines.push_back("<tr>");
+    lines.push_back("<td class=\"vpravo\">" + (label.empty() ? std::string("&nbsp;") : label) + "</td>");
+    lines.push_back("<td>" + value + "</td>");
+    lines.push_back("</tr>");
+}
+
+std::string webLink(const std::string& address)
+{
+    return "<a href=\"" + webAddressHref(address) + "\">" + htmlEscape(address) + "</a>";
+}
+
+std::string mailLink(const std::string& address)
+{
+    return "<a href=\"" + mailHref(address) + "\">" + htmlEscape(address) + "</a>";
+}
+
+void appendEnd(std::vector<std::string>& lines)
+{
+    lines.insert(lines.end(), {"", "</body>", "", "</html>"});
+}
+
+} // namespace
+
+WebSiteWriter::WebSiteWriter(Rod& tree, TextSource& texts, const WebExportOptions& options,
+                             std::string workingFolder, bool useBirthSurname)
+    : tree_(tree), texts_(texts), options_(options), workingFolder_(std::move(workingFolder)),
+      useBirthSurname_(useBirthSurname)
+{
+}
+
+const std::string& WebSiteWriter::name(const Clovek& person)
+{
+    auto [at, added] = names_.try_emplace(&person);
+    if (added)
+        at->second = htmlEscape(person.fullName(useBirthSurname_, true));
+    return at->second;
+}
+
+void WebSiteWriter::appendHead(std::vector<std::string>& lines) const
+{
+    lines.insert(lines.end(),
+                 {"<head>",
+                  "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1250\">",
+                  "<meta http-equiv=\"Content-Language\" content=\"cs\">",
+                  "<title>" + htmlEscape(tree_.treeName) + "</title>",
+                  "<base target=\"hlavni\">",
+                  "<style><!--",
+                  "body{font-family:Tahoma;font-weight:normal;font-size:10pt;}",
+                  "table{font-family:Tahoma;font-weight:normal;font-size:10pt;}",
+                  ".vpravo{font-family:Tahoma;font-weight:normal;text-align:right;font-size:10pt;}",
+                  ".male{font-family:Tahoma;font-weight:normal;font-size:7pt;}",
+                  ".malestred{font-family:Tahoma;font-weight:normal;text-align:center;font-size:7pt;}",
+                  ".jmeno{font-family:Tahoma;font-weight:bold;font-size:11pt;}",
+                  "a{font-family:Tahoma;font-size:10pt;color:#0000FF;text-decoration:none}",
+                  "a:hover{color:#8866FF}",
+                  "img{margin:4px;border:2px solid black;}",
+                  "--></style>",
+                  "</head>"});
+}
+
+void WebSiteWriter::appendSpacerRow(std::vector<std::string>& lines, int cells)
+{
+    lines.push_back("<tr>");
+    for (int i = 0; i < cells; ++i)
+        lines.push_back("<td>&nbsp;</td>");
+    lines.push_back("</tr>");
+}
+
+std::vector<std::string> WebSiteWriter::framesetPage() const
+{
+    return {"<html>",
+            "",
+            "<head>",
+            "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1250\">",
+            "<title>" + htmlEscape(tree_.treeName) + "</title>",
+            "<meta name=\"keywords\" content=\"rodokmen, genealogie, rodopis, předkové, potomci, Kinvelor\">",
+            "<meta name=\"description\" content=\"Rodokmen vytvořený programem Kinvelor, editorem rodokmenů.\">",
+            "</head>",
+            "",
+            "<frameset cols=\"200,*\" framespacing=\"0\" border=\"0\" frameborder=\"0\">",
+            "  <frameset rows=\"*,70\">",
+            "    <frame name=\"menu\" target=\"hlavni\" src=\"osoby.htm\" scrolling=\"auto\" frameborder=\"0\" "
+            "marginwidth=\"10\" marginheight=\"10\" noresize>",
+            "    <frame name=\"reklama\" target=\"_blank\" src=\"reklama.htm\" scrolling=\"no\" frameborder=\"1\" "
+            "marginwidth=\"10\" marginheight=\"10\" noresize>",
+            "  </frameset>",
+            "<frame name=\"hlavni\" src=\"info.htm\">",
+            "",
+            "<noframes>",
+            "<body>",
+            "<p>",
+            "Na této stránce jsou použity rámce, váš prohlížeč je však nepodporuje.",
+            "</p>",
+            "</body>",
+            "</noframes>",
+            "</frameset>",
+            "",
+            "</html>"};
+}
+
+std::vector<std::string> WebSiteWriter::infoPage() const
+{
+    std::vector<std::string> lines{"<html>", ""};
+    appendHead(lines);
+    lines.insert(lines.end(),
+                 {"", "<body>", "",
+                  std::string("<p>Tyto HTML stránky byly vygenerovány programem ") + programLine + ".</p>",
+                  "<p>Kinvelor je editor rodokmenů: vede osoby, jejich rodiče, děti, partnerství, bydliště, "
+                  "vzdělání a povolání, fotografie a dokumenty, a ze zapsaného rodokmenu vytváří přehledy, "
+                  "statistiky a tyto webové stránky.</p>",
+                  "<p>Program najdete na stránkách projektu Kinvelor.</p>",
+                  "<p>Připomínky k programu posílejte jeho autorům.</p>",
+                  "<p>&nbsp;</p>",
+                  std::string("<p class=\"male\">vygenerováno programem ") + programLine + " dne " + dateToStr(today())
+                      + ", autoři programu Kinvelor</p>"});
+    lines.insert(lines.end(), {"", "</body>", "", "</html>"});
+    return lines;
+}
+
+std::vector<std::string> WebSiteWriter::footerPage() const
+{
+    std::vector<std::string> lines{"<html>", ""};
+    appendHead(lines);
+    lines.insert(lines.end(),
+                 {"", "<body>", "",
+                  std::string("<p class=\"malestred\">vygenerováno programem<br><a target=\"_blank\" href=\"info.htm\">"
+                              "<font style=\"font-size:7pt\">")
+                      + programLine + "</font></a> dne " + dateToStr(today())
+                      + ",<br><font style=\"font-size:7pt\">autoři programu Kinvelor</font></p>"});
+    lines.insert(lines.end(), {"", "</body>", "", "</html>"});
+    return lines;
+}
+
+std::vector<std::string> WebSiteWriter::personPage(Clovek& person)
+{
+    std::vector<std::string> lines{"<html>", ""};
+    appendHead(lines);
+    lines.insert(lines.end(), {"", "<body>", "", "<div align=\"left\">",
+                               "<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\">", "<tr>",
+                               "<td width=\"350\" valign=\"bottom\">"});
+    lines.push_back("<p class=\"jmeno\">" + name(person) + "</p>");
+    lines.insert(lines.end(), {"</td>", "<td>"});
+    std::string picture = "&nbsp;";
+    if (options_.portrait && person.hasPortrait) {
+        // A portrait that is not stored leaves no copy; the page still names the picture.
+        const std::string portrait = "hlava" + number(person) + ".jpg";
+        copyFile(joinPath(workingFolder_, "hlavy/" + portrait), folder_ + "osoby/img/" + portrait, true, false);
+        picture = "<img width=\"100\" src=\"img/" + portrait + "\">";
+    }
+    lines.push_back("<div style=\"height:150\">" + picture + "</div>");
+    lines.insert(lines.end(), {"</td>", "</tr>", "</table>", "</div>", "", "<div align=\"left\">",
+                               "<table border=\"0\" cellpadding=\"0\" cellspacing=\"5\">", ""});
+
+    if (options_.identifier)
+        appendRow(lines, "ID:", htmlEscape(person.identifier));
+    const auto dateAndPlace = [this](const Datum& date, const std::string& place) {
+        std::string v = date.completeness() > 0 ? date.longText(texts_) : std::string();
+        if (!place.empty())
+            v += (v.empty() ? "" : ", ") + place;
+        return htmlEscape(v);
+    };
+    if (options_.birth && (person.birth.completeness() > 0 || !person.birthPlace.empty()))
+        appendRow(lines, "Narození:", dateAndPlace(person.birth, person.birthPlace));
+    if (options_.death) {
+        if ((!person.alive && person.death.completeness() > 0) || !person.deathPlace.empty())
+            appendRow(lines, "Úmrtí:", dateAndPlace(person.death, person.deathPlace));
+        else if (!person.alive)
+            lines.insert(lines.end(), {"<tr>", "<td class=\"vpravo\">Osoba nežije.</td>", "<td>&nbsp;</td>", "</tr>"});
+    }
+    lines.insert(lines.end(), {"<tr>", "<td class=\"vpravo\">&nbsp;</td>", "<td>&nbsp;</td>", "</tr>"});
+
+    if (person.father)
+        appendRow(lines, "Otec:", personLink(*person.father, name(*person.father)));
+    if (person.mother)
+        appendRow(lines, "Matka:", personLink(*person.mother, name(*person.mother)));
+    if (person.father || person.mother)
+        appendSpacerRow(lines, 2);
+
+    const auto relatives = [&](Prvky& list, const char* label) {
+        bool first = true;
+        for (UkClovek* e : list.items<UkClovek>()) {
+            appendRow(lines, first ? label : "", personLink(*e->person(), name(*e->person())));
+            first = false;
+        }
+        if (!first)
+            appendSpacerRow(lines, 2);
+    };
+    relatives(person.children, "Děti:");
+    relatives(person.siblings, "Sourozenci:");
+
+    if (options_.partnerships) {
+        bool first = true;
+        for (UkSvatba* e : person.partnerships.items<UkSvatba>()) {
+            Svatba& partnership = *e->partnership;
+            const bool newCouple = partnership.number == -1;
+            if (newCouple)
+                partnership.number = ++coupleCounter_;
+            Clovek* partner = partnership.otherPartner(&person);
+            const std::string couple = std::to_string(partnership.number);
+            lines.push_back("<tr>");
+            lines.push_back(std::string("<td class=\"vpravo\">") + (first ? "Partneři:" : "&nbsp;") + "</td>");
+            lines.push_back("<td>" + (partner ? personLink(*partner, name(*partner)) + " " : std::string())
+                            + "(<a href=\"../svatby/svatba" + couple + ".htm\">podrobnosti</a>)</td>");
+            lines.push_back("</tr>");
+            first = false;
+            if (newCouple) {
+                const std::string path = "svatby/svatba" + couple + ".htm";
+                save(path, couplePage(partnership));
+            }
+        }
+        if (!first)
+            appendSpacerRow(lines, 2);
+    }
+
+    int periodRows = 0;
+    const auto periods = [&](bool wanted, Prvky& list, const char* label) {
+        if (!wanted)
+            return;
+        bool first = true;
+        for (CasoveObdobi* e : list.items<CasoveObdobi>()) {
+            appendRow(lines, first ? label : "", htmlEscape(e->displayText()));
+            first = false;
+            ++periodRows;
+        }
+    };
+    periods(options_.residences, person.residences, "Bydliště:");
+    periods(options_.educations, person.educations, "Vzdělání:");
+    periods(options_.occupations, person.occupations, "Povolání:");
+    if (periodRows > 0)
+        appendSpacerRow(lines, 2);
+
+    if (options_.contacts && person.alive) {
+        if (!person.email1.empty())
+            appendRow(lines, "Email:",
+                      mailLink(person.email1) + (person.email2.empty() ? "" : ", " + mailLink(person.email2)));
+        if (!person.phone1.empty())
+            appendRow(lines, "Telefon:",
+                      htmlEscape(person.phone1) + (person.phone2.empty() ? "" : ", " + htmlEscape(person.phone2)));
+        if (!person.web1.empty())
+            appendRow(lines, "WWW:", webLink(person.web1) + (person.web2.empty() ? "" : ", " + webLink(person.web2)));
+    }
+    lines.insert(lines.end(), {"", "", "</table>", "</div>", "", "", "", "</body>", "", "</html>"});
+    return lines;
+}
+
+std::vector<std::string> WebSiteWriter::couplePage(Svatba& partnership)
+{
+    Clovek* p1 = partnership.partner1;
+    Clovek* p2 = partnership.partner2;
+    Clovek* a = p1 && p1->sex == 1 ? p1 : p2;
+    Clovek* b = a == p1 ? p2 : p1;
+    const auto childLink = [this](const Clovek& child) {
+        return "<a href=\"../osoby/osoba" + number(child) + ".htm\">" + name(child) + "</a>";
+    };
+    const auto partnerLine = [&](const Clovek* p) {
+        if (!p)
+            return std::string("<font style=\"font-size:11pt\">?</font>");
+        return "<a href=\"../osoby/osoba" + number(*p) + ".htm\"><font style=\"font-size:11pt\">" + name(*p)
+               + "</font></a>";
+    };
+    std::vector<std::string> lines{"<html>", ""};
+    appendHead(lines);
+    lines.insert(lines.end(), {"", "<body>", "", "<p class=\"jmeno\">"});
+    lines.push_back(partnerLine(a));
+    lines.push_back(" &amp; ");
+    lines.push_back(partnerLine(b));
+    lines.push_back("</p>");
+
+    // The children the two have together, in birth order.
+    std::vector<Clovek*> common;
+    if (p1 && p2) {
+        for (UkClovek* e : p1->children.items<UkClovek>())
+            if (e->person()->father == p2 || e->person()->mother == p2)
+                common.push_back(e->person());
+        if (!common.empty()) {
+            p1->children.sort();
+            common.clear();
+            for (UkClovek* e : p1->children.items<UkClovek>())
+                if (p2->hasChild(e->person()))
+                    common.push_back(e->person());
+        }
+    }
+    const int n = static_cast<int>(common.size());
+    const auto childrenSentence = [n](const char* subject, const char* had, const char* none) {
+        if (n == 0)
+            return std::string("<p>") + subject + " spolu " + none + " žádné děti.</p>";
+        if (n == 1)
+            return std::string("<p>") + subject + " spolu " + had + " jedno dítě:";
+        return std::string("<p>") + subject + " spolu " + had + " " + std::to_string(n) + (n <= 4 ? " děti:" : " dětí:");
+    };
+
+    if (partnership.type == 0) {
+        lines.push_back(childrenSentence("Pár", "měl", "neměl"));
+        if (n > 0) {
+            for (Clovek* c : common) {
+                lines.push_back("<br>");
+                lines.push_back(childLink(*c));
+            }
+            lines.push_back("</p>");
+        }
+        appendEnd(lines);
+        return lines;
+    }
+
+    std::string w = partnership.wedding.completeness() > 0
+                        ? "Svatební obřad této dvojice se uskutečnil " + partnership.wedding.longText(texts_) + "."
+                        : std::string("Není známo, kdy se uskutečnila svatba této dvojice.");
+    if (!partnership.place.empty())
+        w += " Místo oddání páru je " + partnership.place + ".";
+    if (!partnership.officiant.empty())
+        w += " Obřad vedl " + partnership.officiant + ".";
+    if (!partnership.witnesses.empty())
+        w += " Jako svědek se účastnil " + partnership.witnesses + ".";
+    lines.push_back("<p>" + htmlEscape(w) + "</p>");
+
+    lines.push_back(childrenSentence("Manželé", "měli", "neměli"));
+    if (n > 0) {
+        for (Clovek* c : common) {
+            std::string mark;
+            if (c->birth.isBefore(partnership.wedding))
+                mark = " (narozen(a) před svatbou)";
+            else if (partnership.type == 2 && c->birth.isAfter(partnership.divorce))
+                mark = " (narozen(a) po rozvodu)";
+            lines.push_back("<br>" + childLink(*c) + mark);
+        }
+        lines.push_back("</p>");
+    }
+
+    Datum end;
+    const auto when = [this](const Datum& date) {
+        return date.completeness() > 0 ? "Stalo se tak " + date.longText(texts_) + "." : std::string("Datum není znám.");
+    };
+    const bool bothAlive = p1 && p2 && p1->alive && p2->alive;
+    if (partnership.type == 1) {
+        Clovek* died = nullptr;
+        if (p1 && p2 && p1->death.isBefore(p2->death))
+            died = p1;
+        else if (p1 && p2 && p1->death.isAfter(p2->death))
+            died = p2;
+        if (died) {
+            end = died->death;
+            const std::string ending = died->sex == 0 ? texts_.langText("ruzne", "zenskaKoncovka", "a") : "";
+            lines.push_back("<p>Manželství bylo ukončeno, když zemřel" + ending + " " + name(*died) + ". "
+                            + when(end) + "<p>");
+        } else if (!bothAlive) {
+            lines.push_back("<p>Svazek byl ukončen smrtí.</p>");
+        } else {
+            lines.push_back("<p>Manželství trvá dodnes.</p>");
+            end = Datum(today());
+        }
+    } else {
+        end = partnership.divorce;
+        lines.push_back("<p>Manželství bylo ukončeno rozvodem. " + when(end) + "<p>");
+    }
+
+    const bool lasting = bothAlive && partnership.type == 1;
+    const char* opening = lasting ? "<p>Trvá již " : "<p>Trvalo ";
+    if (end.isComplete() && partnership.wedding.isComplete())
+        lines.push_back(opening + intervalText(partnership.wedding, end, texts_) + ".<p>");
+    else if (end.completeness() > 0 && partnership.wedding.completeness() > 0)
+        lines.push_back(opening + yearsText(std::stoll(end.year) - std::stoll(partnership.wedding.year), texts_) + ".<p>");
+    appendEnd(lines);
+    return lines;
+}
+
+void WebSiteWriter::save(const std::string& relativePath, const std::vector<std::string>& lines)
+{
+    failedFile_ = folder_ + relativePath;
+    // The pages are flushed to the disk once, together, at the end.
+    writeCp1250Lines(failedFile_, lines, false);
+    failedFile_.clear();
+    ++filesWritten_;
+    ++pagesWritten_;
+}
+
+void WebSiteWriter::writePersonFiles(Clovek& person)
+{
+    save("osoby/osoba" + number(person) + ".htm", personPage(person));
+}
+
+void WebSiteWriter::writePages(const std::string& folder, const std::vector<Clovek*>& persons)
+{
+    folder_ = withoutTrailingSlashes(folder) + "/";
+    filesWritten_ = pagesWritten_ = 0;
+    names_.clear();
+    save("index.htm", framesetPage());
+    save("info.htm", infoPage());
+
+    for (const char* sub : {"osoby", "osoby/img", "svatby"}) {
+        const std::string path = folder_ + sub;
+        if (!directoryExists(path) && !createDir(path)) {
+            failedFile_ = path;
+            throw EInOutError("cannot create " + path);
+        }
+    }
+    std::vector<std::string> index{"<html>", ""};
+    appendHead(index);
+    index.insert(index.end(), {"", "<body>", "", "<p>"});
+    tree_.setAllPartnershipNumbers(-1);
+    coupleCounter_ = 0;
+    for (Clovek* person : persons) {
+        index.push_back("<a href=\"osoby/osoba" + number(*person) + ".htm\">" + name(*person) + "</a><br>");
+        writePersonFiles(*person);
+    }
+    index.insert(index.end(), {"</p>", "", "</body>", "", "</html>"});
+    save("osoby.htm", index);
+    save("reklama.htm", footerPage());
+    if (!syncFolderTree(folder_)) {
+        failedFile_ = folder_;
+        throw EInOutError("cannot flush " + folder_);
+    }
+}

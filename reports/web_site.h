@@ -1,0 +1,69 @@
+#pragma once
+// The web export of a tree: a folder of static pages shown in three frames (the person index,
+// a footer and a main frame with the information, person and couple pages). Knows nothing of
+// windows, so the command, the tests and the measuring tool write the same site.
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+class Clovek;
+class Rod;
+class Svatba;
+class TextSource;
+
+// Which parts of a person the pages show; the defaults are those of the options window.
+struct WebExportOptions {
+    bool portrait = true;
+    bool identifier = false;
+    bool birth = true;
+    bool death = true;
+    bool partnerships = true;
+    bool residences = true;
+    bool educations = true;
+    bool occupations = true;
+    bool contacts = false;
+};
+
+class WebSiteWriter {
+public:
+    // `workingFolder` holds the tree's stored portraits ("hlavy/hlava" + number + ".jpg").
+    WebSiteWriter(Rod& tree, TextSource& texts, const WebExportOptions& options, std::string workingFolder,
+                  bool useBirthSurname);
+
+    // Writes every page into `folder` (which exists) for the given persons, in their order; the
+    // index lists them. Gives every partnership a new couple number. Raises on the first file
+    // that cannot be written; `filesWritten` and `failedFile` then tell how far it got.
+    void writePages(const std::string& folder, const std::vector<Clovek*>& persons);
+
+    int filesWritten() const { return filesWritten_; }
+    int pagesWritten() const { return pagesWritten_; }
+    const std::string& failedFile() const { return failedFile_; }
+
+    // The parts of the site, each a list of lines.
+    void appendHead(std::vector<std::string>& lines) const;
+    static void appendSpacerRow(std::vector<std::string>& lines, int cells);
+    std::vector<std::string> framesetPage() const;
+    std::vector<std::string> infoPage() const;
+    std::vector<std::string> footerPage() const;
+    std::vector<std::string> personPage(Clovek& person);
+    std::vector<std::string> couplePage(Svatba& partnership);
+
+private:
+    // The escaped full name; kept per person for the run, since a page names every sibling and
+    // child and a big family would otherwise compose the same names over and over.
+    const std::string& name(const Clovek& person);
+    void save(const std::string& relativePath, const std::vector<std::string>& lines);
+    void writePersonFiles(Clovek& person);
+
+    Rod& tree_;
+    TextSource& texts_;
+    WebExportOptions options_;
+    std::string workingFolder_;
+    bool useBirthSurname_;
+    std::string folder_;
+    int coupleCounter_ = 0;
+    int filesWritten_ = 0;
+    int pagesWritten_ = 0;
+    std::string failedFile_;
+    std::unordered_map<const Clovek*, std::string> names_;
+};

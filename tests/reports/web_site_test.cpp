@@ -1,0 +1,243 @@
+// The web export's pages as files: what each page holds, which pages exist, and that no stored
+// text can break out of its place in a page.
+#include "model/casove_obdobi.h"
+#include "model/rod.h"
+#include "model/uk_clovek.h"
+#include "model/model_helpers.h"
+#include "platform/codec.h"
+#include "platform/datetime.h"
+#include "platform/fileio.h"
+#include "platform/files.h"
+#include "reports/web_site.h"
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+std::string page(const std::string& path)
+{
+    std::string all;
+    for (const std::string& line : readCp1250Lines(path))
+        all += line + "\n";
+    return all;
+}
+
+int countOf(const std::string& text, const std::string& what)
+{
+    int n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++n;
+    return n;
+}
+
+class WebSiteTest : public ::testing::Test {
+protected:
+    WebSiteTest()
+    {
+        setClock([] { return encodeDate(2026, 12, 9); });
+        tree.treeName = "Rod <Nováků> & spol.";
+    }
+    ~WebSiteTest() override { setClock({}); }
+
+    Clovek* add(const std::string& first, const std::string& surname, int sex, Datum birth = Datum())
+    {
+        Clovek* p = makePerson(first, surname, sex, birth);
+        tree.addNewPerson(p);
+        return p;
+    }
+    static void child(Clovek* father, Clovek* mother, Clovek* c)
+    {
+        c->father = father;
+        c->mother = mother;
+        if (father)
+            father->children.append(new UkClovek(c));
+        if (mother)
+            mother->children.append(new UkClovek(c));
+    }
+    std::vector<Clovek*> all()
+    {
+        std::vector<Clovek*> v;
+        for (Clovek* p = tree.firstPerson; p; p = p->chainNext)
+            v.push_back(p);
+        return v;
+    }
+    void write(const WebExportOptions& options = {})
+    {
+        WebSiteWriter writer(tree, texts, options, work.path(), false);
+        writer.writePages(out.path(), all());
+        pages = writer.pagesWritten();
+    }
+    std::string personFile(const Clovek* p) { return out / ("osoby/osoba" + std::to_string(p->number) + ".htm"); }
+
+    Rod tree;
+    FakeTexts texts;
+    TempFolder work;
+    TempFolder out;
+    int pages = 0;
+};
+
+TEST_F(WebSiteTest, WritesTheFramesTheIndexAndOnePagePerPersonAndCouple)
+{
+    Clovek* jan = add("Jan", "Novák", 1, date("1", "2", "1950"));
+    Clovek* eva = add("Eva", "Nováková", 0, date("3", "4", "1952"));
+    Clovek* petr = add("Petr", "Novák", 1, date("5", "6", "1975"));
+    child(jan, eva, petr);
+    partnership(jan, eva, 1)->wedding = date("1", "6", "1974");
+
+    write();
+    for (const char* f : {"index.htm", "info.htm", "osoby.htm", "reklama.htm", "svatby/svatba1.htm"})
+        EXPECT_TRUE(fileExists(out / f)) << f;
+    for (const Clovek* p : {jan, eva, petr})
+        EXPECT_TRUE(fileExists(personFile(p)));
+    EXPECT_FALSE(fileExists(out / "svatby/svatba2.htm")) << "the couple page is written once";
+    EXPECT_EQ(pages, 8);
+
+    EXPECT_NE(readFileBytes(out / "osoby.htm").find("\r\n"), std::string::npos);
+    EXPECT_NE(readFileBytes(out / "osoby.htm").find(utf8ToCp1250("Nováková")), std::string::npos);
+    const std::string index = page(out / "osoby.htm");
+    EXPECT_NE(index.find("<a href=\"osoby/osoba" + std::to_string(eva->number) + ".htm\">Eva Nováková</a><br>"),
+              std::string::npos);
+    EXPECT_NE(index.find("<title>Rod &lt;Nováků&gt; &amp; spol.</title>"), std::string::npos);
+
+    const std::string janPage = page(personFile(jan));
+    EXPECT_NE(janPage.find("<td class=\"vpravo\">Děti:</td>"), std::string::npos);
+    EXPECT_NE(janPage.find("(<a href=\"../svatby/svatba1.htm\">podrobnosti</a>)"), std::string::npos);
+    EXPECT_EQ(page(personFile(eva)).find("svatba2"), std::string::npos);
+}
+
+TEST_F(WebSiteTest, NamesPlacesAndTheTreeNameShowAsTextNeverAsMarkup)
+{
+    Clovek* p = add("<b>Jan</b>", "Novák & syn", 1, date("1", "2", "1950"));
+    p->birthPlace = "\"Lhota\" <script>";
+    p->residences.append(new CasoveObdobi("Lhota <u>"));
+    write();
+    const std::string text = page(personFile(p));
+    EXPECT_EQ(text.find("<b>Jan"), std::string::npos);
+    EXPECT_EQ(text.find("<script>"), std::string::npos);
+    EXPECT_NE(text.find("&lt;b&gt;Jan&lt;/b&gt; Novák &amp; syn"), std::string::npos);
+    EXPECT_NE(text.find("&quot;Lhota&quot; &lt;script&gt;"), std::string::npos);
+    EXPECT_NE(text.find("Lhota &lt;u&gt;"), std::string::npos);
+    EXPECT_NE(page(out / "osoby.htm").find("&lt;b&gt;Jan"), std::string::npos);
+}
+
+TEST_F(WebSiteTest, ContactRowsOfLivingPersonsLinkEncodedAddresses)
+{
+    WebExportOptions contacts;
+    contacts.contacts = true;
+    Clovek* p = add("Jan", "Novák", 1);
+    p->web1 = "www.novak.cz/rod ů\"x";
+    p->web2 = "https://novak.cz";
+    p->email1 = "jan@novak.cz";
+    p->phone2 = "777 123 456"; // a second number without a first one is not shown
+    Clovek* q = add("Petr", "Novák", 1);
+    q->email2 = "petr@novak.cz";
+    q->web1 = "javascript:alert(1)";
+    write(contacts);
+
+    const std::string text = page(personFile(p));
+    EXPECT_NE(text.find("<a href=\"http://www.novak.cz/rod%20%C5%AF%22x\">www.novak.cz/rod ů&quot;x</a>, "
+                        "<a href=\"https://novak.cz\">https://novak.cz</a>"),
+              std::string::npos);
+    EXPECT_NE(text.find("<a href=\"mailto:jan@novak.cz\">jan@novak.cz</a>"), std::string::npos);
+    EXPECT_EQ(text.find("Telefon:"), std::string::npos);
+    const std::string other = page(personFile(q));
+    EXPECT_EQ(other.find("Email:"), std::string::npos);
+    EXPECT_NE(other.find("href=\"http://javascript:alert(1)\""), std::string::npos);
+
+    p->alive = 0;
+    write(contacts);
+    EXPECT_EQ(page(personFile(p)).find("WWW:"), std::string::npos);
+}
+
+TEST_F(WebSiteTest, PersonRowsFollowTheOptionsAndLabelOnlyTheFirstRowOfAGroup)
+{
+    Clovek* p = add("Jan", "Novák", 1, date("1", "2", "1950"));
+    p->alive = 0;
+    for (int i = 0; i < 2; ++i)
+        p->residences.append(new CasoveObdobi("x"));
+    p->occupations.append(new CasoveObdobi("x"));
+    write();
+    std::string text = page(personFile(p));
+    EXPECT_EQ(countOf(text, "Bydliště:"), 1);
+    EXPECT_EQ(countOf(text, "Povolání:"), 1);
+    EXPECT_EQ(countOf(text, "Vzdělání:"), 0);
+    EXPECT_EQ(countOf(text, "<td>&nbsp;</td>\n<td>&nbsp;</td>"), 1) << "one spacer after the three groups";
+    EXPECT_NE(text.find("<td class=\"vpravo\">Osoba nežije.</td>"), std::string::npos);
+    EXPECT_NE(text.find("Narození:"), std::string::npos);
+    EXPECT_EQ(text.find("ID:"), std::string::npos);
+
+    WebExportOptions none;
+    none.birth = none.death = none.residences = none.occupations = false;
+    none.identifier = true;
+    write(none);
+    text = page(personFile(p));
+    for (const char* gone : {"Narození:", "Osoba nežije.", "Bydliště:", "Povolání:"})
+        EXPECT_EQ(text.find(gone), std::string::npos) << gone;
+    EXPECT_NE(text.find("ID:"), std::string::npos);
+}
+
+TEST_F(WebSiteTest, PortraitIsCopiedWhenStoredAndNamedEvenWhenMissing)
+{
+    Clovek* withCopy = add("Jan", "Novák", 1);
+    Clovek* missing = add("Eva", "Nováková", 0);
+    withCopy->hasPortrait = missing->hasPortrait = 1;
+    std::filesystem::create_directories(work / "hlavy");
+    writeFileAtomic(work / ("hlavy/hlava" + std::to_string(withCopy->number) + ".jpg"), "JPEG");
+    write();
+    EXPECT_EQ(readFileBytes(out / ("osoby/img/hlava" + std::to_string(withCopy->number) + ".jpg")), "JPEG");
+    EXPECT_FALSE(fileExists(out / ("osoby/img/hlava" + std::to_string(missing->number) + ".jpg")));
+    EXPECT_NE(page(personFile(missing)).find("<img width=\"100\" src=\"img/hlava" + std::to_string(missing->number)),
+              std::string::npos);
+}
+
+TEST_F(WebSiteTest, CouplePagesTellChildrenEndAndDuration)
+{
+    Clovek* jan = add("Jan", "Novák", 1, date("1", "2", "1950"));
+    Clovek* eva = add("Eva", "Nováková", 0, date("3", "4", "1952"));
+    Svatba* s = partnership(eva, jan, 1);
+    s->wedding = date("1", "6", "1974");
+    s->place = "Brno <kostel>";
+    for (int i = 0; i < 5; ++i)
+        child(jan, eva, add("Dítě" + std::to_string(i), "Novák", 1, date("1", "1", std::to_string(1970 + 2 * i))));
+    write();
+    std::string text = page(out / "svatby/svatba1.htm");
+    EXPECT_LT(text.find("Jan Novák"), text.find("Eva Nováková")) << "the man is named first";
+    EXPECT_NE(text.find(" &amp; "), std::string::npos);
+    EXPECT_NE(text.find("<p>Manželé spolu měli 5 dětí:"), std::string::npos);
+    EXPECT_EQ(countOf(text, "(narozen(a) před svatbou)"), 3); // 1970, 1972 and January 1974
+    EXPECT_NE(text.find("Místo oddání páru je Brno &lt;kostel&gt;."), std::string::npos);
+    EXPECT_NE(text.find("<p>Manželství trvá dodnes.</p>"), std::string::npos);
+    EXPECT_NE(text.find("<p>Trvá již "), std::string::npos);
+
+    jan->alive = eva->alive = 0;
+    write();
+    text = page(out / "svatby/svatba1.htm");
+    EXPECT_NE(text.find("<p>Svazek byl ukončen smrtí.</p>"), std::string::npos);
+    EXPECT_EQ(text.find("Trv"), std::string::npos);
+
+    eva->death = date("1", "1", "2000");
+    jan->death = date("1", "1", "2010");
+    write();
+    text = page(out / "svatby/svatba1.htm");
+    EXPECT_NE(text.find("<p>Manželství bylo ukončeno, když zemřela Eva Nováková. Stalo se tak "), std::string::npos);
+    EXPECT_NE(text.find("<p>Trvalo "), std::string::npos);
+
+    s->type = 0;
+    write();
+    EXPECT_NE(page(out / "svatby/svatba1.htm").find("<p>Pár spolu měl 5 dětí:"), std::string::npos);
+}
+
+TEST_F(WebSiteTest, AFailedPageStopsTheExportAndTellsWhereItStopped)
+{
+    Clovek* p = add("Jan", "Novák", 1);
+    std::filesystem::create_directories(out / ("osoby/osoba" + std::to_string(p->number) + ".htm"));
+    WebSiteWriter writer(tree, texts, {}, work.path(), false);
+    EXPECT_ANY_THROW(writer.writePages(out.path(), all()));
+    EXPECT_EQ(writer.filesWritten(), 2);
+    EXPECT_EQ(writer.failedFile(), out / ("osoby/osoba" + std::to_string(p->number) + ".htm"));
+}
+
+} // namespace
