@@ -26,8 +26,6 @@ int main(int argc, char** argv)
         Application.Title = "Kinvelor";
         ProgramWindows windows;
         Thlavni& main = windows.hlavni;
-        // Commands of the subsystems above the shell are bound here: the shell cannot reach them.
-        main.impGED.OnClick = [&main] { main.impGEDClick(); };
         main.Show();
 
         // The program's own start-up runs once the window is on screen, from the loop.

@@ -56,6 +56,7 @@ Thlavni::Thlavni()
     bindBasicPageEvents();
     bindStatisticsEvents();
     expGED.OnClick = [this] { expGEDClick(); };
+    impGED.OnClick = [this] { impGEDClick(); };
     HTMLstranky1.OnClick = [this] { HTMLstranky1Click(); };
 }
 

@@ -17,8 +17,6 @@ struct ImportCommand : ProgramTest {
     void SetUp() override
     {
         ProgramTest::SetUp();
-        // As main() binds it.
-        hl().impGED.OnClick = [this] { hl().impGEDClick(); };
         startQuietly();
         script.clearRecords();
     }
