@@ -3,6 +3,7 @@
 #include "model/casove_obdobi.h"
 #include "model/clovek.h"
 #include "model/date_texts.h"
+#include "model/path_utils.h"
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "model/text_source.h"
@@ -165,8 +166,12 @@ std::vector<std::string> WebSiteWriter::footerPage() const
     return lines;
 }
 
-std::vector<std::string> WebSiteWriter::personPage(Clovek& person)
+std::vector<std::string> WebSiteWriter::personPage(Clovek& person, bool standAlone)
 {
+    // A page of its own names its relatives without links: their pages are not written.
+    const auto relative = [&](const Clovek& other) {
+        return standAlone ? name(other) : personLink(other, name(other));
+    };
     std::vector<std::string> lines{"<html>", ""};
     appendHead(lines);
     lines.insert(lines.end(), {"", "<body>", "", "<div align=\"left\">",
@@ -178,8 +183,10 @@ std::vector<std::string> WebSiteWriter::personPage(Clovek& person)
     if (options_.portrait && person.hasPortrait) {
         // A portrait that is not stored leaves no copy; the page still names the picture.
         const std::string portrait = "hlava" + number(person) + ".jpg";
-        copyFile(joinPath(workingFolder_, "hlavy/" + portrait), folder_ + "osoby/img/" + portrait, true, false);
-        picture = "<img width=\"100\" src=\"img/" + portrait + "\">";
+        const std::string copies = standAlone ? "foto/" : "img/";
+        copyFile(joinPath(workingFolder_, "hlavy/" + portrait),
+                 folder_ + (standAlone ? "" : "osoby/") + copies + portrait, true, false);
+        picture = "<img width=\"100\" src=\"" + copies + portrait + "\">";
     }
     lines.push_back("<div style=\"height:150\">" + picture + "</div>");
     lines.insert(lines.end(), {"</td>", "</tr>", "</table>", "</div>", "", "<div align=\"left\">",
@@ -204,16 +211,16 @@ std::vector<std::string> WebSiteWriter::personPage(Clovek& person)
     lines.insert(lines.end(), {"<tr>", "<td class=\"vpravo\">&nbsp;</td>", "<td>&nbsp;</td>", "</tr>"});
 
     if (person.father)
-        appendRow(lines, "Otec:", personLink(*person.father, name(*person.father)));
+        appendRow(lines, "Otec:", relative(*person.father));
     if (person.mother)
-        appendRow(lines, "Matka:", personLink(*person.mother, name(*person.mother)));
+        appendRow(lines, "Matka:", relative(*person.mother));
     if (person.father || person.mother)
         appendSpacerRow(lines, 2);
 
     const auto relatives = [&](Prvky& list, const char* label) {
         bool first = true;
         for (UkClovek* e : list.items<UkClovek>()) {
-            appendRow(lines, first ? label : "", personLink(*e->person(), name(*e->person())));
+            appendRow(lines, first ? label : "", relative(*e->person()));
             first = false;
         }
         if (!first)
@@ -226,6 +233,12 @@ std::vector<std::string> WebSiteWriter::personPage(Clovek& person)
         bool first = true;
         for (UkSvatba* e : person.partnerships.items<UkSvatba>()) {
             Svatba& partnership = *e->partnership;
+            if (standAlone) {
+                const Clovek* partner = partnership.otherPartner(&person);
+                appendRow(lines, first ? "Partneři:" : "", partner ? name(*partner) : std::string("&nbsp;"));
+                first = false;
+                continue;
+            }
             const bool newCouple = partnership.number == -1;
             if (newCouple)
                 partnership.number = ++coupleCounter_;
@@ -410,6 +423,19 @@ void WebSiteWriter::save(const std::string& relativePath, const std::vector<std:
 void WebSiteWriter::writePersonFiles(Clovek& person)
 {
     save("osoby/osoba" + number(person) + ".htm", personPage(person));
+}
+
+void WebSiteWriter::writeSinglePersonPage(Clovek& person, const std::string& file)
+{
+    folder_ = folderOfPath(file);
+    filesWritten_ = pagesWritten_ = 0;
+    failedFile_ = folder_ + "foto";
+    if (!directoryExists(failedFile_) && !createDir(failedFile_))
+        throw EInOutError("cannot create " + failedFile_);
+    failedFile_ = file;
+    writeCp1250Lines(file, personPage(person, true));
+    failedFile_.clear();
+    filesWritten_ = pagesWritten_ = 1;
 }
 
 void WebSiteWriter::writePages(const std::string& folder, const std::vector<Clovek*>& persons)

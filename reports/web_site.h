@@ -35,6 +35,11 @@ public:
     // that cannot be written; `filesWritten` and `failedFile` then tell how far it got.
     void writePages(const std::string& folder, const std::vector<Clovek*>& persons);
 
+    // The page of one person as a page of its own at `file`: relatives named without links, no
+    // couple pages, the portrait copied into the folder "foto" beside the file (made even when
+    // no portrait is copied). Raises when the folder or the page cannot be written.
+    void writeSinglePersonPage(Clovek& person, const std::string& file);
+
     int filesWritten() const { return filesWritten_; }
     int pagesWritten() const { return pagesWritten_; }
     const std::string& failedFile() const { return failedFile_; }
@@ -45,7 +50,8 @@ public:
     std::vector<std::string> framesetPage() const;
     std::vector<std::string> infoPage() const;
     std::vector<std::string> footerPage() const;
-    std::vector<std::string> personPage(Clovek& person);
+    // The page of a person of the site, or of a page of its own (see writeSinglePersonPage).
+    std::vector<std::string> personPage(Clovek& person, bool standAlone = false);
     std::vector<std::string> couplePage(Svatba& partnership);
 
 private:
