@@ -2,6 +2,7 @@
 // text can break out of its place in a page.
 #include "model/casove_obdobi.h"
 #include "model/rod.h"
+#include "model/svatba.h"
 #include "model/uk_clovek.h"
 #include "model/model_helpers.h"
 #include "platform/codec.h"
@@ -238,6 +239,45 @@ TEST_F(WebSiteTest, AFailedPageStopsTheExportAndTellsWhereItStopped)
     EXPECT_ANY_THROW(writer.writePages(out.path(), all()));
     EXPECT_EQ(writer.filesWritten(), 2);
     EXPECT_EQ(writer.failedFile(), out / ("osoby/osoba" + std::to_string(p->number) + ".htm"));
+}
+
+TEST_F(WebSiteTest, APageOfItsOwnNamesRelativesWithoutLinksAndKeepsItsPortraitInFoto)
+{
+    Clovek* jan = add("Jan", "Novák", 1, date("1", "2", "1950"));
+    Clovek* eva = add("Eva <b>", "Nováková", 0);
+    Clovek* petr = add("Petr", "Novák", 1);
+    child(jan, eva, petr);
+    Svatba* couple = partnership(jan, eva, 1);
+    jan->hasPortrait = eva->hasPortrait = 1;
+    std::filesystem::create_directories(work / "hlavy");
+    writeFileAtomic(work / ("hlavy/hlava" + std::to_string(jan->number) + ".jpg"), "JPEG");
+
+    WebSiteWriter writer(tree, texts, {}, work.path(), false);
+    writer.writeSinglePersonPage(*jan, out / "jan.htm");
+    const std::string text = page(out / "jan.htm");
+    EXPECT_EQ(text.find("<a href=\"osoba"), std::string::npos);
+    EXPECT_EQ(text.find("podrobnosti"), std::string::npos);
+    EXPECT_NE(text.find("<td>Petr Novák</td>"), std::string::npos);
+    EXPECT_NE(text.find("<td class=\"vpravo\">Partneři:</td>\n<td>Eva &lt;b&gt; Nováková</td>"), std::string::npos);
+    EXPECT_NE(text.find("src=\"foto/hlava" + std::to_string(jan->number) + ".jpg\""), std::string::npos);
+    EXPECT_EQ(readFileBytes(out / ("foto/hlava" + std::to_string(jan->number) + ".jpg")), "JPEG");
+    EXPECT_FALSE(directoryExists(out / "svatby"));
+    EXPECT_EQ(couple->number, -1) << "no couple number is given";
+
+    // A second page in the same folder shares "foto"; a missing portrait leaves no copy.
+    writer.writeSinglePersonPage(*petr, out / "petr.htm");
+    writer.writeSinglePersonPage(*eva, out / "eva.htm");
+    EXPECT_TRUE(fileExists(out / ("foto/hlava" + std::to_string(jan->number) + ".jpg")));
+    EXPECT_FALSE(fileExists(out / ("foto/hlava" + std::to_string(eva->number) + ".jpg")));
+
+    // The folder is made even when no portrait goes into it; a page that cannot be written raises
+    // and names itself.
+    TempFolder other;
+    writer.writeSinglePersonPage(*petr, other / "petr.htm");
+    EXPECT_TRUE(directoryExists(other / "foto"));
+    std::filesystem::create_directories(other / "slozka.htm");
+    EXPECT_ANY_THROW(writer.writeSinglePersonPage(*petr, other / "slozka.htm"));
+    EXPECT_EQ(writer.failedFile(), other / "slozka.htm");
 }
 
 } // namespace
