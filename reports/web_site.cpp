@@ -63,12 +63,24 @@ WebSiteWriter::WebSiteWriter(Rod& tree, TextSource& texts, const WebExportOption
 {
 }
 
-const std::string& WebSiteWriter::name(const Clovek& person)
+WebSiteWriter::Naming& WebSiteWriter::naming(const Clovek& person)
 {
     auto [at, added] = names_.try_emplace(&person);
-    if (added)
-        at->second = htmlEscape(person.fullName(useBirthSurname_, true));
+    if (added) {
+        at->second.name = htmlEscape(person.fullName(useBirthSurname_, true));
+        at->second.link = personLink(person, at->second.name);
+    }
     return at->second;
+}
+
+const std::string& WebSiteWriter::name(const Clovek& person)
+{
+    return naming(person).name;
+}
+
+const std::string& WebSiteWriter::link(const Clovek& person)
+{
+    return naming(person).link;
 }
 
 void WebSiteWriter::appendHead(std::vector<std::string>& lines) const
@@ -169,8 +181,8 @@ std::vector<std::string> WebSiteWriter::footerPage() const
 std::vector<std::string> WebSiteWriter::personPage(Clovek& person, bool standAlone)
 {
     // A page of its own names its relatives without links: their pages are not written.
-    const auto relative = [&](const Clovek& other) {
-        return standAlone ? name(other) : personLink(other, name(other));
+    const auto relative = [&](const Clovek& other) -> const std::string& {
+        return standAlone ? name(other) : link(other);
     };
     std::vector<std::string> lines{"<html>", ""};
     appendHead(lines);
@@ -246,7 +258,7 @@ std::vector<std::string> WebSiteWriter::personPage(Clovek& person, bool standAlo
             const std::string couple = std::to_string(partnership.number);
             lines.push_back("<tr>");
             lines.push_back(std::string("<td class=\"vpravo\">") + (first ? "Partneři:" : "&nbsp;") + "</td>");
-            lines.push_back("<td>" + (partner ? personLink(*partner, name(*partner)) + " " : std::string())
+            lines.push_back("<td>" + (partner ? link(*partner) + " " : std::string())
                             + "(<a href=\"../svatby/svatba" + couple + ".htm\">podrobnosti</a>)</td>");
             lines.push_back("</tr>");
             first = false;
@@ -413,7 +425,9 @@ std::vector<std::string> WebSiteWriter::couplePage(Svatba& partnership)
 void WebSiteWriter::save(const std::string& relativePath, const std::vector<std::string>& lines)
 {
     failedFile_ = folder_ + relativePath;
-    // The pages are flushed to the disk once, together, at the end.
+    // Each page replaces its file whole, but none waits for the disk: the site can be written
+    // again from the tree at any time, and flushing its thousands of files took several times
+    // as long as writing them.
     writeCp1250Lines(failedFile_, lines, false);
     failedFile_.clear();
     ++filesWritten_;
@@ -465,8 +479,4 @@ void WebSiteWriter::writePages(const std::string& folder, const std::vector<Clov
     index.insert(index.end(), {"</p>", "", "</body>", "", "</html>"});
     save("osoby.htm", index);
     save("reklama.htm", footerPage());
-    if (!syncFolderTree(folder_)) {
-        failedFile_ = folder_;
-        throw EInOutError("cannot flush " + folder_);
-    }
 }

@@ -58,6 +58,13 @@ private:
     // The escaped full name; kept per person for the run, since a page names every sibling and
     // child and a big family would otherwise compose the same names over and over.
     const std::string& name(const Clovek& person);
+    // The link to the person's page from a page beside it, kept the same way.
+    const std::string& link(const Clovek& person);
+    struct Naming {
+        std::string name;
+        std::string link;
+    };
+    Naming& naming(const Clovek& person);
     void save(const std::string& relativePath, const std::vector<std::string>& lines);
     void writePersonFiles(Clovek& person);
 
@@ -71,5 +78,5 @@ private:
     int filesWritten_ = 0;
     int pagesWritten_ = 0;
     std::string failedFile_;
-    std::unordered_map<const Clovek*, std::string> names_;
+    std::unordered_map<const Clovek*, Naming> names_;
 };
