@@ -57,10 +57,7 @@ std::string cp1250ToUtf8(std::string_view bytes)
     return out;
 }
 
-namespace {
-
-// UTF-8 appended to `out` as Windows-1250. Runs of plain ASCII go over in one piece, since an
-// exported page is mostly markup.
+// Runs of plain ASCII go over in one piece, since an exported page is mostly markup.
 void appendAsCp1250(std::string& out, std::string_view utf8)
 {
     // A reverse table built once keeps a long file from scanning the table per character.
@@ -84,8 +81,6 @@ void appendAsCp1250(std::string& out, std::string_view utf8)
         out.push_back(mapped ? static_cast<char>(mapped) : '?');
     }
 }
-
-} // namespace
 
 std::string utf8ToCp1250(std::string_view utf8)
 {

@@ -12,6 +12,7 @@
 #include "platform/datetime.h"
 #include "platform/fileio.h"
 #include "platform/files.h"
+#include "reports/html_lines.h"
 #include "reports/html_text.h"
 
 #include "platform/exceptions.h"
@@ -31,11 +32,19 @@ std::string personLink(const Clovek& person, const std::string& name)
 }
 
 // One labelled row of a person page; only the first row of a group shows its label.
-void appendRow(std::vector<std::string>& lines, const std::string& label, const std::string& value)
+void appendRow(HtmlLines& lines, std::string_view label, const std::string& value)
 {
     lines.push_back("<tr>");
-    lines.push_back("<td class=\"vpravo\">" + (label.empty() ? std::string("&nbsp;") : label) + "</td>");
-    lines.push_back("<td>" + value + "</td>");
+    lines.joined({"<td class=\"vpravo\">", label.empty() ? std::string_view("&nbsp;") : label, "</td>"});
+    lines.joined({"<td>", value, "</td>"});
+    lines.push_back("</tr>");
+}
+
+void appendRow(HtmlLines& lines, std::string_view label, const Cp1250Text& value)
+{
+    lines.push_back("<tr>");
+    lines.joined({"<td class=\"vpravo\">", label.empty() ? std::string_view("&nbsp;") : label, "</td>"});
+    lines.joined("<td>", value, "</td>");
     lines.push_back("</tr>");
 }
 
@@ -49,9 +58,9 @@ std::string mailLink(const std::string& address)
     return "<a href=\"" + mailHref(address) + "\">" + htmlEscape(address) + "</a>";
 }
 
-void appendEnd(std::vector<std::string>& lines)
+void appendEnd(HtmlLines& lines)
 {
-    lines.insert(lines.end(), {"", "</body>", "", "</html>"});
+    lines.add({"", "</body>", "", "</html>"});
 }
 
 } // namespace
@@ -69,6 +78,8 @@ WebSiteWriter::Naming& WebSiteWriter::naming(const Clovek& person)
     if (added) {
         at->second.name = htmlEscape(person.fullName(useBirthSurname_, true));
         at->second.link = personLink(person, at->second.name);
+        at->second.convertedName.bytes = utf8ToCp1250(at->second.name);
+        at->second.convertedLink.bytes = utf8ToCp1250(at->second.link);
     }
     return at->second;
 }
@@ -83,29 +94,28 @@ const std::string& WebSiteWriter::link(const Clovek& person)
     return naming(person).link;
 }
 
-void WebSiteWriter::appendHead(std::vector<std::string>& lines) const
+void WebSiteWriter::appendHead(HtmlLines& lines) const
 {
-    lines.insert(lines.end(),
-                 {"<head>",
-                  "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1250\">",
-                  "<meta http-equiv=\"Content-Language\" content=\"cs\">",
-                  "<title>" + htmlEscape(tree_.treeName) + "</title>",
-                  "<base target=\"hlavni\">",
-                  "<style><!--",
-                  "body{font-family:Tahoma;font-weight:normal;font-size:10pt;}",
-                  "table{font-family:Tahoma;font-weight:normal;font-size:10pt;}",
-                  ".vpravo{font-family:Tahoma;font-weight:normal;text-align:right;font-size:10pt;}",
-                  ".male{font-family:Tahoma;font-weight:normal;font-size:7pt;}",
-                  ".malestred{font-family:Tahoma;font-weight:normal;text-align:center;font-size:7pt;}",
-                  ".jmeno{font-family:Tahoma;font-weight:bold;font-size:11pt;}",
-                  "a{font-family:Tahoma;font-size:10pt;color:#0000FF;text-decoration:none}",
-                  "a:hover{color:#8866FF}",
-                  "img{margin:4px;border:2px solid black;}",
-                  "--></style>",
-                  "</head>"});
+    lines.add({"<head>",
+               "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1250\">",
+               "<meta http-equiv=\"Content-Language\" content=\"cs\">",
+               "<title>" + htmlEscape(tree_.treeName) + "</title>",
+               "<base target=\"hlavni\">",
+               "<style><!--",
+               "body{font-family:Tahoma;font-weight:normal;font-size:10pt;}",
+               "table{font-family:Tahoma;font-weight:normal;font-size:10pt;}",
+               ".vpravo{font-family:Tahoma;font-weight:normal;text-align:right;font-size:10pt;}",
+               ".male{font-family:Tahoma;font-weight:normal;font-size:7pt;}",
+               ".malestred{font-family:Tahoma;font-weight:normal;text-align:center;font-size:7pt;}",
+               ".jmeno{font-family:Tahoma;font-weight:bold;font-size:11pt;}",
+               "a{font-family:Tahoma;font-size:10pt;color:#0000FF;text-decoration:none}",
+               "a:hover{color:#8866FF}",
+               "img{margin:4px;border:2px solid black;}",
+               "--></style>",
+               "</head>"});
 }
 
-void WebSiteWriter::appendSpacerRow(std::vector<std::string>& lines, int cells)
+void WebSiteWriter::appendSpacerRow(HtmlLines& lines, int cells)
 {
     lines.push_back("<tr>");
     for (int i = 0; i < cells; ++i)
@@ -113,7 +123,7 @@ void WebSiteWriter::appendSpacerRow(std::vector<std::string>& lines, int cells)
     lines.push_back("</tr>");
 }
 
-std::vector<std::string> WebSiteWriter::framesetPage() const
+HtmlLines WebSiteWriter::framesetPage() const
 {
     return {"<html>",
             "",
@@ -145,52 +155,51 @@ std::vector<std::string> WebSiteWriter::framesetPage() const
             "</html>"};
 }
 
-std::vector<std::string> WebSiteWriter::infoPage() const
+HtmlLines WebSiteWriter::infoPage() const
 {
-    std::vector<std::string> lines{"<html>", ""};
+    HtmlLines lines{"<html>", ""};
     appendHead(lines);
-    lines.insert(lines.end(),
-                 {"", "<body>", "",
-                  std::string("<p>Tyto HTML stránky byly vygenerovány programem ") + programLine + ".</p>",
-                  "<p>Kinvelor je editor rodokmenů: vede osoby, jejich rodiče, děti, partnerství, bydliště, "
-                  "vzdělání a povolání, fotografie a dokumenty, a ze zapsaného rodokmenu vytváří přehledy, "
-                  "statistiky a tyto webové stránky.</p>",
-                  "<p>Program najdete na stránkách projektu Kinvelor.</p>",
-                  "<p>Připomínky k programu posílejte jeho autorům.</p>",
-                  "<p>&nbsp;</p>",
-                  std::string("<p class=\"male\">vygenerováno programem ") + programLine + " dne " + dateToStr(today())
-                      + ", autoři programu Kinvelor</p>"});
-    lines.insert(lines.end(), {"", "</body>", "", "</html>"});
+    lines.add({"", "<body>", "",
+               std::string("<p>Tyto HTML stránky byly vygenerovány programem ") + programLine + ".</p>",
+               "<p>Kinvelor je editor rodokmenů: vede osoby, jejich rodiče, děti, partnerství, bydliště, "
+               "vzdělání a povolání, fotografie a dokumenty, a ze zapsaného rodokmenu vytváří přehledy, "
+               "statistiky a tyto webové stránky.</p>",
+               "<p>Program najdete na stránkách projektu Kinvelor.</p>",
+               "<p>Připomínky k programu posílejte jeho autorům.</p>",
+               "<p>&nbsp;</p>",
+               std::string("<p class=\"male\">vygenerováno programem ") + programLine + " dne " + dateToStr(today())
+                   + ", autoři programu Kinvelor</p>"});
+    lines.add({"", "</body>", "", "</html>"});
     return lines;
 }
 
-std::vector<std::string> WebSiteWriter::footerPage() const
+HtmlLines WebSiteWriter::footerPage() const
 {
-    std::vector<std::string> lines{"<html>", ""};
+    HtmlLines lines{"<html>", ""};
     appendHead(lines);
-    lines.insert(lines.end(),
-                 {"", "<body>", "",
-                  std::string("<p class=\"malestred\">vygenerováno programem<br><a target=\"_blank\" href=\"info.htm\">"
-                              "<font style=\"font-size:7pt\">")
-                      + programLine + "</font></a> dne " + dateToStr(today())
-                      + ",<br><font style=\"font-size:7pt\">autoři programu Kinvelor</font></p>"});
-    lines.insert(lines.end(), {"", "</body>", "", "</html>"});
+    lines.add({"", "<body>", "",
+               std::string("<p class=\"malestred\">vygenerováno programem<br><a target=\"_blank\" href=\"info.htm\">"
+                           "<font style=\"font-size:7pt\">")
+                   + programLine + "</font></a> dne " + dateToStr(today())
+                   + ",<br><font style=\"font-size:7pt\">autoři programu Kinvelor</font></p>"});
+    lines.add({"", "</body>", "", "</html>"});
     return lines;
 }
 
-std::vector<std::string> WebSiteWriter::personPage(Clovek& person, bool standAlone)
+HtmlLines WebSiteWriter::personPage(Clovek& person, bool standAlone)
 {
     // A page of its own names its relatives without links: their pages are not written.
-    const auto relative = [&](const Clovek& other) -> const std::string& {
-        return standAlone ? name(other) : link(other);
+    const auto relative = [&](const Clovek& other) -> const Cp1250Text& {
+        const Naming& n = naming(other);
+        return standAlone ? n.convertedName : n.convertedLink;
     };
-    std::vector<std::string> lines{"<html>", ""};
+    HtmlLines lines{"<html>", ""};
     appendHead(lines);
-    lines.insert(lines.end(), {"", "<body>", "", "<div align=\"left\">",
-                               "<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\">", "<tr>",
-                               "<td width=\"350\" valign=\"bottom\">"});
+    lines.add({"", "<body>", "", "<div align=\"left\">",
+               "<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\">", "<tr>",
+               "<td width=\"350\" valign=\"bottom\">"});
     lines.push_back("<p class=\"jmeno\">" + name(person) + "</p>");
-    lines.insert(lines.end(), {"</td>", "<td>"});
+    lines.add({"</td>", "<td>"});
     std::string picture = "&nbsp;";
     if (options_.portrait && person.hasPortrait) {
         // A portrait that is not stored leaves no copy; the page still names the picture.
@@ -201,8 +210,8 @@ std::vector<std::string> WebSiteWriter::personPage(Clovek& person, bool standAlo
         picture = "<img width=\"100\" src=\"" + copies + portrait + "\">";
     }
     lines.push_back("<div style=\"height:150\">" + picture + "</div>");
-    lines.insert(lines.end(), {"</td>", "</tr>", "</table>", "</div>", "", "<div align=\"left\">",
-                               "<table border=\"0\" cellpadding=\"0\" cellspacing=\"5\">", ""});
+    lines.add({"</td>", "</tr>", "</table>", "</div>", "", "<div align=\"left\">",
+               "<table border=\"0\" cellpadding=\"0\" cellspacing=\"5\">", ""});
 
     if (options_.identifier)
         appendRow(lines, "ID:", htmlEscape(person.identifier));
@@ -218,9 +227,9 @@ std::vector<std::string> WebSiteWriter::personPage(Clovek& person, bool standAlo
         if ((!person.alive && person.death.completeness() > 0) || !person.deathPlace.empty())
             appendRow(lines, "Úmrtí:", dateAndPlace(person.death, person.deathPlace));
         else if (!person.alive)
-            lines.insert(lines.end(), {"<tr>", "<td class=\"vpravo\">Osoba nežije.</td>", "<td>&nbsp;</td>", "</tr>"});
+            lines.add({"<tr>", "<td class=\"vpravo\">Osoba nežije.</td>", "<td>&nbsp;</td>", "</tr>"});
     }
-    lines.insert(lines.end(), {"<tr>", "<td class=\"vpravo\">&nbsp;</td>", "<td>&nbsp;</td>", "</tr>"});
+    lines.add({"<tr>", "<td class=\"vpravo\">&nbsp;</td>", "<td>&nbsp;</td>", "</tr>"});
 
     if (person.father)
         appendRow(lines, "Otec:", relative(*person.father));
@@ -298,11 +307,11 @@ std::vector<std::string> WebSiteWriter::personPage(Clovek& person, bool standAlo
         if (!person.web1.empty())
             appendRow(lines, "WWW:", webLink(person.web1) + (person.web2.empty() ? "" : ", " + webLink(person.web2)));
     }
-    lines.insert(lines.end(), {"", "", "</table>", "</div>", "", "", "", "</body>", "", "</html>"});
+    lines.add({"", "", "</table>", "</div>", "", "", "", "</body>", "", "</html>"});
     return lines;
 }
 
-std::vector<std::string> WebSiteWriter::couplePage(Svatba& partnership)
+HtmlLines WebSiteWriter::couplePage(Svatba& partnership)
 {
     Clovek* p1 = partnership.partner1;
     Clovek* p2 = partnership.partner2;
@@ -317,9 +326,9 @@ std::vector<std::string> WebSiteWriter::couplePage(Svatba& partnership)
         return "<a href=\"../osoby/osoba" + number(*p) + ".htm\"><font style=\"font-size:11pt\">" + name(*p)
                + "</font></a>";
     };
-    std::vector<std::string> lines{"<html>", ""};
+    HtmlLines lines{"<html>", ""};
     appendHead(lines);
-    lines.insert(lines.end(), {"", "<body>", "", "<p class=\"jmeno\">"});
+    lines.add({"", "<body>", "", "<p class=\"jmeno\">"});
     lines.push_back(partnerLine(a));
     lines.push_back(" &amp; ");
     lines.push_back(partnerLine(b));
@@ -422,13 +431,13 @@ std::vector<std::string> WebSiteWriter::couplePage(Svatba& partnership)
     return lines;
 }
 
-void WebSiteWriter::save(const std::string& relativePath, const std::vector<std::string>& lines)
+void WebSiteWriter::save(const std::string& relativePath, const HtmlLines& lines)
 {
     failedFile_ = folder_ + relativePath;
     // Each page replaces its file whole, but none waits for the disk: the site can be written
     // again from the tree at any time, and flushing its thousands of files took several times
     // as long as writing them.
-    writeCp1250Lines(failedFile_, lines, false);
+    writeFileAtomic(failedFile_, lines.bytes(), false);
     failedFile_.clear();
     ++filesWritten_;
     ++pagesWritten_;
@@ -447,7 +456,7 @@ void WebSiteWriter::writeSinglePersonPage(Clovek& person, const std::string& fil
     if (!directoryExists(failedFile_) && !createDir(failedFile_))
         throw EInOutError("cannot create " + failedFile_);
     failedFile_ = file;
-    writeCp1250Lines(file, personPage(person, true));
+    writeFileAtomic(file, personPage(person, true).bytes());
     failedFile_.clear();
     filesWritten_ = pagesWritten_ = 1;
 }
@@ -467,16 +476,16 @@ void WebSiteWriter::writePages(const std::string& folder, const std::vector<Clov
             throw EInOutError("cannot create " + path);
         }
     }
-    std::vector<std::string> index{"<html>", ""};
+    HtmlLines index{"<html>", ""};
     appendHead(index);
-    index.insert(index.end(), {"", "<body>", "", "<p>"});
+    index.add({"", "<body>", "", "<p>"});
     tree_.setAllPartnershipNumbers(-1);
     coupleCounter_ = 0;
     for (Clovek* person : persons) {
         index.push_back("<a href=\"osoby/osoba" + number(*person) + ".htm\">" + name(*person) + "</a><br>");
         writePersonFiles(*person);
     }
-    index.insert(index.end(), {"</p>", "", "</body>", "", "</html>"});
+    index.add({"</p>", "", "</body>", "", "</html>"});
     save("osoby.htm", index);
     save("reklama.htm", footerPage());
 }

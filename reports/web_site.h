@@ -2,6 +2,8 @@
 // The web export of a tree: a folder of static pages shown in three frames (the person index,
 // a footer and a main frame with the information, person and couple pages). Knows nothing of
 // windows, so the command, the tests and the measuring tool write the same site.
+#include "reports/html_lines.h"
+
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -45,14 +47,14 @@ public:
     const std::string& failedFile() const { return failedFile_; }
 
     // The parts of the site, each a list of lines.
-    void appendHead(std::vector<std::string>& lines) const;
-    static void appendSpacerRow(std::vector<std::string>& lines, int cells);
-    std::vector<std::string> framesetPage() const;
-    std::vector<std::string> infoPage() const;
-    std::vector<std::string> footerPage() const;
+    void appendHead(HtmlLines& lines) const;
+    static void appendSpacerRow(HtmlLines& lines, int cells);
+    HtmlLines framesetPage() const;
+    HtmlLines infoPage() const;
+    HtmlLines footerPage() const;
     // The page of a person of the site, or of a page of its own (see writeSinglePersonPage).
-    std::vector<std::string> personPage(Clovek& person, bool standAlone = false);
-    std::vector<std::string> couplePage(Svatba& partnership);
+    HtmlLines personPage(Clovek& person, bool standAlone = false);
+    HtmlLines couplePage(Svatba& partnership);
 
 private:
     // The escaped full name; kept per person for the run, since a page names every sibling and
@@ -63,9 +65,11 @@ private:
     struct Naming {
         std::string name;
         std::string link;
+        Cp1250Text convertedName;
+        Cp1250Text convertedLink;
     };
     Naming& naming(const Clovek& person);
-    void save(const std::string& relativePath, const std::vector<std::string>& lines);
+    void save(const std::string& relativePath, const HtmlLines& lines);
     void writePersonFiles(Clovek& person);
 
     Rod& tree_;
