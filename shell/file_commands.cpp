@@ -5,6 +5,8 @@
 #include "platform/exceptions.h"
 #include "shell/hlavni.h"
 
+#include <functional>
+
 bool Thlavni::closeTreeAfterAnswer(int answer)
 {
     if (answer == mrCancel)
@@ -106,13 +108,17 @@ void Thlavni::commitMemos()
     // editor's memos join this list with their pages.
     struct Memo {
         TMemo& memo;
-        void (Thlavni::*exit)();
+        std::function<void()> exit;
     };
     const Memo memos[] = {
-        {obecneSheet.dalsiUdajeMEMO, &Thlavni::dalsiUdajeMEMOExit},
-        {doplnujiciSheet.doplnujiciTextyMEMO, &Thlavni::doplnujiciTextyMEMOExit},
+        {obecneSheet.dalsiUdajeMEMO, [this] { dalsiUdajeMEMOExit(); }},
+        {doplnujiciSheet.doplnujiciTextyMEMO, [this] { doplnujiciTextyMEMOExit(); }},
+        {dalsiSheet.matrikyMEMO, [this] { matrikyMEMOExit(); }},
+        {fotkySheet.komentarFotoMEMO, [this] { mediaCommentExit(MediaKind::Photo); }},
+        {dokumentySheet.komentarDokMEMO, [this] { mediaCommentExit(MediaKind::Document); }},
+        {doplnujiciSheet.komentarSouborMEMO, [this] { mediaCommentExit(MediaKind::File); }},
     };
     for (const Memo& m : memos)
         if (m.memo.Modified)
-            (this->*m.exit)();
+            m.exit();
 }

@@ -54,6 +54,10 @@ Thlavni::Thlavni()
     BarvyVztahu1.OnClick = [this] { BarvyVztahu1Click(); };
     bindPersonListEvents();
     bindBasicPageEvents();
+    bindLifePeriodEvents();
+    bindPortraitEvents();
+    bindFurtherPageEvents();
+    bindMediaTabEvents();
     bindStatisticsEvents();
     expGED.OnClick = [this] { expGEDClick(); };
     impGED.OnClick = [this] { impGEDClick(); };

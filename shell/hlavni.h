@@ -6,6 +6,7 @@
 #include "forms/hlavni_form.h"
 #include "model/editor_port.h"
 #include "model/life_checks.h"
+#include "model/media_lists.h"
 #include "model/text_source.h"
 #include "shell/settings.h"
 #include "storage/tree_file_format.h"
@@ -28,6 +29,8 @@ class TStringList;
 class Datum;
 class Svatba;
 class TWinControl;
+class TImage;
+struct TPicture;
 struct SaveResult; // what a save did (storage/tree_writer.h)
 class WorkingFolderClaim;
 
@@ -463,6 +466,80 @@ public:
     bool checkFatherDates(const Clovek& father, const Clovek& child, int minAge);
     bool checkMotherDates(const Clovek& mother, const Clovek& child, int minAge);
     bool checkPartnershipDates(const Clovek& a, const Clovek& b, const Svatba* partnership);
+
+    // ---------------------------------------------------------------- life periods (editor/life_periods.cpp)
+    // The residence, education and occupation lists of the basic-data page, one design.
+    enum class PeriodList { residences, educations, occupations };
+    void bindLifePeriodEvents();
+    // Refills the list from the current person with `row` selected (-1: none), then the buttons.
+    void fillPeriodList(PeriodList which, int row);
+    // Edit and delete need a selected row of an unlocked person; up and down a row to move past.
+    void updatePeriodButtons(PeriodList which);
+    void updateResidenceButtons() { updatePeriodButtons(PeriodList::residences); }
+    void updateEducationButtons() { updatePeriodButtons(PeriodList::educations); }
+    void updateOccupationButtons() { updatePeriodButtons(PeriodList::occupations); }
+    // The new, edit and delete buttons (undoable) and the up and down buttons (not recorded).
+    void newPeriodEntry(PeriodList which);
+    void editPeriodEntry(PeriodList which);
+    void deletePeriodEntry(PeriodList which);
+    void movePeriodEntry(PeriodList which, bool up);
+
+    // ---------------------------------------------------------------- portrait (editor/portrait.cpp)
+    void bindPortraitEvents();
+    void vlozHlavaBTClick();
+    void ulozHlavaBTClick();
+    void odeberHlavaBTClick();
+
+    // ---------------------------------------------------------------- further data (editor/further_page.cpp)
+    void bindFurtherPageEvents();
+    // A text field of the page into the current person, one undo step per run of keystrokes.
+    // An edit's handler also runs while the page is filled, and then records nothing.
+    void furtherTextChange(std::string Clovek::*field, const char* key, const std::string& text,
+                           bool isEdit);
+    // "Definuj" of user field 1 to 5: the caption for the whole tree.
+    void userCaptionBTClick(int field);
+    void idZmenBTClick();
+    void matrikyMEMOEnter();
+    void matrikyMEMOExit();
+    void doplnujiciTextyMEMOEnter();
+    void ulozNaDiskTextyBTClick();
+
+    // ---------------------------------------------------------------- photo, document and file tabs (editor/media_tabs.cpp)
+    // The record each tab shows, or none; showing another person or closing the tree drops them.
+    MediaRecord* currentPhoto = nullptr;
+    MediaRecord* currentDocument = nullptr;
+    MediaRecord* currentFile = nullptr;
+    void bindMediaTabEvents();
+    MediaRecord*& currentMedia(MediaKind kind);
+    // The tab's fill: with none current, the person's list sorted and its first record current;
+    // the list box, the selection and the details.
+    void showMediaTab(MediaKind kind);
+    // The file part of the supplementary texts and files tab.
+    void showFilesPart() { showMediaTab(MediaKind::File); }
+    void showMediaDetails(MediaKind kind);
+    void enableMediaDetails(MediaKind kind, bool enabled);
+    // The sort radio, the list click, name and year typed, the comment memo left.
+    void mediaSortClick(MediaKind kind);
+    void mediaListClick(MediaKind kind);
+    void mediaNameOrYearChange(MediaKind kind, bool year);
+    void mediaCommentExit(MediaKind kind);
+    // The buttons.
+    void openMedia(MediaKind kind);
+    void saveMediaToDisk(MediaKind kind);
+    void insertMedia(MediaKind kind);
+    void removeMedia(MediaKind kind);
+    void assignMedia(MediaKind kind);
+    // A JPEG file shown in the image, shrunk to fit it; a copy that cannot be read shows nothing.
+    void loadImageScaled(const std::string& fileName, TImage& image);
+    // The picture an image shows, saved as BMP or JPEG by the extension the person gives.
+    void savePictureToDisk(const TPicture& picture);
+    // A copy of the record's stored file under a name the person chooses.
+    void saveFileToDisk(const Soubor& file);
+    // What the person is told when a picture chosen for insertion cannot be read, a file cannot
+    // be copied in, or a copy cannot be written where they chose.
+    void tellPictureNotRead(const std::string& path);
+    void tellFileNotInserted(const std::string& path);
+    void tellFileNotSaved(const std::string& path);
 
     // ================================================================ statistics and exports (reports/)
     // Recomposes the statistics text of the open tree.
