@@ -58,6 +58,12 @@ bool askPeriod(const Rod& tree, const PeriodControls& c, CasoveObdobi& entry)
     return true;
 }
 
+// The entry of the selected row of the shown person's list, or none.
+CasoveObdobi* selectedEntry(Clovek* person, const PeriodControls& c)
+{
+    return person ? static_cast<CasoveObdobi*>((person->*c.entries).at(c.list.ItemIndex())) : nullptr;
+}
+
 } // namespace
 
 void Thlavni::bindLifePeriodEvents()
@@ -135,13 +141,11 @@ void Thlavni::newPeriodEntry(PeriodList which)
 
 void Thlavni::editPeriodEntry(PeriodList which)
 {
-    if (!tree || !currentPerson)
-        return;
     PeriodControls c = controlsOf(zakladniSheet, which);
-    Prvky& entries = currentPerson->*c.entries;
-    auto* entry = static_cast<CasoveObdobi*>(entries.at(c.list.ItemIndex()));
-    if (!entry)
+    CasoveObdobi* entry = selectedEntry(currentPerson, c);
+    if (!tree || !entry)
         return;
+    Prvky& entries = currentPerson->*c.entries;
     CasoveObdobi typed(*entry);
     if (!askPeriod(*tree, c, typed))
         return;
@@ -156,13 +160,11 @@ void Thlavni::editPeriodEntry(PeriodList which)
 
 void Thlavni::deletePeriodEntry(PeriodList which)
 {
-    if (!tree || !currentPerson)
-        return;
     PeriodControls c = controlsOf(zakladniSheet, which);
-    Prvky& entries = currentPerson->*c.entries;
-    auto* entry = static_cast<CasoveObdobi*>(entries.at(c.list.ItemIndex()));
-    if (!entry)
+    CasoveObdobi* entry = selectedEntry(currentPerson, c);
+    if (!tree || !entry)
         return;
+    Prvky& entries = currentPerson->*c.entries;
     if (!askYesNo(langText("otazky", c.deleteQuestionKey, "Opravdu smazat tuto položku?")))
         return;
     tree->recordPeriodChange(currentPerson, c.key, entry, nullptr);

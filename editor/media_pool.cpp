@@ -115,26 +115,24 @@ void MediaPool::updateButtons(bool poolSelected, bool personSelected)
     parts_.deleteBT.Enabled = poolSelected;
 }
 
+void MediaPool::fillSorted(Prvky& list, TListBox& box)
+{
+    sortMediaRefs(kind_, list, sortMode());
+    TStringList texts;
+    fillMediaList(kind_, list, texts, sortMode());
+    box.Items.Assign(texts);
+    box.setItemIndex(-1);
+    updateButtons(parts_.poolLIST.ItemIndex() >= 0, parts_.personLIST.ItemIndex() >= 0);
+}
+
 void MediaPool::fillPoolList()
 {
-    Prvky& store = treeMediaStore(*main_.tree, kind_);
-    sortMediaRefs(kind_, store, sortMode());
-    TStringList texts;
-    fillMediaList(kind_, store, texts, sortMode());
-    parts_.poolLIST.Items.Assign(texts);
-    parts_.poolLIST.setItemIndex(-1);
-    updateButtons(false, parts_.personLIST.ItemIndex() >= 0);
+    fillSorted(treeMediaStore(*main_.tree, kind_), parts_.poolLIST);
 }
 
 void MediaPool::fillPersonList()
 {
-    Prvky& links = personMedia(*main_.currentPerson, kind_);
-    sortMediaRefs(kind_, links, sortMode());
-    TStringList texts;
-    fillMediaList(kind_, links, texts, sortMode());
-    parts_.personLIST.Items.Assign(texts);
-    parts_.personLIST.setItemIndex(-1);
-    updateButtons(parts_.poolLIST.ItemIndex() >= 0, false);
+    fillSorted(personMedia(*main_.currentPerson, kind_), parts_.personLIST);
 }
 
 void MediaPool::fillUsersList()

@@ -41,6 +41,8 @@ private:
     MediaRecord* poolRecord() const;
     void showPreview(const MediaRecord& record);
     int sortMode() const;
+    // The list sorted in the tab's order into the box, with nothing selected there.
+    void fillSorted(Prvky& list, TListBox& box);
 
     Thlavni& main_;
     MediaKind kind_;

@@ -72,6 +72,15 @@ void fillListBox(TListBox& box, MediaKind kind, const Prvky& list, int mode)
     box.Items.Assign(texts);
 }
 
+// Refills the tab a medium of the kind is shown on; the file tab with its texts.
+void refillTab(Thlavni& h, MediaKind kind)
+{
+    if (kind == MediaKind::File)
+        h.showTextsAndFiles();
+    else
+        h.showMediaTab(kind);
+}
+
 } // namespace
 
 void Thlavni::bindMediaTabEvents()
@@ -240,15 +249,6 @@ void Thlavni::saveMediaToDisk(MediaKind kind)
         savePictureToDisk(c.preview->Picture);
     else
         saveFileToDisk(static_cast<const Soubor&>(*current));
-}
-
-// Refills the tab a medium of the kind is shown on; the file tab with its texts.
-static void refillTab(Thlavni& h, MediaKind kind)
-{
-    if (kind == MediaKind::File)
-        h.showTextsAndFiles();
-    else
-        h.showMediaTab(kind);
 }
 
 void Thlavni::insertMedia(MediaKind kind)

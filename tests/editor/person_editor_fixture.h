@@ -23,7 +23,6 @@ struct PersonEditorTest : ProgramTest {
         hl().resetWorkingFolder();
         jan = add("Jan", "Novák");
         eva = add("Eva", "Dvořáková");
-        eva->sex = 0;
         hl().enableControls(true, true);
         hl().personList->fill();
         hl().personList->sort(0);
