@@ -159,4 +159,16 @@ TEST_F(FurtherPage, FurtherTextsAreSavedAsTextOrRefusedWhenEmpty)
     EXPECT_TRUE(jan->furtherTexts.empty());
 }
 
+TEST_F(FurtherPage, AParishVisitUndoneBeforeItsExitKeepsTheNotesBothWays)
+{
+    jan->registerNotes = {"Matrika Praha"};
+    hl().refreshPage();
+    user::focus(d().matrikyMEMO);
+    ASSERT_EQ(steps(), 1);
+    user::click(hl().ZpetBT); // the memo keeps the focus: its visit never ended
+    user::click(hl().ZnovuBT);
+    EXPECT_EQ(jan->registerNotes, (std::vector<std::string>{"Matrika Praha"}));
+    EXPECT_EQ(d().matrikyMEMO.Lines.lines(), jan->registerNotes);
+}
+
 } // namespace
