@@ -225,6 +225,47 @@ TEST_F(MediaTabs, FilesAreCopiedByTypeOpenedSavedAndAFailedCopyIsToldAndNotRegis
     EXPECT_EQ(path, working("soubory/soubor0")); // sorted by type, the empty type comes first
 }
 
+TEST_F(MediaTabs, FilesSortThreeWaysAndTheFilePoolHasNoPreview)
+{
+    user::selectTab(hl().pages, hl().doplnujiciTextyASoubory);
+    const char* names[][3] = {{"b.txt", "Zápis", "1950"}, {"a.pdf", "Smlouva", "1890"}, {"c.odt", "Alba", ""}};
+    for (auto& n : names) {
+        script.file(textFile(n[0], "x"));
+        user::click(s().vlozNovySouborBT);
+        user::replaceText(s().nazevSouborED, n[1]);
+        user::replaceText(s().rokSouborED, n[2]);
+    }
+    // New files are appended; typing in the type order only rewrites the lines.
+    EXPECT_EQ(lines(s().seznamSouborLIST),
+              (std::vector<std::string>{"txt - Zápis 1950", "pdf - Smlouva 1890", "odt - Alba "}));
+    user::pick(s().seradSouborRADIO, 0);
+    EXPECT_EQ(lines(s().seznamSouborLIST),
+              (std::vector<std::string>{"Alba  (odt)", "Smlouva 1890 (pdf)", "Zápis 1950 (txt)"}));
+    user::pick(s().seradSouborRADIO, 1);
+    EXPECT_EQ(lines(s().seznamSouborLIST),
+              (std::vector<std::string>{"1890 Smlouva (pdf)", "1950 Zápis (txt)", " Alba (odt)"}));
+    user::pick(s().seradSouborRADIO, 2);
+    EXPECT_EQ(lines(s().seznamSouborLIST),
+              (std::vector<std::string>{"odt - Alba ", "pdf - Smlouva 1890", "txt - Zápis 1950"}));
+    user::pick(s().seradSouborRADIO, 1);
+
+    hl().showPersonOfStep(eva);
+    user::selectTab(hl().pages, hl().doplnujiciTextyASoubory);
+    script.modal("", [](TForm& w) {
+        auto& pool = dynamic_cast<TvyberSouboruFORM&>(w);
+        EXPECT_EQ(pool.souboryLIST.Items.lines(),
+                  (std::vector<std::string>{"1890 Smlouva (pdf)", "1950 Zápis (txt)", " Alba (odt)"}));
+        user::pick(pool.souboryLIST, 0);
+        user::click(pool.KOsobeBT);
+        user::click(pool.zpetBT);
+    });
+    script.press("", "anoBT");
+    user::click(s().priradVlozeneSouboryBT);
+    EXPECT_EQ(lines(s().seznamSouborLIST), (std::vector<std::string>{"1890 Smlouva (pdf)"}));
+    EXPECT_EQ(s().typSouborED.Text(), "pdf");
+    EXPECT_EQ(countMediaUsers(*hl().currentFile), 2);
+}
+
 TEST_F(MediaTabs, APhotoIsSavedElsewhereAsShownByTheExtensionChosen)
 {
     user::selectTab(hl().pages, hl().fotkyAObrazky);
