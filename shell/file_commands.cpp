@@ -5,8 +5,6 @@
 #include "platform/exceptions.h"
 #include "shell/hlavni.h"
 
-#include <functional>
-
 bool Thlavni::closeTreeAfterAnswer(int answer)
 {
     if (answer == mrCancel)
@@ -108,17 +106,17 @@ void Thlavni::commitMemos()
     // editor's memos join this list with their pages.
     struct Memo {
         TMemo& memo;
-        std::function<void()> exit;
+        void (Thlavni::*exit)();
     };
     const Memo memos[] = {
-        {obecneSheet.dalsiUdajeMEMO, [this] { dalsiUdajeMEMOExit(); }},
-        {doplnujiciSheet.doplnujiciTextyMEMO, [this] { doplnujiciTextyMEMOExit(); }},
-        {dalsiSheet.matrikyMEMO, [this] { matrikyMEMOExit(); }},
-        {fotkySheet.komentarFotoMEMO, [this] { mediaCommentExit(MediaKind::Photo); }},
-        {dokumentySheet.komentarDokMEMO, [this] { mediaCommentExit(MediaKind::Document); }},
-        {doplnujiciSheet.komentarSouborMEMO, [this] { mediaCommentExit(MediaKind::File); }},
+        {obecneSheet.dalsiUdajeMEMO, &Thlavni::dalsiUdajeMEMOExit},
+        {doplnujiciSheet.doplnujiciTextyMEMO, &Thlavni::doplnujiciTextyMEMOExit},
+        {dalsiSheet.matrikyMEMO, &Thlavni::matrikyMEMOExit},
+        {fotkySheet.komentarFotoMEMO, &Thlavni::komentarFotoMEMOExit},
+        {dokumentySheet.komentarDokMEMO, &Thlavni::komentarDokMEMOExit},
+        {doplnujiciSheet.komentarSouborMEMO, &Thlavni::komentarSouborMEMOExit},
     };
     for (const Memo& m : memos)
         if (m.memo.Modified)
-            m.exit();
+            (this->*m.exit)();
 }

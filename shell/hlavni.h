@@ -523,6 +523,9 @@ public:
     void mediaListClick(MediaKind kind);
     void mediaNameOrYearChange(MediaKind kind, bool year);
     void mediaCommentExit(MediaKind kind);
+    void komentarFotoMEMOExit() { mediaCommentExit(MediaKind::Photo); }
+    void komentarDokMEMOExit() { mediaCommentExit(MediaKind::Document); }
+    void komentarSouborMEMOExit() { mediaCommentExit(MediaKind::File); }
     // The buttons.
     void openMedia(MediaKind kind);
     void saveMediaToDisk(MediaKind kind);
