@@ -76,6 +76,7 @@ TEST_F(PersonCommands, TheFirstPersonOpensThePagesAndUndoDeletesItAfterAsking)
     user::type(z().jmenoCB, "Jan");
     EXPECT_EQ(created->firstName, "Jan");
     EXPECT_EQ(listed(), "Jan");
+    EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Jan, ?");
 
     // Ctrl+Z takes the name back, then asks before it takes the person back.
     user::pressKey(hl(), 'Z', ssCtrl);
