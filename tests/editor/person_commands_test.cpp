@@ -1,7 +1,7 @@
 // The person commands as a person uses them: a new person from the menu, the tool bar and F2,
 // deleting the shown person (alone, among others, under a group filter), the lock, and undo and
 // redo of each from the menu, the tool bar and Ctrl+Z / Ctrl+Y.
-#include "../shell/program_fixture.h"
+#include "empty_tree_fixture.h"
 #include "forms/hromadne_mazani_form.h"
 #include "model/action_list.h"
 #include "model/group.h"
@@ -14,15 +14,10 @@
 
 namespace {
 
-struct PersonCommands : ProgramTest {
-    ZakladniSheet& z() { return hl().zakladniSheet; }
-
+struct PersonCommands : EmptyTreeTest {
     void SetUp() override
     {
-        ProgramTest::SetUp();
-        startQuietly();
-        hl().createEmptyTree();
-        hl().enableControls(true, false);
+        EmptyTreeTest::SetUp();
         hl().fillGroupsCombo("");
         hl().settings.showBirth = false;
         hl().settings.showBirthSurname = false;
@@ -52,6 +47,14 @@ struct PersonCommands : ProgramTest {
     Clovek* shown() { return hl().currentPerson; }
     std::string question() { return windows->anoNe.Label1.Caption; }
     int steps() { return hl().tree->undoHistory->count(); }
+    // On the further-texts page, a line typed into its memo; the memo keeps the focus.
+    void typeFurtherText(const std::string& line)
+    {
+        user::selectTab(hl().pages, hl().doplnujiciTextyASoubory);
+        TMemo& memo = hl().doplnujiciSheet.doplnujiciTextyMEMO;
+        user::focus(memo);
+        user::type(memo, line);
+    }
 };
 
 TEST_F(PersonCommands, TheFirstPersonOpensThePagesAndUndoDeletesItAfterAsking)
@@ -339,10 +342,7 @@ TEST_F(PersonCommands, MemoLinesStayWithThePersonWhoTypedThem)
     Clovek* b = add("Bára", "Cap");
     Clovek* c = add("Cyril", "Dub");
     show(a);
-    user::selectTab(hl().pages, hl().doplnujiciTextyASoubory);
-    TMemo& memo = hl().doplnujiciSheet.doplnujiciTextyMEMO;
-    user::focus(memo);
-    user::type(memo, "kovář");
+    typeFurtherText("kovář");
     // Away to another page, then two persons through the list: the memo still holds Adam's line.
     user::selectTab(hl().pages, hl().zakladniUdaje);
     show(b);
@@ -359,10 +359,7 @@ TEST_F(PersonCommands, ALineTypedIntoAMemoIsStoredBeforeUndo)
     show(a);
     user::focus(z().prijmeniCB);
     user::type(z().prijmeniCB, "a");
-    user::selectTab(hl().pages, hl().doplnujiciTextyASoubory);
-    TMemo& memo = hl().doplnujiciSheet.doplnujiciTextyMEMO;
-    user::focus(memo);
-    user::type(memo, "mlynář");
+    typeFurtherText("mlynář");
     user::click(hl().ZpetBT);
     ASSERT_EQ(a->furtherTexts.size(), 1u);
     EXPECT_EQ(a->furtherTexts[0], "mlynář");
@@ -375,10 +372,7 @@ TEST_F(PersonCommands, DeletingAPersonWhoseMemoWasTypedInGivesTheLinesToNobody)
     Clovek* b = add("Bára", "Cap");
     show(b);
     show(a);
-    user::selectTab(hl().pages, hl().doplnujiciTextyASoubory);
-    TMemo& memo = hl().doplnujiciSheet.doplnujiciTextyMEMO;
-    user::focus(memo);
-    user::type(memo, "kovář");
+    typeFurtherText("kovář");
     user::selectTab(hl().pages, hl().zakladniUdaje);
     script.press("", "anoBT");
     user::click(hl().SmazOsobuBT);

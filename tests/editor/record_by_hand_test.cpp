@@ -1,6 +1,6 @@
 // A family recorded by hand from an empty tree: each field typed as a person types it, Enter to
 // the next one, then every step taken back with Ctrl+Z and done again with Ctrl+Y.
-#include "../shell/program_fixture.h"
+#include "empty_tree_fixture.h"
 #include "forms/tolerance_form.h"
 #include "model/action_list.h"
 #include "platform/keys.h"
@@ -10,16 +10,7 @@
 
 namespace {
 
-struct RecordByHand : ProgramTest {
-    ZakladniSheet& z() { return hl().zakladniSheet; }
-
-    void SetUp() override
-    {
-        ProgramTest::SetUp();
-        startQuietly();
-        hl().createEmptyTree();
-        hl().enableControls(true, false);
-    }
+struct RecordByHand : EmptyTreeTest {
     void undo() { user::pressKey(hl(), 'Z', ssCtrl); }
     void redo() { user::pressKey(hl(), 'Y', ssCtrl); }
     void leaveTo(TWinControl& next) { user::focus(next); }
