@@ -121,6 +121,7 @@ void Thlavni::showFurtherFields()
         notes.Add(line);
     d.matrikyMEMO.Lines.Assign(notes);
     d.moderniPANEL.Visible = p.alive != 0;
+    setFurtherDataLockState();
 }
 
 void Thlavni::furtherTextChange(std::string Clovek::*field, const char* key, const std::string& text,

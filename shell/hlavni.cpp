@@ -58,6 +58,7 @@ Thlavni::Thlavni()
     bindPortraitEvents();
     bindFurtherPageEvents();
     bindMediaTabEvents();
+    bindPersonCommandEvents();
     bindStatisticsEvents();
     expGED.OnClick = [this] { expGEDClick(); };
     impGED.OnClick = [this] { impGEDClick(); };

@@ -32,9 +32,3 @@ void Thlavni::showPartnership()
 void Thlavni::fillPartnerList(int)
 {
 }
-
-// Until persons can be deleted, undoing a created person keeps it and its step.
-bool Thlavni::confirmDeletePerson()
-{
-    return false;
-}
