@@ -142,6 +142,11 @@ bool startProgram(const std::string& program, const std::vector<std::string>& ar
     return started;
 }
 
+std::string findProgram(const std::string& program)
+{
+    return resolveProgram(program);
+}
+
 bool shellOpen(const std::string& fileOrUrl)
 {
     if (fileOrUrl.empty())

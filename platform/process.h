@@ -26,3 +26,7 @@ void setShellOpener(std::vector<std::string> command);
 // when no process can be made.
 bool startProgram(const std::string& program, const std::vector<std::string>& args,
                   const std::string& workingFolder = "");
+
+// The executable file a program name stands for: a name without "/" looked up in PATH, a path
+// made absolute. Empty when there is no such executable file.
+std::string findProgram(const std::string& program);
