@@ -17,6 +17,8 @@ namespace {
 void saveLinesAs(TSaveDialog& dialog, const std::vector<std::string>& lines)
 {
     dialog.OverwritePrompt = true;
+    if (dialog.InitialDir.empty() && hlavni)
+        dialog.InitialDir = hlavni->programFolder;
     if (!dialog.Execute())
         return;
     try {
