@@ -12,6 +12,18 @@
 
 namespace {
 
+// `value` right-aligned in `width` letters; the text of a date that cannot be determined counts
+// as ten blanks.
+std::string padded(const std::string& value, int width, const std::string& undeterminable)
+{
+    const std::string& shown = value == undeterminable ? std::string(10, ' ') : value;
+    // Czech letters take more than one byte each; the columns count letters.
+    const size_t length = utf8Length(shown);
+    if (length >= static_cast<size_t>(width))
+        return shown;
+    return std::string(static_cast<size_t>(width) - length, ' ') + shown;
+}
+
 const std::string* firstPeriodText(const Prvky& periods)
 {
     for (const CasoveObdobi* period : periods.items<CasoveObdobi>())
@@ -29,21 +41,17 @@ void Thlavni::SeznamOsob1Click()
 
 std::string Thlavni::padColumn(const std::string& value, int width)
 {
-    const std::string& shown =
-        value == langText("ruzne", "nelzeUrcit", "(nelze určit)") ? std::string(10, ' ') : value;
-    // Czech letters take more than one byte each; the columns count letters.
-    const size_t length = utf8Length(shown);
-    if (length >= static_cast<size_t>(width))
-        return shown;
-    return std::string(static_cast<size_t>(width) - length, ' ') + shown;
+    return padded(value, width, langText("ruzne", "nelzeUrcit", "(nelze určit)"));
 }
 
 void Thlavni::writePersonListLines(std::vector<std::string>& lines, const ListColumns& columns)
 {
     if (!personList)
         return;
+    // One lookup for the whole list, not one per column and person.
+    const std::string undeterminable = langText("ruzne", "nelzeUrcit", "(nelze určit)");
     auto add = [&](std::string& line, const std::string& value, int width) {
-        line += padColumn(value, width);
+        line += padded(value, width, undeterminable);
         line += '\t';
     };
     for (Polozka* row = personList->first; row; row = row->next) {
