@@ -21,12 +21,7 @@ pid_t spawn(const std::string& program, const std::vector<std::string>& args, co
     const std::string file = findProgram(program);
     if (file.empty())
         return -1;
-    std::vector<std::string> strings{program};
-    strings.insert(strings.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& s : strings)
-        argv.push_back(s.data());
-    argv.push_back(nullptr);
+    ArgumentVector argv(program, args);
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);

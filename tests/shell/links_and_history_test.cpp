@@ -31,20 +31,7 @@ struct LinksAndHistory : ProgramTest {
         setShellOpener({});
         ProgramTest::TearDown();
     }
-    Clovek* add(const std::string& first)
-    {
-        auto* p = new Clovek();
-        p->firstName = first;
-        p->surname = "Novák";
-        hl().tree->addNewPerson(p);
-        return p;
-    }
-    void showTree()
-    {
-        hl().newPersonList();
-        hl().personList->fill();
-        hl().enableControls(true, true);
-    }
+    Clovek* add(const std::string& first) { return addPerson(first, "Novák"); }
     void visit(Clovek* p)
     {
         hl().currentRow = hl().personList->locate(p);
@@ -83,7 +70,7 @@ TEST_F(LinksAndHistory, BackAndForwardStopAtBothEndsAndSkipADeletedPerson)
     Clovek* a = add("Adam");
     Clovek* b = add("Bedřich");
     Clovek* c = add("Cyril");
-    showTree();
+    showWholeTree();
     for (Clovek* p : {a, b, c})
         visit(p);
 
@@ -120,7 +107,7 @@ TEST_F(LinksAndHistory, BackAndForwardStopAtBothEndsAndSkipADeletedPerson)
 TEST_F(LinksAndHistory, WebPagesKeepTheirSchemeAndAddressesReachTheOpenerWhole)
 {
     Clovek* p = add("Jan");
-    showTree();
+    showWholeTree();
     visit(p);
     const std::string record = recordOpener();
     p->web1 = "https://rodokmen.example.cz/a b;c";

@@ -20,23 +20,6 @@ struct TextOfPersons : ProgramTest {
         startQuietly();
         hl().createEmptyTree();
     }
-    Clovek* add(const std::string& first, const std::string& surname, Datum birth = Datum())
-    {
-        auto* p = new Clovek();
-        p->firstName = first;
-        p->surname = surname;
-        p->birth = birth;
-        hl().tree->addNewPerson(p);
-        return p;
-    }
-    void showTree()
-    {
-        hl().newPersonList();
-        hl().personList->fill();
-        hl().enableControls(true, true);
-        hl().currentRow = hl().personList->locate(nullptr);
-        hl().showPerson(hl().currentRow->person);
-    }
     // The person list command with the way of listing and the boxes to tick beyond the preset
     // ones (birth and birth place); gives the text window's lines.
     Lines listAs(int way, std::vector<TCheckBox*> untick, std::vector<TCheckBox*> tick)
@@ -65,12 +48,12 @@ struct TextOfPersons : ProgramTest {
 
 TEST_F(TextOfPersons, ColumnsCountCzechLettersNotBytesAndNeverCutALongName)
 {
-    Clovek* jiri = add("Jiří", "Řezníček", Datum("5", "3", "1920"));
+    Clovek* jiri = addPerson("Jiří", "Řezníček", Datum("5", "3", "1920"));
     jiri->birthPlace = "Žďár";
     auto* job = new CasoveObdobi("kovář");
     jiri->occupations.append(job);
-    add("Maximilián Ferdinand", "Šternberk-Dobřenský");
-    showTree();
+    addPerson("Maximilián Ferdinand", "Šternberk-Dobřenský");
+    showWholeTree();
     TJakSeznamFORM& d = *JakSeznamFORM;
 
     const Lines lines = listAs(1, {&d.mistoNarozeniCH}, {&d.cisloCH, &d.povolaniCH});
@@ -83,10 +66,10 @@ TEST_F(TextOfPersons, ColumnsCountCzechLettersNotBytesAndNeverCutALongName)
 
 TEST_F(TextOfPersons, TheOrdersOfTheListAndTheSortShownAfterwards)
 {
-    add("Adam", "Bílý", Datum("1", "1", "1950"));
-    add("Bedřich", "Čech", Datum("1", "1", "1900"));
-    add("Cyril", "Adámek", Datum("1", "1", "1900"));
-    showTree();
+    addPerson("Adam", "Bílý", Datum("1", "1", "1950"));
+    addPerson("Bedřich", "Čech", Datum("1", "1", "1900"));
+    addPerson("Cyril", "Adámek", Datum("1", "1", "1900"));
+    showWholeTree();
     user::pick(hl().setrid, Scroll::byId);
     const std::string firstById = hl().personList->first->person->surname;
     TJakSeznamFORM& d = *JakSeznamFORM;
@@ -112,8 +95,8 @@ TEST_F(TextOfPersons, TheOrdersOfTheListAndTheSortShownAfterwards)
 
 TEST_F(TextOfPersons, StornoShowsNoTextWindow)
 {
-    add("Jan", "Novák");
-    showTree();
+    addPerson("Jan", "Novák");
+    showWholeTree();
     script.press("JakSeznamFORM", "StornoBT");
     user::click(hl().SeznamOsob1);
     EXPECT_EQ(script.windowsShown().size(), 1u);
@@ -121,10 +104,10 @@ TEST_F(TextOfPersons, StornoShowsNoTextWindow)
 
 TEST_F(TextOfPersons, FormsArePrintedBelowTheShareOnlyAndBlankOnesOncePerCopy)
 {
-    Clovek* little = add("Málo", "Vyplněný");
-    Clovek* half = add("Půl", "Vyplněný");
-    Clovek* much = add("Hodně", "Vyplněný");
-    showTree();
+    Clovek* little = addPerson("Málo", "Vyplněný");
+    Clovek* half = addPerson("Půl", "Vyplněný");
+    Clovek* much = addPerson("Hodně", "Vyplněný");
+    showWholeTree();
     little->percentFilled = 49;
     half->percentFilled = 50;
     much->percentFilled = 90;
@@ -161,8 +144,8 @@ TEST_F(TextOfPersons, FormsArePrintedBelowTheShareOnlyAndBlankOnesOncePerCopy)
 
 TEST_F(TextOfPersons, TheTextWindowPrintsWithItsMarginAndGivesItBack)
 {
-    add("Jan", "Novák");
-    showTree();
+    addPerson("Jan", "Novák");
+    showWholeTree();
     TtextFORM& t = *textFORM;
     script.press("formularFORM", "zobrazAktivniBT");
     script.modal("textFORM", [&](TForm&) {
@@ -182,8 +165,8 @@ TEST_F(TextOfPersons, TheTextWindowPrintsWithItsMarginAndGivesItBack)
 
 TEST_F(TextOfPersons, SavingReplacesAWholeFileAndTellsAFailure)
 {
-    add("Jan", "Novák");
-    showTree();
+    addPerson("Jan", "Novák");
+    showWholeTree();
     TtextFORM& t = *textFORM;
     const std::string path = folder() + "seznam.txt";
     writeCp1250Lines(path, {"stará", "data", "delší", "než", "nová", "a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k",
