@@ -27,7 +27,7 @@ struct Archives : ProgramTest {
         createDir(folder() + "data");
         const std::string path = folder() + "data/rar";
         writeFileAtomic(path, "#!/bin/sh\npwd > '" + folder() + "args.txt'\nfor a in \"$@\"; do echo \"[$a]\" >> '" +
-                                  folder() + "args.txt'; done\n[ \"$1\" = a ] && echo packed > temp.tmp\nexit " +
+                                  folder() + "args.txt'; done\n[ \"$1\" = a ] && echo packed >> temp.tmp\nexit " +
                                   std::to_string(status) + "\n");
         std::filesystem::permissions(path, std::filesystem::perms::owner_all);
     }
@@ -56,13 +56,14 @@ TEST_F(Archives, ExportCopiesTheArchiveOnlyAfterAGoodRun)
     savedTree();
     const std::string archive = folder() + "zaloha.rar";
     archiver(0);
+    // A working archive left by an interrupted run is not packed into the new one.
+    writeFileAtomic(folder() + "save/temp.tmp", "old\n");
     script.press("Kinvelor", "anoBT").file(archive);
     hl().expRARClick();
     EXPECT_EQ(recorded(), (Lines{folder() + "save", "[a]", "[-r]", "[temp.tmp]", "[novak.rod]", "[novak/*]"}));
     std::ifstream in(archive);
-    std::string content;
-    std::getline(in, content);
-    EXPECT_EQ(content, "packed");
+    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(content, "packed\n");
     EXPECT_FALSE(exists(folder() + "save/temp.tmp"));
 
     // A failed run: told, the old archive kept, nothing left behind.
@@ -80,6 +81,20 @@ TEST_F(Archives, ExportCopiesTheArchiveOnlyAfterAGoodRun)
     hl().expRARClick();
     EXPECT_EQ(script.messageTexts().back(), "Archivační program nebyl nalezen, archív nebyl vytvořen.");
     EXPECT_FALSE(exists(folder() + "jiny.rar"));
+}
+
+TEST_F(Archives, ATreeThatCouldNotBeSavedIsNotPacked)
+{
+    // Inside the program folder only "save" may hold trees: this save is refused.
+    std::filesystem::create_directories(folder() + "stromy");
+    std::filesystem::copy_file(treeFile, folder() + "stromy/novak.rod");
+    hl().openTreeFile(folder() + "stromy/novak.rod");
+    archiver(0);
+    script.press("Kinvelor", "anoBT");
+    hl().expRARClick();
+    EXPECT_TRUE(script.unusedAnswers().empty());
+    EXPECT_FALSE(exists(folder() + "args.txt"));
+    ASSERT_EQ(script.messages().size(), 1u); // the failed save, told by the save itself
 }
 
 TEST_F(Archives, ImportAnnouncesOnlyAnUnpackingThatWorked)
