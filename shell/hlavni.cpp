@@ -63,6 +63,7 @@ Thlavni::Thlavni()
     expGED.OnClick = [this] { expGEDClick(); };
     impGED.OnClick = [this] { impGEDClick(); };
     HTMLstranky1.OnClick = [this] { HTMLstranky1Click(); };
+    bindShellCommands();
 }
 
 Thlavni::~Thlavni()

@@ -359,6 +359,54 @@ public:
     // The colours dialog: the five relationship colours into it, and back when it ends with OK.
     void BarvyVztahu1Click();
 
+    // ================================================================ links, texts, about box, archives (shell/)
+    // Hooks the commands below to their menu items and buttons (from the constructor).
+    void bindShellCommands();
+    // Hooks the handlers of the dialog windows (pick lists, text windows, about box, quiz) once
+    // every window exists (first activation).
+    void bindDialogEvents();
+    // Back and forward through the visited persons (shell/visit_history.cpp); a person the list
+    // does not show at the moment is not shown and the history stays where it was.
+    void prevBTClick();
+    void nextBTClick();
+    // Help, the person's web pages and mail addresses, the about box (shell/help_links.cpp).
+    void Napoveda2Click();
+    void openHelp();
+    void otevriWWW1BTClick();
+    void otevriWWW2BTClick();
+    void napis1BTClick();
+    void napis2BTClick();
+    void OProgramu1Click();
+    // The person list as text (shell/person_list_text.cpp). The builders write one line per row
+    // of the person list, in name or birth order; the list shows the chosen order again after.
+    struct ListColumns {
+        bool useBirthSurname = false;
+        bool birth = false;
+        bool death = false;
+        bool number = false;
+        bool birthPlace = false;
+        bool deathPlace = false;
+        bool residence = false;
+        bool education = false;
+        bool occupation = false;
+    };
+    void SeznamOsob1Click();
+    void buildPersonListHierarchical(std::vector<std::string>& lines, const ListColumns& columns);
+    void buildPersonList(std::vector<std::string>& lines, const ListColumns& columns);
+    void buildPersonListSorted(std::vector<std::string>& lines, const ListColumns& columns);
+    void writePersonListLines(std::vector<std::string>& lines, const ListColumns& columns);
+    // The value right-aligned in `width` characters, never cut; an undeterminable date is blank.
+    std::string padColumn(const std::string& value, int width);
+    // The person form: shown, printed for the shown person, for all, for those filled below a
+    // share, or blank (shell/person_form.cpp).
+    void Formular1Click();
+    // Archives of a saved tree through the archiver (shell/archives.cpp); their menu items stay
+    // disabled.
+    void expRARClick();
+    void impRARClick();
+    // The archiver below the program folder.
+    std::string archiverPath() const;
+
     // ================================================================ person editor (editor/)
     // Makes the person the current one with `showingPerson` set meanwhile: a person page
     // becomes the active one (from the general and statistics tabs), is refilled, the visit is
