@@ -54,6 +54,11 @@ Thlavni::Thlavni()
     BarvyVztahu1.OnClick = [this] { BarvyVztahu1Click(); };
     bindPersonListEvents();
     bindBasicPageEvents();
+    bindLifePeriodEvents();
+    bindPortraitEvents();
+    bindFurtherPageEvents();
+    bindMediaTabEvents();
+    bindPersonCommandEvents();
     bindStatisticsEvents();
     expGED.OnClick = [this] { expGEDClick(); };
     impGED.OnClick = [this] { impGEDClick(); };
@@ -67,6 +72,7 @@ Thlavni::Thlavni()
     VyvodARozrod1.OnClick = [this] { VyvodARozrod1Click(); };
     expTXT.OnClick = [this] { expTXTClick(); };
     Kalendar1.OnClick = [this] { Kalendar1Click(); };
+    bindShellCommands();
 }
 
 Thlavni::~Thlavni()
