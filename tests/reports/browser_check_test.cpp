@@ -12,6 +12,7 @@
 #include "platform/jpeg.h"
 #include "reports/web_site.h"
 #include "temp_folder.h"
+#include "web_tree.h"
 
 #include <gtest/gtest.h>
 
@@ -115,7 +116,7 @@ bool isRed(Rgba p)
     return p.r > 200 && p.g < 60 && p.b < 60;
 }
 
-class BrowserCheck : public ::testing::Test {
+class BrowserCheck : public ::testing::Test, protected WebTree {
 protected:
     void SetUp() override
     {
@@ -128,19 +129,6 @@ protected:
     }
     void TearDown() override { setClock({}); }
 
-    Clovek* add(const std::string& first, const std::string& surname, int sex, Datum birth)
-    {
-        Clovek* p = makePerson(first, surname, sex, birth);
-        tree.addNewPerson(p);
-        return p;
-    }
-    static void child(Clovek* father, Clovek* mother, Clovek* c)
-    {
-        c->father = father;
-        c->mother = mother;
-        for (Clovek* parent : {father, mother})
-            parent->children.append(new UkClovek(c));
-    }
     void portrait(Clovek* p, Rgba colour)
     {
         p->hasPortrait = 1;
@@ -164,7 +152,6 @@ protected:
 
     TempFolder temp, work;
     std::string where;
-    Rod tree;
     FakeTexts fakeTexts;
 };
 

@@ -11,6 +11,7 @@
 #include "platform/files.h"
 #include "reports/web_site.h"
 #include "temp_folder.h"
+#include "web_tree.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +35,7 @@ int countOf(const std::string& text, const std::string& what)
     return n;
 }
 
-class WebSiteTest : public ::testing::Test {
+class WebSiteTest : public ::testing::Test, protected WebTree {
 protected:
     WebSiteTest()
     {
@@ -43,21 +44,6 @@ protected:
     }
     ~WebSiteTest() override { setClock({}); }
 
-    Clovek* add(const std::string& first, const std::string& surname, int sex, Datum birth = Datum())
-    {
-        Clovek* p = makePerson(first, surname, sex, birth);
-        tree.addNewPerson(p);
-        return p;
-    }
-    static void child(Clovek* father, Clovek* mother, Clovek* c)
-    {
-        c->father = father;
-        c->mother = mother;
-        if (father)
-            father->children.append(new UkClovek(c));
-        if (mother)
-            mother->children.append(new UkClovek(c));
-    }
     std::vector<Clovek*> all()
     {
         std::vector<Clovek*> v;
@@ -73,7 +59,6 @@ protected:
     }
     std::string personFile(const Clovek* p) { return out / ("osoby/osoba" + std::to_string(p->number) + ".htm"); }
 
-    Rod tree;
     FakeTexts texts;
     TempFolder work;
     TempFolder out;
