@@ -4,6 +4,8 @@
 #include "platform/text.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -70,6 +72,14 @@ void appendAsCp1250(std::string& out, std::string_view utf8)
     size_t pos = 0;
     while (pos < utf8.size()) {
         size_t plain = pos;
+        // Eight bytes at a time while none has its high bit set.
+        while (plain + 8 <= utf8.size()) {
+            uint64_t word;
+            std::memcpy(&word, utf8.data() + plain, 8);
+            if (word & 0x8080808080808080ull)
+                break;
+            plain += 8;
+        }
         while (plain < utf8.size() && static_cast<unsigned char>(utf8[plain]) < 0x80)
             ++plain;
         out.append(utf8, pos, plain - pos);

@@ -17,7 +17,12 @@
 
 #include "platform/exceptions.h"
 
+#include <algorithm>
+
 namespace {
+
+// Persons numbered below this have their names in a table indexed by number.
+constexpr int32_t directNameLimit = 1 << 20;
 
 const char* const programLine = "Kinvelor 1.0.18";
 
@@ -74,14 +79,37 @@ WebSiteWriter::WebSiteWriter(Rod& tree, TextSource& texts, const WebExportOption
 
 WebSiteWriter::Naming& WebSiteWriter::naming(const Clovek& person)
 {
-    auto [at, added] = names_.try_emplace(&person);
-    if (added) {
-        at->second.name = htmlEscape(person.fullName(useBirthSurname_, true));
-        at->second.link = personLink(person, at->second.name);
-        at->second.convertedName.bytes = utf8ToCp1250(at->second.name);
-        at->second.convertedLink.bytes = utf8ToCp1250(at->second.link);
+    // Person numbers are small and dense, so they index the names directly; a page of a big
+    // family looks a name up for every row. A number out of that range goes to the map.
+    Naming* n = nullptr;
+    if (person.number >= 0 && person.number < directNameLimit) {
+        if (size_t(person.number) >= byNumber_.size())
+            byNumber_.resize(size_t(person.number) + 1);
+        n = &byNumber_[size_t(person.number)];
+        if (n->person != &person && n->person) // two persons of one number: a damaged tree
+            n = &names_[&person];
+    } else {
+        n = &names_[&person];
     }
-    return at->second;
+    if (n->person != &person) {
+        n->person = &person;
+        n->name = htmlEscape(person.fullName(useBirthSurname_, true));
+        n->link = personLink(person, n->name);
+        n->convertedName.bytes = utf8ToCp1250(n->name);
+        n->convertedLink.bytes = utf8ToCp1250(n->link);
+    }
+    return *n;
+}
+
+void WebSiteWriter::forgetNames()
+{
+    names_.clear();
+    byNumber_.clear();
+    // Sized once for every person of the tree, so no name moves while a page holds it.
+    int32_t highest = -1;
+    for (const Clovek* p = tree_.firstPerson; p; p = p->chainNext)
+        highest = std::max(highest, p->number);
+    byNumber_.resize(size_t(std::min(highest + 1, directNameLimit)));
 }
 
 const std::string& WebSiteWriter::name(const Clovek& person)
@@ -452,6 +480,7 @@ void WebSiteWriter::writeSinglePersonPage(Clovek& person, const std::string& fil
 {
     folder_ = folderOfPath(file);
     filesWritten_ = pagesWritten_ = 0;
+    forgetNames();
     failedFile_ = folder_ + "foto";
     if (!directoryExists(failedFile_) && !createDir(failedFile_))
         throw EInOutError("cannot create " + failedFile_);
@@ -465,7 +494,7 @@ void WebSiteWriter::writePages(const std::string& folder, const std::vector<Clov
 {
     folder_ = withoutTrailingSlashes(folder) + "/";
     filesWritten_ = pagesWritten_ = 0;
-    names_.clear();
+    forgetNames();
     save("index.htm", framesetPage());
     save("info.htm", infoPage());
 

@@ -63,12 +63,14 @@ private:
     // The link to the person's page from a page beside it, kept the same way.
     const std::string& link(const Clovek& person);
     struct Naming {
+        const Clovek* person = nullptr;
         std::string name;
         std::string link;
         Cp1250Text convertedName;
         Cp1250Text convertedLink;
     };
     Naming& naming(const Clovek& person);
+    void forgetNames();
     void save(const std::string& relativePath, const HtmlLines& lines);
     void writePersonFiles(Clovek& person);
 
@@ -82,5 +84,6 @@ private:
     int filesWritten_ = 0;
     int pagesWritten_ = 0;
     std::string failedFile_;
+    std::vector<Naming> byNumber_;
     std::unordered_map<const Clovek*, Naming> names_;
 };
