@@ -216,6 +216,17 @@ TEST_F(WebSiteTest, CouplePagesTellChildrenEndAndDuration)
     EXPECT_NE(page(out / "svatby/svatba1.htm").find("<p>Pár spolu měl 5 dětí:"), std::string::npos);
 }
 
+TEST_F(WebSiteTest, PersonsSharingANumberInADamagedTreeKeepTheirOwnNames)
+{
+    Clovek* jan = add("Jan", "Novák", 1);
+    Clovek* eva = add("Eva", "Nováková", 0);
+    eva->number = jan->number;
+    write();
+    const std::string index = page(out / "osoby.htm");
+    EXPECT_NE(index.find(">Jan Novák</a>"), std::string::npos);
+    EXPECT_NE(index.find(">Eva Nováková</a>"), std::string::npos);
+}
+
 TEST_F(WebSiteTest, AFailedPageStopsTheExportAndTellsWhereItStopped)
 {
     Clovek* p = add("Jan", "Novák", 1);
