@@ -15,7 +15,7 @@ void fillChartViewerIni(const Rod& tree, const Clovek* active, TMemIniFile& ini)
 
 // Copies the portrait of every person who has one from `workingFolder` + "hlavy/" into
 // `portraitFolder` (which exists); a copy that fails is left out, the viewer then shows none.
-// The copies are not flushed one by one: the caller flushes the folder once.
+// The copies do not wait for the disk: every hand-off makes them anew.
 void copyChartViewerPortraits(const Rod& tree, const std::string& workingFolder, const std::string& portraitFolder);
 
 // The viewer's own folder below the program folder, and its program: the first of the names it

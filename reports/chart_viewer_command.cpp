@@ -4,7 +4,6 @@
 #include "platform/application.h"
 #include "platform/dialogs.h"
 #include "platform/exceptions.h"
-#include "platform/fileio.h"
 #include "platform/files.h"
 #include "platform/inifile.h"
 #include "platform/process.h"
@@ -25,7 +24,6 @@ void Thlavni::writeLineskopIni()
     if (!directoryExists(portraits) && !createDir(portraits))
         throw EInOutError("Nelze vytvořit adresář " + portraits);
     copyChartViewerPortraits(*tree, workingFolder, portraits);
-    syncFolderTree(portraits);
 
     // The whole file is written anew; an older one is replaced only once the new one is whole.
     TMemIniFile ini(joinPath(folder, "temp.ini"));
