@@ -55,6 +55,8 @@ Thlavni::Thlavni()
     bindPersonListEvents();
     bindBasicPageEvents();
     bindStatisticsEvents();
+    bindKinshipMenu();
+    bindGroupEvents();
     expGED.OnClick = [this] { expGEDClick(); };
     impGED.OnClick = [this] { impGEDClick(); };
     HTMLstranky1.OnClick = [this] { HTMLstranky1Click(); };

@@ -464,6 +464,39 @@ public:
     bool checkMotherDates(const Clovek& mother, const Clovek& child, int minAge);
     bool checkPartnershipDates(const Clovek& a, const Clovek& b, const Svatba* partnership);
 
+    // ---------------------------------------------------------------- kinship menus (editor/kinship_menu.cpp)
+    // Hooks the items of the relatives submenu to their queries (from the constructor).
+    void bindKinshipMenu();
+    // The relatives window with its heading, the relation and the count over what the query
+    // listed; a double-clicked person becomes the current one.
+    void showRelatives(const std::string& relation);
+
+    // ---------------------------------------------------------------- groups (editor/group_*.cpp)
+    // Hooks the group box and the two group buttons to their handlers (from the constructor).
+    void bindGroupEvents();
+    // Rebuilds the person list from the group chosen in `skupinyCB` (every person for the
+    // all-persons entry), keeps the current person selected, sorts and repaints.
+    void filterListByGroup();
+    void skupinyCBChange();
+    // The groups of the shown person, each tick acting at once; the list follows afterwards.
+    void skupinyBTClick();
+    // The group manager; afterwards the page is refilled and the group box keeps its group
+    // while that still exists.
+    void spravceSkupinBTClick();
+    void fillGroupManagerLists();
+    // The manager's groups, with the one of that name selected and its members shown (empty:
+    // none selected).
+    void selectManagedGroup(const std::string& name);
+    // Every person in the manager's member list, ticked when a member of the selected group.
+    void showManagedGroupMembers();
+
+    // ---------------------------------------------------------------- bulk delete (editor/bulk_delete.cpp)
+    // The bulk-deletion window, every mark cleared first.
+    void HromadneMazani1Click();
+    // Deletes every marked person after the history was emptied and the tree detached from its
+    // file, with the wait window up; then shows the person left current.
+    void deleteMarkedPersons();
+
     // ================================================================ statistics and exports (reports/)
     // Recomposes the statistics text of the open tree.
     void showTreeStatistics();

@@ -99,6 +99,30 @@ int Scroll::indexOf(const Polozka* row) const
     return -1;
 }
 
+void Scroll::removeRowsOf(const std::function<bool(const Clovek*)>& leaving)
+{
+    inOrder_.clear();
+    for (Polozka* row = first; row;) {
+        Polozka* following = row->next;
+        if (leaving(row->person)) {
+            if (row->prev)
+                row->prev->next = row->next;
+            else
+                first = row->next;
+            if (row->next)
+                row->next->prev = row->prev;
+            if (main_.currentRow == row)
+                main_.currentRow = nullptr;
+            delete row;
+            --count;
+        }
+        row = following;
+    }
+    selected = std::min(selected, count - 1);
+    setBarMax(std::max(count - visibleRows, 0));
+    ensureVisible();
+}
+
 Polozka* Scroll::rowOf(const Clovek* person) const
 {
     for (Polozka* r = first; r; r = r->next)
