@@ -19,6 +19,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <memory>
+
 namespace {
 
 // A main window over a made-up tree with its list, visit history and one group of every
@@ -51,13 +53,15 @@ void BulkDeleteTenth(benchmark::State& state)
 {
     for (auto _ : state) {
         state.PauseTiming();
-        Setup s(int(state.range(0)), 10);
-        s.main.tree->clearMarks();
-        for (UkGrClovek* m : s.group->members.items<UkGrClovek>())
+        auto s = std::make_unique<Setup>(int(state.range(0)), 10);
+        s->main.tree->clearMarks();
+        for (UkGrClovek* m : s->group->members.items<UkGrClovek>())
             m->person()->mark = 1;
         state.ResumeTiming();
-        s.main.deleteMarkedPersons();
+        s->main.deleteMarkedPersons();
         state.PauseTiming();
+        s.reset();
+        state.ResumeTiming();
     }
 }
 
