@@ -963,7 +963,8 @@ public:
                 QListWidgetItem* item = w_->item(i);
                 item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
                 const Qt::CheckState state = checks_->Checked(i) ? Qt::Checked : Qt::Unchecked;
-                if (item->checkState() != state)
+                // A line shows its box only once it holds a state, unticked too.
+                if (!item->data(Qt::CheckStateRole).isValid() || item->checkState() != state)
                     item->setCheckState(state);
             }
         if (w_->currentRow() != list_.ItemIndex())
