@@ -90,6 +90,8 @@ private:
     // Puts row rowsInOrder()[order[i]] at place i and keeps the current row selected.
     void placeRows(const std::vector<int>& order);
     void showSelected();
+    // Unlinks and frees one of this view's rows; the count and selection are the caller's.
+    void freeRow(Polozka* row);
     // Moves the scroll bar without feeding its position back into `top`.
     void setBarPosition(int position);
     void setBarMax(int max);

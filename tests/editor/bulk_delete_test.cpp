@@ -46,15 +46,6 @@ struct BulkDelete : FamilyTest {
         script.modal("Hromadné mazání", [act](TForm& f) { act(static_cast<ThromadneMazaniFORM&>(f)); });
         user::click(hl().HromadneMazani1);
     }
-    std::vector<std::string> ticked(const TCheckListBox& list)
-    {
-        std::vector<std::string> names;
-        for (int i = 0; i < list.Items.Count(); ++i)
-            if (list.Checked(i))
-                names.push_back(hl().tree->findPersonByDisplayName(list.Items[i], hl().settings.showBirthSurname, true, true)->firstName);
-        std::sort(names.begin(), names.end());
-        return names;
-    }
     void tickPerson(ThromadneMazaniFORM& w, Clovek* p)
     {
         user::tick(w.osobyLIST, w.osobyLIST.Items.IndexOf(p->displayName(hl().settings.showBirthSurname, true, true)));

@@ -4,7 +4,10 @@
 #include "../shell/program_fixture.h"
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
+#include "platform/lists.h"
 #include "shell/scroll.h"
+
+#include <algorithm>
 
 #include <string>
 #include <vector>
@@ -57,6 +60,17 @@ struct FamilyTest : ProgramTest {
         std::vector<std::string> names;
         for (Polozka* r = hl().personList->first; r; r = r->next)
             names.push_back(r->person->firstName);
+        return names;
+    }
+    // The first names of the ticked lines of a check list of persons, sorted.
+    std::vector<std::string> ticked(const TCheckListBox& list)
+    {
+        std::vector<std::string> names;
+        for (int i = 0; i < list.Items.Count(); ++i)
+            if (list.Checked(i))
+                names.push_back(hl().tree->findPersonByDisplayName(list.Items[i], hl().settings.showBirthSurname, true,
+                                                                   true)->firstName);
+        std::sort(names.begin(), names.end());
         return names;
     }
     // As the dialogs list persons: birth surname and birth year as the settings say, identifier.

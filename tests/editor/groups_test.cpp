@@ -72,14 +72,6 @@ struct Groups : FamilyTest {
     {
         user::pick(w.skupinyLIST, w.skupinyLIST.Items.IndexOf(text));
     }
-    std::vector<std::string> ticked(const TCheckListBox& list)
-    {
-        std::vector<std::string> names;
-        for (int i = 0; i < list.Items.Count(); ++i)
-            if (list.Checked(i))
-                names.push_back(hl().tree->findPersonByDisplayName(list.Items[i], hl().settings.showBirthSurname, true, true)->firstName);
-        return names;
-    }
     void filterBy(const std::string& text) { user::pick(hl().skupinyCB, text); }
     void yes() { script.press("Kinvelor", "anoBT"); }
     void no() { script.press("Kinvelor", "neBT"); }
