@@ -16,6 +16,7 @@
 #include "shell/list_display.h"
 #include "shell/mark_check_list.h"
 #include "shell/scroll.h"
+#include "platform/useractions.h"
 
 #include <benchmark/benchmark.h>
 
@@ -89,6 +90,19 @@ void GroupWindowLists(benchmark::State& state)
 
 } // namespace
 
+// One tick in the manager's member list of every person: the member added or removed at once.
+void GroupMemberTick(benchmark::State& state)
+{
+    TspravceSkupinFORM manager;
+    Setup s(int(state.range(0)), 10);
+    manager.Visible = true; // a person acts only on a window on the screen
+    GroupManager::bind(s.main);
+    s.main.selectManagedGroup("skupina");
+    for (auto _ : state)
+        user::tick(manager.clenoveLIST, 0);
+}
+
 BENCHMARK(BulkDeleteTenth)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BulkFillEveryone)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(GroupWindowLists)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(GroupMemberTick)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(4);

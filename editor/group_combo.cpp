@@ -39,15 +39,21 @@ void Thlavni::filterListByGroup()
     if (!tree || !personList)
         return;
     Scroll& list = *personList;
-    list.clear();
     const int chosen = skupinyCB.ItemIndex();
     const std::string name = chosen >= 0 && chosen < skupinyCB.Items.Count() ? skupinyCB.Items[chosen] : "";
     if (name == allPersonsGroupName) {
-        list.fill();
-    } else if (const Group* group = tree->findGroup(name)) {
-        for (UkGrClovek* m : group->members.items<UkGrClovek>())
-            if (m->person())
-                list.add(m->person());
+        // A list that holds every person already (as opening a tree leaves it) keeps its rows
+        // and the order they were sorted in: a big tree would only be listed and sorted twice.
+        if (list.count != tree->personCount()) {
+            list.clear();
+            list.fill();
+        }
+    } else {
+        list.clear();
+        if (const Group* group = tree->findGroup(name))
+            for (UkGrClovek* m : group->members.items<UkGrClovek>())
+                if (m->person())
+                    list.add(m->person());
     }
     currentRow = list.locate(currentPerson);
     list.sort(setrid.ItemIndex());

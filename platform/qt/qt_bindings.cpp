@@ -947,6 +947,9 @@ public:
         : Binding(r, c, new QListWidget(parent)), list_(c), w_(static_cast<QListWidget*>(widget.data())),
           checks_(dynamic_cast<TCheckListBox*>(&c))
     {
+        // Every line is one line of text: without this the view lays out the text of every
+        // line of a list of a whole tree after each change.
+        w_->setUniformItemSizes(true);
         watch(w_->viewport());
     }
     void sync() override
@@ -961,7 +964,10 @@ public:
         if (checks_)
             for (int i = 0; i < w_->count(); ++i) {
                 QListWidgetItem* item = w_->item(i);
-                item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+                // Each change of an item tells the view; a list of a whole tree must not be told
+                // a hundred thousand times what it knows already.
+                if (!(item->flags() & Qt::ItemIsUserCheckable))
+                    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
                 const Qt::CheckState state = checks_->Checked(i) ? Qt::Checked : Qt::Unchecked;
                 // A line shows its box only once it holds a state, unticked too.
                 if (!item->data(Qt::CheckStateRole).isValid() || item->checkState() != state)
