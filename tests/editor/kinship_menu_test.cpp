@@ -123,11 +123,4 @@ TEST_F(KinshipMenu, DoubleClickingAFoundPersonShowsThatPerson)
     EXPECT_EQ(hl().currentPerson, marie);
 }
 
-TEST_F(KinshipMenu, TheSubmenuNeedsPersons)
-{
-    EXPECT_TRUE(hl().Pribuzni1.Enabled);
-    hl().enableControls(true, false);
-    EXPECT_FALSE(hl().Pribuzni1.Enabled);
-}
-
 } // namespace

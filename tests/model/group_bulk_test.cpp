@@ -1,7 +1,5 @@
-// Removing many persons at once and bulk fill: what stays in the groups and the relatives, and
-// which persons a fill reaches.
-#include "model/bulk_fill.h"
-#include "model/casove_obdobi.h"
+// Removing many persons at once: what stays in the groups and the relatives; display names
+// turned back into persons.
 #include "model/display_settings.h"
 #include "model/group.h"
 #include "model/rod.h"
@@ -58,18 +56,6 @@ TEST_F(GroupBulk, RemovingManyPersonsEmptiesTheirGroupEntriesAndKeepsTheOthersIn
     EXPECT_EQ(tree.findPersonByNumber(1), nullptr);
 }
 
-TEST_F(GroupBulk, InvertRefillAndMarkedMembersFollowTheChain)
-{
-    tree.invertGroup(*h);
-    EXPECT_EQ(members(h), (std::vector<std::string>{"Cyril", "Adam"}));
-    tree.refillGroup(*h, [](const Clovek& p) { return p.firstName.size() > 4; });
-    EXPECT_EQ(members(h), (std::vector<std::string>{"Cyril", "Bedřich"}));
-    tree.clearMarks();
-    a->mark = c->mark = 1;
-    tree.addMarkedToGroup(*h);
-    EXPECT_EQ(members(h), (std::vector<std::string>{"Cyril", "Bedřich", "Adam"}));
-}
-
 TEST_F(GroupBulk, ADisplayNameLeadsToTheFirstPersonOfTheChainThatHasIt)
 {
     const FixedDisplaySettings plain;
@@ -87,28 +73,6 @@ TEST_F(GroupBulk, ADisplayNameLeadsToTheFirstPersonOfTheChainThatHasIt)
     for (const auto& r : rows)
         ticked += r.second;
     EXPECT_EQ(ticked, 2);
-}
-
-TEST_F(GroupBulk, BulkFillReachesTheGroupOrEverybodyAndAppendsEntries)
-{
-    bulkFill(tree, h, BulkField::burialPlace, "Olšany");
-    EXPECT_EQ(b->burial, "Olšany");
-    EXPECT_EQ(d->burial, "Olšany");
-    EXPECT_EQ(a->burial, "");
-    bulkFill(tree, nullptr, BulkField::occupation, "kovář");
-    bulkFill(tree, nullptr, BulkField::occupation, "");
-    tree.forEachPerson([](Clovek* p) {
-        ASSERT_EQ(p->occupations.count(), 2);
-        const auto* first = static_cast<CasoveObdobi*>(p->occupations.first());
-        EXPECT_EQ(first->text, "kovář");
-        EXPECT_EQ(first->from, "");
-        EXPECT_EQ(first->to, "");
-        EXPECT_EQ(static_cast<CasoveObdobi*>(p->occupations.last())->text, "");
-        EXPECT_EQ(p->residences.count(), 0);
-    });
-    // An empty text clears a replaced field.
-    bulkFill(tree, h, BulkField::burialPlace, "");
-    EXPECT_EQ(b->burial, "");
 }
 
 } // namespace
