@@ -111,6 +111,8 @@ void Thlavni::deleteMarkedPersons()
     });
     if (leaving.empty())
         return;
+    // Lines typed into a memo belong to a person who may be going.
+    commitMemos();
     WaitShown shown(*this);
 
     // Where the list's selection ends when the last person goes and no visited person is left
@@ -137,39 +139,11 @@ void Thlavni::deleteMarkedPersons()
             history->removePerson(p);
         }
     }
-    if (personList)
+    if (personList) {
         personList->removeRowsOf([](const Clovek* p) { return p->mark != 0; });
-    tree->removePersons(leaving);
-    if (!personList)
-        return;
-
-    // The person visited last takes over when the filtered list shows it; else the row that now
-    // stands where the last deleted one stood.
-    const int chosen = skupinyCB.ItemIndex();
-    const Group* filter =
-        chosen >= 0 && chosen < skupinyCB.Items.Count() ? tree->findGroup(skupinyCB.Items[chosen]) : nullptr;
-    Clovek* visited = history ? history->current() : nullptr;
-    if (visited && filter && !Rod::isGroupMember(filter->members, visited))
-        visited = nullptr;
-    Polozka* row = nullptr;
-    if (visited) {
-        row = personList->locate(visited);
-    } else {
         personList->selected = stayAt;
-        row = personList->locate(nullptr);
     }
-    if (!row) {
-        skupinyCB.setItemIndex(exactIndexOf(skupinyCB.Items, allPersonsGroupName));
-        filterListByGroup();
-        row = personList->selectedRow();
-    }
-    currentRow = row;
-    if (row) {
-        showPerson(row->person);
-        paintPersonList();
-        return;
-    }
-    if (pages.ActivePage() != &obecne && pages.ActivePage() != &statistikaLipovetau)
-        pages.setActivePage(&obecne);
-    enableControls(true, false);
+    tree->removePersons(leaving);
+    // As after the last of the deletions one by one, except that the person is shown.
+    selectPersonAfterDeletion(false);
 }

@@ -14,7 +14,6 @@ void Thlavni::bindGroupEvents()
     skupinyCB.OnChange = [this] { skupinyCBChange(); };
     zakladniSheet.skupinyBT.OnClick = [this] { skupinyBTClick(); };
     zakladniSheet.spravceSkupinBT.OnClick = [this] { spravceSkupinBTClick(); };
-    HromadneMazani1.OnClick = [this] { HromadneMazani1Click(); };
 }
 
 void Thlavni::fillGroupsCombo(const std::string& groupName)
@@ -40,7 +39,7 @@ void Thlavni::filterListByGroup()
         return;
     Scroll& list = *personList;
     const int chosen = skupinyCB.ItemIndex();
-    const std::string name = chosen >= 0 && chosen < skupinyCB.Items.Count() ? skupinyCB.Items[chosen] : "";
+    const std::string name = chosen >= 0 && chosen < skupinyCB.Items.Count() ? skupinyCB.Items[chosen] : skupinyCB.Text();
     if (name == allPersonsGroupName) {
         // A list that holds every person already (as opening a tree leaves it) keeps its rows
         // and the order they were sorted in: a big tree would only be listed and sorted twice.
@@ -60,4 +59,5 @@ void Thlavni::filterListByGroup()
     list.ensureVisible();
     list.paint();
     scrollingBar.setMax(std::max(list.count - list.visibleRows, 0));
+    scrollingBar.setPosition(std::max(list.selected, 0));
 }

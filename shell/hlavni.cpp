@@ -54,12 +54,18 @@ Thlavni::Thlavni()
     BarvyVztahu1.OnClick = [this] { BarvyVztahu1Click(); };
     bindPersonListEvents();
     bindBasicPageEvents();
+    bindLifePeriodEvents();
+    bindPortraitEvents();
+    bindFurtherPageEvents();
+    bindMediaTabEvents();
+    bindPersonCommandEvents();
     bindStatisticsEvents();
     bindKinshipMenu();
     bindGroupEvents();
     expGED.OnClick = [this] { expGEDClick(); };
     impGED.OnClick = [this] { impGEDClick(); };
     HTMLstranky1.OnClick = [this] { HTMLstranky1Click(); };
+    bindShellCommands();
 }
 
 Thlavni::~Thlavni()

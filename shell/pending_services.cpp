@@ -7,40 +7,10 @@
 #include "model/rod.h"
 #include "shell/hlavni.h"
 
-void Thlavni::showFurtherFields()
-{
-}
-
-void Thlavni::showPhotosTab()
-{
-}
-
-void Thlavni::showDocumentsTab()
-{
-}
-
 void Thlavni::showPartnership()
 {
 }
 
 void Thlavni::fillPartnerList(int)
 {
-}
-
-void Thlavni::fillResidenceList(int)
-{
-}
-
-void Thlavni::fillEducationList(int)
-{
-}
-
-void Thlavni::fillOccupationList(int)
-{
-}
-
-// Until persons can be deleted, undoing a created person keeps it and its step.
-bool Thlavni::confirmDeletePerson()
-{
-    return false;
 }
