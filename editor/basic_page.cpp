@@ -49,6 +49,12 @@ void Thlavni::showBasicPage()
     zamekCH.setChecked(p.lock != 0);
 
     // The relatives, partnerships and life-period lists, each from its own part of the page.
+    fillFatherCombo();
+    fillMotherCombo();
+    selectFatherInCombo();
+    selectMotherInCombo();
+    fillChildrenList();
+    fillSiblingsList();
     fillPartnerList(0);
     fillResidenceList(-1);
     fillEducationList(-1);

@@ -37,14 +37,6 @@ void Thlavni::showDocumentsTab()
 {
 }
 
-void Thlavni::showPartnership()
-{
-}
-
-void Thlavni::fillPartnerList(int)
-{
-}
-
 void Thlavni::fillResidenceList(int)
 {
 }
