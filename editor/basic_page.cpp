@@ -49,10 +49,7 @@ void Thlavni::showBasicPage()
     zamekCH.setChecked(p.lock != 0);
 
     // The relatives, partnerships and life-period lists, each from its own part of the page.
-    fillFatherCombo();
-    fillMotherCombo();
-    selectFatherInCombo();
-    selectMotherInCombo();
+    showParentCombos();
     fillChildrenList();
     fillSiblingsList();
     fillPartnerList(0);

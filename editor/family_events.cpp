@@ -15,6 +15,8 @@ void Thlavni::bindFamilyEvents()
             refreshPercentFilled(currentPerson);
     };
     z.matkaCB.OnExit = z.otecCB.OnExit;
+    z.otecCB.OnEnter = [this] { otecCBEnter(); };
+    z.matkaCB.OnEnter = [this] { matkaCBEnter(); };
     z.otecBT.OnClick = [this] { otecBTClick(); };
     z.matkaBT.OnClick = [this] { matkaBTClick(); };
     z.detiLIST.OnClick = [this] { detiLISTClick(); };

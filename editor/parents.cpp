@@ -33,6 +33,19 @@ void selectParent(TComboBox& box, const Clovek* parent)
     box.setItemIndex(box.Items.IndexOfObject(parent));
 }
 
+// Only the parent and the not-given entry: enough to show the parent. The box is filled with
+// every choice when it is entered (a click opens it only after that), so showing a person in a
+// big tree does not wait for two lists of every man and every woman.
+void showParentOnly(Thlavni& m, TComboBox& box, Clovek* parent)
+{
+    TStringList lines;
+    if (parent)
+        lines.AddObject(parent->displayName(m.settings.showBirthSurname, m.settings.showBirth, true), parent);
+    lines.AddObject(m.langText("ruzne", "neuvedeno", " neuvedeno"), nullptr);
+    box.Items.Assign(lines);
+    selectParent(box, parent);
+}
+
 } // namespace
 
 void Thlavni::fillFatherCombo()
@@ -53,6 +66,43 @@ void Thlavni::selectFatherInCombo()
 void Thlavni::selectMotherInCombo()
 {
     selectParent(zakladniSheet.matkaCB, currentPerson ? currentPerson->mother : nullptr);
+}
+
+void Thlavni::showParentCombos()
+{
+    if (!currentPerson)
+        return;
+    ZakladniSheet& z = zakladniSheet;
+    if (z.otecCB.Focused()) {
+        fillFatherCombo();
+        selectFatherInCombo();
+    } else {
+        showParentOnly(*this, z.otecCB, currentPerson->father);
+    }
+    if (z.matkaCB.Focused()) {
+        fillMotherCombo();
+        selectMotherInCombo();
+    } else {
+        showParentOnly(*this, z.matkaCB, currentPerson->mother);
+    }
+}
+
+void Thlavni::otecCBEnter()
+{
+    if (!currentPerson || !tree)
+        return;
+    ShowingPerson showing(*this);
+    fillFatherCombo();
+    selectFatherInCombo();
+}
+
+void Thlavni::matkaCBEnter()
+{
+    if (!currentPerson || !tree)
+        return;
+    ShowingPerson showing(*this);
+    fillMotherCombo();
+    selectMotherInCombo();
 }
 
 void Thlavni::otecCBChange()

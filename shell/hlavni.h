@@ -438,6 +438,10 @@ public:
     void fillMotherCombo();
     void selectFatherInCombo();
     void selectMotherInCombo();
+    // The page shows each parent with the not-given entry only; entering a box fills it.
+    void showParentCombos();
+    void otecCBEnter();
+    void matkaCBEnter();
     void otecCBChange();
     void matkaCBChange();
     void otecBTClick();
