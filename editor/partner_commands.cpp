@@ -57,6 +57,8 @@ void Thlavni::vytvorSvatbuBTClick()
     start->partnerships.append(new UkSvatba(s));
     partner->partnerships.append(new UkSvatba(s));
     fillPartnerList(currentPerson->partnerships.count() - 1);
+    // The list colours persons by their relation to the shown one: a partner now.
+    paintPersonList();
     tree->recordPartnerChange(start, "novaSvatba", s, nullptr, created);
 }
 
@@ -91,6 +93,7 @@ void Thlavni::zmenPartneraBTClick()
         if (!partner->hasPartnership(s))
             partner->partnerships.append(new UkSvatba(s));
         fillPartnerList(currentPerson->partnershipIndex(s));
+        paintPersonList();
         tree->recordPartnerChange(start, "zmenPartnera", s, old, partner);
         return;
     }

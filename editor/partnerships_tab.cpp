@@ -155,6 +155,7 @@ void Thlavni::smazSvatbuBTClick()
         other->removePartnership(s);
     delete s;
     fillPartnerList(0);
+    paintPersonList();
 }
 
 void Thlavni::nahoruSvatbaBTClick()

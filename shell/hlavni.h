@@ -464,8 +464,9 @@ public:
     void childCandidates(TStringList& list);
     // Assigning existing persons as children (editor/assign_children.cpp).
     void priradDiteBTClick();
-    // Makes the current person the parent of `child` after its question; false when the
-    // person answered no. `byPartner`: the partner's own slot is passed over.
+    // Makes the current person the parent of `child` after its question; false when nothing
+    // changed. `partner` (assigning the partner's children): a link it holds is left to it.
+    // `listed`: the child was picked from the list, which words the questions its own way.
     bool assignChild(Clovek* child, Clovek* partner, bool listed);
     // Selects the person's row in the person list and shows the person.
     void goToPerson(Clovek* person);
