@@ -1,25 +1,19 @@
 // The fields of the selected partnership: place, officiant and witnesses, the wedding and
 // divorce dates with their "?" buttons, and the about box of the wedding date.
-#include "forms/tolerance_form.h"
+#include "editor/date_boxes.h"
 #include "model/clovek.h"
 #include "model/datum.h"
-#include "model/path_utils.h"
 #include "model/rod.h"
 #include "model/svatba.h"
-#include "platform/numbers.h"
 #include "shell/hlavni.h"
 
 #include <string>
 
 namespace {
 
-// The controls and keys of the wedding or the divorce date of a partnership.
+// The boxes of the wedding or the divorce date of a partnership, with the start of its keys.
 struct PartnershipDate {
-    Datum& date;
-    TComboBox& day;
-    TComboBox& month;
-    TEdit& year;
-    TLabel& weekday;
+    DateBoxes boxes;
     std::string keyStart;
 };
 
@@ -27,23 +21,8 @@ PartnershipDate boxes(Thlavni& m, Svatba& s, bool divorce)
 {
     ZakladniSheet& z = m.zakladniSheet;
     if (divorce)
-        return {s.divorce, z.rozvodDenCB, z.rozvodMesicCB, z.rozvodRokED, z.rozvodDenLB, "rozvod"};
-    return {s.wedding, z.svatbaDenCB, z.svatbaMesicCB, z.svatbaRokED, z.svatbaDenLB, "svatba"};
-}
-
-std::string& storedPart(Datum& date, char part)
-{
-    return part == 'd' ? date.day : part == 'm' ? date.month : date.year;
-}
-
-const char* keyEnd(char part)
-{
-    return part == 'd' ? "Den" : part == 'm' ? "Mesic" : "Rok";
-}
-
-bool sameParts(const Datum& a, const Datum& b)
-{
-    return a.day == b.day && a.month == b.month && a.year == b.year;
+        return {{s.divorce, z.rozvodDenCB, z.rozvodMesicCB, z.rozvodRokED, z.rozvodDenLB}, "rozvod"};
+    return {{s.wedding, z.svatbaDenCB, z.svatbaMesicCB, z.svatbaRokED, z.svatbaDenLB}, "svatba"};
 }
 
 } // namespace
@@ -80,16 +59,11 @@ void Thlavni::partnershipDayMonthChange(bool divorce, char part)
     if (undoReplaying || !s || !tree)
         return;
     PartnershipDate b = boxes(*this, *s, divorce);
-    TComboBox& box = part == 'd' ? b.day : b.month;
-    const Datum old = b.date;
-    if (!box.Text().empty() && box.Items.IndexOf(box.Text()) < 0)
-        box.setText("");
-    // An empty box keeps the stored part: a date part is never stored empty.
-    if (!box.Text().empty())
-        storedPart(b.date, part) = box.Text();
-    b.weekday.Caption = "";
-    if (!showingPerson && !sameParts(old, b.date))
-        tree->recordPartnershipDateChange(currentPerson, b.keyStart + keyEnd(part), s, old, b.date);
+    const Datum old = b.boxes.date;
+    takeDayOrMonth(b.boxes, part);
+    b.boxes.weekday.Caption = "";
+    if (!sameDateParts(old, b.boxes.date))
+        tree->recordPartnershipDateChange(currentPerson, b.keyStart + datePartKeyEnd(part), s, old, b.boxes.date);
 }
 
 void Thlavni::partnershipYearChange(bool divorce)
@@ -99,30 +73,19 @@ void Thlavni::partnershipYearChange(bool divorce)
     if (undoReplaying || showingPerson || !s || !tree)
         return;
     PartnershipDate b = boxes(*this, *s, divorce);
-    const Datum old = b.date;
-    const std::string text = b.year.Text();
-    if (text == "?" || isDigitText(text))
-        b.date.year = text;
-    else
-        b.year.setText("");
-    b.weekday.Caption = "";
-    if (!sameParts(old, b.date))
-        tree->recordPartnershipDateChange(currentPerson, b.keyStart + "Rok", s, old, b.date);
+    const Datum old = b.boxes.date;
+    takeYear(b.boxes);
+    b.boxes.weekday.Caption = "";
+    if (!sameDateParts(old, b.boxes.date))
+        tree->recordPartnershipDateChange(currentPerson, b.keyStart + "Rok", s, old, b.boxes.date);
 }
 
 void Thlavni::partnershipDayEnter(bool divorce)
 {
-    Svatba* s = currentPartnership();
-    if (!s)
-        return;
-    PartnershipDate b = boxes(*this, *s, divorce);
-    std::vector<std::string> days;
-    b.date.fillDayChoices(days);
-    const std::string text = b.day.Text();
-    b.day.Items.Clear();
-    for (const std::string& d : days)
-        b.day.Items.Add(d);
-    b.day.setText(text);
+    if (Svatba* s = currentPartnership()) {
+        PartnershipDate b = boxes(*this, *s, divorce);
+        fillDayBox(b.boxes);
+    }
 }
 
 void Thlavni::partnershipDateExit(bool divorce, char part)
@@ -132,24 +95,12 @@ void Thlavni::partnershipDateExit(bool divorce, char part)
         return;
     PartnershipDate b = boxes(*this, *s, divorce);
     if (!undoReplaying) {
-        if (part == 'r') {
-            if (b.year.Text().empty()) {
-                ShowingPerson quiet(*this);
-                b.year.setText(b.date.year);
-            }
-        } else {
-            TComboBox& box = part == 'd' ? b.day : b.month;
-            if (box.Text().empty())
-                box.setText(storedPart(b.date, part));
-        }
-        // Only leaving the month or the year limits the day: a 31 typed before its month stays.
-        if (part != 'd')
-            b.day.setText(b.date.clampedDay());
+        restoreLeftPart(*this, b.boxes, part);
         // A refused date refills the partner area, which shows its own weekdays.
         if (!(divorce ? checkDivorceDate(part) : checkWeddingDate(part)))
             return;
     }
-    b.weekday.Caption = b.date.weekdayName(*this);
+    b.boxes.weekday.Caption = b.boxes.date.weekdayName(*this);
 }
 
 void Thlavni::setPartnershipDateUnknown(bool divorce)
@@ -160,17 +111,9 @@ void Thlavni::setPartnershipDateUnknown(bool divorce)
     if (!askYesNo(langText("otazky", "smazatDatum", "Nastavit datum na neznámý?")))
         return;
     PartnershipDate b = boxes(*this, *s, divorce);
-    const Datum old = b.date;
-    b.date.day = b.date.month = b.date.year = "?";
-    {
-        // The year edit would take the "?" for a typed year and record it once more.
-        ShowingPerson quiet(*this);
-        b.day.setText("?");
-        b.month.setText("?");
-        b.year.setText("?");
-    }
-    b.weekday.Caption = b.date.weekdayName(*this);
-    tree->recordPartnershipDateChange(currentPerson, b.keyStart + "Nezname", s, old, b.date);
+    const Datum old = b.boxes.date;
+    putDateUnknown(*this, b.boxes);
+    tree->recordPartnershipDateChange(currentPerson, b.keyStart + "Nezname", s, old, b.boxes.date);
 }
 
 void Thlavni::svatbaAsiMouseUp()
@@ -178,21 +121,10 @@ void Thlavni::svatbaAsiMouseUp()
     Svatba* s = currentPartnership();
     if (!s || !tree)
         return;
-    TCheckBox& box = zakladniSheet.svatbaAsi;
-    Datum& date = s->wedding;
-    const uint8_t oldAbout = date.about;
-    const int32_t oldTolerance = date.tolerance;
-    date.about = box.Checked() ? 1 : 0;
-    if (date.about) {
-        TtoleranceFORM& dialog = *toleranceFORM;
-        dialog.toleranceCB.setItemIndex(0);
-        dialog.ShowModal();
-        int tolerance = 1;
-        if (tryStrToInt(dialog.toleranceCB.Text(), tolerance))
-            date.tolerance = tolerance;
-        box.Caption = "+/- " + std::to_string(date.tolerance);
-    }
+    const uint8_t oldAbout = s->wedding.about;
+    const int32_t oldTolerance = s->wedding.tolerance;
+    takeAboutBox(s->wedding, zakladniSheet.svatbaAsi);
     if (!undoReplaying)
-        tree->recordPartnershipToleranceChange(currentPerson, "svatbaAsi", s, oldAbout, date.about, oldTolerance,
-                                               date.tolerance);
+        tree->recordPartnershipToleranceChange(currentPerson, "svatbaAsi", s, oldAbout, s->wedding.about,
+                                               oldTolerance, s->wedding.tolerance);
 }

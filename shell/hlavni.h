@@ -499,7 +499,7 @@ public:
     void partnershipDateExit(bool divorce, char part);
     void setPartnershipDateUnknown(bool divorce);
     void svatbaAsiMouseUp();
-    // The wedding and divorce checks (editor/partnership_date_checks.cpp): true when every rule
+    // The wedding and divorce checks (editor/life_date_checks.cpp): true when every rule
     // passes; otherwise the edited part becomes "?", the message is shown and the partner area
     // is refilled on its first row.
     bool checkWeddingDate(char part);

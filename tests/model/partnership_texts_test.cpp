@@ -1,7 +1,7 @@
 // The wedding and divorce checks rule by rule, and the summary of a partnership in its kinds.
 #include "model/clovek.h"
 #include "model/display_settings.h"
-#include "model/partnership_checks.h"
+#include "model/life_checks.h"
 #include "model/partnership_summary.h"
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
@@ -65,7 +65,7 @@ struct Couple {
 TEST(WeddingChecks, RulesRunInTheirOrderAndUnknownPartsNeverFail)
 {
     Couple c;
-    const YearLimits limits;
+    const LifeLimits limits;
     c.a.birth = Datum("?", "?", "1920");
     c.b.birth = Datum("?", "?", "1930");
     c.s.wedding = Datum("?", "?", "1910");
@@ -96,14 +96,14 @@ TEST(WeddingChecks, TheDivorceTestsThePartnersBirthBeforeTheLimits)
     Couple c(2);
     c.b.birth = Datum("?", "?", "1990");
     c.s.divorce = Datum("?", "?", "1500");
-    EXPECT_EQ(failed(checkDivorceDate(c.a, c.s, YearLimits(), true)), "rozvodNizsiPartnerNarozeni");
+    EXPECT_EQ(failed(checkDivorceDate(c.a, c.s, LifeLimits(), true)), "rozvodNizsiPartnerNarozeni");
     c.b.birth = Datum();
-    EXPECT_EQ(failed(checkDivorceDate(c.a, c.s, YearLimits(), true)), "rozvodNizsiMinimum");
+    EXPECT_EQ(failed(checkDivorceDate(c.a, c.s, LifeLimits(), true)), "rozvodNizsiMinimum");
     // A partnership without a second partner skips the partner's rules.
     c.s.partner2 = nullptr;
     c.s.divorce.year = "1990";
     c.s.wedding.year = "1995";
-    EXPECT_EQ(failed(checkDivorceDate(c.a, c.s, YearLimits(), true)), "rozvodNizsiSvatba");
+    EXPECT_EQ(failed(checkDivorceDate(c.a, c.s, LifeLimits(), true)), "rozvodNizsiSvatba");
 }
 
 TEST(PartnershipSummary, APlainPartnershipListsOnlyTheCommonChildren)
