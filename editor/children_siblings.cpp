@@ -78,26 +78,30 @@ void Thlavni::detiLISTClick()
     z.odeberDiteBT.Enabled = currentPerson && !currentPerson->lock && z.detiLIST.ItemIndex() >= 0;
 }
 
-void Thlavni::detiLISTDblClick()
+namespace {
+
+// The person of the selected row, or the message when the row names nobody; nothing without a
+// selected row.
+void jumpToRowPerson(Thlavni& m, const TListBox& list, const char* notFound)
 {
-    TListBox& list = zakladniSheet.detiLIST;
     if (list.ItemIndex() < 0)
         return;
-    if (Clovek* child = personOfRow(list.Items, list.ItemIndex()))
-        goToPerson(child);
+    if (Clovek* person = Thlavni::personOfRow(list.Items, list.ItemIndex()))
+        m.goToPerson(person);
     else
-        ShowMessage("Chyba: Dite nenalezeno!");
+        ShowMessage(notFound);
+}
+
+} // namespace
+
+void Thlavni::detiLISTDblClick()
+{
+    jumpToRowPerson(*this, zakladniSheet.detiLIST, "Chyba: Dite nenalezeno!");
 }
 
 void Thlavni::sourozenciLISTDblClick()
 {
-    TListBox& list = zakladniSheet.sourozenciLIST;
-    if (list.ItemIndex() < 0)
-        return;
-    if (Clovek* sibling = personOfRow(list.Items, list.ItemIndex()))
-        goToPerson(sibling);
-    else
-        ShowMessage("Chyba: Sourozenec nenalezen!");
+    jumpToRowPerson(*this, zakladniSheet.sourozenciLIST, "Chyba: Sourozenec nenalezen!");
 }
 
 void Thlavni::vytvorDiteBTClick()
