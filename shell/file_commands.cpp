@@ -112,7 +112,11 @@ void Thlavni::commitMemos()
         {obecneSheet.dalsiUdajeMEMO, &Thlavni::dalsiUdajeMEMOExit},
         {doplnujiciSheet.doplnujiciTextyMEMO, &Thlavni::doplnujiciTextyMEMOExit},
     };
+    // Once stored, the lines are the person's: a memo left showing them while another person
+    // is current must not hand them to that one at the next commit.
     for (const Memo& m : memos)
-        if (m.memo.Modified)
+        if (m.memo.Modified) {
             (this->*m.exit)();
+            m.memo.Modified = false;
+        }
 }

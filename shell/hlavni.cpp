@@ -54,6 +54,7 @@ Thlavni::Thlavni()
     BarvyVztahu1.OnClick = [this] { BarvyVztahu1Click(); };
     bindPersonListEvents();
     bindBasicPageEvents();
+    bindPersonCommandEvents();
     bindStatisticsEvents();
     expGED.OnClick = [this] { expGEDClick(); };
     impGED.OnClick = [this] { impGEDClick(); };

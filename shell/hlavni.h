@@ -425,10 +425,6 @@ public:
     bool passLifeCheck(const DateCheck& check, Datum& date, const char* noteKey, const char* noteText, char part);
 
     // ---------------------------------------------------------------- family and partnerships (editor/)
-    // The new-person command: an empty living man added to the tree and the list, shown and
-    // selected, the caret in the first name; one undo step unless `showingPerson` is set
-    // (editor/new_person.cpp).
-    void Nova1Click();
     // Hooks the parents, children, siblings and partnership controls to their handlers.
     void bindFamilyEvents();
     void bindPartnershipEvents();
@@ -509,6 +505,32 @@ public:
     void buildPartnershipSummary(TStringList& lines, Svatba* partnership);
     void ulozitShrnutiBTClick();
 
+    // ---------------------------------------------------------------- person commands (editor/person_commands.cpp, editor/person_lock.cpp)
+    void bindPersonCommandEvents();
+    // A new person with the defaults, added to the tree and the list, shown on the basic-data
+    // page with the caret in the first name; one undo step that deletes it again after asking.
+    void Nova1Click();
+    void Vymaz1Click();
+    // Empties the history (outside a replay), asks, and deletes the shown person on yes; true
+    // when it was deleted.
+    bool confirmDeletePerson() override;
+    // Takes the shown person out of the visit history, the tree and the list, and shows the
+    // person visited before (within the list's group), or the one now at the same place; with
+    // none left the window goes to its empty-tree state. `bulk` makes the next person current
+    // without showing it.
+    void deleteCurrentPerson(bool bulk);
+    // The bulk-deletion window with no person marked.
+    void HromadneMazani1Click();
+    // Rebuilds the person list from the group chosen in `skupinyCB` (every person for the
+    // all-persons entry), sorted, with the current person's row selected.
+    void filterListByGroup();
+    // The lock box: stores the lock, refills the page and records one step.
+    void zamekCHClick();
+    // Disables the controls of the person's data on the basic-data (further-data) page while
+    // the person is locked.
+    void setPersonLockState();
+    void setFurtherDataLockState();
+
     // ---------------------------------------------------------------- undo and redo (shell/undo_commands.cpp)
     void Zpet1Click();
     void Znovu1Click();
@@ -544,7 +566,6 @@ public:
     void fillOccupationList(int row) override;
     // The portrait frame and its insert-or-change button (shell/portrait_display.cpp).
     void showPortrait() override;
-    bool confirmDeletePerson() override;
     // The date checks of a parent and a child, or of two partners (shell/date_checks.cpp): true
     // when every rule passes; otherwise the message of the first rule that fails is shown.
     bool checkFatherDates(const Clovek& father, const Clovek& child, int minAge);

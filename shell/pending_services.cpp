@@ -48,9 +48,3 @@ void Thlavni::fillEducationList(int)
 void Thlavni::fillOccupationList(int)
 {
 }
-
-// Until persons can be deleted, undoing a created person keeps it and its step.
-bool Thlavni::confirmDeletePerson()
-{
-    return false;
-}
