@@ -12,6 +12,7 @@ void Thlavni::showPerson(Clovek* person)
     commitMemos();
     ShowingPerson showing(*this);
     currentPerson = person;
+    currentPhoto = currentDocument = currentFile = nullptr;
     if (pages.ActivePage() == &obecne || pages.ActivePage() == &statistikaLipovetau)
         pages.setActivePage(&zakladniUdaje);
     pagesChange();

@@ -24,27 +24,3 @@ void Thlavni::fillGroupsCombo(const std::string& groupName)
             }
     skupinyCB.setItemIndex(index);
 }
-
-void Thlavni::showFurtherFields()
-{
-}
-
-void Thlavni::showPhotosTab()
-{
-}
-
-void Thlavni::showDocumentsTab()
-{
-}
-
-void Thlavni::fillResidenceList(int)
-{
-}
-
-void Thlavni::fillEducationList(int)
-{
-}
-
-void Thlavni::fillOccupationList(int)
-{
-}
