@@ -475,6 +475,87 @@ public:
     LifeLimits lifeLimits() const;
     bool passLifeCheck(const DateCheck& check, Datum& date, const char* noteKey, const char* noteText, char part);
 
+    // ---------------------------------------------------------------- family and partnerships (editor/)
+    // Hooks the parents, children, siblings and partnership controls to their handlers.
+    void bindFamilyEvents();
+    void bindPartnershipEvents();
+    // Parents (editor/parents.cpp). Combo items carry their person, so two persons of one
+    // display text stay two choices.
+    void fillFatherCombo();
+    void fillMotherCombo();
+    void selectFatherInCombo();
+    void selectMotherInCombo();
+    // The page shows each parent with the not-given entry only; entering a box fills it.
+    void showParentCombos();
+    void otecCBEnter();
+    void matkaCBEnter();
+    void otecCBChange();
+    void matkaCBChange();
+    void otecBTClick();
+    void matkaBTClick();
+    // Sets or removes the current person's father (`father`) or mother after the questions, the
+    // date check and the cycle test; one undo step for a change made.
+    void changeParent(bool father);
+    // Jumps to the father (mother), or offers to create one.
+    void parentButtonClick(bool father);
+    // Children and siblings (editor/children_siblings.cpp). Rows carry their person.
+    void fillChildrenList();
+    void fillSiblingsList();
+    void detiLISTClick();
+    void detiLISTDblClick();
+    void sourozenciLISTDblClick();
+    void vytvorDiteBTClick();
+    void vytvorSourozenceBTClick();
+    void odeberDiteBTClick();
+    // The persons that may become children of the current person, with their display texts.
+    void childCandidates(TStringList& list);
+    // Assigning existing persons as children (editor/assign_children.cpp).
+    void priradDiteBTClick();
+    // Makes the current person the parent of `child` after its question; false when nothing
+    // changed. `partner` (assigning the partner's children): a link it holds is left to it.
+    // `listed`: the child was picked from the list, which words the questions its own way.
+    bool assignChild(Clovek* child, Clovek* partner, bool listed);
+    // Selects the person's row in the person list and shows the person.
+    void goToPerson(Clovek* person);
+    // The person of a list row, or none.
+    static Clovek* personOfRow(const TStringList& items, int row);
+    // Partnerships tab (editor/partnerships_tab.cpp).
+    Svatba* currentPartnership();
+    void showPartnershipControls(bool general, bool wedding, bool divorce);
+    void partneriLISTDblClick();
+    void nahoruSvatbaBTClick();
+    void doluSvatbaBTClick();
+    void oddaniCHECKClick();
+    void rozvedeniCHECKClick();
+    void smazSvatbuBTClick();
+    // Adding and changing a partner (editor/partner_commands.cpp).
+    void vytvorSvatbuBTClick();
+    void zmenPartneraBTClick();
+    // Fills the partner dialog with every person of the other sex than `person`; 1 OK or a
+    // double-click, 6 a new person, anything else no choice. The chosen person into `chosen`.
+    int choosePartner(const Clovek& person, Clovek*& chosen);
+    // The fields of the selected partnership (editor/partnership_fields.cpp); `divorce` picks the
+    // date, `part` is 'd', 'm' or 'r'.
+    void svatbaMistoCBChange();
+    void oddavajiciKnezEDChange();
+    void svedkoveEDChange();
+    void partnershipTextChange(std::string Svatba::*field, const char* key, const std::string& text);
+    void partnershipDayMonthChange(bool divorce, char part);
+    void partnershipYearChange(bool divorce);
+    void partnershipDayEnter(bool divorce);
+    void partnershipDateExit(bool divorce, char part);
+    void setPartnershipDateUnknown(bool divorce);
+    void svatbaAsiMouseUp();
+    // The wedding and divorce checks (editor/life_date_checks.cpp): true when every rule
+    // passes; otherwise the edited part becomes "?", the message is shown and the partner area
+    // is refilled on its first row.
+    bool checkWeddingDate(char part);
+    bool checkDivorceDate(char part);
+    // The partnership summary (editor/partnership_summary.cpp).
+    void shrnutiSvatbyBTClick();
+    void buildPartnershipSummary(TStringList& lines, Svatba* partnership);
+    void ulozitShrnutiBTClick();
+
     // ---------------------------------------------------------------- person commands (editor/person_commands.cpp, editor/person_lock.cpp)
     void bindPersonCommandEvents();
     // A new person with the defaults, added to the tree and the list, shown on the basic-data
@@ -529,10 +610,11 @@ public:
     void sortPersonList() override;
     TextSource& texts() override { return *this; }
     std::string workingFolderPath() override { return workingFolder; }
-    // Person editor operations the replay calls; stand-ins until their pages are built
-    // (shell/pending_services.cpp).
+    // The partner area of the current person with row `row` selected, and the selected
+    // partnership into its controls (editor/partnerships_tab.cpp).
     void showPartnership();
     void fillPartnerList(int row) override;
+    // The shown person's residence, education and occupation lists (editor/life_periods.cpp).
     void fillResidenceList(int row) override;
     void fillEducationList(int row) override;
     void fillOccupationList(int row) override;

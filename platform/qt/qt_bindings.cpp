@@ -16,6 +16,8 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+
+#include <functional>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -881,11 +883,33 @@ private:
     QPlainTextEdit* w_;
 };
 
+// A combo box whose list opens only once the focus is in it. A click into the box moves the
+// focus before the list drops down, and the program may fill the items when the box is entered;
+// when the focus comes late (a click that also activates the window), it is moved here first, so
+// the list never shows the items of before the entry.
+class FocusFirstComboBox : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+    std::function<void()> beforePopup;
+    void showPopup() override
+    {
+        if (beforePopup)
+            beforePopup();
+        QComboBox::showPopup();
+    }
+};
+
 class ComboBinding : public Binding {
 public:
     ComboBinding(QtRenderer::Impl& r, TComboBox& c, QWidget* parent)
-        : Binding(r, c, new QComboBox(parent)), combo_(c), w_(static_cast<QComboBox*>(widget.data()))
+        : Binding(r, c, new FocusFirstComboBox(parent)), combo_(c), w_(static_cast<QComboBox*>(widget.data()))
     {
+        static_cast<FocusFirstComboBox*>(w_)->beforePopup = [this] {
+            if (syncing() || combo_.Focused())
+                return;
+            user::focus(combo_);
+            this->r.afterDispatch();
+        };
         w_->setInsertPolicy(QComboBox::NoInsert);
         QObject::connect(w_, &QComboBox::activated, [this](int index) {
             if (syncing())

@@ -1,40 +1,51 @@
 #pragma once
-// A started program with a tree built person by person, as the editor tests need it: parents,
-// partnerships of every state, the list filled and a person shown.
+// A small family on the basic-data page: persons made by name, sex and birth year, the list
+// filled and one person shown.
 #include "../shell/program_fixture.h"
+#include "model/action_list.h"
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
-#include "platform/lists.h"
 #include "shell/scroll.h"
 
-#include <algorithm>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-struct FamilyTest : ProgramTest {
+struct FamilyPage : ProgramTest {
+    ZakladniSheet& z() { return hl().zakladniSheet; }
+
     void SetUp() override
     {
         ProgramTest::SetUp();
         startQuietly();
         hl().createEmptyTree();
+        hl().enableControls(true, true);
+        // Display texts without the birth year: surname, first name and identifier.
+        hl().settings.showBirth = false;
     }
-    Clovek* add(const std::string& first, const std::string& surname, int sex = 1)
+    Clovek* add(const std::string& first, const std::string& surname, int sex, const std::string& year = "?")
     {
         auto* p = new Clovek;
         p->firstName = first;
         p->surname = surname;
         p->sex = uint8_t(sex);
+        p->birth.year = year;
         hl().tree->addNewPerson(p);
+        hl().personList->fill();
         return p;
     }
-    static void parents(Clovek* child, Clovek* father, Clovek* mother)
+    void show(Clovek* p) { hl().showPersonOfStep(p); }
+    // Links as a loaded tree has them.
+    static void parent(Clovek* child, Clovek* father, Clovek* mother)
     {
         child->father = father;
         child->mother = mother;
+        for (Clovek* p : {father, mother})
+            if (p)
+                p->children.append(new UkClovek(child));
     }
-    // type 0 partnership, 1 married, 2 divorced.
-    static Svatba* couple(Clovek* a, Clovek* b, int type)
+    static Svatba* couple(Clovek* a, Clovek* b, int type = 0)
     {
         auto* s = new Svatba;
         s->partner1 = a;
@@ -44,38 +55,20 @@ struct FamilyTest : ProgramTest {
         b->partnerships.append(new UkSvatba(s));
         return s;
     }
-    // Child and sibling lists linked, the list filled and sorted, the person shown.
-    void ready(Clovek* shown)
+    static std::vector<std::string> rows(const TListBox& list) { return list.Items.lines(); }
+    static std::vector<std::string> names(const Prvky& persons)
     {
-        hl().tree->rebuildChildLists();
-        hl().tree->rebuildAllSiblingLists();
-        hl().enableControls(true, true);
-        hl().fillGroupsCombo("");
-        hl().currentRow = hl().personList->locate(shown);
-        hl().showPerson(shown);
+        std::vector<std::string> out;
+        for (UkClovek* e : persons.items<UkClovek>())
+            out.push_back(e->person()->firstName);
+        return out;
     }
-    // The first names of the person list's rows, in its order.
-    std::vector<std::string> listed()
+    int steps() { return hl().tree->undoHistory->count(); }
+    // The person picks the entry of `text` in a parent box, entering it first as a click does.
+    void choose(TComboBox& box, const std::string& text)
     {
-        std::vector<std::string> names;
-        for (Polozka* r = hl().personList->first; r; r = r->next)
-            names.push_back(r->person->firstName);
-        return names;
+        user::focus(box);
+        ASSERT_TRUE(user::pick(box, text)) << text;
     }
-    // The first names of the ticked lines of a check list of persons, sorted.
-    std::vector<std::string> ticked(const TCheckListBox& list)
-    {
-        std::vector<std::string> names;
-        for (int i = 0; i < list.Items.Count(); ++i)
-            if (list.Checked(i))
-                names.push_back(hl().tree->findPersonByDisplayName(list.Items[i], hl().settings.showBirthSurname, true,
-                                                                   true)->firstName);
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-    // As the dialogs list persons: birth surname and birth year as the settings say, identifier.
-    std::string name(const Clovek* p)
-    {
-        return p->displayName(hl().settings.showBirthSurname, hl().settings.showBirth, true);
-    }
+    Clovek* current() { return hl().currentPerson; }
 };

@@ -62,3 +62,27 @@ TEST_F(WidgetFocus, ARadioGroupWithNoChoiceFocusesItsFirstButton)
 }
 
 }  // namespace
+
+namespace {
+
+// A box that gets its items when it is entered, as the parent boxes of the person editor do.
+TEST_F(WidgetFocus, AComboBoxListOpensWithTheItemsItsEntryFilled)
+{
+    w.place.Style = TComboBox::csDropDownList;
+    w.place.Items.Add("jen jeden");
+    w.place.OnEnter = [this] {
+        w.place.Items.Clear();
+        for (const char* item : {"první", "druhý", "třetí"})
+            w.place.Items.Add(item);
+    };
+    show(w);
+    w.memo.SetFocus();
+    syncAll();
+    auto* box = widget<QComboBox>(w, "place");
+    box->showPopup();
+    EXPECT_TRUE(w.place.Focused());
+    EXPECT_EQ(box->count(), 3);
+    box->hidePopup();
+}
+
+} // namespace
