@@ -98,12 +98,21 @@ bool Binding::event(QObject*, QEvent* e)
     if (!form)
         return false;
     switch (e->type()) {
-    case QEvent::FocusIn:
+    case QEvent::FocusIn: {
+        // Focus that Qt hands back after a menu or another window closes is Qt's memory of the
+        // widget focused before; the program may have moved the focus meanwhile (a menu command
+        // that puts the caret into a field), so the program's focus is put back instead.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(e)->reason();
+        if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason) {
+            this->r.queueSync();
+            return false;
+        }
         if (auto* w = dynamic_cast<TWinControl*>(&control); w && !w->Focused() && !syncing()) {
             user::focus(*w);
             this->r.afterDispatch();
         }
         return false;
+    }
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(e);
         const int code = keyCodeOf(key->key());

@@ -86,3 +86,24 @@ TEST_F(WidgetFocus, AComboBoxListOpensWithTheItemsItsEntryFilled)
 }
 
 } // namespace
+
+namespace {
+
+// A menu command that puts the caret into a field: when the menu closes, Qt gives the focus back
+// to the widget it remembers, and that must not undo the command's move.
+TEST_F(WidgetFocus, FocusQtHandsBackAfterAMenuLeavesTheProgramsFocus)
+{
+    show(w);
+    w.memo.SetFocus();
+    syncAll();
+    auto* memo = QApplication::focusWidget();
+    ASSERT_NE(memo, nullptr);
+    w.place.SetFocus();  // what the command did while its menu was open
+    QFocusEvent back(QEvent::FocusIn, Qt::PopupFocusReason);
+    QApplication::sendEvent(memo, &back);
+    EXPECT_TRUE(w.place.Focused());
+    QTest::qWait(10);  // the queued sync puts Qt's focus where the program's is
+    EXPECT_EQ(QApplication::focusWidget(), widget<QComboBox>(w, "place"));
+}
+
+}  // namespace
