@@ -28,8 +28,3 @@ void HtmlLines::add(std::initializer_list<std::string_view> lines)
     for (std::string_view line : lines)
         push_back(line);
 }
-
-std::vector<std::string> HtmlLines::lines() const
-{
-    return splitLines(cp1250ToUtf8(bytes_));
-}

@@ -5,7 +5,6 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
-#include <vector>
 
 // Text already converted to the file's code page, put in as it is: a name met on thousands of
 // pages is converted once.
@@ -28,8 +27,6 @@ public:
     void add(std::initializer_list<std::string_view> lines);
 
     const std::string& bytes() const { return bytes_; }
-    // The lines back as UTF-8 text.
-    std::vector<std::string> lines() const;
 
 private:
     std::string bytes_;
