@@ -59,6 +59,13 @@ std::string cp1250ToUtf8(std::string_view bytes)
 
 std::string utf8ToCp1250(std::string_view utf8)
 {
+    std::string out;
+    appendUtf8AsCp1250(out, utf8);
+    return out;
+}
+
+void appendUtf8AsCp1250(std::string& out, std::string_view utf8)
+{
     // A reverse table built once keeps a long file from scanning the table per character.
     static const std::array<unsigned char, 0x2200> reverse = [] {
         std::array<unsigned char, 0x2200> r{};
@@ -66,8 +73,8 @@ std::string utf8ToCp1250(std::string_view utf8)
             r[kHigh[i]] = static_cast<unsigned char>(0x80 + i);
         return r;
     }();
-    std::string out;
-    out.reserve(utf8.size());
+    if (out.empty())
+        out.reserve(utf8.size());
     size_t pos = 0;
     while (pos < utf8.size()) {
         unsigned char b = static_cast<unsigned char>(utf8[pos]);
@@ -80,7 +87,6 @@ std::string utf8ToCp1250(std::string_view utf8)
         unsigned char mapped = cp < reverse.size() ? reverse[cp] : 0;
         out.push_back(mapped ? static_cast<char>(mapped) : '?');
     }
-    return out;
 }
 
 std::vector<std::string> splitLines(std::string_view text)

@@ -11,6 +11,8 @@ std::string cp1250ToUtf8(std::string_view bytes);
 
 // A character Windows-1250 lacks, and a byte that is not valid UTF-8, becomes "?".
 std::string utf8ToCp1250(std::string_view utf8);
+// The same appended to `out`, for text converted piece by piece into one buffer.
+void appendUtf8AsCp1250(std::string& out, std::string_view utf8);
 
 // The Windows-1250 byte of one code point, or -1 when the code page lacks it.
 int cp1250ByteOf(char32_t codePoint);
