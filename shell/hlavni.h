@@ -18,6 +18,7 @@
 
 class Rod;
 class Clovek;
+class PersonTextField;
 class LanguageFile;
 // Types whose headers other parts of the program bring; held by pointer here.
 class Scroll;    // the person list view
@@ -397,7 +398,7 @@ public:
     void pohlaviCBChange();
     // The text of `box` into the current person's `field`, with one undo step per run of
     // keystrokes under `key`.
-    void storeTextField(std::string Clovek::*field, const char* key, const TComboBox& box,
+    void storeTextField(PersonTextField field, const char* key, const TComboBox& box,
                         bool showsInList);
     // The drop-down items of `box` from one of the tree's value lists; the text stays.
     void fillValueList(TComboBox& box, void (Rod::*values)(TStringList&) const);
