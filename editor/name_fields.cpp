@@ -22,7 +22,7 @@ void Thlavni::storeTextField(PersonTextField field, const char* key, const TComb
         return;
     field.set(*currentPerson, text);
     if (showsInList)
-        sortPersonList();
+        sortPersonListAfterEditOf(currentPerson);
     updateHeading();
     // Successive keystrokes in one field of one person become one step in the tree's history.
     if (!undoReplaying && old != text)

@@ -400,6 +400,8 @@ public:
     // keystrokes under `key`.
     void storeTextField(PersonTextField field, const char* key, const TComboBox& box,
                         bool showsInList);
+    // sortPersonList after an edit that changed only this person (shell/undo_commands.cpp).
+    void sortPersonListAfterEditOf(const Clovek* person);
     // The drop-down items of `box` from one of the tree's value lists; the text stays.
     void fillValueList(TComboBox& box, void (Rod::*values)(TStringList&) const);
     void makeWomanBySurname();
