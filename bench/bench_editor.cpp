@@ -19,13 +19,12 @@ namespace {
 
 constexpr int kPersons = 100000;
 
-void SurnameKeystroke(benchmark::State& state)
+// The main window over a tree of `kPersons` persons, sorted and showing the one in the middle.
+std::vector<Clovek*> openBigTree(Thlavni& main, std::mt19937& rng)
 {
     setCollationLocale("cs");
-    Thlavni main;
     main.tree = std::make_unique<Rod>();
     main.tree->attachEditor(&main);
-    std::mt19937 rng(11);
     std::vector<Clovek*> persons;
     for (int i = 0; i < kPersons; ++i) {
         auto* p = new Clovek;
@@ -42,6 +41,14 @@ void SurnameKeystroke(benchmark::State& state)
     main.personList->sort(main.setrid.ItemIndex());
     main.pages.setActivePage(&main.zakladniUdaje);
     main.showPersonOfStep(persons[kPersons / 2]);
+    return persons;
+}
+
+void SurnameKeystroke(benchmark::State& state)
+{
+    Thlavni main;
+    std::mt19937 rng(11);
+    openBigTree(main, rng);
     TComboBox& box = main.zakladniSheet.prijmeniCB;
     std::string text = box.Text();
     for (auto _ : state) {
@@ -56,6 +63,23 @@ void SurnameKeystroke(benchmark::State& state)
     main.personList.reset();
 }
 
+// The new-person command and the deletion of that person (after the question), one after the
+// other: each adds or removes a row of the list, shows a person and sorts.
+void NewPersonThenDelete(benchmark::State& state)
+{
+    Thlavni main;
+    std::mt19937 rng(12);
+    openBigTree(main, rng);
+    main.fillGroupsCombo("");
+    for (auto _ : state) {
+        main.Nova1Click();
+        main.deleteCurrentPerson(false);
+    }
+    state.SetItemsProcessed(state.iterations());
+    main.personList.reset();
+}
+
 } // namespace
 
 BENCHMARK(SurnameKeystroke)->Unit(benchmark::kMillisecond);
+BENCHMARK(NewPersonThenDelete)->Unit(benchmark::kMillisecond);

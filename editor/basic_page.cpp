@@ -53,4 +53,6 @@ void Thlavni::showBasicPage()
     fillResidenceList(-1);
     fillEducationList(-1);
     fillOccupationList(-1);
+
+    setPersonLockState();
 }

@@ -56,7 +56,13 @@ bool Thlavni::passLifeCheck(const DateCheck& check, Datum& date, const char* not
     // The reset is no step of its own: undoing the edit brings the typed part's old value back.
     (part == 'd' ? date.day : part == 'm' ? date.month : date.year) = "?";
     ShowMessage(langText("chyby", check->key, check->defaultText) + " " + langText("chyby", noteKey, noteText));
-    ShowingPerson showing(*this);
-    showBasicPage();
+    {
+        ShowingPerson showing(*this);
+        showBasicPage();
+    }
+    // The heading and the list followed every keystroke of the part; they show what is stored.
+    if (&date == &currentPerson->birth)
+        sortPersonList();
+    updateHeading();
     return false;
 }

@@ -2,6 +2,7 @@
 #include "model/clovek.h"
 #include "model/person_texts.h"
 #include "model/prev_next.h"
+#include "platform/text.h"
 #include "shell/hlavni.h"
 
 void Thlavni::showPerson(Clovek* person)
@@ -11,6 +12,7 @@ void Thlavni::showPerson(Clovek* person)
     commitMemos();
     ShowingPerson showing(*this);
     currentPerson = person;
+    currentPhoto = currentDocument = currentFile = nullptr;
     if (pages.ActivePage() == &obecne || pages.ActivePage() == &statistikaLipovetau)
         pages.setActivePage(&zakladniUdaje);
     pagesChange();
@@ -24,8 +26,10 @@ void Thlavni::updateHeading()
 {
     if (!currentPerson)
         return;
+    // The full name keeps the blank of a missing first name or surname for the texts built on
+    // it; above the pages it would stand before the comma or at the start of the heading.
     nadpisJmenoLB.Caption =
-        currentPerson->fullName(zobrazitRodne.Checked(), false) + ", " + currentPerson->birth.year;
+        trim(currentPerson->fullName(zobrazitRodne.Checked(), false)) + ", " + currentPerson->birth.year;
     updateTabContentsLabel();
 }
 

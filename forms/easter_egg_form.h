@@ -17,6 +17,12 @@ public:
     TEdit odpovedED{this, "odpovedED"};
     TButton okBT{this, "okBT"};
     TButton konecBT{this, "konecBT"};
+
+    // Handlers, defined and bound by the shell (shell/quiz.cpp).
+    void FormActivate();
+    void okBTClick();
+    // The current question into the label, the answer emptied.
+    void showQuestion();
 };
 
 extern TeasterEggFORM* easterEggFORM;

@@ -35,6 +35,11 @@ ThlavniForm::ThlavniForm() : TForm("hlavni")
         ged->DefaultExt = "*.ged";
     }
     SaveDialogGED.OverwritePrompt = true;
+    for (TOpenDialog* rar : {&OpenDialogRAR, static_cast<TOpenDialog*>(&SaveDialogRAR)}) {
+        rar->DefaultExt = "*.rar";
+        rar->Filter = "Archivované lipovetay (*.rar)|*.rar";
+    }
+    SaveDialogRAR.OverwritePrompt = true;
 
     toolBar.SetBounds(0, 0, 1016, 30);
     toolBar.BevelOuter = TPanel::bvNone;

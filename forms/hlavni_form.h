@@ -139,6 +139,8 @@ public:
     TSaveDialog SaveDialogHTM{"SaveDialogHTM"};
     TOpenDialog OpenDialogGED{"OpenDialogGED"};
     TSaveDialog SaveDialogGED{"SaveDialogGED"};
+    TSaveDialog SaveDialogRAR{"SaveDialogRAR"};
+    TOpenDialog OpenDialogRAR{"OpenDialogRAR"};
     TPrintDialog PrintDialog1{"PrintDialog1"};
 
     // ---- Tool buttons (hints only; no captions)

@@ -23,6 +23,9 @@ public:
     TCheckBox povolaniCH{&coVypsatGROUP, "povolaniCH"};
     TButton OkBT{this, "OkBT"};
     TButton StornoBT{this, "StornoBT"};
+
+    // Handlers, defined and bound by the shell (shell/text_windows.cpp).
+    void OkBTClick();
 };
 
 extern TJakSeznamFORM* JakSeznamFORM;

@@ -21,6 +21,19 @@ public:
     TImage creditsIMG{this, "creditsIMG"};
     TButton Button1{this, "Button1"};
     TTimer Timer1{"Timer1"};
+
+    // Handlers, defined and bound by the shell (shell/about_box.cpp).
+    // The credits start scrolling from the top before the box is shown and stop after it.
+    void startCredits();
+    void stopCredits();
+    void Timer1Timer();
+    void Image1Click();
+    void naprogramovalLBClick();
+    void FormActivate();
+    void FormClose();
+    void FormCreate();
+    void wwwLBClick();
+    void emailLBClick();
 };
 
 extern ToProgramu* oProgramu;

@@ -16,6 +16,9 @@ public:
     TListBox osobyLIST{this, "osobyLIST"};
     TLabel poklepanimLB{this, "poklepanimLB"};
     TButton zpetBT{this, "zpetBT"};
+
+    // Handlers, defined and bound by the shell (shell/pick_lists.cpp).
+    void osobyLISTDblClick();
 };
 
 extern TpribuzniFORM* pribuzniFORM;

@@ -14,6 +14,9 @@ public:
     TButton ulozitShrnutiBT{this, "ulozitShrnutiBT"};
     TButton zpetBT{this, "zpetBT"};
     TSaveDialog SaveDialogTXT{"SaveDialogTXT"};
+
+    // Handlers, defined and bound by the shell (shell/text_windows.cpp).
+    void ulozitShrnutiBTClick();
 };
 
 extern TShrnutiSvatbyFORM* ShrnutiSvatbyFORM;

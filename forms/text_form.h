@@ -16,6 +16,10 @@ public:
     TButton zavritBT{this, "zavritBT"};
     TSaveDialog SaveDialogTXT{"SaveDialogTXT"};
     TPrintDialog PrintDialog1{"PrintDialog1"};
+
+    // Handlers, defined and bound by the shell (shell/text_windows.cpp).
+    void ulozitBTClick();
+    void tiskBTClick();
 };
 
 extern TtextFORM* textFORM;

@@ -12,6 +12,9 @@ public:
     TLabel pokynLB{this, "pokynLB"};
     TListBox ListBox1{this, "ListBox1"};
     TButton zpetBT{this, "zpetBT"};
+
+    // Handlers, defined and bound by the shell (shell/pick_lists.cpp).
+    void ListBox1DblClick();
 };
 
 extern TvyberDiteFORM* vyberDiteFORM;

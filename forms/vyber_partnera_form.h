@@ -15,6 +15,10 @@ public:
     TListBox nabidkaLIST{this, "nabidkaLIST"};
     TButton Button1{this, "Button1"};
     TButton vytvorNovehoBT{this, "vytvorNovehoBT"};
+
+    // Handlers, defined and bound by the shell (shell/pick_lists.cpp).
+    void nabidkaLISTClick();
+    void nabidkaLISTDblClick();
 };
 
 extern TvyberPartnera* vyberPartnera;

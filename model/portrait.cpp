@@ -29,3 +29,18 @@ FittedSize fitIntoFrame(int width, int height, int maxHeight, int maxWidth)
     }
     return {wholePixels(w), wholePixels(h)};
 }
+
+FittedSize fitPreview(int width, int height, int maxHeight, int maxWidth)
+{
+    double h = height;
+    double w = width;
+    if (maxHeight < h) {
+        w = std::trunc(w / (h / maxHeight));
+        h = maxHeight;
+    }
+    if (maxWidth < w) {
+        h = std::trunc(h / (w / maxWidth));
+        w = maxWidth;
+    }
+    return {wholePixels(w), wholePixels(h)};
+}

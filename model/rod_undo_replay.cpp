@@ -523,6 +523,13 @@ private:
             return;
         showStep(s->person);
         if (kind_.kind == Kind::RegisterMemo) {
+            // What the person holds now is the side being left: a visit whose exit never came
+            // (the undo clicked while the memo still had the focus) has no new lines, and
+            // replaying it the other way must not wipe the notes.
+            if (undo_)
+                s->newLines = s->person->registerNotes;
+            else
+                s->oldLines = s->person->registerNotes;
             const std::vector<std::string> lines = pick(s->oldLines, s->newLines);
             s->person->registerNotes = lines;
             editor_.putMemoLines(s->key, lines);

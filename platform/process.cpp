@@ -114,18 +114,22 @@ bool execSucceeded(int readFd)
 
 } // namespace
 
+ArgumentVector::ArgumentVector(const std::string& program, const std::vector<std::string>& args)
+    : strings_{program}
+{
+    strings_.insert(strings_.end(), args.begin(), args.end());
+    for (std::string& s : strings_)
+        pointers_.push_back(s.data());
+    pointers_.push_back(nullptr);
+}
+
 bool startProgram(const std::string& program, const std::vector<std::string>& args,
                   const std::string& workingFolder)
 {
     const std::string file = resolveProgram(program);
     if (file.empty())
         return false;
-    std::vector<std::string> strings{program};
-    strings.insert(strings.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& s : strings)
-        argv.push_back(s.data());
-    argv.push_back(nullptr);
+    ArgumentVector argv(program, args);
     const char* folder = workingFolder.empty() ? nullptr : workingFolder.c_str();
 
     int fds[2];
@@ -140,6 +144,11 @@ bool startProgram(const std::string& program, const std::vector<std::string>& ar
     const bool started = pid > 0 && intermediateSucceeded(pid) && execSucceeded(fds[0]);
     ::close(fds[0]);
     return started;
+}
+
+std::string findProgram(const std::string& program)
+{
+    return resolveProgram(program);
 }
 
 bool shellOpen(const std::string& fileOrUrl)

@@ -26,3 +26,19 @@ void setShellOpener(std::vector<std::string> command);
 // when no process can be made.
 bool startProgram(const std::string& program, const std::vector<std::string>& args,
                   const std::string& workingFolder = "");
+
+// The argument vector exec takes: the program's name, the arguments, a closing null. Built before
+// a fork, so the child only reads it.
+class ArgumentVector {
+public:
+    ArgumentVector(const std::string& program, const std::vector<std::string>& args);
+    char* const* data() { return pointers_.data(); }
+
+private:
+    std::vector<std::string> strings_;
+    std::vector<char*> pointers_;
+};
+
+// The executable file a program name stands for: a name without "/" looked up in PATH, a path
+// made absolute. Empty when there is no such executable file.
+std::string findProgram(const std::string& program);

@@ -80,9 +80,9 @@ ScriptedRunner& ScriptedRunner::file(const std::string& path)
     return *this;
 }
 
-ScriptedRunner& ScriptedRunner::confirmPrint(bool confirm)
+ScriptedRunner& ScriptedRunner::confirmPrint(bool confirm, int copies)
 {
-    Answer a{Kind::Print, {}, nullptr, 0, true};
+    Answer a{Kind::Print, {}, nullptr, copies, true};
     a.confirm = confirm;
     answers_.push_back(std::move(a));
     return *this;
@@ -167,9 +167,12 @@ bool ScriptedRunner::execute(TCommonDialog& dialog)
         open->FileName = a.match;
         return true;
     }
-    if (dynamic_cast<TPrintDialog*>(&dialog)) {
+    if (auto* print = dynamic_cast<TPrintDialog*>(&dialog)) {
         windows_.push_back(what);
-        return take(Kind::Print, what).confirm;
+        Answer a = take(Kind::Print, what);
+        if (a.confirm)
+            print->Copies = a.value;
+        return a.confirm;
     }
     if (auto* colourDialog = dynamic_cast<TColorDialog*>(&dialog)) {
         windows_.push_back(what);

@@ -35,8 +35,8 @@ public:
     // The next open or save dialog: the person picks `path` (empty: cancels).
     ScriptedRunner& file(const std::string& path);
     ScriptedRunner& cancelFile() { return file({}); }
-    // The next print dialog is confirmed or cancelled.
-    ScriptedRunner& confirmPrint(bool confirm);
+    // The next print dialog is confirmed (with `copies` chosen in it) or cancelled.
+    ScriptedRunner& confirmPrint(bool confirm, int copies = 1);
     // The next colour dialog: the person picks `colour`, or cancels (nullopt-like: cancel()).
     ScriptedRunner& colour(int colour);
     ScriptedRunner& cancelColour();

@@ -278,9 +278,10 @@ void TMemo::keyDefault(int& key, TShiftState)
 
 TRichEdit::TRichEdit(TWinControl* parent, std::string name) : TMemo(parent, std::move(name)) {}
 
-void TRichEdit::Print(const std::string& jobName)
+void TRichEdit::Print(const std::string& jobName, int copies)
 {
     PrintJob job;
+    job.copies = copies;
     job.title = jobName;
     job.lines = Lines.lines();
     job.fontName = Font.Name;

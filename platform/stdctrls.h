@@ -114,8 +114,9 @@ public:
     TRichEdit(TWinControl* parent, std::string name);
     int BorderWidth = 0;
     bool PlainText = false;
-    // Prints the lines as a job of this name, BorderWidth pixels from the paper's edges.
-    void Print(const std::string& jobName);
+    // Prints the lines as a job of this name, BorderWidth pixels from the paper's edges;
+    // `copies` 0 prints as many copies as the print dialog asked for.
+    void Print(const std::string& jobName, int copies = 0);
     const char* ClassName() const override { return "TRichEdit"; }
 };
 

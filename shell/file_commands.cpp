@@ -111,8 +111,16 @@ void Thlavni::commitMemos()
     const Memo memos[] = {
         {obecneSheet.dalsiUdajeMEMO, &Thlavni::dalsiUdajeMEMOExit},
         {doplnujiciSheet.doplnujiciTextyMEMO, &Thlavni::doplnujiciTextyMEMOExit},
+        {dalsiSheet.matrikyMEMO, &Thlavni::matrikyMEMOExit},
+        {fotkySheet.komentarFotoMEMO, &Thlavni::komentarFotoMEMOExit},
+        {dokumentySheet.komentarDokMEMO, &Thlavni::komentarDokMEMOExit},
+        {doplnujiciSheet.komentarSouborMEMO, &Thlavni::komentarSouborMEMOExit},
     };
+    // Once stored, the lines are the person's: a memo left showing them while another person
+    // is current must not hand them to that one at the next commit.
     for (const Memo& m : memos)
-        if (m.memo.Modified)
+        if (m.memo.Modified) {
             (this->*m.exit)();
+            m.memo.Modified = false;
+        }
 }

@@ -54,10 +54,16 @@ Thlavni::Thlavni()
     BarvyVztahu1.OnClick = [this] { BarvyVztahu1Click(); };
     bindPersonListEvents();
     bindBasicPageEvents();
+    bindLifePeriodEvents();
+    bindPortraitEvents();
+    bindFurtherPageEvents();
+    bindMediaTabEvents();
+    bindPersonCommandEvents();
     bindStatisticsEvents();
     expGED.OnClick = [this] { expGEDClick(); };
     impGED.OnClick = [this] { impGEDClick(); };
     HTMLstranky1.OnClick = [this] { HTMLstranky1Click(); };
+    bindShellCommands();
 }
 
 Thlavni::~Thlavni()

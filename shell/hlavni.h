@@ -6,6 +6,7 @@
 #include "forms/hlavni_form.h"
 #include "model/editor_port.h"
 #include "model/life_checks.h"
+#include "model/media_lists.h"
 #include "model/text_source.h"
 #include "shell/settings.h"
 #include "storage/tree_file_format.h"
@@ -29,6 +30,8 @@ class TStringList;
 class Datum;
 class Svatba;
 class TWinControl;
+class TImage;
+struct TPicture;
 struct SaveResult; // what a save did (storage/tree_writer.h)
 class WorkingFolderClaim;
 
@@ -357,6 +360,54 @@ public:
     // The colours dialog: the five relationship colours into it, and back when it ends with OK.
     void BarvyVztahu1Click();
 
+    // ================================================================ links, texts, about box, archives (shell/)
+    // Hooks the commands below to their menu items and buttons (from the constructor).
+    void bindShellCommands();
+    // Hooks the handlers of the dialog windows (pick lists, text windows, about box, quiz) once
+    // every window exists (first activation).
+    void bindDialogEvents();
+    // Back and forward through the visited persons (shell/visit_history.cpp); a person the list
+    // does not show at the moment is not shown and the history stays where it was.
+    void prevBTClick();
+    void nextBTClick();
+    // Help, the person's web pages and mail addresses, the about box (shell/help_links.cpp).
+    void Napoveda2Click();
+    void openHelp();
+    void otevriWWW1BTClick();
+    void otevriWWW2BTClick();
+    void napis1BTClick();
+    void napis2BTClick();
+    void OProgramu1Click();
+    // The person list as text (shell/person_list_text.cpp). The builders write one line per row
+    // of the person list, in name or birth order; the list shows the chosen order again after.
+    struct ListColumns {
+        bool useBirthSurname = false;
+        bool birth = false;
+        bool death = false;
+        bool number = false;
+        bool birthPlace = false;
+        bool deathPlace = false;
+        bool residence = false;
+        bool education = false;
+        bool occupation = false;
+    };
+    void SeznamOsob1Click();
+    void buildPersonListHierarchical(std::vector<std::string>& lines, const ListColumns& columns);
+    void buildPersonList(std::vector<std::string>& lines, const ListColumns& columns);
+    void buildPersonListSorted(std::vector<std::string>& lines, const ListColumns& columns);
+    void writePersonListLines(std::vector<std::string>& lines, const ListColumns& columns);
+    // The value right-aligned in `width` characters, never cut; an undeterminable date is blank.
+    std::string padColumn(const std::string& value, int width);
+    // The person form: shown, printed for the shown person, for all, for those filled below a
+    // share, or blank (shell/person_form.cpp).
+    void Formular1Click();
+    // Archives of a saved tree through the archiver (shell/archives.cpp); their menu items stay
+    // disabled.
+    void expRARClick();
+    void impRARClick();
+    // The archiver below the program folder.
+    std::string archiverPath() const;
+
     // ================================================================ person editor (editor/)
     // Makes the person the current one with `showingPerson` set meanwhile: a person page
     // becomes the active one (from the general and statistics tabs), is refilled, the visit is
@@ -427,6 +478,32 @@ public:
     LifeLimits lifeLimits() const;
     bool passLifeCheck(const DateCheck& check, Datum& date, const char* noteKey, const char* noteText, char part);
 
+    // ---------------------------------------------------------------- person commands (editor/person_commands.cpp, editor/person_lock.cpp)
+    void bindPersonCommandEvents();
+    // A new person with the defaults, added to the tree and the list, shown on the basic-data
+    // page with the caret in the first name; one undo step that deletes it again after asking.
+    void Nova1Click();
+    void Vymaz1Click();
+    // Empties the history (outside a replay), asks, and deletes the shown person on yes; true
+    // when it was deleted.
+    bool confirmDeletePerson() override;
+    // Takes the shown person out of the visit history, the tree and the list, and shows the
+    // person visited before (within the list's group), or the one now at the same place; with
+    // none left the window goes to its empty-tree state. `bulk` makes the next person current
+    // without showing it.
+    void deleteCurrentPerson(bool bulk);
+    // The bulk-deletion window with no person marked.
+    void HromadneMazani1Click();
+    // Rebuilds the person list from the group chosen in `skupinyCB` (every person for the
+    // all-persons entry), sorted, with the current person's row selected.
+    void filterListByGroup();
+    // The lock box: stores the lock, refills the page and records one step.
+    void zamekCHClick();
+    // Disables the controls of the person's data on the basic-data (further-data) page while
+    // the person is locked.
+    void setPersonLockState();
+    void setFurtherDataLockState();
+
     // ---------------------------------------------------------------- undo and redo (shell/undo_commands.cpp)
     void Zpet1Click();
     void Znovu1Click();
@@ -460,12 +537,88 @@ public:
     void fillOccupationList(int row) override;
     // The portrait frame and its insert-or-change button (shell/portrait_display.cpp).
     void showPortrait() override;
-    bool confirmDeletePerson() override;
     // The date checks of a parent and a child, or of two partners (shell/date_checks.cpp): true
     // when every rule passes; otherwise the message of the first rule that fails is shown.
     bool checkFatherDates(const Clovek& father, const Clovek& child, int minAge);
     bool checkMotherDates(const Clovek& mother, const Clovek& child, int minAge);
     bool checkPartnershipDates(const Clovek& a, const Clovek& b, const Svatba* partnership);
+
+    // ---------------------------------------------------------------- life periods (editor/life_periods.cpp)
+    // The residence, education and occupation lists of the basic-data page, one design.
+    enum class PeriodList { residences, educations, occupations };
+    void bindLifePeriodEvents();
+    // Refills the list from the current person with `row` selected (-1: none), then the buttons.
+    void fillPeriodList(PeriodList which, int row);
+    // Edit and delete need a selected row of an unlocked person; up and down a row to move past.
+    void updatePeriodButtons(PeriodList which);
+    void updateResidenceButtons() { updatePeriodButtons(PeriodList::residences); }
+    void updateEducationButtons() { updatePeriodButtons(PeriodList::educations); }
+    void updateOccupationButtons() { updatePeriodButtons(PeriodList::occupations); }
+    // The new, edit and delete buttons (undoable) and the up and down buttons (not recorded).
+    void newPeriodEntry(PeriodList which);
+    void editPeriodEntry(PeriodList which);
+    void deletePeriodEntry(PeriodList which);
+    void movePeriodEntry(PeriodList which, bool up);
+
+    // ---------------------------------------------------------------- portrait (editor/portrait.cpp)
+    void bindPortraitEvents();
+    void vlozHlavaBTClick();
+    void ulozHlavaBTClick();
+    void odeberHlavaBTClick();
+
+    // ---------------------------------------------------------------- further data (editor/further_page.cpp)
+    void bindFurtherPageEvents();
+    // A text field of the page into the current person, one undo step per run of keystrokes.
+    // An edit's handler also runs while the page is filled, and then records nothing.
+    void furtherTextChange(std::string Clovek::*field, const char* key, const std::string& text,
+                           bool isEdit);
+    // "Definuj" of user field 1 to 5: the caption for the whole tree.
+    void userCaptionBTClick(int field);
+    void idZmenBTClick();
+    void matrikyMEMOEnter();
+    void matrikyMEMOExit();
+    void doplnujiciTextyMEMOEnter();
+    void ulozNaDiskTextyBTClick();
+
+    // ---------------------------------------------------------------- photo, document and file tabs (editor/media_tabs.cpp)
+    // The record each tab shows, or none; showing another person or closing the tree drops them.
+    MediaRecord* currentPhoto = nullptr;
+    MediaRecord* currentDocument = nullptr;
+    MediaRecord* currentFile = nullptr;
+    void bindMediaTabEvents();
+    MediaRecord*& currentMedia(MediaKind kind);
+    // The tab's fill: with none current, the person's list sorted and its first record current;
+    // the list box, the selection and the details.
+    void showMediaTab(MediaKind kind);
+    // The file part of the supplementary texts and files tab.
+    void showFilesPart() { showMediaTab(MediaKind::File); }
+    void showMediaDetails(MediaKind kind);
+    void enableMediaDetails(MediaKind kind, bool enabled);
+    // The sort radio, the list click, name and year typed, the comment memo left.
+    void mediaSortClick(MediaKind kind);
+    void mediaListClick(MediaKind kind);
+    void mediaNameOrYearChange(MediaKind kind, bool year);
+    void mediaCommentExit(MediaKind kind);
+    void komentarFotoMEMOExit() { mediaCommentExit(MediaKind::Photo); }
+    void komentarDokMEMOExit() { mediaCommentExit(MediaKind::Document); }
+    void komentarSouborMEMOExit() { mediaCommentExit(MediaKind::File); }
+    // The buttons.
+    void openMedia(MediaKind kind);
+    void saveMediaToDisk(MediaKind kind);
+    void insertMedia(MediaKind kind);
+    void removeMedia(MediaKind kind);
+    void assignMedia(MediaKind kind);
+    // A JPEG file shown in the image, shrunk to fit it; a copy that cannot be read shows nothing.
+    void loadImageScaled(const std::string& fileName, TImage& image);
+    // The picture an image shows, saved as BMP or JPEG by the extension the person gives.
+    void savePictureToDisk(const TPicture& picture);
+    // A copy of the record's stored file under a name the person chooses.
+    void saveFileToDisk(const Soubor& file);
+    // What the person is told when a picture chosen for insertion cannot be read, a file cannot
+    // be copied in, or a copy cannot be written where they chose.
+    void tellPictureNotRead(const std::string& path);
+    void tellFileNotInserted(const std::string& path);
+    void tellFileNotSaved(const std::string& path);
 
     // ================================================================ statistics and exports (reports/)
     // Recomposes the statistics text of the open tree.

@@ -136,6 +136,7 @@ void Thlavni::closeTreeData()
     // The row went with the list: nothing may still point into it.
     currentRow = nullptr;
     currentPerson = nullptr;
+    currentPhoto = currentDocument = currentFile = nullptr;
     history.reset();
     resetWorkingFolder();
 }

@@ -25,40 +25,10 @@ void Thlavni::fillGroupsCombo(const std::string& groupName)
     skupinyCB.setItemIndex(index);
 }
 
-void Thlavni::showFurtherFields()
-{
-}
-
-void Thlavni::showPhotosTab()
-{
-}
-
-void Thlavni::showDocumentsTab()
-{
-}
-
 void Thlavni::showPartnership()
 {
 }
 
 void Thlavni::fillPartnerList(int)
 {
-}
-
-void Thlavni::fillResidenceList(int)
-{
-}
-
-void Thlavni::fillEducationList(int)
-{
-}
-
-void Thlavni::fillOccupationList(int)
-{
-}
-
-// Until persons can be deleted, undoing a created person keeps it and its step.
-bool Thlavni::confirmDeletePerson()
-{
-    return false;
 }

@@ -32,6 +32,7 @@ void Thlavni::FormActivate()
     if (!startupPending)
         return;
     startupPending = false;
+    bindDialogEvents();
 
     programFolder = ::programFolder();
     // A working folder of this copy's own: a second copy on the same program folder never

@@ -225,6 +225,14 @@ void Thlavni::putDate(const std::string& key, const Datum& date)
             month->setText(date.month);
         if (year)
             year->setText(date.year);
+        // The part handlers do nothing during a replay, and the page was filled before the date
+        // went back: the weekday, the heading and the list's order follow the date here.
+        if (auto* weekday = dynamic_cast<TLabel*>(findControl(*this, start == "naroz" ? "narozeniDenLB" : start + "DenLB")))
+            weekday->Caption = date.weekdayName(*this);
+        if (start == "naroz") {
+            updateHeading();
+            sortPersonList();
+        }
         const std::string_view part = std::string_view(key).substr(d.keyStart.size());
         focus(part == "Den" ? static_cast<TControl*>(day) : part == "Mesic" ? static_cast<TControl*>(month) : year);
         return;

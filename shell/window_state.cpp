@@ -110,6 +110,7 @@ void Thlavni::showTextsAndFiles()
     for (const std::string& line : currentPerson->furtherTexts)
         text.Add(line);
     doplnujiciSheet.doplnujiciTextyMEMO.Lines.Assign(text);
+    showFilesPart();
 }
 
 void Thlavni::doplnujiciTextyMEMOExit()
@@ -117,5 +118,9 @@ void Thlavni::doplnujiciTextyMEMOExit()
     if (!currentPerson)
         return;
     currentPerson->furtherTexts = doplnujiciSheet.doplnujiciTextyMEMO.Lines.lines();
+    doplnujiciSheet.doplnujiciTextyMEMO.Modified = false;
+    // Completes the step that entering the memo started.
+    if (!undoReplaying && tree)
+        tree->recordStringsChange(currentPerson, "doplnujiciTexty", nullptr, &currentPerson->furtherTexts);
     updateTabContentsLabel();
 }

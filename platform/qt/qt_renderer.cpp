@@ -565,11 +565,13 @@ bool QtRenderer::execute(TCommonDialog& dialog)
         d->afterDispatch();
         return ok;
     }
-    if (dynamic_cast<TPrintDialog*>(&dialog)) {
+    if (auto* print = dynamic_cast<TPrintDialog*>(&dialog)) {
         if (!d->printer)
             d->printer = std::make_unique<QPrinter>();
         QPrintDialog pd(d->printer.get());
         const bool ok = pd.exec() == QDialog::Accepted;
+        if (ok)
+            print->Copies = d->printer->copyCount();
         d->afterDispatch();
         return ok;
     }
@@ -619,5 +621,10 @@ void QtRenderer::print(const PrintJob& job)
     for (const std::string& l : job.lines)
         lines << toQString(l);
     document.setPlainText(lines.join('\n'));
+    // A job that counts its copies itself is printed that many times, not times the dialog's.
+    const int chosenCopies = d->printer->copyCount();
+    if (job.copies > 0)
+        d->printer->setCopyCount(job.copies);
     document.print(d->printer.get());
+    d->printer->setCopyCount(chosenCopies);
 }

@@ -1,6 +1,6 @@
 // The basic-data page as a person uses it: a person shown on it, names and titles typed into
 // it with the list and heading following, the sex box and the surname rules, undo and redo.
-#include "../shell/program_fixture.h"
+#include "person_editor_fixture.h"
 #include "model/action_list.h"
 #include "model/svatba.h"
 #include "platform/keys.h"
@@ -10,31 +10,8 @@
 
 namespace {
 
-struct BasicPage : ProgramTest {
-    Clovek* jan = nullptr;
-    Clovek* eva = nullptr;
+struct BasicPage : PersonEditorTest {
     ZakladniSheet& z() { return hl().zakladniSheet; }
-
-    void SetUp() override
-    {
-        ProgramTest::SetUp();
-        startQuietly();
-        hl().createEmptyTree();
-        jan = add("Jan", "Novák");
-        eva = add("Eva", "Dvořáková");
-        hl().enableControls(true, true);
-        hl().personList->fill();
-        hl().personList->sort(0);
-        hl().showPersonOfStep(jan);
-    }
-    Clovek* add(const std::string& first, const std::string& surname)
-    {
-        auto* p = new Clovek;
-        p->firstName = first;
-        p->surname = surname;
-        hl().tree->addNewPerson(p);
-        return p;
-    }
     // The persons of the list in its order, by first name.
     std::string order()
     {
@@ -43,7 +20,6 @@ struct BasicPage : ProgramTest {
             s += (s.empty() ? "" : " ") + r->person->firstName;
         return s;
     }
-    int steps() { return hl().tree->undoHistory->count(); }
 };
 
 TEST_F(BasicPage, ShowingAPersonFillsThePageAndRecordsNothing)

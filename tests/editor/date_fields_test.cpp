@@ -98,6 +98,30 @@ TEST_F(DateFields, AYearBeyondTheLimitsBecomesUnknownWithTheMessage)
     EXPECT_EQ(z().narozRokED.Text(), "?");
     ASSERT_EQ(script.messageTexts().size(), 1u);
     EXPECT_EQ(script.messageTexts()[0], "Rok narození je nižší než nastavená dolní mez! Měním rok narození.");
+    // The heading and the list, which showed each digit typed, show the year as stored.
+    EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Jan Kos, ?");
+}
+
+TEST_F(DateFields, AResetBirthYearPutsThePersonBackInTheListSortedByBirth)
+{
+    auto* eva = new Clovek;
+    eva->firstName = "Eva";
+    eva->birth.year = "1500";
+    hl().tree->addNewPerson(eva);
+    hl().personList->add(eva);
+    user::pick(hl().setrid, 1);
+    hl().showPersonOfStep(jan);
+    auto firstRow = [&] { return hl().personList->first->person->firstName; };
+    const std::string unknownFirst = firstRow();
+    jan->birth.year = "1590";
+    hl().sortPersonList();
+    ASSERT_NE(firstRow(), unknownFirst);
+    jan->birth.year = "?";
+    hl().sortPersonList();
+
+    enter(z().narozRokED, "1590");
+    ASSERT_EQ(jan->birth.year, "?");
+    EXPECT_EQ(firstRow(), unknownFirst);
 }
 
 TEST_F(DateFields, TheQuestionButtonAsksAndMakesTheWholeDateUnknown)

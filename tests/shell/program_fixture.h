@@ -4,6 +4,7 @@
 // clock fixed on an ordinary day. Tests act through the scripted runner.
 #include "app/program_windows.h"
 #include "model/clovek.h"
+#include "model/datum.h"
 #include "model/rod.h"
 #include "platform/codec.h"
 #include "platform/command_line.h"
@@ -12,6 +13,7 @@
 #include "platform/screen.h"
 #include "platform/toolkit_fixture.h"
 #include "platform/useractions.h"
+#include "shell/scroll.h"
 #include "storage/tree_writer.h"
 #include "temp_folder.h"
 
@@ -77,4 +79,23 @@ protected:
         return path;
     }
     static bool exists(const std::string& path) { return std::filesystem::exists(path); }
+    // A new person of the open tree.
+    Clovek* addPerson(const std::string& first, const std::string& surname, Datum birth = Datum())
+    {
+        auto* p = new Clovek();
+        p->firstName = first;
+        p->surname = surname;
+        p->birth = birth;
+        hl().tree->addNewPerson(p);
+        return p;
+    }
+    // The person list of every person of the open tree, the first row's person shown.
+    void showWholeTree()
+    {
+        hl().newPersonList();
+        hl().personList->fill();
+        hl().enableControls(true, true);
+        hl().currentRow = hl().personList->locate(nullptr);
+        hl().showPerson(hl().currentRow->person);
+    }
 };

@@ -1,0 +1,221 @@
+// The further-data page: religion, baptism, godparents, nationality, citizenship, the contact
+// fields of a living person, the five user fields with their per-tree captions, the identifier
+// and the parish-register notes; and the further-texts memo's first half and its save to disk.
+#include "forms/id_change_form.h"
+#include "model/clovek.h"
+#include "model/rod.h"
+#include "platform/codec.h"
+#include "platform/dialogs.h"
+#include "platform/exceptions.h"
+#include "shell/hlavni.h"
+#include "shell/list_display.h"
+#include "shell/value_dialogs.h"
+
+#include <array>
+
+namespace {
+
+// A text field of the page: its control, the person's field and the key of its steps.
+struct FurtherField {
+    TComboBox* box; // a combo box, or
+    TEdit* edit;    // an edit of the contact group
+    std::string Clovek::*field;
+    const char* key;
+    void (Rod::*values)(TStringList&) const; // offered on entry; none for the godparents
+};
+
+std::vector<FurtherField> furtherFields(DalsiSheet& d)
+{
+    return {
+        {&d.vyznaniCB, nullptr, &Clovek::religion, "vyznani", &Rod::distinctReligions},
+        {&d.krestCB, nullptr, &Clovek::baptism, "krest", &Rod::distinctBaptisms},
+        {&d.kmotr1CB, nullptr, &Clovek::godparent1, "kmotr1", nullptr},
+        {&d.kmotr2CB, nullptr, &Clovek::godparent2, "kmotr2", nullptr},
+        {&d.narodnostCB, nullptr, &Clovek::nationality, "narodnost", &Rod::distinctNationalities},
+        {&d.statniPrislusnostCB, nullptr, &Clovek::citizenship, "statniPrislusnost", &Rod::distinctCitizenships},
+        {nullptr, &d.email1ED, &Clovek::email1, "email1", nullptr},
+        {nullptr, &d.email2ED, &Clovek::email2, "email2", nullptr},
+        {nullptr, &d.telefon1ED, &Clovek::phone1, "telefon1", nullptr},
+        {nullptr, &d.telefon2ED, &Clovek::phone2, "telefon2", nullptr},
+        {nullptr, &d.www1ED, &Clovek::web1, "www1", nullptr},
+        {nullptr, &d.www2ED, &Clovek::web2, "www2", nullptr},
+        {&d.user1CB, nullptr, &Clovek::user1, "user1", &Rod::distinctUser1Values},
+        {&d.user2CB, nullptr, &Clovek::user2, "user2", &Rod::distinctUser2Values},
+        {&d.user3CB, nullptr, &Clovek::user3, "user3", &Rod::distinctUser3Values},
+        {&d.user4CB, nullptr, &Clovek::user4, "user4", &Rod::distinctUser4Values},
+        {&d.user5CB, nullptr, &Clovek::user5, "user5", &Rod::distinctUser5Values},
+    };
+}
+
+std::array<std::string*, 5> userCaptions(Rod& tree)
+{
+    return {&tree.userCaption1, &tree.userCaption2, &tree.userCaption3, &tree.userCaption4, &tree.userCaption5};
+}
+
+std::array<TLabel*, 5> userLabels(DalsiSheet& d)
+{
+    return {&d.user1LB, &d.user2LB, &d.user3LB, &d.user4LB, &d.user5LB};
+}
+
+} // namespace
+
+void Thlavni::bindFurtherPageEvents()
+{
+    DalsiSheet& d = dalsiSheet;
+    for (const FurtherField& f : furtherFields(d)) {
+        auto field = f.field;
+        const char* key = f.key;
+        TWinControl* control = f.box ? static_cast<TWinControl*>(f.box) : f.edit;
+        control->OnKeyDown = [this, control](int& k, TShiftState) { fieldKeyDown(*control, k); };
+        if (TEdit* edit = f.edit) {
+            edit->OnChange = [this, field, key, edit] { furtherTextChange(field, key, edit->Text(), true); };
+            continue;
+        }
+        TComboBox* box = f.box;
+        box->OnChange = [this, field, key, box] { furtherTextChange(field, key, box->Text(), false); };
+        if (f.values) {
+            auto values = f.values;
+            box->OnEnter = [this, box, values] { fillValueList(*box, values); };
+        } else {
+            box->OnEnter = [this, box] {
+                if (!tree)
+                    return;
+                const std::string text = box->Text();
+                TStringList others;
+                tree->listOtherPersons(others, currentPerson, ListDisplay(settings));
+                box->Items.Assign(others);
+                box->setText(text);
+            };
+        }
+    }
+    TButton* captionButtons[] = {&d.user1BT, &d.user2BT, &d.user3BT, &d.user4BT, &d.user5BT};
+    for (int k = 1; k <= 5; ++k)
+        captionButtons[k - 1]->OnClick = [this, k] { userCaptionBTClick(k); };
+    d.idZmenBT.OnClick = [this] { idZmenBTClick(); };
+    d.matrikyMEMO.OnEnter = [this] { matrikyMEMOEnter(); };
+    d.matrikyMEMO.OnExit = [this] { matrikyMEMOExit(); };
+    doplnujiciSheet.doplnujiciTextyMEMO.OnEnter = [this] { doplnujiciTextyMEMOEnter(); };
+    doplnujiciSheet.ulozNaDiskTextyBT.OnClick = [this] { ulozNaDiskTextyBTClick(); };
+}
+
+void Thlavni::showFurtherFields()
+{
+    if (!currentPerson || !tree)
+        return;
+    const Clovek& p = *currentPerson;
+    DalsiSheet& d = dalsiSheet;
+    for (const FurtherField& f : furtherFields(d)) {
+        if (f.box)
+            f.box->setText(p.*f.field);
+        else
+            f.edit->setText(p.*f.field);
+    }
+    d.datumVlozeniDT.setDateTime(p.created);
+    d.idED.setText(p.identifier);
+    const auto captions = userCaptions(*tree);
+    const auto labels = userLabels(d);
+    for (size_t k = 0; k < 5; ++k)
+        labels[k]->Caption = *captions[k];
+    TStringList notes;
+    for (const std::string& line : p.registerNotes)
+        notes.Add(line);
+    d.matrikyMEMO.Lines.Assign(notes);
+    d.moderniPANEL.Visible = p.alive != 0;
+    setFurtherDataLockState();
+}
+
+void Thlavni::furtherTextChange(std::string Clovek::*field, const char* key, const std::string& text,
+                                bool isEdit)
+{
+    if (!currentPerson || !tree)
+        return;
+    const std::string old = currentPerson->*field;
+    currentPerson->*field = text;
+    // An edit's change runs when the page fill puts the stored text in; that is no edit.
+    if (undoReplaying || (isEdit && showingPerson) || old == text)
+        return;
+    tree->recordTextChange(currentPerson, key, old, text);
+}
+
+void Thlavni::userCaptionBTClick(int field)
+{
+    if (!tree || field < 1 || field > 5)
+        return;
+    std::string& caption = *userCaptions(*tree)[static_cast<size_t>(field - 1)];
+    const std::string old = caption;
+    userDefFORM->kolonkaED.setText(old);
+    if (userDefFORM->ShowModal() != mrOk)
+        return;
+    caption = userDefFORM->kolonkaED.Text();
+    userLabels(dalsiSheet)[static_cast<size_t>(field - 1)]->Caption = caption;
+    if (!undoReplaying && caption != old)
+        tree->recordTextChange(currentPerson, "ruser" + std::to_string(field), old, caption);
+}
+
+void Thlavni::idZmenBTClick()
+{
+    if (!tree || !currentPerson) {
+        refreshPage();
+        return;
+    }
+    const std::string old = currentPerson->identifier;
+    TidChangeFORM& dialog = *idChangeFORM;
+    dialog.idED.setText(old);
+    // Asked again, with what was typed, until the identifier is free or the person cancels.
+    while (dialog.ShowModal() == mrOk) {
+        const std::string typed = dialog.idED.Text();
+        if (const Clovek* holder = tree->findPersonByIdentifier(typed)) {
+            ShowMessage("Tento identifikátor již existuje (" +
+                        holder->displayName(settings.showBirthSurname, true, false) + ")!");
+            continue;
+        }
+        currentPerson->identifier = typed;
+        sortPersonList();
+        if (!undoReplaying && typed != old)
+            tree->recordTextChange(currentPerson, "identifikator", old, typed);
+        break;
+    }
+    refreshPage();
+}
+
+void Thlavni::matrikyMEMOEnter()
+{
+    if (undoReplaying || !tree || !currentPerson)
+        return;
+    tree->recordStringsChange(currentPerson, "matriky", &currentPerson->registerNotes, nullptr);
+}
+
+void Thlavni::matrikyMEMOExit()
+{
+    if (!currentPerson)
+        return;
+    TMemo& memo = dalsiSheet.matrikyMEMO;
+    currentPerson->registerNotes = memo.Lines.lines();
+    memo.Modified = false;
+    if (!undoReplaying && tree)
+        tree->recordStringsChange(currentPerson, "matriky", nullptr, &currentPerson->registerNotes);
+}
+
+void Thlavni::doplnujiciTextyMEMOEnter()
+{
+    if (undoReplaying || !tree || !currentPerson)
+        return;
+    tree->recordStringsChange(currentPerson, "doplnujiciTexty", &currentPerson->furtherTexts, nullptr);
+}
+
+void Thlavni::ulozNaDiskTextyBTClick()
+{
+    const TStringList& lines = doplnujiciSheet.doplnujiciTextyMEMO.Lines;
+    if (lines.Count() == 0) {
+        ShowMessage(langText("chyby", "doplnujiciTextyPrazdne", "Doplňující texty jsou prázdné!"));
+        return;
+    }
+    SaveDialogTXT.InitialDir = programFolder;
+    if (!SaveDialogTXT.Execute())
+        return;
+    try {
+        writeCp1250Lines(SaveDialogTXT.FileName, lines.lines());
+    } catch (const Exception&) {
+        tellFileNotSaved(SaveDialogTXT.FileName);
+    }
+}

@@ -1,0 +1,130 @@
+// The person commands of the main window: a new person, deleting the shown one (also the
+// deletion that bulk deletion repeats per person) and opening the bulk-deletion window.
+#include "forms/hromadne_mazani_form.h"
+#include "model/clovek.h"
+#include "model/group.h"
+#include "model/prev_next.h"
+#include "model/rod.h"
+#include "shell/hlavni.h"
+#include "shell/list_display.h"
+#include "shell/mark_check_list.h"
+#include "shell/scroll.h"
+
+void Thlavni::bindPersonCommandEvents()
+{
+    Nova1.OnClick = NovaOsobaBT.OnClick = [this] { Nova1Click(); };
+    Vymaz1.OnClick = SmazOsobuBT.OnClick = VymazPopup1.OnClick = [this] { Vymaz1Click(); };
+    HromadneMazani1.OnClick = [this] { HromadneMazani1Click(); };
+    zamekCH.OnClick = [this] { zamekCHClick(); };
+}
+
+void Thlavni::Nova1Click()
+{
+    if (!tree || !personList)
+        return;
+    Clovek* previous = currentPerson;
+    // The person being left gets its share counted; the list shows it at the next repaint.
+    if (previous)
+        previous->updatePercentFilled();
+
+    auto* person = new Clovek();
+    tree->addNewPerson(person);
+    if (tree->personCount() == 1)
+        enableControls(true, true);
+    personList->add(person);
+    currentRow = personList->locate(person);
+
+    pages.setActivePage(&zakladniUdaje);
+    showPerson(person);
+    sortPersonList();
+    TComboBox& firstName = zakladniSheet.jmenoCB;
+    if (firstName.CanFocus())
+        firstName.SetFocus();
+
+    // Commands that make a relative call this too; what they record is their own affair when
+    // they run inside a page fill.
+    if (!showingPerson)
+        tree->recordNewPerson(previous, "vytvorOsobu", person);
+}
+
+void Thlavni::Vymaz1Click()
+{
+    confirmDeletePerson();
+}
+
+bool Thlavni::confirmDeletePerson()
+{
+    if (!tree || !currentPerson)
+        return false;
+    // A deletion cannot be taken back, and no step may be replayed over what it changed: the
+    // history goes before the question, whatever the answer.
+    if (!undoReplaying)
+        clearChangeHistory();
+    const std::string question = langText("otazky", "opravduVymazat", "Opravdu vymazat osobu") + " " +
+                                 currentPerson->displayName(settings.showBirthSurname, settings.showBirth, true) +
+                                 "?";
+    if (!askYesNo(question))
+        return false;
+    deleteCurrentPerson(false);
+    return true;
+}
+
+void Thlavni::deleteCurrentPerson(bool bulk)
+{
+    if (!tree || !currentPerson)
+        return;
+    // Lines typed into a memo belong to the person who is going; none may reach the next one.
+    commitMemos();
+    Clovek* person = currentPerson;
+    if (history)
+        history->removePerson(person);
+    Polozka* row = personList ? personList->rowOf(person) : nullptr;
+    tree->removePerson(person);
+    currentPerson = nullptr;
+    if (personList)
+        personList->remove(row);
+    currentRow = nullptr;
+
+    // The person visited before, unless the list shows a group that does not hold them.
+    Group* group = skupinyCB.Text() == allPersonsGroupName ? nullptr : tree->findGroup(skupinyCB.Text());
+    Clovek* next = history ? history->current() : nullptr;
+    if (group && next && !Rod::isGroupMember(group->members, next))
+        next = nullptr;
+    if (personList) {
+        personList->locate(next);
+        currentRow = personList->selectedRow();
+    }
+    // The group's last member is gone: the list falls back to every person.
+    if (!currentRow && personList) {
+        skupinyCB.setItemIndex(skupinyCB.Items.IndexOf(allPersonsGroupName));
+        filterListByGroup();
+        currentRow = personList->selectedRow();
+    }
+
+    if (currentRow) {
+        if (bulk) {
+            currentPerson = currentRow->person;
+        } else {
+            showPerson(currentRow->person);
+            paintPersonList();
+        }
+        return;
+    }
+    currentPerson = nullptr;
+    if (pages.ActivePage() != &obecne && pages.ActivePage() != &statistikaLipovetau)
+        pages.setActivePage(&obecne);
+    enableControls(true, false);
+}
+
+void Thlavni::HromadneMazani1Click()
+{
+    if (!tree || !hromadneMazaniFORM)
+        return;
+    ThromadneMazaniFORM& w = *hromadneMazaniFORM;
+    tree->clearMarks();
+    fillMarkCheckList(w.osobyLIST, *tree, ListDisplay(settings));
+    w.skupinyCB.Items.Clear();
+    for (Group* g : tree->groups.items<Group>())
+        w.skupinyCB.Items.Add(g->name);
+    w.ShowModal();
+}

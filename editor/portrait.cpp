@@ -1,0 +1,67 @@
+// The portrait buttons of the basic-data page: insert or change (a JPEG or BMP file shrunk to
+// the frame), save elsewhere, and remove.
+#include "model/clovek.h"
+#include "model/media.h"
+#include "model/media_names.h"
+#include "model/rod.h"
+#include "platform/dialogs.h"
+#include "platform/exceptions.h"
+#include "platform/files.h"
+#include "shell/hlavni.h"
+
+void Thlavni::vlozHlavaBTClick()
+{
+    if (!tree || !currentPerson)
+        return;
+    Clovek& person = *currentPerson;
+    if (person.hasPortrait &&
+        !askYesNo(langText("otazky", "zmenitFotografii", "Přejete si opravdu změnit fotografii?")))
+        return;
+    if (!OpenPictureDialog1.Execute())
+        return;
+    const std::string source = OpenPictureDialog1.FileName;
+    const PictureFileKind kind = pictureFileKind(source);
+    if (kind == PictureFileKind::Other)
+        return;
+    TImage& frame = zakladniSheet.hlavaIMG;
+    try {
+        if (kind == PictureFileKind::Bitmap)
+            person.importPortraitBitmap(source, workingFolder, frame.Height, frame.Width);
+        else
+            person.importPortraitJpeg(source, workingFolder, frame.Height, frame.Width);
+    } catch (const Exception&) {
+        // The import reads the whole picture before it writes anything, so the person keeps
+        // the portrait they had.
+        tellPictureNotRead(source);
+        return;
+    }
+    tree->recordFlagChange(&person, "hlava", 0, 1);
+    showPortrait();
+}
+
+void Thlavni::ulozHlavaBTClick()
+{
+    savePictureToDisk(zakladniSheet.hlavaIMG.Picture);
+}
+
+void Thlavni::odeberHlavaBTClick()
+{
+    if (!currentPerson)
+        return;
+    if (!askYesNo(langText("otazky", "odstranitFotografii", "Přejete si opravdu odstranit tuto fotografii?")))
+        return;
+    currentPerson->hasPortrait = 0;
+    deleteFile(joinPath(workingFolder, portraitFileName(currentPerson->number)));
+    showPortrait();
+    // An inserted portrait is undone by removing it; after a removal that step would remove
+    // nothing, and no step can bring the removed picture back.
+    clearChangeHistory();
+}
+
+void Thlavni::bindPortraitEvents()
+{
+    ZakladniSheet& z = zakladniSheet;
+    z.vlozHlavaBT.OnClick = [this] { vlozHlavaBTClick(); };
+    z.ulozHlavaBT.OnClick = [this] { ulozHlavaBTClick(); };
+    z.odeberHlavaBT.OnClick = [this] { odeberHlavaBTClick(); };
+}

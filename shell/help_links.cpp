@@ -1,0 +1,93 @@
+// Commands that lead out of the program: the help file, the shown person's web pages and mail
+// addresses, and the about box.
+#include "forms/o_programu_form.h"
+#include "model/clovek.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "platform/process.h"
+#include "platform/text.h"
+#include "shell/hlavni.h"
+
+#include <cctype>
+
+namespace {
+
+// Whether the address begins with a scheme and "://" ("https://", "FTP://"): such an address is
+// opened as it is written.
+bool hasScheme(const std::string& address)
+{
+    const size_t colon = address.find("://");
+    if (colon == std::string::npos || colon == 0 || !std::isalpha(static_cast<unsigned char>(address[0])))
+        return false;
+    for (size_t i = 1; i < colon; ++i) {
+        const unsigned char c = static_cast<unsigned char>(address[i]);
+        if (!std::isalnum(c) && c != '+' && c != '-' && c != '.')
+            return false;
+    }
+    return true;
+}
+
+void openWebPage(const std::string& address)
+{
+    if (address.empty())
+        return;
+    shellOpen(hasScheme(address) ? address : "http://" + address);
+}
+
+void writeMailTo(const std::string& address)
+{
+    if (utf8Length(address) < 6 || address.find('@') == std::string::npos)
+        return;
+    shellOpen("mailto:" + address);
+}
+
+} // namespace
+
+void Thlavni::Napoveda2Click()
+{
+    openHelp();
+}
+
+void Thlavni::openHelp()
+{
+    const std::string path = programFolder + "help/kinvelor.hlp";
+    if (fileExists(path))
+        shellOpen(path);
+    else
+        ShowMessage(langText("chyby", "napovedaNenalezena",
+                             "Soubor s nápovědou nenalezen, patrně používáte verzi programu bez nápovědy."));
+}
+
+void Thlavni::otevriWWW1BTClick()
+{
+    if (currentPerson)
+        openWebPage(currentPerson->web1);
+}
+
+void Thlavni::otevriWWW2BTClick()
+{
+    if (currentPerson)
+        openWebPage(currentPerson->web2);
+}
+
+void Thlavni::napis1BTClick()
+{
+    if (currentPerson)
+        writeMailTo(currentPerson->email1);
+}
+
+void Thlavni::napis2BTClick()
+{
+    if (currentPerson)
+        writeMailTo(currentPerson->email2);
+}
+
+void Thlavni::OProgramu1Click()
+{
+    oProgramu->startCredits();
+    struct Stop {
+        ToProgramu& box;
+        ~Stop() { box.stopCredits(); }
+    } stop{*oProgramu};
+    oProgramu->ShowModal();
+}

@@ -1,0 +1,174 @@
+// The further-data page as a person uses it: its fields typed and undone, the user-field
+// captions, the identifier dialog and the parish-register memo's steps; the further texts saved.
+#include "model/action.h"
+#include "person_editor_fixture.h"
+#include "platform/codec.h"
+#include "platform/keys.h"
+#include "shell/value_dialogs.h"
+
+namespace {
+
+struct FurtherPage : PersonEditorTest {
+    DalsiSheet& d() { return hl().dalsiSheet; }
+    void SetUp() override
+    {
+        PersonEditorTest::SetUp();
+        user::selectTab(hl().pages, hl().dalsiUdaje);
+    }
+};
+
+TEST_F(FurtherPage, TheFillRecordsNothingAndHidesTheContactsOfTheDead)
+{
+    jan->email1 = "jan@example.cz";
+    jan->religion = "římskokatolické";
+    eva->alive = 0;
+    eva->email1 = "eva@example.cz";
+    hl().tree->userCaption2 = "Přezdívka:";
+    hl().showPersonOfStep(eva);
+    user::selectTab(hl().pages, hl().dalsiUdaje);
+    EXPECT_FALSE(d().moderniPANEL.Visible);
+    EXPECT_EQ(d().email1ED.Text(), "eva@example.cz");
+    EXPECT_EQ(d().user2LB.Caption, "Přezdívka:");
+    EXPECT_EQ(d().idED.Text(), "1");
+    hl().showPersonOfStep(jan);
+    user::selectTab(hl().pages, hl().zakladniUdaje);
+    user::selectTab(hl().pages, hl().dalsiUdaje);
+    EXPECT_TRUE(d().moderniPANEL.Visible);
+    EXPECT_EQ(d().vyznaniCB.Text(), "římskokatolické");
+    EXPECT_EQ(eva->email1, "eva@example.cz");
+    EXPECT_EQ(steps(), 0);
+}
+
+TEST_F(FurtherPage, TypingMakesOneStepPerFieldAndUndoPutsTheTextBack)
+{
+    eva->religion = "evangelické";
+    user::focus(d().vyznaniCB);
+    EXPECT_EQ(d().vyznaniCB.Items.lines(), (std::vector<std::string>{"evangelické"}));
+    user::type(d().vyznaniCB, "husitské");
+    user::type(d().email1ED, "jan@example.cz");
+    EXPECT_EQ(jan->religion, "husitské");
+    EXPECT_EQ(jan->email1, "jan@example.cz");
+    EXPECT_EQ(steps(), 2);
+    user::click(hl().Zpet1);
+    EXPECT_EQ(jan->email1, "");
+    EXPECT_EQ(d().email1ED.Text(), "");
+    user::click(hl().Zpet1);
+    EXPECT_EQ(jan->religion, "");
+    EXPECT_EQ(d().vyznaniCB.Text(), "");
+    user::click(hl().Znovu1);
+    EXPECT_EQ(jan->religion, "husitské");
+}
+
+TEST_F(FurtherPage, GodparentsAreOfferedFromTheOtherPersonsAndEnterMovesOn)
+{
+    user::focus(d().kmotr1CB);
+    EXPECT_EQ(d().kmotr1CB.Items.lines(), (std::vector<std::string>{"Dvořáková Eva, ? (1)"}));
+    int key = VK_RETURN;
+    ASSERT_TRUE(d().kmotr1CB.OnKeyDown);
+    d().kmotr1CB.OnKeyDown(key, ssNone);
+    EXPECT_TRUE(d().kmotr2CB.Focused());
+}
+
+TEST_F(FurtherPage, AUserFieldCaptionBelongsToTheTreeAndIsUndoneAlone)
+{
+    auto name = [this](const std::string& text) {
+        script.modal("", [text](TForm& f) {
+            auto& dialog = dynamic_cast<TuserDefFORM&>(f);
+            user::replaceText(dialog.kolonkaED, text);
+            user::click(dialog.okBT);
+        });
+        user::click(d().user4BT);
+    };
+    name("Povolání otce a ještě mnohem delší text");
+    EXPECT_EQ(hl().tree->userCaption4, "Povolání otce a ještě m"); // 23 characters typed at most
+    EXPECT_EQ(d().user4LB.Caption, hl().tree->userCaption4);
+    EXPECT_EQ(steps(), 1);
+    name(hl().tree->userCaption4);
+    EXPECT_EQ(steps(), 1);
+    script.press("", "stornoBT");
+    user::click(d().user4BT);
+    user::click(hl().Zpet1);
+    EXPECT_EQ(hl().tree->userCaption4, "Uživ.def.:");
+    EXPECT_EQ(d().user4LB.Caption, "Uživ.def.:");
+    EXPECT_EQ(hl().tree->userCaption3, "Uživ.def.:");
+}
+
+TEST_F(FurtherPage, AnIdentifierInUseIsRefusedUntilAFreeOneIsTyped)
+{
+    auto typeId = [this](const std::string& text, const char* button) {
+        script.modal("", [text, button](TForm& f) {
+            auto& dialog = dynamic_cast<TidChangeFORM&>(f);
+            user::replaceText(dialog.idED, text);
+            user::click(button == std::string("ok") ? dialog.okBT : dialog.stornoBT);
+        });
+    };
+    typeId("0", "ok");      // Jan's own
+    typeId("1", "ok");      // Eva's
+    typeId("A-17", "ok");
+    user::click(d().idZmenBT);
+    EXPECT_EQ(script.messageTexts(), (std::vector<std::string>{"Tento identifikátor již existuje (Novák Jan, ?)!",
+                                                               "Tento identifikátor již existuje (Dvořáková Eva, ?)!"}));
+    EXPECT_EQ(jan->identifier, "A-17");
+    EXPECT_EQ(d().idED.Text(), "A-17");
+    EXPECT_EQ(steps(), 1);
+
+    typeId("B", "cancel");
+    user::click(d().idZmenBT);
+    EXPECT_EQ(jan->identifier, "A-17");
+    EXPECT_EQ(steps(), 1);
+    user::click(hl().Zpet1);
+    EXPECT_EQ(jan->identifier, "0");
+}
+
+TEST_F(FurtherPage, EveryVisitOfTheParishMemoIsOneStep)
+{
+    jan->registerNotes = {"Matrika Praha"};
+    hl().refreshPage();
+    user::focus(d().matrikyMEMO);
+    user::focus(d().vyznaniCB);
+    ASSERT_EQ(steps(), 1);
+    auto* step = dynamic_cast<ActionStrings*>(hl().tree->undoHistory->current());
+    ASSERT_TRUE(step);
+    EXPECT_EQ(step->oldLines, step->newLines);
+
+    user::select(d().matrikyMEMO, 13);
+    user::type(d().matrikyMEMO, ", sv. 3");
+    user::focus(d().vyznaniCB);
+    EXPECT_EQ(jan->registerNotes, (std::vector<std::string>{"Matrika Praha, sv. 3"}));
+    EXPECT_EQ(steps(), 2);
+    user::click(hl().Zpet1);
+    EXPECT_EQ(jan->registerNotes, (std::vector<std::string>{"Matrika Praha"}));
+    EXPECT_EQ(d().matrikyMEMO.Lines.lines(), jan->registerNotes);
+}
+
+TEST_F(FurtherPage, FurtherTextsAreSavedAsTextOrRefusedWhenEmpty)
+{
+    user::selectTab(hl().pages, hl().doplnujiciTextyASoubory);
+    user::click(hl().doplnujiciSheet.ulozNaDiskTextyBT);
+    EXPECT_EQ(script.messageTexts(), (std::vector<std::string>{"Doplňující texty jsou prázdné!"}));
+
+    TMemo& memo = hl().doplnujiciSheet.doplnujiciTextyMEMO;
+    user::type(memo, "Žil v Čáslavi.");
+    user::focus(hl().doplnujiciSheet.nazevSouborED);
+    EXPECT_EQ(steps(), 1);
+    const std::string target = outside.path() + "texty.txt";
+    script.file(target);
+    user::click(hl().doplnujiciSheet.ulozNaDiskTextyBT);
+    EXPECT_EQ(readCp1250Lines(target), (std::vector<std::string>{"Žil v Čáslavi."}));
+    user::click(hl().Zpet1);
+    EXPECT_TRUE(jan->furtherTexts.empty());
+}
+
+TEST_F(FurtherPage, AParishVisitUndoneBeforeItsExitKeepsTheNotesBothWays)
+{
+    jan->registerNotes = {"Matrika Praha"};
+    hl().refreshPage();
+    user::focus(d().matrikyMEMO);
+    ASSERT_EQ(steps(), 1);
+    user::click(hl().ZpetBT); // the memo keeps the focus: its visit never ended
+    user::click(hl().ZnovuBT);
+    EXPECT_EQ(jan->registerNotes, (std::vector<std::string>{"Matrika Praha"}));
+    EXPECT_EQ(d().matrikyMEMO.Lines.lines(), jan->registerNotes);
+}
+
+} // namespace

@@ -1,0 +1,391 @@
+// The person commands as a person uses them: a new person from the menu, the tool bar and F2,
+// deleting the shown person (alone, among others, under a group filter), the lock, and undo and
+// redo of each from the menu, the tool bar and Ctrl+Z / Ctrl+Y.
+#include "empty_tree_fixture.h"
+#include "forms/hromadne_mazani_form.h"
+#include "model/action_list.h"
+#include "model/group.h"
+#include "model/prev_next.h"
+#include "model/uk_clovek.h"
+#include "platform/keys.h"
+#include "shell/scroll.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct PersonCommands : EmptyTreeTest {
+    void SetUp() override
+    {
+        EmptyTreeTest::SetUp();
+        hl().fillGroupsCombo("");
+        hl().settings.showBirth = false;
+        hl().settings.showBirthSurname = false;
+    }
+    Clovek* add(const std::string& first, const std::string& surname)
+    {
+        auto* p = new Clovek;
+        p->firstName = first;
+        p->surname = surname;
+        hl().tree->addNewPerson(p);
+        hl().personList->add(p);
+        hl().personList->sort(Scroll::byName);
+        hl().enableControls(true, true);
+        return p;
+    }
+    void show(Clovek* p)
+    {
+        hl().showPersonOfStep(p);
+    }
+    std::string listed()
+    {
+        std::string s;
+        for (Polozka* r = hl().personList->first; r; r = r->next)
+            s += (r == hl().personList->first ? "" : "|") + r->person->firstName;
+        return s;
+    }
+    Clovek* shown() { return hl().currentPerson; }
+    std::string question() { return windows->anoNe.Label1.Caption; }
+    int steps() { return hl().tree->undoHistory->count(); }
+    // On the further-texts page, a line typed into its memo; the memo keeps the focus.
+    void typeFurtherText(const std::string& line)
+    {
+        user::selectTab(hl().pages, hl().doplnujiciTextyASoubory);
+        TMemo& memo = hl().doplnujiciSheet.doplnujiciTextyMEMO;
+        user::focus(memo);
+        user::type(memo, line);
+    }
+};
+
+TEST_F(PersonCommands, TheFirstPersonOpensThePagesAndUndoDeletesItAfterAsking)
+{
+    EXPECT_FALSE(hl().zakladniUdaje.TabVisible());
+    user::click(hl().NovaOsobaBT);
+
+    ASSERT_EQ(hl().tree->personCount(), 1);
+    Clovek* created = shown();
+    ASSERT_NE(created, nullptr);
+    EXPECT_EQ(created->identifier, "0");
+    EXPECT_EQ(created->alive, 1);
+    EXPECT_TRUE(hl().zakladniUdaje.TabVisible());
+    EXPECT_TRUE(hl().scrolling.Visible);
+    EXPECT_EQ(hl().pages.ActivePage(), &hl().zakladniUdaje);
+    EXPECT_TRUE(z().jmenoCB.Focused());
+    EXPECT_EQ(hl().currentRow->person, created);
+    EXPECT_TRUE(hl().Vymaz1.Enabled);
+    EXPECT_TRUE(hl().ZpetBT.Enabled);
+    EXPECT_EQ(steps(), 1);
+
+    user::type(z().jmenoCB, "Jan");
+    EXPECT_EQ(created->firstName, "Jan");
+    EXPECT_EQ(listed(), "Jan");
+    EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Jan, ?");
+
+    // Ctrl+Z takes the name back, then asks before it takes the person back.
+    user::pressKey(hl(), 'Z', ssCtrl);
+    EXPECT_EQ(created->firstName, "");
+    script.press("", "anoBT");
+    user::pressKey(hl(), 'Z', ssCtrl);
+    EXPECT_EQ(question(), "Opravdu vymazat osobu   (0)?");
+    EXPECT_EQ(hl().tree->personCount(), 0);
+    EXPECT_EQ(shown(), nullptr);
+    EXPECT_EQ(hl().pages.ActivePage(), &hl().obecne);
+    EXPECT_FALSE(hl().zakladniUdaje.TabVisible());
+    EXPECT_FALSE(hl().Vymaz1.Enabled);
+    EXPECT_TRUE(hl().NovaOsobaBT.Enabled);
+    EXPECT_FALSE(hl().ZpetBT.Enabled);
+    EXPECT_FALSE(hl().ZnovuBT.Enabled);
+}
+
+TEST_F(PersonCommands, UndoingACreatedPersonAnsweredNoKeepsPersonAndStep)
+{
+    Clovek* eva = add("Eva", "Malá");
+    show(eva);
+    user::pressKey(hl(), VK_F2);
+    Clovek* created = shown();
+    ASSERT_NE(created, eva);
+    EXPECT_EQ(listed(), "|Eva"); // an unnamed person sorts first
+
+    script.press("", "neBT");
+    user::click(hl().Zpet1);
+    EXPECT_EQ(hl().tree->personCount(), 2);
+    EXPECT_EQ(shown(), created);
+    EXPECT_TRUE(hl().Zpet1.Enabled);
+
+    script.press("", "anoBT");
+    user::click(hl().ZpetBT);
+    EXPECT_EQ(hl().tree->personCount(), 1);
+    // The person shown before the new one comes back.
+    EXPECT_EQ(shown(), eva);
+    EXPECT_EQ(z().jmenoCB.Text(), "Eva");
+    EXPECT_EQ(listed(), "Eva");
+}
+
+TEST_F(PersonCommands, ANewPersonTakesTheLowestFreeNumberAndCountsTheLeftPersonsShare)
+{
+    Clovek* a = add("Adam", "Bor");
+    Clovek* b = add("Bára", "Bor");
+    show(b);
+    show(a);
+    script.press("", "anoBT");
+    user::click(hl().SmazOsobuBT);
+    ASSERT_EQ(shown(), b);
+    const int before = b->percentFilled;
+    b->birthPlace = "Brno"; // not through its box, so the share is not counted yet
+    user::click(hl().Nova1);
+    EXPECT_EQ(shown()->number, 0);
+    EXPECT_EQ(shown()->identifier, "0");
+    EXPECT_GT(b->percentFilled, before);
+}
+
+TEST_F(PersonCommands, DeletingAsksEmptiesTheHistoryAndShowsThePersonVisitedBefore)
+{
+    Clovek* a = add("Adam", "Bor");
+    Clovek* b = add("Bára", "Cap");
+    Clovek* c = add("Cyril", "Dub");
+    show(a);
+    show(c);
+    show(b);
+    user::focus(z().titulPredCB);
+    user::type(z().titulPredCB, "Ing.");
+    EXPECT_TRUE(hl().Zpet1.Enabled);
+
+    // No keeps the person, yet the history is gone.
+    script.press("", "neBT");
+    user::click(hl().Vymaz1);
+    EXPECT_EQ(question(), "Opravdu vymazat osobu Cap Bára (1)?");
+    EXPECT_EQ(hl().tree->personCount(), 3);
+    EXPECT_EQ(shown(), b);
+    EXPECT_FALSE(hl().Zpet1.Enabled);
+    EXPECT_FALSE(hl().ZnovuBT.Enabled);
+
+    script.press("", "anoBT");
+    user::click(hl().SmazOsobuBT);
+    EXPECT_EQ(hl().tree->personCount(), 2);
+    EXPECT_EQ(shown(), c);
+    EXPECT_EQ(hl().currentRow->person, c);
+    EXPECT_EQ(z().jmenoCB.Text(), "Cyril");
+    EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Cyril Dub, ?");
+    EXPECT_EQ(listed(), "Adam|Cyril");
+    EXPECT_EQ(hl().history->current(), c);
+}
+
+TEST_F(PersonCommands, TheBirthYearSettingNamesThePersonInTheQuestion)
+{
+    Clovek* eva = add("Eva", "Malá");
+    eva->sex = 0;
+    eva->birthSurname = "Bílá";
+    eva->birth.year = "1901";
+    hl().settings.showBirth = true;
+    hl().settings.showBirthSurname = true;
+    show(eva);
+    script.press("", "neBT");
+    user::click(hl().Vymaz1);
+    EXPECT_EQ(question(), "Opravdu vymazat osobu Bílá Eva, 1901 (0)?");
+}
+
+TEST_F(PersonCommands, DeletingUnderAGroupFilterStaysInTheGroupOrFallsBackToAll)
+{
+    Clovek* a = add("Adam", "Bor");
+    Clovek* b = add("Bára", "Cap");
+    Clovek* c = add("Cyril", "Dub");
+    Clovek* d = add("David", "Eben");
+    auto* g = new Group("Rodina");
+    g->members.append(new UkGrClovek(a));
+    g->members.append(new UkGrClovek(c));
+    g->members.append(new UkGrClovek(d));
+    hl().tree->groups.append(g);
+    show(d);
+    show(b);
+    show(a);
+    hl().fillGroupsCombo("Rodina");
+    hl().filterListByGroup();
+    EXPECT_EQ(listed(), "Adam|Cyril|David");
+
+    // Bára was visited before Adam, but the list shows the group: the row now at Adam's place.
+    script.press("", "anoBT");
+    user::click(hl().Vymaz1);
+    EXPECT_EQ(listed(), "Cyril|David");
+    EXPECT_EQ(shown(), c);
+
+    // David, visited before, belongs to the group.
+    show(d);
+    show(c);
+    script.press("", "anoBT");
+    user::click(hl().Vymaz1);
+    EXPECT_EQ(shown(), d);
+
+    // The group's last member: the list shows every person again.
+    script.press("", "anoBT");
+    user::click(hl().Vymaz1);
+    EXPECT_EQ(hl().skupinyCB.Text(), hl().allPersonsGroupName);
+    EXPECT_EQ(listed(), "Bára");
+    EXPECT_EQ(shown(), b);
+    EXPECT_EQ(hl().currentRow->person, b);
+}
+
+TEST_F(PersonCommands, DeletingTheLastPersonLeavesTheGeneralTabAndAnEmptyTree)
+{
+    Clovek* a = add("Adam", "Bor");
+    show(a);
+    hl().pages.setActivePage(&hl().shrnutiOsoby);
+    script.press("", "anoBT");
+    user::click(hl().Vymaz1);
+    EXPECT_EQ(hl().tree->personCount(), 0);
+    EXPECT_EQ(shown(), nullptr);
+    EXPECT_EQ(hl().currentRow, nullptr);
+    EXPECT_EQ(hl().pages.ActivePage(), &hl().obecne);
+    EXPECT_FALSE(hl().shrnutiOsoby.TabVisible());
+    EXPECT_FALSE(hl().scrolling.Visible);
+    EXPECT_FALSE(hl().SmazOsobuBT.Enabled);
+    EXPECT_FALSE(hl().Hledej1.Enabled);
+    EXPECT_EQ(hl().history->current(), nullptr);
+}
+
+TEST_F(PersonCommands, BulkDeletionInABulkRunShowsNobody)
+{
+    Clovek* a = add("Adam", "Bor");
+    Clovek* b = add("Bára", "Cap");
+    show(b);
+    show(a);
+    hl().pages.setActivePage(&hl().obecne);
+    hl().deleteCurrentPerson(true);
+    EXPECT_EQ(shown(), b);
+    EXPECT_EQ(hl().currentRow->person, b);
+    // Nothing was shown: the page and the heading are as they were.
+    EXPECT_EQ(hl().pages.ActivePage(), &hl().obecne);
+    EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Adam Bor, ?");
+}
+
+TEST_F(PersonCommands, TheBulkDeletionWindowOpensWithNobodyMarked)
+{
+    Clovek* a = add("Adam", "Bor");
+    add("Bára", "Cap");
+    a->mark = 1;
+    hl().tree->groups.append(new Group("Rodina"));
+    hl().tree->groups.append(new Group("Sousedé"));
+    show(a);
+    int ticked = -1;
+    std::vector<std::string> groups;
+    script.modal("hromadneMazaniFORM", [&](TForm& f) {
+        auto& w = static_cast<ThromadneMazaniFORM&>(f);
+        ticked = 0;
+        for (int i = 0; i < w.osobyLIST.Items.Count(); ++i)
+            ticked += w.osobyLIST.Checked(i) ? 1 : 0;
+        EXPECT_EQ(w.osobyLIST.Items.Count(), 2);
+        for (int i = 0; i < w.skupinyCB.Items.Count(); ++i)
+            groups.push_back(w.skupinyCB.Items[i]);
+        f.ModalResult = 2;
+    });
+    user::click(hl().HromadneMazani1);
+    EXPECT_EQ(ticked, 0);
+    EXPECT_EQ(groups, (std::vector<std::string>{"Rodina", "Sousedé"}));
+}
+
+TEST_F(PersonCommands, TheLockDisablesThePersonsFieldsAndUndoUnlocks)
+{
+    Clovek* a = add("Adam", "Bor");
+    Clovek* b = add("Bára", "Cap");
+    show(a);
+    user::click(hl().zamekCH);
+    EXPECT_EQ(a->lock, 1);
+    for (TControl* c : std::initializer_list<TControl*>{&z().jmenoCB, &z().narozRokED, &z().nastavNeznameNarozeniBT,
+                                                        &z().zivaZesnulaCH, &z().otecCB, &z().bydlisteLIST,
+                                                        &z().upravBydlisteBT, &z().vlozHlavaBT})
+        EXPECT_FALSE(c->Enabled) << c->Name;
+    EXPECT_TRUE(hl().zamekCH.Enabled);
+    EXPECT_TRUE(z().vytvorDiteBT.Enabled);
+    EXPECT_TRUE(z().vytvorSvatbuBT.Enabled);
+    EXPECT_EQ(steps(), 1);
+
+    // Another person is editable; coming back, the lock holds again.
+    show(b);
+    EXPECT_FALSE(hl().zamekCH.Checked());
+    EXPECT_TRUE(z().jmenoCB.Enabled);
+    EXPECT_EQ(steps(), 1);
+    show(a);
+    EXPECT_TRUE(hl().zamekCH.Checked());
+    EXPECT_FALSE(z().jmenoCB.Enabled);
+
+    user::pressKey(hl(), 'Z', ssCtrl);
+    EXPECT_EQ(a->lock, 0);
+    EXPECT_FALSE(hl().zamekCH.Checked());
+    EXPECT_TRUE(z().jmenoCB.Enabled);
+    EXPECT_TRUE(z().narozRokED.Enabled);
+    // An edit button waits for a row of its list, lock or not.
+    EXPECT_FALSE(z().upravBydlisteBT.Enabled);
+    user::pressKey(hl(), 'Y', ssCtrl);
+    EXPECT_EQ(a->lock, 1);
+    EXPECT_FALSE(z().jmenoCB.Enabled);
+    EXPECT_EQ(steps(), 1);
+}
+
+TEST_F(PersonCommands, TheLockAlsoHoldsTheFurtherDataFields)
+{
+    Clovek* a = add("Adam", "Bor");
+    a->lock = 1;
+    show(a);
+    hl().setFurtherDataLockState();
+    DalsiSheet& d = hl().dalsiSheet;
+    for (TControl* c : std::initializer_list<TControl*>{&d.vyznaniCB, &d.email1ED, &d.idZmenBT, &d.user5CB,
+                                                        &d.matrikyMEMO})
+        EXPECT_FALSE(c->Enabled) << c->Name;
+    EXPECT_TRUE(d.napis1BT.Enabled);
+    a->lock = 0;
+    hl().setFurtherDataLockState();
+    EXPECT_TRUE(d.matrikyMEMO.Enabled);
+}
+
+TEST_F(PersonCommands, MemoLinesStayWithThePersonWhoTypedThem)
+{
+    Clovek* a = add("Adam", "Bor");
+    Clovek* b = add("Bára", "Cap");
+    Clovek* c = add("Cyril", "Dub");
+    show(a);
+    typeFurtherText("kovář");
+    // Away to another page, then two persons through the list: the memo still holds Adam's line.
+    user::selectTab(hl().pages, hl().zakladniUdaje);
+    show(b);
+    show(c);
+    ASSERT_EQ(a->furtherTexts.size(), 1u);
+    EXPECT_EQ(a->furtherTexts[0], "kovář");
+    EXPECT_TRUE(b->furtherTexts.empty());
+    EXPECT_TRUE(c->furtherTexts.empty());
+}
+
+TEST_F(PersonCommands, ALineTypedIntoAMemoIsStoredBeforeUndo)
+{
+    Clovek* a = add("Adam", "Bor");
+    show(a);
+    user::focus(z().prijmeniCB);
+    user::type(z().prijmeniCB, "a");
+    typeFurtherText("mlynář");
+    // The memo's visit is the latest step: the line is stored first, then taken back, and the
+    // redo brings it again.
+    user::click(hl().ZpetBT);
+    EXPECT_TRUE(a->furtherTexts.empty());
+    EXPECT_NE(a->surname, "Bor");
+    user::click(hl().ZnovuBT);
+    ASSERT_EQ(a->furtherTexts.size(), 1u);
+    EXPECT_EQ(a->furtherTexts[0], "mlynář");
+    user::click(hl().ZpetBT);
+    user::click(hl().ZpetBT);
+    EXPECT_EQ(a->surname, "Bor");
+}
+
+TEST_F(PersonCommands, DeletingAPersonWhoseMemoWasTypedInGivesTheLinesToNobody)
+{
+    Clovek* a = add("Adam", "Bor");
+    Clovek* b = add("Bára", "Cap");
+    show(b);
+    show(a);
+    typeFurtherText("kovář");
+    user::selectTab(hl().pages, hl().zakladniUdaje);
+    script.press("", "anoBT");
+    user::click(hl().SmazOsobuBT);
+    EXPECT_EQ(shown(), b);
+    user::click(hl().Nova1);
+    EXPECT_TRUE(b->furtherTexts.empty());
+}
+
+} // namespace

@@ -1,0 +1,66 @@
+#pragma once
+// The program started with a new tree of two persons, Jan shown; pictures of any size made on
+// the spot for the insert buttons.
+#include "../shell/program_fixture.h"
+#include "model/action_list.h"
+#include "model/media.h"
+#include "platform/files.h"
+#include "platform/picture.h"
+#include "shell/scroll.h"
+
+#include <gtest/gtest.h>
+
+struct PersonEditorTest : ProgramTest {
+    Clovek* jan = nullptr;
+    Clovek* eva = nullptr;
+    TempFolder outside; // where the person's own files are
+
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        startQuietly();
+        hl().createEmptyTree();
+        hl().resetWorkingFolder();
+        jan = add("Jan", "Novák");
+        eva = add("Eva", "Dvořáková");
+        hl().enableControls(true, true);
+        hl().personList->fill();
+        hl().personList->sort(0);
+        hl().showPersonOfStep(jan);
+    }
+    Clovek* add(const std::string& first, const std::string& surname)
+    {
+        auto* p = new Clovek;
+        p->firstName = first;
+        p->surname = surname;
+        hl().tree->addNewPerson(p);
+        return p;
+    }
+    int steps() { return hl().tree->undoHistory->count(); }
+    std::string working(const std::string& name) { return joinPath(hl().workingFolder, name); }
+
+    // A picture file of the size, JPEG or BMP by the extension of `name`, in `outside`.
+    std::string picture(const std::string& name, int width, int height)
+    {
+        TBitmap bitmap(width, height);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                bitmap.setPixel(x, y, {static_cast<uint8_t>(x), static_cast<uint8_t>(y), 90, 255});
+        const std::string path = outside.path() + name;
+        if (pictureFileKind(path) == PictureFileKind::Bitmap) {
+            bitmap.SaveToFile(path);
+        } else {
+            TJPEGImage jpeg;
+            jpeg.Assign(bitmap);
+            jpeg.SaveToFile(path);
+        }
+        return path;
+    }
+    std::string textFile(const std::string& name, const std::string& text)
+    {
+        const std::string path = outside.path() + name;
+        writeCp1250Lines(path, {text});
+        return path;
+    }
+    static std::vector<std::string> lines(const TListBox& list) { return list.Items.lines(); }
+};

@@ -1,0 +1,128 @@
+// A family recorded by hand from an empty tree: each field typed as a person types it, Enter to
+// the next one, then every step taken back with Ctrl+Z and done again with Ctrl+Y.
+#include "empty_tree_fixture.h"
+#include "forms/tolerance_form.h"
+#include "model/action_list.h"
+#include "platform/keys.h"
+#include "shell/scroll.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct RecordByHand : EmptyTreeTest {
+    void undo() { user::pressKey(hl(), 'Z', ssCtrl); }
+    void redo() { user::pressKey(hl(), 'Y', ssCtrl); }
+    void leaveTo(TWinControl& next) { user::focus(next); }
+    void enter(TWinControl& box, const std::string& text)
+    {
+        user::focus(box);
+        user::replaceText(box, text);
+    }
+    std::string birth(const Clovek& p) { return p.birth.day + "." + p.birth.month + "." + p.birth.year; }
+};
+
+TEST_F(RecordByHand, APersonTypedInIsTakenBackAndDoneAgainStepByStep)
+{
+    user::pressKey(hl(), VK_F2);
+    Clovek* marie = hl().currentPerson;
+    ASSERT_NE(marie, nullptr);
+    ASSERT_TRUE(z().jmenoCB.Focused());
+
+    user::type(z().jmenoCB, "Marie");
+    user::pressKey(hl(), VK_RETURN);
+    ASSERT_TRUE(z().prijmeniCB.Focused());
+    user::type(z().prijmeniCB, "Nováková");
+    user::pressKey(hl(), VK_RETURN);
+    // Leaving a surname like this one makes the new man a woman, with no step of its own.
+    EXPECT_EQ(marie->sex, 0);
+    EXPECT_EQ(z().pohlaviCB.ItemIndex(), 1);
+    EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Marie Nováková, ?");
+
+    // Each part typed over the "?" the box shows.
+    enter(z().narozDenCB, "31");
+    enter(z().narozMesicCB, "4");
+    leaveTo(z().narozRokED);
+    EXPECT_EQ(z().narozDenCB.Text(), "30"); // April has no 31st
+    user::replaceText(z().narozRokED, "19a"); // not a year: the box empties, nothing is stored
+    EXPECT_EQ(z().narozRokED.Text(), "");
+    EXPECT_EQ(marie->birth.year, "19");
+    user::type(z().narozRokED, "1901");
+    EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Marie Nováková, 1901");
+    leaveTo(z().narozMistoCB);
+    EXPECT_EQ(birth(*marie), "30.4.1901");
+    EXPECT_EQ(z().narozeniDenLB.Caption, "úterý");
+
+    script.modal("", [](TForm& f) {
+        auto& dialog = dynamic_cast<TtoleranceFORM&>(f);
+        user::pick(dialog.toleranceCB, "2");
+        user::click(dialog.OKBtn);
+    });
+    user::click(z().narozAsi);
+    EXPECT_EQ(z().narozAsi.Caption, "+/- 2");
+    user::click(z().zivaZesnulaCH);
+    ASSERT_TRUE(z().smrtRokED.Visible);
+    enter(z().smrtRokED, "1950");
+    leaveTo(z().smrtMistoCB);
+    EXPECT_EQ(marie->death.year, "1950");
+    EXPECT_EQ(script.messageTexts(), std::vector<std::string>{});
+
+    // new person, first name, surname, birth day, month and year, about, alive, death year
+    EXPECT_EQ(hl().tree->undoHistory->count(), 9);
+
+    undo();
+    EXPECT_EQ(marie->death.year, "?");
+    EXPECT_EQ(z().smrtRokED.Text(), "?");
+    undo();
+    EXPECT_EQ(marie->alive, 1);
+    EXPECT_FALSE(z().smrtRokED.Visible);
+    undo();
+    EXPECT_EQ(marie->birth.about, 0);
+    EXPECT_FALSE(z().narozAsi.Checked());
+    undo();
+    EXPECT_EQ(marie->birth.year, "?");
+    EXPECT_EQ(z().narozRokED.Text(), "?");
+    EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Marie Nováková, ?");
+    EXPECT_EQ(z().narozeniDenLB.Caption, "?");
+    undo();
+    undo();
+    EXPECT_EQ(birth(*marie), "?.?.?");
+    undo();
+    EXPECT_EQ(marie->surname, "");
+    EXPECT_EQ(z().prijmeniCB.Text(), "");
+    undo();
+    EXPECT_EQ(marie->firstName, "");
+    EXPECT_EQ(hl().tree->personCount(), 1);
+    EXPECT_TRUE(hl().ZpetBT.Enabled);
+
+    // The redo runs forward through the same steps.
+    redo();
+    redo();
+    EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Marie Nováková, ?");
+    for (int i = 0; i < 6; ++i)
+        redo();
+    EXPECT_EQ(birth(*marie), "30.4.1901");
+    EXPECT_EQ(z().narozeniDenLB.Caption, "úterý");
+    EXPECT_EQ(marie->birth.tolerance, 2);
+    EXPECT_EQ(marie->alive, 0);
+    EXPECT_EQ(marie->death.year, "1950");
+    EXPECT_FALSE(hl().ZnovuBT.Enabled);
+    EXPECT_EQ(hl().personList->count, 1);
+}
+
+TEST_F(RecordByHand, ALockedPersonRefusesTypingUntilUnlocked)
+{
+    user::pressKey(hl(), VK_F2);
+    Clovek* p = hl().currentPerson;
+    user::type(z().jmenoCB, "Jan");
+    user::click(hl().zamekCH);
+    EXPECT_FALSE(z().jmenoCB.CanFocus());
+    EXPECT_FALSE(user::type(z().jmenoCB, "x"));
+    EXPECT_EQ(p->firstName, "Jan");
+    user::click(hl().zamekCH);
+    EXPECT_TRUE(z().jmenoCB.CanFocus());
+    EXPECT_EQ(p->lock, 0);
+    EXPECT_EQ(hl().tree->undoHistory->count(), 4);
+}
+
+} // namespace
