@@ -570,7 +570,7 @@ public:
     void bindFurtherPageEvents();
     // A text field of the page into the current person, one undo step per run of keystrokes.
     // An edit's handler also runs while the page is filled, and then records nothing.
-    void furtherTextChange(std::string Clovek::*field, const char* key, const std::string& text,
+    void furtherTextChange(PersonTextField field, const char* key, const std::string& text,
                            bool isEdit);
     // "Definuj" of user field 1 to 5: the caption for the whole tree.
     void userCaptionBTClick(int field);
