@@ -71,16 +71,22 @@ bool BodyCursor::readOn(size_t at, size_t keepFrom)
         window_.erase(0, drop);
         base_ += drop;
         const size_t kept = window_.size();
-        const size_t want = std::min(pieceSize, size_ - (base_ + kept));
-        window_.resize(kept + want);
-        const size_t got = readUpTo(fd_, window_.data() + kept, want, fileName_);
-        window_.resize(kept + got);
-        if (got < want)
-            size_ = base_ + kept + got; // the file became shorter meanwhile
+        readPiece();
         for (size_t i = kept; i < window_.size(); ++i)
             window_[i] = static_cast<char>(static_cast<unsigned char>(window_[i]) - 1);
     }
     return true;
+}
+
+void BodyCursor::readPiece()
+{
+    const size_t kept = window_.size();
+    const size_t want = std::min(pieceSize, size_ - (base_ + kept));
+    window_.resize(kept + want);
+    const size_t got = readUpTo(fd_, window_.data() + kept, want, fileName_);
+    window_.resize(kept + got);
+    if (got < want)
+        size_ = base_ + kept + got; // the file became shorter meanwhile
 }
 
 BodyCursor readSavedState(const std::string& fileName)
@@ -107,13 +113,7 @@ BodyCursor readSavedState(const std::string& fileName)
         while ((lf = c.window_.find('\n', start)) == std::string::npos) {
             if (c.fd_ < 0 || c.window_.size() >= c.size_)
                 throw EDamagedTreeFile("No body in " + fileName);
-            const size_t kept = c.window_.size();
-            const size_t want = std::min(pieceSize, c.size_ - kept);
-            c.window_.resize(kept + want);
-            const size_t got = readUpTo(c.fd_, c.window_.data() + kept, want, fileName);
-            c.window_.resize(kept + got);
-            if (got < want)
-                c.size_ = kept + got;
+            c.readPiece();
         }
         start = lf + 1;
     }
@@ -132,10 +132,18 @@ std::string_view readRawBodyLine(BodyCursor& c)
     // The last byte (the file's own line end, decoded) never joins a line.
     const size_t end = c.size_ - 1;
     const size_t start = c.position;
-    c.reach(start, start);
+    // A file cut shorter while it is read ends like a file cut short.
+    auto cutShort = [&c] {
+        c.overrun = true;
+        c.position = c.size_;
+        return std::string_view();
+    };
+    if (!c.reach(start, start))
+        return cutShort();
     char b = c.byteAt(c.position++);
     while (c.position < end && b != '\0' && b != '\r') {
-        c.reach(c.position, start);
+        if (!c.reach(c.position, start))
+            return cutShort();
         b = c.byteAt(c.position++);
     }
     c.lineEndedByCr = b == '\r';

@@ -37,6 +37,8 @@ private:
         return at < base_ + window_.size() || readOn(at, keepFrom);
     }
     bool readOn(size_t at, size_t keepFrom);
+    // Appends the next piece of the file, as it stands, to the part read in.
+    void readPiece();
 
     int fd_ = -1;
     std::string fileName_;

@@ -103,3 +103,23 @@ TEST_F(BigTree, AGeneratedTreeOfThousandsOfPersonsRoundTripsByteForByte)
     EXPECT_NE(readBytes(saved("druhy.rod")), first);
     EXPECT_TRUE(readBytes(saved("treti.rod")) == first);
 }
+
+TEST_F(BigTree, AFileCutShorterWhileItIsReadEndsAsCutShort)
+{
+    std::string body;
+    for (int i = 0; body.size() < 3 * piece; ++i)
+        body += "radek " + std::to_string(i) + std::string(200, 'x') + "\r\n";
+    body += "\r\n";
+    writeRawTree(saved("mizi.rod"), body);
+    BodyCursor c = readSavedState(saved("mizi.rod"));
+    EXPECT_EQ(readRawBodyLine(c).substr(0, 8), "radek 0x");
+    std::filesystem::resize_file(saved("mizi.rod"), piece + piece / 2);
+    int lines = 1;
+    while (c.more() && !c.overrun) {
+        readRawBodyLine(c);
+        ++lines;
+    }
+    // Only what the file still holds was read, and no line past it.
+    EXPECT_LE(c.size(), piece + piece / 2);
+    EXPECT_LT(lines, int(piece / 100));
+}
