@@ -66,7 +66,7 @@ void Thlavni::dateYearChange(bool birth)
     else
         b.year.setText("");
     if (birth) {
-        sortPersonList();
+        sortPersonListAfterEditOf(currentPerson);
         updateHeading();
     }
     b.weekday.Caption = "";
@@ -86,7 +86,7 @@ void Thlavni::dateDayMonthChange(bool birth, char part)
     if (!box.Text().empty())
         storedPart(b.date, part) = box.Text();
     if (birth)
-        sortPersonList();
+        sortPersonListAfterEditOf(currentPerson);
     b.weekday.Caption = "";
     recordIfChanged(*this, b, part, old);
 }
