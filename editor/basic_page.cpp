@@ -49,6 +49,9 @@ void Thlavni::showBasicPage()
     zamekCH.setChecked(p.lock != 0);
 
     // The relatives, partnerships and life-period lists, each from its own part of the page.
+    showParentCombos();
+    fillChildrenList();
+    fillSiblingsList();
     fillPartnerList(0);
     fillResidenceList(-1);
     fillEducationList(-1);

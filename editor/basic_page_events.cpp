@@ -32,6 +32,8 @@ void Thlavni::bindBasicPageEvents()
              &z.smrtAsi, &z.smrtMistoCB, &z.smrtPohrebCB, &z.smrtPricinaCB})
         field->OnKeyDown = [this, field](int& key, TShiftState) { fieldKeyDown(*field, key); };
     bindDateEvents();
+    bindFamilyEvents();
+    bindPartnershipEvents();
 }
 
 void Thlavni::bindDateEvents()

@@ -1,7 +1,9 @@
-// The checks of the current person's birth and death dates, with their messages: a date that
-// cannot be true loses the part just edited.
+// The checks of the current person's birth and death dates and of the selected partnership's
+// wedding and divorce dates, with their messages: a date that cannot be true loses the part just
+// edited.
 #include "model/clovek.h"
 #include "model/life_checks.h"
+#include "model/svatba.h"
 #include "platform/dialogs.h"
 #include "shell/hlavni.h"
 
@@ -18,10 +20,28 @@ constexpr PartNote birthNotes[] = {{"menimDenNarozeni", "Měním den narození."
 constexpr PartNote deathNotes[] = {{"menimDenSmrt", "Měním den úmrtí."},
                                    {"menimMesicSmrt", "Měním měsíc úmrtí."},
                                    {"menimRokSmrt", "Měním rok úmrtí."}};
+constexpr PartNote weddingNotes[] = {{"menimDenSvatby", "Měním den svatby."},
+                                     {"menimMesicSvatby", "Měním měsíc svatby."},
+                                     {"menimRokSvatby", "Měním rok svatby."}};
+constexpr PartNote divorceNotes[] = {{"menimDenRozvodu", "Měním den rozvodu."},
+                                     {"menimMesicRozvodu", "Měním měsíc rozvodu."},
+                                     {"menimRokRozvodu", "Měním rok rozvodu."}};
 
 int partIndex(char part)
 {
     return part == 'd' ? 0 : part == 'm' ? 1 : 2;
+}
+
+// The reset is no step of its own: undoing the edit brings the typed part's old value back.
+bool passPartnershipCheck(Thlavni& m, const DateCheck& check, Datum& date, const PartNote& note, char part)
+{
+    if (!check)
+        return true;
+    (part == 'd' ? date.day : part == 'm' ? date.month : date.year) = "?";
+    ShowMessage(m.langText("chyby", check->key, check->defaultText) + " " + m.langText("chyby", note.key, note.text));
+    // The first partnership is shown afterwards, with the reset part as "?".
+    m.fillPartnerList(0);
+    return false;
 }
 
 } // namespace
@@ -65,4 +85,22 @@ bool Thlavni::passLifeCheck(const DateCheck& check, Datum& date, const char* not
         sortPersonListAfterEditOf(currentPerson);
     updateHeading();
     return false;
+}
+
+bool Thlavni::checkWeddingDate(char part)
+{
+    Svatba* s = currentPartnership();
+    if (!currentPerson || !s)
+        return true;
+    return passPartnershipCheck(*this, ::checkWeddingDate(*currentPerson, *s, lifeLimits(), part == 'r'),
+                                s->wedding, weddingNotes[partIndex(part)], part);
+}
+
+bool Thlavni::checkDivorceDate(char part)
+{
+    Svatba* s = currentPartnership();
+    if (!currentPerson || !s)
+        return true;
+    return passPartnershipCheck(*this, ::checkDivorceDate(*currentPerson, *s, lifeLimits(), part == 'r'),
+                                s->divorce, divorceNotes[partIndex(part)], part);
 }

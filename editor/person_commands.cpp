@@ -1,13 +1,10 @@
-// The person commands of the main window: a new person, deleting the shown one (also the
-// deletion that bulk deletion repeats per person) and opening the bulk-deletion window.
-#include "forms/hromadne_mazani_form.h"
+// The person commands of the main window: a new person and deleting the shown one, with the
+// choice of the person shown next that bulk deletion shares.
 #include "model/clovek.h"
 #include "model/group.h"
 #include "model/prev_next.h"
 #include "model/rod.h"
 #include "shell/hlavni.h"
-#include "shell/list_display.h"
-#include "shell/mark_check_list.h"
 #include "shell/scroll.h"
 
 void Thlavni::bindPersonCommandEvents()
@@ -84,7 +81,11 @@ void Thlavni::deleteCurrentPerson(bool bulk)
     if (personList)
         personList->remove(row);
     currentRow = nullptr;
+    selectPersonAfterDeletion(bulk);
+}
 
+void Thlavni::selectPersonAfterDeletion(bool bulk)
+{
     // The person visited before, unless the list shows a group that does not hold them.
     Group* group = skupinyCB.Text() == allPersonsGroupName ? nullptr : tree->findGroup(skupinyCB.Text());
     Clovek* next = history ? history->current() : nullptr;
@@ -114,17 +115,4 @@ void Thlavni::deleteCurrentPerson(bool bulk)
     if (pages.ActivePage() != &obecne && pages.ActivePage() != &statistikaLipovetau)
         pages.setActivePage(&obecne);
     enableControls(true, false);
-}
-
-void Thlavni::HromadneMazani1Click()
-{
-    if (!tree || !hromadneMazaniFORM)
-        return;
-    ThromadneMazaniFORM& w = *hromadneMazaniFORM;
-    tree->clearMarks();
-    fillMarkCheckList(w.osobyLIST, *tree, ListDisplay(settings));
-    w.skupinyCB.Items.Clear();
-    for (Group* g : tree->groups.items<Group>())
-        w.skupinyCB.Items.Add(g->name);
-    w.ShowModal();
 }

@@ -9,3 +9,17 @@ bool Group::contains(const Clovek* person) const
             return true;
     return false;
 }
+
+void Group::addMember(Clovek* person)
+{
+    members.append(new UkGrClovek(person));
+}
+
+void Group::removeMember(const Clovek* person)
+{
+    for (UkGrClovek* m : members.items<UkGrClovek>())
+        if (m->person() == person) {
+            members.remove(m);
+            return;
+        }
+}

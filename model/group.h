@@ -12,6 +12,10 @@ public:
     explicit Group(std::string name) : name(std::move(name)) {}
 
     bool contains(const Clovek* person) const;
+    // A new member entry for the person at the end of the list.
+    void addMember(Clovek* person);
+    // Removes the person's member entry; nothing when the person is not a member.
+    void removeMember(const Clovek* person);
 
     std::string name;
     Prvky members; // UkGrClovek

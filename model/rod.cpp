@@ -3,6 +3,7 @@
 #include "model/clovek.h"
 #include "model/display_settings.h"
 #include "model/generations.h"
+#include "model/group.h"
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
 #include "platform/numbers.h"
@@ -69,8 +70,38 @@ int Rod::firstFreePersonNumber() const
 
 void Rod::removePerson(Clovek* person)
 {
-    if (!person || (person != firstPerson && !person->chainPrev))
+    if (!inChain(person))
         return;
+    removeFromAllGroups(person);
+    freeRemovedPerson(person);
+}
+
+void Rod::removePersons(const std::vector<Clovek*>& persons)
+{
+    // One walk over the members of every group, instead of one per person.
+    std::unordered_set<const Clovek*> leaving;
+    for (Clovek* p : persons)
+        if (inChain(p))
+            leaving.insert(p);
+    for (Group* g : groups.items<Group>())
+        for (Prvek* e = g->members.first(); e;) {
+            auto* m = static_cast<UkGrClovek*>(e);
+            e = e->next;
+            if (leaving.count(m->person()))
+                g->members.remove(m);
+        }
+    for (Clovek* p : persons)
+        if (leaving.erase(p))
+            freeRemovedPerson(p);
+}
+
+bool Rod::inChain(const Clovek* person) const
+{
+    return person && (person == firstPerson || person->chainPrev);
+}
+
+void Rod::freeRemovedPerson(Clovek* person)
+{
     if (person->chainPrev)
         person->chainPrev->chainNext = person->chainNext;
     else
@@ -83,7 +114,6 @@ void Rod::removePerson(Clovek* person)
     // (those are forgotten as they are freed below).
     const bool historyChanged = undoHistory->forget(person);
     unlinkFromRelatives(person);
-    removeFromAllGroups(person);
     // Whatever list still names the person (a sibling entry that was never mirrored) lets go of
     // it, so no list is left pointing at a destroyed person.
     while (UkClovek* e = person->firstReferrer()) {

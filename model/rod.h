@@ -6,6 +6,7 @@
 #include "platform/datetime.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -43,6 +44,9 @@ public:
     // Takes the person out of the chain and out of every list, clears it as anyone's parent,
     // frees its partnerships and destroys it. Nothing for a person not in this tree's chain.
     void removePerson(Clovek* person);
+    // The same for many persons at once, in the given order; their group entries go in one walk
+    // over the groups. Persons not in the chain, or named twice, are passed over.
+    void removePersons(const std::vector<Clovek*>& persons);
     void unlinkFromRelatives(Clovek* person);
     // No partnership with a partner and nobody's parent.
     bool canChangeSex(const Clovek* person) const;
@@ -123,6 +127,20 @@ public:
     // refer to the person of that number, or removed when there is none. A person listed twice
     // in a group is kept once.
     void relinkGroupMembers();
+    // Every person of the chain that was not a member becomes one, in chain order; every member
+    // stops being one.
+    void invertGroup(Group& group);
+    // The members replaced by the persons of the chain that qualify, in chain order.
+    void refillGroup(Group& group, const std::function<bool(const Clovek&)>& qualifies);
+    // Each marked person that is not a member yet becomes one, in chain order.
+    void addMarkedToGroup(Group& group);
+    // Every person's display name (birth surname as the settings say, birth year, identifier)
+    // and whether the person is a member of the group (none: nobody is), in chain order.
+    std::vector<std::pair<std::string, bool>> memberRows(const Group* group,
+                                                         const DisplaySettings& settings) const;
+    // Display name (as memberRows words it) to the first person of the chain that has it: the
+    // lines of a list turned back into persons without a walk per line.
+    std::unordered_map<std::string, Clovek*> personsByDisplayName(const DisplaySettings& settings) const;
 
     // --- selection and pass marks (model/rod_marks.cpp) ---
     void clearMarks();
@@ -323,6 +341,9 @@ public:
 
 private:
     static Clovek* nextInChain(const Clovek* p);
+    bool inChain(const Clovek* person) const;
+    // Out of the chain, the undo history and every list but the groups', then destroyed.
+    void freeRemovedPerson(Clovek* person);
     void tellUndoButtons();
     void recordStep(std::unique_ptr<Action> action);
     EditorPort* editor_ = nullptr;

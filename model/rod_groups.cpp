@@ -1,6 +1,7 @@
 // The tree's groups: lookups, removing a person, and linking members after a load.
 #include "model/chain_index.h"
 #include "model/clovek.h"
+#include "model/display_settings.h"
 #include "model/group.h"
 #include "model/rod.h"
 #include "model/uk_clovek.h"
@@ -67,4 +68,67 @@ void Rod::relinkGroupMembers()
     }
     for (Clovek* placeholder : placeholders)
         delete placeholder;
+}
+
+namespace {
+
+std::unordered_set<const Clovek*> memberSet(const Group& group)
+{
+    std::unordered_set<const Clovek*> set;
+    set.reserve(static_cast<size_t>(group.members.count()));
+    for (UkGrClovek* m : group.members.items<UkGrClovek>())
+        set.insert(m->person());
+    return set;
+}
+
+} // namespace
+
+void Rod::invertGroup(Group& group)
+{
+    const std::unordered_set<const Clovek*> wereMembers = memberSet(group);
+    group.members.clear();
+    for (Clovek* p = firstPerson; p; p = p->chainNext)
+        if (!wereMembers.count(p))
+            group.addMember(p);
+}
+
+void Rod::refillGroup(Group& group, const std::function<bool(const Clovek&)>& qualifies)
+{
+    group.members.clear();
+    for (Clovek* p = firstPerson; p; p = p->chainNext)
+        if (qualifies(*p))
+            group.addMember(p);
+}
+
+void Rod::addMarkedToGroup(Group& group)
+{
+    const std::unordered_set<const Clovek*> members = memberSet(group);
+    for (Clovek* p = firstPerson; p; p = p->chainNext)
+        if (p->mark && !members.count(p))
+            group.addMember(p);
+}
+
+std::vector<std::pair<std::string, bool>> Rod::memberRows(const Group* group,
+                                                          const DisplaySettings& settings) const
+{
+    std::unordered_set<const Clovek*> members;
+    if (group)
+        members = memberSet(*group);
+    std::vector<std::pair<std::string, bool>> rows;
+    rows.reserve(static_cast<size_t>(personCount()));
+    for (const Clovek* p = firstPerson; p; p = p->chainNext)
+        rows.emplace_back(p->displayName(settings.showBirthSurname(), true, true), members.count(p) != 0);
+    return rows;
+}
+
+std::unordered_map<std::string, Clovek*> Rod::personsByDisplayName(const DisplaySettings& settings) const
+{
+    std::unordered_map<std::string, Clovek*> byName;
+    byName.reserve(static_cast<size_t>(personCount()));
+    std::string name;
+    for (Clovek* p = firstPerson; p; p = p->chainNext) {
+        p->displayNameInto(name, settings.showBirthSurname(), true, true);
+        byName.try_emplace(name, p);
+    }
+    return byName;
 }

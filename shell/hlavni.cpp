@@ -60,6 +60,8 @@ Thlavni::Thlavni()
     bindMediaTabEvents();
     bindPersonCommandEvents();
     bindStatisticsEvents();
+    bindKinshipMenu();
+    bindGroupEvents();
     expGED.OnClick = [this] { expGEDClick(); };
     impGED.OnClick = [this] { impGEDClick(); };
     HTMLstranky1.OnClick = [this] { HTMLstranky1Click(); };

@@ -478,6 +478,87 @@ public:
     LifeLimits lifeLimits() const;
     bool passLifeCheck(const DateCheck& check, Datum& date, const char* noteKey, const char* noteText, char part);
 
+    // ---------------------------------------------------------------- family and partnerships (editor/)
+    // Hooks the parents, children, siblings and partnership controls to their handlers.
+    void bindFamilyEvents();
+    void bindPartnershipEvents();
+    // Parents (editor/parents.cpp). Combo items carry their person, so two persons of one
+    // display text stay two choices.
+    void fillFatherCombo();
+    void fillMotherCombo();
+    void selectFatherInCombo();
+    void selectMotherInCombo();
+    // The page shows each parent with the not-given entry only; entering a box fills it.
+    void showParentCombos();
+    void otecCBEnter();
+    void matkaCBEnter();
+    void otecCBChange();
+    void matkaCBChange();
+    void otecBTClick();
+    void matkaBTClick();
+    // Sets or removes the current person's father (`father`) or mother after the questions, the
+    // date check and the cycle test; one undo step for a change made.
+    void changeParent(bool father);
+    // Jumps to the father (mother), or offers to create one.
+    void parentButtonClick(bool father);
+    // Children and siblings (editor/children_siblings.cpp). Rows carry their person.
+    void fillChildrenList();
+    void fillSiblingsList();
+    void detiLISTClick();
+    void detiLISTDblClick();
+    void sourozenciLISTDblClick();
+    void vytvorDiteBTClick();
+    void vytvorSourozenceBTClick();
+    void odeberDiteBTClick();
+    // The persons that may become children of the current person, with their display texts.
+    void childCandidates(TStringList& list);
+    // Assigning existing persons as children (editor/assign_children.cpp).
+    void priradDiteBTClick();
+    // Makes the current person the parent of `child` after its question; false when nothing
+    // changed. `partner` (assigning the partner's children): a link it holds is left to it.
+    // `listed`: the child was picked from the list, which words the questions its own way.
+    bool assignChild(Clovek* child, Clovek* partner, bool listed);
+    // Selects the person's row in the person list and shows the person.
+    void goToPerson(Clovek* person);
+    // The person of a list row, or none.
+    static Clovek* personOfRow(const TStringList& items, int row);
+    // Partnerships tab (editor/partnerships_tab.cpp).
+    Svatba* currentPartnership();
+    void showPartnershipControls(bool general, bool wedding, bool divorce);
+    void partneriLISTDblClick();
+    void nahoruSvatbaBTClick();
+    void doluSvatbaBTClick();
+    void oddaniCHECKClick();
+    void rozvedeniCHECKClick();
+    void smazSvatbuBTClick();
+    // Adding and changing a partner (editor/partner_commands.cpp).
+    void vytvorSvatbuBTClick();
+    void zmenPartneraBTClick();
+    // Fills the partner dialog with every person of the other sex than `person`; 1 OK or a
+    // double-click, 6 a new person, anything else no choice. The chosen person into `chosen`.
+    int choosePartner(const Clovek& person, Clovek*& chosen);
+    // The fields of the selected partnership (editor/partnership_fields.cpp); `divorce` picks the
+    // date, `part` is 'd', 'm' or 'r'.
+    void svatbaMistoCBChange();
+    void oddavajiciKnezEDChange();
+    void svedkoveEDChange();
+    void partnershipTextChange(std::string Svatba::*field, const char* key, const std::string& text);
+    void partnershipDayMonthChange(bool divorce, char part);
+    void partnershipYearChange(bool divorce);
+    void partnershipDayEnter(bool divorce);
+    void partnershipDateExit(bool divorce, char part);
+    void setPartnershipDateUnknown(bool divorce);
+    void svatbaAsiMouseUp();
+    // The wedding and divorce checks (editor/life_date_checks.cpp): true when every rule
+    // passes; otherwise the edited part becomes "?", the message is shown and the partner area
+    // is refilled on its first row.
+    bool checkWeddingDate(char part);
+    bool checkDivorceDate(char part);
+    // The partnership summary (editor/partnership_summary.cpp).
+    void shrnutiSvatbyBTClick();
+    void buildPartnershipSummary(TStringList& lines, Svatba* partnership);
+    void ulozitShrnutiBTClick();
+
     // ---------------------------------------------------------------- person commands (editor/person_commands.cpp, editor/person_lock.cpp)
     void bindPersonCommandEvents();
     // A new person with the defaults, added to the tree and the list, shown on the basic-data
@@ -492,10 +573,14 @@ public:
     // none left the window goes to its empty-tree state. `bulk` makes the next person current
     // without showing it.
     void deleteCurrentPerson(bool bulk);
-    // The bulk-deletion window with no person marked.
+    // After the current person (or many) left the tree and the list: the person visited before
+    // within the list's group, else the row now at the selected place; with no row the list
+    // falls back to every person, and with no person the window goes to its empty-tree state.
+    void selectPersonAfterDeletion(bool bulk);
+    // The bulk-deletion window with no person marked (editor/bulk_delete.cpp).
     void HromadneMazani1Click();
     // Rebuilds the person list from the group chosen in `skupinyCB` (every person for the
-    // all-persons entry), sorted, with the current person's row selected.
+    // all-persons entry), sorted, with the current person's row selected (editor/group_combo.cpp).
     void filterListByGroup();
     // The lock box: stores the lock, refills the page and records one step.
     void zamekCHClick();
@@ -528,10 +613,11 @@ public:
     void sortPersonList() override;
     TextSource& texts() override { return *this; }
     std::string workingFolderPath() override { return workingFolder; }
-    // Person editor operations the replay calls; stand-ins until their pages are built
-    // (shell/pending_services.cpp).
+    // The partner area of the current person with row `row` selected, and the selected
+    // partnership into its controls (editor/partnerships_tab.cpp).
     void showPartnership();
     void fillPartnerList(int row) override;
+    // The shown person's residence, education and occupation lists (editor/life_periods.cpp).
     void fillResidenceList(int row) override;
     void fillEducationList(int row) override;
     void fillOccupationList(int row) override;
@@ -542,6 +628,34 @@ public:
     bool checkFatherDates(const Clovek& father, const Clovek& child, int minAge);
     bool checkMotherDates(const Clovek& mother, const Clovek& child, int minAge);
     bool checkPartnershipDates(const Clovek& a, const Clovek& b, const Svatba* partnership);
+
+    // ---------------------------------------------------------------- kinship menus (editor/kinship_menu.cpp)
+    // Hooks the items of the relatives submenu to their queries (from the constructor).
+    void bindKinshipMenu();
+    // The relatives window with its heading, the relation and the count over what the query
+    // listed; a double-clicked person becomes the current one.
+    void showRelatives(const std::string& relation);
+
+    // ---------------------------------------------------------------- groups (editor/group_*.cpp)
+    // Hooks the group box and the two group buttons to their handlers (from the constructor).
+    void bindGroupEvents();
+    void skupinyCBChange();
+    // The groups of the shown person, each tick acting at once; the list follows afterwards.
+    void skupinyBTClick();
+    // The group manager; afterwards the page is refilled and the group box keeps its group
+    // while that still exists.
+    void spravceSkupinBTClick();
+    void fillGroupManagerLists();
+    // The manager's groups, with the one of that name selected and its members shown (empty:
+    // none selected).
+    void selectManagedGroup(const std::string& name);
+    // Every person in the manager's member list, ticked when a member of the selected group.
+    void showManagedGroupMembers();
+
+    // ---------------------------------------------------------------- bulk delete (editor/bulk_delete.cpp)
+    // Deletes every marked person after the history was emptied and the tree detached from its
+    // file, with the wait window up; then shows the person left current.
+    void deleteMarkedPersons();
 
     // ---------------------------------------------------------------- life periods (editor/life_periods.cpp)
     // The residence, education and occupation lists of the basic-data page, one design.

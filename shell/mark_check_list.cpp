@@ -5,10 +5,15 @@
 
 void fillMarkCheckList(TCheckListBox& box, const Rod& tree, const DisplaySettings& settings)
 {
+    fillPersonCheckList(box, tree.markRows(settings));
+}
+
+void fillPersonCheckList(TCheckListBox& box, const std::vector<std::pair<std::string, bool>>& rows)
+{
     const int top = box.TopIndex();
     box.Items.Clear();
     box.setSorted(false);
-    for (const auto& [name, marked] : tree.markRows(settings)) {
+    for (const auto& [name, marked] : rows) {
         const int row = box.Items.Add(name);
         box.setChecked(row, marked);
     }

@@ -69,15 +69,7 @@ void Scroll::remove(Polozka* row)
     if (!row || indexOf(row) < 0)
         return;
     inOrder_.clear();
-    if (row->prev)
-        row->prev->next = row->next;
-    else
-        first = row->next;
-    if (row->next)
-        row->next->prev = row->prev;
-    if (main_.currentRow == row)
-        main_.currentRow = nullptr;
-    delete row;
+    freeRow(row);
     int oldCount = count--;
     if (oldCount == selected + 1)
         --selected;
@@ -97,6 +89,35 @@ int Scroll::indexOf(const Polozka* row) const
         if (r == row)
             return i;
     return -1;
+}
+
+void Scroll::freeRow(Polozka* row)
+{
+    if (row->prev)
+        row->prev->next = row->next;
+    else
+        first = row->next;
+    if (row->next)
+        row->next->prev = row->prev;
+    if (main_.currentRow == row)
+        main_.currentRow = nullptr;
+    delete row;
+}
+
+void Scroll::removeRowsOf(const std::function<bool(const Clovek*)>& leaving)
+{
+    inOrder_.clear();
+    for (Polozka* row = first; row;) {
+        Polozka* following = row->next;
+        if (leaving(row->person)) {
+            freeRow(row);
+            --count;
+        }
+        row = following;
+    }
+    selected = std::min(selected, count - 1);
+    setBarMax(std::max(count - visibleRows, 0));
+    ensureVisible();
 }
 
 Polozka* Scroll::rowOf(const Clovek* person) const

@@ -4,6 +4,7 @@
 // coloured by their relationship to the shown person.
 #include "platform/collation.h"
 
+#include <functional>
 #include <vector>
 
 class Clovek;
@@ -41,6 +42,9 @@ public:
     void add(Clovek* person);
     // Frees the row; nothing for none or a row of another view.
     void remove(Polozka* row);
+    // Frees the rows of every person the test picks, in one walk; the others keep their order.
+    // The selection stays at its index, within the rows left.
+    void removeRowsOf(const std::function<bool(const Clovek*)>& leaving);
     // With a person: selects its row (none and -1 when no row shows it). Without: keeps the
     // selection within the rows. Either way the selection is scrolled into view.
     Polozka* locate(Clovek* person);
@@ -90,6 +94,8 @@ private:
     // Puts row rowsInOrder()[order[i]] at place i and keeps the current row selected.
     void placeRows(const std::vector<int>& order);
     void showSelected();
+    // Unlinks and frees one of this view's rows; the count and selection are the caller's.
+    void freeRow(Polozka* row);
     // Moves the scroll bar without feeding its position back into `top`.
     void setBarPosition(int position);
     void setBarMax(int max);

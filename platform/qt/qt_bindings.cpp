@@ -16,6 +16,8 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+
+#include <functional>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -96,12 +98,21 @@ bool Binding::event(QObject*, QEvent* e)
     if (!form)
         return false;
     switch (e->type()) {
-    case QEvent::FocusIn:
+    case QEvent::FocusIn: {
+        // Focus that Qt hands back after a menu or another window closes is Qt's memory of the
+        // widget focused before; the program may have moved the focus meanwhile (a menu command
+        // that puts the caret into a field), so the program's focus is put back instead.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(e)->reason();
+        if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason) {
+            this->r.queueSync();
+            return false;
+        }
         if (auto* w = dynamic_cast<TWinControl*>(&control); w && !w->Focused() && !syncing()) {
             user::focus(*w);
             this->r.afterDispatch();
         }
         return false;
+    }
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(e);
         const int code = keyCodeOf(key->key());
@@ -881,11 +892,33 @@ private:
     QPlainTextEdit* w_;
 };
 
+// A combo box whose list opens only once the focus is in it. A click into the box moves the
+// focus before the list drops down, and the program may fill the items when the box is entered;
+// when the focus comes late (a click that also activates the window), it is moved here first, so
+// the list never shows the items of before the entry.
+class FocusFirstComboBox : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+    std::function<void()> beforePopup;
+    void showPopup() override
+    {
+        if (beforePopup)
+            beforePopup();
+        QComboBox::showPopup();
+    }
+};
+
 class ComboBinding : public Binding {
 public:
     ComboBinding(QtRenderer::Impl& r, TComboBox& c, QWidget* parent)
-        : Binding(r, c, new QComboBox(parent)), combo_(c), w_(static_cast<QComboBox*>(widget.data()))
+        : Binding(r, c, new FocusFirstComboBox(parent)), combo_(c), w_(static_cast<QComboBox*>(widget.data()))
     {
+        static_cast<FocusFirstComboBox*>(w_)->beforePopup = [this] {
+            if (syncing() || combo_.Focused())
+                return;
+            user::focus(combo_);
+            this->r.afterDispatch();
+        };
         w_->setInsertPolicy(QComboBox::NoInsert);
         QObject::connect(w_, &QComboBox::activated, [this](int index) {
             if (syncing())
@@ -947,6 +980,9 @@ public:
         : Binding(r, c, new QListWidget(parent)), list_(c), w_(static_cast<QListWidget*>(widget.data())),
           checks_(dynamic_cast<TCheckListBox*>(&c))
     {
+        // Every line is one line of text: without this the view lays out the text of every
+        // line of a list of a whole tree after each change.
+        w_->setUniformItemSizes(true);
         watch(w_->viewport());
     }
     void sync() override
@@ -961,9 +997,13 @@ public:
         if (checks_)
             for (int i = 0; i < w_->count(); ++i) {
                 QListWidgetItem* item = w_->item(i);
-                item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+                // Each change of an item tells the view; a list of a whole tree must not be told
+                // a hundred thousand times what it knows already.
+                if (!(item->flags() & Qt::ItemIsUserCheckable))
+                    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
                 const Qt::CheckState state = checks_->Checked(i) ? Qt::Checked : Qt::Unchecked;
-                if (item->checkState() != state)
+                // A line shows its box only once it holds a state, unticked too.
+                if (!item->data(Qt::CheckStateRole).isValid() || item->checkState() != state)
                     item->setCheckState(state);
             }
         if (w_->currentRow() != list_.ItemIndex())

@@ -62,3 +62,48 @@ TEST_F(WidgetFocus, ARadioGroupWithNoChoiceFocusesItsFirstButton)
 }
 
 }  // namespace
+
+namespace {
+
+// A box that gets its items when it is entered, as the parent boxes of the person editor do.
+TEST_F(WidgetFocus, AComboBoxListOpensWithTheItemsItsEntryFilled)
+{
+    w.place.Style = TComboBox::csDropDownList;
+    w.place.Items.Add("jen jeden");
+    w.place.OnEnter = [this] {
+        w.place.Items.Clear();
+        for (const char* item : {"první", "druhý", "třetí"})
+            w.place.Items.Add(item);
+    };
+    show(w);
+    w.memo.SetFocus();
+    syncAll();
+    auto* box = widget<QComboBox>(w, "place");
+    box->showPopup();
+    EXPECT_TRUE(w.place.Focused());
+    EXPECT_EQ(box->count(), 3);
+    box->hidePopup();
+}
+
+} // namespace
+
+namespace {
+
+// A menu command that puts the caret into a field: when the menu closes, Qt gives the focus back
+// to the widget it remembers, and that must not undo the command's move.
+TEST_F(WidgetFocus, FocusQtHandsBackAfterAMenuLeavesTheProgramsFocus)
+{
+    show(w);
+    w.memo.SetFocus();
+    syncAll();
+    auto* memo = QApplication::focusWidget();
+    ASSERT_NE(memo, nullptr);
+    w.place.SetFocus();  // what the command did while its menu was open
+    QFocusEvent back(QEvent::FocusIn, Qt::PopupFocusReason);
+    QApplication::sendEvent(memo, &back);
+    EXPECT_TRUE(w.place.Focused());
+    QTest::qWait(10);  // the queued sync puts Qt's focus where the program's is
+    EXPECT_EQ(QApplication::focusWidget(), widget<QComboBox>(w, "place"));
+}
+
+}  // namespace

@@ -1,0 +1,108 @@
+// Groups and the bulk commands on big trees, each as one command a person waits for: deleting
+// every tenth person, filling a field of every person (through a group of all and through the
+// all-persons entry), and filling the lists of the group manager and of the bulk-delete window
+// (with the ancestors button on a group of a tenth of the tree). Run for 10,000 and 100,000
+// persons; the times should grow about tenfold.
+#include "bench/tree_builder.h"
+#include "editor/group_windows.h"
+#include "forms/hromadne_mazani_form.h"
+#include "forms/spravce_skupin_form.h"
+#include "model/bulk_fill.h"
+#include "model/group.h"
+#include "model/prev_next.h"
+#include "model/uk_clovek.h"
+#include "platform/collation.h"
+#include "shell/hlavni.h"
+#include "shell/list_display.h"
+#include "shell/mark_check_list.h"
+#include "shell/scroll.h"
+#include "platform/useractions.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+// A main window over a made-up tree with its list, visit history and one group of every
+// `step`-th person of the chain.
+struct Setup {
+    Thlavni main;
+    Group* group = nullptr;
+
+    Setup(int persons, int step)
+    {
+        setCollationLocale("cs");
+        main.tree = bench::makeTree(persons, true);
+        main.tree->attachEditor(&main);
+        main.history = std::make_unique<PrevNext>();
+        main.personList = std::make_unique<Scroll>(main, 40);
+        main.personList->fill();
+        main.personList->sort(0);
+        group = new Group("skupina");
+        main.tree->groups.append(group);
+        int i = 0;
+        main.tree->forEachPerson([&](Clovek* p) {
+            if (i++ % step == 0)
+                group->addMember(p);
+        });
+    }
+    ~Setup() { main.personList.reset(); }
+};
+
+void BulkDeleteTenth(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto s = std::make_unique<Setup>(int(state.range(0)), 10);
+        s->main.tree->clearMarks();
+        for (UkGrClovek* m : s->group->members.items<UkGrClovek>())
+            m->person()->mark = 1;
+        state.ResumeTiming();
+        s->main.deleteMarkedPersons();
+        state.PauseTiming();
+        s.reset();
+        state.ResumeTiming();
+    }
+}
+
+void BulkFillEveryone(benchmark::State& state)
+{
+    Setup s(int(state.range(0)), 1);
+    for (auto _ : state) {
+        bulkFill(*s.main.tree, s.group, BulkField::residence, "Praha");
+        bulkFill(*s.main.tree, nullptr, BulkField::birthPlace, "Brno");
+    }
+}
+
+void GroupWindowLists(benchmark::State& state)
+{
+    TspravceSkupinFORM manager;
+    ThromadneMazaniFORM bulkDelete;
+    Setup s(int(state.range(0)), 10);
+    for (auto _ : state) {
+        s.main.selectManagedGroup("skupina");
+        GroupManager(s.main).addRelatives(&Rod::markAncestors);
+        s.main.tree->clearMarks();
+        fillMarkCheckList(bulkDelete.osobyLIST, *s.main.tree, ListDisplay(s.main.settings));
+    }
+}
+
+} // namespace
+
+// One tick in the manager's member list of every person: the member added or removed at once.
+void GroupMemberTick(benchmark::State& state)
+{
+    TspravceSkupinFORM manager;
+    Setup s(int(state.range(0)), 10);
+    manager.Visible = true; // a person acts only on a window on the screen
+    GroupManager::bind(s.main);
+    s.main.selectManagedGroup("skupina");
+    for (auto _ : state)
+        user::tick(manager.clenoveLIST, 0);
+}
+
+BENCHMARK(BulkDeleteTenth)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BulkFillEveryone)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(GroupWindowLists)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(GroupMemberTick)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(4);

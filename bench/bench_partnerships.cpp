@@ -1,0 +1,101 @@
+// The family parts of the basic-data page on a 100,000-person tree, as the person waits for
+// them when a person is shown or a parent is set: the partner area, the children and sibling
+// lists, the cycle test of a new parent and the whole family part of the page must each stay well
+// under one frame (16 ms); entering a parent box, which lists every man or woman, is measured too.
+#include "model/clovek.h"
+#include "model/rod.h"
+#include "platform/collation.h"
+#include "shell/hlavni.h"
+#include "shell/scroll.h"
+#include "synthetic_tree.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+constexpr int kPersons = 100000;
+
+struct Program {
+    Thlavni main;
+    Clovek* shown = nullptr;
+    Clovek* youngest = nullptr;
+
+    Program()
+    {
+        setCollationLocale("cs");
+        main.tree = std::make_unique<Rod>();
+        main.tree->attachEditor(&main);
+        buildFamilies(*main.tree, kPersons);
+        main.tree->rebuildChildLists();
+        main.tree->rebuildAllSiblingLists();
+        // A parent of many children with a partnership, and a person of the last generation,
+        // whose ancestors reach back to the first.
+        for (Clovek* p = main.tree->firstPerson; p; p = p->chainNext) {
+            if (!shown && p->partnerships.count() > 0 && p->children.count() >= 3 && p->father)
+                shown = p;
+            if (!youngest && p->father && p->father->father)
+                youngest = p;
+        }
+        main.personList = std::make_unique<Scroll>(main, 32);
+        main.personList->fill();
+        main.pages.setActivePage(&main.zakladniUdaje);
+        main.showPersonOfStep(shown);
+    }
+};
+
+Program& program()
+{
+    static Program p;
+    return p;
+}
+
+void PartnerArea(benchmark::State& state)
+{
+    Program& p = program();
+    for (auto _ : state)
+        p.main.fillPartnerList(0);
+}
+
+void ChildrenAndSiblingLists(benchmark::State& state)
+{
+    Program& p = program();
+    for (auto _ : state) {
+        p.main.fillChildrenList();
+        p.main.fillSiblingsList();
+    }
+}
+
+// Setting the youngest person's father again: the test walks all of the father's ancestors.
+void CycleTestOfANewParent(benchmark::State& state)
+{
+    Program& p = program();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(p.main.tree->hasAncestorCycle(p.youngest->father));
+}
+
+// Entering a parent box: every man (woman) of the tree, sorted, into it.
+void EnteringAParentBox(benchmark::State& state)
+{
+    Program& p = program();
+    for (auto _ : state)
+        p.main.fillFatherCombo();
+}
+
+void WholeBasicPage(benchmark::State& state)
+{
+    Program& p = program();
+    for (auto _ : state) {
+        Thlavni::ShowingPerson showing(p.main);
+        p.main.showBasicPage();
+    }
+}
+
+} // namespace
+
+BENCHMARK(PartnerArea)->Unit(benchmark::kMillisecond);
+BENCHMARK(ChildrenAndSiblingLists)->Unit(benchmark::kMillisecond);
+BENCHMARK(CycleTestOfANewParent)->Unit(benchmark::kMillisecond);
+BENCHMARK(EnteringAParentBox)->Unit(benchmark::kMillisecond);
+BENCHMARK(WholeBasicPage)->Unit(benchmark::kMillisecond);

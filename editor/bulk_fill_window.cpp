@@ -1,0 +1,90 @@
+// Bulk fill from the group manager: one text into one field of a group's members or of every
+// person, after a question.
+#include "editor/group_lists.h"
+#include "editor/group_windows.h"
+#include "forms/co_vyplnit_form.h"
+#include "forms/hromadne_form.h"
+#include "model/bulk_fill.h"
+#include "model/group.h"
+#include "model/rod.h"
+#include "shell/hlavni.h"
+
+namespace {
+
+struct FillField {
+    TButton ThromadneFORM::*button;
+    const char* label;
+    BulkField field;
+    const char* leadIn;
+    const char* ending;
+};
+
+constexpr const char* kReplace = "Vyplnit celé skupině text";
+constexpr const char* kAppend = "Vložit celé skupině text";
+
+const FillField fillFields[] = {
+    {&ThromadneFORM::mistoNarozeniBT, "Místo narození", BulkField::birthPlace, kReplace, "jako místo narození?"},
+    {&ThromadneFORM::mistoUmrtiBT, "Místo úmrtí", BulkField::deathPlace, kReplace, "jako místo úmrtí?"},
+    {&ThromadneFORM::mistoPohrbeni, "Místo pohřbení", BulkField::burialPlace, kReplace, "jako místo pohřbení?"},
+    {&ThromadneFORM::bydlisteBT, "Bydliště", BulkField::residence, kAppend, "jako bydliště?"},
+    {&ThromadneFORM::vzdelaniBT, "Vzdělání", BulkField::education, kAppend, "jako vzdělání?"},
+    {&ThromadneFORM::povolaniBT, "Povolání", BulkField::occupation, kAppend, "jako povolání?"},
+    {&ThromadneFORM::vyznaniBT, "Vyznání", BulkField::religion, kReplace, "jako vyznání?"},
+    {&ThromadneFORM::narodnostBT, "Národnost", BulkField::nationality, kReplace, "jako národnost?"},
+    {&ThromadneFORM::statniPrislusnostBT, "Státní příslušnost", BulkField::citizenship, kReplace,
+     "jako státní příslušnost?"},
+};
+
+} // namespace
+
+void GroupManager::hromadneBTClick()
+{
+    ThromadneFORM& w = *hromadneFORM;
+    BulkFill::bind(main_);
+    w.skupinyLIST.Items.Clear();
+    w.skupinyLIST.Items.Add(main_.allPersonsGroupName);
+    if (main_.tree)
+        addGroupNames(w.skupinyLIST.Items, *main_.tree);
+    w.skupinyLIST.setItemIndex(-1);
+    w.ShowModal();
+}
+
+void BulkFill::bind(Thlavni& main)
+{
+    ThromadneFORM& w = *hromadneFORM;
+    Thlavni* m = &main;
+    for (int i = 0; i < int(std::size(fillFields)); ++i)
+        (w.*fillFields[i].button).OnClick = [m, i] { BulkFill(*m).fieldClick(i); };
+}
+
+Group* BulkFill::selectedGroup()
+{
+    const TListBox& list = hromadneFORM->skupinyLIST;
+    const int line = list.ItemIndex();
+    if (!main_.tree || line < 0 || line >= list.Items.Count())
+        return nullptr;
+    return main_.tree->findGroup(list.Items[line]);
+}
+
+std::string BulkFill::askFillText(const std::string& label)
+{
+    TcoVyplnitFORM& prompt = *coVyplnitFORM;
+    prompt.Caption = label;
+    if (prompt.ShowModal() != mrOk)
+        return cancelMarker;
+    return prompt.zadejteED.Text();
+}
+
+void BulkFill::fieldClick(int index)
+{
+    const FillField& f = fillFields[index];
+    if (!main_.tree || hromadneFORM->skupinyLIST.ItemIndex() < 0)
+        return;
+    const Group* group = selectedGroup();
+    const std::string text = askFillText(f.label);
+    if (text == cancelMarker)
+        return;
+    if (!main_.askYesNo(std::string(f.leadIn) + " \"" + text + "\" " + f.ending))
+        return;
+    bulkFill(*main_.tree, group, f.field, text);
+}

@@ -1,0 +1,97 @@
+#include "editor/date_boxes.h"
+
+#include "forms/tolerance_form.h"
+#include "model/datum.h"
+#include "model/path_utils.h"
+#include "platform/numbers.h"
+#include "shell/hlavni.h"
+
+#include <vector>
+
+std::string& storedDatePart(Datum& date, char part)
+{
+    return part == 'd' ? date.day : part == 'm' ? date.month : date.year;
+}
+
+const char* datePartKeyEnd(char part)
+{
+    return part == 'd' ? "Den" : part == 'm' ? "Mesic" : "Rok";
+}
+
+bool sameDateParts(const Datum& a, const Datum& b)
+{
+    return a.day == b.day && a.month == b.month && a.year == b.year;
+}
+
+void takeDayOrMonth(DateBoxes& b, char part)
+{
+    TComboBox& box = part == 'd' ? b.day : b.month;
+    if (!box.Text().empty() && box.Items.IndexOf(box.Text()) < 0)
+        box.setText("");
+    if (!box.Text().empty())
+        storedDatePart(b.date, part) = box.Text();
+}
+
+void takeYear(DateBoxes& b)
+{
+    const std::string text = b.year.Text();
+    if (text == "?" || isDigitText(text))
+        b.date.year = text;
+    else
+        b.year.setText("");
+}
+
+void fillDayBox(DateBoxes& b)
+{
+    std::vector<std::string> days;
+    b.date.fillDayChoices(days);
+    const std::string text = b.day.Text();
+    b.day.Items.Clear();
+    for (const std::string& d : days)
+        b.day.Items.Add(d);
+    b.day.setText(text);
+}
+
+void restoreLeftPart(Thlavni& main, DateBoxes& b, char part)
+{
+    if (part == 'r') {
+        if (b.year.Text().empty()) {
+            Thlavni::ShowingPerson quiet(main);
+            b.year.setText(b.date.year);
+        }
+    } else {
+        TComboBox& box = part == 'd' ? b.day : b.month;
+        if (box.Text().empty())
+            box.setText(storedDatePart(b.date, part));
+    }
+    // Only leaving the month or the year limits the day: a 31 typed before its month stays.
+    if (part != 'd')
+        b.day.setText(b.date.clampedDay());
+}
+
+void putDateUnknown(Thlavni& main, DateBoxes& b)
+{
+    b.date.day = b.date.month = b.date.year = "?";
+    {
+        // The year edit would take the "?" for a typed year and record it once more.
+        Thlavni::ShowingPerson quiet(main);
+        b.day.setText("?");
+        b.month.setText("?");
+        b.year.setText("?");
+    }
+    b.weekday.Caption = b.date.weekdayName(main);
+}
+
+void takeAboutBox(Datum& date, TCheckBox& box)
+{
+    date.about = box.Checked() ? 1 : 0;
+    if (!date.about)
+        return;
+    TtoleranceFORM& dialog = *toleranceFORM;
+    dialog.toleranceCB.setItemIndex(0);
+    dialog.ShowModal();
+    int tolerance = 1;
+    if (tryStrToInt(dialog.toleranceCB.Text(), tolerance))
+        date.tolerance = tolerance;
+    box.Caption = "+/- " + std::to_string(date.tolerance);
+}

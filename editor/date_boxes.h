@@ -1,0 +1,42 @@
+#pragma once
+// The day, month and year boxes of a date on the basic-data page (birth, death, wedding,
+// divorce) and what they do alike: a typed part stored or refused, the day list of the month,
+// an emptied box given its stored part back, the "?" button and the about box's tolerance.
+#include <string>
+
+class Datum;
+class TCheckBox;
+class TComboBox;
+class TEdit;
+class TLabel;
+class Thlavni;
+
+struct DateBoxes {
+    Datum& date;
+    TComboBox& day;
+    TComboBox& month;
+    TEdit& year;
+    TLabel& weekday;
+};
+
+// `part` is 'd', 'm' or 'r' (day, month, year).
+std::string& storedDatePart(Datum& date, char part);
+// "Den", "Mesic" or "Rok": the end of the part's undo key.
+const char* datePartKeyEnd(char part);
+bool sameDateParts(const Datum& a, const Datum& b);
+
+// The day or month box's text into the date: a text that is not one of the box's items empties
+// the box, and an empty box keeps the stored part (a part is never stored empty).
+void takeDayOrMonth(DateBoxes& b, char part);
+// The year edit's text into the date when it is "?" or digits; anything else empties the edit.
+void takeYear(DateBoxes& b);
+// "?" and the days the date's month (and year) has, the box's text kept.
+void fillDayBox(DateBoxes& b);
+// Leaving a part: an emptied box shows the stored part again, and leaving the month or the
+// year limits the day to the month.
+void restoreLeftPart(Thlavni& main, DateBoxes& b, char part);
+// The whole date unknown, its boxes showing "?".
+void putDateUnknown(Thlavni& main, DateBoxes& b);
+// The about box clicked: the flag from its check, and when checked the tolerance chosen in the
+// tolerance dialog, shown in the box's caption.
+void takeAboutBox(Datum& date, TCheckBox& box);

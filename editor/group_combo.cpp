@@ -1,0 +1,63 @@
+// The group box above the person list: the all-persons entry and the tree's groups, and the
+// list rebuilt from the chosen one.
+#include "editor/group_lists.h"
+#include "model/group.h"
+#include "model/rod.h"
+#include "model/uk_clovek.h"
+#include "shell/hlavni.h"
+#include "shell/scroll.h"
+
+#include <algorithm>
+
+void Thlavni::bindGroupEvents()
+{
+    skupinyCB.OnChange = [this] { skupinyCBChange(); };
+    zakladniSheet.skupinyBT.OnClick = [this] { skupinyBTClick(); };
+    zakladniSheet.spravceSkupinBT.OnClick = [this] { spravceSkupinBTClick(); };
+}
+
+void Thlavni::fillGroupsCombo(const std::string& groupName)
+{
+    skupinyCB.Items.Clear();
+    skupinyCB.Items.Add(allPersonsGroupName);
+    const std::string wanted = groupName.empty() ? allPersonsGroupName : groupName;
+    if (tree)
+        addGroupNames(skupinyCB.Items, *tree);
+    skupinyCB.setItemIndex(exactIndexOf(skupinyCB.Items, wanted));
+    if (tree && tree->personCount() > 0)
+        filterListByGroup();
+}
+
+void Thlavni::skupinyCBChange()
+{
+    filterListByGroup();
+}
+
+void Thlavni::filterListByGroup()
+{
+    if (!tree || !personList)
+        return;
+    Scroll& list = *personList;
+    const int chosen = skupinyCB.ItemIndex();
+    const std::string name = chosen >= 0 && chosen < skupinyCB.Items.Count() ? skupinyCB.Items[chosen] : skupinyCB.Text();
+    if (name == allPersonsGroupName) {
+        // A list that holds every person already (as opening a tree leaves it) keeps its rows
+        // and the order they were sorted in: a big tree would only be listed and sorted twice.
+        if (list.count != tree->personCount()) {
+            list.clear();
+            list.fill();
+        }
+    } else {
+        list.clear();
+        if (const Group* group = tree->findGroup(name))
+            for (UkGrClovek* m : group->members.items<UkGrClovek>())
+                if (m->person())
+                    list.add(m->person());
+    }
+    currentRow = list.locate(currentPerson);
+    list.sort(setrid.ItemIndex());
+    list.ensureVisible();
+    list.paint();
+    scrollingBar.setMax(std::max(list.count - list.visibleRows, 0));
+    scrollingBar.setPosition(std::max(list.selected, 0));
+}

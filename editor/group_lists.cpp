@@ -1,0 +1,19 @@
+#include "editor/group_lists.h"
+
+#include "model/group.h"
+#include "model/rod.h"
+#include "platform/stringlist.h"
+
+int exactIndexOf(const TStringList& lines, const std::string& text)
+{
+    for (int i = 0; i < lines.Count(); ++i)
+        if (lines[i] == text)
+            return i;
+    return -1;
+}
+
+void addGroupNames(TStringList& lines, const Rod& tree)
+{
+    for (Group* g : tree.groups.items<Group>())
+        lines.Add(g->name);
+}

@@ -1,0 +1,12 @@
+#pragma once
+// Small helpers the group windows share.
+#include <string>
+
+class Rod;
+class TStringList;
+
+// The first line equal to `text`, letter for letter (the lists' own IndexOf ignores case), or -1.
+int exactIndexOf(const TStringList& lines, const std::string& text);
+
+// Every group name of the tree, in the tree's order (a sorted list sorts them).
+void addGroupNames(TStringList& lines, const Rod& tree);

@@ -1,0 +1,130 @@
+// The fields of the selected partnership: place, officiant and witnesses, the wedding and
+// divorce dates with their "?" buttons, and the about box of the wedding date.
+#include "editor/date_boxes.h"
+#include "model/clovek.h"
+#include "model/datum.h"
+#include "model/rod.h"
+#include "model/svatba.h"
+#include "shell/hlavni.h"
+
+#include <string>
+
+namespace {
+
+// The boxes of the wedding or the divorce date of a partnership, with the start of its keys.
+struct PartnershipDate {
+    DateBoxes boxes;
+    std::string keyStart;
+};
+
+PartnershipDate boxes(Thlavni& m, Svatba& s, bool divorce)
+{
+    ZakladniSheet& z = m.zakladniSheet;
+    if (divorce)
+        return {{s.divorce, z.rozvodDenCB, z.rozvodMesicCB, z.rozvodRokED, z.rozvodDenLB}, "rozvod"};
+    return {{s.wedding, z.svatbaDenCB, z.svatbaMesicCB, z.svatbaRokED, z.svatbaDenLB}, "svatba"};
+}
+
+} // namespace
+
+void Thlavni::svatbaMistoCBChange()
+{
+    partnershipTextChange(&Svatba::place, "svatbaMisto", zakladniSheet.svatbaMistoCB.Text());
+}
+
+void Thlavni::oddavajiciKnezEDChange()
+{
+    partnershipTextChange(&Svatba::officiant, "svatbaKnez", zakladniSheet.oddavajiciKnezED.Text());
+}
+
+void Thlavni::svedkoveEDChange()
+{
+    partnershipTextChange(&Svatba::witnesses, "svatbaSvedkove", zakladniSheet.svedkoveED.Text());
+}
+
+void Thlavni::partnershipTextChange(std::string Svatba::*field, const char* key, const std::string& text)
+{
+    Svatba* s = currentPartnership();
+    if (!s || !tree)
+        return;
+    const std::string old = s->*field;
+    s->*field = text;
+    if (!undoReplaying && !showingPerson && old != text)
+        tree->recordPartnershipTextChange(currentPerson, key, s, old, text);
+}
+
+void Thlavni::partnershipDayMonthChange(bool divorce, char part)
+{
+    Svatba* s = currentPartnership();
+    if (undoReplaying || !s || !tree)
+        return;
+    PartnershipDate b = boxes(*this, *s, divorce);
+    const Datum old = b.boxes.date;
+    takeDayOrMonth(b.boxes, part);
+    b.boxes.weekday.Caption = "";
+    if (!sameDateParts(old, b.boxes.date))
+        tree->recordPartnershipDateChange(currentPerson, b.keyStart + datePartKeyEnd(part), s, old, b.boxes.date);
+}
+
+void Thlavni::partnershipYearChange(bool divorce)
+{
+    // The year edit raises its change event also when the display or the replay sets it.
+    Svatba* s = currentPartnership();
+    if (undoReplaying || showingPerson || !s || !tree)
+        return;
+    PartnershipDate b = boxes(*this, *s, divorce);
+    const Datum old = b.boxes.date;
+    takeYear(b.boxes);
+    b.boxes.weekday.Caption = "";
+    if (!sameDateParts(old, b.boxes.date))
+        tree->recordPartnershipDateChange(currentPerson, b.keyStart + "Rok", s, old, b.boxes.date);
+}
+
+void Thlavni::partnershipDayEnter(bool divorce)
+{
+    if (Svatba* s = currentPartnership()) {
+        PartnershipDate b = boxes(*this, *s, divorce);
+        fillDayBox(b.boxes);
+    }
+}
+
+void Thlavni::partnershipDateExit(bool divorce, char part)
+{
+    Svatba* s = currentPartnership();
+    if (!currentPerson || !s || !tree)
+        return;
+    PartnershipDate b = boxes(*this, *s, divorce);
+    if (!undoReplaying) {
+        restoreLeftPart(*this, b.boxes, part);
+        // A refused date refills the partner area, which shows its own weekdays.
+        if (!(divorce ? checkDivorceDate(part) : checkWeddingDate(part)))
+            return;
+    }
+    b.boxes.weekday.Caption = b.boxes.date.weekdayName(*this);
+}
+
+void Thlavni::setPartnershipDateUnknown(bool divorce)
+{
+    Svatba* s = currentPartnership();
+    if (!s || !tree)
+        return;
+    if (!askYesNo(langText("otazky", "smazatDatum", "Nastavit datum na neznámý?")))
+        return;
+    PartnershipDate b = boxes(*this, *s, divorce);
+    const Datum old = b.boxes.date;
+    putDateUnknown(*this, b.boxes);
+    tree->recordPartnershipDateChange(currentPerson, b.keyStart + "Nezname", s, old, b.boxes.date);
+}
+
+void Thlavni::svatbaAsiMouseUp()
+{
+    Svatba* s = currentPartnership();
+    if (!s || !tree)
+        return;
+    const uint8_t oldAbout = s->wedding.about;
+    const int32_t oldTolerance = s->wedding.tolerance;
+    takeAboutBox(s->wedding, zakladniSheet.svatbaAsi);
+    if (!undoReplaying)
+        tree->recordPartnershipToleranceChange(currentPerson, "svatbaAsi", s, oldAbout, s->wedding.about,
+                                               oldTolerance, s->wedding.tolerance);
+}

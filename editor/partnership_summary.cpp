@@ -1,0 +1,47 @@
+// The summary of the selected partnership in its own window, which can save it as a text file.
+#include "forms/shrnuti_svatby_form.h"
+#include "model/datum.h"
+#include "model/partnership_summary.h"
+#include "platform/application.h"
+#include "platform/codec.h"
+#include "platform/datetime.h"
+#include "platform/exceptions.h"
+#include "shell/hlavni.h"
+#include "shell/list_display.h"
+
+#include <vector>
+
+void Thlavni::buildPartnershipSummary(TStringList& lines, Svatba* partnership)
+{
+    lines.Clear();
+    if (!partnership)
+        return;
+    std::vector<std::string> text;
+    writePartnershipSummary(text, *partnership, *this, ListDisplay(settings), Datum(today()));
+    for (const std::string& line : text)
+        lines.Add(line);
+}
+
+void Thlavni::shrnutiSvatbyBTClick()
+{
+    Svatba* s = currentPartnership();
+    if (!s)
+        return;
+    TShrnutiSvatbyFORM& dialog = *ShrnutiSvatbyFORM;
+    dialog.ulozitShrnutiBT.OnClick = [this] { ulozitShrnutiBTClick(); };
+    buildPartnershipSummary(dialog.shrnutiMEMO.Lines, s);
+    dialog.ShowModal();
+}
+
+void Thlavni::ulozitShrnutiBTClick()
+{
+    TShrnutiSvatbyFORM& dialog = *ShrnutiSvatbyFORM;
+    if (!dialog.SaveDialogTXT.Execute())
+        return;
+    try {
+        // Written beside the old file and renamed over it: a failure leaves the old one whole.
+        writeCp1250Lines(dialog.SaveDialogTXT.FileName, dialog.shrnutiMEMO.Lines.lines());
+    } catch (const Exception& e) {
+        Application.ShowException(e);
+    }
+}

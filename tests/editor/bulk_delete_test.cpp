@@ -1,0 +1,239 @@
+// Bulk delete as a person uses it: marking by hand, by group, by family, inverted and all, then
+// deleting with the wait window up; what the tree, the list, the groups and the undo history
+// hold afterwards, and a saved and reopened tree that lost exactly the deleted persons.
+#include "family_tree_fixture.h"
+
+#include "forms/cekej_form.h"
+#include "forms/hromadne_mazani_form.h"
+#include "model/action_list.h"
+#include "model/group.h"
+#include "model/prev_next.h"
+
+#include <functional>
+
+namespace {
+
+struct BulkDelete : FamilyTest {
+    Clovek *ded, *babi, *otec, *matka, *syn, *dcera, *snacha, *cizi;
+    Group* rodina = nullptr;
+
+    void SetUp() override
+    {
+        FamilyTest::SetUp();
+        ded = add("Děd", "Černý");
+        babi = add("Babi", "Černá", 0);
+        otec = add("Otec", "Černý");
+        matka = add("Matka", "Černá", 0);
+        syn = add("Syn", "Černý");
+        dcera = add("Dcera", "Černá", 0);
+        snacha = add("Snacha", "Bílá", 0);
+        cizi = add("Cizí", "Zelený");
+        couple(ded, babi, 1);
+        parents(otec, ded, babi);
+        couple(otec, matka, 1);
+        parents(syn, otec, matka);
+        parents(dcera, otec, matka);
+        couple(syn, snacha, 2);
+        rodina = new Group("Rodina");
+        hl().tree->groups.append(rodina);
+        rodina->addMember(syn);
+        rodina->addMember(cizi);
+        ready(otec);
+    }
+    // The window opened from the menu; `act` works in it.
+    void bulk(const std::function<void(ThromadneMazaniFORM&)>& act)
+    {
+        script.modal("Hromadné mazání", [act](TForm& f) { act(static_cast<ThromadneMazaniFORM&>(f)); });
+        user::click(hl().HromadneMazani1);
+    }
+    void tickPerson(ThromadneMazaniFORM& w, Clovek* p)
+    {
+        user::tick(w.osobyLIST, w.osobyLIST.Items.IndexOf(p->displayName(hl().settings.showBirthSurname, true, true)));
+    }
+    void deleteNow(ThromadneMazaniFORM& w)
+    {
+        script.press("Kinvelor", "anoBT");
+        user::click(w.OkBT);
+    }
+    std::vector<std::string> remaining()
+    {
+        std::vector<std::string> names;
+        hl().tree->forEachPerson([&](Clovek* p) { names.push_back(p->firstName); });
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    using Names = std::vector<std::string>;
+};
+
+TEST_F(BulkDelete, TheMarkButtonsWidenAndReplaceTheSelection)
+{
+    bulk([this](ThromadneMazaniFORM& w) {
+        EXPECT_EQ(w.osobyLIST.Items.Count(), 8);
+        EXPECT_TRUE(ticked(w.osobyLIST).empty());
+        EXPECT_EQ(w.skupinyCB.Items.lines(), Names{"Rodina"});
+        tickPerson(w, dcera);
+        user::pick(w.skupinyCB, "Rodina");
+        user::click(w.skupinaBT); // the group replaces the hand-made ticks
+        EXPECT_EQ(ticked(w.osobyLIST), (Names{"Cizí", "Syn"}));
+        user::click(w.predciBT);
+        EXPECT_EQ(ticked(w.osobyLIST), (Names{"Babi", "Cizí", "Děd", "Matka", "Otec", "Syn"}));
+        user::click(w.invertovatBT);
+        EXPECT_EQ(ticked(w.osobyLIST), (Names{"Dcera", "Snacha"}));
+        user::click(w.partneriBT); // a divorced partner is a partner still
+        user::click(w.sourozenciBT);
+        EXPECT_EQ(ticked(w.osobyLIST), (Names{"Dcera", "Snacha", "Syn"}));
+        user::click(w.zrusBT);
+        tickPerson(w, ded);
+        user::click(w.detiBT);
+        EXPECT_EQ(ticked(w.osobyLIST), (Names{"Dcera", "Děd", "Otec", "Syn"}));
+        user::click(w.vseBT);
+        EXPECT_EQ(ticked(w.osobyLIST).size(), 8u);
+        script.press("Kinvelor", "neBT");
+        user::click(w.OkBT); // no: the window stays
+        user::click(w.StornoBT);
+    });
+    EXPECT_EQ(hl().tree->personCount(), 8);
+    // Every opening starts with nobody marked.
+    bulk([this](ThromadneMazaniFORM& w) {
+        EXPECT_TRUE(ticked(w.osobyLIST).empty());
+        user::click(w.StornoBT);
+    });
+}
+
+TEST_F(BulkDelete, DeletingTakesThePersonsOutOfEverythingAndEmptiesTheHistory)
+{
+    hl().tree->fileName = folder() + "save/cerni.rod";
+    hl().tree->recordTextChange(otec, "jmeno", "Otec", "Táta");
+    hl().showPerson(syn);
+    hl().showPerson(matka);
+    bulk([this](ThromadneMazaniFORM& w) {
+        tickPerson(w, syn);
+        tickPerson(w, matka);
+        tickPerson(w, cizi);
+        deleteNow(w);
+    });
+    EXPECT_EQ(remaining(), (Names{"Babi", "Dcera", "Děd", "Otec", "Snacha"}));
+    EXPECT_EQ(hl().personList->count, 5);
+    EXPECT_EQ(rodina->members.count(), 0);
+    EXPECT_EQ(dcera->mother, nullptr);
+    EXPECT_EQ(otec->partnerships.count(), 0);
+    EXPECT_EQ(snacha->partnerships.count(), 0);
+    EXPECT_EQ(otec->children.count(), 1);
+    EXPECT_EQ(hl().tree->undoHistory->count(), 0);
+    EXPECT_FALSE(hl().Zpet1.Enabled);
+    EXPECT_EQ(hl().tree->fileName, "");
+    // The person visited before the deleted ones is shown.
+    EXPECT_EQ(hl().currentPerson, otec);
+    EXPECT_EQ(hl().currentRow, hl().personList->rowOf(otec));
+    for (UkClovek* e : hl().history->entries().items<UkClovek>())
+        EXPECT_NE(e->person(), syn);
+}
+
+TEST_F(BulkDelete, ConfirmingNothingStillEmptiesTheHistoryAndForgetsTheFile)
+{
+    hl().tree->fileName = folder() + "save/cerni.rod";
+    hl().tree->recordTextChange(otec, "jmeno", "Otec", "Táta");
+    bulk([this](ThromadneMazaniFORM& w) { deleteNow(w); });
+    EXPECT_EQ(hl().tree->personCount(), 8);
+    EXPECT_EQ(hl().tree->undoHistory->count(), 0);
+    EXPECT_EQ(hl().tree->fileName, "");
+    EXPECT_EQ(hl().currentPerson, otec);
+}
+
+TEST_F(BulkDelete, DeletingEverybodyLeavesAnOpenTreeWithoutPersons)
+{
+    hl().pages.setActivePage(&hl().zakladniUdaje);
+    bulk([this](ThromadneMazaniFORM& w) {
+        user::click(w.vseBT);
+        deleteNow(w);
+    });
+    ASSERT_TRUE(hl().tree);
+    EXPECT_EQ(hl().tree->personCount(), 0);
+    EXPECT_EQ(hl().currentPerson, nullptr);
+    EXPECT_EQ(hl().currentRow, nullptr);
+    EXPECT_EQ(hl().pages.ActivePage(), &hl().obecne);
+    EXPECT_FALSE(hl().Pribuzni1.Enabled);
+    EXPECT_FALSE(hl().HromadneMazani1.Enabled);
+}
+
+TEST_F(BulkDelete, PersonsTheFilteredListDoesNotShowGoToo)
+{
+    user::pick(hl().skupinyCB, "Rodina");
+    ASSERT_EQ(hl().personList->count, 2);
+    hl().currentRow = hl().personList->locate(syn);
+    hl().showPerson(syn);
+    bulk([this](ThromadneMazaniFORM& w) {
+        tickPerson(w, syn);
+        tickPerson(w, ded);
+        deleteNow(w);
+    });
+    EXPECT_EQ(hl().tree->personCount(), 6);
+    EXPECT_EQ(hl().skupinyCB.Text(), "Rodina");
+    EXPECT_EQ(listed(), Names{"Cizí"});
+    EXPECT_EQ(hl().currentPerson, cizi);
+
+    // The last member gone, the list falls back to everybody.
+    bulk([this](ThromadneMazaniFORM& w) {
+        tickPerson(w, cizi);
+        deleteNow(w);
+    });
+    EXPECT_EQ(hl().skupinyCB.ItemIndex(), 0);
+    EXPECT_EQ(hl().personList->count, 5);
+    ASSERT_TRUE(hl().currentPerson);
+    EXPECT_EQ(hl().currentRow, hl().personList->rowOf(hl().currentPerson));
+}
+
+TEST_F(BulkDelete, AManyPersonTreeSavedAfterwardsHoldsExactlyTheOthers)
+{
+    // 250 more persons: every third is a child of the couple Otec and Matka, every odd one is
+    // in the group.
+    std::vector<Clovek*> more;
+    for (int i = 0; i < 250; ++i) {
+        Clovek* p = add("P" + std::to_string(i), "Dlouhý", i % 2);
+        if (i % 3 == 0)
+            parents(p, otec, matka);
+        p->birthPlace = "Místo" + std::to_string(i);
+        more.push_back(p);
+        if (i % 2)
+            rodina->addMember(p);
+    }
+    ready(otec);
+    bulk([&](ThromadneMazaniFORM& w) {
+        user::click(w.vseBT);
+        tickPerson(w, ded);
+        for (int i = 1; i < 250; i += 2)
+            tickPerson(w, more[size_t(i)]);
+        deleteNow(w);
+    });
+    // 132 deleted: the bar wrapped past 100 and went on.
+    EXPECT_EQ(hl().waitWindow().position(), 132 % 101);
+    EXPECT_FALSE(cekejFORM->Visible);
+    ASSERT_EQ(hl().tree->personCount(), 126);
+
+    const std::string path = folder() + "save/po_mazani.rod";
+    script.file(path);
+    user::click(hl().Ulozit1);
+    ASSERT_EQ(hl().tree->fileName, path);
+    script.press("Kinvelor", "neBT"); // no save question answered yes: the tree was just saved
+    hl().Zavrit1Click();
+    ASSERT_EQ(hl().openTree(path), 0);
+    Names names = remaining();
+    ASSERT_EQ(names.size(), 126u);
+    EXPECT_EQ(names.front(), "Děd");
+    int inGroup = 0, withParents = 0;
+    hl().tree->forEachPerson([&](Clovek* p) {
+        if (p->firstName[0] == 'P') {
+            const int i = std::stoi(p->firstName.substr(1));
+            EXPECT_EQ(i % 2, 1);
+            EXPECT_EQ(p->birthPlace, "Místo" + std::to_string(i));
+            withParents += p->father || p->mother;
+        }
+    });
+    ASSERT_TRUE(hl().tree->findGroup("Rodina"));
+    inGroup = hl().tree->findGroup("Rodina")->members.count();
+    EXPECT_EQ(inGroup, 125); // every odd one; Syn and Cizí are gone
+    EXPECT_EQ(withParents, 0);
+    EXPECT_TRUE(script.unusedAnswers().empty());
+}
+
+} // namespace

@@ -1,0 +1,299 @@
+// Parents, children and siblings on the basic-data page as a person sets them: the parent
+// boxes with their questions, checks and cycle test, the children and sibling lists, and the
+// create, assign and remove commands.
+#include "family_fixture.h"
+
+#include "forms/prirad_deti_form.h"
+#include "forms/sourozenci_create_form.h"
+#include "forms/vyber_dite_form.h"
+#include "platform/keys.h"
+
+namespace {
+
+using Family = FamilyPage;
+
+TEST_F(Family, ChoosingAFatherLinksBothSidesMakesSiblingsAndUndoesInOneStep)
+{
+    Clovek* otec = add("Karel", "Kos", 1, "1900");
+    Clovek* bratr = add("Petr", "Kos", 1, "1925");
+    Clovek* jan = add("Jan", "Kos", 1, "1930");
+    parent(bratr, otec, nullptr);
+    show(jan);
+    EXPECT_EQ(z().otecCB.Items.Count(), 1); // only the not-given entry until the box is entered
+    EXPECT_EQ(z().otecCB.ItemIndex(), 0);
+
+    choose(z().otecCB, "Kos Karel (0)");
+    // The father box of a man offers every man but himself.
+    EXPECT_EQ(z().otecCB.Items.IndexOf("Kos Jan (2)"), -1);
+    EXPECT_EQ(jan->father, otec);
+    EXPECT_EQ(names(otec->children), (std::vector<std::string>{"Petr", "Jan"}));
+    EXPECT_EQ(rows(z().sourozenciLIST), (std::vector<std::string>{"Kos Petr (1)"}));
+    EXPECT_EQ(names(bratr->siblings), (std::vector<std::string>{"Jan"}));
+    EXPECT_EQ(steps(), 1);
+
+    // Choosing the father again changes and records nothing.
+    choose(z().otecCB, "Kos Karel (0)");
+    EXPECT_EQ(steps(), 1);
+
+    user::click(hl().Zpet1);
+    EXPECT_EQ(jan->father, nullptr);
+    EXPECT_FALSE(otec->hasChild(jan));
+    EXPECT_TRUE(bratr->siblings.count() == 0);
+    user::click(hl().Znovu1);
+    EXPECT_EQ(jan->father, otec);
+    EXPECT_TRUE(otec->hasChild(jan));
+}
+
+TEST_F(Family, RemovingAFatherAsksAndNoKeepsHim)
+{
+    Clovek* otec = add("Karel", "Kos", 1);
+    Clovek* jan = add("Jan", "Kos", 1);
+    parent(jan, otec, nullptr);
+    show(jan);
+    script.press("", "neBT");
+    choose(z().otecCB, " neuvedeno");
+    EXPECT_EQ(jan->father, otec);
+    EXPECT_EQ(z().otecCB.Text(), "Kos Karel (0)");
+    EXPECT_EQ(steps(), 0);
+
+    script.press("", "anoBT");
+    choose(z().otecCB, " neuvedeno");
+    EXPECT_EQ(jan->father, nullptr);
+    EXPECT_FALSE(otec->hasChild(jan));
+    ASSERT_EQ(steps(), 1);
+    EXPECT_EQ(script.windowsShown().size(), 2u);
+}
+
+TEST_F(Family, AParentThatWouldCloseACycleIsRefusedWhateverWayItRunsRound)
+{
+    // Jan's mother's father is Karel; making Jan the father of Karel closes a cycle through a
+    // mother's line.
+    Clovek* karel = add("Karel", "Kos", 1);
+    Clovek* marie = add("Marie", "Kosová", 0);
+    Clovek* jan = add("Jan", "Kos", 1);
+    Clovek* jiny = add("Josef", "Pták", 1);
+    parent(marie, karel, nullptr);
+    parent(jan, nullptr, marie);
+    karel->mark = 1;
+    show(karel);
+
+    choose(z().otecCB, "Kos Jan (2)");
+    ASSERT_EQ(script.messageTexts().size(), 1u);
+    EXPECT_EQ(script.messageTexts()[0], "Zacyklení Lipovetau! Vracím původního otce.");
+    EXPECT_EQ(karel->father, nullptr);
+    EXPECT_FALSE(jan->hasChild(karel));
+    EXPECT_EQ(z().otecCB.Text(), " neuvedeno");
+    EXPECT_EQ(steps(), 0);
+    EXPECT_EQ(karel->mark, 1) << "the marks of the groups are left alone";
+
+    // A person who is no descendant is taken.
+    choose(z().otecCB, "Pták Josef (3)");
+    EXPECT_EQ(karel->father, jiny);
+}
+
+TEST_F(Family, ADateCheckRefusesAFatherYoungerThanTheChild)
+{
+    add("Karel", "Kos", 1, "1950");
+    Clovek* jan = add("Jan", "Kos", 1, "1930");
+    show(jan);
+    choose(z().otecCB, "Kos Karel (0)");
+    ASSERT_EQ(script.messageTexts().size(), 1u);
+    EXPECT_EQ(script.messageTexts()[0], "Otec by byl mladší než dítě!");
+    EXPECT_EQ(jan->father, nullptr);
+    EXPECT_EQ(steps(), 0);
+}
+
+TEST_F(Family, RowsOfEqualTextLeadToTheirOwnPerson)
+{
+    Clovek* karel = add("Karel", "Kos", 1);
+    Clovek* first = add("Jan", "Kos", 1);
+    Clovek* second = add("Jan", "Kos", 1);
+    first->identifier = second->identifier = "x";
+    parent(first, karel, nullptr);
+    parent(second, karel, nullptr);
+    hl().tree->rebuildAllSiblingLists();
+    // The second of the two as father: the box row carries its person.
+    Clovek* kid = add("Ota", "Kos", 1);
+    show(kid);
+    user::focus(z().otecCB);
+    int row = -1;
+    for (int i = 0; i < z().otecCB.Items.Count(); ++i)
+        if (z().otecCB.Items.Objects(i) == second)
+            row = i;
+    ASSERT_GE(row, 0);
+    user::pick(z().otecCB, row);
+    EXPECT_EQ(kid->father, second);
+
+    show(karel);
+    ASSERT_EQ(rows(z().detiLIST), (std::vector<std::string>{"Kos Jan (x)", "Kos Jan (x)"}));
+    const int secondRow = z().detiLIST.Items.IndexOfObject(second);
+    user::doubleClickLine(z().detiLIST, secondRow);
+    EXPECT_EQ(current(), second);
+    // Enter in the sibling list jumps as a double-click does, to the row's own person.
+    user::pick(z().sourozenciLIST, 0);
+    user::pressKey(hl(), VK_RETURN);
+    EXPECT_EQ(current(), first);
+}
+
+TEST_F(Family, TheParentButtonsJumpOrCreateAParentOfTheChildsState)
+{
+    Clovek* jan = add("Jan", "Kos", 1);
+    jan->alive = 0;
+    show(jan);
+    script.press("", "anoBT");
+    user::click(z().otecBT);
+    Clovek* otec = current();
+    ASSERT_NE(otec, jan);
+    EXPECT_EQ(jan->father, otec);
+    EXPECT_EQ(otec->sex, 1);
+    EXPECT_EQ(otec->alive, 0);
+    EXPECT_TRUE(otec->hasChild(jan));
+
+    show(jan);
+    script.press("", "anoBT");
+    user::click(z().matkaBT);
+    Clovek* matka = current();
+    EXPECT_EQ(matka->sex, 0);
+    EXPECT_EQ(jan->mother, matka);
+
+    show(jan);
+    user::click(z().otecBT);
+    EXPECT_EQ(current(), otec);
+}
+
+TEST_F(Family, ACreatedChildOfPartnersOfOneSexGetsBothParentsInTheTwoSlots)
+{
+    Clovek* eva = add("Eva", "Nová", 0);
+    Clovek* jana = add("Jana", "Malá", 0);
+    Clovek* starsi = add("Petr", "Malý", 1);
+    parent(starsi, nullptr, jana);
+    couple(eva, jana);
+    show(eva);
+    ASSERT_EQ(rows(z().partneriLIST), (std::vector<std::string>{"Malá Jana (1)"}));
+    script.press("", "anoBT").press("", "anoBT");
+    user::click(z().vytvorDiteBT);
+    Clovek* dite = current();
+    EXPECT_EQ(dite->mother, eva);
+    EXPECT_EQ(dite->father, jana) << "the second mother takes the free slot";
+    EXPECT_TRUE(eva->hasChild(dite));
+    EXPECT_TRUE(jana->hasChild(dite));
+    EXPECT_TRUE(starsi->hasSibling(dite));
+    EXPECT_TRUE(dite->hasSibling(starsi));
+}
+
+TEST_F(Family, AssigningByAPartnerOfOneSexKeepsThePartnerAndFillsTheFreeSlot)
+{
+    Clovek* eva = add("Eva", "Nová", 0);
+    Clovek* jana = add("Jana", "Malá", 0);
+    Clovek* a = add("Ada", "Malá", 0);
+    Clovek* b = add("Bob", "Malý", 1);
+    Clovek* c = add("Cyril", "Malý", 1);
+    Clovek* jiny = add("Otto", "Jiný", 1);
+    parent(a, nullptr, jana);
+    parent(b, nullptr, jana);
+    parent(c, jiny, jana);
+    couple(eva, jana);
+    show(eva);
+    hl().tree->recordTextChange(eva, "jmeno", "E", "Eva");
+    script.press("", "dlePartneraBT").press("", "anoBT").press("", "anoBT").press("", "neBT");
+    user::click(z().priradDiteBT);
+    EXPECT_EQ(steps(), 0) << "assigning cannot be undone and empties the history";
+    EXPECT_EQ(a->mother, jana);
+    EXPECT_EQ(a->father, eva);
+    EXPECT_EQ(b->father, eva);
+    EXPECT_EQ(c->father, jiny) << "answered no";
+    EXPECT_EQ(names(jana->children), (std::vector<std::string>{"Ada", "Bob", "Cyril"}));
+    EXPECT_EQ(rows(z().detiLIST).size(), 2u);
+    const std::vector<std::string> texts = script.messageTexts();
+    EXPECT_TRUE(texts.empty());
+}
+
+TEST_F(Family, AssigningFromTheListOffersOnlyPersonsNotBornBeforeAndRecordsNothing)
+{
+    Clovek* jan = add("Jan", "Kos", 1, "1900");
+    add("Starý", "Kos", 1, "1890");
+    Clovek* mlady = add("Mladý", "Kos", 1, "1930");
+    Clovek* neznamy = add("Neznámý", "Kos", 1);
+    Clovek* otec = add("Otec", "Pták", 1, "1895");
+    parent(neznamy, otec, nullptr);
+    show(jan);
+    std::vector<std::string> offered;
+    script.modal("", [&](TForm& f) {
+        f.ModalResult = mrNo;
+    });
+    script.modal("", [&](TForm&) {
+        TvyberDiteFORM& d = *vyberDiteFORM;
+        offered = d.ListBox1.Items.lines();
+        user::pick(d.ListBox1, d.ListBox1.Items.IndexOfObject(neznamy));
+        user::doubleClick(d.ListBox1);
+    });
+    script.press("", "anoBT"); // re-assign from Pták Otec
+    script.modal("", [&](TForm&) {
+        TvyberDiteFORM& d = *vyberDiteFORM;
+        user::pick(d.ListBox1, d.ListBox1.Items.IndexOfObject(mlady));
+        user::doubleClick(d.ListBox1);
+    });
+    script.press("", "neBT");
+    script.press("", "zpetBT");
+    user::click(z().priradDiteBT);
+    EXPECT_EQ(offered, (std::vector<std::string>{"Kos Mladý (2)", "Kos Neznámý (3)"})); // Otec and Starý are older
+    EXPECT_EQ(neznamy->father, jan);
+    EXPECT_FALSE(otec->hasChild(neznamy));
+    EXPECT_EQ(mlady->father, nullptr);
+    EXPECT_EQ(rows(z().detiLIST), (std::vector<std::string>{"Kos Neznámý (3)"}));
+    EXPECT_EQ(script.messageTexts().size(), 0u);
+}
+
+TEST_F(Family, RemovingAChildIsOneStepThatUndoesBack)
+{
+    Clovek* otec = add("Karel", "Kos", 1);
+    Clovek* jan = add("Jan", "Kos", 1);
+    Clovek* petr = add("Petr", "Kos", 1);
+    parent(jan, otec, nullptr);
+    parent(petr, otec, nullptr);
+    hl().tree->rebuildAllSiblingLists();
+    show(otec);
+    EXPECT_FALSE(z().odeberDiteBT.Enabled);
+    user::pick(z().detiLIST, z().detiLIST.Items.IndexOfObject(jan));
+    EXPECT_TRUE(z().odeberDiteBT.Enabled);
+    script.press("", "anoBT");
+    user::click(z().odeberDiteBT);
+    EXPECT_EQ(jan->father, nullptr);
+    EXPECT_EQ(rows(z().detiLIST), (std::vector<std::string>{"Kos Petr (2)"}));
+    EXPECT_FALSE(petr->hasSibling(jan));
+    ASSERT_EQ(steps(), 1);
+    user::click(hl().Zpet1);
+    EXPECT_EQ(jan->father, otec);
+    EXPECT_TRUE(otec->hasChild(jan));
+    EXPECT_TRUE(petr->hasSibling(jan));
+}
+
+TEST_F(Family, ANewSiblingSharesTheParentsTheDialogChooses)
+{
+    Clovek* otec = add("Karel", "Kos", 1);
+    Clovek* matka = add("Marie", "Kosová", 0);
+    Clovek* jan = add("Jan", "Kos", 1);
+    show(jan);
+    user::click(z().vytvorSourozenceBT);
+    ASSERT_EQ(script.messageTexts().size(), 1u);
+    EXPECT_EQ(script.messageTexts()[0], "Osoba nemá zadaného otce ani matku, nelze vytvářet sourozence!");
+
+    parent(jan, otec, matka);
+    show(jan);
+    script.press("", "anoBT").press("", "obaRodiceBT");
+    user::click(z().vytvorSourozenceBT);
+    Clovek* novy = current();
+    EXPECT_EQ(novy->father, otec);
+    EXPECT_EQ(novy->mother, matka);
+    EXPECT_TRUE(jan->hasSibling(novy));
+    EXPECT_TRUE(novy->hasSibling(jan));
+
+    show(jan);
+    script.press("", "anoBT").press("", "matkuBT");
+    user::click(z().vytvorSourozenceBT);
+    EXPECT_EQ(current()->father, nullptr);
+    EXPECT_EQ(current()->mother, matka);
+    EXPECT_EQ(matka->children.count(), 3);
+}
+
+} // namespace

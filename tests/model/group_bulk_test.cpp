@@ -1,0 +1,78 @@
+// Removing many persons at once: what stays in the groups and the relatives; display names
+// turned back into persons.
+#include "model/display_settings.h"
+#include "model/group.h"
+#include "model/rod.h"
+#include "model/uk_clovek.h"
+#include "model_helpers.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct GroupBulk : ::testing::Test {
+    Rod tree;
+    Clovek* a = add("Adam");
+    Clovek* b = add("Bedřich");
+    Clovek* c = add("Cyril");
+    Clovek* d = add("Dan");
+    Group* g = group("G", {a, b, c, d});
+    Group* h = group("H", {d, b});
+
+    Clovek* add(const std::string& name)
+    {
+        Clovek* p = makePerson(name, "Novák");
+        tree.addNewPerson(p);
+        return p;
+    }
+    Group* group(const std::string& name, std::initializer_list<Clovek*> members)
+    {
+        auto* grp = new Group(name);
+        tree.groups.append(grp);
+        for (Clovek* p : members)
+            grp->addMember(p);
+        return grp;
+    }
+    static std::vector<std::string> members(const Group* grp)
+    {
+        std::vector<std::string> names;
+        for (UkGrClovek* m : grp->members.items<UkGrClovek>())
+            names.push_back(m->person()->firstName);
+        return names;
+    }
+};
+
+TEST_F(GroupBulk, RemovingManyPersonsEmptiesTheirGroupEntriesAndKeepsTheOthersInOrder)
+{
+    g->addMember(b); // a damaged file may list a person twice
+    c->father = b;
+    tree.rebuildChildLists();
+    Clovek stranger;
+    tree.removePersons({b, &stranger, d, b});
+    EXPECT_EQ(tree.personCount(), 2);
+    EXPECT_EQ(members(g), (std::vector<std::string>{"Adam", "Cyril"}));
+    EXPECT_EQ(h->members.count(), 0);
+    EXPECT_EQ(c->father, nullptr);
+    EXPECT_EQ(tree.findPersonByNumber(1), nullptr);
+}
+
+TEST_F(GroupBulk, ADisplayNameLeadsToTheFirstPersonOfTheChainThatHasIt)
+{
+    const FixedDisplaySettings plain;
+    Clovek* twin = makePerson("Dan", "Novák");
+    twin->number = 99;
+    twin->identifier = d->identifier; // same display text as Dan
+    tree.appendPerson(twin);
+    const auto byName = tree.personsByDisplayName(plain);
+    const std::string text = d->displayName(false, true, true);
+    ASSERT_EQ(byName.count(text), 1u);
+    EXPECT_EQ(byName.at(text), tree.findPersonByDisplayName(text, false, true, true));
+    const auto rows = tree.memberRows(h, plain);
+    ASSERT_EQ(rows.size(), 5u);
+    int ticked = 0;
+    for (const auto& r : rows)
+        ticked += r.second;
+    EXPECT_EQ(ticked, 2);
+}
+
+} // namespace
