@@ -8,7 +8,7 @@
 
 #include <vector>
 
-std::string& storedDatePart(Datum& date, char part)
+SparseText& storedDatePart(Datum& date, char part)
 {
     return part == 'd' ? date.day : part == 'm' ? date.month : date.year;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 class Datum;
+class SparseText;
 class TCheckBox;
 class TComboBox;
 class TEdit;
@@ -20,7 +21,7 @@ struct DateBoxes {
 };
 
 // `part` is 'd', 'm' or 'r' (day, month, year).
-std::string& storedDatePart(Datum& date, char part);
+SparseText& storedDatePart(Datum& date, char part);
 // "Den", "Mesic" or "Rok": the end of the part's undo key.
 const char* datePartKeyEnd(char part);
 bool sameDateParts(const Datum& a, const Datum& b);

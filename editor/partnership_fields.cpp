@@ -42,7 +42,7 @@ void Thlavni::svedkoveEDChange()
     partnershipTextChange(&Svatba::witnesses, "svatbaSvedkove", zakladniSheet.svedkoveED.Text());
 }
 
-void Thlavni::partnershipTextChange(std::string Svatba::*field, const char* key, const std::string& text)
+void Thlavni::partnershipTextChange(SparseText Svatba::*field, const char* key, const std::string& text)
 {
     Svatba* s = currentPartnership();
     if (!s || !tree)

@@ -40,6 +40,13 @@ void appendWords(std::string& to, std::string_view words)
     }
 }
 
+void appendWords(SparseText& to, std::string_view words)
+{
+    std::string text = to;
+    appendWords(text, words);
+    to = text;
+}
+
 std::string dateText(const ImportedDate& d)
 {
     std::string s;
@@ -629,7 +636,7 @@ void ImportParser::parseIndividual(const GedLine& record)
 void ImportParser::parseName(Clovek& p, const GedLine& line)
 {
     const std::string& v = line.value;
-    std::string& slashed = options_.nameAsBorn ? p.birthSurname : p.surname;
+    SparseText& slashed = options_.nameAsBorn ? p.birthSurname : p.surname;
     const size_t open = v.find('/');
     if (open == std::string::npos) {
         appendWords(p.firstName, v);

@@ -1,6 +1,7 @@
 #pragma once
 // One residence, education or occupation entry: a text and a period from one text to another.
 #include "model/prvky.h"
+#include "model/sparse_text.h"
 
 #include <string>
 
@@ -17,7 +18,7 @@ public:
     std::string displayText() const;
     bool differsFrom(const CasoveObdobi& other) const;
 
-    std::string text;
-    std::string from;
-    std::string to;
+    SparseText text;
+    SparseText from;
+    SparseText to;
 };

@@ -64,7 +64,7 @@ std::string Clovek::fullName(bool useBirthSurname, bool unknownIfBlank) const
 
 std::string Clovek::gedcomName() const
 {
-    const std::string* name;
+    const SparseText* name;
     if (sex == 1)
         name = surname.empty() ? &birthSurname : &surname;
     else

@@ -128,8 +128,9 @@ public:
     UkClovek* firstReferrer() const { return firstReferrer_; }
 
     // --- fields ---
-    // Texts most persons leave empty are `SparseText`s (model/sparse_text.h): a tree of
-    // 100,000 persons then needs a fraction of the memory; `PersonTextField`
+    // Texts most persons leave empty or share with many others (names, places, the date parts)
+    // are `SparseText`s (model/sparse_text.h): a tree of 100,000 persons then needs a fraction
+    // of the memory; `PersonTextField`
     // (model/person_text_field.h) names either kind in tables of fields.
     // The links and flags that walks over many persons read come first, so that such a walk
     // touches one cache line of each person.
@@ -158,14 +159,14 @@ public:
     SparseText importId;
     std::string identifier;
     int32_t percentFilled = 0;
-    std::string firstName;
-    std::string surname;
-    std::string birthSurname;
+    SparseText firstName;
+    SparseText surname;
+    SparseText birthSurname;
     uint8_t hasPortrait = 0;
     SparseText titlesBefore;
     SparseText titlesAfter;
     Datum birth;
-    std::string birthPlace;
+    SparseText birthPlace;
     Datum death;
     SparseText deathPlace;
     SparseText burial;
@@ -176,7 +177,7 @@ public:
     Prvky residences;   // CasoveObdobi
     Prvky occupations;  // CasoveObdobi
     Prvky educations;   // CasoveObdobi
-    std::string religion;
+    SparseText religion;
     SparseText baptism;
     SparseText godparent1, godparent2;
     SparseText nationality;

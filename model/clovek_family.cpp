@@ -200,7 +200,7 @@ void Clovek::convertOldPartnershipDates()
             s->type = 1;
         else
             s->type = 2;
-        for (std::string* part : {&w.day, &w.month, &w.year, &d.day, &d.month, &d.year})
+        for (SparseText* part : {&w.day, &w.month, &w.year, &d.day, &d.month, &d.year})
             if (oldMissing(*part))
                 *part = "?";
     }

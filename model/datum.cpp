@@ -9,8 +9,8 @@ enum class Cmp { Before, After, NotAfter, NotBefore };
 
 bool compareDates(const Datum& a, const Datum& b, Cmp how)
 {
-    const std::string* partsA[] = {&a.year, &a.month, &a.day};
-    const std::string* partsB[] = {&b.year, &b.month, &b.day};
+    const SparseText* partsA[] = {&a.year, &a.month, &a.day};
+    const SparseText* partsB[] = {&b.year, &b.month, &b.day};
     for (int level = 0; level < 3; ++level) {
         if (Datum::isUnknown(*partsA[level]) || Datum::isUnknown(*partsB[level]))
             return false;

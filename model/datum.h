@@ -2,6 +2,7 @@
 // A genealogical date: day, month and year are each a decimal number or "?" (unknown), with an
 // approximation flag and a tolerance in years. Comparisons stop with false at the first unknown
 // part they reach; a part that is neither "?" nor a number raises EConvertError.
+#include "model/sparse_text.h"
 #include "platform/datetime.h"
 
 #include <cstdint>
@@ -68,9 +69,9 @@ public:
     // "05.03."; an unknown part raises EConvertError.
     std::string dayMonthText() const;
 
-    std::string day = "?";
-    std::string month = "?";
-    std::string year = "?";
+    SparseText day = "?";
+    SparseText month = "?";
+    SparseText year = "?";
     uint8_t about = 0;
     int32_t tolerance = 1;
 };

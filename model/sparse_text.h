@@ -1,49 +1,99 @@
 #pragma once
-// A text most persons leave empty: while empty it takes the room of one pointer instead of a
-// whole string, and a string of its own once written. A tree of 100,000 persons carries some
-// twenty such fields per person, nearly all empty. It reads as the `std::string` it stands for
-// (`const std::string&`, `empty()`, comparisons) and is written by assignment or `edit()`.
+// A text of the model that takes the room of one pointer: nothing while empty, and while
+// written a counted text shared by every field that holds the same short text (the same first
+// names, places, surnames and date parts recur across a tree of 100,000 persons). Long texts
+// get one of their own. It reads as the `std::string` it stands for (`const std::string&`,
+// `empty()`, comparisons) and is written by assignment or `edit()`, which gives the field a text
+// of its own first, so a change never shows in another field.
+//
+// The model lives on the program's one thread: the counts and the table of shared texts are
+// not guarded.
 #include <cstddef>
+#include <cstdint>
 #include <iosfwd>
-#include <memory>
 #include <string>
 #include <string_view>
 
 class SparseText {
 public:
     SparseText() = default;
-    SparseText(const SparseText& other) { *this = other; }
-    SparseText(SparseText&&) noexcept = default;
-    SparseText& operator=(const SparseText& other) { return *this = other.str(); }
-    SparseText& operator=(SparseText&&) noexcept = default;
+    SparseText(std::string_view text) { assign(text); }
+    SparseText(const std::string& text) { assign(text); }
+    SparseText(const char* text) { assign(text); }
+    SparseText(const SparseText& other) : text_(other.text_) { hold(); }
+    SparseText(SparseText&& other) noexcept : text_(other.text_) { other.text_ = nullptr; }
+    ~SparseText() { release(); }
+    SparseText& operator=(const SparseText& other);
+    SparseText& operator=(SparseText&& other) noexcept;
 
-    SparseText& operator=(const std::string& text) { return *this = std::string_view(text); }
-    SparseText& operator=(const char* text) { return *this = std::string_view(text); }
-    SparseText& operator=(std::string_view text);
-    SparseText& operator=(std::string&& text);
+    SparseText& operator=(const std::string& text) { return assign(text); }
+    SparseText& operator=(const char* text) { return assign(text); }
+    SparseText& operator=(std::string_view text) { return assign(text); }
 
-    const std::string& str() const { return text_ ? *text_ : none(); }
+    const std::string& str() const { return text_ ? text_->text : none(); }
     operator const std::string&() const { return str(); }
     operator std::string_view() const { return str(); }
-    // The text to change in place; an empty one takes its own string from here on.
+    // The text to change in place; the field takes a text of its own first.
     std::string& edit();
 
-    bool empty() const { return !text_ || text_->empty(); }
-    size_t size() const { return text_ ? text_->size() : 0; }
+    bool empty() const { return !text_ || text_->text.empty(); }
+    size_t size() const { return text_ ? text_->text.size() : 0; }
+    size_t length() const { return size(); }
     const char* c_str() const { return str().c_str(); }
-    void clear() { text_.reset(); }
+    const char* data() const { return str().data(); }
+    char operator[](size_t i) const { return str()[i]; }
+    char front() const { return str().front(); }
+    char back() const { return str().back(); }
+    std::string substr(size_t pos, size_t n = std::string::npos) const { return str().substr(pos, n); }
+    size_t find(std::string_view what, size_t pos = 0) const { return str().find(what, pos); }
+    size_t find(char what, size_t pos = 0) const { return str().find(what, pos); }
+    bool starts_with(std::string_view prefix) const { return str().starts_with(prefix); }
+    int compare(std::string_view other) const { return str().compare(other); }
+    std::string::const_iterator begin() const { return str().begin(); }
+    std::string::const_iterator end() const { return str().end(); }
+    void clear() { release(); }
+    SparseText& operator+=(std::string_view more);
+    SparseText& operator+=(char more) { return *this += std::string_view(&more, 1); }
 
-    friend bool operator==(const SparseText& a, const SparseText& b) { return a.str() == b.str(); }
+    // The same text, held once: a cheap test before comparing letters.
+    bool sharesTextWith(const SparseText& other) const { return text_ == other.text_; }
+    // How many shared texts the table holds now, for tests.
+    static size_t sharedCount();
+
+    friend bool operator==(const SparseText& a, const SparseText& b)
+    {
+        return a.text_ == b.text_ || a.str() == b.str();
+    }
     friend bool operator==(const SparseText& a, std::string_view b) { return a.str() == b; }
     friend bool operator==(const SparseText& a, const char* b) { return a.str() == b; }
     friend bool operator==(const SparseText& a, const std::string& b) { return a.str() == b; }
+    friend auto operator<=>(const SparseText& a, const SparseText& b) { return a.str() <=> b.str(); }
+    friend auto operator<=>(const SparseText& a, std::string_view b) { return std::string_view(a.str()) <=> b; }
+    friend auto operator<=>(const SparseText& a, const std::string& b) { return a.str() <=> b; }
+    friend auto operator<=>(const SparseText& a, const char* b) { return std::string_view(a.str()) <=> std::string_view(b); }
     friend std::string operator+(const std::string& a, const SparseText& b) { return a + b.str(); }
     friend std::string operator+(const SparseText& a, const std::string& b) { return a.str() + b; }
     friend std::string operator+(const char* a, const SparseText& b) { return a + b.str(); }
     friend std::string operator+(const SparseText& a, const char* b) { return a.str() + b; }
+    friend std::string operator+(const SparseText& a, const SparseText& b) { return a.str() + b.str(); }
+    friend std::string operator+(const SparseText& a, char b) { return a.str() + b; }
+    friend std::string operator+(char a, const SparseText& b) { return a + b.str(); }
     friend std::ostream& operator<<(std::ostream& out, const SparseText& text);
 
+    struct Text {
+        std::string text;
+        uint32_t holders = 1;
+        bool shared = false; // listed in the table of shared texts
+    };
+
 private:
+    SparseText& assign(std::string_view text);
+    void hold() const
+    {
+        if (text_)
+            ++text_->holders;
+    }
+    void release();
     static const std::string& none();
-    std::unique_ptr<std::string> text_;
+    Text* text_ = nullptr;
 };

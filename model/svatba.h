@@ -40,9 +40,9 @@ public:
     int32_t number = -1;
     uint8_t type = 0; // 0 partnership, 1 married, 2 divorced
     Datum wedding;
-    std::string place;
-    std::string officiant;
-    std::string witnesses;
+    SparseText place;
+    SparseText officiant;
+    SparseText witnesses;
     Datum divorce;
 };
 

@@ -29,6 +29,7 @@ class PrevNext;  // the visit history
 class TStringList;
 class Datum;
 class Svatba;
+class SparseText;
 class TWinControl;
 class TImage;
 struct TPicture;
@@ -542,7 +543,7 @@ public:
     void svatbaMistoCBChange();
     void oddavajiciKnezEDChange();
     void svedkoveEDChange();
-    void partnershipTextChange(std::string Svatba::*field, const char* key, const std::string& text);
+    void partnershipTextChange(SparseText Svatba::*field, const char* key, const std::string& text);
     void partnershipDayMonthChange(bool divorce, char part);
     void partnershipYearChange(bool divorce);
     void partnershipDayEnter(bool divorce);

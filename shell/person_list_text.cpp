@@ -27,7 +27,7 @@ std::string padded(const std::string& value, int width, const std::string& undet
 const std::string* firstPeriodText(const Prvky& periods)
 {
     for (const CasoveObdobi* period : periods.items<CasoveObdobi>())
-        return &period->text;
+        return &period->text.str();
     return nullptr;
 }
 

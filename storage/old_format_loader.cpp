@@ -201,11 +201,11 @@ void OldFormatLoader::readPerson()
     for (std::string line = lines_.next(); line != "</osoba>"; line = lines_.next())
         readPersonEntry(line, *p);
 
-    for (std::string* part : {&p->birth.day, &p->birth.month, &p->birth.year})
+    for (SparseText* part : {&p->birth.day, &p->birth.month, &p->birth.year})
         if (!isDigitText(*part))
             *part = "?";
     p->alive = 0;
-    for (std::string* part : {&p->death.day, &p->death.month, &p->death.year})
+    for (SparseText* part : {&p->death.day, &p->death.month, &p->death.year})
         if (sameText(*part, "X")) {
             p->alive = 1;
             *part = "?";
@@ -248,9 +248,9 @@ bool OldFormatLoader::readPersonEntry(const std::string& tag, Clovek& p)
         {"<user5>", &Clovek::user5},         {"<kmotr1>", &Clovek::godparent1},
         {"<kmotr2>", &Clovek::godparent2},
     };
-    static const std::unordered_map<std::string, std::string Datum::*> birthParts = {
+    static const std::unordered_map<std::string, SparseText Datum::*> birthParts = {
         {"<naroz_den>", &Datum::day}, {"<naroz_mesic>", &Datum::month}, {"<naroz_rok>", &Datum::year}};
-    static const std::unordered_map<std::string, std::string Datum::*> deathParts = {
+    static const std::unordered_map<std::string, SparseText Datum::*> deathParts = {
         {"<smrt_den>", &Datum::day}, {"<smrt_mesic>", &Datum::month}, {"<smrt_rok>", &Datum::year}};
     static const std::unordered_map<std::string, Prvky Clovek::*> periods = {
         {"<bydliste>", &Clovek::residences}, {"<vzdelani>", &Clovek::educations},
@@ -289,9 +289,9 @@ bool OldFormatLoader::readPersonEntry(const std::string& tag, Clovek& p)
 
 void OldFormatLoader::readPartnerships(Clovek& p)
 {
-    static const std::unordered_map<std::string, std::string Datum::*> wedding = {
+    static const std::unordered_map<std::string, SparseText Datum::*> wedding = {
         {"<sv_den>", &Datum::day}, {"<sv_mesic>", &Datum::month}, {"<sv_rok>", &Datum::year}};
-    static const std::unordered_map<std::string, std::string Datum::*> divorce = {
+    static const std::unordered_map<std::string, SparseText Datum::*> divorce = {
         {"<sv_xden>", &Datum::day}, {"<sv_xmesic>", &Datum::month}, {"<sv_xrok>", &Datum::year}};
     // Entries before the first "<svatba>" have no partnership to go to.
     Svatba scratch;

@@ -88,7 +88,7 @@ public:
     }
     bool confirmDeletePerson() override
     {
-        questions.push_back("delete " + (shown ? shown->firstName : std::string("?")));
+        questions.push_back("delete " + (shown ? shown->firstName.str() : std::string("?")));
         if (!nextAnswer())
             return false;
         tree_.removePerson(shown);

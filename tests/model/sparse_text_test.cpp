@@ -49,3 +49,69 @@ TEST(PersonTextField, NamesPlainAndSparseFieldsAlike)
     EXPECT_TRUE(p.burial.empty());
     EXPECT_EQ(burial.of(p), "");
 }
+
+TEST(SparseText, EqualShortTextsAreHeldOnceAndLetGoWithTheirLastField)
+{
+    const size_t before = SparseText::sharedCount();
+    {
+        SparseText a = "Vlastislava";
+        SparseText b;
+        b = std::string("Vlastislava");
+        EXPECT_TRUE(a.sharesTextWith(b));
+        EXPECT_EQ(SparseText::sharedCount(), before + 1);
+        a = "Ludmila";
+        EXPECT_EQ(b, "Vlastislava");
+        EXPECT_EQ(SparseText::sharedCount(), before + 2);
+        b.clear();
+        EXPECT_EQ(SparseText::sharedCount(), before + 1);
+    }
+    EXPECT_EQ(SparseText::sharedCount(), before);
+}
+
+TEST(SparseText, ChangingOneFieldNeverShowsInAnother)
+{
+    SparseText a = "Kroměříž", b = a, c = "Kroměříž";
+    b.edit() += " II";
+    EXPECT_EQ(a, "Kroměříž");
+    EXPECT_EQ(c, "Kroměříž");
+    EXPECT_EQ(b, "Kroměříž II");
+    SparseText d = b; // a text of its own, now held twice
+    d.edit().erase(0, 1);
+    EXPECT_EQ(b, "Kroměříž II");
+    EXPECT_EQ(d, "roměříž II");
+    a += " nad Moravou";
+    EXPECT_EQ(a, "Kroměříž nad Moravou");
+    EXPECT_EQ(c, "Kroměříž");
+
+    // A text written from a part of itself, whether shared or its own.
+    c = std::string_view(c.str()).substr(0, 4);
+    EXPECT_EQ(c, "Krom");
+    d = std::string_view(d.str()).substr(3);
+    EXPECT_EQ(d, "ěříž II");
+
+    const std::string note(200, 'x');
+    SparseText long1 = note, long2 = note;
+    EXPECT_FALSE(long1.sharesTextWith(long2));
+    EXPECT_EQ(long1, long2);
+}
+
+TEST(SparseText, DatesAndPersonsKeepTheirOwnValues)
+{
+    Datum born;
+    EXPECT_EQ(born.day, "?");
+    EXPECT_TRUE(Datum::isUnknown(born.year));
+    Datum copy = born;
+    copy.day = "5";
+    copy.year = "1900";
+    EXPECT_EQ(born.day, "?");
+    EXPECT_EQ(born.year, "?");
+    EXPECT_EQ(copy.day + "." + copy.year, "5.1900");
+
+    Clovek a, b;
+    a.surname = "Dvořák";
+    b.surname = a.surname;
+    b.surname = "Dvořáková";
+    EXPECT_EQ(a.surname, "Dvořák");
+    EXPECT_EQ(b.surname, "Dvořáková");
+    EXPECT_LT(a.surname, b.surname);
+}

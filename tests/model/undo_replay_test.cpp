@@ -233,7 +233,7 @@ TEST_F(UndoReplay, FlagsAndAboutBoxes)
 TEST_F(UndoReplay, PartnershipTexts)
 {
     Svatba* s = partnership(a, b, 1);
-    const std::pair<const char*, std::string Svatba::*> texts[] = {
+    const std::pair<const char*, SparseText Svatba::*> texts[] = {
         {"svatbaMisto", &Svatba::place}, {"svatbaKnez", &Svatba::officiant}, {"svatbaSvedkove", &Svatba::witnesses}};
     for (auto [key, field] : texts) {
         SCOPED_TRACE(key);
