@@ -18,7 +18,7 @@ struct PeriodControls {
     TButton& remove;
     TSpeedButton& up;
     TSpeedButton& down;
-    Prvky Clovek::*entries;
+    SparseList Clovek::*entries;
     const char* key; // of the undo steps
     void (Rod::*values)(TStringList&) const;
     const char* deleteQuestionKey;
@@ -132,7 +132,7 @@ void Thlavni::newPeriodEntry(PeriodList which)
     if (!askPeriod(*tree, c, typed))
         return;
     auto* entry = new CasoveObdobi(typed);
-    Prvky& entries = currentPerson->*c.entries;
+    SparseList& entries = currentPerson->*c.entries;
     entries.append(entry);
     fillPeriodList(which, entries.indexOf(entry));
     refreshPercentFilled(currentPerson);
@@ -145,7 +145,7 @@ void Thlavni::editPeriodEntry(PeriodList which)
     CasoveObdobi* entry = selectedEntry(currentPerson, c);
     if (!tree || !entry)
         return;
-    Prvky& entries = currentPerson->*c.entries;
+    SparseList& entries = currentPerson->*c.entries;
     CasoveObdobi typed(*entry);
     if (!askPeriod(*tree, c, typed))
         return;
@@ -164,7 +164,7 @@ void Thlavni::deletePeriodEntry(PeriodList which)
     CasoveObdobi* entry = selectedEntry(currentPerson, c);
     if (!tree || !entry)
         return;
-    Prvky& entries = currentPerson->*c.entries;
+    SparseList& entries = currentPerson->*c.entries;
     if (!askYesNo(langText("otazky", c.deleteQuestionKey, "Opravdu smazat tuto položku?")))
         return;
     tree->recordPeriodChange(currentPerson, c.key, entry, nullptr);
@@ -178,7 +178,7 @@ void Thlavni::movePeriodEntry(PeriodList which, bool up)
     if (!currentPerson)
         return;
     PeriodControls c = controlsOf(zakladniSheet, which);
-    Prvky& entries = currentPerson->*c.entries;
+    SparseList& entries = currentPerson->*c.entries;
     const int row = c.list.ItemIndex();
     const int first = up ? row - 1 : row;
     if (row < 0 || first < 0 || first + 1 >= entries.count())

@@ -9,6 +9,8 @@
 #include "platform/files.h"
 #include "shell/hlavni.h"
 
+#include <utility>
+
 namespace {
 
 TForm& windowOf(MediaKind kind)
@@ -143,7 +145,7 @@ void MediaPool::fillUsersList()
         return;
     const Nastaveni& s = main_.settings;
     main_.tree->forEachPerson([&](Clovek* p) {
-        for (Prvek* e = personMedia(*p, kind_).first(); e; e = e->next)
+        for (Prvek* e = personMedia(std::as_const(*p), kind_).first(); e; e = e->next)
             if (mediaRecordOf(kind_, e) == record)
                 parts_.usersLIST.Items.Add(p->displayName(s.showBirthSurname, s.showBirth, s.showNumber));
     });

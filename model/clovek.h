@@ -4,6 +4,7 @@
 // elements refer to.
 #include "model/datum.h"
 #include "model/prvky.h"
+#include "model/sparse_list.h"
 #include "model/sparse_text.h"
 #include "platform/datetime.h"
 
@@ -174,9 +175,9 @@ public:
     Prvky children;     // UkClovek
     Prvky siblings;     // UkClovek
     Prvky partnerships; // UkSvatba
-    Prvky residences;   // CasoveObdobi
-    Prvky occupations;  // CasoveObdobi
-    Prvky educations;   // CasoveObdobi
+    SparseList residences;  // CasoveObdobi
+    SparseList occupations; // CasoveObdobi
+    SparseList educations;  // CasoveObdobi
     SparseText religion;
     SparseText baptism;
     SparseText godparent1, godparent2;
@@ -187,9 +188,9 @@ public:
     SparseText web1, web2;
     TDateTime created;
     SparseText user1, user2, user3, user4, user5;
-    Prvky photos;    // UkFotka
-    Prvky documents; // UkDokument
-    Prvky files;     // UkSoubor
+    SparseList photos;    // UkFotka
+    SparseList documents; // UkDokument
+    SparseList files;     // UkSoubor
     std::vector<std::string> furtherTexts;
     std::vector<std::string> registerNotes;
 

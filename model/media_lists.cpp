@@ -32,6 +32,16 @@ Prvek* newMediaEntry(MediaKind kind, MediaRecord* record)
 Prvky& personMedia(Clovek& person, MediaKind kind)
 {
     switch (kind) {
+    case MediaKind::Photo: return person.photos.own();
+    case MediaKind::Document: return person.documents.own();
+    case MediaKind::File: break;
+    }
+    return person.files.own();
+}
+
+const Prvky& personMedia(const Clovek& person, MediaKind kind)
+{
+    switch (kind) {
     case MediaKind::Photo: return person.photos;
     case MediaKind::Document: return person.documents;
     case MediaKind::File: break;

@@ -16,8 +16,10 @@ enum class MediaKind { Photo, Document, File };
 MediaRecord* mediaRecordOf(MediaKind kind, const Prvek* entry);
 // A new counted entry for the record, to be appended to a list of that kind.
 Prvek* newMediaEntry(MediaKind kind, MediaRecord* record);
-// The person's list of that kind, and the tree's store of it.
+// The person's list of that kind, and the tree's store of it. The list to change takes its
+// storage when it has none; reading a person's list never does.
 Prvky& personMedia(Clovek& person, MediaKind kind);
+const Prvky& personMedia(const Clovek& person, MediaKind kind);
 Prvky& treeMediaStore(Rod& tree, MediaKind kind);
 // The list text of the record in a sort mode (Fotka::GetString and its twins).
 std::string mediaListText(MediaKind kind, const MediaRecord& record, int mode);

@@ -17,12 +17,12 @@ namespace {
 // linked only by persons count: their stored copies are still shown. With n entries in all the
 // answer is at most n, so one pass over a table of n + 1 flags finds it.
 template <class Ref>
-int firstFreeNumber(const Prvky& store, const Clovek* firstPerson, Prvky Clovek::*links)
+int firstFreeNumber(const Prvky& store, const Clovek* firstPerson, SparseList Clovek::*links)
 {
     std::vector<const Prvky*> lists{&store};
     size_t entries = static_cast<size_t>(store.count());
     for (const Clovek* p = firstPerson; p; p = p->chainNext) {
-        lists.push_back(&(p->*links));
+        lists.push_back(&static_cast<const Prvky&>(p->*links));
         entries += static_cast<size_t>((p->*links).count());
     }
     std::vector<bool> used(entries + 1, false);

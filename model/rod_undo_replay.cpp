@@ -346,7 +346,7 @@ private:
             return;
         showStep(s->person);
         Clovek& p = *s->person;
-        Prvky& periods = s->key == "bydliste" ? p.residences : s->key == "vzdelani" ? p.educations : p.occupations;
+        Prvky& periods = (s->key == "bydliste" ? p.residences : s->key == "vzdelani" ? p.educations : p.occupations).own();
         // Undo takes the entry from the new state back to the old one; redo the other way.
         const CasoveObdobi* from = undo_ ? s->newEntry.get() : s->oldEntry.get();
         const CasoveObdobi* to = undo_ ? s->oldEntry.get() : s->newEntry.get();

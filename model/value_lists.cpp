@@ -59,7 +59,7 @@ void fillField(const Rod& tree, TStringList& list, const std::vector<std::string
     fillDistinct(tree, list, builtIns, [](const Clovek* p, auto take) { take(p->*field); });
 }
 
-template <Prvky Clovek::*periods>
+template <SparseList Clovek::*periods>
 void fillPeriods(const Rod& tree, TStringList& list)
 {
     fillDistinct(tree, list, [](const Clovek* p, auto take) {

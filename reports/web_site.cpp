@@ -309,7 +309,7 @@ HtmlLines WebSiteWriter::personPage(Clovek& person, bool standAlone)
     }
 
     int periodRows = 0;
-    const auto periods = [&](bool wanted, Prvky& list, const char* label) {
+    const auto periods = [&](bool wanted, const Prvky& list, const char* label) {
         if (!wanted)
             return;
         bool first = true;

@@ -69,7 +69,9 @@ void Thlavni::writePersonListLines(std::vector<std::string>& lines, const ListCo
         if (columns.deathPlace)
             add(line, p.deathPlace, 17);
         const std::pair<bool, const Prvky*> periods[] = {
-            {columns.residence, &p.residences}, {columns.education, &p.educations}, {columns.occupation, &p.occupations}};
+            {columns.residence, &static_cast<const Prvky&>(p.residences)},
+            {columns.education, &static_cast<const Prvky&>(p.educations)},
+            {columns.occupation, &static_cast<const Prvky&>(p.occupations)}};
         for (const auto& [wanted, list] : periods)
             if (wanted)
                 if (const std::string* text = firstPeriodText(*list))

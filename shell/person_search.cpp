@@ -53,7 +53,7 @@ bool isMarriage(const Svatba* s)
     return s && (s->isMarried() || s->isDivorced());
 }
 
-template <Prvky Clovek::*periods>
+template <SparseList Clovek::*periods>
 void appendPeriods(std::string& out, const Clovek* p)
 {
     for (const CasoveObdobi* e : (p->*periods).template items<CasoveObdobi>())

@@ -252,7 +252,7 @@ bool OldFormatLoader::readPersonEntry(const std::string& tag, Clovek& p)
         {"<naroz_den>", &Datum::day}, {"<naroz_mesic>", &Datum::month}, {"<naroz_rok>", &Datum::year}};
     static const std::unordered_map<std::string, SparseText Datum::*> deathParts = {
         {"<smrt_den>", &Datum::day}, {"<smrt_mesic>", &Datum::month}, {"<smrt_rok>", &Datum::year}};
-    static const std::unordered_map<std::string, Prvky Clovek::*> periods = {
+    static const std::unordered_map<std::string, SparseList Clovek::*> periods = {
         {"<bydliste>", &Clovek::residences}, {"<vzdelani>", &Clovek::educations},
         {"<povolani>", &Clovek::occupations}};
 
@@ -267,7 +267,7 @@ bool OldFormatLoader::readPersonEntry(const std::string& tag, Clovek& p)
     else if (auto d = deathParts.find(tag); d != deathParts.end())
         p.death.*d->second = readOldText();
     else if (auto e = periods.find(tag); e != periods.end())
-        readOldPeriod(p.*e->second);
+        readOldPeriod((p.*e->second).own());
     else if (tag == "<vlozeni>")
         p.created = readOldCreationTime();
     else if (tag == "<otec>")

@@ -105,7 +105,7 @@ public:
         parents_.back().named[which] = true;
     }
     void linkParents(const ChainIndex& chain);
-    void period(Prvky Clovek::*list)
+    void period(SparseList Clovek::*list)
     {
         auto* e = new CasoveObdobi(text());
         e->from = text();
@@ -119,7 +119,7 @@ public:
     }
     void portrait();
     template <class Ref, class Record, Record* (*Find)(const Rod&, int)>
-    void mediaLinks(Prvky Clovek::*list)
+    void mediaLinks(SparseList Clovek::*list)
     {
         for (int i = count(); i > 0 && !c_.overrun; --i)
             if (auto* record = Find(tree_, number()))

@@ -267,7 +267,7 @@ TEST_F(UndoReplay, LifePeriodsAddedEditedAndDeleted)
           std::tuple{"vzdelani", &Clovek::educations, "educations -1"},
           std::tuple{"povolani", &Clovek::occupations, "occupations -1"}}) {
         SCOPED_TRACE(key);
-        Prvky& entries = a->*list;
+        Prvky& entries = (a->*list).own();
         CasoveObdobi brno("Brno");
         brno.from = "1900";
         CasoveObdobi praha("Praha");

@@ -104,6 +104,42 @@ TEST_F(BigTree, AGeneratedTreeOfThousandsOfPersonsRoundTripsByteForByte)
     EXPECT_TRUE(readBytes(saved("treti.rod")) == first);
 }
 
+// The memory of a big tree: an open and a save give storage only to the lists persons fill, and
+// the names, places and date parts that recur are held once.
+TEST_F(BigTree, OpeningAndSavingGivesStorageOnlyToWhatPersonsFill)
+{
+    {
+        Rod tree(saved("pamet.rod"));
+        bench::RealisticTree(tree, 11).build(3000);
+        ASSERT_TRUE(saveTreeFile(tree, tree.firstPerson, env));
+    }
+    const size_t sharedBefore = SparseText::sharedCount();
+    Rod tree(saved("pamet.rod"));
+    loadCurrentFormat(tree, env);
+    ASSERT_TRUE(saveTreeFile(tree, nullptr, env));
+    int persons = 0, withOccupation = 0, occupationStorage = 0, otherStorage = 0;
+    for (const Clovek* p = tree.firstPerson; p; p = p->chainNext) {
+        ++persons;
+        withOccupation += p->occupations.count() > 0;
+        occupationStorage += p->occupations.hasStorage();
+        for (const SparseList* list : {&p->residences, &p->educations, &p->photos, &p->documents, &p->files})
+            otherStorage += list->hasStorage() && list->count() == 0;
+    }
+    ASSERT_EQ(persons, 3000);
+    EXPECT_GT(withOccupation, 0);
+    EXPECT_EQ(occupationStorage, withOccupation);
+    EXPECT_EQ(otherStorage, 0);
+    // Each person brings first name, surname, places and six date parts; the shared texts
+    // stay far fewer than the persons.
+    EXPECT_LT(SparseText::sharedCount() - sharedBefore, size_t(persons));
+    const Clovek* a = tree.firstPerson;
+    const Clovek* b = a->chainNext;
+    while (b && b->birth.year != a->birth.year)
+        b = b->chainNext;
+    ASSERT_NE(b, nullptr);
+    EXPECT_TRUE(a->birth.year.sharesTextWith(b->birth.year));
+}
+
 TEST_F(BigTree, AFileCutShorterWhileItIsReadEndsAsCutShort)
 {
     std::string body;

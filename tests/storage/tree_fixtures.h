@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-inline void addPeriod(Prvky& list, const std::string& text, const std::string& from,
+inline void addPeriod(SparseList& list, const std::string& text, const std::string& from,
                       const std::string& to)
 {
     auto* e = new CasoveObdobi(text);
