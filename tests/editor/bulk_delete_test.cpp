@@ -1,7 +1,7 @@
 // Bulk delete as a person uses it: marking by hand, by group, by family, inverted and all, then
 // deleting with the wait window up; what the tree, the list, the groups and the undo history
 // hold afterwards, and a saved and reopened tree that lost exactly the deleted persons.
-#include "family_tree_fixture.h"
+#include "family_fixture.h"
 
 #include "forms/cekej_form.h"
 #include "forms/hromadne_mazani_form.h"

@@ -1,7 +1,7 @@
 // Groups as a person uses them: the group box filtering the list and falling back after a rename
 // or a delete, the groups of the shown person, the manager's commands, its name prompt, the fill
 // window and the family buttons, and bulk fill over a group or everybody.
-#include "family_tree_fixture.h"
+#include "family_fixture.h"
 
 #include "forms/co_vyplnit_form.h"
 #include "forms/hromadne_form.h"

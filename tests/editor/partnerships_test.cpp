@@ -51,7 +51,7 @@ TEST_F(Partnerships, AddingAChosenPartnerSharesOnePartnershipAndItsUndoAsks)
     Svatba* s = static_cast<UkSvatba*>(jan->partnerships.first())->partnership;
     EXPECT_EQ(static_cast<UkSvatba*>(eva->partnerships.first())->partnership, s);
     EXPECT_EQ(s->partner1, jan);
-    EXPECT_EQ(rows(z().partneriLIST), (std::vector<std::string>{"Nová Eva (1)"}));
+    EXPECT_EQ(lines(z().partneriLIST), (std::vector<std::string>{"Nová Eva (1)"}));
     EXPECT_EQ(z().partneriLIST.ItemIndex(), 0);
     EXPECT_TRUE(z().oddaniCHECK.Visible);
     EXPECT_FALSE(z().oddaniCHECK.Checked());
@@ -62,7 +62,7 @@ TEST_F(Partnerships, AddingAChosenPartnerSharesOnePartnershipAndItsUndoAsks)
     user::click(hl().Zpet1);
     EXPECT_EQ(jan->partnerships.count(), 0);
     EXPECT_EQ(eva->partnerships.count(), 0);
-    EXPECT_TRUE(rows(z().partneriLIST).empty());
+    EXPECT_TRUE(lines(z().partneriLIST).empty());
 }
 
 TEST_F(Partnerships, ANewPersonAsPartnerIsOfTheOtherSexShownAndOneStep)
@@ -75,7 +75,7 @@ TEST_F(Partnerships, ANewPersonAsPartnerIsOfTheOtherSexShownAndOneStep)
     ASSERT_NE(novy, eva);
     EXPECT_EQ(novy->sex, 1);
     EXPECT_EQ(hl().tree->personCount(), 2);
-    EXPECT_EQ(rows(z().partneriLIST), (std::vector<std::string>{"Nová Eva (0)"}));
+    EXPECT_EQ(lines(z().partneriLIST), (std::vector<std::string>{"Nová Eva (0)"}));
     EXPECT_EQ(steps(), 1) << "only the partnership, not the person";
 
     // Undo takes the partnership away and offers to delete the person it made.
@@ -179,7 +179,7 @@ TEST_F(Partnerships, ReorderingMovesOnlyThisPersonsListAndDeletingEmptiesTheHist
     EXPECT_FALSE(z().nahoruSvatbaBT.Enabled);
     EXPECT_TRUE(z().doluSvatbaBT.Enabled);
     user::click(z().doluSvatbaBT);
-    EXPECT_EQ(rows(z().partneriLIST), (std::vector<std::string>{"Malá Ana (2)", "Nová Eva (1)"}));
+    EXPECT_EQ(lines(z().partneriLIST), (std::vector<std::string>{"Malá Ana (2)", "Nová Eva (1)"}));
     EXPECT_EQ(z().partneriLIST.ItemIndex(), 1);
     EXPECT_TRUE(z().nahoruSvatbaBT.Enabled);
     EXPECT_FALSE(z().doluSvatbaBT.Enabled);
@@ -188,7 +188,7 @@ TEST_F(Partnerships, ReorderingMovesOnlyThisPersonsListAndDeletingEmptiesTheHist
     hl().tree->recordTextChange(jan, "jmeno", "J", "Jan");
     script.press("", "anoBT");
     user::click(z().smazSvatbuBT);
-    EXPECT_EQ(rows(z().partneriLIST), (std::vector<std::string>{"Malá Ana (2)"}));
+    EXPECT_EQ(lines(z().partneriLIST), (std::vector<std::string>{"Malá Ana (2)"}));
     EXPECT_EQ(eva->partnerships.count(), 1);
     EXPECT_EQ(steps(), 0);
 
@@ -210,7 +210,7 @@ TEST_F(Partnerships, ChangingThePartnerMovesThePartnershipAndUndoesBack)
     EXPECT_EQ(s->partner2, ana);
     EXPECT_EQ(eva->partnerships.count(), 0);
     EXPECT_EQ(ana->partnerships.count(), 1);
-    EXPECT_EQ(rows(z().partneriLIST), (std::vector<std::string>{"Malá Ana (2)"}));
+    EXPECT_EQ(lines(z().partneriLIST), (std::vector<std::string>{"Malá Ana (2)"}));
     ASSERT_EQ(steps(), 1);
 
     script.press("", "anoBT");
@@ -291,12 +291,12 @@ TEST_F(Partnerships, TheFamilyComesBackAfterASaveAndAnOpen)
     Clovek* jan2 = hl().tree->findPersonByIdentifier("0");
     ASSERT_NE(jan2, nullptr);
     show(jan2);
-    EXPECT_EQ(rows(z().partneriLIST), (std::vector<std::string>{"Malá Ana (2)", "Nová Eva (1)"}));
+    EXPECT_EQ(lines(z().partneriLIST), (std::vector<std::string>{"Malá Ana (2)", "Nová Eva (1)"}));
     user::pick(z().partneriLIST, 1);
     EXPECT_TRUE(z().rozvedeniCHECK.Checked());
     EXPECT_EQ(z().rozvodRokED.Text(), "1960");
     EXPECT_EQ(z().svatbaMistoCB.Text(), "Brno");
-    EXPECT_EQ(rows(z().detiLIST), (std::vector<std::string>{"Kosová Dita (3)"}));
+    EXPECT_EQ(lines(z().detiLIST), (std::vector<std::string>{"Kosová Dita (3)"}));
     Clovek* eva2 = hl().tree->findPersonByIdentifier("1");
     ASSERT_EQ(eva2->partnerships.count(), 1);
     EXPECT_EQ(hl().tree->findPersonByIdentifier("3")->mother, eva2);

@@ -1,7 +1,7 @@
 // The person commands as a person uses them: a new person from the menu, the tool bar and F2,
 // deleting the shown person (alone, among others, under a group filter), the lock, and undo and
 // redo of each from the menu, the tool bar and Ctrl+Z / Ctrl+Y.
-#include "empty_tree_fixture.h"
+#include "../shell/empty_tree_fixture.h"
 #include "forms/hromadne_mazani_form.h"
 #include "model/action_list.h"
 #include "model/group.h"
@@ -24,10 +24,7 @@ struct PersonCommands : EmptyTreeTest {
     }
     Clovek* add(const std::string& first, const std::string& surname)
     {
-        auto* p = new Clovek;
-        p->firstName = first;
-        p->surname = surname;
-        hl().tree->addNewPerson(p);
+        Clovek* p = addPerson(first, surname);
         hl().personList->add(p);
         hl().personList->sort(Scroll::byName);
         hl().enableControls(true, true);

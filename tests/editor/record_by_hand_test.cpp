@@ -1,6 +1,6 @@
 // A family recorded by hand from an empty tree: each field typed as a person types it, Enter to
 // the next one, then every step taken back with Ctrl+Z and done again with Ctrl+Y.
-#include "empty_tree_fixture.h"
+#include "../shell/empty_tree_fixture.h"
 #include "forms/tolerance_form.h"
 #include "model/action_list.h"
 #include "platform/keys.h"

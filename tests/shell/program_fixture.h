@@ -5,6 +5,7 @@
 #include "app/program_windows.h"
 #include "model/clovek.h"
 #include "model/datum.h"
+#include "model/person_builders.h"
 #include "model/rod.h"
 #include "platform/codec.h"
 #include "platform/command_line.h"
@@ -80,12 +81,9 @@ protected:
     }
     static bool exists(const std::string& path) { return std::filesystem::exists(path); }
     // A new person of the open tree.
-    Clovek* addPerson(const std::string& first, const std::string& surname, Datum birth = Datum())
+    Clovek* addPerson(const std::string& first, const std::string& surname, Datum birth = Datum(), int sex = 1)
     {
-        auto* p = new Clovek();
-        p->firstName = first;
-        p->surname = surname;
-        p->birth = birth;
+        Clovek* p = makePerson(first, surname, sex, birth);
         hl().tree->addNewPerson(p);
         return p;
     }

@@ -1,0 +1,23 @@
+#pragma once
+// The program started quietly with a new tree that holds nobody yet, as after the new-tree
+// command; the helpers every test of a tree built by hand reads it with.
+#include "program_fixture.h"
+#include "model/action_list.h"
+#include "platform/lists.h"
+
+#include <string>
+#include <vector>
+
+struct EmptyTreeTest : ProgramTest {
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        startQuietly();
+        hl().createEmptyTree();
+        hl().enableControls(true, false);
+    }
+    ZakladniSheet& z() { return hl().zakladniSheet; }
+    Clovek* current() { return hl().currentPerson; }
+    int steps() { return hl().tree->undoHistory->count(); }
+    static std::vector<std::string> lines(const TListBox& list) { return list.Items.lines(); }
+};
