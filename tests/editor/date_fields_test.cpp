@@ -97,10 +97,7 @@ TEST_F(DateFields, AYearBeyondTheLimitsBecomesUnknownWithTheMessage)
 
 TEST_F(DateFields, AResetBirthYearPutsThePersonBackInTheListSortedByBirth)
 {
-    auto* eva = new Clovek;
-    eva->firstName = "Eva";
-    eva->birth.year = "1500";
-    hl().tree->addNewPerson(eva);
+    Clovek* eva = addPerson("Eva", "", Datum("?", "?", "1500"));
     hl().personList->add(eva);
     user::pick(hl().setrid, 1);
     hl().showPersonOfStep(jan);

@@ -36,11 +36,7 @@ struct OpenTree : ProgramTest {
         Rod tree(path(name));
         tree.treeName = "Rod Nováků";
         auto person = [&](const char* first, const char* surname, int sex, Datum birth) {
-            auto* p = new Clovek();
-            p->firstName = first;
-            p->surname = surname;
-            p->sex = uint8_t(sex);
-            p->birth = birth;
+            Clovek* p = makePerson(first, surname, sex, birth);
             tree.addNewPerson(p);
             return p;
         };
@@ -51,11 +47,7 @@ struct OpenTree : ProgramTest {
         Clovek* karel = person("Karel", "Novák", 1, karelBirth);
         karel->father = jan;
         karel->mother = marie;
-        auto* s = new Svatba;
-        s->partner1 = jan;
-        s->partner2 = marie;
-        jan->partnerships.append(new UkSvatba(s));
-        marie->partnerships.append(new UkSvatba(s));
+        partnership(jan, marie);
         TreeFileEnvironment env = hl().treeFileEnvironment();
         EXPECT_TRUE(saveTreeFile(tree, marie, env));
         return path(name);
@@ -435,24 +427,12 @@ TEST_F(OpenTree, AFamilyForTheWindowPicture)
         };
         std::vector<Clovek*> p;
         for (const Row& r : rows) {
-            auto* c = new Clovek();
-            c->firstName = r.first;
-            c->surname = r.surname;
-            c->sex = uint8_t(r.sex);
-            c->birth = r.birth;
-            tree.addNewPerson(c);
-            p.push_back(c);
+            p.push_back(makePerson(r.first, r.surname, r.sex, r.birth));
+            tree.addNewPerson(p.back());
         }
         p[1]->birthSurname = "Horáková";
         p[5]->birthSurname = "Novotná";
-        auto marry = [](Clovek* a, Clovek* b) {
-            auto* s = new Svatba;
-            s->partner1 = a;
-            s->partner2 = b;
-            s->type = 1;
-            a->partnerships.append(new UkSvatba(s));
-            b->partnerships.append(new UkSvatba(s));
-        };
+        auto marry = [](Clovek* a, Clovek* b) { partnership(a, b, 1); };
         marry(p[0], p[1]);
         marry(p[2], p[5]);
         marry(p[8], p[7]);
