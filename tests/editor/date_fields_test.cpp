@@ -24,12 +24,7 @@ struct DateFields : EmptyTreeTest {
         hl().showPersonOfStep(jan);
     }
     // A person types `text` over what the box holds and leaves the box for the place box.
-    void enter(TWinControl& box, const std::string& text)
-    {
-        user::focus(box);
-        user::replaceText(box, text);
-        user::focus(z().narozMistoCB);
-    }
+    void enter(TWinControl& box, const std::string& text) { typeOver(box, text, z().narozMistoCB); }
 };
 
 TEST_F(DateFields, ACompleteBirthDateShowsItsWeekdayAndTheYearTheHeading)

@@ -103,17 +103,14 @@ TEST_F(Partnerships, MarryingShowsAnUnknownWeddingAndAYearOverTheLimitIsReset)
     EXPECT_EQ(s->place, "");
     EXPECT_FALSE(z().rozvodRokED.Visible);
 
-    user::focus(z().svatbaRokED);
-    user::replaceText(z().svatbaRokED, "2051");
-    user::focus(z().svatbaMistoCB);
+    typeOver(z().svatbaRokED, "2051", z().svatbaMistoCB);
     ASSERT_EQ(script.messageTexts().size(), 1u);
     EXPECT_EQ(script.messageTexts()[0], "Rok svatby je vyšší než nastavená horní mez! Měním rok svatby.");
     EXPECT_EQ(s->wedding.year, "?");
     EXPECT_EQ(z().svatbaRokED.Text(), "?");
 
     // A year with a letter empties the edit; leaving shows the stored year again.
-    user::focus(z().svatbaRokED);
-    user::replaceText(z().svatbaRokED, "19a");
+    typeOver(z().svatbaRokED, "19a");
     EXPECT_EQ(z().svatbaRokED.Text(), "");
     user::focus(z().svatbaMistoCB);
     EXPECT_EQ(z().svatbaRokED.Text(), "?");
@@ -149,18 +146,14 @@ TEST_F(Partnerships, TheFieldsAreStoredSharedAndUndoneAndADivorceBeforeTheWeddin
     user::click(z().rozvedeniCHECK);
     ASSERT_EQ(s->type, 2);
     EXPECT_TRUE(z().rozvodRokED.Visible);
-    user::focus(z().rozvodRokED);
-    user::replaceText(z().rozvodRokED, "1949");
-    user::focus(z().svatbaMistoCB);
+    typeOver(z().rozvodRokED, "1949", z().svatbaMistoCB);
     ASSERT_EQ(script.messageTexts().size(), 1u);
     EXPECT_EQ(script.messageTexts()[0], "Rozvod by přecházel svatební obřad! Měním rok rozvodu.");
     EXPECT_EQ(s->divorce.year, "?");
     EXPECT_EQ(s->wedding.year, "1950");
 
     // Undoing the typed divorce year brings back what was there before the edit.
-    user::focus(z().rozvodRokED);
-    user::replaceText(z().rozvodRokED, "1960");
-    user::focus(z().svatbaMistoCB);
+    typeOver(z().rozvodRokED, "1960", z().svatbaMistoCB);
     EXPECT_EQ(s->divorce.year, "1960");
     user::click(hl().Zpet1);
     EXPECT_EQ(s->divorce.year, "?");

@@ -20,4 +20,15 @@ struct EmptyTreeTest : ProgramTest {
     Clovek* current() { return hl().currentPerson; }
     int steps() { return hl().tree->undoHistory->count(); }
     static std::vector<std::string> lines(const TListBox& list) { return list.Items.lines(); }
+    // A person types `text` over what the box holds, then goes on to `next` when there is one.
+    static void typeOver(TWinControl& box, const std::string& text)
+    {
+        user::focus(box);
+        user::replaceText(box, text);
+    }
+    static void typeOver(TWinControl& box, const std::string& text, TWinControl& next)
+    {
+        typeOver(box, text);
+        user::focus(next);
+    }
 };
