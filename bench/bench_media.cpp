@@ -1,6 +1,7 @@
 // What a person waits for on the further-data page and in the photo pool of a 100,000-person
 // tree: entering a godparent box (every other person offered, sorted), and opening the pool of
 // 2,000 photos and clicking one (the pool sorted by year, the persons using it found).
+#include "bench/tree_parts.h"
 #include "editor/media_pool.h"
 #include "forms/vyber_fotek_form.h"
 #include "model/clovek.h"
@@ -34,12 +35,10 @@ void fillTree(Thlavni& main)
     }
     for (int i = 0; i < kPersons; ++i) {
         auto* p = new Clovek;
-        p->number = i;
-        p->identifier = std::to_string(i);
         p->firstName = rng() % 2 ? "Jan" : "Marie";
         p->surname = "Novák" + std::to_string(rng() % 3000);
         p->photos.append(new UkFotka(main.tree->findPhoto(static_cast<int>(rng() % kPhotos))));
-        main.tree->appendPerson(p);
+        bench::appendNumbered(*main.tree, p, i);
     }
     main.currentPerson = main.tree->firstPerson;
 }

@@ -7,7 +7,7 @@
 #include "platform/collation.h"
 #include "shell/hlavni.h"
 #include "shell/scroll.h"
-#include "synthetic_tree.h"
+#include "bench/tree_builder.h"
 
 #include <benchmark/benchmark.h>
 
@@ -27,7 +27,7 @@ struct Program {
         setCollationLocale("cs");
         main.tree = std::make_unique<Rod>();
         main.tree->attachEditor(&main);
-        buildFamilies(*main.tree, kPersons);
+        bench::buildFamilies(*main.tree, kPersons);
         main.tree->rebuildChildLists();
         main.tree->rebuildAllSiblingLists();
         // A parent of many children with a partnership, and a person of the last generation,

@@ -3,6 +3,7 @@
 // the model and through the main window; and the share of filled fields of every person, alone
 // and as the person list works it out when it is built. None of these may walk the tree for the
 // history's sake.
+#include "bench/tree_parts.h"
 #include "model/action_list.h"
 #include "model/casove_obdobi.h"
 #include "model/clovek.h"
@@ -31,8 +32,6 @@ std::vector<Clovek*> fillTree(Rod& tree, int n)
     persons.reserve(n);
     for (int i = 0; i < n; ++i) {
         auto* p = new Clovek;
-        p->number = i;
-        p->identifier = std::to_string(i);
         p->firstName = rng() % 5 ? "Jan" : "";
         p->surname = "Novák" + std::to_string(rng() % 300);
         p->birth = Datum(rng() % 3 ? std::to_string(1 + rng() % 28) : "?", std::to_string(1 + rng() % 12),
@@ -41,8 +40,7 @@ std::vector<Clovek*> fillTree(Rod& tree, int n)
             p->father = persons[rng() % persons.size()];
         if (i % 7 == 0)
             p->residences.append(new CasoveObdobi("Brno"));
-        tree.appendPerson(p);
-        persons.push_back(p);
+        persons.push_back(bench::appendNumbered(tree, p, i));
     }
     return persons;
 }
