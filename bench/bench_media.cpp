@@ -1,6 +1,7 @@
 // What a person waits for on the further-data page and in the photo pool of a 100,000-person
 // tree: entering a godparent box (every other person offered, sorted), and opening the pool of
 // 2,000 photos and clicking one (the pool sorted by year, the persons using it found).
+#include "bench/main_window.h"
 #include "bench/tree_parts.h"
 #include "editor/media_pool.h"
 #include "forms/vyber_fotek_form.h"
@@ -23,9 +24,7 @@ constexpr int kPhotos = 2000;
 // A tree of kPersons persons, each linked to one of kPhotos photos with a year.
 void fillTree(Thlavni& main)
 {
-    setCollationLocale("cs");
-    main.tree = std::make_unique<Rod>();
-    main.tree->attachEditor(&main);
+    bench::newTreeIn(main);
     std::mt19937 rng(7);
     for (int i = 0; i < kPhotos; ++i) {
         auto* photo = new Fotka(i);

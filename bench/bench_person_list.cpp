@@ -2,6 +2,7 @@
 // (a tree just opened) and on a sorted list with one changed row (typing), for each key, on
 // 10,000 and 100,000 persons. Births come in two mixes: full dates and years alone, and a mix
 // that also has month-only dates, where the birth test is no order.
+#include "bench/main_window.h"
 #include "bench/tree_parts.h"
 #include "model/clovek.h"
 #include "model/rod.h"
@@ -41,8 +42,7 @@ struct ListFixture {
             bench::appendNumbered(*main.tree, p, i, oddIdentifiers && i % 1000 == 0 ? "\xef\xbc\x95" : "");
             persons.push_back(p);
         }
-        main.personList = std::make_unique<Scroll>(main, 32);
-        main.personList->fill();
+        bench::listEveryPerson(main);
     }
     ~ListFixture()
     {

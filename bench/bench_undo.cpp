@@ -3,6 +3,7 @@
 // the model and through the main window; and the share of filled fields of every person, alone
 // and as the person list works it out when it is built. None of these may walk the tree for the
 // history's sake.
+#include "bench/main_window.h"
 #include "bench/tree_parts.h"
 #include "model/action_list.h"
 #include "model/casove_obdobi.h"
@@ -89,14 +90,10 @@ void UndoRedoStepInTheModel(benchmark::State& state)
 // and shows the person, as the command does.
 void UndoRedoStepThroughTheMainWindow(benchmark::State& state)
 {
-    setCollationLocale("cs");
     Thlavni main;
-    main.tree = std::make_unique<Rod>();
-    main.tree->attachEditor(&main);
+    bench::newTreeIn(main);
     std::vector<Clovek*> persons = fillTree(*main.tree, kPersons);
-    main.personList = std::make_unique<Scroll>(main, 32);
-    main.personList->fill();
-    main.personList->sort(Scroll::byName);
+    bench::listEveryPerson(main).sort(Scroll::byName);
     main.showPersonOfStep(persons[0]);
     main.tree->recordTextChange(persons[kPersons / 2], "titulPred", "", "Ing.");
     for (auto _ : state) {
