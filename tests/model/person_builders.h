@@ -1,5 +1,7 @@
 #pragma once
-// Persons and the links between them made by hand, as the editor and the loaders make them.
+// Persons, their life periods and the links between them made by hand, as the editor and the
+// loaders make them.
+#include "model/casove_obdobi.h"
 #include "model/clovek.h"
 #include "model/datum.h"
 #include "model/svatba.h"
@@ -16,6 +18,15 @@ inline Clovek* makePerson(const std::string& first, const std::string& surname, 
     p->sex = uint8_t(sex);
     p->birth = birth;
     return p;
+}
+
+// An education, occupation or residence with its years as typed ("" where none is given).
+inline CasoveObdobi* period(const std::string& text, const std::string& from, const std::string& to)
+{
+    auto* e = new CasoveObdobi(text);
+    e->from = from;
+    e->to = to;
+    return e;
 }
 
 // A partnership listed with both partners; type 0 partnership, 1 married, 2 divorced.
