@@ -3,7 +3,6 @@
 // to both parents.
 #include "model/model_helpers.h"
 #include "model/rod.h"
-#include "model/uk_clovek.h"
 
 class WebTree {
 protected:
@@ -13,14 +12,6 @@ protected:
         tree.addNewPerson(p);
         return p;
     }
-    static void child(Clovek* father, Clovek* mother, Clovek* c)
-    {
-        c->father = father;
-        c->mother = mother;
-        if (father)
-            father->children.append(new UkClovek(c));
-        if (mother)
-            mother->children.append(new UkClovek(c));
-    }
+    static void child(Clovek* father, Clovek* mother, Clovek* c) { linkParents(c, father, mother); }
     Rod tree;
 };
