@@ -22,9 +22,7 @@ struct GroupBulk : ::testing::Test {
 
     Clovek* add(const std::string& name)
     {
-        Clovek* p = makePerson(name, "Novák");
-        tree.addNewPerson(p);
-        return p;
+        return addPersonTo(tree, name, "Novák");
     }
 };
 

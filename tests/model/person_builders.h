@@ -4,6 +4,7 @@
 #include "model/casove_obdobi.h"
 #include "model/clovek.h"
 #include "model/datum.h"
+#include "model/rod.h"
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
 
@@ -17,6 +18,16 @@ inline Clovek* makePerson(const std::string& first, const std::string& surname, 
     p->surname = surname;
     p->sex = uint8_t(sex);
     p->birth = birth;
+    return p;
+}
+
+// A person made as above and added to the tree as the editor adds a new one (numbered and given
+// its identifier by the tree).
+inline Clovek* addPersonTo(Rod& tree, const std::string& first, const std::string& surname, int sex = 1,
+                           Datum birth = Datum())
+{
+    Clovek* p = makePerson(first, surname, sex, birth);
+    tree.addNewPerson(p);
     return p;
 }
 

@@ -8,9 +8,7 @@ class WebTree {
 protected:
     Clovek* add(const std::string& first, const std::string& surname, int sex, Datum birth = Datum())
     {
-        Clovek* p = makePerson(first, surname, sex, birth);
-        tree.addNewPerson(p);
-        return p;
+        return addPersonTo(tree, first, surname, sex, birth);
     }
     static void child(Clovek* father, Clovek* mother, Clovek* c) { linkParents(c, father, mother); }
     Rod tree;

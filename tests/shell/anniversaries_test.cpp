@@ -18,9 +18,7 @@ struct Anniversaries : ProgramTest {
     }
     Clovek* add(Rod& tree, const char* first, int sex, Datum birth)
     {
-        Clovek* p = makePerson(first, "Novák", sex, birth);
-        tree.addNewPerson(p);
-        return p;
+        return addPersonTo(tree, first, "Novák", sex, birth);
     }
     std::string save(Rod& tree, Clovek* active)
     {

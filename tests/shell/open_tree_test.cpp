@@ -36,9 +36,7 @@ struct OpenTree : ProgramTest {
         Rod tree(path(name));
         tree.treeName = "Rod Nováků";
         auto person = [&](const char* first, const char* surname, int sex, Datum birth) {
-            Clovek* p = makePerson(first, surname, sex, birth);
-            tree.addNewPerson(p);
-            return p;
+            return addPersonTo(tree, first, surname, sex, birth);
         };
         Clovek* jan = person("Jan", "Novák", 1, Datum("5", "3", "1920"));
         Clovek* marie = person("Marie", "Nováková", 0, Datum("?", "?", "1925"));

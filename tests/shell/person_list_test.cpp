@@ -41,9 +41,7 @@ struct PersonList : ToolkitTest {
     }
     Clovek* add(const std::string& surname, const std::string& first = "A", Datum birth = Datum())
     {
-        Clovek* p = makePerson(first, surname, 1, birth);
-        hl.tree->addNewPerson(p);
-        return p;
+        return addPersonTo(*hl.tree, first, surname, 1, birth);
     }
     // `n` persons "P00", "P01", ... in that row order after a fill.
     void addMany(int n)

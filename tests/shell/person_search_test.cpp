@@ -19,9 +19,7 @@ class PersonSearchTest : public ::testing::Test {
 protected:
     Clovek* add(const std::string& first, const std::string& surname, Datum birth = Datum())
     {
-        Clovek* p = makePerson(first, surname, 1, birth);
-        tree.addNewPerson(p);
-        return p;
+        return addPersonTo(tree, first, surname, 1, birth);
     }
     std::vector<Clovek*> byText(std::string_view needle, const TextSearchFields& f)
     {

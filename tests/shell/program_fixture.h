@@ -83,9 +83,7 @@ protected:
     // A new person of the open tree.
     Clovek* addPerson(const std::string& first, const std::string& surname, Datum birth = Datum(), int sex = 1)
     {
-        Clovek* p = makePerson(first, surname, sex, birth);
-        hl().tree->addNewPerson(p);
-        return p;
+        return addPersonTo(*hl().tree, first, surname, sex, birth);
     }
     // The person list of every person of the open tree, the first row's person shown.
     void showWholeTree()
