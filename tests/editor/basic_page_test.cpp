@@ -11,7 +11,6 @@
 namespace {
 
 struct BasicPage : PersonEditorTest {
-    ZakladniSheet& z() { return hl().zakladniSheet; }
     // The persons of the list in its order, by first name.
     std::string order()
     {

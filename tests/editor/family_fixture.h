@@ -32,14 +32,6 @@ struct FamilyTest : EmptyTreeTest {
         hl().currentRow = hl().personList->locate(shown);
         hl().showPerson(shown);
     }
-    // The first names of the person list's rows, in its order.
-    std::vector<std::string> listed()
-    {
-        std::vector<std::string> names;
-        for (Polozka* r = hl().personList->first; r; r = r->next)
-            names.push_back(r->person->firstName);
-        return names;
-    }
     // The first names of the ticked lines of a check list of persons, sorted.
     std::vector<std::string> ticked(const TCheckListBox& list)
     {

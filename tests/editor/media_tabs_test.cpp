@@ -323,7 +323,6 @@ TEST_F(MediaTabs, SavedAndReopenedTheTreeShowsTheSameMedia)
 }
 
 struct Portrait : PersonEditorTest {
-    ZakladniSheet& z() { return hl().zakladniSheet; }
     TJPEGImage stored()
     {
         TJPEGImage jpeg;

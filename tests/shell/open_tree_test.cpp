@@ -57,13 +57,6 @@ struct OpenTree : ProgramTest {
             << "Kinvelor - ulozeny stav - nemente!\r\nKinvelor\r\n" << versionLine << "\r\n\r\n" << body << "\r\n";
         return path(name);
     }
-    std::vector<std::string> listNames()
-    {
-        std::vector<std::string> names;
-        for (Polozka* r = hl().personList->first; r; r = r->next)
-            names.push_back(r->person->firstName);
-        return names;
-    }
     void expectNoTreeState()
     {
         EXPECT_FALSE(hl().tree);
@@ -93,7 +86,7 @@ TEST_F(OpenTree, FromTheMenuTheSavedPersonIsShownInASortedList)
     EXPECT_FALSE(cekejFORM->Visible);
 
     // By name, ascending: Novák Jan, Novák Karel, Nováková Marie.
-    EXPECT_EQ(listNames(), (Lines{"Jan", "Karel", "Marie"}));
+    EXPECT_EQ(listed(), (Lines{"Jan", "Karel", "Marie"}));
     ASSERT_TRUE(hl().currentPerson);
     EXPECT_EQ(hl().currentPerson->firstName, "Marie");
     ASSERT_TRUE(hl().currentRow);
@@ -387,7 +380,7 @@ TEST_F(OpenTree, AnOldFormatTreeOpensThroughTheOlderLoader)
     ASSERT_TRUE(hl().tree);
     EXPECT_EQ(script.messageTexts(), Lines{});
     EXPECT_EQ(hl().tree->treeName, "Rod Dvořáků");
-    EXPECT_EQ(listNames(), (Lines{"Josef", "Václav"}));
+    EXPECT_EQ(listed(), (Lines{"Josef", "Václav"}));
     Clovek* josef = hl().personList->first->person;
     ASSERT_TRUE(josef->father);
     EXPECT_TRUE(josef->father->hasChild(josef));

@@ -20,6 +20,8 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <vector>
 
 class ProgramTest : public ToolkitTest {
 protected:
@@ -84,6 +86,14 @@ protected:
     Clovek* addPerson(const std::string& first, const std::string& surname, Datum birth = Datum(), int sex = 1)
     {
         return addPersonTo(*hl().tree, first, surname, sex, birth);
+    }
+    // The first names of the person list's rows, in its order.
+    std::vector<std::string> listed()
+    {
+        std::vector<std::string> names;
+        for (Polozka* r = hl().personList->first; r; r = r->next)
+            names.push_back(r->person->firstName);
+        return names;
     }
     // The person list of every person of the open tree, the first row's person shown.
     void showWholeTree()
