@@ -17,7 +17,7 @@
 struct FamilyTest : EmptyTreeTest {
     Clovek* add(const std::string& first, const std::string& surname, int sex = 1)
     {
-        return addPerson(first, surname, Datum(), sex);
+        return addPersonTo(*hl().tree, first, surname, sex);
     }
     static void parents(Clovek* child, Clovek* father, Clovek* mother) { setParents(child, father, mother); }
     // type 0 partnership, 1 married, 2 divorced.

@@ -17,7 +17,7 @@ struct StatisticsPage : ProgramTest {
         user::click(hl().Novy1);
         hl().tree->treeName = "Novákovi";
         for (const char* name : {"Jan", "Marie"}) {
-            hl().currentPerson = addPerson(name, "Novák", Datum("1", "2", "1950"), name[0] == 'J');
+            hl().currentPerson = addPersonTo(*hl().tree, name, "Novák", name[0] == 'J', Datum("1", "2", "1950"));
         }
         hl().enableControls(true, true);
     }

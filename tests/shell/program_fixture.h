@@ -83,9 +83,9 @@ protected:
     }
     static bool exists(const std::string& path) { return std::filesystem::exists(path); }
     // A new person of the open tree.
-    Clovek* addPerson(const std::string& first, const std::string& surname, Datum birth = Datum(), int sex = 1)
+    Clovek* addPerson(const std::string& first, const std::string& surname, Datum birth = Datum())
     {
-        return addPersonTo(*hl().tree, first, surname, sex, birth);
+        return addPersonTo(*hl().tree, first, surname, 1, birth);
     }
     // The first names of the person list's rows, in its order.
     std::vector<std::string> listed()
