@@ -21,7 +21,7 @@ char32_t cp1250CodePoint(unsigned char byte);
 // an empty text has no lines.
 std::vector<std::string> splitLines(std::string_view text);
 
-// UTF-8 appended to `out` as Windows-1250 (a letter the code page lacks becomes "?").
+// The same appended to `out`, for text converted piece by piece into one buffer.
 void appendAsCp1250(std::string& out, std::string_view utf8);
 
 // A whole Windows-1250 text file as UTF-8 lines. Raises EInOutError when it cannot be read.

@@ -19,6 +19,7 @@
 
 class Rod;
 class Clovek;
+class PersonTextField;
 class LanguageFile;
 // Types whose headers other parts of the program bring; held by pointer here.
 class Scroll;    // the person list view
@@ -448,8 +449,10 @@ public:
     void pohlaviCBChange();
     // The text of `box` into the current person's `field`, with one undo step per run of
     // keystrokes under `key`.
-    void storeTextField(std::string Clovek::*field, const char* key, const TComboBox& box,
+    void storeTextField(PersonTextField field, const char* key, const TComboBox& box,
                         bool showsInList);
+    // sortPersonList after an edit that changed only this person (shell/undo_commands.cpp).
+    void sortPersonListAfterEditOf(const Clovek* person);
     // The drop-down items of `box` from one of the tree's value lists; the text stays.
     void fillValueList(TComboBox& box, void (Rod::*values)(TStringList&) const);
     void makeWomanBySurname();
@@ -681,7 +684,7 @@ public:
     void bindFurtherPageEvents();
     // A text field of the page into the current person, one undo step per run of keystrokes.
     // An edit's handler also runs while the page is filled, and then records nothing.
-    void furtherTextChange(std::string Clovek::*field, const char* key, const std::string& text,
+    void furtherTextChange(PersonTextField field, const char* key, const std::string& text,
                            bool isEdit);
     // "Definuj" of user field 1 to 5: the caption for the whole tree.
     void userCaptionBTClick(int field);

@@ -43,7 +43,7 @@ protected:
 struct TextField {
     const char* key;
     EditorPage page;
-    std::string Clovek::*field;
+    PersonTextField field;
 };
 
 const TextField textFields[] = {
@@ -80,18 +80,18 @@ TEST_F(UndoReplay, EveryTextFieldGoesBackAndForthWhereThePersonSeesIt)
 {
     for (const TextField& f : textFields) {
         SCOPED_TRACE(f.key);
-        a->*f.field = "nová";
+        f.field.set(*a, "nová");
         tree.recordTextChange(a, f.key, "stará", "nová");
         lookElsewhere();
         tree.undo();
-        EXPECT_EQ(a->*f.field, "stará");
+        EXPECT_EQ(f.field.of(*a), "stará");
         EXPECT_EQ(editor.fields[f.key], "stará");
         EXPECT_EQ(editor.shown, a);
         EXPECT_EQ(editor.page, f.page);
         EXPECT_EQ(editor.focus, f.key);
         lookElsewhere();
         tree.redo();
-        EXPECT_EQ(a->*f.field, "nová");
+        EXPECT_EQ(f.field.of(*a), "nová");
         EXPECT_EQ(editor.fields[f.key], "nová");
         EXPECT_EQ(editor.shown, a);
         EXPECT_EQ(editor.page, f.page);
