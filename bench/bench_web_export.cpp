@@ -88,17 +88,23 @@ std::vector<std::pair<std::string, std::string>> siteFiles(Site& s)
     return files;
 }
 
+// The copy's folder emptied, with the site's subfolders, while the clock stands.
+void emptyCopyOutsideTheTiming(benchmark::State& state, Site& s)
+{
+    state.PauseTiming();
+    fs::remove_all(s.root + "copy");
+    for (const char* sub : {"osoby/img", "svatby"})
+        fs::create_directories(s.root + "copy/" + sub);
+    state.ResumeTiming();
+}
+
 // The floor: the bytes of the site just written, one open, write and close per file.
 void BM_WebExportSameBytesPlainWrites(benchmark::State& state)
 {
     Site& s = siteOf(int(state.range(0)));
     const auto files = siteFiles(s);
     for (auto _ : state) {
-        state.PauseTiming();
-        fs::remove_all(s.root + "copy");
-        for (const char* sub : {"osoby/img", "svatby"})
-            fs::create_directories(s.root + "copy/" + sub);
-        state.ResumeTiming();
+        emptyCopyOutsideTheTiming(state, s);
         for (const auto& [name, bytes] : files) {
             const int fd = ::open((s.root + "copy/" + name).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
             if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != ssize_t(bytes.size()))
@@ -116,11 +122,7 @@ void BM_WebExportSameBytesReplacedWhole(benchmark::State& state)
     Site& s = siteOf(int(state.range(0)));
     const auto files = siteFiles(s);
     for (auto _ : state) {
-        state.PauseTiming();
-        fs::remove_all(s.root + "copy");
-        for (const char* sub : {"osoby/img", "svatby"})
-            fs::create_directories(s.root + "copy/" + sub);
-        state.ResumeTiming();
+        emptyCopyOutsideTheTiming(state, s);
         for (const auto& [name, bytes] : files)
             writeFileAtomic(s.root + "copy/" + name, bytes, false);
     }

@@ -448,8 +448,23 @@ void QtRenderer::terminate()
     QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
 }
 
+namespace {
+// Gives the keyboard back to the window that had it before a modal window or message box, as a
+// window manager would; without one (a bare X server) no window would be active afterwards and
+// keys typed after answering a question would go nowhere.
+struct ActiveWindowBack {
+    QPointer<QWidget> before{QApplication::activeWindow()};
+    ~ActiveWindowBack()
+    {
+        if (before && before->isVisible() && QApplication::activeWindow() != before)
+            before->activateWindow();
+    }
+};
+}  // namespace
+
 void QtRenderer::runModal(TForm& form)
 {
+    ActiveWindowBack back;
     FormWindow* window = d->windowFor(form);
     window->setWindowModality(Qt::ApplicationModal);
     syncAll();
@@ -522,7 +537,10 @@ int QtRenderer::messageBox(const std::string& text, const std::string& caption, 
     for (auto& [b, id] : buttons)
         box.button(b)->setText(buttonText(b));
     box.setDefaultButton(buttons.front().first);
-    const auto chosen = static_cast<QMessageBox::StandardButton>(box.exec());
+    const auto chosen = [&] {
+        ActiveWindowBack back;
+        return static_cast<QMessageBox::StandardButton>(box.exec());
+    }();
     d->afterDispatch();
     for (auto& [b, id] : buttons)
         if (b == chosen)

@@ -305,8 +305,7 @@ TEST_F(UndoReplay, LifePeriodsAddedEditedAndDeleted)
 
 TEST_F(UndoReplay, ParentRelinkedWithChildrenAndSiblings)
 {
-    Clovek* sister = makePerson("Dana", "A", 0);
-    tree.addNewPerson(sister);
+    Clovek* sister = addPersonTo(tree, "Dana", "A", 0);
     sister->father = c;
     c->children.append(new UkClovek(sister));
     // a's father: none, then c.
@@ -389,8 +388,7 @@ TEST_F(UndoReplay, Memos)
 
 TEST_F(UndoReplay, ACreatedPersonIsDeletedOnlyOnYes)
 {
-    Clovek* created = makePerson("Nový", "N");
-    tree.addNewPerson(created);
+    Clovek* created = addPersonTo(tree, "Nový", "N");
     tree.recordTextChange(a, "jmeno", "A", "Adam");
     tree.recordNewPerson(a, "vytvorOsobu", created);
     editor.answers = {false};
@@ -410,8 +408,7 @@ TEST_F(UndoReplay, ACreatedPersonIsDeletedOnlyOnYes)
     EXPECT_EQ(history().current()->key, "jmeno");
 
     // Redo of a created person does nothing.
-    Clovek* other = makePerson("Jiný", "J");
-    tree.addNewPerson(other);
+    Clovek* other = addPersonTo(tree, "Jiný", "J");
     tree.recordNewPerson(nullptr, "vytvorOsobu", other);
     tree.recordTextChange(a, "jmeno", "Adam", "Adéla");
     tree.undo();
@@ -443,8 +440,7 @@ TEST_F(UndoReplay, TheInsertedPortraitIsRemovedWithItsFile)
 
 TEST_F(UndoReplay, ACreatedPartnershipWithItsCreatedPartner)
 {
-    Clovek* partner = makePerson("Partnerka", "P", 0);
-    tree.addNewPerson(partner);
+    Clovek* partner = addPersonTo(tree, "Partnerka", "P", 0);
     tree.recordNewPerson(a, "vytvorOsobu", partner);
     Svatba* s = partnership(a, partner, 1);
     tree.recordPartnerChange(a, "novaSvatba", s, nullptr, partner);
@@ -487,8 +483,7 @@ TEST_F(UndoReplay, ACreatedPartnershipIsNotAskedForAgainOnRedo)
 // older and would otherwise name a freed person.
 TEST_F(UndoReplay, DeletingTheCreatedPartnerTakesHerStepsOutOfTheHistory)
 {
-    Clovek* partner = makePerson("Partnerka", "P", 0);
-    tree.addNewPerson(partner);
+    Clovek* partner = addPersonTo(tree, "Partnerka", "P", 0);
     tree.recordTextChange(a, "prijmeni", "", "A");
     tree.recordNewPerson(a, "vytvorOsobu", partner);
     tree.recordTextChange(partner, "jmeno", "", "Partnerka");

@@ -23,8 +23,7 @@ class ExchangeFiles : public ::testing::Test {
 protected:
     Clovek* add(const std::string& first, const std::string& surname, int sex, Datum birth = Datum())
     {
-        Clovek* p = makePerson(first, surname, sex, birth);
-        tree.addNewPerson(p);
+        Clovek* p = addPersonTo(tree, first, surname, sex, birth);
         p->identifier = "id" + first;
         return p;
     }

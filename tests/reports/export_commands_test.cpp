@@ -37,9 +37,7 @@ protected:
     }
     Clovek* add(const std::string& first, int sex, Datum birth)
     {
-        Clovek* p = makePerson(first, "Novák", sex, birth);
-        hl().tree->addNewPerson(p);
-        return p;
+        return addPersonTo(*hl().tree, first, "Novák", sex, birth);
     }
     std::string viewerFolder() { return hl().programFolder + "lineskop/"; }
     // A stand-in viewer that notes where it runs and what it was given.

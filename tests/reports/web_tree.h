@@ -3,24 +3,13 @@
 // to both parents.
 #include "model/model_helpers.h"
 #include "model/rod.h"
-#include "model/uk_clovek.h"
 
 class WebTree {
 protected:
     Clovek* add(const std::string& first, const std::string& surname, int sex, Datum birth = Datum())
     {
-        Clovek* p = makePerson(first, surname, sex, birth);
-        tree.addNewPerson(p);
-        return p;
+        return addPersonTo(tree, first, surname, sex, birth);
     }
-    static void child(Clovek* father, Clovek* mother, Clovek* c)
-    {
-        c->father = father;
-        c->mother = mother;
-        if (father)
-            father->children.append(new UkClovek(c));
-        if (mother)
-            mother->children.append(new UkClovek(c));
-    }
+    static void child(Clovek* father, Clovek* mother, Clovek* c) { linkParents(c, father, mother); }
     Rod tree;
 };

@@ -2,6 +2,7 @@
 // keys, mouse, wheel and scroll bar, and what is painted.
 #include "model/clovek.h"
 #include "model/datum.h"
+#include "model/person_builders.h"
 #include "model/path_utils.h"
 #include "model/prev_next.h"
 #include "model/rod.h"
@@ -40,12 +41,7 @@ struct PersonList : ToolkitTest {
     }
     Clovek* add(const std::string& surname, const std::string& first = "A", Datum birth = Datum())
     {
-        auto* p = new Clovek;
-        p->surname = surname;
-        p->firstName = first;
-        p->birth = birth;
-        hl.tree->addNewPerson(p);
-        return p;
+        return addPersonTo(*hl.tree, first, surname, 1, birth);
     }
     // `n` persons "P00", "P01", ... in that row order after a fill.
     void addMany(int n)

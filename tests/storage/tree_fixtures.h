@@ -19,10 +19,7 @@
 inline void addPeriod(SparseList& list, const std::string& text, const std::string& from,
                       const std::string& to)
 {
-    auto* e = new CasoveObdobi(text);
-    e->from = from;
-    e->to = to;
-    list.append(e);
+    list.append(period(text, from, to));
 }
 
 // The tree written out by hand in data/maly_strom.txt: Czech letters, a TAB and a "˙", the
