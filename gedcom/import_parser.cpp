@@ -448,7 +448,9 @@ void ImportParser::fillSlot(SparseText& first, SparseText& second, const GedLine
 void ImportParser::parseIndividual(const GedLine& record)
 {
     auto* person = new Clovek;
-    person->importId = record.xref;
+    // Each person's own: kept as a text of its own rather than looked up among the shared ones.
+    if (!record.xref.empty())
+        person->importId.edit() = record.xref;
     tree_.appendPerson(person);
     if (!record.xref.empty() && !persons_.emplace(record.xref, person).second)
         log(record, "odkaz @" + record.xref + "@ uz patri jine osobe");
