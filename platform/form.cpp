@@ -17,7 +17,7 @@ TForm::~TForm()
     Application.removeForm(*this);
 }
 
-void TForm::focusControl(TWinControl* control)
+void TForm::focusControl(TWinControl* control, bool byMouse)
 {
     ++focusMoves_;
     if (control == active_)
@@ -32,6 +32,9 @@ void TForm::focusControl(TWinControl* control)
     active_ = control;
     if (control && control->OnEnter)
         control->OnEnter();
+    // After OnEnter: a combo box that refills its list there keeps its text selected.
+    if (control && !byMouse && move == focusMoves_)
+        control->focusArrived();
 }
 
 TWinControl* TForm::FindNextControl(TWinControl* current, bool goForward, bool checkTabStop) const
