@@ -448,8 +448,29 @@ void QtRenderer::terminate()
     QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
 }
 
+namespace {
+// The window that had the keyboard before a modal window opened takes it back when that one
+// closes. A window manager would hand it back; without one the keyboard went nowhere, and what a
+// person typed after answering a question was lost until a click.
+class KeyboardBack {
+public:
+    KeyboardBack() : window_(QApplication::activeWindow()) {}
+    ~KeyboardBack()
+    {
+        if (window_ && window_->isVisible() && QApplication::activeWindow() != window_)
+            window_->activateWindow();
+    }
+    KeyboardBack(const KeyboardBack&) = delete;
+    KeyboardBack& operator=(const KeyboardBack&) = delete;
+
+private:
+    QPointer<QWidget> window_;
+};
+}  // namespace
+
 void QtRenderer::runModal(TForm& form)
 {
+    const KeyboardBack back;
     FormWindow* window = d->windowFor(form);
     window->setWindowModality(Qt::ApplicationModal);
     syncAll();
@@ -493,6 +514,7 @@ QString buttonText(QMessageBox::StandardButton b)
 
 int QtRenderer::messageBox(const std::string& text, const std::string& caption, int flags)
 {
+    const KeyboardBack back;
     QMessageBox box;
     box.setWindowTitle(toQString(caption));
     box.setText(toQString(text));
@@ -537,6 +559,7 @@ int QtRenderer::messageBox(const std::string& text, const std::string& caption, 
 
 bool QtRenderer::execute(TCommonDialog& dialog)
 {
+    const KeyboardBack back;
     if (auto* open = dynamic_cast<TOpenDialog*>(&dialog)) {
         QFileDialog fd(nullptr, toQString(open->Title));
         fd.setAcceptMode(open->saving() ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
