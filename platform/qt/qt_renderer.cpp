@@ -449,28 +449,38 @@ void QtRenderer::terminate()
 }
 
 namespace {
-// The window that had the keyboard before a modal window opened takes it back when that one
-// closes. A window manager would hand it back; without one the keyboard went nowhere, and what a
-// person typed after answering a question was lost until a click.
+// When a modal window closes, the window the program holds active takes the keyboard back. A
+// window manager would hand it back; without one the keyboard went nowhere, and what a person
+// typed after answering a question was lost until a click. It is done from the loop, once the
+// program has finished reactivating, and not while another modal window is up (a second
+// question asked at once keeps the keyboard).
 class KeyboardBack {
 public:
-    KeyboardBack() : window_(QApplication::activeWindow()) {}
+    explicit KeyboardBack(QtRenderer::Impl& r) : r_(r) {}
     ~KeyboardBack()
     {
-        if (window_ && window_->isVisible() && QApplication::activeWindow() != window_)
-            window_->activateWindow();
+        QtRenderer::Impl* r = &r_;
+        QTimer::singleShot(0, r, [r] {
+            TForm* form = Application.activeForm();
+            auto it = r->windows.find(form);
+            if (it == r->windows.end() || !it->second->isVisible() || QApplication::activeWindow() == it->second)
+                return;
+            if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != it->second)
+                return;
+            it->second->activateWindow();
+        });
     }
     KeyboardBack(const KeyboardBack&) = delete;
     KeyboardBack& operator=(const KeyboardBack&) = delete;
 
 private:
-    QPointer<QWidget> window_;
+    QtRenderer::Impl& r_;
 };
 }  // namespace
 
 void QtRenderer::runModal(TForm& form)
 {
-    const KeyboardBack back;
+    const KeyboardBack back(*d);
     FormWindow* window = d->windowFor(form);
     window->setWindowModality(Qt::ApplicationModal);
     syncAll();
@@ -514,7 +524,7 @@ QString buttonText(QMessageBox::StandardButton b)
 
 int QtRenderer::messageBox(const std::string& text, const std::string& caption, int flags)
 {
-    const KeyboardBack back;
+    const KeyboardBack back(*d);
     QMessageBox box;
     box.setWindowTitle(toQString(caption));
     box.setText(toQString(text));
@@ -559,7 +569,7 @@ int QtRenderer::messageBox(const std::string& text, const std::string& caption, 
 
 bool QtRenderer::execute(TCommonDialog& dialog)
 {
-    const KeyboardBack back;
+    const KeyboardBack back(*d);
     if (auto* open = dynamic_cast<TOpenDialog*>(&dialog)) {
         QFileDialog fd(nullptr, toQString(open->Title));
         fd.setAcceptMode(open->saving() ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
