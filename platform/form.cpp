@@ -111,10 +111,17 @@ bool TForm::tryCloseModal()
 }
 
 namespace {
+// Where the focus stands when a window opens: the control that had it at the last showing, unless
+// that was a button. A button pressed last time kept it, so Enter pressed the same button again
+// whatever the default ("Ne" once clicked answered every later question), and what a person
+// typed went to no field.
 void focusFirst(TForm& form)
 {
-    if (form.ActiveControl() && form.ActiveControl()->CanFocus())
+    TWinControl* active = form.ActiveControl();
+    if (active && active->CanFocus() && !dynamic_cast<TButton*>(active)) {
+        active->focusArrived();
         return;
+    }
     if (TWinControl* first = form.FindNextControl(nullptr, true, true))
         form.focusControl(first);
 }
