@@ -18,6 +18,7 @@
 #include <QComboBox>
 
 #include <functional>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -311,7 +312,12 @@ public:
         Qt::Alignment a = label_.Alignment == TLabel::taCenter          ? Qt::AlignHCenter
                           : label_.Alignment == TLabel::taRightJustify ? Qt::AlignRight
                                                                        : Qt::AlignLeft;
-        w_->setAlignment(a | Qt::AlignTop);
+        // A line wider than its box, centred or set to the right, lost its beginning off the
+        // box's left edge ("ledávání příbuzných k osobě ..."): it starts at the left instead.
+        if (!label_.WordWrap && !label_.AutoSize && a != Qt::AlignLeft && widestLine() > label_.Width)
+            a = Qt::AlignLeft;
+        if (w_->alignment() != (a | Qt::AlignTop))
+            w_->setAlignment(a | Qt::AlignTop);
         QPalette p = w_->palette();
         p.setColor(QPalette::WindowText, toQColor(label_.Font.Color));
         p.setColor(QPalette::Window, toQColor(label_.Color));
@@ -336,6 +342,14 @@ public:
     }
 
 private:
+    int widestLine() const
+    {
+        const QFontMetrics metrics(w_->font());
+        int widest = 0;
+        for (const QString& line : w_->text().split('\n'))
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        return widest;
+    }
     TLabel& label_;
     QLabel* w_;
 };

@@ -1,0 +1,44 @@
+// How a label's line sits in its box on the screen.
+#include "platform/form.h"
+#include "platform/stdctrls.h"
+#include "qt_fixture.h"
+
+#include <QLabel>
+
+namespace {
+
+struct Window : TForm {
+    Window() : TForm("pribuzniFORM")
+    {
+        SetBounds(0, 0, 360, 120);
+        for (TLabel* l : {&heading, &count}) {
+            l->AutoSize = false;
+            l->Alignment = TLabel::taCenter;
+        }
+        heading.SetBounds(8, 10, 200, 13);
+        heading.Caption = "Vyhledávání příbuzných k osobě Mountbatten Louise Alexandra, 1890 (2466)";
+        count.SetBounds(8, 40, 200, 13);
+        count.Caption = "Počet nalezených osob: 4";
+    }
+    TLabel heading{this, "heading"};
+    TLabel count{this, "count"};
+};
+
+class LabelLines : public QtTest {
+protected:
+    Window w;
+};
+
+TEST_F(LabelLines, ACentredLineTooWideForItsBoxKeepsItsBeginningInSight)
+{
+    show(w);
+    EXPECT_EQ(widget<QLabel>(w, "heading")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+    EXPECT_EQ(widget<QLabel>(w, "count")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+
+    // A shorter text later is centred again.
+    w.heading.Caption = "Vyhledávání";
+    syncAll();
+    EXPECT_EQ(widget<QLabel>(w, "heading")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+}
+
+} // namespace
