@@ -340,10 +340,15 @@ QString qtNameFilters(const std::string& filter)
     QStringList out;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1];
+        const QString listed = " (" + patterns + ")";
         patterns.replace(';', ' ');
         const QString shown = " (" + patterns + ")";
-        // Qt reads the patterns from the description's last parentheses.
-        out << (parts[i].endsWith(shown) ? parts[i] : parts[i] + shown);
+        // Qt reads the patterns from the description's last parentheses, separated by blanks; a
+        // description that lists them already with semicolons lists them so once.
+        QString description = parts[i];
+        if (description.endsWith(listed))
+            description.chop(listed.size());
+        out << (description.endsWith(shown) ? description : description + shown);
     }
     return out.join(";;");
 }
