@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -1179,6 +1180,9 @@ public:
         : Binding(r, c, new QCalendarWidget(parent)), calendar_(c)
     {
         auto* w = static_cast<QCalendarWidget*>(widget.data());
+        // Month and day names in Czech, as every other text of the program, whatever the
+        // system's language.
+        w->setLocale(QLocale(QLocale::Czech, QLocale::Czechia));
         w->setFirstDayOfWeek(Qt::Monday);
         QObject::connect(w, &QCalendarWidget::clicked, [this](QDate date) {
             if (syncing())

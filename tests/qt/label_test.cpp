@@ -1,8 +1,10 @@
-// How a label's line sits in its box on the screen.
+// Texts as the screen shows them: a label's line in its box, the month calendar's names.
+#include "platform/commonctrls.h"
 #include "platform/form.h"
 #include "platform/stdctrls.h"
 #include "qt_fixture.h"
 
+#include <QCalendarWidget>
 #include <QLabel>
 
 namespace {
@@ -39,6 +41,28 @@ TEST_F(LabelLines, ACentredLineTooWideForItsBoxKeepsItsBeginningInSight)
     w.heading.Caption = "Vyhledávání";
     syncAll();
     EXPECT_EQ(widget<QLabel>(w, "heading")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+}
+
+struct CalendarWindow : TForm {
+    CalendarWindow() : TForm("vyrociFORM")
+    {
+        SetBounds(0, 0, 300, 220);
+        calendar.SetBounds(8, 8, 260, 180);
+    }
+    TMonthCalendar calendar{this, "calendar"};
+};
+
+TEST(CalendarNames, TheMonthCalendarNamesMonthsAndDaysInCzech)
+{
+    CalendarWindow w;
+    QtRenderer renderer;
+    w.Show();
+    auto* calendar = renderer.window(w)->findChild<QCalendarWidget*>("calendar");
+    ASSERT_NE(calendar, nullptr);
+    EXPECT_EQ(calendar->locale().standaloneMonthName(12, QLocale::LongFormat).toStdString(), "prosinec");
+    EXPECT_EQ(calendar->locale().dayName(1, QLocale::ShortFormat).toStdString(), "po");
+    EXPECT_EQ(calendar->firstDayOfWeek(), Qt::Monday);
+    w.Hide();
 }
 
 } // namespace
