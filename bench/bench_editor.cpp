@@ -2,6 +2,7 @@
 // path the person waits for: the name stored, the undo step recorded (folded into the step of
 // the same field), the list re-sorted and repainted and the heading refreshed. Must stay under
 // one frame (16 ms).
+#include "bench/main_window.h"
 #include "model/clovek.h"
 #include "model/rod.h"
 #include "platform/collation.h"
@@ -22,9 +23,7 @@ constexpr int kPersons = 100000;
 // The main window over a tree of `kPersons` persons, sorted and showing the one in the middle.
 std::vector<Clovek*> openBigTree(Thlavni& main, std::mt19937& rng)
 {
-    setCollationLocale("cs");
-    main.tree = std::make_unique<Rod>();
-    main.tree->attachEditor(&main);
+    bench::newTreeIn(main);
     std::vector<Clovek*> persons;
     for (int i = 0; i < kPersons; ++i) {
         auto* p = new Clovek;
@@ -36,8 +35,7 @@ std::vector<Clovek*> openBigTree(Thlavni& main, std::mt19937& rng)
         main.tree->appendPerson(p);
         persons.push_back(p);
     }
-    main.personList = std::make_unique<Scroll>(main, 32);
-    main.personList->fill();
+    bench::listEveryPerson(main);
     main.personList->sort(main.setrid.ItemIndex());
     main.pages.setActivePage(&main.zakladniUdaje);
     main.showPersonOfStep(persons[kPersons / 2]);

@@ -3,6 +3,7 @@
 // all-persons entry), and filling the lists of the group manager and of the bulk-delete window
 // (with the ancestors button on a group of a tenth of the tree). Run for 10,000 and 100,000
 // persons; the times should grow about tenfold.
+#include "bench/main_window.h"
 #include "bench/tree_builder.h"
 #include "editor/group_windows.h"
 #include "forms/hromadne_mazani_form.h"
@@ -36,9 +37,7 @@ struct Setup {
         main.tree = bench::makeTree(persons, true);
         main.tree->attachEditor(&main);
         main.history = std::make_unique<PrevNext>();
-        main.personList = std::make_unique<Scroll>(main, 40);
-        main.personList->fill();
-        main.personList->sort(0);
+        bench::listEveryPerson(main, 40).sort(0);
         group = new Group("skupina");
         main.tree->groups.append(group);
         int i = 0;

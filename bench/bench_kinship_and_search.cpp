@@ -1,6 +1,7 @@
 // The queries the person editor and the search and anniversaries windows run on the whole tree
 // or around one person, on trees of 10,000 and 100,000 persons: each stays well under 100 ms and
 // grows no faster than the tree.
+#include "bench/default_texts.h"
 #include "model/casove_obdobi.h"
 #include "model/clovek.h"
 #include "model/datum.h"
@@ -13,7 +14,7 @@
 #include "platform/datetime.h"
 #include "platform/stringlist.h"
 #include "shell/person_search.h"
-#include "tree_builder.h"
+#include "bench/tree_builder.h"
 
 #include <benchmark/benchmark.h>
 
@@ -23,12 +24,6 @@
 #include <string>
 
 namespace {
-
-class DefaultTexts : public TextSource {
-public:
-    std::string langText(const std::string&, const std::string&, const std::string& d) override { return d; }
-    std::string readText(const std::string&, const std::string&, const std::string& d) override { return d; }
-};
 
 // The places, titles, life periods, deaths and weddings that the made-up tree lacks: about one
 // place for every ten persons, so the value lists grow with the tree.
@@ -145,7 +140,7 @@ void BM_DeathCauses(benchmark::State& state)
 {
     Fixture& f = fixture(int(state.range(0)));
     TStringList list;
-    DefaultTexts texts;
+    bench::DefaultTexts texts;
     for (auto _ : state)
         f.tree->distinctDeathCauses(list, texts);
     state.counters["items"] = list.Count();
@@ -167,7 +162,7 @@ void BM_AnniversariesOfMonth(benchmark::State& state)
     Fixture& f = fixture(int(state.range(0)));
     TStringList list;
     list.setSorted(state.range(1) != 0);
-    DefaultTexts texts;
+    bench::DefaultTexts texts;
     for (auto _ : state)
         f.tree->listAnniversaries(encodeDate(2000, 3, 15), false, list, texts, kSettings);
     state.counters["lines"] = list.Count();
@@ -178,7 +173,7 @@ void BM_AnniversariesOfDay(benchmark::State& state)
     Fixture& f = fixture(int(state.range(0)));
     TStringList list;
     list.setSorted(true);
-    DefaultTexts texts;
+    bench::DefaultTexts texts;
     for (auto _ : state)
         f.tree->listAnniversaries(encodeDate(2000, 3, 15), true, list, texts, kSettings);
     state.counters["lines"] = list.Count();

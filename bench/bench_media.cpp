@@ -1,6 +1,8 @@
 // What a person waits for on the further-data page and in the photo pool of a 100,000-person
 // tree: entering a godparent box (every other person offered, sorted), and opening the pool of
 // 2,000 photos and clicking one (the pool sorted by year, the persons using it found).
+#include "bench/main_window.h"
+#include "bench/tree_parts.h"
 #include "editor/media_pool.h"
 #include "forms/vyber_fotek_form.h"
 #include "model/clovek.h"
@@ -22,9 +24,7 @@ constexpr int kPhotos = 2000;
 // A tree of kPersons persons, each linked to one of kPhotos photos with a year.
 void fillTree(Thlavni& main)
 {
-    setCollationLocale("cs");
-    main.tree = std::make_unique<Rod>();
-    main.tree->attachEditor(&main);
+    bench::newTreeIn(main);
     std::mt19937 rng(7);
     for (int i = 0; i < kPhotos; ++i) {
         auto* photo = new Fotka(i);
@@ -34,12 +34,10 @@ void fillTree(Thlavni& main)
     }
     for (int i = 0; i < kPersons; ++i) {
         auto* p = new Clovek;
-        p->number = i;
-        p->identifier = std::to_string(i);
         p->firstName = rng() % 2 ? "Jan" : "Marie";
         p->surname = "Novák" + std::to_string(rng() % 3000);
         p->photos.append(new UkFotka(main.tree->findPhoto(static_cast<int>(rng() % kPhotos))));
-        main.tree->appendPerson(p);
+        bench::appendNumbered(*main.tree, p, i);
     }
     main.currentPerson = main.tree->firstPerson;
 }

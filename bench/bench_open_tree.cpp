@@ -1,17 +1,14 @@
 // Opening a tree file of 100,000 persons, split into its parts: reading the file, relinking the
 // family lists, building the person list and sorting it; then the whole open as a person starts
 // it. The list must not be what a person waits for.
-#include "app/program_windows.h"
+#include "bench/program_run.h"
+#include "bench/tree_builder.h"
 #include "model/clovek.h"
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
-#include "platform/application.h"
-#include "platform/collation.h"
-#include "platform/scripted_runner.h"
 #include "shell/scroll.h"
 #include "storage/tree_writer.h"
-#include "synthetic_tree.h"
 
 #include <benchmark/benchmark.h>
 
@@ -19,7 +16,6 @@
 #include <memory>
 #include <random>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -27,37 +23,18 @@ constexpr int kPersons = 100000;
 
 // The program as it runs, its folder in a temporary place holding the big tree's file.
 struct Program {
-    std::string folder;
-    std::string file;
-    std::unique_ptr<ScriptedRunner> script;
-    std::unique_ptr<ProgramWindows> windows;
+    bench::ProgramRun run;
+    std::string file = run.folder() + "save/velky.rod";
 
     Program()
     {
-        folder = (std::filesystem::temp_directory_path() / ("kinvelor-bench-" + std::to_string(getpid()))).string() +
-                 "/";
-        std::filesystem::create_directories(folder + "save");
-        Application.reset();
-        setCollationLocale("cs");
-        script = std::make_unique<ScriptedRunner>();
-        windows = std::make_unique<ProgramWindows>();
-        Thlavni& main = windows->hlavni;
-        main.programFolder = folder;
-        main.workingFolder = folder + "temp/";
-        main.resetWorkingFolder();
-        file = folder + "save/velky.rod";
+        std::filesystem::create_directories(run.folder() + "save");
         Rod tree(file);
-        buildFamilies(tree, kPersons);
-        TreeFileEnvironment env = main.treeFileEnvironment();
+        bench::buildFamilies(tree, kPersons);
+        TreeFileEnvironment env = main().treeFileEnvironment();
         saveTreeFile(tree, tree.firstPerson, env);
     }
-    ~Program()
-    {
-        windows.reset();
-        script.reset();
-        std::filesystem::remove_all(folder);
-    }
-    Thlavni& main() { return windows->hlavni; }
+    Thlavni& main() { return run.main(); }
     void load()
     {
         main().tree = std::make_unique<Rod>(file);

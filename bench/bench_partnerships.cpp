@@ -2,12 +2,13 @@
 // them when a person is shown or a parent is set: the partner area, the children and sibling
 // lists, the cycle test of a new parent and the whole family part of the page must each stay well
 // under one frame (16 ms); entering a parent box, which lists every man or woman, is measured too.
+#include "bench/main_window.h"
 #include "model/clovek.h"
 #include "model/rod.h"
 #include "platform/collation.h"
 #include "shell/hlavni.h"
 #include "shell/scroll.h"
-#include "synthetic_tree.h"
+#include "bench/tree_builder.h"
 
 #include <benchmark/benchmark.h>
 
@@ -24,10 +25,8 @@ struct Program {
 
     Program()
     {
-        setCollationLocale("cs");
-        main.tree = std::make_unique<Rod>();
-        main.tree->attachEditor(&main);
-        buildFamilies(*main.tree, kPersons);
+        bench::newTreeIn(main);
+        bench::buildFamilies(*main.tree, kPersons);
         main.tree->rebuildChildLists();
         main.tree->rebuildAllSiblingLists();
         // A parent of many children with a partnership, and a person of the last generation,
@@ -38,8 +37,7 @@ struct Program {
             if (!youngest && p->father && p->father->father)
                 youngest = p;
         }
-        main.personList = std::make_unique<Scroll>(main, 32);
-        main.personList->fill();
+        bench::listEveryPerson(main);
         main.pages.setActivePage(&main.zakladniUdaje);
         main.showPersonOfStep(shown);
     }

@@ -2,6 +2,8 @@
 // (a tree just opened) and on a sorted list with one changed row (typing), for each key, on
 // 10,000 and 100,000 persons. Births come in two mixes: full dates and years alone, and a mix
 // that also has month-only dates, where the birth test is no order.
+#include "bench/main_window.h"
+#include "bench/tree_parts.h"
 #include "model/clovek.h"
 #include "model/rod.h"
 #include "platform/collation.h"
@@ -36,17 +38,11 @@ struct ListFixture {
             p->firstName = kFirstNames[rng() % 15];
             p->birth = randomBirth(monthOnlyDates);
             p->percentFilled = int(rng() % 101);
-            // Numbered directly: finding the first free number for each new person would make
-            // building the tree the slowest part of the run.
-            p->number = i;
-            p->identifier = std::to_string(i);
-            if (oddIdentifiers && i % 1000 == 0) // a full-width digit collates among the numbers
-                p->identifier = "\xef\xbc\x95" + p->identifier;
-            main.tree->appendPerson(p);
+            // A full-width digit collates among the numbers.
+            bench::appendNumbered(*main.tree, p, i, oddIdentifiers && i % 1000 == 0 ? "\xef\xbc\x95" : "");
             persons.push_back(p);
         }
-        main.personList = std::make_unique<Scroll>(main, 32);
-        main.personList->fill();
+        bench::listEveryPerson(main);
     }
     ~ListFixture()
     {

@@ -1,5 +1,7 @@
 // The person list as text on 10,000 and 100,000 persons: the list sorted by name, every line
 // written with all columns, and the list sorted back.
+#include "bench/main_window.h"
+#include "bench/tree_parts.h"
 #include "model/casove_obdobi.h"
 #include "model/clovek.h"
 #include "model/rod.h"
@@ -29,12 +31,9 @@ void BM_PersonListText(benchmark::State& state)
         p->birth = Datum(std::to_string(1 + rng() % 28), std::to_string(1 + rng() % 12), std::to_string(1700 + rng() % 300));
         p->birthPlace = "Žďár nad Sázavou";
         p->occupations.append(new CasoveObdobi("kovář"));
-        p->number = i;
-        p->identifier = std::to_string(i);
-        main.tree->appendPerson(p);
+        bench::appendNumbered(*main.tree, p, i);
     }
-    main.personList = std::make_unique<Scroll>(main, 32);
-    main.personList->fill();
+    bench::listEveryPerson(main);
     Thlavni::ListColumns columns;
     columns.birth = columns.death = columns.number = columns.birthPlace = columns.deathPlace = true;
     columns.residence = columns.education = columns.occupation = true;

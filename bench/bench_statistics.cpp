@@ -1,13 +1,14 @@
 // The statistics report, the statistics tables and the GEDCOM export of trees of 10,000 and
 // 100,000 persons. The report and the export of the larger tree must each stay well under a
 // second and grow about tenfold from the smaller one.
+#include "bench/default_texts.h"
 #include "gedcom/export_writer.h"
 #include "model/datum.h"
 #include "model/display_settings.h"
 #include "model/text_source.h"
 #include "reports/statistics_report.h"
 #include "reports/statistics_tables.h"
-#include "synthetic_tree.h"
+#include "bench/tree_builder.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,27 +19,14 @@
 
 namespace {
 
-// The defaults of every label, as a fresh language file gives them.
-class DefaultTexts : public TextSource {
-public:
-    std::string langText(const std::string&, const std::string&, const std::string& defaultText) override
-    {
-        return defaultText;
-    }
-    std::string readText(const std::string&, const std::string&, const std::string& defaultText) override
-    {
-        return defaultText;
-    }
-};
-
 Rod& treeOf(int persons)
 {
     static std::map<int, std::unique_ptr<Rod>> trees;
     auto& tree = trees[persons];
     if (!tree) {
         tree = std::make_unique<Rod>();
-        buildFamilies(*tree, persons);
-        addLifeDetails(*tree);
+        bench::buildFamilies(*tree, persons);
+        bench::addLifeDetails(*tree);
     }
     return *tree;
 }
@@ -48,7 +36,7 @@ const Datum kToday("9", "12", "2026");
 void BM_StatisticsReport(benchmark::State& state)
 {
     Rod& tree = treeOf(int(state.range(0)));
-    DefaultTexts texts;
+    bench::DefaultTexts texts;
     FixedDisplaySettings display;
     for (auto _ : state)
         benchmark::DoNotOptimize(treeStatisticsLines(tree, texts, display, kToday));
@@ -58,7 +46,7 @@ void BM_StatisticsReport(benchmark::State& state)
 void BM_StatisticsTables(benchmark::State& state)
 {
     Rod& tree = treeOf(int(state.range(0)));
-    DefaultTexts texts;
+    bench::DefaultTexts texts;
     for (auto _ : state)
         benchmark::DoNotOptimize(statisticsTablesLines(tree, texts));
 }

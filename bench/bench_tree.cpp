@@ -5,7 +5,7 @@
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
-#include "tree_builder.h"
+#include "bench/tree_builder.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,6 +3,8 @@
 // the model and through the main window; and the share of filled fields of every person, alone
 // and as the person list works it out when it is built. None of these may walk the tree for the
 // history's sake.
+#include "bench/main_window.h"
+#include "bench/tree_parts.h"
 #include "model/action_list.h"
 #include "model/casove_obdobi.h"
 #include "model/clovek.h"
@@ -31,8 +33,6 @@ std::vector<Clovek*> fillTree(Rod& tree, int n)
     persons.reserve(n);
     for (int i = 0; i < n; ++i) {
         auto* p = new Clovek;
-        p->number = i;
-        p->identifier = std::to_string(i);
         p->firstName = rng() % 5 ? "Jan" : "";
         p->surname = "Novák" + std::to_string(rng() % 300);
         p->birth = Datum(rng() % 3 ? std::to_string(1 + rng() % 28) : "?", std::to_string(1 + rng() % 12),
@@ -41,8 +41,7 @@ std::vector<Clovek*> fillTree(Rod& tree, int n)
             p->father = persons[rng() % persons.size()];
         if (i % 7 == 0)
             p->residences.append(new CasoveObdobi("Brno"));
-        tree.appendPerson(p);
-        persons.push_back(p);
+        persons.push_back(bench::appendNumbered(tree, p, i));
     }
     return persons;
 }
@@ -91,14 +90,10 @@ void UndoRedoStepInTheModel(benchmark::State& state)
 // and shows the person, as the command does.
 void UndoRedoStepThroughTheMainWindow(benchmark::State& state)
 {
-    setCollationLocale("cs");
     Thlavni main;
-    main.tree = std::make_unique<Rod>();
-    main.tree->attachEditor(&main);
+    bench::newTreeIn(main);
     std::vector<Clovek*> persons = fillTree(*main.tree, kPersons);
-    main.personList = std::make_unique<Scroll>(main, 32);
-    main.personList->fill();
-    main.personList->sort(Scroll::byName);
+    bench::listEveryPerson(main).sort(Scroll::byName);
     main.showPersonOfStep(persons[0]);
     main.tree->recordTextChange(persons[kPersons / 2], "titulPred", "", "Ing.");
     for (auto _ : state) {

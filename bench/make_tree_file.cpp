@@ -2,34 +2,16 @@
 // program's Save writes it, for the benchmarks and tree_roundtrip:
 //   make_tree_file PERSONS OUT.rod [SEED]
 #include "bench/realistic_tree.h"
-#include "model/text_source.h"
-#include "storage/media_folders.h"
+#include "bench/tree_file_folders.h"
 #include "storage/tree_writer.h"
-#include "storage/wait_window.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
-
-namespace {
-
-class DefaultTexts : public TextSource {
-public:
-    std::string langText(const std::string&, const std::string&, const std::string& d) override
-    {
-        return d;
-    }
-    std::string readText(const std::string&, const std::string&, const std::string& d) override
-    {
-        return d;
-    }
-};
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -41,21 +23,17 @@ int main(int argc, char** argv)
     const std::string file = fs::absolute(argv[2]).string();
     const unsigned seed = argc == 4 ? unsigned(std::strtoul(argv[3], nullptr, 10)) : 42u;
 
-    std::string program = (fs::temp_directory_path() / "kinvelor-maketree-XXXXXX").string();
-    if (!::mkdtemp(program.data())) {
-        std::perror("mkdtemp");
-        return 1;
-    }
-    program += "/";
-    const std::string working = program + "temp/";
-    resetWorkingFolder(working, program);
-    DefaultTexts texts;
-    WaitWindow wait;
-    TreeFileEnvironment env{working, program, wait, texts};
     Rod tree(file);
     bench::RealisticTree(tree, seed).build(persons);
-    const SaveResult result = saveTreeFile(tree, tree.firstPerson, env);
-    fs::remove_all(program);
+    SaveResult result;
+    try {
+        bench::TreeFileFolders folders;
+        TreeFileEnvironment env = folders.environment();
+        result = saveTreeFile(tree, tree.firstPerson, env);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "make_tree_file: %s\n", e.what());
+        return 1;
+    }
     if (!result.written) {
         std::fprintf(stderr, "make_tree_file: %s not written: %s\n", file.c_str(),
                      result.error.c_str());

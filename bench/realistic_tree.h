@@ -10,6 +10,7 @@
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
+#include "bench/tree_parts.h"
 
 #include <algorithm>
 #include <array>
@@ -91,8 +92,6 @@ private:
             "rolník", "chalupník", "tkadlec", "kovář", "mlynář",
             "učitel", "truhlář", "nádeník", "obchodník", "švec"};
         auto* p = new Clovek;
-        p->number = next_++;
-        p->identifier = "I" + std::to_string(p->number);
         p->sex = uint8_t(sex);
         p->firstName = sex ? any(men) : any(women);
         const std::string surname = "Příjmení" + std::to_string(rng_() % 700);
@@ -138,17 +137,14 @@ private:
         if (pick(6))
             p->registerNotes = {"Matrika N " + std::to_string(rng_() % 40) + ", fol. " +
                                 std::to_string(rng_() % 300)};
-        tree_.appendPerson(p);
+        appendNumbered(tree_, p, next_++, "I");
         all_.push_back(p);
         return p;
     }
 
     void marry(Clovek* a, Clovek* b)
     {
-        auto* s = new Svatba;
-        s->partner1 = a;
-        s->partner2 = b;
-        s->type = 1;
+        Svatba* s = bench::marry(a, b);
         if (!pick(5)) {
             const int year = std::max(a->birth.year == "?" || a->birth.year.empty()
                                           ? 1700
@@ -159,8 +155,6 @@ private:
             if (pick(2))
                 s->place = "Kolín";
         }
-        a->partnerships.append(new UkSvatba(s));
-        b->partnerships.append(new UkSvatba(s));
     }
 
     // A few groups of a hundredth of the tree each, such as a branch someone researches.

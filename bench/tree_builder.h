@@ -1,10 +1,14 @@
 #pragma once
-// The made-up trees of the benchmarks: generations of couples with a few children each, cousins
-// marrying now and then, one father of five thousand and persons without kin; every person is
-// added at the head of the chain, as a loader adds them, so building 100,000 takes moments.
+// The made-up trees of the benchmarks, the same on every run: generations of couples with a few
+// children each, built person by person from bench/tree_parts.h, so 100,000 take moments.
+// TreeBuilder adds cousins marrying now and then, one father of five thousand and persons without
+// kin; buildFamilies is the plainer tree of couples with two to four children each.
+#include "bench/tree_parts.h"
+#include "model/casove_obdobi.h"
 #include "model/clovek.h"
 #include "model/rod.h"
 #include "model/svatba.h"
+#include "model/uk_clovek.h"
 
 #include <algorithm>
 #include <memory>
@@ -24,8 +28,6 @@ public:
     Clovek* person(int generation, int sex)
     {
         Clovek* p = new Clovek;
-        p->number = next_++;
-        p->identifier = "I" + std::to_string(p->number);
         p->firstName = "Jméno" + std::to_string(rng_() % 300);
         p->surname = "Příjmení" + std::to_string(rng_() % 500);
         p->sex = uint8_t(sex);
@@ -33,18 +35,7 @@ public:
         p->birth = Datum(rng_() % 10 ? std::to_string(1 + rng_() % 28) : "?",
                          rng_() % 10 ? std::to_string(1 + rng_() % 12) : "?",
                          rng_() % 30 ? std::to_string(year) : "?");
-        tree_.appendPerson(p);
-        return p;
-    }
-
-    void marry(Clovek* a, Clovek* b)
-    {
-        Svatba* s = new Svatba;
-        s->partner1 = a;
-        s->partner2 = b;
-        s->type = 1;
-        a->partnerships.append(new UkSvatba(s));
-        b->partnerships.append(new UkSvatba(s));
+        return appendNumbered(tree_, p, next_++, "I");
     }
 
     // Generations of about the same size; couples are drawn at random within a generation, so
@@ -70,8 +61,7 @@ public:
                 int kids = 1 + int(rng_() % 5);
                 for (int k = 0; k < kids; ++k) {
                     Clovek* child = person(g, int(rng_() % 2));
-                    child->father = man;
-                    child->mother = woman;
+                    setParents(child, man, woman);
                     current.push_back(child);
                 }
             }
@@ -85,9 +75,7 @@ public:
             marry(father, mothers.back());
         }
         for (int k = 0; k < kBigFamily; ++k) {
-            Clovek* child = person(21, int(rng_() % 2));
-            child->father = father;
-            child->mother = mothers[k % mothers.size()];
+            setParents(person(21, int(rng_() % 2)), father, mothers[k % mothers.size()]);
         }
         while (next_ < persons)
             person(int(rng_() % kGenerations), int(rng_() % 2));
@@ -108,6 +96,75 @@ inline std::unique_ptr<Rod> makeTree(int persons, bool withLists)
         tree->rebuildAllSiblingLists();
     }
     return tree;
+}
+
+// Couples of one generation have two to four children in the next; a few persons have no
+// birth date or only a year, as in a real tree.
+inline void buildFamilies(Rod& tree, int persons)
+{
+    std::mt19937 rng(17);
+    std::vector<Clovek*> generation;
+    int generationNumber = 0;
+    auto person = [&](int sex) {
+        auto* p = new Clovek;
+        p->firstName = "Jméno" + std::to_string(rng() % 400);
+        p->surname = "Příjmení" + std::to_string(rng() % 900);
+        p->sex = uint8_t(sex);
+        const int year = 1500 + 25 * generationNumber + int(rng() % 20);
+        p->birth = Datum(rng() % 8 ? std::to_string(1 + rng() % 28) : "?",
+                         rng() % 8 ? std::to_string(1 + rng() % 12) : "?",
+                         rng() % 20 ? std::to_string(year) : "?");
+        // Numbered as a new person would be (the lowest free number), without its search.
+        return appendNumbered(tree, p, tree.personCount());
+    };
+    for (int i = 0; i < 200; ++i)
+        generation.push_back(person(i % 2));
+    while (tree.personCount() < persons) {
+        ++generationNumber;
+        std::vector<Clovek*> next;
+        for (size_t i = 0; i + 1 < generation.size() && tree.personCount() < persons; i += 2) {
+            Clovek* man = generation[i]->sex ? generation[i] : generation[i + 1];
+            Clovek* woman = man == generation[i] ? generation[i + 1] : generation[i];
+            marry(man, woman);
+            for (int k = 2 + int(rng() % 3); k > 0 && tree.personCount() < persons; --k) {
+                next.push_back(person(int(rng() % 2)));
+                setParents(next.back(), man, woman);
+            }
+        }
+        std::shuffle(next.begin(), next.end(), rng);
+        generation = next;
+    }
+}
+
+// What exports and statistics read beyond names and births: places, deaths of the older
+// generations, wedding dates and places, an education, an occupation and a residence, and the
+// child lists the loader would build.
+inline void addLifeDetails(Rod& tree)
+{
+    std::mt19937 rng(23);
+    tree.rebuildChildLists();
+    for (Clovek* p = tree.firstPerson; p; p = p->chainNext) {
+        p->birthPlace = "Místo " + std::to_string(rng() % 700);
+        if (!Datum::isUnknown(p->birth.year) && std::stoi(p->birth.year) < 1950) {
+            p->alive = 0;
+            p->death = Datum(std::to_string(1 + rng() % 28), std::to_string(1 + rng() % 12),
+                             std::to_string(std::stoi(p->birth.year) + 30 + int(rng() % 60)));
+            p->deathPlace = "Místo " + std::to_string(rng() % 700);
+        }
+        if (rng() % 3 == 0) {
+            auto* e = new CasoveObdobi("Škola " + std::to_string(rng() % 50));
+            e->from = "1900";
+            p->educations.append(e);
+            p->occupations.append(new CasoveObdobi("Řemeslo " + std::to_string(rng() % 80)));
+            p->residences.append(new CasoveObdobi("Ulice " + std::to_string(rng() % 900)));
+        }
+        for (UkSvatba* e : p->partnerships.items<UkSvatba>())
+            if (e->partnership->partner1 == p && !Datum::isUnknown(p->birth.year)) {
+                e->partnership->wedding = Datum(std::to_string(1 + rng() % 28), std::to_string(1 + rng() % 12),
+                                                std::to_string(std::stoi(p->birth.year) + 20 + int(rng() % 10)));
+                e->partnership->place = "Kostel " + std::to_string(rng() % 300);
+            }
+    }
 }
 
 } // namespace bench

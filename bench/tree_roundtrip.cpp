@@ -5,20 +5,14 @@
 // shown) and saves it as Save does (over IN) or as Save As does (to OUT), then prints
 //   persons=N load_seconds=L save_seconds=S peak_rss_kib=R
 // Not a feature of the program.
-#include "app/program_windows.h"
+#include "bench/program_run.h"
 #include "model/rod.h"
-#include "platform/application.h"
-#include "platform/collation.h"
-#include "platform/scripted_runner.h"
-#include "storage/working_folders.h"
 
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <sys/resource.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -47,23 +41,12 @@ int main(int argc, char** argv)
     const std::string in = fs::absolute(argv[1]).string();
     const std::string out = argc == 3 ? fs::absolute(argv[2]).string() : in;
 
-    // A program folder of its own, so the tool never touches an installed program's folders.
-    std::string folder = (fs::temp_directory_path() / "kinvelor-roundtrip-XXXXXX").string();
-    if (!::mkdtemp(folder.data())) {
-        std::perror("mkdtemp");
-        return 1;
-    }
-    folder += "/";
     int status = 0;
     {
-        Application.reset();
-        setCollationLocale("cs");
-        ScriptedRunner script;
-        auto windows = std::make_unique<ProgramWindows>();
-        Thlavni& main = windows->hlavni;
-        main.programFolder = folder;
-        main.workingFolderClaim = std::make_unique<WorkingFolderClaim>(folder + "temp/");
-        main.workingFolder = main.workingFolderClaim->folder();
+        // The working folder claimed below a program folder of its own, as a started program
+        // claims it.
+        bench::ProgramRun run(bench::ProgramRun::Working::Claimed);
+        Thlavni& main = run.main();
 
         const auto loadStart = std::chrono::steady_clock::now();
         const int refused = main.openTree(in);
@@ -87,8 +70,7 @@ int main(int argc, char** argv)
             std::fflush(stdout);
         }
         // The process ends here: freeing the tree is not what the figures are about.
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
+        run.removeFolder();
         std::_Exit(status);
     }
 }

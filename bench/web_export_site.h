@@ -1,44 +1,19 @@
 #pragma once
 // The program opening a tree file as a person opens it, then the web export of its person list
 // with the options window's defaults: what the web_export tool and the web export benchmark run.
-#include "app/program_windows.h"
+#include "bench/program_run.h"
 #include "model/rod.h"
-#include "platform/application.h"
-#include "platform/collation.h"
-#include "platform/scripted_runner.h"
 #include "reports/web_site.h"
 #include "shell/scroll.h"
 
-#include <filesystem>
-#include <memory>
 #include <string>
-#include <unistd.h>
+#include <vector>
 
 namespace bench {
 
 class WebExportRun {
 public:
-    WebExportRun()
-    {
-        folder_ = (std::filesystem::temp_directory_path() / ("kinvelor-web-" + std::to_string(getpid()))).string() + "/";
-        std::filesystem::create_directories(folder_);
-        Application.reset();
-        setCollationLocale("cs");
-        script_ = std::make_unique<ScriptedRunner>();
-        windows_ = std::make_unique<ProgramWindows>();
-        Thlavni& main = windows_->hlavni;
-        main.programFolder = folder_;
-        main.workingFolder = folder_ + "temp/";
-        main.resetWorkingFolder();
-    }
-    ~WebExportRun()
-    {
-        windows_.reset();
-        script_.reset();
-        std::error_code ec;
-        std::filesystem::remove_all(folder_, ec);
-    }
-    Thlavni& main() { return windows_->hlavni; }
+    Thlavni& main() { return run_.main(); }
     // Empty when the tree is open, else what the program told.
     std::string open(const std::string& treeFile)
     {
@@ -46,7 +21,7 @@ public:
         if (main().tree && main().personList)
             return {};
         std::string told = "not opened";
-        for (const auto& m : script_->messages())
+        for (const auto& m : run_.script().messages())
             told += "; " + m.text;
         return told;
     }
@@ -65,9 +40,7 @@ public:
     }
 
 private:
-    std::string folder_;
-    std::unique_ptr<ScriptedRunner> script_;
-    std::unique_ptr<ProgramWindows> windows_;
+    ProgramRun run_;
 };
 
 } // namespace bench

@@ -44,7 +44,7 @@ void Thlavni::dateYearChange(bool birth)
     const Datum old = b.boxes.date;
     takeYear(b.boxes);
     if (birth) {
-        sortPersonList();
+        sortPersonListAfterEditOf(currentPerson);
         updateHeading();
     }
     b.boxes.weekday.Caption = "";
@@ -59,7 +59,7 @@ void Thlavni::dateDayMonthChange(bool birth, char part)
     const Datum old = b.boxes.date;
     takeDayOrMonth(b.boxes, part);
     if (birth)
-        sortPersonList();
+        sortPersonListAfterEditOf(currentPerson);
     b.boxes.weekday.Caption = "";
     recordIfChanged(*this, b, part, old);
 }

@@ -19,7 +19,7 @@ namespace {
 struct FurtherField {
     TComboBox* box; // a combo box, or
     TEdit* edit;    // an edit of the contact group
-    std::string Clovek::*field;
+    PersonTextField field;
     const char* key;
     void (Rod::*values)(TStringList&) const; // offered on entry; none for the godparents
 };
@@ -106,9 +106,9 @@ void Thlavni::showFurtherFields()
     DalsiSheet& d = dalsiSheet;
     for (const FurtherField& f : furtherFields(d)) {
         if (f.box)
-            f.box->setText(p.*f.field);
+            f.box->setText(f.field.of(p));
         else
-            f.edit->setText(p.*f.field);
+            f.edit->setText(f.field.of(p));
     }
     d.datumVlozeniDT.setDateTime(p.created);
     d.idED.setText(p.identifier);
@@ -124,13 +124,13 @@ void Thlavni::showFurtherFields()
     setFurtherDataLockState();
 }
 
-void Thlavni::furtherTextChange(std::string Clovek::*field, const char* key, const std::string& text,
+void Thlavni::furtherTextChange(PersonTextField field, const char* key, const std::string& text,
                                 bool isEdit)
 {
     if (!currentPerson || !tree)
         return;
-    const std::string old = currentPerson->*field;
-    currentPerson->*field = text;
+    const std::string old = field.of(*currentPerson);
+    field.set(*currentPerson, text);
     // An edit's change runs when the page fill puts the stored text in; that is no edit.
     if (undoReplaying || (isEdit && showingPerson) || old == text)
         return;

@@ -82,7 +82,7 @@ bool Thlavni::passLifeCheck(const DateCheck& check, Datum& date, const char* not
     }
     // The heading and the list followed every keystroke of the part; they show what is stored.
     if (&date == &currentPerson->birth)
-        sortPersonList();
+        sortPersonListAfterEditOf(currentPerson);
     updateHeading();
     return false;
 }

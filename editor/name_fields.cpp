@@ -8,21 +8,21 @@
 
 #include <string_view>
 
-void Thlavni::storeTextField(std::string Clovek::*field, const char* key, const TComboBox& box,
+void Thlavni::storeTextField(PersonTextField field, const char* key, const TComboBox& box,
                              bool showsInList)
 {
     // The page fill puts texts into combo boxes without raising their change event; this
     // guard only keeps a stray call during a fill from storing.
     if (showingPerson || !currentPerson || !tree)
         return;
-    const std::string old = currentPerson->*field;
+    const std::string old = field.of(*currentPerson);
     const std::string& text = box.Text();
     // A replayed step has put its value into the person already; the list and heading follow.
     if (old == text && !undoReplaying)
         return;
-    currentPerson->*field = text;
+    field.set(*currentPerson, text);
     if (showsInList)
-        sortPersonList();
+        sortPersonListAfterEditOf(currentPerson);
     updateHeading();
     // Successive keystrokes in one field of one person become one step in the tree's history.
     if (!undoReplaying && old != text)

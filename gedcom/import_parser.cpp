@@ -425,7 +425,7 @@ std::string ImportParser::xrefValue(const GedLine& line)
     return v.substr(1, v.size() - 2);
 }
 
-void ImportParser::fillSlot(std::string& first, std::string& second, const GedLine& line)
+void ImportParser::fillSlot(SparseText& first, SparseText& second, const GedLine& line)
 {
     const std::string v = trimmed(line.value);
     if (v.empty())
@@ -538,12 +538,17 @@ void ImportParser::parseIndividual(const GedLine& record)
         case kwNATI:
         case kwRELI:
         case kwTITL: {
-            std::string& field = line.tag == kwNATI ? p.nationality : line.tag == kwRELI ? p.religion : p.titlesBefore;
+            const PersonTextField field = line.tag == kwNATI   ? PersonTextField(&Clovek::nationality)
+                                          : line.tag == kwRELI ? PersonTextField(&Clovek::religion)
+                                                               : PersonTextField(&Clovek::titlesBefore);
             const std::string v = trimmed(line.value);
-            if (field.empty())
-                field = v;
-            else if (!v.empty())
-                appendWords(field, v);
+            if (field.of(p).empty()) {
+                field.set(p, v);
+            } else if (!v.empty()) {
+                std::string words = field.of(p);
+                appendWords(words, v);
+                field.set(p, std::move(words));
+            }
             eachDeeper(line.level, [&](const GedLine& sub) { unsupported(sub); });
             break;
         }

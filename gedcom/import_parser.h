@@ -13,6 +13,7 @@
 #include <vector>
 
 class Clovek;
+class SparseText;
 class Rod;
 
 struct ImportOptions {
@@ -74,7 +75,7 @@ private:
     std::string placeValue(const GedLine& line);
     std::string xrefValue(const GedLine& line);
     // The first empty of two slots gets the value; both full: logged.
-    void fillSlot(std::string& first, std::string& second, const GedLine& line);
+    void fillSlot(SparseText& first, SparseText& second, const GedLine& line);
     void resolveNoteReferences();
 
     LexAn& lex_;

@@ -4,6 +4,7 @@
 // elements refer to.
 #include "model/datum.h"
 #include "model/prvky.h"
+#include "model/sparse_text.h"
 #include "platform/datetime.h"
 
 #include <cstdint>
@@ -127,6 +128,9 @@ public:
     UkClovek* firstReferrer() const { return firstReferrer_; }
 
     // --- fields ---
+    // Texts most persons leave empty are `SparseText`s (model/sparse_text.h): a tree of
+    // 100,000 persons then needs a fraction of the memory; `PersonTextField`
+    // (model/person_text_field.h) names either kind in tables of fields.
     // The links and flags that walks over many persons read come first, so that such a walk
     // touches one cache line of each person.
     Clovek* chainPrev = nullptr;
@@ -151,21 +155,21 @@ public:
     uint8_t lock = 0;
     uint8_t sex = 1; // 1 man, 0 woman
     uint8_t alive = 1;
-    std::string importId;
+    SparseText importId;
     std::string identifier;
     int32_t percentFilled = 0;
     std::string firstName;
     std::string surname;
     std::string birthSurname;
     uint8_t hasPortrait = 0;
-    std::string titlesBefore;
-    std::string titlesAfter;
+    SparseText titlesBefore;
+    SparseText titlesAfter;
     Datum birth;
     std::string birthPlace;
     Datum death;
-    std::string deathPlace;
-    std::string burial;
-    std::string deathCause;
+    SparseText deathPlace;
+    SparseText burial;
+    SparseText deathCause;
     Prvky children;     // UkClovek
     Prvky siblings;     // UkClovek
     Prvky partnerships; // UkSvatba
@@ -173,15 +177,15 @@ public:
     Prvky occupations;  // CasoveObdobi
     Prvky educations;   // CasoveObdobi
     std::string religion;
-    std::string baptism;
-    std::string godparent1, godparent2;
-    std::string nationality;
-    std::string citizenship;
-    std::string email1, email2;
-    std::string phone1, phone2;
-    std::string web1, web2;
+    SparseText baptism;
+    SparseText godparent1, godparent2;
+    SparseText nationality;
+    SparseText citizenship;
+    SparseText email1, email2;
+    SparseText phone1, phone2;
+    SparseText web1, web2;
     TDateTime created;
-    std::string user1, user2, user3, user4, user5;
+    SparseText user1, user2, user3, user4, user5;
     Prvky photos;    // UkFotka
     Prvky documents; // UkDokument
     Prvky files;     // UkSoubor
@@ -191,3 +195,6 @@ public:
 private:
     UkClovek* firstReferrer_ = nullptr;
 };
+
+// Names a text field of either kind; here so that every user of the fields has it.
+#include "model/person_text_field.h"

@@ -3,7 +3,6 @@
 #include "model/rod.h"
 #include "model/svatba.h"
 
-#include <unordered_set>
 #include <vector>
 
 void Rod::sharePartnerships()
@@ -28,12 +27,18 @@ void Rod::sharePartnerships()
 // Every record once, however many lists name it.
 void Rod::freePartnerships()
 {
+    // Each record once, told by its mark rather than a set: a big tree has tens of thousands.
+    for (Clovek* p = firstPerson; p; p = p->chainNext)
+        for (UkSvatba* e : p->partnerships.items<UkSvatba>())
+            if (e->partnership)
+                e->partnership->visited = 0;
     std::vector<Svatba*> records;
-    std::unordered_set<Svatba*> seen;
     for (Clovek* p = firstPerson; p; p = p->chainNext) {
         for (UkSvatba* e : p->partnerships.items<UkSvatba>())
-            if (e->partnership && seen.insert(e->partnership).second)
+            if (e->partnership && !e->partnership->visited) {
+                e->partnership->visited = 1;
                 records.push_back(e->partnership);
+            }
         p->partnerships.clear();
     }
     for (Svatba* s : records)

@@ -43,7 +43,7 @@ struct StepKind {
     std::string_view key;
     EditorPage page;
     Kind kind;
-    std::string Clovek::*text = nullptr; // the person's text a PersonText step restores
+    PersonTextField text = {}; // the person's text a PersonText step restores
 };
 
 constexpr EditorPage basic = EditorPage::basicData;
@@ -244,7 +244,7 @@ private:
             return;
         showStep(s->person);
         const std::string value = pick(s->oldText, s->newText);
-        s->person->*kind_.text = value;
+        kind_.text.set(*s->person, value);
         editor_.putFieldText(s->key, value);
         if (kind_.kind == Kind::Identifier)
             editor_.sortPersonList();

@@ -53,7 +53,7 @@ void fillDistinct(const Rod& tree, TStringList& list, Values values)
     fillDistinct(tree, list, {}, values);
 }
 
-template <std::string Clovek::*field>
+template <auto field>
 void fillField(const Rod& tree, TStringList& list, const std::vector<std::string>& builtIns = {})
 {
     fillDistinct(tree, list, builtIns, [](const Clovek* p, auto take) { take(p->*field); });

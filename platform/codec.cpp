@@ -4,6 +4,8 @@
 #include "platform/text.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -57,7 +59,8 @@ std::string cp1250ToUtf8(std::string_view bytes)
     return out;
 }
 
-std::string utf8ToCp1250(std::string_view utf8)
+// Runs of plain ASCII go over in one piece, since an exported page is mostly markup.
+void appendAsCp1250(std::string& out, std::string_view utf8)
 {
     // A reverse table built once keeps a long file from scanning the table per character.
     static const std::array<unsigned char, 0x2200> reverse = [] {
@@ -66,20 +69,34 @@ std::string utf8ToCp1250(std::string_view utf8)
             r[kHigh[i]] = static_cast<unsigned char>(0x80 + i);
         return r;
     }();
-    std::string out;
-    out.reserve(utf8.size());
     size_t pos = 0;
     while (pos < utf8.size()) {
-        unsigned char b = static_cast<unsigned char>(utf8[pos]);
-        if (b < 0x80) {
-            out.push_back(static_cast<char>(b));
-            ++pos;
-            continue;
+        size_t plain = pos;
+        // Eight bytes at a time while none has its high bit set.
+        while (plain + 8 <= utf8.size()) {
+            uint64_t word;
+            std::memcpy(&word, utf8.data() + plain, 8);
+            if (word & 0x8080808080808080ull)
+                break;
+            plain += 8;
         }
+        while (plain < utf8.size() && static_cast<unsigned char>(utf8[plain]) < 0x80)
+            ++plain;
+        out.append(utf8, pos, plain - pos);
+        pos = plain;
+        if (pos == utf8.size())
+            break;
         char32_t cp = nextCodePoint(utf8, pos);
         unsigned char mapped = cp < reverse.size() ? reverse[cp] : 0;
         out.push_back(mapped ? static_cast<char>(mapped) : '?');
     }
+}
+
+std::string utf8ToCp1250(std::string_view utf8)
+{
+    std::string out;
+    out.reserve(utf8.size());
+    appendAsCp1250(out, utf8);
     return out;
 }
 
@@ -111,9 +128,13 @@ std::vector<std::string> readCp1250Lines(const std::string& path)
 
 void writeCp1250Lines(const std::string& path, const std::vector<std::string>& lines, bool durable)
 {
+    size_t size = 0;
+    for (const auto& line : lines)
+        size += line.size() + 2;
     std::string bytes;
+    bytes.reserve(size);
     for (const auto& line : lines) {
-        bytes += utf8ToCp1250(line);
+        appendAsCp1250(bytes, line);
         bytes += "\r\n";
     }
     writeFileAtomic(path, bytes, durable);

@@ -21,6 +21,9 @@ char32_t cp1250CodePoint(unsigned char byte);
 // an empty text has no lines.
 std::vector<std::string> splitLines(std::string_view text);
 
+// The same appended to `out`, for text converted piece by piece into one buffer.
+void appendAsCp1250(std::string& out, std::string_view utf8);
+
 // A whole Windows-1250 text file as UTF-8 lines. Raises EInOutError when it cannot be read.
 std::vector<std::string> readCp1250Lines(const std::string& path);
 // Writes UTF-8 lines as Windows-1250, each followed by CR LF, through a temporary file that is

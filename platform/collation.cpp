@@ -96,6 +96,14 @@ std::string collationKey(std::string_view text)
     return key;
 }
 
+bool CachedCollationKey::lastKey(std::string_view& key) const
+{
+    if (locale_ != holder().generation)
+        return false;
+    key = std::string_view(keyAndText_).substr(0, keyLength_);
+    return true;
+}
+
 std::string_view CachedCollationKey::of(std::string_view text)
 {
     unsigned locale = holder().generation;

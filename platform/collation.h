@@ -15,6 +15,9 @@ class CachedCollationKey {
 public:
     // Valid until the next call.
     std::string_view of(std::string_view text);
+    // The key the last call gave, without its text; false when the collation's locale has
+    // changed since.
+    bool lastKey(std::string_view& key) const;
     // Where it is kept, to be fetched ahead of a call.
     const void* storage() const { return keyAndText_.data(); }
 

@@ -103,8 +103,13 @@ TProgressBar::TProgressBar(TWinControl* parent, std::string name) : TWinControl(
 
 void TProgressBar::setPosition(int position)
 {
-    position_ = std::clamp(position, std::min(Min, Max), std::max(Min, Max));
+    movePosition(position);
     Repaint();
+}
+
+void TProgressBar::movePosition(int position)
+{
+    position_ = std::clamp(position, std::min(Min, Max), std::max(Min, Max));
 }
 
 TStatusBar::TStatusBar(TWinControl* parent, std::string name) : TWinControl(parent, std::move(name))

@@ -59,6 +59,8 @@ public:
     int Position() const { return position_; }
     // Held within Min..Max; repaints at once (long work pumps no messages).
     void setPosition(int position);
+    // The same without painting: for a caller that paints it when it chooses (Repaint).
+    void movePosition(int position);
     void StepIt() { setPosition(position_ + Step); }
     void StepBy(int delta) { setPosition(position_ + delta); }
     const char* ClassName() const override { return "TProgressBar"; }

@@ -23,23 +23,6 @@ std::string folderOf(const std::string& path)
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-bool writeAll(int fd, const std::string& bytes)
-{
-    const char* p = bytes.data();
-    size_t left = bytes.size();
-    while (left > 0) {
-        ssize_t w = ::write(fd, p, left);
-        if (w < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        p += w;
-        left -= static_cast<size_t>(w);
-    }
-    return true;
-}
-
 // The mode a new file gets from the process: 0666 less the umask.
 mode_t newFileMode()
 {
@@ -63,6 +46,23 @@ void takeOverAttributes(int fd, const std::string& path)
 }
 
 } // namespace
+
+bool writeToDescriptor(int fd, std::string_view bytes)
+{
+    const char* p = bytes.data();
+    size_t left = bytes.size();
+    while (left > 0) {
+        ssize_t w = ::write(fd, p, left);
+        if (w < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        p += w;
+        left -= static_cast<size_t>(w);
+    }
+    return true;
+}
 
 std::string readFileBytes(const std::string& path)
 {
@@ -124,7 +124,7 @@ void replaceFile(const std::string& path, const std::function<bool(int fd)>& fil
 
 void writeFileAtomic(const std::string& path, const std::string& bytes, bool durable)
 {
-    replaceFile(path, [&](int fd) { return writeAll(fd, bytes); }, durable);
+    replaceFile(path, [&](int fd) { return writeToDescriptor(fd, bytes); }, durable);
 }
 
 bool syncFolder(const std::string& folder)

@@ -10,6 +10,7 @@
 // link that stands where the target or the temporary file would be.
 #include <functional>
 #include <string>
+#include <string_view>
 
 // The bytes of a file. Raises EInOutError when it cannot be opened or read.
 std::string readFileBytes(const std::string& path);
@@ -23,6 +24,9 @@ std::string readFileBytes(const std::string& path);
 // and leaves the old file untouched on failure.
 void replaceFile(const std::string& path, const std::function<bool(int fd)>& fill,
                  bool durable = true);
+
+// Writes all of `bytes` to the descriptor; false (errno set) when a write failed.
+bool writeToDescriptor(int fd, std::string_view bytes);
 
 // replaceFile with the given bytes.
 void writeFileAtomic(const std::string& path, const std::string& bytes, bool durable = true);

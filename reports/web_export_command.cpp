@@ -7,6 +7,7 @@
 #include "platform/files.h"
 #include "platform/process.h"
 #include "reports/html_text.h"
+#include "reports/web_export_options.h"
 #include "reports/web_site.h"
 #include "shell/hlavni.h"
 #include "shell/scroll.h"
@@ -15,21 +16,6 @@
 #include <exception>
 
 namespace {
-
-WebExportOptions optionsOf(const TcoVHtmlFORM& w)
-{
-    WebExportOptions o;
-    o.portrait = w.fotkaCH.Checked();
-    o.identifier = w.identifikatorCH.Checked();
-    o.birth = w.narozeniCH.Checked();
-    o.death = w.umrtiCH.Checked();
-    o.partnerships = w.snatkyCH.Checked();
-    o.residences = w.bydlisteCH.Checked();
-    o.educations = w.vzdelaniCH.Checked();
-    o.occupations = w.povolaniCH.Checked();
-    o.contacts = w.kontaktyCH.Checked();
-    return o;
-}
 
 // The folders offered as locations: the home folder and the folders right inside it.
 void fillLocations(TvyberAdresarFORM& w)
@@ -98,7 +84,7 @@ void Thlavni::HTMLstranky1Click()
 void Thlavni::writeHtmlSite(const std::string& folder)
 {
     const std::string target = withoutTrailingSlashes(folder);
-    WebSiteWriter writer(*tree, *this, coVHtmlFORM ? optionsOf(*coVHtmlFORM) : WebExportOptions{}, workingFolder,
+    WebSiteWriter writer(*tree, *this, coVHtmlFORM ? webExportOptions(*coVHtmlFORM) : WebExportOptions{}, workingFolder,
                          settings.showBirthSurname);
     int stage = 0;
     bool sorted = false;

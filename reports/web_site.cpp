@@ -3,6 +3,7 @@
 #include "model/casove_obdobi.h"
 #include "model/clovek.h"
 #include "model/date_texts.h"
+#include "model/path_utils.h"
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "model/text_source.h"
@@ -11,11 +12,17 @@
 #include "platform/datetime.h"
 #include "platform/fileio.h"
 #include "platform/files.h"
+#include "reports/html_lines.h"
 #include "reports/html_text.h"
 
 #include "platform/exceptions.h"
 
+#include <algorithm>
+
 namespace {
+
+// Persons numbered below this have their names in a table indexed by number.
+constexpr int32_t directNameLimit = 1 << 20;
 
 const char* const programLine = "Kinvelor 1.0.18";
 
@@ -30,11 +37,19 @@ std::string personLink(const Clovek& person, const std::string& name)
 }
 
 // One labelled row of a person page; only the first row of a group shows its label.
-void appendRow(std::vector<std::string>& lines, const std::string& label, const std::string& value)
+void appendRow(HtmlLines& lines, std::string_view label, const std::string& value)
 {
     lines.push_back("<tr>");
-    lines.push_back("<td class=\"vpravo\">" + (label.empty() ? std::string("&nbsp;") : label) + "</td>");
-    lines.push_back("<td>" + value + "</td>");
+    lines.joined({"<td class=\"vpravo\">", label.empty() ? std::string_view("&nbsp;") : label, "</td>"});
+    lines.joined({"<td>", value, "</td>"});
+    lines.push_back("</tr>");
+}
+
+void appendRow(HtmlLines& lines, std::string_view label, const Cp1250Text& value)
+{
+    lines.push_back("<tr>");
+    lines.joined({"<td class=\"vpravo\">", label.empty() ? std::string_view("&nbsp;") : label, "</td>"});
+    lines.joined("<td>", value, "</td>");
     lines.push_back("</tr>");
 }
 
@@ -48,9 +63,9 @@ std::string mailLink(const std::string& address)
     return "<a href=\"" + mailHref(address) + "\">" + htmlEscape(address) + "</a>";
 }
 
-void appendEnd(std::vector<std::string>& lines)
+void appendEnd(HtmlLines& lines)
 {
-    lines.insert(lines.end(), {"", "</body>", "", "</html>"});
+    lines.add({"", "</body>", "", "</html>"});
 }
 
 } // namespace
@@ -62,37 +77,73 @@ WebSiteWriter::WebSiteWriter(Rod& tree, TextSource& texts, const WebExportOption
 {
 }
 
+WebSiteWriter::Naming& WebSiteWriter::naming(const Clovek& person)
+{
+    // Person numbers are small and dense, so they index the names directly; a page of a big
+    // family looks a name up for every row. A number out of that range goes to the map.
+    Naming* n = nullptr;
+    if (person.number >= 0 && person.number < directNameLimit) {
+        if (size_t(person.number) >= byNumber_.size())
+            byNumber_.resize(size_t(person.number) + 1);
+        n = &byNumber_[size_t(person.number)];
+        if (n->person != &person && n->person) // two persons of one number: a damaged tree
+            n = &names_[&person];
+    } else {
+        n = &names_[&person];
+    }
+    if (n->person != &person) {
+        n->person = &person;
+        n->name = htmlEscape(person.fullName(useBirthSurname_, true));
+        n->link = personLink(person, n->name);
+        n->convertedName.bytes = utf8ToCp1250(n->name);
+        n->convertedLink.bytes = utf8ToCp1250(n->link);
+    }
+    return *n;
+}
+
+void WebSiteWriter::forgetNames()
+{
+    names_.clear();
+    byNumber_.clear();
+    // Sized once for every person of the tree, so no name moves while a page holds it.
+    int32_t highest = -1;
+    for (const Clovek* p = tree_.firstPerson; p; p = p->chainNext)
+        highest = std::max(highest, p->number);
+    byNumber_.resize(size_t(std::min(highest + 1, directNameLimit)));
+}
+
 const std::string& WebSiteWriter::name(const Clovek& person)
 {
-    auto [at, added] = names_.try_emplace(&person);
-    if (added)
-        at->second = htmlEscape(person.fullName(useBirthSurname_, true));
-    return at->second;
+    return naming(person).name;
 }
 
-void WebSiteWriter::appendHead(std::vector<std::string>& lines) const
+const std::string& WebSiteWriter::link(const Clovek& person)
 {
-    lines.insert(lines.end(),
-                 {"<head>",
-                  "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1250\">",
-                  "<meta http-equiv=\"Content-Language\" content=\"cs\">",
-                  "<title>" + htmlEscape(tree_.treeName) + "</title>",
-                  "<base target=\"hlavni\">",
-                  "<style><!--",
-                  "body{font-family:Tahoma;font-weight:normal;font-size:10pt;}",
-                  "table{font-family:Tahoma;font-weight:normal;font-size:10pt;}",
-                  ".vpravo{font-family:Tahoma;font-weight:normal;text-align:right;font-size:10pt;}",
-                  ".male{font-family:Tahoma;font-weight:normal;font-size:7pt;}",
-                  ".malestred{font-family:Tahoma;font-weight:normal;text-align:center;font-size:7pt;}",
-                  ".jmeno{font-family:Tahoma;font-weight:bold;font-size:11pt;}",
-                  "a{font-family:Tahoma;font-size:10pt;color:#0000FF;text-decoration:none}",
-                  "a:hover{color:#8866FF}",
-                  "img{margin:4px;border:2px solid black;}",
-                  "--></style>",
-                  "</head>"});
+    return naming(person).link;
 }
 
-void WebSiteWriter::appendSpacerRow(std::vector<std::string>& lines, int cells)
+void WebSiteWriter::appendHead(HtmlLines& lines) const
+{
+    lines.add({"<head>",
+               "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1250\">",
+               "<meta http-equiv=\"Content-Language\" content=\"cs\">",
+               "<title>" + htmlEscape(tree_.treeName) + "</title>",
+               "<base target=\"hlavni\">",
+               "<style><!--",
+               "body{font-family:Tahoma;font-weight:normal;font-size:10pt;}",
+               "table{font-family:Tahoma;font-weight:normal;font-size:10pt;}",
+               ".vpravo{font-family:Tahoma;font-weight:normal;text-align:right;font-size:10pt;}",
+               ".male{font-family:Tahoma;font-weight:normal;font-size:7pt;}",
+               ".malestred{font-family:Tahoma;font-weight:normal;text-align:center;font-size:7pt;}",
+               ".jmeno{font-family:Tahoma;font-weight:bold;font-size:11pt;}",
+               "a{font-family:Tahoma;font-size:10pt;color:#0000FF;text-decoration:none}",
+               "a:hover{color:#8866FF}",
+               "img{margin:4px;border:2px solid black;}",
+               "--></style>",
+               "</head>"});
+}
+
+void WebSiteWriter::appendSpacerRow(HtmlLines& lines, int cells)
 {
     lines.push_back("<tr>");
     for (int i = 0; i < cells; ++i)
@@ -100,7 +151,7 @@ void WebSiteWriter::appendSpacerRow(std::vector<std::string>& lines, int cells)
     lines.push_back("</tr>");
 }
 
-std::vector<std::string> WebSiteWriter::framesetPage() const
+HtmlLines WebSiteWriter::framesetPage() const
 {
     return {"<html>",
             "",
@@ -132,58 +183,63 @@ std::vector<std::string> WebSiteWriter::framesetPage() const
             "</html>"};
 }
 
-std::vector<std::string> WebSiteWriter::infoPage() const
+HtmlLines WebSiteWriter::infoPage() const
 {
-    std::vector<std::string> lines{"<html>", ""};
+    HtmlLines lines{"<html>", ""};
     appendHead(lines);
-    lines.insert(lines.end(),
-                 {"", "<body>", "",
-                  std::string("<p>Tyto HTML stránky byly vygenerovány programem ") + programLine + ".</p>",
-                  "<p>Kinvelor je editor rodokmenů: vede osoby, jejich rodiče, děti, partnerství, bydliště, "
-                  "vzdělání a povolání, fotografie a dokumenty, a ze zapsaného rodokmenu vytváří přehledy, "
-                  "statistiky a tyto webové stránky.</p>",
-                  "<p>Program najdete na stránkách projektu Kinvelor.</p>",
-                  "<p>Připomínky k programu posílejte jeho autorům.</p>",
-                  "<p>&nbsp;</p>",
-                  std::string("<p class=\"male\">vygenerováno programem ") + programLine + " dne " + dateToStr(today())
-                      + ", autoři programu Kinvelor</p>"});
-    lines.insert(lines.end(), {"", "</body>", "", "</html>"});
+    lines.add({"", "<body>", "",
+               std::string("<p>Tyto HTML stránky byly vygenerovány programem ") + programLine + ".</p>",
+               "<p>Kinvelor je editor rodokmenů: vede osoby, jejich rodiče, děti, partnerství, bydliště, "
+               "vzdělání a povolání, fotografie a dokumenty, a ze zapsaného rodokmenu vytváří přehledy, "
+               "statistiky a tyto webové stránky.</p>",
+               "<p>Program najdete na stránkách projektu Kinvelor.</p>",
+               "<p>Připomínky k programu posílejte jeho autorům.</p>",
+               "<p>&nbsp;</p>",
+               std::string("<p class=\"male\">vygenerováno programem ") + programLine + " dne " + dateToStr(today())
+                   + ", autoři programu Kinvelor</p>"});
+    lines.add({"", "</body>", "", "</html>"});
     return lines;
 }
 
-std::vector<std::string> WebSiteWriter::footerPage() const
+HtmlLines WebSiteWriter::footerPage() const
 {
-    std::vector<std::string> lines{"<html>", ""};
+    HtmlLines lines{"<html>", ""};
     appendHead(lines);
-    lines.insert(lines.end(),
-                 {"", "<body>", "",
-                  std::string("<p class=\"malestred\">vygenerováno programem<br><a target=\"_blank\" href=\"info.htm\">"
-                              "<font style=\"font-size:7pt\">")
-                      + programLine + "</font></a> dne " + dateToStr(today())
-                      + ",<br><font style=\"font-size:7pt\">autoři programu Kinvelor</font></p>"});
-    lines.insert(lines.end(), {"", "</body>", "", "</html>"});
+    lines.add({"", "<body>", "",
+               std::string("<p class=\"malestred\">vygenerováno programem<br><a target=\"_blank\" href=\"info.htm\">"
+                           "<font style=\"font-size:7pt\">")
+                   + programLine + "</font></a> dne " + dateToStr(today())
+                   + ",<br><font style=\"font-size:7pt\">autoři programu Kinvelor</font></p>"});
+    lines.add({"", "</body>", "", "</html>"});
     return lines;
 }
 
-std::vector<std::string> WebSiteWriter::personPage(Clovek& person)
+HtmlLines WebSiteWriter::personPage(Clovek& person, bool standAlone)
 {
-    std::vector<std::string> lines{"<html>", ""};
+    // A page of its own names its relatives without links: their pages are not written.
+    const auto relative = [&](const Clovek& other) -> const Cp1250Text& {
+        const Naming& n = naming(other);
+        return standAlone ? n.convertedName : n.convertedLink;
+    };
+    HtmlLines lines{"<html>", ""};
     appendHead(lines);
-    lines.insert(lines.end(), {"", "<body>", "", "<div align=\"left\">",
-                               "<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\">", "<tr>",
-                               "<td width=\"350\" valign=\"bottom\">"});
+    lines.add({"", "<body>", "", "<div align=\"left\">",
+               "<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\">", "<tr>",
+               "<td width=\"350\" valign=\"bottom\">"});
     lines.push_back("<p class=\"jmeno\">" + name(person) + "</p>");
-    lines.insert(lines.end(), {"</td>", "<td>"});
+    lines.add({"</td>", "<td>"});
     std::string picture = "&nbsp;";
     if (options_.portrait && person.hasPortrait) {
         // A portrait that is not stored leaves no copy; the page still names the picture.
         const std::string portrait = "hlava" + number(person) + ".jpg";
-        copyFile(joinPath(workingFolder_, "hlavy/" + portrait), folder_ + "osoby/img/" + portrait, true, false);
-        picture = "<img width=\"100\" src=\"img/" + portrait + "\">";
+        const std::string copies = standAlone ? "foto/" : "img/";
+        copyFile(joinPath(workingFolder_, "hlavy/" + portrait),
+                 folder_ + (standAlone ? "" : "osoby/") + copies + portrait, true, false);
+        picture = "<img width=\"100\" src=\"" + copies + portrait + "\">";
     }
     lines.push_back("<div style=\"height:150\">" + picture + "</div>");
-    lines.insert(lines.end(), {"</td>", "</tr>", "</table>", "</div>", "", "<div align=\"left\">",
-                               "<table border=\"0\" cellpadding=\"0\" cellspacing=\"5\">", ""});
+    lines.add({"</td>", "</tr>", "</table>", "</div>", "", "<div align=\"left\">",
+               "<table border=\"0\" cellpadding=\"0\" cellspacing=\"5\">", ""});
 
     if (options_.identifier)
         appendRow(lines, "ID:", htmlEscape(person.identifier));
@@ -199,21 +255,21 @@ std::vector<std::string> WebSiteWriter::personPage(Clovek& person)
         if ((!person.alive && person.death.completeness() > 0) || !person.deathPlace.empty())
             appendRow(lines, "Úmrtí:", dateAndPlace(person.death, person.deathPlace));
         else if (!person.alive)
-            lines.insert(lines.end(), {"<tr>", "<td class=\"vpravo\">Osoba nežije.</td>", "<td>&nbsp;</td>", "</tr>"});
+            lines.add({"<tr>", "<td class=\"vpravo\">Osoba nežije.</td>", "<td>&nbsp;</td>", "</tr>"});
     }
-    lines.insert(lines.end(), {"<tr>", "<td class=\"vpravo\">&nbsp;</td>", "<td>&nbsp;</td>", "</tr>"});
+    lines.add({"<tr>", "<td class=\"vpravo\">&nbsp;</td>", "<td>&nbsp;</td>", "</tr>"});
 
     if (person.father)
-        appendRow(lines, "Otec:", personLink(*person.father, name(*person.father)));
+        appendRow(lines, "Otec:", relative(*person.father));
     if (person.mother)
-        appendRow(lines, "Matka:", personLink(*person.mother, name(*person.mother)));
+        appendRow(lines, "Matka:", relative(*person.mother));
     if (person.father || person.mother)
         appendSpacerRow(lines, 2);
 
     const auto relatives = [&](Prvky& list, const char* label) {
         bool first = true;
         for (UkClovek* e : list.items<UkClovek>()) {
-            appendRow(lines, first ? label : "", personLink(*e->person(), name(*e->person())));
+            appendRow(lines, first ? label : "", relative(*e->person()));
             first = false;
         }
         if (!first)
@@ -226,6 +282,12 @@ std::vector<std::string> WebSiteWriter::personPage(Clovek& person)
         bool first = true;
         for (UkSvatba* e : person.partnerships.items<UkSvatba>()) {
             Svatba& partnership = *e->partnership;
+            if (standAlone) {
+                const Clovek* partner = partnership.otherPartner(&person);
+                appendRow(lines, first ? "Partneři:" : "", partner ? name(*partner) : std::string("&nbsp;"));
+                first = false;
+                continue;
+            }
             const bool newCouple = partnership.number == -1;
             if (newCouple)
                 partnership.number = ++coupleCounter_;
@@ -233,7 +295,7 @@ std::vector<std::string> WebSiteWriter::personPage(Clovek& person)
             const std::string couple = std::to_string(partnership.number);
             lines.push_back("<tr>");
             lines.push_back(std::string("<td class=\"vpravo\">") + (first ? "Partneři:" : "&nbsp;") + "</td>");
-            lines.push_back("<td>" + (partner ? personLink(*partner, name(*partner)) + " " : std::string())
+            lines.push_back("<td>" + (partner ? link(*partner) + " " : std::string())
                             + "(<a href=\"../svatby/svatba" + couple + ".htm\">podrobnosti</a>)</td>");
             lines.push_back("</tr>");
             first = false;
@@ -273,11 +335,11 @@ std::vector<std::string> WebSiteWriter::personPage(Clovek& person)
         if (!person.web1.empty())
             appendRow(lines, "WWW:", webLink(person.web1) + (person.web2.empty() ? "" : ", " + webLink(person.web2)));
     }
-    lines.insert(lines.end(), {"", "", "</table>", "</div>", "", "", "", "</body>", "", "</html>"});
+    lines.add({"", "", "</table>", "</div>", "", "", "", "</body>", "", "</html>"});
     return lines;
 }
 
-std::vector<std::string> WebSiteWriter::couplePage(Svatba& partnership)
+HtmlLines WebSiteWriter::couplePage(Svatba& partnership)
 {
     Clovek* p1 = partnership.partner1;
     Clovek* p2 = partnership.partner2;
@@ -292,9 +354,9 @@ std::vector<std::string> WebSiteWriter::couplePage(Svatba& partnership)
         return "<a href=\"../osoby/osoba" + number(*p) + ".htm\"><font style=\"font-size:11pt\">" + name(*p)
                + "</font></a>";
     };
-    std::vector<std::string> lines{"<html>", ""};
+    HtmlLines lines{"<html>", ""};
     appendHead(lines);
-    lines.insert(lines.end(), {"", "<body>", "", "<p class=\"jmeno\">"});
+    lines.add({"", "<body>", "", "<p class=\"jmeno\">"});
     lines.push_back(partnerLine(a));
     lines.push_back(" &amp; ");
     lines.push_back(partnerLine(b));
@@ -397,11 +459,13 @@ std::vector<std::string> WebSiteWriter::couplePage(Svatba& partnership)
     return lines;
 }
 
-void WebSiteWriter::save(const std::string& relativePath, const std::vector<std::string>& lines)
+void WebSiteWriter::save(const std::string& relativePath, const HtmlLines& lines)
 {
     failedFile_ = folder_ + relativePath;
-    // The pages are flushed to the disk once, together, at the end.
-    writeCp1250Lines(failedFile_, lines, false);
+    // Each page replaces its file whole, but none waits for the disk: the site can be written
+    // again from the tree at any time, and flushing its thousands of files took several times
+    // as long as writing them.
+    writeFileAtomic(failedFile_, lines.bytes(), false);
     failedFile_.clear();
     ++filesWritten_;
     ++pagesWritten_;
@@ -412,11 +476,25 @@ void WebSiteWriter::writePersonFiles(Clovek& person)
     save("osoby/osoba" + number(person) + ".htm", personPage(person));
 }
 
+void WebSiteWriter::writeSinglePersonPage(Clovek& person, const std::string& file)
+{
+    folder_ = folderOfPath(file);
+    filesWritten_ = pagesWritten_ = 0;
+    forgetNames();
+    failedFile_ = folder_ + "foto";
+    if (!directoryExists(failedFile_) && !createDir(failedFile_))
+        throw EInOutError("cannot create " + failedFile_);
+    failedFile_ = file;
+    writeFileAtomic(file, personPage(person, true).bytes());
+    failedFile_.clear();
+    filesWritten_ = pagesWritten_ = 1;
+}
+
 void WebSiteWriter::writePages(const std::string& folder, const std::vector<Clovek*>& persons)
 {
     folder_ = withoutTrailingSlashes(folder) + "/";
     filesWritten_ = pagesWritten_ = 0;
-    names_.clear();
+    forgetNames();
     save("index.htm", framesetPage());
     save("info.htm", infoPage());
 
@@ -427,20 +505,16 @@ void WebSiteWriter::writePages(const std::string& folder, const std::vector<Clov
             throw EInOutError("cannot create " + path);
         }
     }
-    std::vector<std::string> index{"<html>", ""};
+    HtmlLines index{"<html>", ""};
     appendHead(index);
-    index.insert(index.end(), {"", "<body>", "", "<p>"});
+    index.add({"", "<body>", "", "<p>"});
     tree_.setAllPartnershipNumbers(-1);
     coupleCounter_ = 0;
     for (Clovek* person : persons) {
         index.push_back("<a href=\"osoby/osoba" + number(*person) + ".htm\">" + name(*person) + "</a><br>");
         writePersonFiles(*person);
     }
-    index.insert(index.end(), {"</p>", "", "</body>", "", "</html>"});
+    index.add({"</p>", "", "</body>", "", "</html>"});
     save("osoby.htm", index);
     save("reklama.htm", footerPage());
-    if (!syncFolderTree(folder_)) {
-        failedFile_ = folder_;
-        throw EInOutError("cannot flush " + folder_);
-    }
 }

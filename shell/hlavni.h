@@ -19,6 +19,7 @@
 
 class Rod;
 class Clovek;
+class PersonTextField;
 class LanguageFile;
 // Types whose headers other parts of the program bring; held by pointer here.
 class Scroll;    // the person list view
@@ -448,8 +449,10 @@ public:
     void pohlaviCBChange();
     // The text of `box` into the current person's `field`, with one undo step per run of
     // keystrokes under `key`.
-    void storeTextField(std::string Clovek::*field, const char* key, const TComboBox& box,
+    void storeTextField(PersonTextField field, const char* key, const TComboBox& box,
                         bool showsInList);
+    // sortPersonList after an edit that changed only this person (shell/undo_commands.cpp).
+    void sortPersonListAfterEditOf(const Clovek* person);
     // The drop-down items of `box` from one of the tree's value lists; the text stays.
     void fillValueList(TComboBox& box, void (Rod::*values)(TStringList&) const);
     void makeWomanBySurname();
@@ -681,7 +684,7 @@ public:
     void bindFurtherPageEvents();
     // A text field of the page into the current person, one undo step per run of keystrokes.
     // An edit's handler also runs while the page is filled, and then records nothing.
-    void furtherTextChange(std::string Clovek::*field, const char* key, const std::string& text,
+    void furtherTextChange(PersonTextField field, const char* key, const std::string& text,
                            bool isEdit);
     // "Definuj" of user field 1 to 5: the caption for the whole tree.
     void userCaptionBTClick(int field);
@@ -757,6 +760,31 @@ public:
     // Replaces the folder `folder` by the site of the person list's rows in name order, tells
     // where it starts and opens it; a failure is told with how far the export got.
     void writeHtmlSite(const std::string& folder);
+    // -- web page of one person (reports/single_person_page_command.cpp): the shown person's page
+    // at a file of the person's choice, its portrait in "foto" beside it; a failure names the file.
+    void HTMLstranka1Click();
+    // -- chart viewer (reports/chart_viewer_command.cpp)
+    // The button and "Spustit Lineskop": the tree handed over when a person is shown, else the
+    // viewer started bare. The four charts: the tree handed over and the chart asked for.
+    void LineskopBTClick();
+    void SpustitLineskop1Click();
+    void RodovyVyvod1Click();
+    void AgnatniVyvod1Click();
+    void RozrodKmene1Click();
+    void VyvodARozrod1Click();
+    // The exchange file and the portrait copies in the viewer's folder. Raises when they cannot
+    // be written.
+    void writeLineskopIni();
+    // The tree handed over (a failure is shown and nothing started), then the viewer with chart
+    // `chart` (0: none).
+    void handOverToLineskop(int chart);
+    // Starts the viewer in its folder; a viewer that is missing or does not start is told.
+    void startLineskop(const std::vector<std::string>& arguments);
+    // -- delimited text export (reports/text_export_command.cpp)
+    void expTXTClick();
+    // -- anniversary calendar (reports/calendar_command.cpp): "kalendar.txt" in the working
+    // folder, the request to save it elsewhere, and the file opened.
+    void Kalendar1Click();
 
     // ================================================================ GEDCOM (gedcom/)
     // --- export (gedcom/export_command.cpp)

@@ -92,7 +92,7 @@ std::vector<Clovek*> findPersonsByText(const Rod& tree, std::string_view needle,
     if (sought.empty())
         return found;
     // The person's own fields in the order they are joined; the titles are one text of two.
-    const std::pair<bool, std::string Clovek::*> own[] = {
+    const std::pair<bool, PersonTextField> own[] = {
         {f.firstName, &Clovek::firstName},   {f.surname, &Clovek::surname},
         {f.birthSurname, &Clovek::birthSurname}, {f.titles, &Clovek::titlesBefore},
         {f.titles, &Clovek::titlesAfter},    {f.birthPlace, &Clovek::birthPlace},
@@ -103,7 +103,7 @@ std::vector<Clovek*> findPersonsByText(const Rod& tree, std::string_view needle,
         text.clear();
         for (const auto& [chosen, field] : own)
             if (chosen)
-                appendSearchFolded(text, p->*field);
+                appendSearchFolded(text, field.of(*p));
         if (f.weddingPlace || f.officiant || f.witnesses)
             for (const UkSvatba* e : p->partnerships.items<UkSvatba>()) {
                 const Svatba* s = e->partnership;

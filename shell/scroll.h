@@ -62,6 +62,10 @@ public:
     // result being that of the program's bubble passes over the rows; the current row stays
     // selected and in view.
     void sort(int key);
+    // The same after an edit of this one person only: when the last sort was by name under the
+    // settings that hold now, its row alone is put back where the full sort would put it,
+    // without reading the other persons again (the typing path on a big tree).
+    void sortAfterEditOf(const Clovek* person, int key);
     void sortByName();
     void sortByBirth();
     void sortById();
@@ -96,6 +100,21 @@ private:
     void setBarPosition(int position);
     void setBarMax(int max);
 
+    // Moves the row of the edited person to its place among the others; false when that
+    // cannot be told without the full sort.
+    bool resortRow(Polozka* row);
+
     Thlavni& main_;
     std::vector<Polozka*> inOrder_; // empty when not known
+    // The settings the rows were last sorted by name under; unset after any other sort.
+    struct NameSort {
+        bool valid = false;
+        bool ascending = false;
+        bool birthSurname = false;
+        bool birthYear = false;
+        bool identifier = false;
+        bool operator==(const NameSort&) const = default;
+    };
+    NameSort nameSort_;
+    NameSort nameSortNow() const;
 };

@@ -165,10 +165,79 @@ void Scroll::sortByName()
     Order order = unsorted(rows.size());
     stableSortRows(order, [&](int a, int b) { return asc ? keys[a] < keys[b] : keys[b] < keys[a]; });
     placeRows(order);
+    nameSort_ = nameSortNow();
+}
+
+Scroll::NameSort Scroll::nameSortNow() const
+{
+    const Nastaveni& s = main_.settings;
+    return NameSort{true, s.sortAscending, s.showBirthSurname, s.showBirth, s.showNumber};
+}
+
+void Scroll::sortAfterEditOf(const Clovek* person, int key)
+{
+    Polozka* row = nullptr;
+    if (key == byName && nameSort_ == nameSortNow() && !inOrder_.empty() &&
+        inOrder_.size() == size_t(count))
+        // The edited person is nearly always the current one: no walk over the rows for it.
+        row = main_.currentRow && main_.currentRow->person == person ? main_.currentRow
+                                                                      : rowOf(person);
+    if (!row || !resortRow(row)) {
+        sort(key);
+        return;
+    }
+    ensureVisible();
+}
+
+// The other rows are in the order of the last sort and their captions have not changed, so
+// they stay sorted among themselves; the full sort (stable: equal keys keep their places) would
+// put the edited row at the one place among them where its key and place fit, which a binary
+// search over their kept keys finds.
+bool Scroll::resortRow(Polozka* row)
+{
+    const auto at = std::find(inOrder_.begin(), inOrder_.end(), row);
+    if (at == inOrder_.end())
+        return false;
+    const int mine = int(at - inOrder_.begin());
+    const Nastaveni& s = main_.settings;
+    std::string caption;
+    row->person->displayNameInto(caption, s.showBirthSurname, s.showBirth, s.showNumber);
+    const std::string_view key = row->textKey.of(caption);
+    const bool asc = s.sortAscending;
+    auto before = [&](std::string_view a, std::string_view b) { return asc ? a < b : b < a; };
+    // The other rows without the edited one: slot t is place t, or t + 1 from the edited on.
+    const int others = int(inOrder_.size()) - 1;
+    auto place = [&](int slot) { return slot < mine ? slot : slot + 1; };
+    int low = 0, high = others;
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        const int other = place(middle);
+        std::string_view otherKey;
+        if (!inOrder_[size_t(other)]->textKey.lastKey(otherKey))
+            return false;
+        const bool mineFirst = before(key, otherKey) || (!before(otherKey, key) && mine < other);
+        if (mineFirst)
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    Order order;
+    order.reserve(inOrder_.size());
+    for (int slot = 0; slot < others; ++slot) {
+        if (slot == low)
+            order.push_back(mine);
+        order.push_back(place(slot));
+    }
+    if (low == others)
+        order.push_back(mine);
+    placeRows(order);
+    nameSort_ = nameSortNow();
+    return true;
 }
 
 void Scroll::sortByBirth()
 {
+    nameSort_ = NameSort();
     const std::vector<Polozka*>& rows = rowsInOrder();
     std::vector<DatumKey> births;
     births.reserve(rows.size());
@@ -239,6 +308,7 @@ bool idPlaces(const std::vector<Polozka*>& rows, std::vector<IdPlace>& places)
 
 void Scroll::sortById()
 {
+    nameSort_ = NameSort();
     const std::vector<Polozka*>& rows = rowsInOrder();
     bool asc = main_.settings.sortAscending;
     std::vector<IdPlace> places;
@@ -257,6 +327,7 @@ void Scroll::sortById()
 
 void Scroll::sortByPercent()
 {
+    nameSort_ = NameSort();
     const std::vector<Polozka*>& rows = rowsInOrder();
     std::vector<int> shares;
     shares.reserve(rows.size());

@@ -275,3 +275,11 @@ void Thlavni::sortPersonList()
     personList->sort(setrid.ItemIndex());
     personList->paint();
 }
+
+void Thlavni::sortPersonListAfterEditOf(const Clovek* person)
+{
+    if (!personList)
+        return;
+    personList->sortAfterEditOf(person, setrid.ItemIndex());
+    personList->paint();
+}

@@ -234,7 +234,7 @@ void OldFormatLoader::readPerson()
 
 bool OldFormatLoader::readPersonEntry(const std::string& tag, Clovek& p)
 {
-    static const std::unordered_map<std::string, std::string Clovek::*> texts = {
+    static const std::unordered_map<std::string, PersonTextField> texts = {
         {"<jmeno>", &Clovek::firstName},     {"<prijm>", &Clovek::surname},
         {"<rodprijm>", &Clovek::birthSurname}, {"<titulpred>", &Clovek::titlesBefore},
         {"<titulza>", &Clovek::titlesAfter}, {"<naroz_misto>", &Clovek::birthPlace},
@@ -261,7 +261,7 @@ bool OldFormatLoader::readPersonEntry(const std::string& tag, Clovek& p)
     else if (tag == "<pohlavi>")
         p.sex = readOldFlag();
     else if (auto t = texts.find(tag); t != texts.end())
-        p.*t->second = readOldText();
+        t->second.set(p, readOldText());
     else if (auto b = birthParts.find(tag); b != birthParts.end())
         p.birth.*b->second = readOldText();
     else if (auto d = deathParts.find(tag); d != deathParts.end())

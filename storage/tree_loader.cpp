@@ -23,43 +23,6 @@
 #include <unordered_set>
 #include <vector>
 
-BodyCursor readSavedState(const std::string& fileName)
-{
-    std::string bytes = readFileBytes(fileName);
-    size_t start = 0;
-    for (int line = 0; line < 4; ++line) {
-        const size_t lf = bytes.find('\n', start);
-        if (lf == std::string::npos)
-            throw EDamagedTreeFile("No body in " + fileName);
-        start = lf + 1;
-    }
-    BodyCursor cursor;
-    bytes.erase(0, start);
-    cursor.bytes = std::move(bytes);
-    unshiftBody(cursor.bytes);
-    return cursor;
-}
-
-std::string_view readRawBodyLine(BodyCursor& c)
-{
-    if (!c.more()) {
-        c.overrun = true;
-        return {};
-    }
-    // The last byte (the file's own line end, decoded) never joins a line.
-    const size_t end = c.bytes.size() - 1;
-    const size_t start = c.position;
-    char b = c.bytes[c.position++];
-    while (c.position < end && b != '\0' && b != '\r')
-        b = c.bytes[c.position++];
-    c.lineEndedByCr = b == '\r';
-    const std::string_view line(c.bytes.data() + start, c.position - 1 - start);
-    ++c.position; // the LF after the CR
-    while (c.position <= end && c.bytes[c.position] == '\0')
-        ++c.position;
-    return line;
-}
-
 std::string readBodyLine(BodyCursor& cursor)
 {
     return cp1250ToUtf8(readRawBodyLine(cursor));
@@ -191,7 +154,8 @@ private:
     std::vector<ParentNumbers> parents_;
     std::vector<std::string> missing_;
     std::vector<Clovek*> portraits_;
-    std::string_view lastLine_;
+    // Kept as a copy: the cursor's window moves on.
+    std::string lastLine_;
 };
 
 // The three states of a partnership; any other number is a damaged value, read as the plain
@@ -433,7 +397,7 @@ void CurrentFormatLoader::readAll()
         if (c_.lineEndedByCr || !line.empty())
             endedByEmptyLine = c_.lineEndedByCr && line.empty();
         if (!line.empty())
-            lastLine_ = line;
+            lastLine_.assign(line);
         auto found = table.find(line);
         if (found != table.end())
             found->second(*this);

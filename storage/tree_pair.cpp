@@ -8,6 +8,7 @@
 #include "storage/media_folders.h"
 
 #include <cstdint>
+#include <exception>
 #include <filesystem>
 
 namespace {
@@ -17,14 +18,29 @@ namespace fs = std::filesystem;
 // The stamp a finished folder carries until it has taken its place.
 constexpr const char* stampName = "ulozeni.rdk";
 
+// The stamp's text for a tree file: its size and a hash of its bytes, taken piece by piece.
+class Digest {
+public:
+    void add(std::string_view bytes)
+    {
+        for (unsigned char c : bytes) {
+            hash_ ^= c;
+            hash_ *= 1099511628211ull;
+        }
+        size_ += bytes.size();
+    }
+    std::string text() const { return std::to_string(size_) + " " + std::to_string(hash_); }
+
+private:
+    uint64_t hash_ = 14695981039346656037ull;
+    uint64_t size_ = 0;
+};
+
 std::string digestOf(const std::string& bytes)
 {
-    uint64_t h = 14695981039346656037ull;
-    for (unsigned char c : bytes) {
-        h ^= c;
-        h *= 1099511628211ull;
-    }
-    return std::to_string(bytes.size()) + " " + std::to_string(h);
+    Digest d;
+    d.add(bytes);
+    return d.text();
 }
 
 struct PairNames {
@@ -62,14 +78,16 @@ bool renamed(const std::string& from, const std::string& to)
     return !ec;
 }
 
-// Whether the folder's stamp names the tree file as it stands.
-bool stampedFor(const std::string& folder, const std::string& treeFile)
+// Whether the folder's stamp names the tree file as it stands. `treeDigest`, when given, is the
+// digest of the file as this process has just written it, so a big file is not read back.
+bool stampedFor(const std::string& folder, const std::string& treeFile,
+                const std::string* treeDigest)
 {
     const std::string stamp = joinPath(folder, stampName);
     if (!fileExists(stamp) || !fileExists(treeFile))
         return false;
     try {
-        return readFileBytes(stamp) == digestOf(readFileBytes(treeFile));
+        return readFileBytes(stamp) == (treeDigest ? *treeDigest : digestOf(readFileBytes(treeFile)));
     } catch (const EInOutError&) {
         return false;
     }
@@ -84,9 +102,8 @@ void removeLeftoverTemporaries(const std::string& treeFile)
             deleteFile(joinPath(folder, entry));
 }
 
-} // namespace
-
-bool repairInterruptedSave(const std::string& treeFile, const std::string& companionFolder)
+bool repair(const std::string& treeFile, const std::string& companionFolder,
+            const std::string* treeDigest)
 {
     if (companionFolder.empty())
         return true;
@@ -97,7 +114,7 @@ bool repairInterruptedSave(const std::string& treeFile, const std::string& compa
         return true; // the common case: no save was interrupted
     bool ok = true;
     if (present(n.building)) {
-        if (stampedFor(n.building, treeFile)) {
+        if (stampedFor(n.building, treeFile, treeDigest)) {
             // The file was written: the new folder takes its place.
             if (present(n.companion)) {
                 if (present(n.replaced))
@@ -111,7 +128,7 @@ bool repairInterruptedSave(const std::string& treeFile, const std::string& compa
         }
     }
     if (ok && present(n.replaced)) {
-        if (present(n.companion) && stampedFor(n.companion, treeFile)) {
+        if (present(n.companion) && stampedFor(n.companion, treeFile, treeDigest)) {
             deleteFolderTree(n.replaced, n.beside);
         } else {
             // Set aside by a save that never wrote its file (as earlier versions saved): the
@@ -125,6 +142,13 @@ bool repairInterruptedSave(const std::string& treeFile, const std::string& compa
         deleteFile(stamp);
     syncFolder(n.beside);
     return ok;
+}
+
+} // namespace
+
+bool repairInterruptedSave(const std::string& treeFile, const std::string& companionFolder)
+{
+    return repair(treeFile, companionFolder, nullptr);
 }
 
 TreePairSave::TreePairSave(const std::string& treeFile, const std::string& companionFolder)
@@ -163,14 +187,42 @@ TreePairSave::~TreePairSave()
 
 bool TreePairSave::commit(const std::string& treeBytes)
 {
+    return commit([&](const std::function<void(std::string_view)>& put) { put(treeBytes); });
+}
+
+bool TreePairSave::commit(const TreeBytesSource& source)
+{
     if (!ready_)
         throw EInOutError("Cannot build the folder \"" + building_ + "\"");
     // The copies were made without waiting for the disk: one pass flushes them all before the
     // stamp says the folder is complete.
     if (!syncFolderTree(building_))
         throw EInOutError("Cannot write the folder \"" + building_ + "\"");
-    writeFileAtomic(building_ + stampName, digestOf(treeBytes));
-    writeFileAtomic(treeFile_, treeBytes);
+    Digest digest;
+    std::exception_ptr failure;
+    try {
+        replaceFile(treeFile_, [&](int fd) {
+            bool written = true;
+            try {
+                source([&](std::string_view piece) {
+                    digest.add(piece);
+                    written = written && writeToDescriptor(fd, piece);
+                });
+                // The stamp is on the disk before the file takes its place.
+                if (written)
+                    writeFileAtomic(building_ + stampName, digest.text());
+            } catch (...) {
+                failure = std::current_exception();
+                return false;
+            }
+            return written;
+        });
+    } catch (const EInOutError&) {
+        if (failure)
+            std::rethrow_exception(failure);
+        throw;
+    }
     committed_ = true;
-    return repairInterruptedSave(treeFile_, companion_);
+    const std::string written = digest.text();
+    return repair(treeFile_, companion_, &written);
 }

@@ -7,7 +7,12 @@
 // either the old file with a folder that was never stamped for it, or the new file with a
 // stamped folder beside it: repairInterruptedSave, run before every open and every save of
 // that file, finishes the swap or throws the unfinished folder away.
+#include <functional>
 #include <string>
+#include <string_view>
+
+// Hands the bytes of a tree file, piece after piece, to the function it is given.
+using TreeBytesSource = std::function<void(const std::function<void(std::string_view)>& put)>;
 
 // One save of a pair.
 class TreePairSave {
@@ -34,6 +39,9 @@ public:
     // cannot be written. A swap that fails after the file was written is finished by the next
     // repair; the answer is then false.
     bool commit(const std::string& treeBytes);
+    // The same with the bytes written as `source` makes them, never held whole. The stamp is
+    // written once the last piece is in the temporary file, before it replaces the tree file.
+    bool commit(const TreeBytesSource& source);
 
 private:
     std::string treeFile_;

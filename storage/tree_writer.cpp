@@ -13,158 +13,158 @@
 #include "platform/fileio.h"
 #include "platform/files.h"
 #include "platform/numbers.h"
+#include "storage/body_out.h"
 #include "storage/media_folders.h"
 #include "storage/tree_pair.h"
 #include "storage/wait_window.h"
 
 namespace {
 
-using Lines = std::vector<std::string>;
-
-void writeCountedLines(Lines& list, std::string_view key, const std::vector<std::string>& lines)
+void writeCountedLines(BodyOut& out, std::string_view key, const std::vector<std::string>& lines)
 {
     if (lines.empty())
         return;
-    list.emplace_back(key);
-    list.push_back(intToStr(static_cast<long long>(lines.size())));
-    list.insert(list.end(), lines.begin(), lines.end());
+    out.line(key);
+    out.number(static_cast<long long>(lines.size()));
+    for (const std::string& line : lines)
+        out.line(line);
 }
 
 template <class Ref>
-void writeNumberList(Lines& list, std::string_view key, const Prvky& links)
+void writeNumberList(BodyOut& out, std::string_view key, const Prvky& links)
 {
     if (links.count() == 0)
         return;
-    list.emplace_back(key);
-    list.push_back(intToStr(links.count()));
+    out.line(key);
+    out.number(links.count());
     for (Ref* e : links.items<Ref>())
-        list.push_back(intToStr(e->record->number));
+        out.number(e->record->number);
 }
 
-void writePeriods(Lines& list, std::string_view key, const Prvky& periods)
+void writePeriods(BodyOut& out, std::string_view key, const Prvky& periods)
 {
     for (CasoveObdobi* e : periods.items<CasoveObdobi>())
-        writePeriodPair(list, key, *e);
+        writePeriodPair(out, key, *e);
 }
 
-void writeDatumParts(Lines& list, const char* dayKey, const char* monthKey, const char* yearKey,
+void writeDatumParts(BodyOut& out, const char* dayKey, const char* monthKey, const char* yearKey,
                      const Datum& date)
 {
-    writeTextPair(list, dayKey, date.day);
-    writeTextPair(list, monthKey, date.month);
-    writeTextPair(list, yearKey, date.year);
+    writeTextPair(out, dayKey, date.day);
+    writeTextPair(out, monthKey, date.month);
+    writeTextPair(out, yearKey, date.year);
 }
 
-void writeRecordHead(Lines& list, const MediaRecord& record)
+void writeRecordHead(BodyOut& out, const MediaRecord& record)
 {
-    list.push_back(intToStr(record.number));
-    list.push_back(record.name);
-    list.push_back(record.year);
+    out.number(record.number);
+    out.line(record.name);
+    out.line(record.year);
 }
 
-void writeComment(Lines& list, const MediaRecord& record)
+void writeComment(BodyOut& out, const MediaRecord& record)
 {
-    list.push_back(intToStr(record.comment.Count()));
+    out.number(record.comment.Count());
     for (const std::string& line : record.comment)
-        list.push_back(line);
+        out.line(line);
 }
 
 template <class Ref>
-void writePictureStore(Lines& list, std::string_view key, const Prvky& store)
+void writePictureStore(BodyOut& out, std::string_view key, const Prvky& store)
 {
-    list.emplace_back(key);
-    list.push_back(intToStr(store.count()));
+    out.line(key);
+    out.number(store.count());
     for (Ref* e : store.items<Ref>()) {
-        writeRecordHead(list, *e->record);
-        writeComment(list, *e->record);
+        writeRecordHead(out, *e->record);
+        writeComment(out, *e->record);
     }
 }
 
-void writeFileStore(Lines& list, const Prvky& store)
+void writeFileStore(BodyOut& out, const Prvky& store)
 {
-    list.emplace_back("[soubory]");
-    list.push_back(intToStr(store.count()));
+    out.line("[soubory]");
+    out.number(store.count());
     for (UkSoubor* e : store.items<UkSoubor>()) {
-        writeRecordHead(list, *e->record);
-        list.push_back(e->record->type);
-        writeComment(list, *e->record);
+        writeRecordHead(out, *e->record);
+        out.line(e->record->type);
+        writeComment(out, *e->record);
     }
 }
 
-void writeGroups(Lines& list, const Prvky& groups)
+void writeGroups(BodyOut& out, const Prvky& groups)
 {
-    list.emplace_back("[skupiny]");
-    list.push_back(intToStr(groups.count()));
+    out.line("[skupiny]");
+    out.number(groups.count());
     std::vector<int> numbers;
     for (Group* g : groups.items<Group>()) {
-        list.push_back(g->name);
+        out.line(g->name);
         numbers.clear();
         for (UkGrClovek* m : g->members.items<UkGrClovek>())
             if (m->person())
                 numbers.push_back(m->person()->number);
-        list.push_back(intToStr(static_cast<long long>(numbers.size())));
+        out.number(static_cast<long long>(numbers.size()));
         for (int n : numbers)
-            list.push_back(intToStr(n));
+            out.number(n);
     }
 }
 
-void writePerson(Lines& list, const Clovek& p)
+void writePerson(BodyOut& out, const Clovek& p)
 {
-    list.emplace_back("<osoba>");
-    writeNumberPair(list, "[cislo]", p.number);
-    writeTextPair(list, "[identifikator]", p.identifier);
-    writeFlagPair(list, "[zamek]", p.lock);
-    writeTextPair(list, "[jmeno]", p.firstName);
-    writeTextPair(list, "[prijmeni]", p.surname);
-    writeTextPair(list, "[rodnePrijmeni]", p.birthSurname);
-    writeFlagPair(list, "[pohlavi]", p.sex);
-    writeTextPair(list, "[titulPred]", p.titlesBefore);
-    writeTextPair(list, "[titulZa]", p.titlesAfter);
-    writeFlagPair(list, "[zije]", p.alive);
-    writeDatumParts(list, "[narozDen]", "[narozMesic]", "[narozRok]", p.birth);
-    writeTextPair(list, "[narozMisto]", p.birthPlace);
-    writeFlagPair(list, "[narozAsi]", p.birth.about);
-    writeNumberPair(list, "[narozTolerance]", p.birth.tolerance);
+    out.line("<osoba>");
+    writeNumberPair(out, "[cislo]", p.number);
+    writeTextPair(out, "[identifikator]", p.identifier);
+    writeFlagPair(out, "[zamek]", p.lock);
+    writeTextPair(out, "[jmeno]", p.firstName);
+    writeTextPair(out, "[prijmeni]", p.surname);
+    writeTextPair(out, "[rodnePrijmeni]", p.birthSurname);
+    writeFlagPair(out, "[pohlavi]", p.sex);
+    writeTextPair(out, "[titulPred]", p.titlesBefore);
+    writeTextPair(out, "[titulZa]", p.titlesAfter);
+    writeFlagPair(out, "[zije]", p.alive);
+    writeDatumParts(out, "[narozDen]", "[narozMesic]", "[narozRok]", p.birth);
+    writeTextPair(out, "[narozMisto]", p.birthPlace);
+    writeFlagPair(out, "[narozAsi]", p.birth.about);
+    writeNumberPair(out, "[narozTolerance]", p.birth.tolerance);
     if (!p.alive) {
-        writeDatumParts(list, "[smrtDen]", "[smrtMesic]", "[smrtRok]", p.death);
-        writeTextPair(list, "[smrtMisto]", p.deathPlace);
-        writeTextPair(list, "[smrtPohreb]", p.burial);
-        writeTextPair(list, "[smrtPricina]", p.deathCause);
-        writeFlagPair(list, "[smrtAsi]", p.death.about);
-        writeNumberPair(list, "[smrtTolerance]", p.death.tolerance);
+        writeDatumParts(out, "[smrtDen]", "[smrtMesic]", "[smrtRok]", p.death);
+        writeTextPair(out, "[smrtMisto]", p.deathPlace);
+        writeTextPair(out, "[smrtPohreb]", p.burial);
+        writeTextPair(out, "[smrtPricina]", p.deathCause);
+        writeFlagPair(out, "[smrtAsi]", p.death.about);
+        writeNumberPair(out, "[smrtTolerance]", p.death.tolerance);
     }
-    writeFlagPair(list, "[hlava]", p.hasPortrait);
+    writeFlagPair(out, "[hlava]", p.hasPortrait);
     if (p.father)
-        writeNumberPair(list, "[otec]", p.father->number);
+        writeNumberPair(out, "[otec]", p.father->number);
     if (p.mother)
-        writeNumberPair(list, "[matka]", p.mother->number);
-    writePeriods(list, "[bydliste]", p.residences);
-    writePeriods(list, "[vzdelani]", p.educations);
-    writePeriods(list, "[povolani]", p.occupations);
-    writeTextPair(list, "[vyznani]", p.religion);
-    writeTextPair(list, "[krest]", p.baptism);
-    writeTextPair(list, "[kmotr1]", p.godparent1);
-    writeTextPair(list, "[kmotr2]", p.godparent2);
-    writeTextPair(list, "[narodnost]", p.nationality);
-    writeTextPair(list, "[statniPrislusnost]", p.citizenship);
-    writeTextPair(list, "[email1]", p.email1);
-    writeTextPair(list, "[email2]", p.email2);
-    writeTextPair(list, "[telefon1]", p.phone1);
-    writeTextPair(list, "[telefon2]", p.phone2);
-    writeTextPair(list, "[www1]", p.web1);
-    writeTextPair(list, "[www2]", p.web2);
-    list.emplace_back("[datumVlozeni]");
-    list.push_back(dateTimeToStr(p.created));
-    writeTextPair(list, "[user1]", p.user1);
-    writeTextPair(list, "[user2]", p.user2);
-    writeTextPair(list, "[user3]", p.user3);
-    writeTextPair(list, "[user4]", p.user4);
-    writeTextPair(list, "[user5]", p.user5);
-    writeCountedLines(list, "[doplnujiciTexty]", p.furtherTexts);
-    writeCountedLines(list, "[matriky]", p.registerNotes);
-    writeNumberList<UkFotka>(list, "[foto]", p.photos);
-    writeNumberList<UkDokument>(list, "[dokumenty]", p.documents);
-    writeNumberList<UkSoubor>(list, "[soubory]", p.files);
+        writeNumberPair(out, "[matka]", p.mother->number);
+    writePeriods(out, "[bydliste]", p.residences);
+    writePeriods(out, "[vzdelani]", p.educations);
+    writePeriods(out, "[povolani]", p.occupations);
+    writeTextPair(out, "[vyznani]", p.religion);
+    writeTextPair(out, "[krest]", p.baptism);
+    writeTextPair(out, "[kmotr1]", p.godparent1);
+    writeTextPair(out, "[kmotr2]", p.godparent2);
+    writeTextPair(out, "[narodnost]", p.nationality);
+    writeTextPair(out, "[statniPrislusnost]", p.citizenship);
+    writeTextPair(out, "[email1]", p.email1);
+    writeTextPair(out, "[email2]", p.email2);
+    writeTextPair(out, "[telefon1]", p.phone1);
+    writeTextPair(out, "[telefon2]", p.phone2);
+    writeTextPair(out, "[www1]", p.web1);
+    writeTextPair(out, "[www2]", p.web2);
+    out.line("[datumVlozeni]");
+    out.line(dateTimeToStr(p.created));
+    writeTextPair(out, "[user1]", p.user1);
+    writeTextPair(out, "[user2]", p.user2);
+    writeTextPair(out, "[user3]", p.user3);
+    writeTextPair(out, "[user4]", p.user4);
+    writeTextPair(out, "[user5]", p.user5);
+    writeCountedLines(out, "[doplnujiciTexty]", p.furtherTexts);
+    writeCountedLines(out, "[matriky]", p.registerNotes);
+    writeNumberList<UkFotka>(out, "[foto]", p.photos);
+    writeNumberList<UkDokument>(out, "[dokumenty]", p.documents);
+    writeNumberList<UkSoubor>(out, "[soubory]", p.files);
 }
 
 // The order key of the partner's entry for the partnership.
@@ -176,55 +176,55 @@ int orderKeyIn(const Clovek& partner, const Svatba* s)
     return 0;
 }
 
-void writePartnership(Lines& list, const Svatba& s)
+void writePartnership(BodyOut& out, const Svatba& s)
 {
-    list.emplace_back("<svatba>");
-    writeNumberPair(list, "[partner1]", s.partner1->number);
-    writeNumberPair(list, "[partner2]", s.partner2->number);
-    writeNumberPair(list, "[tag1]", orderKeyIn(*s.partner1, &s));
-    writeNumberPair(list, "[tag2]", orderKeyIn(*s.partner2, &s));
-    writeNumberPair(list, "[typ]", s.type);
+    out.line("<svatba>");
+    writeNumberPair(out, "[partner1]", s.partner1->number);
+    writeNumberPair(out, "[partner2]", s.partner2->number);
+    writeNumberPair(out, "[tag1]", orderKeyIn(*s.partner1, &s));
+    writeNumberPair(out, "[tag2]", orderKeyIn(*s.partner2, &s));
+    writeNumberPair(out, "[typ]", s.type);
     if (s.type == 0)
         return;
-    writeDatumParts(list, "[obradDen]", "[obradMesic]", "[obradRok]", s.wedding);
-    writeTextPair(list, "[svatbaMisto]", s.place);
-    writeTextPair(list, "[oddavajiciKnez]", s.officiant);
-    writeTextPair(list, "[svedkove]", s.witnesses);
-    writeFlagPair(list, "[obradAsi]", s.wedding.about);
-    writeNumberPair(list, "[obradTolerance]", s.wedding.tolerance);
+    writeDatumParts(out, "[obradDen]", "[obradMesic]", "[obradRok]", s.wedding);
+    writeTextPair(out, "[svatbaMisto]", s.place);
+    writeTextPair(out, "[oddavajiciKnez]", s.officiant);
+    writeTextPair(out, "[svedkove]", s.witnesses);
+    writeFlagPair(out, "[obradAsi]", s.wedding.about);
+    writeNumberPair(out, "[obradTolerance]", s.wedding.tolerance);
     if (s.type == 2)
-        writeDatumParts(list, "[rozvodDen]", "[rozvodMesic]", "[rozvodRok]", s.divorce);
+        writeDatumParts(out, "[rozvodDen]", "[rozvodMesic]", "[rozvodRok]", s.divorce);
 }
 
 } // namespace
 
-void writeTextPair(std::vector<std::string>& list, std::string_view key, const std::string& text)
+void writeTextPair(BodyOut& out, std::string_view key, const std::string& text)
 {
     if (text.empty())
         return;
-    list.emplace_back(key);
-    list.push_back(text);
+    out.line(key);
+    out.line(text);
 }
 
-void writeFlagPair(std::vector<std::string>& list, std::string_view key, bool flag)
+void writeFlagPair(BodyOut& out, std::string_view key, bool flag)
 {
-    list.emplace_back(key);
-    list.emplace_back(flag ? "1" : "0");
+    out.line(key);
+    out.line(flag ? "1" : "0");
 }
 
-void writeNumberPair(std::vector<std::string>& list, std::string_view key, long long number)
+void writeNumberPair(BodyOut& out, std::string_view key, long long number)
 {
-    list.emplace_back(key);
-    list.push_back(intToStr(number));
+    out.line(key);
+    out.number(number);
 }
 
-void writePeriodPair(std::vector<std::string>& list, std::string_view key,
+void writePeriodPair(BodyOut& out, std::string_view key,
                      const CasoveObdobi& entry)
 {
-    list.emplace_back(key);
-    list.push_back(entry.text);
-    list.push_back(entry.from);
-    list.push_back(entry.to);
+    out.line(key);
+    out.line(entry.text);
+    out.line(entry.from);
+    out.line(entry.to);
 }
 
 void renumberPartnerships(Rod& tree)
@@ -239,30 +239,28 @@ void renumberPartnerships(Rod& tree)
     });
 }
 
-std::vector<std::string> savedStateBody(Rod& tree, int activeNumber, WaitWindow& wait)
+void writeSavedStateBody(BodyOut& out, Rod& tree, int activeNumber, WaitWindow& wait)
 {
-    Lines list;
-    list.reserve(static_cast<size_t>(tree.personCount()) * 48 + 64);
-    list.emplace_back("<obecne>");
-    writeNumberPair(list, "[aktivni]", activeNumber);
+    out.line("<obecne>");
+    writeNumberPair(out, "[aktivni]", activeNumber);
     for (auto [key, text] : {std::pair{"[nazev]", &tree.treeName}, {"[autor]", &tree.author},
                              {"[vytvoreno]", &tree.createdText},
                              {"[spolupracovali]", &tree.collaborators},
                              {"[rodUser1]", &tree.userCaption1}, {"[rodUser2]", &tree.userCaption2},
                              {"[rodUser3]", &tree.userCaption3}, {"[rodUser4]", &tree.userCaption4},
                              {"[rodUser5]", &tree.userCaption5}}) {
-        list.emplace_back(key);
-        list.push_back(*text);
+        out.line(key);
+        out.line(*text);
     }
-    writeCountedLines(list, "[dalsiUdaje]", tree.furtherData);
-    writePictureStore<UkFotka>(list, "[fotky]", tree.photoStore);
-    writePictureStore<UkDokument>(list, "[dokumenty]", tree.documentStore);
-    writeFileStore(list, tree.fileStore);
-    writeGroups(list, tree.groups);
+    writeCountedLines(out, "[dalsiUdaje]", tree.furtherData);
+    writePictureStore<UkFotka>(out, "[fotky]", tree.photoStore);
+    writePictureStore<UkDokument>(out, "[dokumenty]", tree.documentStore);
+    writeFileStore(out, tree.fileStore);
+    writeGroups(out, tree.groups);
 
     tree.forEachPerson([&](Clovek* p) {
         wait.advance(1);
-        writePerson(list, *p);
+        writePerson(out, *p);
     });
 
     // Each partnership once, where the walk first meets it; all persons stand before it.
@@ -275,39 +273,27 @@ std::vector<std::string> savedStateBody(Rod& tree, int activeNumber, WaitWindow&
             s->visited = 1;
             // A record without two partners cannot be written; a load would drop it anyway.
             if (s->hasBothPartners())
-                writePartnership(list, *s);
+                writePartnership(out, *s);
         }
     });
-    list.emplace_back();
-    return list;
+    out.line("");
+}
+
+std::vector<std::string> savedStateBody(Rod& tree, int activeNumber, WaitWindow& wait)
+{
+    std::vector<std::string> lines;
+    BodyLines out(lines);
+    writeSavedStateBody(out, tree, activeNumber, wait);
+    return lines;
 }
 
 std::string savedStateBytes(const std::vector<std::string>& body)
 {
-    // Each line is converted straight into the file's bytes, so the body is held once, not as
-    // text and as bytes besides: a big tree's body is tens of megabytes, and every fresh page
-    // costs. Line by line gives the same bytes as the whole text at once: a line end is never
-    // part of a character, and the blanks stand for bytes that are the same in both encodings.
     std::string file;
-    for (std::string_view header : {savedStateTitle, savedStateNote, savedStateVersion,
-                                    std::string_view()}) {
-        file += header;
-        file += "\r\n";
-    }
-    size_t size = file.size() + 2;
+    BodyBytes out([&](std::string_view piece) { file += piece; });
     for (const std::string& line : body)
-        size += line.size() + 2;
-    file.reserve(size);
-    for (const std::string& line : body) {
-        std::string bytes = utf8ToCp1250(line);
-        for (char& c : bytes)
-            if (c == '\r' || c == '\n' || c == '\0')
-                c = ' ';
-        bytes += "\r\n";
-        shiftBody(bytes);
-        file += bytes;
-    }
-    file += "\r\n";
+        out.line(line);
+    out.finish();
     return file;
 }
 
@@ -362,9 +348,12 @@ SaveResult saveTreeFile(Rod& tree, const Clovek* current, TreeFileEnvironment& e
     result.missingMedia = copyTreeMedia(tree, env.workingFolder, save.folder(), previous, env.wait);
     const int active = current ? current->number : tree.activePersonNumber;
     try {
-        // The body's lines are freed before the bytes are written.
-        std::string bytes = savedStateBytes(savedStateBody(tree, active, env.wait));
-        save.commit(bytes);
+        // Encoded straight into the file piece by piece: the body is never held whole.
+        save.commit([&](const BodyBytes::Put& put) {
+            BodyBytes out(put);
+            writeSavedStateBody(out, tree, active, env.wait);
+            out.finish();
+        });
     } catch (const Exception& e) {
         result.error = e.Message();
         return result;

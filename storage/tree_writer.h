@@ -6,20 +6,21 @@
 #include <string>
 #include <vector>
 
+class BodyOut;
 class CasoveObdobi;
 class Clovek;
 class Rod;
 class TStringList;
 
-// --- the body, one line per item ---
+// --- the body, one line per item (storage/body_out.h) ---
 // The key line and the text, only when the text is not empty.
-void writeTextPair(std::vector<std::string>& list, std::string_view key, const std::string& text);
+void writeTextPair(BodyOut& out, std::string_view key, const std::string& text);
 // The key line and "1" or "0".
-void writeFlagPair(std::vector<std::string>& list, std::string_view key, bool flag);
+void writeFlagPair(BodyOut& out, std::string_view key, bool flag);
 // The key line and the number in decimal.
-void writeNumberPair(std::vector<std::string>& list, std::string_view key, long long number);
+void writeNumberPair(BodyOut& out, std::string_view key, long long number);
 // The key line and the entry's text, "from" and "to".
-void writePeriodPair(std::vector<std::string>& list, std::string_view key,
+void writePeriodPair(BodyOut& out, std::string_view key,
                      const CasoveObdobi& entry);
 
 // Numbers every person's partnership entries 0, 1, 2, ... in list order and clears the mark of
@@ -29,6 +30,8 @@ void renumberPartnerships(Rod& tree);
 // The whole body of the tree's file, in the order the loaders expect. `activeNumber` is the
 // number of the person shown when saving. Renumbers the partnership entries and leaves every
 // partnership marked. Steps the wait window once per person.
+void writeSavedStateBody(BodyOut& out, Rod& tree, int activeNumber, WaitWindow& wait);
+// The same body as lines.
 std::vector<std::string> savedStateBody(Rod& tree, int activeNumber, WaitWindow& wait);
 
 // The file's bytes: the header, then the body's lines as Windows-1250, each ended by CR LF,

@@ -16,11 +16,20 @@ int wrappedProgress(int position, int step, int maximum)
     return static_cast<int>(p);
 }
 
+namespace {
+
+// The least time between two paints of the bar.
+constexpr auto paintInterval = std::chrono::milliseconds(40);
+
+} // namespace
+
 void WaitWindow::show()
 {
     position_ = 0;
-    if (bar_)
+    if (bar_) {
         bar_->setPosition(0);
+        painted_ = std::chrono::steady_clock::now();
+    }
     if (window_)
         window_->Show();
 }
@@ -29,8 +38,14 @@ void WaitWindow::advance(int step)
 {
     const int maximum = bar_ ? bar_->Max : 100;
     position_ = wrappedProgress(position(), step, maximum);
-    if (bar_)
-        bar_->setPosition(position_);
+    if (!bar_)
+        return;
+    bar_->movePosition(position_);
+    const auto now = std::chrono::steady_clock::now();
+    if (now - painted_ >= paintInterval) {
+        painted_ = now;
+        bar_->Repaint();
+    }
 }
 
 void WaitWindow::hide()

@@ -1,7 +1,11 @@
 #pragma once
 // The wait window's behaviour. Long operations on a whole tree step its bar by a fixed amount
 // per unit of work; the bar measures nothing, it wraps round past its maximum to show that work
-// goes on. The operations never pump window messages; the bar repaints itself when it moves.
+// goes on. The operations never pump window messages; the bar is painted at once when it moves,
+// but not more often than a screen shows it: a big tree steps it once per person, and painting it
+// 100,000 times would take longer than the work it accompanies.
+#include <chrono>
+
 class TForm;
 class TProgressBar;
 
@@ -28,4 +32,5 @@ private:
     TForm* window_ = nullptr;
     TProgressBar* bar_ = nullptr;
     int position_ = 0;
+    std::chrono::steady_clock::time_point painted_{};
 };

@@ -11,7 +11,6 @@
 namespace {
 
 struct BasicPage : PersonEditorTest {
-    ZakladniSheet& z() { return hl().zakladniSheet; }
     // The persons of the list in its order, by first name.
     std::string order()
     {
@@ -118,9 +117,7 @@ TEST_F(BasicPage, TheSexChangeIsRefusedForAPersonWithAChild)
 
 TEST_F(BasicPage, AWomansSurnameMakesAManAWomanWithoutAStep)
 {
-    user::focus(z().prijmeniCB);
-    user::replaceText(z().prijmeniCB, "Nováková");
-    user::focus(z().jmenoCB);
+    typeOver(z().prijmeniCB, "Nováková", z().jmenoCB);
     EXPECT_EQ(jan->sex, 0);
     EXPECT_EQ(z().pohlaviCB.ItemIndex(), 1);
     EXPECT_EQ(steps(), 1); // the surname's own step only
@@ -130,9 +127,7 @@ TEST_F(BasicPage, TheSurnameRulesNeedAWomansEndingAndAFreeMan)
 {
     // Leaves the box after `text` went into it; gives the sex then.
     auto leave = [&](TComboBox& box, const std::string& text) {
-        user::focus(box);
-        user::replaceText(box, text);
-        user::focus(z().titulPredCB);
+        typeOver(box, text, z().titulPredCB);
         return jan->sex;
     };
     EXPECT_EQ(leave(z().prijmeniCB, "á"), 1);

@@ -1,7 +1,8 @@
 // Bulk delete as a person uses it: marking by hand, by group, by family, inverted and all, then
 // deleting with the wait window up; what the tree, the list, the groups and the undo history
 // hold afterwards, and a saved and reopened tree that lost exactly the deleted persons.
-#include "family_tree_fixture.h"
+#include "family_fixture.h"
+#include "model/group_builders.h"
 
 #include "forms/cekej_form.h"
 #include "forms/hromadne_mazani_form.h"
@@ -34,10 +35,7 @@ struct BulkDelete : FamilyTest {
         parents(syn, otec, matka);
         parents(dcera, otec, matka);
         couple(syn, snacha, 2);
-        rodina = new Group("Rodina");
-        hl().tree->groups.append(rodina);
-        rodina->addMember(syn);
-        rodina->addMember(cizi);
+        rodina = addGroup(*hl().tree, "Rodina", {syn, cizi});
         ready(otec);
     }
     // The window opened from the menu; `act` works in it.

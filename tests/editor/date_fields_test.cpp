@@ -1,7 +1,7 @@
 // The birth and death dates of the basic-data page as a person fills them in: typed parts, the
 // day limited on leaving the month, the weekday, the checks, the "?" button, the about box and
 // the alive box, each with its undo.
-#include "../shell/program_fixture.h"
+#include "../shell/empty_tree_fixture.h"
 #include "forms/tolerance_form.h"
 #include "model/action_list.h"
 #include "model/uk_clovek.h"
@@ -12,31 +12,19 @@
 
 namespace {
 
-struct DateFields : ProgramTest {
+struct DateFields : EmptyTreeTest {
     Clovek* jan = nullptr;
-    ZakladniSheet& z() { return hl().zakladniSheet; }
 
     void SetUp() override
     {
-        ProgramTest::SetUp();
-        startQuietly();
-        hl().createEmptyTree();
-        jan = new Clovek;
-        jan->firstName = "Jan";
-        jan->surname = "Kos";
-        hl().tree->addNewPerson(jan);
+        EmptyTreeTest::SetUp();
+        jan = addPerson("Jan", "Kos");
         hl().enableControls(true, true);
         hl().personList->fill();
         hl().showPersonOfStep(jan);
     }
     // A person types `text` over what the box holds and leaves the box for the place box.
-    void enter(TWinControl& box, const std::string& text)
-    {
-        user::focus(box);
-        user::replaceText(box, text);
-        user::focus(z().narozMistoCB);
-    }
-    int steps() { return hl().tree->undoHistory->count(); }
+    void enter(TWinControl& box, const std::string& text) { typeOver(box, text, z().narozMistoCB); }
 };
 
 TEST_F(DateFields, ACompleteBirthDateShowsItsWeekdayAndTheYearTheHeading)
@@ -104,10 +92,7 @@ TEST_F(DateFields, AYearBeyondTheLimitsBecomesUnknownWithTheMessage)
 
 TEST_F(DateFields, AResetBirthYearPutsThePersonBackInTheListSortedByBirth)
 {
-    auto* eva = new Clovek;
-    eva->firstName = "Eva";
-    eva->birth.year = "1500";
-    hl().tree->addNewPerson(eva);
+    Clovek* eva = addPerson("Eva", "", Datum("?", "?", "1500"));
     hl().personList->add(eva);
     user::pick(hl().setrid, 1);
     hl().showPersonOfStep(jan);

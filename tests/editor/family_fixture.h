@@ -1,61 +1,74 @@
 #pragma once
-// A small family on the basic-data page: persons made by name, sex and birth year, the list
-// filled and one person shown.
-#include "../shell/program_fixture.h"
-#include "model/action_list.h"
+// A family built person by person in a new tree, as the editor tests need it: parents,
+// partnerships of every state, the list filled and a person shown.
+#include "../shell/empty_tree_fixture.h"
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
+#include "platform/lists.h"
 #include "shell/scroll.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
-struct FamilyPage : ProgramTest {
-    ZakladniSheet& z() { return hl().zakladniSheet; }
+// The links made first, then the child and sibling lists rebuilt and the person shown by ready().
+struct FamilyTest : EmptyTreeTest {
+    Clovek* add(const std::string& first, const std::string& surname, int sex = 1)
+    {
+        return addPersonTo(*hl().tree, first, surname, sex);
+    }
+    static void parents(Clovek* child, Clovek* father, Clovek* mother) { setParents(child, father, mother); }
+    // type 0 partnership, 1 married, 2 divorced.
+    static Svatba* couple(Clovek* a, Clovek* b, int type = 0) { return partnership(a, b, type); }
+    // Child and sibling lists linked, the list filled and sorted, the person shown.
+    void ready(Clovek* shown)
+    {
+        hl().tree->rebuildChildLists();
+        hl().tree->rebuildAllSiblingLists();
+        hl().enableControls(true, true);
+        hl().fillGroupsCombo("");
+        hl().currentRow = hl().personList->locate(shown);
+        hl().showPerson(shown);
+    }
+    // The first names of the ticked lines of a check list of persons, sorted.
+    std::vector<std::string> ticked(const TCheckListBox& list)
+    {
+        std::vector<std::string> names;
+        for (int i = 0; i < list.Items.Count(); ++i)
+            if (list.Checked(i))
+                names.push_back(hl().tree->findPersonByDisplayName(list.Items[i], hl().settings.showBirthSurname, true,
+                                                                   true)->firstName);
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    // As the dialogs list persons: birth surname and birth year as the settings say, identifier.
+    std::string name(const Clovek* p)
+    {
+        return p->displayName(hl().settings.showBirthSurname, hl().settings.showBirth, true);
+    }
+};
 
+// The family on the basic-data page from the start: each person added shows in the list at once
+// and parents hold their children as a loaded tree has them.
+struct FamilyPage : FamilyTest {
     void SetUp() override
     {
-        ProgramTest::SetUp();
-        startQuietly();
-        hl().createEmptyTree();
+        FamilyTest::SetUp();
         hl().enableControls(true, true);
         // Display texts without the birth year: surname, first name and identifier.
         hl().settings.showBirth = false;
     }
     Clovek* add(const std::string& first, const std::string& surname, int sex, const std::string& year = "?")
     {
-        auto* p = new Clovek;
-        p->firstName = first;
-        p->surname = surname;
-        p->sex = uint8_t(sex);
+        Clovek* p = FamilyTest::add(first, surname, sex);
         p->birth.year = year;
-        hl().tree->addNewPerson(p);
         hl().personList->fill();
         return p;
     }
     void show(Clovek* p) { hl().showPersonOfStep(p); }
-    // Links as a loaded tree has them.
-    static void parent(Clovek* child, Clovek* father, Clovek* mother)
-    {
-        child->father = father;
-        child->mother = mother;
-        for (Clovek* p : {father, mother})
-            if (p)
-                p->children.append(new UkClovek(child));
-    }
-    static Svatba* couple(Clovek* a, Clovek* b, int type = 0)
-    {
-        auto* s = new Svatba;
-        s->partner1 = a;
-        s->partner2 = b;
-        s->type = uint8_t(type);
-        a->partnerships.append(new UkSvatba(s));
-        b->partnerships.append(new UkSvatba(s));
-        return s;
-    }
-    static std::vector<std::string> rows(const TListBox& list) { return list.Items.lines(); }
+    static void parent(Clovek* child, Clovek* father, Clovek* mother) { linkParents(child, father, mother); }
     static std::vector<std::string> names(const Prvky& persons)
     {
         std::vector<std::string> out;
@@ -63,12 +76,10 @@ struct FamilyPage : ProgramTest {
             out.push_back(e->person()->firstName);
         return out;
     }
-    int steps() { return hl().tree->undoHistory->count(); }
     // The person picks the entry of `text` in a parent box, entering it first as a click does.
     void choose(TComboBox& box, const std::string& text)
     {
         user::focus(box);
         ASSERT_TRUE(user::pick(box, text)) << text;
     }
-    Clovek* current() { return hl().currentPerson; }
 };

@@ -27,7 +27,7 @@ TEST_F(Family, ChoosingAFatherLinksBothSidesMakesSiblingsAndUndoesInOneStep)
     EXPECT_EQ(z().otecCB.Items.IndexOf("Kos Jan (2)"), -1);
     EXPECT_EQ(jan->father, otec);
     EXPECT_EQ(names(otec->children), (std::vector<std::string>{"Petr", "Jan"}));
-    EXPECT_EQ(rows(z().sourozenciLIST), (std::vector<std::string>{"Kos Petr (1)"}));
+    EXPECT_EQ(lines(z().sourozenciLIST), (std::vector<std::string>{"Kos Petr (1)"}));
     EXPECT_EQ(names(bratr->siblings), (std::vector<std::string>{"Jan"}));
     EXPECT_EQ(steps(), 1);
 
@@ -125,7 +125,7 @@ TEST_F(Family, RowsOfEqualTextLeadToTheirOwnPerson)
     EXPECT_EQ(kid->father, second);
 
     show(karel);
-    ASSERT_EQ(rows(z().detiLIST), (std::vector<std::string>{"Kos Jan (x)", "Kos Jan (x)"}));
+    ASSERT_EQ(lines(z().detiLIST), (std::vector<std::string>{"Kos Jan (x)", "Kos Jan (x)"}));
     const int secondRow = z().detiLIST.Items.IndexOfObject(second);
     user::doubleClickLine(z().detiLIST, secondRow);
     EXPECT_EQ(current(), second);
@@ -169,7 +169,7 @@ TEST_F(Family, ACreatedChildOfPartnersOfOneSexGetsBothParentsInTheTwoSlots)
     parent(starsi, nullptr, jana);
     couple(eva, jana);
     show(eva);
-    ASSERT_EQ(rows(z().partneriLIST), (std::vector<std::string>{"Malá Jana (1)"}));
+    ASSERT_EQ(lines(z().partneriLIST), (std::vector<std::string>{"Malá Jana (1)"}));
     script.press("", "anoBT").press("", "anoBT");
     user::click(z().vytvorDiteBT);
     Clovek* dite = current();
@@ -203,7 +203,7 @@ TEST_F(Family, AssigningByAPartnerOfOneSexKeepsThePartnerAndFillsTheFreeSlot)
     EXPECT_EQ(b->father, eva);
     EXPECT_EQ(c->father, jiny) << "answered no";
     EXPECT_EQ(names(jana->children), (std::vector<std::string>{"Ada", "Bob", "Cyril"}));
-    EXPECT_EQ(rows(z().detiLIST).size(), 2u);
+    EXPECT_EQ(lines(z().detiLIST).size(), 2u);
     const std::vector<std::string> texts = script.messageTexts();
     EXPECT_TRUE(texts.empty());
 }
@@ -240,7 +240,7 @@ TEST_F(Family, AssigningFromTheListOffersOnlyPersonsNotBornBeforeAndRecordsNothi
     EXPECT_EQ(neznamy->father, jan);
     EXPECT_FALSE(otec->hasChild(neznamy));
     EXPECT_EQ(mlady->father, nullptr);
-    EXPECT_EQ(rows(z().detiLIST), (std::vector<std::string>{"Kos Neznámý (3)"}));
+    EXPECT_EQ(lines(z().detiLIST), (std::vector<std::string>{"Kos Neznámý (3)"}));
     EXPECT_EQ(script.messageTexts().size(), 0u);
 }
 
@@ -259,7 +259,7 @@ TEST_F(Family, RemovingAChildIsOneStepThatUndoesBack)
     script.press("", "anoBT");
     user::click(z().odeberDiteBT);
     EXPECT_EQ(jan->father, nullptr);
-    EXPECT_EQ(rows(z().detiLIST), (std::vector<std::string>{"Kos Petr (2)"}));
+    EXPECT_EQ(lines(z().detiLIST), (std::vector<std::string>{"Kos Petr (2)"}));
     EXPECT_FALSE(petr->hasSibling(jan));
     ASSERT_EQ(steps(), 1);
     user::click(hl().Zpet1);

@@ -1,7 +1,8 @@
 // Groups as a person uses them: the group box filtering the list and falling back after a rename
 // or a delete, the groups of the shown person, the manager's commands, its name prompt, the fill
 // window and the family buttons, and bulk fill over a group or everybody.
-#include "family_tree_fixture.h"
+#include "family_fixture.h"
+#include "model/group_builders.h"
 
 #include "forms/co_vyplnit_form.h"
 #include "forms/hromadne_form.h"
@@ -36,18 +37,7 @@ struct Groups : FamilyTest {
     }
     Group* group(const std::string& name, std::initializer_list<Clovek*> members)
     {
-        auto* g = new Group(name);
-        hl().tree->groups.append(g);
-        for (Clovek* p : members)
-            g->addMember(p);
-        return g;
-    }
-    static std::vector<std::string> members(const Group* g)
-    {
-        std::vector<std::string> names;
-        for (UkGrClovek* m : g->members.items<UkGrClovek>())
-            names.push_back(m->person()->firstName);
-        return names;
+        return addGroup(*hl().tree, name, members);
     }
     // The manager shown from its button; `act` works in it, then OK closes it.
     void manage(const std::function<void(TspravceSkupinFORM&)>& act)
@@ -164,7 +154,7 @@ TEST_F(Groups, CopyInvertEmptyAndMemberTicks)
     });
     Group* kopie = hl().tree->findGroup("Kopie");
     ASSERT_TRUE(kopie);
-    EXPECT_EQ(members(kopie), (std::vector<std::string>{"Eva", "Jan"}));
+    EXPECT_EQ(memberNames(kopie), (std::vector<std::string>{"Eva", "Jan"}));
 
     manage([this](TspravceSkupinFORM& w) {
         pickGroup(w, "Kopie");
@@ -174,7 +164,7 @@ TEST_F(Groups, CopyInvertEmptyAndMemberTicks)
         user::tick(w.clenoveLIST, w.clenoveLIST.Items.IndexOf(name(jan)));
         user::tick(w.clenoveLIST, w.clenoveLIST.Items.IndexOf(name(olga)));
     });
-    EXPECT_EQ(members(kopie), (std::vector<std::string>{"Nora", "Petr", "Jan"}));
+    EXPECT_EQ(memberNames(kopie), (std::vector<std::string>{"Nora", "Petr", "Jan"}));
 
     manage([this](TspravceSkupinFORM& w) {
         pickGroup(w, "Rodina");
@@ -201,7 +191,7 @@ TEST_F(Groups, TheFillWindowReplacesTheMembers)
         user::click(w.naplnitBT);
         EXPECT_EQ(w.clenoveLIST.Items.Count(), 5);
     });
-    EXPECT_EQ(members(g), (std::vector<std::string>{"Olga", "Nora", "Eva"}));
+    EXPECT_EQ(memberNames(g), (std::vector<std::string>{"Olga", "Nora", "Eva"}));
     EXPECT_EQ(script.messageTexts(), std::vector<std::string>{"Skupina byla naplněna požadovanými daty."});
 
     script.clearRecords();
@@ -218,7 +208,7 @@ TEST_F(Groups, TheFillWindowReplacesTheMembers)
     });
     EXPECT_EQ(script.messageTexts().front(), "Musíte zadat začátek příjmení.");
     // Surname or birth surname, letter case kept: "novotná" is left out.
-    EXPECT_EQ(members(g), (std::vector<std::string>{"Olga", "Petr", "Eva", "Jan"}));
+    EXPECT_EQ(memberNames(g), (std::vector<std::string>{"Olga", "Petr", "Eva", "Jan"}));
 }
 
 TEST_F(Groups, FamilyButtonsAddRelativesOfTheTickedPersonsOneStepForPartners)
@@ -230,7 +220,7 @@ TEST_F(Groups, FamilyButtonsAddRelativesOfTheTickedPersonsOneStepForPartners)
         EXPECT_EQ(ticked(w.clenoveLIST).size(), 2u);
         user::click(w.predciBT);
     });
-    EXPECT_EQ(members(g), (std::vector<std::string>{"Petr", "Olga", "Eva", "Jan"}));
+    EXPECT_EQ(memberNames(g), (std::vector<std::string>{"Petr", "Olga", "Eva", "Jan"}));
 
     Group* h = group("H", {olga});
     manage([](TspravceSkupinFORM& w) {
@@ -238,7 +228,7 @@ TEST_F(Groups, FamilyButtonsAddRelativesOfTheTickedPersonsOneStepForPartners)
         user::click(w.partneriBT);
         user::click(w.partneriBT); // partners of partners on the second press
     });
-    EXPECT_EQ(members(h), (std::vector<std::string>{"Olga", "Petr"}));
+    EXPECT_EQ(memberNames(h), (std::vector<std::string>{"Olga", "Petr"}));
 }
 
 TEST_F(Groups, TheShownPersonsGroupsActAtOnceAndTheFilteredListFollows)
@@ -256,7 +246,7 @@ TEST_F(Groups, TheShownPersonsGroupsActAtOnceAndTheFilteredListFollows)
         user::click(w.OkBT);
     });
     user::click(hl().zakladniSheet.skupinyBT);
-    EXPECT_EQ(members(a), std::vector<std::string>{"Eva"});
+    EXPECT_EQ(memberNames(a), std::vector<std::string>{"Eva"});
     // The second group of the same name got the tick of its own line.
     EXPECT_EQ(static_cast<Group*>(hl().tree->groups.at(1))->members.count(), 1);
     EXPECT_EQ(listed(), std::vector<std::string>{"Eva"});

@@ -1,6 +1,6 @@
 // The relatives submenu on a family with a divorce, a remarriage, a plain partnership and a
 // widow: what each item lists, the window's lines and a double-click on a found person.
-#include "family_tree_fixture.h"
+#include "family_fixture.h"
 
 #include "forms/pribuzni_form.h"
 

@@ -7,7 +7,6 @@
 namespace {
 
 struct LifePeriods : PersonEditorTest {
-    ZakladniSheet& z() { return hl().zakladniSheet; }
     // The entry window filled with the three texts and confirmed; `offered` gets its value list.
     void enter(const std::string& text, const std::string& from, const std::string& to,
                std::vector<std::string>* offered = nullptr)

@@ -238,14 +238,16 @@ TEST_F(MediaTabs, FilesSortThreeWaysAndTheFilePoolHasNoPreview)
     // New files are appended; typing in the type order only rewrites the lines.
     EXPECT_EQ(lines(s().seznamSouborLIST),
               (std::vector<std::string>{"txt - Zápis 1950", "pdf - Smlouva 1890", "odt - Alba "}));
-    user::pick(s().seradSouborRADIO, 0);
-    EXPECT_EQ(lines(s().seznamSouborLIST),
+    // The list's lines after the person picks the sort order `way`.
+    auto sortedBy = [&](int way) {
+        user::pick(s().seradSouborRADIO, way);
+        return lines(s().seznamSouborLIST);
+    };
+    EXPECT_EQ(sortedBy(0),
               (std::vector<std::string>{"Alba  (odt)", "Smlouva 1890 (pdf)", "Zápis 1950 (txt)"}));
-    user::pick(s().seradSouborRADIO, 1);
-    EXPECT_EQ(lines(s().seznamSouborLIST),
+    EXPECT_EQ(sortedBy(1),
               (std::vector<std::string>{"1890 Smlouva (pdf)", "1950 Zápis (txt)", " Alba (odt)"}));
-    user::pick(s().seradSouborRADIO, 2);
-    EXPECT_EQ(lines(s().seznamSouborLIST),
+    EXPECT_EQ(sortedBy(2),
               (std::vector<std::string>{"odt - Alba ", "pdf - Smlouva 1890", "txt - Zápis 1950"}));
     user::pick(s().seradSouborRADIO, 1);
 
@@ -321,7 +323,6 @@ TEST_F(MediaTabs, SavedAndReopenedTheTreeShowsTheSameMedia)
 }
 
 struct Portrait : PersonEditorTest {
-    ZakladniSheet& z() { return hl().zakladniSheet; }
     TJPEGImage stored()
     {
         TJPEGImage jpeg;

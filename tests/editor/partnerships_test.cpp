@@ -51,7 +51,7 @@ TEST_F(Partnerships, AddingAChosenPartnerSharesOnePartnershipAndItsUndoAsks)
     Svatba* s = static_cast<UkSvatba*>(jan->partnerships.first())->partnership;
     EXPECT_EQ(static_cast<UkSvatba*>(eva->partnerships.first())->partnership, s);
     EXPECT_EQ(s->partner1, jan);
-    EXPECT_EQ(rows(z().partneriLIST), (std::vector<std::string>{"Nová Eva (1)"}));
+    EXPECT_EQ(lines(z().partneriLIST), (std::vector<std::string>{"Nová Eva (1)"}));
     EXPECT_EQ(z().partneriLIST.ItemIndex(), 0);
     EXPECT_TRUE(z().oddaniCHECK.Visible);
     EXPECT_FALSE(z().oddaniCHECK.Checked());
@@ -62,7 +62,7 @@ TEST_F(Partnerships, AddingAChosenPartnerSharesOnePartnershipAndItsUndoAsks)
     user::click(hl().Zpet1);
     EXPECT_EQ(jan->partnerships.count(), 0);
     EXPECT_EQ(eva->partnerships.count(), 0);
-    EXPECT_TRUE(rows(z().partneriLIST).empty());
+    EXPECT_TRUE(lines(z().partneriLIST).empty());
 }
 
 TEST_F(Partnerships, ANewPersonAsPartnerIsOfTheOtherSexShownAndOneStep)
@@ -75,7 +75,7 @@ TEST_F(Partnerships, ANewPersonAsPartnerIsOfTheOtherSexShownAndOneStep)
     ASSERT_NE(novy, eva);
     EXPECT_EQ(novy->sex, 1);
     EXPECT_EQ(hl().tree->personCount(), 2);
-    EXPECT_EQ(rows(z().partneriLIST), (std::vector<std::string>{"Nová Eva (0)"}));
+    EXPECT_EQ(lines(z().partneriLIST), (std::vector<std::string>{"Nová Eva (0)"}));
     EXPECT_EQ(steps(), 1) << "only the partnership, not the person";
 
     // Undo takes the partnership away and offers to delete the person it made.
@@ -103,17 +103,14 @@ TEST_F(Partnerships, MarryingShowsAnUnknownWeddingAndAYearOverTheLimitIsReset)
     EXPECT_EQ(s->place, "");
     EXPECT_FALSE(z().rozvodRokED.Visible);
 
-    user::focus(z().svatbaRokED);
-    user::replaceText(z().svatbaRokED, "2051");
-    user::focus(z().svatbaMistoCB);
+    typeOver(z().svatbaRokED, "2051", z().svatbaMistoCB);
     ASSERT_EQ(script.messageTexts().size(), 1u);
     EXPECT_EQ(script.messageTexts()[0], "Rok svatby je vyšší než nastavená horní mez! Měním rok svatby.");
     EXPECT_EQ(s->wedding.year, "?");
     EXPECT_EQ(z().svatbaRokED.Text(), "?");
 
     // A year with a letter empties the edit; leaving shows the stored year again.
-    user::focus(z().svatbaRokED);
-    user::replaceText(z().svatbaRokED, "19a");
+    typeOver(z().svatbaRokED, "19a");
     EXPECT_EQ(z().svatbaRokED.Text(), "");
     user::focus(z().svatbaMistoCB);
     EXPECT_EQ(z().svatbaRokED.Text(), "?");
@@ -149,18 +146,14 @@ TEST_F(Partnerships, TheFieldsAreStoredSharedAndUndoneAndADivorceBeforeTheWeddin
     user::click(z().rozvedeniCHECK);
     ASSERT_EQ(s->type, 2);
     EXPECT_TRUE(z().rozvodRokED.Visible);
-    user::focus(z().rozvodRokED);
-    user::replaceText(z().rozvodRokED, "1949");
-    user::focus(z().svatbaMistoCB);
+    typeOver(z().rozvodRokED, "1949", z().svatbaMistoCB);
     ASSERT_EQ(script.messageTexts().size(), 1u);
     EXPECT_EQ(script.messageTexts()[0], "Rozvod by přecházel svatební obřad! Měním rok rozvodu.");
     EXPECT_EQ(s->divorce.year, "?");
     EXPECT_EQ(s->wedding.year, "1950");
 
     // Undoing the typed divorce year brings back what was there before the edit.
-    user::focus(z().rozvodRokED);
-    user::replaceText(z().rozvodRokED, "1960");
-    user::focus(z().svatbaMistoCB);
+    typeOver(z().rozvodRokED, "1960", z().svatbaMistoCB);
     EXPECT_EQ(s->divorce.year, "1960");
     user::click(hl().Zpet1);
     EXPECT_EQ(s->divorce.year, "?");
@@ -179,7 +172,7 @@ TEST_F(Partnerships, ReorderingMovesOnlyThisPersonsListAndDeletingEmptiesTheHist
     EXPECT_FALSE(z().nahoruSvatbaBT.Enabled);
     EXPECT_TRUE(z().doluSvatbaBT.Enabled);
     user::click(z().doluSvatbaBT);
-    EXPECT_EQ(rows(z().partneriLIST), (std::vector<std::string>{"Malá Ana (2)", "Nová Eva (1)"}));
+    EXPECT_EQ(lines(z().partneriLIST), (std::vector<std::string>{"Malá Ana (2)", "Nová Eva (1)"}));
     EXPECT_EQ(z().partneriLIST.ItemIndex(), 1);
     EXPECT_TRUE(z().nahoruSvatbaBT.Enabled);
     EXPECT_FALSE(z().doluSvatbaBT.Enabled);
@@ -188,7 +181,7 @@ TEST_F(Partnerships, ReorderingMovesOnlyThisPersonsListAndDeletingEmptiesTheHist
     hl().tree->recordTextChange(jan, "jmeno", "J", "Jan");
     script.press("", "anoBT");
     user::click(z().smazSvatbuBT);
-    EXPECT_EQ(rows(z().partneriLIST), (std::vector<std::string>{"Malá Ana (2)"}));
+    EXPECT_EQ(lines(z().partneriLIST), (std::vector<std::string>{"Malá Ana (2)"}));
     EXPECT_EQ(eva->partnerships.count(), 1);
     EXPECT_EQ(steps(), 0);
 
@@ -210,7 +203,7 @@ TEST_F(Partnerships, ChangingThePartnerMovesThePartnershipAndUndoesBack)
     EXPECT_EQ(s->partner2, ana);
     EXPECT_EQ(eva->partnerships.count(), 0);
     EXPECT_EQ(ana->partnerships.count(), 1);
-    EXPECT_EQ(rows(z().partneriLIST), (std::vector<std::string>{"Malá Ana (2)"}));
+    EXPECT_EQ(lines(z().partneriLIST), (std::vector<std::string>{"Malá Ana (2)"}));
     ASSERT_EQ(steps(), 1);
 
     script.press("", "anoBT");
@@ -291,12 +284,12 @@ TEST_F(Partnerships, TheFamilyComesBackAfterASaveAndAnOpen)
     Clovek* jan2 = hl().tree->findPersonByIdentifier("0");
     ASSERT_NE(jan2, nullptr);
     show(jan2);
-    EXPECT_EQ(rows(z().partneriLIST), (std::vector<std::string>{"Malá Ana (2)", "Nová Eva (1)"}));
+    EXPECT_EQ(lines(z().partneriLIST), (std::vector<std::string>{"Malá Ana (2)", "Nová Eva (1)"}));
     user::pick(z().partneriLIST, 1);
     EXPECT_TRUE(z().rozvedeniCHECK.Checked());
     EXPECT_EQ(z().rozvodRokED.Text(), "1960");
     EXPECT_EQ(z().svatbaMistoCB.Text(), "Brno");
-    EXPECT_EQ(rows(z().detiLIST), (std::vector<std::string>{"Kosová Dita (3)"}));
+    EXPECT_EQ(lines(z().detiLIST), (std::vector<std::string>{"Kosová Dita (3)"}));
     Clovek* eva2 = hl().tree->findPersonByIdentifier("1");
     ASSERT_EQ(eva2->partnerships.count(), 1);
     EXPECT_EQ(hl().tree->findPersonByIdentifier("3")->mother, eva2);

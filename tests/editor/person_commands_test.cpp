@@ -1,7 +1,7 @@
 // The person commands as a person uses them: a new person from the menu, the tool bar and F2,
 // deleting the shown person (alone, among others, under a group filter), the lock, and undo and
 // redo of each from the menu, the tool bar and Ctrl+Z / Ctrl+Y.
-#include "empty_tree_fixture.h"
+#include "../shell/empty_tree_fixture.h"
 #include "forms/hromadne_mazani_form.h"
 #include "model/action_list.h"
 #include "model/group.h"
@@ -24,10 +24,7 @@ struct PersonCommands : EmptyTreeTest {
     }
     Clovek* add(const std::string& first, const std::string& surname)
     {
-        auto* p = new Clovek;
-        p->firstName = first;
-        p->surname = surname;
-        hl().tree->addNewPerson(p);
+        Clovek* p = addPerson(first, surname);
         hl().personList->add(p);
         hl().personList->sort(Scroll::byName);
         hl().enableControls(true, true);
@@ -44,9 +41,7 @@ struct PersonCommands : EmptyTreeTest {
             s += (r == hl().personList->first ? "" : "|") + r->person->firstName;
         return s;
     }
-    Clovek* shown() { return hl().currentPerson; }
     std::string question() { return windows->anoNe.Label1.Caption; }
-    int steps() { return hl().tree->undoHistory->count(); }
     // On the further-texts page, a line typed into its memo; the memo keeps the focus.
     void typeFurtherText(const std::string& line)
     {
@@ -63,7 +58,7 @@ TEST_F(PersonCommands, TheFirstPersonOpensThePagesAndUndoDeletesItAfterAsking)
     user::click(hl().NovaOsobaBT);
 
     ASSERT_EQ(hl().tree->personCount(), 1);
-    Clovek* created = shown();
+    Clovek* created = current();
     ASSERT_NE(created, nullptr);
     EXPECT_EQ(created->identifier, "0");
     EXPECT_EQ(created->alive, 1);
@@ -88,7 +83,7 @@ TEST_F(PersonCommands, TheFirstPersonOpensThePagesAndUndoDeletesItAfterAsking)
     user::pressKey(hl(), 'Z', ssCtrl);
     EXPECT_EQ(question(), "Opravdu vymazat osobu   (0)?");
     EXPECT_EQ(hl().tree->personCount(), 0);
-    EXPECT_EQ(shown(), nullptr);
+    EXPECT_EQ(current(), nullptr);
     EXPECT_EQ(hl().pages.ActivePage(), &hl().obecne);
     EXPECT_FALSE(hl().zakladniUdaje.TabVisible());
     EXPECT_FALSE(hl().Vymaz1.Enabled);
@@ -102,21 +97,21 @@ TEST_F(PersonCommands, UndoingACreatedPersonAnsweredNoKeepsPersonAndStep)
     Clovek* eva = add("Eva", "Malá");
     show(eva);
     user::pressKey(hl(), VK_F2);
-    Clovek* created = shown();
+    Clovek* created = current();
     ASSERT_NE(created, eva);
     EXPECT_EQ(listed(), "|Eva"); // an unnamed person sorts first
 
     script.press("", "neBT");
     user::click(hl().Zpet1);
     EXPECT_EQ(hl().tree->personCount(), 2);
-    EXPECT_EQ(shown(), created);
+    EXPECT_EQ(current(), created);
     EXPECT_TRUE(hl().Zpet1.Enabled);
 
     script.press("", "anoBT");
     user::click(hl().ZpetBT);
     EXPECT_EQ(hl().tree->personCount(), 1);
     // The person shown before the new one comes back.
-    EXPECT_EQ(shown(), eva);
+    EXPECT_EQ(current(), eva);
     EXPECT_EQ(z().jmenoCB.Text(), "Eva");
     EXPECT_EQ(listed(), "Eva");
 }
@@ -129,12 +124,12 @@ TEST_F(PersonCommands, ANewPersonTakesTheLowestFreeNumberAndCountsTheLeftPersons
     show(a);
     script.press("", "anoBT");
     user::click(hl().SmazOsobuBT);
-    ASSERT_EQ(shown(), b);
+    ASSERT_EQ(current(), b);
     const int before = b->percentFilled;
     b->birthPlace = "Brno"; // not through its box, so the share is not counted yet
     user::click(hl().Nova1);
-    EXPECT_EQ(shown()->number, 0);
-    EXPECT_EQ(shown()->identifier, "0");
+    EXPECT_EQ(current()->number, 0);
+    EXPECT_EQ(current()->identifier, "0");
     EXPECT_GT(b->percentFilled, before);
 }
 
@@ -155,14 +150,14 @@ TEST_F(PersonCommands, DeletingAsksEmptiesTheHistoryAndShowsThePersonVisitedBefo
     user::click(hl().Vymaz1);
     EXPECT_EQ(question(), "Opravdu vymazat osobu Cap Bára (1)?");
     EXPECT_EQ(hl().tree->personCount(), 3);
-    EXPECT_EQ(shown(), b);
+    EXPECT_EQ(current(), b);
     EXPECT_FALSE(hl().Zpet1.Enabled);
     EXPECT_FALSE(hl().ZnovuBT.Enabled);
 
     script.press("", "anoBT");
     user::click(hl().SmazOsobuBT);
     EXPECT_EQ(hl().tree->personCount(), 2);
-    EXPECT_EQ(shown(), c);
+    EXPECT_EQ(current(), c);
     EXPECT_EQ(hl().currentRow->person, c);
     EXPECT_EQ(z().jmenoCB.Text(), "Cyril");
     EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Cyril Dub, ?");
@@ -206,21 +201,21 @@ TEST_F(PersonCommands, DeletingUnderAGroupFilterStaysInTheGroupOrFallsBackToAll)
     script.press("", "anoBT");
     user::click(hl().Vymaz1);
     EXPECT_EQ(listed(), "Cyril|David");
-    EXPECT_EQ(shown(), c);
+    EXPECT_EQ(current(), c);
 
     // David, visited before, belongs to the group.
     show(d);
     show(c);
     script.press("", "anoBT");
     user::click(hl().Vymaz1);
-    EXPECT_EQ(shown(), d);
+    EXPECT_EQ(current(), d);
 
     // The group's last member: the list shows every person again.
     script.press("", "anoBT");
     user::click(hl().Vymaz1);
     EXPECT_EQ(hl().skupinyCB.Text(), hl().allPersonsGroupName);
     EXPECT_EQ(listed(), "Bára");
-    EXPECT_EQ(shown(), b);
+    EXPECT_EQ(current(), b);
     EXPECT_EQ(hl().currentRow->person, b);
 }
 
@@ -232,7 +227,7 @@ TEST_F(PersonCommands, DeletingTheLastPersonLeavesTheGeneralTabAndAnEmptyTree)
     script.press("", "anoBT");
     user::click(hl().Vymaz1);
     EXPECT_EQ(hl().tree->personCount(), 0);
-    EXPECT_EQ(shown(), nullptr);
+    EXPECT_EQ(current(), nullptr);
     EXPECT_EQ(hl().currentRow, nullptr);
     EXPECT_EQ(hl().pages.ActivePage(), &hl().obecne);
     EXPECT_FALSE(hl().shrnutiOsoby.TabVisible());
@@ -250,7 +245,7 @@ TEST_F(PersonCommands, BulkDeletionInABulkRunShowsNobody)
     show(a);
     hl().pages.setActivePage(&hl().obecne);
     hl().deleteCurrentPerson(true);
-    EXPECT_EQ(shown(), b);
+    EXPECT_EQ(current(), b);
     EXPECT_EQ(hl().currentRow->person, b);
     // Nothing was shown: the page and the heading are as they were.
     EXPECT_EQ(hl().pages.ActivePage(), &hl().obecne);
@@ -383,7 +378,7 @@ TEST_F(PersonCommands, DeletingAPersonWhoseMemoWasTypedInGivesTheLinesToNobody)
     user::selectTab(hl().pages, hl().zakladniUdaje);
     script.press("", "anoBT");
     user::click(hl().SmazOsobuBT);
-    EXPECT_EQ(shown(), b);
+    EXPECT_EQ(current(), b);
     user::click(hl().Nova1);
     EXPECT_TRUE(b->furtherTexts.empty());
 }

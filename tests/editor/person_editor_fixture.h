@@ -1,8 +1,7 @@
 #pragma once
 // The program started with a new tree of two persons, Jan shown; pictures of any size made on
 // the spot for the insert buttons.
-#include "../shell/program_fixture.h"
-#include "model/action_list.h"
+#include "../shell/empty_tree_fixture.h"
 #include "model/media.h"
 #include "platform/files.h"
 #include "platform/picture.h"
@@ -10,33 +9,22 @@
 
 #include <gtest/gtest.h>
 
-struct PersonEditorTest : ProgramTest {
+struct PersonEditorTest : EmptyTreeTest {
     Clovek* jan = nullptr;
     Clovek* eva = nullptr;
     TempFolder outside; // where the person's own files are
 
     void SetUp() override
     {
-        ProgramTest::SetUp();
-        startQuietly();
-        hl().createEmptyTree();
+        EmptyTreeTest::SetUp();
         hl().resetWorkingFolder();
-        jan = add("Jan", "Novák");
-        eva = add("Eva", "Dvořáková");
+        jan = addPerson("Jan", "Novák");
+        eva = addPerson("Eva", "Dvořáková");
         hl().enableControls(true, true);
         hl().personList->fill();
         hl().personList->sort(0);
         hl().showPersonOfStep(jan);
     }
-    Clovek* add(const std::string& first, const std::string& surname)
-    {
-        auto* p = new Clovek;
-        p->firstName = first;
-        p->surname = surname;
-        hl().tree->addNewPerson(p);
-        return p;
-    }
-    int steps() { return hl().tree->undoHistory->count(); }
     std::string working(const std::string& name) { return joinPath(hl().workingFolder, name); }
 
     // A picture file of the size, JPEG or BMP by the extension of `name`, in `outside`.
@@ -62,5 +50,4 @@ struct PersonEditorTest : ProgramTest {
         writeCp1250Lines(path, {text});
         return path;
     }
-    static std::vector<std::string> lines(const TListBox& list) { return list.Items.lines(); }
 };

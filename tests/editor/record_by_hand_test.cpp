@@ -1,6 +1,6 @@
 // A family recorded by hand from an empty tree: each field typed as a person types it, Enter to
 // the next one, then every step taken back with Ctrl+Z and done again with Ctrl+Y.
-#include "empty_tree_fixture.h"
+#include "../shell/empty_tree_fixture.h"
 #include "forms/tolerance_form.h"
 #include "model/action_list.h"
 #include "platform/keys.h"
@@ -14,11 +14,6 @@ struct RecordByHand : EmptyTreeTest {
     void undo() { user::pressKey(hl(), 'Z', ssCtrl); }
     void redo() { user::pressKey(hl(), 'Y', ssCtrl); }
     void leaveTo(TWinControl& next) { user::focus(next); }
-    void enter(TWinControl& box, const std::string& text)
-    {
-        user::focus(box);
-        user::replaceText(box, text);
-    }
     std::string birth(const Clovek& p) { return p.birth.day + "." + p.birth.month + "." + p.birth.year; }
 };
 
@@ -40,8 +35,8 @@ TEST_F(RecordByHand, APersonTypedInIsTakenBackAndDoneAgainStepByStep)
     EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Marie Nováková, ?");
 
     // Each part typed over the "?" the box shows.
-    enter(z().narozDenCB, "31");
-    enter(z().narozMesicCB, "4");
+    typeOver(z().narozDenCB, "31");
+    typeOver(z().narozMesicCB, "4");
     leaveTo(z().narozRokED);
     EXPECT_EQ(z().narozDenCB.Text(), "30"); // April has no 31st
     user::replaceText(z().narozRokED, "19a"); // not a year: the box empties, nothing is stored
@@ -62,7 +57,7 @@ TEST_F(RecordByHand, APersonTypedInIsTakenBackAndDoneAgainStepByStep)
     EXPECT_EQ(z().narozAsi.Caption, "+/- 2");
     user::click(z().zivaZesnulaCH);
     ASSERT_TRUE(z().smrtRokED.Visible);
-    enter(z().smrtRokED, "1950");
+    typeOver(z().smrtRokED, "1950");
     leaveTo(z().smrtMistoCB);
     EXPECT_EQ(marie->death.year, "1950");
     EXPECT_EQ(script.messageTexts(), std::vector<std::string>{});

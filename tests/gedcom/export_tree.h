@@ -108,12 +108,4 @@ struct ExportTree {
         tree.addNewPerson(p);
         return p;
     }
-
-    static CasoveObdobi* period(const std::string& text, const std::string& from, const std::string& to)
-    {
-        auto* e = new CasoveObdobi(text);
-        e->from = from;
-        e->to = to;
-        return e;
-    }
 };

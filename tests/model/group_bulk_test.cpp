@@ -4,6 +4,7 @@
 #include "model/group.h"
 #include "model/rod.h"
 #include "model/uk_clovek.h"
+#include "group_builders.h"
 #include "model_helpers.h"
 
 #include <gtest/gtest.h>
@@ -16,29 +17,12 @@ struct GroupBulk : ::testing::Test {
     Clovek* b = add("Bedřich");
     Clovek* c = add("Cyril");
     Clovek* d = add("Dan");
-    Group* g = group("G", {a, b, c, d});
-    Group* h = group("H", {d, b});
+    Group* g = addGroup(tree, "G", {a, b, c, d});
+    Group* h = addGroup(tree, "H", {d, b});
 
     Clovek* add(const std::string& name)
     {
-        Clovek* p = makePerson(name, "Novák");
-        tree.addNewPerson(p);
-        return p;
-    }
-    Group* group(const std::string& name, std::initializer_list<Clovek*> members)
-    {
-        auto* grp = new Group(name);
-        tree.groups.append(grp);
-        for (Clovek* p : members)
-            grp->addMember(p);
-        return grp;
-    }
-    static std::vector<std::string> members(const Group* grp)
-    {
-        std::vector<std::string> names;
-        for (UkGrClovek* m : grp->members.items<UkGrClovek>())
-            names.push_back(m->person()->firstName);
-        return names;
+        return addPersonTo(tree, name, "Novák");
     }
 };
 
@@ -50,7 +34,7 @@ TEST_F(GroupBulk, RemovingManyPersonsEmptiesTheirGroupEntriesAndKeepsTheOthersIn
     Clovek stranger;
     tree.removePersons({b, &stranger, d, b});
     EXPECT_EQ(tree.personCount(), 2);
-    EXPECT_EQ(members(g), (std::vector<std::string>{"Adam", "Cyril"}));
+    EXPECT_EQ(memberNames(g), (std::vector<std::string>{"Adam", "Cyril"}));
     EXPECT_EQ(h->members.count(), 0);
     EXPECT_EQ(c->father, nullptr);
     EXPECT_EQ(tree.findPersonByNumber(1), nullptr);

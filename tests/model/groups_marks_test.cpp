@@ -2,6 +2,7 @@
 #include "model/group.h"
 #include "model/rod.h"
 #include "model/uk_clovek.h"
+#include "group_builders.h"
 #include "model_helpers.h"
 
 #include <gtest/gtest.h>
@@ -15,19 +16,6 @@ Clovek* numbered(Rod& tree, const std::string& name, int number, int sex = 1)
     p->identifier = std::to_string(number);
     tree.appendPerson(p);
     return p;
-}
-
-Group* addGroup(Rod& tree, const std::string& name)
-{
-    auto* g = new Group(name);
-    tree.groups.append(g);
-    return g;
-}
-
-void parents(Clovek* child, Clovek* father, Clovek* mother)
-{
-    child->father = father;
-    child->mother = mother;
 }
 
 std::string marked(const Rod& tree)
@@ -143,8 +131,8 @@ TEST(Marks, AncestorsAndDescendantsGiveTheFullClosureInAnyChainOrder)
     Clovek* mum = numbered(tree, "m", 2, 0);
     Clovek* grandpa = numbered(tree, "g", 3);
     numbered(tree, "s", 4);
-    parents(child, dad, mum);
-    parents(dad, grandpa, nullptr);
+    setParents(child, dad, mum);
+    setParents(dad, grandpa, nullptr);
     tree.rebuildChildLists();
 
     tree.clearMarks();
@@ -172,9 +160,9 @@ TEST(Marks, ACycleInADamagedTreeStillEnds)
     Clovek* b = numbered(tree, "b", 1);
     Clovek* c = numbered(tree, "c", 2);
     numbered(tree, "x", 3);
-    parents(a, b, nullptr);
-    parents(b, c, nullptr);
-    parents(c, a, nullptr); // a is its own great-grandfather
+    setParents(a, b, nullptr);
+    setParents(b, c, nullptr);
+    setParents(c, a, nullptr); // a is its own great-grandfather
     tree.rebuildChildLists();
 
     tree.clearMarks();

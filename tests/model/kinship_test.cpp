@@ -88,9 +88,7 @@ protected:
 
     Clovek* add(const std::string& first, const std::string& surname, int sex, const std::string& year)
     {
-        Clovek* p = makePerson(first, surname, sex, Datum("1", "1", year));
-        tree.addNewPerson(p);
-        return p;
+        return addPersonTo(tree, first, surname, sex, Datum("1", "1", year));
     }
     Clovek* child(const std::string& first, const std::string& surname, int sex, const std::string& year,
                   Clovek* f, Clovek* m)

@@ -2,20 +2,10 @@
 // Small builders shared by the model tests.
 #include "model/clovek.h"
 #include "model/datum.h"
+#include "model/person_builders.h"
 
 #include <random>
 #include <string>
-
-inline Clovek* makePerson(const std::string& first, const std::string& surname, int sex = 1,
-                          Datum birth = Datum())
-{
-    Clovek* p = new Clovek;
-    p->firstName = first;
-    p->surname = surname;
-    p->sex = uint8_t(sex);
-    p->birth = birth;
-    return p;
-}
 
 // What a loader links where it can only name a person by number; the tree's relinking swaps it
 // for the person of the chain and frees it.
@@ -43,24 +33,9 @@ inline Datum randomBirth(std::mt19937& rng)
     return Datum(part(1, 3, 25), part(1, 3, 25), part(1900, 1903, 20));
 }
 
-#include "model/svatba.h"
 #include "model/text_source.h"
 
 #include <map>
-
-// A partnership listed with both partners, as the editor and the loaders make them.
-inline Svatba* partnership(Clovek* a, Clovek* b, int type = 0)
-{
-    Svatba* s = new Svatba;
-    s->partner1 = a;
-    s->partner2 = b;
-    s->type = uint8_t(type);
-    if (a)
-        a->partnerships.append(new UkSvatba(s));
-    if (b && b != a)
-        b->partnerships.append(new UkSvatba(s));
-    return s;
-}
 
 // Answers every lookup with its default (or an override by key) and remembers what was asked:
 // standard lookups, which would write back, in `asked`; plain reads in `plainReads`.

@@ -36,14 +36,6 @@ struct PersonTexts : ::testing::Test {
         partnerships.emplace_back(partnership(a, b, type));
         return partnerships.back().get();
     }
-    static CasoveObdobi* period(const std::string& text, const std::string& from,
-                                const std::string& to)
-    {
-        auto* p = new CasoveObdobi(text);
-        p->from = from;
-        p->to = to;
-        return p;
-    }
 
     void SetUp() override
     {

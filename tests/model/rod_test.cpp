@@ -16,9 +16,7 @@ namespace {
 
 Clovek* add(Rod& tree, const std::string& name, int sex = 1, Datum birth = Datum())
 {
-    Clovek* p = makePerson(name, "X", sex, birth);
-    tree.addNewPerson(p);
-    return p;
+    return addPersonTo(tree, name, "X", sex, birth);
 }
 
 void setParent(Clovek* child, Clovek* parent)

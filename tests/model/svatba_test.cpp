@@ -11,9 +11,7 @@
 namespace {
 Clovek* add(Rod& tree, const std::string& name, int sex = 1)
 {
-    Clovek* p = makePerson(name, "X", sex);
-    tree.addNewPerson(p);
-    return p;
+    return addPersonTo(tree, name, "X", sex);
 }
 } // namespace
 

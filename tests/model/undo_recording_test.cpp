@@ -77,8 +77,7 @@ TEST_F(UndoRecording, AnotherPersonOrAnotherFieldStartsANewStep)
 TEST_F(UndoRecording, PartnershipEditsMergeByPartnership)
 {
     Svatba* first = partnership(a, b, 1);
-    Clovek* c = makePerson("Cecílie", "C", 0);
-    tree.addNewPerson(c);
+    Clovek* c = addPersonTo(tree, "Cecílie", "C", 0);
     Svatba* second = partnership(a, c, 1);
     tree.recordPartnershipTextChange(a, "svatbaMisto", first, "", "B");
     tree.recordPartnershipTextChange(b, "svatbaMisto", first, "B", "Br");

@@ -43,7 +43,7 @@ protected:
 struct TextField {
     const char* key;
     EditorPage page;
-    std::string Clovek::*field;
+    PersonTextField field;
 };
 
 const TextField textFields[] = {
@@ -80,18 +80,18 @@ TEST_F(UndoReplay, EveryTextFieldGoesBackAndForthWhereThePersonSeesIt)
 {
     for (const TextField& f : textFields) {
         SCOPED_TRACE(f.key);
-        a->*f.field = "nová";
+        f.field.set(*a, "nová");
         tree.recordTextChange(a, f.key, "stará", "nová");
         lookElsewhere();
         tree.undo();
-        EXPECT_EQ(a->*f.field, "stará");
+        EXPECT_EQ(f.field.of(*a), "stará");
         EXPECT_EQ(editor.fields[f.key], "stará");
         EXPECT_EQ(editor.shown, a);
         EXPECT_EQ(editor.page, f.page);
         EXPECT_EQ(editor.focus, f.key);
         lookElsewhere();
         tree.redo();
-        EXPECT_EQ(a->*f.field, "nová");
+        EXPECT_EQ(f.field.of(*a), "nová");
         EXPECT_EQ(editor.fields[f.key], "nová");
         EXPECT_EQ(editor.shown, a);
         EXPECT_EQ(editor.page, f.page);
@@ -305,8 +305,7 @@ TEST_F(UndoReplay, LifePeriodsAddedEditedAndDeleted)
 
 TEST_F(UndoReplay, ParentRelinkedWithChildrenAndSiblings)
 {
-    Clovek* sister = makePerson("Dana", "A", 0);
-    tree.addNewPerson(sister);
+    Clovek* sister = addPersonTo(tree, "Dana", "A", 0);
     sister->father = c;
     c->children.append(new UkClovek(sister));
     // a's father: none, then c.
@@ -389,8 +388,7 @@ TEST_F(UndoReplay, Memos)
 
 TEST_F(UndoReplay, ACreatedPersonIsDeletedOnlyOnYes)
 {
-    Clovek* created = makePerson("Nový", "N");
-    tree.addNewPerson(created);
+    Clovek* created = addPersonTo(tree, "Nový", "N");
     tree.recordTextChange(a, "jmeno", "A", "Adam");
     tree.recordNewPerson(a, "vytvorOsobu", created);
     editor.answers = {false};
@@ -410,8 +408,7 @@ TEST_F(UndoReplay, ACreatedPersonIsDeletedOnlyOnYes)
     EXPECT_EQ(history().current()->key, "jmeno");
 
     // Redo of a created person does nothing.
-    Clovek* other = makePerson("Jiný", "J");
-    tree.addNewPerson(other);
+    Clovek* other = addPersonTo(tree, "Jiný", "J");
     tree.recordNewPerson(nullptr, "vytvorOsobu", other);
     tree.recordTextChange(a, "jmeno", "Adam", "Adéla");
     tree.undo();
@@ -443,8 +440,7 @@ TEST_F(UndoReplay, TheInsertedPortraitIsRemovedWithItsFile)
 
 TEST_F(UndoReplay, ACreatedPartnershipWithItsCreatedPartner)
 {
-    Clovek* partner = makePerson("Partnerka", "P", 0);
-    tree.addNewPerson(partner);
+    Clovek* partner = addPersonTo(tree, "Partnerka", "P", 0);
     tree.recordNewPerson(a, "vytvorOsobu", partner);
     Svatba* s = partnership(a, partner, 1);
     tree.recordPartnerChange(a, "novaSvatba", s, nullptr, partner);
@@ -487,8 +483,7 @@ TEST_F(UndoReplay, ACreatedPartnershipIsNotAskedForAgainOnRedo)
 // older and would otherwise name a freed person.
 TEST_F(UndoReplay, DeletingTheCreatedPartnerTakesHerStepsOutOfTheHistory)
 {
-    Clovek* partner = makePerson("Partnerka", "P", 0);
-    tree.addNewPerson(partner);
+    Clovek* partner = addPersonTo(tree, "Partnerka", "P", 0);
     tree.recordTextChange(a, "prijmeni", "", "A");
     tree.recordNewPerson(a, "vytvorOsobu", partner);
     tree.recordTextChange(partner, "jmeno", "", "Partnerka");

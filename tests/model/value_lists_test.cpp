@@ -21,9 +21,7 @@ protected:
     // Persons stand in the chain newest first: the last one added is met first.
     Clovek* add(const std::string& first = "Jan", const std::string& surname = "Novák")
     {
-        Clovek* p = makePerson(first, surname);
-        tree.addNewPerson(p);
-        return p;
+        return addPersonTo(tree, first, surname);
     }
     std::vector<std::string> lines() const { return list.lines(); }
 

@@ -25,6 +25,19 @@ TEST(Codec, CzechLettersAndPunctuation)
     EXPECT_EQ(cp1250ToUtf8("\x84\x93\x80"), "„“€");
 }
 
+TEST(Codec, ALetterIsConvertedWhereverItStandsInALongRunOfPlainText)
+{
+    // Plain text goes over in blocks; a letter at any offset of a block must still be found.
+    for (size_t at = 0; at < 20; ++at) {
+        const std::string utf8 = std::string(at, 'a') + "ř" + std::string(19 - at, 'b');
+        const std::string expected = std::string(at, 'a') + "\xF8" + std::string(19 - at, 'b');
+        EXPECT_EQ(utf8ToCp1250(utf8), expected) << at;
+        std::string appended = "x";
+        appendAsCp1250(appended, utf8);
+        EXPECT_EQ(appended, "x" + expected) << at;
+    }
+}
+
 TEST(Codec, MissingCharactersAndBrokenUtf8BecomeQuestionMarks)
 {
     EXPECT_EQ(utf8ToCp1250("日本"), "??");

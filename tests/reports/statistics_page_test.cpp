@@ -17,13 +17,7 @@ struct StatisticsPage : ProgramTest {
         user::click(hl().Novy1);
         hl().tree->treeName = "Novákovi";
         for (const char* name : {"Jan", "Marie"}) {
-            auto* p = new Clovek();
-            p->firstName = name;
-            p->surname = "Novák";
-            p->sex = name[0] == 'J';
-            p->birth = Datum("1", "2", "1950");
-            hl().tree->addNewPerson(p);
-            hl().currentPerson = p;
+            hl().currentPerson = addPersonTo(*hl().tree, name, "Novák", name[0] == 'J', Datum("1", "2", "1950"));
         }
         hl().enableControls(true, true);
     }

@@ -2,6 +2,7 @@
 // text can break out of its place in a page.
 #include "model/casove_obdobi.h"
 #include "model/rod.h"
+#include "model/svatba.h"
 #include "model/uk_clovek.h"
 #include "model/model_helpers.h"
 #include "platform/codec.h"
@@ -10,6 +11,7 @@
 #include "platform/files.h"
 #include "reports/web_site.h"
 #include "temp_folder.h"
+#include "web_tree.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +35,7 @@ int countOf(const std::string& text, const std::string& what)
     return n;
 }
 
-class WebSiteTest : public ::testing::Test {
+class WebSiteTest : public ::testing::Test, protected WebTree {
 protected:
     WebSiteTest()
     {
@@ -42,21 +44,6 @@ protected:
     }
     ~WebSiteTest() override { setClock({}); }
 
-    Clovek* add(const std::string& first, const std::string& surname, int sex, Datum birth = Datum())
-    {
-        Clovek* p = makePerson(first, surname, sex, birth);
-        tree.addNewPerson(p);
-        return p;
-    }
-    static void child(Clovek* father, Clovek* mother, Clovek* c)
-    {
-        c->father = father;
-        c->mother = mother;
-        if (father)
-            father->children.append(new UkClovek(c));
-        if (mother)
-            mother->children.append(new UkClovek(c));
-    }
     std::vector<Clovek*> all()
     {
         std::vector<Clovek*> v;
@@ -72,7 +59,6 @@ protected:
     }
     std::string personFile(const Clovek* p) { return out / ("osoby/osoba" + std::to_string(p->number) + ".htm"); }
 
-    Rod tree;
     FakeTexts texts;
     TempFolder work;
     TempFolder out;
@@ -230,6 +216,17 @@ TEST_F(WebSiteTest, CouplePagesTellChildrenEndAndDuration)
     EXPECT_NE(page(out / "svatby/svatba1.htm").find("<p>Pár spolu měl 5 dětí:"), std::string::npos);
 }
 
+TEST_F(WebSiteTest, PersonsSharingANumberInADamagedTreeKeepTheirOwnNames)
+{
+    Clovek* jan = add("Jan", "Novák", 1);
+    Clovek* eva = add("Eva", "Nováková", 0);
+    eva->number = jan->number;
+    write();
+    const std::string index = page(out / "osoby.htm");
+    EXPECT_NE(index.find(">Jan Novák</a>"), std::string::npos);
+    EXPECT_NE(index.find(">Eva Nováková</a>"), std::string::npos);
+}
+
 TEST_F(WebSiteTest, AFailedPageStopsTheExportAndTellsWhereItStopped)
 {
     Clovek* p = add("Jan", "Novák", 1);
@@ -238,6 +235,45 @@ TEST_F(WebSiteTest, AFailedPageStopsTheExportAndTellsWhereItStopped)
     EXPECT_ANY_THROW(writer.writePages(out.path(), all()));
     EXPECT_EQ(writer.filesWritten(), 2);
     EXPECT_EQ(writer.failedFile(), out / ("osoby/osoba" + std::to_string(p->number) + ".htm"));
+}
+
+TEST_F(WebSiteTest, APageOfItsOwnNamesRelativesWithoutLinksAndKeepsItsPortraitInFoto)
+{
+    Clovek* jan = add("Jan", "Novák", 1, date("1", "2", "1950"));
+    Clovek* eva = add("Eva <b>", "Nováková", 0);
+    Clovek* petr = add("Petr", "Novák", 1);
+    child(jan, eva, petr);
+    Svatba* couple = partnership(jan, eva, 1);
+    jan->hasPortrait = eva->hasPortrait = 1;
+    std::filesystem::create_directories(work / "hlavy");
+    writeFileAtomic(work / ("hlavy/hlava" + std::to_string(jan->number) + ".jpg"), "JPEG");
+
+    WebSiteWriter writer(tree, texts, {}, work.path(), false);
+    writer.writeSinglePersonPage(*jan, out / "jan.htm");
+    const std::string text = page(out / "jan.htm");
+    EXPECT_EQ(text.find("<a href=\"osoba"), std::string::npos);
+    EXPECT_EQ(text.find("podrobnosti"), std::string::npos);
+    EXPECT_NE(text.find("<td>Petr Novák</td>"), std::string::npos);
+    EXPECT_NE(text.find("<td class=\"vpravo\">Partneři:</td>\n<td>Eva &lt;b&gt; Nováková</td>"), std::string::npos);
+    EXPECT_NE(text.find("src=\"foto/hlava" + std::to_string(jan->number) + ".jpg\""), std::string::npos);
+    EXPECT_EQ(readFileBytes(out / ("foto/hlava" + std::to_string(jan->number) + ".jpg")), "JPEG");
+    EXPECT_FALSE(directoryExists(out / "svatby"));
+    EXPECT_EQ(couple->number, -1) << "no couple number is given";
+
+    // A second page in the same folder shares "foto"; a missing portrait leaves no copy.
+    writer.writeSinglePersonPage(*petr, out / "petr.htm");
+    writer.writeSinglePersonPage(*eva, out / "eva.htm");
+    EXPECT_TRUE(fileExists(out / ("foto/hlava" + std::to_string(jan->number) + ".jpg")));
+    EXPECT_FALSE(fileExists(out / ("foto/hlava" + std::to_string(eva->number) + ".jpg")));
+
+    // The folder is made even when no portrait goes into it; a page that cannot be written raises
+    // and names itself.
+    TempFolder other;
+    writer.writeSinglePersonPage(*petr, other / "petr.htm");
+    EXPECT_TRUE(directoryExists(other / "foto"));
+    std::filesystem::create_directories(other / "slozka.htm");
+    EXPECT_ANY_THROW(writer.writeSinglePersonPage(*petr, other / "slozka.htm"));
+    EXPECT_EQ(writer.failedFile(), other / "slozka.htm");
 }
 
 } // namespace

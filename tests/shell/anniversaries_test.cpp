@@ -18,13 +18,7 @@ struct Anniversaries : ProgramTest {
     }
     Clovek* add(Rod& tree, const char* first, int sex, Datum birth)
     {
-        auto* p = new Clovek();
-        p->firstName = first;
-        p->surname = "Novák";
-        p->sex = uint8_t(sex);
-        p->birth = birth;
-        tree.addNewPerson(p);
-        return p;
+        return addPersonTo(tree, first, "Novák", sex, birth);
     }
     std::string save(Rod& tree, Clovek* active)
     {
@@ -43,13 +37,7 @@ TEST_F(Anniversaries, OpeningATreeAnnouncesTodaysAnniversariesOneMessageEach)
     Clovek* eva = add(tree, "Eva", 0, Datum("16", "6", "1950"));
     eva->death = Datum("15", "6", "2000");
     eva->alive = 0;
-    auto* s = new Svatba;
-    s->partner1 = jan;
-    s->partner2 = eva;
-    s->type = 1;
-    s->wedding = Datum("15", "6", "1973");
-    jan->partnerships.append(new UkSvatba(s));
-    eva->partnerships.append(new UkSvatba(s));
+    partnership(jan, eva, 1)->wedding = Datum("15", "6", "1973");
     script.file(save(tree, jan));
     user::click(hl().Otevrit1);
     ASSERT_TRUE(hl().tree);

@@ -8,7 +8,7 @@
 #include "platform/fileio.h"
 #include "platform/files.h"
 #include "platform/process.h"
-#include "program_fixture.h"
+#include "empty_tree_fixture.h"
 #include "shell/scroll.h"
 
 #include <chrono>
@@ -19,17 +19,11 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
-struct LinksAndHistory : ProgramTest {
-    void SetUp() override
-    {
-        ProgramTest::SetUp();
-        startQuietly();
-        hl().createEmptyTree();
-    }
+struct LinksAndHistory : EmptyTreeTest {
     void TearDown() override
     {
         setShellOpener({});
-        ProgramTest::TearDown();
+        EmptyTreeTest::TearDown();
     }
     Clovek* add(const std::string& first) { return addPerson(first, "Novák"); }
     void visit(Clovek* p)

@@ -36,13 +36,7 @@ struct OpenTree : ProgramTest {
         Rod tree(path(name));
         tree.treeName = "Rod Nováků";
         auto person = [&](const char* first, const char* surname, int sex, Datum birth) {
-            auto* p = new Clovek();
-            p->firstName = first;
-            p->surname = surname;
-            p->sex = uint8_t(sex);
-            p->birth = birth;
-            tree.addNewPerson(p);
-            return p;
+            return addPersonTo(tree, first, surname, sex, birth);
         };
         Clovek* jan = person("Jan", "Novák", 1, Datum("5", "3", "1920"));
         Clovek* marie = person("Marie", "Nováková", 0, Datum("?", "?", "1925"));
@@ -51,11 +45,7 @@ struct OpenTree : ProgramTest {
         Clovek* karel = person("Karel", "Novák", 1, karelBirth);
         karel->father = jan;
         karel->mother = marie;
-        auto* s = new Svatba;
-        s->partner1 = jan;
-        s->partner2 = marie;
-        jan->partnerships.append(new UkSvatba(s));
-        marie->partnerships.append(new UkSvatba(s));
+        partnership(jan, marie);
         TreeFileEnvironment env = hl().treeFileEnvironment();
         EXPECT_TRUE(saveTreeFile(tree, marie, env));
         return path(name);
@@ -66,13 +56,6 @@ struct OpenTree : ProgramTest {
         std::ofstream(path(name), std::ios::binary)
             << "Kinvelor - ulozeny stav - nemente!\r\nKinvelor\r\n" << versionLine << "\r\n\r\n" << body << "\r\n";
         return path(name);
-    }
-    std::vector<std::string> listNames()
-    {
-        std::vector<std::string> names;
-        for (Polozka* r = hl().personList->first; r; r = r->next)
-            names.push_back(r->person->firstName);
-        return names;
     }
     void expectNoTreeState()
     {
@@ -103,7 +86,7 @@ TEST_F(OpenTree, FromTheMenuTheSavedPersonIsShownInASortedList)
     EXPECT_FALSE(cekejFORM->Visible);
 
     // By name, ascending: Novák Jan, Novák Karel, Nováková Marie.
-    EXPECT_EQ(listNames(), (Lines{"Jan", "Karel", "Marie"}));
+    EXPECT_EQ(listed(), (Lines{"Jan", "Karel", "Marie"}));
     ASSERT_TRUE(hl().currentPerson);
     EXPECT_EQ(hl().currentPerson->firstName, "Marie");
     ASSERT_TRUE(hl().currentRow);
@@ -397,7 +380,7 @@ TEST_F(OpenTree, AnOldFormatTreeOpensThroughTheOlderLoader)
     ASSERT_TRUE(hl().tree);
     EXPECT_EQ(script.messageTexts(), Lines{});
     EXPECT_EQ(hl().tree->treeName, "Rod Dvořáků");
-    EXPECT_EQ(listNames(), (Lines{"Josef", "Václav"}));
+    EXPECT_EQ(listed(), (Lines{"Josef", "Václav"}));
     Clovek* josef = hl().personList->first->person;
     ASSERT_TRUE(josef->father);
     EXPECT_TRUE(josef->father->hasChild(josef));
@@ -435,24 +418,12 @@ TEST_F(OpenTree, AFamilyForTheWindowPicture)
         };
         std::vector<Clovek*> p;
         for (const Row& r : rows) {
-            auto* c = new Clovek();
-            c->firstName = r.first;
-            c->surname = r.surname;
-            c->sex = uint8_t(r.sex);
-            c->birth = r.birth;
-            tree.addNewPerson(c);
-            p.push_back(c);
+            p.push_back(makePerson(r.first, r.surname, r.sex, r.birth));
+            tree.addNewPerson(p.back());
         }
         p[1]->birthSurname = "Horáková";
         p[5]->birthSurname = "Novotná";
-        auto marry = [](Clovek* a, Clovek* b) {
-            auto* s = new Svatba;
-            s->partner1 = a;
-            s->partner2 = b;
-            s->type = 1;
-            a->partnerships.append(new UkSvatba(s));
-            b->partnerships.append(new UkSvatba(s));
-        };
+        auto marry = [](Clovek* a, Clovek* b) { partnership(a, b, 1); };
         marry(p[0], p[1]);
         marry(p[2], p[5]);
         marry(p[8], p[7]);

@@ -2,6 +2,7 @@
 // keys, mouse, wheel and scroll bar, and what is painted.
 #include "model/clovek.h"
 #include "model/datum.h"
+#include "model/person_builders.h"
 #include "model/path_utils.h"
 #include "model/prev_next.h"
 #include "model/rod.h"
@@ -40,12 +41,7 @@ struct PersonList : ToolkitTest {
     }
     Clovek* add(const std::string& surname, const std::string& first = "A", Datum birth = Datum())
     {
-        auto* p = new Clovek;
-        p->surname = surname;
-        p->firstName = first;
-        p->birth = birth;
-        hl.tree->addNewPerson(p);
-        return p;
+        return addPersonTo(*hl.tree, first, surname, 1, birth);
     }
     // `n` persons "P00", "P01", ... in that row order after a fill.
     void addMany(int n)
@@ -510,6 +506,62 @@ TEST_F(PersonList, BirthSortOfIncomparableDatesGivesTheBubblePassesOrder)
             for (Polozka* r = list.first; r; r = r->next)
                 got.push_back(r->person);
             ASSERT_EQ(got, expected) << "round " << round << " asc " << asc;
+        }
+    }
+}
+
+// The typing path: after an edit of one person only that row is put back; the order must be the
+// bubble passes' over the whole list, ties, directions and changed settings included.
+TEST_F(PersonList, ANameSortAfterOneEditGivesTheBubblePassesOrder)
+{
+    std::mt19937 rng(99);
+    const char* names[] = {"Novák", "novák", "Čapek", "Cibulka", "Chmel", "Hora", "Šebek", "Adam"};
+    for (int round = 0; round < 300; ++round) {
+        hl.tree = std::make_unique<Rod>();
+        hl.personList.reset();
+        hl.currentRow = nullptr;
+        const int n = 1 + int(rng() % 30);
+        for (int i = 0; i < n; ++i) {
+            Clovek* p = add(names[rng() % 8], names[rng() % 3], Datum("1", "1", randomPart(rng, 1900, 1902, 20)));
+            p->identifier = std::to_string(rng() % 4);
+            p->sex = uint8_t(rng() % 2);
+            p->birthSurname = names[rng() % 8];
+        }
+        Scroll& list = view();
+        hl.settings.sortAscending = rng() % 2;
+        hl.settings.showBirth = rng() % 2;
+        list.sort(Scroll::byName);
+        for (int edit = 0; edit < 12; ++edit) {
+            Polozka* row = list.rowAt(int(rng() % n));
+            // Mostly the current person, as when typing; now and then another one.
+            hl.currentRow = rng() % 4 ? row : nullptr;
+            Clovek* p = row->person;
+            switch (rng() % 4) {
+            case 0: p->surname = names[rng() % 8]; break;
+            case 1: p->firstName = names[rng() % 8]; break;
+            case 2: p->birth.year = randomPart(rng, 1900, 1902, 20); break;
+            default: p->identifier = std::to_string(rng() % 4); break;
+            }
+            // A setting changed meanwhile, or another sort, leaves only the full sort right.
+            if (rng() % 8 == 0)
+                hl.settings.showNumber = !hl.settings.showNumber;
+            if (rng() % 10 == 0)
+                list.sort(Scroll::byBirth);
+            std::vector<Clovek*> before;
+            for (Polozka* r = list.first; r; r = r->next)
+                before.push_back(r->person);
+            const std::vector<Clovek*> expected =
+                bubbleLiterally(before, Scroll::byName, hl.settings.sortAscending, hl.settings);
+            list.sortAfterEditOf(p, Scroll::byName);
+            std::vector<Clovek*> got;
+            for (Polozka* r = list.first; r; r = r->next) {
+                got.push_back(r->person);
+                if (r->next) {
+                    ASSERT_EQ(r->next->prev, r);
+                }
+            }
+            ASSERT_EQ(got, expected) << "round " << round << " edit " << edit;
+            EXPECT_EQ(list.rowAt(int(std::find(got.begin(), got.end(), p) - got.begin()))->person, p);
         }
     }
 }

@@ -6,20 +6,14 @@
 #include "forms/text_form.h"
 #include "model/casove_obdobi.h"
 #include "model/datum.h"
-#include "program_fixture.h"
+#include "empty_tree_fixture.h"
 #include "shell/scroll.h"
 
 using Lines = std::vector<std::string>;
 
 namespace {
 
-struct TextOfPersons : ProgramTest {
-    void SetUp() override
-    {
-        ProgramTest::SetUp();
-        startQuietly();
-        hl().createEmptyTree();
-    }
+struct TextOfPersons : EmptyTreeTest {
     // The person list command with the way of listing and the boxes to tick beyond the preset
     // ones (birth and birth place); gives the text window's lines.
     Lines listAs(int way, std::vector<TCheckBox*> untick, std::vector<TCheckBox*> tick)

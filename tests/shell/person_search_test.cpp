@@ -5,6 +5,7 @@
 #include "model/datum.h"
 #include "model/path_utils.h"
 #include "model/rod.h"
+#include "model/person_builders.h"
 #include "model/svatba.h"
 #include "platform/text.h"
 
@@ -18,22 +19,7 @@ class PersonSearchTest : public ::testing::Test {
 protected:
     Clovek* add(const std::string& first, const std::string& surname, Datum birth = Datum())
     {
-        auto* p = new Clovek;
-        p->firstName = first;
-        p->surname = surname;
-        p->birth = birth;
-        tree.addNewPerson(p);
-        return p;
-    }
-    Svatba* marry(Clovek* a, Clovek* b, int type)
-    {
-        auto* s = new Svatba;
-        s->partner1 = a;
-        s->partner2 = b;
-        s->type = uint8_t(type);
-        a->partnerships.append(new UkSvatba(s));
-        b->partnerships.append(new UkSvatba(s));
-        return s;
+        return addPersonTo(tree, first, surname, 1, birth);
     }
     std::vector<Clovek*> byText(std::string_view needle, const TextSearchFields& f)
     {
@@ -82,9 +68,9 @@ TEST_F(PersonSearchTest, MarriagesAndLifePeriodsAreSearchedButPlainPartnershipsN
     Clovek* a = add("Adam", "A");
     Clovek* b = add("Bára", "B");
     Clovek* c = add("Cyril", "C");
-    marry(a, b, 2)->place = "Tábor";
-    marry(b, c, 0)->place = "Písek";
-    marry(a, c, 1)->witnesses = "Kořínek";
+    partnership(a, b, 2)->place = "Tábor";
+    partnership(b, c, 0)->place = "Písek";
+    partnership(a, c, 1)->witnesses = "Kořínek";
     c->occupations.append(new CasoveObdobi("Kovář"));
     c->residences.append(new CasoveObdobi("Brno"));
     TextSearchFields place;
@@ -142,11 +128,11 @@ TEST_F(PersonSearchTest, ADivorceIsSearchedOnlyInADivorcedMarriage)
     Clovek* a = add("Adam", "A");
     Clovek* b = add("Bára", "B");
     Clovek* c = add("Cyril", "C");
-    Svatba* divorced = marry(a, b, 2);
+    Svatba* divorced = partnership(a, b, 2);
     divorced->divorce = Datum("1", "5", "1990");
-    Svatba* plain = marry(b, c, 0);
+    Svatba* plain = partnership(b, c, 0);
     plain->wedding = Datum("1", "5", "1990");
-    Svatba* married = marry(a, c, 1);
+    Svatba* married = partnership(a, c, 1);
     married->divorce = Datum("1", "5", "1990");
     DateSearchFields dates;
     dates.wedding = dates.divorce = true;

@@ -5,6 +5,7 @@
 #include "app/program_windows.h"
 #include "model/clovek.h"
 #include "model/datum.h"
+#include "model/person_builders.h"
 #include "model/rod.h"
 #include "platform/codec.h"
 #include "platform/command_line.h"
@@ -19,6 +20,8 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <vector>
 
 class ProgramTest : public ToolkitTest {
 protected:
@@ -82,12 +85,15 @@ protected:
     // A new person of the open tree.
     Clovek* addPerson(const std::string& first, const std::string& surname, Datum birth = Datum())
     {
-        auto* p = new Clovek();
-        p->firstName = first;
-        p->surname = surname;
-        p->birth = birth;
-        hl().tree->addNewPerson(p);
-        return p;
+        return addPersonTo(*hl().tree, first, surname, 1, birth);
+    }
+    // The first names of the person list's rows, in its order.
+    std::vector<std::string> listed()
+    {
+        std::vector<std::string> names;
+        for (Polozka* r = hl().personList->first; r; r = r->next)
+            names.push_back(r->person->firstName);
+        return names;
     }
     // The person list of every person of the open tree, the first row's person shown.
     void showWholeTree()

@@ -3,7 +3,7 @@
 #include "model/clovek.h"
 #include "model/datum.h"
 #include "model/svatba.h"
-#include "program_fixture.h"
+#include "empty_tree_fixture.h"
 #include "shell/hledej_form.h"
 #include "shell/scroll.h"
 
@@ -11,30 +11,11 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
-struct SearchDialog : ProgramTest {
+struct SearchDialog : EmptyTreeTest {
     void SetUp() override
     {
-        ProgramTest::SetUp();
-        startQuietly();
+        EmptyTreeTest::SetUp();
         hl().settings.showBirth = false;
-        hl().createEmptyTree();
-    }
-    Clovek* add(const std::string& first, const std::string& surname, Datum birth = Datum())
-    {
-        auto* p = new Clovek();
-        p->firstName = first;
-        p->surname = surname;
-        p->birth = birth;
-        hl().tree->addNewPerson(p);
-        return p;
-    }
-    void showTree()
-    {
-        hl().newPersonList();
-        hl().personList->fill();
-        hl().enableControls(true, true);
-        hl().currentRow = hl().personList->locate(nullptr);
-        hl().showPerson(hl().currentRow->person);
     }
     ThledejFORM& d() { return *hledejFORM; }
     // The dialog shown by the search command; `act` acts in it and ends it.
@@ -56,10 +37,10 @@ struct SearchDialog : ProgramTest {
 
 TEST_F(SearchDialog, TheTextPageFindsCzechLettersAndADoubleClickShowsThePerson)
 {
-    Clovek* rez = add("Jiří", "ŘEZNÍČEK");
-    Clovek* novak = add("Jan", "Novák");
-    Clovek* other = add("Řehoř", "Reznicek");
-    showTree();
+    Clovek* rez = addPerson("Jiří", "ŘEZNÍČEK");
+    Clovek* novak = addPerson("Jan", "Novák");
+    Clovek* other = addPerson("Řehoř", "Reznicek");
+    showWholeTree();
     hl().currentRow = hl().personList->locate(novak);
     hl().showPerson(novak);
     search([&] {
@@ -80,8 +61,8 @@ TEST_F(SearchDialog, TheTextPageFindsCzechLettersAndADoubleClickShowsThePerson)
 
 TEST_F(SearchDialog, BackLeavesTheCurrentPersonAndTheDialogKeepsItsFinds)
 {
-    add("Jan", "Novák");
-    showTree();
+    addPerson("Jan", "Novák");
+    showWholeTree();
     Clovek* before = hl().currentPerson;
     search([&] {
         user::type(d().retezecED, "nov");
@@ -97,12 +78,12 @@ TEST_F(SearchDialog, BackLeavesTheCurrentPersonAndTheDialogKeepsItsFinds)
 
 TEST_F(SearchDialog, TheDatePageFindsBirthsAndTheDeathsOfTheDead)
 {
-    Clovek* eva = add("Eva", "Malá", Datum("24", "12", "1900"));
-    Clovek* jan = add("Jan", "Malý");
+    Clovek* eva = addPerson("Eva", "Malá", Datum("24", "12", "1900"));
+    Clovek* jan = addPerson("Jan", "Malý");
     jan->death = Datum("24", "12", "1900");
     jan->alive = 0;
-    add("Ota", "Malý", Datum("?", "12", "1900"));
-    showTree();
+    addPerson("Ota", "Malý", Datum("?", "12", "1900"));
+    showWholeTree();
     search([&] {
         user::selectTab(d().pages, d().datumPage);
         user::pick(d().jakHledatGROUP, 0);
@@ -119,8 +100,8 @@ TEST_F(SearchDialog, TheDatePageFindsBirthsAndTheDeathsOfTheDead)
 
 TEST_F(SearchDialog, TheDateChecksStopAtTheFirstFaultWithItsMessage)
 {
-    add("Jan", "Novák", Datum("15", "6", "1900"));
-    showTree();
+    addPerson("Jan", "Novák", Datum("15", "6", "1900"));
+    showWholeTree();
     search([&] {
         user::selectTab(d().pages, d().datumPage);
         user::click(d().datumNarozeniCH);
@@ -166,8 +147,8 @@ TEST_F(SearchDialog, TheDateChecksStopAtTheFirstFaultWithItsMessage)
 
 TEST_F(SearchDialog, TheDateMessagesComeFromTheLanguageFileWithoutWritingToIt)
 {
-    add("Jan", "Novák");
-    showTree();
+    addPerson("Jan", "Novák");
+    showWholeTree();
     search([&] {
         user::selectTab(d().pages, d().datumPage);
         ASSERT_TRUE(d().languageFile);
@@ -185,9 +166,9 @@ TEST_F(SearchDialog, TheDateMessagesComeFromTheLanguageFileWithoutWritingToIt)
 
 TEST_F(SearchDialog, AFoundPersonTheListDoesNotShowIsNotMadeCurrent)
 {
-    Clovek* hidden = add("Jan", "Novák");
-    add("Eva", "Nová");
-    showTree();
+    Clovek* hidden = addPerson("Jan", "Novák");
+    addPerson("Eva", "Nová");
+    showWholeTree();
     // The list shows a group without Jan.
     hl().personList->remove(hl().personList->rowOf(hidden));
     hl().currentRow = hl().personList->locate(nullptr);
@@ -207,11 +188,11 @@ TEST_F(SearchDialog, AFoundPersonTheListDoesNotShowIsNotMadeCurrent)
 
 TEST_F(SearchDialog, OfTwoPersonsWithOneCaptionTheFirstInTheChainIsShown)
 {
-    Clovek* older = add("Jan", "Novák");
-    Clovek* newer = add("Jan", "Novák");
+    Clovek* older = addPerson("Jan", "Novák");
+    Clovek* newer = addPerson("Jan", "Novák");
     newer->identifier = older->identifier;
-    add("Eva", "Nová");
-    showTree();
+    addPerson("Eva", "Nová");
+    showWholeTree();
     search([&] {
         user::type(d().retezecED, "jan");
         user::click(d().jmenoCH);

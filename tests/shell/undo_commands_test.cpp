@@ -3,7 +3,7 @@
 // the person list's share column; the date checks' messages.
 #include "model/action_list.h"
 #include "model/checks.h"
-#include "program_fixture.h"
+#include "empty_tree_fixture.h"
 #include "shell/scroll.h"
 
 #include <gtest/gtest.h>
@@ -12,27 +12,18 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
-struct UndoCommands : ProgramTest {
+struct UndoCommands : EmptyTreeTest {
     Clovek* jan = nullptr;
     Clovek* eva = nullptr;
 
     void SetUp() override
     {
-        ProgramTest::SetUp();
-        startQuietly();
-        hl().createEmptyTree();
-        jan = add("Jan");
-        eva = add("Eva");
+        EmptyTreeTest::SetUp();
+        jan = addPerson("Jan", "");
+        eva = addPerson("Eva", "");
         hl().enableControls(true, true);
         hl().personList->fill();
         hl().showPersonOfStep(eva);
-    }
-    Clovek* add(const std::string& name)
-    {
-        auto* p = new Clovek;
-        p->firstName = name;
-        hl().tree->addNewPerson(p);
-        return p;
     }
     void expectButtons(bool undo, bool redo)
     {

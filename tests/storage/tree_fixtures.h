@@ -19,10 +19,7 @@
 inline void addPeriod(Prvky& list, const std::string& text, const std::string& from,
                       const std::string& to)
 {
-    auto* e = new CasoveObdobi(text);
-    e->from = from;
-    e->to = to;
-    list.append(e);
+    list.append(period(text, from, to));
 }
 
 // The tree written out by hand in data/maly_strom.txt: Czech letters, a TAB and a "˙", the
@@ -145,11 +142,12 @@ inline std::string treeText(const Rod& tree)
         periods(p->residences);
         periods(p->educations);
         periods(p->occupations);
-        for (const std::string* t :
-             {&p->religion, &p->baptism, &p->godparent1, &p->godparent2, &p->nationality,
-              &p->citizenship, &p->email1, &p->email2, &p->phone1, &p->phone2, &p->web1, &p->web2,
-              &p->user1, &p->user2, &p->user3, &p->user4, &p->user5})
-            o << *t << '|';
+        for (PersonTextField t : std::initializer_list<PersonTextField>{
+                 &Clovek::religion, &Clovek::baptism, &Clovek::godparent1, &Clovek::godparent2,
+                 &Clovek::nationality, &Clovek::citizenship, &Clovek::email1, &Clovek::email2,
+                 &Clovek::phone1, &Clovek::phone2, &Clovek::web1, &Clovek::web2, &Clovek::user1,
+                 &Clovek::user2, &Clovek::user3, &Clovek::user4, &Clovek::user5})
+            o << t.of(*p) << '|';
         o << dateTimeToStr(p->created) << '|';
         for (const std::string& l : p->furtherTexts)
             o << l << ';';

@@ -88,8 +88,7 @@ TEST_F(TreeWriter, ALineBreakOrNulInsideATextNeverBreaksTheFile)
     Rod tree;
     tree.treeName = "Rod\r\nNováků";
     tree.furtherData = {"a\nb", std::string("c\0d", 3)};
-    Clovek* p = makePerson("Jan\rJosef", "Novák");
-    tree.addNewPerson(p);
+    addPersonTo(tree, "Jan\rJosef", "Novák");
     const std::vector<std::string> lines = bodyLinesOf(savedStateBytes(savedStateBody(tree, 0, wait)));
     EXPECT_EQ(lines[4], "Rod  Nováků");
     auto at = std::find(lines.begin(), lines.end(), "[dalsiUdaje]");

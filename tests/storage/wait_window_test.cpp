@@ -3,6 +3,9 @@
 #include "platform/application.h"
 #include "platform/commonctrls.h"
 #include "platform/form.h"
+#include "platform/runner.h"
+
+#include <chrono>
 
 #include <gtest/gtest.h>
 
@@ -52,4 +55,42 @@ TEST(WaitWindow, WithoutAWindowOnlyThePositionIsKept)
     wait.advance(1);
     EXPECT_EQ(wait.position(), 0);
     wait.hide();
+}
+
+namespace {
+
+struct PaintCountingHost : RenderHost {
+    int painted = 0;
+    void invalidate(TControl&) override {}
+    void repaintNow(TControl&) override { ++painted; }
+    void timerChanged(TTimer&) override {}
+    void formShown(TForm&) override {}
+    void formHidden(TForm&) override {}
+    void terminate() override {}
+};
+
+} // namespace
+
+// Opening a big tree steps the bar once per person: it keeps every step, but is painted only as
+// often as a person could see it move.
+TEST(WaitWindow, StepsPerPersonPaintTheBarOnlyNowAndThen)
+{
+    Application.reset();
+    PaintCountingHost host;
+    Application.setHost(&host);
+    {
+        TForm form("cekejFORM");
+        TProgressBar bar(&form, "waitBAR");
+        WaitWindow wait(form, bar);
+        wait.show();
+        const int shown = host.painted;
+        const auto start = std::chrono::steady_clock::now();
+        for (int i = 0; i < 100000; ++i)
+            wait.advance(1);
+        const auto elapsed = std::chrono::steady_clock::now() - start;
+        EXPECT_EQ(bar.Position(), 100000 % 101);
+        EXPECT_LE(host.painted - shown, 2 + elapsed / std::chrono::milliseconds(40));
+        wait.hide();
+    }
+    Application.reset();
 }

@@ -1,0 +1,30 @@
+#pragma once
+// The main window of the benches that drive it without the other windows: a new tree in memory
+// under the Czech collation, replaying its undo steps through the window, and the person list of
+// every person.
+#include "model/rod.h"
+#include "platform/collation.h"
+#include "shell/hlavni.h"
+#include "shell/scroll.h"
+
+#include <memory>
+
+namespace bench {
+
+inline Rod& newTreeIn(Thlavni& main)
+{
+    setCollationLocale("cs");
+    main.tree = std::make_unique<Rod>();
+    main.tree->attachEditor(&main);
+    return *main.tree;
+}
+
+// `rows` rows high, filled in the tree's order.
+inline Scroll& listEveryPerson(Thlavni& main, int rows = 32)
+{
+    main.personList = std::make_unique<Scroll>(main, rows);
+    main.personList->fill();
+    return *main.personList;
+}
+
+} // namespace bench

@@ -1,0 +1,85 @@
+// The hand-off of the open tree to the chart viewer: its button and its five menu items.
+#include "model/path_utils.h"
+#include "model/rod.h"
+#include "platform/application.h"
+#include "platform/dialogs.h"
+#include "platform/exceptions.h"
+#include "platform/files.h"
+#include "platform/inifile.h"
+#include "platform/process.h"
+#include "reports/chart_viewer.h"
+#include "shell/hlavni.h"
+
+void Thlavni::writeLineskopIni()
+{
+    if (!tree)
+        return;
+    const std::string folder = chartViewerFolder(programFolder);
+    if (!directoryExists(folder) && !createDir(folder))
+        throw EInOutError("Nelze vytvořit adresář " + folder);
+    // Portraits of persons deleted since the last hand-off must not linger there.
+    const std::string portraits = joinPath(folder, "hlavy");
+    if (directoryExists(portraits) && !deleteFolderTree(portraits, programFolder))
+        throw EInOutError("Nelze smazat adresář " + portraits);
+    if (!directoryExists(portraits) && !createDir(portraits))
+        throw EInOutError("Nelze vytvořit adresář " + portraits);
+    copyChartViewerPortraits(*tree, workingFolder, portraits);
+
+    // The whole file is written anew; an older one is replaced only once the new one is whole.
+    TMemIniFile ini(joinPath(folder, "temp.ini"));
+    ini.Clear();
+    fillChartViewerIni(*tree, currentPerson, ini);
+    ini.UpdateFile();
+}
+
+void Thlavni::startLineskop(const std::vector<std::string>& arguments)
+{
+    const std::string program = chartViewerProgram(programFolder);
+    if (!startProgram(program, arguments, chartViewerFolder(programFolder)))
+        ShowMessage("Program Lineskop se nepodařilo spustit. Má být uložen jako " + program + ".");
+}
+
+void Thlavni::handOverToLineskop(int chart)
+{
+    try {
+        writeLineskopIni();
+    } catch (const std::exception& e) {
+        // A viewer started on an older exchange file would draw another tree.
+        Application.ShowException(e);
+        return;
+    }
+    startLineskop(chartViewerArguments(chart));
+}
+
+void Thlavni::LineskopBTClick()
+{
+    if (currentPerson)
+        handOverToLineskop(0);
+    else
+        startLineskop({});
+}
+
+void Thlavni::SpustitLineskop1Click()
+{
+    LineskopBTClick();
+}
+
+void Thlavni::RodovyVyvod1Click()
+{
+    handOverToLineskop(1);
+}
+
+void Thlavni::AgnatniVyvod1Click()
+{
+    handOverToLineskop(2);
+}
+
+void Thlavni::RozrodKmene1Click()
+{
+    handOverToLineskop(3);
+}
+
+void Thlavni::VyvodARozrod1Click()
+{
+    handOverToLineskop(4);
+}

@@ -1,0 +1,33 @@
+#pragma once
+// A page as it is composed: lines appended one after another and kept at once as the bytes of
+// the file (Windows-1250, each line ended by CR LF). A person page of a big family has tens of
+// thousands of lines; one buffer spares as many separate strings.
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+// Text already converted to the file's code page, put in as it is: a name met on thousands of
+// pages is converted once.
+struct Cp1250Text {
+    std::string bytes;
+};
+
+class HtmlLines {
+public:
+    HtmlLines() = default;
+    HtmlLines(std::initializer_list<std::string_view> lines) { add(lines); }
+
+    // One line.
+    void push_back(std::string_view line);
+    // One line made of the parts, in order.
+    void joined(std::initializer_list<std::string_view> parts);
+    // One line: `before`, the converted text, `after`.
+    void joined(std::string_view before, const Cp1250Text& text, std::string_view after);
+    // Several lines.
+    void add(std::initializer_list<std::string_view> lines);
+
+    const std::string& bytes() const { return bytes_; }
+
+private:
+    std::string bytes_;
+};

@@ -1,0 +1,31 @@
+// Prehledy, the web page of one person: the options shared with the web export, a file name,
+// the page with its portrait beside it, and the page opened.
+#include "forms/co_v_html_form.h"
+#include "platform/dialogs.h"
+#include "platform/process.h"
+#include "reports/web_export_options.h"
+#include "reports/web_site.h"
+#include "shell/hlavni.h"
+
+#include <exception>
+
+void Thlavni::HTMLstranka1Click()
+{
+    if (!tree || !currentPerson || !coVHtmlFORM)
+        return;
+    if (coVHtmlFORM->ShowModal() != mrOk)
+        return;
+    SaveDialogHTM.InitialDir = programFolder;
+    if (!SaveDialogHTM.Execute() || SaveDialogHTM.FileName.empty())
+        return;
+    const std::string file = SaveDialogHTM.FileName;
+    WebSiteWriter writer(*tree, *this, webExportOptions(*coVHtmlFORM), workingFolder, settings.showBirthSurname);
+    try {
+        writer.writeSinglePersonPage(*currentPerson, file);
+    } catch (const std::exception&) {
+        ShowMessage("Error!\nNezapsáno: " + writer.failedFile());
+        return;
+    }
+    ShowMessage("Stránka byla úspěšně vygenerována. Případné foto k ní patřící je v podadresáří foto u stránky.");
+    shellOpen(file);
+}

@@ -1,0 +1,140 @@
+// The commands of the page of one person, the chart viewer, the text export and the calendar as
+// a person runs them: what is written, what is started and what the person is told.
+#include "forms/kalendar_form.h"
+#include "model/model_helpers.h"
+#include "platform/fileio.h"
+#include "platform/files.h"
+#include "platform/process.h"
+#include "platform/scripted_runner.h"
+#include "shell/program_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <sys/stat.h>
+#include <thread>
+
+namespace {
+
+class ExportCommands : public ProgramTest {
+protected:
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        setShellOpener({"true"});
+        startQuietly();
+        script.file(writeTreeFile(folder() + "save/strom.rod"));
+        user::click(hl().Otevrit1);
+        ASSERT_TRUE(hl().tree);
+        ASSERT_TRUE(hl().currentPerson);
+        script.clearRecords();
+    }
+    void TearDown() override
+    {
+        setShellOpener({});
+        ProgramTest::TearDown();
+    }
+    Clovek* add(const std::string& first, int sex, Datum birth)
+    {
+        return addPersonTo(*hl().tree, first, "Novák", sex, birth);
+    }
+    std::string viewerFolder() { return hl().programFolder + "lineskop/"; }
+    // A stand-in viewer that notes where it runs and what it was given.
+    void installViewer()
+    {
+        ASSERT_TRUE(createDir(viewerFolder()) || directoryExists(viewerFolder()));
+        const std::string program = viewerFolder() + "lineskop";
+        writeFileAtomic(program, "#!/bin/sh\necho \"$PWD|$#|$*\" > \"$PWD/spusten.tmp\"\nmv \"$PWD/spusten.tmp\" "
+                                 "\"$PWD/spusten.txt\"\n");
+        ::chmod(program.c_str(), 0755);
+    }
+    std::string waitForViewer()
+    {
+        const std::string noted = viewerFolder() + "spusten.txt";
+        for (int i = 0; i < 500 && !fileExists(noted); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        return fileExists(noted) ? readFileBytes(noted) : std::string();
+    }
+    ScriptedRunner script;
+    TempFolder out;
+};
+
+TEST_F(ExportCommands, ChartViewerStartsInItsFolderWithTheChartAsArguments)
+{
+    installViewer();
+    std::filesystem::create_directories(viewerFolder() + "hlavy");
+    writeFileAtomic(viewerFolder() + "hlavy/hlava99.jpg", "old");
+
+    user::click(hl().AgnatniVyvod1);
+    EXPECT_EQ(waitForViewer(), withoutTrailingSlashes(viewerFolder()) + "|2|temp 2\n");
+    EXPECT_TRUE(script.messages().empty());
+    EXPECT_FALSE(fileExists(viewerFolder() + "hlavy/hlava99.jpg")) << "portraits of an older hand-off go";
+    const std::vector<std::string> ini = readCp1250Lines(viewerFolder() + "temp.ini");
+    ASSERT_FALSE(ini.empty());
+    EXPECT_EQ(ini.front(), "[osoba" + std::to_string(hl().currentPerson->number) + "]");
+    EXPECT_EQ(ini[1], "jmeno=Jan");
+}
+
+TEST_F(ExportCommands, AMissingChartViewerIsToldAndABareStartWritesNothing)
+{
+    user::click(hl().LineskopBT);
+    ASSERT_EQ(script.messages().size(), 1u);
+    EXPECT_NE(script.messages()[0].text.find("Lineskop se nepodařilo spustit"), std::string::npos);
+    EXPECT_TRUE(fileExists(viewerFolder() + "temp.ini"));
+
+    deleteFile(viewerFolder() + "temp.ini");
+    installViewer();
+    hl().currentPerson = nullptr;
+    user::click(hl().SpustitLineskop1);
+    EXPECT_EQ(waitForViewer(), withoutTrailingSlashes(viewerFolder()) + "|0|\n");
+    EXPECT_FALSE(fileExists(viewerFolder() + "temp.ini"));
+}
+
+TEST_F(ExportCommands, CalendarIsWrittenToTheWorkingFolderAndTheUserIsAskedToSaveIt)
+{
+    add("Eva", 0, date("20", "1", "1990"));
+    add("Petr", 1, date("5", "11", "1970"));
+    add("Ida", 0, date("?", "2", "1980")); // no complete date, no entry
+    script.press("kalendarFORM", "OKBtn");
+    user::click(hl().Kalendar1);
+    const std::vector<std::string> lines = readCp1250Lines(hl().workingFolder + "kalendar.txt");
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[0], " 2023");
+    EXPECT_EQ(lines[3].rfind("20.01. ", 0), 0u);
+    EXPECT_NE(lines[3].find("33. narozeniny (1990)"), std::string::npos);
+    EXPECT_EQ(lines[4], "");
+    EXPECT_EQ(lines[5].rfind("05.11. ", 0), 0u);
+    EXPECT_EQ(script.messageTexts(), std::vector<std::string>{"Kalendář byl vytvořen. Uložte si jej prosím."});
+}
+
+TEST_F(ExportCommands, TextExportWritesTheFileAndAFailureIsShown)
+{
+    script.press("coExportovatFORM", "okBT").file(out / "osoby.txt");
+    user::click(hl().expTXT);
+    EXPECT_EQ(readFileBytes(out / "osoby.txt"), "Jan\t\t\t\t\t\t\t\r\n");
+    EXPECT_TRUE(script.messages().empty()) << "no message follows a written file";
+
+    std::filesystem::create_directories(out / "slozka.txt");
+    script.press("coExportovatFORM", "okBT").file(out / "slozka.txt");
+    user::click(hl().expTXT);
+    ASSERT_EQ(script.messages().size(), 1u);
+    EXPECT_NE(script.messages()[0].text.find(out / "slozka.txt"), std::string::npos) << "the message names the file";
+}
+
+TEST_F(ExportCommands, PageOfOnePersonIsAnnouncedAndAFailureNamesTheFile)
+{
+    script.press("coVHtmlFORM", "OKBtn").file(out / "jan.htm");
+    user::click(hl().HTMLstranka1);
+    EXPECT_TRUE(fileExists(out / "jan.htm"));
+    EXPECT_TRUE(directoryExists(out / "foto"));
+    EXPECT_EQ(script.messageTexts(), std::vector<std::string>{"Stránka byla úspěšně vygenerována. Případné foto k ní "
+                                                              "patřící je v podadresáří foto u stránky."});
+
+    script.clearRecords();
+    script.press("coVHtmlFORM", "OKBtn").file(out / "chybi/jan.htm");
+    user::click(hl().HTMLstranka1);
+    EXPECT_EQ(script.messageTexts(), std::vector<std::string>{"Error!\nNezapsáno: " + out / "chybi/foto"});
+}
+
+} // namespace
