@@ -84,9 +84,14 @@ void Binding::syncCommon()
     const QString tip = control.ShowHint ? toQString(control.Hint) : QString();
     if (widget->toolTip() != tip)
         widget->setToolTip(tip);
-    const QFont font = toQFont(control.Font);
+    const QFont font = shownFont();
     if (widget->font() != font)
         widget->setFont(font);
+}
+
+QFont Binding::shownFont() const
+{
+    return toQFont(control.Font);
 }
 
 void Binding::sync()
@@ -506,9 +511,22 @@ public:
     }
     void sync() override
     {
-        syncCommon();
         showText(w_, control.Caption);
+        syncCommon();
         w_->setDefault(static_cast<TButton&>(control).Default);
+    }
+
+protected:
+    // A caption wider than the button (the screen font is wider than the one the layouts were
+    // made for) is shown a little smaller rather than cut at both ends.
+    QFont shownFont() const override
+    {
+        QFont font = toQFont(control.Font);
+        const QString text = QString(w_->text()).remove('&');
+        const int room = control.Width - 8;
+        while (font.pointSizeF() > 6.5 && QFontMetrics(font).horizontalAdvance(text) > room)
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+        return font;
     }
 
 private:

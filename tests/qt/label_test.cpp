@@ -1,11 +1,14 @@
-// Texts as the screen shows them: a label's line in its box, the month calendar's names.
+// Texts as the screen shows them: a label's line in its box, a button's caption, the month
+// calendar's names.
 #include "platform/commonctrls.h"
 #include "platform/form.h"
 #include "platform/stdctrls.h"
 #include "qt_fixture.h"
 
 #include <QCalendarWidget>
+#include <QFontMetrics>
 #include <QLabel>
+#include <QPushButton>
 
 namespace {
 
@@ -41,6 +44,35 @@ TEST_F(LabelLines, ACentredLineTooWideForItsBoxKeepsItsBeginningInSight)
     w.heading.Caption = "Vyhledávání";
     syncAll();
     EXPECT_EQ(widget<QLabel>(w, "heading")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+}
+
+struct SiblingWindow : TForm {
+    SiblingWindow() : TForm("sourozenciCreate")
+    {
+        SetBounds(0, 0, 389, 82);
+        father.SetBounds(12, 40, 115, 25);
+        father.Caption = "Společného otce";
+        both.SetBounds(262, 40, 115, 25);
+        both.Caption = "Společné oba rodiče";
+    }
+    TButton father{this, "otceBT"};
+    TButton both{this, "obaRodiceBT"};
+};
+
+TEST(ButtonCaptions, ACaptionWiderThanItsButtonIsShownSmallerToFitAndAShortOneKeepsItsSize)
+{
+    SiblingWindow w;
+    QtRenderer renderer;
+    w.Show();
+    renderer.syncAll();
+    auto* both = renderer.window(w)->findChild<QPushButton*>("obaRodiceBT");
+    auto* father = renderer.window(w)->findChild<QPushButton*>("otceBT");
+    ASSERT_NE(both, nullptr);
+    ASSERT_NE(father, nullptr);
+    EXPECT_LE(QFontMetrics(both->font()).horizontalAdvance(both->text()), w.both.Width - 8);
+    EXPECT_LT(both->font().pointSizeF(), 8.0);
+    EXPECT_EQ(father->font().pointSizeF(), 8.0);
+    w.Hide();
 }
 
 struct CalendarWindow : TForm {
