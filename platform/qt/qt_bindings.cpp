@@ -513,7 +513,9 @@ public:
     {
         showText(w_, control.Caption);
         syncCommon();
-        w_->setDefault(static_cast<TButton&>(control).Default);
+        const bool shownDefault = looksDefault();
+        if (w_->isDefault() != shownDefault)
+            w_->setDefault(shownDefault);
     }
 
 protected:
@@ -530,6 +532,17 @@ protected:
     }
 
 private:
+    // Enter presses the focused button, whichever is the window's default: the focused button
+    // wears the default frame then, so the frame always shows what Enter will press.
+    bool looksDefault() const
+    {
+        auto& button = static_cast<TButton&>(control);
+        const TForm* form = button.form();
+        const TWinControl* focused = form ? form->ActiveControl() : nullptr;
+        if (dynamic_cast<const TButton*>(focused))
+            return focused == &button;
+        return button.Default;
+    }
     QPushButton* w_;
 };
 

@@ -75,6 +75,27 @@ TEST(ButtonCaptions, ACaptionWiderThanItsButtonIsShownSmallerToFitAndAShortOneKe
     w.Hide();
 }
 
+TEST(ButtonCaptions, TheDefaultFrameIsOnTheButtonEnterPresses)
+{
+    SiblingWindow w;
+    w.both.Default = true;
+    QtRenderer renderer;
+    w.Show();
+    auto* both = renderer.window(w)->findChild<QPushButton*>("obaRodiceBT");
+    auto* father = renderer.window(w)->findChild<QPushButton*>("otceBT");
+    ASSERT_NE(both, nullptr);
+    ASSERT_NE(father, nullptr);
+    w.father.SetFocus();  // the window opened with the focus on its first button
+    renderer.syncAll();
+    EXPECT_TRUE(father->isDefault());
+    EXPECT_FALSE(both->isDefault());
+    w.focusControl(nullptr);
+    renderer.syncAll();
+    EXPECT_FALSE(father->isDefault());
+    EXPECT_TRUE(both->isDefault());
+    w.Hide();
+}
+
 struct CalendarWindow : TForm {
     CalendarWindow() : TForm("vyrociFORM")
     {
