@@ -104,6 +104,14 @@ void TWinControl::SetFocus()
     f->focusControl(this == f ? nullptr : this);
 }
 
+void TWinControl::SetFocusByMouse()
+{
+    TForm* f = form();
+    if (!CanFocus() || !f)
+        throw EInvalidOperation("Cannot focus a disabled or invisible window (" + Name + ")");
+    f->focusControl(this == f ? nullptr : this, true);
+}
+
 bool TWinControl::Focused() const
 {
     const TForm* f = form();

@@ -159,7 +159,12 @@ public:
     // Moves the focus here (OnExit of the old control, OnEnter of this one). Raises
     // EInvalidOperation for a hidden or disabled control.
     void SetFocus();
+    // The focus put here as a click puts it: the caret stays where the control has it.
+    void SetFocusByMouse();
     bool Focused() const;
+    // What the control does when the keyboard or the program brings the focus to it (an edit
+    // line selects its text, so what a person types next replaces it).
+    virtual void focusArrived() {}
     const char* ClassName() const override { return "TWinControl"; }
     bool focusOnClick() const override { return TabStop; }
 

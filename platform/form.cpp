@@ -17,7 +17,7 @@ TForm::~TForm()
     Application.removeForm(*this);
 }
 
-void TForm::focusControl(TWinControl* control)
+void TForm::focusControl(TWinControl* control, bool byMouse)
 {
     ++focusMoves_;
     if (control == active_)
@@ -32,6 +32,9 @@ void TForm::focusControl(TWinControl* control)
     active_ = control;
     if (control && control->OnEnter)
         control->OnEnter();
+    // After OnEnter: a combo box that refills its list there keeps its text selected.
+    if (control && !byMouse && move == focusMoves_)
+        control->focusArrived();
 }
 
 TWinControl* TForm::FindNextControl(TWinControl* current, bool goForward, bool checkTabStop) const
@@ -108,10 +111,17 @@ bool TForm::tryCloseModal()
 }
 
 namespace {
+// Where the focus stands when a window opens: the control that had it at the last showing, unless
+// that was a button. A button pressed last time kept it, so Enter pressed the same button again
+// whatever the default ("Ne" once clicked answered every later question), and what a person
+// typed went to no field.
 void focusFirst(TForm& form)
 {
-    if (form.ActiveControl() && form.ActiveControl()->CanFocus())
+    TWinControl* active = form.ActiveControl();
+    if (active && active->CanFocus() && !dynamic_cast<TButton*>(active)) {
+        active->focusArrived();
         return;
+    }
     if (TWinControl* first = form.FindNextControl(nullptr, true, true))
         form.focusControl(first);
 }

@@ -54,8 +54,9 @@ public:
 
     TWinControl* ActiveControl() const { return active_; }
     // Moves the focus inside this window (nullptr: no control). Fires OnExit and OnEnter;
-    // when OnExit moves the focus itself, that move wins.
-    void focusControl(TWinControl* control);
+    // when OnExit moves the focus itself, that move wins. Unless a click brought it, the control
+    // that takes the focus then does what it does on arrival (an edit line selects its text).
+    void focusControl(TWinControl* control, bool byMouse = false);
     // The next (or previous) control in the window's tab order after `current`, wrapping
     // round; only controls that can take the focus, and only tab stops when asked.
     TWinControl* FindNextControl(TWinControl* current, bool goForward, bool checkTabStop) const;

@@ -54,6 +54,7 @@ public:
     // Replaces the selection (inserts at the caret when nothing is selected); fires OnChange.
     void setSelText(const std::string& text);
     void SelectAll() { line_.selectAll(); }
+    void focusArrived() override { SelectAll(); }
 
     // A person types `text` at the caret: one OnChange per character, within MaxLength.
     void userType(const std::string& text);
@@ -150,6 +151,7 @@ public:
     // drop-down list has no edit part and ignores it.
     void setSelText(const std::string& text);
     void SelectAll() { line_.selectAll(); }
+    void focusArrived() override { SelectAll(); }
 
     // A person types into the edit part: one OnChange per character.
     void userType(const std::string& text);

@@ -24,13 +24,13 @@ void focusByClick(TControl& c)
     if (!c.focusOnClick())
         return;
     if (auto* w = dynamic_cast<TWinControl*>(&c); w && w->CanFocus() && !w->Focused())
-        w->SetFocus();
+        w->SetFocusByMouse();
 }
 
 void focusIfNeeded(TWinControl& w)
 {
     if (w.CanFocus() && !w.Focused())
-        w.SetFocus();
+        w.SetFocusByMouse();
 }
 }  // namespace
 
@@ -92,7 +92,7 @@ bool focus(TWinControl& control)
 {
     if (!reachable(control) || !control.CanFocus())
         return false;
-    Application.guarded([&] { control.SetFocus(); });
+    Application.guarded([&] { control.SetFocusByMouse(); });
     return true;
 }
 

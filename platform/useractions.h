@@ -37,7 +37,8 @@ bool mouseUp(TControl& control, TMouseButton button, int x, int y, TShiftState s
 // A menu command.
 bool click(TMenuItem& item);
 
-// Focus: a click into the control, or Tab / Shift+Tab in its window.
+// Focus: a click into the control (the caret stays where the control has it), or Tab /
+// Shift+Tab in its window (an edit line reached so has its text selected).
 bool focus(TWinControl& control);
 bool tab(TForm& form, bool backwards = false);
 

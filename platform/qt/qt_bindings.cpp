@@ -18,12 +18,14 @@
 #include <QComboBox>
 
 #include <functional>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -82,9 +84,14 @@ void Binding::syncCommon()
     const QString tip = control.ShowHint ? toQString(control.Hint) : QString();
     if (widget->toolTip() != tip)
         widget->setToolTip(tip);
-    const QFont font = toQFont(control.Font);
+    const QFont font = shownFont();
     if (widget->font() != font)
         widget->setFont(font);
+}
+
+QFont Binding::shownFont() const
+{
+    return toQFont(control.Font);
 }
 
 void Binding::sync()
@@ -311,7 +318,12 @@ public:
         Qt::Alignment a = label_.Alignment == TLabel::taCenter          ? Qt::AlignHCenter
                           : label_.Alignment == TLabel::taRightJustify ? Qt::AlignRight
                                                                        : Qt::AlignLeft;
-        w_->setAlignment(a | Qt::AlignTop);
+        // A line wider than its box, centred or set to the right, lost its beginning off the
+        // box's left edge ("ledávání příbuzných k osobě ..."): it starts at the left instead.
+        if (!label_.WordWrap && !label_.AutoSize && a != Qt::AlignLeft && widestLine() > label_.Width)
+            a = Qt::AlignLeft;
+        if (w_->alignment() != (a | Qt::AlignTop))
+            w_->setAlignment(a | Qt::AlignTop);
         QPalette p = w_->palette();
         p.setColor(QPalette::WindowText, toQColor(label_.Font.Color));
         p.setColor(QPalette::Window, toQColor(label_.Color));
@@ -336,6 +348,14 @@ public:
     }
 
 private:
+    int widestLine() const
+    {
+        const QFontMetrics metrics(w_->font());
+        int widest = 0;
+        for (const QString& line : w_->text().split('\n'))
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        return widest;
+    }
     TLabel& label_;
     QLabel* w_;
 };
@@ -491,12 +511,38 @@ public:
     }
     void sync() override
     {
-        syncCommon();
         showText(w_, control.Caption);
-        w_->setDefault(static_cast<TButton&>(control).Default);
+        syncCommon();
+        const bool shownDefault = looksDefault();
+        if (w_->isDefault() != shownDefault)
+            w_->setDefault(shownDefault);
+    }
+
+protected:
+    // A caption wider than the button (the screen font is wider than the one the layouts were
+    // made for) is shown a little smaller rather than cut at both ends.
+    QFont shownFont() const override
+    {
+        QFont font = toQFont(control.Font);
+        const QString text = QString(w_->text()).remove('&');
+        const int room = control.Width - 8;
+        while (font.pointSizeF() > 6.5 && QFontMetrics(font).horizontalAdvance(text) > room)
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+        return font;
     }
 
 private:
+    // Enter presses the focused button, whichever is the window's default: the focused button
+    // wears the default frame then, so the frame always shows what Enter will press.
+    bool looksDefault() const
+    {
+        auto& button = static_cast<TButton&>(control);
+        const TForm* form = button.form();
+        const TWinControl* focused = form ? form->ActiveControl() : nullptr;
+        if (dynamic_cast<const TButton*>(focused))
+            return focused == &button;
+        return button.Default;
+    }
     QPushButton* w_;
 };
 
@@ -1165,6 +1211,9 @@ public:
         : Binding(r, c, new QCalendarWidget(parent)), calendar_(c)
     {
         auto* w = static_cast<QCalendarWidget*>(widget.data());
+        // Month and day names in Czech, as every other text of the program, whatever the
+        // system's language.
+        w->setLocale(QLocale(QLocale::Czech, QLocale::Czechia));
         w->setFirstDayOfWeek(Qt::Monday);
         QObject::connect(w, &QCalendarWidget::clicked, [this](QDate date) {
             if (syncing())

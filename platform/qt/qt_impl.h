@@ -5,6 +5,7 @@
 #include "platform/qt/qt_renderer.h"
 
 #include <QDialog>
+#include <QFont>
 #include <QObject>
 #include <QPointer>
 #include <QPrinter>
@@ -51,6 +52,8 @@ protected:
     // The renderer sends the events of `object` to this binding.
     void watch(QObject* object);
     void syncCommon();
+    // The font the widget shows: the control's, unless the control needs another to show its text.
+    virtual QFont shownFont() const;
     bool syncing() const;
     // A person's click on the button is a click on the control.
     void clickAsUser(QAbstractButton* button);

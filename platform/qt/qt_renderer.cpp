@@ -340,10 +340,15 @@ QString qtNameFilters(const std::string& filter)
     QStringList out;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1];
+        const QString listed = " (" + patterns + ")";
         patterns.replace(';', ' ');
         const QString shown = " (" + patterns + ")";
-        // Qt reads the patterns from the description's last parentheses.
-        out << (parts[i].endsWith(shown) ? parts[i] : parts[i] + shown);
+        // Qt reads the patterns from the description's last parentheses, separated by blanks; a
+        // description that lists them already with semicolons lists them so once.
+        QString description = parts[i];
+        if (description.endsWith(listed))
+            description.chop(listed.size());
+        out << (description.endsWith(shown) ? description : description + shown);
     }
     return out.join(";;");
 }
@@ -449,22 +454,38 @@ void QtRenderer::terminate()
 }
 
 namespace {
-// Gives the keyboard back to the window that had it before a modal window or message box, as a
-// window manager would; without one (a bare X server) no window would be active afterwards and
-// keys typed after answering a question would go nowhere.
-struct ActiveWindowBack {
-    QPointer<QWidget> before{QApplication::activeWindow()};
-    ~ActiveWindowBack()
+// When a modal window closes, the window the program holds active takes the keyboard back. A
+// window manager would hand it back; without one the keyboard went nowhere, and what a person
+// typed after answering a question was lost until a click. It is done from the loop, once the
+// program has finished reactivating, and not while another modal window is up (a second
+// question asked at once keeps the keyboard).
+class KeyboardBack {
+public:
+    explicit KeyboardBack(QtRenderer::Impl& r) : r_(r) {}
+    ~KeyboardBack()
     {
-        if (before && before->isVisible() && QApplication::activeWindow() != before)
-            before->activateWindow();
+        QtRenderer::Impl* r = &r_;
+        QTimer::singleShot(0, r, [r] {
+            TForm* form = Application.activeForm();
+            auto it = r->windows.find(form);
+            if (it == r->windows.end() || !it->second->isVisible() || QApplication::activeWindow() == it->second)
+                return;
+            if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != it->second)
+                return;
+            it->second->activateWindow();
+        });
     }
+    KeyboardBack(const KeyboardBack&) = delete;
+    KeyboardBack& operator=(const KeyboardBack&) = delete;
+
+private:
+    QtRenderer::Impl& r_;
 };
 }  // namespace
 
 void QtRenderer::runModal(TForm& form)
 {
-    ActiveWindowBack back;
+    const KeyboardBack back(*d);
     FormWindow* window = d->windowFor(form);
     window->setWindowModality(Qt::ApplicationModal);
     syncAll();
@@ -508,6 +529,7 @@ QString buttonText(QMessageBox::StandardButton b)
 
 int QtRenderer::messageBox(const std::string& text, const std::string& caption, int flags)
 {
+    const KeyboardBack back(*d);
     QMessageBox box;
     box.setWindowTitle(toQString(caption));
     box.setText(toQString(text));
@@ -537,10 +559,7 @@ int QtRenderer::messageBox(const std::string& text, const std::string& caption, 
     for (auto& [b, id] : buttons)
         box.button(b)->setText(buttonText(b));
     box.setDefaultButton(buttons.front().first);
-    const auto chosen = [&] {
-        ActiveWindowBack back;
-        return static_cast<QMessageBox::StandardButton>(box.exec());
-    }();
+    const auto chosen = static_cast<QMessageBox::StandardButton>(box.exec());
     d->afterDispatch();
     for (auto& [b, id] : buttons)
         if (b == chosen)
@@ -555,6 +574,7 @@ int QtRenderer::messageBox(const std::string& text, const std::string& caption, 
 
 bool QtRenderer::execute(TCommonDialog& dialog)
 {
+    const KeyboardBack back(*d);
     if (auto* open = dynamic_cast<TOpenDialog*>(&dialog)) {
         QFileDialog fd(nullptr, toQString(open->Title));
         fd.setAcceptMode(open->saving() ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

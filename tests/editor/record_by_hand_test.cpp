@@ -120,4 +120,28 @@ TEST_F(RecordByHand, ALockedPersonRefusesTypingUntilUnlocked)
     EXPECT_EQ(hl().tree->undoHistory->count(), 4);
 }
 
+TEST_F(RecordByHand, ADateBoxReachedByKeyboardTakesTheTypedPartInPlaceOfItsQuestionMark)
+{
+    user::pressKey(hl(), VK_F2);
+    Clovek* jiri = hl().currentPerson;
+    ASSERT_NE(jiri, nullptr);
+    user::type(z().jmenoCB, "Jiří");
+
+    // Tab from the day box to the month box, Enter from the month box to the year box: each
+    // shows "?", and what a person types there stands in its place.
+    user::focus(z().narozDenCB);
+    user::pressKey(hl(), VK_TAB);
+    ASSERT_TRUE(z().narozMesicCB.Focused());
+    user::type(z().narozMesicCB, "3");
+    EXPECT_EQ(jiri->birth.month, "3");
+    user::pressKey(hl(), VK_RETURN);
+    ASSERT_TRUE(z().narozRokED.Focused());
+    user::type(z().narozRokED, "1950");
+    EXPECT_EQ(z().narozRokED.Text(), "1950");
+    EXPECT_EQ(jiri->birth.year, "1950");
+    user::pressKey(hl(), VK_RETURN);
+    EXPECT_EQ(script.messageTexts(), std::vector<std::string>{});
+    EXPECT_EQ(jiri->birth.year, "1950");
+}
+
 } // namespace

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 #include <QRadioButton>
 #include <QTest>
 
@@ -103,6 +105,27 @@ TEST_F(WidgetFocus, FocusQtHandsBackAfterAMenuLeavesTheProgramsFocus)
     QApplication::sendEvent(memo, &back);
     EXPECT_TRUE(w.place.Focused());
     QTest::qWait(10);  // the queued sync puts Qt's focus where the program's is
+    EXPECT_EQ(QApplication::focusWidget(), widget<QComboBox>(w, "place"));
+}
+
+TEST_F(WidgetFocus, TheKeyboardComesBackToTheWindowAfterAMessageIsAnswered)
+{
+    show(w);
+    w.place.SetFocus();
+    syncAll();
+    QWidget* window = renderer().window(w);
+    ASSERT_EQ(QApplication::activeWindow(), window);
+    auto answer = [this](const char* question) {
+        QTimer::singleShot(50, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->accept();
+        });
+        renderer().messageBox(question, "Kinvelor", 0);
+    };
+    // Two questions one after the other, as creating a child asks them.
+    answer("Přejete si vytvořit dítě aktuální osoby?");
+    answer("Druhým rodičem dítěte má být Šťastný Jiří, ? (3)?");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window; }, 500));
     EXPECT_EQ(QApplication::focusWidget(), widget<QComboBox>(w, "place"));
 }
 

@@ -11,6 +11,8 @@ TEST(StandardDialogs, FileFiltersShowTheirPatternsOnce)
     EXPECT_EQ(qtNameFilters("Lipovetay (*.rod)|*.rod").toStdString(), "Lipovetay (*.rod)");
     EXPECT_EQ(qtNameFilters("Obrázky (JPEG)|*.jpg;*.jpeg|Vše|*.*").toStdString(),
               "Obrázky (JPEG) (*.jpg *.jpeg);;Vše (*.*)");
+    EXPECT_EQ(qtNameFilters("All (*.jpg;*.jpeg;*.bmp)|*.jpg;*.jpeg;*.bmp").toStdString(),
+              "All (*.jpg *.jpeg *.bmp)");
     EXPECT_EQ(qtNameFilters("").toStdString(), "");
 }
 

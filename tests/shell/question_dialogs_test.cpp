@@ -36,6 +36,31 @@ TEST_F(Dialogs, YesNoIsTrueOnlyOnYes)
     EXPECT_FALSE(w.hlavni.askYesNo("Opravdu?"));
 }
 
+TEST_F(Dialogs, AButtonClickedLastTimeDoesNotTakeTheNextEnter)
+{
+    script.press("Kinvelor", "neBT");
+    EXPECT_FALSE(w.hlavni.askYesNo("Opravdu vymazat osobu?"));
+    script.modal("Kinvelor", [](TForm& f) { user::pressKey(f, VK_RETURN); });
+    EXPECT_TRUE(w.hlavni.askYesNo("Vyplnit celé skupině text?"));
+
+    // The text prompt, its OK clicked the first time, opens with the caret in its edit and the
+    // text entered last selected, so the next text typed replaces it.
+    script.modal("", [](TForm& f) {
+        auto& prompt = dynamic_cast<TcoVyplnitFORM&>(f);
+        user::type(prompt.zadejteED, "Třebíč");
+        user::click(prompt.OKBtn);
+    });
+    EXPECT_EQ(w.coVyplnitFORM.ShowModal(), mrOk);
+    script.modal("", [](TForm& f) {
+        auto& prompt = dynamic_cast<TcoVyplnitFORM&>(f);
+        EXPECT_TRUE(prompt.zadejteED.Focused());
+        user::type(prompt.zadejteED, "Jihlava");
+        user::pressKey(f, VK_RETURN);
+    });
+    EXPECT_EQ(w.coVyplnitFORM.ShowModal(), mrOk);
+    EXPECT_EQ(w.coVyplnitFORM.zadejteED.Text(), "Jihlava");
+}
+
 TEST_F(Dialogs, DoubleStartWindowEndsOnlyByItsButtons)
 {
     script.modal("dvojiteSpusteniFORM", [](TForm& f) {

@@ -1,0 +1,121 @@
+// Texts as the screen shows them: a label's line in its box, a button's caption, the month
+// calendar's names.
+#include "platform/commonctrls.h"
+#include "platform/form.h"
+#include "platform/stdctrls.h"
+#include "qt_fixture.h"
+
+#include <QCalendarWidget>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+struct Window : TForm {
+    Window() : TForm("pribuzniFORM")
+    {
+        SetBounds(0, 0, 360, 120);
+        for (TLabel* l : {&heading, &count}) {
+            l->AutoSize = false;
+            l->Alignment = TLabel::taCenter;
+        }
+        heading.SetBounds(8, 10, 200, 13);
+        heading.Caption = "Vyhledávání příbuzných k osobě Mountbatten Louise Alexandra, 1890 (2466)";
+        count.SetBounds(8, 40, 200, 13);
+        count.Caption = "Počet nalezených osob: 4";
+    }
+    TLabel heading{this, "heading"};
+    TLabel count{this, "count"};
+};
+
+class LabelLines : public QtTest {
+protected:
+    Window w;
+};
+
+TEST_F(LabelLines, ACentredLineTooWideForItsBoxKeepsItsBeginningInSight)
+{
+    show(w);
+    EXPECT_EQ(widget<QLabel>(w, "heading")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+    EXPECT_EQ(widget<QLabel>(w, "count")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+
+    // A shorter text later is centred again.
+    w.heading.Caption = "Vyhledávání";
+    syncAll();
+    EXPECT_EQ(widget<QLabel>(w, "heading")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+}
+
+struct SiblingWindow : TForm {
+    SiblingWindow() : TForm("sourozenciCreate")
+    {
+        SetBounds(0, 0, 389, 82);
+        father.SetBounds(12, 40, 115, 25);
+        father.Caption = "Společného otce";
+        both.SetBounds(262, 40, 115, 25);
+        both.Caption = "Společné oba rodiče";
+    }
+    TButton father{this, "otceBT"};
+    TButton both{this, "obaRodiceBT"};
+};
+
+TEST(ButtonCaptions, ACaptionWiderThanItsButtonIsShownSmallerToFitAndAShortOneKeepsItsSize)
+{
+    SiblingWindow w;
+    QtRenderer renderer;
+    w.Show();
+    renderer.syncAll();
+    auto* both = renderer.window(w)->findChild<QPushButton*>("obaRodiceBT");
+    auto* father = renderer.window(w)->findChild<QPushButton*>("otceBT");
+    ASSERT_NE(both, nullptr);
+    ASSERT_NE(father, nullptr);
+    EXPECT_LE(QFontMetrics(both->font()).horizontalAdvance(both->text()), w.both.Width - 8);
+    EXPECT_LT(both->font().pointSizeF(), 8.0);
+    EXPECT_EQ(father->font().pointSizeF(), 8.0);
+    w.Hide();
+}
+
+TEST(ButtonCaptions, TheDefaultFrameIsOnTheButtonEnterPresses)
+{
+    SiblingWindow w;
+    w.both.Default = true;
+    QtRenderer renderer;
+    w.Show();
+    auto* both = renderer.window(w)->findChild<QPushButton*>("obaRodiceBT");
+    auto* father = renderer.window(w)->findChild<QPushButton*>("otceBT");
+    ASSERT_NE(both, nullptr);
+    ASSERT_NE(father, nullptr);
+    w.father.SetFocus();  // the window opened with the focus on its first button
+    renderer.syncAll();
+    EXPECT_TRUE(father->isDefault());
+    EXPECT_FALSE(both->isDefault());
+    w.focusControl(nullptr);
+    renderer.syncAll();
+    EXPECT_FALSE(father->isDefault());
+    EXPECT_TRUE(both->isDefault());
+    w.Hide();
+}
+
+struct CalendarWindow : TForm {
+    CalendarWindow() : TForm("vyrociFORM")
+    {
+        SetBounds(0, 0, 300, 220);
+        calendar.SetBounds(8, 8, 260, 180);
+    }
+    TMonthCalendar calendar{this, "calendar"};
+};
+
+TEST(CalendarNames, TheMonthCalendarNamesMonthsAndDaysInCzech)
+{
+    CalendarWindow w;
+    QtRenderer renderer;
+    w.Show();
+    auto* calendar = renderer.window(w)->findChild<QCalendarWidget*>("calendar");
+    ASSERT_NE(calendar, nullptr);
+    EXPECT_EQ(calendar->locale().standaloneMonthName(12, QLocale::LongFormat).toStdString(), "prosinec");
+    EXPECT_EQ(calendar->locale().dayName(1, QLocale::ShortFormat).toStdString(), "po");
+    EXPECT_EQ(calendar->firstDayOfWeek(), Qt::Monday);
+    w.Hide();
+}
+
+} // namespace
