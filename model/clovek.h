@@ -7,6 +7,7 @@
 #include "model/sparse_list.h"
 #include "model/sparse_text.h"
 #include "platform/datetime.h"
+#include "platform/slab.h"
 
 #include <cstdint>
 #include <string>
@@ -20,7 +21,8 @@ class TextSource;
 class DisplaySettings;
 class UkClovek;
 
-class Clovek {
+// A big tree holds 100,000 of these, each a block of its own size in one shared slab.
+class Clovek : public SlabAllocated<Clovek> {
 public:
     // A living man numbered -1, every text empty, unknown dates, no parents, empty lists,
     // created now.
@@ -157,13 +159,14 @@ public:
     uint8_t lock = 0;
     uint8_t sex = 1; // 1 man, 0 woman
     uint8_t alive = 1;
+    // The small fields sit together: padding between them would cost a big tree megabytes.
+    uint8_t hasPortrait = 0;
+    int32_t percentFilled = 0;
     SparseText importId;
     std::string identifier;
-    int32_t percentFilled = 0;
     SparseText firstName;
     SparseText surname;
     SparseText birthSurname;
-    uint8_t hasPortrait = 0;
     SparseText titlesBefore;
     SparseText titlesAfter;
     Datum birth;

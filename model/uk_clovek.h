@@ -4,10 +4,13 @@
 // so removing a person can take it out of every list without searching them, and an element
 // never points at a person that is gone.
 #include "model/prvky.h"
+#include "platform/slab.h"
 
 class Clovek;
 
-class UkClovek : public Prvek {
+// Children and siblings of a big tree are hundreds of thousands of these: they share large
+// blocks instead of an allocation each.
+class UkClovek : public Prvek, public SlabAllocated<UkClovek> {
 public:
     explicit UkClovek(Clovek* person);
     ~UkClovek() override;

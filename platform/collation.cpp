@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -109,9 +110,13 @@ std::string_view CachedCollationKey::of(std::string_view text)
     unsigned locale = holder().generation;
     std::string_view all(keyAndText_);
     if (locale_ != locale || all.substr(keyLength_) != text) {
-        keyAndText_ = collationKey(text);
-        keyLength_ = keyAndText_.size();
-        keyAndText_ += text;
+        const std::string key = collationKey(text);
+        // Exactly the room needed: a big tree's person list keeps 100,000 of these.
+        std::string block;
+        block.reserve(key.size() + text.size());
+        block.append(key).append(text);
+        keyAndText_ = std::move(block);
+        keyLength_ = key.size();
         locale_ = locale;
         all = keyAndText_;
     }

@@ -3,6 +3,7 @@
 // key, painted into the single-cell grid `scrolling` beside the scroll bar `scrollingBar`, rows
 // coloured by their relationship to the shown person.
 #include "platform/collation.h"
+#include "platform/slab.h"
 
 #include <functional>
 #include <vector>
@@ -11,7 +12,7 @@ class Clovek;
 class Thlavni;
 
 // One row; owned by its Scroll.
-class Polozka {
+class Polozka : public SlabAllocated<Polozka> {
 public:
     explicit Polozka(Clovek* person) : person(person) {}
     Clovek* person;
