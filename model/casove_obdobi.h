@@ -2,10 +2,11 @@
 // One residence, education or occupation entry: a text and a period from one text to another.
 #include "model/prvky.h"
 #include "model/sparse_text.h"
+#include "platform/slab.h"
 
 #include <string>
 
-class CasoveObdobi : public Prvek {
+class CasoveObdobi : public Prvek, public SlabAllocated<CasoveObdobi> {
 public:
     explicit CasoveObdobi(std::string text) : text(std::move(text)) {}
     // Copies the texts, not the list links.

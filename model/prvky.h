@@ -6,6 +6,8 @@
 // Each element knows the list it is in, so asking about or removing an element that is not in
 // the list is answered "not found" or does nothing instead of walking off the end, and the list
 // keeps its tail so appending does not walk.
+#include "platform/slab.h"
+
 #include <vector>
 
 class Prvky;
@@ -39,7 +41,7 @@ private:
     Prvky* owner_ = nullptr;
 };
 
-class Prvky {
+class Prvky : public SlabAllocated<Prvky> {
 public:
     Prvky() = default;
     Prvky(const Prvky&) = delete;

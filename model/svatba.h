@@ -4,6 +4,7 @@
 // one without them (a damaged file) leave it be instead of failing.
 #include "model/datum.h"
 #include "model/prvky.h"
+#include "platform/slab.h"
 
 #include <cstdint>
 #include <string>
@@ -17,7 +18,7 @@ public:
     Clovek* partner2 = nullptr;
 };
 
-class Svatba : public ProSvatbu {
+class Svatba : public ProSvatbu, public SlabAllocated<Svatba> {
 public:
     Svatba() = default;
     Svatba(const Svatba&) = delete;
@@ -47,7 +48,7 @@ public:
 };
 
 // A person's entry for a shared partnership; deleting it never frees the record.
-class UkSvatba : public Prvek {
+class UkSvatba : public Prvek, public SlabAllocated<UkSvatba> {
 public:
     explicit UkSvatba(Svatba* partnership) : partnership(partnership) {}
 

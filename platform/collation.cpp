@@ -4,6 +4,7 @@
 #include <unicode/locid.h>
 #include <unicode/unistr.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <utility>
@@ -101,24 +102,23 @@ bool CachedCollationKey::lastKey(std::string_view& key) const
 {
     if (locale_ != holder().generation)
         return false;
-    key = std::string_view(keyAndText_).substr(0, keyLength_);
+    key = std::string_view(keyAndText_.get(), keyLength_);
     return true;
 }
 
 std::string_view CachedCollationKey::of(std::string_view text)
 {
     unsigned locale = holder().generation;
-    std::string_view all(keyAndText_);
-    if (locale_ != locale || all.substr(keyLength_) != text) {
+    if (locale_ != locale || !keyAndText_ ||
+        std::string_view(keyAndText_.get() + keyLength_, textLength_) != text) {
         const std::string key = collationKey(text);
-        // Exactly the room needed: a big tree's person list keeps 100,000 of these.
-        std::string block;
-        block.reserve(key.size() + text.size());
-        block.append(key).append(text);
+        auto block = std::make_unique_for_overwrite<char[]>(key.size() + text.size());
+        std::copy(key.begin(), key.end(), block.get());
+        std::copy(text.begin(), text.end(), block.get() + key.size());
         keyAndText_ = std::move(block);
-        keyLength_ = key.size();
+        keyLength_ = uint32_t(key.size());
+        textLength_ = uint32_t(text.size());
         locale_ = locale;
-        all = keyAndText_;
     }
-    return all.substr(0, keyLength_);
+    return std::string_view(keyAndText_.get(), keyLength_);
 }

@@ -1,6 +1,8 @@
 #pragma once
 // "The locale's collation": ICU's collator, Czech unless LC_COLLATE/LANG names another language
 // ("ch" after "h", č ř š ž letters of their own). Comparisons ignore letter case.
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -19,11 +21,14 @@ public:
     // changed since.
     bool lastKey(std::string_view& key) const;
     // Where it is kept, to be fetched ahead of a call.
-    const void* storage() const { return keyAndText_.data(); }
+    const void* storage() const { return keyAndText_.get(); }
 
 private:
-    std::string keyAndText_; // one block: the text is checked and the key read in one fetch
-    size_t keyLength_ = 0;
+    // One block of exactly the room needed (a big tree's person list keeps 100,000 of these):
+    // the text is checked and the key read in one fetch.
+    std::unique_ptr<char[]> keyAndText_;
+    uint32_t keyLength_ = 0;
+    uint32_t textLength_ = 0;
     unsigned locale_ = 0;
 };
 // Fixes the collation's locale ("cs", "en", ...); tests call it so results do not depend on the

@@ -18,8 +18,10 @@
 #endif
 #endif
 
+// `Align` is at most that of `std::max_align_t`.
 template <size_t Size, size_t Align = alignof(std::max_align_t)>
 class Slab {
+    static_assert(Align <= alignof(std::max_align_t));
 public:
     Slab() = default;
     Slab(const Slab&) = delete;
@@ -28,7 +30,7 @@ public:
     void* take()
     {
 #ifdef KINVELOR_SLAB_BYPASS
-        return ::operator new(Size, std::align_val_t(Align));
+        return ::operator new(Size);
 #else
         if (free_) {
             Free* room = free_;
@@ -48,7 +50,7 @@ public:
         if (!object)
             return;
 #ifdef KINVELOR_SLAB_BYPASS
-        ::operator delete(object, std::align_val_t(Align));
+        ::operator delete(object);
 #else
         free_ = new (object) Free{free_};
 #endif

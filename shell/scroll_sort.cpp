@@ -105,9 +105,11 @@ DatumKey readBirth(const Datum& date)
 
 const std::vector<Polozka*>& Scroll::rowsInOrder()
 {
-    if (inOrder_.empty())
+    if (inOrder_.empty()) {
+        inOrder_.reserve(size_t(count));
         for (Polozka* r = first; r; r = r->next)
             inOrder_.push_back(r);
+    }
     return inOrder_;
 }
 

@@ -45,3 +45,20 @@ TEST_F(CollationKeys, CachedKeyIsRemadeWhenTheTextOrTheLocaleChanges)
     EXPECT_LT(ch.of("chata"), h.of("hora"));
     EXPECT_EQ(ch.of("chata"), collationKey("chata"));
 }
+
+TEST_F(CollationKeys, CachedKeyFollowsTextsThatShareAPrefixOrAreEmpty)
+{
+    setCollationLocale("cs");
+    CachedCollationKey key;
+    std::string_view last;
+    const std::vector<std::string> texts = {"Novák Jan", "Novák Jana", "Novák", "", "Novák", std::string("a\0b", 3), "a"};
+    for (const std::string& text : texts) {
+        const std::string_view made = key.of(text);
+        EXPECT_EQ(made, collationKey(text)) << text;
+        ASSERT_TRUE(key.lastKey(last));
+        EXPECT_EQ(last, collationKey(text)) << text;
+    }
+    setCollationLocale("en");
+    EXPECT_FALSE(key.lastKey(last)); // made under another locale
+    EXPECT_EQ(key.of("a"), collationKey("a"));
+}
