@@ -174,10 +174,12 @@ TEST_F(AboutBox, TheQuizKeepsItsQuestionBetweenShowings)
         answer("c d e fis g");
         EXPECT_FALSE(quiz.motylIMG.Visible);
         EXPECT_TRUE(quiz.cmelakIMG.Visible);
+        EXPECT_FALSE(quiz.cmelakIMG.Picture.Empty());
         quizQuestionNumber() = 20;
         answer("kůže");
         EXPECT_FALSE(quiz.cmelakIMG.Visible);
         EXPECT_TRUE(quiz.kytkaIMG.Visible);
+        EXPECT_FALSE(quiz.kytkaIMG.Picture.Empty());
         EXPECT_EQ(quiz.otazkaLB.Caption, "GRATULUJI! VŠECHNY OTÁZKY BYLY SPRÁVNĚ ZODPOVĚZENY! Skvělý výkon!");
         user::click(quiz.konecBT);
     });
