@@ -1,5 +1,6 @@
 #include "forms/easter_egg_form.h"
 
+#include "forms/drawn_pictures.h"
 #include "forms/global_window.h"
 
 TeasterEggFORM* easterEggFORM = nullptr;
@@ -18,6 +19,9 @@ TeasterEggFORM::TeasterEggFORM() : TForm("easterEggFORM")
         picture->Center = true;
         picture->Transparent = true;
     }
+    motylIMG.Picture.Bitmap = drawnPicture(DrawnPicture::butterfly, motylIMG.Width, motylIMG.Height);
+    cmelakIMG.Picture.Bitmap = drawnPicture(DrawnPicture::bumblebee, cmelakIMG.Width, cmelakIMG.Height);
+    kytkaIMG.Picture.Bitmap = drawnPicture(DrawnPicture::flower, kytkaIMG.Width, kytkaIMG.Height);
     cmelakIMG.Visible = false;
     kytkaIMG.Visible = false;
     otazkaLB.SetBounds(140, 8, 332, 84);

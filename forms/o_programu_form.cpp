@@ -1,5 +1,6 @@
 #include "forms/o_programu_form.h"
 
+#include "forms/drawn_pictures.h"
 #include "forms/global_window.h"
 
 ToProgramu* oProgramu = nullptr;
@@ -16,6 +17,7 @@ ToProgramu::ToProgramu() : TForm("oProgramu")
     Image1.SetBounds(8, 8, 96, 96);
     Image1.Transparent = true;
     Image1.Center = true;
+    Image1.Picture.Bitmap = drawnPicture(DrawnPicture::familyTree, Image1.Width, Image1.Height);
     nazevLB.SetBounds(116, 12, 276, 24);
     nazevLB.Caption = "Kinvelor";
     nazevLB.Font.Size = 16;

@@ -6,6 +6,7 @@
 #include "platform/process.h"
 #include "platform/programfolder.h"
 #include "platform/random.h"
+#include "shell/about_tunes.h"
 #include "shell/dialog_events.h"
 
 #include <memory>
@@ -116,7 +117,8 @@ void ToProgramu::Image1Click()
     AboutState& s = about();
     if (s.playing)
         return;
-    // Without the tune or a player on the machine the picture just stays silent.
+    ensureAboutTune(s.tune, s.tune.ends_with("about2.mid") ? 2 : 1);
+    // Without a player on the machine the picture just stays silent.
     s.playing = s.player.play(s.tune);
 }
 

@@ -30,6 +30,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -223,4 +224,39 @@ TEST(DialogForms, AboutBoxTimerWaitsForTheCreditsAndTheQuizShowsTheButterflyOnly
     EXPECT_TRUE(quiz.motylIMG.Visible);
     EXPECT_FALSE(quiz.cmelakIMG.Visible);
     EXPECT_FALSE(quiz.kytkaIMG.Visible);
+}
+
+// The about box and the quiz hold drawn pictures the size of their images, on a clear ground
+// (the images are transparent), each a different drawing.
+TEST(DialogForms, AboutBoxAndQuizPicturesFillTheirImages)
+{
+    Application.reset();
+    ToProgramu about;
+    TeasterEggFORM quiz;
+    std::vector<const TImage*> images{&about.Image1, &quiz.motylIMG, &quiz.cmelakIMG, &quiz.kytkaIMG};
+    for (const TImage* image : images) {
+        SCOPED_TRACE(image->Name);
+        ASSERT_FALSE(image->Picture.Empty());
+        const TBitmap& b = *image->Picture.Bitmap;
+        EXPECT_EQ(b.Width(), image->Width);
+        EXPECT_EQ(b.Height(), image->Height);
+        EXPECT_TRUE(image->Transparent);
+        EXPECT_EQ(b.pixel(0, 0).a, 0);
+        EXPECT_EQ(b.pixel(b.Width() - 1, b.Height() - 1).a, 0);
+        int opaque = 0;
+        for (int y = 0; y < b.Height(); ++y)
+            for (int x = 0; x < b.Width(); ++x)
+                opaque += b.pixel(x, y).a == 255;
+        EXPECT_GT(opaque, b.Width() * b.Height() / 5) << "the drawing fills a good part of its image";
+        EXPECT_LT(opaque, b.Width() * b.Height() * 4 / 5);
+    }
+    for (size_t i = 0; i < images.size(); ++i)
+        for (size_t j = i + 1; j < images.size(); ++j) {
+            const TBitmap& a = *images[i]->Picture.Bitmap;
+            const TBitmap& b = *images[j]->Picture.Bitmap;
+            const size_t bytes = size_t(a.Width()) * a.Height() * 4;
+            EXPECT_FALSE(a.Width() == b.Width() && a.Height() == b.Height() &&
+                         std::equal(a.bits(), a.bits() + bytes, b.bits()))
+                << images[i]->Name << " and " << images[j]->Name << " show the same drawing";
+        }
 }

@@ -1,5 +1,7 @@
 // The about box: the credits moved by the timer, the tune started once per showing through a
 // player of the machine (or none), and the quiz that remembers its question.
+#include <unistd.h>
+#include "shell/about_tunes.h"
 #include "forms/easter_egg_form.h"
 #include "forms/o_programu_form.h"
 #include "platform/fileio.h"
@@ -98,10 +100,14 @@ TEST_F(AboutBox, TheCreditsRiseTwoPixelsATickAndStartAgainAfterTheLastLine)
 
 TEST_F(AboutBox, TheTunePlaysOncePerShowingAndIsNoErrorWhenMissing)
 {
-    // No tune file: a click is silent and shows nothing.
+    // No player: a click is silent and shows nothing; the program's own tune is put in place.
+    MidiPlayer::setCommand({folder() + "no-such-player"});
     showAbout([&] { user::click(box().Image1); });
     EXPECT_TRUE(script.messages().empty());
+    const bool first = fileExists(folder() + "data/about1.mid");
+    EXPECT_EQ(readFileBytes(folder() + (first ? "data/about1.mid" : "data/about2.mid")), aboutTuneMidi(first ? 1 : 2));
 
+    // A tune a person put there is played as it is.
     createDir(folder() + "data");
     for (const char* tune : {"data/about1.mid", "data/about2.mid"})
         writeFileAtomic(folder() + tune, "MThd");
@@ -174,11 +180,48 @@ TEST_F(AboutBox, TheQuizKeepsItsQuestionBetweenShowings)
         answer("c d e fis g");
         EXPECT_FALSE(quiz.motylIMG.Visible);
         EXPECT_TRUE(quiz.cmelakIMG.Visible);
+        EXPECT_FALSE(quiz.cmelakIMG.Picture.Empty());
         quizQuestionNumber() = 20;
         answer("kůže");
         EXPECT_FALSE(quiz.cmelakIMG.Visible);
         EXPECT_TRUE(quiz.kytkaIMG.Visible);
+        EXPECT_FALSE(quiz.kytkaIMG.Picture.Empty());
         EXPECT_EQ(quiz.otazkaLB.Caption, "GRATULUJI! VŠECHNY OTÁZKY BYLY SPRÁVNĚ ZODPOVĚZENY! Skvělý výkon!");
         user::click(quiz.konecBT);
     });
+}
+
+// The program's own tunes are well-formed files a player can read: one track whose declared
+// length is what follows, every note switched on is switched off, and an end-of-track event.
+TEST(AboutTunes, BothTunesAreStandardMidiFilesWrittenOnlyWhereNoneIs)
+{
+    for (int tune : {1, 2}) {
+        const std::string midi = aboutTuneMidi(tune);
+        ASSERT_GT(midi.size(), 22u);
+        EXPECT_EQ(midi.substr(0, 4), "MThd");
+        EXPECT_EQ(midi.substr(14, 4), "MTrk");
+        const auto byte = [&](size_t i) { return static_cast<unsigned char>(midi[i]); };
+        const size_t length = (byte(18) << 24) | (byte(19) << 16) | (byte(20) << 8) | byte(21);
+        EXPECT_EQ(length, midi.size() - 22);
+        EXPECT_EQ(midi.substr(midi.size() - 3), std::string("\xFF\x2F\x00", 3));
+        int on = 0, off = 0;
+        for (size_t i = 22; i + 2 < midi.size(); ++i) {
+            if (byte(i) == 0x90 && byte(i + 2) > 0)
+                ++on;
+            if (byte(i) == 0x80)
+                ++off;
+        }
+        EXPECT_GT(on, 20);
+        EXPECT_EQ(on, off);
+    }
+    EXPECT_NE(aboutTuneMidi(1), aboutTuneMidi(2));
+
+    const std::string folder = std::filesystem::temp_directory_path() / ("tunes" + std::to_string(::getpid()));
+    const std::string path = folder + "/data/about1.mid";
+    ASSERT_TRUE(ensureAboutTune(path, 1));
+    EXPECT_EQ(readFileBytes(path), aboutTuneMidi(1));
+    writeFileAtomic(path, "MThd mine");
+    ASSERT_TRUE(ensureAboutTune(path, 1));
+    EXPECT_EQ(readFileBytes(path), "MThd mine");
+    std::filesystem::remove_all(folder);
 }
