@@ -159,11 +159,11 @@ public:
     uint8_t lock = 0;
     uint8_t sex = 1; // 1 man, 0 woman
     uint8_t alive = 1;
-    // The small fields sit together: padding between them would cost a big tree megabytes.
+    // The small fields sit together, and the four-byte ones (texts, dates) after them: padding
+    // between them would cost a big tree megabytes.
     uint8_t hasPortrait = 0;
     int32_t percentFilled = 0;
     SparseText importId;
-    std::string identifier;
     SparseText firstName;
     SparseText surname;
     SparseText birthSurname;
@@ -175,12 +175,6 @@ public:
     SparseText deathPlace;
     SparseText burial;
     SparseText deathCause;
-    Prvky children;     // UkClovek
-    Prvky siblings;     // UkClovek
-    Prvky partnerships; // UkSvatba
-    SparseList residences;  // CasoveObdobi
-    SparseList occupations; // CasoveObdobi
-    SparseList educations;  // CasoveObdobi
     SparseText religion;
     SparseText baptism;
     SparseText godparent1, godparent2;
@@ -189,8 +183,15 @@ public:
     SparseText email1, email2;
     SparseText phone1, phone2;
     SparseText web1, web2;
-    TDateTime created;
     SparseText user1, user2, user3, user4, user5;
+    std::string identifier;
+    Prvky children;     // UkClovek
+    Prvky siblings;     // UkClovek
+    Prvky partnerships; // UkSvatba
+    SparseList residences;  // CasoveObdobi
+    SparseList occupations; // CasoveObdobi
+    SparseList educations;  // CasoveObdobi
+    TDateTime created;
     SparseList photos;    // UkFotka
     SparseList documents; // UkDokument
     SparseList files;     // UkSoubor

@@ -72,8 +72,9 @@ public:
     SparseText day = "?";
     SparseText month = "?";
     SparseText year = "?";
-    uint8_t about = 0;
+    // The flag last: a person holds two dates, and padding inside each would cost a big tree.
     int32_t tolerance = 1;
+    uint8_t about = 0;
 };
 
 // An unknown year counts as a leap year.

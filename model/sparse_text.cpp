@@ -1,52 +1,37 @@
 #include "model/sparse_text.h"
 
+#include <limits>
 #include <ostream>
+#include <stdexcept>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace {
 
 // Texts longer than this seldom recur (notes, addresses), so each keeps one of its own rather
-// than an entry in the table.
+// than an entry in the table of shared texts.
 constexpr size_t kLongestShared = 40;
 
-using Table = std::unordered_map<std::string_view, SparseText::Text*>;
+// Every text held by some field, by number, and the numbers free for reuse.
+struct Slots {
+    std::vector<SparseText::Text*> texts{nullptr};
+    std::vector<uint32_t> free;
+};
 
 // Never destroyed: persons freed by other static objects at exit still let go of their texts.
+Slots& slots()
+{
+    static Slots* all = new Slots();
+    return *all;
+}
+
+using Table = std::unordered_map<std::string_view, uint32_t>;
+
 Table& table()
 {
     static Table* shared = new Table();
     return *shared;
-}
-
-// The unknown date part, in every date of a tree: found without a look-up.
-SparseText::Text* unknownPart()
-{
-    static SparseText::Text* text = [] {
-        auto* t = new SparseText::Text{"?", 1, true};
-        table().emplace(std::string_view(t->text), t);
-        return t;
-    }();
-    return text;
-}
-
-SparseText::Text* lookUp(std::string_view text)
-{
-    if (text == "?") {
-        SparseText::Text* t = unknownPart();
-        ++t->holders;
-        return t;
-    }
-    if (text.size() > kLongestShared)
-        return new SparseText::Text{std::string(text), 1, false};
-    Table& shared = table();
-    if (auto it = shared.find(text); it != shared.end()) {
-        ++it->second->holders;
-        return it->second;
-    }
-    auto* t = new SparseText::Text{std::string(text), 1, true};
-    shared.emplace(std::string_view(t->text), t);
-    return t;
 }
 
 } // namespace
@@ -62,23 +47,46 @@ size_t SparseText::sharedCount()
     return table().size();
 }
 
+uint32_t SparseText::place(Text* text)
+{
+    Slots& all = slots();
+    if (!all.free.empty()) {
+        uint32_t index = all.free.back();
+        all.free.pop_back();
+        all.texts[index] = text;
+        return index;
+    }
+    if (all.texts.size() > std::numeric_limits<uint32_t>::max()) {
+        delete text;
+        throw std::length_error("too many texts");
+    }
+    all.texts.push_back(text);
+    slotBase_ = all.texts.data();
+    return static_cast<uint32_t>(all.texts.size() - 1);
+}
+
 void SparseText::release()
 {
-    Text* t = text_;
-    text_ = nullptr;
-    if (!t || --t->holders > 0)
+    uint32_t index = index_;
+    index_ = 0;
+    if (!index)
+        return;
+    Text* t = slotBase_[index];
+    if (--t->holders > 0)
         return;
     if (t->shared)
         table().erase(std::string_view(t->text));
+    slotBase_[index] = nullptr;
+    slots().free.push_back(index);
     delete t;
 }
 
 SparseText& SparseText::operator=(const SparseText& other)
 {
-    if (text_ != other.text_) {
+    if (index_ != other.index_) {
         other.hold();
         release();
-        text_ = other.text_;
+        index_ = other.index_;
     }
     return *this;
 }
@@ -87,8 +95,8 @@ SparseText& SparseText::operator=(SparseText&& other) noexcept
 {
     if (this != &other) {
         release();
-        text_ = other.text_;
-        other.text_ = nullptr;
+        index_ = other.index_;
+        other.index_ = 0;
     }
     return *this;
 }
@@ -99,12 +107,36 @@ SparseText& SparseText::assign(std::string_view text)
         release();
         return *this;
     }
-    if (text_ && text_->text == text)
+    if (index_ && slotBase_[index_]->text == text)
         return *this;
-    // Looked up before letting go: `text` may be a view of the text held now.
-    Text* found = lookUp(text);
+    // Found before letting go: `text` may be a view of the text held now.
+    uint32_t found = 0;
+    if (text.size() > kLongestShared) {
+        found = place(new Text{std::string(text), 1, false});
+    } else {
+        Table& shared = table();
+        if (text == "?") {
+            // The unknown date part is in every date of a tree: found without a look-up, and
+            // held by the table for good.
+            static const uint32_t unknown = [] {
+                auto* t = new Text{"?", 1, true};
+                uint32_t index = place(t);
+                table().emplace(std::string_view(t->text), index);
+                return index;
+            }();
+            found = unknown;
+            ++slotBase_[found]->holders;
+        } else if (auto it = shared.find(text); it != shared.end()) {
+            found = it->second;
+            ++slotBase_[found]->holders;
+        } else {
+            auto* t = new Text{std::string(text), 1, true};
+            found = place(t);
+            shared.emplace(std::string_view(t->text), found);
+        }
+    }
     release();
-    text_ = found;
+    index_ = found;
     return *this;
 }
 
@@ -117,14 +149,14 @@ SparseText& SparseText::operator+=(std::string_view more)
 
 std::string& SparseText::edit()
 {
-    if (!text_) {
-        text_ = new Text();
-    } else if (text_->shared || text_->holders > 1) {
-        Text* own = new Text{text_->text, 1, false};
+    if (!index_) {
+        index_ = place(new Text());
+    } else if (Text* t = slotBase_[index_]; t->shared || t->holders > 1) {
+        uint32_t own = place(new Text{t->text, 1, false});
         release();
-        text_ = own;
+        index_ = own;
     }
-    return text_->text;
+    return slotBase_[index_]->text;
 }
 
 std::ostream& operator<<(std::ostream& out, const SparseText& text)

@@ -1,6 +1,7 @@
 #pragma once
-// A text of the model that takes the room of one pointer: nothing while empty, and while
-// written a counted text shared by every field that holds the same short text (the same first
+// A text of the model that takes four bytes: nothing while empty, and while written the number
+// of a counted text in one table (a big tree holds millions of these fields, so half the room of
+// a pointer adds up to megabytes). A counted text is shared by every field that holds the same short text (the same first
 // names, places, surnames and date parts recur across a tree of 100,000 persons). Long texts
 // get one of their own. It reads as the `std::string` it stands for (`const std::string&`,
 // `empty()`, comparisons) and is written by assignment or `edit()`, which gives the field a text
@@ -20,8 +21,8 @@ public:
     SparseText(std::string_view text) { assign(text); }
     SparseText(const std::string& text) { assign(text); }
     SparseText(const char* text) { assign(text); }
-    SparseText(const SparseText& other) : text_(other.text_) { hold(); }
-    SparseText(SparseText&& other) noexcept : text_(other.text_) { other.text_ = nullptr; }
+    SparseText(const SparseText& other) : index_(other.index_) { hold(); }
+    SparseText(SparseText&& other) noexcept : index_(other.index_) { other.index_ = 0; }
     ~SparseText() { release(); }
     SparseText& operator=(const SparseText& other);
     SparseText& operator=(SparseText&& other) noexcept;
@@ -30,14 +31,14 @@ public:
     SparseText& operator=(const char* text) { return assign(text); }
     SparseText& operator=(std::string_view text) { return assign(text); }
 
-    const std::string& str() const { return text_ ? text_->text : none(); }
+    const std::string& str() const { return index_ ? slotBase_[index_]->text : none(); }
     operator const std::string&() const { return str(); }
     operator std::string_view() const { return str(); }
     // The text to change in place; the field takes a text of its own first.
     std::string& edit();
 
-    bool empty() const { return !text_ || text_->text.empty(); }
-    size_t size() const { return text_ ? text_->text.size() : 0; }
+    bool empty() const { return !index_ || slotBase_[index_]->text.empty(); }
+    size_t size() const { return index_ ? slotBase_[index_]->text.size() : 0; }
     size_t length() const { return size(); }
     const char* c_str() const { return str().c_str(); }
     const char* data() const { return str().data(); }
@@ -56,13 +57,13 @@ public:
     SparseText& operator+=(char more) { return *this += std::string_view(&more, 1); }
 
     // The same text, held once: a cheap test before comparing letters.
-    bool sharesTextWith(const SparseText& other) const { return text_ == other.text_; }
+    bool sharesTextWith(const SparseText& other) const { return index_ == other.index_; }
     // How many shared texts the table holds now, for tests.
     static size_t sharedCount();
 
     friend bool operator==(const SparseText& a, const SparseText& b)
     {
-        return a.text_ == b.text_ || a.str() == b.str();
+        return a.index_ == b.index_ || a.str() == b.str();
     }
     friend bool operator==(const SparseText& a, std::string_view b) { return a.str() == b; }
     friend bool operator==(const SparseText& a, const char* b) { return a.str() == b; }
@@ -90,10 +91,17 @@ private:
     SparseText& assign(std::string_view text);
     void hold() const
     {
-        if (text_)
-            ++text_->holders;
+        if (index_)
+            ++slotBase_[index_]->holders;
     }
     void release();
     static const std::string& none();
-    Text* text_ = nullptr;
+    // The number of a new text in the table; a number let go of earlier is used again first.
+    static uint32_t place(Text* text);
+
+    // The table's first entry, 0, stands for "no text"; it moves only when the table grows.
+    static inline Text** slotBase_ = nullptr;
+    uint32_t index_ = 0;
 };
+
+static_assert(sizeof(SparseText) == 4, "a text field takes the room of its number");

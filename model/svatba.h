@@ -37,14 +37,15 @@ public:
     // The other partner's display name with the identifier; "" when there is none.
     std::string otherPartnerName(const Clovek* person, const DisplaySettings& settings) const;
 
-    uint8_t visited = 0;
+    // The four-byte fields together, the two flags last: no padding between them.
     int32_t number = -1;
-    uint8_t type = 0; // 0 partnership, 1 married, 2 divorced
     Datum wedding;
+    Datum divorce;
     SparseText place;
     SparseText officiant;
     SparseText witnesses;
-    Datum divorce;
+    uint8_t visited = 0;
+    uint8_t type = 0; // 0 partnership, 1 married, 2 divorced
 };
 
 // A person's entry for a shared partnership; deleting it never frees the record.

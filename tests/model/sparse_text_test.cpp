@@ -4,6 +4,8 @@
 #include "model/sparse_text.h"
 
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -114,4 +116,53 @@ TEST(SparseText, DatesAndPersonsKeepTheirOwnValues)
     EXPECT_EQ(a.surname, "Dvořák");
     EXPECT_EQ(b.surname, "Dvořáková");
     EXPECT_LT(a.surname, b.surname);
+}
+
+TEST(SparseText, FreedTextsMakeRoomForNewOnesWithoutTouchingTheHeldOnes)
+{
+    // Enough texts of their own that the table of texts grows several times while fields hold
+    // and read them.
+    std::vector<SparseText> notes;
+    for (int i = 0; i < 5000; ++i)
+        notes.emplace_back(std::string(50, 'a') + std::to_string(i));
+    for (int i = 0; i < 5000; i += 2)
+        notes[i].clear();
+    for (int i = 0; i < 5000; i += 2)
+        notes[i] = "Jindřichův Hradec " + std::to_string(i);
+    for (int i = 0; i < 5000; ++i) {
+        const std::string expected = i % 2 ? std::string(50, 'a') + std::to_string(i)
+                                           : "Jindřichův Hradec " + std::to_string(i);
+        ASSERT_EQ(notes[i], expected) << i;
+    }
+    EXPECT_EQ(notes[1].str(), std::string(50, 'a') + "1");
+
+    // A field written through edit() from nothing holds a text of its own, even an empty one.
+    SparseText blank, other;
+    blank.edit();
+    EXPECT_TRUE(blank.empty());
+    EXPECT_FALSE(blank.sharesTextWith(other));
+    blank.edit() = "Tábor";
+    EXPECT_EQ(blank, "Tábor");
+    other = blank;
+    blank.clear();
+    EXPECT_EQ(other, "Tábor");
+    EXPECT_TRUE(blank.empty());
+}
+
+TEST(SparseText, TheUnknownDatePartOutlivesEveryDateThatHeldIt)
+{
+    {
+        Datum a, b;
+        EXPECT_TRUE(a.day.sharesTextWith(b.year));
+    }
+    const size_t held = SparseText::sharedCount();
+    {
+        Datum c;
+        c.day = "7";
+        EXPECT_EQ(SparseText::sharedCount(), held + 1);
+    }
+    EXPECT_EQ(SparseText::sharedCount(), held);
+    Datum d;
+    EXPECT_EQ(d.month, "?");
+    EXPECT_LE(sizeof(Datum), 20u); // three text numbers, the tolerance and the flag
 }
