@@ -13,9 +13,10 @@ namespace {
 // than an entry in the table of shared texts.
 constexpr size_t kLongestShared = 40;
 
-// Every text held by some field, by number, and the numbers free for reuse.
+// The blocks of the table, how many numbers were ever given out, and the numbers free for reuse.
 struct Slots {
-    std::vector<SparseText::Text*> texts{nullptr};
+    std::vector<SparseText::Text*> blocks;
+    uint32_t used = 1; // number 0 is "no text"
     std::vector<uint32_t> free;
 };
 
@@ -47,22 +48,28 @@ size_t SparseText::sharedCount()
     return table().size();
 }
 
-uint32_t SparseText::place(Text* text)
+uint32_t SparseText::place(std::string text, bool shared)
 {
     Slots& all = slots();
+    uint32_t index;
     if (!all.free.empty()) {
-        uint32_t index = all.free.back();
+        index = all.free.back();
         all.free.pop_back();
-        all.texts[index] = text;
-        return index;
+    } else {
+        if (all.used == std::numeric_limits<uint32_t>::max())
+            throw std::length_error("too many texts");
+        index = all.used;
+        if ((index >> kBlockBits) == all.blocks.size()) {
+            all.blocks.push_back(new Text[size_t(1) << kBlockBits]);
+            blocks_ = all.blocks.data();
+        }
+        ++all.used;
     }
-    if (all.texts.size() > std::numeric_limits<uint32_t>::max()) {
-        delete text;
-        throw std::length_error("too many texts");
-    }
-    all.texts.push_back(text);
-    slotBase_ = all.texts.data();
-    return static_cast<uint32_t>(all.texts.size() - 1);
+    Text& t = at(index);
+    t.text = std::move(text);
+    t.holders = 1;
+    t.shared = shared;
+    return index;
 }
 
 void SparseText::release()
@@ -71,14 +78,14 @@ void SparseText::release()
     index_ = 0;
     if (!index)
         return;
-    Text* t = slotBase_[index];
-    if (--t->holders > 0)
+    Text& t = at(index);
+    if (--t.holders > 0)
         return;
-    if (t->shared)
-        table().erase(std::string_view(t->text));
-    slotBase_[index] = nullptr;
+    if (t.shared)
+        table().erase(std::string_view(t.text));
+    std::string().swap(t.text); // gives the letters' storage back
+    t.shared = false;
     slots().free.push_back(index);
-    delete t;
 }
 
 SparseText& SparseText::operator=(const SparseText& other)
@@ -107,32 +114,30 @@ SparseText& SparseText::assign(std::string_view text)
         release();
         return *this;
     }
-    if (index_ && slotBase_[index_]->text == text)
+    if (index_ && at(index_).text == text)
         return *this;
     // Found before letting go: `text` may be a view of the text held now.
     uint32_t found = 0;
     if (text.size() > kLongestShared) {
-        found = place(new Text{std::string(text), 1, false});
+        found = place(std::string(text), false);
     } else {
         Table& shared = table();
         if (text == "?") {
             // The unknown date part is in every date of a tree: found without a look-up, and
             // held by the table for good.
             static const uint32_t unknown = [] {
-                auto* t = new Text{"?", 1, true};
-                uint32_t index = place(t);
-                table().emplace(std::string_view(t->text), index);
+                uint32_t index = place("?", true);
+                table().emplace(std::string_view(at(index).text), index);
                 return index;
             }();
             found = unknown;
-            ++slotBase_[found]->holders;
+            ++at(found).holders;
         } else if (auto it = shared.find(text); it != shared.end()) {
             found = it->second;
-            ++slotBase_[found]->holders;
+            ++at(found).holders;
         } else {
-            auto* t = new Text{std::string(text), 1, true};
-            found = place(t);
-            shared.emplace(std::string_view(t->text), found);
+            found = place(std::string(text), true);
+            shared.emplace(std::string_view(at(found).text), found);
         }
     }
     release();
@@ -150,13 +155,13 @@ SparseText& SparseText::operator+=(std::string_view more)
 std::string& SparseText::edit()
 {
     if (!index_) {
-        index_ = place(new Text());
-    } else if (Text* t = slotBase_[index_]; t->shared || t->holders > 1) {
-        uint32_t own = place(new Text{t->text, 1, false});
+        index_ = place(std::string(), false);
+    } else if (const Text& t = at(index_); t.shared || t.holders > 1) {
+        uint32_t own = place(t.text, false);
         release();
         index_ = own;
     }
-    return slotBase_[index_]->text;
+    return at(index_).text;
 }
 
 std::ostream& operator<<(std::ostream& out, const SparseText& text)

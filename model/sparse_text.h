@@ -31,14 +31,14 @@ public:
     SparseText& operator=(const char* text) { return assign(text); }
     SparseText& operator=(std::string_view text) { return assign(text); }
 
-    const std::string& str() const { return index_ ? slotBase_[index_]->text : none(); }
+    const std::string& str() const { return index_ ? at(index_).text : none(); }
     operator const std::string&() const { return str(); }
     operator std::string_view() const { return str(); }
     // The text to change in place; the field takes a text of its own first.
     std::string& edit();
 
-    bool empty() const { return !index_ || slotBase_[index_]->text.empty(); }
-    size_t size() const { return index_ ? slotBase_[index_]->text.size() : 0; }
+    bool empty() const { return !index_ || at(index_).text.empty(); }
+    size_t size() const { return index_ ? at(index_).text.size() : 0; }
     size_t length() const { return size(); }
     const char* c_str() const { return str().c_str(); }
     const char* data() const { return str().data(); }
@@ -83,7 +83,7 @@ public:
 
     struct Text {
         std::string text;
-        uint32_t holders = 1;
+        uint32_t holders = 0;
         bool shared = false; // listed in the table of shared texts
     };
 
@@ -92,15 +92,18 @@ private:
     void hold() const
     {
         if (index_)
-            ++slotBase_[index_]->holders;
+            ++at(index_).holders;
     }
     void release();
     static const std::string& none();
     // The number of a new text in the table; a number let go of earlier is used again first.
-    static uint32_t place(Text* text);
+    static uint32_t place(std::string text, bool shared);
 
-    // The table's first entry, 0, stands for "no text"; it moves only when the table grows.
-    static inline Text** slotBase_ = nullptr;
+    // The table is blocks of texts that never move, so a read is two steps and a text read
+    // stays where it is while the table grows. Number 0 stands for "no text".
+    static constexpr unsigned kBlockBits = 10;
+    static Text& at(uint32_t index) { return blocks_[index >> kBlockBits][index & ((1u << kBlockBits) - 1)]; }
+    static inline Text** blocks_ = nullptr;
     uint32_t index_ = 0;
 };
 

@@ -122,6 +122,8 @@ TEST(SparseText, FreedTextsMakeRoomForNewOnesWithoutTouchingTheHeldOnes)
 {
     // Enough texts of their own that the table of texts grows several times while fields hold
     // and read them.
+    const SparseText early = "Valašské Meziříčí";
+    const std::string& read = early.str(); // a text being read stays put while the table grows
     std::vector<SparseText> notes;
     for (int i = 0; i < 5000; ++i)
         notes.emplace_back(std::string(50, 'a') + std::to_string(i));
@@ -134,7 +136,7 @@ TEST(SparseText, FreedTextsMakeRoomForNewOnesWithoutTouchingTheHeldOnes)
                                            : "Jindřichův Hradec " + std::to_string(i);
         ASSERT_EQ(notes[i], expected) << i;
     }
-    EXPECT_EQ(notes[1].str(), std::string(50, 'a') + "1");
+    EXPECT_EQ(read, "Valašské Meziříčí");
 
     // A field written through edit() from nothing holds a text of its own, even an empty one.
     SparseText blank, other;
