@@ -5,7 +5,10 @@ cd "$(dirname "$0")/.."
 # The browser check of the web export needs Chromium (it skips where it is missing).
 scripts/deps.sh chromium
 build=${KINVELOR_TEST_BUILD:-build-test}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKINVELOR_SANITIZE=ON \
+# A compiler cache, where installed, lets a rebuild in another checkout reuse this one's objects.
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+cmake -S . -B "$build" -G Ninja "${launcher[@]}" -DCMAKE_BUILD_TYPE=Debug -DKINVELOR_SANITIZE=ON \
       -DKINVELOR_WERROR=ON -DKINVELOR_TESTS=ON -DKINVELOR_GUI=ON -DKINVELOR_BENCH=OFF >/dev/null
 cmake --build "$build" -j "$(nproc)"
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
