@@ -117,8 +117,10 @@ void replaceFile(const std::string& path, const std::function<bool(int fd)>& fil
     // opened, another name is tried.
     std::string tmp = path + ".XXXXXX" + leftoverSuffix;
     const int fd = ::mkostemps(tmp.data(), static_cast<int>(std::strlen(leftoverSuffix)), O_CLOEXEC);
-    if (fd < 0)
-        throw EInOutError("Cannot create file \"" + path + "\": " + std::strerror(errno));
+    if (fd < 0) {
+        const int err = errno;
+        throw EInOutError("Cannot create file \"" + path + "\": " + std::strerror(err), err);
+    }
     takeOverAttributes(fd, path);
     bool ok = fill(fd);
     int err = errno;
@@ -140,7 +142,7 @@ void replaceFile(const std::string& path, const std::function<bool(int fd)>& fil
     }
     if (!ok) {
         ::unlink(tmp.c_str());
-        throw EInOutError("Cannot write file \"" + path + "\": " + std::strerror(err));
+        throw EInOutError("Cannot write file \"" + path + "\": " + std::strerror(err), err);
     }
     if (durable)
         syncFolder(folderOf(path));
