@@ -19,7 +19,12 @@ public:
 // A file or folder that cannot be read, written, copied or deleted.
 class EInOutError : public Exception {
 public:
-    using Exception::Exception;
+    explicit EInOutError(const std::string& message, int errorCode = 0)
+        : Exception(message), ErrorCode(errorCode)
+    {
+    }
+    // The system's error number (errno) behind the failure, 0 when the system gave none.
+    int ErrorCode = 0;
 };
 
 // A picture that cannot be decoded or encoded.

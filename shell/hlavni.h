@@ -232,6 +232,9 @@ public:
     void tellLoadReport(const LoadReport& report);
     // The file the open tree was read from or last saved to; empty for a new tree.
     std::string treeFileOnDisk;
+    // Media whose stored copies the open tree's folder lacked when it was opened (names as
+    // "foto/foto3.jpg"): the person was told then, a save does not tell again.
+    std::vector<std::string> mediaMissingAtOpen;
     // The header and the shifted body (storage/tree_writer.h), written through a temporary file.
     void writeSavedState(const std::vector<std::string>& list, const std::string& fileName);
     // Numbers every person's partnership entries in list order and clears the partnerships' marks.

@@ -10,6 +10,8 @@
 #include "storage/tree_writer.h"
 #include "storage/wait_window.h"
 
+#include <algorithm>
+
 namespace {
 // The portrait frame `hlavaIMG` of the basic-data page.
 constexpr int portraitFrameHeight = 200;
@@ -63,6 +65,15 @@ bool Thlavni::saveTree()
     TreeFileEnvironment env = treeFileEnvironment();
     const SaveResult result = saveTreeFile(*tree, currentPerson, env);
     hideWaitWindow();
+    if (result.readOnly) {
+        // Another name is the only way the work can be kept: offered at once.
+        const std::string question =
+            langText("chyby", "souborJenProCteni",
+                     "Soubor je jen pro čtení, lipoveta do něj nelze uložit:") +
+            " " + result.failedPath + "\n\n" +
+            langText("otazky", "ulozitPodJinymJmenem", "Uložit lipoveta pod jiným jménem?");
+        return askYesNo(question) && saveTreeAs();
+    }
     tellSaveResult(result);
     if (result.written) {
         treeFileOnDisk = tree->fileName;
@@ -78,28 +89,42 @@ void Thlavni::tellSaveResult(const SaveResult& result)
         std::string message = langText("chyby", "ulozeniSelhalo",
                                        "Lipoveta se nepodařilo uložit, soubor zůstal, jaký byl:");
         message += " " + tree->fileName;
-        const std::string detail =
-            result.unsuitableName
-                ? langText("chyby", "nevhodneJmenoLipoveta",
-                           "Pod tímto jménem nelze lipoveta uložit, jeho složka s obrázky by "
-                           "zasáhla jiná data. Zvolte jiné jméno souboru s příponou .rod.")
-                : result.error;
+        std::string detail = result.error;
+        if (result.unsuitableName)
+            detail = langText("chyby", "nevhodneJmenoLipoveta",
+                              "Pod tímto jménem nelze lipoveta uložit, jeho složka s obrázky by "
+                              "zasáhla jiná data. Zvolte jiné jméno souboru s příponou .rod.");
+        else if (result.foreignFolder)
+            detail = langText("chyby", "ciziSlozkaLipoveta",
+                              "Na místě složky s obrázky tohoto lipoveta už je složka nebo soubor, "
+                              "které k němu nepatří. Nic z toho nebylo smazáno; zvolte jiné jméno "
+                              "souboru, nebo to přejmenujte:") +
+                     " " + result.failedPath;
+        else if (!result.failedPath.empty())
+            detail = langText("chyby", "nelzeZapsat", "Nepodařilo se zapsat:") + " " +
+                     result.failedPath + (result.reason.empty() ? "" : "\n" + result.reason);
         if (!detail.empty())
             message += "\n\n" + detail;
         ShowMessage(message);
         return;
     }
-    if (result.missingMedia.empty())
-        return;
-    // The tree is saved all the same; the person learns which pictures and files were gone.
-    std::string message = langText("chyby", "chybejiciMedia",
-                                   "Lipoveta je uložen, tyto soubory ale v pracovní složce chyběly "
-                                   "(kde to šlo, zůstala jejich kopie z minulého uložení):");
-    message += "\n";
+    // The tree is saved all the same; the person learns which pictures and files were gone,
+    // save those they heard of when the tree was opened.
+    std::string list;
     const std::string notFound = notFoundText(*this);
-    for (const std::string& path : result.missingMedia)
-        message += "\n" + path + " " + notFound;
-    ShowMessage(message);
+    for (const std::string& path : result.missingMedia) {
+        const std::string name =
+            path.starts_with(workingFolder) ? path.substr(workingFolder.size()) : path;
+        if (std::find(mediaMissingAtOpen.begin(), mediaMissingAtOpen.end(), name) ==
+            mediaMissingAtOpen.end())
+            list += "\n" + path + " " + notFound;
+    }
+    if (list.empty())
+        return;
+    ShowMessage(langText("chyby", "chybejiciMedia",
+                         "Lipoveta je uložen, tyto soubory ale v pracovní složce chyběly "
+                         "(kde to šlo, zůstala jejich kopie z minulého uložení):") +
+                "\n" + list);
 }
 
 void Thlavni::tellLoadReport(const LoadReport& report)
@@ -137,7 +162,13 @@ void Thlavni::loadCurrentFormat(const std::string& fileName)
         return;
     tree->fileName = fileName;
     TreeFileEnvironment env = treeFileEnvironment();
-    tellLoadReport(::loadCurrentFormat(*tree, env));
+    const LoadReport report = ::loadCurrentFormat(*tree, env);
+    const std::string companion = companionFolderOf(fileName);
+    mediaMissingAtOpen.clear();
+    for (const std::string& path : report.missingMedia)
+        if (!companion.empty() && path.starts_with(companion))
+            mediaMissingAtOpen.push_back(path.substr(companion.size()));
+    tellLoadReport(report);
     treeFileOnDisk = fileName;
 }
 
@@ -148,5 +179,6 @@ void Thlavni::loadOldFormat(const std::string& fileName)
     tree->fileName = fileName;
     TreeFileEnvironment env = treeFileEnvironment();
     tellLoadReport(::loadOldFormat(*tree, env));
+    mediaMissingAtOpen.clear();
     treeFileOnDisk.clear(); // its companion folder holds no media of the current layout
 }

@@ -133,6 +133,7 @@ void Thlavni::closeTreeData()
     personList.reset();
     tree.reset();
     treeFileOnDisk.clear();
+    mediaMissingAtOpen.clear();
     // The row went with the list: nothing may still point into it.
     currentRow = nullptr;
     currentPerson = nullptr;

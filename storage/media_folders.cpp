@@ -2,10 +2,17 @@
 
 #include "model/media_names.h"
 #include "model/path_utils.h"
+#include "platform/exceptions.h"
+#include "platform/fileio.h"
 #include "platform/files.h"
 #include "platform/text.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <filesystem>
 #include <vector>
 
@@ -103,15 +110,15 @@ std::string companionFolderForSave(const std::string& treeFile, const std::strin
     if (!workingFolder.empty() && isAtOrBelow(place, placeOf(workingFolder)))
         return {};
     if (!programFolder.empty()) {
+        // Beside the program's own folders a tree is as welcome as anywhere (a portable copy
+        // keeps its trees next to itself); whether a folder of that name already standing
+        // there may be replaced is decided when the save finds it.
         const fs::path program = placeOf(programFolder);
-        const fs::path save = program / "save";
-        if (isAtOrBelow(program, place))
+        if (isAtOrBelow(program, place) || place == program / "save")
             return {};
-        for (const char* own : {"data", "temp"})
+        for (const char* own : {"data", "temp", "help"})
             if (isAtOrBelow(place, program / own))
                 return {};
-        if (isAtOrBelow(place, program) && !(isAtOrBelow(place, save) && place != save))
-            return {};
     }
     return companion;
 }
@@ -120,6 +127,45 @@ bool copyMedium(const std::string& fromFolder, const std::string& toFolder, cons
                 bool durable)
 {
     return copyFile(joinPath(fromFolder, name), joinPath(toFolder, name), true, durable);
+}
+
+bool storeMedium(const std::string& fromFolder, const std::string& toFolder,
+                 const std::string& name)
+{
+    const std::string from = joinPath(fromFolder, name);
+    const int source = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    if (source < 0) {
+        const int err = errno;
+        if (err == ENOENT || err == ENOTDIR)
+            return false;
+        throw EInOutError("Cannot read file \"" + from + "\": " + std::strerror(err), err);
+    }
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{source};
+    struct stat info;
+    if (::fstat(source, &info) != 0 || !S_ISREG(info.st_mode))
+        throw EInOutError("Not a file: \"" + from + "\"", EISDIR);
+    replaceFile(
+        joinPath(toFolder, name),
+        [source](int fd) {
+            char buffer[65536];
+            for (;;) {
+                const ssize_t n = ::read(source, buffer, sizeof buffer);
+                if (n == 0)
+                    return true;
+                if (n < 0) {
+                    if (errno == EINTR)
+                        continue;
+                    return false;
+                }
+                if (!writeToDescriptor(fd, std::string_view(buffer, static_cast<size_t>(n))))
+                    return false;
+            }
+        },
+        false);
+    return true;
 }
 
 bool fetchMedium(const std::string& companionFolder, const std::string& workingFolder,

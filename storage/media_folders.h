@@ -20,10 +20,11 @@ void resetWorkingFolder(const std::string& workingFolder, const std::string& pro
 
 // The companion folder a save of `treeFile` may delete and rebuild, or empty when it must not
 // touch one. It is the tree file's path without ".rod" (in any letter case), so a file of another
-// extension, or one whose name is empty, "." or ".." before it, has none. It must not be, contain
-// or lie inside a folder that holds other things: the root, a home folder, the program folder
-// (a tree may keep its folder only below its "save" folder) and its "data", "save" and "temp"
-// folders, nor the working folder. "save.rod" beside the "save" folder therefore has none.
+// extension, or one whose name is empty, "." or ".." before it, has none. It must not be or
+// contain the root, a home folder or the program folder, be its "save" folder, or be or lie
+// inside its "data", "temp" or "help" folder or the working folder. "save.rod" beside the
+// "save" folder therefore has none; "strom.rod" beside them has one. A folder already standing
+// under the name is replaced only when it is the tree's (TreePairSave, storage/tree_pair.h).
 std::string companionFolderForSave(const std::string& treeFile, const std::string& programFolder,
                                    const std::string& workingFolder);
 
@@ -33,6 +34,13 @@ std::string companionFolderForSave(const std::string& treeFile, const std::strin
 // `durable` as for copyFile (platform/files.h).
 bool copyMedium(const std::string& fromFolder, const std::string& toFolder, const std::string& name,
                 bool durable = true);
+
+// Copies the medium `name` from one media folder to another for a save, without waiting for
+// the disk (the save flushes its folder once). False, with nothing copied, when `fromFolder`
+// holds no such file; raises EInOutError with the system's error number when it is there but
+// cannot be read, or the copy cannot be written.
+bool storeMedium(const std::string& fromFolder, const std::string& toFolder,
+                 const std::string& name);
 
 // Copies the medium `name` from a companion folder into the working folder for a load. A copy
 // whose name differs only in letter case ("FOTO3.JPG") is accepted and stored under the proper

@@ -48,8 +48,8 @@ struct TreeFileEnvironment {
 
 // What a load met that the person should hear of; the loaders show nothing themselves.
 struct LoadReport {
-    // Stored copies that were not found (their paths in the companion folder); their media
-    // were left out, a missing portrait cleared the person's portrait flag.
+    // Stored copies that were not found (their paths in the companion folder). Their records
+    // and portrait flags stay in the tree, so a save keeps them in the file.
     std::vector<std::string> missingMedia;
     // One text per medium of an old file that could not be converted.
     std::vector<std::string> messages;

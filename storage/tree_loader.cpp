@@ -133,7 +133,7 @@ public:
 private:
     void readRecord(MediaRecord& record, bool withType, std::string* type);
     // Fetches a stored copy into the working folder; remembers it as missing when it is not there.
-    bool fetch(const std::string& name);
+    void fetch(const std::string& name);
 
     Rod& tree_;
     TreeFileEnvironment& env_;
@@ -182,12 +182,11 @@ void CurrentFormatLoader::newPartnership()
     partnership_ = partnerships_.back().get();
 }
 
-bool CurrentFormatLoader::fetch(const std::string& name)
+void CurrentFormatLoader::fetch(const std::string& name)
 {
     if (!companion_.empty() && fetchMedium(companion_, env_.workingFolder, name))
-        return true;
+        return;
     missing_.push_back(companion_ + name);
-    return false;
 }
 
 void CurrentFormatLoader::portrait()
@@ -206,10 +205,10 @@ void CurrentFormatLoader::fetchPortraits()
     for (Clovek* p : portraits_) {
         if (!p->hasPortrait || !done.insert(p).second)
             continue;
-        if (fetch(portraitFileName(p->number)))
-            env_.wait.advance(1);
-        else
-            p->hasPortrait = 0;
+        // A portrait whose copy is missing stays: the frame shows empty, and the next save
+        // keeps the flag, so the copy shows again once the folder is back.
+        fetch(portraitFileName(p->number));
+        env_.wait.advance(1);
     }
 }
 
@@ -229,8 +228,12 @@ void CurrentFormatLoader::pictureStore(Prvky& store, std::string (*stored)(int))
     for (int i = count(); i > 0 && !c_.overrun; --i) {
         auto record = std::make_unique<Record>(number());
         readRecord(*record, false, nullptr);
-        if (!c_.overrun && fetch(stored(record->number)))
+        // A record whose copy is missing is kept all the same (its preview shows empty): the
+        // name, year and comment are the person's work, and the copy may come back.
+        if (!c_.overrun) {
+            fetch(stored(record->number));
             store.append(new Ref(record.release()));
+        }
         env_.wait.advance(1);
     }
 }
@@ -240,8 +243,10 @@ void CurrentFormatLoader::fileStore()
     for (int i = count(); i > 0 && !c_.overrun; --i) {
         auto record = std::make_unique<Soubor>(number());
         readRecord(*record, true, &record->type);
-        if (!c_.overrun && fetch(record->storedPath()))
+        if (!c_.overrun) {
+            fetch(record->storedPath());
             tree_.fileStore.append(new UkSoubor(record.release()));
+        }
         env_.wait.advance(1);
     }
 }

@@ -5,9 +5,12 @@
 #include "platform/exceptions.h"
 #include "platform/fileio.h"
 #include "platform/files.h"
+#include "platform/text.h"
 #include "storage/media_folders.h"
 
+#include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <exception>
 #include <filesystem>
 
@@ -109,6 +112,8 @@ bool repair(const std::string& treeFile, const std::string& companionFolder,
         return true;
     const PairNames n(companionFolder);
     removeLeftoverTemporaries(treeFile);
+    if (const std::string target = savedTreeTarget(treeFile); target != treeFile)
+        removeLeftoverTemporaries(target);
     const std::string stamp = joinPath(n.companion, stampName);
     if (!present(n.building) && !present(n.replaced) && !present(stamp))
         return true; // the common case: no save was interrupted
@@ -146,6 +151,48 @@ bool repair(const std::string& treeFile, const std::string& companionFolder,
 
 } // namespace
 
+std::string savedTreeTarget(const std::string& treeFile)
+{
+    std::string path = treeFile;
+    // A loop of links ends somewhere: the write then fails on the link as it would anyway.
+    for (int hops = 0; hops < 40 && typeOf(path) == fs::file_type::symlink; ++hops) {
+        std::error_code ec;
+        const fs::path target = fs::read_symlink(path, ec);
+        if (ec)
+            break;
+        path = target.is_absolute() ? target.string()
+                                    : (fs::path(path).parent_path() / target).lexically_normal().string();
+    }
+    return path;
+}
+
+bool isCompanionFolder(const std::string& folder)
+{
+    if (fileExists(joinPath(folder, stampName)))
+        return true;
+    const auto own = [](const std::string& name) {
+        for (const char* sub : mediaSubfolders)
+            if (sameText(name, withoutTrailingSlashes(sub)))
+                return true;
+        // The layout of versions 1.0.13 to 1.0.16: "obecne" and one "osoba" + number per person.
+        if (sameText(name, "obecne"))
+            return true;
+        constexpr std::string_view person = "osoba";
+        return name.size() > person.size() && sameText(name.substr(0, person.size()), person) &&
+               name.find_first_not_of("0123456789", person.size()) == std::string::npos;
+    };
+    std::error_code ec;
+    for (fs::directory_iterator it(withoutTrailingSlashes(folder), ec), end; it != end;
+         it.increment(ec)) {
+        if (ec)
+            return false;
+        const std::string name = it->path().filename().string();
+        if (!own(name) || typeOf(it->path().string()) != fs::file_type::directory)
+            return false;
+    }
+    return !ec;
+}
+
 bool repairInterruptedSave(const std::string& treeFile, const std::string& companionFolder)
 {
     return repair(treeFile, companionFolder, nullptr);
@@ -163,20 +210,31 @@ TreePairSave::TreePairSave(const std::string& treeFile, const std::string& compa
     if (!isStrictlyBelow(building_, beside_))
         return;
     repairInterruptedSave(treeFile, companionFolder);
-    // A file of the user's in the folder's place is never replaced.
+    // A file of the user's in the folder's place is never replaced, nor a folder of theirs that
+    // has the name. A link stands for what it leads to; one that leads nowhere holds nothing.
     const fs::file_type existing = typeOf(n.companion);
-    if (existing != fs::file_type::not_found && existing != fs::file_type::directory &&
-        existing != fs::file_type::symlink)
-        return;
+    if (existing != fs::file_type::not_found) {
+        const bool folder = directoryExists(n.companion);
+        std::error_code ec;
+        const bool dangling = existing == fs::file_type::symlink && !fs::exists(n.companion, ec);
+        if (!dangling && !(folder && isCompanionFolder(n.companion))) {
+            foreign_ = true;
+            return;
+        }
+    }
     if (present(n.building))
         deleteFolderTree(n.building, n.beside);
-    if (!createDir(n.building))
+    if (!createDir(n.building)) {
+        failure_ = errno != 0 ? errno : EIO;
         return;
+    }
     created_ = true;
     createMediaFolders(building_);
     ready_ = true;
     for (const char* sub : mediaSubfolders)
         ready_ = ready_ && directoryExists(building_ + sub);
+    if (!ready_)
+        failure_ = errno != 0 ? errno : EIO;
 }
 
 TreePairSave::~TreePairSave()
@@ -190,18 +248,33 @@ bool TreePairSave::commit(const std::string& treeBytes)
     return commit([&](const std::function<void(std::string_view)>& put) { put(treeBytes); });
 }
 
+void TreePairSave::stamp(const std::string& digest)
+{
+    try {
+        writeFileAtomic(building_ + stampName, digest);
+    } catch (const EInOutError& e) {
+        // The folder being built is the program's own business: the person knows the folder.
+        const int err = e.ErrorCode != 0 ? e.ErrorCode : EIO;
+        throw EInOutError("Cannot write the folder \"" + companion_ + "\": " + std::strerror(err),
+                          err);
+    }
+}
+
 bool TreePairSave::commit(const TreeBytesSource& source)
 {
     if (!ready_)
         throw EInOutError("Cannot build the folder \"" + building_ + "\"");
     // The copies were made without waiting for the disk: one pass flushes them all before the
     // stamp says the folder is complete.
-    if (!syncFolderTree(building_))
-        throw EInOutError("Cannot write the folder \"" + building_ + "\"");
+    if (!syncFolderTree(building_)) {
+        const int err = errno != 0 ? errno : EIO;
+        throw EInOutError("Cannot write the folder \"" + companion_ + "\": " + std::strerror(err),
+                          err);
+    }
     Digest digest;
     std::exception_ptr failure;
     try {
-        replaceFile(treeFile_, [&](int fd) {
+        replaceFile(savedTreeTarget(treeFile_), [&](int fd) {
             bool written = true;
             try {
                 source([&](std::string_view piece) {
@@ -210,7 +283,7 @@ bool TreePairSave::commit(const TreeBytesSource& source)
                 });
                 // The stamp is on the disk before the file takes its place.
                 if (written)
-                    writeFileAtomic(building_ + stampName, digest.text());
+                    stamp(digest.text());
             } catch (...) {
                 failure = std::current_exception();
                 return false;

@@ -26,9 +26,14 @@ public:
     TreePairSave(const TreePairSave&) = delete;
     TreePairSave& operator=(const TreePairSave&) = delete;
 
-    // Whether the new folder stands and the companion folder's place holds no file of the
+    // Whether the new folder stands and the companion folder's place holds nothing of the
     // user's (which a save never replaces).
     bool ready() const { return ready_; }
+    // Whether the companion folder's place holds a file, or a folder that is not this tree's
+    // (isCompanionFolder): the save must not go on.
+    bool foreign() const { return foreign_; }
+    // The system's error number when the new folder could not be made, else 0.
+    int failure() const { return failure_; }
     // The new folder, ending in "/": where the save copies the media.
     const std::string& folder() const { return building_; }
     // The companion folder as the last save left it, ending in "/".
@@ -44,6 +49,8 @@ public:
     bool commit(const TreeBytesSource& source);
 
 private:
+    void stamp(const std::string& digest);
+
     std::string treeFile_;
     std::string companion_;
     std::string building_;
@@ -51,7 +58,20 @@ private:
     bool created_ = false;
     bool ready_ = false;
     bool committed_ = false;
+    bool foreign_ = false;
+    int failure_ = 0;
 };
+
+// The file a save of `treeFile` writes: the file itself, or the one the link standing there
+// leads to (link after link), so a tree kept behind a link stays where the link points and the
+// link stays.
+std::string savedTreeTarget(const std::string& treeFile);
+
+// Whether `folder` is one a save of a tree may replace: a folder the program made, recognised
+// by the stamp of a save or by holding nothing but folders of its own (the media subfolders,
+// in any letter case, or the person folders of the older layout); an empty folder too. A
+// folder of the user's that happens to have the companion folder's name is none.
+bool isCompanionFolder(const std::string& folder);
 
 // Finishes or undoes a save of `treeFile` that was interrupted, so that the file and its
 // companion folder form one pair again, and removes what the save left behind (the folder

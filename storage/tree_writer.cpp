@@ -18,6 +18,10 @@
 #include "storage/tree_pair.h"
 #include "storage/wait_window.h"
 
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 void writeCountedLines(BodyOut& out, std::string_view key, const std::vector<std::string>& lines)
@@ -308,12 +312,16 @@ std::vector<std::string> copyTreeMedia(const Rod& tree, const std::string& worki
 {
     std::vector<std::string> missing;
     auto copy = [&](const std::string& name) {
-        // The copies are flushed together when the save commits.
-        if (copyMedium(workingFolder, into, name, false))
-            return;
-        missing.push_back(joinPath(workingFolder, name));
-        if (!previous.empty())
-            copyMedium(previous, into, name, false);
+        try {
+            // The copies are flushed together when the save commits.
+            if (storeMedium(workingFolder, into, name))
+                return;
+            missing.push_back(joinPath(workingFolder, name));
+            if (!previous.empty())
+                storeMedium(previous, into, name);
+        } catch (const EInOutError& e) {
+            throw EMediumNotStored(e.Message(), e.ErrorCode, name);
+        }
     };
     for (UkFotka* e : tree.photoStore.items<UkFotka>())
         copy(e->record->storedPath());
@@ -330,6 +338,25 @@ std::vector<std::string> copyTreeMedia(const Rod& tree, const std::string& worki
     return missing;
 }
 
+namespace {
+
+std::string reasonOf(int errorCode)
+{
+    return errorCode != 0 ? std::strerror(errorCode) : std::string();
+}
+
+// A file whose permissions forbid writing it, or one on a file system mounted read-only. The
+// save could still rename a new file over it; it must not.
+bool isReadOnlyFile(const std::string& path)
+{
+    struct stat info;
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    return (info.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
+} // namespace
+
 SaveResult saveTreeFile(Rod& tree, const Clovek* current, TreeFileEnvironment& env)
 {
     SaveResult result;
@@ -339,13 +366,36 @@ SaveResult saveTreeFile(Rod& tree, const Clovek* current, TreeFileEnvironment& e
         result.unsuitableName = true;
         return result;
     }
+    if (isReadOnlyFile(savedTreeTarget(tree.fileName))) {
+        result.readOnly = true;
+        result.failedPath = tree.fileName;
+        result.error = "The file \"" + tree.fileName + "\" is read-only";
+        return result;
+    }
     TreePairSave save(tree.fileName, companion);
+    if (save.foreign()) {
+        result.foreignFolder = true;
+        result.failedPath = withoutTrailingSlashes(companion);
+        result.error = "\"" + result.failedPath + "\" is not the tree's own folder";
+        return result;
+    }
     if (!save.ready()) {
-        result.error = save.folder();
+        result.failedPath = withoutTrailingSlashes(companion);
+        result.reason = reasonOf(save.failure());
+        result.error = "Cannot make the folder \"" + result.failedPath + "\": " + result.reason;
         return result;
     }
     const std::string previous = env.previousTreeFile == tree.fileName ? save.currentFolder() : "";
-    result.missingMedia = copyTreeMedia(tree, env.workingFolder, save.folder(), previous, env.wait);
+    try {
+        result.missingMedia =
+            copyTreeMedia(tree, env.workingFolder, save.folder(), previous, env.wait);
+    } catch (const EMediumNotStored& e) {
+        result.failedPath = save.currentFolder() + e.medium;
+        result.reason = reasonOf(e.ErrorCode);
+        result.error = "Cannot store \"" + result.failedPath + "\": " + result.reason;
+        result.missingMedia.clear();
+        return result;
+    }
     const int active = current ? current->number : tree.activePersonNumber;
     try {
         // Encoded straight into the file piece by piece: the body is never held whole.

@@ -4,6 +4,7 @@
 #include "storage/tree_file_format.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 class BodyOut;
@@ -52,15 +53,37 @@ struct SaveResult {
     // Why nothing was written (with `written` false): a file or folder that could not be
     // made, or a name under which no companion folder may be built.
     std::string error;
+    // With `written` false, the file or folder the failure concerns as the person knows it
+    // (never the folder a save builds on the side) and the system's reason, where known.
+    std::string failedPath;
+    std::string reason;
     // Set when the name is one no companion folder may be made for.
     bool unsuitableName = false;
+    // Set when a file, or a folder that is not this tree's, stands where the companion folder
+    // goes (failedPath names it): the save never replaces it.
+    bool foreignFolder = false;
+    // Set when the tree file is read-only (failedPath names it).
+    bool readOnly = false;
     explicit operator bool() const { return written; }
+};
+
+// A medium that is there but could not be stored (no space, no permission, an I/O error).
+class EMediumNotStored : public EInOutError {
+public:
+    EMediumNotStored(const std::string& message, int errorCode, std::string medium)
+        : EInOutError(message, errorCode), medium(std::move(medium))
+    {
+    }
+    // Its name relative to the media folders, e.g. "foto/foto3.jpg".
+    std::string medium;
 };
 
 // Copies every medium of the tree (each record of the three stores, each portrait) from the
 // working folder into the new companion folder `into`; a medium missing there is taken from
 // the current companion folder `previous` when it holds one. Answers the media the working
-// folder did not hold (their paths there). Steps the wait window once per portrait.
+// folder did not hold (their paths there). Only a medium that does not exist is missing: one
+// that cannot be read or written raises EMediumNotStored. Steps the wait window once per
+// portrait.
 std::vector<std::string> copyTreeMedia(const Rod& tree, const std::string& workingFolder,
                                        const std::string& into, const std::string& previous,
                                        WaitWindow& wait);

@@ -248,3 +248,26 @@ TEST_F(FileCommands, SaveAsWritesUnderTheNewNameAndSaveKeepsIt)
     user::click(hl().UlozitJako1);
     EXPECT_EQ(hl().tree->fileName, folder() + "save/prvni.rod");
 }
+
+TEST_F(FileCommands, AReadOnlyTreeFileStaysAndAnotherNameIsOffered)
+{
+    namespace fs = std::filesystem;
+    newTreeWithAPerson();
+    const std::string kept = folder() + "save/strom.rod";
+    script.file(kept);
+    user::click(hl().Ulozit1);
+    ASSERT_TRUE(exists(kept));
+    fs::permissions(kept, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const auto before = fs::last_write_time(kept);
+    const auto size = fs::file_size(kept);
+
+    user::type(g().nazevED, "Jiný");
+    script.press("Kinvelor", "anoBT").file(folder() + "save/kopie.rod");
+    user::click(hl().Ulozit1);
+    EXPECT_EQ(hl().tree->fileName, folder() + "save/kopie.rod");
+    EXPECT_TRUE(exists(folder() + "save/kopie.rod"));
+    EXPECT_EQ(fs::last_write_time(kept), before);
+    EXPECT_EQ(fs::file_size(kept), size);
+    EXPECT_EQ(fs::status(kept).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+}

@@ -92,10 +92,10 @@ TEST_F(TreeLoader, TheHandMadeFileLoadsAndMissingCopiesAreReportedOnce)
     EXPECT_EQ(tree.furtherData[1], "Tab\tuvnitř");
     EXPECT_EQ(tree.findPersonByNumber(0)->user1, "˙kon");
     EXPECT_EQ(readBytes(env.workingFolder + "foto/foto0.jpg"), "copied from Windows");
-    // The attached file has no stored copy: it is reported and left out, with its links.
+    // The attached file has no stored copy: it is reported, and kept with its links.
     EXPECT_EQ(report.missingMedia, std::vector<std::string>{saved("maly/") + "soubory/soubor2.pdf"});
-    EXPECT_EQ(tree.fileStore.count(), 0);
-    EXPECT_EQ(tree.findPersonByNumber(0)->files.count(), 0);
+    EXPECT_EQ(tree.fileStore.count(), 1);
+    EXPECT_EQ(tree.findPersonByNumber(0)->files.count(), 1);
     EXPECT_EQ(tree.findPersonByNumber(0)->photos.count(), 1);
     Clovek* karel = tree.findPersonByNumber(2);
     EXPECT_EQ(karel->father, tree.findPersonByNumber(0));
@@ -238,25 +238,48 @@ TEST_F(TreeLoader, AnAttachedFilesTypeNeverLeadsOutOfItsFolder)
                        joined({{"<obecne>", "[soubory]", "2", "4", "a", "", "../x", "0", "5", "b",
                                 "", "../../../x", "0"}})));
     const LoadReport report = loadCurrentFormat(tree, env);
-    ASSERT_EQ(tree.fileStore.count(), 1);
+    ASSERT_EQ(tree.fileStore.count(), 2); // the one without a copy is kept, and reported
     EXPECT_EQ(readBytes(env.workingFolder + "soubory/soubor4"), "data");
     EXPECT_EQ(readBytes(saved("x")), "outside");
     EXPECT_FALSE(fileExists(env.workingFolder + "x"));
     EXPECT_EQ(report.missingMedia, std::vector<std::string>{saved("typ/") + "soubory/soubor5"});
 }
 
-TEST_F(TreeLoader, AMissingPortraitClearsTheFlag)
+TEST_F(TreeLoader, AMissingPortraitKeepsTheFlag)
 {
     std::filesystem::create_directories(saved("hlavy/hlavy"));
     std::ofstream(saved("hlavy/hlavy/hlava1.jpg")) << "face";
     Rod tree(writeBody("hlavy.rod", joined({header(), person(0, "A"), {"[hlava]", "1"},
                                             person(1, "B"), {"[hlava]", "1"}})));
     const LoadReport report = loadCurrentFormat(tree, env);
-    EXPECT_EQ(tree.findPersonByNumber(0)->hasPortrait, 0);
+    EXPECT_EQ(tree.findPersonByNumber(0)->hasPortrait, 1);
     EXPECT_EQ(tree.findPersonByNumber(1)->hasPortrait, 1);
     EXPECT_EQ(readBytes(env.workingFolder + "hlavy/hlava1.jpg"), "face");
     EXPECT_EQ(report.missingMedia.size(), 1u);
     EXPECT_TRUE(script.messages().empty());
+}
+
+TEST_F(TreeLoader, ATreeOpenedWithoutItsFolderKeepsItsMediaThroughASave)
+{
+    const std::string expected = saveFullTree(saved("strom.rod"));
+    std::filesystem::rename(saved("strom"), root / "zaloha");
+    resetWorkingFolder(env.workingFolder, env.programFolder);
+
+    Rod opened(saved("strom.rod"));
+    const LoadReport report = loadCurrentFormat(opened, env);
+    EXPECT_EQ(report.missingMedia.size(), fullTreeMedia().size());
+    EXPECT_EQ(treeText(opened), expected);
+    env.previousTreeFile = opened.fileName;
+    ASSERT_TRUE(saveTreeFile(opened, opened.activePerson(), env));
+
+    // The folder is put back: every record shows its copy again.
+    std::filesystem::remove_all(saved("strom"));
+    std::filesystem::rename(root / "zaloha", saved("strom"));
+    Rod again(saved("strom.rod"));
+    EXPECT_TRUE(loadCurrentFormat(again, env).missingMedia.empty());
+    EXPECT_EQ(treeText(again), expected);
+    for (const auto& [name, bytes] : fullTreeMedia())
+        EXPECT_EQ(readBytes(env.workingFolder + name), bytes) << name;
 }
 
 TEST(TreeFileVersion, TheVersionLineChoosesTheLoader)

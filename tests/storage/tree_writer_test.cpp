@@ -9,6 +9,8 @@
 #include "tree_file_test_base.h"
 #include "tree_fixtures.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 namespace {
@@ -203,6 +205,114 @@ TEST_F(TreeWriter, APrivateTreeFileStaysPrivateAfterASave)
     ASSERT_TRUE(saveTreeFile(tree, shown, env));
     EXPECT_EQ(std::filesystem::status(tree.fileName).permissions(),
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+}
+
+TEST_F(TreeWriter, AFolderOfTheUsersUnderTheCompanionsNameIsNeverReplaced)
+{
+    namespace fs = std::filesystem;
+    Rod tree(saved("Dokumenty.rod"));
+    Clovek* shown = buildSmallTree(tree);
+    putWorking(photoFileName(0), "photo");
+    fs::create_directories(saved("Dokumenty/foto"));
+    std::ofstream(saved("Dokumenty/smlouva.pdf")) << "keep";
+    std::ofstream(saved("Dokumenty/foto/dovolena.jpg")) << "keep too";
+
+    const SaveResult result = saveTreeFile(tree, shown, env);
+    EXPECT_FALSE(result.written);
+    EXPECT_TRUE(result.foreignFolder);
+    EXPECT_EQ(result.failedPath, saved("Dokumenty"));
+    EXPECT_EQ(readBytes(saved("Dokumenty/smlouva.pdf")), "keep");
+    EXPECT_EQ(readBytes(saved("Dokumenty/foto/dovolena.jpg")), "keep too");
+    EXPECT_EQ(listFolder(saved(""), "*", ListKind::All), std::vector<std::string>{"Dokumenty"});
+
+    // A folder an earlier save made, even one copied from Windows in capitals, is the tree's.
+    fs::remove(saved("Dokumenty/smlouva.pdf"));
+    fs::rename(saved("Dokumenty/foto"), saved("Dokumenty/FOTO"));
+    fs::create_directories(saved("Dokumenty/hlavy"));
+    EXPECT_TRUE(saveTreeFile(tree, shown, env).written);
+    EXPECT_EQ(readBytes(saved("Dokumenty/foto/foto0.jpg")), "photo");
+
+    // Beside a portable copy's executable a tree saves, but never over the program file.
+    tree.fileName = root / "prog/strom.rod";
+    EXPECT_TRUE(saveTreeFile(tree, shown, env).written);
+    EXPECT_EQ(readBytes(root / "prog/strom/foto/foto0.jpg"), "photo");
+    std::ofstream(root / "prog/kinvelor") << "program";
+    tree.fileName = root / "prog/kinvelor.rod";
+    EXPECT_TRUE(saveTreeFile(tree, shown, env).foreignFolder);
+    EXPECT_EQ(readBytes(root / "prog/kinvelor"), "program");
+    EXPECT_FALSE(fs::exists(root / "prog/kinvelor.rod"));
+}
+
+TEST_F(TreeWriter, AFullDiskFailsTheWholeSaveAndKeepsTheOnlyCopyOfAPicture)
+{
+    Rod tree(saved("strom.rod"));
+    Clovek* shown = buildSmallTree(tree);
+    putWorking(photoFileName(0), "photo");
+    putWorking(attachedFileName(2, "pdf"), "letter");
+    ASSERT_TRUE(saveTreeFile(tree, shown, env));
+    env.previousTreeFile = tree.fileName;
+    const std::string oldFile = readBytes(tree.fileName);
+    tree.treeName = "Jiný název";
+
+    // A new photo that does not fit, then one the working folder lost whose only copy is the
+    // stored one: neither is "missing", the save stops and tells which file and why.
+    putWorking(photoFileName(0), "a new, big photo");
+    for (bool inWorkingFolder : {true, false}) {
+        if (!inWorkingFolder)
+            std::filesystem::remove(env.workingFolder + photoFileName(0));
+        FailingWrites full("/foto/foto0.jpg");
+        const SaveResult result = saveTreeFile(tree, shown, env);
+        EXPECT_FALSE(result.written);
+        EXPECT_TRUE(result.missingMedia.empty());
+        EXPECT_EQ(result.failedPath, saved("strom/foto/foto0.jpg"));
+        EXPECT_EQ(result.reason, std::strerror(ENOSPC));
+    }
+    // The tree file itself, or the folder's last write: the folder being built is never named.
+    for (const char* part : {"strom.rod", "ulozeni.rdk"}) {
+        FailingWrites full(part);
+        const SaveResult result = saveTreeFile(tree, shown, env);
+        EXPECT_FALSE(result.written) << part;
+        EXPECT_NE(result.error.find(std::strerror(ENOSPC)), std::string::npos) << result.error;
+        EXPECT_EQ(result.error.find("ukladani~"), std::string::npos) << result.error;
+    }
+    EXPECT_EQ(readBytes(tree.fileName), oldFile);
+    EXPECT_EQ(readBytes(saved("strom/foto/foto0.jpg")), "photo");
+    EXPECT_EQ(readBytes(saved("strom/soubory/soubor2.pdf")), "letter");
+    EXPECT_EQ(listFolder(saved(""), "*", ListKind::All),
+              (std::vector<std::string>{"strom", "strom.rod"}));
+}
+
+TEST_F(TreeWriter, ASaveThroughALinkWritesWhereItLeadsAndAReadOnlyFileIsRefused)
+{
+    namespace fs = std::filesystem;
+    fs::create_directories(root / "jinde");
+    const std::string real = root / "jinde/strom.rod";
+    Rod tree(real);
+    Clovek* shown = buildSmallTree(tree);
+    ASSERT_TRUE(saveTreeFile(tree, shown, env));
+    fs::create_symlink("../../jinde/strom.rod", saved("strom.rod"));
+    tree.fileName = saved("strom.rod");
+    tree.treeName = "Přes odkaz";
+    ASSERT_TRUE(saveTreeFile(tree, shown, env));
+    EXPECT_TRUE(fs::is_symlink(saved("strom.rod")));
+    Rod loaded(real);
+    loadCurrentFormat(loaded, env);
+    EXPECT_EQ(loaded.treeName, "Přes odkaz");
+    EXPECT_EQ(listFolder(root / "jinde", "*", ListKind::All),
+              (std::vector<std::string>{"strom", "strom.rod"}));
+
+    fs::permissions(real, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const std::string before = readBytes(real);
+    tree.treeName = "Jen pro čtení";
+    for (const std::string& name : {saved("strom.rod"), real}) {
+        tree.fileName = name;
+        const SaveResult result = saveTreeFile(tree, shown, env);
+        EXPECT_FALSE(result.written);
+        EXPECT_TRUE(result.readOnly);
+        EXPECT_EQ(result.failedPath, name);
+    }
+    EXPECT_EQ(readBytes(real), before);
+    EXPECT_TRUE(fs::is_symlink(saved("strom.rod")));
 }
 
 TEST(TreeFileBytes, LinesAreEncodedAsTheWholeBodyWouldBe)
