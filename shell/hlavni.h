@@ -655,8 +655,9 @@ public:
 
     // ---------------------------------------------------------------- bulk delete (editor/bulk_delete.cpp)
     // Deletes every marked person after the history was emptied and the tree detached from its
-    // file, with the wait window up; then shows the person left current.
-    void deleteMarkedPersons();
+    // file, with the wait window up; then shows the person left current. A locked person stays;
+    // answers how many marked persons stayed so.
+    int deleteMarkedPersons();
 
     // ---------------------------------------------------------------- life periods (editor/life_periods.cpp)
     // The residence, education and occupation lists of the basic-data page, one design.
