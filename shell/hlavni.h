@@ -11,6 +11,7 @@
 #include "shell/settings.h"
 #include "storage/tree_file_format.h"
 #include "storage/tree_loader.h"
+#include "storage/tree_lock.h"
 #include "storage/wait_window.h"
 
 #include <memory>
@@ -232,6 +233,18 @@ public:
     void tellLoadReport(const LoadReport& report);
     // The file the open tree was read from or last saved to; empty for a new tree.
     std::string treeFileOnDisk;
+    // ------------------------------------------------ the tree file's lock (shell/tree_file_hold.cpp)
+    // The lock of the open tree's file, held from its open to its close; `savingHold` takes the
+    // lock of a new name for the length of a save under it.
+    TreeFileHold treeHold;
+    TreeFileHold savingHold;
+    // Before a tree is read: false (the person told) when another running copy has it open.
+    bool claimTreeFile(const std::string& fileName);
+    // Before a save: false (the person told or asked) when the save must not go ahead: another
+    // copy has the file open, or another program changed it and the person keeps that change.
+    bool mayWriteTreeFile();
+    // After a load or a successful save: the file as it is now is this copy's.
+    void treeFileIsOurs();
     // The header and the shifted body (storage/tree_writer.h), written through a temporary file.
     void writeSavedState(const std::vector<std::string>& list, const std::string& fileName);
     // Numbers every person's partnership entries in list order and clears the partnerships' marks.
