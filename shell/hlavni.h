@@ -106,6 +106,12 @@ public:
     void FormCloseQuery(bool& canClose);
     // Frees the tree, saves the settings and deletes the double-start marker.
     void FormClose(TCloseAction& action);
+    // What every way out does once: the open tree dropped unsaved, the settings saved, the
+    // marker deleted, the working folder cleared. Close runs it; the program runs it again
+    // after its loop, for the ways out that end the loop without a close (a stop signal, the
+    // screenshot hook), and then it does nothing more.
+    void endRun();
+    bool runEnded = false;
     // Start-up step: the tree file named by the first command-line argument, when it exists.
     void openCommandLineTree();
     // Set when the person quits at the double-start warning: another copy may be running, so
