@@ -2,13 +2,19 @@
 //
 // KINVELOR_SCREENSHOT=path.png makes the program save a picture of its main window once it is
 // shown and then quit (the GUI smoke test uses it).
+//
+// SIGTERM, SIGHUP and SIGINT end the program as a close does, without its questions: an open
+// tree is dropped unsaved, the settings are saved, the double-start marker and the working
+// folder go.
 #include "app/program_windows.h"
 #include "platform/application.h"
 #include "platform/command_line.h"
 #include "platform/qt/qt_renderer.h"
+#include "platform/stop_signals.h"
 #include "platform/useractions.h"
 
 #include <QApplication>
+#include <QSocketNotifier>
 #include <QTimer>
 
 #include <cstdio>
@@ -24,6 +30,7 @@ int main(int argc, char** argv)
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     setCommandLine(argc, argv);
     QApplication app(argc, argv);
+    StopSignals stopSignals;
     loadQtCzechTranslations();
     QtRenderer renderer;
     try {
@@ -36,6 +43,15 @@ int main(int argc, char** argv)
         QTimer::singleShot(0, &app, [&main, &renderer] {
             user::activate(main);
             renderer.syncAll();
+        });
+
+        // Ends any window still waiting for an answer, then the loop; the close's work follows
+        // the loop.
+        QSocketNotifier stopNotifier(stopSignals.fd(), QSocketNotifier::Read);
+        stopNotifier.setEnabled(stopSignals.fd() >= 0);
+        QObject::connect(&stopNotifier, &QSocketNotifier::activated, &app, [&stopSignals] {
+            if (stopSignals.take())
+                Application.Terminate();
         });
 
         const char* screenshot = std::getenv("KINVELOR_SCREENSHOT");
@@ -52,6 +68,8 @@ int main(int argc, char** argv)
             });
         }
         const int rc = app.exec();
+        // A close has done this already; a signal or the screenshot hook ended the loop without.
+        main.endRun();
         Application.setHost(nullptr);
         return failed ? failed : rc;
     } catch (const std::exception& e) {

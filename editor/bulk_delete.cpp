@@ -73,7 +73,7 @@ public:
         if (!main_.askYesNo(main_.langText("otazky", "smazatHromadne", "Opravdu smazat vybrané osoby?")))
             return;
         w_.ModalResult = mrOk;
-        main_.deleteMarkedPersons();
+        tellLockedSkipped(main_, main_.deleteMarkedPersons());
     }
 
 private:
@@ -97,10 +97,18 @@ void Thlavni::HromadneMazani1Click()
     w.ShowModal();
 }
 
-void Thlavni::deleteMarkedPersons()
+int Thlavni::deleteMarkedPersons()
 {
     if (!tree)
-        return;
+        return 0;
+    // The lock guards a person against every change, this one most of all.
+    int skipped = 0;
+    tree->forEachPerson([&](Clovek* p) {
+        if (p->mark && p->lock) {
+            p->mark = 0;
+            ++skipped;
+        }
+    });
     clearChangeHistory();
     // A tree that lost persons in bulk is saved under a name chosen anew.
     tree->fileName.clear();
@@ -110,7 +118,7 @@ void Thlavni::deleteMarkedPersons()
             leaving.push_back(p);
     });
     if (leaving.empty())
-        return;
+        return skipped;
     // Lines typed into a memo belong to a person who may be going.
     commitMemos();
     WaitShown shown(*this);
@@ -146,4 +154,5 @@ void Thlavni::deleteMarkedPersons()
     tree->removePersons(leaving);
     // As after the last of the deletions one by one, except that the person is shown.
     selectPersonAfterDeletion(false);
+    return skipped;
 }

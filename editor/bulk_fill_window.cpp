@@ -86,5 +86,5 @@ void BulkFill::fieldClick(int index)
         return;
     if (!main_.askYesNo(std::string(f.leadIn) + " \"" + text + "\" " + f.ending))
         return;
-    bulkFill(*main_.tree, group, f.field, text);
+    tellLockedSkipped(main_, bulkFill(*main_.tree, group, f.field, text));
 }

@@ -2,7 +2,9 @@
 
 #include "model/group.h"
 #include "model/rod.h"
+#include "platform/dialogs.h"
 #include "platform/stringlist.h"
+#include "shell/hlavni.h"
 
 int exactIndexOf(const TStringList& lines, const std::string& text)
 {
@@ -16,4 +18,13 @@ void addGroupNames(TStringList& lines, const Rod& tree)
 {
     for (Group* g : tree.groups.items<Group>())
         lines.Add(g->name);
+}
+
+void tellLockedSkipped(Thlavni& main, int skipped)
+{
+    if (skipped <= 0)
+        return;
+    ShowMessage(main.langText("chyby", "zamceneVynechany",
+                              "Zamčené osoby zůstaly beze změny. Vynechaných osob:") +
+                " " + std::to_string(skipped));
 }

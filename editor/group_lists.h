@@ -3,6 +3,7 @@
 #include <string>
 
 class Rod;
+class Thlavni;
 class TStringList;
 
 // The first line equal to `text`, letter for letter (the lists' own IndexOf ignores case), or -1.
@@ -10,3 +11,6 @@ int exactIndexOf(const TStringList& lines, const std::string& text);
 
 // Every group name of the tree, in the tree's order (a sorted list sorts them).
 void addGroupNames(TStringList& lines, const Rod& tree);
+
+// After a bulk command: how many locked persons it left as they were (nothing when none).
+void tellLockedSkipped(Thlavni& main, int skipped);

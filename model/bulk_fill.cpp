@@ -25,13 +25,21 @@ void fillOne(Clovek& p, BulkField field, const std::string& text)
 
 } // namespace
 
-void bulkFill(Rod& tree, const Group* group, BulkField field, const std::string& text)
+int bulkFill(Rod& tree, const Group* group, BulkField field, const std::string& text)
 {
+    int skipped = 0;
+    const auto fill = [&](Clovek& p) {
+        if (p.lock)
+            ++skipped;
+        else
+            fillOne(p, field, text);
+    };
     if (group) {
         for (UkGrClovek* m : group->members.items<UkGrClovek>())
             if (m->person())
-                fillOne(*m->person(), field, text);
-        return;
+                fill(*m->person());
+        return skipped;
     }
-    tree.forEachPerson([&](Clovek* p) { fillOne(*p, field, text); });
+    tree.forEachPerson([&](Clovek* p) { fill(*p); });
+    return skipped;
 }

@@ -20,5 +20,6 @@ enum class BulkField {
 };
 
 // Every member of `group` in member order, or with no group every person of the tree in chain
-// order. An empty text is written like any other. Records no undo step.
-void bulkFill(Rod& tree, const Group* group, BulkField field, const std::string& text);
+// order. An empty text is written like any other. Records no undo step. A locked person is left
+// as it is; answers how many were left so.
+int bulkFill(Rod& tree, const Group* group, BulkField field, const std::string& text);

@@ -3,6 +3,7 @@
 #include "platform/codec.h"
 #include "platform/collation.h"
 #include "platform/exceptions.h"
+#include "platform/fileio.h"
 #include "platform/files.h"
 #include "platform/text.h"
 
@@ -79,12 +80,61 @@ LanguageFile::LanguageFile(std::string path, std::string logPath)
 {
 }
 
+namespace {
+
+// Bytes that the first write-back would throw away whole: a file with text but no section
+// (anything but a language file), or with NUL bytes (a file in UTF-16).
+bool holdsNoLanguage(const std::string& bytes, const TMemIniFile& parsed)
+{
+    if (bytes.find('\0') != std::string::npos)
+        return true;
+    if (!parsed.GetStrings().empty())
+        return false;
+    return bytes.find_first_not_of(" \t\r\n") != std::string::npos;
+}
+
+// A free name beside `path` that is no language file name, so the choice of languages never
+// offers it.
+std::string keptAsideName(const std::string& path)
+{
+    std::error_code ec;
+    std::string name = path + ".necitelny";
+    for (int n = 2; std::filesystem::exists(name, ec) || std::filesystem::is_symlink(name, ec); ++n)
+        name = path + ".necitelny" + std::to_string(n);
+    return name;
+}
+
+} // namespace
+
 void LanguageFile::load()
 {
     writable_ = true;
     problemReported_ = false;
     try {
-        ini_ = TMemIniFile(path_);
+        ini_ = TMemIniFile();
+        std::error_code ec;
+        const auto status = std::filesystem::status(path_, ec);
+        if (ec || !std::filesystem::exists(status) || std::filesystem::is_directory(status))
+            return;
+        const std::string bytes = readFileBytes(path_);
+        ini_.SetStrings(splitLines(cp1250ToUtf8(bytes)));
+        if (holdsNoLanguage(bytes, ini_)) {
+            // Whatever the person wrote stays, under another name; the defaults go into a new
+            // file of the old name.
+            ini_ = TMemIniFile();
+            const std::string aside = keptAsideName(path_);
+            std::filesystem::rename(path_, aside, ec);
+            if (ec) {
+                writable_ = false;
+                reportProblem();
+                return;
+            }
+            if (onProblem)
+                onProblem(langText("chyby", "jazykOdlozen",
+                                   "Jazykový soubor nešel přečíst, místo něj se zapisuje nový. "
+                                   "Původní soubor zůstal uložen jako:") +
+                          " " + aside);
+        }
     } catch (const Exception&) {
         ini_ = TMemIniFile();
         writable_ = false;

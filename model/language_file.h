@@ -40,7 +40,9 @@ public:
     // Reads the file whole. A missing file is an empty language (written by the first
     // write-back). A file that exists but cannot be read is an empty language that is never
     // written, so the translator's file is not overwritten by the defaults; the problem is
-    // reported once.
+    // reported once. A file that holds no language at all (garbage, UTF-16) is renamed to a
+    // free name ending ".necitelny" beside it, the person is told (through `onProblem`), and
+    // a new file of the old name gets the defaults.
     void load();
 
     // Holds back the writing of missing keys while it lives: each key is stored in memory at

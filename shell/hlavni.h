@@ -11,6 +11,7 @@
 #include "shell/settings.h"
 #include "storage/tree_file_format.h"
 #include "storage/tree_loader.h"
+#include "storage/tree_lock.h"
 #include "storage/wait_window.h"
 
 #include <memory>
@@ -105,6 +106,12 @@ public:
     void FormCloseQuery(bool& canClose);
     // Frees the tree, saves the settings and deletes the double-start marker.
     void FormClose(TCloseAction& action);
+    // What every way out does once: the open tree dropped unsaved, the settings saved, the
+    // marker deleted, the working folder cleared. Close runs it; the program runs it again
+    // after its loop, for the ways out that end the loop without a close (a stop signal, the
+    // screenshot hook), and then it does nothing more.
+    void endRun();
+    bool runEnded = false;
     // Start-up step: the tree file named by the first command-line argument, when it exists.
     void openCommandLineTree();
     // Set when the person quits at the double-start warning: another copy may be running, so
@@ -235,6 +242,18 @@ public:
     // Media whose stored copies the open tree's folder lacked when it was opened (names as
     // "foto/foto3.jpg"): the person was told then, a save does not tell again.
     std::vector<std::string> mediaMissingAtOpen;
+    // ------------------------------------------------ the tree file's lock (shell/tree_file_hold.cpp)
+    // The lock of the open tree's file, held from its open to its close; `savingHold` takes the
+    // lock of a new name for the length of a save under it.
+    TreeFileHold treeHold;
+    TreeFileHold savingHold;
+    // Before a tree is read: false (the person told) when another running copy has it open.
+    bool claimTreeFile(const std::string& fileName);
+    // Before a save: false (the person told or asked) when the save must not go ahead: another
+    // copy has the file open, or another program changed it and the person keeps that change.
+    bool mayWriteTreeFile();
+    // After a load or a successful save: the file as it is now is this copy's.
+    void treeFileIsOurs();
     // The header and the shifted body (storage/tree_writer.h), written through a temporary file.
     void writeSavedState(const std::vector<std::string>& list, const std::string& fileName);
     // Numbers every person's partnership entries in list order and clears the partnerships' marks.
@@ -658,8 +677,9 @@ public:
 
     // ---------------------------------------------------------------- bulk delete (editor/bulk_delete.cpp)
     // Deletes every marked person after the history was emptied and the tree detached from its
-    // file, with the wait window up; then shows the person left current.
-    void deleteMarkedPersons();
+    // file, with the wait window up; then shows the person left current. A locked person stays;
+    // answers how many marked persons stayed so.
+    int deleteMarkedPersons();
 
     // ---------------------------------------------------------------- life periods (editor/life_periods.cpp)
     // The residence, education and occupation lists of the basic-data page, one design.

@@ -61,6 +61,8 @@ bool Thlavni::saveTree()
     // A new tree asks for its name first; Save As comes back here with it.
     if (tree->fileName.empty())
         return saveTreeAs();
+    if (!mayWriteTreeFile())
+        return false;
     showWaitWindow();
     TreeFileEnvironment env = treeFileEnvironment();
     const SaveResult result = saveTreeFile(*tree, currentPerson, env);
@@ -75,7 +77,10 @@ bool Thlavni::saveTree()
         return askYesNo(question) && saveTreeAs();
     }
     tellSaveResult(result);
+    if (!result.written)
+        savingHold.release();
     if (result.written) {
+        treeFileIsOurs();
         treeFileOnDisk = tree->fileName;
         settings.addRecentFile(tree->fileName);
         updateRecentFilesMenu();

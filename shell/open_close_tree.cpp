@@ -26,6 +26,8 @@ std::string tooOldMessage(Thlavni& main, const std::string& versionLine)
 
 int Thlavni::openTree(const std::string& fileName)
 {
+    if (!claimTreeFile(fileName))
+        return 1;
     adoptTree(std::make_unique<Rod>(fileName));
 
     // Whatever stops the open leaves no tree behind: the person is told why and the window
@@ -63,6 +65,7 @@ int Thlavni::openTree(const std::string& fileName)
             return refuse(e.what());
         }
     }
+    treeFileIsOurs();
     installLoadedTree();
     return 0;
 }
@@ -139,5 +142,7 @@ void Thlavni::closeTreeData()
     currentPerson = nullptr;
     currentPhoto = currentDocument = currentFile = nullptr;
     history.reset();
+    treeHold.release();
+    savingHold.release();
     resetWorkingFolder();
 }

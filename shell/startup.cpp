@@ -32,6 +32,7 @@ void Thlavni::FormActivate()
     if (!startupPending)
         return;
     startupPending = false;
+    runEnded = false;
     bindDialogEvents();
 
     programFolder = ::programFolder();
@@ -47,7 +48,10 @@ void Thlavni::FormActivate()
             createDir(programFolder + folder);
 
     const std::string marker = markerPath(programFolder);
-    if (fileExists(marker)) {
+    // A marker that no running copy stands behind was left by one that ended without its
+    // close (a crash, a kill): it goes without a question and this copy's own takes its place.
+    const bool anotherCopyRuns = workingFolderClaim->othersRunning();
+    if (fileExists(marker) && anotherCopyRuns) {
         if (dvojiteSpusteniFORM->ShowModal() == mrAbort) {
             // Another copy may be running on this folder: it keeps its settings, its working
             // folder and its marker; this one only goes away.
@@ -119,6 +123,14 @@ void Thlavni::FormCloseQuery(bool& canClose)
 
 void Thlavni::FormClose(TCloseAction&)
 {
+    endRun();
+}
+
+void Thlavni::endRun()
+{
+    if (runEnded)
+        return;
+    runEnded = true;
     if (leaveRunningCopyAlone || programFolder.empty()) {
         languageFile.reset();
         return;

@@ -154,6 +154,19 @@ TEST_F(BulkDelete, DeletingEverybodyLeavesAnOpenTreeWithoutPersons)
     EXPECT_FALSE(hl().HromadneMazani1.Enabled);
 }
 
+TEST_F(BulkDelete, LockedPersonsStayAndThePersonIsToldHowMany)
+{
+    ded->lock = 1;
+    cizi->lock = 1;
+    bulk([this](ThromadneMazaniFORM& w) {
+        user::click(w.vseBT);
+        deleteNow(w);
+    });
+    EXPECT_EQ(remaining(), (Names{"Cizí", "Děd"}));
+    ASSERT_FALSE(script.messageTexts().empty());
+    EXPECT_EQ(script.messageTexts().back(), "Zamčené osoby zůstaly beze změny. Vynechaných osob: 2");
+}
+
 TEST_F(BulkDelete, PersonsTheFilteredListDoesNotShowGoToo)
 {
     user::pick(hl().skupinyCB, "Rodina");

@@ -306,6 +306,21 @@ TEST_F(BulkFillWindow, FillsAGroupOrEverybodyAndRecordsNoStep)
     EXPECT_EQ(static_cast<CasoveObdobi*>(jan->residences.last())->from, "");
 }
 
+TEST_F(BulkFillWindow, LockedPersonsAreLeftAsTheyAreAndCounted)
+{
+    group("Rodina", {jan, petr});
+    jan->lock = 1;
+    fill("Rodina", &ThromadneFORM::mistoNarozeniBT, "Brno", true, 1);
+    fill("_VŠICHNI", &ThromadneFORM::povolaniBT, "kovář", true, 1);
+    EXPECT_EQ(jan->birthPlace, "");
+    EXPECT_EQ(jan->occupations.count(), 0);
+    EXPECT_EQ(petr->birthPlace, "Brno");
+    EXPECT_EQ(petr->occupations.count(), 1);
+    EXPECT_EQ(script.messageTexts(),
+              (std::vector<std::string>{"Zamčené osoby zůstaly beze změny. Vynechaných osob: 1",
+                                        "Zamčené osoby zůstaly beze změny. Vynechaných osob: 1"}));
+}
+
 TEST_F(BulkFillWindow, TheAllPersonsLineReachesEverybodyUnlessTheUserBacksOut)
 {
     fill("_VŠICHNI", &ThromadneFORM::narodnostBT, "česká", true, -1);

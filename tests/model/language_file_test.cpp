@@ -3,6 +3,7 @@
 #include "platform/collation.h"
 #include "platform/exceptions.h"
 #include "platform/fileio.h"
+#include "platform/inifile.h"
 
 #include "temp_folder.h"
 
@@ -168,6 +169,37 @@ TEST_F(Language, UnreadableFileIsNeverOverwritten)
     EXPECT_EQ(lang.langText("menu", "soubor", "Soubor"), "Soubor");
     EXPECT_EQ(writes, 0);
     EXPECT_EQ(messages.size(), 1u);
+}
+
+TEST_F(Language, AFileHoldingNoLanguageIsKeptAsideBeforeANewOneIsWritten)
+{
+    // UTF-16 with its byte-order mark, then plain garbage without a section.
+    const std::string utf16("\xff\xfe[\0m\0e\0n\0u\0]\0\r\0\n\0k\0o\0n\0e\0c\0=\0E\0n\0d\0", 30);
+    const std::string garbage = "\x89PNG\r\n\x1a\n not a language \x01\x02";
+    const std::string aside = langPath() + ".necitelny";
+    for (const std::string& bytes : {utf16, garbage}) {
+        writeFileAtomic(langPath(), bytes);
+        messages.clear();
+        LanguageFile lang = open();
+        EXPECT_EQ(lang.langText("menu", "konec", "Konec"), "Konec");
+        const std::string keptAs = bytes == utf16 ? aside : aside + "2";
+        ASSERT_TRUE(fs::exists(keptAs));
+        EXPECT_EQ(readFileBytes(keptAs), bytes);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_NE(messages[0].find(keptAs), std::string::npos);
+        EXPECT_EQ(TMemIniFile(langPath()).ReadString("menu", "konec", ""), "Konec");
+    }
+    // The second one did not take the place of the first.
+    EXPECT_EQ(readFileBytes(aside), utf16);
+    EXPECT_EQ(readFileBytes(aside + "2"), garbage);
+    EXPECT_FALSE(isLanguageFileName(fs::path(aside).filename().string()));
+
+    // An empty file and one with sections are a language still.
+    writeFileAtomic(langPath(), "");
+    open();
+    writeLang({"[menu]", "konec=Ende"});
+    EXPECT_EQ(open().langText("menu", "konec", "Konec"), "Ende");
+    EXPECT_FALSE(fs::exists(aside + "3"));
 }
 
 TEST(LanguageFileName, OnlyABareLanFileNameIsTaken)

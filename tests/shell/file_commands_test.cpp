@@ -1,6 +1,7 @@
 // New, Open, Save, Save As, Close and Exit with their questions, the recent files and the
 // general tab, as a person uses them.
 #include "model/clovek.h"
+#include "platform/fileio.h"
 #include "program_fixture.h"
 
 #include <fstream>
@@ -270,4 +271,60 @@ TEST_F(FileCommands, AReadOnlyTreeFileStaysAndAnotherNameIsOffered)
     EXPECT_EQ(fs::file_size(kept), size);
     EXPECT_EQ(fs::status(kept).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+}
+
+TEST_F(FileCommands, ATreeAnotherRunningCopyHasOpenIsNeitherOpenedNorSavedOver)
+{
+    const std::string shared = treeFile("spolecny.rod");
+    const std::string before = readFileBytes(shared);
+    auto otherCopy = std::make_unique<TreeFileHold>();
+    ASSERT_EQ(otherCopy->claim(shared), TreeFileHold::Claim::held);
+
+    hl().openTreeFile(shared);
+    EXPECT_FALSE(hl().tree);
+    ASSERT_EQ(script.messageTexts().size(), 1u);
+    EXPECT_NE(script.messageTexts()[0].find("jiná běžící kopie programu"), std::string::npos);
+    EXPECT_NE(script.messageTexts()[0].find(shared), std::string::npos);
+
+    newTreeWithAPerson();
+    script.file(shared);
+    user::click(hl().UlozitJako1);
+    EXPECT_EQ(hl().tree->fileName, "");
+    EXPECT_EQ(readFileBytes(shared), before);
+    EXPECT_EQ(script.messageTexts().size(), 2u);
+
+    // Once that copy has ended the tree is this one's, and now the other is refused.
+    otherCopy.reset();
+    script.press("Kinvelor", "neBT");
+    hl().openTreeFile(shared);
+    ASSERT_TRUE(hl().tree);
+    TreeFileHold third;
+    EXPECT_EQ(third.claim(shared), TreeFileHold::Claim::heldElsewhere);
+    hl().closeTree();
+    EXPECT_EQ(third.claim(shared), TreeFileHold::Claim::held);
+}
+
+TEST_F(FileCommands, ASaveAsksBeforeReplacingAFileAnotherProgramChanged)
+{
+    const std::string path = treeFile("zmeneny.rod");
+    hl().openTreeFile(path);
+    ASSERT_TRUE(hl().tree);
+    user::click(hl().UlozitBT);
+    EXPECT_TRUE(script.windowsShown().empty());
+
+    writeTreeFile(path); // another program puts a file of its own in place
+    const std::string theirs = readFileBytes(path);
+    hl().tree->treeName = "Naši";
+    script.press("Kinvelor", "neBT");
+    user::click(hl().UlozitBT);
+    EXPECT_EQ(readFileBytes(path), theirs);
+    ASSERT_TRUE(hl().tree);
+
+    script.press("Kinvelor", "anoBT");
+    user::click(hl().UlozitBT);
+    EXPECT_NE(readFileBytes(path), theirs);
+    // What this copy wrote is its own: the next save asks nothing.
+    user::click(hl().UlozitBT);
+    EXPECT_EQ(script.windowsShown(), (Lines{"Kinvelor", "Kinvelor"}));
+    EXPECT_TRUE(script.unusedAnswers().empty());
 }

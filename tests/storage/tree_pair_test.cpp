@@ -7,6 +7,7 @@
 #include "platform/fileio.h"
 #include "platform/files.h"
 #include "storage/tree_loader.h"
+#include "storage/tree_lock.h"
 #include "storage/tree_writer.h"
 #include "tree_file_test_base.h"
 #include "tree_fixtures.h"
@@ -53,8 +54,9 @@ protected:
             tree.photoStore.append(new UkFotka(new Fotka(n)));
         for (const auto& [name, bytes] : expectedMedia(g))
             putWorking(name, bytes);
-        if (!saveTreeFile(tree, a, env))
-            throw std::runtime_error("save failed");
+        const SaveResult r = saveTreeFile(tree, a, env);
+        if (!r)
+            throw std::runtime_error("save failed " + r.error);
     }
     std::map<std::string, std::string> expectedMedia(int g)
     {
@@ -166,6 +168,64 @@ TEST_F(TreePair, AKillAtAnyMomentOfASaveLeavesOneConsistentPair)
     // Kills landed both before and after the moment a save takes effect.
     EXPECT_GT(seen[false], 0);
     EXPECT_GT(seen[true], 0);
+}
+
+TEST_F(TreePair, TwoCopiesSavingOneTreeNeverInterleaveEvenWhenKilled)
+{
+    saveInMemoryWhenPossible();
+    saveGeneration(0);
+    // A copy saves as the program does: with the tree's lock held, waiting while the other
+    // copy holds it for its own save. Generations from `first` on, until it is killed.
+    auto startCopy = [&](int first) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            try {
+                for (int g = first;; ++g) {
+                    {
+                        TreeFileHold hold;
+                        while (hold.claim(file) != TreeFileHold::Claim::held)
+                            ::usleep(200);
+                        saveGeneration(g);
+                    }
+                    ::usleep(1000); // a person's pace between saves: the other gets its turn
+                }
+            } catch (const std::exception& e) {
+                std::fprintf(stderr, "the saving copy: %s\n", e.what());
+                ::_exit(1);
+            } catch (...) {
+                ::_exit(1);
+            }
+        }
+        return child;
+    };
+    std::mt19937 random(20261210);
+    std::uniform_int_distribution<long> apart(0, 300000);
+    std::uniform_int_distribution<long> life(1000, 150000);
+    std::map<int, int> seen; // whose generation the tree held after a round: none, first, second
+    for (int round = 0; round < 100; ++round) {
+        const int first = 10000 * (round + 1);
+        const pid_t a = startCopy(first);
+        const long gap = apart(random);
+        ::usleep(static_cast<useconds_t>(gap));
+        const pid_t b = startCopy(first + 5000);
+        ::usleep(static_cast<useconds_t>(life(random)));
+        for (pid_t child : {a, b}) {
+            ::kill(child, SIGKILL);
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            ASSERT_TRUE(WIFSIGNALED(status)) << "a saving copy ended in round " << round;
+        }
+        // The lock file a killed copy left is free: the next open takes it, its close drops it.
+        TreeFileHold next;
+        ASSERT_EQ(next.claim(file), TreeFileHold::Claim::held) << "round " << round;
+        next.release();
+        expectOnePair("round " + std::to_string(round) + ", " + std::to_string(gap / 1000) + " ms apart");
+        const int g = generationOnDisk();
+        ++seen[g < first ? 0 : g < first + 5000 ? 1 : 2];
+        if (HasFailure())
+            return;
+    }
+    EXPECT_GT(seen[2], 0); // the second copy's saves did land
 }
 
 TEST_F(TreePair, AFolderSetAsideByAnUnfinishedSaveComesBackAtTheNextOpen)

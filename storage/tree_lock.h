@@ -1,0 +1,59 @@
+#pragma once
+// The hold of one running copy on the tree file it has open: a lock (platform/file_lock.h) on a
+// hidden file beside the tree, which the system frees when the copy ends however it ends, so a
+// second copy is refused the tree instead of saving over the first one's work; and the identity
+// of the file as this copy last read or wrote it, so a save notices another program's change.
+#include "platform/file_lock.h"
+
+#include <cstdint>
+#include <string>
+
+// The lock file of a tree file: "." + its name + ".zamek" in its folder.
+std::string treeLockPath(const std::string& treeFile);
+
+// What identifies one version of a file on disk: a save puts a new file in place, so its
+// identity changes with every save.
+struct FileStamp {
+    bool exists = false;
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::int64_t size = 0;
+    std::int64_t modifiedNs = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+FileStamp fileStampOf(const std::string& path);
+
+class TreeFileHold {
+public:
+    enum class Claim {
+        held,          // this copy has the tree to itself
+        heldElsewhere, // another running copy has it open
+        unlockable,    // no lock file can be made there (a read-only folder): nobody can lock it
+    };
+
+    TreeFileHold() = default;
+    ~TreeFileHold() { release(); }
+    TreeFileHold(const TreeFileHold&) = delete;
+    TreeFileHold& operator=(const TreeFileHold&) = delete;
+
+    // Takes the lock of `treeFile` in place of the one held before; a refused claim keeps the
+    // old one. Claiming the file already held is `held` at once.
+    Claim claim(const std::string& treeFile);
+    // The lock goes (and its file with it).
+    void release();
+    // This hold becomes `other`'s, which is left holding nothing.
+    void takeOver(TreeFileHold& other);
+    // Whether this hold is on `treeFile` (held or not lockable there).
+    bool on(const std::string& treeFile) const { return !file_.empty() && file_ == treeFile; }
+
+    // The file as it is now is the one this copy read or wrote.
+    void remember() { stamp_ = fileStampOf(file_); }
+    // Another program changed or replaced the file since `remember` (a file deleted meanwhile
+    // is no change that a save could undo).
+    bool changedBehindOurBack() const;
+
+private:
+    std::string file_;
+    FileLock lock_;
+    FileStamp stamp_;
+};
