@@ -38,7 +38,7 @@ enum GedKeyword {
     kwLANG = 92, kwMARR = 99, kwNAME = 102, kwNATI = 103, kwNOTE = 108, kwOBJE = 111,
     kwOCCU = 112, kwPHON = 117, kwPLAC = 118, kwPOST = 119, kwRELI = 126, kwREPO = 127,
     kwRESI = 128, kwSEX = 135, kwSOUR = 138, kwSTAE = 141, kwSUBM = 143, kwSUBN = 144,
-    kwSURN = 145, kwTIME = 148, kwTITL = 149, kwTRLR = 150, kwVERS = 152, kwWIFE = 153,
+    kwSURN = 145, kwTIME = 148, kwTITL = 149, kwTRLR = 150, kwTYPE = 151, kwVERS = 152, kwWIFE = 153,
     kwWWW = 155, kwADR3 = 156, kwINT = 157, kwFROM = 158, kwTO = 159, kwBEF = 160, kwAFT = 161,
     kwBET = 162, kwABT = 163, kwCAL = 164, kwEST = 165,
 };
@@ -101,10 +101,14 @@ public:
 
 private:
     void unexpected(int lineNumber, const std::string& expected);
+    // Control characters out of the value, "@@" read as the one at sign it stands for.
+    void cleanValue(GedLine& line);
 
     std::vector<std::string> log_;
     GedFile file_;
     Token token_;
     int nextLine_ = 0;
     int damagedLines_ = 0;
+    // The level of the line read before; the header's 0 for the first.
+    int lastLevel_ = 0;
 };
