@@ -255,8 +255,6 @@ std::string gedcomDateValue(const Datum& date)
     if (!tryDatumKey(date, key) || !key.yearKnown || key.year < 1)
         return {};
     const std::string year = intToStr(key.year);
-    if (!key.monthKnown || key.month < 1 || key.month > 12)
-        return year;
     const char* about = date.about ? "ABT " : "";
     if (!key.monthKnown || key.month < 1 || key.month > 12)
         return about + year;

@@ -35,7 +35,7 @@ enum GedKeyword {
     kwCORP = 56, kwCREM = 57, kwCTRY = 58, kwDATA = 59, kwDATE = 60, kwDEAT = 61, kwDEST = 64,
     kwDIV = 65, kwEDUC = 68, kwEMAI = 69, kwFAM = 75, kwFAMC = 76, kwFAMS = 78, kwFAX = 79,
     kwFILE = 81, kwFORM = 82, kwGEDC = 84, kwGIVN = 85, kwHEAD = 87, kwHUSB = 88, kwINDI = 91,
-    kwLANG = 92, kwMARR = 99, kwNAME = 102, kwNATI = 103, kwNOTE = 108, kwOBJE = 111,
+    kwLANG = 92, kwMARR = 99, kwNAME = 102, kwNATI = 103, kwNCHI = 105, kwNOTE = 108, kwOBJE = 111,
     kwOCCU = 112, kwPHON = 117, kwPLAC = 118, kwPOST = 119, kwRELI = 126, kwREPO = 127,
     kwRESI = 128, kwSEX = 135, kwSOUR = 138, kwSTAE = 141, kwSUBM = 143, kwSUBN = 144,
     kwSURN = 145, kwTIME = 148, kwTITL = 149, kwTRLR = 150, kwTYPE = 151, kwVERS = 152, kwWIFE = 153,

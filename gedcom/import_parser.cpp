@@ -735,6 +735,8 @@ void ImportParser::parseFamily(const GedLine& record)
             break;
         }
         case kwCHAN:
+        case kwNCHI:
+            // The count of children says nothing the CHIL lines do not.
             skipDeeper(line.level);
             break;
         default:
