@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -14,6 +15,25 @@
 namespace {
 
 constexpr const char* leftoverSuffix = ".tmp~";
+
+struct InjectedFailure {
+    bool active = false;
+    std::string pathPart;
+    int error = 0;
+};
+
+InjectedFailure& injectedFailure()
+{
+    static InjectedFailure failure;
+    return failure;
+}
+
+// The error a FailingWrites makes a write to `path` end with, or 0.
+int injectedErrorFor(const std::string& path)
+{
+    const InjectedFailure& f = injectedFailure();
+    return f.active && path.find(f.pathPart) != std::string::npos ? f.error : 0;
+}
 
 std::string folderOf(const std::string& path)
 {
@@ -102,6 +122,10 @@ void replaceFile(const std::string& path, const std::function<bool(int fd)>& fil
     takeOverAttributes(fd, path);
     bool ok = fill(fd);
     int err = errno;
+    if (const int injected = injectedErrorFor(path); ok && injected != 0) {
+        ok = false;
+        err = injected;
+    }
     if (ok && durable && ::fsync(fd) != 0) {
         ok = false;
         err = errno;
@@ -189,4 +213,14 @@ bool isReplacementLeftover(const std::string& name, const std::string& target)
             return false;
     }
     return true;
+}
+
+FailingWrites::FailingWrites(std::string pathPart, int error)
+{
+    injectedFailure() = InjectedFailure{true, std::move(pathPart), error};
+}
+
+FailingWrites::~FailingWrites()
+{
+    injectedFailure() = InjectedFailure{};
 }

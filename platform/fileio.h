@@ -8,6 +8,7 @@
 // renamed over the target, and the folder is flushed too. A crash, a kill or a full disk
 // therefore leaves the old file or the new one, never a cut one, and never writes through a
 // link that stands where the target or the temporary file would be.
+#include <cerrno>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -42,3 +43,16 @@ bool syncFolderTree(const std::string& folder);
 // Whether `name` is the kind of temporary name replaceFile uses for a target called `target`
 // (the target's name, a dot, six letters or digits, ".tmp~"): a kill can leave one behind.
 bool isReplacementLeftover(const std::string& name, const std::string& target);
+
+// For tests of what a full or failing disk does: while one stands, every replaceFile (and so
+// every copyFile and writeFileAtomic) whose target path contains `pathPart` fails with `error`
+// once its bytes are written, exactly as a write the disk refused: the temporary file is
+// removed, the old file stays, and EInOutError names the target and the system's reason. An
+// empty `pathPart` fails every write. One at a time; the next write after it is gone succeeds.
+class FailingWrites {
+public:
+    explicit FailingWrites(std::string pathPart, int error = ENOSPC);
+    ~FailingWrites();
+    FailingWrites(const FailingWrites&) = delete;
+    FailingWrites& operator=(const FailingWrites&) = delete;
+};
