@@ -483,6 +483,8 @@ void ImportParser::parseIndividual(const GedLine& record)
             break;
         case kwBURI:
         case kwCREM:
+            // Only the dead are buried; a living person's burial place would not be written.
+            p.alive = 0;
             eventDetails(line, [&](const GedLine& sub) {
                 if (sub.tag != kwPLAC)
                     return false;

@@ -76,6 +76,28 @@ std::string heldDate(const std::string& value)
     return (m[1].matched ? "ABT " : "") + m[3].str() + m[6].str();
 }
 
+// A name as a tree holds it: the given names with whatever followed the surname (a suffix such
+// as "Sr." stays with the first name), then the surname. Blanks count once, and a comma between
+// given names is a blank: Gramps takes a GIVN line that sets the names apart with commas over
+// the NAME line, which the import reads.
+std::string heldName(std::string value)
+{
+    value = std::regex_replace(value, std::regex(","), " ");
+    std::smatch m;
+    if (std::regex_match(value, m, std::regex(R"(^(.*?)(/[^/]*/)(.*)$)"))) {
+        std::string given = m[1].str(), suffix = m[3].str();
+        // Gramps repeats a suffix that the file's NAME line already gave after the surname.
+        const auto trim = [](std::string t) { return std::regex_replace(t, std::regex("^ +| +$"), ""); };
+        if (!trim(suffix).empty() && trim(given).ends_with(" " + trim(suffix)))
+            suffix.clear();
+        value = given + " " + suffix + " " + m[2].str();
+    }
+    value = std::regex_replace(value, std::regex(" +"), " ");
+    if (!value.empty() && value.front() == ' ')
+        value.erase(0, 1);
+    return value;
+}
+
 struct Person {
     std::string names, sex;
     std::map<std::string, std::string> events; // "BIRT DATE" -> value
@@ -106,8 +128,7 @@ Person personOf(const GRecord& r)
             endName();
             event = l.tag;
             if (l.tag == "NAME")
-                // Blanks between given names count once in any reader.
-                name = std::regex_replace(l.value, std::regex(" +"), " ");
+                name = heldName(l.value);
             else if (l.tag == "SEX")
                 p.sex = l.value;
             else if (l.tag == "FAMS")
@@ -118,7 +139,8 @@ Person personOf(const GRecord& r)
             nameType = l.value;
         } else if (l.level == 2 && (event == "BIRT" || event == "DEAT" || event == "BURI")
                    && (l.tag == "DATE" || l.tag == "PLAC") && !p.events.count(event + " " + l.tag)) {
-            p.events[event + " " + l.tag] = l.tag == "DATE" ? heldDate(l.value) : l.value;
+            // Blanks at the end of a line are trimmed by many readers and by the import.
+            p.events[event + " " + l.tag] = l.tag == "DATE" ? heldDate(l.value) : std::regex_replace(l.value, std::regex(" +$"), "");
         }
     }
     endName();
@@ -149,7 +171,7 @@ Family familyOf(const GRecord& r)
         } else if (l.level == 2 && event == "MARR" && l.tag == "DATE" && f.date.empty()) {
             f.date = heldDate(l.value);
         } else if (l.level == 2 && event == "MARR" && l.tag == "PLAC" && f.place.empty()) {
-            f.place = l.value;
+            f.place = std::regex_replace(l.value, std::regex(" +$"), "");
         }
     }
     return f;
@@ -172,10 +194,26 @@ Tree treeOf(const std::string& bytes)
     return t;
 }
 
+using NameOf = std::function<std::string(const std::string&)>;
+
+// A person's weddings by couple: date and place. Partnerships need both partners; a family of
+// one parent has no wedding to keep.
+std::map<std::string, std::pair<std::string, std::string>> weddingsOf(const Tree& t, const Person& p, const NameOf& name)
+{
+    std::map<std::string, std::pair<std::string, std::string>> weddings;
+    for (const std::string& id : p.spouseFamilies) {
+        const auto f = t.families.find(id);
+        if (f != t.families.end() && !f->second.husband.empty() && !f->second.wife.empty())
+            weddings[name(f->second.husband) + " + " + name(f->second.wife)] = {f->second.date, f->second.place};
+    }
+    return weddings;
+}
+
 // What a tree holds of a person of `t`, with every other person named through `name`
 // (so the two files' different cross-references compare), and the reference's `ref` deciding
 // what the tree cannot hold.
-std::string heldView(const Tree& t, const Person& p, const Person& ref, const std::function<std::string(const std::string&)>& name)
+std::string heldView(const Tree& t, const Person& p, const Person& ref,
+                     const std::map<std::string, std::pair<std::string, std::string>>& refWeddings, const NameOf& name)
 {
     std::string s = "name " + p.names;
     // A tree knows men and women only.
@@ -195,18 +233,12 @@ std::string heldView(const Tree& t, const Person& p, const Person& ref, const st
         if (f != t.families.end())
             s += "\nparents " + name(f->second.husband) + " + " + name(f->second.wife);
     }
-    // Partnerships need both partners; a family of one parent has no wedding to keep.
-    std::vector<std::string> partners;
-    for (const std::string& id : p.spouseFamilies) {
-        const auto f = t.families.find(id);
-        if (f == t.families.end() || f->second.husband.empty() || f->second.wife.empty())
-            continue;
-        const Family& fam = f->second;
-        partners.push_back(name(fam.husband) + " + " + name(fam.wife) + " " + fam.date + " " + fam.place);
+    for (const auto& [couple, wedding] : weddingsOf(t, p, name)) {
+        // A wedding date the tree cannot hold (a range, a phrase) is not compared.
+        const auto refWedding = refWeddings.find(couple);
+        const bool heldDate = refWedding == refWeddings.end() || refWedding->second.first != "*";
+        s += "\npartner " + couple + " " + (heldDate ? wedding.first : "*") + " " + wedding.second;
     }
-    std::sort(partners.begin(), partners.end());
-    for (const std::string& x : partners)
-        s += "\npartner " + x;
     return s;
 }
 
@@ -264,8 +296,9 @@ Outcome compareFile(const std::string& file, const TempFolder& folder)
             out.differences.push_back(refId + " / " + backId + ": not found");
             continue;
         }
-        const std::string expected = heldView(ref, r->second, r->second, sameName);
-        const std::string actual = heldView(back, b->second, r->second, mapped);
+        const auto refWeddings = weddingsOf(ref, r->second, sameName);
+        const std::string expected = heldView(ref, r->second, r->second, refWeddings, sameName);
+        const std::string actual = heldView(back, b->second, r->second, refWeddings, mapped);
         if (expected == actual)
             ++out.identical;
         else

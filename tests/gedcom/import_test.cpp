@@ -248,3 +248,52 @@ TEST(GedcomImport, OnlyAManIsToldApartAndAGuessedSexIsLogged)
     EXPECT_EQ(in.person("C")->sex, 1);
     EXPECT_TRUE(in.logged("pohlaví neuvedeno, osoba vedena jako muž"));
 }
+
+TEST(GedcomImport, NothingIsTakenSilently)
+{
+    const Imported in = importText(gedcom("0 @I1@ INDI\n1 NAME Jan\x01 /No\x7Fvák/\n1 SEX M\n1 BIRT\n3 DATE 1900\n"
+                                          "1 RESI\n2 EMAI jan@@novak.cz\n"
+                                          "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 DIV N\n1 MARR\n2 DATE 1920\n"
+                                          "0 @I2@ INDI\n1 SEX F\n")
+                                   + "0 @I3@ INDI\n1 SEX M\n0 TRLR\n");
+    const Clovek* jan = in.person("I1");
+    EXPECT_EQ(jan->firstName, "Jan");
+    EXPECT_EQ(jan->birthSurname, "Novák");
+    EXPECT_EQ(jan->email1, "jan@novak.cz");
+    EXPECT_TRUE(in.logged("řádek 4: řídicí znaky odstraněny z hodnoty (2)"));
+    // The date under a skipped level is read, and said.
+    EXPECT_EQ(jan->birth.year, "1900");
+    EXPECT_TRUE(in.logged("řádek 7: úroveň 3 přeskakuje úroveň 2"));
+    // "DIV N" says there was no divorce.
+    ASSERT_EQ(jan->partnerships.count(), 1);
+    EXPECT_EQ(static_cast<const UkSvatba*>(jan->partnerships.first())->partnership->type, 1);
+    // Nothing after the trailer is taken.
+    EXPECT_EQ(in.result.persons, 2);
+    EXPECT_TRUE(in.logged("řádek 19: Soubor pokračuje za TRLR, zbytek souboru vynechán!"));
+}
+
+TEST(GedcomImport, ATypedSecondNameGivesTheOtherSurname)
+{
+    const std::string text = gedcom("0 @W@ INDI\n1 NAME Marie /Svobodová/\n1 NAME Marie /Nováková/\n2 TYPE married\n1 SEX F\n"
+                                    "0 @M@ INDI\n1 NAME Karel /Černý/\n1 NAME Karel /Schwarz/\n2 TYPE birth\n1 SEX M\n"
+                                    "0 @X@ INDI\n1 NAME Eva /Malá/\n1 NAME Evička /Malinká/\n1 SEX F\n");
+    for (const bool asBorn : {true, false}) {
+        ImportOptions options;
+        options.nameAsBorn = asBorn;
+        const Imported in = importText(text, options);
+        EXPECT_EQ(in.person("W")->surname, "Nováková") << asBorn;
+        EXPECT_EQ(in.person("W")->birthSurname, "Svobodová") << asBorn;
+        EXPECT_EQ(in.person("M")->surname, "Černý") << asBorn;
+        EXPECT_EQ(in.person("M")->birthSurname, "Schwarz") << asBorn;
+        EXPECT_EQ(in.person("X")->firstName, "Eva");
+        EXPECT_TRUE(in.logged("řádek 15: další jméno vynecháno (Evička /Malinká/)"));
+    }
+}
+
+TEST(GedcomImport, ABurialMakesThePersonDeadSoItsPlaceIsExportedAgain)
+{
+    const Imported in = importText(gedcom("0 @I1@ INDI\n1 SEX F\n1 BURI\n2 PLAC Vyšehrad\n0 @I2@ INDI\n1 SEX M\n"));
+    EXPECT_EQ(in.person("I1")->alive, 0);
+    EXPECT_EQ(in.person("I1")->burial, "Vyšehrad");
+    EXPECT_EQ(in.person("I2")->alive, 1);
+}
