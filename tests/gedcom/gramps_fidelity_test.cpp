@@ -85,11 +85,15 @@ std::string heldName(std::string value)
     value = std::regex_replace(value, std::regex(","), " ");
     std::smatch m;
     if (std::regex_match(value, m, std::regex(R"(^(.*?)(/[^/]*/)(.*)$)"))) {
-        std::string given = m[1].str(), suffix = m[3].str();
-        // Gramps repeats a suffix that the file's NAME line already gave after the surname.
-        const auto trim = [](std::string t) { return std::regex_replace(t, std::regex("^ +| +$"), ""); };
-        if (!trim(suffix).empty() && trim(given).ends_with(" " + trim(suffix)))
-            suffix.clear();
+        const auto tidy = [](const std::string& t) {
+            return std::regex_replace(std::regex_replace(t, std::regex(" +"), " "), std::regex("^ | $"), "");
+        };
+        const std::string given = m[1].str();
+        std::string suffix = tidy(m[3].str());
+        // Gramps adds an NSFX line to the suffix the NAME line already gave after the surname.
+        const size_t half = suffix.size() / 2;
+        if (suffix.size() % 2 == 1 && suffix[half] == ' ' && suffix.substr(0, half) == suffix.substr(half + 1))
+            suffix.resize(half);
         value = given + " " + suffix + " " + m[2].str();
     }
     value = std::regex_replace(value, std::regex(" +"), " ");
