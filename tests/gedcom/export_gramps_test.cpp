@@ -70,7 +70,9 @@ TEST(GedcomExportGramps, GrampsImportsTheExportWithoutErrorsAndWithTheSameTree)
 
     int status = 0;
     const std::string csv = folder / "novakovi.csv";
-    const std::string log = runGramps({"gramps", "-C", "novakovi", "-i", ged, "-e", csv}, folder.path(), status);
+    const std::string back = folder / "novakovi-gramps.ged";
+    const std::string log =
+        runGramps({"gramps", "-C", "novakovi", "-i", ged, "-e", csv, "-e", back}, folder.path(), status);
     ASSERT_EQ(status, 0) << log;
     EXPECT_NE(log.find("GEDCOM import report: No errors detected"), std::string::npos) << log;
     for (const char* trouble : {"ncoding", "haracter set", "Traceback", "not understood", "ignored"})
@@ -114,6 +116,13 @@ TEST(GedcomExportGramps, GrampsImportsTheExportWithoutErrorsAndWithTheSameTree)
                             {"[ROD3]", "[CL0]|[CL1]|1925-06-20|Kostel sv. Jakuba, Brno"},
                             {"[ROD4]", "[CL0]|[CL2]|1920-05-00|"},
                         }));
+
+    // The surname a woman took is her married name in Gramps.
+    std::ifstream written(back, std::ios::binary);
+    std::stringstream gedText;
+    gedText << written.rdbuf();
+    for (const char* married : {"1 NAME Marie /Nováková/\n2 TYPE married\n", "1 NAME Anna /Černá/\n2 TYPE married\n"})
+        EXPECT_NE(gedText.str().find(married), std::string::npos) << married;
 
     std::multimap<std::string, std::string> children;
     for (const auto& row : sections["Family"])
