@@ -67,12 +67,13 @@ std::string familyRef(int number)
     return "@ROD" + intToStr(number) + "@";
 }
 
-// The surname between the slashes of the NAME line.
-const std::string& shownSurname(const Clovek& p)
+// Whether the first NAME line shows the surname (else the birth surname): a man's current
+// one, a woman's from birth, the other when that one is empty.
+bool namesSurname(const Clovek& p)
 {
     if (p.sex == 1)
-        return p.surname.empty() ? p.birthSurname : p.surname;
-    return p.birthSurname.empty() ? p.surname : p.birthSurname;
+        return !p.surname.empty() || p.birthSurname.empty();
+    return p.birthSurname.empty();
 }
 
 void writeDate(GedcomLines& out, int level, const Datum& date)
@@ -126,10 +127,21 @@ void writePerson(GedcomLines& out, const Clovek& p, const std::string& ref, cons
                  const FamilyLink* linksEnd)
 {
     out.raw("0 " + ref + " INDI");
-    const std::string& surname = shownSurname(p);
-    out.line(1, "NAME", p.firstName.empty() ? "/" + surname + "/" : p.firstName + " /" + surname + "/");
-    writeText(out, 2, "GIVN", p.firstName);
-    writeText(out, 2, "SURN", surname);
+    const bool surnameFirst = namesSurname(p);
+    const std::string& surname = surnameFirst ? p.surname : p.birthSurname;
+    auto writeName = [&](const std::string& slashed, const char* type) {
+        out.line(1, "NAME", p.firstName.empty() ? "/" + slashed + "/" : p.firstName + " /" + slashed + "/");
+        writeText(out, 2, "GIVN", p.firstName);
+        writeText(out, 2, "SURN", slashed);
+        if (type)
+            out.line(2, "TYPE", type);
+    };
+    writeName(surname, nullptr);
+    // The surname the first name does not show goes in a name of its own, typed so that a reader
+    // knows which of the two it is: a woman's taken surname, a man's one from birth.
+    const std::string& other = surnameFirst ? p.birthSurname : p.surname;
+    if (!other.empty() && other != surname)
+        writeName(other, surnameFirst ? "birth" : "married");
     out.raw(p.sex == 1 ? "1 SEX M" : "1 SEX F");
 
     const std::string birthDate = gedcomDateValue(p.birth);
@@ -243,12 +255,13 @@ std::string gedcomDateValue(const Datum& date)
     if (!tryDatumKey(date, key) || !key.yearKnown || key.year < 1)
         return {};
     const std::string year = intToStr(key.year);
+    const char* about = date.about ? "ABT " : "";
     if (!key.monthKnown || key.month < 1 || key.month > 12)
-        return year;
+        return about + year;
     const std::string monthYear = std::string(kMonths[key.month - 1]) + " " + year;
     if (!key.dayKnown || key.day < 1 || key.day > daysInMonth(key.year, key.month))
-        return monthYear;
-    return intToStr(key.day) + " " + monthYear;
+        return about + monthYear;
+    return about + intToStr(key.day) + " " + monthYear;
 }
 
 std::string gedcomExportBytes(Rod& tree, const std::string& fileName, const Datum& today, GedcomExportCounts* counts)

@@ -369,8 +369,16 @@ DecodedGedcom decodeGedcom(std::string input)
         result.charset = GedcomCharset::Ansel;
     else if (name == "UTF-8" || name == "UTF8" || name == "UNICODE")
         result.charset = GedcomCharset::Utf8;
-    if (result.charset == GedcomCharset::Utf8 ? isUtf8(bytes) : isAscii(bytes))
+    if (result.charset == GedcomCharset::Utf8 ? isUtf8(bytes) : isAscii(bytes)) {
         result.text = std::move(input);
+    } else if (isUtf8(bytes)) {
+        // Valid UTF-8 with letters beyond ASCII is next to never an 8-bit file by chance: the
+        // CHAR line is what is wrong (many programs write a fixed one), not the letters.
+        result.charsetOverruled = true;
+        result.declared = name;
+        result.charset = GedcomCharset::Utf8;
+        result.text = std::move(input);
+    }
     else if (result.charset == GedcomCharset::Ansel)
         result.text = anselToUtf8(bytes);
     else if (result.charset == GedcomCharset::Utf8)

@@ -12,11 +12,16 @@ struct DecodedGedcom {
     GedcomCharset charset = GedcomCharset::Cp1250;
     // Characters that could not be decoded (a broken UTF-16 pair) and became U+FFFD.
     int unconverted = 0;
+    // The bytes were UTF-8 though the CHAR line said otherwise or nothing; `declared` is what it
+    // said (empty without a CHAR line).
+    bool charsetOverruled = false;
+    std::string declared;
 };
 
 // A UTF-16 byte-order mark (or, without one, the zero bytes of UTF-16 text) and a UTF-8 mark
-// decide first; otherwise the header's CHAR line does: ANSEL, UTF-8 (also "UNICODE" in an
-// 8-bit file), and anything else or no CHAR line as Windows-1250. A byte that is not valid
+// decide first; then bytes that are valid UTF-8 and not all ASCII are read as UTF-8 whatever
+// the CHAR line says; otherwise the header's CHAR line does: ANSEL, UTF-8 (also "UNICODE" in
+// an 8-bit file), and anything else or no CHAR line as Windows-1250. A byte that is not valid
 // UTF-8 in a UTF-8 file reads as its Windows-1250 letter, so nothing is dropped.
 DecodedGedcom decodeGedcom(std::string bytes);
 

@@ -53,7 +53,7 @@ bool readYear(std::string_view word, int& year, std::string& problem)
     if (!allDigits(first))
         return false;
     if (first.size() > 9 || !tryStrToInt(first, year) || year < 1 || year > 9999) {
-        problem = "rok mimo rozsah 1 az 9999";
+        problem = "rok mimo rozsah 1 až 9999";
         year = 0;
         return false;
     }
@@ -73,33 +73,33 @@ ImportedDate parseCalendarValue(const std::vector<std::string_view>& w, size_t i
     if (n == 0)
         return fail("datum bez hodnoty");
     if (n > 3)
-        return fail("datum nelze precist");
+        return fail("datum nelze přečíst");
     // "10 JAN": a day and a month of an unknown year.
     if (n == 2 && monthNumber(w.back()) && allDigits(w[i])) {
         d.month = monthNumber(w.back());
         int day = 0;
         if (w[i].size() > 9 || !tryStrToInt(w[i], day) || day < 1 || day > daysInMonth(d.month, 0))
-            problem = "den " + std::string(w[i]) + " v mesici neexistuje, den vynechan";
+            problem = "den " + std::string(w[i]) + " v měsíci neexistuje, den vynechán";
         else
             d.day = day;
         return d;
     }
     int year = 0;
     if (!readYear(w.back(), year, problem))
-        return fail("datum nelze precist");
+        return fail("datum nelze přečíst");
     d.year = year;
     if (n >= 2) {
         const std::string_view m = w[w.size() - 2];
         d.month = monthNumber(m);
         if (!d.month)
-            return fail("neznamy mesic");
+            return fail("neznámý měsíc");
     }
     if (n == 3) {
         const std::string_view dayWord = w[i];
         int day = 0;
         if (!allDigits(dayWord) || dayWord.size() > 9 || !tryStrToInt(dayWord, day) || day < 1 ||
             day > daysInMonth(d.month, d.year))
-            problem = "den " + std::string(dayWord) + " v mesici neexistuje, den vynechan";
+            problem = "den " + std::string(dayWord) + " v měsíci neexistuje, den vynechán";
         else
             d.day = day;
     }
@@ -148,7 +148,7 @@ ImportedDate parseImportedDate(std::string_view value, std::string& problem)
                startsWord("BET")) {
         // A person's date holds no range: its first bound is kept as an approximate date, and
         // the log tells what it was.
-        rangeNote = "rozsah nebo obdobi ulozen jako priblizne datum";
+        rangeNote = "rozsah nebo období uloženo jako přibližné datum";
         about = true;
         dropWord(u.find_first_of(" \t") == std::string_view::npos ? u.size() : u.find_first_of(" \t"));
         for (std::string_view second : {std::string_view(" AND "), std::string_view(" TO ")}) {
@@ -157,23 +157,23 @@ ImportedDate parseImportedDate(std::string_view value, std::string& problem)
                 u = u.substr(0, at);
         }
     } else if (!u.empty() && u.front() == '(') {
-        problem = "slovni datum nelze prevest";
+        problem = "slovní datum nelze převést";
         return {};
     }
     if (u.size() >= 2 && u[0] == '@' && u[1] == '#') {
         const size_t end = u.find('@', 2);
         if (end == std::string_view::npos) {
-            problem = "kalendar nelze precist";
+            problem = "kalendář nelze přečíst";
             return {};
         }
         const std::string_view calendar = u.substr(2, end - 2);
         if (calendar == "DHEBREW" || calendar == "DFRENCH R") {
-            problem = "hebrejske nebo francouzske republikanske datum nelze prevest";
+            problem = "hebrejské nebo francouzské republikánské datum nelze převést";
             return {};
         }
         if (calendar != "DGREGORIAN" && calendar != "DJULIAN" && calendar != "DUNKNOWN" &&
             calendar != "DROMAN") {
-            problem = "neznamy kalendar";
+            problem = "neznámý kalendář";
             return {};
         }
         dropWord(end + 1);
@@ -181,7 +181,7 @@ ImportedDate parseImportedDate(std::string_view value, std::string& problem)
     std::vector<std::string_view> w = words(u);
     // B.C. years are outside what a person's date can hold.
     if (!w.empty() && (w.back() == "B.C." || w.back() == "BC" || w.back() == "(B.C.)")) {
-        problem = "rok mimo rozsah 1 az 9999";
+        problem = "rok mimo rozsah 1 až 9999";
         return {};
     }
     ImportedDate d = parseCalendarValue(w, 0, problem);

@@ -38,7 +38,7 @@ ImportResult importGedcom(const std::string& fileName, Rod& tree, const ImportOp
     result.fileFound = true;
     std::string bytes;
     if (!readWholeFile(fileName, bytes)) {
-        result.readError = "Cannot read file \"" + fileName + "\"";
+        result.readError = "Soubor \"" + fileName + "\" nelze přečíst.";
         return result;
     }
     importGedcomBytes(result, bytes, tree, options);
@@ -52,8 +52,12 @@ void importGedcomBytes(ImportResult& result, std::string& bytes, Rod& tree, cons
     bytes = std::string();
     result.charset = decoded.charset;
     LexAn lex(std::move(decoded.text));
+    if (decoded.charsetOverruled)
+        lex.logError(0, decoded.declared.empty()
+                            ? std::string("soubor nemá řádek CHAR, znaky jsou v UTF-8 a tak byl načten")
+                            : "řádek CHAR uvádí " + decoded.declared + ", znaky jsou však v UTF-8 a tak byl soubor načten");
     if (decoded.unconverted)
-        lex.logError(0, intToStr(decoded.unconverted) + " znaku nelze prevest, nahrazeny znakem \xEF\xBF\xBD");
+        lex.logError(0, intToStr(decoded.unconverted) + " znaků nelze převést, nahrazeny znakem \xEF\xBF\xBD");
     ImportParser parser(lex, tree, options);
     parser.parseFile();
     result.partnerships = linkImportedFamilies(tree, parser, options, lex);
@@ -67,9 +71,19 @@ std::string writeImportLog(const ImportResult& result, const std::string& import
     const size_t slash = importedFile.rfind('/');
     const std::string besideFile = slash == std::string::npos ? std::string(importLogName)
                                                              : importedFile.substr(0, slash + 1) + importLogName;
+    // A log for people to read: UTF-8, which keeps every letter of the file's names, with CR LF.
+    size_t size = 0;
+    for (const std::string& line : result.log)
+        size += line.size() + 2;
+    std::string bytes;
+    bytes.reserve(size);
+    for (const std::string& line : result.log) {
+        bytes += line;
+        bytes += "\r\n";
+    }
     for (const std::string& path : {besideFile, joinPath(fallbackFolder, importLogName)}) {
         try {
-            writeCp1250Lines(path, result.log, false);
+            writeFileAtomic(path, bytes, false);
             return path;
         } catch (const Exception&) {
         }

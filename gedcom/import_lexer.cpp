@@ -101,7 +101,40 @@ LexAn::LexAn(std::string text) : file_(std::move(text), log_) {}
 
 void LexAn::logError(int lineNumber, const std::string& message)
 {
-    log_.push_back("radek " + intToStr(lineNumber) + ": " + message);
+    log_.push_back("řádek " + intToStr(lineNumber) + ": " + message);
+}
+
+void LexAn::cleanValue(GedLine& line)
+{
+    std::string& v = line.value;
+    // Most values hold neither a control character nor an at sign: one look settles it.
+    bool plain = true;
+    for (const char c : v)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F || c == '@') {
+            plain = false;
+            break;
+        }
+    if (plain)
+        return;
+    // A value is text: a control character (a tab aside) has no place in a name or a place and
+    // would go on into every file written from the tree.
+    size_t removed = 0;
+    const size_t size = v.size();
+    size_t out = 0;
+    for (size_t i = 0; i < size; ++i) {
+        const auto c = static_cast<unsigned char>(v[i]);
+        if ((c < 0x20 && c != '\t') || c == 0x7F) {
+            ++removed;
+            continue;
+        }
+        v[out++] = v[i];
+        // "@@" is how a file writes one at sign; a pointer value such as "@I1@" has none doubled.
+        if (c == '@' && i + 1 < size && v[i + 1] == '@')
+            ++i;
+    }
+    v.resize(out);
+    if (removed)
+        logError(line.number, "řídicí znaky odstraněny z hodnoty (" + intToStr(long(removed)) + ")");
 }
 
 void LexAn::unexpected(int lineNumber, const std::string& expected)
@@ -109,7 +142,7 @@ void LexAn::unexpected(int lineNumber, const std::string& expected)
     std::string shown = text();
     if (!shown.empty() && (shown.back() == char(gedEndOfLine) || shown.back() == char(gedEndOfFile)))
         shown.pop_back();
-    logError(lineNumber, "neocekavany vyskyt: \"" + shown + "\" (" + expected + ").");
+    logError(lineNumber, "neočekávaný výskyt: \"" + shown + "\" (" + expected + ").");
 }
 
 bool LexAn::readLine(GedLine& line)
@@ -134,16 +167,21 @@ bool LexAn::readLine(GedLine& line)
             next();
         int level = 0;
         if (kind() != tkNumber) {
-            unexpected(line.number, "ocekavano cislo");
+            unexpected(line.number, "očekáváno číslo");
             ++damagedLines_;
             continue;
         }
         if (!tryStrToInt(text(), level) || level > maxLevel) {
-            logError(line.number, "uroven mimo rozsah: \"" + text() + "\".");
+            logError(line.number, "úroveň mimo rozsah: \"" + text() + "\".");
             ++damagedLines_;
             continue;
         }
         line.level = level;
+        // A line may go at most one level below the line before it; one that skips a level is
+        // read under the line before, as the only reading left, and said.
+        if (level > lastLevel_ + 1)
+            logError(line.number, "úroveň " + intToStr(level) + " přeskakuje úroveň " + intToStr(lastLevel_ + 1));
+        lastLevel_ = level;
         next();
         auto bad = [&](const std::string& expected) {
             unexpected(line.number, expected);
@@ -152,14 +190,14 @@ bool LexAn::readLine(GedLine& line)
             return true;
         };
         if (kind() != tkBlank)
-            return bad("ocekavan token " + intToStr(tkBlank));
+            return bad("očekávána mezera");
         while (kind() == tkBlank)
             next();
         if (kind() == tkXref) {
             line.xref = text().substr(1, text().size() - 2);
             next();
             if (kind() != tkBlank)
-                return bad("ocekavan token " + intToStr(tkBlank));
+                return bad("očekávána mezera");
             while (kind() == tkBlank)
                 next();
         }
@@ -167,7 +205,7 @@ bool LexAn::readLine(GedLine& line)
         const bool isTag = k == tkWord || k == tkUserTag || (k >= tkFirstKeyword && k <= tkLastKeyword) ||
                            k == tkGregorianMonth || k == tkHebrewMonth || k == tkFrenchMonth;
         if (!isTag)
-            return bad("ocekavan tag");
+            return bad("očekáván tag");
         line.tag = k >= tkGregorianMonth && k <= tkFrenchMonth ? int(tkWord) : k;
         line.tagText = text();
         // The value is the line as written after the one blank that ends the tag: values are
@@ -179,6 +217,7 @@ bool LexAn::readLine(GedLine& line)
             if (start < raw.size())
                 line.value.assign(raw.substr(start));
         }
+        cleanValue(line);
         return true;
     }
     line = GedLine();

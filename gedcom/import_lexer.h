@@ -35,10 +35,10 @@ enum GedKeyword {
     kwCORP = 56, kwCREM = 57, kwCTRY = 58, kwDATA = 59, kwDATE = 60, kwDEAT = 61, kwDEST = 64,
     kwDIV = 65, kwEDUC = 68, kwEMAI = 69, kwFAM = 75, kwFAMC = 76, kwFAMS = 78, kwFAX = 79,
     kwFILE = 81, kwFORM = 82, kwGEDC = 84, kwGIVN = 85, kwHEAD = 87, kwHUSB = 88, kwINDI = 91,
-    kwLANG = 92, kwMARR = 99, kwNAME = 102, kwNATI = 103, kwNOTE = 108, kwOBJE = 111,
+    kwLANG = 92, kwMARR = 99, kwNAME = 102, kwNATI = 103, kwNCHI = 105, kwNOTE = 108, kwOBJE = 111,
     kwOCCU = 112, kwPHON = 117, kwPLAC = 118, kwPOST = 119, kwRELI = 126, kwREPO = 127,
     kwRESI = 128, kwSEX = 135, kwSOUR = 138, kwSTAE = 141, kwSUBM = 143, kwSUBN = 144,
-    kwSURN = 145, kwTIME = 148, kwTITL = 149, kwTRLR = 150, kwVERS = 152, kwWIFE = 153,
+    kwSURN = 145, kwTIME = 148, kwTITL = 149, kwTRLR = 150, kwTYPE = 151, kwVERS = 152, kwWIFE = 153,
     kwWWW = 155, kwADR3 = 156, kwINT = 157, kwFROM = 158, kwTO = 159, kwBEF = 160, kwAFT = 161,
     kwBET = 162, kwABT = 163, kwCAL = 164, kwEST = 165,
 };
@@ -101,10 +101,14 @@ public:
 
 private:
     void unexpected(int lineNumber, const std::string& expected);
+    // Control characters out of the value, "@@" read as the one at sign it stands for.
+    void cleanValue(GedLine& line);
 
     std::vector<std::string> log_;
     GedFile file_;
     Token token_;
     int nextLine_ = 0;
     int damagedLines_ = 0;
+    // The level of the line read before; the header's 0 for the first.
+    int lastLevel_ = 0;
 };

@@ -50,7 +50,7 @@ void dropAncestorCycles(Rod& tree, std::vector<Clovek*>& byNumber, const std::ve
                 const ParentLine& at = lines[size_t(top.person->number)];
                 log.logError(father ? at.father : at.mother,
                              std::string(father ? "otec" : "matka") + " @" + parent->importId + "@ osoby @" +
-                                 top.person->importId + "@ by byl(a) jejim predkem, vztah vynechan");
+                                 top.person->importId + "@ by byl(a) jejím předkem, vztah vynechán");
                 parent = nullptr;
             } else if (s == unseen) {
                 s = onPath;
@@ -106,7 +106,7 @@ int linkImportedFamilies(Rod& tree, ImportParser& parser, const ImportOptions& o
             children.push_back(child);
         }
         if (refused) {
-            log.logError(f.line, "rodina, v niz je osoba svym vlastnim partnerem nebo rodicem, vynechana");
+            log.logError(f.line, "rodina, v níž je osoba svým vlastním partnerem nebo rodičem, vynechána");
             continue;
         }
         for (Clovek* child : children) {
@@ -116,8 +116,8 @@ int linkImportedFamilies(Rod& tree, ImportParser& parser, const ImportOptions& o
                 if (!parent || *slot == parent)
                     continue;
                 if (*slot) {
-                    log.logError(f.line, "osoba @" + child->importId + "@ uz ma rodice z jine rodiny, @" +
-                                             parent->importId + "@ vynechan(a)");
+                    log.logError(f.line, "osoba @" + child->importId + "@ už má rodiče z jiné rodiny, @" +
+                                             parent->importId + "@ vynechán(a)");
                     continue;
                 }
                 *slot = parent;

@@ -40,13 +40,6 @@ void appendWords(std::string& to, std::string_view words)
     }
 }
 
-void appendWords(SparseText& to, std::string_view words)
-{
-    std::string text = to;
-    appendWords(text, words);
-    to = text;
-}
-
 std::string dateText(const ImportedDate& d)
 {
     std::string s;
@@ -182,7 +175,7 @@ void ImportParser::parseFile()
         log(first, "Nelze zpracovat HEADER!");
     }
     GedLine line;
-    while (peek().level >= 0) {
+    while (peek().level >= 0 && !trailerSeen_) {
         take(line);
         if (line.bad) {
             skipDeeper(line.level);
@@ -190,20 +183,20 @@ void ImportParser::parseFile()
         }
         if (line.level != 0) {
             // A deeper line with no record above it: the record line itself was damaged.
-            log(line, "radek mimo zaznam vynechan");
+            log(line, "řádek mimo záznam vynechán");
             continue;
         }
         parseRecord(line);
     }
     if (!trailerSeen_)
-        lex_.logError(lex_.lineCount(), "chybi TRLR, soubor je mozna neuplny");
+        lex_.logError(lex_.lineCount(), "chybí TRLR, soubor je možná neúplný");
     resolveNoteReferences();
 }
 
 void ImportParser::parseHeader(const GedLine& head)
 {
     if (!trimmed(head.value).empty())
-        log(head, "hodnota za HEAD vynechana");
+        log(head, "hodnota za HEAD vynechána");
     // Damage inside the header leaves the rest of it unread: the records follow.
     const int damagedBefore = lex_.damagedLines();
     while (peek().level > 0) {
@@ -364,10 +357,12 @@ void ImportParser::parseRecord(const GedLine& line)
         break;
     case kwTRLR:
         if (!trimmed(line.value).empty())
-            log(line, "hodnota za TRLR vynechana");
+            log(line, "hodnota za TRLR vynechána");
         skipDeeper(0);
-        if (!trailerSeen_ && peek().level >= 0)
-            log(peek(), "Soubor pokracuje za TRLR!");
+        // Whatever follows the trailer is no part of the file a program wrote: a second file
+        // appended, or the rest of an older one.
+        if (peek().level >= 0)
+            log(peek(), "Soubor pokračuje za TRLR, zbytek souboru vynechán!");
         trailerSeen_ = true;
         break;
     case kwNOTE:
@@ -381,12 +376,12 @@ void ImportParser::parseRecord(const GedLine& line)
         skipDeeper(0);
         break;
     case kwHEAD:
-        log(line, "druhy HEADER vynechan");
+        log(line, "druhý HEADER vynechán");
         skipDeeper(0);
         break;
     default:
         // Sources, repositories, media and records of other programs have no place in a tree.
-        log(line, "zaznam " + line.tagText + " vynechan");
+        log(line, "záznam " + line.tagText + " vynechán");
         skipDeeper(0);
     }
 }
@@ -404,7 +399,7 @@ void ImportParser::checkEventValue(const GedLine& line)
 {
     const std::string v = trimmed(line.value);
     if (!v.empty() && v != "Y" && v != "y")
-        log(line, "hodnota udalosti vynechana (" + v + ")");
+        log(line, "hodnota události vynechána (" + v + ")");
 }
 
 std::string ImportParser::placeValue(const GedLine& line)
@@ -426,7 +421,7 @@ std::string ImportParser::xrefValue(const GedLine& line)
 {
     const std::string v = trimmed(line.value);
     if (!isXref(v)) {
-        log(line, "neocekavany vyskyt: \"" + v + "\" (ocekavan token " + intToStr(tkXref) + ").");
+        log(line, "neočekávaný výskyt: \"" + v + "\" (očekáván odkaz).");
         return "";
     }
     return v.substr(1, v.size() - 2);
@@ -442,7 +437,7 @@ void ImportParser::fillSlot(SparseText& first, SparseText& second, const GedLine
     else if (second.empty())
         second = v;
     else
-        log(line, "treti hodnota " + line.tagText + " vynechana (" + v + ")");
+        log(line, "třetí hodnota " + line.tagText + " vynechána (" + v + ")");
 }
 
 void ImportParser::parseIndividual(const GedLine& record)
@@ -453,7 +448,7 @@ void ImportParser::parseIndividual(const GedLine& record)
         person->importId.edit() = record.xref;
     tree_.appendPerson(person);
     if (!record.xref.empty() && !persons_.emplace(record.xref, person).second)
-        log(record, "odkaz @" + record.xref + "@ uz patri jine osobe");
+        log(record, "odkaz @" + record.xref + "@ už patří jiné osobě");
     bool nameSeen = false;
     bool sexSeen = false;
     Clovek& p = *person;
@@ -488,6 +483,8 @@ void ImportParser::parseIndividual(const GedLine& record)
             break;
         case kwBURI:
         case kwCREM:
+            // Only the dead are buried; a living person's burial place would not be written.
+            p.alive = 0;
             eventDetails(line, [&](const GedLine& sub) {
                 if (sub.tag != kwPLAC)
                     return false;
@@ -536,13 +533,8 @@ void ImportParser::parseIndividual(const GedLine& record)
             break;
         }
         case kwNAME:
-            if (nameSeen) {
-                log(line, "dalsi jmeno vynechano (" + trimmed(line.value) + ")");
-                skipDeeper(line.level);
-            } else {
-                nameSeen = true;
-                parseName(p, line);
-            }
+            parseName(p, line, !nameSeen);
+            nameSeen = true;
             break;
         case kwNATI:
         case kwRELI:
@@ -622,7 +614,7 @@ void ImportParser::parseIndividual(const GedLine& record)
                 // Only a man is told apart; every other word leaves a woman, as the import has
                 // always read them, and the log says which persons were guessed.
                 p.sex = 0;
-                log(line, "nezname pohlavi \"" + trimmed(line.value) + "\", osoba vedena jako zena");
+                log(line, "neznámé pohlaví \"" + trimmed(line.value) + "\", osoba vedena jako žena");
             }
             eachDeeper(line.level, [&](const GedLine& sub) { unsupported(sub); });
             break;
@@ -632,39 +624,67 @@ void ImportParser::parseIndividual(const GedLine& record)
         }
     });
     if (!sexSeen)
-        log(record, "pohlavi neuvedeno, osoba vedena jako muz");
+        log(record, "pohlaví neuvedeno, osoba vedena jako muž");
 }
 
-void ImportParser::parseName(Clovek& p, const GedLine& line)
+void ImportParser::parseName(Clovek& p, const GedLine& line, bool first)
 {
     const std::string& v = line.value;
-    SparseText& slashed = options_.nameAsBorn ? p.birthSurname : p.surname;
+    std::string given, slashed, surn, type;
     const size_t open = v.find('/');
     if (open == std::string::npos) {
-        appendWords(p.firstName, v);
+        appendWords(given, v);
     } else {
         size_t close = v.find('/', open + 1);
-        appendWords(p.firstName, std::string_view(v).substr(0, open));
+        appendWords(given, std::string_view(v).substr(0, open));
         if (close == std::string::npos)
             close = v.size();
         appendWords(slashed, std::string_view(v).substr(open + 1, close - open - 1));
         if (close + 1 < v.size())
-            appendWords(p.firstName, std::string_view(v).substr(close + 1));
+            appendWords(given, std::string_view(v).substr(close + 1));
     }
     eachDeeper(line.level, [&](const GedLine& sub) {
         const std::string value = trimmed(sub.value);
         if (sub.tag == kwGIVN) {
-            if (p.firstName.empty())
-                p.firstName = value;
+            if (given.empty())
+                given = value;
         } else if (sub.tag == kwSURN) {
-            if (slashed.empty())
-                slashed = value;
-        } else {
+            if (surn.empty())
+                surn = value;
+        } else if (sub.tag == kwTYPE) {
+            type = lowerCase(value);
+        } else if (first) {
             unsupported(sub);
             return;
         }
         skipDeeper(sub.level);
     });
+    if (slashed.empty())
+        slashed = surn;
+    // A typed name says which surname it carries whatever the options say; a woman's taken
+    // surname and a birth surname each go to their own field.
+    const bool married = type == "married";
+    const bool born = type == "birth" || type == "maiden";
+    if (!first && !married && !born) {
+        log(line, "další jméno vynecháno (" + trimmed(line.value) + ")");
+        return;
+    }
+    if (first && p.firstName.empty())
+        p.firstName = given;
+    if (slashed.empty())
+        return;
+    SparseText& target = married ? p.surname : born ? p.birthSurname : options_.nameAsBorn ? p.birthSurname : p.surname;
+    SparseText& otherField = &target == &p.surname ? p.birthSurname : p.surname;
+    if (!target.empty() && target.str() != slashed) {
+        // The earlier name took the field by the options alone; its surname is the other one.
+        if (!first && otherField.empty())
+            otherField = target.str();
+        else {
+            log(line, "další příjmení vynecháno (" + slashed + ")");
+            return;
+        }
+    }
+    target = slashed;
 }
 
 void ImportParser::parseFamily(const GedLine& record)
@@ -679,7 +699,7 @@ void ImportParser::parseFamily(const GedLine& record)
             std::string& slot = line.tag == kwHUSB ? f.husband : f.wife;
             const std::string id = xrefValue(line);
             if (!slot.empty() && !id.empty() && slot != id)
-                log(line, "dalsi " + line.tagText + " rodiny vynechan (@" + id + "@)");
+                log(line, "další " + line.tagText + " rodiny vynechán (@" + id + "@)");
             else if (!id.empty())
                 slot = id;
             eachDeeper(line.level, [&](const GedLine& sub) { unsupported(sub); });
@@ -695,11 +715,18 @@ void ImportParser::parseFamily(const GedLine& record)
         case kwMARR:
         case kwDIV: {
             const bool marriage = line.tag == kwMARR;
-            (marriage ? f.married : f.divorced) = true;
-            checkEventValue(line);
+            const std::string v = trimmed(line.value);
+            // "DIV N" says the couple was never divorced.
+            const bool noDivorce = !marriage && (v == "N" || v == "n");
+            if (!noDivorce) {
+                (marriage ? f.married : f.divorced) = true;
+                checkEventValue(line);
+            }
             eachDeeper(line.level, [&](const GedLine& sub) {
                 if (sub.tag == kwDATE) {
-                    (marriage ? f.marriage : f.divorce) = readDate(sub);
+                    const ImportedDate date = readDate(sub);
+                    if (!noDivorce)
+                        (marriage ? f.marriage : f.divorce) = date;
                     skipDeeper(sub.level);
                 } else if (sub.tag == kwPLAC && marriage) {
                     f.marriagePlace = placeValue(sub);
@@ -710,6 +737,8 @@ void ImportParser::parseFamily(const GedLine& record)
             break;
         }
         case kwCHAN:
+        case kwNCHI:
+            // The count of children says nothing the CHIL lines do not.
             skipDeeper(line.level);
             break;
         default:
@@ -723,7 +752,7 @@ void ImportParser::resolveNoteReferences()
     for (const NoteReference& r : noteReferences_) {
         const auto it = notes_.find(r.xref);
         if (it == notes_.end()) {
-            lex_.logError(r.line, "poznamka @" + r.xref + "@ nenalezena");
+            lex_.logError(r.line, "poznámka @" + r.xref + "@ nenalezena");
             continue;
         }
         r.person->furtherTexts.insert(r.person->furtherTexts.end(), it->second.begin(), it->second.end());

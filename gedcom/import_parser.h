@@ -67,7 +67,9 @@ private:
     void parseHeaderLine(const GedLine& line);
     void parseRecord(const GedLine& line);
     void parseIndividual(const GedLine& record);
-    void parseName(Clovek& person, const GedLine& line);
+    // The first NAME of a record gives the first name and, by the options or its TYPE, one of the
+    // surnames; a further one is read only when its TYPE says which surname it carries.
+    void parseName(Clovek& person, const GedLine& line, bool first);
     void parseFamily(const GedLine& record);
     ImportedDate readDate(const GedLine& line);
     // An event line may carry "Y" and nothing else of use.

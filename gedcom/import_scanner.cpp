@@ -175,7 +175,7 @@ void GedFile::scanToken(Token& token)
         if (state == 8)
             break;
         if (state == 4 && !logged) {
-            log_.push_back("radek " + intToStr(line_ + 1) + ", neocekavany vyskyt znaku: \"" +
+            log_.push_back("řádek " + intToStr(line_ + 1) + ", neočekávaný výskyt znaku: \"" +
                            std::string(1, char(c)) + "\".");
             logged = true;
         }

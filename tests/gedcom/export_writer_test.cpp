@@ -58,10 +58,11 @@ TEST(GedcomExport, PersonsCarryNamesEventsAndTheFirstPeriodOfEachKind)
                      "1 OCCU učitel (1925)", "1 NATI česká", "1 RELI římskokatolické", "1 RESI",
                      "2 ADDR Brno, Údolní 5 (1930-1970)", "2 EMAI jan@@novak.cz", "2 PHON +420 123 456 789",
                      "2 WWW www.novak.cz", "1 FAMS @ROD3@", "1 FAMS @ROD4@"}));
-    // A woman is named by her birth surname, which SURN repeats; a death without a known date
-    // has no DATE line.
+    // A woman is named by her birth surname, which SURN repeats, and then by the surname she took;
+    // a death without a known date has no DATE line.
     EXPECT_EQ(record(lines, "0 @CL1@ INDI"),
-              (Lines{"0 @CL1@ INDI", "1 NAME Marie /Svobodová/", "2 GIVN Marie", "2 SURN Svobodová", "1 SEX F",
+              (Lines{"0 @CL1@ INDI", "1 NAME Marie /Svobodová/", "2 GIVN Marie", "2 SURN Svobodová",
+                     "1 NAME Marie /Nováková/", "2 GIVN Marie", "2 SURN Nováková", "2 TYPE married", "1 SEX F",
                      "1 BIRT Y", "2 DATE 1 JUL 1905", "2 PLAC Praha", "1 DEAT Y", "2 DATE 1980", "1 BURI",
                      "2 PLAC Ústřední hřbitov", "1 FAMS @ROD3@"}));
     // A living person gets no death or burial even with a burial place; no date at all gives no

@@ -4,6 +4,7 @@
 #include "gedcom/import_driver.h"
 #include "model/clovek.h"
 #include "model/rod.h"
+#include "platform/files.h"
 #include "temp_folder.h"
 
 #include <memory>
@@ -14,6 +15,13 @@ inline std::string sharedGedcom(const std::string& name)
 {
     return std::string(KINVELOR_SHARED_DIR) + "/gedcom/" + name;
 }
+
+// Skips the calling test with a message when the real files are not there.
+#define SKIP_WITHOUT_SHARED_GEDCOM()                                                                \
+    do {                                                                                           \
+        if (!fileExists(sharedGedcom("royal92.ged")))                                              \
+            GTEST_SKIP() << "the real GEDCOM files are not in " << KINVELOR_SHARED_DIR "/gedcom";  \
+    } while (false)
 
 struct Imported {
     std::unique_ptr<Rod> tree = std::make_unique<Rod>();

@@ -83,7 +83,7 @@ TEST(GedcomScanner, AnIllegalCharacterSpoilsItsTokenOnceLogged)
     EXPECT_EQ(t[4].first, tkError);
     EXPECT_EQ(t[4].second, "a\x01" "b c");
     ASSERT_EQ(log.size(), 1u);
-    EXPECT_EQ(log[0], "radek 1, neocekavany vyskyt znaku: \"\x01\".");
+    EXPECT_EQ(log[0], "řádek 1, neočekávaný výskyt znaku: \"\x01\".");
     EXPECT_EQ(kinds("12@").front(), tkError);
     EXPECT_EQ(kinds("_a-b").front(), tkError);
 }
@@ -126,8 +126,8 @@ TEST(GedcomLexer, BadLinesAreLoggedWithTheirNumber)
     EXPECT_FALSE(l.bad);
     EXPECT_EQ(l.value, "ok");
     ASSERT_EQ(lex.log().size(), 4u);
-    EXPECT_EQ(lex.log()[0], "radek 1: neocekavany vyskyt: \"x\" (ocekavano cislo).");
-    EXPECT_EQ(lex.log()[1].substr(0, 9), "radek 2: ");
+    EXPECT_EQ(lex.log()[0], "řádek 1: neočekávaný výskyt: \"x\" (očekáváno číslo).");
+    EXPECT_EQ(lex.log()[1].substr(0, 11), "řádek 2: ");
 }
 
 } // namespace

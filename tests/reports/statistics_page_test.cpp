@@ -6,6 +6,7 @@
 #include "shell/program_fixture.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -118,4 +119,16 @@ TEST_F(StatisticsPage, ExportGedWritesTheTreeAndSaysSoOrTellsWhyNot)
     script.cancelFile();
     user::click(hl().expGED);
     EXPECT_EQ(script.messages().size(), 2u);
+
+    // A full disk: the file written before stays whole, and the message says what failed.
+    {
+        FailingWrites full("novakovi.ged");
+        script.file(path);
+        user::click(hl().expGED);
+    }
+    EXPECT_EQ(readFileBytes(path), bytes);
+    ASSERT_EQ(script.messages().size(), 3u);
+    EXPECT_NE(script.messages()[2].text, "Soubor GED byl úspěšně vytvořen.");
+    EXPECT_NE(script.messages()[2].text.find(path), std::string::npos);
+    EXPECT_NE(script.messages()[2].text.find(std::strerror(ENOSPC)), std::string::npos);
 }
