@@ -1215,13 +1215,15 @@ public:
         // system's language.
         w->setLocale(QLocale(QLocale::Czech, QLocale::Czechia));
         w->setFirstDayOfWeek(Qt::Monday);
-        QObject::connect(w, &QCalendarWidget::clicked, [this](QDate date) {
+        QObject::connect(w, &QCalendarWidget::clicked, [this](QDate date) { pick(date); });
+        // Turning the month with the arrows or the month and year menus picks the same day of
+        // the month shown (or its last day), so what follows the picked date follows the page.
+        QObject::connect(w, &QCalendarWidget::currentPageChanged, [this, w](int year, int month) {
             if (syncing())
                 return;
-            TDateTime value = 0;
-            if (tryEncodeDate(date.year(), date.month(), date.day(), value))
-                user::pickDate(calendar_, value);
-            this->r.afterDispatch();
+            const QDate first(year, month, 1);
+            const int day = std::min(w->selectedDate().day(), first.daysInMonth());
+            pick(QDate(year, month, day));
         });
     }
     void sync() override
@@ -1236,6 +1238,15 @@ public:
     }
 
 private:
+    void pick(QDate date)
+    {
+        if (syncing() || !date.isValid())
+            return;
+        TDateTime value = 0;
+        if (tryEncodeDate(date.year(), date.month(), date.day(), value))
+            user::pickDate(calendar_, value);
+        this->r.afterDispatch();
+    }
     TMonthCalendar& calendar_;
 };
 
