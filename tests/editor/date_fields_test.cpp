@@ -219,6 +219,19 @@ TEST_F(DateFields, LeavingTheBirthPlaceRefreshesTheShareOfFilledFields)
     EXPECT_EQ(jan->percentFilled, before); // counted when the box is left
     user::focus(z().jmenoCB);
     EXPECT_GT(jan->percentFilled, before);
+
+    // An undo brings the share back with the field, the place as the year.
+    user::click(hl().Zpet1);
+    EXPECT_EQ(jan->percentFilled, before);
+    enter(z().narozRokED, "1976");
+    enter(z().narozDenCB, "5"); // a step between, so the year's two edits stay two steps
+    const int withYear = jan->percentFilled;
+    enter(z().narozRokED, "?");
+    ASSERT_LT(jan->percentFilled, withYear);
+    user::focus(hl().setrid); // no box of the page is left by the undo
+    user::click(hl().Zpet1);
+    EXPECT_EQ(jan->birth.year, "1976");
+    EXPECT_EQ(jan->percentFilled, withYear);
 }
 
 } // namespace
