@@ -969,6 +969,12 @@ public:
         QObject::connect(w_, &QComboBox::activated, [this](int index) {
             if (syncing())
                 return;
+            // Leaving an editable box whose text names one of its items (also for its own list
+            // to open) makes Qt report a choice of that item, while the focus may be on its way
+            // to the widget clicked: picking it would pull the focus back and lose the click.
+            // The box holds the text typed already.
+            if (w_->isEditable() && (!w_->hasFocus() || toQString(combo_.Text()) == w_->itemText(index)))
+                return;
             user::pick(combo_, index);
             this->r.afterDispatch();
         });
