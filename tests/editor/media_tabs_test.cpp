@@ -111,6 +111,10 @@ TEST_F(MediaTabs, RemovingFromThePersonKeepsThePhotoInTheTreeAndItsCopy)
     eva->photos.append(new UkFotka(kept));
 
     user::pick(f().seznamFotoLIST, 0);
+    script.modal("", [](TForm& w) { user::pressKey(w, VK_ESCAPE); });
+    user::click(f().vymazFotoBT); // Esc removes nothing
+    EXPECT_EQ(jan->photos.count(), 2);
+    EXPECT_EQ(hl().tree->photoStore.count(), 2);
     script.modal("", [](TForm& w) {
         EXPECT_EQ(dynamic_cast<TVymazFotoFORM&>(w).infoLB.Caption,
                   "Počet osob, které mají přiřazenu tuto fotografii: 2");
