@@ -86,6 +86,7 @@ TEST_F(DateFields, AYearBeyondTheLimitsBecomesUnknownWithTheMessage)
     EXPECT_EQ(z().narozRokED.Text(), "?");
     ASSERT_EQ(script.messageTexts().size(), 1u);
     EXPECT_EQ(script.messageTexts()[0], "Rok narození je nižší než nastavená dolní mez! Měním rok narození.");
+    EXPECT_EQ(script.messages()[0].flags, MB_OK | MB_ICONINFORMATION);
     // The heading and the list, which showed each digit typed, show the year as stored.
     EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Jan Kos, ?");
 }
