@@ -8,6 +8,7 @@
 #include "model/group.h"
 #include "model/rod.h"
 #include "shell/hlavni.h"
+#include "shell/scroll.h"
 
 namespace {
 
@@ -86,5 +87,12 @@ void BulkFill::fieldClick(int index)
         return;
     if (!main_.askYesNo(std::string(f.leadIn) + " \"" + text + "\" " + f.ending))
         return;
-    tellLockedSkipped(main_, bulkFill(*main_.tree, group, f.field, text));
+    const int skipped = bulkFill(*main_.tree, group, f.field, text);
+    // The birth place and the life-period entries count in the share of filled fields, which the
+    // list shows and may be sorted by.
+    main_.tree->updateAllPercentFilled();
+    if (main_.setrid.ItemIndex() == Scroll::byPercent)
+        main_.sortPersonList();
+    main_.paintPersonList();
+    tellLockedSkipped(main_, skipped);
 }

@@ -4,8 +4,10 @@
 #include "model/datum.h"
 #include "model/path_utils.h"
 #include "platform/numbers.h"
+#include "platform/text.h"
 #include "shell/hlavni.h"
 
+#include <algorithm>
 #include <vector>
 
 SparseText& storedDatePart(Datum& date, char part)
@@ -37,8 +39,16 @@ void takeYear(DateBoxes& b)
     const std::string text = b.year.Text();
     if (text == "?" || isDigitText(text))
         b.date.year = text;
-    else
-        b.year.setText("");
+    else if (text.empty())
+        return; // an emptied box is given its year back on leaving
+    else {
+        // The box shows what a check on leaving would look at; the edit's change event comes
+        // back here with the stored text, which passes. The caret keeps its place counted from
+        // the end, so the next key lands where the refused one did.
+        const int fromEnd = static_cast<int>(utf8Length(text)) - b.year.SelStart();
+        b.year.setText(b.date.year);
+        b.year.setSelStart(std::max(0, static_cast<int>(utf8Length(b.date.year)) - fromEnd));
+    }
 }
 
 void fillDayBox(DateBoxes& b)
@@ -64,6 +74,10 @@ void restoreLeftPart(Thlavni& main, DateBoxes& b, char part)
         if (box.Text().empty())
             box.setText(storedDatePart(b.date, part));
     }
+}
+
+void limitDayToMonth(DateBoxes& b, char part)
+{
     // Only leaving the month or the year limits the day: a 31 typed before its month stays.
     if (part != 'd')
         b.day.setText(b.date.clampedDay());

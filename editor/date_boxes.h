@@ -29,13 +29,16 @@ bool sameDateParts(const Datum& a, const Datum& b);
 // The day or month box's text into the date: a text that is not one of the box's items empties
 // the box, and an empty box keeps the stored part (a part is never stored empty).
 void takeDayOrMonth(DateBoxes& b, char part);
-// The year edit's text into the date when it is "?" or digits; anything else empties the edit.
+// The year edit's text into the date when it is "?" or digits; any other text is refused and the
+// edit shows the stored year again.
 void takeYear(DateBoxes& b);
 // "?" and the days the date's month (and year) has, the box's text kept.
 void fillDayBox(DateBoxes& b);
-// Leaving a part: an emptied box shows the stored part again, and leaving the month or the
-// year limits the day to the month.
+// Leaving a part: an emptied box shows the stored part again.
 void restoreLeftPart(Thlavni& main, DateBoxes& b, char part);
+// Leaving the month or the year limits the day to the month. Called once the date's checks have
+// passed or reset a part, so that a February 29 is measured against the year that stays.
+void limitDayToMonth(DateBoxes& b, char part);
 // The whole date unknown, its boxes showing "?".
 void putDateUnknown(Thlavni& main, DateBoxes& b);
 // The about box clicked: the flag from its check, and when checked the tolerance chosen in the

@@ -83,6 +83,7 @@ void Thlavni::datePartExit(bool birth, char part)
             checkBirthDate(part);
         else
             checkDeathDate(part);
+        limitDayToMonth(b.boxes, part);
     }
     b.boxes.weekday.Caption = b.boxes.date.weekdayName(*this);
     if (birth)

@@ -4,6 +4,7 @@
 #include "model/clovek.h"
 #include "model/life_checks.h"
 #include "model/svatba.h"
+#include "platform/application.h"
 #include "platform/dialogs.h"
 #include "shell/hlavni.h"
 
@@ -27,6 +28,12 @@ constexpr PartNote divorceNotes[] = {{"menimDenRozvodu", "Měním den rozvodu."}
                                      {"menimMesicRozvodu", "Měním měsíc rozvodu."},
                                      {"menimRokRozvodu", "Měním rok rozvodu."}};
 
+// With the information icon, as the program's other messages about what it changed.
+void showCheckMessage(const std::string& text)
+{
+    Application.MessageBox(text, Application.Title, MB_OK | MB_ICONINFORMATION);
+}
+
 int partIndex(char part)
 {
     return part == 'd' ? 0 : part == 'm' ? 1 : 2;
@@ -38,7 +45,8 @@ bool passPartnershipCheck(Thlavni& m, const DateCheck& check, Datum& date, const
     if (!check)
         return true;
     (part == 'd' ? date.day : part == 'm' ? date.month : date.year) = "?";
-    ShowMessage(m.langText("chyby", check->key, check->defaultText) + " " + m.langText("chyby", note.key, note.text));
+    showCheckMessage(m.langText("chyby", check->key, check->defaultText) + " "
+                     + m.langText("chyby", note.key, note.text));
     // The first partnership is shown afterwards, with the reset part as "?".
     m.fillPartnerList(0);
     return false;
@@ -75,7 +83,7 @@ bool Thlavni::passLifeCheck(const DateCheck& check, Datum& date, const char* not
         return true;
     // The reset is no step of its own: undoing the edit brings the typed part's old value back.
     (part == 'd' ? date.day : part == 'm' ? date.month : date.year) = "?";
-    ShowMessage(langText("chyby", check->key, check->defaultText) + " " + langText("chyby", noteKey, noteText));
+    showCheckMessage(langText("chyby", check->key, check->defaultText) + " " + langText("chyby", noteKey, noteText));
     {
         ShowingPerson showing(*this);
         showBasicPage();

@@ -9,6 +9,7 @@
 #include "platform/dialogs.h"
 #include "platform/exceptions.h"
 #include "platform/files.h"
+#include "platform/keys.h"
 #include "platform/process.h"
 #include "shell/hlavni.h"
 #include "forms/vymaz_foto_form.h"
@@ -300,7 +301,16 @@ void Thlavni::removeMedia(MediaKind kind)
                                             "Počet osob, které mají přiřazen tento soubor:"};
     VymazFotoFORM->infoLB.Caption = langText(c.section, "pocetOsob", questions[static_cast<int>(kind)]) + " " +
                                     std::to_string(countMediaUsers(*current));
-    const int answer = VymazFotoFORM->ShowModal();
+    // Both buttons remove something: Esc leaves the question as the close box does.
+    TVymazFotoFORM& question = *VymazFotoFORM;
+    const TKeyEvent escapeLeaves = [&question](int& key, TShiftState) {
+        if (key == VK_ESCAPE) {
+            key = 0;
+            question.ModalResult = mrCancel;
+        }
+    };
+    question.OnKeyDown = question.OdstranBT.OnKeyDown = question.VymazBT.OnKeyDown = escapeLeaves;
+    const int answer = question.ShowModal();
     if (answer == mrYes || answer == mrNo) {
         if (answer == mrYes) {
             Prvky& links = personMedia(*currentPerson, kind);

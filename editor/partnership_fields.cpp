@@ -99,6 +99,7 @@ void Thlavni::partnershipDateExit(bool divorce, char part)
         // A refused date refills the partner area, which shows its own weekdays.
         if (!(divorce ? checkDivorceDate(part) : checkWeddingDate(part)))
             return;
+        limitDayToMonth(b.boxes, part);
     }
     b.boxes.weekday.Caption = b.boxes.date.weekdayName(*this);
 }

@@ -29,6 +29,7 @@ ThlavniForm::ThlavniForm() : TForm("hlavni")
     SaveDialogTXT.DefaultExt = "*.txt";
     SaveDialogTXT.OverwritePrompt = true;
     SaveDialogHTM.Filter = "HTML stránky (*.htm)|*.htm";
+    SaveDialogHTM.DefaultExt = "*.htm";
     SaveDialogHTM.OverwritePrompt = true;
     for (TOpenDialog* ged : {&OpenDialogGED, static_cast<TOpenDialog*>(&SaveDialogGED)}) {
         ged->Filter = "GEDCOM (*.ged)|*.ged";

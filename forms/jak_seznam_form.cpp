@@ -19,7 +19,8 @@ TJakSeznamFORM::TJakSeznamFORM() : TForm("JakSeznamFORM")
     zpusobVypisuRADIO.Columns = 3;
     for (const char* way : {"hierarchicky", "abecedně", "chronologicky"})
         zpusobVypisuRADIO.Items.Add(way);
-    zpusobVypisuRADIO.setItemIndex(0);
+    // The hierarchical way only says it is not there yet: the first way that lists is chosen.
+    zpusobVypisuRADIO.setItemIndex(1);
     coVypsatGROUP.SetBounds(8, 82, 376, 138);
     coVypsatGROUP.Caption = "Co vypisovat?";
     // Three columns: the name and number, the birth and death, the life periods.

@@ -57,12 +57,22 @@ std::string sameDayLine(const std::string& name, int years, const std::string& l
     return name + " - " + intToStr(years) + ". " + label;
 }
 
+// The day of the month on which the event's anniversary falls in the year of `reference`: a
+// 29 February is kept on 28 February in a year without that day.
+const std::string& anniversaryDay(const Datum& reference, const Datum& event)
+{
+    static const std::string lastOfFebruary = "28";
+    if (event.day == "29" && event.month == "2" && !isLeapYear(reference))
+        return lastOfFebruary;
+    return event.day;
+}
+
 // The same day of an earlier year. The texts are compared first: most events fail there, and a
 // walk over a big tree should not read every date as numbers.
 bool fallsOnDay(const Datum& reference, const Datum& event)
 {
-    return reference.month == event.month && reference.day == event.day && isSearchableDate(event)
-        && reference.isAfter(event);
+    return reference.month == event.month && reference.day == anniversaryDay(reference, event)
+        && isSearchableDate(event) && reference.isAfter(event);
 }
 
 // Calls `f` for each partnership of the person not met before through its other partner; the
@@ -102,7 +112,7 @@ void Rod::listAnniversaries(TDateTime reference, bool sameDay, TStringList& list
         }
         if (w.month != event.month || !isSearchableDate(event) || !w.isAfter(event))
             return;
-        w.day = event.day;
+        w.day = anniversaryDay(w, event);
         std::string line = sameDayLine(name(), yearsBetween(w, event), label);
         if (!Datum::isUnknown(w.day))
             line = (strToInt(w.day) <= 9 ? "0" : "") + w.longText(texts) + ": " + line;
@@ -165,7 +175,11 @@ void Rod::collectCalendarAnniversaries(Prvky& out, const CalendarChoices& choice
     auto entryFor = [&](const Datum& event) { return event.isComplete() && isSearchableDate(event); };
     auto append = [&](const Datum& event, const std::string& name, const std::string& label,
                       const char* mark) {
-        out.append(new Vyroci(event, name + "; " + intToStr(yearsBetween(today, event)) + ". " + label + mark));
+        // The entry stands on the day the anniversary falls this year; its year stays the event's.
+        Datum onDay;
+        onDay.assign(event);
+        onDay.day = anniversaryDay(today, event);
+        out.append(new Vyroci(onDay, name + "; " + intToStr(yearsBetween(today, event)) + ". " + label + mark));
     };
 
     forEachPerson([&](Clovek* p) {
@@ -182,7 +196,8 @@ void Rod::collectCalendarAnniversaries(Prvky& out, const CalendarChoices& choice
             if (!entryFor(s->wedding))
                 return;
             bool bothAlive = s->partner1 && s->partner1->alive != 0 && s->partner2 && s->partner2->alive != 0;
-            if (bothAlive && choices.weddingsOfLiving)
+            // A divorced couple has no wedding anniversary to keep, even while both live.
+            if (bothAlive && !s->isDivorced() && choices.weddingsOfLiving)
                 append(s->wedding, namer.couple(s), wedding, "");
             if (!bothAlive && choices.weddingsWithDeadPartner)
                 append(s->wedding, namer.couple(s), wedding, " †");

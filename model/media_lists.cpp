@@ -5,6 +5,7 @@
 #include "model/rod.h"
 #include "platform/collation.h"
 #include "platform/stringlist.h"
+#include "platform/text.h"
 
 #include <algorithm>
 #include <vector>
@@ -59,7 +60,9 @@ Prvky& treeMediaStore(Rod& tree, MediaKind kind)
     return tree.fileStore;
 }
 
-std::string mediaListText(MediaKind kind, const MediaRecord& record, int mode)
+namespace {
+
+std::string recordText(MediaKind kind, const MediaRecord& record, int mode)
 {
     switch (kind) {
     case MediaKind::Photo: return static_cast<const Fotka&>(record).GetString(mode);
@@ -67,6 +70,18 @@ std::string mediaListText(MediaKind kind, const MediaRecord& record, int mode)
     case MediaKind::File: break;
     }
     return static_cast<const Soubor&>(record).GetString(mode);
+}
+
+} // namespace
+
+std::string mediaListText(MediaKind kind, const MediaRecord& record, int mode)
+{
+    // A record without a name or a year would be a blank line nobody can tell from the next:
+    // its stored copy's name tells it apart. It keeps its place in the orders (first, as a
+    // blank text sorts), so only what the line shows changes.
+    if (trim(record.name).empty() && trim(record.year).empty())
+        return fileNameOf(mediaStoredPath(kind, record));
+    return recordText(kind, record, mode);
 }
 
 std::string mediaStoredPath(MediaKind kind, const MediaRecord& record)
@@ -120,7 +135,7 @@ void sortMediaRefs(MediaKind kind, Prvky& list, int mode)
         if (mode == 1)
             entries.push_back({e, r.year, isDigitText(r.year)});
         else
-            entries.push_back({e, collationKey(mediaListText(kind, r, mode)), true});
+            entries.push_back({e, collationKey(recordText(kind, r, mode)), true});
     }
     if (mode == 1) {
         std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {

@@ -248,6 +248,8 @@ private:
         editor_.putFieldText(s->key, value);
         if (kind_.kind == Kind::Identifier)
             editor_.sortPersonList();
+        // Names and the birth place count in the share of filled fields.
+        editor_.refreshPercentFilled(s->person);
     }
 
     void flag(Action* step)
@@ -310,6 +312,8 @@ private:
             return;
         target->assign(pick(s->oldDate, s->newDate));
         editor_.putDate(s->key, *target);
+        // The birth date's parts count in the share of filled fields.
+        editor_.refreshPercentFilled(s->person);
         editor_.paintPersonList();
     }
 
@@ -404,6 +408,7 @@ private:
             replaced->removeChild(child);
         if (restored && !restored->hasChild(child))
             restored->children.append(new UkClovek(child));
+        editor_.refreshPercentFilled(child);
         editor_.showBasicPage();
         editor_.paintPersonList();
     }

@@ -1,6 +1,7 @@
 // Prehledy, the web page of one person: the options shared with the web export, a file name,
 // the page with its portrait beside it, and the page opened.
 #include "forms/co_v_html_form.h"
+#include "model/path_utils.h"
 #include "platform/dialogs.h"
 #include "platform/process.h"
 #include "reports/web_export_options.h"
@@ -18,7 +19,11 @@ void Thlavni::HTMLstranka1Click()
     SaveDialogHTM.InitialDir = programFolder;
     if (!SaveDialogHTM.Execute() || SaveDialogHTM.FileName.empty())
         return;
-    const std::string file = SaveDialogHTM.FileName;
+    std::string file = SaveDialogHTM.FileName;
+    // The dialog offers *.htm pages only: a name typed without its extension is given it, or
+    // the page would open as no web page at all.
+    if (extensionOf(fileNameOf(file)).empty())
+        file += ".htm";
     WebSiteWriter writer(*tree, *this, webExportOptions(*coVHtmlFORM), workingFolder, settings.showBirthSurname);
     try {
         writer.writeSinglePersonPage(*currentPerson, file);

@@ -77,11 +77,10 @@ std::vector<std::string> treeStatisticsLines(const Rod& tree, TextSource& texts,
     std::vector<std::string> lines;
     lines.push_back(label(texts, "statistika", "Statistika Lipovetau") + " - " + tree.treeName);
     lines.emplace_back();
-    // The three count labels are equally long, so the numbers stand in one column.
     lines.push_back(countLine(texts, "pocetOsob", "Počet osob:", tree.countPersons(true, true),
                               tree.countPersons(true, false)));
     lines.push_back(countLine(texts, "pocetMuzu", "Počet mužů:", tree.countMen(true, true), tree.countMen(true, false)));
-    lines.push_back(countLine(texts, "pocetZen", " Počet žen:", tree.countWomen(true, true),
+    lines.push_back(countLine(texts, "pocetZen", "Počet žen:", tree.countWomen(true, true),
                               tree.countWomen(true, false)));
     lines.emplace_back();
     lines.push_back(label(texts, "pocetGeneraci", "Počet generací:") + " " + intToStr(tree.maxGenerations()));

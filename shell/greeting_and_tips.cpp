@@ -15,7 +15,7 @@ namespace {
 std::string signUpText(Thlavni& hl)
 {
     return hl.langText("tip", "registrujte",
-                       "Zaregistujte se na webových stránkách programu Kinvelor. Budete tak vždy ihned "
+                       "Zaregistrujte se na webových stránkách programu Kinvelor. Budete tak vždy ihned "
                        "informováni o nové verzi programu.");
 }
 } // namespace

@@ -211,7 +211,7 @@ void Thlavni::applyGedcomImportTexts()
     w->manCH.Caption =
         langText(s, "muziDokopirovat", "u mužů dokopírovat chybějící část příjmení z druhého příjmení");
     w->womanCH.Caption =
-        langText(s, "zenyDokopirovat", "u zen dokopírovat chybějící část příjmení z druhého příjmení");
+        langText(s, "zenyDokopirovat", "u žen dokopírovat chybějící část příjmení z druhého příjmení");
 }
 
 void Thlavni::applyBulkDeleteTexts()

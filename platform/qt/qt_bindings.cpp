@@ -969,6 +969,12 @@ public:
         QObject::connect(w_, &QComboBox::activated, [this](int index) {
             if (syncing())
                 return;
+            // Leaving an editable box whose text names one of its items (also for its own list
+            // to open) makes Qt report a choice of that item, while the focus may be on its way
+            // to the widget clicked: picking it would pull the focus back and lose the click.
+            // The box holds the text typed already.
+            if (w_->isEditable() && (!w_->hasFocus() || toQString(combo_.Text()) == w_->itemText(index)))
+                return;
             user::pick(combo_, index);
             this->r.afterDispatch();
         });
@@ -1215,13 +1221,15 @@ public:
         // system's language.
         w->setLocale(QLocale(QLocale::Czech, QLocale::Czechia));
         w->setFirstDayOfWeek(Qt::Monday);
-        QObject::connect(w, &QCalendarWidget::clicked, [this](QDate date) {
+        QObject::connect(w, &QCalendarWidget::clicked, [this](QDate date) { pick(date); });
+        // Turning the month with the arrows or the month and year menus picks the same day of
+        // the month shown (or its last day), so what follows the picked date follows the page.
+        QObject::connect(w, &QCalendarWidget::currentPageChanged, [this, w](int year, int month) {
             if (syncing())
                 return;
-            TDateTime value = 0;
-            if (tryEncodeDate(date.year(), date.month(), date.day(), value))
-                user::pickDate(calendar_, value);
-            this->r.afterDispatch();
+            const QDate first(year, month, 1);
+            const int day = std::min(w->selectedDate().day(), first.daysInMonth());
+            pick(QDate(year, month, day));
         });
     }
     void sync() override
@@ -1236,6 +1244,15 @@ public:
     }
 
 private:
+    void pick(QDate date)
+    {
+        if (syncing() || !date.isValid())
+            return;
+        TDateTime value = 0;
+        if (tryEncodeDate(date.year(), date.month(), date.day(), value))
+            user::pickDate(calendar_, value);
+        this->r.afterDispatch();
+    }
     TMonthCalendar& calendar_;
 };
 

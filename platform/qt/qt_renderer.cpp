@@ -15,6 +15,9 @@
 #include <QColorDialog>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -334,6 +337,33 @@ void QtRenderer::Impl::syncForm(TForm& form)
 
 // ---- the renderer
 
+namespace {
+
+// The modification date column of Qt's file list, written with the Czech locale.
+class CzechDatesModel : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role == Qt::DisplayRole && index.column() == dateColumn)
+            if (auto* files = qobject_cast<QFileSystemModel*>(sourceModel()))
+                return QLocale(QLocale::Czech, QLocale::Czechia)
+                    .toString(files->lastModified(mapToSource(index)), QLocale::ShortFormat);
+        return QIdentityProxyModel::data(index, role);
+    }
+
+private:
+    static constexpr int dateColumn = 3;
+};
+
+} // namespace
+
+void showCzechFileDates(QFileDialog& dialog)
+{
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setProxyModel(new CzechDatesModel(&dialog));
+}
+
 QString qtNameFilters(const std::string& filter)
 {
     const QStringList parts = toQString(filter).split('|');
@@ -577,6 +607,7 @@ bool QtRenderer::execute(TCommonDialog& dialog)
     const KeyboardBack back(*d);
     if (auto* open = dynamic_cast<TOpenDialog*>(&dialog)) {
         QFileDialog fd(nullptr, toQString(open->Title));
+        showCzechFileDates(fd);
         fd.setAcceptMode(open->saving() ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         fd.setFileMode(open->saving() ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
         if (!open->Filter.empty()) {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+class QFileDialog;
 class QString;
 class QWidget;
 class TForm;
@@ -21,6 +22,11 @@ bool loadQtCzechTranslations();
 // A file dialog's filter of the class library ("Lipovetay (*.rod)|*.rod|All|*.*") as Qt's name
 // filters; a description that already shows its patterns is not given them twice.
 QString qtNameFilters(const std::string& filter);
+
+// The file dialog shows the files' dates in Czech, as the rest of the program, whatever the
+// system's language (Qt's own file list writes them in the system's). It becomes Qt's own
+// dialog rather than the desktop's, whose language the program cannot choose.
+void showCzechFileDates(QFileDialog& dialog);
 
 class QtRenderer : public RenderHost, public ModalRunner {
 public:

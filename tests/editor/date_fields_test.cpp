@@ -48,7 +48,7 @@ TEST_F(DateFields, AYearOfOtherThanDigitsIsNotStoredAndComesBack)
     user::focus(z().narozRokED);
     user::select(z().narozRokED, 0, 4); // the box takes four characters
     user::type(z().narozRokED, "a");
-    EXPECT_EQ(z().narozRokED.Text(), "");
+    EXPECT_EQ(z().narozRokED.Text(), "1900"); // the box shows what is stored
     EXPECT_EQ(jan->birth.year, "1900");
     user::focus(z().narozMistoCB);
     EXPECT_EQ(z().narozRokED.Text(), "1900");
@@ -86,8 +86,33 @@ TEST_F(DateFields, AYearBeyondTheLimitsBecomesUnknownWithTheMessage)
     EXPECT_EQ(z().narozRokED.Text(), "?");
     ASSERT_EQ(script.messageTexts().size(), 1u);
     EXPECT_EQ(script.messageTexts()[0], "Rok narození je nižší než nastavená dolní mez! Měním rok narození.");
+    EXPECT_EQ(script.messages()[0].flags, MB_OK | MB_ICONINFORMATION);
     // The heading and the list, which showed each digit typed, show the year as stored.
     EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Jan Kos, ?");
+}
+
+// Letters typed after the digits leave the digits; the check then refuses the year, and a
+// February 29 stays, since no year is left to deny it.
+TEST_F(DateFields, LettersInAYearLeaveTheDigitsAndTheDayIsLimitedByTheYearThatStays)
+{
+    enter(z().narozRokED, "1976");
+    enter(z().narozMesicCB, "2");
+    enter(z().narozDenCB, "29");
+    user::focus(z().narozRokED);
+    user::select(z().narozRokED, 0, 4);
+    user::type(z().narozRokED, "19a");
+    EXPECT_EQ(z().narozRokED.Text(), "19");
+    user::type(z().narozRokED, "b");
+    EXPECT_EQ(z().narozRokED.Text(), "19");
+    EXPECT_EQ(jan->birth.year, "19");
+    user::focus(z().narozMistoCB);
+    ASSERT_EQ(script.messageTexts().size(), 1u);
+    EXPECT_EQ(jan->birth.year, "?");
+    EXPECT_EQ(jan->birth.day, "29");
+    EXPECT_EQ(z().narozDenCB.Text(), "29");
+
+    enter(z().narozRokED, "1977"); // a year that stays does limit the day
+    EXPECT_EQ(jan->birth.day, "28");
 }
 
 TEST_F(DateFields, AResetBirthYearPutsThePersonBackInTheListSortedByBirth)
@@ -195,6 +220,19 @@ TEST_F(DateFields, LeavingTheBirthPlaceRefreshesTheShareOfFilledFields)
     EXPECT_EQ(jan->percentFilled, before); // counted when the box is left
     user::focus(z().jmenoCB);
     EXPECT_GT(jan->percentFilled, before);
+
+    // An undo brings the share back with the field, the place as the year.
+    user::click(hl().Zpet1);
+    EXPECT_EQ(jan->percentFilled, before);
+    enter(z().narozRokED, "1976");
+    enter(z().narozDenCB, "5"); // a step between, so the year's two edits stay two steps
+    const int withYear = jan->percentFilled;
+    enter(z().narozRokED, "?");
+    ASSERT_LT(jan->percentFilled, withYear);
+    user::focus(hl().setrid); // no box of the page is left by the undo
+    user::click(hl().Zpet1);
+    EXPECT_EQ(jan->birth.year, "1976");
+    EXPECT_EQ(jan->percentFilled, withYear);
 }
 
 } // namespace

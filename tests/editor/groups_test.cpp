@@ -283,8 +283,12 @@ TEST_F(BulkFillWindow, FillsAGroupOrEverybodyAndRecordsNoStep)
     group("_VŠICHNI", {eva});
     group("Rodina", {jan, petr});
     const int steps = hl().tree->undoHistory->count();
+    const int share = jan->updatePercentFilled();
     fill("Rodina", &ThromadneFORM::mistoNarozeniBT, "Brno", true, 1);
     EXPECT_EQ(jan->birthPlace, "Brno");
+    const int shown = jan->percentFilled;
+    EXPECT_GT(shown, share);
+    EXPECT_EQ(shown, jan->updatePercentFilled());
     EXPECT_EQ(petr->birthPlace, "Brno");
     EXPECT_EQ(eva->birthPlace, "");
     EXPECT_EQ(coVyplnitFORM->Caption, "Místo narození");

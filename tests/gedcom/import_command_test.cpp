@@ -79,6 +79,7 @@ TEST_F(ImportCommand, OptionsAreShownFromTheSettingsAndRemembered)
         EXPECT_EQ(options.bornGROUP.ItemIndex(), 0);
         EXPECT_TRUE(options.manCH.Checked());
         EXPECT_TRUE(options.womanCH.Checked());
+        EXPECT_EQ(options.womanCH.Caption, "u žen dokopírovat chybějící část příjmení z druhého příjmení");
         user::click(options.womanCH);
         user::click(options.okBT);
     });

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -96,10 +97,22 @@ TEST_F(AnniversariesTest, AcrossTheEndOfAMonthAndOnTheTwentyNinthOfFebruary)
     Clovek* lastOfJanuary = add("Bedřich", 1, date("31", "1", "1950"));
     Clovek* firstOfFebruary = add("Cyril", 1, date("1", "2", "1950"));
     EXPECT_EQ(onDay(2000, 1, 31), Lines{n(lastOfJanuary) + " - 50. výročí narození"});
-    EXPECT_TRUE(onDay(2001, 2, 28).size() == 0);
+    // A year without 29 February keeps the anniversary on the 28th, in the window, in the
+    // start-up messages and in the calendar.
+    EXPECT_EQ(onDay(2001, 2, 28), Lines{n(leap) + " - 97. výročí narození"});
+    EXPECT_EQ(tree.todaysAnniversaries(encodeDate(2001, 2, 28), texts, plain).size(), 1u);
     EXPECT_EQ(onDay(2004, 2, 29), Lines{n(leap) + " - 100. výročí narození"});
+    EXPECT_TRUE(onDay(2004, 2, 28).empty());
     EXPECT_EQ(inMonth(2001, 2), (Lines{"01. února 2001: " + n(firstOfFebruary) + " - 51. výročí narození",
-                                       "29. února 2001: " + n(leap) + " - 97. výročí narození"}));
+                                       "28. února 2001: " + n(leap) + " - 97. výročí narození"}));
+    Prvky calendar;
+    tree.collectCalendarAnniversaries(calendar, {true, false, false, false, false}, encodeDate(2001, 6, 1), texts,
+                                      plain, false);
+    ASSERT_EQ(calendar.count(), 3);
+    std::vector<std::string> days;
+    for (const Vyroci* v : calendar.items<Vyroci>())
+        days.push_back(v->date.dayMonthText() + " " + v->yearInParentheses());
+    EXPECT_NE(std::find(days.begin(), days.end(), "28.02. (1904)"), days.end());
 }
 
 TEST_F(AnniversariesTest, ADateTheCalendarLacksMatchesNothingAndTheWalkGoesOn)
@@ -144,6 +157,14 @@ TEST_F(AnniversariesTest, TheCalendarTakesCompleteDatesAsTheTicksChoose)
                                       texts, plainSettings, true);
     ASSERT_EQ(noWeddings.count(), 3);
     EXPECT_EQ(texts_(noWeddings)[2], n(living) + "; 50. narozeniny");
+
+    // A divorced couple's wedding is no anniversary of a living couple.
+    Clovek* ex = add("Ota", 1, date("2", "2", "1950"));
+    partnership(ex, living, 2)->wedding = date("8", "8", "1970");
+    Prvky afterDivorce;
+    tree.collectCalendarAnniversaries(afterDivorce, {false, false, false, true, false}, encodeDate(2000, 6, 1),
+                                      texts, plainSettings, false);
+    EXPECT_EQ(afterDivorce.count(), 0);
 }
 
 TEST_F(AnniversariesTest, AnEmptyTreeHasNoAnniversaries)

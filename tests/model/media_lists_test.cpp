@@ -44,6 +44,16 @@ TEST_F(MediaLists, ChronologicalOrderTakesDigitYearsByValueOfAnyLength)
                                                   "e 123456789012345678901234567890", "b ", "c abc"}));
 }
 
+TEST_F(MediaLists, ARecordWithNoNameAndNoYearShowsItsStoredFilesName)
+{
+    photo("", "");
+    photo(" ", "");
+    Soubor file(4);
+    file.type = "pdf";
+    EXPECT_EQ(texts(0), (std::vector<std::string>{"foto0.jpg", "foto1.jpg"}));
+    EXPECT_EQ(mediaListText(MediaKind::File, file, 2), "soubor4.pdf");
+}
+
 TEST_F(MediaLists, AlphabeticalOrderIgnoresCaseAndKeepsEqualOnesInPlace)
 {
     Fotka* first = photo("chalupa", "1");

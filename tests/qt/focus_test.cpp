@@ -5,6 +5,7 @@
 #include "qt_fixture.h"
 
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -127,6 +128,59 @@ TEST_F(WidgetFocus, TheKeyboardComesBackToTheWindowAfterAMessageIsAnswered)
     answer("Druhým rodičem dítěte má být Šťastný Jiří, ? (3)?");
     ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window; }, 500));
     EXPECT_EQ(QApplication::focusWidget(), widget<QComboBox>(w, "place"));
+}
+
+}  // namespace
+
+namespace {
+
+struct TitleWindow : TForm {
+    TitleWindow() : TForm("titles")
+    {
+        SetBounds(0, 0, 400, 200);
+        before.SetBounds(10, 10, 150, 24);
+        after.SetBounds(10, 60, 150, 24);
+        for (TComboBox* c : {&before, &after}) {
+            c->setSorted(true);
+            for (const char* t : {"Bc.", "CSc.", "Ing.", "Ing.arch.", "Ph.D."})
+                c->Items.Add(t);
+        }
+    }
+    TComboBox before{this, "before"};
+    TComboBox after{this, "after"};
+};
+
+class TitleBoxes : public QtTest {
+protected:
+    TitleWindow w;
+};
+
+// Qt takes leaving an editable box whose text names one of its items for a choice of that item;
+// the click that left the box must still move the focus, whatever was typed.
+TEST_F(TitleBoxes, AClickLeavesABoxWhoseTextNamesOneOfItsItems)
+{
+    show(w);
+    w.before.SetFocus();
+    syncAll();
+    QTest::keyClicks(QApplication::focusWidget(), "Ing.");
+    auto* after = widget<QComboBox>(w, "after");
+    QTest::mouseClick(after->lineEdit(), Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_TRUE(w.after.Focused());
+    QTest::keyClicks(QApplication::focusWidget(), "CSc.");
+    EXPECT_EQ(w.before.Text(), "Ing.");
+    EXPECT_EQ(w.after.Text(), "CSc.");
+
+    // A choice from the list still reaches the box.
+    int changes = 0;
+    w.after.OnChange = [&] { ++changes; };
+    after->showPopup();
+    QAbstractItemView* view = after->view();
+    const QModelIndex phd = view->model()->index(4, 0);
+    view->setCurrentIndex(phd);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(phd).center());
+    EXPECT_EQ(w.after.Text(), "Ph.D.");
+    EXPECT_EQ(changes, 1);
+    EXPECT_TRUE(w.after.Focused());
 }
 
 }  // namespace

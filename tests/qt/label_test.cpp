@@ -1,6 +1,7 @@
 // Texts as the screen shows them: a label's line in its box, a button's caption, the month
 // calendar's names.
 #include "platform/commonctrls.h"
+#include "platform/datetime.h"
 #include "platform/form.h"
 #include "platform/stdctrls.h"
 #include "qt_fixture.h"
@@ -9,6 +10,10 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <vector>
 
 namespace {
 
@@ -115,6 +120,27 @@ TEST(CalendarNames, TheMonthCalendarNamesMonthsAndDaysInCzech)
     EXPECT_EQ(calendar->locale().standaloneMonthName(12, QLocale::LongFormat).toStdString(), "prosinec");
     EXPECT_EQ(calendar->locale().dayName(1, QLocale::ShortFormat).toStdString(), "po");
     EXPECT_EQ(calendar->firstDayOfWeek(), Qt::Monday);
+    w.Hide();
+}
+
+// What the picked date decides (the anniversaries of its month) follows the month the arrows
+// turn to, as a click on a day does.
+TEST(CalendarNames, TurningTheMonthPicksTheSameDayOfTheMonthShown)
+{
+    CalendarWindow w;
+    int clicks = 0;
+    w.calendar.OnClick = [&] { ++clicks; };
+    w.calendar.setDate(encodeDate(2026, 1, 31));
+    QtRenderer renderer;
+    w.Show();
+    renderer.syncAll();
+    auto* next = renderer.window(w)->findChild<QToolButton*>("qt_calendar_nextmonth");
+    ASSERT_NE(next, nullptr);
+    QTest::mouseClick(next, Qt::LeftButton);
+    int y = 0, m = 0, d = 0;
+    decodeDate(w.calendar.Date(), y, m, d);
+    EXPECT_EQ((std::vector<int>{y, m, d}), (std::vector<int>{2026, 2, 28}));
+    EXPECT_EQ(clicks, 1);
     w.Hide();
 }
 

@@ -131,6 +131,12 @@ TEST_F(ExportCommands, PageOfOnePersonIsAnnouncedAndAFailureNamesTheFile)
     EXPECT_EQ(script.messageTexts(), std::vector<std::string>{"Stránka byla úspěšně vygenerována. Případné foto k ní "
                                                               "patřící je v podadresáří foto u stránky."});
 
+    // The extension the dialog offers is added to a name typed without one.
+    script.press("coVHtmlFORM", "OKBtn").file(out / "eva");
+    user::click(hl().HTMLstranka1);
+    EXPECT_TRUE(fileExists(out / "eva.htm"));
+    EXPECT_FALSE(fileExists(out / "eva"));
+
     script.clearRecords();
     script.press("coVHtmlFORM", "OKBtn").file(out / "chybi/jan.htm");
     user::click(hl().HTMLstranka1);

@@ -38,7 +38,7 @@ TEST(StatisticsReport, EveryLineOfAHandBuiltFamily)
                   "",
                   "Počet osob: 6 (4 naživu)",
                   "Počet mužů: 4 (3 naživu)",
-                  " Počet žen: 2 (1 naživu)",
+                  "Počet žen: 2 (1 naživu)",
                   "",
                   "Počet generací: 3",
                   "",

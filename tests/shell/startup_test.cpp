@@ -30,7 +30,7 @@ TEST_F(Startup, FirstStartInAnEmptyFolderMakesItsFoldersAndGreetsWithTheSignUp)
     script.modal("Tip", [](TForm& f) {
         auto& tip = static_cast<TtipFORM&>(f);
         EXPECT_EQ(tip.cisloSpusteniLB.Caption, "Číslo spuštění: 1");
-        EXPECT_EQ(tip.tipLB.Caption.rfind("Zaregistujte se na webových stránkách programu Kinvelor.", 0), 0u);
+        EXPECT_EQ(tip.tipLB.Caption.rfind("Zaregistrujte se na webových stránkách programu Kinvelor.", 0), 0u);
         EXPECT_TRUE(tip.zobrazovatCH.Checked());
         EXPECT_FALSE(tip.zobrazovatCH.enabledInWindow());
         user::click(tip.OKBtn);
@@ -195,7 +195,7 @@ TEST_F(Startup, FourthStartShowsATipOfTheLanguageAndCanSwitchTipsOff)
 TEST_F(Startup, AnEmptyOrMissingTipFileGivesTheSignUpText)
 {
     startQuietly();
-    const std::string signUp = "Zaregistujte se na webových stránkách programu Kinvelor. Budete tak vždy ihned "
+    const std::string signUp = "Zaregistrujte se na webových stránkách programu Kinvelor. Budete tak vždy ihned "
                                "informováni o nové verzi programu.";
     hl().settings.startCount = 9;
     EXPECT_EQ(hl().tipText(), signUp);
