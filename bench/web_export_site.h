@@ -25,7 +25,8 @@ public:
             told += "; " + m.text;
         return told;
     }
-    // Writes the site into `out` (which exists); the number of pages written.
+    // Writes the site into `out` (an earlier site or an empty folder, replaced whole); the
+    // number of pages written.
     int write(const std::string& out)
     {
         Thlavni& m = main();
@@ -34,7 +35,7 @@ public:
         for (Polozka* row = m.personList->first; row; row = row->next)
             persons.push_back(row->person);
         WebSiteWriter writer(*m.tree, m, WebExportOptions{}, m.workingFolder, m.settings.showBirthSurname);
-        writer.writePages(out, persons);
+        writer.writeSite(out, persons);
         m.personList->sort(m.setrid.ItemIndex());
         return writer.pagesWritten();
     }

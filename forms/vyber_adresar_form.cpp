@@ -1,6 +1,7 @@
 #include "forms/vyber_adresar_form.h"
 
 #include "forms/global_window.h"
+#include "platform/files.h"
 
 TvyberAdresarFORM* vyberAdresarFORM = nullptr;
 
@@ -18,7 +19,9 @@ TvyberAdresarFORM::TvyberAdresarFORM() : TForm("vyberAdresarFORM")
     pokynLB.Caption = "Zvolte adresář, kam má být uložena adresářová struktura vygenerovaných HTML stránek";
     DriveComboBox1.SetBounds(8, 46, 314, 21);
     DriveComboBox1.Style = TComboBox::csDropDownList;
+    DriveComboBox1.OnChange = [this] { DriveComboBox1Change(); };
     Adresar.SetBounds(8, 74, 314, 264);
+    Adresar.OnDblClick = [this] { AdresarDblClick(); };
     Button1.SetBounds(166, 347, 75, 25);
     Button1.Caption = "OK";
     Button1.Default = true;
@@ -32,4 +35,88 @@ TvyberAdresarFORM::TvyberAdresarFORM() : TForm("vyberAdresarFORM")
 TvyberAdresarFORM::~TvyberAdresarFORM()
 {
     releaseGlobalWindow(vyberAdresarFORM, this);
+}
+
+void TvyberAdresarFORM::showFolder(const std::string& folder, const std::string& home)
+{
+    DriveComboBox1.Items.Clear();
+    DriveComboBox1.Items.Add("/");
+    const std::string homeFolder = withoutTrailingSlashes(home);
+    if (!homeFolder.empty() && homeFolder != "/" && directoryExists(homeFolder))
+        DriveComboBox1.Items.Add(homeFolder);
+    fill(folder);
+}
+
+void TvyberAdresarFORM::fill(const std::string& folder)
+{
+    // A folder deleted since it was shown, or one given relative, falls back to the nearest
+    // existing folder above it, at worst the root.
+    std::string shown = withoutTrailingSlashes(folder);
+    if (shown.empty() || shown[0] != '/')
+        shown = "/";
+    while (shown != "/" && !directoryExists(shown)) {
+        const size_t slash = shown.rfind('/');
+        shown = slash == 0 ? std::string("/") : shown.substr(0, slash);
+    }
+    current_ = shown;
+
+    // The starting point whose path the shown folder lies on; the longest one wins, so the
+    // home folder is named while the person is inside it.
+    int drive = 0;
+    for (int i = 1; i < DriveComboBox1.Items.Count(); ++i) {
+        const std::string& start = DriveComboBox1.Items[i];
+        if (shown == start || shown.starts_with(start + "/"))
+            drive = i;
+    }
+    DriveComboBox1.setItemIndex(drive);
+
+    paths_.clear();
+    Adresar.Items.Clear();
+    // The path from the root down, each level indented one step further, as a desktop folder
+    // list shows it; then the subfolders one step below the shown folder.
+    paths_.push_back("/");
+    Adresar.Items.Add("/");
+    std::string indent = "   ";
+    if (shown != "/") {
+        size_t from = 1;
+        while (from <= shown.size()) {
+            size_t to = shown.find('/', from);
+            if (to == std::string::npos)
+                to = shown.size();
+            paths_.push_back(shown.substr(0, to));
+            Adresar.Items.Add(indent + shown.substr(from, to - from));
+            indent += "   ";
+            from = to + 1;
+        }
+    }
+    const int shownLine = Adresar.Items.Count() - 1;
+    for (const std::string& name : listFolder(shown, "*", ListKind::Folders)) {
+        if (name.empty() || name[0] == '.')
+            continue;
+        paths_.push_back(joinPath(shown, name));
+        Adresar.Items.Add(indent + name);
+    }
+    Adresar.setItemIndex(shownLine);
+}
+
+std::string TvyberAdresarFORM::chosenFolder() const
+{
+    const int index = Adresar.ItemIndex();
+    if (index < 0 || size_t(index) >= paths_.size())
+        return {};
+    return paths_[size_t(index)];
+}
+
+void TvyberAdresarFORM::DriveComboBox1Change()
+{
+    const int index = DriveComboBox1.ItemIndex();
+    if (index >= 0 && index < DriveComboBox1.Items.Count())
+        fill(DriveComboBox1.Items[index]);
+}
+
+void TvyberAdresarFORM::AdresarDblClick()
+{
+    const std::string chosen = chosenFolder();
+    if (!chosen.empty())
+        fill(chosen);
 }

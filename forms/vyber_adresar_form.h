@@ -1,9 +1,13 @@
 #pragma once
-// Choice of the folder that receives the generated web pages: a drive and the folders of the
-// chosen one. OK gives 1, Storno 2.
+// Choice of the folder that receives the generated web pages: a starting point (the root or the
+// home folder) and a folder list that shows the path from "/" down to the folder being looked
+// at, then that folder's subfolders; a double-click enters a folder. OK gives 1, Storno 2.
 #include "platform/form.h"
 #include "platform/lists.h"
 #include "platform/stdctrls.h"
+
+#include <string>
+#include <vector>
 
 class TvyberAdresarFORM : public TForm {
 public:
@@ -15,6 +19,23 @@ public:
     TListBox Adresar{this, "Adresar"};
     TButton Button1{this, "Button1"};
     TButton stornoBT{this, "stornoBT"};
+
+    // Offers "/" and `home` as starting points and shows `folder` (when it is gone, the nearest
+    // folder above it that still exists), its line selected.
+    void showFolder(const std::string& folder, const std::string& home);
+    // The folder shown, whose subfolders the list holds.
+    const std::string& currentFolder() const { return current_; }
+    // The full path of the highlighted line; empty when none is.
+    std::string chosenFolder() const;
+
+    void DriveComboBox1Change();
+    void AdresarDblClick();
+
+private:
+    void fill(const std::string& folder);
+    std::string current_;
+    // The full path of every line of the list, in its order.
+    std::vector<std::string> paths_;
 };
 
 extern TvyberAdresarFORM* vyberAdresarFORM;

@@ -1,16 +1,10 @@
 #pragma once
 // A page as it is composed: lines appended one after another and kept at once as the bytes of
-// the file (Windows-1250, each line ended by CR LF). A person page of a big family has tens of
+// the file (UTF-8, each line ended by CR LF). A person page of a big family has tens of
 // thousands of lines; one buffer spares as many separate strings.
 #include <initializer_list>
 #include <string>
 #include <string_view>
-
-// Text already converted to the file's code page, put in as it is: a name met on thousands of
-// pages is converted once.
-struct Cp1250Text {
-    std::string bytes;
-};
 
 class HtmlLines {
 public:
@@ -21,8 +15,6 @@ public:
     void push_back(std::string_view line);
     // One line made of the parts, in order.
     void joined(std::initializer_list<std::string_view> parts);
-    // One line: `before`, the converted text, `after`.
-    void joined(std::string_view before, const Cp1250Text& text, std::string_view after);
     // Several lines.
     void add(std::initializer_list<std::string_view> lines);
 

@@ -39,29 +39,56 @@ std::string urlEncode(std::string_view address)
 
 namespace {
 
-// A scheme followed by "//": letters, then letters, digits, "+", "-" or ".", then "://".
-bool hasScheme(std::string_view address)
+// The scheme of an address written with "//" after it ("https://..."): letters, then letters,
+// digits, "+", "-" or "."; empty when there is none. An address without one is a host name
+// ("www.novak.cz", "novak.cz:8080") that "http://" is put before.
+std::string_view schemeOf(std::string_view address)
 {
     if (address.empty() || !((address[0] >= 'a' && address[0] <= 'z') || (address[0] >= 'A' && address[0] <= 'Z')))
-        return false;
+        return {};
     for (size_t i = 1; i < address.size(); ++i) {
         const char c = address[i];
         if (c == ':')
-            return address.substr(i + 1, 2) == "//";
+            return address.substr(i + 1, 2) == "//" ? address.substr(0, i) : std::string_view();
         const bool schemeChar = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')
                                 || c == '+' || c == '-' || c == '.';
         if (!schemeChar)
+            return {};
+    }
+    return {};
+}
+
+bool sameLetters(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        const char c = (a[i] >= 'A' && a[i] <= 'Z') ? char(a[i] - 'A' + 'a') : a[i];
+        if (c != b[i])
             return false;
     }
-    return false;
+    return true;
+}
+
+bool startsWithMailto(std::string_view address)
+{
+    return address.size() > 7 && sameLetters(address.substr(0, 7), "mailto:");
 }
 
 } // namespace
 
 std::string webAddressHref(std::string_view address)
 {
+    // A page opened from the disk runs whatever a link of another scheme carries
+    // ("javascript://%0A..." is a script), so only these few become links.
+    const std::string_view scheme = schemeOf(address);
     const std::string encoded = urlEncode(address);
-    return htmlEscape(hasScheme(address) ? encoded : "http://" + encoded);
+    if (scheme.empty())
+        return htmlEscape(startsWithMailto(address) ? encoded : "http://" + encoded);
+    for (std::string_view allowed : {"http", "https", "ftp"})
+        if (sameLetters(scheme, allowed))
+            return htmlEscape(encoded);
+    return {};
 }
 
 std::string mailHref(std::string_view address)

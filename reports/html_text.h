@@ -14,9 +14,10 @@ std::string htmlEscape(std::string_view text);
 // that give an address its structure (":/?#&=%" and the like) stay.
 std::string urlEncode(std::string_view address);
 
-// The value of href for a typed web address: "http://" is put before it only when it has no
-// scheme of its own ("https://...", "ftp://..."), so no typed text can make a link of another
-// kind ("javascript:..." has no "//" and is therefore sent to http). URL-encoded and escaped.
+// The value of href for a typed web address, URL-encoded and escaped: an address of the scheme
+// "http", "https" or "ftp" ("https://...") or one starting "mailto:" as it is, one with no scheme
+// of its own with "http://" before it ("javascript:..." has no "//" and is therefore sent to
+// http). Empty for an address of any other scheme: it must not become a link.
 std::string webAddressHref(std::string_view address);
 
 // The value of href for a typed e-mail address: "mailto:" and the encoded address.

@@ -17,21 +17,12 @@
 
 namespace {
 
-// The folders offered as locations: the home folder and the folders right inside it.
-void fillLocations(TvyberAdresarFORM& w)
+// The location window opens where it was left, the first time in the home folder.
+void showLocations(TvyberAdresarFORM& w)
 {
     const char* home = std::getenv("HOME");
     const std::string base = home && *home ? withoutTrailingSlashes(home) : std::string("/");
-    const int chosen = w.Adresar.ItemIndex();
-    w.DriveComboBox1.Items.Clear();
-    w.DriveComboBox1.Items.Add("/");
-    w.DriveComboBox1.setItemIndex(0);
-    w.Adresar.Items.Clear();
-    w.Adresar.Items.Add(base);
-    for (const std::string& name : listFolder(base, "*", ListKind::Folders))
-        if (!name.empty() && name[0] != '.')
-            w.Adresar.Items.Add(joinPath(base, name));
-    w.Adresar.setItemIndex(chosen >= 0 && chosen < w.Adresar.Items.Count() ? chosen : 0);
+    w.showFolder(w.currentFolder().empty() ? base : w.currentFolder(), base);
 }
 
 std::string trimmed(const std::string& text)
@@ -52,13 +43,12 @@ void Thlavni::HTMLstranky1Click()
         return;
     if (coVHtmlFORM->ShowModal() != mrOk)
         return;
-    fillLocations(*vyberAdresarFORM);
+    showLocations(*vyberAdresarFORM);
     if (vyberAdresarFORM->ShowModal() != mrOk)
         return;
-    const int index = vyberAdresarFORM->Adresar.ItemIndex();
-    if (index < 0 || index >= vyberAdresarFORM->Adresar.Items.Count())
+    const std::string location = vyberAdresarFORM->chosenFolder();
+    if (location.empty())
         return;
-    const std::string location = vyberAdresarFORM->Adresar.Items[index];
     htmlAdresarFORM->dirnameLB.Caption = location;
     std::string folder;
     for (;;) {
@@ -75,6 +65,14 @@ void Thlavni::HTMLstranky1Click()
         folder = joinPath(location, name);
         if (!fileExists(folder) && !directoryExists(folder))
             break;
+        // Only an earlier site of the program is ever replaced; a folder of the person's own
+        // ("Dokumenty" in the home folder) is not the program's to delete.
+        if (!isReplaceableSiteFolder(folder)) {
+            ShowMessage("Adresář " + folder
+                        + " už existuje a nejsou v něm jen HTML stránky vytvořené programem Kinvelor, "
+                          "proto jej nelze přemazat. Zadejte jiný název.");
+            continue;
+        }
         if (askYesNo("Adresář existuje. Přemazat a vytvořit znovu?"))
             break;
     }
@@ -86,21 +84,15 @@ void Thlavni::writeHtmlSite(const std::string& folder)
     const std::string target = withoutTrailingSlashes(folder);
     WebSiteWriter writer(*tree, *this, coVHtmlFORM ? webExportOptions(*coVHtmlFORM) : WebExportOptions{}, workingFolder,
                          settings.showBirthSurname);
-    int stage = 0;
+    const bool hadSite = fileExists(target) || directoryExists(target);
     bool sorted = false;
     try {
-        if ((fileExists(target) || directoryExists(target)) && !deleteFolderTree(target))
-            throw EInOutError("cannot delete " + target);
-        stage = 1;
-        if (!directoryExists(target) && !createDir(target))
-            throw EInOutError("cannot create " + target);
-        stage = 2;
         personList->sortByName();
         sorted = true;
         std::vector<Clovek*> persons;
         for (Polozka* row = personList->first; row; row = row->next)
             persons.push_back(row->person);
-        writer.writePages(target, persons);
+        writer.writeSite(target, persons);
         personList->sort(setrid.ItemIndex());
         personList->paint();
         sorted = false;
@@ -112,17 +104,20 @@ void Thlavni::writeHtmlSite(const std::string& folder)
             personList->sort(setrid.ItemIndex());
             personList->paint();
         }
+        using Step = WebSiteWriter::Step;
         std::string message =
-            stage == 0   ? langText("HTML", "nepodariloSmazat",
-                                    "Vytvoření HTML stránek selhalo. Nepodařilo se vymazat určený adresář.")
-            : stage == 1 ? langText("HTML", "nepodariloVytvorit",
-                                    "Vytvoření HTML stránek selhalo. Nepodařilo se vytvořit určený adresář.")
-                         : langText("HTML", "nepodariloSe", "Vytvoření HTML stránek selhalo.");
-        if (stage == 2) {
-            message += "\nZapsáno souborů: " + std::to_string(writer.filesWritten()) + ".";
-            if (!writer.failedFile().empty())
-                message += "\nNezapsáno: " + writer.failedFile();
-        }
+            writer.step() == Step::Checking   ? langText("HTML", "nepodariloSmazat",
+                                                         "Vytvoření HTML stránek selhalo. Nepodařilo se vymazat určený adresář.")
+            : writer.step() == Step::Creating ? langText("HTML", "nepodariloVytvorit",
+                                                         "Vytvoření HTML stránek selhalo. Nepodařilo se vytvořit určený adresář.")
+                                              : langText("HTML", "nepodariloSe", "Vytvoření HTML stránek selhalo.");
+        const bool pagesBegun = writer.step() == Step::Writing || writer.step() == Step::Replacing;
+        if (!writer.failedFile().empty() && pagesBegun)
+            message += "\nNezapsáno: " + writer.failedFile()
+                       + (writer.failure().empty() ? std::string() : " (" + writer.failure() + ")");
+        // The new pages went into a folder of their own that is gone again.
+        if (hadSite && pagesBegun)
+            message += "\nDosavadní stránky v " + target + " zůstaly beze změny.";
         ShowMessage(message);
     }
 }

@@ -8,7 +8,6 @@
 #include "model/svatba.h"
 #include "model/text_source.h"
 #include "model/uk_clovek.h"
-#include "platform/codec.h"
 #include "platform/datetime.h"
 #include "platform/fileio.h"
 #include "platform/files.h"
@@ -18,6 +17,15 @@
 #include "platform/exceptions.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -45,17 +53,12 @@ void appendRow(HtmlLines& lines, std::string_view label, const std::string& valu
     lines.push_back("</tr>");
 }
 
-void appendRow(HtmlLines& lines, std::string_view label, const Cp1250Text& value)
-{
-    lines.push_back("<tr>");
-    lines.joined({"<td class=\"vpravo\">", label.empty() ? std::string_view("&nbsp;") : label, "</td>"});
-    lines.joined("<td>", value, "</td>");
-    lines.push_back("</tr>");
-}
-
 std::string webLink(const std::string& address)
 {
-    return "<a href=\"" + webAddressHref(address) + "\">" + htmlEscape(address) + "</a>";
+    const std::string href = webAddressHref(address);
+    if (href.empty())
+        return htmlEscape(address);
+    return "<a href=\"" + href + "\">" + htmlEscape(address) + "</a>";
 }
 
 std::string mailLink(const std::string& address)
@@ -68,7 +71,111 @@ void appendEnd(HtmlLines& lines)
     lines.add({"", "</body>", "", "</html>"});
 }
 
+// A year as a number; false for one that is not a number or too long for one.
+bool yearNumber(const std::string& text, long long& year)
+{
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, year);
+    return error == std::errc() && stop == end;
+}
+
+// A page of the new folder, which no one else can write into while it is made: it is written in
+// place with one open, write and close instead of a temporary file renamed over it; the folder is
+// put in the site's place whole only when every page is written. (Two persons of one number in a
+// damaged tree share a page, the later one's.)
+void writeNewFile(const std::string& path, const std::string& bytes)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (fd < 0)
+        throw EInOutError(std::strerror(errno));
+    const bool written = writeToDescriptor(fd, bytes);
+    const int writeError = errno;
+    if (::close(fd) != 0 || !written)
+        throw EInOutError(std::strerror(written ? errno : writeError));
+}
+
+// The names a site of this program holds, by folder.
+bool isSiteEntry(const std::string& folder, const std::string& name, bool isFolder)
+{
+    const auto numbered = [&](std::string_view prefix, std::string_view suffix) {
+        if (isFolder || name.size() <= prefix.size() + suffix.size() || !name.starts_with(prefix)
+            || !name.ends_with(suffix))
+            return false;
+        for (size_t i = prefix.size(); i < name.size() - suffix.size(); ++i)
+            if (!((name[i] >= '0' && name[i] <= '9') || name[i] == '-'))
+                return false;
+        return true;
+    };
+    if (folder.empty()) {
+        if (isFolder)
+            return name == "osoby" || name == "svatby";
+        return name == "index.htm" || name == "info.htm" || name == "osoby.htm" || name == "reklama.htm";
+    }
+    if (folder == "osoby")
+        return (isFolder && name == "img") || numbered("osoba", ".htm");
+    if (folder == "osoby/img")
+        return numbered("hlava", ".jpg");
+    if (folder == "svatby")
+        return numbered("svatba", ".htm");
+    return false;
+}
+
+// Whether `folder` (below the site at `root`, "" for the site itself) holds only the site's
+// entries; the leftover of a page replaced whole by an earlier version counts as one.
+bool holdsOnlySiteEntries(const std::filesystem::path& root, const std::string& folder)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::directory_iterator it(folder.empty() ? root : root / folder, ec);
+    if (ec)
+        return false;
+    for (const fs::directory_entry& entry : it) {
+        const fs::file_status status = entry.symlink_status(ec);
+        if (ec)
+            return false;
+        const std::string name = entry.path().filename().string();
+        const bool isFolder = fs::is_directory(status);
+        if (!isFolder && !fs::is_regular_file(status))
+            return false;
+        const size_t dot = name.size() > 12 ? name.rfind('.', name.size() - 12) : std::string::npos;
+        const bool leftover = !isFolder && dot != std::string::npos && isSiteEntry(folder, name.substr(0, dot), false)
+                              && isReplacementLeftover(name, name.substr(0, dot));
+        if (!leftover && !isSiteEntry(folder, name, isFolder))
+            return false;
+        if (isFolder && !holdsOnlySiteEntries(root, folder.empty() ? name : folder + "/" + name))
+            return false;
+    }
+    return true;
+}
+
+// The mode a folder made now gets (mkdtemp makes it for the owner alone).
+mode_t newFolderMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0777 & ~mask;
+}
+
 } // namespace
+
+bool isReplaceableSiteFolder(const std::string& folder)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path root(withoutTrailingSlashes(folder));
+    if (!fs::is_directory(fs::symlink_status(root, ec)))
+        return false;
+    if (fs::is_empty(root, ec) && !ec)
+        return true;
+    if (!holdsOnlySiteEntries(root, ""))
+        return false;
+    // The start page names the program; a folder of the same names by chance does not.
+    try {
+        return readFileBytes((root / "index.htm").string()).find("programem Kinvelor") != std::string::npos;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
 
 WebSiteWriter::WebSiteWriter(Rod& tree, TextSource& texts, const WebExportOptions& options,
                              std::string workingFolder, bool useBirthSurname)
@@ -95,10 +202,15 @@ WebSiteWriter::Naming& WebSiteWriter::naming(const Clovek& person)
         n->person = &person;
         n->name = htmlEscape(person.fullName(useBirthSurname_, true));
         n->link = personLink(person, n->name);
-        n->convertedName.bytes = utf8ToCp1250(n->name);
-        n->convertedLink.bytes = utf8ToCp1250(n->link);
+        n->exported = false;
     }
     return *n;
+}
+
+const std::string& WebSiteWriter::nameOrLink(const Clovek& person)
+{
+    const Naming& n = naming(person);
+    return n.exported && !singlePage_ ? n.link : n.name;
 }
 
 void WebSiteWriter::forgetNames()
@@ -109,7 +221,7 @@ void WebSiteWriter::forgetNames()
     int32_t highest = -1;
     for (const Clovek* p = tree_.firstPerson; p; p = p->chainNext)
         highest = std::max(highest, p->number);
-    byNumber_.resize(size_t(std::min(highest + 1, directNameLimit)));
+    byNumber_.resize(highest < directNameLimit ? size_t(highest + 1) : size_t(directNameLimit));
 }
 
 const std::string& WebSiteWriter::name(const Clovek& person)
@@ -125,7 +237,7 @@ const std::string& WebSiteWriter::link(const Clovek& person)
 void WebSiteWriter::appendHead(HtmlLines& lines) const
 {
     lines.add({"<head>",
-               "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1250\">",
+               "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">",
                "<meta http-equiv=\"Content-Language\" content=\"cs\">",
                "<title>" + htmlEscape(tree_.treeName) + "</title>",
                "<base target=\"hlavni\">",
@@ -156,7 +268,7 @@ HtmlLines WebSiteWriter::framesetPage() const
     return {"<html>",
             "",
             "<head>",
-            "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1250\">",
+            "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">",
             "<title>" + htmlEscape(tree_.treeName) + "</title>",
             "<meta name=\"keywords\" content=\"rodokmen, genealogie, rodopis, předkové, potomci, Kinvelor\">",
             "<meta name=\"description\" content=\"Rodokmen vytvořený programem Kinvelor, editorem rodokmenů.\">",
@@ -216,11 +328,10 @@ HtmlLines WebSiteWriter::footerPage() const
 
 HtmlLines WebSiteWriter::personPage(Clovek& person, bool standAlone)
 {
-    // A page of its own names its relatives without links: their pages are not written.
-    const auto relative = [&](const Clovek& other) -> const Cp1250Text& {
-        const Naming& n = naming(other);
-        return standAlone ? n.convertedName : n.convertedLink;
-    };
+    // A page of its own names its relatives without links: their pages are not written. Nor
+    // are those of persons left out of the site (a group filter).
+    singlePage_ = standAlone;
+    const auto relative = [&](const Clovek& other) -> const std::string& { return nameOrLink(other); };
     HtmlLines lines{"<html>", ""};
     appendHead(lines);
     lines.add({"", "<body>", "", "<div align=\"left\">",
@@ -295,7 +406,7 @@ HtmlLines WebSiteWriter::personPage(Clovek& person, bool standAlone)
             const std::string couple = std::to_string(partnership.number);
             lines.push_back("<tr>");
             lines.push_back(std::string("<td class=\"vpravo\">") + (first ? "Partneři:" : "&nbsp;") + "</td>");
-            lines.push_back("<td>" + (partner ? link(*partner) + " " : std::string())
+            lines.push_back("<td>" + (partner ? nameOrLink(*partner) + " " : std::string())
                             + "(<a href=\"../svatby/svatba" + couple + ".htm\">podrobnosti</a>)</td>");
             lines.push_back("</tr>");
             first = false;
@@ -345,12 +456,17 @@ HtmlLines WebSiteWriter::couplePage(Svatba& partnership)
     Clovek* p2 = partnership.partner2;
     Clovek* a = p1 && p1->sex == 1 ? p1 : p2;
     Clovek* b = a == p1 ? p2 : p1;
-    const auto childLink = [this](const Clovek& child) {
+    const auto exported = [this](const Clovek& p) { return naming(p).exported; };
+    const auto childLink = [&](const Clovek& child) {
+        if (!exported(child))
+            return name(child);
         return "<a href=\"../osoby/osoba" + number(child) + ".htm\">" + name(child) + "</a>";
     };
     const auto partnerLine = [&](const Clovek* p) {
         if (!p)
             return std::string("<font style=\"font-size:11pt\">?</font>");
+        if (!exported(*p))
+            return "<font style=\"font-size:11pt\">" + name(*p) + "</font>";
         return "<a href=\"../osoby/osoba" + number(*p) + ".htm\"><font style=\"font-size:11pt\">" + name(*p)
                + "</font></a>";
     };
@@ -453,8 +569,12 @@ HtmlLines WebSiteWriter::couplePage(Svatba& partnership)
     const char* opening = lasting ? "<p>Trvá již " : "<p>Trvalo ";
     if (end.isComplete() && partnership.wedding.isComplete())
         lines.push_back(opening + intervalText(partnership.wedding, end, texts_) + ".<p>");
-    else if (end.completeness() > 0 && partnership.wedding.completeness() > 0)
-        lines.push_back(opening + yearsText(std::stoll(end.year) - std::stoll(partnership.wedding.year), texts_) + ".<p>");
+    else if (long long from = 0, to = 0, years = 0; end.completeness() > 0 && partnership.wedding.completeness() > 0
+                                                    && yearNumber(partnership.wedding.year, from)
+                                                    && yearNumber(end.year, to)
+                                                    && !__builtin_sub_overflow(to, from, &years))
+        // Years typed beyond any number leave the duration untold rather than stop the export.
+        lines.push_back(opening + yearsText(years, texts_) + ".<p>");
     appendEnd(lines);
     return lines;
 }
@@ -462,10 +582,14 @@ HtmlLines WebSiteWriter::couplePage(Svatba& partnership)
 void WebSiteWriter::save(const std::string& relativePath, const HtmlLines& lines)
 {
     failedFile_ = folder_ + relativePath;
-    // Each page replaces its file whole, but none waits for the disk: the site can be written
-    // again from the tree at any time, and flushing its thousands of files took several times
-    // as long as writing them.
-    writeFileAtomic(failedFile_, lines.bytes(), false);
+    // No page waits for the disk: the site can be written again from the tree at any time, and
+    // flushing its thousands of files took several times as long as writing them.
+    try {
+        writeNewFile(failedFile_, lines.bytes());
+    } catch (const EInOutError& e) {
+        failure_ = e.what();
+        throw;
+    }
     failedFile_.clear();
     ++filesWritten_;
     ++pagesWritten_;
@@ -481,6 +605,7 @@ void WebSiteWriter::writeSinglePersonPage(Clovek& person, const std::string& fil
     folder_ = folderOfPath(file);
     filesWritten_ = pagesWritten_ = 0;
     forgetNames();
+    singlePage_ = true;
     failedFile_ = folder_ + "foto";
     if (!directoryExists(failedFile_) && !createDir(failedFile_))
         throw EInOutError("cannot create " + failedFile_);
@@ -494,7 +619,11 @@ void WebSiteWriter::writePages(const std::string& folder, const std::vector<Clov
 {
     folder_ = withoutTrailingSlashes(folder) + "/";
     filesWritten_ = pagesWritten_ = 0;
+    failure_.clear();
     forgetNames();
+    singlePage_ = false;
+    for (const Clovek* person : persons)
+        naming(*person).exported = true;
     save("index.htm", framesetPage());
     save("info.htm", infoPage());
 
@@ -517,4 +646,83 @@ void WebSiteWriter::writePages(const std::string& folder, const std::vector<Clov
     index.add({"</p>", "", "</body>", "", "</html>"});
     save("osoby.htm", index);
     save("reklama.htm", footerPage());
+}
+
+void WebSiteWriter::writeSite(const std::string& target, const std::vector<Clovek*>& persons)
+{
+    namespace fs = std::filesystem;
+    const std::string site = withoutTrailingSlashes(target);
+    filesWritten_ = pagesWritten_ = 0;
+    failedFile_.clear();
+    failure_.clear();
+    step_ = Step::Checking;
+    struct stat old {};
+    const bool replacing = ::lstat(site.c_str(), &old) == 0;
+    if (replacing && !isReplaceableSiteFolder(site)) {
+        failedFile_ = site;
+        throw EInOutError("not a site: " + site);
+    }
+
+    step_ = Step::Creating;
+    const size_t slash = site.rfind('/');
+    const std::string parent = slash == std::string::npos ? std::string(".") : slash == 0 ? "/" : site.substr(0, slash);
+    const std::string name = slash == std::string::npos ? site : site.substr(slash + 1);
+    // Hidden beside the site, on the same file system, so the rename at the end is one step.
+    std::string fresh = joinPath(parent, "." + name + ".novy-XXXXXX");
+    if (!::mkdtemp(fresh.data())) {
+        failure_ = std::strerror(errno);
+        failedFile_ = site;
+        throw EInOutError("cannot create " + fresh);
+    }
+
+    step_ = Step::Writing;
+    try {
+        writePages(fresh, persons);
+    } catch (const std::exception&) {
+        if (!failedFile_.empty() && failedFile_.starts_with(fresh))
+            failedFile_ = site + failedFile_.substr(fresh.size());
+        deleteFolderTree(fresh);
+        throw;
+    }
+
+    step_ = Step::Replacing;
+    // Made for the owner alone, it gets the old site's mode or that of any new folder.
+    ::chmod(fresh.c_str(), replacing ? (old.st_mode & 07777) : newFolderMode());
+    // Exchanged in one step, so the site's name never stands empty; a file system that cannot
+    // exchange gets two renames, the old site put back when the second fails.
+    int done = replacing ? ::renameat2(AT_FDCWD, fresh.c_str(), AT_FDCWD, site.c_str(), RENAME_EXCHANGE)
+                         : ::renameat2(AT_FDCWD, fresh.c_str(), AT_FDCWD, site.c_str(), RENAME_NOREPLACE);
+    if (done != 0 && (errno == EINVAL || errno == ENOSYS)) {
+        if (!replacing) {
+            done = fileExists(site) || directoryExists(site) ? -1 : ::rename(fresh.c_str(), site.c_str());
+        } else {
+            std::string aside = joinPath(parent, "." + name + ".stary-XXXXXX");
+            if (::mkdtemp(aside.data())) {
+                // A folder renamed onto an empty one takes its place.
+                if (::rename(site.c_str(), aside.c_str()) == 0) {
+                    done = ::rename(fresh.c_str(), site.c_str());
+                    if (done != 0)
+                        ::rename(aside.c_str(), site.c_str());
+                }
+                if (done == 0)
+                    deleteFolderTree(aside);
+                else
+                    ::rmdir(aside.c_str());
+            }
+            if (done == 0) {
+                step_ = Step::Done;
+                return;
+            }
+        }
+    }
+    if (done != 0) {
+        failure_ = std::strerror(errno);
+        failedFile_ = site;
+        deleteFolderTree(fresh);
+        throw EInOutError("cannot replace " + site);
+    }
+    // After the exchange the new folder's name holds the old site.
+    if (replacing)
+        deleteFolderTree(fresh);
+    step_ = Step::Done;
 }

@@ -26,15 +26,29 @@ struct WebExportOptions {
     bool contacts = false;
 };
 
+// Whether the export may replace `folder`: a real folder (not a link) that holds nothing but a
+// site this program wrote (its start page says so), or an empty one. Any other folder is the
+// person's own and must never be deleted.
+bool isReplaceableSiteFolder(const std::string& folder);
+
 class WebSiteWriter {
 public:
     // `workingFolder` holds the tree's stored portraits ("hlavy/hlava" + number + ".jpg").
     WebSiteWriter(Rod& tree, TextSource& texts, const WebExportOptions& options, std::string workingFolder,
                   bool useBirthSurname);
 
-    // Writes every page into `folder` (which exists) for the given persons, in their order; the
-    // index lists them. Gives every partnership a new couple number. Raises on the first file
-    // that cannot be written; `filesWritten` and `failedFile` then tell how far it got.
+    // Writes the site of the given persons into a new folder beside `target` and only then puts
+    // it in the target's place, so an interrupted or failed export leaves the old site (or no
+    // folder) and never half of one. An existing `target` must be an earlier site or empty
+    // (isReplaceableSiteFolder); it is replaced whole. Raises on failure, `step` telling where.
+    void writeSite(const std::string& target, const std::vector<Clovek*>& persons);
+    enum class Step { Checking, Creating, Writing, Replacing, Done };
+    Step step() const { return step_; }
+
+    // Writes every page into `folder` (which exists and no one else writes into: pages are
+    // written in place, not replaced whole) for the given persons, in their order; the index
+    // lists them and only their pages are linked. Gives every partnership a new couple number. Raises on the first file that cannot
+    // be written; `filesWritten` and `failedFile` then tell how far it got.
     void writePages(const std::string& folder, const std::vector<Clovek*>& persons);
 
     // The page of one person as a page of its own at `file`: relatives named without links, no
@@ -44,7 +58,11 @@ public:
 
     int filesWritten() const { return filesWritten_; }
     int pagesWritten() const { return pagesWritten_; }
+    // The file that could not be written, named by where it was meant to be (under the target
+    // of writeSite, not the new folder that is gone again); empty when none.
     const std::string& failedFile() const { return failedFile_; }
+    // What the system told about that file.
+    const std::string& failure() const { return failure_; }
 
     // The parts of the site, each a list of lines.
     void appendHead(HtmlLines& lines) const;
@@ -66,9 +84,10 @@ private:
         const Clovek* person = nullptr;
         std::string name;
         std::string link;
-        Cp1250Text convertedName;
-        Cp1250Text convertedLink;
+        bool exported = false;
     };
+    // The person's name, a link to the page when the site has it.
+    const std::string& nameOrLink(const Clovek& person);
     Naming& naming(const Clovek& person);
     void forgetNames();
     void save(const std::string& relativePath, const HtmlLines& lines);
@@ -84,6 +103,9 @@ private:
     int filesWritten_ = 0;
     int pagesWritten_ = 0;
     std::string failedFile_;
+    std::string failure_;
+    Step step_ = Step::Checking;
+    bool singlePage_ = false;
     std::vector<Naming> byNumber_;
     std::unordered_map<const Clovek*, Naming> names_;
 };

@@ -21,6 +21,15 @@ TEST(HtmlText, WebAddressesGetHttpOnlyWithoutASchemeAndAreEncoded)
     EXPECT_EQ(mailHref("jan novák@x.cz"), "mailto:jan%20nov%C3%A1k@x.cz");
 }
 
+TEST(HtmlText, OnlyHttpFtpAndMailtoAddressesBecomeLinks)
+{
+    for (const char* script : {"javascript://%0Aalert(1)", "JavaScript://x", "data://text/html,x", "file:///etc/passwd",
+                               "vbscript://x"})
+        EXPECT_EQ(webAddressHref(script), "") << script;
+    EXPECT_EQ(webAddressHref("mailto:jan@novak.cz"), "mailto:jan@novak.cz");
+    EXPECT_EQ(webAddressHref("novak.cz:8080/rod"), "http://novak.cz:8080/rod");
+}
+
 TEST(HtmlText, OnlyAPlainNameIsASubfolderName)
 {
     for (const char* good : {"rodokmen", " rodokmen ", "Rod Nováků", "a.b", "..."})

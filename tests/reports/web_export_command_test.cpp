@@ -8,9 +8,42 @@
 
 #include <gtest/gtest.h>
 
+#include "forms/vyber_adresar_form.h"
+#include "platform/fileio.h"
+#include "platform/useractions.h"
+
 #include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <sstream>
+
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
+
+// Files of the process cannot grow beyond `bytes` while it lives: a write past it fails as on a
+// full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        oldSignal_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldSignal_);
+    }
+
+private:
+    rlimit old_{};
+    void (*oldSignal_)(int) = nullptr;
+};
 
 class WebExportCommand : public ProgramTest {
 protected:
@@ -70,25 +103,131 @@ TEST_F(WebExportCommand, RefusesANameThatLeavesTheLocationAndWritesTheSiteUnderA
     EXPECT_EQ(windows->htmlAdresarFORM.dirnameLB.Caption, withoutTrailingSlashes(places.path()));
 }
 
-TEST_F(WebExportCommand, AnExistingFolderIsReplacedOnlyAfterYes)
+TEST_F(WebExportCommand, AnEarlierSiteIsReplacedOnlyAfterYesAndAFolderOfThePersonsOwnNever)
 {
-    ASSERT_TRUE(createDir(places / "rodokmen"));
-    writeCp1250Lines(places / "rodokmen/moje.txt", {"moje"});
+    hl().writeHtmlSite(places / "rodokmen/");
+    const std::string index = readFileBytes(places / "rodokmen/index.htm");
+    writeFileAtomic(places / "rodokmen/osoby/osoba999.htm", "stará stránka");
+    script.clearRecords();
 
     confirmOptionsAndLocation();
     typeName("rodokmen");
     script.press("anoNe", "neBT");
     script.press("htmlAdresarFORM", "stornoBT");
     hl().HTMLstranky1Click();
-    EXPECT_TRUE(fileExists(places / "rodokmen/moje.txt"));
-    EXPECT_FALSE(fileExists(places / "rodokmen/index.htm"));
+    EXPECT_TRUE(fileExists(places / "rodokmen/osoby/osoba999.htm"));
 
     confirmOptionsAndLocation();
     typeName("rodokmen");
     script.press("anoNe", "anoBT");
     hl().HTMLstranky1Click();
-    EXPECT_FALSE(fileExists(places / "rodokmen/moje.txt"));
-    EXPECT_TRUE(fileExists(places / "rodokmen/index.htm"));
+    EXPECT_FALSE(fileExists(places / "rodokmen/osoby/osoba999.htm"));
+    EXPECT_EQ(readFileBytes(places / "rodokmen/index.htm"), index);
+
+    // The home folder's "Dokumenty" is the person's own: refused without a question.
+    ASSERT_TRUE(createDir(places / "Dokumenty"));
+    writeCp1250Lines(places / "Dokumenty/moje.txt", {"moje"});
+    script.clearRecords();
+    confirmOptionsAndLocation();
+    typeName("Dokumenty");
+    script.press("htmlAdresarFORM", "stornoBT");
+    hl().HTMLstranky1Click();
+    EXPECT_TRUE(fileExists(places / "Dokumenty/moje.txt"));
+    EXPECT_FALSE(fileExists(places / "Dokumenty/index.htm"));
+    ASSERT_EQ(script.messages().size(), 1u);
+    EXPECT_NE(script.messages()[0].text.find("nelze přemazat"), std::string::npos) << script.messages()[0].text;
+
+    // Nor when it is handed to the writing itself.
+    script.clearRecords();
+    hl().writeHtmlSite(places / "Dokumenty/");
+    EXPECT_TRUE(fileExists(places / "Dokumenty/moje.txt"));
+    ASSERT_EQ(script.messages().size(), 1u);
+    EXPECT_EQ(script.messages()[0].text, "Vytvoření HTML stránek selhalo. Nepodařilo se vymazat určený adresář.");
+}
+
+TEST_F(WebExportCommand, AFullDiskLeavesTheEarlierSiteWholeAndSaysWhichPageFailed)
+{
+    hl().writeHtmlSite(places / "rodokmen/");
+    std::map<std::string, std::string> before;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(places / "rodokmen"))
+        if (e.is_regular_file())
+            before[e.path().string()] = readFileBytes(e.path().string());
+    ASSERT_GT(before.size(), 4u);
+    // The failure's text is in the language file already, which a full disk could not take.
+    hl().langText("HTML", "nepodariloSe", "Vytvoření HTML stránek selhalo.");
+    script.clearRecords();
+    {
+        // No file may grow beyond a few hundred bytes, as on a disk that is full: the first
+        // page already fails.
+        FileSizeLimit full(600);
+        hl().writeHtmlSite(places / "rodokmen/");
+    }
+    std::map<std::string, std::string> after;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(places / "rodokmen"))
+        if (e.is_regular_file())
+            after[e.path().string()] = readFileBytes(e.path().string());
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(listFolder(places.path(), "*", ListKind::All), std::vector<std::string>{"rodokmen"})
+        << "nothing half-written stays beside it";
+    ASSERT_EQ(script.messages().size(), 1u) << script.messages()[0].text;
+    const std::string& told = script.messages()[0].text;
+    EXPECT_EQ(told.rfind("Vytvoření HTML stránek selhalo.\nNezapsáno: " + places.path() + "rodokmen/index.htm (", 0), 0u)
+        << told;
+    EXPECT_NE(told.find("\nDosavadní stránky v " + places.path() + "rodokmen zůstaly beze změny."), std::string::npos)
+        << told;
+}
+
+TEST_F(WebExportCommand, TheLocationWindowReachesFoldersOutsideTheHomeFolder)
+{
+    ASSERT_TRUE(createDir(places / "domov") && createDir(places / "domov/Dokumenty") && createDir(places / "jinam"));
+    setenv("HOME", (places / "domov").c_str(), 1);
+    std::vector<std::string> lines;
+    std::vector<std::string> drives;
+    script.press("coVHtmlFORM", "OKBtn");
+    script.modal("vyberAdresarFORM", [&](TForm&) {
+        TvyberAdresarFORM& w = *vyberAdresarFORM;
+        drives = w.DriveComboBox1.Items.lines();
+        EXPECT_EQ(w.DriveComboBox1.Text(), places / "domov");
+        EXPECT_EQ(w.chosenFolder(), places / "domov");
+        lines = w.Adresar.Items.lines();
+        // Up to the folder above the home folder, then into the one beside it.
+        user::doubleClickLine(w.Adresar, w.Adresar.ItemIndex() - 1);
+        EXPECT_EQ(w.currentFolder(), withoutTrailingSlashes(places.path()));
+        user::doubleClickLine(w.Adresar, w.Adresar.ItemIndex() + 2); // after "domov"
+        EXPECT_EQ(w.currentFolder(), places / "jinam");
+        user::click(w.Button1);
+    });
+    typeName("rodokmen");
+    hl().HTMLstranky1Click();
+    EXPECT_TRUE(fileExists(places / "jinam/rodokmen/index.htm"));
+    EXPECT_EQ(drives, (std::vector<std::string>{"/", places / "domov"}));
+
+    // The path from the root down, each level indented, then the home folder's own folders.
+    const std::vector<std::string> parts = [&] {
+        std::vector<std::string> v;
+        std::stringstream path(places / "domov");
+        for (std::string part; std::getline(path, part, '/');)
+            if (!part.empty())
+                v.push_back(part);
+        return v;
+    }();
+    ASSERT_EQ(lines.size(), parts.size() + 2);
+    EXPECT_EQ(lines[0], "/");
+    for (size_t i = 0; i < parts.size(); ++i)
+        EXPECT_EQ(lines[i + 1], std::string(3 * (i + 1), ' ') + parts[i]);
+    EXPECT_EQ(lines.back(), std::string(3 * (parts.size() + 1), ' ') + "Dokumenty");
+
+    // The root as the starting point shows the root's folders.
+    script.press("coVHtmlFORM", "OKBtn");
+    script.modal("vyberAdresarFORM", [&](TForm&) {
+        TvyberAdresarFORM& w = *vyberAdresarFORM;
+        user::pick(w.DriveComboBox1, 0);
+        EXPECT_EQ(w.currentFolder(), "/");
+        EXPECT_EQ(w.chosenFolder(), "/");
+        EXPECT_NE(w.Adresar.Items.IndexOf("   tmp"), -1);
+        user::click(w.stornoBT);
+    });
+    hl().HTMLstranky1Click();
 }
 
 TEST_F(WebExportCommand, AFolderThatCannotBeMadeIsTold)

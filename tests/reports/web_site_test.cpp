@@ -22,8 +22,9 @@ namespace {
 std::string page(const std::string& path)
 {
     std::string all;
-    for (const std::string& line : readCp1250Lines(path))
-        all += line + "\n";
+    for (char c : readFileBytes(path))
+        if (c != '\r')
+            all += c;
     return all;
 }
 
@@ -54,7 +55,7 @@ protected:
     void write(const WebExportOptions& options = {})
     {
         WebSiteWriter writer(tree, texts, options, work.path(), false);
-        writer.writePages(out.path(), all());
+        writer.writeSite(out.path(), all());
         pages = writer.pagesWritten();
     }
     std::string personFile(const Clovek* p) { return out / ("osoby/osoba" + std::to_string(p->number) + ".htm"); }
@@ -82,7 +83,8 @@ TEST_F(WebSiteTest, WritesTheFramesTheIndexAndOnePagePerPersonAndCouple)
     EXPECT_EQ(pages, 8);
 
     EXPECT_NE(readFileBytes(out / "osoby.htm").find("\r\n"), std::string::npos);
-    EXPECT_NE(readFileBytes(out / "osoby.htm").find(utf8ToCp1250("Nováková")), std::string::npos);
+    EXPECT_NE(readFileBytes(out / "osoby.htm").find("Nováková"), std::string::npos);
+    EXPECT_NE(readFileBytes(out / "osoby.htm").find("charset=utf-8"), std::string::npos);
     const std::string index = page(out / "osoby.htm");
     EXPECT_NE(index.find("<a href=\"osoby/osoba" + std::to_string(eva->number) + ".htm\">Eva Nováková</a><br>"),
               std::string::npos);
@@ -121,6 +123,7 @@ TEST_F(WebSiteTest, ContactRowsOfLivingPersonsLinkEncodedAddresses)
     Clovek* q = add("Petr", "Novák", 1);
     q->email2 = "petr@novak.cz";
     q->web1 = "javascript:alert(1)";
+    q->web2 = "javascript://%0Aalert(1)";
     write(contacts);
 
     const std::string text = page(personFile(p));
@@ -132,6 +135,7 @@ TEST_F(WebSiteTest, ContactRowsOfLivingPersonsLinkEncodedAddresses)
     const std::string other = page(personFile(q));
     EXPECT_EQ(other.find("Email:"), std::string::npos);
     EXPECT_NE(other.find("href=\"http://javascript:alert(1)\""), std::string::npos);
+    EXPECT_NE(other.find("</a>, javascript://%0Aalert(1)</td>"), std::string::npos) << "shown, not linked";
 
     p->alive = 0;
     write(contacts);
@@ -235,6 +239,95 @@ TEST_F(WebSiteTest, AFailedPageStopsTheExportAndTellsWhereItStopped)
     EXPECT_ANY_THROW(writer.writePages(out.path(), all()));
     EXPECT_EQ(writer.filesWritten(), 2);
     EXPECT_EQ(writer.failedFile(), out / ("osoby/osoba" + std::to_string(p->number) + ".htm"));
+}
+
+TEST_F(WebSiteTest, PersonsLeftOutOfTheSiteAreNamedWithoutALinkToAMissingPage)
+{
+    Clovek* jan = add("Jan", "Novák", 1);
+    Clovek* eva = add("Eva", "Nováková", 0);
+    Clovek* petr = add("Petr", "Novák", 1);
+    child(jan, eva, petr);
+    partnership(jan, eva, 1);
+    WebSiteWriter(tree, texts, {}, work.path(), false).writeSite(out.path(), {jan}); // a group of one
+
+    const std::string janPage = page(personFile(jan));
+    EXPECT_NE(janPage.find("<td>Petr Novák</td>"), std::string::npos) << janPage;
+    EXPECT_NE(janPage.find("<td>Eva Nováková (<a href=\"../svatby/svatba1.htm\">"), std::string::npos) << janPage;
+    const std::string couple = page(out / "svatby/svatba1.htm");
+    EXPECT_NE(couple.find("<a href=\"../osoby/osoba" + std::to_string(jan->number)), std::string::npos);
+    EXPECT_NE(couple.find("<font style=\"font-size:11pt\">Eva Nováková</font>"), std::string::npos) << couple;
+    EXPECT_NE(couple.find("<br>Petr Novák"), std::string::npos) << couple;
+    for (const Clovek* gone : {eva, petr}) {
+        EXPECT_FALSE(fileExists(personFile(gone)));
+        EXPECT_EQ(couple.find("osoba" + std::to_string(gone->number) + ".htm"), std::string::npos);
+        EXPECT_EQ(janPage.find("osoba" + std::to_string(gone->number) + ".htm"), std::string::npos);
+    }
+}
+
+TEST_F(WebSiteTest, TheHighestPersonNumberAndYearsBeyondAnyNumberStillExport)
+{
+    Clovek* jan = add("Jan", "Novák", 1);
+    Clovek* eva = add("Eva", "Nováková", 0);
+    jan->number = 2147483647;
+    Svatba* couple = partnership(jan, eva, 2);
+    couple->wedding = date("?", "?", "12345678901234567890");
+    couple->divorce = date("?", "?", "99999999999999999999");
+    write();
+    EXPECT_NE(page(out / "osoby.htm").find("osoby/osoba2147483647.htm\">Jan Novák</a>"), std::string::npos);
+    EXPECT_NE(page(personFile(jan)).find("Eva Nováková"), std::string::npos);
+    EXPECT_NE(page(out / "svatby/svatba1.htm").find("rozvodem"), std::string::npos);
+}
+
+TEST_F(WebSiteTest, LettersOfEveryAlphabetAreWrittenAsUtf8)
+{
+    Clovek* p = add("Søren Иван", "Dvořák", 1);
+    write();
+    const std::string bytes = readFileBytes(personFile(p));
+    EXPECT_NE(bytes.find("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">"), std::string::npos);
+    EXPECT_NE(bytes.find("Søren Иван Dvořák"), std::string::npos);
+    EXPECT_NE(readFileBytes(out / "index.htm").find("charset=utf-8"), std::string::npos);
+}
+
+TEST_F(WebSiteTest, AnEarlierSiteIsReplacedWholeAndOnlyAnEarlierSiteOrAnEmptyFolder)
+{
+    Clovek* jan = add("Jan", "Novák", 1);
+    const std::string site = out / "strom";
+    const auto writeSite = [&](const std::vector<Clovek*>& persons) {
+        WebSiteWriter(tree, texts, {}, work.path(), false).writeSite(site, persons);
+    };
+    writeSite({jan});
+    EXPECT_TRUE(isReplaceableSiteFolder(site));
+    const std::string janFile = site + "/osoby/osoba" + std::to_string(jan->number) + ".htm";
+    const std::string leftover = janFile + ".Ab12Cd.tmp~"; // a page replaced whole by an older version
+    writeFileAtomic(leftover, "x");
+    EXPECT_TRUE(isReplaceableSiteFolder(site));
+
+    // One page only in the new site: the rest is gone with the old one, and nothing stays beside.
+    Clovek* eva = add("Eva", "Nováková", 0);
+    writeSite({eva});
+    EXPECT_FALSE(fileExists(janFile));
+    EXPECT_FALSE(fileExists(leftover));
+    EXPECT_TRUE(fileExists(site + "/osoby/osoba" + std::to_string(eva->number) + ".htm"));
+    EXPECT_EQ(listFolder(out.path(), "*", ListKind::All), std::vector<std::string>{"strom"});
+
+    TempFolder own;
+    writeFileAtomic(own / "dopis.txt", "moje");
+    std::filesystem::create_directories(own / "osoby");
+    writeFileAtomic(own / "index.htm", readFileBytes(site + "/index.htm"));
+    EXPECT_FALSE(isReplaceableSiteFolder(own.path()));
+    EXPECT_ANY_THROW(WebSiteWriter(tree, texts, {}, work.path(), false).writeSite(own.path(), {eva}));
+    EXPECT_EQ(readFileBytes(own / "dopis.txt"), "moje");
+    deleteFile(own / "dopis.txt");
+    writeFileAtomic(own / "osoby/poznamky.txt", "moje");
+    EXPECT_FALSE(isReplaceableSiteFolder(own.path())) << "a file of its own below";
+    deleteFile(own / "osoby/poznamky.txt");
+    EXPECT_TRUE(isReplaceableSiteFolder(own.path()));
+    writeFileAtomic(own / "index.htm", "<html></html>");
+    EXPECT_FALSE(isReplaceableSiteFolder(own.path())) << "a start page of another program";
+    EXPECT_TRUE(isReplaceableSiteFolder(out / "prazdna/") || createDir(out / "prazdna"));
+    EXPECT_TRUE(isReplaceableSiteFolder(out / "prazdna")) << "an empty folder";
+    std::filesystem::create_directory_symlink(site, own / "odkaz");
+    EXPECT_FALSE(isReplaceableSiteFolder(own / "odkaz")) << "a link to a site";
 }
 
 TEST_F(WebSiteTest, APageOfItsOwnNamesRelativesWithoutLinksAndKeepsItsPortraitInFoto)
