@@ -3,6 +3,7 @@
 // be taken over. The caller installs the tree and shows the outcome; nothing here asks or
 // tells the user.
 #include "gedcom/import_charset.h"
+#include "gedcom/import_log.h"
 #include "gedcom/import_parser.h"
 
 #include <string>
@@ -19,7 +20,7 @@ struct ImportResult {
     int persons = 0;
     int partnerships = 0;
     // One line per problem: "radek " + line + ": " + message.
-    std::vector<std::string> log;
+    ImportLog log;
 };
 
 // Reads `fileName` into `tree`, a new empty tree.

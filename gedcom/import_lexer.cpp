@@ -99,11 +99,6 @@ int monthNumber(std::string_view word)
 
 LexAn::LexAn(std::string text) : file_(std::move(text), log_) {}
 
-void LexAn::logError(int lineNumber, const std::string& message)
-{
-    log_.push_back("radek " + intToStr(lineNumber) + ": " + message);
-}
-
 void LexAn::unexpected(int lineNumber, const std::string& expected)
 {
     std::string shown = text();

@@ -2,6 +2,7 @@
 // The token stream of the GEDCOM import: the current token of the scanner, the keyword numbers
 // of the tags, and the lines of the file read as level, cross-reference, tag and value. Every
 // problem goes to the import log as "radek " + line number + ": " + message.
+#include "gedcom/import_log.h"
 #include "gedcom/import_scanner.h"
 
 #include <string>
@@ -93,8 +94,8 @@ public:
     bool readLine(GedLine& line);
 
     // "radek " + line + ": " + message.
-    void logError(int lineNumber, const std::string& message);
-    std::vector<std::string>& log() { return log_; }
+    void logError(int lineNumber, std::string_view message) { log_.add(lineNumber, message); }
+    ImportLog& log() { return log_; }
     // Lines passed over or given back bad so far.
     int damagedLines() const { return damagedLines_; }
     int lineCount() const { return file_.lineCount(); }
@@ -102,7 +103,7 @@ public:
 private:
     void unexpected(int lineNumber, const std::string& expected);
 
-    std::vector<std::string> log_;
+    ImportLog log_;
     GedFile file_;
     Token token_;
     int nextLine_ = 0;
