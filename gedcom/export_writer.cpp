@@ -9,10 +9,12 @@
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "platform/datetime.h"
+#include "platform/exceptions.h"
 #include "platform/fileio.h"
 #include "platform/numbers.h"
 
 #include <algorithm>
+#include <exception>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -251,15 +253,13 @@ std::string gedcomDateValue(const Datum& date)
     return intToStr(key.day) + " " + monthYear;
 }
 
-std::string gedcomExportBytes(Rod& tree, const std::string& fileName, const Datum& today, GedcomExportCounts* counts)
+namespace {
+
+void writeGedcom(GedcomLines& out, Rod& tree, const GEDRodiny& families, const std::string& fileName,
+                 const Datum& today)
 {
-    GEDRodiny families;
-    buildGedcomFamilies(tree, families);
     const PersonRefs refs(tree);
     const FamilyLinks links = familyLinks(refs, families);
-
-    // About what a person and a family take in a real tree.
-    GedcomLines out(size_t(tree.personCount()) * 320 + size_t(families.count()) * 120 + 1024);
     writeHeader(out, tree, fileName, today);
     size_t i = 0;
     for (const Clovek* p = tree.firstPerson; p; p = p->chainNext, ++i) {
@@ -269,6 +269,20 @@ std::string gedcomExportBytes(Rod& tree, const std::string& fileName, const Datu
     for (const auto& f : families.families())
         writeFamily(out, *f, refs);
     out.raw("0 TRLR");
+}
+
+// What goes to the file at once; the file is never held whole in memory.
+constexpr size_t exportPieceBytes = size_t(1) << 20;
+
+} // namespace
+
+std::string gedcomExportBytes(Rod& tree, const std::string& fileName, const Datum& today, GedcomExportCounts* counts)
+{
+    GEDRodiny families;
+    buildGedcomFamilies(tree, families);
+    // About what a person and a family take in a real tree.
+    GedcomLines out(size_t(tree.personCount()) * 320 + size_t(families.count()) * 120 + 1024);
+    writeGedcom(out, tree, families, fileName, today);
     if (counts)
         *counts = {tree.personCount(), families.count()};
     return out.take();
@@ -276,8 +290,30 @@ std::string gedcomExportBytes(Rod& tree, const std::string& fileName, const Datu
 
 GedcomExportCounts exportGedcom(Rod& tree, const std::string& path, const Datum& today)
 {
-    GedcomExportCounts counts;
-    const std::string bytes = gedcomExportBytes(tree, path, today, &counts);
-    writeFileAtomic(path, bytes);
-    return counts;
+    GEDRodiny families;
+    buildGedcomFamilies(tree, families);
+    std::exception_ptr failure;
+    try {
+        replaceFile(
+            path,
+            [&](int fd) {
+                try {
+                    GedcomLines out;
+                    out.streamTo([fd](std::string_view piece) { return writeToDescriptor(fd, piece); },
+                                 exportPieceBytes);
+                    writeGedcom(out, tree, families, path, today);
+                    return out.finish();
+                } catch (...) {
+                    // Out of the writing step, so that the half-written temporary file is removed.
+                    failure = std::current_exception();
+                    return false;
+                }
+            },
+            true);
+    } catch (const EInOutError&) {
+        if (failure)
+            std::rethrow_exception(failure);
+        throw;
+    }
+    return {tree.personCount(), families.count()};
 }
