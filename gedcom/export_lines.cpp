@@ -52,10 +52,33 @@ size_t gedcomCut(std::string_view text, size_t room)
     return lastChar > 0 ? lastChar : charLength(text, 0);
 }
 
+void GedcomLines::streamTo(std::function<bool(std::string_view)> sink, size_t pieceBytes)
+{
+    sink_ = std::move(sink);
+    pieceBytes_ = pieceBytes;
+    // A little more than a piece: the line that fills it is not cut.
+    out_.reserve(pieceBytes + 2 * (maxLineBytes + 2));
+}
+
+void GedcomLines::flush()
+{
+    if (!failed_ && !out_.empty() && !sink_(out_))
+        failed_ = true;
+    out_.clear();
+}
+
+bool GedcomLines::finish()
+{
+    if (sink_)
+        flush();
+    return !failed_;
+}
+
 void GedcomLines::raw(std::string_view text)
 {
     out_ += text;
     out_ += "\r\n";
+    handOver();
 }
 
 void GedcomLines::line(int level, std::string_view tag, std::string_view value)
@@ -99,6 +122,7 @@ void GedcomLines::segment(int level, std::string_view tag, std::string_view text
             rest.remove_prefix(cut);
         }
         out_ += "\r\n";
+        handOver();
         if (rest.empty())
             break;
         level = concLevel;

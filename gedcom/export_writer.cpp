@@ -9,12 +9,15 @@
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "platform/datetime.h"
+#include "platform/exceptions.h"
 #include "platform/fileio.h"
 #include "platform/numbers.h"
 
 #include <algorithm>
-#include <unordered_map>
-#include <unordered_set>
+#include <exception>
+#include <cstdint>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -23,32 +26,64 @@ const char* const kMonths[12] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
 
 // Each person's place in the chain and the number of its cross-reference: its own number, or,
 // for a number that an earlier person already has (a damaged file), a number no one has, so no
-// two records share a reference and every link points at the person it means.
+// two records share a reference and every link points at the person it means. A tree of a
+// million persons is looked up millions of times here, so the places sit in one open table
+// made at once rather than in a node per person.
 class PersonRefs {
 public:
     explicit PersonRefs(const Rod& tree)
     {
-        position_.reserve(size_t(tree.personCount()));
-        std::unordered_set<int> used;
         int highest = 0;
-        for (const Clovek* p = tree.firstPerson; p; p = p->chainNext)
-            highest = std::max(highest, p->number);
+        numbers_.reserve(size_t(std::max(tree.personCount(), 0)));
         for (const Clovek* p = tree.firstPerson; p; p = p->chainNext) {
-            int number = p->number;
-            if (number < 0 || !used.insert(number).second) {
-                number = ++highest;
-                used.insert(number);
-            }
-            position_.emplace(p, numbers_.size());
-            numbers_.push_back(number);
+            highest = std::max(highest, p->number);
+            numbers_.push_back(p->number);
+        }
+        // The first person in the chain keeps a number; the later ones with the same number, and
+        // those with none, get new numbers above all others, in chain order.
+        std::vector<std::pair<int, size_t>> byNumber;
+        byNumber.reserve(numbers_.size());
+        for (size_t i = 0; i < numbers_.size(); ++i)
+            if (numbers_[i] >= 0)
+                byNumber.emplace_back(numbers_[i], i);
+        std::sort(byNumber.begin(), byNumber.end());
+        std::vector<bool> renumber(numbers_.size());
+        for (size_t i = 0; i < numbers_.size(); ++i)
+            renumber[i] = numbers_[i] < 0;
+        for (size_t k = 1; k < byNumber.size(); ++k)
+            if (byNumber[k].first == byNumber[k - 1].first)
+                renumber[byNumber[k].second] = true;
+        for (size_t i = 0; i < numbers_.size(); ++i)
+            if (renumber[i])
+                numbers_[i] = ++highest;
+
+        size_t capacity = 16;
+        while (capacity < numbers_.size() + numbers_.size() / 2)
+            capacity *= 2;
+        slots_.resize(capacity);
+        mask_ = capacity - 1;
+        size_t i = 0;
+        for (const Clovek* p = tree.firstPerson; p; p = p->chainNext, ++i) {
+            Slot* slot = &slots_[home(p)];
+            while (slot->person && slot->person != p)
+                slot = &slots_[(size_t(slot - slots_.data()) + 1) & mask_];
+            if (!slot->person)
+                *slot = {p, i};
         }
     }
     size_t count() const { return numbers_.size(); }
     // The chain position of a person, or npos for one outside the chain.
     size_t position(const Clovek* p) const
     {
-        auto it = position_.find(p);
-        return it == position_.end() ? std::string::npos : it->second;
+        if (!p)
+            return std::string::npos;
+        for (size_t at = home(p);; at = (at + 1) & mask_) {
+            const Slot& slot = slots_[at];
+            if (slot.person == p)
+                return slot.position;
+            if (!slot.person)
+                return std::string::npos;
+        }
     }
     std::string ref(size_t position) const { return "@CL" + intToStr(numbers_[position]) + "@"; }
     std::string ref(const Clovek* p) const
@@ -58,8 +93,19 @@ public:
     }
 
 private:
-    std::unordered_map<const Clovek*, size_t> position_;
+    struct Slot {
+        const Clovek* person = nullptr;
+        size_t position = 0;
+    };
+    size_t home(const Clovek* p) const
+    {
+        auto h = uint64_t(reinterpret_cast<uintptr_t>(p)) * 0x9E3779B97F4A7C15ull;
+        return size_t(h >> 32) & mask_;
+    }
+
     std::vector<int> numbers_;
+    std::vector<Slot> slots_;
+    size_t mask_ = 0;
 };
 
 std::string familyRef(int number)
@@ -264,15 +310,13 @@ std::string gedcomDateValue(const Datum& date)
     return about + intToStr(key.day) + " " + monthYear;
 }
 
-std::string gedcomExportBytes(Rod& tree, const std::string& fileName, const Datum& today, GedcomExportCounts* counts)
+namespace {
+
+void writeGedcom(GedcomLines& out, Rod& tree, const GEDRodiny& families, const std::string& fileName,
+                 const Datum& today)
 {
-    GEDRodiny families;
-    buildGedcomFamilies(tree, families);
     const PersonRefs refs(tree);
     const FamilyLinks links = familyLinks(refs, families);
-
-    // About what a person and a family take in a real tree.
-    GedcomLines out(size_t(tree.personCount()) * 320 + size_t(families.count()) * 120 + 1024);
     writeHeader(out, tree, fileName, today);
     size_t i = 0;
     for (const Clovek* p = tree.firstPerson; p; p = p->chainNext, ++i) {
@@ -282,6 +326,20 @@ std::string gedcomExportBytes(Rod& tree, const std::string& fileName, const Datu
     for (const auto& f : families.families())
         writeFamily(out, *f, refs);
     out.raw("0 TRLR");
+}
+
+// What goes to the file at once; the file is never held whole in memory.
+constexpr size_t exportPieceBytes = size_t(1) << 20;
+
+} // namespace
+
+std::string gedcomExportBytes(Rod& tree, const std::string& fileName, const Datum& today, GedcomExportCounts* counts)
+{
+    GEDRodiny families;
+    buildGedcomFamilies(tree, families);
+    // About what a person and a family take in a real tree.
+    GedcomLines out(size_t(tree.personCount()) * 320 + size_t(families.count()) * 120 + 1024);
+    writeGedcom(out, tree, families, fileName, today);
     if (counts)
         *counts = {tree.personCount(), families.count()};
     return out.take();
@@ -289,8 +347,30 @@ std::string gedcomExportBytes(Rod& tree, const std::string& fileName, const Datu
 
 GedcomExportCounts exportGedcom(Rod& tree, const std::string& path, const Datum& today)
 {
-    GedcomExportCounts counts;
-    const std::string bytes = gedcomExportBytes(tree, path, today, &counts);
-    writeFileAtomic(path, bytes);
-    return counts;
+    GEDRodiny families;
+    buildGedcomFamilies(tree, families);
+    std::exception_ptr failure;
+    try {
+        replaceFile(
+            path,
+            [&](int fd) {
+                try {
+                    GedcomLines out;
+                    out.streamTo([fd](std::string_view piece) { return writeToDescriptor(fd, piece); },
+                                 exportPieceBytes);
+                    writeGedcom(out, tree, families, path, today);
+                    return out.finish();
+                } catch (...) {
+                    // Out of the writing step, so that the half-written temporary file is removed.
+                    failure = std::current_exception();
+                    return false;
+                }
+            },
+            true);
+    } catch (const EInOutError&) {
+        if (failure)
+            std::rethrow_exception(failure);
+        throw;
+    }
+    return {tree.personCount(), families.count()};
 }

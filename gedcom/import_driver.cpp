@@ -9,12 +9,18 @@
 #include "platform/files.h"
 #include "platform/numbers.h"
 
+#include <algorithm>
 #include <fstream>
+#include <memory>
 
 namespace {
 
-// The file in one read into a string of its size: a file of 100,000 persons is tens of
-// megabytes, which growing a string by halves would copy and touch twice over.
+constexpr size_t pieceBytes = size_t(1) << 20;
+
+// The file into a string of its size, a piece at a time through one small buffer: a file of a
+// million persons is a couple of hundred megabytes, which growing a string by halves would copy
+// over, and sizing it first would fill with zeros only to overwrite them; each byte of fresh
+// memory is touched once.
 bool readWholeFile(const std::string& path, std::string& bytes)
 {
     std::ifstream in(path, std::ios::binary | std::ios::ate);
@@ -23,9 +29,38 @@ bool readWholeFile(const std::string& path, std::string& bytes)
     const std::streamoff size = in.tellg();
     if (size < 0)
         return false;
-    bytes.resize(size_t(size));
     in.seekg(0);
-    return bool(in.read(bytes.data(), size));
+    bytes.clear();
+    bytes.reserve(size_t(size));
+    const auto piece = std::make_unique_for_overwrite<char[]>(pieceBytes);
+    while (bytes.size() < size_t(size)) {
+        const size_t want = std::min(pieceBytes, size_t(size) - bytes.size());
+        if (!in.read(piece.get(), std::streamsize(want)))
+            return false;
+        bytes.append(piece.get(), want);
+    }
+    return true;
+}
+
+// The log as UTF-8 lines for people to read (every letter of the file's names kept) with CR LF,
+// written a piece at a time: the log of a big file is hundreds of megabytes as text and need not
+// be held whole.
+bool writeLogLines(int fd, const ImportLog& log)
+{
+    std::string piece;
+    piece.reserve(pieceBytes);
+    std::string line;
+    for (size_t i = 0; i < log.size(); ++i) {
+        log.lineInto(i, line);
+        piece += line;
+        piece += "\r\n";
+        if (piece.size() >= pieceBytes / 2) {
+            if (!writeToDescriptor(fd, piece))
+                return false;
+            piece.clear();
+        }
+    }
+    return writeToDescriptor(fd, piece);
 }
 
 } // namespace
@@ -71,19 +106,9 @@ std::string writeImportLog(const ImportResult& result, const std::string& import
     const size_t slash = importedFile.rfind('/');
     const std::string besideFile = slash == std::string::npos ? std::string(importLogName)
                                                              : importedFile.substr(0, slash + 1) + importLogName;
-    // A log for people to read: UTF-8, which keeps every letter of the file's names, with CR LF.
-    size_t size = 0;
-    for (const std::string& line : result.log)
-        size += line.size() + 2;
-    std::string bytes;
-    bytes.reserve(size);
-    for (const std::string& line : result.log) {
-        bytes += line;
-        bytes += "\r\n";
-    }
     for (const std::string& path : {besideFile, joinPath(fallbackFolder, importLogName)}) {
         try {
-            writeFileAtomic(path, bytes, false);
+            replaceFile(path, [&](int fd) { return writeLogLines(fd, result.log); }, false);
             return path;
         } catch (const Exception&) {
         }

@@ -3,6 +3,7 @@
 // be taken over. The caller installs the tree and shows the outcome; nothing here asks or
 // tells the user.
 #include "gedcom/import_charset.h"
+#include "gedcom/import_log.h"
 #include "gedcom/import_parser.h"
 
 #include <string>
@@ -18,8 +19,8 @@ struct ImportResult {
     GedcomCharset charset = GedcomCharset::Cp1250;
     int persons = 0;
     int partnerships = 0;
-    // One line per problem: "radek " + line + ": " + message.
-    std::vector<std::string> log;
+    // One line per problem: "řádek " + line + ": " + message.
+    ImportLog log;
 };
 
 // Reads `fileName` into `tree`, a new empty tree.

@@ -99,11 +99,6 @@ int monthNumber(std::string_view word)
 
 LexAn::LexAn(std::string text) : file_(std::move(text), log_) {}
 
-void LexAn::logError(int lineNumber, const std::string& message)
-{
-    log_.push_back("řádek " + intToStr(lineNumber) + ": " + message);
-}
-
 void LexAn::cleanValue(GedLine& line)
 {
     std::string& v = line.value;

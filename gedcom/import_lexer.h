@@ -1,7 +1,8 @@
 #pragma once
 // The token stream of the GEDCOM import: the current token of the scanner, the keyword numbers
 // of the tags, and the lines of the file read as level, cross-reference, tag and value. Every
-// problem goes to the import log as "radek " + line number + ": " + message.
+// problem goes to the import log as "řádek " + line number + ": " + message.
+#include "gedcom/import_log.h"
 #include "gedcom/import_scanner.h"
 
 #include <string>
@@ -92,9 +93,9 @@ public:
     // `bad`, so that its deeper lines can be passed over with it.
     bool readLine(GedLine& line);
 
-    // "radek " + line + ": " + message.
-    void logError(int lineNumber, const std::string& message);
-    std::vector<std::string>& log() { return log_; }
+    // "řádek " + line + ": " + message.
+    void logError(int lineNumber, std::string_view message) { log_.add(lineNumber, message); }
+    ImportLog& log() { return log_; }
     // Lines passed over or given back bad so far.
     int damagedLines() const { return damagedLines_; }
     int lineCount() const { return file_.lineCount(); }
@@ -104,7 +105,7 @@ private:
     // Control characters out of the value, "@@" read as the one at sign it stands for.
     void cleanValue(GedLine& line);
 
-    std::vector<std::string> log_;
+    ImportLog log_;
     GedFile file_;
     Token token_;
     int nextLine_ = 0;

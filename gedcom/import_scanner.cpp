@@ -1,6 +1,7 @@
 #include "gedcom/import_scanner.h"
 
 #include "gedcom/import_lexer.h"
+#include "gedcom/import_log.h"
 #include "platform/numbers.h"
 
 #include <algorithm>
@@ -88,22 +89,67 @@ const std::array<unsigned char, 256> classes = makeClasses();
 
 } // namespace
 
-GedFile::GedFile(std::string text, std::vector<std::string>& log) : text_(std::move(text)), log_(log)
+namespace {
+
+// Lines as the scanner counts them: CR LF, LF and a lone CR each end one, and a last line without
+// an end counts.
+int countLines(std::string_view text)
 {
-    const std::string_view all(text_);
-    lines_.reserve(size_t(std::count(all.begin(), all.end(), '\n')) + 1);
-    size_t start = 0;
-    for (size_t i = 0; i < all.size(); ++i) {
-        const char c = all[i];
-        if (c != '\n' && c != '\r')
-            continue;
-        lines_.push_back(all.substr(start, i - start));
-        if (c == '\r' && i + 1 < all.size() && all[i + 1] == '\n')
-            ++i;
-        start = i + 1;
+    size_t lines = size_t(std::count(text.begin(), text.end(), '\n'));
+    for (size_t cr = text.find('\r'); cr != std::string_view::npos; cr = text.find('\r', cr + 1))
+        if (cr + 1 == text.size() || text[cr + 1] != '\n')
+            ++lines;
+    if (!text.empty() && text.back() != '\n' && text.back() != '\r')
+        ++lines;
+    return int(lines);
+}
+
+} // namespace
+
+GedFile::GedFile(std::string text, std::vector<std::string>& log) : GedFile(std::move(text), nullptr, &log) {}
+
+GedFile::GedFile(std::string text, ImportLog& log) : GedFile(std::move(text), &log, nullptr) {}
+
+GedFile::GedFile(std::string text, ImportLog* importLog, std::vector<std::string>* textLog)
+    : text_(std::move(text)), lineCount_(countLines(text_)), textLog_(textLog), importLog_(importLog)
+{
+    asked_ = current_ = spanFrom(0, 0);
+}
+
+GedFile::Span GedFile::spanFrom(size_t begin, int index) const
+{
+    Span span;
+    span.index = index;
+    span.begin = std::min(begin, text_.size());
+    const char* p = text_.data() + span.begin;
+    const char* const end = text_.data() + text_.size();
+    while (p != end && *p != '\n' && *p != '\r')
+        ++p;
+    span.end = size_t(p - text_.data());
+    return span;
+}
+
+void GedFile::stepTo(Span& span, int i) const
+{
+    if (i < span.index) {
+        // Backwards only to the scanner's line after a seek; the other span is then on it.
+        const Span& other = &span == &asked_ ? current_ : asked_;
+        span = other.index <= i ? other : spanFrom(0, 0);
     }
-    if (start < all.size())
-        lines_.push_back(all.substr(start));
+    while (span.index < i) {
+        size_t next = span.end;
+        if (next < text_.size())
+            next += text_[next] == '\r' && next + 1 < text_.size() && text_[next + 1] == '\n' ? 2 : 1;
+        span = spanFrom(next, span.index + 1);
+    }
+}
+
+void GedFile::report(std::string message)
+{
+    if (importLog_)
+        importLog_->push_back(message);
+    else
+        textLog_->push_back(std::move(message));
 }
 
 bool GedFile::isTextChar(unsigned char c)
@@ -128,7 +174,10 @@ int GedFile::charClass(unsigned char c)
 
 std::string_view GedFile::line(int i) const
 {
-    return i >= 0 && i < lineCount() ? lines_[size_t(i)] : std::string_view();
+    if (i < 0 || i >= lineCount_)
+        return {};
+    stepTo(asked_, i);
+    return asked_.view(text_);
 }
 
 unsigned char GedFile::peekChar() const
@@ -137,7 +186,8 @@ unsigned char GedFile::peekChar() const
         return gedEndOfLine;
     if (line_ >= lineCount())
         return gedEndOfFile;
-    const std::string_view l = lines_[size_t(line_)];
+    stepTo(current_, line_);
+    const std::string_view l = current_.view(text_);
     // A column past the end of the line is its end.
     return size_t(column_) <= l.size() ? static_cast<unsigned char>(l[size_t(column_) - 1]) : gedEndOfLine;
 }
@@ -147,7 +197,8 @@ unsigned char GedFile::nextChar()
     ++column_;
     if (line_ >= lineCount())
         return gedEndOfFile;
-    const std::string_view l = lines_[size_t(line_)];
+    stepTo(current_, line_);
+    const std::string_view l = current_.view(text_);
     if (size_t(column_) > l.size()) {
         column_ = 0;
         ++line_;
@@ -175,8 +226,8 @@ void GedFile::scanToken(Token& token)
         if (state == 8)
             break;
         if (state == 4 && !logged) {
-            log_.push_back("řádek " + intToStr(line_ + 1) + ", neočekávaný výskyt znaku: \"" +
-                           std::string(1, char(c)) + "\".");
+            report("řádek " + intToStr(line_ + 1) + ", neočekávaný výskyt znaku: \"" + std::string(1, char(c)) +
+                   "\".");
             logged = true;
         }
         token.text_ += char(c);

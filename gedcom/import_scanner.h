@@ -3,9 +3,12 @@
 // time with its line and column, the eleven character classes and the token automaton that cuts
 // the characters into tokens. The text is UTF-8 (gedcom/import_charset.h decoded it), so every
 // byte from 128 up is part of a letter and scans as a text character.
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
+
+class ImportLog;
 
 // Character classes of the token automaton.
 enum GedCharClass {
@@ -30,8 +33,9 @@ class Token;
 
 class GedFile {
 public:
-    // Splits the text at CR LF, LF or a lone CR; `log` receives the scanner's messages.
+    // Lines end at CR LF, LF or a lone CR; `log` receives the scanner's messages.
     GedFile(std::string text, std::vector<std::string>& log);
+    GedFile(std::string text, ImportLog& log);
     GedFile(const GedFile&) = delete;
     GedFile& operator=(const GedFile&) = delete;
 
@@ -48,7 +52,7 @@ public:
     void seekLine(int i);
 
     std::string_view line(int i) const;
-    int lineCount() const { return int(lines_.size()); }
+    int lineCount() const { return lineCount_; }
 
     static int charClass(unsigned char c);
     static bool isLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
@@ -59,9 +63,27 @@ public:
     void scanToken(Token& token);
 
 private:
+    // Where one line lies in the text. No table of all lines is kept: a big file has tens of
+    // millions of them, and the lexer and scanner only walk forward, so two spans stepping line
+    // by line find every line they ask for.
+    struct Span {
+        int index = 0;
+        size_t begin = 0;
+        size_t end = 0;
+        std::string_view view(const std::string& text) const { return {text.data() + begin, end - begin}; }
+    };
+    GedFile(std::string text, ImportLog* importLog, std::vector<std::string>* textLog);
+    Span spanFrom(size_t begin, int index) const;
+    void stepTo(Span& span, int i) const;
+    void report(std::string message);
+
     std::string text_;
-    std::vector<std::string_view> lines_;
-    std::vector<std::string>& log_;
+    int lineCount_ = 0;
+    std::vector<std::string>* textLog_ = nullptr;
+    ImportLog* importLog_ = nullptr;
+    // The span of the line last asked for, and that of the scanner's current line.
+    mutable Span asked_;
+    mutable Span current_;
     int line_ = 0;
     int column_ = 1;
 };

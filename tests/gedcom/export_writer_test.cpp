@@ -156,3 +156,17 @@ TEST(GedcomExport, FileReplacesTheOldOneWholeAndAFailureLeavesItAlone)
     EXPECT_THROW(exportGedcom(t.tree, folder / "missing/strom.ged", Datum()), EInOutError);
     EXPECT_EQ(readFileBytes(path), written);
 }
+
+TEST(GedcomExport, AFileLargerThanWhatIsWrittenAtOnceComesOutWhole)
+{
+    TempFolder folder;
+    ExportTree t;
+    const std::string place(500, 'p');
+    for (int i = 0; i < 6000; ++i)
+        t.add("Jméno" + std::to_string(i), "Příjmení", "", i % 2, Datum("1", "2", "1900"), place);
+    const std::string path = folder / "strom.ged";
+    exportGedcom(t.tree, path, Datum("9", "12", "2026"));
+    const std::string expected = gedcomExportBytes(t.tree, path, Datum("9", "12", "2026"));
+    ASSERT_GT(expected.size(), size_t(2) << 20);
+    EXPECT_TRUE(readFileBytes(path) == expected);
+}
