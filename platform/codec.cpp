@@ -236,3 +236,17 @@ void writeCp1250Lines(const std::string& path, const std::vector<std::string>& l
     }
     writeFileAtomic(path, bytes, durable);
 }
+
+void writeUtf8TextLines(const std::string& path, const std::vector<std::string>& lines, bool durable)
+{
+    size_t size = 0;
+    for (const auto& line : lines)
+        size += line.size() + 2;
+    std::string bytes;
+    bytes.reserve(size);
+    for (const auto& line : lines) {
+        bytes += line;
+        bytes += "\r\n";
+    }
+    writeFileAtomic(path, bytes, durable);
+}

@@ -38,3 +38,10 @@ std::vector<std::string> readCp1250Lines(const std::string& path);
 // Writes UTF-8 lines as Windows-1250, each followed by CR LF, through a temporary file that is
 // renamed over the old one (see writeFileAtomic for `durable`). Raises EInOutError.
 void writeCp1250Lines(const std::string& path, const std::vector<std::string>& lines, bool durable = true);
+
+// A text file written for people to read (summaries, lists, the calendar, text exports): UTF-8
+// without a byte order mark, as editors on a Linux desktop expect, each line followed by CR LF,
+// through a temporary file renamed over the old one. The program's own files stay Windows-1250.
+// Raises EInOutError.
+void writeUtf8TextLines(const std::string& path, const std::vector<std::string>& lines,
+                        bool durable = true);
