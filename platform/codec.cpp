@@ -62,16 +62,17 @@ std::string cp1250ToUtf8(std::string_view bytes)
 
 namespace {
 
-// A reverse table built once keeps a long file from scanning the table per character.
+// The byte of each code point below 0x2200 that the code page holds above 0x7F, else 0.
+constexpr std::array<unsigned char, 0x2200> kReverse = [] {
+    std::array<unsigned char, 0x2200> r{};
+    for (size_t i = 0; i < kHigh.size(); ++i)
+        r[kHigh[i]] = static_cast<unsigned char>(0x80 + i);
+    return r;
+}();
+
 unsigned char reverseCp1250(char32_t cp)
 {
-    static const std::array<unsigned char, 0x2200> reverse = [] {
-        std::array<unsigned char, 0x2200> r{};
-        for (size_t i = 0; i < kHigh.size(); ++i)
-            r[kHigh[i]] = static_cast<unsigned char>(0x80 + i);
-        return r;
-    }();
-    return cp < reverse.size() ? reverse[cp] : 0;
+    return cp < kReverse.size() ? kReverse[cp] : 0;
 }
 
 void appendReference(std::string& out, char32_t cp)
@@ -83,11 +84,12 @@ void appendReference(std::string& out, char32_t cp)
     out += ';';
 }
 
-// Plain ASCII as it stands, except that with `references` an "&" before "#" becomes "&#38;"
-// so that a typed "&#65;" is not taken for a reference when read back.
-void appendAscii(std::string& out, std::string_view ascii, bool references)
+// Plain ASCII as it stands, except that with `escape` an "&" before "#" becomes "&#38;" so
+// that a typed "&#65;" is not taken for a reference when read back.
+template <bool escape>
+void appendAscii(std::string& out, std::string_view ascii)
 {
-    if (references) {
+    if constexpr (escape) {
         size_t amp;
         while ((amp = ascii.find("&#")) != std::string_view::npos) {
             out.append(ascii.substr(0, amp));
@@ -98,8 +100,10 @@ void appendAscii(std::string& out, std::string_view ascii, bool references)
     out.append(ascii);
 }
 
-// Runs of plain ASCII go over in one piece, since an exported page is mostly markup.
-void appendConverted(std::string& out, std::string_view utf8, bool references)
+// Runs of plain ASCII go over in one piece, since an exported page is mostly markup. With
+// `references` a character the code page lacks is written as a reference instead of "?".
+template <bool references, bool escape>
+void appendConverted(std::string& out, std::string_view utf8)
 {
     size_t pos = 0;
     while (pos < utf8.size()) {
@@ -114,20 +118,23 @@ void appendConverted(std::string& out, std::string_view utf8, bool references)
         }
         while (plain < utf8.size() && static_cast<unsigned char>(utf8[plain]) < 0x80)
             ++plain;
-        appendAscii(out, utf8.substr(pos, plain - pos), references);
+        appendAscii<escape>(out, utf8.substr(pos, plain - pos));
         pos = plain;
         if (pos == utf8.size())
             break;
         const size_t start = pos;
         const char32_t cp = nextCodePoint(utf8, pos);
-        // A broken sequence is no letter to keep: it stays "?" everywhere.
-        const bool broken = cp == 0xFFFD && utf8.substr(start, pos - start) != "\uFFFD";
-        if (const unsigned char mapped = reverseCp1250(cp))
+        if (const unsigned char mapped = reverseCp1250(cp)) {
             out.push_back(static_cast<char>(mapped));
-        else if (references && !broken)
-            appendReference(out, cp);
-        else
+        } else if constexpr (references) {
+            // A broken sequence is no letter to keep: it stays "?" everywhere.
+            if (cp != 0xFFFD || utf8.substr(start, pos - start) == "\uFFFD")
+                appendReference(out, cp);
+            else
+                out.push_back('?');
+        } else {
             out.push_back('?');
+        }
     }
 }
 
@@ -156,16 +163,22 @@ bool readReference(std::string_view text, char32_t& cp, size_t& length)
 
 void appendAsCp1250(std::string& out, std::string_view utf8)
 {
-    appendConverted(out, utf8, false);
+    appendConverted<false, false>(out, utf8);
 }
 
 void appendAsCp1250WithReferences(std::string& out, std::string_view utf8)
 {
-    appendConverted(out, utf8, true);
+    // Most texts hold no "&": they need no look for "&#" in each run of plain text.
+    if (!utf8.empty() && std::memchr(utf8.data(), '&', utf8.size()))
+        appendConverted<true, true>(out, utf8);
+    else
+        appendConverted<true, false>(out, utf8);
 }
 
 std::string cp1250WithReferencesToUtf8(std::string_view bytes)
 {
+    if (bytes.empty() || !std::memchr(bytes.data(), '&', bytes.size()))
+        return cp1250ToUtf8(bytes);
     size_t amp = bytes.find("&#");
     if (amp == std::string_view::npos)
         return cp1250ToUtf8(bytes);
