@@ -214,7 +214,7 @@ void Thlavni::ulozNaDiskTextyBTClick()
     if (!SaveDialogTXT.Execute())
         return;
     try {
-        writeCp1250Lines(SaveDialogTXT.FileName, lines.lines());
+        writeUtf8TextLines(SaveDialogTXT.FileName, lines.lines());
     } catch (const Exception&) {
         tellFileNotSaved(SaveDialogTXT.FileName);
     }

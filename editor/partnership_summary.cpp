@@ -40,7 +40,7 @@ void Thlavni::ulozitShrnutiBTClick()
         return;
     try {
         // Written beside the old file and renamed over it: a failure leaves the old one whole.
-        writeCp1250Lines(dialog.SaveDialogTXT.FileName, dialog.shrnutiMEMO.Lines.lines());
+        writeUtf8TextLines(dialog.SaveDialogTXT.FileName, dialog.shrnutiMEMO.Lines.lines());
     } catch (const Exception& e) {
         Application.ShowException(e);
     }

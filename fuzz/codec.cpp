@@ -1,7 +1,9 @@
 // The Windows-1250 codec at every file boundary: any bytes decode, and what was decoded
-// encodes back to as many bytes.
+// encodes back to as many bytes. The tree file's text keeps every character of valid UTF-8,
+// and text the code page holds without an "&#" comes out as the plain encoding gives it.
 #include "fuzz_support.h"
 #include "platform/codec.h"
+#include "platform/text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -10,5 +12,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (utf8ToCp1250(text).size() != bytes.size())
         std::abort();
     utf8ToCp1250(bytes); // the same bytes taken as UTF-8, valid or not
+
+    std::string kept;
+    appendAsCp1250WithReferences(kept, text);
+    if (bytes.find("&#") == std::string::npos && kept != bytes)
+        std::abort();
+    if (cp1250WithReferencesToUtf8(kept) != text)
+        std::abort();
+    bool valid = true;
+    for (size_t pos = 0; pos < bytes.size() && valid;) {
+        const size_t start = pos;
+        valid = nextCodePoint(bytes, pos) != 0xFFFD || bytes.compare(start, pos - start, "\uFFFD") == 0;
+    }
+    if (valid) {
+        std::string asTree;
+        appendAsCp1250WithReferences(asTree, bytes);
+        if (cp1250WithReferencesToUtf8(asTree) != bytes)
+            std::abort();
+    }
+    cp1250WithReferencesToUtf8(bytes);
     return 0;
 }

@@ -4,6 +4,7 @@
 #include "platform/text.h"
 
 #include <array>
+#include <charconv>
 #include <cstdint>
 #include <cstring>
 
@@ -59,16 +60,51 @@ std::string cp1250ToUtf8(std::string_view bytes)
     return out;
 }
 
-// Runs of plain ASCII go over in one piece, since an exported page is mostly markup.
-void appendAsCp1250(std::string& out, std::string_view utf8)
+namespace {
+
+// The byte of each code point below 0x2200 that the code page holds above 0x7F, else 0.
+constexpr std::array<unsigned char, 0x2200> kReverse = [] {
+    std::array<unsigned char, 0x2200> r{};
+    for (size_t i = 0; i < kHigh.size(); ++i)
+        r[kHigh[i]] = static_cast<unsigned char>(0x80 + i);
+    return r;
+}();
+
+unsigned char reverseCp1250(char32_t cp)
 {
-    // A reverse table built once keeps a long file from scanning the table per character.
-    static const std::array<unsigned char, 0x2200> reverse = [] {
-        std::array<unsigned char, 0x2200> r{};
-        for (size_t i = 0; i < kHigh.size(); ++i)
-            r[kHigh[i]] = static_cast<unsigned char>(0x80 + i);
-        return r;
-    }();
+    return cp < kReverse.size() ? kReverse[cp] : 0;
+}
+
+void appendReference(std::string& out, char32_t cp)
+{
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, static_cast<uint32_t>(cp)).ptr;
+    out += "&#";
+    out.append(digits, end);
+    out += ';';
+}
+
+// Plain ASCII as it stands, except that with `escape` an "&" before "#" becomes "&#38;" so
+// that a typed "&#65;" is not taken for a reference when read back.
+template <bool escape>
+void appendAscii(std::string& out, std::string_view ascii)
+{
+    if constexpr (escape) {
+        size_t amp;
+        while ((amp = ascii.find("&#")) != std::string_view::npos) {
+            out.append(ascii.substr(0, amp));
+            out += "&#38;";
+            ascii.remove_prefix(amp + 1);
+        }
+    }
+    out.append(ascii);
+}
+
+// Runs of plain ASCII go over in one piece, since an exported page is mostly markup. With
+// `references` a character the code page lacks is written as a reference instead of "?".
+template <bool references, bool escape>
+void appendConverted(std::string& out, std::string_view utf8)
+{
     size_t pos = 0;
     while (pos < utf8.size()) {
         size_t plain = pos;
@@ -82,14 +118,88 @@ void appendAsCp1250(std::string& out, std::string_view utf8)
         }
         while (plain < utf8.size() && static_cast<unsigned char>(utf8[plain]) < 0x80)
             ++plain;
-        out.append(utf8, pos, plain - pos);
+        appendAscii<escape>(out, utf8.substr(pos, plain - pos));
         pos = plain;
         if (pos == utf8.size())
             break;
-        char32_t cp = nextCodePoint(utf8, pos);
-        unsigned char mapped = cp < reverse.size() ? reverse[cp] : 0;
-        out.push_back(mapped ? static_cast<char>(mapped) : '?');
+        const size_t start = pos;
+        const char32_t cp = nextCodePoint(utf8, pos);
+        if (const unsigned char mapped = reverseCp1250(cp)) {
+            out.push_back(static_cast<char>(mapped));
+        } else if constexpr (references) {
+            // A broken sequence is no letter to keep: it stays "?" everywhere.
+            if (cp != 0xFFFD || utf8.substr(start, pos - start) == "\uFFFD")
+                appendReference(out, cp);
+            else
+                out.push_back('?');
+        } else {
+            out.push_back('?');
+        }
     }
+}
+
+// The code point of a reference "&#N;" at the start of `text` (N decimal without leading zeros)
+// and its length, or nothing. Only what the writer makes is taken: N is 38 or a code point
+// the code page lacks; any other such text was typed and stays as it is.
+bool readReference(std::string_view text, char32_t& cp, size_t& length)
+{
+    if (text.size() < 4 || text[0] != '&' || text[1] != '#' || text[2] == '0')
+        return false;
+    uint32_t value = 0;
+    size_t i = 2;
+    for (; i < text.size() && i < 10 && text[i] >= '0' && text[i] <= '9'; ++i)
+        value = value * 10 + static_cast<uint32_t>(text[i] - '0');
+    if (i == 2 || i >= text.size() || text[i] != ';')
+        return false;
+    if (value != '&' && (value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF) ||
+                         value < 0x80 || reverseCp1250(value) != 0))
+        return false;
+    cp = value;
+    length = i + 1;
+    return true;
+}
+
+} // namespace
+
+void appendAsCp1250(std::string& out, std::string_view utf8)
+{
+    appendConverted<false, false>(out, utf8);
+}
+
+void appendAsCp1250WithReferences(std::string& out, std::string_view utf8)
+{
+    // Most texts hold no "&": they need no look for "&#" in each run of plain text.
+    if (!utf8.empty() && std::memchr(utf8.data(), '&', utf8.size()))
+        appendConverted<true, true>(out, utf8);
+    else
+        appendConverted<true, false>(out, utf8);
+}
+
+std::string cp1250WithReferencesToUtf8(std::string_view bytes)
+{
+    if (bytes.empty() || !std::memchr(bytes.data(), '&', bytes.size()))
+        return cp1250ToUtf8(bytes);
+    size_t amp = bytes.find("&#");
+    if (amp == std::string_view::npos)
+        return cp1250ToUtf8(bytes);
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    while (amp != std::string_view::npos) {
+        out += cp1250ToUtf8(bytes.substr(0, amp));
+        bytes.remove_prefix(amp);
+        char32_t cp;
+        size_t length;
+        if (readReference(bytes, cp, length)) {
+            appendUtf8(out, cp);
+            bytes.remove_prefix(length);
+        } else {
+            out += '&';
+            bytes.remove_prefix(1);
+        }
+        amp = bytes.find("&#");
+    }
+    out += cp1250ToUtf8(bytes);
+    return out;
 }
 
 std::string utf8ToCp1250(std::string_view utf8)
@@ -135,6 +245,20 @@ void writeCp1250Lines(const std::string& path, const std::vector<std::string>& l
     bytes.reserve(size);
     for (const auto& line : lines) {
         appendAsCp1250(bytes, line);
+        bytes += "\r\n";
+    }
+    writeFileAtomic(path, bytes, durable);
+}
+
+void writeUtf8TextLines(const std::string& path, const std::vector<std::string>& lines, bool durable)
+{
+    size_t size = 0;
+    for (const auto& line : lines)
+        size += line.size() + 2;
+    std::string bytes;
+    bytes.reserve(size);
+    for (const auto& line : lines) {
+        bytes += line;
         bytes += "\r\n";
     }
     writeFileAtomic(path, bytes, durable);

@@ -24,8 +24,24 @@ std::vector<std::string> splitLines(std::string_view text);
 // The same appended to `out`, for text converted piece by piece into one buffer.
 void appendAsCp1250(std::string& out, std::string_view utf8);
 
+// The text of a tree file, where no letter may be lost: a character the code page lacks is
+// written as "&#N;" (N its decimal code point) and an "&" before "#" as "&#38;", so that
+// cp1250WithReferencesToUtf8 gives back exactly what was written. Text the code page holds and
+// that has no "&#" comes out as from appendAsCp1250, byte for byte.
+void appendAsCp1250WithReferences(std::string& out, std::string_view utf8);
+// Reads such text. Only the references the writer makes are read ("&#38;" and code points the
+// code page lacks); any other "&#..." stays as text, as a file from an older version meant it.
+std::string cp1250WithReferencesToUtf8(std::string_view bytes);
+
 // A whole Windows-1250 text file as UTF-8 lines. Raises EInOutError when it cannot be read.
 std::vector<std::string> readCp1250Lines(const std::string& path);
 // Writes UTF-8 lines as Windows-1250, each followed by CR LF, through a temporary file that is
 // renamed over the old one (see writeFileAtomic for `durable`). Raises EInOutError.
 void writeCp1250Lines(const std::string& path, const std::vector<std::string>& lines, bool durable = true);
+
+// A text file written for people to read (summaries, lists, the calendar, text exports): UTF-8
+// without a byte order mark, as editors on a Linux desktop expect, each line followed by CR LF,
+// through a temporary file renamed over the old one. The program's own files stay Windows-1250.
+// Raises EInOutError.
+void writeUtf8TextLines(const std::string& path, const std::vector<std::string>& lines,
+                        bool durable = true);

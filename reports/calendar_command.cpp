@@ -34,7 +34,7 @@ void Thlavni::Kalendar1Click()
     anniversaries.sort();
     const std::string file = joinPath(workingFolder, "kalendar.txt");
     try {
-        writeCp1250Lines(file, calendarLines(anniversaries, std::stoi(Datum(now).year)));
+        writeUtf8TextLines(file, calendarLines(anniversaries, std::stoi(Datum(now).year)));
     } catch (const std::exception& e) {
         Application.ShowException(e);
         return;

@@ -57,7 +57,7 @@ void Thlavni::saveRichEditLines(const TRichEdit& rich)
         return;
     try {
         // Written beside the old file and renamed over it: a failure leaves the old one whole.
-        writeCp1250Lines(SaveDialogTXT.FileName, rich.Lines.lines());
+        writeUtf8TextLines(SaveDialogTXT.FileName, rich.Lines.lines());
     } catch (const Exception& e) {
         Application.ShowException(e);
     }

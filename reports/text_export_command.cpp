@@ -36,7 +36,7 @@ void Thlavni::expTXTClick()
     if (!SaveDialogTXT.Execute() || SaveDialogTXT.FileName.empty())
         return;
     try {
-        writeCp1250Lines(SaveDialogTXT.FileName, textExportLines(*tree, choiceOf(*coExportovatFORM)));
+        writeUtf8TextLines(SaveDialogTXT.FileName, textExportLines(*tree, choiceOf(*coExportovatFORM)));
     } catch (const std::exception& e) {
         // An older file of that name is left as it was.
         Application.ShowException(e);

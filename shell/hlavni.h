@@ -768,7 +768,7 @@ public:
     void showStatisticsTables();
     void zakladniPrehledBTClick();
     void tabulkyBTClick();
-    // Save: the lines of the tab's text as a Windows-1250 file of the person's choice, replacing
+    // Save: the lines of the tab's text as a UTF-8 file of the person's choice, replacing
     // an old one only whole; a failure is shown. Print: the text as a print job.
     void ulozitStatistikyLipovetauBTClick();
     void ulozitStatistikuOsobyBTClick();

@@ -11,7 +11,7 @@
 
 namespace {
 
-// Saves the lines as a Windows-1250 text file of the person's choice. The dialog asks before an
+// Saves the lines as a UTF-8 text file of the person's choice. The dialog asks before an
 // existing file is replaced; the new text is written beside it and renamed over it, so a failed
 // write leaves the old file whole, and the failure is told.
 void saveLinesAs(TSaveDialog& dialog, const std::vector<std::string>& lines)
@@ -22,7 +22,7 @@ void saveLinesAs(TSaveDialog& dialog, const std::vector<std::string>& lines)
     if (!dialog.Execute())
         return;
     try {
-        writeCp1250Lines(dialog.FileName, lines);
+        writeUtf8TextLines(dialog.FileName, lines);
     } catch (const Exception& e) {
         Application.ShowException(e);
     }

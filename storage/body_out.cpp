@@ -31,7 +31,7 @@ BodyBytes::BodyBytes(Put put) : put_(std::move(put))
 void BodyBytes::line(std::string_view text)
 {
     const size_t start = buffer_.size();
-    appendAsCp1250(buffer_, text);
+    appendAsCp1250WithReferences(buffer_, text);
     buffer_ += "\r\n";
     const size_t end = buffer_.size() - 2;
     for (size_t i = start; i < buffer_.size(); ++i) {

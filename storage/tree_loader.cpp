@@ -25,7 +25,7 @@
 
 std::string readBodyLine(BodyCursor& cursor)
 {
-    return cp1250ToUtf8(readRawBodyLine(cursor));
+    return cp1250WithReferencesToUtf8(readRawBodyLine(cursor));
 }
 
 namespace {

@@ -358,3 +358,57 @@ TEST_F(TreeLoader, ParentsAreLinkedByNumberOnceEveryPersonIsRead)
     Rod damaged(saved("useknuty.rod"));
     EXPECT_THROW(loadCurrentFormat(damaged, env), EDamagedTreeFile);
 }
+
+TEST_F(TreeLoader, EveryLetterComesBackAndTypedReferencesStayText)
+{
+    Rod tree(saved("pismena.rod"));
+    Clovek* shown = buildFullTree(tree);
+    for (const auto& [name, bytes] : fullTreeMedia())
+        putWorking(name, bytes);
+    tree.treeName = "Rod Рюриковичей";
+    Clovek* p = tree.findPersonByNumber(2);
+    p->firstName = "Øystein Åge";
+    p->surname = "Кузнецов";
+    p->birthPlace = "Rønne, Bornholm";
+    p->titlesBefore = "Prétendant à la couronne";
+    p->email1 = "jan@novak.cz";
+    p->user2 = "&#65; a &#38; a &";
+    p->furtherTexts = {"€ „uvozovky“ 日本 😀", "&#1046;"};
+    ASSERT_TRUE(saveTreeFile(tree, shown, env));
+    tree.activePersonNumber = shown->number;
+    const std::string expected = treeText(tree);
+
+    std::string body = readBytes(saved("pismena.rod"));
+    body = body.substr(body.find("\r\n\r\n") + 4);
+    unshiftBody(body);
+    EXPECT_NE(body.find("R&#248;nne, Bornholm"), std::string::npos);
+    EXPECT_NE(body.find("Pr\xE9tendant &#224; la couronne"), std::string::npos);
+    EXPECT_NE(body.find("&#38;#65; a &#38;#38; a &\r\n"), std::string::npos);
+    EXPECT_EQ(body.find("?ystein"), std::string::npos);
+
+    resetWorkingFolder(env.workingFolder, env.programFolder);
+    Rod loaded(saved("pismena.rod"));
+    loadCurrentFormat(loaded, env);
+    EXPECT_EQ(treeText(loaded), expected);
+
+    // A file of an earlier version holds only what Windows-1250 holds; a reference there was
+    // typed, unless it names a letter that no such file could hold.
+    auto writeOlder = [&](const std::string& name, const std::string& firstName) {
+        std::string text;
+        for (const std::string& line : joined({header(), person(0, firstName)}))
+            text += line + "\r\n";
+        text += "\r\n";
+        shiftBody(text);
+        std::ofstream(saved(name), std::ios::binary)
+            << "Kinvelor - ulozeny stav - nemente!\r\nKinvelor\r\nverze 1.0.18\r\n\r\n"
+            << text << "\r\n";
+    };
+    writeOlder("starsi.rod", "&#65;&#0248;&#x416;&#;&#1046");
+    writeOlder("starsi2.rod", "\xE1&#225;&#1046;");
+    Rod older(saved("starsi.rod"));
+    loadCurrentFormat(older, env);
+    EXPECT_EQ(std::string(older.findPersonByNumber(0)->firstName), "&#65;&#0248;&#x416;&#;&#1046");
+    Rod older2(saved("starsi2.rod"));
+    loadCurrentFormat(older2, env);
+    EXPECT_EQ(std::string(older2.findPersonByNumber(0)->firstName), "á&#225;Ж");
+}
