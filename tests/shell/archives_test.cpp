@@ -85,8 +85,9 @@ TEST_F(Archives, ExportCopiesTheArchiveOnlyAfterAGoodRun)
 
 TEST_F(Archives, ATreeThatCouldNotBeSavedIsNotPacked)
 {
-    // Inside the program folder only "save" may hold trees: this save is refused.
-    std::filesystem::create_directories(folder() + "stromy");
+    // A folder of the user's stands where the tree's picture folder goes: this save is refused.
+    std::filesystem::create_directories(folder() + "stromy/novak");
+    writeFileAtomic(folder() + "stromy/novak/dopis.txt", "keep");
     std::filesystem::copy_file(treeFile, folder() + "stromy/novak.rod");
     hl().openTreeFile(folder() + "stromy/novak.rod");
     archiver(0);

@@ -1,6 +1,7 @@
 // New, Open, Save, Save As, Close and Exit with their questions, the recent files and the
 // general tab, as a person uses them.
 #include "model/clovek.h"
+#include "model/media.h"
 #include "platform/fileio.h"
 #include "program_fixture.h"
 
@@ -327,4 +328,29 @@ TEST_F(FileCommands, ASaveAsksBeforeReplacingAFileAnotherProgramChanged)
     user::click(hl().UlozitBT);
     EXPECT_EQ(script.windowsShown(), (Lines{"Kinvelor", "Kinvelor"}));
     EXPECT_TRUE(script.unusedAnswers().empty());
+}
+
+TEST_F(FileCommands, CopiesMissingAtOpenAreNamedThereNotAgainAtEverySave)
+{
+    const std::string file = folder() + "save/strom.rod";
+    {
+        Rod tree(file);
+        auto* person = new Clovek();
+        person->firstName = "Jan";
+        person->hasPortrait = 1;
+        tree.addNewPerson(person);
+        tree.photoStore.append(new UkFotka(new Fotka(0)));
+        TreeFileEnvironment env = hl().treeFileEnvironment();
+        ASSERT_TRUE(saveTreeFile(tree, person, env));
+    }
+    std::filesystem::remove_all(folder() + "save/strom");
+
+    hl().openTreeFile(file);
+    ASSERT_TRUE(hl().tree);
+    EXPECT_EQ(script.messages().size(), 1u); // both copies, in one message
+    EXPECT_EQ(hl().tree->photoStore.count(), 1);
+    user::click(hl().Ulozit1);
+    user::click(hl().Ulozit1);
+    EXPECT_EQ(script.messages().size(), 1u);
+    EXPECT_EQ(hl().tree->photoStore.count(), 1);
 }
