@@ -105,12 +105,15 @@ void Thlavni::writeHtmlSite(const std::string& folder)
             personList->paint();
         }
         using Step = WebSiteWriter::Step;
-        std::string message =
-            writer.step() == Step::Checking   ? langText("HTML", "nepodariloSmazat",
-                                                         "Vytvoření HTML stránek selhalo. Nepodařilo se vymazat určený adresář.")
-            : writer.step() == Step::Creating ? langText("HTML", "nepodariloVytvorit",
-                                                         "Vytvoření HTML stránek selhalo. Nepodařilo se vytvořit určený adresář.")
-                                              : langText("HTML", "nepodariloSe", "Vytvoření HTML stránek selhalo.");
+        std::string message;
+        if (writer.step() == Step::Checking)
+            message = langText("HTML", "nepodariloSmazat",
+                               "Vytvoření HTML stránek selhalo. Nepodařilo se vymazat určený adresář.");
+        else if (writer.step() == Step::Creating)
+            message = langText("HTML", "nepodariloVytvorit",
+                               "Vytvoření HTML stránek selhalo. Nepodařilo se vytvořit určený adresář.");
+        else
+            message = langText("HTML", "nepodariloSe", "Vytvoření HTML stránek selhalo.");
         const bool pagesBegun = writer.step() == Step::Writing || writer.step() == Step::Replacing;
         if (!writer.failedFile().empty() && pagesBegun)
             message += "\nNezapsáno: " + writer.failedFile()

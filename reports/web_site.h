@@ -47,8 +47,9 @@ public:
 
     // Writes every page into `folder` (which exists and no one else writes into: pages are
     // written in place, not replaced whole) for the given persons, in their order; the index
-    // lists them and only their pages are linked. Gives every partnership a new couple number. Raises on the first file that cannot
-    // be written; `filesWritten` and `failedFile` then tell how far it got.
+    // lists them and only their pages are linked. Gives every partnership a new couple number.
+    // Raises on the first file that cannot be written; `filesWritten` and `failedFile` then tell
+    // how far it got.
     void writePages(const std::string& folder, const std::vector<Clovek*>& persons);
 
     // The page of one person as a page of its own at `file`: relatives named without links, no
