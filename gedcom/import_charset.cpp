@@ -378,8 +378,7 @@ DecodedGedcom decodeGedcom(std::string input)
         result.declared = name;
         result.charset = GedcomCharset::Utf8;
         result.text = std::move(input);
-    }
-    else if (result.charset == GedcomCharset::Ansel)
+    } else if (result.charset == GedcomCharset::Ansel)
         result.text = anselToUtf8(bytes);
     else if (result.charset == GedcomCharset::Utf8)
         result.text = utf8OrCp1250(bytes);

@@ -90,9 +90,11 @@ void importGedcomBytes(ImportResult& result, std::string& bytes, Rod& tree, cons
     if (decoded.charsetOverruled)
         lex.logError(0, decoded.declared.empty()
                             ? std::string("soubor nemá řádek CHAR, znaky jsou v UTF-8 a tak byl načten")
-                            : "řádek CHAR uvádí " + decoded.declared + ", znaky jsou však v UTF-8 a tak byl soubor načten");
+                            : "řádek CHAR uvádí " + decoded.declared +
+                                  ", znaky jsou však v UTF-8 a tak byl soubor načten");
     if (decoded.unconverted)
-        lex.logError(0, intToStr(decoded.unconverted) + " znaků nelze převést, nahrazeny znakem \xEF\xBF\xBD");
+        lex.logError(0,
+                     intToStr(decoded.unconverted) + " znaků nelze převést, nahrazeny znakem \xEF\xBF\xBD");
     ImportParser parser(lex, tree, options);
     parser.parseFile();
     result.partnerships = linkImportedFamilies(tree, parser, options, lex);

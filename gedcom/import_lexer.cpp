@@ -175,7 +175,8 @@ bool LexAn::readLine(GedLine& line)
         // A line may go at most one level below the line before it; one that skips a level is
         // read under the line before, as the only reading left, and said.
         if (level > lastLevel_ + 1)
-            logError(line.number, "úroveň " + intToStr(level) + " přeskakuje úroveň " + intToStr(lastLevel_ + 1));
+            logError(line.number,
+                     "úroveň " + intToStr(level) + " přeskakuje úroveň " + intToStr(lastLevel_ + 1));
         lastLevel_ = level;
         next();
         auto bad = [&](const std::string& expected) {

@@ -673,7 +673,10 @@ void ImportParser::parseName(Clovek& p, const GedLine& line, bool first)
         p.firstName = given;
     if (slashed.empty())
         return;
-    SparseText& target = married ? p.surname : born ? p.birthSurname : options_.nameAsBorn ? p.birthSurname : p.surname;
+    SparseText& target = married               ? p.surname
+                         : born                ? p.birthSurname
+                         : options_.nameAsBorn ? p.birthSurname
+                                               : p.surname;
     SparseText& otherField = &target == &p.surname ? p.birthSurname : p.surname;
     if (!target.empty() && target.str() != slashed) {
         // The earlier name took the field by the options alone; its surname is the other one.

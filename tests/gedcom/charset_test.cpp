@@ -102,7 +102,8 @@ TEST(GedcomCharset, CzechNamesReadTheSameInEveryEncoding)
 
 TEST(GedcomCharset, Utf8BytesAreReadAsUtf8WhateverTheCharLineSays)
 {
-    for (const std::string charLine : {"", "1 CHAR ANSEL\n", "1 CHAR ANSI\n", "1 CHAR ASCII\n", "1 CHAR IBMPC\n"}) {
+    for (const std::string charLine :
+         {"", "1 CHAR ANSEL\n", "1 CHAR ANSI\n", "1 CHAR ASCII\n", "1 CHAR IBMPC\n"}) {
         const std::string text = "0 HEAD\n" + charLine + "1 NOTE Řehoř Søren Åse Зденек\n";
         const DecodedGedcom d = decodeGedcom(text);
         EXPECT_EQ(d.text, text) << charLine;
@@ -110,7 +111,8 @@ TEST(GedcomCharset, Utf8BytesAreReadAsUtf8WhateverTheCharLineSays)
         EXPECT_TRUE(d.charsetOverruled) << charLine;
     }
     // Bytes that are not UTF-8 keep the decoding their CHAR line gives.
-    const DecodedGedcom ansel = decodeGedcom("0 HEAD\n1 CHAR ANSEL\n1 NOTE \xE9" "C\n");
+    const DecodedGedcom ansel = decodeGedcom("0 HEAD\n1 CHAR ANSEL\n1 NOTE \xE9"
+                                             "C\n");
     EXPECT_EQ(ansel.charset, GedcomCharset::Ansel);
     EXPECT_EQ(ansel.text, "0 HEAD\n1 CHAR ANSEL\n1 NOTE Č\n");
     EXPECT_FALSE(decodeGedcom("0 HEAD\n1 CHAR UTF-8\n1 NOTE Ř\n").charsetOverruled);

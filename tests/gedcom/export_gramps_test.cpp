@@ -121,7 +121,8 @@ TEST(GedcomExportGramps, GrampsImportsTheExportWithoutErrorsAndWithTheSameTree)
     std::ifstream written(back, std::ios::binary);
     std::stringstream gedText;
     gedText << written.rdbuf();
-    for (const char* married : {"1 NAME Marie /Nováková/\n2 TYPE married\n", "1 NAME Anna /Černá/\n2 TYPE married\n"})
+    for (const char* married :
+         {"1 NAME Marie /Nováková/\n2 TYPE married\n", "1 NAME Anna /Černá/\n2 TYPE married\n"})
         EXPECT_NE(gedText.str().find(married), std::string::npos) << married;
 
     std::multimap<std::string, std::string> children;

@@ -62,9 +62,9 @@ TEST(GedcomExport, PersonsCarryNamesEventsAndTheFirstPeriodOfEachKind)
     // a death without a known date has no DATE line.
     EXPECT_EQ(record(lines, "0 @CL1@ INDI"),
               (Lines{"0 @CL1@ INDI", "1 NAME Marie /Svobodová/", "2 GIVN Marie", "2 SURN Svobodová",
-                     "1 NAME Marie /Nováková/", "2 GIVN Marie", "2 SURN Nováková", "2 TYPE married", "1 SEX F",
-                     "1 BIRT Y", "2 DATE 1 JUL 1905", "2 PLAC Praha", "1 DEAT Y", "2 DATE 1980", "1 BURI",
-                     "2 PLAC Ústřední hřbitov", "1 FAMS @ROD3@"}));
+                     "1 NAME Marie /Nováková/", "2 GIVN Marie", "2 SURN Nováková", "2 TYPE married",
+                     "1 SEX F", "1 BIRT Y", "2 DATE 1 JUL 1905", "2 PLAC Praha", "1 DEAT Y", "2 DATE 1980",
+                     "1 BURI", "2 PLAC Ústřední hřbitov", "1 FAMS @ROD3@"}));
     // A living person gets no death or burial even with a burial place; no date at all gives no
     // BIRT; a month without a day gives month and year.
     EXPECT_EQ(record(lines, "0 @CL5@ INDI"), (Lines{"0 @CL5@ INDI", "1 NAME Karel /Černý/", "2 GIVN Karel",

@@ -69,7 +69,8 @@ std::string unref(const std::string& v)
 // writes EST and CAL as they came; the tree keeps them as about.
 std::string heldDate(const std::string& value)
 {
-    static const std::regex held(R"(^((ABT|EST|CAL) )?((\d{1,2} )?(JAN|FEB|MAR|APR|MAY|JUN|JUL|AUG|SEP|OCT|NOV|DEC) )?(\d{1,4})$)");
+    static const std::regex held(
+        R"(^((ABT|EST|CAL) )?((\d{1,2} )?(JAN|FEB|MAR|APR|MAY|JUN|JUL|AUG|SEP|OCT|NOV|DEC) )?(\d{1,4})$)");
     std::smatch m;
     if (!std::regex_match(value, m, held) || std::stoi(m[6]) < 1)
         return "*";
@@ -92,7 +93,8 @@ std::string heldName(std::string value)
         std::string suffix = tidy(m[3].str());
         // Gramps adds an NSFX line to the suffix the NAME line already gave after the surname.
         const size_t half = suffix.size() / 2;
-        if (suffix.size() % 2 == 1 && suffix[half] == ' ' && suffix.substr(0, half) == suffix.substr(half + 1))
+        if (suffix.size() % 2 == 1 && suffix[half] == ' ' &&
+            suffix.substr(0, half) == suffix.substr(half + 1))
             suffix.resize(half);
         value = given + " " + suffix + " " + m[2].str();
     }
@@ -141,10 +143,11 @@ Person personOf(const GRecord& r)
                 p.parentFamilies.push_back(unref(l.value));
         } else if (l.level == 2 && event == "NAME" && l.tag == "TYPE") {
             nameType = l.value;
-        } else if (l.level == 2 && (event == "BIRT" || event == "DEAT" || event == "BURI")
-                   && (l.tag == "DATE" || l.tag == "PLAC") && !p.events.count(event + " " + l.tag)) {
+        } else if (l.level == 2 && (event == "BIRT" || event == "DEAT" || event == "BURI") &&
+                   (l.tag == "DATE" || l.tag == "PLAC") && !p.events.count(event + " " + l.tag)) {
             // Blanks at the end of a line are trimmed by many readers and by the import.
-            p.events[event + " " + l.tag] = l.tag == "DATE" ? heldDate(l.value) : std::regex_replace(l.value, std::regex(" +$"), "");
+            p.events[event + " " + l.tag] =
+                l.tag == "DATE" ? heldDate(l.value) : std::regex_replace(l.value, std::regex(" +$"), "");
         }
     }
     endName();
@@ -202,13 +205,15 @@ using NameOf = std::function<std::string(const std::string&)>;
 
 // A person's weddings by couple: date and place. Partnerships need both partners; a family of
 // one parent has no wedding to keep.
-std::map<std::string, std::pair<std::string, std::string>> weddingsOf(const Tree& t, const Person& p, const NameOf& name)
+std::map<std::string, std::pair<std::string, std::string>> weddingsOf(const Tree& t, const Person& p,
+                                                                      const NameOf& name)
 {
     std::map<std::string, std::pair<std::string, std::string>> weddings;
     for (const std::string& id : p.spouseFamilies) {
         const auto f = t.families.find(id);
         if (f != t.families.end() && !f->second.husband.empty() && !f->second.wife.empty())
-            weddings[name(f->second.husband) + " + " + name(f->second.wife)] = {f->second.date, f->second.place};
+            weddings[name(f->second.husband) + " + " + name(f->second.wife)] = {f->second.date,
+                                                                                f->second.place};
     }
     return weddings;
 }
@@ -217,7 +222,8 @@ std::map<std::string, std::pair<std::string, std::string>> weddingsOf(const Tree
 // (so the two files' different cross-references compare), and the reference's `ref` deciding
 // what the tree cannot hold.
 std::string heldView(const Tree& t, const Person& p, const Person& ref,
-                     const std::map<std::string, std::pair<std::string, std::string>>& refWeddings, const NameOf& name)
+                     const std::map<std::string, std::pair<std::string, std::string>>& refWeddings,
+                     const NameOf& name)
 {
     std::string s = "name " + p.names;
     // A tree knows men and women only.
@@ -257,7 +263,8 @@ Outcome compareFile(const std::string& file, const TempFolder& folder)
     const std::string stem = std::filesystem::path(file).stem().string();
     int status = 0;
     const std::string refGed = folder / (stem + "-ref.ged");
-    std::string log = runGramps({"gramps", "-C", stem + "-ref", "-i", sharedGedcom(file), "-e", refGed}, folder.path(), status);
+    std::string log = runGramps({"gramps", "-C", stem + "-ref", "-i", sharedGedcom(file), "-e", refGed},
+                                folder.path(), status);
     if (status != 0) {
         out.differences.push_back("gramps failed on " + file + ":\n" + log);
         return out;
@@ -286,7 +293,8 @@ Outcome compareFile(const std::string& file, const TempFolder& folder)
         return xref;
     };
     std::map<std::string, std::string> backToRef; // CL<number> -> the reference's id
-    in.tree->forEachPerson([&](Clovek* p) { backToRef["CL" + std::to_string(p->number)] = grampsId(p->importId); });
+    in.tree->forEachPerson(
+        [&](Clovek* p) { backToRef["CL" + std::to_string(p->number)] = grampsId(p->importId); });
     auto sameName = [](const std::string& id) { return id; };
     auto mapped = [&](const std::string& id) {
         const auto it = backToRef.find(id);
@@ -306,7 +314,8 @@ Outcome compareFile(const std::string& file, const TempFolder& folder)
         if (expected == actual)
             ++out.identical;
         else
-            out.differences.push_back(file + " " + refId + ":\n" + expected + "\n--- after our import and export:\n" + actual);
+            out.differences.push_back(file + " " + refId + ":\n" + expected +
+                                      "\n--- after our import and export:\n" + actual);
     }
     return out;
 }
@@ -320,7 +329,8 @@ TEST(GedcomGrampsFidelity, EveryPersonOfEveryRealFileComesBackAsTheTreeHoldsIt)
     SKIP_WITHOUT_SHARED_GEDCOM();
     TempFolder folder;
     std::vector<std::string> files;
-    for (const auto& entry : std::filesystem::directory_iterator(std::string(KINVELOR_SHARED_DIR) + "/gedcom"))
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::string(KINVELOR_SHARED_DIR) + "/gedcom"))
         if (entry.path().extension() == ".ged")
             files.push_back(entry.path().filename().string());
     std::sort(files.begin(), files.end());

@@ -17,10 +17,10 @@ inline std::string sharedGedcom(const std::string& name)
 }
 
 // Skips the calling test with a message when the real files are not there.
-#define SKIP_WITHOUT_SHARED_GEDCOM()                                                                \
-    do {                                                                                           \
-        if (!fileExists(sharedGedcom("royal92.ged")))                                              \
-            GTEST_SKIP() << "the real GEDCOM files are not in " << KINVELOR_SHARED_DIR "/gedcom";  \
+#define SKIP_WITHOUT_SHARED_GEDCOM()                                                                         \
+    do {                                                                                                     \
+        if (!fileExists(sharedGedcom("royal92.ged")))                                                        \
+            GTEST_SKIP() << "the real GEDCOM files are not in " << KINVELOR_SHARED_DIR "/gedcom";            \
     } while (false)
 
 struct Imported {

@@ -251,11 +251,12 @@ TEST(GedcomImport, OnlyAManIsToldApartAndAGuessedSexIsLogged)
 
 TEST(GedcomImport, NothingIsTakenSilently)
 {
-    const Imported in = importText(gedcom("0 @I1@ INDI\n1 NAME Jan\x01 /No\x7Fvák/\n1 SEX M\n1 BIRT\n3 DATE 1900\n"
-                                          "1 RESI\n2 EMAI jan@@novak.cz\n"
-                                          "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 DIV N\n1 MARR\n2 DATE 1920\n"
-                                          "0 @I2@ INDI\n1 SEX F\n")
-                                   + "0 @I3@ INDI\n1 SEX M\n0 TRLR\n");
+    const Imported in =
+        importText(gedcom("0 @I1@ INDI\n1 NAME Jan\x01 /No\x7Fvák/\n1 SEX M\n1 BIRT\n3 DATE 1900\n"
+                          "1 RESI\n2 EMAI jan@@novak.cz\n"
+                          "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 DIV N\n1 MARR\n2 DATE 1920\n"
+                          "0 @I2@ INDI\n1 SEX F\n") +
+                   "0 @I3@ INDI\n1 SEX M\n0 TRLR\n");
     const Clovek* jan = in.person("I1");
     EXPECT_EQ(jan->firstName, "Jan");
     EXPECT_EQ(jan->birthSurname, "Novák");
@@ -274,9 +275,10 @@ TEST(GedcomImport, NothingIsTakenSilently)
 
 TEST(GedcomImport, ATypedSecondNameGivesTheOtherSurname)
 {
-    const std::string text = gedcom("0 @W@ INDI\n1 NAME Marie /Svobodová/\n1 NAME Marie /Nováková/\n2 TYPE married\n1 SEX F\n"
-                                    "0 @M@ INDI\n1 NAME Karel /Černý/\n1 NAME Karel /Schwarz/\n2 TYPE birth\n1 SEX M\n"
-                                    "0 @X@ INDI\n1 NAME Eva /Malá/\n1 NAME Evička /Malinká/\n1 SEX F\n");
+    const std::string text =
+        gedcom("0 @W@ INDI\n1 NAME Marie /Svobodová/\n1 NAME Marie /Nováková/\n2 TYPE married\n1 SEX F\n"
+               "0 @M@ INDI\n1 NAME Karel /Černý/\n1 NAME Karel /Schwarz/\n2 TYPE birth\n1 SEX M\n"
+               "0 @X@ INDI\n1 NAME Eva /Malá/\n1 NAME Evička /Malinká/\n1 SEX F\n");
     for (const bool asBorn : {true, false}) {
         ImportOptions options;
         options.nameAsBorn = asBorn;
@@ -292,7 +294,8 @@ TEST(GedcomImport, ATypedSecondNameGivesTheOtherSurname)
 
 TEST(GedcomImport, ABurialMakesThePersonDeadSoItsPlaceIsExportedAgain)
 {
-    const Imported in = importText(gedcom("0 @I1@ INDI\n1 SEX F\n1 BURI\n2 PLAC Vyšehrad\n0 @I2@ INDI\n1 SEX M\n"));
+    const Imported in =
+        importText(gedcom("0 @I1@ INDI\n1 SEX F\n1 BURI\n2 PLAC Vyšehrad\n0 @I2@ INDI\n1 SEX M\n"));
     EXPECT_EQ(in.person("I1")->alive, 0);
     EXPECT_EQ(in.person("I1")->burial, "Vyšehrad");
     EXPECT_EQ(in.person("I2")->alive, 1);
