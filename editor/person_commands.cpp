@@ -33,7 +33,8 @@ void Thlavni::Nova1Click()
 
     pages.setActivePage(&zakladniUdaje);
     showPerson(person);
-    sortPersonList();
+    // The other rows are sorted still: the new row alone finds its place.
+    sortPersonListAfterEditOf(person);
     TComboBox& firstName = zakladniSheet.jmenoCB;
     if (firstName.CanFocus())
         firstName.SetFocus();
@@ -75,7 +76,9 @@ void Thlavni::deleteCurrentPerson(bool bulk)
     Clovek* person = currentPerson;
     if (history)
         history->removePerson(person);
-    Polozka* row = personList ? personList->rowOf(person) : nullptr;
+    Polozka* row = currentRow && currentRow->person == person ? currentRow
+                   : personList                                 ? personList->rowOf(person)
+                                                                : nullptr;
     tree->removePerson(person);
     currentPerson = nullptr;
     if (personList)

@@ -109,6 +109,23 @@ std::string readFileBytes(const std::string& path)
     return data;
 }
 
+std::string readFileStart(const std::string& path, const std::function<bool(const std::string&)>& enough)
+{
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f)
+        throw EInOutError("Cannot open file \"" + path + "\": " + std::strerror(errno));
+    std::string data;
+    char buffer[65536];
+    size_t n;
+    while (!enough(data) && (n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+        data.append(buffer, n);
+    const bool failed = std::ferror(f) != 0;
+    std::fclose(f);
+    if (failed)
+        throw EInOutError("Cannot read file \"" + path + "\"");
+    return data;
+}
+
 void replaceFile(const std::string& path, const std::function<bool(int fd)>& fill, bool durable)
 {
     if (path.empty() || path.back() == '/')

@@ -15,6 +15,10 @@
 
 // The bytes of a file. Raises EInOutError when it cannot be opened or read.
 std::string readFileBytes(const std::string& path);
+// The bytes of a file from its start, read a piece at a time until `enough` says what was read
+// so far will do, or to the file's end: a few header lines of a file of hundreds of megabytes
+// cost no more than the lines. Raises EInOutError as readFileBytes does.
+std::string readFileStart(const std::string& path, const std::function<bool(const std::string&)>& enough);
 
 // Writes what `fill` writes into the descriptor it is given to a new temporary file beside
 // `path`, then puts it in the target's place. A link standing at `path` is replaced, not

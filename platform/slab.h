@@ -5,6 +5,8 @@
 //
 // Under the address sanitizer every object gets an allocation of its own, so that a use after
 // free or a leak of one of them is still reported.
+#include "platform/big_block.h"
+
 #include <cstddef>
 #include <memory>
 #include <new>
@@ -26,6 +28,14 @@ public:
     Slab() = default;
     Slab(const Slab&) = delete;
     Slab& operator=(const Slab&) = delete;
+    ~Slab()
+    {
+        for (size_t i = 0; i < blocks_.size(); ++i)
+            if (i < smallBlocks)
+                ::operator delete(blocks_[i]);
+            else
+                giveBigBlock(blocks_[i], bigBlockAlignment);
+    }
 
     void* take()
     {
@@ -37,11 +47,9 @@ public:
             free_ = room->next;
             return room;
         }
-        if (used_ == perBlock) {
-            blocks_.push_back(std::make_unique<Room[]>(perBlock));
-            used_ = 0;
-        }
-        return &blocks_.back()[used_++];
+        if (used_ == blockRooms_)
+            newBlock();
+        return &block_[used_++];
 #endif
     }
 
@@ -63,10 +71,24 @@ private:
     struct alignas(Align) Room {
         unsigned char bytes[Size < sizeof(Free) ? sizeof(Free) : Size];
     };
-    // About 64 KiB a block.
-    static constexpr size_t perBlock = (size_t(64) << 10) / sizeof(Room);
-    std::vector<std::unique_ptr<Room[]>> blocks_;
-    size_t used_ = perBlock;
+    // The first blocks of about 64 KiB, so a small tree takes little; from then on a huge page
+    // each. Blocks are not cleared: every room is written before it is used.
+    static constexpr size_t smallBlocks = 8;
+    void newBlock()
+    {
+        const bool small = blocks_.size() < smallBlocks;
+        const size_t bytes = small ? size_t(64) << 10 : bigBlockAlignment;
+        blocks_.reserve(blocks_.size() + 1);
+        void* block = small ? ::operator new(bytes) : takeBigBlock(bytes);
+        blocks_.push_back(block);
+        block_ = static_cast<Room*>(block);
+        blockRooms_ = bytes / sizeof(Room);
+        used_ = 0;
+    }
+    std::vector<void*> blocks_;
+    Room* block_ = nullptr;
+    size_t blockRooms_ = 0;
+    size_t used_ = 0;
     Free* free_ = nullptr;
 };
 

@@ -47,13 +47,23 @@ void Scroll::clear()
     }
     first = nullptr;
     inOrder_.clear();
+    personsInOrder_.clear();
+    unsortedRow_ = nullptr;
     selected = top = count = 0;
 }
 
 void Scroll::add(Clovek* person)
 {
     auto* row = new Polozka(person);
-    inOrder_.clear();
+    // The new row goes in front of rows that stay sorted among themselves: the list knows its
+    // order still, and the next sort by name puts this one row in place alone.
+    if (!inOrder_.empty()) {
+        inOrder_.insert(inOrder_.begin(), row);
+        personsInOrder_.insert(personsInOrder_.begin(), person);
+        if (unsortedRow_)
+            nameSort_ = NameSort();
+        unsortedRow_ = row;
+    }
     row->next = first;
     if (first)
         first->prev = row;
@@ -66,9 +76,16 @@ void Scroll::add(Clovek* person)
 void Scroll::remove(Polozka* row)
 {
     // The row must be one of ours: unlinking a foreign row would break both chains.
-    if (!row || indexOf(row) < 0)
+    const int at = row ? indexOf(row) : -1;
+    if (at < 0)
         return;
-    inOrder_.clear();
+    // The rows left keep their order: the list stays known and sorted.
+    if (!inOrder_.empty()) {
+        inOrder_.erase(inOrder_.begin() + at);
+        personsInOrder_.erase(personsInOrder_.begin() + at);
+    }
+    if (unsortedRow_ == row)
+        unsortedRow_ = nullptr;
     freeRow(row);
     int oldCount = count--;
     if (oldCount == selected + 1)
@@ -81,6 +98,9 @@ void Scroll::remove(Polozka* row)
 int Scroll::indexOf(const Polozka* row) const
 {
     if (!inOrder_.empty()) {
+        // Mostly the selected row is asked for.
+        if (selected >= 0 && size_t(selected) < inOrder_.size() && inOrder_[size_t(selected)] == row)
+            return selected;
         auto at = std::find(inOrder_.begin(), inOrder_.end(), row);
         return at == inOrder_.end() ? -1 : int(at - inOrder_.begin());
     }
@@ -107,6 +127,8 @@ void Scroll::freeRow(Polozka* row)
 void Scroll::removeRowsOf(const std::function<bool(const Clovek*)>& leaving)
 {
     inOrder_.clear();
+    personsInOrder_.clear();
+    unsortedRow_ = nullptr;
     for (Polozka* row = first; row;) {
         Polozka* following = row->next;
         if (leaving(row->person)) {
@@ -120,8 +142,19 @@ void Scroll::removeRowsOf(const std::function<bool(const Clovek*)>& leaving)
     ensureVisible();
 }
 
+int Scroll::placeOf(const Clovek* person)
+{
+    const std::vector<Polozka*>& rows = rowsInOrder();
+    const auto at = std::find(personsInOrder_.begin(), personsInOrder_.end(), person);
+    return at == personsInOrder_.end() || rows.empty() ? -1 : int(at - personsInOrder_.begin());
+}
+
 Polozka* Scroll::rowOf(const Clovek* person) const
 {
+    if (!inOrder_.empty()) {
+        const auto at = std::find(personsInOrder_.begin(), personsInOrder_.end(), person);
+        return at == personsInOrder_.end() ? nullptr : inOrder_[size_t(at - personsInOrder_.begin())];
+    }
     for (Polozka* r = first; r; r = r->next)
         if (r->person == person)
             return r;
@@ -145,14 +178,8 @@ Polozka* Scroll::locate(Clovek* person)
 {
     Polozka* found = nullptr;
     if (person) {
-        selected = -1;
-        int i = 0;
-        for (Polozka* r = first; r; r = r->next, ++i)
-            if (r->person == person) {
-                selected = i;
-                found = r;
-                break;
-            }
+        selected = placeOf(person);
+        found = selected < 0 ? nullptr : inOrder_[size_t(selected)];
     } else {
         selected = std::min(selected, count - 1);
         if (count > 0) {

@@ -105,8 +105,16 @@ private:
     // cannot be told without the full sort.
     bool resortRow(Polozka* row);
 
+    // Where the row of a person stands, from the rows in order; -1 when none shows it.
+    int placeOf(const Clovek* person);
+
     Thlavni& main_;
     std::vector<Polozka*> inOrder_; // empty when not known
+    // The person of each row of `inOrder_`: a person's row is found in one pass over these
+    // instead of a visit to every row scattered over memory.
+    std::vector<const Clovek*> personsInOrder_;
+    // A row added since the last sort by name, not yet in its place; the others still are.
+    const Polozka* unsortedRow_ = nullptr;
     // The settings the rows were last sorted by name under; unset after any other sort.
     struct NameSort {
         bool valid = false;

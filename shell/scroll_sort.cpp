@@ -107,8 +107,12 @@ const std::vector<Polozka*>& Scroll::rowsInOrder()
 {
     if (inOrder_.empty()) {
         inOrder_.reserve(size_t(count));
-        for (Polozka* r = first; r; r = r->next)
+        personsInOrder_.clear();
+        personsInOrder_.reserve(size_t(count));
+        for (Polozka* r = first; r; r = r->next) {
             inOrder_.push_back(r);
+            personsInOrder_.push_back(r->person);
+        }
     }
     return inOrder_;
 }
@@ -131,6 +135,9 @@ void Scroll::placeRows(const std::vector<int>& order)
         rows[i]->next = i + 1 < rows.size() ? rows[i + 1] : nullptr;
     }
     inOrder_.swap(rows);
+    for (size_t i = from; i < to; ++i)
+        personsInOrder_[i] = inOrder_[i]->person;
+    unsortedRow_ = nullptr;
     selectCurrent(main_.currentRow);
 }
 
@@ -180,7 +187,7 @@ void Scroll::sortAfterEditOf(const Clovek* person, int key)
 {
     Polozka* row = nullptr;
     if (key == byName && nameSort_ == nameSortNow() && !inOrder_.empty() &&
-        inOrder_.size() == size_t(count))
+        inOrder_.size() == size_t(count) && (!unsortedRow_ || unsortedRow_->person == person))
         // The edited person is nearly always the current one: no walk over the rows for it.
         row = main_.currentRow && main_.currentRow->person == person ? main_.currentRow
                                                                       : rowOf(person);
@@ -197,10 +204,9 @@ void Scroll::sortAfterEditOf(const Clovek* person, int key)
 // search over their kept keys finds.
 bool Scroll::resortRow(Polozka* row)
 {
-    const auto at = std::find(inOrder_.begin(), inOrder_.end(), row);
-    if (at == inOrder_.end())
+    const int mine = indexOf(row);
+    if (mine < 0)
         return false;
-    const int mine = int(at - inOrder_.begin());
     const Nastaveni& s = main_.settings;
     std::string caption;
     row->person->displayNameInto(caption, s.showBirthSurname, s.showBirth, s.showNumber);
@@ -223,16 +229,32 @@ bool Scroll::resortRow(Polozka* row)
         else
             low = middle + 1;
     }
-    Order order;
-    order.reserve(inOrder_.size());
-    for (int slot = 0; slot < others; ++slot) {
-        if (slot == low)
-            order.push_back(mine);
-        order.push_back(place(slot));
+    // Slot `low` among the others is the row's place in the whole list. The row alone moves,
+    // in place: a list of a million rows is neither copied nor linked anew.
+    const auto rows = inOrder_.begin();
+    const auto persons = personsInOrder_.begin();
+    if (low < mine) {
+        std::rotate(rows + low, rows + mine, rows + mine + 1);
+        std::rotate(persons + low, persons + mine, persons + mine + 1);
+    } else if (low > mine) {
+        std::rotate(rows + mine, rows + mine + 1, rows + low + 1);
+        std::rotate(persons + mine, persons + mine + 1, persons + low + 1);
     }
-    if (low == others)
-        order.push_back(mine);
-    placeRows(order);
+    if (low != mine) {
+        if (row->prev)
+            row->prev->next = row->next;
+        if (row->next)
+            row->next->prev = row->prev;
+        row->prev = low > 0 ? inOrder_[size_t(low - 1)] : nullptr;
+        row->next = size_t(low + 1) < inOrder_.size() ? inOrder_[size_t(low + 1)] : nullptr;
+        if (row->prev)
+            row->prev->next = row;
+        if (row->next)
+            row->next->prev = row;
+        first = inOrder_.front();
+    }
+    unsortedRow_ = nullptr;
+    selectCurrent(main_.currentRow);
     nameSort_ = nameSortNow();
     return true;
 }

@@ -42,7 +42,18 @@ TreeFileKind classifyVersionLine(std::string_view line)
 
 std::string readVersionLine(const std::string& fileName)
 {
-    const std::string bytes = readFileBytes(fileName);
+    // Only the file's start is read: the line is asked for before every open, and a big tree's
+    // file is hundreds of megabytes. Enough is the third line's end, or past the most it keeps.
+    const std::string bytes = readFileStart(fileName, [](const std::string& read) {
+        size_t at = 0;
+        for (int line = 0; line < 3; ++line) {
+            const size_t lf = read.find('\n', at);
+            if (lf == std::string::npos)
+                return line == 2 && read.size() - at > 1001;
+            at = lf + 1;
+        }
+        return true;
+    });
     size_t start = 0;
     for (int line = 0; line < 2; ++line) {
         size_t lf = bytes.find('\n', start);

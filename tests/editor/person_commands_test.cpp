@@ -384,3 +384,17 @@ TEST_F(PersonCommands, DeletingAPersonWhoseMemoWasTypedInGivesTheLinesToNobody)
 }
 
 } // namespace
+
+// A new person's row alone finds its place: the other rows are not read again (a big tree's list
+// is not sorted whole), so a name changed elsewhere without a sort keeps its row where it stood.
+TEST_F(PersonCommands, ANewPersonMovesOnlyItsOwnRow)
+{
+    add("Cyril", "");
+    add("Adam", "");
+    add("Hugo", "");
+    ASSERT_EQ(listed(), "Adam|Cyril|Hugo");
+    hl().personList->first->person->firstName = "Zeno";
+    user::click(hl().NovaOsobaBT);
+    user::type(z().jmenoCB, "Bob");
+    EXPECT_EQ(listed(), "Zeno|Bob|Cyril|Hugo");
+}

@@ -565,3 +565,73 @@ TEST_F(PersonList, ANameSortAfterOneEditGivesTheBubblePassesOrder)
         }
     }
 }
+
+// Rows added and removed between edits, as the new-person and delete commands do: the list
+// keeps its known order, and putting the one new row in place gives the bubble passes' order over
+// the whole list, with every lookup of a row still right.
+TEST_F(PersonList, AddedAndRemovedRowsKeepTheBubblePassesOrder)
+{
+    std::mt19937 rng(4242);
+    const char* names[] = {"Novák", "novák", "Čapek", "Cibulka", "Chmel", "Hora", "", "Adam"};
+    for (int round = 0; round < 200; ++round) {
+        hl.tree = std::make_unique<Rod>();
+        hl.personList.reset();
+        hl.currentRow = nullptr;
+        const int n = 1 + int(rng() % 20);
+        for (int i = 0; i < n; ++i)
+            add(names[rng() % 8], names[rng() % 3]);
+        Scroll& list = view();
+        hl.settings.sortAscending = rng() % 2;
+        list.sort(Scroll::byName);
+        for (int step = 0; step < 15; ++step) {
+            Clovek* p = nullptr;
+            if (rng() % 3 == 0 && list.count > 1) {
+                Polozka* gone = list.rowAt(int(rng() % unsigned(list.count)));
+                hl.currentRow = rng() % 2 ? gone : nullptr;
+                list.remove(gone);
+                hl.currentRow = nullptr;
+            } else {
+                // A new person comes in front, shown and often typed into at once.
+                p = add(rng() % 2 ? names[rng() % 8] : "");
+                list.add(p);
+                hl.currentRow = list.locate(p);
+                ASSERT_EQ(hl.currentRow, list.first);
+                if (rng() % 2 == 0) {
+                    std::vector<Clovek*> before;
+                    for (Polozka* r = list.first; r; r = r->next)
+                        before.push_back(r->person);
+                    list.sortAfterEditOf(p, Scroll::byName);
+                    std::vector<Clovek*> got;
+                    for (Polozka* r = list.first; r; r = r->next)
+                        got.push_back(r->person);
+                    ASSERT_EQ(got, bubbleLiterally(before, Scroll::byName, hl.settings.sortAscending, hl.settings))
+                        << "round " << round << " step " << step;
+                    p->surname = names[rng() % 8];
+                }
+            }
+            if (p) {
+                std::vector<Clovek*> before;
+                for (Polozka* r = list.first; r; r = r->next)
+                    before.push_back(r->person);
+                list.sortAfterEditOf(p, Scroll::byName);
+                std::vector<Clovek*> got;
+                for (Polozka* r = list.first; r; r = r->next) {
+                    got.push_back(r->person);
+                    if (r->next) {
+                        ASSERT_EQ(r->next->prev, r);
+                    }
+                }
+                ASSERT_EQ(got, bubbleLiterally(before, Scroll::byName, hl.settings.sortAscending, hl.settings))
+                    << "round " << round << " step " << step;
+            }
+            int i = 0;
+            for (Polozka* r = list.first; r; r = r->next, ++i) {
+                ASSERT_EQ(list.rowAt(i), r);
+                ASSERT_EQ(list.rowOf(r->person), r);
+                ASSERT_EQ(list.indexOf(r), i);
+            }
+            ASSERT_EQ(i, list.count);
+        }
+    }
+}
+

@@ -296,6 +296,24 @@ TEST(TreeFileVersion, TheVersionLineChoosesTheLoader)
     EXPECT_EQ(classifyVersionLine(""), TreeFileKind::Damaged);
 }
 
+// The version line is asked for before every open: of a file far bigger than the memory only
+// its start is read, and lines as long as one likes are still taken as they stand.
+TEST_F(TreeLoader, TheVersionLineIsReadFromTheFilesStartAlone)
+{
+    const std::string big = saved("big.rod");
+    std::ofstream(big, std::ios::binary) << "Lipoveta\r\n" << std::string(70000, 'x') << "\r\nverze 1.0.18\r\nbody";
+    std::filesystem::resize_file(big, uintmax_t(1) << 40); // sparse: nothing is written
+    EXPECT_EQ(readVersionLine(big), "verze 1.0.18");
+
+    const std::string longLine = saved("long.rod");
+    std::ofstream(longLine, std::ios::binary) << "a\nb\n" << std::string(1000, '7') << "\r" << std::string(200000, '8');
+    EXPECT_EQ(readVersionLine(longLine), std::string(1000, '7'));
+    std::ofstream(longLine, std::ios::binary) << "a\nb\n" << std::string(999, '7') << "\r";
+    EXPECT_EQ(readVersionLine(longLine), std::string(999, '7'));
+    std::ofstream(longLine, std::ios::binary) << "a\n" << std::string(100000, 'b');
+    EXPECT_THROW(readVersionLine(longLine), EDamagedTreeFile);
+}
+
 TEST_F(TreeLoader, APortraitBelongsToTheNumberItsPersonEndsWithSoTheTreeCanBeSaved)
 {
     // A damaged block: the portrait key before a second number.
