@@ -2,8 +2,9 @@
 # Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# The browser check of the web export needs Chromium (it skips where it is missing).
-scripts/deps.sh chromium
+# The browser check of the web export needs Chromium, the GEDCOM checks read our files back with
+# Gramps as a second reader (each skips where its program is missing).
+scripts/deps.sh chromium gramps
 build=${KINVELOR_TEST_BUILD:-build-test}
 # A compiler cache, where installed, lets a rebuild in another checkout reuse this one's objects.
 launcher=()

@@ -15,7 +15,7 @@ execute_process(
   RESULT_VARIABLE rc
   OUTPUT_VARIABLE out
   ERROR_VARIABLE err
-  TIMEOUT 90)
+  TIMEOUT 240)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "kinvelor ended with ${rc}\n${out}\n${err}")
 endif()
