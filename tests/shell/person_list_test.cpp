@@ -11,6 +11,7 @@
 #include "platform/screen.h"
 #include "platform/toolkit_fixture.h"
 #include "platform/useractions.h"
+#include "shell/barvy_form.h"
 #include "shell/hlavni.h"
 #include "shell/scroll.h"
 
@@ -308,6 +309,23 @@ TEST_F(PersonList, NameSortFollowsEveryChangeOfTheCaptions)
     for (Polozka* r = list.first; r->next; r = r->next)
         EXPECT_EQ(r->next->prev, r);
     EXPECT_EQ(list.indexOf(list.rowOf(adam)), 2);
+}
+
+TEST_F(PersonList, NewRelationshipColoursShowAtOk)
+{
+    TbarvyFORM colours;
+    Clovek* p = add("Já");
+    Scroll& list = view(10);
+    list.locate(p);
+    hl.currentPerson = p;
+    list.paint();
+    script.modal("", [&](TForm&) {
+        user::click(colours.aktivniBT);
+        user::click(colours.okBT);
+    });
+    script.colour(0x123456);
+    user::click(hl.BarvyVztahu1);
+    EXPECT_EQ(hl.scrolling.Canvas.findText("Já A")->font.Color, 0x123456);
 }
 
 TEST_F(PersonList, PaintsOnlyVisibleRowsWithRelationshipColours)
