@@ -257,6 +257,25 @@ void Scroll::pageUp()
     showSelected();
 }
 
+void Scroll::home()
+{
+    if (count == 0)
+        return;
+    selected = top = 0;
+    main_.scrollingBar.setPosition(0);
+    showSelected();
+}
+
+void Scroll::end()
+{
+    if (count == 0)
+        return;
+    selected = count - 1;
+    top = std::max(count - visibleRows, 0);
+    main_.scrollingBar.setPosition(main_.scrollingBar.Max());
+    showSelected();
+}
+
 void Scroll::pageDown()
 {
     if (top + visibleRows == selected + 1) {

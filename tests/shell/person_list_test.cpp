@@ -163,6 +163,17 @@ TEST_F(PersonList, KeysMoveAndShowThePerson)
     EXPECT_EQ(list.selected, 1);
     EXPECT_EQ(hl.history->current(), list.rowAt(1)->person);
     EXPECT_FALSE(hl.showingPerson);
+
+    user::pressKey(hl, VK_END);
+    EXPECT_EQ(list.selected, 9);
+    EXPECT_EQ(list.top, 6);
+    EXPECT_EQ(hl.scrollingBar.Position(), hl.scrollingBar.Max());
+    EXPECT_EQ(hl.currentPerson, list.rowAt(9)->person);
+    user::pressKey(hl, VK_HOME);
+    EXPECT_EQ(list.selected, 0);
+    EXPECT_EQ(list.top, 0);
+    EXPECT_EQ(hl.scrollingBar.Position(), 0);
+    EXPECT_EQ(hl.currentPerson, list.rowAt(0)->person);
 }
 
 TEST_F(PersonList, MouseWheelAndScrollBar)
