@@ -322,6 +322,21 @@ TEST_F(PersonList, NameSortFollowsEveryChangeOfTheCaptions)
     EXPECT_EQ(list.indexOf(list.rowOf(adam)), 2);
 }
 
+TEST_F(PersonList, ALongCaptionEndsInAnEllipsisBeforeTheShare)
+{
+    add("Dvořáková", "Kateřina" + std::string(60, 'a'));
+    Scroll& list = view(10);
+    hl.zobrazitProcenta.setChecked(true);
+    list.locate(nullptr);
+    list.paint();
+    const auto rows = texts();
+    ASSERT_EQ(rows.size(), 2u); // the caption and its share
+    const std::string& caption = rows[0].text;
+    EXPECT_EQ(caption.rfind("Dvořáková Kateřina", 0), 0u);
+    EXPECT_EQ(caption.substr(caption.size() - 3), "\u2026");
+    EXPECT_LE(recordedTextWidth(rows[0].font, caption), hl.scrolling.Width - 40);
+}
+
 TEST_F(PersonList, NewRelationshipColoursShowAtOk)
 {
     TbarvyFORM colours;
