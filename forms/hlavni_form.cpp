@@ -107,6 +107,8 @@ ThlavniForm::ThlavniForm() : TForm("hlavni")
     zobrazitRodne.Caption = "Rodné příjmení";
 
     nadpisJmenoLB.SetBounds(248, 34, 520, 20);
+    // A long name ends in "…" within the heading's box instead of running under "přepni osoby".
+    nadpisJmenoLB.AutoSize = false;
     nadpisJmenoLB.Font.Size = 12;
     nadpisJmenoLB.Font.Bold = true;
     obsahKaretLB.SetBounds(248, 56, 520, 13);

@@ -30,7 +30,8 @@ std::string Clovek::displayName(bool useBirthSurname, bool showBirthYear,
 void Clovek::displayNameInto(std::string& out, bool useBirthSurname, bool showBirthYear,
                              bool showIdentifier) const
 {
-    out = (useBirthSurname && sex == 0) || surname.empty() ? birthSurname : surname;
+    // A woman's birth surname stands for her surname only where one is recorded.
+    out = (useBirthSurname && sex == 0 && !birthSurname.empty()) || surname.empty() ? birthSurname : surname;
     out += ' ';
     out += firstName;
     if (showBirthYear) {
@@ -47,7 +48,7 @@ void Clovek::displayNameInto(std::string& out, bool useBirthSurname, bool showBi
 std::string Clovek::fullName(bool useBirthSurname, bool unknownIfBlank) const
 {
     std::string s;
-    if (useBirthSurname && sex == 0)
+    if (useBirthSurname && sex == 0 && !birthSurname.empty())
         s = firstName + " " + birthSurname;
     else if (surname.empty())
         s = firstName + " " + birthSurname;

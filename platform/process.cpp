@@ -91,6 +91,31 @@ void reportErrno(int fd)
     ::_exit(pid < 0 ? 1 : 0);
 }
 
+// As detachAndExec, but the intermediate process watches the program for up to `waitMs`: it
+// ends with 3 when the program failed within that time, with 0 when the program succeeded or
+// still runs (then it is left to init as a detached one).
+[[noreturn]] void detachExecAndWatch(const char* file, char* const argv[], int reportFd, int waitMs)
+{
+    ::setsid();
+    const pid_t pid = ::fork();
+    if (pid == 0)
+        execProgram(file, argv, nullptr, reportFd);
+    if (pid < 0)
+        ::_exit(1);
+    constexpr int stepMs = 20;
+    for (int waited = 0; waited < waitMs; waited += stepMs) {
+        int status = 0;
+        const pid_t r = ::waitpid(pid, &status, WNOHANG);
+        if (r == pid)
+            ::_exit(WIFEXITED(status) && WEXITSTATUS(status) == 0 ? 0 : 3);
+        if (r < 0 && errno != EINTR)
+            ::_exit(0);
+        const struct timespec step {0, stepMs * 1000000L};
+        ::nanosleep(&step, nullptr);
+    }
+    ::_exit(0);
+}
+
 bool intermediateSucceeded(pid_t pid)
 {
     int status = 0;
@@ -161,6 +186,32 @@ bool shellOpen(const std::string& fileOrUrl)
     const std::string program = command.front();
     command.erase(command.begin());
     return startProgram(program, command);
+}
+
+bool openLink(const std::string& url, int waitMs)
+{
+    if (url.empty())
+        return false;
+    std::vector<std::string> command = opener();
+    command.push_back(url[0] == '-' ? "./" + url : url);
+    const std::string program = command.front();
+    command.erase(command.begin());
+    const std::string file = resolveProgram(program);
+    if (file.empty())
+        return false;
+    ArgumentVector argv(program, command);
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0)
+        return false;
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(fds[0]);
+        detachExecAndWatch(file.c_str(), argv.data(), fds[1], waitMs);
+    }
+    ::close(fds[1]);
+    const bool ok = pid > 0 && intermediateSucceeded(pid) && execSucceeded(fds[0]);
+    ::close(fds[0]);
+    return ok;
 }
 
 void setShellOpener(std::vector<std::string> command)

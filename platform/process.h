@@ -15,6 +15,11 @@
 // started (not installed); what the opener then does is not known here. An empty name is false.
 bool shellOpen(const std::string& fileOrUrl);
 
+// Opens a web or mail address as shellOpen does, and waits up to `waitMs` for the opener: false
+// also when it ends within that time with a failure (no program is set up for the address).
+// An opener still running then is taken to have found one.
+bool openLink(const std::string& url, int waitMs = 1500);
+
 // The opener command, the name given last: {"xdg-open"} unless set. Tests set a harmless one so
 // that no real desktop program is ever launched; an empty vector restores xdg-open.
 void setShellOpener(std::vector<std::string> command);

@@ -27,18 +27,23 @@ bool hasScheme(const std::string& address)
     return true;
 }
 
-void openWebPage(const std::string& address)
+void openWebPage(Thlavni& m, const std::string& address)
 {
     if (address.empty())
         return;
-    shellOpen(hasScheme(address) ? address : "http://" + address);
+    // Without a browser set up the opener only fails, which a person would never learn of.
+    if (!openLink(hasScheme(address) ? address : "http://" + address))
+        ShowMessage(m.langText("chyby", "webNelzeOtevrit",
+                               "Stránku se nepodařilo otevřít, patrně není nastaven žádný webový prohlížeč."));
 }
 
-void writeMailTo(const std::string& address)
+void writeMailTo(Thlavni& m, const std::string& address)
 {
     if (utf8Length(address) < 6 || address.find('@') == std::string::npos)
         return;
-    shellOpen("mailto:" + address);
+    if (!openLink("mailto:" + address))
+        ShowMessage(m.langText("chyby", "postaNelzeOtevrit",
+                               "E-mail se nepodařilo otevřít, patrně není nastaven žádný poštovní program."));
 }
 
 } // namespace
@@ -61,25 +66,25 @@ void Thlavni::openHelp()
 void Thlavni::otevriWWW1BTClick()
 {
     if (currentPerson)
-        openWebPage(currentPerson->web1);
+        openWebPage(*this, currentPerson->web1);
 }
 
 void Thlavni::otevriWWW2BTClick()
 {
     if (currentPerson)
-        openWebPage(currentPerson->web2);
+        openWebPage(*this, currentPerson->web2);
 }
 
 void Thlavni::napis1BTClick()
 {
     if (currentPerson)
-        writeMailTo(currentPerson->email1);
+        writeMailTo(*this, currentPerson->email1);
 }
 
 void Thlavni::napis2BTClick()
 {
     if (currentPerson)
-        writeMailTo(currentPerson->email2);
+        writeMailTo(*this, currentPerson->email2);
 }
 
 void Thlavni::OProgramu1Click()

@@ -5,6 +5,7 @@
 #include "model/path_utils.h"
 #include "model/text_source.h"
 #include "platform/dialogs.h"
+#include "platform/keys.h"
 #include "shell/hlavni.h"
 
 ThledejFORM* hledejFORM = nullptr;
@@ -17,6 +18,14 @@ ThledejFORM::ThledejFORM()
     jakHledatGROUP.OnClick = [this] { jakHledatGROUPClick(); };
     hledejDatumBT.OnClick = [this] { hledejDatumBTClick(); };
     osobyLIST.OnDblClick = [this] { osobyLISTDblClick(); };
+    // Enter on a person found shows the person, as a double-click does, rather than searching
+    // again with the page's default button.
+    osobyLIST.OnKeyDown = [this](int& key, TShiftState) {
+        if (key == VK_RETURN && osobyLIST.ItemIndex() >= 0) {
+            key = 0;
+            osobyLISTDblClick();
+        }
+    };
     showSecondDate();
 }
 

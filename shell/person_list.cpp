@@ -113,6 +113,8 @@ void Thlavni::personListKey(int key)
     case VK_NEXT: personList->pageDown(); break;
     case VK_UP: personList->previous(); break;
     case VK_DOWN: personList->next(); break;
+    case VK_HOME: personList->home(); break;
+    case VK_END: personList->end(); break;
     default: break;
     }
     personList->ensureVisible();

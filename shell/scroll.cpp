@@ -1,9 +1,12 @@
 #include "shell/scroll.h"
 
+#include "platform/text.h"
+
 #include "model/clovek.h"
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "platform/numbers.h"
+#include "platform/text.h"
 #include "shell/hlavni.h"
 
 #include <algorithm>
@@ -284,6 +287,25 @@ void Scroll::pageUp()
     showSelected();
 }
 
+void Scroll::home()
+{
+    if (count == 0)
+        return;
+    selected = top = 0;
+    main_.scrollingBar.setPosition(0);
+    showSelected();
+}
+
+void Scroll::end()
+{
+    if (count == 0)
+        return;
+    selected = count - 1;
+    top = std::max(count - visibleRows, 0);
+    main_.scrollingBar.setPosition(main_.scrollingBar.Max());
+    showSelected();
+}
+
 void Scroll::pageDown()
 {
     if (top + visibleRows == selected + 1) {
@@ -303,6 +325,26 @@ void Scroll::pageDown()
 }
 
 namespace {
+
+constexpr int percentWidth = 40;
+
+// The caption as far as it fits in `room` pixels, ended by "…" when it does not fit whole: a
+// long name would otherwise run under the share beside it, cut with no sign.
+std::string fittedCaption(TCanvas& canvas, const std::string& caption, int room)
+{
+    if (canvas.TextWidth(caption) <= room)
+        return caption;
+    static const std::string ellipsis = "\u2026";
+    size_t low = 0, high = utf8Length(caption);
+    while (low < high) {
+        const size_t mid = (low + high + 1) / 2;
+        if (canvas.TextWidth(utf8Substr(caption, 0, mid) + ellipsis) <= room)
+            low = mid;
+        else
+            high = mid - 1;
+    }
+    return utf8Substr(caption, 0, low) + ellipsis;
+}
 
 bool isParentOf(const Clovek* parent, const Clovek* child)
 {
@@ -356,14 +398,16 @@ void Scroll::paint()
                     }
             }
         }
-        canvas.TextOut(0, y, person->displayName(s.showBirthSurname, s.showBirth, s.showNumber));
-        if (main_.zobrazitProcenta.Checked()) {
+        const bool percents = main_.zobrazitProcenta.Checked();
+        canvas.TextOut(0, y, fittedCaption(canvas, person->displayName(s.showBirthSurname, s.showBirth, s.showNumber),
+                                           percents ? width - percentWidth - 4 : width));
+        if (percents) {
             canvas.Font.Name = "Courier New";
             std::string percent = intToStr(person->percentFilled);
             if (percent.size() < 3)
                 percent.insert(0, 3 - percent.size(), ' ');
-            canvas.FillRect(Rect(width - 40, y, width, y + rowHeight));
-            canvas.TextOut(width - 40, y, percent + " %");
+            canvas.FillRect(Rect(width - percentWidth, y, width, y + rowHeight));
+            canvas.TextOut(width - percentWidth, y, percent + " %");
         }
     }
     if (count < top + visibleRows) {

@@ -78,6 +78,9 @@ public:
     void previous();
     void pageUp();
     void pageDown();
+    // The first and the last row.
+    void home();
+    void end();
 
     // Draws the visible rows into the grid's canvas, and button face below the last one.
     void paint();

@@ -36,4 +36,6 @@ void Thlavni::BarvyVztahu1Click()
     settings.colourChildren = f.detiLB.Font.Color;
     settings.colourPartners = f.partneriLB.Font.Color;
     settings.colourSiblings = f.sourozenciLB.Font.Color;
+    // The list shows the colours chosen at once, not from the next person shown on.
+    paintPersonList();
 }

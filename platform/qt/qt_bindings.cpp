@@ -313,14 +313,34 @@ public:
     void sync() override
     {
         syncCommon();
-        showText(w_, label_.Caption);
+        // A line wider than its fixed box ends in "…" inside it, the whole text in the tooltip,
+        // rather than running under the controls beside it or losing its end unmarked.
+        const QString full = toQString(label_.Caption);
+        QString shown = full;
+        bool cut = false;
+        if (!label_.WordWrap && !label_.AutoSize) {
+            const QFontMetrics metrics(w_->font());
+            QStringList lines = full.split('\n');
+            for (QString& line : lines) {
+                const QString fitted = metrics.elidedText(line, Qt::ElideRight, std::max(label_.Width, 0));
+                if (fitted != line) {
+                    line = fitted;
+                    cut = true;
+                }
+            }
+            if (cut)
+                shown = lines.join('\n');
+        }
+        if (w_->text() != shown)
+            w_->setText(shown);
+        if (cut && w_->toolTip().isEmpty())
+            w_->setToolTip(full);
         w_->setWordWrap(label_.WordWrap);
         Qt::Alignment a = label_.Alignment == TLabel::taCenter          ? Qt::AlignHCenter
                           : label_.Alignment == TLabel::taRightJustify ? Qt::AlignRight
                                                                        : Qt::AlignLeft;
-        // A line wider than its box, centred or set to the right, lost its beginning off the
-        // box's left edge ("ledávání příbuzných k osobě ..."): it starts at the left instead.
-        if (!label_.WordWrap && !label_.AutoSize && a != Qt::AlignLeft && widestLine() > label_.Width)
+        // A shortened line fills its box: it starts at the left, as its beginning matters most.
+        if (cut && a != Qt::AlignLeft)
             a = Qt::AlignLeft;
         if (w_->alignment() != (a | Qt::AlignTop))
             w_->setAlignment(a | Qt::AlignTop);
@@ -348,14 +368,6 @@ public:
     }
 
 private:
-    int widestLine() const
-    {
-        const QFontMetrics metrics(w_->font());
-        int widest = 0;
-        for (const QString& line : w_->text().split('\n'))
-            widest = std::max(widest, metrics.horizontalAdvance(line));
-        return widest;
-    }
     TLabel& label_;
     QLabel* w_;
 };

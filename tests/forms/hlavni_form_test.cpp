@@ -94,6 +94,15 @@ TEST(HlavniForm, TabPagesAreLaidOutWithoutOverlaps)
     }
 }
 
+// The person's heading keeps to its box, left of the switch buttons, whatever the name's length:
+// a label that sizes itself to its text ran under "přepni osoby".
+TEST(HlavniForm, ThePersonsHeadingEndsBeforeTheSwitchButtons)
+{
+    ThlavniForm f;
+    EXPECT_FALSE(f.nadpisJmenoLB.AutoSize);
+    EXPECT_LT(f.nadpisJmenoLB.Left + f.nadpisJmenoLB.Width, f.prepniOsobyLB.Left);
+}
+
 // Item lists that the window texts replace in place and the person editor indexes by position.
 TEST(HlavniForm, ItemListsThePagesIndexByPosition)
 {

@@ -51,6 +51,9 @@ TEST(Clovek, DisplayName)
     w->identifier = "12";
     EXPECT_EQ(w->displayName(true, false, false), "Svobodová Jana");
     EXPECT_EQ(w->displayName(false, true, true), "Nováková Jana, 1950 (12)");
+    w->birthSurname = ""; // none recorded: her surname, not none at all
+    EXPECT_EQ(w->displayName(true, false, false), "Nováková Jana");
+    EXPECT_EQ(w->fullName(true, false), "Jana Nováková");
     std::unique_ptr<Clovek> m(makePerson("Petr", "", 1));
     m->birthSurname = "Dvořák";
     EXPECT_EQ(m->displayName(false, true, false), "Dvořák Petr, ?");

@@ -51,6 +51,20 @@ TEST_F(LabelLines, ACentredLineTooWideForItsBoxKeepsItsBeginningInSight)
     EXPECT_EQ(widget<QLabel>(w, "heading")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
 }
 
+TEST_F(LabelLines, ALineTooWideForItsBoxEndsInAnEllipsisWithTheWholeTextInItsTooltip)
+{
+    const std::string name(300, 'x');
+    w.heading.Caption = "Vyhledávání příbuzných k osobě " + name;
+    show(w);
+    auto* heading = widget<QLabel>(w, "heading");
+    EXPECT_TRUE(heading->text().endsWith(QChar(0x2026)));
+    EXPECT_LE(QFontMetrics(heading->font()).horizontalAdvance(heading->text()), w.heading.Width);
+    EXPECT_EQ(heading->toolTip().toStdString(), w.heading.Caption);
+    // A line that fits is shown whole, with no tooltip.
+    EXPECT_EQ(widget<QLabel>(w, "count")->text().toStdString(), "Počet nalezených osob: 4");
+    EXPECT_TRUE(widget<QLabel>(w, "count")->toolTip().isEmpty());
+}
+
 struct SiblingWindow : TForm {
     SiblingWindow() : TForm("sourozenciCreate")
     {

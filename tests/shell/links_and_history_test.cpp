@@ -125,6 +125,23 @@ TEST_F(LinksAndHistory, WebPagesKeepTheirSchemeAndAddressesReachTheOpenerWhole)
                                               "[mailto:jiří@ex.cz; rm -rf ~]", "[HTTP://EXAMPLE.CZ]"}));
 }
 
+// An opener that ends in failure, as one does with no program set up for the address.
+TEST_F(LinksAndHistory, ALinkNoProgramOpensIsTold)
+{
+    Clovek* p = add("Jan");
+    showWholeTree();
+    visit(p);
+    p->web1 = "www.example.cz";
+    p->email1 = "jan@example.cz";
+    setShellOpener({"false"});
+    hl().dalsiSheet.otevriWWW1BT.OnClick();
+    hl().dalsiSheet.napis1BT.OnClick();
+    setShellOpener({});
+    EXPECT_EQ(script.messageTexts(),
+              (Lines{"Stránku se nepodařilo otevřít, patrně není nastaven žádný webový prohlížeč.",
+                     "E-mail se nepodařilo otevřít, patrně není nastaven žádný poštovní program."}));
+}
+
 TEST_F(LinksAndHistory, AMissingHelpFileIsToldAndAPresentOneOpened)
 {
     const std::string record = recordOpener();

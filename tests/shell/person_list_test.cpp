@@ -11,6 +11,7 @@
 #include "platform/screen.h"
 #include "platform/toolkit_fixture.h"
 #include "platform/useractions.h"
+#include "shell/barvy_form.h"
 #include "shell/hlavni.h"
 #include "shell/scroll.h"
 
@@ -162,6 +163,17 @@ TEST_F(PersonList, KeysMoveAndShowThePerson)
     EXPECT_EQ(list.selected, 1);
     EXPECT_EQ(hl.history->current(), list.rowAt(1)->person);
     EXPECT_FALSE(hl.showingPerson);
+
+    user::pressKey(hl, VK_END);
+    EXPECT_EQ(list.selected, 9);
+    EXPECT_EQ(list.top, 6);
+    EXPECT_EQ(hl.scrollingBar.Position(), hl.scrollingBar.Max());
+    EXPECT_EQ(hl.currentPerson, list.rowAt(9)->person);
+    user::pressKey(hl, VK_HOME);
+    EXPECT_EQ(list.selected, 0);
+    EXPECT_EQ(list.top, 0);
+    EXPECT_EQ(hl.scrollingBar.Position(), 0);
+    EXPECT_EQ(hl.currentPerson, list.rowAt(0)->person);
 }
 
 TEST_F(PersonList, MouseWheelAndScrollBar)
@@ -308,6 +320,38 @@ TEST_F(PersonList, NameSortFollowsEveryChangeOfTheCaptions)
     for (Polozka* r = list.first; r->next; r = r->next)
         EXPECT_EQ(r->next->prev, r);
     EXPECT_EQ(list.indexOf(list.rowOf(adam)), 2);
+}
+
+TEST_F(PersonList, ALongCaptionEndsInAnEllipsisBeforeTheShare)
+{
+    add("Dvořáková", "Kateřina" + std::string(60, 'a'));
+    Scroll& list = view(10);
+    hl.zobrazitProcenta.setChecked(true);
+    list.locate(nullptr);
+    list.paint();
+    const auto rows = texts();
+    ASSERT_EQ(rows.size(), 2u); // the caption and its share
+    const std::string& caption = rows[0].text;
+    EXPECT_EQ(caption.rfind("Dvořáková Kateřina", 0), 0u);
+    EXPECT_EQ(caption.substr(caption.size() - 3), "\u2026");
+    EXPECT_LE(recordedTextWidth(rows[0].font, caption), hl.scrolling.Width - 40);
+}
+
+TEST_F(PersonList, NewRelationshipColoursShowAtOk)
+{
+    TbarvyFORM colours;
+    Clovek* p = add("Já");
+    Scroll& list = view(10);
+    list.locate(p);
+    hl.currentPerson = p;
+    list.paint();
+    script.modal("", [&](TForm&) {
+        user::click(colours.aktivniBT);
+        user::click(colours.okBT);
+    });
+    script.colour(0x123456);
+    user::click(hl.BarvyVztahu1);
+    EXPECT_EQ(hl.scrolling.Canvas.findText("Já A")->font.Color, 0x123456);
 }
 
 TEST_F(PersonList, PaintsOnlyVisibleRowsWithRelationshipColours)

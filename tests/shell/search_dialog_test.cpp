@@ -4,6 +4,7 @@
 #include "model/datum.h"
 #include "model/svatba.h"
 #include "empty_tree_fixture.h"
+#include "platform/keys.h"
 #include "shell/hledej_form.h"
 #include "shell/scroll.h"
 
@@ -57,6 +58,21 @@ TEST_F(SearchDialog, TheTextPageFindsCzechLettersAndADoubleClickShowsThePerson)
     EXPECT_EQ(hl().currentPerson, rez);
     EXPECT_EQ(hl().currentRow->person, rez);
     EXPECT_EQ(d().languageFile, nullptr);
+}
+
+TEST_F(SearchDialog, EnterOnAPersonFoundShowsThePerson)
+{
+    addPerson("Jan", "Novák");
+    Clovek* eva = addPerson("Eva", "Nováková");
+    showWholeTree();
+    search([&] {
+        user::type(d().retezecED, "nov");
+        user::click(d().prijmeniCH);
+        user::click(d().hledejRetezecBT);
+        user::pick(d().osobyLIST, 1);
+        user::pressKey(d(), VK_RETURN);
+    });
+    EXPECT_EQ(hl().currentPerson, eva);
 }
 
 TEST_F(SearchDialog, BackLeavesTheCurrentPersonAndTheDialogKeepsItsFinds)
