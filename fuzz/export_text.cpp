@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                         writePartnershipSummary(lines, *e->partnership, texts, display, today);
             });
         }
-    } catch (const Exception&) {
+    } catch (const std::exception&) {
     }
     return 0;
 }

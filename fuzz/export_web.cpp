@@ -25,9 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             writer.writePages(site, persons);
             if (!persons.empty())
                 writer.writeSinglePersonPage(*persons.front(), site + "/jeden.htm");
-        } catch (const Exception&) {
+        } catch (const std::exception&) {
             // A date part that is no number stops the export with a conversion error, which
-            // the program shows; that is how dates are compared.
+            // the export command shows; that is how dates are compared.
         }
     }
     return 0;
