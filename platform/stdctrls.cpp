@@ -130,10 +130,12 @@ bool EditLine::backspace()
 
 // ---- TEdit
 
-TEdit::TEdit(TWinControl* parent, std::string name) : TWinControl(parent, std::move(name))
+TEditLineControl::TEditLineControl(TWinControl* parent, std::string name) : TWinControl(parent, std::move(name))
 {
     Color = clWindow;
 }
+
+TEdit::TEdit(TWinControl* parent, std::string name) : TEditLineControl(parent, std::move(name)) {}
 
 void TEdit::changed()
 {
@@ -292,9 +294,8 @@ void TRichEdit::Print(const std::string& jobName, int copies)
 
 // ---- TComboBox
 
-TComboBox::TComboBox(TWinControl* parent, std::string name) : TWinControl(parent, std::move(name))
+TComboBox::TComboBox(TWinControl* parent, std::string name) : TEditLineControl(parent, std::move(name))
 {
-    Color = clWindow;
     Items.OnChange = [this] { itemsChanged(); };
 }
 
