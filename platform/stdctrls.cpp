@@ -31,7 +31,7 @@ std::string replaceSelection(const std::string& text, TextSelection& sel, const 
     clampSelection(sel, text);
     std::string out = utf8Substr(text, 0, static_cast<size_t>(sel.start));
     out += insert;
-    out += utf8Substr(text, static_cast<size_t>(sel.start + sel.length));
+    out += utf8Substr(text, static_cast<size_t>(sel.start) + static_cast<size_t>(sel.length));
     sel.start += length(insert);
     sel.length = 0;
     return out;
