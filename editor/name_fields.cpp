@@ -68,11 +68,6 @@ void Thlavni::fillValueList(TComboBox& box, void (Rod::*values)(TStringList&) co
 
 namespace {
 
-bool endsWith(std::string_view text, std::string_view end)
-{
-    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
-}
-
 // The number of letters (not bytes) of a UTF-8 text.
 size_t letterCount(std::string_view text)
 {
@@ -105,7 +100,7 @@ void Thlavni::prijmeniCBExit()
     if (!currentPerson || !tree)
         return;
     const std::string& surname = currentPerson->surname;
-    if (letterCount(surname) > 1 && endsWith(surname, "á"))
+    if (letterCount(surname) > 1 && surname.ends_with("á"))
         makeWomanBySurname();
     refreshPercentFilled(currentPerson);
 }
@@ -116,6 +111,6 @@ void Thlavni::rodnePrijmeniCBExit()
         return;
     // Any "ová" earlier in the name does not matter: Nováková is a woman's name too.
     const std::string& name = currentPerson->birthSurname;
-    if (letterCount(name) > 3 && endsWith(name, "ová"))
+    if (letterCount(name) > 3 && name.ends_with("ová"))
         makeWomanBySurname();
 }

@@ -1,5 +1,7 @@
 #include "forms/barvy_form.h"
 
+#include "forms/dialog_buttons.h"
+
 TbarvyFORMLayout::TbarvyFORMLayout() : TForm("barvyFORM")
 {
     Caption = "Lipoveta";
@@ -40,8 +42,5 @@ TbarvyFORMLayout::TbarvyFORMLayout() : TForm("barvyFORM")
 
     puvodniBT.SetBounds(12, top + 6, 120, 25);
     puvodniBT.Caption = "Původní";
-    okBT.SetBounds(190, top + 6, 90, 25);
-    okBT.Caption = "OK";
-    okBT.Default = true;
-    okBT.ModalResult = mrOk;
+    placeOkButton(okBT, 190, top + 6, 90);
 }

@@ -1,5 +1,7 @@
 #include "forms/casove_obdobi_form.h"
 
+#include "forms/dialog_buttons.h"
+
 TcasoveObdobiFORMLayout::TcasoveObdobiFORMLayout() : TForm("casoveObdobiFORM")
 {
     Caption = "Lipoveta";
@@ -18,13 +20,6 @@ TcasoveObdobiFORMLayout::TcasoveObdobiFORMLayout() : TForm("casoveObdobiFORM")
     doLB.SetBounds(160, 44, 18, 13);
     doLB.Caption = "Do:";
     doED.SetBounds(200, 40, 105, 21);
-    okBT.SetBounds(72, 78, 75, 25);
-    okBT.Caption = "OK";
-    okBT.ModalResult = mrOk;
-    okBT.Default = true;
+    placeOkStornoButtons(okBT, stornoBT, 72, 166, 78);
     okBT.TabStop = false;
-    stornoBT.SetBounds(166, 78, 75, 25);
-    stornoBT.Caption = "Storno";
-    stornoBT.ModalResult = mrCancel;
-    stornoBT.Cancel = true;
 }

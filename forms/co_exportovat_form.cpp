@@ -1,5 +1,7 @@
 #include "forms/co_exportovat_form.h"
 
+#include "forms/check_box_columns.h"
+#include "forms/dialog_buttons.h"
 #include "forms/global_window.h"
 
 TcoExportovatFORM* coExportovatFORM = nullptr;
@@ -14,13 +16,8 @@ TcoExportovatFORM::TcoExportovatFORM() : TForm("coExportovatFORM")
 
     coExportovatGROUP.SetBounds(8, 8, 424, 310);
     coExportovatGROUP.Caption = "Co exportovat?";
-    struct Column {
-        TCheckBox& box;
-        const char* caption;
-        bool checked;
-    };
     // In the order the columns are written: down the left half, then down the right one.
-    const Column columns[] = {
+    placeCheckBoxColumns({
         {jmenoEx, "Jméno", true},
         {prijmeniEx, "Příjmení", true},
         {rodneEx, "Rodné příjmení", true},
@@ -45,29 +42,14 @@ TcoExportovatFORM::TcoExportovatFORM() : TForm("coExportovatFORM")
         {emailEx, "Email", false},
         {telefonEx, "Telefon", false},
         {wwwEx, "WWW", false},
-    };
-    constexpr int rows = 12;
-    int index = 0;
-    for (const Column& c : columns) {
-        c.box.SetBounds(12 + (index / rows) * 206, 22 + (index % rows) * 23, 198, 17);
-        c.box.Caption = c.caption;
-        c.box.setChecked(c.checked);
-        ++index;
-    }
+    }, {.left = 12, .top = 22, .width = 198, .rowStep = 23, .rows = 12, .columnStep = 206});
     oddelovacRADIO.SetBounds(8, 326, 424, 42);
     oddelovacRADIO.Caption = "Oddělovač položek";
     oddelovacRADIO.Columns = 2;
     oddelovacRADIO.Items.Add("mezera");
     oddelovacRADIO.Items.Add("tabulátor");
     oddelovacRADIO.setItemIndex(1);
-    okBT.SetBounds(276, 376, 75, 25);
-    okBT.Caption = "OK";
-    okBT.Default = true;
-    okBT.ModalResult = mrOk;
-    stornoBT.SetBounds(357, 376, 75, 25);
-    stornoBT.Caption = "Storno";
-    stornoBT.Cancel = true;
-    stornoBT.ModalResult = mrCancel;
+    placeOkStornoButtons(okBT, stornoBT, 276, 357, 376);
 }
 
 TcoExportovatFORM::~TcoExportovatFORM()

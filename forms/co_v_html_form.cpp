@@ -1,5 +1,7 @@
 #include "forms/co_v_html_form.h"
 
+#include "forms/check_box_columns.h"
+#include "forms/dialog_buttons.h"
 #include "forms/global_window.h"
 
 TcoVHtmlFORM* coVHtmlFORM = nullptr;
@@ -15,12 +17,7 @@ TcoVHtmlFORM::TcoVHtmlFORM() : TForm("coVHtmlFORM")
 
     coZobrazitGROUP.SetBounds(8, 8, 244, 240);
     coZobrazitGROUP.Caption = "Co se má vyplňovat?";
-    struct Part {
-        TCheckBox& box;
-        const char* caption;
-        bool checked;
-    };
-    const Part parts[] = {
+    placeCheckBoxColumns({
         {fotkaCH, "Fotografie", true},
         {identifikatorCH, "Identifikátor", false},
         {narozeniCH, "Informace o narození", true},
@@ -30,22 +27,8 @@ TcoVHtmlFORM::TcoVHtmlFORM() : TForm("coVHtmlFORM")
         {vzdelaniCH, "Vzdělání", true},
         {povolaniCH, "Povolání", true},
         {kontaktyCH, "Kontakty", false},
-    };
-    int top = 22;
-    for (const Part& p : parts) {
-        p.box.SetBounds(12, top, 224, 17);
-        p.box.Caption = p.caption;
-        p.box.setChecked(p.checked);
-        top += 24;
-    }
-    OKBtn.SetBounds(48, 257, 75, 25);
-    OKBtn.Caption = "OK";
-    OKBtn.Default = true;
-    OKBtn.ModalResult = mrOk;
-    stornoBT.SetBounds(137, 257, 75, 25);
-    stornoBT.Caption = "Storno";
-    stornoBT.Cancel = true;
-    stornoBT.ModalResult = mrCancel;
+    }, {.left = 12, .top = 22, .width = 224, .rowStep = 24});
+    placeOkStornoButtons(OKBtn, stornoBT, 48, 137, 257);
 }
 
 TcoVHtmlFORM::~TcoVHtmlFORM()

@@ -1,5 +1,6 @@
 #include "forms/co_vyplnit_form.h"
 
+#include "forms/dialog_buttons.h"
 #include "forms/global_window.h"
 
 TcoVyplnitFORM* coVyplnitFORM = nullptr;
@@ -15,14 +16,7 @@ TcoVyplnitFORM::TcoVyplnitFORM() : TForm("coVyplnitFORM")
     zadejteLB.SetBounds(8, 10, 324, 13);
     zadejteLB.Caption = "Zadejte text, který se vyplní celé skupině:";
     zadejteED.SetBounds(8, 30, 324, 21);
-    OKBtn.SetBounds(176, 67, 75, 25);
-    OKBtn.Caption = "OK";
-    OKBtn.Default = true;
-    OKBtn.ModalResult = mrOk;
-    stornoBT.SetBounds(257, 67, 75, 25);
-    stornoBT.Caption = "Storno";
-    stornoBT.Cancel = true;
-    stornoBT.ModalResult = mrCancel;
+    placeOkStornoButtons(OKBtn, stornoBT, 176, 257, 67);
 }
 
 TcoVyplnitFORM::~TcoVyplnitFORM()

@@ -1,5 +1,7 @@
 #include "forms/ftext_form.h"
 
+#include "forms/dialog_buttons.h"
+
 TFTextFORMLayout::TFTextFORMLayout() : TForm("FTextFORM")
 {
     Caption = "Vkládaný text";
@@ -10,14 +12,7 @@ TFTextFORMLayout::TFTextFORMLayout() : TForm("FTextFORM")
     vkladanyTextLB.SetBounds(8, 8, 281, 13);
     vkladanyTextLB.Caption = "Zadejte vkládaný text:";
     vkladanyTextED.SetBounds(8, 26, 281, 21);
-    okBT.SetBounds(56, 62, 75, 25);
-    okBT.Caption = "OK";
-    okBT.ModalResult = mrOk;
-    okBT.Default = true;
+    placeOkStornoButtons(okBT, stornoBT, 56, 166, 62);
     okBT.TabStop = false;
-    stornoBT.SetBounds(166, 62, 75, 25);
-    stornoBT.Caption = "Storno";
-    stornoBT.ModalResult = mrCancel;
-    stornoBT.Cancel = true;
     stornoBT.TabStop = false;
 }

@@ -1,5 +1,6 @@
 #include "forms/html_adresar_form.h"
 
+#include "forms/dialog_buttons.h"
 #include "forms/global_window.h"
 
 ThtmlAdresarFORM* htmlAdresarFORM = nullptr;
@@ -18,14 +19,7 @@ ThtmlAdresarFORM::ThtmlAdresarFORM() : TForm("htmlAdresarFORM")
     dirnameLB.AutoSize = false;
     dirnameLB.Font.Bold = true;
     dirNameED.SetBounds(8, 50, 404, 21);
-    Button1.SetBounds(256, 87, 75, 25);
-    Button1.Caption = "OK";
-    Button1.Default = true;
-    Button1.ModalResult = mrOk;
-    stornoBT.SetBounds(337, 87, 75, 25);
-    stornoBT.Caption = "Storno";
-    stornoBT.Cancel = true;
-    stornoBT.ModalResult = mrCancel;
+    placeOkStornoButtons(Button1, stornoBT, 256, 337, 87);
 }
 
 ThtmlAdresarFORM::~ThtmlAdresarFORM()

@@ -1,5 +1,6 @@
 #include "forms/id_change_form.h"
 
+#include "forms/dialog_buttons.h"
 #include "forms/global_window.h"
 
 TidChangeFORM* idChangeFORM = nullptr;
@@ -17,15 +18,8 @@ TidChangeFORM::TidChangeFORM() : TForm("idChangeFORM")
     idLB.Alignment = TLabel::taRightJustify;
     idLB.Caption = "Nový identifikátor:";
     idED.SetBounds(120, 8, 129, 21);
-    okBT.SetBounds(40, 46, 75, 25);
-    okBT.Caption = "OK";
-    okBT.ModalResult = mrOk;
-    okBT.Default = true;
+    placeOkStornoButtons(okBT, stornoBT, 40, 138, 46);
     okBT.TabStop = false;
-    stornoBT.SetBounds(138, 46, 75, 25);
-    stornoBT.Caption = "Storno";
-    stornoBT.ModalResult = mrCancel;
-    stornoBT.Cancel = true;
     stornoBT.TabStop = false;
 }
 

@@ -1,5 +1,6 @@
 #include "forms/import_form.h"
 
+#include "forms/dialog_buttons.h"
 #include "forms/global_window.h"
 
 TimportFORM* importFORM = nullptr;
@@ -13,10 +14,7 @@ TimportFORM::TimportFORM() : TForm("importFORM")
     Position = TPosition::poScreenCenter;
     SetBounds(0, 0, 440, 124);
 
-    okBT.SetBounds(182, 92, 75, 25);
-    okBT.Caption = "OK";
-    okBT.Default = true;
-    okBT.ModalResult = mrOk;
+    placeOkButton(okBT, 182, 92);
     importLB.SetBounds(12, 12, 416, 13);
     importLB.Caption = "Soubor ve formátu GEDCOM bude importován.";
     // Hidden: it stands where the check boxes are and never shows.

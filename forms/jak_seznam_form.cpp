@@ -1,5 +1,6 @@
 #include "forms/jak_seznam_form.h"
 
+#include "forms/check_box_columns.h"
 #include "forms/global_window.h"
 
 TJakSeznamFORM* JakSeznamFORM = nullptr;
@@ -24,29 +25,21 @@ TJakSeznamFORM::TJakSeznamFORM() : TForm("JakSeznamFORM")
     coVypsatGROUP.SetBounds(8, 82, 376, 138);
     coVypsatGROUP.Caption = "Co vypisovat?";
     // Three columns: the name and number, the birth and death, the life periods.
-    struct Item {
-        TCheckBox& box;
-        const char* caption;
-        bool checked;
-        int column;
-        int row;
-    };
-    const Item items[] = {
-        {rodnePrijmeniCH, "rodné příjmení", false, 0, 0},
-        {cisloCH, "ID číslo", false, 0, 1},
-        {narozeniCH, "narození", true, 1, 0},
-        {mistoNarozeniCH, "místo narození", true, 1, 1},
-        {umrtiCH, "úmrtí", false, 1, 2},
-        {mistoUmrtiCH, "místo úmrtí", false, 1, 3},
-        {bydlisteCH, "bydliště", false, 2, 0},
-        {vzdelaniCH, "vzdělání", false, 2, 1},
-        {povolaniCH, "povolání", false, 2, 2},
-    };
-    for (const Item& i : items) {
-        i.box.SetBounds(12 + i.column * 122, 22 + i.row * 26, 116, 17);
-        i.box.Caption = i.caption;
-        i.box.setChecked(i.checked);
-    }
+    placeCheckBoxColumns({
+        {rodnePrijmeniCH, "rodné příjmení", false},
+        {cisloCH, "ID číslo", false},
+    }, {.left = 12, .top = 22, .width = 116, .rowStep = 26});
+    placeCheckBoxColumns({
+        {narozeniCH, "narození", true},
+        {mistoNarozeniCH, "místo narození", true},
+        {umrtiCH, "úmrtí", false},
+        {mistoUmrtiCH, "místo úmrtí", false},
+    }, {.left = 134, .top = 22, .width = 116, .rowStep = 26});
+    placeCheckBoxColumns({
+        {bydlisteCH, "bydliště", false},
+        {vzdelaniCH, "vzdělání", false},
+        {povolaniCH, "povolání", false},
+    }, {.left = 256, .top = 22, .width = 116, .rowStep = 26});
     OkBT.SetBounds(228, 232, 75, 25);
     OkBT.Caption = "OK";
     StornoBT.SetBounds(309, 232, 75, 25);

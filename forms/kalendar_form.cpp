@@ -1,5 +1,7 @@
 #include "forms/kalendar_form.h"
 
+#include "forms/check_box_columns.h"
+#include "forms/dialog_buttons.h"
 #include "forms/global_window.h"
 
 TkalendarFORM* kalendarFORM = nullptr;
@@ -14,33 +16,15 @@ TkalendarFORM::TkalendarFORM() : TForm("kalendarFORM")
 
     kteraVyrociGROUP.SetBounds(8, 8, 274, 140);
     kteraVyrociGROUP.Caption = "Která výročí zahrnout do kalendáře?";
-    struct Box {
-        TCheckBox& box;
-        const char* caption;
-        bool checked;
-    };
-    const Box boxes[] = {
+    placeCheckBoxColumns({
         {narozZijCH, "narozeniny žijících", true},
         {narozZesCH, "narozeniny zesnulých", false},
         {umrtiCH, "výročí úmrtí", false},
         {svatbaZijCH, "výročí svatby žijících", true},
         {svatbaZesCH, "výročí svatby zesnulých", false},
-    };
-    int top = 20;
-    for (const Box& b : boxes) {
-        b.box.SetBounds(12, top, 250, 17);
-        b.box.Caption = b.caption;
-        b.box.setChecked(b.checked);
-        top += 23;
-    }
-    OKBtn.SetBounds(60, 160, 75, 25);
-    OKBtn.Caption = "OK";
-    OKBtn.Default = true;
-    OKBtn.ModalResult = mrOk;
-    stornoBT.SetBounds(155, 160, 75, 25);
+    }, {.left = 12, .top = 20, .width = 250, .rowStep = 23});
+    placeOkStornoButtons(OKBtn, stornoBT, 60, 155, 160);
     stornoBT.Caption = "Cancel";
-    stornoBT.Cancel = true;
-    stornoBT.ModalResult = mrCancel;
 }
 
 TkalendarFORM::~TkalendarFORM()

@@ -1,5 +1,7 @@
 #include "forms/lang_form.h"
 
+#include "forms/dialog_buttons.h"
+
 TlangFORMLayout::TlangFORMLayout() : TForm("langFORM")
 {
     Caption = "Lipoveta";
@@ -10,12 +12,5 @@ TlangFORMLayout::TlangFORMLayout() : TForm("langFORM")
     zvolteLB.SetBounds(12, 8, 236, 13);
     zvolteLB.Caption = "Zvolte jazyk:";
     jazykyLIST.SetBounds(12, 26, 236, 160);
-    Button1.SetBounds(40, 198, 80, 25);
-    Button1.Caption = "OK";
-    Button1.Default = true;
-    Button1.ModalResult = mrOk;
-    stornoBT.SetBounds(140, 198, 80, 25);
-    stornoBT.Caption = "Storno";
-    stornoBT.Cancel = true;
-    stornoBT.ModalResult = mrCancel;
+    placeOkStornoButtons(Button1, stornoBT, 40, 140, 198, 80);
 }

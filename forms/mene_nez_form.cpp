@@ -1,5 +1,6 @@
 #include "forms/mene_nez_form.h"
 
+#include "forms/dialog_buttons.h"
 #include "forms/global_window.h"
 
 TmeneNezFORM* meneNezFORM = nullptr;
@@ -23,14 +24,7 @@ TmeneNezFORM::TmeneNezFORM() : TForm("meneNezFORM")
     procentaUD.Wrap = false;
     procentaUD.Associate = &procentaED;
     procentaUD.setPosition(50);
-    okBT.SetBounds(48, 80, 75, 25);
-    okBT.Caption = "OK";
-    okBT.ModalResult = mrOk;
-    okBT.Default = true;
-    stornoBT.SetBounds(150, 80, 75, 25);
-    stornoBT.Caption = "Storno";
-    stornoBT.ModalResult = mrCancel;
-    stornoBT.Cancel = true;
+    placeOkStornoButtons(okBT, stornoBT, 48, 150, 80);
 }
 
 TmeneNezFORM::~TmeneNezFORM()

@@ -1,5 +1,6 @@
 #include "forms/moje_skupiny_form.h"
 
+#include "forms/dialog_buttons.h"
 #include "forms/global_window.h"
 
 TmojeSkupinyFORM* mojeSkupinyFORM = nullptr;
@@ -13,10 +14,7 @@ TmojeSkupinyFORM::TmojeSkupinyFORM() : TForm("mojeSkupinyFORM")
     SetBounds(0, 0, 260, 320);
 
     skupinyLIST.SetBounds(8, 8, 244, 271);
-    OkBT.SetBounds(92, 287, 75, 25);
-    OkBT.Caption = "OK";
-    OkBT.Default = true;
-    OkBT.ModalResult = mrOk;
+    placeOkButton(OkBT, 92, 287);
 }
 
 TmojeSkupinyFORM::~TmojeSkupinyFORM()

@@ -1,5 +1,7 @@
 #include "forms/nastaveni_form.h"
 
+#include "forms/dialog_buttons.h"
+
 TnastaveniFormLayout::TnastaveniFormLayout() : TForm("nastaveniForm")
 {
     Caption = "Lipoveta";
@@ -39,9 +41,6 @@ TnastaveniFormLayout::TnastaveniFormLayout() : TForm("nastaveniForm")
     }
     smrtOtecNarozDiteCheck.SetBounds(12, top + 2, 300, 17);
     smrtOtecNarozDiteCheck.Caption = "Kontrolovat úmrtí otce s narozením jeho dítěte";
-    Button1.SetBounds(128, top + 30, 75, 25);
-    Button1.Caption = "OK";
-    Button1.Default = true;
-    Button1.Cancel = true;
-    Button1.ModalResult = mrOk;
+    placeOkButton(Button1, 128, top + 30);
+    Button1.Cancel = true;  // the only button: Esc closes the window as well
 }

@@ -1,5 +1,6 @@
 #include "forms/nazev_skupiny_form.h"
 
+#include "forms/dialog_buttons.h"
 #include "forms/global_window.h"
 
 TnazevSkupinyFORM* nazevSkupinyFORM = nullptr;
@@ -15,14 +16,7 @@ TnazevSkupinyFORM::TnazevSkupinyFORM() : TForm("nazevSkupinyFORM")
     zadejteLB.SetBounds(8, 10, 284, 13);
     zadejteLB.Caption = "Zadejte název skupiny";
     nazevED.SetBounds(8, 30, 284, 21);
-    OKBtn.SetBounds(136, 67, 75, 25);
-    OKBtn.Caption = "OK";
-    OKBtn.Default = true;
-    OKBtn.ModalResult = mrOk;
-    StornoBT.SetBounds(217, 67, 75, 25);
-    StornoBT.Caption = "Storno";
-    StornoBT.Cancel = true;
-    StornoBT.ModalResult = mrCancel;
+    placeOkStornoButtons(OKBtn, StornoBT, 136, 217, 67);
 }
 
 TnazevSkupinyFORM::~TnazevSkupinyFORM()

@@ -1,5 +1,6 @@
 #include "forms/nazvy_svateb_form.h"
 
+#include "forms/dialog_buttons.h"
 #include "forms/global_window.h"
 
 TnazvySvatebFORM* nazvySvatebFORM = nullptr;
@@ -14,10 +15,7 @@ TnazvySvatebFORM::TnazvySvatebFORM() : TForm("nazvySvatebFORM")
     svatbyMEMO.SetBounds(8, 8, 284, 310);
     svatbyMEMO.ReadOnly = true;
     svatbyMEMO.ScrollBars = TMemo::ssVertical;
-    OKBtn.SetBounds(110, 326, 80, 25);
-    OKBtn.Caption = "OK";
-    OKBtn.Default = true;
-    OKBtn.ModalResult = mrOk;
+    placeOkButton(OKBtn, 110, 326, 80);
 }
 
 TnazvySvatebFORM::~TnazvySvatebFORM()

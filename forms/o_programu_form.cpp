@@ -1,5 +1,6 @@
 #include "forms/o_programu_form.h"
 
+#include "forms/dialog_buttons.h"
 #include "forms/drawn_pictures.h"
 #include "forms/global_window.h"
 
@@ -36,11 +37,8 @@ ToProgramu::ToProgramu() : TForm("oProgramu")
     wwwLB.Font.Color = clBlue;
     wwwLB.Font.Underline = true;
     creditsIMG.SetBounds(8, 116, 384, 141);
-    Button1.SetBounds(162, 267, 75, 25);
-    Button1.Caption = "OK";
-    Button1.Default = true;
-    Button1.Cancel = true;
-    Button1.ModalResult = mrOk;
+    placeOkButton(Button1, 162, 267);
+    Button1.Cancel = true;  // the only button: Esc closes the window as well
     Timer1.setEnabled(false);
     Timer1.setInterval(100);
 }

@@ -1,5 +1,6 @@
 #include "forms/spravce_skupin_form.h"
 
+#include "forms/dialog_buttons.h"
 #include "forms/global_window.h"
 
 TspravceSkupinFORM* spravceSkupinFORM = nullptr;
@@ -48,10 +49,7 @@ TspravceSkupinFORM::TspravceSkupinFORM() : TForm("spravceSkupinFORM")
         c.button.Caption = c.caption;
         top += 29;
     }
-    OkBT.SetBounds(617, 407, 75, 25);
-    OkBT.Caption = "OK";
-    OkBT.Default = true;
-    OkBT.ModalResult = mrOk;
+    placeOkButton(OkBT, 617, 407);
 }
 
 TspravceSkupinFORM::~TspravceSkupinFORM()

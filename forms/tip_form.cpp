@@ -1,5 +1,7 @@
 #include "forms/tip_form.h"
 
+#include "forms/dialog_buttons.h"
+
 TtipFORMLayout::TtipFORMLayout() : TForm("tipFORM")
 {
     Caption = "Tip";
@@ -19,8 +21,5 @@ TtipFORMLayout::TtipFORMLayout() : TForm("tipFORM")
     zobrazovatCH.Caption = "zobrazovat tip při spuštění";
     cisloSpusteniLB.SetBounds(8, 158, 200, 13);
     cisloSpusteniLB.Caption = "Číslo spuštění:";
-    OKBtn.SetBounds(278, 154, 75, 25);
-    OKBtn.Caption = "OK";
-    OKBtn.ModalResult = mrOk;
-    OKBtn.Default = true;
+    placeOkButton(OKBtn, 278, 154);
 }

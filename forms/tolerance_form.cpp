@@ -1,5 +1,6 @@
 #include "forms/tolerance_form.h"
 
+#include "forms/dialog_buttons.h"
 #include "forms/global_window.h"
 
 TtoleranceFORM* toleranceFORM = nullptr;
@@ -21,10 +22,7 @@ TtoleranceFORM::TtoleranceFORM() : TForm("toleranceFORM")
     toleranceCB.Style = TComboBox::csDropDownList;
     for (const char* years : {"1", "2", "5", "10"})
         toleranceCB.Items.Add(years);
-    OKBtn.SetBounds(79, 46, 75, 25);
-    OKBtn.Caption = "OK";
-    OKBtn.ModalResult = mrOk;
-    OKBtn.Default = true;
+    placeOkButton(OKBtn, 79, 46);
 }
 
 TtoleranceFORM::~TtoleranceFORM()

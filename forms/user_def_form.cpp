@@ -1,5 +1,7 @@
 #include "forms/user_def_form.h"
 
+#include "forms/dialog_buttons.h"
+
 TuserDefFORMLayout::TuserDefFORMLayout() : TForm("userDefFORM")
 {
     Caption = "Lipoveta";
@@ -12,12 +14,5 @@ TuserDefFORMLayout::TuserDefFORMLayout() : TForm("userDefFORM")
     pokynLB.Caption = "Zadejte název kolonky:";
     kolonkaED.SetBounds(8, 26, 217, 21);
     kolonkaED.MaxLength = 23;
-    okBT.SetBounds(32, 62, 75, 25);
-    okBT.Caption = "OK";
-    okBT.ModalResult = mrOk;
-    okBT.Default = true;
-    stornoBT.SetBounds(126, 62, 75, 25);
-    stornoBT.Caption = "Storno";
-    stornoBT.ModalResult = mrCancel;
-    stornoBT.Cancel = true;
+    placeOkStornoButtons(okBT, stornoBT, 32, 126, 62);
 }

@@ -1,5 +1,6 @@
 #include "forms/vyber_adresar_form.h"
 
+#include "forms/dialog_buttons.h"
 #include "forms/global_window.h"
 #include "platform/files.h"
 
@@ -22,14 +23,7 @@ TvyberAdresarFORM::TvyberAdresarFORM() : TForm("vyberAdresarFORM")
     DriveComboBox1.OnChange = [this] { DriveComboBox1Change(); };
     Adresar.SetBounds(8, 74, 314, 264);
     Adresar.OnDblClick = [this] { AdresarDblClick(); };
-    Button1.SetBounds(166, 347, 75, 25);
-    Button1.Caption = "OK";
-    Button1.Default = true;
-    Button1.ModalResult = mrOk;
-    stornoBT.SetBounds(247, 347, 75, 25);
-    stornoBT.Caption = "Storno";
-    stornoBT.Cancel = true;
-    stornoBT.ModalResult = mrCancel;
+    placeOkStornoButtons(Button1, stornoBT, 166, 247, 347);
 }
 
 TvyberAdresarFORM::~TvyberAdresarFORM()

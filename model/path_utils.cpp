@@ -197,7 +197,7 @@ std::string asciiLowerText(std::string_view text)
 
 bool startsWith(std::string_view text, std::string_view prefix)
 {
-    return !prefix.empty() && text.substr(0, prefix.size()) == prefix;
+    return !prefix.empty() && text.starts_with(prefix);
 }
 
 bool lessByNumberOrText(std::string_view first, std::string_view second)

@@ -128,11 +128,6 @@ const StepKind* stepKindOf(const std::string& key)
     return nullptr;
 }
 
-bool startsWith(const std::string& text, std::string_view prefix)
-{
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
-
 // The editor of a tree that has none: shows nothing, answers every question no.
 class NoEditor : public EditorPort, public TextSource {
 public:
@@ -277,11 +272,11 @@ private:
     {
         const bool ofPartnership = kind_.kind == Kind::WeddingAbout || kind_.kind == Kind::WeddingDate;
         if (!ofPartnership)
-            return startsWith(step->key, "narozeni") ? &step->person->birth : &step->person->death;
+            return step->key.starts_with("narozeni") ? &step->person->birth : &step->person->death;
         if (!partnership)
             return nullptr;
         editor_.showPartnershipOfStep(partnership);
-        return startsWith(step->key, "rozvod") ? &partnership->divorce : &partnership->wedding;
+        return step->key.starts_with("rozvod") ? &partnership->divorce : &partnership->wedding;
     }
 
     void about(Action* step)

@@ -236,7 +236,11 @@ std::vector<std::string> readCp1250Lines(const std::string& path)
     return splitLines(cp1250ToUtf8(readFileBytes(path)));
 }
 
-void writeCp1250Lines(const std::string& path, const std::vector<std::string>& lines, bool durable)
+namespace {
+
+// Each line as `append` encodes it, ended by CR LF.
+template <typename Append>
+std::string crLfLines(const std::vector<std::string>& lines, Append append)
 {
     size_t size = 0;
     for (const auto& line : lines)
@@ -244,22 +248,21 @@ void writeCp1250Lines(const std::string& path, const std::vector<std::string>& l
     std::string bytes;
     bytes.reserve(size);
     for (const auto& line : lines) {
-        appendAsCp1250(bytes, line);
+        append(bytes, line);
         bytes += "\r\n";
     }
-    writeFileAtomic(path, bytes, durable);
+    return bytes;
+}
+
+} // namespace
+
+void writeCp1250Lines(const std::string& path, const std::vector<std::string>& lines, bool durable)
+{
+    writeFileAtomic(path, crLfLines(lines, appendAsCp1250), durable);
 }
 
 void writeUtf8TextLines(const std::string& path, const std::vector<std::string>& lines, bool durable)
 {
-    size_t size = 0;
-    for (const auto& line : lines)
-        size += line.size() + 2;
-    std::string bytes;
-    bytes.reserve(size);
-    for (const auto& line : lines) {
-        bytes += line;
-        bytes += "\r\n";
-    }
-    writeFileAtomic(path, bytes, durable);
+    writeFileAtomic(path, crLfLines(lines, [](std::string& bytes, const std::string& line) { bytes += line; }),
+                    durable);
 }

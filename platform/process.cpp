@@ -37,7 +37,7 @@ std::string searchPath(const std::string& name)
         if (end == std::string::npos)
             end = path.size();
         const std::string dir = end > start ? path.substr(start, end - start) : ".";
-        const std::string candidate = joinPath(dir, name);
+        std::string candidate = joinPath(dir, name);
         if (isExecutableFile(candidate))
             return candidate;
         start = end + 1;

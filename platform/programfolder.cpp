@@ -62,7 +62,7 @@ std::string chooseProgramFolder(const std::string& exeFolder)
 {
     if (portableCopy(withSlash(exeFolder)))
         return withSlash(exeFolder);
-    const std::string data = userDataFolder();
+    std::string data = userDataFolder();
     std::error_code ec;
     std::filesystem::create_directories(data, ec);
     if (!writableFolder(data))

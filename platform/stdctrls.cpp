@@ -31,7 +31,7 @@ std::string replaceSelection(const std::string& text, TextSelection& sel, const 
     clampSelection(sel, text);
     std::string out = utf8Substr(text, 0, static_cast<size_t>(sel.start));
     out += insert;
-    out += utf8Substr(text, static_cast<size_t>(sel.start + sel.length));
+    out += utf8Substr(text, static_cast<size_t>(sel.start) + static_cast<size_t>(sel.length));
     sel.start += length(insert);
     sel.length = 0;
     return out;
@@ -130,10 +130,12 @@ bool EditLine::backspace()
 
 // ---- TEdit
 
-TEdit::TEdit(TWinControl* parent, std::string name) : TWinControl(parent, std::move(name))
+TEditLineControl::TEditLineControl(TWinControl* parent, std::string name) : TWinControl(parent, std::move(name))
 {
     Color = clWindow;
 }
+
+TEdit::TEdit(TWinControl* parent, std::string name) : TEditLineControl(parent, std::move(name)) {}
 
 void TEdit::changed()
 {
@@ -292,9 +294,8 @@ void TRichEdit::Print(const std::string& jobName, int copies)
 
 // ---- TComboBox
 
-TComboBox::TComboBox(TWinControl* parent, std::string name) : TWinControl(parent, std::move(name))
+TComboBox::TComboBox(TWinControl* parent, std::string name) : TEditLineControl(parent, std::move(name))
 {
-    Color = clWindow;
     Items.OnChange = [this] { itemsChanged(); };
 }
 

@@ -35,26 +35,37 @@ private:
     TextSelection sel_;
 };
 
-class TEdit : public TWinControl {
+// A control with one line a person types into (an edit, a combo box): the text, caret and
+// selection calls they share. Taking the focus selects the whole line.
+class TEditLineControl : public TWinControl {
+public:
+    TEditLineControl(TWinControl* parent, std::string name);
+
+    const std::string& Text() const { return line_.text(); }
+    int SelStart() const { return line_.selStart(); }
+    int SelLength() const { return line_.selLength(); }
+    void setSelStart(int start) { line_.setSelStart(start); }
+    void setSelLength(int length) { line_.setSelLength(length); }
+    std::string SelText() const { return line_.selText(); }
+    void SelectAll() { line_.selectAll(); }
+    void focusArrived() override { SelectAll(); }
+
+protected:
+    EditLine line_;
+};
+
+class TEdit : public TEditLineControl {
 public:
     TEdit(TWinControl* parent, std::string name);
 
-    const std::string& Text() const { return line_.text(); }
     // Fires OnChange when the text differs. MaxLength limits only what a person types.
     void setText(const std::string& text);
     int MaxLength = 0;  // characters; 0 for no limit
     bool ReadOnly = false;
     TNotifyEvent OnChange;
 
-    int SelStart() const { return line_.selStart(); }
-    int SelLength() const { return line_.selLength(); }
-    void setSelStart(int start) { line_.setSelStart(start); }
-    void setSelLength(int length) { line_.setSelLength(length); }
-    std::string SelText() const { return line_.selText(); }
     // Replaces the selection (inserts at the caret when nothing is selected); fires OnChange.
     void setSelText(const std::string& text);
-    void SelectAll() { line_.selectAll(); }
-    void focusArrived() override { SelectAll(); }
 
     // A person types `text` at the caret: one OnChange per character, within MaxLength.
     void userType(const std::string& text);
@@ -65,7 +76,6 @@ public:
 
 private:
     void changed();
-    EditLine line_;
 };
 
 class TMemo : public TWinControl {
@@ -121,7 +131,7 @@ public:
     const char* ClassName() const override { return "TRichEdit"; }
 };
 
-class TComboBox : public TWinControl {
+class TComboBox : public TEditLineControl {
 public:
     enum TComboBoxStyle { csDropDown, csSimple, csDropDownList };
     TComboBox(TWinControl* parent, std::string name);
@@ -133,7 +143,6 @@ public:
     int MaxLength = 0;
     TNotifyEvent OnChange;
 
-    const std::string& Text() const { return line_.text(); }
     // Fires nothing. A drop-down list takes the text only when an item has it (case-insensitive).
     void setText(const std::string& text);
     int ItemIndex() const { return itemIndex_; }
@@ -142,16 +151,9 @@ public:
     bool Sorted() const { return Items.Sorted(); }
     void setSorted(bool sorted) { Items.setSorted(sorted); }
 
-    int SelStart() const { return line_.selStart(); }
-    int SelLength() const { return line_.selLength(); }
-    void setSelStart(int start) { line_.setSelStart(start); }
-    void setSelLength(int length) { line_.setSelLength(length); }
-    std::string SelText() const { return line_.selText(); }
     // Replaces the selected text of the edit part, as a paste does: fires OnChange. A
     // drop-down list has no edit part and ignores it.
     void setSelText(const std::string& text);
-    void SelectAll() { line_.selectAll(); }
-    void focusArrived() override { SelectAll(); }
 
     // A person types into the edit part: one OnChange per character.
     void userType(const std::string& text);
@@ -164,7 +166,6 @@ public:
 private:
     void itemsChanged();
     void changedByPerson();
-    EditLine line_;
     int itemIndex_ = -1;
 };
 
