@@ -3,7 +3,7 @@
 ThlavniForm::ThlavniForm() : TForm("hlavni")
 {
     Caption = "Kinvelor 1.0.18";
-    SetBounds(0, 0, 1016, 652);
+    SetBounds(0, 0, 1016, 671);
     Position = TPosition::poScreenCenter;
     Menu = &MainMenu1;
 
@@ -137,6 +137,8 @@ ThlavniForm::ThlavniForm() : TForm("hlavni")
         sheet->SetBounds(4, 24, pages.Width - 8, pages.Height - 28);
     }
     pages.setActivePage(&obecne);
+
+    StatusBar1.SetBounds(0, 652, 1016, 19);
 
     // No tree is open when the window first shows.
     for (TControl* c : std::initializer_list<TControl*>{&setrid, &scrolling, &scrollingBar, &zobrazovatGroupBox,

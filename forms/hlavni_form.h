@@ -14,6 +14,7 @@
 #include "forms/hlavni_shrnuti.h"
 #include "forms/hlavni_statistika.h"
 #include "forms/hlavni_zakladni.h"
+#include "platform/commonctrls.h"
 #include "platform/dialogs.h"
 #include "platform/form.h"
 #include "platform/grid.h"
@@ -196,6 +197,9 @@ public:
     TTabSheet doplnujiciTextyASoubory{&pages, "doplnujiciTextyASoubory"};
     TTabSheet shrnutiOsoby{&pages, "shrnutiOsoby"};
     TTabSheet statistikaLipovetau{&pages, "statistikaLipovetau"};
+
+    // ---- Status bar (bottom): the last line a tree load read
+    TStatusBar StatusBar1{this, "StatusBar1"};
 
     // ---- Controls of the tab sheets
     ObecneSheet obecneSheet{obecne};

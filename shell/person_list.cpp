@@ -46,6 +46,7 @@ void Thlavni::fitPersonListToScreen()
         // The window grows with its list, or the display options below it would lie outside;
         // the pages beside the list grow with it.
         Height += extra;
+        StatusBar1.Top += extra;
         pages.Height += extra;
         for (int i = 0; i < pages.PageCount(); ++i)
             pages.Pages(i)->Height += extra;
