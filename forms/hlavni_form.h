@@ -20,6 +20,7 @@
 #include "platform/grid.h"
 #include "platform/menus.h"
 #include "platform/pagecontrol.h"
+#include "platform/splitter.h"
 #include "platform/stdctrls.h"
 
 class ThlavniForm : public TForm {
@@ -178,6 +179,9 @@ public:
     TCheckBox zobrazitNarozeni{&zobrazovatGroupBox, "zobrazitNarozeni"};
     TCheckBox zobrazitProcenta{&zobrazovatGroupBox, "zobrazitProcenta"};
     TCheckBox zobrazitRodne{&zobrazovatGroupBox, "zobrazitRodne"};
+
+    // Between the list and the pages: widens or narrows the list.
+    TSplitter listSplitter{this, "listSplitter"};
 
     // ---- Heading of the shown person (right, above the pages)
     TLabel nadpisJmenoLB{this, "nadpisJmenoLB"};
