@@ -44,6 +44,7 @@ void Thlavni::fitPersonListToScreen()
         int extra = (h - 768) - (h - 768) % personListRowHeight;
         scrolling.Height += extra;
         scrollingBar.Height += extra;
+        listSplitter.Height += extra;
         zobrazovatGroupBox.Top += extra;
         scrolling.setRowHeight(0, scrolling.Height);
         // The window grows with its list, or the display options below it would lie outside;

@@ -220,6 +220,7 @@ TEST_F(PersonList, SizedToTheScreenInWholeRows)
     EXPECT_LE(hl.zobrazovatGroupBox.Top + hl.zobrazovatGroupBox.Height, hl.Height);
     EXPECT_EQ(hl.scrolling.Height, 738);
     EXPECT_EQ(hl.scrollingBar.Height, 738);
+    EXPECT_EQ(hl.listSplitter.Top + hl.listSplitter.Height, hl.zobrazovatGroupBox.Top + hl.zobrazovatGroupBox.Height);
     EXPECT_EQ(hl.scrolling.RowHeights(0), 738);
     EXPECT_EQ(hl.zobrazovatGroupBox.Top, groupTop + 255);
     EXPECT_EQ(hl.scrolling.Height / Thlavni::personListRowHeight, 49);
