@@ -3,7 +3,7 @@
 ThlavniForm::ThlavniForm() : TForm("hlavni")
 {
     Caption = "Kinvelor 1.0.18";
-    SetBounds(0, 0, 1016, 652);
+    SetBounds(0, 0, 1016, 671);
     Position = TPosition::poScreenCenter;
     Menu = &MainMenu1;
 
@@ -96,6 +96,7 @@ ThlavniForm::ThlavniForm() : TForm("hlavni")
     scrollingBar.Kind = TScrollBar::sbVertical;
     scrollingBar.setMax(0);
     zobrazovatGroupBox.SetBounds(4, 586, 233, 60);
+    listSplitter.SetBounds(238, 32, 5, 614);
     zobrazovatGroupBox.Caption = "Zobrazovat";
     zobrazitCislo.SetBounds(8, 16, 100, 17);
     zobrazitCislo.Caption = "ID";
@@ -138,8 +139,10 @@ ThlavniForm::ThlavniForm() : TForm("hlavni")
     }
     pages.setActivePage(&obecne);
 
+    StatusBar1.SetBounds(0, 652, 1016, 19);
+
     // No tree is open when the window first shows.
-    for (TControl* c : std::initializer_list<TControl*>{&setrid, &scrolling, &scrollingBar, &zobrazovatGroupBox,
+    for (TControl* c : std::initializer_list<TControl*>{&setrid, &scrolling, &scrollingBar, &zobrazovatGroupBox, &listSplitter,
                                                         &skupinyCB, &trideniBT, &zamekCH, &pages, &nadpisJmenoLB,
                                                         &obsahKaretLB, &prepniOsobyLB, &prevBT, &nextBT})
         c->Visible = false;

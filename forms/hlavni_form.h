@@ -14,11 +14,13 @@
 #include "forms/hlavni_shrnuti.h"
 #include "forms/hlavni_statistika.h"
 #include "forms/hlavni_zakladni.h"
+#include "platform/commonctrls.h"
 #include "platform/dialogs.h"
 #include "platform/form.h"
 #include "platform/grid.h"
 #include "platform/menus.h"
 #include "platform/pagecontrol.h"
+#include "platform/splitter.h"
 #include "platform/stdctrls.h"
 
 class ThlavniForm : public TForm {
@@ -178,6 +180,9 @@ public:
     TCheckBox zobrazitProcenta{&zobrazovatGroupBox, "zobrazitProcenta"};
     TCheckBox zobrazitRodne{&zobrazovatGroupBox, "zobrazitRodne"};
 
+    // Between the list and the pages: widens or narrows the list.
+    TSplitter listSplitter{this, "listSplitter"};
+
     // ---- Heading of the shown person (right, above the pages)
     TLabel nadpisJmenoLB{this, "nadpisJmenoLB"};
     TLabel obsahKaretLB{this, "obsahKaretLB"};
@@ -196,6 +201,9 @@ public:
     TTabSheet doplnujiciTextyASoubory{&pages, "doplnujiciTextyASoubory"};
     TTabSheet shrnutiOsoby{&pages, "shrnutiOsoby"};
     TTabSheet statistikaLipovetau{&pages, "statistikaLipovetau"};
+
+    // ---- Status bar (bottom): the last line a tree load read
+    TStatusBar StatusBar1{this, "StatusBar1"};
 
     // ---- Controls of the tab sheets
     ObecneSheet obecneSheet{obecne};

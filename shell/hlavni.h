@@ -297,6 +297,9 @@ public:
     // Makes the grid, the bar and the group box below them taller by whole rows on a screen
     // higher than 768 pixels.
     void fitPersonListToScreen();
+    // Widens (or with a negative `dx` narrows) the person list; everything right of it moves
+    // with the window's right edge, so no page is cut. Kept in the settings.
+    void widenPersonList(int dx);
     // The list settings into the sort, direction and display controls.
     void restoreListOptions();
     // Paints the list when there is one.

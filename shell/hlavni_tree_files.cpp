@@ -168,6 +168,7 @@ void Thlavni::loadCurrentFormat(const std::string& fileName)
     tree->fileName = fileName;
     TreeFileEnvironment env = treeFileEnvironment();
     const LoadReport report = ::loadCurrentFormat(*tree, env);
+    StatusBar1.SimpleText = report.lastLine;
     const std::string companion = companionFolderOf(fileName);
     mediaMissingAtOpen.clear();
     for (const std::string& path : report.missingMedia)

@@ -5,6 +5,8 @@
 #include "shell/hlavni.h"
 #include "shell/scroll.h"
 
+#include <algorithm>
+
 void Thlavni::bindPersonListEvents()
 {
     scrolling.OnDrawCell = [this](int, int, const TRect&, TGridDrawState) { scrollingDrawCell(); };
@@ -19,6 +21,7 @@ void Thlavni::bindPersonListEvents()
         scrollingMouseWheelDown(s, x, y, handled);
     };
     scrollingBar.OnChange = [this] { scrollingBarChange(); };
+    listSplitter.OnMoved = [this](int dx) { widenPersonList(dx); };
     OnKeyDown = [this](int& key, TShiftState shift) { FormKeyDown(key, shift); };
     OnMouseWheel = [this](TShiftState s, int delta, int x, int y, bool& handled) {
         FormMouseWheel(s, delta, x, y, handled);
@@ -41,15 +44,38 @@ void Thlavni::fitPersonListToScreen()
         int extra = (h - 768) - (h - 768) % personListRowHeight;
         scrolling.Height += extra;
         scrollingBar.Height += extra;
+        listSplitter.Height += extra;
         zobrazovatGroupBox.Top += extra;
         scrolling.setRowHeight(0, scrolling.Height);
         // The window grows with its list, or the display options below it would lie outside;
         // the pages beside the list grow with it.
         Height += extra;
+        StatusBar1.Top += extra;
         pages.Height += extra;
         for (int i = 0; i < pages.PageCount(); ++i)
             pages.Pages(i)->Height += extra;
     }
+}
+
+void Thlavni::widenPersonList(int dx)
+{
+    int wanted = kPersonListWidthRange.clamp(scrolling.Width + dx);
+    // The window grows with the list, no wider than the screen.
+    wanted = std::min(wanted, scrolling.Width + std::max(0, Screen->Width - Width));
+    dx = wanted - scrolling.Width;
+    if (dx == 0)
+        return;
+    for (TControl* c : std::initializer_list<TControl*>{&setrid, &skupinyCB, &scrolling, &zobrazovatGroupBox})
+        c->Width += dx;
+    for (TControl* c : std::initializer_list<TControl*>{&scrollingBar, &listSplitter, &nadpisJmenoLB, &obsahKaretLB,
+                                                        &prepniOsobyLB, &prevBT, &nextBT, &zamekCH, &pages})
+        c->Left += dx;
+    Width += dx;
+    toolBar.Width += dx;
+    StatusBar1.Width += dx;
+    scrolling.setColWidth(0, scrolling.Width);
+    settings.personListWidth = scrolling.Width;
+    paintPersonList();
 }
 
 std::string Thlavni::sortDirectionCaption()

@@ -53,6 +53,7 @@ const Binding kBindings[] = {
     flag("start", "tip", &Nastaveni::showTip),
     number("start", "cislo", &Nastaveni::startCount),
     number("zobrazovat", "trideni", &Nastaveni::sortOrder),
+    number("zobrazovat", "sirkaseznamu", &Nastaveni::personListWidth),
     number("meze", "rodicdite", &Nastaveni::minParentChildAge),
     number("meze", "maxvek", &Nastaveni::maxAge),
     number("meze", "minrok", &Nastaveni::minYear),
@@ -119,6 +120,7 @@ void Nastaveni::load(const std::string& programFolder)
         }
     }
     sortOrder = kSortOrderRange.clamp(sortOrder);
+    personListWidth = kPersonListWidthRange.clamp(personListWidth);
     minParentChildAge = kMinParentChildAgeRange.clamp(minParentChildAge);
     maxAge = kMaxAgeRange.clamp(maxAge);
     minYear = kMinYearRange.clamp(minYear);

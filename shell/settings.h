@@ -20,6 +20,8 @@ inline constexpr SettingRange kMaxAgeRange{40, 200};
 inline constexpr SettingRange kMinParentChildAgeRange{5, 200};
 // Sort keys of the person list: 0 name, 1 birth, 2 identifier, 3 share of filled fields.
 inline constexpr SettingRange kSortOrderRange{0, 3};
+// Width of the person list's grid: from its designed width to as wide as a screen allows.
+inline constexpr SettingRange kPersonListWidthRange{216, 1200};
 
 // Colours are 0x00BBGGRR, red in the lowest byte.
 inline constexpr TColor kDefaultColourActive = 0x00FFFF;
@@ -40,6 +42,7 @@ struct Nastaveni {
     bool showTip = true;
     int startCount = 0;
     int sortOrder = 0;
+    int personListWidth = kPersonListWidthRange.min;
     int minParentChildAge = 15;
     int maxAge = 120;
     int minYear = 1600;

@@ -78,6 +78,7 @@ void Thlavni::FormActivate()
     loadLanguage();
     restoreListOptions();
     fitPersonListToScreen();
+    widenPersonList(settings.personListWidth - scrolling.Width);
     enableControls(false, false);
     if (settings.startCount < INT_MAX)
         ++settings.startCount;

@@ -12,7 +12,7 @@
 
 void Thlavni::enableControls(bool treeOpen, bool hasPersons)
 {
-    for (TControl* c : std::initializer_list<TControl*>{&setrid, &scrolling, &scrollingBar, &zobrazovatGroupBox,
+    for (TControl* c : std::initializer_list<TControl*>{&setrid, &scrolling, &scrollingBar, &zobrazovatGroupBox, &listSplitter,
                                                         &skupinyCB, &trideniBT, &zamekCH})
         c->Visible = hasPersons;
     pages.Visible = treeOpen;

@@ -58,11 +58,20 @@ public:
     using Action = void (*)(CurrentFormatLoader&);
     static const std::unordered_map<std::string_view, Action>& actions();
 
-    std::string text() { return readBodyLine(c_); }
-    bool flag() { return readRawBodyLine(c_) == "1"; }
-    int number()
+    // Every line read, values too, so that the last line read is known even when a value ends
+    // the body.
+    std::string_view raw()
     {
         const std::string_view line = readRawBodyLine(c_);
+        if (!line.empty())
+            lastLine_.assign(line);
+        return line;
+    }
+    std::string text() { return cp1250WithReferencesToUtf8(raw()); }
+    bool flag() { return raw() == "1"; }
+    int number()
+    {
+        const std::string_view line = raw();
         int value;
         if (c_.overrun || !tryStrToInt(line, value))
             throw EDamagedTreeFile("Not a number: " + cp1250ToUtf8(line));
@@ -398,11 +407,9 @@ void CurrentFormatLoader::readAll()
     // a file cut anywhere does not, or runs out while a value is still wanted.
     bool endedByEmptyLine = false;
     while (c_.more()) {
-        const std::string_view line = readRawBodyLine(c_);
+        const std::string_view line = raw();
         if (c_.lineEndedByCr || !line.empty())
             endedByEmptyLine = c_.lineEndedByCr && line.empty();
-        if (!line.empty())
-            lastLine_.assign(line);
         auto found = table.find(line);
         if (found != table.end())
             found->second(*this);

@@ -8,6 +8,7 @@
 #include "platform/pagecontrol.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_impl.h"
+#include "platform/splitter.h"
 #include "platform/stdctrls.h"
 #include "platform/text.h"
 #include "platform/useractions.h"
@@ -1187,6 +1188,34 @@ private:
     TStatusBar& bar_;
 };
 
+class SplitterBinding : public Binding {
+public:
+    SplitterBinding(QtRenderer::Impl& r, TSplitter& c, QWidget* parent) : Binding(r, c, new QWidget(parent)), splitter_(c)
+    {
+        widget->setCursor(Qt::SplitHCursor);
+        watch(widget);
+    }
+    bool event(QObject*, QEvent* e) override
+    {
+        // The controls move once, when the button is let go: each move lays out the whole window.
+        if (e->type() == QEvent::MouseButtonPress) {
+            from_ = static_cast<QMouseEvent*>(e)->globalPosition().toPoint().x();
+            return true;
+        }
+        if (e->type() == QEvent::MouseButtonRelease) {
+            const int dx = static_cast<QMouseEvent*>(e)->globalPosition().toPoint().x() - from_;
+            splitter_.userDrag(dx);
+            r.afterDispatch();
+            return true;
+        }
+        return false;
+    }
+
+private:
+    TSplitter& splitter_;
+    int from_ = 0;
+};
+
 class UpDownBinding : public Binding {
 public:
     UpDownBinding(QtRenderer::Impl& r, TUpDown& c, QWidget* parent) : Binding(r, c, new QWidget(parent)), upDown_(c)
@@ -1317,6 +1346,8 @@ std::unique_ptr<Binding> makeBinding(QtRenderer::Impl& r, TControl& c, QWidget* 
         return std::make_unique<ProgressBinding>(r, *x, parent);
     if (auto* x = dynamic_cast<TStatusBar*>(&c))
         return std::make_unique<StatusBarBinding>(r, *x, parent);
+    if (auto* x = dynamic_cast<TSplitter*>(&c))
+        return std::make_unique<SplitterBinding>(r, *x, parent);
     if (auto* x = dynamic_cast<TUpDown*>(&c))
         return std::make_unique<UpDownBinding>(r, *x, parent);
     if (auto* x = dynamic_cast<TMonthCalendar*>(&c))

@@ -23,6 +23,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -217,12 +218,55 @@ void QtRenderer::Impl::syncChildren(TWinControl& parent, QWidget* content)
     }
 }
 
+namespace {
+
+// The menu bar's captions carry no marks of their own, so each menu takes the first letter of its
+// caption that no menu before it took, and Alt with that letter opens it. A letter found on every
+// keyboard is preferred to one with an accent. A caption a translator marked keeps its mark.
+QString menuBarText(const TMenuItem& wanted)
+{
+    const TMenuItem* root = wanted.Parent();
+    QString shown = toQString(wanted.Caption);
+    if (!root)
+        return shown;
+    QList<QChar> taken;
+    for (const TMenuItem* item : root->Items()) {
+        QString text = toQString(item->Caption);
+        const int marked = text.indexOf(QRegularExpression("&[^&]"));
+        if (marked >= 0) {
+            taken.append(text[marked + 1].toUpper());
+        } else {
+            int at = -1;
+            for (int pass = 0; pass < 2 && at < 0; ++pass)
+                for (int i = 0; i < text.size() && at < 0; ++i) {
+                    const QChar c = text[i];
+                    if (c.isLetter() && (pass == 1 || c.unicode() < 128) && !taken.contains(c.toUpper()))
+                        at = i;
+                }
+            if (at >= 0) {
+                taken.append(text[at].toUpper());
+                text.insert(at, '&');
+            }
+        }
+        if (item == &wanted)
+            return text;
+    }
+    return shown;
+}
+
+bool onMenuBar(const TMenuItem& item)
+{
+    return item.Parent() && !item.Parent()->Parent();
+}
+
+}  // namespace
+
 void QtRenderer::Impl::buildMenuBar(FormWindow& window, TMenuItem& root)
 {
     window.menuBar = new QMenuBar(&window);
     static_cast<QVBoxLayout*>(window.layout())->setMenuBar(window.menuBar);
     for (TMenuItem* item : root.Items()) {
-        QMenu* menu = window.menuBar->addMenu(toQString(item->Caption));
+        QMenu* menu = window.menuBar->addMenu(menuBarText(*item));
         actions[item] = menu->menuAction();
         buildMenu(menu, *item);
     }
@@ -258,7 +302,7 @@ void QtRenderer::Impl::syncMenu(TMenuItem& parent)
         auto it = actions.find(item);
         if (it != actions.end() && !item->isSeparator()) {
             QAction* a = it->second;
-            QString text = toQString(item->Caption);
+            QString text = onMenuBar(*item) ? menuBarText(*item) : toQString(item->Caption);
             // The shortcut is shown, not registered: keys reach the menu through the form.
             if (item->ShortCut && item->Count() == 0)
                 text += "\t" + toQString(ShortCutToText(item->ShortCut));

@@ -116,6 +116,9 @@ TEST_F(OpenTree, FromTheMenuTheSavedPersonIsShownInASortedList)
     EXPECT_FALSE(hl().Zpet1.Enabled); // nothing done yet
     EXPECT_FALSE(hl().expRAR.Enabled);
     EXPECT_EQ(hl().settings.recentFiles[0], file);
+    // The status bar keeps the last line the load read: a value (the partnership's wedding
+    // tolerance), not the key before it.
+    EXPECT_EQ(hl().StatusBar1.SimpleText, "0");
 
     // The painted list shows the active row in bold ("Nováková Marie, 1925 (1)").
     bool boldMarie = false;

@@ -220,6 +220,7 @@ TEST_F(PersonList, SizedToTheScreenInWholeRows)
     EXPECT_LE(hl.zobrazovatGroupBox.Top + hl.zobrazovatGroupBox.Height, hl.Height);
     EXPECT_EQ(hl.scrolling.Height, 738);
     EXPECT_EQ(hl.scrollingBar.Height, 738);
+    EXPECT_EQ(hl.listSplitter.Top + hl.listSplitter.Height, hl.zobrazovatGroupBox.Top + hl.zobrazovatGroupBox.Height);
     EXPECT_EQ(hl.scrolling.RowHeights(0), 738);
     EXPECT_EQ(hl.zobrazovatGroupBox.Top, groupTop + 255);
     EXPECT_EQ(hl.scrolling.Height / Thlavni::personListRowHeight, 49);
@@ -335,6 +336,34 @@ TEST_F(PersonList, ALongCaptionEndsInAnEllipsisBeforeTheShare)
     EXPECT_EQ(caption.rfind("Dvořáková Kateřina", 0), 0u);
     EXPECT_EQ(caption.substr(caption.size() - 3), "\u2026");
     EXPECT_LE(recordedTextWidth(rows[0].font, caption), hl.scrolling.Width - 40);
+}
+
+TEST_F(PersonList, TheDividerWidensTheListAndTheWindowAsFarAsTheScreenAllows)
+{
+    add("Dvořáková", "Kateřina" + std::string(60, 'a'));
+    Scroll& list = view(10);
+    const int listWidth = hl.scrolling.Width, pagesLeft = hl.pages.Left, pagesWidth = hl.pages.Width;
+    const int windowWidth = hl.Width;
+    Screen->Width = windowWidth + 100;
+    hl.listSplitter.userDrag(60);
+    EXPECT_EQ(hl.scrolling.Width, listWidth + 60);
+    EXPECT_EQ(hl.scrollingBar.Left, hl.scrolling.Left + hl.scrolling.Width);
+    EXPECT_EQ(hl.pages.Left, pagesLeft + 60);
+    EXPECT_EQ(hl.pages.Width, pagesWidth); // no page is cut
+    EXPECT_EQ(hl.Width, windowWidth + 60);
+    EXPECT_EQ(hl.settings.personListWidth, listWidth + 60);
+    list.paint();
+    EXPECT_LE(recordedTextWidth(texts()[0].font, texts()[0].text), hl.scrolling.Width);
+    EXPECT_GT(recordedTextWidth(texts()[0].font, texts()[0].text), listWidth); // more of the name shows
+
+    hl.listSplitter.userDrag(500); // only as far as the screen
+    EXPECT_EQ(hl.Width, Screen->Width);
+    EXPECT_EQ(hl.scrolling.Width, listWidth + 100);
+    hl.listSplitter.userDrag(-1000); // never below the designed width
+    EXPECT_EQ(hl.scrolling.Width, listWidth);
+    EXPECT_EQ(hl.Width, windowWidth);
+    EXPECT_EQ(hl.settings.personListWidth, listWidth);
+    Screen->Width = 1280;
 }
 
 TEST_F(PersonList, NewRelationshipColoursShowAtOk)

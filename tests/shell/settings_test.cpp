@@ -31,7 +31,7 @@ TEST_F(Settings, FirstStartRunsOnDefaultsAndWritesEveryKey)
     EXPECT_FALSE(fs::exists(iniPath()));
     s.save(program);
     EXPECT_EQ(readCp1250Lines(iniPath()),
-              (Lines{"[zobrazovat]", "cislo=1", "narozeni=1", "procenta=1", "rodne=0", "trideni=0", "",
+              (Lines{"[zobrazovat]", "cislo=1", "narozeni=1", "procenta=1", "rodne=0", "trideni=0", "sirkaseznamu=216", "",
                      "[trideni]", "vzestupne=1", "",
                      "[gedcom]", "nameasborn=1", "mancopy=1", "womancopy=1", "",
                      "[start]", "tip=1", "cislo=0", "",
@@ -57,6 +57,7 @@ TEST_F(Settings, RoundTripKeepsUnknownSectionsAndKeys)
     s.quickTexts[3] = "Praha – Žižkov";
     s.languageFileName = "english.lan";
     s.startCount = 41;
+    s.personListWidth = 400;
     s.save(program);
 
     const auto lines = readCp1250Lines(iniPath());
@@ -74,6 +75,7 @@ TEST_F(Settings, RoundTripKeepsUnknownSectionsAndKeys)
     EXPECT_EQ(back.quickTexts[3], "Praha – Žižkov"); // "–" is in Windows-1250
     EXPECT_EQ(back.languageFileName, "english.lan");
     EXPECT_EQ(back.startCount, 41);
+    EXPECT_EQ(back.personListWidth, 400);
     EXPECT_EQ(back.maxAge, 99);
 }
 

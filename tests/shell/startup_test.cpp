@@ -192,6 +192,18 @@ TEST_F(Startup, FourthStartShowsATipOfTheLanguageAndCanSwitchTipsOff)
     EXPECT_FALSE(TMemIniFile(folder() + "kinvelor.ini").ReadBool("start", "tip", true));
 }
 
+TEST_F(Startup, ThePersonListOpensAsWideAsItWasLeft)
+{
+    writeSettings({"[zobrazovat]", "sirkaseznamu=300", "[start]", "tip=0"});
+    const int pagesLeft = hl().pages.Left;
+    user::activate(hl());
+    EXPECT_EQ(hl().scrolling.Width, 300);
+    EXPECT_EQ(hl().pages.Left, pagesLeft + 84);
+    hl().listSplitter.userDrag(-20);
+    hl().Close();
+    EXPECT_EQ(TMemIniFile(folder() + "kinvelor.ini").ReadInteger("zobrazovat", "sirkaseznamu", 0), 280);
+}
+
 TEST_F(Startup, AnEmptyOrMissingTipFileGivesTheSignUpText)
 {
     startQuietly();
