@@ -84,6 +84,23 @@ bool writeToDescriptor(int fd, std::string_view bytes)
     return true;
 }
 
+bool copyDescriptor(int source, int target)
+{
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(source, buffer, sizeof buffer);
+        if (n == 0)
+            return true;
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (!writeToDescriptor(target, std::string_view(buffer, static_cast<size_t>(n))))
+            return false;
+    }
+}
+
 std::string readFileBytes(const std::string& path)
 {
     std::FILE* f = std::fopen(path.c_str(), "rb");

@@ -32,6 +32,9 @@ void replaceFile(const std::string& path, const std::function<bool(int fd)>& fil
 
 // Writes all of `bytes` to the descriptor; false (errno set) when a write failed.
 bool writeToDescriptor(int fd, std::string_view bytes);
+// Everything `source` still holds, from where it stands, written on into `target`; false at the
+// first failed read or write (errno tells why).
+bool copyDescriptor(int source, int target);
 
 // replaceFile with the given bytes.
 void writeFileAtomic(const std::string& path, const std::string& bytes, bool durable = true);

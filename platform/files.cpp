@@ -151,26 +151,7 @@ bool copyFile(const std::string& from, const std::string& to, bool overwrite, bo
     if (source < 0)
         return false;
     try {
-        replaceFile(to, [source](int fd) {
-            char buffer[65536];
-            for (;;) {
-                const ssize_t n = ::read(source, buffer, sizeof buffer);
-                if (n == 0)
-                    return true;
-                if (n < 0) {
-                    if (errno == EINTR)
-                        continue;
-                    return false;
-                }
-                for (ssize_t done = 0; done < n;) {
-                    const ssize_t w = ::write(fd, buffer + done, static_cast<size_t>(n - done));
-                    if (w < 0 && errno != EINTR)
-                        return false;
-                    if (w > 0)
-                        done += w;
-                }
-            }
-        }, durable);
+        replaceFile(to, [source](int fd) { return copyDescriptor(source, fd); }, durable);
     } catch (const EInOutError&) {
         ::close(source);
         return false;

@@ -21,6 +21,15 @@ std::vector<std::string>& opener()
     return command;
 }
 
+// The opener's arguments with `target` last; a name that begins with "-" would be read as an
+// option of the opener.
+std::vector<std::string> openerArguments(const std::string& target)
+{
+    std::vector<std::string> arguments(opener().begin() + 1, opener().end());
+    arguments.push_back(target[0] == '-' ? "./" + target : target);
+    return arguments;
+}
+
 bool isExecutableFile(const std::string& path)
 {
     struct stat st;
@@ -180,26 +189,18 @@ bool shellOpen(const std::string& fileOrUrl)
 {
     if (fileOrUrl.empty())
         return false;
-    std::vector<std::string> command = opener();
-    // A name that begins with "-" would be read as an option of the opener.
-    command.push_back(fileOrUrl[0] == '-' ? "./" + fileOrUrl : fileOrUrl);
-    const std::string program = command.front();
-    command.erase(command.begin());
-    return startProgram(program, command);
+    return startProgram(opener().front(), openerArguments(fileOrUrl));
 }
 
 bool openLink(const std::string& url, int waitMs)
 {
     if (url.empty())
         return false;
-    std::vector<std::string> command = opener();
-    command.push_back(url[0] == '-' ? "./" + url : url);
-    const std::string program = command.front();
-    command.erase(command.begin());
+    const std::string program = opener().front();
     const std::string file = resolveProgram(program);
     if (file.empty())
         return false;
-    ArgumentVector argv(program, command);
+    ArgumentVector argv(program, openerArguments(url));
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0)
         return false;

@@ -149,21 +149,7 @@ bool storeMedium(const std::string& fromFolder, const std::string& toFolder,
         throw EInOutError("Not a file: \"" + from + "\"", EISDIR);
     replaceFile(
         joinPath(toFolder, name),
-        [source](int fd) {
-            char buffer[65536];
-            for (;;) {
-                const ssize_t n = ::read(source, buffer, sizeof buffer);
-                if (n == 0)
-                    return true;
-                if (n < 0) {
-                    if (errno == EINTR)
-                        continue;
-                    return false;
-                }
-                if (!writeToDescriptor(fd, std::string_view(buffer, static_cast<size_t>(n))))
-                    return false;
-            }
-        },
+        [source](int fd) { return copyDescriptor(source, fd); },
         false);
     return true;
 }
