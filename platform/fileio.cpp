@@ -101,6 +101,26 @@ bool copyDescriptor(int source, int target)
     }
 }
 
+namespace {
+
+// `data` with what `f` still holds appended until `enough` says so or the file ends; `f` is
+// closed either way.
+std::string readOnAndClose(std::FILE* f, const std::string& path, std::string data,
+                           const std::function<bool(const std::string&)>& enough)
+{
+    char buffer[65536];
+    size_t n;
+    while (!enough(data) && (n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+        data.append(buffer, n);
+    const bool failed = std::ferror(f) != 0;
+    std::fclose(f);
+    if (failed)
+        throw EInOutError("Cannot read file \"" + path + "\"");
+    return data;
+}
+
+} // namespace
+
 std::string readFileBytes(const std::string& path)
 {
     std::FILE* f = std::fopen(path.c_str(), "rb");
@@ -115,15 +135,7 @@ std::string readFileBytes(const std::string& path)
         data.resize(static_cast<size_t>(info.st_size));
         data.resize(std::fread(data.data(), 1, data.size(), f));
     }
-    char buffer[65536];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
-        data.append(buffer, n);
-    const bool failed = std::ferror(f) != 0;
-    std::fclose(f);
-    if (failed)
-        throw EInOutError("Cannot read file \"" + path + "\"");
-    return data;
+    return readOnAndClose(f, path, std::move(data), [](const std::string&) { return false; });
 }
 
 std::string readFileStart(const std::string& path, const std::function<bool(const std::string&)>& enough)
@@ -131,16 +143,7 @@ std::string readFileStart(const std::string& path, const std::function<bool(cons
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f)
         throw EInOutError("Cannot open file \"" + path + "\": " + std::strerror(errno));
-    std::string data;
-    char buffer[65536];
-    size_t n;
-    while (!enough(data) && (n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
-        data.append(buffer, n);
-    const bool failed = std::ferror(f) != 0;
-    std::fclose(f);
-    if (failed)
-        throw EInOutError("Cannot read file \"" + path + "\"");
-    return data;
+    return readOnAndClose(f, path, std::string(), enough);
 }
 
 void replaceFile(const std::string& path, const std::function<bool(int fd)>& fill, bool durable)

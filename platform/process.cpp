@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <functional>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -157,6 +158,28 @@ ArgumentVector::ArgumentVector(const std::string& program, const std::vector<std
     pointers_.push_back(nullptr);
 }
 
+namespace {
+
+// Forks; the child runs `child` with the writing end of a pipe and never returns from it. True
+// when the intermediate process ended well and the pipe reported the exec as done.
+bool forkAndReport(const std::function<void(int reportFd)>& child)
+{
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0)
+        return false;
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(fds[0]);
+        child(fds[1]);
+    }
+    ::close(fds[1]);
+    const bool started = pid > 0 && intermediateSucceeded(pid) && execSucceeded(fds[0]);
+    ::close(fds[0]);
+    return started;
+}
+
+} // namespace
+
 bool startProgram(const std::string& program, const std::vector<std::string>& args,
                   const std::string& workingFolder)
 {
@@ -165,19 +188,7 @@ bool startProgram(const std::string& program, const std::vector<std::string>& ar
         return false;
     ArgumentVector argv(program, args);
     const char* folder = workingFolder.empty() ? nullptr : workingFolder.c_str();
-
-    int fds[2];
-    if (::pipe2(fds, O_CLOEXEC) != 0)
-        return false;
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::close(fds[0]);
-        detachAndExec(file.c_str(), argv.data(), folder, fds[1]);
-    }
-    ::close(fds[1]);
-    const bool started = pid > 0 && intermediateSucceeded(pid) && execSucceeded(fds[0]);
-    ::close(fds[0]);
-    return started;
+    return forkAndReport([&](int reportFd) { detachAndExec(file.c_str(), argv.data(), folder, reportFd); });
 }
 
 std::string findProgram(const std::string& program)
@@ -201,18 +212,7 @@ bool openLink(const std::string& url, int waitMs)
     if (file.empty())
         return false;
     ArgumentVector argv(program, openerArguments(url));
-    int fds[2];
-    if (::pipe2(fds, O_CLOEXEC) != 0)
-        return false;
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::close(fds[0]);
-        detachExecAndWatch(file.c_str(), argv.data(), fds[1], waitMs);
-    }
-    ::close(fds[1]);
-    const bool ok = pid > 0 && intermediateSucceeded(pid) && execSucceeded(fds[0]);
-    ::close(fds[0]);
-    return ok;
+    return forkAndReport([&](int reportFd) { detachExecAndWatch(file.c_str(), argv.data(), reportFd, waitMs); });
 }
 
 void setShellOpener(std::vector<std::string> command)
