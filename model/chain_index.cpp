@@ -2,16 +2,53 @@
 
 #include "model/clovek.h"
 
-ChainIndex::ChainIndex(Clovek* first)
+#include <algorithm>
+#include <functional>
+
+ChainIndex::ChainIndex(Clovek* first) : first_(first)
 {
-    for (Clovek* p = first; p; p = p->chainNext) {
-        byNumber_.try_emplace(p->number, p);
-        inChain_.insert(p);
+    long long count = 0;
+    long long lowest = 0, highest = -1;
+    for (const Clovek* p = first; p; p = p->chainNext) {
+        if (count == 0 || p->number < lowest)
+            lowest = p->number;
+        if (count == 0 || p->number > highest)
+            highest = p->number;
+        ++count;
+    }
+    if (count == 0)
+        return;
+    if (highest - lowest < 2 * count + 1024) {
+        lowest_ = lowest;
+        byDenseNumber_.assign(size_t(highest - lowest + 1), nullptr);
+        for (Clovek* p = first; p; p = p->chainNext)
+            if (Clovek*& slot = byDenseNumber_[size_t(p->number - lowest)]; !slot)
+                slot = p;
+    } else {
+        byNumber_.reserve(size_t(count));
+        for (Clovek* p = first; p; p = p->chainNext)
+            byNumber_.try_emplace(p->number, p);
     }
 }
 
 Clovek* ChainIndex::find(int number) const
 {
+    if (!byDenseNumber_.empty()) {
+        const long long at = number - lowest_;
+        return at >= 0 && at < static_cast<long long>(byDenseNumber_.size()) ? byDenseNumber_[size_t(at)]
+                                                                            : nullptr;
+    }
     auto found = byNumber_.find(number);
     return found == byNumber_.end() ? nullptr : found->second;
+}
+
+bool ChainIndex::contains(const Clovek* person) const
+{
+    if (!inChainMade_) {
+        for (const Clovek* p = first_; p; p = p->chainNext)
+            inChain_.push_back(p);
+        std::sort(inChain_.begin(), inChain_.end(), std::less<const Clovek*>());
+        inChainMade_ = true;
+    }
+    return std::binary_search(inChain_.begin(), inChain_.end(), person, std::less<const Clovek*>());
 }

@@ -1,8 +1,11 @@
+#include "model/chain_index.h"
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "model_helpers.h"
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace {
 
@@ -74,4 +77,28 @@ TEST(Relink, ActivePersonByNumber)
     EXPECT_EQ(tree.activePerson()->number, 1);
     tree.activePersonNumber = 8;
     EXPECT_EQ(tree.activePerson(), nullptr);
+}
+
+// Numbers close together and numbers spread far apart are looked up in different ways; both
+// answer the first person of the chain with the number, and nobody for a number no one has.
+TEST(Relink, ChainIndexFindsByNumberDenseOrSpread)
+{
+    for (const int far : {3, 50'000'000}) {
+        Rod tree;
+        Clovek* a = numbered(tree, -2);
+        Clovek* b = numbered(tree, far);
+        Clovek* twin = numbered(tree, far);
+        const ChainIndex chain(tree.firstPerson);
+        Clovek* firstWithFar = nullptr;
+        for (Clovek* p = tree.firstPerson; p && !firstWithFar; p = p->chainNext)
+            if (p->number == far)
+                firstWithFar = p;
+        EXPECT_EQ(chain.find(-2), a);
+        EXPECT_EQ(chain.find(far), firstWithFar);
+        for (const int nobody : {-3, -1, 0, far - 1, far + 1, 2'000'000'000, -2'000'000'000})
+            EXPECT_EQ(chain.find(nobody), nullptr) << nobody;
+        EXPECT_TRUE(chain.contains(a) && chain.contains(b) && chain.contains(twin));
+        const std::unique_ptr<Clovek> stranger(placeholder(far));
+        EXPECT_FALSE(chain.contains(stranger.get()));
+    }
 }
