@@ -4,7 +4,8 @@
 #include <ostream>
 #include <stdexcept>
 #include <string_view>
-#include <unordered_map>
+#include <cstring>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -27,12 +28,105 @@ Slots& slots()
     return *all;
 }
 
-using Table = std::unordered_map<std::string_view, uint32_t>;
+// The shared texts by their letters. Open addressing with linear probing: a slot holds the
+// text's number and its hash, so a look-up reads one slot and the text it names, where a map of
+// nodes walked three scattered places per text of every person a big tree reads.
+class Table {
+public:
+    size_t size() const { return used_; }
+
+    // The number of the shared text with these letters, or 0; `textOf` reads a number's text.
+    template <class TextOf>
+    uint32_t find(std::string_view text, uint32_t hash, const TextOf& textOf) const
+    {
+        if (slots_.empty())
+            return 0;
+        for (size_t i = hash & mask(); slots_[i].index; i = (i + 1) & mask())
+            if (slots_[i].hash == hash && textOf(slots_[i].index) == text)
+                return slots_[i].index;
+        return 0;
+    }
+
+    // Lists a text that is not listed yet.
+    void insert(uint32_t index, uint32_t hash)
+    {
+        if ((used_ + 1) * 2 > slots_.size())
+            grow();
+        size_t i = hash & mask();
+        while (slots_[i].index)
+            i = (i + 1) & mask();
+        slots_[i] = Slot{index, hash};
+        ++used_;
+    }
+
+    void erase(uint32_t index, uint32_t hash)
+    {
+        if (slots_.empty())
+            return;
+        size_t i = hash & mask();
+        while (slots_[i].index && slots_[i].index != index)
+            i = (i + 1) & mask();
+        if (!slots_[i].index)
+            return;
+        // The texts after it that were pushed past their own slot move back, so that no look-up
+        // stops at the hole.
+        for (size_t j = (i + 1) & mask(); slots_[j].index; j = (j + 1) & mask()) {
+            const size_t home = slots_[j].hash & mask();
+            const bool homeBetween = i <= j ? (home > i && home <= j) : (home > i || home <= j);
+            if (!homeBetween) {
+                slots_[i] = slots_[j];
+                i = j;
+            }
+        }
+        slots_[i] = Slot{};
+        --used_;
+    }
+
+private:
+    struct Slot {
+        uint32_t index = 0; // 0: empty
+        uint32_t hash = 0;
+    };
+    size_t mask() const { return slots_.size() - 1; }
+    void grow()
+    {
+        std::vector<Slot> old = std::exchange(slots_, std::vector<Slot>(slots_.empty() ? 1024 : slots_.size() * 2));
+        for (const Slot& s : old)
+            if (s.index) {
+                size_t i = s.hash & mask();
+                while (slots_[i].index)
+                    i = (i + 1) & mask();
+                slots_[i] = s;
+            }
+    }
+
+    std::vector<Slot> slots_;
+    size_t used_ = 0;
+};
 
 Table& table()
 {
     static Table* shared = new Table();
     return *shared;
+}
+
+// Short texts eight bytes a step; good enough to spread the few hundred thousand texts a
+// tree shares.
+uint32_t hashOf(std::string_view text)
+{
+    uint64_t h = 0x9E3779B97F4A7C15ull ^ text.size();
+    const char* p = text.data();
+    size_t n = text.size();
+    for (; n >= 8; p += 8, n -= 8) {
+        uint64_t word;
+        std::memcpy(&word, p, 8);
+        h = (h ^ word) * 0xBF58476D1CE4E5B9ull;
+        h ^= h >> 29;
+    }
+    uint64_t last = 0;
+    std::memcpy(&last, p, n);
+    h = (h ^ last) * 0x94D049BB133111EBull;
+    return static_cast<uint32_t>(h ^ (h >> 32));
 }
 
 } // namespace
@@ -82,7 +176,7 @@ void SparseText::release()
     if (--t.holders > 0)
         return;
     if (t.shared)
-        table().erase(std::string_view(t.text));
+        table().erase(index, hashOf(t.text));
     std::string().swap(t.text); // gives the letters' storage back
     t.shared = false;
     slots().free.push_back(index);
@@ -127,17 +221,20 @@ SparseText& SparseText::assign(std::string_view text)
             // held by the table for good.
             static const uint32_t unknown = [] {
                 uint32_t index = place("?", true);
-                table().emplace(std::string_view(at(index).text), index);
+                table().insert(index, hashOf("?"));
                 return index;
             }();
             found = unknown;
             ++at(found).holders;
-        } else if (auto it = shared.find(text); it != shared.end()) {
-            found = it->second;
-            ++at(found).holders;
         } else {
-            found = place(std::string(text), true);
-            shared.emplace(std::string_view(at(found).text), found);
+            const uint32_t hash = hashOf(text);
+            found = shared.find(text, hash, [](uint32_t i) -> const std::string& { return at(i).text; });
+            if (found) {
+                ++at(found).holders;
+            } else {
+                found = place(std::string(text), true);
+                shared.insert(found, hash);
+            }
         }
     }
     release();

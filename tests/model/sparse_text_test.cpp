@@ -168,3 +168,32 @@ TEST(SparseText, TheUnknownDatePartOutlivesEveryDateThatHeldIt)
     EXPECT_EQ(d.month, "?");
     EXPECT_LE(sizeof(Datum), 20u); // three text numbers, the tolerance and the flag
 }
+
+// Thousands of shared texts are let go of in between others: every text still held is found
+// again by its letters (a field given the same letters shares it), none is listed twice, and
+// the freed ones are listed anew.
+TEST(SparseText, SharedTextsStayFoundWhileOthersAreLetGo)
+{
+    const size_t before = SparseText::sharedCount();
+    {
+        constexpr int n = 6000;
+        auto name = [](int i) { return "Obec " + std::to_string(i * 7919 % 100000); };
+        std::vector<SparseText> held;
+        for (int i = 0; i < n; ++i)
+            held.emplace_back(name(i));
+        EXPECT_EQ(SparseText::sharedCount(), before + n);
+        for (int i = 0; i < n; i += 3)
+            held[i].clear();
+        std::vector<SparseText> again;
+        for (int i = 0; i < n; ++i)
+            again.emplace_back(name(i));
+        for (int i = 0; i < n; ++i) {
+            ASSERT_EQ(again[i], name(i));
+            if (i % 3) {
+                ASSERT_TRUE(again[i].sharesTextWith(held[i])) << i;
+            }
+        }
+        EXPECT_EQ(SparseText::sharedCount(), before + n);
+    }
+    EXPECT_EQ(SparseText::sharedCount(), before);
+}
