@@ -36,8 +36,8 @@ Order unsorted(size_t n)
 // give the stable sort. The list is mostly sorted already (one row changed since the last sort),
 // so it is walked once, the rows out of place are set aside and put back by binary search; a
 // list that is far from sorted is sorted whole.
-template <class Before>
-void stableSortRows(Order& v, const Before& before)
+template <class Before, class WholeSort>
+void stableSortRows(Order& v, const Before& before, const WholeSort& sortWhole)
 {
     // Stable means: equal keys keep their places, which are the row names themselves.
     auto ordered = [&](int a, int b) { return before(a, b) || (!before(b, a) && a < b); };
@@ -56,7 +56,7 @@ void stableSortRows(Order& v, const Before& before)
             aside.push_back(x);
         }
         if (aside.size() > maxAside) {
-            std::stable_sort(v.begin(), v.end(), before);
+            sortWhole(v);
             return;
         }
     }
@@ -64,6 +64,65 @@ void stableSortRows(Order& v, const Before& before)
     for (int x : aside)
         kept.insert(std::lower_bound(kept.begin(), kept.end(), x, ordered), x);
     v.swap(kept);
+}
+
+template <class Before>
+void stableSortRows(Order& v, const Before& before)
+{
+    stableSortRows(v, before, [&](Order& all) { std::stable_sort(all.begin(), all.end(), before); });
+}
+
+// The stable sort of the rows by their collation keys (bytes, compared as unsigned), ascending
+// or descending, equal keys keeping their places. Comparing keys through their views costs a
+// cache miss and a library call each; most comparisons are decided by eight bytes of the keys
+// held beside the row, taken past the start that every key shares (a list where all names
+// begin alike is told apart by what follows).
+void sortByKeys(Order& v, const std::vector<std::string_view>& keys, bool ascending)
+{
+    if (v.size() < 2)
+        return;
+    const std::string_view firstKey = keys[size_t(v[0])];
+    size_t shared = firstKey.size();
+    for (int row : v) {
+        const std::string_view key = keys[size_t(row)];
+        const size_t most = std::min(shared, key.size());
+        size_t same = 0;
+        while (same < most && key[same] == firstKey[same])
+            ++same;
+        shared = same;
+    }
+    struct Item {
+        uint64_t head; // the eight bytes after the shared start, the first the highest
+        uint32_t place;
+        int32_t row;
+    };
+    std::vector<Item> items;
+    items.reserve(v.size());
+    for (size_t place = 0; place < v.size(); ++place) {
+        const std::string_view key = keys[size_t(v[place])];
+        uint64_t head = 0;
+        for (size_t i = 0; i < 8; ++i) {
+            const size_t at = shared + i;
+            head = (head << 8) | (at < key.size() ? static_cast<unsigned char>(key[at]) : 0u);
+        }
+        items.push_back(Item{head, uint32_t(place), v[place]});
+    }
+    // Equal heads with bytes missing (read as zero) still compare right by the whole keys.
+    auto rest = [&](const Item& a, const Item& b) {
+        const std::string_view ka = keys[size_t(a.row)], kb = keys[size_t(b.row)];
+        const size_t from = std::min({shared + 8, ka.size(), kb.size()});
+        return ka.substr(from).compare(kb.substr(from));
+    };
+    std::sort(items.begin(), items.end(), [&](const Item& a, const Item& b) {
+        if (a.head != b.head)
+            return ascending ? a.head < b.head : b.head < a.head;
+        const int c = rest(a, b);
+        if (c != 0)
+            return ascending ? c < 0 : c > 0;
+        return a.place < b.place;
+    });
+    for (size_t i = 0; i < items.size(); ++i)
+        v[i] = items[i].row;
 }
 
 // Asks for the memory at these places ahead of use.
@@ -172,7 +231,8 @@ void Scroll::sortByName()
         });
     bool asc = s.sortAscending;
     Order order = unsorted(rows.size());
-    stableSortRows(order, [&](int a, int b) { return asc ? keys[a] < keys[b] : keys[b] < keys[a]; });
+    stableSortRows(order, [&](int a, int b) { return asc ? keys[a] < keys[b] : keys[b] < keys[a]; },
+                   [&](Order& all) { sortByKeys(all, keys, asc); });
     placeRows(order);
     nameSort_ = nameSortNow();
 }
