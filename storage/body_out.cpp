@@ -8,6 +8,8 @@
 namespace {
 
 constexpr size_t pieceSize = size_t(1) << 20;
+// CR LF as they stand in the body: each byte one higher.
+constexpr std::string_view shiftedLineEnd = "\x0e\x0b";
 
 } // namespace
 
@@ -32,14 +34,15 @@ void BodyBytes::line(std::string_view text)
 {
     const size_t start = buffer_.size();
     appendAsCp1250WithReferences(buffer_, text);
-    buffer_ += "\r\n";
-    const size_t end = buffer_.size() - 2;
-    for (size_t i = start; i < buffer_.size(); ++i) {
-        char& c = buffer_[i];
-        if (i < end && (c == '\r' || c == '\n' || c == '\0'))
-            c = ' ';
-        c = static_cast<char>(static_cast<unsigned char>(c) + 1);
+    // One pass without branches over the line's bytes: the save of a big tree shifts hundreds
+    // of megabytes here, and a loop of this shape runs many bytes a step.
+    auto* bytes = reinterpret_cast<unsigned char*>(buffer_.data());
+    for (size_t i = start, end = buffer_.size(); i < end; ++i) {
+        const unsigned char c = bytes[i];
+        const bool breaksLine = c == '\r' || c == '\n' || c == '\0';
+        bytes[i] = static_cast<unsigned char>((breaksLine ? ' ' : c) + 1);
     }
+    buffer_ += shiftedLineEnd;
     if (buffer_.size() >= pieceSize) {
         put_(buffer_);
         buffer_.clear();
