@@ -3,11 +3,13 @@
 #include <unicode/coll.h>
 #include <unicode/locid.h>
 #include <unicode/unistr.h>
+#include <unicode/ustring.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -80,22 +82,43 @@ int compareCollated(std::string_view a, std::string_view b)
     return r == UCOL_LESS ? -1 : (r == UCOL_EQUAL ? 0 : 1);
 }
 
-std::string collationKey(std::string_view text)
+namespace {
+
+// The key of `text` in storage kept from call to call (the program has one thread), valid
+// until the next call: keying a million captions then allocates nothing but what is kept.
+std::string_view scratchCollationKey(std::string_view text)
 {
+    static std::vector<UChar> utf16(64);
+    static std::string key(128, '\0');
     auto& h = holder();
-    if (!h.collator)
-        return std::string(text);
     // Texts are read the way compareUTF8 reads them (a malformed byte as U+FFFD).
-    icu::UnicodeString u = icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
-    std::string key(text.size() * 2 + 16, '\0');
-    int32_t length = h.collator->getSortKey(u, reinterpret_cast<uint8_t*>(key.data()), int32_t(key.size()));
+    int32_t units = 0;
+    for (;;) {
+        UErrorCode status = U_ZERO_ERROR;
+        u_strFromUTF8WithSub(utf16.data(), int32_t(utf16.size()), &units, text.data(), int32_t(text.size()),
+                             0xFFFD, nullptr, &status);
+        if (status != U_BUFFER_OVERFLOW_ERROR && size_t(units) < utf16.size())
+            break;
+        utf16.resize(size_t(units) + 1);
+    }
+    int32_t length = h.collator->getSortKey(utf16.data(), units, reinterpret_cast<uint8_t*>(key.data()),
+                                            int32_t(key.size()));
     if (length > int32_t(key.size())) {
         key.resize(size_t(length));
-        length = h.collator->getSortKey(u, reinterpret_cast<uint8_t*>(key.data()), int32_t(key.size()));
+        length = h.collator->getSortKey(utf16.data(), units, reinterpret_cast<uint8_t*>(key.data()),
+                                        int32_t(key.size()));
     }
     // Without the terminating zero: a key that is a prefix of another sorts first all the same.
-    key.resize(length > 0 ? size_t(length) - 1 : 0);
-    return key;
+    return std::string_view(key.data(), length > 0 ? size_t(length) - 1 : 0);
+}
+
+} // namespace
+
+std::string collationKey(std::string_view text)
+{
+    if (!holder().collator)
+        return std::string(text);
+    return std::string(scratchCollationKey(text));
 }
 
 bool CachedCollationKey::lastKey(std::string_view& key) const
@@ -111,7 +134,7 @@ std::string_view CachedCollationKey::of(std::string_view text)
     unsigned locale = holder().generation;
     if (locale_ != locale || !keyAndText_ ||
         std::string_view(keyAndText_.get() + keyLength_, textLength_) != text) {
-        const std::string key = collationKey(text);
+        const std::string_view key = holder().collator ? scratchCollationKey(text) : text;
         auto block = std::make_unique_for_overwrite<char[]>(key.size() + text.size());
         std::copy(key.begin(), key.end(), block.get());
         std::copy(text.begin(), text.end(), block.get() + key.size());

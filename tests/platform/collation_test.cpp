@@ -23,7 +23,9 @@ TEST_F(CollationKeys, KeysCompareAsTheirTexts)
     const std::vector<std::string> texts = {
         "", " ", "a", "A", "á", "Á", "ab", "abc", "Abc", "c", "č", "Č", "ch", "Ch", "CH", "h", "hz", "i",
         "Novák Jan", "novák jan", "Novák Jana", "Nováková", "Nowak", "Šebek", "Sebek", "ž", "z",
-        "10", "9", "09", "10a", "-5", "(3)", "５", "x\xff", "x\xfe", "\xc3", std::string("a\0b", 3), "ß", "ss", "😀"};
+        "10", "9", "09", "10a", "-5", "(3)", "５", "x\xff", "x\xfe", "\xc3", std::string("a\0b", 3), "ß", "ss", "😀",
+        // Longer than any room a key is first made in.
+        std::string(70, 'a') + "Č", std::string(70, 'a') + "C", std::string(300, 'z') + "\xff"};
     for (const char* locale : {"cs", "en"}) {
         setCollationLocale(locale);
         for (const std::string& a : texts)
