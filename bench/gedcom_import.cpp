@@ -7,7 +7,7 @@
 #include "model/rod.h"
 #include "platform/exceptions.h"
 #include "storage/tree_writer.h"
-#include "storage/wait_window.h"
+#include "storage/tree_progress.h"
 
 #include <chrono>
 #include <cstdio>
@@ -38,7 +38,7 @@ int main(int argc, char** argv)
                 result.log.size(), seconds.count());
     if (argc == 3) {
         try {
-            WaitWindow wait;
+            NoTreeProgress wait;
             writeSavedState(savedStateBody(tree, tree.activePersonNumber, wait), argv[2]);
         } catch (const Exception& e) {
             std::cerr << e.what() << "\n";

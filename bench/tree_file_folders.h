@@ -5,7 +5,7 @@
 #include "bench/default_texts.h"
 #include "storage/media_folders.h"
 #include "storage/tree_file_format.h"
-#include "storage/wait_window.h"
+#include "storage/tree_progress.h"
 
 #include <cerrno>
 #include <filesystem>
@@ -43,7 +43,7 @@ public:
 
 private:
     std::string root_, program_, working_;
-    WaitWindow wait_;
+    NoTreeProgress wait_;
     DefaultTexts texts_;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 // The wait window: a small borderless dialog with one progress bar, shown while a whole tree is
-// saved, loaded or bulk-deleted. Behaviour: storage/wait_window.h.
+// saved, loaded or bulk-deleted. Behaviour: shell/wait_window.h.
 #include "platform/commonctrls.h"
 #include "platform/form.h"
 

@@ -7,7 +7,7 @@
 #include "platform/files.h"
 #include "storage/media_folders.h"
 #include "storage/tree_file_format.h"
-#include "storage/wait_window.h"
+#include "storage/tree_progress.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -51,7 +51,7 @@ public:
 
 // What the tree-file functions take, over the harness's folders.
 struct TreeFuzzEnvironment {
-    WaitWindow wait;
+    NoTreeProgress wait;
     DefaultTexts texts;
     TreeFileEnvironment env{fuzzFolders().working, fuzzFolders().program, wait, texts};
 };

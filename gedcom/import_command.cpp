@@ -1,12 +1,12 @@
 // The main window's GEDCOM import command: the open tree closed, a file and the surname options
 // chosen, the file imported into a new tree, which is installed with the steps of an open, and
 // the outcome told with where the log of the import was written.
-#include "forms/import_form.h"
 #include "gedcom/import_driver.h"
 #include "model/rod.h"
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
 #include "shell/hlavni.h"
+#include "shell/report_dialogs.h"
 
 void Thlavni::impGEDClick()
 {
@@ -19,14 +19,7 @@ void Thlavni::impGEDClick()
         return;
     const std::string fileName = OpenDialogGED.FileName;
 
-    TimportFORM& options = *importFORM;
-    options.bornGROUP.setItemIndex(settings.gedNameAsBorn ? 0 : 1);
-    options.manCH.setChecked(settings.gedManCopy);
-    options.womanCH.setChecked(settings.gedWomanCopy);
-    options.ShowModal();
-    settings.gedNameAsBorn = options.bornGROUP.ItemIndex() == 0;
-    settings.gedManCopy = options.manCH.Checked();
-    settings.gedWomanCopy = options.womanCH.Checked();
+    askGedcomImportOptions(settings);
 
     auto imported = std::make_unique<Rod>();
     ImportResult result;

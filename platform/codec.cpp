@@ -47,6 +47,27 @@ int cp1250ByteOf(char32_t cp)
     return -1;
 }
 
+int compareCp1250Bytes(std::string_view a, std::string_view b)
+{
+    size_t i = 0;
+    size_t j = 0;
+    while (i < a.size() && j < b.size()) {
+        int ba = cp1250ByteOf(nextCodePoint(a, i));
+        int bb = cp1250ByteOf(nextCodePoint(b, j));
+        if (ba < 0)
+            ba = '?';
+        if (bb < 0)
+            bb = '?';
+        if (ba != bb)
+            return ba < bb ? -1 : 1;
+    }
+    if (i < a.size())
+        return 1;
+    if (j < b.size())
+        return -1;
+    return 0;
+}
+
 std::string cp1250ToUtf8(std::string_view bytes)
 {
     std::string out;

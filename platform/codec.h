@@ -16,6 +16,9 @@ std::string utf8ToCp1250(std::string_view utf8);
 int cp1250ByteOf(char32_t codePoint);
 // The code point of one Windows-1250 byte.
 char32_t cp1250CodePoint(unsigned char byte);
+// Comparison of the two texts' Windows-1250 bytes, as the program compares names "byte by byte";
+// a character the code page lacks counts as "?".
+int compareCp1250Bytes(std::string_view a, std::string_view b);
 
 // Lines of a text: CR LF, LF and a lone CR all end a line; a last line without an end counts,
 // an empty text has no lines.

@@ -1,7 +1,5 @@
 #include "platform/text.h"
 
-#include "platform/codec.h"
-
 #include <algorithm>
 
 char32_t nextCodePoint(std::string_view s, size_t& pos)
@@ -232,27 +230,6 @@ int compareTextOrdinal(std::string_view a, std::string_view b)
         char32_t cb = lowerChar(nextCodePoint(b, j));
         if (ca != cb)
             return ca < cb ? -1 : 1;
-    }
-    if (i < a.size())
-        return 1;
-    if (j < b.size())
-        return -1;
-    return 0;
-}
-
-int compareCp1250Bytes(std::string_view a, std::string_view b)
-{
-    size_t i = 0;
-    size_t j = 0;
-    while (i < a.size() && j < b.size()) {
-        int ba = cp1250ByteOf(nextCodePoint(a, i));
-        int bb = cp1250ByteOf(nextCodePoint(b, j));
-        if (ba < 0)
-            ba = '?';
-        if (bb < 0)
-            bb = '?';
-        if (ba != bb)
-            return ba < bb ? -1 : 1;
     }
     if (i < a.size())
         return 1;

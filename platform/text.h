@@ -32,9 +32,6 @@ bool sameText(std::string_view a, std::string_view b);
 // Ordinal comparison of the lower-cased texts (negative, 0, positive).
 int compareTextOrdinal(std::string_view a, std::string_view b);
 
-// Comparison of the two texts' Windows-1250 bytes, as the program compares names "byte by byte".
-int compareCp1250Bytes(std::string_view a, std::string_view b);
-
 // The class library's trims: drop characters at or below U+0020.
 std::string trim(std::string_view s);
 std::string trimLeft(std::string_view s);

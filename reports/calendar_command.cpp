@@ -1,6 +1,5 @@
 // Prehledy, the anniversary calendar: the choice of anniversaries, the file in the working
 // folder, the request to save it elsewhere, and the file opened.
-#include "forms/kalendar_form.h"
 #include "model/anniversaries.h"
 #include "model/datum.h"
 #include "model/rod.h"
@@ -13,24 +12,19 @@
 #include "reports/anniversary_calendar.h"
 #include "shell/hlavni.h"
 #include "shell/list_display.h"
+#include "shell/report_dialogs.h"
 
 void Thlavni::Kalendar1Click()
 {
-    if (!tree || !kalendarFORM)
+    if (!tree)
         return;
-    if (kalendarFORM->ShowModal() != mrOk)
+    const std::optional<CalendarChoices> choices = askCalendarChoices();
+    if (!choices)
         return;
-    const TkalendarFORM& w = *kalendarFORM;
-    CalendarChoices choices;
-    choices.birthdaysOfLiving = w.narozZijCH.Checked();
-    choices.birthsOfDead = w.narozZesCH.Checked();
-    choices.deaths = w.umrtiCH.Checked();
-    choices.weddingsOfLiving = w.svatbaZijCH.Checked();
-    choices.weddingsWithDeadPartner = w.svatbaZesCH.Checked();
 
     const TDateTime now = ::now();
     Prvky anniversaries;
-    tree->collectCalendarAnniversaries(anniversaries, choices, now, *this, ListDisplay(settings), settings.showNumber);
+    tree->collectCalendarAnniversaries(anniversaries, *choices, now, *this, ListDisplay(settings), settings.showNumber);
     anniversaries.sort();
     const std::string file = joinPath(workingFolder, "kalendar.txt");
     try {

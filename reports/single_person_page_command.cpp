@@ -1,20 +1,20 @@
 // Prehledy, the web page of one person: the options shared with the web export, a file name,
 // the page with its portrait beside it, and the page opened.
-#include "forms/co_v_html_form.h"
 #include "model/path_utils.h"
 #include "platform/dialogs.h"
 #include "platform/process.h"
-#include "reports/web_export_options.h"
 #include "reports/web_site.h"
 #include "shell/hlavni.h"
+#include "shell/report_dialogs.h"
 
 #include <exception>
 
 void Thlavni::HTMLstranka1Click()
 {
-    if (!tree || !currentPerson || !coVHtmlFORM)
+    if (!tree || !currentPerson)
         return;
-    if (coVHtmlFORM->ShowModal() != mrOk)
+    const std::optional<WebExportOptions> options = askWebExportOptions();
+    if (!options)
         return;
     SaveDialogHTM.InitialDir = programFolder;
     if (!SaveDialogHTM.Execute() || SaveDialogHTM.FileName.empty())
@@ -24,7 +24,7 @@ void Thlavni::HTMLstranka1Click()
     // the page would open as no web page at all.
     if (extensionOf(fileNameOf(file)).empty())
         file += ".htm";
-    WebSiteWriter writer(*tree, *this, webExportOptions(*coVHtmlFORM), workingFolder, settings.showBirthSurname);
+    WebSiteWriter writer(*tree, *this, *options, workingFolder, settings.showBirthSurname);
     try {
         writer.writeSinglePersonPage(*currentPerson, file);
     } catch (const std::exception&) {

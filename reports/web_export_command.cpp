@@ -1,29 +1,18 @@
 // The web export command of the main window: its three windows, the folder and the messages.
-#include "forms/co_v_html_form.h"
-#include "forms/html_adresar_form.h"
-#include "forms/vyber_adresar_form.h"
 #include "model/rod.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/process.h"
 #include "reports/html_text.h"
-#include "reports/web_export_options.h"
 #include "reports/web_site.h"
 #include "shell/hlavni.h"
+#include "shell/report_dialogs.h"
 #include "shell/scroll.h"
 
-#include <cstdlib>
 #include <exception>
+#include <optional>
 
 namespace {
-
-// The location window opens where it was left, the first time in the home folder.
-void showLocations(TvyberAdresarFORM& w)
-{
-    const char* home = std::getenv("HOME");
-    const std::string base = home && *home ? withoutTrailingSlashes(home) : std::string("/");
-    w.showFolder(w.currentFolder().empty() ? base : w.currentFolder(), base);
-}
 
 std::string trimmed(const std::string& text)
 {
@@ -39,22 +28,20 @@ std::string trimmed(const std::string& text)
 
 void Thlavni::HTMLstranky1Click()
 {
-    if (!tree || !personList || !coVHtmlFORM || !vyberAdresarFORM || !htmlAdresarFORM)
+    if (!tree || !personList || !webSiteWindowsMade())
         return;
-    if (coVHtmlFORM->ShowModal() != mrOk)
+    // The pages take the ticks the window holds when they are written (writeHtmlSite).
+    if (!askWebExportOptions())
         return;
-    showLocations(*vyberAdresarFORM);
-    if (vyberAdresarFORM->ShowModal() != mrOk)
-        return;
-    const std::string location = vyberAdresarFORM->chosenFolder();
+    const std::string location = askWebSiteLocation();
     if (location.empty())
         return;
-    htmlAdresarFORM->dirnameLB.Caption = location;
     std::string folder;
     for (;;) {
-        if (htmlAdresarFORM->ShowModal() != mrOk)
+        const std::optional<std::string> typed = askWebSiteFolderName(location);
+        if (!typed)
             return;
-        const std::string name = htmlAdresarFORM->dirNameED.Text();
+        const std::string& name = *typed;
         if (trimmed(name).empty())
             continue;
         // The folder is deleted and rebuilt, so the name must not reach outside the location.
@@ -82,7 +69,7 @@ void Thlavni::HTMLstranky1Click()
 void Thlavni::writeHtmlSite(const std::string& folder)
 {
     const std::string target = withoutTrailingSlashes(folder);
-    WebSiteWriter writer(*tree, *this, coVHtmlFORM ? webExportOptions(*coVHtmlFORM) : WebExportOptions{}, workingFolder,
+    WebSiteWriter writer(*tree, *this, shownWebExportOptions(), workingFolder,
                          settings.showBirthSurname);
     const bool hadSite = fileExists(target) || directoryExists(target);
     bool sorted = false;

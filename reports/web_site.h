@@ -3,6 +3,7 @@
 // a footer and a main frame with the information, person and couple pages). Knows nothing of
 // windows, so the command, the tests and the measuring tool write the same site.
 #include "reports/html_lines.h"
+#include "shell/report_choices.h"
 
 #include <string>
 #include <unordered_map>
@@ -12,19 +13,6 @@ class Clovek;
 class Rod;
 class Svatba;
 class TextSource;
-
-// Which parts of a person the pages show; the defaults are those of the options window.
-struct WebExportOptions {
-    bool portrait = true;
-    bool identifier = false;
-    bool birth = true;
-    bool death = true;
-    bool partnerships = true;
-    bool residences = true;
-    bool educations = true;
-    bool occupations = true;
-    bool contacts = false;
-};
 
 // Whether the export may replace `folder`: a real folder (not a link) that holds nothing but a
 // site this program wrote (its start page says so), or an empty one. Any other folder is the

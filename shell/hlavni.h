@@ -12,7 +12,7 @@
 #include "storage/tree_file_format.h"
 #include "storage/tree_loader.h"
 #include "storage/tree_lock.h"
-#include "storage/wait_window.h"
+#include "shell/wait_window.h"
 
 #include <memory>
 #include <string>
@@ -187,7 +187,7 @@ public:
     // ================================================================ tree files (shell/hlavni_tree_files.cpp)
     // Empties the working folder and makes it again with its four media subfolders.
     void resetWorkingFolder();
-    // The wait window around long operations (storage/wait_window.h).
+    // The wait window around long operations (shell/wait_window.h).
     void showWaitWindow();
     void advanceWaitProgress(int step);
     void hideWaitWindow();

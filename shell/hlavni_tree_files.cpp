@@ -8,7 +8,6 @@
 #include "platform/dialogs.h"
 #include "storage/tree_loader.h"
 #include "storage/tree_writer.h"
-#include "storage/wait_window.h"
 
 #include <algorithm>
 

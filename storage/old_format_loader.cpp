@@ -15,7 +15,7 @@
 #include "platform/numbers.h"
 #include "platform/text.h"
 #include "storage/media_folders.h"
-#include "storage/wait_window.h"
+#include "storage/tree_progress.h"
 
 #include <memory>
 #include <set>

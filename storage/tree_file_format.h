@@ -11,7 +11,7 @@
 #include <vector>
 
 class TextSource;
-class WaitWindow;
+class TreeProgress;
 
 inline constexpr std::string_view savedStateTitle = "Kinvelor - ulozeny stav - nemente!";
 // No reader looks at the second line.
@@ -35,7 +35,8 @@ struct TreeFileEnvironment {
     std::string workingFolder;
     // The folder of the executable, ending in "/".
     std::string programFolder;
-    WaitWindow& wait;
+    // Told of the work done; the main window steps its wait window by it.
+    TreeProgress& wait;
     TextSource& texts;
     // The tree file the open tree was read from or last saved to, where a save may take a
     // medium the working folder lost from; empty for a new tree (or one read from an old file),

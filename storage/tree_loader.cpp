@@ -16,7 +16,7 @@
 #include "platform/numbers.h"
 #include "storage/media_folders.h"
 #include "storage/tree_pair.h"
-#include "storage/wait_window.h"
+#include "storage/tree_progress.h"
 
 #include <memory>
 #include <unordered_map>

@@ -16,7 +16,7 @@
 #include "storage/body_out.h"
 #include "storage/media_folders.h"
 #include "storage/tree_pair.h"
-#include "storage/wait_window.h"
+#include "storage/tree_progress.h"
 
 #include <cstring>
 #include <sys/stat.h>
@@ -243,7 +243,7 @@ void renumberPartnerships(Rod& tree)
     });
 }
 
-void writeSavedStateBody(BodyOut& out, Rod& tree, int activeNumber, WaitWindow& wait)
+void writeSavedStateBody(BodyOut& out, Rod& tree, int activeNumber, TreeProgress& wait)
 {
     out.line("<obecne>");
     writeNumberPair(out, "[aktivni]", activeNumber);
@@ -283,7 +283,7 @@ void writeSavedStateBody(BodyOut& out, Rod& tree, int activeNumber, WaitWindow& 
     out.line("");
 }
 
-std::vector<std::string> savedStateBody(Rod& tree, int activeNumber, WaitWindow& wait)
+std::vector<std::string> savedStateBody(Rod& tree, int activeNumber, TreeProgress& wait)
 {
     std::vector<std::string> lines;
     BodyLines out(lines);
@@ -308,7 +308,7 @@ void writeSavedState(const std::vector<std::string>& body, const std::string& fi
 
 std::vector<std::string> copyTreeMedia(const Rod& tree, const std::string& workingFolder,
                                        const std::string& into, const std::string& previous,
-                                       WaitWindow& wait)
+                                       TreeProgress& wait)
 {
     std::vector<std::string> missing;
     auto copy = [&](const std::string& name) {

@@ -30,10 +30,10 @@ void renumberPartnerships(Rod& tree);
 
 // The whole body of the tree's file, in the order the loaders expect. `activeNumber` is the
 // number of the person shown when saving. Renumbers the partnership entries and leaves every
-// partnership marked. Steps the wait window once per person.
-void writeSavedStateBody(BodyOut& out, Rod& tree, int activeNumber, WaitWindow& wait);
+// partnership marked. Reports a step of progress per person.
+void writeSavedStateBody(BodyOut& out, Rod& tree, int activeNumber, TreeProgress& wait);
 // The same body as lines.
-std::vector<std::string> savedStateBody(Rod& tree, int activeNumber, WaitWindow& wait);
+std::vector<std::string> savedStateBody(Rod& tree, int activeNumber, TreeProgress& wait);
 
 // The file's bytes: the header, then the body's lines as Windows-1250, each ended by CR LF,
 // shifted. A CR, LF or NUL inside a line would break the file, so each becomes a blank.
@@ -82,11 +82,11 @@ public:
 // working folder into the new companion folder `into`; a medium missing there is taken from
 // the current companion folder `previous` when it holds one. Answers the media the working
 // folder did not hold (their paths there). Only a medium that does not exist is missing: one
-// that cannot be read or written raises EMediumNotStored. Steps the wait window once per
+// that cannot be read or written raises EMediumNotStored. Reports a step of progress per
 // portrait.
 std::vector<std::string> copyTreeMedia(const Rod& tree, const std::string& workingFolder,
                                        const std::string& into, const std::string& previous,
-                                       WaitWindow& wait);
+                                       TreeProgress& wait);
 
 // The save: the tree file and its companion folder replaced as one pair (storage/tree_pair.h).
 // `current` is the person shown (its number is saved as the active one). Shows nothing: what

@@ -25,6 +25,14 @@ TEST(Codec, CzechLettersAndPunctuation)
     EXPECT_EQ(cp1250ToUtf8("\x84\x93\x80"), "„“€");
 }
 
+TEST(Codec, ByteComparisonFollowsTheCodePage)
+{
+    // In Windows-1250 "Š" (0x8A) sorts before "Á" (0xC1), unlike in UTF-8.
+    EXPECT_LT(compareCp1250Bytes("Š", "Á"), 0);
+    EXPECT_LT(compareCp1250Bytes("Nov", "Novák"), 0);
+    EXPECT_EQ(compareCp1250Bytes("Ý", "Ý"), 0);
+}
+
 TEST(Codec, ALetterIsConvertedWhereverItStandsInALongRunOfPlainText)
 {
     // Plain text goes over in blocks; a letter at any offset of a block must still be found.

@@ -22,14 +22,6 @@ TEST(Text, CaseFollowsCzechLetters)
     EXPECT_FALSE(sameText("Černa", "Černá"));
 }
 
-TEST(Text, ByteComparisonFollowsTheCodePage)
-{
-    // In Windows-1250 "Š" (0x8A) sorts before "Á" (0xC1), unlike in UTF-8.
-    EXPECT_LT(compareCp1250Bytes("Š", "Á"), 0);
-    EXPECT_LT(compareCp1250Bytes("Nov", "Novák"), 0);
-    EXPECT_EQ(compareCp1250Bytes("Ý", "Ý"), 0);
-}
-
 TEST(Text, TrimDropsControlsAndBlanksOnly)
 {
     EXPECT_EQ(trim("\t  Jan \r\n"), "Jan");

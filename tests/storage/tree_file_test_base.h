@@ -9,7 +9,7 @@
 #include "platform/toolkit_fixture.h"
 #include "storage/media_folders.h"
 #include "storage/tree_file_format.h"
-#include "storage/wait_window.h"
+#include "storage/tree_progress.h"
 #include "temp_folder.h"
 
 #include <filesystem>
@@ -36,7 +36,7 @@ protected:
     FreshApplication application; // made before the runner that is installed into it
     TempFolder root;
     ScriptedRunner script;
-    WaitWindow wait;
+    NoTreeProgress wait;
     FakeTexts texts;
     TreeFileEnvironment env{root / "prog/temp/", root / "prog/", wait, texts};
 };

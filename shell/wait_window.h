@@ -1,9 +1,11 @@
 #pragma once
 // The wait window's behaviour. Long operations on a whole tree step its bar by a fixed amount
-// per unit of work; the bar measures nothing, it wraps round past its maximum to show that work
+// per unit of work (storage reports its work through TreeProgress); the bar measures nothing, it wraps round past its maximum to show that work
 // goes on. The operations never pump window messages; the bar is painted at once when it moves,
 // but not more often than a screen shows it: a big tree steps it once per person, and painting it
 // 100,000 times would take longer than the work it accompanies.
+#include "storage/tree_progress.h"
+
 #include <chrono>
 
 class TForm;
@@ -12,7 +14,7 @@ class TProgressBar;
 // (position + step) modulo (maximum + 1), never negative; 100 + 1 gives 0, 0 + 205 gives 3.
 int wrappedProgress(int position, int step, int maximum);
 
-class WaitWindow {
+class WaitWindow final : public TreeProgress {
 public:
     // No window: the operations only keep the position (tests, work run without a screen).
     WaitWindow() = default;
@@ -22,7 +24,7 @@ public:
     // Bar at 0, then the window shown (not modal).
     void show();
     // Moves the bar on by `step`, wrapping past the maximum.
-    void advance(int step);
+    void advance(int step) override;
     void hide();
     int position() const;
     // Whether this drives that window.

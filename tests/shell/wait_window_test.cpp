@@ -1,4 +1,4 @@
-#include "storage/wait_window.h"
+#include "shell/wait_window.h"
 
 #include "platform/application.h"
 #include "platform/commonctrls.h"
