@@ -73,8 +73,20 @@ bool Binding::syncing() const
     return r.syncing > 0;
 }
 
-void Binding::syncCommon()
+bool Binding::CommonShown::matches(const TControl& c) const
 {
+    return left == c.Left && top == c.Top && width == c.Width && height == c.Height && visible == c.Visible &&
+           enabled == c.Enabled && showHint == c.ShowHint && hint == c.Hint && caption == c.Caption && font == c.Font;
+}
+
+bool Binding::syncCommon()
+{
+    // The caption is remembered too: a binding's font and tooltip may follow from it.
+    if (shownEpoch_ == r.shownEpoch && commonShown_ && commonShown_->matches(control))
+        return false;
+    shownEpoch_ = r.shownEpoch;
+    commonShown_ = CommonShown{control.Left,    control.Top,  control.Width,   control.Height, control.Visible,
+                               control.Enabled, control.ShowHint, control.Hint, control.Caption, control.Font};
     const QRect g(control.Left, control.Top, control.Width, control.Height);
     if (widget->geometry() != g)
         widget->setGeometry(g);
@@ -88,6 +100,7 @@ void Binding::syncCommon()
     const QFont font = shownFont();
     if (widget->font() != font)
         widget->setFont(font);
+    return true;
 }
 
 QFont Binding::shownFont() const
@@ -313,7 +326,11 @@ public:
     }
     void sync() override
     {
-        syncCommon();
+        const bool common = syncCommon();
+        const bool own = changedFrom(shown_, Shown{label_.Alignment, label_.AutoSize, label_.WordWrap,
+                                                   label_.Transparent, label_.Color});
+        if (!common && !own)
+            return;
         // A line wider than its fixed box ends in "…" inside it, the whole text in the tooltip,
         // rather than running under the controls beside it or losing its end unmarked.
         const QString full = toQString(label_.Caption);
@@ -369,8 +386,16 @@ public:
     }
 
 private:
+    // The label's own fields; its caption, size and font are the common ones.
+    struct Shown {
+        TLabel::TAlignment alignment;
+        bool autoSize, wordWrap, transparent;
+        TColor color;
+        bool operator==(const Shown&) const = default;
+    };
     TLabel& label_;
     QLabel* w_;
+    std::optional<Shown> shown_;
 };
 
 // A widget that paints through a callback.
@@ -571,7 +596,8 @@ public:
     {
         syncCommon();
         showText(w_, control.Caption);
-        w_->setAutoRaise(button_.Flat);
+        if (w_->autoRaise() != button_.Flat)
+            w_->setAutoRaise(button_.Flat);
         if (glyph_ != button_.Glyph.Bitmap || standard_ != button_.StandardGlyph || w_->icon().isNull()) {
             glyph_ = button_.Glyph.Bitmap;
             standard_ = button_.StandardGlyph;
@@ -665,7 +691,9 @@ public:
     PanelBinding(QtRenderer::Impl& r, TPanel& c, QWidget* parent) : Binding(r, c, new QFrame(parent)), panel_(c) {}
     void sync() override
     {
-        syncCommon();
+        const bool common = syncCommon();
+        if (!changedFrom(shown_, Shown{panel_.BevelOuter, panel_.Color}) && !common)
+            return;
         auto* frame = static_cast<QFrame*>(widget.data());
         const int shape = panel_.BevelOuter == TPanel::bvNone ? QFrame::NoFrame : QFrame::Panel;
         const int shadow = panel_.BevelOuter == TPanel::bvLowered ? QFrame::Sunken : QFrame::Raised;
@@ -678,7 +706,13 @@ public:
     }
 
 private:
+    struct Shown {
+        TPanel::TBevelCut bevel;
+        TColor color;
+        bool operator==(const Shown&) const = default;
+    };
     TPanel& panel_;
+    std::optional<Shown> shown_;
 };
 
 class RadioGroupBinding : public Binding {
@@ -694,9 +728,15 @@ public:
         const QString title = toQString(control.Caption);
         if (box->title() != title)
             box->setTitle(title);
-        std::vector<std::string> items = linesOf(group_.Items);
-        if (items != items_ || columns_ != group_.Columns || size_ != widget->size()) {
-            items_ = items;
+        bool itemsChanged = false;
+        if (itemsSeen_ != group_.Items.revision()) {
+            itemsSeen_ = group_.Items.revision();
+            std::vector<std::string> items = linesOf(group_.Items);
+            itemsChanged = items != items_;
+            if (itemsChanged)
+                items_ = std::move(items);
+        }
+        if (itemsChanged || columns_ != group_.Columns || size_ != widget->size()) {
             columns_ = group_.Columns;
             size_ = widget->size();
             rebuild();
@@ -705,7 +745,8 @@ public:
             const bool on = static_cast<int>(i) == group_.ItemIndex();
             if (buttons_[i]->isChecked() != on)
                 buttons_[i]->setChecked(on);
-            buttons_[i]->setFont(widget->font());
+            if (buttons_[i]->font() != widget->font())
+                buttons_[i]->setFont(widget->font());
         }
     }
 
@@ -778,6 +819,7 @@ private:
     }
     TRadioGroup& group_;
     std::vector<std::string> items_;
+    std::uint64_t itemsSeen_ = UINT64_MAX;
     int columns_ = -1;
     QSize size_;
     std::vector<QRadioButton*> buttons_;
@@ -882,6 +924,8 @@ public:
         QObject::connect(w_, &QPlainTextEdit::textChanged, [this] {
             if (syncing())
                 return;
+            // The control may keep another text than the person's: the next sync compares.
+            textStale_ = true;
             const QString text = w_->toPlainText();
             const std::string now = crlf(text);
             if (now == memo_.Text())
@@ -894,14 +938,22 @@ public:
     }
     void sync() override
     {
-        syncCommon();
-        const QString text = lf(memo_.Text());
-        if (w_->toPlainText() != text) {
-            w_->setPlainText(text);
-            QTextCursor cursor = w_->textCursor();
-            cursor.setPosition(std::min(static_cast<int>(text.size()), toUtf16Index(text, lfPosition(memo_.SelStart()))));
-            w_->setTextCursor(cursor);
+        const bool common = syncCommon();
+        if (common || textStale_ || linesSeen_ != memo_.Lines.revision()) {
+            textStale_ = false;
+            linesSeen_ = memo_.Lines.revision();
+            const QString text = lf(memo_.Text());
+            if (w_->toPlainText() != text) {
+                w_->setPlainText(text);
+                QTextCursor cursor = w_->textCursor();
+                cursor.setPosition(
+                    std::min(static_cast<int>(text.size()), toUtf16Index(text, lfPosition(memo_.SelStart()))));
+                w_->setTextCursor(cursor);
+            }
         }
+        // The memo's colours follow its font, one of the common fields.
+        if (!changedFrom(shown_, Shown{memo_.ReadOnly, memo_.WordWrap, memo_.ScrollBars, memo_.Color}) && !common)
+            return;
         w_->setReadOnly(memo_.ReadOnly);
         w_->setLineWrapMode(memo_.WordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
         const bool vertical = memo_.ScrollBars == TMemo::ssVertical || memo_.ScrollBars == TMemo::ssBoth;
@@ -947,8 +999,17 @@ private:
         if (start != memo_.SelStart() || end - start != memo_.SelLength())
             user::select(memo_, start, end - start);
     }
+    struct Shown {
+        bool readOnly, wordWrap;
+        TMemo::TScrollStyle scrollBars;
+        TColor color;
+        bool operator==(const Shown&) const = default;
+    };
     TMemo& memo_;
     QPlainTextEdit* w_;
+    std::uint64_t linesSeen_ = UINT64_MAX;
+    bool textStale_ = false;
+    std::optional<Shown> shown_;
 };
 
 // A combo box whose list opens only once the focus is in it. A click into the box moves the
@@ -1001,15 +1062,19 @@ public:
             if (editable)
                 attachEdit();
         }
-        std::vector<std::string> items = linesOf(combo_.Items);
-        if (items != items_) {
-            items_ = std::move(items);
-            w_->clear();
-            w_->addItems(toQStrings(items_));
+        if (itemsSeen_ != combo_.Items.revision()) {
+            itemsSeen_ = combo_.Items.revision();
+            std::vector<std::string> items = linesOf(combo_.Items);
+            if (items != items_) {
+                items_ = std::move(items);
+                w_->clear();
+                w_->addItems(toQStrings(items_));
+            }
         }
         if (w_->currentIndex() != combo_.ItemIndex())
             w_->setCurrentIndex(combo_.ItemIndex());
-        w_->setMaxVisibleItems(std::max(1, combo_.DropDownCount));
+        if (w_->maxVisibleItems() != std::max(1, combo_.DropDownCount))
+            w_->setMaxVisibleItems(std::max(1, combo_.DropDownCount));
         if (QLineEdit* line = w_->lineEdit())
             showLine(line, combo_);
     }
@@ -1035,6 +1100,7 @@ private:
     TComboBox& combo_;
     QComboBox* w_;
     std::vector<std::string> items_;
+    std::uint64_t itemsSeen_ = UINT64_MAX;
 };
 
 // ---- lists
@@ -1049,17 +1115,29 @@ public:
         // line of a list of a whole tree after each change.
         w_->setUniformItemSizes(true);
         watch(w_->viewport());
+        // A tick the widget flipped by itself is put back to the control's at the next sync.
+        QObject::connect(w_, &QListWidget::itemChanged, [this] {
+            if (!syncing())
+                ticksStale_ = true;
+        });
     }
     void sync() override
     {
-        syncCommon();
-        std::vector<std::string> items = linesOf(list_.Items);
-        if (items != items_) {
-            items_ = std::move(items);
-            w_->clear();
-            w_->addItems(toQStrings(items_));
+        const bool common = syncCommon();
+        // The stamp covers the ticks too: they are marks of the lines.
+        const bool itemsChanged = itemsSeen_ != list_.Items.revision();
+        if (itemsChanged) {
+            itemsSeen_ = list_.Items.revision();
+            std::vector<std::string> items = linesOf(list_.Items);
+            if (items != items_) {
+                items_ = std::move(items);
+                w_->clear();
+                w_->addItems(toQStrings(items_));
+            }
         }
-        if (checks_)
+        const bool ticks = common || itemsChanged || ticksStale_;
+        ticksStale_ = false;
+        if (checks_ && ticks)
             for (int i = 0; i < w_->count(); ++i) {
                 QListWidgetItem* item = w_->item(i);
                 // Each change of an item tells the view; a list of a whole tree must not be told
@@ -1110,6 +1188,8 @@ private:
     QListWidget* w_;
     TCheckListBox* checks_;
     std::vector<std::string> items_;
+    std::uint64_t itemsSeen_ = UINT64_MAX;
+    bool ticksStale_ = false;
 };
 
 // ---- bars, up-down, calendar
@@ -1233,7 +1313,8 @@ public:
     }
     void sync() override
     {
-        syncCommon();
+        if (!syncCommon())
+            return;
         const int half = control.Height / 2;
         up_->setGeometry(0, 0, control.Width, half);
         down_->setGeometry(0, half, control.Width, control.Height - half);
