@@ -7,10 +7,13 @@
 
 #include <algorithm>
 
+std::atomic<std::uint64_t> TStringList::Revision::next{1};
+
 TStringList::TStringList(std::initializer_list<std::string> lines)
 {
     for (const auto& l : lines)
         items_.push_back({l, nullptr, false});
+    revision_.renew();
 }
 
 void TStringList::checkIndex(int index) const
@@ -21,6 +24,7 @@ void TStringList::checkIndex(int index) const
 
 void TStringList::changed()
 {
+    revision_.renew();
     if (OnChange)
         OnChange();
 }
@@ -48,6 +52,7 @@ void TStringList::setObject(int index, void* object)
 {
     checkIndex(index);
     items_[static_cast<size_t>(index)].object = object;
+    revision_.renew();
 }
 
 bool TStringList::lineFlag(int index) const
@@ -60,6 +65,7 @@ void TStringList::setLineFlag(int index, bool flag)
 {
     checkIndex(index);
     items_[static_cast<size_t>(index)].flag = flag;
+    revision_.renew();
 }
 
 int TStringList::Add(const std::string& text)

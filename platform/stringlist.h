@@ -1,6 +1,8 @@
 #pragma once
 // The class library's string list: the program keeps menus, combo items, memo lines and file
 // lines in it. Each line may carry an object pointer the list does not own.
+#include <atomic>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -56,6 +58,11 @@ public:
     // Called after every change of the lines.
     std::function<void()> OnChange;
 
+    // A stamp that changes with every change of the lines, their objects or their marks, and that
+    // no other content ever had: a window showing the list compares the stamp instead of every
+    // line after each event. A copy carries the stamp of what it holds.
+    std::uint64_t revision() const { return revision_.value; }
+
 private:
     struct Item {
         std::string text;
@@ -74,9 +81,29 @@ private:
         bool operator==(const LineIterator& o) const { return it == o.it; }
     };
 
+    struct Revision {
+        Revision() = default;
+        Revision(const Revision&) = default;
+        Revision& operator=(const Revision&) = default;
+        // The list moved from is left with content of its own, under a stamp of its own.
+        Revision(Revision&& other) noexcept : value(other.value) { other.renew(); }
+        Revision& operator=(Revision&& other) noexcept
+        {
+            value = other.value;
+            other.renew();
+            return *this;
+        }
+        ~Revision() = default;
+        void renew() { value = next.fetch_add(1, std::memory_order_relaxed); }
+        // Lines made by the default constructor (none) share stamp 0.
+        std::uint64_t value = 0;
+        static std::atomic<std::uint64_t> next;
+    };
+
     void checkIndex(int index) const;
     void changed();
 
     std::vector<Item> items_;
+    Revision revision_;
     bool sorted_ = false;
 };

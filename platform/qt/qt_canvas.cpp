@@ -61,11 +61,13 @@ void QtCanvas::TextOut(int x, int y, const std::string& text)
     const QFont font = toQFont(Font);
     const QFontMetrics metrics(font);
     const QString s = toQString(text);
-    painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(s), metrics.height()), toQColor(Brush.Color));
+    // Measuring shapes the whole text: once is enough.
+    const int width = metrics.horizontalAdvance(s);
+    painter_.fillRect(QRect(x, y, width, metrics.height()), toQColor(Brush.Color));
     painter_.setFont(font);
     painter_.setPen(toQColor(Font.Color));
     painter_.drawText(x, y + metrics.ascent(), s);
-    penX_ = x + metrics.horizontalAdvance(s);
+    penX_ = x + width;
     penY_ = y;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Inside the Qt renderer: the binding of one control to its widget, the window of a form and
 // the renderer's state. Only platform/qt/ includes this.
+#include "platform/canvas.h"
 #include "platform/keys.h"
 #include "platform/qt/qt_renderer.h"
 
@@ -11,6 +12,8 @@
 #include <QPrinter>
 
 #include <memory>
+#include <optional>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -51,14 +54,41 @@ public:
 protected:
     // The renderer sends the events of `object` to this binding.
     void watch(QObject* object);
-    void syncCommon();
+    // Geometry, visibility, enabling, tooltip and font, handed over only when the control's
+    // differ from what was handed over last: after every event every binding is synced, and
+    // most controls have not changed. True when something was handed over.
+    bool syncCommon();
     // The font the widget shows: the control's, unless the control needs another to show its text.
     virtual QFont shownFont() const;
     bool syncing() const;
     // A person's click on the button is a click on the control.
     void clickAsUser(QAbstractButton* button);
     QtRenderer::Impl& r;
+
+private:
+    // The renderer's show count when syncCommon last handed the control over: once a window is
+    // shown, its widgets are polished and every binding hands everything over once more.
+    int shownEpoch_ = -1;
+    // What the control held when syncCommon last handed it over.
+    struct CommonShown {
+        int left, top, width, height;
+        bool visible, enabled, showHint;
+        std::string hint, caption;
+        TFont font;
+        bool matches(const TControl& c) const;
+    };
+    std::optional<CommonShown> commonShown_;
 };
+
+// Whether `now` differs from what `last` remembers; remembers `now`.
+template <class T>
+bool changedFrom(std::optional<T>& last, const T& now)
+{
+    if (last && *last == now)
+        return false;
+    last = now;
+    return true;
+}
 
 std::unique_ptr<Binding> makeBinding(QtRenderer::Impl& renderer, TControl& control, QWidget* parent);
 
@@ -70,6 +100,8 @@ public:
     QWidget* client;
     QMenuBar* menuBar = nullptr;
     bool placed = false;
+    // The form's colour last handed to the window's palette.
+    std::optional<TColor> shownColor;
     // Moves the window, frame and all, into the screen's available area where it lies outside.
     void keepInsideScreen();
 
@@ -93,11 +125,21 @@ struct QtRenderer::Impl : public QObject {
     std::unordered_map<QObject*, Binding*> watched;
     std::unordered_map<TForm*, FormWindow*> windows;
     std::unordered_map<TMenuItem*, QAction*> actions;
+    // What each menu command's text was made from, and the captions of each menu bar.
+    struct MenuTextShown {
+        std::string caption;
+        TShortCut shortCut;
+        bool command;
+    };
+    std::unordered_map<TMenuItem*, MenuTextShown> menuTextShown;
+    std::unordered_map<TMenuItem*, std::string> menuBarShown;
     std::unordered_map<TTimer*, QTimer*> timers;
     std::vector<std::pair<TForm*, QEventLoop*>> modalLoops;
     std::unique_ptr<QPrinter> printer;
     int syncing = 0;
     bool syncQueued = false;
+    // Counts the windows shown: the bindings' memory of what they handed over lasts one count.
+    int shownEpoch = 0;
 
     bool eventFilter(QObject* watchedObject, QEvent* event) override;
     // After every person's action: widgets follow the model, ended modal runs stop.

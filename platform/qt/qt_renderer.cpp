@@ -36,6 +36,10 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
 
 // ---- the window of a form
 
@@ -298,16 +302,36 @@ void QtRenderer::Impl::buildMenu(QMenu* menu, TMenuItem& parent)
 
 void QtRenderer::Impl::syncMenu(TMenuItem& parent)
 {
+    // The texts of the menu bar follow every caption on it (each takes a letter the ones before
+    // it left): they are made again only when one of those captions changed.
+    bool barChanged = false;
+    if (!parent.Parent()) {
+        std::string captions;
+        for (const TMenuItem* item : parent.Items())
+            captions.append(item->Caption).push_back('\n');
+        std::string& shown = menuBarShown[&parent];
+        barChanged = shown != captions;
+        if (barChanged)
+            shown = std::move(captions);
+    }
     for (TMenuItem* item : parent.Items()) {
         auto it = actions.find(item);
         if (it != actions.end() && !item->isSeparator()) {
             QAction* a = it->second;
-            QString text = onMenuBar(*item) ? menuBarText(*item) : toQString(item->Caption);
-            // The shortcut is shown, not registered: keys reach the menu through the form.
-            if (item->ShortCut && item->Count() == 0)
-                text += "\t" + toQString(ShortCutToText(item->ShortCut));
-            if (a->text() != text)
-                a->setText(text);
+            const bool bar = onMenuBar(*item);
+            const bool command = item->Count() == 0;
+            auto shown = menuTextShown.find(item);
+            const bool same = shown != menuTextShown.end() && shown->second.caption == item->Caption &&
+                              shown->second.shortCut == item->ShortCut && shown->second.command == command;
+            if (!same || (bar && barChanged)) {
+                QString text = bar ? menuBarText(*item) : toQString(item->Caption);
+                // The shortcut is shown, not registered: keys reach the menu through the form.
+                if (item->ShortCut && item->Count() == 0)
+                    text += "\t" + toQString(ShortCutToText(item->ShortCut));
+                if (a->text() != text)
+                    a->setText(text);
+                menuTextShown[item] = {item->Caption, item->ShortCut, command};
+            }
             if (a->isEnabled() != item->Enabled)
                 a->setEnabled(item->Enabled);
             a->setCheckable(item->Checked);
@@ -350,9 +374,12 @@ void QtRenderer::Impl::syncForm(TForm& form)
             window->keepInsideScreen();
         }
     }
-    QPalette p = window->palette();
-    p.setColor(QPalette::Window, toQColor(form.Color));
-    window->setPalette(p);
+    if (window->shownColor != form.Color) {
+        window->shownColor = form.Color;
+        QPalette p = window->palette();
+        p.setColor(QPalette::Window, toQColor(form.Color));
+        window->setPalette(p);
+    }
     if (window->isEnabled() != form.Enabled)
         window->setEnabled(form.Enabled);
     if (form.Menu)
@@ -372,6 +399,7 @@ void QtRenderer::Impl::syncForm(TForm& form)
             window->keepInsideScreen();
         }
         window->show();
+        ++shownEpoch;
     } else if (!form.Visible && window->isVisible()) {
         window->hide();
     }
@@ -427,6 +455,48 @@ QString qtNameFilters(const std::string& filter)
     return out.join(";;");
 }
 
+namespace {
+
+// Widths of texts in fonts, each measured once: the person list measures the names of its rows
+// (to shorten the ones too wide) at every paint, and shaping a text is most of a paint's time.
+class TextWidths {
+public:
+    int of(const TFont& font, const std::string& text)
+    {
+        Font& f = fontOf(font);
+        auto it = f.widths.find(text);
+        if (it != f.widths.end())
+            return it->second;
+        if (f.widths.size() >= maxTexts)
+            f.widths.clear();
+        const int width = f.metrics.horizontalAdvance(toQString(text));
+        f.widths.emplace(text, width);
+        return width;
+    }
+
+private:
+    static constexpr size_t maxFonts = 16;
+    static constexpr size_t maxTexts = 20000;
+    struct Font {
+        TFont font;
+        QFontMetrics metrics;
+        std::unordered_map<std::string, int> widths;
+    };
+    Font& fontOf(const TFont& font)
+    {
+        for (Font& f : fonts_)
+            if (f.font == font)
+                return f;
+        if (fonts_.size() >= maxFonts)
+            fonts_.erase(fonts_.begin());
+        fonts_.push_back({font, QFontMetrics(toQFont(font)), {}});
+        return fonts_.back();
+    }
+    std::vector<Font> fonts_;
+};
+
+}  // namespace
+
 QtRenderer::QtRenderer() : d(std::make_unique<Impl>(*this))
 {
     Application.setHost(this);
@@ -435,8 +505,8 @@ QtRenderer::QtRenderer() : d(std::make_unique<Impl>(*this))
         Screen->Width = screen->geometry().width();
         Screen->Height = screen->geometry().height();
     }
-    setTextMeasurer([](const TFont& font, const std::string& text) {
-        return QFontMetrics(toQFont(font)).horizontalAdvance(toQString(text));
+    setTextMeasurer([widths = std::make_shared<TextWidths>()](const TFont& font, const std::string& text) {
+        return widths->of(font, text);
     });
 }
 
@@ -460,14 +530,19 @@ void QtRenderer::syncAll()
     for (auto& [form, window] : d->windows)
         if (std::find(forms.begin(), forms.end(), form) == forms.end())
             forms.push_back(form);
-    for (TForm* form : forms)
-        if (form->Visible || d->windows.count(form))
+    for (TForm* form : forms) {
+        // A window that is hidden and stays hidden shows nothing to follow; it is synced whole
+        // when it is shown.
+        auto window = d->windows.find(form);
+        if (form->Visible || (window != d->windows.end() && window->second->isVisible()))
             d->syncForm(*form);
+    }
 }
 
 bool QtRenderer::saveScreenshot(TForm& form, const std::string& path)
 {
     syncAll();
+    d->syncForm(form);
     QWidget* w = d->windowFor(form);
     return w->grab().save(toQString(path), "PNG");
 }

@@ -7,6 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <functional>
+#include <set>
+#include <utility>
+#include <vector>
+
 namespace {
 
 struct CzechCollation : ::testing::Test {
@@ -68,4 +74,42 @@ TEST_F(StringList, FileRoundTripInWindows1250)
     TStringList back;
     back.LoadFromFile(path);
     EXPECT_EQ(back.lines(), l.lines());
+}
+
+// A window compares the stamp instead of the lines: a change that kept it would never be shown,
+// and two contents under one stamp would show the old one.
+TEST_F(StringList, EveryChangeTakesANewStampAndACopyCarriesItsContentsStamp)
+{
+    TStringList l{"Jan", "Eva"};
+    std::set<std::uint64_t> seen{l.revision()};
+    const auto newStamp = [&] { return seen.insert(l.revision()).second; };
+    int object = 0;
+    const std::vector<std::pair<const char*, std::function<void()>>> changes = {
+        {"Add", [&] { l.Add("Marie"); }},
+        {"setString", [&] { l.setString(0, "Josef"); }},
+        {"Insert", [&] { l.Insert(1, "Anna"); }},
+        {"Exchange", [&] { l.Exchange(0, 1); }},
+        {"Sort", [&] { l.Sort(); }},
+        {"setObject", [&] { l.setObject(0, &object); }},
+        {"setLineFlag", [&] { l.setLineFlag(1, true); }},
+        {"Delete", [&] { l.Delete(0); }},
+        {"setText", [&] { l.setText("Petr\r\nPavel"); }},
+        {"Assign", [&] { l.Assign(TStringList{"Zdeněk"}); }},
+        {"Clear", [&] { l.Clear(); }},
+    };
+    for (const auto& [name, change] : changes) {
+        change();
+        EXPECT_TRUE(newStamp()) << name;
+    }
+
+    l.Add("Jana");
+    TStringList copy = l;
+    EXPECT_EQ(copy.revision(), l.revision());
+    copy.Add("Vít");
+    l = copy;
+    EXPECT_EQ(l.revision(), copy.revision());
+    const std::uint64_t held = copy.revision();
+    TStringList moved = std::move(copy);
+    EXPECT_EQ(moved.revision(), held);
+    EXPECT_NE(copy.revision(), held); // NOLINT(bugprone-use-after-move): what is left has a stamp of its own
 }
