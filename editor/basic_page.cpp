@@ -1,4 +1,5 @@
 // Filling the basic-data page from the current person.
+#include "editor/person_text_controls.h"
 #include "model/clovek.h"
 #include "shell/hlavni.h"
 
@@ -10,12 +11,11 @@ void Thlavni::showBasicPage()
     ZakladniSheet& z = zakladniSheet;
     showPortrait();
 
-    z.jmenoCB.setText(p.firstName);
-    z.prijmeniCB.setText(p.surname);
-    z.rodnePrijmeniCB.setText(p.birthSurname);
+    // A combo box takes its text without running its change handler.
+    for (const PersonFieldInfo& f : personFields)
+        if (f.kind == FieldKind::text && f.page == EditorPage::basicData)
+            personTextControl(*this, f.field).box->setText(f.text.of(p));
     z.pohlaviCB.setItemIndex(p.sex == 1 ? 0 : 1);
-    z.titulPredCB.setText(p.titlesBefore);
-    z.titulZaCB.setText(p.titlesAfter);
 
     z.narozDenCB.setText(p.birth.day);
     z.narozMesicCB.setText(p.birth.month);
@@ -30,7 +30,6 @@ void Thlavni::showBasicPage()
 
     const bool dead = p.alive == 0;
     z.smrtAsi.Visible = dead;
-    z.narozMistoCB.setText(p.birthPlace);
     z.zivaZesnulaCH.setChecked(p.alive != 0);
     for (TControl* c : std::initializer_list<TControl*>{
              &z.datumUmrtiLB, &z.dmrSmrtLB, &z.smrtDenCB, &z.smrtMesicCB, &z.smrtRokED,
@@ -41,9 +40,6 @@ void Thlavni::showBasicPage()
     z.smrtDenCB.setText(p.death.day);
     z.smrtMesicCB.setText(p.death.month);
     z.smrtRokED.setText(p.death.year);
-    z.smrtMistoCB.setText(p.deathPlace);
-    z.smrtPohrebCB.setText(p.burial);
-    z.smrtPricinaCB.setText(p.deathCause);
     z.smrtDenLB.Caption = p.death.weekdayName(*this);
 
     zamekCH.setChecked(p.lock != 0);

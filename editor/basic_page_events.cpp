@@ -1,6 +1,8 @@
 // The basic-data page's controls hooked to their handlers. The undo replay puts a value into a
 // control and runs its change event, so every field's step is taken back through these.
+#include "editor/person_text_controls.h"
 #include "model/clovek.h"
+#include "model/person_fields.h"
 #include "model/rod.h"
 #include "platform/lists.h"
 #include "shell/hlavni.h"
@@ -15,11 +17,13 @@ void Thlavni::bindBasicPageEvents()
     z.titulZaCB.OnChange = [this] { titulZaCBChange(); };
     z.pohlaviCB.OnChange = [this] { pohlaviCBChange(); };
 
-    z.jmenoCB.OnEnter = [this, &z] { fillValueList(z.jmenoCB, &Rod::distinctFirstNames); };
-    z.prijmeniCB.OnEnter = [this, &z] { fillValueList(z.prijmeniCB, &Rod::distinctSurnames); };
-    z.rodnePrijmeniCB.OnEnter = [this, &z] { fillValueList(z.rodnePrijmeniCB, &Rod::distinctBirthSurnames); };
-    z.titulPredCB.OnEnter = [this, &z] { fillValueList(z.titulPredCB, &Rod::distinctTitlesBefore); };
-    z.titulZaCB.OnEnter = [this, &z] { fillValueList(z.titulZaCB, &Rod::distinctTitlesAfter); };
+    for (const PersonFieldInfo& f : personFields) {
+        if (f.kind != FieldKind::text || f.page != EditorPage::basicData)
+            continue;
+        const PersonTextControl c = personTextControl(*this, f.field);
+        if (auto values = c.values)
+            c.box->OnEnter = [this, box = c.box, values] { fillValueList(*box, values); };
+    }
 
     z.jmenoCB.OnExit = [this] { jmenoCBExit(); };
     z.prijmeniCB.OnExit = [this] { prijmeniCBExit(); };
@@ -57,13 +61,10 @@ void Thlavni::bindDateEvents()
     }
     z.zivaZesnulaCH.OnClick = [this] { zivaZesnulaCHClick(); };
 
-    z.narozMistoCB.OnChange = [this, &z] { storeTextField(&Clovek::birthPlace, "narozeniMisto", z.narozMistoCB, false); };
-    z.smrtMistoCB.OnChange = [this, &z] { storeTextField(&Clovek::deathPlace, "smrtMisto", z.smrtMistoCB, false); };
-    z.smrtPohrebCB.OnChange = [this, &z] { storeTextField(&Clovek::burial, "smrtPohreb", z.smrtPohrebCB, false); };
-    z.smrtPricinaCB.OnChange = [this, &z] { storeTextField(&Clovek::deathCause, "smrtPricina", z.smrtPricinaCB, false); };
-    z.narozMistoCB.OnEnter = [this, &z] { fillValueList(z.narozMistoCB, &Rod::distinctBirthPlaces); };
-    z.smrtMistoCB.OnEnter = [this, &z] { fillValueList(z.smrtMistoCB, &Rod::distinctDeathPlaces); };
-    z.smrtPohrebCB.OnEnter = [this, &z] { fillValueList(z.smrtPohrebCB, &Rod::distinctBurialPlaces); };
+    z.narozMistoCB.OnChange = [this, &z] { storeTextField(PersonField::birthPlace, z.narozMistoCB, false); };
+    z.smrtMistoCB.OnChange = [this, &z] { storeTextField(PersonField::deathPlace, z.smrtMistoCB, false); };
+    z.smrtPohrebCB.OnChange = [this, &z] { storeTextField(PersonField::burial, z.smrtPohrebCB, false); };
+    z.smrtPricinaCB.OnChange = [this, &z] { storeTextField(PersonField::deathCause, z.smrtPricinaCB, false); };
     z.smrtPricinaCB.OnEnter = [this, &z] {
         if (!tree)
             return;

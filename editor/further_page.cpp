@@ -1,6 +1,7 @@
 // The further-data page: religion, baptism, godparents, nationality, citizenship, the contact
 // fields of a living person, the five user fields with their per-tree captions, the identifier
 // and the parish-register notes; and the further-texts memo's first half and its save to disk.
+#include "editor/person_text_controls.h"
 #include "forms/id_change_form.h"
 #include "model/clovek.h"
 #include "model/rod.h"
@@ -12,39 +13,19 @@
 #include "shell/value_dialogs.h"
 
 #include <array>
+#include <utility>
+#include <vector>
 
 namespace {
 
-// A text field of the page: its control, the person's field and the key of its steps.
-struct FurtherField {
-    TComboBox* box; // a combo box, or
-    TEdit* edit;    // an edit of the contact group
-    PersonTextField field;
-    const char* key;
-    void (Rod::*values)(TStringList&) const; // offered on entry; none for the godparents
-};
-
-std::vector<FurtherField> furtherFields(DalsiSheet& d)
+// The texts of the page a person types into; the identifier changes only through its dialog.
+std::vector<std::pair<PersonField, PersonTextControl>> furtherFields(Thlavni& window)
 {
-    return {
-        {&d.vyznaniCB, nullptr, &Clovek::religion, "vyznani", &Rod::distinctReligions},
-        {&d.krestCB, nullptr, &Clovek::baptism, "krest", &Rod::distinctBaptisms},
-        {&d.kmotr1CB, nullptr, &Clovek::godparent1, "kmotr1", nullptr},
-        {&d.kmotr2CB, nullptr, &Clovek::godparent2, "kmotr2", nullptr},
-        {&d.narodnostCB, nullptr, &Clovek::nationality, "narodnost", &Rod::distinctNationalities},
-        {&d.statniPrislusnostCB, nullptr, &Clovek::citizenship, "statniPrislusnost", &Rod::distinctCitizenships},
-        {nullptr, &d.email1ED, &Clovek::email1, "email1", nullptr},
-        {nullptr, &d.email2ED, &Clovek::email2, "email2", nullptr},
-        {nullptr, &d.telefon1ED, &Clovek::phone1, "telefon1", nullptr},
-        {nullptr, &d.telefon2ED, &Clovek::phone2, "telefon2", nullptr},
-        {nullptr, &d.www1ED, &Clovek::web1, "www1", nullptr},
-        {nullptr, &d.www2ED, &Clovek::web2, "www2", nullptr},
-        {&d.user1CB, nullptr, &Clovek::user1, "user1", &Rod::distinctUser1Values},
-        {&d.user2CB, nullptr, &Clovek::user2, "user2", &Rod::distinctUser2Values},
-        {&d.user3CB, nullptr, &Clovek::user3, "user3", &Rod::distinctUser3Values},
-        {&d.user4CB, nullptr, &Clovek::user4, "user4", &Rod::distinctUser4Values},
-        {&d.user5CB, nullptr, &Clovek::user5, "user5", &Rod::distinctUser5Values},
-    };
+    std::vector<std::pair<PersonField, PersonTextControl>> fields;
+    for (const PersonFieldInfo& f : personFields)
+        if (f.kind == FieldKind::text && f.page == EditorPage::furtherData && f.field != PersonField::identifier)
+            fields.emplace_back(f.field, personTextControl(window, f.field));
+    return fields;
 }
 
 std::array<std::string*, 5> userCaptions(Rod& tree)
@@ -62,17 +43,15 @@ std::array<TLabel*, 5> userLabels(DalsiSheet& d)
 void Thlavni::bindFurtherPageEvents()
 {
     DalsiSheet& d = dalsiSheet;
-    for (const FurtherField& f : furtherFields(d)) {
-        auto field = f.field;
-        const char* key = f.key;
+    for (const auto& [field, f] : furtherFields(*this)) {
         TWinControl* control = f.box ? static_cast<TWinControl*>(f.box) : f.edit;
         control->OnKeyDown = [this, control](int& k, TShiftState) { fieldKeyDown(*control, k); };
         if (TEdit* edit = f.edit) {
-            edit->OnChange = [this, field, key, edit] { furtherTextChange(field, key, edit->Text(), true); };
+            edit->OnChange = [this, field, edit] { furtherTextChange(field, edit->Text(), true); };
             continue;
         }
         TComboBox* box = f.box;
-        box->OnChange = [this, field, key, box] { furtherTextChange(field, key, box->Text(), false); };
+        box->OnChange = [this, field, box] { furtherTextChange(field, box->Text(), false); };
         if (f.values) {
             auto values = f.values;
             box->OnEnter = [this, box, values] { fillValueList(*box, values); };
@@ -104,14 +83,17 @@ void Thlavni::showFurtherFields()
         return;
     const Clovek& p = *currentPerson;
     DalsiSheet& d = dalsiSheet;
-    for (const FurtherField& f : furtherFields(d)) {
-        if (f.box)
-            f.box->setText(f.field.of(p));
+    // An edit's change handler runs as the page is filled; it records nothing meanwhile.
+    for (const PersonFieldInfo& f : personFields) {
+        if (f.kind != FieldKind::text || f.page != EditorPage::furtherData)
+            continue;
+        const PersonTextControl c = personTextControl(*this, f.field);
+        if (c.box)
+            c.box->setText(f.text.of(p));
         else
-            f.edit->setText(f.field.of(p));
+            c.edit->setText(f.text.of(p));
     }
     d.datumVlozeniDT.setDateTime(p.created);
-    d.idED.setText(p.identifier);
     const auto captions = userCaptions(*tree);
     const auto labels = userLabels(d);
     for (size_t k = 0; k < 5; ++k)
@@ -124,17 +106,17 @@ void Thlavni::showFurtherFields()
     setFurtherDataLockState();
 }
 
-void Thlavni::furtherTextChange(PersonTextField field, const char* key, const std::string& text,
-                                bool isEdit)
+void Thlavni::furtherTextChange(PersonField which, const std::string& text, bool isEdit)
 {
     if (!currentPerson || !tree)
         return;
-    const std::string old = field.of(*currentPerson);
-    field.set(*currentPerson, text);
+    const PersonFieldInfo& field = personField(which);
+    const std::string old = field.text.of(*currentPerson);
+    field.text.set(*currentPerson, text);
     // An edit's change runs when the page fill puts the stored text in; that is no edit.
     if (undoReplaying || (isEdit && showingPerson) || old == text)
         return;
-    tree->recordTextChange(currentPerson, key, old, text);
+    tree->recordTextChange(currentPerson, std::string(field.stepKey), old, text);
 }
 
 void Thlavni::userCaptionBTClick(int field)

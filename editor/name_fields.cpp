@@ -1,6 +1,7 @@
 // The names and titles of the basic-data page: storing each keystroke, the value lists of their
 // drop-downs, and the rules that make a man with a woman's surname a woman.
 #include "model/clovek.h"
+#include "model/person_fields.h"
 #include "model/rod.h"
 #include "platform/lists.h"
 #include "shell/hlavni.h"
@@ -8,50 +9,50 @@
 
 #include <string_view>
 
-void Thlavni::storeTextField(PersonTextField field, const char* key, const TComboBox& box,
-                             bool showsInList)
+void Thlavni::storeTextField(PersonField which, const TComboBox& box, bool showsInList)
 {
+    const PersonFieldInfo& field = personField(which);
     // The page fill puts texts into combo boxes without raising their change event; this
     // guard only keeps a stray call during a fill from storing.
     if (showingPerson || !currentPerson || !tree)
         return;
-    const std::string old = field.of(*currentPerson);
+    const std::string old = field.text.of(*currentPerson);
     const std::string& text = box.Text();
     // A replayed step has put its value into the person already; the list and heading follow.
     if (old == text && !undoReplaying)
         return;
-    field.set(*currentPerson, text);
+    field.text.set(*currentPerson, text);
     if (showsInList)
         sortPersonListAfterEditOf(currentPerson);
     updateHeading();
     // Successive keystrokes in one field of one person become one step in the tree's history.
     if (!undoReplaying && old != text)
-        tree->recordTextChange(currentPerson, key, old, text);
+        tree->recordTextChange(currentPerson, std::string(field.stepKey), old, text);
 }
 
 void Thlavni::jmenoCBChange()
 {
-    storeTextField(&Clovek::firstName, "jmeno", zakladniSheet.jmenoCB, true);
+    storeTextField(PersonField::firstName, zakladniSheet.jmenoCB, true);
 }
 
 void Thlavni::prijmeniCBChange()
 {
-    storeTextField(&Clovek::surname, "prijmeni", zakladniSheet.prijmeniCB, true);
+    storeTextField(PersonField::surname, zakladniSheet.prijmeniCB, true);
 }
 
 void Thlavni::rodnePrijmeniCBChange()
 {
-    storeTextField(&Clovek::birthSurname, "rodnePrijmeni", zakladniSheet.rodnePrijmeniCB, true);
+    storeTextField(PersonField::birthSurname, zakladniSheet.rodnePrijmeniCB, true);
 }
 
 void Thlavni::titulPredCBChange()
 {
-    storeTextField(&Clovek::titlesBefore, "titulPred", zakladniSheet.titulPredCB, false);
+    storeTextField(PersonField::titlesBefore, zakladniSheet.titulPredCB, false);
 }
 
 void Thlavni::titulZaCBChange()
 {
-    storeTextField(&Clovek::titlesAfter, "titulZa", zakladniSheet.titulZaCB, false);
+    storeTextField(PersonField::titlesAfter, zakladniSheet.titulZaCB, false);
 }
 
 void Thlavni::fillValueList(TComboBox& box, void (Rod::*values)(TStringList&) const)

@@ -7,13 +7,16 @@
 #include "model/clovek.h"
 #include "model/editor_port.h"
 #include "model/media_names.h"
+#include "model/person_fields.h"
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "model/text_source.h"
 #include "model/uk_clovek.h"
 #include "platform/files.h"
 
+#include <iterator>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -21,8 +24,7 @@ enum class Kind {
     PersonText,   // a text of the person
     Identifier,   // the person's identifier: the list is sorted again
     Sex,
-    Alive,
-    Lock,
+    Flag,         // alive, lock
     About,        // about flag and tolerance of the birth or death
     WeddingAbout, // of the wedding
     Date,         // birth or death
@@ -43,85 +45,79 @@ struct StepKind {
     std::string_view key;
     EditorPage page;
     Kind kind;
-    PersonTextField text = {}; // the person's text a PersonText step restores
+    // The person's field the step restores; none for a step of anything else.
+    const PersonFieldInfo* field = nullptr;
+    // The person's date of a date step.
+    Datum Clovek::*date = nullptr;
 };
+
+// How the steps of a person's field are replayed.
+Kind kindOfField(const PersonFieldInfo& f)
+{
+    switch (f.kind) {
+    case FieldKind::text: return f.field == PersonField::identifier ? Kind::Identifier : Kind::PersonText;
+    case FieldKind::flag:
+        if (f.field == PersonField::portrait)
+            return Kind::Portrait;
+        return f.field == PersonField::sex ? Kind::Sex : Kind::Flag;
+    case FieldKind::datePart: return Kind::Date;
+    case FieldKind::dateAbout: return Kind::About;
+    case FieldKind::period: return Kind::Period;
+    case FieldKind::lines: return f.field == PersonField::registerNotes ? Kind::RegisterMemo : Kind::TextsMemo;
+    // These have no steps of their own: the tolerance goes with the about flag, a parent with
+    // the "parent" step that names which one.
+    case FieldKind::number:
+    case FieldKind::dateTolerance:
+    case FieldKind::parent:
+    case FieldKind::created:
+    case FieldKind::mediaLinks: break;
+    }
+    return Kind::PersonText;
+}
 
 constexpr EditorPage basic = EditorPage::basicData;
 constexpr EditorPage further = EditorPage::furtherData;
 
-// Every key a step may carry, with the page it is replayed on and how.
-const StepKind stepKinds[] = {
-    {"jmeno", basic, Kind::PersonText, &Clovek::firstName},
-    {"prijmeni", basic, Kind::PersonText, &Clovek::surname},
-    {"rodnePrijmeni", basic, Kind::PersonText, &Clovek::birthSurname},
-    {"titulPred", basic, Kind::PersonText, &Clovek::titlesBefore},
-    {"titulZa", basic, Kind::PersonText, &Clovek::titlesAfter},
-    {"narozeniMisto", basic, Kind::PersonText, &Clovek::birthPlace},
-    {"smrtMisto", basic, Kind::PersonText, &Clovek::deathPlace},
-    {"smrtPohreb", basic, Kind::PersonText, &Clovek::burial},
-    {"smrtPricina", basic, Kind::PersonText, &Clovek::deathCause},
-    {"vyznani", further, Kind::PersonText, &Clovek::religion},
-    {"krest", further, Kind::PersonText, &Clovek::baptism},
-    {"kmotr1", further, Kind::PersonText, &Clovek::godparent1},
-    {"kmotr2", further, Kind::PersonText, &Clovek::godparent2},
-    {"narodnost", further, Kind::PersonText, &Clovek::nationality},
-    {"statniPrislusnost", further, Kind::PersonText, &Clovek::citizenship},
-    {"user1", further, Kind::PersonText, &Clovek::user1},
-    {"user2", further, Kind::PersonText, &Clovek::user2},
-    {"user3", further, Kind::PersonText, &Clovek::user3},
-    {"user4", further, Kind::PersonText, &Clovek::user4},
-    {"user5", further, Kind::PersonText, &Clovek::user5},
-    {"email1", further, Kind::PersonText, &Clovek::email1},
-    {"email2", further, Kind::PersonText, &Clovek::email2},
-    {"telefon1", further, Kind::PersonText, &Clovek::phone1},
-    {"telefon2", further, Kind::PersonText, &Clovek::phone2},
-    {"www1", further, Kind::PersonText, &Clovek::web1},
-    {"www2", further, Kind::PersonText, &Clovek::web2},
-    {"identifikator", further, Kind::Identifier, &Clovek::identifier},
-    {"pohlavi", basic, Kind::Sex},
-    {"zije", basic, Kind::Alive},
-    {"zamek", basic, Kind::Lock},
-    {"narozeniAsi", basic, Kind::About},
-    {"smrtAsi", basic, Kind::About},
-    {"svatbaAsi", basic, Kind::WeddingAbout},
-    {"narozeniDen", basic, Kind::Date},
-    {"narozeniMesic", basic, Kind::Date},
-    {"narozeniRok", basic, Kind::Date},
-    {"narozeniNezname", basic, Kind::Date},
-    {"smrtDen", basic, Kind::Date},
-    {"smrtMesic", basic, Kind::Date},
-    {"smrtRok", basic, Kind::Date},
-    {"smrtNezname", basic, Kind::Date},
-    {"svatbaDen", basic, Kind::WeddingDate},
-    {"svatbaMesic", basic, Kind::WeddingDate},
-    {"svatbaRok", basic, Kind::WeddingDate},
-    {"svatbaNezname", basic, Kind::WeddingDate},
-    {"rozvodDen", basic, Kind::WeddingDate},
-    {"rozvodMesic", basic, Kind::WeddingDate},
-    {"rozvodRok", basic, Kind::WeddingDate},
-    {"rozvodNezname", basic, Kind::WeddingDate},
-    {"svatbaMisto", basic, Kind::WeddingText},
-    {"svatbaKnez", basic, Kind::WeddingText},
-    {"svatbaSvedkove", basic, Kind::WeddingText},
-    {"bydliste", basic, Kind::Period},
-    {"vzdelani", basic, Kind::Period},
-    {"povolani", basic, Kind::Period},
-    {"parent", basic, Kind::Parent},
-    {"vytvorOsobu", basic, Kind::NewPerson},
-    {"hlava", basic, Kind::Portrait},
-    {"novaSvatba", basic, Kind::NewPartnership},
-    {"zmenPartnera", basic, Kind::PartnerChange},
-    {"ruser1", further, Kind::UserCaption},
-    {"ruser2", further, Kind::UserCaption},
-    {"ruser3", further, Kind::UserCaption},
-    {"ruser4", further, Kind::UserCaption},
-    {"ruser5", further, Kind::UserCaption},
-    {"matriky", further, Kind::RegisterMemo},
-    {"doplnujiciTexty", EditorPage::textsAndFiles, Kind::TextsMemo},
-};
+// Every key a step may carry, with the page it is replayed on and how: the person's fields from
+// their table, then the steps of everything else.
+std::vector<StepKind> makeStepKinds()
+{
+    std::vector<StepKind> kinds;
+    for (const PersonFieldInfo& f : personFields)
+        if (!f.stepKey.empty())
+            kinds.push_back(StepKind{f.stepKey, f.page, kindOfField(f), &f, f.date});
+    const StepKind others[] = {
+        {"narozeniNezname", basic, Kind::Date, nullptr, &Clovek::birth},
+        {"smrtNezname", basic, Kind::Date, nullptr, &Clovek::death},
+        {"svatbaAsi", basic, Kind::WeddingAbout},
+        {"svatbaDen", basic, Kind::WeddingDate},
+        {"svatbaMesic", basic, Kind::WeddingDate},
+        {"svatbaRok", basic, Kind::WeddingDate},
+        {"svatbaNezname", basic, Kind::WeddingDate},
+        {"rozvodDen", basic, Kind::WeddingDate},
+        {"rozvodMesic", basic, Kind::WeddingDate},
+        {"rozvodRok", basic, Kind::WeddingDate},
+        {"rozvodNezname", basic, Kind::WeddingDate},
+        {"svatbaMisto", basic, Kind::WeddingText},
+        {"svatbaKnez", basic, Kind::WeddingText},
+        {"svatbaSvedkove", basic, Kind::WeddingText},
+        {"parent", basic, Kind::Parent},
+        {"vytvorOsobu", basic, Kind::NewPerson},
+        {"novaSvatba", basic, Kind::NewPartnership},
+        {"zmenPartnera", basic, Kind::PartnerChange},
+        {"ruser1", further, Kind::UserCaption},
+        {"ruser2", further, Kind::UserCaption},
+        {"ruser3", further, Kind::UserCaption},
+        {"ruser4", further, Kind::UserCaption},
+        {"ruser5", further, Kind::UserCaption},
+    };
+    kinds.insert(kinds.end(), std::begin(others), std::end(others));
+    return kinds;
+}
 
 const StepKind* stepKindOf(const std::string& key)
 {
+    static const std::vector<StepKind> stepKinds = makeStepKinds();
     for (const StepKind& k : stepKinds)
         if (k.key == key)
             return &k;
@@ -198,8 +194,7 @@ public:
         case Kind::PersonText:
         case Kind::Identifier: personText(step); break;
         case Kind::Sex:
-        case Kind::Alive:
-        case Kind::Lock: flag(step); break;
+        case Kind::Flag: flag(step); break;
         case Kind::About:
         case Kind::WeddingAbout: about(step); break;
         case Kind::Date:
@@ -239,7 +234,7 @@ private:
             return;
         showStep(s->person);
         const std::string value = pick(s->oldText, s->newText);
-        kind_.text.set(*s->person, value);
+        kind_.field->text.set(*s->person, value);
         editor_.putFieldText(s->key, value);
         if (kind_.kind == Kind::Identifier)
             editor_.sortPersonList();
@@ -254,15 +249,9 @@ private:
             return;
         showStep(s->person);
         const uint8_t value = pick(s->oldValue, s->newValue) ? 1 : 0;
-        if (kind_.kind == Kind::Sex) {
-            // A person with a partner or a child keeps the sex, as when it is edited.
-            if (tree_.canChangeSex(s->person))
-                s->person->sex = value;
-        } else if (kind_.kind == Kind::Alive) {
-            s->person->alive = value;
-        } else {
-            s->person->lock = value;
-        }
+        // A person with a partner or a child keeps the sex, as when it is edited.
+        if (kind_.kind != Kind::Sex || tree_.canChangeSex(s->person))
+            s->person->*kind_.field->flag = value;
         editor_.putFieldFlag(s->key, value != 0);
     }
 
@@ -272,7 +261,7 @@ private:
     {
         const bool ofPartnership = kind_.kind == Kind::WeddingAbout || kind_.kind == Kind::WeddingDate;
         if (!ofPartnership)
-            return step->key.starts_with("narozeni") ? &step->person->birth : &step->person->death;
+            return &(step->person->*kind_.date);
         if (!partnership)
             return nullptr;
         editor_.showPartnershipOfStep(partnership);
@@ -345,7 +334,8 @@ private:
             return;
         showStep(s->person);
         Clovek& p = *s->person;
-        Prvky& periods = (s->key == "bydliste" ? p.residences : s->key == "vzdelani" ? p.educations : p.occupations).own();
+        const PersonField field = kind_.field->field;
+        Prvky& periods = (p.*kind_.field->list).own();
         // Undo takes the entry from the new state back to the old one; redo the other way.
         const CasoveObdobi* from = undo_ ? s->newEntry.get() : s->oldEntry.get();
         const CasoveObdobi* to = undo_ ? s->oldEntry.get() : s->newEntry.get();
@@ -366,9 +356,9 @@ private:
             }
         }
         editor_.focusField(s->key);
-        if (s->key == "bydliste")
+        if (field == PersonField::residences)
             editor_.fillResidenceList(-1);
-        else if (s->key == "vzdelani")
+        else if (field == PersonField::educations)
             editor_.fillEducationList(-1);
         else
             editor_.fillOccupationList(-1);
@@ -526,12 +516,13 @@ private:
             // What the person holds now is the side being left: a visit whose exit never came
             // (the undo clicked while the memo still had the focus) has no new lines, and
             // replaying it the other way must not wipe the notes.
+            std::vector<std::string>& held = s->person->*kind_.field->lines;
             if (undo_)
-                s->newLines = s->person->registerNotes;
+                s->newLines = held;
             else
-                s->oldLines = s->person->registerNotes;
+                s->oldLines = held;
             const std::vector<std::string> lines = pick(s->oldLines, s->newLines);
-            s->person->registerNotes = lines;
+            held = lines;
             editor_.putMemoLines(s->key, lines);
             editor_.focusField(s->key);
             return;
@@ -544,7 +535,7 @@ private:
         else
             s->oldLines = std::move(shown);
         const std::vector<std::string> lines = pick(s->oldLines, s->newLines);
-        s->person->furtherTexts = lines;
+        s->person->*kind_.field->lines = lines;
         editor_.putMemoLines(s->key, lines);
     }
 

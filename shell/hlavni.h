@@ -20,7 +20,7 @@
 
 class Rod;
 class Clovek;
-class PersonTextField;
+enum class PersonField : uint8_t;
 class LanguageFile;
 // Types whose headers other parts of the program bring; held by pointer here.
 class Scroll;    // the person list view
@@ -474,9 +474,8 @@ public:
     // a child.
     void pohlaviCBChange();
     // The text of `box` into the current person's `field`, with one undo step per run of
-    // keystrokes under `key`.
-    void storeTextField(PersonTextField field, const char* key, const TComboBox& box,
-                        bool showsInList);
+    // keystrokes in it.
+    void storeTextField(PersonField field, const TComboBox& box, bool showsInList);
     // sortPersonList after an edit that changed only this person (shell/undo_commands.cpp).
     void sortPersonListAfterEditOf(const Clovek* person);
     // The drop-down items of `box` from one of the tree's value lists; the text stays.
@@ -711,8 +710,7 @@ public:
     void bindFurtherPageEvents();
     // A text field of the page into the current person, one undo step per run of keystrokes.
     // An edit's handler also runs while the page is filled, and then records nothing.
-    void furtherTextChange(PersonTextField field, const char* key, const std::string& text,
-                           bool isEdit);
+    void furtherTextChange(PersonField field, const std::string& text, bool isEdit);
     // "Definuj" of user field 1 to 5: the caption for the whole tree.
     void userCaptionBTClick(int field);
     void idZmenBTClick();

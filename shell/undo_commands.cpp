@@ -3,6 +3,7 @@
 #include "model/action_list.h"
 #include "model/clovek.h"
 #include "model/datum.h"
+#include "model/person_fields.h"
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "platform/lists.h"
@@ -15,47 +16,77 @@
 
 namespace {
 
-// The control that shows each field, by the key of its steps.
-const std::map<std::string_view, std::string_view> fieldControls = {
-    {"jmeno", "jmenoCB"},
-    {"prijmeni", "prijmeniCB"},
-    {"rodnePrijmeni", "rodnePrijmeniCB"},
-    {"titulPred", "titulPredCB"},
-    {"titulZa", "titulZaCB"},
-    {"narozeniMisto", "narozMistoCB"},
-    {"smrtMisto", "smrtMistoCB"},
-    {"smrtPohreb", "smrtPohrebCB"},
-    {"smrtPricina", "smrtPricinaCB"},
-    {"vyznani", "vyznaniCB"},
-    {"krest", "krestCB"},
-    {"kmotr1", "kmotr1CB"},
-    {"kmotr2", "kmotr2CB"},
-    {"narodnost", "narodnostCB"},
-    {"statniPrislusnost", "statniPrislusnostCB"},
-    {"user1", "user1CB"},
-    {"user2", "user2CB"},
-    {"user3", "user3CB"},
-    {"user4", "user4CB"},
-    {"user5", "user5CB"},
-    {"email1", "email1ED"},
-    {"email2", "email2ED"},
-    {"telefon1", "telefon1ED"},
-    {"telefon2", "telefon2ED"},
-    {"www1", "www1ED"},
-    {"www2", "www2ED"},
-    {"identifikator", "idED"},
-    {"pohlavi", "pohlaviCB"},
-    {"zije", "zivaZesnulaCH"},
-    {"zamek", "zamekCH"},
-    {"narozeniAsi", "narozAsi"},
-    {"smrtAsi", "smrtAsi"},
+// The control that shows each field of a person; none for a field whose steps touch no
+// control of their own. Without a default, a field added to the table does not build until it
+// has its line here.
+std::string_view personFieldControl(PersonField field)
+{
+    using enum PersonField;
+    switch (field) {
+    case identifier: return "idED";
+    case lock: return "zamekCH";
+    case firstName: return "jmenoCB";
+    case surname: return "prijmeniCB";
+    case birthSurname: return "rodnePrijmeniCB";
+    case sex: return "pohlaviCB";
+    case titlesBefore: return "titulPredCB";
+    case titlesAfter: return "titulZaCB";
+    case alive: return "zivaZesnulaCH";
+    case birthDay: return "narozDenCB";
+    case birthMonth: return "narozMesicCB";
+    case birthYear: return "narozRokED";
+    case birthPlace: return "narozMistoCB";
+    case birthAbout: return "narozAsi";
+    case deathDay: return "smrtDenCB";
+    case deathMonth: return "smrtMesicCB";
+    case deathYear: return "smrtRokED";
+    case deathPlace: return "smrtMistoCB";
+    case burial: return "smrtPohrebCB";
+    case deathCause: return "smrtPricinaCB";
+    case deathAbout: return "smrtAsi";
+    case residences: return "bydlisteLIST";
+    case educations: return "vzdelaniLIST";
+    case occupations: return "povolaniLIST";
+    case religion: return "vyznaniCB";
+    case baptism: return "krestCB";
+    case godparent1: return "kmotr1CB";
+    case godparent2: return "kmotr2CB";
+    case nationality: return "narodnostCB";
+    case citizenship: return "statniPrislusnostCB";
+    case email1: return "email1ED";
+    case email2: return "email2ED";
+    case phone1: return "telefon1ED";
+    case phone2: return "telefon2ED";
+    case web1: return "www1ED";
+    case web2: return "www2ED";
+    case user1: return "user1CB";
+    case user2: return "user2CB";
+    case user3: return "user3CB";
+    case user4: return "user4CB";
+    case user5: return "user5CB";
+    case furtherTexts: return "doplnujiciTextyMEMO";
+    case registerNotes: return "matrikyMEMO";
+    // The portrait's step only takes the picture away; the rest have no steps.
+    case number:
+    case portrait:
+    case birthTolerance:
+    case deathTolerance:
+    case father:
+    case mother:
+    case created:
+    case photos:
+    case documents:
+    case files: return {};
+    }
+    return {};
+}
+
+// The control of each step that names no field of a person, by the step's key.
+const std::map<std::string_view, std::string_view> otherStepControls = {
     {"svatbaAsi", "svatbaAsi"},
     {"svatbaMisto", "svatbaMistoCB"},
     {"svatbaKnez", "oddavajiciKnezED"},
     {"svatbaSvedkove", "svedkoveED"},
-    {"bydliste", "bydlisteLIST"},
-    {"vzdelani", "vzdelaniLIST"},
-    {"povolani", "povolaniLIST"},
     {"novaSvatba", "vytvorSvatbuBT"},
     {"zmenPartnera", "zmenPartneraBT"},
     {"ruser1", "user1BT"},
@@ -63,8 +94,6 @@ const std::map<std::string_view, std::string_view> fieldControls = {
     {"ruser3", "user3BT"},
     {"ruser4", "user4BT"},
     {"ruser5", "user5BT"},
-    {"matriky", "matrikyMEMO"},
-    {"doplnujiciTexty", "doplnujiciTextyMEMO"},
 };
 
 TControl* findControl(const TWinControl& parent, std::string_view name)
@@ -82,8 +111,12 @@ TControl* findControl(const TWinControl& parent, std::string_view name)
 // The control of the field a step's key names, when it is on the window.
 TControl* fieldControl(const TWinControl& window, const std::string& key)
 {
-    auto name = fieldControls.find(key);
-    return name == fieldControls.end() ? nullptr : findControl(window, name->second);
+    if (const PersonFieldInfo* field = personFieldOfStep(key)) {
+        const std::string_view name = personFieldControl(field->field);
+        return name.empty() ? nullptr : findControl(window, name);
+    }
+    auto name = otherStepControls.find(key);
+    return name == otherStepControls.end() ? nullptr : findControl(window, name->second);
 }
 
 void focus(TControl* control)

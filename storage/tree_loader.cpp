@@ -6,6 +6,7 @@
 #include "model/group.h"
 #include "model/media.h"
 #include "model/media_names.h"
+#include "model/person_fields.h"
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "model/text_source.h"
@@ -15,12 +16,14 @@
 #include "platform/fileio.h"
 #include "platform/numbers.h"
 #include "storage/media_folders.h"
+#include "storage/person_media_links.h"
 #include "storage/tree_pair.h"
 #include "storage/tree_progress.h"
 
 #include <memory>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 std::string readBodyLine(BodyCursor& cursor)
@@ -57,6 +60,12 @@ public:
     // --- what the keys do ---
     using Action = void (*)(CurrentFormatLoader&);
     static const std::unordered_map<std::string_view, Action>& actions();
+    static std::unordered_map<std::string_view, Action> withPersonFields(
+        std::unordered_map<std::string_view, Action> keys);
+    // One field of the person's block; the field is known when the table is made, so reading it
+    // costs what a hand-written line for it would.
+    template <PersonField F>
+    static void readField(CurrentFormatLoader& l);
 
     // Every line read, values too, so that the last line read is known even when a value ends
     // the body.
@@ -69,7 +78,9 @@ public:
     }
     std::string text() { return cp1250WithReferencesToUtf8(raw()); }
     bool flag() { return raw() == "1"; }
-    int number()
+    // Inline in each field's reader: a tree of a million persons reads several million
+    // numbers, and a call for each shows in the time an open takes.
+    [[gnu::always_inline]] int number()
     {
         const std::string_view line = raw();
         int value;
@@ -127,12 +138,12 @@ public:
         person().created = tryStrToDateTime(text(), value) ? value : now();
     }
     void portrait();
-    template <class Ref, class Record, Record* (*Find)(const Rod&, int)>
+    template <class Link>
     void mediaLinks(SparseList Clovek::*list)
     {
         for (int i = count(); i > 0 && !c_.overrun; --i)
-            if (auto* record = Find(tree_, number()))
-                (person().*list).append(new Ref(record));
+            if (auto* record = (tree_.*Link::find)(number()))
+                (person().*list).append(new typename Link::Ref(record));
     }
     template <class Record, class Ref>
     void pictureStore(Prvky& store, std::string (*stored)(int));
@@ -174,9 +185,37 @@ uint8_t partnershipType(int value)
     return value >= 0 && value <= 2 ? static_cast<uint8_t>(value) : 0;
 }
 
-Fotka* findPhotoIn(const Rod& t, int n) { return t.findPhoto(n); }
-Dokument* findDocumentIn(const Rod& t, int n) { return t.findDocument(n); }
-Soubor* findFileIn(const Rod& t, int n) { return t.findFile(n); }
+template <PersonField F>
+void CurrentFormatLoader::readField(CurrentFormatLoader& l)
+{
+    constexpr const PersonFieldInfo& f = personField(F);
+    if constexpr (f.kind == FieldKind::text)
+        f.text.set(l.person(), l.text());
+    else if constexpr (F == PersonField::portrait)
+        l.portrait();
+    else if constexpr (f.kind == FieldKind::flag)
+        l.person().*f.flag = l.flag();
+    else if constexpr (f.kind == FieldKind::number)
+        l.person().*f.number = l.number();
+    else if constexpr (f.kind == FieldKind::datePart)
+        l.person().*f.date.*f.datePart = l.text();
+    else if constexpr (f.kind == FieldKind::dateAbout)
+        l.person().*f.date.*f.dateAbout = l.flag();
+    else if constexpr (f.kind == FieldKind::dateTolerance)
+        l.person().*f.date.*f.dateTolerance = l.number();
+    else if constexpr (f.kind == FieldKind::parent)
+        l.parent(F == PersonField::father ? 0 : 1);
+    else if constexpr (f.kind == FieldKind::period)
+        l.period(f.list);
+    else if constexpr (f.kind == FieldKind::created)
+        l.creationTime();
+    else if constexpr (f.kind == FieldKind::lines)
+        l.lines(l.person().*f.lines);
+    else if constexpr (f.kind == FieldKind::mediaLinks)
+        l.mediaLinks<PersonMediaLink<F>>(f.list);
+    else
+        static_assert(F != F, "a kind of person field the loader does not read");
+}
 
 void CurrentFormatLoader::newPerson()
 {
@@ -275,16 +314,24 @@ void CurrentFormatLoader::groups()
     }
 }
 
-#define TEXT(key, field) {key, [](CurrentFormatLoader& l) { l.person().field = l.text(); }}
-#define FLAG(key, field) {key, [](CurrentFormatLoader& l) { l.person().field = l.flag(); }}
-#define NUMBER(key, field) {key, [](CurrentFormatLoader& l) { l.person().field = l.number(); }}
 #define WEDDING_TEXT(key, field) {key, [](CurrentFormatLoader& l) { l.partnership().field = l.text(); }}
+
+std::unordered_map<std::string_view, CurrentFormatLoader::Action>
+CurrentFormatLoader::withPersonFields(std::unordered_map<std::string_view, Action> keys)
+{
+    // The keys the tree's stores share with a person's fields stay the stores': their actions
+    // read the person's field once a person's block has begun.
+    [&]<size_t... I>(std::index_sequence<I...>) {
+        (keys.emplace(personFields[I].fileKey, &CurrentFormatLoader::readField<static_cast<PersonField>(I)>), ...);
+    }(std::make_index_sequence<personFieldCount>());
+    return keys;
+}
 
 const std::unordered_map<std::string_view, CurrentFormatLoader::Action>&
 CurrentFormatLoader::actions()
 {
     using L = CurrentFormatLoader;
-    static const std::unordered_map<std::string_view, Action> table = {
+    static const std::unordered_map<std::string_view, Action> table = withPersonFields({
         {"[aktivni]", [](L& l) { l.tree_.activePersonNumber = l.number(); }},
         {"[nazev]", [](L& l) { l.tree_.treeName = l.text(); }},
         {"[autor]", [](L& l) { l.tree_.author = l.text(); }},
@@ -306,14 +353,14 @@ CurrentFormatLoader::actions()
              if (!l.hasPerson())
                  l.pictureStore<Dokument, UkDokument>(l.tree_.documentStore, documentFileName);
              else
-                 l.mediaLinks<UkDokument, Dokument, findDocumentIn>(&Clovek::documents);
+                 L::readField<PersonField::documents>(l);
          }},
         {"[soubory]",
          [](L& l) {
              if (!l.hasPerson())
                  l.fileStore();
              else
-                 l.mediaLinks<UkSoubor, Soubor, findFileIn>(&Clovek::files);
+                 L::readField<PersonField::files>(l);
          }},
         {"[skupiny]",
          [](L& l) {
@@ -321,57 +368,6 @@ CurrentFormatLoader::actions()
                  l.groups();
          }},
         {"<osoba>", [](L& l) { l.newPerson(); }},
-        NUMBER("[cislo]", number),
-        TEXT("[identifikator]", identifier),
-        FLAG("[zamek]", lock),
-        TEXT("[jmeno]", firstName),
-        TEXT("[prijmeni]", surname),
-        TEXT("[rodnePrijmeni]", birthSurname),
-        FLAG("[pohlavi]", sex),
-        TEXT("[titulPred]", titlesBefore),
-        TEXT("[titulZa]", titlesAfter),
-        FLAG("[zije]", alive),
-        TEXT("[narozDen]", birth.day),
-        TEXT("[narozMesic]", birth.month),
-        TEXT("[narozRok]", birth.year),
-        TEXT("[narozMisto]", birthPlace),
-        FLAG("[narozAsi]", birth.about),
-        NUMBER("[narozTolerance]", birth.tolerance),
-        TEXT("[smrtDen]", death.day),
-        TEXT("[smrtMesic]", death.month),
-        TEXT("[smrtRok]", death.year),
-        TEXT("[smrtMisto]", deathPlace),
-        TEXT("[smrtPohreb]", burial),
-        TEXT("[smrtPricina]", deathCause),
-        FLAG("[smrtAsi]", death.about),
-        NUMBER("[smrtTolerance]", death.tolerance),
-        {"[hlava]", [](L& l) { l.portrait(); }},
-        {"[otec]", [](L& l) { l.parent(0); }},
-        {"[matka]", [](L& l) { l.parent(1); }},
-        {"[bydliste]", [](L& l) { l.period(&Clovek::residences); }},
-        {"[vzdelani]", [](L& l) { l.period(&Clovek::educations); }},
-        {"[povolani]", [](L& l) { l.period(&Clovek::occupations); }},
-        TEXT("[vyznani]", religion),
-        TEXT("[krest]", baptism),
-        TEXT("[kmotr1]", godparent1),
-        TEXT("[kmotr2]", godparent2),
-        TEXT("[narodnost]", nationality),
-        TEXT("[statniPrislusnost]", citizenship),
-        TEXT("[email1]", email1),
-        TEXT("[email2]", email2),
-        TEXT("[telefon1]", phone1),
-        TEXT("[telefon2]", phone2),
-        TEXT("[www1]", web1),
-        TEXT("[www2]", web2),
-        {"[datumVlozeni]", [](L& l) { l.creationTime(); }},
-        TEXT("[user1]", user1),
-        TEXT("[user2]", user2),
-        TEXT("[user3]", user3),
-        TEXT("[user4]", user4),
-        TEXT("[user5]", user5),
-        {"[doplnujiciTexty]", [](L& l) { l.lines(l.person().furtherTexts); }},
-        {"[matriky]", [](L& l) { l.lines(l.person().registerNotes); }},
-        {"[foto]", [](L& l) { l.mediaLinks<UkFotka, Fotka, findPhotoIn>(&Clovek::photos); }},
         {"<svatba>", [](L& l) { l.newPartnership(); }},
         {"[partner1]", [](L& l) { l.partner(0); }},
         {"[partner2]", [](L& l) { l.partner(1); }},
@@ -391,13 +387,10 @@ CurrentFormatLoader::actions()
         WEDDING_TEXT("[rozvodDen]", divorce.day),
         WEDDING_TEXT("[rozvodMesic]", divorce.month),
         WEDDING_TEXT("[rozvodRok]", divorce.year),
-    };
+    });
     return table;
 }
 
-#undef TEXT
-#undef FLAG
-#undef NUMBER
 #undef WEDDING_TEXT
 
 void CurrentFormatLoader::readAll()

@@ -5,6 +5,7 @@
 #include "model/group.h"
 #include "model/media.h"
 #include "model/media_names.h"
+#include "model/person_fields.h"
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
@@ -15,11 +16,13 @@
 #include "platform/numbers.h"
 #include "storage/body_out.h"
 #include "storage/media_folders.h"
+#include "storage/person_media_links.h"
 #include "storage/tree_pair.h"
 #include "storage/tree_progress.h"
 
 #include <cstring>
 #include <sys/stat.h>
+#include <utility>
 #include <unistd.h>
 
 namespace {
@@ -112,63 +115,48 @@ void writeGroups(BodyOut& out, const Prvky& groups)
     }
 }
 
+template <PersonField F>
+void writeField(BodyOut& out, const Clovek& p)
+{
+    constexpr const PersonFieldInfo& f = personField(F);
+    if constexpr (f.onlyWhenDead)
+        if (p.alive)
+            return;
+    if constexpr (f.kind == FieldKind::text)
+        writeTextPair(out, f.fileKey, f.text.of(p));
+    else if constexpr (f.kind == FieldKind::flag)
+        writeFlagPair(out, f.fileKey, p.*f.flag);
+    else if constexpr (f.kind == FieldKind::number)
+        writeNumberPair(out, f.fileKey, p.*f.number);
+    else if constexpr (f.kind == FieldKind::datePart)
+        writeTextPair(out, f.fileKey, p.*f.date.*f.datePart);
+    else if constexpr (f.kind == FieldKind::dateAbout)
+        writeFlagPair(out, f.fileKey, p.*f.date.*f.dateAbout);
+    else if constexpr (f.kind == FieldKind::dateTolerance)
+        writeNumberPair(out, f.fileKey, p.*f.date.*f.dateTolerance);
+    else if constexpr (f.kind == FieldKind::parent) {
+        if (const Clovek* parent = p.*f.parent)
+            writeNumberPair(out, f.fileKey, parent->number);
+    } else if constexpr (f.kind == FieldKind::period)
+        writePeriods(out, f.fileKey, p.*f.list);
+    else if constexpr (f.kind == FieldKind::created) {
+        out.line(f.fileKey);
+        out.line(dateTimeToStr(p.created));
+    } else if constexpr (f.kind == FieldKind::lines)
+        writeCountedLines(out, f.fileKey, p.*f.lines);
+    else if constexpr (f.kind == FieldKind::mediaLinks)
+        writeNumberList<typename PersonMediaLink<F>::Ref>(out, f.fileKey, p.*f.list);
+    else
+        static_assert(F != F, "a kind of person field the writer does not write");
+}
+
+// Every field in the table's order, unrolled: no lookup or branch on a field's kind per person.
 void writePerson(BodyOut& out, const Clovek& p)
 {
     out.line("<osoba>");
-    writeNumberPair(out, "[cislo]", p.number);
-    writeTextPair(out, "[identifikator]", p.identifier);
-    writeFlagPair(out, "[zamek]", p.lock);
-    writeTextPair(out, "[jmeno]", p.firstName);
-    writeTextPair(out, "[prijmeni]", p.surname);
-    writeTextPair(out, "[rodnePrijmeni]", p.birthSurname);
-    writeFlagPair(out, "[pohlavi]", p.sex);
-    writeTextPair(out, "[titulPred]", p.titlesBefore);
-    writeTextPair(out, "[titulZa]", p.titlesAfter);
-    writeFlagPair(out, "[zije]", p.alive);
-    writeDatumParts(out, "[narozDen]", "[narozMesic]", "[narozRok]", p.birth);
-    writeTextPair(out, "[narozMisto]", p.birthPlace);
-    writeFlagPair(out, "[narozAsi]", p.birth.about);
-    writeNumberPair(out, "[narozTolerance]", p.birth.tolerance);
-    if (!p.alive) {
-        writeDatumParts(out, "[smrtDen]", "[smrtMesic]", "[smrtRok]", p.death);
-        writeTextPair(out, "[smrtMisto]", p.deathPlace);
-        writeTextPair(out, "[smrtPohreb]", p.burial);
-        writeTextPair(out, "[smrtPricina]", p.deathCause);
-        writeFlagPair(out, "[smrtAsi]", p.death.about);
-        writeNumberPair(out, "[smrtTolerance]", p.death.tolerance);
-    }
-    writeFlagPair(out, "[hlava]", p.hasPortrait);
-    if (p.father)
-        writeNumberPair(out, "[otec]", p.father->number);
-    if (p.mother)
-        writeNumberPair(out, "[matka]", p.mother->number);
-    writePeriods(out, "[bydliste]", p.residences);
-    writePeriods(out, "[vzdelani]", p.educations);
-    writePeriods(out, "[povolani]", p.occupations);
-    writeTextPair(out, "[vyznani]", p.religion);
-    writeTextPair(out, "[krest]", p.baptism);
-    writeTextPair(out, "[kmotr1]", p.godparent1);
-    writeTextPair(out, "[kmotr2]", p.godparent2);
-    writeTextPair(out, "[narodnost]", p.nationality);
-    writeTextPair(out, "[statniPrislusnost]", p.citizenship);
-    writeTextPair(out, "[email1]", p.email1);
-    writeTextPair(out, "[email2]", p.email2);
-    writeTextPair(out, "[telefon1]", p.phone1);
-    writeTextPair(out, "[telefon2]", p.phone2);
-    writeTextPair(out, "[www1]", p.web1);
-    writeTextPair(out, "[www2]", p.web2);
-    out.line("[datumVlozeni]");
-    out.line(dateTimeToStr(p.created));
-    writeTextPair(out, "[user1]", p.user1);
-    writeTextPair(out, "[user2]", p.user2);
-    writeTextPair(out, "[user3]", p.user3);
-    writeTextPair(out, "[user4]", p.user4);
-    writeTextPair(out, "[user5]", p.user5);
-    writeCountedLines(out, "[doplnujiciTexty]", p.furtherTexts);
-    writeCountedLines(out, "[matriky]", p.registerNotes);
-    writeNumberList<UkFotka>(out, "[foto]", p.photos);
-    writeNumberList<UkDokument>(out, "[dokumenty]", p.documents);
-    writeNumberList<UkSoubor>(out, "[soubory]", p.files);
+    [&]<size_t... I>(std::index_sequence<I...>) {
+        (writeField<static_cast<PersonField>(I)>(out, p), ...);
+    }(std::make_index_sequence<personFieldCount>());
 }
 
 // The order key of the partner's entry for the partnership.

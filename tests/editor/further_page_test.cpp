@@ -1,11 +1,14 @@
 // The further-data page as a person uses it: its fields typed and undone, the user-field
 // captions, the identifier dialog and the parish-register memo's steps; the further texts saved.
+#include "editor/person_text_controls.h"
 #include "model/action.h"
 #include "person_editor_fixture.h"
 #include "platform/codec.h"
 #include "platform/fileio.h"
 #include "platform/keys.h"
 #include "shell/value_dialogs.h"
+
+#include <set>
 
 namespace {
 
@@ -58,6 +61,37 @@ TEST_F(FurtherPage, TypingMakesOneStepPerFieldAndUndoPutsTheTextBack)
     EXPECT_EQ(d().vyznaniCB.Text(), "");
     user::click(hl().Znovu1);
     EXPECT_EQ(jan->religion, "husitské");
+}
+
+// Every text of the person table, typed into the editor's control for it, reaches that field;
+// its step goes back into the same control through the undo's own map of controls. A field
+// given another field's control, or a control the undo does not know, shows here by its key.
+TEST_F(PersonEditorTest, EveryTextOfThePersonTableIsTypedAndUndoneInItsOwnControl)
+{
+    eva->alive = 0; // the death fields show for the dead, the contacts for the living
+    std::set<const TWinControl*> controls;
+    for (const PersonFieldInfo& f : personFields) {
+        // The identifier changes only through its dialog.
+        if (f.kind != FieldKind::text || f.field == PersonField::identifier)
+            continue;
+        SCOPED_TRACE(std::string(f.stepKey));
+        const PersonTextControl c = personTextControl(hl(), f.field);
+        TEditLineControl* control = c.box ? static_cast<TEditLineControl*>(c.box) : c.edit;
+        ASSERT_NE(control, nullptr);
+        EXPECT_TRUE(controls.insert(control).second) << "a control shared with another field";
+        Clovek* p = f.onlyWhenDead ? eva : jan;
+        hl().showPersonOfStep(p);
+        user::selectTab(hl().pages, f.page == EditorPage::basicData ? hl().zakladniUdaje : hl().dalsiUdaje);
+        const std::string before = f.text.of(*p);
+        hl().clearChangeHistory();
+        user::type(*control, "Qx");
+        EXPECT_NE(f.text.of(*p), before);
+        EXPECT_EQ(f.text.of(*p), control->Text());
+        EXPECT_EQ(steps(), 1);
+        user::click(hl().Zpet1);
+        EXPECT_EQ(f.text.of(*p), before);
+        EXPECT_EQ(control->Text(), before);
+    }
 }
 
 TEST_F(FurtherPage, GodparentsAreOfferedFromTheOtherPersonsAndEnterMovesOn)

@@ -3,6 +3,7 @@
 // that delete; and steps that name a person or partnership that has been deleted since.
 #include "fake_editor.h"
 #include "model/action_list.h"
+#include "model/person_fields.h"
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
 #include "platform/files.h"
@@ -11,6 +12,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
+#include <set>
+#include <string_view>
 
 namespace {
 
@@ -98,6 +102,74 @@ TEST_F(UndoReplay, EveryTextFieldGoesBackAndForthWhereThePersonSeesIt)
     }
     // Only the identifier sorts the list again (the other fields' handlers do what they need).
     EXPECT_EQ(std::count(editor.log.begin(), editor.log.end(), "sort"), 2);
+}
+
+// Every field of the person table that has steps: its step, recorded as the editor records it,
+// takes that very field back on the field's page. A step key given twice, or one that another
+// kind of step also carries, brings back some other field, or none.
+TEST_F(UndoReplay, EveryStepKeyOfThePersonTableTakesItsOwnFieldBack)
+{
+    std::set<std::string_view> keys;
+    for (const PersonFieldInfo& f : personFields) {
+        // Undoing an inserted portrait deletes its picture; it has a test of its own.
+        if (f.stepKey.empty() || f.field == PersonField::portrait)
+            continue;
+        const std::string key(f.stepKey);
+        SCOPED_TRACE(key);
+        EXPECT_TRUE(keys.insert(f.stepKey).second) << "step key given twice";
+        std::function<bool()> restored;
+        switch (f.kind) {
+        case FieldKind::text:
+            f.text.set(*a, "nová");
+            tree.recordTextChange(a, key, "stará", "nová");
+            restored = [&] { return f.text.of(*a) == "stará"; };
+            break;
+        case FieldKind::flag:
+            a->*f.flag = 1;
+            tree.recordFlagChange(a, key, 0, 1);
+            restored = [&] { return a->*f.flag == 0; };
+            break;
+        case FieldKind::datePart: {
+            Datum& d = a->*f.date;
+            const Datum old = d;
+            d.*f.datePart = "7";
+            tree.recordDateChange(a, key, old, d);
+            restored = [&] { return (a->*f.date).*f.datePart == "?"; };
+            break;
+        }
+        case FieldKind::dateAbout:
+            (a->*f.date).*f.dateAbout = 1;
+            tree.recordToleranceChange(a, key, 0, 1, 1, 1);
+            restored = [&] { return (a->*f.date).*f.dateAbout == 0; };
+            break;
+        case FieldKind::period: {
+            const std::unique_ptr<CasoveObdobi> added(period("Brno", "1900", "1910"));
+            (a->*f.list).append(new CasoveObdobi(*added));
+            tree.recordPeriodChange(a, key, nullptr, added.get());
+            restored = [&] { return (a->*f.list).count() == 0; };
+            break;
+        }
+        case FieldKind::lines: {
+            const std::vector<std::string> old = a->*f.lines;
+            tree.recordStringsChange(a, key, &old, nullptr);
+            a->*f.lines = {"nový řádek"};
+            editor.memos[key] = a->*f.lines;
+            tree.recordStringsChange(a, key, nullptr, &(a->*f.lines));
+            restored = [&] { return (a->*f.lines).empty(); };
+            break;
+        }
+        case FieldKind::number:
+        case FieldKind::dateTolerance:
+        case FieldKind::parent:
+        case FieldKind::created:
+        case FieldKind::mediaLinks: ADD_FAILURE() << "a step key on a field whose steps nothing replays"; continue;
+        }
+        lookElsewhere();
+        tree.undo();
+        EXPECT_TRUE(restored());
+        EXPECT_EQ(editor.shown, a);
+        EXPECT_EQ(editor.page, f.page);
+    }
 }
 
 TEST_F(UndoReplay, RecordingIsOffForTheWholeReplayOnly)
