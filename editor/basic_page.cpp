@@ -1,10 +1,10 @@
 // Filling the basic-data page from the current person.
 #include "model/clovek.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 
 #include <initializer_list>
 
-void Thlavni::showBasicPage()
+void PersonEditor::showBasicPage()
 {
     Clovek& p = *currentPerson;
     ZakladniSheet& z = zakladniSheet;

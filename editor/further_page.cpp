@@ -7,7 +7,7 @@
 #include "platform/codec.h"
 #include "platform/dialogs.h"
 #include "platform/exceptions.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 #include "shell/list_display.h"
 #include "shell/value_dialogs.h"
 
@@ -59,7 +59,7 @@ std::array<TLabel*, 5> userLabels(DalsiSheet& d)
 
 } // namespace
 
-void Thlavni::bindFurtherPageEvents()
+void PersonEditor::bindFurtherPageEvents()
 {
     DalsiSheet& d = dalsiSheet;
     for (const FurtherField& f : furtherFields(d)) {
@@ -98,7 +98,7 @@ void Thlavni::bindFurtherPageEvents()
     doplnujiciSheet.ulozNaDiskTextyBT.OnClick = [this] { ulozNaDiskTextyBTClick(); };
 }
 
-void Thlavni::showFurtherFields()
+void PersonEditor::showFurtherFields()
 {
     if (!currentPerson || !tree)
         return;
@@ -124,7 +124,7 @@ void Thlavni::showFurtherFields()
     setFurtherDataLockState();
 }
 
-void Thlavni::furtherTextChange(PersonTextField field, const char* key, const std::string& text,
+void PersonEditor::furtherTextChange(PersonTextField field, const char* key, const std::string& text,
                                 bool isEdit)
 {
     if (!currentPerson || !tree)
@@ -137,7 +137,7 @@ void Thlavni::furtherTextChange(PersonTextField field, const char* key, const st
     tree->recordTextChange(currentPerson, key, old, text);
 }
 
-void Thlavni::userCaptionBTClick(int field)
+void PersonEditor::userCaptionBTClick(int field)
 {
     if (!tree || field < 1 || field > 5)
         return;
@@ -152,7 +152,7 @@ void Thlavni::userCaptionBTClick(int field)
         tree->recordTextChange(currentPerson, "ruser" + std::to_string(field), old, caption);
 }
 
-void Thlavni::idZmenBTClick()
+void PersonEditor::idZmenBTClick()
 {
     if (!tree || !currentPerson) {
         refreshPage();
@@ -178,14 +178,14 @@ void Thlavni::idZmenBTClick()
     refreshPage();
 }
 
-void Thlavni::matrikyMEMOEnter()
+void PersonEditor::matrikyMEMOEnter()
 {
     if (undoReplaying || !tree || !currentPerson)
         return;
     tree->recordStringsChange(currentPerson, "matriky", &currentPerson->registerNotes, nullptr);
 }
 
-void Thlavni::matrikyMEMOExit()
+void PersonEditor::matrikyMEMOExit()
 {
     if (!currentPerson)
         return;
@@ -196,14 +196,14 @@ void Thlavni::matrikyMEMOExit()
         tree->recordStringsChange(currentPerson, "matriky", nullptr, &currentPerson->registerNotes);
 }
 
-void Thlavni::doplnujiciTextyMEMOEnter()
+void PersonEditor::doplnujiciTextyMEMOEnter()
 {
     if (undoReplaying || !tree || !currentPerson)
         return;
     tree->recordStringsChange(currentPerson, "doplnujiciTexty", &currentPerson->furtherTexts, nullptr);
 }
 
-void Thlavni::ulozNaDiskTextyBTClick()
+void PersonEditor::ulozNaDiskTextyBTClick()
 {
     const TStringList& lines = doplnujiciSheet.doplnujiciTextyMEMO.Lines;
     if (lines.Count() == 0) {

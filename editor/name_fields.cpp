@@ -3,12 +3,12 @@
 #include "model/clovek.h"
 #include "model/rod.h"
 #include "platform/lists.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 #include "shell/scroll.h"
 
 #include <string_view>
 
-void Thlavni::storeTextField(PersonTextField field, const char* key, const TComboBox& box,
+void PersonEditor::storeTextField(PersonTextField field, const char* key, const TComboBox& box,
                              bool showsInList)
 {
     // The page fill puts texts into combo boxes without raising their change event; this
@@ -29,32 +29,32 @@ void Thlavni::storeTextField(PersonTextField field, const char* key, const TComb
         tree->recordTextChange(currentPerson, key, old, text);
 }
 
-void Thlavni::jmenoCBChange()
+void PersonEditor::jmenoCBChange()
 {
     storeTextField(&Clovek::firstName, "jmeno", zakladniSheet.jmenoCB, true);
 }
 
-void Thlavni::prijmeniCBChange()
+void PersonEditor::prijmeniCBChange()
 {
     storeTextField(&Clovek::surname, "prijmeni", zakladniSheet.prijmeniCB, true);
 }
 
-void Thlavni::rodnePrijmeniCBChange()
+void PersonEditor::rodnePrijmeniCBChange()
 {
     storeTextField(&Clovek::birthSurname, "rodnePrijmeni", zakladniSheet.rodnePrijmeniCB, true);
 }
 
-void Thlavni::titulPredCBChange()
+void PersonEditor::titulPredCBChange()
 {
     storeTextField(&Clovek::titlesBefore, "titulPred", zakladniSheet.titulPredCB, false);
 }
 
-void Thlavni::titulZaCBChange()
+void PersonEditor::titulZaCBChange()
 {
     storeTextField(&Clovek::titlesAfter, "titulZa", zakladniSheet.titulZaCB, false);
 }
 
-void Thlavni::fillValueList(TComboBox& box, void (Rod::*values)(TStringList&) const)
+void PersonEditor::fillValueList(TComboBox& box, void (Rod::*values)(TStringList&) const)
 {
     if (!tree)
         return;
@@ -80,7 +80,7 @@ size_t letterCount(std::string_view text)
 
 } // namespace
 
-void Thlavni::makeWomanBySurname()
+void PersonEditor::makeWomanBySurname()
 {
     // Neither a message nor an undo step: the surname's own step is what the person did.
     if (currentPerson->sex != 1 || !tree->canChangeSex(currentPerson))
@@ -89,13 +89,13 @@ void Thlavni::makeWomanBySurname()
     zakladniSheet.pohlaviCB.setItemIndex(1);
 }
 
-void Thlavni::jmenoCBExit()
+void PersonEditor::jmenoCBExit()
 {
     if (currentPerson)
         refreshPercentFilled(currentPerson);
 }
 
-void Thlavni::prijmeniCBExit()
+void PersonEditor::prijmeniCBExit()
 {
     if (!currentPerson || !tree)
         return;
@@ -105,7 +105,7 @@ void Thlavni::prijmeniCBExit()
     refreshPercentFilled(currentPerson);
 }
 
-void Thlavni::rodnePrijmeniCBExit()
+void PersonEditor::rodnePrijmeniCBExit()
 {
     if (!currentPerson || !tree)
         return;

@@ -6,9 +6,9 @@
 #include "model/rod.h"
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
-#include "shell/hlavni.h"
+#include "gedcom/gedcom_commands.h"
 
-void Thlavni::impGEDClick()
+void GedcomCommands::impGEDClick()
 {
     if (tree && askYesNo(langText("otazky", "zavritLipoveta", "Zavřít aktuální lipoveta?")))
         Zavrit1Click();

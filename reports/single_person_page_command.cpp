@@ -6,11 +6,11 @@
 #include "platform/process.h"
 #include "reports/web_export_options.h"
 #include "reports/web_site.h"
-#include "shell/hlavni.h"
+#include "reports/report_commands.h"
 
 #include <exception>
 
-void Thlavni::HTMLstranka1Click()
+void ReportCommands::HTMLstranka1Click()
 {
     if (!tree || !currentPerson || !coVHtmlFORM)
         return;

@@ -4,7 +4,7 @@
 #include "platform/codec.h"
 #include "platform/dialogs.h"
 #include "reports/text_export.h"
-#include "shell/hlavni.h"
+#include "reports/report_commands.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ TextExportChoice choiceOf(const TcoExportovatFORM& w)
 
 } // namespace
 
-void Thlavni::expTXTClick()
+void ReportCommands::expTXTClick()
 {
     if (!tree || !coExportovatFORM)
         return;

@@ -9,7 +9,7 @@
 #include "reports/html_text.h"
 #include "reports/web_export_options.h"
 #include "reports/web_site.h"
-#include "shell/hlavni.h"
+#include "reports/report_commands.h"
 #include "shell/scroll.h"
 
 #include <cstdlib>
@@ -37,7 +37,7 @@ std::string trimmed(const std::string& text)
 
 } // namespace
 
-void Thlavni::HTMLstranky1Click()
+void ReportCommands::HTMLstranky1Click()
 {
     if (!tree || !personList || !coVHtmlFORM || !vyberAdresarFORM || !htmlAdresarFORM)
         return;
@@ -79,7 +79,7 @@ void Thlavni::HTMLstranky1Click()
     writeHtmlSite(folder + "/");
 }
 
-void Thlavni::writeHtmlSite(const std::string& folder)
+void ReportCommands::writeHtmlSite(const std::string& folder)
 {
     const std::string target = withoutTrailingSlashes(folder);
     WebSiteWriter writer(*tree, *this, coVHtmlFORM ? webExportOptions(*coVHtmlFORM) : WebExportOptions{}, workingFolder,
