@@ -36,7 +36,7 @@ public:
     void updateTabContentsLabel() override;
 
     // ---------------------------------------------------------------- basic-data page (editor/)
-    // Hooks the page's fields to their handlers (from the constructor).
+    // Hooks the page's fields to their handlers (from bindEditorEvents).
     void bindBasicPageEvents();
     void bindDateEvents();
     // The names and titles (editor/name_fields.cpp): each keystroke is stored, re-sorts the list
@@ -205,14 +205,14 @@ public:
     void refreshPercentFilled(Clovek* person) override;
 
     // ---------------------------------------------------------------- kinship menus (editor/kinship_menu.cpp)
-    // Hooks the items of the relatives submenu to their queries (from the constructor).
+    // Hooks the items of the relatives submenu to their queries (from bindEditorEvents).
     void bindKinshipMenu();
     // The relatives window with its heading, the relation and the count over what the query
     // listed; a double-clicked person becomes the current one.
     void showRelatives(const std::string& relation);
 
     // ---------------------------------------------------------------- groups (editor/group_*.cpp)
-    // Hooks the group box and the two group buttons to their handlers (from the constructor).
+    // Hooks the group box and the two group buttons to their handlers (from bindEditorEvents).
     void bindGroupEvents();
     void skupinyCBChange();
     // The groups of the shown person, each tick acting at once; the list follows afterwards.

@@ -303,7 +303,7 @@ public:
     // Set while the list moves its scroll bar to follow the selection, so the bar's change
     // handler does not feed the position back.
     bool ensuringVisible = false;
-    // Hooks the list's controls to their handlers (from the constructor).
+    // Hooks the list's controls to their handlers (from bindEvents).
     void bindPersonListEvents();
     // Makes the grid, the bar and the group box below them taller by whole rows on a screen
     // higher than 768 pixels.
@@ -398,7 +398,7 @@ public:
     void BarvyVztahu1Click();
 
     // ================================================================ links, texts, about box, archives (shell/)
-    // Hooks the commands below to their menu items and buttons (from the constructor).
+    // Hooks the commands below to their menu items and buttons (from bindEvents).
     void bindShellCommands();
     // Hooks the handlers of the dialog windows (pick lists, text windows, about box, quiz) once
     // every window exists (first activation).
@@ -481,8 +481,9 @@ public:
     void sortPersonListAfterEditOf(const Clovek* person);
 
     // ================================================================ hooks the parts answer
-    // The frame's own code calls into a part only through these; each names the part that
-    // answers it.
+    // The frame's own code calls into a part only through these and through the EditorPort
+    // operations the person editor answers (showBasicPage, fillPartnerList, the life-period
+    // lists, refreshPercentFilled, confirmDeletePerson); each names the part that answers it.
     // Wires the handlers of every control: the frame's own, then each part's through its hook.
     // The window runs it once all of its parts exist, as a part's handlers cannot be reached
     // while the frame alone is being made.
