@@ -43,7 +43,7 @@
 #include "forms/vyroci_form.h"
 #include "platform/application.h"
 #include "shell/barvy_form.h"
-#include "shell/hlavni.h"
+#include "app/main_window.h"
 #include "shell/hledej_form.h"
 #include "shell/lang_form.h"
 #include "shell/nastaveni_form.h"

@@ -13,7 +13,7 @@
 #include "model/prev_next.h"
 #include "model/uk_clovek.h"
 #include "platform/collation.h"
-#include "shell/hlavni.h"
+#include "app/main_window.h"
 #include "shell/list_display.h"
 #include "shell/mark_check_list.h"
 #include "shell/scroll.h"

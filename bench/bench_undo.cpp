@@ -10,7 +10,7 @@
 #include "model/clovek.h"
 #include "model/rod.h"
 #include "platform/collation.h"
-#include "shell/hlavni.h"
+#include "app/main_window.h"
 #include "shell/scroll.h"
 
 #include <benchmark/benchmark.h>

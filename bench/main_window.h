@@ -4,7 +4,7 @@
 // every person.
 #include "model/rod.h"
 #include "platform/collation.h"
-#include "shell/hlavni.h"
+#include "app/main_window.h"
 #include "shell/scroll.h"
 
 #include <memory>

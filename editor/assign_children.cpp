@@ -8,7 +8,7 @@
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
 #include "platform/dialogs.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 
 #include <vector>
 
@@ -27,7 +27,7 @@ Clovek*& slotOf(Clovek& child, const Clovek& parent, const Clovek* partner)
 
 } // namespace
 
-void Thlavni::childCandidates(TStringList& list)
+void PersonEditor::childCandidates(TStringList& list)
 {
     list.Clear();
     if (!tree || !currentPerson)
@@ -42,7 +42,7 @@ void Thlavni::childCandidates(TStringList& list)
     });
 }
 
-bool Thlavni::assignChild(Clovek* child, Clovek* partner, bool listed)
+bool PersonEditor::assignChild(Clovek* child, Clovek* partner, bool listed)
 {
     Clovek* me = currentPerson;
     Clovek*& slot = slotOf(*child, *me, partner);
@@ -79,7 +79,7 @@ bool Thlavni::assignChild(Clovek* child, Clovek* partner, bool listed)
     return true;
 }
 
-void Thlavni::priradDiteBTClick()
+void PersonEditor::priradDiteBTClick()
 {
     if (!tree || !currentPerson)
         return;

@@ -1,11 +1,11 @@
 // Filling the basic-data page from the current person.
 #include "editor/person_text_controls.h"
 #include "model/clovek.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 
 #include <initializer_list>
 
-void Thlavni::showBasicPage()
+void PersonEditor::showBasicPage()
 {
     Clovek& p = *currentPerson;
     ZakladniSheet& z = zakladniSheet;

@@ -5,9 +5,9 @@
 #include "model/person_fields.h"
 #include "model/rod.h"
 #include "platform/lists.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 
-void Thlavni::bindBasicPageEvents()
+void PersonEditor::bindBasicPageEvents()
 {
     ZakladniSheet& z = zakladniSheet;
     z.jmenoCB.OnChange = [this] { jmenoCBChange(); };
@@ -40,7 +40,7 @@ void Thlavni::bindBasicPageEvents()
     bindPartnershipEvents();
 }
 
-void Thlavni::bindDateEvents()
+void PersonEditor::bindDateEvents()
 {
     ZakladniSheet& z = zakladniSheet;
     for (bool birth : {true, false}) {

@@ -7,7 +7,7 @@
 #include "model/prev_next.h"
 #include "model/rod.h"
 #include "model/uk_clovek.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 #include "shell/list_display.h"
 #include "shell/mark_check_list.h"
 #include "shell/scroll.h"
@@ -20,12 +20,12 @@ namespace {
 // The window's handlers; the selection lives in the persons' marks.
 class BulkDeleteWindow {
 public:
-    explicit BulkDeleteWindow(Thlavni& main) : main_(main), w_(*hromadneMazaniFORM) {}
+    explicit BulkDeleteWindow(PersonEditor& main) : main_(main), w_(*hromadneMazaniFORM) {}
 
-    static void bind(Thlavni& main)
+    static void bind(PersonEditor& main)
     {
         ThromadneMazaniFORM& w = *hromadneMazaniFORM;
-        Thlavni* m = &main;
+        PersonEditor* m = &main;
         w.osobyLIST.OnClickCheck = [m] { BulkDeleteWindow(*m).osobyLISTClickCheck(); };
         w.invertovatBT.OnClick = [m] { BulkDeleteWindow(*m).markAndRefill(&Rod::invertMarks); };
         w.predciBT.OnClick = [m] { BulkDeleteWindow(*m).markAndRefill(&Rod::markAncestors); };
@@ -77,13 +77,13 @@ public:
     }
 
 private:
-    Thlavni& main_;
+    PersonEditor& main_;
     ThromadneMazaniFORM& w_;
 };
 
 } // namespace
 
-void Thlavni::HromadneMazani1Click()
+void PersonEditor::HromadneMazani1Click()
 {
     if (!tree || !hromadneMazaniFORM)
         return;
@@ -97,7 +97,7 @@ void Thlavni::HromadneMazani1Click()
     w.ShowModal();
 }
 
-int Thlavni::deleteMarkedPersons()
+int PersonEditor::deleteMarkedPersons()
 {
     if (!tree)
         return 0;

@@ -7,7 +7,7 @@
 #include "model/bulk_fill.h"
 #include "model/group.h"
 #include "model/rod.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 #include "shell/scroll.h"
 
 namespace {
@@ -50,10 +50,10 @@ void GroupManager::hromadneBTClick()
     w.ShowModal();
 }
 
-void BulkFill::bind(Thlavni& main)
+void BulkFill::bind(PersonEditor& main)
 {
     ThromadneFORM& w = *hromadneFORM;
-    Thlavni* m = &main;
+    PersonEditor* m = &main;
     for (int i = 0; i < int(std::size(fillFields)); ++i)
         (w.*fillFields[i].button).OnClick = [m, i] { BulkFill(*m).fieldClick(i); };
 }

@@ -6,7 +6,7 @@
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
 #include "platform/dialogs.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 #include "shell/scroll.h"
 #include "forms/sourozenci_create_form.h"
 
@@ -16,7 +16,7 @@ namespace {
 
 // The persons of a children or sibling list into a list box, sorted by birth, each row carrying
 // its person.
-void fillPersonRows(Thlavni& m, TListBox& box, Prvky& persons)
+void fillPersonRows(PersonEditor& m, TListBox& box, Prvky& persons)
 {
     persons.sort();
     box.Items.Clear();
@@ -42,14 +42,14 @@ Clovek*& freeSlotFor(Clovek& child, const Clovek& parent)
 
 } // namespace
 
-Clovek* Thlavni::personOfRow(const TStringList& items, int row)
+Clovek* PersonEditor::personOfRow(const TStringList& items, int row)
 {
     if (row < 0 || row >= items.Count())
         return nullptr;
     return static_cast<Clovek*>(items.Objects(row));
 }
 
-void Thlavni::goToPerson(Clovek* person)
+void PersonEditor::goToPerson(Clovek* person)
 {
     if (!person)
         return;
@@ -58,7 +58,7 @@ void Thlavni::goToPerson(Clovek* person)
     showPerson(person);
 }
 
-void Thlavni::fillChildrenList()
+void PersonEditor::fillChildrenList()
 {
     if (!currentPerson)
         return;
@@ -66,13 +66,13 @@ void Thlavni::fillChildrenList()
     zakladniSheet.odeberDiteBT.Enabled = false;
 }
 
-void Thlavni::fillSiblingsList()
+void PersonEditor::fillSiblingsList()
 {
     if (currentPerson)
         fillPersonRows(*this, zakladniSheet.sourozenciLIST, currentPerson->siblings);
 }
 
-void Thlavni::detiLISTClick()
+void PersonEditor::detiLISTClick()
 {
     ZakladniSheet& z = zakladniSheet;
     z.odeberDiteBT.Enabled = currentPerson && !currentPerson->lock && z.detiLIST.ItemIndex() >= 0;
@@ -82,11 +82,11 @@ namespace {
 
 // The person of the selected row, or the message when the row names nobody; nothing without a
 // selected row.
-void jumpToRowPerson(Thlavni& m, const TListBox& list, const char* notFound)
+void jumpToRowPerson(PersonEditor& m, const TListBox& list, const char* notFound)
 {
     if (list.ItemIndex() < 0)
         return;
-    if (Clovek* person = Thlavni::personOfRow(list.Items, list.ItemIndex()))
+    if (Clovek* person = PersonEditor::personOfRow(list.Items, list.ItemIndex()))
         m.goToPerson(person);
     else
         ShowMessage(notFound);
@@ -94,17 +94,17 @@ void jumpToRowPerson(Thlavni& m, const TListBox& list, const char* notFound)
 
 } // namespace
 
-void Thlavni::detiLISTDblClick()
+void PersonEditor::detiLISTDblClick()
 {
     jumpToRowPerson(*this, zakladniSheet.detiLIST, "Chyba: Dite nenalezeno!");
 }
 
-void Thlavni::sourozenciLISTDblClick()
+void PersonEditor::sourozenciLISTDblClick()
 {
     jumpToRowPerson(*this, zakladniSheet.sourozenciLIST, "Chyba: Sourozenec nenalezen!");
 }
 
-void Thlavni::vytvorDiteBTClick()
+void PersonEditor::vytvorDiteBTClick()
 {
     if (!tree || !currentPerson)
         return;
@@ -141,7 +141,7 @@ void Thlavni::vytvorDiteBTClick()
     paintPersonList();
 }
 
-void Thlavni::vytvorSourozenceBTClick()
+void PersonEditor::vytvorSourozenceBTClick()
 {
     if (!tree || !currentPerson)
         return;
@@ -185,7 +185,7 @@ void Thlavni::vytvorSourozenceBTClick()
     paintPersonList();
 }
 
-void Thlavni::odeberDiteBTClick()
+void PersonEditor::odeberDiteBTClick()
 {
     if (!tree || !currentPerson)
         return;

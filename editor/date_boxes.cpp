@@ -5,7 +5,7 @@
 #include "model/path_utils.h"
 #include "platform/numbers.h"
 #include "platform/text.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 
 #include <algorithm>
 #include <vector>
@@ -62,11 +62,11 @@ void fillDayBox(DateBoxes& b)
     b.day.setText(text);
 }
 
-void restoreLeftPart(Thlavni& main, DateBoxes& b, char part)
+void restoreLeftPart(PersonEditor& main, DateBoxes& b, char part)
 {
     if (part == 'r') {
         if (b.year.Text().empty()) {
-            Thlavni::ShowingPerson quiet(main);
+            PersonEditor::ShowingPerson quiet(main);
             b.year.setText(b.date.year);
         }
     } else {
@@ -83,12 +83,12 @@ void limitDayToMonth(DateBoxes& b, char part)
         b.day.setText(b.date.clampedDay());
 }
 
-void putDateUnknown(Thlavni& main, DateBoxes& b)
+void putDateUnknown(PersonEditor& main, DateBoxes& b)
 {
     b.date.day = b.date.month = b.date.year = "?";
     {
         // The year edit would take the "?" for a typed year and record it once more.
-        Thlavni::ShowingPerson quiet(main);
+        PersonEditor::ShowingPerson quiet(main);
         b.day.setText("?");
         b.month.setText("?");
         b.year.setText("?");

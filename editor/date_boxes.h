@@ -10,7 +10,7 @@ class TCheckBox;
 class TComboBox;
 class TEdit;
 class TLabel;
-class Thlavni;
+class PersonEditor;
 
 struct DateBoxes {
     Datum& date;
@@ -35,12 +35,12 @@ void takeYear(DateBoxes& b);
 // "?" and the days the date's month (and year) has, the box's text kept.
 void fillDayBox(DateBoxes& b);
 // Leaving a part: an emptied box shows the stored part again.
-void restoreLeftPart(Thlavni& main, DateBoxes& b, char part);
+void restoreLeftPart(PersonEditor& main, DateBoxes& b, char part);
 // Leaving the month or the year limits the day to the month. Called once the date's checks have
 // passed or reset a part, so that a February 29 is measured against the year that stays.
 void limitDayToMonth(DateBoxes& b, char part);
 // The whole date unknown, its boxes showing "?".
-void putDateUnknown(Thlavni& main, DateBoxes& b);
+void putDateUnknown(PersonEditor& main, DateBoxes& b);
 // The about box clicked: the flag from its check, and when checked the tolerance chosen in the
 // tolerance dialog, shown in the box's caption.
 void takeAboutBox(Datum& date, TCheckBox& box);

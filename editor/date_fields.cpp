@@ -4,7 +4,7 @@
 #include "model/clovek.h"
 #include "model/datum.h"
 #include "model/rod.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 
 #include <string>
 
@@ -17,7 +17,7 @@ struct LifeDate {
     std::string keyStart;
 };
 
-LifeDate boxes(Thlavni& m, bool birth)
+LifeDate boxes(PersonEditor& m, bool birth)
 {
     ZakladniSheet& z = m.zakladniSheet;
     Clovek& p = *m.currentPerson;
@@ -26,7 +26,7 @@ LifeDate boxes(Thlavni& m, bool birth)
     return {{p.death, z.smrtDenCB, z.smrtMesicCB, z.smrtRokED, z.smrtDenLB}, z.smrtAsi, "smrt"};
 }
 
-void recordIfChanged(Thlavni& m, const LifeDate& b, char part, const Datum& old)
+void recordIfChanged(PersonEditor& m, const LifeDate& b, char part, const Datum& old)
 {
     if (m.undoReplaying || sameDateParts(old, b.boxes.date))
         return;
@@ -35,7 +35,7 @@ void recordIfChanged(Thlavni& m, const LifeDate& b, char part, const Datum& old)
 
 } // namespace
 
-void Thlavni::dateYearChange(bool birth)
+void PersonEditor::dateYearChange(bool birth)
 {
     // The year box raises its change event also when the page fill or the replay sets it.
     if (showingPerson || undoReplaying || !currentPerson || !tree)
@@ -51,7 +51,7 @@ void Thlavni::dateYearChange(bool birth)
     recordIfChanged(*this, b, 'r', old);
 }
 
-void Thlavni::dateDayMonthChange(bool birth, char part)
+void PersonEditor::dateDayMonthChange(bool birth, char part)
 {
     if (undoReplaying || !currentPerson || !tree)
         return;
@@ -64,7 +64,7 @@ void Thlavni::dateDayMonthChange(bool birth, char part)
     recordIfChanged(*this, b, part, old);
 }
 
-void Thlavni::dayBoxEnter(bool birth)
+void PersonEditor::dayBoxEnter(bool birth)
 {
     if (!currentPerson)
         return;
@@ -72,7 +72,7 @@ void Thlavni::dayBoxEnter(bool birth)
     fillDayBox(b.boxes);
 }
 
-void Thlavni::datePartExit(bool birth, char part)
+void PersonEditor::datePartExit(bool birth, char part)
 {
     if (!currentPerson || !tree)
         return;
@@ -90,7 +90,7 @@ void Thlavni::datePartExit(bool birth, char part)
         refreshPercentFilled(currentPerson);
 }
 
-void Thlavni::setDateUnknown(bool birth)
+void PersonEditor::setDateUnknown(bool birth)
 {
     if (!currentPerson || !tree)
         return;
@@ -106,7 +106,7 @@ void Thlavni::setDateUnknown(bool birth)
     tree->recordDateChange(currentPerson, b.keyStart + "Nezname", old, b.boxes.date);
 }
 
-void Thlavni::aboutBoxMouseUp(bool birth)
+void PersonEditor::aboutBoxMouseUp(bool birth)
 {
     if (!currentPerson || !tree)
         return;
@@ -119,7 +119,7 @@ void Thlavni::aboutBoxMouseUp(bool birth)
                                     b.boxes.date.tolerance);
 }
 
-void Thlavni::zivaZesnulaCHClick()
+void PersonEditor::zivaZesnulaCHClick()
 {
     if (!undoReplaying && !showingPerson && currentPerson && tree) {
         const uint8_t old = currentPerson->alive;

@@ -1,11 +1,11 @@
 // The parents, children, siblings and partnership controls of the basic-data page hooked to
 // their handlers.
 #include "model/rod.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 
 #include <initializer_list>
 
-void Thlavni::bindFamilyEvents()
+void PersonEditor::bindFamilyEvents()
 {
     ZakladniSheet& z = zakladniSheet;
     z.otecCB.OnChange = [this] { otecCBChange(); };
@@ -38,7 +38,7 @@ void Thlavni::bindFamilyEvents()
         field->OnKeyDown = [this, field](int& key, TShiftState) { fieldKeyDown(*field, key); };
 }
 
-void Thlavni::bindPartnershipEvents()
+void PersonEditor::bindPartnershipEvents()
 {
     ZakladniSheet& z = zakladniSheet;
     z.vytvorSvatbuBT.OnClick = [this] { vytvorSvatbuBTClick(); };

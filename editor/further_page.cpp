@@ -8,7 +8,7 @@
 #include "platform/codec.h"
 #include "platform/dialogs.h"
 #include "platform/exceptions.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 #include "shell/list_display.h"
 #include "shell/value_dialogs.h"
 
@@ -19,7 +19,7 @@
 namespace {
 
 // The texts of the page a person types into; the identifier changes only through its dialog.
-std::vector<std::pair<PersonField, PersonTextControl>> furtherFields(Thlavni& window)
+std::vector<std::pair<PersonField, PersonTextControl>> furtherFields(ThlavniForm& window)
 {
     std::vector<std::pair<PersonField, PersonTextControl>> fields;
     for (const PersonFieldInfo& f : personFields)
@@ -40,7 +40,7 @@ std::array<TLabel*, 5> userLabels(DalsiSheet& d)
 
 } // namespace
 
-void Thlavni::bindFurtherPageEvents()
+void PersonEditor::bindFurtherPageEvents()
 {
     DalsiSheet& d = dalsiSheet;
     for (const auto& [field, f] : furtherFields(*this)) {
@@ -77,7 +77,7 @@ void Thlavni::bindFurtherPageEvents()
     doplnujiciSheet.ulozNaDiskTextyBT.OnClick = [this] { ulozNaDiskTextyBTClick(); };
 }
 
-void Thlavni::showFurtherFields()
+void PersonEditor::showFurtherFields()
 {
     if (!currentPerson || !tree)
         return;
@@ -106,7 +106,7 @@ void Thlavni::showFurtherFields()
     setFurtherDataLockState();
 }
 
-void Thlavni::furtherTextChange(PersonField which, const std::string& text, bool isEdit)
+void PersonEditor::furtherTextChange(PersonField which, const std::string& text, bool isEdit)
 {
     if (!currentPerson || !tree)
         return;
@@ -119,7 +119,7 @@ void Thlavni::furtherTextChange(PersonField which, const std::string& text, bool
     tree->recordTextChange(currentPerson, std::string(field.stepKey), old, text);
 }
 
-void Thlavni::userCaptionBTClick(int field)
+void PersonEditor::userCaptionBTClick(int field)
 {
     if (!tree || field < 1 || field > 5)
         return;
@@ -134,7 +134,7 @@ void Thlavni::userCaptionBTClick(int field)
         tree->recordTextChange(currentPerson, "ruser" + std::to_string(field), old, caption);
 }
 
-void Thlavni::idZmenBTClick()
+void PersonEditor::idZmenBTClick()
 {
     if (!tree || !currentPerson) {
         refreshPage();
@@ -160,14 +160,14 @@ void Thlavni::idZmenBTClick()
     refreshPage();
 }
 
-void Thlavni::matrikyMEMOEnter()
+void PersonEditor::matrikyMEMOEnter()
 {
     if (undoReplaying || !tree || !currentPerson)
         return;
     tree->recordStringsChange(currentPerson, "matriky", &currentPerson->registerNotes, nullptr);
 }
 
-void Thlavni::matrikyMEMOExit()
+void PersonEditor::matrikyMEMOExit()
 {
     if (!currentPerson)
         return;
@@ -178,14 +178,14 @@ void Thlavni::matrikyMEMOExit()
         tree->recordStringsChange(currentPerson, "matriky", nullptr, &currentPerson->registerNotes);
 }
 
-void Thlavni::doplnujiciTextyMEMOEnter()
+void PersonEditor::doplnujiciTextyMEMOEnter()
 {
     if (undoReplaying || !tree || !currentPerson)
         return;
     tree->recordStringsChange(currentPerson, "doplnujiciTexty", &currentPerson->furtherTexts, nullptr);
 }
 
-void Thlavni::ulozNaDiskTextyBTClick()
+void PersonEditor::ulozNaDiskTextyBTClick()
 {
     const TStringList& lines = doplnujiciSheet.doplnujiciTextyMEMO.Lines;
     if (lines.Count() == 0) {

@@ -4,19 +4,19 @@
 #include "model/group.h"
 #include "model/rod.h"
 #include "model/uk_clovek.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 #include "shell/scroll.h"
 
 #include <algorithm>
 
-void Thlavni::bindGroupEvents()
+void PersonEditor::bindGroupEvents()
 {
     skupinyCB.OnChange = [this] { skupinyCBChange(); };
     zakladniSheet.skupinyBT.OnClick = [this] { skupinyBTClick(); };
     zakladniSheet.spravceSkupinBT.OnClick = [this] { spravceSkupinBTClick(); };
 }
 
-void Thlavni::fillGroupsCombo(const std::string& groupName)
+void PersonEditor::fillGroupsCombo(const std::string& groupName)
 {
     skupinyCB.Items.Clear();
     skupinyCB.Items.Add(allPersonsGroupName);
@@ -28,12 +28,12 @@ void Thlavni::fillGroupsCombo(const std::string& groupName)
         filterListByGroup();
 }
 
-void Thlavni::skupinyCBChange()
+void PersonEditor::skupinyCBChange()
 {
     filterListByGroup();
 }
 
-void Thlavni::filterListByGroup()
+void PersonEditor::filterListByGroup()
 {
     if (!tree || !personList)
         return;

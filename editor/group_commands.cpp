@@ -6,7 +6,7 @@
 #include "forms/spravce_skupin_form.h"
 #include "model/group.h"
 #include "model/rod.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 #include "shell/list_display.h"
 #include "shell/mark_check_list.h"
 
@@ -20,7 +20,7 @@ std::string selectedText(const TComboBox& box)
 
 } // namespace
 
-void Thlavni::skupinyBTClick()
+void PersonEditor::skupinyBTClick()
 {
     if (!tree || !currentPerson || !mojeSkupinyFORM)
         return;
@@ -51,7 +51,7 @@ void Thlavni::skupinyBTClick()
     fillGroupsCombo(selectedText(skupinyCB));
 }
 
-void Thlavni::spravceSkupinBTClick()
+void PersonEditor::spravceSkupinBTClick()
 {
     if (!tree || !spravceSkupinFORM)
         return;
@@ -63,13 +63,13 @@ void Thlavni::spravceSkupinBTClick()
     fillGroupsCombo(tree->groupExists(remembered) ? remembered : std::string());
 }
 
-void Thlavni::fillGroupManagerLists()
+void PersonEditor::fillGroupManagerLists()
 {
     selectManagedGroup("");
     showManagedGroupMembers();
 }
 
-void Thlavni::selectManagedGroup(const std::string& name)
+void PersonEditor::selectManagedGroup(const std::string& name)
 {
     TspravceSkupinFORM& w = *spravceSkupinFORM;
     w.skupinyLIST.Items.Clear();
@@ -82,7 +82,7 @@ void Thlavni::selectManagedGroup(const std::string& name)
     showManagedGroupMembers();
 }
 
-void Thlavni::showManagedGroupMembers()
+void PersonEditor::showManagedGroupMembers()
 {
     TspravceSkupinFORM& w = *spravceSkupinFORM;
     const int line = w.skupinyLIST.ItemIndex();

@@ -4,7 +4,7 @@
 #include "model/rod.h"
 #include "platform/dialogs.h"
 #include "platform/stringlist.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 
 int exactIndexOf(const TStringList& lines, const std::string& text)
 {
@@ -20,7 +20,7 @@ void addGroupNames(TStringList& lines, const Rod& tree)
         lines.Add(g->name);
 }
 
-void tellLockedSkipped(Thlavni& main, int skipped)
+void tellLockedSkipped(PersonEditor& main, int skipped)
 {
     if (skipped <= 0)
         return;

@@ -3,7 +3,7 @@
 #include <string>
 
 class Rod;
-class Thlavni;
+class PersonEditor;
 class TStringList;
 
 // The first line equal to `text`, letter for letter (the lists' own IndexOf ignores case), or -1.
@@ -13,4 +13,4 @@ int exactIndexOf(const TStringList& lines, const std::string& text);
 void addGroupNames(TStringList& lines, const Rod& tree);
 
 // After a bulk command: how many locked persons it left as they were (nothing when none).
-void tellLockedSkipped(Thlavni& main, int skipped);
+void tellLockedSkipped(PersonEditor& main, int skipped);

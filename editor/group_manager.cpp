@@ -9,13 +9,13 @@
 #include "model/rod.h"
 #include "model/uk_clovek.h"
 #include "platform/dialogs.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 #include "shell/list_display.h"
 
-void GroupManager::bind(Thlavni& main)
+void GroupManager::bind(PersonEditor& main)
 {
     TspravceSkupinFORM& w = *spravceSkupinFORM;
-    Thlavni* m = &main;
+    PersonEditor* m = &main;
     w.vytvoritBT.OnClick = [m] { GroupManager(*m).vytvoritBTClick(); };
     w.zkopirovatBT.OnClick = [m] { GroupManager(*m).zkopirovatBTClick(); };
     w.prejmenovatBT.OnClick = [m] { GroupManager(*m).prejmenovatBTClick(); };

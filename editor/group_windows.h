@@ -6,14 +6,14 @@
 
 class Group;
 class Rod;
-class Thlavni;
+class PersonEditor;
 
 class GroupManager {
 public:
-    explicit GroupManager(Thlavni& main) : main_(main) {}
+    explicit GroupManager(PersonEditor& main) : main_(main) {}
 
     // Hooks the manager's and the fill window's controls to the handlers below.
-    static void bind(Thlavni& main);
+    static void bind(PersonEditor& main);
 
     void vytvoritBTClick();
     void zkopirovatBTClick();
@@ -44,15 +44,15 @@ private:
     template <class Qualifies>
     void refillSelected(Qualifies qualifies);
 
-    Thlavni& main_;
+    PersonEditor& main_;
 };
 
 class BulkFill {
 public:
-    explicit BulkFill(Thlavni& main) : main_(main) {}
+    explicit BulkFill(PersonEditor& main) : main_(main) {}
 
     // Hooks the bulk-fill window's nine field buttons.
-    static void bind(Thlavni& main);
+    static void bind(PersonEditor& main);
     // The group of the selected line, or none for the all-persons line (and for no line).
     Group* selectedGroup();
     // The prompt captioned with the field's label: its text, or the cancel marker on Storno.
@@ -63,5 +63,5 @@ public:
     static constexpr const char* cancelMarker = "mrCancelXY";
 
 private:
-    Thlavni& main_;
+    PersonEditor& main_;
 };

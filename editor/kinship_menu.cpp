@@ -3,7 +3,7 @@
 #include "model/clovek.h"
 #include "model/rod.h"
 #include "platform/stringlist.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 #include "shell/list_display.h"
 
 namespace {
@@ -53,7 +53,7 @@ const KinshipItem kinshipItems[] = {
 
 } // namespace
 
-void Thlavni::bindKinshipMenu()
+void PersonEditor::bindKinshipMenu()
 {
     for (const KinshipItem& k : kinshipItems)
         (this->*k.item).OnClick = [this, &k] {
@@ -70,7 +70,7 @@ void Thlavni::bindKinshipMenu()
         };
 }
 
-void Thlavni::showRelatives(const std::string& relation)
+void PersonEditor::showRelatives(const std::string& relation)
 {
     TpribuzniFORM& w = *pribuzniFORM;
     const std::string person =

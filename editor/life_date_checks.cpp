@@ -6,7 +6,7 @@
 #include "model/svatba.h"
 #include "platform/application.h"
 #include "platform/dialogs.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ int partIndex(char part)
 }
 
 // The reset is no step of its own: undoing the edit brings the typed part's old value back.
-bool passPartnershipCheck(Thlavni& m, const DateCheck& check, Datum& date, const PartNote& note, char part)
+bool passPartnershipCheck(PersonEditor& m, const DateCheck& check, Datum& date, const PartNote& note, char part)
 {
     if (!check)
         return true;
@@ -54,13 +54,13 @@ bool passPartnershipCheck(Thlavni& m, const DateCheck& check, Datum& date, const
 
 } // namespace
 
-LifeLimits Thlavni::lifeLimits() const
+LifeLimits PersonEditor::lifeLimits() const
 {
     return {settings.minParentChildAge, settings.maxAge, settings.minYear, settings.maxYear,
             settings.checkFatherDeathBeforeBirth};
 }
 
-bool Thlavni::checkBirthDate(char part)
+bool PersonEditor::checkBirthDate(char part)
 {
     if (!currentPerson)
         return true;
@@ -68,7 +68,7 @@ bool Thlavni::checkBirthDate(char part)
                          birthNotes[partIndex(part)].key, birthNotes[partIndex(part)].text, part);
 }
 
-bool Thlavni::checkDeathDate(char part)
+bool PersonEditor::checkDeathDate(char part)
 {
     if (!currentPerson)
         return true;
@@ -76,7 +76,7 @@ bool Thlavni::checkDeathDate(char part)
                          deathNotes[partIndex(part)].key, deathNotes[partIndex(part)].text, part);
 }
 
-bool Thlavni::passLifeCheck(const DateCheck& check, Datum& date, const char* noteKey, const char* noteText,
+bool PersonEditor::passLifeCheck(const DateCheck& check, Datum& date, const char* noteKey, const char* noteText,
                             char part)
 {
     if (!check)
@@ -95,7 +95,7 @@ bool Thlavni::passLifeCheck(const DateCheck& check, Datum& date, const char* not
     return false;
 }
 
-bool Thlavni::checkWeddingDate(char part)
+bool PersonEditor::checkWeddingDate(char part)
 {
     Svatba* s = currentPartnership();
     if (!currentPerson || !s)
@@ -104,7 +104,7 @@ bool Thlavni::checkWeddingDate(char part)
                                 s->wedding, weddingNotes[partIndex(part)], part);
 }
 
-bool Thlavni::checkDivorceDate(char part)
+bool PersonEditor::checkDivorceDate(char part)
 {
     Svatba* s = currentPartnership();
     if (!currentPerson || !s)

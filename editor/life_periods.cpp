@@ -6,7 +6,7 @@
 #include "model/rod.h"
 #include "platform/lists.h"
 #include "platform/stringlist.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 #include "shell/value_dialogs.h"
 
 namespace {
@@ -24,16 +24,16 @@ struct PeriodControls {
     const char* deleteQuestionKey;
 };
 
-PeriodControls controlsOf(ZakladniSheet& z, Thlavni::PeriodList which)
+PeriodControls controlsOf(ZakladniSheet& z, PersonEditor::PeriodList which)
 {
     switch (which) {
-    case Thlavni::PeriodList::residences:
+    case PersonEditor::PeriodList::residences:
         return {z.bydlisteLIST, z.noveBydlisteBT, z.upravBydlisteBT, z.smazatBydlisteBT, z.nahoruBydlisteBT,
                 z.doluBydlisteBT, &Clovek::residences, "bydliste", &Rod::distinctResidences, "smazatBydliste"};
-    case Thlavni::PeriodList::educations:
+    case PersonEditor::PeriodList::educations:
         return {z.vzdelaniLIST, z.noveVzdelaniBT, z.upravVzdelaniBT, z.smazatVzdelaniBT, z.nahoruVzdelaniBT,
                 z.doluVzdelaniBT, &Clovek::educations, "vzdelani", &Rod::distinctEducations, "smazatVzdelani"};
-    case Thlavni::PeriodList::occupations: break;
+    case PersonEditor::PeriodList::occupations: break;
     }
     return {z.povolaniLIST, z.novePovolaniBT, z.upravPovolaniBT, z.smazatPovolaniBT, z.nahoruPovolaniBT,
             z.doluPovolaniBT, &Clovek::occupations, "povolani", &Rod::distinctOccupations, "smazatPovolani"};
@@ -66,7 +66,7 @@ CasoveObdobi* selectedEntry(Clovek* person, const PeriodControls& c)
 
 } // namespace
 
-void Thlavni::bindLifePeriodEvents()
+void PersonEditor::bindLifePeriodEvents()
 {
     for (PeriodList which : {PeriodList::residences, PeriodList::educations, PeriodList::occupations}) {
         PeriodControls c = controlsOf(zakladniSheet, which);
@@ -84,22 +84,22 @@ void Thlavni::bindLifePeriodEvents()
     }
 }
 
-void Thlavni::fillResidenceList(int row)
+void PersonEditor::fillResidenceList(int row)
 {
     fillPeriodList(PeriodList::residences, row);
 }
 
-void Thlavni::fillEducationList(int row)
+void PersonEditor::fillEducationList(int row)
 {
     fillPeriodList(PeriodList::educations, row);
 }
 
-void Thlavni::fillOccupationList(int row)
+void PersonEditor::fillOccupationList(int row)
 {
     fillPeriodList(PeriodList::occupations, row);
 }
 
-void Thlavni::fillPeriodList(PeriodList which, int row)
+void PersonEditor::fillPeriodList(PeriodList which, int row)
 {
     PeriodControls c = controlsOf(zakladniSheet, which);
     std::vector<std::string> rows;
@@ -112,7 +112,7 @@ void Thlavni::fillPeriodList(PeriodList which, int row)
     updatePeriodButtons(which);
 }
 
-void Thlavni::updatePeriodButtons(PeriodList which)
+void PersonEditor::updatePeriodButtons(PeriodList which)
 {
     PeriodControls c = controlsOf(zakladniSheet, which);
     const int row = c.list.ItemIndex();
@@ -123,7 +123,7 @@ void Thlavni::updatePeriodButtons(PeriodList which)
     c.down.Enabled = row >= 0 && row < c.list.Items.Count() - 1;
 }
 
-void Thlavni::newPeriodEntry(PeriodList which)
+void PersonEditor::newPeriodEntry(PeriodList which)
 {
     if (!tree || !currentPerson)
         return;
@@ -139,7 +139,7 @@ void Thlavni::newPeriodEntry(PeriodList which)
     tree->recordPeriodChange(currentPerson, c.key, nullptr, entry);
 }
 
-void Thlavni::editPeriodEntry(PeriodList which)
+void PersonEditor::editPeriodEntry(PeriodList which)
 {
     PeriodControls c = controlsOf(zakladniSheet, which);
     CasoveObdobi* entry = selectedEntry(currentPerson, c);
@@ -158,7 +158,7 @@ void Thlavni::editPeriodEntry(PeriodList which)
         tree->recordPeriodChange(currentPerson, c.key, &before, entry);
 }
 
-void Thlavni::deletePeriodEntry(PeriodList which)
+void PersonEditor::deletePeriodEntry(PeriodList which)
 {
     PeriodControls c = controlsOf(zakladniSheet, which);
     CasoveObdobi* entry = selectedEntry(currentPerson, c);
@@ -173,7 +173,7 @@ void Thlavni::deletePeriodEntry(PeriodList which)
     refreshPercentFilled(currentPerson);
 }
 
-void Thlavni::movePeriodEntry(PeriodList which, bool up)
+void PersonEditor::movePeriodEntry(PeriodList which, bool up)
 {
     if (!currentPerson)
         return;

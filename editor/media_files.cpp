@@ -7,9 +7,9 @@
 #include "platform/exceptions.h"
 #include "platform/files.h"
 #include "platform/picture.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 
-void Thlavni::loadImageScaled(const std::string& fileName, TImage& image)
+void PersonEditor::loadImageScaled(const std::string& fileName, TImage& image)
 {
     try {
         TJPEGImage jpeg;
@@ -25,7 +25,7 @@ void Thlavni::loadImageScaled(const std::string& fileName, TImage& image)
     }
 }
 
-void Thlavni::savePictureToDisk(const TPicture& picture)
+void PersonEditor::savePictureToDisk(const TPicture& picture)
 {
     if (!SavePictureDialog1.Execute())
         return;
@@ -48,7 +48,7 @@ void Thlavni::savePictureToDisk(const TPicture& picture)
     }
 }
 
-void Thlavni::saveFileToDisk(const Soubor& file)
+void PersonEditor::saveFileToDisk(const Soubor& file)
 {
     if (!SaveSouborDialog1.Execute())
         return;
@@ -57,18 +57,18 @@ void Thlavni::saveFileToDisk(const Soubor& file)
         tellFileNotSaved(target);
 }
 
-void Thlavni::tellPictureNotRead(const std::string& path)
+void PersonEditor::tellPictureNotRead(const std::string& path)
 {
     ShowMessage(langText("chyby", "obrazekNelzeNacist", "Obrázek se nepodařilo načíst, soubor není čitelný obrázek:") +
                 " " + path);
 }
 
-void Thlavni::tellFileNotInserted(const std::string& path)
+void PersonEditor::tellFileNotInserted(const std::string& path)
 {
     ShowMessage(langText("chyby", "souborNelzeVlozit", "Soubor se nepodařilo vložit:") + " " + path);
 }
 
-void Thlavni::tellFileNotSaved(const std::string& path)
+void PersonEditor::tellFileNotSaved(const std::string& path)
 {
     ShowMessage(langText("chyby", "souborNelzeUlozit", "Soubor se nepodařilo uložit:") + " " + path);
 }

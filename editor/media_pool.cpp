@@ -7,7 +7,7 @@
 #include "model/rod.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 
 #include <utility>
 
@@ -64,7 +64,7 @@ const PoolTexts& textsOf(MediaKind kind)
     return texts[static_cast<int>(kind)];
 }
 
-TRadioGroup& sortRadioOf(Thlavni& main, MediaKind kind)
+TRadioGroup& sortRadioOf(PersonEditor& main, MediaKind kind)
 {
     switch (kind) {
     case MediaKind::Photo: return main.fotkySheet.seradFotoRADIO;
@@ -76,7 +76,7 @@ TRadioGroup& sortRadioOf(Thlavni& main, MediaKind kind)
 
 } // namespace
 
-MediaPool::MediaPool(Thlavni& main, MediaKind kind)
+MediaPool::MediaPool(PersonEditor& main, MediaKind kind)
     : main_(main), kind_(kind), window_(windowOf(kind)), parts_(partsOf(kind))
 {
     parts_.poolLIST.OnClick = [this] { poolClick(); };

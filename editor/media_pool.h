@@ -6,11 +6,11 @@
 #include "forms/media_pool_layout.h"
 #include "model/media_lists.h"
 
-class Thlavni;
+class PersonEditor;
 
 class MediaPool {
 public:
-    MediaPool(Thlavni& main, MediaKind kind);
+    MediaPool(PersonEditor& main, MediaKind kind);
     ~MediaPool();
     MediaPool(const MediaPool&) = delete;
     MediaPool& operator=(const MediaPool&) = delete;
@@ -44,7 +44,7 @@ private:
     // The list sorted in the tab's order into the box, with nothing selected there.
     void fillSorted(Prvky& list, TListBox& box);
 
-    Thlavni& main_;
+    PersonEditor& main_;
     MediaKind kind_;
     TForm& window_;
     MediaPoolParts parts_;

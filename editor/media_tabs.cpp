@@ -11,7 +11,7 @@
 #include "platform/files.h"
 #include "platform/keys.h"
 #include "platform/process.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 #include "forms/vymaz_foto_form.h"
 
 namespace {
@@ -32,7 +32,7 @@ struct MediaTabControls {
     const char* section; // of the language file
 };
 
-MediaTabControls controlsOf(Thlavni& h, MediaKind kind)
+MediaTabControls controlsOf(PersonEditor& h, MediaKind kind)
 {
     switch (kind) {
     case MediaKind::Photo: {
@@ -74,7 +74,7 @@ void fillListBox(TListBox& box, MediaKind kind, const Prvky& list, int mode)
 }
 
 // Refills the tab a medium of the kind is shown on; the file tab with its texts.
-void refillTab(Thlavni& h, MediaKind kind)
+void refillTab(PersonEditor& h, MediaKind kind)
 {
     if (kind == MediaKind::File)
         h.showTextsAndFiles();
@@ -84,7 +84,7 @@ void refillTab(Thlavni& h, MediaKind kind)
 
 } // namespace
 
-void Thlavni::bindMediaTabEvents()
+void PersonEditor::bindMediaTabEvents()
 {
     for (MediaKind kind : {MediaKind::Photo, MediaKind::Document, MediaKind::File}) {
         MediaTabControls c = controlsOf(*this, kind);
@@ -108,7 +108,7 @@ void Thlavni::bindMediaTabEvents()
     };
 }
 
-MediaRecord*& Thlavni::currentMedia(MediaKind kind)
+MediaRecord*& PersonEditor::currentMedia(MediaKind kind)
 {
     switch (kind) {
     case MediaKind::Photo: return currentPhoto;
@@ -118,17 +118,17 @@ MediaRecord*& Thlavni::currentMedia(MediaKind kind)
     return currentFile;
 }
 
-void Thlavni::showPhotosTab()
+void PersonEditor::showPhotosTab()
 {
     showMediaTab(MediaKind::Photo);
 }
 
-void Thlavni::showDocumentsTab()
+void PersonEditor::showDocumentsTab()
 {
     showMediaTab(MediaKind::Document);
 }
 
-void Thlavni::showMediaTab(MediaKind kind)
+void PersonEditor::showMediaTab(MediaKind kind)
 {
     if (!currentPerson)
         return;
@@ -146,7 +146,7 @@ void Thlavni::showMediaTab(MediaKind kind)
     showMediaDetails(kind);
 }
 
-void Thlavni::showMediaDetails(MediaKind kind)
+void PersonEditor::showMediaDetails(MediaKind kind)
 {
     // Putting the record's texts into the edits runs their change handlers, which must not take
     // them for the person's typing.
@@ -169,7 +169,7 @@ void Thlavni::showMediaDetails(MediaKind kind)
     }
 }
 
-void Thlavni::enableMediaDetails(MediaKind kind, bool enabled)
+void PersonEditor::enableMediaDetails(MediaKind kind, bool enabled)
 {
     MediaTabControls c = controlsOf(*this, kind);
     for (TControl* control : std::initializer_list<TControl*>{&c.name, &c.year, &c.comment, &c.remove, &c.save, &c.open})
@@ -178,7 +178,7 @@ void Thlavni::enableMediaDetails(MediaKind kind, bool enabled)
         c.preview->Visible = enabled;
 }
 
-void Thlavni::mediaListClick(MediaKind kind)
+void PersonEditor::mediaListClick(MediaKind kind)
 {
     if (!currentPerson)
         return;
@@ -190,7 +190,7 @@ void Thlavni::mediaListClick(MediaKind kind)
     showMediaDetails(kind);
 }
 
-void Thlavni::mediaSortClick(MediaKind kind)
+void PersonEditor::mediaSortClick(MediaKind kind)
 {
     if (!currentPerson)
         return;
@@ -202,7 +202,7 @@ void Thlavni::mediaSortClick(MediaKind kind)
     c.list.setItemIndex(current ? indexOfMedia(kind, list, current) : -1);
 }
 
-void Thlavni::mediaNameOrYearChange(MediaKind kind, bool year)
+void PersonEditor::mediaNameOrYearChange(MediaKind kind, bool year)
 {
     MediaRecord* current = currentMedia(kind);
     if (showingPerson || !current || !currentPerson)
@@ -225,7 +225,7 @@ void Thlavni::mediaNameOrYearChange(MediaKind kind, bool year)
     }
 }
 
-void Thlavni::mediaCommentExit(MediaKind kind)
+void PersonEditor::mediaCommentExit(MediaKind kind)
 {
     MediaRecord* current = currentMedia(kind);
     MediaTabControls c = controlsOf(*this, kind);
@@ -234,13 +234,13 @@ void Thlavni::mediaCommentExit(MediaKind kind)
     c.comment.Modified = false;
 }
 
-void Thlavni::openMedia(MediaKind kind)
+void PersonEditor::openMedia(MediaKind kind)
 {
     if (const MediaRecord* current = currentMedia(kind))
         shellOpen(joinPath(workingFolder, mediaStoredPath(kind, *current)));
 }
 
-void Thlavni::saveMediaToDisk(MediaKind kind)
+void PersonEditor::saveMediaToDisk(MediaKind kind)
 {
     const MediaRecord* current = currentMedia(kind);
     if (!current)
@@ -252,7 +252,7 @@ void Thlavni::saveMediaToDisk(MediaKind kind)
         saveFileToDisk(static_cast<const Soubor&>(*current));
 }
 
-void Thlavni::insertMedia(MediaKind kind)
+void PersonEditor::insertMedia(MediaKind kind)
 {
     if (!tree || !currentPerson)
         return;
@@ -290,7 +290,7 @@ void Thlavni::insertMedia(MediaKind kind)
     updateTabContentsLabel();
 }
 
-void Thlavni::removeMedia(MediaKind kind)
+void PersonEditor::removeMedia(MediaKind kind)
 {
     MediaRecord* current = currentMedia(kind);
     if (!tree || !currentPerson || !current)
@@ -324,7 +324,7 @@ void Thlavni::removeMedia(MediaKind kind)
     updateTabContentsLabel();
 }
 
-void Thlavni::assignMedia(MediaKind kind)
+void PersonEditor::assignMedia(MediaKind kind)
 {
     if (!tree || !currentPerson)
         return;

@@ -4,12 +4,12 @@
 #include "model/person_fields.h"
 #include "model/rod.h"
 #include "platform/lists.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 #include "shell/scroll.h"
 
 #include <string_view>
 
-void Thlavni::storeTextField(PersonField which, const TComboBox& box, bool showsInList)
+void PersonEditor::storeTextField(PersonField which, const TComboBox& box, bool showsInList)
 {
     const PersonFieldInfo& field = personField(which);
     // The page fill puts texts into combo boxes without raising their change event; this
@@ -30,32 +30,32 @@ void Thlavni::storeTextField(PersonField which, const TComboBox& box, bool shows
         tree->recordTextChange(currentPerson, std::string(field.stepKey), old, text);
 }
 
-void Thlavni::jmenoCBChange()
+void PersonEditor::jmenoCBChange()
 {
     storeTextField(PersonField::firstName, zakladniSheet.jmenoCB, true);
 }
 
-void Thlavni::prijmeniCBChange()
+void PersonEditor::prijmeniCBChange()
 {
     storeTextField(PersonField::surname, zakladniSheet.prijmeniCB, true);
 }
 
-void Thlavni::rodnePrijmeniCBChange()
+void PersonEditor::rodnePrijmeniCBChange()
 {
     storeTextField(PersonField::birthSurname, zakladniSheet.rodnePrijmeniCB, true);
 }
 
-void Thlavni::titulPredCBChange()
+void PersonEditor::titulPredCBChange()
 {
     storeTextField(PersonField::titlesBefore, zakladniSheet.titulPredCB, false);
 }
 
-void Thlavni::titulZaCBChange()
+void PersonEditor::titulZaCBChange()
 {
     storeTextField(PersonField::titlesAfter, zakladniSheet.titulZaCB, false);
 }
 
-void Thlavni::fillValueList(TComboBox& box, void (Rod::*values)(TStringList&) const)
+void PersonEditor::fillValueList(TComboBox& box, void (Rod::*values)(TStringList&) const)
 {
     if (!tree)
         return;
@@ -81,7 +81,7 @@ size_t letterCount(std::string_view text)
 
 } // namespace
 
-void Thlavni::makeWomanBySurname()
+void PersonEditor::makeWomanBySurname()
 {
     // Neither a message nor an undo step: the surname's own step is what the person did.
     if (currentPerson->sex != 1 || !tree->canChangeSex(currentPerson))
@@ -90,13 +90,13 @@ void Thlavni::makeWomanBySurname()
     zakladniSheet.pohlaviCB.setItemIndex(1);
 }
 
-void Thlavni::jmenoCBExit()
+void PersonEditor::jmenoCBExit()
 {
     if (currentPerson)
         refreshPercentFilled(currentPerson);
 }
 
-void Thlavni::prijmeniCBExit()
+void PersonEditor::prijmeniCBExit()
 {
     if (!currentPerson || !tree)
         return;
@@ -106,7 +106,7 @@ void Thlavni::prijmeniCBExit()
     refreshPercentFilled(currentPerson);
 }
 
-void Thlavni::rodnePrijmeniCBExit()
+void PersonEditor::rodnePrijmeniCBExit()
 {
     if (!currentPerson || !tree)
         return;

@@ -5,7 +5,7 @@
 #include "model/rod.h"
 #include "model/uk_clovek.h"
 #include "platform/dialogs.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 #include "shell/scroll.h"
 
 #include <memory>
@@ -14,7 +14,7 @@ namespace {
 
 // Every person of the sex in chain order but `except`, and the not-given entry, each line
 // carrying its person (none for the not-given entry).
-void fillParentCombo(Thlavni& m, TComboBox& box, uint8_t sex)
+void fillParentCombo(PersonEditor& m, TComboBox& box, uint8_t sex)
 {
     TStringList lines;
     std::string name;
@@ -36,7 +36,7 @@ void selectParent(TComboBox& box, const Clovek* parent)
 // Only the parent and the not-given entry: enough to show the parent. The box is filled with
 // every choice when it is entered (a click opens it only after that), so showing a person in a
 // big tree does not wait for two lists of every man and every woman.
-void showParentOnly(Thlavni& m, TComboBox& box, Clovek* parent)
+void showParentOnly(PersonEditor& m, TComboBox& box, Clovek* parent)
 {
     TStringList lines;
     if (parent)
@@ -48,27 +48,27 @@ void showParentOnly(Thlavni& m, TComboBox& box, Clovek* parent)
 
 } // namespace
 
-void Thlavni::fillFatherCombo()
+void PersonEditor::fillFatherCombo()
 {
     fillParentCombo(*this, zakladniSheet.otecCB, 1);
 }
 
-void Thlavni::fillMotherCombo()
+void PersonEditor::fillMotherCombo()
 {
     fillParentCombo(*this, zakladniSheet.matkaCB, 0);
 }
 
-void Thlavni::selectFatherInCombo()
+void PersonEditor::selectFatherInCombo()
 {
     selectParent(zakladniSheet.otecCB, currentPerson ? currentPerson->father : nullptr);
 }
 
-void Thlavni::selectMotherInCombo()
+void PersonEditor::selectMotherInCombo()
 {
     selectParent(zakladniSheet.matkaCB, currentPerson ? currentPerson->mother : nullptr);
 }
 
-void Thlavni::showParentCombos()
+void PersonEditor::showParentCombos()
 {
     if (!currentPerson)
         return;
@@ -87,7 +87,7 @@ void Thlavni::showParentCombos()
     }
 }
 
-void Thlavni::otecCBEnter()
+void PersonEditor::otecCBEnter()
 {
     if (!currentPerson || !tree)
         return;
@@ -96,7 +96,7 @@ void Thlavni::otecCBEnter()
     selectFatherInCombo();
 }
 
-void Thlavni::matkaCBEnter()
+void PersonEditor::matkaCBEnter()
 {
     if (!currentPerson || !tree)
         return;
@@ -105,17 +105,17 @@ void Thlavni::matkaCBEnter()
     selectMotherInCombo();
 }
 
-void Thlavni::otecCBChange()
+void PersonEditor::otecCBChange()
 {
     changeParent(true);
 }
 
-void Thlavni::matkaCBChange()
+void PersonEditor::matkaCBChange()
 {
     changeParent(false);
 }
 
-void Thlavni::changeParent(bool isFather)
+void PersonEditor::changeParent(bool isFather)
 {
     if (showingPerson || undoReplaying || !tree || !currentPerson)
         return;
@@ -173,17 +173,17 @@ void Thlavni::changeParent(bool isFather)
     paintPersonList();
 }
 
-void Thlavni::otecBTClick()
+void PersonEditor::otecBTClick()
 {
     parentButtonClick(true);
 }
 
-void Thlavni::matkaBTClick()
+void PersonEditor::matkaBTClick()
 {
     parentButtonClick(false);
 }
 
-void Thlavni::parentButtonClick(bool isFather)
+void PersonEditor::parentButtonClick(bool isFather)
 {
     if (!tree || !currentPerson)
         return;

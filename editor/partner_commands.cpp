@@ -4,9 +4,9 @@
 #include "model/clovek.h"
 #include "model/rod.h"
 #include "model/svatba.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 
-int Thlavni::choosePartner(const Clovek& person, Clovek*& chosen)
+int PersonEditor::choosePartner(const Clovek& person, Clovek*& chosen)
 {
     chosen = nullptr;
     TvyberPartnera& dialog = *vyberPartnera;
@@ -29,7 +29,7 @@ int Thlavni::choosePartner(const Clovek& person, Clovek*& chosen)
     return result;
 }
 
-void Thlavni::vytvorSvatbuBTClick()
+void PersonEditor::vytvorSvatbuBTClick()
 {
     if (!tree || !currentPerson)
         return;
@@ -62,7 +62,7 @@ void Thlavni::vytvorSvatbuBTClick()
     tree->recordPartnerChange(start, "novaSvatba", s, nullptr, created);
 }
 
-void Thlavni::zmenPartneraBTClick()
+void PersonEditor::zmenPartneraBTClick()
 {
     if (!tree || !currentPerson)
         return;

@@ -5,7 +5,7 @@
 #include "model/datum.h"
 #include "model/rod.h"
 #include "model/svatba.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 
 #include <string>
 
@@ -17,7 +17,7 @@ struct PartnershipDate {
     std::string keyStart;
 };
 
-PartnershipDate boxes(Thlavni& m, Svatba& s, bool divorce)
+PartnershipDate boxes(PersonEditor& m, Svatba& s, bool divorce)
 {
     ZakladniSheet& z = m.zakladniSheet;
     if (divorce)
@@ -27,22 +27,22 @@ PartnershipDate boxes(Thlavni& m, Svatba& s, bool divorce)
 
 } // namespace
 
-void Thlavni::svatbaMistoCBChange()
+void PersonEditor::svatbaMistoCBChange()
 {
     partnershipTextChange(&Svatba::place, "svatbaMisto", zakladniSheet.svatbaMistoCB.Text());
 }
 
-void Thlavni::oddavajiciKnezEDChange()
+void PersonEditor::oddavajiciKnezEDChange()
 {
     partnershipTextChange(&Svatba::officiant, "svatbaKnez", zakladniSheet.oddavajiciKnezED.Text());
 }
 
-void Thlavni::svedkoveEDChange()
+void PersonEditor::svedkoveEDChange()
 {
     partnershipTextChange(&Svatba::witnesses, "svatbaSvedkove", zakladniSheet.svedkoveED.Text());
 }
 
-void Thlavni::partnershipTextChange(SparseText Svatba::*field, const char* key, const std::string& text)
+void PersonEditor::partnershipTextChange(SparseText Svatba::*field, const char* key, const std::string& text)
 {
     Svatba* s = currentPartnership();
     if (!s || !tree)
@@ -53,7 +53,7 @@ void Thlavni::partnershipTextChange(SparseText Svatba::*field, const char* key, 
         tree->recordPartnershipTextChange(currentPerson, key, s, old, text);
 }
 
-void Thlavni::partnershipDayMonthChange(bool divorce, char part)
+void PersonEditor::partnershipDayMonthChange(bool divorce, char part)
 {
     Svatba* s = currentPartnership();
     if (undoReplaying || !s || !tree)
@@ -66,7 +66,7 @@ void Thlavni::partnershipDayMonthChange(bool divorce, char part)
         tree->recordPartnershipDateChange(currentPerson, b.keyStart + datePartKeyEnd(part), s, old, b.boxes.date);
 }
 
-void Thlavni::partnershipYearChange(bool divorce)
+void PersonEditor::partnershipYearChange(bool divorce)
 {
     // The year edit raises its change event also when the display or the replay sets it.
     Svatba* s = currentPartnership();
@@ -80,7 +80,7 @@ void Thlavni::partnershipYearChange(bool divorce)
         tree->recordPartnershipDateChange(currentPerson, b.keyStart + "Rok", s, old, b.boxes.date);
 }
 
-void Thlavni::partnershipDayEnter(bool divorce)
+void PersonEditor::partnershipDayEnter(bool divorce)
 {
     if (Svatba* s = currentPartnership()) {
         PartnershipDate b = boxes(*this, *s, divorce);
@@ -88,7 +88,7 @@ void Thlavni::partnershipDayEnter(bool divorce)
     }
 }
 
-void Thlavni::partnershipDateExit(bool divorce, char part)
+void PersonEditor::partnershipDateExit(bool divorce, char part)
 {
     Svatba* s = currentPartnership();
     if (!currentPerson || !s || !tree)
@@ -104,7 +104,7 @@ void Thlavni::partnershipDateExit(bool divorce, char part)
     b.boxes.weekday.Caption = b.boxes.date.weekdayName(*this);
 }
 
-void Thlavni::setPartnershipDateUnknown(bool divorce)
+void PersonEditor::setPartnershipDateUnknown(bool divorce)
 {
     Svatba* s = currentPartnership();
     if (!s || !tree)
@@ -117,7 +117,7 @@ void Thlavni::setPartnershipDateUnknown(bool divorce)
     tree->recordPartnershipDateChange(currentPerson, b.keyStart + "Nezname", s, old, b.boxes.date);
 }
 
-void Thlavni::svatbaAsiMouseUp()
+void PersonEditor::svatbaAsiMouseUp()
 {
     Svatba* s = currentPartnership();
     if (!s || !tree)

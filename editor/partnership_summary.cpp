@@ -6,12 +6,12 @@
 #include "platform/codec.h"
 #include "platform/datetime.h"
 #include "platform/exceptions.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 #include "shell/list_display.h"
 
 #include <vector>
 
-void Thlavni::buildPartnershipSummary(TStringList& lines, Svatba* partnership)
+void PersonEditor::buildPartnershipSummary(TStringList& lines, Svatba* partnership)
 {
     lines.Clear();
     if (!partnership)
@@ -22,7 +22,7 @@ void Thlavni::buildPartnershipSummary(TStringList& lines, Svatba* partnership)
         lines.Add(line);
 }
 
-void Thlavni::shrnutiSvatbyBTClick()
+void PersonEditor::shrnutiSvatbyBTClick()
 {
     Svatba* s = currentPartnership();
     if (!s)
@@ -33,7 +33,7 @@ void Thlavni::shrnutiSvatbyBTClick()
     dialog.ShowModal();
 }
 
-void Thlavni::ulozitShrnutiBTClick()
+void PersonEditor::ulozitShrnutiBTClick()
 {
     TShrnutiSvatbyFORM& dialog = *ShrnutiSvatbyFORM;
     if (!dialog.SaveDialogTXT.Execute())

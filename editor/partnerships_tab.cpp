@@ -5,14 +5,14 @@
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "platform/dialogs.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 #include "shell/list_display.h"
 
 #include <initializer_list>
 #include <string>
 #include <vector>
 
-Svatba* Thlavni::currentPartnership()
+Svatba* PersonEditor::currentPartnership()
 {
     if (!currentPerson)
         return nullptr;
@@ -22,7 +22,7 @@ Svatba* Thlavni::currentPartnership()
     return static_cast<UkSvatba*>(currentPerson->partnerships.at(row))->partnership;
 }
 
-void Thlavni::showPartnershipControls(bool general, bool wedding, bool divorce)
+void PersonEditor::showPartnershipControls(bool general, bool wedding, bool divorce)
 {
     ZakladniSheet& z = zakladniSheet;
     for (TControl* c : std::initializer_list<TControl*>{&z.shrnutiSvatbyBT, &z.zmenPartneraBT, &z.smazSvatbuBT,
@@ -39,7 +39,7 @@ void Thlavni::showPartnershipControls(bool general, bool wedding, bool divorce)
         c->Visible = divorce;
 }
 
-void Thlavni::fillPartnerList(int row)
+void PersonEditor::fillPartnerList(int row)
 {
     ZakladniSheet& z = zakladniSheet;
     if (currentPerson && currentPerson->partnerships.count() > 0) {
@@ -58,7 +58,7 @@ void Thlavni::fillPartnerList(int row)
     z.smazSvatbuBT.Enabled = false;
 }
 
-void Thlavni::showPartnership()
+void PersonEditor::showPartnership()
 {
     ZakladniSheet& z = zakladniSheet;
     ShowingPerson showing(*this);
@@ -99,7 +99,7 @@ void Thlavni::showPartnership()
     }
 }
 
-void Thlavni::oddaniCHECKClick()
+void PersonEditor::oddaniCHECKClick()
 {
     if (showingPerson)
         return;
@@ -121,7 +121,7 @@ void Thlavni::oddaniCHECKClick()
     showPartnership();
 }
 
-void Thlavni::rozvedeniCHECKClick()
+void PersonEditor::rozvedeniCHECKClick()
 {
     if (showingPerson)
         return;
@@ -140,7 +140,7 @@ void Thlavni::rozvedeniCHECKClick()
     showPartnership();
 }
 
-void Thlavni::smazSvatbuBTClick()
+void PersonEditor::smazSvatbuBTClick()
 {
     Svatba* s = currentPartnership();
     if (!s || !tree)
@@ -158,7 +158,7 @@ void Thlavni::smazSvatbuBTClick()
     paintPersonList();
 }
 
-void Thlavni::nahoruSvatbaBTClick()
+void PersonEditor::nahoruSvatbaBTClick()
 {
     const int row = zakladniSheet.partneriLIST.ItemIndex();
     if (!currentPerson || row <= 0 || row >= currentPerson->partnerships.count())
@@ -167,7 +167,7 @@ void Thlavni::nahoruSvatbaBTClick()
     fillPartnerList(row - 1);
 }
 
-void Thlavni::doluSvatbaBTClick()
+void PersonEditor::doluSvatbaBTClick()
 {
     const int row = zakladniSheet.partneriLIST.ItemIndex();
     if (!currentPerson || row < 0 || row >= currentPerson->partnerships.count() - 1)
@@ -176,7 +176,7 @@ void Thlavni::doluSvatbaBTClick()
     fillPartnerList(row + 1);
 }
 
-void Thlavni::partneriLISTDblClick()
+void PersonEditor::partneriLISTDblClick()
 {
     if (zakladniSheet.partneriLIST.ItemIndex() < 0)
         return;

@@ -1,9 +1,9 @@
 // The share of filled fields of a person, refreshed when a field that counts in it is left.
 #include "model/clovek.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 #include "shell/scroll.h"
 
-void Thlavni::refreshPercentFilled(Clovek* person)
+void PersonEditor::refreshPercentFilled(Clovek* person)
 {
     if (!tree || !person)
         return;

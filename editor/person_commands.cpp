@@ -4,10 +4,10 @@
 #include "model/group.h"
 #include "model/prev_next.h"
 #include "model/rod.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 #include "shell/scroll.h"
 
-void Thlavni::bindPersonCommandEvents()
+void PersonEditor::bindPersonCommandEvents()
 {
     Nova1.OnClick = NovaOsobaBT.OnClick = [this] { Nova1Click(); };
     Vymaz1.OnClick = SmazOsobuBT.OnClick = VymazPopup1.OnClick = [this] { Vymaz1Click(); };
@@ -15,7 +15,7 @@ void Thlavni::bindPersonCommandEvents()
     zamekCH.OnClick = [this] { zamekCHClick(); };
 }
 
-void Thlavni::Nova1Click()
+void PersonEditor::Nova1Click()
 {
     if (!tree || !personList)
         return;
@@ -45,12 +45,12 @@ void Thlavni::Nova1Click()
         tree->recordNewPerson(previous, "vytvorOsobu", person);
 }
 
-void Thlavni::Vymaz1Click()
+void PersonEditor::Vymaz1Click()
 {
     confirmDeletePerson();
 }
 
-bool Thlavni::confirmDeletePerson()
+bool PersonEditor::confirmDeletePerson()
 {
     if (!tree || !currentPerson)
         return false;
@@ -67,7 +67,7 @@ bool Thlavni::confirmDeletePerson()
     return true;
 }
 
-void Thlavni::deleteCurrentPerson(bool bulk)
+void PersonEditor::deleteCurrentPerson(bool bulk)
 {
     if (!tree || !currentPerson)
         return;
@@ -87,7 +87,7 @@ void Thlavni::deleteCurrentPerson(bool bulk)
     selectPersonAfterDeletion(bulk);
 }
 
-void Thlavni::selectPersonAfterDeletion(bool bulk)
+void PersonEditor::selectPersonAfterDeletion(bool bulk)
 {
     // The person visited before, unless the list shows a group that does not hold them.
     Group* group = skupinyCB.Text() == allPersonsGroupName ? nullptr : tree->findGroup(skupinyCB.Text());

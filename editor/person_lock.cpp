@@ -2,11 +2,11 @@
 // further-data pages. The lock box itself stays usable.
 #include "model/clovek.h"
 #include "model/rod.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 
 #include <initializer_list>
 
-void Thlavni::zamekCHClick()
+void PersonEditor::zamekCHClick()
 {
     if (!currentPerson)
         return;
@@ -22,7 +22,7 @@ void Thlavni::zamekCHClick()
         tree->recordFlagChange(currentPerson, "zamek", old, currentPerson->lock);
 }
 
-void Thlavni::setPersonLockState()
+void PersonEditor::setPersonLockState()
 {
     if (!currentPerson)
         return;
@@ -47,7 +47,7 @@ void Thlavni::setPersonLockState()
         c->Enabled = c->Enabled && editable;
 }
 
-void Thlavni::setFurtherDataLockState()
+void PersonEditor::setFurtherDataLockState()
 {
     if (!currentPerson)
         return;

@@ -1,9 +1,9 @@
 #include "editor/person_text_controls.h"
 
 #include "model/rod.h"
-#include "shell/hlavni.h"
+#include "forms/hlavni_form.h"
 
-PersonTextControl personTextControl(Thlavni& window, PersonField field)
+PersonTextControl personTextControl(ThlavniForm& window, PersonField field)
 {
     ZakladniSheet& z = window.zakladniSheet;
     DalsiSheet& d = window.dalsiSheet;

@@ -8,7 +8,7 @@ class Rod;
 class TComboBox;
 class TEdit;
 class TStringList;
-class Thlavni;
+class ThlavniForm;
 
 struct PersonTextControl {
     TComboBox* box = nullptr; // a combo box, or
@@ -19,4 +19,4 @@ struct PersonTextControl {
 
 // None for a field that is not a text. Every text of the table has its control: the function
 // has no default, so a new field does not build without its line.
-PersonTextControl personTextControl(Thlavni& window, PersonField field);
+PersonTextControl personTextControl(ThlavniForm& window, PersonField field);

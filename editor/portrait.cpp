@@ -7,9 +7,9 @@
 #include "platform/dialogs.h"
 #include "platform/exceptions.h"
 #include "platform/files.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 
-void Thlavni::vlozHlavaBTClick()
+void PersonEditor::vlozHlavaBTClick()
 {
     if (!tree || !currentPerson)
         return;
@@ -39,12 +39,12 @@ void Thlavni::vlozHlavaBTClick()
     showPortrait();
 }
 
-void Thlavni::ulozHlavaBTClick()
+void PersonEditor::ulozHlavaBTClick()
 {
     savePictureToDisk(zakladniSheet.hlavaIMG.Picture);
 }
 
-void Thlavni::odeberHlavaBTClick()
+void PersonEditor::odeberHlavaBTClick()
 {
     if (!currentPerson)
         return;
@@ -58,7 +58,7 @@ void Thlavni::odeberHlavaBTClick()
     clearChangeHistory();
 }
 
-void Thlavni::bindPortraitEvents()
+void PersonEditor::bindPortraitEvents()
 {
     ZakladniSheet& z = zakladniSheet;
     z.vlozHlavaBT.OnClick = [this] { vlozHlavaBTClick(); };

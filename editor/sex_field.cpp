@@ -3,9 +3,9 @@
 #include "model/rod.h"
 #include "platform/application.h"
 #include "platform/dialogs.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 
-void Thlavni::pohlaviCBChange()
+void PersonEditor::pohlaviCBChange()
 {
     if (showingPerson || !currentPerson || !tree)
         return;

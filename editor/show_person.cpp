@@ -3,9 +3,9 @@
 #include "model/person_texts.h"
 #include "model/prev_next.h"
 #include "platform/text.h"
-#include "shell/hlavni.h"
+#include "editor/person_editor.h"
 
-void Thlavni::showPerson(Clovek* person)
+void PersonEditor::showPerson(Clovek* person)
 {
     // A line typed into a memo is stored only when the memo is left; a click on the list or a
     // tool button leaves no memo, so it is stored here for the person who is still shown.
@@ -22,7 +22,7 @@ void Thlavni::showPerson(Clovek* person)
     paintPersonList();
 }
 
-void Thlavni::updateHeading()
+void PersonEditor::updateHeading()
 {
     if (!currentPerson)
         return;
@@ -33,7 +33,7 @@ void Thlavni::updateHeading()
     updateTabContentsLabel();
 }
 
-void Thlavni::updateTabContentsLabel()
+void PersonEditor::updateTabContentsLabel()
 {
     if (currentPerson)
         obsahKaretLB.Caption = tabContentsText(*currentPerson, *this);

@@ -1,6 +1,7 @@
 #pragma once
 // The main window's layout: its components with their places, sizes and design captions, and
-// the main menu with its shortcuts. Behaviour lives in Thlavni (shell/hlavni.h).
+// the main menu with its shortcuts. Behaviour lives in the window that
+// derives from it (app/main_window.h: the frame of shell/hlavni.h and its parts).
 //
 // The layout starts in the no-tree state: the person list panel and the pages are hidden and
 // the commands that need a tree are disabled.

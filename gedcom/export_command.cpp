@@ -4,9 +4,9 @@
 #include "platform/application.h"
 #include "platform/datetime.h"
 #include "platform/exceptions.h"
-#include "shell/hlavni.h"
+#include "gedcom/gedcom_commands.h"
 
-void Thlavni::expGEDClick()
+void GedcomCommands::expGEDClick()
 {
     if (!tree)
         return;

@@ -5,10 +5,10 @@
 #include "model/rod.h"
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
-#include "shell/hlavni.h"
+#include "gedcom/gedcom_commands.h"
 #include "shell/report_dialogs.h"
 
-void Thlavni::impGEDClick()
+void GedcomCommands::impGEDClick()
 {
     if (tree && askYesNo(langText("otazky", "zavritLipoveta", "Zavřít aktuální lipoveta?")))
         Zavrit1Click();

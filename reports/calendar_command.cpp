@@ -10,11 +10,11 @@
 #include "platform/files.h"
 #include "platform/process.h"
 #include "reports/anniversary_calendar.h"
-#include "shell/hlavni.h"
+#include "reports/report_commands.h"
 #include "shell/list_display.h"
 #include "shell/report_dialogs.h"
 
-void Thlavni::Kalendar1Click()
+void ReportCommands::Kalendar1Click()
 {
     if (!tree)
         return;

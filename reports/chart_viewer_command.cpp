@@ -8,9 +8,9 @@
 #include "platform/inifile.h"
 #include "platform/process.h"
 #include "reports/chart_viewer.h"
-#include "shell/hlavni.h"
+#include "reports/report_commands.h"
 
-void Thlavni::writeLineskopIni()
+void ReportCommands::writeLineskopIni()
 {
     if (!tree)
         return;
@@ -32,14 +32,14 @@ void Thlavni::writeLineskopIni()
     ini.UpdateFile();
 }
 
-void Thlavni::startLineskop(const std::vector<std::string>& arguments)
+void ReportCommands::startLineskop(const std::vector<std::string>& arguments)
 {
     const std::string program = chartViewerProgram(programFolder);
     if (!startProgram(program, arguments, chartViewerFolder(programFolder)))
         ShowMessage("Program Lineskop se nepodařilo spustit. Má být uložen jako " + program + ".");
 }
 
-void Thlavni::handOverToLineskop(int chart)
+void ReportCommands::handOverToLineskop(int chart)
 {
     try {
         writeLineskopIni();
@@ -51,7 +51,7 @@ void Thlavni::handOverToLineskop(int chart)
     startLineskop(chartViewerArguments(chart));
 }
 
-void Thlavni::LineskopBTClick()
+void ReportCommands::LineskopBTClick()
 {
     if (currentPerson)
         handOverToLineskop(0);
@@ -59,27 +59,27 @@ void Thlavni::LineskopBTClick()
         startLineskop({});
 }
 
-void Thlavni::SpustitLineskop1Click()
+void ReportCommands::SpustitLineskop1Click()
 {
     LineskopBTClick();
 }
 
-void Thlavni::RodovyVyvod1Click()
+void ReportCommands::RodovyVyvod1Click()
 {
     handOverToLineskop(1);
 }
 
-void Thlavni::AgnatniVyvod1Click()
+void ReportCommands::AgnatniVyvod1Click()
 {
     handOverToLineskop(2);
 }
 
-void Thlavni::RozrodKmene1Click()
+void ReportCommands::RozrodKmene1Click()
 {
     handOverToLineskop(3);
 }
 
-void Thlavni::VyvodARozrod1Click()
+void ReportCommands::VyvodARozrod1Click()
 {
     handOverToLineskop(4);
 }

@@ -4,12 +4,12 @@
 #include "platform/dialogs.h"
 #include "platform/process.h"
 #include "reports/web_site.h"
-#include "shell/hlavni.h"
+#include "reports/report_commands.h"
 #include "shell/report_dialogs.h"
 
 #include <exception>
 
-void Thlavni::HTMLstranka1Click()
+void ReportCommands::HTMLstranka1Click()
 {
     if (!tree || !currentPerson)
         return;

@@ -9,9 +9,9 @@
 #include "platform/exceptions.h"
 #include "reports/statistics_report.h"
 #include "reports/statistics_tables.h"
-#include "shell/hlavni.h"
+#include "reports/report_commands.h"
 
-void Thlavni::bindStatisticsEvents()
+void ReportCommands::bindStatisticsEvents()
 {
     StatistikaSheet& s = statistikaSheet;
     s.zakladniPrehledBT.OnClick = [this] { zakladniPrehledBTClick(); };
@@ -23,7 +23,7 @@ void Thlavni::bindStatisticsEvents()
     p.tiskStatistikyOsobyBT.OnClick = [this] { tiskStatistikyOsobyBTClick(); };
 }
 
-void Thlavni::showTreeStatistics()
+void ReportCommands::showTreeStatistics()
 {
     if (!tree)
         return;
@@ -32,7 +32,7 @@ void Thlavni::showTreeStatistics()
     showReportText(statistikaSheet.statistikaLipovetauRICH, &lines);
 }
 
-void Thlavni::showStatisticsTables()
+void ReportCommands::showStatisticsTables()
 {
     if (!tree)
         return;
@@ -40,17 +40,17 @@ void Thlavni::showStatisticsTables()
     showReportText(statistikaSheet.statistikaLipovetauRICH, &lines);
 }
 
-void Thlavni::zakladniPrehledBTClick()
+void ReportCommands::zakladniPrehledBTClick()
 {
     showTreeStatistics();
 }
 
-void Thlavni::tabulkyBTClick()
+void ReportCommands::tabulkyBTClick()
 {
     showStatisticsTables();
 }
 
-void Thlavni::saveRichEditLines(const TRichEdit& rich)
+void ReportCommands::saveRichEditLines(const TRichEdit& rich)
 {
     SaveDialogTXT.InitialDir = programFolder;
     if (!SaveDialogTXT.Execute())
@@ -63,7 +63,7 @@ void Thlavni::saveRichEditLines(const TRichEdit& rich)
     }
 }
 
-void Thlavni::printRichEdit(TRichEdit& rich, const std::string& jobName)
+void ReportCommands::printRichEdit(TRichEdit& rich, const std::string& jobName)
 {
     if (!PrintDialog1.Execute())
         return;
@@ -72,22 +72,22 @@ void Thlavni::printRichEdit(TRichEdit& rich, const std::string& jobName)
     rich.BorderWidth = 0;
 }
 
-void Thlavni::ulozitStatistikyLipovetauBTClick()
+void ReportCommands::ulozitStatistikyLipovetauBTClick()
 {
     saveRichEditLines(statistikaSheet.statistikaLipovetauRICH);
 }
 
-void Thlavni::ulozitStatistikuOsobyBTClick()
+void ReportCommands::ulozitStatistikuOsobyBTClick()
 {
     saveRichEditLines(shrnutiSheet.shrnutiOsobyRICH);
 }
 
-void Thlavni::tiskStatistikyLipovetauBTClick()
+void ReportCommands::tiskStatistikyLipovetauBTClick()
 {
     printRichEdit(statistikaSheet.statistikaLipovetauRICH, "Statistika Lipovetau");
 }
 
-void Thlavni::tiskStatistikyOsobyBTClick()
+void ReportCommands::tiskStatistikyOsobyBTClick()
 {
     printRichEdit(shrnutiSheet.shrnutiOsobyRICH, "Shrnuti osoby");
 }

@@ -3,10 +3,10 @@
 #include "platform/codec.h"
 #include "platform/dialogs.h"
 #include "reports/text_export.h"
-#include "shell/hlavni.h"
+#include "reports/report_commands.h"
 #include "shell/report_dialogs.h"
 
-void Thlavni::expTXTClick()
+void ReportCommands::expTXTClick()
 {
     if (!tree)
         return;

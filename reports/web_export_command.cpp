@@ -5,7 +5,7 @@
 #include "platform/process.h"
 #include "reports/html_text.h"
 #include "reports/web_site.h"
-#include "shell/hlavni.h"
+#include "reports/report_commands.h"
 #include "shell/report_dialogs.h"
 #include "shell/scroll.h"
 
@@ -26,7 +26,7 @@ std::string trimmed(const std::string& text)
 
 } // namespace
 
-void Thlavni::HTMLstranky1Click()
+void ReportCommands::HTMLstranky1Click()
 {
     if (!tree || !personList || !webSiteWindowsMade())
         return;
@@ -66,7 +66,7 @@ void Thlavni::HTMLstranky1Click()
     writeHtmlSite(folder + "/");
 }
 
-void Thlavni::writeHtmlSite(const std::string& folder)
+void ReportCommands::writeHtmlSite(const std::string& folder)
 {
     const std::string target = withoutTrailingSlashes(folder);
     WebSiteWriter writer(*tree, *this, shownWebExportOptions(), workingFolder,

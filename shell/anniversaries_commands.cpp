@@ -8,7 +8,7 @@
 #include "shell/list_display.h"
 #include "shell/vyroci_form.h"
 
-void Thlavni::announceTodaysAnniversaries()
+void MainFrame::announceTodaysAnniversaries()
 {
     if (!tree)
         return;
@@ -16,7 +16,7 @@ void Thlavni::announceTodaysAnniversaries()
         Application.MessageBox(line, Application.Title, MB_OK | MB_ICONINFORMATION);
 }
 
-void Thlavni::Vyroci1Click()
+void MainFrame::Vyroci1Click()
 {
     vyrociFORM->ShowModal();
 }

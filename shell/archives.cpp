@@ -8,12 +8,12 @@
 #include "platform/files.h"
 #include "shell/hlavni.h"
 
-std::string Thlavni::archiverPath() const
+std::string MainFrame::archiverPath() const
 {
     return programFolder + "data/rar";
 }
 
-void Thlavni::expRARClick()
+void MainFrame::expRARClick()
 {
     if (!tree)
         return;
@@ -46,7 +46,7 @@ void Thlavni::expRARClick()
         ShowMessage("Archív se nepodařilo uložit do zvoleného souboru.");
 }
 
-void Thlavni::impRARClick()
+void MainFrame::impRARClick()
 {
     if (tree && askYesNo(langText("otazky", "zavritPredImportem",
                                   "Má se zavřít aktuální lipoveta, aby se dal importovat nový?")))

@@ -5,7 +5,7 @@
 
 namespace {
 
-bool passes(Thlavni& main, const DateCheck& check)
+bool passes(MainFrame& main, const DateCheck& check)
 {
     if (!check)
         return true;
@@ -15,17 +15,17 @@ bool passes(Thlavni& main, const DateCheck& check)
 
 } // namespace
 
-bool Thlavni::checkFatherDates(const Clovek& father, const Clovek& child, int minAge)
+bool MainFrame::checkFatherDates(const Clovek& father, const Clovek& child, int minAge)
 {
     return passes(*this, ::checkFatherDates(father, child, minAge, settings.checkFatherDeathBeforeBirth));
 }
 
-bool Thlavni::checkMotherDates(const Clovek& mother, const Clovek& child, int minAge)
+bool MainFrame::checkMotherDates(const Clovek& mother, const Clovek& child, int minAge)
 {
     return passes(*this, ::checkMotherDates(mother, child, minAge));
 }
 
-bool Thlavni::checkPartnershipDates(const Clovek& a, const Clovek& b, const Svatba* partnership)
+bool MainFrame::checkPartnershipDates(const Clovek& a, const Clovek& b, const Svatba* partnership)
 {
     return passes(*this, ::checkPartnershipDates(a, b, partnership));
 }

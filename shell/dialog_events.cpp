@@ -11,7 +11,7 @@
 #include "forms/vyhledano_form.h"
 #include "shell/hlavni.h"
 
-void Thlavni::bindDialogEvents()
+void MainFrame::bindDialogEvents()
 {
     if (vyberPartnera)
         bindPickListEvents(*vyberPartnera);
@@ -33,7 +33,7 @@ void Thlavni::bindDialogEvents()
         bindQuizEvents(*easterEggFORM);
 }
 
-void Thlavni::bindShellCommands()
+void MainFrame::bindShellCommands()
 {
     prevBT.OnClick = [this] { prevBTClick(); };
     nextBT.OnClick = [this] { nextBTClick(); };

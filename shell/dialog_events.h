@@ -1,7 +1,7 @@
 #pragma once
 // The handlers of dialog windows whose layouts forms/ declares, hooked to their controls. The
 // main window hooks every window of the program at its first activation
-// (Thlavni::bindDialogEvents); a test hooks the window it makes.
+// (MainFrame::bindDialogEvents); a test hooks the window it makes.
 class TvyberPartnera;
 class TvyberDiteFORM;
 class TpribuzniFORM;

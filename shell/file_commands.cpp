@@ -5,7 +5,7 @@
 #include "platform/exceptions.h"
 #include "shell/hlavni.h"
 
-bool Thlavni::closeTreeAfterAnswer(int answer)
+bool MainFrame::closeTreeAfterAnswer(int answer)
 {
     if (answer == mrCancel)
         return false;
@@ -27,7 +27,7 @@ bool Thlavni::closeTreeAfterAnswer(int answer)
 
 // Without a question nothing is saved: the open tree is empty, or there is none and the close
 // only resets the working folder and the window.
-bool Thlavni::closeTreeAsking(const char* key, const char* defaultQuestion)
+bool MainFrame::closeTreeAsking(const char* key, const char* defaultQuestion)
 {
     int answer = mrNo;
     if (tree && tree->personCount() > 0)
@@ -35,12 +35,12 @@ bool Thlavni::closeTreeAsking(const char* key, const char* defaultQuestion)
     return closeTreeAfterAnswer(answer);
 }
 
-void Thlavni::Zavrit1Click()
+void MainFrame::Zavrit1Click()
 {
     closeTreeAsking("ulozitPredZavrenim", "Uložit lipoveta před zavřením?");
 }
 
-void Thlavni::Novy1Click()
+void MainFrame::Novy1Click()
 {
     if (!closeTreeAsking("ulozitPredNovym", "Uložit aktuální lipoveta před založením nového?") || tree)
         return;
@@ -51,24 +51,24 @@ void Thlavni::Novy1Click()
         obecneSheet.nazevED.SetFocus();
 }
 
-void Thlavni::Otevrit1Click()
+void MainFrame::Otevrit1Click()
 {
     OpenDialogROD.InitialDir = programFolder + "save/";
     if (OpenDialogROD.Execute())
         openTreeFile(OpenDialogROD.FileName);
 }
 
-void Thlavni::Ulozit1Click()
+void MainFrame::Ulozit1Click()
 {
     saveTree();
 }
 
-void Thlavni::UlozitJako1Click()
+void MainFrame::UlozitJako1Click()
 {
     saveTreeAs();
 }
 
-bool Thlavni::saveTreeAs()
+bool MainFrame::saveTreeAs()
 {
     if (!tree)
         return false;
@@ -92,7 +92,7 @@ bool Thlavni::saveTreeAs()
     return saved;
 }
 
-void Thlavni::Konec1Click()
+void MainFrame::Konec1Click()
 {
     if (tree)
         Zavrit1Click();
@@ -100,21 +100,21 @@ void Thlavni::Konec1Click()
         Close();
 }
 
-void Thlavni::commitMemos()
+void MainFrame::commitMemos()
 {
     // Each memo the person changed, in a fixed order, through its own exit handler. The person
     // editor's memos join this list with their pages.
     struct Memo {
         TMemo& memo;
-        void (Thlavni::*exit)();
+        void (MainFrame::*exit)();
     };
     const Memo memos[] = {
-        {obecneSheet.dalsiUdajeMEMO, &Thlavni::dalsiUdajeMEMOExit},
-        {doplnujiciSheet.doplnujiciTextyMEMO, &Thlavni::doplnujiciTextyMEMOExit},
-        {dalsiSheet.matrikyMEMO, &Thlavni::matrikyMEMOExit},
-        {fotkySheet.komentarFotoMEMO, &Thlavni::komentarFotoMEMOExit},
-        {dokumentySheet.komentarDokMEMO, &Thlavni::komentarDokMEMOExit},
-        {doplnujiciSheet.komentarSouborMEMO, &Thlavni::komentarSouborMEMOExit},
+        {obecneSheet.dalsiUdajeMEMO, &MainFrame::dalsiUdajeMEMOExit},
+        {doplnujiciSheet.doplnujiciTextyMEMO, &MainFrame::doplnujiciTextyMEMOExit},
+        {dalsiSheet.matrikyMEMO, &MainFrame::matrikyMEMOExit},
+        {fotkySheet.komentarFotoMEMO, &MainFrame::komentarFotoMEMOExit},
+        {dokumentySheet.komentarDokMEMO, &MainFrame::komentarDokMEMOExit},
+        {doplnujiciSheet.komentarSouborMEMO, &MainFrame::komentarSouborMEMOExit},
     };
     // Once stored, the lines are the person's: a memo left showing them while another person
     // is current must not hand them to that one at the next commit.

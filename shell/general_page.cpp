@@ -4,7 +4,7 @@
 #include "platform/keys.h"
 #include "shell/hlavni.h"
 
-void Thlavni::showGeneralPage()
+void MainFrame::showGeneralPage()
 {
     if (!tree)
         return;
@@ -18,31 +18,31 @@ void Thlavni::showGeneralPage()
         g.dalsiUdajeMEMO.Lines.Add(line);
 }
 
-void Thlavni::nazevEDChange()
+void MainFrame::nazevEDChange()
 {
     if (tree)
         tree->treeName = obecneSheet.nazevED.Text();
 }
 
-void Thlavni::autorEDChange()
+void MainFrame::autorEDChange()
 {
     if (tree)
         tree->author = obecneSheet.autorED.Text();
 }
 
-void Thlavni::vytvorenoEDChange()
+void MainFrame::vytvorenoEDChange()
 {
     if (tree)
         tree->createdText = obecneSheet.vytvorenoED.Text();
 }
 
-void Thlavni::spolupracovaliEDChange()
+void MainFrame::spolupracovaliEDChange()
 {
     if (tree)
         tree->collaborators = obecneSheet.spolupracovaliED.Text();
 }
 
-void Thlavni::dalsiUdajeMEMOExit()
+void MainFrame::dalsiUdajeMEMOExit()
 {
     if (tree)
         tree->furtherData = obecneSheet.dalsiUdajeMEMO.Lines.lines();

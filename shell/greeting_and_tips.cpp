@@ -12,7 +12,7 @@
 #include "shell/tip_form.h"
 
 namespace {
-std::string signUpText(Thlavni& hl)
+std::string signUpText(MainFrame& hl)
 {
     return hl.langText("tip", "registrujte",
                        "Zaregistrujte se na webových stránkách programu Kinvelor. Budete tak vždy ihned "
@@ -20,7 +20,7 @@ std::string signUpText(Thlavni& hl)
 }
 } // namespace
 
-void Thlavni::showDateGreeting(const Datum& today)
+void MainFrame::showDateGreeting(const Datum& today)
 {
     struct Greeting {
         const char* day;
@@ -40,14 +40,14 @@ void Thlavni::showDateGreeting(const Datum& today)
         }
 }
 
-std::string Thlavni::tipFilePath()
+std::string MainFrame::tipFilePath()
 {
     // Only a checked language file name, so the tip file is always read from "data/lang/".
     return languageFolder(programFolder) + withoutExtension(safeLanguageFileName(settings.languageFileName)) +
            ".tip";
 }
 
-std::string Thlavni::tipText()
+std::string MainFrame::tipText()
 {
     const std::string path = tipFilePath();
     std::vector<std::string> tips;
@@ -64,7 +64,7 @@ std::string Thlavni::tipText()
     return tips[static_cast<size_t>(Random(static_cast<int>(tips.size())))];
 }
 
-void Thlavni::showTipWindow()
+void MainFrame::showTipWindow()
 {
     TtipFORM& w = *tipFORM;
     w.cisloSpusteniLB.Caption =
@@ -76,7 +76,7 @@ void Thlavni::showTipWindow()
     w.ShowModal();
 }
 
-void Thlavni::Tip1Click()
+void MainFrame::Tip1Click()
 {
     showTipWindow();
 }

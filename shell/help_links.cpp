@@ -27,7 +27,7 @@ bool hasScheme(const std::string& address)
     return true;
 }
 
-void openWebPage(Thlavni& m, const std::string& address)
+void openWebPage(MainFrame& m, const std::string& address)
 {
     if (address.empty())
         return;
@@ -37,7 +37,7 @@ void openWebPage(Thlavni& m, const std::string& address)
                                "Stránku se nepodařilo otevřít, patrně není nastaven žádný webový prohlížeč."));
 }
 
-void writeMailTo(Thlavni& m, const std::string& address)
+void writeMailTo(MainFrame& m, const std::string& address)
 {
     if (utf8Length(address) < 6 || address.find('@') == std::string::npos)
         return;
@@ -48,12 +48,12 @@ void writeMailTo(Thlavni& m, const std::string& address)
 
 } // namespace
 
-void Thlavni::Napoveda2Click()
+void MainFrame::Napoveda2Click()
 {
     openHelp();
 }
 
-void Thlavni::openHelp()
+void MainFrame::openHelp()
 {
     const std::string path = programFolder + "help/kinvelor.hlp";
     if (fileExists(path))
@@ -63,31 +63,31 @@ void Thlavni::openHelp()
                              "Soubor s nápovědou nenalezen, patrně používáte verzi programu bez nápovědy."));
 }
 
-void Thlavni::otevriWWW1BTClick()
+void MainFrame::otevriWWW1BTClick()
 {
     if (currentPerson)
         openWebPage(*this, currentPerson->web1);
 }
 
-void Thlavni::otevriWWW2BTClick()
+void MainFrame::otevriWWW2BTClick()
 {
     if (currentPerson)
         openWebPage(*this, currentPerson->web2);
 }
 
-void Thlavni::napis1BTClick()
+void MainFrame::napis1BTClick()
 {
     if (currentPerson)
         writeMailTo(*this, currentPerson->email1);
 }
 
-void Thlavni::napis2BTClick()
+void MainFrame::napis2BTClick()
 {
     if (currentPerson)
         writeMailTo(*this, currentPerson->email2);
 }
 
-void Thlavni::OProgramu1Click()
+void MainFrame::OProgramu1Click()
 {
     oProgramu->startCredits();
     struct Stop {

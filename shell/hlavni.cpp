@@ -7,11 +7,15 @@
 #include "shell/scroll.h"
 #include "storage/working_folders.h"
 
-Thlavni* hlavni = nullptr;
+MainFrame* hlavni = nullptr;
 
-Thlavni::Thlavni()
+MainFrame::MainFrame()
 {
     claimGlobalWindow(hlavni, this);
+}
+
+void MainFrame::bindEvents()
+{
     OnCreate = [this] { FormCreate(); };
     OnActivate = [this] { FormActivate(); };
     OnCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
@@ -53,31 +57,13 @@ Thlavni::Thlavni()
     Vyroci1.OnClick = [this] { Vyroci1Click(); };
     BarvyVztahu1.OnClick = [this] { BarvyVztahu1Click(); };
     bindPersonListEvents();
-    bindBasicPageEvents();
-    bindLifePeriodEvents();
-    bindPortraitEvents();
-    bindFurtherPageEvents();
-    bindMediaTabEvents();
-    bindPersonCommandEvents();
-    bindStatisticsEvents();
-    bindKinshipMenu();
-    bindGroupEvents();
-    expGED.OnClick = [this] { expGEDClick(); };
-    impGED.OnClick = [this] { impGEDClick(); };
-    HTMLstranky1.OnClick = [this] { HTMLstranky1Click(); };
-    HTMLstranka1.OnClick = [this] { HTMLstranka1Click(); };
-    LineskopBT.OnClick = [this] { LineskopBTClick(); };
-    SpustitLineskop1.OnClick = [this] { SpustitLineskop1Click(); };
-    RodovyVyvod1.OnClick = [this] { RodovyVyvod1Click(); };
-    AgnatniVyvod1.OnClick = [this] { AgnatniVyvod1Click(); };
-    RozrodKmene1.OnClick = [this] { RozrodKmene1Click(); };
-    VyvodARozrod1.OnClick = [this] { VyvodARozrod1Click(); };
-    expTXT.OnClick = [this] { expTXTClick(); };
-    Kalendar1.OnClick = [this] { Kalendar1Click(); };
+    bindEditorEvents();
+    bindReportEvents();
+    bindGedcomEvents();
     bindShellCommands();
 }
 
-Thlavni::~Thlavni()
+MainFrame::~MainFrame()
 {
     // The rows of the list go before the tree whose persons they show.
     personList.reset();
@@ -85,7 +71,7 @@ Thlavni::~Thlavni()
     releaseGlobalWindow(hlavni, this);
 }
 
-void Thlavni::FormCreate()
+void MainFrame::FormCreate()
 {
     tree.reset();
     personList.reset();

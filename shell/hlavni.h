@@ -1,8 +1,14 @@
 #pragma once
-// The main window: its layout (ThlavniForm), the state every subsystem shares and the
-// operations of every subsystem on it. One declaration, many files: a member function is
-// defined in the folder of its subsystem (shell/, editor/, reports/, gedcom/), in a file
-// named after what it does. Add members to the section of their subsystem.
+// The main window's frame: its layout (ThlavniForm), the state every part of the window
+// shares, and the frame's own work: start-up and shutdown, the tree files and their commands,
+// the person list, the window texts, undo and redo, the settings dialogs and the small
+// commands of the menus. Its members are defined in shell/, in files named after what they do.
+// The parts of the window build on it, each in the folder of its code and each deriving
+// virtually from this class: the person editor (editor/person_editor.h), the report commands
+// (reports/report_commands.h) and the GEDCOM commands (gedcom/gedcom_commands.h); the window
+// the program makes is all of them together (app/main_window.h). A part may use everything
+// declared here; the frame reaches a part only through the hooks at the end of this class, and
+// one part reaches another only through the frame.
 #include "forms/hlavni_form.h"
 #include "model/editor_port.h"
 #include "model/life_checks.h"
@@ -20,7 +26,6 @@
 
 class Rod;
 class Clovek;
-enum class PersonField : uint8_t;
 class LanguageFile;
 // Types whose headers other parts of the program bring; held by pointer here.
 class Scroll;    // the person list view
@@ -40,12 +45,12 @@ class WorkingFolderClaim;
 // The main window is the model's text source: it hands out the texts of whichever language
 // file is loaded at the moment.
 // It is also the person editor the undo history replays its steps through.
-class Thlavni : public ThlavniForm, public TextSource, public EditorPort {
+class MainFrame : public ThlavniForm, public TextSource, public EditorPort {
 public:
-    Thlavni();
-    ~Thlavni() override;
-    Thlavni(const Thlavni&) = delete;
-    Thlavni& operator=(const Thlavni&) = delete;
+    MainFrame();
+    ~MainFrame() override;
+    MainFrame(const MainFrame&) = delete;
+    MainFrame& operator=(const MainFrame&) = delete;
 
     // ================================================================ shared state
     // The open tree, or none. Owned; made when a tree is opened or created, freed when closed.
@@ -82,7 +87,7 @@ public:
     // when an exception passes, so a fill that fails never leaves the handlers switched off.
     class ShowingPerson {
     public:
-        explicit ShowingPerson(Thlavni& main) : flag_(main.showingPerson), was_(flag_) { flag_ = true; }
+        explicit ShowingPerson(MainFrame& main) : flag_(main.showingPerson), was_(flag_) { flag_ = true; }
         ~ShowingPerson() { flag_ = was_; }
         ShowingPerson(const ShowingPerson&) = delete;
         ShowingPerson& operator=(const ShowingPerson&) = delete;
@@ -91,6 +96,11 @@ public:
         bool& flag_;
         bool was_;
     };
+    // The record each media tab of the person editor shows, or none. They point into the tree,
+    // so the frame forgets them with it.
+    MediaRecord* currentPhoto = nullptr;
+    MediaRecord* currentDocument = nullptr;
+    MediaRecord* currentFile = nullptr;
     // Set by the previous/next buttons, so showing a person adds no visit.
     bool navigatingHistory = false;
     // Height of one person list row in pixels.
@@ -196,13 +206,13 @@ public:
     // passes.
     class WaitShown {
     public:
-        explicit WaitShown(Thlavni& main) : main_(main) { main_.showWaitWindow(); }
+        explicit WaitShown(MainFrame& main) : main_(main) { main_.showWaitWindow(); }
         ~WaitShown() { main_.hideWaitWindow(); }
         WaitShown(const WaitShown&) = delete;
         WaitShown& operator=(const WaitShown&) = delete;
 
     private:
-        Thlavni& main_;
+        MainFrame& main_;
     };
     // Opening and closing (shell/open_close_tree.cpp).
     // Reads the tree file with the loader its version line calls for, inside the wait window,
@@ -292,7 +302,7 @@ public:
     // Set while the list moves its scroll bar to follow the selection, so the bar's change
     // handler does not feed the position back.
     bool ensuringVisible = false;
-    // Hooks the list's controls to their handlers (from the constructor).
+    // Hooks the list's controls to their handlers (from bindEvents).
     void bindPersonListEvents();
     // Makes the grid, the bar and the group box below them taller by whole rows on a screen
     // higher than 768 pixels.
@@ -387,7 +397,7 @@ public:
     void BarvyVztahu1Click();
 
     // ================================================================ links, texts, about box, archives (shell/)
-    // Hooks the commands below to their menu items and buttons (from the constructor).
+    // Hooks the commands below to their menu items and buttons (from bindEvents).
     void bindShellCommands();
     // Hooks the handlers of the dialog windows (pick lists, text windows, about box, quiz) once
     // every window exists (first activation).
@@ -434,187 +444,7 @@ public:
     // The archiver below the program folder.
     std::string archiverPath() const;
 
-    // ================================================================ person editor (editor/)
-    // Makes the person the current one with `showingPerson` set meanwhile: a person page
-    // becomes the active one (from the general and statistics tabs), is refilled, the visit is
-    // recorded unless moving through the history, the heading follows and the list is repainted.
-    void showPerson(Clovek* person);
-    // Refills the groups combo (the all-persons entry first, then the tree's groups) and
-    // selects `groupName` (empty: the all-persons entry).
-    void fillGroupsCombo(const std::string& groupName);
-    // Fill the basic-data, further-data, photos and documents pages from the current person.
-    void showBasicPage();
-    void showFurtherFields();
-    void showPhotosTab();
-    void showDocumentsTab();
-    // The heading above the pages: the current person's full name and birth year, then the
-    // tab-contents note.
-    void updateHeading();
-    // The note naming the current person's pages that hold something.
-    void updateTabContentsLabel();
-    // Enables undo and redo as the open tree's history allows.
-    void updateUndoButtons();
-
-    // ---------------------------------------------------------------- basic-data page (editor/)
-    // Hooks the page's fields to their handlers (from the constructor).
-    void bindBasicPageEvents();
-    void bindDateEvents();
-    // The names and titles (editor/name_fields.cpp): each keystroke is stored, re-sorts the list
-    // where the field shows in it and refreshes the heading; entering a box offers the values
-    // the tree's persons have; leaving a surname box ending like a woman's makes a man a woman.
-    void jmenoCBChange();
-    void prijmeniCBChange();
-    void rodnePrijmeniCBChange();
-    void titulPredCBChange();
-    void titulZaCBChange();
-    void jmenoCBExit();
-    void prijmeniCBExit();
-    void rodnePrijmeniCBExit();
-    // The sex box (editor/sex_field.cpp): refused, with a message, for a person with a partner or
-    // a child.
-    void pohlaviCBChange();
-    // The text of `box` into the current person's `field`, with one undo step per run of
-    // keystrokes in it.
-    void storeTextField(PersonField field, const TComboBox& box, bool showsInList);
-    // sortPersonList after an edit that changed only this person (shell/undo_commands.cpp).
-    void sortPersonListAfterEditOf(const Clovek* person);
-    // The drop-down items of `box` from one of the tree's value lists; the text stays.
-    void fillValueList(TComboBox& box, void (Rod::*values)(TStringList&) const);
-    void makeWomanBySurname();
-    // The birth and death dates (editor/date_fields.cpp); `birth` picks the date, `part` is 'd',
-    // 'm' or 'r' for the day, month or year box.
-    void dateYearChange(bool birth);
-    void dateDayMonthChange(bool birth, char part);
-    // The day list as the date's month and year allow.
-    void dayBoxEnter(bool birth);
-    // Puts a stored part back into an emptied box, limits the day when the month or year was
-    // left, checks the date and shows its weekday.
-    void datePartExit(bool birth, char part);
-    // The "?" button: the whole date unknown, after the question.
-    void setDateUnknown(bool birth);
-    // The about box: approximate with the tolerance chosen in the tolerance dialog.
-    void aboutBoxMouseUp(bool birth);
-    void zivaZesnulaCHClick();
-    // The checks of the current person's birth or death date (editor/life_date_checks.cpp): true
-    // when every rule passes; otherwise the message of the first rule that fails is shown, the
-    // edited part becomes "?" and the page is refilled.
-    bool checkBirthDate(char part);
-    bool checkDeathDate(char part);
-    LifeLimits lifeLimits() const;
-    bool passLifeCheck(const DateCheck& check, Datum& date, const char* noteKey, const char* noteText, char part);
-
-    // ---------------------------------------------------------------- family and partnerships (editor/)
-    // Hooks the parents, children, siblings and partnership controls to their handlers.
-    void bindFamilyEvents();
-    void bindPartnershipEvents();
-    // Parents (editor/parents.cpp). Combo items carry their person, so two persons of one
-    // display text stay two choices.
-    void fillFatherCombo();
-    void fillMotherCombo();
-    void selectFatherInCombo();
-    void selectMotherInCombo();
-    // The page shows each parent with the not-given entry only; entering a box fills it.
-    void showParentCombos();
-    void otecCBEnter();
-    void matkaCBEnter();
-    void otecCBChange();
-    void matkaCBChange();
-    void otecBTClick();
-    void matkaBTClick();
-    // Sets or removes the current person's father (`father`) or mother after the questions, the
-    // date check and the cycle test; one undo step for a change made.
-    void changeParent(bool father);
-    // Jumps to the father (mother), or offers to create one.
-    void parentButtonClick(bool father);
-    // Children and siblings (editor/children_siblings.cpp). Rows carry their person.
-    void fillChildrenList();
-    void fillSiblingsList();
-    void detiLISTClick();
-    void detiLISTDblClick();
-    void sourozenciLISTDblClick();
-    void vytvorDiteBTClick();
-    void vytvorSourozenceBTClick();
-    void odeberDiteBTClick();
-    // The persons that may become children of the current person, with their display texts.
-    void childCandidates(TStringList& list);
-    // Assigning existing persons as children (editor/assign_children.cpp).
-    void priradDiteBTClick();
-    // Makes the current person the parent of `child` after its question; false when nothing
-    // changed. `partner` (assigning the partner's children): a link it holds is left to it.
-    // `listed`: the child was picked from the list, which words the questions its own way.
-    bool assignChild(Clovek* child, Clovek* partner, bool listed);
-    // Selects the person's row in the person list and shows the person.
-    void goToPerson(Clovek* person);
-    // The person of a list row, or none.
-    static Clovek* personOfRow(const TStringList& items, int row);
-    // Partnerships tab (editor/partnerships_tab.cpp).
-    Svatba* currentPartnership();
-    void showPartnershipControls(bool general, bool wedding, bool divorce);
-    void partneriLISTDblClick();
-    void nahoruSvatbaBTClick();
-    void doluSvatbaBTClick();
-    void oddaniCHECKClick();
-    void rozvedeniCHECKClick();
-    void smazSvatbuBTClick();
-    // Adding and changing a partner (editor/partner_commands.cpp).
-    void vytvorSvatbuBTClick();
-    void zmenPartneraBTClick();
-    // Fills the partner dialog with every person of the other sex than `person`; 1 OK or a
-    // double-click, 6 a new person, anything else no choice. The chosen person into `chosen`.
-    int choosePartner(const Clovek& person, Clovek*& chosen);
-    // The fields of the selected partnership (editor/partnership_fields.cpp); `divorce` picks the
-    // date, `part` is 'd', 'm' or 'r'.
-    void svatbaMistoCBChange();
-    void oddavajiciKnezEDChange();
-    void svedkoveEDChange();
-    void partnershipTextChange(SparseText Svatba::*field, const char* key, const std::string& text);
-    void partnershipDayMonthChange(bool divorce, char part);
-    void partnershipYearChange(bool divorce);
-    void partnershipDayEnter(bool divorce);
-    void partnershipDateExit(bool divorce, char part);
-    void setPartnershipDateUnknown(bool divorce);
-    void svatbaAsiMouseUp();
-    // The wedding and divorce checks (editor/life_date_checks.cpp): true when every rule
-    // passes; otherwise the edited part becomes "?", the message is shown and the partner area
-    // is refilled on its first row.
-    bool checkWeddingDate(char part);
-    bool checkDivorceDate(char part);
-    // The partnership summary (editor/partnership_summary.cpp).
-    void shrnutiSvatbyBTClick();
-    void buildPartnershipSummary(TStringList& lines, Svatba* partnership);
-    void ulozitShrnutiBTClick();
-
-    // ---------------------------------------------------------------- person commands (editor/person_commands.cpp, editor/person_lock.cpp)
-    void bindPersonCommandEvents();
-    // A new person with the defaults, added to the tree and the list, shown on the basic-data
-    // page with the caret in the first name; one undo step that deletes it again after asking.
-    void Nova1Click();
-    void Vymaz1Click();
-    // Empties the history (outside a replay), asks, and deletes the shown person on yes; true
-    // when it was deleted.
-    bool confirmDeletePerson() override;
-    // Takes the shown person out of the visit history, the tree and the list, and shows the
-    // person visited before (within the list's group), or the one now at the same place; with
-    // none left the window goes to its empty-tree state. `bulk` makes the next person current
-    // without showing it.
-    void deleteCurrentPerson(bool bulk);
-    // After the current person (or many) left the tree and the list: the person visited before
-    // within the list's group, else the row now at the selected place; with no row the list
-    // falls back to every person, and with no person the window goes to its empty-tree state.
-    void selectPersonAfterDeletion(bool bulk);
-    // The bulk-deletion window with no person marked (editor/bulk_delete.cpp).
-    void HromadneMazani1Click();
-    // Rebuilds the person list from the group chosen in `skupinyCB` (every person for the
-    // all-persons entry), sorted, with the current person's row selected (editor/group_combo.cpp).
-    void filterListByGroup();
-    // The lock box: stores the lock, refills the page and records one step.
-    void zamekCHClick();
-    // Disables the controls of the person's data on the basic-data (further-data) page while
-    // the person is locked.
-    void setPersonLockState();
-    void setFurtherDataLockState();
-
-    // ---------------------------------------------------------------- undo and redo (shell/undo_commands.cpp)
+    // ================================================================ undo and redo (shell/undo_commands.cpp)
     void Zpet1Click();
     void Znovu1Click();
     // Empties the open tree's history and disables undo and redo.
@@ -634,18 +464,9 @@ public:
     std::vector<std::string> memoLines(const std::string& key) override;
     void putMemoLines(const std::string& key, const std::vector<std::string>& lines) override;
     void showUserCaption(int field, const std::string& caption) override;
-    void refreshPercentFilled(Clovek* person) override;
     void sortPersonList() override;
     TextSource& texts() override { return *this; }
     std::string workingFolderPath() override { return workingFolder; }
-    // The partner area of the current person with row `row` selected, and the selected
-    // partnership into its controls (editor/partnerships_tab.cpp).
-    void showPartnership();
-    void fillPartnerList(int row) override;
-    // The shown person's residence, education and occupation lists (editor/life_periods.cpp).
-    void fillResidenceList(int row) override;
-    void fillEducationList(int row) override;
-    void fillOccupationList(int row) override;
     // The portrait frame and its insert-or-change button (shell/portrait_display.cpp).
     void showPortrait() override;
     // The date checks of a parent and a child, or of two partners (shell/date_checks.cpp): true
@@ -653,174 +474,56 @@ public:
     bool checkFatherDates(const Clovek& father, const Clovek& child, int minAge);
     bool checkMotherDates(const Clovek& mother, const Clovek& child, int minAge);
     bool checkPartnershipDates(const Clovek& a, const Clovek& b, const Svatba* partnership);
+    // Enables undo and redo as the open tree's history allows.
+    void updateUndoButtons() override;
+    // sortPersonList after an edit that changed only this person.
+    void sortPersonListAfterEditOf(const Clovek* person);
 
-    // ---------------------------------------------------------------- kinship menus (editor/kinship_menu.cpp)
-    // Hooks the items of the relatives submenu to their queries (from the constructor).
-    void bindKinshipMenu();
-    // The relatives window with its heading, the relation and the count over what the query
-    // listed; a double-clicked person becomes the current one.
-    void showRelatives(const std::string& relation);
+    // ================================================================ hooks the parts answer
+    // The frame's own code calls into a part only through these and through the EditorPort
+    // operations the person editor answers (showBasicPage, fillPartnerList, the life-period
+    // lists, refreshPercentFilled, confirmDeletePerson); each names the part that answers it.
+    // Wires the handlers of every control: the frame's own, then each part's through its hook.
+    // The window runs it once all of its parts exist, as a part's handlers cannot be reached
+    // while the frame alone is being made.
+    void bindEvents();
+    // The person editor's handlers (editor/person_editor.h).
+    virtual void bindEditorEvents() = 0;
+    // The report commands' handlers (reports/report_commands.h).
+    virtual void bindReportEvents() = 0;
+    // The GEDCOM commands' handlers (gedcom/gedcom_commands.h).
+    virtual void bindGedcomEvents() = 0;
 
-    // ---------------------------------------------------------------- groups (editor/group_*.cpp)
-    // Hooks the group box and the two group buttons to their handlers (from the constructor).
-    void bindGroupEvents();
-    void skupinyCBChange();
-    // The groups of the shown person, each tick acting at once; the list follows afterwards.
-    void skupinyBTClick();
-    // The group manager; afterwards the page is refilled and the group box keeps its group
-    // while that still exists.
-    void spravceSkupinBTClick();
-    void fillGroupManagerLists();
-    // The manager's groups, with the one of that name selected and its members shown (empty:
-    // none selected).
-    void selectManagedGroup(const std::string& name);
-    // Every person in the manager's member list, ticked when a member of the selected group.
-    void showManagedGroupMembers();
+    // ------------------------------------------------ answered by the person editor (editor/person_editor.h)
+    // Makes the person the current one with `showingPerson` set meanwhile: a person page
+    // becomes the active one (from the general and statistics tabs), is refilled, the visit is
+    // recorded unless moving through the history, the heading follows and the list is repainted.
+    virtual void showPerson(Clovek* person) = 0;
+    // Refills the groups combo (the all-persons entry first, then the tree's groups) and
+    // selects `groupName` (empty: the all-persons entry).
+    virtual void fillGroupsCombo(const std::string& groupName) = 0;
+    // The heading above the pages, and the note naming the current person's pages that hold
+    // something.
+    virtual void updateHeading() = 0;
+    virtual void updateTabContentsLabel() = 0;
+    // The fills of the person's pages that the frame refills when one becomes active.
+    virtual void showFurtherFields() = 0;
+    virtual void showPhotosTab() = 0;
+    virtual void showDocumentsTab() = 0;
+    virtual void showFilesPart() = 0;
+    virtual void showPartnership() = 0;
+    // The exit handlers of the editor's memos, which store what the person typed; the frame
+    // runs them before the tree is saved or closed.
+    virtual void matrikyMEMOExit() = 0;
+    virtual void komentarFotoMEMOExit() = 0;
+    virtual void komentarDokMEMOExit() = 0;
+    virtual void komentarSouborMEMOExit() = 0;
 
-    // ---------------------------------------------------------------- bulk delete (editor/bulk_delete.cpp)
-    // Deletes every marked person after the history was emptied and the tree detached from its
-    // file, with the wait window up; then shows the person left current. A locked person stays;
-    // answers how many marked persons stayed so.
-    int deleteMarkedPersons();
-
-    // ---------------------------------------------------------------- life periods (editor/life_periods.cpp)
-    // The residence, education and occupation lists of the basic-data page, one design.
-    enum class PeriodList { residences, educations, occupations };
-    void bindLifePeriodEvents();
-    // Refills the list from the current person with `row` selected (-1: none), then the buttons.
-    void fillPeriodList(PeriodList which, int row);
-    // Edit and delete need a selected row of an unlocked person; up and down a row to move past.
-    void updatePeriodButtons(PeriodList which);
-    void updateResidenceButtons() { updatePeriodButtons(PeriodList::residences); }
-    void updateEducationButtons() { updatePeriodButtons(PeriodList::educations); }
-    void updateOccupationButtons() { updatePeriodButtons(PeriodList::occupations); }
-    // The new, edit and delete buttons (undoable) and the up and down buttons (not recorded).
-    void newPeriodEntry(PeriodList which);
-    void editPeriodEntry(PeriodList which);
-    void deletePeriodEntry(PeriodList which);
-    void movePeriodEntry(PeriodList which, bool up);
-
-    // ---------------------------------------------------------------- portrait (editor/portrait.cpp)
-    void bindPortraitEvents();
-    void vlozHlavaBTClick();
-    void ulozHlavaBTClick();
-    void odeberHlavaBTClick();
-
-    // ---------------------------------------------------------------- further data (editor/further_page.cpp)
-    void bindFurtherPageEvents();
-    // A text field of the page into the current person, one undo step per run of keystrokes.
-    // An edit's handler also runs while the page is filled, and then records nothing.
-    void furtherTextChange(PersonField field, const std::string& text, bool isEdit);
-    // "Definuj" of user field 1 to 5: the caption for the whole tree.
-    void userCaptionBTClick(int field);
-    void idZmenBTClick();
-    void matrikyMEMOEnter();
-    void matrikyMEMOExit();
-    void doplnujiciTextyMEMOEnter();
-    void ulozNaDiskTextyBTClick();
-
-    // ---------------------------------------------------------------- photo, document and file tabs (editor/media_tabs.cpp)
-    // The record each tab shows, or none; showing another person or closing the tree drops them.
-    MediaRecord* currentPhoto = nullptr;
-    MediaRecord* currentDocument = nullptr;
-    MediaRecord* currentFile = nullptr;
-    void bindMediaTabEvents();
-    MediaRecord*& currentMedia(MediaKind kind);
-    // The tab's fill: with none current, the person's list sorted and its first record current;
-    // the list box, the selection and the details.
-    void showMediaTab(MediaKind kind);
-    // The file part of the supplementary texts and files tab.
-    void showFilesPart() { showMediaTab(MediaKind::File); }
-    void showMediaDetails(MediaKind kind);
-    void enableMediaDetails(MediaKind kind, bool enabled);
-    // The sort radio, the list click, name and year typed, the comment memo left.
-    void mediaSortClick(MediaKind kind);
-    void mediaListClick(MediaKind kind);
-    void mediaNameOrYearChange(MediaKind kind, bool year);
-    void mediaCommentExit(MediaKind kind);
-    void komentarFotoMEMOExit() { mediaCommentExit(MediaKind::Photo); }
-    void komentarDokMEMOExit() { mediaCommentExit(MediaKind::Document); }
-    void komentarSouborMEMOExit() { mediaCommentExit(MediaKind::File); }
-    // The buttons.
-    void openMedia(MediaKind kind);
-    void saveMediaToDisk(MediaKind kind);
-    void insertMedia(MediaKind kind);
-    void removeMedia(MediaKind kind);
-    void assignMedia(MediaKind kind);
-    // A JPEG file shown in the image, shrunk to fit it; a copy that cannot be read shows nothing.
-    void loadImageScaled(const std::string& fileName, TImage& image);
-    // The picture an image shows, saved as BMP or JPEG by the extension the person gives.
-    void savePictureToDisk(const TPicture& picture);
-    // A copy of the record's stored file under a name the person chooses.
-    void saveFileToDisk(const Soubor& file);
-    // What the person is told when a picture chosen for insertion cannot be read, a file cannot
-    // be copied in, or a copy cannot be written where they chose.
-    void tellPictureNotRead(const std::string& path);
-    void tellFileNotInserted(const std::string& path);
-    void tellFileNotSaved(const std::string& path);
-
-    // ================================================================ statistics and exports (reports/)
+    // ------------------------------------------------ answered by the report commands (reports/report_commands.h)
     // Recomposes the statistics text of the open tree.
-    void showTreeStatistics();
-    // --- statistics tab and the save and print of the person summary (reports/statistics_page.cpp)
-    // Hooks the buttons of the statistics and person-summary tabs to their handlers.
-    void bindStatisticsEvents();
-    // The tables of births, deaths and weddings by month and weekday and of first names.
-    void showStatisticsTables();
-    void zakladniPrehledBTClick();
-    void tabulkyBTClick();
-    // Save: the lines of the tab's text as a UTF-8 file of the person's choice, replacing
-    // an old one only whole; a failure is shown. Print: the text as a print job.
-    void ulozitStatistikyLipovetauBTClick();
-    void ulozitStatistikuOsobyBTClick();
-    void tiskStatistikyLipovetauBTClick();
-    void tiskStatistikyOsobyBTClick();
-    void saveRichEditLines(const TRichEdit& rich);
-    void printRichEdit(TRichEdit& rich, const std::string& jobName);
-    // -- web export (reports/web_export_command.cpp)
-    // The web export command: the options, the location and the subfolder name (re-asked
-    // while it is not a plain name or the user declines to replace an existing folder), then
-    // the site.
-    void HTMLstranky1Click();
-    // Replaces the folder `folder` by the site of the person list's rows in name order, tells
-    // where it starts and opens it; a failure is told with how far the export got.
-    void writeHtmlSite(const std::string& folder);
-    // -- web page of one person (reports/single_person_page_command.cpp): the shown person's page
-    // at a file of the person's choice, its portrait in "foto" beside it; a failure names the file.
-    void HTMLstranka1Click();
-    // -- chart viewer (reports/chart_viewer_command.cpp)
-    // The button and "Spustit Lineskop": the tree handed over when a person is shown, else the
-    // viewer started bare. The four charts: the tree handed over and the chart asked for.
-    void LineskopBTClick();
-    void SpustitLineskop1Click();
-    void RodovyVyvod1Click();
-    void AgnatniVyvod1Click();
-    void RozrodKmene1Click();
-    void VyvodARozrod1Click();
-    // The exchange file and the portrait copies in the viewer's folder. Raises when they cannot
-    // be written.
-    void writeLineskopIni();
-    // The tree handed over (a failure is shown and nothing started), then the viewer with chart
-    // `chart` (0: none).
-    void handOverToLineskop(int chart);
-    // Starts the viewer in its folder; a viewer that is missing or does not start is told.
-    void startLineskop(const std::vector<std::string>& arguments);
-    // -- delimited text export (reports/text_export_command.cpp)
-    void expTXTClick();
-    // -- anniversary calendar (reports/calendar_command.cpp): "kalendar.txt" in the working
-    // folder, the request to save it elsewhere, and the file opened.
-    void Kalendar1Click();
-
-    // ================================================================ GEDCOM (gedcom/)
-    // --- export (gedcom/export_command.cpp)
-    // Export, GED: the open tree as a GEDCOM file of the person's choice; a failure is shown and
-    // no success is announced.
-    void expGEDClick();
-    // The import command (gedcom/import_command.cpp): the open tree closed, a file and the
-    // surname options chosen, the file imported into a new tree installed as an opened one, and
-    // the outcome told with where the log is.
-    void impGEDClick();
+    virtual void showTreeStatistics() = 0;
 };
 
-// The one main window of the program, as the class library's global names it.
-extern Thlavni* hlavni;
+// The one main window of the program, as the class library's global names it; the frame of
+// the composed window (app/main_window.h).
+extern MainFrame* hlavni;

@@ -17,12 +17,12 @@ constexpr int portraitFrameHeight = 200;
 constexpr int portraitFrameWidth = 150;
 } // namespace
 
-void Thlavni::resetWorkingFolder()
+void MainFrame::resetWorkingFolder()
 {
     ::resetWorkingFolder(workingFolder, programFolder);
 }
 
-WaitWindow& Thlavni::waitWindow()
+WaitWindow& MainFrame::waitWindow()
 {
     // The wait window is created with the other windows, after the main window.
     if (cekejFORM && !wait.drives(*cekejFORM))
@@ -30,28 +30,28 @@ WaitWindow& Thlavni::waitWindow()
     return wait;
 }
 
-void Thlavni::showWaitWindow()
+void MainFrame::showWaitWindow()
 {
     waitWindow().show();
 }
 
-void Thlavni::advanceWaitProgress(int step)
+void MainFrame::advanceWaitProgress(int step)
 {
     waitWindow().advance(step);
 }
 
-void Thlavni::hideWaitWindow()
+void MainFrame::hideWaitWindow()
 {
     waitWindow().hide();
 }
 
-TreeFileEnvironment Thlavni::treeFileEnvironment()
+TreeFileEnvironment MainFrame::treeFileEnvironment()
 {
     return TreeFileEnvironment{workingFolder, programFolder, waitWindow(), *this, treeFileOnDisk,
                                portraitFrameHeight, portraitFrameWidth};
 }
 
-bool Thlavni::saveTree()
+bool MainFrame::saveTree()
 {
     // An edit still in a memo belongs to what is saved.
     commitMemos();
@@ -87,7 +87,7 @@ bool Thlavni::saveTree()
     return result.written;
 }
 
-void Thlavni::tellSaveResult(const SaveResult& result)
+void MainFrame::tellSaveResult(const SaveResult& result)
 {
     if (!result.written) {
         std::string message = langText("chyby", "ulozeniSelhalo",
@@ -131,7 +131,7 @@ void Thlavni::tellSaveResult(const SaveResult& result)
                 "\n" + list);
 }
 
-void Thlavni::tellLoadReport(const LoadReport& report)
+void MainFrame::tellLoadReport(const LoadReport& report)
 {
     if (!report.missingMedia.empty()) {
         const std::string notFound = notFoundText(*this);
@@ -144,23 +144,23 @@ void Thlavni::tellLoadReport(const LoadReport& report)
         ShowMessage(message);
 }
 
-void Thlavni::writeSavedState(const std::vector<std::string>& list, const std::string& fileName)
+void MainFrame::writeSavedState(const std::vector<std::string>& list, const std::string& fileName)
 {
     ::writeSavedState(list, fileName);
 }
 
-void Thlavni::renumberPartnerships()
+void MainFrame::renumberPartnerships()
 {
     if (tree)
         ::renumberPartnerships(*tree);
 }
 
-BodyCursor Thlavni::readSavedState(const std::string& fileName)
+BodyCursor MainFrame::readSavedState(const std::string& fileName)
 {
     return ::readSavedState(fileName);
 }
 
-void Thlavni::loadCurrentFormat(const std::string& fileName)
+void MainFrame::loadCurrentFormat(const std::string& fileName)
 {
     if (!tree)
         return;
@@ -177,7 +177,7 @@ void Thlavni::loadCurrentFormat(const std::string& fileName)
     treeFileOnDisk = fileName;
 }
 
-void Thlavni::loadOldFormat(const std::string& fileName)
+void MainFrame::loadOldFormat(const std::string& fileName)
 {
     if (!tree)
         return;

@@ -9,7 +9,7 @@
 #include "shell/hlavni.h"
 #include "shell/lang_form.h"
 
-std::string Thlavni::langText(const std::string& section, const std::string& key,
+std::string MainFrame::langText(const std::string& section, const std::string& key,
                               const std::string& defaultText)
 {
     if (!languageFile)
@@ -17,7 +17,7 @@ std::string Thlavni::langText(const std::string& section, const std::string& key
     return languageFile->langText(section, key, defaultText);
 }
 
-std::string Thlavni::readText(const std::string& section, const std::string& key,
+std::string MainFrame::readText(const std::string& section, const std::string& key,
                               const std::string& defaultText)
 {
     if (!languageFile)
@@ -25,7 +25,7 @@ std::string Thlavni::readText(const std::string& section, const std::string& key
     return languageFile->readText(section, key, defaultText);
 }
 
-void Thlavni::loadLanguage()
+void MainFrame::loadLanguage()
 {
     languageFile.reset();
     // The name comes from a file anyone can edit; only a language file of "data/lang/" is taken,
@@ -67,7 +67,7 @@ void Thlavni::loadLanguage()
     applyBulkDeleteTexts();
 }
 
-void Thlavni::addLanguageEntry(TStringList& lines, const std::string& fileName)
+void MainFrame::addLanguageEntry(TStringList& lines, const std::string& fileName)
 {
     // The choice takes the file name back up to the first blank of its line; a name with a
     // blank would come back as another file, so it is not offered.
@@ -79,7 +79,7 @@ void Thlavni::addLanguageEntry(TStringList& lines, const std::string& fileName)
         lines.Add(fileName + " - " + name);
 }
 
-void Thlavni::Jazyk1Click()
+void MainFrame::Jazyk1Click()
 {
     TListBox& list = langFORM->jazykyLIST;
     list.Items.Clear();

@@ -12,7 +12,7 @@
 
 namespace {
 
-std::string tooOldMessage(Thlavni& main, const std::string& versionLine)
+std::string tooOldMessage(MainFrame& main, const std::string& versionLine)
 {
     return main.langText("chyby", "staraVerze", "Nahráváte lipoveta uložený v příliš staré verzi") + " (1.0." +
            versionLine.substr(versionLine.size() - 2) + "). " +
@@ -24,7 +24,7 @@ std::string tooOldMessage(Thlavni& main, const std::string& versionLine)
 
 } // namespace
 
-int Thlavni::openTree(const std::string& fileName)
+int MainFrame::openTree(const std::string& fileName)
 {
     if (!claimTreeFile(fileName))
         return 1;
@@ -70,7 +70,7 @@ int Thlavni::openTree(const std::string& fileName)
     return 0;
 }
 
-void Thlavni::adoptTree(std::unique_ptr<Rod> newTree)
+void MainFrame::adoptTree(std::unique_ptr<Rod> newTree)
 {
     resetWorkingFolder();
     tree = std::move(newTree);
@@ -78,7 +78,7 @@ void Thlavni::adoptTree(std::unique_ptr<Rod> newTree)
     history = std::make_unique<PrevNext>();
 }
 
-void Thlavni::installLoadedTree()
+void MainFrame::installLoadedTree()
 {
     tree->fillEmptyIdentifiers();
     const bool hasPersons = tree->personCount() > 0;
@@ -106,7 +106,7 @@ void Thlavni::installLoadedTree()
     pagesChange();
 }
 
-void Thlavni::createEmptyTree()
+void MainFrame::createEmptyTree()
 {
     tree = std::make_unique<Rod>();
     tree->attachEditor(this);
@@ -116,7 +116,7 @@ void Thlavni::createEmptyTree()
     currentRow = nullptr;
 }
 
-void Thlavni::newPersonList()
+void MainFrame::newPersonList()
 {
     // A new view moves the scroll bar, whose handler paints the view it finds: the old one must
     // be gone from sight first.
@@ -124,14 +124,14 @@ void Thlavni::newPersonList()
     personList = std::make_unique<Scroll>(*this, scrolling.Height / personListRowHeight);
 }
 
-void Thlavni::closeTree()
+void MainFrame::closeTree()
 {
     commitMemos();
     closeTreeData();
     enableControls(false, false);
 }
 
-void Thlavni::closeTreeData()
+void MainFrame::closeTreeData()
 {
     personList.reset();
     tree.reset();

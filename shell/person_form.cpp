@@ -10,7 +10,7 @@
 #include "shell/hlavni.h"
 #include "shell/list_display.h"
 
-void Thlavni::Formular1Click()
+void MainFrame::Formular1Click()
 {
     TRichEdit& rich = textFORM->textRICH;
     // The form is set in a larger type than the lists; the text window gets its own back after.

@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-void Thlavni::bindPersonListEvents()
+void MainFrame::bindPersonListEvents()
 {
     scrolling.OnDrawCell = [this](int, int, const TRect&, TGridDrawState) { scrollingDrawCell(); };
     scrolling.OnKeyDown = [this](int& key, TShiftState shift) { scrollingKeyDown(key, shift); };
@@ -34,7 +34,7 @@ void Thlavni::bindPersonListEvents()
     zobrazitRodne.OnClick = [this] { zobrazitRodneClick(); };
 }
 
-void Thlavni::fitPersonListToScreen()
+void MainFrame::fitPersonListToScreen()
 {
     scrolling.setRowHeight(0, scrolling.Height);
     scrolling.setColWidth(0, scrolling.Width);
@@ -57,7 +57,7 @@ void Thlavni::fitPersonListToScreen()
     }
 }
 
-void Thlavni::widenPersonList(int dx)
+void MainFrame::widenPersonList(int dx)
 {
     int wanted = kPersonListWidthRange.clamp(scrolling.Width + dx);
     // The window grows with the list, no wider than the screen.
@@ -78,13 +78,13 @@ void Thlavni::widenPersonList(int dx)
     paintPersonList();
 }
 
-std::string Thlavni::sortDirectionCaption()
+std::string MainFrame::sortDirectionCaption()
 {
     return settings.sortAscending ? langText("plocha", "vzestupne", "Vzestupně")
                                   : langText("plocha", "sestupne", "Sestupně");
 }
 
-void Thlavni::restoreListOptions()
+void MainFrame::restoreListOptions()
 {
     setrid.setItemIndex(settings.sortOrder);
     trideniBT.Caption = sortDirectionCaption();
@@ -97,18 +97,18 @@ void Thlavni::restoreListOptions()
     fillGroupsCombo("");
 }
 
-void Thlavni::paintPersonList()
+void MainFrame::paintPersonList()
 {
     if (personList)
         personList->paint();
 }
 
-void Thlavni::scrollingDrawCell()
+void MainFrame::scrollingDrawCell()
 {
     paintPersonList();
 }
 
-void Thlavni::setridClick()
+void MainFrame::setridClick()
 {
     int key = setrid.ItemIndex();
     if (tree && personList) {
@@ -120,7 +120,7 @@ void Thlavni::setridClick()
         settings.sortOrder = key;
 }
 
-void Thlavni::trideniBTClick()
+void MainFrame::trideniBTClick()
 {
     settings.sortAscending = !settings.sortAscending;
     trideniBT.Caption = sortDirectionCaption();
@@ -130,7 +130,7 @@ void Thlavni::trideniBTClick()
     }
 }
 
-void Thlavni::personListKey(int key)
+void MainFrame::personListKey(int key)
 {
     if (!tree || tree->personCount() == 0 || !personList)
         return;
@@ -147,17 +147,17 @@ void Thlavni::personListKey(int key)
     personList->paint();
 }
 
-void Thlavni::scrollingKeyDown(int& key, TShiftState)
+void MainFrame::scrollingKeyDown(int& key, TShiftState)
 {
     personListKey(key);
 }
 
-void Thlavni::FormKeyDown(int& key, TShiftState)
+void MainFrame::FormKeyDown(int& key, TShiftState)
 {
     personListKey(key);
 }
 
-void Thlavni::scrollingMouseDown(TMouseButton button, TShiftState, int x, int y)
+void MainFrame::scrollingMouseDown(TMouseButton button, TShiftState, int x, int y)
 {
     if (!personList)
         return;
@@ -173,7 +173,7 @@ void Thlavni::scrollingMouseDown(TMouseButton button, TShiftState, int x, int y)
     }
 }
 
-void Thlavni::scrollingBarChange()
+void MainFrame::scrollingBarChange()
 {
     if (!personList || ensuringVisible)
         return;
@@ -181,7 +181,7 @@ void Thlavni::scrollingBarChange()
     personList->paint();
 }
 
-void Thlavni::FormMouseWheel(TShiftState, int wheelDelta, int, int, bool& handled)
+void MainFrame::FormMouseWheel(TShiftState, int wheelDelta, int, int, bool& handled)
 {
     if (!tree || tree->personCount() == 0)
         return;
@@ -191,26 +191,26 @@ void Thlavni::FormMouseWheel(TShiftState, int wheelDelta, int, int, bool& handle
     handled = true;
 }
 
-void Thlavni::scrollingMouseWheelUp(TShiftState, int, int, bool& handled)
+void MainFrame::scrollingMouseWheelUp(TShiftState, int, int, bool& handled)
 {
     personListKey(VK_UP);
     handled = true;
 }
 
-void Thlavni::scrollingMouseWheelDown(TShiftState, int, int, bool& handled)
+void MainFrame::scrollingMouseWheelDown(TShiftState, int, int, bool& handled)
 {
     personListKey(VK_DOWN);
     handled = true;
 }
 
-void Thlavni::zobrazitCisloClick()
+void MainFrame::zobrazitCisloClick()
 {
     settings.showNumber = zobrazitCislo.Checked();
     if (tree)
         paintPersonList();
 }
 
-void Thlavni::zobrazitNarozeniClick()
+void MainFrame::zobrazitNarozeniClick()
 {
     settings.showBirth = zobrazitNarozeni.Checked();
     if (!tree)
@@ -219,14 +219,14 @@ void Thlavni::zobrazitNarozeniClick()
     pagesChange();
 }
 
-void Thlavni::zobrazitProcentaClick()
+void MainFrame::zobrazitProcentaClick()
 {
     if (tree)
         paintPersonList();
     settings.showPercent = zobrazitProcenta.Checked();
 }
 
-void Thlavni::zobrazitRodneClick()
+void MainFrame::zobrazitRodneClick()
 {
     settings.showBirthSurname = zobrazitRodne.Checked();
     if (!tree)

@@ -33,18 +33,18 @@ const std::string* firstPeriodText(const Prvky& periods)
 
 } // namespace
 
-void Thlavni::SeznamOsob1Click()
+void MainFrame::SeznamOsob1Click()
 {
     if (JakSeznamFORM->ShowModal() == mrOk)
         textFORM->ShowModal();
 }
 
-std::string Thlavni::padColumn(const std::string& value, int width)
+std::string MainFrame::padColumn(const std::string& value, int width)
 {
     return padded(value, width, langText("ruzne", "nelzeUrcit", "(nelze určit)"));
 }
 
-void Thlavni::writePersonListLines(std::vector<std::string>& lines, const ListColumns& columns)
+void MainFrame::writePersonListLines(std::vector<std::string>& lines, const ListColumns& columns)
 {
     if (!personList)
         return;
@@ -80,7 +80,7 @@ void Thlavni::writePersonListLines(std::vector<std::string>& lines, const ListCo
     }
 }
 
-void Thlavni::buildPersonListHierarchical(std::vector<std::string>& lines, const ListColumns&)
+void MainFrame::buildPersonListHierarchical(std::vector<std::string>& lines, const ListColumns&)
 {
     lines.clear();
     if (!personList || !tree)
@@ -92,7 +92,7 @@ void Thlavni::buildPersonListHierarchical(std::vector<std::string>& lines, const
     ShowMessage("Bohužel, hierarchický způsob ještě není naprogramován.");
 }
 
-void Thlavni::buildPersonList(std::vector<std::string>& lines, const ListColumns& columns)
+void MainFrame::buildPersonList(std::vector<std::string>& lines, const ListColumns& columns)
 {
     lines.clear();
     if (!personList)
@@ -103,7 +103,7 @@ void Thlavni::buildPersonList(std::vector<std::string>& lines, const ListColumns
     paintPersonList();
 }
 
-void Thlavni::buildPersonListSorted(std::vector<std::string>& lines, const ListColumns& columns)
+void MainFrame::buildPersonListSorted(std::vector<std::string>& lines, const ListColumns& columns)
 {
     lines.clear();
     if (!personList)

@@ -1,7 +1,7 @@
 #pragma once
 // The two searches of the search dialog over the open tree: a text in chosen fields and a date
-// among chosen dates. They know nothing of the dialog; `Thlavni::searchText` and
-// `Thlavni::searchDate` read its controls into these choices and list the persons found.
+// among chosen dates. They know nothing of the dialog; `MainFrame::searchText` and
+// `MainFrame::searchDate` read its controls into these choices and list the persons found.
 #include <string>
 #include <string_view>
 #include <vector>

@@ -8,7 +8,7 @@
 #include "shell/hlavni.h"
 #include "shell/window_texts.h"
 
-void Thlavni::showPortrait()
+void MainFrame::showPortrait()
 {
     ZakladniSheet& s = zakladniSheet;
     const bool has = currentPerson && currentPerson->hasPortrait;

@@ -3,13 +3,13 @@
 #include "forms/ano_ne_storno_form.h"
 #include "shell/hlavni.h"
 
-bool Thlavni::askYesNo(const std::string& question)
+bool MainFrame::askYesNo(const std::string& question)
 {
     anoNe->Label1.Caption = question;
     return anoNe->ShowModal() == mrYes;
 }
 
-int Thlavni::askYesNoCancel(const std::string& question)
+int MainFrame::askYesNoCancel(const std::string& question)
 {
     anoNeStorno->Label1.Caption = question;
     return anoNeStorno->ShowModal();

@@ -5,7 +5,7 @@
 #include "shell/hlavni.h"
 #include "shell/value_dialogs.h"
 
-void Thlavni::editQuickText(int index)
+void MainFrame::editQuickText(int index)
 {
     std::string& quickText = settings.quickTexts[static_cast<size_t>(index)];
     FTextFORM->vkladanyTextED.setText(quickText);
@@ -15,7 +15,7 @@ void Thlavni::editQuickText(int index)
     updateQuickTextMenu();
 }
 
-void Thlavni::updateQuickTextMenu()
+void MainFrame::updateQuickTextMenu()
 {
     F91.Caption = "F9 " + settings.quickTexts[0];
     F101.Caption = "F10 " + settings.quickTexts[1];
@@ -23,7 +23,7 @@ void Thlavni::updateQuickTextMenu()
     F121.Caption = "F12 " + settings.quickTexts[3];
 }
 
-void Thlavni::insertQuickText(TWinControl& control, const std::string& text)
+void MainFrame::insertQuickText(TWinControl& control, const std::string& text)
 {
     // Exactly these two classes: derived editors (a memo, a rich edit) keep their own keys.
     const std::string kind = control.ClassName();
@@ -36,7 +36,7 @@ void Thlavni::insertQuickText(TWinControl& control, const std::string& text)
     }
 }
 
-void Thlavni::fieldKeyDown(TWinControl& control, int& key)
+void MainFrame::fieldKeyDown(TWinControl& control, int& key)
 {
     if (!tree || (tree->personCount() == 0 && pages.ActivePage() != &obecne))
         return;

@@ -5,7 +5,7 @@
 #include "platform/files.h"
 #include "shell/hlavni.h"
 
-void Thlavni::updateRecentFilesMenu()
+void MainFrame::updateRecentFilesMenu()
 {
     TMenuItem* const items[] = {&soubor1, &soubor2, &soubor3, &soubor4};
     for (int i = 0; i < 4; ++i) {
@@ -16,7 +16,7 @@ void Thlavni::updateRecentFilesMenu()
     N14.Visible = !settings.recentFiles[0].empty();
 }
 
-void Thlavni::openRecentFile(int index)
+void MainFrame::openRecentFile(int index)
 {
     // A copy: opening reorders the list.
     const std::string path = settings.recentFiles[static_cast<size_t>(index)];
@@ -27,7 +27,7 @@ void Thlavni::openRecentFile(int index)
                     langText("chyby", "nenalezen", "nenalezen!"));
 }
 
-void Thlavni::openTreeFile(const std::string& path)
+void MainFrame::openTreeFile(const std::string& path)
 {
     if (!fileExists(path)) {
         ShowMessage(langText("chyby", "souborNenalezen", "Soubor nenalezen!"));

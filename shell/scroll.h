@@ -9,7 +9,7 @@
 #include <vector>
 
 class Clovek;
-class Thlavni;
+class MainFrame;
 
 // One row; owned by its Scroll.
 class Polozka : public SlabAllocated<Polozka> {
@@ -31,7 +31,7 @@ public:
     enum SortKey { byName = 0, byBirth = 1, byId = 2, byPercent = 3 };
 
     // An empty view showing `visibleRows` rows; puts the scroll bar to 0 with no range.
-    Scroll(Thlavni& main, int visibleRows);
+    Scroll(MainFrame& main, int visibleRows);
     ~Scroll();
     Scroll(const Scroll&) = delete;
     Scroll& operator=(const Scroll&) = delete;
@@ -111,7 +111,7 @@ private:
     // Where the row of a person stands, from the rows in order; -1 when none shows it.
     int placeOf(const Clovek* person);
 
-    Thlavni& main_;
+    MainFrame& main_;
     std::vector<Polozka*> inOrder_; // empty when not known
     // The person of each row of `inOrder_`: a person's row is found in one pass over these
     // instead of a visit to every row scattered over memory.

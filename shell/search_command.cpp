@@ -41,7 +41,7 @@ private:
 
 } // namespace
 
-void Thlavni::Hledej1Click()
+void MainFrame::Hledej1Click()
 {
     ThledejFORM& dialog = *hledejFORM;
     int result;
@@ -54,7 +54,7 @@ void Thlavni::Hledej1Click()
         showListedPerson(dialog.osobyLIST.Items[chosen]);
 }
 
-void Thlavni::showListedPerson(const std::string& caption)
+void MainFrame::showListedPerson(const std::string& caption)
 {
     if (!tree || !personList)
         return;
@@ -75,7 +75,7 @@ void Thlavni::showListedPerson(const std::string& caption)
     showPerson(person);
 }
 
-void Thlavni::searchText()
+void MainFrame::searchText()
 {
     ThledejFORM& d = *hledejFORM;
     TextSearchFields f;
@@ -97,7 +97,7 @@ void Thlavni::searchText()
                 settings);
 }
 
-void Thlavni::searchDate()
+void MainFrame::searchDate()
 {
     ThledejFORM& d = *hledejFORM;
     DateSearchFields f;

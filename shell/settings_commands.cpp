@@ -4,7 +4,7 @@
 #include "shell/hlavni.h"
 #include "shell/nastaveni_form.h"
 
-void Thlavni::Kontroly1Click()
+void MainFrame::Kontroly1Click()
 {
     TnastaveniForm& f = *nastaveniForm;
     f.minRokUD.setPosition(settings.minYear);
@@ -21,7 +21,7 @@ void Thlavni::Kontroly1Click()
     settings.checkFatherDeathBeforeBirth = f.smrtOtecNarozDiteCheck.Checked();
 }
 
-void Thlavni::BarvyVztahu1Click()
+void MainFrame::BarvyVztahu1Click()
 {
     TbarvyFORM& f = *barvyFORM;
     f.aktivniLB.Font.Color = settings.colourActive;

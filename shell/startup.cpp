@@ -26,7 +26,7 @@ std::string markerPath(const std::string& programFolder)
 }
 } // namespace
 
-void Thlavni::FormActivate()
+void MainFrame::FormActivate()
 {
     Randomize();
     if (!startupPending)
@@ -90,7 +90,7 @@ void Thlavni::FormActivate()
     openCommandLineTree();
 }
 
-void Thlavni::openCommandLineTree()
+void MainFrame::openCommandLineTree()
 {
     if (ParamCount() < 1)
         return;
@@ -103,7 +103,7 @@ void Thlavni::openCommandLineTree()
         openTree(path);
 }
 
-void Thlavni::FormCloseQuery(bool& canClose)
+void MainFrame::FormCloseQuery(bool& canClose)
 {
     // Leaving the focused field completes a pending edit through its exit handler.
     if (NovyBT.CanFocus())
@@ -122,12 +122,12 @@ void Thlavni::FormCloseQuery(bool& canClose)
     }
 }
 
-void Thlavni::FormClose(TCloseAction&)
+void MainFrame::FormClose(TCloseAction&)
 {
     endRun();
 }
 
-void Thlavni::endRun()
+void MainFrame::endRun()
 {
     if (runEnded)
         return;

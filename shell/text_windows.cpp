@@ -32,7 +32,7 @@ void saveLinesAs(TSaveDialog& dialog, const std::vector<std::string>& lines)
 
 void TJakSeznamFORM::OkBTClick()
 {
-    Thlavni::ListColumns columns;
+    MainFrame::ListColumns columns;
     columns.useBirthSurname = rodnePrijmeniCH.Checked();
     columns.birth = narozeniCH.Checked();
     columns.death = umrtiCH.Checked();

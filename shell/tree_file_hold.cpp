@@ -5,7 +5,7 @@
 #include "platform/dialogs.h"
 #include "shell/hlavni.h"
 
-bool Thlavni::claimTreeFile(const std::string& fileName)
+bool MainFrame::claimTreeFile(const std::string& fileName)
 {
     if (treeHold.claim(fileName) != TreeFileHold::Claim::heldElsewhere)
         return true;
@@ -16,7 +16,7 @@ bool Thlavni::claimTreeFile(const std::string& fileName)
     return false;
 }
 
-bool Thlavni::mayWriteTreeFile()
+bool MainFrame::mayWriteTreeFile()
 {
     const std::string& fileName = tree->fileName;
     if (treeHold.on(fileName)) {
@@ -36,7 +36,7 @@ bool Thlavni::mayWriteTreeFile()
     return false;
 }
 
-void Thlavni::treeFileIsOurs()
+void MainFrame::treeFileIsOurs()
 {
     if (!tree)
         return;

@@ -135,7 +135,7 @@ constexpr DateControls dateControls[] = {
 
 } // namespace
 
-void Thlavni::Zpet1Click()
+void MainFrame::Zpet1Click()
 {
     // A line being typed into a memo belongs to the history before a step is replayed.
     commitMemos();
@@ -144,7 +144,7 @@ void Thlavni::Zpet1Click()
     updateUndoButtons();
 }
 
-void Thlavni::Znovu1Click()
+void MainFrame::Znovu1Click()
 {
     // A line being typed into a memo belongs to the history before a step is replayed.
     commitMemos();
@@ -153,25 +153,25 @@ void Thlavni::Znovu1Click()
     updateUndoButtons();
 }
 
-void Thlavni::clearChangeHistory()
+void MainFrame::clearChangeHistory()
 {
     if (tree)
         tree->undoHistory->clear();
     updateUndoButtons();
 }
 
-void Thlavni::updateUndoButtons()
+void MainFrame::updateUndoButtons()
 {
     Zpet1.Enabled = ZpetBT.Enabled = tree && tree->canUndo();
     Znovu1.Enabled = ZnovuBT.Enabled = tree && tree->canRedo();
 }
 
-void Thlavni::setUndoReplaying(bool replaying)
+void MainFrame::setUndoReplaying(bool replaying)
 {
     undoReplaying = replaying;
 }
 
-void Thlavni::showEditorPage(EditorPage page)
+void MainFrame::showEditorPage(EditorPage page)
 {
     switch (page) {
     case EditorPage::basicData: pages.setActivePage(&zakladniUdaje); break;
@@ -180,14 +180,14 @@ void Thlavni::showEditorPage(EditorPage page)
     }
 }
 
-void Thlavni::showPersonOfStep(Clovek* person)
+void MainFrame::showPersonOfStep(Clovek* person)
 {
     if (personList)
         currentRow = personList->locate(person);
     showPerson(person);
 }
 
-void Thlavni::showPartnershipOfStep(Svatba* partnership)
+void MainFrame::showPartnershipOfStep(Svatba* partnership)
 {
     auto* list = dynamic_cast<TListBox*>(findControl(*this, "partneriLIST"));
     if (list && currentPerson)
@@ -195,7 +195,7 @@ void Thlavni::showPartnershipOfStep(Svatba* partnership)
     showPartnership();
 }
 
-void Thlavni::putFieldText(const std::string& key, const std::string& text)
+void MainFrame::putFieldText(const std::string& key, const std::string& text)
 {
     TControl* control = fieldControl(*this, key);
     // An edit runs its change handler itself when its text is set; a combo box is told.
@@ -210,7 +210,7 @@ void Thlavni::putFieldText(const std::string& key, const std::string& text)
     }
 }
 
-void Thlavni::putFieldFlag(const std::string& key, bool value)
+void MainFrame::putFieldFlag(const std::string& key, bool value)
 {
     TControl* control = fieldControl(*this, key);
     if (auto* box = dynamic_cast<TComboBox*>(control)) {
@@ -229,7 +229,7 @@ void Thlavni::putFieldFlag(const std::string& key, bool value)
     }
 }
 
-void Thlavni::putAboutFlag(const std::string& key, bool about, int tolerance)
+void MainFrame::putAboutFlag(const std::string& key, bool about, int tolerance)
 {
     auto* check = dynamic_cast<TCheckBox*>(fieldControl(*this, key));
     if (!check)
@@ -243,7 +243,7 @@ void Thlavni::putAboutFlag(const std::string& key, bool about, int tolerance)
     focus(check);
 }
 
-void Thlavni::putDate(const std::string& key, const Datum& date)
+void MainFrame::putDate(const std::string& key, const Datum& date)
 {
     for (const DateControls& d : dateControls) {
         if (key.compare(0, d.keyStart.size(), d.keyStart) != 0)
@@ -272,18 +272,18 @@ void Thlavni::putDate(const std::string& key, const Datum& date)
     }
 }
 
-void Thlavni::focusField(const std::string& key)
+void MainFrame::focusField(const std::string& key)
 {
     focus(fieldControl(*this, key));
 }
 
-std::vector<std::string> Thlavni::memoLines(const std::string& key)
+std::vector<std::string> MainFrame::memoLines(const std::string& key)
 {
     auto* memo = dynamic_cast<TMemo*>(fieldControl(*this, key));
     return memo ? memo->Lines.lines() : std::vector<std::string>{};
 }
 
-void Thlavni::putMemoLines(const std::string& key, const std::vector<std::string>& lines)
+void MainFrame::putMemoLines(const std::string& key, const std::vector<std::string>& lines)
 {
     auto* memo = dynamic_cast<TMemo*>(fieldControl(*this, key));
     if (!memo)
@@ -295,13 +295,13 @@ void Thlavni::putMemoLines(const std::string& key, const std::vector<std::string
         memo->OnExit();
 }
 
-void Thlavni::showUserCaption(int field, const std::string& caption)
+void MainFrame::showUserCaption(int field, const std::string& caption)
 {
     if (TControl* label = findControl(*this, "user" + std::to_string(field) + "LB"))
         label->Caption = caption;
 }
 
-void Thlavni::sortPersonList()
+void MainFrame::sortPersonList()
 {
     if (!personList)
         return;
@@ -309,7 +309,7 @@ void Thlavni::sortPersonList()
     personList->paint();
 }
 
-void Thlavni::sortPersonListAfterEditOf(const Clovek* person)
+void MainFrame::sortPersonListAfterEditOf(const Clovek* person)
 {
     if (!personList)
         return;

@@ -7,7 +7,7 @@ namespace {
 
 // Moves the history one step with `step` and shows the person of the new current entry when the
 // person list shows it; otherwise the step is taken back with `back` and nothing changes.
-void moveThroughHistory(Thlavni& main, bool canStep, Clovek* (PrevNext::*step)(), Clovek* (PrevNext::*back)())
+void moveThroughHistory(MainFrame& main, bool canStep, Clovek* (PrevNext::*step)(), Clovek* (PrevNext::*back)())
 {
     if (!main.history || !main.personList)
         return;
@@ -33,12 +33,12 @@ void moveThroughHistory(Thlavni& main, bool canStep, Clovek* (PrevNext::*step)()
 
 } // namespace
 
-void Thlavni::prevBTClick()
+void MainFrame::prevBTClick()
 {
     moveThroughHistory(*this, history && history->hasPrevious(), &PrevNext::previous, &PrevNext::next);
 }
 
-void Thlavni::nextBTClick()
+void MainFrame::nextBTClick()
 {
     moveThroughHistory(*this, history && history->hasNext(), &PrevNext::next, &PrevNext::previous);
 }

@@ -10,7 +10,7 @@
 #include "shell/hlavni.h"
 #include "shell/list_display.h"
 
-void Thlavni::enableControls(bool treeOpen, bool hasPersons)
+void MainFrame::enableControls(bool treeOpen, bool hasPersons)
 {
     for (TControl* c : std::initializer_list<TControl*>{&setrid, &scrolling, &scrollingBar, &zobrazovatGroupBox, &listSplitter,
                                                         &skupinyCB, &trideniBT, &zamekCH})
@@ -42,7 +42,7 @@ void Thlavni::enableControls(bool treeOpen, bool hasPersons)
         c->Visible = hasPersons;
 }
 
-void Thlavni::pagesChange()
+void MainFrame::pagesChange()
 {
     if (!tree)
         return;
@@ -76,12 +76,12 @@ void Thlavni::pagesChange()
     }
 }
 
-void Thlavni::refreshPage()
+void MainFrame::refreshPage()
 {
     pagesChange();
 }
 
-void Thlavni::showReportText(TRichEdit& rich, const std::vector<std::string>* lines)
+void MainFrame::showReportText(TRichEdit& rich, const std::vector<std::string>* lines)
 {
     if (lines) {
         TStringList text;
@@ -94,7 +94,7 @@ void Thlavni::showReportText(TRichEdit& rich, const std::vector<std::string>* li
     rich.Font.Charset = 238;
 }
 
-void Thlavni::showPersonSummary()
+void MainFrame::showPersonSummary()
 {
     std::vector<std::string> lines;
     if (currentPerson)
@@ -102,7 +102,7 @@ void Thlavni::showPersonSummary()
     showReportText(shrnutiSheet.shrnutiOsobyRICH, currentPerson ? &lines : nullptr);
 }
 
-void Thlavni::showTextsAndFiles()
+void MainFrame::showTextsAndFiles()
 {
     if (!currentPerson)
         return;
@@ -113,7 +113,7 @@ void Thlavni::showTextsAndFiles()
     showFilesPart();
 }
 
-void Thlavni::doplnujiciTextyMEMOExit()
+void MainFrame::doplnujiciTextyMEMOExit()
 {
     if (!currentPerson)
         return;

@@ -38,7 +38,7 @@ const char* const kCancel = "Storno";
 
 } // namespace
 
-void Thlavni::applyDialogTexts()
+void MainFrame::applyDialogTexts()
 {
     if (TVymazFotoFORM* w = VymazFotoFORM) {
         w->OdstranBT.Caption = langText("vymazFoto", "odstran", "Odstraň od aktuální osoby");

@@ -8,7 +8,7 @@
 #include "forms/dvojite_spusteni_form.h"
 #include "forms/o_programu_form.h"
 
-void Thlavni::applyMenuTexts()
+void MainFrame::applyMenuTexts()
 {
     WindowTexts t(*this, "menu");
     t.caption(*this, "nadpis", "Kinvelor 1.0.18");
@@ -81,7 +81,7 @@ void Thlavni::applyMenuTexts()
     t.caption(SpojovaniLipovetau1, "spojovaniLipovetau", "Spojování lipovetaů");
 }
 
-void Thlavni::applyQuickButtonTexts()
+void MainFrame::applyQuickButtonTexts()
 {
     WindowTexts t(*this, "rychlaTlacitka");
     t.hint(NovyBT, "novy", "Začít nový lipoveta");
@@ -98,7 +98,7 @@ void Thlavni::applyQuickButtonTexts()
     t.hint(LineskopBT, "lineskop", "Spustit program Lineskop na zobrazování dat");
 }
 
-void Thlavni::applyListPanelTexts()
+void MainFrame::applyListPanelTexts()
 {
     WindowTexts t(*this, "plocha");
     t.caption(setrid, "trideniDle", "Třídění dle");
@@ -117,7 +117,7 @@ void Thlavni::applyListPanelTexts()
     t.caption(prepniOsobyLB, "prepniOsoby", "přepni osoby");
 }
 
-void Thlavni::applyAboutBoxTexts()
+void MainFrame::applyAboutBoxTexts()
 {
     if (!oProgramu)
         return;
@@ -126,7 +126,7 @@ void Thlavni::applyAboutBoxTexts()
     t.caption(*oProgramu, "oprogramu", "O programu...");
 }
 
-void Thlavni::applyColoursDialogTexts()
+void MainFrame::applyColoursDialogTexts()
 {
     if (!barvyFORM)
         return;
@@ -145,7 +145,7 @@ void Thlavni::applyColoursDialogTexts()
     t.caption(f.puvodniBT, "puvodni", "Původní");
 }
 
-void Thlavni::applyDoubleStartTexts()
+void MainFrame::applyDoubleStartTexts()
 {
     if (!dvojiteSpusteniFORM)
         return;

@@ -5,7 +5,7 @@
 #include "shell/hlavni.h"
 #include "shell/window_texts.h"
 
-void Thlavni::applyGeneralPageTexts()
+void MainFrame::applyGeneralPageTexts()
 {
     ObecneSheet& s = obecneSheet;
     WindowTexts t(*this, "kartaObecne");
@@ -17,7 +17,7 @@ void Thlavni::applyGeneralPageTexts()
     t.caption(s.dalsiUdajeLB, "dalsiUdaje", "Další údaje:");
 }
 
-void Thlavni::applyBasicPageTexts()
+void MainFrame::applyBasicPageTexts()
 {
     ZakladniSheet& s = zakladniSheet;
     WindowTexts t(*this, "kartaZakladniUdaje");
@@ -89,7 +89,7 @@ void Thlavni::applyBasicPageTexts()
     t.caption(zamekCH, "zamek", "Zámek");
 }
 
-void Thlavni::applyFurtherDataPageTexts()
+void MainFrame::applyFurtherDataPageTexts()
 {
     DalsiSheet& s = dalsiSheet;
     WindowTexts t(*this, "kartaDalsiUdaje");
@@ -173,7 +173,7 @@ void applyPictureTabTexts(WindowTexts& t, const PictureTab& p)
 
 } // namespace
 
-void Thlavni::applyPhotosPageTexts()
+void MainFrame::applyPhotosPageTexts()
 {
     FotkySheet& s = fotkySheet;
     WindowTexts t(*this, "kartaFotkyAObrazky");
@@ -183,7 +183,7 @@ void Thlavni::applyPhotosPageTexts()
                              s.priradVlozeneFotoBT, s.vymazFotoBT, s.ulozFotoNaDiskBT, s.otevriFotoVProhlizeciBT});
 }
 
-void Thlavni::applyDocumentsPageTexts()
+void MainFrame::applyDocumentsPageTexts()
 {
     DokumentySheet& s = dokumentySheet;
     WindowTexts t(*this, "kartaDokumenty");
@@ -193,7 +193,7 @@ void Thlavni::applyDocumentsPageTexts()
                              s.ulozDokNaDiskBT, s.otevriDokVProhlizeciBT});
 }
 
-void Thlavni::applyTextsAndFilesPageTexts()
+void MainFrame::applyTextsAndFilesPageTexts()
 {
     DoplnujiciSheet& s = doplnujiciSheet;
     WindowTexts t(*this, "kartaDoplnujiciTextyASoubory");
@@ -217,7 +217,7 @@ void Thlavni::applyTextsAndFilesPageTexts()
     t.caption(s.otevriSouborBT, "otevri", "Otevři");
 }
 
-void Thlavni::applySummaryPageTexts()
+void MainFrame::applySummaryPageTexts()
 {
     WindowTexts t(*this, "kartaShrnutiOsoby");
     t.caption(shrnutiOsoby, "shrnutiOsoby", "Shrnutí osoby");
@@ -225,7 +225,7 @@ void Thlavni::applySummaryPageTexts()
     t.caption(shrnutiSheet.tiskStatistikyOsobyBT, "tisk", "Tisk");
 }
 
-void Thlavni::applyStatisticsPageTexts()
+void MainFrame::applyStatisticsPageTexts()
 {
     StatistikaSheet& s = statistikaSheet;
     WindowTexts t(*this, "kartaStatistikaLipovetau");

@@ -38,7 +38,7 @@ constexpr WeddingAnniversary kWeddingAnniversaries[] = {
 
 } // namespace
 
-void Thlavni::applySearchDialogTexts()
+void MainFrame::applySearchDialogTexts()
 {
     ThledejFORM* w = hledejFORM;
     if (!w)
@@ -77,7 +77,7 @@ void Thlavni::applySearchDialogTexts()
     w->hledejDatumBT.Caption = langText(s, "hledej", "Hledej");
 }
 
-void Thlavni::applyTextExportDialogTexts()
+void MainFrame::applyTextExportDialogTexts()
 {
     TcoExportovatFORM* w = coExportovatFORM;
     if (!w)
@@ -116,7 +116,7 @@ void Thlavni::applyTextExportDialogTexts()
     w->stornoBT.Caption = langText(kCommon, "storno", kCancel);
 }
 
-void Thlavni::applyToleranceDialogTexts()
+void MainFrame::applyToleranceDialogTexts()
 {
     if (TtoleranceFORM* w = toleranceFORM) {
         w->Caption = langText("tolerance", "tolerance", "Tolerance");
@@ -124,7 +124,7 @@ void Thlavni::applyToleranceDialogTexts()
     }
 }
 
-void Thlavni::applyWeddingAnniversaryTexts()
+void MainFrame::applyWeddingAnniversaryTexts()
 {
     TnazvySvatebFORM* w = nazvySvatebFORM;
     if (!w)
@@ -139,7 +139,7 @@ void Thlavni::applyWeddingAnniversaryTexts()
     }
 }
 
-void Thlavni::applyHtmlOptionsTexts()
+void MainFrame::applyHtmlOptionsTexts()
 {
     TcoVHtmlFORM* w = coVHtmlFORM;
     if (!w)
@@ -158,7 +158,7 @@ void Thlavni::applyHtmlOptionsTexts()
     w->stornoBT.Caption = langText(kCommon, "storno", kCancel);
 }
 
-void Thlavni::applyGroupsDialogTexts()
+void MainFrame::applyGroupsDialogTexts()
 {
     const char* const s = "skupiny";
     if (TspravceSkupinFORM* w = spravceSkupinFORM) {
@@ -196,7 +196,7 @@ void Thlavni::applyGroupsDialogTexts()
         w->stornoBT.Caption = langText(kCommon, "storno", kCancel);
 }
 
-void Thlavni::applyGedcomImportTexts()
+void MainFrame::applyGedcomImportTexts()
 {
     TimportFORM* w = importFORM;
     if (!w)
@@ -214,7 +214,7 @@ void Thlavni::applyGedcomImportTexts()
         langText(s, "zenyDokopirovat", "u žen dokopírovat chybějící část příjmení z druhého příjmení");
 }
 
-void Thlavni::applyBulkDeleteTexts()
+void MainFrame::applyBulkDeleteTexts()
 {
     ThromadneMazaniFORM* w = hromadneMazaniFORM;
     if (!w)

@@ -7,7 +7,7 @@
 #include "platform/inifile.h"
 #include "platform/useractions.h"
 #include "platform/toolkit_fixture.h"
-#include "shell/hlavni.h"
+#include "app/main_window.h"
 #include "shell/lang_form.h"
 #include "temp_folder.h"
 

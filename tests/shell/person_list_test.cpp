@@ -12,7 +12,7 @@
 #include "platform/toolkit_fixture.h"
 #include "platform/useractions.h"
 #include "shell/barvy_form.h"
-#include "shell/hlavni.h"
+#include "app/main_window.h"
 #include "shell/scroll.h"
 
 #include <random>

@@ -2,7 +2,7 @@
 #include "platform/toolkit_fixture.h"
 #include "platform/useractions.h"
 #include "shell/barvy_form.h"
-#include "shell/hlavni.h"
+#include "app/main_window.h"
 #include "shell/nastaveni_form.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include "model/rod.h"
 #include "platform/files.h"
 #include "platform/scripted_runner.h"
-#include "shell/hlavni.h"
+#include "app/main_window.h"
 #include "temp_folder.h"
 
 #include <filesystem>
