@@ -7,11 +7,11 @@
 // tree is dropped unsaved, the settings are saved, the double-start marker and the working
 // folder go.
 #include "app/program_windows.h"
-#include "platform/application.h"
-#include "platform/command_line.h"
-#include "platform/qt/qt_renderer.h"
-#include "platform/stop_signals.h"
-#include "platform/useractions.h"
+#include "toolkit/application.h"
+#include "system/command_line.h"
+#include "toolkit/qt/qt_renderer.h"
+#include "system/stop_signals.h"
+#include "toolkit/useractions.h"
 
 #include <QApplication>
 #include <QSocketNotifier>

@@ -41,7 +41,7 @@
 #include "forms/vyhledano_form.h"
 #include "forms/vymaz_foto_form.h"
 #include "forms/vyroci_form.h"
-#include "platform/application.h"
+#include "toolkit/application.h"
 #include "shell/barvy_form.h"
 #include "app/main_window.h"
 #include "shell/hledej_form.h"

@@ -6,7 +6,7 @@
 #include "bench/main_window.h"
 #include "model/clovek.h"
 #include "model/rod.h"
-#include "platform/collation.h"
+#include "system/collation.h"
 #include "app/main_window.h"
 #include "shell/scroll.h"
 

@@ -3,7 +3,7 @@
 // grow linearly and take well under two seconds at 100,000 persons.
 #include "gedcom/import_driver.h"
 #include "model/rod.h"
-#include "platform/fileio.h"
+#include "system/fileio.h"
 
 #include <benchmark/benchmark.h>
 

@@ -12,12 +12,12 @@
 #include "model/group.h"
 #include "model/prev_next.h"
 #include "model/uk_clovek.h"
-#include "platform/collation.h"
+#include "system/collation.h"
 #include "app/main_window.h"
 #include "shell/list_display.h"
 #include "shell/mark_check_list.h"
 #include "shell/scroll.h"
-#include "platform/useractions.h"
+#include "toolkit/useractions.h"
 
 #include <benchmark/benchmark.h>
 

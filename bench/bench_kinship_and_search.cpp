@@ -10,9 +10,9 @@
 #include "model/svatba.h"
 #include "model/text_source.h"
 #include "model/uk_clovek.h"
-#include "platform/collation.h"
-#include "platform/datetime.h"
-#include "platform/stringlist.h"
+#include "system/collation.h"
+#include "system/datetime.h"
+#include "system/stringlist.h"
 #include "shell/person_search.h"
 #include "bench/tree_builder.h"
 

@@ -3,11 +3,11 @@
 // makes them in one batch. The whole run must stay well under half a second.
 #include "app/program_windows.h"
 #include "model/language_file.h"
-#include "platform/codec.h"
-#include "platform/command_line.h"
-#include "platform/programfolder.h"
-#include "platform/scripted_runner.h"
-#include "platform/useractions.h"
+#include "system/codec.h"
+#include "system/command_line.h"
+#include "system/programfolder.h"
+#include "toolkit/scripted_runner.h"
+#include "toolkit/useractions.h"
 
 #include <benchmark/benchmark.h>
 

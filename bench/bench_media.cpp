@@ -7,7 +7,7 @@
 #include "forms/vyber_fotek_form.h"
 #include "model/clovek.h"
 #include "model/rod.h"
-#include "platform/collation.h"
+#include "system/collation.h"
 #include "app/main_window.h"
 
 #include <benchmark/benchmark.h>

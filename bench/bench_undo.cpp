@@ -9,7 +9,7 @@
 #include "model/casove_obdobi.h"
 #include "model/clovek.h"
 #include "model/rod.h"
-#include "platform/collation.h"
+#include "system/collation.h"
 #include "app/main_window.h"
 #include "shell/scroll.h"
 

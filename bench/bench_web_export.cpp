@@ -2,7 +2,7 @@
 // one plain write per file: the export must be bound by writing files and grow about linearly.
 #include "bench/tree_builder.h"
 #include "bench/web_export_site.h"
-#include "platform/fileio.h"
+#include "system/fileio.h"
 #include "storage/tree_writer.h"
 
 #include <benchmark/benchmark.h>

@@ -5,8 +5,8 @@
 #include "gedcom/export_writer.h"
 #include "model/datum.h"
 #include "model/rod.h"
-#include "platform/datetime.h"
-#include "platform/exceptions.h"
+#include "system/datetime.h"
+#include "system/exceptions.h"
 
 #include <chrono>
 #include <cstdio>

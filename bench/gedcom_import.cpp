@@ -5,7 +5,7 @@
 //   gedcom_import FILE.ged [OUT.rod]
 #include "gedcom/import_driver.h"
 #include "model/rod.h"
-#include "platform/exceptions.h"
+#include "system/exceptions.h"
 #include "storage/tree_writer.h"
 #include "storage/tree_progress.h"
 

@@ -3,7 +3,7 @@
 // under the Czech collation, replaying its undo steps through the window, and the person list of
 // every person.
 #include "model/rod.h"
-#include "platform/collation.h"
+#include "system/collation.h"
 #include "app/main_window.h"
 #include "shell/scroll.h"
 

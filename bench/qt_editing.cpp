@@ -13,7 +13,7 @@
 #include "bench/program_run.h"
 #include "model/clovek.h"
 #include "model/rod.h"
-#include "platform/qt/qt_renderer.h"
+#include "toolkit/qt/qt_renderer.h"
 
 #include <QAction>
 #include <QApplication>

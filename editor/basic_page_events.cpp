@@ -4,7 +4,7 @@
 #include "model/clovek.h"
 #include "model/person_fields.h"
 #include "model/rod.h"
-#include "platform/lists.h"
+#include "toolkit/lists.h"
 #include "editor/person_editor.h"
 
 void PersonEditor::bindBasicPageEvents()

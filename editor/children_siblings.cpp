@@ -5,7 +5,7 @@
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
-#include "platform/dialogs.h"
+#include "toolkit/dialogs.h"
 #include "editor/person_editor.h"
 #include "shell/scroll.h"
 #include "forms/sourozenci_create_form.h"

@@ -3,8 +3,8 @@
 #include "forms/tolerance_form.h"
 #include "model/datum.h"
 #include "model/path_utils.h"
-#include "platform/numbers.h"
-#include "platform/text.h"
+#include "system/numbers.h"
+#include "system/text.h"
 #include "editor/person_editor.h"
 
 #include <algorithm>

@@ -2,8 +2,8 @@
 
 #include "model/group.h"
 #include "model/rod.h"
-#include "platform/dialogs.h"
-#include "platform/stringlist.h"
+#include "toolkit/dialogs.h"
+#include "system/stringlist.h"
 #include "editor/person_editor.h"
 
 int exactIndexOf(const TStringList& lines, const std::string& text)

@@ -8,7 +8,7 @@
 #include "model/group.h"
 #include "model/rod.h"
 #include "model/uk_clovek.h"
-#include "platform/dialogs.h"
+#include "toolkit/dialogs.h"
 #include "editor/person_editor.h"
 #include "shell/list_display.h"
 

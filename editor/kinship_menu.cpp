@@ -2,7 +2,7 @@
 #include "forms/pribuzni_form.h"
 #include "model/clovek.h"
 #include "model/rod.h"
-#include "platform/stringlist.h"
+#include "system/stringlist.h"
 #include "editor/person_editor.h"
 #include "shell/list_display.h"
 

@@ -4,8 +4,8 @@
 #include "model/clovek.h"
 #include "model/life_checks.h"
 #include "model/svatba.h"
-#include "platform/application.h"
-#include "platform/dialogs.h"
+#include "toolkit/application.h"
+#include "toolkit/dialogs.h"
 #include "editor/person_editor.h"
 
 namespace {

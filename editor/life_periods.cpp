@@ -4,8 +4,8 @@
 #include "model/casove_obdobi.h"
 #include "model/clovek.h"
 #include "model/rod.h"
-#include "platform/lists.h"
-#include "platform/stringlist.h"
+#include "toolkit/lists.h"
+#include "system/stringlist.h"
 #include "editor/person_editor.h"
 #include "shell/value_dialogs.h"
 

@@ -3,10 +3,10 @@
 // when a picture or a file cannot be taken in or written.
 #include "model/media.h"
 #include "model/portrait.h"
-#include "platform/dialogs.h"
-#include "platform/exceptions.h"
-#include "platform/files.h"
-#include "platform/picture.h"
+#include "toolkit/dialogs.h"
+#include "system/exceptions.h"
+#include "system/files.h"
+#include "system/picture.h"
 #include "editor/person_editor.h"
 
 void PersonEditor::loadImageScaled(const std::string& fileName, TImage& image)

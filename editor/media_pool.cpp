@@ -5,8 +5,8 @@
 #include "forms/vyber_souboru_form.h"
 #include "model/clovek.h"
 #include "model/rod.h"
-#include "platform/dialogs.h"
-#include "platform/files.h"
+#include "toolkit/dialogs.h"
+#include "system/files.h"
 #include "editor/person_editor.h"
 
 #include <utility>

@@ -3,7 +3,7 @@
 #include "model/clovek.h"
 #include "model/person_fields.h"
 #include "model/rod.h"
-#include "platform/lists.h"
+#include "toolkit/lists.h"
 #include "editor/person_editor.h"
 #include "shell/scroll.h"
 

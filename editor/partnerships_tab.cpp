@@ -4,7 +4,7 @@
 #include "model/clovek.h"
 #include "model/rod.h"
 #include "model/svatba.h"
-#include "platform/dialogs.h"
+#include "toolkit/dialogs.h"
 #include "editor/person_editor.h"
 #include "shell/list_display.h"
 

@@ -4,9 +4,9 @@
 #include "model/media.h"
 #include "model/media_names.h"
 #include "model/rod.h"
-#include "platform/dialogs.h"
-#include "platform/exceptions.h"
-#include "platform/files.h"
+#include "toolkit/dialogs.h"
+#include "system/exceptions.h"
+#include "system/files.h"
 #include "editor/person_editor.h"
 
 void PersonEditor::vlozHlavaBTClick()

@@ -1,8 +1,8 @@
 // The sex box: a change only where no partner and no child depend on the sex.
 #include "model/clovek.h"
 #include "model/rod.h"
-#include "platform/application.h"
-#include "platform/dialogs.h"
+#include "toolkit/application.h"
+#include "toolkit/dialogs.h"
 #include "editor/person_editor.h"
 
 void PersonEditor::pohlaviCBChange()

@@ -2,7 +2,7 @@
 #include "model/clovek.h"
 #include "model/person_texts.h"
 #include "model/prev_next.h"
-#include "platform/text.h"
+#include "system/text.h"
 #include "editor/person_editor.h"
 
 void PersonEditor::showPerson(Clovek* person)

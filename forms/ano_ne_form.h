@@ -1,8 +1,8 @@
 #pragma once
 // The yes/no question: one centred line and two buttons. The caller puts the question into
 // Label1 and reads the modal result: 6 yes, 7 no (also Esc).
-#include "platform/form.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/stdctrls.h"
 
 class TanoNe : public TForm {
 public:

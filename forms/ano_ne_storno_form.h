@@ -1,8 +1,8 @@
 #pragma once
 // The yes/no/cancel question: one centred line and three buttons. The caller puts the question
 // into Label1 and reads the modal result: 6 yes, 7 no, 2 cancel (also Esc).
-#include "platform/form.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/stdctrls.h"
 
 class TanoNeStorno : public TForm {
 public:

@@ -2,9 +2,9 @@
 // Layout of the relationship-colours dialog: five sample labels whose font colours are the
 // colours being edited, a pick button for each and one to go back to the built-in colours.
 // Behaviour lives in TbarvyFORM (shell/barvy_form.h).
-#include "platform/dialogs.h"
-#include "platform/form.h"
-#include "platform/stdctrls.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/form.h"
+#include "toolkit/stdctrls.h"
 
 class TbarvyFORMLayout : public TForm {
 public:

@@ -1,8 +1,8 @@
 #pragma once
 // Layout of the life-period entry: a text from a sorted list the caller fills, and the dates
 // from and to. Behaviour lives in TcasoveObdobiFORM (shell/value_dialogs.h).
-#include "platform/form.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/stdctrls.h"
 
 class TcasoveObdobiFORMLayout : public TForm {
 public:

@@ -1,8 +1,8 @@
 #pragma once
 // The wait window: a small borderless dialog with one progress bar, shown while a whole tree is
 // saved, loaded or bulk-deleted. Behaviour: shell/wait_window.h.
-#include "platform/commonctrls.h"
-#include "platform/form.h"
+#include "toolkit/commonctrls.h"
+#include "toolkit/form.h"
 
 class TcekejFORM : public TForm {
 public:

@@ -1,7 +1,7 @@
 #pragma once
 // The check boxes an option window offers, each with its caption and first state, laid down
 // columns in the order given: `rows` to a column (0: all in one), then on at the top of the next.
-#include "platform/stdctrls.h"
+#include "toolkit/stdctrls.h"
 
 #include <initializer_list>
 

@@ -1,8 +1,8 @@
 #pragma once
 // Which person data become columns of the delimited text export, and the separator (a blank or
 // a tab). The window lives for the whole run, so the choices carry over. OK gives 1, Storno 2.
-#include "platform/form.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/stdctrls.h"
 
 class TcoExportovatFORM : public TForm {
 public:

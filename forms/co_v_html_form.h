@@ -1,8 +1,8 @@
 #pragma once
 // Which parts of a person the web export writes into its pages. The window lives for the whole
 // run, so the ticks carry over. OK gives 1, Storno 2; no close box.
-#include "platform/form.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/stdctrls.h"
 
 class TcoVHtmlFORM : public TForm {
 public:

@@ -1,8 +1,8 @@
 #pragma once
 // The text that bulk fill writes into one field; its caption is the field's name at each use.
 // OK gives 1, Storno 2.
-#include "platform/form.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/stdctrls.h"
 
 class TcoVyplnitFORM : public TForm {
 public:

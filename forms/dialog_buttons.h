@@ -2,8 +2,8 @@
 // The buttons that close most dialogs. OK is the default button (Enter presses it) and the
 // window answers mrOk; Storno is the cancel button (Esc presses it) and the window answers
 // mrCancel. Both are 25 pixels high and stand on one row.
-#include "platform/form.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/stdctrls.h"
 
 void placeOkButton(TButton& ok, int left, int top, int width = 75);
 void placeOkStornoButtons(TButton& ok, TButton& storno, int okLeft, int stornoLeft, int top, int width = 75);

@@ -1,6 +1,6 @@
 #include "forms/drawn_pictures.h"
 
-#include "platform/shape_painter.h"
+#include "system/shape_painter.h"
 
 #include <algorithm>
 #include <cmath>

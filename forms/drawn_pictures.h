@@ -2,7 +2,7 @@
 // The pictures the about box and the quiz hold by default, drawn by the program itself: the
 // program picture (a tree with its fruit, for a family-tree editor), the quiz's butterfly,
 // bumblebee and flower. Each fills the given size on a transparent background.
-#include "platform/bitmap.h"
+#include "system/bitmap.h"
 
 #include <memory>
 

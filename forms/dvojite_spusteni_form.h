@@ -2,8 +2,8 @@
 // The warning shown at start when the marker of a running copy is found. Its buttons are codes:
 // 3 quit (a copy already runs), 5 go on (the last run ended without closing). It has no close
 // box and no cancel button, so only the two buttons end it.
-#include "platform/form.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/stdctrls.h"
 
 class TdvojiteSpusteniFORM : public TForm {
 public:

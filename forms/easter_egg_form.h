@@ -1,9 +1,9 @@
 #pragma once
 // The hidden quiz behind the about box: a butterfly (later a bumblebee, finally a flower) puts a
 // question, the answer goes into the edit. Konec gives 3.
-#include "platform/commonctrls.h"
-#include "platform/form.h"
-#include "platform/stdctrls.h"
+#include "toolkit/commonctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/stdctrls.h"
 
 class TeasterEggFORM : public TForm {
 public:

@@ -2,8 +2,8 @@
 // What to do with person forms. Codes: 1 show the shown person's form, 6 print it, 7 print the
 // forms of all persons, 5 print by share of filled fields, 4 print empty forms; the close box
 // gives 2.
-#include "platform/form.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/stdctrls.h"
 
 class TformularFORM : public TForm {
 public:

@@ -1,8 +1,8 @@
 #pragma once
 // Layout of the quick-text prompt (the text a key F9 to F12 inserts). Behaviour lives in
 // TFTextFORM (shell/value_dialogs.h).
-#include "platform/form.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/stdctrls.h"
 
 class TFTextFORMLayout : public TForm {
 public:

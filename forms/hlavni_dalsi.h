@@ -2,9 +2,9 @@
 // The further-data tab of the main window: religion, baptism, godparents, nationality and
 // citizenship; the e-mail, telephone and web group of a living person; the date the person was
 // entered and the identifier; the five user-defined fields; the parish-register notes.
-#include "platform/commonctrls.h"
-#include "platform/pagecontrol.h"
-#include "platform/stdctrls.h"
+#include "toolkit/commonctrls.h"
+#include "toolkit/pagecontrol.h"
+#include "toolkit/stdctrls.h"
 
 struct DalsiSheet {
     explicit DalsiSheet(TTabSheet& sheet);

@@ -1,9 +1,9 @@
 #pragma once
 // The supplementary texts and files tab of the main window: the shown person's further texts in
 // its upper half, the person's files (list, sort order, details and buttons) in its lower half.
-#include "platform/lists.h"
-#include "platform/pagecontrol.h"
-#include "platform/stdctrls.h"
+#include "toolkit/lists.h"
+#include "toolkit/pagecontrol.h"
+#include "toolkit/stdctrls.h"
 
 struct DoplnujiciSheet {
     explicit DoplnujiciSheet(TTabSheet& sheet);

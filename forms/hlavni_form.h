@@ -15,14 +15,14 @@
 #include "forms/hlavni_shrnuti.h"
 #include "forms/hlavni_statistika.h"
 #include "forms/hlavni_zakladni.h"
-#include "platform/commonctrls.h"
-#include "platform/dialogs.h"
-#include "platform/form.h"
-#include "platform/grid.h"
-#include "platform/menus.h"
-#include "platform/pagecontrol.h"
-#include "platform/splitter.h"
-#include "platform/stdctrls.h"
+#include "toolkit/commonctrls.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/form.h"
+#include "toolkit/grid.h"
+#include "toolkit/menus.h"
+#include "toolkit/pagecontrol.h"
+#include "toolkit/splitter.h"
+#include "toolkit/stdctrls.h"
 
 class ThlavniForm : public TForm {
 public:

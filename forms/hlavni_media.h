@@ -2,10 +2,10 @@
 // The photo and document tabs of the main window: the person's pictures of one kind as a list
 // with its sort order, the selected picture's name, year, stored file name and comment beside
 // its 570 x 529 preview, and the insert, assign, delete, save and open buttons.
-#include "platform/commonctrls.h"
-#include "platform/lists.h"
-#include "platform/pagecontrol.h"
-#include "platform/stdctrls.h"
+#include "toolkit/commonctrls.h"
+#include "toolkit/lists.h"
+#include "toolkit/pagecontrol.h"
+#include "toolkit/stdctrls.h"
 
 struct FotkySheet {
     explicit FotkySheet(TTabSheet& sheet);

@@ -1,8 +1,8 @@
 #pragma once
 // The general tab of the main window: the tree's own texts (name, author, created,
 // collaborators) and its further-data lines.
-#include "platform/pagecontrol.h"
-#include "platform/stdctrls.h"
+#include "toolkit/pagecontrol.h"
+#include "toolkit/stdctrls.h"
 
 struct ObecneSheet {
     explicit ObecneSheet(TTabSheet& sheet);

@@ -1,8 +1,8 @@
 #pragma once
 // The person-summary tab of the main window: the summary of the shown person as text, with the
 // commands that save it as a text file and print it.
-#include "platform/pagecontrol.h"
-#include "platform/stdctrls.h"
+#include "toolkit/pagecontrol.h"
+#include "toolkit/stdctrls.h"
 
 struct ShrnutiSheet {
     explicit ShrnutiSheet(TTabSheet& sheet);

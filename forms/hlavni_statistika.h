@@ -1,8 +1,8 @@
 #pragma once
 // The tree-statistics tab of the main window: the report or the tables of the open tree as
 // text, the two commands that fill it, and the commands that save and print it.
-#include "platform/pagecontrol.h"
-#include "platform/stdctrls.h"
+#include "toolkit/pagecontrol.h"
+#include "toolkit/stdctrls.h"
 
 struct StatistikaSheet {
     explicit StatistikaSheet(TTabSheet& sheet);

@@ -1,7 +1,7 @@
 #include "forms/hlavni_zakladni.h"
 
 #include "forms/sheet_layout.h"
-#include "platform/bitmap.h"
+#include "system/bitmap.h"
 
 using namespace sheet_layout;
 

@@ -2,10 +2,10 @@
 // The basic-data tab of the main window: names, sex and titles, birth and death, parents,
 // children and siblings, the portrait with the group buttons, the partnerships, and the
 // residence, education and occupation lists.
-#include "platform/commonctrls.h"
-#include "platform/lists.h"
-#include "platform/pagecontrol.h"
-#include "platform/stdctrls.h"
+#include "toolkit/commonctrls.h"
+#include "toolkit/lists.h"
+#include "toolkit/pagecontrol.h"
+#include "toolkit/stdctrls.h"
 
 struct ZakladniSheet {
     explicit ZakladniSheet(TTabSheet& sheet);

@@ -2,10 +2,10 @@
 // Layout of the search dialog: a page for a text in chosen fields, a page for a date among
 // chosen dates, the list of persons found and the back button. Behaviour lives in ThledejFORM
 // (shell/hledej_form.h).
-#include "platform/form.h"
-#include "platform/lists.h"
-#include "platform/pagecontrol.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/lists.h"
+#include "toolkit/pagecontrol.h"
+#include "toolkit/stdctrls.h"
 
 class ThledejFORMLayout : public TForm {
 public:

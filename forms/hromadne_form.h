@@ -1,8 +1,8 @@
 #pragma once
 // Bulk fill: the group (or every person) and the field that one text goes into. Zpět gives 1.
-#include "platform/form.h"
-#include "platform/lists.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/lists.h"
+#include "toolkit/stdctrls.h"
 
 class ThromadneFORM : public TForm {
 public:

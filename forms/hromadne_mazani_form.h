@@ -2,9 +2,9 @@
 // Bulk delete: every person with a tick for the marked ones, the commands that widen or change
 // the marks (by family, by group, inverted, all, none) and the button that deletes the marked.
 // Storno gives 2.
-#include "platform/form.h"
-#include "platform/lists.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/lists.h"
+#include "toolkit/stdctrls.h"
 
 class ThromadneMazaniFORM : public TForm {
 public:

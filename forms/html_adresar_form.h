@@ -1,8 +1,8 @@
 #pragma once
 // The name of the subfolder the web export creates in the chosen location (shown above the
 // name). OK gives 1, Storno 2.
-#include "platform/form.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/stdctrls.h"
 
 class ThtmlAdresarFORM : public TForm {
 public:

@@ -1,7 +1,7 @@
 #pragma once
 // The new identifier of the shown person; the caller checks what was typed.
-#include "platform/form.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/stdctrls.h"
 
 class TidChangeFORM : public TForm {
 public:

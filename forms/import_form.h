@@ -2,8 +2,8 @@
 // The options of a GEDCOM import: where the surname of a NAME line goes (a hidden choice that
 // passes the setting through) and whether a missing surname of men or of women is completed
 // from the other one. Only OK, no close box.
-#include "platform/form.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/stdctrls.h"
 
 class TimportFORM : public TForm {
 public:

@@ -1,8 +1,8 @@
 #pragma once
 // How the person list is written out (hierarchical, alphabetical, chronological) and which data
 // go with each name. OK writes the list before it closes with 1; Storno gives 2.
-#include "platform/form.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/stdctrls.h"
 
 class TJakSeznamFORM : public TForm {
 public:

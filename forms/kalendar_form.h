@@ -1,8 +1,8 @@
 #pragma once
 // The anniversary calendar dialog: which anniversaries go into the calendar file. The window
 // keeps its ticks for the whole run; the calendar command reads them.
-#include "platform/form.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/stdctrls.h"
 
 class TkalendarFORM : public TForm {
 public:

@@ -1,9 +1,9 @@
 #pragma once
 // Layout of the language choice: one line per language file. Behaviour lives in TlangFORM
 // (shell/lang_form.h).
-#include "platform/form.h"
-#include "platform/lists.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/lists.h"
+#include "toolkit/stdctrls.h"
 
 class TlangFORMLayout : public TForm {
 public:

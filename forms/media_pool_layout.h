@@ -3,10 +3,10 @@
 // left with the link button at their top right, the preview of the selected medium (none for
 // files) under the current person's name, the person's media with the unlink button above them,
 // the persons using the selected medium below those, and delete and back along the bottom.
-#include "platform/commonctrls.h"
-#include "platform/form.h"
-#include "platform/lists.h"
-#include "platform/stdctrls.h"
+#include "toolkit/commonctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/lists.h"
+#include "toolkit/stdctrls.h"
 
 struct MediaPoolParts {
     TLabel& poolLB;

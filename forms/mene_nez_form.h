@@ -1,8 +1,8 @@
 #pragma once
 // The share of filled fields (10 to 100 %, 50 at first) below which person forms are printed.
-#include "platform/commonctrls.h"
-#include "platform/form.h"
-#include "platform/stdctrls.h"
+#include "toolkit/commonctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/stdctrls.h"
 
 class TmeneNezFORM : public TForm {
 public:

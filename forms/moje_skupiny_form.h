@@ -1,9 +1,9 @@
 #pragma once
 // The groups of the shown person: one line per group of the tree, ticked for its members; each
 // tick acts at once. OK gives 1.
-#include "platform/form.h"
-#include "platform/lists.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/lists.h"
+#include "toolkit/stdctrls.h"
 
 class TmojeSkupinyFORM : public TForm {
 public:

@@ -2,8 +2,8 @@
 // How to fill the selected group: all men, all women, or the persons whose surname or birth
 // surname begins with the text beside the last button. The window stays open for a further
 // choice; Zpět gives 1.
-#include "platform/form.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/stdctrls.h"
 
 class TnaplnitFORM : public TForm {
 public:

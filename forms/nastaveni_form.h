@@ -1,9 +1,9 @@
 #pragma once
 // Layout of the settings dialog: the limits of the plausibility checks of dates. Behaviour
 // lives in TnastaveniForm (shell/nastaveni_form.h).
-#include "platform/commonctrls.h"
-#include "platform/form.h"
-#include "platform/stdctrls.h"
+#include "toolkit/commonctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/stdctrls.h"
 
 class TnastaveniFormLayout : public TForm {
 public:

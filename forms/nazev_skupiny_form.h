@@ -1,7 +1,7 @@
 #pragma once
 // The name of a group to create, copy to or rename to. OK gives 1, Storno 2.
-#include "platform/form.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/stdctrls.h"
 
 class TnazevSkupinyFORM : public TForm {
 public:

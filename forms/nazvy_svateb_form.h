@@ -1,7 +1,7 @@
 #pragma once
 // The names of the wedding anniversaries, read only; the language's window texts fill the memo.
-#include "platform/form.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/stdctrls.h"
 
 class TnazvySvatebFORM : public TForm {
 public:

@@ -2,10 +2,10 @@
 // The about box: the program's name, version and picture, its web and mail links, the author
 // credit (which opens the quiz) and a black panel on which the credits scroll upwards, moved by
 // the timer. OK gives 1; no close box.
-#include "platform/application.h"
-#include "platform/commonctrls.h"
-#include "platform/form.h"
-#include "platform/stdctrls.h"
+#include "toolkit/application.h"
+#include "toolkit/commonctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/stdctrls.h"
 
 class ToProgramu : public TForm {
 public:

@@ -1,9 +1,9 @@
 #pragma once
 // The relatives a kinship query found: a heading, the relationship and the count (set by the
 // caller), the sorted list and how to use it. A double-click gives 1, back or Esc 2; no close box.
-#include "platform/form.h"
-#include "platform/lists.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/lists.h"
+#include "toolkit/stdctrls.h"
 
 class TpribuzniFORM : public TForm {
 public:

@@ -1,7 +1,7 @@
 #pragma once
 // How children are assigned: 6 by partner, 7 chosen from a list; the close box gives 2.
-#include "platform/form.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/stdctrls.h"
 
 class TpriradDetiFORM : public TForm {
 public:

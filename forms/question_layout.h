@@ -1,8 +1,8 @@
 #pragma once
 // The frame both question windows share: titled "Kinvelor", no close box, one fixed-width
 // centred line (a long question is cut by the window, not wrapped) over a centred row of buttons.
-#include "platform/form.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/stdctrls.h"
 
 #include <initializer_list>
 

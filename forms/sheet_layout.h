@@ -1,8 +1,8 @@
 #pragma once
 // Placing the controls of the main window's tab sheets: a label sits on the text line of the
 // 21-pixel control beside it and names that control for its accelerator; buttons are 23 high.
-#include "platform/control.h"
-#include "platform/stdctrls.h"
+#include "toolkit/control.h"
+#include "toolkit/stdctrls.h"
 
 #include <string>
 #include <vector>

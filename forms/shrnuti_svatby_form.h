@@ -1,9 +1,9 @@
 #pragma once
 // The summary of a partnership, which the person editor writes into the memo; it can be changed
 // and saved as a text file. Zpět gives 1.
-#include "platform/dialogs.h"
-#include "platform/form.h"
-#include "platform/stdctrls.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/form.h"
+#include "toolkit/stdctrls.h"
 
 class TShrnutiSvatbyFORM : public TForm {
 public:

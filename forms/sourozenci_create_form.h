@@ -1,8 +1,8 @@
 #pragma once
 // What a new sibling shares with the shown person. Codes: 6 the father, 7 the mother, 2 both
 // parents (the default button; the same number as a cancel elsewhere). No close box.
-#include "platform/form.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/stdctrls.h"
 
 class TsourozenciCreate : public TForm {
 public:

@@ -1,9 +1,9 @@
 #pragma once
 // The group manager: the tree's groups, every person ticked when a member of the selected group,
 // and the commands on groups and members. OK gives 1.
-#include "platform/form.h"
-#include "platform/lists.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/lists.h"
+#include "toolkit/stdctrls.h"
 
 class TspravceSkupinFORM : public TForm {
 public:

@@ -1,9 +1,9 @@
 #pragma once
 // A produced text (the person list, a person form) to read, save as a text file or print;
 // also the print surface of the person forms. Zavřít gives 2.
-#include "platform/dialogs.h"
-#include "platform/form.h"
-#include "platform/stdctrls.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/form.h"
+#include "toolkit/stdctrls.h"
 
 class TtextFORM : public TForm {
 public:

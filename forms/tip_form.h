@@ -1,8 +1,8 @@
 #pragma once
 // Layout of the tip window: the tip on a yellow ground, whether tips show at start, and the
 // number of this start. Behaviour lives in TtipFORM (shell/tip_form.h).
-#include "platform/form.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/stdctrls.h"
 
 class TtipFORMLayout : public TForm {
 public:

@@ -1,7 +1,7 @@
 #pragma once
 // The tolerance in years of an approximate date: a choice of 1, 2, 5 or 10 and only OK.
-#include "platform/form.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/stdctrls.h"
 
 class TtoleranceFORM : public TForm {
 public:

@@ -1,8 +1,8 @@
 #pragma once
 // Layout of the caption prompt of a user-defined person field (at most 23 characters).
 // Behaviour lives in TuserDefFORM (shell/value_dialogs.h).
-#include "platform/form.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/stdctrls.h"
 
 class TuserDefFORMLayout : public TForm {
 public:

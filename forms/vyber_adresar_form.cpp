@@ -2,7 +2,7 @@
 
 #include "forms/dialog_buttons.h"
 #include "forms/global_window.h"
-#include "platform/files.h"
+#include "system/files.h"
 
 TvyberAdresarFORM* vyberAdresarFORM = nullptr;
 

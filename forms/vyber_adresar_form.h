@@ -2,9 +2,9 @@
 // Choice of the folder that receives the generated web pages: a starting point (the root or the
 // home folder) and a folder list that shows the path from "/" down to the folder being looked
 // at, then that folder's subfolders; a double-click enters a folder. OK gives 1, Storno 2.
-#include "platform/form.h"
-#include "platform/lists.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/lists.h"
+#include "toolkit/stdctrls.h"
 
 #include <string>
 #include <vector>

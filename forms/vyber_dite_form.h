@@ -1,8 +1,8 @@
 #pragma once
 // Choice of a child to assign: a double-click on an entry gives 1, back gives 2; no close box.
-#include "platform/form.h"
-#include "platform/lists.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/lists.h"
+#include "toolkit/stdctrls.h"
 
 class TvyberDiteFORM : public TForm {
 public:

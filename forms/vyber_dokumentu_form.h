@@ -1,9 +1,9 @@
 #pragma once
 // The document pool, built like the photo pool (its labels keep the photo pool's names).
-#include "platform/commonctrls.h"
-#include "platform/form.h"
-#include "platform/lists.h"
-#include "platform/stdctrls.h"
+#include "toolkit/commonctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/lists.h"
+#include "toolkit/stdctrls.h"
 
 class TvyberDokumentuFORM : public TForm {
 public:

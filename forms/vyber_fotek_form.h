@@ -1,10 +1,10 @@
 #pragma once
 // The photo pool: every photo of the tree, the current person's photos and the persons using the
 // selected one; link to and unlink from the current person, delete from the tree. Zpět gives 1.
-#include "platform/commonctrls.h"
-#include "platform/form.h"
-#include "platform/lists.h"
-#include "platform/stdctrls.h"
+#include "toolkit/commonctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/lists.h"
+#include "toolkit/stdctrls.h"
 
 class TvyberFotekFORM : public TForm {
 public:

@@ -2,9 +2,9 @@
 // Choice of a partner from a list the caller fills, or a new person. Results: 1 the selected
 // entry (OK or a double-click), 6 a new person. No default or cancel button: Enter and Esc do
 // nothing unless OK has the focus.
-#include "platform/form.h"
-#include "platform/lists.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/lists.h"
+#include "toolkit/stdctrls.h"
 
 class TvyberPartnera : public TForm {
 public:

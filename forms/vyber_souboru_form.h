@@ -1,8 +1,8 @@
 #pragma once
 // The pool of other files, built like the photo pool without a preview.
-#include "platform/form.h"
-#include "platform/lists.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/lists.h"
+#include "toolkit/stdctrls.h"
 
 class TvyberSouboruFORM : public TForm {
 public:

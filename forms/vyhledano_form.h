@@ -1,8 +1,8 @@
 #pragma once
 // The persons a search found, in a sizeable window: a double-click gives 1, back gives 2.
-#include "platform/form.h"
-#include "platform/lists.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/lists.h"
+#include "toolkit/stdctrls.h"
 
 class TvyhledanoFORM : public TForm {
 public:

@@ -1,8 +1,8 @@
 #pragma once
 // Whether a photo, document or file goes from the current person only (6) or from every person
 // of the tree (7); the caller writes the question into the info label.
-#include "platform/form.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/stdctrls.h"
 
 class TVymazFotoFORM : public TForm {
 public:

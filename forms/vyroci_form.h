@@ -2,10 +2,10 @@
 // Layout of the anniversaries window: a month calendar, the choice of the day or the whole month,
 // the anniversaries found, and the button to the names of the wedding anniversaries. Behaviour
 // lives in TvyrociFORM (shell/vyroci_form.h).
-#include "platform/commonctrls.h"
-#include "platform/form.h"
-#include "platform/lists.h"
-#include "platform/stdctrls.h"
+#include "toolkit/commonctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/lists.h"
+#include "toolkit/stdctrls.h"
 
 class TvyrociFORMLayout : public TForm {
 public:

@@ -1,7 +1,7 @@
 // BMP pictures.
 #include "fuzz_support.h"
-#include "platform/bmp.h"
-#include "platform/exceptions.h"
+#include "system/bmp.h"
+#include "system/exceptions.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

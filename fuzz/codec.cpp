@@ -2,8 +2,8 @@
 // encodes back to as many bytes. The tree file's text keeps every character of valid UTF-8,
 // and text the code page holds without an "&#" comes out as the plain encoding gives it.
 #include "fuzz_support.h"
-#include "platform/codec.h"
-#include "platform/text.h"
+#include "system/codec.h"
+#include "system/text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

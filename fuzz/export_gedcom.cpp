@@ -4,7 +4,7 @@
 #include "gedcom/export_writer.h"
 #include "gedcom/import_driver.h"
 #include "model/datum.h"
-#include "platform/text.h"
+#include "system/text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

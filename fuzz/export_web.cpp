@@ -2,7 +2,7 @@
 // written into a folder of the harness's own that is emptied for each input.
 #include "fuzzed_tree.h"
 #include "model/clovek.h"
-#include "platform/exceptions.h"
+#include "system/exceptions.h"
 #include "reports/web_site.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

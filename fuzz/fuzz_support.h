@@ -3,8 +3,8 @@
 // one, so the safe file replacement never waits for a disk), the Czech defaults as the texts,
 // and the input written to a file for the readers that take a path.
 #include "model/text_source.h"
-#include "platform/fileio.h"
-#include "platform/files.h"
+#include "system/fileio.h"
+#include "system/files.h"
 #include "storage/media_folders.h"
 #include "storage/tree_file_format.h"
 #include "storage/tree_progress.h"

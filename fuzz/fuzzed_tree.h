@@ -4,7 +4,7 @@
 // the tree is made ready as an open makes it (identifiers, children, siblings).
 #include "fuzz_support.h"
 #include "model/rod.h"
-#include "platform/exceptions.h"
+#include "system/exceptions.h"
 #include "storage/tree_loader.h"
 
 #include <memory>

@@ -1,9 +1,9 @@
 // The Export, GED command of the main window.
 #include "gedcom/export_writer.h"
 #include "model/datum.h"
-#include "platform/application.h"
-#include "platform/datetime.h"
-#include "platform/exceptions.h"
+#include "toolkit/application.h"
+#include "system/datetime.h"
+#include "system/exceptions.h"
 #include "gedcom/gedcom_commands.h"
 
 void GedcomCommands::expGEDClick()

@@ -1,6 +1,6 @@
 #include "gedcom/export_lines.h"
 
-#include "platform/numbers.h"
+#include "system/numbers.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include "model/person_prefetch.h"
 #include "model/rod.h"
 #include "model/svatba.h"
-#include "platform/datetime.h"
-#include "platform/exceptions.h"
-#include "platform/fileio.h"
-#include "platform/numbers.h"
+#include "system/datetime.h"
+#include "system/exceptions.h"
+#include "system/fileio.h"
+#include "system/numbers.h"
 
 #include <algorithm>
 #include <exception>

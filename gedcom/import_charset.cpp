@@ -1,7 +1,7 @@
 #include "gedcom/import_charset.h"
 
-#include "platform/codec.h"
-#include "platform/text.h"
+#include "system/codec.h"
+#include "system/text.h"
 
 #include <cstdint>
 

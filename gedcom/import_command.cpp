@@ -3,8 +3,8 @@
 // the outcome told with where the log of the import was written.
 #include "gedcom/import_driver.h"
 #include "model/rod.h"
-#include "platform/dialogs.h"
-#include "platform/numbers.h"
+#include "toolkit/dialogs.h"
+#include "system/numbers.h"
 #include "gedcom/gedcom_commands.h"
 #include "shell/report_dialogs.h"
 

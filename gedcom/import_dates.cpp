@@ -2,7 +2,7 @@
 
 #include "gedcom/import_lexer.h"
 #include "model/datum.h"
-#include "platform/numbers.h"
+#include "system/numbers.h"
 
 #include <vector>
 

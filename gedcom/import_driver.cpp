@@ -3,11 +3,11 @@
 #include "gedcom/import_lexer.h"
 #include "gedcom/import_linking.h"
 #include "model/rod.h"
-#include "platform/codec.h"
-#include "platform/exceptions.h"
-#include "platform/fileio.h"
-#include "platform/files.h"
-#include "platform/numbers.h"
+#include "system/codec.h"
+#include "system/exceptions.h"
+#include "system/fileio.h"
+#include "system/files.h"
+#include "system/numbers.h"
 
 #include <algorithm>
 #include <fstream>

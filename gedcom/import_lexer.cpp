@@ -1,6 +1,6 @@
 #include "gedcom/import_lexer.h"
 
-#include "platform/numbers.h"
+#include "system/numbers.h"
 
 #include <algorithm>
 #include <array>

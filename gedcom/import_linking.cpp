@@ -4,7 +4,7 @@
 #include "model/clovek.h"
 #include "model/rod.h"
 #include "model/svatba.h"
-#include "platform/numbers.h"
+#include "system/numbers.h"
 
 #include <utility>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "gedcom/import_log.h"
 
-#include "platform/numbers.h"
+#include "system/numbers.h"
 
 #include <algorithm>
 #include <cstring>

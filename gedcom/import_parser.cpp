@@ -3,8 +3,8 @@
 #include "model/casove_obdobi.h"
 #include "model/clovek.h"
 #include "model/rod.h"
-#include "platform/numbers.h"
-#include "platform/text.h"
+#include "system/numbers.h"
+#include "system/text.h"
 
 #include <algorithm>
 #include <array>

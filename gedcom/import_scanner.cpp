@@ -2,7 +2,7 @@
 
 #include "gedcom/import_lexer.h"
 #include "gedcom/import_log.h"
-#include "platform/numbers.h"
+#include "system/numbers.h"
 
 #include <algorithm>
 #include <array>

@@ -9,8 +9,8 @@
 #include "model/svatba.h"
 #include "model/text_source.h"
 #include "model/vyroci.h"
-#include "platform/numbers.h"
-#include "platform/stringlist.h"
+#include "system/numbers.h"
+#include "system/stringlist.h"
 
 namespace {
 

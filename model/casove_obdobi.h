@@ -2,7 +2,7 @@
 // One residence, education or occupation entry: a text and a period from one text to another.
 #include "model/prvky.h"
 #include "model/sparse_text.h"
-#include "platform/slab.h"
+#include "system/slab.h"
 
 #include <string>
 

@@ -2,8 +2,8 @@
 
 #include "model/text_source.h"
 #include "model/uk_clovek.h"
-#include "platform/numbers.h"
-#include "platform/text.h"
+#include "system/numbers.h"
+#include "system/text.h"
 
 Clovek::Clovek() : created(now()) {}
 

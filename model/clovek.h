@@ -6,8 +6,8 @@
 #include "model/prvky.h"
 #include "model/sparse_list.h"
 #include "model/sparse_text.h"
-#include "platform/datetime.h"
-#include "platform/slab.h"
+#include "system/datetime.h"
+#include "system/slab.h"
 
 #include <cstdint>
 #include <string>

@@ -4,8 +4,8 @@
 #include "model/generations.h"
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
-#include "platform/datetime.h"
-#include "platform/numbers.h"
+#include "system/datetime.h"
+#include "system/numbers.h"
 
 #include <algorithm>
 #include <vector>

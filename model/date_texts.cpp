@@ -2,8 +2,8 @@
 
 #include "model/datum.h"
 #include "model/text_source.h"
-#include "platform/datetime.h"
-#include "platform/numbers.h"
+#include "system/datetime.h"
+#include "system/numbers.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #include "model/datum.h"
 
-#include "platform/exceptions.h"
-#include "platform/numbers.h"
+#include "system/exceptions.h"
+#include "system/numbers.h"
 
 namespace {
 

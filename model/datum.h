@@ -3,7 +3,7 @@
 // approximation flag and a tolerance in years. Comparisons stop with false at the first unknown
 // part they reach; a part that is neither "?" nor a number raises EConvertError.
 #include "model/sparse_text.h"
-#include "platform/datetime.h"
+#include "system/datetime.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 #include "model/distinct_texts.h"
 
-#include "platform/collation.h"
-#include "platform/stringlist.h"
+#include "system/collation.h"
+#include "system/stringlist.h"
 
 DistinctTexts::DistinctTexts(TStringList& list) : list_(list)
 {

@@ -7,7 +7,7 @@
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
-#include "platform/stringlist.h"
+#include "system/stringlist.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "model/language_file.h"
 
-#include "platform/codec.h"
-#include "platform/collation.h"
-#include "platform/exceptions.h"
-#include "platform/fileio.h"
-#include "platform/files.h"
-#include "platform/text.h"
+#include "system/codec.h"
+#include "system/collation.h"
+#include "system/exceptions.h"
+#include "system/fileio.h"
+#include "system/files.h"
+#include "system/text.h"
 
 #include <algorithm>
 #include <filesystem>

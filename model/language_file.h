@@ -3,7 +3,7 @@
 // Czech default. A key that is missing or empty receives its default at once, on disk too, and
 // is listed in the missing-key log for the translators.
 #include "model/text_source.h"
-#include "platform/inifile.h"
+#include "system/inifile.h"
 
 #include <functional>
 #include <string>

@@ -3,7 +3,7 @@
 #include "model/clovek.h"
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
-#include "platform/numbers.h"
+#include "system/numbers.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "model/media.h"
 
 #include "model/media_names.h"
-#include "platform/picture.h"
+#include "system/picture.h"
 
 namespace {
 

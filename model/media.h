@@ -5,7 +5,7 @@
 // last one, so it lives while it is in the store or linked to a person. The picture or file
 // itself is a numbered copy in the working folder (model/media_names.h).
 #include "model/prvky.h"
-#include "platform/stringlist.h"
+#include "system/stringlist.h"
 
 #include <string>
 

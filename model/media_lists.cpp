@@ -3,9 +3,9 @@
 #include "model/clovek.h"
 #include "model/path_utils.h"
 #include "model/rod.h"
-#include "platform/collation.h"
-#include "platform/stringlist.h"
-#include "platform/text.h"
+#include "system/collation.h"
+#include "system/stringlist.h"
+#include "system/text.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "model/media_names.h"
 
-#include "platform/text.h"
+#include "system/text.h"
 
 std::string portraitFileName(int personNumber)
 {

@@ -6,7 +6,7 @@
 #include "model/svatba.h"
 #include "model/text_source.h"
 #include "model/uk_clovek.h"
-#include "platform/numbers.h"
+#include "system/numbers.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "model/path_utils.h"
 
-#include "platform/collation.h"
-#include "platform/files.h"
-#include "platform/text.h"
+#include "system/collation.h"
+#include "system/files.h"
+#include "system/text.h"
 
 #include <vector>
 

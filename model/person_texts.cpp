@@ -7,9 +7,9 @@
 #include "model/svatba.h"
 #include "model/text_source.h"
 #include "model/uk_clovek.h"
-#include "platform/datetime.h"
-#include "platform/numbers.h"
-#include "platform/text.h"
+#include "system/datetime.h"
+#include "system/numbers.h"
+#include "system/text.h"
 
 namespace {
 

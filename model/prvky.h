@@ -6,7 +6,7 @@
 // Each element knows the list it is in, so asking about or removing an element that is not in
 // the list is answered "not found" or does nothing instead of walking off the end, and the list
 // keeps its tail so appending does not walk.
-#include "platform/slab.h"
+#include "system/slab.h"
 
 #include <vector>
 

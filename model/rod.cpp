@@ -6,7 +6,7 @@
 #include "model/group.h"
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
-#include "platform/numbers.h"
+#include "system/numbers.h"
 
 #include <algorithm>
 #include <unordered_set>

@@ -3,7 +3,7 @@
 // groups and undo history. The tree owns all of it.
 #include "model/action_list.h"
 #include "model/prvky.h"
-#include "platform/datetime.h"
+#include "system/datetime.h"
 
 #include <cstdint>
 #include <functional>

@@ -4,9 +4,9 @@
 #include "model/media_names.h"
 #include "model/path_utils.h"
 #include "model/rod.h"
-#include "platform/exceptions.h"
-#include "platform/files.h"
-#include "platform/jpeg.h"
+#include "system/exceptions.h"
+#include "system/files.h"
+#include "system/jpeg.h"
 
 #include <algorithm>
 #include <vector>

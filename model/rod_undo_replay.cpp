@@ -12,7 +12,7 @@
 #include "model/svatba.h"
 #include "model/text_source.h"
 #include "model/uk_clovek.h"
-#include "platform/files.h"
+#include "system/files.h"
 
 #include <iterator>
 #include <string_view>

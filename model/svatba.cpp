@@ -2,7 +2,7 @@
 
 #include "model/clovek.h"
 #include "model/display_settings.h"
-#include "platform/datetime.h"
+#include "system/datetime.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 // one without them (a damaged file) leave it be instead of failing.
 #include "model/datum.h"
 #include "model/prvky.h"
-#include "platform/slab.h"
+#include "system/slab.h"
 
 #include <cstdint>
 #include <string>

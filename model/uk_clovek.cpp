@@ -2,7 +2,7 @@
 
 #include "model/clovek.h"
 #include "model/display_settings.h"
-#include "platform/codec.h"
+#include "system/codec.h"
 
 #include <algorithm>
 #include <numeric>

@@ -4,7 +4,7 @@
 // so removing a person can take it out of every list without searching them, and an element
 // never points at a person that is gone.
 #include "model/prvky.h"
-#include "platform/slab.h"
+#include "system/slab.h"
 
 class Clovek;
 

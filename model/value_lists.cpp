@@ -7,7 +7,7 @@
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "model/text_source.h"
-#include "platform/stringlist.h"
+#include "system/stringlist.h"
 
 #include <initializer_list>
 

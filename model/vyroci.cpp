@@ -1,6 +1,6 @@
 #include "model/vyroci.h"
 
-#include "platform/numbers.h"
+#include "system/numbers.h"
 
 #include <algorithm>
 

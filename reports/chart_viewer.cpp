@@ -3,8 +3,8 @@
 #include "model/casove_obdobi.h"
 #include "model/clovek.h"
 #include "model/rod.h"
-#include "platform/files.h"
-#include "platform/inifile.h"
+#include "system/files.h"
+#include "system/inifile.h"
 
 namespace {
 

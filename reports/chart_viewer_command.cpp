@@ -1,12 +1,12 @@
 // The hand-off of the open tree to the chart viewer: its button and its five menu items.
 #include "model/path_utils.h"
 #include "model/rod.h"
-#include "platform/application.h"
-#include "platform/dialogs.h"
-#include "platform/exceptions.h"
-#include "platform/files.h"
-#include "platform/inifile.h"
-#include "platform/process.h"
+#include "toolkit/application.h"
+#include "toolkit/dialogs.h"
+#include "system/exceptions.h"
+#include "system/files.h"
+#include "system/inifile.h"
+#include "system/process.h"
 #include "reports/chart_viewer.h"
 #include "reports/report_commands.h"
 

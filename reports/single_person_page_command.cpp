@@ -1,8 +1,8 @@
 // Prehledy, the web page of one person: the options shared with the web export, a file name,
 // the page with its portrait beside it, and the page opened.
 #include "model/path_utils.h"
-#include "platform/dialogs.h"
-#include "platform/process.h"
+#include "toolkit/dialogs.h"
+#include "system/process.h"
 #include "reports/web_site.h"
 #include "reports/report_commands.h"
 #include "shell/report_dialogs.h"

@@ -3,7 +3,7 @@
 #include "model/clovek.h"
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
-#include "platform/datetime.h"
+#include "system/datetime.h"
 
 namespace {
 

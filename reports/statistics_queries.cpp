@@ -8,7 +8,7 @@
 #include "model/svatba.h"
 #include "model/text_source.h"
 #include "model/uk_clovek.h"
-#include "platform/numbers.h"
+#include "system/numbers.h"
 #include "reports/calendar_counts.h"
 #include "reports/first_name_tally.h"
 #include "reports/statistics_dates.h"

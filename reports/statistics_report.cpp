@@ -5,7 +5,7 @@
 #include "model/display_settings.h"
 #include "model/rod.h"
 #include "model/text_source.h"
-#include "platform/numbers.h"
+#include "system/numbers.h"
 #include "reports/statistics_dates.h"
 #include "reports/statistics_queries.h"
 

@@ -2,8 +2,8 @@
 
 #include "model/rod.h"
 #include "model/text_source.h"
-#include "platform/numbers.h"
-#include "platform/text.h"
+#include "system/numbers.h"
+#include "system/text.h"
 #include "reports/calendar_counts.h"
 #include "reports/first_name_tally.h"
 

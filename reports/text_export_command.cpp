@@ -1,7 +1,7 @@
 // Export, TXT: the columns and the separator chosen in their window, then the file.
-#include "platform/application.h"
-#include "platform/codec.h"
-#include "platform/dialogs.h"
+#include "toolkit/application.h"
+#include "system/codec.h"
+#include "toolkit/dialogs.h"
 #include "reports/text_export.h"
 #include "reports/report_commands.h"
 #include "shell/report_dialogs.h"

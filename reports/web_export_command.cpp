@@ -1,8 +1,8 @@
 // The web export command of the main window: its three windows, the folder and the messages.
 #include "model/rod.h"
-#include "platform/dialogs.h"
-#include "platform/files.h"
-#include "platform/process.h"
+#include "toolkit/dialogs.h"
+#include "system/files.h"
+#include "system/process.h"
 #include "reports/html_text.h"
 #include "reports/web_site.h"
 #include "reports/report_commands.h"

@@ -8,13 +8,13 @@
 #include "model/svatba.h"
 #include "model/text_source.h"
 #include "model/uk_clovek.h"
-#include "platform/datetime.h"
-#include "platform/fileio.h"
-#include "platform/files.h"
+#include "system/datetime.h"
+#include "system/fileio.h"
+#include "system/files.h"
 #include "reports/html_lines.h"
 #include "reports/html_text.h"
 
-#include "platform/exceptions.h"
+#include "system/exceptions.h"
 
 #include <algorithm>
 #include <cerrno>

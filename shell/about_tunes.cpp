@@ -1,7 +1,7 @@
 #include "shell/about_tunes.h"
 
-#include "platform/exceptions.h"
-#include "platform/fileio.h"
+#include "system/exceptions.h"
+#include "system/fileio.h"
 
 #include <filesystem>
 #include <utility>

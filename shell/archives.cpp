@@ -3,9 +3,9 @@
 // well counts, and its archive is copied only then.
 #include "model/path_utils.h"
 #include "model/rod.h"
-#include "platform/child_process.h"
-#include "platform/dialogs.h"
-#include "platform/files.h"
+#include "system/child_process.h"
+#include "toolkit/dialogs.h"
+#include "system/files.h"
 #include "shell/hlavni.h"
 
 std::string MainFrame::archiverPath() const

@@ -1,6 +1,6 @@
 // The date checks of the person editor with their messages.
 #include "model/checks.h"
-#include "platform/dialogs.h"
+#include "toolkit/dialogs.h"
 #include "shell/hlavni.h"
 
 namespace {

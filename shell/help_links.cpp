@@ -2,10 +2,10 @@
 // addresses, and the about box.
 #include "forms/o_programu_form.h"
 #include "model/clovek.h"
-#include "platform/dialogs.h"
-#include "platform/files.h"
-#include "platform/process.h"
-#include "platform/text.h"
+#include "toolkit/dialogs.h"
+#include "system/files.h"
+#include "system/process.h"
+#include "system/text.h"
 #include "shell/hlavni.h"
 
 #include <cctype>

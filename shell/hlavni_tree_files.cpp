@@ -5,7 +5,7 @@
 #include "shell/hlavni.h"
 #include "storage/media_folders.h"
 #include "storage/old_format_loader.h"
-#include "platform/dialogs.h"
+#include "toolkit/dialogs.h"
 #include "storage/tree_loader.h"
 #include "storage/tree_writer.h"
 

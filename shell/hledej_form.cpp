@@ -4,8 +4,8 @@
 #include "model/datum.h"
 #include "model/path_utils.h"
 #include "model/text_source.h"
-#include "platform/dialogs.h"
-#include "platform/keys.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/keys.h"
 #include "shell/hlavni.h"
 
 ThledejFORM* hledejFORM = nullptr;

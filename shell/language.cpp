@@ -2,10 +2,10 @@
 // command with its window.
 #include "model/language_file.h"
 #include "model/rod.h"
-#include "platform/dialogs.h"
-#include "platform/files.h"
-#include "platform/inifile.h"
-#include "platform/stringlist.h"
+#include "toolkit/dialogs.h"
+#include "system/files.h"
+#include "system/inifile.h"
+#include "system/stringlist.h"
 #include "shell/hlavni.h"
 #include "shell/lang_form.h"
 

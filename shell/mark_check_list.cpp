@@ -1,7 +1,7 @@
 #include "shell/mark_check_list.h"
 
 #include "model/rod.h"
-#include "platform/lists.h"
+#include "toolkit/lists.h"
 
 void fillMarkCheckList(TCheckListBox& box, const Rod& tree, const DisplaySettings& settings)
 {

@@ -1,7 +1,7 @@
 #include "shell/nastaveni_form.h"
 
 #include "forms/global_window.h"
-#include "platform/numbers.h"
+#include "system/numbers.h"
 
 TnastaveniForm* nastaveniForm = nullptr;
 

@@ -6,7 +6,7 @@
 #include "model/clovek.h"
 #include "model/person_texts.h"
 #include "model/rod.h"
-#include "platform/dialogs.h"
+#include "toolkit/dialogs.h"
 #include "shell/hlavni.h"
 #include "shell/list_display.h"
 

@@ -1,7 +1,7 @@
 // The person list panel of the main window: its sizing, its settings in the controls and the
 // handlers of the grid, the scroll bar, the sort controls and the display check boxes.
 #include "model/rod.h"
-#include "platform/screen.h"
+#include "toolkit/screen.h"
 #include "shell/hlavni.h"
 #include "shell/scroll.h"
 

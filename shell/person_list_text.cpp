@@ -5,8 +5,8 @@
 #include "model/casove_obdobi.h"
 #include "model/clovek.h"
 #include "model/rod.h"
-#include "platform/dialogs.h"
-#include "platform/text.h"
+#include "toolkit/dialogs.h"
+#include "system/text.h"
 #include "shell/hlavni.h"
 #include "shell/scroll.h"
 

@@ -6,7 +6,7 @@
 #include "model/path_utils.h"
 #include "model/rod.h"
 #include "model/svatba.h"
-#include "platform/text.h"
+#include "system/text.h"
 
 #include <algorithm>
 #include <array>

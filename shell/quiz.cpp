@@ -1,8 +1,8 @@
 // The hidden quiz behind the about box: twenty questions, first put by the butterfly, from the
 // eleventh by the bumblebee. The question reached is kept for the whole run of the program.
 #include "forms/easter_egg_form.h"
-#include "platform/dialogs.h"
-#include "platform/random.h"
+#include "toolkit/dialogs.h"
+#include "system/random.h"
 #include "shell/dialog_events.h"
 
 #include <algorithm>

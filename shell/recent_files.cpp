@@ -1,8 +1,8 @@
 // The four recent-file items of the tree menu and the one way a tree is opened by its name.
 #include "model/path_utils.h"
 #include "model/rod.h"
-#include "platform/dialogs.h"
-#include "platform/files.h"
+#include "toolkit/dialogs.h"
+#include "system/files.h"
 #include "shell/hlavni.h"
 
 void MainFrame::updateRecentFilesMenu()

@@ -6,7 +6,7 @@
 #include "forms/import_form.h"
 #include "forms/kalendar_form.h"
 #include "forms/vyber_adresar_form.h"
-#include "platform/files.h"
+#include "system/files.h"
 #include "shell/settings.h"
 
 #include <cstdlib>

@@ -1,12 +1,12 @@
 #include "shell/scroll.h"
 
-#include "platform/text.h"
+#include "system/text.h"
 
 #include "model/clovek.h"
 #include "model/rod.h"
 #include "model/svatba.h"
-#include "platform/numbers.h"
-#include "platform/text.h"
+#include "system/numbers.h"
+#include "system/text.h"
 #include "shell/hlavni.h"
 
 #include <algorithm>

@@ -2,8 +2,8 @@
 // The person list of the main window: one row per person of the open tree, sorted by the chosen
 // key, painted into the single-cell grid `scrolling` beside the scroll bar `scrollingBar`, rows
 // coloured by their relationship to the shown person.
-#include "platform/collation.h"
-#include "platform/slab.h"
+#include "system/collation.h"
+#include "system/slab.h"
 
 #include <functional>
 #include <vector>

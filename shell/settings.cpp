@@ -1,7 +1,7 @@
 #include "shell/settings.h"
 
-#include "platform/exceptions.h"
-#include "platform/inifile.h"
+#include "system/exceptions.h"
+#include "system/inifile.h"
 
 #include <climits>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The user's settings, kept in "kinvelor.ini" in the program folder: read once at start,
 // changed in memory while the program runs, written once when the main window closes.
-#include "platform/colors.h"
+#include "toolkit/colors.h"
 
 #include <array>
 #include <string>

@@ -3,9 +3,9 @@
 #include "forms/jak_seznam_form.h"
 #include "forms/shrnuti_svatby_form.h"
 #include "forms/text_form.h"
-#include "platform/application.h"
-#include "platform/codec.h"
-#include "platform/exceptions.h"
+#include "toolkit/application.h"
+#include "system/codec.h"
+#include "system/exceptions.h"
 #include "shell/dialog_events.h"
 #include "shell/hlavni.h"
 

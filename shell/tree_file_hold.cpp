@@ -2,7 +2,7 @@
 // neither opened nor saved over here, and a save asks before it replaces a file that another
 // program changed since this copy read or wrote it.
 #include "model/rod.h"
-#include "platform/dialogs.h"
+#include "toolkit/dialogs.h"
 #include "shell/hlavni.h"
 
 bool MainFrame::claimTreeFile(const std::string& fileName)

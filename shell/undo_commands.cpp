@@ -6,8 +6,8 @@
 #include "model/person_fields.h"
 #include "model/rod.h"
 #include "model/svatba.h"
-#include "platform/lists.h"
-#include "platform/stdctrls.h"
+#include "toolkit/lists.h"
+#include "toolkit/stdctrls.h"
 #include "shell/hlavni.h"
 #include "shell/scroll.h"
 

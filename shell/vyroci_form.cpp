@@ -3,7 +3,7 @@
 #include "forms/global_window.h"
 #include "forms/nazvy_svateb_form.h"
 #include "model/rod.h"
-#include "platform/datetime.h"
+#include "system/datetime.h"
 #include "shell/hlavni.h"
 #include "shell/list_display.h"
 

@@ -1,7 +1,7 @@
 #include "shell/wait_window.h"
 
-#include "platform/commonctrls.h"
-#include "platform/form.h"
+#include "toolkit/commonctrls.h"
+#include "toolkit/form.h"
 
 #include <cstdint>
 

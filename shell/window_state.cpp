@@ -5,8 +5,8 @@
 #include "model/display_settings.h"
 #include "model/person_texts.h"
 #include "model/rod.h"
-#include "platform/application.h"
-#include "platform/exceptions.h"
+#include "toolkit/application.h"
+#include "system/exceptions.h"
 #include "shell/hlavni.h"
 #include "shell/list_display.h"
 

@@ -5,9 +5,9 @@
 // gives a blank caption. Every lookup goes through TextSource::langText, which writes a missing
 // key back with its default: a fresh language file receives the keys in lookup order.
 #include "model/text_source.h"
-#include "platform/control.h"
-#include "platform/menus.h"
-#include "platform/stringlist.h"
+#include "toolkit/control.h"
+#include "toolkit/menus.h"
+#include "system/stringlist.h"
 
 #include <string>
 

@@ -14,7 +14,7 @@
 #include "forms/nazvy_svateb_form.h"
 #include "forms/spravce_skupin_form.h"
 #include "forms/tolerance_form.h"
-#include "platform/numbers.h"
+#include "system/numbers.h"
 #include "shell/hlavni.h"
 
 namespace {

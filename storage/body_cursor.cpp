@@ -1,7 +1,7 @@
 #include "storage/body_cursor.h"
 
-#include "platform/exceptions.h"
-#include "platform/fileio.h"
+#include "system/exceptions.h"
+#include "system/fileio.h"
 #include "storage/tree_file_format.h"
 
 #include <algorithm>

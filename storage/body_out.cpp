@@ -1,6 +1,6 @@
 #include "storage/body_out.h"
 
-#include "platform/codec.h"
+#include "system/codec.h"
 #include "storage/tree_file_format.h"
 
 #include <charconv>

@@ -31,7 +31,7 @@ std::string companionFolderForSave(const std::string& treeFile, const std::strin
 // Copies the medium `name` (relative, e.g. "foto/foto3.jpg") from one media folder to the same
 // name in another, replacing an existing copy. False when the source is missing or the copy
 // failed.
-// `durable` as for copyFile (platform/files.h).
+// `durable` as for copyFile (system/files.h).
 bool copyMedium(const std::string& fromFolder, const std::string& toFolder, const std::string& name,
                 bool durable = true);
 

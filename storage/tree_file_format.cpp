@@ -1,9 +1,9 @@
 #include "storage/tree_file_format.h"
 
 #include "model/text_source.h"
-#include "platform/codec.h"
-#include "platform/fileio.h"
-#include "platform/numbers.h"
+#include "system/codec.h"
+#include "system/fileio.h"
+#include "system/numbers.h"
 
 void shiftBody(std::string& bytes)
 {

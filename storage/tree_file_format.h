@@ -4,7 +4,7 @@
 // raised by one (modulo 256), so its own line ends stand as 0x0E 0x0B and the whole body is one
 // long line, followed by the file's CR LF. Older versions (1.0.13 to 1.0.16) wrote an unshifted
 // tag format instead (storage/old_format_loader.h).
-#include "platform/exceptions.h"
+#include "system/exceptions.h"
 
 #include <string>
 #include <string_view>

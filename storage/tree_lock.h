@@ -1,9 +1,9 @@
 #pragma once
-// The hold of one running copy on the tree file it has open: a lock (platform/file_lock.h) on a
+// The hold of one running copy on the tree file it has open: a lock (system/file_lock.h) on a
 // hidden file beside the tree, which the system frees when the copy ends however it ends, so a
 // second copy is refused the tree instead of saving over the first one's work; and the identity
 // of the file as this copy last read or wrote it, so a save notices another program's change.
-#include "platform/file_lock.h"
+#include "system/file_lock.h"
 
 #include <cstdint>
 #include <string>

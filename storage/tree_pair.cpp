@@ -2,10 +2,10 @@
 
 #include "model/media_names.h"
 #include "model/path_utils.h"
-#include "platform/exceptions.h"
-#include "platform/fileio.h"
-#include "platform/files.h"
-#include "platform/text.h"
+#include "system/exceptions.h"
+#include "system/fileio.h"
+#include "system/files.h"
+#include "system/text.h"
 #include "storage/media_folders.h"
 
 #include <cerrno>

@@ -1,7 +1,7 @@
 #pragma once
 // A tree file and its companion folder change as one pair. The new folder is built beside the
 // old one (its name + ".ukladani~") and stamped with the digest of the new tree file; the tree
-// file is then replaced (platform/fileio.h), which is the moment the save takes effect; only
+// file is then replaced (system/fileio.h), which is the moment the save takes effect; only
 // after that does the new folder take the old one's place (the old one waits as its name +
 // ".puvodni~" until it is deleted). A kill or a power loss at any moment therefore leaves
 // either the old file with a folder that was never stamped for it, or the new file with a

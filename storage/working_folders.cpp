@@ -1,7 +1,7 @@
 #include "storage/working_folders.h"
 
 #include "model/path_utils.h"
-#include "platform/files.h"
+#include "system/files.h"
 #include "storage/media_folders.h"
 
 #include <string_view>

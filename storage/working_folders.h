@@ -1,10 +1,10 @@
 #pragma once
 // Every running copy of the program has a working folder of its own below the program's
 // "temp" folder ("kopie" + its process number), claimed by a lock file beside it
-// (platform/file_lock.h) that the system releases when the copy ends, however it ends. So two
+// (system/file_lock.h) that the system releases when the copy ends, however it ends. So two
 // copies on one program folder never empty each other's media, and the folders a copy that
 // died left behind are known by their free lock and cleared at a later start.
-#include "platform/file_lock.h"
+#include "system/file_lock.h"
 
 #include <string>
 

@@ -1,7 +1,8 @@
 # Run by CTest: every library of the program links only libraries of the layers below its own.
 # A library that linked one of its own layer or above would let code call up into a part that
 # builds on it, and the layers would become one circle again at link time.
-set(_rank_kv_platform 0)
+set(_rank_kv_system 0)
+set(_rank_kv_toolkit 1)
 set(_rank_kv_model 1)
 set(_rank_kv_storage 2)
 set(_rank_kv_forms 2)

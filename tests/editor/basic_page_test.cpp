@@ -3,7 +3,7 @@
 #include "person_editor_fixture.h"
 #include "model/action_list.h"
 #include "model/svatba.h"
-#include "platform/keys.h"
+#include "toolkit/keys.h"
 #include "shell/scroll.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 #include "forms/tolerance_form.h"
 #include "model/action_list.h"
 #include "model/uk_clovek.h"
-#include "platform/keys.h"
+#include "toolkit/keys.h"
 #include "shell/scroll.h"
 
 #include <gtest/gtest.h>

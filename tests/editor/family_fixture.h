@@ -4,7 +4,7 @@
 #include "../shell/empty_tree_fixture.h"
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
-#include "platform/lists.h"
+#include "toolkit/lists.h"
 #include "shell/scroll.h"
 
 #include <gtest/gtest.h>

@@ -6,7 +6,7 @@
 #include "forms/prirad_deti_form.h"
 #include "forms/sourozenci_create_form.h"
 #include "forms/vyber_dite_form.h"
-#include "platform/keys.h"
+#include "toolkit/keys.h"
 
 namespace {
 

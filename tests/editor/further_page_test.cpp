@@ -3,9 +3,9 @@
 #include "editor/person_text_controls.h"
 #include "model/action.h"
 #include "person_editor_fixture.h"
-#include "platform/codec.h"
-#include "platform/fileio.h"
-#include "platform/keys.h"
+#include "system/codec.h"
+#include "system/fileio.h"
+#include "toolkit/keys.h"
 #include "shell/value_dialogs.h"
 
 #include <set>

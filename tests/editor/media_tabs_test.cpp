@@ -4,7 +4,7 @@
 #include "forms/vyber_fotek_form.h"
 #include "forms/vyber_souboru_form.h"
 #include "person_editor_fixture.h"
-#include "platform/process.h"
+#include "system/process.h"
 
 #include <chrono>
 #include <fstream>

@@ -5,8 +5,8 @@
 
 #include "forms/shrnuti_svatby_form.h"
 #include "forms/vyber_partnera_form.h"
-#include "platform/codec.h"
-#include "platform/fileio.h"
+#include "system/codec.h"
+#include "system/fileio.h"
 
 #include <filesystem>
 

@@ -7,7 +7,7 @@
 #include "model/group.h"
 #include "model/prev_next.h"
 #include "model/uk_clovek.h"
-#include "platform/keys.h"
+#include "toolkit/keys.h"
 #include "shell/scroll.h"
 
 #include <gtest/gtest.h>

@@ -3,8 +3,8 @@
 // the spot for the insert buttons.
 #include "../shell/empty_tree_fixture.h"
 #include "model/media.h"
-#include "platform/files.h"
-#include "platform/picture.h"
+#include "system/files.h"
+#include "system/picture.h"
 #include "shell/scroll.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include "../shell/empty_tree_fixture.h"
 #include "forms/tolerance_form.h"
 #include "model/action_list.h"
-#include "platform/keys.h"
+#include "toolkit/keys.h"
 #include "shell/scroll.h"
 
 #include <gtest/gtest.h>

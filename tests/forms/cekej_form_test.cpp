@@ -1,6 +1,6 @@
 #include "forms/cekej_form.h"
 
-#include "platform/application.h"
+#include "toolkit/application.h"
 
 #include <gtest/gtest.h>
 

@@ -25,8 +25,8 @@
 #include "forms/vyhledano_form.h"
 #include "forms/vymaz_foto_form.h"
 #include "layout_checks.h"
-#include "platform/application.h"
-#include "platform/lists.h"
+#include "toolkit/application.h"
+#include "toolkit/lists.h"
 
 #include <gtest/gtest.h>
 

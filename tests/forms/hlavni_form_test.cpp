@@ -1,7 +1,7 @@
 // The main window's layout: menu shortcuts, the no-tree state it starts in, the pages.
 #include "forms/hlavni_form.h"
-#include "platform/application.h"
-#include "platform/useractions.h"
+#include "toolkit/application.h"
+#include "toolkit/useractions.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // Checks that hold for every window layout: each visible control lies inside the client area of
 // its parent, and no two visible controls of one parent cover each other. A tab sheet's client
 // area is that of its page control less the tabs.
-#include "platform/control.h"
-#include "platform/pagecontrol.h"
+#include "toolkit/control.h"
+#include "toolkit/pagecontrol.h"
 
 #include <gtest/gtest.h>
 

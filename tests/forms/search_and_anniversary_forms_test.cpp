@@ -2,7 +2,7 @@
 #include "forms/import_form.h"
 #include "forms/nazvy_svateb_form.h"
 #include "forms/vyroci_form.h"
-#include "platform/application.h"
+#include "toolkit/application.h"
 
 #include <gtest/gtest.h>
 

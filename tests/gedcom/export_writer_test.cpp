@@ -1,8 +1,8 @@
 #include "export_tree.h"
 #include "gedcom/export_writer.h"
-#include "platform/exceptions.h"
-#include "platform/fileio.h"
-#include "platform/text.h"
+#include "system/exceptions.h"
+#include "system/fileio.h"
+#include "system/text.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>

@@ -4,8 +4,8 @@
 #include "gedcom/export_writer.h"
 #include "gramps.h"
 #include "import_helpers.h"
-#include "platform/codec.h"
-#include "platform/fileio.h"
+#include "system/codec.h"
+#include "system/fileio.h"
 
 #include <gtest/gtest.h>
 

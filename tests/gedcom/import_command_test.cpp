@@ -3,7 +3,7 @@
 #include "forms/import_form.h"
 #include "gedcom/import_driver.h"
 #include "model/prev_next.h"
-#include "platform/dialogs.h"
+#include "toolkit/dialogs.h"
 #include "shell/program_fixture.h"
 #include "shell/scroll.h"
 

@@ -4,7 +4,7 @@
 #include "gedcom/import_driver.h"
 #include "model/clovek.h"
 #include "model/rod.h"
-#include "platform/files.h"
+#include "system/files.h"
 #include "temp_folder.h"
 
 #include <memory>

@@ -4,10 +4,10 @@
 // tree named by the second argument is open and its first person shown on the pages.
 // Ends with 1 when a window cannot be shown or its picture cannot be written.
 #include "app/program_windows.h"
-#include "platform/application.h"
-#include "platform/command_line.h"
-#include "platform/qt/qt_renderer.h"
-#include "platform/useractions.h"
+#include "toolkit/application.h"
+#include "system/command_line.h"
+#include "toolkit/qt/qt_renderer.h"
+#include "toolkit/useractions.h"
 
 #include <QApplication>
 

@@ -18,46 +18,35 @@ namespace {
 namespace fs = std::filesystem;
 
 // One row per layer, named by its folder: the layers it may include. A file belongs to the row
-// of the deepest folder holding it that has one ("platform/qt/x.cpp" to "platform/qt"). A new
-// top-level folder needs a row here (the check fails for one that has none), e.g. the composed
-// main window between editor/reports/gedcom and app/: {"window", {"editor", "reports", "gedcom",
-// "shell", ...}}, with "window" added to app's row. "Qt" stands for Qt's own headers.
+// of the deepest folder holding it that has one ("toolkit/qt/x.cpp" to "toolkit/qt"). A new
+// top-level folder needs a row here (the check fails for one that has none), as app/ would if
+// the composed main window moved out of it. "Qt" stands for Qt's own headers.
 const std::map<std::string, std::set<std::string>, std::less<>> mayUse = {
-    {"platform", {}},
-    {"toolkit", {"platform"}},
-    {"platform/qt", {"toolkit", "platform", "Qt"}},
-    {"model", {"platform"}},
-    {"storage", {"model", "platform"}},
-    {"forms", {"toolkit", "platform"}},
-    {"shell", {"storage", "forms", "model", "toolkit", "platform"}},
-    {"editor", {"shell", "storage", "forms", "model", "toolkit", "platform"}},
-    {"reports", {"shell", "model", "toolkit", "platform"}},
-    {"gedcom", {"shell", "model", "toolkit", "platform"}},
-    {"app", {"editor", "reports", "gedcom", "shell", "storage", "forms", "model", "toolkit", "platform",
-             "platform/qt", "Qt"}},
-};
-
-// The window toolkit still shares platform/ with the system services; until it has a folder of
-// its own (then its row names that folder and this list goes), its headers are known by name.
-// Services (files, codecs, pictures, processes, time) stay usable by the model and storage,
-// which show nothing.
-const std::set<std::string, std::less<>> toolkitHeaders = {
-    "application", "canvas", "commonctrls", "control",  "dialogs",         "form",     "grid",
-    "keys",        "lists",  "menus",       "pagecontrol", "runner",       "screen",   "scripted_runner",
-    "splitter",    "stdctrls", "useractions",
+    {"system", {}},
+    {"toolkit", {"system"}},
+    {"toolkit/qt", {"toolkit", "system", "Qt"}},
+    {"model", {"system"}},
+    {"storage", {"model", "system"}},
+    {"forms", {"toolkit", "system"}},
+    {"shell", {"storage", "forms", "model", "toolkit", "system"}},
+    {"editor", {"shell", "storage", "forms", "model", "toolkit", "system"}},
+    {"reports", {"shell", "model", "toolkit", "system"}},
+    {"gedcom", {"shell", "model", "toolkit", "system"}},
+    {"app", {"editor", "reports", "gedcom", "shell", "storage", "forms", "model", "toolkit", "system",
+             "toolkit/qt", "Qt"}},
 };
 
 // Within a layer, files that must not include each other both ways: {lower, upper} means the
 // upper may include the lower and never the reverse.
 const std::vector<std::pair<std::string, std::string>> oneWay = {
-    {"platform/text", "platform/codec"},
+    {"system/text", "system/codec"},
 };
 
 // Top-level folders that are not part of the product: tests, benchmarks and fuzzers may use
 // every layer.
 const std::set<std::string, std::less<>> notProduct = {"tests", "bench", "fuzz", "cmake", "scripts", "docs"};
 
-// "platform/form.h" -> "platform/form".
+// "toolkit/form.h" -> "toolkit/form".
 std::string moduleOf(std::string_view path)
 {
     const size_t dot = path.rfind('.');
@@ -73,9 +62,6 @@ std::string layerOf(std::string_view path)
         const std::string_view folder = path.substr(0, slash);
         if (!mayUse.contains(folder))
             continue;
-        const std::string_view name = path.substr(slash + 1);
-        if (folder == "platform" && toolkitHeaders.contains(name.substr(0, name.rfind('.'))))
-            return "toolkit";
         return std::string(folder);
     }
     return {};
@@ -138,7 +124,7 @@ std::vector<fs::path> sourcesOf(const fs::path& root, const std::string& folder)
 TEST(LayerRules, NoFileIncludesALayerItsLayerMayNotUse)
 {
     const fs::path root = KINVELOR_SOURCE_DIR;
-    ASSERT_TRUE(fs::is_directory(root / "platform")) << root;
+    ASSERT_TRUE(fs::is_directory(root / "system")) << root;
 
     std::vector<std::string> folders;
     for (const auto& entry : fs::directory_iterator(root)) {

@@ -6,8 +6,8 @@
 #include "model/svatba.h"
 #include "model/vyroci.h"
 #include "model_helpers.h"
-#include "platform/datetime.h"
-#include "platform/stringlist.h"
+#include "system/datetime.h"
+#include "system/stringlist.h"
 
 #include <gtest/gtest.h>
 

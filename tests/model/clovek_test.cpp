@@ -4,7 +4,7 @@
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
 #include "model_helpers.h"
-#include "platform/datetime.h"
+#include "system/datetime.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "model/date_texts.h"
 #include "model/datum.h"
 #include "model/language_file.h"
-#include "platform/codec.h"
-#include "platform/exceptions.h"
+#include "system/codec.h"
+#include "system/exceptions.h"
 
 #include "model_helpers.h"
 #include "temp_folder.h"

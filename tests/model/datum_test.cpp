@@ -1,6 +1,6 @@
 #include "model/datum.h"
-#include "platform/datetime.h"
-#include "platform/exceptions.h"
+#include "system/datetime.h"
+#include "system/exceptions.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "model_helpers.h"
-#include "platform/collation.h"
-#include "platform/stringlist.h"
-#include "platform/text.h"
+#include "system/collation.h"
+#include "system/stringlist.h"
+#include "system/text.h"
 
 #include <gtest/gtest.h>
 

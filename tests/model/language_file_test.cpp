@@ -1,9 +1,9 @@
 #include "model/language_file.h"
-#include "platform/codec.h"
-#include "platform/collation.h"
-#include "platform/exceptions.h"
-#include "platform/fileio.h"
-#include "platform/inifile.h"
+#include "system/codec.h"
+#include "system/collation.h"
+#include "system/exceptions.h"
+#include "system/fileio.h"
+#include "system/inifile.h"
 
 #include "temp_folder.h"
 

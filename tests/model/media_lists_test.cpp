@@ -2,7 +2,7 @@
 #include "model/clovek.h"
 #include "model/media_lists.h"
 #include "model/rod.h"
-#include "platform/collation.h"
+#include "system/collation.h"
 
 #include <gtest/gtest.h>
 

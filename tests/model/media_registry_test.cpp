@@ -2,9 +2,9 @@
 #include "model/media.h"
 #include "model/media_names.h"
 #include "model/rod.h"
-#include "platform/exceptions.h"
-#include "platform/files.h"
-#include "platform/jpeg.h"
+#include "system/exceptions.h"
+#include "system/files.h"
+#include "system/jpeg.h"
 #include "temp_folder.h"
 
 #include <filesystem>

@@ -1,6 +1,6 @@
 #include "model/path_utils.h"
 
-#include "platform/collation.h"
+#include "system/collation.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "model/media.h"
 #include "model/person_texts.h"
 #include "model/uk_clovek.h"
-#include "platform/datetime.h"
+#include "system/datetime.h"
 
 #include "model_helpers.h"
 

@@ -6,7 +6,7 @@
 #include "model/uk_clovek.h"
 #include "model/vyroci.h"
 #include "model_helpers.h"
-#include "platform/exceptions.h"
+#include "system/exceptions.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include "model/person_fields.h"
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
-#include "platform/files.h"
+#include "system/files.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>

@@ -4,8 +4,8 @@
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "model_helpers.h"
-#include "platform/collation.h"
-#include "platform/stringlist.h"
+#include "system/collation.h"
+#include "system/stringlist.h"
 
 #include <gtest/gtest.h>
 

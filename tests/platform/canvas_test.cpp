@@ -1,9 +1,9 @@
 // The recording canvas, colours, the draw grid and repaint requests.
-#include "platform/canvas.h"
-#include "platform/colors.h"
-#include "platform/commonctrls.h"
-#include "platform/form.h"
-#include "platform/grid.h"
+#include "toolkit/canvas.h"
+#include "toolkit/colors.h"
+#include "toolkit/commonctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/grid.h"
 #include "toolkit_fixture.h"
 
 namespace {

@@ -1,6 +1,6 @@
-#include "platform/codec.h"
-#include "platform/exceptions.h"
-#include "platform/fileio.h"
+#include "system/codec.h"
+#include "system/exceptions.h"
+#include "system/fileio.h"
 
 #include "temp_folder.h"
 

@@ -1,5 +1,5 @@
 // Sort keys agree with the collation's own comparison, and cached keys follow the locale.
-#include "platform/collation.h"
+#include "system/collation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // Which events fire when the program or a person changes a control.
-#include "platform/collation.h"
-#include "platform/commonctrls.h"
-#include "platform/form.h"
-#include "platform/grid.h"
-#include "platform/lists.h"
-#include "platform/pagecontrol.h"
-#include "platform/stdctrls.h"
-#include "platform/useractions.h"
+#include "system/collation.h"
+#include "toolkit/commonctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/grid.h"
+#include "toolkit/lists.h"
+#include "toolkit/pagecontrol.h"
+#include "toolkit/stdctrls.h"
+#include "toolkit/useractions.h"
 #include "toolkit_fixture.h"
 
 #include <string>

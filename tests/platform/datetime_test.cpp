@@ -1,6 +1,6 @@
-#include "platform/datetime.h"
-#include "platform/exceptions.h"
-#include "platform/numbers.h"
+#include "system/datetime.h"
+#include "system/exceptions.h"
+#include "system/numbers.h"
 
 #include <cmath>
 

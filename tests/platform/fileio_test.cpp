@@ -1,8 +1,8 @@
 // The one routine that replaces files: nothing it writes goes through a link, a private file
 // stays private, and a failure leaves the old file and no temporary one.
-#include "platform/exceptions.h"
-#include "platform/fileio.h"
-#include "platform/files.h"
+#include "system/exceptions.h"
+#include "system/fileio.h"
+#include "system/files.h"
 #include "temp_folder.h"
 
 #include <filesystem>

@@ -1,10 +1,10 @@
 // The focus model: exit before enter, tab order over the whole window, what is skipped.
-#include "platform/exceptions.h"
-#include "platform/form.h"
-#include "platform/menus.h"
-#include "platform/pagecontrol.h"
-#include "platform/stdctrls.h"
-#include "platform/useractions.h"
+#include "system/exceptions.h"
+#include "toolkit/form.h"
+#include "toolkit/menus.h"
+#include "toolkit/pagecontrol.h"
+#include "toolkit/stdctrls.h"
+#include "toolkit/useractions.h"
 #include "toolkit_fixture.h"
 
 #include <string>

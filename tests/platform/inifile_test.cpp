@@ -1,6 +1,6 @@
-#include "platform/exceptions.h"
-#include "platform/fileio.h"
-#include "platform/inifile.h"
+#include "system/exceptions.h"
+#include "system/fileio.h"
+#include "system/inifile.h"
 
 #include "temp_folder.h"
 

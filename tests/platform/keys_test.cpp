@@ -1,11 +1,11 @@
 // Where a key goes: menu shortcuts first, then the focused control, then the window; Enter and
 // Esc in dialogs; the mouse wheel.
-#include "platform/form.h"
-#include "platform/grid.h"
-#include "platform/lists.h"
-#include "platform/menus.h"
-#include "platform/stdctrls.h"
-#include "platform/useractions.h"
+#include "toolkit/form.h"
+#include "toolkit/grid.h"
+#include "toolkit/lists.h"
+#include "toolkit/menus.h"
+#include "toolkit/stdctrls.h"
+#include "toolkit/useractions.h"
 #include "toolkit_fixture.h"
 
 #include <string>

@@ -1,10 +1,10 @@
 // Modal windows, their results, the scripted runner, the dispatcher and timers.
-#include "platform/dialogs.h"
-#include "platform/exceptions.h"
-#include "platform/form.h"
-#include "platform/menus.h"
-#include "platform/stdctrls.h"
-#include "platform/useractions.h"
+#include "toolkit/dialogs.h"
+#include "system/exceptions.h"
+#include "toolkit/form.h"
+#include "toolkit/menus.h"
+#include "toolkit/stdctrls.h"
+#include "toolkit/useractions.h"
 #include "toolkit_fixture.h"
 
 #include <string>

@@ -1,6 +1,6 @@
-#include "platform/exceptions.h"
-#include "platform/fileio.h"
-#include "platform/picture.h"
+#include "system/exceptions.h"
+#include "system/fileio.h"
+#include "system/picture.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "platform/fileio.h"
-#include "platform/files.h"
-#include "platform/process.h"
+#include "system/fileio.h"
+#include "system/files.h"
+#include "system/process.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "platform/fileio.h"
-#include "platform/files.h"
-#include "platform/programfolder.h"
+#include "system/fileio.h"
+#include "system/files.h"
+#include "system/programfolder.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "platform/random.h"
+#include "system/random.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Drawings made of shapes: the geometry decides what is inside, the painter softens edges and
 // blends translucent shapes without darkening them.
-#include "platform/shape_painter.h"
+#include "system/shape_painter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Objects cut from a shared slab keep apart and keep their values; derived objects of another
 // size go to the general allocator and come back to it.
-#include "platform/slab.h"
+#include "system/slab.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "platform/collation.h"
-#include "platform/exceptions.h"
-#include "platform/fileio.h"
-#include "platform/stringlist.h"
+#include "system/collation.h"
+#include "system/exceptions.h"
+#include "system/fileio.h"
+#include "system/stringlist.h"
 
 #include "temp_folder.h"
 

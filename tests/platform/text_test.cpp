@@ -1,6 +1,6 @@
-#include "platform/exceptions.h"
-#include "platform/numbers.h"
-#include "platform/text.h"
+#include "system/exceptions.h"
+#include "system/numbers.h"
+#include "system/text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // A clean application object with a scripted runner for every toolkit test.
-#include "platform/application.h"
-#include "platform/scripted_runner.h"
+#include "toolkit/application.h"
+#include "toolkit/scripted_runner.h"
 
 #include <gtest/gtest.h>
 

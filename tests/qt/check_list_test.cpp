@@ -1,6 +1,6 @@
 // A check list box on the screen: every line shows its box, ticked or not.
-#include "platform/form.h"
-#include "platform/lists.h"
+#include "toolkit/form.h"
+#include "toolkit/lists.h"
 #include "qt_fixture.h"
 
 #include <QListWidget>

@@ -1,7 +1,7 @@
 // Where the keyboard goes on the screen when the toolkit's focus moves: to a widget that shows
 // the focus, never to a frame around others.
-#include "platform/form.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/stdctrls.h"
 #include "qt_fixture.h"
 
 #include <QApplication>

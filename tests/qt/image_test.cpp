@@ -1,8 +1,8 @@
 // A picture on the screen: a transparent image shows its picture centred over the window, and a
 // picture the program puts in later replaces the one shown.
-#include "platform/canvas.h"
-#include "platform/commonctrls.h"
-#include "platform/form.h"
+#include "toolkit/canvas.h"
+#include "toolkit/commonctrls.h"
+#include "toolkit/form.h"
 #include "qt_fixture.h"
 
 #include <QImage>

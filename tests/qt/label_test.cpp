@@ -1,9 +1,9 @@
 // Texts as the screen shows them: a label's line in its box, a button's caption, the month
 // calendar's names.
-#include "platform/commonctrls.h"
-#include "platform/datetime.h"
-#include "platform/form.h"
-#include "platform/stdctrls.h"
+#include "toolkit/commonctrls.h"
+#include "system/datetime.h"
+#include "toolkit/form.h"
+#include "toolkit/stdctrls.h"
 #include "qt_fixture.h"
 
 #include <QCalendarWidget>

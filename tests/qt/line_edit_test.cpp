@@ -1,11 +1,11 @@
 // A person editing one-line edits, editable combo boxes and memos on the real widgets: every
 // key and click reaches the widget through Qt, and the control's Text, SelStart and SelLength
 // must follow what the widget shows, with OnChange as the toolkit's event table says.
-#include "platform/commonctrls.h"
-#include "platform/form.h"
-#include "platform/keys.h"
-#include "platform/qt/qt_renderer.h"
-#include "platform/stdctrls.h"
+#include "toolkit/commonctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/keys.h"
+#include "toolkit/qt/qt_renderer.h"
+#include "toolkit/stdctrls.h"
 #include "qt_fixture.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The menu bar from the keyboard: Alt and a letter of a menu's caption opens that menu.
-#include "platform/form.h"
-#include "platform/menus.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/menus.h"
+#include "toolkit/stdctrls.h"
 #include "qt_fixture.h"
 
 #include <QApplication>

@@ -1,10 +1,10 @@
 #pragma once
 // The toolkit's windows on real Qt widgets, offscreen (main.cpp makes the QApplication): a fresh
 // application object and renderer for each test.
-#include "platform/application.h"
-#include "platform/form.h"
-#include "platform/qt/qt_renderer.h"
-#include "platform/scripted_runner.h"
+#include "toolkit/application.h"
+#include "toolkit/form.h"
+#include "toolkit/qt/qt_renderer.h"
+#include "toolkit/scripted_runner.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,6 +1,6 @@
 // A divider dragged with the mouse tells its owner how far it went, once, at the release.
-#include "platform/form.h"
-#include "platform/splitter.h"
+#include "toolkit/form.h"
+#include "toolkit/splitter.h"
 #include "qt_fixture.h"
 
 #include <QTest>

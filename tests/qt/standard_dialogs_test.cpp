@@ -1,5 +1,5 @@
 // What the renderer hands Qt's standard dialogs: Czech texts and the program's file filters.
-#include "platform/qt/qt_renderer.h"
+#include "toolkit/qt/qt_renderer.h"
 
 #include <QAbstractProxyModel>
 #include <QCoreApplication>

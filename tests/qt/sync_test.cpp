@@ -1,8 +1,8 @@
 // After every event the widgets follow their controls: what changed reaches them, what did not
 // leaves them alone (a widget handed its unchanged state again repaints for nothing).
-#include "platform/form.h"
-#include "platform/lists.h"
-#include "platform/stdctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/lists.h"
+#include "toolkit/stdctrls.h"
 #include "qt_fixture.h"
 
 #include <QComboBox>

@@ -1,10 +1,10 @@
 // Where windows open and how they size: wholly inside the screen's available area, never
 // smaller than their layout, the client area right under the menu bar however large.
-#include "platform/application.h"
-#include "platform/form.h"
-#include "platform/menus.h"
-#include "platform/stdctrls.h"
-#include "platform/useractions.h"
+#include "toolkit/application.h"
+#include "toolkit/form.h"
+#include "toolkit/menus.h"
+#include "toolkit/stdctrls.h"
+#include "toolkit/useractions.h"
 #include "qt_fixture.h"
 
 #include <QGuiApplication>

@@ -2,11 +2,11 @@
 // a person runs them: what is written, what is started and what the person is told.
 #include "forms/kalendar_form.h"
 #include "model/model_helpers.h"
-#include "platform/codec.h"
-#include "platform/fileio.h"
-#include "platform/files.h"
-#include "platform/process.h"
-#include "platform/scripted_runner.h"
+#include "system/codec.h"
+#include "system/fileio.h"
+#include "system/files.h"
+#include "system/process.h"
+#include "toolkit/scripted_runner.h"
 #include "shell/program_fixture.h"
 
 #include <gtest/gtest.h>

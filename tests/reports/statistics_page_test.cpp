@@ -1,8 +1,8 @@
 // The statistics tab, the save and print commands of the statistics and person-summary tabs and
 // the Export, GED command, as a person uses them.
 #include "model/svatba.h"
-#include "platform/codec.h"
-#include "platform/fileio.h"
+#include "system/codec.h"
+#include "system/fileio.h"
 #include "shell/program_fixture.h"
 
 #include <algorithm>

@@ -1,5 +1,5 @@
 #include "statistics_tree.h"
-#include "platform/text.h"
+#include "system/text.h"
 #include "reports/statistics_tables.h"
 
 #include <gtest/gtest.h>

@@ -1,16 +1,16 @@
 // The web export command as a person runs it: the three windows, the subfolder name, the
 // question before an existing folder is replaced, and the message at the end.
-#include "platform/dialogs.h"
-#include "platform/files.h"
-#include "platform/process.h"
-#include "platform/scripted_runner.h"
+#include "toolkit/dialogs.h"
+#include "system/files.h"
+#include "system/process.h"
+#include "toolkit/scripted_runner.h"
 #include "shell/program_fixture.h"
 
 #include <gtest/gtest.h>
 
 #include "forms/vyber_adresar_form.h"
-#include "platform/fileio.h"
-#include "platform/useractions.h"
+#include "system/fileio.h"
+#include "toolkit/useractions.h"
 
 #include <cstdlib>
 #include <filesystem>

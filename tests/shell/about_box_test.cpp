@@ -4,9 +4,9 @@
 #include "shell/about_tunes.h"
 #include "forms/easter_egg_form.h"
 #include "forms/o_programu_form.h"
-#include "platform/fileio.h"
-#include "platform/files.h"
-#include "platform/midi_player.h"
+#include "system/fileio.h"
+#include "system/files.h"
+#include "system/midi_player.h"
 #include "program_fixture.h"
 #include "shell/dialog_events.h"
 

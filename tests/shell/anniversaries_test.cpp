@@ -3,7 +3,7 @@
 #include "model/clovek.h"
 #include "model/datum.h"
 #include "model/svatba.h"
-#include "platform/datetime.h"
+#include "system/datetime.h"
 #include "program_fixture.h"
 #include "shell/scroll.h"
 #include "shell/vyroci_form.h"

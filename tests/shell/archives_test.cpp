@@ -1,8 +1,8 @@
 // The archive commands with a stand-in archiver: its arguments arrive one by one, a failed run
 // is told and copies nothing, a good one is copied to the chosen archive. Their menu items stay
 // disabled.
-#include "platform/fileio.h"
-#include "platform/files.h"
+#include "system/fileio.h"
+#include "system/files.h"
 #include "program_fixture.h"
 
 #include <fstream>

@@ -4,11 +4,11 @@
 #include "forms/co_exportovat_form.h"
 #include "forms/hledej_form.h"
 #include "forms/nazvy_svateb_form.h"
-#include "platform/codec.h"
-#include "platform/inifile.h"
-#include "platform/lists.h"
-#include "platform/menus.h"
-#include "platform/pagecontrol.h"
+#include "system/codec.h"
+#include "system/inifile.h"
+#include "toolkit/lists.h"
+#include "toolkit/menus.h"
+#include "toolkit/pagecontrol.h"
 #include "program_fixture.h"
 
 #include <algorithm>

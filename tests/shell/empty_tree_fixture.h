@@ -3,7 +3,7 @@
 // command; the helpers every test of a tree built by hand reads it with.
 #include "program_fixture.h"
 #include "model/action_list.h"
-#include "platform/lists.h"
+#include "toolkit/lists.h"
 
 #include <string>
 #include <vector>

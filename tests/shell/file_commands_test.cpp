@@ -2,7 +2,7 @@
 // general tab, as a person uses them.
 #include "model/clovek.h"
 #include "model/media.h"
-#include "platform/fileio.h"
+#include "system/fileio.h"
 #include "program_fixture.h"
 
 #include <fstream>

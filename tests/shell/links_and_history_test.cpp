@@ -5,9 +5,9 @@
 #include "forms/vyber_partnera_form.h"
 #include "forms/vyhledano_form.h"
 #include "model/prev_next.h"
-#include "platform/fileio.h"
-#include "platform/files.h"
-#include "platform/process.h"
+#include "system/fileio.h"
+#include "system/files.h"
+#include "system/process.h"
 #include "empty_tree_fixture.h"
 #include "shell/scroll.h"
 

@@ -3,9 +3,9 @@
 #include "model/clovek.h"
 #include "model/display_settings.h"
 #include "model/rod.h"
-#include "platform/collation.h"
-#include "platform/form.h"
-#include "platform/lists.h"
+#include "system/collation.h"
+#include "toolkit/form.h"
+#include "toolkit/lists.h"
 
 #include <gtest/gtest.h>
 

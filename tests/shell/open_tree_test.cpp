@@ -7,7 +7,7 @@
 #include "model/prev_next.h"
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
-#include "platform/fileio.h"
+#include "system/fileio.h"
 #include "program_fixture.h"
 #include "shell/scroll.h"
 

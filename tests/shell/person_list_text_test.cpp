@@ -7,7 +7,7 @@
 #include "model/casove_obdobi.h"
 #include "model/datum.h"
 #include "empty_tree_fixture.h"
-#include "platform/fileio.h"
+#include "system/fileio.h"
 #include "shell/scroll.h"
 
 using Lines = std::vector<std::string>;

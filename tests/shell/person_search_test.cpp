@@ -7,7 +7,7 @@
 #include "model/rod.h"
 #include "model/person_builders.h"
 #include "model/svatba.h"
-#include "platform/text.h"
+#include "system/text.h"
 
 #include <gtest/gtest.h>
 

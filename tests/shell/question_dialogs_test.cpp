@@ -1,7 +1,7 @@
 // The question, choice and value windows as a person answers them.
 #include "app/program_windows.h"
 #include "platform/toolkit_fixture.h"
-#include "platform/useractions.h"
+#include "toolkit/useractions.h"
 
 namespace {
 

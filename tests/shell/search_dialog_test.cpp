@@ -4,7 +4,7 @@
 #include "model/datum.h"
 #include "model/svatba.h"
 #include "empty_tree_fixture.h"
-#include "platform/keys.h"
+#include "toolkit/keys.h"
 #include "shell/hledej_form.h"
 #include "shell/scroll.h"
 

@@ -1,6 +1,6 @@
 // The limits dialog and the colours dialog as their menu commands run them.
 #include "platform/toolkit_fixture.h"
-#include "platform/useractions.h"
+#include "toolkit/useractions.h"
 #include "shell/barvy_form.h"
 #include "app/main_window.h"
 #include "shell/nastaveni_form.h"

@@ -1,5 +1,5 @@
-#include "platform/codec.h"
-#include "platform/exceptions.h"
+#include "system/codec.h"
+#include "system/exceptions.h"
 #include "shell/settings.h"
 
 #include "temp_folder.h"

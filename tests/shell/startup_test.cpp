@@ -2,8 +2,8 @@
 // the double-start warning, tips and greetings, a tree named on the command line, the close.
 #include "model/clovek.h"
 #include "model/datum.h"
-#include "platform/file_lock.h"
-#include "platform/inifile.h"
+#include "system/file_lock.h"
+#include "system/inifile.h"
 #include "program_fixture.h"
 #include "shell/lang_form.h"
 

@@ -1,10 +1,10 @@
 // The main window's working folder and wait window.
 #include "forms/cekej_form.h"
-#include "platform/application.h"
+#include "toolkit/application.h"
 #include "model/clovek.h"
 #include "model/rod.h"
-#include "platform/files.h"
-#include "platform/scripted_runner.h"
+#include "system/files.h"
+#include "toolkit/scripted_runner.h"
 #include "app/main_window.h"
 #include "temp_folder.h"
 

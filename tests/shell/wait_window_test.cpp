@@ -1,9 +1,9 @@
 #include "shell/wait_window.h"
 
-#include "platform/application.h"
-#include "platform/commonctrls.h"
-#include "platform/form.h"
-#include "platform/runner.h"
+#include "toolkit/application.h"
+#include "toolkit/commonctrls.h"
+#include "toolkit/form.h"
+#include "toolkit/runner.h"
 
 #include <chrono>
 

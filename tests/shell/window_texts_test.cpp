@@ -3,9 +3,9 @@
 // window, shown or not.
 #include "model/language_file.h"
 #include "model/media_names.h"
-#include "platform/collation.h"
-#include "platform/files.h"
-#include "platform/jpeg.h"
+#include "system/collation.h"
+#include "system/files.h"
+#include "system/jpeg.h"
 #include "forms/o_programu_form.h"
 #include "program_fixture.h"
 #include "shell/lang_form.h"

@@ -2,7 +2,7 @@
 
 #include "model/media_names.h"
 #include "model/path_utils.h"
-#include "platform/files.h"
+#include "system/files.h"
 #include "temp_folder.h"
 
 #include <cstdlib>

@@ -2,9 +2,9 @@
 #include "storage/old_format_loader.h"
 
 #include "model/media_names.h"
-#include "platform/bitmap.h"
-#include "platform/codec.h"
-#include "platform/jpeg.h"
+#include "system/bitmap.h"
+#include "system/codec.h"
+#include "system/jpeg.h"
 #include "tree_file_test_base.h"
 #include "tree_fixtures.h"
 

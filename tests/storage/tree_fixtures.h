@@ -9,7 +9,7 @@
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
-#include "platform/datetime.h"
+#include "system/datetime.h"
 
 #include <algorithm>
 #include <sstream>

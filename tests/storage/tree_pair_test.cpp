@@ -4,8 +4,8 @@
 #include "storage/tree_pair.h"
 
 #include "model/media_names.h"
-#include "platform/fileio.h"
-#include "platform/files.h"
+#include "system/fileio.h"
+#include "system/files.h"
 #include "storage/tree_loader.h"
 #include "storage/tree_lock.h"
 #include "storage/tree_writer.h"

@@ -3,7 +3,7 @@
 #include "storage/tree_writer.h"
 
 #include "model/media_names.h"
-#include "platform/codec.h"
+#include "system/codec.h"
 #include "storage/tree_file_format.h"
 #include "storage/tree_loader.h"
 #include "tree_file_test_base.h"

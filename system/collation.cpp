@@ -1,0 +1,147 @@
+#include "system/collation.h"
+
+#include <unicode/coll.h>
+#include <unicode/locid.h>
+#include <unicode/unistr.h>
+#include <unicode/ustring.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// The language part of the user's locale, Czech when it names none or only "C"/"POSIX".
+std::string userLocaleName()
+{
+    for (const char* var : {"LC_ALL", "LC_COLLATE", "LANG"}) {
+        const char* v = std::getenv(var);
+        if (v && *v) {
+            std::string name(v);
+            name = name.substr(0, name.find_first_of(".@"));
+            if (name == "C" || name == "POSIX")
+                break;
+            return name;
+        }
+    }
+    return "cs";
+}
+
+struct CollatorHolder {
+    std::unique_ptr<icu::Collator> collator;
+    std::string localeName;
+    unsigned generation = 0; // tells cached sort keys that the locale changed
+
+    void make(const std::string& name)
+    {
+        UErrorCode status = U_ZERO_ERROR;
+        ++generation;
+        localeName = name.empty() ? userLocaleName() : name;
+        collator.reset(icu::Collator::createInstance(icu::Locale(localeName.c_str()), status));
+        if (U_FAILURE(status) || !collator) {
+            status = U_ZERO_ERROR;
+            collator.reset(icu::Collator::createInstance(icu::Locale("cs"), status));
+        }
+        if (collator) {
+            // Secondary strength: accents count, letter case does not.
+            collator->setStrength(icu::Collator::SECONDARY);
+        }
+    }
+};
+
+CollatorHolder& holder()
+{
+    static CollatorHolder h = [] {
+        CollatorHolder c;
+        c.make("");
+        return c;
+    }();
+    return h;
+}
+
+} // namespace
+
+void setCollationLocale(const std::string& localeName)
+{
+    holder().make(localeName);
+}
+
+int compareCollated(std::string_view a, std::string_view b)
+{
+    auto& h = holder();
+    if (!h.collator)
+        return a.compare(b) < 0 ? -1 : (a == b ? 0 : 1);
+    UErrorCode status = U_ZERO_ERROR;
+    UCollationResult r = h.collator->compareUTF8(
+        icu::StringPiece(a.data(), static_cast<int32_t>(a.size())),
+        icu::StringPiece(b.data(), static_cast<int32_t>(b.size())), status);
+    if (U_FAILURE(status))
+        return a.compare(b) < 0 ? -1 : (a == b ? 0 : 1);
+    return r == UCOL_LESS ? -1 : (r == UCOL_EQUAL ? 0 : 1);
+}
+
+namespace {
+
+// The key of `text` in storage kept from call to call (the program has one thread), valid
+// until the next call: keying a million captions then allocates nothing but what is kept.
+std::string_view scratchCollationKey(std::string_view text)
+{
+    static std::vector<UChar> utf16(64);
+    static std::string key(128, '\0');
+    auto& h = holder();
+    // Texts are read the way compareUTF8 reads them (a malformed byte as U+FFFD).
+    int32_t units = 0;
+    for (;;) {
+        UErrorCode status = U_ZERO_ERROR;
+        u_strFromUTF8WithSub(utf16.data(), int32_t(utf16.size()), &units, text.data(), int32_t(text.size()),
+                             0xFFFD, nullptr, &status);
+        if (status != U_BUFFER_OVERFLOW_ERROR && size_t(units) < utf16.size())
+            break;
+        utf16.resize(size_t(units) + 1);
+    }
+    int32_t length = h.collator->getSortKey(utf16.data(), units, reinterpret_cast<uint8_t*>(key.data()),
+                                            int32_t(key.size()));
+    if (length > int32_t(key.size())) {
+        key.resize(size_t(length));
+        length = h.collator->getSortKey(utf16.data(), units, reinterpret_cast<uint8_t*>(key.data()),
+                                        int32_t(key.size()));
+    }
+    // Without the terminating zero: a key that is a prefix of another sorts first all the same.
+    return std::string_view(key.data(), length > 0 ? size_t(length) - 1 : 0);
+}
+
+} // namespace
+
+std::string collationKey(std::string_view text)
+{
+    if (!holder().collator)
+        return std::string(text);
+    return std::string(scratchCollationKey(text));
+}
+
+bool CachedCollationKey::lastKey(std::string_view& key) const
+{
+    if (locale_ != holder().generation)
+        return false;
+    key = std::string_view(keyAndText_.get(), keyLength_);
+    return true;
+}
+
+std::string_view CachedCollationKey::of(std::string_view text)
+{
+    unsigned locale = holder().generation;
+    if (locale_ != locale || !keyAndText_ ||
+        std::string_view(keyAndText_.get() + keyLength_, textLength_) != text) {
+        const std::string_view key = holder().collator ? scratchCollationKey(text) : text;
+        auto block = std::make_unique_for_overwrite<char[]>(key.size() + text.size());
+        std::copy(key.begin(), key.end(), block.get());
+        std::copy(text.begin(), text.end(), block.get() + key.size());
+        keyAndText_ = std::move(block);
+        keyLength_ = uint32_t(key.size());
+        textLength_ = uint32_t(text.size());
+        locale_ = locale;
+    }
+    return std::string_view(keyAndText_.get(), keyLength_);
+}

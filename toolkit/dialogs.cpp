@@ -1,0 +1,8 @@
+#include "toolkit/dialogs.h"
+
+#include "toolkit/application.h"
+
+bool TCommonDialog::Execute()
+{
+    return Application.runner().execute(*this);
+}
