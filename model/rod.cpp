@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <unordered_set>
 
-Rod::Rod(std::string fileName) : fileName(std::move(fileName)), undoHistory(new ActionList) {}
+Rod::Rod(std::string file) : fileName(std::move(file)), undoHistory(new ActionList) {}
 
 Rod::~Rod()
 {

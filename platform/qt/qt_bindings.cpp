@@ -19,6 +19,7 @@
 #include <QComboBox>
 
 #include <functional>
+#include <optional>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
@@ -307,8 +308,8 @@ QString lf(const std::string& text)
 
 class LabelBinding : public Binding {
 public:
-    LabelBinding(QtRenderer::Impl& r, TLabel& c, QWidget* parent)
-        : Binding(r, c, new QLabel(parent)), label_(c), w_(static_cast<QLabel*>(widget.data()))
+    LabelBinding(QtRenderer::Impl& renderer, TLabel& c, QWidget* parent)
+        : Binding(renderer, c, new QLabel(parent)), label_(c), w_(static_cast<QLabel*>(widget.data()))
     {
     }
     void sync() override
@@ -391,8 +392,8 @@ protected:
 // the control's canvas whenever it likes, and each paint replays the new drawing onto it.
 class CanvasBinding : public Binding {
 public:
-    CanvasBinding(QtRenderer::Impl& r, TControl& c, TRecordingCanvas& canvas, QWidget* parent)
-        : Binding(r, c, new PaintedWidget(parent)), canvas_(canvas)
+    CanvasBinding(QtRenderer::Impl& renderer, TControl& c, TRecordingCanvas& canvas, QWidget* parent)
+        : Binding(renderer, c, new PaintedWidget(parent)), canvas_(canvas)
     {
         static_cast<PaintedWidget*>(widget.data())->onPaint = [this] { paintNow(); };
     }
@@ -455,8 +456,8 @@ protected:
 
 class GridBinding : public CanvasBinding {
 public:
-    GridBinding(QtRenderer::Impl& r, TDrawGrid& c, QWidget* parent)
-        : CanvasBinding(r, c, c.Canvas, parent), grid_(c)
+    GridBinding(QtRenderer::Impl& renderer, TDrawGrid& c, QWidget* parent)
+        : CanvasBinding(renderer, c, c.Canvas, parent), grid_(c)
     {
         widget->setFocusPolicy(c.TabStop ? Qt::StrongFocus : Qt::NoFocus);
     }
@@ -468,7 +469,7 @@ protected:
 
 class ImageBinding : public CanvasBinding {
 public:
-    ImageBinding(QtRenderer::Impl& r, TImage& c, QWidget* parent) : CanvasBinding(r, c, c.Canvas, parent), image_(c)
+    ImageBinding(QtRenderer::Impl& renderer, TImage& c, QWidget* parent) : CanvasBinding(renderer, c, c.Canvas, parent), image_(c)
     {
     }
     void sync() override
@@ -515,8 +516,8 @@ private:
 
 class ButtonBinding : public Binding {
 public:
-    ButtonBinding(QtRenderer::Impl& r, TButton& c, QWidget* parent)
-        : Binding(r, c, new QPushButton(parent)), w_(static_cast<QPushButton*>(widget.data()))
+    ButtonBinding(QtRenderer::Impl& renderer, TButton& c, QWidget* parent)
+        : Binding(renderer, c, new QPushButton(parent)), w_(static_cast<QPushButton*>(widget.data()))
     {
         w_->setAutoDefault(false);
         w_->setFocusPolicy(c.TabStop ? Qt::StrongFocus : Qt::ClickFocus);
@@ -561,8 +562,8 @@ private:
 
 class SpeedButtonBinding : public Binding {
 public:
-    SpeedButtonBinding(QtRenderer::Impl& r, TSpeedButton& c, QWidget* parent)
-        : Binding(r, c, new QToolButton(parent)), w_(static_cast<QToolButton*>(widget.data())), button_(c)
+    SpeedButtonBinding(QtRenderer::Impl& renderer, TSpeedButton& c, QWidget* parent)
+        : Binding(renderer, c, new QToolButton(parent)), w_(static_cast<QToolButton*>(widget.data())), button_(c)
     {
         w_->setFocusPolicy(Qt::NoFocus);
         clickAsUser(w_);
@@ -626,8 +627,8 @@ private:
 template <class Control, class Widget>
 class CheckableBinding : public Binding {
 public:
-    CheckableBinding(QtRenderer::Impl& r, Control& c, QWidget* parent)
-        : Binding(r, c, new Widget(parent)), w_(static_cast<Widget*>(widget.data())), checkable_(c)
+    CheckableBinding(QtRenderer::Impl& renderer, Control& c, QWidget* parent)
+        : Binding(renderer, c, new Widget(parent)), w_(static_cast<Widget*>(widget.data())), checkable_(c)
     {
         w_->setAutoExclusive(false);
         clickAsUser(w_);
@@ -649,7 +650,7 @@ private:
 
 class GroupBoxBinding : public Binding {
 public:
-    GroupBoxBinding(QtRenderer::Impl& r, TWinControl& c, QWidget* parent) : Binding(r, c, new QGroupBox(parent)) {}
+    GroupBoxBinding(QtRenderer::Impl& renderer, TWinControl& c, QWidget* parent) : Binding(renderer, c, new QGroupBox(parent)) {}
     void sync() override
     {
         syncCommon();
@@ -662,7 +663,7 @@ public:
 
 class PanelBinding : public Binding {
 public:
-    PanelBinding(QtRenderer::Impl& r, TPanel& c, QWidget* parent) : Binding(r, c, new QFrame(parent)), panel_(c) {}
+    PanelBinding(QtRenderer::Impl& renderer, TPanel& c, QWidget* parent) : Binding(renderer, c, new QFrame(parent)), panel_(c) {}
     void sync() override
     {
         syncCommon();
@@ -683,8 +684,8 @@ private:
 
 class RadioGroupBinding : public Binding {
 public:
-    RadioGroupBinding(QtRenderer::Impl& r, TRadioGroup& c, QWidget* parent)
-        : Binding(r, c, new QGroupBox(parent)), group_(c)
+    RadioGroupBinding(QtRenderer::Impl& renderer, TRadioGroup& c, QWidget* parent)
+        : Binding(renderer, c, new QGroupBox(parent)), group_(c)
     {
     }
     void sync() override
@@ -785,8 +786,8 @@ private:
 
 class PageControlBinding : public Binding {
 public:
-    PageControlBinding(QtRenderer::Impl& r, TPageControl& c, QWidget* parent)
-        : Binding(r, c, new QTabWidget(parent)), pages_(c), w_(static_cast<QTabWidget*>(widget.data()))
+    PageControlBinding(QtRenderer::Impl& renderer, TPageControl& c, QWidget* parent)
+        : Binding(renderer, c, new QTabWidget(parent)), pages_(c), w_(static_cast<QTabWidget*>(widget.data()))
     {
         watch(w_->tabBar());
         QObject::connect(w_->tabBar(), &QTabBar::tabBarClicked, [this](int index) {
@@ -835,7 +836,7 @@ private:
 
 class TabSheetBinding : public Binding {
 public:
-    TabSheetBinding(QtRenderer::Impl& r, TTabSheet& c, QWidget* page) : Binding(r, c, page) {}
+    TabSheetBinding(QtRenderer::Impl& renderer, TTabSheet& c, QWidget* page) : Binding(renderer, c, page) {}
     // The tab widget places and shows its pages.
     void sync() override {}
 };
@@ -844,8 +845,8 @@ public:
 
 class EditBinding : public Binding {
 public:
-    EditBinding(QtRenderer::Impl& r, TEdit& c, QWidget* parent)
-        : Binding(r, c, new QLineEdit(parent)), edit_(c), w_(static_cast<QLineEdit*>(widget.data()))
+    EditBinding(QtRenderer::Impl& renderer, TEdit& c, QWidget* parent)
+        : Binding(renderer, c, new QLineEdit(parent)), edit_(c), w_(static_cast<QLineEdit*>(widget.data()))
     {
         QObject::connect(w_, &QLineEdit::textEdited, [this] {
             if (syncing())
@@ -875,8 +876,8 @@ private:
 
 class MemoBinding : public Binding {
 public:
-    MemoBinding(QtRenderer::Impl& r, TMemo& c, QWidget* parent)
-        : Binding(r, c, new QPlainTextEdit(parent)), memo_(c), w_(static_cast<QPlainTextEdit*>(widget.data()))
+    MemoBinding(QtRenderer::Impl& renderer, TMemo& c, QWidget* parent)
+        : Binding(renderer, c, new QPlainTextEdit(parent)), memo_(c), w_(static_cast<QPlainTextEdit*>(widget.data()))
     {
         watch(w_->viewport());
         QObject::connect(w_, &QPlainTextEdit::textChanged, [this] {
@@ -969,8 +970,8 @@ public:
 
 class ComboBinding : public Binding {
 public:
-    ComboBinding(QtRenderer::Impl& r, TComboBox& c, QWidget* parent)
-        : Binding(r, c, new FocusFirstComboBox(parent)), combo_(c), w_(static_cast<QComboBox*>(widget.data()))
+    ComboBinding(QtRenderer::Impl& renderer, TComboBox& c, QWidget* parent)
+        : Binding(renderer, c, new FocusFirstComboBox(parent)), combo_(c), w_(static_cast<QComboBox*>(widget.data()))
     {
         static_cast<FocusFirstComboBox*>(w_)->beforePopup = [this] {
             if (syncing() || combo_.Focused())
@@ -1041,8 +1042,8 @@ private:
 
 class ListBinding : public Binding {
 public:
-    ListBinding(QtRenderer::Impl& r, TListBox& c, QWidget* parent)
-        : Binding(r, c, new QListWidget(parent)), list_(c), w_(static_cast<QListWidget*>(widget.data())),
+    ListBinding(QtRenderer::Impl& renderer, TListBox& c, QWidget* parent)
+        : Binding(renderer, c, new QListWidget(parent)), list_(c), w_(static_cast<QListWidget*>(widget.data())),
           checks_(dynamic_cast<TCheckListBox*>(&c))
     {
         // Every line is one line of text: without this the view lays out the text of every
@@ -1116,8 +1117,8 @@ private:
 
 class ScrollBarBinding : public Binding {
 public:
-    ScrollBarBinding(QtRenderer::Impl& r, TScrollBar& c, QWidget* parent)
-        : Binding(r, c, new QScrollBar(parent)), bar_(c), w_(static_cast<QScrollBar*>(widget.data()))
+    ScrollBarBinding(QtRenderer::Impl& renderer, TScrollBar& c, QWidget* parent)
+        : Binding(renderer, c, new QScrollBar(parent)), bar_(c), w_(static_cast<QScrollBar*>(widget.data()))
     {
         QObject::connect(w_, &QScrollBar::valueChanged, [this](int value) {
             if (syncing() || value == bar_.Position())
@@ -1145,8 +1146,8 @@ private:
 
 class ProgressBinding : public Binding {
 public:
-    ProgressBinding(QtRenderer::Impl& r, TProgressBar& c, QWidget* parent)
-        : Binding(r, c, new QProgressBar(parent)), bar_(c)
+    ProgressBinding(QtRenderer::Impl& renderer, TProgressBar& c, QWidget* parent)
+        : Binding(renderer, c, new QProgressBar(parent)), bar_(c)
     {
         static_cast<QProgressBar*>(widget.data())->setTextVisible(false);
     }
@@ -1166,7 +1167,7 @@ private:
 
 class StatusBarBinding : public Binding {
 public:
-    StatusBarBinding(QtRenderer::Impl& r, TStatusBar& c, QWidget* parent) : Binding(r, c, new QLabel(parent)), bar_(c)
+    StatusBarBinding(QtRenderer::Impl& renderer, TStatusBar& c, QWidget* parent) : Binding(renderer, c, new QLabel(parent)), bar_(c)
     {
         static_cast<QLabel*>(widget.data())->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     }
@@ -1190,7 +1191,7 @@ private:
 
 class SplitterBinding : public Binding {
 public:
-    SplitterBinding(QtRenderer::Impl& r, TSplitter& c, QWidget* parent) : Binding(r, c, new QWidget(parent)), splitter_(c)
+    SplitterBinding(QtRenderer::Impl& renderer, TSplitter& c, QWidget* parent) : Binding(renderer, c, new QWidget(parent)), splitter_(c)
     {
         widget->setCursor(Qt::SplitHCursor);
         watch(widget);
@@ -1218,7 +1219,7 @@ private:
 
 class UpDownBinding : public Binding {
 public:
-    UpDownBinding(QtRenderer::Impl& r, TUpDown& c, QWidget* parent) : Binding(r, c, new QWidget(parent)), upDown_(c)
+    UpDownBinding(QtRenderer::Impl& renderer, TUpDown& c, QWidget* parent) : Binding(renderer, c, new QWidget(parent)), upDown_(c)
     {
         up_ = new QToolButton(widget);
         down_ = new QToolButton(widget);
@@ -1254,8 +1255,8 @@ private:
 
 class CalendarBinding : public Binding {
 public:
-    CalendarBinding(QtRenderer::Impl& r, TMonthCalendar& c, QWidget* parent)
-        : Binding(r, c, new QCalendarWidget(parent)), calendar_(c)
+    CalendarBinding(QtRenderer::Impl& renderer, TMonthCalendar& c, QWidget* parent)
+        : Binding(renderer, c, new QCalendarWidget(parent)), calendar_(c)
     {
         auto* w = static_cast<QCalendarWidget*>(widget.data());
         // Month and day names in Czech, as every other text of the program, whatever the
@@ -1289,10 +1290,18 @@ private:
     {
         if (syncing() || !date.isValid())
             return;
-        TDateTime value = 0;
-        if (tryEncodeDate(date.year(), date.month(), date.day(), value))
-            user::pickDate(calendar_, value);
+        if (const std::optional<TDateTime> picked = encoded(date))
+            user::pickDate(calendar_, *picked);
         this->r.afterDispatch();
+    }
+    // Kept out of pick: an optimised build otherwise takes the date handed on by value for the
+    // address of a local that the connected slot outlives.
+    static std::optional<TDateTime> encoded(QDate date)
+    {
+        TDateTime value = 0;
+        if (!tryEncodeDate(date.year(), date.month(), date.day(), value))
+            return std::nullopt;
+        return value;
     }
     TMonthCalendar& calendar_;
 };

@@ -210,7 +210,7 @@ TEST_F(TreePair, TwoCopiesSavingOneTreeNeverInterleaveEvenWhenKilled)
         // Both copies are saving once the second one's first save is in: the kill lands at
         // some moment of their turns after that.
         bool bothSaving = false;
-        for (int wait = 0; !bothSaving && wait < 60000; ++wait) {
+        for (int tries = 0; !bothSaving && tries < 60000; ++tries) {
             bothSaving = generationOnDisk() >= first + 5000;
             if (!bothSaving)
                 ::usleep(500);
