@@ -116,10 +116,10 @@ public:
     void linkParents(const ChainIndex& chain);
     void period(SparseList Clovek::*list)
     {
-        auto* e = new CasoveObdobi(text());
+        auto e = std::make_unique<CasoveObdobi>(text());
         e->from = text();
         e->to = text();
-        (person().*list).append(e);
+        (person().*list).append(std::move(e));
     }
     void creationTime()
     {
@@ -132,7 +132,7 @@ public:
     {
         for (int i = count(); i > 0 && !c_.overrun; --i)
             if (auto* record = Find(tree_, number()))
-                (person().*list).append(new Ref(record));
+                (person().*list).append(std::make_unique<Ref>(record));
     }
     template <class Record, class Ref>
     void pictureStore(Prvky& store, std::string (*stored)(int));
@@ -180,9 +180,9 @@ Soubor* findFileIn(const Rod& t, int n) { return t.findFile(n); }
 
 void CurrentFormatLoader::newPerson()
 {
-    person_ = new Clovek;
+    auto person = std::make_unique<Clovek>();
     env_.wait.advance(1);
-    tree_.appendPerson(person_);
+    person_ = tree_.appendPerson(std::move(person));
 }
 
 void CurrentFormatLoader::newPartnership()
@@ -241,7 +241,7 @@ void CurrentFormatLoader::pictureStore(Prvky& store, std::string (*stored)(int))
         // name, year and comment are the person's work, and the copy may come back.
         if (!c_.overrun) {
             fetch(stored(record->number));
-            store.append(new Ref(record.release()));
+            store.append(std::make_unique<Ref>(record.release()));
         }
         env_.wait.advance(1);
     }
@@ -254,7 +254,7 @@ void CurrentFormatLoader::fileStore()
         readRecord(*record, true, &record->type);
         if (!c_.overrun) {
             fetch(record->storedPath());
-            tree_.fileStore.append(new UkSoubor(record.release()));
+            tree_.fileStore.append(std::make_unique<UkSoubor>(record.release()));
         }
         env_.wait.advance(1);
     }
@@ -263,13 +263,12 @@ void CurrentFormatLoader::fileStore()
 void CurrentFormatLoader::groups()
 {
     for (int i = count(); i > 0 && !c_.overrun; --i) {
-        auto* group = new Group(text());
-        tree_.groups.append(group);
+        Group* group = tree_.groups.append(std::make_unique<Group>(text()));
         for (int m = count(); m > 0 && !c_.overrun; --m) {
             const int n = number();
             auto* placeholder = new Clovek;
             placeholder->number = n;
-            group->members.append(new UkGrClovek(placeholder));
+            group->members.append(std::make_unique<UkGrClovek>(placeholder));
         }
         env_.wait.advance(1);
     }
@@ -450,9 +449,9 @@ void CurrentFormatLoader::linkPartnerships(const ChainIndex& chain)
         s->partner1 = first;
         s->partner2 = second;
         for (int which : {0, 1}) {
-            auto* entry = new UkSvatba(s);
+            auto entry = std::make_unique<UkSvatba>(s);
             entry->orderKey = pp->tag[which];
-            (which == 0 ? first : second)->partnerships.append(entry);
+            (which == 0 ? first : second)->partnerships.append(std::move(entry));
         }
     }
     partnerships_.clear();

@@ -208,7 +208,7 @@ TEST(UndoHistoryQueries, UndoAndRedoAreOfferedByTheCursor)
     EXPECT_FALSE(tree.canUndo());
     EXPECT_FALSE(tree.canRedo());
     Clovek* p = new Clovek;
-    tree.addNewPerson(p);
+    tree.addNewPerson(std::unique_ptr<Clovek>(p));
     tree.recordFlagChange(p, "zije", 1, 0);
     tree.recordFlagChange(p, "zije", 0, 1);
     EXPECT_TRUE(tree.canUndo());
