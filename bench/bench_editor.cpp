@@ -26,13 +26,14 @@ std::vector<Clovek*> openBigTree(Thlavni& main, std::mt19937& rng, int count)
     std::vector<Clovek*> persons;
     persons.reserve(size_t(count));
     for (int i = 0; i < count; ++i) {
-        auto* p = new Clovek;
+        auto owned = std::make_unique<Clovek>();
+        Clovek* p = owned.get();
         p->number = i;
         p->firstName = rng() % 5 ? "Jan" : "Eva";
         p->surname = "Novák" + std::to_string(rng() % 3000);
         p->birth = Datum(std::to_string(1 + rng() % 28), std::to_string(1 + rng() % 12),
                          std::to_string(1600 + rng() % 400));
-        main.tree->appendPerson(p);
+        main.tree->appendPerson(std::move(owned));
         persons.push_back(p);
     }
     bench::listEveryPerson(main);

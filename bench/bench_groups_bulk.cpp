@@ -38,8 +38,7 @@ struct Setup {
         main.tree->attachEditor(&main);
         main.history = std::make_unique<PrevNext>();
         bench::listEveryPerson(main, 40).sort(0);
-        group = new Group("skupina");
-        main.tree->groups.append(group);
+        group = main.tree->groups.append(std::make_unique<Group>("skupina"));
         int i = 0;
         main.tree->forEachPerson([&](Clovek* p) {
             if (i++ % step == 0)

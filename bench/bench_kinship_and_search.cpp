@@ -39,9 +39,9 @@ void addTextsAndDates(Rod& tree, int seed)
     tree.forEachPerson([&](Clovek* p) {
         p->birthPlace = place();
         p->titlesBefore = titles[rng() % 8];
-        p->residences.append(new CasoveObdobi(place()));
+        p->residences.append(std::make_unique<CasoveObdobi>(place()));
         if (rng() % 2)
-            p->occupations.append(new CasoveObdobi("Řemeslo " + std::to_string(rng() % 400)));
+            p->occupations.append(std::make_unique<CasoveObdobi>("Řemeslo " + std::to_string(rng() % 400)));
         if (p->birth.year != "?" && std::stoi(p->birth.year) < 1950) {
             p->alive = 0;
             p->death = Datum(day(), month(), std::to_string(std::stoi(p->birth.year) + 30 + int(rng() % 50)));

@@ -33,13 +33,14 @@ struct ListFixture {
         setCollationLocale("cs");
         main.tree = std::make_unique<Rod>();
         for (int i = 0; i < n; ++i) {
-            auto* p = new Clovek;
+            auto pOwned = std::make_unique<Clovek>();
+            Clovek* p = pOwned.get();
             p->surname = kSurnames[rng() % 21];
             p->firstName = kFirstNames[rng() % 15];
             p->birth = randomBirth(monthOnlyDates);
             p->percentFilled = int(rng() % 101);
             // A full-width digit collates among the numbers.
-            bench::appendNumbered(*main.tree, p, i, oddIdentifiers && i % 1000 == 0 ? "\xef\xbc\x95" : "");
+            bench::appendNumbered(*main.tree, std::move(pOwned), i, oddIdentifiers && i % 1000 == 0 ? "\xef\xbc\x95" : "");
             persons.push_back(p);
         }
         bench::listEveryPerson(main);

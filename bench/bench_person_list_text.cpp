@@ -25,13 +25,14 @@ void BM_PersonListText(benchmark::State& state)
     Thlavni main;
     main.tree = std::make_unique<Rod>();
     for (int i = 0; i < state.range(0); ++i) {
-        auto* p = new Clovek;
+        auto pOwned = std::make_unique<Clovek>();
+        Clovek* p = pOwned.get();
         p->surname = kSurnames[rng() % 7];
         p->firstName = kFirstNames[rng() % 7];
         p->birth = Datum(std::to_string(1 + rng() % 28), std::to_string(1 + rng() % 12), std::to_string(1700 + rng() % 300));
         p->birthPlace = "Žďár nad Sázavou";
-        p->occupations.append(new CasoveObdobi("kovář"));
-        bench::appendNumbered(*main.tree, p, i);
+        p->occupations.append(std::make_unique<CasoveObdobi>("kovář"));
+        bench::appendNumbered(*main.tree, std::move(pOwned), i);
     }
     bench::listEveryPerson(main);
     Thlavni::ListColumns columns;

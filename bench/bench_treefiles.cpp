@@ -26,8 +26,10 @@ void fillTree(Rod& tree, int persons)
     Clovek* previousMan = nullptr;
     Clovek* previousWoman = nullptr;
     for (int i = 0; i + 1 < persons; i += 2) {
-        auto* man = new Clovek;
-        auto* woman = new Clovek;
+        auto manOwned = std::make_unique<Clovek>();
+        Clovek* man = manOwned.get();
+        auto womanOwned = std::make_unique<Clovek>();
+        Clovek* woman = womanOwned.get();
         man->firstName = "Václav " + std::to_string(i);
         man->surname = "Dvořák";
         man->birth = Datum(std::to_string(1 + i % 28), std::to_string(1 + i % 12),
@@ -36,14 +38,14 @@ void fillTree(Rod& tree, int persons)
         man->alive = 0;
         man->death = Datum("?", "?", std::to_string(1760 + i % 300));
         man->furtherTexts = {"Poznámka k osobě", "druhý řádek"};
-        man->residences.append(new CasoveObdobi("Kolín"));
+        man->residences.append(std::make_unique<CasoveObdobi>("Kolín"));
         woman->firstName = "Božena " + std::to_string(i);
         woman->surname = "Dvořáková";
         woman->birthSurname = "Nováková";
         woman->sex = 0;
         woman->birth = Datum("?", "5", std::to_string(1702 + i % 300));
-        bench::appendNumbered(tree, man, i);
-        bench::appendNumbered(tree, woman, i + 1);
+        bench::appendNumbered(tree, std::move(manOwned), i);
+        bench::appendNumbered(tree, std::move(womanOwned), i + 1);
         bench::setParents(man, previousMan, previousWoman);
         Svatba* s = bench::marry(man, woman);
         s->wedding = Datum("1", "6", std::to_string(1725 + i % 300));

@@ -32,7 +32,8 @@ std::vector<Clovek*> fillTree(Rod& tree, int n)
     std::vector<Clovek*> persons;
     persons.reserve(n);
     for (int i = 0; i < n; ++i) {
-        auto* p = new Clovek;
+        auto pOwned = std::make_unique<Clovek>();
+        Clovek* p = pOwned.get();
         p->firstName = rng() % 5 ? "Jan" : "";
         p->surname = "Novák" + std::to_string(rng() % 300);
         p->birth = Datum(rng() % 3 ? std::to_string(1 + rng() % 28) : "?", std::to_string(1 + rng() % 12),
@@ -40,8 +41,8 @@ std::vector<Clovek*> fillTree(Rod& tree, int n)
         if (i % 3 == 0 && i > 0)
             p->father = persons[rng() % persons.size()];
         if (i % 7 == 0)
-            p->residences.append(new CasoveObdobi("Brno"));
-        persons.push_back(bench::appendNumbered(tree, p, i));
+            p->residences.append(std::make_unique<CasoveObdobi>("Brno"));
+        persons.push_back(bench::appendNumbered(tree, std::move(pOwned), i));
     }
     return persons;
 }

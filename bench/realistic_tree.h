@@ -91,7 +91,8 @@ private:
         static constexpr std::array<const char*, 10> trades{
             "rolník", "chalupník", "tkadlec", "kovář", "mlynář",
             "učitel", "truhlář", "nádeník", "obchodník", "švec"};
-        auto* p = new Clovek;
+        auto pOwned = std::make_unique<Clovek>();
+        Clovek* p = pOwned.get();
         p->sex = uint8_t(sex);
         p->firstName = sex ? any(men) : any(women);
         const std::string surname = "Příjmení" + std::to_string(rng_() % 700);
@@ -125,11 +126,11 @@ private:
         if (pick(2))
             p->religion = "římskokatolické";
         if (pick(3))
-            p->occupations.append(new CasoveObdobi(any(trades)));
+            p->occupations.append(std::make_unique<CasoveObdobi>(any(trades)));
         if (pick(5)) {
-            auto* home = new CasoveObdobi(std::string(any(places)) + " čp. " + std::to_string(1 + rng_() % 200));
+            auto home = std::make_unique<CasoveObdobi>(std::string(any(places)) + " čp. " + std::to_string(1 + rng_() % 200));
             home->from = std::to_string(year + 20);
-            p->residences.append(home);
+            p->residences.append(std::move(home));
         }
         if (pick(4))
             p->furtherTexts = {"Zapsán v matrice farnosti " + std::string(any(places)) + ".",
@@ -137,7 +138,7 @@ private:
         if (pick(6))
             p->registerNotes = {"Matrika N " + std::to_string(rng_() % 40) + ", fol. " +
                                 std::to_string(rng_() % 300)};
-        appendNumbered(tree_, p, next_++, "I");
+        appendNumbered(tree_, std::move(pOwned), next_++, "I");
         all_.push_back(p);
         return p;
     }
@@ -161,11 +162,11 @@ private:
     void addGroups()
     {
         for (const char* name : {"Větev z Kolína", "Hledat v matrikách", "Vojáci", "Emigranti"}) {
-            auto* group = new Group(name);
+            auto group = std::make_unique<Group>(name);
             for (Clovek* p : all_)
                 if (pick(100))
-                    group->members.append(new UkGrClovek(p));
-            tree_.groups.append(group);
+                    group->members.append(std::make_unique<UkGrClovek>(p));
+            tree_.groups.append(std::move(group));
         }
     }
 

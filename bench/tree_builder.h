@@ -27,7 +27,8 @@ public:
 
     Clovek* person(int generation, int sex)
     {
-        Clovek* p = new Clovek;
+        auto pOwned = std::make_unique<Clovek>();
+        Clovek* p = pOwned.get();
         p->firstName = "Jméno" + std::to_string(rng_() % 300);
         p->surname = "Příjmení" + std::to_string(rng_() % 500);
         p->sex = uint8_t(sex);
@@ -35,7 +36,7 @@ public:
         p->birth = Datum(rng_() % 10 ? std::to_string(1 + rng_() % 28) : "?",
                          rng_() % 10 ? std::to_string(1 + rng_() % 12) : "?",
                          rng_() % 30 ? std::to_string(year) : "?");
-        return appendNumbered(tree_, p, next_++, "I");
+        return appendNumbered(tree_, std::move(pOwned), next_++, "I");
     }
 
     // Generations of about the same size; couples are drawn at random within a generation, so
@@ -106,7 +107,8 @@ inline void buildFamilies(Rod& tree, int persons)
     std::vector<Clovek*> generation;
     int generationNumber = 0;
     auto person = [&](int sex) {
-        auto* p = new Clovek;
+        auto pOwned = std::make_unique<Clovek>();
+        Clovek* p = pOwned.get();
         p->firstName = "Jméno" + std::to_string(rng() % 400);
         p->surname = "Příjmení" + std::to_string(rng() % 900);
         p->sex = uint8_t(sex);
@@ -115,7 +117,7 @@ inline void buildFamilies(Rod& tree, int persons)
                          rng() % 8 ? std::to_string(1 + rng() % 12) : "?",
                          rng() % 20 ? std::to_string(year) : "?");
         // Numbered as a new person would be (the lowest free number), without its search.
-        return appendNumbered(tree, p, tree.personCount());
+        return appendNumbered(tree, std::move(pOwned), tree.personCount());
     };
     for (int i = 0; i < 200; ++i)
         generation.push_back(person(i % 2));
@@ -152,11 +154,11 @@ inline void addLifeDetails(Rod& tree)
             p->deathPlace = "Místo " + std::to_string(rng() % 700);
         }
         if (rng() % 3 == 0) {
-            auto* e = new CasoveObdobi("Škola " + std::to_string(rng() % 50));
+            auto e = std::make_unique<CasoveObdobi>("Škola " + std::to_string(rng() % 50));
             e->from = "1900";
-            p->educations.append(e);
-            p->occupations.append(new CasoveObdobi("Řemeslo " + std::to_string(rng() % 80)));
-            p->residences.append(new CasoveObdobi("Ulice " + std::to_string(rng() % 900)));
+            p->educations.append(std::move(e));
+            p->occupations.append(std::make_unique<CasoveObdobi>("Řemeslo " + std::to_string(rng() % 80)));
+            p->residences.append(std::make_unique<CasoveObdobi>("Ulice " + std::to_string(rng() % 900)));
         }
         for (UkSvatba* e : p->partnerships.items<UkSvatba>())
             if (e->partnership->partner1 == p && !Datum::isUnknown(p->birth.year)) {

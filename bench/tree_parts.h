@@ -12,12 +12,12 @@ namespace bench {
 
 // Numbered directly: finding the lowest free number for each new person would make building the
 // tree, not what a bench measures, dominate.
-inline Clovek* appendNumbered(Rod& tree, Clovek* p, int number, const std::string& identifierPrefix = "")
+inline Clovek* appendNumbered(Rod& tree, std::unique_ptr<Clovek> p, int number,
+                              const std::string& identifierPrefix = "")
 {
     p->number = number;
     p->identifier = identifierPrefix + std::to_string(number);
-    tree.appendPerson(p);
-    return p;
+    return tree.appendPerson(std::move(p));
 }
 
 inline Svatba* marry(Clovek* a, Clovek* b)
@@ -26,8 +26,8 @@ inline Svatba* marry(Clovek* a, Clovek* b)
     s->partner1 = a;
     s->partner2 = b;
     s->type = 1;
-    a->partnerships.append(new UkSvatba(s));
-    b->partnerships.append(new UkSvatba(s));
+    a->partnerships.append(std::make_unique<UkSvatba>(s));
+    b->partnerships.append(std::make_unique<UkSvatba>(s));
     return s;
 }
 

@@ -75,7 +75,7 @@ bool PersonEditor::assignChild(Clovek* child, Clovek* partner, bool listed)
     }
     child->addSiblingsFromParent(me);
     if (!me->hasChild(child))
-        me->children.append(new UkClovek(child));
+        me->children.append(std::make_unique<UkClovek>(child));
     return true;
 }
 

@@ -126,12 +126,12 @@ void PersonEditor::vytvorDiteBTClick()
             Clovek*& slot = freeSlotFor(*child, *other);
             if (!slot) {
                 slot = other;
-                other->children.append(new UkClovek(child));
+                other->children.append(std::make_unique<UkClovek>(child));
                 other->addSiblingToChildren(child);
             }
         }
     }
-    parent->children.append(new UkClovek(child));
+    parent->children.append(std::make_unique<UkClovek>(child));
     tree->rebuildSiblingList(child);
     parent->addSiblingToChildren(child);
     {
@@ -176,7 +176,7 @@ void PersonEditor::vytvorSourozenceBTClick()
     for (Clovek* parent : {father, mother})
         if (parent) {
             parent->addSiblingToChildren(sibling);
-            parent->children.append(new UkClovek(sibling));
+            parent->children.append(std::make_unique<UkClovek>(sibling));
         }
     {
         ShowingPerson showing(*this);

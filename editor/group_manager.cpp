@@ -80,7 +80,7 @@ void GroupManager::vytvoritBTClick()
     std::string name;
     if (!main_.tree || !askGroupName(name, nullptr))
         return;
-    main_.tree->groups.append(new Group(name));
+    main_.tree->groups.append(std::make_unique<Group>(name));
     main_.selectManagedGroup(name);
 }
 
@@ -90,8 +90,7 @@ void GroupManager::zkopirovatBTClick()
     std::string name;
     if (!source || !askGroupName(name, nullptr))
         return;
-    auto* copy = new Group(name);
-    main_.tree->groups.append(copy);
+    Group* copy = main_.tree->groups.append(std::make_unique<Group>(name));
     for (UkGrClovek* m : source->members.items<UkGrClovek>())
         copy->addMember(m->person());
     main_.selectManagedGroup(name);

@@ -131,9 +131,8 @@ void PersonEditor::newPeriodEntry(PeriodList which)
     CasoveObdobi typed("");
     if (!askPeriod(*tree, c, typed))
         return;
-    auto* entry = new CasoveObdobi(typed);
     SparseList& entries = currentPerson->*c.entries;
-    entries.append(entry);
+    CasoveObdobi* entry = entries.append(std::make_unique<CasoveObdobi>(typed));
     fillPeriodList(which, entries.indexOf(entry));
     refreshPercentFilled(currentPerson);
     tree->recordPeriodChange(currentPerson, c.key, nullptr, entry);

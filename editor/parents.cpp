@@ -163,7 +163,7 @@ void PersonEditor::changeParent(bool isFather)
         if (old && old->hasChild(child))
             old->removeChild(child);
         if (slot && !slot->hasChild(child))
-            slot->children.append(new UkClovek(child));
+            slot->children.append(std::make_unique<UkClovek>(child));
         tree->pushAction(std::make_unique<ActionParent>(child, "parent", old, slot, isFather ? 1 : 0));
     }
     {
@@ -204,7 +204,7 @@ void PersonEditor::parentButtonClick(bool isFather)
     (isFather ? child->father : child->mother) = parent;
     if (!child->alive)
         parent->alive = 0;
-    parent->children.append(new UkClovek(child));
+    parent->children.append(std::make_unique<UkClovek>(child));
     ShowingPerson showing(*this);
     showBasicPage();
 }

@@ -54,8 +54,8 @@ void PersonEditor::vytvorSvatbuBTClick()
     auto* s = new Svatba;
     s->partner1 = start;
     s->partner2 = partner;
-    start->partnerships.append(new UkSvatba(s));
-    partner->partnerships.append(new UkSvatba(s));
+    start->partnerships.append(std::make_unique<UkSvatba>(s));
+    partner->partnerships.append(std::make_unique<UkSvatba>(s));
     fillPartnerList(currentPerson->partnerships.count() - 1);
     // The list colours persons by their relation to the shown one: a partner now.
     paintPersonList();
@@ -91,7 +91,7 @@ void PersonEditor::zmenPartneraBTClick()
             old->removePartnership(s);
         (s->partner1 == start ? s->partner2 : s->partner1) = partner;
         if (!partner->hasPartnership(s))
-            partner->partnerships.append(new UkSvatba(s));
+            partner->partnerships.append(std::make_unique<UkSvatba>(s));
         fillPartnerList(currentPerson->partnershipIndex(s));
         paintPersonList();
         tree->recordPartnerChange(start, "zmenPartnera", s, old, partner);

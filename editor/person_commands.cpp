@@ -24,8 +24,7 @@ void PersonEditor::Nova1Click()
     if (previous)
         previous->updatePercentFilled();
 
-    auto* person = new Clovek();
-    tree->addNewPerson(person);
+    Clovek* person = tree->addNewPerson(std::make_unique<Clovek>());
     if (tree->personCount() == 1)
         enableControls(true, true);
     personList->add(person);

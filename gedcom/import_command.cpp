@@ -24,7 +24,7 @@ void GedcomCommands::impGEDClick()
     auto imported = std::make_unique<Rod>();
     ImportResult result;
     {
-        WaitShown wait(*this);
+        WaitShown shown(*this);
         result = importGedcom(fileName, *imported,
                               ImportOptions{settings.gedNameAsBorn, settings.gedManCopy, settings.gedWomanCopy});
     }

@@ -136,8 +136,8 @@ int linkImportedFamilies(Rod& tree, ImportParser& parser, const ImportOptions& o
             storeImportedDate(s->wedding, f.marriage);
             storeImportedDate(s->divorce, f.divorce);
         }
-        husband->partnerships.append(new UkSvatba(s));
-        wife->partnerships.append(new UkSvatba(s));
+        husband->partnerships.append(std::make_unique<UkSvatba>(s));
+        wife->partnerships.append(std::make_unique<UkSvatba>(s));
         ++made;
     }
     dropAncestorCycles(tree, byNumber, parentLines, log);

@@ -442,11 +442,11 @@ void ImportParser::fillSlot(SparseText& first, SparseText& second, const GedLine
 
 void ImportParser::parseIndividual(const GedLine& record)
 {
-    auto* person = new Clovek;
+    auto owned = std::make_unique<Clovek>();
     // Each person's own: kept as a text of its own rather than looked up among the shared ones.
     if (!record.xref.empty())
-        person->importId.edit() = record.xref;
-    tree_.appendPerson(person);
+        owned->importId.edit() = record.xref;
+    Clovek* person = tree_.appendPerson(std::move(owned));
     if (!record.xref.empty() && !persons_.emplace(record.xref, person).second)
         log(record, "odkaz @" + record.xref + "@ už patří jiné osobě");
     bool nameSeen = false;
@@ -528,7 +528,7 @@ void ImportParser::parseIndividual(const GedLine& record)
         case kwOCCU: {
             const std::string v = trimmed(line.value);
             if (!v.empty())
-                (line.tag == kwEDUC ? p.educations : p.occupations).append(new CasoveObdobi(v));
+                (line.tag == kwEDUC ? p.educations : p.occupations).append(std::make_unique<CasoveObdobi>(v));
             eachDeeper(line.level, [&](const GedLine& sub) { unsupported(sub); });
             break;
         }
@@ -588,7 +588,7 @@ void ImportParser::parseIndividual(const GedLine& record)
                         }
                     });
                     if (!address.empty())
-                        p.residences.append(new CasoveObdobi(address));
+                        p.residences.append(std::make_unique<CasoveObdobi>(address));
                     return true;
                 }
                 if (sub.tag == kwEMAI)

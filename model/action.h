@@ -22,7 +22,7 @@ class Svatba;
 
 class Action : public Prvek {
 public:
-    Action(Clovek* person, std::string key) : key(std::move(key)), person(person) {}
+    Action(Clovek* who, std::string what) : key(std::move(what)), person(who) {}
 
     // Whether the record points at the person: as its own person or as any other it names.
     virtual bool refersTo(const Clovek* p) const { return p && person == p; }
@@ -38,8 +38,8 @@ public:
 
 class ActionText : public Action {
 public:
-    ActionText(Clovek* person, std::string key, std::string oldText, std::string newText)
-        : Action(person, std::move(key)), oldText(std::move(oldText)), newText(std::move(newText))
+    ActionText(Clovek* who, std::string what, std::string before, std::string after)
+        : Action(who, std::move(what)), oldText(std::move(before)), newText(std::move(after))
     {
     }
     std::string oldText;
@@ -49,10 +49,10 @@ public:
 // A text of a partnership: place, officiant, witnesses.
 class ActionSvatba : public ActionText {
 public:
-    ActionSvatba(Clovek* person, std::string key, Svatba* partnership, std::string oldText,
-                 std::string newText)
-        : ActionText(person, std::move(key), std::move(oldText), std::move(newText)),
-          partnership(partnership)
+    ActionSvatba(Clovek* who, std::string what, Svatba* couple, std::string before,
+                 std::string after)
+        : ActionText(who, std::move(what), std::move(before), std::move(after)),
+          partnership(couple)
     {
     }
     bool refersTo(const Svatba* s) const override { return s && partnership == s; }
@@ -62,8 +62,8 @@ public:
 
 class ActionBool : public Action {
 public:
-    ActionBool(Clovek* person, std::string key, uint8_t oldValue, uint8_t newValue)
-        : Action(person, std::move(key)), oldValue(oldValue), newValue(newValue)
+    ActionBool(Clovek* who, std::string what, uint8_t before, uint8_t after)
+        : Action(who, std::move(what)), oldValue(before), newValue(after)
     {
     }
     uint8_t oldValue;
@@ -73,10 +73,10 @@ public:
 // The about flag and tolerance of a date.
 class ActionTolerance : public Action {
 public:
-    ActionTolerance(Clovek* person, std::string key, uint8_t oldAbout, uint8_t newAbout,
-                    int32_t oldTolerance, int32_t newTolerance)
-        : Action(person, std::move(key)), oldAbout(oldAbout), newAbout(newAbout),
-          oldTolerance(oldTolerance), newTolerance(newTolerance)
+    ActionTolerance(Clovek* who, std::string what, uint8_t aboutBefore, uint8_t aboutAfter,
+                    int32_t toleranceBefore, int32_t toleranceAfter)
+        : Action(who, std::move(what)), oldAbout(aboutBefore), newAbout(aboutAfter),
+          oldTolerance(toleranceBefore), newTolerance(toleranceAfter)
     {
     }
     uint8_t oldAbout;
@@ -87,10 +87,11 @@ public:
 
 class ActionToleranceSvatba : public ActionTolerance {
 public:
-    ActionToleranceSvatba(Clovek* person, std::string key, Svatba* partnership, uint8_t oldAbout,
-                          uint8_t newAbout, int32_t oldTolerance, int32_t newTolerance)
-        : ActionTolerance(person, std::move(key), oldAbout, newAbout, oldTolerance, newTolerance),
-          partnership(partnership)
+    ActionToleranceSvatba(Clovek* who, std::string what, Svatba* couple, uint8_t aboutBefore,
+                          uint8_t aboutAfter, int32_t toleranceBefore, int32_t toleranceAfter)
+        : ActionTolerance(who, std::move(what), aboutBefore, aboutAfter, toleranceBefore,
+                          toleranceAfter),
+          partnership(couple)
     {
     }
     bool refersTo(const Svatba* s) const override { return s && partnership == s; }
@@ -101,8 +102,8 @@ public:
 // A whole date is kept, whichever part was edited.
 class ActionDate : public Action {
 public:
-    ActionDate(Clovek* person, std::string key, const Datum& oldDate, const Datum& newDate)
-        : Action(person, std::move(key)), oldDate(oldDate), newDate(newDate)
+    ActionDate(Clovek* who, std::string what, const Datum& before, const Datum& after)
+        : Action(who, std::move(what)), oldDate(before), newDate(after)
     {
     }
     Datum oldDate;
@@ -111,9 +112,9 @@ public:
 
 class ActionSvatbaDate : public ActionDate {
 public:
-    ActionSvatbaDate(Clovek* person, std::string key, Svatba* partnership, const Datum& oldDate,
-                     const Datum& newDate)
-        : ActionDate(person, std::move(key), oldDate, newDate), partnership(partnership)
+    ActionSvatbaDate(Clovek* who, std::string what, Svatba* couple, const Datum& before,
+                     const Datum& after)
+        : ActionDate(who, std::move(what), before, after), partnership(couple)
     {
     }
     bool refersTo(const Svatba* s) const override { return s && partnership == s; }
@@ -124,8 +125,8 @@ public:
 // `person` is the person current before the creation (may be none).
 class ActionNewClovek : public Action {
 public:
-    ActionNewClovek(Clovek* previous, std::string key, Clovek* created)
-        : Action(previous, std::move(key)), created(created)
+    ActionNewClovek(Clovek* previous, std::string what, Clovek* newborn)
+        : Action(previous, std::move(what)), created(newborn)
     {
     }
     bool refersTo(const Clovek* p) const override { return Action::refersTo(p) || (p && created == p); }
@@ -136,8 +137,8 @@ public:
 // `person` is the child.
 class ActionParent : public Action {
 public:
-    ActionParent(Clovek* child, std::string key, Clovek* oldParent, Clovek* newParent, int32_t father)
-        : Action(child, std::move(key)), oldParent(oldParent), newParent(newParent), father(father)
+    ActionParent(Clovek* child, std::string what, Clovek* before, Clovek* after, int32_t isFather)
+        : Action(child, std::move(what)), oldParent(before), newParent(after), father(isFather)
     {
     }
     bool refersTo(const Clovek* p) const override
@@ -153,14 +154,14 @@ public:
 // The lines of a memo; a null list given is kept as an empty one.
 class ActionStrings : public Action {
 public:
-    ActionStrings(Clovek* person, std::string key, const std::vector<std::string>* oldLines,
-                  const std::vector<std::string>* newLines)
-        : Action(person, std::move(key))
+    ActionStrings(Clovek* who, std::string what, const std::vector<std::string>* before,
+                  const std::vector<std::string>* after)
+        : Action(who, std::move(what))
     {
-        if (oldLines)
-            this->oldLines = *oldLines;
-        if (newLines)
-            this->newLines = *newLines;
+        if (before)
+            oldLines = *before;
+        if (after)
+            newLines = *after;
     }
     std::vector<std::string> oldLines;
     std::vector<std::string> newLines;
@@ -169,11 +170,11 @@ public:
 // No old entry: the entry was added; no new entry: it was deleted; both: it was edited.
 class ActionObdobi : public Action {
 public:
-    ActionObdobi(Clovek* person, std::string key, const CasoveObdobi* oldEntry,
-                 const CasoveObdobi* newEntry)
-        : Action(person, std::move(key)),
-          oldEntry(oldEntry ? std::make_unique<CasoveObdobi>(*oldEntry) : nullptr),
-          newEntry(newEntry ? std::make_unique<CasoveObdobi>(*newEntry) : nullptr)
+    ActionObdobi(Clovek* who, std::string what, const CasoveObdobi* before,
+                 const CasoveObdobi* after)
+        : Action(who, std::move(what)),
+          oldEntry(before ? std::make_unique<CasoveObdobi>(*before) : nullptr),
+          newEntry(after ? std::make_unique<CasoveObdobi>(*after) : nullptr)
     {
     }
     std::unique_ptr<CasoveObdobi> oldEntry;
@@ -184,10 +185,10 @@ public:
 // none) or a replaced partner.
 class ActionPartner : public Action {
 public:
-    ActionPartner(Clovek* person, std::string key, Svatba* partnership, Clovek* oldPartner,
-                  Clovek* newPartner)
-        : Action(person, std::move(key)), partnership(partnership), oldPartner(oldPartner),
-          newPartner(newPartner)
+    ActionPartner(Clovek* who, std::string what, Svatba* couple, Clovek* partnerBefore,
+                  Clovek* partnerAfter)
+        : Action(who, std::move(what)), partnership(couple), oldPartner(partnerBefore),
+          newPartner(partnerAfter)
     {
     }
     bool refersTo(const Clovek* p) const override

@@ -3,9 +3,8 @@
 void ActionList::record(std::unique_ptr<Action> action)
 {
     dropRedo();
-    Action* added = action.release();
-    added->serial = nextSerial_++;
-    records_.append(added);
+    action->serial = nextSerial_++;
+    Action* added = records_.append(std::move(action));
     cursor_ = added;
     while (records_.count() > maxRecords)
         remove(first());

@@ -179,7 +179,7 @@ void Rod::collectCalendarAnniversaries(Prvky& out, const CalendarChoices& choice
         Datum onDay;
         onDay.assign(event);
         onDay.day = anniversaryDay(today, event);
-        out.append(new Vyroci(onDay, name + "; " + intToStr(yearsBetween(today, event)) + ". " + label + mark));
+        out.append(std::make_unique<Vyroci>(onDay, name + "; " + intToStr(yearsBetween(today, event)) + ". " + label + mark));
     };
 
     forEachPerson([&](Clovek* p) {

@@ -64,7 +64,7 @@ void Clovek::addSiblingToChildren(Clovek* person)
         if (!child || child == person)
             continue;
         if (!child->hasSibling(person))
-            child->siblings.append(new UkClovek(person));
+            child->siblings.append(std::make_unique<UkClovek>(person));
         child->siblings.sort();
     }
 }
@@ -78,9 +78,9 @@ void Clovek::addSiblingsFromParent(Clovek* parent)
         Clovek* child = e->person();
         if (!child || child == this || listed.count(child))
             continue;
-        siblings.append(new UkClovek(child));
+        siblings.append(std::make_unique<UkClovek>(child));
         listed.insert(child);
-        child->siblings.append(new UkClovek(this));
+        child->siblings.append(std::make_unique<UkClovek>(this));
     }
     siblings.sort();
 }

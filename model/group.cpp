@@ -12,7 +12,7 @@ bool Group::contains(const Clovek* person) const
 
 void Group::addMember(Clovek* person)
 {
-    members.append(new UkGrClovek(person));
+    members.append(std::make_unique<UkGrClovek>(person));
 }
 
 void Group::removeMember(const Clovek* person)

@@ -17,7 +17,7 @@ PictureFileKind pictureFileKind(const std::string& path);
 // What the three kinds of record share.
 class MediaRecord {
 public:
-    explicit MediaRecord(int number) : number(number) {}
+    explicit MediaRecord(int n) : number(n) {}
     MediaRecord(const MediaRecord&) = delete;
     MediaRecord& operator=(const MediaRecord&) = delete;
 
@@ -65,7 +65,7 @@ public:
 template <class Record>
 class CountedMediaRef : public Prvek {
 public:
-    explicit CountedMediaRef(Record* record) : record(record) { ++record->refCount; }
+    explicit CountedMediaRef(Record* counted) : record(counted) { ++record->refCount; }
     ~CountedMediaRef() override
     {
         if (--record->refCount == 0)

@@ -20,12 +20,12 @@ MediaRecord* mediaRecordOf(MediaKind kind, const Prvek* entry)
     return nullptr;
 }
 
-Prvek* newMediaEntry(MediaKind kind, MediaRecord* record)
+std::unique_ptr<Prvek> newMediaEntry(MediaKind kind, MediaRecord* record)
 {
     switch (kind) {
-    case MediaKind::Photo: return new UkFotka(static_cast<Fotka*>(record));
-    case MediaKind::Document: return new UkDokument(static_cast<Dokument*>(record));
-    case MediaKind::File: return new UkSoubor(static_cast<Soubor*>(record));
+    case MediaKind::Photo: return std::make_unique<UkFotka>(static_cast<Fotka*>(record));
+    case MediaKind::Document: return std::make_unique<UkDokument>(static_cast<Dokument*>(record));
+    case MediaKind::File: return std::make_unique<UkSoubor>(static_cast<Soubor*>(record));
     }
     return nullptr;
 }

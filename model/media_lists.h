@@ -4,6 +4,7 @@
 // a record out of the whole tree.
 #include "model/media.h"
 
+#include <memory>
 #include <string>
 
 class Clovek;
@@ -15,7 +16,7 @@ enum class MediaKind { Photo, Document, File };
 // The record an entry of a person's list or of a store of that kind refers to.
 MediaRecord* mediaRecordOf(MediaKind kind, const Prvek* entry);
 // A new counted entry for the record, to be appended to a list of that kind.
-Prvek* newMediaEntry(MediaKind kind, MediaRecord* record);
+std::unique_ptr<Prvek> newMediaEntry(MediaKind kind, MediaRecord* record);
 // The person's list of that kind, and the tree's store of it. The list to change takes its
 // storage when it has none; reading a person's list never does.
 Prvky& personMedia(Clovek& person, MediaKind kind);

@@ -10,8 +10,7 @@ void PrevNext::push(Clovek* person)
     // may take the current entry itself (the last one then becomes current).
     while (current_ && current_ != entries_.last())
         removePerson(static_cast<UkClovek*>(current_->next)->person());
-    auto* entry = new UkClovek(person);
-    entries_.append(entry);
+    UkClovek* entry = entries_.append(std::make_unique<UkClovek>(person));
     current_ = entry;
     if (entries_.count() > maxEntries)
         entries_.remove(entries_.first());

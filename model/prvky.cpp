@@ -32,8 +32,10 @@ Prvky::~Prvky()
     count_ = 0;
 }
 
-void Prvky::append(Prvek* element)
+void Prvky::adopt(std::unique_ptr<Prvek> owned)
 {
+    // An element already in a list belongs to that list, whatever the caller's pointer says.
+    Prvek* element = owned.release();
     if (!element || element->owner_)
         return;
     element->owner_ = this;

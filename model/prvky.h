@@ -8,6 +8,7 @@
 // keeps its tail so appending does not walk.
 #include "system/slab.h"
 
+#include <memory>
 #include <vector>
 
 class Prvky;
@@ -48,8 +49,14 @@ public:
     Prvky& operator=(const Prvky&) = delete;
     ~Prvky();
 
-    // Takes ownership and puts the element at the tail. An element already in a list is left alone.
-    void append(Prvek* element);
+    // Puts the element at the tail and hands back the caller's handle to it, now the list's.
+    template <class T>
+    T* append(std::unique_ptr<T> element)
+    {
+        T* handle = element.get();
+        adopt(std::unique_ptr<Prvek>(std::move(element)));
+        return handle;
+    }
     // Unlinks and deletes the element; an element of another list (or none) is left alone.
     void remove(Prvek* element);
     void clear();
@@ -105,6 +112,7 @@ public:
     }
 
 private:
+    void adopt(std::unique_ptr<Prvek> element);
     void unlink(Prvek* element);
     // Exchanges `a` and the element right after it, `b`, mending the links around them.
     void swapAdjacent(Prvek* a, Prvek* b);

@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <unordered_set>
 
-Rod::Rod(std::string fileName) : fileName(std::move(fileName)), undoHistory(new ActionList) {}
+Rod::Rod(std::string file) : fileName(std::move(file)), undoHistory(new ActionList) {}
 
 Rod::~Rod()
 {
@@ -36,10 +36,11 @@ Clovek* Rod::nextInChain(const Clovek* p)
     return p->chainNext;
 }
 
-void Rod::appendPerson(Clovek* person)
+Clovek* Rod::appendPerson(std::unique_ptr<Clovek> owned)
 {
-    if (!person)
-        return;
+    if (!owned)
+        return nullptr;
+    Clovek* person = owned.release();
     indexStale_ = true;
     ++personCount_;
     person->chainPrev = nullptr;
@@ -47,15 +48,16 @@ void Rod::appendPerson(Clovek* person)
     if (firstPerson)
         firstPerson->chainPrev = person;
     firstPerson = person;
+    return person;
 }
 
-void Rod::addNewPerson(Clovek* person)
+Clovek* Rod::addNewPerson(std::unique_ptr<Clovek> person)
 {
     if (!person)
-        return;
+        return nullptr;
     person->number = firstFreePersonNumber();
     person->identifier = intToStr(person->number);
-    appendPerson(person);
+    return appendPerson(std::move(person));
 }
 
 // One pass: with n persons the lowest free number is at most n.

@@ -36,9 +36,10 @@ public:
 
     // --- persons ---
     // A person that already has its number (loaders, import) goes to the head of the chain.
-    void appendPerson(Clovek* person);
+    // The tree owns the person from here; the handle given back is the caller's to use.
+    Clovek* appendPerson(std::unique_ptr<Clovek> person);
     // A new person: the lowest free number, that number as identifier, head of the chain.
-    void addNewPerson(Clovek* person);
+    Clovek* addNewPerson(std::unique_ptr<Clovek> person);
     int firstFreePersonNumber() const;
     int personCount() const { return personCount_; }
     // Takes the person out of the chain and out of every list, clears it as anyone's parent,

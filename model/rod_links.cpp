@@ -36,9 +36,9 @@ void Rod::rebuildChildLists()
 {
     for (Clovek* p = firstPerson; p; p = p->chainNext) {
         if (p->father)
-            p->father->children.append(new UkClovek(p));
+            p->father->children.append(std::make_unique<UkClovek>(p));
         if (p->mother)
-            p->mother->children.append(new UkClovek(p));
+            p->mother->children.append(std::make_unique<UkClovek>(p));
     }
     for (Clovek* p = firstPerson; p; p = p->chainNext)
         p->children.sort();
@@ -59,7 +59,7 @@ void Rod::rebuildSiblingList(Clovek* person)
             Clovek* child = e->person();
             if (!child || child == person || child->seenStamp_ == stamp)
                 continue;
-            person->siblings.append(new UkClovek(child));
+            person->siblings.append(std::make_unique<UkClovek>(child));
             child->seenStamp_ = stamp;
         }
     }

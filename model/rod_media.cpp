@@ -51,7 +51,7 @@ template <class Ref, class Record>
 Record* registerRecord(Prvky& store, int number)
 {
     auto* record = new Record(number);
-    store.append(new Ref(record));
+    store.append(std::make_unique<Ref>(record));
     return record;
 }
 

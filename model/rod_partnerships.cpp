@@ -15,7 +15,7 @@ void Rod::sharePartnerships()
                 continue;
             UkSvatba* own = r->unsharedPartnershipWith(p);
             if (!own) {
-                r->partnerships.append(new UkSvatba(s));
+                r->partnerships.append(std::make_unique<UkSvatba>(s));
             } else {
                 delete own->partnership;
                 own->partnership = s;

@@ -341,7 +341,7 @@ private:
         const CasoveObdobi* to = undo_ ? s->oldEntry.get() : s->newEntry.get();
         bool countChanged = false;
         if (!from && to) {
-            periods.append(new CasoveObdobi(*to));
+            periods.append(std::make_unique<CasoveObdobi>(*to));
             countChanged = true;
         } else if (from && !to) {
             if (CasoveObdobi* e = findEqualPeriod(periods, *from)) {
@@ -392,7 +392,7 @@ private:
         if (replaced)
             replaced->removeChild(child);
         if (restored && !restored->hasChild(child))
-            restored->children.append(new UkClovek(child));
+            restored->children.append(std::make_unique<UkClovek>(child));
         editor_.refreshPercentFilled(child);
         editor_.showBasicPage();
         editor_.paintPersonList();
@@ -483,7 +483,7 @@ private:
         if (leaving)
             leaving->removePartnership(partnership);
         if (coming && !coming->hasPartnership(partnership))
-            coming->partnerships.append(new UkSvatba(partnership));
+            coming->partnerships.append(std::make_unique<UkSvatba>(partnership));
         if (partnership->partner1 == s->person)
             partnership->partner2 = coming;
         else

@@ -37,7 +37,11 @@ public:
         return Prvky::Range<T>(first());
     }
 
-    void append(Prvek* element) { own().append(element); }
+    template <class T>
+    T* append(std::unique_ptr<T> element)
+    {
+        return own().append(std::move(element));
+    }
     void remove(Prvek* element)
     {
         if (list_)

@@ -357,9 +357,9 @@ void writeFamilyRecords(const Rod& tree, std::vector<std::string>& lines, TextSo
         const char* key;
         const char* defaultText;
     };
-    auto group = [&](std::initializer_list<Line> group, const char* valueKey, const char* valueDefault) {
+    auto group = [&](std::initializer_list<Line> records, const char* valueKey, const char* valueDefault) {
         bool wrote = false;
-        for (const Line& l : group) {
+        for (const Line& l : records) {
             if (l.record.days < 0)
                 continue;
             std::string who;

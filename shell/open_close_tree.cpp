@@ -51,7 +51,7 @@ int MainFrame::openTree(const std::string& fileName)
     if (kind == TreeFileKind::TooOld)
         return refuse(tooOldMessage(*this, versionLine));
     {
-        WaitShown wait(*this);
+        WaitShown shown(*this);
         try {
             if (kind == TreeFileKind::Old)
                 loadOldFormat(fileName);

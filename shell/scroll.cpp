@@ -11,7 +11,7 @@
 
 #include <algorithm>
 
-Scroll::Scroll(MainFrame& main, int visibleRows) : visibleRows(visibleRows), main_(main)
+Scroll::Scroll(MainFrame& main, int rows) : visibleRows(rows), main_(main)
 {
     main_.scrollingBar.setPosition(0);
     main_.scrollingBar.setMax(0);

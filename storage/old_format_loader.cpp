@@ -127,7 +127,7 @@ private:
     {
         std::string text = readOldText();
         if (!text.empty())
-            list.append(new CasoveObdobi(text));
+            list.append(std::make_unique<CasoveObdobi>(text));
     }
     TDateTime readOldCreationTime() { return ::readOldCreationTime(readOldText()); }
     void readPlaceholder(Clovek*& link)
@@ -195,9 +195,9 @@ void OldFormatLoader::read()
 
 void OldFormatLoader::readPerson()
 {
-    auto* p = new Clovek;
+    auto person = std::make_unique<Clovek>();
     env_.wait.advance(1);
-    tree_.appendPerson(p);
+    Clovek* p = tree_.appendPerson(std::move(person));
     for (std::string line = lines_.next(); line != "</osoba>"; line = lines_.next())
         readPersonEntry(line, *p);
 
@@ -304,7 +304,7 @@ void OldFormatLoader::readPartnerships(Clovek& p)
         if (line == "<svatba>") {
             current = new Svatba;
             current->partner1 = &p;
-            p.partnerships.append(new UkSvatba(current));
+            p.partnerships.append(std::make_unique<UkSvatba>(current));
         } else if (auto w = wedding.find(line); w != wedding.end()) {
             current->wedding.*w->second = readOldText();
         } else if (auto d = divorce.find(line); d != divorce.end()) {
@@ -367,11 +367,11 @@ bool OldFormatLoader::convertMedium(Clovek& p, const OldMediaKind& kind, const s
         MediaRecord* record = nullptr;
         if (&kind == &oldPhotos) {
             Fotka* photo = tree_.addPhotoFromJpeg(source, env_.workingFolder);
-            p.photos.append(new UkFotka(photo));
+            p.photos.append(std::make_unique<UkFotka>(photo));
             record = photo;
         } else if (&kind == &oldDocuments) {
             Dokument* document = tree_.addDocumentFromJpeg(source, env_.workingFolder);
-            p.documents.append(new UkDokument(document));
+            p.documents.append(std::make_unique<UkDokument>(document));
             record = document;
         } else {
             const int number = tree_.firstFreeFileNumber();
@@ -379,8 +379,8 @@ bool OldFormatLoader::convertMedium(Clovek& p, const OldMediaKind& kind, const s
                 return false;
             auto* file = new Soubor(number);
             file->type = "wav";
-            tree_.fileStore.append(new UkSoubor(file));
-            p.files.append(new UkSoubor(file));
+            tree_.fileStore.append(std::make_unique<UkSoubor>(file));
+            p.files.append(std::make_unique<UkSoubor>(file));
             record = file;
         }
         record->name = name;

@@ -127,10 +127,10 @@ public:
     void linkParents(const ChainIndex& chain);
     void period(SparseList Clovek::*list)
     {
-        auto* e = new CasoveObdobi(text());
+        auto e = std::make_unique<CasoveObdobi>(text());
         e->from = text();
         e->to = text();
-        (person().*list).append(e);
+        (person().*list).append(std::move(e));
     }
     void creationTime()
     {
@@ -143,7 +143,7 @@ public:
     {
         for (int i = count(); i > 0 && !c_.overrun; --i)
             if (auto* record = (tree_.*Link::find)(number()))
-                (person().*list).append(new typename Link::Ref(record));
+                (person().*list).append(std::make_unique<typename Link::Ref>(record));
     }
     template <class Record, class Ref>
     void pictureStore(Prvky& store, std::string (*stored)(int));
@@ -219,9 +219,9 @@ void CurrentFormatLoader::readField(CurrentFormatLoader& l)
 
 void CurrentFormatLoader::newPerson()
 {
-    person_ = new Clovek;
+    auto person = std::make_unique<Clovek>();
     env_.wait.advance(1);
-    tree_.appendPerson(person_);
+    person_ = tree_.appendPerson(std::move(person));
 }
 
 void CurrentFormatLoader::newPartnership()
@@ -280,7 +280,7 @@ void CurrentFormatLoader::pictureStore(Prvky& store, std::string (*stored)(int))
         // name, year and comment are the person's work, and the copy may come back.
         if (!c_.overrun) {
             fetch(stored(record->number));
-            store.append(new Ref(record.release()));
+            store.append(std::make_unique<Ref>(record.release()));
         }
         env_.wait.advance(1);
     }
@@ -293,7 +293,7 @@ void CurrentFormatLoader::fileStore()
         readRecord(*record, true, &record->type);
         if (!c_.overrun) {
             fetch(record->storedPath());
-            tree_.fileStore.append(new UkSoubor(record.release()));
+            tree_.fileStore.append(std::make_unique<UkSoubor>(record.release()));
         }
         env_.wait.advance(1);
     }
@@ -302,13 +302,12 @@ void CurrentFormatLoader::fileStore()
 void CurrentFormatLoader::groups()
 {
     for (int i = count(); i > 0 && !c_.overrun; --i) {
-        auto* group = new Group(text());
-        tree_.groups.append(group);
+        Group* group = tree_.groups.append(std::make_unique<Group>(text()));
         for (int m = count(); m > 0 && !c_.overrun; --m) {
             const int n = number();
             auto* placeholder = new Clovek;
             placeholder->number = n;
-            group->members.append(new UkGrClovek(placeholder));
+            group->members.append(std::make_unique<UkGrClovek>(placeholder));
         }
         env_.wait.advance(1);
     }
@@ -443,9 +442,9 @@ void CurrentFormatLoader::linkPartnerships(const ChainIndex& chain)
         s->partner1 = first;
         s->partner2 = second;
         for (int which : {0, 1}) {
-            auto* entry = new UkSvatba(s);
+            auto entry = std::make_unique<UkSvatba>(s);
             entry->orderKey = pp->tag[which];
-            (which == 0 ? first : second)->partnerships.append(entry);
+            (which == 0 ? first : second)->partnerships.append(std::move(entry));
         }
     }
     partnerships_.clear();

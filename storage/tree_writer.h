@@ -70,8 +70,8 @@ struct SaveResult {
 // A medium that is there but could not be stored (no space, no permission, an I/O error).
 class EMediumNotStored : public EInOutError {
 public:
-    EMediumNotStored(const std::string& message, int errorCode, std::string medium)
-        : EInOutError(message, errorCode), medium(std::move(medium))
+    EMediumNotStored(const std::string& message, int errorCode, std::string file)
+        : EInOutError(message, errorCode), medium(std::move(file))
     {
     }
     // Its name relative to the media folders, e.g. "foto/foto3.jpg".

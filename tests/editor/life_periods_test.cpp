@@ -31,8 +31,8 @@ struct LifePeriods : PersonEditorTest {
 TEST_F(LifePeriods, AddingEditingAndDeletingAreStepsThatUndoPutsBack)
 {
     auto* brno = new CasoveObdobi("Brno");
-    eva->residences.append(brno);
-    eva->educations.append(new CasoveObdobi("Gymnázium"));
+    eva->residences.append(std::unique_ptr<Prvek>(brno));
+    eva->educations.append(std::make_unique<CasoveObdobi>("Gymnázium"));
 
     std::vector<std::string> offered;
     enter("Praha", "1990", "", &offered);

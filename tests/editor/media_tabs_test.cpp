@@ -108,7 +108,7 @@ TEST_F(MediaTabs, RemovingFromThePersonKeepsThePhotoInTheTreeAndItsCopy)
     insertPhoto(picture("a.jpg", 4, 4));
     insertPhoto(picture("b.jpg", 4, 4));
     Fotka* kept = photo(0);
-    eva->photos.append(new UkFotka(kept));
+    eva->photos.append(std::make_unique<UkFotka>(kept));
 
     user::pick(f().seznamFotoLIST, 0);
     script.modal("", [](TForm& w) { user::pressKey(w, VK_ESCAPE); });
@@ -302,7 +302,7 @@ TEST_F(MediaTabs, SavedAndReopenedTheTreeShowsTheSameMedia)
     user::selectTab(hl().pages, hl().doplnujiciTextyASoubory);
     script.file(textFile("dopis.txt", "Milý Jene"));
     user::click(s().vlozNovySouborBT);
-    eva->photos.append(new UkFotka(photo(0)));
+    eva->photos.append(std::make_unique<UkFotka>(photo(0)));
 
     const std::string path = folder() + "save/media.rod";
     script.file(path);

@@ -186,10 +186,10 @@ TEST_F(PersonCommands, DeletingUnderAGroupFilterStaysInTheGroupOrFallsBackToAll)
     Clovek* c = add("Cyril", "Dub");
     Clovek* d = add("David", "Eben");
     auto* g = new Group("Rodina");
-    g->members.append(new UkGrClovek(a));
-    g->members.append(new UkGrClovek(c));
-    g->members.append(new UkGrClovek(d));
-    hl().tree->groups.append(g);
+    g->members.append(std::make_unique<UkGrClovek>(a));
+    g->members.append(std::make_unique<UkGrClovek>(c));
+    g->members.append(std::make_unique<UkGrClovek>(d));
+    hl().tree->groups.append(std::unique_ptr<Prvek>(g));
     show(d);
     show(b);
     show(a);
@@ -257,8 +257,8 @@ TEST_F(PersonCommands, TheBulkDeletionWindowOpensWithNobodyMarked)
     Clovek* a = add("Adam", "Bor");
     add("Bára", "Cap");
     a->mark = 1;
-    hl().tree->groups.append(new Group("Rodina"));
-    hl().tree->groups.append(new Group("Sousedé"));
+    hl().tree->groups.append(std::make_unique<Group>("Rodina"));
+    hl().tree->groups.append(std::make_unique<Group>("Sousedé"));
     show(a);
     int ticked = -1;
     std::vector<std::string> groups;

@@ -61,11 +61,11 @@ struct ExportTree {
         jan->deathPlace = "Brno";
         jan->deathCause = "zápal plic";
         jan->burial = "Ústřední hřbitov";
-        jan->educations.append(period("gymnázium", "1910", "1918"));
-        jan->educations.append(period("univerzita", "", ""));
-        jan->occupations.append(period("učitel", "1925", ""));
-        jan->residences.append(period("Brno, Údolní 5", "1930", "1970"));
-        jan->residences.append(period("Třebíč", "", ""));
+        jan->educations.append(std::unique_ptr<Prvek>(period("gymnázium", "1910", "1918")));
+        jan->educations.append(std::unique_ptr<Prvek>(period("univerzita", "", "")));
+        jan->occupations.append(std::unique_ptr<Prvek>(period("učitel", "1925", "")));
+        jan->residences.append(std::unique_ptr<Prvek>(period("Brno, Údolní 5", "1930", "1970")));
+        jan->residences.append(std::unique_ptr<Prvek>(period("Třebíč", "", "")));
         jan->religion = "římskokatolické";
         jan->nationality = "česká";
         jan->email1 = "jan@novak.cz";
@@ -105,7 +105,7 @@ struct ExportTree {
         Clovek* p = makePerson(first, surname, sex, birth);
         p->birthSurname = birthSurname;
         p->birthPlace = place;
-        tree.addNewPerson(p);
+        tree.addNewPerson(std::unique_ptr<Clovek>(p));
         return p;
     }
 };

@@ -39,7 +39,7 @@ TEST(GedcomExport, LoneManGivesHeaderSubmitterOneRecordAndTrailer)
 {
     Rod tree;
     tree.author = "Autor";
-    tree.addNewPerson(new Clovek);
+    tree.addNewPerson(std::make_unique<Clovek>());
     EXPECT_EQ(exported(tree), (Lines{"0 HEAD", "1 SOUR Kinvelor", "2 NAME Kinvelor", "2 VERS 1.0.18b",
                                      "1 DEST Kinvelor", "1 DATE 9 DEC 2026", "1 FILE /data/strom.ged",
                                      "1 CHAR UTF-8", "1 GEDC", "2 VERS 5.5", "2 FORM LINEAGE-LINKED",

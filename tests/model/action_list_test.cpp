@@ -17,7 +17,7 @@ int destroyed = 0;
 // A record that counts its destruction, so freeing through the base is seen.
 class CountedAction : public Action {
 public:
-    explicit CountedAction(std::string key) : Action(nullptr, std::move(key)) {}
+    explicit CountedAction(std::string what) : Action(nullptr, std::move(what)) {}
     ~CountedAction() override { ++destroyed; }
 };
 
@@ -208,7 +208,7 @@ TEST(UndoHistoryQueries, UndoAndRedoAreOfferedByTheCursor)
     EXPECT_FALSE(tree.canUndo());
     EXPECT_FALSE(tree.canRedo());
     Clovek* p = new Clovek;
-    tree.addNewPerson(p);
+    tree.addNewPerson(std::unique_ptr<Clovek>(p));
     tree.recordFlagChange(p, "zije", 1, 0);
     tree.recordFlagChange(p, "zije", 0, 1);
     EXPECT_TRUE(tree.canUndo());

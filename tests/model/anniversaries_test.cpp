@@ -22,7 +22,7 @@ protected:
     {
         Clovek* p = makePerson(first, "Novák", sex, birth);
         p->death = death;
-        tree.addNewPerson(p);
+        tree.addNewPerson(std::unique_ptr<Clovek>(p));
         return p;
     }
     std::string n(const Clovek* p) const { return p->displayName(false, false, true); }

@@ -143,9 +143,9 @@ TEST(ShareOfFilledFields, EmptyPartialAndFull)
     full.birth = date("1", "2", "1900");
     full.birthPlace = "Brno";
     full.father = &father;
-    full.residences.append(new CasoveObdobi("Brno"));
-    full.educations.append(new CasoveObdobi("škola"));
-    full.occupations.append(new CasoveObdobi("kovář"));
+    full.residences.append(std::make_unique<CasoveObdobi>("Brno"));
+    full.educations.append(std::make_unique<CasoveObdobi>("škola"));
+    full.occupations.append(std::make_unique<CasoveObdobi>("kovář"));
     EXPECT_EQ(full.updatePercentFilled(), 90);
     full.mother = &mother;
     EXPECT_EQ(full.updatePercentFilled(), 100);
@@ -163,8 +163,8 @@ TEST(ShareOfFilledFields, EveryPersonOfTheTree)
     Rod tree;
     Clovek* a = makePerson("Jan", "");
     Clovek* b = makePerson("", "");
-    tree.addNewPerson(a);
-    tree.addNewPerson(b);
+    tree.addNewPerson(std::unique_ptr<Clovek>(a));
+    tree.addNewPerson(std::unique_ptr<Clovek>(b));
     a->percentFilled = 77;
     b->percentFilled = 77;
     tree.updateAllPercentFilled();

@@ -123,12 +123,12 @@ TEST(Clovek, SiblingListsFollowTheParents)
     std::unique_ptr<Clovek> c(makePerson("C", "X", 1, date("1", "1", "1975")));
     for (Clovek* k : {a.get(), b.get(), c.get()}) {
         k->father = dad.get();
-        dad->children.append(new UkClovek(k));
+        dad->children.append(std::make_unique<UkClovek>(k));
     }
     b->mother = mum.get();
     c->mother = mum.get();
-    mum->children.append(new UkClovek(b.get()));
-    mum->children.append(new UkClovek(c.get()));
+    mum->children.append(std::make_unique<UkClovek>(b.get()));
+    mum->children.append(std::make_unique<UkClovek>(c.get()));
 
     a->addSiblingsFromParent(dad.get());
     EXPECT_EQ(personsOf(a->siblings), (std::vector<const Clovek*>{b.get(), c.get()}));
@@ -177,7 +177,7 @@ TEST(Clovek, WalksOverAncestorsSurviveCyclesAndDeepLines)
         line.emplace_back(new Clovek);
         if (i > 0) {
             line[i]->father = line[i - 1].get();
-            line[i - 1]->children.append(new UkClovek(line[i].get()));
+            line[i - 1]->children.append(std::make_unique<UkClovek>(line[i].get()));
         }
     }
     EXPECT_EQ(line.back()->generations(), depth - 1);
@@ -221,8 +221,8 @@ TEST(Clovek, PeriodTexts)
     Clovek p;
     auto* e = new CasoveObdobi("Brno");
     e->from = "1950";
-    p.residences.append(e);
-    p.residences.append(new CasoveObdobi("Praha"));
+    p.residences.append(std::unique_ptr<Prvek>(e));
+    p.residences.append(std::make_unique<CasoveObdobi>("Praha"));
     std::vector<std::string> lines{"old"};
     p.fillPeriodTexts(p.residences, lines);
     EXPECT_EQ(lines, (std::vector<std::string>{"Brno (1950)", "Praha"}));
@@ -232,8 +232,8 @@ TEST(Clovek, ListEntriesLetGoOfADestroyedPerson)
 {
     Prvky list;
     Clovek* p = new Clovek;
-    list.append(new UkClovek(p));
-    list.append(new UkGrClovek(p));
+    list.append(std::make_unique<UkClovek>(p));
+    list.append(std::make_unique<UkGrClovek>(p));
     delete p;
     EXPECT_EQ(static_cast<UkClovek*>(list.first())->person(), nullptr);
     EXPECT_EQ(static_cast<UkClovek*>(list.last())->person(), nullptr);

@@ -11,7 +11,7 @@
 inline Group* addGroup(Rod& tree, const std::string& name, std::initializer_list<Clovek*> members = {})
 {
     auto* g = new Group(name);
-    tree.groups.append(g);
+    tree.groups.append(std::unique_ptr<Prvek>(g));
     for (Clovek* p : members)
         g->addMember(p);
     return g;

@@ -46,7 +46,7 @@ TEST_F(GroupBulk, ADisplayNameLeadsToTheFirstPersonOfTheChainThatHasIt)
     Clovek* twin = makePerson("Dan", "Novák");
     twin->number = 99;
     twin->identifier = d->identifier; // same display text as Dan
-    tree.appendPerson(twin);
+    tree.appendPerson(std::unique_ptr<Clovek>(twin));
     const auto byName = tree.personsByDisplayName(plain);
     const std::string text = d->displayName(false, true, true);
     ASSERT_EQ(byName.count(text), 1u);

@@ -14,7 +14,7 @@ Clovek* numbered(Rod& tree, const std::string& name, int number, int sex = 1)
     Clovek* p = makePerson(name, "Novák", sex);
     p->number = number;
     p->identifier = std::to_string(number);
-    tree.appendPerson(p);
+    tree.appendPerson(std::unique_ptr<Clovek>(p));
     return p;
 }
 
@@ -47,13 +47,13 @@ TEST(Groups, RelinkingMembersAfterALoad)
     Clovek* b = numbered(tree, "B", 3);
     Group* g = addGroup(tree, "Rodina");
     Group* h = addGroup(tree, "Přátelé");
-    g->members.append(new UkGrClovek(placeholder(3)));
-    g->members.append(new UkGrClovek(placeholder(99))); // nobody has 99
-    g->members.append(new UkGrClovek(placeholder(0)));
-    g->members.append(new UkGrClovek(placeholder(3))); // a damaged file lists B twice
+    g->members.append(std::make_unique<UkGrClovek>(placeholder(3)));
+    g->members.append(std::make_unique<UkGrClovek>(placeholder(99))); // nobody has 99
+    g->members.append(std::make_unique<UkGrClovek>(placeholder(0)));
+    g->members.append(std::make_unique<UkGrClovek>(placeholder(3))); // a damaged file lists B twice
     Clovek* shared = placeholder(0);
-    h->members.append(new UkGrClovek(shared));
-    h->members.append(new UkGrClovek(shared));
+    h->members.append(std::make_unique<UkGrClovek>(shared));
+    h->members.append(std::make_unique<UkGrClovek>(shared));
 
     tree.relinkGroupMembers();
     ASSERT_EQ(g->members.count(), 2);
@@ -76,10 +76,10 @@ TEST(Groups, RemovingAPersonTakesItOutOfEveryGroupCompletely)
     Clovek* b = numbered(tree, "B", 1);
     Group* g = addGroup(tree, "G");
     Group* h = addGroup(tree, "H");
-    g->members.append(new UkGrClovek(a));
-    g->members.append(new UkGrClovek(b));
-    g->members.append(new UkGrClovek(a));
-    h->members.append(new UkGrClovek(a));
+    g->members.append(std::make_unique<UkGrClovek>(a));
+    g->members.append(std::make_unique<UkGrClovek>(b));
+    g->members.append(std::make_unique<UkGrClovek>(a));
+    h->members.append(std::make_unique<UkGrClovek>(a));
 
     tree.removeFromAllGroups(a);
     EXPECT_FALSE(g->contains(a));
@@ -87,7 +87,7 @@ TEST(Groups, RemovingAPersonTakesItOutOfEveryGroupCompletely)
     EXPECT_EQ(g->members.count(), 1);
     EXPECT_EQ(tree.groups.count(), 2);
 
-    g->members.append(new UkGrClovek(b));
+    g->members.append(std::make_unique<UkGrClovek>(b));
     tree.removePerson(b);
     EXPECT_EQ(g->members.count(), 0);
     EXPECT_EQ(tree.groups.count(), 2);
@@ -112,10 +112,10 @@ TEST(Marks, PartnersAndSiblingsGoOneStepOnly)
     Clovek* s = numbered(other, "S", 0);
     Clovek* t = numbered(other, "T", 1);
     Clovek* u = numbered(other, "U", 2);
-    s->siblings.append(new UkClovek(t));
-    t->siblings.append(new UkClovek(s));
-    t->siblings.append(new UkClovek(u));
-    u->siblings.append(new UkClovek(t));
+    s->siblings.append(std::make_unique<UkClovek>(t));
+    t->siblings.append(std::make_unique<UkClovek>(s));
+    t->siblings.append(std::make_unique<UkClovek>(u));
+    u->siblings.append(std::make_unique<UkClovek>(t));
     other.clearMarks();
     s->mark = 1;
     other.markSiblings();

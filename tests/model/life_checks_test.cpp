@@ -72,7 +72,7 @@ TEST_F(LifeChecks, TheLifespanIsCountedInDaysOf365)
 
 TEST_F(LifeChecks, AChildsBirthIsNamedBeforeItsDeath)
 {
-    person.children.append(new UkClovek(&child));
+    person.children.append(std::make_unique<UkClovek>(&child));
     child.birth = Datum("1", "1", "1900");
     child.alive = 0;
     child.death = Datum("1", "1", "1901");
@@ -84,7 +84,7 @@ TEST_F(LifeChecks, APlainPartnershipsWeddingCountsOnlyForTheDeath)
 {
     auto partnership = std::make_unique<Svatba>();
     partnership->wedding = Datum("1", "1", "1900");
-    person.partnerships.append(new UkSvatba(partnership.get()));
+    person.partnerships.append(std::make_unique<UkSvatba>(partnership.get()));
     person.birth = Datum("1", "1", "1901");
     EXPECT_EQ(key(checkBirthDate(person, limits, false)), "");
     partnership->type = 1;
@@ -99,7 +99,7 @@ TEST_F(LifeChecks, APlainPartnershipsWeddingCountsOnlyForTheDeath)
 
 TEST_F(LifeChecks, AFatherMayDieUpToNineMonthsBeforeHisChildIsBorn)
 {
-    person.children.append(new UkClovek(&child));
+    person.children.append(std::make_unique<UkClovek>(&child));
     child.birth = Datum("1", "6", "1900");
     person.death = Datum("1", "10", "1899");
     EXPECT_EQ(key(checkDeathDate(person, limits, false)), "");

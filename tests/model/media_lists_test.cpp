@@ -19,8 +19,8 @@ struct MediaLists : ::testing::Test {
         auto* f = new Fotka(tree.firstFreePhotoNumber());
         f->name = name;
         f->year = year;
-        tree.photoStore.append(new UkFotka(f));
-        list.append(new UkFotka(f));
+        tree.photoStore.append(std::make_unique<UkFotka>(f));
+        list.append(std::make_unique<UkFotka>(f));
         return f;
     }
     std::vector<std::string> texts(int mode)
@@ -72,13 +72,13 @@ TEST_F(MediaLists, DeletingFromTheTreeUnlinksEveryPersonAndFreesOnlyThatRecord)
 {
     auto* jan = new Clovek;
     auto* eva = new Clovek;
-    tree.addNewPerson(jan);
-    tree.addNewPerson(eva);
+    tree.addNewPerson(std::unique_ptr<Clovek>(jan));
+    tree.addNewPerson(std::unique_ptr<Clovek>(eva));
     Fotka* shared = photo("sdílená", "");
     Fotka* other = photo("jiná", "");
     for (Clovek* p : {jan, eva})
-        p->photos.append(new UkFotka(shared));
-    jan->photos.append(new UkFotka(other));
+        p->photos.append(std::make_unique<UkFotka>(shared));
+    jan->photos.append(std::make_unique<UkFotka>(other));
     EXPECT_EQ(countMediaUsers(*shared), 3); // two persons and the test's own list
     list.clear();
     EXPECT_EQ(countMediaUsers(*shared), 2);

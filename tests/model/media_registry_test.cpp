@@ -43,7 +43,7 @@ struct MediaFixture : ::testing::Test {
     {
         auto* p = new Clovek;
         p->number = number;
-        tree.appendPerson(p);
+        tree.appendPerson(std::unique_ptr<Clovek>(p));
         return p;
     }
 
@@ -64,8 +64,8 @@ TEST_F(MediaFixture, ReferenceCountsFollowLinksUnlinksAndDeletion)
     EXPECT_EQ(photo->refCount, 1);
     Clovek* a = person(0);
     Clovek* b = person(1);
-    a->photos.append(new UkFotka(photo));
-    b->photos.append(new UkFotka(photo));
+    a->photos.append(std::make_unique<UkFotka>(photo));
+    b->photos.append(std::make_unique<UkFotka>(photo));
     EXPECT_EQ(photo->refCount, 3);
     EXPECT_TRUE(a->hasPhoto(photo));
 
@@ -82,8 +82,8 @@ TEST_F(MediaFixture, ReferenceCountsFollowLinksUnlinksAndDeletion)
 
     Dokument* doc = tree.addDocumentFromJpeg(src, working);
     Soubor* file = tree.addFile(src, working);
-    a->documents.append(new UkDokument(doc));
-    a->files.append(new UkSoubor(file));
+    a->documents.append(std::make_unique<UkDokument>(doc));
+    a->files.append(std::make_unique<UkSoubor>(file));
     EXPECT_EQ(doc->refCount, 2);
     EXPECT_EQ(file->refCount, 2);
     tree.removePerson(a);
@@ -107,7 +107,7 @@ TEST_F(MediaFixture, FreedNumbersAreGivenAgainButNeverOneStillInUse)
 
     // Photo 2 leaves the store but a person still shows it: its number and copy stay reserved.
     Clovek* p = person(0);
-    p->photos.append(new UkFotka(p2));
+    p->photos.append(std::make_unique<UkFotka>(p2));
     tree.removePhoto(p2);
     EXPECT_EQ(tree.firstFreePhotoNumber(), 3);
     Fotka* p3 = tree.addPhotoFromJpeg(jpegFile("b.jpg", 8, 2), working);
@@ -117,13 +117,13 @@ TEST_F(MediaFixture, FreedNumbersAreGivenAgainButNeverOneStillInUse)
     // Gaps from a loaded tree: 0, 2 and 5 are taken.
     Rod loaded;
     for (int n : {5, 0, 2})
-        loaded.photoStore.append(new UkFotka(new Fotka(n)));
+        loaded.photoStore.append(std::make_unique<UkFotka>(new Fotka(n)));
     EXPECT_EQ(loaded.firstFreePhotoNumber(), 1);
-    loaded.photoStore.append(new UkFotka(new Fotka(1)));
+    loaded.photoStore.append(std::make_unique<UkFotka>(new Fotka(1)));
     EXPECT_EQ(loaded.firstFreePhotoNumber(), 3);
     // Damaged numbers (negative, huge) never disturb the count.
-    loaded.photoStore.append(new UkFotka(new Fotka(-7)));
-    loaded.photoStore.append(new UkFotka(new Fotka(2000000000)));
+    loaded.photoStore.append(std::make_unique<UkFotka>(new Fotka(-7)));
+    loaded.photoStore.append(std::make_unique<UkFotka>(new Fotka(2000000000)));
     EXPECT_EQ(loaded.firstFreePhotoNumber(), 3);
 }
 
@@ -135,7 +135,7 @@ TEST_F(MediaFixture, DocumentAndFileNumbersAreCountedApart)
     Dokument* d = tree.addDocumentFromJpeg(src, working);
     EXPECT_EQ(d->number, 0);
     Clovek* p = person(0);
-    p->files.append(new UkSoubor(new Soubor(0)));
+    p->files.append(std::make_unique<UkSoubor>(new Soubor(0)));
     EXPECT_EQ(tree.firstFreeFileNumber(), 1);
     EXPECT_EQ(tree.addFile(src, working)->number, 1);
 }

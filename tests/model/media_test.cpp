@@ -33,9 +33,9 @@ TEST(MediaRecords, ARecordLivesWhileAnyEntryRefersToIt)
     Prvky personA;
     Prvky personB;
     auto* photo = new Fotka(3);
-    store.append(new UkFotka(photo));
-    personA.append(new UkFotka(photo));
-    personB.append(new UkFotka(photo));
+    store.append(std::make_unique<UkFotka>(photo));
+    personA.append(std::make_unique<UkFotka>(photo));
+    personB.append(std::make_unique<UkFotka>(photo));
     EXPECT_EQ(photo->refCount, 3);
 
     store.remove(findMediaEntry<UkFotka>(store, photo));

@@ -48,9 +48,9 @@ struct Couple {
         c->firstName = name;
         c->surname = "Kos";
         c->birth = birth;
-        a.children.append(new UkClovek(c));
+        a.children.append(std::make_unique<UkClovek>(c));
         if (both)
-            b.children.append(new UkClovek(c));
+            b.children.append(std::make_unique<UkClovek>(c));
         return c;
     }
     std::vector<std::string> summary(Datum today = Datum("15", "6", "2023"))

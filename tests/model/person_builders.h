@@ -27,7 +27,7 @@ inline Clovek* addPersonTo(Rod& tree, const std::string& first, const std::strin
                            Datum birth = Datum())
 {
     Clovek* p = makePerson(first, surname, sex, birth);
-    tree.addNewPerson(p);
+    tree.addNewPerson(std::unique_ptr<Clovek>(p));
     return p;
 }
 
@@ -48,9 +48,9 @@ inline Svatba* partnership(Clovek* a, Clovek* b, int type = 0)
     s->partner2 = b;
     s->type = uint8_t(type);
     if (a)
-        a->partnerships.append(new UkSvatba(s));
+        a->partnerships.append(std::make_unique<UkSvatba>(s));
     if (b && b != a)
-        b->partnerships.append(new UkSvatba(s));
+        b->partnerships.append(std::make_unique<UkSvatba>(s));
     return s;
 }
 
@@ -67,5 +67,5 @@ inline void linkParents(Clovek* child, Clovek* father, Clovek* mother)
     setParents(child, father, mother);
     for (Clovek* p : {father, mother})
         if (p)
-            p->children.append(new UkClovek(child));
+            p->children.append(std::make_unique<UkClovek>(child));
 }

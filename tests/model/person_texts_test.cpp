@@ -53,8 +53,8 @@ struct PersonTexts : ::testing::Test {
         marie->number = 42;
         marie->father = add("Jan", "Svoboda", 1, date("?", "?", "1870"));
         marie->mother = add("Anna", "Svobodová", 0, date("?", "?", "1875"));
-        marie->children.append(new UkClovek(add("Petr", "Novák", 1, date("1", "1", "1925"))));
-        marie->siblings.append(new UkClovek(add("Eva", "Svobodová", 0, date("?", "?", "1902"))));
+        marie->children.append(std::make_unique<UkClovek>(add("Petr", "Novák", 1, date("1", "1", "1925"))));
+        marie->siblings.append(std::make_unique<UkClovek>(add("Eva", "Svobodová", 0, date("?", "?", "1902"))));
         karel = add("Karel", "Novák", 1, date("1", "1", "1895"));
         karel->alive = 0;
         karel->death = date("1", "1", "1960");
@@ -68,18 +68,18 @@ struct PersonTexts : ::testing::Test {
         Svatba* divorce = marry(marie, add("Adam", "Malý", 1, Datum()), 2);
         divorce->wedding = date("1", "1", "1962");
         divorce->divorce = date("?", "?", "1965");
-        marie->residences.append(period("Praha", "1900", "1920"));
-        marie->residences.append(period("", "1920", ""));
-        marie->educations.append(period("gymnázium", "", ""));
-        marie->occupations.append(period("učitelka", "1920", "1960"));
+        marie->residences.append(std::unique_ptr<Prvek>(period("Praha", "1900", "1920")));
+        marie->residences.append(std::unique_ptr<Prvek>(period("", "1920", "")));
+        marie->educations.append(std::unique_ptr<Prvek>(period("gymnázium", "", "")));
+        marie->occupations.append(std::unique_ptr<Prvek>(period("učitelka", "1920", "1960")));
         marie->email1 = "marie@example.cz";
         marie->email2 = "m@example.cz";
         marie->phone1 = "123";
         marie->phone2 = "456";
         marie->web1 = "www.a.cz";
         marie->web2 = "www.b.cz";
-        marie->photos.append(new UkFotka(new Fotka(1)));
-        marie->photos.append(new UkFotka(new Fotka(2)));
+        marie->photos.append(std::make_unique<UkFotka>(new Fotka(1)));
+        marie->photos.append(std::make_unique<UkFotka>(new Fotka(2)));
         marie->furtherTexts = {"poznámka"};
     }
     void TearDown() override { setClock({}); }
@@ -289,9 +289,9 @@ TEST_F(PersonTexts, TabContentsNote)
     Clovek files;
     auto* record = new Soubor(1);
     for (int i = 0; i < 3; ++i)
-        files.files.append(new UkSoubor(record));
+        files.files.append(std::make_unique<UkSoubor>(record));
     EXPECT_EQ(tabContentsText(files, texts), " (Soub. 3x)");
-    files.documents.append(new UkDokument(new Dokument(1)));
+    files.documents.append(std::make_unique<UkDokument>(new Dokument(1)));
     EXPECT_EQ(tabContentsText(files, texts), " (Dok. 1x; Soub. 3x)");
     Clovek nobody;
     EXPECT_EQ(tabContentsText(nobody, texts), "");

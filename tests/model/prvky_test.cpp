@@ -73,12 +73,12 @@ TEST(Prvky, AppendRemoveAndPositions)
     std::vector<Tag*> t;
     for (int i = 0; i < 5; ++i) {
         t.push_back(new Tag(i));
-        list.append(t.back());
+        list.append(std::unique_ptr<Prvek>(t.back()));
     }
     EXPECT_EQ(values(list), (std::vector<int>{0, 1, 2, 3, 4}));
     list.remove(t[4]);
     list.remove(t[0]);
-    list.append(new Tag(9));
+    list.append(std::make_unique<Tag>(9));
     EXPECT_EQ(values(list), (std::vector<int>{1, 2, 3, 9}));
     EXPECT_EQ(list.indexOf(t[3]), 2);
     EXPECT_EQ(static_cast<Tag*>(list.at(3))->value, 9);
@@ -89,8 +89,8 @@ TEST(Prvky, ElementsNotInTheListAreLeftAlone)
 {
     Prvky a, b;
     Tag* inB = new Tag(7);
-    b.append(inB);
-    a.append(new Tag(1));
+    b.append(std::unique_ptr<Prvek>(inB));
+    a.append(std::make_unique<Tag>(1));
     a.remove(inB);
     a.remove(nullptr);
     EXPECT_EQ(a.indexOf(inB), -1);
@@ -98,7 +98,7 @@ TEST(Prvky, ElementsNotInTheListAreLeftAlone)
     EXPECT_EQ(a.at(-1), nullptr);
     a.swapWithNext(0); // no element after the only one
     a.swapWithNext(5);
-    a.append(inB); // already in b: stays there
+    a.append(std::unique_ptr<Prvek>(inB)); // already in b: stays there
     EXPECT_EQ(a.count(), 1);
     EXPECT_EQ(b.count(), 1);
     EXPECT_EQ(inB->list(), &b);
@@ -117,12 +117,12 @@ TEST(PrvkyDeathTest, DeletingAnElementStillListedIsCaughtInDebugBuilds)
         {
             Prvky list;
             Tag* listed = new Tag(1);
-            list.append(listed);
+            list.append(std::unique_ptr<Prvek>(listed));
             delete listed;
         },
         "deleted while still in its list");
     Prvky list;
-    list.append(new Tag(2));
+    list.append(std::make_unique<Tag>(2));
     list.remove(list.first()); // the list's own deletes stay quiet
 }
 #endif
@@ -132,12 +132,12 @@ TEST(Prvky, SwapWithNextAndHeadChanges)
     Prvky list;
     Tag* x = new Tag(1);
     Tag* y = new Tag(2);
-    list.append(x);
-    list.append(y);
+    list.append(std::unique_ptr<Prvek>(x));
+    list.append(std::unique_ptr<Prvek>(y));
     list.swapWithNext(0);
     EXPECT_EQ(list.first(), y);
     EXPECT_EQ(list.count(), 2);
-    list.append(new Tag(3)); // still at the tail after the swap
+    list.append(std::make_unique<Tag>(3)); // still at the tail after the swap
     EXPECT_EQ(values(list), (std::vector<int>{2, 1, 3}));
     list.setHead(list.at(2));
     EXPECT_EQ(values(list), (std::vector<int>{3, 2, 1}));
@@ -145,11 +145,11 @@ TEST(Prvky, SwapWithNextAndHeadChanges)
 
     Prvky one;
     Tag* only = new Tag(5);
-    one.append(only);
+    one.append(std::unique_ptr<Prvek>(only));
     one.remove(only);
     EXPECT_EQ(one.first(), nullptr);
     EXPECT_EQ(one.count(), 0);
-    one.append(new Tag(6));
+    one.append(std::make_unique<Tag>(6));
     expectSound(one);
 }
 
@@ -160,7 +160,7 @@ TEST(Prvky, SortingChildrenByBirthKeepsWhatCannotBeCompared)
     std::unique_ptr<Clovek> c(makePerson("C", "X", 1, date("?", "?", "1980")));
     Prvky list;
     for (Clovek* p : {a.get(), b.get(), c.get()})
-        list.append(new UkClovek(p));
+        list.append(std::make_unique<UkClovek>(p));
     list.sort();
     EXPECT_EQ(static_cast<UkClovek*>(list.at(0))->person(), a.get());
     EXPECT_EQ(static_cast<UkClovek*>(list.at(2))->person(), c.get());
@@ -181,7 +181,7 @@ TEST(Prvky, FastSortsGiveTheBubbleOrderOnRandomLists)
             people.emplace_back(makePerson("P" + std::to_string(i), "S", 1, randomBirth(rng)));
             if (rng() % 10 == 0 && people.back()->birth.year != "?")
                 people.back()->birth.year = "0" + people.back()->birth.year; // "01900" == 1900
-            list.append(new UkClovek(people.back().get()));
+            list.append(std::make_unique<UkClovek>(people.back().get()));
         }
         std::vector<Prvek*> expected = elements(list);
         referenceBubble(expected);
@@ -205,14 +205,14 @@ TEST(Prvky, FastSortsOfKeysMonthsAndNamesMatchTheBubble)
             records.emplace_back(new Svatba);
             auto* e = new UkSvatba(records.back().get());
             e->orderKey = int(rng() % 4);
-            keys.append(e);
-            days.append(new Vyroci(date(std::to_string(1 + rng() % 3),
+            keys.append(std::unique_ptr<Prvek>(e));
+            days.append(std::make_unique<Vyroci>(date(std::to_string(1 + rng() % 3),
                                         std::to_string(1 + rng() % 3), "1900"),
                                    std::to_string(i)));
             people.emplace_back(makePerson(rng() % 2 ? "Eva" : "Ema",
                                            rng() % 2 ? "Šťastná" : "Stará", int(rng() % 2)));
             people.back()->birthSurname = rng() % 2 ? "Ábelová" : "";
-            members.append(new UkGrClovek(people.back().get()));
+            members.append(std::make_unique<UkGrClovek>(people.back().get()));
         }
         for (Prvky* list : {&keys, &days, &members}) {
             std::vector<Prvek*> expected = elements(*list);
@@ -229,8 +229,8 @@ TEST(Prvky, UnreadableDatesStillRaiseAsTheBubbleDoes)
     std::unique_ptr<Clovek> a(makePerson("A", "X", 1, date("1", "1", "1990")));
     std::unique_ptr<Clovek> b(makePerson("B", "X", 1, date("1", "1", "abc")));
     Prvky list;
-    list.append(new UkClovek(a.get()));
-    list.append(new UkClovek(b.get()));
+    list.append(std::make_unique<UkClovek>(a.get()));
+    list.append(std::make_unique<UkClovek>(b.get()));
     EXPECT_THROW(list.sort(), EConvertError);
 }
 

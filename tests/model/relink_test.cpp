@@ -13,7 +13,7 @@ Clovek* numbered(Rod& tree, int number)
 {
     Clovek* p = makePerson("", "");
     p->number = number;
-    tree.appendPerson(p);
+    tree.appendPerson(std::unique_ptr<Clovek>(p));
     return p;
 }
 

@@ -110,9 +110,9 @@ std::vector<std::vector<const Clovek*>> literalLists(const Rod& tree, bool sibli
     };
     for (Clovek* p : persons) {
         if (p->father)
-            lists[indexOf(p->father)].append(new UkClovek(p));
+            lists[indexOf(p->father)].append(std::make_unique<UkClovek>(p));
         if (p->mother)
-            lists[indexOf(p->mother)].append(new UkClovek(p));
+            lists[indexOf(p->mother)].append(std::make_unique<UkClovek>(p));
     }
     for (auto& l : lists)
         referenceBubble(l);
@@ -132,7 +132,7 @@ std::vector<std::vector<const Clovek*>> literalLists(const Rod& tree, bool sibli
                 for (UkClovek* s : sib.items<UkClovek>())
                     listed = listed || s->person() == e->person();
                 if (e->person() != p && !listed)
-                    sib.append(new UkClovek(e->person()));
+                    sib.append(std::make_unique<UkClovek>(e->person()));
             }
         }
         referenceBubble(sib);
@@ -160,7 +160,7 @@ void buildRandomTree(Rod& tree, std::mt19937& rng, int n)
         }
         if (!made.empty() && rng() % 4 == 0)
             partnership(p, made[rng() % made.size()]);
-        tree.appendPerson(p);
+        tree.appendPerson(std::unique_ptr<Clovek>(p));
         made.push_back(p);
     }
 }
@@ -205,7 +205,7 @@ TEST(Rod, NumbersAreTheLowestFree)
     for (int n : {0, 2, 5}) {
         Clovek* p = new Clovek;
         p->number = n;
-        loaded.appendPerson(p);
+        loaded.appendPerson(std::unique_ptr<Clovek>(p));
     }
     EXPECT_EQ(loaded.firstFreePersonNumber(), 1);
     EXPECT_EQ(loaded.findPersonByNumber(5)->number, 5);
@@ -232,9 +232,9 @@ TEST(Rod, RemovingAFatherUndoesEveryLink)
     }
     partnership(dad, mum, 1);
     auto* group = new Group("Rodina");
-    group->members.append(new UkGrClovek(dad));
-    group->members.append(new UkGrClovek(k1));
-    tree.groups.append(group);
+    group->members.append(std::make_unique<UkGrClovek>(dad));
+    group->members.append(std::make_unique<UkGrClovek>(k1));
+    tree.groups.append(std::unique_ptr<Prvek>(group));
     tree.rebuildChildLists();
     tree.rebuildAllSiblingLists();
     EXPECT_FALSE(tree.canChangeSex(dad));
@@ -264,7 +264,7 @@ TEST(Rod, RemovingAPersonClearsEveryEntryNamingIt)
     Rod tree;
     Clovek* a = add(tree, "A");
     Clovek* b = add(tree, "B");
-    b->siblings.append(new UkClovek(a)); // one-sided: A does not list B
+    b->siblings.append(std::make_unique<UkClovek>(a)); // one-sided: A does not list B
     tree.removePerson(a);
     EXPECT_EQ(b->siblings.count(), 0);
 }
@@ -286,7 +286,7 @@ TEST(Rod, LookupsFollowChangesToTheTree)
     EXPECT_EQ(tree.findPersonByIdentifier("Jan"), a);
     Clovek* twin = new Clovek;
     twin->number = 0; // a damaged file: two persons numbered 0
-    tree.appendPerson(twin);
+    tree.appendPerson(std::unique_ptr<Clovek>(twin));
     EXPECT_EQ(tree.findPersonByNumber(0), twin);
 }
 
@@ -341,21 +341,21 @@ TEST(Rod, RelinkingTheOlderFormat)
     Clovek* b = new Clovek;
     b->number = 7;
     b->sex = 0;
-    tree.appendPerson(a);
-    tree.appendPerson(b);
+    tree.appendPerson(std::unique_ptr<Clovek>(a));
+    tree.appendPerson(std::unique_ptr<Clovek>(b));
     Clovek* child = new Clovek;
     child->number = 1;
     child->father = placeholder(4);
     child->mother = placeholder(99); // no such person
-    tree.appendPerson(child);
+    tree.appendPerson(std::unique_ptr<Clovek>(child));
     Svatba* s = new Svatba;
     s->partner1 = a;
     s->partner2 = placeholder(7);
-    a->partnerships.append(new UkSvatba(s));
+    a->partnerships.append(std::make_unique<UkSvatba>(s));
     Svatba* t = new Svatba;
     t->partner1 = b;
     t->partner2 = placeholder(4);
-    b->partnerships.append(new UkSvatba(t));
+    b->partnerships.append(std::make_unique<UkSvatba>(t));
     tree.relinkParentsAndPartners();
     EXPECT_EQ(child->father, a);
     EXPECT_EQ(child->mother, nullptr);

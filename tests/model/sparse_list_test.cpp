@@ -42,8 +42,8 @@ TEST(SparseList, ChangesReachTheOneListThroughEveryName)
     Clovek p;
     auto* brno = new CasoveObdobi("Brno");
     auto* praha = new CasoveObdobi("Praha");
-    p.residences.append(brno);
-    p.residences.own().append(praha);
+    p.residences.append(std::unique_ptr<Prvek>(brno));
+    p.residences.own().append(std::unique_ptr<Prvek>(praha));
     const Prvky& read = p.residences;
     EXPECT_EQ(read.count(), 2);
     EXPECT_TRUE(p.residences.contains(praha));

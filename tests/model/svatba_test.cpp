@@ -125,16 +125,16 @@ TEST(Svatba, SharingAfterTheOlderFormat)
     fromA->partner1 = a;
     fromA->partner2 = b;
     fromA->place = "Praha";
-    a->partnerships.append(new UkSvatba(fromA));
+    a->partnerships.append(std::make_unique<UkSvatba>(fromA));
     Svatba* fromB = new Svatba;
     fromB->partner1 = b;
     fromB->partner2 = a;
-    b->partnerships.append(new UkSvatba(fromB));
+    b->partnerships.append(std::make_unique<UkSvatba>(fromB));
     // C's partnership with A was stored by A only.
     Svatba* onlyA = new Svatba;
     onlyA->partner1 = a;
     onlyA->partner2 = c;
-    a->partnerships.append(new UkSvatba(onlyA));
+    a->partnerships.append(std::make_unique<UkSvatba>(onlyA));
 
     tree.sharePartnerships();
     ASSERT_EQ(b->partnerships.count(), 1);

@@ -14,8 +14,8 @@ protected:
     {
         a = makePerson("Adam", "A");
         b = makePerson("Bára", "B", 0);
-        tree.addNewPerson(a);
-        tree.addNewPerson(b);
+        tree.addNewPerson(std::unique_ptr<Clovek>(a));
+        tree.addNewPerson(std::unique_ptr<Clovek>(b));
     }
     ActionList& history() { return *tree.undoHistory; }
     template <class T>

@@ -26,7 +26,7 @@ protected:
         b = makePerson("Bára", "B", 0);
         c = makePerson("Cyril", "C");
         for (Clovek* p : {a, b, c})
-            tree.addNewPerson(p);
+            tree.addNewPerson(std::unique_ptr<Clovek>(p));
     }
     ActionList& history() { return *tree.undoHistory; }
     // Shows another person and page, so a replay is seen to bring its own back.
@@ -343,8 +343,8 @@ TEST_F(UndoReplay, LifePeriodsAddedEditedAndDeleted)
         CasoveObdobi brno("Brno");
         brno.from = "1900";
         CasoveObdobi praha("Praha");
-        entries.append(new CasoveObdobi(brno));
-        entries.append(new CasoveObdobi(brno));
+        entries.append(std::make_unique<CasoveObdobi>(brno));
+        entries.append(std::make_unique<CasoveObdobi>(brno));
         tree.recordPeriodChange(a, key, nullptr, &brno); // the second Brno was added
         editor.log.clear();
         tree.undo();
@@ -379,10 +379,10 @@ TEST_F(UndoReplay, ParentRelinkedWithChildrenAndSiblings)
 {
     Clovek* sister = addPersonTo(tree, "Dana", "A", 0);
     sister->father = c;
-    c->children.append(new UkClovek(sister));
+    c->children.append(std::make_unique<UkClovek>(sister));
     // a's father: none, then c.
     a->father = c;
-    c->children.append(new UkClovek(a));
+    c->children.append(std::make_unique<UkClovek>(a));
     a->addSiblingsFromParent(c);
     tree.pushAction(std::make_unique<ActionParent>(a, "parent", nullptr, c, 1));
     tree.undo();
@@ -399,7 +399,7 @@ TEST_F(UndoReplay, ParentRelinkedWithChildrenAndSiblings)
     EXPECT_EQ(editor.log.back(), "basic page");
 
     // A mother removed from her child (the child-removal step), put back by undo.
-    b->children.append(new UkClovek(sister));
+    b->children.append(std::make_unique<UkClovek>(sister));
     tree.pushAction(std::make_unique<ActionParent>(sister, "parent", b, nullptr, 0));
     b->removeChild(sister);
     tree.undo();
@@ -582,7 +582,7 @@ TEST_F(UndoReplay, PartnerChangeAskedBothWays)
     // c replaced by b as a's partner.
     c->removePartnership(s);
     s->partner2 = b;
-    b->partnerships.append(new UkSvatba(s));
+    b->partnerships.append(std::make_unique<UkSvatba>(s));
     tree.recordPartnerChange(a, "zmenPartnera", s, c, b);
     editor.answers = {true};
     tree.undo();

@@ -111,13 +111,13 @@ TEST_F(ValueListsTest, EachFieldCollectsItsOwnValues)
 TEST_F(ValueListsTest, LifePeriodTextsAreListedOnceInListOrder)
 {
     for (int i = 0; i < 5; ++i)
-        add()->residences.append(new CasoveObdobi("Kolín"));
+        add()->residences.append(std::make_unique<CasoveObdobi>("Kolín"));
     Clovek* p = add();
-    p->residences.append(new CasoveObdobi("Beroun"));
-    p->residences.append(new CasoveObdobi("Kolín"));
-    p->educations.append(new CasoveObdobi("gymnázium"));
-    p->occupations.append(new CasoveObdobi("kovář"));
-    p->occupations.append(new CasoveObdobi(""));
+    p->residences.append(std::make_unique<CasoveObdobi>("Beroun"));
+    p->residences.append(std::make_unique<CasoveObdobi>("Kolín"));
+    p->educations.append(std::make_unique<CasoveObdobi>("gymnázium"));
+    p->occupations.append(std::make_unique<CasoveObdobi>("kovář"));
+    p->occupations.append(std::make_unique<CasoveObdobi>(""));
     tree.distinctResidences(list);
     EXPECT_EQ(lines(), (std::vector<std::string>{"Beroun", "Kolín"}));
     tree.distinctEducations(list);

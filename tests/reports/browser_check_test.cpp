@@ -184,7 +184,7 @@ TEST_F(BrowserCheck, FramesPagesLettersAndPortraitsShowInARealBrowser)
     // Letters Windows-1250 has no place for.
     Clovek* soren = add("Søren Иван", "Šťastný", 1, date("2", "2", "1990"));
     child(jiri, anna, soren);
-    jiri->residences.append(new CasoveObdobi("Česká Lípa"));
+    jiri->residences.append(std::make_unique<CasoveObdobi>("Česká Lípa"));
     portrait(jiri, {230, 20, 20, 255});
     portrait(zofie, {20, 160, 20, 255});
     portrait(krystof, {20, 20, 200, 255});

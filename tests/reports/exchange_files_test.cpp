@@ -40,8 +40,8 @@ TEST_F(ExchangeFiles, ChartViewerGetsEveryPersonInChainOrderWithItsLinksAndTheSh
     eva->death = date("?", "?", "2001");
     jan->alive = 1;
     jan->death = date("1", "1", "1999"); // stored, yet a living person hands over "X"
-    jan->occupations.append(new CasoveObdobi("zedník"));
-    jan->occupations.append(new CasoveObdobi("mistr"));
+    jan->occupations.append(std::make_unique<CasoveObdobi>("zedník"));
+    jan->occupations.append(std::make_unique<CasoveObdobi>("mistr"));
     jan->father = eva; // only its number matters here
     jan->hasPortrait = 1;
 
@@ -107,8 +107,8 @@ TEST_F(ExchangeFiles, TextExportWritesChosenColumnsInTheirOrderEachFollowedByThe
     syn->father = jan;
     partnership(jan, eva, 1);
     partnership(jan, ida, 2);
-    jan->residences.append(new CasoveObdobi("Brno"));
-    jan->residences.append(new CasoveObdobi("Lhota u Brna"));
+    jan->residences.append(std::make_unique<CasoveObdobi>("Brno"));
+    jan->residences.append(std::make_unique<CasoveObdobi>("Lhota u Brna"));
     jan->email1 = "a@b.cz";
     jan->email2 = "c@d.cz";
 
@@ -133,15 +133,15 @@ TEST_F(ExchangeFiles, TextExportWritesChosenColumnsInTheirOrderEachFollowedByThe
 TEST(AnniversaryCalendar, GroupsEntriesByMonthWithNoBlankBeforeJanuary)
 {
     Prvky entries;
-    entries.append(new Vyroci(date("3", "1", "1950"), "Jan; 73. narozeniny"));
-    entries.append(new Vyroci(date("20", "1", "1990"), "Eva; 33. narozeniny"));
-    entries.append(new Vyroci(date("5", "11", "1970"), "Petr; 53. narozeniny"));
+    entries.append(std::make_unique<Vyroci>(date("3", "1", "1950"), "Jan; 73. narozeniny"));
+    entries.append(std::make_unique<Vyroci>(date("20", "1", "1990"), "Eva; 33. narozeniny"));
+    entries.append(std::make_unique<Vyroci>(date("5", "11", "1970"), "Petr; 53. narozeniny"));
     EXPECT_EQ(calendarLines(entries, 2023),
               (std::vector<std::string>{" 2023", "=======", "", "03.01. Jan; 73. narozeniny (1950)",
                                         "20.01. Eva; 33. narozeniny (1990)", "", "05.11. Petr; 53. narozeniny (1970)"}));
 
     Prvky march;
-    march.append(new Vyroci(date("1", "3", "2000"), "x"));
+    march.append(std::make_unique<Vyroci>(date("1", "3", "2000"), "x"));
     EXPECT_EQ(calendarLines(march, 2023)[3], "") << "a calendar opening after January starts with a blank line";
     EXPECT_EQ(calendarLines(Prvky(), 2023).size(), 3u);
 }

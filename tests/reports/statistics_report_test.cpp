@@ -167,7 +167,7 @@ TEST(StatisticsQueries, EqualAgesAndEqualNamesFollowTheChain)
     Clovek* second = makePerson("Jan", "B", 1, date("1", "1", "1900"));
     Clovek* third = makePerson("jan", "C", 1, date("1", "1", "1900"));
     for (Clovek* p : {third, second, first}) // the chain from the head: first, second, third
-        tree.appendPerson(p);
+        tree.appendPerson(std::unique_ptr<Clovek>(p));
     const StatDate today(kToday);
     EXPECT_EQ(oldestPerson(tree, true, false, true, today), first);
     EXPECT_EQ(youngestPerson(tree, true, false, true, today), first);

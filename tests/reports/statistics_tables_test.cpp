@@ -83,11 +83,11 @@ TEST(StatisticsTables, TheNameColumnWidensToTheLongestName)
     Rod tree;
     FakeTexts texts;
     for (int i = 0; i < 3; ++i)
-        tree.addNewPerson(makePerson("Jan", "A"));
+        tree.addNewPerson(std::unique_ptr<Clovek>(makePerson("Jan", "A")));
     for (int i = 0; i < 2; ++i)
-        tree.addNewPerson(makePerson("Bartoloměj Přemysl Jo", "A"));
-    tree.addNewPerson(makePerson("jan", "A"));
-    tree.addNewPerson(makePerson("", "A"));
+        tree.addNewPerson(std::unique_ptr<Clovek>(makePerson("Bartoloměj Přemysl Jo", "A")));
+    tree.addNewPerson(std::unique_ptr<Clovek>(makePerson("jan", "A")));
+    tree.addNewPerson(std::unique_ptr<Clovek>(makePerson("", "A")));
     Lines lines;
     writeFirstNameTable(tree, lines, texts, true, false);
     EXPECT_EQ(lines, (Lines{"JMÉNO                 | ČETNOST", "----------------------+-------------",

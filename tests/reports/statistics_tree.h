@@ -43,7 +43,7 @@ struct StatisticsTree {
     {
         Clovek* p = makePerson(first, surname, sex, birth);
         p->birthSurname = birthSurname;
-        tree.addNewPerson(p);
+        tree.addNewPerson(std::unique_ptr<Clovek>(p));
         return p;
     }
 };

@@ -100,7 +100,7 @@ TEST_F(WebSiteTest, NamesPlacesAndTheTreeNameShowAsTextNeverAsMarkup)
 {
     Clovek* p = add("<b>Jan</b>", "Novák & syn", 1, date("1", "2", "1950"));
     p->birthPlace = "\"Lhota\" <script>";
-    p->residences.append(new CasoveObdobi("Lhota <u>"));
+    p->residences.append(std::make_unique<CasoveObdobi>("Lhota <u>"));
     write();
     const std::string text = page(personFile(p));
     EXPECT_EQ(text.find("<b>Jan"), std::string::npos);
@@ -147,8 +147,8 @@ TEST_F(WebSiteTest, PersonRowsFollowTheOptionsAndLabelOnlyTheFirstRowOfAGroup)
     Clovek* p = add("Jan", "Novák", 1, date("1", "2", "1950"));
     p->alive = 0;
     for (int i = 0; i < 2; ++i)
-        p->residences.append(new CasoveObdobi("x"));
-    p->occupations.append(new CasoveObdobi("x"));
+        p->residences.append(std::make_unique<CasoveObdobi>("x"));
+    p->occupations.append(std::make_unique<CasoveObdobi>("x"));
     write();
     std::string text = page(personFile(p));
     EXPECT_EQ(countOf(text, "Bydliště:"), 1);

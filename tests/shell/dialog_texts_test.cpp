@@ -118,7 +118,7 @@ TEST_F(DialogTexts, EveryBoundTextOfEveryDialogFollowsASwitchOfLanguage)
     startQuietly();
     switchToMarkedCopy();
     // The number of texts each window takes from the language file; nothing else of theirs.
-    const std::pair<TForm*, int> windows[] = {
+    const std::pair<TForm*, int> dialogs[] = {
         {VymazFotoFORM, 2},      {formularFORM, 6},       {vyhledanoFORM, 3},    {JakSeznamFORM, 16},
         {htmlAdresarFORM, 2},    {vyberDiteFORM, 2},      {priradDetiFORM, 3},   {vyberPartnera, 2},
         {vyrociFORM, 5},         {langFORM, 2},           {meneNezFORM, 2},      {vyberAdresarFORM, 2},
@@ -130,7 +130,7 @@ TEST_F(DialogTexts, EveryBoundTextOfEveryDialogFollowsASwitchOfLanguage)
         {coVHtmlFORM, 11},       {spravceSkupinFORM, 15}, {naplnitFORM, 5},      {mojeSkupinyFORM, 1},
         {nazevSkupinyFORM, 3},   {coVyplnitFORM, 1},      {importFORM, 7},       {hromadneMazaniFORM, 11},
     };
-    for (const auto& [window, texts] : windows) {
+    for (const auto& [window, texts] : dialogs) {
         ASSERT_NE(window, nullptr);
         EXPECT_EQ(markedTexts(*window), texts) << window->Name;
     }

@@ -24,7 +24,7 @@ struct FileCommands : ProgramTest {
         ASSERT_TRUE(hl().tree);
         auto* person = new Clovek();
         person->firstName = "Jan";
-        hl().tree->addNewPerson(person);
+        hl().tree->addNewPerson(std::unique_ptr<Clovek>(person));
         hl().currentPerson = person;
         hl().enableControls(true, true);
     }
@@ -105,7 +105,7 @@ TEST_F(FileCommands, OpeningAnotherTreeAsksAboutUnsavedWork)
               (Lines{"Kinvelor", "Kinvelor", "SaveDialogROD", "OpenDialogROD", "Kinvelor", "SaveDialogROD"}));
 
     // No: the unsaved person is dropped and the third tree opens.
-    hl().tree->addNewPerson(new Clovek());
+    hl().tree->addNewPerson(std::make_unique<Clovek>());
     script.press("Kinvelor", "neBT");
     hl().openTreeFile(third);
     ASSERT_TRUE(hl().tree);
@@ -338,8 +338,8 @@ TEST_F(FileCommands, CopiesMissingAtOpenAreNamedThereNotAgainAtEverySave)
         auto* person = new Clovek();
         person->firstName = "Jan";
         person->hasPortrait = 1;
-        tree.addNewPerson(person);
-        tree.photoStore.append(new UkFotka(new Fotka(0)));
+        tree.addNewPerson(std::unique_ptr<Clovek>(person));
+        tree.photoStore.append(std::make_unique<UkFotka>(new Fotka(0)));
         TreeFileEnvironment env = hl().treeFileEnvironment();
         ASSERT_TRUE(saveTreeFile(tree, person, env));
     }

@@ -21,7 +21,7 @@ TEST(MarkCheckList, SortedRowsKeepTheirTicks)
         p->number = n;
         p->identifier = std::to_string(n++);
         p->mark = std::string(surname) == "Hora" || std::string(surname) == "Černý";
-        tree.appendPerson(p);
+        tree.appendPerson(std::unique_ptr<Clovek>(p));
     }
     TForm form("f");
     TCheckListBox box(&form, "box");

@@ -327,7 +327,7 @@ TEST_F(OpenTree, NewTreeHasItsListAndHistoryButNoPersons)
 
     // A new view in place of one already shown: the scroll bar it resets paints no freed view.
     for (int i = 0; i < 100; ++i)
-        hl().tree->addNewPerson(new Clovek());
+        hl().tree->addNewPerson(std::make_unique<Clovek>());
     hl().personList->fill();
     hl().personList->top = 20;
     hl().scrollingBar.setPosition(20);
@@ -422,7 +422,7 @@ TEST_F(OpenTree, AFamilyForTheWindowPicture)
         std::vector<Clovek*> p;
         for (const Row& r : rows) {
             p.push_back(makePerson(r.first, r.surname, r.sex, r.birth));
-            tree.addNewPerson(p.back());
+            tree.addNewPerson(std::unique_ptr<Clovek>(p.back()));
         }
         p[1]->birthSurname = "Horáková";
         p[5]->birthSurname = "Novotná";

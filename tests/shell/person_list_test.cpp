@@ -399,7 +399,7 @@ TEST_F(PersonList, PaintsOnlyVisibleRowsWithRelationshipColours)
     auto* partners = new Svatba; // the tree frees it
     partners->partner1 = p;
     partners->partner2 = sister;
-    p->partnerships.append(new UkSvatba(partners));
+    p->partnerships.append(std::make_unique<UkSvatba>(partners));
     Clovek* stranger = add("Cizí");
     Scroll& list = view(10);
     stranger->percentFilled = 5;

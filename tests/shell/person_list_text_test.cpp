@@ -46,7 +46,7 @@ TEST_F(TextOfPersons, ColumnsCountCzechLettersNotBytesAndNeverCutALongName)
     Clovek* jiri = addPerson("Jiří", "Řezníček", Datum("5", "3", "1920"));
     jiri->birthPlace = "Žďár";
     auto* job = new CasoveObdobi("kovář");
-    jiri->occupations.append(job);
+    jiri->occupations.append(std::unique_ptr<Prvek>(job));
     addPerson("Maximilián Ferdinand", "Šternberk-Dobřenský");
     showWholeTree();
     TJakSeznamFORM& d = *JakSeznamFORM;

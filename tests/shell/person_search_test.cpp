@@ -71,8 +71,8 @@ TEST_F(PersonSearchTest, MarriagesAndLifePeriodsAreSearchedButPlainPartnershipsN
     partnership(a, b, 2)->place = "Tábor";
     partnership(b, c, 0)->place = "Písek";
     partnership(a, c, 1)->witnesses = "Kořínek";
-    c->occupations.append(new CasoveObdobi("Kovář"));
-    c->residences.append(new CasoveObdobi("Brno"));
+    c->occupations.append(std::make_unique<CasoveObdobi>("Kovář"));
+    c->residences.append(std::make_unique<CasoveObdobi>("Brno"));
     TextSearchFields place;
     place.weddingPlace = true;
     EXPECT_EQ(byText("tabor", place), (Persons{b, a}));

@@ -76,7 +76,7 @@ protected:
         Rod tree(path);
         auto* person = new Clovek();
         person->firstName = "Jan";
-        tree.addNewPerson(person);
+        tree.addNewPerson(std::unique_ptr<Clovek>(person));
         TreeFileEnvironment env = hl().treeFileEnvironment();
         EXPECT_TRUE(saveTreeFile(tree, person, env)) << path;
         return path;

@@ -285,7 +285,7 @@ TEST_F(Startup, CancellingTheSaveQuestionAtCloseKeepsTheProgramRunning)
 {
     startQuietly();
     hl().createEmptyTree();
-    hl().tree->addNewPerson(new Clovek());
+    hl().tree->addNewPerson(std::make_unique<Clovek>());
     script.press("Kinvelor", "stornoBT");
     hl().Close();
     EXPECT_FALSE(Application.Terminated);

@@ -65,7 +65,7 @@ TEST(HlavniTreeFiles, SaveAndLoadGoThroughTheOpenTree)
         main.tree = std::make_unique<Rod>(program / "save/strom.rod");
         auto* p = new Clovek;
         p->firstName = "Jan";
-        main.tree->addNewPerson(p);
+        main.tree->addNewPerson(std::unique_ptr<Clovek>(p));
         main.currentPerson = p;
         EXPECT_TRUE(main.saveTree());
         EXPECT_EQ(main.settings.recentFiles[0], program / "save/strom.rod");

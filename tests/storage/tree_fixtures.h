@@ -19,7 +19,7 @@
 inline void addPeriod(SparseList& list, const std::string& text, const std::string& from,
                       const std::string& to)
 {
-    list.append(period(text, from, to));
+    list.append(std::unique_ptr<Prvek>(period(text, from, to)));
 }
 
 // The tree written out by hand in data/maly_strom.txt: Czech letters, a TAB and a "˙", the
@@ -36,11 +36,11 @@ inline Clovek* buildSmallTree(Rod& tree)
     photo->name = "Svatba";
     photo->year = "1950";
     photo->comment.Add("Kostel");
-    tree.photoStore.append(new UkFotka(photo));
+    tree.photoStore.append(std::make_unique<UkFotka>(photo));
     auto* file = new Soubor(2);
     file->name = "Dopis";
     file->type = "pdf";
-    tree.fileStore.append(new UkSoubor(file));
+    tree.fileStore.append(std::make_unique<UkSoubor>(file));
 
     Clovek* jan = makePerson("Jan", "Novák", 1, date("5", "3", "1920"));
     jan->number = 0;
@@ -50,8 +50,8 @@ inline Clovek* buildSmallTree(Rod& tree)
     jan->created = encodeDate(2024, 1, 2) + encodeTime(10, 20, 30);
     jan->user1 = "˙kon";
     addPeriod(jan->residences, "Brno", "1920", "1950");
-    jan->photos.append(new UkFotka(photo));
-    jan->files.append(new UkSoubor(file));
+    jan->photos.append(std::make_unique<UkFotka>(photo));
+    jan->files.append(std::make_unique<UkSoubor>(file));
 
     Clovek* marie = makePerson("Marie", "Nováková", 0);
     marie->number = 1;
@@ -72,9 +72,9 @@ inline Clovek* buildSmallTree(Rod& tree)
     karel->mother = marie;
     karel->created = encodeTime(8, 0, 0);
 
-    tree.appendPerson(jan);
-    tree.appendPerson(marie);
-    tree.appendPerson(karel);
+    tree.appendPerson(std::unique_ptr<Clovek>(jan));
+    tree.appendPerson(std::unique_ptr<Clovek>(marie));
+    tree.appendPerson(std::unique_ptr<Clovek>(karel));
 
     Svatba* s = partnership(jan, marie, 2);
     s->wedding = date("1", "6", "1945");
@@ -83,9 +83,9 @@ inline Clovek* buildSmallTree(Rod& tree)
     s->divorce = date("?", "?", "1960");
 
     auto* group = new Group("Rodiče");
-    group->members.append(new UkGrClovek(jan));
-    group->members.append(new UkGrClovek(marie));
-    tree.groups.append(group);
+    group->members.append(std::make_unique<UkGrClovek>(jan));
+    group->members.append(std::make_unique<UkGrClovek>(marie));
+    tree.groups.append(std::unique_ptr<Prvek>(group));
     return marie;
 }
 
@@ -190,9 +190,9 @@ inline Clovek* buildFullTree(Rod& tree)
     doc->year = "1921";
     doc->comment.Add("fara");
     doc->comment.Add("");
-    tree.documentStore.append(new UkDokument(doc));
+    tree.documentStore.append(std::make_unique<UkDokument>(doc));
     auto* second = new Fotka(1);
-    tree.photoStore.append(new UkFotka(second));
+    tree.photoStore.append(std::make_unique<UkFotka>(second));
 
     Clovek* p = makePerson("Žofie", "Černá", 0, date("29", "2", "1904"));
     p->number = 7;
@@ -234,14 +234,14 @@ inline Clovek* buildFullTree(Rod& tree)
     p->user5 = "u5";
     p->furtherTexts = {"první", "", "třetí"};
     p->registerNotes = {"kniha 3, str. 14"};
-    p->photos.append(new UkFotka(second));
-    p->photos.append(new UkFotka(tree.findPhoto(0)));
-    p->documents.append(new UkDokument(doc));
-    p->files.append(new UkSoubor(tree.findFile(2)));
+    p->photos.append(std::make_unique<UkFotka>(second));
+    p->photos.append(std::make_unique<UkFotka>(tree.findPhoto(0)));
+    p->documents.append(std::make_unique<UkDokument>(doc));
+    p->files.append(std::make_unique<UkSoubor>(tree.findFile(2)));
     Clovek* jan = tree.findPersonByNumber(0);
     Clovek* karel = tree.findPersonByNumber(2);
     p->father = jan;
-    tree.appendPerson(p);
+    tree.appendPerson(std::unique_ptr<Clovek>(p));
 
     Svatba* married = partnership(karel, p, 1);
     married->wedding = date("?", "5", "1950");
@@ -253,8 +253,8 @@ inline Clovek* buildFullTree(Rod& tree)
     partnership(p, jan, 0);
 
     auto* group = new Group("Prázdná");
-    tree.groups.append(group);
-    static_cast<Group*>(tree.groups.first())->members.append(new UkGrClovek(p));
+    tree.groups.append(std::unique_ptr<Prvek>(group));
+    static_cast<Group*>(tree.groups.first())->members.append(std::make_unique<UkGrClovek>(p));
     return p;
 }
 

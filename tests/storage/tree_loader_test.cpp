@@ -192,7 +192,7 @@ TEST_F(TreeLoader, ABodyOverAMillionBytesIsReadWhole)
     for (int i = 0; i < 3000; ++i) {
         Clovek* p = makePerson("Jméno" + std::to_string(i), "Příjmení");
         p->furtherTexts.assign(3, std::string(100, 'x'));
-        tree.addNewPerson(p);
+        tree.addNewPerson(std::unique_ptr<Clovek>(p));
     }
     tree.findPersonByNumber(0)->user5 = "poslední";
     ASSERT_TRUE(saveTreeFile(tree, tree.firstPerson, env));

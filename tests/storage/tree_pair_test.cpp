@@ -46,12 +46,12 @@ protected:
         tree.treeName = "g" + std::to_string(g);
         Clovek* a = makePerson("A", "X");
         Clovek* b = makePerson("B", "X", 0);
-        tree.addNewPerson(a);
-        tree.addNewPerson(b);
+        tree.addNewPerson(std::unique_ptr<Clovek>(a));
+        tree.addNewPerson(std::unique_ptr<Clovek>(b));
         a->hasPortrait = 1;
         b->hasPortrait = g % 2;
         for (int n = 0; n <= g % 3; ++n)
-            tree.photoStore.append(new UkFotka(new Fotka(n)));
+            tree.photoStore.append(std::make_unique<UkFotka>(new Fotka(n)));
         for (const auto& [name, bytes] : expectedMedia(g))
             putWorking(name, bytes);
         const SaveResult r = saveTreeFile(tree, a, env);
@@ -210,7 +210,7 @@ TEST_F(TreePair, TwoCopiesSavingOneTreeNeverInterleaveEvenWhenKilled)
         // Both copies are saving once the second one's first save is in: the kill lands at
         // some moment of their turns after that.
         bool bothSaving = false;
-        for (int wait = 0; !bothSaving && wait < 60000; ++wait) {
+        for (int tries = 0; !bothSaving && tries < 60000; ++tries) {
             bothSaving = generationOnDisk() >= first + 5000;
             if (!bothSaving)
                 ::usleep(500);

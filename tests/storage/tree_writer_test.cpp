@@ -65,7 +65,7 @@ TEST_F(TreeWriter, EachPartnershipIsWrittenOnceWithItsPlaceInBothLists)
     Clovek* b = makePerson("B", "X", 0);
     Clovek* c = makePerson("C", "X", 0);
     for (Clovek* p : {a, b, c})
-        tree.addNewPerson(p);
+        tree.addNewPerson(std::unique_ptr<Clovek>(p));
     partnership(b, a, 0); // a is the second partner here ...
     partnership(a, c, 1); // ... and the first one here: a's list holds (b&a), (a&c)
     static_cast<UkSvatba*>(a->partnerships.first())->orderKey = 7;
@@ -108,8 +108,8 @@ TEST_F(TreeWriter, ALivingPersonAndAPlainPartnershipWriteNoDeathOrWeddingData)
     Clovek* a = makePerson("A", "X");
     Clovek* b = makePerson("B", "X", 0);
     a->death = date("1", "1", "2000");
-    tree.addNewPerson(a);
-    tree.addNewPerson(b);
+    tree.addNewPerson(std::unique_ptr<Clovek>(a));
+    tree.addNewPerson(std::unique_ptr<Clovek>(b));
     Svatba* s = partnership(a, b, 0);
     s->place = "Brno";
     const std::vector<std::string> body = savedStateBody(tree, 0, wait);

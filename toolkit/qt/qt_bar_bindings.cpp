@@ -19,8 +19,8 @@ namespace {
 
 class ScrollBarBinding : public Binding {
 public:
-    ScrollBarBinding(QtRenderer::Impl& r, TScrollBar& c, QWidget* parent)
-        : Binding(r, c, new QScrollBar(parent)), bar_(c), w_(static_cast<QScrollBar*>(widget.data()))
+    ScrollBarBinding(QtRenderer::Impl& renderer, TScrollBar& c, QWidget* parent)
+        : Binding(renderer, c, new QScrollBar(parent)), bar_(c), w_(static_cast<QScrollBar*>(widget.data()))
     {
         QObject::connect(w_, &QScrollBar::valueChanged, [this](int value) {
             if (syncing() || value == bar_.Position())
@@ -48,8 +48,8 @@ private:
 
 class ProgressBinding : public Binding {
 public:
-    ProgressBinding(QtRenderer::Impl& r, TProgressBar& c, QWidget* parent)
-        : Binding(r, c, new QProgressBar(parent)), bar_(c)
+    ProgressBinding(QtRenderer::Impl& renderer, TProgressBar& c, QWidget* parent)
+        : Binding(renderer, c, new QProgressBar(parent)), bar_(c)
     {
         static_cast<QProgressBar*>(widget.data())->setTextVisible(false);
     }
@@ -69,7 +69,7 @@ private:
 
 class StatusBarBinding : public Binding {
 public:
-    StatusBarBinding(QtRenderer::Impl& r, TStatusBar& c, QWidget* parent) : Binding(r, c, new QLabel(parent)), bar_(c)
+    StatusBarBinding(QtRenderer::Impl& renderer, TStatusBar& c, QWidget* parent) : Binding(renderer, c, new QLabel(parent)), bar_(c)
     {
         static_cast<QLabel*>(widget.data())->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     }
@@ -93,7 +93,7 @@ private:
 
 class UpDownBinding : public Binding {
 public:
-    UpDownBinding(QtRenderer::Impl& r, TUpDown& c, QWidget* parent) : Binding(r, c, new QWidget(parent)), upDown_(c)
+    UpDownBinding(QtRenderer::Impl& renderer, TUpDown& c, QWidget* parent) : Binding(renderer, c, new QWidget(parent)), upDown_(c)
     {
         up_ = new QToolButton(widget);
         down_ = new QToolButton(widget);
@@ -130,22 +130,22 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Binding> makeScrollBarBinding(QtRenderer::Impl& r, TScrollBar& c, QWidget* parent)
+std::unique_ptr<Binding> makeScrollBarBinding(QtRenderer::Impl& renderer, TScrollBar& c, QWidget* parent)
 {
-    return std::make_unique<ScrollBarBinding>(r, c, parent);
+    return std::make_unique<ScrollBarBinding>(renderer, c, parent);
 }
 
-std::unique_ptr<Binding> makeProgressBinding(QtRenderer::Impl& r, TProgressBar& c, QWidget* parent)
+std::unique_ptr<Binding> makeProgressBinding(QtRenderer::Impl& renderer, TProgressBar& c, QWidget* parent)
 {
-    return std::make_unique<ProgressBinding>(r, c, parent);
+    return std::make_unique<ProgressBinding>(renderer, c, parent);
 }
 
-std::unique_ptr<Binding> makeStatusBarBinding(QtRenderer::Impl& r, TStatusBar& c, QWidget* parent)
+std::unique_ptr<Binding> makeStatusBarBinding(QtRenderer::Impl& renderer, TStatusBar& c, QWidget* parent)
 {
-    return std::make_unique<StatusBarBinding>(r, c, parent);
+    return std::make_unique<StatusBarBinding>(renderer, c, parent);
 }
 
-std::unique_ptr<Binding> makeUpDownBinding(QtRenderer::Impl& r, TUpDown& c, QWidget* parent)
+std::unique_ptr<Binding> makeUpDownBinding(QtRenderer::Impl& renderer, TUpDown& c, QWidget* parent)
 {
-    return std::make_unique<UpDownBinding>(r, c, parent);
+    return std::make_unique<UpDownBinding>(renderer, c, parent);
 }

@@ -127,52 +127,52 @@ bool Binding::event(QObject*, QEvent* e)
     }
 }
 
-std::unique_ptr<Binding> makeBinding(QtRenderer::Impl& r, TControl& c, QWidget* parent)
+std::unique_ptr<Binding> makeBinding(QtRenderer::Impl& renderer, TControl& c, QWidget* parent)
 {
     if (auto* x = dynamic_cast<TTabSheet*>(&c))
-        return makeTabSheetBinding(r, *x);
+        return makeTabSheetBinding(renderer, *x);
     if (auto* x = dynamic_cast<TLabel*>(&c))
-        return makeLabelBinding(r, *x, parent);
+        return makeLabelBinding(renderer, *x, parent);
     if (auto* x = dynamic_cast<TDrawGrid*>(&c))
-        return makeGridBinding(r, *x, parent);
+        return makeGridBinding(renderer, *x, parent);
     if (auto* x = dynamic_cast<TImage*>(&c))
-        return makeImageBinding(r, *x, parent);
+        return makeImageBinding(renderer, *x, parent);
     if (auto* x = dynamic_cast<TButton*>(&c))
-        return makeButtonBinding(r, *x, parent);
+        return makeButtonBinding(renderer, *x, parent);
     if (auto* x = dynamic_cast<TSpeedButton*>(&c))
-        return makeSpeedButtonBinding(r, *x, parent);
+        return makeSpeedButtonBinding(renderer, *x, parent);
     if (auto* x = dynamic_cast<TCheckBox*>(&c))
-        return makeCheckBoxBinding(r, *x, parent);
+        return makeCheckBoxBinding(renderer, *x, parent);
     if (auto* x = dynamic_cast<TRadioButton*>(&c))
-        return makeRadioButtonBinding(r, *x, parent);
+        return makeRadioButtonBinding(renderer, *x, parent);
     if (auto* x = dynamic_cast<TRadioGroup*>(&c))
-        return makeRadioGroupBinding(r, *x, parent);
+        return makeRadioGroupBinding(renderer, *x, parent);
     if (auto* x = dynamic_cast<TGroupBox*>(&c))
-        return makeGroupBoxBinding(r, *x, parent);
+        return makeGroupBoxBinding(renderer, *x, parent);
     if (auto* x = dynamic_cast<TPanel*>(&c))
-        return makePanelBinding(r, *x, parent);
+        return makePanelBinding(renderer, *x, parent);
     if (auto* x = dynamic_cast<TPageControl*>(&c))
-        return makePageControlBinding(r, *x, parent);
+        return makePageControlBinding(renderer, *x, parent);
     if (auto* x = dynamic_cast<TEdit*>(&c))
-        return makeEditBinding(r, *x, parent);
+        return makeEditBinding(renderer, *x, parent);
     if (auto* x = dynamic_cast<TMemo*>(&c))
-        return makeMemoBinding(r, *x, parent);
+        return makeMemoBinding(renderer, *x, parent);
     if (auto* x = dynamic_cast<TComboBox*>(&c))
-        return makeComboBinding(r, *x, parent);
+        return makeComboBinding(renderer, *x, parent);
     if (auto* x = dynamic_cast<TListBox*>(&c))
-        return makeListBinding(r, *x, parent);
+        return makeListBinding(renderer, *x, parent);
     if (auto* x = dynamic_cast<TScrollBar*>(&c))
-        return makeScrollBarBinding(r, *x, parent);
+        return makeScrollBarBinding(renderer, *x, parent);
     if (auto* x = dynamic_cast<TProgressBar*>(&c))
-        return makeProgressBinding(r, *x, parent);
+        return makeProgressBinding(renderer, *x, parent);
     if (auto* x = dynamic_cast<TStatusBar*>(&c))
-        return makeStatusBarBinding(r, *x, parent);
+        return makeStatusBarBinding(renderer, *x, parent);
     if (auto* x = dynamic_cast<TSplitter*>(&c))
-        return makeSplitterBinding(r, *x, parent);
+        return makeSplitterBinding(renderer, *x, parent);
     if (auto* x = dynamic_cast<TUpDown*>(&c))
-        return makeUpDownBinding(r, *x, parent);
+        return makeUpDownBinding(renderer, *x, parent);
     if (auto* x = dynamic_cast<TMonthCalendar*>(&c))
-        return makeCalendarBinding(r, *x, parent);
+        return makeCalendarBinding(renderer, *x, parent);
     // Anything else shows as an empty area of its size.
-    return std::make_unique<Binding>(r, c, new QWidget(parent));
+    return std::make_unique<Binding>(renderer, c, new QWidget(parent));
 }

@@ -37,29 +37,29 @@ class TStatusBar;
 class TTabSheet;
 class TUpDown;
 
-std::unique_ptr<Binding> makeLabelBinding(QtRenderer::Impl& r, TLabel& c, QWidget* parent);
-std::unique_ptr<Binding> makeGridBinding(QtRenderer::Impl& r, TDrawGrid& c, QWidget* parent);
-std::unique_ptr<Binding> makeImageBinding(QtRenderer::Impl& r, TImage& c, QWidget* parent);
-std::unique_ptr<Binding> makeButtonBinding(QtRenderer::Impl& r, TButton& c, QWidget* parent);
-std::unique_ptr<Binding> makeSpeedButtonBinding(QtRenderer::Impl& r, TSpeedButton& c, QWidget* parent);
-std::unique_ptr<Binding> makeCheckBoxBinding(QtRenderer::Impl& r, TCheckBox& c, QWidget* parent);
-std::unique_ptr<Binding> makeRadioButtonBinding(QtRenderer::Impl& r, TRadioButton& c, QWidget* parent);
-std::unique_ptr<Binding> makeRadioGroupBinding(QtRenderer::Impl& r, TRadioGroup& c, QWidget* parent);
-std::unique_ptr<Binding> makeGroupBoxBinding(QtRenderer::Impl& r, TGroupBox& c, QWidget* parent);
-std::unique_ptr<Binding> makePanelBinding(QtRenderer::Impl& r, TPanel& c, QWidget* parent);
-std::unique_ptr<Binding> makePageControlBinding(QtRenderer::Impl& r, TPageControl& c, QWidget* parent);
-std::unique_ptr<Binding> makeEditBinding(QtRenderer::Impl& r, TEdit& c, QWidget* parent);
-std::unique_ptr<Binding> makeMemoBinding(QtRenderer::Impl& r, TMemo& c, QWidget* parent);
-std::unique_ptr<Binding> makeComboBinding(QtRenderer::Impl& r, TComboBox& c, QWidget* parent);
-std::unique_ptr<Binding> makeListBinding(QtRenderer::Impl& r, TListBox& c, QWidget* parent);
-std::unique_ptr<Binding> makeScrollBarBinding(QtRenderer::Impl& r, TScrollBar& c, QWidget* parent);
-std::unique_ptr<Binding> makeProgressBinding(QtRenderer::Impl& r, TProgressBar& c, QWidget* parent);
-std::unique_ptr<Binding> makeStatusBarBinding(QtRenderer::Impl& r, TStatusBar& c, QWidget* parent);
-std::unique_ptr<Binding> makeSplitterBinding(QtRenderer::Impl& r, TSplitter& c, QWidget* parent);
-std::unique_ptr<Binding> makeUpDownBinding(QtRenderer::Impl& r, TUpDown& c, QWidget* parent);
-std::unique_ptr<Binding> makeCalendarBinding(QtRenderer::Impl& r, TMonthCalendar& c, QWidget* parent);
+std::unique_ptr<Binding> makeLabelBinding(QtRenderer::Impl& renderer, TLabel& c, QWidget* parent);
+std::unique_ptr<Binding> makeGridBinding(QtRenderer::Impl& renderer, TDrawGrid& c, QWidget* parent);
+std::unique_ptr<Binding> makeImageBinding(QtRenderer::Impl& renderer, TImage& c, QWidget* parent);
+std::unique_ptr<Binding> makeButtonBinding(QtRenderer::Impl& renderer, TButton& c, QWidget* parent);
+std::unique_ptr<Binding> makeSpeedButtonBinding(QtRenderer::Impl& renderer, TSpeedButton& c, QWidget* parent);
+std::unique_ptr<Binding> makeCheckBoxBinding(QtRenderer::Impl& renderer, TCheckBox& c, QWidget* parent);
+std::unique_ptr<Binding> makeRadioButtonBinding(QtRenderer::Impl& renderer, TRadioButton& c, QWidget* parent);
+std::unique_ptr<Binding> makeRadioGroupBinding(QtRenderer::Impl& renderer, TRadioGroup& c, QWidget* parent);
+std::unique_ptr<Binding> makeGroupBoxBinding(QtRenderer::Impl& renderer, TGroupBox& c, QWidget* parent);
+std::unique_ptr<Binding> makePanelBinding(QtRenderer::Impl& renderer, TPanel& c, QWidget* parent);
+std::unique_ptr<Binding> makePageControlBinding(QtRenderer::Impl& renderer, TPageControl& c, QWidget* parent);
+std::unique_ptr<Binding> makeEditBinding(QtRenderer::Impl& renderer, TEdit& c, QWidget* parent);
+std::unique_ptr<Binding> makeMemoBinding(QtRenderer::Impl& renderer, TMemo& c, QWidget* parent);
+std::unique_ptr<Binding> makeComboBinding(QtRenderer::Impl& renderer, TComboBox& c, QWidget* parent);
+std::unique_ptr<Binding> makeListBinding(QtRenderer::Impl& renderer, TListBox& c, QWidget* parent);
+std::unique_ptr<Binding> makeScrollBarBinding(QtRenderer::Impl& renderer, TScrollBar& c, QWidget* parent);
+std::unique_ptr<Binding> makeProgressBinding(QtRenderer::Impl& renderer, TProgressBar& c, QWidget* parent);
+std::unique_ptr<Binding> makeStatusBarBinding(QtRenderer::Impl& renderer, TStatusBar& c, QWidget* parent);
+std::unique_ptr<Binding> makeSplitterBinding(QtRenderer::Impl& renderer, TSplitter& c, QWidget* parent);
+std::unique_ptr<Binding> makeUpDownBinding(QtRenderer::Impl& renderer, TUpDown& c, QWidget* parent);
+std::unique_ptr<Binding> makeCalendarBinding(QtRenderer::Impl& renderer, TMonthCalendar& c, QWidget* parent);
 // A tab sheet's widget is a page the page control's tab widget makes and owns.
-std::unique_ptr<Binding> makeTabSheetBinding(QtRenderer::Impl& r, TTabSheet& sheet);
+std::unique_ptr<Binding> makeTabSheetBinding(QtRenderer::Impl& renderer, TTabSheet& sheet);
 
 inline std::vector<std::string> linesOf(const TStringList& list)
 {

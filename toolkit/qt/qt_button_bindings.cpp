@@ -30,8 +30,8 @@ void showText(Widget* widget, const std::string& text)
 
 class ButtonBinding : public Binding {
 public:
-    ButtonBinding(QtRenderer::Impl& r, TButton& c, QWidget* parent)
-        : Binding(r, c, new QPushButton(parent)), w_(static_cast<QPushButton*>(widget.data()))
+    ButtonBinding(QtRenderer::Impl& renderer, TButton& c, QWidget* parent)
+        : Binding(renderer, c, new QPushButton(parent)), w_(static_cast<QPushButton*>(widget.data()))
     {
         w_->setAutoDefault(false);
         w_->setFocusPolicy(c.TabStop ? Qt::StrongFocus : Qt::ClickFocus);
@@ -76,8 +76,8 @@ private:
 
 class SpeedButtonBinding : public Binding {
 public:
-    SpeedButtonBinding(QtRenderer::Impl& r, TSpeedButton& c, QWidget* parent)
-        : Binding(r, c, new QToolButton(parent)), w_(static_cast<QToolButton*>(widget.data())), button_(c)
+    SpeedButtonBinding(QtRenderer::Impl& renderer, TSpeedButton& c, QWidget* parent)
+        : Binding(renderer, c, new QToolButton(parent)), w_(static_cast<QToolButton*>(widget.data())), button_(c)
     {
         w_->setFocusPolicy(Qt::NoFocus);
         clickAsUser(w_);
@@ -142,8 +142,8 @@ private:
 template <class Control, class Widget>
 class CheckableBinding : public Binding {
 public:
-    CheckableBinding(QtRenderer::Impl& r, Control& c, QWidget* parent)
-        : Binding(r, c, new Widget(parent)), w_(static_cast<Widget*>(widget.data())), checkable_(c)
+    CheckableBinding(QtRenderer::Impl& renderer, Control& c, QWidget* parent)
+        : Binding(renderer, c, new Widget(parent)), w_(static_cast<Widget*>(widget.data())), checkable_(c)
     {
         w_->setAutoExclusive(false);
         clickAsUser(w_);
@@ -163,22 +163,22 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Binding> makeButtonBinding(QtRenderer::Impl& r, TButton& c, QWidget* parent)
+std::unique_ptr<Binding> makeButtonBinding(QtRenderer::Impl& renderer, TButton& c, QWidget* parent)
 {
-    return std::make_unique<ButtonBinding>(r, c, parent);
+    return std::make_unique<ButtonBinding>(renderer, c, parent);
 }
 
-std::unique_ptr<Binding> makeSpeedButtonBinding(QtRenderer::Impl& r, TSpeedButton& c, QWidget* parent)
+std::unique_ptr<Binding> makeSpeedButtonBinding(QtRenderer::Impl& renderer, TSpeedButton& c, QWidget* parent)
 {
-    return std::make_unique<SpeedButtonBinding>(r, c, parent);
+    return std::make_unique<SpeedButtonBinding>(renderer, c, parent);
 }
 
-std::unique_ptr<Binding> makeCheckBoxBinding(QtRenderer::Impl& r, TCheckBox& c, QWidget* parent)
+std::unique_ptr<Binding> makeCheckBoxBinding(QtRenderer::Impl& renderer, TCheckBox& c, QWidget* parent)
 {
-    return std::make_unique<CheckableBinding<TCheckBox, QCheckBox>>(r, c, parent);
+    return std::make_unique<CheckableBinding<TCheckBox, QCheckBox>>(renderer, c, parent);
 }
 
-std::unique_ptr<Binding> makeRadioButtonBinding(QtRenderer::Impl& r, TRadioButton& c, QWidget* parent)
+std::unique_ptr<Binding> makeRadioButtonBinding(QtRenderer::Impl& renderer, TRadioButton& c, QWidget* parent)
 {
-    return std::make_unique<CheckableBinding<TRadioButton, QRadioButton>>(r, c, parent);
+    return std::make_unique<CheckableBinding<TRadioButton, QRadioButton>>(renderer, c, parent);
 }

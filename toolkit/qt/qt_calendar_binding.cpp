@@ -10,13 +10,14 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
 class CalendarBinding : public Binding {
 public:
-    CalendarBinding(QtRenderer::Impl& r, TMonthCalendar& c, QWidget* parent)
-        : Binding(r, c, new QCalendarWidget(parent)), calendar_(c)
+    CalendarBinding(QtRenderer::Impl& renderer, TMonthCalendar& c, QWidget* parent)
+        : Binding(renderer, c, new QCalendarWidget(parent)), calendar_(c)
     {
         auto* w = static_cast<QCalendarWidget*>(widget.data());
         // Month and day names in Czech, as every other text of the program, whatever the
@@ -50,17 +51,25 @@ private:
     {
         if (syncing() || !date.isValid())
             return;
-        TDateTime value = 0;
-        if (tryEncodeDate(date.year(), date.month(), date.day(), value))
-            user::pickDate(calendar_, value);
+        if (const std::optional<TDateTime> picked = encoded(date))
+            user::pickDate(calendar_, *picked);
         this->r.afterDispatch();
+    }
+    // Kept out of pick: an optimised build otherwise takes the date handed on by value for the
+    // address of a local that the connected slot outlives.
+    static std::optional<TDateTime> encoded(QDate date)
+    {
+        TDateTime value = 0;
+        if (!tryEncodeDate(date.year(), date.month(), date.day(), value))
+            return std::nullopt;
+        return value;
     }
     TMonthCalendar& calendar_;
 };
 
 }  // namespace
 
-std::unique_ptr<Binding> makeCalendarBinding(QtRenderer::Impl& r, TMonthCalendar& c, QWidget* parent)
+std::unique_ptr<Binding> makeCalendarBinding(QtRenderer::Impl& renderer, TMonthCalendar& c, QWidget* parent)
 {
-    return std::make_unique<CalendarBinding>(r, c, parent);
+    return std::make_unique<CalendarBinding>(renderer, c, parent);
 }

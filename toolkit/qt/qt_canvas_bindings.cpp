@@ -36,8 +36,8 @@ protected:
 // the control's canvas whenever it likes, and each paint replays the new drawing onto it.
 class CanvasBinding : public Binding {
 public:
-    CanvasBinding(QtRenderer::Impl& r, TControl& c, TRecordingCanvas& canvas, QWidget* parent)
-        : Binding(r, c, new PaintedWidget(parent)), canvas_(canvas)
+    CanvasBinding(QtRenderer::Impl& renderer, TControl& c, TRecordingCanvas& canvas, QWidget* parent)
+        : Binding(renderer, c, new PaintedWidget(parent)), canvas_(canvas)
     {
         static_cast<PaintedWidget*>(widget.data())->onPaint = [this] { paintNow(); };
     }
@@ -100,8 +100,8 @@ protected:
 
 class GridBinding : public CanvasBinding {
 public:
-    GridBinding(QtRenderer::Impl& r, TDrawGrid& c, QWidget* parent)
-        : CanvasBinding(r, c, c.Canvas, parent), grid_(c)
+    GridBinding(QtRenderer::Impl& renderer, TDrawGrid& c, QWidget* parent)
+        : CanvasBinding(renderer, c, c.Canvas, parent), grid_(c)
     {
         widget->setFocusPolicy(c.TabStop ? Qt::StrongFocus : Qt::NoFocus);
     }
@@ -113,7 +113,7 @@ protected:
 
 class ImageBinding : public CanvasBinding {
 public:
-    ImageBinding(QtRenderer::Impl& r, TImage& c, QWidget* parent) : CanvasBinding(r, c, c.Canvas, parent), image_(c)
+    ImageBinding(QtRenderer::Impl& renderer, TImage& c, QWidget* parent) : CanvasBinding(renderer, c, c.Canvas, parent), image_(c)
     {
     }
     void sync() override
@@ -158,12 +158,12 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Binding> makeGridBinding(QtRenderer::Impl& r, TDrawGrid& c, QWidget* parent)
+std::unique_ptr<Binding> makeGridBinding(QtRenderer::Impl& renderer, TDrawGrid& c, QWidget* parent)
 {
-    return std::make_unique<GridBinding>(r, c, parent);
+    return std::make_unique<GridBinding>(renderer, c, parent);
 }
 
-std::unique_ptr<Binding> makeImageBinding(QtRenderer::Impl& r, TImage& c, QWidget* parent)
+std::unique_ptr<Binding> makeImageBinding(QtRenderer::Impl& renderer, TImage& c, QWidget* parent)
 {
-    return std::make_unique<ImageBinding>(r, c, parent);
+    return std::make_unique<ImageBinding>(renderer, c, parent);
 }

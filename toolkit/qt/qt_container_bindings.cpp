@@ -22,7 +22,7 @@ namespace {
 
 class GroupBoxBinding : public Binding {
 public:
-    GroupBoxBinding(QtRenderer::Impl& r, TWinControl& c, QWidget* parent) : Binding(r, c, new QGroupBox(parent)) {}
+    GroupBoxBinding(QtRenderer::Impl& renderer, TWinControl& c, QWidget* parent) : Binding(renderer, c, new QGroupBox(parent)) {}
     void sync() override
     {
         syncCommon();
@@ -35,7 +35,7 @@ public:
 
 class PanelBinding : public Binding {
 public:
-    PanelBinding(QtRenderer::Impl& r, TPanel& c, QWidget* parent) : Binding(r, c, new QFrame(parent)), panel_(c) {}
+    PanelBinding(QtRenderer::Impl& renderer, TPanel& c, QWidget* parent) : Binding(renderer, c, new QFrame(parent)), panel_(c) {}
     void sync() override
     {
         const bool common = syncCommon();
@@ -64,8 +64,8 @@ private:
 
 class RadioGroupBinding : public Binding {
 public:
-    RadioGroupBinding(QtRenderer::Impl& r, TRadioGroup& c, QWidget* parent)
-        : Binding(r, c, new QGroupBox(parent)), group_(c)
+    RadioGroupBinding(QtRenderer::Impl& renderer, TRadioGroup& c, QWidget* parent)
+        : Binding(renderer, c, new QGroupBox(parent)), group_(c)
     {
     }
     void sync() override
@@ -174,8 +174,8 @@ private:
 
 class PageControlBinding : public Binding {
 public:
-    PageControlBinding(QtRenderer::Impl& r, TPageControl& c, QWidget* parent)
-        : Binding(r, c, new QTabWidget(parent)), pages_(c), w_(static_cast<QTabWidget*>(widget.data()))
+    PageControlBinding(QtRenderer::Impl& renderer, TPageControl& c, QWidget* parent)
+        : Binding(renderer, c, new QTabWidget(parent)), pages_(c), w_(static_cast<QTabWidget*>(widget.data()))
     {
         watch(w_->tabBar());
         QObject::connect(w_->tabBar(), &QTabBar::tabBarClicked, [this](int index) {
@@ -224,35 +224,35 @@ private:
 
 class TabSheetBinding : public Binding {
 public:
-    TabSheetBinding(QtRenderer::Impl& r, TTabSheet& c, QWidget* page) : Binding(r, c, page) {}
+    TabSheetBinding(QtRenderer::Impl& renderer, TTabSheet& c, QWidget* page) : Binding(renderer, c, page) {}
     // The tab widget places and shows its pages.
     void sync() override {}
 };
 
 }  // namespace
 
-std::unique_ptr<Binding> makeGroupBoxBinding(QtRenderer::Impl& r, TGroupBox& c, QWidget* parent)
+std::unique_ptr<Binding> makeGroupBoxBinding(QtRenderer::Impl& renderer, TGroupBox& c, QWidget* parent)
 {
-    return std::make_unique<GroupBoxBinding>(r, c, parent);
+    return std::make_unique<GroupBoxBinding>(renderer, c, parent);
 }
 
-std::unique_ptr<Binding> makePanelBinding(QtRenderer::Impl& r, TPanel& c, QWidget* parent)
+std::unique_ptr<Binding> makePanelBinding(QtRenderer::Impl& renderer, TPanel& c, QWidget* parent)
 {
-    return std::make_unique<PanelBinding>(r, c, parent);
+    return std::make_unique<PanelBinding>(renderer, c, parent);
 }
 
-std::unique_ptr<Binding> makeRadioGroupBinding(QtRenderer::Impl& r, TRadioGroup& c, QWidget* parent)
+std::unique_ptr<Binding> makeRadioGroupBinding(QtRenderer::Impl& renderer, TRadioGroup& c, QWidget* parent)
 {
-    return std::make_unique<RadioGroupBinding>(r, c, parent);
+    return std::make_unique<RadioGroupBinding>(renderer, c, parent);
 }
 
-std::unique_ptr<Binding> makePageControlBinding(QtRenderer::Impl& r, TPageControl& c, QWidget* parent)
+std::unique_ptr<Binding> makePageControlBinding(QtRenderer::Impl& renderer, TPageControl& c, QWidget* parent)
 {
-    return std::make_unique<PageControlBinding>(r, c, parent);
+    return std::make_unique<PageControlBinding>(renderer, c, parent);
 }
 
-std::unique_ptr<Binding> makeTabSheetBinding(QtRenderer::Impl& r, TTabSheet& sheet)
+std::unique_ptr<Binding> makeTabSheetBinding(QtRenderer::Impl& renderer, TTabSheet& sheet)
 {
-    Binding* pages = r.bindingOf(*sheet.PageControl());
-    return std::make_unique<TabSheetBinding>(r, sheet, static_cast<PageControlBinding&>(*pages).addPage(sheet));
+    Binding* pages = renderer.bindingOf(*sheet.PageControl());
+    return std::make_unique<TabSheetBinding>(renderer, sheet, static_cast<PageControlBinding&>(*pages).addPage(sheet));
 }

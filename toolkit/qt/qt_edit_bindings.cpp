@@ -156,8 +156,8 @@ QString lf(const std::string& text)
 
 class EditBinding : public Binding {
 public:
-    EditBinding(QtRenderer::Impl& r, TEdit& c, QWidget* parent)
-        : Binding(r, c, new QLineEdit(parent)), edit_(c), w_(static_cast<QLineEdit*>(widget.data()))
+    EditBinding(QtRenderer::Impl& renderer, TEdit& c, QWidget* parent)
+        : Binding(renderer, c, new QLineEdit(parent)), edit_(c), w_(static_cast<QLineEdit*>(widget.data()))
     {
         QObject::connect(w_, &QLineEdit::textEdited, [this] {
             if (syncing())
@@ -187,8 +187,8 @@ private:
 
 class MemoBinding : public Binding {
 public:
-    MemoBinding(QtRenderer::Impl& r, TMemo& c, QWidget* parent)
-        : Binding(r, c, new QPlainTextEdit(parent)), memo_(c), w_(static_cast<QPlainTextEdit*>(widget.data()))
+    MemoBinding(QtRenderer::Impl& renderer, TMemo& c, QWidget* parent)
+        : Binding(renderer, c, new QPlainTextEdit(parent)), memo_(c), w_(static_cast<QPlainTextEdit*>(widget.data()))
     {
         watch(w_->viewport());
         QObject::connect(w_, &QPlainTextEdit::textChanged, [this] {
@@ -300,8 +300,8 @@ public:
 
 class ComboBinding : public Binding {
 public:
-    ComboBinding(QtRenderer::Impl& r, TComboBox& c, QWidget* parent)
-        : Binding(r, c, new FocusFirstComboBox(parent)), combo_(c), w_(static_cast<QComboBox*>(widget.data()))
+    ComboBinding(QtRenderer::Impl& renderer, TComboBox& c, QWidget* parent)
+        : Binding(renderer, c, new FocusFirstComboBox(parent)), combo_(c), w_(static_cast<QComboBox*>(widget.data()))
     {
         static_cast<FocusFirstComboBox*>(w_)->beforePopup = [this] {
             if (syncing() || combo_.Focused())
@@ -375,17 +375,17 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Binding> makeEditBinding(QtRenderer::Impl& r, TEdit& c, QWidget* parent)
+std::unique_ptr<Binding> makeEditBinding(QtRenderer::Impl& renderer, TEdit& c, QWidget* parent)
 {
-    return std::make_unique<EditBinding>(r, c, parent);
+    return std::make_unique<EditBinding>(renderer, c, parent);
 }
 
-std::unique_ptr<Binding> makeMemoBinding(QtRenderer::Impl& r, TMemo& c, QWidget* parent)
+std::unique_ptr<Binding> makeMemoBinding(QtRenderer::Impl& renderer, TMemo& c, QWidget* parent)
 {
-    return std::make_unique<MemoBinding>(r, c, parent);
+    return std::make_unique<MemoBinding>(renderer, c, parent);
 }
 
-std::unique_ptr<Binding> makeComboBinding(QtRenderer::Impl& r, TComboBox& c, QWidget* parent)
+std::unique_ptr<Binding> makeComboBinding(QtRenderer::Impl& renderer, TComboBox& c, QWidget* parent)
 {
-    return std::make_unique<ComboBinding>(r, c, parent);
+    return std::make_unique<ComboBinding>(renderer, c, parent);
 }

@@ -117,7 +117,7 @@ private:
 };
 
 struct QtRenderer::Impl : public QObject {
-    explicit Impl(QtRenderer& self) : self(self) {}
+    explicit Impl(QtRenderer& owner) : self(owner) {}
     ~Impl() override;
 
     QtRenderer& self;

@@ -16,8 +16,8 @@ namespace {
 
 class LabelBinding : public Binding {
 public:
-    LabelBinding(QtRenderer::Impl& r, TLabel& c, QWidget* parent)
-        : Binding(r, c, new QLabel(parent)), label_(c), w_(static_cast<QLabel*>(widget.data()))
+    LabelBinding(QtRenderer::Impl& renderer, TLabel& c, QWidget* parent)
+        : Binding(renderer, c, new QLabel(parent)), label_(c), w_(static_cast<QLabel*>(widget.data()))
     {
     }
     void sync() override
@@ -96,7 +96,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Binding> makeLabelBinding(QtRenderer::Impl& r, TLabel& c, QWidget* parent)
+std::unique_ptr<Binding> makeLabelBinding(QtRenderer::Impl& renderer, TLabel& c, QWidget* parent)
 {
-    return std::make_unique<LabelBinding>(r, c, parent);
+    return std::make_unique<LabelBinding>(renderer, c, parent);
 }

@@ -15,8 +15,8 @@ namespace {
 
 class ListBinding : public Binding {
 public:
-    ListBinding(QtRenderer::Impl& r, TListBox& c, QWidget* parent)
-        : Binding(r, c, new QListWidget(parent)), list_(c), w_(static_cast<QListWidget*>(widget.data())),
+    ListBinding(QtRenderer::Impl& renderer, TListBox& c, QWidget* parent)
+        : Binding(renderer, c, new QListWidget(parent)), list_(c), w_(static_cast<QListWidget*>(widget.data())),
           checks_(dynamic_cast<TCheckListBox*>(&c))
     {
         // Every line is one line of text: without this the view lays out the text of every
@@ -102,7 +102,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Binding> makeListBinding(QtRenderer::Impl& r, TListBox& c, QWidget* parent)
+std::unique_ptr<Binding> makeListBinding(QtRenderer::Impl& renderer, TListBox& c, QWidget* parent)
 {
-    return std::make_unique<ListBinding>(r, c, parent);
+    return std::make_unique<ListBinding>(renderer, c, parent);
 }

@@ -9,7 +9,7 @@ namespace {
 
 class SplitterBinding : public Binding {
 public:
-    SplitterBinding(QtRenderer::Impl& r, TSplitter& c, QWidget* parent) : Binding(r, c, new QWidget(parent)), splitter_(c)
+    SplitterBinding(QtRenderer::Impl& renderer, TSplitter& c, QWidget* parent) : Binding(renderer, c, new QWidget(parent)), splitter_(c)
     {
         widget->setCursor(Qt::SplitHCursor);
         watch(widget);
@@ -37,7 +37,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Binding> makeSplitterBinding(QtRenderer::Impl& r, TSplitter& c, QWidget* parent)
+std::unique_ptr<Binding> makeSplitterBinding(QtRenderer::Impl& renderer, TSplitter& c, QWidget* parent)
 {
-    return std::make_unique<SplitterBinding>(r, c, parent);
+    return std::make_unique<SplitterBinding>(renderer, c, parent);
 }
