@@ -41,6 +41,12 @@ void Rod::appendPerson(Clovek* person)
     if (!person)
         return;
     indexStale_ = true;
+    numbersStale_ = true;
+    linkAtHead(person);
+}
+
+void Rod::linkAtHead(Clovek* person)
+{
     ++personCount_;
     person->chainPrev = nullptr;
     person->chainNext = firstPerson;
@@ -53,19 +59,59 @@ void Rod::addNewPerson(Clovek* person)
 {
     if (!person)
         return;
-    person->number = firstFreePersonNumber();
-    person->identifier = intToStr(person->number);
-    appendPerson(person);
+    const int number = firstFreePersonNumber();
+    person->number = number;
+    person->identifier = intToStr(number);
+    indexStale_ = true;
+    linkAtHead(person);
+    numberUsed_[size_t(number)] = true;
+    lowestFreeHint_ = number + 1;
 }
 
-// One pass: with n persons the lowest free number is at most n.
+// With n persons the lowest free number is at most n; room for as many again means a walk of
+// the chain only after that many new persons.
+void Rod::indexNumbersInUse() const
+{
+    numberUsed_.assign(size_t(personCount_) * 2 + 64, false);
+    numberRepeats_.clear();
+    for (const Clovek* p = firstPerson; p; p = p->chainNext) {
+        if (p->number < 0 || p->number >= int(numberUsed_.size()))
+            continue;
+        if (numberUsed_[size_t(p->number)])
+            ++numberRepeats_[p->number];
+        else
+            numberUsed_[size_t(p->number)] = true;
+    }
+    lowestFreeHint_ = 0;
+    numbersStale_ = false;
+}
+
 int Rod::firstFreePersonNumber() const
 {
-    std::vector<bool> used(personCount_ + 1, false);
-    for (const Clovek* p = firstPerson; p; p = p->chainNext)
-        if (p->number >= 0 && p->number < int(used.size()))
-            used[p->number] = true;
-    return int(std::find(used.begin(), used.end(), false) - used.begin());
+    for (;;) {
+        if (numbersStale_)
+            indexNumbersInUse();
+        const int size = int(numberUsed_.size());
+        while (lowestFreeHint_ < size && numberUsed_[size_t(lowestFreeHint_)])
+            ++lowestFreeHint_;
+        if (lowestFreeHint_ < size)
+            return lowestFreeHint_;
+        numbersStale_ = true;
+    }
+}
+
+void Rod::forgetNumber(int number)
+{
+    if (numbersStale_ || number < 0 || number >= int(numberUsed_.size()))
+        return;
+    auto repeat = numberRepeats_.find(number);
+    if (repeat != numberRepeats_.end()) {
+        if (--repeat->second == 0)
+            numberRepeats_.erase(repeat);
+        return;
+    }
+    numberUsed_[size_t(number)] = false;
+    lowestFreeHint_ = std::min(lowestFreeHint_, number);
 }
 
 void Rod::removePerson(Clovek* person)
@@ -110,6 +156,7 @@ void Rod::freeRemovedPerson(Clovek* person)
         person->chainNext->chainPrev = person->chainPrev;
     person->chainPrev = person->chainNext = nullptr;
     indexStale_ = true;
+    forgetNumber(person->number);
     // No undo step may reach the person once it is gone, nor the partnerships that go with it
     // (those are forgotten as they are freed below).
     const bool historyChanged = undoHistory->forget(person);

@@ -341,6 +341,9 @@ public:
 
 private:
     static Clovek* nextInChain(const Clovek* p);
+    void linkAtHead(Clovek* person);
+    // The removed person's number is free again, unless another person holds it too.
+    void forgetNumber(int number);
     bool inChain(const Clovek* person) const;
     // Out of the chain, the undo history and every list but the groups', then destroyed.
     void freeRemovedPerson(Clovek* person);
@@ -351,6 +354,19 @@ private:
     uint64_t openMemoStep_ = 0;
     void indexPersons() const;
     int personCount_ = 0;
+    // Which numbers from 0 the persons hold, so that a new person is numbered without a walk of a
+    // big tree's chain. Made at the first new person after the chain took persons from outside
+    // (the loaders set a number after the person joins); kept true by every new and removed
+    // person. Only numbers below the table's size are held: the lowest free one is at most the
+    // count of persons, and the table has room beyond that to spare.
+    void indexNumbersInUse() const;
+    mutable std::vector<bool> numberUsed_;
+    // The persons beyond the first that hold a number of the table (a damaged file), so that
+    // removing one of them does not free the number.
+    mutable std::unordered_map<int, int> numberRepeats_;
+    // Every number below it is held.
+    mutable int lowestFreeHint_ = 0;
+    mutable bool numbersStale_ = true;
     // Number and identifier to the first person of the chain that has it, built on the first
     // lookup after the chain changed. A hit is checked against the person; an identifier that is
     // not indexed is still looked for along the chain, since the editor changes identifiers.
