@@ -15,11 +15,11 @@ void Thlavni::bindBasicPageEvents()
     z.titulZaCB.OnChange = [this] { titulZaCBChange(); };
     z.pohlaviCB.OnChange = [this] { pohlaviCBChange(); };
 
-    z.jmenoCB.OnEnter = [this, &z] { fillValueList(z.jmenoCB, &Rod::distinctFirstNames); };
-    z.prijmeniCB.OnEnter = [this, &z] { fillValueList(z.prijmeniCB, &Rod::distinctSurnames); };
-    z.rodnePrijmeniCB.OnEnter = [this, &z] { fillValueList(z.rodnePrijmeniCB, &Rod::distinctBirthSurnames); };
-    z.titulPredCB.OnEnter = [this, &z] { fillValueList(z.titulPredCB, &Rod::distinctTitlesBefore); };
-    z.titulZaCB.OnEnter = [this, &z] { fillValueList(z.titulZaCB, &Rod::distinctTitlesAfter); };
+    z.jmenoCB.OnEnter = [this, &z] { fillValueList(z.jmenoCB, &Rod::distinctFirstNames, &Clovek::firstName); };
+    z.prijmeniCB.OnEnter = [this, &z] { fillValueList(z.prijmeniCB, &Rod::distinctSurnames, &Clovek::surname); };
+    z.rodnePrijmeniCB.OnEnter = [this, &z] { fillValueList(z.rodnePrijmeniCB, &Rod::distinctBirthSurnames, &Clovek::birthSurname); };
+    z.titulPredCB.OnEnter = [this, &z] { fillValueList(z.titulPredCB, &Rod::distinctTitlesBefore, &Clovek::titlesBefore); };
+    z.titulZaCB.OnEnter = [this, &z] { fillValueList(z.titulZaCB, &Rod::distinctTitlesAfter, &Clovek::titlesAfter); };
 
     z.jmenoCB.OnExit = [this] { jmenoCBExit(); };
     z.prijmeniCB.OnExit = [this] { prijmeniCBExit(); };
@@ -61,9 +61,9 @@ void Thlavni::bindDateEvents()
     z.smrtMistoCB.OnChange = [this, &z] { storeTextField(&Clovek::deathPlace, "smrtMisto", z.smrtMistoCB, false); };
     z.smrtPohrebCB.OnChange = [this, &z] { storeTextField(&Clovek::burial, "smrtPohreb", z.smrtPohrebCB, false); };
     z.smrtPricinaCB.OnChange = [this, &z] { storeTextField(&Clovek::deathCause, "smrtPricina", z.smrtPricinaCB, false); };
-    z.narozMistoCB.OnEnter = [this, &z] { fillValueList(z.narozMistoCB, &Rod::distinctBirthPlaces); };
-    z.smrtMistoCB.OnEnter = [this, &z] { fillValueList(z.smrtMistoCB, &Rod::distinctDeathPlaces); };
-    z.smrtPohrebCB.OnEnter = [this, &z] { fillValueList(z.smrtPohrebCB, &Rod::distinctBurialPlaces); };
+    z.narozMistoCB.OnEnter = [this, &z] { fillValueList(z.narozMistoCB, &Rod::distinctBirthPlaces, &Clovek::birthPlace); };
+    z.smrtMistoCB.OnEnter = [this, &z] { fillValueList(z.smrtMistoCB, &Rod::distinctDeathPlaces, &Clovek::deathPlace); };
+    z.smrtPohrebCB.OnEnter = [this, &z] { fillValueList(z.smrtPohrebCB, &Rod::distinctBurialPlaces, &Clovek::burial); };
     z.smrtPricinaCB.OnEnter = [this, &z] {
         if (!tree)
             return;

@@ -54,14 +54,18 @@ void Thlavni::titulZaCBChange()
     storeTextField(&Clovek::titlesAfter, "titulZa", zakladniSheet.titulZaCB, false);
 }
 
-void Thlavni::fillValueList(TComboBox& box, void (Rod::*values)(TStringList&) const)
+void Thlavni::fillValueList(TComboBox& box, void (Rod::*values)(TStringList&) const,
+                            SparseText Clovek::*field)
 {
     if (!tree)
         return;
     // Refilling the items must not lose what the box shows.
     const std::string text = box.Text();
     TStringList list;
-    (tree.get()->*values)(list);
+    if (field)
+        tree->keptDistinctTexts(list, values, field);
+    else
+        (tree.get()->*values)(list);
     box.Items.Assign(list);
     box.setText(text);
 }

@@ -42,6 +42,7 @@ void Rod::appendPerson(Clovek* person)
         return;
     indexStale_ = true;
     numbersStale_ = true;
+    ++chainChanges_;
     linkAtHead(person);
 }
 
@@ -63,6 +64,8 @@ void Rod::addNewPerson(Clovek* person)
     person->number = number;
     person->identifier = intToStr(number);
     indexStale_ = true;
+    if (holdsValueListTexts(*person))
+        ++chainChanges_;
     linkAtHead(person);
     numberUsed_[size_t(number)] = true;
     lowestFreeHint_ = number + 1;
@@ -157,6 +160,8 @@ void Rod::freeRemovedPerson(Clovek* person)
     person->chainPrev = person->chainNext = nullptr;
     indexStale_ = true;
     forgetNumber(person->number);
+    if (holdsValueListTexts(*person))
+        ++chainChanges_;
     // No undo step may reach the person once it is gone, nor the partnerships that go with it
     // (those are forgotten as they are freed below).
     const bool historyChanged = undoHistory->forget(person);

@@ -480,7 +480,9 @@ public:
     // sortPersonList after an edit that changed only this person (shell/undo_commands.cpp).
     void sortPersonListAfterEditOf(const Clovek* person);
     // The drop-down items of `box` from one of the tree's value lists; the text stays.
-    void fillValueList(TComboBox& box, void (Rod::*values)(TStringList&) const);
+    // With `field`, the list made from that person field alone is the one the tree keeps.
+    void fillValueList(TComboBox& box, void (Rod::*values)(TStringList&) const,
+                       SparseText Clovek::*field = nullptr);
     void makeWomanBySurname();
     // The birth and death dates (editor/date_fields.cpp); `birth` picks the date, `part` is 'd',
     // 'm' or 'r' for the day, month or year box.
