@@ -22,7 +22,7 @@ void PersonEditor::bindBasicPageEvents()
             continue;
         const PersonTextControl c = personTextControl(*this, f.field);
         if (auto values = c.values)
-            c.box->OnEnter = [this, box = c.box, values] { fillValueList(*box, values); };
+            c.box->OnEnter = [this, box = c.box, values, listed = f.text] { fillValueList(*box, values, listed); };
     }
 
     z.jmenoCB.OnExit = [this] { jmenoCBExit(); };

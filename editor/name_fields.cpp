@@ -55,14 +55,17 @@ void PersonEditor::titulZaCBChange()
     storeTextField(PersonField::titlesAfter, zakladniSheet.titulZaCB, false);
 }
 
-void PersonEditor::fillValueList(TComboBox& box, void (Rod::*values)(TStringList&) const)
+void PersonEditor::fillValueList(TComboBox& box, void (Rod::*values)(TStringList&) const, PersonTextField field)
 {
     if (!tree)
         return;
     // Refilling the items must not lose what the box shows.
     const std::string text = box.Text();
     TStringList list;
-    (tree.get()->*values)(list);
+    if (field)
+        tree->keptDistinctTexts(list, values, field);
+    else
+        (tree.get()->*values)(list);
     box.Items.Assign(list);
     box.setText(text);
 }

@@ -5,6 +5,7 @@
 // defined in editor/, in files named after what they do. It may use everything of the frame
 // (shell/hlavni.h) and answers the frame's hooks that belong to it; it reaches no other part
 // of the window except through the frame.
+#include "model/person_text_field.h"
 #include "shell/hlavni.h"
 
 #include <cstdint>
@@ -59,8 +60,9 @@ public:
     // The text of `box` into the current person's `field`, with one undo step per run of
     // keystrokes in it.
     void storeTextField(PersonField field, const TComboBox& box, bool showsInList);
-    // The drop-down items of `box` from one of the tree's value lists; the text stays.
-    void fillValueList(TComboBox& box, void (Rod::*values)(TStringList&) const);
+    // The drop-down items of `box` from one of the tree's value lists; the text stays. With
+    // `field`, the list made from that person field alone is the one the tree keeps.
+    void fillValueList(TComboBox& box, void (Rod::*values)(TStringList&) const, PersonTextField field = {});
     void makeWomanBySurname();
     // The birth and death dates (editor/date_fields.cpp); `birth` picks the date, `part` is 'd',
     // 'm' or 'r' for the day, month or year box.

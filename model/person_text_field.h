@@ -4,6 +4,7 @@
 // walk. Made from a member pointer such as `&Clovek::surname` or `&Clovek::email1`.
 #include "model/clovek.h"
 
+#include <cstdint>
 #include <string>
 #include <utility>
 
@@ -19,14 +20,26 @@ public:
     }
     void set(Clovek& person, std::string text) const
     {
-        if (plain_)
+        if (plain_) {
             person.*plain_ = std::move(text);
-        else
-            person.*sparse_ = std::move(text);
+            return;
+        }
+        const uint64_t before = SparseText::writeCount();
+        person.*sparse_ = std::move(text);
+        noteWrites(sparse_, SparseText::writeCount() - before);
     }
+    // The writes of sparse texts made through `set` to this field, and through `set` to any
+    // field: the texts written otherwise are the difference of the latter and all writes. A list
+    // made from one field alone stays true while its own and the others' counts stay the same.
+    uint64_t writesToField() const;
+    static uint64_t writesThroughFields() { return throughFields_; }
     explicit operator bool() const { return plain_ || sparse_; }
+    // Whether writes to the field are counted: only sparse texts count theirs.
+    bool counted() const { return sparse_ != nullptr; }
 
 private:
+    static void noteWrites(SparseText Clovek::*field, uint64_t count);
+    static inline uint64_t throughFields_ = 0;
     std::string Clovek::*plain_ = nullptr;
     SparseText Clovek::*sparse_ = nullptr;
 };

@@ -42,32 +42,83 @@ Clovek* Rod::appendPerson(std::unique_ptr<Clovek> owned)
         return nullptr;
     Clovek* person = owned.release();
     indexStale_ = true;
+    numbersStale_ = true;
+    ++chainChanges_;
+    linkAtHead(person);
+    return person;
+}
+
+void Rod::linkAtHead(Clovek* person)
+{
     ++personCount_;
     person->chainPrev = nullptr;
     person->chainNext = firstPerson;
     if (firstPerson)
         firstPerson->chainPrev = person;
     firstPerson = person;
+}
+
+Clovek* Rod::addNewPerson(std::unique_ptr<Clovek> owned)
+{
+    if (!owned)
+        return nullptr;
+    const int number = firstFreePersonNumber();
+    owned->number = number;
+    owned->identifier = intToStr(number);
+    indexStale_ = true;
+    if (holdsValueListTexts(*owned))
+        ++chainChanges_;
+    Clovek* person = owned.release();
+    linkAtHead(person);
+    numberUsed_[size_t(number)] = true;
+    lowestFreeHint_ = number + 1;
     return person;
 }
 
-Clovek* Rod::addNewPerson(std::unique_ptr<Clovek> person)
+// With n persons the lowest free number is at most n; room for as many again means a walk of
+// the chain only after that many new persons.
+void Rod::indexNumbersInUse() const
 {
-    if (!person)
-        return nullptr;
-    person->number = firstFreePersonNumber();
-    person->identifier = intToStr(person->number);
-    return appendPerson(std::move(person));
+    numberUsed_.assign(size_t(personCount_) * 2 + 64, false);
+    numberRepeats_.clear();
+    for (const Clovek* p = firstPerson; p; p = p->chainNext) {
+        if (p->number < 0 || p->number >= int(numberUsed_.size()))
+            continue;
+        if (numberUsed_[size_t(p->number)])
+            ++numberRepeats_[p->number];
+        else
+            numberUsed_[size_t(p->number)] = true;
+    }
+    lowestFreeHint_ = 0;
+    numbersStale_ = false;
 }
 
-// One pass: with n persons the lowest free number is at most n.
 int Rod::firstFreePersonNumber() const
 {
-    std::vector<bool> used(personCount_ + 1, false);
-    for (const Clovek* p = firstPerson; p; p = p->chainNext)
-        if (p->number >= 0 && p->number < int(used.size()))
-            used[p->number] = true;
-    return int(std::find(used.begin(), used.end(), false) - used.begin());
+    for (;;) {
+        if (numbersStale_)
+            indexNumbersInUse();
+        const int size = int(numberUsed_.size());
+        while (lowestFreeHint_ < size && numberUsed_[size_t(lowestFreeHint_)])
+            ++lowestFreeHint_;
+        if (lowestFreeHint_ < size)
+            return lowestFreeHint_;
+        numbersStale_ = true;
+    }
+}
+
+void Rod::forgetNumber(int number)
+{
+    if (numbersStale_ || number < 0 || number >= int(numberUsed_.size()))
+        return;
+    auto repeat = numberRepeats_.find(number);
+    if (repeat != numberRepeats_.end()) {
+        if (--repeat->second == 0)
+            numberRepeats_.erase(repeat);
+        return;
+    }
+    numberUsed_[size_t(number)] = false;
+    lowestFreeHint_ = std::min(lowestFreeHint_, number);
 }
 
 void Rod::removePerson(Clovek* person)
@@ -112,6 +163,9 @@ void Rod::freeRemovedPerson(Clovek* person)
         person->chainNext->chainPrev = person->chainPrev;
     person->chainPrev = person->chainNext = nullptr;
     indexStale_ = true;
+    forgetNumber(person->number);
+    if (holdsValueListTexts(*person))
+        ++chainChanges_;
     // No undo step may reach the person once it is gone, nor the partnerships that go with it
     // (those are forgotten as they are freed below).
     const bool historyChanged = undoHistory->forget(person);

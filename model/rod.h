@@ -22,6 +22,8 @@ class Dokument;
 class Fotka;
 class Group;
 class Soubor;
+class PersonTextField;
+class SparseText;
 class UkGrClovek;
 class TStringList;
 class TextSource;
@@ -285,6 +287,12 @@ public:
     void distinctUser3Values(TStringList& list) const;
     void distinctUser4Values(TStringList& list) const;
     void distinctUser5Values(TStringList& list) const;
+    // What `values` (one of the lists above made from the person field `field` alone) fills in,
+    // kept from the last call while neither the field nor any text outside the editor's fields
+    // was written and no person holding a listed text joined or left the chain: a drop-down is
+    // filled each time the focus enters it, and a big tree's walk takes longer than a frame.
+    void keptDistinctTexts(TStringList& list, void (Rod::*values)(TStringList&) const,
+                           const PersonTextField& field) const;
     // The godparent choices: the display name (identifier always) of every person but `except`,
     // in chain order; equal texts are all kept, each naming its own person.
     void listOtherPersons(TStringList& list, const Clovek* except, const DisplaySettings& settings) const;
@@ -342,6 +350,9 @@ public:
 
 private:
     static Clovek* nextInChain(const Clovek* p);
+    void linkAtHead(Clovek* person);
+    // The removed person's number is free again, unless another person holds it too.
+    void forgetNumber(int number);
     bool inChain(const Clovek* person) const;
     // Out of the chain, the undo history and every list but the groups', then destroyed.
     void freeRemovedPerson(Clovek* person);
@@ -352,6 +363,31 @@ private:
     uint64_t openMemoStep_ = 0;
     void indexPersons() const;
     int personCount_ = 0;
+    // Which numbers from 0 the persons hold, so that a new person is numbered without a walk of a
+    // big tree's chain. Made at the first new person after the chain took persons from outside
+    // (the loaders set a number after the person joins); kept true by every new and removed
+    // person. Only numbers below the table's size are held: the lowest free one is at most the
+    // count of persons, and the table has room beyond that to spare.
+    void indexNumbersInUse() const;
+    mutable std::vector<bool> numberUsed_;
+    // The persons beyond the first that hold a number of the table (a damaged file), so that
+    // removing one of them does not free the number.
+    mutable std::unordered_map<int, int> numberRepeats_;
+    // Every number below it is held.
+    mutable int lowestFreeHint_ = 0;
+    mutable bool numbersStale_ = true;
+    // Changes of the chain that can change a value list: every person from outside, and a new
+    // or removed person holding a text of a field the lists are made from.
+    uint64_t chainChanges_ = 0;
+    struct KeptValueList {
+        void (Rod::*values)(TStringList&) const = nullptr;
+        uint64_t chainChanges = 0;
+        uint64_t fieldWrites = 0;
+        uint64_t otherWrites = 0;
+        std::vector<std::string> lines;
+    };
+    static bool holdsValueListTexts(const Clovek& person);
+    mutable std::vector<KeptValueList> keptValueLists_;
     // Number and identifier to the first person of the chain that has it, built on the first
     // lookup after the chain changed. A hit is checked against the person; an identifier that is
     // not indexed is still looked for along the chain, since the editor changes identifiers.

@@ -185,6 +185,7 @@ void SparseText::release()
 SparseText& SparseText::operator=(const SparseText& other)
 {
     if (index_ != other.index_) {
+        ++writes_;
         other.hold();
         release();
         index_ = other.index_;
@@ -195,6 +196,7 @@ SparseText& SparseText::operator=(const SparseText& other)
 SparseText& SparseText::operator=(SparseText&& other) noexcept
 {
     if (this != &other) {
+        ++writes_;
         release();
         index_ = other.index_;
         other.index_ = 0;
@@ -245,12 +247,13 @@ SparseText& SparseText::assign(std::string_view text)
 SparseText& SparseText::operator+=(std::string_view more)
 {
     if (!more.empty())
-        assign(str() + std::string(more));
+        ++writes_, assign(str() + std::string(more));
     return *this;
 }
 
 std::string& SparseText::edit()
 {
+    ++writes_;
     if (!index_) {
         index_ = place(std::string(), false);
     } else if (const Text& t = at(index_); t.shared || t.holders > 1) {

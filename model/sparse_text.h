@@ -22,14 +22,19 @@ public:
     SparseText(const std::string& text) { assign(text); }
     SparseText(const char* text) { assign(text); }
     SparseText(const SparseText& other) : index_(other.index_) { hold(); }
-    SparseText(SparseText&& other) noexcept : index_(other.index_) { other.index_ = 0; }
+    SparseText(SparseText&& other) noexcept : index_(other.index_)
+    {
+        if (other.index_)
+            ++writes_;
+        other.index_ = 0;
+    }
     ~SparseText() { release(); }
     SparseText& operator=(const SparseText& other);
     SparseText& operator=(SparseText&& other) noexcept;
 
-    SparseText& operator=(const std::string& text) { return assign(text); }
-    SparseText& operator=(const char* text) { return assign(text); }
-    SparseText& operator=(std::string_view text) { return assign(text); }
+    SparseText& operator=(const std::string& text) { return ++writes_, assign(text); }
+    SparseText& operator=(const char* text) { return ++writes_, assign(text); }
+    SparseText& operator=(std::string_view text) { return ++writes_, assign(text); }
 
     const std::string& str() const { return index_ ? at(index_).text : none(); }
     operator const std::string&() const { return str(); }
@@ -52,7 +57,11 @@ public:
     int compare(std::string_view other) const { return str().compare(other); }
     std::string::const_iterator begin() const { return str().begin(); }
     std::string::const_iterator end() const { return str().end(); }
-    void clear() { release(); }
+    void clear()
+    {
+        ++writes_;
+        release();
+    }
     SparseText& operator+=(std::string_view more);
     SparseText& operator+=(char more) { return *this += std::string_view(&more, 1); }
 
@@ -60,6 +69,9 @@ public:
     bool sharesTextWith(const SparseText& other) const { return index_ == other.index_; }
     // How many shared texts the table holds now, for tests.
     static size_t sharedCount();
+    // How many times any text was written (assigned, edited, cleared or moved away) since the
+    // start: what is made from texts stays true while this stays the same.
+    static uint64_t writeCount() { return writes_; }
 
     friend bool operator==(const SparseText& a, const SparseText& b)
     {
@@ -104,6 +116,7 @@ private:
     static constexpr unsigned kBlockBits = 10;
     static Text& at(uint32_t index) { return blocks_[index >> kBlockBits][index & ((1u << kBlockBits) - 1)]; }
     static inline Text** blocks_ = nullptr;
+    static inline uint64_t writes_ = 0;
     uint32_t index_ = 0;
 };
 

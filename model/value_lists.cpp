@@ -3,6 +3,7 @@
 #include "model/casove_obdobi.h"
 #include "model/clovek.h"
 #include "model/display_settings.h"
+#include "model/person_text_field.h"
 #include "model/distinct_texts.h"
 #include "model/rod.h"
 #include "model/svatba.h"
@@ -190,6 +191,56 @@ void Rod::distinctUser4Values(TStringList& list) const
 void Rod::distinctUser5Values(TStringList& list) const
 {
     fillField<&Clovek::user5>(*this, list);
+}
+
+bool Rod::holdsValueListTexts(const Clovek& p)
+{
+    for (const SparseText* text : {&p.firstName, &p.surname, &p.birthSurname, &p.titlesBefore, &p.titlesAfter,
+                                   &p.birthPlace, &p.deathPlace, &p.burial, &p.deathCause, &p.religion,
+                                   &p.baptism, &p.nationality, &p.citizenship, &p.user1, &p.user2, &p.user3,
+                                   &p.user4, &p.user5})
+        if (!text->empty())
+            return true;
+    return false;
+}
+
+void Rod::keptDistinctTexts(TStringList& list, void (Rod::*values)(TStringList&) const,
+                            const PersonTextField& field) const
+{
+    if (!field.counted()) {
+        (this->*values)(list);
+        return;
+    }
+    const uint64_t fieldWrites = field.writesToField();
+    const uint64_t otherWrites = SparseText::writeCount() - PersonTextField::writesThroughFields();
+    KeptValueList* kept = nullptr;
+    for (KeptValueList& k : keptValueLists_)
+        if (k.values == values)
+            kept = &k;
+    if (!kept) {
+        kept = &keptValueLists_.emplace_back();
+        kept->values = values;
+    } else if (kept->chainChanges == chainChanges_ && kept->fieldWrites == fieldWrites &&
+               kept->otherWrites == otherWrites) {
+        values = nullptr;
+    }
+    if (values) {
+        TStringList made;
+        (this->*values)(made);
+        kept->lines.clear();
+        for (const std::string& line : made)
+            kept->lines.push_back(line);
+        kept->chainChanges = chainChanges_;
+        kept->fieldWrites = fieldWrites;
+        kept->otherWrites = otherWrites;
+    }
+    // As the fill itself adds them: one sort at the end for a sorted list.
+    list.Clear();
+    const bool sorted = list.Sorted();
+    list.setSorted(false);
+    for (const std::string& line : kept->lines)
+        list.Add(line);
+    list.setSorted(sorted);
 }
 
 void Rod::listOtherPersons(TStringList& list, const Clovek* except, const DisplaySettings& settings) const

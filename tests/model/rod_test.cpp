@@ -429,3 +429,44 @@ TEST(Rod, FastVersionsAgreeWithThePlainWalksOnRandomTrees)
         }
     }
 }
+
+// New persons are numbered from what the tree kept of earlier adds and removals; whatever
+// happened in between, the number is still the lowest that nobody holds.
+TEST(Rod, NewPersonNumbersStayTheLowestFreeThroughAddsAndRemovals)
+{
+    std::mt19937 rng(77);
+    for (int round = 0; round < 200; ++round) {
+        Rod tree;
+        // Numbers up to twice the count, some held twice, as damaged files have them.
+        const int n = 1 + int(rng() % 10);
+        for (int i = 0; i < n; ++i) {
+            auto* p = new Clovek;
+            tree.appendPerson(p);
+            p->number = int(rng() % (2 * n));
+        }
+        for (int step = 0; step < 40; ++step) {
+            std::vector<Clovek*> all;
+            for (Clovek* p = tree.firstPerson; p; p = p->chainNext)
+                all.push_back(p);
+            const unsigned what = rng() % 5;
+            if (what < 2 || all.empty()) {
+                const int expected = literalFirstFree(tree);
+                auto* p = new Clovek;
+                tree.addNewPerson(p);
+                ASSERT_EQ(p->number, expected) << "round " << round << " step " << step;
+            } else if (what == 2) {
+                tree.removePerson(all[rng() % all.size()]);
+            } else if (what == 3) {
+                tree.removePerson(*std::max_element(all.begin(), all.end(), [](auto* a, auto* b) {
+                    return a->number < b->number;
+                }));
+            } else {
+                // A person read in from outside takes a number the next new person would get.
+                auto* p = new Clovek;
+                tree.appendPerson(p);
+                p->number = literalFirstFree(tree);
+            }
+            ASSERT_EQ(tree.firstFreePersonNumber(), literalFirstFree(tree)) << "round " << round;
+        }
+    }
+}

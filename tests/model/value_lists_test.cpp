@@ -1,6 +1,7 @@
 #include "model/casove_obdobi.h"
 #include "model/clovek.h"
 #include "model/display_settings.h"
+#include "model/person_text_field.h"
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "model_helpers.h"
@@ -159,3 +160,49 @@ TEST_F(ValueListsTest, ASortedComboReceivesEachValueOnceInItsOrder)
 }
 
 } // namespace
+
+// The kept list is made again whenever what it is made from changed, whichever way the change
+// came: through the editor's fields, by a plain write, or by persons joining and leaving.
+TEST_F(ValueListsTest, AKeptListFollowsEveryChangeOfItsField)
+{
+    auto kept = [this] {
+        TStringList out;
+        tree.keptDistinctTexts(out, &Rod::distinctSurnames, &Clovek::surname);
+        return out.lines();
+    };
+    auto fresh = [this] {
+        TStringList out;
+        tree.distinctSurnames(out);
+        return out.lines();
+    };
+    Clovek* only = add("Jan", "Dvořák");
+    add("Eva", "Malá");
+    ASSERT_EQ(kept(), fresh());
+
+    // The only person of a surname renamed through the editor's field, then back by a plain write.
+    PersonTextField(&Clovek::surname).set(*only, "Černý");
+    EXPECT_EQ(kept(), (std::vector<std::string>{"Malá", "Černý"}));
+    only->surname = "Dvořák";
+    EXPECT_EQ(kept(), fresh());
+    only->surname.edit() += "ová";
+    EXPECT_EQ(kept(), fresh());
+
+    // Another field written through the editor leaves the list as it was, and true.
+    PersonTextField(&Clovek::firstName).set(*only, "Petr");
+    EXPECT_EQ(kept(), fresh());
+
+    // A new person joins empty and is named afterwards; one that joins named from outside.
+    auto* blank = new Clovek;
+    tree.addNewPerson(blank);
+    EXPECT_EQ(kept(), fresh());
+    PersonTextField(&Clovek::surname).set(*blank, "malá");
+    EXPECT_EQ(kept(), fresh());
+    add("Ota", "Zeman");
+    EXPECT_EQ(kept(), fresh());
+
+    // Leaving persons take their surnames along, and a spelling met first gives way to the next.
+    tree.removePerson(blank);
+    EXPECT_EQ(kept(), fresh());
+    tree.removePerson(only);
+    EXPECT_EQ(kept(), (std::vector<std::string>{"Zeman", "Malá"}));
+}
