@@ -7,10 +7,10 @@
 // tree is dropped unsaved, the settings are saved, the double-start marker and the working
 // folder go.
 #include "app/program_windows.h"
-#include "toolkit/application.h"
 #include "system/command_line.h"
-#include "toolkit/qt/qt_renderer.h"
 #include "system/stop_signals.h"
+#include "toolkit/application.h"
+#include "toolkit/qt/qt_renderer.h"
 #include "toolkit/useractions.h"
 
 #include <QApplication>

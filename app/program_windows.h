@@ -2,6 +2,7 @@
 // Every window of the program, made once at start in the order the program has always made
 // them (the main window first, so it becomes the application's main window) and kept until
 // exit. Each window also claims its global pointer (hlavni, anoNeStorno, ...).
+#include "app/main_window.h"
 #include "forms/ano_ne_form.h"
 #include "forms/ano_ne_storno_form.h"
 #include "forms/cekej_form.h"
@@ -41,15 +42,14 @@
 #include "forms/vyhledano_form.h"
 #include "forms/vymaz_foto_form.h"
 #include "forms/vyroci_form.h"
-#include "toolkit/application.h"
 #include "shell/barvy_form.h"
-#include "app/main_window.h"
 #include "shell/hledej_form.h"
 #include "shell/lang_form.h"
 #include "shell/nastaveni_form.h"
 #include "shell/tip_form.h"
 #include "shell/value_dialogs.h"
 #include "shell/vyroci_form.h"
+#include "toolkit/application.h"
 
 struct ProgramWindows {
     Thlavni hlavni;
@@ -102,16 +102,52 @@ struct ProgramWindows {
 
     ProgramWindows()
     {
-        TForm* const all[] = {&hlavni, &anoNeStorno, &anoNe, &oProgramu, &nastaveniForm, &sourozenciCreate,
-                              &casoveObdobiFORM, &vyberPartnera, &priradDetiFORM, &vyberDiteFORM,
-                              &ShrnutiSvatbyFORM, &pribuzniFORM, &cekejFORM, &userDefFORM, &hledejFORM,
-                              &vyhledanoFORM, &barvyFORM, &vyrociFORM, &JakSeznamFORM, &textFORM,
-                              &formularFORM, &meneNezFORM, &VymazFotoFORM, &vyberFotekFORM,
-                              &vyberDokumentuFORM, &vyberSouboruFORM, &dvojiteSpusteniFORM, &easterEggFORM,
-                              &vyberAdresarFORM, &htmlAdresarFORM, &langFORM, &importFORM, &idChangeFORM,
-                              &coExportovatFORM, &toleranceFORM, &nazvySvatebFORM, &FTextFORM,
-                              &spravceSkupinFORM, &mojeSkupinyFORM, &nazevSkupinyFORM, &naplnitFORM,
-                              &hromadneFORM, &coVyplnitFORM, &tipFORM, &coVHtmlFORM, &kalendarFORM,
+        TForm* const all[] = {&hlavni,
+                              &anoNeStorno,
+                              &anoNe,
+                              &oProgramu,
+                              &nastaveniForm,
+                              &sourozenciCreate,
+                              &casoveObdobiFORM,
+                              &vyberPartnera,
+                              &priradDetiFORM,
+                              &vyberDiteFORM,
+                              &ShrnutiSvatbyFORM,
+                              &pribuzniFORM,
+                              &cekejFORM,
+                              &userDefFORM,
+                              &hledejFORM,
+                              &vyhledanoFORM,
+                              &barvyFORM,
+                              &vyrociFORM,
+                              &JakSeznamFORM,
+                              &textFORM,
+                              &formularFORM,
+                              &meneNezFORM,
+                              &VymazFotoFORM,
+                              &vyberFotekFORM,
+                              &vyberDokumentuFORM,
+                              &vyberSouboruFORM,
+                              &dvojiteSpusteniFORM,
+                              &easterEggFORM,
+                              &vyberAdresarFORM,
+                              &htmlAdresarFORM,
+                              &langFORM,
+                              &importFORM,
+                              &idChangeFORM,
+                              &coExportovatFORM,
+                              &toleranceFORM,
+                              &nazvySvatebFORM,
+                              &FTextFORM,
+                              &spravceSkupinFORM,
+                              &mojeSkupinyFORM,
+                              &nazevSkupinyFORM,
+                              &naplnitFORM,
+                              &hromadneFORM,
+                              &coVyplnitFORM,
+                              &tipFORM,
+                              &coVHtmlFORM,
+                              &kalendarFORM,
                               &hromadneMazaniFORM};
         for (TForm* form : all)
             Application.CreateForm(*form);

@@ -3,12 +3,12 @@
 // path the person waits for: the name stored, the undo step recorded (folded into the step of
 // the same field), the list re-sorted and repainted and the heading refreshed. Must stay under
 // one frame (16 ms).
+#include "app/main_window.h"
 #include "bench/main_window.h"
 #include "model/clovek.h"
 #include "model/rod.h"
-#include "system/collation.h"
-#include "app/main_window.h"
 #include "shell/scroll.h"
+#include "system/collation.h"
 
 #include <benchmark/benchmark.h>
 

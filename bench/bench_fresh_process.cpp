@@ -51,8 +51,7 @@ std::string run(const std::vector<std::string>& args)
         text.append(buffer, size_t(n));
     ::close(out[0]);
     int status = 0;
-    if (started != 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status) ||
-        WEXITSTATUS(status) != 0)
+    if (started != 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return {};
     return text;
 }
@@ -102,4 +101,10 @@ void FreshOpenAndSave(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(FreshOpenAndSave)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(FreshOpenAndSave)
+    ->Arg(10'000)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);

@@ -77,8 +77,9 @@ std::string syntheticFile(int persons)
 
 std::string syntheticPath(int persons)
 {
-    const std::string path = (std::filesystem::temp_directory_path() /
-                              ("kinvelor_bench_" + std::to_string(persons) + ".ged")).string();
+    const std::string path =
+        (std::filesystem::temp_directory_path() / ("kinvelor_bench_" + std::to_string(persons) + ".ged"))
+            .string();
     writeFileAtomic(path, syntheticFile(persons), false);
     return path;
 }

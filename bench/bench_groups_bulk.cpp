@@ -3,6 +3,7 @@
 // all-persons entry), and filling the lists of the group manager and of the bulk-delete window
 // (with the ancestors button on a group of a tenth of the tree). Run for 10,000 and 100,000
 // persons; the times should grow about tenfold.
+#include "app/main_window.h"
 #include "bench/main_window.h"
 #include "bench/tree_builder.h"
 #include "editor/group_windows.h"
@@ -12,11 +13,10 @@
 #include "model/group.h"
 #include "model/prev_next.h"
 #include "model/uk_clovek.h"
-#include "system/collation.h"
-#include "app/main_window.h"
 #include "shell/list_display.h"
 #include "shell/mark_check_list.h"
 #include "shell/scroll.h"
+#include "system/collation.h"
 #include "toolkit/useractions.h"
 
 #include <benchmark/benchmark.h>

@@ -2,6 +2,7 @@
 // or around one person, on trees of 10,000 and 100,000 persons: each stays well under 100 ms and
 // grows no faster than the tree.
 #include "bench/default_texts.h"
+#include "bench/tree_builder.h"
 #include "model/casove_obdobi.h"
 #include "model/clovek.h"
 #include "model/datum.h"
@@ -10,11 +11,10 @@
 #include "model/svatba.h"
 #include "model/text_source.h"
 #include "model/uk_clovek.h"
+#include "shell/person_search.h"
 #include "system/collation.h"
 #include "system/datetime.h"
 #include "system/stringlist.h"
-#include "shell/person_search.h"
-#include "bench/tree_builder.h"
 
 #include <benchmark/benchmark.h>
 
@@ -65,8 +65,8 @@ void addTextsAndDates(Rod& tree, int seed)
 struct Fixture {
     std::unique_ptr<Rod> tree;
     Clovek* bigFather = nullptr; // the father of five thousand
-    Clovek* bigChild = nullptr;  // one of his children
-    Clovek* grandchild = nullptr;  // a person of the generations with parents and grandparents
+    Clovek* bigChild = nullptr; // one of his children
+    Clovek* grandchild = nullptr; // a person of the generations with parents and grandparents
 };
 
 Fixture& fixture(int persons)
@@ -107,8 +107,7 @@ using CompositeQuery = void (Rod::*)(TStringList&, const Clovek*, const DisplayS
 
 // One query for the father of five thousand, one of his children and a person with two
 // generations above: the figure is the three together.
-template <class Query>
-void runKinship(benchmark::State& state, Query query)
+template<class Query> void runKinship(benchmark::State& state, Query query)
 {
     Fixture& f = fixture(int(state.range(0)));
     TStringList list;
@@ -183,8 +182,8 @@ TextSearchFields allTextFields()
 {
     TextSearchFields f;
     for (bool* b : {&f.firstName, &f.surname, &f.birthSurname, &f.titles, &f.birthPlace, &f.deathPlace,
-                    &f.burialPlace, &f.deathCause, &f.weddingPlace, &f.officiant, &f.witnesses,
-                    &f.residences, &f.educations, &f.occupations})
+                    &f.burialPlace, &f.deathCause, &f.weddingPlace, &f.officiant, &f.witnesses, &f.residences,
+                    &f.educations, &f.occupations})
         *b = true;
     return f;
 }
@@ -208,8 +207,8 @@ void BM_DateSearchRangeAllDates(benchmark::State& state)
     DateSearchFields fields{true, true, true, true};
     size_t hits = 0;
     for (auto _ : state)
-        hits = findPersonsByDate(*f.tree, Datum("1", "1", "1800"), Datum("31", "12", "1810"), DateSearchMode::range,
-                                 fields)
+        hits = findPersonsByDate(*f.tree, Datum("1", "1", "1800"), Datum("31", "12", "1810"),
+                                 DateSearchMode::range, fields)
                    .size();
     state.counters["hits"] = double(hits);
 }
@@ -218,9 +217,11 @@ void BM_DateSearchRangeAllDates(benchmark::State& state)
 
 BENCHMARK(BM_BuildTree)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(2);
 
-#define KINSHIP(query, type)                                                                              \
-    BENCHMARK_CAPTURE(runKinship, query, static_cast<type>(&Rod::query))                                \
-        ->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)
+#define KINSHIP(query, type)                                                                                 \
+    BENCHMARK_CAPTURE(runKinship, query, static_cast<type>(&Rod::query))                                     \
+        ->Arg(10000)                                                                                         \
+        ->Arg(100000)                                                                                        \
+        ->Unit(benchmark::kMillisecond)
 KINSHIP(listBrothers, BaseQuery);
 KINSHIP(listSisters, BaseQuery);
 KINSHIP(listSiblings, BaseQuery);
@@ -249,9 +250,11 @@ KINSHIP(listBrothersInLaw, BaseQuery);
 KINSHIP(listSistersInLaw, BaseQuery);
 KINSHIP(listSiblingsInLaw, BaseQuery);
 
-#define VALUES(fill, sorted)                                                                              \
-    BENCHMARK_CAPTURE(BM_ValueList, fill##_##sorted, &Rod::fill, sorted)                                \
-        ->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)
+#define VALUES(fill, sorted)                                                                                 \
+    BENCHMARK_CAPTURE(BM_ValueList, fill##_##sorted, &Rod::fill, sorted)                                     \
+        ->Arg(10000)                                                                                         \
+        ->Arg(100000)                                                                                        \
+        ->Unit(benchmark::kMillisecond)
 VALUES(distinctFirstNames, false);
 VALUES(distinctSurnames, false);
 VALUES(distinctTitlesBefore, false);
@@ -264,9 +267,17 @@ VALUES(distinctWeddingPlaces, false);
 VALUES(distinctReligions, false);
 BENCHMARK(BM_DeathCauses)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OtherPersons)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_AnniversariesOfMonth)->Args({10000, 0})->Args({100000, 0})->Args({10000, 1})->Args({100000, 1})
+BENCHMARK(BM_AnniversariesOfMonth)
+    ->Args({10000, 0})
+    ->Args({100000, 0})
+    ->Args({10000, 1})
+    ->Args({100000, 1})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AnniversariesOfDay)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_TextSearchAllFields)->Args({10000, 0})->Args({100000, 0})->Args({10000, 1})->Args({100000, 1})
+BENCHMARK(BM_TextSearchAllFields)
+    ->Args({10000, 0})
+    ->Args({100000, 0})
+    ->Args({10000, 1})
+    ->Args({100000, 1})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DateSearchRangeAllDates)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);

@@ -1,6 +1,7 @@
 // What a person waits for on the further-data page and in the photo pool of a 100,000-person
 // tree: entering a godparent box (every other person offered, sorted), and opening the pool of
 // 2,000 photos and clicking one (the pool sorted by year, the persons using it found).
+#include "app/main_window.h"
 #include "bench/main_window.h"
 #include "bench/tree_parts.h"
 #include "editor/media_pool.h"
@@ -8,7 +9,6 @@
 #include "model/clovek.h"
 #include "model/rod.h"
 #include "system/collation.h"
-#include "app/main_window.h"
 
 #include <benchmark/benchmark.h>
 

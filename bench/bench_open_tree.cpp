@@ -115,5 +115,9 @@ void BM_OpenWholeTree(benchmark::State& state)
 BENCHMARK(BM_OpenLoadFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenRelinkFamilyLists)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenBuildList)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_OpenSortList)->Arg(Scroll::byName)->Arg(Scroll::byBirth)->Arg(Scroll::byId)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenSortList)
+    ->Arg(Scroll::byName)
+    ->Arg(Scroll::byBirth)
+    ->Arg(Scroll::byId)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenWholeTree)->Unit(benchmark::kMillisecond);

@@ -2,13 +2,13 @@
 // them when a person is shown or a parent is set: the partner area, the children and sibling
 // lists, the cycle test of a new parent and the whole family part of the page must each stay well
 // under one frame (16 ms); entering a parent box, which lists every man or woman, is measured too.
+#include "app/main_window.h"
 #include "bench/main_window.h"
+#include "bench/tree_builder.h"
 #include "model/clovek.h"
 #include "model/rod.h"
-#include "system/collation.h"
-#include "app/main_window.h"
 #include "shell/scroll.h"
-#include "bench/tree_builder.h"
+#include "system/collation.h"
 
 #include <benchmark/benchmark.h>
 

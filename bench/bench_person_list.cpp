@@ -2,13 +2,13 @@
 // (a tree just opened) and on a sorted list with one changed row (typing), for each key, on
 // 10,000 and 100,000 persons. Births come in two mixes: full dates and years alone, and a mix
 // that also has month-only dates, where the birth test is no order.
+#include "app/main_window.h"
 #include "bench/main_window.h"
 #include "bench/tree_parts.h"
 #include "model/clovek.h"
 #include "model/rod.h"
-#include "system/collation.h"
-#include "app/main_window.h"
 #include "shell/scroll.h"
+#include "system/collation.h"
 
 #include <benchmark/benchmark.h>
 
@@ -17,11 +17,11 @@
 
 namespace {
 
-const char* kSurnames[] = {"Novák", "Svoboda", "Novotný", "Dvořák", "Černý", "Procházka", "Kučera",
-                           "Veselý", "Horák", "Němec", "Marek", "Pospíšil", "Hájek", "Jelínek",
-                           "Král", "Růžička", "Beneš", "Fiala", "Sedláček", "Doležal", "Zeman"};
-const char* kFirstNames[] = {"Jan", "Petr", "Josef", "Pavel", "Marie", "Jana", "Eva", "Anna",
-                            "Hana", "Tomáš", "Jiří", "Martin", "Lenka", "Kateřina", "Lucie"};
+const char* kSurnames[] = {"Novák",  "Svoboda", "Novotný", "Dvořák", "Černý",    "Procházka", "Kučera",
+                           "Veselý", "Horák",   "Němec",   "Marek",  "Pospíšil", "Hájek",     "Jelínek",
+                           "Král",   "Růžička", "Beneš",   "Fiala",  "Sedláček", "Doležal",   "Zeman"};
+const char* kFirstNames[] = {"Jan",  "Petr",  "Josef", "Pavel",  "Marie", "Jana",     "Eva",  "Anna",
+                             "Hana", "Tomáš", "Jiří",  "Martin", "Lenka", "Kateřina", "Lucie"};
 
 struct ListFixture {
     Thlavni main;
@@ -40,15 +40,13 @@ struct ListFixture {
             p->birth = randomBirth(monthOnlyDates);
             p->percentFilled = int(rng() % 101);
             // A full-width digit collates among the numbers.
-            bench::appendNumbered(*main.tree, std::move(pOwned), i, oddIdentifiers && i % 1000 == 0 ? "\xef\xbc\x95" : "");
+            bench::appendNumbered(*main.tree, std::move(pOwned), i,
+                                  oddIdentifiers && i % 1000 == 0 ? "\xef\xbc\x95" : "");
             persons.push_back(p);
         }
         bench::listEveryPerson(main);
     }
-    ~ListFixture()
-    {
-        main.personList.reset();
-    }
+    ~ListFixture() { main.personList.reset(); }
     Datum randomBirth(bool monthOnly)
     {
         int r = int(rng() % 100);
@@ -104,20 +102,56 @@ void OneChange(benchmark::State& state, bool monthOnly, bool oddIds = false)
     }
 }
 
-void SortShuffled(benchmark::State& state) { Shuffled(state, false); }
-void SortOneChange(benchmark::State& state) { OneChange(state, false); }
-void BirthMonthOnlyShuffled(benchmark::State& state) { Shuffled(state, true); }
-void BirthMonthOnlyOneChange(benchmark::State& state) { OneChange(state, true); }
+void SortShuffled(benchmark::State& state)
+{
+    Shuffled(state, false);
+}
+void SortOneChange(benchmark::State& state)
+{
+    OneChange(state, false);
+}
+void BirthMonthOnlyShuffled(benchmark::State& state)
+{
+    Shuffled(state, true);
+}
+void BirthMonthOnlyOneChange(benchmark::State& state)
+{
+    OneChange(state, true);
+}
 // Identifiers where the test is no order: some texts collate among the numbers.
-void IdTextsAmongNumbersShuffled(benchmark::State& state) { Shuffled(state, false, true); }
-void IdTextsAmongNumbersOneChange(benchmark::State& state) { OneChange(state, false, true); }
+void IdTextsAmongNumbersShuffled(benchmark::State& state)
+{
+    Shuffled(state, false, true);
+}
+void IdTextsAmongNumbersOneChange(benchmark::State& state)
+{
+    OneChange(state, false, true);
+}
 
 } // namespace
 
 // Keys: 0 name, 1 birth, 2 identifier, 3 share of filled fields.
-BENCHMARK(SortShuffled)->ArgsProduct({{0, 1, 2, 3}, {10000, 100000}})->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(SortOneChange)->ArgsProduct({{0, 1, 2, 3}, {10000, 100000}})->Unit(benchmark::kMillisecond)->Iterations(20);
-BENCHMARK(BirthMonthOnlyShuffled)->ArgsProduct({{1}, {10000, 100000}})->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(BirthMonthOnlyOneChange)->ArgsProduct({{1}, {10000, 100000}})->Unit(benchmark::kMillisecond)->Iterations(20);
-BENCHMARK(IdTextsAmongNumbersShuffled)->ArgsProduct({{2}, {10000, 100000}})->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(IdTextsAmongNumbersOneChange)->ArgsProduct({{2}, {10000, 100000}})->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(SortShuffled)
+    ->ArgsProduct({{0, 1, 2, 3}, {10000, 100000}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+BENCHMARK(SortOneChange)
+    ->ArgsProduct({{0, 1, 2, 3}, {10000, 100000}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
+BENCHMARK(BirthMonthOnlyShuffled)
+    ->ArgsProduct({{1}, {10000, 100000}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+BENCHMARK(BirthMonthOnlyOneChange)
+    ->ArgsProduct({{1}, {10000, 100000}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
+BENCHMARK(IdTextsAmongNumbersShuffled)
+    ->ArgsProduct({{2}, {10000, 100000}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+BENCHMARK(IdTextsAmongNumbersOneChange)
+    ->ArgsProduct({{2}, {10000, 100000}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);

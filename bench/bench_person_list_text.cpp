@@ -1,13 +1,13 @@
 // The person list as text on 10,000 and 100,000 persons: the list sorted by name, every line
 // written with all columns, and the list sorted back.
+#include "app/main_window.h"
 #include "bench/main_window.h"
 #include "bench/tree_parts.h"
 #include "model/casove_obdobi.h"
 #include "model/clovek.h"
 #include "model/rod.h"
-#include "system/collation.h"
-#include "app/main_window.h"
 #include "shell/scroll.h"
+#include "system/collation.h"
 
 #include <benchmark/benchmark.h>
 
@@ -29,7 +29,8 @@ void BM_PersonListText(benchmark::State& state)
         Clovek* p = pOwned.get();
         p->surname = kSurnames[rng() % 7];
         p->firstName = kFirstNames[rng() % 7];
-        p->birth = Datum(std::to_string(1 + rng() % 28), std::to_string(1 + rng() % 12), std::to_string(1700 + rng() % 300));
+        p->birth = Datum(std::to_string(1 + rng() % 28), std::to_string(1 + rng() % 12),
+                         std::to_string(1700 + rng() % 300));
         p->birthPlace = "Žďár nad Sázavou";
         p->occupations.append(std::make_unique<CasoveObdobi>("kovář"));
         bench::appendNumbered(*main.tree, std::move(pOwned), i);

@@ -2,13 +2,13 @@
 // 100,000 persons. The report and the export of the larger tree must each stay well under a
 // second and grow about tenfold from the smaller one.
 #include "bench/default_texts.h"
+#include "bench/tree_builder.h"
 #include "gedcom/export_writer.h"
 #include "model/datum.h"
 #include "model/display_settings.h"
 #include "model/text_source.h"
 #include "reports/statistics_report.h"
 #include "reports/statistics_tables.h"
-#include "bench/tree_builder.h"
 
 #include <benchmark/benchmark.h>
 
@@ -63,7 +63,8 @@ void BM_GedcomExportFile(benchmark::State& state)
 {
     Rod& tree = treeOf(int(state.range(0)));
     const std::string path =
-        (std::filesystem::temp_directory_path() / ("kinvelor-bench-" + std::to_string(getpid()) + ".ged")).string();
+        (std::filesystem::temp_directory_path() / ("kinvelor-bench-" + std::to_string(getpid()) + ".ged"))
+            .string();
     for (auto _ : state)
         exportGedcom(tree, path, kToday);
     std::filesystem::remove(path);

@@ -1,11 +1,11 @@
 // The tree operations that walk every person, on trees of 10,000 and 100,000 persons. Each
 // operation on the larger tree should take no more than about fifteen times as long as on the
 // smaller one.
+#include "bench/tree_builder.h"
 #include "model/clovek.h"
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
-#include "bench/tree_builder.h"
 
 #include <benchmark/benchmark.h>
 
@@ -115,7 +115,11 @@ void BM_Remove1000Persons(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(BM_RebuildChildAndSiblingLists)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_RebuildChildAndSiblingLists)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 BENCHMARK(BM_ChainWalkBaseline)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MaxGenerations)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FindByNumberAndIdentifier)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);

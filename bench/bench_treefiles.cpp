@@ -32,8 +32,8 @@ void fillTree(Rod& tree, int persons)
         Clovek* woman = womanOwned.get();
         man->firstName = "Václav " + std::to_string(i);
         man->surname = "Dvořák";
-        man->birth = Datum(std::to_string(1 + i % 28), std::to_string(1 + i % 12),
-                           std::to_string(1700 + i % 300));
+        man->birth =
+            Datum(std::to_string(1 + i % 28), std::to_string(1 + i % 12), std::to_string(1700 + i % 300));
         man->birthPlace = "Kolín";
         man->alive = 0;
         man->death = Datum("?", "?", std::to_string(1760 + i % 300));

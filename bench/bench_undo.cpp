@@ -3,15 +3,15 @@
 // the model and through the main window; and the share of filled fields of every person, alone
 // and as the person list works it out when it is built. None of these may walk the tree for the
 // history's sake.
+#include "app/main_window.h"
 #include "bench/main_window.h"
 #include "bench/tree_parts.h"
 #include "model/action_list.h"
 #include "model/casove_obdobi.h"
 #include "model/clovek.h"
 #include "model/rod.h"
-#include "system/collation.h"
-#include "app/main_window.h"
 #include "shell/scroll.h"
+#include "system/collation.h"
 
 #include <benchmark/benchmark.h>
 

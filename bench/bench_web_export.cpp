@@ -2,8 +2,8 @@
 // one plain write per file: the export must be bound by writing files and grow about linearly.
 #include "bench/tree_builder.h"
 #include "bench/web_export_site.h"
-#include "system/fileio.h"
 #include "storage/tree_writer.h"
+#include "system/fileio.h"
 
 #include <benchmark/benchmark.h>
 
@@ -37,8 +37,10 @@ Site& siteOf(int persons)
     if (!s.run) {
         s.run = std::make_unique<bench::WebExportRun>();
         // Outside the program folder, where a tree file may have its companion folder.
-        s.root = (fs::temp_directory_path() / ("kinvelor-web-out-" + std::to_string(getpid()) + "-" +
-                                               std::to_string(persons))).string() + "/";
+        s.root = (fs::temp_directory_path() /
+                  ("kinvelor-web-out-" + std::to_string(getpid()) + "-" + std::to_string(persons)))
+                     .string() +
+                 "/";
         fs::create_directories(s.root + "save");
         const std::string file = s.root + "save/strom.rod";
         {
@@ -68,7 +70,8 @@ void BM_WebExport(benchmark::State& state)
         pages = s.run->write(s.root + "site/");
     }
     state.counters["pages"] = pages;
-    state.counters["pages_per_s"] = benchmark::Counter(double(pages) * double(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["pages_per_s"] =
+        benchmark::Counter(double(pages) * double(state.iterations()), benchmark::Counter::kIsRate);
 }
 
 // The files of the site just written: their paths below the site and their bytes.
@@ -132,5 +135,15 @@ void BM_WebExportSameBytesReplacedWhole(benchmark::State& state)
 } // namespace
 
 BENCHMARK(BM_WebExport)->Arg(2500)->Arg(5000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_WebExportSameBytesPlainWrites)->Arg(2500)->Arg(5000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_WebExportSameBytesReplacedWhole)->Arg(2500)->Arg(5000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_WebExportSameBytesPlainWrites)
+    ->Arg(2500)
+    ->Arg(5000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(BM_WebExportSameBytesReplacedWhole)
+    ->Arg(2500)
+    ->Arg(5000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();

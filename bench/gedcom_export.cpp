@@ -32,7 +32,8 @@ int main(int argc, char** argv)
                 const auto start = std::chrono::steady_clock::now();
                 const GedcomExportCounts counts = exportGedcom(*main.tree, out, Datum(today()));
                 const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
-                std::printf("persons=%d families=%d seconds=%.3f\n", counts.persons, counts.families, seconds.count());
+                std::printf("persons=%d families=%d seconds=%.3f\n", counts.persons, counts.families,
+                            seconds.count());
             } catch (const Exception& e) {
                 std::fprintf(stderr, "gedcom_export: %s\n", e.what());
                 status = 1;

@@ -5,9 +5,9 @@
 //   gedcom_import FILE.ged [OUT.rod]
 #include "gedcom/import_driver.h"
 #include "model/rod.h"
-#include "system/exceptions.h"
-#include "storage/tree_writer.h"
 #include "storage/tree_progress.h"
+#include "storage/tree_writer.h"
+#include "system/exceptions.h"
 
 #include <chrono>
 #include <cstdio>

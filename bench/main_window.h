@@ -2,10 +2,10 @@
 // The main window of the benches that drive it without the other windows: a new tree in memory
 // under the Czech collation, replaying its undo steps through the window, and the person list of
 // every person.
-#include "model/rod.h"
-#include "system/collation.h"
 #include "app/main_window.h"
+#include "model/rod.h"
 #include "shell/scroll.h"
+#include "system/collation.h"
 
 #include <memory>
 

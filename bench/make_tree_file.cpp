@@ -35,8 +35,7 @@ int main(int argc, char** argv)
         return 1;
     }
     if (!result.written) {
-        std::fprintf(stderr, "make_tree_file: %s not written: %s\n", file.c_str(),
-                     result.error.c_str());
+        std::fprintf(stderr, "make_tree_file: %s not written: %s\n", file.c_str(), result.error.c_str());
         return 1;
     }
     std::printf("persons=%d bytes=%ju\n", tree.personCount(), uintmax_t(fs::file_size(file)));

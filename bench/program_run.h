@@ -4,10 +4,10 @@
 // messages answered by a scripted runner and the Czech collation set: what the tools and the
 // benches that open tree files run.
 #include "app/program_windows.h"
-#include "toolkit/application.h"
-#include "system/collation.h"
-#include "toolkit/scripted_runner.h"
 #include "storage/working_folders.h"
+#include "system/collation.h"
+#include "toolkit/application.h"
+#include "toolkit/scripted_runner.h"
 
 #include <cerrno>
 #include <filesystem>

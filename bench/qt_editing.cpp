@@ -27,12 +27,12 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <exception>
 #include <filesystem>
 #include <map>
 #include <string>
 #include <string_view>
-#include <ctime>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -85,8 +85,7 @@ double threadCpuMs()
 
 class Timings {
 public:
-    template <class Op>
-    void time(const std::string& name, Op op)
+    template<class Op> void time(const std::string& name, Op op)
     {
         const double cpuStart = threadCpuMs();
         const auto start = Clock::now();

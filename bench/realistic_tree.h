@@ -4,13 +4,13 @@
 // persons without kin; identifiers, occupations, residences and notes on many, half of them
 // dead, dates partly unknown, a few groups, no media. Every person is numbered and added at
 // the head of the chain as a loader adds them, so 100,000 persons build in moments.
+#include "bench/tree_parts.h"
 #include "model/casove_obdobi.h"
 #include "model/clovek.h"
 #include "model/group.h"
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
-#include "bench/tree_parts.h"
 
 #include <algorithm>
 #include <array>
@@ -22,7 +22,7 @@ namespace bench {
 
 class RealisticTree {
 public:
-    RealisticTree(Rod& tree, unsigned seed) : tree_(tree), rng_(seed) {}
+    RealisticTree(Rod& tree, unsigned seed) : tree_(tree), rng_(seed) { }
 
     void build(int persons)
     {
@@ -67,8 +67,7 @@ public:
 
 private:
     bool pick(int oneIn) { return rng_() % unsigned(oneIn) == 0; }
-    template <size_t N>
-    const char* any(const std::array<const char*, N>& values)
+    template<size_t N> const char* any(const std::array<const char*, N>& values)
     {
         return values[rng_() % N];
     }
@@ -79,18 +78,18 @@ private:
 
     Clovek* person(int generation, int sex)
     {
-        static constexpr std::array<const char*, 12> men{
-            "Jan", "Josef", "Václav", "František", "Jiří", "Karel",
-            "Antonín", "Tomáš", "Petr", "Martin", "Vojtěch", "Matěj"};
-        static constexpr std::array<const char*, 12> women{
-            "Marie", "Anna", "Ludmila", "Božena", "Kateřina", "Alžběta",
-            "Dorota", "Johana", "Terezie", "Magdalena", "Barbora", "Zdeňka"};
+        static constexpr std::array<const char*, 12> men{"Jan",  "Josef",  "Václav",  "František",
+                                                         "Jiří", "Karel",  "Antonín", "Tomáš",
+                                                         "Petr", "Martin", "Vojtěch", "Matěj"};
+        static constexpr std::array<const char*, 12> women{"Marie",    "Anna",      "Ludmila", "Božena",
+                                                           "Kateřina", "Alžběta",   "Dorota",  "Johana",
+                                                           "Terezie",  "Magdalena", "Barbora", "Zdeňka"};
         static constexpr std::array<const char*, 10> places{
-            "Kolín", "Kutná Hora", "Čáslav", "Pardubice", "Přelouč",
-            "Chrudim", "Nymburk", "Poděbrady", "Týnec nad Labem", "Žleby"};
-        static constexpr std::array<const char*, 10> trades{
-            "rolník", "chalupník", "tkadlec", "kovář", "mlynář",
-            "učitel", "truhlář", "nádeník", "obchodník", "švec"};
+            "Kolín",   "Kutná Hora", "Čáslav",    "Pardubice",       "Přelouč",
+            "Chrudim", "Nymburk",    "Poděbrady", "Týnec nad Labem", "Žleby"};
+        static constexpr std::array<const char*, 10> trades{"rolník",    "chalupník", "tkadlec", "kovář",
+                                                            "mlynář",    "učitel",    "truhlář", "nádeník",
+                                                            "obchodník", "švec"};
         auto pOwned = std::make_unique<Clovek>();
         Clovek* p = pOwned.get();
         p->sex = uint8_t(sex);
@@ -106,8 +105,7 @@ private:
         }
         const int year = 1650 + 22 * generation + int(rng_() % 15);
         if (!pick(15))
-            p->birth = Datum(maybe(6, 1 + int(rng_() % 28)), maybe(6, 1 + int(rng_() % 12)),
-                             maybe(20, year));
+            p->birth = Datum(maybe(6, 1 + int(rng_() % 28)), maybe(6, 1 + int(rng_() % 12)), maybe(20, year));
         p->birth.about = pick(20);
         if (!pick(4))
             p->birthPlace = any(places);
@@ -128,7 +126,8 @@ private:
         if (pick(3))
             p->occupations.append(std::make_unique<CasoveObdobi>(any(trades)));
         if (pick(5)) {
-            auto home = std::make_unique<CasoveObdobi>(std::string(any(places)) + " čp. " + std::to_string(1 + rng_() % 200));
+            auto home = std::make_unique<CasoveObdobi>(std::string(any(places)) + " čp. " +
+                                                       std::to_string(1 + rng_() % 200));
             home->from = std::to_string(year + 20);
             p->residences.append(std::move(home));
         }
@@ -147,12 +146,10 @@ private:
     {
         Svatba* s = bench::marry(a, b);
         if (!pick(5)) {
-            const int year = std::max(a->birth.year == "?" || a->birth.year.empty()
-                                          ? 1700
-                                          : std::stoi(a->birth.year) + 22,
-                                      1650);
-            s->wedding = Datum(maybe(5, 1 + int(rng_() % 28)), maybe(5, 1 + int(rng_() % 12)),
-                               std::to_string(year));
+            const int year = std::max(
+                a->birth.year == "?" || a->birth.year.empty() ? 1700 : std::stoi(a->birth.year) + 22, 1650);
+            s->wedding =
+                Datum(maybe(5, 1 + int(rng_() % 28)), maybe(5, 1 + int(rng_() % 12)), std::to_string(year));
             if (pick(2))
                 s->place = "Kolín";
         }

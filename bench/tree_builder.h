@@ -23,7 +23,7 @@ constexpr int kBigFamily = 5000;
 
 class TreeBuilder {
 public:
-    TreeBuilder(Rod& tree, int seed) : tree_(tree), rng_(seed) {}
+    TreeBuilder(Rod& tree, int seed) : tree_(tree), rng_(seed) { }
 
     Clovek* person(int generation, int sex)
     {
@@ -53,8 +53,8 @@ public:
             for (Clovek* p : previous)
                 (p->sex ? men : women).push_back(p);
             size_t couples = std::min(men.size(), women.size());
-            for (size_t c = 0; c < couples && int(current.size()) < perGeneration
-                               && next_ < persons - kBigFamily - 60;
+            for (size_t c = 0;
+                 c < couples && int(current.size()) < perGeneration && next_ < persons - kBigFamily - 60;
                  ++c) {
                 Clovek* man = men[c];
                 Clovek* woman = rng_() % 8 ? women[c] : person(g - 1, 0);
@@ -113,9 +113,9 @@ inline void buildFamilies(Rod& tree, int persons)
         p->surname = "Příjmení" + std::to_string(rng() % 900);
         p->sex = uint8_t(sex);
         const int year = 1500 + 25 * generationNumber + int(rng() % 20);
-        p->birth = Datum(rng() % 8 ? std::to_string(1 + rng() % 28) : "?",
-                         rng() % 8 ? std::to_string(1 + rng() % 12) : "?",
-                         rng() % 20 ? std::to_string(year) : "?");
+        p->birth =
+            Datum(rng() % 8 ? std::to_string(1 + rng() % 28) : "?",
+                  rng() % 8 ? std::to_string(1 + rng() % 12) : "?", rng() % 20 ? std::to_string(year) : "?");
         // Numbered as a new person would be (the lowest free number), without its search.
         return appendNumbered(tree, std::move(pOwned), tree.personCount());
     };
@@ -162,8 +162,9 @@ inline void addLifeDetails(Rod& tree)
         }
         for (UkSvatba* e : p->partnerships.items<UkSvatba>())
             if (e->partnership->partner1 == p && !Datum::isUnknown(p->birth.year)) {
-                e->partnership->wedding = Datum(std::to_string(1 + rng() % 28), std::to_string(1 + rng() % 12),
-                                                std::to_string(std::stoi(p->birth.year) + 20 + int(rng() % 10)));
+                e->partnership->wedding =
+                    Datum(std::to_string(1 + rng() % 28), std::to_string(1 + rng() % 12),
+                          std::to_string(std::stoi(p->birth.year) + 20 + int(rng() % 10)));
                 e->partnership->place = "Kostel " + std::to_string(rng() % 300);
             }
     }

@@ -65,8 +65,8 @@ int main(int argc, char** argv)
                 std::fprintf(stderr, "tree_roundtrip: %s could not be saved\n", out.c_str());
                 status = 1;
             }
-            std::printf("persons=%d load_seconds=%.3f save_seconds=%.3f peak_rss_kib=%ld\n",
-                        persons, loadSeconds, saveSeconds, peakRssKib());
+            std::printf("persons=%d load_seconds=%.3f save_seconds=%.3f peak_rss_kib=%ld\n", persons,
+                        loadSeconds, saveSeconds, peakRssKib());
             std::fflush(stdout);
         }
         // The process ends here: freeing the tree is not what the figures are about.

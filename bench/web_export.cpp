@@ -23,7 +23,8 @@ int main(int argc, char** argv)
         }
         const auto start = std::chrono::steady_clock::now();
         const int pages = run.write(out);
-        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         std::printf("pages=%d seconds=%.3f\n", pages, seconds);
         return 0;
     } catch (const std::exception& e) {

@@ -1,6 +1,7 @@
 // Assigning existing persons as children of the current person: the children of the selected
 // partner, or persons picked one by one from a list. Nothing here can be undone, so the history
 // is emptied first.
+#include "editor/person_editor.h"
 #include "forms/prirad_deti_form.h"
 #include "forms/vyber_dite_form.h"
 #include "model/clovek.h"
@@ -8,7 +9,6 @@
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
 #include "toolkit/dialogs.h"
-#include "editor/person_editor.h"
 
 #include <vector>
 
@@ -56,15 +56,17 @@ bool PersonEditor::assignChild(Clovek* child, Clovek* partner, bool listed)
     } else {
         const std::string parentName = old->displayName(settings.showBirthSurname, settings.showBirth, true);
         question = langText("otazky", "preraditDite", "Přeřadit dítě") + " " + childName +
-                   (listed ? " (rodič: " : " (" + langText("otazky", "rodic", "rodič") + " ") + parentName + ")?";
+                   (listed ? " (rodič: " : " (" + langText("otazky", "rodic", "rodič") + " ") + parentName +
+                   ")?";
     }
     if (!askYesNo(question))
         return false;
     slot = me;
     if (child == me || tree->hasAncestorCycle(me)) {
-        ShowMessage(old && !listed
-                        ? langText("chyby", "zacykleniDitePrerazeni", "Zacyklení Lipovetau! Dítě nemůže být přeřazeno!")
-                        : langText("chyby", "zacykleniDitePrirazeni", "Zacyklení Lipovetau! Dítě nemůže být přiřazeno!"));
+        ShowMessage(old && !listed ? langText("chyby", "zacykleniDitePrerazeni",
+                                              "Zacyklení Lipovetau! Dítě nemůže být přeřazeno!")
+                                   : langText("chyby", "zacykleniDitePrirazeni",
+                                              "Zacyklení Lipovetau! Dítě nemůže být přiřazeno!"));
         slot = old;
         return false;
     }

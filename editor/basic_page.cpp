@@ -1,7 +1,7 @@
 // Filling the basic-data page from the current person.
+#include "editor/person_editor.h"
 #include "editor/person_text_controls.h"
 #include "model/clovek.h"
-#include "editor/person_editor.h"
 
 #include <initializer_list>
 

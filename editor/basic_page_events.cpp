@@ -1,11 +1,11 @@
 // The basic-data page's controls hooked to their handlers. The undo replay puts a value into a
 // control and runs its change event, so every field's step is taken back through these.
+#include "editor/person_editor.h"
 #include "editor/person_text_controls.h"
 #include "model/clovek.h"
 #include "model/person_fields.h"
 #include "model/rod.h"
 #include "toolkit/lists.h"
-#include "editor/person_editor.h"
 
 void PersonEditor::bindBasicPageEvents()
 {
@@ -22,7 +22,9 @@ void PersonEditor::bindBasicPageEvents()
             continue;
         const PersonTextControl c = personTextControl(*this, f.field);
         if (auto values = c.values)
-            c.box->OnEnter = [this, box = c.box, values, listed = f.text] { fillValueList(*box, values, listed); };
+            c.box->OnEnter = [this, box = c.box, values, listed = f.text] {
+                fillValueList(*box, values, listed);
+            };
     }
 
     z.jmenoCB.OnExit = [this] { jmenoCBExit(); };
@@ -30,10 +32,10 @@ void PersonEditor::bindBasicPageEvents()
     z.rodnePrijmeniCB.OnExit = [this] { rodnePrijmeniCBExit(); };
 
     for (TWinControl* field : std::initializer_list<TWinControl*>{
-             &z.jmenoCB, &z.prijmeniCB, &z.rodnePrijmeniCB, &z.pohlaviCB, &z.titulPredCB,
-             &z.titulZaCB, &z.narozDenCB, &z.narozMesicCB, &z.narozRokED, &z.narozAsi,
-             &z.narozMistoCB, &z.zivaZesnulaCH, &z.smrtDenCB, &z.smrtMesicCB, &z.smrtRokED,
-             &z.smrtAsi, &z.smrtMistoCB, &z.smrtPohrebCB, &z.smrtPricinaCB})
+             &z.jmenoCB, &z.prijmeniCB, &z.rodnePrijmeniCB, &z.pohlaviCB, &z.titulPredCB, &z.titulZaCB,
+             &z.narozDenCB, &z.narozMesicCB, &z.narozRokED, &z.narozAsi, &z.narozMistoCB, &z.zivaZesnulaCH,
+             &z.smrtDenCB, &z.smrtMesicCB, &z.smrtRokED, &z.smrtAsi, &z.smrtMistoCB, &z.smrtPohrebCB,
+             &z.smrtPricinaCB})
         field->OnKeyDown = [this, field](int& key, TShiftState) { fieldKeyDown(*field, key); };
     bindDateEvents();
     bindFamilyEvents();
@@ -64,7 +66,9 @@ void PersonEditor::bindDateEvents()
     z.narozMistoCB.OnChange = [this, &z] { storeTextField(PersonField::birthPlace, z.narozMistoCB, false); };
     z.smrtMistoCB.OnChange = [this, &z] { storeTextField(PersonField::deathPlace, z.smrtMistoCB, false); };
     z.smrtPohrebCB.OnChange = [this, &z] { storeTextField(PersonField::burial, z.smrtPohrebCB, false); };
-    z.smrtPricinaCB.OnChange = [this, &z] { storeTextField(PersonField::deathCause, z.smrtPricinaCB, false); };
+    z.smrtPricinaCB.OnChange = [this, &z] {
+        storeTextField(PersonField::deathCause, z.smrtPricinaCB, false);
+    };
     z.smrtPricinaCB.OnEnter = [this, &z] {
         if (!tree)
             return;

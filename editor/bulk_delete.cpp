@@ -1,13 +1,13 @@
 // Bulk delete: persons marked in a check list, by hand, by family, by group, inverted or all,
 // and deleted in one command.
 #include "editor/group_lists.h"
+#include "editor/person_editor.h"
 #include "forms/hromadne_mazani_form.h"
 #include "model/clovek.h"
 #include "model/group.h"
 #include "model/prev_next.h"
 #include "model/rod.h"
 #include "model/uk_clovek.h"
-#include "editor/person_editor.h"
 #include "shell/list_display.h"
 #include "shell/mark_check_list.h"
 #include "shell/scroll.h"
@@ -20,7 +20,7 @@ namespace {
 // The window's handlers; the selection lives in the persons' marks.
 class BulkDeleteWindow {
 public:
-    explicit BulkDeleteWindow(PersonEditor& main) : main_(main), w_(*hromadneMazaniFORM) {}
+    explicit BulkDeleteWindow(PersonEditor& main) : main_(main), w_(*hromadneMazaniFORM) { }
 
     static void bind(PersonEditor& main)
     {
@@ -46,7 +46,7 @@ public:
         if (line < 0 || line >= w_.osobyLIST.Items.Count())
             return;
         if (Clovek* p = main_.tree->findPersonByDisplayName(w_.osobyLIST.Items[line],
-                                                             main_.settings.showBirthSurname, true, true))
+                                                            main_.settings.showBirthSurname, true, true))
             p->mark = w_.osobyLIST.Checked(line) ? 1 : 0;
     }
 

@@ -2,12 +2,12 @@
 // person, after a question.
 #include "editor/group_lists.h"
 #include "editor/group_windows.h"
+#include "editor/person_editor.h"
 #include "forms/co_vyplnit_form.h"
 #include "forms/hromadne_form.h"
 #include "model/bulk_fill.h"
 #include "model/group.h"
 #include "model/rod.h"
-#include "editor/person_editor.h"
 #include "shell/scroll.h"
 
 namespace {
@@ -24,9 +24,11 @@ constexpr const char* kReplace = "Vyplnit celé skupině text";
 constexpr const char* kAppend = "Vložit celé skupině text";
 
 const FillField fillFields[] = {
-    {&ThromadneFORM::mistoNarozeniBT, "Místo narození", BulkField::birthPlace, kReplace, "jako místo narození?"},
+    {&ThromadneFORM::mistoNarozeniBT, "Místo narození", BulkField::birthPlace, kReplace,
+     "jako místo narození?"},
     {&ThromadneFORM::mistoUmrtiBT, "Místo úmrtí", BulkField::deathPlace, kReplace, "jako místo úmrtí?"},
-    {&ThromadneFORM::mistoPohrbeni, "Místo pohřbení", BulkField::burialPlace, kReplace, "jako místo pohřbení?"},
+    {&ThromadneFORM::mistoPohrbeni, "Místo pohřbení", BulkField::burialPlace, kReplace,
+     "jako místo pohřbení?"},
     {&ThromadneFORM::bydlisteBT, "Bydliště", BulkField::residence, kAppend, "jako bydliště?"},
     {&ThromadneFORM::vzdelaniBT, "Vzdělání", BulkField::education, kAppend, "jako vzdělání?"},
     {&ThromadneFORM::povolaniBT, "Povolání", BulkField::occupation, kAppend, "jako povolání?"},

@@ -1,14 +1,14 @@
 // The children and siblings of the current person: the two lists, jumping to the person of a
 // row, creating a child or a sibling and removing a child.
+#include "editor/person_editor.h"
+#include "forms/sourozenci_create_form.h"
 #include "model/action.h"
 #include "model/clovek.h"
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
-#include "toolkit/dialogs.h"
-#include "editor/person_editor.h"
 #include "shell/scroll.h"
-#include "forms/sourozenci_create_form.h"
+#include "toolkit/dialogs.h"
 
 #include <memory>
 

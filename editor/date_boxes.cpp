@@ -1,11 +1,11 @@
 #include "editor/date_boxes.h"
 
+#include "editor/person_editor.h"
 #include "forms/tolerance_form.h"
 #include "model/datum.h"
 #include "model/path_utils.h"
 #include "system/numbers.h"
 #include "system/text.h"
-#include "editor/person_editor.h"
 
 #include <algorithm>
 #include <vector>

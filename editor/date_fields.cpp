@@ -1,10 +1,10 @@
 // The birth and death dates of the basic-data page: day, month and year boxes, the weekday,
 // the "?" button, the about box with its tolerance, and the alive box that shows the death.
 #include "editor/date_boxes.h"
+#include "editor/person_editor.h"
 #include "model/clovek.h"
 #include "model/datum.h"
 #include "model/rod.h"
-#include "editor/person_editor.h"
 
 #include <string>
 
@@ -22,7 +22,8 @@ LifeDate boxes(PersonEditor& m, bool birth)
     ZakladniSheet& z = m.zakladniSheet;
     Clovek& p = *m.currentPerson;
     if (birth)
-        return {{p.birth, z.narozDenCB, z.narozMesicCB, z.narozRokED, z.narozeniDenLB}, z.narozAsi, "narozeni"};
+        return {
+            {p.birth, z.narozDenCB, z.narozMesicCB, z.narozRokED, z.narozeniDenLB}, z.narozAsi, "narozeni"};
     return {{p.death, z.smrtDenCB, z.smrtMesicCB, z.smrtRokED, z.smrtDenLB}, z.smrtAsi, "smrt"};
 }
 
@@ -115,8 +116,8 @@ void PersonEditor::aboutBoxMouseUp(bool birth)
     const int32_t oldTolerance = b.boxes.date.tolerance;
     takeAboutBox(b.boxes.date, b.about);
     if (!undoReplaying)
-        tree->recordToleranceChange(currentPerson, b.keyStart + "Asi", oldAbout, b.boxes.date.about, oldTolerance,
-                                    b.boxes.date.tolerance);
+        tree->recordToleranceChange(currentPerson, b.keyStart + "Asi", oldAbout, b.boxes.date.about,
+                                    oldTolerance, b.boxes.date.tolerance);
 }
 
 void PersonEditor::zivaZesnulaCHClick()

@@ -1,7 +1,7 @@
 // The parents, children, siblings and partnership controls of the basic-data page hooked to
 // their handlers.
-#include "model/rod.h"
 #include "editor/person_editor.h"
+#include "model/rod.h"
 
 #include <initializer_list>
 
@@ -71,7 +71,7 @@ void PersonEditor::bindPartnershipEvents()
     }
     z.svatbaAsi.OnMouseUp = [this](TMouseButton, TShiftState, int, int) { svatbaAsiMouseUp(); };
     for (TWinControl* field : std::initializer_list<TWinControl*>{
-             &z.svatbaDenCB, &z.svatbaMesicCB, &z.svatbaRokED, &z.svatbaMistoCB, &z.oddavajiciKnezED, &z.svedkoveED,
-             &z.rozvodDenCB, &z.rozvodMesicCB, &z.rozvodRokED})
+             &z.svatbaDenCB, &z.svatbaMesicCB, &z.svatbaRokED, &z.svatbaMistoCB, &z.oddavajiciKnezED,
+             &z.svedkoveED, &z.rozvodDenCB, &z.rozvodMesicCB, &z.rozvodRokED})
         field->OnKeyDown = [this, field](int& key, TShiftState) { fieldKeyDown(*field, key); };
 }

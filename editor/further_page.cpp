@@ -1,16 +1,16 @@
 // The further-data page: religion, baptism, godparents, nationality, citizenship, the contact
 // fields of a living person, the five user fields with their per-tree captions, the identifier
 // and the parish-register notes; and the further-texts memo's first half and its save to disk.
+#include "editor/person_editor.h"
 #include "editor/person_text_controls.h"
 #include "forms/id_change_form.h"
 #include "model/clovek.h"
 #include "model/rod.h"
-#include "system/codec.h"
-#include "toolkit/dialogs.h"
-#include "system/exceptions.h"
-#include "editor/person_editor.h"
 #include "shell/list_display.h"
 #include "shell/value_dialogs.h"
+#include "system/codec.h"
+#include "system/exceptions.h"
+#include "toolkit/dialogs.h"
 
 #include <array>
 #include <utility>
@@ -23,14 +23,16 @@ std::vector<std::pair<PersonField, PersonTextControl>> furtherFields(ThlavniForm
 {
     std::vector<std::pair<PersonField, PersonTextControl>> fields;
     for (const PersonFieldInfo& f : personFields)
-        if (f.kind == FieldKind::text && f.page == EditorPage::furtherData && f.field != PersonField::identifier)
+        if (f.kind == FieldKind::text && f.page == EditorPage::furtherData &&
+            f.field != PersonField::identifier)
             fields.emplace_back(f.field, personTextControl(window, f.field));
     return fields;
 }
 
 std::array<std::string*, 5> userCaptions(Rod& tree)
 {
-    return {&tree.userCaption1, &tree.userCaption2, &tree.userCaption3, &tree.userCaption4, &tree.userCaption5};
+    return {&tree.userCaption1, &tree.userCaption2, &tree.userCaption3, &tree.userCaption4,
+            &tree.userCaption5};
 }
 
 std::array<TLabel*, 5> userLabels(DalsiSheet& d)

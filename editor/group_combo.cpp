@@ -1,10 +1,10 @@
 // The group box above the person list: the all-persons entry and the tree's groups, and the
 // list rebuilt from the chosen one.
 #include "editor/group_lists.h"
+#include "editor/person_editor.h"
 #include "model/group.h"
 #include "model/rod.h"
 #include "model/uk_clovek.h"
-#include "editor/person_editor.h"
 #include "shell/scroll.h"
 
 #include <algorithm>
@@ -39,7 +39,8 @@ void PersonEditor::filterListByGroup()
         return;
     Scroll& list = *personList;
     const int chosen = skupinyCB.ItemIndex();
-    const std::string name = chosen >= 0 && chosen < skupinyCB.Items.Count() ? skupinyCB.Items[chosen] : skupinyCB.Text();
+    const std::string name =
+        chosen >= 0 && chosen < skupinyCB.Items.Count() ? skupinyCB.Items[chosen] : skupinyCB.Text();
     if (name == allPersonsGroupName) {
         // A list that holds every person already (as opening a tree leaves it) keeps its rows
         // and the order they were sorted in: a big tree would only be listed and sorted twice.

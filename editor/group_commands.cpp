@@ -2,11 +2,11 @@
 // manager with its lists.
 #include "editor/group_lists.h"
 #include "editor/group_windows.h"
+#include "editor/person_editor.h"
 #include "forms/moje_skupiny_form.h"
 #include "forms/spravce_skupin_form.h"
 #include "model/group.h"
 #include "model/rod.h"
-#include "editor/person_editor.h"
 #include "shell/list_display.h"
 #include "shell/mark_check_list.h"
 

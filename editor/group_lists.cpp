@@ -1,10 +1,10 @@
 #include "editor/group_lists.h"
 
+#include "editor/person_editor.h"
 #include "model/group.h"
 #include "model/rod.h"
-#include "toolkit/dialogs.h"
 #include "system/stringlist.h"
-#include "editor/person_editor.h"
+#include "toolkit/dialogs.h"
 
 int exactIndexOf(const TStringList& lines, const std::string& text)
 {
@@ -24,7 +24,7 @@ void tellLockedSkipped(PersonEditor& main, int skipped)
 {
     if (skipped <= 0)
         return;
-    ShowMessage(main.langText("chyby", "zamceneVynechany",
-                              "Zamčené osoby zůstaly beze změny. Vynechaných osob:") +
-                " " + std::to_string(skipped));
+    ShowMessage(
+        main.langText("chyby", "zamceneVynechany", "Zamčené osoby zůstaly beze změny. Vynechaných osob:") +
+        " " + std::to_string(skipped));
 }

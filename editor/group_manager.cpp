@@ -1,6 +1,7 @@
 // The group manager's commands, the group-name prompt and the fill window.
 #include "editor/group_lists.h"
 #include "editor/group_windows.h"
+#include "editor/person_editor.h"
 #include "forms/naplnit_form.h"
 #include "forms/nazev_skupiny_form.h"
 #include "forms/spravce_skupin_form.h"
@@ -8,9 +9,8 @@
 #include "model/group.h"
 #include "model/rod.h"
 #include "model/uk_clovek.h"
-#include "toolkit/dialogs.h"
-#include "editor/person_editor.h"
 #include "shell/list_display.h"
+#include "toolkit/dialogs.h"
 
 void GroupManager::bind(PersonEditor& main)
 {
@@ -69,7 +69,8 @@ bool GroupManager::askGroupName(std::string& name, const std::string* present)
         if (main_.tree->groupExists(name))
             ShowMessage(main_.langText("chyby", "jizExistuje", "Skupina tohoto názvu již existuje!"));
         else if (name.empty())
-            ShowMessage(main_.langText("chyby", "nemuzeBytPrazdny", "Název skupiny nemůže být prázdný řetězec!"));
+            ShowMessage(
+                main_.langText("chyby", "nemuzeBytPrazdny", "Název skupiny nemůže být prázdný řetězec!"));
         else
             return true;
     }
@@ -117,7 +118,8 @@ void GroupManager::prejmenovatBTClick()
 void GroupManager::vyprazdnitBTClick()
 {
     Group* group = selectedGroupOrTell();
-    if (!group || !main_.askYesNo(main_.langText("skupiny", "opravduVyprazdnit", "Opravdu vyprázdnit skupinu?")))
+    if (!group ||
+        !main_.askYesNo(main_.langText("skupiny", "opravduVyprazdnit", "Opravdu vyprázdnit skupinu?")))
         return;
     group->members.clear();
     main_.selectManagedGroup(group->name);
@@ -126,7 +128,8 @@ void GroupManager::vyprazdnitBTClick()
 void GroupManager::smazatBTClick()
 {
     Group* group = selectedGroupOrTell();
-    if (!group || !main_.askYesNo(main_.langText("skupiny", "opravduOdstranit", "Opravdu odstranit skupinu?")))
+    if (!group ||
+        !main_.askYesNo(main_.langText("skupiny", "opravduOdstranit", "Opravdu odstranit skupinu?")))
         return;
     main_.tree->groups.remove(group);
     spravceSkupinFORM->skupinyLIST.setItemIndex(-1);
@@ -190,7 +193,8 @@ void GroupManager::clenoveLISTClickCheck()
     const int line = lines.ItemIndex();
     if (!group || line < 0 || line >= lines.Items.Count())
         return;
-    Clovek* person = main_.tree->findPersonByDisplayName(lines.Items[line], main_.settings.showBirthSurname, true, true);
+    Clovek* person =
+        main_.tree->findPersonByDisplayName(lines.Items[line], main_.settings.showBirthSurname, true, true);
     if (!person)
         return;
     if (lines.Checked(line)) {
@@ -201,8 +205,7 @@ void GroupManager::clenoveLISTClickCheck()
     }
 }
 
-template <class Qualifies>
-void GroupManager::refillSelected(Qualifies qualifies)
+template<class Qualifies> void GroupManager::refillSelected(Qualifies qualifies)
 {
     Group* group = selectedGroup();
     if (!group)

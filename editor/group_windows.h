@@ -10,7 +10,7 @@ class PersonEditor;
 
 class GroupManager {
 public:
-    explicit GroupManager(PersonEditor& main) : main_(main) {}
+    explicit GroupManager(PersonEditor& main) : main_(main) { }
 
     // Hooks the manager's and the fill window's controls to the handlers below.
     static void bind(PersonEditor& main);
@@ -41,15 +41,14 @@ public:
 private:
     Group* selectedGroup();
     // Replaces the selected group's members by the persons that qualify, then tells so.
-    template <class Qualifies>
-    void refillSelected(Qualifies qualifies);
+    template<class Qualifies> void refillSelected(Qualifies qualifies);
 
     PersonEditor& main_;
 };
 
 class BulkFill {
 public:
-    explicit BulkFill(PersonEditor& main) : main_(main) {}
+    explicit BulkFill(PersonEditor& main) : main_(main) { }
 
     // Hooks the bulk-fill window's nine field buttons.
     static void bind(PersonEditor& main);

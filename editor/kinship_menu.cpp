@@ -1,10 +1,10 @@
 // The relatives submenu: 27 kinship queries about the current person into the relatives window.
+#include "editor/person_editor.h"
 #include "forms/pribuzni_form.h"
 #include "model/clovek.h"
 #include "model/rod.h"
-#include "system/stringlist.h"
-#include "editor/person_editor.h"
 #include "shell/list_display.h"
+#include "system/stringlist.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ using Always = void (Rod::*)(TStringList&, const Clovek*, const DisplaySettings&
 struct KinshipItem {
     TMenuItem ThlavniForm::*item;
     WithClear withClear; // the queries asked to clear the list first
-    Always always;       // the queries that always clear it
+    Always always; // the queries that always clear it
     const char* key;
     const char* relation;
 };
@@ -42,13 +42,15 @@ const KinshipItem kinshipItems[] = {
      "Bratranci a sestřenice"},
     {&ThlavniForm::Synovci1, &Rod::listNephews, nullptr, "synovci", "Synovci"},
     {&ThlavniForm::Netere1, &Rod::listNieces, nullptr, "netere", "Neteře"},
-    {&ThlavniForm::SynovciANetere1, &Rod::listNephewsAndNieces, nullptr, "synovciANetere", "Synovci a neteře"},
+    {&ThlavniForm::SynovciANetere1, &Rod::listNephewsAndNieces, nullptr, "synovciANetere",
+     "Synovci a neteře"},
     {&ThlavniForm::Zetove1, &Rod::listSonsInLaw, nullptr, "zetove", "Zeťové"},
     {&ThlavniForm::Snachy1, &Rod::listDaughtersInLaw, nullptr, "snachy", "Snachy"},
     {&ThlavniForm::ZetoveASnachy1, &Rod::listChildrenInLaw, nullptr, "zetoveASnachy", "Zeťové a snachy"},
     {&ThlavniForm::Svagri1, &Rod::listBrothersInLaw, nullptr, "svagri", "Švagři"},
     {&ThlavniForm::Svagrove1, &Rod::listSistersInLaw, nullptr, "svagrove", "Švagrové"},
-    {&ThlavniForm::SvagriASvagrove1, &Rod::listSiblingsInLaw, nullptr, "svagriASvagrove", "Švagři a švagrové"},
+    {&ThlavniForm::SvagriASvagrove1, &Rod::listSiblingsInLaw, nullptr, "svagriASvagrove",
+     "Švagři a švagrové"},
 };
 
 } // namespace

@@ -1,12 +1,12 @@
 // The checks of the current person's birth and death dates and of the selected partnership's
 // wedding and divorce dates, with their messages: a date that cannot be true loses the part just
 // edited.
+#include "editor/person_editor.h"
 #include "model/clovek.h"
 #include "model/life_checks.h"
 #include "model/svatba.h"
 #include "toolkit/application.h"
 #include "toolkit/dialogs.h"
-#include "editor/person_editor.h"
 
 namespace {
 
@@ -40,13 +40,14 @@ int partIndex(char part)
 }
 
 // The reset is no step of its own: undoing the edit brings the typed part's old value back.
-bool passPartnershipCheck(PersonEditor& m, const DateCheck& check, Datum& date, const PartNote& note, char part)
+bool passPartnershipCheck(PersonEditor& m, const DateCheck& check, Datum& date, const PartNote& note,
+                          char part)
 {
     if (!check)
         return true;
     (part == 'd' ? date.day : part == 'm' ? date.month : date.year) = "?";
-    showCheckMessage(m.langText("chyby", check->key, check->defaultText) + " "
-                     + m.langText("chyby", note.key, note.text));
+    showCheckMessage(m.langText("chyby", check->key, check->defaultText) + " " +
+                     m.langText("chyby", note.key, note.text));
     // The first partnership is shown afterwards, with the reset part as "?".
     m.fillPartnerList(0);
     return false;
@@ -76,14 +77,15 @@ bool PersonEditor::checkDeathDate(char part)
                          deathNotes[partIndex(part)].key, deathNotes[partIndex(part)].text, part);
 }
 
-bool PersonEditor::passLifeCheck(const DateCheck& check, Datum& date, const char* noteKey, const char* noteText,
-                            char part)
+bool PersonEditor::passLifeCheck(const DateCheck& check, Datum& date, const char* noteKey,
+                                 const char* noteText, char part)
 {
     if (!check)
         return true;
     // The reset is no step of its own: undoing the edit brings the typed part's old value back.
     (part == 'd' ? date.day : part == 'm' ? date.month : date.year) = "?";
-    showCheckMessage(langText("chyby", check->key, check->defaultText) + " " + langText("chyby", noteKey, noteText));
+    showCheckMessage(langText("chyby", check->key, check->defaultText) + " " +
+                     langText("chyby", noteKey, noteText));
     {
         ShowingPerson showing(*this);
         showBasicPage();

@@ -1,13 +1,13 @@
 // The residence, education and occupation lists of the basic-data page: one list box with new,
 // edit and delete (each an undo step) and up and down (not recorded) per kind, and the small
 // entry window they share, which offers the texts of that kind already used in the tree.
+#include "editor/person_editor.h"
 #include "model/casove_obdobi.h"
 #include "model/clovek.h"
 #include "model/rod.h"
-#include "toolkit/lists.h"
-#include "system/stringlist.h"
-#include "editor/person_editor.h"
 #include "shell/value_dialogs.h"
+#include "system/stringlist.h"
+#include "toolkit/lists.h"
 
 namespace {
 
@@ -28,15 +28,20 @@ PeriodControls controlsOf(ZakladniSheet& z, PersonEditor::PeriodList which)
 {
     switch (which) {
     case PersonEditor::PeriodList::residences:
-        return {z.bydlisteLIST, z.noveBydlisteBT, z.upravBydlisteBT, z.smazatBydlisteBT, z.nahoruBydlisteBT,
-                z.doluBydlisteBT, &Clovek::residences, "bydliste", &Rod::distinctResidences, "smazatBydliste"};
+        return {z.bydlisteLIST,           z.noveBydlisteBT, z.upravBydlisteBT,   z.smazatBydlisteBT,
+                z.nahoruBydlisteBT,       z.doluBydlisteBT, &Clovek::residences, "bydliste",
+                &Rod::distinctResidences, "smazatBydliste"};
     case PersonEditor::PeriodList::educations:
-        return {z.vzdelaniLIST, z.noveVzdelaniBT, z.upravVzdelaniBT, z.smazatVzdelaniBT, z.nahoruVzdelaniBT,
-                z.doluVzdelaniBT, &Clovek::educations, "vzdelani", &Rod::distinctEducations, "smazatVzdelani"};
-    case PersonEditor::PeriodList::occupations: break;
+        return {z.vzdelaniLIST,           z.noveVzdelaniBT, z.upravVzdelaniBT,   z.smazatVzdelaniBT,
+                z.nahoruVzdelaniBT,       z.doluVzdelaniBT, &Clovek::educations, "vzdelani",
+                &Rod::distinctEducations, "smazatVzdelani"};
+    case PersonEditor::PeriodList::occupations:
+        break;
     }
-    return {z.povolaniLIST, z.novePovolaniBT, z.upravPovolaniBT, z.smazatPovolaniBT, z.nahoruPovolaniBT,
-            z.doluPovolaniBT, &Clovek::occupations, "povolani", &Rod::distinctOccupations, "smazatPovolani"};
+    return {z.povolaniLIST,       z.novePovolaniBT,   z.upravPovolaniBT,
+            z.smazatPovolaniBT,   z.nahoruPovolaniBT, z.doluPovolaniBT,
+            &Clovek::occupations, "povolani",         &Rod::distinctOccupations,
+            "smazatPovolani"};
 }
 
 // The entry window with the three texts in it and the tree's texts of the kind offered; true

@@ -1,13 +1,13 @@
 // Pictures and files of the person editor on disk: the shrunk preview of a stored picture, a
 // shown picture or a stored file saved where the person chooses, and what the person is told
 // when a picture or a file cannot be taken in or written.
+#include "editor/person_editor.h"
 #include "model/media.h"
 #include "model/portrait.h"
-#include "toolkit/dialogs.h"
 #include "system/exceptions.h"
 #include "system/files.h"
 #include "system/picture.h"
-#include "editor/person_editor.h"
+#include "toolkit/dialogs.h"
 
 void PersonEditor::loadImageScaled(const std::string& fileName, TImage& image)
 {
@@ -59,7 +59,8 @@ void PersonEditor::saveFileToDisk(const Soubor& file)
 
 void PersonEditor::tellPictureNotRead(const std::string& path)
 {
-    ShowMessage(langText("chyby", "obrazekNelzeNacist", "Obrázek se nepodařilo načíst, soubor není čitelný obrázek:") +
+    ShowMessage(langText("chyby", "obrazekNelzeNacist",
+                         "Obrázek se nepodařilo načíst, soubor není čitelný obrázek:") +
                 " " + path);
 }
 

@@ -1,13 +1,13 @@
 #include "editor/media_pool.h"
 
+#include "editor/person_editor.h"
 #include "forms/vyber_dokumentu_form.h"
 #include "forms/vyber_fotek_form.h"
 #include "forms/vyber_souboru_form.h"
 #include "model/clovek.h"
 #include "model/rod.h"
-#include "toolkit/dialogs.h"
 #include "system/files.h"
-#include "editor/person_editor.h"
+#include "toolkit/dialogs.h"
 
 #include <utility>
 
@@ -16,9 +16,12 @@ namespace {
 TForm& windowOf(MediaKind kind)
 {
     switch (kind) {
-    case MediaKind::Photo: return *vyberFotekFORM;
-    case MediaKind::Document: return *vyberDokumentuFORM;
-    case MediaKind::File: break;
+    case MediaKind::Photo:
+        return *vyberFotekFORM;
+    case MediaKind::Document:
+        return *vyberDokumentuFORM;
+    case MediaKind::File:
+        break;
     }
     return *vyberSouboruFORM;
 }
@@ -28,19 +31,24 @@ MediaPoolParts partsOf(MediaKind kind)
     switch (kind) {
     case MediaKind::Photo: {
         TvyberFotekFORM& f = *vyberFotekFORM;
-        return {f.fotkyVLipovetauLB, f.fotkyLIST, f.KOsobeBT, f.jmenoOsobyLB, &f.fotkaIMG, f.fotkyOsobyLB,
-                f.fotkyOsobyLIST, f.OdOsobyBT, f.osobyFotkyLB, f.osobyFotkyLIST, f.smazBT, f.zpetBT};
+        return {f.fotkyVLipovetauLB, f.fotkyLIST,      f.KOsobeBT,       f.jmenoOsobyLB,
+                &f.fotkaIMG,         f.fotkyOsobyLB,   f.fotkyOsobyLIST, f.OdOsobyBT,
+                f.osobyFotkyLB,      f.osobyFotkyLIST, f.smazBT,         f.zpetBT};
     }
     case MediaKind::Document: {
         TvyberDokumentuFORM& f = *vyberDokumentuFORM;
-        return {f.fotkyVLipovetauLB, f.fotkyLIST, f.KOsobeBT, f.jmenoOsobyLB, &f.dokumentIMG, f.fotkyOsobyLB,
-                f.fotkyOsobyLIST, f.OdOsobyBT, f.osobyDokumentuLB, f.osobyDokumentuLIST, f.smazBT, f.zpetBT};
+        return {f.fotkyVLipovetauLB, f.fotkyLIST,          f.KOsobeBT,       f.jmenoOsobyLB,
+                &f.dokumentIMG,      f.fotkyOsobyLB,       f.fotkyOsobyLIST, f.OdOsobyBT,
+                f.osobyDokumentuLB,  f.osobyDokumentuLIST, f.smazBT,         f.zpetBT};
     }
-    case MediaKind::File: break;
+    case MediaKind::File:
+        break;
     }
     TvyberSouboruFORM& f = *vyberSouboruFORM;
-    return {f.souboryVLipovetauLB, f.souboryLIST, f.KOsobeBT, f.jmenoOsobyLB, nullptr, f.souboryOsobyLB,
-            f.souboryOsobyLIST, f.OdOsobyBT, f.osobySouboruLB, f.osobySouboruLIST, f.smazBT, f.zpetBT};
+    return {f.souboryVLipovetauLB, f.souboryLIST, f.KOsobeBT,
+            f.jmenoOsobyLB,        nullptr,       f.souboryOsobyLB,
+            f.souboryOsobyLIST,    f.OdOsobyBT,   f.osobySouboruLB,
+            f.osobySouboruLIST,    f.smazBT,      f.zpetBT};
 }
 
 // The fixed questions and messages of the pools, by kind.
@@ -55,11 +63,14 @@ const PoolTexts& textsOf(MediaKind kind)
 {
     static const PoolTexts texts[] = {
         {"Přiřadit fotku k aktuální osobě?", "Opravdu odstranit přiřazení fotografie k aktuální osobě?",
-         "Počet osob, které ještě používají tuto fotografii: ", "Počet osob, které mají přiřazenu tuto fotografii je "},
+         "Počet osob, které ještě používají tuto fotografii: ",
+         "Počet osob, které mají přiřazenu tuto fotografii je "},
         {"Přiřadit dokument k aktuální osobě?", "Opravdu odstranit přiřazení dokumentu k aktuální osobě?",
-         "Počet osob, které ještě používají tento dokument: ", "Počet osob, které mají přiřazený tento dokument je "},
+         "Počet osob, které ještě používají tento dokument: ",
+         "Počet osob, které mají přiřazený tento dokument je "},
         {"Přiřadit soubor k aktuální osobě?", "Opravdu odstranit přiřazení souboru k aktuální osobě?",
-         "Počet osob, které ještě používají tento soubor: ", "Počet osob, které mají přiřazeny tento soubor je "},
+         "Počet osob, které ještě používají tento soubor: ",
+         "Počet osob, které mají přiřazeny tento soubor je "},
     };
     return texts[static_cast<int>(kind)];
 }
@@ -67,9 +78,12 @@ const PoolTexts& textsOf(MediaKind kind)
 TRadioGroup& sortRadioOf(PersonEditor& main, MediaKind kind)
 {
     switch (kind) {
-    case MediaKind::Photo: return main.fotkySheet.seradFotoRADIO;
-    case MediaKind::Document: return main.dokumentySheet.seradDokRADIO;
-    case MediaKind::File: break;
+    case MediaKind::Photo:
+        return main.fotkySheet.seradFotoRADIO;
+    case MediaKind::Document:
+        return main.dokumentySheet.seradDokRADIO;
+    case MediaKind::File:
+        break;
     }
     return main.doplnujiciSheet.seradSouborRADIO;
 }
@@ -222,7 +236,8 @@ void MediaPool::deleteClick()
     MediaRecord* record = poolRecord();
     if (!record)
         return;
-    if (!main_.askYesNo(textsOf(kind_).deleteStart + std::to_string(countMediaUsers(*record)) + ". Opravdu vymazat?"))
+    if (!main_.askYesNo(textsOf(kind_).deleteStart + std::to_string(countMediaUsers(*record)) +
+                        ". Opravdu vymazat?"))
         return;
     deleteMediaFromTree(*main_.tree, kind_, record);
     if (parts_.preview)

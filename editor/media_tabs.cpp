@@ -3,16 +3,16 @@
 // buttons that open, save elsewhere, insert, assign from the tree and remove. Media edits are
 // never undo steps.
 #include "editor/media_pool.h"
+#include "editor/person_editor.h"
+#include "forms/vymaz_foto_form.h"
 #include "model/clovek.h"
 #include "model/media_lists.h"
 #include "model/rod.h"
-#include "toolkit/dialogs.h"
 #include "system/exceptions.h"
 #include "system/files.h"
-#include "toolkit/keys.h"
 #include "system/process.h"
-#include "editor/person_editor.h"
-#include "forms/vymaz_foto_form.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/keys.h"
 
 namespace {
 
@@ -37,31 +37,47 @@ MediaTabControls controlsOf(PersonEditor& h, MediaKind kind)
     switch (kind) {
     case MediaKind::Photo: {
         FotkySheet& f = h.fotkySheet;
-        return {f.seznamFotoLIST, f.seradFotoRADIO, f.nazevFotoED, f.rokFotoED, f.nazevSouboruFotoED,
-                f.komentarFotoMEMO, &f.fotoIMG, f.otevriFotoVProhlizeciBT, f.ulozFotoNaDiskBT, f.vymazFotoBT,
-                f.vlozNoveFotoBT, f.priradVlozeneFotoBT, "kartaFotkyAObrazky"};
+        return {f.seznamFotoLIST,     f.seradFotoRADIO,   f.nazevFotoED,    f.rokFotoED,
+                f.nazevSouboruFotoED, f.komentarFotoMEMO, &f.fotoIMG,       f.otevriFotoVProhlizeciBT,
+                f.ulozFotoNaDiskBT,   f.vymazFotoBT,      f.vlozNoveFotoBT, f.priradVlozeneFotoBT,
+                "kartaFotkyAObrazky"};
     }
     case MediaKind::Document: {
         DokumentySheet& d = h.dokumentySheet;
-        return {d.seznamDokLIST, d.seradDokRADIO, d.nazevDokED, d.rokDokED, d.nazevSouboruDokED,
-                d.komentarDokMEMO, &d.dokumentIMG, d.otevriDokVProhlizeciBT, d.ulozDokNaDiskBT, d.vymazDokBT,
-                d.vlozNovyDokBT, d.priradVlozeneDokBT, "kartaDokumenty"};
+        return {d.seznamDokLIST,     d.seradDokRADIO,   d.nazevDokED,    d.rokDokED,
+                d.nazevSouboruDokED, d.komentarDokMEMO, &d.dokumentIMG,  d.otevriDokVProhlizeciBT,
+                d.ulozDokNaDiskBT,   d.vymazDokBT,      d.vlozNovyDokBT, d.priradVlozeneDokBT,
+                "kartaDokumenty"};
     }
-    case MediaKind::File: break;
+    case MediaKind::File:
+        break;
     }
     DoplnujiciSheet& s = h.doplnujiciSheet;
-    return {s.seznamSouborLIST, s.seradSouborRADIO, s.nazevSouborED, s.rokSouborED, s.typSouborED,
-            s.komentarSouborMEMO, nullptr, s.otevriSouborBT, s.ulozNaDiskSouborBT, s.vymazSouborBT,
-            s.vlozNovySouborBT, s.priradVlozeneSouboryBT, "kartaDoplnujiciTextyASoubory"};
+    return {s.seznamSouborLIST,
+            s.seradSouborRADIO,
+            s.nazevSouborED,
+            s.rokSouborED,
+            s.typSouborED,
+            s.komentarSouborMEMO,
+            nullptr,
+            s.otevriSouborBT,
+            s.ulozNaDiskSouborBT,
+            s.vymazSouborBT,
+            s.vlozNovySouborBT,
+            s.priradVlozeneSouboryBT,
+            "kartaDoplnujiciTextyASoubory"};
 }
 
 // The read-only edit beside the name: the stored copy's name, or the file's type.
 std::string storedText(MediaKind kind, const MediaRecord& record)
 {
     switch (kind) {
-    case MediaKind::Photo: return "foto" + std::to_string(record.number) + ".jpg";
-    case MediaKind::Document: return "dokument" + std::to_string(record.number) + ".jpg";
-    case MediaKind::File: break;
+    case MediaKind::Photo:
+        return "foto" + std::to_string(record.number) + ".jpg";
+    case MediaKind::Document:
+        return "dokument" + std::to_string(record.number) + ".jpg";
+    case MediaKind::File:
+        break;
     }
     return static_cast<const Soubor&>(record).type;
 }
@@ -111,9 +127,12 @@ void PersonEditor::bindMediaTabEvents()
 MediaRecord*& PersonEditor::currentMedia(MediaKind kind)
 {
     switch (kind) {
-    case MediaKind::Photo: return currentPhoto;
-    case MediaKind::Document: return currentDocument;
-    case MediaKind::File: break;
+    case MediaKind::Photo:
+        return currentPhoto;
+    case MediaKind::Document:
+        return currentDocument;
+    case MediaKind::File:
+        break;
     }
     return currentFile;
 }
@@ -172,7 +191,8 @@ void PersonEditor::showMediaDetails(MediaKind kind)
 void PersonEditor::enableMediaDetails(MediaKind kind, bool enabled)
 {
     MediaTabControls c = controlsOf(*this, kind);
-    for (TControl* control : std::initializer_list<TControl*>{&c.name, &c.year, &c.comment, &c.remove, &c.save, &c.open})
+    for (TControl* control :
+         std::initializer_list<TControl*>{&c.name, &c.year, &c.comment, &c.remove, &c.save, &c.open})
         control->Enabled = enabled;
     if (c.preview)
         c.preview->Visible = enabled;
@@ -296,11 +316,11 @@ void PersonEditor::removeMedia(MediaKind kind)
     if (!tree || !currentPerson || !current)
         return;
     MediaTabControls c = controlsOf(*this, kind);
-    static const char* const questions[] = {"Počet osob, které mají přiřazenu tuto fotografii:",
-                                            "Počet osob, které mají přiřazen tento dokument:",
-                                            "Počet osob, které mají přiřazen tento soubor:"};
-    VymazFotoFORM->infoLB.Caption = langText(c.section, "pocetOsob", questions[static_cast<int>(kind)]) + " " +
-                                    std::to_string(countMediaUsers(*current));
+    static const char* const questions[] = {
+        "Počet osob, které mají přiřazenu tuto fotografii:",
+        "Počet osob, které mají přiřazen tento dokument:", "Počet osob, které mají přiřazen tento soubor:"};
+    VymazFotoFORM->infoLB.Caption = langText(c.section, "pocetOsob", questions[static_cast<int>(kind)]) +
+                                    " " + std::to_string(countMediaUsers(*current));
     // Both buttons remove something: Esc leaves the question as the close box does.
     TVymazFotoFORM& question = *VymazFotoFORM;
     const TKeyEvent escapeLeaves = [&question](int& key, TShiftState) {

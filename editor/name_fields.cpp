@@ -1,11 +1,11 @@
 // The names and titles of the basic-data page: storing each keystroke, the value lists of their
 // drop-downs, and the rules that make a man with a woman's surname a woman.
+#include "editor/person_editor.h"
 #include "model/clovek.h"
 #include "model/person_fields.h"
 #include "model/rod.h"
-#include "toolkit/lists.h"
-#include "editor/person_editor.h"
 #include "shell/scroll.h"
+#include "toolkit/lists.h"
 
 #include <string_view>
 
@@ -55,7 +55,8 @@ void PersonEditor::titulZaCBChange()
     storeTextField(PersonField::titlesAfter, zakladniSheet.titulZaCB, false);
 }
 
-void PersonEditor::fillValueList(TComboBox& box, void (Rod::*values)(TStringList&) const, PersonTextField field)
+void PersonEditor::fillValueList(TComboBox& box, void (Rod::*values)(TStringList&) const,
+                                 PersonTextField field)
 {
     if (!tree)
         return;

@@ -1,12 +1,12 @@
 // The father and mother of the current person: the two combos, their change handlers with the
 // date check and the cycle test, and the buttons that jump to a parent or create one.
+#include "editor/person_editor.h"
 #include "model/action.h"
 #include "model/clovek.h"
 #include "model/rod.h"
 #include "model/uk_clovek.h"
-#include "toolkit/dialogs.h"
-#include "editor/person_editor.h"
 #include "shell/scroll.h"
+#include "toolkit/dialogs.h"
 
 #include <memory>
 
@@ -128,9 +128,9 @@ void PersonEditor::changeParent(bool isFather)
         return;
 
     if (!chosen) {
-        const std::string question = isFather
-                                         ? langText("otazky", "odstranitOtce", "Opravdu odstranit nastavení otce?")
-                                         : langText("otazky", "odstranitMatku", "Opravdu odstranit nastavení matky?");
+        const std::string question =
+            isFather ? langText("otazky", "odstranitOtce", "Opravdu odstranit nastavení otce?")
+                     : langText("otazky", "odstranitMatku", "Opravdu odstranit nastavení matky?");
         if (askYesNo(question)) {
             slot = nullptr;
             child->pruneSiblings();
@@ -142,15 +142,17 @@ void PersonEditor::changeParent(bool isFather)
                                    : langText("otazky", "zmenitMatku", "Opravdu změnit matku?"));
         const int minAge = settings.minParentChildAge;
         if (go)
-            go = isFather ? checkFatherDates(*chosen, *child, minAge) : checkMotherDates(*chosen, *child, minAge);
+            go = isFather ? checkFatherDates(*chosen, *child, minAge)
+                          : checkMotherDates(*chosen, *child, minAge);
         if (go) {
             slot = chosen;
             // The tree had no cycle before: a new one can only run through the new link, so
             // only the new parent's ancestors are walked, whatever way the cycle goes round.
             if (chosen == child || tree->hasAncestorCycle(chosen)) {
-                ShowMessage(isFather
-                                ? langText("chyby", "zacykleniOtec", "Zacyklení Lipovetau! Vracím původního otce.")
-                                : langText("chyby", "zacykleniMatka", "Zacyklení Lipovetau! Vracím původní matku."));
+                ShowMessage(
+                    isFather
+                        ? langText("chyby", "zacykleniOtec", "Zacyklení Lipovetau! Vracím původního otce.")
+                        : langText("chyby", "zacykleniMatka", "Zacyklení Lipovetau! Vracím původní matku."));
                 slot = old;
             } else {
                 child->pruneSiblings();
@@ -192,8 +194,9 @@ void PersonEditor::parentButtonClick(bool isFather)
         goToPerson(parent);
         return;
     }
-    if (!askYesNo(isFather ? langText("otazky", "vytvoritOtce", "Přejete si vytvořit otce aktuální osoby?")
-                           : langText("otazky", "vytvoritMatku", "Přejete si vytvořit matku aktuální osoby?")))
+    if (!askYesNo(isFather
+                      ? langText("otazky", "vytvoritOtce", "Přejete si vytvořit otce aktuální osoby?")
+                      : langText("otazky", "vytvoritMatku", "Přejete si vytvořit matku aktuální osoby?")))
         return;
     Nova1Click();
     Clovek* parent = currentPerson;

@@ -1,10 +1,10 @@
 // Adding a partner to the current person and changing the partner of the selected
 // partnership, through the partner dialog.
+#include "editor/person_editor.h"
 #include "forms/vyber_partnera_form.h"
 #include "model/clovek.h"
 #include "model/rod.h"
 #include "model/svatba.h"
-#include "editor/person_editor.h"
 
 int PersonEditor::choosePartner(const Clovek& person, Clovek*& chosen)
 {

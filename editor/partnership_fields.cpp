@@ -1,11 +1,11 @@
 // The fields of the selected partnership: place, officiant and witnesses, the wedding and
 // divorce dates with their "?" buttons, and the about box of the wedding date.
 #include "editor/date_boxes.h"
+#include "editor/person_editor.h"
 #include "model/clovek.h"
 #include "model/datum.h"
 #include "model/rod.h"
 #include "model/svatba.h"
-#include "editor/person_editor.h"
 
 #include <string>
 
@@ -63,7 +63,8 @@ void PersonEditor::partnershipDayMonthChange(bool divorce, char part)
     takeDayOrMonth(b.boxes, part);
     b.boxes.weekday.Caption = "";
     if (!sameDateParts(old, b.boxes.date))
-        tree->recordPartnershipDateChange(currentPerson, b.keyStart + datePartKeyEnd(part), s, old, b.boxes.date);
+        tree->recordPartnershipDateChange(currentPerson, b.keyStart + datePartKeyEnd(part), s, old,
+                                          b.boxes.date);
 }
 
 void PersonEditor::partnershipYearChange(bool divorce)

@@ -1,13 +1,13 @@
 // The summary of the selected partnership in its own window, which can save it as a text file.
+#include "model/partnership_summary.h"
+#include "editor/person_editor.h"
 #include "forms/shrnuti_svatby_form.h"
 #include "model/datum.h"
-#include "model/partnership_summary.h"
-#include "toolkit/application.h"
+#include "shell/list_display.h"
 #include "system/codec.h"
 #include "system/datetime.h"
 #include "system/exceptions.h"
-#include "editor/person_editor.h"
-#include "shell/list_display.h"
+#include "toolkit/application.h"
 
 #include <vector>
 

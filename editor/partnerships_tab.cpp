@@ -1,12 +1,12 @@
 // The partnerships of the current person on the basic-data tab: the partner list, the selected
 // partnership in its controls, the married and divorced boxes, reordering and deleting.
+#include "editor/person_editor.h"
 #include "model/action_list.h"
 #include "model/clovek.h"
 #include "model/rod.h"
 #include "model/svatba.h"
-#include "toolkit/dialogs.h"
-#include "editor/person_editor.h"
 #include "shell/list_display.h"
+#include "toolkit/dialogs.h"
 
 #include <initializer_list>
 #include <string>
@@ -25,17 +25,18 @@ Svatba* PersonEditor::currentPartnership()
 void PersonEditor::showPartnershipControls(bool general, bool wedding, bool divorce)
 {
     ZakladniSheet& z = zakladniSheet;
-    for (TControl* c : std::initializer_list<TControl*>{&z.shrnutiSvatbyBT, &z.zmenPartneraBT, &z.smazSvatbuBT,
-                                                        &z.nahoruSvatbaBT, &z.doluSvatbaBT, &z.oddaniCHECK})
+    for (TControl* c :
+         std::initializer_list<TControl*>{&z.shrnutiSvatbyBT, &z.zmenPartneraBT, &z.smazSvatbuBT,
+                                          &z.nahoruSvatbaBT, &z.doluSvatbaBT, &z.oddaniCHECK})
         c->Visible = general;
     for (TControl* c : std::initializer_list<TControl*>{
              &z.datumSvatbyLB, &z.dmrSvatbaLB, &z.svatbaDenCB, &z.svatbaMesicCB, &z.svatbaRokED, &z.svatbaAsi,
-             &z.nastavNeznamouSvatbuBT, &z.svatbaDenLB, &z.svatbaMistoLB, &z.svatbaMistoCB, &z.oddavajiciKnezLB,
-             &z.oddavajiciKnezED, &z.svedkoveLB, &z.svedkoveED, &z.rozvedeniCHECK})
+             &z.nastavNeznamouSvatbuBT, &z.svatbaDenLB, &z.svatbaMistoLB, &z.svatbaMistoCB,
+             &z.oddavajiciKnezLB, &z.oddavajiciKnezED, &z.svedkoveLB, &z.svedkoveED, &z.rozvedeniCHECK})
         c->Visible = wedding;
-    for (TControl* c : std::initializer_list<TControl*>{&z.datumRozvoduLB, &z.dmrRozvodLB, &z.rozvodDenCB,
-                                                        &z.rozvodMesicCB, &z.rozvodRokED, &z.nastavNeznamyRozvodBT,
-                                                        &z.rozvodDenLB})
+    for (TControl* c :
+         std::initializer_list<TControl*>{&z.datumRozvoduLB, &z.dmrRozvodLB, &z.rozvodDenCB, &z.rozvodMesicCB,
+                                          &z.rozvodRokED, &z.nastavNeznamyRozvodBT, &z.rozvodDenLB})
         c->Visible = divorce;
 }
 

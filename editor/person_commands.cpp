@@ -1,10 +1,10 @@
 // The person commands of the main window: a new person and deleting the shown one, with the
 // choice of the person shown next that bulk deletion shares.
+#include "editor/person_editor.h"
 #include "model/clovek.h"
 #include "model/group.h"
 #include "model/prev_next.h"
 #include "model/rod.h"
-#include "editor/person_editor.h"
 #include "shell/scroll.h"
 
 void PersonEditor::bindPersonCommandEvents()
@@ -57,9 +57,9 @@ bool PersonEditor::confirmDeletePerson()
     // history goes before the question, whatever the answer.
     if (!undoReplaying)
         clearChangeHistory();
-    const std::string question = langText("otazky", "opravduVymazat", "Opravdu vymazat osobu") + " " +
-                                 currentPerson->displayName(settings.showBirthSurname, settings.showBirth, true) +
-                                 "?";
+    const std::string question =
+        langText("otazky", "opravduVymazat", "Opravdu vymazat osobu") + " " +
+        currentPerson->displayName(settings.showBirthSurname, settings.showBirth, true) + "?";
     if (!askYesNo(question))
         return false;
     deleteCurrentPerson(false);
@@ -76,8 +76,8 @@ void PersonEditor::deleteCurrentPerson(bool bulk)
     if (history)
         history->removePerson(person);
     Polozka* row = currentRow && currentRow->person == person ? currentRow
-                   : personList                                 ? personList->rowOf(person)
-                                                                : nullptr;
+                   : personList                               ? personList->rowOf(person)
+                                                              : nullptr;
     tree->removePerson(person);
     currentPerson = nullptr;
     if (personList)

@@ -84,7 +84,8 @@ public:
     bool checkBirthDate(char part);
     bool checkDeathDate(char part);
     LifeLimits lifeLimits() const;
-    bool passLifeCheck(const DateCheck& check, Datum& date, const char* noteKey, const char* noteText, char part);
+    bool passLifeCheck(const DateCheck& check, Datum& date, const char* noteKey, const char* noteText,
+                       char part);
 
     // ---------------------------------------------------------------- family and partnerships (editor/)
     // Hooks the parents, children, siblings and partnership controls to their handlers.
@@ -310,5 +311,4 @@ public:
     void tellPictureNotRead(const std::string& path);
     void tellFileNotInserted(const std::string& path);
     void tellFileNotSaved(const std::string& path);
-
 };

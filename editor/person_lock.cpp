@@ -1,8 +1,8 @@
 // The person's lock: while it is set, the person's data cannot be edited on the basic-data and
 // further-data pages. The lock box itself stays usable.
+#include "editor/person_editor.h"
 #include "model/clovek.h"
 #include "model/rod.h"
-#include "editor/person_editor.h"
 
 #include <initializer_list>
 
@@ -28,16 +28,50 @@ void PersonEditor::setPersonLockState()
         return;
     const bool editable = currentPerson->lock == 0;
     ZakladniSheet& z = zakladniSheet;
-    for (TControl* c : std::initializer_list<TControl*>{
-             &z.jmenoCB, &z.prijmeniCB, &z.rodnePrijmeniCB, &z.pohlaviCB, &z.titulPredCB, &z.titulZaCB,
-             &z.narozDenCB, &z.narozMesicCB, &z.narozRokED, &z.nastavNeznameNarozeniBT, &z.narozAsi,
-             &z.narozMistoCB, &z.zivaZesnulaCH, &z.smrtDenCB, &z.smrtMesicCB, &z.smrtRokED,
-             &z.nastavNeznameUmrtiBT, &z.smrtAsi, &z.smrtMistoCB, &z.smrtPohrebCB, &z.smrtPricinaCB,
-             &z.otecCB, &z.matkaCB, &z.oddaniCHECK, &z.svatbaDenCB, &z.svatbaMesicCB, &z.svatbaRokED,
-             &z.nastavNeznamouSvatbuBT, &z.svatbaAsi, &z.svatbaMistoCB, &z.oddavajiciKnezED, &z.svedkoveED,
-             &z.rozvedeniCHECK, &z.rozvodDenCB, &z.rozvodMesicCB, &z.rozvodRokED, &z.nastavNeznamyRozvodBT,
-             &z.bydlisteLIST, &z.noveBydlisteBT, &z.vzdelaniLIST, &z.noveVzdelaniBT, &z.povolaniLIST,
-             &z.novePovolaniBT, &z.vlozHlavaBT})
+    for (TControl* c : std::initializer_list<TControl*>{&z.jmenoCB,
+                                                        &z.prijmeniCB,
+                                                        &z.rodnePrijmeniCB,
+                                                        &z.pohlaviCB,
+                                                        &z.titulPredCB,
+                                                        &z.titulZaCB,
+                                                        &z.narozDenCB,
+                                                        &z.narozMesicCB,
+                                                        &z.narozRokED,
+                                                        &z.nastavNeznameNarozeniBT,
+                                                        &z.narozAsi,
+                                                        &z.narozMistoCB,
+                                                        &z.zivaZesnulaCH,
+                                                        &z.smrtDenCB,
+                                                        &z.smrtMesicCB,
+                                                        &z.smrtRokED,
+                                                        &z.nastavNeznameUmrtiBT,
+                                                        &z.smrtAsi,
+                                                        &z.smrtMistoCB,
+                                                        &z.smrtPohrebCB,
+                                                        &z.smrtPricinaCB,
+                                                        &z.otecCB,
+                                                        &z.matkaCB,
+                                                        &z.oddaniCHECK,
+                                                        &z.svatbaDenCB,
+                                                        &z.svatbaMesicCB,
+                                                        &z.svatbaRokED,
+                                                        &z.nastavNeznamouSvatbuBT,
+                                                        &z.svatbaAsi,
+                                                        &z.svatbaMistoCB,
+                                                        &z.oddavajiciKnezED,
+                                                        &z.svedkoveED,
+                                                        &z.rozvedeniCHECK,
+                                                        &z.rozvodDenCB,
+                                                        &z.rozvodMesicCB,
+                                                        &z.rozvodRokED,
+                                                        &z.nastavNeznamyRozvodBT,
+                                                        &z.bydlisteLIST,
+                                                        &z.noveBydlisteBT,
+                                                        &z.vzdelaniLIST,
+                                                        &z.noveVzdelaniBT,
+                                                        &z.povolaniLIST,
+                                                        &z.novePovolaniBT,
+                                                        &z.vlozHlavaBT})
         c->Enabled = editable;
     // These follow their list's selection as well: a lock never enables one.
     for (TControl* c : std::initializer_list<TControl*>{

@@ -12,7 +12,7 @@ class ThlavniForm;
 
 struct PersonTextControl {
     TComboBox* box = nullptr; // a combo box, or
-    TEdit* edit = nullptr;    // an edit
+    TEdit* edit = nullptr; // an edit
     // Offered on entry to the box; none where its handler offers something else.
     void (Rod::*values)(TStringList&) const = nullptr;
 };

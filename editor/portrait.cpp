@@ -1,13 +1,13 @@
 // The portrait buttons of the basic-data page: insert or change (a JPEG or BMP file shrunk to
 // the frame), save elsewhere, and remove.
+#include "editor/person_editor.h"
 #include "model/clovek.h"
 #include "model/media.h"
 #include "model/media_names.h"
 #include "model/rod.h"
-#include "toolkit/dialogs.h"
 #include "system/exceptions.h"
 #include "system/files.h"
-#include "editor/person_editor.h"
+#include "toolkit/dialogs.h"
 
 void PersonEditor::vlozHlavaBTClick()
 {

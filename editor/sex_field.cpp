@@ -1,9 +1,9 @@
 // The sex box: a change only where no partner and no child depend on the sex.
+#include "editor/person_editor.h"
 #include "model/clovek.h"
 #include "model/rod.h"
 #include "toolkit/application.h"
 #include "toolkit/dialogs.h"
-#include "editor/person_editor.h"
 
 void PersonEditor::pohlaviCBChange()
 {
@@ -16,9 +16,9 @@ void PersonEditor::pohlaviCBChange()
         if (tree->canChangeSex(currentPerson)) {
             currentPerson->sex = wanted;
         } else {
-            Application.MessageBox(langText("chyby", "zmenaPohlavi",
-                                            "Nelze měnit pohlaví! Osoba má partnera nebo děti."),
-                                   Application.Title, MB_OK | MB_ICONERROR);
+            Application.MessageBox(
+                langText("chyby", "zmenaPohlavi", "Nelze měnit pohlaví! Osoba má partnera nebo děti."),
+                Application.Title, MB_OK | MB_ICONERROR);
             box.setItemIndex(old == 1 ? 0 : 1);
         }
     }

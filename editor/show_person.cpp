@@ -1,9 +1,9 @@
 // Making a person the current one, and the heading above the pages that names it.
+#include "editor/person_editor.h"
 #include "model/clovek.h"
 #include "model/person_texts.h"
 #include "model/prev_next.h"
 #include "system/text.h"
-#include "editor/person_editor.h"
 
 void PersonEditor::showPerson(Clovek* person)
 {

@@ -22,10 +22,8 @@ TbarvyFORMLayout::TbarvyFORMLayout() : TForm("barvyFORM")
         TLabel& sample;
     };
     const Row rows[] = {
-        {aktivniBT, "Aktivní osoba", aktivniLB},
-        {rodiceBT, "(pra)Rodiče", rodiceLB},
-        {detiBT, "Děti (vnuci)", detiLB},
-        {partneriBT, "Partneři", partneriLB},
+        {aktivniBT, "Aktivní osoba", aktivniLB},    {rodiceBT, "(pra)Rodiče", rodiceLB},
+        {detiBT, "Děti (vnuci)", detiLB},           {partneriBT, "Partneři", partneriLB},
         {sourozenciBT, "Sourozenci", sourozenciLB},
     };
     int top = 56;

@@ -17,32 +17,34 @@ TcoExportovatFORM::TcoExportovatFORM() : TForm("coExportovatFORM")
     coExportovatGROUP.SetBounds(8, 8, 424, 310);
     coExportovatGROUP.Caption = "Co exportovat?";
     // In the order the columns are written: down the left half, then down the right one.
-    placeCheckBoxColumns({
-        {jmenoEx, "Jméno", true},
-        {prijmeniEx, "Příjmení", true},
-        {rodneEx, "Rodné příjmení", true},
-        {pohlaviEx, "Pohlaví", false},
-        {identifikatorEx, "Identifikátor", false},
-        {datumNarozeniEx, "Datum narození", true},
-        {mistoNarozeniEx, "Místo narození", true},
-        {datumUmrtiEx, "Datum úmrtí", true},
-        {mistoUmrtiEx, "Místo úmrtí", true},
-        {mistoPohrbeniEx, "Místo pohřbení", false},
-        {pricinaUmrtiEx, "Příčina úmrtí", false},
-        {idOtecEx, "ID otce", false},
-        {idMatkyEx, "ID matky", false},
-        {idPartneraEx, "ID partnera", false},
-        {bydlisteEx, "Bydliště", false},
-        {vzdelaniEx, "Vzdělání", false},
-        {povolaniEx, "Povolání", false},
-        {vyznaniEx, "Vyznání", false},
-        {krestEx, "Křest", false},
-        {narodnostEx, "Národnost", false},
-        {statniPrislusnostEx, "Státní příslušnost", false},
-        {emailEx, "Email", false},
-        {telefonEx, "Telefon", false},
-        {wwwEx, "WWW", false},
-    }, {.left = 12, .top = 22, .width = 198, .rowStep = 23, .rows = 12, .columnStep = 206});
+    placeCheckBoxColumns(
+        {
+            {jmenoEx, "Jméno", true},
+            {prijmeniEx, "Příjmení", true},
+            {rodneEx, "Rodné příjmení", true},
+            {pohlaviEx, "Pohlaví", false},
+            {identifikatorEx, "Identifikátor", false},
+            {datumNarozeniEx, "Datum narození", true},
+            {mistoNarozeniEx, "Místo narození", true},
+            {datumUmrtiEx, "Datum úmrtí", true},
+            {mistoUmrtiEx, "Místo úmrtí", true},
+            {mistoPohrbeniEx, "Místo pohřbení", false},
+            {pricinaUmrtiEx, "Příčina úmrtí", false},
+            {idOtecEx, "ID otce", false},
+            {idMatkyEx, "ID matky", false},
+            {idPartneraEx, "ID partnera", false},
+            {bydlisteEx, "Bydliště", false},
+            {vzdelaniEx, "Vzdělání", false},
+            {povolaniEx, "Povolání", false},
+            {vyznaniEx, "Vyznání", false},
+            {krestEx, "Křest", false},
+            {narodnostEx, "Národnost", false},
+            {statniPrislusnostEx, "Státní příslušnost", false},
+            {emailEx, "Email", false},
+            {telefonEx, "Telefon", false},
+            {wwwEx, "WWW", false},
+        },
+        {.left = 12, .top = 22, .width = 198, .rowStep = 23, .rows = 12, .columnStep = 206});
     oddelovacRADIO.SetBounds(8, 326, 424, 42);
     oddelovacRADIO.Caption = "Oddělovač položek";
     oddelovacRADIO.Columns = 2;

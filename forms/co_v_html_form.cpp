@@ -17,17 +17,19 @@ TcoVHtmlFORM::TcoVHtmlFORM() : TForm("coVHtmlFORM")
 
     coZobrazitGROUP.SetBounds(8, 8, 244, 240);
     coZobrazitGROUP.Caption = "Co se má vyplňovat?";
-    placeCheckBoxColumns({
-        {fotkaCH, "Fotografie", true},
-        {identifikatorCH, "Identifikátor", false},
-        {narozeniCH, "Informace o narození", true},
-        {umrtiCH, "Informace o úmrtí", true},
-        {snatkyCH, "Informace o sňatcích", true},
-        {bydlisteCH, "Bydliště", true},
-        {vzdelaniCH, "Vzdělání", true},
-        {povolaniCH, "Povolání", true},
-        {kontaktyCH, "Kontakty", false},
-    }, {.left = 12, .top = 22, .width = 224, .rowStep = 24});
+    placeCheckBoxColumns(
+        {
+            {fotkaCH, "Fotografie", true},
+            {identifikatorCH, "Identifikátor", false},
+            {narozeniCH, "Informace o narození", true},
+            {umrtiCH, "Informace o úmrtí", true},
+            {snatkyCH, "Informace o sňatcích", true},
+            {bydlisteCH, "Bydliště", true},
+            {vzdelaniCH, "Vzdělání", true},
+            {povolaniCH, "Povolání", true},
+            {kontaktyCH, "Kontakty", false},
+        },
+        {.left = 12, .top = 22, .width = 224, .rowStep = 24});
     placeOkStornoButtons(OKBtn, stornoBT, 48, 137, 257);
 }
 

@@ -14,8 +14,10 @@ namespace {
 class Sketch {
 public:
     Sketch(int width, int height)
-        : painter_(width, height), scale_(std::min(width, height) / 100.0),
-          left_((width - 100 * scale_) / 2), top_((height - 100 * scale_) / 2)
+        : painter_(width, height),
+          scale_(std::min(width, height) / 100.0),
+          left_((width - 100 * scale_) / 2),
+          top_((height - 100 * scale_) / 2)
     {
     }
     Point2 at(double x, double y) const { return {left_ + x * scale_, top_ + y * scale_}; }
@@ -57,11 +59,21 @@ void drawFamilyTree(Sketch& s)
     const Rgba bark{150, 95, 50, 255}, barkEdge{90, 55, 30, 255};
     const Rgba leaves{85, 165, 70, 255}, leavesEdge{40, 105, 45, 255};
     s.paint(s.ellipse(50, 91, 36, 6), {160, 205, 120, 255});
-    s.paint(s.polygon({{43, 91}, {57, 91}, {54, 66}, {66, 50}, {61, 47}, {52, 58}, {52, 40}, {48, 40}, {48, 58},
-                       {39, 47}, {34, 50}, {46, 66}}),
+    s.paint(s.polygon({{43, 91},
+                       {57, 91},
+                       {54, 66},
+                       {66, 50},
+                       {61, 47},
+                       {52, 58},
+                       {52, 40},
+                       {48, 40},
+                       {48, 58},
+                       {39, 47},
+                       {34, 50},
+                       {46, 66}}),
             bark, 1.6, barkEdge);
-    s.paint(unionShape({s.circle(50, 30, 20), s.circle(31, 40, 14), s.circle(69, 40, 14), s.circle(36, 22, 13),
-                        s.circle(64, 22, 13), s.circle(50, 48, 11)}),
+    s.paint(unionShape({s.circle(50, 30, 20), s.circle(31, 40, 14), s.circle(69, 40, 14),
+                        s.circle(36, 22, 13), s.circle(64, 22, 13), s.circle(50, 48, 11)}),
             leaves, 1.6, leavesEdge);
     s.paint(s.ellipse(40, 19, 8, 5, -25), {140, 205, 110, 255});
     // The fruit: the persons of the tree.
@@ -120,8 +132,8 @@ void drawFlower(Sketch& s)
     for (int i = 0; i < 8; ++i) {
         const double degrees = i * 45.0 - 90;
         const double a = degrees * std::numbers::pi / 180;
-        s.paint(s.ellipse(50 + 17 * std::cos(a), 36 + 17 * std::sin(a), 12, 7.5, degrees), {240, 115, 160, 255},
-                1.6, {165, 50, 95, 255});
+        s.paint(s.ellipse(50 + 17 * std::cos(a), 36 + 17 * std::sin(a), 12, 7.5, degrees),
+                {240, 115, 160, 255}, 1.6, {165, 50, 95, 255});
     }
     s.paint(s.circle(50, 36, 10), {255, 205, 60, 255}, 1.6, {205, 125, 30, 255});
     s.paint(s.circle(47, 33, 3), {255, 235, 150, 255});
@@ -136,10 +148,18 @@ std::shared_ptr<const TBitmap> drawnPicture(DrawnPicture what, int width, int he
     if (!picture) {
         Sketch s(width, height);
         switch (what) {
-        case DrawnPicture::familyTree: drawFamilyTree(s); break;
-        case DrawnPicture::butterfly: drawButterfly(s); break;
-        case DrawnPicture::bumblebee: drawBumblebee(s); break;
-        case DrawnPicture::flower: drawFlower(s); break;
+        case DrawnPicture::familyTree:
+            drawFamilyTree(s);
+            break;
+        case DrawnPicture::butterfly:
+            drawButterfly(s);
+            break;
+        case DrawnPicture::bumblebee:
+            drawBumblebee(s);
+            break;
+        case DrawnPicture::flower:
+            drawFlower(s);
+            break;
         }
         picture = std::make_shared<const TBitmap>(s.bitmap());
     }

@@ -46,7 +46,8 @@ DoplnujiciSheet::DoplnujiciSheet(TTabSheet& s) : sheet(s)
     button(ulozNaDiskSouborBT, 592, 360, 156, "Ulož na disk");
     button(otevriSouborBT, 592, 388, 156, "Otevři");
     // Nothing is selected until a person's files are shown.
-    for (TControl* detail : std::initializer_list<TControl*>{&nazevSouborED, &rokSouborED, &komentarSouborMEMO,
-                                                             &vymazSouborBT, &ulozNaDiskSouborBT, &otevriSouborBT})
+    for (TControl* detail :
+         std::initializer_list<TControl*>{&nazevSouborED, &rokSouborED, &komentarSouborMEMO, &vymazSouborBT,
+                                          &ulozNaDiskSouborBT, &otevriSouborBT})
         detail->Enabled = false;
 }

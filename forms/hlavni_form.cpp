@@ -142,15 +142,15 @@ ThlavniForm::ThlavniForm() : TForm("hlavni")
     StatusBar1.SetBounds(0, 652, 1016, 19);
 
     // No tree is open when the window first shows.
-    for (TControl* c : std::initializer_list<TControl*>{&setrid, &scrolling, &scrollingBar, &zobrazovatGroupBox, &listSplitter,
-                                                        &skupinyCB, &trideniBT, &zamekCH, &pages, &nadpisJmenoLB,
-                                                        &obsahKaretLB, &prepniOsobyLB, &prevBT, &nextBT})
+    for (TControl* c : std::initializer_list<TControl*>{
+             &setrid, &scrolling, &scrollingBar, &zobrazovatGroupBox, &listSplitter, &skupinyCB, &trideniBT,
+             &zamekCH, &pages, &nadpisJmenoLB, &obsahKaretLB, &prepniOsobyLB, &prevBT, &nextBT})
         c->Visible = false;
-    for (TMenuItem* item : {&Ulozit1, &UlozitJako1, &Zavrit1, &Zpet1, &Znovu1, &HromadneMazani1, &Export1,
-                            &Osoba1, &Vymaz1, &Hledej1, &Pribuzni1, &RodovyVyvod1, &AgnatniVyvod1,
-                            &RozrodKmene1, &VyvodARozrod1, &Prehledy1})
+    for (TMenuItem* item :
+         {&Ulozit1, &UlozitJako1, &Zavrit1, &Zpet1, &Znovu1, &HromadneMazani1, &Export1, &Osoba1, &Vymaz1,
+          &Hledej1, &Pribuzni1, &RodovyVyvod1, &AgnatniVyvod1, &RozrodKmene1, &VyvodARozrod1, &Prehledy1})
         item->Enabled = false;
-    for (TSpeedButton* b : {&UlozitBT, &UlozitJakoBT, &ZavritBT, &ZpetBT, &ZnovuBT, &NovaOsobaBT, &SmazOsobuBT,
-                            &HledejBT})
+    for (TSpeedButton* b :
+         {&UlozitBT, &UlozitJakoBT, &ZavritBT, &ZpetBT, &ZnovuBT, &NovaOsobaBT, &SmazOsobuBT, &HledejBT})
         b->Enabled = false;
 }

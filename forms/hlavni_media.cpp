@@ -63,12 +63,12 @@ void layOut(const PictureTab& t, const char* listCaption, const char* insertCapt
     t.preview.SetBounds(x + w + 8, 2, 570, 529);
     t.preview.Center = true;
     // Nothing is selected until a person's pictures are shown.
-    for (TControl* detail : std::initializer_list<TControl*>{&t.name, &t.year, &t.comment, &t.remove, &t.save,
-                                                             &t.open})
+    for (TControl* detail :
+         std::initializer_list<TControl*>{&t.name, &t.year, &t.comment, &t.remove, &t.save, &t.open})
         detail->Enabled = false;
 }
 
-}  // namespace
+} // namespace
 
 FotkySheet::FotkySheet(TTabSheet& s) : sheet(s)
 {
@@ -81,7 +81,7 @@ FotkySheet::FotkySheet(TTabSheet& s) : sheet(s)
 DokumentySheet::DokumentySheet(TTabSheet& s) : sheet(s)
 {
     layOut({seznamDokLB, seznamDokLIST, seradDokRADIO, nazevDokLB, nazevDokED, rokDokLB, rokDokED,
-            nazevSouboruDokLB, nazevSouboruDokED, komentarDokLB, komentarDokMEMO, vlozNovyDokBT, priradVlozeneDokBT,
-            vymazDokBT, ulozDokNaDiskBT, otevriDokVProhlizeciBT, dokumentIMG},
+            nazevSouboruDokLB, nazevSouboruDokED, komentarDokLB, komentarDokMEMO, vlozNovyDokBT,
+            priradVlozeneDokBT, vymazDokBT, ulozDokNaDiskBT, otevriDokVProhlizeciBT, dokumentIMG},
            "Přiřazené dokumenty:", "Vlož nový");
 }

@@ -45,7 +45,7 @@ TBitmap greyPortrait(int width, int height)
     return b;
 }
 
-}  // namespace
+} // namespace
 
 ZakladniSheet::ZakladniSheet(TTabSheet& s) : sheet(s)
 {
@@ -64,8 +64,9 @@ ZakladniSheet::ZakladniSheet(TTabSheet& s) : sheet(s)
     label(titulPredLB, lx, 104, 100, "Titul před:", &titulPredCB);
     field(titulPredCB, fx, 104, fw);
     titulPredCB.setSorted(true);
-    items(titulPredCB.Items, {"Bc.", "BcA.", "doc.", "Dr.", "Ing.", "Ing.arch.", "JUDr.", "MgA.", "Mgr.", "MUDr.",
-                              "MVDr.", "PaedDr.", "PharmDr.", "PhDr.", "prof.", "RNDr.", "ThDr.", "ThLic."});
+    items(titulPredCB.Items,
+          {"Bc.", "BcA.", "doc.", "Dr.", "Ing.", "Ing.arch.", "JUDr.", "MgA.", "Mgr.", "MUDr.", "MVDr.",
+           "PaedDr.", "PharmDr.", "PhDr.", "prof.", "RNDr.", "ThDr.", "ThLic."});
     label(titulZaLB, lx, 128, 100, "Titul za:", &titulZaCB);
     field(titulZaCB, fx, 128, fw);
     titulZaCB.setSorted(true);

@@ -21,11 +21,20 @@ ThledejFORMLayout::ThledejFORMLayout() : TForm("hledejFORM")
         const char* caption;
     };
     // Four columns, filled down.
-    const Box fields[] = {
-        {jmenoCH, "Jméno"}, {prijmeniCH, "Příjmení"}, {rodnePrijmeniCH, "Rodné příjmení"}, {titulyCH, "Tituly"},
-        {mistoNarozeniCH, "Místo narození"}, {mistoUmrtiCH, "Místo úmrtí"}, {mistoPohrbeniCH, "Místo pohřbení"},
-        {pricinaUmrtiCH, "Příčina úmrtí"}, {mistoSvatbyCH, "Místo svatby"}, {oddavajiciKnezCH, "Oddávající kněz"},
-        {svedkoveCH, "Svědkové"}, {bydlisteCH, "Bydliště"}, {vzdelaniCH, "Vzdělání"}, {povolaniCH, "Povolání"}};
+    const Box fields[] = {{jmenoCH, "Jméno"},
+                          {prijmeniCH, "Příjmení"},
+                          {rodnePrijmeniCH, "Rodné příjmení"},
+                          {titulyCH, "Tituly"},
+                          {mistoNarozeniCH, "Místo narození"},
+                          {mistoUmrtiCH, "Místo úmrtí"},
+                          {mistoPohrbeniCH, "Místo pohřbení"},
+                          {pricinaUmrtiCH, "Příčina úmrtí"},
+                          {mistoSvatbyCH, "Místo svatby"},
+                          {oddavajiciKnezCH, "Oddávající kněz"},
+                          {svedkoveCH, "Svědkové"},
+                          {bydlisteCH, "Bydliště"},
+                          {vzdelaniCH, "Vzdělání"},
+                          {povolaniCH, "Povolání"}};
     int i = 0;
     for (const Box& f : fields) {
         f.box.SetBounds(10 + (i / 4) * 128, 20 + (i % 4) * 22, 124, 17);

@@ -25,21 +25,27 @@ TJakSeznamFORM::TJakSeznamFORM() : TForm("JakSeznamFORM")
     coVypsatGROUP.SetBounds(8, 82, 376, 138);
     coVypsatGROUP.Caption = "Co vypisovat?";
     // Three columns: the name and number, the birth and death, the life periods.
-    placeCheckBoxColumns({
-        {rodnePrijmeniCH, "rodné příjmení", false},
-        {cisloCH, "ID číslo", false},
-    }, {.left = 12, .top = 22, .width = 116, .rowStep = 26});
-    placeCheckBoxColumns({
-        {narozeniCH, "narození", true},
-        {mistoNarozeniCH, "místo narození", true},
-        {umrtiCH, "úmrtí", false},
-        {mistoUmrtiCH, "místo úmrtí", false},
-    }, {.left = 134, .top = 22, .width = 116, .rowStep = 26});
-    placeCheckBoxColumns({
-        {bydlisteCH, "bydliště", false},
-        {vzdelaniCH, "vzdělání", false},
-        {povolaniCH, "povolání", false},
-    }, {.left = 256, .top = 22, .width = 116, .rowStep = 26});
+    placeCheckBoxColumns(
+        {
+            {rodnePrijmeniCH, "rodné příjmení", false},
+            {cisloCH, "ID číslo", false},
+        },
+        {.left = 12, .top = 22, .width = 116, .rowStep = 26});
+    placeCheckBoxColumns(
+        {
+            {narozeniCH, "narození", true},
+            {mistoNarozeniCH, "místo narození", true},
+            {umrtiCH, "úmrtí", false},
+            {mistoUmrtiCH, "místo úmrtí", false},
+        },
+        {.left = 134, .top = 22, .width = 116, .rowStep = 26});
+    placeCheckBoxColumns(
+        {
+            {bydlisteCH, "bydliště", false},
+            {vzdelaniCH, "vzdělání", false},
+            {povolaniCH, "povolání", false},
+        },
+        {.left = 256, .top = 22, .width = 116, .rowStep = 26});
     OkBT.SetBounds(228, 232, 75, 25);
     OkBT.Caption = "OK";
     StornoBT.SetBounds(309, 232, 75, 25);

@@ -16,13 +16,15 @@ TkalendarFORM::TkalendarFORM() : TForm("kalendarFORM")
 
     kteraVyrociGROUP.SetBounds(8, 8, 274, 140);
     kteraVyrociGROUP.Caption = "Která výročí zahrnout do kalendáře?";
-    placeCheckBoxColumns({
-        {narozZijCH, "narozeniny žijících", true},
-        {narozZesCH, "narozeniny zesnulých", false},
-        {umrtiCH, "výročí úmrtí", false},
-        {svatbaZijCH, "výročí svatby žijících", true},
-        {svatbaZesCH, "výročí svatby zesnulých", false},
-    }, {.left = 12, .top = 20, .width = 250, .rowStep = 23});
+    placeCheckBoxColumns(
+        {
+            {narozZijCH, "narozeniny žijících", true},
+            {narozZesCH, "narozeniny zesnulých", false},
+            {umrtiCH, "výročí úmrtí", false},
+            {svatbaZijCH, "výročí svatby žijících", true},
+            {svatbaZesCH, "výročí svatby zesnulých", false},
+        },
+        {.left = 12, .top = 20, .width = 250, .rowStep = 23});
     placeOkStornoButtons(OKBtn, stornoBT, 60, 155, 160);
     stornoBT.Caption = "Cancel";
 }

@@ -16,7 +16,7 @@ void layOutMediaPool(TForm& window, const MediaPoolParts& p)
     const int personLeft = p.preview ? previewLeft + previewWidth + 8 : previewLeft;
     const int width = personLeft + listWidth + 8;
     const int nameTop = p.preview ? labelTop : 8;
-    const int shift = p.preview ? 0 : 22;  // room for the name above the file lists
+    const int shift = p.preview ? 0 : 22; // room for the name above the file lists
 
     window.SetBounds(0, 0, width, 463 + shift);
 

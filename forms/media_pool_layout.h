@@ -13,7 +13,7 @@ struct MediaPoolParts {
     TListBox& poolLIST;
     TSpeedButton& linkBT;
     TLabel& personNameLB;
-    TImage* preview;  // none for files
+    TImage* preview; // none for files
     TLabel& personLB;
     TListBox& personLIST;
     TSpeedButton& unlinkBT;

@@ -42,5 +42,5 @@ TnastaveniFormLayout::TnastaveniFormLayout() : TForm("nastaveniForm")
     smrtOtecNarozDiteCheck.SetBounds(12, top + 2, 300, 17);
     smrtOtecNarozDiteCheck.Caption = "Kontrolovat úmrtí otce s narozením jeho dítěte";
     placeOkButton(Button1, 128, top + 30);
-    Button1.Cancel = true;  // the only button: Esc closes the window as well
+    Button1.Cancel = true; // the only button: Esc closes the window as well
 }

@@ -38,7 +38,7 @@ ToProgramu::ToProgramu() : TForm("oProgramu")
     wwwLB.Font.Underline = true;
     creditsIMG.SetBounds(8, 116, 384, 141);
     placeOkButton(Button1, 162, 267);
-    Button1.Cancel = true;  // the only button: Esc closes the window as well
+    Button1.Cancel = true; // the only button: Esc closes the window as well
     Timer1.setEnabled(false);
     Timer1.setInterval(100);
 }

@@ -37,4 +37,4 @@ void dateFields(TComboBox& day, TComboBox& month, TEdit& year, TButton& unknown,
     unknown.Caption = "?";
 }
 
-}  // namespace sheet_layout
+} // namespace sheet_layout

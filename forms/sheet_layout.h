@@ -21,4 +21,4 @@ void items(TStringList& list, const std::vector<std::string>& texts);
 // The day box (items filled when entered), month box, year edit and the "?" button of a date.
 void dateFields(TComboBox& day, TComboBox& month, TEdit& year, TButton& unknown, int left, int top);
 
-}  // namespace sheet_layout
+} // namespace sheet_layout

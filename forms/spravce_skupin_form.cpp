@@ -27,8 +27,9 @@ TspravceSkupinFORM::TspravceSkupinFORM() : TForm("spravceSkupinFORM")
         const char* caption;
     };
     const Command groupCommands[] = {
-        {vytvoritBT, "Vytvořit"},     {zkopirovatBT, "Zkopírovat"},      {prejmenovatBT, "Přejmenovat"},
-        {smazatBT, "Smazat"},         {vyprazdnitBT, "Vyprázdnit"},      {invertovatBT, "Invertovat výběr"},
+        {vytvoritBT, "Vytvořit"},       {zkopirovatBT, "Zkopírovat"},
+        {prejmenovatBT, "Přejmenovat"}, {smazatBT, "Smazat"},
+        {vyprazdnitBT, "Vyprázdnit"},   {invertovatBT, "Invertovat výběr"},
         {naplnitBT, "Naplnit osobami"}, {hromadneBT, "Hromadné vyplňování"},
     };
     int top = 28;

@@ -1,6 +1,6 @@
 // BMP pictures.
-#include "fuzz_support.h"
 #include "system/bmp.h"
+#include "fuzz_support.h"
 #include "system/exceptions.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

@@ -1,8 +1,8 @@
 // The Windows-1250 codec at every file boundary: any bytes decode, and what was decoded
 // encodes back to as many bytes. The tree file's text keeps every character of valid UTF-8,
 // and text the code page holds without an "&#" comes out as the plain encoding gives it.
-#include "fuzz_support.h"
 #include "system/codec.h"
+#include "fuzz_support.h"
 #include "system/text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

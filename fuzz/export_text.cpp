@@ -9,12 +9,12 @@
 #include "model/partnership_summary.h"
 #include "model/person_texts.h"
 #include "model/svatba.h"
-#include "system/datetime.h"
-#include "system/exceptions.h"
 #include "reports/anniversary_calendar.h"
 #include "reports/statistics_report.h"
 #include "reports/statistics_tables.h"
 #include "reports/text_export.h"
+#include "system/datetime.h"
+#include "system/exceptions.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -38,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
             CalendarChoices events{true, true, true, true, true};
             Prvky anniversaries;
-            tree->collectCalendarAnniversaries(anniversaries, events, encodeDate(2024, 2, 1), texts, display, choice);
+            tree->collectCalendarAnniversaries(anniversaries, events, encodeDate(2024, 2, 1), texts, display,
+                                               choice);
             anniversaries.sort();
             calendarLines(anniversaries, 2024);
 

@@ -2,8 +2,8 @@
 // written into a folder of the harness's own that is emptied for each input.
 #include "fuzzed_tree.h"
 #include "model/clovek.h"
-#include "system/exceptions.h"
 #include "reports/web_site.h"
+#include "system/exceptions.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

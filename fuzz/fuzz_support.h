@@ -3,11 +3,11 @@
 // one, so the safe file replacement never waits for a disk), the Czech defaults as the texts,
 // and the input written to a file for the readers that take a path.
 #include "model/text_source.h"
-#include "system/fileio.h"
-#include "system/files.h"
 #include "storage/media_folders.h"
 #include "storage/tree_file_format.h"
 #include "storage/tree_progress.h"
+#include "system/fileio.h"
+#include "system/files.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -21,8 +21,8 @@ struct FuzzFolders {
 
     FuzzFolders()
     {
-        std::string pattern = (directoryExists("/dev/shm") ? std::string("/dev/shm") : std::string("/tmp")) +
-                              "/kv_fuzz_XXXXXX";
+        std::string pattern =
+            (directoryExists("/dev/shm") ? std::string("/dev/shm") : std::string("/tmp")) + "/kv_fuzz_XXXXXX";
         if (!::mkdtemp(pattern.data()))
             std::abort();
         program = pattern + "/";

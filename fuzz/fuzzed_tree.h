@@ -4,8 +4,8 @@
 // the tree is made ready as an open makes it (identifiers, children, siblings).
 #include "fuzz_support.h"
 #include "model/rod.h"
-#include "system/exceptions.h"
 #include "storage/tree_loader.h"
+#include "system/exceptions.h"
 
 #include <memory>
 
@@ -15,8 +15,10 @@ inline std::unique_ptr<Rod> fuzzedTree(const uint8_t* data, size_t size, TreeFil
     std::string body = inputOf(data, size);
     shiftBody(body);
     const std::string file = fuzzFolders().save + "strom.rod";
-    writeFileAtomic(file, std::string(savedStateTitle) + "\r\nx\r\n" + std::string(savedStateVersion) + "\r\n\r\n" +
-                              body + "\r\n", false);
+    writeFileAtomic(file,
+                    std::string(savedStateTitle) + "\r\nx\r\n" + std::string(savedStateVersion) + "\r\n\r\n" +
+                        body + "\r\n",
+                    false);
     auto tree = std::make_unique<Rod>(file);
     try {
         loadCurrentFormat(*tree, env);

@@ -1,7 +1,7 @@
 // JPEG pictures as the media tabs and the older loader read them.
+#include "system/jpeg.h"
 #include "fuzz_support.h"
 #include "system/exceptions.h"
-#include "system/jpeg.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -1,6 +1,6 @@
 // The settings file: read into the settings (every number brought into range), written back.
-#include "fuzz_support.h"
 #include "shell/settings.h"
+#include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

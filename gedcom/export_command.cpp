@@ -1,10 +1,10 @@
 // The Export, GED command of the main window.
 #include "gedcom/export_writer.h"
+#include "gedcom/gedcom_commands.h"
 #include "model/datum.h"
-#include "toolkit/application.h"
 #include "system/datetime.h"
 #include "system/exceptions.h"
-#include "gedcom/gedcom_commands.h"
+#include "toolkit/application.h"
 
 void GedcomCommands::expGEDClick()
 {

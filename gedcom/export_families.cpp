@@ -41,7 +41,8 @@ void buildGedcomFamilies(Rod& tree, GEDRodiny& families)
             if (!s->hasBothPartners() || (s->partner1 != p && s->partner2 != p))
                 continue;
             Clovek* other = s->otherPartner(p);
-            GEDRodina& family = p->sex == 1 ? families.coupleFamily(p, other) : families.coupleFamily(other, p);
+            GEDRodina& family =
+                p->sex == 1 ? families.coupleFamily(p, other) : families.coupleFamily(other, p);
             family.partnership = s;
         }
         if (p->father && p->mother && p->father != p->mother)

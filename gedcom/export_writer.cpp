@@ -14,8 +14,8 @@
 #include "system/numbers.h"
 
 #include <algorithm>
-#include <exception>
 #include <cstdint>
+#include <exception>
 #include <utility>
 #include <vector>
 
@@ -215,8 +215,8 @@ void writePerson(GedcomLines& out, const Clovek& p, const std::string& ref, cons
     writeText(out, 1, "RELI", p.religion);
 
     const std::string* residence = firstPeriodText(p.residences, holder);
-    if (residence || !p.email1.empty() || !p.email2.empty() || !p.phone1.empty() || !p.phone2.empty()
-        || !p.web1.empty() || !p.web2.empty()) {
+    if (residence || !p.email1.empty() || !p.email2.empty() || !p.phone1.empty() || !p.phone2.empty() ||
+        !p.web1.empty() || !p.web2.empty()) {
         out.raw("1 RESI");
         if (residence)
             out.line(2, "ADDR", *residence);
@@ -321,7 +321,8 @@ void writeGedcom(GedcomLines& out, Rod& tree, const GEDRodiny& families, const s
     size_t i = 0;
     for (const Clovek* p = tree.firstPerson; p; p = p->chainNext, ++i) {
         prefetchPerson(p->chainNext);
-        writePerson(out, *p, refs.ref(i), links.links.data() + links.first[i], links.links.data() + links.first[i + 1]);
+        writePerson(out, *p, refs.ref(i), links.links.data() + links.first[i],
+                    links.links.data() + links.first[i + 1]);
     }
     for (const auto& f : families.families())
         writeFamily(out, *f, refs);
@@ -333,7 +334,8 @@ constexpr size_t exportPieceBytes = size_t(1) << 20;
 
 } // namespace
 
-std::string gedcomExportBytes(Rod& tree, const std::string& fileName, const Datum& today, GedcomExportCounts* counts)
+std::string gedcomExportBytes(Rod& tree, const std::string& fileName, const Datum& today,
+                              GedcomExportCounts* counts)
 {
     GEDRodiny families;
     buildGedcomFamilies(tree, families);

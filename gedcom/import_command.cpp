@@ -1,12 +1,12 @@
 // The main window's GEDCOM import command: the open tree closed, a file and the surname options
 // chosen, the file imported into a new tree, which is installed with the steps of an open, and
 // the outcome told with where the log of the import was written.
+#include "gedcom/gedcom_commands.h"
 #include "gedcom/import_driver.h"
 #include "model/rod.h"
-#include "toolkit/dialogs.h"
-#include "system/numbers.h"
-#include "gedcom/gedcom_commands.h"
 #include "shell/report_dialogs.h"
+#include "system/numbers.h"
+#include "toolkit/dialogs.h"
 
 void GedcomCommands::impGEDClick()
 {
@@ -25,8 +25,9 @@ void GedcomCommands::impGEDClick()
     ImportResult result;
     {
         WaitShown shown(*this);
-        result = importGedcom(fileName, *imported,
-                              ImportOptions{settings.gedNameAsBorn, settings.gedManCopy, settings.gedWomanCopy});
+        result =
+            importGedcom(fileName, *imported,
+                         ImportOptions{settings.gedNameAsBorn, settings.gedManCopy, settings.gedWomanCopy});
     }
     if (!result.fileFound) {
         ShowMessage("Soubor " + fileName + " nenalezen!");

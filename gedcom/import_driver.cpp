@@ -106,11 +106,13 @@ std::string writeImportLog(const ImportResult& result, const std::string& import
                            const std::string& fallbackFolder)
 {
     const size_t slash = importedFile.rfind('/');
-    const std::string besideFile = slash == std::string::npos ? std::string(importLogName)
-                                                             : importedFile.substr(0, slash + 1) + importLogName;
+    const std::string besideFile = slash == std::string::npos
+                                       ? std::string(importLogName)
+                                       : importedFile.substr(0, slash + 1) + importLogName;
     for (const std::string& path : {besideFile, joinPath(fallbackFolder, importLogName)}) {
         try {
-            replaceFile(path, [&](int fd) { return writeLogLines(fd, result.log); }, false);
+            replaceFile(
+                path, [&](int fd) { return writeLogLines(fd, result.log); }, false);
             return path;
         } catch (const Exception&) {
         }

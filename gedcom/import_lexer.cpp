@@ -10,25 +10,23 @@ namespace {
 
 // The tags from 20 on, in their numbering order.
 constexpr std::array<const char*, 146> keywords = {
-    "ABBR", "ADDR", "ADR1", "ADR2", "ADOP", "AFN",  "AGE",  "AGNC", "ALIA", "ANCE", "ANCI", "ANUL",
-    "ASSO", "AUTH", "BAPL", "BAPM", "BARM", "BASM", "BIRT", "BLES", "BURI", "CALN", "CAST", "CAUS",
-    "CENS", "CHAN", "CHAR", "CHIL", "CHR",  "CHRA", "CITY", "CONC", "CONF", "CONL", "CONT", "COPR",
-    "CORP", "CREM", "CTRY", "DATA", "DATE", "DEAT", "DESC", "DESI", "DEST", "DIV",  "DIVF", "DSCR",
-    "EDUC", "EMAI", "EMIG", "ENDL", "ENGA", "EVEN", "FACT", "FAM",  "FAMC", "FAMF", "FAMS", "FAX",
-    "FCOM", "FILE", "FORM", "FONE", "GEDC", "GIVN", "GRAD", "HEAD", "HUSB", "IDNO", "IMMI", "INDI",
-    "LANG", "LATI", "LONG", "MAP",  "MARB", "MARC", "MARL", "MARR", "MARS", "MEDI", "NAME", "NATI",
-    "NATU", "NCHI", "NICK", "NMR",  "NOTE", "NPFX", "NSFX", "OBJE", "OCCU", "ORDI", "ORDN", "PAGE",
-    "PEDI", "PHON", "PLAC", "POST", "PROB", "PROP", "PUBL", "QUAY", "REFN", "RELA", "RELI", "REPO",
-    "RESI", "RESN", "RETI", "RFN",  "RIN",  "ROLE", "ROMN", "SEX",  "SLGC", "SLGS", "SOUR", "SPFX",
-    "SSN",  "STAE", "STAT", "SUBM", "SUBN", "SURN", "TEMP", "TEXT", "TIME", "TITL", "TRLR", "TYPE",
-    "VERS", "WIFE", "WILL", "WWW",  "ADR3", "INT",  "FROM", "TO",   "BEF",  "AFT",  "BET",  "ABT",
-    "CAL",  "EST"};
+    "ABBR", "ADDR", "ADR1", "ADR2", "ADOP", "AFN",  "AGE",  "AGNC", "ALIA", "ANCE", "ANCI", "ANUL", "ASSO",
+    "AUTH", "BAPL", "BAPM", "BARM", "BASM", "BIRT", "BLES", "BURI", "CALN", "CAST", "CAUS", "CENS", "CHAN",
+    "CHAR", "CHIL", "CHR",  "CHRA", "CITY", "CONC", "CONF", "CONL", "CONT", "COPR", "CORP", "CREM", "CTRY",
+    "DATA", "DATE", "DEAT", "DESC", "DESI", "DEST", "DIV",  "DIVF", "DSCR", "EDUC", "EMAI", "EMIG", "ENDL",
+    "ENGA", "EVEN", "FACT", "FAM",  "FAMC", "FAMF", "FAMS", "FAX",  "FCOM", "FILE", "FORM", "FONE", "GEDC",
+    "GIVN", "GRAD", "HEAD", "HUSB", "IDNO", "IMMI", "INDI", "LANG", "LATI", "LONG", "MAP",  "MARB", "MARC",
+    "MARL", "MARR", "MARS", "MEDI", "NAME", "NATI", "NATU", "NCHI", "NICK", "NMR",  "NOTE", "NPFX", "NSFX",
+    "OBJE", "OCCU", "ORDI", "ORDN", "PAGE", "PEDI", "PHON", "PLAC", "POST", "PROB", "PROP", "PUBL", "QUAY",
+    "REFN", "RELA", "RELI", "REPO", "RESI", "RESN", "RETI", "RFN",  "RIN",  "ROLE", "ROMN", "SEX",  "SLGC",
+    "SLGS", "SOUR", "SPFX", "SSN",  "STAE", "STAT", "SUBM", "SUBN", "SURN", "TEMP", "TEXT", "TIME", "TITL",
+    "TRLR", "TYPE", "VERS", "WIFE", "WILL", "WWW",  "ADR3", "INT",  "FROM", "TO",   "BEF",  "AFT",  "BET",
+    "ABT",  "CAL",  "EST"};
 
 constexpr std::array<const char*, 12> gregorianMonths = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
                                                          "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
-constexpr std::array<const char*, 13> frenchMonths = {"VEND", "BRUM", "FRIM", "NIVO", "PLUV",
-                                                      "VENT", "GERM", "FLOR", "PRAI", "MESS",
-                                                      "THER", "FRUC", "COMP"};
+constexpr std::array<const char*, 13> frenchMonths = {"VEND", "BRUM", "FRIM", "NIVO", "PLUV", "VENT", "GERM",
+                                                      "FLOR", "PRAI", "MESS", "THER", "FRUC", "COMP"};
 constexpr std::array<const char*, 13> hebrewMonths = {"TSH", "CSH", "KSL", "TVT", "SHV", "ADR", "ADS",
                                                       "NSN", "IYR", "SVN", "TMZ", "AAV", "ELL"};
 
@@ -97,7 +95,7 @@ int monthNumber(std::string_view word)
     return 0;
 }
 
-LexAn::LexAn(std::string text) : file_(std::move(text), log_) {}
+LexAn::LexAn(std::string text) : file_(std::move(text), log_) { }
 
 void LexAn::cleanValue(GedLine& line)
 {

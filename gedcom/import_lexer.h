@@ -31,17 +31,78 @@ enum GedTokenKind {
 
 // The keyword numbers the parser dispatches on.
 enum GedKeyword {
-    kwADDR = 21, kwADR1 = 22, kwADR2 = 23, kwBIRT = 38, kwBURI = 40, kwCAUS = 43, kwCHAN = 45,
-    kwCHAR = 46, kwCHIL = 47, kwCHR = 48, kwCITY = 50, kwCONC = 51, kwCONT = 54, kwCOPR = 55,
-    kwCORP = 56, kwCREM = 57, kwCTRY = 58, kwDATA = 59, kwDATE = 60, kwDEAT = 61, kwDEST = 64,
-    kwDIV = 65, kwEDUC = 68, kwEMAI = 69, kwFAM = 75, kwFAMC = 76, kwFAMS = 78, kwFAX = 79,
-    kwFILE = 81, kwFORM = 82, kwGEDC = 84, kwGIVN = 85, kwHEAD = 87, kwHUSB = 88, kwINDI = 91,
-    kwLANG = 92, kwMARR = 99, kwNAME = 102, kwNATI = 103, kwNCHI = 105, kwNOTE = 108, kwOBJE = 111,
-    kwOCCU = 112, kwPHON = 117, kwPLAC = 118, kwPOST = 119, kwRELI = 126, kwREPO = 127,
-    kwRESI = 128, kwSEX = 135, kwSOUR = 138, kwSTAE = 141, kwSUBM = 143, kwSUBN = 144,
-    kwSURN = 145, kwTIME = 148, kwTITL = 149, kwTRLR = 150, kwTYPE = 151, kwVERS = 152, kwWIFE = 153,
-    kwWWW = 155, kwADR3 = 156, kwINT = 157, kwFROM = 158, kwTO = 159, kwBEF = 160, kwAFT = 161,
-    kwBET = 162, kwABT = 163, kwCAL = 164, kwEST = 165,
+    kwADDR = 21,
+    kwADR1 = 22,
+    kwADR2 = 23,
+    kwBIRT = 38,
+    kwBURI = 40,
+    kwCAUS = 43,
+    kwCHAN = 45,
+    kwCHAR = 46,
+    kwCHIL = 47,
+    kwCHR = 48,
+    kwCITY = 50,
+    kwCONC = 51,
+    kwCONT = 54,
+    kwCOPR = 55,
+    kwCORP = 56,
+    kwCREM = 57,
+    kwCTRY = 58,
+    kwDATA = 59,
+    kwDATE = 60,
+    kwDEAT = 61,
+    kwDEST = 64,
+    kwDIV = 65,
+    kwEDUC = 68,
+    kwEMAI = 69,
+    kwFAM = 75,
+    kwFAMC = 76,
+    kwFAMS = 78,
+    kwFAX = 79,
+    kwFILE = 81,
+    kwFORM = 82,
+    kwGEDC = 84,
+    kwGIVN = 85,
+    kwHEAD = 87,
+    kwHUSB = 88,
+    kwINDI = 91,
+    kwLANG = 92,
+    kwMARR = 99,
+    kwNAME = 102,
+    kwNATI = 103,
+    kwNCHI = 105,
+    kwNOTE = 108,
+    kwOBJE = 111,
+    kwOCCU = 112,
+    kwPHON = 117,
+    kwPLAC = 118,
+    kwPOST = 119,
+    kwRELI = 126,
+    kwREPO = 127,
+    kwRESI = 128,
+    kwSEX = 135,
+    kwSOUR = 138,
+    kwSTAE = 141,
+    kwSUBM = 143,
+    kwSUBN = 144,
+    kwSURN = 145,
+    kwTIME = 148,
+    kwTITL = 149,
+    kwTRLR = 150,
+    kwTYPE = 151,
+    kwVERS = 152,
+    kwWIFE = 153,
+    kwWWW = 155,
+    kwADR3 = 156,
+    kwINT = 157,
+    kwFROM = 158,
+    kwTO = 159,
+    kwBEF = 160,
+    kwAFT = 161,
+    kwBET = 162,
+    kwABT = 163,
+    kwCAL = 164,
+    kwEST = 165,
 };
 
 class Token {
@@ -68,13 +129,13 @@ int monthNumber(std::string_view word);
 
 // One line of the file as the parser sees it.
 struct GedLine {
-    int number = 0;      // from 1
-    int level = -1;      // -1 past the end of the file
-    bool bad = false;    // its level, tag or structure could not be read (already logged)
-    std::string xref;    // the cross-reference before the tag, without its at signs
-    int tag = tkError;   // keyword number, tkWord or tkUserTag
+    int number = 0; // from 1
+    int level = -1; // -1 past the end of the file
+    bool bad = false; // its level, tag or structure could not be read (already logged)
+    std::string xref; // the cross-reference before the tag, without its at signs
+    int tag = tkError; // keyword number, tkWord or tkUserTag
     std::string tagText;
-    std::string value;   // the rest of the line after the one blank that follows the tag
+    std::string value; // the rest of the line after the one blank that follows the tag
 };
 
 class LexAn {

@@ -60,7 +60,7 @@ public:
 
     private:
         friend class ImportLog;
-        const_iterator(const ImportLog* log, size_t i) : log_(log), i_(i) {}
+        const_iterator(const ImportLog* log, size_t i) : log_(log), i_(i) { }
         const ImportLog* log_ = nullptr;
         size_t i_ = 0;
     };

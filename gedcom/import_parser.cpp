@@ -53,23 +53,21 @@ std::string dateText(const ImportedDate& d)
 }
 
 constexpr std::array<const char*, 34> languages = {
-    "Afrikaans", "Albanian",  "Anglo-Saxon", "Catalan",    "Catalan_Spn", "Czech",    "Danish",
-    "Dutch",     "English",   "Esperanto",   "Estonian",   "Faroese",     "Finnish",  "French",
-    "German",    "Hawaiian",  "Hungarian",   "Icelandic",  "Indonesian",  "Italian",  "Latvian",
-    "Lithuanian", "Navaho",   "Norwegian",   "Polish",     "Portuguese",  "Romanian", "Serbo_Croa",
-    "Slovak",    "Slovene",   "Spanish",     "Swedish",    "Turkish",     "Wendic"};
+    "Afrikaans",  "Albanian", "Anglo-Saxon", "Catalan",   "Catalan_Spn", "Czech",    "Danish",
+    "Dutch",      "English",  "Esperanto",   "Estonian",  "Faroese",     "Finnish",  "French",
+    "German",     "Hawaiian", "Hungarian",   "Icelandic", "Indonesian",  "Italian",  "Latvian",
+    "Lithuanian", "Navaho",   "Norwegian",   "Polish",    "Portuguese",  "Romanian", "Serbo_Croa",
+    "Slovak",     "Slovene",  "Spanish",     "Swedish",   "Turkish",     "Wendic"};
 constexpr std::array<const char*, 52> unicodeLanguages = {
-    "Amharic",  "Arabic",   "Armenian",   "Assamese", "Belorusian", "Bengali",  "Braj",
-    "Bulgarian", "Burmese", "Cantonese",  "Church-Slavic", "Dogri", "Georgian", "Greek",
-    "Gujarati", "Hebrew",   "Hindi",      "Japanese", "Kannada",    "Khmer",    "Konkani",
-    "Korean",   "Lahnda",   "Lao",        "Macedonian", "Maithili", "Malayalam", "Mandrin",
-    "Manipuri", "Marathi",  "Mewari",     "Nepali",   "Oriya",      "Pahari",   "Pali",
-    "Panjabi",  "Persian",  "Prakrit",    "Pusto",    "Rajasthani", "Russian",  "Sanskrit",
-    "Serb",     "Tagalog",  "Tamil",      "Telugu",   "Thai",       "Tibetan",  "Ukrainian",
-    "Urdu",     "Vietnamese", "Yiddish"};
+    "Amharic",    "Arabic",    "Armenian",      "Assamese", "Belorusian", "Bengali", "Braj",     "Bulgarian",
+    "Burmese",    "Cantonese", "Church-Slavic", "Dogri",    "Georgian",   "Greek",   "Gujarati", "Hebrew",
+    "Hindi",      "Japanese",  "Kannada",       "Khmer",    "Konkani",    "Korean",  "Lahnda",   "Lao",
+    "Macedonian", "Maithili",  "Malayalam",     "Mandrin",  "Manipuri",   "Marathi", "Mewari",   "Nepali",
+    "Oriya",      "Pahari",    "Pali",          "Panjabi",  "Persian",    "Prakrit", "Pusto",    "Rajasthani",
+    "Russian",    "Sanskrit",  "Serb",          "Tagalog",  "Tamil",      "Telugu",  "Thai",     "Tibetan",
+    "Ukrainian",  "Urdu",      "Vietnamese",    "Yiddish"};
 
-template <size_t N>
-bool listed(const std::array<const char*, N>& list, const std::string& value)
+template<size_t N> bool listed(const std::array<const char*, N>& list, const std::string& value)
 {
     return std::any_of(list.begin(), list.end(), [&](const char* s) { return value == s; });
 }
@@ -133,8 +131,7 @@ void ImportParser::unsupported(const GedLine& line)
     skipDeeper(line.level);
 }
 
-template <class F>
-void ImportParser::eachDeeper(int level, F handle)
+template<class F> void ImportParser::eachDeeper(int level, F handle)
 {
     GedLine line;
     while (peek().level > level) {
@@ -222,8 +219,12 @@ void ImportParser::parseHeaderLine(const GedLine& line)
             data.push_back("Importovano ze zdroje (ID): " + trimmed(line.value));
             eachDeeper(line.level, [&](const GedLine& sub) {
                 switch (sub.tag) {
-                case kwNAME: data.push_back("   produkt: " + trimmed(sub.value)); break;
-                case kwVERS: data.push_back("   verze: " + trimmed(sub.value)); break;
+                case kwNAME:
+                    data.push_back("   produkt: " + trimmed(sub.value));
+                    break;
+                case kwVERS:
+                    data.push_back("   verze: " + trimmed(sub.value));
+                    break;
                 case kwCORP:
                     data.push_back("   společnost: " + trimmed(sub.value));
                     eachDeeper(sub.level, [&](const GedLine& corp) {
@@ -231,12 +232,19 @@ void ImportParser::parseHeaderLine(const GedLine& line)
                             std::string address = "   adresa: " + trimmed(corp.value);
                             eachDeeper(corp.level, [&](const GedLine& part) {
                                 switch (part.tag) {
-                                case kwADR1: case kwADR2: case kwADR3: case kwCITY: case kwSTAE:
-                                case kwPOST: case kwCTRY: case kwCONT:
+                                case kwADR1:
+                                case kwADR2:
+                                case kwADR3:
+                                case kwCITY:
+                                case kwSTAE:
+                                case kwPOST:
+                                case kwCTRY:
+                                case kwCONT:
                                     address += " " + trimmed(part.value);
                                     skipDeeper(part.level);
                                     break;
-                                default: unsupported(part);
+                                default:
+                                    unsupported(part);
                                 }
                             });
                             data.push_back(address);
@@ -262,7 +270,8 @@ void ImportParser::parseHeaderLine(const GedLine& line)
                         }
                     });
                     break;
-                default: unsupported(sub);
+                default:
+                    unsupported(sub);
                 }
             });
             break;
@@ -571,8 +580,14 @@ void ImportParser::parseIndividual(const GedLine& record)
                     std::string address = trimmed(sub.value);
                     eachDeeper(sub.level, [&](const GedLine& part) {
                         switch (part.tag) {
-                        case kwCONT: case kwADR1: case kwADR2: case kwADR3: case kwCITY: case kwSTAE:
-                        case kwPOST: case kwCTRY: {
+                        case kwCONT:
+                        case kwADR1:
+                        case kwADR2:
+                        case kwADR3:
+                        case kwCITY:
+                        case kwSTAE:
+                        case kwPOST:
+                        case kwCTRY: {
                             const std::string v = trimmed(part.value);
                             if (!v.empty())
                                 address += (address.empty() ? "" : ", ") + v;

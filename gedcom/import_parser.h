@@ -58,8 +58,7 @@ private:
     // Logs the line as one that is not read here and passes over it and its deeper lines.
     void unsupported(const GedLine& line);
     // Each line deeper than `level` is given to `handle`, which reads its own deeper lines.
-    template <class F>
-    void eachDeeper(int level, F handle);
+    template<class F> void eachDeeper(int level, F handle);
     // The value and the CONT / CONC lines under it: CONT starts a new line.
     std::vector<std::string> noteLines(const GedLine& line);
 

@@ -36,19 +36,31 @@ constexpr int transitions[17][11] = {
 int kindOfState(int state)
 {
     switch (state) {
-    case 1: return tkBlank;
-    case 2: return tkEndOfLine;
+    case 1:
+        return tkBlank;
+    case 2:
+        return tkEndOfLine;
     case 3:
-    case 5: return tkWord;
-    case 6: return tkXref;
-    case 9: return tkWord; // then the keyword lookup
-    case 10: return tkNumber;
-    case 11: return tkSlashedName;
-    case 12: return tkEndOfFile;
-    case 13: return tkUserTag;
-    case 14: return tkSlashNumber;
-    case 16: return tkCalendarEscape;
-    default: return tkError;
+    case 5:
+        return tkWord;
+    case 6:
+        return tkXref;
+    case 9:
+        return tkWord; // then the keyword lookup
+    case 10:
+        return tkNumber;
+    case 11:
+        return tkSlashedName;
+    case 12:
+        return tkEndOfFile;
+    case 13:
+        return tkUserTag;
+    case 14:
+        return tkSlashNumber;
+    case 16:
+        return tkCalendarEscape;
+    default:
+        return tkError;
     }
 }
 
@@ -106,9 +118,10 @@ int countLines(std::string_view text)
 
 } // namespace
 
-GedFile::GedFile(std::string text, std::vector<std::string>& log) : GedFile(std::move(text), nullptr, &log) {}
+GedFile::GedFile(std::string text, std::vector<std::string>& log)
+    : GedFile(std::move(text), nullptr, &log) { }
 
-GedFile::GedFile(std::string text, ImportLog& log) : GedFile(std::move(text), &log, nullptr) {}
+GedFile::GedFile(std::string text, ImportLog& log) : GedFile(std::move(text), &log, nullptr) { }
 
 GedFile::GedFile(std::string text, ImportLog* importLog, std::vector<std::string>* textLog)
     : text_(std::move(text)), lineCount_(countLines(text_)), textLog_(textLog), importLog_(importLog)
@@ -157,9 +170,33 @@ bool GedFile::isTextChar(unsigned char c)
     if (c >= 128)
         return c != 255;
     switch (c) {
-    case '.': case '!': case '"': case '\'': case '(': case ')': case '*': case '+': case ',':
-    case '-': case '&': case ':': case ';': case '<': case '=': case '>': case '?': case '[':
-    case '\\': case ']': case '^': case '`': case '{': case '}': case '|': case '~': case '$':
+    case '.':
+    case '!':
+    case '"':
+    case '\'':
+    case '(':
+    case ')':
+    case '*':
+    case '+':
+    case ',':
+    case '-':
+    case '&':
+    case ':':
+    case ';':
+    case '<':
+    case '=':
+    case '>':
+    case '?':
+    case '[':
+    case '\\':
+    case ']':
+    case '^':
+    case '`':
+    case '{':
+    case '}':
+    case '|':
+    case '~':
+    case '$':
     case '%':
         return true;
     default:
@@ -226,8 +263,8 @@ void GedFile::scanToken(Token& token)
         if (state == 8)
             break;
         if (state == 4 && !logged) {
-            report("řádek " + intToStr(line_ + 1) + ", neočekávaný výskyt znaku: \"" + std::string(1, char(c)) +
-                   "\".");
+            report("řádek " + intToStr(line_ + 1) + ", neočekávaný výskyt znaku: \"" +
+                   std::string(1, char(c)) + "\".");
             logged = true;
         }
         token.text_ += char(c);

@@ -22,7 +22,7 @@ class Svatba;
 
 class Action : public Prvek {
 public:
-    Action(Clovek* who, std::string what) : key(std::move(what)), person(who) {}
+    Action(Clovek* who, std::string what) : key(std::move(what)), person(who) { }
 
     // Whether the record points at the person: as its own person or as any other it names.
     virtual bool refersTo(const Clovek* p) const { return p && person == p; }
@@ -49,10 +49,8 @@ public:
 // A text of a partnership: place, officiant, witnesses.
 class ActionSvatba : public ActionText {
 public:
-    ActionSvatba(Clovek* who, std::string what, Svatba* couple, std::string before,
-                 std::string after)
-        : ActionText(who, std::move(what), std::move(before), std::move(after)),
-          partnership(couple)
+    ActionSvatba(Clovek* who, std::string what, Svatba* couple, std::string before, std::string after)
+        : ActionText(who, std::move(what), std::move(before), std::move(after)), partnership(couple)
     {
     }
     bool refersTo(const Svatba* s) const override { return s && partnership == s; }
@@ -75,8 +73,11 @@ class ActionTolerance : public Action {
 public:
     ActionTolerance(Clovek* who, std::string what, uint8_t aboutBefore, uint8_t aboutAfter,
                     int32_t toleranceBefore, int32_t toleranceAfter)
-        : Action(who, std::move(what)), oldAbout(aboutBefore), newAbout(aboutAfter),
-          oldTolerance(toleranceBefore), newTolerance(toleranceAfter)
+        : Action(who, std::move(what)),
+          oldAbout(aboutBefore),
+          newAbout(aboutAfter),
+          oldTolerance(toleranceBefore),
+          newTolerance(toleranceAfter)
     {
     }
     uint8_t oldAbout;
@@ -89,8 +90,7 @@ class ActionToleranceSvatba : public ActionTolerance {
 public:
     ActionToleranceSvatba(Clovek* who, std::string what, Svatba* couple, uint8_t aboutBefore,
                           uint8_t aboutAfter, int32_t toleranceBefore, int32_t toleranceAfter)
-        : ActionTolerance(who, std::move(what), aboutBefore, aboutAfter, toleranceBefore,
-                          toleranceAfter),
+        : ActionTolerance(who, std::move(what), aboutBefore, aboutAfter, toleranceBefore, toleranceAfter),
           partnership(couple)
     {
     }
@@ -112,8 +112,7 @@ public:
 
 class ActionSvatbaDate : public ActionDate {
 public:
-    ActionSvatbaDate(Clovek* who, std::string what, Svatba* couple, const Datum& before,
-                     const Datum& after)
+    ActionSvatbaDate(Clovek* who, std::string what, Svatba* couple, const Datum& before, const Datum& after)
         : ActionDate(who, std::move(what), before, after), partnership(couple)
     {
     }
@@ -170,8 +169,7 @@ public:
 // No old entry: the entry was added; no new entry: it was deleted; both: it was edited.
 class ActionObdobi : public Action {
 public:
-    ActionObdobi(Clovek* who, std::string what, const CasoveObdobi* before,
-                 const CasoveObdobi* after)
+    ActionObdobi(Clovek* who, std::string what, const CasoveObdobi* before, const CasoveObdobi* after)
         : Action(who, std::move(what)),
           oldEntry(before ? std::make_unique<CasoveObdobi>(*before) : nullptr),
           newEntry(after ? std::make_unique<CasoveObdobi>(*after) : nullptr)
@@ -185,9 +183,10 @@ public:
 // none) or a replaced partner.
 class ActionPartner : public Action {
 public:
-    ActionPartner(Clovek* who, std::string what, Svatba* couple, Clovek* partnerBefore,
-                  Clovek* partnerAfter)
-        : Action(who, std::move(what)), partnership(couple), oldPartner(partnerBefore),
+    ActionPartner(Clovek* who, std::string what, Svatba* couple, Clovek* partnerBefore, Clovek* partnerAfter)
+        : Action(who, std::move(what)),
+          partnership(couple),
+          oldPartner(partnerBefore),
           newPartner(partnerAfter)
     {
     }

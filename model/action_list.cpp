@@ -64,8 +64,7 @@ void ActionList::clear()
     cursor_ = nullptr;
 }
 
-template <class Match>
-bool ActionList::removeWhere(Match match)
+template<class Match> bool ActionList::removeWhere(Match match)
 {
     bool removed = false;
     for (Action* a = first(); a;) {

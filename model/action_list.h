@@ -47,8 +47,7 @@ public:
     Action* find(uint64_t serial) const;
 
 private:
-    template <class Match>
-    bool removeWhere(Match match);
+    template<class Match> bool removeWhere(Match match);
 
     Prvky records_;
     Action* cursor_ = nullptr;

@@ -18,7 +18,8 @@ namespace {
 class Namer {
 public:
     Namer(const DisplaySettings& settings, bool showIdentifier)
-        : birthSurname_(settings.showBirthSurname()), birthYear_(settings.showBirth()),
+        : birthSurname_(settings.showBirthSurname()),
+          birthYear_(settings.showBirth()),
           identifier_(showIdentifier)
     {
     }
@@ -71,14 +72,13 @@ const std::string& anniversaryDay(const Datum& reference, const Datum& event)
 // walk over a big tree should not read every date as numbers.
 bool fallsOnDay(const Datum& reference, const Datum& event)
 {
-    return reference.month == event.month && reference.day == anniversaryDay(reference, event)
-        && isSearchableDate(event) && reference.isAfter(event);
+    return reference.month == event.month && reference.day == anniversaryDay(reference, event) &&
+           isSearchableDate(event) && reference.isAfter(event);
 }
 
 // Calls `f` for each partnership of the person not met before through its other partner; the
 // walk cleared every flag first.
-template <class F>
-void forEachPartnershipOnce(const Clovek* p, F f)
+template<class F> void forEachPartnershipOnce(const Clovek* p, F f)
 {
     for (UkSvatba* e : p->partnerships.items<UkSvatba>()) {
         Svatba* s = e->partnership;
@@ -126,7 +126,8 @@ void Rod::listAnniversaries(TDateTime reference, bool sameDay, TStringList& list
             consider(p->death, person, labels.death);
         forEachPartnershipOnce(p, [&](Svatba* s) {
             if (s->type != 0)
-                consider(s->wedding, [&] { return namer.couple(s); }, labels.wedding);
+                consider(
+                    s->wedding, [&] { return namer.couple(s); }, labels.wedding);
         });
     });
 
@@ -155,7 +156,8 @@ std::vector<std::string> Rod::todaysAnniversaries(TDateTime now, TextSource& tex
         consider(p->death, person, labels.death);
         forEachPartnershipOnce(p, [&](Svatba* s) {
             if (s->type != 0)
-                consider(s->wedding, [&] { return namer.couple(s); }, labels.wedding);
+                consider(
+                    s->wedding, [&] { return namer.couple(s); }, labels.wedding);
         });
     });
     return lines;
@@ -179,7 +181,8 @@ void Rod::collectCalendarAnniversaries(Prvky& out, const CalendarChoices& choice
         Datum onDay;
         onDay.assign(event);
         onDay.day = anniversaryDay(today, event);
-        out.append(std::make_unique<Vyroci>(onDay, name + "; " + intToStr(yearsBetween(today, event)) + ". " + label + mark));
+        out.append(std::make_unique<Vyroci>(onDay, name + "; " + intToStr(yearsBetween(today, event)) + ". " +
+                                                       label + mark));
     };
 
     forEachPerson([&](Clovek* p) {

@@ -11,15 +11,33 @@ namespace {
 void fillOne(Clovek& p, BulkField field, const std::string& text)
 {
     switch (field) {
-    case BulkField::birthPlace: p.birthPlace = text; break;
-    case BulkField::deathPlace: p.deathPlace = text; break;
-    case BulkField::burialPlace: p.burial = text; break;
-    case BulkField::residence: p.residences.append(std::make_unique<CasoveObdobi>(text)); break;
-    case BulkField::education: p.educations.append(std::make_unique<CasoveObdobi>(text)); break;
-    case BulkField::occupation: p.occupations.append(std::make_unique<CasoveObdobi>(text)); break;
-    case BulkField::religion: p.religion = text; break;
-    case BulkField::nationality: p.nationality = text; break;
-    case BulkField::citizenship: p.citizenship = text; break;
+    case BulkField::birthPlace:
+        p.birthPlace = text;
+        break;
+    case BulkField::deathPlace:
+        p.deathPlace = text;
+        break;
+    case BulkField::burialPlace:
+        p.burial = text;
+        break;
+    case BulkField::residence:
+        p.residences.append(std::make_unique<CasoveObdobi>(text));
+        break;
+    case BulkField::education:
+        p.educations.append(std::make_unique<CasoveObdobi>(text));
+        break;
+    case BulkField::occupation:
+        p.occupations.append(std::make_unique<CasoveObdobi>(text));
+        break;
+    case BulkField::religion:
+        p.religion = text;
+        break;
+    case BulkField::nationality:
+        p.nationality = text;
+        break;
+    case BulkField::citizenship:
+        p.citizenship = text;
+        break;
     }
 }
 

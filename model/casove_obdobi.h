@@ -8,12 +8,9 @@
 
 class CasoveObdobi : public Prvek, public SlabAllocated<CasoveObdobi> {
 public:
-    explicit CasoveObdobi(std::string entry) : text(std::move(entry)) {}
+    explicit CasoveObdobi(std::string entry) : text(std::move(entry)) { }
     // Copies the texts, not the list links.
-    CasoveObdobi(const CasoveObdobi& other)
-        : Prvek(), text(other.text), from(other.from), to(other.to)
-    {
-    }
+    CasoveObdobi(const CasoveObdobi& other) : Prvek(), text(other.text), from(other.from), to(other.to) { }
 
     // "text (from-to)"; the text alone when from is empty.
     std::string displayText() const;

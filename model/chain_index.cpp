@@ -36,7 +36,7 @@ Clovek* ChainIndex::find(int number) const
     if (!byDenseNumber_.empty()) {
         const long long at = number - lowest_;
         return at >= 0 && at < static_cast<long long>(byDenseNumber_.size()) ? byDenseNumber_[size_t(at)]
-                                                                            : nullptr;
+                                                                             : nullptr;
     }
     auto found = byNumber_.find(number);
     return found == byNumber_.end() ? nullptr : found->second;

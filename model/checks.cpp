@@ -56,7 +56,8 @@ DateCheck checkPartnershipDates(const Clovek& a, const Clovek& b, const Svatba* 
     if ((dead(a) && s.wedding.isAfter(a.death)) || (dead(b) && s.wedding.isAfter(b.death)))
         return DateCheckFailure{"obradPoSmrti",
                                 "Svatební obřad by se uskutečnil až po smrti alespoň jednoho z partnerů!"};
-    if (s.isDivorced() && ((dead(a) && s.divorce.isAfter(a.death)) || (dead(b) && s.divorce.isAfter(b.death))))
+    if (s.isDivorced() &&
+        ((dead(a) && s.divorce.isAfter(a.death)) || (dead(b) && s.divorce.isAfter(b.death))))
         return DateCheckFailure{"rozvodPoSmrti",
                                 "Rozvod by se uskutečnil ažpo smrti alespoň jednoho z partnerů!"};
     return std::nullopt;

@@ -5,7 +5,7 @@
 #include "system/numbers.h"
 #include "system/text.h"
 
-Clovek::Clovek() : created(now()) {}
+Clovek::Clovek() : created(now()) { }
 
 uint64_t Clovek::nextWalkStamp()
 {
@@ -19,8 +19,7 @@ Clovek::~Clovek()
         firstReferrer_->detach();
 }
 
-std::string Clovek::displayName(bool useBirthSurname, bool showBirthYear,
-                                bool showIdentifier) const
+std::string Clovek::displayName(bool useBirthSurname, bool showBirthYear, bool showIdentifier) const
 {
     std::string s;
     displayNameInto(s, useBirthSurname, showBirthYear, showIdentifier);

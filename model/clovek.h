@@ -39,7 +39,8 @@ public:
     // and the first name; then ", " and the birth year; then " (" identifier ")".
     std::string displayName(bool useBirthSurname, bool showBirthYear, bool showIdentifier) const;
     // The same into `out` (emptied first), which keeps its storage: for many persons at once.
-    void displayNameInto(std::string& out, bool useBirthSurname, bool showBirthYear, bool showIdentifier) const;
+    void displayNameInto(std::string& out, bool useBirthSurname, bool showBirthYear,
+                         bool showIdentifier) const;
     // Titles, first name and surname in natural order; "neznámé jméno (number)" for a person
     // with no name when asked.
     std::string fullName(bool useBirthSurname, bool unknownIfBlank) const;
@@ -124,8 +125,8 @@ public:
     // A picture that cannot be read or written raises and leaves the flag as it was.
     void importPortraitJpeg(const std::string& source, const std::string& folder, int maxHeight,
                             int maxWidth);
-    void importPortraitBitmap(const std::string& source, const std::string& folder,
-                              int maxHeight, int maxWidth);
+    void importPortraitBitmap(const std::string& source, const std::string& folder, int maxHeight,
+                              int maxWidth);
 
     // The first list element that refers to this person (see `UkClovek::nextReferrer`).
     UkClovek* firstReferrer() const { return firstReferrer_; }
@@ -185,16 +186,16 @@ public:
     SparseText web1, web2;
     SparseText user1, user2, user3, user4, user5;
     std::string identifier;
-    Prvky children;     // UkClovek
-    Prvky siblings;     // UkClovek
+    Prvky children; // UkClovek
+    Prvky siblings; // UkClovek
     Prvky partnerships; // UkSvatba
-    SparseList residences;  // CasoveObdobi
+    SparseList residences; // CasoveObdobi
     SparseList occupations; // CasoveObdobi
-    SparseList educations;  // CasoveObdobi
+    SparseList educations; // CasoveObdobi
     TDateTime created;
-    SparseList photos;    // UkFotka
+    SparseList photos; // UkFotka
     SparseList documents; // UkDokument
-    SparseList files;     // UkSoubor
+    SparseList files; // UkSoubor
     std::vector<std::string> furtherTexts;
     std::vector<std::string> registerNotes;
 

@@ -139,8 +139,7 @@ void Clovek::removePartnership(const Svatba* partnership)
         }
 }
 
-void Clovek::fillPartnerNames(std::vector<std::string>& names,
-                              const DisplaySettings& settings) const
+void Clovek::fillPartnerNames(std::vector<std::string>& names, const DisplaySettings& settings) const
 {
     names.clear();
     for (UkSvatba* e : partnerships.items<UkSvatba>())

@@ -53,8 +53,8 @@ void Clovek::removeFile(const Soubor* file)
     files.remove(findMediaEntry<UkSoubor>(files, file));
 }
 
-void Clovek::importPortraitJpeg(const std::string& source, const std::string& folder,
-                                int maxHeight, int maxWidth)
+void Clovek::importPortraitJpeg(const std::string& source, const std::string& folder, int maxHeight,
+                                int maxWidth)
 {
     TJPEGImage jpeg;
     jpeg.LoadFromFile(source);
@@ -62,8 +62,8 @@ void Clovek::importPortraitJpeg(const std::string& source, const std::string& fo
     hasPortrait = 1;
 }
 
-void Clovek::importPortraitBitmap(const std::string& source, const std::string& folder,
-                                  int maxHeight, int maxWidth)
+void Clovek::importPortraitBitmap(const std::string& source, const std::string& folder, int maxHeight,
+                                  int maxWidth)
 {
     TBitmap bitmap;
     bitmap.LoadFromFile(source);

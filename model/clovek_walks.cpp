@@ -14,7 +14,7 @@ namespace {
 constexpr int kInProgress = -1;
 }
 
-GenerationCounter::GenerationCounter() : stamp_(Clovek::nextWalkStamp()) {}
+GenerationCounter::GenerationCounter() : stamp_(Clovek::nextWalkStamp()) { }
 
 // A person's depth is kept in its walk scratch while the scratch carries this counter's stamp.
 int GenerationCounter::of(const Clovek* start)

@@ -20,10 +20,9 @@ struct KeyAndDefault {
 };
 
 const KeyAndDefault kMonthsGenitive[12] = {
-    {"ledna", "ledna"},         {"unora", "února"},   {"brezna", "března"},
-    {"dubna", "dubna"},         {"kvetna", "května"}, {"cervna", "června"},
-    {"cervence", "července"},   {"srpna", "srpna"},   {"zari", "září"},
-    {"rijna", "října"},         {"listopadu", "listopadu"}, {"prosince", "prosince"},
+    {"ledna", "ledna"},   {"unora", "února"},   {"brezna", "března"},       {"dubna", "dubna"},
+    {"kvetna", "května"}, {"cervna", "června"}, {"cervence", "července"},   {"srpna", "srpna"},
+    {"zari", "září"},     {"rijna", "října"},   {"listopadu", "listopadu"}, {"prosince", "prosince"},
 };
 
 const KeyAndDefault kMonthsIn[12] = {
@@ -35,16 +34,15 @@ const KeyAndDefault kMonthsIn[12] = {
 
 // Monday first.
 const KeyAndDefault kWeekdaysIn[7] = {
-    {"vPondeli", "v pondělí"}, {"vUtery", "v úterý"},  {"veStredu", "ve středu"},
+    {"vPondeli", "v pondělí"},   {"vUtery", "v úterý"}, {"veStredu", "ve středu"},
     {"veCtvrtek", "ve čtvrtek"}, {"vPatek", "v pátek"}, {"vSobotu", "v sobotu"},
     {"vNedeli", "v neděli"},
 };
 
 // Monday first.
 const KeyAndDefault kWeekdayNames[7] = {
-    {"pondeli", "pondělí"}, {"utery", "úterý"}, {"streda", "středa"},
-    {"ctvrtek", "čtvrtek"}, {"patek", "pátek"}, {"sobota", "sobota"},
-    {"nedele", "neděle"},
+    {"pondeli", "pondělí"}, {"utery", "úterý"},   {"streda", "středa"}, {"ctvrtek", "čtvrtek"},
+    {"patek", "pátek"},     {"sobota", "sobota"}, {"nedele", "neděle"},
 };
 
 const char* const kGedcomMonths[12] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
@@ -79,14 +77,13 @@ struct CalendarDay {
 
 bool toCalendarDay(const Datum& date, CalendarDay& result)
 {
-    return date.isComplete() && tryStrToInt(date.year, result.year)
-        && tryStrToInt(date.month, result.month) && tryStrToInt(date.day, result.day)
-        && tryEncodeDate(result.year, result.month, result.day, result.value);
+    return date.isComplete() && tryStrToInt(date.year, result.year) &&
+           tryStrToInt(date.month, result.month) && tryStrToInt(date.day, result.day) &&
+           tryEncodeDate(result.year, result.month, result.day, result.value);
 }
 
 // "y, m a d" with parts that are 0 left out.
-std::string yearsMonthsDays(TextSource& texts, long long y, long long m, long long d,
-                            bool inFigures)
+std::string yearsMonthsDays(TextSource& texts, long long y, long long m, long long d, bool inFigures)
 {
     std::string s;
     if (y != 0)
@@ -94,8 +91,8 @@ std::string yearsMonthsDays(TextSource& texts, long long y, long long m, long lo
     if (y != 0 && m != 0)
         s += ", ";
     if (m != 0)
-        s += inFigures ? months(texts, m, "1mesic", "1 měsíc")
-                       : months(texts, m, "jedenMesic", "jeden měsíc");
+        s +=
+            inFigures ? months(texts, m, "1mesic", "1 měsíc") : months(texts, m, "jedenMesic", "jeden měsíc");
     if (!s.empty() && d != 0)
         s += " " + word(texts, "a", "a") + " ";
     if (d != 0)
@@ -183,8 +180,8 @@ std::string ageOrIntervalText(const Datum& from, const Datum& to, TextSource& te
 {
     if (Datum::isUnknown(from.year) || Datum::isUnknown(to.year))
         return undeterminedText(texts);
-    if (Datum::isUnknown(from.month) || Datum::isUnknown(from.day) || Datum::isUnknown(to.month)
-        || Datum::isUnknown(to.day)) {
+    if (Datum::isUnknown(from.month) || Datum::isUnknown(from.day) || Datum::isUnknown(to.month) ||
+        Datum::isUnknown(to.day)) {
         int y1, y2;
         if (!tryStrToInt(from.year, y1) || !tryStrToInt(to.year, y2))
             return kCannotCompute;
@@ -211,8 +208,10 @@ std::string durationText(int64_t n, TextSource& texts)
 std::string Datum::longText(TextSource& texts) const
 {
     switch (completeness()) {
-    case 0: return undeterminedText(texts);
-    case 1: return word(texts, "vRoce", "v roce") + " " + year;
+    case 0:
+        return undeterminedText(texts);
+    case 1:
+        return word(texts, "vRoce", "v roce") + " " + year;
     default: {
         int m;
         if (!tryStrToInt(month, m))
@@ -288,8 +287,8 @@ std::string Datum::gedcomText() const
 
 std::string Datum::listText() const
 {
-    return (isUnknown(day) ? "  " : day) + ". " + (isUnknown(month) ? "  " : month) + ". "
-        + (isUnknown(year) ? "    " : year);
+    return (isUnknown(day) ? "  " : day) + ". " + (isUnknown(month) ? "  " : month) + ". " +
+           (isUnknown(year) ? "    " : year);
 }
 
 std::string Datum::shortText() const

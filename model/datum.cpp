@@ -24,10 +24,14 @@ bool compareDates(const Datum& a, const Datum& b, Cmp how)
             continue;
         }
         switch (how) {
-        case Cmp::Before: return x < y;
-        case Cmp::After: return x > y;
-        case Cmp::NotAfter: return x <= y;
-        case Cmp::NotBefore: return x >= y;
+        case Cmp::Before:
+            return x < y;
+        case Cmp::After:
+            return x > y;
+        case Cmp::NotAfter:
+            return x <= y;
+        case Cmp::NotBefore:
+            return x >= y;
         }
     }
     return false;
@@ -81,8 +85,8 @@ bool Datum::isNotBefore(const Datum& other) const
 
 bool Datum::equals(const Datum& other) const
 {
-    if (isUnknown(day) || isUnknown(month) || isUnknown(year) || isUnknown(other.day)
-        || isUnknown(other.month) || isUnknown(other.year))
+    if (isUnknown(day) || isUnknown(month) || isUnknown(year) || isUnknown(other.day) ||
+        isUnknown(other.month) || isUnknown(other.year))
         return false;
     return day == other.day && month == other.month && year == other.year;
 }
@@ -134,8 +138,7 @@ int64_t Datum::daysSince(const Datum& other) const
     int m1 = strToInt(month), m2 = strToInt(other.month);
     if (isUnknown(day) || isUnknown(other.day))
         return int64_t(encodeDate(y1, m1, 1)) - int64_t(encodeDate(y2, m2, 1));
-    return int64_t(encodeDate(y1, m1, strToInt(day)))
-        - int64_t(encodeDate(y2, m2, strToInt(other.day)));
+    return int64_t(encodeDate(y1, m1, strToInt(day))) - int64_t(encodeDate(y2, m2, strToInt(other.day)));
 }
 
 int Datum::completeness() const
@@ -160,8 +163,8 @@ bool isSearchableDate(const Datum& date)
     if (!tryDatumKey(date, key))
         return false;
     TDateTime value;
-    return !(key.yearKnown && key.monthKnown && key.dayKnown)
-        || tryEncodeDate(key.year, key.month, key.day, value);
+    return !(key.yearKnown && key.monthKnown && key.dayKnown) ||
+           tryEncodeDate(key.year, key.month, key.day, value);
 }
 
 std::string Datum::clampedDay()
@@ -214,8 +217,8 @@ int Datum::weekdayNumber() const
         return -1;
     int d, m, y;
     TDateTime value;
-    if (!tryStrToInt(day, d) || !tryStrToInt(month, m) || !tryStrToInt(year, y)
-        || !tryEncodeDate(y, m, d, value))
+    if (!tryStrToInt(day, d) || !tryStrToInt(month, m) || !tryStrToInt(year, y) ||
+        !tryEncodeDate(y, m, d, value))
         return -1;
     int dow = dayOfWeek(value); // 1 Sunday .. 7 Saturday
     return dow == 1 ? 7 : dow - 1;
@@ -226,7 +229,7 @@ bool tryDatumKey(const Datum& date, DatumKey& key)
     key.yearKnown = !Datum::isUnknown(date.year);
     key.monthKnown = !Datum::isUnknown(date.month);
     key.dayKnown = !Datum::isUnknown(date.day);
-    return (!key.yearKnown || tryStrToInt(date.year, key.year))
-        && (!key.monthKnown || tryStrToInt(date.month, key.month))
-        && (!key.dayKnown || tryStrToInt(date.day, key.day));
+    return (!key.yearKnown || tryStrToInt(date.year, key.year)) &&
+           (!key.monthKnown || tryStrToInt(date.month, key.month)) &&
+           (!key.dayKnown || tryStrToInt(date.day, key.day));
 }

@@ -5,10 +5,10 @@
 int Clovek::updatePercentFilled()
 {
     constexpr int items = 11;
-    const int points = !firstName.empty() + !surname.empty() + !Datum::isUnknown(birth.day)
-                       + !Datum::isUnknown(birth.month) + !Datum::isUnknown(birth.year)
-                       + !birthPlace.empty() + (father != nullptr) + (mother != nullptr)
-                       + (residences.count() > 0) + (educations.count() > 0) + (occupations.count() > 0);
+    const int points = !firstName.empty() + !surname.empty() + !Datum::isUnknown(birth.day) +
+                       !Datum::isUnknown(birth.month) + !Datum::isUnknown(birth.year) + !birthPlace.empty() +
+                       (father != nullptr) + (mother != nullptr) + (residences.count() > 0) +
+                       (educations.count() > 0) + (occupations.count() > 0);
     percentFilled = points * 100 / items;
     return percentFilled;
 }

@@ -9,7 +9,7 @@ class Clovek;
 
 class Group : public Prvek {
 public:
-    explicit Group(std::string title) : name(std::move(title)) {}
+    explicit Group(std::string title) : name(std::move(title)) { }
 
     bool contains(const Clovek* person) const;
     // A new member entry for the person at the end of the list.

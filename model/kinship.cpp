@@ -16,16 +16,21 @@ enum class Sex { man, woman, any };
 bool hasSex(const Clovek* p, Sex sex)
 {
     switch (sex) {
-    case Sex::man: return p->sex == 1;
-    case Sex::woman: return p->sex == 0;
-    default: return true;
+    case Sex::man:
+        return p->sex == 1;
+    case Sex::woman:
+        return p->sex == 0;
+    default:
+        return true;
     }
 }
 
 class Relatives {
 public:
     Relatives(TStringList& list, bool clear, const DisplaySettings& settings)
-        : list_(clearedIf(list, clear)), out_(list_), birthSurname_(settings.showBirthSurname()),
+        : list_(clearedIf(list, clear)),
+          out_(list_),
+          birthSurname_(settings.showBirthSurname()),
           birthYear_(settings.showBirth())
     {
     }
@@ -40,8 +45,7 @@ public:
     }
 
     // Every non-divorced partnership's other partner.
-    template <class F>
-    static void forEachPartner(const Clovek* p, F f)
+    template<class F> static void forEachPartner(const Clovek* p, F f)
     {
         for (UkSvatba* e : p->partnerships.items<UkSvatba>()) {
             const Svatba* s = e->partnership;
@@ -50,14 +54,12 @@ public:
                     f(other);
         }
     }
-    template <class F>
-    static void forEachSibling(const Clovek* p, F f)
+    template<class F> static void forEachSibling(const Clovek* p, F f)
     {
         for (UkClovek* e : p->siblings.items<UkClovek>())
             f(e->person());
     }
-    template <class F>
-    static void forEachChild(const Clovek* p, F f)
+    template<class F> static void forEachChild(const Clovek* p, F f)
     {
         for (UkClovek* e : p->children.items<UkClovek>())
             f(e->person());
@@ -123,7 +125,8 @@ public:
     }
     void siblingsInLaw(const Clovek* p, Sex sex)
     {
-        forEachPartner(p, [&](Clovek* o) { forEachSibling(o, [&](Clovek* s) { siblingOrItsPartners(s, sex); }); });
+        forEachPartner(
+            p, [&](Clovek* o) { forEachSibling(o, [&](Clovek* s) { siblingOrItsPartners(s, sex); }); });
         // A sister's husband is a brother-in-law, a brother's wife a sister-in-law.
         Sex siblingSex = sex == Sex::man ? Sex::woman : sex == Sex::woman ? Sex::man : Sex::any;
         forEachSibling(p, [&](Clovek* s) {
@@ -147,8 +150,7 @@ private:
     std::string name_;
 };
 
-template <class F>
-void query(TStringList& list, bool clear, const DisplaySettings& settings, F f)
+template<class F> void query(TStringList& list, bool clear, const DisplaySettings& settings, F f)
 {
     Relatives r(list, clear, settings);
     f(r);
@@ -189,17 +191,20 @@ void Rod::listChildren(TStringList& list, const Clovek* p, bool clear, const Dis
 
 void Rod::listGrandsons(TStringList& list, const Clovek* p, const DisplaySettings& s) const
 {
-    query(list, true, s, [&](Relatives& r) { r.forEachChild(p, [&](Clovek* c) { r.children(c, Sex::man); }); });
+    query(list, true, s,
+          [&](Relatives& r) { r.forEachChild(p, [&](Clovek* c) { r.children(c, Sex::man); }); });
 }
 
 void Rod::listGranddaughters(TStringList& list, const Clovek* p, const DisplaySettings& s) const
 {
-    query(list, true, s, [&](Relatives& r) { r.forEachChild(p, [&](Clovek* c) { r.children(c, Sex::woman); }); });
+    query(list, true, s,
+          [&](Relatives& r) { r.forEachChild(p, [&](Clovek* c) { r.children(c, Sex::woman); }); });
 }
 
 void Rod::listGrandchildren(TStringList& list, const Clovek* p, const DisplaySettings& s) const
 {
-    query(list, true, s, [&](Relatives& r) { r.forEachChild(p, [&](Clovek* c) { r.children(c, Sex::any); }); });
+    query(list, true, s,
+          [&](Relatives& r) { r.forEachChild(p, [&](Clovek* c) { r.children(c, Sex::any); }); });
 }
 
 void Rod::listGrandfathers(TStringList& list, const Clovek* p, const DisplaySettings& s) const

@@ -76,7 +76,8 @@ LanguageFile::LanguageFile(std::string path, std::string logPath)
           // rename, but without waiting for the disk each time.
           writeCp1250Lines(file, lines, false);
       }),
-      path_(std::move(path)), logPath_(std::move(logPath))
+      path_(std::move(path)),
+      logPath_(std::move(logPath))
 {
 }
 

@@ -62,10 +62,13 @@ DateCheck checkBirthDate(const Clovek& p, const LifeLimits& limits, bool yearEdi
         return fail("narozeniNizsiMinimum", "Rok narození je nižší než nastavená dolní mez!");
     const int parentMonths = 12 * limits.minParentChildAge;
     if (p.father && b.isBefore(p.father->birth.plusMonths(parentMonths)))
-        return fail("narozeniVyssiOtec", "Osoba by se narodila dříve než její otec, nebo již v dětství svého otce!");
+        return fail("narozeniVyssiOtec",
+                    "Osoba by se narodila dříve než její otec, nebo již v dětství svého otce!");
     if (p.mother && b.isBefore(p.mother->birth.plusMonths(parentMonths)))
-        return fail("narozeniVyssiMatka", "Osoba by se narodila dříve než její matka, nebo již v dětství své matky!");
-    if (p.father && !p.father->alive && b.minusMonths(9).isAfter(p.father->death) && limits.fatherDeathBeforeBirth)
+        return fail("narozeniVyssiMatka",
+                    "Osoba by se narodila dříve než její matka, nebo již v dětství své matky!");
+    if (p.father && !p.father->alive && b.minusMonths(9).isAfter(p.father->death) &&
+        limits.fatherDeathBeforeBirth)
         return fail("smrtVyssiOtec", "Osoba by se narodila déle po smrti svého otce, než je možné!");
     if (p.mother && !p.mother->alive && b.isAfter(p.mother->death))
         return fail("smrtVyssiMatka", "Osoba by se narodila až po smrti své matky!");
@@ -75,8 +78,9 @@ DateCheck checkBirthDate(const Clovek& p, const LifeLimits& limits, bool yearEdi
             continue;
         // When both fail for one child, the child's birth is the one named.
         if (b.plusMonths(parentMonths).isAfter(child->birth))
-            return fail("narozeniVyssiDiteNarozeni", "Osoba by se narodila po narození některého svého dítěte "
-                                                     "(nebo příliš krátkou dobu před tím)!");
+            return fail("narozeniVyssiDiteNarozeni",
+                        "Osoba by se narodila po narození některého svého dítěte "
+                        "(nebo příliš krátkou dobu před tím)!");
         if (!child->alive && b.isAfter(child->death))
             return fail("narozeniVyssiDiteSmrt", "Osoba by se narodila po smrti některého ze svých dětí!");
     }
@@ -115,10 +119,12 @@ DateCheck checkDeathDate(const Clovek& p, const LifeLimits& limits, bool yearEdi
         if (!child)
             continue;
         if (p.sex == 1 && limits.fatherDeathBeforeBirth && d.plusMonths(9).isBefore(child->birth))
-            return fail("smrtNizsiDiteNarozeni", "Osoba by zemřela dříve, než se narodilo některé z jejích dětí "
-                                                 "(nebo příliš brzo před tím)!");
+            return fail("smrtNizsiDiteNarozeni",
+                        "Osoba by zemřela dříve, než se narodilo některé z jejích dětí "
+                        "(nebo příliš brzo před tím)!");
         if (p.sex == 0 && d.isBefore(child->birth))
-            return fail("smrtNizsiDiteNarozeni2", "Osoba by zemřela dříve, než se narodilo některé z jejích dětí!");
+            return fail("smrtNizsiDiteNarozeni2",
+                        "Osoba by zemřela dříve, než se narodilo některé z jejích dětí!");
     }
     for (UkSvatba* e : p.partnerships.items<UkSvatba>()) {
         const Svatba* s = e->partnership;

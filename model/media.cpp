@@ -8,9 +8,12 @@ namespace {
 std::string pictureText(const MediaRecord& r, int mode, const char* error)
 {
     switch (mode) {
-    case 0: return r.name + " " + r.year;
-    case 1: return r.year + " " + r.name;
-    default: return error;
+    case 0:
+        return r.name + " " + r.year;
+    case 1:
+        return r.year + " " + r.name;
+    default:
+        return error;
     }
 }
 
@@ -39,10 +42,14 @@ std::string Dokument::storedPath() const
 std::string Soubor::GetString(int mode) const
 {
     switch (mode) {
-    case 0: return name + " " + year + " (" + type + ")";
-    case 1: return year + " " + name + " (" + type + ")";
-    case 2: return type + " - " + name + " " + year;
-    default: return "chyba: Soubor::GetString";
+    case 0:
+        return name + " " + year + " (" + type + ")";
+    case 1:
+        return year + " " + name + " (" + type + ")";
+    case 2:
+        return type + " - " + name + " " + year;
+    default:
+        return "chyba: Soubor::GetString";
     }
 }
 

@@ -17,11 +17,11 @@ PictureFileKind pictureFileKind(const std::string& path);
 // What the three kinds of record share.
 class MediaRecord {
 public:
-    explicit MediaRecord(int n) : number(n) {}
+    explicit MediaRecord(int n) : number(n) { }
     MediaRecord(const MediaRecord&) = delete;
     MediaRecord& operator=(const MediaRecord&) = delete;
 
-    int number;       // unique among the living records of its kind; names the stored copy
+    int number; // unique among the living records of its kind; names the stored copy
     int refCount = 0; // list entries referring to the record
     std::string name;
     std::string year; // free text
@@ -62,8 +62,7 @@ public:
 
 // A counted reference to a record: constructing one raises the record's count, destroying one
 // lowers it and frees the record at zero.
-template <class Record>
-class CountedMediaRef : public Prvek {
+template<class Record> class CountedMediaRef : public Prvek {
 public:
     explicit CountedMediaRef(Record* counted) : record(counted) { ++record->refCount; }
     ~CountedMediaRef() override
@@ -91,8 +90,7 @@ public:
 };
 
 // Whether `list` (of UkFotka, UkDokument or UkSoubor) holds an entry for `record`.
-template <class Ref, class Record>
-Ref* findMediaEntry(const Prvky& list, const Record* record)
+template<class Ref, class Record> Ref* findMediaEntry(const Prvky& list, const Record* record)
 {
     for (Ref* entry : list.items<Ref>()) {
         if (entry->record == record)

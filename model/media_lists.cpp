@@ -13,9 +13,12 @@
 MediaRecord* mediaRecordOf(MediaKind kind, const Prvek* entry)
 {
     switch (kind) {
-    case MediaKind::Photo: return static_cast<const UkFotka*>(entry)->record;
-    case MediaKind::Document: return static_cast<const UkDokument*>(entry)->record;
-    case MediaKind::File: return static_cast<const UkSoubor*>(entry)->record;
+    case MediaKind::Photo:
+        return static_cast<const UkFotka*>(entry)->record;
+    case MediaKind::Document:
+        return static_cast<const UkDokument*>(entry)->record;
+    case MediaKind::File:
+        return static_cast<const UkSoubor*>(entry)->record;
     }
     return nullptr;
 }
@@ -23,9 +26,12 @@ MediaRecord* mediaRecordOf(MediaKind kind, const Prvek* entry)
 std::unique_ptr<Prvek> newMediaEntry(MediaKind kind, MediaRecord* record)
 {
     switch (kind) {
-    case MediaKind::Photo: return std::make_unique<UkFotka>(static_cast<Fotka*>(record));
-    case MediaKind::Document: return std::make_unique<UkDokument>(static_cast<Dokument*>(record));
-    case MediaKind::File: return std::make_unique<UkSoubor>(static_cast<Soubor*>(record));
+    case MediaKind::Photo:
+        return std::make_unique<UkFotka>(static_cast<Fotka*>(record));
+    case MediaKind::Document:
+        return std::make_unique<UkDokument>(static_cast<Dokument*>(record));
+    case MediaKind::File:
+        return std::make_unique<UkSoubor>(static_cast<Soubor*>(record));
     }
     return nullptr;
 }
@@ -33,9 +39,12 @@ std::unique_ptr<Prvek> newMediaEntry(MediaKind kind, MediaRecord* record)
 Prvky& personMedia(Clovek& person, MediaKind kind)
 {
     switch (kind) {
-    case MediaKind::Photo: return person.photos.own();
-    case MediaKind::Document: return person.documents.own();
-    case MediaKind::File: break;
+    case MediaKind::Photo:
+        return person.photos.own();
+    case MediaKind::Document:
+        return person.documents.own();
+    case MediaKind::File:
+        break;
     }
     return person.files.own();
 }
@@ -43,9 +52,12 @@ Prvky& personMedia(Clovek& person, MediaKind kind)
 const Prvky& personMedia(const Clovek& person, MediaKind kind)
 {
     switch (kind) {
-    case MediaKind::Photo: return person.photos;
-    case MediaKind::Document: return person.documents;
-    case MediaKind::File: break;
+    case MediaKind::Photo:
+        return person.photos;
+    case MediaKind::Document:
+        return person.documents;
+    case MediaKind::File:
+        break;
     }
     return person.files;
 }
@@ -53,9 +65,12 @@ const Prvky& personMedia(const Clovek& person, MediaKind kind)
 Prvky& treeMediaStore(Rod& tree, MediaKind kind)
 {
     switch (kind) {
-    case MediaKind::Photo: return tree.photoStore;
-    case MediaKind::Document: return tree.documentStore;
-    case MediaKind::File: break;
+    case MediaKind::Photo:
+        return tree.photoStore;
+    case MediaKind::Document:
+        return tree.documentStore;
+    case MediaKind::File:
+        break;
     }
     return tree.fileStore;
 }
@@ -65,9 +80,12 @@ namespace {
 std::string recordText(MediaKind kind, const MediaRecord& record, int mode)
 {
     switch (kind) {
-    case MediaKind::Photo: return static_cast<const Fotka&>(record).GetString(mode);
-    case MediaKind::Document: return static_cast<const Dokument&>(record).GetString(mode);
-    case MediaKind::File: break;
+    case MediaKind::Photo:
+        return static_cast<const Fotka&>(record).GetString(mode);
+    case MediaKind::Document:
+        return static_cast<const Dokument&>(record).GetString(mode);
+    case MediaKind::File:
+        break;
     }
     return static_cast<const Soubor&>(record).GetString(mode);
 }
@@ -87,9 +105,12 @@ std::string mediaListText(MediaKind kind, const MediaRecord& record, int mode)
 std::string mediaStoredPath(MediaKind kind, const MediaRecord& record)
 {
     switch (kind) {
-    case MediaKind::Photo: return static_cast<const Fotka&>(record).storedPath();
-    case MediaKind::Document: return static_cast<const Dokument&>(record).storedPath();
-    case MediaKind::File: break;
+    case MediaKind::Photo:
+        return static_cast<const Fotka&>(record).storedPath();
+    case MediaKind::Document:
+        return static_cast<const Dokument&>(record).storedPath();
+    case MediaKind::File:
+        break;
     }
     return static_cast<const Soubor&>(record).storedPath();
 }

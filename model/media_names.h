@@ -10,8 +10,8 @@ inline constexpr const char* photoSubfolder = "foto/";
 inline constexpr const char* documentSubfolder = "dokumenty/";
 inline constexpr const char* fileSubfolder = "soubory/";
 // In the order the folders are created.
-inline constexpr std::array<const char*, 4> mediaSubfolders = {
-    portraitSubfolder, photoSubfolder, documentSubfolder, fileSubfolder};
+inline constexpr std::array<const char*, 4> mediaSubfolders = {portraitSubfolder, photoSubfolder,
+                                                               documentSubfolder, fileSubfolder};
 
 // "hlavy/hlava" + the person's number + ".jpg".
 std::string portraitFileName(int personNumber);

@@ -55,7 +55,8 @@ private:
     void childrenSentence(bool married)
     {
         const size_t n = children_.size();
-        const std::string had = married ? t("manzeleMeli", "Manželé spolu měli") : t("parMel", "Pár spolu měl");
+        const std::string had =
+            married ? t("manzeleMeli", "Manželé spolu měli") : t("parMel", "Pár spolu měl");
         if (n == 0)
             lines_.push_back(married ? t("manzeleNemeliDeti", "Manželé spolu neměli žádné děti.")
                                      : t("parNemelDeti", "Pár spolu neměl žádné děti."));
@@ -105,7 +106,8 @@ private:
         lines_.push_back(std::string(30, '='));
         std::string wedding;
         if (w.completeness() >= 1)
-            wedding = t("obradSeUskutecnil", "Svatební obřad této dvojice se uskutečnil") + " " + w.longText(texts_) + ".";
+            wedding = t("obradSeUskutecnil", "Svatební obřad této dvojice se uskutečnil") + " " +
+                      w.longText(texts_) + ".";
         else
             wedding = t("neniZnamoKdy", "Není známo, kdy se uskutečnila svatba této dvojice.");
         if (!s_.place.empty())
@@ -134,7 +136,8 @@ private:
         const bool aDead = a && !a->alive;
         const bool bDead = b && !b->alive;
         if (s_.isDivorced()) {
-            lines_.push_back(t("ukoncenoRozvodem", "Manželství bylo ukončeno rozvodem.") + " " + datePart(s_.divorce));
+            lines_.push_back(t("ukoncenoRozvodem", "Manželství bylo ukončeno rozvodem.") + " " +
+                             datePart(s_.divorce));
             end = s_.divorce;
         } else if (aDead && (!bDead || a->death.isBefore(b->death))) {
             lines_.push_back(diedLine(*a));
@@ -150,7 +153,8 @@ private:
         }
 
         if (w.completeness() >= 1 && end.completeness() >= 1) {
-            const std::string prefix = s_.isMarried() && !aDead && !bDead ? t("trvaJiz", "Trvá již") : t("trvalo", "Trvalo");
+            const std::string prefix =
+                s_.isMarried() && !aDead && !bDead ? t("trvaJiz", "Trvá již") : t("trvalo", "Trvalo");
             if (w.isComplete() && end.isComplete()) {
                 lines_.push_back(prefix + " " + intervalText(w, end, texts_) + ".");
             } else {

@@ -173,22 +173,49 @@ std::string asciiLowerText(std::string_view text)
     while (pos < lower.size()) {
         char32_t c = nextCodePoint(lower, pos);
         switch (c) {
-        case U'á': c = U'a'; break;
-        case U'č': c = U'c'; break;
-        case U'ď': c = U'd'; break;
+        case U'á':
+            c = U'a';
+            break;
+        case U'č':
+            c = U'c';
+            break;
+        case U'ď':
+            c = U'd';
+            break;
         case U'é':
-        case U'ě': c = U'e'; break;
-        case U'í': c = U'i'; break;
-        case U'ň': c = U'n'; break;
-        case U'ó': c = U'o'; break;
-        case U'ř': c = U'r'; break;
-        case U'š': c = U's'; break;
-        case U'ť': c = U't'; break;
+        case U'ě':
+            c = U'e';
+            break;
+        case U'í':
+            c = U'i';
+            break;
+        case U'ň':
+            c = U'n';
+            break;
+        case U'ó':
+            c = U'o';
+            break;
+        case U'ř':
+            c = U'r';
+            break;
+        case U'š':
+            c = U's';
+            break;
+        case U'ť':
+            c = U't';
+            break;
         case U'ú':
-        case U'ů': c = U'u'; break;
-        case U'ý': c = U'y'; break;
-        case U'ž': c = U'z'; break;
-        default: break;
+        case U'ů':
+            c = U'u';
+            break;
+        case U'ý':
+            c = U'y';
+            break;
+        case U'ž':
+            c = U'z';
+            break;
+        default:
+            break;
         }
         appendUtf8(out, c);
     }

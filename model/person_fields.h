@@ -77,17 +77,17 @@ inline constexpr size_t personFieldCount = static_cast<size_t>(PersonField::file
 
 // What a field holds, and so which accessor of its row is set.
 enum class FieldKind : uint8_t {
-    text,          // `text`
-    flag,          // `flag`: 0 or 1
-    number,        // `number`
-    datePart,      // `date` and `datePart`: the day, month or year of the birth or death
-    dateAbout,     // `date` and `dateAbout`
+    text, // `text`
+    flag, // `flag`: 0 or 1
+    number, // `number`
+    datePart, // `date` and `datePart`: the day, month or year of the birth or death
+    dateAbout, // `date` and `dateAbout`
     dateTolerance, // `date` and `dateTolerance`
-    parent,        // `parent`: a link to another person, by number in the file
-    period,        // `list` of `CasoveObdobi`
-    created,       // `Clovek::created`
-    lines,         // `lines`
-    mediaLinks,    // `list` of references to the tree's media records, by number in the file
+    parent, // `parent`: a link to another person, by number in the file
+    period, // `list` of `CasoveObdobi`
+    created, // `Clovek::created`
+    lines, // `lines`
+    mediaLinks, // `list` of references to the tree's media records, by number in the file
 };
 
 struct PersonFieldInfo {
@@ -116,8 +116,9 @@ struct PersonFieldInfo {
 
 namespace person_fields_detail {
 
-constexpr PersonFieldInfo row(PersonField f, FieldKind kind, std::string_view file, std::string_view step = {},
-                              EditorPage page = EditorPage::basicData, bool dead = false)
+constexpr PersonFieldInfo row(PersonField f, FieldKind kind, std::string_view file,
+                              std::string_view step = {}, EditorPage page = EditorPage::basicData,
+                              bool dead = false)
 {
     PersonFieldInfo i;
     i.field = f;
@@ -137,7 +138,8 @@ constexpr PersonFieldInfo text(PersonField f, std::string_view file, std::string
     return i;
 }
 
-constexpr PersonFieldInfo flag(PersonField f, std::string_view file, std::string_view step, uint8_t Clovek::*m)
+constexpr PersonFieldInfo flag(PersonField f, std::string_view file, std::string_view step,
+                               uint8_t Clovek::*m)
 {
     PersonFieldInfo i = row(f, FieldKind::flag, file, step);
     i.flag = m;
@@ -151,8 +153,8 @@ constexpr PersonFieldInfo numberField(PersonField f, std::string_view file, int3
     return i;
 }
 
-constexpr PersonFieldInfo datePart(PersonField f, std::string_view file, std::string_view step, Datum Clovek::*d,
-                                   SparseText Datum::*part, bool dead)
+constexpr PersonFieldInfo datePart(PersonField f, std::string_view file, std::string_view step,
+                                   Datum Clovek::*d, SparseText Datum::*part, bool dead)
 {
     PersonFieldInfo i = row(f, FieldKind::datePart, file, step, EditorPage::basicData, dead);
     i.date = d;
@@ -258,7 +260,8 @@ constexpr std::array<PersonFieldInfo, personFieldCount> table()
         text(user3, "[user3]", "user3", further, &C::user3),
         text(user4, "[user4]", "user4", further, &C::user4),
         text(user5, "[user5]", "user5", further, &C::user5),
-        lines(furtherTexts, "[doplnujiciTexty]", "doplnujiciTexty", EditorPage::textsAndFiles, &C::furtherTexts),
+        lines(furtherTexts, "[doplnujiciTexty]", "doplnujiciTexty", EditorPage::textsAndFiles,
+              &C::furtherTexts),
         lines(registerNotes, "[matriky]", "matriky", further, &C::registerNotes),
         list(photos, FieldKind::mediaLinks, "[foto]", {}, &C::photos),
         list(documents, FieldKind::mediaLinks, "[dokumenty]", {}, &C::documents),

@@ -11,8 +11,8 @@
 class PersonTextField {
 public:
     constexpr PersonTextField() = default;
-    constexpr PersonTextField(std::string Clovek::*plain) : plain_(plain) {}
-    constexpr PersonTextField(SparseText Clovek::*sparse) : sparse_(sparse) {}
+    constexpr PersonTextField(std::string Clovek::*plain) : plain_(plain) { }
+    constexpr PersonTextField(SparseText Clovek::*sparse) : sparse_(sparse) { }
 
     const std::string& of(const Clovek& person) const
     {

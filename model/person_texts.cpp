@@ -90,8 +90,7 @@ Datum marriageEnd(const Clovek& person, const Clovek* other, const Svatba& partn
     return person.death.isBefore(other->death) ? person.death : other->death;
 }
 
-void writePartners(const Clovek& person, Lines& lines, TextSource& texts,
-                   const DisplaySettings& settings)
+void writePartners(const Clovek& person, Lines& lines, TextSource& texts, const DisplaySettings& settings)
 {
     bool any = false;
     for (UkSvatba* entry : person.partnerships.items<UkSvatba>()) {
@@ -113,9 +112,9 @@ void writePartners(const Clovek& person, Lines& lines, TextSource& texts,
         lines.push_back(line);
         Datum end = marriageEnd(person, other, s);
         if (wedded && end.completeness() > 0)
-            lines.push_back("      "
-                            + texts.langText("shrnutiOsoby", "delkaManzelstvi", "délka manželství:")
-                            + " " + ageOrIntervalText(s.wedding, end, texts));
+            lines.push_back("      " +
+                            texts.langText("shrnutiOsoby", "delkaManzelstvi", "délka manželství:") + " " +
+                            ageOrIntervalText(s.wedding, end, texts));
     }
     if (any)
         lines.push_back("");
@@ -125,8 +124,8 @@ void writeDates(const Clovek& person, Lines& lines, TextSource& texts)
 {
     bool any = false;
     if (person.birth.completeness() > 0) {
-        std::string line = withFemaleEnding(person, texts, "narozen", "narozen") + ": "
-            + person.birth.longText(texts);
+        std::string line =
+            withFemaleEnding(person, texts, "narozen", "narozen") + ": " + person.birth.longText(texts);
         if (!person.birthPlace.empty())
             line += ", " + person.birthPlace;
         lines.push_back(line);
@@ -137,8 +136,8 @@ void writeDates(const Clovek& person, Lines& lines, TextSource& texts)
         any = true;
     }
     if (!person.alive && person.death.completeness() > 0) {
-        std::string line = withFemaleEnding(person, texts, "zemrel", "zemřel") + " "
-            + person.death.longText(texts);
+        std::string line =
+            withFemaleEnding(person, texts, "zemrel", "zemřel") + " " + person.death.longText(texts);
         if (!person.deathPlace.empty())
             line += ", " + person.deathPlace;
         if (!person.deathCause.empty())
@@ -148,8 +147,8 @@ void writeDates(const Clovek& person, Lines& lines, TextSource& texts)
     }
     Datum end = person.alive ? Datum(today()) : person.death;
     if (person.birth.completeness() > 0 && end.completeness() > 0) {
-        lines.push_back("   " + texts.langText("shrnutiOsoby", "delkaZivota", "délka života") + ": "
-                        + ageOrIntervalText(person.birth, end, texts));
+        lines.push_back("   " + texts.langText("shrnutiOsoby", "delkaZivota", "délka života") + ": " +
+                        ageOrIntervalText(person.birth, end, texts));
         any = true;
     }
     if (any)
@@ -160,8 +159,8 @@ void writeDates(const Clovek& person, Lines& lines, TextSource& texts)
 
 std::string Clovek::birthSignText(TextSource& texts) const
 {
-    return withFemaleEnding(*this, texts, "narozen", "narozen") + " "
-        + texts.langText("shrnutiOsoby", "veZnameni", "ve znamení:") + " " + birth.zodiacSign(texts);
+    return withFemaleEnding(*this, texts, "narozen", "narozen") + " " +
+           texts.langText("shrnutiOsoby", "veZnameni", "ve znamení:") + " " + birth.zodiacSign(texts);
 }
 
 void writePersonSummary(const Clovek& person, Lines& lines, TextSource& texts,
@@ -170,21 +169,21 @@ void writePersonSummary(const Clovek& person, Lines& lines, TextSource& texts,
     lines.clear();
     lines.push_back(fullName(person, settings));
     if (isWoman(person) && !person.birthSurname.empty() && person.birthSurname != person.surname)
-        lines.push_back(texts.langText("shrnutiOsoby", "rodnePrijmeni", "rodné příjmení:") + " "
-                        + person.birthSurname);
+        lines.push_back(texts.langText("shrnutiOsoby", "rodnePrijmeni", "rodné příjmení:") + " " +
+                        person.birthSurname);
     lines.push_back("");
 
     writeDates(person, lines, texts);
 
     bool parents = false;
     if (person.father) {
-        lines.push_back(texts.langText("shrnutiOsoby", "otec", " otec:") + " "
-                        + fullName(*person.father, settings));
+        lines.push_back(texts.langText("shrnutiOsoby", "otec", " otec:") + " " +
+                        fullName(*person.father, settings));
         parents = true;
     }
     if (person.mother) {
-        lines.push_back(texts.langText("shrnutiOsoby", "matka", "matka:") + " "
-                        + fullName(*person.mother, settings));
+        lines.push_back(texts.langText("shrnutiOsoby", "matka", "matka:") + " " +
+                        fullName(*person.mother, settings));
         parents = true;
     }
     if (parents)
@@ -224,8 +223,8 @@ void writePersonForm(const Clovek& person, Lines& lines, bool blank, TextSource&
     lines.push_back(label("jmenoAPrijmeni", "JMÉNO A PŘÍJMENÍ:") + " " + fullName(person, settings));
     lines.push_back(label("rodnePrijmeni", "Rodné příjmení:") + " " + person.birthSurname);
     lines.push_back("");
-    lines.push_back(label("IDCislo", "Identifikační číslo:") + " "
-                    + (blank ? std::string() : intToStr(person.number)));
+    lines.push_back(label("IDCislo", "Identifikační číslo:") + " " +
+                    (blank ? std::string() : intToStr(person.number)));
     lines.push_back("");
     std::string sex = label("pohlavi", "Pohlaví:");
     if (!blank)
@@ -235,17 +234,17 @@ void writePersonForm(const Clovek& person, Lines& lines, bool blank, TextSource&
     lines.push_back(label("datumNarozeni", "Datum narození:") + " " + person.birth.listText());
     lines.push_back(label("mistoNarozeni", "Místo narození:") + " " + person.birthPlace);
     lines.push_back("");
-    lines.push_back(label("datumUmrti", "Datum úmrtí:") + " "
-                    + (person.alive ? std::string() : person.death.listText()));
+    lines.push_back(label("datumUmrti", "Datum úmrtí:") + " " +
+                    (person.alive ? std::string() : person.death.listText()));
     lines.push_back(label("mistoUmrti", "Místo úmrtí:") + " " + person.deathPlace);
     lines.push_back(label("mistoPohrbeni", "Místo pohřbení:") + " " + person.burial);
     lines.push_back(label("pricinaUmrti", "Příčina úmrtí:") + " " + person.deathCause);
     lines.push_back("");
-    lines.push_back(label("otec", "Otec:")
-                    + (person.father ? displayName(*person.father, settings) : std::string()));
+    lines.push_back(label("otec", "Otec:") +
+                    (person.father ? displayName(*person.father, settings) : std::string()));
     lines.push_back("");
-    lines.push_back(label("matka", "Matka:")
-                    + (person.mother ? displayName(*person.mother, settings) : std::string()));
+    lines.push_back(label("matka", "Matka:") +
+                    (person.mother ? displayName(*person.mother, settings) : std::string()));
     lines.push_back("");
     lines.push_back(label("svatby", "Svatby:"));
     lines.push_back("");
@@ -258,8 +257,8 @@ void writePersonForm(const Clovek& person, Lines& lines, bool blank, TextSource&
         lines.push_back(label("mistoSvatby", "Místo svatby:") + " " + s.place);
         lines.push_back(label("oddavajiciKnez", "Oddávající kněz:") + " " + s.officiant);
         lines.push_back(label("svedkove", "Svědkové:") + " " + s.witnesses);
-        lines.push_back(label("datumRozvodu", "Datum rozvodu:") + " "
-                        + (s.type == 2 ? s.divorce.listText() : std::string()));
+        lines.push_back(label("datumRozvodu", "Datum rozvodu:") + " " +
+                        (s.type == 2 ? s.divorce.listText() : std::string()));
         lines.push_back("");
     }
     lines.push_back(label("partner", "Partner:"));

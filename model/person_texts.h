@@ -15,8 +15,8 @@ void writePersonSummary(const Clovek& person, std::vector<std::string>& lines, T
                         const DisplaySettings& settings);
 // Replaces `lines` with the form. With `blank` the identification number and the sex are left
 // without values (the form of an empty person).
-void writePersonForm(const Clovek& person, std::vector<std::string>& lines, bool blank,
-                     TextSource& texts, const DisplaySettings& settings);
+void writePersonForm(const Clovek& person, std::vector<std::string>& lines, bool blank, TextSource& texts,
+                     const DisplaySettings& settings);
 // " (Fotky 2x; Text)": which of the photos, documents, files and further texts hold something;
 // empty when none does.
 std::string tabContentsText(const Clovek& person, TextSource& texts);

@@ -50,8 +50,7 @@ public:
     ~Prvky();
 
     // Puts the element at the tail and hands back the caller's handle to it, now the list's.
-    template <class T>
-    T* append(std::unique_ptr<T> element)
+    template<class T> T* append(std::unique_ptr<T> element)
     {
         T* handle = element.get();
         adopt(std::unique_ptr<Prvek>(std::move(element)));
@@ -80,12 +79,11 @@ public:
 
     // Typed iteration: `for (UkClovek* c : list.items<UkClovek>())`. The element in hand may be
     // removed only after stepping past it.
-    template <class T>
-    class Range {
+    template<class T> class Range {
     public:
         class iterator {
         public:
-            explicit iterator(Prvek* p) : p_(p) {}
+            explicit iterator(Prvek* p) : p_(p) { }
             T* operator*() const { return static_cast<T*>(p_); }
             iterator& operator++()
             {
@@ -98,18 +96,14 @@ public:
         private:
             Prvek* p_;
         };
-        explicit Range(Prvek* head) : head_(head) {}
+        explicit Range(Prvek* head) : head_(head) { }
         iterator begin() const { return iterator(head_); }
         iterator end() const { return iterator(nullptr); }
 
     private:
         Prvek* head_;
     };
-    template <class T>
-    Range<T> items() const
-    {
-        return Range<T>(head_);
-    }
+    template<class T> Range<T> items() const { return Range<T>(head_); }
 
 private:
     void adopt(std::unique_ptr<Prvek> element);

@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <unordered_set>
 
-Rod::Rod(std::string file) : fileName(std::move(file)), undoHistory(new ActionList) {}
+Rod::Rod(std::string file) : fileName(std::move(file)), undoHistory(new ActionList) { }
 
 Rod::~Rod()
 {
@@ -210,8 +210,7 @@ void Rod::unlinkFromRelatives(Clovek* person)
     // 3. Partnerships: out of the other partner's list, each record freed once.
     std::vector<Svatba*> records;
     for (UkSvatba* e : person->partnerships.items<UkSvatba>())
-        if (e->partnership
-            && std::find(records.begin(), records.end(), e->partnership) == records.end())
+        if (e->partnership && std::find(records.begin(), records.end(), e->partnership) == records.end())
             records.push_back(e->partnership);
     person->partnerships.clear();
     for (Svatba* s : records) {
@@ -302,8 +301,8 @@ Clovek* Rod::findPersonByImportId(const std::string& importId) const
     return nullptr;
 }
 
-Clovek* Rod::findPersonByDisplayName(const std::string& text, bool useBirthSurname,
-                                     bool showBirthYear, bool showIdentifier) const
+Clovek* Rod::findPersonByDisplayName(const std::string& text, bool useBirthSurname, bool showBirthYear,
+                                     bool showIdentifier) const
 {
     for (Clovek* p = firstPerson; p; p = p->chainNext)
         if (p->displayName(useBirthSurname, showBirthYear, showIdentifier) == text)
@@ -311,8 +310,7 @@ Clovek* Rod::findPersonByDisplayName(const std::string& text, bool useBirthSurna
     return nullptr;
 }
 
-Clovek* Rod::findPersonByDisplayName(const std::string& text,
-                                     const DisplaySettings& settings) const
+Clovek* Rod::findPersonByDisplayName(const std::string& text, const DisplaySettings& settings) const
 {
     return findPersonByDisplayName(text, settings.showBirthSurname(), settings.showBirth(), true);
 }

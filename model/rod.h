@@ -59,10 +59,9 @@ public:
     Clovek* findPersonByIdentifier(const std::string& identifier) const;
     bool isIdentifierUsed(const std::string& identifier) const;
     Clovek* findPersonByImportId(const std::string& importId) const;
-    Clovek* findPersonByDisplayName(const std::string& text, bool useBirthSurname,
-                                    bool showBirthYear, bool showIdentifier) const;
-    Clovek* findPersonByDisplayName(const std::string& text,
-                                    const DisplaySettings& settings) const;
+    Clovek* findPersonByDisplayName(const std::string& text, bool useBirthSurname, bool showBirthYear,
+                                    bool showIdentifier) const;
+    Clovek* findPersonByDisplayName(const std::string& text, const DisplaySettings& settings) const;
 
     // --- after loading ---
     void fillEmptyIdentifiers();
@@ -188,26 +187,24 @@ public:
     void recordPartnershipTextChange(Clovek* person, const std::string& key, Svatba* partnership,
                                      const std::string& oldText, const std::string& newText);
     void recordFlagChange(Clovek* person, const std::string& key, uint8_t oldValue, uint8_t newValue);
-    void recordToleranceChange(Clovek* person, const std::string& key, uint8_t oldAbout,
-                               uint8_t newAbout, int32_t oldTolerance, int32_t newTolerance);
+    void recordToleranceChange(Clovek* person, const std::string& key, uint8_t oldAbout, uint8_t newAbout,
+                               int32_t oldTolerance, int32_t newTolerance);
     void recordPartnershipToleranceChange(Clovek* person, const std::string& key, Svatba* partnership,
                                           uint8_t oldAbout, uint8_t newAbout, int32_t oldTolerance,
                                           int32_t newTolerance);
-    void recordDateChange(Clovek* person, const std::string& key, const Datum& oldDate,
-                          const Datum& newDate);
+    void recordDateChange(Clovek* person, const std::string& key, const Datum& oldDate, const Datum& newDate);
     void recordPartnershipDateChange(Clovek* person, const std::string& key, Svatba* partnership,
                                      const Datum& oldDate, const Datum& newDate);
     void recordNewPerson(Clovek* previous, const std::string& key, Clovek* created);
     void recordPeriodChange(Clovek* person, const std::string& key, const CasoveObdobi* oldEntry,
                             const CasoveObdobi* newEntry);
-    void recordPartnerChange(Clovek* person, const std::string& key, Svatba* partnership,
-                             Clovek* oldPartner, Clovek* newPartner);
+    void recordPartnerChange(Clovek* person, const std::string& key, Svatba* partnership, Clovek* oldPartner,
+                             Clovek* newPartner);
     // A memo visit in two phases. Entering the memo gives the old lines (new lines null) and
     // starts a step; leaving it gives the new lines (old lines null), which complete the step
     // that this visit started, if it is still in the history with the same key and person;
     // otherwise leaving records nothing.
-    void recordStringsChange(Clovek* person, const std::string& key,
-                             const std::vector<std::string>* oldLines,
+    void recordStringsChange(Clovek* person, const std::string& key, const std::vector<std::string>* oldLines,
                              const std::vector<std::string>* newLines);
     // A step the editor built itself (a parent change).
     void pushAction(std::unique_ptr<Action> action);
@@ -224,13 +221,18 @@ public:
     // queries with `clear` empty the list first when it is set and otherwise add to what it
     // holds; the others always empty it. A step through a divorced partnership leads to nobody;
     // a missing parent gives nothing.
-    void listBrothers(TStringList& list, const Clovek* person, bool clear, const DisplaySettings& settings) const;
-    void listSisters(TStringList& list, const Clovek* person, bool clear, const DisplaySettings& settings) const;
-    void listSiblings(TStringList& list, const Clovek* person, bool clear, const DisplaySettings& settings) const;
+    void listBrothers(TStringList& list, const Clovek* person, bool clear,
+                      const DisplaySettings& settings) const;
+    void listSisters(TStringList& list, const Clovek* person, bool clear,
+                     const DisplaySettings& settings) const;
+    void listSiblings(TStringList& list, const Clovek* person, bool clear,
+                      const DisplaySettings& settings) const;
     void listSons(TStringList& list, const Clovek* person, bool clear, const DisplaySettings& settings) const;
-    void listDaughters(TStringList& list, const Clovek* person, bool clear, const DisplaySettings& settings) const;
+    void listDaughters(TStringList& list, const Clovek* person, bool clear,
+                       const DisplaySettings& settings) const;
     // Direct children only.
-    void listChildren(TStringList& list, const Clovek* person, bool clear, const DisplaySettings& settings) const;
+    void listChildren(TStringList& list, const Clovek* person, bool clear,
+                      const DisplaySettings& settings) const;
     void listGrandsons(TStringList& list, const Clovek* person, const DisplaySettings& settings) const;
     void listGranddaughters(TStringList& list, const Clovek* person, const DisplaySettings& settings) const;
     void listGrandchildren(TStringList& list, const Clovek* person, const DisplaySettings& settings) const;
@@ -238,23 +240,34 @@ public:
     void listGrandmothers(TStringList& list, const Clovek* person, const DisplaySettings& settings) const;
     void listGrandparents(TStringList& list, const Clovek* person, const DisplaySettings& settings) const;
     // A parent's brothers and the partners of a parent's sisters (and the reverse for aunts).
-    void listUncles(TStringList& list, const Clovek* person, bool clear, const DisplaySettings& settings) const;
-    void listAunts(TStringList& list, const Clovek* person, bool clear, const DisplaySettings& settings) const;
+    void listUncles(TStringList& list, const Clovek* person, bool clear,
+                    const DisplaySettings& settings) const;
+    void listAunts(TStringList& list, const Clovek* person, bool clear,
+                   const DisplaySettings& settings) const;
     void listUnclesAndAunts(TStringList& list, const Clovek* person, const DisplaySettings& settings) const;
     // The nephews (nieces) of the father and of the mother.
     void listMaleCousins(TStringList& list, const Clovek* person, const DisplaySettings& settings) const;
     void listFemaleCousins(TStringList& list, const Clovek* person, const DisplaySettings& settings) const;
     void listCousins(TStringList& list, const Clovek* person, const DisplaySettings& settings) const;
     // The sons (daughters) of the person's siblings, then of the siblings of each partner.
-    void listNephews(TStringList& list, const Clovek* person, bool clear, const DisplaySettings& settings) const;
-    void listNieces(TStringList& list, const Clovek* person, bool clear, const DisplaySettings& settings) const;
-    void listNephewsAndNieces(TStringList& list, const Clovek* person, bool clear, const DisplaySettings& settings) const;
-    void listSonsInLaw(TStringList& list, const Clovek* person, bool clear, const DisplaySettings& settings) const;
-    void listDaughtersInLaw(TStringList& list, const Clovek* person, bool clear, const DisplaySettings& settings) const;
-    void listChildrenInLaw(TStringList& list, const Clovek* person, bool clear, const DisplaySettings& settings) const;
-    void listBrothersInLaw(TStringList& list, const Clovek* person, bool clear, const DisplaySettings& settings) const;
-    void listSistersInLaw(TStringList& list, const Clovek* person, bool clear, const DisplaySettings& settings) const;
-    void listSiblingsInLaw(TStringList& list, const Clovek* person, bool clear, const DisplaySettings& settings) const;
+    void listNephews(TStringList& list, const Clovek* person, bool clear,
+                     const DisplaySettings& settings) const;
+    void listNieces(TStringList& list, const Clovek* person, bool clear,
+                    const DisplaySettings& settings) const;
+    void listNephewsAndNieces(TStringList& list, const Clovek* person, bool clear,
+                              const DisplaySettings& settings) const;
+    void listSonsInLaw(TStringList& list, const Clovek* person, bool clear,
+                       const DisplaySettings& settings) const;
+    void listDaughtersInLaw(TStringList& list, const Clovek* person, bool clear,
+                            const DisplaySettings& settings) const;
+    void listChildrenInLaw(TStringList& list, const Clovek* person, bool clear,
+                           const DisplaySettings& settings) const;
+    void listBrothersInLaw(TStringList& list, const Clovek* person, bool clear,
+                           const DisplaySettings& settings) const;
+    void listSistersInLaw(TStringList& list, const Clovek* person, bool clear,
+                          const DisplaySettings& settings) const;
+    void listSiblingsInLaw(TStringList& list, const Clovek* person, bool clear,
+                           const DisplaySettings& settings) const;
 
     // --- value lists (model/value_lists.cpp) ---
     // Each empties the list, adds the field's built-in items (if any) and then every non-empty
@@ -315,12 +328,10 @@ public:
     // Appends one `Vyroci` per chosen event with a complete date to `out` (the caller owns it,
     // sorts it and writes the calendar); years count to the year of `today`.
     void collectCalendarAnniversaries(Prvky& out, const CalendarChoices& choices, TDateTime today,
-                                      TextSource& texts, const DisplaySettings& settings,
-                                      bool showNumber);
+                                      TextSource& texts, const DisplaySettings& settings, bool showNumber);
 
     // Each person of the chain, head first.
-    template <class F>
-    void forEachPerson(F f) const
+    template<class F> void forEachPerson(F f) const
     {
         for (Clovek* p = firstPerson; p;) {
             Clovek* next = nextInChain(p);
@@ -342,10 +353,10 @@ public:
     Clovek* firstPerson = nullptr;
     std::vector<std::string> furtherData;
     int32_t activePersonNumber = 0;
-    Prvky photoStore;    // UkFotka
+    Prvky photoStore; // UkFotka
     Prvky documentStore; // UkDokument
-    Prvky fileStore;     // UkSoubor
-    Prvky groups;        // Group
+    Prvky fileStore; // UkSoubor
+    Prvky groups; // Group
     std::unique_ptr<ActionList> undoHistory;
 
 private:

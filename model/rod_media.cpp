@@ -16,7 +16,7 @@ namespace {
 // The lowest number that no record of the store, and no record a person links, has. Records
 // linked only by persons count: their stored copies are still shown. With n entries in all the
 // answer is at most n, so one pass over a table of n + 1 flags finds it.
-template <class Ref>
+template<class Ref>
 int firstFreeNumber(const Prvky& store, const Clovek* firstPerson, SparseList Clovek::*links)
 {
     std::vector<const Prvky*> lists{&store};
@@ -36,8 +36,7 @@ int firstFreeNumber(const Prvky& store, const Clovek* firstPerson, SparseList Cl
     return static_cast<int>(std::find(used.begin(), used.end(), false) - used.begin());
 }
 
-template <class Ref, class Record>
-Record* findInStore(const Prvky& store, int number)
+template<class Ref, class Record> Record* findInStore(const Prvky& store, int number)
 {
     for (Ref* e : store.items<Ref>()) {
         if (e->record->number == number)
@@ -47,8 +46,7 @@ Record* findInStore(const Prvky& store, int number)
 }
 
 // Registers a record whose stored copy has just been written.
-template <class Ref, class Record>
-Record* registerRecord(Prvky& store, int number)
+template<class Ref, class Record> Record* registerRecord(Prvky& store, int number)
 {
     auto* record = new Record(number);
     store.append(std::make_unique<Ref>(record));

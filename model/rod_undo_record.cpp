@@ -8,8 +8,7 @@ namespace {
 
 // The step under the cursor when it is of class T with this key; typing more into the field
 // it names only moves its new value on.
-template <class T>
-T* mergeableStep(const ActionList& history, const std::string& key)
+template<class T> T* mergeableStep(const ActionList& history, const std::string& key)
 {
     Action* cursor = history.current();
     if (!cursor || cursor->key != key)
@@ -74,23 +73,22 @@ void Rod::recordFlagChange(Clovek* person, const std::string& key, uint8_t oldVa
     pushAction(std::make_unique<ActionBool>(person, key, oldValue, newValue));
 }
 
-void Rod::recordToleranceChange(Clovek* person, const std::string& key, uint8_t oldAbout,
-                                uint8_t newAbout, int32_t oldTolerance, int32_t newTolerance)
+void Rod::recordToleranceChange(Clovek* person, const std::string& key, uint8_t oldAbout, uint8_t newAbout,
+                                int32_t oldTolerance, int32_t newTolerance)
 {
-    pushAction(std::make_unique<ActionTolerance>(person, key, oldAbout, newAbout, oldTolerance,
-                                                 newTolerance));
+    pushAction(
+        std::make_unique<ActionTolerance>(person, key, oldAbout, newAbout, oldTolerance, newTolerance));
 }
 
-void Rod::recordPartnershipToleranceChange(Clovek* person, const std::string& key,
-                                           Svatba* partnership, uint8_t oldAbout, uint8_t newAbout,
-                                           int32_t oldTolerance, int32_t newTolerance)
+void Rod::recordPartnershipToleranceChange(Clovek* person, const std::string& key, Svatba* partnership,
+                                           uint8_t oldAbout, uint8_t newAbout, int32_t oldTolerance,
+                                           int32_t newTolerance)
 {
     pushAction(std::make_unique<ActionToleranceSvatba>(person, key, partnership, oldAbout, newAbout,
                                                        oldTolerance, newTolerance));
 }
 
-void Rod::recordDateChange(Clovek* person, const std::string& key, const Datum& oldDate,
-                           const Datum& newDate)
+void Rod::recordDateChange(Clovek* person, const std::string& key, const Datum& oldDate, const Datum& newDate)
 {
     auto* step = mergeableStep<ActionDate>(*undoHistory, key);
     if (step && !dynamic_cast<ActionSvatbaDate*>(step) && step->person == person)
@@ -122,8 +120,8 @@ void Rod::recordPeriodChange(Clovek* person, const std::string& key, const Casov
     pushAction(std::make_unique<ActionObdobi>(person, key, oldEntry, newEntry));
 }
 
-void Rod::recordPartnerChange(Clovek* person, const std::string& key, Svatba* partnership,
-                              Clovek* oldPartner, Clovek* newPartner)
+void Rod::recordPartnerChange(Clovek* person, const std::string& key, Svatba* partnership, Clovek* oldPartner,
+                              Clovek* newPartner)
 {
     pushAction(std::make_unique<ActionPartner>(person, key, partnership, oldPartner, newPartner));
 }

@@ -21,15 +21,15 @@
 namespace {
 
 enum class Kind {
-    PersonText,   // a text of the person
-    Identifier,   // the person's identifier: the list is sorted again
+    PersonText, // a text of the person
+    Identifier, // the person's identifier: the list is sorted again
     Sex,
-    Flag,         // alive, lock
-    About,        // about flag and tolerance of the birth or death
+    Flag, // alive, lock
+    About, // about flag and tolerance of the birth or death
     WeddingAbout, // of the wedding
-    Date,         // birth or death
-    WeddingDate,  // wedding or divorce
-    WeddingText,  // place, officiant, witnesses
+    Date, // birth or death
+    WeddingDate, // wedding or divorce
+    WeddingText, // place, officiant, witnesses
     Period,
     Parent,
     NewPerson,
@@ -55,22 +55,28 @@ struct StepKind {
 Kind kindOfField(const PersonFieldInfo& f)
 {
     switch (f.kind) {
-    case FieldKind::text: return f.field == PersonField::identifier ? Kind::Identifier : Kind::PersonText;
+    case FieldKind::text:
+        return f.field == PersonField::identifier ? Kind::Identifier : Kind::PersonText;
     case FieldKind::flag:
         if (f.field == PersonField::portrait)
             return Kind::Portrait;
         return f.field == PersonField::sex ? Kind::Sex : Kind::Flag;
-    case FieldKind::datePart: return Kind::Date;
-    case FieldKind::dateAbout: return Kind::About;
-    case FieldKind::period: return Kind::Period;
-    case FieldKind::lines: return f.field == PersonField::registerNotes ? Kind::RegisterMemo : Kind::TextsMemo;
+    case FieldKind::datePart:
+        return Kind::Date;
+    case FieldKind::dateAbout:
+        return Kind::About;
+    case FieldKind::period:
+        return Kind::Period;
+    case FieldKind::lines:
+        return f.field == PersonField::registerNotes ? Kind::RegisterMemo : Kind::TextsMemo;
     // These have no steps of their own: the tolerance goes with the about flag, a parent with
     // the "parent" step that names which one.
     case FieldKind::number:
     case FieldKind::dateTolerance:
     case FieldKind::parent:
     case FieldKind::created:
-    case FieldKind::mediaLinks: break;
+    case FieldKind::mediaLinks:
+        break;
     }
     return Kind::PersonText;
 }
@@ -127,32 +133,32 @@ const StepKind* stepKindOf(const std::string& key)
 // The editor of a tree that has none: shows nothing, answers every question no.
 class NoEditor : public EditorPort, public TextSource {
 public:
-    void updateUndoButtons() override {}
-    void setUndoReplaying(bool) override {}
-    void showEditorPage(EditorPage) override {}
-    void showPersonOfStep(Clovek*) override {}
-    void showPartnershipOfStep(Svatba*) override {}
-    void putFieldText(const std::string&, const std::string&) override {}
-    void putFieldFlag(const std::string&, bool) override {}
-    void putAboutFlag(const std::string&, bool, int) override {}
-    void putDate(const std::string&, const Datum&) override {}
-    void focusField(const std::string&) override {}
+    void updateUndoButtons() override { }
+    void setUndoReplaying(bool) override { }
+    void showEditorPage(EditorPage) override { }
+    void showPersonOfStep(Clovek*) override { }
+    void showPartnershipOfStep(Svatba*) override { }
+    void putFieldText(const std::string&, const std::string&) override { }
+    void putFieldFlag(const std::string&, bool) override { }
+    void putAboutFlag(const std::string&, bool, int) override { }
+    void putDate(const std::string&, const Datum&) override { }
+    void focusField(const std::string&) override { }
     std::vector<std::string> memoLines(const std::string&) override { return {}; }
-    void putMemoLines(const std::string&, const std::vector<std::string>&) override {}
-    void showUserCaption(int, const std::string&) override {}
-    void showBasicPage() override {}
-    void fillPartnerList(int) override {}
-    void fillResidenceList(int) override {}
-    void fillEducationList(int) override {}
-    void fillOccupationList(int) override {}
-    void showPortrait() override {}
+    void putMemoLines(const std::string&, const std::vector<std::string>&) override { }
+    void showUserCaption(int, const std::string&) override { }
+    void showBasicPage() override { }
+    void fillPartnerList(int) override { }
+    void fillResidenceList(int) override { }
+    void fillEducationList(int) override { }
+    void fillOccupationList(int) override { }
+    void showPortrait() override { }
     void refreshPercentFilled(Clovek* person) override
     {
         if (person)
             person->updatePercentFilled();
     }
-    void paintPersonList() override {}
-    void sortPersonList() override {}
+    void paintPersonList() override { }
+    void sortPersonList() override { }
     TextSource& texts() override { return *this; }
     bool askYesNo(const std::string&) override { return false; }
     bool confirmDeletePerson() override { return false; }
@@ -192,23 +198,49 @@ public:
     {
         switch (kind_.kind) {
         case Kind::PersonText:
-        case Kind::Identifier: personText(step); break;
+        case Kind::Identifier:
+            personText(step);
+            break;
         case Kind::Sex:
-        case Kind::Flag: flag(step); break;
+        case Kind::Flag:
+            flag(step);
+            break;
         case Kind::About:
-        case Kind::WeddingAbout: about(step); break;
+        case Kind::WeddingAbout:
+            about(step);
+            break;
         case Kind::Date:
-        case Kind::WeddingDate: date(step); break;
-        case Kind::WeddingText: weddingText(step); break;
-        case Kind::Period: period(step); break;
-        case Kind::Parent: parent(step); break;
-        case Kind::NewPerson: newPerson(step); break;
-        case Kind::Portrait: portrait(step); break;
-        case Kind::NewPartnership: newPartnership(step); break;
-        case Kind::PartnerChange: partnerChange(step); break;
-        case Kind::UserCaption: userCaption(step); break;
+        case Kind::WeddingDate:
+            date(step);
+            break;
+        case Kind::WeddingText:
+            weddingText(step);
+            break;
+        case Kind::Period:
+            period(step);
+            break;
+        case Kind::Parent:
+            parent(step);
+            break;
+        case Kind::NewPerson:
+            newPerson(step);
+            break;
+        case Kind::Portrait:
+            portrait(step);
+            break;
+        case Kind::NewPartnership:
+            newPartnership(step);
+            break;
+        case Kind::PartnerChange:
+            partnerChange(step);
+            break;
+        case Kind::UserCaption:
+            userCaption(step);
+            break;
         case Kind::RegisterMemo:
-        case Kind::TextsMemo: memo(step); break;
+        case Kind::TextsMemo:
+            memo(step);
+            break;
         }
     }
 
@@ -221,8 +253,7 @@ private:
             editor_.showPersonOfStep(person);
     }
 
-    template <class T>
-    const T& pick(const T& oldValue, const T& newValue) const
+    template<class T> const T& pick(const T& oldValue, const T& newValue) const
     {
         return undo_ ? oldValue : newValue;
     }

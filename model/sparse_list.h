@@ -31,17 +31,9 @@ public:
     bool contains(const Prvek* element) const { return list_ && list_->contains(element); }
     Prvek* at(int i) const { return list_ ? list_->at(i) : nullptr; }
     int indexOf(const Prvek* element) const { return list_ ? list_->indexOf(element) : -1; }
-    template <class T>
-    Prvky::Range<T> items() const
-    {
-        return Prvky::Range<T>(first());
-    }
+    template<class T> Prvky::Range<T> items() const { return Prvky::Range<T>(first()); }
 
-    template <class T>
-    T* append(std::unique_ptr<T> element)
-    {
-        return own().append(std::move(element));
-    }
+    template<class T> T* append(std::unique_ptr<T> element) { return own().append(std::move(element)); }
     void remove(Prvek* element)
     {
         if (list_)

@@ -1,10 +1,10 @@
 #include "model/sparse_text.h"
 
+#include <cstring>
 #include <limits>
 #include <ostream>
 #include <stdexcept>
 #include <string_view>
-#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -36,8 +36,7 @@ public:
     size_t size() const { return used_; }
 
     // The number of the shared text with these letters, or 0; `textOf` reads a number's text.
-    template <class TextOf>
-    uint32_t find(std::string_view text, uint32_t hash, const TextOf& textOf) const
+    template<class TextOf> uint32_t find(std::string_view text, uint32_t hash, const TextOf& textOf) const
     {
         if (slots_.empty())
             return 0;
@@ -90,7 +89,8 @@ private:
     size_t mask() const { return slots_.size() - 1; }
     void grow()
     {
-        std::vector<Slot> old = std::exchange(slots_, std::vector<Slot>(slots_.empty() ? 1024 : slots_.size() * 2));
+        std::vector<Slot> old =
+            std::exchange(slots_, std::vector<Slot>(slots_.empty() ? 1024 : slots_.size() * 2));
         for (const Slot& s : old)
             if (s.index) {
                 size_t i = s.hash & mask();

@@ -81,9 +81,15 @@ public:
     friend bool operator==(const SparseText& a, const char* b) { return a.str() == b; }
     friend bool operator==(const SparseText& a, const std::string& b) { return a.str() == b; }
     friend auto operator<=>(const SparseText& a, const SparseText& b) { return a.str() <=> b.str(); }
-    friend auto operator<=>(const SparseText& a, std::string_view b) { return std::string_view(a.str()) <=> b; }
+    friend auto operator<=>(const SparseText& a, std::string_view b)
+    {
+        return std::string_view(a.str()) <=> b;
+    }
     friend auto operator<=>(const SparseText& a, const std::string& b) { return a.str() <=> b; }
-    friend auto operator<=>(const SparseText& a, const char* b) { return std::string_view(a.str()) <=> std::string_view(b); }
+    friend auto operator<=>(const SparseText& a, const char* b)
+    {
+        return std::string_view(a.str()) <=> std::string_view(b);
+    }
     friend std::string operator+(const std::string& a, const SparseText& b) { return a + b.str(); }
     friend std::string operator+(const SparseText& a, const std::string& b) { return a.str() + b; }
     friend std::string operator+(const char* a, const SparseText& b) { return a + b.str(); }

@@ -57,8 +57,7 @@ bool UkSvatba::sortsAfter(const Prvek* other) const
 
 bool UkSvatba::sortElements(std::vector<Prvek*>& elements) const
 {
-    std::stable_sort(elements.begin(), elements.end(), [](const Prvek* a, const Prvek* b) {
-        return a->sortsBefore(b);
-    });
+    std::stable_sort(elements.begin(), elements.end(),
+                     [](const Prvek* a, const Prvek* b) { return a->sortsBefore(b); });
     return true;
 }

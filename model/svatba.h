@@ -51,7 +51,7 @@ public:
 // A person's entry for a shared partnership; deleting it never frees the record.
 class UkSvatba : public Prvek, public SlabAllocated<UkSvatba> {
 public:
-    explicit UkSvatba(Svatba* shown) : partnership(shown) {}
+    explicit UkSvatba(Svatba* shown) : partnership(shown) { }
 
     bool sortsBefore(const Prvek* other) const override;
     bool sortsAfter(const Prvek* other) const override;

@@ -65,8 +65,7 @@ std::string listName(const Clovek* p)
 // this level is unknown never changes place with any date that reaches this level, so it splits
 // the range; between such dates the known parts are sorted stably, and dates equal at this level
 // go on to the next level among themselves.
-void sortLevel(std::vector<int>& idx, size_t b, size_t e, int level,
-               const std::vector<DatumKey>& keys)
+void sortLevel(std::vector<int>& idx, size_t b, size_t e, int level, const std::vector<DatumKey>& keys)
 {
     auto known = [&](int i) {
         const DatumKey& k = keys[i];
@@ -176,9 +175,8 @@ bool UkGrClovek::sortElements(std::vector<Prvek*>& elements) const
             return false;
         named.emplace_back(listName(p), e);
     }
-    std::stable_sort(named.begin(), named.end(), [](const auto& a, const auto& b) {
-        return compareCp1250Bytes(a.first, b.first) < 0;
-    });
+    std::stable_sort(named.begin(), named.end(),
+                     [](const auto& a, const auto& b) { return compareCp1250Bytes(a.first, b.first) < 0; });
     for (size_t i = 0; i < named.size(); ++i)
         elements[i] = named[i].second;
     return true;

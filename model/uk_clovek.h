@@ -39,7 +39,7 @@ private:
 
 class UkGrClovek : public UkClovek {
 public:
-    explicit UkGrClovek(Clovek* person) : UkClovek(person) {}
+    explicit UkGrClovek(Clovek* person) : UkClovek(person) { }
 
     // Display name less (Windows-1250 bytes).
     bool sortsBefore(const Prvek* other) const override;

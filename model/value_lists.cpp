@@ -3,8 +3,8 @@
 #include "model/casove_obdobi.h"
 #include "model/clovek.h"
 #include "model/display_settings.h"
-#include "model/person_text_field.h"
 #include "model/distinct_texts.h"
+#include "model/person_text_field.h"
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "model/text_source.h"
@@ -15,25 +15,31 @@
 namespace {
 
 const std::initializer_list<const char*> kTitlesBefore = {
-    "Bc.", "BcA.", "doc.", "Dr.", "Ing.", "Ing.arch.", "JUDr.", "MgA.", "Mgr.",
-    "MUDr.", "MVDr.", "PaedDr.", "PharmDr.", "PhDr.", "prof.", "RNDr.", "ThDr.", "ThLic."};
+    "Bc.",   "BcA.",  "doc.",    "Dr.",      "Ing.",  "Ing.arch.", "JUDr.", "MgA.",  "Mgr.",
+    "MUDr.", "MVDr.", "PaedDr.", "PharmDr.", "PhDr.", "prof.",     "RNDr.", "ThDr.", "ThLic."};
 
-const std::initializer_list<const char*> kTitlesAfter = {"CSc.", "DiS.", "dr.h.c.", "DrSc.", "Ph.D.", "Th.D."};
+const std::initializer_list<const char*> kTitlesAfter = {"CSc.",  "DiS.",  "dr.h.c.",
+                                                         "DrSc.", "Ph.D.", "Th.D."};
 
 struct KeyAndDefault {
     const char* key;
     const char* text;
 };
 
-const KeyAndDefault kDeathCauses[] = {
-    {"neznama", "neznámá"},     {"prirozena", "přirozená"}, {"zdravotniProblemy", "zdravotní problémy"},
-    {"rakovina", "rakovina"},   {"nehoda", "nehoda"},       {"vrazda", "vražda"},
-    {"sebevrazda", "sebevražda"}, {"priNarozeni", "při narození"}, {"priPorodu", "při porodu"},
-    {"jina", "jiná"}};
+const KeyAndDefault kDeathCauses[] = {{"neznama", "neznámá"},
+                                      {"prirozena", "přirozená"},
+                                      {"zdravotniProblemy", "zdravotní problémy"},
+                                      {"rakovina", "rakovina"},
+                                      {"nehoda", "nehoda"},
+                                      {"vrazda", "vražda"},
+                                      {"sebevrazda", "sebevražda"},
+                                      {"priNarozeni", "při narození"},
+                                      {"priPorodu", "při porodu"},
+                                      {"jina", "jiná"}};
 
 // The list emptied, the built-ins as they are, then each value that `values` hands over for each
 // person of the chain, when it is not empty and not listed yet.
-template <class Values>
+template<class Values>
 void fillDistinct(const Rod& tree, TStringList& list, const std::vector<std::string>& builtIns, Values values)
 {
     list.Clear();
@@ -48,20 +54,18 @@ void fillDistinct(const Rod& tree, TStringList& list, const std::vector<std::str
     out.flush();
 }
 
-template <class Values>
-void fillDistinct(const Rod& tree, TStringList& list, Values values)
+template<class Values> void fillDistinct(const Rod& tree, TStringList& list, Values values)
 {
     fillDistinct(tree, list, {}, values);
 }
 
-template <auto field>
+template<auto field>
 void fillField(const Rod& tree, TStringList& list, const std::vector<std::string>& builtIns = {})
 {
     fillDistinct(tree, list, builtIns, [](const Clovek* p, auto take) { take(p->*field); });
 }
 
-template <SparseList Clovek::*periods>
-void fillPeriods(const Rod& tree, TStringList& list)
+template<SparseList Clovek::*periods> void fillPeriods(const Rod& tree, TStringList& list)
 {
     fillDistinct(tree, list, [](const Clovek* p, auto take) {
         for (const CasoveObdobi* e : (p->*periods).template items<CasoveObdobi>())
@@ -195,10 +199,10 @@ void Rod::distinctUser5Values(TStringList& list) const
 
 bool Rod::holdsValueListTexts(const Clovek& p)
 {
-    for (const SparseText* text : {&p.firstName, &p.surname, &p.birthSurname, &p.titlesBefore, &p.titlesAfter,
-                                   &p.birthPlace, &p.deathPlace, &p.burial, &p.deathCause, &p.religion,
-                                   &p.baptism, &p.nationality, &p.citizenship, &p.user1, &p.user2, &p.user3,
-                                   &p.user4, &p.user5})
+    for (const SparseText* text :
+         {&p.firstName, &p.surname, &p.birthSurname, &p.titlesBefore, &p.titlesAfter, &p.birthPlace,
+          &p.deathPlace, &p.burial, &p.deathCause, &p.religion, &p.baptism, &p.nationality, &p.citizenship,
+          &p.user1, &p.user2, &p.user3, &p.user4, &p.user5})
         if (!text->empty())
             return true;
     return false;

@@ -3,16 +3,16 @@
 #include "model/anniversaries.h"
 #include "model/datum.h"
 #include "model/rod.h"
-#include "toolkit/application.h"
-#include "system/codec.h"
-#include "system/datetime.h"
-#include "toolkit/dialogs.h"
-#include "system/files.h"
-#include "system/process.h"
 #include "reports/anniversary_calendar.h"
 #include "reports/report_commands.h"
 #include "shell/list_display.h"
 #include "shell/report_dialogs.h"
+#include "system/codec.h"
+#include "system/datetime.h"
+#include "system/files.h"
+#include "system/process.h"
+#include "toolkit/application.h"
+#include "toolkit/dialogs.h"
 
 void ReportCommands::Kalendar1Click()
 {
@@ -24,7 +24,8 @@ void ReportCommands::Kalendar1Click()
 
     const TDateTime now = ::now();
     Prvky anniversaries;
-    tree->collectCalendarAnniversaries(anniversaries, *choices, now, *this, ListDisplay(settings), settings.showNumber);
+    tree->collectCalendarAnniversaries(anniversaries, *choices, now, *this, ListDisplay(settings),
+                                       settings.showNumber);
     anniversaries.sort();
     const std::string file = joinPath(workingFolder, "kalendar.txt");
     try {

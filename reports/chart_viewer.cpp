@@ -62,12 +62,13 @@ void fillChartViewerIni(const Rod& tree, const Clovek* active, TMemIniFile& ini)
     ini.WriteInteger("hlavni", "aktivni", numberOf(active));
 }
 
-void copyChartViewerPortraits(const Rod& tree, const std::string& workingFolder, const std::string& portraitFolder)
+void copyChartViewerPortraits(const Rod& tree, const std::string& workingFolder,
+                              const std::string& portraitFolder)
 {
     for (const Clovek* p = tree.firstPerson; p; p = p->chainNext)
         if (p->hasPortrait)
-            copyFile(joinPath(workingFolder, "hlavy/" + portraitName(*p)), joinPath(portraitFolder, portraitName(*p)),
-                     true, false);
+            copyFile(joinPath(workingFolder, "hlavy/" + portraitName(*p)),
+                     joinPath(portraitFolder, portraitName(*p)), true, false);
 }
 
 std::string chartViewerFolder(const std::string& programFolder)

@@ -16,7 +16,8 @@ void fillChartViewerIni(const Rod& tree, const Clovek* active, TMemIniFile& ini)
 // Copies the portrait of every person who has one from `workingFolder` + "hlavy/" into
 // `portraitFolder` (which exists); a copy that fails is left out, the viewer then shows none.
 // The copies do not wait for the disk: every hand-off makes them anew.
-void copyChartViewerPortraits(const Rod& tree, const std::string& workingFolder, const std::string& portraitFolder);
+void copyChartViewerPortraits(const Rod& tree, const std::string& workingFolder,
+                              const std::string& portraitFolder);
 
 // The viewer's own folder below the program folder, and its program: the first of the names it
 // may carry that is there, else the usual one (whose start then fails and is told).

@@ -1,14 +1,14 @@
 // The hand-off of the open tree to the chart viewer: its button and its five menu items.
 #include "model/path_utils.h"
 #include "model/rod.h"
-#include "toolkit/application.h"
-#include "toolkit/dialogs.h"
+#include "reports/chart_viewer.h"
+#include "reports/report_commands.h"
 #include "system/exceptions.h"
 #include "system/files.h"
 #include "system/inifile.h"
 #include "system/process.h"
-#include "reports/chart_viewer.h"
-#include "reports/report_commands.h"
+#include "toolkit/application.h"
+#include "toolkit/dialogs.h"
 
 void ReportCommands::writeLineskopIni()
 {

@@ -6,11 +6,20 @@ std::string htmlEscape(std::string_view text)
     out.reserve(text.size());
     for (char c : text) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -24,8 +33,8 @@ std::string urlEncode(std::string_view address)
     out.reserve(address.size());
     for (char c : address) {
         const auto b = static_cast<unsigned char>(c);
-        const bool plain = (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') || (b >= '0' && b <= '9')
-                           || kept.find(c) != std::string_view::npos;
+        const bool plain = (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') || (b >= '0' && b <= '9') ||
+                           kept.find(c) != std::string_view::npos;
         if (plain) {
             out += c;
         } else {
@@ -44,14 +53,15 @@ namespace {
 // ("www.novak.cz", "novak.cz:8080") that "http://" is put before.
 std::string_view schemeOf(std::string_view address)
 {
-    if (address.empty() || !((address[0] >= 'a' && address[0] <= 'z') || (address[0] >= 'A' && address[0] <= 'Z')))
+    if (address.empty() ||
+        !((address[0] >= 'a' && address[0] <= 'z') || (address[0] >= 'A' && address[0] <= 'Z')))
         return {};
     for (size_t i = 1; i < address.size(); ++i) {
         const char c = address[i];
         if (c == ':')
             return address.substr(i + 1, 2) == "//" ? address.substr(0, i) : std::string_view();
-        const bool schemeChar = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')
-                                || c == '+' || c == '-' || c == '.';
+        const bool schemeChar = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                                c == '+' || c == '-' || c == '.';
         if (!schemeChar)
             return {};
     }

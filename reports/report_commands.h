@@ -68,5 +68,4 @@ public:
     // -- anniversary calendar (reports/calendar_command.cpp): "kalendar.txt" in the working
     // folder, the request to save it elsewhere, and the file opened.
     void Kalendar1Click();
-
 };

@@ -1,11 +1,11 @@
 // Prehledy, the web page of one person: the options shared with the web export, a file name,
 // the page with its portrait beside it, and the page opened.
 #include "model/path_utils.h"
-#include "toolkit/dialogs.h"
-#include "system/process.h"
-#include "reports/web_site.h"
 #include "reports/report_commands.h"
+#include "reports/web_site.h"
 #include "shell/report_dialogs.h"
+#include "system/process.h"
+#include "toolkit/dialogs.h"
 
 #include <exception>
 
@@ -31,6 +31,7 @@ void ReportCommands::HTMLstranka1Click()
         ShowMessage("Error!\nNezapsáno: " + writer.failedFile());
         return;
     }
-    ShowMessage("Stránka byla úspěšně vygenerována. Případné foto k ní patřící je v podadresáří foto u stránky.");
+    ShowMessage(
+        "Stránka byla úspěšně vygenerována. Případné foto k ní patřící je v podadresáří foto u stránky.");
     shellOpen(file);
 }

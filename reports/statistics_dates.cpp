@@ -37,7 +37,7 @@ bool validMonth(int m)
 
 } // namespace
 
-StatDate::StatDate(const Datum& date) : readable(tryDatumKey(date, key)) {}
+StatDate::StatDate(const Datum& date) : readable(tryDatumKey(date, key)) { }
 
 int64_t ageInDays(const Clovek& person, const StatDate& today)
 {
@@ -73,8 +73,8 @@ int64_t daysBetween(const StatDate& x, const StatDate& y)
     if (x.key.dayKnown && y.key.dayKnown) {
         dx = x.key.day;
         dy = y.key.day;
-        if (dx < 1 || dx > monthLength(x.key.year, x.key.month) || dy < 1
-            || dy > monthLength(y.key.year, y.key.month))
+        if (dx < 1 || dx > monthLength(x.key.year, x.key.month) || dy < 1 ||
+            dy > monthLength(y.key.year, y.key.month))
             return -1;
     }
     return dayNumber(x.key.year, x.key.month, dx) - dayNumber(y.key.year, y.key.month, dy);

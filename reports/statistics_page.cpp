@@ -3,13 +3,13 @@
 #include "model/datum.h"
 #include "model/display_settings.h"
 #include "model/rod.h"
-#include "toolkit/application.h"
+#include "reports/report_commands.h"
+#include "reports/statistics_report.h"
+#include "reports/statistics_tables.h"
 #include "system/codec.h"
 #include "system/datetime.h"
 #include "system/exceptions.h"
-#include "reports/statistics_report.h"
-#include "reports/statistics_tables.h"
-#include "reports/report_commands.h"
+#include "toolkit/application.h"
 
 void ReportCommands::bindStatisticsEvents()
 {

@@ -1,17 +1,17 @@
 #include "reports/statistics_queries.h"
 
 #include "model/clovek.h"
-#include "model/person_prefetch.h"
 #include "model/date_texts.h"
 #include "model/display_settings.h"
+#include "model/person_prefetch.h"
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "model/text_source.h"
 #include "model/uk_clovek.h"
-#include "system/numbers.h"
 #include "reports/calendar_counts.h"
 #include "reports/first_name_tally.h"
 #include "reports/statistics_dates.h"
+#include "system/numbers.h"
 
 #include <unordered_map>
 
@@ -128,7 +128,8 @@ struct Block {
 
 // One walk serves the three blocks: each person's values are computed once and go to the block
 // of its sex and to the block of everybody.
-void blockFigures(const Rod& tree, const StatDate& today, BlockFigures& men, BlockFigures& women, BlockFigures& all)
+void blockFigures(const Rod& tree, const StatDate& today, BlockFigures& men, BlockFigures& women,
+                  BlockFigures& all)
 {
     Block m, w, a;
     for (const Clovek* p = tree.firstPerson; p; p = p->chainNext) {
@@ -234,10 +235,11 @@ std::string mostChildrenText(const Rod& tree, TextSource& texts, const DisplaySe
     for (const Clovek* p = tree.firstPerson; p; p = p->chainNext)
         if (p->children.count() == most)
             holders.push_back(p);
-    std::string text = label(texts, "maxPocetDetiJe", "Maximální počet dětí je") + " " + intToStr(most) + ". "
-        + (holders.size() == 1 ? label(texts, "melaJeTato", "Měla je tato osoba:")
-                               : label(texts, "melyJeTyto", "Měly je tyto osoby:"))
-        + " ";
+    std::string text = label(texts, "maxPocetDetiJe", "Maximální počet dětí je") + " " + intToStr(most) +
+                       ". " +
+                       (holders.size() == 1 ? label(texts, "melaJeTato", "Měla je tato osoba:")
+                                            : label(texts, "melyJeTyto", "Měly je tyto osoby:")) +
+                       " ";
     for (size_t i = 0; i < holders.size(); ++i) {
         if (i > 0)
             text += "; ";
@@ -307,7 +309,9 @@ void writeFamilyRecords(const Rod& tree, std::vector<std::string>& lines, TextSo
         const bool woman = p->sex == 0;
         const StatDate birth(p->birth), death(p->death);
         // A parent (grandparent) counts for a descendant's birth when alive, or died after it.
-        auto present = [&](const StatDate& descendantBirth) { return p->alive || isLater(death, descendantBirth); };
+        auto present = [&](const StatDate& descendantBirth) {
+            return p->alive || isLater(death, descendantBirth);
+        };
         for (const UkClovek* ce : p->children.items<UkClovek>()) {
             const Clovek* child = ce->person();
             if (!child)
@@ -366,13 +370,13 @@ void writeFamilyRecords(const Rod& tree, std::vector<std::string>& lines, TextSo
             if (l.record.partnership) {
                 const Clovek* man = l.record.partnership->partnerOfSex(1);
                 const Clovek* woman = l.record.partnership->partnerOfSex(0);
-                who = (man ? caption(*man, display) : std::string()) + " & "
-                    + (woman ? caption(*woman, display) : std::string());
+                who = (man ? caption(*man, display) : std::string()) + " & " +
+                      (woman ? caption(*woman, display) : std::string());
             } else {
                 who = caption(*l.record.person, display);
             }
-            lines.push_back(label(texts, l.key, l.defaultText) + " " + who + "; "
-                            + label(texts, valueKey, valueDefault) + " " + durationText(l.record.days, texts));
+            lines.push_back(label(texts, l.key, l.defaultText) + " " + who + "; " +
+                            label(texts, valueKey, valueDefault) + " " + durationText(l.record.days, texts));
             wrote = true;
         }
         if (wrote)

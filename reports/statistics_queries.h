@@ -42,7 +42,8 @@ struct BlockFigures {
     int64_t meanAgeAtFirstWedding = -1;
     int64_t meanAgeAtFirstChild = -1;
 };
-void blockFigures(const Rod& tree, const StatDate& today, BlockFigures& men, BlockFigures& women, BlockFigures& all);
+void blockFigures(const Rod& tree, const StatDate& today, BlockFigures& men, BlockFigures& women,
+                  BlockFigures& all);
 
 // "Jan (3x)": among equally frequent names the one whose first bearer comes latest.
 std::string commonestFirstName(const Rod& tree, bool men, bool women, TextSource& texts);

@@ -5,9 +5,9 @@
 #include "model/display_settings.h"
 #include "model/rod.h"
 #include "model/text_source.h"
-#include "system/numbers.h"
 #include "reports/statistics_dates.h"
 #include "reports/statistics_queries.h"
+#include "system/numbers.h"
 
 namespace {
 
@@ -18,14 +18,15 @@ std::string label(TextSource& texts, const char* key, const char* defaultText)
 
 std::string countLine(TextSource& texts, const char* key, const char* defaultText, int all, int living)
 {
-    return label(texts, key, defaultText) + " " + intToStr(all) + " (" + intToStr(living) + " "
-        + label(texts, "nazivu", "naživu") + ")";
+    return label(texts, key, defaultText) + " " + intToStr(all) + " (" + intToStr(living) + " " +
+           label(texts, "nazivu", "naživu") + ")";
 }
 
 // The eight lines of one block: extreme ages of the dead and the living, the three means and the
 // commonest first name of the chosen sexes.
-void writeBlock(const Rod& tree, std::vector<std::string>& lines, TextSource& texts, const DisplaySettings& display,
-                const Datum& today, const BlockFigures& figures, bool men, bool women)
+void writeBlock(const Rod& tree, std::vector<std::string>& lines, TextSource& texts,
+                const DisplaySettings& display, const Datum& today, const BlockFigures& figures, bool men,
+                bool women)
 {
     struct Extreme {
         bool oldest;
@@ -40,7 +41,8 @@ void writeBlock(const Rod& tree, std::vector<std::string>& lines, TextSource& te
          "Nejvyšší věk ze zesnulých: (nelze určit)"},
         {false, false, "nejnizsiVekZesnuli", "Nejnižší věk ze zesnulých:", "nejnizsiVekZesnuliNelze",
          "Nejnižší věk ze zesnulých: (nelze určit)"},
-        {true, true, "nejstarsiZijici", "Nejstarší žijící:", "nejstarsiZijiciNelze", "Nejstarší žijící: (nelze určit)"},
+        {true, true, "nejstarsiZijici", "Nejstarší žijící:", "nejstarsiZijiciNelze",
+         "Nejstarší žijící: (nelze určit)"},
         {false, true, "nejmladsiZijici", "Nejmladší žijící:", "nejmladsiZijiciNelze",
          "Nejmladší žijící: (nelze určit)"},
     };
@@ -52,25 +54,25 @@ void writeBlock(const Rod& tree, std::vector<std::string>& lines, TextSource& te
             lines.push_back(label(texts, e.noneKey, e.noneDefault));
             continue;
         }
-        lines.push_back(label(texts, e.key, e.defaultText) + " "
-                        + p->displayName(display.showBirthSurname(), display.showBirth(), true) + "; "
-                        + label(texts, "vek", "věk") + ": "
-                        + ageOrIntervalText(p->birth, e.living ? today : p->death, texts));
+        lines.push_back(label(texts, e.key, e.defaultText) + " " +
+                        p->displayName(display.showBirthSurname(), display.showBirth(), true) + "; " +
+                        label(texts, "vek", "věk") + ": " +
+                        ageOrIntervalText(p->birth, e.living ? today : p->death, texts));
     }
-    lines.push_back(label(texts, "prumernaDelka", "Průměrná délka života:") + " "
-                    + durationText(figures.meanAgeAtDeath, texts));
-    lines.push_back(label(texts, "prumernyVekSnatek", "Průměrný věk při 1. sňatku:") + " "
-                    + durationText(figures.meanAgeAtFirstWedding, texts));
-    lines.push_back(label(texts, "prumernyVekDite", "Průměrný věk při 1. dítěti:") + " "
-                    + durationText(figures.meanAgeAtFirstChild, texts));
-    lines.push_back(label(texts, "nejcastejsiJmeno", "Nejčastější jméno:") + " "
-                    + commonestFirstName(tree, men, women, texts));
+    lines.push_back(label(texts, "prumernaDelka", "Průměrná délka života:") + " " +
+                    durationText(figures.meanAgeAtDeath, texts));
+    lines.push_back(label(texts, "prumernyVekSnatek", "Průměrný věk při 1. sňatku:") + " " +
+                    durationText(figures.meanAgeAtFirstWedding, texts));
+    lines.push_back(label(texts, "prumernyVekDite", "Průměrný věk při 1. dítěti:") + " " +
+                    durationText(figures.meanAgeAtFirstChild, texts));
+    lines.push_back(label(texts, "nejcastejsiJmeno", "Nejčastější jméno:") + " " +
+                    commonestFirstName(tree, men, women, texts));
 }
 
 } // namespace
 
-std::vector<std::string> treeStatisticsLines(const Rod& tree, TextSource& texts, const DisplaySettings& display,
-                                             const Datum& today)
+std::vector<std::string> treeStatisticsLines(const Rod& tree, TextSource& texts,
+                                             const DisplaySettings& display, const Datum& today)
 {
     BlockFigures men, women, all;
     blockFigures(tree, StatDate(today), men, women, all);
@@ -79,7 +81,8 @@ std::vector<std::string> treeStatisticsLines(const Rod& tree, TextSource& texts,
     lines.emplace_back();
     lines.push_back(countLine(texts, "pocetOsob", "Počet osob:", tree.countPersons(true, true),
                               tree.countPersons(true, false)));
-    lines.push_back(countLine(texts, "pocetMuzu", "Počet mužů:", tree.countMen(true, true), tree.countMen(true, false)));
+    lines.push_back(
+        countLine(texts, "pocetMuzu", "Počet mužů:", tree.countMen(true, true), tree.countMen(true, false)));
     lines.push_back(countLine(texts, "pocetZen", "Počet žen:", tree.countWomen(true, true),
                               tree.countWomen(true, false)));
     lines.emplace_back();
@@ -100,7 +103,8 @@ std::vector<std::string> treeStatisticsLines(const Rod& tree, TextSource& texts,
     writeCalendarExtremes(tree, lines, texts);
     writeFamilyRecords(tree, lines, texts, display, today);
     lines.emplace_back();
-    lines.push_back(label(texts, "poznamka",
-                          "(pozn.: Statistiky mohou být vztaženy pouze k lidem, kteří mají vyplněné potřebné údaje.)"));
+    lines.push_back(
+        label(texts, "poznamka",
+              "(pozn.: Statistiky mohou být vztaženy pouze k lidem, kteří mají vyplněné potřebné údaje.)"));
     return lines;
 }

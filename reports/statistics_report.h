@@ -11,5 +11,5 @@ class Rod;
 class TextSource;
 
 // The whole report; the ages of the living and the marriages of living couples run to `today`.
-std::vector<std::string> treeStatisticsLines(const Rod& tree, TextSource& texts, const DisplaySettings& display,
-                                             const Datum& today);
+std::vector<std::string> treeStatisticsLines(const Rod& tree, TextSource& texts,
+                                             const DisplaySettings& display, const Datum& today);

@@ -2,10 +2,10 @@
 
 #include "model/rod.h"
 #include "model/text_source.h"
-#include "system/numbers.h"
-#include "system/text.h"
 #include "reports/calendar_counts.h"
 #include "reports/first_name_tally.h"
+#include "system/numbers.h"
+#include "system/text.h"
 
 #include <algorithm>
 
@@ -30,13 +30,13 @@ struct RowLabel {
 };
 
 const RowLabel kMonths[12] = {
-    {"leden", "leden"},   {"unor", "únor"},         {"brezen", "březen"}, {"duben", "duben"},
-    {"kveten", "květen"}, {"cerven", "červen"},     {"cervenec", "červenec"}, {"srpen", "srpen"},
-    {"zari", "září"},     {"rijen", "říjen"},       {"listopad", "listopad"}, {"prosinec", "prosinec"},
+    {"leden", "leden"},   {"unor", "únor"},     {"brezen", "březen"},     {"duben", "duben"},
+    {"kveten", "květen"}, {"cerven", "červen"}, {"cervenec", "červenec"}, {"srpen", "srpen"},
+    {"zari", "září"},     {"rijen", "říjen"},   {"listopad", "listopad"}, {"prosinec", "prosinec"},
 };
 
 const RowLabel kWeekdays[7] = {
-    {"pondeli", "pondělí"}, {"utery", "úterý"}, {"streda", "středa"}, {"ctvrtek", "čtvrtek"},
+    {"pondeli", "pondělí"}, {"utery", "úterý"},   {"streda", "středa"}, {"ctvrtek", "čtvrtek"},
     {"patek", "pátek"},     {"sobota", "sobota"}, {"nedele", "neděle"},
 };
 
@@ -48,9 +48,9 @@ void writeTable(std::vector<std::string>& lines, TextSource& texts, const char* 
     lines.push_back(rule);
     for (int i = 0; i < rows; ++i) {
         const std::string defaultLabel = padRight(labels[i].name, labelWidth) + "| ";
-        lines.push_back(texts.langText(section, labels[i].key, defaultLabel) + " " + padLeft(intToStr(births[i]), 5)
-                        + "      |  " + padLeft(intToStr(deaths[i]), 3) + "    | "
-                        + padLeft(intToStr(weddings[i] / 2), 3));
+        lines.push_back(texts.langText(section, labels[i].key, defaultLabel) + " " +
+                        padLeft(intToStr(births[i]), 5) + "      |  " + padLeft(intToStr(deaths[i]), 3) +
+                        "    | " + padLeft(intToStr(weddings[i] / 2), 3));
     }
     lines.emplace_back();
     lines.emplace_back();
@@ -65,11 +65,12 @@ void writeCalendarTables(const Rod& tree, std::vector<std::string>& lines, TextS
                "------------+------------+---------+-------------", kMonths, 12, 12, c.birthsByMonth,
                c.deathsByMonth, c.weddingsByMonth);
     writeTable(lines, texts, "tabulkaDni", "DEN        |  NAROZENÍ  |  ÚMRTÍ  | SVATBY",
-               "-----------+------------+---------+-------", kWeekdays, 7, 11, c.birthsByWeekday, c.deathsByWeekday,
-               c.weddingsByWeekday);
+               "-----------+------------+---------+-------", kWeekdays, 7, 11, c.birthsByWeekday,
+               c.deathsByWeekday, c.weddingsByWeekday);
 }
 
-void writeFirstNameTable(const Rod& tree, std::vector<std::string>& lines, TextSource& texts, bool men, bool women)
+void writeFirstNameTable(const Rod& tree, std::vector<std::string>& lines, TextSource& texts, bool men,
+                         bool women)
 {
     std::vector<FirstNameCount> names = tallyFirstNames(tree, men, women);
     if (names.empty())
@@ -80,8 +81,8 @@ void writeFirstNameTable(const Rod& tree, std::vector<std::string>& lines, TextS
     size_t width = 0;
     for (const FirstNameCount& n : names)
         width = std::max(width, utf8Length(n.name));
-    lines.push_back(padRight(texts.langText("statistika", "jmeno", "JMÉNO"), width) + " | "
-                    + texts.langText("statistika", "cetnost", "ČETNOST"));
+    lines.push_back(padRight(texts.langText("statistika", "jmeno", "JMÉNO"), width) + " | " +
+                    texts.langText("statistika", "cetnost", "ČETNOST"));
     lines.push_back(std::string(width + 1, '-') + "+-------------");
     for (const FirstNameCount& n : names)
         lines.push_back(padRight(n.name, width) + " | " + padLeft(intToStr(n.count), 4));
@@ -92,7 +93,8 @@ void writeFirstNameTable(const Rod& tree, std::vector<std::string>& lines, TextS
 std::vector<std::string> statisticsTablesLines(const Rod& tree, TextSource& texts)
 {
     std::vector<std::string> lines;
-    lines.push_back(texts.langText("statistika", "tabulky", "Tabulky statistik lipovetau") + " - " + tree.treeName);
+    lines.push_back(texts.langText("statistika", "tabulky", "Tabulky statistik lipovetau") + " - " +
+                    tree.treeName);
     lines.emplace_back();
     lines.emplace_back();
     writeCalendarTables(tree, lines, texts);

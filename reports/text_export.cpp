@@ -36,30 +36,54 @@ std::string partnerIdentifiers(const Clovek& person)
 std::string valueOf(const Clovek& p, TextColumn column)
 {
     switch (column) {
-    case TextColumn::FirstName: return p.firstName;
-    case TextColumn::Surname: return p.surname;
-    case TextColumn::BirthSurname: return p.birthSurname;
-    case TextColumn::Sex: return p.sex == 1 ? "1" : "0";
-    case TextColumn::Identifier: return p.identifier;
-    case TextColumn::BirthDate: return p.birth.shortText();
-    case TextColumn::BirthPlace: return p.birthPlace;
-    case TextColumn::DeathDate: return p.death.shortText();
-    case TextColumn::DeathPlace: return p.deathPlace;
-    case TextColumn::Burial: return p.burial;
-    case TextColumn::DeathCause: return p.deathCause;
-    case TextColumn::FatherId: return identifierOf(p.father);
-    case TextColumn::MotherId: return identifierOf(p.mother);
-    case TextColumn::PartnerIds: return partnerIdentifiers(p);
-    case TextColumn::Residences: return joined(p.residences);
-    case TextColumn::Educations: return joined(p.educations);
-    case TextColumn::Occupations: return joined(p.occupations);
-    case TextColumn::Religion: return p.religion;
-    case TextColumn::Baptism: return p.baptism;
-    case TextColumn::Nationality: return p.nationality;
-    case TextColumn::Citizenship: return p.citizenship;
-    case TextColumn::Email: return p.email1;
-    case TextColumn::Phone: return p.phone1;
-    case TextColumn::Web: return p.web1;
+    case TextColumn::FirstName:
+        return p.firstName;
+    case TextColumn::Surname:
+        return p.surname;
+    case TextColumn::BirthSurname:
+        return p.birthSurname;
+    case TextColumn::Sex:
+        return p.sex == 1 ? "1" : "0";
+    case TextColumn::Identifier:
+        return p.identifier;
+    case TextColumn::BirthDate:
+        return p.birth.shortText();
+    case TextColumn::BirthPlace:
+        return p.birthPlace;
+    case TextColumn::DeathDate:
+        return p.death.shortText();
+    case TextColumn::DeathPlace:
+        return p.deathPlace;
+    case TextColumn::Burial:
+        return p.burial;
+    case TextColumn::DeathCause:
+        return p.deathCause;
+    case TextColumn::FatherId:
+        return identifierOf(p.father);
+    case TextColumn::MotherId:
+        return identifierOf(p.mother);
+    case TextColumn::PartnerIds:
+        return partnerIdentifiers(p);
+    case TextColumn::Residences:
+        return joined(p.residences);
+    case TextColumn::Educations:
+        return joined(p.educations);
+    case TextColumn::Occupations:
+        return joined(p.occupations);
+    case TextColumn::Religion:
+        return p.religion;
+    case TextColumn::Baptism:
+        return p.baptism;
+    case TextColumn::Nationality:
+        return p.nationality;
+    case TextColumn::Citizenship:
+        return p.citizenship;
+    case TextColumn::Email:
+        return p.email1;
+    case TextColumn::Phone:
+        return p.phone1;
+    case TextColumn::Web:
+        return p.web1;
     }
     return {};
 }

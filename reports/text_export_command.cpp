@@ -1,10 +1,10 @@
 // Export, TXT: the columns and the separator chosen in their window, then the file.
-#include "toolkit/application.h"
-#include "system/codec.h"
-#include "toolkit/dialogs.h"
-#include "reports/text_export.h"
 #include "reports/report_commands.h"
+#include "reports/text_export.h"
 #include "shell/report_dialogs.h"
+#include "system/codec.h"
+#include "toolkit/application.h"
+#include "toolkit/dialogs.h"
 
 void ReportCommands::expTXTClick()
 {

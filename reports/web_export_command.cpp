@@ -1,13 +1,13 @@
 // The web export command of the main window: its three windows, the folder and the messages.
 #include "model/rod.h"
-#include "toolkit/dialogs.h"
-#include "system/files.h"
-#include "system/process.h"
 #include "reports/html_text.h"
-#include "reports/web_site.h"
 #include "reports/report_commands.h"
+#include "reports/web_site.h"
 #include "shell/report_dialogs.h"
 #include "shell/scroll.h"
+#include "system/files.h"
+#include "system/process.h"
+#include "toolkit/dialogs.h"
 
 #include <exception>
 #include <optional>
@@ -46,7 +46,8 @@ void ReportCommands::HTMLstranky1Click()
             continue;
         // The folder is deleted and rebuilt, so the name must not reach outside the location.
         if (!isPlainFolderName(name)) {
-            ShowMessage("Název podadresáře nesmí obsahovat lomítko ani zpětné lomítko a nesmí být \".\" ani \"..\".");
+            ShowMessage(
+                "Název podadresáře nesmí obsahovat lomítko ani zpětné lomítko a nesmí být \".\" ani \"..\".");
             continue;
         }
         folder = joinPath(location, name);
@@ -55,9 +56,9 @@ void ReportCommands::HTMLstranky1Click()
         // Only an earlier site of the program is ever replaced; a folder of the person's own
         // ("Dokumenty" in the home folder) is not the program's to delete.
         if (!isReplaceableSiteFolder(folder)) {
-            ShowMessage("Adresář " + folder
-                        + " už existuje a nejsou v něm jen HTML stránky vytvořené programem Kinvelor, "
-                          "proto jej nelze přemazat. Zadejte jiný název.");
+            ShowMessage("Adresář " + folder +
+                        " už existuje a nejsou v něm jen HTML stránky vytvořené programem Kinvelor, "
+                        "proto jej nelze přemazat. Zadejte jiný název.");
             continue;
         }
         if (askYesNo("Adresář existuje. Přemazat a vytvořit znovu?"))
@@ -69,8 +70,7 @@ void ReportCommands::HTMLstranky1Click()
 void ReportCommands::writeHtmlSite(const std::string& folder)
 {
     const std::string target = withoutTrailingSlashes(folder);
-    WebSiteWriter writer(*tree, *this, shownWebExportOptions(), workingFolder,
-                         settings.showBirthSurname);
+    WebSiteWriter writer(*tree, *this, shownWebExportOptions(), workingFolder, settings.showBirthSurname);
     const bool hadSite = fileExists(target) || directoryExists(target);
     bool sorted = false;
     try {
@@ -83,8 +83,8 @@ void ReportCommands::writeHtmlSite(const std::string& folder)
         personList->sort(setrid.ItemIndex());
         personList->paint();
         sorted = false;
-        ShowMessage(langText("HTML", "bylyVygenerovany", "HTML stránky byly vygenerovány. Spouštějte přes") + " "
-                    + target + "/index.htm");
+        ShowMessage(langText("HTML", "bylyVygenerovany", "HTML stránky byly vygenerovány. Spouštějte přes") +
+                    " " + target + "/index.htm");
         shellOpen(target + "/index.htm");
     } catch (const std::exception&) {
         if (sorted) {
@@ -103,8 +103,8 @@ void ReportCommands::writeHtmlSite(const std::string& folder)
             message = langText("HTML", "nepodariloSe", "Vytvoření HTML stránek selhalo.");
         const bool pagesBegun = writer.step() == Step::Writing || writer.step() == Step::Replacing;
         if (!writer.failedFile().empty() && pagesBegun)
-            message += "\nNezapsáno: " + writer.failedFile()
-                       + (writer.failure().empty() ? std::string() : " (" + writer.failure() + ")");
+            message += "\nNezapsáno: " + writer.failedFile() +
+                       (writer.failure().empty() ? std::string() : " (" + writer.failure() + ")");
         // The new pages went into a folder of their own that is gone again.
         if (hadSite && pagesBegun)
             message += "\nDosavadní stránky v " + target + " zůstaly beze změny.";

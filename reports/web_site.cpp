@@ -8,11 +8,11 @@
 #include "model/svatba.h"
 #include "model/text_source.h"
 #include "model/uk_clovek.h"
+#include "reports/html_lines.h"
+#include "reports/html_text.h"
 #include "system/datetime.h"
 #include "system/fileio.h"
 #include "system/files.h"
-#include "reports/html_lines.h"
-#include "reports/html_text.h"
 
 #include "system/exceptions.h"
 
@@ -98,8 +98,8 @@ void writeNewFile(const std::string& path, const std::string& bytes)
 bool isSiteEntry(const std::string& folder, const std::string& name, bool isFolder)
 {
     const auto numbered = [&](std::string_view prefix, std::string_view suffix) {
-        if (isFolder || name.size() <= prefix.size() + suffix.size() || !name.starts_with(prefix)
-            || !name.ends_with(suffix))
+        if (isFolder || name.size() <= prefix.size() + suffix.size() || !name.starts_with(prefix) ||
+            !name.ends_with(suffix))
             return false;
         for (size_t i = prefix.size(); i < name.size() - suffix.size(); ++i)
             if (!((name[i] >= '0' && name[i] <= '9') || name[i] == '-'))
@@ -138,8 +138,9 @@ bool holdsOnlySiteEntries(const std::filesystem::path& root, const std::string& 
         if (!isFolder && !fs::is_regular_file(status))
             return false;
         const size_t dot = name.size() > 12 ? name.rfind('.', name.size() - 12) : std::string::npos;
-        const bool leftover = !isFolder && dot != std::string::npos && isSiteEntry(folder, name.substr(0, dot), false)
-                              && isReplacementLeftover(name, name.substr(0, dot));
+        const bool leftover = !isFolder && dot != std::string::npos &&
+                              isSiteEntry(folder, name.substr(0, dot), false) &&
+                              isReplacementLeftover(name, name.substr(0, dot));
         if (!leftover && !isSiteEntry(folder, name, isFolder))
             return false;
         if (isFolder && !holdsOnlySiteEntries(root, folder.empty() ? name : folder + "/" + name))
@@ -179,7 +180,10 @@ bool isReplaceableSiteFolder(const std::string& folder)
 
 WebSiteWriter::WebSiteWriter(Rod& tree, TextSource& texts, const WebExportOptions& options,
                              std::string workingFolder, bool useBirthSurname)
-    : tree_(tree), texts_(texts), options_(options), workingFolder_(std::move(workingFolder)),
+    : tree_(tree),
+      texts_(texts),
+      options_(options),
+      workingFolder_(std::move(workingFolder)),
       useBirthSurname_(useBirthSurname)
 {
 }
@@ -236,12 +240,9 @@ const std::string& WebSiteWriter::link(const Clovek& person)
 
 void WebSiteWriter::appendHead(HtmlLines& lines) const
 {
-    lines.add({"<head>",
-               "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">",
+    lines.add({"<head>", "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">",
                "<meta http-equiv=\"Content-Language\" content=\"cs\">",
-               "<title>" + htmlEscape(tree_.treeName) + "</title>",
-               "<base target=\"hlavni\">",
-               "<style><!--",
+               "<title>" + htmlEscape(tree_.treeName) + "</title>", "<base target=\"hlavni\">", "<style><!--",
                "body{font-family:Tahoma;font-weight:normal;font-size:10pt;}",
                "table{font-family:Tahoma;font-weight:normal;font-size:10pt;}",
                ".vpravo{font-family:Tahoma;font-weight:normal;text-align:right;font-size:10pt;}",
@@ -249,9 +250,7 @@ void WebSiteWriter::appendHead(HtmlLines& lines) const
                ".malestred{font-family:Tahoma;font-weight:normal;text-align:center;font-size:7pt;}",
                ".jmeno{font-family:Tahoma;font-weight:bold;font-size:11pt;}",
                "a{font-family:Tahoma;font-size:10pt;color:#0000FF;text-decoration:none}",
-               "a:hover{color:#8866FF}",
-               "img{margin:4px;border:2px solid black;}",
-               "--></style>",
+               "a:hover{color:#8866FF}", "img{margin:4px;border:2px solid black;}", "--></style>",
                "</head>"});
 }
 
@@ -265,34 +264,36 @@ void WebSiteWriter::appendSpacerRow(HtmlLines& lines, int cells)
 
 HtmlLines WebSiteWriter::framesetPage() const
 {
-    return {"<html>",
-            "",
-            "<head>",
-            "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">",
-            "<title>" + htmlEscape(tree_.treeName) + "</title>",
-            "<meta name=\"keywords\" content=\"rodokmen, genealogie, rodopis, předkové, potomci, Kinvelor\">",
-            "<meta name=\"description\" content=\"Rodokmen vytvořený programem Kinvelor, editorem rodokmenů.\">",
-            "</head>",
-            "",
-            "<frameset cols=\"200,*\" framespacing=\"0\" border=\"0\" frameborder=\"0\">",
-            "  <frameset rows=\"*,70\">",
-            "    <frame name=\"menu\" target=\"hlavni\" src=\"osoby.htm\" scrolling=\"auto\" frameborder=\"0\" "
-            "marginwidth=\"10\" marginheight=\"10\" noresize>",
-            "    <frame name=\"reklama\" target=\"_blank\" src=\"reklama.htm\" scrolling=\"no\" frameborder=\"1\" "
-            "marginwidth=\"10\" marginheight=\"10\" noresize>",
-            "  </frameset>",
-            "<frame name=\"hlavni\" src=\"info.htm\">",
-            "",
-            "<noframes>",
-            "<body>",
-            "<p>",
-            "Na této stránce jsou použity rámce, váš prohlížeč je však nepodporuje.",
-            "</p>",
-            "</body>",
-            "</noframes>",
-            "</frameset>",
-            "",
-            "</html>"};
+    return {
+        "<html>",
+        "",
+        "<head>",
+        "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">",
+        "<title>" + htmlEscape(tree_.treeName) + "</title>",
+        "<meta name=\"keywords\" content=\"rodokmen, genealogie, rodopis, předkové, potomci, Kinvelor\">",
+        "<meta name=\"description\" content=\"Rodokmen vytvořený programem Kinvelor, editorem rodokmenů.\">",
+        "</head>",
+        "",
+        "<frameset cols=\"200,*\" framespacing=\"0\" border=\"0\" frameborder=\"0\">",
+        "  <frameset rows=\"*,70\">",
+        "    <frame name=\"menu\" target=\"hlavni\" src=\"osoby.htm\" scrolling=\"auto\" frameborder=\"0\" "
+        "marginwidth=\"10\" marginheight=\"10\" noresize>",
+        "    <frame name=\"reklama\" target=\"_blank\" src=\"reklama.htm\" scrolling=\"no\" "
+        "frameborder=\"1\" "
+        "marginwidth=\"10\" marginheight=\"10\" noresize>",
+        "  </frameset>",
+        "<frame name=\"hlavni\" src=\"info.htm\">",
+        "",
+        "<noframes>",
+        "<body>",
+        "<p>",
+        "Na této stránce jsou použity rámce, váš prohlížeč je však nepodporuje.",
+        "</p>",
+        "</body>",
+        "</noframes>",
+        "</frameset>",
+        "",
+        "</html>"};
 }
 
 HtmlLines WebSiteWriter::infoPage() const
@@ -305,10 +306,9 @@ HtmlLines WebSiteWriter::infoPage() const
                "vzdělání a povolání, fotografie a dokumenty, a ze zapsaného rodokmenu vytváří přehledy, "
                "statistiky a tyto webové stránky.</p>",
                "<p>Program najdete na stránkách projektu Kinvelor.</p>",
-               "<p>Připomínky k programu posílejte jeho autorům.</p>",
-               "<p>&nbsp;</p>",
-               std::string("<p class=\"male\">vygenerováno programem ") + programLine + " dne " + dateToStr(today())
-                   + ", autoři programu Kinvelor</p>"});
+               "<p>Připomínky k programu posílejte jeho autorům.</p>", "<p>&nbsp;</p>",
+               std::string("<p class=\"male\">vygenerováno programem ") + programLine + " dne " +
+                   dateToStr(today()) + ", autoři programu Kinvelor</p>"});
     lines.add({"", "</body>", "", "</html>"});
     return lines;
 }
@@ -318,10 +318,11 @@ HtmlLines WebSiteWriter::footerPage() const
     HtmlLines lines{"<html>", ""};
     appendHead(lines);
     lines.add({"", "<body>", "",
-               std::string("<p class=\"malestred\">vygenerováno programem<br><a target=\"_blank\" href=\"info.htm\">"
-                           "<font style=\"font-size:7pt\">")
-                   + programLine + "</font></a> dne " + dateToStr(today())
-                   + ",<br><font style=\"font-size:7pt\">autoři programu Kinvelor</font></p>"});
+               std::string(
+                   "<p class=\"malestred\">vygenerováno programem<br><a target=\"_blank\" href=\"info.htm\">"
+                   "<font style=\"font-size:7pt\">") +
+                   programLine + "</font></a> dne " + dateToStr(today()) +
+                   ",<br><font style=\"font-size:7pt\">autoři programu Kinvelor</font></p>"});
     lines.add({"", "</body>", "", "</html>"});
     return lines;
 }
@@ -405,9 +406,10 @@ HtmlLines WebSiteWriter::personPage(Clovek& person, bool standAlone)
             Clovek* partner = partnership.otherPartner(&person);
             const std::string couple = std::to_string(partnership.number);
             lines.push_back("<tr>");
-            lines.push_back(std::string("<td class=\"vpravo\">") + (first ? "Partneři:" : "&nbsp;") + "</td>");
-            lines.push_back("<td>" + (partner ? nameOrLink(*partner) + " " : std::string())
-                            + "(<a href=\"../svatby/svatba" + couple + ".htm\">podrobnosti</a>)</td>");
+            lines.push_back(std::string("<td class=\"vpravo\">") + (first ? "Partneři:" : "&nbsp;") +
+                            "</td>");
+            lines.push_back("<td>" + (partner ? nameOrLink(*partner) + " " : std::string()) +
+                            "(<a href=\"../svatby/svatba" + couple + ".htm\">podrobnosti</a>)</td>");
             lines.push_back("</tr>");
             first = false;
             if (newCouple) {
@@ -439,12 +441,15 @@ HtmlLines WebSiteWriter::personPage(Clovek& person, bool standAlone)
     if (options_.contacts && person.alive) {
         if (!person.email1.empty())
             appendRow(lines, "Email:",
-                      mailLink(person.email1) + (person.email2.empty() ? "" : ", " + mailLink(person.email2)));
+                      mailLink(person.email1) +
+                          (person.email2.empty() ? "" : ", " + mailLink(person.email2)));
         if (!person.phone1.empty())
             appendRow(lines, "Telefon:",
-                      htmlEscape(person.phone1) + (person.phone2.empty() ? "" : ", " + htmlEscape(person.phone2)));
+                      htmlEscape(person.phone1) +
+                          (person.phone2.empty() ? "" : ", " + htmlEscape(person.phone2)));
         if (!person.web1.empty())
-            appendRow(lines, "WWW:", webLink(person.web1) + (person.web2.empty() ? "" : ", " + webLink(person.web2)));
+            appendRow(lines, "WWW:",
+                      webLink(person.web1) + (person.web2.empty() ? "" : ", " + webLink(person.web2)));
     }
     lines.add({"", "", "</table>", "</div>", "", "", "", "</body>", "", "</html>"});
     return lines;
@@ -467,8 +472,8 @@ HtmlLines WebSiteWriter::couplePage(Svatba& partnership)
             return std::string("<font style=\"font-size:11pt\">?</font>");
         if (!exported(*p))
             return "<font style=\"font-size:11pt\">" + name(*p) + "</font>";
-        return "<a href=\"../osoby/osoba" + number(*p) + ".htm\"><font style=\"font-size:11pt\">" + name(*p)
-               + "</font></a>";
+        return "<a href=\"../osoby/osoba" + number(*p) + ".htm\"><font style=\"font-size:11pt\">" + name(*p) +
+               "</font></a>";
     };
     HtmlLines lines{"<html>", ""};
     appendHead(lines);
@@ -498,7 +503,8 @@ HtmlLines WebSiteWriter::couplePage(Svatba& partnership)
             return std::string("<p>") + subject + " spolu " + none + " žádné děti.</p>";
         if (n == 1)
             return std::string("<p>") + subject + " spolu " + had + " jedno dítě:";
-        return std::string("<p>") + subject + " spolu " + had + " " + std::to_string(n) + (n <= 4 ? " děti:" : " dětí:");
+        return std::string("<p>") + subject + " spolu " + had + " " + std::to_string(n) +
+               (n <= 4 ? " děti:" : " dětí:");
     };
 
     if (partnership.type == 0) {
@@ -514,9 +520,10 @@ HtmlLines WebSiteWriter::couplePage(Svatba& partnership)
         return lines;
     }
 
-    std::string w = partnership.wedding.completeness() > 0
-                        ? "Svatební obřad této dvojice se uskutečnil " + partnership.wedding.longText(texts_) + "."
-                        : std::string("Není známo, kdy se uskutečnila svatba této dvojice.");
+    std::string w =
+        partnership.wedding.completeness() > 0
+            ? "Svatební obřad této dvojice se uskutečnil " + partnership.wedding.longText(texts_) + "."
+            : std::string("Není známo, kdy se uskutečnila svatba této dvojice.");
     if (!partnership.place.empty())
         w += " Místo oddání páru je " + partnership.place + ".";
     if (!partnership.officiant.empty())
@@ -540,7 +547,8 @@ HtmlLines WebSiteWriter::couplePage(Svatba& partnership)
 
     Datum end;
     const auto when = [this](const Datum& date) {
-        return date.completeness() > 0 ? "Stalo se tak " + date.longText(texts_) + "." : std::string("Datum není znám.");
+        return date.completeness() > 0 ? "Stalo se tak " + date.longText(texts_) + "."
+                                       : std::string("Datum není znám.");
     };
     const bool bothAlive = p1 && p2 && p1->alive && p2->alive;
     if (partnership.type == 1) {
@@ -552,8 +560,8 @@ HtmlLines WebSiteWriter::couplePage(Svatba& partnership)
         if (died) {
             end = died->death;
             const std::string ending = died->sex == 0 ? texts_.langText("ruzne", "zenskaKoncovka", "a") : "";
-            lines.push_back("<p>Manželství bylo ukončeno, když zemřel" + ending + " " + name(*died) + ". "
-                            + when(end) + "<p>");
+            lines.push_back("<p>Manželství bylo ukončeno, když zemřel" + ending + " " + name(*died) + ". " +
+                            when(end) + "<p>");
         } else if (!bothAlive) {
             lines.push_back("<p>Svazek byl ukončen smrtí.</p>");
         } else {
@@ -569,10 +577,10 @@ HtmlLines WebSiteWriter::couplePage(Svatba& partnership)
     const char* opening = lasting ? "<p>Trvá již " : "<p>Trvalo ";
     if (end.isComplete() && partnership.wedding.isComplete())
         lines.push_back(opening + intervalText(partnership.wedding, end, texts_) + ".<p>");
-    else if (long long from = 0, to = 0, years = 0; end.completeness() > 0 && partnership.wedding.completeness() > 0
-                                                    && yearNumber(partnership.wedding.year, from)
-                                                    && yearNumber(end.year, to)
-                                                    && !__builtin_sub_overflow(to, from, &years))
+    else if (long long from = 0, to = 0, years = 0;
+             end.completeness() > 0 && partnership.wedding.completeness() > 0 &&
+             yearNumber(partnership.wedding.year, from) && yearNumber(end.year, to) &&
+             !__builtin_sub_overflow(to, from, &years))
         // Years typed beyond any number leave the duration untold rather than stop the export.
         lines.push_back(opening + yearsText(years, texts_) + ".<p>");
     appendEnd(lines);
@@ -656,7 +664,7 @@ void WebSiteWriter::writeSite(const std::string& target, const std::vector<Clove
     failedFile_.clear();
     failure_.clear();
     step_ = Step::Checking;
-    struct stat old {};
+    struct stat old { };
     const bool replacing = ::lstat(site.c_str(), &old) == 0;
     if (replacing && !isReplaceableSiteFolder(site)) {
         failedFile_ = site;
@@ -665,7 +673,9 @@ void WebSiteWriter::writeSite(const std::string& target, const std::vector<Clove
 
     step_ = Step::Creating;
     const size_t slash = site.rfind('/');
-    const std::string parent = slash == std::string::npos ? std::string(".") : slash == 0 ? "/" : site.substr(0, slash);
+    const std::string parent = slash == std::string::npos ? std::string(".")
+                               : slash == 0               ? "/"
+                                                          : site.substr(0, slash);
     const std::string name = slash == std::string::npos ? site : site.substr(slash + 1);
     // Hidden beside the site, on the same file system, so the rename at the end is one step.
     std::string fresh = joinPath(parent, "." + name + ".novy-XXXXXX");

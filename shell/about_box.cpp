@@ -2,12 +2,12 @@
 // picture, the program's links, and the quiz behind the author credit.
 #include "forms/easter_egg_form.h"
 #include "forms/o_programu_form.h"
+#include "shell/about_tunes.h"
+#include "shell/dialog_events.h"
 #include "system/midi_player.h"
 #include "system/process.h"
 #include "system/programfolder.h"
 #include "system/random.h"
-#include "shell/about_tunes.h"
-#include "shell/dialog_events.h"
 
 #include <memory>
 #include <string>

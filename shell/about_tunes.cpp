@@ -16,18 +16,15 @@ using Melody = std::vector<std::pair<int, int>>;
 // maman".
 const Melody& melody(int tune)
 {
-    static const Melody joy = {
-        {64, 2}, {64, 2}, {65, 2}, {67, 2}, {67, 2}, {65, 2}, {64, 2}, {62, 2},
-        {60, 2}, {60, 2}, {62, 2}, {64, 2}, {64, 3}, {62, 1}, {62, 4},
-        {64, 2}, {64, 2}, {65, 2}, {67, 2}, {67, 2}, {65, 2}, {64, 2}, {62, 2},
-        {60, 2}, {60, 2}, {62, 2}, {64, 2}, {62, 3}, {60, 1}, {60, 4}};
+    static const Melody joy = {{64, 2}, {64, 2}, {65, 2}, {67, 2}, {67, 2}, {65, 2}, {64, 2}, {62, 2},
+                               {60, 2}, {60, 2}, {62, 2}, {64, 2}, {64, 3}, {62, 1}, {62, 4}, {64, 2},
+                               {64, 2}, {65, 2}, {67, 2}, {67, 2}, {65, 2}, {64, 2}, {62, 2}, {60, 2},
+                               {60, 2}, {62, 2}, {64, 2}, {62, 3}, {60, 1}, {60, 4}};
     static const Melody twinkle = {
-        {60, 2}, {60, 2}, {67, 2}, {67, 2}, {69, 2}, {69, 2}, {67, 4},
-        {65, 2}, {65, 2}, {64, 2}, {64, 2}, {62, 2}, {62, 2}, {60, 4},
-        {67, 2}, {67, 2}, {65, 2}, {65, 2}, {64, 2}, {64, 2}, {62, 4},
-        {67, 2}, {67, 2}, {65, 2}, {65, 2}, {64, 2}, {64, 2}, {62, 4},
-        {60, 2}, {60, 2}, {67, 2}, {67, 2}, {69, 2}, {69, 2}, {67, 4},
-        {65, 2}, {65, 2}, {64, 2}, {64, 2}, {62, 2}, {62, 2}, {60, 4}};
+        {60, 2}, {60, 2}, {67, 2}, {67, 2}, {69, 2}, {69, 2}, {67, 4}, {65, 2}, {65, 2}, {64, 2}, {64, 2},
+        {62, 2}, {62, 2}, {60, 4}, {67, 2}, {67, 2}, {65, 2}, {65, 2}, {64, 2}, {64, 2}, {62, 4}, {67, 2},
+        {67, 2}, {65, 2}, {65, 2}, {64, 2}, {64, 2}, {62, 4}, {60, 2}, {60, 2}, {67, 2}, {67, 2}, {69, 2},
+        {69, 2}, {67, 4}, {65, 2}, {65, 2}, {64, 2}, {64, 2}, {62, 2}, {62, 2}, {60, 4}};
     return tune == 2 ? twinkle : joy;
 }
 
@@ -49,11 +46,11 @@ void putDelta(std::string& out, unsigned ticks)
         out.push_back(static_cast<char>(groups[n] | (n ? 0x80 : 0)));
 }
 
-}  // namespace
+} // namespace
 
 std::string aboutTuneMidi(int tune)
 {
-    const unsigned eighth = 120;  // ticks; a quarter note is 240 (the division below)
+    const unsigned eighth = 120; // ticks; a quarter note is 240 (the division below)
     std::string track;
     // Tempo: 500,000 microseconds a quarter note; instrument: a celesta, fitting a music box.
     track += std::string("\x00\xFF\x51\x03\x07\xA1\x20", 7);
@@ -76,9 +73,9 @@ std::string aboutTuneMidi(int tune)
 
     std::string file = "MThd";
     putBig(file, 6, 4);
-    putBig(file, 0, 2);    // one track
+    putBig(file, 0, 2); // one track
     putBig(file, 1, 2);
-    putBig(file, 240, 2);  // ticks a quarter note
+    putBig(file, 240, 2); // ticks a quarter note
     file += "MTrk";
     putBig(file, static_cast<unsigned>(track.size()), 4);
     return file + track;

@@ -3,10 +3,10 @@
 // well counts, and its archive is copied only then.
 #include "model/path_utils.h"
 #include "model/rod.h"
-#include "system/child_process.h"
-#include "toolkit/dialogs.h"
-#include "system/files.h"
 #include "shell/hlavni.h"
+#include "system/child_process.h"
+#include "system/files.h"
+#include "toolkit/dialogs.h"
 
 std::string MainFrame::archiverPath() const
 {
@@ -32,8 +32,8 @@ void MainFrame::expRARClick()
     const std::string packed = folder + "temp.tmp";
     // A working archive left by an earlier run would be added to, not replaced.
     deleteFile(packed);
-    const ProgramRun run =
-        runProgram(archiverPath(), {"a", "-r", "temp.tmp", fileNameOf(treeFile), baseNameOf(treeFile) + "/*"}, folder);
+    const ProgramRun run = runProgram(
+        archiverPath(), {"a", "-r", "temp.tmp", fileNameOf(treeFile), baseNameOf(treeFile) + "/*"}, folder);
     if (!run.succeeded() || !fileExists(packed)) {
         deleteFile(packed);
         ShowMessage(run.started ? "Archivace se nezdařila, archív nebyl vytvořen."
@@ -58,12 +58,13 @@ void MainFrame::impRARClick()
     ShowMessage(langText("otazky", "vyberteArchiv", "Vyberte archív, který se bude importovat..."));
     if (!OpenDialogRAR.Execute() || OpenDialogRAR.FileName.empty())
         return;
-    ShowMessage("Funkčnost zatím nezaručena, rozbaluje se do adresáře save v lipovetau a cesta nesmí obsahovat "
-                "mezery, apod.");
+    ShowMessage(
+        "Funkčnost zatím nezaručena, rozbaluje se do adresáře save v lipovetau a cesta nesmí obsahovat "
+        "mezery, apod.");
     const std::string archive = OpenDialogRAR.FileName;
     // The archiver takes a target ending with "/" as the folder to unpack into.
-    const ProgramRun run =
-        runProgram(archiverPath(), {"x", fileNameOf(archive), programFolder + "save/"}, folderOfPath(archive));
+    const ProgramRun run = runProgram(archiverPath(), {"x", fileNameOf(archive), programFolder + "save/"},
+                                      folderOfPath(archive));
     if (run.succeeded())
         ShowMessage("Archív byl rozbalen.");
     else

@@ -30,7 +30,8 @@ struct Year {
 
     void raise(int block, int month)
     {
-        if (month == noMonth || (!stops.empty() && stops.back().first == block && stops.back().second >= month))
+        if (month == noMonth ||
+            (!stops.empty() && stops.back().first == block && stops.back().second >= month))
             return;
         while (!stops.empty() && stops.back().second <= month)
             stops.pop_back();
@@ -57,7 +58,8 @@ std::vector<BirthPlace> birthPlaces(const std::vector<DatumKey>& births, bool as
     for (int i = 0; i < n; ++i) {
         const DatumKey& d = births[i];
         if (!d.yearKnown) {
-            places[i].year = ascending ? std::numeric_limits<int64_t>::max() : std::numeric_limits<int64_t>::min();
+            places[i].year =
+                ascending ? std::numeric_limits<int64_t>::max() : std::numeric_limits<int64_t>::min();
             continue;
         }
         places[i].year = sign * d.year;

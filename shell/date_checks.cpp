@@ -1,7 +1,7 @@
 // The date checks of the person editor with their messages.
 #include "model/checks.h"
-#include "toolkit/dialogs.h"
 #include "shell/hlavni.h"
+#include "toolkit/dialogs.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The tree menu's commands on the tree as a whole: New, Open, Save, Save As, Close and Exit,
 // each asking whether to save an open tree with persons before it is dropped.
 #include "model/rod.h"
-#include "toolkit/application.h"
-#include "system/exceptions.h"
 #include "shell/hlavni.h"
+#include "system/exceptions.h"
+#include "toolkit/application.h"
 
 bool MainFrame::closeTreeAfterAnswer(int answer)
 {

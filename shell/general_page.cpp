@@ -1,8 +1,8 @@
 // The general tab: the tree's own texts, stored at every change (no undo step), and its
 // further-data lines, stored when the memo is left.
 #include "model/rod.h"
-#include "toolkit/keys.h"
 #include "shell/hlavni.h"
+#include "toolkit/keys.h"
 
 void MainFrame::showGeneralPage()
 {

@@ -2,14 +2,14 @@
 #include "model/datum.h"
 #include "model/language_file.h"
 #include "model/path_utils.h"
+#include "shell/hlavni.h"
+#include "shell/tip_form.h"
 #include "system/codec.h"
-#include "toolkit/dialogs.h"
 #include "system/exceptions.h"
 #include "system/files.h"
 #include "system/numbers.h"
 #include "system/random.h"
-#include "shell/hlavni.h"
-#include "shell/tip_form.h"
+#include "toolkit/dialogs.h"
 
 namespace {
 std::string signUpText(MainFrame& hl)

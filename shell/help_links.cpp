@@ -2,11 +2,11 @@
 // addresses, and the about box.
 #include "forms/o_programu_form.h"
 #include "model/clovek.h"
-#include "toolkit/dialogs.h"
+#include "shell/hlavni.h"
 #include "system/files.h"
 #include "system/process.h"
 #include "system/text.h"
-#include "shell/hlavni.h"
+#include "toolkit/dialogs.h"
 
 #include <cctype>
 
@@ -33,8 +33,9 @@ void openWebPage(MainFrame& m, const std::string& address)
         return;
     // Without a browser set up the opener only fails, which a person would never learn of.
     if (!openLink(hasScheme(address) ? address : "http://" + address))
-        ShowMessage(m.langText("chyby", "webNelzeOtevrit",
-                               "Stránku se nepodařilo otevřít, patrně není nastaven žádný webový prohlížeč."));
+        ShowMessage(
+            m.langText("chyby", "webNelzeOtevrit",
+                       "Stránku se nepodařilo otevřít, patrně není nastaven žádný webový prohlížeč."));
 }
 
 void writeMailTo(MainFrame& m, const std::string& address)

@@ -15,10 +15,10 @@
 #include "model/media_lists.h"
 #include "model/text_source.h"
 #include "shell/settings.h"
+#include "shell/wait_window.h"
 #include "storage/tree_file_format.h"
 #include "storage/tree_loader.h"
 #include "storage/tree_lock.h"
-#include "shell/wait_window.h"
 
 #include <memory>
 #include <string>
@@ -28,9 +28,9 @@ class Rod;
 class Clovek;
 class LanguageFile;
 // Types whose headers other parts of the program bring; held by pointer here.
-class Scroll;    // the person list view
-class Polozka;   // one row of it
-class PrevNext;  // the visit history
+class Scroll; // the person list view
+class Polozka; // one row of it
+class PrevNext; // the visit history
 
 class TStringList;
 class Datum;

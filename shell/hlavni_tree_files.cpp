@@ -5,9 +5,9 @@
 #include "shell/hlavni.h"
 #include "storage/media_folders.h"
 #include "storage/old_format_loader.h"
-#include "toolkit/dialogs.h"
 #include "storage/tree_loader.h"
 #include "storage/tree_writer.h"
+#include "toolkit/dialogs.h"
 
 #include <algorithm>
 
@@ -47,8 +47,8 @@ void MainFrame::hideWaitWindow()
 
 TreeFileEnvironment MainFrame::treeFileEnvironment()
 {
-    return TreeFileEnvironment{workingFolder, programFolder, waitWindow(), *this, treeFileOnDisk,
-                               portraitFrameHeight, portraitFrameWidth};
+    return TreeFileEnvironment{workingFolder,  programFolder,       waitWindow(),      *this,
+                               treeFileOnDisk, portraitFrameHeight, portraitFrameWidth};
 }
 
 bool MainFrame::saveTree()
@@ -69,8 +69,7 @@ bool MainFrame::saveTree()
     if (result.readOnly) {
         // Another name is the only way the work can be kept: offered at once.
         const std::string question =
-            langText("chyby", "souborJenProCteni",
-                     "Soubor je jen pro čtení, lipoveta do něj nelze uložit:") +
+            langText("chyby", "souborJenProCteni", "Soubor je jen pro čtení, lipoveta do něj nelze uložit:") +
             " " + result.failedPath + "\n\n" +
             langText("otazky", "ulozitPodJinymJmenem", "Uložit lipoveta pod jiným jménem?");
         return askYesNo(question) && saveTreeAs();
@@ -90,8 +89,8 @@ bool MainFrame::saveTree()
 void MainFrame::tellSaveResult(const SaveResult& result)
 {
     if (!result.written) {
-        std::string message = langText("chyby", "ulozeniSelhalo",
-                                       "Lipoveta se nepodařilo uložit, soubor zůstal, jaký byl:");
+        std::string message =
+            langText("chyby", "ulozeniSelhalo", "Lipoveta se nepodařilo uložit, soubor zůstal, jaký byl:");
         message += " " + tree->fileName;
         std::string detail = result.error;
         if (result.unsuitableName)
@@ -105,8 +104,8 @@ void MainFrame::tellSaveResult(const SaveResult& result)
                               "souboru, nebo to přejmenujte:") +
                      " " + result.failedPath;
         else if (!result.failedPath.empty())
-            detail = langText("chyby", "nelzeZapsat", "Nepodařilo se zapsat:") + " " +
-                     result.failedPath + (result.reason.empty() ? "" : "\n" + result.reason);
+            detail = langText("chyby", "nelzeZapsat", "Nepodařilo se zapsat:") + " " + result.failedPath +
+                     (result.reason.empty() ? "" : "\n" + result.reason);
         if (!detail.empty())
             message += "\n\n" + detail;
         ShowMessage(message);
@@ -117,10 +116,8 @@ void MainFrame::tellSaveResult(const SaveResult& result)
     std::string list;
     const std::string notFound = notFoundText(*this);
     for (const std::string& path : result.missingMedia) {
-        const std::string name =
-            path.starts_with(workingFolder) ? path.substr(workingFolder.size()) : path;
-        if (std::find(mediaMissingAtOpen.begin(), mediaMissingAtOpen.end(), name) ==
-            mediaMissingAtOpen.end())
+        const std::string name = path.starts_with(workingFolder) ? path.substr(workingFolder.size()) : path;
+        if (std::find(mediaMissingAtOpen.begin(), mediaMissingAtOpen.end(), name) == mediaMissingAtOpen.end())
             list += "\n" + path + " " + notFound;
     }
     if (list.empty())

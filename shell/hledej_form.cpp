@@ -4,9 +4,9 @@
 #include "model/datum.h"
 #include "model/path_utils.h"
 #include "model/text_source.h"
+#include "shell/hlavni.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/keys.h"
-#include "shell/hlavni.h"
 
 ThledejFORM* hledejFORM = nullptr;
 
@@ -101,7 +101,8 @@ bool ThledejFORM::checkDateInput()
         return true;
     if (!checkDate(den2CB, mesic2CB, rok2CB))
         return false;
-    if (Datum(den1CB.Text(), mesic1CB.Text(), rok1CB.Text()).isAfter(Datum(den2CB.Text(), mesic2CB.Text(), rok2CB.Text())))
+    if (Datum(den1CB.Text(), mesic1CB.Text(), rok1CB.Text())
+            .isAfter(Datum(den2CB.Text(), mesic2CB.Text(), rok2CB.Text())))
         return refuse("prvniDatumVyssiNezDruhe", "První datum je vyšší než druhý!");
     return true;
 }

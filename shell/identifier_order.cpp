@@ -38,7 +38,7 @@ struct Block {
 
 class Insertion {
 public:
-    Insertion(const std::vector<IdentifierKey>& ids, bool ascending) : ids_(ids), ascending_(ascending) {}
+    Insertion(const std::vector<IdentifierKey>& ids, bool ascending) : ids_(ids), ascending_(ascending) { }
 
     void insert(int x)
     {
@@ -76,8 +76,9 @@ private:
         if (ascending_)
             return x.digit ? (b.anyNumber && b.leastNumber <= x.number) || (b.anyText && b.leastText <= x.key)
                            : b.leastKey <= x.key;
-        return x.digit ? (b.anyNumber && b.greatestNumber >= x.number) || (b.anyText && b.greatestText >= x.key)
-                       : b.greatestKey >= x.key;
+        return x.digit
+                   ? (b.anyNumber && b.greatestNumber >= x.number) || (b.anyText && b.greatestText >= x.key)
+                   : b.greatestKey >= x.key;
     }
     void place(size_t b, size_t at, int x)
     {

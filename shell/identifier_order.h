@@ -8,8 +8,8 @@
 #include <vector>
 
 struct IdentifierKey {
-    bool digit = false;  // begins with a digit
-    int64_t number = 0;  // its leading number, when it does
+    bool digit = false; // begins with a digit
+    int64_t number = 0; // its leading number, when it does
     std::string_view key; // collation key
 };
 

@@ -2,15 +2,15 @@
 // command with its window.
 #include "model/language_file.h"
 #include "model/rod.h"
-#include "toolkit/dialogs.h"
+#include "shell/hlavni.h"
+#include "shell/lang_form.h"
 #include "system/files.h"
 #include "system/inifile.h"
 #include "system/stringlist.h"
-#include "shell/hlavni.h"
-#include "shell/lang_form.h"
+#include "toolkit/dialogs.h"
 
 std::string MainFrame::langText(const std::string& section, const std::string& key,
-                              const std::string& defaultText)
+                                const std::string& defaultText)
 {
     if (!languageFile)
         return defaultText;
@@ -18,7 +18,7 @@ std::string MainFrame::langText(const std::string& section, const std::string& k
 }
 
 std::string MainFrame::readText(const std::string& section, const std::string& key,
-                              const std::string& defaultText)
+                                const std::string& defaultText)
 {
     if (!languageFile)
         return defaultText;

@@ -5,7 +5,7 @@
 
 class ListDisplay : public DisplaySettings {
 public:
-    explicit ListDisplay(const Nastaveni& s) : s_(s) {}
+    explicit ListDisplay(const Nastaveni& s) : s_(s) { }
     bool showBirthSurname() const override { return s_.showBirthSurname; }
     bool showBirth() const override { return s_.showBirth; }
 

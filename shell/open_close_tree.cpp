@@ -3,23 +3,24 @@
 #include "model/clovek.h"
 #include "model/prev_next.h"
 #include "model/rod.h"
-#include "toolkit/application.h"
-#include "toolkit/dialogs.h"
-#include "system/exceptions.h"
 #include "shell/hlavni.h"
 #include "shell/scroll.h"
 #include "storage/tree_file_format.h"
+#include "system/exceptions.h"
+#include "toolkit/application.h"
+#include "toolkit/dialogs.h"
 
 namespace {
 
 std::string tooOldMessage(MainFrame& main, const std::string& versionLine)
 {
-    return main.langText("chyby", "staraVerze", "Nahráváte lipoveta uložený v příliš staré verzi") + " (1.0." +
-           versionLine.substr(versionLine.size() - 2) + "). " +
-           main.langText("chyby", "prenosnost",
-                         "Data do této verze jsou přenosná z verzí počínaje číslem 1.0.13. Uložte vaše data v "
-                         "některé z těchto novějších verzí, aby se dále dala přenést do této. Děkuji za "
-                         "pochopení.");
+    return main.langText("chyby", "staraVerze", "Nahráváte lipoveta uložený v příliš staré verzi") +
+           " (1.0." + versionLine.substr(versionLine.size() - 2) + "). " +
+           main.langText(
+               "chyby", "prenosnost",
+               "Data do této verze jsou přenosná z verzí počínaje číslem 1.0.13. Uložte vaše data v "
+               "některé z těchto novějších verzí, aby se dále dala přenést do této. Děkuji za "
+               "pochopení.");
 }
 
 } // namespace

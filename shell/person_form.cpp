@@ -6,9 +6,9 @@
 #include "model/clovek.h"
 #include "model/person_texts.h"
 #include "model/rod.h"
-#include "toolkit/dialogs.h"
 #include "shell/hlavni.h"
 #include "shell/list_display.h"
+#include "toolkit/dialogs.h"
 
 void MainFrame::Formular1Click()
 {

@@ -1,9 +1,9 @@
 // The person list panel of the main window: its sizing, its settings in the controls and the
 // handlers of the grid, the scroll bar, the sort controls and the display check boxes.
 #include "model/rod.h"
-#include "toolkit/screen.h"
 #include "shell/hlavni.h"
 #include "shell/scroll.h"
+#include "toolkit/screen.h"
 
 #include <algorithm>
 
@@ -67,8 +67,9 @@ void MainFrame::widenPersonList(int dx)
         return;
     for (TControl* c : std::initializer_list<TControl*>{&setrid, &skupinyCB, &scrolling, &zobrazovatGroupBox})
         c->Width += dx;
-    for (TControl* c : std::initializer_list<TControl*>{&scrollingBar, &listSplitter, &nadpisJmenoLB, &obsahKaretLB,
-                                                        &prepniOsobyLB, &prevBT, &nextBT, &zamekCH, &pages})
+    for (TControl* c :
+         std::initializer_list<TControl*>{&scrollingBar, &listSplitter, &nadpisJmenoLB, &obsahKaretLB,
+                                          &prepniOsobyLB, &prevBT, &nextBT, &zamekCH, &pages})
         c->Left += dx;
     Width += dx;
     toolBar.Width += dx;
@@ -135,13 +136,26 @@ void MainFrame::personListKey(int key)
     if (!tree || tree->personCount() == 0 || !personList)
         return;
     switch (key) {
-    case VK_PRIOR: personList->pageUp(); break;
-    case VK_NEXT: personList->pageDown(); break;
-    case VK_UP: personList->previous(); break;
-    case VK_DOWN: personList->next(); break;
-    case VK_HOME: personList->home(); break;
-    case VK_END: personList->end(); break;
-    default: break;
+    case VK_PRIOR:
+        personList->pageUp();
+        break;
+    case VK_NEXT:
+        personList->pageDown();
+        break;
+    case VK_UP:
+        personList->previous();
+        break;
+    case VK_DOWN:
+        personList->next();
+        break;
+    case VK_HOME:
+        personList->home();
+        break;
+    case VK_END:
+        personList->end();
+        break;
+    default:
+        break;
     }
     personList->ensureVisible();
     personList->paint();

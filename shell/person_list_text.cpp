@@ -5,10 +5,10 @@
 #include "model/casove_obdobi.h"
 #include "model/clovek.h"
 #include "model/rod.h"
-#include "toolkit/dialogs.h"
-#include "system/text.h"
 #include "shell/hlavni.h"
 #include "shell/scroll.h"
+#include "system/text.h"
+#include "toolkit/dialogs.h"
 
 namespace {
 

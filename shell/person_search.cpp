@@ -53,8 +53,7 @@ bool isMarriage(const Svatba* s)
     return s && (s->isMarried() || s->isDivorced());
 }
 
-template <SparseList Clovek::*periods>
-void appendPeriods(std::string& out, const Clovek* p)
+template<SparseList Clovek::*periods> void appendPeriods(std::string& out, const Clovek* p)
 {
     for (const CasoveObdobi* e : (p->*periods).template items<CasoveObdobi>())
         appendSearchFolded(out, e->text);
@@ -93,10 +92,10 @@ std::vector<Clovek*> findPersonsByText(const Rod& tree, std::string_view needle,
         return found;
     // The person's own fields in the order they are joined; the titles are one text of two.
     const std::pair<bool, PersonTextField> own[] = {
-        {f.firstName, &Clovek::firstName},   {f.surname, &Clovek::surname},
+        {f.firstName, &Clovek::firstName},       {f.surname, &Clovek::surname},
         {f.birthSurname, &Clovek::birthSurname}, {f.titles, &Clovek::titlesBefore},
-        {f.titles, &Clovek::titlesAfter},    {f.birthPlace, &Clovek::birthPlace},
-        {f.deathPlace, &Clovek::deathPlace}, {f.burialPlace, &Clovek::burial},
+        {f.titles, &Clovek::titlesAfter},        {f.birthPlace, &Clovek::birthPlace},
+        {f.deathPlace, &Clovek::deathPlace},     {f.burialPlace, &Clovek::burial},
         {f.deathCause, &Clovek::deathCause}};
     std::string text;
     tree.forEachPerson([&](Clovek* p) {
@@ -136,10 +135,14 @@ std::vector<Clovek*> findPersonsByDate(const Rod& tree, const Datum& first, cons
         if (!isSearchableDate(d))
             return false;
         switch (mode) {
-        case DateSearchMode::exact: return d.equals(first);
-        case DateSearchMode::range: return first.isNotAfter(d) && second.isNotBefore(d);
-        case DateSearchMode::from: return first.isNotAfter(d);
-        case DateSearchMode::until: return first.isNotBefore(d);
+        case DateSearchMode::exact:
+            return d.equals(first);
+        case DateSearchMode::range:
+            return first.isNotAfter(d) && second.isNotBefore(d);
+        case DateSearchMode::from:
+            return first.isNotAfter(d);
+        case DateSearchMode::until:
+            return first.isNotBefore(d);
         }
         return false;
     };
@@ -150,7 +153,8 @@ std::vector<Clovek*> findPersonsByDate(const Rod& tree, const Datum& first, cons
                 const Svatba* s = e->partnership;
                 if (!isMarriage(s))
                     continue;
-                if ((f.wedding && matches(s->wedding)) || (f.divorce && s->isDivorced() && matches(s->divorce))) {
+                if ((f.wedding && matches(s->wedding)) ||
+                    (f.divorce && s->isDivorced() && matches(s->divorce))) {
                     hit = true;
                     break;
                 }

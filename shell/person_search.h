@@ -31,7 +31,8 @@ struct TextSearchFields {
 // The persons, in chain order, whose chosen fields joined without a separator hold `needle`,
 // letter case and Czech accents ignored on both sides. So a needle may run from the end of one
 // field into the next. An empty needle finds nobody.
-std::vector<Clovek*> findPersonsByText(const Rod& tree, std::string_view needle, const TextSearchFields& fields);
+std::vector<Clovek*> findPersonsByText(const Rod& tree, std::string_view needle,
+                                       const TextSearchFields& fields);
 
 // The dates of the date search: the death only of a person marked as not alive, the wedding of a
 // marriage, the divorce of a divorced one; plain partnerships are never searched.

@@ -2,11 +2,11 @@
 // placeholder, with the insert button saying whether it inserts or changes.
 #include "model/clovek.h"
 #include "model/media_names.h"
+#include "shell/hlavni.h"
+#include "shell/window_texts.h"
 #include "system/exceptions.h"
 #include "system/files.h"
 #include "system/picture.h"
-#include "shell/hlavni.h"
-#include "shell/window_texts.h"
 
 void MainFrame::showPortrait()
 {

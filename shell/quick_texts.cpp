@@ -1,9 +1,9 @@
 // The four quick texts that F9 to F12 insert into a field, their prompt and their menu items,
 // and the key handler of the fields of the pages.
 #include "model/rod.h"
-#include "toolkit/keys.h"
 #include "shell/hlavni.h"
 #include "shell/value_dialogs.h"
+#include "toolkit/keys.h"
 
 void MainFrame::editQuickText(int index)
 {

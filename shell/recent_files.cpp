@@ -1,9 +1,9 @@
 // The four recent-file items of the tree menu and the one way a tree is opened by its name.
 #include "model/path_utils.h"
 #include "model/rod.h"
-#include "toolkit/dialogs.h"
-#include "system/files.h"
 #include "shell/hlavni.h"
+#include "system/files.h"
+#include "toolkit/dialogs.h"
 
 void MainFrame::updateRecentFilesMenu()
 {

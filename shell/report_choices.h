@@ -20,9 +20,30 @@ struct WebExportOptions {
 
 // The columns the text export can write, in the order they are written.
 enum class TextColumn {
-    FirstName, Surname, BirthSurname, Sex, Identifier, BirthDate, BirthPlace, DeathDate, DeathPlace,
-    Burial, DeathCause, FatherId, MotherId, PartnerIds, Residences, Educations, Occupations, Religion,
-    Baptism, Nationality, Citizenship, Email, Phone, Web
+    FirstName,
+    Surname,
+    BirthSurname,
+    Sex,
+    Identifier,
+    BirthDate,
+    BirthPlace,
+    DeathDate,
+    DeathPlace,
+    Burial,
+    DeathCause,
+    FatherId,
+    MotherId,
+    PartnerIds,
+    Residences,
+    Educations,
+    Occupations,
+    Religion,
+    Baptism,
+    Nationality,
+    Citizenship,
+    Email,
+    Phone,
+    Web
 };
 constexpr int textColumnCount = 24;
 

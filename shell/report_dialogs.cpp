@@ -6,8 +6,8 @@
 #include "forms/import_form.h"
 #include "forms/kalendar_form.h"
 #include "forms/vyber_adresar_form.h"
-#include "system/files.h"
 #include "shell/settings.h"
+#include "system/files.h"
 
 #include <cstdlib>
 
@@ -17,12 +17,14 @@ std::optional<TextExportChoice> askTextExportChoice()
         return std::nullopt;
     const TcoExportovatFORM& w = *coExportovatFORM;
     // In the order of TextColumn.
-    const TCheckBox* boxes[textColumnCount] = {
-        &w.jmenoEx,          &w.prijmeniEx,          &w.rodneEx,     &w.pohlaviEx,      &w.identifikatorEx,
-        &w.datumNarozeniEx,  &w.mistoNarozeniEx,     &w.datumUmrtiEx, &w.mistoUmrtiEx,  &w.mistoPohrbeniEx,
-        &w.pricinaUmrtiEx,   &w.idOtecEx,            &w.idMatkyEx,   &w.idPartneraEx,   &w.bydlisteEx,
-        &w.vzdelaniEx,       &w.povolaniEx,          &w.vyznaniEx,   &w.krestEx,        &w.narodnostEx,
-        &w.statniPrislusnostEx, &w.emailEx,          &w.telefonEx,   &w.wwwEx};
+    const TCheckBox* boxes[textColumnCount] = {&w.jmenoEx,         &w.prijmeniEx,      &w.rodneEx,
+                                               &w.pohlaviEx,       &w.identifikatorEx, &w.datumNarozeniEx,
+                                               &w.mistoNarozeniEx, &w.datumUmrtiEx,    &w.mistoUmrtiEx,
+                                               &w.mistoPohrbeniEx, &w.pricinaUmrtiEx,  &w.idOtecEx,
+                                               &w.idMatkyEx,       &w.idPartneraEx,    &w.bydlisteEx,
+                                               &w.vzdelaniEx,      &w.povolaniEx,      &w.vyznaniEx,
+                                               &w.krestEx,         &w.narodnostEx,     &w.statniPrislusnostEx,
+                                               &w.emailEx,         &w.telefonEx,       &w.wwwEx};
     TextExportChoice choice;
     for (int i = 0; i < textColumnCount; ++i)
         choice.columns[size_t(i)] = boxes[i]->Checked();

@@ -5,9 +5,9 @@
 #include "model/clovek.h"
 #include "model/rod.h"
 #include "model/svatba.h"
+#include "shell/hlavni.h"
 #include "system/numbers.h"
 #include "system/text.h"
-#include "shell/hlavni.h"
 
 #include <algorithm>
 
@@ -388,8 +388,7 @@ void Scroll::paint()
                 }
                 if (isParentOf(p, person->father) || isParentOf(p, person->mother))
                     canvas.Font.Color = s.colourChildren;
-                if ((p->father && p->father == person->father)
-                    || (p->mother && p->mother == person->mother))
+                if ((p->father && p->father == person->father) || (p->mother && p->mother == person->mother))
                     canvas.Font.Color = s.colourSiblings;
                 for (UkSvatba* entry : p->partnerships.items<UkSvatba>())
                     if (entry->partnership->otherPartner(p) == person) {
@@ -399,8 +398,10 @@ void Scroll::paint()
             }
         }
         const bool percents = main_.zobrazitProcenta.Checked();
-        canvas.TextOut(0, y, fittedCaption(canvas, person->displayName(s.showBirthSurname, s.showBirth, s.showNumber),
-                                           percents ? width - percentWidth - 4 : width));
+        canvas.TextOut(0, y,
+                       fittedCaption(canvas,
+                                     person->displayName(s.showBirthSurname, s.showBirth, s.showNumber),
+                                     percents ? width - percentWidth - 4 : width));
         if (percents) {
             canvas.Font.Name = "Courier New";
             std::string percent = intToStr(person->percentFilled);

@@ -14,7 +14,7 @@ class MainFrame;
 // One row; owned by its Scroll.
 class Polozka : public SlabAllocated<Polozka> {
 public:
-    explicit Polozka(Clovek* shown) : person(shown) {}
+    explicit Polozka(Clovek* shown) : person(shown) { }
     Clovek* person;
     Polozka* prev = nullptr;
     Polozka* next = nullptr;

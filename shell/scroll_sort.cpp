@@ -6,12 +6,12 @@
 #include "model/clovek.h"
 #include "model/datum.h"
 #include "model/path_utils.h"
-#include "system/collation.h"
-#include "system/numbers.h"
 #include "shell/birth_order.h"
 #include "shell/hlavni.h"
 #include "shell/identifier_order.h"
 #include "shell/scroll.h"
+#include "system/collation.h"
+#include "system/numbers.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -36,7 +36,7 @@ Order unsorted(size_t n)
 // give the stable sort. The list is mostly sorted already (one row changed since the last sort),
 // so it is walked once, the rows out of place are set aside and put back by binary search; a
 // list that is far from sorted is sorted whole.
-template <class Before, class WholeSort>
+template<class Before, class WholeSort>
 void stableSortRows(Order& v, const Before& before, const WholeSort& sortWhole)
 {
     // Stable means: equal keys keep their places, which are the row names themselves.
@@ -66,8 +66,7 @@ void stableSortRows(Order& v, const Before& before, const WholeSort& sortWhole)
     v.swap(kept);
 }
 
-template <class Before>
-void stableSortRows(Order& v, const Before& before)
+template<class Before> void stableSortRows(Order& v, const Before& before)
 {
     stableSortRows(v, before, [&](Order& all) { std::stable_sort(all.begin(), all.end(), before); });
 }
@@ -126,8 +125,7 @@ void sortByKeys(Order& v, const std::vector<std::string_view>& keys, bool ascend
 }
 
 // Asks for the memory at these places ahead of use.
-template <class... Places>
-void ask(const Places*... places)
+template<class... Places> void ask(const Places*... places)
 {
     (__builtin_prefetch(places), ...);
 }
@@ -136,7 +134,7 @@ void ask(const Places*... places)
 // for one person's fields holds up the fetching of the next ones. So each step asks for what
 // will be read of the row some rows ahead (`askFields`), and for the row further ahead.
 // `read(i, person)` for each row i.
-template <class Ask, class Read>
+template<class Ask, class Read>
 void readPersons(const std::vector<Polozka*>& rows, const Ask& askFields, const Read& read)
 {
     constexpr size_t ahead = 16;
@@ -203,11 +201,20 @@ void Scroll::placeRows(const std::vector<int>& order)
 void Scroll::sort(int key)
 {
     switch (key) {
-    case byName: sortByName(); break;
-    case byBirth: sortByBirth(); break;
-    case byId: sortById(); break;
-    case byPercent: sortByPercent(); break;
-    default: break;
+    case byName:
+        sortByName();
+        break;
+    case byBirth:
+        sortByBirth();
+        break;
+    case byId:
+        sortById();
+        break;
+    case byPercent:
+        sortByPercent();
+        break;
+    default:
+        break;
     }
     ensureVisible();
 }
@@ -223,7 +230,8 @@ void Scroll::sortByName()
         rows,
         [](const Polozka& row) {
             const Clovek& p = *row.person;
-            ask(&p.identifier, &p.firstName, &p.surname, &p.birthSurname, &p.sex, &p.birth.year, row.textKey.storage());
+            ask(&p.identifier, &p.firstName, &p.surname, &p.birthSurname, &p.sex, &p.birth.year,
+                row.textKey.storage());
         },
         [&](size_t i, const Clovek& p) {
             p.displayNameInto(caption, s.showBirthSurname, s.showBirth, s.showNumber);
@@ -231,8 +239,9 @@ void Scroll::sortByName()
         });
     bool asc = s.sortAscending;
     Order order = unsorted(rows.size());
-    stableSortRows(order, [&](int a, int b) { return asc ? keys[a] < keys[b] : keys[b] < keys[a]; },
-                   [&](Order& all) { sortByKeys(all, keys, asc); });
+    stableSortRows(
+        order, [&](int a, int b) { return asc ? keys[a] < keys[b] : keys[b] < keys[a]; },
+        [&](Order& all) { sortByKeys(all, keys, asc); });
     placeRows(order);
     nameSort_ = nameSortNow();
 }
@@ -249,8 +258,7 @@ void Scroll::sortAfterEditOf(const Clovek* person, int key)
     if (key == byName && nameSort_ == nameSortNow() && !inOrder_.empty() &&
         inOrder_.size() == size_t(count) && (!unsortedRow_ || unsortedRow_->person == person))
         // The edited person is nearly always the current one: no walk over the rows for it.
-        row = main_.currentRow && main_.currentRow->person == person ? main_.currentRow
-                                                                      : rowOf(person);
+        row = main_.currentRow && main_.currentRow->person == person ? main_.currentRow : rowOf(person);
     if (!row || !resortRow(row)) {
         sort(key);
         return;
@@ -325,8 +333,9 @@ void Scroll::sortByBirth()
     const std::vector<Polozka*>& rows = rowsInOrder();
     std::vector<DatumKey> births;
     births.reserve(rows.size());
-    readPersons(rows, [](const Polozka& row) { ask(&row.person->birth.day, &row.person->birth.year); },
-                [&](size_t, const Clovek& p) { births.push_back(readBirth(p.birth)); });
+    readPersons(
+        rows, [](const Polozka& row) { ask(&row.person->birth.day, &row.person->birth.year); },
+        [&](size_t, const Clovek& p) { births.push_back(readBirth(p.birth)); });
     std::vector<BirthPlace> places = birthPlaces(births, main_.settings.sortAscending);
     Order order = unsorted(rows.size());
     stableSortRows(order, [&](int a, int b) { return places[a] < places[b]; });
@@ -340,7 +349,10 @@ namespace {
 struct IdPlace {
     int band = 1;
     IdentifierKey id;
-    bool operator<(const IdPlace& o) const { return band != o.band ? band < o.band : identifierBefore(id, o.id); }
+    bool operator<(const IdPlace& o) const
+    {
+        return band != o.band ? band < o.band : identifierBefore(id, o.id);
+    }
 };
 
 bool startsWithDigit(const std::string& id)
@@ -353,14 +365,15 @@ bool idPlaces(const std::vector<Polozka*>& rows, std::vector<IdPlace>& places)
 {
     places.resize(rows.size());
     bool texts = false;
-    readPersons(rows, [](const Polozka& row) { ask(&row.person->identifier); },
-                [&](size_t i, const Clovek& p) {
-                    IdentifierKey& id = places[i].id;
-                    id.digit = startsWithDigit(p.identifier);
-                    if (id.digit)
-                        id.number = leadingNumber(p.identifier);
-                    texts = texts || !id.digit;
-                });
+    readPersons(
+        rows, [](const Polozka& row) { ask(&row.person->identifier); },
+        [&](size_t i, const Clovek& p) {
+            IdentifierKey& id = places[i].id;
+            id.digit = startsWithDigit(p.identifier);
+            if (id.digit)
+                id.number = leadingNumber(p.identifier);
+            texts = texts || !id.digit;
+        });
     if (!texts)
         return true;
     std::string_view lowest, highest;
@@ -398,7 +411,8 @@ void Scroll::sortById()
     std::vector<IdPlace> places;
     Order order = unsorted(rows.size());
     if (idPlaces(rows, places)) {
-        stableSortRows(order, [&](int a, int b) { return asc ? places[a] < places[b] : places[b] < places[a]; });
+        stableSortRows(order,
+                       [&](int a, int b) { return asc ? places[a] < places[b] : places[b] < places[a]; });
     } else {
         std::vector<IdentifierKey> ids;
         ids.reserve(places.size());
@@ -415,8 +429,9 @@ void Scroll::sortByPercent()
     const std::vector<Polozka*>& rows = rowsInOrder();
     std::vector<int> shares;
     shares.reserve(rows.size());
-    readPersons(rows, [](const Polozka& row) { ask(&row.person->percentFilled); },
-                [&](size_t, const Clovek& p) { shares.push_back(p.percentFilled); });
+    readPersons(
+        rows, [](const Polozka& row) { ask(&row.person->percentFilled); },
+        [&](size_t, const Clovek& p) { shares.push_back(p.percentFilled); });
     bool asc = main_.settings.sortAscending;
     Order order = unsorted(rows.size());
     stableSortRows(order, [&](int a, int b) { return asc ? shares[a] < shares[b] : shares[a] > shares[b]; });

@@ -4,8 +4,8 @@
 #include "model/datum.h"
 #include "model/language_file.h"
 #include "model/rod.h"
-#include "shell/hledej_form.h"
 #include "shell/hlavni.h"
+#include "shell/hledej_form.h"
 #include "shell/list_display.h"
 #include "shell/person_search.h"
 #include "shell/scroll.h"
@@ -93,8 +93,8 @@ void MainFrame::searchText()
     f.residences = d.bydlisteCH.Checked();
     f.educations = d.vzdelaniCH.Checked();
     f.occupations = d.povolaniCH.Checked();
-    listPersons(d.osobyLIST.Items, tree ? findPersonsByText(*tree, d.retezecED.Text(), f) : std::vector<Clovek*>{},
-                settings);
+    listPersons(d.osobyLIST.Items,
+                tree ? findPersonsByText(*tree, d.retezecED.Text(), f) : std::vector<Clovek*>{}, settings);
 }
 
 void MainFrame::searchDate()
@@ -108,6 +108,6 @@ void MainFrame::searchDate()
     const Datum first(d.den1CB.Text(), d.mesic1CB.Text(), d.rok1CB.Text());
     const Datum second(d.den2CB.Text(), d.mesic2CB.Text(), d.rok2CB.Text());
     const auto mode = static_cast<DateSearchMode>(d.jakHledatGROUP.ItemIndex());
-    listPersons(d.osobyLIST.Items, tree ? findPersonsByDate(*tree, first, second, mode, f) : std::vector<Clovek*>{},
-                settings);
+    listPersons(d.osobyLIST.Items,
+                tree ? findPersonsByDate(*tree, first, second, mode, f) : std::vector<Clovek*>{}, settings);
 }

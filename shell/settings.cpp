@@ -13,30 +13,30 @@ struct Binding {
     enum Kind { Flag, Number, Colour, Text } kind;
     const char* section;
     const char* key;
-    bool Nastaveni::* flag = nullptr;
-    int Nastaveni::* number = nullptr;
-    std::string Nastaveni::* text = nullptr;
-    std::array<std::string, 4> Nastaveni::* slots = nullptr;
+    bool Nastaveni::*flag = nullptr;
+    int Nastaveni::*number = nullptr;
+    std::string Nastaveni::*text = nullptr;
+    std::array<std::string, 4> Nastaveni::*slots = nullptr;
     int slot = 0;
 };
 
-Binding flag(const char* s, const char* k, bool Nastaveni::* f)
+Binding flag(const char* s, const char* k, bool Nastaveni::*f)
 {
     return {.kind = Binding::Flag, .section = s, .key = k, .flag = f};
 }
-Binding number(const char* s, const char* k, int Nastaveni::* n)
+Binding number(const char* s, const char* k, int Nastaveni::*n)
 {
     return {.kind = Binding::Number, .section = s, .key = k, .number = n};
 }
-Binding colour(const char* s, const char* k, int Nastaveni::* n)
+Binding colour(const char* s, const char* k, int Nastaveni::*n)
 {
     return {.kind = Binding::Colour, .section = s, .key = k, .number = n};
 }
-Binding text(const char* s, const char* k, std::string Nastaveni::* t)
+Binding text(const char* s, const char* k, std::string Nastaveni::*t)
 {
     return {.kind = Binding::Text, .section = s, .key = k, .text = t};
 }
-Binding slot(const char* s, const char* k, std::array<std::string, 4> Nastaveni::* a, int i)
+Binding slot(const char* s, const char* k, std::array<std::string, 4> Nastaveni::*a, int i)
 {
     return {.kind = Binding::Text, .section = s, .key = k, .slots = a, .slot = i};
 }

@@ -1,21 +1,21 @@
 // The life of the program: the first activation of the main window, the question whether it
 // may close, and the close.
+#include "forms/dvojite_spusteni_form.h"
 #include "model/datum.h"
 #include "model/language_file.h"
 #include "model/rod.h"
-#include "forms/dvojite_spusteni_form.h"
-#include "toolkit/application.h"
+#include "shell/hlavni.h"
+#include "storage/working_folders.h"
 #include "system/command_line.h"
 #include "system/datetime.h"
-#include "toolkit/dialogs.h"
 #include "system/exceptions.h"
 #include "system/fileio.h"
 #include "system/files.h"
 #include "system/programfolder.h"
 #include "system/random.h"
+#include "toolkit/application.h"
+#include "toolkit/dialogs.h"
 #include "toolkit/screen.h"
-#include "shell/hlavni.h"
-#include "storage/working_folders.h"
 
 #include <climits>
 
@@ -39,8 +39,8 @@ void MainFrame::FormActivate()
     // A working folder of this copy's own: a second copy on the same program folder never
     // empties this one's media.
     workingFolderClaim = std::make_unique<WorkingFolderClaim>(programFolder + "temp/");
-    workingFolder = workingFolderClaim->folder().empty() ? programFolder + "temp/"
-                                                          : workingFolderClaim->folder();
+    workingFolder =
+        workingFolderClaim->folder().empty() ? programFolder + "temp/" : workingFolderClaim->folder();
     if (Screen->Height < 768 || Screen->Width < 1024)
         ShowMessage("Rozlišení vašeho monitoru je menší než 1024x768, program nebude pracovat správně!");
     for (const char* folder : {"data", "data/lang", "save"})

@@ -3,11 +3,11 @@
 #include "forms/jak_seznam_form.h"
 #include "forms/shrnuti_svatby_form.h"
 #include "forms/text_form.h"
-#include "toolkit/application.h"
-#include "system/codec.h"
-#include "system/exceptions.h"
 #include "shell/dialog_events.h"
 #include "shell/hlavni.h"
+#include "system/codec.h"
+#include "system/exceptions.h"
+#include "toolkit/application.h"
 
 namespace {
 
@@ -45,10 +45,18 @@ void TJakSeznamFORM::OkBTClick()
 
     std::vector<std::string> lines;
     switch (zpusobVypisuRADIO.ItemIndex()) {
-    case 0: hlavni->buildPersonListHierarchical(lines, columns); break;
-    case 1: hlavni->buildPersonList(lines, columns); break;
-    case 2: hlavni->buildPersonListSorted(lines, columns); break;
-    default: lines = {"chyba: neznámý způsob výpisu"}; break;
+    case 0:
+        hlavni->buildPersonListHierarchical(lines, columns);
+        break;
+    case 1:
+        hlavni->buildPersonList(lines, columns);
+        break;
+    case 2:
+        hlavni->buildPersonListSorted(lines, columns);
+        break;
+    default:
+        lines = {"chyba: neznámý způsob výpisu"};
+        break;
     }
     hlavni->showReportText(textFORM->textRICH, &lines);
     ModalResult = mrOk;

@@ -2,8 +2,8 @@
 // neither opened nor saved over here, and a save asks before it replaces a file that another
 // program changed since this copy read or wrote it.
 #include "model/rod.h"
-#include "toolkit/dialogs.h"
 #include "shell/hlavni.h"
+#include "toolkit/dialogs.h"
 
 bool MainFrame::claimTreeFile(const std::string& fileName)
 {

@@ -6,10 +6,10 @@
 #include "model/person_fields.h"
 #include "model/rod.h"
 #include "model/svatba.h"
-#include "toolkit/lists.h"
-#include "toolkit/stdctrls.h"
 #include "shell/hlavni.h"
 #include "shell/scroll.h"
+#include "toolkit/lists.h"
+#include "toolkit/stdctrls.h"
 
 #include <map>
 #include <string_view>
@@ -23,49 +23,92 @@ std::string_view personFieldControl(PersonField field)
 {
     using enum PersonField;
     switch (field) {
-    case identifier: return "idED";
-    case lock: return "zamekCH";
-    case firstName: return "jmenoCB";
-    case surname: return "prijmeniCB";
-    case birthSurname: return "rodnePrijmeniCB";
-    case sex: return "pohlaviCB";
-    case titlesBefore: return "titulPredCB";
-    case titlesAfter: return "titulZaCB";
-    case alive: return "zivaZesnulaCH";
-    case birthDay: return "narozDenCB";
-    case birthMonth: return "narozMesicCB";
-    case birthYear: return "narozRokED";
-    case birthPlace: return "narozMistoCB";
-    case birthAbout: return "narozAsi";
-    case deathDay: return "smrtDenCB";
-    case deathMonth: return "smrtMesicCB";
-    case deathYear: return "smrtRokED";
-    case deathPlace: return "smrtMistoCB";
-    case burial: return "smrtPohrebCB";
-    case deathCause: return "smrtPricinaCB";
-    case deathAbout: return "smrtAsi";
-    case residences: return "bydlisteLIST";
-    case educations: return "vzdelaniLIST";
-    case occupations: return "povolaniLIST";
-    case religion: return "vyznaniCB";
-    case baptism: return "krestCB";
-    case godparent1: return "kmotr1CB";
-    case godparent2: return "kmotr2CB";
-    case nationality: return "narodnostCB";
-    case citizenship: return "statniPrislusnostCB";
-    case email1: return "email1ED";
-    case email2: return "email2ED";
-    case phone1: return "telefon1ED";
-    case phone2: return "telefon2ED";
-    case web1: return "www1ED";
-    case web2: return "www2ED";
-    case user1: return "user1CB";
-    case user2: return "user2CB";
-    case user3: return "user3CB";
-    case user4: return "user4CB";
-    case user5: return "user5CB";
-    case furtherTexts: return "doplnujiciTextyMEMO";
-    case registerNotes: return "matrikyMEMO";
+    case identifier:
+        return "idED";
+    case lock:
+        return "zamekCH";
+    case firstName:
+        return "jmenoCB";
+    case surname:
+        return "prijmeniCB";
+    case birthSurname:
+        return "rodnePrijmeniCB";
+    case sex:
+        return "pohlaviCB";
+    case titlesBefore:
+        return "titulPredCB";
+    case titlesAfter:
+        return "titulZaCB";
+    case alive:
+        return "zivaZesnulaCH";
+    case birthDay:
+        return "narozDenCB";
+    case birthMonth:
+        return "narozMesicCB";
+    case birthYear:
+        return "narozRokED";
+    case birthPlace:
+        return "narozMistoCB";
+    case birthAbout:
+        return "narozAsi";
+    case deathDay:
+        return "smrtDenCB";
+    case deathMonth:
+        return "smrtMesicCB";
+    case deathYear:
+        return "smrtRokED";
+    case deathPlace:
+        return "smrtMistoCB";
+    case burial:
+        return "smrtPohrebCB";
+    case deathCause:
+        return "smrtPricinaCB";
+    case deathAbout:
+        return "smrtAsi";
+    case residences:
+        return "bydlisteLIST";
+    case educations:
+        return "vzdelaniLIST";
+    case occupations:
+        return "povolaniLIST";
+    case religion:
+        return "vyznaniCB";
+    case baptism:
+        return "krestCB";
+    case godparent1:
+        return "kmotr1CB";
+    case godparent2:
+        return "kmotr2CB";
+    case nationality:
+        return "narodnostCB";
+    case citizenship:
+        return "statniPrislusnostCB";
+    case email1:
+        return "email1ED";
+    case email2:
+        return "email2ED";
+    case phone1:
+        return "telefon1ED";
+    case phone2:
+        return "telefon2ED";
+    case web1:
+        return "www1ED";
+    case web2:
+        return "www2ED";
+    case user1:
+        return "user1CB";
+    case user2:
+        return "user2CB";
+    case user3:
+        return "user3CB";
+    case user4:
+        return "user4CB";
+    case user5:
+        return "user5CB";
+    case furtherTexts:
+        return "doplnujiciTextyMEMO";
+    case registerNotes:
+        return "matrikyMEMO";
     // The portrait's step only takes the picture away; the rest have no steps.
     case number:
     case portrait:
@@ -76,7 +119,8 @@ std::string_view personFieldControl(PersonField field)
     case created:
     case photos:
     case documents:
-    case files: return {};
+    case files:
+        return {};
     }
     return {};
 }
@@ -174,9 +218,15 @@ void MainFrame::setUndoReplaying(bool replaying)
 void MainFrame::showEditorPage(EditorPage page)
 {
     switch (page) {
-    case EditorPage::basicData: pages.setActivePage(&zakladniUdaje); break;
-    case EditorPage::furtherData: pages.setActivePage(&dalsiUdaje); break;
-    case EditorPage::textsAndFiles: pages.setActivePage(&doplnujiciTextyASoubory); break;
+    case EditorPage::basicData:
+        pages.setActivePage(&zakladniUdaje);
+        break;
+    case EditorPage::furtherData:
+        pages.setActivePage(&dalsiUdaje);
+        break;
+    case EditorPage::textsAndFiles:
+        pages.setActivePage(&doplnujiciTextyASoubory);
+        break;
     }
 }
 
@@ -260,14 +310,17 @@ void MainFrame::putDate(const std::string& key, const Datum& date)
             year->setText(date.year);
         // The part handlers do nothing during a replay, and the page was filled before the date
         // went back: the weekday, the heading and the list's order follow the date here.
-        if (auto* weekday = dynamic_cast<TLabel*>(findControl(*this, start == "naroz" ? "narozeniDenLB" : start + "DenLB")))
+        if (auto* weekday = dynamic_cast<TLabel*>(
+                findControl(*this, start == "naroz" ? "narozeniDenLB" : start + "DenLB")))
             weekday->Caption = date.weekdayName(*this);
         if (start == "naroz") {
             updateHeading();
             sortPersonList();
         }
         const std::string_view part = std::string_view(key).substr(d.keyStart.size());
-        focus(part == "Den" ? static_cast<TControl*>(day) : part == "Mesic" ? static_cast<TControl*>(month) : year);
+        focus(part == "Den"     ? static_cast<TControl*>(day)
+              : part == "Mesic" ? static_cast<TControl*>(month)
+                                : year);
         return;
     }
 }

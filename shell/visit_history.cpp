@@ -7,7 +7,8 @@ namespace {
 
 // Moves the history one step with `step` and shows the person of the new current entry when the
 // person list shows it; otherwise the step is taken back with `back` and nothing changes.
-void moveThroughHistory(MainFrame& main, bool canStep, Clovek* (PrevNext::*step)(), Clovek* (PrevNext::*back)())
+void moveThroughHistory(MainFrame& main, bool canStep, Clovek* (PrevNext::*step)(),
+                        Clovek* (PrevNext::*back)())
 {
     if (!main.history || !main.personList)
         return;

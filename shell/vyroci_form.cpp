@@ -3,9 +3,9 @@
 #include "forms/global_window.h"
 #include "forms/nazvy_svateb_form.h"
 #include "model/rod.h"
-#include "system/datetime.h"
 #include "shell/hlavni.h"
 #include "shell/list_display.h"
+#include "system/datetime.h"
 
 TvyrociFORM* vyrociFORM = nullptr;
 
@@ -45,9 +45,7 @@ void TvyrociFORM::vybranyRADIOClick()
     refreshList();
 }
 
-void TvyrociFORM::vyrociLISTDblClick()
-{
-}
+void TvyrociFORM::vyrociLISTDblClick() { }
 
 void TvyrociFORM::nazvySvatebBTClick()
 {

@@ -19,7 +19,7 @@ public:
     // No window: the operations only keep the position (tests, work run without a screen).
     WaitWindow() = default;
     // The window and its bar (the wait window's form and waitBAR); both outlive this object.
-    WaitWindow(TForm& window, TProgressBar& bar) : window_(&window), bar_(&bar) {}
+    WaitWindow(TForm& window, TProgressBar& bar) : window_(&window), bar_(&bar) { }
 
     // Bar at 0, then the window shown (not modal).
     void show();

@@ -5,20 +5,21 @@
 #include "model/display_settings.h"
 #include "model/person_texts.h"
 #include "model/rod.h"
-#include "toolkit/application.h"
-#include "system/exceptions.h"
 #include "shell/hlavni.h"
 #include "shell/list_display.h"
+#include "system/exceptions.h"
+#include "toolkit/application.h"
 
 void MainFrame::enableControls(bool treeOpen, bool hasPersons)
 {
-    for (TControl* c : std::initializer_list<TControl*>{&setrid, &scrolling, &scrollingBar, &zobrazovatGroupBox, &listSplitter,
-                                                        &skupinyCB, &trideniBT, &zamekCH})
+    for (TControl* c :
+         std::initializer_list<TControl*>{&setrid, &scrolling, &scrollingBar, &zobrazovatGroupBox,
+                                          &listSplitter, &skupinyCB, &trideniBT, &zamekCH})
         c->Visible = hasPersons;
     pages.Visible = treeOpen;
     obecne.setTabVisible(treeOpen);
-    for (TTabSheet* tab : {&zakladniUdaje, &dalsiUdaje, &fotkyAObrazky, &dokumenty, &doplnujiciTextyASoubory,
-                           &shrnutiOsoby})
+    for (TTabSheet* tab :
+         {&zakladniUdaje, &dalsiUdaje, &fotkyAObrazky, &dokumenty, &doplnujiciTextyASoubory, &shrnutiOsoby})
         tab->setTabVisible(hasPersons);
     statistikaLipovetau.setTabVisible(treeOpen);
     if (tree && pages.ActivePage() == &statistikaLipovetau)
@@ -35,10 +36,11 @@ void MainFrame::enableControls(bool treeOpen, bool hasPersons)
     Osoba1.Enabled = NovaOsobaBT.Enabled = treeOpen;
     Vymaz1.Enabled = SmazOsobuBT.Enabled = hasPersons;
     Hledej1.Enabled = HledejBT.Enabled = hasPersons;
-    for (TMenuItem* item : {&Pribuzni1, &RodovyVyvod1, &AgnatniVyvod1, &RozrodKmene1, &VyvodARozrod1, &Prehledy1})
+    for (TMenuItem* item :
+         {&Pribuzni1, &RodovyVyvod1, &AgnatniVyvod1, &RozrodKmene1, &VyvodARozrod1, &Prehledy1})
         item->Enabled = hasPersons;
-    for (TControl* c : std::initializer_list<TControl*>{&nadpisJmenoLB, &obsahKaretLB, &prepniOsobyLB, &prevBT,
-                                                        &nextBT})
+    for (TControl* c :
+         std::initializer_list<TControl*>{&nadpisJmenoLB, &obsahKaretLB, &prepniOsobyLB, &prevBT, &nextBT})
         c->Visible = hasPersons;
 }
 

@@ -5,15 +5,15 @@
 // gives a blank caption. Every lookup goes through TextSource::langText, which writes a missing
 // key back with its default: a fresh language file receives the keys in lookup order.
 #include "model/text_source.h"
+#include "system/stringlist.h"
 #include "toolkit/control.h"
 #include "toolkit/menus.h"
-#include "system/stringlist.h"
 
 #include <string>
 
 class WindowTexts {
 public:
-    WindowTexts(TextSource& texts, std::string section) : texts_(texts), section_(std::move(section)) {}
+    WindowTexts(TextSource& texts, std::string section) : texts_(texts), section_(std::move(section)) { }
 
     // The bindings that follow look up this section.
     void section(std::string name) { section_ = std::move(name); }

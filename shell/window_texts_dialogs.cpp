@@ -23,12 +23,12 @@
 #include "forms/vyber_souboru_form.h"
 #include "forms/vyhledano_form.h"
 #include "forms/vymaz_foto_form.h"
-#include "shell/vyroci_form.h"
 #include "shell/hlavni.h"
 #include "shell/lang_form.h"
 #include "shell/nastaveni_form.h"
 #include "shell/tip_form.h"
 #include "shell/value_dialogs.h"
+#include "shell/vyroci_form.h"
 
 namespace {
 
@@ -49,7 +49,8 @@ void MainFrame::applyDialogTexts()
         w->zobrazAktivniBT.Caption = langText("formular", "zobrazAktivni", "Zobrazit formulář aktivní osoby");
         w->tiskniAktivniBT.Caption = langText("formular", "tiskniAktivni", "Tisknout formulář aktivní osoby");
         w->tiskniVseBT.Caption = langText("formular", "tiskniVse", "Tisknout formuláře všech osob");
-        w->tiskniDleProcentBT.Caption = langText("formular", "tiskniDleProcent", "Tisknout formuláře dle procent");
+        w->tiskniDleProcentBT.Caption =
+            langText("formular", "tiskniDleProcent", "Tisknout formuláře dle procent");
         w->tiskniPrazdneBT.Caption = langText("formular", "tiskniPrazdne", "Tisknout prázdné formuláře");
     }
     if (TvyhledanoFORM* w = vyhledanoFORM) {
@@ -82,7 +83,8 @@ void MainFrame::applyDialogTexts()
         w->stornoBT.Caption = langText(kCommon, "storno", kCancel);
     }
     if (TvyberDiteFORM* w = vyberDiteFORM) {
-        w->pokynLB.Caption = langText("prirazeniDeti", "pokyn", "Poklepáním zvolte dítě, které chcete přiřadit:");
+        w->pokynLB.Caption =
+            langText("prirazeniDeti", "pokyn", "Poklepáním zvolte dítě, které chcete přiřadit:");
         w->zpetBT.Caption = langText(kCommon, "zpet", kBack);
     }
     if (TpriradDetiFORM* w = priradDetiFORM) {
@@ -150,12 +152,14 @@ void MainFrame::applyDialogTexts()
         w->minRokLB.Caption = langText("nastaveni", "minRok", "Minimální rok:");
         w->maxRokLB.Caption = langText("nastaveni", "maxRok", "Maximální rok:");
         w->maxVekLB.Caption = langText("nastaveni", "maxVek", "Maximální věk:");
-        w->minRodicDiteLB.Caption = langText("nastaveni", "minRodicDite", "Minimální věk při narození dítěte:");
+        w->minRodicDiteLB.Caption =
+            langText("nastaveni", "minRodicDite", "Minimální věk při narození dítěte:");
         w->smrtOtecNarozDiteCheck.Caption =
             langText("nastaveni", "smrtOtecNarozDite", "Kontrolovat úmrtí otce s narozením jeho dítěte");
     }
     if (TsourozenciCreate* w = sourozenciCreate) {
-        w->coSpolecnehoLB.Caption = langText("sourozenci", "coSpolecneho", "S aktuální osobou má nový sourozenec...");
+        w->coSpolecnehoLB.Caption =
+            langText("sourozenci", "coSpolecneho", "S aktuální osobou má nový sourozenec...");
         w->otceBT.Caption = langText("sourozenci", "otce", "Společného otce");
         w->matkuBT.Caption = langText("sourozenci", "matku", "Společnou matku");
         w->obaRodiceBT.Caption = langText("sourozenci", "obaRodice", "Společné oba rodiče");
@@ -199,7 +203,8 @@ void MainFrame::applyDialogTexts()
     ZpetPopup1.Caption = langText("popup", "zadnaAkce", "Žádná akce");
     if (TkalendarFORM* w = kalendarFORM) {
         w->stornoBT.Caption = langText(kCommon, "storno", kCancel);
-        w->kteraVyrociGROUP.Caption = langText("kalendar", "kteraVyroci", "Která výročí zahrnout do kalendáře?");
+        w->kteraVyrociGROUP.Caption =
+            langText("kalendar", "kteraVyroci", "Která výročí zahrnout do kalendáře?");
         w->narozZijCH.Caption = langText("kalendar", "narozZij", "narozeniny žijících");
         w->narozZesCH.Caption = langText("kalendar", "narozZes", "výročí narození zesnulých");
         w->umrtiCH.Caption = langText("kalendar", "umrti", "výročí úmrtí");

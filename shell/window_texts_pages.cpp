@@ -178,19 +178,21 @@ void MainFrame::applyPhotosPageTexts()
     FotkySheet& s = fotkySheet;
     WindowTexts t(*this, "kartaFotkyAObrazky");
     applyPictureTabTexts(t, {fotkyAObrazky, "fotkyAObrazky", "Fotky a obrázky", s.nazevFotoLB, s.rokFotoLB,
-                             s.nazevSouboruFotoLB, s.komentarFotoLB, s.seznamFotoLB, "Přiřazené fotografie:",
-                             s.seradFotoRADIO, s.vlozNoveFotoBT, "vlozNoveFoto", "Vlož nové foto",
-                             s.priradVlozeneFotoBT, s.vymazFotoBT, s.ulozFotoNaDiskBT, s.otevriFotoVProhlizeciBT});
+                             s.nazevSouboruFotoLB, s.komentarFotoLB, s.seznamFotoLB,
+                             "Přiřazené fotografie:", s.seradFotoRADIO, s.vlozNoveFotoBT, "vlozNoveFoto",
+                             "Vlož nové foto", s.priradVlozeneFotoBT, s.vymazFotoBT, s.ulozFotoNaDiskBT,
+                             s.otevriFotoVProhlizeciBT});
 }
 
 void MainFrame::applyDocumentsPageTexts()
 {
     DokumentySheet& s = dokumentySheet;
     WindowTexts t(*this, "kartaDokumenty");
-    applyPictureTabTexts(t, {dokumenty, "dokumenty", "Dokumenty", s.nazevDokLB, s.rokDokLB, s.nazevSouboruDokLB,
-                             s.komentarDokLB, s.seznamDokLB, "Přiřazené dokumenty:", s.seradDokRADIO,
-                             s.vlozNovyDokBT, "vlozNovyDok", "Vlož nový", s.priradVlozeneDokBT, s.vymazDokBT,
-                             s.ulozDokNaDiskBT, s.otevriDokVProhlizeciBT});
+    applyPictureTabTexts(t,
+                         {dokumenty, "dokumenty", "Dokumenty", s.nazevDokLB, s.rokDokLB, s.nazevSouboruDokLB,
+                          s.komentarDokLB, s.seznamDokLB, "Přiřazené dokumenty:", s.seradDokRADIO,
+                          s.vlozNovyDokBT, "vlozNovyDok", "Vlož nový", s.priradVlozeneDokBT, s.vymazDokBT,
+                          s.ulozDokNaDiskBT, s.otevriDokVProhlizeciBT});
 }
 
 void MainFrame::applyTextsAndFilesPageTexts()

@@ -5,7 +5,6 @@
 #include "forms/co_exportovat_form.h"
 #include "forms/co_v_html_form.h"
 #include "forms/co_vyplnit_form.h"
-#include "shell/hledej_form.h"
 #include "forms/hromadne_mazani_form.h"
 #include "forms/import_form.h"
 #include "forms/moje_skupiny_form.h"
@@ -14,8 +13,9 @@
 #include "forms/nazvy_svateb_form.h"
 #include "forms/spravce_skupin_form.h"
 #include "forms/tolerance_form.h"
-#include "system/numbers.h"
 #include "shell/hlavni.h"
+#include "shell/hledej_form.h"
+#include "system/numbers.h"
 
 namespace {
 
@@ -28,11 +28,11 @@ struct WeddingAnniversary {
     const char* name;
 };
 constexpr WeddingAnniversary kWeddingAnniversaries[] = {
-    {1, "bavlněná"},     {2, "papírová"},    {3, "kožená"},    {4, "květinová"},   {5, "dřevěná"},
-    {6, "železná"},      {7, "vlněná"},      {8, "bronzová"},  {9, "měděná"},      {10, "cínová"},
-    {11, "ocelová"},     {12, "hedvábná"},   {13, "krajková"}, {14, "slonovinová"}, {15, "křišťálová"},
-    {20, "porcelánová"}, {25, "stříbrná"},   {30, "perlová"},  {35, "korálová"},   {40, "rubínová"},
-    {45, "safírová"},    {50, "zlatá"},      {55, "smaragdová"}, {60, "diamantová"}, {65, "kamenná"},
+    {1, "bavlněná"},     {2, "papírová"},  {3, "kožená"},      {4, "květinová"},    {5, "dřevěná"},
+    {6, "železná"},      {7, "vlněná"},    {8, "bronzová"},    {9, "měděná"},       {10, "cínová"},
+    {11, "ocelová"},     {12, "hedvábná"}, {13, "krajková"},   {14, "slonovinová"}, {15, "křišťálová"},
+    {20, "porcelánová"}, {25, "stříbrná"}, {30, "perlová"},    {35, "korálová"},    {40, "rubínová"},
+    {45, "safírová"},    {50, "zlatá"},    {55, "smaragdová"}, {60, "diamantová"},  {65, "kamenná"},
     {70, "platinová"},
 };
 

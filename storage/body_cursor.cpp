@@ -1,8 +1,8 @@
 #include "storage/body_cursor.h"
 
+#include "storage/tree_file_format.h"
 #include "system/exceptions.h"
 #include "system/fileio.h"
-#include "storage/tree_file_format.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -37,7 +37,10 @@ size_t readUpTo(int fd, char* into, size_t count, const std::string& fileName)
 
 } // namespace
 
-BodyCursor::BodyCursor(BodyCursor&& other) noexcept { *this = std::move(other); }
+BodyCursor::BodyCursor(BodyCursor&& other) noexcept
+{
+    *this = std::move(other);
+}
 
 BodyCursor& BodyCursor::operator=(BodyCursor&& other) noexcept
 {

@@ -32,10 +32,7 @@ private:
     char byteAt(size_t at) const { return window_[at - base_]; }
     // Reads on until the part read in reaches past `at` (or the body's end), keeping what
     // lies from `keepFrom` on. False at the body's end.
-    bool reach(size_t at, size_t keepFrom)
-    {
-        return at < base_ + window_.size() || readOn(at, keepFrom);
-    }
+    bool reach(size_t at, size_t keepFrom) { return at < base_ + window_.size() || readOn(at, keepFrom); }
     bool readOn(size_t at, size_t keepFrom);
     // Appends the next piece of the file, as it stands, to the part read in.
     void readPiece();

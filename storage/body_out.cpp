@@ -1,7 +1,7 @@
 #include "storage/body_out.h"
 
-#include "system/codec.h"
 #include "storage/tree_file_format.h"
+#include "system/codec.h"
 
 #include <charconv>
 
@@ -23,8 +23,7 @@ void BodyOut::number(long long value)
 BodyBytes::BodyBytes(Put put) : put_(std::move(put))
 {
     buffer_.reserve(pieceSize + 4096);
-    for (std::string_view header : {savedStateTitle, savedStateNote, savedStateVersion,
-                                    std::string_view()}) {
+    for (std::string_view header : {savedStateTitle, savedStateNote, savedStateVersion, std::string_view()}) {
         buffer_ += header;
         buffer_ += "\r\n";
     }

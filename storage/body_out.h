@@ -19,7 +19,7 @@ public:
 // Keeps the lines.
 class BodyLines final : public BodyOut {
 public:
-    explicit BodyLines(std::vector<std::string>& lines) : lines_(lines) {}
+    explicit BodyLines(std::vector<std::string>& lines) : lines_(lines) { }
     void line(std::string_view text) override { lines_.emplace_back(text); }
 
 private:

@@ -11,9 +11,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <filesystem>
 #include <vector>
 
 std::string companionFolderOf(const std::string& treeFile)
@@ -129,8 +129,7 @@ bool copyMedium(const std::string& fromFolder, const std::string& toFolder, cons
     return copyFile(joinPath(fromFolder, name), joinPath(toFolder, name), true, durable);
 }
 
-bool storeMedium(const std::string& fromFolder, const std::string& toFolder,
-                 const std::string& name)
+bool storeMedium(const std::string& fromFolder, const std::string& toFolder, const std::string& name)
 {
     const std::string from = joinPath(fromFolder, name);
     const int source = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
@@ -148,9 +147,7 @@ bool storeMedium(const std::string& fromFolder, const std::string& toFolder,
     if (::fstat(source, &info) != 0 || !S_ISREG(info.st_mode))
         throw EInOutError("Not a file: \"" + from + "\"", EISDIR);
     replaceFile(
-        joinPath(toFolder, name),
-        [source](int fd) { return copyDescriptor(source, fd); },
-        false);
+        joinPath(toFolder, name), [source](int fd) { return copyDescriptor(source, fd); }, false);
     return true;
 }
 

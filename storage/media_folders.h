@@ -39,8 +39,7 @@ bool copyMedium(const std::string& fromFolder, const std::string& toFolder, cons
 // the disk (the save flushes its folder once). False, with nothing copied, when `fromFolder`
 // holds no such file; raises EInOutError with the system's error number when it is there but
 // cannot be read, or the copy cannot be written.
-bool storeMedium(const std::string& fromFolder, const std::string& toFolder,
-                 const std::string& name);
+bool storeMedium(const std::string& fromFolder, const std::string& toFolder, const std::string& name);
 
 // Copies the medium `name` from a companion folder into the working folder for a load. A copy
 // whose name differs only in letter case ("FOTO3.JPG") is accepted and stored under the proper

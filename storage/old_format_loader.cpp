@@ -8,14 +8,14 @@
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "model/text_source.h"
+#include "storage/media_folders.h"
+#include "storage/tree_progress.h"
 #include "system/codec.h"
 #include "system/exceptions.h"
 #include "system/fileio.h"
 #include "system/files.h"
 #include "system/numbers.h"
 #include "system/text.h"
-#include "storage/media_folders.h"
-#include "storage/tree_progress.h"
 
 #include <memory>
 #include <set>
@@ -75,23 +75,35 @@ private:
 };
 
 struct OldMediaKind {
-    const char* picture;   // "foto" + n + ".jpg"
+    const char* picture; // "foto" + n + ".jpg"
     const char* extension; // of the picture or recording
-    const char* caption;   // + n + ".rdk": name and year
-    const char* comment;   // + n + ".rdk": comment lines
+    const char* caption; // + n + ".rdk": name and year
+    const char* comment; // + n + ".rdk": comment lines
     const char* failureKey;
     const char* failureText;
 };
 
-const OldMediaKind oldPhotos{"foto", "jpg", "popisek1", "popisek2", "fotkaStara",
+const OldMediaKind oldPhotos{"foto",
+                             "jpg",
+                             "popisek1",
+                             "popisek2",
+                             "fotkaStara",
                              "Nepodařilo se načíst fotku ze starší verze programu, bude nutno "
                              "vložit ji znovu (tato hláška se může objevit v průběhu nahrávání "
                              "několikrát)."};
-const OldMediaKind oldDocuments{"dok", "jpg", "popisdok1", "popisdok2", "dokumentStary",
+const OldMediaKind oldDocuments{"dok",
+                                "jpg",
+                                "popisdok1",
+                                "popisdok2",
+                                "dokumentStary",
                                 "Nepodařilo se načíst dokument ze starší verze programu, bude "
                                 "nutno vložit ji znovu (tato hláška se může objevit v průběhu "
                                 "nahrávání několikrát)."};
-const OldMediaKind oldRecordings{"zvuk", "wav", "popiszv1", "popiszv2", "staryZvuk",
+const OldMediaKind oldRecordings{"zvuk",
+                                 "wav",
+                                 "popiszv1",
+                                 "popiszv2",
+                                 "staryZvuk",
                                  "Nepodařilo se načíst zvukový záznam ze starší verze programu, "
                                  "bude nutno vložit ji znovu (tato hláška se může objevit v "
                                  "průběhu nahrávání několikrát)."};
@@ -167,8 +179,7 @@ void OldFormatLoader::read()
     for (int i = 0; i < 4; ++i)
         lines_.next();
     tree_.treeName = lines_.next();
-    while (lines_.next() != "<=start>") {
-    }
+    while (lines_.next() != "<=start>") { }
     const std::unordered_map<std::string, std::string Rod::*> treeTags = {
         {"<autor>", &Rod::author},
         {"<vytvoreno>", &Rod::createdText},
@@ -216,8 +227,7 @@ void OldFormatLoader::readPerson()
     const std::string folder = personFolder(*p);
     if (std::string head = existing(folder, "hlava.jpg"); !head.empty()) {
         try {
-            p->importPortraitJpeg(head, env_.workingFolder, env_.portraitHeight,
-                                  env_.portraitWidth);
+            p->importPortraitJpeg(head, env_.workingFolder, env_.portraitHeight, env_.portraitWidth);
         } catch (const Exception&) {
             // An unreadable old portrait is left behind; the person simply has none.
         }
@@ -235,17 +245,28 @@ void OldFormatLoader::readPerson()
 bool OldFormatLoader::readPersonEntry(const std::string& tag, Clovek& p)
 {
     static const std::unordered_map<std::string, PersonTextField> texts = {
-        {"<jmeno>", &Clovek::firstName},     {"<prijm>", &Clovek::surname},
-        {"<rodprijm>", &Clovek::birthSurname}, {"<titulpred>", &Clovek::titlesBefore},
-        {"<titulza>", &Clovek::titlesAfter}, {"<naroz_misto>", &Clovek::birthPlace},
-        {"<smrt_misto>", &Clovek::deathPlace}, {"<smrt_pricina>", &Clovek::deathCause},
-        {"<pohreb>", &Clovek::burial},       {"<narodnost>", &Clovek::nationality},
-        {"<prislusnost>", &Clovek::citizenship}, {"<email>", &Clovek::email1},
-        {"<telefon>", &Clovek::phone1},      {"<www>", &Clovek::web1},
-        {"<vyznani>", &Clovek::religion},    {"<krest>", &Clovek::baptism},
-        {"<user1>", &Clovek::user1},         {"<user2>", &Clovek::user2},
-        {"<user3>", &Clovek::user3},         {"<user4>", &Clovek::user4},
-        {"<user5>", &Clovek::user5},         {"<kmotr1>", &Clovek::godparent1},
+        {"<jmeno>", &Clovek::firstName},
+        {"<prijm>", &Clovek::surname},
+        {"<rodprijm>", &Clovek::birthSurname},
+        {"<titulpred>", &Clovek::titlesBefore},
+        {"<titulza>", &Clovek::titlesAfter},
+        {"<naroz_misto>", &Clovek::birthPlace},
+        {"<smrt_misto>", &Clovek::deathPlace},
+        {"<smrt_pricina>", &Clovek::deathCause},
+        {"<pohreb>", &Clovek::burial},
+        {"<narodnost>", &Clovek::nationality},
+        {"<prislusnost>", &Clovek::citizenship},
+        {"<email>", &Clovek::email1},
+        {"<telefon>", &Clovek::phone1},
+        {"<www>", &Clovek::web1},
+        {"<vyznani>", &Clovek::religion},
+        {"<krest>", &Clovek::baptism},
+        {"<user1>", &Clovek::user1},
+        {"<user2>", &Clovek::user2},
+        {"<user3>", &Clovek::user3},
+        {"<user4>", &Clovek::user4},
+        {"<user5>", &Clovek::user5},
+        {"<kmotr1>", &Clovek::godparent1},
         {"<kmotr2>", &Clovek::godparent2},
     };
     static const std::unordered_map<std::string, SparseText Datum::*> birthParts = {
@@ -253,7 +274,8 @@ bool OldFormatLoader::readPersonEntry(const std::string& tag, Clovek& p)
     static const std::unordered_map<std::string, SparseText Datum::*> deathParts = {
         {"<smrt_den>", &Datum::day}, {"<smrt_mesic>", &Datum::month}, {"<smrt_rok>", &Datum::year}};
     static const std::unordered_map<std::string, SparseList Clovek::*> periods = {
-        {"<bydliste>", &Clovek::residences}, {"<vzdelani>", &Clovek::educations},
+        {"<bydliste>", &Clovek::residences},
+        {"<vzdelani>", &Clovek::educations},
         {"<povolani>", &Clovek::occupations}};
 
     if (tag == "<cislo>")
@@ -331,8 +353,7 @@ void OldFormatLoader::readOldMedia(Clovek& p, const OldMediaKind& kind)
     for (const std::string& name : listFolder(folder, prefix + "*" + suffix)) {
         const std::string middle = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
         int n;
-        if (isDigitText(middle) && tryStrToInt(middle, n) && n >= 1 && n <= count &&
-            intToStr(n) == middle)
+        if (isDigitText(middle) && tryStrToInt(middle, n) && n >= 1 && n <= count && intToStr(n) == middle)
             present.insert(n);
     }
     for (int n : present) {
@@ -345,15 +366,13 @@ void OldFormatLoader::readOldMedia(Clovek& p, const OldMediaKind& kind)
     }
 }
 
-bool OldFormatLoader::convertMedium(Clovek& p, const OldMediaKind& kind, const std::string& source,
-                                    int n)
+bool OldFormatLoader::convertMedium(Clovek& p, const OldMediaKind& kind, const std::string& source, int n)
 {
     const std::string folder = personFolder(p);
     std::string name, year;
     TStringList comment;
     try {
-        if (std::string caption = existing(folder, kind.caption + intToStr(n) + ".rdk");
-            !caption.empty()) {
+        if (std::string caption = existing(folder, kind.caption + intToStr(n) + ".rdk"); !caption.empty()) {
             const std::vector<std::string> lines = readCp1250Lines(caption);
             if (lines.size() < 2)
                 return false;

@@ -4,8 +4,8 @@
 // portrait, texts, photos, documents and sound recordings, and "obecne/info.rdk" with the
 // tree's further data. Those files are only read; the media are converted into the working
 // folder and the tree's stores, and the next save writes the current format.
-#include "system/datetime.h"
 #include "storage/tree_file_format.h"
+#include "system/datetime.h"
 
 #include <string>
 

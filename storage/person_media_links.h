@@ -6,23 +6,19 @@
 #include "model/person_fields.h"
 #include "model/rod.h"
 
-template <PersonField F>
-struct PersonMediaLink;
+template<PersonField F> struct PersonMediaLink;
 
-template <>
-struct PersonMediaLink<PersonField::photos> {
+template<> struct PersonMediaLink<PersonField::photos> {
     using Ref = UkFotka;
     static constexpr Fotka* (Rod::*find)(int) const = &Rod::findPhoto;
 };
 
-template <>
-struct PersonMediaLink<PersonField::documents> {
+template<> struct PersonMediaLink<PersonField::documents> {
     using Ref = UkDokument;
     static constexpr Dokument* (Rod::*find)(int) const = &Rod::findDocument;
 };
 
-template <>
-struct PersonMediaLink<PersonField::files> {
+template<> struct PersonMediaLink<PersonField::files> {
     using Ref = UkSoubor;
     static constexpr Soubor* (Rod::*find)(int) const = &Rod::findFile;
 };

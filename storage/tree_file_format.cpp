@@ -72,8 +72,7 @@ std::string readVersionLine(const std::string& fileName)
 
 std::string damagedTreeFileMessage(TextSource& texts, const std::string& fileName)
 {
-    return texts.langText("chyby", "poskozenySoubor",
-                          "Soubor je poškozený, lipoveta z něj nelze načíst:") +
+    return texts.langText("chyby", "poskozenySoubor", "Soubor je poškozený, lipoveta z něj nelze načíst:") +
            " " + fileName;
 }
 

@@ -60,10 +60,10 @@ struct LoadReport {
 
 // Which loader a file's third line (the version line) calls for.
 enum class TreeFileKind {
-    Current,  // the byte-shifted format of this version
-    Old,      // the tag format of versions 1.0.13 to 1.0.16
-    TooOld,   // refused: older than 1.0.13
-    Damaged,  // no version line, or its last two characters are not a number
+    Current, // the byte-shifted format of this version
+    Old, // the tag format of versions 1.0.13 to 1.0.16
+    TooOld, // refused: older than 1.0.13
+    Damaged, // no version line, or its last two characters are not a number
 };
 TreeFileKind classifyVersionLine(std::string_view versionLine);
 // The third line of a file without its line end, at most 1,000 characters. Raises EInOutError

@@ -11,14 +11,14 @@
 #include "model/svatba.h"
 #include "model/text_source.h"
 #include "model/uk_clovek.h"
-#include "system/codec.h"
-#include "system/datetime.h"
-#include "system/fileio.h"
-#include "system/numbers.h"
 #include "storage/media_folders.h"
 #include "storage/person_media_links.h"
 #include "storage/tree_pair.h"
 #include "storage/tree_progress.h"
+#include "system/codec.h"
+#include "system/datetime.h"
+#include "system/fileio.h"
+#include "system/numbers.h"
 
 #include <memory>
 #include <unordered_map>
@@ -60,12 +60,11 @@ public:
     // --- what the keys do ---
     using Action = void (*)(CurrentFormatLoader&);
     static const std::unordered_map<std::string_view, Action>& actions();
-    static std::unordered_map<std::string_view, Action> withPersonFields(
-        std::unordered_map<std::string_view, Action> keys);
+    static std::unordered_map<std::string_view, Action>
+    withPersonFields(std::unordered_map<std::string_view, Action> keys);
     // One field of the person's block; the field is known when the table is made, so reading it
     // costs what a hand-written line for it would.
-    template <PersonField F>
-    static void readField(CurrentFormatLoader& l);
+    template<PersonField F> static void readField(CurrentFormatLoader& l);
 
     // Every line read, values too, so that the last line read is known even when a value ends
     // the body.
@@ -138,15 +137,13 @@ public:
         person().created = tryStrToDateTime(text(), value) ? value : now();
     }
     void portrait();
-    template <class Link>
-    void mediaLinks(SparseList Clovek::*list)
+    template<class Link> void mediaLinks(SparseList Clovek::*list)
     {
         for (int i = count(); i > 0 && !c_.overrun; --i)
             if (auto* record = (tree_.*Link::find)(number()))
                 (person().*list).append(std::make_unique<typename Link::Ref>(record));
     }
-    template <class Record, class Ref>
-    void pictureStore(Prvky& store, std::string (*stored)(int));
+    template<class Record, class Ref> void pictureStore(Prvky& store, std::string (*stored)(int));
     void fileStore();
     void groups();
 
@@ -185,8 +182,7 @@ uint8_t partnershipType(int value)
     return value >= 0 && value <= 2 ? static_cast<uint8_t>(value) : 0;
 }
 
-template <PersonField F>
-void CurrentFormatLoader::readField(CurrentFormatLoader& l)
+template<PersonField F> void CurrentFormatLoader::readField(CurrentFormatLoader& l)
 {
     constexpr const PersonFieldInfo& f = personField(F);
     if constexpr (f.kind == FieldKind::text)
@@ -270,7 +266,7 @@ void CurrentFormatLoader::readRecord(MediaRecord& record, bool withType, std::st
         record.comment.Add(text());
 }
 
-template <class Record, class Ref>
+template<class Record, class Ref>
 void CurrentFormatLoader::pictureStore(Prvky& store, std::string (*stored)(int))
 {
     for (int i = count(); i > 0 && !c_.overrun; --i) {
@@ -313,21 +309,26 @@ void CurrentFormatLoader::groups()
     }
 }
 
-#define WEDDING_TEXT(key, field) {key, [](CurrentFormatLoader& l) { l.partnership().field = l.text(); }}
+#define WEDDING_TEXT(key, field)                                                                             \
+    {                                                                                                        \
+        key, [](CurrentFormatLoader& l) { l.partnership().field = l.text(); }                                \
+    }
 
 std::unordered_map<std::string_view, CurrentFormatLoader::Action>
 CurrentFormatLoader::withPersonFields(std::unordered_map<std::string_view, Action> keys)
 {
     // The keys the tree's stores share with a person's fields stay the stores': their actions
     // read the person's field once a person's block has begun.
-    [&]<size_t... I>(std::index_sequence<I...>) {
-        (keys.emplace(personFields[I].fileKey, &CurrentFormatLoader::readField<static_cast<PersonField>(I)>), ...);
-    }(std::make_index_sequence<personFieldCount>());
+    [&]<size_t... I>(std::index_sequence<I...>)
+    {
+        (keys.emplace(personFields[I].fileKey, &CurrentFormatLoader::readField<static_cast<PersonField>(I)>),
+         ...);
+    }
+    (std::make_index_sequence<personFieldCount>());
     return keys;
 }
 
-const std::unordered_map<std::string_view, CurrentFormatLoader::Action>&
-CurrentFormatLoader::actions()
+const std::unordered_map<std::string_view, CurrentFormatLoader::Action>& CurrentFormatLoader::actions()
 {
     using L = CurrentFormatLoader;
     static const std::unordered_map<std::string_view, Action> table = withPersonFields({

@@ -14,7 +14,7 @@ std::string treeLockPath(const std::string& treeFile)
 
 FileStamp fileStampOf(const std::string& path)
 {
-    struct stat st {};
+    struct stat st { };
     FileStamp stamp;
     if (path.empty() || ::stat(path.c_str(), &st) != 0)
         return stamp;

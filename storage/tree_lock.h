@@ -26,9 +26,9 @@ FileStamp fileStampOf(const std::string& path);
 class TreeFileHold {
 public:
     enum class Claim {
-        held,          // this copy has the tree to itself
+        held, // this copy has the tree to itself
         heldElsewhere, // another running copy has it open
-        unlockable,    // no lock file can be made there (a read-only folder): nobody can lock it
+        unlockable, // no lock file can be made there (a read-only folder): nobody can lock it
     };
 
     TreeFileHold() = default;

@@ -2,11 +2,11 @@
 
 #include "model/media_names.h"
 #include "model/path_utils.h"
+#include "storage/media_folders.h"
 #include "system/exceptions.h"
 #include "system/fileio.h"
 #include "system/files.h"
 #include "system/text.h"
-#include "storage/media_folders.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -83,8 +83,7 @@ bool renamed(const std::string& from, const std::string& to)
 
 // Whether the folder's stamp names the tree file as it stands. `treeDigest`, when given, is the
 // digest of the file as this process has just written it, so a big file is not read back.
-bool stampedFor(const std::string& folder, const std::string& treeFile,
-                const std::string* treeDigest)
+bool stampedFor(const std::string& folder, const std::string& treeFile, const std::string* treeDigest)
 {
     const std::string stamp = joinPath(folder, stampName);
     if (!fileExists(stamp) || !fileExists(treeFile))
@@ -105,8 +104,7 @@ void removeLeftoverTemporaries(const std::string& treeFile)
             deleteFile(joinPath(folder, entry));
 }
 
-bool repair(const std::string& treeFile, const std::string& companionFolder,
-            const std::string* treeDigest)
+bool repair(const std::string& treeFile, const std::string& companionFolder, const std::string* treeDigest)
 {
     if (companionFolder.empty())
         return true;
@@ -182,8 +180,7 @@ bool isCompanionFolder(const std::string& folder)
                name.find_first_not_of("0123456789", person.size()) == std::string::npos;
     };
     std::error_code ec;
-    for (fs::directory_iterator it(withoutTrailingSlashes(folder), ec), end; it != end;
-         it.increment(ec)) {
+    for (fs::directory_iterator it(withoutTrailingSlashes(folder), ec), end; it != end; it.increment(ec)) {
         if (ec)
             return false;
         const std::string name = it->path().filename().string();
@@ -255,8 +252,7 @@ void TreePairSave::stamp(const std::string& digest)
     } catch (const EInOutError& e) {
         // The folder being built is the program's own business: the person knows the folder.
         const int err = e.ErrorCode != 0 ? e.ErrorCode : EIO;
-        throw EInOutError("Cannot write the folder \"" + companion_ + "\": " + std::strerror(err),
-                          err);
+        throw EInOutError("Cannot write the folder \"" + companion_ + "\": " + std::strerror(err), err);
     }
 }
 
@@ -268,8 +264,7 @@ bool TreePairSave::commit(const TreeBytesSource& source)
     // stamp says the folder is complete.
     if (!syncFolderTree(building_)) {
         const int err = errno != 0 ? errno : EIO;
-        throw EInOutError("Cannot write the folder \"" + companion_ + "\": " + std::strerror(err),
-                          err);
+        throw EInOutError("Cannot write the folder \"" + companion_ + "\": " + std::strerror(err), err);
     }
     Digest digest;
     std::exception_ptr failure;

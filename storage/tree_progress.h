@@ -15,5 +15,5 @@ protected:
 // Progress that nobody watches.
 class NoTreeProgress final : public TreeProgress {
 public:
-    void advance(int) override {}
+    void advance(int) override { }
 };

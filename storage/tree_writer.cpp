@@ -9,21 +9,21 @@
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
-#include "system/codec.h"
-#include "system/datetime.h"
-#include "system/fileio.h"
-#include "system/files.h"
-#include "system/numbers.h"
 #include "storage/body_out.h"
 #include "storage/media_folders.h"
 #include "storage/person_media_links.h"
 #include "storage/tree_pair.h"
 #include "storage/tree_progress.h"
+#include "system/codec.h"
+#include "system/datetime.h"
+#include "system/fileio.h"
+#include "system/files.h"
+#include "system/numbers.h"
 
 #include <cstring>
 #include <sys/stat.h>
-#include <utility>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -37,8 +37,7 @@ void writeCountedLines(BodyOut& out, std::string_view key, const std::vector<std
         out.line(line);
 }
 
-template <class Ref>
-void writeNumberList(BodyOut& out, std::string_view key, const Prvky& links)
+template<class Ref> void writeNumberList(BodyOut& out, std::string_view key, const Prvky& links)
 {
     if (links.count() == 0)
         return;
@@ -76,8 +75,7 @@ void writeComment(BodyOut& out, const MediaRecord& record)
         out.line(line);
 }
 
-template <class Ref>
-void writePictureStore(BodyOut& out, std::string_view key, const Prvky& store)
+template<class Ref> void writePictureStore(BodyOut& out, std::string_view key, const Prvky& store)
 {
     out.line(key);
     out.number(store.count());
@@ -115,8 +113,7 @@ void writeGroups(BodyOut& out, const Prvky& groups)
     }
 }
 
-template <PersonField F>
-void writeField(BodyOut& out, const Clovek& p)
+template<PersonField F> void writeField(BodyOut& out, const Clovek& p)
 {
     constexpr const PersonFieldInfo& f = personField(F);
     if constexpr (f.onlyWhenDead)
@@ -154,9 +151,11 @@ void writeField(BodyOut& out, const Clovek& p)
 void writePerson(BodyOut& out, const Clovek& p)
 {
     out.line("<osoba>");
-    [&]<size_t... I>(std::index_sequence<I...>) {
+    [&]<size_t... I>(std::index_sequence<I...>)
+    {
         (writeField<static_cast<PersonField>(I)>(out, p), ...);
-    }(std::make_index_sequence<personFieldCount>());
+    }
+    (std::make_index_sequence<personFieldCount>());
 }
 
 // The order key of the partner's entry for the partnership.
@@ -210,8 +209,7 @@ void writeNumberPair(BodyOut& out, std::string_view key, long long number)
     out.number(number);
 }
 
-void writePeriodPair(BodyOut& out, std::string_view key,
-                     const CasoveObdobi& entry)
+void writePeriodPair(BodyOut& out, std::string_view key, const CasoveObdobi& entry)
 {
     out.line(key);
     out.line(entry.text);
@@ -235,11 +233,14 @@ void writeSavedStateBody(BodyOut& out, Rod& tree, int activeNumber, TreeProgress
 {
     out.line("<obecne>");
     writeNumberPair(out, "[aktivni]", activeNumber);
-    for (auto [key, text] : {std::pair{"[nazev]", &tree.treeName}, {"[autor]", &tree.author},
+    for (auto [key, text] : {std::pair{"[nazev]", &tree.treeName},
+                             {"[autor]", &tree.author},
                              {"[vytvoreno]", &tree.createdText},
                              {"[spolupracovali]", &tree.collaborators},
-                             {"[rodUser1]", &tree.userCaption1}, {"[rodUser2]", &tree.userCaption2},
-                             {"[rodUser3]", &tree.userCaption3}, {"[rodUser4]", &tree.userCaption4},
+                             {"[rodUser1]", &tree.userCaption1},
+                             {"[rodUser2]", &tree.userCaption2},
+                             {"[rodUser3]", &tree.userCaption3},
+                             {"[rodUser4]", &tree.userCaption4},
                              {"[rodUser5]", &tree.userCaption5}}) {
         out.line(key);
         out.line(*text);
@@ -348,8 +349,7 @@ bool isReadOnlyFile(const std::string& path)
 SaveResult saveTreeFile(Rod& tree, const Clovek* current, TreeFileEnvironment& env)
 {
     SaveResult result;
-    const std::string companion =
-        companionFolderForSave(tree.fileName, env.programFolder, env.workingFolder);
+    const std::string companion = companionFolderForSave(tree.fileName, env.programFolder, env.workingFolder);
     if (companion.empty()) {
         result.unsuitableName = true;
         return result;
@@ -375,8 +375,7 @@ SaveResult saveTreeFile(Rod& tree, const Clovek* current, TreeFileEnvironment& e
     }
     const std::string previous = env.previousTreeFile == tree.fileName ? save.currentFolder() : "";
     try {
-        result.missingMedia =
-            copyTreeMedia(tree, env.workingFolder, save.folder(), previous, env.wait);
+        result.missingMedia = copyTreeMedia(tree, env.workingFolder, save.folder(), previous, env.wait);
     } catch (const EMediumNotStored& e) {
         result.failedPath = save.currentFolder() + e.medium;
         result.reason = reasonOf(e.ErrorCode);

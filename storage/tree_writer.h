@@ -21,8 +21,7 @@ void writeFlagPair(BodyOut& out, std::string_view key, bool flag);
 // The key line and the number in decimal.
 void writeNumberPair(BodyOut& out, std::string_view key, long long number);
 // The key line and the entry's text, "from" and "to".
-void writePeriodPair(BodyOut& out, std::string_view key,
-                     const CasoveObdobi& entry);
+void writePeriodPair(BodyOut& out, std::string_view key, const CasoveObdobi& entry);
 
 // Numbers every person's partnership entries 0, 1, 2, ... in list order and clears the mark of
 // each partnership.

@@ -1,8 +1,8 @@
 #include "storage/working_folders.h"
 
 #include "model/path_utils.h"
-#include "system/files.h"
 #include "storage/media_folders.h"
+#include "system/files.h"
 
 #include <string_view>
 #include <unistd.h>

@@ -8,7 +8,7 @@ namespace {
 
 constexpr size_t kFileHeaderSize = 14;
 constexpr uint32_t kInfoHeaderSize = 40;
-constexpr uint32_t kRgb = 0;       // uncompressed
+constexpr uint32_t kRgb = 0; // uncompressed
 constexpr uint32_t kBitFields = 3; // uncompressed with channel masks
 
 [[noreturn]] void bad(const std::string& why)
@@ -19,7 +19,7 @@ constexpr uint32_t kBitFields = 3; // uncompressed with channel masks
 // Little-endian fields read with a bounds check, since every offset comes from the file.
 class Reader {
 public:
-    explicit Reader(std::string_view bytes) : bytes_(bytes) {}
+    explicit Reader(std::string_view bytes) : bytes_(bytes) { }
     void need(size_t at, size_t count) const
     {
         if (at > bytes_.size() || count > bytes_.size() - at)
@@ -142,7 +142,7 @@ TBitmap decodeBmp(std::string_view bytes)
     const Reader r(bytes);
     const Layout l = readLayout(r);
     r.need(l.pixelOffset, l.stride * size_t(l.height)); // before any memory is taken
-    TBitmap bitmap(l.width, l.height);                   // raises for too many pixels
+    TBitmap bitmap(l.width, l.height); // raises for too many pixels
     for (int row = 0; row < l.height; ++row) {
         const size_t at = l.pixelOffset + size_t(row) * l.stride;
         const int y = l.topDown ? row : l.height - 1 - row;

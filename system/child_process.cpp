@@ -54,8 +54,7 @@ pid_t spawn(const std::string& program, const std::vector<std::string>& args, co
 bool waitFor(pid_t pid, int& status)
 {
     pid_t r;
-    while ((r = ::waitpid(pid, &status, 0)) < 0 && errno == EINTR) {
-    }
+    while ((r = ::waitpid(pid, &status, 0)) < 0 && errno == EINTR) { }
     return r == pid;
 }
 
@@ -96,8 +95,7 @@ bool ChildProcess::running()
         return false;
     int status = 0;
     pid_t r;
-    while ((r = ::waitpid(pid_, &status, WNOHANG)) < 0 && errno == EINTR) {
-    }
+    while ((r = ::waitpid(pid_, &status, WNOHANG)) < 0 && errno == EINTR) { }
     if (r == 0)
         return true;
     pid_ = -1;

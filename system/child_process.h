@@ -8,9 +8,9 @@
 
 // How a waited-for program ended.
 struct ProgramRun {
-    bool started = false;  // the program was found and could be run
-    bool exited = false;   // it ended by itself (not by a signal)
-    int exitCode = -1;     // its exit status when it exited
+    bool started = false; // the program was found and could be run
+    bool exited = false; // it ended by itself (not by a signal)
+    int exitCode = -1; // its exit status when it exited
     bool succeeded() const { return started && exited && exitCode == 0; }
 };
 

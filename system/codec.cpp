@@ -107,8 +107,7 @@ void appendReference(std::string& out, char32_t cp)
 
 // Plain ASCII as it stands, except that with `escape` an "&" before "#" becomes "&#38;" so
 // that a typed "&#65;" is not taken for a reference when read back.
-template <bool escape>
-void appendAscii(std::string& out, std::string_view ascii)
+template<bool escape> void appendAscii(std::string& out, std::string_view ascii)
 {
     if constexpr (escape) {
         size_t amp;
@@ -123,8 +122,7 @@ void appendAscii(std::string& out, std::string_view ascii)
 
 // Runs of plain ASCII go over in one piece, since an exported page is mostly markup. With
 // `references` a character the code page lacks is written as a reference instead of "?".
-template <bool references, bool escape>
-void appendConverted(std::string& out, std::string_view utf8)
+template<bool references, bool escape> void appendConverted(std::string& out, std::string_view utf8)
 {
     size_t pos = 0;
     while (pos < utf8.size()) {
@@ -172,8 +170,8 @@ bool readReference(std::string_view text, char32_t& cp, size_t& length)
         value = value * 10 + static_cast<uint32_t>(text[i] - '0');
     if (i == 2 || i >= text.size() || text[i] != ';')
         return false;
-    if (value != '&' && (value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF) ||
-                         value < 0x80 || reverseCp1250(value) != 0))
+    if (value != '&' && (value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF) || value < 0x80 ||
+                         reverseCp1250(value) != 0))
         return false;
     cp = value;
     length = i + 1;
@@ -260,8 +258,7 @@ std::vector<std::string> readCp1250Lines(const std::string& path)
 namespace {
 
 // Each line as `append` encodes it, ended by CR LF.
-template <typename Append>
-std::string crLfLines(const std::vector<std::string>& lines, Append append)
+template<typename Append> std::string crLfLines(const std::vector<std::string>& lines, Append append)
 {
     size_t size = 0;
     for (const auto& line : lines)
@@ -284,6 +281,6 @@ void writeCp1250Lines(const std::string& path, const std::vector<std::string>& l
 
 void writeUtf8TextLines(const std::string& path, const std::vector<std::string>& lines, bool durable)
 {
-    writeFileAtomic(path, crLfLines(lines, [](std::string& bytes, const std::string& line) { bytes += line; }),
-                    durable);
+    writeFileAtomic(
+        path, crLfLines(lines, [](std::string& bytes, const std::string& line) { bytes += line; }), durable);
 }

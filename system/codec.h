@@ -46,5 +46,4 @@ void writeCp1250Lines(const std::string& path, const std::vector<std::string>& l
 // without a byte order mark, as editors on a Linux desktop expect, each line followed by CR LF,
 // through a temporary file renamed over the old one. The program's own files stay Windows-1250.
 // Raises EInOutError.
-void writeUtf8TextLines(const std::string& path, const std::vector<std::string>& lines,
-                        bool durable = true);
+void writeUtf8TextLines(const std::string& path, const std::vector<std::string>& lines, bool durable = true);

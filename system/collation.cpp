@@ -74,9 +74,9 @@ int compareCollated(std::string_view a, std::string_view b)
     if (!h.collator)
         return a.compare(b) < 0 ? -1 : (a == b ? 0 : 1);
     UErrorCode status = U_ZERO_ERROR;
-    UCollationResult r = h.collator->compareUTF8(
-        icu::StringPiece(a.data(), static_cast<int32_t>(a.size())),
-        icu::StringPiece(b.data(), static_cast<int32_t>(b.size())), status);
+    UCollationResult r =
+        h.collator->compareUTF8(icu::StringPiece(a.data(), static_cast<int32_t>(a.size())),
+                                icu::StringPiece(b.data(), static_cast<int32_t>(b.size())), status);
     if (U_FAILURE(status))
         return a.compare(b) < 0 ? -1 : (a == b ? 0 : 1);
     return r == UCOL_LESS ? -1 : (r == UCOL_EQUAL ? 0 : 1);

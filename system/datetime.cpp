@@ -99,8 +99,8 @@ void decodeDate(TDateTime value, int& year, int& month, int& day)
 
 TDateTime encodeTime(int hour, int minute, int second, int millisecond)
 {
-    if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59 ||
-        millisecond < 0 || millisecond > 999)
+    if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59 || millisecond < 0 ||
+        millisecond > 999)
         throw EConvertError("Invalid argument to time encode");
     return (((hour * 60.0 + minute) * 60.0 + second) * 1000.0 + millisecond) / 86400000.0;
 }
@@ -191,8 +191,7 @@ bool readNumber(const std::string& text, size_t& pos, int maxDigits, int& value)
 {
     size_t start = pos;
     value = 0;
-    while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9' &&
-           int(pos - start) < maxDigits)
+    while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9' && int(pos - start) < maxDigits)
         value = value * 10 + (text[pos++] - '0');
     return pos > start;
 }

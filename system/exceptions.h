@@ -6,7 +6,7 @@
 
 class Exception : public std::runtime_error {
 public:
-    explicit Exception(const std::string& message) : std::runtime_error(message) {}
+    explicit Exception(const std::string& message) : std::runtime_error(message) { }
     std::string Message() const { return what(); }
 };
 

@@ -19,8 +19,8 @@ bool FileLock::tryLock(const std::string& path)
             ::close(fd);
             return false;
         }
-        struct stat held {};
-        struct stat named {};
+        struct stat held { };
+        struct stat named { };
         if (::fstat(fd, &held) == 0 && ::lstat(path.c_str(), &named) == 0 && held.st_dev == named.st_dev &&
             held.st_ino == named.st_ino) {
             fd_ = fd;

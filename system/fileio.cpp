@@ -6,11 +6,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <utility>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -187,7 +187,8 @@ void replaceFile(const std::string& path, const std::function<bool(int fd)>& fil
 
 void writeFileAtomic(const std::string& path, const std::string& bytes, bool durable)
 {
-    replaceFile(path, [&](int fd) { return writeToDescriptor(fd, bytes); }, durable);
+    replaceFile(
+        path, [&](int fd) { return writeToDescriptor(fd, bytes); }, durable);
 }
 
 bool syncFolder(const std::string& folder)

@@ -27,8 +27,7 @@ std::string readFileStart(const std::string& path, const std::function<bool(cons
 // whose loss costs nothing but defaults (the language file on a first start), and the media
 // copies of a save that flushes its folder once at the end, skip that wait. Raises EInOutError
 // and leaves the old file untouched on failure.
-void replaceFile(const std::string& path, const std::function<bool(int fd)>& fill,
-                 bool durable = true);
+void replaceFile(const std::string& path, const std::function<bool(int fd)>& fill, bool durable = true);
 
 // Writes all of `bytes` to the descriptor; false (errno set) when a write failed.
 bool writeToDescriptor(int fd, std::string_view bytes);

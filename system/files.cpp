@@ -151,7 +151,8 @@ bool copyFile(const std::string& from, const std::string& to, bool overwrite, bo
     if (source < 0)
         return false;
     try {
-        replaceFile(to, [source](int fd) { return copyDescriptor(source, fd); }, durable);
+        replaceFile(
+            to, [source](int fd) { return copyDescriptor(source, fd); }, durable);
     } catch (const EInOutError&) {
         ::close(source);
         return false;
@@ -223,7 +224,8 @@ std::string findFileCaseInsensitive(const std::string& path)
         const bool last = i + 1 == parts.size();
         std::string candidate = joinPath(found, parts[i]);
         if (!(last ? fileExists(candidate) : directoryExists(candidate))) {
-            std::string real = caseInsensitiveEntry(found, parts[i], last ? ListKind::Files : ListKind::Folders);
+            std::string real =
+                caseInsensitiveEntry(found, parts[i], last ? ListKind::Files : ListKind::Folders);
             if (real.empty())
                 return {};
             candidate = joinPath(found, real);

@@ -24,8 +24,7 @@ bool createDir(const std::string& path);
 // Copies a regular file through replaceFile (system/fileio.h; `durable` as there). With
 // `overwrite` false an existing target is left alone and the answer is false. A copy onto
 // itself is refused (false), never a truncated file.
-bool copyFile(const std::string& from, const std::string& to, bool overwrite = true,
-              bool durable = true);
+bool copyFile(const std::string& from, const std::string& to, bool overwrite = true, bool durable = true);
 
 // Deletes a file or a symbolic link (never a folder). False when nothing was deleted.
 bool deleteFile(const std::string& path);

@@ -79,8 +79,7 @@ const TMemIniFile::Section* TMemIniFile::findSection(const std::string& section)
     return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
 }
 
-const TMemIniFile::Line* TMemIniFile::findEntry(const std::string& section,
-                                                const std::string& key) const
+const TMemIniFile::Line* TMemIniFile::findEntry(const std::string& section, const std::string& key) const
 {
     const Section* s = findSection(section);
     if (!s)
@@ -114,21 +113,18 @@ std::string TMemIniFile::ReadString(const std::string& section, const std::strin
     return line ? line->value : defaultText;
 }
 
-int TMemIniFile::ReadInteger(const std::string& section, const std::string& key,
-                             int defaultValue) const
+int TMemIniFile::ReadInteger(const std::string& section, const std::string& key, int defaultValue) const
 {
     const Line* line = findEntry(section, key);
     return line ? strToIntDef(line->value, defaultValue) : defaultValue;
 }
 
-bool TMemIniFile::ReadBool(const std::string& section, const std::string& key,
-                           bool defaultValue) const
+bool TMemIniFile::ReadBool(const std::string& section, const std::string& key, bool defaultValue) const
 {
     return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
-void TMemIniFile::WriteString(const std::string& section, const std::string& key,
-                              const std::string& value)
+void TMemIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value)
 {
     std::string oneLine = value;
     for (char& c : oneLine)

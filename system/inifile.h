@@ -63,7 +63,7 @@ public:
 
 private:
     struct Line {
-        std::string key;   // text before the first "="; unused when !isEntry
+        std::string key; // text before the first "="; unused when !isEntry
         std::string value; // text after the first "=", or the whole line when !isEntry
         bool isEntry = true;
     };

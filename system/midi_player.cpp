@@ -19,7 +19,8 @@ std::vector<std::string> playerCommand()
     if (!findProgram("timidity").empty())
         return {"timidity"};
     if (!findProgram("fluidsynth").empty())
-        for (const char* font : {"/usr/share/sounds/sf2/default-GM.sf2", "/usr/share/sounds/sf2/FluidR3_GM.sf2"})
+        for (const char* font :
+             {"/usr/share/sounds/sf2/default-GM.sf2", "/usr/share/sounds/sf2/FluidR3_GM.sf2"})
             if (fileExists(font))
                 return {"fluidsynth", "-ni", font};
     if (!findProgram("wildmidi").empty())

@@ -120,7 +120,9 @@ void reportErrno(int fd)
             ::_exit(WIFEXITED(status) && WEXITSTATUS(status) == 0 ? 0 : 3);
         if (r < 0 && errno != EINTR)
             ::_exit(0);
-        const struct timespec step {0, stepMs * 1000000L};
+        const struct timespec step {
+            0, stepMs * 1000000L
+        };
         ::nanosleep(&step, nullptr);
     }
     ::_exit(0);
@@ -130,8 +132,7 @@ bool intermediateSucceeded(pid_t pid)
 {
     int status = 0;
     pid_t r;
-    while ((r = ::waitpid(pid, &status, 0)) < 0 && errno == EINTR) {
-    }
+    while ((r = ::waitpid(pid, &status, 0)) < 0 && errno == EINTR) { }
     if (r < 0)
         return errno == ECHILD; // SIGCHLD ignored: reaped by the system, rely on the report pipe
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
@@ -142,8 +143,7 @@ bool execSucceeded(int readFd)
 {
     int error = 0;
     ssize_t n;
-    while ((n = ::read(readFd, &error, sizeof error)) < 0 && errno == EINTR) {
-    }
+    while ((n = ::read(readFd, &error, sizeof error)) < 0 && errno == EINTR) { }
     return n == 0;
 }
 
@@ -212,7 +212,8 @@ bool openLink(const std::string& url, int waitMs)
     if (file.empty())
         return false;
     ArgumentVector argv(program, openerArguments(url));
-    return forkAndReport([&](int reportFd) { detachExecAndWatch(file.c_str(), argv.data(), reportFd, waitMs); });
+    return forkAndReport(
+        [&](int reportFd) { detachExecAndWatch(file.c_str(), argv.data(), reportFd, waitMs); });
 }
 
 void setShellOpener(std::vector<std::string> command)

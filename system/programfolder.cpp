@@ -31,7 +31,8 @@ bool writableFolder(const std::string& folder)
 
 bool portableCopy(const std::string& folder)
 {
-    return writableFolder(folder) && (fileExists(folder + "kinvelor.ini") || directoryExists(folder + "data"));
+    return writableFolder(folder) &&
+           (fileExists(folder + "kinvelor.ini") || directoryExists(folder + "data"));
 }
 
 } // namespace

@@ -6,10 +6,16 @@
 
 namespace {
 
-double length(double x, double y) { return std::sqrt(x * x + y * y); }
+double length(double x, double y)
+{
+    return std::sqrt(x * x + y * y);
+}
 
 // The share of a pixel covered by the inside, from the distance at its centre.
-double coverageAt(double distance) { return std::clamp(0.5 - distance, 0.0, 1.0); }
+double coverageAt(double distance)
+{
+    return std::clamp(0.5 - distance, 0.0, 1.0);
+}
 
 } // namespace
 
@@ -56,7 +62,8 @@ ShapeDistance polygonShape(std::vector<Point2> v)
             const double ex = v[j].x - v[i].x, ey = v[j].y - v[i].y;
             const double wx = p.x - v[i].x, wy = p.y - v[i].y;
             const double lengthSquared = ex * ex + ey * ey;
-            const double t = lengthSquared == 0 ? 0 : std::clamp((wx * ex + wy * ey) / lengthSquared, 0.0, 1.0);
+            const double t =
+                lengthSquared == 0 ? 0 : std::clamp((wx * ex + wy * ey) / lengthSquared, 0.0, 1.0);
             const double dx = wx - ex * t, dy = wy - ey * t;
             nearest = std::min(nearest, dx * dx + dy * dy);
             if ((v[i].y > p.y) != (v[j].y > p.y) &&

@@ -21,9 +21,9 @@
 #endif
 
 // `Align` is at most that of `std::max_align_t`.
-template <size_t Size, size_t Align = alignof(std::max_align_t)>
-class Slab {
+template<size_t Size, size_t Align = alignof(std::max_align_t)> class Slab {
     static_assert(Align <= alignof(std::max_align_t));
+
 public:
     Slab() = default;
     Slab(const Slab&) = delete;
@@ -94,10 +94,12 @@ private:
 
 // Gives a class `T` of which a big tree holds very many the allocation of one shared slab;
 // classes derived from it with a size of their own are allocated as usual.
-template <class T>
-class SlabAllocated {
+template<class T> class SlabAllocated {
 public:
-    static void* operator new(size_t size) { return size == sizeof(T) ? slab().take() : ::operator new(size); }
+    static void* operator new(size_t size)
+    {
+        return size == sizeof(T) ? slab().take() : ::operator new(size);
+    }
     static void operator delete(void* object, size_t size)
     {
         if (size == sizeof(T))

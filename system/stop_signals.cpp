@@ -30,7 +30,7 @@ StopSignals::StopSignals()
         pipeEnds[0] = pipeEnds[1] = -1;
         return;
     }
-    struct sigaction action {};
+    struct sigaction action { };
     action.sa_handler = onStopSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;

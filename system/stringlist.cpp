@@ -77,8 +77,10 @@ int TStringList::AddObject(const std::string& text, void* object)
 {
     size_t at = items_.size();
     if (sorted_) {
-        auto it = std::upper_bound(items_.begin(), items_.end(), text,
-                                   [](const std::string& t, const Item& i) { return compareCollated(t, i.text) < 0; });
+        auto it =
+            std::upper_bound(items_.begin(), items_.end(), text, [](const std::string& t, const Item& i) {
+                return compareCollated(t, i.text) < 0;
+            });
         at = static_cast<size_t>(it - items_.begin());
     }
     items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), Item{text, object, false});

@@ -186,8 +186,7 @@ bool isDigitChar(char32_t c)
 
 namespace {
 
-template <typename F>
-std::string mapChars(std::string_view s, F f)
+template<typename F> std::string mapChars(std::string_view s, F f)
 {
     std::string out;
     out.reserve(s.size());

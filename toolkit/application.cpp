@@ -27,7 +27,7 @@ private:
     }
 };
 NoRunner noRunner;
-}  // namespace
+} // namespace
 
 void TApplication::CreateForm(TForm& form)
 {
@@ -111,7 +111,7 @@ void ShowMessage(const std::string& text)
     Application.MessageBox(text, Application.Title, MB_OK);
 }
 
-TTimer::TTimer(std::string name) : TComponent(std::move(name)) {}
+TTimer::TTimer(std::string name) : TComponent(std::move(name)) { }
 
 TTimer::~TTimer()
 {

@@ -21,7 +21,7 @@ std::function<int(const TFont&, const std::string&)>& measurer()
     static std::function<int(const TFont&, const std::string&)> m;
     return m;
 }
-}  // namespace
+} // namespace
 
 void setTextMeasurer(std::function<int(const TFont&, const std::string&)> measure)
 {

@@ -2,8 +2,8 @@
 // Painting: the program draws the person list and the about box credits on a canvas. Headless
 // the canvas records every operation, so tests can read a row's colour and boldness; the
 // renderer paints the same calls with the screen's painter.
-#include "toolkit/colors.h"
 #include "system/bitmap.h"
+#include "toolkit/colors.h"
 
 #include <functional>
 #include <memory>
@@ -29,16 +29,19 @@ struct TRect {
     int Height() const { return Bottom - Top; }
     bool operator==(const TRect&) const = default;
 };
-inline TRect Rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
+inline TRect Rect(int left, int top, int right, int bottom)
+{
+    return {left, top, right, bottom};
+}
 
 struct TFont {
     std::string Name = "MS Sans Serif";
     TColor Color = clWindowText;
-    int Size = 8;  // points
+    int Size = 8; // points
     bool Bold = false;
     bool Italic = false;
     bool Underline = false;
-    int Charset = 1;  // kept for the program's own bookkeeping; text is always UTF-8
+    int Charset = 1; // kept for the program's own bookkeeping; text is always UTF-8
     bool operator==(const TFont&) const = default;
 };
 
@@ -77,12 +80,12 @@ public:
     enum class Op { FillRect, TextOut, LineTo, Rectangle, Draw };
     struct Entry {
         Op op;
-        TRect rect;  // FillRect, Rectangle, Draw (the target); TextOut: its left/top
+        TRect rect; // FillRect, Rectangle, Draw (the target); TextOut: its left/top
         std::string text;
         TColor brushColor;
         TColor penColor;
         TFont font;
-        std::shared_ptr<const TBitmap> picture;  // Draw: a copy of what was drawn
+        std::shared_ptr<const TBitmap> picture; // Draw: a copy of what was drawn
     };
 
     void FillRect(const TRect& rect) override;

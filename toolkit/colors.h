@@ -10,9 +10,18 @@ constexpr TColor RGB(int r, int g, int b)
 {
     return static_cast<TColor>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr int GetRValue(TColor c) { return c & 0xFF; }
-constexpr int GetGValue(TColor c) { return (c >> 8) & 0xFF; }
-constexpr int GetBValue(TColor c) { return (c >> 16) & 0xFF; }
+constexpr int GetRValue(TColor c)
+{
+    return c & 0xFF;
+}
+constexpr int GetGValue(TColor c)
+{
+    return (c >> 8) & 0xFF;
+}
+constexpr int GetBValue(TColor c)
+{
+    return (c >> 16) & 0xFF;
+}
 
 constexpr TColor clBlack = 0x00000000;
 constexpr TColor clMaroon = 0x00000080;

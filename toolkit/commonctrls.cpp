@@ -6,7 +6,7 @@
 #include <climits>
 #include <cstdint>
 
-TImage::TImage(TWinControl* parent, std::string name) : TControl(parent, std::move(name)) {}
+TImage::TImage(TWinControl* parent, std::string name) : TControl(parent, std::move(name)) { }
 
 // ---- TUpDown
 
@@ -63,7 +63,7 @@ bool parseTyped(const std::string& text, long long& value)
     value = std::stoll(digits) * (negative ? -1 : 1);
     return true;
 }
-}  // namespace
+} // namespace
 
 int TUpDown::Position()
 {

@@ -1,8 +1,8 @@
 #pragma once
 // Images, up-downs, progress and status bars, the month calendar, the date picker.
+#include "system/datetime.h"
 #include "toolkit/canvas.h"
 #include "toolkit/control.h"
-#include "system/datetime.h"
 #include "toolkit/stdctrls.h"
 
 #include <string>

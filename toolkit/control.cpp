@@ -1,7 +1,7 @@
 #include "toolkit/control.h"
 
-#include "toolkit/application.h"
 #include "system/exceptions.h"
+#include "toolkit/application.h"
 #include "toolkit/form.h"
 #include "toolkit/pagecontrol.h"
 
@@ -78,7 +78,7 @@ void TControl::Repaint()
         h->repaintNow(*this);
 }
 
-void TControl::keyDefault(int&, TShiftState) {}
+void TControl::keyDefault(int&, TShiftState) { }
 
 void TControl::userClick()
 {
@@ -132,4 +132,4 @@ void TWinControl::collectTabOrder(std::vector<TWinControl*>& out) const
     }
 }
 
-TLabel::TLabel(TWinControl* parent, std::string name) : TControl(parent, std::move(name)) {}
+TLabel::TLabel(TWinControl* parent, std::string name) : TControl(parent, std::move(name)) { }

@@ -70,7 +70,7 @@ using TMouseWheelUpDownEvent = std::function<void(TShiftState shift, int x, int 
 // Anything with a name that a window owns: controls, menu items, dialogs, timers.
 class TComponent {
 public:
-    explicit TComponent(std::string name = {}) : Name(std::move(name)) {}
+    explicit TComponent(std::string name = {}) : Name(std::move(name)) { }
     virtual ~TComponent() = default;
     TComponent(const TComponent&) = delete;
     TComponent& operator=(const TComponent&) = delete;
@@ -143,7 +143,7 @@ class TWinControl : public TControl {
 public:
     TWinControl(TWinControl* parent, std::string name);
 
-    int TabOrder = 0;  // assigned in creation order among siblings
+    int TabOrder = 0; // assigned in creation order among siblings
     bool TabStop = true;
 
     TNotifyEvent OnEnter;
@@ -164,7 +164,7 @@ public:
     bool Focused() const;
     // What the control does when the keyboard or the program brings the focus to it (an edit
     // line selects its text, so what a person types next replaces it).
-    virtual void focusArrived() {}
+    virtual void focusArrived() { }
     const char* ClassName() const override { return "TWinControl"; }
     bool focusOnClick() const override { return TabStop; }
 

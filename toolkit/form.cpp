@@ -1,7 +1,7 @@
 #include "toolkit/form.h"
 
-#include "toolkit/application.h"
 #include "system/exceptions.h"
+#include "toolkit/application.h"
 #include "toolkit/stdctrls.h"
 
 #include <algorithm>
@@ -27,7 +27,7 @@ void TForm::focusControl(TWinControl* control, bool byMouse)
     if (old && old->OnExit) {
         old->OnExit();
         if (move != focusMoves_)
-            return;  // the exit handler put the focus somewhere itself
+            return; // the exit handler put the focus somewhere itself
     }
     active_ = control;
     if (control && control->OnEnter)
@@ -77,7 +77,7 @@ TButton* findButton(const TWinControl& root, bool wantDefault)
     }
     return nullptr;
 }
-}  // namespace
+} // namespace
 
 TButton* TForm::defaultButton() const
 {
@@ -125,7 +125,7 @@ void focusFirst(TForm& form)
     if (TWinControl* first = form.FindNextControl(nullptr, true, true))
         form.focusControl(first);
 }
-}  // namespace
+} // namespace
 
 int TForm::ShowModal()
 {

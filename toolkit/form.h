@@ -27,7 +27,7 @@ public:
     // Left/Top place the window on the screen; Width/Height are its client area (the menu bar
     // and the frame come on top of it).
     TFormBorderStyle BorderStyle = TFormBorderStyle::bsSizeable;
-    bool CloseBox = true;  // the system menu with its close box
+    bool CloseBox = true; // the system menu with its close box
     TPosition Position = TPosition::poDesigned;
     TWindowState WindowState = TWindowState::wsNormal;
     TMainMenu* Menu = nullptr;

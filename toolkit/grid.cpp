@@ -67,7 +67,7 @@ void TDrawGrid::Paint()
     }
 }
 
-TScrollBar::TScrollBar(TWinControl* parent, std::string name) : TWinControl(parent, std::move(name)) {}
+TScrollBar::TScrollBar(TWinControl* parent, std::string name) : TWinControl(parent, std::move(name)) { }
 
 void TScrollBar::setPosition(int position)
 {

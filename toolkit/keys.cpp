@@ -17,21 +17,37 @@ std::string ShortCutToText(TShortCut shortCut)
     if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9'))
         return out + static_cast<char>(key);
     switch (key) {
-    case VK_RETURN: return out + "Enter";
-    case VK_ESCAPE: return out + "Esc";
-    case VK_DELETE: return out + "Del";
-    case VK_INSERT: return out + "Ins";
-    case VK_BACK: return out + "BkSp";
-    case VK_TAB: return out + "Tab";
-    case VK_SPACE: return out + "Space";
-    case VK_PRIOR: return out + "PgUp";
-    case VK_NEXT: return out + "PgDn";
-    case VK_HOME: return out + "Home";
-    case VK_END: return out + "End";
-    case VK_LEFT: return out + "Left";
-    case VK_RIGHT: return out + "Right";
-    case VK_UP: return out + "Up";
-    case VK_DOWN: return out + "Down";
-    default: return out + "#" + std::to_string(key);
+    case VK_RETURN:
+        return out + "Enter";
+    case VK_ESCAPE:
+        return out + "Esc";
+    case VK_DELETE:
+        return out + "Del";
+    case VK_INSERT:
+        return out + "Ins";
+    case VK_BACK:
+        return out + "BkSp";
+    case VK_TAB:
+        return out + "Tab";
+    case VK_SPACE:
+        return out + "Space";
+    case VK_PRIOR:
+        return out + "PgUp";
+    case VK_NEXT:
+        return out + "PgDn";
+    case VK_HOME:
+        return out + "Home";
+    case VK_END:
+        return out + "End";
+    case VK_LEFT:
+        return out + "Left";
+    case VK_RIGHT:
+        return out + "Right";
+    case VK_UP:
+        return out + "Up";
+    case VK_DOWN:
+        return out + "Down";
+    default:
+        return out + "#" + std::to_string(key);
     }
 }

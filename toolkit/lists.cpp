@@ -63,13 +63,26 @@ void TListBox::keyDefault(int& key, TShiftState)
         return;
     int next;
     switch (key) {
-    case VK_UP: next = itemIndex_ - 1; break;
-    case VK_DOWN: next = itemIndex_ + 1; break;
-    case VK_HOME: next = 0; break;
-    case VK_END: next = n - 1; break;
-    case VK_PRIOR: next = itemIndex_ - visibleLines() + 1; break;
-    case VK_NEXT: next = itemIndex_ + visibleLines() - 1; break;
-    default: return;
+    case VK_UP:
+        next = itemIndex_ - 1;
+        break;
+    case VK_DOWN:
+        next = itemIndex_ + 1;
+        break;
+    case VK_HOME:
+        next = 0;
+        break;
+    case VK_END:
+        next = n - 1;
+        break;
+    case VK_PRIOR:
+        next = itemIndex_ - visibleLines() + 1;
+        break;
+    case VK_NEXT:
+        next = itemIndex_ + visibleLines() - 1;
+        break;
+    default:
+        return;
     }
     key = 0;
     next = std::clamp(next, 0, n - 1);
@@ -79,7 +92,7 @@ void TListBox::keyDefault(int& key, TShiftState)
     Click();
 }
 
-TCheckListBox::TCheckListBox(TWinControl* parent, std::string name) : TListBox(parent, std::move(name)) {}
+TCheckListBox::TCheckListBox(TWinControl* parent, std::string name) : TListBox(parent, std::move(name)) { }
 
 bool TCheckListBox::Checked(int index) const
 {

@@ -1,7 +1,7 @@
 #pragma once
 // List boxes and check list boxes.
-#include "toolkit/control.h"
 #include "system/stringlist.h"
+#include "toolkit/control.h"
 
 class TListBox : public TWinControl {
 public:

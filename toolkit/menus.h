@@ -12,7 +12,7 @@ public:
     TMenuItem(TMenuItem& parent, std::string name, std::string caption = {}, TShortCut shortCut = 0);
     ~TMenuItem() override;
 
-    std::string Caption;  // "-" makes a separator
+    std::string Caption; // "-" makes a separator
     TShortCut ShortCut = 0;
     bool Enabled = true;
     bool Visible = true;
@@ -45,7 +45,7 @@ public:
 
 class TMainMenu : public TMenu {
 public:
-    explicit TMainMenu(std::string name = "MainMenu1") : TMenu(std::move(name)) {}
+    explicit TMainMenu(std::string name = "MainMenu1") : TMenu(std::move(name)) { }
 };
 
 class TPopupMenu : public TMenu {

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-TPageControl::TPageControl(TWinControl* parent, std::string name) : TWinControl(parent, std::move(name)) {}
+TPageControl::TPageControl(TWinControl* parent, std::string name) : TWinControl(parent, std::move(name)) { }
 
 void TPageControl::setActivePage(TTabSheet* page)
 {

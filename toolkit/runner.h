@@ -15,7 +15,7 @@ struct PrintJob {
     std::vector<std::string> lines;
     std::string fontName;
     int fontSize = 10;
-    int margin = 0;  // pixels of border around the text
+    int margin = 0; // pixels of border around the text
     // Copies of this job; 0 leaves it to what the person chose in the last print dialog.
     int copies = 0;
 };

@@ -22,12 +22,18 @@ ScriptedRunner::~ScriptedRunner()
 const char* ScriptedRunner::kindName(Kind kind)
 {
     switch (kind) {
-    case Kind::Modal: return "modal window";
-    case Kind::Message: return "question";
-    case Kind::File: return "file dialog";
-    case Kind::Print: return "print dialog";
-    case Kind::Colour: return "colour dialog";
-    case Kind::Popup: return "pop-up menu";
+    case Kind::Modal:
+        return "modal window";
+    case Kind::Message:
+        return "question";
+    case Kind::File:
+        return "file dialog";
+    case Kind::Print:
+        return "print dialog";
+    case Kind::Colour:
+        return "colour dialog";
+    case Kind::Popup:
+        return "pop-up menu";
     }
     return "dialog";
 }
@@ -50,7 +56,7 @@ TButton* findButtonByName(TWinControl& root, const std::string& name)
     }
     return nullptr;
 }
-}  // namespace
+} // namespace
 
 ScriptedRunner& ScriptedRunner::press(const std::string& window, const std::string& buttonName)
 {
@@ -59,7 +65,8 @@ ScriptedRunner& ScriptedRunner::press(const std::string& window, const std::stri
         if (!button)
             throw TestScriptFailure("window \"" + form.Caption + "\" has no button " + buttonName);
         if (!user::click(*button))
-            throw TestScriptFailure("button " + buttonName + " of \"" + form.Caption + "\" cannot be pressed");
+            throw TestScriptFailure("button " + buttonName + " of \"" + form.Caption +
+                                    "\" cannot be pressed");
     });
 }
 
@@ -75,7 +82,7 @@ ScriptedRunner& ScriptedRunner::file(const std::string& path)
 {
     Answer a{Kind::File, {}, nullptr, 0, true};
     a.confirm = !path.empty();
-    a.match = path;  // for a file answer the text is the chosen path
+    a.match = path; // for a file answer the text is the chosen path
     answers_.push_back(std::move(a));
     return *this;
 }
@@ -114,12 +121,13 @@ ScriptedRunner& ScriptedRunner::popupChoice(const std::string& itemName)
 ScriptedRunner::Answer ScriptedRunner::take(Kind kind, const std::string& what)
 {
     if (answers_.empty())
-        throw TestScriptFailure(std::string(kindName(kind)) + " shown with no scripted answer: \"" + what + "\"");
+        throw TestScriptFailure(std::string(kindName(kind)) + " shown with no scripted answer: \"" + what +
+                                "\"");
     Answer a = std::move(answers_.front());
     answers_.pop_front();
     if (a.kind != kind)
-        throw TestScriptFailure(std::string(kindName(kind)) + " \"" + what + "\" shown where the script expected a " +
-                                kindName(a.kind));
+        throw TestScriptFailure(std::string(kindName(kind)) + " \"" + what +
+                                "\" shown where the script expected a " + kindName(a.kind));
     return a;
 }
 
@@ -129,7 +137,8 @@ void ScriptedRunner::runModal(TForm& form)
     windows_.push_back(caption);
     Answer a = take(Kind::Modal, caption);
     if (!a.match.empty() && a.match != form.Caption && a.match != form.Name)
-        throw TestScriptFailure("modal window \"" + caption + "\" shown where the script expected \"" + a.match + "\"");
+        throw TestScriptFailure("modal window \"" + caption + "\" shown where the script expected \"" +
+                                a.match + "\"");
     a.act(form);
     if (!form.tryCloseModal())
         throw TestScriptFailure("modal window \"" + caption + "\" still open after its scripted answer");
@@ -144,12 +153,23 @@ int ScriptedRunner::messageBox(const std::string& text, const std::string& capti
     Answer a = take(Kind::Message, caption + ": " + text);
     std::vector<int> allowed;
     switch (buttons) {
-    case MB_OKCANCEL: allowed = {IDOK, IDCANCEL}; break;
-    case MB_ABORTRETRYIGNORE: allowed = {IDABORT, IDRETRY, IDIGNORE}; break;
-    case MB_YESNOCANCEL: allowed = {IDYES, IDNO, IDCANCEL}; break;
-    case MB_YESNO: allowed = {IDYES, IDNO}; break;
-    case MB_RETRYCANCEL: allowed = {IDRETRY, IDCANCEL}; break;
-    default: break;
+    case MB_OKCANCEL:
+        allowed = {IDOK, IDCANCEL};
+        break;
+    case MB_ABORTRETRYIGNORE:
+        allowed = {IDABORT, IDRETRY, IDIGNORE};
+        break;
+    case MB_YESNOCANCEL:
+        allowed = {IDYES, IDNO, IDCANCEL};
+        break;
+    case MB_YESNO:
+        allowed = {IDYES, IDNO};
+        break;
+    case MB_RETRYCANCEL:
+        allowed = {IDRETRY, IDCANCEL};
+        break;
+    default:
+        break;
     }
     if (std::find(allowed.begin(), allowed.end(), a.value) == allowed.end())
         throw TestScriptFailure("answer " + std::to_string(a.value) + " is not a button of \"" + text + "\"");

@@ -1,8 +1,6 @@
 #include "toolkit/splitter.h"
 
-TSplitter::TSplitter(TWinControl* parent, std::string name) : TControl(parent, std::move(name))
-{
-}
+TSplitter::TSplitter(TWinControl* parent, std::string name) : TControl(parent, std::move(name)) { }
 
 void TSplitter::userDrag(int dx)
 {

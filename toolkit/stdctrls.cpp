@@ -1,9 +1,9 @@
 #include "toolkit/stdctrls.h"
 
+#include "system/text.h"
 #include "toolkit/application.h"
 #include "toolkit/form.h"
 #include "toolkit/keys.h"
-#include "system/text.h"
 
 #include <algorithm>
 
@@ -64,7 +64,7 @@ std::string backspace(const std::string& text, TextSelection& sel)
     }
     return replaceSelection(text, sel, {});
 }
-}  // namespace
+} // namespace
 
 // ---- EditLine
 
@@ -130,12 +130,13 @@ bool EditLine::backspace()
 
 // ---- TEdit
 
-TEditLineControl::TEditLineControl(TWinControl* parent, std::string name) : TWinControl(parent, std::move(name))
+TEditLineControl::TEditLineControl(TWinControl* parent, std::string name)
+    : TWinControl(parent, std::move(name))
 {
     Color = clWindow;
 }
 
-TEdit::TEdit(TWinControl* parent, std::string name) : TEditLineControl(parent, std::move(name)) {}
+TEdit::TEdit(TWinControl* parent, std::string name) : TEditLineControl(parent, std::move(name)) { }
 
 void TEdit::changed()
 {
@@ -278,7 +279,7 @@ void TMemo::keyDefault(int& key, TShiftState)
     }
 }
 
-TRichEdit::TRichEdit(TWinControl* parent, std::string name) : TMemo(parent, std::move(name)) {}
+TRichEdit::TRichEdit(TWinControl* parent, std::string name) : TMemo(parent, std::move(name)) { }
 
 void TRichEdit::Print(const std::string& jobName, int copies)
 {
@@ -381,7 +382,7 @@ void TComboBox::userPick(int index)
     if (index < 0 || index >= Items.Count())
         return;
     setItemIndex(index);
-    SelectAll();  // the picked text stands selected, so typing replaces it
+    SelectAll(); // the picked text stands selected, so typing replaces it
     if (OnClick)
         OnClick();
     if (OnChange)
@@ -401,7 +402,7 @@ void TComboBox::keyDefault(int& key, TShiftState shift)
 
 // ---- buttons
 
-TButton::TButton(TWinControl* parent, std::string name) : TWinControl(parent, std::move(name)) {}
+TButton::TButton(TWinControl* parent, std::string name) : TWinControl(parent, std::move(name)) { }
 
 void TButton::Click()
 {
@@ -416,7 +417,7 @@ TSpeedButton::TSpeedButton(TWinControl* parent, std::string name) : TWinControl(
     TabStop = false;
 }
 
-TCheckBox::TCheckBox(TWinControl* parent, std::string name) : TWinControl(parent, std::move(name)) {}
+TCheckBox::TCheckBox(TWinControl* parent, std::string name) : TWinControl(parent, std::move(name)) { }
 
 void TCheckBox::setChecked(bool checked)
 {
@@ -426,7 +427,7 @@ void TCheckBox::setChecked(bool checked)
     Click();
 }
 
-TRadioButton::TRadioButton(TWinControl* parent, std::string name) : TWinControl(parent, std::move(name)) {}
+TRadioButton::TRadioButton(TWinControl* parent, std::string name) : TWinControl(parent, std::move(name)) { }
 
 void TRadioButton::setChecked(bool checked)
 {
@@ -442,7 +443,7 @@ void TRadioButton::setChecked(bool checked)
     Click();
 }
 
-TRadioGroup::TRadioGroup(TWinControl* parent, std::string name) : TWinControl(parent, std::move(name)) {}
+TRadioGroup::TRadioGroup(TWinControl* parent, std::string name) : TWinControl(parent, std::move(name)) { }
 
 void TRadioGroup::setItemIndex(int index)
 {

@@ -1,9 +1,9 @@
 #pragma once
 // Standard controls: edits, memos, combo boxes, buttons, check boxes, radio buttons and groups,
 // group boxes and panels. When their events fire: the table in toolkit/control.h.
+#include "system/stringlist.h"
 #include "toolkit/canvas.h"
 #include "toolkit/control.h"
-#include "system/stringlist.h"
 
 // The caret and selection of an edit line; positions count characters.
 struct TextSelection {
@@ -60,7 +60,7 @@ public:
 
     // Fires OnChange when the text differs. MaxLength limits only what a person types.
     void setText(const std::string& text);
-    int MaxLength = 0;  // characters; 0 for no limit
+    int MaxLength = 0; // characters; 0 for no limit
     bool ReadOnly = false;
     TNotifyEvent OnChange;
 
@@ -172,9 +172,9 @@ private:
 class TButton : public TWinControl {
 public:
     TButton(TWinControl* parent, std::string name);
-    bool Default = false;  // Enter presses it
-    bool Cancel = false;   // Esc presses it
-    int ModalResult = 0;   // set into the window's ModalResult before OnClick
+    bool Default = false; // Enter presses it
+    bool Cancel = false; // Esc presses it
+    int ModalResult = 0; // set into the window's ModalResult before OnClick
     void Click() override;
     void userClick() override { Click(); }
     const char* ClassName() const override { return "TButton"; }
@@ -190,7 +190,21 @@ public:
 // Standard pictures a button can show without a picture file of its own, as the class
 // library's bit buttons have kinds; the screen draws them in the desktop's style.
 enum class TStandardGlyph {
-    None, NewFile, Open, Save, SaveAs, Close, Undo, Redo, Help, Add, Delete, Find, Chart, Up, Down
+    None,
+    NewFile,
+    Open,
+    Save,
+    SaveAs,
+    Close,
+    Undo,
+    Redo,
+    Help,
+    Add,
+    Delete,
+    Find,
+    Chart,
+    Up,
+    Down
 };
 
 // A button of a tool bar: pressing it never takes the focus, and Tab passes it by. SetFocus

@@ -32,7 +32,7 @@ void focusIfNeeded(TWinControl& w)
     if (w.CanFocus() && !w.Focused())
         w.SetFocusByMouse();
 }
-}  // namespace
+} // namespace
 
 bool click(TControl& control, int x, int y)
 {
@@ -107,8 +107,7 @@ bool tab(TForm& form, bool backwards)
 namespace {
 // Runs `act` on the control as an edit, a combo box or a memo (they share their typing
 // operations), after a person has put the focus there; false for any other control.
-template <class Act>
-bool onTextControl(TWinControl& control, Act act)
+template<class Act> bool onTextControl(TWinControl& control, Act act)
 {
     if (!reachable(control))
         return false;
@@ -128,7 +127,7 @@ bool onTextControl(TWinControl& control, Act act)
     });
     return true;
 }
-}  // namespace
+} // namespace
 
 bool type(TWinControl& control, const std::string& text)
 {
@@ -374,4 +373,4 @@ void tick(TTimer& timer)
     timer.fire();
 }
 
-}  // namespace user
+} // namespace user

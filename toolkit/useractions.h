@@ -82,4 +82,4 @@ bool closeWindow(TForm& form);
 // A timer's tick.
 void tick(TTimer& timer);
 
-}  // namespace user
+} // namespace user

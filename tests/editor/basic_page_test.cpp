@@ -1,10 +1,10 @@
 // The basic-data page as a person uses it: a person shown on it, names and titles typed into
 // it with the list and heading following, the sex box and the surname rules, undo and redo.
-#include "person_editor_fixture.h"
 #include "model/action_list.h"
 #include "model/svatba.h"
-#include "toolkit/keys.h"
+#include "person_editor_fixture.h"
 #include "shell/scroll.h"
+#include "toolkit/keys.h"
 
 #include <gtest/gtest.h>
 

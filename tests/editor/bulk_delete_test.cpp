@@ -46,7 +46,8 @@ struct BulkDelete : FamilyTest {
     }
     void tickPerson(ThromadneMazaniFORM& w, Clovek* p)
     {
-        user::tick(w.osobyLIST, w.osobyLIST.Items.IndexOf(p->displayName(hl().settings.showBirthSurname, true, true)));
+        user::tick(w.osobyLIST,
+                   w.osobyLIST.Items.IndexOf(p->displayName(hl().settings.showBirthSurname, true, true)));
     }
     void deleteNow(ThromadneMazaniFORM& w)
     {

@@ -5,8 +5,8 @@
 #include "forms/tolerance_form.h"
 #include "model/action_list.h"
 #include "model/uk_clovek.h"
-#include "toolkit/keys.h"
 #include "shell/scroll.h"
+#include "toolkit/keys.h"
 
 #include <gtest/gtest.h>
 

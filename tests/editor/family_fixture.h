@@ -4,8 +4,8 @@
 #include "../shell/empty_tree_fixture.h"
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
-#include "toolkit/lists.h"
 #include "shell/scroll.h"
+#include "toolkit/lists.h"
 
 #include <gtest/gtest.h>
 
@@ -38,8 +38,10 @@ struct FamilyTest : EmptyTreeTest {
         std::vector<std::string> names;
         for (int i = 0; i < list.Items.Count(); ++i)
             if (list.Checked(i))
-                names.push_back(hl().tree->findPersonByDisplayName(list.Items[i], hl().settings.showBirthSurname, true,
-                                                                   true)->firstName);
+                names.push_back(
+                    hl().tree
+                        ->findPersonByDisplayName(list.Items[i], hl().settings.showBirthSurname, true, true)
+                        ->firstName);
         std::sort(names.begin(), names.end());
         return names;
     }

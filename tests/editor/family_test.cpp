@@ -218,9 +218,7 @@ TEST_F(Family, AssigningFromTheListOffersOnlyPersonsNotBornBeforeAndRecordsNothi
     parent(neznamy, otec, nullptr);
     show(jan);
     std::vector<std::string> offered;
-    script.modal("", [&](TForm& f) {
-        f.ModalResult = mrNo;
-    });
+    script.modal("", [&](TForm& f) { f.ModalResult = mrNo; });
     script.modal("", [&](TForm&) {
         TvyberDiteFORM& d = *vyberDiteFORM;
         offered = d.ListBox1.Items.lines();
@@ -236,7 +234,8 @@ TEST_F(Family, AssigningFromTheListOffersOnlyPersonsNotBornBeforeAndRecordsNothi
     script.press("", "neBT");
     script.press("", "zpetBT");
     user::click(z().priradDiteBT);
-    EXPECT_EQ(offered, (std::vector<std::string>{"Kos Mladý (2)", "Kos Neznámý (3)"})); // Otec and Starý are older
+    EXPECT_EQ(offered,
+              (std::vector<std::string>{"Kos Mladý (2)", "Kos Neznámý (3)"})); // Otec and Starý are older
     EXPECT_EQ(neznamy->father, jan);
     EXPECT_FALSE(otec->hasChild(neznamy));
     EXPECT_EQ(mlady->father, nullptr);

@@ -3,10 +3,10 @@
 #include "editor/person_text_controls.h"
 #include "model/action.h"
 #include "person_editor_fixture.h"
+#include "shell/value_dialogs.h"
 #include "system/codec.h"
 #include "system/fileio.h"
 #include "toolkit/keys.h"
-#include "shell/value_dialogs.h"
 
 #include <set>
 
@@ -137,12 +137,13 @@ TEST_F(FurtherPage, AnIdentifierInUseIsRefusedUntilAFreeOneIsTyped)
             user::click(button == std::string("ok") ? dialog.okBT : dialog.stornoBT);
         });
     };
-    typeId("0", "ok");      // Jan's own
-    typeId("1", "ok");      // Eva's
+    typeId("0", "ok"); // Jan's own
+    typeId("1", "ok"); // Eva's
     typeId("A-17", "ok");
     user::click(d().idZmenBT);
-    EXPECT_EQ(script.messageTexts(), (std::vector<std::string>{"Tento identifikátor již existuje (Novák Jan, ?)!",
-                                                               "Tento identifikátor již existuje (Dvořáková Eva, ?)!"}));
+    EXPECT_EQ(script.messageTexts(),
+              (std::vector<std::string>{"Tento identifikátor již existuje (Novák Jan, ?)!",
+                                        "Tento identifikátor již existuje (Dvořáková Eva, ?)!"}));
     EXPECT_EQ(jan->identifier, "A-17");
     EXPECT_EQ(d().idED.Text(), "A-17");
     EXPECT_EQ(steps(), 1);

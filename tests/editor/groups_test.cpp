@@ -115,9 +115,8 @@ TEST_F(Groups, TheNamePromptAsksAgainUntilTheNameIsNewAndNotEmpty)
         user::click(w.vytvoritBT);
         user::click(w.vytvoritBT);
     });
-    EXPECT_EQ(script.messageTexts(),
-              (std::vector<std::string>{"Skupina tohoto názvu již existuje!",
-                                        "Název skupiny nemůže být prázdný řetězec!"}));
+    EXPECT_EQ(script.messageTexts(), (std::vector<std::string>{"Skupina tohoto názvu již existuje!",
+                                                               "Název skupiny nemůže být prázdný řetězec!"}));
     ASSERT_EQ(hl().tree->groups.count(), 2);
     EXPECT_TRUE(hl().tree->groupExists("rodina"));
 

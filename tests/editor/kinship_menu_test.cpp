@@ -7,8 +7,8 @@
 namespace {
 
 struct KinshipMenu : FamilyTest {
-    Clovek *josef, *marie, *karel, *eva, *lida, *jana, *tomas, *petr, *olga, *vera, *adam, *bara,
-        *cyril, *dana;
+    Clovek *josef, *marie, *karel, *eva, *lida, *jana, *tomas, *petr, *olga, *vera, *adam, *bara, *cyril,
+        *dana;
 
     void SetUp() override
     {

@@ -232,7 +232,8 @@ TEST_F(MediaTabs, FilesAreCopiedByTypeOpenedSavedAndAFailedCopyIsToldAndNotRegis
 TEST_F(MediaTabs, FilesSortThreeWaysAndTheFilePoolHasNoPreview)
 {
     user::selectTab(hl().pages, hl().doplnujiciTextyASoubory);
-    const char* names[][3] = {{"b.txt", "Zápis", "1950"}, {"a.pdf", "Smlouva", "1890"}, {"c.odt", "Alba", ""}};
+    const char* names[][3] = {
+        {"b.txt", "Zápis", "1950"}, {"a.pdf", "Smlouva", "1890"}, {"c.odt", "Alba", ""}};
     for (auto& n : names) {
         script.file(textFile(n[0], "x"));
         user::click(s().vlozNovySouborBT);

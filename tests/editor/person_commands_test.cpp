@@ -7,8 +7,8 @@
 #include "model/group.h"
 #include "model/prev_next.h"
 #include "model/uk_clovek.h"
-#include "toolkit/keys.h"
 #include "shell/scroll.h"
+#include "toolkit/keys.h"
 
 #include <gtest/gtest.h>
 
@@ -30,10 +30,7 @@ struct PersonCommands : EmptyTreeTest {
         hl().enableControls(true, true);
         return p;
     }
-    void show(Clovek* p)
-    {
-        hl().showPersonOfStep(p);
-    }
+    void show(Clovek* p) { hl().showPersonOfStep(p); }
     std::string listed()
     {
         std::string s;
@@ -284,9 +281,9 @@ TEST_F(PersonCommands, TheLockDisablesThePersonsFieldsAndUndoUnlocks)
     show(a);
     user::click(hl().zamekCH);
     EXPECT_EQ(a->lock, 1);
-    for (TControl* c : std::initializer_list<TControl*>{&z().jmenoCB, &z().narozRokED, &z().nastavNeznameNarozeniBT,
-                                                        &z().zivaZesnulaCH, &z().otecCB, &z().bydlisteLIST,
-                                                        &z().upravBydlisteBT, &z().vlozHlavaBT})
+    for (TControl* c : std::initializer_list<TControl*>{
+             &z().jmenoCB, &z().narozRokED, &z().nastavNeznameNarozeniBT, &z().zivaZesnulaCH, &z().otecCB,
+             &z().bydlisteLIST, &z().upravBydlisteBT, &z().vlozHlavaBT})
         EXPECT_FALSE(c->Enabled) << c->Name;
     EXPECT_TRUE(hl().zamekCH.Enabled);
     EXPECT_TRUE(z().vytvorDiteBT.Enabled);
@@ -322,8 +319,8 @@ TEST_F(PersonCommands, TheLockAlsoHoldsTheFurtherDataFields)
     show(a);
     hl().setFurtherDataLockState();
     DalsiSheet& d = hl().dalsiSheet;
-    for (TControl* c : std::initializer_list<TControl*>{&d.vyznaniCB, &d.email1ED, &d.idZmenBT, &d.user5CB,
-                                                        &d.matrikyMEMO})
+    for (TControl* c :
+         std::initializer_list<TControl*>{&d.vyznaniCB, &d.email1ED, &d.idZmenBT, &d.user5CB, &d.matrikyMEMO})
         EXPECT_FALSE(c->Enabled) << c->Name;
     EXPECT_TRUE(d.napis1BT.Enabled);
     a->lock = 0;

@@ -3,9 +3,9 @@
 // the spot for the insert buttons.
 #include "../shell/empty_tree_fixture.h"
 #include "model/media.h"
+#include "shell/scroll.h"
 #include "system/files.h"
 #include "system/picture.h"
-#include "shell/scroll.h"
 
 #include <gtest/gtest.h>
 

@@ -44,8 +44,7 @@ struct Window {
     std::function<TForm*()> global;
 };
 
-template <class T>
-Window window(const char* name, T*& global)
+template<class T> Window window(const char* name, T*& global)
 {
     return {name, [] { return std::make_unique<T>(); }, [&global] { return static_cast<TForm*>(global); }};
 }
@@ -80,7 +79,7 @@ std::vector<Window> dialogs()
     };
 }
 
-}  // namespace
+} // namespace
 
 TEST(DialogForms, EachClaimsItsPointerForItsLife)
 {
@@ -179,8 +178,8 @@ TEST(DialogForms, ListsThatShowPersonsOrGroupsKeepThemSorted)
     TmojeSkupinyFORM mine;
     ThromadneFORM bulk;
     TvyberFotekFORM photos;
-    const TListBox* const sorted[] = {&partner.nabidkaLIST, &child.ListBox1,   &relatives.osobyLIST,
-                                      &found.osobyLIST,     &manager.clenoveLIST, &manager.skupinyLIST,
+    const TListBox* const sorted[] = {&partner.nabidkaLIST, &child.ListBox1,       &relatives.osobyLIST,
+                                      &found.osobyLIST,     &manager.clenoveLIST,  &manager.skupinyLIST,
                                       &bulk.skupinyLIST,    &photos.osobyFotkyLIST};
     for (const TListBox* list : sorted)
         EXPECT_TRUE(list->Sorted()) << list->Name;

@@ -18,8 +18,12 @@ TEST(HlavniForm, MenuShortcutsReachTheirCommands)
     }
     f.Osoba1.Enabled = true;
     f.Show();
-    for (auto [key, shift] : {std::pair{VK_F2, ssNone}, {VK_F8, ssNone}, {VK_F3, ssNone}, {'Z', ssCtrl},
-                              {'Y', ssCtrl}, {VK_F1, ssNone}})
+    for (auto [key, shift] : {std::pair{VK_F2, ssNone},
+                              {VK_F8, ssNone},
+                              {VK_F3, ssNone},
+                              {'Z', ssCtrl},
+                              {'Y', ssCtrl},
+                              {VK_F1, ssNone}})
         user::pressKey(f, key, shift);
     EXPECT_EQ(ran, "Nova1 Vymaz1 Hledej1 Zpet1 Znovu1 Napoveda2 ");
     Application.reset();
@@ -126,4 +130,4 @@ TEST(HlavniForm, ItemListsThePagesIndexByPosition)
     EXPECT_EQ(f.zakladniSheet.narozRokED.MaxLength, 4);
 }
 
-}  // namespace
+} // namespace

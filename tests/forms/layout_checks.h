@@ -45,7 +45,7 @@ inline void expectTidy(const TWinControl& window)
     expectInside(window, window.Width, window.Height);
 }
 
-}  // namespace layout
+} // namespace layout
 
 namespace layout {
 
@@ -62,4 +62,4 @@ inline TControl* find(const TWinControl& root, const std::string& name)
     return nullptr;
 }
 
-}  // namespace layout
+} // namespace layout

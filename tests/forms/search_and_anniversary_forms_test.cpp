@@ -16,7 +16,7 @@ TEST(SearchForm, TwoPagesSharingTheFoundListWithTheTextPageFirst)
         EXPECT_EQ(form.kdeHledatDatumGROUP.ControlCount(), 4);
         EXPECT_TRUE(form.osobyLIST.Sorted());
         // Each page's search button is the Enter button while its page is shown.
-        EXPECT_EQ(form.defaultButton(), nullptr);  // not shown yet
+        EXPECT_EQ(form.defaultButton(), nullptr); // not shown yet
         EXPECT_EQ(form.zpetBT.ModalResult, mrCancel);
         EXPECT_TRUE(form.zpetBT.Cancel);
     }

@@ -34,7 +34,8 @@ TEST(GedcomCharset, ByteOrderMarksDecideBeforeTheCharLine)
     }
     // Without its mark, UTF-16 still shows by the zero bytes of its ASCII digits.
     EXPECT_EQ(decodeGedcom(utf16(text, true, false)).text, decodeGedcom(utf16(text, true)).text);
-    const DecodedGedcom utf8 = decodeGedcom("\xEF\xBB\xBF" "0 HEAD\n1 CHAR ANSEL\n1 NOTE Ř\n");
+    const DecodedGedcom utf8 = decodeGedcom("\xEF\xBB\xBF"
+                                            "0 HEAD\n1 CHAR ANSEL\n1 NOTE Ř\n");
     EXPECT_EQ(utf8.charset, GedcomCharset::Utf8);
     EXPECT_EQ(utf8.text, "0 HEAD\n1 CHAR ANSEL\n1 NOTE Ř\n");
 }
@@ -43,7 +44,7 @@ TEST(GedcomCharset, BrokenUtf16IsCountedNotDropped)
 {
     std::string bytes = utf16(u"0 HEAD\n", true);
     bytes += std::string("\x00\xD8", 2); // a high surrogate with nothing after it
-    bytes += "A";                         // half a unit
+    bytes += "A"; // half a unit
     const DecodedGedcom d = decodeGedcom(bytes);
     EXPECT_EQ(d.unconverted, 2);
     EXPECT_EQ(d.text, "0 HEAD\n\xEF\xBF\xBD\xEF\xBF\xBD");
@@ -57,7 +58,8 @@ TEST(GedcomCharset, CharLineChoosesTheDecoding)
                   "0 HEAD\n" + charLine + "1 NOTE Češ\n");
     // UTF-8 named by the header, with leading blanks and lower case; a stray byte that is no
     // UTF-8 reads as its Windows-1250 letter instead of being lost.
-    EXPECT_EQ(decodeGedcom("0 HEAD\n  1 char utf-8 \n1 NOTE Ř \x8A\n").text, "0 HEAD\n  1 char utf-8 \n1 NOTE Ř Š\n");
+    EXPECT_EQ(decodeGedcom("0 HEAD\n  1 char utf-8 \n1 NOTE Ř \x8A\n").text,
+              "0 HEAD\n  1 char utf-8 \n1 NOTE Ř Š\n");
     // A CHAR line of a later record is not the header's.
     EXPECT_EQ(gedcomCharsetName("0 HEAD\n0 @I1@ INDI\n1 CHAR ANSEL\n"), "");
 }
@@ -65,22 +67,61 @@ TEST(GedcomCharset, CharLineChoosesTheDecoding)
 TEST(GedcomCharset, AnselCombiningMarksAndSpacingLetters)
 {
     // Caron, acute, ring, diaeresis, cedilla, ogonek, grave on other letters.
-    EXPECT_EQ(anselToUtf8("\xE9" "c\xE9" "s\xE9" "z\xE9" "r\xE9" "C\xE9" "S"), "čšžřČŠ");
-    EXPECT_EQ(anselToUtf8("\xE2" "a\xE2" "c\xEA" "a\xE8" "a\xE8" "o\xF0" "c\xF1" "e\xE1" "a"), "áćåäöçęà");
+    EXPECT_EQ(anselToUtf8("\xE9"
+                          "c\xE9"
+                          "s\xE9"
+                          "z\xE9"
+                          "r\xE9"
+                          "C\xE9"
+                          "S"),
+              "čšžřČŠ");
+    EXPECT_EQ(anselToUtf8("\xE2"
+                          "a\xE2"
+                          "c\xEA"
+                          "a\xE8"
+                          "a\xE8"
+                          "o\xF0"
+                          "c\xF1"
+                          "e\xE1"
+                          "a"),
+              "áćåäöçęà");
     EXPECT_EQ(anselToUtf8("\xA1\xB1\xA2\xB2\xA5\xB5\xCF\xC7"), "ŁłØøÆæßß");
     // The older export's own pairs stay: grave before u, i, e, o and diaeresis before i.
-    EXPECT_EQ(anselToUtf8("\xE1" "u\xE1" "i\xE1" "e\xE1" "o\xE1" "U\xE8" "i\xE8" "I"), "ůěčňŮďĎ");
+    EXPECT_EQ(anselToUtf8("\xE1"
+                          "u\xE1"
+                          "i\xE1"
+                          "e\xE1"
+                          "o\xE1"
+                          "U\xE8"
+                          "i\xE8"
+                          "I"),
+              "ůěčňŮďĎ");
     // Two marks on one letter: the first composes, the second follows as a combining mark.
-    EXPECT_EQ(anselToUtf8("\xE2\xE8" "u"), "ú\xCC\x88");
+    EXPECT_EQ(anselToUtf8("\xE2\xE8"
+                          "u"),
+              "ú\xCC\x88");
     // A mark before a letter Unicode cannot compose with it, and one at the end of a line.
-    EXPECT_EQ(anselToUtf8("\xE9" "q\xE9\n"), "q\xCC\x8C\xCC\x8C\n");
-    EXPECT_EQ(anselToUtf8("\xE9" "\xB1"), "ł\xCC\x8C");
+    EXPECT_EQ(anselToUtf8("\xE9"
+                          "q\xE9\n"),
+              "q\xCC\x8C\xCC\x8C\n");
+    EXPECT_EQ(anselToUtf8("\xE9"
+                          "\xB1"),
+              "ł\xCC\x8C");
 }
 
 TEST(GedcomCharset, CzechNamesReadTheSameInEveryEncoding)
 {
-    const std::string ansel = "0 HEAD\n1 CHAR ANSEL\n0 @I1@ INDI\n1 NAME Ji\xE9" "r\xE2" "i /\xE9" "Sev\xE9" "c\xEA" "u/\n1 SEX M\n"
-                              "0 @I2@ INDI\n1 NAME \xE9" "Zofie /D\xE1" "uri\xE9" "sov\xE2" "a/\n1 SEX F\n0 TRLR\n";
+    const std::string ansel = "0 HEAD\n1 CHAR ANSEL\n0 @I1@ INDI\n1 NAME Ji\xE9"
+                              "r\xE2"
+                              "i /\xE9"
+                              "Sev\xE9"
+                              "c\xEA"
+                              "u/\n1 SEX M\n"
+                              "0 @I2@ INDI\n1 NAME \xE9"
+                              "Zofie /D\xE1"
+                              "uri\xE9"
+                              "sov\xE2"
+                              "a/\n1 SEX F\n0 TRLR\n";
     const std::string text = "0 HEAD\r\n1 CHAR UTF-8\r\n0 @I1@ INDI\r\n1 NAME Jiří /Ševčů/\r\n1 SEX M\r\n"
                              "0 @I2@ INDI\r\n1 NAME Žofie /Důrišová/\r\n1 SEX F\r\n0 TRLR\r\n";
     std::u16string wide;

@@ -35,9 +35,8 @@ TEST(GedcomDates, ExactApproximateAndInterpreted)
 
 TEST(GedcomDates, WhatCannotBeKeptIsReported)
 {
-    for (const char* value : {"@#DHEBREW@ 1 TSH 5600", "@#DFRENCH R@ 1 VEND 10", "(nevime)", "0",
-                              "10000", "1850 B.C.", "99999999999999", "1 XYZ 1850", "1.2.1850",
-                              "5 MAR 1900 1901"})
+    for (const char* value : {"@#DHEBREW@ 1 TSH 5600", "@#DFRENCH R@ 1 VEND 10", "(nevime)", "0", "10000",
+                              "1850 B.C.", "99999999999999", "1 XYZ 1850", "1.2.1850", "5 MAR 1900 1901"})
         EXPECT_EQ(parse(value), (Parsed{0, 0, 0, false, true})) << value;
 }
 

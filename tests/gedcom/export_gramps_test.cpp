@@ -92,8 +92,8 @@ TEST(GedcomExportGramps, GrampsImportsTheExportWithoutErrorsAndWithTheSameTree)
     std::map<std::string, std::string> persons;
     for (const auto& row : sections["Person"]) {
         ASSERT_GE(row.size(), 19u);
-        persons[row[0]] = row[1] + "|" + row[2] + "|" + row[7] + "|" + row[8] + "|" + place(row[9]) + "|" + row[14]
-            + "|" + place(row[15]) + "|" + place(row[18]);
+        persons[row[0]] = row[1] + "|" + row[2] + "|" + row[7] + "|" + row[8] + "|" + place(row[9]) + "|" +
+                          row[14] + "|" + place(row[15]) + "|" + place(row[18]);
     }
     EXPECT_EQ(persons, (std::map<std::string, std::string>{
                            {"[CL0]", "Novák|Jan|male|1900-03-05|Třebíč|1970-11-12|Brno|Ústřední hřbitov"},

@@ -33,7 +33,8 @@ TEST(GedcomLines, LineBreaksInAValueStartContLines)
 {
     GedcomLines out;
     out.line(1, "ADDR", "Údolní 5\r\nBrno\n\nČR");
-    EXPECT_EQ(linesOf(out.bytes()), (std::vector<std::string>{"1 ADDR Údolní 5", "2 CONT Brno", "2 CONT", "2 CONT ČR"}));
+    EXPECT_EQ(linesOf(out.bytes()),
+              (std::vector<std::string>{"1 ADDR Údolní 5", "2 CONT Brno", "2 CONT", "2 CONT ČR"}));
 }
 
 TEST(GedcomLines, CutsFallBetweenLettersAwayFromBlanks)

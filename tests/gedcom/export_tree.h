@@ -4,9 +4,9 @@
 // longer than a GEDCOM line.
 #include "model/casove_obdobi.h"
 #include "model/clovek.h"
+#include "model/model_helpers.h"
 #include "model/rod.h"
 #include "model/svatba.h"
-#include "model/model_helpers.h"
 
 #include <gtest/gtest.h>
 
@@ -99,8 +99,8 @@ struct ExportTree {
         tree.rebuildAllSiblingLists();
     }
 
-    Clovek* add(const std::string& first, const std::string& surname, const std::string& birthSurname, int sex,
-                Datum birth, const std::string& place)
+    Clovek* add(const std::string& first, const std::string& surname, const std::string& birthSurname,
+                int sex, Datum birth, const std::string& place)
     {
         Clovek* p = makePerson(first, surname, sex, birth);
         p->birthSurname = birthSurname;

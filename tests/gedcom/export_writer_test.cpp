@@ -40,24 +40,42 @@ TEST(GedcomExport, LoneManGivesHeaderSubmitterOneRecordAndTrailer)
     Rod tree;
     tree.author = "Autor";
     tree.addNewPerson(std::make_unique<Clovek>());
-    EXPECT_EQ(exported(tree), (Lines{"0 HEAD", "1 SOUR Kinvelor", "2 NAME Kinvelor", "2 VERS 1.0.18b",
-                                     "1 DEST Kinvelor", "1 DATE 9 DEC 2026", "1 FILE /data/strom.ged",
-                                     "1 CHAR UTF-8", "1 GEDC", "2 VERS 5.5", "2 FORM LINEAGE-LINKED",
-                                     "1 SUBM @SUBM1@", "0 @SUBM1@ SUBM", "1 NAME Autor", "1 ADDR",
-                                     "0 @CL0@ INDI", "1 NAME //", "1 SEX M", "0 TRLR"}));
+    EXPECT_EQ(exported(tree),
+              (Lines{"0 HEAD", "1 SOUR Kinvelor", "2 NAME Kinvelor", "2 VERS 1.0.18b", "1 DEST Kinvelor",
+                     "1 DATE 9 DEC 2026", "1 FILE /data/strom.ged", "1 CHAR UTF-8", "1 GEDC", "2 VERS 5.5",
+                     "2 FORM LINEAGE-LINKED", "1 SUBM @SUBM1@", "0 @SUBM1@ SUBM", "1 NAME Autor", "1 ADDR",
+                     "0 @CL0@ INDI", "1 NAME //", "1 SEX M", "0 TRLR"}));
 }
 
 TEST(GedcomExport, PersonsCarryNamesEventsAndTheFirstPeriodOfEachKind)
 {
     ExportTree t;
     const Lines lines = exported(t.tree);
-    EXPECT_EQ(record(lines, "0 @CL0@ INDI"),
-              (Lines{"0 @CL0@ INDI", "1 NAME Jan /Novák/", "2 GIVN Jan", "2 SURN Novák", "1 SEX M", "1 BIRT Y",
-                     "2 DATE 5 MAR 1900", "2 PLAC Třebíč", "1 DEAT Y", "2 DATE 12 NOV 1970", "2 PLAC Brno",
-                     "2 CAUS zápal plic", "1 BURI", "2 PLAC Ústřední hřbitov", "1 EDUC gymnázium (1910-1918)",
-                     "1 OCCU učitel (1925)", "1 NATI česká", "1 RELI římskokatolické", "1 RESI",
-                     "2 ADDR Brno, Údolní 5 (1930-1970)", "2 EMAI jan@@novak.cz", "2 PHON +420 123 456 789",
-                     "2 WWW www.novak.cz", "1 FAMS @ROD3@", "1 FAMS @ROD4@"}));
+    EXPECT_EQ(record(lines, "0 @CL0@ INDI"), (Lines{"0 @CL0@ INDI",
+                                                    "1 NAME Jan /Novák/",
+                                                    "2 GIVN Jan",
+                                                    "2 SURN Novák",
+                                                    "1 SEX M",
+                                                    "1 BIRT Y",
+                                                    "2 DATE 5 MAR 1900",
+                                                    "2 PLAC Třebíč",
+                                                    "1 DEAT Y",
+                                                    "2 DATE 12 NOV 1970",
+                                                    "2 PLAC Brno",
+                                                    "2 CAUS zápal plic",
+                                                    "1 BURI",
+                                                    "2 PLAC Ústřední hřbitov",
+                                                    "1 EDUC gymnázium (1910-1918)",
+                                                    "1 OCCU učitel (1925)",
+                                                    "1 NATI česká",
+                                                    "1 RELI římskokatolické",
+                                                    "1 RESI",
+                                                    "2 ADDR Brno, Údolní 5 (1930-1970)",
+                                                    "2 EMAI jan@@novak.cz",
+                                                    "2 PHON +420 123 456 789",
+                                                    "2 WWW www.novak.cz",
+                                                    "1 FAMS @ROD3@",
+                                                    "1 FAMS @ROD4@"}));
     // A woman is named by her birth surname, which SURN repeats, and then by the surname she took;
     // a death without a known date has no DATE line.
     EXPECT_EQ(record(lines, "0 @CL1@ INDI"),
@@ -78,14 +96,19 @@ TEST(GedcomExport, FamiliesOfCouplesPartnershipsAndSingleParents)
     ExportTree t;
     const Lines lines = exported(t.tree);
     // Walked from the newest person: the single mother's family first.
-    EXPECT_EQ(record(lines, "0 @ROD1@ FAM"), (Lines{"0 @ROD1@ FAM", "1 WIFE @CL2@", "1 CHIL @CL6@", "1 NCHI 1"}));
-    EXPECT_EQ(record(lines, "0 @ROD2@ FAM"), (Lines{"0 @ROD2@ FAM", "1 HUSB @CL5@", "1 WIFE @CL4@", "1 NCHI 0"}));
+    EXPECT_EQ(record(lines, "0 @ROD1@ FAM"),
+              (Lines{"0 @ROD1@ FAM", "1 WIFE @CL2@", "1 CHIL @CL6@", "1 NCHI 1"}));
+    EXPECT_EQ(record(lines, "0 @ROD2@ FAM"),
+              (Lines{"0 @ROD2@ FAM", "1 HUSB @CL5@", "1 WIFE @CL4@", "1 NCHI 0"}));
     EXPECT_EQ(record(lines, "0 @ROD3@ FAM"),
-              (Lines{"0 @ROD3@ FAM", "1 HUSB @CL0@", "1 WIFE @CL1@", "1 CHIL @CL4@", "1 CHIL @CL3@", "1 NCHI 2",
-                     "1 MARR", "2 DATE 20 JUN 1925", "2 PLAC Kostel sv. Jakuba, Brno"}));
-    EXPECT_EQ(record(lines, "0 @ROD4@ FAM"), (Lines{"0 @ROD4@ FAM", "1 HUSB @CL0@", "1 WIFE @CL2@", "1 NCHI 0",
-                                                    "1 MARR", "2 DATE MAY 1920", "1 DIV", "2 DATE 1923"}));
-    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.ends_with(" FAM"); }), 4);
+              (Lines{"0 @ROD3@ FAM", "1 HUSB @CL0@", "1 WIFE @CL1@", "1 CHIL @CL4@", "1 CHIL @CL3@",
+                     "1 NCHI 2", "1 MARR", "2 DATE 20 JUN 1925", "2 PLAC Kostel sv. Jakuba, Brno"}));
+    EXPECT_EQ(record(lines, "0 @ROD4@ FAM"),
+              (Lines{"0 @ROD4@ FAM", "1 HUSB @CL0@", "1 WIFE @CL2@", "1 NCHI 0", "1 MARR", "2 DATE MAY 1920",
+                     "1 DIV", "2 DATE 1923"}));
+    EXPECT_EQ(
+        std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.ends_with(" FAM"); }),
+        4);
     EXPECT_EQ(lines.back(), "0 TRLR");
 
     // A second child of the single mother joins her family.
@@ -106,7 +129,8 @@ TEST(GedcomExport, LongValuesGoOnInConcLinesWithoutCuttingALetter)
         EXPECT_EQ(fromU32(toU32(l)), l) << "a line holds whole UTF-8 letters: " << l;
     }
     const Lines zdenek = record(lines, "0 @CL6@ INDI");
-    auto place = std::find_if(zdenek.begin(), zdenek.end(), [](const std::string& l) { return l.starts_with("2 PLAC Čeň"); });
+    auto place = std::find_if(zdenek.begin(), zdenek.end(),
+                              [](const std::string& l) { return l.starts_with("2 PLAC Čeň"); });
     ASSERT_NE(place, zdenek.end());
     std::string joined = place->substr(7);
     int conc = 0;

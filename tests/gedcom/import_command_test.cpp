@@ -3,9 +3,9 @@
 #include "forms/import_form.h"
 #include "gedcom/import_driver.h"
 #include "model/prev_next.h"
-#include "toolkit/dialogs.h"
 #include "shell/program_fixture.h"
 #include "shell/scroll.h"
+#include "toolkit/dialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -22,9 +22,10 @@ struct ImportCommand : ProgramTest {
     }
     std::string family()
     {
-        return root.write("rod.ged", "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Jan /Novák/\n1 SEX M\n"
-                                     "0 @I2@ INDI\n1 NAME Eva /Malá/\n1 SEX F\n0 @I3@ INDI\n1 NAME Petr /Novák/\n"
-                                     "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I3@\n1 CHIL @I9@\n0 TRLR\n");
+        return root.write("rod.ged",
+                          "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Jan /Novák/\n1 SEX M\n"
+                          "0 @I2@ INDI\n1 NAME Eva /Malá/\n1 SEX F\n0 @I3@ INDI\n1 NAME Petr /Novák/\n"
+                          "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I3@\n1 CHIL @I9@\n0 TRLR\n");
     }
     // Picks `file` and confirms the options as they are shown.
     void importAsShown(const std::string& file)
@@ -97,11 +98,14 @@ TEST_F(ImportCommand, OptionsAreShownFromTheSettingsAndRemembered)
     EXPECT_EQ(eva->surname, ""); // not copied for women now
 
     // The next import, after closing the tree without saving it, shows the box unticked.
-    script.press("Kinvelor", "anoBT").press("Kinvelor", "neBT").file(family()).modal("Import GEDCOMu", [](TForm& form) {
-        auto& options = static_cast<TimportFORM&>(form);
-        EXPECT_FALSE(options.womanCH.Checked());
-        user::click(options.okBT);
-    });
+    script.press("Kinvelor", "anoBT")
+        .press("Kinvelor", "neBT")
+        .file(family())
+        .modal("Import GEDCOMu", [](TForm& form) {
+            auto& options = static_cast<TimportFORM&>(form);
+            EXPECT_FALSE(options.womanCH.Checked());
+            user::click(options.okBT);
+        });
     user::click(hl().impGED);
     EXPECT_TRUE(script.unusedAnswers().empty());
 }
@@ -124,7 +128,8 @@ TEST_F(ImportCommand, AMissingFileIsToldAndNothingInstalled)
 {
     importAsShown(root / "none.ged");
     EXPECT_FALSE(hl().tree);
-    EXPECT_EQ(script.messageTexts(), (std::vector<std::string>{"Soubor " + (root / "none.ged") + " nenalezen!"}));
+    EXPECT_EQ(script.messageTexts(),
+              (std::vector<std::string>{"Soubor " + (root / "none.ged") + " nenalezen!"}));
 }
 
 TEST_F(ImportCommand, AFileWithoutPersonsInstallsAnEmptyTree)

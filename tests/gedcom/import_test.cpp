@@ -14,7 +14,8 @@ namespace {
 
 Svatba* onlyPartnership(const Clovek* p)
 {
-    return p->partnerships.count() == 1 ? static_cast<UkSvatba*>(p->partnerships.first())->partnership : nullptr;
+    return p->partnerships.count() == 1 ? static_cast<UkSvatba*>(p->partnerships.first())->partnership
+                                        : nullptr;
 }
 
 TEST(GedcomImport, PersonsAreNumberedFromTheLastRecord)
@@ -29,9 +30,10 @@ TEST(GedcomImport, PersonsAreNumberedFromTheLastRecord)
 
 TEST(GedcomImport, NameModeAndTheSurnameLinesOnlyFillWhatNameLeftEmpty)
 {
-    const std::string text = gedcom("0 @I1@ INDI\n1 NAME Jan  Karel /Novák/ ml.\n2 GIVN Johann\n2 SURN Neu\n1 SEX M\n"
-                                    "0 @I2@ INDI\n1 NAME /Nová/\n2 GIVN Marie\n1 SEX F\n"
-                                    "0 @I3@ INDI\n1 NAME Eva\n2 SURN Malá\n1 SEX F\n");
+    const std::string text =
+        gedcom("0 @I1@ INDI\n1 NAME Jan  Karel /Novák/ ml.\n2 GIVN Johann\n2 SURN Neu\n1 SEX M\n"
+               "0 @I2@ INDI\n1 NAME /Nová/\n2 GIVN Marie\n1 SEX F\n"
+               "0 @I3@ INDI\n1 NAME Eva\n2 SURN Malá\n1 SEX F\n");
     ImportOptions keep{true, false, false};
     Imported in = importText(text, keep);
     EXPECT_EQ(in.person("I1")->firstName, "Jan Karel ml.");
@@ -49,7 +51,8 @@ TEST(GedcomImport, NameModeAndTheSurnameLinesOnlyFillWhatNameLeftEmpty)
 
 TEST(GedcomImport, SurnameCopyFollowsTheOptionOfEachSex)
 {
-    const std::string text = gedcom("0 @I1@ INDI\n1 NAME Jan /Novák/\n1 SEX M\n0 @I2@ INDI\n1 NAME Eva /Malá/\n1 SEX F\n");
+    const std::string text =
+        gedcom("0 @I1@ INDI\n1 NAME Jan /Novák/\n1 SEX M\n0 @I2@ INDI\n1 NAME Eva /Malá/\n1 SEX F\n");
     Imported in = importText(text, ImportOptions{true, true, false});
     EXPECT_EQ(in.person("I1")->surname, "Novák");
     EXPECT_EQ(in.person("I2")->surname, "");
@@ -60,16 +63,15 @@ TEST(GedcomImport, SurnameCopyFollowsTheOptionOfEachSex)
 
 TEST(GedcomImport, EventsAndDetailFields)
 {
-    const Imported in = importText(gedcom(
-        "0 @I1@ INDI\n1 NAME Jan /Novák/\n1 SEX m\n1 TITL Ing.\n"
-        "1 BIRT Y\n2 DATE ABT 1850\n2 PLAC Praha\n"
-        "1 CHR\n2 DATE 3 MAR 1850\n"
-        "1 DEAT Y\n2 DATE 31 APR 1900\n2 PLAC Brno\n2 CAUS tyfus\n"
-        "1 BURI Y\n2 PLAC Olšany\n"
-        "1 RESI\n2 ADDR Dlouhá 5\n3 CITY Praha\n2 EMAI a@b.cz\n2 PHON 1\n"
-        "1 RESI\n2 EMAIL c@d.cz\n2 PHON 2\n2 PHON 3\n"
-        "1 OCCU kovář\n1 EDUC\n1 RELI katolík\n1 NATI česká\n"
-        "1 NOTE první\n2 CONT druhá\n2 CONC  část\n1 NOTE\n1 _UID 123\n"));
+    const Imported in = importText(gedcom("0 @I1@ INDI\n1 NAME Jan /Novák/\n1 SEX m\n1 TITL Ing.\n"
+                                          "1 BIRT Y\n2 DATE ABT 1850\n2 PLAC Praha\n"
+                                          "1 CHR\n2 DATE 3 MAR 1850\n"
+                                          "1 DEAT Y\n2 DATE 31 APR 1900\n2 PLAC Brno\n2 CAUS tyfus\n"
+                                          "1 BURI Y\n2 PLAC Olšany\n"
+                                          "1 RESI\n2 ADDR Dlouhá 5\n3 CITY Praha\n2 EMAI a@b.cz\n2 PHON 1\n"
+                                          "1 RESI\n2 EMAIL c@d.cz\n2 PHON 2\n2 PHON 3\n"
+                                          "1 OCCU kovář\n1 EDUC\n1 RELI katolík\n1 NATI česká\n"
+                                          "1 NOTE první\n2 CONT druhá\n2 CONC  část\n1 NOTE\n1 _UID 123\n"));
     const Clovek* p = in.person("I1");
     ASSERT_TRUE(p);
     EXPECT_EQ(p->sex, 1);
@@ -103,14 +105,14 @@ TEST(GedcomImport, EventsAndDetailFields)
 
 TEST(GedcomImport, FamiliesMakePartnershipsAndParents)
 {
-    const Imported in = importText(gedcom(
-        "0 @H@ INDI\n1 SEX M\n0 @W@ INDI\n1 SEX F\n0 @C1@ INDI\n1 SEX M\n0 @C2@ INDI\n1 SEX F\n"
-        "0 @H2@ INDI\n1 SEX M\n0 @W2@ INDI\n1 SEX F\n0 @W3@ INDI\n1 SEX F\n"
-        "0 @F1@ FAM\n1 HUSB @H@\n1 WIFE @W@\n1 CHIL @C1@\n1 MARR Y\n2 DATE 5 MAY 1870\n2 PLAC Tábor\n"
-        "1 DIV\n2 DATE 1880\n"
-        "0 @F2@ FAM\n1 HUSB @H2@\n1 WIFE @W2@\n"
-        "0 @F3@ FAM\n1 HUSB @H2@\n1 WIFE @W3@\n1 DIV Y\n"
-        "0 @F4@ FAM\n1 WIFE @W2@\n1 CHIL @C2@\n1 CHIL @NOBODY@\n"));
+    const Imported in = importText(
+        gedcom("0 @H@ INDI\n1 SEX M\n0 @W@ INDI\n1 SEX F\n0 @C1@ INDI\n1 SEX M\n0 @C2@ INDI\n1 SEX F\n"
+               "0 @H2@ INDI\n1 SEX M\n0 @W2@ INDI\n1 SEX F\n0 @W3@ INDI\n1 SEX F\n"
+               "0 @F1@ FAM\n1 HUSB @H@\n1 WIFE @W@\n1 CHIL @C1@\n1 MARR Y\n2 DATE 5 MAY 1870\n2 PLAC Tábor\n"
+               "1 DIV\n2 DATE 1880\n"
+               "0 @F2@ FAM\n1 HUSB @H2@\n1 WIFE @W2@\n"
+               "0 @F3@ FAM\n1 HUSB @H2@\n1 WIFE @W3@\n1 DIV Y\n"
+               "0 @F4@ FAM\n1 WIFE @W2@\n1 CHIL @C2@\n1 CHIL @NOBODY@\n"));
     EXPECT_EQ(in.result.partnerships, 3);
     const Svatba* s = onlyPartnership(in.person("H"));
     ASSERT_TRUE(s);
@@ -133,13 +135,13 @@ TEST(GedcomImport, FamiliesMakePartnershipsAndParents)
 
 TEST(GedcomImport, ImpossibleFamiliesAndCyclesAreRefusedWithALogLine)
 {
-    const Imported in = importText(gedcom(
-        "0 @A@ INDI\n1 SEX M\n0 @B@ INDI\n1 SEX F\n0 @C@ INDI\n1 SEX M\n0 @D@ INDI\n1 SEX M\n"
-        "0 @F1@ FAM\n1 HUSB @A@\n1 WIFE @A@\n"        // husband is wife
-        "0 @F2@ FAM\n1 HUSB @A@\n1 WIFE @B@\n1 CHIL @A@\n" // child is husband
-        "0 @F3@ FAM\n1 HUSB @A@\n1 CHIL @C@\n"          // A father of C
-        "0 @F4@ FAM\n1 HUSB @C@\n1 CHIL @D@\n"          // C father of D
-        "0 @F5@ FAM\n1 HUSB @D@\n1 CHIL @A@\n"));       // D father of A: a cycle
+    const Imported in = importText(
+        gedcom("0 @A@ INDI\n1 SEX M\n0 @B@ INDI\n1 SEX F\n0 @C@ INDI\n1 SEX M\n0 @D@ INDI\n1 SEX M\n"
+               "0 @F1@ FAM\n1 HUSB @A@\n1 WIFE @A@\n" // husband is wife
+               "0 @F2@ FAM\n1 HUSB @A@\n1 WIFE @B@\n1 CHIL @A@\n" // child is husband
+               "0 @F3@ FAM\n1 HUSB @A@\n1 CHIL @C@\n" // A father of C
+               "0 @F4@ FAM\n1 HUSB @C@\n1 CHIL @D@\n" // C father of D
+               "0 @F5@ FAM\n1 HUSB @D@\n1 CHIL @A@\n")); // D father of A: a cycle
     EXPECT_EQ(in.result.partnerships, 0);
     EXPECT_EQ(in.person("A")->partnerships.count(), 0);
     int fathers = 0;
@@ -153,9 +155,9 @@ TEST(GedcomImport, ImpossibleFamiliesAndCyclesAreRefusedWithALogLine)
 
 TEST(GedcomImport, ASecondFamilyDoesNotTakeAParentAway)
 {
-    const Imported in = importText(gedcom(
-        "0 @H@ INDI\n1 SEX M\n0 @W@ INDI\n1 SEX F\n0 @X@ INDI\n1 SEX M\n0 @C@ INDI\n1 SEX M\n"
-        "0 @F1@ FAM\n1 HUSB @H@\n1 WIFE @W@\n1 CHIL @C@\n0 @F2@ FAM\n1 HUSB @X@\n1 CHIL @C@\n"));
+    const Imported in = importText(
+        gedcom("0 @H@ INDI\n1 SEX M\n0 @W@ INDI\n1 SEX F\n0 @X@ INDI\n1 SEX M\n0 @C@ INDI\n1 SEX M\n"
+               "0 @F1@ FAM\n1 HUSB @H@\n1 WIFE @W@\n1 CHIL @C@\n0 @F2@ FAM\n1 HUSB @X@\n1 CHIL @C@\n"));
     EXPECT_EQ(in.person("C")->father, in.person("H"));
     EXPECT_EQ(in.person("C")->mother, in.person("W"));
     EXPECT_TRUE(in.logged("už má rodiče z jiné rodiny"));
@@ -187,16 +189,19 @@ TEST(GedcomImport, OneBadLineNeverEndsTheImport)
 TEST(GedcomImport, HeaderBecomesFurtherData)
 {
     const Imported in = importText(
-        "0 HEAD\n1 SOUR PAF\n2 NAME Personal Ancestral File\n2 VERS 5.2\n2 CORP Firma\n3 ADDR Ulice 1\n4 CONT Město\n"
-        "1 DEST Other\n1 DATE 21 Jul 2008\n2 TIME 10:16:26\n1 FILE bach.ged\n1 GEDC\n2 VERS 5.5\n2 FORM LINEAGE-LINKED\n"
+        "0 HEAD\n1 SOUR PAF\n2 NAME Personal Ancestral File\n2 VERS 5.2\n2 CORP Firma\n3 ADDR Ulice 1\n4 "
+        "CONT Město\n"
+        "1 DEST Other\n1 DATE 21 Jul 2008\n2 TIME 10:16:26\n1 FILE bach.ged\n1 GEDC\n2 VERS 5.5\n2 FORM "
+        "LINEAGE-LINKED\n"
         "1 CHAR UTF-8\n1 LANG Czech\n1 PLAC\n2 FORM Obec, Kraj\n1 NOTE první\n2 CONT druhá\n0 TRLR\n");
-    EXPECT_EQ(in.tree->furtherData,
-              (std::vector<std::string>{"Importovano ze zdroje (ID): PAF", "   produkt: Personal Ancestral File",
-                                        "   verze: 5.2", "   společnost: Firma", "   adresa: Ulice 1 Město",
-                                        "patří pod: Other", "převedeno: 21.7.2008", "   čas: 10:16:26",
-                                        "původní soubor: bach.ged", "Verze formatu GEDCOM", "   cislo: 5.5",
-                                        "   forma: LINEAGE-LINKED", "původní znaková sada: UTF-8", "jazyk: Czech",
-                                        "místo: Obec, Kraj", "poznámka: první", "druhá"}));
+    EXPECT_EQ(
+        in.tree->furtherData,
+        (std::vector<std::string>{"Importovano ze zdroje (ID): PAF", "   produkt: Personal Ancestral File",
+                                  "   verze: 5.2", "   společnost: Firma", "   adresa: Ulice 1 Město",
+                                  "patří pod: Other", "převedeno: 21.7.2008", "   čas: 10:16:26",
+                                  "původní soubor: bach.ged", "Verze formatu GEDCOM", "   cislo: 5.5",
+                                  "   forma: LINEAGE-LINKED", "původní znaková sada: UTF-8", "jazyk: Czech",
+                                  "místo: Obec, Kraj", "poznámka: první", "druhá"}));
     EXPECT_TRUE(in.result.log.empty());
 }
 

@@ -8,7 +8,8 @@
 
 namespace {
 
-std::vector<std::pair<int, std::string>> tokens(const std::string& text, std::vector<std::string>* logOut = nullptr)
+std::vector<std::pair<int, std::string>> tokens(const std::string& text,
+                                                std::vector<std::string>* logOut = nullptr)
 {
     std::vector<std::string> log;
     GedFile file(text, log);
@@ -56,9 +57,10 @@ TEST(GedcomScanner, CharactersAndLineEnds)
 
 TEST(GedcomScanner, TokensOfTypicalLines)
 {
-    EXPECT_EQ(kinds("0 @I1@ INDI"), (std::vector<int>{tkNumber, tkBlank, tkXref, tkBlank, kwINDI, tkEndOfFile}));
-    EXPECT_EQ(kinds("1 NAME Karel /Novák/\n"),
-              (std::vector<int>{tkNumber, tkBlank, kwNAME, tkBlank, tkWord, tkBlank, tkSlashedName, tkEndOfFile}));
+    EXPECT_EQ(kinds("0 @I1@ INDI"),
+              (std::vector<int>{tkNumber, tkBlank, tkXref, tkBlank, kwINDI, tkEndOfFile}));
+    EXPECT_EQ(kinds("1 NAME Karel /Novák/\n"), (std::vector<int>{tkNumber, tkBlank, kwNAME, tkBlank, tkWord,
+                                                                 tkBlank, tkSlashedName, tkEndOfFile}));
     for (const char* month : {"Jan", "JAN", "jan"})
         EXPECT_EQ(kinds(month).front(), tkGregorianMonth);
     EXPECT_EQ(kinds("VEND").front(), tkFrenchMonth);
@@ -79,9 +81,12 @@ TEST(GedcomScanner, TokensOfTypicalLines)
 TEST(GedcomScanner, AnIllegalCharacterSpoilsItsTokenOnceLogged)
 {
     std::vector<std::string> log;
-    const auto t = tokens("1 NOTE a\x01" "b c\n", &log);
+    const auto t = tokens("1 NOTE a\x01"
+                          "b c\n",
+                          &log);
     EXPECT_EQ(t[4].first, tkError);
-    EXPECT_EQ(t[4].second, "a\x01" "b c");
+    EXPECT_EQ(t[4].second, "a\x01"
+                           "b c");
     ASSERT_EQ(log.size(), 1u);
     EXPECT_EQ(log[0], "řádek 1, neočekávaný výskyt znaku: \"\x01\".");
     EXPECT_EQ(kinds("12@").front(), tkError);

@@ -16,9 +16,9 @@ TEST(GedcomRealFiles, CountsOfEveryFile)
         int persons;
         int partnerships; // families naming both a husband and a wife
     };
-    for (const Expected& e : {Expected{"royal92.ged", 3010, 1138}, Expected{"bourbon.ged", 303, 113},
-                              Expected{"bach.ged", 33, 8}, Expected{"basic.ged", 5, 2},
-                              Expected{"gramps-sample.ged", 42, 15}}) {
+    for (const Expected& e :
+         {Expected{"royal92.ged", 3010, 1138}, Expected{"bourbon.ged", 303, 113}, Expected{"bach.ged", 33, 8},
+          Expected{"basic.ged", 5, 2}, Expected{"gramps-sample.ged", 42, 15}}) {
         const Imported in = importFile(sharedGedcom(e.file));
         ASSERT_TRUE(in.result.fileFound) << e.file;
         EXPECT_EQ(in.result.persons, e.persons) << e.file;
@@ -62,7 +62,8 @@ TEST(GedcomRealFiles, AccentsOfUtf8Files)
     EXPECT_EQ(bourbon.tree->furtherData.size() > 0, true);
     bool found = false;
     for (const std::string& line : bourbon.tree->furtherData)
-        found = found || line == "poznámka: Généalogie faisant le lien avec les Ducs, Princes et Rois de Bretagne";
+        found = found ||
+                line == "poznámka: Généalogie faisant le lien avec les Ducs, Princes et Rois de Bretagne";
     EXPECT_TRUE(found);
 }
 

@@ -4,8 +4,8 @@
 // tree named by the second argument is open and its first person shown on the pages.
 // Ends with 1 when a window cannot be shown or its picture cannot be written.
 #include "app/program_windows.h"
-#include "toolkit/application.h"
 #include "system/command_line.h"
+#include "toolkit/application.h"
 #include "toolkit/qt/qt_renderer.h"
 #include "toolkit/useractions.h"
 
@@ -27,7 +27,7 @@ bool save(QtRenderer& renderer, TForm& form, const std::string& path)
     return false;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -68,7 +68,8 @@ int main(int argc, char** argv)
                 failures += !save(renderer, *form, folder + form->Name + ".png");
                 form->Hide();
             } catch (const std::exception& e) {
-                std::fprintf(stderr, "render_windows: %s cannot be shown: %s\n", form->Name.c_str(), e.what());
+                std::fprintf(stderr, "render_windows: %s cannot be shown: %s\n", form->Name.c_str(),
+                             e.what());
                 ++failures;
             }
         }

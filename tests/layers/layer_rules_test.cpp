@@ -32,8 +32,9 @@ const std::map<std::string, std::set<std::string>, std::less<>> mayUse = {
     {"editor", {"shell", "storage", "forms", "model", "toolkit", "system"}},
     {"reports", {"shell", "model", "toolkit", "system"}},
     {"gedcom", {"shell", "model", "toolkit", "system"}},
-    {"app", {"editor", "reports", "gedcom", "shell", "storage", "forms", "model", "toolkit", "system",
-             "toolkit/qt", "Qt"}},
+    {"app",
+     {"editor", "reports", "gedcom", "shell", "storage", "forms", "model", "toolkit", "system", "toolkit/qt",
+      "Qt"}},
 };
 
 // Within a layer, files that must not include each other both ways: {lower, upper} means the
@@ -129,7 +130,8 @@ TEST(LayerRules, NoFileIncludesALayerItsLayerMayNotUse)
     std::vector<std::string> folders;
     for (const auto& entry : fs::directory_iterator(root)) {
         const std::string name = entry.path().filename().string();
-        if (entry.is_directory() && !name.starts_with('.') && !name.starts_with("build") && !notProduct.contains(name))
+        if (entry.is_directory() && !name.starts_with('.') && !name.starts_with("build") &&
+            !notProduct.contains(name))
             folders.push_back(name);
     }
     std::sort(folders.begin(), folders.end());
@@ -153,8 +155,8 @@ TEST(LayerRules, NoFileIncludesALayerItsLayerMayNotUse)
                 const std::string target = layerOfInclude(include);
                 if (target.empty() || target == layer || row->second.contains(target))
                     continue;
-                faults.push_back(path + ":" + std::to_string(include.line) + " (" + layer + ") includes "
-                                 + include.target + " (" + target + ")");
+                faults.push_back(path + ":" + std::to_string(include.line) + " (" + layer + ") includes " +
+                                 include.target + " (" + target + ")");
             }
         }
     }

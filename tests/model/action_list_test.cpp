@@ -17,7 +17,7 @@ int destroyed = 0;
 // A record that counts its destruction, so freeing through the base is seen.
 class CountedAction : public Action {
 public:
-    explicit CountedAction(std::string what) : Action(nullptr, std::move(what)) {}
+    explicit CountedAction(std::string what) : Action(nullptr, std::move(what)) { }
     ~CountedAction() override { ++destroyed; }
 };
 

@@ -86,8 +86,7 @@ TEST_F(AnniversariesTest, AMonthLineBeginsWithTheEventsDayInTheReferenceYear)
     add("David", 1, date("7", "4", "1950"));
     Clovek* twelfth = add("Emil", 1, date("12", "3", "1960"));
     EXPECT_EQ(inMonth(2000, 3), (Lines{"12. března 2000: " + n(twelfth) + " - 40. výročí narození",
-                                       n(dead) + " - 20. výročí úmrtí",
-                                       n(noDay) + " - 50. výročí narození",
+                                       n(dead) + " - 20. výročí úmrtí", n(noDay) + " - 50. výročí narození",
                                        "07. března 2000: " + n(seventh) + " - 50. výročí narození"}));
 }
 
@@ -106,8 +105,8 @@ TEST_F(AnniversariesTest, AcrossTheEndOfAMonthAndOnTheTwentyNinthOfFebruary)
     EXPECT_EQ(inMonth(2001, 2), (Lines{"01. února 2001: " + n(firstOfFebruary) + " - 51. výročí narození",
                                        "28. února 2001: " + n(leap) + " - 97. výročí narození"}));
     Prvky calendar;
-    tree.collectCalendarAnniversaries(calendar, {true, false, false, false, false}, encodeDate(2001, 6, 1), texts,
-                                      plain, false);
+    tree.collectCalendarAnniversaries(calendar, {true, false, false, false, false}, encodeDate(2001, 6, 1),
+                                      texts, plain, false);
     ASSERT_EQ(calendar.count(), 3);
     std::vector<std::string> days;
     for (const Vyroci* v : calendar.items<Vyroci>())
@@ -149,8 +148,9 @@ TEST_F(AnniversariesTest, TheCalendarTakesCompleteDatesAsTheTicksChoose)
     Prvky all;
     tree.collectCalendarAnniversaries(all, {true, true, true, true, true}, encodeDate(2000, 6, 1), texts,
                                       plainSettings, false);
-    EXPECT_EQ(texts_(all), (Lines{"Novák Eva; 48. výročí narození", "Novák Eva; 10. výročí úmrtí",
-                                  "Novák Adam & Novák Eva; 25. výročí svatby †", "Novák Adam; 50. narozeniny"}));
+    EXPECT_EQ(texts_(all),
+              (Lines{"Novák Eva; 48. výročí narození", "Novák Eva; 10. výročí úmrtí",
+                     "Novák Adam & Novák Eva; 25. výročí svatby †", "Novák Adam; 50. narozeniny"}));
 
     Prvky noWeddings;
     tree.collectCalendarAnniversaries(noWeddings, {true, true, true, false, false}, encodeDate(2000, 6, 1),
@@ -162,8 +162,8 @@ TEST_F(AnniversariesTest, TheCalendarTakesCompleteDatesAsTheTicksChoose)
     Clovek* ex = add("Ota", 1, date("2", "2", "1950"));
     partnership(ex, living, 2)->wedding = date("8", "8", "1970");
     Prvky afterDivorce;
-    tree.collectCalendarAnniversaries(afterDivorce, {false, false, false, true, false}, encodeDate(2000, 6, 1),
-                                      texts, plainSettings, false);
+    tree.collectCalendarAnniversaries(afterDivorce, {false, false, false, true, false},
+                                      encodeDate(2000, 6, 1), texts, plainSettings, false);
     EXPECT_EQ(afterDivorce.count(), 0);
 }
 

@@ -39,8 +39,9 @@ TEST(FatherDates, RulesInOrder)
     EXPECT_EQ(failed(checkFatherDates(*person(date("10", "3", "1970")), *laterChild, 15, true)), "ok");
     // Unknown years pass the first two rules.
     EXPECT_EQ(failed(checkFatherDates(*person(date("1", "1", "?")), *child, 15, true)), "ok");
-    EXPECT_EQ(failed(checkFatherDates(*person(date("1", "1", "1990")), *person(date("1", "1", "?")), 15, true)),
-              "ok");
+    EXPECT_EQ(
+        failed(checkFatherDates(*person(date("1", "1", "1990")), *person(date("1", "1", "?")), 15, true)),
+        "ok");
 
     // Dead on 15 January 2000: a child of 15 September passes, one of 15 November fails while
     // the setting is on.
@@ -85,7 +86,8 @@ TEST(PartnershipDates, RulesInOrder)
 {
     auto a = person(date("1", "1", "1900"), date("1", "1", "1950"), false);
     auto b = person(date("1", "1", "1960"));
-    const std::string lives = "partnerZemrelPredNarozenimDruheho: Jeden z partnerů by zemřel před narozením druhého!";
+    const std::string lives =
+        "partnerZemrelPredNarozenimDruheho: Jeden z partnerů by zemřel před narozením druhého!";
     EXPECT_EQ(failed(checkPartnershipDates(*a, *b, nullptr)), lives);
     EXPECT_EQ(failed(checkPartnershipDates(*b, *a, nullptr)), lives);
     b->birth = date("1", "1", "1920");

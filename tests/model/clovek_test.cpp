@@ -22,7 +22,10 @@ std::vector<const Clovek*> personsOf(const Prvky& list)
 }
 
 struct ClockFixed {
-    explicit ClockFixed(TDateTime t) { setClock([t] { return t; }); }
+    explicit ClockFixed(TDateTime t)
+    {
+        setClock([t] { return t; });
+    }
     ~ClockFixed() { setClock({}); }
 };
 

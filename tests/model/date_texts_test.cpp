@@ -73,11 +73,10 @@ TEST_F(DateTexts, LongTextByCompleteness)
 
 TEST_F(DateTexts, MonthsInTheirCases)
 {
-    const char* genitive[] = {"ledna", "února", "března", "dubna", "května", "června",
-                              "července", "srpna", "září", "října", "listopadu", "prosince"};
-    const char* locative[] = {"v lednu",  "v únoru",  "v březnu", "v dubnu",
-                              "v květnu", "v červnu", "v červenci", "v srpnu",
-                              "v září",   "v říjnu",  "v listopadu", "v prosinci"};
+    const char* genitive[] = {"ledna",    "února", "března", "dubna", "května",    "června",
+                              "července", "srpna", "září",   "října", "listopadu", "prosince"};
+    const char* locative[] = {"v lednu",    "v únoru", "v březnu", "v dubnu", "v květnu",    "v červnu",
+                              "v červenci", "v srpnu", "v září",   "v říjnu", "v listopadu", "v prosinci"};
     for (int m = 1; m <= 12; ++m) {
         EXPECT_EQ(monthGenitive(m, texts), genitive[m - 1]);
         EXPECT_EQ(monthInText(m, texts), locative[m - 1]);
@@ -117,26 +116,22 @@ TEST_F(DateTexts, IntervalsBetweenCompleteDates)
     EXPECT_EQ(intervalText(d("1", "1", "1900"), d("1", "1", "1900"), texts), "necelý den");
     EXPECT_EQ(intervalText(d("1", "1", "1900"), d("2", "1", "1900"), texts), "jeden den (1 den)");
     EXPECT_EQ(intervalText(d("1", "1", "1900"), d("4", "1", "1900"), texts), "3 dny (3 dny)");
-    EXPECT_EQ(intervalText(d("1", "1", "1900"), d("1", "2", "1901"), texts),
-              "396 dní (1 rok, 1 měsíc)");
+    EXPECT_EQ(intervalText(d("1", "1", "1900"), d("1", "2", "1901"), texts), "396 dní (1 rok, 1 měsíc)");
     EXPECT_EQ(intervalText(d("1", "1", "1900"), d("1", "1", "1902"), texts), "730 dní (2 roky)");
     EXPECT_EQ(intervalText(d("5", "3", "1900"), d("7", "5", "1901"), texts),
               "428 dní (1 rok, 2 měsíce a 2 dny)");
-    EXPECT_EQ(intervalText(d("1", "1", "1900"), d("2", "8", "1900"), texts),
-              "213 dní (7 měsíců a 1 den)");
+    EXPECT_EQ(intervalText(d("1", "1", "1900"), d("2", "8", "1900"), texts), "213 dní (7 měsíců a 1 den)");
     EXPECT_EQ(intervalText(d("10", "1", "1900"), d("1", "1", "1912"), texts),
               "4373 dní (11 let, 11 měsíců a 21 dní)");
     // Month ends: every month counts as 30 days in the parenthesis.
     EXPECT_EQ(intervalText(d("31", "1", "1900"), d("1", "2", "1900"), texts), "jeden den");
-    EXPECT_EQ(intervalText(d("30", "1", "1900"), d("1", "3", "1900"), texts),
-              "30 dní (1 měsíc a 1 den)");
+    EXPECT_EQ(intervalText(d("30", "1", "1900"), d("1", "3", "1900"), texts), "30 dní (1 měsíc a 1 den)");
     // Across leap days: the head counts the calendar, the parenthesis 30-day months.
     EXPECT_EQ(intervalText(d("28", "2", "1900"), d("1", "3", "1900"), texts), "jeden den (3 dny)");
     EXPECT_EQ(intervalText(d("28", "2", "2000"), d("1", "3", "2000"), texts), "2 dny (3 dny)");
     EXPECT_EQ(intervalText(d("29", "2", "1904"), d("28", "2", "1905"), texts),
               "365 dní (11 měsíců a 29 dní)");
-    EXPECT_EQ(intervalText(d("29", "2", "1904"), d("1", "3", "1905"), texts),
-              "366 dní (1 rok a 2 dny)");
+    EXPECT_EQ(intervalText(d("29", "2", "1904"), d("1", "3", "1905"), texts), "366 dní (1 rok a 2 dny)");
     // Backwards the counts are negative and take the plural of "other counts".
     EXPECT_EQ(intervalText(d("2", "1", "1900"), d("1", "1", "1900"), texts),
               "-1 dní (-1 let, 11 měsíců a 29 dní)");
@@ -176,14 +171,12 @@ TEST_F(DateTexts, ZodiacBoundaries)
         const char* month;
         const char* sign;
     } cases[] = {
-        {"20", "3", "Ryby"},     {"21", "3", "Skopec"},   {"20", "4", "Skopec"},
-        {"21", "4", "Býk"},      {"20", "5", "Býk"},      {"21", "5", "Blíženci"},
-        {"21", "6", "Blíženci"}, {"22", "6", "Rak"},      {"22", "7", "Rak"},
-        {"23", "7", "Lev"},      {"23", "8", "Lev"},      {"24", "8", "Panna"},
-        {"23", "9", "Panna"},    {"24", "9", "Váhy"},     {"23", "10", "Váhy"},
-        {"24", "10", "Štír"},    {"22", "11", "Štír"},    {"23", "11", "Střelec"},
-        {"22", "12", "Střelec"}, {"23", "12", "Kozoroh"}, {"31", "12", "Kozoroh"},
-        {"1", "1", "Kozoroh"},   {"20", "1", "Kozoroh"},  {"21", "1", "Vodnář"},
+        {"20", "3", "Ryby"},     {"21", "3", "Skopec"},   {"20", "4", "Skopec"},   {"21", "4", "Býk"},
+        {"20", "5", "Býk"},      {"21", "5", "Blíženci"}, {"21", "6", "Blíženci"}, {"22", "6", "Rak"},
+        {"22", "7", "Rak"},      {"23", "7", "Lev"},      {"23", "8", "Lev"},      {"24", "8", "Panna"},
+        {"23", "9", "Panna"},    {"24", "9", "Váhy"},     {"23", "10", "Váhy"},    {"24", "10", "Štír"},
+        {"22", "11", "Štír"},    {"23", "11", "Střelec"}, {"22", "12", "Střelec"}, {"23", "12", "Kozoroh"},
+        {"31", "12", "Kozoroh"}, {"1", "1", "Kozoroh"},   {"20", "1", "Kozoroh"},  {"21", "1", "Vodnář"},
         {"19", "2", "Vodnář"},   {"20", "2", "Ryby"},     {"29", "2", "Ryby"},
     };
     for (const Case& c : cases) {
@@ -254,8 +247,8 @@ TEST(DateTextsLanguage, WordsComeFromTheFileWhichStaysUnchanged)
     TempFolder root;
     std::string path = root / "cestina.lan";
     std::string log = root / "new.txt";
-    std::vector<std::string> lines{"[datum]", "56...let=roků", "jedenRok=rok", "a= ", "",
-                                   "[ruzne]", "nelzeUrcit=nevím", ""};
+    std::vector<std::string> lines{
+        "[datum]", "56...let=roků", "jedenRok=rok", "a= ", "", "[ruzne]", "nelzeUrcit=nevím", ""};
     writeCp1250Lines(path, lines);
     LanguageFile lang(path, log);
     lang.load();

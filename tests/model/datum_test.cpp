@@ -89,8 +89,7 @@ TEST(Datum, ArithmeticDoesNotOverflow)
 {
     EXPECT_EQ(d("?", "12", "2147483647").plusMonths(INT_MAX).year, "2326440618");
     EXPECT_EQ(d("?", "1", "-2147483648").minusMonths(1).year, "-2147483649");
-    EXPECT_EQ(d("?", "?", "2147483647").daysSince(d("?", "?", "-2147483648")),
-              int64_t(4294967295LL) * 365);
+    EXPECT_EQ(d("?", "?", "2147483647").daysSince(d("?", "?", "-2147483648")), int64_t(4294967295LL) * 365);
 }
 
 TEST(Datum, DaysSince)

@@ -78,7 +78,7 @@ public:
         p->updatePercentFilled();
         log.push_back("percent");
     }
-    void paintPersonList() override {}
+    void paintPersonList() override { }
     void sortPersonList() override { log.push_back("sort"); }
     TextSource& texts() override { return texts_; }
     bool askYesNo(const std::string& question) override

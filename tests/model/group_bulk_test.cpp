@@ -1,10 +1,10 @@
 // Removing many persons at once: what stays in the groups and the relatives; display names
 // turned back into persons.
+#include "group_builders.h"
 #include "model/display_settings.h"
 #include "model/group.h"
 #include "model/rod.h"
 #include "model/uk_clovek.h"
-#include "group_builders.h"
 #include "model_helpers.h"
 
 #include <gtest/gtest.h>
@@ -20,10 +20,7 @@ struct GroupBulk : ::testing::Test {
     Group* g = addGroup(tree, "G", {a, b, c, d});
     Group* h = addGroup(tree, "H", {d, b});
 
-    Clovek* add(const std::string& name)
-    {
-        return addPersonTo(tree, name, "Novák");
-    }
+    Clovek* add(const std::string& name) { return addPersonTo(tree, name, "Novák"); }
 };
 
 TEST_F(GroupBulk, RemovingManyPersonsEmptiesTheirGroupEntriesAndKeepsTheOthersInOrder)

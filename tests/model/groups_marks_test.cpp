@@ -1,8 +1,8 @@
+#include "group_builders.h"
 #include "model/display_settings.h"
 #include "model/group.h"
 #include "model/rod.h"
 #include "model/uk_clovek.h"
-#include "group_builders.h"
 #include "model_helpers.h"
 
 #include <gtest/gtest.h>

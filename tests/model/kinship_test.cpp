@@ -157,9 +157,9 @@ TEST_F(KinshipTest, GrandparentsSkipTheUnknownSide)
 
 TEST_F(KinshipTest, APersonWithoutParentsGetsEmptiedListsOfAncestorsAndTheirKin)
 {
-    for (auto query : {&Rod::listGrandfathers, &Rod::listGrandmothers, &Rod::listGrandparents,
-                       &Rod::listUnclesAndAunts, &Rod::listMaleCousins, &Rod::listFemaleCousins,
-                       &Rod::listCousins}) {
+    for (auto query :
+         {&Rod::listGrandfathers, &Rod::listGrandmothers, &Rod::listGrandparents, &Rod::listUnclesAndAunts,
+          &Rod::listMaleCousins, &Rod::listFemaleCousins, &Rod::listCousins}) {
         list.Add("zbytek");
         (tree.*query)(list, mother, plain);
         EXPECT_EQ(list.Count(), 0);
@@ -216,8 +216,8 @@ TEST_F(KinshipTest, SiblingsInLawComeFromThePartnersFamilyAndTheOwnSiblingsPartn
     tree.listSistersInLaw(list, adam, true, plain);
     EXPECT_EQ(lines(list), names({wifesBrothersWife, wifesSister}));
     tree.listSiblingsInLaw(list, adam, true, plain);
-    EXPECT_EQ(lines(list), names({wifesBrother, wifesBrothersWife, wifesSister, wifesSistersHusband,
-                                  sistersHusband}));
+    EXPECT_EQ(lines(list),
+              names({wifesBrother, wifesBrothersWife, wifesSister, wifesSistersHusband, sistersHusband}));
 }
 
 TEST_F(KinshipTest, AddingToAListKeepsOneLineForEachTextWhateverItsCase)
@@ -261,8 +261,9 @@ TEST_F(KinshipTest, ASortedListReceivesTheLinesInItsOrder)
     list.setSorted(true);
     tree.listSiblingsInLaw(list, adam, true, plain);
     std::vector<std::string> got = lines(list);
-    EXPECT_TRUE(std::is_sorted(got.begin(), got.end(),
-                               [](const std::string& a, const std::string& b) { return compareCollated(a, b) < 0; }));
+    EXPECT_TRUE(std::is_sorted(got.begin(), got.end(), [](const std::string& a, const std::string& b) {
+        return compareCollated(a, b) < 0;
+    }));
     EXPECT_EQ(got.size(), 5u);
 }
 

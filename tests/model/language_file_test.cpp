@@ -51,11 +51,11 @@ TEST_F(Language, FreshStartShowsDefaultsAndRebuildsTheFileInLookupOrder)
     EXPECT_EQ(lang.langText("menu", "konec", "Konec"), "Konec");
     EXPECT_EQ(lang.langText("chyby", "zacykleniOtec", "Zacyklení!"), "Zacyklení!");
     EXPECT_EQ(lang.langText("MENU", "Soubor", "jiný"), "Soubor"); // present now: no write
-    EXPECT_EQ(read(langPath()), (Lines{"[menu]", "soubor=Soubor", "konec=Konec", "",
-                                       "[ruzne]", "vsichniSkupina=_VŠICHNI", "",
-                                       "[chyby]", "zacykleniOtec=Zacyklení!", ""}));
-    EXPECT_EQ(read(logPath()), (Lines{"chyby ; zacykleniOtec", "menu ; konec", "menu ; soubor",
-                                      "ruzne ; vsichniSkupina"}));
+    EXPECT_EQ(read(langPath()),
+              (Lines{"[menu]", "soubor=Soubor", "konec=Konec", "", "[ruzne]", "vsichniSkupina=_VŠICHNI", "",
+                     "[chyby]", "zacykleniOtec=Zacyklení!", ""}));
+    EXPECT_EQ(read(logPath()),
+              (Lines{"chyby ; zacykleniOtec", "menu ; konec", "menu ; soubor", "ruzne ; vsichniSkupina"}));
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(readFileBytes(logPath()).substr(0, 23), "chyby ; zacykleniOtec\r\n");
 }
@@ -86,17 +86,16 @@ TEST_F(Language, PlainReadWritesNothing)
 
 TEST_F(Language, CommentsAndDuplicateSectionsSurviveUntilTheFirstWriteBack)
 {
-    const Lines original{"Překlad: anglický", "[info]", "jazyk=English", "; poznámka", "",
-                         "[Menu]", "Soubor=File", "soubor=second", "[menu]", "konec=Exit"};
+    const Lines original{"Překlad: anglický", "[info]",        "jazyk=English", "; poznámka", "", "[Menu]",
+                         "Soubor=File",       "soubor=second", "[menu]",        "konec=Exit"};
     writeLang(original);
     auto lang = open();
     EXPECT_EQ(lang.langText("menu", "soubor", "Soubor"), "File");
     EXPECT_EQ(read(langPath()), original);
     // "konec" stands only in the second [menu], which is never searched: it is filled in the first.
     EXPECT_EQ(lang.langText("menu", "konec", "Konec"), "Konec");
-    EXPECT_EQ(read(langPath()), (Lines{"[info]", "jazyk=English", "",
-                                       "[Menu]", "Soubor=File", "soubor=second", "konec=Konec", "",
-                                       "[menu]", "konec=Exit", ""}));
+    EXPECT_EQ(read(langPath()), (Lines{"[info]", "jazyk=English", "", "[Menu]", "Soubor=File",
+                                       "soubor=second", "konec=Konec", "", "[menu]", "konec=Exit", ""}));
 }
 
 TEST_F(Language, LogStaysSortedWithHandAddedLinesAndKeepsRepeatedLines)
@@ -234,7 +233,8 @@ TEST_F(Language, ABatchWritesTheFileAndTheLogOnceWhenItEnds)
         EXPECT_FALSE(fs::exists(langPath()));
     }
     EXPECT_EQ(written, (Lines{langPath(), logPath()}));
-    EXPECT_EQ(read(langPath()), (Lines{"[menu]", "soubor=Soubor", "konec=Konec", "", "[ruzne]", "storno=Storno", ""}));
+    EXPECT_EQ(read(langPath()),
+              (Lines{"[menu]", "soubor=Soubor", "konec=Konec", "", "[ruzne]", "storno=Storno", ""}));
     // The log keeps its lines in order; a line it holds already is added again after it.
     EXPECT_EQ(read(logPath()), (Lines{"menu ; konec", "MENU ; Soubor", "menu ; soubor", "ruzne ; storno"}));
 

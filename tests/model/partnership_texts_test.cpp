@@ -75,7 +75,8 @@ TEST(WeddingChecks, RulesRunInTheirOrderAndUnknownPartsNeverFail)
     EXPECT_EQ(failed(checkWeddingDate(c.b, c.s, limits, true)), "svatbaNizsiNarozeni");
     c.s.wedding.year = "2051";
     EXPECT_EQ(failed(checkWeddingDate(c.a, c.s, limits, true)), "svatbaVyssiMaximum");
-    EXPECT_EQ(failed(checkWeddingDate(c.a, c.s, limits, false)), "ok") << "limits only when the year is edited";
+    EXPECT_EQ(failed(checkWeddingDate(c.a, c.s, limits, false)), "ok")
+        << "limits only when the year is edited";
     c.s.wedding.year = "1960";
     c.a.death = Datum("?", "?", "1950");
     EXPECT_EQ(failed(checkWeddingDate(c.a, c.s, limits, false)), "ok") << "a living person has no death";
@@ -113,8 +114,9 @@ TEST(PartnershipSummary, APlainPartnershipListsOnlyTheCommonChildren)
     c.child("Ada", Datum("?", "?", "1950"));
     c.child("Cizí", Datum("?", "?", "1955"), false);
     c.child("Bob", Datum("?", "?", "1940"));
-    EXPECT_EQ(c.summary(), (std::vector<std::string>{" SHRNUTÍ PARTNERSKÉHO SVAZKU", std::string(39, '='),
-                                                     "Pár spolu měl 3 děti:", "Kos Bob", "Kos Ada", "Kos Ota"}));
+    EXPECT_EQ(c.summary(),
+              (std::vector<std::string>{" SHRNUTÍ PARTNERSKÉHO SVAZKU", std::string(39, '='),
+                                        "Pár spolu měl 3 děti:", "Kos Bob", "Kos Ada", "Kos Ota"}));
     Couple none(0);
     EXPECT_EQ(none.summary()[2], "Pár spolu neměl žádné děti.");
 }
@@ -132,8 +134,9 @@ TEST(PartnershipSummary, AMarriageOfLivingPartnersLastsUntilToday)
     ASSERT_EQ(lines.size(), 13u);
     EXPECT_EQ(lines[0], " SHRNUTÍ MANŽELSTVÍ");
     EXPECT_EQ(lines[1], std::string(30, '='));
-    EXPECT_EQ(lines[2], "Svatební obřad této dvojice se uskutečnil 1. června 2020. Místo oddání páru je Brno. "
-                        "Obřad vedl farář Novák.");
+    EXPECT_EQ(lines[2],
+              "Svatební obřad této dvojice se uskutečnil 1. června 2020. Místo oddání páru je Brno. "
+              "Obřad vedl farář Novák.");
     EXPECT_EQ(lines[4], "Manželé spolu měli 5 dětí:");
     EXPECT_EQ(lines[5], "Kos Ada (narozen(a) před svatbou)");
     EXPECT_EQ(lines[11], "Manželství trvá dodnes.");

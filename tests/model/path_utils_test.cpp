@@ -69,8 +69,7 @@ TEST(TextUtils, ShortenTextCountsCharacters)
     EXPECT_EQ(shortenText(t29), t29);
     // 30 characters and more: first 3, "...", last 24.
     EXPECT_EQ(shortenText(t29 + "y"), "ščř...íéúůščřžýáíéúůščřžýáíéxy");
-    EXPECT_EQ(shortenText("Příliš žluťoučký kůň úpěl ďábelské ódy"),
-              "Pří...ký kůň úpěl ďábelské ódy");
+    EXPECT_EQ(shortenText("Příliš žluťoučký kůň úpěl ďábelské ódy"), "Pří...ký kůň úpěl ďábelské ódy");
     EXPECT_EQ(shortenText("abcdefghijklmnopqrstuvwxyz0123"), "abc...ghijklmnopqrstuvwxyz0123");
     EXPECT_EQ(shortenText(""), "");
 }

@@ -17,7 +17,7 @@
 namespace {
 
 struct Tag : Prvek {
-    explicit Tag(int v) : value(v) {}
+    explicit Tag(int v) : value(v) { }
     int value;
 };
 
@@ -206,11 +206,11 @@ TEST(Prvky, FastSortsOfKeysMonthsAndNamesMatchTheBubble)
             auto* e = new UkSvatba(records.back().get());
             e->orderKey = int(rng() % 4);
             keys.append(std::unique_ptr<Prvek>(e));
-            days.append(std::make_unique<Vyroci>(date(std::to_string(1 + rng() % 3),
-                                        std::to_string(1 + rng() % 3), "1900"),
-                                   std::to_string(i)));
-            people.emplace_back(makePerson(rng() % 2 ? "Eva" : "Ema",
-                                           rng() % 2 ? "Šťastná" : "Stará", int(rng() % 2)));
+            days.append(std::make_unique<Vyroci>(
+                date(std::to_string(1 + rng() % 3), std::to_string(1 + rng() % 3), "1900"),
+                std::to_string(i)));
+            people.emplace_back(
+                makePerson(rng() % 2 ? "Eva" : "Ema", rng() % 2 ? "Šťastná" : "Stará", int(rng() % 2)));
             people.back()->birthSurname = rng() % 2 ? "Ábelová" : "";
             members.append(std::make_unique<UkGrClovek>(people.back().get()));
         }

@@ -457,9 +457,8 @@ TEST(Rod, NewPersonNumbersStayTheLowestFreeThroughAddsAndRemovals)
             } else if (what == 2) {
                 tree.removePerson(all[rng() % all.size()]);
             } else if (what == 3) {
-                tree.removePerson(*std::max_element(all.begin(), all.end(), [](auto* a, auto* b) {
-                    return a->number < b->number;
-                }));
+                tree.removePerson(*std::max_element(all.begin(), all.end(),
+                                                    [](auto* a, auto* b) { return a->number < b->number; }));
             } else {
                 // A person read in from outside takes a number the next new person would get.
                 auto* p = new Clovek;

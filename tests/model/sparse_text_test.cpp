@@ -132,8 +132,8 @@ TEST(SparseText, FreedTextsMakeRoomForNewOnesWithoutTouchingTheHeldOnes)
     for (int i = 0; i < 5000; i += 2)
         notes[i] = "Jindřichův Hradec " + std::to_string(i);
     for (int i = 0; i < 5000; ++i) {
-        const std::string expected = i % 2 ? std::string(50, 'a') + std::to_string(i)
-                                           : "Jindřichův Hradec " + std::to_string(i);
+        const std::string expected =
+            i % 2 ? std::string(50, 'a') + std::to_string(i) : "Jindřichův Hradec " + std::to_string(i);
         ASSERT_EQ(notes[i], expected) << i;
     }
     EXPECT_EQ(read, "Valašské Meziříčí");

@@ -56,7 +56,8 @@ TEST(Svatba, PartnerNamesFollowTheListOrder)
     partnership(c, a);
     std::vector<std::string> names{"old"};
     a->fillPartnerNames(names, FixedDisplaySettings(true, true));
-    EXPECT_EQ(names, (std::vector<std::string>{"Rodná B, ? (1)", "X C, ? (2)"})); // no birth surname: her surname
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"Rodná B, ? (1)", "X C, ? (2)"})); // no birth surname: her surname
     EXPECT_EQ(a->partnershipIndex(static_cast<UkSvatba*>(b->partnerships.first())->partnership), 0);
     EXPECT_EQ(b->partnershipIndex(nullptr), -1);
     EXPECT_TRUE(a->hasPartner());

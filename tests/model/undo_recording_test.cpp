@@ -18,11 +18,7 @@ protected:
         tree.addNewPerson(std::unique_ptr<Clovek>(b));
     }
     ActionList& history() { return *tree.undoHistory; }
-    template <class T>
-    T* cursor()
-    {
-        return dynamic_cast<T*>(history().current());
-    }
+    template<class T> T* cursor() { return dynamic_cast<T*>(history().current()); }
     // Typing `text` letter by letter into a field that held `before`.
     void type(Clovek* p, const std::string& key, std::string before, const std::string& text)
     {

@@ -162,7 +162,9 @@ TEST_F(UndoReplay, EveryStepKeyOfThePersonTableTakesItsOwnFieldBack)
         case FieldKind::dateTolerance:
         case FieldKind::parent:
         case FieldKind::created:
-        case FieldKind::mediaLinks: ADD_FAILURE() << "a step key on a field whose steps nothing replays"; continue;
+        case FieldKind::mediaLinks:
+            ADD_FAILURE() << "a step key on a field whose steps nothing replays";
+            continue;
         }
         lookElsewhere();
         tree.undo();
@@ -305,8 +307,9 @@ TEST_F(UndoReplay, FlagsAndAboutBoxes)
 TEST_F(UndoReplay, PartnershipTexts)
 {
     Svatba* s = partnership(a, b, 1);
-    const std::pair<const char*, SparseText Svatba::*> texts[] = {
-        {"svatbaMisto", &Svatba::place}, {"svatbaKnez", &Svatba::officiant}, {"svatbaSvedkove", &Svatba::witnesses}};
+    const std::pair<const char*, SparseText Svatba::*> texts[] = {{"svatbaMisto", &Svatba::place},
+                                                                  {"svatbaKnez", &Svatba::officiant},
+                                                                  {"svatbaSvedkove", &Svatba::witnesses}};
     for (auto [key, field] : texts) {
         SCOPED_TRACE(key);
         s->*field = "po";
@@ -334,10 +337,9 @@ std::string periods(const Prvky& list)
 TEST_F(UndoReplay, LifePeriodsAddedEditedAndDeleted)
 {
     int filledLists = 0;
-    for (auto [key, list, fill] :
-         {std::tuple{"bydliste", &Clovek::residences, "residences -1"},
-          std::tuple{"vzdelani", &Clovek::educations, "educations -1"},
-          std::tuple{"povolani", &Clovek::occupations, "occupations -1"}}) {
+    for (auto [key, list, fill] : {std::tuple{"bydliste", &Clovek::residences, "residences -1"},
+                                   std::tuple{"vzdelani", &Clovek::educations, "educations -1"},
+                                   std::tuple{"povolani", &Clovek::occupations, "occupations -1"}}) {
         SCOPED_TRACE(key);
         Prvky& entries = (a->*list).own();
         CasoveObdobi brno("Brno");

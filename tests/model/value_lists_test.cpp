@@ -30,8 +30,8 @@ protected:
     TStringList list;
 };
 
-const std::vector<std::string> kTitlesBefore = {"Bc.", "BcA.", "doc.", "Dr.", "Ing.", "Ing.arch.",
-                                                "JUDr.", "MgA.", "Mgr.", "MUDr.", "MVDr.", "PaedDr.",
+const std::vector<std::string> kTitlesBefore = {"Bc.",      "BcA.",  "doc.",  "Dr.",   "Ing.",  "Ing.arch.",
+                                                "JUDr.",    "MgA.",  "Mgr.",  "MUDr.", "MVDr.", "PaedDr.",
                                                 "PharmDr.", "PhDr.", "prof.", "RNDr.", "ThDr.", "ThLic."};
 
 TEST_F(ValueListsTest, TitlesStartWithTheBuiltInsWhichTakePartInTheTest)
@@ -51,8 +51,8 @@ TEST_F(ValueListsTest, TitlesStartWithTheBuiltInsWhichTakePartInTheTest)
 
     add()->titlesAfter = "Ph.D., MBA";
     tree.distinctTitlesAfter(list);
-    EXPECT_EQ(lines(), (std::vector<std::string>{"CSc.", "DiS.", "dr.h.c.", "DrSc.", "Ph.D.", "Th.D.",
-                                                 "Ph.D., MBA"}));
+    EXPECT_EQ(lines(),
+              (std::vector<std::string>{"CSc.", "DiS.", "dr.h.c.", "DrSc.", "Ph.D.", "Th.D.", "Ph.D., MBA"}));
 }
 
 TEST_F(ValueListsTest, DeathCausesBeginWithAnEmptyItemAndTheLanguagesCauses)
@@ -96,13 +96,13 @@ TEST_F(ValueListsTest, EachFieldCollectsItsOwnValues)
     p->user5 = "u5";
     using Fill = void (Rod::*)(TStringList&) const;
     const std::pair<Fill, const char*> fields[] = {
-        {&Rod::distinctFirstNames, "Eva"},       {&Rod::distinctSurnames, "Malá"},
-        {&Rod::distinctBirthSurnames, "Velká"},  {&Rod::distinctDeathPlaces, "Plzeň"},
+        {&Rod::distinctFirstNames, "Eva"},        {&Rod::distinctSurnames, "Malá"},
+        {&Rod::distinctBirthSurnames, "Velká"},   {&Rod::distinctDeathPlaces, "Plzeň"},
         {&Rod::distinctBurialPlaces, "Vyšehrad"}, {&Rod::distinctReligions, "katolické"},
-        {&Rod::distinctBaptisms, "sv. Jiří"},    {&Rod::distinctNationalities, "česká"},
-        {&Rod::distinctCitizenships, "ČR"},      {&Rod::distinctUser1Values, "u1"},
-        {&Rod::distinctUser2Values, "u2"},       {&Rod::distinctUser3Values, "u3"},
-        {&Rod::distinctUser4Values, "u4"},       {&Rod::distinctUser5Values, "u5"}};
+        {&Rod::distinctBaptisms, "sv. Jiří"},     {&Rod::distinctNationalities, "česká"},
+        {&Rod::distinctCitizenships, "ČR"},       {&Rod::distinctUser1Values, "u1"},
+        {&Rod::distinctUser2Values, "u2"},        {&Rod::distinctUser3Values, "u3"},
+        {&Rod::distinctUser4Values, "u4"},        {&Rod::distinctUser5Values, "u5"}};
     for (const auto& [fill, value] : fields) {
         (tree.*fill)(list);
         EXPECT_EQ(lines(), std::vector<std::string>{value}) << value;

@@ -89,10 +89,10 @@ struct CountingHost : RenderHost {
     int now = 0, soon = 0;
     void invalidate(TControl&) override { ++soon; }
     void repaintNow(TControl&) override { ++now; }
-    void timerChanged(TTimer&) override {}
-    void formShown(TForm&) override {}
-    void formHidden(TForm&) override {}
-    void terminate() override {}
+    void timerChanged(TTimer&) override { }
+    void formShown(TForm&) override { }
+    void formHidden(TForm&) override { }
+    void terminate() override { }
 };
 
 TEST(Repaint, ProgressBarRepaintsAtOnce)
@@ -110,4 +110,4 @@ TEST(Repaint, ProgressBarRepaintsAtOnce)
     EXPECT_EQ(host.soon, 1);
 }
 
-}  // namespace
+} // namespace

@@ -20,8 +20,7 @@ TEST(Codec, EveryByteSurvivesARoundTrip)
 TEST(Codec, CzechLettersAndPunctuation)
 {
     EXPECT_EQ(cp1250ToUtf8("\x8A\x9E\xC8\xE8\xF8\xD9\xF9"), "ŠžČčřŮů");
-    EXPECT_EQ(utf8ToCp1250("Příliš žluťoučký kůň"),
-              "P\xF8\xED\x6Ci\x9A \x9Elu\x9Dou\xE8k\xFD k\xF9\xF2");
+    EXPECT_EQ(utf8ToCp1250("Příliš žluťoučký kůň"), "P\xF8\xED\x6Ci\x9A \x9Elu\x9Dou\xE8k\xFD k\xF9\xF2");
     EXPECT_EQ(cp1250ToUtf8("\x84\x93\x80"), "„“€");
 }
 
@@ -49,9 +48,9 @@ TEST(Codec, ALetterIsConvertedWhereverItStandsInALongRunOfPlainText)
 TEST(Codec, MissingCharactersAndBrokenUtf8BecomeQuestionMarks)
 {
     EXPECT_EQ(utf8ToCp1250("日本"), "??");
-    EXPECT_EQ(utf8ToCp1250("a\xC3"), "a?");        // cut sequence
-    EXPECT_EQ(utf8ToCp1250("\xE2\x82"), "??");     // cut three-byte sequence
-    EXPECT_EQ(utf8ToCp1250("\xC0\x80x"), "??x");   // overlong NUL
+    EXPECT_EQ(utf8ToCp1250("a\xC3"), "a?"); // cut sequence
+    EXPECT_EQ(utf8ToCp1250("\xE2\x82"), "??"); // cut three-byte sequence
+    EXPECT_EQ(utf8ToCp1250("\xC0\x80x"), "??x"); // overlong NUL
 }
 
 TEST(Codec, SplitLinesAcceptsEveryLineEnd)
@@ -68,7 +67,8 @@ TEST(Codec, TextFilesAreWindows1250WithCrLf)
     TempFolder dir;
     const std::string path = dir / "lines.txt";
     writeCp1250Lines(path, {"Žena", "", "muž"});
-    EXPECT_EQ(readFileBytes(path), "\x8E" "ena\r\n\r\nmu\x9E\r\n");
+    EXPECT_EQ(readFileBytes(path), "\x8E"
+                                   "ena\r\n\r\nmu\x9E\r\n");
     auto back = readCp1250Lines(path);
     ASSERT_EQ(back.size(), 3u);
     EXPECT_EQ(back[0], "Žena");

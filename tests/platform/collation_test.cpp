@@ -22,8 +22,8 @@ TEST_F(CollationKeys, KeysCompareAsTheirTexts)
 {
     const std::vector<std::string> texts = {
         "", " ", "a", "A", "á", "Á", "ab", "abc", "Abc", "c", "č", "Č", "ch", "Ch", "CH", "h", "hz", "i",
-        "Novák Jan", "novák jan", "Novák Jana", "Nováková", "Nowak", "Šebek", "Sebek", "ž", "z",
-        "10", "9", "09", "10a", "-5", "(3)", "５", "x\xff", "x\xfe", "\xc3", std::string("a\0b", 3), "ß", "ss", "😀",
+        "Novák Jan", "novák jan", "Novák Jana", "Nováková", "Nowak", "Šebek", "Sebek", "ž", "z", "10", "9",
+        "09", "10a", "-5", "(3)", "５", "x\xff", "x\xfe", "\xc3", std::string("a\0b", 3), "ß", "ss", "😀",
         // Longer than any room a key is first made in.
         std::string(70, 'a') + "Č", std::string(70, 'a') + "C", std::string(300, 'z') + "\xff"};
     for (const char* locale : {"cs", "en"}) {
@@ -31,7 +31,8 @@ TEST_F(CollationKeys, KeysCompareAsTheirTexts)
         for (const std::string& a : texts)
             for (const std::string& b : texts) {
                 std::string ka = collationKey(a), kb = collationKey(b);
-                EXPECT_EQ(sign(ka.compare(kb)), sign(compareCollated(a, b))) << locale << " [" << a << "] [" << b << "]";
+                EXPECT_EQ(sign(ka.compare(kb)), sign(compareCollated(a, b)))
+                    << locale << " [" << a << "] [" << b << "]";
             }
     }
 }
@@ -53,7 +54,8 @@ TEST_F(CollationKeys, CachedKeyFollowsTextsThatShareAPrefixOrAreEmpty)
     setCollationLocale("cs");
     CachedCollationKey key;
     std::string_view last;
-    const std::vector<std::string> texts = {"Novák Jan", "Novák Jana", "Novák", "", "Novák", std::string("a\0b", 3), "a"};
+    const std::vector<std::string> texts = {"Novák Jan", "Novák Jana",           "Novák", "",
+                                            "Novák",     std::string("a\0b", 3), "a"};
     for (const std::string& text : texts) {
         const std::string_view made = key.of(text);
         EXPECT_EQ(made, collationKey(text)) << text;

@@ -44,12 +44,16 @@ protected:
             c->OnClick = [this, c] { log.push_back(c->Name + ".click"); };
         }
         w.edit.OnChange = [this] { log.push_back("edit.change:" + w.edit.Text()); };
-        w.check.OnClick = [this] { log.push_back(std::string("check.click:") + (w.check.Checked() ? "1" : "0")); };
+        w.check.OnClick = [this] {
+            log.push_back(std::string("check.click:") + (w.check.Checked() ? "1" : "0"));
+        };
         w.radio.Items.Add("a");
         w.radio.Items.Add("b");
         w.radio.OnClick = [this] { log.push_back("radio.click:" + std::to_string(w.radio.ItemIndex())); };
         w.lines.OnClick = [this] { log.push_back("lines.click:" + std::to_string(w.lines.ItemIndex())); };
-        w.lines.OnDblClick = [this] { log.push_back("lines.dblclick:" + std::to_string(w.lines.ItemIndex())); };
+        w.lines.OnDblClick = [this] {
+            log.push_back("lines.dblclick:" + std::to_string(w.lines.ItemIndex()));
+        };
         w.bar.OnChange = [this] { log.push_back("bar.change:" + std::to_string(w.bar.Position())); };
         w.pages.OnChange = [this] { log.push_back("pages.change"); };
         w.memo.OnChange = [this] { log.push_back("memo.change"); };
@@ -97,13 +101,13 @@ TEST_F(ControlEvents, APersonsSelectionFiresNothingAndTypingOrBackspaceActsOnIt)
     w.edit.setText("Novák");
     w.combo.setText("Kolín");
     log.clear();
-    EXPECT_TRUE(user::select(w.edit, 2, 9));  // held within the text
+    EXPECT_TRUE(user::select(w.edit, 2, 9)); // held within the text
     EXPECT_TRUE(w.edit.Focused());
     EXPECT_EQ(w.edit.SelText(), "vák");
     user::type(w.edit, "s");
     user::select(w.edit, 1);
     user::select(w.edit, 1, 1);
-    user::backspace(w.edit);  // the Delete key: the character after the caret selected, then gone
+    user::backspace(w.edit); // the Delete key: the character after the caret selected, then gone
     EXPECT_EQ(w.edit.Text(), "Ns");
     EXPECT_EQ(log, (std::vector<std::string>{"edit.change:Nos", "edit.change:Ns"}));
     EXPECT_TRUE(user::select(w.combo, 0, 3));
@@ -214,7 +218,7 @@ TEST_F(ControlEvents, CheckListTicksFollowTheirLinesWhenSorted)
     t.setSorted(true);
     t.Items.Add("Bára");
     t.setChecked(0, true);
-    t.Items.Add("Adam");  // goes before Bára
+    t.Items.Add("Adam"); // goes before Bára
     t.Items.Add("Cecílie");
     EXPECT_FALSE(t.Checked(0));
     EXPECT_TRUE(t.Checked(1));
@@ -342,4 +346,4 @@ TEST(ProgressBar, HeldWithinItsRange)
     EXPECT_EQ(bar.Position(), 0);
 }
 
-}  // namespace
+} // namespace

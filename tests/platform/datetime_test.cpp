@@ -42,7 +42,7 @@ TEST(DateTime, WeekdaysAndFormats)
 {
     EXPECT_EQ(dayOfWeek(encodeDate(2026, 12, 9)), 4); // Wednesday
     EXPECT_EQ(dayOfWeek(encodeDate(1899, 12, 30)), 7);
-    EXPECT_EQ(dayOfWeek(encodeDate(1, 1, 1)), 2);    // Monday
+    EXPECT_EQ(dayOfWeek(encodeDate(1, 1, 1)), 2); // Monday
     EXPECT_EQ(dateToStr(encodeDate(2024, 3, 5)), "5.3.2024");
     EXPECT_EQ(timeToStr(encodeTime(7, 5, 9)), "7:05:09");
 }
@@ -99,7 +99,7 @@ TEST(DateTime, ValuesOutsideTheCalendarNeverReachAnIntegerConversion)
         decodeTime(v, h, mi, s, ms);
         EXPECT_FALSE(isDateTimeInRange(v)) << v;
     }
-    EXPECT_TRUE(isDateTimeInRange(-693593));  // 1.1.0001
+    EXPECT_TRUE(isDateTimeInRange(-693593)); // 1.1.0001
     EXPECT_TRUE(isDateTimeInRange(2958465.99)); // 31.12.9999
     EXPECT_EQ(dateToStr(-693593), "1.1.0001");
 }

@@ -67,7 +67,12 @@ TEST(ReplaceFile, AFailedWriteLeavesTheOldFileAndNoTemporaryOne)
     TempFolder t;
     const std::string path = t / "strom.rod";
     writeFileAtomic(path, "old");
-    EXPECT_THROW(replaceFile(path, [](int) { errno = ENOSPC; return false; }), EInOutError);
+    EXPECT_THROW(replaceFile(path,
+                             [](int) {
+                                 errno = ENOSPC;
+                                 return false;
+                             }),
+                 EInOutError);
     EXPECT_EQ(readFileBytes(path), "old");
     EXPECT_EQ(listFolder(t.path(), "*", ListKind::All), std::vector<std::string>{"strom.rod"});
     EXPECT_THROW(writeFileAtomic(t / "missing/x", "x"), EInOutError);

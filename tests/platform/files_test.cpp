@@ -1,5 +1,5 @@
-#include "system/files.h"
 #include "system/fileio.h"
+#include "system/files.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>

@@ -133,7 +133,7 @@ TEST_F(Focus, ShiftTabWalksBackwards)
 
 TEST_F(Focus, TabOrderFollowsTabOrderNotCreation)
 {
-    w.e.TabOrder = -1;  // before everything else in the window
+    w.e.TabOrder = -1; // before everything else in the window
     w.pages.SetFocus();
     EXPECT_EQ(tabWalk(3), (std::vector<std::string>{"c", "e", "a"}));
     EXPECT_EQ(w.FindNextControl(&w.b, true, true), &w.button);
@@ -143,7 +143,7 @@ TEST_F(Focus, FocusingAHiddenControlRaises)
 {
     w.b.Visible = false;
     EXPECT_THROW(w.b.SetFocus(), EInvalidOperation);
-    EXPECT_THROW(w.d.SetFocus(), EInvalidOperation);  // on an inactive sheet
+    EXPECT_THROW(w.d.SetFocus(), EInvalidOperation); // on an inactive sheet
 }
 
 TEST_F(Focus, SelectingATabMovesTheFocusToThePageControl)
@@ -161,4 +161,4 @@ TEST_F(Focus, EachWindowKeepsItsOwnFocus)
     EXPECT_EQ(log, (std::vector<std::string>{}));
 }
 
-}  // namespace
+} // namespace

@@ -65,8 +65,8 @@ TEST_F(IniFile, CzechNamesMatchWithoutCase)
 
 TEST_F(IniFile, NumbersAndFlags)
 {
-    auto ini = fromLines({"[s]", "n=42", "neg=-7", "bad=12a", "blank= 3", "empty=", "big=99999999999",
-                          "f0=0", "f5=5", "fx=ano"});
+    auto ini = fromLines({"[s]", "n=42", "neg=-7", "bad=12a", "blank= 3", "empty=", "big=99999999999", "f0=0",
+                          "f5=5", "fx=ano"});
     EXPECT_EQ(ini.ReadInteger("s", "n", 1), 42);
     EXPECT_EQ(ini.ReadInteger("s", "neg", 1), -7);
     EXPECT_EQ(ini.ReadInteger("s", "bad", 1), 1);
@@ -82,18 +82,18 @@ TEST_F(IniFile, NumbersAndFlags)
 
 TEST_F(IniFile, WritesInPlaceOrAppendsAndRewritesTheLayout)
 {
-    auto ini = fromLines({"junk", "[A]", ";c", "k1=v1", "loose line", "K2=", "", "[b]", "z=1", "[a]", "k3=x"});
-    ini.WriteString("a", "k2", "new");      // in place, caller's spelling of the key
+    auto ini =
+        fromLines({"junk", "[A]", ";c", "k1=v1", "loose line", "K2=", "", "[b]", "z=1", "[a]", "k3=x"});
+    ini.WriteString("a", "k2", "new"); // in place, caller's spelling of the key
     ini.WriteString("A", "k4", "appended"); // end of the first section "A"
-    ini.WriteString("c", "k", "v");         // a new section at the end
+    ini.WriteString("c", "k", "v"); // a new section at the end
     ini.WriteInteger("b", "n", -5);
     ini.WriteBool("b", "f", true);
     ini.WriteString("b", "multi", "one\r\ntwo");
-    EXPECT_EQ(ini.GetStrings(), (std::vector<std::string>{
-                                    "[A]", "k1=v1", "loose line", "k2=new", "k4=appended", "",
-                                    "[b]", "z=1", "n=-5", "f=1", "multi=one  two", "",
-                                    "[a]", "k3=x", "",
-                                    "[c]", "k=v", ""}));
+    EXPECT_EQ(
+        ini.GetStrings(),
+        (std::vector<std::string>{"[A]", "k1=v1", "loose line", "k2=new", "k4=appended", "", "[b]", "z=1",
+                                  "n=-5", "f=1", "multi=one  two", "", "[a]", "k3=x", "", "[c]", "k=v", ""}));
     // The second "[a]" is still not searched after a rewrite and a re-read.
     auto again = fromLines(ini.GetStrings());
     EXPECT_EQ(again.ReadString("a", "k3", "d"), "d");
@@ -103,13 +103,19 @@ TEST_F(IniFile, WritesInPlaceOrAppendsAndRewritesTheLayout)
 TEST_F(IniFile, FileRoundTripInWindows1250)
 {
     const auto path = file("x.ini");
-    writeFileAtomic(path, "\xC8" "esky]\r\n[\xC8" "e\x9Atina]\r\nkl\xED\xE8=\x9E" "lu\x9D" "ou\xE8k\xFD\r\n");
+    writeFileAtomic(path, "\xC8"
+                          "esky]\r\n[\xC8"
+                          "e\x9Atina]\r\nkl\xED\xE8=\x9E"
+                          "lu\x9D"
+                          "ou\xE8k\xFD\r\n");
     TMemIniFile ini(path);
     EXPECT_EQ(ini.ReadString("Čeština", "klíč", ""), "žluťoučký");
     ini.WriteString("Čeština", "nový", "kůň");
     ini.UpdateFile();
-    EXPECT_EQ(readFileBytes(path),
-              "[\xC8" "e\x9Atina]\r\nkl\xED\xE8=\x9E" "lu\x9D" "ou\xE8k\xFD\r\nnov\xFD=k\xF9\xF2\r\n\r\n");
+    EXPECT_EQ(readFileBytes(path), "[\xC8"
+                                   "e\x9Atina]\r\nkl\xED\xE8=\x9E"
+                                   "lu\x9D"
+                                   "ou\xE8k\xFD\r\nnov\xFD=k\xF9\xF2\r\n\r\n");
     EXPECT_FALSE(fs::exists(path + ".tmp~"));
 }
 

@@ -198,7 +198,7 @@ TEST(ListKeys, ArrowsMoveTheSelectionAndClick)
     EXPECT_EQ(clicks, 2);
 }
 
-}  // namespace
+} // namespace
 
 namespace {
 
@@ -218,11 +218,11 @@ TEST(KeyLeftOver, UsedKeysComeBackAsZero)
             key = 0;
     };
     f.Show();
-    EXPECT_EQ(user::keyDown(f, 'A'), 'A');        // typed by the edit itself
-    EXPECT_EQ(user::keyDown(f, VK_F9), 0);        // taken by the handler
-    EXPECT_EQ(user::keyDown(f, 'Z', ssCtrl), 0);  // the menu's
-    EXPECT_EQ(user::keyDown(f, VK_RETURN), 0);    // the default button's
-    EXPECT_EQ(user::keyDown(f, VK_TAB), 0);       // focus moved
+    EXPECT_EQ(user::keyDown(f, 'A'), 'A'); // typed by the edit itself
+    EXPECT_EQ(user::keyDown(f, VK_F9), 0); // taken by the handler
+    EXPECT_EQ(user::keyDown(f, 'Z', ssCtrl), 0); // the menu's
+    EXPECT_EQ(user::keyDown(f, VK_RETURN), 0); // the default button's
+    EXPECT_EQ(user::keyDown(f, VK_TAB), 0); // focus moved
     EXPECT_TRUE(ok.Focused());
 }
 
@@ -241,4 +241,4 @@ TEST(KeyLeftOver, BackspaceDeletesTheSelectionOrOneCharacter)
     EXPECT_EQ(edit.Text(), "á");
 }
 
-}  // namespace
+} // namespace

@@ -1,6 +1,6 @@
 // Modal windows, their results, the scripted runner, the dispatcher and timers.
-#include "toolkit/dialogs.h"
 #include "system/exceptions.h"
+#include "toolkit/dialogs.h"
 #include "toolkit/form.h"
 #include "toolkit/menus.h"
 #include "toolkit/stdctrls.h"
@@ -116,7 +116,7 @@ TEST_F(Modal, OpeningAModalWindowFiresNoExitInTheOwner)
     q.ShowModal();
     EXPECT_EQ(exits, 0);
     EXPECT_TRUE(field.Focused());
-    EXPECT_EQ(activations, 2);  // the owner is active again after the dialog
+    EXPECT_EQ(activations, 2); // the owner is active again after the dialog
 }
 
 TEST_F(Modal, UnscriptedDialogFailsWithItsCaption)
@@ -260,4 +260,4 @@ TEST_F(Modal, TimersTickByHandOnlyWhenEnabled)
     EXPECT_EQ(script.messageTexts(), (std::vector<std::string>{"tick"}));
 }
 
-}  // namespace
+} // namespace

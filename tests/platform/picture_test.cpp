@@ -16,8 +16,9 @@ TBitmap gradient(int w, int h, uint8_t alpha = 255)
     TBitmap b(w, h);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            b.setPixel(x, y, {uint8_t(x * 255 / std::max(1, w - 1)), uint8_t(y * 255 / std::max(1, h - 1)),
-                              uint8_t((x + y) * 4), alpha});
+            b.setPixel(x, y,
+                       {uint8_t(x * 255 / std::max(1, w - 1)), uint8_t(y * 255 / std::max(1, h - 1)),
+                        uint8_t((x + y) * 4), alpha});
     return b;
 }
 
@@ -42,7 +43,7 @@ void putU32(std::string& s, size_t at, uint32_t v)
 }
 
 // Decoding any bytes may fail only with EInvalidGraphic; anything else fails the test.
-template <typename Decode> void decodeOrRefuse(Decode decode, const std::string& bytes)
+template<typename Decode> void decodeOrRefuse(Decode decode, const std::string& bytes)
 {
     try {
         decode(bytes);
@@ -57,7 +58,7 @@ TEST(Bitmap, SizesAreCheckedBeforeMemoryIsTaken)
     TBitmap b(3, 2);
     EXPECT_EQ(b.pixel(2, 1), (Rgba{0, 0, 0, 255}));
     EXPECT_EQ(b.pixel(3, 0), (Rgba{0, 0, 0, 0})); // outside
-    b.setPixel(-1, 0, {1, 2, 3, 4});               // ignored
+    b.setPixel(-1, 0, {1, 2, 3, 4}); // ignored
     EXPECT_THROW(b.SetSize(-1, 5), EInvalidGraphic);
     EXPECT_THROW(b.SetSize(65536, 1), EInvalidGraphic);
     EXPECT_THROW(b.SetSize(60000, 60000), EInvalidGraphic);
@@ -93,7 +94,7 @@ TEST(Bitmap, PortraitFitKeepsAColourAndClipsAtTheEdges)
 
     TBitmap small(10, 10);
     small.StretchDraw(-50, -50, 60, 60, photo); // larger than the target on every side
-    small.Draw(8, 8, gradient(5, 5));           // partly outside
+    small.Draw(8, 8, gradient(5, 5)); // partly outside
     EXPECT_EQ(small.pixel(9, 9), gradient(5, 5).pixel(1, 1));
     small.StretchDraw(5, 5, 5, 9, photo); // empty rectangle: nothing
     small.StretchDraw(9, 9, 2, 2, photo); // turned-over rectangle: nothing
@@ -154,14 +155,14 @@ TEST(Bmp, DamagedHeadersAreRefused)
     EXPECT_THROW(decodeBmp(""), EInvalidGraphic);
     EXPECT_THROW(decodeBmp("BM"), EInvalidGraphic);
     EXPECT_THROW(decodeBmp("XX" + good.substr(2)), EInvalidGraphic);
-    EXPECT_THROW(decodeBmp(patched(18, 0)), EInvalidGraphic);          // no width
+    EXPECT_THROW(decodeBmp(patched(18, 0)), EInvalidGraphic); // no width
     EXPECT_THROW(decodeBmp(patched(18, uint32_t(-4))), EInvalidGraphic); // negative width
     EXPECT_THROW(decodeBmp(patched(22, 0x80000000u)), EInvalidGraphic);
-    EXPECT_THROW(decodeBmp(patched(18, 1000000)), EInvalidGraphic);    // huge, file far too short
-    EXPECT_THROW(decodeBmp(patched(18, 60000)), EInvalidGraphic);      // rows beyond the file
+    EXPECT_THROW(decodeBmp(patched(18, 1000000)), EInvalidGraphic); // huge, file far too short
+    EXPECT_THROW(decodeBmp(patched(18, 60000)), EInvalidGraphic); // rows beyond the file
     EXPECT_THROW(decodeBmp(patched(10, 0xFFFFFFF0u)), EInvalidGraphic); // pixels past the end
-    EXPECT_THROW(decodeBmp(patched(14, 12)), EInvalidGraphic);         // old small header
-    EXPECT_THROW(decodeBmp(patched(30, 1)), EInvalidGraphic);          // run-length compressed
+    EXPECT_THROW(decodeBmp(patched(14, 12)), EInvalidGraphic); // old small header
+    EXPECT_THROW(decodeBmp(patched(30, 1)), EInvalidGraphic); // run-length compressed
     std::string sixteen = good;
     sixteen[28] = 16;
     EXPECT_THROW(decodeBmp(sixteen), EInvalidGraphic);

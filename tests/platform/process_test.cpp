@@ -28,8 +28,8 @@ std::string waitForFile(const std::string& path)
 }
 
 // A script that writes its folder and its arguments, one a line, to "out" in its folder.
-const std::vector<std::string> kRecorder = {"-c", "{ pwd; printf '%s\\n' \"$@\"; echo END; } > out.tmp && mv out.tmp out",
-                                            "sh"};
+const std::vector<std::string> kRecorder = {
+    "-c", "{ pwd; printf '%s\\n' \"$@\"; echo END; } > out.tmp && mv out.tmp out", "sh"};
 
 } // namespace
 
@@ -51,7 +51,7 @@ TEST(Process, MissingProgramsAndFoldersAreReportedNotFatal)
     EXPECT_FALSE(startProgram(t / "missing", {}));
     EXPECT_FALSE(startProgram("", {}));
     EXPECT_FALSE(startProgram(t.write("plain.txt", "x"), {})); // not executable
-    EXPECT_FALSE(startProgram(t.path(), {}));                   // a folder
+    EXPECT_FALSE(startProgram(t.path(), {})); // a folder
     EXPECT_FALSE(startProgram("/bin/true", {}, t / "no/such/folder"));
     EXPECT_TRUE(startProgram("true", {}));
     EXPECT_TRUE(startProgram("/bin/true", {}, t.path()));
@@ -60,7 +60,8 @@ TEST(Process, MissingProgramsAndFoldersAreReportedNotFatal)
 TEST(Process, AnExecutableThatCannotRunIsReported)
 {
     TempFolder t;
-    const std::string fake = t.write("fake", "\x7f" "ELF broken");
+    const std::string fake = t.write("fake", "\x7f"
+                                             "ELF broken");
     ::chmod(fake.c_str(), 0755);
     EXPECT_FALSE(startProgram(fake, {}));
 }

@@ -12,7 +12,7 @@
 namespace {
 
 struct Node : SlabAllocated<Node> {
-    explicit Node(int v) : value(v) {}
+    explicit Node(int v) : value(v) { }
     virtual ~Node() = default;
     int value;
     Node* link = nullptr;
@@ -20,7 +20,7 @@ struct Node : SlabAllocated<Node> {
 
 // Larger than its base: must not be cut from the base's slab.
 struct WideNode : Node {
-    explicit WideNode(int v) : Node(v) {}
+    explicit WideNode(int v) : Node(v) { }
     char more[200] = {};
 };
 

@@ -1,7 +1,7 @@
 // A check list box on the screen: every line shows its box, ticked or not.
+#include "qt_fixture.h"
 #include "toolkit/form.h"
 #include "toolkit/lists.h"
-#include "qt_fixture.h"
 
 #include <QListWidget>
 

@@ -1,17 +1,17 @@
 // Where the keyboard goes on the screen when the toolkit's focus moves: to a widget that shows
 // the focus, never to a frame around others.
+#include "qt_fixture.h"
 #include "toolkit/form.h"
 #include "toolkit/stdctrls.h"
-#include "qt_fixture.h"
 
-#include <QApplication>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QTimer>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -64,7 +64,7 @@ TEST_F(WidgetFocus, ARadioGroupWithNoChoiceFocusesItsFirstButton)
     EXPECT_EQ(focused->text().toStdString(), "Jmen");
 }
 
-}  // namespace
+} // namespace
 
 namespace {
 
@@ -101,11 +101,11 @@ TEST_F(WidgetFocus, FocusQtHandsBackAfterAMenuLeavesTheProgramsFocus)
     syncAll();
     auto* memo = QApplication::focusWidget();
     ASSERT_NE(memo, nullptr);
-    w.place.SetFocus();  // what the command did while its menu was open
+    w.place.SetFocus(); // what the command did while its menu was open
     QFocusEvent back(QEvent::FocusIn, Qt::PopupFocusReason);
     QApplication::sendEvent(memo, &back);
     EXPECT_TRUE(w.place.Focused());
-    QTest::qWait(10);  // the queued sync puts Qt's focus where the program's is
+    QTest::qWait(10); // the queued sync puts Qt's focus where the program's is
     EXPECT_EQ(QApplication::focusWidget(), widget<QComboBox>(w, "place"));
 }
 
@@ -130,7 +130,7 @@ TEST_F(WidgetFocus, TheKeyboardComesBackToTheWindowAfterAMessageIsAnswered)
     EXPECT_EQ(QApplication::focusWidget(), widget<QComboBox>(w, "place"));
 }
 
-}  // namespace
+} // namespace
 
 namespace {
 
@@ -183,4 +183,4 @@ TEST_F(TitleBoxes, AClickLeavesABoxWhoseTextNamesOneOfItsItems)
     EXPECT_TRUE(w.after.Focused());
 }
 
-}  // namespace
+} // namespace

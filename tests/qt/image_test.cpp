@@ -1,9 +1,9 @@
 // A picture on the screen: a transparent image shows its picture centred over the window, and a
 // picture the program puts in later replaces the one shown.
+#include "qt_fixture.h"
 #include "toolkit/canvas.h"
 #include "toolkit/commonctrls.h"
 #include "toolkit/form.h"
-#include "qt_fixture.h"
 
 #include <QImage>
 #include <QWidget>

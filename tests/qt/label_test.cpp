@@ -1,10 +1,10 @@
 // Texts as the screen shows them: a label's line in its box, a button's caption, the month
 // calendar's names.
-#include "toolkit/commonctrls.h"
+#include "qt_fixture.h"
 #include "system/datetime.h"
+#include "toolkit/commonctrls.h"
 #include "toolkit/form.h"
 #include "toolkit/stdctrls.h"
-#include "qt_fixture.h"
 
 #include <QCalendarWidget>
 #include <QFontMetrics>
@@ -104,7 +104,7 @@ TEST(ButtonCaptions, TheDefaultFrameIsOnTheButtonEnterPresses)
     auto* father = renderer.window(w)->findChild<QPushButton*>("otceBT");
     ASSERT_NE(both, nullptr);
     ASSERT_NE(father, nullptr);
-    w.father.SetFocus();  // the window opened with the focus on its first button
+    w.father.SetFocus(); // the window opened with the focus on its first button
     renderer.syncAll();
     EXPECT_TRUE(father->isDefault());
     EXPECT_FALSE(both->isDefault());

@@ -1,12 +1,12 @@
 // A person editing one-line edits, editable combo boxes and memos on the real widgets: every
 // key and click reaches the widget through Qt, and the control's Text, SelStart and SelLength
 // must follow what the widget shows, with OnChange as the toolkit's event table says.
+#include "qt_fixture.h"
 #include "toolkit/commonctrls.h"
 #include "toolkit/form.h"
 #include "toolkit/keys.h"
 #include "toolkit/qt/qt_renderer.h"
 #include "toolkit/stdctrls.h"
-#include "qt_fixture.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -56,8 +56,7 @@ protected:
             QTest::keyClick(target, key, modifiers);
     }
     // The control's caret and selection as "start+length".
-    template <class Control>
-    static std::string sel(const Control& c)
+    template<class Control> static std::string sel(const Control& c)
     {
         return std::to_string(c.SelStart()) + "+" + std::to_string(c.SelLength());
     }
@@ -212,7 +211,7 @@ TEST_F(LineEditing, TheEditPartOfAComboBoxEditsInTheMiddle)
     ASSERT_NE(edit, nullptr);
     QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(2, edit->height() / 2));
     ASSERT_TRUE(w.place.Focused());
-    QTest::keyClick(edit, Qt::Key_Down);  // picks the first item
+    QTest::keyClick(edit, Qt::Key_Down); // picks the first item
     QTest::keyClick(edit, Qt::Key_Home);
     QTest::keyClicks(edit, "Novy ");
     EXPECT_EQ(w.place.Text(), "Novy Kolín");
@@ -237,4 +236,4 @@ TEST_F(LineEditing, AMemoTakesTypingAtTheCaretBetweenLines)
     EXPECT_EQ(sel(w.memo), "8+0");
 }
 
-}  // namespace
+} // namespace

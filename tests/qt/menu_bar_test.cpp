@@ -1,8 +1,8 @@
 // The menu bar from the keyboard: Alt and a letter of a menu's caption opens that menu.
+#include "qt_fixture.h"
 #include "toolkit/form.h"
 #include "toolkit/menus.h"
 #include "toolkit/stdctrls.h"
-#include "qt_fixture.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -57,8 +57,8 @@ TEST_F(MenuBar, AltAndALetterOfTheCaptionOpensThatMenuEvenFromAnEditBox)
     syncAll();
     ASSERT_NE(QApplication::focusWidget(), nullptr);
     EXPECT_EQ(openedBy(Qt::Key_L), "Lipoveta");
-    EXPECT_EQ(openedBy(Qt::Key_P), "Úpravy");    // its first letter has an accent
-    EXPECT_EQ(openedBy(Qt::Key_E), "Přehledy");  // "P" is taken
+    EXPECT_EQ(openedBy(Qt::Key_P), "Úpravy"); // its first letter has an accent
+    EXPECT_EQ(openedBy(Qt::Key_E), "Přehledy"); // "P" is taken
     EXPECT_EQ(openedBy(Qt::Key_N), "Nastavení");
     EXPECT_EQ(openedBy(Qt::Key_O), "Nápověda");
     // A caption changed by a language file keeps a letter of its own.
@@ -67,4 +67,4 @@ TEST_F(MenuBar, AltAndALetterOfTheCaptionOpensThatMenuEvenFromAnEditBox)
     EXPECT_EQ(openedBy(Qt::Key_H), "Help");
 }
 
-}  // namespace
+} // namespace

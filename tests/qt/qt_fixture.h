@@ -42,8 +42,7 @@ protected:
     QtRenderer& renderer() { return *renderer_; }
 
     // The widget that shows the control of that name.
-    template <class W>
-    W* widget(TForm& form, const char* name)
+    template<class W> W* widget(TForm& form, const char* name)
     {
         W* w = renderer_->window(form)->findChild<W*>(name);
         EXPECT_NE(w, nullptr) << name;

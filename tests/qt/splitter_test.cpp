@@ -1,7 +1,7 @@
 // A divider dragged with the mouse tells its owner how far it went, once, at the release.
+#include "qt_fixture.h"
 #include "toolkit/form.h"
 #include "toolkit/splitter.h"
-#include "qt_fixture.h"
 
 #include <QTest>
 
@@ -16,7 +16,7 @@ struct Window : TForm {
     TSplitter divider{this, "divider"};
 };
 
-class Divider : public QtTest {};
+class Divider : public QtTest { };
 
 TEST_F(Divider, ADragReportsItsDistanceOnceAtTheRelease)
 {
@@ -36,4 +36,4 @@ TEST_F(Divider, ADragReportsItsDistanceOnceAtTheRelease)
     EXPECT_EQ(moves, std::vector<int>{60});
 }
 
-}  // namespace
+} // namespace

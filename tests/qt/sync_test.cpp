@@ -1,9 +1,9 @@
 // After every event the widgets follow their controls: what changed reaches them, what did not
 // leaves them alone (a widget handed its unchanged state again repaints for nothing).
+#include "qt_fixture.h"
 #include "toolkit/form.h"
 #include "toolkit/lists.h"
 #include "toolkit/stdctrls.h"
-#include "qt_fixture.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -1,11 +1,11 @@
 // Where windows open and how they size: wholly inside the screen's available area, never
 // smaller than their layout, the client area right under the menu bar however large.
+#include "qt_fixture.h"
 #include "toolkit/application.h"
 #include "toolkit/form.h"
 #include "toolkit/menus.h"
 #include "toolkit/stdctrls.h"
 #include "toolkit/useractions.h"
-#include "qt_fixture.h"
 
 #include <QGuiApplication>
 #include <QMenuBar>
@@ -101,4 +101,4 @@ TEST_F(WindowGeometry, ADialogKeepsItsSize)
     EXPECT_EQ(window->size(), layout);
 }
 
-}  // namespace
+} // namespace

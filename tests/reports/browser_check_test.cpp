@@ -5,12 +5,12 @@
 #include "model/model_helpers.h"
 #include "model/rod.h"
 #include "model/uk_clovek.h"
+#include "reports/web_site.h"
 #include "system/bitmap.h"
 #include "system/datetime.h"
 #include "system/fileio.h"
 #include "system/files.h"
 #include "system/jpeg.h"
-#include "reports/web_site.h"
 #include "temp_folder.h"
 #include "web_tree.h"
 
@@ -54,8 +54,8 @@ std::string chromiumPath()
 bool runChromium(const std::string& profile, const std::vector<std::string>& options, const std::string& page,
                  const std::string& stdoutFile = "/dev/null")
 {
-    std::vector<std::string> args{chromiumPath(), "--headless", "--no-sandbox", "--disable-gpu",
-                                  "--hide-scrollbars", "--user-data-dir=" + profile};
+    std::vector<std::string> args{chromiumPath(),  "--headless",        "--no-sandbox",
+                                  "--disable-gpu", "--hide-scrollbars", "--user-data-dir=" + profile};
     args.insert(args.end(), options.begin(), options.end());
     args.push_back("file://" + page);
     std::vector<char*> argv;
@@ -92,8 +92,7 @@ TBitmap solid(Rgba colour)
 }
 
 // Pixels in the rectangle that `test` accepts.
-template <class Test>
-int countPixels(const TBitmap& shot, int left, int top, int right, int bottom, Test test)
+template<class Test> int countPixels(const TBitmap& shot, int left, int top, int right, int bottom, Test test)
 {
     int n = 0;
     for (int y = top; y < std::min(bottom, shot.Height()); ++y)
@@ -132,15 +131,17 @@ protected:
     void portrait(Clovek* p, Rgba colour)
     {
         p->hasPortrait = 1;
-        writeFileAtomic(work / ("hlavy/hlava" + std::to_string(p->number) + ".jpg"), encodeJpeg(solid(colour)), false);
+        writeFileAtomic(work / ("hlavy/hlava" + std::to_string(p->number) + ".jpg"),
+                        encodeJpeg(solid(colour)), false);
     }
     TBitmap screenshot(const std::string& page, const std::string& name, int width, int height)
     {
         const std::string file = where + name;
         deleteFile(file);
-        EXPECT_TRUE(runChromium(where + "profile", {"--screenshot=" + file,
-                                                    "--window-size=" + std::to_string(width) + "," + std::to_string(height)},
-                                page));
+        EXPECT_TRUE(runChromium(
+            where + "profile",
+            {"--screenshot=" + file, "--window-size=" + std::to_string(width) + "," + std::to_string(height)},
+            page));
         return fileExists(file) ? decodeJpeg(readFileBytes(file)) : TBitmap();
     }
     // The page as the browser read it, serialised back as UTF-8.
@@ -234,7 +235,8 @@ TEST_F(BrowserCheck, FramesPagesLettersAndPortraitsShowInARealBrowser)
     EXPECT_NE(coupleDom.find("Růžena Čechová"), std::string::npos);
     EXPECT_NE(coupleDom.find("Manželství bylo ukončeno rozvodem."), std::string::npos);
     EXPECT_NE(coupleDom.find("Kryštof Šťastný"), std::string::npos);
-    screenshot(site + "svatby/svatba" + std::to_string(married->number) + ".htm", "svatba_manzele.jpg", 800, 400);
+    screenshot(site + "svatby/svatba" + std::to_string(married->number) + ".htm", "svatba_manzele.jpg", 800,
+               400);
 }
 
 } // namespace

@@ -4,13 +4,13 @@
 #include "model/model_helpers.h"
 #include "model/rod.h"
 #include "model/vyroci.h"
+#include "reports/anniversary_calendar.h"
+#include "reports/chart_viewer.h"
+#include "reports/text_export.h"
 #include "system/codec.h"
 #include "system/fileio.h"
 #include "system/files.h"
 #include "system/inifile.h"
-#include "reports/anniversary_calendar.h"
-#include "reports/chart_viewer.h"
-#include "reports/text_export.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -53,8 +53,9 @@ TEST_F(ExchangeFiles, ChartViewerGetsEveryPersonInChainOrderWithItsLinksAndTheSh
     for (const std::string& line : lines)
         if (!line.empty() && line[0] == '[')
             sections.push_back(line);
-    EXPECT_EQ(sections, (std::vector<std::string>{"[" + section(tree.firstPerson) + "]",
-                                                  "[" + section(tree.firstPerson->chainNext) + "]", "[hlavni]"}));
+    EXPECT_EQ(sections,
+              (std::vector<std::string>{"[" + section(tree.firstPerson) + "]",
+                                        "[" + section(tree.firstPerson->chainNext) + "]", "[hlavni]"}));
 
     const std::string j = section(jan);
     EXPECT_EQ(ini.ReadString(j, "smrt_den", ""), "X");
@@ -113,8 +114,9 @@ TEST_F(ExchangeFiles, TextExportWritesChosenColumnsInTheirOrderEachFollowedByThe
     jan->email2 = "c@d.cz";
 
     TextExportChoice choice;
-    for (TextColumn c : {TextColumn::Surname, TextColumn::FirstName, TextColumn::BirthDate, TextColumn::FatherId,
-                         TextColumn::PartnerIds, TextColumn::Residences, TextColumn::Email})
+    for (TextColumn c :
+         {TextColumn::Surname, TextColumn::FirstName, TextColumn::BirthDate, TextColumn::FatherId,
+          TextColumn::PartnerIds, TextColumn::Residences, TextColumn::Email})
         choice.columns[size_t(c)] = true;
     std::vector<std::string> lines = textExportLines(tree, choice);
     ASSERT_EQ(lines.size(), 4u);
@@ -138,11 +140,13 @@ TEST(AnniversaryCalendar, GroupsEntriesByMonthWithNoBlankBeforeJanuary)
     entries.append(std::make_unique<Vyroci>(date("5", "11", "1970"), "Petr; 53. narozeniny"));
     EXPECT_EQ(calendarLines(entries, 2023),
               (std::vector<std::string>{" 2023", "=======", "", "03.01. Jan; 73. narozeniny (1950)",
-                                        "20.01. Eva; 33. narozeniny (1990)", "", "05.11. Petr; 53. narozeniny (1970)"}));
+                                        "20.01. Eva; 33. narozeniny (1990)", "",
+                                        "05.11. Petr; 53. narozeniny (1970)"}));
 
     Prvky march;
     march.append(std::make_unique<Vyroci>(date("1", "3", "2000"), "x"));
-    EXPECT_EQ(calendarLines(march, 2023)[3], "") << "a calendar opening after January starts with a blank line";
+    EXPECT_EQ(calendarLines(march, 2023)[3], "")
+        << "a calendar opening after January starts with a blank line";
     EXPECT_EQ(calendarLines(Prvky(), 2023).size(), 3u);
 }
 

@@ -2,12 +2,12 @@
 // a person runs them: what is written, what is started and what the person is told.
 #include "forms/kalendar_form.h"
 #include "model/model_helpers.h"
+#include "shell/program_fixture.h"
 #include "system/codec.h"
 #include "system/fileio.h"
 #include "system/files.h"
 #include "system/process.h"
 #include "toolkit/scripted_runner.h"
-#include "shell/program_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -46,8 +46,9 @@ protected:
     {
         ASSERT_TRUE(createDir(viewerFolder()) || directoryExists(viewerFolder()));
         const std::string program = viewerFolder() + "lineskop";
-        writeFileAtomic(program, "#!/bin/sh\necho \"$PWD|$#|$*\" > \"$PWD/spusten.tmp\"\nmv \"$PWD/spusten.tmp\" "
-                                 "\"$PWD/spusten.txt\"\n");
+        writeFileAtomic(program,
+                        "#!/bin/sh\necho \"$PWD|$#|$*\" > \"$PWD/spusten.tmp\"\nmv \"$PWD/spusten.tmp\" "
+                        "\"$PWD/spusten.txt\"\n");
         ::chmod(program.c_str(), 0755);
     }
     std::string waitForViewer()
@@ -107,7 +108,8 @@ TEST_F(ExportCommands, CalendarIsWrittenToTheWorkingFolderAndTheUserIsAskedToSav
     EXPECT_NE(lines[3].find("Novák"), std::string::npos) << "UTF-8";
     EXPECT_EQ(lines[4], "");
     EXPECT_EQ(lines[5].rfind("05.11. ", 0), 0u);
-    EXPECT_EQ(script.messageTexts(), std::vector<std::string>{"Kalendář byl vytvořen. Uložte si jej prosím."});
+    EXPECT_EQ(script.messageTexts(),
+              std::vector<std::string>{"Kalendář byl vytvořen. Uložte si jej prosím."});
 }
 
 TEST_F(ExportCommands, TextExportWritesTheFileAndAFailureIsShown)
@@ -122,7 +124,8 @@ TEST_F(ExportCommands, TextExportWritesTheFileAndAFailureIsShown)
     script.press("coExportovatFORM", "okBT").file(out / "slozka.txt");
     user::click(hl().expTXT);
     ASSERT_EQ(script.messages().size(), 1u);
-    EXPECT_NE(script.messages()[0].text.find(out / "slozka.txt"), std::string::npos) << "the message names the file";
+    EXPECT_NE(script.messages()[0].text.find(out / "slozka.txt"), std::string::npos)
+        << "the message names the file";
 }
 
 TEST_F(ExportCommands, PageOfOnePersonIsAnnouncedAndAFailureNamesTheFile)
@@ -131,8 +134,9 @@ TEST_F(ExportCommands, PageOfOnePersonIsAnnouncedAndAFailureNamesTheFile)
     user::click(hl().HTMLstranka1);
     EXPECT_TRUE(fileExists(out / "jan.htm"));
     EXPECT_TRUE(directoryExists(out / "foto"));
-    EXPECT_EQ(script.messageTexts(), std::vector<std::string>{"Stránka byla úspěšně vygenerována. Případné foto k ní "
-                                                              "patřící je v podadresáří foto u stránky."});
+    EXPECT_EQ(script.messageTexts(),
+              std::vector<std::string>{"Stránka byla úspěšně vygenerována. Případné foto k ní "
+                                       "patřící je v podadresáří foto u stránky."});
 
     // The extension the dialog offers is added to a name typed without one.
     script.press("coVHtmlFORM", "OKBtn").file(out / "eva");

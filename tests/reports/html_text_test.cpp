@@ -23,8 +23,8 @@ TEST(HtmlText, WebAddressesGetHttpOnlyWithoutASchemeAndAreEncoded)
 
 TEST(HtmlText, OnlyHttpFtpAndMailtoAddressesBecomeLinks)
 {
-    for (const char* script : {"javascript://%0Aalert(1)", "JavaScript://x", "data://text/html,x", "file:///etc/passwd",
-                               "vbscript://x"})
+    for (const char* script : {"javascript://%0Aalert(1)", "JavaScript://x", "data://text/html,x",
+                               "file:///etc/passwd", "vbscript://x"})
         EXPECT_EQ(webAddressHref(script), "") << script;
     EXPECT_EQ(webAddressHref("mailto:jan@novak.cz"), "mailto:jan@novak.cz");
     EXPECT_EQ(webAddressHref("novak.cz:8080/rod"), "http://novak.cz:8080/rod");

@@ -1,9 +1,9 @@
 // The statistics tab, the save and print commands of the statistics and person-summary tabs and
 // the Export, GED command, as a person uses them.
 #include "model/svatba.h"
+#include "shell/program_fixture.h"
 #include "system/codec.h"
 #include "system/fileio.h"
-#include "shell/program_fixture.h"
 
 #include <algorithm>
 #include <cstring>
@@ -18,7 +18,8 @@ struct StatisticsPage : ProgramTest {
         user::click(hl().Novy1);
         hl().tree->treeName = "Novákovi";
         for (const char* name : {"Jan", "Marie"}) {
-            hl().currentPerson = addPersonTo(*hl().tree, name, "Novák", name[0] == 'J', Datum("1", "2", "1950"));
+            hl().currentPerson =
+                addPersonTo(*hl().tree, name, "Novák", name[0] == 'J', Datum("1", "2", "1950"));
         }
         hl().enableControls(true, true);
     }
@@ -46,7 +47,8 @@ TEST_F(StatisticsPage, TheTabShowsTheReportAndItsButtonsSwitchToTheTablesAndBack
 TEST_F(StatisticsPage, SaveReplacesAFileWithTheLinesInUtf8)
 {
     user::selectTab(hl().pages, hl().statistikaLipovetau);
-    const std::string path = root.write("statistika.txt", "an older, longer text that must not survive in part\r\n");
+    const std::string path =
+        root.write("statistika.txt", "an older, longer text that must not survive in part\r\n");
     script.file(path);
     user::click(hl().statistikaSheet.ulozitStatistikyLipovetauBT);
     EXPECT_EQ(hl().SaveDialogTXT.InitialDir, folder());

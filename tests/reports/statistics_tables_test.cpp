@@ -1,6 +1,6 @@
+#include "reports/statistics_tables.h"
 #include "statistics_tree.h"
 #include "system/text.h"
-#include "reports/statistics_tables.h"
 
 #include <gtest/gtest.h>
 
@@ -96,5 +96,4 @@ TEST(StatisticsTables, TheNameColumnWidensToTheLongestName)
     lines.clear();
     writeFirstNameTable(tree, lines, texts, false, true);
     EXPECT_TRUE(lines.empty());
-
 }

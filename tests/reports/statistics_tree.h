@@ -38,8 +38,8 @@ struct StatisticsTree {
         tree.rebuildAllSiblingLists();
     }
 
-    Clovek* person(const std::string& first, const std::string& surname, const std::string& birthSurname, int sex,
-                   Datum birth)
+    Clovek* person(const std::string& first, const std::string& surname, const std::string& birthSurname,
+                   int sex, Datum birth)
     {
         Clovek* p = makePerson(first, surname, sex, birth);
         p->birthSurname = birthSurname;

@@ -1,10 +1,10 @@
 // The web export command as a person runs it: the three windows, the subfolder name, the
 // question before an existing folder is replaced, and the message at the end.
-#include "toolkit/dialogs.h"
+#include "shell/program_fixture.h"
 #include "system/files.h"
 #include "system/process.h"
+#include "toolkit/dialogs.h"
 #include "toolkit/scripted_runner.h"
-#include "shell/program_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -135,14 +135,16 @@ TEST_F(WebExportCommand, AnEarlierSiteIsReplacedOnlyAfterYesAndAFolderOfThePerso
     EXPECT_TRUE(fileExists(places / "Dokumenty/moje.txt"));
     EXPECT_FALSE(fileExists(places / "Dokumenty/index.htm"));
     ASSERT_EQ(script.messages().size(), 1u);
-    EXPECT_NE(script.messages()[0].text.find("nelze přemazat"), std::string::npos) << script.messages()[0].text;
+    EXPECT_NE(script.messages()[0].text.find("nelze přemazat"), std::string::npos)
+        << script.messages()[0].text;
 
     // Nor when it is handed to the writing itself.
     script.clearRecords();
     hl().writeHtmlSite(places / "Dokumenty/");
     EXPECT_TRUE(fileExists(places / "Dokumenty/moje.txt"));
     ASSERT_EQ(script.messages().size(), 1u);
-    EXPECT_EQ(script.messages()[0].text, "Vytvoření HTML stránek selhalo. Nepodařilo se vymazat určený adresář.");
+    EXPECT_EQ(script.messages()[0].text,
+              "Vytvoření HTML stránek selhalo. Nepodařilo se vymazat určený adresář.");
 }
 
 TEST_F(WebExportCommand, AFullDiskLeavesTheEarlierSiteWholeAndSaysWhichPageFailed)
@@ -171,15 +173,19 @@ TEST_F(WebExportCommand, AFullDiskLeavesTheEarlierSiteWholeAndSaysWhichPageFaile
         << "nothing half-written stays beside it";
     ASSERT_EQ(script.messages().size(), 1u) << script.messages()[0].text;
     const std::string& told = script.messages()[0].text;
-    EXPECT_EQ(told.rfind("Vytvoření HTML stránek selhalo.\nNezapsáno: " + places.path() + "rodokmen/index.htm (", 0), 0u)
+    EXPECT_EQ(told.rfind(
+                  "Vytvoření HTML stránek selhalo.\nNezapsáno: " + places.path() + "rodokmen/index.htm (", 0),
+              0u)
         << told;
-    EXPECT_NE(told.find("\nDosavadní stránky v " + places.path() + "rodokmen zůstaly beze změny."), std::string::npos)
+    EXPECT_NE(told.find("\nDosavadní stránky v " + places.path() + "rodokmen zůstaly beze změny."),
+              std::string::npos)
         << told;
 }
 
 TEST_F(WebExportCommand, TheLocationWindowReachesFoldersOutsideTheHomeFolder)
 {
-    ASSERT_TRUE(createDir(places / "domov") && createDir(places / "domov/Dokumenty") && createDir(places / "jinam"));
+    ASSERT_TRUE(createDir(places / "domov") && createDir(places / "domov/Dokumenty") &&
+                createDir(places / "jinam"));
     setenv("HOME", (places / "domov").c_str(), 1);
     std::vector<std::string> lines;
     std::vector<std::string> drives;

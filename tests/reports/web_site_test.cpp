@@ -1,15 +1,15 @@
 // The web export's pages as files: what each page holds, which pages exist, and that no stored
 // text can break out of its place in a page.
 #include "model/casove_obdobi.h"
+#include "model/model_helpers.h"
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
-#include "model/model_helpers.h"
+#include "reports/web_site.h"
 #include "system/codec.h"
 #include "system/datetime.h"
 #include "system/fileio.h"
 #include "system/files.h"
-#include "reports/web_site.h"
 #include "temp_folder.h"
 #include "web_tree.h"
 
@@ -58,7 +58,10 @@ protected:
         writer.writeSite(out.path(), all());
         pages = writer.pagesWritten();
     }
-    std::string personFile(const Clovek* p) { return out / ("osoby/osoba" + std::to_string(p->number) + ".htm"); }
+    std::string personFile(const Clovek* p)
+    {
+        return out / ("osoby/osoba" + std::to_string(p->number) + ".htm");
+    }
 
     FakeTexts texts;
     TempFolder work;
@@ -86,8 +89,9 @@ TEST_F(WebSiteTest, WritesTheFramesTheIndexAndOnePagePerPersonAndCouple)
     EXPECT_NE(readFileBytes(out / "osoby.htm").find("Nováková"), std::string::npos);
     EXPECT_NE(readFileBytes(out / "osoby.htm").find("charset=utf-8"), std::string::npos);
     const std::string index = page(out / "osoby.htm");
-    EXPECT_NE(index.find("<a href=\"osoby/osoba" + std::to_string(eva->number) + ".htm\">Eva Nováková</a><br>"),
-              std::string::npos);
+    EXPECT_NE(
+        index.find("<a href=\"osoby/osoba" + std::to_string(eva->number) + ".htm\">Eva Nováková</a><br>"),
+        std::string::npos);
     EXPECT_NE(index.find("<title>Rod &lt;Nováků&gt; &amp; spol.</title>"), std::string::npos);
 
     const std::string janPage = page(personFile(jan));
@@ -179,7 +183,8 @@ TEST_F(WebSiteTest, PortraitIsCopiedWhenStoredAndNamedEvenWhenMissing)
     write();
     EXPECT_EQ(readFileBytes(out / ("osoby/img/hlava" + std::to_string(withCopy->number) + ".jpg")), "JPEG");
     EXPECT_FALSE(fileExists(out / ("osoby/img/hlava" + std::to_string(missing->number) + ".jpg")));
-    EXPECT_NE(page(personFile(missing)).find("<img width=\"100\" src=\"img/hlava" + std::to_string(missing->number)),
+    EXPECT_NE(page(personFile(missing))
+                  .find("<img width=\"100\" src=\"img/hlava" + std::to_string(missing->number)),
               std::string::npos);
 }
 
@@ -191,7 +196,8 @@ TEST_F(WebSiteTest, CouplePagesTellChildrenEndAndDuration)
     s->wedding = date("1", "6", "1974");
     s->place = "Brno <kostel>";
     for (int i = 0; i < 5; ++i)
-        child(jan, eva, add("Dítě" + std::to_string(i), "Novák", 1, date("1", "1", std::to_string(1970 + 2 * i))));
+        child(jan, eva,
+              add("Dítě" + std::to_string(i), "Novák", 1, date("1", "1", std::to_string(1970 + 2 * i))));
     write();
     std::string text = page(out / "svatby/svatba1.htm");
     EXPECT_LT(text.find("Jan Novák"), text.find("Eva Nováková")) << "the man is named first";
@@ -212,7 +218,8 @@ TEST_F(WebSiteTest, CouplePagesTellChildrenEndAndDuration)
     jan->death = date("1", "1", "2010");
     write();
     text = page(out / "svatby/svatba1.htm");
-    EXPECT_NE(text.find("<p>Manželství bylo ukončeno, když zemřela Eva Nováková. Stalo se tak "), std::string::npos);
+    EXPECT_NE(text.find("<p>Manželství bylo ukončeno, když zemřela Eva Nováková. Stalo se tak "),
+              std::string::npos);
     EXPECT_NE(text.find("<p>Trvalo "), std::string::npos);
 
     s->type = 0;
@@ -252,7 +259,8 @@ TEST_F(WebSiteTest, PersonsLeftOutOfTheSiteAreNamedWithoutALinkToAMissingPage)
 
     const std::string janPage = page(personFile(jan));
     EXPECT_NE(janPage.find("<td>Petr Novák</td>"), std::string::npos) << janPage;
-    EXPECT_NE(janPage.find("<td>Eva Nováková (<a href=\"../svatby/svatba1.htm\">"), std::string::npos) << janPage;
+    EXPECT_NE(janPage.find("<td>Eva Nováková (<a href=\"../svatby/svatba1.htm\">"), std::string::npos)
+        << janPage;
     const std::string couple = page(out / "svatby/svatba1.htm");
     EXPECT_NE(couple.find("<a href=\"../osoby/osoba" + std::to_string(jan->number)), std::string::npos);
     EXPECT_NE(couple.find("<font style=\"font-size:11pt\">Eva Nováková</font>"), std::string::npos) << couple;
@@ -283,7 +291,8 @@ TEST_F(WebSiteTest, LettersOfEveryAlphabetAreWrittenAsUtf8)
     Clovek* p = add("Søren Иван", "Dvořák", 1);
     write();
     const std::string bytes = readFileBytes(personFile(p));
-    EXPECT_NE(bytes.find("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">"), std::string::npos);
+    EXPECT_NE(bytes.find("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">"),
+              std::string::npos);
     EXPECT_NE(bytes.find("Søren Иван Dvořák"), std::string::npos);
     EXPECT_NE(readFileBytes(out / "index.htm").find("charset=utf-8"), std::string::npos);
 }
@@ -347,7 +356,8 @@ TEST_F(WebSiteTest, APageOfItsOwnNamesRelativesWithoutLinksAndKeepsItsPortraitIn
     EXPECT_EQ(text.find("<a href=\"osoba"), std::string::npos);
     EXPECT_EQ(text.find("podrobnosti"), std::string::npos);
     EXPECT_NE(text.find("<td>Petr Novák</td>"), std::string::npos);
-    EXPECT_NE(text.find("<td class=\"vpravo\">Partneři:</td>\n<td>Eva &lt;b&gt; Nováková</td>"), std::string::npos);
+    EXPECT_NE(text.find("<td class=\"vpravo\">Partneři:</td>\n<td>Eva &lt;b&gt; Nováková</td>"),
+              std::string::npos);
     EXPECT_NE(text.find("src=\"foto/hlava" + std::to_string(jan->number) + ".jpg\""), std::string::npos);
     EXPECT_EQ(readFileBytes(out / ("foto/hlava" + std::to_string(jan->number) + ".jpg")), "JPEG");
     EXPECT_FALSE(directoryExists(out / "svatby"));

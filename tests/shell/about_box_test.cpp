@@ -1,14 +1,14 @@
 // The about box: the credits moved by the timer, the tune started once per showing through a
 // player of the machine (or none), and the quiz that remembers its question.
-#include <unistd.h>
-#include "shell/about_tunes.h"
 #include "forms/easter_egg_form.h"
 #include "forms/o_programu_form.h"
+#include "program_fixture.h"
+#include "shell/about_tunes.h"
+#include "shell/dialog_events.h"
 #include "system/fileio.h"
 #include "system/files.h"
 #include "system/midi_player.h"
-#include "program_fixture.h"
-#include "shell/dialog_events.h"
+#include <unistd.h>
 
 #include <chrono>
 #include <fstream>
@@ -105,7 +105,8 @@ TEST_F(AboutBox, TheTunePlaysOncePerShowingAndIsNoErrorWhenMissing)
     showAbout([&] { user::click(box().Image1); });
     EXPECT_TRUE(script.messages().empty());
     const bool first = fileExists(folder() + "data/about1.mid");
-    EXPECT_EQ(readFileBytes(folder() + (first ? "data/about1.mid" : "data/about2.mid")), aboutTuneMidi(first ? 1 : 2));
+    EXPECT_EQ(readFileBytes(folder() + (first ? "data/about1.mid" : "data/about2.mid")),
+              aboutTuneMidi(first ? 1 : 2));
 
     // A tune a person put there is played as it is.
     createDir(folder() + "data");
@@ -135,7 +136,8 @@ TEST_F(AboutBox, TheTunePlaysOncePerShowingAndIsNoErrorWhenMissing)
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     const auto played = readLines(record);
     ASSERT_EQ(played.size(), 2u);
-    EXPECT_TRUE(played[0] == folder() + "data/about1.mid" || played[0] == folder() + "data/about2.mid") << played[0];
+    EXPECT_TRUE(played[0] == folder() + "data/about1.mid" || played[0] == folder() + "data/about2.mid")
+        << played[0];
     EXPECT_TRUE(script.messages().empty());
 }
 
@@ -216,7 +218,8 @@ TEST(AboutTunes, BothTunesAreStandardMidiFilesWrittenOnlyWhereNoneIs)
     }
     EXPECT_NE(aboutTuneMidi(1), aboutTuneMidi(2));
 
-    const std::string folder = std::filesystem::temp_directory_path() / ("tunes" + std::to_string(::getpid()));
+    const std::string folder =
+        std::filesystem::temp_directory_path() / ("tunes" + std::to_string(::getpid()));
     const std::string path = folder + "/data/about1.mid";
     ASSERT_TRUE(ensureAboutTune(path, 1));
     EXPECT_EQ(readFileBytes(path), aboutTuneMidi(1));

@@ -3,10 +3,10 @@
 #include "model/clovek.h"
 #include "model/datum.h"
 #include "model/svatba.h"
-#include "system/datetime.h"
 #include "program_fixture.h"
 #include "shell/scroll.h"
 #include "shell/vyroci_form.h"
+#include "system/datetime.h"
 
 namespace {
 
@@ -48,9 +48,10 @@ TEST_F(Anniversaries, OpeningATreeAnnouncesTodaysAnniversariesOneMessageEach)
         EXPECT_EQ(m.flags, MB_OK | MB_ICONINFORMATION);
         texts.push_back(m.text);
     }
-    EXPECT_EQ(texts, (std::vector<std::string>{"Novák Jan, 1950 (0) - 73. výročí narození",
-                                               "Novák Jan, 1950 (0) & Novák Eva, 1950 (1) - 50. výročí svatby",
-                                               "Novák Eva, 1950 (1) - 23. výročí úmrtí"}));
+    EXPECT_EQ(texts,
+              (std::vector<std::string>{"Novák Jan, 1950 (0) - 73. výročí narození",
+                                        "Novák Jan, 1950 (0) & Novák Eva, 1950 (1) - 50. výročí svatby",
+                                        "Novák Eva, 1950 (1) - 23. výročí úmrtí"}));
 }
 
 TEST_F(Anniversaries, TheWindowListsTheDayOrTheMonthOfTheCalendarAndKeepsThePickedDay)
@@ -67,8 +68,8 @@ TEST_F(Anniversaries, TheWindowListsTheDayOrTheMonthOfTheCalendarAndKeepsThePick
 
     TvyrociFORM& w = *vyrociFORM;
     script.modal("vyrociFORM", [&](TForm&) {
-        EXPECT_EQ(w.vyrociLIST.Items.lines(), std::vector<std::string>{june->displayName(false, true, true) +
-                                                                        " - 73. výročí narození"});
+        EXPECT_EQ(w.vyrociLIST.Items.lines(),
+                  std::vector<std::string>{june->displayName(false, true, true) + " - 73. výročí narození"});
         user::pick(w.vybranyRADIO, 1);
         EXPECT_EQ(w.vyrociLIST.Items.Count(), 2);
         user::pickDate(w.kalendar, encodeDate(2023, 7, 1));

@@ -1,9 +1,9 @@
 // The archive commands with a stand-in archiver: its arguments arrive one by one, a failed run
 // is told and copies nothing, a good one is copied to the chosen archive. Their menu items stay
 // disabled.
+#include "program_fixture.h"
 #include "system/fileio.h"
 #include "system/files.h"
-#include "program_fixture.h"
 
 #include <fstream>
 
@@ -26,8 +26,9 @@ struct Archives : ProgramTest {
     {
         createDir(folder() + "data");
         const std::string path = folder() + "data/rar";
-        writeFileAtomic(path, "#!/bin/sh\npwd > '" + folder() + "args.txt'\nfor a in \"$@\"; do echo \"[$a]\" >> '" +
-                                  folder() + "args.txt'; done\n[ \"$1\" = a ] && echo packed >> temp.tmp\nexit " +
+        writeFileAtomic(path, "#!/bin/sh\npwd > '" + folder() +
+                                  "args.txt'\nfor a in \"$@\"; do echo \"[$a]\" >> '" + folder() +
+                                  "args.txt'; done\n[ \"$1\" = a ] && echo packed >> temp.tmp\nexit " +
                                   std::to_string(status) + "\n");
         std::filesystem::permissions(path, std::filesystem::perms::owner_all);
     }
@@ -60,7 +61,8 @@ TEST_F(Archives, ExportCopiesTheArchiveOnlyAfterAGoodRun)
     writeFileAtomic(folder() + "save/temp.tmp", "old\n");
     script.press("Kinvelor", "anoBT").file(archive);
     hl().expRARClick();
-    EXPECT_EQ(recorded(), (Lines{folder() + "save", "[a]", "[-r]", "[temp.tmp]", "[novak.rod]", "[novak/*]"}));
+    EXPECT_EQ(recorded(),
+              (Lines{folder() + "save", "[a]", "[-r]", "[temp.tmp]", "[novak.rod]", "[novak/*]"}));
     std::ifstream in(archive);
     std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(content, "packed\n");
@@ -106,7 +108,8 @@ TEST_F(Archives, ImportAnnouncesOnlyAnUnpackingThatWorked)
     archiver(0);
     script.file(archive);
     hl().impRARClick();
-    EXPECT_EQ(recorded(), (Lines{folder() + "archivy", "[x]", "[zaloha s mezerou.rar]", "[" + folder() + "save/]"}));
+    EXPECT_EQ(recorded(),
+              (Lines{folder() + "archivy", "[x]", "[zaloha s mezerou.rar]", "[" + folder() + "save/]"}));
     EXPECT_EQ(script.messageTexts().back(), "Archív byl rozbalen.");
 
     archiver(2);
@@ -120,5 +123,6 @@ TEST_F(Archives, ImportAnnouncesOnlyAnUnpackingThatWorked)
     script.clearRecords();
     script.press("Kinvelor", "neBT");
     hl().impRARClick();
-    EXPECT_EQ(script.messageTexts().back(), "Rozbalení nemůže proběhnout, některý lipoveta je stále otevřený!");
+    EXPECT_EQ(script.messageTexts().back(),
+              "Rozbalení nemůže proběhnout, některý lipoveta je stále otevřený!");
 }

@@ -66,7 +66,7 @@ TEST(BirthOrder, EveryArrangementOfShortListsGivesThePassesOrder)
     const std::vector<Datum> kinds = {
         Datum("?", "?", "1900"), Datum("5", "?", "1900"), Datum("?", "1", "1900"), Datum("?", "2", "1900"),
         Datum("?", "3", "1900"), Datum("1", "1", "1900"), Datum("0", "2", "1900"), Datum("2", "2", "1900"),
-        Datum("1", "3", "1900"), Datum("?", "?", "?"), Datum("?", "?", "1901"), Datum("1", "2", "1899")};
+        Datum("1", "3", "1900"), Datum("?", "?", "?"),    Datum("?", "?", "1901"), Datum("1", "2", "1899")};
     const int length = 4;
     std::vector<int> pick(length, 0);
     for (;;) {
@@ -87,7 +87,8 @@ TEST(BirthOrder, RandomListsGiveThePassesOrder)
 {
     std::mt19937 rng(1900);
     auto part = [&](int lo, int hi, int unknownPercent) {
-        return int(rng() % 100) < unknownPercent ? std::string("?") : std::to_string(lo + int(rng() % (hi - lo + 1)));
+        return int(rng() % 100) < unknownPercent ? std::string("?")
+                                                 : std::to_string(lo + int(rng() % (hi - lo + 1)));
     };
     for (int round = 0; round < 1000; ++round) {
         int n = round % 20 == 0 ? 50 + int(rng() % 150) : 1 + int(rng() % 14);

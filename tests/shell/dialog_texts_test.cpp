@@ -4,12 +4,12 @@
 #include "forms/co_exportovat_form.h"
 #include "forms/hledej_form.h"
 #include "forms/nazvy_svateb_form.h"
+#include "program_fixture.h"
 #include "system/codec.h"
 #include "system/inifile.h"
 #include "toolkit/lists.h"
 #include "toolkit/menus.h"
 #include "toolkit/pagecontrol.h"
-#include "program_fixture.h"
 
 #include <algorithm>
 
@@ -57,9 +57,9 @@ struct DialogTexts : ProgramTest {
         Lines lines{"[info]", "jazyk=Marked"};
         for (const std::string& line : readCp1250Lines(langFile("cestina.lan"))) {
             const auto eq = line.find('=');
-            lines.push_back(eq == std::string::npos || line.front() == '[' ? line
-                                                                         : line.substr(0, eq + 1) + kMark +
-                                                                               line.substr(eq + 1));
+            lines.push_back(eq == std::string::npos || line.front() == '['
+                                ? line
+                                : line.substr(0, eq + 1) + kMark + line.substr(eq + 1));
         }
         writeCp1250Lines(langFile("marked.lan"), lines);
         hl().settings.languageFileName = "marked.lan";
@@ -97,13 +97,14 @@ TEST_F(DialogTexts, FirstStartShowsTheCzechDefaultsAndWritesTheKeysInTheOrderOfT
     EXPECT_EQ(names[15], "20. porcelánová");
     EXPECT_EQ(names[25], "70. platinová");
 
-    const Lines dialogSections{"vymazFoto",     "formular",     "vyhledano",   "jakVypsatSeznam", "HTML",
-                               "prirazeniDeti", "vyberPartnera", "vyroci",     "jazyk",           "vyhledaniPribuznych",
-                               "vyberDokumentu", "vyberFotek",  "vyberSouboru", "nastaveni",      "sourozenci",
-                               "text",          "casoveObdobi", "dalsiUdaje",  "shrnutiSvatby",   "FText",
-                               "popup",         "kalendar",     "tip",         "hledej",          "exportTXT",
-                               "tolerance",     "nazvySvateb",  "coVHTML",     "skupiny",         "gedcom",
-                               "hromadneMazani"};
+    const Lines dialogSections{
+        "vymazFoto",      "formular",      "vyhledano",    "jakVypsatSeznam", "HTML",
+        "prirazeniDeti",  "vyberPartnera", "vyroci",       "jazyk",           "vyhledaniPribuznych",
+        "vyberDokumentu", "vyberFotek",    "vyberSouboru", "nastaveni",       "sourozenci",
+        "text",           "casoveObdobi",  "dalsiUdaje",   "shrnutiSvatby",   "FText",
+        "popup",          "kalendar",      "tip",          "hledej",          "exportTXT",
+        "tolerance",      "nazvySvateb",   "coVHTML",      "skupiny",         "gedcom",
+        "hromadneMazani"};
     EXPECT_EQ(sectionsAmong(dialogSections), dialogSections);
     const TMemIniFile file(langFile("cestina.lan"));
     EXPECT_EQ(file.ReadString("ruzne", "storno", ""), "Storno");
@@ -119,16 +120,16 @@ TEST_F(DialogTexts, EveryBoundTextOfEveryDialogFollowsASwitchOfLanguage)
     switchToMarkedCopy();
     // The number of texts each window takes from the language file; nothing else of theirs.
     const std::pair<TForm*, int> dialogs[] = {
-        {VymazFotoFORM, 2},      {formularFORM, 6},       {vyhledanoFORM, 3},    {JakSeznamFORM, 16},
-        {htmlAdresarFORM, 2},    {vyberDiteFORM, 2},      {priradDetiFORM, 3},   {vyberPartnera, 2},
-        {vyrociFORM, 5},         {langFORM, 2},           {meneNezFORM, 2},      {vyberAdresarFORM, 2},
-        {pribuzniFORM, 2},       {vyberDokumentuFORM, 5}, {vyberFotekFORM, 5},   {vyberSouboruFORM, 5},
-        {nastaveniForm, 5},      {sourozenciCreate, 4},   {textFORM, 3},         {casoveObdobiFORM, 4},
-        {userDefFORM, 2},        {cekejFORM, 1},          {ShrnutiSvatbyFORM, 2}, {anoNe, 2},
-        {anoNeStorno, 3},        {FTextFORM, 3},          {kalendarFORM, 7},     {tipFORM, 1},
-        {hledejFORM, 31},        {coExportovatFORM, 30},  {toleranceFORM, 2},    {nazvySvatebFORM, 26},
-        {coVHtmlFORM, 11},       {spravceSkupinFORM, 15}, {naplnitFORM, 5},      {mojeSkupinyFORM, 1},
-        {nazevSkupinyFORM, 3},   {coVyplnitFORM, 1},      {importFORM, 7},       {hromadneMazaniFORM, 11},
+        {VymazFotoFORM, 2},    {formularFORM, 6},       {vyhledanoFORM, 3},     {JakSeznamFORM, 16},
+        {htmlAdresarFORM, 2},  {vyberDiteFORM, 2},      {priradDetiFORM, 3},    {vyberPartnera, 2},
+        {vyrociFORM, 5},       {langFORM, 2},           {meneNezFORM, 2},       {vyberAdresarFORM, 2},
+        {pribuzniFORM, 2},     {vyberDokumentuFORM, 5}, {vyberFotekFORM, 5},    {vyberSouboruFORM, 5},
+        {nastaveniForm, 5},    {sourozenciCreate, 4},   {textFORM, 3},          {casoveObdobiFORM, 4},
+        {userDefFORM, 2},      {cekejFORM, 1},          {ShrnutiSvatbyFORM, 2}, {anoNe, 2},
+        {anoNeStorno, 3},      {FTextFORM, 3},          {kalendarFORM, 7},      {tipFORM, 1},
+        {hledejFORM, 31},      {coExportovatFORM, 30},  {toleranceFORM, 2},     {nazvySvatebFORM, 26},
+        {coVHtmlFORM, 11},     {spravceSkupinFORM, 15}, {naplnitFORM, 5},       {mojeSkupinyFORM, 1},
+        {nazevSkupinyFORM, 3}, {coVyplnitFORM, 1},      {importFORM, 7},        {hromadneMazaniFORM, 11},
     };
     for (const auto& [window, texts] : dialogs) {
         ASSERT_NE(window, nullptr);
@@ -151,9 +152,9 @@ TEST_F(DialogTexts, EveryBoundTextOfEveryDialogFollowsASwitchOfLanguage)
 TEST_F(DialogTexts, ASharedKeyRelabelsEveryControlItServes)
 {
     std::filesystem::create_directories(langFile(""));
-    writeCp1250Lines(langFile("cestina.lan"), {"[hledej]", "jmeno=First name", "coProhledavat=Where?", "hledej=Find",
-                                               "[ruzne]", "storno=Cancel", "zpet=Back",
-                                               "[nazvySvateb]", "01svatba= ", "70svatba=platinum"});
+    writeCp1250Lines(langFile("cestina.lan"),
+                     {"[hledej]", "jmeno=First name", "coProhledavat=Where?", "hledej=Find", "[ruzne]",
+                      "storno=Cancel", "zpet=Back", "[nazvySvateb]", "01svatba= ", "70svatba=platinum"});
     startQuietly();
     EXPECT_EQ(hledejFORM->jmenoCH.Caption, "First name");
     EXPECT_EQ(coExportovatFORM->jmenoEx.Caption, "First name");
@@ -162,13 +163,15 @@ TEST_F(DialogTexts, ASharedKeyRelabelsEveryControlItServes)
     EXPECT_EQ(hledejFORM->hledejRetezecBT.Caption, "Find");
     EXPECT_EQ(hledejFORM->hledejDatumBT.Caption, "Find");
     const TButton* const cancels[] = {
-        &JakSeznamFORM->StornoBT,   &htmlAdresarFORM->stornoBT, &langFORM->stornoBT,       &meneNezFORM->stornoBT,
-        &vyberAdresarFORM->stornoBT, &casoveObdobiFORM->stornoBT, &userDefFORM->stornoBT,  &anoNeStorno->stornoBT,
-        &FTextFORM->stornoBT,       &kalendarFORM->stornoBT,    &coExportovatFORM->stornoBT, &coVHtmlFORM->stornoBT,
-        &nazevSkupinyFORM->StornoBT, &coVyplnitFORM->stornoBT,  &hromadneMazaniFORM->StornoBT};
+        &JakSeznamFORM->StornoBT,    &htmlAdresarFORM->stornoBT,  &langFORM->stornoBT,
+        &meneNezFORM->stornoBT,      &vyberAdresarFORM->stornoBT, &casoveObdobiFORM->stornoBT,
+        &userDefFORM->stornoBT,      &anoNeStorno->stornoBT,      &FTextFORM->stornoBT,
+        &kalendarFORM->stornoBT,     &coExportovatFORM->stornoBT, &coVHtmlFORM->stornoBT,
+        &nazevSkupinyFORM->StornoBT, &coVyplnitFORM->stornoBT,    &hromadneMazaniFORM->StornoBT};
     for (const TButton* b : cancels)
         EXPECT_EQ(b->Caption, "Cancel") << b->form()->Name << "." << b->Name;
-    for (const TButton* b : {&hledejFORM->zpetBT, &vyrociFORM->zpetBT, &pribuzniFORM->zpetBT, &naplnitFORM->zpetBT})
+    for (const TButton* b :
+         {&hledejFORM->zpetBT, &vyrociFORM->zpetBT, &pribuzniFORM->zpetBT, &naplnitFORM->zpetBT})
         EXPECT_EQ(b->Caption, "Back") << b->form()->Name;
     // A name of one blank is the empty name: the line keeps its number.
     EXPECT_EQ(nazvySvatebFORM->svatbyMEMO.Lines[0], "1. ");

@@ -1,8 +1,8 @@
 #pragma once
 // The program started quietly with a new tree that holds nobody yet, as after the new-tree
 // command; the helpers every test of a tree built by hand reads it with.
-#include "program_fixture.h"
 #include "model/action_list.h"
+#include "program_fixture.h"
 #include "toolkit/lists.h"
 
 #include <string>

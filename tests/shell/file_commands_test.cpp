@@ -2,8 +2,8 @@
 // general tab, as a person uses them.
 #include "model/clovek.h"
 #include "model/media.h"
-#include "system/fileio.h"
 #include "program_fixture.h"
+#include "system/fileio.h"
 
 #include <fstream>
 
@@ -123,7 +123,8 @@ TEST_F(FileCommands, RecentFilesFollowTheOpens)
         script.press("Kinvelor", "neBT"); // the open tree has a person: not saved
         hl().openTreeFile(path);
     }
-    EXPECT_EQ(Lines(hl().settings.recentFiles.begin(), hl().settings.recentFiles.end()), (Lines{a, c, b, ""}));
+    EXPECT_EQ(Lines(hl().settings.recentFiles.begin(), hl().settings.recentFiles.end()),
+              (Lines{a, c, b, ""}));
     EXPECT_TRUE(hl().soubor3.Visible);
     EXPECT_FALSE(hl().soubor4.Visible);
     EXPECT_TRUE(hl().N14.Visible);
@@ -142,7 +143,7 @@ TEST_F(FileCommands, RecentMenuShowsOnlyFilledEntries)
     for (TMenuItem* item : {&hl().soubor1, &hl().soubor2, &hl().soubor3, &hl().soubor4, &hl().N14})
         EXPECT_FALSE(item->Visible) << item->Name;
     hl().settings.recentFiles[0] = "/home/jan/rodokmeny/novakovi-1900.rod"; // 37 characters
-    hl().settings.recentFiles[1] = "/home/jan/rodokmen/a1.rod";             // 25 characters
+    hl().settings.recentFiles[1] = "/home/jan/rodokmen/a1.rod"; // 25 characters
     hl().updateRecentFilesMenu();
     EXPECT_EQ(hl().soubor1.Caption, "/ho...okmeny/novakovi-1900.rod");
     EXPECT_EQ(hl().soubor2.Caption, "/home/jan/rodokmen/a1.rod");
@@ -219,7 +220,7 @@ TEST_F(FileCommands, ASaveThatFailsKeepsTheTreeOpenAtCloseAndAtExit)
     user::click(hl().Zavrit1);
     ASSERT_TRUE(hl().tree);
     EXPECT_FALSE(script.messages().empty()); // the writer told what failed
-    EXPECT_EQ(hl().tree->fileName, "");      // the next Save asks for a name again
+    EXPECT_EQ(hl().tree->fileName, ""); // the next Save asks for a name again
 
     script.press("Kinvelor", "anoBT").file(nowhere);
     user::click(hl().Konec1);

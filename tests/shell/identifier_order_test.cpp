@@ -13,7 +13,9 @@ namespace {
 
 std::vector<int> bubbleLiterally(std::vector<int> v, const std::vector<IdentifierKey>& ids, bool asc)
 {
-    auto swaps = [&](int r, int s) { return asc ? identifierBefore(ids[s], ids[r]) : identifierBefore(ids[r], ids[s]); };
+    auto swaps = [&](int r, int s) {
+        return asc ? identifierBefore(ids[s], ids[r]) : identifierBefore(ids[r], ids[s]);
+    };
     for (int n = int(v.size()) - 1; n > 0; --n) {
         bool swapped = false;
         for (int j = 0; j < n; ++j)
@@ -33,7 +35,9 @@ TEST(IdentifierOrder, TextsAmongTheNumbersGiveThePassesOrder)
 {
     std::mt19937 rng(10);
     for (int round = 0; round < 3000; ++round) {
-        int n = round % 300 == 0 ? 600 + int(rng() % 900) : round % 10 == 0 ? int(rng() % 100) : int(rng() % 12);
+        int n = round % 300 == 0  ? 600 + int(rng() % 900)
+                : round % 10 == 0 ? int(rng() % 100)
+                                  : int(rng() % 12);
         int range = 1 + int(rng() % 40), textPercent = int(rng() % 50);
         // Keys stand in for collation keys: a number's is its digits, maybe with a letter after;
         // a text's may sort among them, before them (a blank) or after them (a letter).

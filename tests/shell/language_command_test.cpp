@@ -1,15 +1,15 @@
 // Loading the language file through the main window, and the language command.
+#include "app/main_window.h"
 #include "model/clovek.h"
 #include "model/group.h"
 #include "model/language_file.h"
 #include "model/rod.h"
+#include "platform/toolkit_fixture.h"
+#include "shell/lang_form.h"
 #include "system/codec.h"
 #include "system/inifile.h"
-#include "toolkit/useractions.h"
-#include "platform/toolkit_fixture.h"
-#include "app/main_window.h"
-#include "shell/lang_form.h"
 #include "temp_folder.h"
+#include "toolkit/useractions.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -101,7 +101,8 @@ TEST_F(LanguageCommand, LoadRefillsTheGroupsComboOnlyForATreeWithPersons)
 TEST_F(LanguageCommand, ChoiceListsNamedLanFilesAndSwitches)
 {
     writeLang("cestina.lan", {"[menu]", "soubor=Soubor"}); // no [info]: not offered
-    writeLang("english.lan", {"[info]", "jazyk=English", "[ruzne]", "vsichniSkupina=_ALL", "[menu]", "soubor=File"});
+    writeLang("english.lan",
+              {"[info]", "jazyk=English", "[ruzne]", "vsichniSkupina=_ALL", "[menu]", "soubor=File"});
     writeLang("Deutsch.LAN", {"[INFO]", "Jazyk=Deutsch"});
     writeLang("moje nova.lan", {"[info]", "jazyk=Moje"});
     writeLang(".skryty.lan", {"[info]", "jazyk=Skrytý"});
@@ -110,7 +111,8 @@ TEST_F(LanguageCommand, ChoiceListsNamedLanFilesAndSwitches)
     hl.loadLanguage();
 
     script.modal("langFORM", [this](TForm&) {
-        EXPECT_EQ(chooser.jazykyLIST.Items.lines(), (Lines{"Deutsch.LAN - Deutsch", "english.lan - English"}));
+        EXPECT_EQ(chooser.jazykyLIST.Items.lines(),
+                  (Lines{"Deutsch.LAN - Deutsch", "english.lan - English"}));
         EXPECT_EQ(chooser.jazykyLIST.ItemIndex(), -1);
         user::pick(chooser.jazykyLIST, 1);
         user::click(chooser.Button1);

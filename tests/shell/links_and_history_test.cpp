@@ -1,15 +1,15 @@
 // The visit history buttons, the help file, the person's web and mail links as they reach the
 // desktop's opener, and the pick-list windows closed by a double click.
+#include "empty_tree_fixture.h"
 #include "forms/pribuzni_form.h"
 #include "forms/vyber_dite_form.h"
 #include "forms/vyber_partnera_form.h"
 #include "forms/vyhledano_form.h"
 #include "model/prev_next.h"
+#include "shell/scroll.h"
 #include "system/fileio.h"
 #include "system/files.h"
 #include "system/process.h"
-#include "empty_tree_fixture.h"
-#include "shell/scroll.h"
 
 #include <chrono>
 #include <fstream>
@@ -121,8 +121,9 @@ TEST_F(LinksAndHistory, WebPagesKeepTheirSchemeAndAddressesReachTheOpenerWhole)
     waitForLines(record, 3);
     p->web1 = "HTTP://EXAMPLE.CZ";
     s.otevriWWW1BT.OnClick();
-    EXPECT_EQ(waitForLines(record, 4), (Lines{"[https://rodokmen.example.cz/a b;c]", "[http://www.example.cz]",
-                                              "[mailto:jiří@ex.cz; rm -rf ~]", "[HTTP://EXAMPLE.CZ]"}));
+    EXPECT_EQ(waitForLines(record, 4),
+              (Lines{"[https://rodokmen.example.cz/a b;c]", "[http://www.example.cz]",
+                     "[mailto:jiří@ex.cz; rm -rf ~]", "[HTTP://EXAMPLE.CZ]"}));
 }
 
 // An opener that ends in failure, as one does with no program set up for the address.
@@ -170,8 +171,9 @@ TEST_F(LinksAndHistory, ADoubleClickClosesEveryPickListAlsoOnAnEmptyArea)
         TForm& window;
         TListBox& list;
     };
-    for (Pick pick : {Pick{*vyberDiteFORM, vyberDiteFORM->ListBox1}, Pick{*pribuzniFORM, pribuzniFORM->osobyLIST},
-                      Pick{*vyhledanoFORM, vyhledanoFORM->osobyLIST}}) {
+    for (Pick pick :
+         {Pick{*vyberDiteFORM, vyberDiteFORM->ListBox1}, Pick{*pribuzniFORM, pribuzniFORM->osobyLIST},
+          Pick{*vyhledanoFORM, vyhledanoFORM->osobyLIST}}) {
         pick.list.Items.Clear();
         script.modal(pick.window.Name, [&](TForm&) { user::doubleClickLine(pick.list, -1); });
         EXPECT_EQ(pick.window.ShowModal(), mrOk) << pick.window.Name;

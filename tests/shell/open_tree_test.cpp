@@ -7,9 +7,9 @@
 #include "model/prev_next.h"
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
-#include "system/fileio.h"
 #include "program_fixture.h"
 #include "shell/scroll.h"
+#include "system/fileio.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -51,10 +51,12 @@ struct OpenTree : ProgramTest {
         return path(name);
     }
     // A file with the header of a tree file, the given version line and a body.
-    std::string writeRaw(const std::string& name, const std::string& versionLine, const std::string& body = "x")
+    std::string writeRaw(const std::string& name, const std::string& versionLine,
+                         const std::string& body = "x")
     {
-        std::ofstream(path(name), std::ios::binary)
-            << "Kinvelor - ulozeny stav - nemente!\r\nKinvelor\r\n" << versionLine << "\r\n\r\n" << body << "\r\n";
+        std::ofstream(path(name), std::ios::binary) << "Kinvelor - ulozeny stav - nemente!\r\nKinvelor\r\n"
+                                                    << versionLine << "\r\n\r\n"
+                                                    << body << "\r\n";
         return path(name);
     }
     void expectNoTreeState()
@@ -177,10 +179,11 @@ TEST_F(OpenTree, ATreeTooOldIsRefusedWithItsVersion)
 {
     script.file(writeRaw("stary.rod", "verze 1.0.05"));
     user::click(hl().Otevrit1);
-    EXPECT_EQ(script.messageTexts(),
-              Lines{"Nahráváte lipoveta uložený v příliš staré verzi (1.0.05). Data do této verze jsou přenosná z "
-                    "verzí počínaje číslem 1.0.13. Uložte vaše data v některé z těchto novějších verzí, aby se "
-                    "dále dala přenést do této. Děkuji za pochopení."});
+    EXPECT_EQ(
+        script.messageTexts(),
+        Lines{"Nahráváte lipoveta uložený v příliš staré verzi (1.0.05). Data do této verze jsou přenosná z "
+              "verzí počínaje číslem 1.0.13. Uložte vaše data v některé z těchto novějších verzí, aby se "
+              "dále dala přenést do této. Děkuji za pochopení."});
     expectNoTreeState();
     EXPECT_EQ(hl().settings.recentFiles[0], "");
 
@@ -198,7 +201,8 @@ TEST_F(OpenTree, AVersionLineThatIsNoVersionIsRefusedBeforeTheWaitWindow)
         script.clearRecords();
         const std::string file = writeRaw("divny.rod", line);
         EXPECT_EQ(hl().openTree(file), 1) << line;
-        EXPECT_EQ(script.messageTexts(), Lines{"Soubor je poškozený, lipoveta z něj nelze načíst: " + file}) << line;
+        EXPECT_EQ(script.messageTexts(), Lines{"Soubor je poškozený, lipoveta z něj nelze načíst: " + file})
+            << line;
         expectNoTreeState();
     }
     EXPECT_EQ(waitShown, 0);
@@ -366,13 +370,16 @@ TEST_F(OpenTree, AYearThatIsNoNumberNeverStopsAPageFill)
 
 TEST_F(OpenTree, AnOldFormatTreeOpensThroughTheOlderLoader)
 {
-    Lines lines{"Kinvelor - ulozeny stav - nemente!", "", "verze 1.0.15", "", "Rod Dvořáků", "cokoli", "<=start>"};
-    for (const auto& [number, first, father] : {std::tuple{"1", "Václav", ""}, std::tuple{"2", "Josef", "1"}}) {
+    Lines lines{
+        "Kinvelor - ulozeny stav - nemente!", "", "verze 1.0.15", "", "Rod Dvořáků", "cokoli", "<=start>"};
+    for (const auto& [number, first, father] :
+         {std::tuple{"1", "Václav", ""}, std::tuple{"2", "Josef", "1"}}) {
         lines.push_back("<osoba>");
         for (const auto& [tag, value] : {std::pair{"cislo", number}, std::pair{"jmeno", first},
                                          std::pair{"prijm", "Dvořák"}, std::pair{"otec", father}})
             if (*value)
-                lines.insert(lines.end(), {std::string("<") + tag + ">", value, std::string("</") + tag + ">"});
+                lines.insert(lines.end(),
+                             {std::string("<") + tag + ">", value, std::string("</") + tag + ">"});
         lines.push_back("</osoba>");
     }
     lines.push_back("</osoby>");
@@ -413,11 +420,16 @@ TEST_F(OpenTree, AFamilyForTheWindowPicture)
             Datum birth;
         };
         const Row rows[] = {
-            {"Václav", "Dvořák", 1, Datum("12", "3", "1881")},     {"Anna", "Dvořáková", 0, Datum("2", "11", "1885")},
-            {"Josef", "Dvořák", 1, Datum("24", "6", "1907")},      {"Marie", "Dvořáková", 0, Datum("?", "?", "1910")},
-            {"Božena", "Dvořáková", 0, Datum("8", "1", "1912")},   {"Ludmila", "Dvořáková", 0, Datum("30", "9", "1909")},
-            {"Jiří", "Dvořák", 1, Datum("17", "5", "1936")},       {"Věra", "Dvořáková", 0, Datum("3", "2", "1939")},
-            {"Karel", "Šťastný", 1, Datum("?", "7", "1934")},     {"Eliška", "Šťastná", 0, Datum("21", "8", "1960")},
+            {"Václav", "Dvořák", 1, Datum("12", "3", "1881")},
+            {"Anna", "Dvořáková", 0, Datum("2", "11", "1885")},
+            {"Josef", "Dvořák", 1, Datum("24", "6", "1907")},
+            {"Marie", "Dvořáková", 0, Datum("?", "?", "1910")},
+            {"Božena", "Dvořáková", 0, Datum("8", "1", "1912")},
+            {"Ludmila", "Dvořáková", 0, Datum("30", "9", "1909")},
+            {"Jiří", "Dvořák", 1, Datum("17", "5", "1936")},
+            {"Věra", "Dvořáková", 0, Datum("3", "2", "1939")},
+            {"Karel", "Šťastný", 1, Datum("?", "7", "1934")},
+            {"Eliška", "Šťastná", 0, Datum("21", "8", "1960")},
         };
         std::vector<Clovek*> p;
         for (const Row& r : rows) {
@@ -463,7 +475,9 @@ TEST_F(OpenTree, AFillThatFailsGivesTheFlagBack)
     {
         // Nested: the inner fill leaves the flag as the outer one set it.
         Thlavni::ShowingPerson outer(hl());
-        { Thlavni::ShowingPerson inner(hl()); }
+        {
+            Thlavni::ShowingPerson inner(hl());
+        }
         EXPECT_TRUE(hl().showingPerson);
     }
     EXPECT_FALSE(hl().showingPerson);

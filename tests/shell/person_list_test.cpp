@@ -1,19 +1,19 @@
 // The person list panel: the view's operations, its sorts held to the program's bubble passes,
 // keys, mouse, wheel and scroll bar, and what is painted.
+#include "app/main_window.h"
 #include "model/clovek.h"
 #include "model/datum.h"
-#include "model/person_builders.h"
 #include "model/path_utils.h"
+#include "model/person_builders.h"
 #include "model/prev_next.h"
 #include "model/rod.h"
 #include "model/svatba.h"
+#include "platform/toolkit_fixture.h"
+#include "shell/barvy_form.h"
+#include "shell/scroll.h"
 #include "system/collation.h"
 #include "toolkit/screen.h"
-#include "platform/toolkit_fixture.h"
 #include "toolkit/useractions.h"
-#include "shell/barvy_form.h"
-#include "app/main_window.h"
-#include "shell/scroll.h"
 
 #include <random>
 
@@ -220,7 +220,8 @@ TEST_F(PersonList, SizedToTheScreenInWholeRows)
     EXPECT_LE(hl.zobrazovatGroupBox.Top + hl.zobrazovatGroupBox.Height, hl.Height);
     EXPECT_EQ(hl.scrolling.Height, 738);
     EXPECT_EQ(hl.scrollingBar.Height, 738);
-    EXPECT_EQ(hl.listSplitter.Top + hl.listSplitter.Height, hl.zobrazovatGroupBox.Top + hl.zobrazovatGroupBox.Height);
+    EXPECT_EQ(hl.listSplitter.Top + hl.listSplitter.Height,
+              hl.zobrazovatGroupBox.Top + hl.zobrazovatGroupBox.Height);
     EXPECT_EQ(hl.scrolling.RowHeights(0), 738);
     EXPECT_EQ(hl.zobrazovatGroupBox.Top, groupTop + 255);
     EXPECT_EQ(hl.scrolling.Height / Thlavni::personListRowHeight, 49);
@@ -514,9 +515,9 @@ TEST_F(PersonList, EverySortGivesTheBubblePassesOrder)
         bool textIds = round % 3 == 0;
         int idKinds = round % 6 == 0 ? 15 : 14;
         for (int i = 0; i < n; ++i) {
-            Clovek* p = add(names[rng() % 8], names[rng() % 8],
-                            Datum(randomPart(rng, 1, 3, 30), randomPart(rng, 1, 3, 30),
-                                  randomPart(rng, 1900, 1902, 20)));
+            Clovek* p = add(
+                names[rng() % 8], names[rng() % 8],
+                Datum(randomPart(rng, 1, 3, 30), randomPart(rng, 1, 3, 30), randomPart(rng, 1900, 1902, 20)));
             p->identifier = textIds ? ids[rng() % idKinds] : std::to_string(rng() % 6);
             p->percentFilled = int(rng() % 4);
         }
@@ -595,7 +596,8 @@ TEST_F(PersonList, ANameSortAfterOneEditGivesTheBubblePassesOrder)
         hl.currentRow = nullptr;
         const int n = 1 + int(rng() % 30);
         for (int i = 0; i < n; ++i) {
-            Clovek* p = add(names[rng() % 8], names[rng() % 3], Datum("1", "1", randomPart(rng, 1900, 1902, 20)));
+            Clovek* p =
+                add(names[rng() % 8], names[rng() % 3], Datum("1", "1", randomPart(rng, 1900, 1902, 20)));
             p->identifier = std::to_string(rng() % 4);
             p->sex = uint8_t(rng() % 2);
             p->birthSurname = names[rng() % 8];
@@ -610,10 +612,18 @@ TEST_F(PersonList, ANameSortAfterOneEditGivesTheBubblePassesOrder)
             hl.currentRow = rng() % 4 ? row : nullptr;
             Clovek* p = row->person;
             switch (rng() % 4) {
-            case 0: p->surname = names[rng() % 8]; break;
-            case 1: p->firstName = names[rng() % 8]; break;
-            case 2: p->birth.year = randomPart(rng, 1900, 1902, 20); break;
-            default: p->identifier = std::to_string(rng() % 4); break;
+            case 0:
+                p->surname = names[rng() % 8];
+                break;
+            case 1:
+                p->firstName = names[rng() % 8];
+                break;
+            case 2:
+                p->birth.year = randomPart(rng, 1900, 1902, 20);
+                break;
+            default:
+                p->identifier = std::to_string(rng() % 4);
+                break;
             }
             // A setting changed meanwhile, or another sort, leaves only the full sort right.
             if (rng() % 8 == 0)
@@ -677,7 +687,8 @@ TEST_F(PersonList, AddedAndRemovedRowsKeepTheBubblePassesOrder)
                     std::vector<Clovek*> got;
                     for (Polozka* r = list.first; r; r = r->next)
                         got.push_back(r->person);
-                    ASSERT_EQ(got, bubbleLiterally(before, Scroll::byName, hl.settings.sortAscending, hl.settings))
+                    ASSERT_EQ(got,
+                              bubbleLiterally(before, Scroll::byName, hl.settings.sortAscending, hl.settings))
                         << "round " << round << " step " << step;
                     p->surname = names[rng() % 8];
                 }
@@ -694,7 +705,8 @@ TEST_F(PersonList, AddedAndRemovedRowsKeepTheBubblePassesOrder)
                         ASSERT_EQ(r->next->prev, r);
                     }
                 }
-                ASSERT_EQ(got, bubbleLiterally(before, Scroll::byName, hl.settings.sortAscending, hl.settings))
+                ASSERT_EQ(got,
+                          bubbleLiterally(before, Scroll::byName, hl.settings.sortAscending, hl.settings))
                     << "round " << round << " step " << step;
             }
             int i = 0;
@@ -707,4 +719,3 @@ TEST_F(PersonList, AddedAndRemovedRowsKeepTheBubblePassesOrder)
         }
     }
 }
-

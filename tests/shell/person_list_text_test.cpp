@@ -1,14 +1,14 @@
 // The person list as text and the person form: the columns counted in letters, the orders of the
 // list and the sort it gives back, and which forms reach the printer and how often.
+#include "empty_tree_fixture.h"
 #include "forms/formular_form.h"
 #include "forms/jak_seznam_form.h"
 #include "forms/mene_nez_form.h"
 #include "forms/text_form.h"
 #include "model/casove_obdobi.h"
 #include "model/datum.h"
-#include "empty_tree_fixture.h"
-#include "system/fileio.h"
 #include "shell/scroll.h"
+#include "system/fileio.h"
 
 using Lines = std::vector<std::string>;
 
@@ -36,7 +36,10 @@ struct TextOfPersons : EmptyTreeTest {
         user::click(hl().SeznamOsob1);
         return shown;
     }
-    static std::string pad(int blanks, const std::string& text) { return std::string(blanks, ' ') + text + "\t"; }
+    static std::string pad(int blanks, const std::string& text)
+    {
+        return std::string(blanks, ' ') + text + "\t";
+    }
 };
 
 } // namespace
@@ -118,7 +121,8 @@ TEST_F(TextOfPersons, FormsArePrintedBelowTheShareOnlyAndBlankOnesOncePerCopy)
     EXPECT_EQ(script.printed()[0].title, "Formular osoby");
     EXPECT_EQ(script.printed()[0].fontSize, 11);
     const Lines& form = script.printed()[0].lines;
-    EXPECT_NE(std::find_if(form.begin(), form.end(), [](const std::string& l) { return l.find("Málo Vyplněný") != std::string::npos; }),
+    EXPECT_NE(std::find_if(form.begin(), form.end(),
+                           [](const std::string& l) { return l.find("Málo Vyplněný") != std::string::npos; }),
               form.end());
     EXPECT_EQ(textFORM->textRICH.Font.Size, 8);
 
@@ -164,8 +168,9 @@ TEST_F(TextOfPersons, SavingReplacesAWholeFileAndTellsAFailure)
     showWholeTree();
     TtextFORM& t = *textFORM;
     const std::string path = folder() + "seznam.txt";
-    writeCp1250Lines(path, {"stará", "data", "delší", "než", "nová", "a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k",
-                            "l", "m", "n", "o", "p", "q", "r", "s", "t", "u", "v", "w", "x", "y", "z"});
+    writeCp1250Lines(path, {"stará", "data", "delší", "než", "nová", "a", "b", "c", "d", "e", "f",
+                            "g",     "h",    "i",     "j",   "k",    "l", "m", "n", "o", "p", "q",
+                            "r",     "s",    "t",     "u",   "v",    "w", "x", "y", "z"});
     TStringList text;
     text.Add("Řádek jedna");
     text.Add("Řádek dvě");

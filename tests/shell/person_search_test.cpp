@@ -4,8 +4,8 @@
 #include "model/clovek.h"
 #include "model/datum.h"
 #include "model/path_utils.h"
-#include "model/rod.h"
 #include "model/person_builders.h"
+#include "model/rod.h"
 #include "model/svatba.h"
 #include "system/text.h"
 

@@ -7,16 +7,16 @@
 #include "model/datum.h"
 #include "model/person_builders.h"
 #include "model/rod.h"
+#include "platform/toolkit_fixture.h"
+#include "shell/scroll.h"
+#include "storage/tree_writer.h"
 #include "system/codec.h"
 #include "system/command_line.h"
 #include "system/datetime.h"
 #include "system/programfolder.h"
-#include "toolkit/screen.h"
-#include "platform/toolkit_fixture.h"
-#include "toolkit/useractions.h"
-#include "shell/scroll.h"
-#include "storage/tree_writer.h"
 #include "temp_folder.h"
+#include "toolkit/screen.h"
+#include "toolkit/useractions.h"
 
 #include <filesystem>
 #include <memory>

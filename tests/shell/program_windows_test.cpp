@@ -5,7 +5,7 @@
 
 namespace {
 
-struct ProgramWindowsTest : ProgramTest {};
+struct ProgramWindowsTest : ProgramTest { };
 
 } // namespace
 
@@ -14,17 +14,53 @@ TEST_F(ProgramWindowsTest, EveryWindowIsMadeOnceInTheProgramsOrder)
     std::vector<std::string> made;
     for (const TForm* form : Application.forms())
         made.push_back(form->Name);
-    const std::vector<std::string> order{
-        "hlavni",            "anoNeStorno",       "anoNe",           "oProgramu",          "nastaveniForm",
-        "sourozenciCreate",  "casoveObdobiFORM",  "vyberPartnera",   "priradDetiFORM",     "vyberDiteFORM",
-        "ShrnutiSvatbyFORM", "pribuzniFORM",      "cekejFORM",       "userDefFORM",        "hledejFORM",
-        "vyhledanoFORM",     "barvyFORM",         "vyrociFORM",      "JakSeznamFORM",      "textFORM",
-        "formularFORM",      "meneNezFORM",       "VymazFotoFORM",   "vyberFotekFORM",     "vyberDokumentuFORM",
-        "vyberSouboruFORM",  "dvojiteSpusteniFORM", "easterEggFORM", "vyberAdresarFORM",   "htmlAdresarFORM",
-        "langFORM",          "importFORM",        "idChangeFORM",    "coExportovatFORM",   "toleranceFORM",
-        "nazvySvatebFORM",   "FTextFORM",         "spravceSkupinFORM", "mojeSkupinyFORM",  "nazevSkupinyFORM",
-        "naplnitFORM",       "hromadneFORM",      "coVyplnitFORM",   "tipFORM",            "coVHtmlFORM",
-        "kalendarFORM",      "hromadneMazaniFORM"};
+    const std::vector<std::string> order{"hlavni",
+                                         "anoNeStorno",
+                                         "anoNe",
+                                         "oProgramu",
+                                         "nastaveniForm",
+                                         "sourozenciCreate",
+                                         "casoveObdobiFORM",
+                                         "vyberPartnera",
+                                         "priradDetiFORM",
+                                         "vyberDiteFORM",
+                                         "ShrnutiSvatbyFORM",
+                                         "pribuzniFORM",
+                                         "cekejFORM",
+                                         "userDefFORM",
+                                         "hledejFORM",
+                                         "vyhledanoFORM",
+                                         "barvyFORM",
+                                         "vyrociFORM",
+                                         "JakSeznamFORM",
+                                         "textFORM",
+                                         "formularFORM",
+                                         "meneNezFORM",
+                                         "VymazFotoFORM",
+                                         "vyberFotekFORM",
+                                         "vyberDokumentuFORM",
+                                         "vyberSouboruFORM",
+                                         "dvojiteSpusteniFORM",
+                                         "easterEggFORM",
+                                         "vyberAdresarFORM",
+                                         "htmlAdresarFORM",
+                                         "langFORM",
+                                         "importFORM",
+                                         "idChangeFORM",
+                                         "coExportovatFORM",
+                                         "toleranceFORM",
+                                         "nazvySvatebFORM",
+                                         "FTextFORM",
+                                         "spravceSkupinFORM",
+                                         "mojeSkupinyFORM",
+                                         "nazevSkupinyFORM",
+                                         "naplnitFORM",
+                                         "hromadneFORM",
+                                         "coVyplnitFORM",
+                                         "tipFORM",
+                                         "coVHtmlFORM",
+                                         "kalendarFORM",
+                                         "hromadneMazaniFORM"};
     EXPECT_EQ(made, order);
     EXPECT_EQ(Application.MainForm, &hl());
     // A few of the pointers the commands go through, each to the window made here.
@@ -39,7 +75,7 @@ TEST_F(ProgramWindowsTest, NoDialogHasAControlOutsideItsParentOrOverAnother)
 {
     for (const TForm* form : Application.forms()) {
         if (form == &hl())
-            continue;  // the main window's panels are checked with its layout
+            continue; // the main window's panels are checked with its layout
         SCOPED_TRACE(form->Name);
         layout::expectTidy(*form);
     }

@@ -18,7 +18,13 @@ struct QuickTexts : ProgramTest {
 
 // A window with an editable combo box, a drop-down list and a memo.
 struct Fields : TForm {
-    Fields() : TForm("fields") { Visible = true; combo.setText("Mělník"); list.Items.Add("a"); list.Style = TComboBox::csDropDownList; }
+    Fields() : TForm("fields")
+    {
+        Visible = true;
+        combo.setText("Mělník");
+        list.Items.Add("a");
+        list.Style = TComboBox::csDropDownList;
+    }
     TComboBox combo{this, "combo"};
     TComboBox list{this, "list"};
     TMemo memo{this, "memo"};

@@ -1,12 +1,12 @@
 // The search command and its dialog: both pages with Czech letters, the date checks in their
 // order, and the person chosen among those found.
+#include "empty_tree_fixture.h"
 #include "model/clovek.h"
 #include "model/datum.h"
 #include "model/svatba.h"
-#include "empty_tree_fixture.h"
-#include "toolkit/keys.h"
 #include "shell/hledej_form.h"
 #include "shell/scroll.h"
+#include "toolkit/keys.h"
 
 using Lines = std::vector<std::string>;
 
@@ -26,7 +26,8 @@ struct SearchDialog : EmptyTreeTest {
         user::click(hl().Hledej1);
     }
     static std::string caption(const Clovek* p) { return p->displayName(false, false, true); }
-    void setDate(TComboBox& day, TComboBox& month, TEdit& year, const char* dd, const char* mm, const char* yyyy)
+    void setDate(TComboBox& day, TComboBox& month, TEdit& year, const char* dd, const char* mm,
+                 const char* yyyy)
     {
         user::replaceText(day, dd);
         user::replaceText(month, mm);

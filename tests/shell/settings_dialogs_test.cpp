@@ -1,9 +1,9 @@
 // The limits dialog and the colours dialog as their menu commands run them.
-#include "platform/toolkit_fixture.h"
-#include "toolkit/useractions.h"
-#include "shell/barvy_form.h"
 #include "app/main_window.h"
+#include "platform/toolkit_fixture.h"
+#include "shell/barvy_form.h"
 #include "shell/nastaveni_form.h"
+#include "toolkit/useractions.h"
 
 namespace {
 

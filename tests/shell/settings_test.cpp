@@ -1,6 +1,6 @@
+#include "shell/settings.h"
 #include "system/codec.h"
 #include "system/exceptions.h"
-#include "shell/settings.h"
 
 #include "temp_folder.h"
 
@@ -30,18 +30,55 @@ TEST_F(Settings, FirstStartRunsOnDefaultsAndWritesEveryKey)
     EXPECT_EQ(s.languageFileName, "cestina.lan");
     EXPECT_FALSE(fs::exists(iniPath()));
     s.save(program);
-    EXPECT_EQ(readCp1250Lines(iniPath()),
-              (Lines{"[zobrazovat]", "cislo=1", "narozeni=1", "procenta=1", "rodne=0", "trideni=0", "sirkaseznamu=216", "",
-                     "[trideni]", "vzestupne=1", "",
-                     "[gedcom]", "nameasborn=1", "mancopy=1", "womancopy=1", "",
-                     "[start]", "tip=1", "cislo=0", "",
-                     "[meze]", "rodicdite=15", "maxvek=120", "minrok=1600", "maxrok=2050",
-                     "smrtotecnarozdite=1", "",
-                     "[barvy]", "aktivni=65535", "rodice=32768", "deti=16711680", "partneri=255",
-                     "sourozenci=128", "",
-                     "[posledni]", "posledni1=", "posledni2=", "posledni3=", "posledni4=", "",
-                     "[FVloz]", "F9=", "F10=", "F11=", "F12=", "",
-                     "[jazyk]", "jazyk=cestina.lan", ""}));
+    EXPECT_EQ(readCp1250Lines(iniPath()), (Lines{"[zobrazovat]",
+                                                 "cislo=1",
+                                                 "narozeni=1",
+                                                 "procenta=1",
+                                                 "rodne=0",
+                                                 "trideni=0",
+                                                 "sirkaseznamu=216",
+                                                 "",
+                                                 "[trideni]",
+                                                 "vzestupne=1",
+                                                 "",
+                                                 "[gedcom]",
+                                                 "nameasborn=1",
+                                                 "mancopy=1",
+                                                 "womancopy=1",
+                                                 "",
+                                                 "[start]",
+                                                 "tip=1",
+                                                 "cislo=0",
+                                                 "",
+                                                 "[meze]",
+                                                 "rodicdite=15",
+                                                 "maxvek=120",
+                                                 "minrok=1600",
+                                                 "maxrok=2050",
+                                                 "smrtotecnarozdite=1",
+                                                 "",
+                                                 "[barvy]",
+                                                 "aktivni=65535",
+                                                 "rodice=32768",
+                                                 "deti=16711680",
+                                                 "partneri=255",
+                                                 "sourozenci=128",
+                                                 "",
+                                                 "[posledni]",
+                                                 "posledni1=",
+                                                 "posledni2=",
+                                                 "posledni3=",
+                                                 "posledni4=",
+                                                 "",
+                                                 "[FVloz]",
+                                                 "F9=",
+                                                 "F10=",
+                                                 "F11=",
+                                                 "F12=",
+                                                 "",
+                                                 "[jazyk]",
+                                                 "jazyk=cestina.lan",
+                                                 ""}));
 }
 
 TEST_F(Settings, RoundTripKeepsUnknownSectionsAndKeys)
@@ -81,14 +118,14 @@ TEST_F(Settings, RoundTripKeepsUnknownSectionsAndKeys)
 
 TEST_F(Settings, DamagedFileFallsBackKeyByKeyAndClampsWhatNoControlShows)
 {
-    writeCp1250Lines(iniPath(), {"garbage before", "[zobrazovat]", "cislo=0", "narozeni=ano",
-                                 "procenta=7", "trideni=9", "[meze", "[meze]", "minrok=abc",
-                                 "maxrok=99999", "rodicdite=-4", "maxvek=", "[barvy]", "aktivni=-1",
-                                 "deti=16777216", "rodice=255", "[start]", "cislo=2147483647"});
+    writeCp1250Lines(iniPath(),
+                     {"garbage before", "[zobrazovat]", "cislo=0", "narozeni=ano", "procenta=7", "trideni=9",
+                      "[meze", "[meze]", "minrok=abc", "maxrok=99999", "rodicdite=-4", "maxvek=", "[barvy]",
+                      "aktivni=-1", "deti=16777216", "rodice=255", "[start]", "cislo=2147483647"});
     Nastaveni s;
     s.load(program);
     EXPECT_FALSE(s.showNumber);
-    EXPECT_TRUE(s.showBirth);   // not a number: the default
+    EXPECT_TRUE(s.showBirth); // not a number: the default
     EXPECT_TRUE(s.showPercent); // any non-zero number
     EXPECT_EQ(s.sortOrder, 3);
     EXPECT_EQ(s.minYear, 1600);
@@ -99,7 +136,7 @@ TEST_F(Settings, DamagedFileFallsBackKeyByKeyAndClampsWhatNoControlShows)
     EXPECT_EQ(s.colourChildren, 0xFF0000);
     EXPECT_EQ(s.colourParents, 255);
     EXPECT_EQ(s.startCount + 1, 2147483647); // one more start cannot overflow
-    EXPECT_TRUE(s.showTip);                  // missing key
+    EXPECT_TRUE(s.showTip); // missing key
 }
 
 TEST_F(Settings, UnreadableFileGivesDefaultsAndSaveFailureIsReported)

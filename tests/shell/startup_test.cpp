@@ -2,10 +2,10 @@
 // the double-start warning, tips and greetings, a tree named on the command line, the close.
 #include "model/clovek.h"
 #include "model/datum.h"
-#include "system/file_lock.h"
-#include "system/inifile.h"
 #include "program_fixture.h"
 #include "shell/lang_form.h"
+#include "system/file_lock.h"
+#include "system/inifile.h"
 
 #include <fstream>
 
@@ -21,7 +21,7 @@ std::string bytesOf(const std::string& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-struct Startup : ProgramTest {};
+struct Startup : ProgramTest { };
 
 } // namespace
 
@@ -30,7 +30,8 @@ TEST_F(Startup, FirstStartInAnEmptyFolderMakesItsFoldersAndGreetsWithTheSignUp)
     script.modal("Tip", [](TForm& f) {
         auto& tip = static_cast<TtipFORM&>(f);
         EXPECT_EQ(tip.cisloSpusteniLB.Caption, "Číslo spuštění: 1");
-        EXPECT_EQ(tip.tipLB.Caption.rfind("Zaregistrujte se na webových stránkách programu Kinvelor.", 0), 0u);
+        EXPECT_EQ(tip.tipLB.Caption.rfind("Zaregistrujte se na webových stránkách programu Kinvelor.", 0),
+                  0u);
         EXPECT_TRUE(tip.zobrazovatCH.Checked());
         EXPECT_FALSE(tip.zobrazovatCH.enabledInWindow());
         user::click(tip.OKBtn);
@@ -207,8 +208,9 @@ TEST_F(Startup, ThePersonListOpensAsWideAsItWasLeft)
 TEST_F(Startup, AnEmptyOrMissingTipFileGivesTheSignUpText)
 {
     startQuietly();
-    const std::string signUp = "Zaregistrujte se na webových stránkách programu Kinvelor. Budete tak vždy ihned "
-                               "informováni o nové verzi programu.";
+    const std::string signUp =
+        "Zaregistrujte se na webových stránkách programu Kinvelor. Budete tak vždy ihned "
+        "informováni o nové verzi programu.";
     hl().settings.startCount = 9;
     EXPECT_EQ(hl().tipText(), signUp);
     std::ofstream(folder() + "data/lang/cestina.tip").close();

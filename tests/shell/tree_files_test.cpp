@@ -1,12 +1,12 @@
 // The main window's working folder and wait window.
+#include "app/main_window.h"
 #include "forms/cekej_form.h"
-#include "toolkit/application.h"
 #include "model/clovek.h"
 #include "model/rod.h"
 #include "system/files.h"
-#include "toolkit/scripted_runner.h"
-#include "app/main_window.h"
 #include "temp_folder.h"
+#include "toolkit/application.h"
+#include "toolkit/scripted_runner.h"
 
 #include <filesystem>
 

@@ -1,9 +1,9 @@
 // The undo and redo commands of the main window: enabled by the history, replaying a step on the
 // controls that are there (the lock box, the further-texts memo) for the person it was made on;
 // the person list's share column; the date checks' messages.
+#include "empty_tree_fixture.h"
 #include "model/action_list.h"
 #include "model/checks.h"
-#include "empty_tree_fixture.h"
 #include "shell/scroll.h"
 
 #include <gtest/gtest.h>

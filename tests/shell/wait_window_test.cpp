@@ -61,12 +61,12 @@ namespace {
 
 struct PaintCountingHost : RenderHost {
     int painted = 0;
-    void invalidate(TControl&) override {}
+    void invalidate(TControl&) override { }
     void repaintNow(TControl&) override { ++painted; }
-    void timerChanged(TTimer&) override {}
-    void formShown(TForm&) override {}
-    void formHidden(TForm&) override {}
-    void terminate() override {}
+    void timerChanged(TTimer&) override { }
+    void formShown(TForm&) override { }
+    void formHidden(TForm&) override { }
+    void terminate() override { }
 };
 
 } // namespace

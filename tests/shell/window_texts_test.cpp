@@ -1,14 +1,14 @@
 // The window texts as the program applies them: a first start without a language file writes
 // every key of every applier in applier order, and a language switch reaches a control of every
 // window, shown or not.
+#include "forms/o_programu_form.h"
 #include "model/language_file.h"
 #include "model/media_names.h"
+#include "program_fixture.h"
+#include "shell/lang_form.h"
 #include "system/collation.h"
 #include "system/files.h"
 #include "system/jpeg.h"
-#include "forms/o_programu_form.h"
-#include "program_fixture.h"
-#include "shell/lang_form.h"
 
 #include <algorithm>
 #include <map>
@@ -84,13 +84,20 @@ TEST_F(WindowTexts, FirstStartWritesEveryKeyInApplierOrderAndLogsIt)
     }
     // The appliers' sections follow the first one the load writes, in applier order (other
     // sections, looked up by the start-up before or after, may stand between them).
-    const Lines appliers{"ruzne",          "menu",
-                         "rychlaTlacitka", "plocha",
-                         "kartaObecne",    "kartaZakladniUdaje",
-                         "kartaDalsiUdaje", "zmenaID",
-                         "kartaFotkyAObrazky", "kartaDokumenty",
-                         "kartaDoplnujiciTextyASoubory", "kartaShrnutiOsoby",
-                         "kartaStatistikaLipovetau", "barvyVztahu",
+    const Lines appliers{"ruzne",
+                         "menu",
+                         "rychlaTlacitka",
+                         "plocha",
+                         "kartaObecne",
+                         "kartaZakladniUdaje",
+                         "kartaDalsiUdaje",
+                         "zmenaID",
+                         "kartaFotkyAObrazky",
+                         "kartaDokumenty",
+                         "kartaDoplnujiciTextyASoubory",
+                         "kartaShrnutiOsoby",
+                         "kartaStatistikaLipovetau",
+                         "barvyVztahu",
                          "dvojiteSpusteni"};
     auto at = order.begin();
     for (const std::string& section : appliers) {
@@ -122,8 +129,9 @@ TEST_F(WindowTexts, FirstStartWritesEveryKeyInApplierOrderAndLogsIt)
             if (name != "info")
                 written.push_back(name + " ; " + key);
     Lines logged = readCp1250Lines(lang("new.txt"));
-    EXPECT_TRUE(std::is_sorted(logged.begin(), logged.end(),
-                               [](const std::string& a, const std::string& b) { return compareCollated(a, b) < 0; }));
+    EXPECT_TRUE(std::is_sorted(logged.begin(), logged.end(), [](const std::string& a, const std::string& b) {
+        return compareCollated(a, b) < 0;
+    }));
     std::sort(written.begin(), written.end());
     std::sort(logged.begin(), logged.end());
     EXPECT_EQ(logged, written);
@@ -181,8 +189,9 @@ TEST_F(WindowTexts, ASwitchReachesEveryBoundControlOfEveryWindow)
     for (const std::string& marker : markers) {
         if (notOnAControl.count(marker))
             continue;
-        const bool found = std::any_of(all.begin(), all.end(),
-                                       [&](const std::string& t) { return t.find(marker) != std::string::npos; });
+        const bool found = std::any_of(all.begin(), all.end(), [&](const std::string& t) {
+            return t.find(marker) != std::string::npos;
+        });
         EXPECT_TRUE(found) << marker << " reaches no control";
     }
     // Windows that have no language texts: the bulk fill and the hidden quiz.
@@ -200,8 +209,8 @@ TEST_F(WindowTexts, ASwitchReachesEveryBoundControlOfEveryWindow)
     // The about box's title is the menu item's entry (keys match without regard to case).
     EXPECT_EQ(oProgramu->Caption, "menu.oProgramu");
     EXPECT_EQ(hl().OProgramu1.Caption, "menu.oProgramu");
-    EXPECT_EQ(hl().setrid.Items.lines(), (Lines{"plocha.tridDleJmen", "plocha.tridDleNaroz", "plocha.tridDleCisla",
-                                                "plocha.tridDleProcent"}));
+    EXPECT_EQ(hl().setrid.Items.lines(), (Lines{"plocha.tridDleJmen", "plocha.tridDleNaroz",
+                                                "plocha.tridDleCisla", "plocha.tridDleProcent"}));
 }
 
 TEST_F(WindowTexts, TheSexBoxKeepsTheShownPersonsSexAndChangesNothing)

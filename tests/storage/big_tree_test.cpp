@@ -19,14 +19,15 @@ constexpr size_t piece = size_t(1) << 20;
 void writeRawTree(const std::string& path, std::string body)
 {
     shiftBody(body);
-    std::ofstream(path, std::ios::binary | std::ios::trunc)
-        << savedStateTitle << "\r\n" << savedStateNote << "\r\n" << savedStateVersion << "\r\n\r\n"
-        << body;
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << savedStateTitle << "\r\n"
+                                                            << savedStateNote << "\r\n"
+                                                            << savedStateVersion << "\r\n\r\n"
+                                                            << body;
 }
 
 } // namespace
 
-class BigTree : public TreeFileTest {};
+class BigTree : public TreeFileTest { };
 
 TEST_F(BigTree, LinesStraddlingTheReadPiecesComeBackWhole)
 {

@@ -36,8 +36,13 @@ protected:
     }
     static std::vector<std::string> header()
     {
-        return {"Kinvelor - ulozeny stav - nemente!", "", "verze 1.0.15", "", "Rod Dvořáků",
-                "cokoli", "<=start>"};
+        return {"Kinvelor - ulozeny stav - nemente!",
+                "",
+                "verze 1.0.15",
+                "",
+                "Rod Dvořáků",
+                "cokoli",
+                "<=start>"};
     }
     static void add(std::vector<std::string>& to, const std::vector<std::string>& more)
     {
@@ -47,10 +52,14 @@ protected:
     static std::vector<std::string> wedding(const std::string& partner)
     {
         std::vector<std::string> w{"<svatba>"};
-        for (auto [tag, v] : std::vector<std::pair<std::string, std::string>>{
-                 {"<sv_den>", "1"}, {"<sv_mesic>", "2"}, {"<sv_rok>", "1920"},
-                 {"<sv_misto>", "Kolín"}, {"<sv_xden>", "X"}, {"<sv_xmesic>", "X"},
-                 {"<sv_xrok>", "X"}, {"<partner>", partner}})
+        for (auto [tag, v] : std::vector<std::pair<std::string, std::string>>{{"<sv_den>", "1"},
+                                                                              {"<sv_mesic>", "2"},
+                                                                              {"<sv_rok>", "1920"},
+                                                                              {"<sv_misto>", "Kolín"},
+                                                                              {"<sv_xden>", "X"},
+                                                                              {"<sv_xmesic>", "X"},
+                                                                              {"<sv_xrok>", "X"},
+                                                                              {"<partner>", partner}})
             add(w, value(tag, v));
         return w;
     }
@@ -62,22 +71,21 @@ protected:
         add(f, value("<autor>", "Jiří"));
         add(f, value("<username2>", "Řád"));
         f.push_back("<osoba>");
-        for (auto [tag, v] :
-             std::vector<std::pair<std::string, std::string>>{{"<cislo>", "1"},
-                                                              {"<pohlavi>", "1"},
-                                                              {"<jmeno>", "Václav"},
-                                                              {"<prijm>", "Dvořák"},
-                                                              {"<naroz_den>", "15."},
-                                                              {"<naroz_mesic>", "4"},
-                                                              {"<naroz_rok>", "1890"},
-                                                              {"<smrt_den>", "3"},
-                                                              {"<smrt_mesic>", "?"},
-                                                              {"<smrt_rok>", "1950"},
-                                                              {"<bydliste>", "Kolín"},
-                                                              {"<povolani>", ""},
-                                                              {"<email>", "v@d.cz"},
-                                                              {"<vlozeni>", "36526.5"},
-                                                              {"<kmotr2>", "Jan"}})
+        for (auto [tag, v] : std::vector<std::pair<std::string, std::string>>{{"<cislo>", "1"},
+                                                                              {"<pohlavi>", "1"},
+                                                                              {"<jmeno>", "Václav"},
+                                                                              {"<prijm>", "Dvořák"},
+                                                                              {"<naroz_den>", "15."},
+                                                                              {"<naroz_mesic>", "4"},
+                                                                              {"<naroz_rok>", "1890"},
+                                                                              {"<smrt_den>", "3"},
+                                                                              {"<smrt_mesic>", "?"},
+                                                                              {"<smrt_rok>", "1950"},
+                                                                              {"<bydliste>", "Kolín"},
+                                                                              {"<povolani>", ""},
+                                                                              {"<email>", "v@d.cz"},
+                                                                              {"<vlozeni>", "36526.5"},
+                                                                              {"<kmotr2>", "Jan"}})
             add(f, value(tag, v));
         f.push_back("<svatby>");
         add(f, wedding("2"));
@@ -93,10 +101,13 @@ protected:
         f.push_back("</osoba>");
 
         f.push_back("<osoba>");
-        for (auto [tag, v] : std::vector<std::pair<std::string, std::string>>{
-                 {"<cislo>", "2"}, {"<pohlavi>", "0"}, {"<jmeno>", "Božena"},
-                 {"<smrt_den>", "X"}, {"<smrt_mesic>", "x"}, {"<smrt_rok>", "X"},
-                 {"<vlozeni>", "36526,5"}})
+        for (auto [tag, v] : std::vector<std::pair<std::string, std::string>>{{"<cislo>", "2"},
+                                                                              {"<pohlavi>", "0"},
+                                                                              {"<jmeno>", "Božena"},
+                                                                              {"<smrt_den>", "X"},
+                                                                              {"<smrt_mesic>", "x"},
+                                                                              {"<smrt_rok>", "X"},
+                                                                              {"<vlozeni>", "36526,5"}})
             add(f, value(tag, v));
         f.push_back("<svatby>");
         add(f, wedding("1"));

@@ -2,15 +2,15 @@
 // A program folder with its working and "save" folders, a scripted runner that records the
 // messages shown, and the environment the tree-file functions take.
 #include "model/model_helpers.h"
-#include "toolkit/application.h"
-#include "system/fileio.h"
-#include "system/files.h"
-#include "toolkit/scripted_runner.h"
 #include "platform/toolkit_fixture.h"
 #include "storage/media_folders.h"
 #include "storage/tree_file_format.h"
 #include "storage/tree_progress.h"
+#include "system/fileio.h"
+#include "system/files.h"
 #include "temp_folder.h"
+#include "toolkit/application.h"
+#include "toolkit/scripted_runner.h"
 
 #include <filesystem>
 #include <string>

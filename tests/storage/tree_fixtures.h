@@ -93,10 +93,9 @@ inline Clovek* buildSmallTree(Rod& tree)
 inline std::string treeText(const Rod& tree)
 {
     std::ostringstream o;
-    o << tree.treeName << '|' << tree.author << '|' << tree.createdText << '|' << tree.collaborators
-      << '|' << tree.userCaption1 << '|' << tree.userCaption2 << '|' << tree.userCaption3 << '|'
-      << tree.userCaption4 << '|' << tree.userCaption5 << "|active " << tree.activePersonNumber
-      << '\n';
+    o << tree.treeName << '|' << tree.author << '|' << tree.createdText << '|' << tree.collaborators << '|'
+      << tree.userCaption1 << '|' << tree.userCaption2 << '|' << tree.userCaption3 << '|' << tree.userCaption4
+      << '|' << tree.userCaption5 << "|active " << tree.activePersonNumber << '\n';
     for (const std::string& l : tree.furtherData)
         o << "data " << l << '\n';
     auto record = [&](const char* kind, const MediaRecord& r) {
@@ -121,8 +120,7 @@ inline std::string treeText(const Rod& tree)
     std::sort(persons.begin(), persons.end(),
               [](const Clovek* a, const Clovek* b) { return a->number < b->number; });
     auto dat = [&](const Datum& d) {
-        o << d.day << '.' << d.month << '.' << d.year << '~' << int(d.about) << '+' << d.tolerance
-          << '|';
+        o << d.day << '.' << d.month << '.' << d.year << '~' << int(d.about) << '+' << d.tolerance << '|';
     };
     auto periods = [&](const Prvky& list) {
         for (CasoveObdobi* e : list.items<CasoveObdobi>())
@@ -130,15 +128,15 @@ inline std::string treeText(const Rod& tree)
         o << '|';
     };
     for (const Clovek* p : persons) {
-        o << "person " << p->number << '|' << p->identifier << '|' << int(p->lock) << '|'
-          << p->firstName << '|' << p->surname << '|' << p->birthSurname << '|' << int(p->sex)
-          << '|' << p->titlesBefore << '|' << p->titlesAfter << '|' << int(p->alive) << '|';
+        o << "person " << p->number << '|' << p->identifier << '|' << int(p->lock) << '|' << p->firstName
+          << '|' << p->surname << '|' << p->birthSurname << '|' << int(p->sex) << '|' << p->titlesBefore
+          << '|' << p->titlesAfter << '|' << int(p->alive) << '|';
         dat(p->birth);
         o << p->birthPlace << '|';
         dat(p->death);
-        o << p->deathPlace << '|' << p->burial << '|' << p->deathCause << '|'
-          << int(p->hasPortrait) << "|father " << (p->father ? p->father->number : -1)
-          << "|mother " << (p->mother ? p->mother->number : -1) << '|';
+        o << p->deathPlace << '|' << p->burial << '|' << p->deathCause << '|' << int(p->hasPortrait)
+          << "|father " << (p->father ? p->father->number : -1) << "|mother "
+          << (p->mother ? p->mother->number : -1) << '|';
         periods(p->residences);
         periods(p->educations);
         periods(p->occupations);
@@ -169,8 +167,8 @@ inline std::string treeText(const Rod& tree)
             o << "  partnership " << s->partner1->number << '&' << s->partner2->number << " type "
               << int(s->type) << '|';
             dat(s->wedding);
-            o << s->place << '|' << s->officiant << '|' << s->witnesses << '|' << s->divorce.day
-              << '.' << s->divorce.month << '.' << s->divorce.year << '\n';
+            o << s->place << '|' << s->officiant << '|' << s->witnesses << '|' << s->divorce.day << '.'
+              << s->divorce.month << '.' << s->divorce.year << '\n';
         }
     }
     return o.str();

@@ -33,8 +33,8 @@ protected:
     }
     static std::vector<std::string> header()
     {
-        return {"<obecne>", "[aktivni]", "0", "[fotky]", "0", "[dokumenty]", "0", "[soubory]",
-                "0", "[skupiny]", "0"};
+        return {"<obecne>", "[aktivni]", "0", "[fotky]",   "0", "[dokumenty]",
+                "0",        "[soubory]", "0", "[skupiny]", "0"};
     }
     static std::vector<std::string> person(int number, const std::string& name)
     {
@@ -88,23 +88,41 @@ std::string fieldValue(const Clovek& p, const PersonFieldInfo& f)
 {
     std::ostringstream o;
     switch (f.kind) {
-    case FieldKind::text: o << f.text.of(p); break;
-    case FieldKind::flag: o << int(p.*f.flag); break;
-    case FieldKind::number: o << p.*f.number; break;
-    case FieldKind::datePart: o << (p.*f.date).*f.datePart; break;
-    case FieldKind::dateAbout: o << int((p.*f.date).*f.dateAbout); break;
-    case FieldKind::dateTolerance: o << (p.*f.date).*f.dateTolerance; break;
-    case FieldKind::parent: o << ((p.*f.parent) ? (p.*f.parent)->number : -1); break;
+    case FieldKind::text:
+        o << f.text.of(p);
+        break;
+    case FieldKind::flag:
+        o << int(p.*f.flag);
+        break;
+    case FieldKind::number:
+        o << p.*f.number;
+        break;
+    case FieldKind::datePart:
+        o << (p.*f.date).*f.datePart;
+        break;
+    case FieldKind::dateAbout:
+        o << int((p.*f.date).*f.dateAbout);
+        break;
+    case FieldKind::dateTolerance:
+        o << (p.*f.date).*f.dateTolerance;
+        break;
+    case FieldKind::parent:
+        o << ((p.*f.parent) ? (p.*f.parent)->number : -1);
+        break;
     case FieldKind::period:
         for (CasoveObdobi* e : (p.*f.list).items<CasoveObdobi>())
             o << e->text << '(' << e->from << '-' << e->to << ')';
         break;
-    case FieldKind::created: o << dateTimeToStr(p.created); break;
+    case FieldKind::created:
+        o << dateTimeToStr(p.created);
+        break;
     case FieldKind::lines:
         for (const std::string& line : p.*f.lines)
             o << line << ';';
         break;
-    case FieldKind::mediaLinks: o << (p.*f.list).count(); break;
+    case FieldKind::mediaLinks:
+        o << (p.*f.list).count();
+        break;
     }
     return o.str();
 }
@@ -127,16 +145,36 @@ TEST_F(TreeLoader, EveryFieldOfThePersonTableComesBackFromTheFile)
     for (const PersonFieldInfo& f : personFields) {
         const std::string value = "v" + std::to_string(++n);
         switch (f.kind) {
-        case FieldKind::text: f.text.set(*p, value); break;
-        case FieldKind::flag: p->*f.flag = !(p->*f.flag); break;
-        case FieldKind::number: p->*f.number = 40 + n; break;
-        case FieldKind::datePart: (p->*f.date).*f.datePart = value; break;
-        case FieldKind::dateAbout: (p->*f.date).*f.dateAbout = 1; break;
-        case FieldKind::dateTolerance: (p->*f.date).*f.dateTolerance = n; break;
-        case FieldKind::parent: p->*f.parent = parents[f.field == PersonField::mother]; break;
-        case FieldKind::period: (p->*f.list).append(period(value, "1900", "1910")); break;
-        case FieldKind::created: p->created = encodeDate(2001, 2, 3) + encodeTime(4, 5, 6); break;
-        case FieldKind::lines: p->*f.lines = {value, ""}; break;
+        case FieldKind::text:
+            f.text.set(*p, value);
+            break;
+        case FieldKind::flag:
+            p->*f.flag = !(p->*f.flag);
+            break;
+        case FieldKind::number:
+            p->*f.number = 40 + n;
+            break;
+        case FieldKind::datePart:
+            (p->*f.date).*f.datePart = value;
+            break;
+        case FieldKind::dateAbout:
+            (p->*f.date).*f.dateAbout = 1;
+            break;
+        case FieldKind::dateTolerance:
+            (p->*f.date).*f.dateTolerance = n;
+            break;
+        case FieldKind::parent:
+            p->*f.parent = parents[f.field == PersonField::mother];
+            break;
+        case FieldKind::period:
+            (p->*f.list).append(period(value, "1900", "1910"));
+            break;
+        case FieldKind::created:
+            p->created = encodeDate(2001, 2, 3) + encodeTime(4, 5, 6);
+            break;
+        case FieldKind::lines:
+            p->*f.lines = {value, ""};
+            break;
         case FieldKind::mediaLinks:
             if (f.field == PersonField::photos)
                 p->photos.append(new UkFotka(tree.findPhoto(0)));
@@ -250,16 +288,15 @@ TEST_F(TreeLoader, NumbersThatAreNotNumbersAndImpossibleCountsAreRefused)
 
 TEST_F(TreeLoader, KeysOutOfPlaceAndUnknownLinesAreIgnored)
 {
-    Rod tree(writeBody(
-        "divny.rod",
-        joined({{"<obecne>", "[jmeno]", "nikdo", "[otec]", "5", "[partner1]", "0", "[tag1]", "3",
-                 "[neznamy]", "hodnota", "[obradDen]", "1", "[foto]", "1", "0"},
-                header(),
-                person(0, "A"),
-                {"[pohlavi]", "yes", "[zije]", "1", "[datumVlozeni]", "není datum", "[fotky]",
-                 "1", "[budoucnost]"},
-                person(1, "B"),
-                {"[otec]", "0", "[otec]", "0"}})));
+    Rod tree(writeBody("divny.rod",
+                       joined({{"<obecne>", "[jmeno]", "nikdo", "[otec]", "5", "[partner1]", "0", "[tag1]",
+                                "3", "[neznamy]", "hodnota", "[obradDen]", "1", "[foto]", "1", "0"},
+                               header(),
+                               person(0, "A"),
+                               {"[pohlavi]", "yes", "[zije]", "1", "[datumVlozeni]", "není datum", "[fotky]",
+                                "1", "[budoucnost]"},
+                               person(1, "B"),
+                               {"[otec]", "0", "[otec]", "0"}})));
     setClock([] { return encodeDate(2020, 2, 2); });
     loadCurrentFormat(tree, env);
     setClock({});
@@ -278,14 +315,12 @@ TEST_F(TreeLoader, APartnershipNeedsTwoDistinctExistingPartners)
         return keys;
     };
     Rod tree(writeBody(
-        "svatby.rod",
-        joined({header(), person(0, "A"), person(1, "B"), person(2, "C"),
-                block({"[partner1]", "0", "[partner2]", "0", "[typ]", "1"}),
-                block({"[partner1]", "0", "[partner2]", "9"}),
-                block({"[partner1]", "1"}),
-                block({"[tag2]", "0", "[tag1]", "1", "[partner2]", "2", "[partner1]", "0",
-                       "[typ]", "1", "[svatbaAsi]", "1", "[svatbaTolerance]", "6"}),
-                block({"[partner1]", "1", "[partner2]", "0", "[tag1]", "0", "[tag2]", "0"})})));
+        "svatby.rod", joined({header(), person(0, "A"), person(1, "B"), person(2, "C"),
+                              block({"[partner1]", "0", "[partner2]", "0", "[typ]", "1"}),
+                              block({"[partner1]", "0", "[partner2]", "9"}), block({"[partner1]", "1"}),
+                              block({"[tag2]", "0", "[tag1]", "1", "[partner2]", "2", "[partner1]", "0",
+                                     "[typ]", "1", "[svatbaAsi]", "1", "[svatbaTolerance]", "6"}),
+                              block({"[partner1]", "1", "[partner2]", "0", "[tag1]", "0", "[tag2]", "0"})})));
     loadCurrentFormat(tree, env);
     Clovek* a = tree.findPersonByNumber(0);
     ASSERT_EQ(a->partnerships.count(), 2);
@@ -303,10 +338,9 @@ TEST_F(TreeLoader, AStoreBeforeTheFirstPersonAndAPersonsListAfterIt)
 {
     std::filesystem::create_directories(saved("media/dokumenty"));
     std::ofstream(saved("media/dokumenty/dokument4.jpg")) << "d";
-    Rod tree(writeBody("media.rod",
-                       joined({{"<obecne>", "[dokumenty]", "1", "4", "List", "1900", "0"},
-                               person(0, "A"),
-                               {"[dokumenty]", "2", "4", "5"}})));
+    Rod tree(writeBody("media.rod", joined({{"<obecne>", "[dokumenty]", "1", "4", "List", "1900", "0"},
+                                            person(0, "A"),
+                                            {"[dokumenty]", "2", "4", "5"}})));
     loadCurrentFormat(tree, env);
     ASSERT_NE(tree.findDocument(4), nullptr);
     ASSERT_EQ(tree.findPersonByNumber(0)->documents.count(), 1); // 5 names no record
@@ -317,9 +351,8 @@ TEST_F(TreeLoader, AnAttachedFilesTypeNeverLeadsOutOfItsFolder)
     std::filesystem::create_directories(saved("typ/soubory"));
     std::ofstream(saved("typ/soubory/soubor4")) << "data";
     std::ofstream(saved("x")) << "outside";
-    Rod tree(writeBody("typ.rod",
-                       joined({{"<obecne>", "[soubory]", "2", "4", "a", "", "../x", "0", "5", "b",
-                                "", "../../../x", "0"}})));
+    Rod tree(writeBody("typ.rod", joined({{"<obecne>", "[soubory]", "2", "4", "a", "", "../x", "0", "5", "b",
+                                           "", "../../../x", "0"}})));
     const LoadReport report = loadCurrentFormat(tree, env);
     ASSERT_EQ(tree.fileStore.count(), 2); // the one without a copy is kept, and reported
     EXPECT_EQ(readBytes(env.workingFolder + "soubory/soubor4"), "data");
@@ -332,8 +365,8 @@ TEST_F(TreeLoader, AMissingPortraitKeepsTheFlag)
 {
     std::filesystem::create_directories(saved("hlavy/hlavy"));
     std::ofstream(saved("hlavy/hlavy/hlava1.jpg")) << "face";
-    Rod tree(writeBody("hlavy.rod", joined({header(), person(0, "A"), {"[hlava]", "1"},
-                                            person(1, "B"), {"[hlava]", "1"}})));
+    Rod tree(writeBody(
+        "hlavy.rod", joined({header(), person(0, "A"), {"[hlava]", "1"}, person(1, "B"), {"[hlava]", "1"}})));
     const LoadReport report = loadCurrentFormat(tree, env);
     EXPECT_EQ(tree.findPersonByNumber(0)->hasPortrait, 1);
     EXPECT_EQ(tree.findPersonByNumber(1)->hasPortrait, 1);
@@ -384,12 +417,14 @@ TEST(TreeFileVersion, TheVersionLineChoosesTheLoader)
 TEST_F(TreeLoader, TheVersionLineIsReadFromTheFilesStartAlone)
 {
     const std::string big = saved("big.rod");
-    std::ofstream(big, std::ios::binary) << "Lipoveta\r\n" << std::string(70000, 'x') << "\r\nverze 1.0.18\r\nbody";
+    std::ofstream(big, std::ios::binary) << "Lipoveta\r\n"
+                                         << std::string(70000, 'x') << "\r\nverze 1.0.18\r\nbody";
     std::filesystem::resize_file(big, uintmax_t(1) << 40); // sparse: nothing is written
     EXPECT_EQ(readVersionLine(big), "verze 1.0.18");
 
     const std::string longLine = saved("long.rod");
-    std::ofstream(longLine, std::ios::binary) << "a\nb\n" << std::string(1000, '7') << "\r" << std::string(200000, '8');
+    std::ofstream(longLine, std::ios::binary) << "a\nb\n"
+                                              << std::string(1000, '7') << "\r" << std::string(200000, '8');
     EXPECT_EQ(readVersionLine(longLine), std::string(1000, '7'));
     std::ofstream(longLine, std::ios::binary) << "a\nb\n" << std::string(999, '7') << "\r";
     EXPECT_EQ(readVersionLine(longLine), std::string(999, '7'));
@@ -417,11 +452,13 @@ TEST_F(TreeLoader, APortraitBelongsToTheNumberItsPersonEndsWithSoTheTreeCanBeSav
 
 TEST_F(TreeLoader, APartnershipStateOutsideItsThreeValuesIsTheDamagedValueZero)
 {
-    Rod tree(writeBody("typ.rod",
-                       joined({header(), person(0, "A"), person(1, "B"),
-                               {"<svatba>", "[partner1]", "0", "[partner2]", "1", "[typ]", "257"},
-                               {"<svatba>", "[partner1]", "1", "[partner2]", "0", "[typ]", "-1"},
-                               {"<svatba>", "[partner1]", "0", "[partner2]", "1", "[typ]", "2"}})));
+    Rod tree(
+        writeBody("typ.rod", joined({header(),
+                                     person(0, "A"),
+                                     person(1, "B"),
+                                     {"<svatba>", "[partner1]", "0", "[partner2]", "1", "[typ]", "257"},
+                                     {"<svatba>", "[partner1]", "1", "[partner2]", "0", "[typ]", "-1"},
+                                     {"<svatba>", "[partner1]", "0", "[partner2]", "1", "[typ]", "2"}})));
     loadCurrentFormat(tree, env);
     std::vector<int> types;
     for (UkSvatba* e : tree.findPersonByNumber(0)->partnerships.items<UkSvatba>())
@@ -432,15 +469,16 @@ TEST_F(TreeLoader, APartnershipStateOutsideItsThreeValuesIsTheDamagedValueZero)
 
 TEST_F(TreeLoader, ParentsAreLinkedByNumberOnceEveryPersonIsRead)
 {
-    Rod tree(writeBody(
-        "rodice.rod",
-        joined({header(),
-                // The child comes first and names parents read after it.
-                person(0, "Dítě"), {"[otec]", "1", "[matka]", "7", "[matka]", "2"},
-                person(1, "Otec"), {"[otec]", "99", "[matka]", "2"},
-                person(2, "Matka"),
-                // The same number twice: the one a walk from the head meets first wins.
-                person(2, "Druhá")})));
+    Rod tree(writeBody("rodice.rod",
+                       joined({header(),
+                               // The child comes first and names parents read after it.
+                               person(0, "Dítě"),
+                               {"[otec]", "1", "[matka]", "7", "[matka]", "2"},
+                               person(1, "Otec"),
+                               {"[otec]", "99", "[matka]", "2"},
+                               person(2, "Matka"),
+                               // The same number twice: the one a walk from the head meets first wins.
+                               person(2, "Druhá")})));
     loadCurrentFormat(tree, env);
     ASSERT_EQ(tree.personCount(), 4);
     Clovek* child = tree.findPersonByNumber(0);

@@ -4,11 +4,11 @@
 #include "storage/tree_pair.h"
 
 #include "model/media_names.h"
-#include "system/fileio.h"
-#include "system/files.h"
 #include "storage/tree_loader.h"
 #include "storage/tree_lock.h"
 #include "storage/tree_writer.h"
+#include "system/fileio.h"
+#include "system/files.h"
 #include "tree_file_test_base.h"
 #include "tree_fixtures.h"
 
@@ -146,9 +146,9 @@ TEST_F(TreePair, AKillAtAnyMomentOfASaveLeavesOneConsistentPair)
         }
         int status = 0;
         ::waitpid(child, &status, 0);
-        took = static_cast<long>(std::chrono::duration_cast<std::chrono::microseconds>(
-                                     std::chrono::steady_clock::now() - started)
-                                     .count());
+        took = static_cast<long>(
+            std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - started)
+                .count());
         return WIFSIGNALED(status);
     };
     // How long a child takes to start and save twice (its first save pays for the memory it

@@ -3,9 +3,9 @@
 #include "storage/tree_writer.h"
 
 #include "model/media_names.h"
-#include "system/codec.h"
 #include "storage/tree_file_format.h"
 #include "storage/tree_loader.h"
+#include "system/codec.h"
 #include "tree_file_test_base.h"
 #include "tree_fixtures.h"
 
@@ -33,7 +33,7 @@ std::vector<std::string> bodyLinesOf(const std::string& fileBytes)
 
 } // namespace
 
-class TreeWriter : public TreeFileTest {};
+class TreeWriter : public TreeFileTest { };
 
 TEST_F(TreeWriter, ASmallTreeIsWrittenExactlyAsTheHandMadeFile)
 {
@@ -74,8 +74,7 @@ TEST_F(TreeWriter, EachPartnershipIsWrittenOnceWithItsPlaceInBothLists)
     std::vector<std::string> blocks;
     for (size_t i = 0; i < body.size(); ++i)
         if (body[i] == "<svatba>")
-            blocks.push_back(body[i + 2] + "&" + body[i + 4] + " tags " + body[i + 6] + "," +
-                             body[i + 8]);
+            blocks.push_back(body[i + 2] + "&" + body[i + 4] + " tags " + body[i + 6] + "," + body[i + 8]);
     // Persons go head first (c, b, a): c's partnership is met first.
     EXPECT_EQ(blocks, (std::vector<std::string>{"0&2 tags 1,0", "1&0 tags 0,0"}));
     int keys = 0;
@@ -113,8 +112,8 @@ TEST_F(TreeWriter, ALivingPersonAndAPlainPartnershipWriteNoDeathOrWeddingData)
     Svatba* s = partnership(a, b, 0);
     s->place = "Brno";
     const std::vector<std::string> body = savedStateBody(tree, 0, wait);
-    for (const char* key : {"[smrtDen]", "[smrtTolerance]", "[obradDen]", "[svatbaMisto]",
-                            "[obradTolerance]", "[rozvodRok]", "[dalsiUdaje]", "[identifikator]"})
+    for (const char* key : {"[smrtDen]", "[smrtTolerance]", "[obradDen]", "[svatbaMisto]", "[obradTolerance]",
+                            "[rozvodRok]", "[dalsiUdaje]", "[identifikator]"})
         EXPECT_EQ(std::count(body.begin(), body.end(), key), key == std::string("[identifikator]") ? 2 : 0)
             << key;
     EXPECT_EQ(std::count(body.begin(), body.end(), "[fotky]"), 1);
@@ -199,8 +198,8 @@ TEST_F(TreeWriter, APrivateTreeFileStaysPrivateAfterASave)
     Rod tree(saved("soukromy.rod"));
     Clovek* shown = buildSmallTree(tree);
     ASSERT_TRUE(saveTreeFile(tree, shown, env));
-    std::filesystem::permissions(tree.fileName, std::filesystem::perms::owner_read |
-                                                    std::filesystem::perms::owner_write);
+    std::filesystem::permissions(tree.fileName,
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     tree.treeName = "Jiný";
     ASSERT_TRUE(saveTreeFile(tree, shown, env));
     EXPECT_EQ(std::filesystem::status(tree.fileName).permissions(),
@@ -278,8 +277,7 @@ TEST_F(TreeWriter, AFullDiskFailsTheWholeSaveAndKeepsTheOnlyCopyOfAPicture)
     EXPECT_EQ(readBytes(tree.fileName), oldFile);
     EXPECT_EQ(readBytes(saved("strom/foto/foto0.jpg")), "photo");
     EXPECT_EQ(readBytes(saved("strom/soubory/soubor2.pdf")), "letter");
-    EXPECT_EQ(listFolder(saved(""), "*", ListKind::All),
-              (std::vector<std::string>{"strom", "strom.rod"}));
+    EXPECT_EQ(listFolder(saved(""), "*", ListKind::All), (std::vector<std::string>{"strom", "strom.rod"}));
 }
 
 TEST_F(TreeWriter, ASaveThroughALinkWritesWhereItLeadsAndAReadOnlyFileIsRefused)
@@ -322,7 +320,7 @@ TEST(TreeFileBytes, LinesAreEncodedAsTheWholeBodyWouldBe)
     const std::string bytes = savedStateBytes({"a\xC5", std::string("\rb\0c\n", 5), "ž"});
     std::string body = "a?\r\n b c \r\n\x9E\r\n";
     shiftBody(body);
-    const std::string header = std::string(savedStateTitle) + "\r\n" + std::string(savedStateNote) +
-                               "\r\n" + std::string(savedStateVersion) + "\r\n\r\n";
+    const std::string header = std::string(savedStateTitle) + "\r\n" + std::string(savedStateNote) + "\r\n" +
+                               std::string(savedStateVersion) + "\r\n\r\n";
     EXPECT_EQ(bytes, header + body + "\r\n");
 }

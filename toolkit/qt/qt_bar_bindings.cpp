@@ -69,7 +69,8 @@ private:
 
 class StatusBarBinding : public Binding {
 public:
-    StatusBarBinding(QtRenderer::Impl& renderer, TStatusBar& c, QWidget* parent) : Binding(renderer, c, new QLabel(parent)), bar_(c)
+    StatusBarBinding(QtRenderer::Impl& renderer, TStatusBar& c, QWidget* parent)
+        : Binding(renderer, c, new QLabel(parent)), bar_(c)
     {
         static_cast<QLabel*>(widget.data())->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     }
@@ -93,7 +94,8 @@ private:
 
 class UpDownBinding : public Binding {
 public:
-    UpDownBinding(QtRenderer::Impl& renderer, TUpDown& c, QWidget* parent) : Binding(renderer, c, new QWidget(parent)), upDown_(c)
+    UpDownBinding(QtRenderer::Impl& renderer, TUpDown& c, QWidget* parent)
+        : Binding(renderer, c, new QWidget(parent)), upDown_(c)
     {
         up_ = new QToolButton(widget);
         down_ = new QToolButton(widget);
@@ -128,7 +130,7 @@ private:
     QToolButton* down_;
 };
 
-}  // namespace
+} // namespace
 
 std::unique_ptr<Binding> makeScrollBarBinding(QtRenderer::Impl& renderer, TScrollBar& c, QWidget* parent)
 {

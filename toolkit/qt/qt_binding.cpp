@@ -45,7 +45,8 @@ bool Binding::syncing() const
 bool Binding::CommonShown::matches(const TControl& c) const
 {
     return left == c.Left && top == c.Top && width == c.Width && height == c.Height && visible == c.Visible &&
-           enabled == c.Enabled && showHint == c.ShowHint && hint == c.Hint && caption == c.Caption && font == c.Font;
+           enabled == c.Enabled && showHint == c.ShowHint && hint == c.Hint && caption == c.Caption &&
+           font == c.Font;
 }
 
 bool Binding::syncCommon()
@@ -54,8 +55,9 @@ bool Binding::syncCommon()
     if (shownEpoch_ == r.shownEpoch && commonShown_ && commonShown_->matches(control))
         return false;
     shownEpoch_ = r.shownEpoch;
-    commonShown_ = CommonShown{control.Left,    control.Top,  control.Width,   control.Height, control.Visible,
-                               control.Enabled, control.ShowHint, control.Hint, control.Caption, control.Font};
+    commonShown_ =
+        CommonShown{control.Left,    control.Top,      control.Width, control.Height,  control.Visible,
+                    control.Enabled, control.ShowHint, control.Hint,  control.Caption, control.Font};
     const QRect g(control.Left, control.Top, control.Width, control.Height);
     if (widget->geometry() != g)
         widget->setGeometry(g);

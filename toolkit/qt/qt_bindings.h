@@ -3,9 +3,9 @@
 // control and which user action a person's event on it is. Each kind lives in the file named
 // after it; this declares their makers and what several kinds share. Only toolkit/qt/ includes
 // this.
+#include "system/stringlist.h"
 #include "toolkit/qt/qt_canvas.h"
 #include "toolkit/qt/qt_impl.h"
-#include "system/stringlist.h"
 
 #include <QStringList>
 

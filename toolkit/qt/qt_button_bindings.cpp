@@ -20,8 +20,7 @@ namespace {
 
 // Every sync passes the caption again, after each thing a person does: only a changed text is
 // handed to the widget, so an unchanged one costs no relayout.
-template <class Widget>
-void showText(Widget* widget, const std::string& text)
+template<class Widget> void showText(Widget* widget, const std::string& text)
 {
     const QString shown = toQString(text);
     if (widget->text() != shown)
@@ -77,7 +76,9 @@ private:
 class SpeedButtonBinding : public Binding {
 public:
     SpeedButtonBinding(QtRenderer::Impl& renderer, TSpeedButton& c, QWidget* parent)
-        : Binding(renderer, c, new QToolButton(parent)), w_(static_cast<QToolButton*>(widget.data())), button_(c)
+        : Binding(renderer, c, new QToolButton(parent)),
+          w_(static_cast<QToolButton*>(widget.data())),
+          button_(c)
     {
         w_->setFocusPolicy(Qt::NoFocus);
         clickAsUser(w_);
@@ -139,8 +140,7 @@ private:
 
 // Check boxes and radio buttons: a caption and a checked state; a person's click is the
 // control's click, which sets the state the widget then shows.
-template <class Control, class Widget>
-class CheckableBinding : public Binding {
+template<class Control, class Widget> class CheckableBinding : public Binding {
 public:
     CheckableBinding(QtRenderer::Impl& renderer, Control& c, QWidget* parent)
         : Binding(renderer, c, new Widget(parent)), w_(static_cast<Widget*>(widget.data())), checkable_(c)
@@ -161,7 +161,7 @@ private:
     Control& checkable_;
 };
 
-}  // namespace
+} // namespace
 
 std::unique_ptr<Binding> makeButtonBinding(QtRenderer::Impl& renderer, TButton& c, QWidget* parent)
 {

@@ -1,8 +1,8 @@
 // The month calendar.
 #include "toolkit/qt/qt_bindings.h"
 
-#include "toolkit/commonctrls.h"
 #include "system/datetime.h"
+#include "toolkit/commonctrls.h"
 #include "toolkit/useractions.h"
 
 #include <QCalendarWidget>
@@ -67,7 +67,7 @@ private:
     TMonthCalendar& calendar_;
 };
 
-}  // namespace
+} // namespace
 
 std::unique_ptr<Binding> makeCalendarBinding(QtRenderer::Impl& renderer, TMonthCalendar& c, QWidget* parent)
 {

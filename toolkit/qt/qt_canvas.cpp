@@ -49,7 +49,7 @@ QImage toQImage(const TBitmap& bitmap)
     QImage image(bitmap.bits(), bitmap.Width(), bitmap.Height(), bitmap.Width() * 4, QImage::Format_RGBA8888);
     return image.copy();
 }
-}  // namespace
+} // namespace
 
 void QtCanvas::FillRect(const TRect& rect)
 {
@@ -122,13 +122,19 @@ void QtCanvas::replay(const TRecordingCanvas& recording)
         Pen.Color = e.penColor;
         Font = e.font;
         switch (e.op) {
-        case Op::FillRect: FillRect(e.rect); break;
-        case Op::TextOut: TextOut(e.rect.Left, e.rect.Top, e.text); break;
+        case Op::FillRect:
+            FillRect(e.rect);
+            break;
+        case Op::TextOut:
+            TextOut(e.rect.Left, e.rect.Top, e.text);
+            break;
         case Op::LineTo:
             MoveTo(e.rect.Left, e.rect.Top);
             LineTo(e.rect.Right, e.rect.Bottom);
             break;
-        case Op::Rectangle: Rectangle(e.rect); break;
+        case Op::Rectangle:
+            Rectangle(e.rect);
+            break;
         case Op::Draw:
             if (e.picture)
                 StretchDraw(e.rect, *e.picture);

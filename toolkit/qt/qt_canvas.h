@@ -17,7 +17,7 @@ QFont toQFont(const TFont& font);
 
 class QtCanvas : public TCanvas {
 public:
-    explicit QtCanvas(QPainter& painter) : painter_(painter) {}
+    explicit QtCanvas(QPainter& painter) : painter_(painter) { }
     void FillRect(const TRect& rect) override;
     void TextOut(int x, int y, const std::string& text) override;
     int TextWidth(const std::string& text) override;

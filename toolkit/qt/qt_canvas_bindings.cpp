@@ -21,7 +21,7 @@ namespace {
 // A widget that paints through a callback.
 class PaintedWidget : public QWidget {
 public:
-    explicit PaintedWidget(QWidget* parent) : QWidget(parent) {}
+    explicit PaintedWidget(QWidget* parent) : QWidget(parent) { }
     std::function<void()> onPaint;
 
 protected:
@@ -76,7 +76,7 @@ public:
 
 protected:
     virtual void drawBase(QPixmap& pixmap) { pixmap.fill(toQColor(control.Color)); }
-    virtual void askForCells() {}
+    virtual void askForCells() { }
     void paintNow()
     {
         const QSize size = widget->size();
@@ -107,13 +107,17 @@ public:
     }
 
 protected:
-    void askForCells() override { Application.guarded([this] { grid_.Paint(); }); }
+    void askForCells() override
+    {
+        Application.guarded([this] { grid_.Paint(); });
+    }
     TDrawGrid& grid_;
 };
 
 class ImageBinding : public CanvasBinding {
 public:
-    ImageBinding(QtRenderer::Impl& renderer, TImage& c, QWidget* parent) : CanvasBinding(renderer, c, c.Canvas, parent), image_(c)
+    ImageBinding(QtRenderer::Impl& renderer, TImage& c, QWidget* parent)
+        : CanvasBinding(renderer, c, c.Canvas, parent), image_(c)
     {
     }
     void sync() override
@@ -156,7 +160,7 @@ private:
     bool stretch_ = false;
 };
 
-}  // namespace
+} // namespace
 
 std::unique_ptr<Binding> makeGridBinding(QtRenderer::Impl& renderer, TDrawGrid& c, QWidget* parent)
 {

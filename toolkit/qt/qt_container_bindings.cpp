@@ -22,7 +22,10 @@ namespace {
 
 class GroupBoxBinding : public Binding {
 public:
-    GroupBoxBinding(QtRenderer::Impl& renderer, TWinControl& c, QWidget* parent) : Binding(renderer, c, new QGroupBox(parent)) {}
+    GroupBoxBinding(QtRenderer::Impl& renderer, TWinControl& c, QWidget* parent)
+        : Binding(renderer, c, new QGroupBox(parent))
+    {
+    }
     void sync() override
     {
         syncCommon();
@@ -35,7 +38,10 @@ public:
 
 class PanelBinding : public Binding {
 public:
-    PanelBinding(QtRenderer::Impl& renderer, TPanel& c, QWidget* parent) : Binding(renderer, c, new QFrame(parent)), panel_(c) {}
+    PanelBinding(QtRenderer::Impl& renderer, TPanel& c, QWidget* parent)
+        : Binding(renderer, c, new QFrame(parent)), panel_(c)
+    {
+    }
     void sync() override
     {
         const bool common = syncCommon();
@@ -103,7 +109,8 @@ public:
         if (buttons_.empty())
             return widget;
         const int i = group_.ItemIndex();
-        return i >= 0 && i < static_cast<int>(buttons_.size()) ? buttons_[static_cast<size_t>(i)] : buttons_.front();
+        return i >= 0 && i < static_cast<int>(buttons_.size()) ? buttons_[static_cast<size_t>(i)]
+                                                               : buttons_.front();
     }
 
 private:
@@ -130,7 +137,8 @@ private:
             for (int c = 0; c < i / rows; ++c)
                 x += widths[static_cast<size_t>(c)];
             b->setAutoExclusive(false);
-            b->setGeometry(x, top + (i % rows) * cellH, widths[static_cast<size_t>(i / rows)], std::min(cellH, 20));
+            b->setGeometry(x, top + (i % rows) * cellH, widths[static_cast<size_t>(i / rows)],
+                           std::min(cellH, 20));
             b->show();
             watch(b);
             QObject::connect(b, &QRadioButton::clicked, [this, i] {
@@ -224,12 +232,12 @@ private:
 
 class TabSheetBinding : public Binding {
 public:
-    TabSheetBinding(QtRenderer::Impl& renderer, TTabSheet& c, QWidget* page) : Binding(renderer, c, page) {}
+    TabSheetBinding(QtRenderer::Impl& renderer, TTabSheet& c, QWidget* page) : Binding(renderer, c, page) { }
     // The tab widget places and shows its pages.
-    void sync() override {}
+    void sync() override { }
 };
 
-}  // namespace
+} // namespace
 
 std::unique_ptr<Binding> makeGroupBoxBinding(QtRenderer::Impl& renderer, TGroupBox& c, QWidget* parent)
 {
@@ -254,5 +262,6 @@ std::unique_ptr<Binding> makePageControlBinding(QtRenderer::Impl& renderer, TPag
 std::unique_ptr<Binding> makeTabSheetBinding(QtRenderer::Impl& renderer, TTabSheet& sheet)
 {
     Binding* pages = renderer.bindingOf(*sheet.PageControl());
-    return std::make_unique<TabSheetBinding>(renderer, sheet, static_cast<PageControlBinding&>(*pages).addPage(sheet));
+    return std::make_unique<TabSheetBinding>(renderer, sheet,
+                                             static_cast<PageControlBinding&>(*pages).addPage(sheet));
 }

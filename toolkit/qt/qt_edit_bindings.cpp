@@ -2,9 +2,9 @@
 // actions play them, the control's text, caret and selection shown.
 #include "toolkit/qt/qt_bindings.h"
 
+#include "system/text.h"
 #include "toolkit/qt/qt_canvas.h"
 #include "toolkit/stdctrls.h"
-#include "system/text.h"
 #include "toolkit/useractions.h"
 
 #include <QComboBox>
@@ -54,9 +54,11 @@ struct EditDiff {
 EditDiff diffOf(const std::string& before, const std::string& after, int caret)
 {
     const std::u32string a = toU32(before), b = toU32(after);
-    const size_t tailAfterCaret = caret < 0 ? b.size() : b.size() - std::min(b.size(), static_cast<size_t>(caret));
+    const size_t tailAfterCaret =
+        caret < 0 ? b.size() : b.size() - std::min(b.size(), static_cast<size_t>(caret));
     size_t suffix = 0;
-    while (suffix < a.size() && suffix < tailAfterCaret && a[a.size() - 1 - suffix] == b[b.size() - 1 - suffix])
+    while (suffix < a.size() && suffix < tailAfterCaret &&
+           a[a.size() - 1 - suffix] == b[b.size() - 1 - suffix])
         ++suffix;
     size_t prefix = 0;
     while (prefix < a.size() - suffix && prefix < b.size() - suffix && a[prefix] == b[prefix])
@@ -67,8 +69,7 @@ EditDiff diffOf(const std::string& before, const std::string& after, int caret)
 
 // Plays a person's edit as the user actions do: select what was replaced, then type over it or
 // delete it.
-template <class Control>
-void playEdit(Control& control, const std::string& after, int caret)
+template<class Control> void playEdit(Control& control, const std::string& after, int caret)
 {
     const EditDiff d = diffOf(control.Text(), after, caret);
     user::select(control, d.start, d.length);
@@ -91,8 +92,7 @@ TextSelection lineSelection(const QLineEdit* line)
 // An edit line shows the control's text, caret and selection. Each is handed over only when it
 // differs: setting a line's text or length limit puts its caret at the end, and a selection
 // made backwards keeps its anchor only while nobody sets it again.
-template <class Control>
-void showLine(QLineEdit* line, const Control& control)
+template<class Control> void showLine(QLineEdit* line, const Control& control)
 {
     const int maxLength = control.MaxLength > 0 ? control.MaxLength : 32767;
     if (line->maxLength() != maxLength)
@@ -112,8 +112,7 @@ void showLine(QLineEdit* line, const Control& control)
 }
 
 // The caret and selection a person set in an edit line, into the control.
-template <class Control>
-void takeLineSelection(const QLineEdit* line, Control& control)
+template<class Control> void takeLineSelection(const QLineEdit* line, Control& control)
 {
     if (fromQString(line->text()) != control.Text())
         return;
@@ -123,8 +122,7 @@ void takeLineSelection(const QLineEdit* line, Control& control)
 }
 
 // A person's edit of an edit line, played into the control; the caret follows the widget's.
-template <class Control>
-void takeLineEdit(const QLineEdit* line, Control& control)
+template<class Control> void takeLineEdit(const QLineEdit* line, Control& control)
 {
     const QString text = line->text();
     playEdit(control, fromQString(text), toCharIndex(text, line->cursorPosition()));
@@ -188,7 +186,9 @@ private:
 class MemoBinding : public Binding {
 public:
     MemoBinding(QtRenderer::Impl& renderer, TMemo& c, QWidget* parent)
-        : Binding(renderer, c, new QPlainTextEdit(parent)), memo_(c), w_(static_cast<QPlainTextEdit*>(widget.data()))
+        : Binding(renderer, c, new QPlainTextEdit(parent)),
+          memo_(c),
+          w_(static_cast<QPlainTextEdit*>(widget.data()))
     {
         watch(w_->viewport());
         QObject::connect(w_, &QPlainTextEdit::textChanged, [this] {
@@ -216,13 +216,14 @@ public:
             if (w_->toPlainText() != text) {
                 w_->setPlainText(text);
                 QTextCursor cursor = w_->textCursor();
-                cursor.setPosition(
-                    std::min(static_cast<int>(text.size()), toUtf16Index(text, lfPosition(memo_.SelStart()))));
+                cursor.setPosition(std::min(static_cast<int>(text.size()),
+                                            toUtf16Index(text, lfPosition(memo_.SelStart()))));
                 w_->setTextCursor(cursor);
             }
         }
         // The memo's colours follow its font, one of the common fields.
-        if (!changedFrom(shown_, Shown{memo_.ReadOnly, memo_.WordWrap, memo_.ScrollBars, memo_.Color}) && !common)
+        if (!changedFrom(shown_, Shown{memo_.ReadOnly, memo_.WordWrap, memo_.ScrollBars, memo_.Color}) &&
+            !common)
             return;
         w_->setReadOnly(memo_.ReadOnly);
         w_->setLineWrapMode(memo_.WordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
@@ -301,7 +302,9 @@ public:
 class ComboBinding : public Binding {
 public:
     ComboBinding(QtRenderer::Impl& renderer, TComboBox& c, QWidget* parent)
-        : Binding(renderer, c, new FocusFirstComboBox(parent)), combo_(c), w_(static_cast<QComboBox*>(widget.data()))
+        : Binding(renderer, c, new FocusFirstComboBox(parent)),
+          combo_(c),
+          w_(static_cast<QComboBox*>(widget.data()))
     {
         static_cast<FocusFirstComboBox*>(w_)->beforePopup = [this] {
             if (syncing() || combo_.Focused())
@@ -373,7 +376,7 @@ private:
     std::uint64_t itemsSeen_ = UINT64_MAX;
 };
 
-}  // namespace
+} // namespace
 
 std::unique_ptr<Binding> makeEditBinding(QtRenderer::Impl& renderer, TEdit& c, QWidget* parent)
 {

@@ -49,7 +49,7 @@ public:
     virtual void sync();
     // A person's event on a watched widget; true keeps it from the widget.
     virtual bool event(QObject* watched, QEvent* event);
-    virtual void paint() {}
+    virtual void paint() { }
 
 protected:
     // The renderer sends the events of `object` to this binding.
@@ -81,8 +81,7 @@ private:
 };
 
 // Whether `now` differs from what `last` remembers; remembers `now`.
-template <class T>
-bool changedFrom(std::optional<T>& last, const T& now)
+template<class T> bool changedFrom(std::optional<T>& last, const T& now)
 {
     if (last && *last == now)
         return false;
@@ -110,14 +109,14 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
-    void reject() override {}
+    void reject() override { }
 
 private:
     QtRenderer::Impl& r_;
 };
 
 struct QtRenderer::Impl : public QObject {
-    explicit Impl(QtRenderer& owner) : self(owner) {}
+    explicit Impl(QtRenderer& owner) : self(owner) { }
     ~Impl() override;
 
     QtRenderer& self;

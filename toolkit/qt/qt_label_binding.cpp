@@ -50,7 +50,7 @@ public:
         if (cut && w_->toolTip().isEmpty())
             w_->setToolTip(full);
         w_->setWordWrap(label_.WordWrap);
-        Qt::Alignment a = label_.Alignment == TLabel::taCenter          ? Qt::AlignHCenter
+        Qt::Alignment a = label_.Alignment == TLabel::taCenter         ? Qt::AlignHCenter
                           : label_.Alignment == TLabel::taRightJustify ? Qt::AlignRight
                                                                        : Qt::AlignLeft;
         // A shortened line fills its box: it starts at the left, as its beginning matters most.
@@ -94,7 +94,7 @@ private:
     std::optional<Shown> shown_;
 };
 
-}  // namespace
+} // namespace
 
 std::unique_ptr<Binding> makeLabelBinding(QtRenderer::Impl& renderer, TLabel& c, QWidget* parent)
 {

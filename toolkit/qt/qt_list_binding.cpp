@@ -16,7 +16,9 @@ namespace {
 class ListBinding : public Binding {
 public:
     ListBinding(QtRenderer::Impl& renderer, TListBox& c, QWidget* parent)
-        : Binding(renderer, c, new QListWidget(parent)), list_(c), w_(static_cast<QListWidget*>(widget.data())),
+        : Binding(renderer, c, new QListWidget(parent)),
+          list_(c),
+          w_(static_cast<QListWidget*>(widget.data())),
           checks_(dynamic_cast<TCheckListBox*>(&c))
     {
         // Every line is one line of text: without this the view lays out the text of every
@@ -86,7 +88,8 @@ public:
                 return true;
             }
             if (type == QEvent::MouseButtonRelease || type == QEvent::MouseMove)
-                return static_cast<QMouseEvent*>(e)->buttons() != Qt::NoButton || type == QEvent::MouseButtonRelease;
+                return static_cast<QMouseEvent*>(e)->buttons() != Qt::NoButton ||
+                       type == QEvent::MouseButtonRelease;
         }
         return Binding::event(o, e);
     }
@@ -100,7 +103,7 @@ private:
     bool ticksStale_ = false;
 };
 
-}  // namespace
+} // namespace
 
 std::unique_ptr<Binding> makeListBinding(QtRenderer::Impl& renderer, TListBox& c, QWidget* parent)
 {

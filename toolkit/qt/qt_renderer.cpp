@@ -16,18 +16,18 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileSystemModel>
-#include <QIdentityProxyModel>
-#include <QLocale>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QIdentityProxyModel>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
-#include <QRegularExpression>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
 #include <QTextDocument>
@@ -168,7 +168,7 @@ bool QtRenderer::Impl::eventFilter(QObject* object, QEvent* event)
     if (it == watched.end())
         return false;
     if (event->type() == QEvent::KeyPress && object != QApplication::focusWidget())
-        return false;  // a key passed up from a focused child, handled there
+        return false; // a key passed up from a focused child, handled there
     return it->second->event(object, event);
 }
 
@@ -263,7 +263,7 @@ bool onMenuBar(const TMenuItem& item)
     return item.Parent() && !item.Parent()->Parent();
 }
 
-}  // namespace
+} // namespace
 
 void QtRenderer::Impl::buildMenuBar(FormWindow& window, TMenuItem& root)
 {
@@ -495,7 +495,7 @@ private:
     std::vector<Font> fonts_;
 };
 
-}  // namespace
+} // namespace
 
 QtRenderer::QtRenderer() : d(std::make_unique<Impl>(*this))
 {
@@ -610,14 +610,15 @@ namespace {
 // question asked at once keeps the keyboard).
 class KeyboardBack {
 public:
-    explicit KeyboardBack(QtRenderer::Impl& r) : r_(r) {}
+    explicit KeyboardBack(QtRenderer::Impl& r) : r_(r) { }
     ~KeyboardBack()
     {
         QtRenderer::Impl* r = &r_;
         QTimer::singleShot(0, r, [r] {
             TForm* form = Application.activeForm();
             auto it = r->windows.find(form);
-            if (it == r->windows.end() || !it->second->isVisible() || QApplication::activeWindow() == it->second)
+            if (it == r->windows.end() || !it->second->isVisible() ||
+                QApplication::activeWindow() == it->second)
                 return;
             if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != it->second)
                 return;
@@ -630,7 +631,7 @@ public:
 private:
     QtRenderer::Impl& r_;
 };
-}  // namespace
+} // namespace
 
 void QtRenderer::runModal(TForm& form)
 {
@@ -663,18 +664,26 @@ namespace {
 QString buttonText(QMessageBox::StandardButton b)
 {
     switch (b) {
-    case QMessageBox::Ok: return "OK";
-    case QMessageBox::Cancel: return "Storno";
-    case QMessageBox::Yes: return "Ano";
-    case QMessageBox::No: return "Ne";
-    case QMessageBox::Abort: return "Přerušit";
-    case QMessageBox::Retry: return "Opakovat";
-    case QMessageBox::Ignore: return "Ignorovat";
-    default: return {};
+    case QMessageBox::Ok:
+        return "OK";
+    case QMessageBox::Cancel:
+        return "Storno";
+    case QMessageBox::Yes:
+        return "Ano";
+    case QMessageBox::No:
+        return "Ne";
+    case QMessageBox::Abort:
+        return "Přerušit";
+    case QMessageBox::Retry:
+        return "Opakovat";
+    case QMessageBox::Ignore:
+        return "Ignorovat";
+    default:
+        return {};
     }
 }
 
-}  // namespace
+} // namespace
 
 int QtRenderer::messageBox(const std::string& text, const std::string& caption, int flags)
 {
@@ -683,23 +692,32 @@ int QtRenderer::messageBox(const std::string& text, const std::string& caption, 
     box.setWindowTitle(toQString(caption));
     box.setText(toQString(text));
     const int icon = flags & 0xF0;
-    box.setIcon(icon == MB_ICONERROR      ? QMessageBox::Critical
-                : icon == MB_ICONQUESTION ? QMessageBox::Question
-                : icon == MB_ICONWARNING  ? QMessageBox::Warning
+    box.setIcon(icon == MB_ICONERROR         ? QMessageBox::Critical
+                : icon == MB_ICONQUESTION    ? QMessageBox::Question
+                : icon == MB_ICONWARNING     ? QMessageBox::Warning
                 : icon == MB_ICONINFORMATION ? QMessageBox::Information
                                              : QMessageBox::NoIcon);
     std::vector<std::pair<QMessageBox::StandardButton, int>> buttons;
     switch (flags & 0xF) {
-    case MB_OKCANCEL: buttons = {{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}}; break;
+    case MB_OKCANCEL:
+        buttons = {{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}};
+        break;
     case MB_ABORTRETRYIGNORE:
-        buttons = {{QMessageBox::Abort, IDABORT}, {QMessageBox::Retry, IDRETRY}, {QMessageBox::Ignore, IDIGNORE}};
+        buttons = {
+            {QMessageBox::Abort, IDABORT}, {QMessageBox::Retry, IDRETRY}, {QMessageBox::Ignore, IDIGNORE}};
         break;
     case MB_YESNOCANCEL:
         buttons = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}, {QMessageBox::Cancel, IDCANCEL}};
         break;
-    case MB_YESNO: buttons = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}}; break;
-    case MB_RETRYCANCEL: buttons = {{QMessageBox::Retry, IDRETRY}, {QMessageBox::Cancel, IDCANCEL}}; break;
-    default: buttons = {{QMessageBox::Ok, IDOK}}; break;
+    case MB_YESNO:
+        buttons = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}};
+        break;
+    case MB_RETRYCANCEL:
+        buttons = {{QMessageBox::Retry, IDRETRY}, {QMessageBox::Cancel, IDCANCEL}};
+        break;
+    default:
+        buttons = {{QMessageBox::Ok, IDOK}};
+        break;
     }
     QMessageBox::StandardButtons set;
     for (auto& [b, id] : buttons)
@@ -764,7 +782,8 @@ bool QtRenderer::execute(TCommonDialog& dialog)
         return ok;
     }
     if (auto* colour = dynamic_cast<TColorDialog*>(&dialog)) {
-        const QColor chosen = QColorDialog::getColor(toQColor(colour->Color), nullptr, toQString(colour->Title));
+        const QColor chosen =
+            QColorDialog::getColor(toQColor(colour->Color), nullptr, toQString(colour->Title));
         d->afterDispatch();
         if (!chosen.isValid())
             return false;

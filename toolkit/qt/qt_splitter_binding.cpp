@@ -9,7 +9,8 @@ namespace {
 
 class SplitterBinding : public Binding {
 public:
-    SplitterBinding(QtRenderer::Impl& renderer, TSplitter& c, QWidget* parent) : Binding(renderer, c, new QWidget(parent)), splitter_(c)
+    SplitterBinding(QtRenderer::Impl& renderer, TSplitter& c, QWidget* parent)
+        : Binding(renderer, c, new QWidget(parent)), splitter_(c)
     {
         widget->setCursor(Qt::SplitHCursor);
         watch(widget);
@@ -35,7 +36,7 @@ private:
     int from_ = 0;
 };
 
-}  // namespace
+} // namespace
 
 std::unique_ptr<Binding> makeSplitterBinding(QtRenderer::Impl& renderer, TSplitter& c, QWidget* parent)
 {
