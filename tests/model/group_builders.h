@@ -3,6 +3,7 @@
 #include "model/clovek.h"
 #include "model/group.h"
 #include "model/rod.h"
+#include "model/uk_clovek.h"
 
 #include <initializer_list>
 #include <string>

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <random>
 #include <vector>
 
@@ -440,8 +441,7 @@ TEST(Rod, NewPersonNumbersStayTheLowestFreeThroughAddsAndRemovals)
         // Numbers up to twice the count, some held twice, as damaged files have them.
         const int n = 1 + int(rng() % 10);
         for (int i = 0; i < n; ++i) {
-            auto* p = new Clovek;
-            tree.appendPerson(p);
+            Clovek* p = tree.appendPerson(std::make_unique<Clovek>());
             p->number = int(rng() % (2 * n));
         }
         for (int step = 0; step < 40; ++step) {
@@ -451,8 +451,7 @@ TEST(Rod, NewPersonNumbersStayTheLowestFreeThroughAddsAndRemovals)
             const unsigned what = rng() % 5;
             if (what < 2 || all.empty()) {
                 const int expected = literalFirstFree(tree);
-                auto* p = new Clovek;
-                tree.addNewPerson(p);
+                Clovek* p = tree.addNewPerson(std::make_unique<Clovek>());
                 ASSERT_EQ(p->number, expected) << "round " << round << " step " << step;
             } else if (what == 2) {
                 tree.removePerson(all[rng() % all.size()]);
@@ -461,8 +460,7 @@ TEST(Rod, NewPersonNumbersStayTheLowestFreeThroughAddsAndRemovals)
                                                     [](auto* a, auto* b) { return a->number < b->number; }));
             } else {
                 // A person read in from outside takes a number the next new person would get.
-                auto* p = new Clovek;
-                tree.appendPerson(p);
+                Clovek* p = tree.appendPerson(std::make_unique<Clovek>());
                 p->number = literalFirstFree(tree);
             }
             ASSERT_EQ(tree.firstFreePersonNumber(), literalFirstFree(tree)) << "round " << round;

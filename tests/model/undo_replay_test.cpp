@@ -144,7 +144,7 @@ TEST_F(UndoReplay, EveryStepKeyOfThePersonTableTakesItsOwnFieldBack)
             break;
         case FieldKind::period: {
             const std::unique_ptr<CasoveObdobi> added(period("Brno", "1900", "1910"));
-            (a->*f.list).append(new CasoveObdobi(*added));
+            (a->*f.list).append(std::make_unique<CasoveObdobi>(*added));
             tree.recordPeriodChange(a, key, nullptr, added.get());
             restored = [&] { return (a->*f.list).count() == 0; };
             break;

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -192,8 +193,7 @@ TEST_F(ValueListsTest, AKeptListFollowsEveryChangeOfItsField)
     EXPECT_EQ(kept(), fresh());
 
     // A new person joins empty and is named afterwards; one that joins named from outside.
-    auto* blank = new Clovek;
-    tree.addNewPerson(blank);
+    Clovek* blank = tree.addNewPerson(std::make_unique<Clovek>());
     EXPECT_EQ(kept(), fresh());
     PersonTextField(&Clovek::surname).set(*blank, "malá");
     EXPECT_EQ(kept(), fresh());

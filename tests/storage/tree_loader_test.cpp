@@ -9,6 +9,7 @@
 #include "tree_fixtures.h"
 
 #include <filesystem>
+#include <memory>
 #include <sstream>
 
 class TreeLoader : public TreeFileTest {
@@ -134,13 +135,13 @@ std::string fieldValue(const Clovek& p, const PersonFieldInfo& f)
 TEST_F(TreeLoader, EveryFieldOfThePersonTableComesBackFromTheFile)
 {
     Rod tree(saved("pole.rod"));
-    tree.photoStore.append(new UkFotka(new Fotka(0)));
-    tree.documentStore.append(new UkDokument(new Dokument(1)));
-    tree.fileStore.append(new UkSoubor(new Soubor(2)));
+    tree.photoStore.append(std::make_unique<UkFotka>(new Fotka(0)));
+    tree.documentStore.append(std::make_unique<UkDokument>(new Dokument(1)));
+    tree.fileStore.append(std::make_unique<UkSoubor>(new Soubor(2)));
     Clovek* parents[2] = {makePerson("Otec", "X"), makePerson("Matka", "X", 0)};
     Clovek* p = makePerson("", "");
     for (Clovek* q : {parents[0], parents[1], p})
-        tree.addNewPerson(q);
+        tree.addNewPerson(std::unique_ptr<Clovek>(q));
     int n = 0;
     for (const PersonFieldInfo& f : personFields) {
         const std::string value = "v" + std::to_string(++n);
@@ -167,7 +168,7 @@ TEST_F(TreeLoader, EveryFieldOfThePersonTableComesBackFromTheFile)
             p->*f.parent = parents[f.field == PersonField::mother];
             break;
         case FieldKind::period:
-            (p->*f.list).append(period(value, "1900", "1910"));
+            (p->*f.list).append(std::unique_ptr<Prvek>(period(value, "1900", "1910")));
             break;
         case FieldKind::created:
             p->created = encodeDate(2001, 2, 3) + encodeTime(4, 5, 6);
@@ -177,11 +178,11 @@ TEST_F(TreeLoader, EveryFieldOfThePersonTableComesBackFromTheFile)
             break;
         case FieldKind::mediaLinks:
             if (f.field == PersonField::photos)
-                p->photos.append(new UkFotka(tree.findPhoto(0)));
+                p->photos.append(std::make_unique<UkFotka>(tree.findPhoto(0)));
             else if (f.field == PersonField::documents)
-                p->documents.append(new UkDokument(tree.findDocument(1)));
+                p->documents.append(std::make_unique<UkDokument>(tree.findDocument(1)));
             else if (f.field == PersonField::files)
-                p->files.append(new UkSoubor(tree.findFile(2)));
+                p->files.append(std::make_unique<UkSoubor>(tree.findFile(2)));
             else
                 ADD_FAILURE() << f.fileKey << " links no store this test knows";
             break;
