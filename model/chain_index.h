@@ -1,7 +1,8 @@
 #pragma once
-// The persons of a tree's chain by number, for the loaders' relinking: a loader can only name a
+// The persons of a tree's chain by number: for the loaders' relinking (a loader can only name a
 // parent, partner or group member by number, so it links a placeholder carrying the number and
-// the tree swaps it for the person of the chain once everyone is read.
+// the tree swaps it for the person of the chain once everyone is read), and for the tree's own
+// lookup by number.
 #include <unordered_map>
 #include <vector>
 

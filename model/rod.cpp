@@ -246,14 +246,11 @@ bool Rod::canChangeSex(const Clovek* person) const
 
 void Rod::indexPersons() const
 {
-    byNumber_.clear();
+    byNumber_ = ChainIndex(firstPerson);
     byIdentifier_.clear();
-    byNumber_.reserve(personCount_);
     byIdentifier_.reserve(personCount_);
-    for (Clovek* p = firstPerson; p; p = p->chainNext) {
-        byNumber_.try_emplace(p->number, p);
+    for (Clovek* p = firstPerson; p; p = p->chainNext)
         byIdentifier_.try_emplace(p->identifier, p);
-    }
     indexStale_ = false;
 }
 
@@ -263,11 +260,11 @@ Clovek* Rod::findPersonByNumber(int number) const
     for (int attempt = 0; attempt < 2; ++attempt) {
         if (indexStale_)
             indexPersons();
-        auto found = byNumber_.find(number);
-        if (found == byNumber_.end())
+        Clovek* found = byNumber_.find(number);
+        if (!found)
             return nullptr;
-        if (found->second->number == number)
-            return found->second;
+        if (found->number == number)
+            return found;
         indexStale_ = true;
     }
     return nullptr;

@@ -2,6 +2,7 @@
 // One open family tree: its texts, the chain of its persons (newest first), its media stores,
 // groups and undo history. The tree owns all of it.
 #include "model/action_list.h"
+#include "model/chain_index.h"
 #include "model/prvky.h"
 #include "system/datetime.h"
 
@@ -402,7 +403,7 @@ private:
     // Number and identifier to the first person of the chain that has it, built on the first
     // lookup after the chain changed. A hit is checked against the person; an identifier that is
     // not indexed is still looked for along the chain, since the editor changes identifiers.
-    mutable std::unordered_map<int, Clovek*> byNumber_;
+    mutable ChainIndex byNumber_{nullptr};
     mutable std::unordered_map<std::string, Clovek*> byIdentifier_;
     mutable bool indexStale_ = true;
 };

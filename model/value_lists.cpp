@@ -4,6 +4,7 @@
 #include "model/clovek.h"
 #include "model/display_settings.h"
 #include "model/distinct_texts.h"
+#include "model/person_fields.h"
 #include "model/person_text_field.h"
 #include "model/rod.h"
 #include "model/svatba.h"
@@ -197,13 +198,12 @@ void Rod::distinctUser5Values(TStringList& list) const
     fillField<&Clovek::user5>(*this, list);
 }
 
+// Every list is made from one text field whose writes are counted, so a person holding any such
+// text may change one.
 bool Rod::holdsValueListTexts(const Clovek& p)
 {
-    for (const SparseText* text :
-         {&p.firstName, &p.surname, &p.birthSurname, &p.titlesBefore, &p.titlesAfter, &p.birthPlace,
-          &p.deathPlace, &p.burial, &p.deathCause, &p.religion, &p.baptism, &p.nationality, &p.citizenship,
-          &p.user1, &p.user2, &p.user3, &p.user4, &p.user5})
-        if (!text->empty())
+    for (const PersonFieldInfo& f : personFields)
+        if (f.kind == FieldKind::text && f.text.counted() && !f.text.of(p).empty())
             return true;
     return false;
 }
