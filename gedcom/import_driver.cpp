@@ -97,6 +97,9 @@ void importGedcomBytes(ImportResult& result, std::string& bytes, Rod& tree, cons
                      intToStr(decoded.unconverted) + " znaků nelze převést, nahrazeny znakem \xEF\xBF\xBD");
     ImportParser parser(lex, tree, options);
     parser.parseFile();
+    // The records hold copies of what they took: the text of a big file need not stay beside
+    // the tree while the families are linked.
+    lex.releaseText();
     result.partnerships = linkImportedFamilies(tree, parser, options, lex);
     result.persons = tree.personCount();
     result.log = std::move(lex.log());

@@ -160,6 +160,13 @@ public:
     // Lines passed over or given back bad so far.
     int damagedLines() const { return damagedLines_; }
     int lineCount() const { return file_.lineCount(); }
+    // The file's text is let go (the records are read; the log and line count stay): no line is
+    // read after.
+    void releaseText()
+    {
+        file_.releaseText();
+        nextLine_ = file_.lineCount();
+    }
 
 private:
     void unexpected(int lineNumber, const std::string& expected);

@@ -82,12 +82,10 @@ int linkImportedFamilies(Rod& tree, ImportParser& parser, const ImportOptions& o
     auto find = [&](const std::string& id, int line) -> Clovek* {
         if (id.empty())
             return nullptr;
-        const auto it = persons.find(id);
-        if (it == persons.end()) {
+        Clovek* person = persons.find(id);
+        if (!person)
             log.logError(line, "osoba @" + id + "@ nenalezena");
-            return nullptr;
-        }
-        return it->second;
+        return person;
     };
 
     std::vector<ParentLine> parentLines(byNumber.size());

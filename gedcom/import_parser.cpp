@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 
 namespace {
 
@@ -86,6 +87,51 @@ bool isXref(const std::string& v)
 }
 
 } // namespace
+
+void ImportedPersons::reserve(size_t count)
+{
+    size_t slots = 16;
+    // At most half full: a reference not in the file is told after a probe or two.
+    while (slots < count * 2)
+        slots *= 2;
+    if (slots > slots_.size())
+        resize(slots);
+}
+
+size_t ImportedPersons::slotOf(std::string_view xref) const
+{
+    const size_t mask = slots_.size() - 1;
+    size_t i = std::hash<std::string_view>{}(xref)&mask;
+    while (slots_[i] && std::string_view(slots_[i]->importId) != xref)
+        i = (i + 1) & mask;
+    return i;
+}
+
+void ImportedPersons::resize(size_t slots)
+{
+    std::vector<Clovek*> old(slots, nullptr);
+    old.swap(slots_);
+    for (Clovek* person : old)
+        if (person)
+            slots_[slotOf(person->importId)] = person;
+}
+
+bool ImportedPersons::add(Clovek* person)
+{
+    if (slots_.size() < (count_ + 1) * 2)
+        resize(std::max<size_t>(16, slots_.size() * 2));
+    Clovek*& slot = slots_[slotOf(person->importId)];
+    if (slot)
+        return false;
+    slot = person;
+    ++count_;
+    return true;
+}
+
+Clovek* ImportedPersons::find(std::string_view xref) const
+{
+    return slots_.empty() ? nullptr : slots_[slotOf(xref)];
+}
 
 ImportParser::ImportParser(LexAn& lex, Rod& tree, const ImportOptions& options)
     : lex_(lex), tree_(tree), options_(options)
@@ -456,7 +502,7 @@ void ImportParser::parseIndividual(const GedLine& record)
     if (!record.xref.empty())
         owned->importId.edit() = record.xref;
     Clovek* person = tree_.appendPerson(std::move(owned));
-    if (!record.xref.empty() && !persons_.emplace(record.xref, person).second)
+    if (!record.xref.empty() && !persons_.add(person))
         log(record, "odkaz @" + record.xref + "@ už patří jiné osobě");
     bool nameSeen = false;
     bool sexSeen = false;

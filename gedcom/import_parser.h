@@ -8,6 +8,7 @@
 #include "gedcom/import_lexer.h"
 
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -22,6 +23,29 @@ struct ImportOptions {
     // Copy a missing surname or birth surname from the other one, for men and for women.
     bool manCopy = true;
     bool womanCopy = true;
+};
+
+// The persons of the import by the cross-reference of their INDI record, which each keeps as its
+// import id: the index holds only the persons, in one table of open addressing sized for them,
+// as a node and a copy of the reference per person would cost a hundred megabytes and a million
+// allocations at a million persons.
+class ImportedPersons {
+public:
+    // Room for `count` persons without growing.
+    void reserve(size_t count);
+    // False (and nothing added) when a person of the same import id is there already.
+    bool add(Clovek* person);
+    // The person of the cross-reference, or nullptr.
+    Clovek* find(std::string_view xref) const;
+    size_t size() const { return count_; }
+
+private:
+    // The slot of `xref`: its person's, or the empty slot where it would go.
+    size_t slotOf(std::string_view xref) const;
+    void resize(size_t slots);
+
+    std::vector<Clovek*> slots_;
+    size_t count_ = 0;
 };
 
 // One FAM record, alive during the import only.
@@ -46,7 +70,7 @@ public:
 
     std::vector<GFamily>& families() { return families_; }
     // The persons by the cross-reference of their INDI record.
-    std::unordered_map<std::string, Clovek*>& persons() { return persons_; }
+    const ImportedPersons& persons() const { return persons_; }
 
 private:
     const GedLine& peek();
@@ -86,7 +110,7 @@ private:
     bool haveNext_ = false;
     bool trailerSeen_ = false;
     std::vector<GFamily> families_;
-    std::unordered_map<std::string, Clovek*> persons_;
+    ImportedPersons persons_;
     // NOTE records by cross-reference, and the persons' lines that point to them.
     std::unordered_map<std::string, std::vector<std::string>> notes_;
     struct NoteReference {

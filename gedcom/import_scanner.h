@@ -53,6 +53,13 @@ public:
 
     std::string_view line(int i) const;
     int lineCount() const { return lineCount_; }
+    // Gives back the text's memory once every line that will be read has been; the line count
+    // stays.
+    void releaseText()
+    {
+        text_ = std::string();
+        asked_ = current_ = Span{};
+    }
 
     static int charClass(unsigned char c);
     static bool isLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -161,6 +162,32 @@ TEST(GedcomImport, ASecondFamilyDoesNotTakeAParentAway)
     EXPECT_EQ(in.person("C")->father, in.person("H"));
     EXPECT_EQ(in.person("C")->mother, in.person("W"));
     EXPECT_TRUE(in.logged("už má rodiče z jiné rodiny"));
+}
+
+// Records of one line each (more persons than the file's lines suggest) all stay found, and a
+// reference given to a second record keeps naming the first.
+TEST(GedcomImport, EveryReferenceFindsItsFirstPerson)
+{
+    std::string records;
+    for (int i = 0; i < 300; ++i)
+        records += "0 @P" + std::to_string(i) + "@ INDI\n";
+    records += "0 @P7@ INDI\n1 NAME Druhy /Zaznam/\n1 SEX M\n";
+    for (int i = 1; i < 300; ++i)
+        records += "0 @F" + std::to_string(i) + "@ FAM\n1 HUSB @P" + std::to_string(i - 1) + "@\n1 CHIL @P" +
+                   std::to_string(i) + "@\n";
+    const Imported in = importText(gedcom(records));
+    std::vector<Clovek*> byReference(300, nullptr);
+    in.tree->forEachPerson([&](Clovek* p) {
+        const int i = std::stoi(p->importId.str().substr(1));
+        if (p->firstName.empty())
+            byReference[size_t(i)] = p;
+    });
+    for (int i = 1; i < 300; ++i) {
+        ASSERT_TRUE(byReference[size_t(i)]);
+        EXPECT_EQ(byReference[size_t(i)]->father, byReference[size_t(i - 1)]) << i;
+    }
+    EXPECT_TRUE(in.logged("odkaz @P7@ už patří jiné osobě"));
+    EXPECT_FALSE(in.logged("nenalezena"));
 }
 
 TEST(GedcomImport, OneBadLineNeverEndsTheImport)
