@@ -98,39 +98,41 @@ void ImportedPersons::reserve(size_t count)
         resize(slots);
 }
 
-size_t ImportedPersons::slotOf(std::string_view xref) const
+size_t ImportedPersons::slotOf(std::string_view xref, size_t hash) const
 {
     const size_t mask = slots_.size() - 1;
-    size_t i = std::hash<std::string_view>{}(xref)&mask;
-    while (slots_[i] && std::string_view(slots_[i]->importId) != xref)
+    size_t i = hash & mask;
+    while (slots_[i].person &&
+           (slots_[i].hash != hash || std::string_view(slots_[i].person->importId) != xref))
         i = (i + 1) & mask;
     return i;
 }
 
 void ImportedPersons::resize(size_t slots)
 {
-    std::vector<Clovek*> old(slots, nullptr);
+    std::vector<Slot> old(slots);
     old.swap(slots_);
-    for (Clovek* person : old)
-        if (person)
-            slots_[slotOf(person->importId)] = person;
+    for (const Slot& slot : old)
+        if (slot.person)
+            slots_[slotOf(slot.person->importId, slot.hash)] = slot;
 }
 
 bool ImportedPersons::add(Clovek* person)
 {
     if (slots_.size() < (count_ + 1) * 2)
         resize(std::max<size_t>(16, slots_.size() * 2));
-    Clovek*& slot = slots_[slotOf(person->importId)];
-    if (slot)
+    const size_t hash = std::hash<std::string_view>{}(person->importId);
+    Slot& slot = slots_[slotOf(person->importId, hash)];
+    if (slot.person)
         return false;
-    slot = person;
+    slot = {hash, person};
     ++count_;
     return true;
 }
 
 Clovek* ImportedPersons::find(std::string_view xref) const
 {
-    return slots_.empty() ? nullptr : slots_[slotOf(xref)];
+    return slots_.empty() ? nullptr : slots_[slotOf(xref, std::hash<std::string_view>{}(xref))].person;
 }
 
 ImportParser::ImportParser(LexAn& lex, Rod& tree, const ImportOptions& options)

@@ -40,11 +40,17 @@ public:
     size_t size() const { return count_; }
 
 private:
+    // Each person with the hash of its reference, so that a probe reads a person (far away in
+    // memory) only when the hashes agree.
+    struct Slot {
+        size_t hash = 0;
+        Clovek* person = nullptr;
+    };
     // The slot of `xref`: its person's, or the empty slot where it would go.
-    size_t slotOf(std::string_view xref) const;
+    size_t slotOf(std::string_view xref, size_t hash) const;
     void resize(size_t slots);
 
-    std::vector<Clovek*> slots_;
+    std::vector<Slot> slots_;
     size_t count_ = 0;
 };
 
