@@ -57,7 +57,8 @@ public:
     // stays.
     void releaseText()
     {
-        text_ = std::string();
+        // Swapped out: assigning an empty string would keep the buffer.
+        std::string().swap(text_);
         asked_ = current_ = Span{};
     }
 
