@@ -2,8 +2,8 @@
 
 #include "gedcom/import_lexer.h"
 #include "gedcom/import_linking.h"
+#include "gedcom/import_memory.h"
 #include "model/rod.h"
-#include "system/big_block.h"
 #include "system/codec.h"
 #include "system/exceptions.h"
 #include "system/fileio.h"
@@ -11,25 +11,12 @@
 #include "system/numbers.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <fstream>
 #include <memory>
-#include <sys/mman.h>
 
 namespace {
 
 constexpr size_t pieceBytes = size_t(1) << 20;
-
-// Fresh memory is paid for at its first touch, page by page; the whole huge pages inside a big
-// buffer are one payment per 2 MiB instead of 512, and the system gives them only to memory
-// that asks. Only advice: the buffer is good memory either way.
-void askHugePages(char* start, size_t bytes)
-{
-    const auto from = (reinterpret_cast<uintptr_t>(start) + bigBlockAlignment - 1) & ~(bigBlockAlignment - 1);
-    const auto to = (reinterpret_cast<uintptr_t>(start) + bytes) & ~(bigBlockAlignment - 1);
-    if (to > from)
-        ::madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
-}
 
 // The file into a string of its size, a piece at a time through one small buffer: a file of a
 // million persons is a couple of hundred megabytes, which growing a string by halves would copy

@@ -1,5 +1,7 @@
 #include "gedcom/import_parser.h"
 
+#include "gedcom/import_memory.h"
+
 #include "model/casove_obdobi.h"
 #include "model/clovek.h"
 #include "model/rod.h"
@@ -110,8 +112,11 @@ size_t ImportedPersons::slotOf(std::string_view xref, size_t hash) const
 
 void ImportedPersons::resize(size_t slots)
 {
-    std::vector<Slot> old(slots);
+    std::vector<Slot> old;
     old.swap(slots_);
+    slots_.reserve(slots);
+    askHugePages(slots_.data(), slots * sizeof(Slot));
+    slots_.resize(slots);
     for (const Slot& slot : old)
         if (slot.person)
             slots_[slotOf(slot.person->importId, slot.hash)] = slot;
@@ -141,6 +146,7 @@ ImportParser::ImportParser(LexAn& lex, Rod& tree, const ImportOptions& options)
     // Persons take about a tenth of the lines of a file; growing the index costs more.
     persons_.reserve(size_t(lex.lineCount() / 10));
     families_.reserve(size_t(lex.lineCount() / 20));
+    askHugePages(families_.data(), families_.capacity() * sizeof(GFamily));
 }
 
 const GedLine& ImportParser::peek()
