@@ -68,16 +68,58 @@ int compareCp1250Bytes(std::string_view a, std::string_view b)
     return 0;
 }
 
+namespace {
+
+// The UTF-8 bytes of each byte 0x80..0xFF.
+struct Utf8Bytes {
+    char bytes[3];
+    unsigned char length;
+};
+constexpr std::array<Utf8Bytes, 128> kHighUtf8 = [] {
+    std::array<Utf8Bytes, 128> r{};
+    for (size_t i = 0; i < kHigh.size(); ++i) {
+        const char32_t cp = kHigh[i];
+        if (cp < 0x800)
+            r[i] = {{static_cast<char>(0xC0 | (cp >> 6)), static_cast<char>(0x80 | (cp & 0x3F)), 0}, 2};
+        else
+            r[i] = {{static_cast<char>(0xE0 | (cp >> 12)), static_cast<char>(0x80 | ((cp >> 6) & 0x3F)),
+                     static_cast<char>(0x80 | (cp & 0x3F))},
+                    3};
+    }
+    return r;
+}();
+
+} // namespace
+
+void appendCp1250ToUtf8(std::string& out, std::string_view bytes)
+{
+    const char* p = bytes.data();
+    const char* const end = p + bytes.size();
+    while (p != end) {
+        // Runs of ASCII go over in one piece, eight bytes a test.
+        const char* plain = p;
+        while (end - plain >= 8) {
+            uint64_t word;
+            std::memcpy(&word, plain, 8);
+            if (word & 0x8080808080808080ull)
+                break;
+            plain += 8;
+        }
+        while (plain != end && static_cast<unsigned char>(*plain) < 0x80)
+            ++plain;
+        out.append(p, plain);
+        for (p = plain; p != end && static_cast<unsigned char>(*p) >= 0x80; ++p) {
+            const Utf8Bytes& u = kHighUtf8[static_cast<unsigned char>(*p) - 0x80];
+            out.append(u.bytes, u.length);
+        }
+    }
+}
+
 std::string cp1250ToUtf8(std::string_view bytes)
 {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
-    for (unsigned char b : bytes) {
-        if (b < 0x80)
-            out.push_back(static_cast<char>(b));
-        else
-            appendUtf8(out, cp1250CodePoint(b));
-    }
+    appendCp1250ToUtf8(out, bytes);
     return out;
 }
 
@@ -194,17 +236,16 @@ void appendAsCp1250WithReferences(std::string& out, std::string_view utf8)
         appendConverted<true, false>(out, utf8);
 }
 
-std::string cp1250WithReferencesToUtf8(std::string_view bytes)
+void appendCp1250WithReferencesAsUtf8(std::string& out, std::string_view bytes)
 {
-    if (bytes.empty() || !std::memchr(bytes.data(), '&', bytes.size()))
-        return cp1250ToUtf8(bytes);
-    size_t amp = bytes.find("&#");
-    if (amp == std::string_view::npos)
-        return cp1250ToUtf8(bytes);
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 8);
+    size_t amp;
+    if (bytes.empty() || !std::memchr(bytes.data(), '&', bytes.size()) ||
+        (amp = bytes.find("&#")) == std::string_view::npos) {
+        appendCp1250ToUtf8(out, bytes);
+        return;
+    }
     while (amp != std::string_view::npos) {
-        out += cp1250ToUtf8(bytes.substr(0, amp));
+        appendCp1250ToUtf8(out, bytes.substr(0, amp));
         bytes.remove_prefix(amp);
         char32_t cp;
         size_t length;
@@ -217,7 +258,14 @@ std::string cp1250WithReferencesToUtf8(std::string_view bytes)
         }
         amp = bytes.find("&#");
     }
-    out += cp1250ToUtf8(bytes);
+    appendCp1250ToUtf8(out, bytes);
+}
+
+std::string cp1250WithReferencesToUtf8(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    appendCp1250WithReferencesAsUtf8(out, bytes);
     return out;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // Windows-1250 <-> UTF-8. Text lives in memory as UTF-8; files the program defines as
 // Windows-1250 are converted here, at the file boundary.
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +37,32 @@ void appendAsCp1250WithReferences(std::string& out, std::string_view utf8);
 // Reads such text. Only the references the writer makes are read ("&#38;" and code points the
 // code page lacks); any other "&#..." stays as text, as a file from an older version meant it.
 std::string cp1250WithReferencesToUtf8(std::string_view bytes);
+// The same two appended to `out`, for text converted into one buffer used again and again.
+void appendCp1250ToUtf8(std::string& out, std::string_view bytes);
+void appendCp1250WithReferencesAsUtf8(std::string& out, std::string_view bytes);
+
+// Whether the text is ASCII without an "&": such text is the same bytes in UTF-8, in
+// Windows-1250 and with references, so it needs no conversion either way. Eight bytes a step,
+// since the tree file's millions of lines are mostly such.
+inline bool isPlainText(std::string_view text)
+{
+    constexpr uint64_t ones = 0x0101010101010101ull;
+    constexpr uint64_t highs = 0x8080808080808080ull;
+    constexpr uint64_t amps = ones * '&';
+    const char* p = text.data();
+    size_t n = text.size();
+    for (; n >= 8; p += 8, n -= 8) {
+        uint64_t word;
+        std::memcpy(&word, p, 8);
+        const uint64_t amp = word ^ amps;
+        if ((word | ((amp - ones) & ~amp)) & highs)
+            return false;
+    }
+    for (; n > 0; ++p, --n)
+        if (static_cast<unsigned char>(*p) >= 0x80 || *p == '&')
+            return false;
+    return true;
+}
 
 // A whole Windows-1250 text file as UTF-8 lines. Raises EInOutError when it cannot be read.
 std::vector<std::string> readCp1250Lines(const std::string& path);
