@@ -55,63 +55,73 @@ void BodyBytes::flush()
 
 namespace {
 
-// Whether every byte of the text is ASCII from 0x0E on and none is "&": the text is then its
-// own Windows-1250 bytes, holds nothing to blank, and its shift carries into no other byte.
-bool isPlainLine(std::string_view text)
+constexpr uint64_t ones = 0x0101010101010101ull;
+
+// The high bit of each byte that is not ASCII from 0x0E on, or is an "&" (a flag above such a
+// byte may be false, which does not matter: one is enough). A line without one is its own
+// Windows-1250 bytes, holds nothing to blank, and its shift carries into no other byte.
+uint64_t notPlain(uint64_t word)
 {
-    constexpr uint64_t ones = 0x0101010101010101ull;
-    constexpr uint64_t highs = 0x8080808080808080ull;
-    const char* p = text.data();
-    size_t n = text.size();
-    for (; n >= 8; p += 8, n -= 8) {
-        uint64_t word;
-        std::memcpy(&word, p, 8);
-        const uint64_t amp = word ^ (ones * '&');
-        if ((word | ((amp - ones) & ~amp) | ((word - ones * 0x0E) & ~word)) & highs)
-            return false;
-    }
-    for (; n > 0; ++p, --n) {
-        const auto c = static_cast<unsigned char>(*p);
-        if (c >= 0x80 || c < 0x0E || c == '&')
-            return false;
-    }
-    return true;
+    const uint64_t amp = word ^ (ones * '&');
+    return (word | ((amp - ones) & ~amp) | ((word - ones * 0x0E) & ~word)) & 0x8080808080808080ull;
 }
 
 } // namespace
 
 void BodyBytes::line(std::string_view text)
 {
-    if (isPlainLine(text)) {
-        // Most lines of a big tree: shifted as they are copied, eight bytes a step.
-        const size_t n = text.size();
-        char* to = room(n + shiftedLineEnd.size());
-        size_t i = 0;
-        for (; i + 8 <= n; i += 8) {
-            uint64_t word;
-            std::memcpy(&word, text.data() + i, 8);
-            word += 0x0101010101010101ull;
-            std::memcpy(to + i, &word, 8);
+    const char* from = text.data();
+    const size_t n = text.size();
+    // Most lines of a big tree: tested and shifted a word at a time as they are copied. A short
+    // line is one word (the bytes above it are overwritten by the line end or lie past the
+    // end); a longer one ends with a word that overlaps the one before.
+    bool plain;
+    if (n < 8) {
+        const uint64_t word = shortWordAt(from, n);
+        plain = !(notPlain(word) & ((uint64_t(1) << (n * 8)) - 1));
+        if (plain) {
+            const uint64_t shifted = word + ones;
+            std::memcpy(room(8 + shiftedLineEnd.size()), &shifted, 8);
         }
-        for (; i < n; ++i)
-            to[i] = static_cast<char>(text[i] + 1);
-        std::memcpy(to + n, shiftedLineEnd.data(), shiftedLineEnd.size());
-        used_ += n + shiftedLineEnd.size();
     } else {
+        uint64_t any = 0;
+        uint64_t word;
+        for (size_t i = 0; i + 8 <= n; i += 8) {
+            std::memcpy(&word, from + i, 8);
+            any |= notPlain(word);
+        }
+        std::memcpy(&word, from + n - 8, 8);
+        plain = !(any | notPlain(word));
+        if (plain) {
+            char* to = room(n + shiftedLineEnd.size());
+            for (size_t i = 0; i + 8 <= n; i += 8) {
+                std::memcpy(&word, from + i, 8);
+                word += ones;
+                std::memcpy(to + i, &word, 8);
+            }
+            std::memcpy(&word, from + n - 8, 8);
+            word += ones;
+            std::memcpy(to + n - 8, &word, 8);
+        }
+    }
+    if (!plain) {
         converted_.clear();
         appendAsCp1250WithReferences(converted_, text);
-        const size_t n = converted_.size();
-        auto* to = reinterpret_cast<unsigned char*>(room(n + shiftedLineEnd.size()));
-        const auto* from = reinterpret_cast<const unsigned char*>(converted_.data());
+        const size_t length = converted_.size();
+        auto* to = reinterpret_cast<unsigned char*>(room(length + shiftedLineEnd.size()));
+        const auto* bytes = reinterpret_cast<const unsigned char*>(converted_.data());
         // One pass without branches over the line's bytes.
-        for (size_t i = 0; i < n; ++i) {
-            const unsigned char c = from[i];
+        for (size_t i = 0; i < length; ++i) {
+            const unsigned char c = bytes[i];
             const bool breaksLine = c == '\r' || c == '\n' || c == '\0';
             to[i] = static_cast<unsigned char>((breaksLine ? ' ' : c) + 1);
         }
-        std::memcpy(to + n, shiftedLineEnd.data(), shiftedLineEnd.size());
-        used_ += n + shiftedLineEnd.size();
+        used_ += length;
+    } else {
+        used_ += n;
     }
+    std::memcpy(buffer_.get() + used_, shiftedLineEnd.data(), shiftedLineEnd.size());
+    used_ += shiftedLineEnd.size();
     if (used_ >= pieceSize)
         flush();
 }

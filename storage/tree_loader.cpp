@@ -135,9 +135,9 @@ public:
     void linkParents(const ChainIndex& chain);
     void period(SparseList Clovek::*list)
     {
-        auto e = std::make_unique<CasoveObdobi>(text());
-        e->from = text();
-        e->to = text();
+        auto e = std::make_unique<CasoveObdobi>(std::string(textView()));
+        e->from = textView();
+        e->to = textView();
         (person().*list).append(std::move(e));
     }
     void creationTime()
