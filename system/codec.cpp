@@ -89,13 +89,25 @@ constexpr std::array<Utf8Bytes, 128> kHighUtf8 = [] {
     return r;
 }();
 
-// How many UTF-8 bytes the Windows-1250 bytes become.
+// How many UTF-8 bytes the Windows-1250 bytes become; words of ASCII eight bytes a step.
 size_t utf8LengthOf(std::string_view bytes)
 {
+    const auto extra = [](char c) -> size_t {
+        const auto b = static_cast<unsigned char>(c);
+        return b < 0x80 ? 0 : kHighUtf8[b - 0x80].length - 1;
+    };
     size_t length = bytes.size();
-    for (const char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            length += kHighUtf8[static_cast<unsigned char>(c) - 0x80].length - 1;
+    const char* p = bytes.data();
+    const char* const end = p + bytes.size();
+    for (; end - p >= 8; p += 8) {
+        uint64_t word;
+        std::memcpy(&word, p, 8);
+        if (word & 0x8080808080808080ull)
+            for (int k = 0; k < 8; ++k)
+                length += extra(p[k]);
+    }
+    for (; p != end; ++p)
+        length += extra(*p);
     return length;
 }
 
@@ -108,30 +120,32 @@ void appendCp1250ToUtf8(std::string& out, std::string_view bytes)
     const size_t before = out.size();
     out.resize(before + utf8LengthOf(bytes));
     char* to = out.data() + before;
-    const char* p = bytes.data();
-    const char* const end = p + bytes.size();
-    while (p != end) {
-        // Runs of ASCII go over eight bytes a step.
-        while (end - p >= 8) {
-            uint64_t word;
-            std::memcpy(&word, p, 8);
-            if (word & 0x8080808080808080ull)
-                break;
-            std::memcpy(to, &word, 8);
-            p += 8;
-            to += 8;
-        }
-        if (p == end)
-            break;
-        const auto c = static_cast<unsigned char>(*p++);
-        if (c < 0x80) {
-            *to++ = static_cast<char>(c);
+    const auto put = [&to](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x80) {
+            *to++ = c;
         } else {
-            const Utf8Bytes& u = kHighUtf8[c - 0x80];
+            const Utf8Bytes& u = kHighUtf8[b - 0x80];
             std::memcpy(to, u.bytes, u.length);
             to += u.length;
         }
+    };
+    const char* p = bytes.data();
+    const char* const end = p + bytes.size();
+    // Words of ASCII go over whole.
+    for (; end - p >= 8; p += 8) {
+        uint64_t word;
+        std::memcpy(&word, p, 8);
+        if (word & 0x8080808080808080ull) {
+            for (int k = 0; k < 8; ++k)
+                put(p[k]);
+        } else {
+            std::memcpy(to, &word, 8);
+            to += 8;
+        }
     }
+    for (; p != end; ++p)
+        put(*p);
 }
 
 std::string cp1250ToUtf8(std::string_view bytes)
