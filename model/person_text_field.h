@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 
 class PersonTextField {
@@ -28,7 +29,18 @@ public:
         person.*sparse_ = std::move(text);
         noteWrites(sparse_, SparseText::writeCount() - before);
     }
-    // The writes of sparse texts made through `set` to this field, and through `set` to any
+    // The same from a view, without a string made for it (the loader reads millions of fields).
+    void assign(Clovek& person, std::string_view text) const
+    {
+        if (plain_) {
+            person.*plain_ = text;
+            return;
+        }
+        const uint64_t before = SparseText::writeCount();
+        person.*sparse_ = text;
+        noteWrites(sparse_, SparseText::writeCount() - before);
+    }
+    // The writes of sparse texts made through `set` or `assign` to this field, and through them to any
     // field: the texts written otherwise are the difference of the latter and all writes. A list
     // made from one field alone stays true while its own and the others' counts stay the same.
     uint64_t writesToField() const;

@@ -5,7 +5,9 @@
 #include "system/fileio.h"
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -35,6 +37,13 @@ size_t readUpTo(int fd, char* into, size_t count, const std::string& fileName)
     return got;
 }
 
+// The bytes [from, to) raised back by one: one pass the compiler runs many bytes a step.
+void unshift(char* from, char* to)
+{
+    for (auto* p = reinterpret_cast<unsigned char*>(from); p != reinterpret_cast<unsigned char*>(to); ++p)
+        *p = static_cast<unsigned char>(*p - 1);
+}
+
 } // namespace
 
 BodyCursor::BodyCursor(BodyCursor&& other) noexcept
@@ -54,7 +63,13 @@ BodyCursor& BodyCursor::operator=(BodyCursor&& other) noexcept
         fileName_ = std::move(other.fileName_);
         size_ = other.size_;
         window_ = std::move(other.window_);
+        capacity_ = std::exchange(other.capacity_, 0);
+        filled_ = std::exchange(other.filled_, 0);
         base_ = other.base_;
+        lastStart_ = other.lastStart_;
+        lastLength_ = other.lastLength_;
+        lastCopied_ = other.lastCopied_;
+        lastCopy_ = std::move(other.lastCopy_);
     }
     return *this;
 }
@@ -65,31 +80,52 @@ BodyCursor::~BodyCursor()
         ::close(fd_);
 }
 
-bool BodyCursor::readOn(size_t at, size_t keepFrom)
+void BodyCursor::makeRoom(size_t more)
 {
-    while (at >= base_ + window_.size()) {
-        if (at >= size_ || fd_ < 0)
+    if (capacity_ - filled_ >= more)
+        return;
+    const size_t capacity = std::max(capacity_ * 2, filled_ + more);
+    std::unique_ptr<char[]> bigger(new char[capacity]);
+    if (filled_)
+        std::memcpy(bigger.get(), window_.get(), filled_);
+    window_ = std::move(bigger);
+    capacity_ = capacity;
+}
+
+void BodyCursor::drop(size_t count)
+{
+    // The last line that was not empty goes with the bytes it stands in: it is kept first.
+    if (!lastCopied_ && lastStart_ < base_ + count) {
+        lastCopy_.assign(at(lastStart_), lastLength_);
+        lastCopied_ = true;
+    }
+    if (filled_ > count)
+        std::memmove(window_.get(), window_.get() + count, filled_ - count);
+    filled_ -= count;
+    base_ += count;
+}
+
+bool BodyCursor::readOn(size_t place, size_t keepFrom)
+{
+    while (place >= windowEnd()) {
+        if (place >= size_ || fd_ < 0)
             return false;
-        const size_t drop = std::min(keepFrom - base_, window_.size());
-        window_.erase(0, drop);
-        base_ += drop;
-        const size_t kept = window_.size();
+        drop(std::min(keepFrom - base_, filled_));
+        const size_t kept = filled_;
         readPiece();
-        for (size_t i = kept; i < window_.size(); ++i)
-            window_[i] = static_cast<char>(static_cast<unsigned char>(window_[i]) - 1);
+        unshift(window_.get() + kept, window_.get() + filled_);
     }
     return true;
 }
 
 void BodyCursor::readPiece()
 {
-    const size_t kept = window_.size();
-    const size_t want = std::min(pieceSize, size_ - (base_ + kept));
-    window_.resize(kept + want);
-    const size_t got = readUpTo(fd_, window_.data() + kept, want, fileName_);
-    window_.resize(kept + got);
+    const size_t want = std::min(pieceSize, size_ - windowEnd());
+    makeRoom(want);
+    const size_t got = readUpTo(fd_, window_.get() + filled_, want, fileName_);
+    filled_ += got;
     if (got < want)
-        size_ = base_ + kept + got; // the file became shorter meanwhile
+        size_ = windowEnd(); // the file became shorter meanwhile
 }
 
 BodyCursor readSavedState(const std::string& fileName)
@@ -103,30 +139,36 @@ BodyCursor readSavedState(const std::string& fileName)
     if (::fstat(c.fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
         // Not a plain file: read whole as before.
         ::close(std::exchange(c.fd_, -1));
-        std::string bytes = readFileBytes(fileName);
-        c.window_ = std::move(bytes);
-        c.size_ = c.window_.size();
+        const std::string bytes = readFileBytes(fileName);
+        c.makeRoom(bytes.size());
+        if (!bytes.empty())
+            std::memcpy(c.window_.get(), bytes.data(), bytes.size());
+        c.filled_ = bytes.size();
+        c.size_ = bytes.size();
     } else {
         c.size_ = static_cast<size_t>(info.st_size);
     }
     // The four header lines, read as they stand.
     size_t start = 0;
     for (int line = 0; line < 4; ++line) {
-        size_t lf;
-        while ((lf = c.window_.find('\n', start)) == std::string::npos) {
-            if (c.fd_ < 0 || c.window_.size() >= c.size_)
+        const char* lf;
+        while (!(lf = static_cast<const char*>(
+                     start < c.filled_ ? std::memchr(c.window_.get() + start, '\n', c.filled_ - start)
+                                       : nullptr))) {
+            if (c.fd_ < 0 || c.filled_ >= c.size_)
                 throw EDamagedTreeFile("No body in " + fileName);
             c.readPiece();
         }
-        start = lf + 1;
+        start = static_cast<size_t>(lf - c.window_.get()) + 1;
     }
-    c.window_.erase(0, start);
+    c.drop(start);
+    c.base_ = 0;
     c.size_ -= start;
-    unshiftBody(c.window_);
+    unshift(c.window_.get(), c.window_.get() + c.filled_);
     return c;
 }
 
-std::string_view readRawBodyLine(BodyCursor& c)
+std::string_view readRawBodyLineSlowly(BodyCursor& c)
 {
     if (!c.more()) {
         c.overrun = true;
@@ -141,18 +183,31 @@ std::string_view readRawBodyLine(BodyCursor& c)
         c.position = c.size_;
         return std::string_view();
     };
-    if (!c.reach(start, start))
-        return cutShort();
-    char b = c.byteAt(c.position++);
-    while (c.position < end && b != '\0' && b != '\r') {
-        if (!c.reach(c.position, start))
+    // The line ends at its first NUL or CR; one that has none stops at the byte before the
+    // last, which it does not keep either (the line's end stands where its end would be).
+    const size_t last = start < end ? end - 1 : start;
+    size_t stop = start;
+    for (;;) {
+        if (!c.reach(stop, start))
             return cutShort();
-        b = c.byteAt(c.position++);
+        const size_t to = std::min(c.windowEnd(), last + 1);
+        stop = c.placeOf(bodyLineEnd(c.at(stop), c.at(to)));
+        if (stop < to)
+            break;
+        if (to == last + 1) {
+            stop = last;
+            break;
+        }
     }
-    c.lineEndedByCr = b == '\r';
-    const size_t length = c.position - 1 - start;
-    ++c.position; // the LF after the CR
+    c.lineEndedByCr = c.byteAt(stop) == '\r';
+    const size_t length = stop - start;
+    c.position = stop + 2; // past the LF after the CR
     while (c.position <= end && c.reach(c.position, start) && c.byteAt(c.position) == '\0')
         ++c.position;
-    return std::string_view(c.window_.data() + (start - c.base_), length);
+    if (length) {
+        c.lastStart_ = start;
+        c.lastLength_ = length;
+        c.lastCopied_ = false;
+    }
+    return std::string_view(c.at(start), length);
 }

@@ -3,6 +3,7 @@
 // them) or encoded straight into the file's bytes and handed on in pieces, so that the save of
 // a big tree never holds its file, let alone its file as text and as bytes besides.
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,6 +39,14 @@ public:
     void finish();
 
 private:
+    // Room for `more` bytes after those gathered; its bytes are written at once, never cleared.
+    char* room(size_t more);
+    void flush();
+
     Put put_;
-    std::string buffer_;
+    std::unique_ptr<char[]> buffer_;
+    size_t capacity_ = 0;
+    size_t used_ = 0;
+    // A line that is not plain ASCII, converted before it is shifted; its room serves each one.
+    std::string converted_;
 };

@@ -20,6 +20,9 @@
 #include "system/fileio.h"
 #include "system/numbers.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <memory>
 #include <unordered_map>
 #include <unordered_set>
@@ -55,27 +58,33 @@ public:
     void fetchPortraits();
     void linkPartnerships(const ChainIndex& chain);
     std::vector<std::string> takeMissingMedia() { return std::move(missing_); }
-    std::string lastLine() const { return cp1250ToUtf8(lastLine_); }
+    std::string lastLine() const { return cp1250ToUtf8(c_.lastNonEmptyLine()); }
 
     // --- what the keys do ---
     using Action = void (*)(CurrentFormatLoader&);
     static const std::unordered_map<std::string_view, Action>& actions();
+    class KeyTable;
     static std::unordered_map<std::string_view, Action>
     withPersonFields(std::unordered_map<std::string_view, Action> keys);
     // One field of the person's block; the field is known when the table is made, so reading it
     // costs what a hand-written line for it would.
     template<PersonField F> static void readField(CurrentFormatLoader& l);
 
-    // Every line read, values too, so that the last line read is known even when a value ends
-    // the body.
-    std::string_view raw()
-    {
-        const std::string_view line = readRawBodyLine(c_);
-        if (!line.empty())
-            lastLine_.assign(line);
-        return line;
-    }
+    // Every line read, values too, goes through the cursor, which keeps the last one that was
+    // not empty, even when a value ends the body.
+    std::string_view raw() { return readRawBodyLine(c_); }
     std::string text() { return cp1250WithReferencesToUtf8(raw()); }
+    // The same, valid until the next read: most lines are plain ASCII, which reads as it
+    // stands, without a string made for each.
+    std::string_view textView()
+    {
+        const std::string_view line = raw();
+        if (isPlainText(line))
+            return line;
+        converted_.clear();
+        appendCp1250WithReferencesAsUtf8(converted_, line);
+        return converted_;
+    }
     bool flag() { return raw() == "1"; }
     // Inline in each field's reader: a tree of a million persons reads several million
     // numbers, and a call for each shows in the time an open takes.
@@ -126,9 +135,9 @@ public:
     void linkParents(const ChainIndex& chain);
     void period(SparseList Clovek::*list)
     {
-        auto e = std::make_unique<CasoveObdobi>(text());
-        e->from = text();
-        e->to = text();
+        auto e = std::make_unique<CasoveObdobi>(std::string(textView()));
+        e->from = textView();
+        e->to = textView();
         (person().*list).append(std::move(e));
     }
     void creationTime()
@@ -171,8 +180,8 @@ private:
     std::vector<ParentNumbers> parents_;
     std::vector<std::string> missing_;
     std::vector<Clovek*> portraits_;
-    // Kept as a copy: the cursor's window moves on.
-    std::string lastLine_;
+    // Where textView converts a line that is not plain ASCII; its room serves every line.
+    std::string converted_;
 };
 
 // The three states of a partnership; any other number is a damaged value, read as the plain
@@ -186,7 +195,7 @@ template<PersonField F> void CurrentFormatLoader::readField(CurrentFormatLoader&
 {
     constexpr const PersonFieldInfo& f = personField(F);
     if constexpr (f.kind == FieldKind::text)
-        f.text.set(l.person(), l.text());
+        f.text.assign(l.person(), l.textView());
     else if constexpr (F == PersonField::portrait)
         l.portrait();
     else if constexpr (f.kind == FieldKind::flag)
@@ -194,7 +203,7 @@ template<PersonField F> void CurrentFormatLoader::readField(CurrentFormatLoader&
     else if constexpr (f.kind == FieldKind::number)
         l.person().*f.number = l.number();
     else if constexpr (f.kind == FieldKind::datePart)
-        l.person().*f.date.*f.datePart = l.text();
+        l.person().*f.date.*f.datePart = l.textView();
     else if constexpr (f.kind == FieldKind::dateAbout)
         l.person().*f.date.*f.dateAbout = l.flag();
     else if constexpr (f.kind == FieldKind::dateTolerance)
@@ -393,9 +402,65 @@ const std::unordered_map<std::string_view, CurrentFormatLoader::Action>& Current
 
 #undef WEDDING_TEXT
 
+// The actions by their keys, looked up once for every key line of the file: open addressing
+// over a hash of the key's first and last eight bytes, which tells the few dozen keys apart,
+// where a general map hashed every byte of millions of lines.
+class CurrentFormatLoader::KeyTable {
+public:
+    explicit KeyTable(const std::unordered_map<std::string_view, Action>& keys)
+    {
+        size_t size = 64;
+        while (size < keys.size() * 4)
+            size *= 2;
+        slots_.resize(size);
+        for (const auto& [key, action] : keys) {
+            size_t i = hashOf(key) & mask();
+            while (slots_[i].action)
+                i = (i + 1) & mask();
+            slots_[i] = Slot{key, action};
+            longest_ = std::max(longest_, key.size());
+        }
+    }
+
+    Action find(std::string_view line) const
+    {
+        if (line.empty() || line.size() > longest_)
+            return nullptr;
+        for (size_t i = hashOf(line) & mask(); slots_[i].action; i = (i + 1) & mask())
+            if (slots_[i].key == line)
+                return slots_[i].action;
+        return nullptr;
+    }
+
+private:
+    struct Slot {
+        std::string_view key;
+        Action action = nullptr;
+    };
+    size_t mask() const { return slots_.size() - 1; }
+    static uint64_t hashOf(std::string_view key)
+    {
+        uint64_t first = 0;
+        uint64_t last = 0;
+        if (key.size() >= 8) {
+            std::memcpy(&first, key.data(), 8);
+            std::memcpy(&last, key.data() + key.size() - 8, 8);
+        } else {
+            for (char c : key)
+                first = first << 8 | static_cast<unsigned char>(c);
+        }
+        uint64_t h = (first * 0x9E3779B97F4A7C15ull) ^ (last * 0xBF58476D1CE4E5B9ull) ^ key.size();
+        h = (h ^ (h >> 32)) * 0x94D049BB133111EBull;
+        return h ^ (h >> 32);
+    }
+
+    std::vector<Slot> slots_;
+    size_t longest_ = 0;
+};
+
 void CurrentFormatLoader::readAll()
 {
-    const auto& table = actions();
+    static const KeyTable table(actions());
     // A complete body ends with an empty line of its own (after it only the file's line end);
     // a file cut anywhere does not, or runs out while a value is still wanted.
     bool endedByEmptyLine = false;
@@ -403,9 +468,8 @@ void CurrentFormatLoader::readAll()
         const std::string_view line = raw();
         if (c_.lineEndedByCr || !line.empty())
             endedByEmptyLine = c_.lineEndedByCr && line.empty();
-        auto found = table.find(line);
-        if (found != table.end())
-            found->second(*this);
+        if (const Action action = table.find(line))
+            action(*this);
         if (c_.overrun)
             break;
     }

@@ -68,16 +68,90 @@ int compareCp1250Bytes(std::string_view a, std::string_view b)
     return 0;
 }
 
+namespace {
+
+// The UTF-8 bytes of each byte 0x80..0xFF.
+struct Utf8Bytes {
+    char bytes[3];
+    unsigned char length;
+};
+constexpr std::array<Utf8Bytes, 128> kHighUtf8 = [] {
+    std::array<Utf8Bytes, 128> r{};
+    for (size_t i = 0; i < kHigh.size(); ++i) {
+        const char32_t cp = kHigh[i];
+        if (cp < 0x800)
+            r[i] = {{static_cast<char>(0xC0 | (cp >> 6)), static_cast<char>(0x80 | (cp & 0x3F)), 0}, 2};
+        else
+            r[i] = {{static_cast<char>(0xE0 | (cp >> 12)), static_cast<char>(0x80 | ((cp >> 6) & 0x3F)),
+                     static_cast<char>(0x80 | (cp & 0x3F))},
+                    3};
+    }
+    return r;
+}();
+
+// How many UTF-8 bytes the Windows-1250 bytes become; words of ASCII eight bytes a step.
+size_t utf8LengthOf(std::string_view bytes)
+{
+    const auto extra = [](char c) -> size_t {
+        const auto b = static_cast<unsigned char>(c);
+        return b < 0x80 ? 0 : kHighUtf8[b - 0x80].length - 1;
+    };
+    size_t length = bytes.size();
+    const char* p = bytes.data();
+    const char* const end = p + bytes.size();
+    for (; end - p >= 8; p += 8) {
+        uint64_t word;
+        std::memcpy(&word, p, 8);
+        if (word & 0x8080808080808080ull)
+            for (int k = 0; k < 8; ++k)
+                length += extra(p[k]);
+    }
+    for (; p != end; ++p)
+        length += extra(*p);
+    return length;
+}
+
+} // namespace
+
+void appendCp1250ToUtf8(std::string& out, std::string_view bytes)
+{
+    // Written through a pointer into room made for exactly the result: a call to append each
+    // letter cost more than the letter, and a text kept from here keeps no spare room.
+    const size_t before = out.size();
+    out.resize(before + utf8LengthOf(bytes));
+    char* to = out.data() + before;
+    const auto put = [&to](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x80) {
+            *to++ = c;
+        } else {
+            const Utf8Bytes& u = kHighUtf8[b - 0x80];
+            std::memcpy(to, u.bytes, u.length);
+            to += u.length;
+        }
+    };
+    const char* p = bytes.data();
+    const char* const end = p + bytes.size();
+    // Words of ASCII go over whole.
+    for (; end - p >= 8; p += 8) {
+        uint64_t word;
+        std::memcpy(&word, p, 8);
+        if (word & 0x8080808080808080ull) {
+            for (int k = 0; k < 8; ++k)
+                put(p[k]);
+        } else {
+            std::memcpy(to, &word, 8);
+            to += 8;
+        }
+    }
+    for (; p != end; ++p)
+        put(*p);
+}
+
 std::string cp1250ToUtf8(std::string_view bytes)
 {
     std::string out;
-    out.reserve(bytes.size() + bytes.size() / 8);
-    for (unsigned char b : bytes) {
-        if (b < 0x80)
-            out.push_back(static_cast<char>(b));
-        else
-            appendUtf8(out, cp1250CodePoint(b));
-    }
+    appendCp1250ToUtf8(out, bytes);
     return out;
 }
 
@@ -194,17 +268,16 @@ void appendAsCp1250WithReferences(std::string& out, std::string_view utf8)
         appendConverted<true, false>(out, utf8);
 }
 
-std::string cp1250WithReferencesToUtf8(std::string_view bytes)
+void appendCp1250WithReferencesAsUtf8(std::string& out, std::string_view bytes)
 {
-    if (bytes.empty() || !std::memchr(bytes.data(), '&', bytes.size()))
-        return cp1250ToUtf8(bytes);
-    size_t amp = bytes.find("&#");
-    if (amp == std::string_view::npos)
-        return cp1250ToUtf8(bytes);
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 8);
+    size_t amp;
+    if (bytes.empty() || !std::memchr(bytes.data(), '&', bytes.size()) ||
+        (amp = bytes.find("&#")) == std::string_view::npos) {
+        appendCp1250ToUtf8(out, bytes);
+        return;
+    }
     while (amp != std::string_view::npos) {
-        out += cp1250ToUtf8(bytes.substr(0, amp));
+        appendCp1250ToUtf8(out, bytes.substr(0, amp));
         bytes.remove_prefix(amp);
         char32_t cp;
         size_t length;
@@ -217,7 +290,13 @@ std::string cp1250WithReferencesToUtf8(std::string_view bytes)
         }
         amp = bytes.find("&#");
     }
-    out += cp1250ToUtf8(bytes);
+    appendCp1250ToUtf8(out, bytes);
+}
+
+std::string cp1250WithReferencesToUtf8(std::string_view bytes)
+{
+    std::string out;
+    appendCp1250WithReferencesAsUtf8(out, bytes);
     return out;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // Windows-1250 <-> UTF-8. Text lives in memory as UTF-8; files the program defines as
 // Windows-1250 are converted here, at the file boundary.
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +37,55 @@ void appendAsCp1250WithReferences(std::string& out, std::string_view utf8);
 // Reads such text. Only the references the writer makes are read ("&#38;" and code points the
 // code page lacks); any other "&#..." stays as text, as a file from an older version meant it.
 std::string cp1250WithReferencesToUtf8(std::string_view bytes);
+// The same two appended to `out`, for text converted into one buffer used again and again.
+void appendCp1250ToUtf8(std::string& out, std::string_view bytes);
+void appendCp1250WithReferencesAsUtf8(std::string& out, std::string_view bytes);
+
+// The `n` bytes at `p` (fewer than eight) as the low bytes of a word, zeros above them, read
+// without a look past the last: a word's test then serves a short line's bytes too.
+inline uint64_t shortWordAt(const char* p, size_t n)
+{
+    if (n >= 4) {
+        uint32_t low, high;
+        std::memcpy(&low, p, 4);
+        std::memcpy(&high, p + n - 4, 4);
+        return low | static_cast<uint64_t>(high) << ((n - 4) * 8);
+    }
+    if (n >= 2) {
+        uint16_t low, high;
+        std::memcpy(&low, p, 2);
+        std::memcpy(&high, p + n - 2, 2);
+        return low | static_cast<uint64_t>(high) << ((n - 2) * 8);
+    }
+    return n ? static_cast<unsigned char>(*p) : 0;
+}
+
+// Whether the text is ASCII without an "&": such text is the same bytes in UTF-8, in
+// Windows-1250 and with references, so it needs no conversion either way. Eight bytes a step,
+// since the tree file's millions of lines are mostly such.
+inline bool isPlainText(std::string_view text)
+{
+    constexpr uint64_t ones = 0x0101010101010101ull;
+    constexpr uint64_t highs = 0x8080808080808080ull;
+    // The high bit of each byte that is not ASCII or is an "&" (a flag above such a byte may be
+    // false, which does not matter: one is enough).
+    const auto flags = [](uint64_t word) {
+        const uint64_t amp = word ^ (ones * '&');
+        return (word | ((amp - ones) & ~amp)) & highs;
+    };
+    const char* p = text.data();
+    const size_t n = text.size();
+    if (n < 8) // the zeros above the bytes raise no flag
+        return !flags(shortWordAt(p, n));
+    uint64_t word;
+    for (size_t i = 0; i + 8 <= n; i += 8) {
+        std::memcpy(&word, p + i, 8);
+        if (flags(word))
+            return false;
+    }
+    std::memcpy(&word, p + n - 8, 8); // the last bytes, overlapping those tested
+    return !flags(word);
+}
 
 // A whole Windows-1250 text file as UTF-8 lines. Raises EInOutError when it cannot be read.
 std::vector<std::string> readCp1250Lines(const std::string& path);

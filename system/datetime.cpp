@@ -2,8 +2,8 @@
 
 #include "system/exceptions.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <ctime>
 #include <sys/time.h>
 
@@ -155,22 +155,49 @@ void setClock(std::function<TDateTime()> clock)
     clockOverride() = std::move(clock);
 }
 
+namespace {
+
+// A number in decimal with at least `width` digits, zeros before; written by hand since every
+// person's creation time is written at each save, and a formatted print costs a thousand steps.
+void appendNumber(std::string& out, int value, int width = 1)
+{
+    char digits[16];
+    char* end = std::to_chars(digits, digits + sizeof digits,
+                              value < 0 ? -static_cast<long long>(value) : static_cast<long long>(value))
+                    .ptr;
+    if (value < 0)
+        out += '-';
+    for (int pad = width - static_cast<int>(end - digits) - (value < 0); pad > 0; --pad)
+        out += '0';
+    out.append(digits, end);
+}
+
+} // namespace
+
 std::string dateToStr(TDateTime value)
 {
     int y, m, d;
     decodeDate(value, y, m, d);
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%d.%d.%04d", d, m, y);
-    return buf;
+    std::string text;
+    appendNumber(text, d);
+    text += '.';
+    appendNumber(text, m);
+    text += '.';
+    appendNumber(text, y, 4);
+    return text;
 }
 
 std::string timeToStr(TDateTime value)
 {
     int h, mi, s, ms;
     decodeTime(value, h, mi, s, ms);
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%d:%02d:%02d", h, mi, s);
-    return buf;
+    std::string text;
+    appendNumber(text, h);
+    text += ':';
+    appendNumber(text, mi, 2);
+    text += ':';
+    appendNumber(text, s, 2);
+    return text;
 }
 
 std::string dateTimeToStr(TDateTime value)

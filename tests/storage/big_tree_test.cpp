@@ -5,6 +5,7 @@
 #include "storage/body_cursor.h"
 #include "storage/tree_loader.h"
 #include "storage/tree_writer.h"
+#include "system/codec.h"
 #include "tree_file_test_base.h"
 #include "tree_fixtures.h"
 
@@ -59,6 +60,19 @@ TEST_F(BigTree, ALineLongerThanAPieceIsReadWhole)
     EXPECT_EQ(readRawBodyLine(c), "a");
     EXPECT_EQ(readRawBodyLine(c), longLine);
     EXPECT_EQ(readRawBodyLine(c), "b");
+}
+
+TEST_F(BigTree, TheLastLineReadIsKeptWhileThePiecesAfterItAreRead)
+{
+    // Megabytes of empty values after the last line with letters: the pieces that held it are
+    // long gone when the open reports it.
+    std::string body = "<obecne>\r\n" + utf8ToCp1250("[nazev]\r\nposlední řádek\r\n");
+    for (size_t i = 0; i < piece + 9; ++i)
+        body += "\r\n";
+    writeRawTree(saved("prazdne.rod"), body + "\r\n");
+    Rod tree(saved("prazdne.rod"));
+    EXPECT_EQ(loadCurrentFormat(tree, env).lastLine, "poslední řádek");
+    EXPECT_EQ(tree.treeName, "poslední řádek");
 }
 
 TEST_F(BigTree, AFileWithoutItsFourHeaderLinesHasNoBody)
