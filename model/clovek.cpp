@@ -17,6 +17,7 @@ Clovek::~Clovek()
 {
     while (firstReferrer_)
         firstReferrer_->detach();
+    delete siblings_;
 }
 
 std::string Clovek::displayName(bool useBirthSurname, bool showBirthYear, bool showIdentifier) const

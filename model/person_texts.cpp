@@ -190,7 +190,7 @@ void writePersonSummary(const Clovek& person, Lines& lines, TextSource& texts,
         lines.push_back("");
 
     writePersonList(person.children, "deti", "děti:", lines, texts, settings);
-    writePersonList(person.siblings, "sourozenci", "sourozenci:", lines, texts, settings);
+    writePersonList(person.siblings(), "sourozenci", "sourozenci:", lines, texts, settings);
     writePartners(person, lines, texts, settings);
     writePeriods(person.residences, "bydliste", "bydliště:", lines, texts);
     writePeriods(person.educations, "vzdelani", "vzdělání:", lines, texts);

@@ -325,6 +325,9 @@ private:
         Datum* target = dateOfStep(s, w ? w->partnership : nullptr);
         if (!target)
             return;
+        // The siblings' lists are sorted by this birth.
+        if (target == &s->person->birth)
+            s->person->buildSiblingListsAround();
         target->assign(pick(s->oldDate, s->newDate));
         editor_.putDate(s->key, *target);
         // The birth date's parts count in the share of filled fields.
@@ -410,6 +413,7 @@ private:
         Clovek* replaced = undo_ ? s->newParent : s->oldParent;
         Clovek*& slot = s->father ? child->father : child->mother;
         Clovek* before = slot;
+        child->buildSiblingListsAround(restored);
         slot = restored;
         // The person's own line of ancestors may have changed since the step; a parent that
         // would now be among the child's descendants stays unlinked.
@@ -423,7 +427,7 @@ private:
         if (replaced)
             replaced->removeChild(child);
         if (restored && !restored->hasChild(child))
-            restored->children.append(std::make_unique<UkClovek>(child));
+            restored->appendChild(child);
         editor_.refreshPercentFilled(child);
         editor_.showBasicPage();
         editor_.paintPersonList();

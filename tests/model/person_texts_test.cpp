@@ -54,7 +54,7 @@ struct PersonTexts : ::testing::Test {
         marie->father = add("Jan", "Svoboda", 1, date("?", "?", "1870"));
         marie->mother = add("Anna", "Svobodová", 0, date("?", "?", "1875"));
         marie->children.append(std::make_unique<UkClovek>(add("Petr", "Novák", 1, date("1", "1", "1925"))));
-        marie->siblings.append(
+        marie->siblings().append(
             std::make_unique<UkClovek>(add("Eva", "Svobodová", 0, date("?", "?", "1902"))));
         karel = add("Karel", "Novák", 1, date("1", "1", "1895"));
         karel->alive = 0;
