@@ -10,6 +10,7 @@
 #include "system/slab.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -226,13 +227,25 @@ public:
     SparseList photos; // UkFotka
     SparseList documents; // UkDokument
     SparseList files; // UkSoubor
-    std::vector<std::string> furtherTexts;
-    std::vector<std::string> registerNotes;
+
+    // The free texts and the register notes, as lines. Most persons have none: the two lists
+    // are kept in a block of their own, made when either is first written.
+    const std::vector<std::string>& furtherTexts() const;
+    const std::vector<std::string>& registerNotes() const;
+    std::vector<std::string>& editFurtherTexts();
+    std::vector<std::string>& editRegisterNotes();
+    void setFurtherTexts(std::vector<std::string> lines);
+    void setRegisterNotes(std::vector<std::string> lines);
 
 private:
     UkClovek* firstReferrer_ = nullptr;
     // Null until the list first holds someone: most persons of a big tree are never asked.
     mutable Prvky* siblings_ = nullptr;
+    struct Notes {
+        std::vector<std::string> furtherTexts;
+        std::vector<std::string> registerNotes;
+    };
+    std::unique_ptr<Notes> notes_;
 };
 
 // Names a text field of either kind; here so that every user of the fields has it.

@@ -294,7 +294,7 @@ std::string tabContentsText(const Clovek& person, TextSource& texts)
         s += " " + label("Dok.") + " " + intToStr(person.documents.count()) + "x;";
     if (person.files.count() > 0)
         s += " " + label("Soub.") + " " + intToStr(person.files.count()) + "x;";
-    if (!person.furtherTexts.empty())
+    if (!person.furtherTexts().empty())
         s += " " + label("Text") + ";";
     s = trim(s);
     if (!s.empty() && s.back() == ';')

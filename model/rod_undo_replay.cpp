@@ -551,13 +551,12 @@ private:
             // What the person holds now is the side being left: a visit whose exit never came
             // (the undo clicked while the memo still had the focus) has no new lines, and
             // replaying it the other way must not wipe the notes.
-            std::vector<std::string>& held = s->person->*kind_.field->lines;
             if (undo_)
-                s->newLines = held;
+                s->newLines = readLines(*s->person);
             else
-                s->oldLines = held;
-            const std::vector<std::string> lines = pick(s->oldLines, s->newLines);
-            held = lines;
+                s->oldLines = readLines(*s->person);
+            setLines(*s->person, pick(s->oldLines, s->newLines));
+            const std::vector<std::string>& lines = readLines(*s->person);
             editor_.putMemoLines(s->key, lines);
             editor_.focusField(s->key);
             return;
@@ -569,9 +568,19 @@ private:
             s->newLines = std::move(shown);
         else
             s->oldLines = std::move(shown);
-        const std::vector<std::string> lines = pick(s->oldLines, s->newLines);
-        s->person->*kind_.field->lines = lines;
-        editor_.putMemoLines(s->key, lines);
+        setLines(*s->person, pick(s->oldLines, s->newLines));
+        editor_.putMemoLines(s->key, readLines(*s->person));
+    }
+
+    const std::vector<std::string>& readLines(const Clovek& person) const
+    {
+        return (person.*kind_.field->lines)();
+    }
+    // The person's lines made only when there is something to hold.
+    void setLines(Clovek& person, const std::vector<std::string>& lines) const
+    {
+        if (!lines.empty() || !readLines(person).empty())
+            (person.*kind_.field->editLines)() = lines;
     }
 
     Rod& tree_;

@@ -99,6 +99,17 @@ public:
         for (int i = count(); i > 0 && !c_.overrun; --i)
             into.push_back(text());
     }
+    // A person's lines, made only when there are some.
+    void lines(std::vector<std::string>& (Clovek::*edit)())
+    {
+        std::vector<std::string> read;
+        lines(read);
+        if (!read.empty()) {
+            std::vector<std::string>& held = (person().*edit)();
+            held.insert(held.end(), std::make_move_iterator(read.begin()),
+                        std::make_move_iterator(read.end()));
+        }
+    }
     Clovek& person() { return person_ ? *person_ : *scratch_; }
     Svatba& partnership() { return *pending().record; }
     PendingPartnership& pending() { return partnership_ ? *partnership_ : scratchPartnership_; }
@@ -206,7 +217,7 @@ template<PersonField F> void CurrentFormatLoader::readField(CurrentFormatLoader&
     else if constexpr (f.kind == FieldKind::created)
         l.creationTime();
     else if constexpr (f.kind == FieldKind::lines)
-        l.lines(l.person().*f.lines);
+        l.lines(f.editLines);
     else if constexpr (f.kind == FieldKind::mediaLinks)
         l.mediaLinks<PersonMediaLink<F>>(f.list);
     else

@@ -81,7 +81,7 @@ struct PersonTexts : ::testing::Test {
         marie->web2 = "www.b.cz";
         marie->photos.append(std::make_unique<UkFotka>(new Fotka(1)));
         marie->photos.append(std::make_unique<UkFotka>(new Fotka(2)));
-        marie->furtherTexts = {"poznámka"};
+        marie->setFurtherTexts({"poznámka"});
     }
     void TearDown() override { setClock({}); }
 };
@@ -297,7 +297,7 @@ TEST_F(PersonTexts, TabContentsNote)
     Clovek nobody;
     EXPECT_EQ(tabContentsText(nobody, texts), "");
     texts.overrides["Text"] = "Texty";
-    nobody.furtherTexts = {""};
+    nobody.setFurtherTexts({""});
     EXPECT_EQ(tabContentsText(nobody, texts), " (Texty)");
     EXPECT_EQ(texts.asked.back(), "ruzne/Text");
 }
