@@ -100,15 +100,15 @@ public:
             into.push_back(text());
     }
     // A person's lines, made only when there are some.
-    void lines(std::vector<std::string>& (Clovek::*edit)())
+    [[gnu::noinline]] void keepLines(std::vector<std::string>& (Clovek::*edit)(),
+                                     std::vector<std::string>&& read)
     {
-        std::vector<std::string> read;
-        lines(read);
-        if (!read.empty()) {
-            std::vector<std::string>& held = (person().*edit)();
+        std::vector<std::string>& held = (person().*edit)();
+        if (held.empty())
+            held = std::move(read);
+        else
             held.insert(held.end(), std::make_move_iterator(read.begin()),
                         std::make_move_iterator(read.end()));
-        }
     }
     Clovek& person() { return person_ ? *person_ : *scratch_; }
     Svatba& partnership() { return *pending().record; }
@@ -216,9 +216,12 @@ template<PersonField F> void CurrentFormatLoader::readField(CurrentFormatLoader&
         l.period(f.list);
     else if constexpr (f.kind == FieldKind::created)
         l.creationTime();
-    else if constexpr (f.kind == FieldKind::lines)
-        l.lines(f.editLines);
-    else if constexpr (f.kind == FieldKind::mediaLinks)
+    else if constexpr (f.kind == FieldKind::lines) {
+        std::vector<std::string> read;
+        l.lines(read);
+        if (!read.empty())
+            l.keepLines(f.editLines, std::move(read));
+    } else if constexpr (f.kind == FieldKind::mediaLinks)
         l.mediaLinks<PersonMediaLink<F>>(f.list);
     else
         static_assert(F != F, "a kind of person field the loader does not read");
