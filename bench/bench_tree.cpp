@@ -23,7 +23,7 @@ void clearLists(Rod& tree)
 {
     tree.forEachPerson([](Clovek* p) {
         p->children.clear();
-        p->siblings.clear();
+        p->siblings().clear();
     });
 }
 

@@ -37,7 +37,7 @@ void fillTree(Rod& tree, int persons)
         man->birthPlace = "Kolín";
         man->alive = 0;
         man->death = Datum("?", "?", std::to_string(1760 + i % 300));
-        man->furtherTexts = {"Poznámka k osobě", "druhý řádek"};
+        man->setFurtherTexts({"Poznámka k osobě", "druhý řádek"});
         man->residences.append(std::make_unique<CasoveObdobi>("Kolín"));
         woman->firstName = "Božena " + std::to_string(i);
         woman->surname = "Dvořáková";

@@ -132,11 +132,11 @@ private:
             p->residences.append(std::move(home));
         }
         if (pick(4))
-            p->furtherTexts = {"Zapsán v matrice farnosti " + std::string(any(places)) + ".",
-                               "Podle vyprávění rodiny žil v domě po rodičích."};
+            p->setFurtherTexts({"Zapsán v matrice farnosti " + std::string(any(places)) + ".",
+                                "Podle vyprávění rodiny žil v domě po rodičích."});
         if (pick(6))
-            p->registerNotes = {"Matrika N " + std::to_string(rng_() % 40) + ", fol. " +
-                                std::to_string(rng_() % 300)};
+            p->setRegisterNotes(
+                {"Matrika N " + std::to_string(rng_() % 40) + ", fol. " + std::to_string(rng_() % 300)});
         appendNumbered(tree_, std::move(pOwned), next_++, "I");
         all_.push_back(p);
         return p;

@@ -61,6 +61,7 @@ bool PersonEditor::assignChild(Clovek* child, Clovek* partner, bool listed)
     }
     if (!askYesNo(question))
         return false;
+    child->buildSiblingListsAround(me);
     slot = me;
     if (child == me || tree->hasAncestorCycle(me)) {
         ShowMessage(old && !listed ? langText("chyby", "zacykleniDitePrerazeni",
@@ -77,7 +78,7 @@ bool PersonEditor::assignChild(Clovek* child, Clovek* partner, bool listed)
     }
     child->addSiblingsFromParent(me);
     if (!me->hasChild(child))
-        me->children.append(std::make_unique<UkClovek>(child));
+        me->appendChild(child);
     return true;
 }
 

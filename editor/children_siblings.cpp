@@ -62,6 +62,7 @@ void PersonEditor::fillChildrenList()
 {
     if (!currentPerson)
         return;
+    currentPerson->sortChildren();
     fillPersonRows(*this, zakladniSheet.detiLIST, currentPerson->children);
     zakladniSheet.odeberDiteBT.Enabled = false;
 }
@@ -69,7 +70,7 @@ void PersonEditor::fillChildrenList()
 void PersonEditor::fillSiblingsList()
 {
     if (currentPerson)
-        fillPersonRows(*this, zakladniSheet.sourozenciLIST, currentPerson->siblings);
+        fillPersonRows(*this, zakladniSheet.sourozenciLIST, currentPerson->siblings());
 }
 
 void PersonEditor::detiLISTClick()
@@ -116,6 +117,7 @@ void PersonEditor::vytvorDiteBTClick()
     Clovek* child = currentPerson;
     if (!child || child == parent)
         return;
+    child->buildSiblingListsAround(parent);
     (parent->sex == 1 ? child->father : child->mother) = parent;
     if (partnership) {
         Clovek* other = partnership->otherPartner(parent);
@@ -126,12 +128,12 @@ void PersonEditor::vytvorDiteBTClick()
             Clovek*& slot = freeSlotFor(*child, *other);
             if (!slot) {
                 slot = other;
-                other->children.append(std::make_unique<UkClovek>(child));
+                other->appendChild(child);
                 other->addSiblingToChildren(child);
             }
         }
     }
-    parent->children.append(std::make_unique<UkClovek>(child));
+    parent->appendChild(child);
     tree->rebuildSiblingList(child);
     parent->addSiblingToChildren(child);
     {
@@ -170,13 +172,16 @@ void PersonEditor::vytvorSourozenceBTClick()
     Clovek* sibling = currentPerson;
     if (!sibling || sibling == p)
         return;
+    sibling->buildSiblingListsAround(father);
+    if (mother)
+        mother->buildChildrenSiblingLists();
     sibling->father = father;
     sibling->mother = mother;
     tree->rebuildSiblingList(sibling);
     for (Clovek* parent : {father, mother})
         if (parent) {
             parent->addSiblingToChildren(sibling);
-            parent->children.append(std::make_unique<UkClovek>(sibling));
+            parent->appendChild(sibling);
         }
     {
         ShowingPerson showing(*this);
@@ -198,6 +203,7 @@ void PersonEditor::odeberDiteBTClick()
         return;
     Clovek* parent = currentPerson;
     const bool asFather = child->father == parent;
+    child->buildSiblingListsAround();
     (asFather ? child->father : child->mother) = nullptr;
     child->pruneSiblings();
     if (parent->hasChild(child))

@@ -21,6 +21,9 @@ LifeDate boxes(PersonEditor& m, bool birth)
 {
     ZakladniSheet& z = m.zakladniSheet;
     Clovek& p = *m.currentPerson;
+    // The siblings' lists are sorted by the birth that the boxes may change.
+    if (birth)
+        p.buildSiblingListsAround();
     if (birth)
         return {
             {p.birth, z.narozDenCB, z.narozMesicCB, z.narozRokED, z.narozeniDenLB}, z.narozAsi, "narozeni"};

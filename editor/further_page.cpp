@@ -101,7 +101,7 @@ void PersonEditor::showFurtherFields()
     for (size_t k = 0; k < 5; ++k)
         labels[k]->Caption = *captions[k];
     TStringList notes;
-    for (const std::string& line : p.registerNotes)
+    for (const std::string& line : p.registerNotes())
         notes.Add(line);
     d.matrikyMEMO.Lines.Assign(notes);
     d.moderniPANEL.Visible = p.alive != 0;
@@ -166,7 +166,7 @@ void PersonEditor::matrikyMEMOEnter()
 {
     if (undoReplaying || !tree || !currentPerson)
         return;
-    tree->recordStringsChange(currentPerson, "matriky", &currentPerson->registerNotes, nullptr);
+    tree->recordStringsChange(currentPerson, "matriky", &currentPerson->registerNotes(), nullptr);
 }
 
 void PersonEditor::matrikyMEMOExit()
@@ -174,17 +174,17 @@ void PersonEditor::matrikyMEMOExit()
     if (!currentPerson)
         return;
     TMemo& memo = dalsiSheet.matrikyMEMO;
-    currentPerson->registerNotes = memo.Lines.lines();
+    currentPerson->setRegisterNotes(memo.Lines.lines());
     memo.Modified = false;
     if (!undoReplaying && tree)
-        tree->recordStringsChange(currentPerson, "matriky", nullptr, &currentPerson->registerNotes);
+        tree->recordStringsChange(currentPerson, "matriky", nullptr, &currentPerson->registerNotes());
 }
 
 void PersonEditor::doplnujiciTextyMEMOEnter()
 {
     if (undoReplaying || !tree || !currentPerson)
         return;
-    tree->recordStringsChange(currentPerson, "doplnujiciTexty", &currentPerson->furtherTexts, nullptr);
+    tree->recordStringsChange(currentPerson, "doplnujiciTexty", &currentPerson->furtherTexts(), nullptr);
 }
 
 void PersonEditor::ulozNaDiskTextyBTClick()

@@ -132,6 +132,7 @@ void PersonEditor::changeParent(bool isFather)
             isFather ? langText("otazky", "odstranitOtce", "Opravdu odstranit nastavení otce?")
                      : langText("otazky", "odstranitMatku", "Opravdu odstranit nastavení matky?");
         if (askYesNo(question)) {
+            child->buildSiblingListsAround();
             slot = nullptr;
             child->pruneSiblings();
         }
@@ -145,6 +146,7 @@ void PersonEditor::changeParent(bool isFather)
             go = isFather ? checkFatherDates(*chosen, *child, minAge)
                           : checkMotherDates(*chosen, *child, minAge);
         if (go) {
+            child->buildSiblingListsAround(chosen);
             slot = chosen;
             // The tree had no cycle before: a new one can only run through the new link, so
             // only the new parent's ancestors are walked, whatever way the cycle goes round.
@@ -165,7 +167,7 @@ void PersonEditor::changeParent(bool isFather)
         if (old && old->hasChild(child))
             old->removeChild(child);
         if (slot && !slot->hasChild(child))
-            slot->children.append(std::make_unique<UkClovek>(child));
+            slot->appendChild(child);
         tree->pushAction(std::make_unique<ActionParent>(child, "parent", old, slot, isFather ? 1 : 0));
     }
     {
@@ -204,10 +206,11 @@ void PersonEditor::parentButtonClick(bool isFather)
         return;
     if (!isFather)
         parent->sex = 0;
+    child->buildSiblingListsAround(parent);
     (isFather ? child->father : child->mother) = parent;
     if (!child->alive)
         parent->alive = 0;
-    parent->children.append(std::make_unique<UkClovek>(child));
+    parent->appendChild(child);
     ShowingPerson showing(*this);
     showBasicPage();
 }

@@ -525,10 +525,10 @@ void ImportParser::parseIndividual(const GedLine& record)
     eachDeeper(record.level, [&](const GedLine& line) {
         switch (line.tag) {
         case tkUserTag: {
-            p.furtherTexts.push_back(trimRight(line.tagText + " " + line.value));
+            p.editFurtherTexts().push_back(trimRight(line.tagText + " " + line.value));
             eachDeeper(line.level, [&](const GedLine& sub) {
-                p.furtherTexts.push_back(std::string(size_t(sub.level - record.level - 1) * 2, ' ') +
-                                         trimRight(sub.tagText + " " + sub.value));
+                p.editFurtherTexts().push_back(std::string(size_t(sub.level - record.level - 1) * 2, ' ') +
+                                               trimRight(sub.tagText + " " + sub.value));
             });
             break;
         }
@@ -624,7 +624,7 @@ void ImportParser::parseIndividual(const GedLine& record)
             } else {
                 auto lines = noteLines(line);
                 if (!(lines.size() == 1 && lines[0].empty()))
-                    p.furtherTexts.insert(p.furtherTexts.end(), lines.begin(), lines.end());
+                    p.editFurtherTexts().insert(p.editFurtherTexts().end(), lines.begin(), lines.end());
             }
             break;
         }
@@ -827,6 +827,7 @@ void ImportParser::resolveNoteReferences()
             lex_.logError(r.line, "poznámka @" + r.xref + "@ nenalezena");
             continue;
         }
-        r.person->furtherTexts.insert(r.person->furtherTexts.end(), it->second.begin(), it->second.end());
+        r.person->editFurtherTexts().insert(r.person->editFurtherTexts().end(), it->second.begin(),
+                                            it->second.end());
     }
 }

@@ -17,6 +17,53 @@ Clovek::~Clovek()
 {
     while (firstReferrer_)
         firstReferrer_->detach();
+    delete siblings_;
+}
+
+namespace {
+
+const std::vector<std::string>& noLines()
+{
+    static const std::vector<std::string> none;
+    return none;
+}
+
+} // namespace
+
+const std::vector<std::string>& Clovek::furtherTexts() const
+{
+    return notes_ ? notes_->furtherTexts : noLines();
+}
+
+const std::vector<std::string>& Clovek::registerNotes() const
+{
+    return notes_ ? notes_->registerNotes : noLines();
+}
+
+std::vector<std::string>& Clovek::editFurtherTexts()
+{
+    if (!notes_)
+        notes_ = std::make_unique<Notes>();
+    return notes_->furtherTexts;
+}
+
+std::vector<std::string>& Clovek::editRegisterNotes()
+{
+    if (!notes_)
+        notes_ = std::make_unique<Notes>();
+    return notes_->registerNotes;
+}
+
+void Clovek::setFurtherTexts(std::vector<std::string> lines)
+{
+    if (notes_ || !lines.empty())
+        editFurtherTexts() = std::move(lines);
+}
+
+void Clovek::setRegisterNotes(std::vector<std::string> lines)
+{
+    if (notes_ || !lines.empty())
+        editRegisterNotes() = std::move(lines);
 }
 
 std::string Clovek::displayName(bool useBirthSurname, bool showBirthYear, bool showIdentifier) const

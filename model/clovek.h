@@ -10,6 +10,7 @@
 #include "system/slab.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -55,7 +56,30 @@ public:
     // --- children and siblings (kept sorted by birth) ---
     UkClovek* childEntry(const Clovek* child) const;
     bool hasChild(const Clovek* person) const;
+    // Appends (removes) the child's entry; the lists of the children made from this list are
+    // made first (see `buildSiblingList`).
+    void appendChild(Clovek* child);
     void removeChild(const Clovek* child);
+    // Sorts the children by birth; when that would move one, the lists of the children are made
+    // first.
+    void sortChildren();
+
+    // The sibling list: made from the parents' children lists the first time anything reads or
+    // changes it (a big tree opens without making a million of them), and from then on kept by
+    // the edits as it is. A list that was never made holds nothing, so nothing in it can outlive
+    // a person.
+    Prvky& siblings();
+    const Prvky& siblings() const;
+    bool siblingListBuilt() const { return !siblingsPending_; }
+    // Makes the list now if it was left for later. Whatever changes what a waiting list would
+    // be made of (this person's parents, their children lists, the births of those children)
+    // calls this first, so a list comes out exactly as if it had been made at the open.
+    void buildSiblingList() const;
+    // The same for every child of this person.
+    void buildChildrenSiblingLists() const;
+    // Before this person's parents or birth change, or the person goes: its own list and those
+    // of the children of its parents and of `newParent`.
+    void buildSiblingListsAround(const Clovek* newParent = nullptr) const;
     bool hasSibling(const Clovek* person) const;
     UkClovek* siblingEntry(const Clovek* person) const;
     // After `person` became a child of this person: every other child lists it as a sibling.
@@ -64,6 +88,8 @@ public:
     void addSiblingsFromParent(Clovek* parent);
     // Drops the siblings that share neither a (non-null) father nor a mother with this person.
     void pruneSiblings();
+    // Appends the other children of the parents that the list does not hold yet, then sorts it.
+    void addMissingSiblings();
 
     // --- partnerships ---
     bool hasPartnership(const Svatba* partnership) const;
@@ -163,6 +189,12 @@ public:
     // The small fields sit together, and the four-byte ones (texts, dates) after them: padding
     // between them would cost a big tree megabytes.
     uint8_t hasPortrait = 0;
+
+private:
+    // The sibling list waits to be made (`buildSiblingList`).
+    mutable uint8_t siblingsPending_ = 0;
+
+public:
     int32_t percentFilled = 0;
     SparseText importId;
     SparseText firstName;
@@ -187,7 +219,6 @@ public:
     SparseText user1, user2, user3, user4, user5;
     std::string identifier;
     Prvky children; // UkClovek
-    Prvky siblings; // UkClovek
     Prvky partnerships; // UkSvatba
     SparseList residences; // CasoveObdobi
     SparseList occupations; // CasoveObdobi
@@ -196,11 +227,25 @@ public:
     SparseList photos; // UkFotka
     SparseList documents; // UkDokument
     SparseList files; // UkSoubor
-    std::vector<std::string> furtherTexts;
-    std::vector<std::string> registerNotes;
+
+    // The free texts and the register notes, as lines. Most persons have none: the two lists
+    // are kept in a block of their own, made when either is first written.
+    const std::vector<std::string>& furtherTexts() const;
+    const std::vector<std::string>& registerNotes() const;
+    std::vector<std::string>& editFurtherTexts();
+    std::vector<std::string>& editRegisterNotes();
+    void setFurtherTexts(std::vector<std::string> lines);
+    void setRegisterNotes(std::vector<std::string> lines);
 
 private:
     UkClovek* firstReferrer_ = nullptr;
+    // Null until the list first holds someone: most persons of a big tree are never asked.
+    mutable Prvky* siblings_ = nullptr;
+    struct Notes {
+        std::vector<std::string> furtherTexts;
+        std::vector<std::string> registerNotes;
+    };
+    std::unique_ptr<Notes> notes_;
 };
 
 // Names a text field of either kind; here so that every user of the fields has it.

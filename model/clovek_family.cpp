@@ -4,6 +4,7 @@
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
 
+#include <algorithm>
 #include <unordered_set>
 
 namespace {
@@ -44,17 +45,130 @@ bool Clovek::hasChild(const Clovek* person) const
 
 void Clovek::removeChild(const Clovek* child)
 {
+    buildChildrenSiblingLists();
     children.remove(entryFor(children, child));
+}
+
+void Clovek::appendChild(Clovek* child)
+{
+    buildChildrenSiblingLists();
+    children.append(std::make_unique<UkClovek>(child));
+}
+
+namespace {
+
+// Whether sorting would leave the list as it is: the bubble passes move an element only past a
+// neighbour it sorts before.
+bool inOrder(const Prvky& list)
+{
+    for (Prvek* e = list.first(); e && e->next; e = e->next)
+        if (e->next->sortsBefore(e))
+            return false;
+    return true;
+}
+
+const Prvky& noSiblings()
+{
+    static const Prvky empty;
+    return empty;
+}
+
+} // namespace
+
+void Clovek::sortChildren()
+{
+    if (inOrder(children))
+        return;
+    buildChildrenSiblingLists();
+    children.sort();
+}
+
+Prvky& Clovek::siblings()
+{
+    buildSiblingList();
+    if (!siblings_)
+        siblings_ = new Prvky;
+    return *siblings_;
+}
+
+const Prvky& Clovek::siblings() const
+{
+    buildSiblingList();
+    return siblings_ ? *siblings_ : noSiblings();
+}
+
+void Clovek::buildSiblingList() const
+{
+    if (!siblingsPending_)
+        return;
+    siblingsPending_ = 0;
+    // Made from the parents, which an edit changes only after making the list: the list is
+    // derived data, so a const person makes it too.
+    const_cast<Clovek*>(this)->addMissingSiblings();
+}
+
+void Clovek::buildChildrenSiblingLists() const
+{
+    for (UkClovek* e : children.items<UkClovek>())
+        if (e->person())
+            e->person()->buildSiblingList();
+}
+
+void Clovek::buildSiblingListsAround(const Clovek* newParent) const
+{
+    buildSiblingList();
+    for (const Clovek* parent : std::initializer_list<const Clovek*>{father, mother, newParent})
+        if (parent)
+            parent->buildChildrenSiblingLists();
+}
+
+void Clovek::addMissingSiblings()
+{
+    // No walk stamps here: a list may be made in the middle of a walk that uses them.
+    std::vector<Clovek*> found;
+    std::unordered_set<const Clovek*> listed;
+    const bool many = (father ? father->children.count() : 0) + (mother ? mother->children.count() : 0) > 16;
+    auto isListed = [&](const Clovek* p) {
+        if (many)
+            return listed.count(p) != 0;
+        if (std::find(found.begin(), found.end(), p) != found.end())
+            return true;
+        if (siblings_)
+            for (UkClovek* e : siblings_->items<UkClovek>())
+                if (e->person() == p)
+                    return true;
+        return false;
+    };
+    if (many && siblings_)
+        listed = personsIn(*siblings_);
+    for (Clovek* parent : {father, mother}) {
+        if (!parent)
+            continue;
+        for (UkClovek* e : parent->children.items<UkClovek>()) {
+            Clovek* child = e->person();
+            if (!child || child == this || isListed(child))
+                continue;
+            found.push_back(child);
+            if (many)
+                listed.insert(child);
+        }
+    }
+    if (found.empty() && !siblings_)
+        return;
+    Prvky& list = siblings();
+    for (Clovek* child : found)
+        list.append(std::make_unique<UkClovek>(child));
+    list.sort();
 }
 
 bool Clovek::hasSibling(const Clovek* person) const
 {
-    return entryFor(siblings, person) != nullptr;
+    return entryFor(siblings(), person) != nullptr;
 }
 
 UkClovek* Clovek::siblingEntry(const Clovek* person) const
 {
-    return entryFor(siblings, person);
+    return entryFor(siblings(), person);
 }
 
 void Clovek::addSiblingToChildren(Clovek* person)
@@ -63,9 +177,10 @@ void Clovek::addSiblingToChildren(Clovek* person)
         Clovek* child = e->person();
         if (!child || child == person)
             continue;
+        Prvky& list = child->siblings();
         if (!child->hasSibling(person))
-            child->siblings.append(std::make_unique<UkClovek>(person));
-        child->siblings.sort();
+            list.append(std::make_unique<UkClovek>(person));
+        list.sort();
     }
 }
 
@@ -73,29 +188,30 @@ void Clovek::addSiblingsFromParent(Clovek* parent)
 {
     if (!parent)
         return;
-    std::unordered_set<const Clovek*> listed = personsIn(siblings);
+    Prvky& own = siblings();
+    std::unordered_set<const Clovek*> listed = personsIn(own);
     for (UkClovek* e : parent->children.items<UkClovek>()) {
         Clovek* child = e->person();
         if (!child || child == this || listed.count(child))
             continue;
-        siblings.append(std::make_unique<UkClovek>(child));
+        own.append(std::make_unique<UkClovek>(child));
         listed.insert(child);
-        child->siblings.append(std::make_unique<UkClovek>(this));
+        child->siblings().append(std::make_unique<UkClovek>(this));
     }
-    siblings.sort();
+    own.sort();
 }
 
 void Clovek::pruneSiblings()
 {
-    Prvek* e = siblings.first();
+    Prvek* e = siblings().first();
     while (e) {
         Prvek* next = e->next;
         Clovek* s = static_cast<UkClovek*>(e)->person();
         bool shares = s && ((father && s->father == father) || (mother && s->mother == mother));
         if (!shares) {
             if (s)
-                s->siblings.remove(s->siblingEntry(this));
-            siblings.remove(e);
+                s->siblings().remove(s->siblingEntry(this));
+            siblings_->remove(e);
         }
         e = next;
     }

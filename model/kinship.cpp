@@ -56,7 +56,7 @@ public:
     }
     template<class F> static void forEachSibling(const Clovek* p, F f)
     {
-        for (UkClovek* e : p->siblings.items<UkClovek>())
+        for (UkClovek* e : p->siblings().items<UkClovek>())
             f(e->person());
     }
     template<class F> static void forEachChild(const Clovek* p, F f)

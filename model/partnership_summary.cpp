@@ -47,7 +47,7 @@ private:
         };
         common();
         if (!children_.empty()) {
-            a->children.sort();
+            a->sortChildren();
             common();
         }
     }

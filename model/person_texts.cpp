@@ -190,7 +190,7 @@ void writePersonSummary(const Clovek& person, Lines& lines, TextSource& texts,
         lines.push_back("");
 
     writePersonList(person.children, "deti", "děti:", lines, texts, settings);
-    writePersonList(person.siblings, "sourozenci", "sourozenci:", lines, texts, settings);
+    writePersonList(person.siblings(), "sourozenci", "sourozenci:", lines, texts, settings);
     writePartners(person, lines, texts, settings);
     writePeriods(person.residences, "bydliste", "bydliště:", lines, texts);
     writePeriods(person.educations, "vzdelani", "vzdělání:", lines, texts);
@@ -294,7 +294,7 @@ std::string tabContentsText(const Clovek& person, TextSource& texts)
         s += " " + label("Dok.") + " " + intToStr(person.documents.count()) + "x;";
     if (person.files.count() > 0)
         s += " " + label("Soub.") + " " + intToStr(person.files.count()) + "x;";
-    if (!person.furtherTexts.empty())
+    if (!person.furtherTexts().empty())
         s += " " + label("Text") + ";";
     s = trim(s);
     if (!s.empty() && s.back() == ';')

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <unordered_set>
+#include <utility>
 
 Rod::Rod(std::string file) : fileName(std::move(file)), undoHistory(new ActionList) { }
 
@@ -188,6 +189,9 @@ void Rod::unlinkFromRelatives(Clovek* person)
 {
     if (!person)
         return;
+    // The lists that the person's going changes what they would be made of are made first.
+    person->buildSiblingListsAround();
+    person->buildChildrenSiblingLists();
     // 1. Out of the parents' children lists.
     if (person->father)
         person->father->removeChild(person);
@@ -197,9 +201,9 @@ void Rod::unlinkFromRelatives(Clovek* person)
     // 2. Out of each sibling's list, found through the entries that name the person rather than
     // by searching every sibling's list.
     std::unordered_set<const Prvky*> siblingLists;
-    for (UkClovek* e : person->siblings.items<UkClovek>())
+    for (UkClovek* e : person->siblings().items<UkClovek>())
         if (e->person() && e->person() != person)
-            siblingLists.insert(&e->person()->siblings);
+            siblingLists.insert(&std::as_const(*e->person()).siblings());
     for (UkClovek* e = person->firstReferrer(); e && !siblingLists.empty();) {
         UkClovek* next = e->nextReferrer();
         if (siblingLists.erase(e->list()))

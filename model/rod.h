@@ -71,6 +71,8 @@ public:
     void rebuildChildLists();
     void rebuildSiblingList(Clovek* person);
     void rebuildAllSiblingLists();
+    // What an open does instead: every empty sibling list is made when first asked for.
+    void buildSiblingListsOnFirstUse();
 
     // --- counts ---
     int countPersons(bool living, bool dead) const;

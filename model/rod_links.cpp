@@ -48,28 +48,26 @@ void Rod::rebuildSiblingList(Clovek* person)
 {
     if (!person)
         return;
-    const uint64_t stamp = Clovek::nextWalkStamp();
-    for (UkClovek* e : person->siblings.items<UkClovek>())
-        if (e->person())
-            e->person()->seenStamp_ = stamp;
-    for (Clovek* parent : {person->father, person->mother}) {
-        if (!parent)
-            continue;
-        for (UkClovek* e : parent->children.items<UkClovek>()) {
-            Clovek* child = e->person();
-            if (!child || child == person || child->seenStamp_ == stamp)
-                continue;
-            person->siblings.append(std::make_unique<UkClovek>(child));
-            child->seenStamp_ = stamp;
-        }
-    }
-    person->siblings.sort();
+    person->buildSiblingList();
+    person->addMissingSiblings();
 }
 
 void Rod::rebuildAllSiblingLists()
 {
     for (Clovek* p = firstPerson; p; p = p->chainNext)
         rebuildSiblingList(p);
+}
+
+void Rod::buildSiblingListsOnFirstUse()
+{
+    for (Clovek* p = firstPerson; p; p = p->chainNext)
+        if (!p->siblings_ || p->siblings_->count() == 0) {
+            delete p->siblings_;
+            p->siblings_ = nullptr;
+            p->siblingsPending_ = 1;
+        } else {
+            rebuildSiblingList(p);
+        }
 }
 
 bool Rod::hasAncestorCycle(const Clovek* parent) const

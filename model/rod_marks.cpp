@@ -88,6 +88,6 @@ void Clovek::markPartnersOnce()
 
 void Clovek::markSiblingsOnce()
 {
-    for (UkClovek* e : siblings.items<UkClovek>())
+    for (UkClovek* e : siblings().items<UkClovek>())
         markOnce(e->person());
 }

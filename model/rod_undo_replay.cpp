@@ -325,6 +325,9 @@ private:
         Datum* target = dateOfStep(s, w ? w->partnership : nullptr);
         if (!target)
             return;
+        // The siblings' lists are sorted by this birth.
+        if (target == &s->person->birth)
+            s->person->buildSiblingListsAround();
         target->assign(pick(s->oldDate, s->newDate));
         editor_.putDate(s->key, *target);
         // The birth date's parts count in the share of filled fields.
@@ -410,6 +413,7 @@ private:
         Clovek* replaced = undo_ ? s->newParent : s->oldParent;
         Clovek*& slot = s->father ? child->father : child->mother;
         Clovek* before = slot;
+        child->buildSiblingListsAround(restored);
         slot = restored;
         // The person's own line of ancestors may have changed since the step; a parent that
         // would now be among the child's descendants stays unlinked.
@@ -423,7 +427,7 @@ private:
         if (replaced)
             replaced->removeChild(child);
         if (restored && !restored->hasChild(child))
-            restored->children.append(std::make_unique<UkClovek>(child));
+            restored->appendChild(child);
         editor_.refreshPercentFilled(child);
         editor_.showBasicPage();
         editor_.paintPersonList();
@@ -547,13 +551,12 @@ private:
             // What the person holds now is the side being left: a visit whose exit never came
             // (the undo clicked while the memo still had the focus) has no new lines, and
             // replaying it the other way must not wipe the notes.
-            std::vector<std::string>& held = s->person->*kind_.field->lines;
             if (undo_)
-                s->newLines = held;
+                s->newLines = readLines(*s->person);
             else
-                s->oldLines = held;
-            const std::vector<std::string> lines = pick(s->oldLines, s->newLines);
-            held = lines;
+                s->oldLines = readLines(*s->person);
+            setLines(*s->person, pick(s->oldLines, s->newLines));
+            const std::vector<std::string>& lines = readLines(*s->person);
             editor_.putMemoLines(s->key, lines);
             editor_.focusField(s->key);
             return;
@@ -565,9 +568,19 @@ private:
             s->newLines = std::move(shown);
         else
             s->oldLines = std::move(shown);
-        const std::vector<std::string> lines = pick(s->oldLines, s->newLines);
-        s->person->*kind_.field->lines = lines;
-        editor_.putMemoLines(s->key, lines);
+        setLines(*s->person, pick(s->oldLines, s->newLines));
+        editor_.putMemoLines(s->key, readLines(*s->person));
+    }
+
+    const std::vector<std::string>& readLines(const Clovek& person) const
+    {
+        return (person.*kind_.field->lines)();
+    }
+    // The person's lines made only when there is something to hold.
+    void setLines(Clovek& person, const std::vector<std::string>& lines) const
+    {
+        if (!lines.empty() || !readLines(person).empty())
+            (person.*kind_.field->editLines)() = lines;
     }
 
     Rod& tree_;

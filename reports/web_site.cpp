@@ -378,7 +378,7 @@ HtmlLines WebSiteWriter::personPage(Clovek& person, bool standAlone)
     if (person.father || person.mother)
         appendSpacerRow(lines, 2);
 
-    const auto relatives = [&](Prvky& list, const char* label) {
+    const auto relatives = [&](const Prvky& list, const char* label) {
         bool first = true;
         for (UkClovek* e : list.items<UkClovek>()) {
             appendRow(lines, first ? label : "", relative(*e->person()));
@@ -388,7 +388,7 @@ HtmlLines WebSiteWriter::personPage(Clovek& person, bool standAlone)
             appendSpacerRow(lines, 2);
     };
     relatives(person.children, "Děti:");
-    relatives(person.siblings, "Sourozenci:");
+    relatives(person.siblings(), "Sourozenci:");
 
     if (options_.partnerships) {
         bool first = true;
@@ -490,7 +490,7 @@ HtmlLines WebSiteWriter::couplePage(Svatba& partnership)
             if (e->person()->father == p2 || e->person()->mother == p2)
                 common.push_back(e->person());
         if (!common.empty()) {
-            p1->children.sort();
+            p1->sortChildren();
             common.clear();
             for (UkClovek* e : p1->children.items<UkClovek>())
                 if (p2->hasChild(e->person()))

@@ -88,7 +88,7 @@ void MainFrame::installLoadedTree()
     newPersonList();
     personList->fill();
     tree->rebuildChildLists();
-    tree->rebuildAllSiblingLists();
+    tree->buildSiblingListsOnFirstUse();
 
     // The person saved as active, or the first row when the file names nobody.
     currentPerson = tree->activePerson();

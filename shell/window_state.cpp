@@ -109,7 +109,7 @@ void MainFrame::showTextsAndFiles()
     if (!currentPerson)
         return;
     TStringList text;
-    for (const std::string& line : currentPerson->furtherTexts)
+    for (const std::string& line : currentPerson->furtherTexts())
         text.Add(line);
     doplnujiciSheet.doplnujiciTextyMEMO.Lines.Assign(text);
     showFilesPart();
@@ -119,10 +119,10 @@ void MainFrame::doplnujiciTextyMEMOExit()
 {
     if (!currentPerson)
         return;
-    currentPerson->furtherTexts = doplnujiciSheet.doplnujiciTextyMEMO.Lines.lines();
+    currentPerson->setFurtherTexts(doplnujiciSheet.doplnujiciTextyMEMO.Lines.lines());
     doplnujiciSheet.doplnujiciTextyMEMO.Modified = false;
     // Completes the step that entering the memo started.
     if (!undoReplaying && tree)
-        tree->recordStringsChange(currentPerson, "doplnujiciTexty", nullptr, &currentPerson->furtherTexts);
+        tree->recordStringsChange(currentPerson, "doplnujiciTexty", nullptr, &currentPerson->furtherTexts());
     updateTabContentsLabel();
 }

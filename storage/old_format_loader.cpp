@@ -235,7 +235,7 @@ void OldFormatLoader::readPerson()
     }
     if (std::string texts = existing(folder, "texty.rdk"); !texts.empty()) {
         try {
-            p->furtherTexts = readCp1250Lines(texts);
+            p->setFurtherTexts(readCp1250Lines(texts));
         } catch (const EInOutError&) {
         }
         env_.wait.advance(1);

@@ -108,6 +108,17 @@ public:
         for (int i = count(); i > 0 && !c_.overrun; --i)
             into.push_back(text());
     }
+    // A person's lines, made only when there are some.
+    [[gnu::noinline]] void keepLines(std::vector<std::string>& (Clovek::*edit)(),
+                                     std::vector<std::string>&& read)
+    {
+        std::vector<std::string>& held = (person().*edit)();
+        if (held.empty())
+            held = std::move(read);
+        else
+            held.insert(held.end(), std::make_move_iterator(read.begin()),
+                        std::make_move_iterator(read.end()));
+    }
     Clovek& person() { return person_ ? *person_ : *scratch_; }
     Svatba& partnership() { return *pending().record; }
     PendingPartnership& pending() { return partnership_ ? *partnership_ : scratchPartnership_; }
@@ -214,9 +225,12 @@ template<PersonField F> void CurrentFormatLoader::readField(CurrentFormatLoader&
         l.period(f.list);
     else if constexpr (f.kind == FieldKind::created)
         l.creationTime();
-    else if constexpr (f.kind == FieldKind::lines)
-        l.lines(l.person().*f.lines);
-    else if constexpr (f.kind == FieldKind::mediaLinks)
+    else if constexpr (f.kind == FieldKind::lines) {
+        std::vector<std::string> read;
+        l.lines(read);
+        if (!read.empty())
+            l.keepLines(f.editLines, std::move(read));
+    } else if constexpr (f.kind == FieldKind::mediaLinks)
         l.mediaLinks<PersonMediaLink<F>>(f.list);
     else
         static_assert(F != F, "a kind of person field the loader does not read");

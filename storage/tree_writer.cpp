@@ -140,7 +140,7 @@ template<PersonField F> void writeField(BodyOut& out, const Clovek& p)
         out.line(f.fileKey);
         out.line(dateTimeToStr(p.created));
     } else if constexpr (f.kind == FieldKind::lines)
-        writeCountedLines(out, f.fileKey, p.*f.lines);
+        writeCountedLines(out, f.fileKey, (p.*f.lines)());
     else if constexpr (f.kind == FieldKind::mediaLinks)
         writeNumberList<typename PersonMediaLink<F>::Ref>(out, f.fileKey, p.*f.list);
     else

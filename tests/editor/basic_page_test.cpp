@@ -152,9 +152,9 @@ TEST_F(BasicPage, AMemoLineTypedIsKeptWhenAnotherPersonIsShown)
     user::type(memo, "rolník");
     // A click on the list leaves no memo.
     hl().showPersonOfStep(eva);
-    ASSERT_EQ(jan->furtherTexts.size(), 1u);
-    EXPECT_EQ(jan->furtherTexts[0], "rolník");
-    EXPECT_TRUE(eva->furtherTexts.empty());
+    ASSERT_EQ(jan->furtherTexts().size(), 1u);
+    EXPECT_EQ(jan->furtherTexts()[0], "rolník");
+    EXPECT_TRUE(eva->furtherTexts().empty());
 }
 
 TEST_F(BasicPage, EnterWalksTheFieldsAndF10InsertsAQuickText)

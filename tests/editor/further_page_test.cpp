@@ -158,7 +158,7 @@ TEST_F(FurtherPage, AnIdentifierInUseIsRefusedUntilAFreeOneIsTyped)
 
 TEST_F(FurtherPage, EveryVisitOfTheParishMemoIsOneStep)
 {
-    jan->registerNotes = {"Matrika Praha"};
+    jan->setRegisterNotes({"Matrika Praha"});
     hl().refreshPage();
     user::focus(d().matrikyMEMO);
     user::focus(d().vyznaniCB);
@@ -170,11 +170,11 @@ TEST_F(FurtherPage, EveryVisitOfTheParishMemoIsOneStep)
     user::select(d().matrikyMEMO, 13);
     user::type(d().matrikyMEMO, ", sv. 3");
     user::focus(d().vyznaniCB);
-    EXPECT_EQ(jan->registerNotes, (std::vector<std::string>{"Matrika Praha, sv. 3"}));
+    EXPECT_EQ(jan->registerNotes(), (std::vector<std::string>{"Matrika Praha, sv. 3"}));
     EXPECT_EQ(steps(), 2);
     user::click(hl().Zpet1);
-    EXPECT_EQ(jan->registerNotes, (std::vector<std::string>{"Matrika Praha"}));
-    EXPECT_EQ(d().matrikyMEMO.Lines.lines(), jan->registerNotes);
+    EXPECT_EQ(jan->registerNotes(), (std::vector<std::string>{"Matrika Praha"}));
+    EXPECT_EQ(d().matrikyMEMO.Lines.lines(), jan->registerNotes());
 }
 
 TEST_F(FurtherPage, FurtherTextsAreSavedAsTextOrRefusedWhenEmpty)
@@ -192,19 +192,19 @@ TEST_F(FurtherPage, FurtherTextsAreSavedAsTextOrRefusedWhenEmpty)
     user::click(hl().doplnujiciSheet.ulozNaDiskTextyBT);
     EXPECT_EQ(readFileBytes(target), "Žil v Čáslavi.\r\n");
     user::click(hl().Zpet1);
-    EXPECT_TRUE(jan->furtherTexts.empty());
+    EXPECT_TRUE(jan->furtherTexts().empty());
 }
 
 TEST_F(FurtherPage, AParishVisitUndoneBeforeItsExitKeepsTheNotesBothWays)
 {
-    jan->registerNotes = {"Matrika Praha"};
+    jan->setRegisterNotes({"Matrika Praha"});
     hl().refreshPage();
     user::focus(d().matrikyMEMO);
     ASSERT_EQ(steps(), 1);
     user::click(hl().ZpetBT); // the memo keeps the focus: its visit never ended
     user::click(hl().ZnovuBT);
-    EXPECT_EQ(jan->registerNotes, (std::vector<std::string>{"Matrika Praha"}));
-    EXPECT_EQ(d().matrikyMEMO.Lines.lines(), jan->registerNotes);
+    EXPECT_EQ(jan->registerNotes(), (std::vector<std::string>{"Matrika Praha"}));
+    EXPECT_EQ(d().matrikyMEMO.Lines.lines(), jan->registerNotes());
 }
 
 } // namespace

@@ -339,10 +339,10 @@ TEST_F(PersonCommands, MemoLinesStayWithThePersonWhoTypedThem)
     user::selectTab(hl().pages, hl().zakladniUdaje);
     show(b);
     show(c);
-    ASSERT_EQ(a->furtherTexts.size(), 1u);
-    EXPECT_EQ(a->furtherTexts[0], "kovář");
-    EXPECT_TRUE(b->furtherTexts.empty());
-    EXPECT_TRUE(c->furtherTexts.empty());
+    ASSERT_EQ(a->furtherTexts().size(), 1u);
+    EXPECT_EQ(a->furtherTexts()[0], "kovář");
+    EXPECT_TRUE(b->furtherTexts().empty());
+    EXPECT_TRUE(c->furtherTexts().empty());
 }
 
 TEST_F(PersonCommands, ALineTypedIntoAMemoIsStoredBeforeUndo)
@@ -355,11 +355,11 @@ TEST_F(PersonCommands, ALineTypedIntoAMemoIsStoredBeforeUndo)
     // The memo's visit is the latest step: the line is stored first, then taken back, and the
     // redo brings it again.
     user::click(hl().ZpetBT);
-    EXPECT_TRUE(a->furtherTexts.empty());
+    EXPECT_TRUE(a->furtherTexts().empty());
     EXPECT_NE(a->surname, "Bor");
     user::click(hl().ZnovuBT);
-    ASSERT_EQ(a->furtherTexts.size(), 1u);
-    EXPECT_EQ(a->furtherTexts[0], "mlynář");
+    ASSERT_EQ(a->furtherTexts().size(), 1u);
+    EXPECT_EQ(a->furtherTexts()[0], "mlynář");
     user::click(hl().ZpetBT);
     user::click(hl().ZpetBT);
     EXPECT_EQ(a->surname, "Bor");
@@ -377,7 +377,7 @@ TEST_F(PersonCommands, DeletingAPersonWhoseMemoWasTypedInGivesTheLinesToNobody)
     user::click(hl().SmazOsobuBT);
     EXPECT_EQ(current(), b);
     user::click(hl().Nova1);
-    EXPECT_TRUE(b->furtherTexts.empty());
+    EXPECT_TRUE(b->furtherTexts().empty());
 }
 
 } // namespace

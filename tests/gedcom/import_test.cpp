@@ -101,7 +101,7 @@ TEST(GedcomImport, EventsAndDetailFields)
     EXPECT_EQ(p->educations.count(), 0);
     EXPECT_EQ(p->religion, "katolík");
     EXPECT_EQ(p->nationality, "česká");
-    EXPECT_EQ(p->furtherTexts, (std::vector<std::string>{"první", "druhá část", "_UID 123"}));
+    EXPECT_EQ(p->furtherTexts(), (std::vector<std::string>{"první", "druhá část", "_UID 123"}));
 }
 
 TEST(GedcomImport, FamiliesMakePartnershipsAndParents)
@@ -236,7 +236,7 @@ TEST(GedcomImport, NoteRecordsReachThePersonsThatPointToThem)
 {
     const Imported in = importText(gedcom("0 @I1@ INDI\n1 SEX M\n1 NOTE @N1@\n1 NOTE @N9@\n"
                                           "0 @N1@ NOTE Zapsáno\n1 CONT v matrice\n"));
-    EXPECT_EQ(in.person("I1")->furtherTexts, (std::vector<std::string>{"Zapsáno", "v matrice"}));
+    EXPECT_EQ(in.person("I1")->furtherTexts(), (std::vector<std::string>{"Zapsáno", "v matrice"}));
     EXPECT_TRUE(in.logged("poznámka @N9@ nenalezena"));
 }
 

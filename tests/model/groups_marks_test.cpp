@@ -112,10 +112,10 @@ TEST(Marks, PartnersAndSiblingsGoOneStepOnly)
     Clovek* s = numbered(other, "S", 0);
     Clovek* t = numbered(other, "T", 1);
     Clovek* u = numbered(other, "U", 2);
-    s->siblings.append(std::make_unique<UkClovek>(t));
-    t->siblings.append(std::make_unique<UkClovek>(s));
-    t->siblings.append(std::make_unique<UkClovek>(u));
-    u->siblings.append(std::make_unique<UkClovek>(t));
+    s->siblings().append(std::make_unique<UkClovek>(t));
+    t->siblings().append(std::make_unique<UkClovek>(s));
+    t->siblings().append(std::make_unique<UkClovek>(u));
+    u->siblings().append(std::make_unique<UkClovek>(t));
     other.clearMarks();
     s->mark = 1;
     other.markSiblings();

@@ -54,7 +54,7 @@ struct PersonTexts : ::testing::Test {
         marie->father = add("Jan", "Svoboda", 1, date("?", "?", "1870"));
         marie->mother = add("Anna", "Svobodová", 0, date("?", "?", "1875"));
         marie->children.append(std::make_unique<UkClovek>(add("Petr", "Novák", 1, date("1", "1", "1925"))));
-        marie->siblings.append(
+        marie->siblings().append(
             std::make_unique<UkClovek>(add("Eva", "Svobodová", 0, date("?", "?", "1902"))));
         karel = add("Karel", "Novák", 1, date("1", "1", "1895"));
         karel->alive = 0;
@@ -81,7 +81,7 @@ struct PersonTexts : ::testing::Test {
         marie->web2 = "www.b.cz";
         marie->photos.append(std::make_unique<UkFotka>(new Fotka(1)));
         marie->photos.append(std::make_unique<UkFotka>(new Fotka(2)));
-        marie->furtherTexts = {"poznámka"};
+        marie->setFurtherTexts({"poznámka"});
     }
     void TearDown() override { setClock({}); }
 };
@@ -297,7 +297,7 @@ TEST_F(PersonTexts, TabContentsNote)
     Clovek nobody;
     EXPECT_EQ(tabContentsText(nobody, texts), "");
     texts.overrides["Text"] = "Texty";
-    nobody.furtherTexts = {""};
+    nobody.setFurtherTexts({""});
     EXPECT_EQ(tabContentsText(nobody, texts), " (Texty)");
     EXPECT_EQ(texts.asked.back(), "ruzne/Text");
 }

@@ -170,7 +170,7 @@ std::vector<std::vector<const Clovek*>> currentLists(const Rod& tree, bool sibli
 {
     std::vector<std::vector<const Clovek*>> out;
     for (const Clovek* p = tree.firstPerson; p; p = p->chainNext)
-        out.push_back(personsOf(siblings ? p->siblings : p->children));
+        out.push_back(personsOf(siblings ? p->siblings() : p->children));
     return out;
 }
 
@@ -247,9 +247,9 @@ TEST(Rod, RemovingAFatherUndoesEveryLink)
     EXPECT_EQ(k1->father, nullptr);
     EXPECT_EQ(k2->father, nullptr);
     EXPECT_EQ(personsOf(grandpa->children), (std::vector<const Clovek*>{uncle}));
-    EXPECT_EQ(uncle->siblings.count(), 0);
+    EXPECT_EQ(uncle->siblings().count(), 0);
     EXPECT_EQ(mum->partnerships.count(), 0);
-    EXPECT_EQ(personsOf(k1->siblings), (std::vector<const Clovek*>{k2}));
+    EXPECT_EQ(personsOf(k1->siblings()), (std::vector<const Clovek*>{k2}));
     EXPECT_EQ(group->members.count(), 1);
     EXPECT_TRUE(tree.canChangeSex(mum) == false); // still the children's mother
     EXPECT_EQ(tree.findPersonByNumber(1), nullptr);
@@ -265,9 +265,9 @@ TEST(Rod, RemovingAPersonClearsEveryEntryNamingIt)
     Rod tree;
     Clovek* a = add(tree, "A");
     Clovek* b = add(tree, "B");
-    b->siblings.append(std::make_unique<UkClovek>(a)); // one-sided: A does not list B
+    b->siblings().append(std::make_unique<UkClovek>(a)); // one-sided: A does not list B
     tree.removePerson(a);
-    EXPECT_EQ(b->siblings.count(), 0);
+    EXPECT_EQ(b->siblings().count(), 0);
 }
 
 TEST(Rod, LookupsFollowChangesToTheTree)
@@ -416,7 +416,7 @@ TEST(Rod, FastVersionsAgreeWithThePlainWalksOnRandomTrees)
             for (Clovek* p = tree.firstPerson; p; p = p->chainNext) {
                 ASSERT_NE(p->father, gone);
                 ASSERT_NE(p->mother, gone);
-                for (UkClovek* e : p->siblings.items<UkClovek>())
+                for (UkClovek* e : p->siblings().items<UkClovek>())
                     ASSERT_NE(e->person(), gone);
                 for (UkSvatba* e : p->partnerships.items<UkSvatba>())
                     ASSERT_NE(e->partnership->otherPartner(p), gone);

@@ -150,12 +150,12 @@ TEST_F(UndoReplay, EveryStepKeyOfThePersonTableTakesItsOwnFieldBack)
             break;
         }
         case FieldKind::lines: {
-            const std::vector<std::string> old = a->*f.lines;
+            const std::vector<std::string> old = (a->*f.lines)();
             tree.recordStringsChange(a, key, &old, nullptr);
-            a->*f.lines = {"nový řádek"};
-            editor.memos[key] = a->*f.lines;
-            tree.recordStringsChange(a, key, nullptr, &(a->*f.lines));
-            restored = [&] { return (a->*f.lines).empty(); };
+            (a->*f.editLines)() = {"nový řádek"};
+            editor.memos[key] = (a->*f.lines)();
+            tree.recordStringsChange(a, key, nullptr, &(a->*f.lines)());
+            restored = [&] { return (a->*f.lines)().empty(); };
             break;
         }
         case FieldKind::number:
@@ -432,32 +432,32 @@ TEST_F(UndoReplay, UserFieldCaptionsOfTheTree)
 
 TEST_F(UndoReplay, Memos)
 {
-    a->registerNotes = {"nový"};
+    a->setRegisterNotes({"nový"});
     const std::vector<std::string> old{"starý"};
     tree.recordStringsChange(a, "matriky", &old, nullptr);
-    tree.recordStringsChange(a, "matriky", nullptr, &a->registerNotes);
+    tree.recordStringsChange(a, "matriky", nullptr, &a->registerNotes());
     lookElsewhere();
     tree.undo();
-    EXPECT_EQ(a->registerNotes, old);
+    EXPECT_EQ(a->registerNotes(), old);
     EXPECT_EQ(editor.memos["matriky"], old);
     EXPECT_EQ(editor.focus, "matriky");
     EXPECT_EQ(editor.page, EditorPage::furtherData);
     tree.redo();
-    EXPECT_EQ(a->registerNotes, (std::vector<std::string>{"nový"}));
+    EXPECT_EQ(a->registerNotes(), (std::vector<std::string>{"nový"}));
 
     // The further texts: the memo's lines at the moment of the undo are kept for the redo.
-    a->furtherTexts = {"text"};
+    a->setFurtherTexts({"text"});
     tree.recordStringsChange(a, "doplnujiciTexty", &old, nullptr);
-    tree.recordStringsChange(a, "doplnujiciTexty", nullptr, &a->furtherTexts);
+    tree.recordStringsChange(a, "doplnujiciTexty", nullptr, &a->furtherTexts());
     editor.memos["doplnujiciTexty"] = {"text", "dopsáno"};
     editor.focus = "jinde";
     tree.undo();
-    EXPECT_EQ(a->furtherTexts, old);
+    EXPECT_EQ(a->furtherTexts(), old);
     EXPECT_EQ(editor.memos["doplnujiciTexty"], old);
     EXPECT_EQ(editor.page, EditorPage::textsAndFiles);
     EXPECT_EQ(editor.focus, "jinde");
     tree.redo();
-    EXPECT_EQ(a->furtherTexts, (std::vector<std::string>{"text", "dopsáno"}));
+    EXPECT_EQ(a->furtherTexts(), (std::vector<std::string>{"text", "dopsáno"}));
 }
 
 TEST_F(UndoReplay, ACreatedPersonIsDeletedOnlyOnYes)

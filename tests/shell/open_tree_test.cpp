@@ -41,7 +41,7 @@ struct OpenTree : ProgramTest {
         Clovek* jan = person("Jan", "Novák", 1, Datum("5", "3", "1920"));
         Clovek* marie = person("Marie", "Nováková", 0, Datum("?", "?", "1925"));
         marie->birthSurname = "Dvořáková";
-        marie->furtherTexts = {"Pamětnice", "války"};
+        marie->setFurtherTexts({"Pamětnice", "války"});
         Clovek* karel = person("Karel", "Novák", 1, karelBirth);
         karel->father = jan;
         karel->mother = marie;
@@ -149,7 +149,7 @@ TEST_F(OpenTree, TurningToAPageFillsItFromTheShownPerson)
     user::type(memo, "Babička ");
     user::selectTab(hl().pages, hl().obecne);
     EXPECT_EQ(hl().obecneSheet.nazevED.Text(), "Rod Nováků");
-    EXPECT_EQ(hl().currentPerson->furtherTexts, (Lines{"Babička Pamětnice", "války"}));
+    EXPECT_EQ(hl().currentPerson->furtherTexts(), (Lines{"Babička Pamětnice", "války"}));
 
     // A person chosen in the list brings the person pages back and fills them for that person.
     user::click(hl().scrolling, 5, 2); // the first row
@@ -452,7 +452,7 @@ TEST_F(OpenTree, AFamilyForTheWindowPicture)
         }
         p[9]->father = p[8];
         p[9]->mother = p[7];
-        p[2]->furtherTexts = {"Kovář v Kolíně."};
+        p[2]->setFurtherTexts({"Kovář v Kolíně."});
         TreeFileEnvironment env = hl().treeFileEnvironment();
         ASSERT_TRUE(saveTreeFile(tree, p[2], env));
     }

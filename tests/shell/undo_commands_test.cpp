@@ -70,17 +70,17 @@ TEST_F(UndoCommands, EnabledByTheHistoryAndReplayedForThePersonOfTheStep)
 TEST_F(UndoCommands, TheFurtherTextsMemoTakesTheOldLinesBack)
 {
     const Lines before{"Narozen v Brně"};
-    jan->furtherTexts = {"Narozen v Praze"};
+    jan->setFurtherTexts({"Narozen v Praze"});
     hl().tree->recordStringsChange(jan, "doplnujiciTexty", &before, nullptr);
-    hl().tree->recordStringsChange(jan, "doplnujiciTexty", nullptr, &jan->furtherTexts);
+    hl().tree->recordStringsChange(jan, "doplnujiciTexty", nullptr, &jan->furtherTexts());
     user::click(hl().Zpet1);
     TMemo& memo = hl().doplnujiciSheet.doplnujiciTextyMEMO;
     EXPECT_EQ(hl().pages.ActivePage(), &hl().doplnujiciTextyASoubory);
     EXPECT_EQ(memo.Lines.lines(), before);
-    EXPECT_EQ(jan->furtherTexts, before);
+    EXPECT_EQ(jan->furtherTexts(), before);
     user::click(hl().Znovu1);
     EXPECT_EQ(memo.Lines.lines(), Lines{"Narozen v Praze"});
-    EXPECT_EQ(jan->furtherTexts, Lines{"Narozen v Praze"});
+    EXPECT_EQ(jan->furtherTexts(), Lines{"Narozen v Praze"});
 }
 
 // Persons removed from the tree leave no step behind, and the commands follow at once.

@@ -170,7 +170,7 @@ TEST_F(OldFormatLoaderTest, AnOldFolderBecomesATreeWithItsMedia)
     EXPECT_DOUBLE_EQ(b->created, 36526.5);
     EXPECT_EQ(child->father, v);
     EXPECT_EQ(child->mother, b);
-    EXPECT_EQ(v->furtherTexts, (std::vector<std::string>{"Řádek 1", "Řádek 2"}));
+    EXPECT_EQ(v->furtherTexts(), (std::vector<std::string>{"Řádek 1", "Řádek 2"}));
 
     // One partnership, shared; the one with nobody is gone.
     ASSERT_EQ(v->partnerships.count(), 1);

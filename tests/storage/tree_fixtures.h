@@ -63,7 +63,7 @@ inline Clovek* buildSmallTree(Rod& tree)
     marie->death.tolerance = 2;
     marie->deathPlace = "Praha";
     marie->created = encodeDate(2024, 1, 2);
-    marie->registerNotes = {"Matrika 1"};
+    marie->setRegisterNotes({"Matrika 1"});
 
     Clovek* karel = makePerson("Karel", "Novák");
     karel->number = 2;
@@ -147,10 +147,10 @@ inline std::string treeText(const Rod& tree)
                  &Clovek::user2, &Clovek::user3, &Clovek::user4, &Clovek::user5})
             o << t.of(*p) << '|';
         o << dateTimeToStr(p->created) << '|';
-        for (const std::string& l : p->furtherTexts)
+        for (const std::string& l : p->furtherTexts())
             o << l << ';';
         o << '|';
-        for (const std::string& l : p->registerNotes)
+        for (const std::string& l : p->registerNotes())
             o << l << ';';
         o << "|photos";
         for (UkFotka* e : p->photos.items<UkFotka>())
@@ -230,8 +230,8 @@ inline Clovek* buildFullTree(Rod& tree)
     p->user3 = "u3";
     p->user4 = "u4";
     p->user5 = "u5";
-    p->furtherTexts = {"první", "", "třetí"};
-    p->registerNotes = {"kniha 3, str. 14"};
+    p->setFurtherTexts({"první", "", "třetí"});
+    p->setRegisterNotes({"kniha 3, str. 14"});
     p->photos.append(std::make_unique<UkFotka>(second));
     p->photos.append(std::make_unique<UkFotka>(tree.findPhoto(0)));
     p->documents.append(std::make_unique<UkDokument>(doc));

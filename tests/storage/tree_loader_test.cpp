@@ -118,7 +118,7 @@ std::string fieldValue(const Clovek& p, const PersonFieldInfo& f)
         o << dateTimeToStr(p.created);
         break;
     case FieldKind::lines:
-        for (const std::string& line : p.*f.lines)
+        for (const std::string& line : (p.*f.lines)())
             o << line << ';';
         break;
     case FieldKind::mediaLinks:
@@ -174,7 +174,7 @@ TEST_F(TreeLoader, EveryFieldOfThePersonTableComesBackFromTheFile)
             p->created = encodeDate(2001, 2, 3) + encodeTime(4, 5, 6);
             break;
         case FieldKind::lines:
-            p->*f.lines = {value, ""};
+            (p->*f.editLines)() = {value, ""};
             break;
         case FieldKind::mediaLinks:
             if (f.field == PersonField::photos)
@@ -230,7 +230,7 @@ TEST_F(TreeLoader, ABodyOverAMillionBytesIsReadWhole)
     Rod tree(saved("velky.rod"));
     for (int i = 0; i < 3000; ++i) {
         Clovek* p = makePerson("Jméno" + std::to_string(i), "Příjmení");
-        p->furtherTexts.assign(3, std::string(100, 'x'));
+        p->editFurtherTexts().assign(3, std::string(100, 'x'));
         tree.addNewPerson(std::unique_ptr<Clovek>(p));
     }
     tree.findPersonByNumber(0)->user5 = "poslední";
@@ -513,7 +513,7 @@ TEST_F(TreeLoader, EveryLetterComesBackAndTypedReferencesStayText)
     p->titlesBefore = "Prétendant à la couronne";
     p->email1 = "jan@novak.cz";
     p->user2 = "&#65; a &#38; a &";
-    p->furtherTexts = {"€ „uvozovky“ 日本 😀", "&#1046;"};
+    p->setFurtherTexts({"€ „uvozovky“ 日本 😀", "&#1046;"});
     ASSERT_TRUE(saveTreeFile(tree, shown, env));
     tree.activePersonNumber = shown->number;
     const std::string expected = treeText(tree);
