@@ -8,6 +8,7 @@
 #include "model/svatba.h"
 #include "model/text_source.h"
 #include "model/uk_clovek.h"
+#include "reports/folder_file_writer.h"
 #include "reports/html_lines.h"
 #include "reports/html_text.h"
 #include "system/datetime.h"
@@ -77,21 +78,6 @@ bool yearNumber(const std::string& text, long long& year)
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, year);
     return error == std::errc() && stop == end;
-}
-
-// A page of the new folder, which no one else can write into while it is made: it is written in
-// place with one open, write and close instead of a temporary file renamed over it; the folder is
-// put in the site's place whole only when every page is written. (Two persons of one number in a
-// damaged tree share a page, the later one's.)
-void writeNewFile(const std::string& path, const std::string& bytes)
-{
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
-    if (fd < 0)
-        throw EInOutError(std::strerror(errno));
-    const bool written = writeToDescriptor(fd, bytes);
-    const int writeError = errno;
-    if (::close(fd) != 0 || !written)
-        throw EInOutError(std::strerror(written ? errno : writeError));
 }
 
 // The names a site of this program holds, by folder.
@@ -587,20 +573,24 @@ HtmlLines WebSiteWriter::couplePage(Svatba& partnership)
     return lines;
 }
 
-void WebSiteWriter::save(const std::string& relativePath, const HtmlLines& lines)
+void WebSiteWriter::save(const std::string& relativePath, HtmlLines&& lines)
 {
-    failedFile_ = folder_ + relativePath;
     // No page waits for the disk: the site can be written again from the tree at any time, and
-    // flushing its thousands of files took several times as long as writing them.
-    try {
-        writeNewFile(failedFile_, lines.bytes());
-    } catch (const EInOutError& e) {
-        failure_ = e.what();
-        throw;
+    // flushing its thousands of files took several times as long as writing them. (Two persons
+    // of one number in a damaged tree share a page, the later one's: the files keep their order.)
+    if (!files_->put(relativePath, lines.release())) {
+        takeFailure(*files_);
+        throw EInOutError(failure_);
     }
-    failedFile_.clear();
-    ++filesWritten_;
-    ++pagesWritten_;
+}
+
+void WebSiteWriter::takeFailure(const FolderFileWriter& files)
+{
+    filesWritten_ = pagesWritten_ = files.written();
+    if (!files.failedFile().empty()) {
+        failedFile_ = folder_ + files.failedFile();
+        failure_ = files.failure();
+    }
 }
 
 void WebSiteWriter::writePersonFiles(Clovek& person)
@@ -627,11 +617,38 @@ void WebSiteWriter::writePages(const std::string& folder, const std::vector<Clov
 {
     folder_ = withoutTrailingSlashes(folder) + "/";
     filesWritten_ = pagesWritten_ = 0;
+    failedFile_.clear();
     failure_.clear();
     forgetNames();
     singlePage_ = false;
     for (const Clovek* person : persons)
         naming(*person).exported = true;
+    // The pages are composed here and written by the file writer's thread meanwhile; a failure
+    // is told as if they had been written one after another: the first file that failed.
+    FolderFileWriter files(folder_);
+    files_ = &files;
+    try {
+        writePageFiles(persons);
+    } catch (...) {
+        files_ = nullptr;
+        if (!files.finish()) {
+            // An earlier page failed before what stopped the composing.
+            failedFile_.clear();
+            takeFailure(files);
+            throw EInOutError(failure_);
+        }
+        filesWritten_ = pagesWritten_ = files.written();
+        throw;
+    }
+    files_ = nullptr;
+    const bool written = files.finish();
+    takeFailure(files);
+    if (!written)
+        throw EInOutError(failure_);
+}
+
+void WebSiteWriter::writePageFiles(const std::vector<Clovek*>& persons)
+{
     save("index.htm", framesetPage());
     save("info.htm", infoPage());
 
@@ -652,7 +669,7 @@ void WebSiteWriter::writePages(const std::string& folder, const std::vector<Clov
         writePersonFiles(*person);
     }
     index.add({"</p>", "", "</body>", "", "</html>"});
-    save("osoby.htm", index);
+    save("osoby.htm", std::move(index));
     save("reklama.htm", footerPage());
 }
 

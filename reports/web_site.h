@@ -10,6 +10,7 @@
 #include <vector>
 
 class Clovek;
+class FolderFileWriter;
 class Rod;
 class Svatba;
 class TextSource;
@@ -79,8 +80,11 @@ private:
     const std::string& nameOrLink(const Clovek& person);
     Naming& naming(const Clovek& person);
     void forgetNames();
-    void save(const std::string& relativePath, const HtmlLines& lines);
+    void save(const std::string& relativePath, HtmlLines&& lines);
+    // Takes what the file writer tells of the file that failed.
+    void takeFailure(const FolderFileWriter& files);
     void writePersonFiles(Clovek& person);
+    void writePageFiles(const std::vector<Clovek*>& persons);
 
     Rod& tree_;
     TextSource& texts_;
@@ -88,6 +92,8 @@ private:
     std::string workingFolder_;
     bool useBirthSurname_;
     std::string folder_;
+    // Where the pages of the site go while writePages runs.
+    FolderFileWriter* files_ = nullptr;
     int coupleCounter_ = 0;
     int filesWritten_ = 0;
     int pagesWritten_ = 0;

@@ -246,6 +246,23 @@ TEST_F(WebSiteTest, AFailedPageStopsTheExportAndTellsWhereItStopped)
     EXPECT_ANY_THROW(writer.writePages(out.path(), all()));
     EXPECT_EQ(writer.filesWritten(), 2);
     EXPECT_EQ(writer.failedFile(), out / ("osoby/osoba" + std::to_string(p->number) + ".htm"));
+
+    // Far into a site whose pages are composed while the earlier ones are written: the failed
+    // page is still the one told, and no page after it is written.
+    std::vector<Clovek*> persons;
+    for (int i = 0; i < 300; ++i)
+        persons.push_back(add("Petr", "Dvořák", 1));
+    persons.push_back(p);
+    for (int i = 0; i < 300; ++i)
+        persons.push_back(add("Eva", "Malá", 2));
+    TempFolder site;
+    std::filesystem::create_directories(site / ("osoby/osoba" + std::to_string(p->number) + ".htm"));
+    EXPECT_ANY_THROW(writer.writePages(site.path(), persons));
+    EXPECT_EQ(writer.filesWritten(), 302);
+    EXPECT_EQ(writer.failedFile(), site / ("osoby/osoba" + std::to_string(p->number) + ".htm"));
+    EXPECT_TRUE(fileExists(site / ("osoby/osoba" + std::to_string(persons[299]->number) + ".htm")));
+    EXPECT_FALSE(fileExists(site / ("osoby/osoba" + std::to_string(persons[301]->number) + ".htm")));
+    EXPECT_FALSE(fileExists(site / "osoby.htm"));
 }
 
 TEST_F(WebSiteTest, PersonsLeftOutOfTheSiteAreNamedWithoutALinkToAMissingPage)
