@@ -25,6 +25,7 @@
 #include <filesystem>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -133,6 +134,41 @@ bool holdsOnlySiteEntries(const std::filesystem::path& root, const std::string& 
             return false;
     }
     return true;
+}
+
+// The new folder of an export beside the site `name`: hidden, the site's name and six letters.
+std::string newFolderPrefix(const std::string& name)
+{
+    return "." + name + ".novy-";
+}
+
+// What an export killed midway left beside the site: its new folder, with part of a site or,
+// after the exchange, part of the old one. Removed when it is a real folder holding nothing but
+// a site's entries (its start page may be gone already) and no export still writes it: an export
+// keeps its new folder locked, and a lock ends with its process.
+void removeInterruptedExports(const std::string& parent, const std::string& name)
+{
+    namespace fs = std::filesystem;
+    const std::string prefix = newFolderPrefix(name);
+    std::vector<fs::path> leftovers;
+    try {
+        for (const fs::directory_entry& entry : fs::directory_iterator(parent)) {
+            const std::string leftover = entry.path().filename().string();
+            if (leftover.size() == prefix.size() + 6 && leftover.starts_with(prefix) &&
+                fs::is_directory(entry.symlink_status()) && holdsOnlySiteEntries(entry.path(), ""))
+                leftovers.push_back(entry.path());
+        }
+    } catch (const fs::filesystem_error&) {
+        // Nothing is removed from a folder that cannot be read; the export itself tells.
+    }
+    for (const fs::path& path : leftovers) {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            deleteFolderTree(path.string());
+        ::close(fd);
+    }
 }
 
 // The mode a folder made now gets (mkdtemp makes it for the owner alone).
@@ -694,13 +730,26 @@ void WebSiteWriter::writeSite(const std::string& target, const std::vector<Clove
                                : slash == 0               ? "/"
                                                           : site.substr(0, slash);
     const std::string name = slash == std::string::npos ? site : site.substr(slash + 1);
+    removeInterruptedExports(parent, name);
     // Hidden beside the site, on the same file system, so the rename at the end is one step.
-    std::string fresh = joinPath(parent, "." + name + ".novy-XXXXXX");
+    std::string fresh = joinPath(parent, newFolderPrefix(name) + "XXXXXX");
     if (!::mkdtemp(fresh.data())) {
         failure_ = std::strerror(errno);
         failedFile_ = site;
         throw EInOutError("cannot create " + fresh);
     }
+    // Locked while this export lives, so another export beside it never takes it for a leftover.
+    const int freshFd = ::open(fresh.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (freshFd >= 0)
+        ::flock(freshFd, LOCK_EX);
+    struct FolderLock {
+        int fd;
+        ~FolderLock()
+        {
+            if (fd >= 0)
+                ::close(fd);
+        }
+    } freshLock{freshFd};
 
     step_ = Step::Writing;
     try {

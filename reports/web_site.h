@@ -29,7 +29,8 @@ public:
     // Writes the site of the given persons into a new folder beside `target` and only then puts
     // it in the target's place, so an interrupted or failed export leaves the old site (or no
     // folder) and never half of one. An existing `target` must be an earlier site or empty
-    // (isReplaceableSiteFolder); it is replaced whole. Raises on failure, `step` telling where.
+    // (isReplaceableSiteFolder); it is replaced whole. The new folder of an export killed midway
+    // beside it is removed first. Raises on failure, `step` telling where.
     void writeSite(const std::string& target, const std::vector<Clovek*>& persons);
     enum class Step { Checking, Creating, Writing, Replacing, Done };
     Step step() const { return step_; }

@@ -17,6 +17,10 @@
 
 #include <filesystem>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 namespace {
 
 std::string page(const std::string& path)
@@ -354,6 +358,38 @@ TEST_F(WebSiteTest, AnEarlierSiteIsReplacedWholeAndOnlyAnEarlierSiteOrAnEmptyFol
     EXPECT_TRUE(isReplaceableSiteFolder(out / "prazdna")) << "an empty folder";
     std::filesystem::create_directory_symlink(site, own / "odkaz");
     EXPECT_FALSE(isReplaceableSiteFolder(own / "odkaz")) << "a link to a site";
+}
+
+TEST_F(WebSiteTest, TheNextExportRemovesTheNewFolderOfAKilledOneAndNothingElse)
+{
+    Clovek* jan = add("Jan", "Novák", 1);
+    const std::string site = out / "strom";
+    const auto writeSite = [&] { WebSiteWriter(tree, texts, {}, work.path(), false).writeSite(site, {jan}); };
+    writeSite();
+    // Killed while its pages were written, or while the old site went after the exchange.
+    const std::string killed = out / ".strom.novy-Ab12Cd";
+    std::filesystem::create_directories(killed + "/osoby");
+    writeFileAtomic(killed + "/osoby/osoba7.htm", "<html>");
+    const std::string empty = out / ".strom.novy-Ef34Gh";
+    createDir(empty);
+    const std::string own = out / ".strom.novy-Ij56Kl";
+    createDir(own);
+    writeFileAtomic(own + "/dopis.txt", "moje");
+    const std::string running = out / ".strom.novy-Mn78Op"; // another export still writes it
+    std::filesystem::create_directories(running + "/osoby");
+    const int lock = ::open(running.c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_EQ(::flock(lock, LOCK_EX), 0);
+    const std::string otherSite = out / ".jiny.novy-Ab12Cd";
+    createDir(otherSite);
+
+    writeSite();
+    ::close(lock);
+    EXPECT_FALSE(directoryExists(killed));
+    EXPECT_FALSE(directoryExists(empty));
+    EXPECT_EQ(readFileBytes(own + "/dopis.txt"), "moje");
+    EXPECT_TRUE(directoryExists(running));
+    EXPECT_TRUE(directoryExists(otherSite));
+    EXPECT_TRUE(isReplaceableSiteFolder(site));
 }
 
 TEST_F(WebSiteTest, APageOfItsOwnNamesRelativesWithoutLinksAndKeepsItsPortraitInFoto)
