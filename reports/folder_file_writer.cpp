@@ -24,7 +24,13 @@ FolderFileWriter::FolderFileWriter(const std::string& folder)
     folderFd_ = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folderFd_ < 0)
         openError_ = errno;
-    thread_ = std::thread([this] { run(); });
+    try {
+        thread_ = std::thread([this] { run(); });
+    } catch (...) {
+        if (folderFd_ >= 0)
+            ::close(folderFd_);
+        throw;
+    }
 }
 
 FolderFileWriter::~FolderFileWriter()
