@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 
 class HtmlLines {
 public:
@@ -19,6 +20,8 @@ public:
     void add(std::initializer_list<std::string_view> lines);
 
     const std::string& bytes() const { return bytes_; }
+    // The bytes handed on, the page left empty.
+    std::string release() { return std::move(bytes_); }
 
 private:
     std::string bytes_;

@@ -8,6 +8,7 @@
 #include "model/svatba.h"
 #include "model/text_source.h"
 #include "model/uk_clovek.h"
+#include "reports/folder_file_writer.h"
 #include "reports/html_lines.h"
 #include "reports/html_text.h"
 #include "system/datetime.h"
@@ -24,6 +25,7 @@
 #include <filesystem>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -79,21 +81,6 @@ bool yearNumber(const std::string& text, long long& year)
     return error == std::errc() && stop == end;
 }
 
-// A page of the new folder, which no one else can write into while it is made: it is written in
-// place with one open, write and close instead of a temporary file renamed over it; the folder is
-// put in the site's place whole only when every page is written. (Two persons of one number in a
-// damaged tree share a page, the later one's.)
-void writeNewFile(const std::string& path, const std::string& bytes)
-{
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
-    if (fd < 0)
-        throw EInOutError(std::strerror(errno));
-    const bool written = writeToDescriptor(fd, bytes);
-    const int writeError = errno;
-    if (::close(fd) != 0 || !written)
-        throw EInOutError(std::strerror(written ? errno : writeError));
-}
-
 // The names a site of this program holds, by folder.
 bool isSiteEntry(const std::string& folder, const std::string& name, bool isFolder)
 {
@@ -147,6 +134,41 @@ bool holdsOnlySiteEntries(const std::filesystem::path& root, const std::string& 
             return false;
     }
     return true;
+}
+
+// The new folder of an export beside the site `name`: hidden, the site's name and six letters.
+std::string newFolderPrefix(const std::string& name)
+{
+    return "." + name + ".novy-";
+}
+
+// What an export killed midway left beside the site: its new folder, with part of a site or,
+// after the exchange, part of the old one. Removed when it is a real folder holding nothing but
+// a site's entries (its start page may be gone already) and no export still writes it: an export
+// keeps its new folder locked, and a lock ends with its process.
+void removeInterruptedExports(const std::string& parent, const std::string& name)
+{
+    namespace fs = std::filesystem;
+    const std::string prefix = newFolderPrefix(name);
+    std::vector<fs::path> leftovers;
+    try {
+        for (const fs::directory_entry& entry : fs::directory_iterator(parent)) {
+            const std::string leftover = entry.path().filename().string();
+            if (leftover.size() == prefix.size() + 6 && leftover.starts_with(prefix) &&
+                fs::is_directory(entry.symlink_status()) && holdsOnlySiteEntries(entry.path(), ""))
+                leftovers.push_back(entry.path());
+        }
+    } catch (const fs::filesystem_error&) {
+        // Nothing is removed from a folder that cannot be read; the export itself tells.
+    }
+    for (const fs::path& path : leftovers) {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            deleteFolderTree(path.string());
+        ::close(fd);
+    }
 }
 
 // The mode a folder made now gets (mkdtemp makes it for the owner alone).
@@ -587,20 +609,24 @@ HtmlLines WebSiteWriter::couplePage(Svatba& partnership)
     return lines;
 }
 
-void WebSiteWriter::save(const std::string& relativePath, const HtmlLines& lines)
+void WebSiteWriter::save(const std::string& relativePath, HtmlLines&& lines)
 {
-    failedFile_ = folder_ + relativePath;
     // No page waits for the disk: the site can be written again from the tree at any time, and
-    // flushing its thousands of files took several times as long as writing them.
-    try {
-        writeNewFile(failedFile_, lines.bytes());
-    } catch (const EInOutError& e) {
-        failure_ = e.what();
-        throw;
+    // flushing its thousands of files took several times as long as writing them. (Two persons
+    // of one number in a damaged tree share a page, the later one's: the files keep their order.)
+    if (!files_->put(relativePath, lines.release())) {
+        takeFailure(*files_);
+        throw EInOutError(failure_);
     }
-    failedFile_.clear();
-    ++filesWritten_;
-    ++pagesWritten_;
+}
+
+void WebSiteWriter::takeFailure(const FolderFileWriter& files)
+{
+    filesWritten_ = pagesWritten_ = files.written();
+    if (!files.failedFile().empty()) {
+        failedFile_ = folder_ + files.failedFile();
+        failure_ = files.failure();
+    }
 }
 
 void WebSiteWriter::writePersonFiles(Clovek& person)
@@ -627,11 +653,38 @@ void WebSiteWriter::writePages(const std::string& folder, const std::vector<Clov
 {
     folder_ = withoutTrailingSlashes(folder) + "/";
     filesWritten_ = pagesWritten_ = 0;
+    failedFile_.clear();
     failure_.clear();
     forgetNames();
     singlePage_ = false;
     for (const Clovek* person : persons)
         naming(*person).exported = true;
+    // The pages are composed here and written by the file writer's thread meanwhile; a failure
+    // is told as if they had been written one after another: the first file that failed.
+    FolderFileWriter files(folder_);
+    files_ = &files;
+    try {
+        writePageFiles(persons);
+    } catch (...) {
+        files_ = nullptr;
+        if (!files.finish()) {
+            // An earlier page failed before what stopped the composing.
+            failedFile_.clear();
+            takeFailure(files);
+            throw EInOutError(failure_);
+        }
+        filesWritten_ = pagesWritten_ = files.written();
+        throw;
+    }
+    files_ = nullptr;
+    const bool written = files.finish();
+    takeFailure(files);
+    if (!written)
+        throw EInOutError(failure_);
+}
+
+void WebSiteWriter::writePageFiles(const std::vector<Clovek*>& persons)
+{
     save("index.htm", framesetPage());
     save("info.htm", infoPage());
 
@@ -652,7 +705,7 @@ void WebSiteWriter::writePages(const std::string& folder, const std::vector<Clov
         writePersonFiles(*person);
     }
     index.add({"</p>", "", "</body>", "", "</html>"});
-    save("osoby.htm", index);
+    save("osoby.htm", std::move(index));
     save("reklama.htm", footerPage());
 }
 
@@ -677,13 +730,26 @@ void WebSiteWriter::writeSite(const std::string& target, const std::vector<Clove
                                : slash == 0               ? "/"
                                                           : site.substr(0, slash);
     const std::string name = slash == std::string::npos ? site : site.substr(slash + 1);
+    removeInterruptedExports(parent, name);
     // Hidden beside the site, on the same file system, so the rename at the end is one step.
-    std::string fresh = joinPath(parent, "." + name + ".novy-XXXXXX");
+    std::string fresh = joinPath(parent, newFolderPrefix(name) + "XXXXXX");
     if (!::mkdtemp(fresh.data())) {
         failure_ = std::strerror(errno);
         failedFile_ = site;
         throw EInOutError("cannot create " + fresh);
     }
+    // Locked while this export lives, so another export beside it never takes it for a leftover.
+    const int freshFd = ::open(fresh.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (freshFd >= 0)
+        ::flock(freshFd, LOCK_EX);
+    struct FolderLock {
+        int fd;
+        ~FolderLock()
+        {
+            if (fd >= 0)
+                ::close(fd);
+        }
+    } freshLock{freshFd};
 
     step_ = Step::Writing;
     try {

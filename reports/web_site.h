@@ -10,6 +10,7 @@
 #include <vector>
 
 class Clovek;
+class FolderFileWriter;
 class Rod;
 class Svatba;
 class TextSource;
@@ -28,7 +29,8 @@ public:
     // Writes the site of the given persons into a new folder beside `target` and only then puts
     // it in the target's place, so an interrupted or failed export leaves the old site (or no
     // folder) and never half of one. An existing `target` must be an earlier site or empty
-    // (isReplaceableSiteFolder); it is replaced whole. Raises on failure, `step` telling where.
+    // (isReplaceableSiteFolder); it is replaced whole. The new folder of an export killed midway
+    // beside it is removed first. Raises on failure, `step` telling where.
     void writeSite(const std::string& target, const std::vector<Clovek*>& persons);
     enum class Step { Checking, Creating, Writing, Replacing, Done };
     Step step() const { return step_; }
@@ -79,8 +81,11 @@ private:
     const std::string& nameOrLink(const Clovek& person);
     Naming& naming(const Clovek& person);
     void forgetNames();
-    void save(const std::string& relativePath, const HtmlLines& lines);
+    void save(const std::string& relativePath, HtmlLines&& lines);
+    // Takes what the file writer tells of the file that failed.
+    void takeFailure(const FolderFileWriter& files);
     void writePersonFiles(Clovek& person);
+    void writePageFiles(const std::vector<Clovek*>& persons);
 
     Rod& tree_;
     TextSource& texts_;
@@ -88,6 +93,8 @@ private:
     std::string workingFolder_;
     bool useBirthSurname_;
     std::string folder_;
+    // Where the pages of the site go while writePages runs.
+    FolderFileWriter* files_ = nullptr;
     int coupleCounter_ = 0;
     int filesWritten_ = 0;
     int pagesWritten_ = 0;

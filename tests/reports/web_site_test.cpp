@@ -17,6 +17,10 @@
 
 #include <filesystem>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 namespace {
 
 std::string page(const std::string& path)
@@ -246,6 +250,23 @@ TEST_F(WebSiteTest, AFailedPageStopsTheExportAndTellsWhereItStopped)
     EXPECT_ANY_THROW(writer.writePages(out.path(), all()));
     EXPECT_EQ(writer.filesWritten(), 2);
     EXPECT_EQ(writer.failedFile(), out / ("osoby/osoba" + std::to_string(p->number) + ".htm"));
+
+    // Far into a site whose pages are composed while the earlier ones are written: the failed
+    // page is still the one told, and no page after it is written.
+    std::vector<Clovek*> persons;
+    for (int i = 0; i < 300; ++i)
+        persons.push_back(add("Petr", "Dvořák", 1));
+    persons.push_back(p);
+    for (int i = 0; i < 300; ++i)
+        persons.push_back(add("Eva", "Malá", 2));
+    TempFolder site;
+    std::filesystem::create_directories(site / ("osoby/osoba" + std::to_string(p->number) + ".htm"));
+    EXPECT_ANY_THROW(writer.writePages(site.path(), persons));
+    EXPECT_EQ(writer.filesWritten(), 302);
+    EXPECT_EQ(writer.failedFile(), site / ("osoby/osoba" + std::to_string(p->number) + ".htm"));
+    EXPECT_TRUE(fileExists(site / ("osoby/osoba" + std::to_string(persons[299]->number) + ".htm")));
+    EXPECT_FALSE(fileExists(site / ("osoby/osoba" + std::to_string(persons[301]->number) + ".htm")));
+    EXPECT_FALSE(fileExists(site / "osoby.htm"));
 }
 
 TEST_F(WebSiteTest, PersonsLeftOutOfTheSiteAreNamedWithoutALinkToAMissingPage)
@@ -337,6 +358,38 @@ TEST_F(WebSiteTest, AnEarlierSiteIsReplacedWholeAndOnlyAnEarlierSiteOrAnEmptyFol
     EXPECT_TRUE(isReplaceableSiteFolder(out / "prazdna")) << "an empty folder";
     std::filesystem::create_directory_symlink(site, own / "odkaz");
     EXPECT_FALSE(isReplaceableSiteFolder(own / "odkaz")) << "a link to a site";
+}
+
+TEST_F(WebSiteTest, TheNextExportRemovesTheNewFolderOfAKilledOneAndNothingElse)
+{
+    Clovek* jan = add("Jan", "Novák", 1);
+    const std::string site = out / "strom";
+    const auto writeSite = [&] { WebSiteWriter(tree, texts, {}, work.path(), false).writeSite(site, {jan}); };
+    writeSite();
+    // Killed while its pages were written, or while the old site went after the exchange.
+    const std::string killed = out / ".strom.novy-Ab12Cd";
+    std::filesystem::create_directories(killed + "/osoby");
+    writeFileAtomic(killed + "/osoby/osoba7.htm", "<html>");
+    const std::string empty = out / ".strom.novy-Ef34Gh";
+    createDir(empty);
+    const std::string own = out / ".strom.novy-Ij56Kl";
+    createDir(own);
+    writeFileAtomic(own + "/dopis.txt", "moje");
+    const std::string running = out / ".strom.novy-Mn78Op"; // another export still writes it
+    std::filesystem::create_directories(running + "/osoby");
+    const int lock = ::open(running.c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_EQ(::flock(lock, LOCK_EX), 0);
+    const std::string otherSite = out / ".jiny.novy-Ab12Cd";
+    createDir(otherSite);
+
+    writeSite();
+    ::close(lock);
+    EXPECT_FALSE(directoryExists(killed));
+    EXPECT_FALSE(directoryExists(empty));
+    EXPECT_EQ(readFileBytes(own + "/dopis.txt"), "moje");
+    EXPECT_TRUE(directoryExists(running));
+    EXPECT_TRUE(directoryExists(otherSite));
+    EXPECT_TRUE(isReplaceableSiteFolder(site));
 }
 
 TEST_F(WebSiteTest, APageOfItsOwnNamesRelativesWithoutLinksAndKeepsItsPortraitInFoto)
