@@ -52,6 +52,7 @@ void Scroll::clear()
     inOrder_.clear();
     personsInOrder_.clear();
     unsortedRow_ = nullptr;
+    keys_.clear();
     selected = top = count = 0;
 }
 
@@ -124,6 +125,7 @@ void Scroll::freeRow(Polozka* row)
         row->next->prev = row->prev;
     if (main_.currentRow == row)
         main_.currentRow = nullptr;
+    keys_.release(row->textKey);
     delete row;
 }
 

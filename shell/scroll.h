@@ -5,6 +5,7 @@
 #include "system/collation.h"
 #include "system/slab.h"
 
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -18,9 +19,9 @@ public:
     Clovek* person;
     Polozka* prev = nullptr;
     Polozka* next = nullptr;
-    // The collation key of the caption or identifier the rows were last sorted by, so that
-    // sorting again after an edit collates only what changed.
-    CachedCollationKey textKey;
+    // The collation key of the caption or identifier the rows were last sorted by, held in the
+    // view's shared keys, so that sorting again after an edit collates only what changed.
+    uint32_t textKey = SharedCollationKeys::none;
 };
 
 class Scroll {
@@ -56,6 +57,8 @@ public:
     // The row that shows the person, or none.
     Polozka* rowOf(const Clovek* person) const;
     Polozka* rowAt(int index) const;
+    // How many distinct captions (or identifiers) the rows hold keys for.
+    size_t distinctKeys() const { return keys_.size(); }
     // Steps from the first row to the row; -1 when it is not one of this view's rows.
     int indexOf(const Polozka* row) const;
 
@@ -129,4 +132,6 @@ private:
     };
     NameSort nameSort_;
     NameSort nameSortNow() const;
+    // The keys of the captions (or identifiers) of the rows, one per distinct text.
+    SharedCollationKeys keys_;
 };

@@ -228,14 +228,18 @@ void Scroll::sortByName()
     keys.reserve(rows.size());
     readPersons(
         rows,
-        [](const Polozka& row) {
+        [&](const Polozka& row) {
             const Clovek& p = *row.person;
             ask(&p.identifier, &p.firstName, &p.surname, &p.birthSurname, &p.sex, &p.birth.year,
-                row.textKey.storage());
+                keys_.storage(row.textKey));
         },
         [&](size_t i, const Clovek& p) {
             p.displayNameInto(caption, s.showBirthSurname, s.showBirth, s.showNumber);
-            keys.push_back(rows[i]->textKey.of(caption));
+            // A key no row holds any more goes, but never one of the keys taken so far: each is
+            // held by a row that is not keyed again in this sort.
+            Polozka& row = *rows[i];
+            row.textKey = keys_.hold(row.textKey, caption);
+            keys.push_back(keys_.key(row.textKey));
         });
     bool asc = s.sortAscending;
     Order order = unsorted(rows.size());
@@ -278,7 +282,8 @@ bool Scroll::resortRow(Polozka* row)
     const Nastaveni& s = main_.settings;
     std::string caption;
     row->person->displayNameInto(caption, s.showBirthSurname, s.showBirth, s.showNumber);
-    const std::string_view key = row->textKey.of(caption);
+    row->textKey = keys_.hold(row->textKey, caption);
+    const std::string_view key = keys_.key(row->textKey);
     const bool asc = s.sortAscending;
     auto before = [&](std::string_view a, std::string_view b) { return asc ? a < b : b < a; };
     // The other rows without the edited one: slot t is place t, or t + 1 from the edited on.
@@ -289,7 +294,7 @@ bool Scroll::resortRow(Polozka* row)
         const int middle = low + (high - low) / 2;
         const int other = place(middle);
         std::string_view otherKey;
-        if (!inOrder_[size_t(other)]->textKey.lastKey(otherKey))
+        if (!keys_.lastKey(inOrder_[size_t(other)]->textKey, otherKey))
             return false;
         const bool mineFirst = before(key, otherKey) || (!before(otherKey, key) && mine < other);
         if (mineFirst)
@@ -361,7 +366,7 @@ bool startsWithDigit(const std::string& id)
 }
 
 // False when a text collates among the numbers: then the test is no order.
-bool idPlaces(const std::vector<Polozka*>& rows, std::vector<IdPlace>& places)
+bool idPlaces(const std::vector<Polozka*>& rows, SharedCollationKeys& keys, std::vector<IdPlace>& places)
 {
     places.resize(rows.size());
     bool texts = false;
@@ -380,7 +385,9 @@ bool idPlaces(const std::vector<Polozka*>& rows, std::vector<IdPlace>& places)
     bool numbers = false;
     for (size_t i = 0; i < rows.size(); ++i) {
         IdentifierKey& id = places[i].id;
-        id.key = rows[i]->textKey.of(rows[i]->person->identifier);
+        Polozka& row = *rows[i];
+        row.textKey = keys.hold(row.textKey, row.person->identifier);
+        id.key = keys.key(row.textKey);
         if (id.digit) {
             lowest = !numbers || id.key < lowest ? id.key : lowest;
             highest = !numbers || highest < id.key ? id.key : highest;
@@ -410,7 +417,7 @@ void Scroll::sortById()
     bool asc = main_.settings.sortAscending;
     std::vector<IdPlace> places;
     Order order = unsorted(rows.size());
-    if (idPlaces(rows, places)) {
+    if (idPlaces(rows, keys_, places)) {
         stableSortRows(order,
                        [&](int a, int b) { return asc ? places[a] < places[b] : places[b] < places[a]; });
     } else {

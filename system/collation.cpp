@@ -145,3 +145,110 @@ std::string_view CachedCollationKey::of(std::string_view text)
     }
     return std::string_view(keyAndText_.get(), keyLength_);
 }
+
+uint32_t SharedCollationKeys::hold(uint32_t held, std::string_view text)
+{
+    if (held != none && entries_[held].key.text() == text)
+        return held;
+    if ((size() + 1) * 2 > slots_.size())
+        grow();
+    const auto hash = uint32_t(std::hash<std::string_view>{}(text));
+    const size_t slot = slotOf(text, hash);
+    uint32_t id = slots_[slot];
+    if (id == none) {
+        if (free_.empty()) {
+            id = uint32_t(entries_.size());
+            entries_.emplace_back();
+        } else {
+            id = free_.back();
+            free_.pop_back();
+        }
+        Entry& entry = entries_[id];
+        entry.key.of(text);
+        entry.hash = hash;
+        slots_[slot] = id;
+    }
+    ++entries_[id].holders;
+    release(held);
+    return id;
+}
+
+void SharedCollationKeys::release(uint32_t held)
+{
+    if (held == none)
+        return;
+    Entry& entry = entries_[held];
+    if (--entry.holders > 0)
+        return;
+    eraseSlot(slotOf(entry.key.text(), entry.hash));
+    entry.key = CachedCollationKey();
+    free_.push_back(held);
+}
+
+std::string_view SharedCollationKeys::key(uint32_t held)
+{
+    CachedCollationKey& entry = entries_[held].key;
+    std::string_view made;
+    if (entry.lastKey(made))
+        return made;
+    // Made under another locale: the text stays, the key is made anew.
+    const std::string text(entry.text());
+    return entry.of(text);
+}
+
+bool SharedCollationKeys::lastKey(uint32_t held, std::string_view& key) const
+{
+    return held != none && entries_[held].key.lastKey(key);
+}
+
+void SharedCollationKeys::clear()
+{
+    std::vector<Entry>().swap(entries_);
+    std::vector<uint32_t>().swap(free_);
+    std::vector<uint32_t>().swap(slots_);
+}
+
+size_t SharedCollationKeys::slotOf(std::string_view text, uint32_t hash) const
+{
+    const size_t mask = slots_.size() - 1;
+    for (size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+        const uint32_t id = slots_[slot];
+        if (id == none)
+            return slot;
+        const Entry& entry = entries_[id];
+        if (entry.hash == hash && entry.key.text() == text)
+            return slot;
+    }
+}
+
+void SharedCollationKeys::grow()
+{
+    slots_.assign(std::max<size_t>(16, slots_.size() * 2), none);
+    const size_t mask = slots_.size() - 1;
+    for (size_t id = 0; id < entries_.size(); ++id) {
+        if (entries_[id].holders == 0)
+            continue;
+        size_t slot = entries_[id].hash & mask;
+        while (slots_[slot] != none)
+            slot = (slot + 1) & mask;
+        slots_[slot] = uint32_t(id);
+    }
+}
+
+// Linear probing lets a slot go by moving up the entries after it that may take its place, so
+// that no search stops at the hole short of what it looks for.
+void SharedCollationKeys::eraseSlot(size_t slot)
+{
+    const size_t mask = slots_.size() - 1;
+    size_t hole = slot;
+    for (size_t next = (hole + 1) & mask; slots_[next] != none; next = (next + 1) & mask) {
+        const size_t home = entries_[slots_[next]].hash & mask;
+        // An entry whose home lies after the hole, up to its own slot, is found without moving.
+        const bool stays = hole <= next ? hole < home && home <= next : hole < home || home <= next;
+        if (!stays) {
+            slots_[hole] = slots_[next];
+            hole = next;
+        }
+    }
+    slots_[hole] = none;
+}

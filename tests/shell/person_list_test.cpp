@@ -16,6 +16,7 @@
 #include "toolkit/useractions.h"
 
 #include <random>
+#include <set>
 
 namespace {
 
@@ -717,5 +718,56 @@ TEST_F(PersonList, AddedAndRemovedRowsKeepTheBubblePassesOrder)
             }
             ASSERT_EQ(i, list.count);
         }
+    }
+}
+
+// A big tree's captions repeat: rows with equal captions share one key, and a long session of
+// edits, new rows and deletions leaves no key behind that no row holds.
+TEST_F(PersonList, EqualCaptionsShareOneKeyThroughALongSession)
+{
+    std::mt19937 rng(31);
+    const char* names[] = {"Novák", "novák", "Čapek", "Chmel"};
+    for (int i = 0; i < 150; ++i)
+        add(names[rng() % 4], rng() % 2 ? "Jan" : "Jana");
+    Scroll& list = view();
+    auto captions = [&] {
+        std::set<std::string> distinct;
+        for (Polozka* r = list.first; r; r = r->next)
+            distinct.insert(r->person->displayName(false, false, false));
+        return distinct.size();
+    };
+    auto order = [&] {
+        std::vector<Clovek*> rows;
+        for (Polozka* r = list.first; r; r = r->next)
+            rows.push_back(r->person);
+        return rows;
+    };
+    for (bool asc : {true, false}) {
+        hl.settings.sortAscending = asc;
+        const std::vector<Clovek*> expected = bubbleLiterally(order(), Scroll::byName, asc, hl.settings);
+        list.sort(Scroll::byName);
+        ASSERT_EQ(order(), expected);
+        EXPECT_EQ(list.distinctKeys(), 8u);
+    }
+    for (int step = 0; step < 400; ++step) {
+        Clovek* p = nullptr;
+        if (step % 7 == 3) {
+            list.remove(list.rowAt(int(rng() % unsigned(list.count))));
+        } else if (step % 5 == 0) {
+            p = add(names[rng() % 4]);
+            list.add(p);
+        } else {
+            // Typing: each keystroke makes a caption no other row has, and leaves the one before.
+            p = list.rowAt(int(rng() % unsigned(list.count)))->person;
+            p->surname = rng() % 3 ? p->surname + "a" : std::string(names[rng() % 4]);
+        }
+        if (p) {
+            const std::vector<Clovek*> before = order();
+            list.sortAfterEditOf(p, Scroll::byName);
+            if (step % 20 == 0) {
+                ASSERT_EQ(order(), bubbleLiterally(before, Scroll::byName, false, hl.settings)) << step;
+            }
+        }
+        ASSERT_EQ(list.distinctKeys(), captions()) << step;
     }
 }
