@@ -7,9 +7,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <unordered_map>
 #include <vector>
 
 class Clovek;
+struct DatumKey;
 class MainFrame;
 
 // One row; owned by its Scroll.
@@ -66,9 +68,10 @@ public:
     // result being that of the program's bubble passes over the rows; the current row stays
     // selected and in view.
     void sort(int key);
-    // The same after an edit of this one person only: when the last sort was by name under the
-    // settings that hold now, its row alone is put back where the full sort would put it,
-    // without reading the other persons again (the typing path on a big tree).
+    // The same after an edit of this one person only, or after its row was added: when the last
+    // sort was by this key under the settings that hold now and the key's test orders the rows,
+    // its row alone is put back where the full sort would put it, reading only the few persons a
+    // binary search meets (typing, a new person, on a big tree).
     void sortAfterEditOf(const Clovek* person, int key);
     void sortByName();
     void sortByBirth();
@@ -109,7 +112,9 @@ private:
 
     // Moves the row of the edited person to its place among the others; false when that
     // cannot be told without the full sort.
-    bool resortRow(Polozka* row);
+    bool resortRow(Polozka* row, int key);
+    // Moves the row at `mine` to `place` in the rows in order, in place.
+    void moveRow(int mine, int place);
 
     // Where the row of a person stands, from the rows in order; -1 when none shows it.
     int placeOf(const Clovek* person);
@@ -119,19 +124,30 @@ private:
     // The person of each row of `inOrder_`: a person's row is found in one pass over these
     // instead of a visit to every row scattered over memory.
     std::vector<const Clovek*> personsInOrder_;
-    // A row added since the last sort by name, not yet in its place; the others still are.
+    // A row added since the last sort, not yet in its place; the others still are.
     const Polozka* unsortedRow_ = nullptr;
-    // The settings the rows were last sorted by name under; unset after any other sort.
-    struct NameSort {
-        bool valid = false;
+    // What the rows were last sorted by; unset when that is not known.
+    struct SortedBy {
+        int key = -1;
         bool ascending = false;
+        // The parts of the caption, for the sort by name.
         bool birthSurname = false;
         bool birthYear = false;
         bool identifier = false;
-        bool operator==(const NameSort&) const = default;
+        bool operator==(const SortedBy&) const = default;
     };
-    NameSort nameSort_;
-    NameSort nameSortNow() const;
+    SortedBy sortedBy_;
+    SortedBy sortedByNow(int key) const;
+    // The birth test orders the rows unless some year holds both a year alone and a month
+    // without a day. The kinds of date seen in each year since the last full sort by birth, and
+    // whether a year has held both: a date edited away is not forgotten until that sort, which
+    // only sends more edits to it.
+    std::unordered_map<int, uint8_t> birthYearKinds_;
+    bool mixedBirthYears_ = true;
+    void noteBirthKind(const DatumKey& birth);
+    void forgetBirthOrderIfMixed();
+    // The last sort by identifier found every identifier beginning with a digit.
+    bool numericIds_ = false;
     // The keys of the captions (or identifiers) of the rows, one per distinct text.
     SharedCollationKeys keys_;
 };
