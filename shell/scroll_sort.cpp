@@ -228,6 +228,8 @@ void Scroll::sortByName()
     std::vector<std::string_view> keys;
     std::string caption;
     keys.reserve(rows.size());
+    keys_.tidy();
+    keys_.reserve(rows.size());
     readPersons(
         rows,
         [&](const Polozka& row) {
@@ -362,6 +364,7 @@ bool Scroll::resortRow(Polozka* row, int key)
     case byName: {
         std::string caption;
         edited.displayNameInto(caption, s.showBirthSurname, s.showBirth, s.showNumber);
+        keys_.tidy();
         row->textKey = keys_.hold(row->textKey, caption);
         const std::string_view mineKey = keys_.key(row->textKey);
         place = landing(mine, rows, [&](int other) -> Standing {
@@ -534,6 +537,7 @@ void Scroll::sortById()
     std::vector<IdPlace> places;
     Order order = unsorted(rows.size());
     bool texts = false;
+    keys_.tidy();
     if (idPlaces(rows, keys_, places, texts)) {
         stableSortRows(order,
                        [&](int a, int b) { return asc ? places[a] < places[b] : places[b] < places[a]; });

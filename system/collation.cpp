@@ -148,7 +148,8 @@ std::string_view CachedCollationKey::of(std::string_view text)
 
 uint32_t SharedCollationKeys::hold(uint32_t held, std::string_view text)
 {
-    if (held != none && entries_[held].key.text() == text)
+    rekeyIfStale();
+    if (held != none && entries_[held].text() == text)
         return held;
     if ((size() + 1) * 2 > slots_.size())
         grow();
@@ -164,7 +165,7 @@ uint32_t SharedCollationKeys::hold(uint32_t held, std::string_view text)
             free_.pop_back();
         }
         Entry& entry = entries_[id];
-        entry.key.of(text);
+        store(entry, text);
         entry.hash = hash;
         slots_[slot] = id;
     }
@@ -180,25 +181,32 @@ void SharedCollationKeys::release(uint32_t held)
     Entry& entry = entries_[held];
     if (--entry.holders > 0)
         return;
-    eraseSlot(slotOf(entry.key.text(), entry.hash));
-    entry.key = CachedCollationKey();
+    eraseSlot(slotOf(entry.text(), entry.hash));
+    liveBytes_ -= entry.keyLength + entry.textLength;
+    entry = Entry();
     free_.push_back(held);
 }
 
 std::string_view SharedCollationKeys::key(uint32_t held)
 {
-    CachedCollationKey& entry = entries_[held].key;
-    std::string_view made;
-    if (entry.lastKey(made))
-        return made;
-    // Made under another locale: the text stays, the key is made anew.
-    const std::string text(entry.text());
-    return entry.of(text);
+    rekeyIfStale();
+    const Entry& entry = entries_[held];
+    return std::string_view(entry.block, entry.keyLength);
 }
 
 bool SharedCollationKeys::lastKey(uint32_t held, std::string_view& key) const
 {
-    return held != none && entries_[held].key.lastKey(key);
+    if (held == none || locale_ != holder().generation)
+        return false;
+    key = std::string_view(entries_[held].block, entries_[held].keyLength);
+    return true;
+}
+
+void SharedCollationKeys::tidy()
+{
+    rekeyIfStale();
+    if (storedBytes_ - liveBytes_ > std::max<size_t>(liveBytes_, size_t(1) << 20))
+        repack();
 }
 
 void SharedCollationKeys::clear()
@@ -206,6 +214,67 @@ void SharedCollationKeys::clear()
     std::vector<Entry>().swap(entries_);
     std::vector<uint32_t>().swap(free_);
     std::vector<uint32_t>().swap(slots_);
+    std::vector<std::unique_ptr<char[]>>().swap(blocks_);
+    blockRoom_ = liveBytes_ = storedBytes_ = 0;
+}
+
+char* SharedCollationKeys::room(size_t bytes)
+{
+    constexpr size_t blockSize = size_t(1) << 20;
+    if (blocks_.empty() || blockRoom_ < bytes) {
+        // A text longer than a block gets one of its own.
+        const size_t size = std::max(blockSize, bytes);
+        blocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
+        blockEnd_ = blocks_.back().get() + size;
+        blockRoom_ = size;
+    }
+    char* at = blockEnd_ - blockRoom_;
+    blockRoom_ -= bytes;
+    storedBytes_ += bytes;
+    return at;
+}
+
+void SharedCollationKeys::store(Entry& entry, std::string_view text)
+{
+    locale_ = holder().generation;
+    const std::string_view key = holder().collator ? scratchCollationKey(text) : text;
+    char* block = room(key.size() + text.size());
+    std::copy(key.begin(), key.end(), block);
+    std::copy(text.begin(), text.end(), block + key.size());
+    entry.block = block;
+    entry.keyLength = uint32_t(key.size());
+    entry.textLength = uint32_t(text.size());
+    liveBytes_ += key.size() + text.size();
+}
+
+void SharedCollationKeys::rekeyIfStale()
+{
+    if (locale_ == holder().generation || entries_.empty())
+        return;
+    // The texts move into new blocks with their new keys; the old blocks go at the end.
+    std::vector<std::unique_ptr<char[]>> old;
+    old.swap(blocks_);
+    blockRoom_ = liveBytes_ = storedBytes_ = 0;
+    for (Entry& entry : entries_)
+        if (entry.holders > 0)
+            store(entry, entry.text());
+    locale_ = holder().generation;
+}
+
+void SharedCollationKeys::repack()
+{
+    std::vector<std::unique_ptr<char[]>> old;
+    old.swap(blocks_);
+    blockRoom_ = liveBytes_ = storedBytes_ = 0;
+    for (Entry& entry : entries_) {
+        if (entry.holders == 0)
+            continue;
+        const size_t bytes = entry.keyLength + entry.textLength;
+        char* block = room(bytes);
+        std::copy(entry.block, entry.block + bytes, block);
+        entry.block = block;
+        liveBytes_ += bytes;
+    }
 }
 
 size_t SharedCollationKeys::slotOf(std::string_view text, uint32_t hash) const
@@ -216,7 +285,7 @@ size_t SharedCollationKeys::slotOf(std::string_view text, uint32_t hash) const
         if (id == none)
             return slot;
         const Entry& entry = entries_[id];
-        if (entry.hash == hash && entry.key.text() == text)
+        if (entry.hash == hash && entry.text() == text)
             return slot;
     }
 }
