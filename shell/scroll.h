@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -146,8 +147,19 @@ private:
     bool mixedBirthYears_ = true;
     void noteBirthKind(const DatumKey& birth);
     void forgetBirthOrderIfMixed();
-    // The last sort by identifier found every identifier beginning with a digit.
-    bool numericIds_ = false;
+    // What the last sort by identifier found, where its test was an order: the numbers, the
+    // texts that collate before them and those after them. When some identifier was a text,
+    // every row holds the key of its identifier, and the bounds of the three bands are known;
+    // a row put back alone only widens them.
+    struct IdBands {
+        bool order = false;
+        bool keyed = false;
+        bool numbers = false;
+        bool lowTexts = false;
+        bool highTexts = false;
+        std::string lowestNumber, highestNumber, highestLowText, lowestHighText;
+    };
+    IdBands idBands_;
     // The keys of the captions (or identifiers) of the rows, one per distinct text.
     SharedCollationKeys keys_;
 };

@@ -329,6 +329,17 @@ BirthPlace orderedBirthPlace(const DatumKey& d, bool ascending)
     return place;
 }
 
+// Where an identifier stands when the test is an order: the texts that collate before every
+// number (band 0), the numbers (1), the texts after them (2).
+struct IdPlace {
+    int band = 1;
+    IdentifierKey id;
+    bool operator<(const IdPlace& o) const
+    {
+        return band != o.band ? band < o.band : identifierBefore(id, o.id);
+    }
+};
+
 bool startsWithDigit(const std::string& id)
 {
     return !id.empty() && id[0] >= '0' && id[0] <= '9';
@@ -392,14 +403,60 @@ bool Scroll::resortRow(Polozka* row, int key)
         break;
     }
     case byId: {
-        if (!numericIds_ || !startsWithDigit(edited.identifier))
+        IdBands& bands = idBands_;
+        if (!bands.order)
             return false;
-        const int64_t number = leadingNumber(edited.identifier);
+        IdPlace minePlace;
+        minePlace.id.digit = startsWithDigit(edited.identifier);
+        if (minePlace.id.digit)
+            minePlace.id.number = leadingNumber(edited.identifier);
+        if (bands.keyed) {
+            keys_.tidy();
+            row->textKey = keys_.hold(row->textKey, edited.identifier);
+            const std::string_view idKey = keys_.key(row->textKey);
+            minePlace.id.key = idKey;
+            // The row may join a band or widen it, but no text may come to collate among the
+            // numbers: then the test is no order.
+            if (minePlace.id.digit) {
+                if ((bands.lowTexts && idKey <= bands.highestLowText) ||
+                    (bands.highTexts && idKey >= bands.lowestHighText))
+                    return false;
+                if (!bands.numbers || idKey < bands.lowestNumber)
+                    bands.lowestNumber = idKey;
+                if (!bands.numbers || idKey > bands.highestNumber)
+                    bands.highestNumber = idKey;
+                bands.numbers = true;
+            } else if (!bands.numbers || idKey < bands.lowestNumber) {
+                minePlace.band = 0;
+                if (!bands.lowTexts || idKey > bands.highestLowText)
+                    bands.highestLowText = idKey;
+                bands.lowTexts = true;
+            } else if (idKey > bands.highestNumber) {
+                minePlace.band = 2;
+                if (!bands.highTexts || idKey < bands.lowestHighText)
+                    bands.lowestHighText = idKey;
+                bands.highTexts = true;
+            } else {
+                return false;
+            }
+        } else if (!minePlace.id.digit) {
+            return false;
+        }
         place = landing(mine, rows, [&](int other) -> Standing {
+            IdPlace otherPlace;
             const std::string& id = personsInOrder_[size_t(other)]->identifier;
-            if (!startsWithDigit(id))
+            otherPlace.id.digit = startsWithDigit(id);
+            if (otherPlace.id.digit)
+                otherPlace.id.number = leadingNumber(id);
+            if (bands.keyed) {
+                if (!keys_.lastKey(inOrder_[size_t(other)]->textKey, otherPlace.id.key))
+                    return std::nullopt;
+                if (!otherPlace.id.digit)
+                    otherPlace.band = !bands.numbers || otherPlace.id.key < bands.lowestNumber ? 0 : 2;
+            } else if (!otherPlace.id.digit) {
                 return std::nullopt;
-            return asc ? compared(number, leadingNumber(id)) : compared(leadingNumber(id), number);
+            }
+            return asc ? compared(minePlace, otherPlace) : compared(otherPlace, minePlace);
         });
         break;
     }
@@ -473,23 +530,14 @@ void Scroll::sortByBirth()
 
 namespace {
 
-// Where an identifier stands when the test is an order: the texts that collate before every
-// number (band 0), the numbers (1), the texts after them (2).
-struct IdPlace {
-    int band = 1;
-    IdentifierKey id;
-    bool operator<(const IdPlace& o) const
-    {
-        return band != o.band ? band < o.band : identifierBefore(id, o.id);
-    }
-};
-
 // False when a text collates among the numbers: then the test is no order.
+template<class Bands>
 bool idPlaces(const std::vector<Polozka*>& rows, SharedCollationKeys& keys, std::vector<IdPlace>& places,
-              bool& texts)
+              Bands& bands)
 {
     places.resize(rows.size());
-    texts = false;
+    bands = Bands();
+    bool texts = false;
     readPersons(
         rows, [](const Polozka& row) { ask(&row.person->identifier); },
         [&](size_t i, const Clovek& p) {
@@ -500,8 +548,8 @@ bool idPlaces(const std::vector<Polozka*>& rows, SharedCollationKeys& keys, std:
             texts = texts || !id.digit;
         });
     if (!texts)
-        return true;
-    std::string_view lowest, highest;
+        return bands.order = true;
+    std::string_view lowest, highest, highestLow, lowestHigh;
     bool numbers = false;
     for (size_t i = 0; i < rows.size(); ++i) {
         IdentifierKey& id = places[i].id;
@@ -518,13 +566,26 @@ bool idPlaces(const std::vector<Polozka*>& rows, SharedCollationKeys& keys, std:
     for (IdPlace& place : places) {
         if (place.id.digit)
             continue;
-        if (!numbers || place.id.key < lowest)
+        const std::string_view key = place.id.key;
+        if (!numbers || key < lowest) {
             place.band = 0;
-        else if (highest < place.id.key)
+            highestLow = !bands.lowTexts || highestLow < key ? key : highestLow;
+            bands.lowTexts = true;
+        } else if (highest < key) {
             place.band = 2;
-        else
+            lowestHigh = !bands.highTexts || key < lowestHigh ? key : lowestHigh;
+            bands.highTexts = true;
+        } else {
             order = false;
+        }
     }
+    bands.order = order;
+    bands.keyed = true;
+    bands.numbers = numbers;
+    bands.lowestNumber = lowest;
+    bands.highestNumber = highest;
+    bands.highestLowText = highestLow;
+    bands.lowestHighText = lowestHigh;
     return order;
 }
 
@@ -536,9 +597,8 @@ void Scroll::sortById()
     bool asc = main_.settings.sortAscending;
     std::vector<IdPlace> places;
     Order order = unsorted(rows.size());
-    bool texts = false;
     keys_.tidy();
-    if (idPlaces(rows, keys_, places, texts)) {
+    if (idPlaces(rows, keys_, places, idBands_)) {
         stableSortRows(order,
                        [&](int a, int b) { return asc ? places[a] < places[b] : places[b] < places[a]; });
     } else {
@@ -550,7 +610,6 @@ void Scroll::sortById()
     }
     placeRows(order);
     sortedBy_ = sortedByNow(byId);
-    numericIds_ = !texts;
 }
 
 void Scroll::sortByPercent()

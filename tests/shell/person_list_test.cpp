@@ -779,10 +779,11 @@ TEST_F(PersonList, ANewOrEditedRowFindsItsPlaceUnderEveryKey)
 {
     std::mt19937 rng(5150);
     const char* names[] = {"Novák", "novák", "Čapek", "Hora", ""};
+    const char* ids[] = {"1", "2", "10", "9", "x", "X", "ab", "", "(3)", "02", "５"};
     auto birth = [&] {
         return Datum(randomPart(rng, 1, 2, 40), randomPart(rng, 1, 3, 30), randomPart(rng, 1900, 1902, 20));
     };
-    for (int round = 0; round < 240; ++round) {
+    for (int round = 0; round < 480; ++round) {
         hl.tree = std::make_unique<Rod>();
         hl.personList.reset();
         hl.currentRow = nullptr;
@@ -790,13 +791,15 @@ TEST_F(PersonList, ANewOrEditedRowFindsItsPlaceUnderEveryKey)
         const bool asc = round / 4 % 2;
         // Some rounds have dates only a year or only a month and a day: no year mixes the two.
         const bool plainBirths = round % 3 == 0;
-        const bool textIds = round % 5 == 0;
+        // Texts before the numbers and after them, now and then one among them.
+        const bool textIds = round % 3 != 1;
+        const size_t idKinds = round % 5 == 0 ? 11 : 10;
         auto dress = [&](Clovek* p) {
             p->birth = birth();
             if (plainBirths && Datum::isUnknown(p->birth.day))
                 p->birth.month = "?";
             p->percentFilled = int(rng() % 3);
-            p->identifier = textIds && rng() % 4 == 0 ? "x" : std::to_string(rng() % 5);
+            p->identifier = textIds ? ids[rng() % idKinds] : std::to_string(rng() % 5);
         };
         const int n = 1 + int(rng() % 25);
         for (int i = 0; i < n; ++i)
