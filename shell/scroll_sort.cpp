@@ -229,7 +229,9 @@ void Scroll::sortByName()
     std::string caption;
     keys.reserve(rows.size());
     keys_.tidy();
-    keys_.reserve(rows.size());
+    // With room to spare: the captions typed next need entries before theirs are let go, and a
+    // full table would be copied whole for the first keystroke. Room not used costs nothing.
+    keys_.reserve(rows.size() + rows.size() / 4 + 16);
     readPersons(
         rows,
         [&](const Polozka& row) {
