@@ -20,9 +20,13 @@ void PersonEditor::Nova1Click()
     if (!tree || !personList)
         return;
     Clovek* previous = currentPerson;
-    // The person being left gets its share counted; the list shows it at the next repaint.
-    if (previous)
-        previous->updatePercentFilled();
+    // The person being left gets its share counted; the list shows it at the next repaint, and
+    // in the order of the shares its row moves first: the new row alone is put in place below.
+    if (previous) {
+        const int32_t share = previous->percentFilled;
+        if (previous->updatePercentFilled() != share && setrid.ItemIndex() == Scroll::byPercent)
+            personList->sortAfterEditOf(previous, Scroll::byPercent);
+    }
 
     Clovek* person = tree->addNewPerson(std::make_unique<Clovek>());
     if (tree->personCount() == 1)

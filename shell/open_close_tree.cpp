@@ -101,8 +101,12 @@ void MainFrame::installLoadedTree()
         currentPerson = nullptr;
     // The list may be sorted by the share of filled fields.
     tree->updateAllPercentFilled();
-    personList->sort(settings.sortOrder);
-    personList->paint();
+    // The group box's filter sorts the list by the key the box above it shows, which is the
+    // settings' one: a big tree is sorted once. Without persons the filter does not run.
+    if (!hasPersons || setrid.ItemIndex() != settings.sortOrder) {
+        personList->sort(settings.sortOrder);
+        personList->paint();
+    }
     fillGroupsCombo("");
     pagesChange();
 }

@@ -52,6 +52,9 @@ void Scroll::clear()
     inOrder_.clear();
     personsInOrder_.clear();
     unsortedRow_ = nullptr;
+    // The rows that come next stand in no known order.
+    sortedBy_ = SortedBy();
+    keys_.clear();
     selected = top = count = 0;
 }
 
@@ -64,7 +67,7 @@ void Scroll::add(Clovek* person)
         inOrder_.insert(inOrder_.begin(), row);
         personsInOrder_.insert(personsInOrder_.begin(), person);
         if (unsortedRow_)
-            nameSort_ = NameSort();
+            sortedBy_ = SortedBy();
         unsortedRow_ = row;
     }
     row->next = first;
@@ -89,6 +92,7 @@ void Scroll::remove(Polozka* row)
     }
     if (unsortedRow_ == row)
         unsortedRow_ = nullptr;
+    forgetBirthOrderIfMixed();
     freeRow(row);
     int oldCount = count--;
     if (oldCount == selected + 1)
@@ -124,6 +128,7 @@ void Scroll::freeRow(Polozka* row)
         row->next->prev = row->prev;
     if (main_.currentRow == row)
         main_.currentRow = nullptr;
+    keys_.release(row->textKey);
     delete row;
 }
 
@@ -132,6 +137,7 @@ void Scroll::removeRowsOf(const std::function<bool(const Clovek*)>& leaving)
     inOrder_.clear();
     personsInOrder_.clear();
     unsortedRow_ = nullptr;
+    forgetBirthOrderIfMixed();
     for (Polozka* row = first; row;) {
         Polozka* following = row->next;
         if (leaving(row->person)) {
@@ -143,6 +149,14 @@ void Scroll::removeRowsOf(const std::function<bool(const Clovek*)>& leaving)
     selected = std::min(selected, count - 1);
     setBarMax(std::max(count - visibleRows, 0));
     ensureVisible();
+}
+
+void Scroll::forgetBirthOrderIfMixed()
+{
+    // Where the birth test is no order, the rows left by a row that goes need not stand as the
+    // passes would leave them.
+    if (sortedBy_.key == byBirth && mixedBirthYears_)
+        sortedBy_ = SortedBy();
 }
 
 int Scroll::placeOf(const Clovek* person)

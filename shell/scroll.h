@@ -5,10 +5,14 @@
 #include "system/collation.h"
 #include "system/slab.h"
 
+#include <cstdint>
 #include <functional>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 class Clovek;
+struct DatumKey;
 class MainFrame;
 
 // One row; owned by its Scroll.
@@ -18,9 +22,9 @@ public:
     Clovek* person;
     Polozka* prev = nullptr;
     Polozka* next = nullptr;
-    // The collation key of the caption or identifier the rows were last sorted by, so that
-    // sorting again after an edit collates only what changed.
-    CachedCollationKey textKey;
+    // The collation key of the caption or identifier the rows were last sorted by, held in the
+    // view's shared keys, so that sorting again after an edit collates only what changed.
+    uint32_t textKey = SharedCollationKeys::none;
 };
 
 class Scroll {
@@ -56,6 +60,8 @@ public:
     // The row that shows the person, or none.
     Polozka* rowOf(const Clovek* person) const;
     Polozka* rowAt(int index) const;
+    // How many distinct captions (or identifiers) the rows hold keys for.
+    size_t distinctKeys() const { return keys_.size(); }
     // Steps from the first row to the row; -1 when it is not one of this view's rows.
     int indexOf(const Polozka* row) const;
 
@@ -63,9 +69,10 @@ public:
     // result being that of the program's bubble passes over the rows; the current row stays
     // selected and in view.
     void sort(int key);
-    // The same after an edit of this one person only: when the last sort was by name under the
-    // settings that hold now, its row alone is put back where the full sort would put it,
-    // without reading the other persons again (the typing path on a big tree).
+    // The same after an edit of this one person only, or after its row was added: when the last
+    // sort was by this key under the settings that hold now and the key's test orders the rows,
+    // its row alone is put back where the full sort would put it, reading only the few persons a
+    // binary search meets (typing, a new person, on a big tree).
     void sortAfterEditOf(const Clovek* person, int key);
     void sortByName();
     void sortByBirth();
@@ -106,7 +113,9 @@ private:
 
     // Moves the row of the edited person to its place among the others; false when that
     // cannot be told without the full sort.
-    bool resortRow(Polozka* row);
+    bool resortRow(Polozka* row, int key);
+    // Moves the row at `mine` to `place` in the rows in order, in place.
+    void moveRow(int mine, int place);
 
     // Where the row of a person stands, from the rows in order; -1 when none shows it.
     int placeOf(const Clovek* person);
@@ -116,17 +125,41 @@ private:
     // The person of each row of `inOrder_`: a person's row is found in one pass over these
     // instead of a visit to every row scattered over memory.
     std::vector<const Clovek*> personsInOrder_;
-    // A row added since the last sort by name, not yet in its place; the others still are.
+    // A row added since the last sort, not yet in its place; the others still are.
     const Polozka* unsortedRow_ = nullptr;
-    // The settings the rows were last sorted by name under; unset after any other sort.
-    struct NameSort {
-        bool valid = false;
+    // What the rows were last sorted by; unset when that is not known.
+    struct SortedBy {
+        int key = -1;
         bool ascending = false;
+        // The parts of the caption, for the sort by name.
         bool birthSurname = false;
         bool birthYear = false;
         bool identifier = false;
-        bool operator==(const NameSort&) const = default;
+        bool operator==(const SortedBy&) const = default;
     };
-    NameSort nameSort_;
-    NameSort nameSortNow() const;
+    SortedBy sortedBy_;
+    SortedBy sortedByNow(int key) const;
+    // The birth test orders the rows unless some year holds both a year alone and a month
+    // without a day. The kinds of date seen in each year since the last full sort by birth, and
+    // whether a year has held both: a date edited away is not forgotten until that sort, which
+    // only sends more edits to it.
+    std::unordered_map<int, uint8_t> birthYearKinds_;
+    bool mixedBirthYears_ = true;
+    void noteBirthKind(const DatumKey& birth);
+    void forgetBirthOrderIfMixed();
+    // What the last sort by identifier found, where its test was an order: the numbers, the
+    // texts that collate before them and those after them. When some identifier was a text,
+    // every row holds the key of its identifier, and the bounds of the three bands are known;
+    // a row put back alone only widens them.
+    struct IdBands {
+        bool order = false;
+        bool keyed = false;
+        bool numbers = false;
+        bool lowTexts = false;
+        bool highTexts = false;
+        std::string lowestNumber, highestNumber, highestLowText, lowestHighText;
+    };
+    IdBands idBands_;
+    // The keys of the captions (or identifiers) of the rows, one per distinct text.
+    SharedCollationKeys keys_;
 };

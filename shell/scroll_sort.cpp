@@ -15,6 +15,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -226,16 +228,24 @@ void Scroll::sortByName()
     std::vector<std::string_view> keys;
     std::string caption;
     keys.reserve(rows.size());
+    keys_.tidy();
+    // With room to spare: the captions typed next need entries before theirs are let go, and a
+    // full table would be copied whole for the first keystroke. Room not used costs nothing.
+    keys_.reserve(rows.size() + rows.size() / 4 + 16);
     readPersons(
         rows,
-        [](const Polozka& row) {
+        [&](const Polozka& row) {
             const Clovek& p = *row.person;
             ask(&p.identifier, &p.firstName, &p.surname, &p.birthSurname, &p.sex, &p.birth.year,
-                row.textKey.storage());
+                keys_.storage(row.textKey));
         },
         [&](size_t i, const Clovek& p) {
             p.displayNameInto(caption, s.showBirthSurname, s.showBirth, s.showNumber);
-            keys.push_back(rows[i]->textKey.of(caption));
+            // A key no row holds any more goes, but never one of the keys taken so far: each is
+            // held by a row that is not keyed again in this sort.
+            Polozka& row = *rows[i];
+            row.textKey = keys_.hold(row.textKey, caption);
+            keys.push_back(keys_.key(row.textKey));
         });
     bool asc = s.sortAscending;
     Order order = unsorted(rows.size());
@@ -243,106 +253,83 @@ void Scroll::sortByName()
         order, [&](int a, int b) { return asc ? keys[a] < keys[b] : keys[b] < keys[a]; },
         [&](Order& all) { sortByKeys(all, keys, asc); });
     placeRows(order);
-    nameSort_ = nameSortNow();
+    sortedBy_ = sortedByNow(byName);
 }
 
-Scroll::NameSort Scroll::nameSortNow() const
+Scroll::SortedBy Scroll::sortedByNow(int key) const
 {
     const Nastaveni& s = main_.settings;
-    return NameSort{true, s.sortAscending, s.showBirthSurname, s.showBirth, s.showNumber};
+    if (key != byName)
+        return SortedBy{key, s.sortAscending};
+    return SortedBy{key, s.sortAscending, s.showBirthSurname, s.showBirth, s.showNumber};
 }
 
 void Scroll::sortAfterEditOf(const Clovek* person, int key)
 {
     Polozka* row = nullptr;
-    if (key == byName && nameSort_ == nameSortNow() && !inOrder_.empty() &&
+    if (key >= byName && key <= byPercent && sortedBy_ == sortedByNow(key) && !inOrder_.empty() &&
         inOrder_.size() == size_t(count) && (!unsortedRow_ || unsortedRow_->person == person))
         // The edited person is nearly always the current one: no walk over the rows for it.
         row = main_.currentRow && main_.currentRow->person == person ? main_.currentRow : rowOf(person);
-    if (!row || !resortRow(row)) {
+    if (!row || !resortRow(row, key)) {
         sort(key);
         return;
     }
     ensureVisible();
 }
 
-// The other rows are in the order of the last sort and their captions have not changed, so
-// they stay sorted among themselves; the full sort (stable: equal keys keep their places) would
-// put the edited row at the one place among them where its key and place fit, which a binary
-// search over their kept keys finds.
-bool Scroll::resortRow(Polozka* row)
+namespace {
+
+// How a key stands to another: negative before it, positive after, 0 equal; none when it
+// cannot be told without the full sort.
+using Standing = std::optional<int>;
+
+template<class T> int compared(const T& a, const T& b)
 {
-    const int mine = indexOf(row);
-    if (mine < 0)
-        return false;
-    const Nastaveni& s = main_.settings;
-    std::string caption;
-    row->person->displayNameInto(caption, s.showBirthSurname, s.showBirth, s.showNumber);
-    const std::string_view key = row->textKey.of(caption);
-    const bool asc = s.sortAscending;
-    auto before = [&](std::string_view a, std::string_view b) { return asc ? a < b : b < a; };
-    // The other rows without the edited one: slot t is place t, or t + 1 from the edited on.
-    const int others = int(inOrder_.size()) - 1;
-    auto place = [&](int slot) { return slot < mine ? slot : slot + 1; };
-    int low = 0, high = others;
+    return a < b ? -1 : b < a ? 1 : 0;
+}
+
+// The slot among the other rows where the edited row at place `mine` of `count` lands:
+// `standing(other)` tells how its key stands to that of the row at place `other`, equal keys
+// keeping the order of the places.
+template<class StandingTo> std::optional<int> landing(int mine, int count, const StandingTo& standing)
+{
+    int low = 0, high = count - 1;
     while (low < high) {
         const int middle = low + (high - low) / 2;
-        const int other = place(middle);
-        std::string_view otherKey;
-        if (!inOrder_[size_t(other)]->textKey.lastKey(otherKey))
-            return false;
-        const bool mineFirst = before(key, otherKey) || (!before(otherKey, key) && mine < other);
-        if (mineFirst)
+        const int other = middle < mine ? middle : middle + 1;
+        const Standing c = standing(other);
+        if (!c)
+            return std::nullopt;
+        if (*c < 0 || (*c == 0 && mine < other))
             high = middle;
         else
             low = middle + 1;
     }
-    // Slot `low` among the others is the row's place in the whole list. The row alone moves,
-    // in place: a list of a million rows is neither copied nor linked anew.
-    const auto rows = inOrder_.begin();
-    const auto persons = personsInOrder_.begin();
-    if (low < mine) {
-        std::rotate(rows + low, rows + mine, rows + mine + 1);
-        std::rotate(persons + low, persons + mine, persons + mine + 1);
-    } else if (low > mine) {
-        std::rotate(rows + mine, rows + mine + 1, rows + low + 1);
-        std::rotate(persons + mine, persons + mine + 1, persons + low + 1);
-    }
-    if (low != mine) {
-        if (row->prev)
-            row->prev->next = row->next;
-        if (row->next)
-            row->next->prev = row->prev;
-        row->prev = low > 0 ? inOrder_[size_t(low - 1)] : nullptr;
-        row->next = size_t(low + 1) < inOrder_.size() ? inOrder_[size_t(low + 1)] : nullptr;
-        if (row->prev)
-            row->prev->next = row;
-        if (row->next)
-            row->next->prev = row;
-        first = inOrder_.front();
-    }
-    unsortedRow_ = nullptr;
-    selectCurrent(main_.currentRow);
-    nameSort_ = nameSortNow();
-    return true;
+    return low;
 }
 
-void Scroll::sortByBirth()
+// A birth's place where no year holds both a year alone and a date with a month, the same as
+// birthPlaces gives it there: a year alone comes after the dates of its year ascending and
+// before them descending, every year alone of a year equal.
+BirthPlace orderedBirthPlace(const DatumKey& d, bool ascending)
 {
-    nameSort_ = NameSort();
-    const std::vector<Polozka*>& rows = rowsInOrder();
-    std::vector<DatumKey> births;
-    births.reserve(rows.size());
-    readPersons(
-        rows, [](const Polozka& row) { ask(&row.person->birth.day, &row.person->birth.year); },
-        [&](size_t, const Clovek& p) { births.push_back(readBirth(p.birth)); });
-    std::vector<BirthPlace> places = birthPlaces(births, main_.settings.sortAscending);
-    Order order = unsorted(rows.size());
-    stableSortRows(order, [&](int a, int b) { return places[a] < places[b]; });
-    placeRows(order);
+    BirthPlace place;
+    if (!d.yearKnown) {
+        place.year = ascending ? std::numeric_limits<int64_t>::max() : std::numeric_limits<int64_t>::min();
+        return place;
+    }
+    const int64_t sign = ascending ? -1 : 1;
+    place.year = sign * d.year;
+    if (!d.monthKnown) {
+        place.block = ascending ? 1 : -1;
+        return place;
+    }
+    place.month = sign * d.month;
+    place.full = sign * d.dayKnown;
+    place.day = d.dayKnown ? sign * d.day : 0;
+    return place;
 }
-
-namespace {
 
 // Where an identifier stands when the test is an order: the texts that collate before every
 // number (band 0), the numbers (1), the texts after them (2).
@@ -360,10 +347,198 @@ bool startsWithDigit(const std::string& id)
     return !id.empty() && id[0] >= '0' && id[0] <= '9';
 }
 
+} // namespace
+
+void Scroll::noteBirthKind(const DatumKey& birth)
+{
+    if (!birth.yearKnown || (birth.monthKnown && birth.dayKnown))
+        return;
+    uint8_t& kinds = birthYearKinds_[birth.year];
+    kinds |= birth.monthKnown ? 2 : 1;
+    mixedBirthYears_ = mixedBirthYears_ || kinds == 3;
+}
+
+// The other rows are in the order of the last sort and their keys have not changed, so they
+// stay sorted among themselves; where the key's test is an order the full sort (stable: equal
+// keys keep their places) puts the edited row at the one place among them where its key and
+// place fit, which a binary search finds. For the name the keys kept from that sort are read,
+// for the others the few persons met.
+bool Scroll::resortRow(Polozka* row, int key)
+{
+    const int mine = indexOf(row);
+    if (mine < 0)
+        return false;
+    const Nastaveni& s = main_.settings;
+    const bool asc = s.sortAscending;
+    const Clovek& edited = *row->person;
+    const int rows = int(inOrder_.size());
+    std::optional<int> place;
+    switch (key) {
+    case byName: {
+        std::string caption;
+        edited.displayNameInto(caption, s.showBirthSurname, s.showBirth, s.showNumber);
+        keys_.tidy();
+        row->textKey = keys_.hold(row->textKey, caption);
+        const std::string_view mineKey = keys_.key(row->textKey);
+        place = landing(mine, rows, [&](int other) -> Standing {
+            std::string_view otherKey;
+            if (!keys_.lastKey(inOrder_[size_t(other)]->textKey, otherKey))
+                return std::nullopt;
+            return asc ? mineKey.compare(otherKey) : otherKey.compare(mineKey);
+        });
+        break;
+    }
+    case byBirth: {
+        const DatumKey birth = readBirth(edited.birth);
+        // A year where the test is no order decides the places of all its dates together: the
+        // edited date leaving such a year may move the others. A new row leaves none, and passes
+        // other years whole.
+        noteBirthKind(birth);
+        if (mixedBirthYears_ &&
+            (row != unsortedRow_ || (birth.yearKnown && birthYearKinds_[birth.year] == 3)))
+            return false;
+        const BirthPlace minePlace = orderedBirthPlace(birth, asc);
+        place = landing(mine, rows, [&](int other) -> Standing {
+            return compared(minePlace,
+                            orderedBirthPlace(readBirth(personsInOrder_[size_t(other)]->birth), asc));
+        });
+        break;
+    }
+    case byId: {
+        IdBands& bands = idBands_;
+        if (!bands.order)
+            return false;
+        IdPlace minePlace;
+        minePlace.id.digit = startsWithDigit(edited.identifier);
+        if (minePlace.id.digit)
+            minePlace.id.number = leadingNumber(edited.identifier);
+        if (bands.keyed) {
+            keys_.tidy();
+            row->textKey = keys_.hold(row->textKey, edited.identifier);
+            const std::string_view idKey = keys_.key(row->textKey);
+            minePlace.id.key = idKey;
+            // The row may join a band or widen it, but no text may come to collate among the
+            // numbers: then the test is no order.
+            if (minePlace.id.digit) {
+                if ((bands.lowTexts && idKey <= bands.highestLowText) ||
+                    (bands.highTexts && idKey >= bands.lowestHighText))
+                    return false;
+                if (!bands.numbers || idKey < bands.lowestNumber)
+                    bands.lowestNumber = idKey;
+                if (!bands.numbers || idKey > bands.highestNumber)
+                    bands.highestNumber = idKey;
+                bands.numbers = true;
+            } else if (!bands.numbers || idKey < bands.lowestNumber) {
+                minePlace.band = 0;
+                if (!bands.lowTexts || idKey > bands.highestLowText)
+                    bands.highestLowText = idKey;
+                bands.lowTexts = true;
+            } else if (idKey > bands.highestNumber) {
+                minePlace.band = 2;
+                if (!bands.highTexts || idKey < bands.lowestHighText)
+                    bands.lowestHighText = idKey;
+                bands.highTexts = true;
+            } else {
+                return false;
+            }
+        } else if (!minePlace.id.digit) {
+            return false;
+        }
+        place = landing(mine, rows, [&](int other) -> Standing {
+            IdPlace otherPlace;
+            const std::string& id = personsInOrder_[size_t(other)]->identifier;
+            otherPlace.id.digit = startsWithDigit(id);
+            if (otherPlace.id.digit)
+                otherPlace.id.number = leadingNumber(id);
+            if (bands.keyed) {
+                if (!keys_.lastKey(inOrder_[size_t(other)]->textKey, otherPlace.id.key))
+                    return std::nullopt;
+                if (!otherPlace.id.digit)
+                    otherPlace.band = !bands.numbers || otherPlace.id.key < bands.lowestNumber ? 0 : 2;
+            } else if (!otherPlace.id.digit) {
+                return std::nullopt;
+            }
+            return asc ? compared(minePlace, otherPlace) : compared(otherPlace, minePlace);
+        });
+        break;
+    }
+    case byPercent: {
+        const int share = edited.percentFilled;
+        place = landing(mine, rows, [&](int other) -> Standing {
+            const int otherShare = personsInOrder_[size_t(other)]->percentFilled;
+            return asc ? compared(share, otherShare) : compared(otherShare, share);
+        });
+        break;
+    }
+    default:
+        return false;
+    }
+    if (!place)
+        return false;
+    moveRow(mine, *place);
+    unsortedRow_ = nullptr;
+    selectCurrent(main_.currentRow);
+    sortedBy_ = sortedByNow(key);
+    return true;
+}
+
+// The row alone moves, in place: a list of a million rows is neither copied nor linked anew.
+void Scroll::moveRow(int mine, int place)
+{
+    const auto rows = inOrder_.begin();
+    const auto persons = personsInOrder_.begin();
+    if (place < mine) {
+        std::rotate(rows + place, rows + mine, rows + mine + 1);
+        std::rotate(persons + place, persons + mine, persons + mine + 1);
+    } else if (place > mine) {
+        std::rotate(rows + mine, rows + mine + 1, rows + place + 1);
+        std::rotate(persons + mine, persons + mine + 1, persons + place + 1);
+    } else {
+        return;
+    }
+    Polozka* row = inOrder_[size_t(place)];
+    if (row->prev)
+        row->prev->next = row->next;
+    if (row->next)
+        row->next->prev = row->prev;
+    row->prev = place > 0 ? inOrder_[size_t(place - 1)] : nullptr;
+    row->next = size_t(place + 1) < inOrder_.size() ? inOrder_[size_t(place + 1)] : nullptr;
+    if (row->prev)
+        row->prev->next = row;
+    if (row->next)
+        row->next->prev = row;
+    first = inOrder_.front();
+}
+
+void Scroll::sortByBirth()
+{
+    const std::vector<Polozka*>& rows = rowsInOrder();
+    std::vector<DatumKey> births;
+    births.reserve(rows.size());
+    birthYearKinds_.clear();
+    mixedBirthYears_ = false;
+    readPersons(
+        rows, [](const Polozka& row) { ask(&row.person->birth.day, &row.person->birth.year); },
+        [&](size_t, const Clovek& p) {
+            births.push_back(readBirth(p.birth));
+            noteBirthKind(births.back());
+        });
+    std::vector<BirthPlace> places = birthPlaces(births, main_.settings.sortAscending);
+    Order order = unsorted(rows.size());
+    stableSortRows(order, [&](int a, int b) { return places[a] < places[b]; });
+    placeRows(order);
+    sortedBy_ = sortedByNow(byBirth);
+}
+
+namespace {
+
 // False when a text collates among the numbers: then the test is no order.
-bool idPlaces(const std::vector<Polozka*>& rows, std::vector<IdPlace>& places)
+template<class Bands>
+bool idPlaces(const std::vector<Polozka*>& rows, SharedCollationKeys& keys, std::vector<IdPlace>& places,
+              Bands& bands)
 {
     places.resize(rows.size());
+    bands = Bands();
     bool texts = false;
     readPersons(
         rows, [](const Polozka& row) { ask(&row.person->identifier); },
@@ -375,12 +550,14 @@ bool idPlaces(const std::vector<Polozka*>& rows, std::vector<IdPlace>& places)
             texts = texts || !id.digit;
         });
     if (!texts)
-        return true;
-    std::string_view lowest, highest;
+        return bands.order = true;
+    std::string_view lowest, highest, highestLow, lowestHigh;
     bool numbers = false;
     for (size_t i = 0; i < rows.size(); ++i) {
         IdentifierKey& id = places[i].id;
-        id.key = rows[i]->textKey.of(rows[i]->person->identifier);
+        Polozka& row = *rows[i];
+        row.textKey = keys.hold(row.textKey, row.person->identifier);
+        id.key = keys.key(row.textKey);
         if (id.digit) {
             lowest = !numbers || id.key < lowest ? id.key : lowest;
             highest = !numbers || highest < id.key ? id.key : highest;
@@ -391,13 +568,26 @@ bool idPlaces(const std::vector<Polozka*>& rows, std::vector<IdPlace>& places)
     for (IdPlace& place : places) {
         if (place.id.digit)
             continue;
-        if (!numbers || place.id.key < lowest)
+        const std::string_view key = place.id.key;
+        if (!numbers || key < lowest) {
             place.band = 0;
-        else if (highest < place.id.key)
+            highestLow = !bands.lowTexts || highestLow < key ? key : highestLow;
+            bands.lowTexts = true;
+        } else if (highest < key) {
             place.band = 2;
-        else
+            lowestHigh = !bands.highTexts || key < lowestHigh ? key : lowestHigh;
+            bands.highTexts = true;
+        } else {
             order = false;
+        }
     }
+    bands.order = order;
+    bands.keyed = true;
+    bands.numbers = numbers;
+    bands.lowestNumber = lowest;
+    bands.highestNumber = highest;
+    bands.highestLowText = highestLow;
+    bands.lowestHighText = lowestHigh;
     return order;
 }
 
@@ -405,12 +595,12 @@ bool idPlaces(const std::vector<Polozka*>& rows, std::vector<IdPlace>& places)
 
 void Scroll::sortById()
 {
-    nameSort_ = NameSort();
     const std::vector<Polozka*>& rows = rowsInOrder();
     bool asc = main_.settings.sortAscending;
     std::vector<IdPlace> places;
     Order order = unsorted(rows.size());
-    if (idPlaces(rows, places)) {
+    keys_.tidy();
+    if (idPlaces(rows, keys_, places, idBands_)) {
         stableSortRows(order,
                        [&](int a, int b) { return asc ? places[a] < places[b] : places[b] < places[a]; });
     } else {
@@ -421,11 +611,11 @@ void Scroll::sortById()
         passIdentifiers(order, ids, asc);
     }
     placeRows(order);
+    sortedBy_ = sortedByNow(byId);
 }
 
 void Scroll::sortByPercent()
 {
-    nameSort_ = NameSort();
     const std::vector<Polozka*>& rows = rowsInOrder();
     std::vector<int> shares;
     shares.reserve(rows.size());
@@ -436,4 +626,5 @@ void Scroll::sortByPercent()
     Order order = unsorted(rows.size());
     stableSortRows(order, [&](int a, int b) { return asc ? shares[a] < shares[b] : shares[a] > shares[b]; });
     placeRows(order);
+    sortedBy_ = sortedByNow(byPercent);
 }

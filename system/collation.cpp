@@ -145,3 +145,179 @@ std::string_view CachedCollationKey::of(std::string_view text)
     }
     return std::string_view(keyAndText_.get(), keyLength_);
 }
+
+uint32_t SharedCollationKeys::hold(uint32_t held, std::string_view text)
+{
+    rekeyIfStale();
+    if (held != none && entries_[held].text() == text)
+        return held;
+    if ((size() + 1) * 2 > slots_.size())
+        grow();
+    const auto hash = uint32_t(std::hash<std::string_view>{}(text));
+    const size_t slot = slotOf(text, hash);
+    uint32_t id = slots_[slot];
+    if (id == none) {
+        if (free_.empty()) {
+            id = uint32_t(entries_.size());
+            entries_.emplace_back();
+        } else {
+            id = free_.back();
+            free_.pop_back();
+        }
+        Entry& entry = entries_[id];
+        store(entry, text);
+        entry.hash = hash;
+        slots_[slot] = id;
+    }
+    ++entries_[id].holders;
+    release(held);
+    return id;
+}
+
+void SharedCollationKeys::release(uint32_t held)
+{
+    if (held == none)
+        return;
+    Entry& entry = entries_[held];
+    if (--entry.holders > 0)
+        return;
+    eraseSlot(slotOf(entry.text(), entry.hash));
+    liveBytes_ -= entry.keyLength + entry.textLength;
+    entry = Entry();
+    free_.push_back(held);
+}
+
+std::string_view SharedCollationKeys::key(uint32_t held)
+{
+    rekeyIfStale();
+    const Entry& entry = entries_[held];
+    return std::string_view(entry.block, entry.keyLength);
+}
+
+bool SharedCollationKeys::lastKey(uint32_t held, std::string_view& key) const
+{
+    if (held == none || locale_ != holder().generation)
+        return false;
+    key = std::string_view(entries_[held].block, entries_[held].keyLength);
+    return true;
+}
+
+void SharedCollationKeys::tidy()
+{
+    rekeyIfStale();
+    if (storedBytes_ - liveBytes_ > std::max<size_t>(liveBytes_, size_t(1) << 20))
+        repack();
+}
+
+void SharedCollationKeys::clear()
+{
+    std::vector<Entry>().swap(entries_);
+    std::vector<uint32_t>().swap(free_);
+    std::vector<uint32_t>().swap(slots_);
+    std::vector<std::unique_ptr<char[]>>().swap(blocks_);
+    blockRoom_ = liveBytes_ = storedBytes_ = 0;
+}
+
+char* SharedCollationKeys::room(size_t bytes)
+{
+    constexpr size_t blockSize = size_t(1) << 20;
+    if (blocks_.empty() || blockRoom_ < bytes) {
+        // A text longer than a block gets one of its own.
+        const size_t size = std::max(blockSize, bytes);
+        blocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
+        blockEnd_ = blocks_.back().get() + size;
+        blockRoom_ = size;
+    }
+    char* at = blockEnd_ - blockRoom_;
+    blockRoom_ -= bytes;
+    storedBytes_ += bytes;
+    return at;
+}
+
+void SharedCollationKeys::store(Entry& entry, std::string_view text)
+{
+    locale_ = holder().generation;
+    const std::string_view key = holder().collator ? scratchCollationKey(text) : text;
+    char* block = room(key.size() + text.size());
+    std::copy(key.begin(), key.end(), block);
+    std::copy(text.begin(), text.end(), block + key.size());
+    entry.block = block;
+    entry.keyLength = uint32_t(key.size());
+    entry.textLength = uint32_t(text.size());
+    liveBytes_ += key.size() + text.size();
+}
+
+void SharedCollationKeys::rekeyIfStale()
+{
+    if (locale_ == holder().generation || entries_.empty())
+        return;
+    // The texts move into new blocks with their new keys; the old blocks go at the end.
+    std::vector<std::unique_ptr<char[]>> old;
+    old.swap(blocks_);
+    blockRoom_ = liveBytes_ = storedBytes_ = 0;
+    for (Entry& entry : entries_)
+        if (entry.holders > 0)
+            store(entry, entry.text());
+    locale_ = holder().generation;
+}
+
+void SharedCollationKeys::repack()
+{
+    std::vector<std::unique_ptr<char[]>> old;
+    old.swap(blocks_);
+    blockRoom_ = liveBytes_ = storedBytes_ = 0;
+    for (Entry& entry : entries_) {
+        if (entry.holders == 0)
+            continue;
+        const size_t bytes = entry.keyLength + entry.textLength;
+        char* block = room(bytes);
+        std::copy(entry.block, entry.block + bytes, block);
+        entry.block = block;
+        liveBytes_ += bytes;
+    }
+}
+
+size_t SharedCollationKeys::slotOf(std::string_view text, uint32_t hash) const
+{
+    const size_t mask = slots_.size() - 1;
+    for (size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+        const uint32_t id = slots_[slot];
+        if (id == none)
+            return slot;
+        const Entry& entry = entries_[id];
+        if (entry.hash == hash && entry.text() == text)
+            return slot;
+    }
+}
+
+void SharedCollationKeys::grow()
+{
+    slots_.assign(std::max<size_t>(16, slots_.size() * 2), none);
+    const size_t mask = slots_.size() - 1;
+    for (size_t id = 0; id < entries_.size(); ++id) {
+        if (entries_[id].holders == 0)
+            continue;
+        size_t slot = entries_[id].hash & mask;
+        while (slots_[slot] != none)
+            slot = (slot + 1) & mask;
+        slots_[slot] = uint32_t(id);
+    }
+}
+
+// Linear probing lets a slot go by moving up the entries after it that may take its place, so
+// that no search stops at the hole short of what it looks for.
+void SharedCollationKeys::eraseSlot(size_t slot)
+{
+    const size_t mask = slots_.size() - 1;
+    size_t hole = slot;
+    for (size_t next = (hole + 1) & mask; slots_[next] != none; next = (next + 1) & mask) {
+        const size_t home = entries_[slots_[next]].hash & mask;
+        // An entry whose home lies after the hole, up to its own slot, is found without moving.
+        const bool stays = hole <= next ? hole < home && home <= next : hole < home || home <= next;
+        if (!stays) {
+            slots_[hole] = slots_[next];
+            hole = next;
+        }
+    }
+    slots_[hole] = none;
+}

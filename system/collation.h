@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Negative, 0 or positive, case-insensitively in the collation.
 int compareCollated(std::string_view a, std::string_view b);
@@ -22,6 +23,8 @@ public:
     bool lastKey(std::string_view& key) const;
     // Where it is kept, to be fetched ahead of a call.
     const void* storage() const { return keyAndText_.get(); }
+    // The text of the last call.
+    std::string_view text() const { return std::string_view(keyAndText_.get() + keyLength_, textLength_); }
 
 private:
     // One block of exactly the room needed (a big tree's person list keeps 100,000 of these):
@@ -31,6 +34,69 @@ private:
     uint32_t textLength_ = 0;
     unsigned locale_ = 0;
 };
+
+// The keys of many texts that repeat (the captions of a big tree's person list when they show no
+// number): one key per distinct text, made once and shared by every holder of that text. A
+// holder names its key by a number; a key that no holder names any more is let go at once, so
+// the table holds no more keys than there are holders, however long the texts keep changing.
+// Keys and texts lie packed in large blocks, a million of them costing no allocator overhead.
+class SharedCollationKeys {
+public:
+    static constexpr uint32_t none = UINT32_MAX;
+
+    // The number of the key of `text`, for a holder that held `held` (or none), which it lets go.
+    uint32_t hold(uint32_t held, std::string_view text);
+    void release(uint32_t held);
+    // The key of a number held. Views stay valid until the next tidy() or change of locale.
+    std::string_view key(uint32_t held);
+    // The key as it was made, without making it anew; false for none or when the collation's
+    // locale has changed since.
+    bool lastKey(uint32_t held, std::string_view& key) const;
+    // Where a key is kept, to be fetched ahead of use.
+    const void* storage(uint32_t held) const { return held == none ? nullptr : &entries_[held]; }
+    // Packs the keys anew when the room of those let go outweighs theirs; call it only while
+    // no view of a key is in use.
+    void tidy();
+    // Room for the keys of this many distinct texts, asked for at once rather than grown into:
+    // growing copies what is there, and a big list would hold both copies for a moment.
+    void reserve(size_t texts) { entries_.reserve(texts); }
+    // Lets every key go, as when every holder is gone.
+    void clear();
+    // How many distinct texts are held.
+    size_t size() const { return entries_.size() - free_.size(); }
+
+private:
+    struct Entry {
+        const char* block = nullptr; // the key, then the text
+        uint32_t keyLength = 0;
+        uint32_t textLength = 0;
+        uint32_t holders = 0;
+        uint32_t hash = 0;
+        std::string_view text() const { return std::string_view(block + keyLength, textLength); }
+    };
+    // Open addressing: each slot holds a number or none; kept at most half full.
+    size_t slotOf(std::string_view text, uint32_t hash) const;
+    void grow();
+    void eraseSlot(size_t slot);
+    // Room for `bytes` in the packed blocks.
+    char* room(size_t bytes);
+    // Stores the key and the text of an entry, the key made under the locale of now.
+    void store(Entry& entry, std::string_view text);
+    // Every key made anew after a change of the collation's locale.
+    void rekeyIfStale();
+    void repack();
+
+    std::vector<Entry> entries_;
+    std::vector<uint32_t> free_;
+    std::vector<uint32_t> slots_;
+    std::vector<std::unique_ptr<char[]>> blocks_;
+    char* blockEnd_ = nullptr;
+    size_t blockRoom_ = 0; // left in the last block
+    size_t liveBytes_ = 0;
+    size_t storedBytes_ = 0;
+    unsigned locale_ = 0;
+};
+
 // Fixes the collation's locale ("cs", "en", ...); tests call it so results do not depend on the
 // machine. An empty name goes back to the user's locale.
 void setCollationLocale(const std::string& localeName);

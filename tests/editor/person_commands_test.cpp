@@ -395,3 +395,40 @@ TEST_F(PersonCommands, ANewPersonMovesOnlyItsOwnRow)
     user::type(z().jmenoCB, "Bob");
     EXPECT_EQ(listed(), "Zeno|Bob|Cyril|Hugo");
 }
+
+// Under the other keys as well; in the order of the shares the row of the person left moves
+// first, as its share is counted then.
+TEST_F(PersonCommands, UnderEveryKeyANewPersonMovesOnlyItsOwnRow)
+{
+    Clovek* a = add("Adam", "");
+    Clovek* c = add("Cyril", "");
+    Clovek* h = add("Hugo", "");
+    a->birth = Datum("1", "1", "1900");
+    c->birth = Datum("1", "1", "1950");
+    h->birth = Datum("1", "1", "2000");
+    a->identifier = "7";
+    c->identifier = "8";
+    h->identifier = "9";
+    // Sorted by the key, then Hugo's row made stale, then a new person and its deletion.
+    auto newPersonUnder = [&](int key, bool ascending, const std::function<void()>& spoil) {
+        hl().settings.sortAscending = ascending;
+        hl().setrid.setItemIndex(key);
+        show(h);
+        hl().personList->sort(key);
+        spoil();
+        user::click(hl().NovaOsobaBT);
+        const std::string seen = listed();
+        script.press("", "anoBT");
+        user::click(hl().SmazOsobuBT);
+        return seen;
+    };
+    EXPECT_EQ(newPersonUnder(Scroll::byBirth, false, [&] { h->birth.year = "1800"; }), "|Adam|Cyril|Hugo");
+    h->birth.year = "2000";
+    EXPECT_EQ(newPersonUnder(Scroll::byId, true, [&] { h->identifier = "1"; }), "|Adam|Cyril|Hugo");
+    h->identifier = "9";
+    // Hugo's row stands first until his share is counted as 36 when the new person comes.
+    a->percentFilled = 9;
+    c->percentFilled = 18;
+    h->percentFilled = 5;
+    EXPECT_EQ(newPersonUnder(Scroll::byPercent, true, [] {}), "|Adam|Cyril|Hugo");
+}

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <random>
+#include <string>
 #include <vector>
 
 namespace {
@@ -65,4 +68,46 @@ TEST_F(CollationKeys, CachedKeyFollowsTextsThatShareAPrefixOrAreEmpty)
     setCollationLocale("en");
     EXPECT_FALSE(key.lastKey(last)); // made under another locale
     EXPECT_EQ(key.of("a"), collationKey("a"));
+}
+
+// Holders take and let go of texts in any order: each reads the key of its own text, equal
+// texts share one key, and the table holds exactly the texts still held, across a change of
+// the locale and the packing of the keys anew.
+TEST_F(CollationKeys, SharedKeysFollowTheirHolders)
+{
+    setCollationLocale("cs");
+    SharedCollationKeys keys;
+    std::mt19937 rng(3);
+    constexpr uint32_t none = SharedCollationKeys::none;
+    std::vector<uint32_t> held(200, none);
+    std::vector<std::string> texts(held.size());
+    const std::vector<std::string> words = {"chata", "Chata", "hora", "", "Novák", "novák"};
+    for (int step = 1; step <= 12000; ++step) {
+        const size_t h = rng() % held.size();
+        if (rng() % 4 == 0) {
+            keys.release(held[h]);
+            held[h] = none;
+        } else {
+            // Long texts soon leave more room let go than the packing tolerates.
+            texts[h] = rng() % 2 ? words[rng() % words.size()]
+                                 : std::string(rng() % 3 ? 1 : 2000, 't') + std::to_string(rng() % 500);
+            held[h] = keys.hold(held[h], texts[h]);
+        }
+        if (step == 6000)
+            setCollationLocale("en");
+        if (step % 100 == 0)
+            keys.tidy();
+        if (step % 1000 != 0)
+            continue;
+        std::map<std::string, uint32_t> distinct;
+        for (size_t i = 0; i < held.size(); ++i) {
+            if (held[i] == none)
+                continue;
+            ASSERT_EQ(keys.key(held[i]), collationKey(texts[i])) << texts[i];
+            ASSERT_EQ(distinct.emplace(texts[i], held[i]).first->second, held[i]) << texts[i];
+        }
+        ASSERT_EQ(keys.size(), distinct.size()) << step;
+    }
+    std::string_view key;
+    EXPECT_FALSE(keys.lastKey(none, key));
 }
