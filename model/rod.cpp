@@ -42,7 +42,7 @@ Clovek* Rod::appendPerson(std::unique_ptr<Clovek> owned)
     if (!owned)
         return nullptr;
     Clovek* person = owned.release();
-    indexStale_ = true;
+    chainChanged();
     numbersStale_ = true;
     ++chainChanges_;
     linkAtHead(person);
@@ -66,7 +66,7 @@ Clovek* Rod::addNewPerson(std::unique_ptr<Clovek> owned)
     const int number = firstFreePersonNumber();
     owned->number = number;
     owned->identifier = intToStr(number);
-    indexStale_ = true;
+    chainChanged();
     if (holdsValueListTexts(*owned))
         ++chainChanges_;
     Clovek* person = owned.release();
@@ -163,7 +163,7 @@ void Rod::freeRemovedPerson(Clovek* person)
     if (person->chainNext)
         person->chainNext->chainPrev = person->chainPrev;
     person->chainPrev = person->chainNext = nullptr;
-    indexStale_ = true;
+    chainChanged();
     forgetNumber(person->number);
     if (holdsValueListTexts(*person))
         ++chainChanges_;
@@ -248,42 +248,47 @@ bool Rod::canChangeSex(const Clovek* person) const
     return true;
 }
 
-void Rod::indexPersons() const
+void Rod::indexNumbers() const
 {
     byNumber_ = ChainIndex(firstPerson);
+    numberIndexStale_ = false;
+}
+
+void Rod::indexIdentifiers() const
+{
     byIdentifier_.clear();
     byIdentifier_.reserve(personCount_);
     for (Clovek* p = firstPerson; p; p = p->chainNext)
         byIdentifier_.try_emplace(p->identifier, p);
-    indexStale_ = false;
+    identifierIndexStale_ = false;
 }
 
 // A person's number never changes once it is in the tree, so the index answers exactly.
 Clovek* Rod::findPersonByNumber(int number) const
 {
     for (int attempt = 0; attempt < 2; ++attempt) {
-        if (indexStale_)
-            indexPersons();
+        if (numberIndexStale_)
+            indexNumbers();
         Clovek* found = byNumber_.find(number);
         if (!found)
             return nullptr;
         if (found->number == number)
             return found;
-        indexStale_ = true;
+        numberIndexStale_ = true;
     }
     return nullptr;
 }
 
 Clovek* Rod::findPersonByIdentifier(const std::string& identifier) const
 {
-    if (indexStale_)
-        indexPersons();
+    if (identifierIndexStale_)
+        indexIdentifiers();
     auto found = byIdentifier_.find(identifier);
     if (found != byIdentifier_.end() && found->second->identifier == identifier)
         return found->second;
     for (Clovek* p = firstPerson; p; p = p->chainNext)
         if (p->identifier == identifier) {
-            indexStale_ = true;
+            identifierIndexStale_ = true;
             return p;
         }
     return nullptr;

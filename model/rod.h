@@ -375,7 +375,10 @@ private:
     EditorPort* editor_ = nullptr;
     // The serial of the step the last memo entry started, until its exit completes it.
     uint64_t openMemoStep_ = 0;
-    void indexPersons() const;
+    void indexNumbers() const;
+    void indexIdentifiers() const;
+    // Both lookups must be rebuilt: the chain changed.
+    void chainChanged() const { numberIndexStale_ = identifierIndexStale_ = true; }
     int personCount_ = 0;
     // Which numbers from 0 the persons hold, so that a new person is numbered without a walk of a
     // big tree's chain. Made at the first new person after the chain took persons from outside
@@ -402,10 +405,12 @@ private:
     };
     static bool holdsValueListTexts(const Clovek& person);
     mutable std::vector<KeptValueList> keptValueLists_;
-    // Number and identifier to the first person of the chain that has it, built on the first
-    // lookup after the chain changed. A hit is checked against the person; an identifier that is
-    // not indexed is still looked for along the chain, since the editor changes identifiers.
+    // Number and identifier to the first person of the chain that has it, each built on its own
+    // first lookup after the chain changed: a big tree's identifier table is tens of megabytes
+    // that most sessions never ask for. A hit is checked against the person; an identifier that
+    // is not indexed is still looked for along the chain, since the editor changes identifiers.
     mutable ChainIndex byNumber_{nullptr};
     mutable std::unordered_map<std::string, Clovek*> byIdentifier_;
-    mutable bool indexStale_ = true;
+    mutable bool numberIndexStale_ = true;
+    mutable bool identifierIndexStale_ = true;
 };
