@@ -2,8 +2,8 @@
 
 #include "gedcom/import_lexer.h"
 #include "gedcom/import_linking.h"
-#include "gedcom/import_memory.h"
 #include "model/rod.h"
+#include "system/big_block.h"
 #include "system/codec.h"
 #include "system/exceptions.h"
 #include "system/fileio.h"

@@ -1,6 +1,6 @@
 #include "gedcom/import_parser.h"
 
-#include "gedcom/import_memory.h"
+#include "system/big_block.h"
 
 #include "model/casove_obdobi.h"
 #include "model/clovek.h"

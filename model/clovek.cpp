@@ -17,7 +17,6 @@ Clovek::~Clovek()
 {
     while (firstReferrer_)
         firstReferrer_->detach();
-    delete siblings_;
 }
 
 namespace {

@@ -240,7 +240,7 @@ public:
 private:
     UkClovek* firstReferrer_ = nullptr;
     // Null until the list first holds someone: most persons of a big tree are never asked.
-    mutable Prvky* siblings_ = nullptr;
+    std::unique_ptr<Prvky> siblings_;
     struct Notes {
         std::vector<std::string> furtherTexts;
         std::vector<std::string> registerNotes;

@@ -87,7 +87,7 @@ Prvky& Clovek::siblings()
 {
     buildSiblingList();
     if (!siblings_)
-        siblings_ = new Prvky;
+        siblings_ = std::make_unique<Prvky>();
     return *siblings_;
 }
 

@@ -48,8 +48,12 @@ void Rod::rebuildSiblingList(Clovek* person)
 {
     if (!person)
         return;
-    person->buildSiblingList();
-    person->addMissingSiblings();
+    // A list left for later is made whole by its first use; sorting it a second time could
+    // move siblings whose births cannot be compared.
+    if (person->siblingListBuilt())
+        person->addMissingSiblings();
+    else
+        person->buildSiblingList();
 }
 
 void Rod::rebuildAllSiblingLists()
@@ -62,8 +66,7 @@ void Rod::buildSiblingListsOnFirstUse()
 {
     for (Clovek* p = firstPerson; p; p = p->chainNext)
         if (!p->siblings_ || p->siblings_->count() == 0) {
-            delete p->siblings_;
-            p->siblings_ = nullptr;
+            p->siblings_.reset();
             p->siblingsPending_ = 1;
         } else {
             rebuildSiblingList(p);

@@ -18,9 +18,17 @@ void* takeBigBlock(size_t bytes)
         ::munmap(start, aligned - from);
     if (const uintptr_t tail = from + mapped - (aligned + bytes); tail > 0)
         ::munmap(reinterpret_cast<void*>(aligned + bytes), tail);
-    // Only advice: where the system gives no huge pages the block is still good memory.
-    ::madvise(reinterpret_cast<void*>(aligned), bytes, MADV_HUGEPAGE);
+    askHugePages(reinterpret_cast<void*>(aligned), bytes);
     return reinterpret_cast<void*>(aligned);
+}
+
+void askHugePages(const void* start, size_t bytes)
+{
+    const auto at = reinterpret_cast<uintptr_t>(start);
+    const uintptr_t from = (at + bigBlockAlignment - 1) & ~(uintptr_t(bigBlockAlignment) - 1);
+    const uintptr_t to = (at + bytes) & ~(uintptr_t(bigBlockAlignment) - 1);
+    if (to > from)
+        ::madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
 }
 
 void giveBigBlock(void* block, size_t bytes)

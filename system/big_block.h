@@ -13,3 +13,6 @@ constexpr size_t bigBlockAlignment = size_t(2) << 20;
 void* takeBigBlock(size_t bytes);
 // Gives back a block of takeBigBlock with the size it was taken with.
 void giveBigBlock(void* block, size_t bytes);
+// Asks huge pages for the whole huge pages inside memory taken elsewhere (a buffer filled once
+// from start to end). Only advice: the memory is good either way.
+void askHugePages(const void* start, size_t bytes);

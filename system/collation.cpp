@@ -121,31 +121,6 @@ std::string collationKey(std::string_view text)
     return std::string(scratchCollationKey(text));
 }
 
-bool CachedCollationKey::lastKey(std::string_view& key) const
-{
-    if (locale_ != holder().generation)
-        return false;
-    key = std::string_view(keyAndText_.get(), keyLength_);
-    return true;
-}
-
-std::string_view CachedCollationKey::of(std::string_view text)
-{
-    unsigned locale = holder().generation;
-    if (locale_ != locale || !keyAndText_ ||
-        std::string_view(keyAndText_.get() + keyLength_, textLength_) != text) {
-        const std::string_view key = holder().collator ? scratchCollationKey(text) : text;
-        auto block = std::make_unique_for_overwrite<char[]>(key.size() + text.size());
-        std::copy(key.begin(), key.end(), block.get());
-        std::copy(text.begin(), text.end(), block.get() + key.size());
-        keyAndText_ = std::move(block);
-        keyLength_ = uint32_t(key.size());
-        textLength_ = uint32_t(text.size());
-        locale_ = locale;
-    }
-    return std::string_view(keyAndText_.get(), keyLength_);
-}
-
 uint32_t SharedCollationKeys::hold(uint32_t held, std::string_view text)
 {
     rekeyIfStale();

@@ -13,28 +13,6 @@ int compareCollated(std::string_view a, std::string_view b);
 // compares their texts. Worth it when many texts are compared many times.
 std::string collationKey(std::string_view text);
 
-// One text's sort key, remade only when the text or the collation's locale changed.
-class CachedCollationKey {
-public:
-    // Valid until the next call.
-    std::string_view of(std::string_view text);
-    // The key the last call gave, without its text; false when the collation's locale has
-    // changed since.
-    bool lastKey(std::string_view& key) const;
-    // Where it is kept, to be fetched ahead of a call.
-    const void* storage() const { return keyAndText_.get(); }
-    // The text of the last call.
-    std::string_view text() const { return std::string_view(keyAndText_.get() + keyLength_, textLength_); }
-
-private:
-    // One block of exactly the room needed (a big tree's person list keeps 100,000 of these):
-    // the text is checked and the key read in one fetch.
-    std::unique_ptr<char[]> keyAndText_;
-    uint32_t keyLength_ = 0;
-    uint32_t textLength_ = 0;
-    unsigned locale_ = 0;
-};
-
 // The keys of many texts that repeat (the captions of a big tree's person list when they show no
 // number): one key per distinct text, made once and shared by every holder of that text. A
 // holder names its key by a number; a key that no holder names any more is let go at once, so
