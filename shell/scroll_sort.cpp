@@ -78,14 +78,14 @@ template<class Before> void stableSortRows(Order& v, const Before& before)
 // cache miss and a library call each; most comparisons are decided by eight bytes of the keys
 // held beside the row, taken past the start that every key shares (a list where all names
 // begin alike is told apart by what follows).
-void sortByKeys(Order& v, const std::vector<std::string_view>& keys, bool ascending)
+template<class KeyOf> void sortByKeys(Order& v, const KeyOf& keyOf, bool ascending)
 {
     if (v.size() < 2)
         return;
-    const std::string_view firstKey = keys[size_t(v[0])];
+    const std::string_view firstKey = keyOf(v[0]);
     size_t shared = firstKey.size();
     for (int row : v) {
-        const std::string_view key = keys[size_t(row)];
+        const std::string_view key = keyOf(row);
         const size_t most = std::min(shared, key.size());
         size_t same = 0;
         while (same < most && key[same] == firstKey[same])
@@ -100,7 +100,7 @@ void sortByKeys(Order& v, const std::vector<std::string_view>& keys, bool ascend
     std::vector<Item> items;
     items.reserve(v.size());
     for (size_t place = 0; place < v.size(); ++place) {
-        const std::string_view key = keys[size_t(v[place])];
+        const std::string_view key = keyOf(v[place]);
         uint64_t head = 0;
         for (size_t i = 0; i < 8; ++i) {
             const size_t at = shared + i;
@@ -110,7 +110,7 @@ void sortByKeys(Order& v, const std::vector<std::string_view>& keys, bool ascend
     }
     // Equal heads with bytes missing (read as zero) still compare right by the whole keys.
     auto rest = [&](const Item& a, const Item& b) {
-        const std::string_view ka = keys[size_t(a.row)], kb = keys[size_t(b.row)];
+        const std::string_view ka = keyOf(a.row), kb = keyOf(b.row);
         const size_t from = std::min({shared + 8, ka.size(), kb.size()});
         return ka.substr(from).compare(kb.substr(from));
     };
@@ -225,7 +225,8 @@ void Scroll::sortByName()
 {
     const std::vector<Polozka*>& rows = rowsInOrder();
     const Nastaveni& s = main_.settings;
-    std::vector<std::string_view> keys;
+    // The rows' key numbers, not views of the keys: a million views would cost 16 MB more.
+    std::vector<uint32_t> keys;
     std::string caption;
     keys.reserve(rows.size());
     keys_.tidy();
@@ -245,13 +246,14 @@ void Scroll::sortByName()
             // held by a row that is not keyed again in this sort.
             Polozka& row = *rows[i];
             row.textKey = keys_.hold(row.textKey, caption);
-            keys.push_back(keys_.key(row.textKey));
+            keys.push_back(row.textKey);
         });
+    auto keyOf = [&](int row) { return keys_.key(keys[size_t(row)]); };
     bool asc = s.sortAscending;
     Order order = unsorted(rows.size());
     stableSortRows(
-        order, [&](int a, int b) { return asc ? keys[a] < keys[b] : keys[b] < keys[a]; },
-        [&](Order& all) { sortByKeys(all, keys, asc); });
+        order, [&](int a, int b) { return asc ? keyOf(a) < keyOf(b) : keyOf(b) < keyOf(a); },
+        [&](Order& all) { sortByKeys(all, keyOf, asc); });
     placeRows(order);
     sortedBy_ = sortedByNow(byName);
 }

@@ -123,13 +123,15 @@ std::string collationKey(std::string_view text)
 
 uint32_t SharedCollationKeys::hold(uint32_t held, std::string_view text)
 {
-    rekeyIfStale();
-    if (held != none && entries_[held].text() == text)
+    forgetStaleKeys();
+    const uint64_t textHash = std::hash<std::string_view>{}(text);
+    if (held != none && entries_[held].locale == locale_ && entries_[held].textHash == textHash)
         return held;
+    const std::string_view key = holder().collator ? scratchCollationKey(text) : text;
     if ((size() + 1) * 2 > slots_.size())
         grow();
-    const auto hash = uint32_t(std::hash<std::string_view>{}(text));
-    const size_t slot = slotOf(text, hash);
+    const auto hash = uint32_t(std::hash<std::string_view>{}(key));
+    const size_t slot = slotOf(key, hash);
     uint32_t id = slots_[slot];
     if (id == none) {
         if (free_.empty()) {
@@ -140,8 +142,14 @@ uint32_t SharedCollationKeys::hold(uint32_t held, std::string_view text)
             free_.pop_back();
         }
         Entry& entry = entries_[id];
-        store(entry, text);
+        char* block = room(key.size());
+        std::copy(key.begin(), key.end(), block);
+        entry.block = block;
+        entry.keyLength = uint32_t(key.size());
         entry.hash = hash;
+        entry.textHash = textHash;
+        entry.locale = locale_;
+        liveBytes_ += key.size();
         slots_[slot] = id;
     }
     ++entries_[id].holders;
@@ -156,30 +164,24 @@ void SharedCollationKeys::release(uint32_t held)
     Entry& entry = entries_[held];
     if (--entry.holders > 0)
         return;
-    eraseSlot(slotOf(entry.text(), entry.hash));
-    liveBytes_ -= entry.keyLength + entry.textLength;
+    if (entry.locale == locale_)
+        eraseSlot(slotOf(entry.key(), entry.hash));
+    liveBytes_ -= entry.keyLength;
     entry = Entry();
     free_.push_back(held);
 }
 
-std::string_view SharedCollationKeys::key(uint32_t held)
-{
-    rekeyIfStale();
-    const Entry& entry = entries_[held];
-    return std::string_view(entry.block, entry.keyLength);
-}
-
 bool SharedCollationKeys::lastKey(uint32_t held, std::string_view& key) const
 {
-    if (held == none || locale_ != holder().generation)
+    if (held == none || entries_[held].locale != holder().generation)
         return false;
-    key = std::string_view(entries_[held].block, entries_[held].keyLength);
+    key = entries_[held].key();
     return true;
 }
 
 void SharedCollationKeys::tidy()
 {
-    rekeyIfStale();
+    forgetStaleKeys();
     if (storedBytes_ - liveBytes_ > std::max<size_t>(liveBytes_, size_t(1) << 20))
         repack();
 }
@@ -197,7 +199,7 @@ char* SharedCollationKeys::room(size_t bytes)
 {
     constexpr size_t blockSize = size_t(1) << 20;
     if (blocks_.empty() || blockRoom_ < bytes) {
-        // A text longer than a block gets one of its own.
+        // A key longer than a block gets one of its own.
         const size_t size = std::max(blockSize, bytes);
         blocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
         blockEnd_ = blocks_.back().get() + size;
@@ -209,31 +211,12 @@ char* SharedCollationKeys::room(size_t bytes)
     return at;
 }
 
-void SharedCollationKeys::store(Entry& entry, std::string_view text)
+void SharedCollationKeys::forgetStaleKeys()
 {
-    locale_ = holder().generation;
-    const std::string_view key = holder().collator ? scratchCollationKey(text) : text;
-    char* block = room(key.size() + text.size());
-    std::copy(key.begin(), key.end(), block);
-    std::copy(text.begin(), text.end(), block + key.size());
-    entry.block = block;
-    entry.keyLength = uint32_t(key.size());
-    entry.textLength = uint32_t(text.size());
-    liveBytes_ += key.size() + text.size();
-}
-
-void SharedCollationKeys::rekeyIfStale()
-{
-    if (locale_ == holder().generation || entries_.empty())
+    if (locale_ == holder().generation)
         return;
-    // The texts move into new blocks with their new keys; the old blocks go at the end.
-    std::vector<std::unique_ptr<char[]>> old;
-    old.swap(blocks_);
-    blockRoom_ = liveBytes_ = storedBytes_ = 0;
-    for (Entry& entry : entries_)
-        if (entry.holders > 0)
-            store(entry, entry.text());
     locale_ = holder().generation;
+    std::fill(slots_.begin(), slots_.end(), none);
 }
 
 void SharedCollationKeys::repack()
@@ -244,15 +227,14 @@ void SharedCollationKeys::repack()
     for (Entry& entry : entries_) {
         if (entry.holders == 0)
             continue;
-        const size_t bytes = entry.keyLength + entry.textLength;
-        char* block = room(bytes);
-        std::copy(entry.block, entry.block + bytes, block);
+        char* block = room(entry.keyLength);
+        std::copy(entry.block, entry.block + entry.keyLength, block);
         entry.block = block;
-        liveBytes_ += bytes;
+        liveBytes_ += entry.keyLength;
     }
 }
 
-size_t SharedCollationKeys::slotOf(std::string_view text, uint32_t hash) const
+size_t SharedCollationKeys::slotOf(std::string_view key, uint32_t hash) const
 {
     const size_t mask = slots_.size() - 1;
     for (size_t slot = hash & mask;; slot = (slot + 1) & mask) {
@@ -260,7 +242,7 @@ size_t SharedCollationKeys::slotOf(std::string_view text, uint32_t hash) const
         if (id == none)
             return slot;
         const Entry& entry = entries_[id];
-        if (entry.hash == hash && entry.text() == text)
+        if (entry.hash == hash && entry.key() == key)
             return slot;
     }
 }
@@ -270,7 +252,7 @@ void SharedCollationKeys::grow()
     slots_.assign(std::max<size_t>(16, slots_.size() * 2), none);
     const size_t mask = slots_.size() - 1;
     for (size_t id = 0; id < entries_.size(); ++id) {
-        if (entries_[id].holders == 0)
+        if (entries_[id].holders == 0 || entries_[id].locale != locale_)
             continue;
         size_t slot = entries_[id].hash & mask;
         while (slots_[slot] != none)

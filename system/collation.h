@@ -14,10 +14,13 @@ int compareCollated(std::string_view a, std::string_view b);
 std::string collationKey(std::string_view text);
 
 // The keys of many texts that repeat (the captions of a big tree's person list when they show no
-// number): one key per distinct text, made once and shared by every holder of that text. A
-// holder names its key by a number; a key that no holder names any more is let go at once, so
-// the table holds no more keys than there are holders, however long the texts keep changing.
-// Keys and texts lie packed in large blocks, a million of them costing no allocator overhead.
+// number): one entry per distinct key, made once and shared by every holder of a text with that
+// key. A holder names its key by a number; a key that no holder names any more is let go at once,
+// so the table holds no more keys than there are holders, however long the texts keep changing.
+// Only the keys are kept, not the texts (a million captions would double the room); a 64-bit
+// hash of the text a key was made of spares the keying when a holder holds the same text again.
+// Keys lie packed in large blocks, a million of them costing no
+// allocator overhead.
 class SharedCollationKeys {
 public:
     static constexpr uint32_t none = UINT32_MAX;
@@ -25,8 +28,12 @@ public:
     // The number of the key of `text`, for a holder that held `held` (or none), which it lets go.
     uint32_t hold(uint32_t held, std::string_view text);
     void release(uint32_t held);
-    // The key of a number held. Views stay valid until the next tidy() or change of locale.
-    std::string_view key(uint32_t held);
+    // The key of a number held since the collation's locale last changed (a holder holds its
+    // text again after a change). Views stay valid until the next tidy().
+    std::string_view key(uint32_t held) const
+    {
+        return std::string_view(entries_[held].block, entries_[held].keyLength);
+    }
     // The key as it was made, without making it anew; false for none or when the collation's
     // locale has changed since.
     bool lastKey(uint32_t held, std::string_view& key) const;
@@ -40,28 +47,30 @@ public:
     void reserve(size_t texts) { entries_.reserve(texts); }
     // Lets every key go, as when every holder is gone.
     void clear();
-    // How many distinct texts are held.
+    // How many distinct keys are held.
     size_t size() const { return entries_.size() - free_.size(); }
 
 private:
     struct Entry {
-        const char* block = nullptr; // the key, then the text
+        const char* block = nullptr;
         uint32_t keyLength = 0;
-        uint32_t textLength = 0;
         uint32_t holders = 0;
-        uint32_t hash = 0;
-        std::string_view text() const { return std::string_view(block + keyLength, textLength); }
+        uint32_t hash = 0; // of the key
+        uint64_t textHash = 0; // of the text it was made of
+        // The locale the key was made under; keys of an earlier one are only held until their
+        // holders hold again, and are never shared.
+        unsigned locale = 0;
+        std::string_view key() const { return std::string_view(block, keyLength); }
     };
-    // Open addressing: each slot holds a number or none; kept at most half full.
-    size_t slotOf(std::string_view text, uint32_t hash) const;
+    // Open addressing: each slot holds a number or none; kept at most half full. Lists only
+    // keys of the locale of now.
+    size_t slotOf(std::string_view key, uint32_t hash) const;
     void grow();
     void eraseSlot(size_t slot);
     // Room for `bytes` in the packed blocks.
     char* room(size_t bytes);
-    // Stores the key and the text of an entry, the key made under the locale of now.
-    void store(Entry& entry, std::string_view text);
-    // Every key made anew after a change of the collation's locale.
-    void rekeyIfStale();
+    // After a change of the collation's locale no key made before is shared any more.
+    void forgetStaleKeys();
     void repack();
 
     std::vector<Entry> entries_;

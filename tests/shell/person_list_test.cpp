@@ -721,8 +721,8 @@ TEST_F(PersonList, AddedAndRemovedRowsKeepTheBubblePassesOrder)
     }
 }
 
-// A big tree's captions repeat: rows with equal captions share one key, and a long session of
-// edits, new rows and deletions leaves no key behind that no row holds.
+// A big tree's captions repeat: rows whose captions have equal keys (letter case aside) share
+// one, and a long session of edits, new rows and deletions leaves no key behind that no row holds.
 TEST_F(PersonList, EqualCaptionsShareOneKeyThroughALongSession)
 {
     std::mt19937 rng(31);
@@ -733,7 +733,7 @@ TEST_F(PersonList, EqualCaptionsShareOneKeyThroughALongSession)
     auto captions = [&] {
         std::set<std::string> distinct;
         for (Polozka* r = list.first; r; r = r->next)
-            distinct.insert(r->person->displayName(false, false, false));
+            distinct.insert(collationKey(r->person->displayName(false, false, false)));
         return distinct.size();
     };
     auto order = [&] {
@@ -747,7 +747,7 @@ TEST_F(PersonList, EqualCaptionsShareOneKeyThroughALongSession)
         const std::vector<Clovek*> expected = bubbleLiterally(order(), Scroll::byName, asc, hl.settings);
         list.sort(Scroll::byName);
         ASSERT_EQ(order(), expected);
-        EXPECT_EQ(list.distinctKeys(), 8u);
+        EXPECT_EQ(list.distinctKeys(), 6u); // "Novák Jan" and "novák Jan" collate as one
     }
     for (int step = 0; step < 400; ++step) {
         Clovek* p = nullptr;
