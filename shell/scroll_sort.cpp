@@ -74,10 +74,11 @@ template<class Before> void stableSortRows(Order& v, const Before& before)
 }
 
 // The stable sort of the rows by their collation keys (bytes, compared as unsigned), ascending
-// or descending, equal keys keeping their places. Comparing keys through their views costs a
-// cache miss and a library call each; most comparisons are decided by eight bytes of the keys
-// held beside the row, taken past the start that every key shares (a list where all names
-// begin alike is told apart by what follows).
+// or descending, equal keys keeping their places. Comparing keys through their views costs
+// cache misses: the sort compares eight bytes of each key held beside the row, taken past the
+// start that every key shares. Rows whose eight bytes tie (a big tree's namesakes share a long
+// start) are sorted again among themselves by the next eight bytes, and so on, so a key is
+// fetched once per round instead of once per comparison.
 template<class KeyOf> void sortByKeys(Order& v, const KeyOf& keyOf, bool ascending)
 {
     if (v.size() < 2)
@@ -93,35 +94,58 @@ template<class KeyOf> void sortByKeys(Order& v, const KeyOf& keyOf, bool ascendi
         shared = same;
     }
     struct Item {
-        uint64_t head; // the eight bytes after the shared start, the first the highest
+        uint64_t head; // eight bytes of the key from the round's start, the first the highest
         uint32_t place;
         int32_t row;
     };
-    std::vector<Item> items;
-    items.reserve(v.size());
-    for (size_t place = 0; place < v.size(); ++place) {
-        const std::string_view key = keyOf(v[place]);
+    // Bytes past the end read as zero.
+    auto headOf = [&](int row, size_t from) {
+        const std::string_view key = keyOf(row);
         uint64_t head = 0;
         for (size_t i = 0; i < 8; ++i) {
-            const size_t at = shared + i;
+            const size_t at = from + i;
             head = (head << 8) | (at < key.size() ? static_cast<unsigned char>(key[at]) : 0u);
         }
-        items.push_back(Item{head, uint32_t(place), v[place]});
-    }
-    // Equal heads with bytes missing (read as zero) still compare right by the whole keys.
-    auto rest = [&](const Item& a, const Item& b) {
-        const std::string_view ka = keyOf(a.row), kb = keyOf(b.row);
-        const size_t from = std::min({shared + 8, ka.size(), kb.size()});
-        return ka.substr(from).compare(kb.substr(from));
+        return head;
     };
-    std::sort(items.begin(), items.end(), [&](const Item& a, const Item& b) {
-        if (a.head != b.head)
-            return ascending ? a.head < b.head : b.head < a.head;
-        const int c = rest(a, b);
-        if (c != 0)
-            return ascending ? c < 0 : c > 0;
-        return a.place < b.place;
-    });
+    std::vector<Item> items;
+    items.reserve(v.size());
+    for (size_t place = 0; place < v.size(); ++place)
+        items.push_back(Item{headOf(v[place], shared), uint32_t(place), v[place]});
+    using It = std::vector<Item>::iterator;
+    // Sorts rows whose keys agree before `from`, their heads read from there.
+    auto round = [&](auto& self, It first, It last, size_t from) -> void {
+        std::sort(first, last, [&](const Item& a, const Item& b) {
+            if (a.head != b.head)
+                return ascending ? a.head < b.head : b.head < a.head;
+            return a.place < b.place;
+        });
+        for (It run = first; run != last;) {
+            It runEnd = run + 1;
+            while (runEnd != last && runEnd->head == run->head)
+                ++runEnd;
+            if (runEnd - run > 1) {
+                // Equal heads: a key that ends within them starts every longer one of the run
+                // (the longer one's bytes beyond it read as zero there), so it is the smaller.
+                const size_t next = from + 8;
+                auto ended = [&](const Item& item) { return keyOf(item.row).size() <= next; };
+                const It longer = std::partition(run, runEnd, ended);
+                std::sort(run, longer, [&](const Item& a, const Item& b) {
+                    const size_t la = keyOf(a.row).size(), lb = keyOf(b.row).size();
+                    if (la != lb)
+                        return ascending ? la < lb : lb < la;
+                    return a.place < b.place;
+                });
+                for (It item = longer; item != runEnd; ++item)
+                    item->head = headOf(item->row, next);
+                self(self, longer, runEnd, next);
+                if (!ascending)
+                    std::rotate(run, longer, runEnd);
+            }
+            run = runEnd;
+        }
+    };
+    round(round, items.begin(), items.end(), shared);
     for (size_t i = 0; i < items.size(); ++i)
         v[i] = items[i].row;
 }
