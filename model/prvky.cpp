@@ -161,6 +161,12 @@ void Prvky::sort()
 {
     if (count_ < 2)
         return;
+    // Two elements are one comparison of the passes themselves: cheaper than gathering them,
+    // and a big tree's lists are mostly that short.
+    if (count_ == 2) {
+        bubbleSort();
+        return;
+    }
     std::vector<Prvek*> order;
     order.reserve(count_);
     const std::type_info& kind = typeid(*head_);
