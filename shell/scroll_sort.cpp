@@ -250,28 +250,28 @@ void Scroll::sortByName()
     const std::vector<Polozka*>& rows = rowsInOrder();
     const Nastaveni& s = main_.settings;
     // The rows' key numbers, not views of the keys: a million views would cost 16 MB more.
-    std::vector<uint32_t> keys;
-    std::string caption;
-    keys.reserve(rows.size());
+    std::vector<uint32_t> keys(rows.size());
+    for (size_t i = 0; i < rows.size(); ++i)
+        keys[i] = rows[i]->textKey;
     keys_.tidy();
     // With room to spare: the captions typed next need entries before theirs are let go, and a
     // full table would be copied whole for the first keystroke. Room not used costs nothing.
     keys_.reserve(rows.size() + rows.size() / 4 + 16);
-    readPersons(
-        rows,
-        [&](const Polozka& row) {
+    // Reading the persons is most of the captions' time (see readPersons).
+    constexpr size_t ahead = 16;
+    keys_.holdAll(keys, [&](size_t i, std::string& caption) {
+        if (i + 2 * ahead < rows.size())
+            ask(rows[i + 2 * ahead]);
+        if (i + ahead < rows.size()) {
+            const Polozka& row = *rows[i + ahead];
             const Clovek& p = *row.person;
             ask(&p.identifier, &p.firstName, &p.surname, &p.birthSurname, &p.sex, &p.birth.year,
                 keys_.storage(row.textKey));
-        },
-        [&](size_t i, const Clovek& p) {
-            p.displayNameInto(caption, s.showBirthSurname, s.showBirth, s.showNumber);
-            // A key no row holds any more goes, but never one of the keys taken so far: each is
-            // held by a row that is not keyed again in this sort.
-            Polozka& row = *rows[i];
-            row.textKey = keys_.hold(row.textKey, caption);
-            keys.push_back(row.textKey);
-        });
+        }
+        rows[i]->person->displayNameInto(caption, s.showBirthSurname, s.showBirth, s.showNumber);
+    });
+    for (size_t i = 0; i < rows.size(); ++i)
+        rows[i]->textKey = keys[i];
     auto keyOf = [&](int row) { return keys_.key(keys[size_t(row)]); };
     bool asc = s.sortAscending;
     Order order = unsorted(rows.size());

@@ -7,7 +7,11 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <exception>
+#include <functional>
 #include <memory>
+#include <new>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -84,13 +88,12 @@ int compareCollated(std::string_view a, std::string_view b)
 
 namespace {
 
-// The key of `text` in storage kept from call to call (the program has one thread), valid
-// until the next call: keying a million captions then allocates nothing but what is kept.
-std::string_view scratchCollationKey(std::string_view text)
+// The key of `text` made by `collator` in `key`, through `utf16`: rooms kept from text to text,
+// so keying a million captions allocates nothing but what is kept. Valid until the next call
+// with the same rooms.
+std::string_view makeKey(const icu::Collator& collator, std::string_view text, std::vector<UChar>& utf16,
+                         std::string& key)
 {
-    static std::vector<UChar> utf16(64);
-    static std::string key(128, '\0');
-    auto& h = holder();
     // Texts are read the way compareUTF8 reads them (a malformed byte as U+FFFD).
     int32_t units = 0;
     for (;;) {
@@ -101,15 +104,28 @@ std::string_view scratchCollationKey(std::string_view text)
             break;
         utf16.resize(size_t(units) + 1);
     }
-    int32_t length = h.collator->getSortKey(utf16.data(), units, reinterpret_cast<uint8_t*>(key.data()),
-                                            int32_t(key.size()));
+    int32_t length =
+        collator.getSortKey(utf16.data(), units, reinterpret_cast<uint8_t*>(key.data()), int32_t(key.size()));
     if (length > int32_t(key.size())) {
         key.resize(size_t(length));
-        length = h.collator->getSortKey(utf16.data(), units, reinterpret_cast<uint8_t*>(key.data()),
-                                        int32_t(key.size()));
+        length = collator.getSortKey(utf16.data(), units, reinterpret_cast<uint8_t*>(key.data()),
+                                     int32_t(key.size()));
     }
     // Without the terminating zero: a key that is a prefix of another sorts first all the same.
     return std::string_view(key.data(), length > 0 ? size_t(length) - 1 : 0);
+}
+
+// The key of `text` in rooms of the program's thread.
+std::string_view scratchCollationKey(std::string_view text)
+{
+    static std::vector<UChar> utf16(64);
+    static std::string key(128, '\0');
+    return makeKey(*holder().collator, text, utf16, key);
+}
+
+uint64_t textHashOf(std::string_view text)
+{
+    return std::hash<std::string_view>{}(text);
 }
 
 } // namespace
@@ -124,10 +140,14 @@ std::string collationKey(std::string_view text)
 uint32_t SharedCollationKeys::hold(uint32_t held, std::string_view text)
 {
     forgetStaleKeys();
-    const uint64_t textHash = std::hash<std::string_view>{}(text);
-    if (held != none && entries_[held].locale == locale_ && entries_[held].textHash == textHash)
+    const uint64_t textHash = textHashOf(text);
+    if (reusable(held, textHash))
         return held;
-    const std::string_view key = holder().collator ? scratchCollationKey(text) : text;
+    return holdKey(held, holder().collator ? scratchCollationKey(text) : text, textHash, true);
+}
+
+uint32_t SharedCollationKeys::holdKey(uint32_t held, std::string_view key, uint64_t textHash, bool copy)
+{
     if ((size() + 1) * 2 > slots_.size())
         grow();
     const auto hash = uint32_t(std::hash<std::string_view>{}(key));
@@ -142,9 +162,13 @@ uint32_t SharedCollationKeys::hold(uint32_t held, std::string_view text)
             free_.pop_back();
         }
         Entry& entry = entries_[id];
-        char* block = room(key.size());
-        std::copy(key.begin(), key.end(), block);
-        entry.block = block;
+        if (copy) {
+            char* block = room(key.size());
+            std::copy(key.begin(), key.end(), block);
+            entry.block = block;
+        } else {
+            entry.block = key.data();
+        }
         entry.keyLength = uint32_t(key.size());
         entry.hash = hash;
         entry.textHash = textHash;
@@ -155,6 +179,117 @@ uint32_t SharedCollationKeys::hold(uint32_t held, std::string_view text)
     ++entries_[id].holders;
     release(held);
     return id;
+}
+
+namespace {
+
+// The rows of a long list that one thread keys.
+struct KeyingPart {
+    size_t from = 0, to = 0;
+    std::unique_ptr<icu::Collator> collator;
+    // The keys made, in the order of the rows, in blocks; how much of each block is used.
+    std::vector<std::unique_ptr<char[]>> blocks;
+    std::vector<size_t> used;
+    // For each row: the hash of its text, and the length of its new key or `kept`.
+    std::vector<uint64_t> textHashes;
+    std::vector<uint32_t> keyLengths;
+    std::exception_ptr failure;
+    static constexpr uint32_t kept = UINT32_MAX;
+
+    char* room(size_t bytes)
+    {
+        constexpr size_t blockSize = size_t(1) << 20;
+        if (blocks.empty() || used.back() + bytes > blockSize) {
+            blocks.push_back(std::make_unique_for_overwrite<char[]>(std::max(blockSize, bytes)));
+            used.push_back(0);
+        }
+        char* at = blocks.back().get() + used.back();
+        used.back() += bytes;
+        return at;
+    }
+};
+
+} // namespace
+
+void SharedCollationKeys::holdAll(std::vector<uint32_t>& held, const TextOf& textOf)
+{
+    forgetStaleKeys();
+    const size_t n = held.size();
+    const unsigned cores = std::thread::hardware_concurrency();
+    const size_t threads = std::min<size_t>({8, cores ? cores : 1, n / kParallelFrom});
+    if (threads < 2 || !holder().collator) {
+        std::string text;
+        for (size_t i = 0; i < n; ++i) {
+            textOf(i, text);
+            held[i] = hold(held[i], text);
+        }
+        return;
+    }
+    // Each thread keys a stretch of the rows with a collator of its own, only reading the table
+    // and the texts; this thread then holds the keys in the order of the rows, taking over the
+    // blocks they were made in.
+    std::vector<KeyingPart> parts(threads);
+    for (size_t t = 0; t < threads; ++t) {
+        parts[t].from = n * t / threads;
+        parts[t].to = n * (t + 1) / threads;
+        parts[t].collator.reset(holder().collator->clone());
+        if (!parts[t].collator)
+            throw std::bad_alloc();
+    }
+    auto keyPart = [&](KeyingPart& part) {
+        try {
+            std::vector<UChar> utf16(64);
+            std::string scratch(128, '\0');
+            std::string text;
+            part.textHashes.resize(part.to - part.from);
+            part.keyLengths.resize(part.to - part.from);
+            for (size_t i = part.from; i < part.to; ++i) {
+                textOf(i, text);
+                const uint64_t textHash = textHashOf(text);
+                part.textHashes[i - part.from] = textHash;
+                if (reusable(held[i], textHash)) {
+                    part.keyLengths[i - part.from] = KeyingPart::kept;
+                    continue;
+                }
+                const std::string_view key = makeKey(*part.collator, text, utf16, scratch);
+                std::copy(key.begin(), key.end(), part.room(key.size()));
+                part.keyLengths[i - part.from] = uint32_t(key.size());
+            }
+        } catch (...) {
+            part.failure = std::current_exception();
+        }
+    };
+    {
+        std::vector<std::jthread> workers;
+        workers.reserve(threads - 1);
+        for (size_t t = 1; t < threads; ++t)
+            workers.emplace_back(keyPart, std::ref(parts[t]));
+        keyPart(parts[0]);
+    }
+    for (const KeyingPart& part : parts)
+        if (part.failure)
+            std::rethrow_exception(part.failure);
+    for (KeyingPart& part : parts) {
+        size_t block = 0, at = 0;
+        for (size_t i = part.from; i < part.to; ++i) {
+            const uint32_t length = part.keyLengths[i - part.from];
+            if (length == KeyingPart::kept)
+                continue;
+            if (at + length > part.used[block]) {
+                ++block;
+                at = 0;
+            }
+            const std::string_view key(part.blocks[block].get() + at, length);
+            at += length;
+            held[i] = holdKey(held[i], key, part.textHashes[i - part.from], false);
+        }
+        for (size_t b = 0; b < part.blocks.size(); ++b) {
+            storedBytes_ += part.used[b];
+            blocks_.push_back(std::move(part.blocks[b]));
+        }
+    }
+    // The next key copied starts a block of its own.
+    blockRoom_ = 0;
 }
 
 void SharedCollationKeys::release(uint32_t held)

@@ -2,6 +2,7 @@
 // "The locale's collation": ICU's collator, Czech unless LC_COLLATE/LANG names another language
 // ("ch" after "h", č ř š ž letters of their own). Comparisons ignore letter case.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -24,9 +25,18 @@ std::string collationKey(std::string_view text);
 class SharedCollationKeys {
 public:
     static constexpr uint32_t none = UINT32_MAX;
+    // Lists from this many holders on are keyed in several threads, each with this many at least.
+    static constexpr size_t kParallelFrom = 16384;
 
     // The number of the key of `text`, for a holder that held `held` (or none), which it lets go.
     uint32_t hold(uint32_t held, std::string_view text);
+    // The text of holder i, written into the string given; called from several threads at once,
+    // so it may only read.
+    using TextOf = std::function<void(size_t, std::string&)>;
+    // hold() for every holder i, `held[i]` made the number of its key: a long list's texts are
+    // keyed in several threads at once (most of a big tree's open is spent keying captions),
+    // the keys held in the order of the holders all the same.
+    void holdAll(std::vector<uint32_t>& held, const TextOf& textOf);
     void release(uint32_t held);
     // The key of a number held since the collation's locale last changed (a holder holds its
     // text again after a change). Views stay valid until the next tidy().
@@ -62,6 +72,13 @@ private:
         unsigned locale = 0;
         std::string_view key() const { return std::string_view(block, keyLength); }
     };
+    // Whether `held` was made of a text of this hash under the locale of now.
+    bool reusable(uint32_t held, uint64_t textHash) const
+    {
+        return held != none && entries_[held].locale == locale_ && entries_[held].textHash == textHash;
+    }
+    // hold() of a key made: copied into the blocks, or left where it is when they own it.
+    uint32_t holdKey(uint32_t held, std::string_view key, uint64_t textHash, bool copy);
     // Open addressing: each slot holds a number or none; kept at most half full. Lists only
     // keys of the locale of now.
     size_t slotOf(std::string_view key, uint32_t hash) const;

@@ -129,3 +129,43 @@ TEST_F(CollationKeys, SharedKeysFollowTheirHolders)
     std::string_view key;
     EXPECT_FALSE(keys.lastKey(none, key));
 }
+
+// A list long enough to be keyed in several threads: every holder gets the key of its own text,
+// texts of equal keys share one, and holding again after some texts changed, after a change of
+// the locale and with keys longer than a block of keys, still gives each its own.
+TEST_F(CollationKeys, AllHoldersOfALongListGetTheirOwnKeys)
+{
+    setCollationLocale("cs");
+    SharedCollationKeys keys;
+    std::mt19937 rng(11);
+    const std::vector<std::string> words = {"chata", "Chata", "hora", "", "Novák", "novák", "Čapek", "ch"};
+    const size_t n = 4 * SharedCollationKeys::kParallelFrom + 17;
+    std::vector<std::string> texts(n);
+    std::vector<uint32_t> held(n, SharedCollationKeys::none);
+    auto check = [&](const char* round) {
+        std::map<std::string, uint32_t> distinct;
+        for (size_t i = 0; i < n; ++i) {
+            const std::string key = collationKey(texts[i]);
+            ASSERT_EQ(keys.key(held[i]), key) << round << " " << i;
+            ASSERT_EQ(distinct.emplace(key, held[i]).first->second, held[i]) << round << " " << i;
+        }
+        ASSERT_EQ(keys.size(), distinct.size()) << round;
+    };
+    auto holdAll = [&] { keys.holdAll(held, [&](size_t i, std::string& text) { text = texts[i]; }); };
+    for (size_t i = 0; i < n; ++i)
+        texts[i] = words[rng() % words.size()] + std::to_string(rng() % (i % 3 ? 50 : 100000));
+    // A few keys longer than a block of keys.
+    texts[5] = std::string(size_t(3) << 19, 'k');
+    texts[n - 2] = std::string(size_t(3) << 19, 'k') + "z";
+    holdAll();
+    check("first");
+    for (size_t i = 0; i < n; i += 1 + rng() % 5)
+        texts[i] = words[rng() % words.size()] + std::to_string(rng() % 70);
+    holdAll();
+    check("changed");
+    keys.tidy();
+    check("tidied");
+    setCollationLocale("en");
+    holdAll();
+    check("other locale");
+}
