@@ -14,27 +14,24 @@ NoteLines NoteBlock::lines(NoteList which) const
 {
     const size_t k = static_cast<size_t>(which);
     const uint32_t skipped = k == 0 ? 0 : byteCount_[0];
-    return NoteLines(bytes() + skipped, byteCount_[k], count_[k]);
+    return NoteLines(bytes() + skipped, byteCount_[k]);
 }
 
 NoteBlockPtr NoteBlock::rebuilt(const NoteBlock* old, NoteList which, std::span<const std::string> lines,
                                 bool append)
 {
     const size_t w = static_cast<size_t>(which);
-    size_t count[listCount] = {};
     size_t byteCount[listCount] = {};
     bool keep[listCount] = {};
     for (size_t k = 0; k < listCount; ++k) {
         keep[k] = old && (k != w || append);
-        if (keep[k]) {
-            count[k] = old->count_[k];
+        if (keep[k])
             byteCount[k] = old->byteCount_[k];
-        }
     }
-    count[w] += lines.size();
+    // Every line takes a byte at least, an empty one too.
     for (const std::string& line : lines)
         byteCount[w] += NoteLines::lengthSize(line.size()) + line.size();
-    if (count[0] == 0 && count[1] == 0)
+    if (byteCount[0] == 0 && byteCount[1] == 0)
         return nullptr;
     constexpr size_t most = std::numeric_limits<uint32_t>::max();
     if (byteCount[w] > most)
@@ -43,7 +40,6 @@ NoteBlockPtr NoteBlock::rebuilt(const NoteBlock* old, NoteList which, std::span<
     NoteBlockPtr block(new (::operator new(sizeof(NoteBlock) + byteCount[0] + byteCount[1])) NoteBlock);
     unsigned char* at = block->bytes();
     for (size_t k = 0; k < listCount; ++k) {
-        block->count_[k] = static_cast<uint32_t>(count[k]);
         block->byteCount_[k] = static_cast<uint32_t>(byteCount[k]);
         if (keep[k] && old->byteCount_[k] > 0) {
             const NoteLines held = old->lines(static_cast<NoteList>(k));

@@ -1,6 +1,6 @@
 #pragma once
-// Both lists of a person's notes in one allocation: a header with each list's line count and
-// byte length, then the free texts' lines and after them the register notes', each line as
+// Both lists of a person's notes in one allocation: a header with each list's length in bytes,
+// then the free texts' lines and after them the register notes', each line as
 // `NoteLines` reads it (its length, then its bytes). A person with two short lines pays for one
 // block instead of a vector and a string for each line. A block is never changed in place: a
 // change makes the whole block anew, so a writer collects a person's lines and writes them at
@@ -35,6 +35,5 @@ private:
     unsigned char* bytes() { return reinterpret_cast<unsigned char*>(this + 1); }
 
     static constexpr size_t listCount = 2;
-    uint32_t count_[listCount] = {};
     uint32_t byteCount_[listCount] = {};
 };

@@ -44,6 +44,11 @@ NoteLines::iterator& NoteLines::iterator::operator++()
     return *this;
 }
 
+size_t NoteLines::size() const
+{
+    return static_cast<size_t>(std::distance(begin(), end()));
+}
+
 std::string_view NoteLines::operator[](size_t i) const
 {
     return *std::next(begin(), static_cast<std::ptrdiff_t>(i));
@@ -52,7 +57,6 @@ std::string_view NoteLines::operator[](size_t i) const
 std::vector<std::string> NoteLines::toVector() const
 {
     std::vector<std::string> lines;
-    lines.reserve(count_);
     for (std::string_view line : *this)
         lines.emplace_back(line);
     return lines;
@@ -61,11 +65,11 @@ std::vector<std::string> NoteLines::toVector() const
 // The same lines are the same bytes: the lengths have one way of being written.
 bool operator==(const NoteLines& a, const NoteLines& b)
 {
-    return a.count_ == b.count_ && a.byteCount_ == b.byteCount_ &&
+    return a.byteCount_ == b.byteCount_ &&
            (a.byteCount_ == 0 || std::memcmp(a.bytes_, b.bytes_, a.byteCount_) == 0);
 }
 
 bool operator==(const NoteLines& a, const std::vector<std::string>& b)
 {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin());
+    return std::equal(a.begin(), a.end(), b.begin(), b.end());
 }

@@ -46,8 +46,9 @@ public:
     // No lines.
     NoteLines() = default;
 
-    size_t size() const { return count_; }
-    bool empty() const { return count_ == 0; }
+    // Counts the lines: a person's list is a few of them.
+    size_t size() const;
+    bool empty() const { return byteCount_ == 0; }
     iterator begin() const { return iterator(bytes_); }
     iterator end() const { return iterator(bytes_ + byteCount_); }
     // Counts from the first line on: a loop over all of them iterates instead.
@@ -67,12 +68,8 @@ public:
 
 private:
     friend class NoteBlock;
-    NoteLines(const unsigned char* bytes, uint32_t byteCount, uint32_t count)
-        : bytes_(bytes), byteCount_(byteCount), count_(count)
-    {
-    }
+    NoteLines(const unsigned char* bytes, uint32_t byteCount) : bytes_(bytes), byteCount_(byteCount) { }
 
     const unsigned char* bytes_ = nullptr;
     uint32_t byteCount_ = 0;
-    uint32_t count_ = 0;
 };

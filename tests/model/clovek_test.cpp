@@ -264,6 +264,7 @@ TEST(Clovek, EachListOfNotesKeepsItsLinesThroughTheOthersEdits)
     p.setRegisterNotes(book);
     EXPECT_EQ(p.furtherTexts(), odd);
     EXPECT_EQ(p.registerNotes(), book);
+    EXPECT_EQ(p.furtherTexts().size(), odd.size());
     EXPECT_EQ(p.furtherTexts()[8], odd[8]);
     EXPECT_EQ(p.furtherTexts().toVector(), odd);
 
