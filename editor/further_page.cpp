@@ -101,8 +101,8 @@ void PersonEditor::showFurtherFields()
     for (size_t k = 0; k < 5; ++k)
         labels[k]->Caption = *captions[k];
     TStringList notes;
-    for (const std::string& line : p.registerNotes())
-        notes.Add(line);
+    for (std::string_view line : p.registerNotes())
+        notes.Add(std::string(line));
     d.matrikyMEMO.Lines.Assign(notes);
     d.moderniPANEL.Visible = p.alive != 0;
     setFurtherDataLockState();
@@ -166,7 +166,8 @@ void PersonEditor::matrikyMEMOEnter()
 {
     if (undoReplaying || !tree || !currentPerson)
         return;
-    tree->recordStringsChange(currentPerson, "matriky", &currentPerson->registerNotes(), nullptr);
+    const std::vector<std::string> held = currentPerson->registerNotes().toVector();
+    tree->recordStringsChange(currentPerson, "matriky", &held, nullptr);
 }
 
 void PersonEditor::matrikyMEMOExit()
@@ -174,17 +175,19 @@ void PersonEditor::matrikyMEMOExit()
     if (!currentPerson)
         return;
     TMemo& memo = dalsiSheet.matrikyMEMO;
-    currentPerson->setRegisterNotes(memo.Lines.lines());
+    const std::vector<std::string> typed = memo.Lines.lines();
+    currentPerson->setRegisterNotes(typed);
     memo.Modified = false;
     if (!undoReplaying && tree)
-        tree->recordStringsChange(currentPerson, "matriky", nullptr, &currentPerson->registerNotes());
+        tree->recordStringsChange(currentPerson, "matriky", nullptr, &typed);
 }
 
 void PersonEditor::doplnujiciTextyMEMOEnter()
 {
     if (undoReplaying || !tree || !currentPerson)
         return;
-    tree->recordStringsChange(currentPerson, "doplnujiciTexty", &currentPerson->furtherTexts(), nullptr);
+    const std::vector<std::string> held = currentPerson->furtherTexts().toVector();
+    tree->recordStringsChange(currentPerson, "doplnujiciTexty", &held, nullptr);
 }
 
 void PersonEditor::ulozNaDiskTextyBTClick()

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <iterator>
 
 namespace {
 
@@ -515,6 +516,9 @@ void ImportParser::parseIndividual(const GedLine& record)
     bool nameSeen = false;
     bool sexSeen = false;
     Clovek& p = *person;
+    // The free texts, given to the person at once when the record ends: a record may carry
+    // thousands of note lines, and each change of a person's notes packs them anew.
+    std::vector<std::string> texts;
     auto eventDetails = [&](const GedLine& event, auto onSub) {
         checkEventValue(event);
         eachDeeper(event.level, [&](const GedLine& sub) {
@@ -525,10 +529,10 @@ void ImportParser::parseIndividual(const GedLine& record)
     eachDeeper(record.level, [&](const GedLine& line) {
         switch (line.tag) {
         case tkUserTag: {
-            p.editFurtherTexts().push_back(trimRight(line.tagText + " " + line.value));
+            texts.push_back(trimRight(line.tagText + " " + line.value));
             eachDeeper(line.level, [&](const GedLine& sub) {
-                p.editFurtherTexts().push_back(std::string(size_t(sub.level - record.level - 1) * 2, ' ') +
-                                               trimRight(sub.tagText + " " + sub.value));
+                texts.push_back(std::string(size_t(sub.level - record.level - 1) * 2, ' ') +
+                                trimRight(sub.tagText + " " + sub.value));
             });
             break;
         }
@@ -624,7 +628,8 @@ void ImportParser::parseIndividual(const GedLine& record)
             } else {
                 auto lines = noteLines(line);
                 if (!(lines.size() == 1 && lines[0].empty()))
-                    p.editFurtherTexts().insert(p.editFurtherTexts().end(), lines.begin(), lines.end());
+                    texts.insert(texts.end(), std::make_move_iterator(lines.begin()),
+                                 std::make_move_iterator(lines.end()));
             }
             break;
         }
@@ -692,6 +697,7 @@ void ImportParser::parseIndividual(const GedLine& record)
             unsupported(line);
         }
     });
+    p.setFurtherTexts(texts);
     if (!sexSeen)
         log(record, "pohlaví neuvedeno, osoba vedena jako muž");
 }
@@ -821,13 +827,26 @@ void ImportParser::parseFamily(const GedLine& record)
 
 void ImportParser::resolveNoteReferences()
 {
+    // A person's references follow one another (they are met in the person's record): the
+    // lines of all of them are added at once.
+    Clovek* person = nullptr;
+    std::vector<std::string> texts;
+    const auto flush = [&] {
+        if (person)
+            person->appendLines(NoteList::furtherTexts, texts);
+        texts.clear();
+    };
     for (const NoteReference& r : noteReferences_) {
+        if (r.person != person) {
+            flush();
+            person = r.person;
+        }
         const auto it = notes_.find(r.xref);
         if (it == notes_.end()) {
             lex_.logError(r.line, "poznámka @" + r.xref + "@ nenalezena");
             continue;
         }
-        r.person->editFurtherTexts().insert(r.person->editFurtherTexts().end(), it->second.begin(),
-                                            it->second.end());
+        texts.insert(texts.end(), it->second.begin(), it->second.end());
     }
+    flush();
 }

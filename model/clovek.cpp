@@ -19,50 +19,16 @@ Clovek::~Clovek()
         firstReferrer_->detach();
 }
 
-namespace {
-
-const std::vector<std::string>& noLines()
+void Clovek::setLines(NoteList which, std::span<const std::string> given)
 {
-    static const std::vector<std::string> none;
-    return none;
+    if (notes_ || !given.empty())
+        notes_ = NoteBlock::rebuilt(notes_.get(), which, given, false);
 }
 
-} // namespace
-
-const std::vector<std::string>& Clovek::furtherTexts() const
+void Clovek::appendLines(NoteList which, std::span<const std::string> added)
 {
-    return notes_ ? notes_->furtherTexts : noLines();
-}
-
-const std::vector<std::string>& Clovek::registerNotes() const
-{
-    return notes_ ? notes_->registerNotes : noLines();
-}
-
-std::vector<std::string>& Clovek::editFurtherTexts()
-{
-    if (!notes_)
-        notes_ = std::make_unique<Notes>();
-    return notes_->furtherTexts;
-}
-
-std::vector<std::string>& Clovek::editRegisterNotes()
-{
-    if (!notes_)
-        notes_ = std::make_unique<Notes>();
-    return notes_->registerNotes;
-}
-
-void Clovek::setFurtherTexts(std::vector<std::string> lines)
-{
-    if (notes_ || !lines.empty())
-        editFurtherTexts() = std::move(lines);
-}
-
-void Clovek::setRegisterNotes(std::vector<std::string> lines)
-{
-    if (notes_ || !lines.empty())
-        editRegisterNotes() = std::move(lines);
+    if (!added.empty())
+        notes_ = NoteBlock::rebuilt(notes_.get(), which, added, true);
 }
 
 std::string Clovek::displayName(bool useBirthSurname, bool showBirthYear, bool showIdentifier) const

@@ -3,6 +3,7 @@
 // owns its lists and their elements, never the persons, partnerships or media records those
 // elements refer to.
 #include "model/datum.h"
+#include "model/note_block.h"
 #include "model/prvky.h"
 #include "model/sparse_list.h"
 #include "model/sparse_text.h"
@@ -11,6 +12,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -229,23 +231,22 @@ public:
     SparseList files; // UkSoubor
 
     // The free texts and the register notes, as lines. Most persons have none: the two lists
-    // are kept in a block of their own, made when either is first written.
-    const std::vector<std::string>& furtherTexts() const;
-    const std::vector<std::string>& registerNotes() const;
-    std::vector<std::string>& editFurtherTexts();
-    std::vector<std::string>& editRegisterNotes();
-    void setFurtherTexts(std::vector<std::string> lines);
-    void setRegisterNotes(std::vector<std::string> lines);
+    // share one block (model/note_block.h), made when either is first written and let go when
+    // both are empty. What is read stays valid until the person's notes next change; a change
+    // makes the block anew, so a writer of many lines gives them all at once.
+    NoteLines lines(NoteList which) const { return notes_ ? notes_->lines(which) : NoteLines(); }
+    NoteLines furtherTexts() const { return lines(NoteList::furtherTexts); }
+    NoteLines registerNotes() const { return lines(NoteList::registerNotes); }
+    void setLines(NoteList which, std::span<const std::string> given);
+    void appendLines(NoteList which, std::span<const std::string> added);
+    void setFurtherTexts(const std::vector<std::string>& given) { setLines(NoteList::furtherTexts, given); }
+    void setRegisterNotes(const std::vector<std::string>& given) { setLines(NoteList::registerNotes, given); }
 
 private:
     UkClovek* firstReferrer_ = nullptr;
     // Null until the list first holds someone: most persons of a big tree are never asked.
     std::unique_ptr<Prvky> siblings_;
-    struct Notes {
-        std::vector<std::string> furtherTexts;
-        std::vector<std::string> registerNotes;
-    };
-    std::unique_ptr<Notes> notes_;
+    NoteBlockPtr notes_;
 };
 
 // Names a text field of either kind; here so that every user of the fields has it.

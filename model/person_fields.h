@@ -111,9 +111,8 @@ struct PersonFieldInfo {
     int32_t Datum::*dateTolerance = nullptr;
     Clovek* Clovek::*parent = nullptr;
     SparseList Clovek::*list = nullptr;
-    // Read, and written (the lines made first when the person has none).
-    const std::vector<std::string>& (Clovek::*lines)() const = nullptr;
-    std::vector<std::string>& (Clovek::*editLines)() = nullptr;
+    // Which of the person's lists of notes (`Clovek::lines`).
+    NoteList noteList = NoteList::furtherTexts;
 };
 
 namespace person_fields_detail {
@@ -199,12 +198,10 @@ constexpr PersonFieldInfo list(PersonField f, FieldKind kind, std::string_view f
 }
 
 constexpr PersonFieldInfo lines(PersonField f, std::string_view file, std::string_view step, EditorPage page,
-                                const std::vector<std::string>& (Clovek::*read)() const,
-                                std::vector<std::string>& (Clovek::*edit)())
+                                NoteList which)
 {
     PersonFieldInfo i = row(f, FieldKind::lines, file, step, page);
-    i.lines = read;
-    i.editLines = edit;
+    i.noteList = which;
     return i;
 }
 
@@ -265,8 +262,8 @@ constexpr std::array<PersonFieldInfo, personFieldCount> table()
         text(user4, "[user4]", "user4", further, &C::user4),
         text(user5, "[user5]", "user5", further, &C::user5),
         lines(furtherTexts, "[doplnujiciTexty]", "doplnujiciTexty", EditorPage::textsAndFiles,
-              &C::furtherTexts, &C::editFurtherTexts),
-        lines(registerNotes, "[matriky]", "matriky", further, &C::registerNotes, &C::editRegisterNotes),
+              NoteList::furtherTexts),
+        lines(registerNotes, "[matriky]", "matriky", further, NoteList::registerNotes),
         list(photos, FieldKind::mediaLinks, "[foto]", {}, &C::photos),
         list(documents, FieldKind::mediaLinks, "[dokumenty]", {}, &C::documents),
         list(files, FieldKind::mediaLinks, "[soubory]", {}, &C::files),

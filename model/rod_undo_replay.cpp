@@ -556,8 +556,7 @@ private:
             else
                 s->oldLines = readLines(*s->person);
             setLines(*s->person, pick(s->oldLines, s->newLines));
-            const std::vector<std::string>& lines = readLines(*s->person);
-            editor_.putMemoLines(s->key, lines);
+            editor_.putMemoLines(s->key, readLines(*s->person));
             editor_.focusField(s->key);
             return;
         }
@@ -572,15 +571,13 @@ private:
         editor_.putMemoLines(s->key, readLines(*s->person));
     }
 
-    const std::vector<std::string>& readLines(const Clovek& person) const
+    std::vector<std::string> readLines(const Clovek& person) const
     {
-        return (person.*kind_.field->lines)();
+        return person.lines(kind_.field->noteList).toVector();
     }
-    // The person's lines made only when there is something to hold.
     void setLines(Clovek& person, const std::vector<std::string>& lines) const
     {
-        if (!lines.empty() || !readLines(person).empty())
-            (person.*kind_.field->editLines)() = lines;
+        person.setLines(kind_.field->noteList, lines);
     }
 
     Rod& tree_;

@@ -109,8 +109,8 @@ void MainFrame::showTextsAndFiles()
     if (!currentPerson)
         return;
     TStringList text;
-    for (const std::string& line : currentPerson->furtherTexts())
-        text.Add(line);
+    for (std::string_view line : currentPerson->furtherTexts())
+        text.Add(std::string(line));
     doplnujiciSheet.doplnujiciTextyMEMO.Lines.Assign(text);
     showFilesPart();
 }
@@ -119,10 +119,11 @@ void MainFrame::doplnujiciTextyMEMOExit()
 {
     if (!currentPerson)
         return;
-    currentPerson->setFurtherTexts(doplnujiciSheet.doplnujiciTextyMEMO.Lines.lines());
+    const std::vector<std::string> typed = doplnujiciSheet.doplnujiciTextyMEMO.Lines.lines();
+    currentPerson->setFurtherTexts(typed);
     doplnujiciSheet.doplnujiciTextyMEMO.Modified = false;
     // Completes the step that entering the memo started.
     if (!undoReplaying && tree)
-        tree->recordStringsChange(currentPerson, "doplnujiciTexty", nullptr, &currentPerson->furtherTexts());
+        tree->recordStringsChange(currentPerson, "doplnujiciTexty", nullptr, &typed);
     updateTabContentsLabel();
 }

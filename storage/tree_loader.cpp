@@ -24,6 +24,7 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <span>
 #include <unordered_map>
 #include <unordered_set>
 #include <utility>
@@ -108,16 +109,18 @@ public:
         for (int i = count(); i > 0 && !c_.overrun; --i)
             into.push_back(text());
     }
-    // A person's lines, made only when there are some.
-    [[gnu::noinline]] void keepLines(std::vector<std::string>& (Clovek::*edit)(),
-                                     std::vector<std::string>&& read)
+    // A person's list of notes, after any lines the list already holds. The lines are read into
+    // strings that keep their room from one person to the next and packed into the person's
+    // block at once.
+    [[gnu::noinline]] void keepLines(NoteList which)
     {
-        std::vector<std::string>& held = (person().*edit)();
-        if (held.empty())
-            held = std::move(read);
-        else
-            held.insert(held.end(), std::make_move_iterator(read.begin()),
-                        std::make_move_iterator(read.end()));
+        size_t read = 0;
+        for (int i = count(); i > 0 && !c_.overrun; --i) {
+            if (read == lineScratch_.size())
+                lineScratch_.emplace_back();
+            lineScratch_[read++].assign(textView());
+        }
+        person().appendLines(which, std::span<const std::string>(lineScratch_.data(), read));
     }
     Clovek& person() { return person_ ? *person_ : *scratch_; }
     Svatba& partnership() { return *pending().record; }
@@ -193,6 +196,8 @@ private:
     std::vector<Clovek*> portraits_;
     // Where textView converts a line that is not plain ASCII; its room serves every line.
     std::string converted_;
+    // The lines of the list of notes being read (`keepLines`).
+    std::vector<std::string> lineScratch_;
 };
 
 // The three states of a partnership; any other number is a damaged value, read as the plain
@@ -225,12 +230,9 @@ template<PersonField F> void CurrentFormatLoader::readField(CurrentFormatLoader&
         l.period(f.list);
     else if constexpr (f.kind == FieldKind::created)
         l.creationTime();
-    else if constexpr (f.kind == FieldKind::lines) {
-        std::vector<std::string> read;
-        l.lines(read);
-        if (!read.empty())
-            l.keepLines(f.editLines, std::move(read));
-    } else if constexpr (f.kind == FieldKind::mediaLinks)
+    else if constexpr (f.kind == FieldKind::lines)
+        l.keepLines(f.noteList);
+    else if constexpr (f.kind == FieldKind::mediaLinks)
         l.mediaLinks<PersonMediaLink<F>>(f.list);
     else
         static_assert(F != F, "a kind of person field the loader does not read");

@@ -27,13 +27,13 @@
 
 namespace {
 
-void writeCountedLines(BodyOut& out, std::string_view key, const std::vector<std::string>& lines)
+template<class Lines> void writeCountedLines(BodyOut& out, std::string_view key, const Lines& lines)
 {
     if (lines.empty())
         return;
     out.line(key);
     out.number(static_cast<long long>(lines.size()));
-    for (const std::string& line : lines)
+    for (std::string_view line : lines)
         out.line(line);
 }
 
@@ -140,7 +140,7 @@ template<PersonField F> void writeField(BodyOut& out, const Clovek& p)
         out.line(f.fileKey);
         out.line(dateTimeToStr(p.created));
     } else if constexpr (f.kind == FieldKind::lines)
-        writeCountedLines(out, f.fileKey, (p.*f.lines)());
+        writeCountedLines(out, f.fileKey, p.lines(f.noteList));
     else if constexpr (f.kind == FieldKind::mediaLinks)
         writeNumberList<typename PersonMediaLink<F>::Ref>(out, f.fileKey, p.*f.list);
     else

@@ -241,3 +241,58 @@ TEST(Clovek, ListEntriesLetGoOfADestroyedPerson)
     EXPECT_EQ(static_cast<UkClovek*>(list.first())->person(), nullptr);
     EXPECT_EQ(static_cast<UkClovek*>(list.last())->person(), nullptr);
 }
+
+// Both lists of notes share one packed block: an edit of one never touches the other, and each
+// line comes back as it went in, whatever its bytes or length (the lengths around where their
+// written size grows by a byte, and one over 64 KiB).
+TEST(Clovek, EachListOfNotesKeepsItsLinesThroughTheOthersEdits)
+{
+    using Lines = std::vector<std::string>;
+    const Lines odd{"",
+                    std::string(127, 'a'),
+                    std::string(128, 'b'),
+                    "Matrika říše\r",
+                    "\n",
+                    std::string("\0\xFF\x80", 3),
+                    std::string(16383, 'c'),
+                    std::string(16384, 'd'),
+                    std::string(70000, 'e'),
+                    ""};
+    const Lines book{"kniha 3, str. 14"};
+    Clovek p;
+    p.setFurtherTexts(odd);
+    p.setRegisterNotes(book);
+    EXPECT_EQ(p.furtherTexts(), odd);
+    EXPECT_EQ(p.registerNotes(), book);
+    EXPECT_EQ(p.furtherTexts().size(), odd.size());
+    EXPECT_EQ(p.furtherTexts()[8], odd[8]);
+    EXPECT_EQ(p.furtherTexts().toVector(), odd);
+
+    p.appendLines(NoteList::registerNotes, odd);
+    p.setFurtherTexts({"jeden"});
+    Lines both = book;
+    both.insert(both.end(), odd.begin(), odd.end());
+    EXPECT_EQ(p.furtherTexts(), Lines{"jeden"});
+    EXPECT_EQ(p.registerNotes(), both);
+    p.appendLines(NoteList::furtherTexts, book);
+    EXPECT_EQ(p.furtherTexts(), (Lines{"jeden", "kniha 3, str. 14"}));
+    EXPECT_EQ(p.registerNotes(), both);
+
+    // The same lines read alike wherever they are kept; others do not.
+    Clovek q;
+    q.setRegisterNotes(both);
+    EXPECT_EQ(q.registerNotes(), p.registerNotes());
+    EXPECT_NE(q.registerNotes(), p.furtherTexts());
+    EXPECT_NE(p.registerNotes(), odd);
+
+    // An emptied list leaves the other whole; a list of empty lines is no empty list.
+    p.setFurtherTexts({});
+    EXPECT_TRUE(p.furtherTexts().empty());
+    EXPECT_EQ(p.registerNotes(), both);
+    p.setFurtherTexts({"", ""});
+    p.setRegisterNotes({});
+    EXPECT_EQ(p.furtherTexts(), (Lines{"", ""}));
+    EXPECT_TRUE(p.registerNotes().empty());
+    p.setFurtherTexts({});
+    EXPECT_TRUE(p.furtherTexts().empty() && p.registerNotes().empty());
+}

@@ -127,13 +127,16 @@ TEST_F(UndoRecording, TypingAfterAnUndoFoldsIntoTheStepNowInEffectAndKeepsTheRed
 
 TEST_F(UndoRecording, EachMemoVisitIsAStepOfItsOwn)
 {
+    // What the memo's entry and exit hand over: the person's lines at that moment.
+    std::vector<std::string> held;
+    const auto notes = [&] { return &(held = a->registerNotes().toVector()); };
     a->setRegisterNotes({"první"});
-    tree.recordStringsChange(a, "matriky", &a->registerNotes(), nullptr);
+    tree.recordStringsChange(a, "matriky", notes(), nullptr);
     a->setRegisterNotes({"první", "druhý"});
-    tree.recordStringsChange(a, "matriky", nullptr, &a->registerNotes());
-    tree.recordStringsChange(a, "matriky", &a->registerNotes(), nullptr);
+    tree.recordStringsChange(a, "matriky", nullptr, notes());
+    tree.recordStringsChange(a, "matriky", notes(), nullptr);
     a->setRegisterNotes({"třetí"});
-    tree.recordStringsChange(a, "matriky", nullptr, &a->registerNotes());
+    tree.recordStringsChange(a, "matriky", nullptr, notes());
     ASSERT_EQ(history().count(), 2);
     auto* second = cursor<ActionStrings>();
     auto* first = static_cast<ActionStrings*>(second->prev);
@@ -147,8 +150,10 @@ TEST_F(UndoRecording, EachMemoVisitIsAStepOfItsOwn)
 TEST_F(UndoRecording, MemoExitCompletesOnlyItsOwnEntrysStep)
 {
     const std::vector<std::string> lines{"nový"};
+    std::vector<std::string> held;
+    const auto notes = [&](NoteList which) { return &(held = a->lines(which).toVector()); };
     // Another field's step between entry and exit: the memo's step still gets the lines.
-    tree.recordStringsChange(a, "matriky", &a->registerNotes(), nullptr);
+    tree.recordStringsChange(a, "matriky", notes(NoteList::registerNotes), nullptr);
     auto* entry = cursor<ActionStrings>();
     type(a, "jmeno", "", "J");
     tree.recordStringsChange(a, "matriky", nullptr, &lines);
@@ -157,7 +162,7 @@ TEST_F(UndoRecording, MemoExitCompletesOnlyItsOwnEntrysStep)
 
     // The entry's step undone and dropped by a new step: the exit records nothing, and the
     // memo step under the cursor (of an earlier visit) is not touched.
-    tree.recordStringsChange(a, "matriky", &a->registerNotes(), nullptr);
+    tree.recordStringsChange(a, "matriky", notes(NoteList::registerNotes), nullptr);
     tree.undo();
     type(b, "jmeno", "", "X");
     tree.recordStringsChange(a, "matriky", nullptr, &lines);
@@ -166,7 +171,7 @@ TEST_F(UndoRecording, MemoExitCompletesOnlyItsOwnEntrysStep)
 
     // An exit with no entry before it, and an exit for another person or memo, record nothing.
     tree.recordStringsChange(a, "matriky", nullptr, &lines);
-    tree.recordStringsChange(a, "doplnujiciTexty", &a->furtherTexts(), nullptr);
+    tree.recordStringsChange(a, "doplnujiciTexty", notes(NoteList::furtherTexts), nullptr);
     auto* texts = cursor<ActionStrings>();
     tree.recordStringsChange(b, "doplnujiciTexty", nullptr, &lines);
     tree.recordStringsChange(a, "matriky", nullptr, &lines);

@@ -150,12 +150,13 @@ TEST_F(UndoReplay, EveryStepKeyOfThePersonTableTakesItsOwnFieldBack)
             break;
         }
         case FieldKind::lines: {
-            const std::vector<std::string> old = (a->*f.lines)();
+            const std::vector<std::string> old = a->lines(f.noteList).toVector();
             tree.recordStringsChange(a, key, &old, nullptr);
-            (a->*f.editLines)() = {"nový řádek"};
-            editor.memos[key] = (a->*f.lines)();
-            tree.recordStringsChange(a, key, nullptr, &(a->*f.lines)());
-            restored = [&] { return (a->*f.lines)().empty(); };
+            const std::vector<std::string> typed{"nový řádek"};
+            a->setLines(f.noteList, typed);
+            editor.memos[key] = typed;
+            tree.recordStringsChange(a, key, nullptr, &typed);
+            restored = [&] { return a->lines(f.noteList).empty(); };
             break;
         }
         case FieldKind::number:
@@ -432,10 +433,11 @@ TEST_F(UndoReplay, UserFieldCaptionsOfTheTree)
 
 TEST_F(UndoReplay, Memos)
 {
-    a->setRegisterNotes({"nový"});
+    const std::vector<std::string> typed{"nový"};
+    a->setRegisterNotes(typed);
     const std::vector<std::string> old{"starý"};
     tree.recordStringsChange(a, "matriky", &old, nullptr);
-    tree.recordStringsChange(a, "matriky", nullptr, &a->registerNotes());
+    tree.recordStringsChange(a, "matriky", nullptr, &typed);
     lookElsewhere();
     tree.undo();
     EXPECT_EQ(a->registerNotes(), old);
@@ -446,9 +448,10 @@ TEST_F(UndoReplay, Memos)
     EXPECT_EQ(a->registerNotes(), (std::vector<std::string>{"nový"}));
 
     // The further texts: the memo's lines at the moment of the undo are kept for the redo.
-    a->setFurtherTexts({"text"});
+    const std::vector<std::string> text{"text"};
+    a->setFurtherTexts(text);
     tree.recordStringsChange(a, "doplnujiciTexty", &old, nullptr);
-    tree.recordStringsChange(a, "doplnujiciTexty", nullptr, &a->furtherTexts());
+    tree.recordStringsChange(a, "doplnujiciTexty", nullptr, &text);
     editor.memos["doplnujiciTexty"] = {"text", "dopsáno"};
     editor.focus = "jinde";
     tree.undo();

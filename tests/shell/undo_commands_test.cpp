@@ -70,9 +70,10 @@ TEST_F(UndoCommands, EnabledByTheHistoryAndReplayedForThePersonOfTheStep)
 TEST_F(UndoCommands, TheFurtherTextsMemoTakesTheOldLinesBack)
 {
     const Lines before{"Narozen v Brně"};
-    jan->setFurtherTexts({"Narozen v Praze"});
+    const Lines typed{"Narozen v Praze"};
+    jan->setFurtherTexts(typed);
     hl().tree->recordStringsChange(jan, "doplnujiciTexty", &before, nullptr);
-    hl().tree->recordStringsChange(jan, "doplnujiciTexty", nullptr, &jan->furtherTexts());
+    hl().tree->recordStringsChange(jan, "doplnujiciTexty", nullptr, &typed);
     user::click(hl().Zpet1);
     TMemo& memo = hl().doplnujiciSheet.doplnujiciTextyMEMO;
     EXPECT_EQ(hl().pages.ActivePage(), &hl().doplnujiciTextyASoubory);

@@ -147,10 +147,10 @@ inline std::string treeText(const Rod& tree)
                  &Clovek::user2, &Clovek::user3, &Clovek::user4, &Clovek::user5})
             o << t.of(*p) << '|';
         o << dateTimeToStr(p->created) << '|';
-        for (const std::string& l : p->furtherTexts())
+        for (std::string_view l : p->furtherTexts())
             o << l << ';';
         o << '|';
-        for (const std::string& l : p->registerNotes())
+        for (std::string_view l : p->registerNotes())
             o << l << ';';
         o << "|photos";
         for (UkFotka* e : p->photos.items<UkFotka>())

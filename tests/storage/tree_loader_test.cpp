@@ -118,7 +118,7 @@ std::string fieldValue(const Clovek& p, const PersonFieldInfo& f)
         o << dateTimeToStr(p.created);
         break;
     case FieldKind::lines:
-        for (const std::string& line : (p.*f.lines)())
+        for (std::string_view line : p.lines(f.noteList))
             o << line << ';';
         break;
     case FieldKind::mediaLinks:
@@ -174,7 +174,7 @@ TEST_F(TreeLoader, EveryFieldOfThePersonTableComesBackFromTheFile)
             p->created = encodeDate(2001, 2, 3) + encodeTime(4, 5, 6);
             break;
         case FieldKind::lines:
-            (p->*f.editLines)() = {value, ""};
+            p->setLines(f.noteList, std::vector<std::string>{value, ""});
             break;
         case FieldKind::mediaLinks:
             if (f.field == PersonField::photos)
@@ -230,7 +230,7 @@ TEST_F(TreeLoader, ABodyOverAMillionBytesIsReadWhole)
     Rod tree(saved("velky.rod"));
     for (int i = 0; i < 3000; ++i) {
         Clovek* p = makePerson("Jméno" + std::to_string(i), "Příjmení");
-        p->editFurtherTexts().assign(3, std::string(100, 'x'));
+        p->setFurtherTexts(std::vector<std::string>(3, std::string(100, 'x')));
         tree.addNewPerson(std::unique_ptr<Clovek>(p));
     }
     tree.findPersonByNumber(0)->user5 = "poslední";
