@@ -1,5 +1,7 @@
 #include "system/collation.h"
 
+#include "system/big_block.h"
+
 #include <unicode/coll.h>
 #include <unicode/locid.h>
 #include <unicode/unistr.h>
@@ -191,8 +193,8 @@ struct KeyingPart {
     std::vector<std::unique_ptr<char[]>> blocks;
     std::vector<size_t> used;
     // For each row: the hash of its text, and the length of its new key or `kept`.
-    std::vector<uint64_t> textHashes;
-    std::vector<uint32_t> keyLengths;
+    uint64_t* textHashes = nullptr;
+    uint32_t* keyLengths = nullptr;
     std::exception_ptr failure;
     static constexpr uint32_t kept = UINT32_MAX;
 
@@ -228,10 +230,20 @@ void SharedCollationKeys::holdAll(std::vector<uint32_t>& held, const TextOf& tex
     // Each thread keys a stretch of the rows with a collator of its own, only reading the table
     // and the texts; this thread then holds the keys in the order of the rows, taking over the
     // blocks they were made in.
+    // What the threads tell of each row lies in memory given back once the keys are held: the
+    // threads' own allocators would keep it out of reach of what the sort asks for next.
+    const size_t rowBytes = n * (sizeof(uint64_t) + sizeof(uint32_t));
+    const size_t blockBytes = (rowBytes + bigBlockAlignment - 1) / bigBlockAlignment * bigBlockAlignment;
+    const std::unique_ptr<void, std::function<void(void*)>> rowBlock(
+        takeBigBlock(blockBytes), [blockBytes](void* block) { giveBigBlock(block, blockBytes); });
+    auto* textHashes = static_cast<uint64_t*>(rowBlock.get());
+    auto* keyLengths = reinterpret_cast<uint32_t*>(textHashes + n);
     std::vector<KeyingPart> parts(threads);
     for (size_t t = 0; t < threads; ++t) {
         parts[t].from = n * t / threads;
         parts[t].to = n * (t + 1) / threads;
+        parts[t].textHashes = textHashes + parts[t].from;
+        parts[t].keyLengths = keyLengths + parts[t].from;
         parts[t].collator.reset(holder().collator->clone());
         if (!parts[t].collator)
             throw std::bad_alloc();
@@ -241,8 +253,6 @@ void SharedCollationKeys::holdAll(std::vector<uint32_t>& held, const TextOf& tex
             std::vector<UChar> utf16(64);
             std::string scratch(128, '\0');
             std::string text;
-            part.textHashes.resize(part.to - part.from);
-            part.keyLengths.resize(part.to - part.from);
             for (size_t i = part.from; i < part.to; ++i) {
                 textOf(i, text);
                 const uint64_t textHash = textHashOf(text);
