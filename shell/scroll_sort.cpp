@@ -113,8 +113,16 @@ template<class KeyOf> void sortByKeys(Order& v, const KeyOf& keyOf, bool ascendi
     for (size_t place = 0; place < v.size(); ++place)
         items.push_back(Item{headOf(v[place], shared), uint32_t(place), v[place]});
     using It = std::vector<Item>::iterator;
-    // Sorts rows whose keys agree before `from`, their heads read from there.
-    auto round = [&](auto& self, It first, It last, size_t from) -> void {
+    // Stretches of rows whose keys agree before `from`, their heads read from there. Kept as a
+    // list rather than by recursion: namesakes with long equal keys take a round per 8 bytes.
+    struct Stretch {
+        It first, last;
+        size_t from;
+    };
+    std::vector<Stretch> stretches{{items.begin(), items.end(), shared}};
+    while (!stretches.empty()) {
+        const auto [first, last, from] = stretches.back();
+        stretches.pop_back();
         std::sort(first, last, [&](const Item& a, const Item& b) {
             if (a.head != b.head)
                 return ascending ? a.head < b.head : b.head < a.head;
@@ -129,23 +137,28 @@ template<class KeyOf> void sortByKeys(Order& v, const KeyOf& keyOf, bool ascendi
                 // (the longer one's bytes beyond it read as zero there), so it is the smaller.
                 const size_t next = from + 8;
                 auto ended = [&](const Item& item) { return keyOf(item.row).size() <= next; };
-                const It longer = std::partition(run, runEnd, ended);
+                It longer = std::partition(run, runEnd, ended);
                 std::sort(run, longer, [&](const Item& a, const Item& b) {
                     const size_t la = keyOf(a.row).size(), lb = keyOf(b.row).size();
                     if (la != lb)
                         return ascending ? la < lb : lb < la;
                     return a.place < b.place;
                 });
-                for (It item = longer; item != runEnd; ++item)
-                    item->head = headOf(item->row, next);
-                self(self, longer, runEnd, next);
-                if (!ascending)
+                // Descending, the longer keys come first.
+                It longerEnd = runEnd;
+                if (!ascending) {
+                    longerEnd = run + (runEnd - longer);
                     std::rotate(run, longer, runEnd);
+                    longer = run;
+                }
+                for (It item = longer; item != longerEnd; ++item)
+                    item->head = headOf(item->row, next);
+                if (longerEnd - longer > 1)
+                    stretches.push_back(Stretch{longer, longerEnd, next});
             }
             run = runEnd;
         }
-    };
-    round(round, items.begin(), items.end(), shared);
+    }
     for (size_t i = 0; i < items.size(); ++i)
         v[i] = items[i].row;
 }

@@ -229,9 +229,9 @@ void SharedCollationKeys::holdAll(std::vector<uint32_t>& held, const TextOf& tex
     }
     // Each thread keys a stretch of the rows with a collator of its own, only reading the table
     // and the texts; this thread then holds the keys in the order of the rows, taking over the
-    // blocks they were made in.
-    // What the threads tell of each row lies in memory given back once the keys are held: the
-    // threads' own allocators would keep it out of reach of what the sort asks for next.
+    // blocks they were made in. What the threads tell of each row lies in memory given back once
+    // the keys are held: the threads' own allocators would keep it out of reach of what the sort
+    // asks for next.
     const size_t rowBytes = n * (sizeof(uint64_t) + sizeof(uint32_t));
     const size_t blockBytes = (rowBytes + bigBlockAlignment - 1) / bigBlockAlignment * bigBlockAlignment;
     const std::unique_ptr<void, std::function<void(void*)>> rowBlock(
