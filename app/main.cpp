@@ -8,6 +8,7 @@
 // folder go.
 #include "app/program_windows.h"
 #include "system/command_line.h"
+#include "system/memory_setup.h"
 #include "system/stop_signals.h"
 #include "toolkit/application.h"
 #include "toolkit/qt/qt_renderer.h"
@@ -20,14 +21,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
-#include <malloc.h>
 #include <string>
 
 int main(int argc, char** argv)
 {
-    // Large passing buffers (reading a tree, sorting the person list) go straight back to the
-    // system when freed, instead of staying among a big tree's memory for good.
-    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+    setUpMemory(argv);
     setCommandLine(argc, argv);
     QApplication app(argc, argv);
     StopSignals stopSignals;

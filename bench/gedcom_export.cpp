@@ -7,6 +7,7 @@
 #include "model/rod.h"
 #include "system/datetime.h"
 #include "system/exceptions.h"
+#include "system/memory_setup.h"
 
 #include <chrono>
 #include <cstdio>
@@ -14,6 +15,7 @@
 
 int main(int argc, char** argv)
 {
+    setUpMemory(argv); // as the program takes memory
     if (argc != 3) {
         std::fprintf(stderr, "usage: gedcom_export IN.rod OUT.ged\n");
         return 2;

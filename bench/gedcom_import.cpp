@@ -11,6 +11,7 @@
 #include "storage/tree_writer.h"
 #include "system/exceptions.h"
 #include "system/fileio.h"
+#include "system/memory_setup.h"
 
 #include <chrono>
 #include <cstdio>
@@ -19,6 +20,7 @@
 
 int main(int argc, char** argv)
 {
+    setUpMemory(argv); // as the program takes memory
     if (argc < 2 || argc > 3) {
         std::cerr << "usage: gedcom_import FILE.ged [OUT.rod]\n";
         return 2;

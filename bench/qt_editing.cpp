@@ -14,6 +14,7 @@
 #include "model/clovek.h"
 #include "model/rod.h"
 #include "toolkit/qt/qt_renderer.h"
+#include "system/memory_setup.h"
 
 #include <QAction>
 #include <QApplication>
@@ -124,6 +125,7 @@ void typeKey(QWidget* target, char letter)
 
 int main(int argc, char** argv)
 {
+    setUpMemory(argv); // as the program takes memory
     if (argc < 2 || argc > 4 || std::atoi(argv[1]) <= 0) {
         std::fprintf(stderr, "usage: QT_QPA_PLATFORM=offscreen qt_editing PERSONS [TREE.rod] [ROUNDS]\n");
         return 2;

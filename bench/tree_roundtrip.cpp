@@ -7,6 +7,7 @@
 // Not a feature of the program.
 #include "bench/program_run.h"
 #include "model/rod.h"
+#include "system/memory_setup.h"
 
 #include <chrono>
 #include <cstdio>
@@ -34,6 +35,7 @@ long peakRssKib()
 
 int main(int argc, char** argv)
 {
+    setUpMemory(argv); // as the program takes memory
     if (argc < 2 || argc > 3) {
         std::fprintf(stderr, "usage: tree_roundtrip IN.rod [OUT.rod]\n");
         return 2;

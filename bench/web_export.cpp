@@ -1,6 +1,7 @@
 // web_export IN.rod OUTDIR: opens the tree file and writes its web export with the options
 // window's defaults into OUTDIR (made when missing), then prints "pages=N seconds=S".
 #include "bench/web_export_site.h"
+#include "system/memory_setup.h"
 
 #include <chrono>
 #include <cstdio>
@@ -8,6 +9,7 @@
 
 int main(int argc, char** argv)
 {
+    setUpMemory(argv); // as the program takes memory
     if (argc != 3) {
         std::fprintf(stderr, "usage: web_export IN.rod OUTDIR\n");
         return 2;

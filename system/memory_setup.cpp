@@ -1,0 +1,67 @@
+#include "system/memory_setup.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <malloc.h>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+constexpr const char* tunablesName = "GLIBC_TUNABLES";
+constexpr const char* hugePagesTunable = "glibc.malloc.hugetlb=1";
+// Set for the second start only: "-" when GLIBC_TUNABLES was not set before, else "+" and its
+// value, which the second start puts back.
+constexpr const char* tunablesBeforeName = "KINVELOR_TUNABLES_BEFORE";
+
+bool hugePagesOnOffer()
+{
+    std::ifstream setting("/sys/kernel/mm/transparent_hugepage/enabled");
+    std::string modes;
+    return std::getline(setting, modes) && modes.find("[never]") == std::string::npos;
+}
+
+// Under valgrind the second start would run outside it; a sanitizer's allocator ignores the
+// setting anyway.
+bool allocatorReplaced()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    return true;
+#else
+    const char* preload = std::getenv("LD_PRELOAD");
+    return preload && std::strstr(preload, "vgpreload");
+#endif
+}
+
+void restoreTunables(const std::string& before)
+{
+    if (before.empty() || before[0] != '+')
+        ::unsetenv(tunablesName);
+    else
+        ::setenv(tunablesName, before.c_str() + 1, 1);
+    ::unsetenv(tunablesBeforeName);
+}
+
+} // namespace
+
+void setUpMemory(char** argv)
+{
+    ::mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+    if (const char* before = std::getenv(tunablesBeforeName)) {
+        restoreTunables(before);
+        return;
+    }
+    const char* tunables = std::getenv(tunablesName);
+    if ((tunables && std::strstr(tunables, "glibc.malloc.hugetlb")) || allocatorReplaced() ||
+        !hugePagesOnOffer())
+        return;
+    const std::string before = tunables ? std::string("+") + tunables : "-";
+    ::setenv(tunablesBeforeName, before.c_str(), 1);
+    ::setenv(tunablesName, tunables && *tunables ? (std::string(tunables) + ":" + hugePagesTunable).c_str()
+                                                 : hugePagesTunable,
+             1);
+    ::execv("/proc/self/exe", argv);
+    // Not started again (no /proc): the program runs as it is, on small pages.
+    restoreTunables(before);
+}
