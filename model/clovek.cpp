@@ -5,7 +5,9 @@
 #include "system/numbers.h"
 #include "system/text.h"
 
-Clovek::Clovek() : created(now()) { }
+Clovek::Clovek() : Clovek(now()) { }
+
+Clovek::Clovek(TDateTime createdAt) : created(createdAt) { }
 
 uint64_t Clovek::nextWalkStamp()
 {

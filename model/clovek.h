@@ -30,6 +30,8 @@ public:
     // A living man numbered -1, every text empty, unknown dates, no parents, empty lists,
     // created now.
     Clovek();
+    // The same created at `created`: a loader reads the clock once for a million persons.
+    explicit Clovek(TDateTime created);
     Clovek(const Clovek&) = delete;
     Clovek& operator=(const Clovek&) = delete;
     // Deletes the lists with their elements. Does not unlink the person from its relatives or

@@ -157,7 +157,7 @@ public:
     void creationTime()
     {
         TDateTime value;
-        person().created = tryStrToDateTime(text(), value) ? value : now();
+        person().created = tryStrToDateTime(text(), value) ? value : opened_;
     }
     void portrait();
     template<class Link> void mediaLinks(SparseList Clovek::*list)
@@ -179,6 +179,8 @@ private:
     TreeFileEnvironment& env_;
     BodyCursor& c_;
     std::string companion_;
+    // "Now" for the persons read: when the open began.
+    const TDateTime opened_ = now();
     Clovek* person_ = nullptr;
     // Where keys read before the first block of their kind go, to be dropped.
     std::unique_ptr<Clovek> scratch_ = std::make_unique<Clovek>();
@@ -240,7 +242,7 @@ template<PersonField F> void CurrentFormatLoader::readField(CurrentFormatLoader&
 
 void CurrentFormatLoader::newPerson()
 {
-    auto person = std::make_unique<Clovek>();
+    auto person = std::make_unique<Clovek>(opened_);
     env_.wait.advance(1);
     person_ = tree_.appendPerson(std::move(person));
 }
