@@ -4,11 +4,36 @@
 // field values for the user are filled this way; searching the whole list for every text would
 // make a big tree's lists cost the square of their length, so the lines are indexed by their
 // collation keys instead.
+#include "model/sparse_text.h"
+
+#include <cstdint>
 #include <string>
 #include <unordered_set>
 #include <vector>
 
 class TStringList;
+
+// The texts of a walk over many persons met before, by their numbers in the table of texts: most
+// persons share a name or a place with one met earlier, and the number tells so without reading
+// or hashing letters. Valid while no text is written.
+class SlotsSeen {
+public:
+    SlotsSeen() : seen_(SparseText::slotLimit()) { }
+    // True when no text held under the same number was met before.
+    bool firstTime(const SparseText& text)
+    {
+        const uint32_t slot = text.slot();
+        if (slot >= seen_.size())
+            seen_.resize(size_t(slot) + 1);
+        if (seen_[slot])
+            return false;
+        seen_[slot] = true;
+        return true;
+    }
+
+private:
+    std::vector<bool> seen_;
+};
 
 class DistinctTexts {
 public:

@@ -2,6 +2,7 @@
 
 #include "model/clovek.h"
 #include "model/display_settings.h"
+#include "model/distinct_texts.h"
 #include "model/generations.h"
 #include "model/group.h"
 #include "model/svatba.h"
@@ -78,19 +79,28 @@ Clovek* Rod::addNewPerson(std::unique_ptr<Clovek> owned)
 
 // With n persons the lowest free number is at most n; room for as many again means a walk of
 // the chain only after that many new persons.
-void Rod::indexNumbersInUse() const
+void Rod::startNumberIndex() const
 {
     numberUsed_.assign(size_t(personCount_) * 2 + 64, false);
     numberRepeats_.clear();
-    for (const Clovek* p = firstPerson; p; p = p->chainNext) {
-        if (p->number < 0 || p->number >= int(numberUsed_.size()))
-            continue;
-        if (numberUsed_[size_t(p->number)])
-            ++numberRepeats_[p->number];
-        else
-            numberUsed_[size_t(p->number)] = true;
-    }
     lowestFreeHint_ = 0;
+}
+
+void Rod::noteNumberInUse(int number) const
+{
+    if (number < 0 || number >= int(numberUsed_.size()))
+        return;
+    if (numberUsed_[size_t(number)])
+        ++numberRepeats_[number];
+    else
+        numberUsed_[size_t(number)] = true;
+}
+
+void Rod::indexNumbersInUse() const
+{
+    startNumberIndex();
+    for (const Clovek* p = firstPerson; p; p = p->chainNext)
+        noteNumberInUse(p->number);
     numbersStale_ = false;
 }
 
@@ -323,9 +333,20 @@ Clovek* Rod::findPersonByDisplayName(const std::string& text, const DisplaySetti
 
 void Rod::fillEmptyIdentifiers()
 {
-    for (Clovek* p = firstPerson; p; p = p->chainNext)
+    // The numbers in use and the first names are noted on the way: this walk is what an open
+    // pays anyway, and a walk of their own would be the first new person's to wait for.
+    startNumberIndex();
+    SlotsSeen firstNamesSeen;
+    std::vector<const Clovek*> firstOfEachName;
+    for (Clovek* p = firstPerson; p; p = p->chainNext) {
         if (p->identifier.empty())
             p->identifier = intToStr(p->number);
+        noteNumberInUse(p->number);
+        if (firstNamesSeen.firstTime(p->firstName))
+            firstOfEachName.push_back(p);
+    }
+    numbersStale_ = false;
+    keepFirstNames(firstOfEachName);
 }
 
 int Rod::countPersons(bool living, bool dead) const

@@ -65,6 +65,8 @@ public:
     Clovek* findPersonByDisplayName(const std::string& text, const DisplaySettings& settings) const;
 
     // --- after loading ---
+    // Gives each person without an identifier their number's. The same walk notes the numbers in
+    // use and the first-name list (`keptDistinctTexts`), so that neither waits for a walk later.
     void fillEmptyIdentifiers();
     // Older format: parents and partner 2 are placeholders carrying a number.
     void relinkParentsAndPartners();
@@ -381,11 +383,14 @@ private:
     void chainChanged() const { numberIndexStale_ = identifierIndexStale_ = true; }
     int personCount_ = 0;
     // Which numbers from 0 the persons hold, so that a new person is numbered without a walk of a
-    // big tree's chain. Made at the first new person after the chain took persons from outside
-    // (the loaders set a number after the person joins); kept true by every new and removed
-    // person. Only numbers below the table's size are held: the lowest free one is at most the
-    // count of persons, and the table has room beyond that to spare.
+    // big tree's chain. Made by the walk that fills the empty identifiers after an open, or else
+    // at the first new person after the chain took persons from outside (the loaders set a
+    // number after the person joins); kept true by every new and removed person. Only numbers
+    // below the table's size are held: the lowest free one is at most the count of persons, and
+    // the table has room beyond that to spare.
     void indexNumbersInUse() const;
+    void startNumberIndex() const;
+    void noteNumberInUse(int number) const;
     mutable std::vector<bool> numberUsed_;
     // The persons beyond the first that hold a number of the table (a damaged file), so that
     // removing one of them does not free the number.
@@ -398,11 +403,20 @@ private:
     uint64_t chainChanges_ = 0;
     struct KeptValueList {
         void (Rod::*values)(TStringList&) const = nullptr;
+        bool filled = false;
         uint64_t chainChanges = 0;
         uint64_t fieldWrites = 0;
         uint64_t otherWrites = 0;
         std::vector<std::string> lines;
+        // Made, and nothing written since that the list is made from.
+        bool current(const Rod& tree, const PersonTextField& field) const;
+        void keep(const Rod& tree, const PersonTextField& field, const TStringList& made);
     };
+    KeptValueList& keptValueList(void (Rod::*values)(TStringList&) const) const;
+    // The first-name list kept as `distinctFirstNames` makes it, from the first person holding
+    // each text in chain order: the new-person command enters the first-name box at once, and
+    // the open has met every person already.
+    void keepFirstNames(const std::vector<const Clovek*>& firstOfEachText) const;
     static bool holdsValueListTexts(const Clovek& person);
     mutable std::vector<KeptValueList> keptValueLists_;
     // Number and identifier to the first person of the chain that has it, each built on its own

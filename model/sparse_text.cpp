@@ -142,6 +142,11 @@ size_t SparseText::sharedCount()
     return table().size();
 }
 
+uint32_t SparseText::slotLimit()
+{
+    return slots().used;
+}
+
 uint32_t SparseText::place(std::string text, bool shared)
 {
     Slots& all = slots();

@@ -67,6 +67,10 @@ public:
 
     // The same text, held once: a cheap test before comparing letters.
     bool sharesTextWith(const SparseText& other) const { return index_ == other.index_; }
+    // The number the text is held under: two fields with the same number hold the same text
+    // (0 for none). Every number is below `slotLimit()` until a text is next written.
+    uint32_t slot() const { return index_; }
+    static uint32_t slotLimit();
     // How many shared texts the table holds now, for tests.
     static size_t sharedCount();
     // How many times any text was written (assigned, edited, cleared or moved away) since the

@@ -11,9 +11,16 @@
 #include "model/text_source.h"
 #include "system/stringlist.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace {
+
+// Every person of the tree in chain order, for `fillDistinct`.
+auto chain(const Rod& tree)
+{
+    return [&tree](auto f) { tree.forEachPerson(f); };
+}
 
 const std::initializer_list<const char*> kTitlesBefore = {
     "Bc.",   "BcA.",  "doc.",    "Dr.",      "Ing.",  "Ing.arch.", "JUDr.", "MgA.",  "Mgr.",
@@ -39,9 +46,10 @@ const KeyAndDefault kDeathCauses[] = {{"neznama", "neznámá"},
                                       {"jina", "jiná"}};
 
 // The list emptied, the built-ins as they are, then each value that `values` hands over for each
-// person of the chain, when it is not empty and not listed yet.
-template<class Values>
-void fillDistinct(const Rod& tree, TStringList& list, const std::vector<std::string>& builtIns, Values values)
+// person `persons` walks, when it is not empty and not listed yet.
+template<class Persons, class Values>
+void fillDistinct(const Persons& persons, TStringList& list, const std::vector<std::string>& builtIns,
+                  Values values)
 {
     list.Clear();
     DistinctTexts out(list);
@@ -51,19 +59,30 @@ void fillDistinct(const Rod& tree, TStringList& list, const std::vector<std::str
         if (!value.empty())
             out.add(value);
     };
-    tree.forEachPerson([&](const Clovek* p) { values(p, take); });
+    persons([&](const Clovek* p) { values(p, take); });
     out.flush();
 }
 
 template<class Values> void fillDistinct(const Rod& tree, TStringList& list, Values values)
 {
-    fillDistinct(tree, list, {}, values);
+    fillDistinct(chain(tree), list, {}, values);
+}
+
+// Only the first person holding each text hands it over: a later one would add nothing.
+template<auto field, class Persons>
+void fillField(const Persons& persons, TStringList& list, const std::vector<std::string>& builtIns = {})
+{
+    SlotsSeen seen;
+    fillDistinct(persons, list, builtIns, [&seen](const Clovek* p, auto take) {
+        if (seen.firstTime(p->*field))
+            take(p->*field);
+    });
 }
 
 template<auto field>
 void fillField(const Rod& tree, TStringList& list, const std::vector<std::string>& builtIns = {})
 {
-    fillDistinct(tree, list, builtIns, [](const Clovek* p, auto take) { take(p->*field); });
+    fillField<field>(chain(tree), list, builtIns);
 }
 
 template<SparseList Clovek::*periods> void fillPeriods(const Rod& tree, TStringList& list)
@@ -208,6 +227,33 @@ bool Rod::holdsValueListTexts(const Clovek& p)
     return false;
 }
 
+Rod::KeptValueList& Rod::keptValueList(void (Rod::*values)(TStringList&) const) const
+{
+    for (KeptValueList& k : keptValueLists_)
+        if (k.values == values)
+            return k;
+    KeptValueList& kept = keptValueLists_.emplace_back();
+    kept.values = values;
+    return kept;
+}
+
+bool Rod::KeptValueList::current(const Rod& tree, const PersonTextField& field) const
+{
+    return filled && chainChanges == tree.chainChanges_ && fieldWrites == field.writesToField() &&
+           otherWrites == SparseText::writeCount() - PersonTextField::writesThroughFields();
+}
+
+void Rod::KeptValueList::keep(const Rod& tree, const PersonTextField& field, const TStringList& made)
+{
+    lines.clear();
+    for (const std::string& line : made)
+        lines.push_back(line);
+    filled = true;
+    chainChanges = tree.chainChanges_;
+    fieldWrites = field.writesToField();
+    otherWrites = SparseText::writeCount() - PersonTextField::writesThroughFields();
+}
+
 void Rod::keptDistinctTexts(TStringList& list, void (Rod::*values)(TStringList&) const,
                             const PersonTextField& field) const
 {
@@ -215,36 +261,27 @@ void Rod::keptDistinctTexts(TStringList& list, void (Rod::*values)(TStringList&)
         (this->*values)(list);
         return;
     }
-    const uint64_t fieldWrites = field.writesToField();
-    const uint64_t otherWrites = SparseText::writeCount() - PersonTextField::writesThroughFields();
-    KeptValueList* kept = nullptr;
-    for (KeptValueList& k : keptValueLists_)
-        if (k.values == values)
-            kept = &k;
-    if (!kept) {
-        kept = &keptValueLists_.emplace_back();
-        kept->values = values;
-    } else if (kept->chainChanges == chainChanges_ && kept->fieldWrites == fieldWrites &&
-               kept->otherWrites == otherWrites) {
-        values = nullptr;
-    }
-    if (values) {
+    KeptValueList& kept = keptValueList(values);
+    if (!kept.current(*this, field)) {
         TStringList made;
         (this->*values)(made);
-        kept->lines.clear();
-        for (const std::string& line : made)
-            kept->lines.push_back(line);
-        kept->chainChanges = chainChanges_;
-        kept->fieldWrites = fieldWrites;
-        kept->otherWrites = otherWrites;
+        kept.keep(*this, field, made);
     }
     // As the fill itself adds them: one sort at the end for a sorted list.
     list.Clear();
     const bool sorted = list.Sorted();
     list.setSorted(false);
-    for (const std::string& line : kept->lines)
+    for (const std::string& line : kept.lines)
         list.Add(line);
     list.setSorted(sorted);
+}
+
+void Rod::keepFirstNames(const std::vector<const Clovek*>& firstOfEachText) const
+{
+    TStringList made;
+    fillField<&Clovek::firstName>(
+        [&](auto f) { std::for_each(firstOfEachText.begin(), firstOfEachText.end(), f); }, made);
+    keptValueList(&Rod::distinctFirstNames).keep(*this, PersonTextField(&Clovek::firstName), made);
 }
 
 void Rod::listOtherPersons(TStringList& list, const Clovek* except, const DisplaySettings& settings) const

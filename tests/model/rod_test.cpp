@@ -444,6 +444,9 @@ TEST(Rod, NewPersonNumbersStayTheLowestFreeThroughAddsAndRemovals)
             Clovek* p = tree.appendPerson(std::make_unique<Clovek>());
             p->number = int(rng() % (2 * n));
         }
+        // As an open leaves the tree, or as a tree made by hand or imported is.
+        if (rng() % 2)
+            tree.fillEmptyIdentifiers();
         for (int step = 0; step < 40; ++step) {
             std::vector<Clovek*> all;
             for (Clovek* p = tree.firstPerson; p; p = p->chainNext)

@@ -206,3 +206,28 @@ TEST_F(ValueListsTest, AKeptListFollowsEveryChangeOfItsField)
     tree.removePerson(only);
     EXPECT_EQ(kept(), (std::vector<std::string>{"Zeman", "Malá"}));
 }
+
+// The open keeps the first-name list from the walk it makes anyway; what it keeps is what a fill
+// of the list would make, and it follows later changes as a filled list does.
+TEST_F(ValueListsTest, TheFirstNamesKeptByAnOpenAreTheListAFillMakes)
+{
+    const std::string longName(45, 'x'); // long texts are each held apart, never shared
+    for (const std::string& name : {std::string("Eva"), longName, std::string("jan"), std::string(""),
+                                    longName, std::string("Jan"), std::string("Eva"), std::string("JAN")})
+        add(name);
+    add("Ota")->firstName.edit() = "Eva"; // a text of its own, spelled as a shared one
+    auto kept = [this] {
+        TStringList out;
+        tree.keptDistinctTexts(out, &Rod::distinctFirstNames, &Clovek::firstName);
+        return out.lines();
+    };
+    tree.fillEmptyIdentifiers();
+    EXPECT_EQ(kept(), (std::vector<std::string>{"Eva", "JAN", longName}));
+    tree.distinctFirstNames(list);
+    EXPECT_EQ(lines(), kept());
+
+    PersonTextField(&Clovek::firstName).set(*tree.firstPerson, "Petr");
+    EXPECT_EQ(kept(), (std::vector<std::string>{"Petr", "JAN", "Eva", longName}));
+    tree.firstPerson->chainNext->firstName = "Ota";
+    EXPECT_EQ(kept(), (std::vector<std::string>{"Petr", "Ota", "Eva", "Jan", longName}));
+}
