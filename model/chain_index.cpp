@@ -2,10 +2,7 @@
 
 #include "model/clovek.h"
 
-#include <algorithm>
-#include <functional>
-
-ChainIndex::ChainIndex(Clovek* first) : first_(first)
+ChainIndex::ChainIndex(Clovek* first)
 {
     long long count = 0;
     long long lowest = 0, highest = -1;
@@ -40,15 +37,4 @@ Clovek* ChainIndex::find(int number) const
     }
     auto found = byNumber_.find(number);
     return found == byNumber_.end() ? nullptr : found->second;
-}
-
-bool ChainIndex::contains(const Clovek* person) const
-{
-    if (!inChainMade_) {
-        for (const Clovek* p = first_; p; p = p->chainNext)
-            inChain_.push_back(p);
-        std::sort(inChain_.begin(), inChain_.end(), std::less<const Clovek*>());
-        inChainMade_ = true;
-    }
-    return std::binary_search(inChain_.begin(), inChain_.end(), person, std::less<const Clovek*>());
 }

@@ -12,21 +12,15 @@ class ChainIndex {
 public:
     explicit ChainIndex(Clovek* first);
 
-    // Whether `person` is one of the chain (then it is no placeholder).
-    bool contains(const Clovek* person) const;
     // The person of the chain with `number`, the first of the chain winning as a walk from the
     // head would find it; null when none has it.
     Clovek* find(int number) const;
 
 private:
-    Clovek* first_;
     // Numbers are nearly always 0 to the count of persons, so a table indexed by the number
     // serves a tree of a million persons in a few megabytes, where a node per person took a
     // hundred. Numbers spread wider go to the map.
     std::vector<Clovek*> byDenseNumber_;
     long long lowest_ = 0;
     std::unordered_map<int, Clovek*> byNumber_;
-    // The persons by address, made at the first question: the loaders never ask it.
-    mutable std::vector<const Clovek*> inChain_;
-    mutable bool inChainMade_ = false;
 };

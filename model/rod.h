@@ -369,6 +369,8 @@ private:
     void linkAtHead(Clovek* person);
     // The removed person's number is free again, unless another person holds it too.
     void forgetNumber(int number);
+    // Whether the person is linked into the chain: a loader's placeholder, which only carries a
+    // number, never is. Told by the person's own links, not by a walk.
     bool inChain(const Clovek* person) const;
     // Out of the chain, the undo history and every list but the groups', then destroyed.
     void freeRemovedPerson(Clovek* person);

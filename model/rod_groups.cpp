@@ -57,7 +57,7 @@ void Rod::relinkGroupMembers()
             auto* m = static_cast<UkGrClovek*>(e);
             e = e->next;
             Clovek* person = m->person();
-            if (person && !chain.contains(person)) {
+            if (person && !inChain(person)) {
                 placeholders.insert(person);
                 person = chain.find(person->number);
                 m->setPerson(person);

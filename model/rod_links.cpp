@@ -14,7 +14,7 @@ void Rod::relinkParentsAndPartners()
     const ChainIndex chain(firstPerson);
     std::unordered_set<Clovek*> destroyed;
     auto resolve = [&](Clovek* placeholder) -> Clovek* {
-        if (!placeholder || chain.contains(placeholder))
+        if (!placeholder || inChain(placeholder))
             return placeholder;
         Clovek* person = chain.find(placeholder->number);
         if (destroyed.insert(placeholder).second)

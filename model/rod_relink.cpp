@@ -12,7 +12,7 @@ void Rod::relinkParents()
     // replaced, each destroyed once.
     std::unordered_set<Clovek*> placeholders;
     auto resolve = [&](Clovek*& link) {
-        if (!link || chain.contains(link))
+        if (!link || inChain(link))
             return;
         placeholders.insert(link);
         link = chain.find(link->number);

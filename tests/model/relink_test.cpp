@@ -86,8 +86,8 @@ TEST(Relink, ChainIndexFindsByNumberDenseOrSpread)
     for (const int far : {3, 50'000'000}) {
         Rod tree;
         Clovek* a = numbered(tree, -2);
-        Clovek* b = numbered(tree, far);
-        Clovek* twin = numbered(tree, far);
+        numbered(tree, far);
+        numbered(tree, far); // the same number twice: the first of the chain wins
         const ChainIndex chain(tree.firstPerson);
         Clovek* firstWithFar = nullptr;
         for (Clovek* p = tree.firstPerson; p && !firstWithFar; p = p->chainNext)
@@ -97,8 +97,5 @@ TEST(Relink, ChainIndexFindsByNumberDenseOrSpread)
         EXPECT_EQ(chain.find(far), firstWithFar);
         for (const int nobody : {-3, -1, 0, far - 1, far + 1, 2'000'000'000, -2'000'000'000})
             EXPECT_EQ(chain.find(nobody), nullptr) << nobody;
-        EXPECT_TRUE(chain.contains(a) && chain.contains(b) && chain.contains(twin));
-        const std::unique_ptr<Clovek> stranger(placeholder(far));
-        EXPECT_FALSE(chain.contains(stranger.get()));
     }
 }
