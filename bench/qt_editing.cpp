@@ -13,8 +13,8 @@
 #include "bench/program_run.h"
 #include "model/clovek.h"
 #include "model/rod.h"
-#include "toolkit/qt/qt_renderer.h"
 #include "system/memory_setup.h"
+#include "toolkit/qt/qt_renderer.h"
 
 #include <QAction>
 #include <QApplication>

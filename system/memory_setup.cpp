@@ -58,9 +58,9 @@ void setUpMemory(char** argv)
         return;
     const std::string before = tunables ? std::string("+") + tunables : "-";
     ::setenv(tunablesBeforeName, before.c_str(), 1);
-    ::setenv(tunablesName, tunables && *tunables ? (std::string(tunables) + ":" + hugePagesTunable).c_str()
-                                                 : hugePagesTunable,
-             1);
+    const std::string asked = tunables && *tunables ? std::string(tunables) + ":" + hugePagesTunable
+                                                    : std::string(hugePagesTunable);
+    ::setenv(tunablesName, asked.c_str(), 1);
     ::execv("/proc/self/exe", argv);
     // Not started again (no /proc): the program runs as it is, on small pages.
     restoreTunables(before);
