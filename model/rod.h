@@ -134,6 +134,8 @@ public:
     // refer to the person of that number, or removed when there is none. A person listed twice
     // in a group is kept once.
     void relinkGroupMembers();
+    // The same with the chain's index at hand (a loader's, made for its own links).
+    void relinkGroupMembers(const ChainIndex& chain);
     // Every person of the chain that was not a member becomes one, in chain order; every member
     // stops being one.
     void invertGroup(Group& group);

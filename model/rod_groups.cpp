@@ -47,7 +47,11 @@ void Rod::removeFromAllGroups(const Clovek* person)
 
 void Rod::relinkGroupMembers()
 {
-    const ChainIndex chain(firstPerson);
+    relinkGroupMembers(ChainIndex(firstPerson));
+}
+
+void Rod::relinkGroupMembers(const ChainIndex& chain)
+{
     // Placeholders are destroyed only after every entry has been moved off them, so a
     // placeholder shared by two entries still tells its number to the second.
     std::unordered_set<Clovek*> placeholders;

@@ -554,12 +554,12 @@ LoadReport loadCurrentFormat(Rod& tree, TreeFileEnvironment& env)
         loader.linkPartnerships(chain);
         env.wait.advance(1);
         loader.linkParents(chain);
+        env.wait.advance(5);
+        if (tree.groups.count() > 0)
+            tree.relinkGroupMembers(chain);
     }
-    env.wait.advance(5);
-    tree.sortPartnershipLists();
     env.wait.advance(1);
-    if (tree.groups.count() > 0)
-        tree.relinkGroupMembers();
+    tree.sortPartnershipLists();
     env.wait.advance(5);
     return LoadReport{loader.takeMissingMedia(), {}, loader.lastLine()};
 }
