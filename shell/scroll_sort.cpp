@@ -170,18 +170,23 @@ template<class... Places> void ask(const Places*... places)
 }
 
 // Reading the persons is most of a sort's time: they lie all over memory, and a step that waits
-// for one person's fields holds up the fetching of the next ones. So each step asks for what
-// will be read of the row some rows ahead (`askFields`), and for the row further ahead.
-// `read(i, person)` for each row i.
+// for one person's fields holds up the fetching of the next ones. So the step at row i asks for
+// what will be read of the row some rows ahead (`askFields`), and for the row further ahead.
+template<class Ask> void askAhead(const std::vector<Polozka*>& rows, size_t i, const Ask& askFields)
+{
+    constexpr size_t ahead = 16;
+    if (i + 2 * ahead < rows.size())
+        ask(rows[i + 2 * ahead]);
+    if (i + ahead < rows.size())
+        askFields(*rows[i + ahead]);
+}
+
+// `read(i, person)` for each row i, asking ahead.
 template<class Ask, class Read>
 void readPersons(const std::vector<Polozka*>& rows, const Ask& askFields, const Read& read)
 {
-    constexpr size_t ahead = 16;
     for (size_t i = 0; i < rows.size(); ++i) {
-        if (i + 2 * ahead < rows.size())
-            ask(rows[i + 2 * ahead]);
-        if (i + ahead < rows.size())
-            askFields(*rows[i + ahead]);
+        askAhead(rows, i, askFields);
         read(i, *rows[i]->person);
     }
 }
@@ -278,17 +283,13 @@ void Scroll::sortByName()
     // With room to spare: the captions typed next need entries before theirs are let go, and a
     // full table would be copied whole for the first keystroke. Room not used costs nothing.
     keys_.reserve(rows.size() + rows.size() / 4 + 16);
-    // Reading the persons is most of the captions' time (see readPersons).
-    constexpr size_t ahead = 16;
+    // Reading the persons is most of the captions' time (see askAhead).
     keys_.holdAll(keys, [&](size_t i, std::string& caption) {
-        if (i + 2 * ahead < rows.size())
-            ask(rows[i + 2 * ahead]);
-        if (i + ahead < rows.size()) {
-            const Polozka& row = *rows[i + ahead];
+        askAhead(rows, i, [&](const Polozka& row) {
             const Clovek& p = *row.person;
             ask(&p.identifier, &p.firstName, &p.surname, &p.birthSurname, &p.sex, &p.birth.year,
                 keys_.storage(row.textKey));
-        }
+        });
         rows[i]->person->displayNameInto(caption, s.showBirthSurname, s.showBirth, s.showNumber);
     });
     for (size_t i = 0; i < rows.size(); ++i)

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <new>
+#include <numeric>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -165,7 +166,7 @@ uint32_t SharedCollationKeys::holdKey(uint32_t held, std::string_view key, uint6
         }
         Entry& entry = entries_[id];
         if (copy) {
-            char* block = room(key.size());
+            char* block = blocks_.room(key.size());
             std::copy(key.begin(), key.end(), block);
             entry.block = block;
         } else {
@@ -183,35 +184,34 @@ uint32_t SharedCollationKeys::holdKey(uint32_t held, std::string_view key, uint6
     return id;
 }
 
-namespace {
+char* SharedCollationKeys::KeyBlocks::room(size_t bytes)
+{
+    constexpr size_t blockSize = size_t(1) << 20;
+    if (blocks.empty() || used.back() + bytes > blockSize) {
+        blocks.push_back(std::make_unique_for_overwrite<char[]>(std::max(blockSize, bytes)));
+        used.push_back(0);
+    }
+    char* at = blocks.back().get() + used.back();
+    used.back() += bytes;
+    return at;
+}
 
-// The rows of a long list that one thread keys.
-struct KeyingPart {
+size_t SharedCollationKeys::KeyBlocks::stored() const
+{
+    return std::accumulate(used.begin(), used.end(), size_t(0));
+}
+
+struct SharedCollationKeys::KeyingPart {
     size_t from = 0, to = 0;
     std::unique_ptr<icu::Collator> collator;
-    // The keys made, in the order of the rows, in blocks; how much of each block is used.
-    std::vector<std::unique_ptr<char[]>> blocks;
-    std::vector<size_t> used;
+    // The keys made, in the order of the rows.
+    KeyBlocks keys;
     // For each row: the hash of its text, and the length of its new key or `kept`.
     uint64_t* textHashes = nullptr;
     uint32_t* keyLengths = nullptr;
     std::exception_ptr failure;
     static constexpr uint32_t kept = UINT32_MAX;
-
-    char* room(size_t bytes)
-    {
-        constexpr size_t blockSize = size_t(1) << 20;
-        if (blocks.empty() || used.back() + bytes > blockSize) {
-            blocks.push_back(std::make_unique_for_overwrite<char[]>(std::max(blockSize, bytes)));
-            used.push_back(0);
-        }
-        char* at = blocks.back().get() + used.back();
-        used.back() += bytes;
-        return at;
-    }
 };
-
-} // namespace
 
 void SharedCollationKeys::holdAll(std::vector<uint32_t>& held, const TextOf& textOf)
 {
@@ -262,7 +262,7 @@ void SharedCollationKeys::holdAll(std::vector<uint32_t>& held, const TextOf& tex
                     continue;
                 }
                 const std::string_view key = makeKey(*part.collator, text, utf16, scratch);
-                std::copy(key.begin(), key.end(), part.room(key.size()));
+                std::copy(key.begin(), key.end(), part.keys.room(key.size()));
                 part.keyLengths[i - part.from] = uint32_t(key.size());
             }
         } catch (...) {
@@ -285,21 +285,20 @@ void SharedCollationKeys::holdAll(std::vector<uint32_t>& held, const TextOf& tex
             const uint32_t length = part.keyLengths[i - part.from];
             if (length == KeyingPart::kept)
                 continue;
-            if (at + length > part.used[block]) {
+            if (at + length > part.keys.used[block]) {
                 ++block;
                 at = 0;
             }
-            const std::string_view key(part.blocks[block].get() + at, length);
+            const std::string_view key(part.keys.blocks[block].get() + at, length);
             at += length;
             held[i] = holdKey(held[i], key, part.textHashes[i - part.from], false);
         }
-        for (size_t b = 0; b < part.blocks.size(); ++b) {
-            storedBytes_ += part.used[b];
-            blocks_.push_back(std::move(part.blocks[b]));
+        // The blocks are this table's from now on; a key copied later may follow in the last one.
+        for (size_t b = 0; b < part.keys.blocks.size(); ++b) {
+            blocks_.blocks.push_back(std::move(part.keys.blocks[b]));
+            blocks_.used.push_back(part.keys.used[b]);
         }
     }
-    // The next key copied starts a block of its own.
-    blockRoom_ = 0;
 }
 
 void SharedCollationKeys::release(uint32_t held)
@@ -327,7 +326,7 @@ bool SharedCollationKeys::lastKey(uint32_t held, std::string_view& key) const
 void SharedCollationKeys::tidy()
 {
     forgetStaleKeys();
-    if (storedBytes_ - liveBytes_ > std::max<size_t>(liveBytes_, size_t(1) << 20))
+    if (blocks_.stored() - liveBytes_ > std::max<size_t>(liveBytes_, size_t(1) << 20))
         repack();
 }
 
@@ -336,24 +335,8 @@ void SharedCollationKeys::clear()
     std::vector<Entry>().swap(entries_);
     std::vector<uint32_t>().swap(free_);
     std::vector<uint32_t>().swap(slots_);
-    std::vector<std::unique_ptr<char[]>>().swap(blocks_);
-    blockRoom_ = liveBytes_ = storedBytes_ = 0;
-}
-
-char* SharedCollationKeys::room(size_t bytes)
-{
-    constexpr size_t blockSize = size_t(1) << 20;
-    if (blocks_.empty() || blockRoom_ < bytes) {
-        // A key longer than a block gets one of its own.
-        const size_t size = std::max(blockSize, bytes);
-        blocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
-        blockEnd_ = blocks_.back().get() + size;
-        blockRoom_ = size;
-    }
-    char* at = blockEnd_ - blockRoom_;
-    blockRoom_ -= bytes;
-    storedBytes_ += bytes;
-    return at;
+    blocks_ = KeyBlocks();
+    liveBytes_ = 0;
 }
 
 void SharedCollationKeys::forgetStaleKeys()
@@ -366,13 +349,13 @@ void SharedCollationKeys::forgetStaleKeys()
 
 void SharedCollationKeys::repack()
 {
-    std::vector<std::unique_ptr<char[]>> old;
-    old.swap(blocks_);
-    blockRoom_ = liveBytes_ = storedBytes_ = 0;
+    // The old blocks go once every key is out of them.
+    const KeyBlocks old = std::exchange(blocks_, KeyBlocks());
+    liveBytes_ = 0;
     for (Entry& entry : entries_) {
         if (entry.holders == 0)
             continue;
-        char* block = room(entry.keyLength);
+        char* block = blocks_.room(entry.keyLength);
         std::copy(entry.block, entry.block + entry.keyLength, block);
         entry.block = block;
         liveBytes_ += entry.keyLength;

@@ -20,8 +20,7 @@ std::string collationKey(std::string_view text);
 // so the table holds no more keys than there are holders, however long the texts keep changing.
 // Only the keys are kept, not the texts (a million captions would double the room); a 64-bit
 // hash of the text a key was made of spares the keying when a holder holds the same text again.
-// Keys lie packed in large blocks, a million of them costing no
-// allocator overhead.
+// Keys lie packed in large blocks, a million of them costing no allocator overhead.
 class SharedCollationKeys {
 public:
     static constexpr uint32_t none = UINT32_MAX;
@@ -84,8 +83,17 @@ private:
     size_t slotOf(std::string_view key, uint32_t hash) const;
     void grow();
     void eraseSlot(size_t slot);
-    // Room for `bytes` in the packed blocks.
-    char* room(size_t bytes);
+    // Keys packed one after another in blocks of a mebibyte; a longer key gets a block of its
+    // own. What each block holds is known, so the keys can be read back in the order they came.
+    struct KeyBlocks {
+        std::vector<std::unique_ptr<char[]>> blocks;
+        std::vector<size_t> used;
+        // Room for `bytes` after the keys so far.
+        char* room(size_t bytes);
+        size_t stored() const;
+    };
+    // The rows of a long list that one thread keys (holdAll).
+    struct KeyingPart;
     // After a change of the collation's locale no key made before is shared any more.
     void forgetStaleKeys();
     void repack();
@@ -93,11 +101,8 @@ private:
     std::vector<Entry> entries_;
     std::vector<uint32_t> free_;
     std::vector<uint32_t> slots_;
-    std::vector<std::unique_ptr<char[]>> blocks_;
-    char* blockEnd_ = nullptr;
-    size_t blockRoom_ = 0; // left in the last block
+    KeyBlocks blocks_;
     size_t liveBytes_ = 0;
-    size_t storedBytes_ = 0;
     unsigned locale_ = 0;
 };
 
