@@ -6,6 +6,7 @@
 #include "system/exceptions.h"
 #include "system/fileio.h"
 #include "system/files.h"
+#include "system/fnv_hash.h"
 #include "system/text.h"
 
 #include <cerrno>
@@ -26,16 +27,13 @@ class Digest {
 public:
     void add(std::string_view bytes)
     {
-        for (unsigned char c : bytes) {
-            hash_ ^= c;
-            hash_ *= 1099511628211ull;
-        }
+        hash_ = fnv1a64(hash_, bytes);
         size_ += bytes.size();
     }
     std::string text() const { return std::to_string(size_) + " " + std::to_string(hash_); }
 
 private:
-    uint64_t hash_ = 14695981039346656037ull;
+    uint64_t hash_ = fnv1a64Start;
     uint64_t size_ = 0;
 };
 
