@@ -131,12 +131,6 @@ uint32_t hashOf(std::string_view text)
 
 } // namespace
 
-const std::string& SparseText::none()
-{
-    static const std::string empty;
-    return empty;
-}
-
 size_t SparseText::sharedCount()
 {
     return table().size();
