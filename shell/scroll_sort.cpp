@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <optional>
 #include <string>
@@ -73,6 +74,12 @@ template<class Before> void stableSortRows(Order& v, const Before& before)
     stableSortRows(v, before, [&](Order& all) { std::stable_sort(all.begin(), all.end(), before); });
 }
 
+// Asks for the memory at these places ahead of use.
+template<class... Places> void ask(const Places*... places)
+{
+    (__builtin_prefetch(places), ...);
+}
+
 // The stable sort of the rows by their collation keys (bytes, compared as unsigned), ascending
 // or descending, equal keys keeping their places. Comparing keys through their views costs
 // cache misses: the sort compares eight bytes of each key held beside the row, taken past the
@@ -83,36 +90,54 @@ template<class KeyOf> void sortByKeys(Order& v, const KeyOf& keyOf, bool ascendi
 {
     if (v.size() < 2)
         return;
+    struct Item {
+        uint64_t head; // eight bytes of the key from the round's start, the first the highest
+        // The key's bytes themselves: a round after the first reads them in the order of the
+        // sort, all over memory, and looking the key up first would cost a second wait.
+        // Null once the row's place is settled.
+        const char* key;
+        uint32_t length;
+        uint32_t place; // the row is v[place]
+    };
+    std::vector<Item> items;
+    items.reserve(v.size());
     const std::string_view firstKey = keyOf(v[0]);
     size_t shared = firstKey.size();
-    for (int row : v) {
-        const std::string_view key = keyOf(row);
+    for (size_t place = 0; place < v.size(); ++place) {
+        const std::string_view key = keyOf(v[place]);
+        items.push_back(Item{0, key.data(), uint32_t(key.size()), uint32_t(place)});
         const size_t most = std::min(shared, key.size());
         size_t same = 0;
         while (same < most && key[same] == firstKey[same])
             ++same;
         shared = same;
     }
-    struct Item {
-        uint64_t head; // eight bytes of the key from the round's start, the first the highest
-        uint32_t place;
-        int32_t row;
-    };
     // Bytes past the end read as zero.
-    auto headOf = [&](int row, size_t from) {
-        const std::string_view key = keyOf(row);
+    auto headOf = [](const Item& item, size_t from) {
         uint64_t head = 0;
+        if (from + 8 <= item.length) {
+            std::memcpy(&head, item.key + from, 8);
+            return __builtin_bswap64(head);
+        }
         for (size_t i = 0; i < 8; ++i) {
             const size_t at = from + i;
-            head = (head << 8) | (at < key.size() ? static_cast<unsigned char>(key[at]) : 0u);
+            head = (head << 8) | (at < item.length ? static_cast<unsigned char>(item.key[at]) : 0u);
         }
         return head;
     };
-    std::vector<Item> items;
-    items.reserve(v.size());
-    for (size_t place = 0; place < v.size(); ++place)
-        items.push_back(Item{headOf(v[place], shared), uint32_t(place), v[place]});
-    using It = std::vector<Item>::iterator;
+    using It = typename std::vector<Item>::iterator;
+    // The heads of the rows still unsettled between first and last, read from `from`, asking for
+    // the keys some rows ahead.
+    auto readHeads = [&](It first, It last, size_t from) {
+        constexpr ptrdiff_t ahead = 16;
+        for (It item = first; item != last; ++item) {
+            if (last - item > ahead && item[ahead].key)
+                ask(item[ahead].key + from);
+            if (item->key)
+                item->head = headOf(*item, from);
+        }
+    };
+    readHeads(items.begin(), items.end(), shared);
     // Stretches of rows whose keys agree before `from`, their heads read from there. Kept as a
     // list rather than by recursion: namesakes with long equal keys take a round per 8 bytes.
     struct Stretch {
@@ -128,45 +153,47 @@ template<class KeyOf> void sortByKeys(Order& v, const KeyOf& keyOf, bool ascendi
                 return ascending ? a.head < b.head : b.head < a.head;
             return a.place < b.place;
         });
+        const size_t next = from + 8;
         for (It run = first; run != last;) {
             It runEnd = run + 1;
             while (runEnd != last && runEnd->head == run->head)
                 ++runEnd;
-            if (runEnd - run > 1) {
-                // Equal heads: a key that ends within them starts every longer one of the run
-                // (the longer one's bytes beyond it read as zero there), so it is the smaller.
-                const size_t next = from + 8;
-                auto ended = [&](const Item& item) { return keyOf(item.row).size() <= next; };
-                It longer = std::partition(run, runEnd, ended);
-                std::sort(run, longer, [&](const Item& a, const Item& b) {
-                    const size_t la = keyOf(a.row).size(), lb = keyOf(b.row).size();
-                    if (la != lb)
-                        return ascending ? la < lb : lb < la;
-                    return a.place < b.place;
-                });
-                // Descending, the longer keys come first.
-                It longerEnd = runEnd;
-                if (!ascending) {
-                    longerEnd = run + (runEnd - longer);
-                    std::rotate(run, longer, runEnd);
-                    longer = run;
-                }
-                for (It item = longer; item != longerEnd; ++item)
-                    item->head = headOf(item->row, next);
-                if (longerEnd - longer > 1)
-                    stretches.push_back(Stretch{longer, longerEnd, next});
+            if (runEnd - run == 1) {
+                run->key = nullptr;
+                run = runEnd;
+                continue;
             }
+            // Equal heads: a key that ends within them starts every longer one of the run
+            // (the longer one's bytes beyond it read as zero there), so it is the smaller.
+            auto ended = [&](const Item& item) { return item.length <= next; };
+            It longer = std::partition(run, runEnd, ended);
+            std::sort(run, longer, [&](const Item& a, const Item& b) {
+                if (a.length != b.length)
+                    return ascending ? a.length < b.length : b.length < a.length;
+                return a.place < b.place;
+            });
+            for (It item = run; item != longer; ++item)
+                item->key = nullptr;
+            // Descending, the longer keys come first.
+            It longerEnd = runEnd;
+            if (!ascending) {
+                longerEnd = run + (runEnd - longer);
+                std::rotate(run, longer, runEnd);
+                longer = run;
+            }
+            if (longerEnd - longer > 1)
+                stretches.push_back(Stretch{longer, longerEnd, next});
+            else if (longerEnd != longer)
+                longer->key = nullptr;
             run = runEnd;
         }
+        // The rows of the stretches just made are all that is left unsettled here.
+        readHeads(first, last, next);
     }
+    Order rows(v.size());
     for (size_t i = 0; i < items.size(); ++i)
-        v[i] = items[i].row;
-}
-
-// Asks for the memory at these places ahead of use.
-template<class... Places> void ask(const Places*... places)
-{
-    (__builtin_prefetch(places), ...);
+        rows[i] = v[items[i].place];
+    v.swap(rows);
 }
 
 // Reading the persons is most of a sort's time: they lie all over memory, and a step that waits
