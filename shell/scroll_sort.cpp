@@ -81,31 +81,30 @@ template<class... Places> void ask(const Places*... places)
 }
 
 // The stable sort of the rows by their collation keys (bytes, compared as unsigned), ascending
-// or descending, equal keys keeping their places. Comparing keys through their views costs
-// cache misses: the sort compares eight bytes of each key held beside the row, taken past the
-// start that every key shares. Rows whose eight bytes tie (a big tree's namesakes share a long
-// start) are sorted again among themselves by the next eight bytes, and so on, so a key is
-// fetched once per round instead of once per comparison.
-template<class KeyOf> void sortByKeys(Order& v, const KeyOf& keyOf, bool ascending)
+// or descending, equal keys keeping their places: row r's key is number `numbers[r]` of `keys`.
+// Comparing keys through their views costs cache misses: the sort compares eight bytes of each
+// key held beside the row, taken past the start that every key shares. Rows whose eight bytes tie
+// (a big tree's namesakes share a long start) are sorted again among themselves by the next eight
+// bytes, and so on, so a key is fetched once per round instead of once per comparison.
+void sortByKeys(Order& v, const std::vector<uint32_t>& numbers, const SharedCollationKeys& keys,
+                bool ascending)
 {
     if (v.size() < 2)
         return;
     struct Item {
         uint64_t head; // eight bytes of the key from the round's start, the first the highest
-        // The key's bytes themselves: a round after the first reads them in the order of the
-        // sort, all over memory, and looking the key up first would cost a second wait.
-        // Null once the row's place is settled.
-        const char* key;
-        uint32_t length;
+        uint32_t number; // of the key; `settled` once the row's place is
         uint32_t place; // the row is v[place]
     };
+    constexpr uint32_t settled = SharedCollationKeys::none;
     std::vector<Item> items;
     items.reserve(v.size());
-    const std::string_view firstKey = keyOf(v[0]);
+    const std::string_view firstKey = keys.key(numbers[size_t(v[0])]);
     size_t shared = firstKey.size();
     for (size_t place = 0; place < v.size(); ++place) {
-        const std::string_view key = keyOf(v[place]);
-        items.push_back(Item{0, key.data(), uint32_t(key.size()), uint32_t(place)});
+        const uint32_t number = numbers[size_t(v[place])];
+        items.push_back(Item{0, number, uint32_t(place)});
+        const std::string_view key = keys.key(number);
         const size_t most = std::min(shared, key.size());
         size_t same = 0;
         while (same < most && key[same] == firstKey[same])
@@ -113,28 +112,34 @@ template<class KeyOf> void sortByKeys(Order& v, const KeyOf& keyOf, bool ascendi
         shared = same;
     }
     // Bytes past the end read as zero.
-    auto headOf = [](const Item& item, size_t from) {
+    auto headOf = [](std::string_view key, size_t from) {
         uint64_t head = 0;
-        if (from + 8 <= item.length) {
-            std::memcpy(&head, item.key + from, 8);
+        if (from + 8 <= key.size()) {
+            std::memcpy(&head, key.data() + from, 8);
             return __builtin_bswap64(head);
         }
         for (size_t i = 0; i < 8; ++i) {
             const size_t at = from + i;
-            head = (head << 8) | (at < item.length ? static_cast<unsigned char>(item.key[at]) : 0u);
+            head = (head << 8) | (at < key.size() ? static_cast<unsigned char>(key[at]) : 0u);
         }
         return head;
     };
-    using It = typename std::vector<Item>::iterator;
-    // The heads of the rows still unsettled between first and last, read from `from`, asking for
-    // the keys some rows ahead.
+    using It = std::vector<Item>::iterator;
+    // A round reads the keys in the order of the sort, all over memory, through their entries:
+    // a row asks for its entry some rows ahead, and for its key's bytes when the entry is there.
+    constexpr ptrdiff_t entryAhead = 16, keyAhead = 8;
+    auto askAhead = [&](It item, It last, size_t from) {
+        if (last - item > entryAhead && item[entryAhead].number != settled)
+            ask(keys.storage(item[entryAhead].number));
+        if (last - item > keyAhead && item[keyAhead].number != settled)
+            ask(keys.key(item[keyAhead].number).data() + from);
+    };
+    // The heads of the rows still unsettled between first and last, read from `from`.
     auto readHeads = [&](It first, It last, size_t from) {
-        constexpr ptrdiff_t ahead = 16;
         for (It item = first; item != last; ++item) {
-            if (last - item > ahead && item[ahead].key)
-                ask(item[ahead].key + from);
-            if (item->key)
-                item->head = headOf(*item, from);
+            askAhead(item, last, from);
+            if (item->number != settled)
+                item->head = headOf(keys.key(item->number), from);
         }
     };
     readHeads(items.begin(), items.end(), shared);
@@ -154,26 +159,30 @@ template<class KeyOf> void sortByKeys(Order& v, const KeyOf& keyOf, bool ascendi
             return a.place < b.place;
         });
         const size_t next = from + 8;
+        auto length = [&](const Item& item) { return keys.key(item.number).size(); };
         for (It run = first; run != last;) {
+            askAhead(run, last, next);
             It runEnd = run + 1;
-            while (runEnd != last && runEnd->head == run->head)
+            while (runEnd != last && runEnd->head == run->head) {
+                askAhead(runEnd, last, next);
                 ++runEnd;
+            }
             if (runEnd - run == 1) {
-                run->key = nullptr;
+                run->number = settled;
                 run = runEnd;
                 continue;
             }
             // Equal heads: a key that ends within them starts every longer one of the run
             // (the longer one's bytes beyond it read as zero there), so it is the smaller.
-            auto ended = [&](const Item& item) { return item.length <= next; };
-            It longer = std::partition(run, runEnd, ended);
+            It longer = std::partition(run, runEnd, [&](const Item& item) { return length(item) <= next; });
             std::sort(run, longer, [&](const Item& a, const Item& b) {
-                if (a.length != b.length)
-                    return ascending ? a.length < b.length : b.length < a.length;
+                const size_t la = length(a), lb = length(b);
+                if (la != lb)
+                    return ascending ? la < lb : lb < la;
                 return a.place < b.place;
             });
             for (It item = run; item != longer; ++item)
-                item->key = nullptr;
+                item->number = settled;
             // Descending, the longer keys come first.
             It longerEnd = runEnd;
             if (!ascending) {
@@ -184,16 +193,17 @@ template<class KeyOf> void sortByKeys(Order& v, const KeyOf& keyOf, bool ascendi
             if (longerEnd - longer > 1)
                 stretches.push_back(Stretch{longer, longerEnd, next});
             else if (longerEnd != longer)
-                longer->key = nullptr;
+                longer->number = settled;
             run = runEnd;
         }
         // The rows of the stretches just made are all that is left unsettled here.
         readHeads(first, last, next);
     }
-    Order rows(v.size());
+    // The rows in their new order, through the items: no second list of a million rows.
+    for (Item& item : items)
+        item.number = uint32_t(v[item.place]);
     for (size_t i = 0; i < items.size(); ++i)
-        rows[i] = v[items[i].place];
-    v.swap(rows);
+        v[i] = int(items[i].number);
 }
 
 // Reading the persons is most of a sort's time: they lie all over memory, and a step that waits
@@ -326,7 +336,7 @@ void Scroll::sortByName()
     Order order = unsorted(rows.size());
     stableSortRows(
         order, [&](int a, int b) { return asc ? keyOf(a) < keyOf(b) : keyOf(b) < keyOf(a); },
-        [&](Order& all) { sortByKeys(all, keyOf, asc); });
+        [&](Order& all) { sortByKeys(all, keys, keys_, asc); });
     placeRows(order);
     sortedBy_ = sortedByNow(byName);
 }
