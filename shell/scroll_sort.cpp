@@ -80,6 +80,52 @@ template<class... Places> void ask(const Places*... places)
     (__builtin_prefetch(places), ...);
 }
 
+// Sorts items by their `head`, ascending or descending, equal heads by `place`. A long stretch
+// is sorted a byte of the heads at a time from the highest, each item moved once per byte rather
+// than compared some twenty times.
+template<class Item> void sortByHeads(Item* first, Item* last, bool ascending, int shift = 56)
+{
+    constexpr ptrdiff_t byBytesFrom = 1024;
+    if (last - first < byBytesFrom || shift < 0) {
+        std::sort(first, last, [ascending](const Item& a, const Item& b) {
+            if (a.head != b.head)
+                return ascending ? a.head < b.head : b.head < a.head;
+            return a.place < b.place;
+        });
+        return;
+    }
+    auto digit = [ascending, shift](const Item& item) {
+        const unsigned byte = unsigned(item.head >> shift) & 0xffu;
+        return ascending ? byte : 0xffu - byte;
+    };
+    size_t counts[256] = {};
+    for (Item* item = first; item != last; ++item)
+        ++counts[digit(*item)];
+    Item* starts[256];
+    Item* ends[256];
+    Item* at = first;
+    for (unsigned d = 0; d < 256; ++d) {
+        starts[d] = at;
+        at += counts[d];
+        ends[d] = at;
+    }
+    if (counts[digit(*first)] != size_t(last - first)) {
+        // Each item is swapped straight into the part of its byte.
+        Item* next[256];
+        std::copy(std::begin(starts), std::end(starts), next);
+        for (unsigned d = 0; d < 256; ++d)
+            while (next[d] != ends[d]) {
+                Item item = *next[d];
+                for (unsigned to = digit(item); to != d; to = digit(item))
+                    std::swap(item, *next[to]++);
+                *next[d]++ = item;
+            }
+    }
+    for (unsigned d = 0; d < 256; ++d)
+        if (counts[d] > 1)
+            sortByHeads(starts[d], ends[d], ascending, shift - 8);
+}
+
 // The stable sort of the rows by their collation keys (bytes, compared as unsigned), ascending
 // or descending, equal keys keeping their places: row r's key is number `numbers[r]` of `keys`.
 // Comparing keys through their views costs cache misses: the sort compares eight bytes of each
@@ -153,11 +199,7 @@ void sortByKeys(Order& v, const std::vector<uint32_t>& numbers, const SharedColl
     while (!stretches.empty()) {
         const auto [first, last, from] = stretches.back();
         stretches.pop_back();
-        std::sort(first, last, [&](const Item& a, const Item& b) {
-            if (a.head != b.head)
-                return ascending ? a.head < b.head : b.head < a.head;
-            return a.place < b.place;
-        });
+        sortByHeads(&*first, &*first + (last - first), ascending);
         const size_t next = from + 8;
         auto length = [&](const Item& item) { return keys.key(item.number).size(); };
         for (It run = first; run != last;) {
