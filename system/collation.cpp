@@ -300,9 +300,10 @@ void SharedCollationKeys::holdAll(std::vector<uint32_t>& held, const TextOf& tex
             // the entry that holds it a few rows later, when the slot is there to be read.
             constexpr size_t slotAhead = 16, entryAhead = 8;
             const size_t mask = slots_.size() - 1;
-            if (i + slotAhead < part.to && keyLengths[i + slotAhead] != KeyingPart::kept)
+            if (!slots_.empty() && i + slotAhead < part.to && keyLengths[i + slotAhead] != KeyingPart::kept)
                 ask(&slots_[keyHashes[i + slotAhead] & mask]);
-            if (i + entryAhead < part.to && keyLengths[i + entryAhead] != KeyingPart::kept) {
+            if (!slots_.empty() && i + entryAhead < part.to &&
+                keyLengths[i + entryAhead] != KeyingPart::kept) {
                 const uint32_t id = slots_[keyHashes[i + entryAhead] & mask];
                 if (id != none)
                     ask(&entries_[id]);
