@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <optional>
 #include <string>
@@ -73,46 +74,121 @@ template<class Before> void stableSortRows(Order& v, const Before& before)
     stableSortRows(v, before, [&](Order& all) { std::stable_sort(all.begin(), all.end(), before); });
 }
 
+// Asks for the memory at these places ahead of use.
+template<class... Places> void ask(const Places*... places)
+{
+    (__builtin_prefetch(places), ...);
+}
+
+// Sorts items by their `head`, ascending or descending, equal heads by `place`. A long stretch
+// is sorted a byte of the heads at a time from the highest, each item moved once per byte rather
+// than compared some twenty times.
+template<class Item> void sortByHeads(Item* first, Item* last, bool ascending, int shift = 56)
+{
+    constexpr ptrdiff_t byBytesFrom = 1024;
+    if (last - first < byBytesFrom || shift < 0) {
+        std::sort(first, last, [ascending](const Item& a, const Item& b) {
+            if (a.head != b.head)
+                return ascending ? a.head < b.head : b.head < a.head;
+            return a.place < b.place;
+        });
+        return;
+    }
+    auto digit = [ascending, shift](const Item& item) {
+        const unsigned byte = unsigned(item.head >> shift) & 0xffu;
+        return ascending ? byte : 0xffu - byte;
+    };
+    size_t counts[256] = {};
+    for (Item* item = first; item != last; ++item)
+        ++counts[digit(*item)];
+    Item* starts[256];
+    Item* ends[256];
+    Item* at = first;
+    for (unsigned d = 0; d < 256; ++d) {
+        starts[d] = at;
+        at += counts[d];
+        ends[d] = at;
+    }
+    if (counts[digit(*first)] != size_t(last - first)) {
+        // Each item is swapped straight into the part of its byte.
+        Item* next[256];
+        std::copy(std::begin(starts), std::end(starts), next);
+        for (unsigned d = 0; d < 256; ++d)
+            while (next[d] != ends[d]) {
+                Item item = *next[d];
+                for (unsigned to = digit(item); to != d; to = digit(item))
+                    std::swap(item, *next[to]++);
+                *next[d]++ = item;
+            }
+    }
+    for (unsigned d = 0; d < 256; ++d)
+        if (counts[d] > 1)
+            sortByHeads(starts[d], ends[d], ascending, shift - 8);
+}
+
 // The stable sort of the rows by their collation keys (bytes, compared as unsigned), ascending
-// or descending, equal keys keeping their places. Comparing keys through their views costs
-// cache misses: the sort compares eight bytes of each key held beside the row, taken past the
-// start that every key shares. Rows whose eight bytes tie (a big tree's namesakes share a long
-// start) are sorted again among themselves by the next eight bytes, and so on, so a key is
-// fetched once per round instead of once per comparison.
-template<class KeyOf> void sortByKeys(Order& v, const KeyOf& keyOf, bool ascending)
+// or descending, equal keys keeping their places: row r's key is number `numbers[r]` of `keys`.
+// Comparing keys through their views costs cache misses: the sort compares eight bytes of each
+// key held beside the row, taken past the start that every key shares. Rows whose eight bytes tie
+// (a big tree's namesakes share a long start) are sorted again among themselves by the next eight
+// bytes, and so on, so a key is fetched once per round instead of once per comparison.
+void sortByKeys(Order& v, const std::vector<uint32_t>& numbers, const SharedCollationKeys& keys,
+                bool ascending)
 {
     if (v.size() < 2)
         return;
-    const std::string_view firstKey = keyOf(v[0]);
+    struct Item {
+        uint64_t head; // eight bytes of the key from the round's start, the first the highest
+        uint32_t number; // of the key; `settled` once the row's place is
+        uint32_t place; // the row is v[place]
+    };
+    constexpr uint32_t settled = SharedCollationKeys::none;
+    std::vector<Item> items;
+    items.reserve(v.size());
+    const std::string_view firstKey = keys.key(numbers[size_t(v[0])]);
     size_t shared = firstKey.size();
-    for (int row : v) {
-        const std::string_view key = keyOf(row);
+    for (size_t place = 0; place < v.size(); ++place) {
+        const uint32_t number = numbers[size_t(v[place])];
+        items.push_back(Item{0, number, uint32_t(place)});
+        const std::string_view key = keys.key(number);
         const size_t most = std::min(shared, key.size());
         size_t same = 0;
         while (same < most && key[same] == firstKey[same])
             ++same;
         shared = same;
     }
-    struct Item {
-        uint64_t head; // eight bytes of the key from the round's start, the first the highest
-        uint32_t place;
-        int32_t row;
-    };
     // Bytes past the end read as zero.
-    auto headOf = [&](int row, size_t from) {
-        const std::string_view key = keyOf(row);
+    auto headOf = [](std::string_view key, size_t from) {
         uint64_t head = 0;
+        if (from + 8 <= key.size()) {
+            std::memcpy(&head, key.data() + from, 8);
+            return __builtin_bswap64(head);
+        }
         for (size_t i = 0; i < 8; ++i) {
             const size_t at = from + i;
             head = (head << 8) | (at < key.size() ? static_cast<unsigned char>(key[at]) : 0u);
         }
         return head;
     };
-    std::vector<Item> items;
-    items.reserve(v.size());
-    for (size_t place = 0; place < v.size(); ++place)
-        items.push_back(Item{headOf(v[place], shared), uint32_t(place), v[place]});
     using It = std::vector<Item>::iterator;
+    // A round reads the keys in the order of the sort, all over memory, through their entries:
+    // a row asks for its entry some rows ahead, and for its key's bytes when the entry is there.
+    constexpr ptrdiff_t entryAhead = 16, keyAhead = 8;
+    auto askAhead = [&](It item, It last, size_t from) {
+        if (last - item > entryAhead && item[entryAhead].number != settled)
+            ask(keys.storage(item[entryAhead].number));
+        if (last - item > keyAhead && item[keyAhead].number != settled)
+            ask(keys.key(item[keyAhead].number).data() + from);
+    };
+    // The heads of the rows still unsettled between first and last, read from `from`.
+    auto readHeads = [&](It first, It last, size_t from) {
+        for (It item = first; item != last; ++item) {
+            askAhead(item, last, from);
+            if (item->number != settled)
+                item->head = headOf(keys.key(item->number), from);
+        }
+    };
+    readHeads(items.begin(), items.end(), shared);
     // Stretches of rows whose keys agree before `from`, their heads read from there. Kept as a
     // list rather than by recursion: namesakes with long equal keys take a round per 8 bytes.
     struct Stretch {
@@ -123,50 +199,53 @@ template<class KeyOf> void sortByKeys(Order& v, const KeyOf& keyOf, bool ascendi
     while (!stretches.empty()) {
         const auto [first, last, from] = stretches.back();
         stretches.pop_back();
-        std::sort(first, last, [&](const Item& a, const Item& b) {
-            if (a.head != b.head)
-                return ascending ? a.head < b.head : b.head < a.head;
-            return a.place < b.place;
-        });
+        sortByHeads(&*first, &*first + (last - first), ascending);
+        const size_t next = from + 8;
+        auto length = [&](const Item& item) { return keys.key(item.number).size(); };
         for (It run = first; run != last;) {
+            askAhead(run, last, next);
             It runEnd = run + 1;
-            while (runEnd != last && runEnd->head == run->head)
+            while (runEnd != last && runEnd->head == run->head) {
+                askAhead(runEnd, last, next);
                 ++runEnd;
-            if (runEnd - run > 1) {
-                // Equal heads: a key that ends within them starts every longer one of the run
-                // (the longer one's bytes beyond it read as zero there), so it is the smaller.
-                const size_t next = from + 8;
-                auto ended = [&](const Item& item) { return keyOf(item.row).size() <= next; };
-                It longer = std::partition(run, runEnd, ended);
-                std::sort(run, longer, [&](const Item& a, const Item& b) {
-                    const size_t la = keyOf(a.row).size(), lb = keyOf(b.row).size();
-                    if (la != lb)
-                        return ascending ? la < lb : lb < la;
-                    return a.place < b.place;
-                });
-                // Descending, the longer keys come first.
-                It longerEnd = runEnd;
-                if (!ascending) {
-                    longerEnd = run + (runEnd - longer);
-                    std::rotate(run, longer, runEnd);
-                    longer = run;
-                }
-                for (It item = longer; item != longerEnd; ++item)
-                    item->head = headOf(item->row, next);
-                if (longerEnd - longer > 1)
-                    stretches.push_back(Stretch{longer, longerEnd, next});
             }
+            if (runEnd - run == 1) {
+                run->number = settled;
+                run = runEnd;
+                continue;
+            }
+            // Equal heads: a key that ends within them starts every longer one of the run
+            // (the longer one's bytes beyond it read as zero there), so it is the smaller.
+            It longer = std::partition(run, runEnd, [&](const Item& item) { return length(item) <= next; });
+            std::sort(run, longer, [&](const Item& a, const Item& b) {
+                const size_t la = length(a), lb = length(b);
+                if (la != lb)
+                    return ascending ? la < lb : lb < la;
+                return a.place < b.place;
+            });
+            for (It item = run; item != longer; ++item)
+                item->number = settled;
+            // Descending, the longer keys come first.
+            It longerEnd = runEnd;
+            if (!ascending) {
+                longerEnd = run + (runEnd - longer);
+                std::rotate(run, longer, runEnd);
+                longer = run;
+            }
+            if (longerEnd - longer > 1)
+                stretches.push_back(Stretch{longer, longerEnd, next});
+            else if (longerEnd != longer)
+                longer->number = settled;
             run = runEnd;
         }
+        // The rows of the stretches just made are all that is left unsettled here.
+        readHeads(first, last, next);
     }
+    // The rows in their new order, through the items: no second list of a million rows.
+    for (Item& item : items)
+        item.number = uint32_t(v[item.place]);
     for (size_t i = 0; i < items.size(); ++i)
-        v[i] = items[i].row;
-}
-
-// Asks for the memory at these places ahead of use.
-template<class... Places> void ask(const Places*... places)
-{
-    (__builtin_prefetch(places), ...);
+        v[i] = int(items[i].number);
 }
 
 // Reading the persons is most of a sort's time: they lie all over memory, and a step that waits
@@ -299,7 +378,7 @@ void Scroll::sortByName()
     Order order = unsorted(rows.size());
     stableSortRows(
         order, [&](int a, int b) { return asc ? keyOf(a) < keyOf(b) : keyOf(b) < keyOf(a); },
-        [&](Order& all) { sortByKeys(all, keyOf, asc); });
+        [&](Order& all) { sortByKeys(all, keys, keys_, asc); });
     placeRows(order);
     sortedBy_ = sortedByNow(byName);
 }

@@ -91,6 +91,12 @@ int compareCollated(std::string_view a, std::string_view b)
 
 namespace {
 
+// Asks for the memory at this place ahead of use.
+void ask(const void* place)
+{
+    __builtin_prefetch(place);
+}
+
 // The key of `text` made by `collator` in `key`, through `utf16`: rooms kept from text to text,
 // so keying a million captions allocates nothing but what is kept. Valid until the next call
 // with the same rooms.
@@ -149,11 +155,10 @@ uint32_t SharedCollationKeys::hold(uint32_t held, std::string_view text)
     return holdKey(held, holder().collator ? scratchCollationKey(text) : text, textHash, true);
 }
 
-uint32_t SharedCollationKeys::holdKey(uint32_t held, std::string_view key, uint64_t textHash, bool copy)
+uint32_t SharedCollationKeys::holdKey(uint32_t held, std::string_view key, uint32_t hash, uint64_t textHash,
+                                      bool copy)
 {
-    if ((size() + 1) * 2 > slots_.size())
-        grow();
-    const auto hash = uint32_t(std::hash<std::string_view>{}(key));
+    growFor(1);
     const size_t slot = slotOf(key, hash);
     uint32_t id = slots_[slot];
     if (id == none) {
@@ -206,9 +211,10 @@ struct SharedCollationKeys::KeyingPart {
     std::unique_ptr<icu::Collator> collator;
     // The keys made, in the order of the rows.
     KeyBlocks keys;
-    // For each row: the hash of its text, and the length of its new key or `kept`.
+    // For each row: the hash of its text, and the length and hash of its new key or `kept`.
     uint64_t* textHashes = nullptr;
     uint32_t* keyLengths = nullptr;
+    uint32_t* keyHashes = nullptr;
     std::exception_ptr failure;
     static constexpr uint32_t kept = UINT32_MAX;
 };
@@ -232,18 +238,20 @@ void SharedCollationKeys::holdAll(std::vector<uint32_t>& held, const TextOf& tex
     // blocks they were made in. What the threads tell of each row lies in memory given back once
     // the keys are held: the threads' own allocators would keep it out of reach of what the sort
     // asks for next.
-    const size_t rowBytes = n * (sizeof(uint64_t) + sizeof(uint32_t));
+    const size_t rowBytes = n * (sizeof(uint64_t) + 2 * sizeof(uint32_t));
     const size_t blockBytes = (rowBytes + bigBlockAlignment - 1) / bigBlockAlignment * bigBlockAlignment;
     const std::unique_ptr<void, std::function<void(void*)>> rowBlock(
         takeBigBlock(blockBytes), [blockBytes](void* block) { giveBigBlock(block, blockBytes); });
     auto* textHashes = static_cast<uint64_t*>(rowBlock.get());
     auto* keyLengths = reinterpret_cast<uint32_t*>(textHashes + n);
+    uint32_t* keyHashes = keyLengths + n;
     std::vector<KeyingPart> parts(threads);
     for (size_t t = 0; t < threads; ++t) {
         parts[t].from = n * t / threads;
         parts[t].to = n * (t + 1) / threads;
         parts[t].textHashes = textHashes + parts[t].from;
         parts[t].keyLengths = keyLengths + parts[t].from;
+        parts[t].keyHashes = keyHashes + parts[t].from;
         parts[t].collator.reset(holder().collator->clone());
         if (!parts[t].collator)
             throw std::bad_alloc();
@@ -264,6 +272,7 @@ void SharedCollationKeys::holdAll(std::vector<uint32_t>& held, const TextOf& tex
                 const std::string_view key = makeKey(*part.collator, text, utf16, scratch);
                 std::copy(key.begin(), key.end(), part.keys.room(key.size()));
                 part.keyLengths[i - part.from] = uint32_t(key.size());
+                part.keyHashes[i - part.from] = keyHashOf(key);
             }
         } catch (...) {
             part.failure = std::current_exception();
@@ -279,10 +288,27 @@ void SharedCollationKeys::holdAll(std::vector<uint32_t>& held, const TextOf& tex
     for (const KeyingPart& part : parts)
         if (part.failure)
             std::rethrow_exception(part.failure);
+    // Every new key of a row that held none adds an entry: the slots are made for them at once.
+    size_t added = 0;
+    for (size_t i = 0; i < n; ++i)
+        added += held[i] == none && keyLengths[i] != KeyingPart::kept;
+    growFor(added);
     for (KeyingPart& part : parts) {
         size_t block = 0, at = 0;
         for (size_t i = part.from; i < part.to; ++i) {
-            const uint32_t length = part.keyLengths[i - part.from];
+            // The slots lie all over memory: each row asks for its own some rows ahead, and for
+            // the entry that holds it a few rows later, when the slot is there to be read.
+            constexpr size_t slotAhead = 16, entryAhead = 8;
+            const size_t mask = slots_.size() - 1;
+            if (!slots_.empty() && i + slotAhead < part.to && keyLengths[i + slotAhead] != KeyingPart::kept)
+                ask(&slots_[keyHashes[i + slotAhead] & mask]);
+            if (!slots_.empty() && i + entryAhead < part.to &&
+                keyLengths[i + entryAhead] != KeyingPart::kept) {
+                const uint32_t id = slots_[keyHashes[i + entryAhead] & mask];
+                if (id != none)
+                    ask(&entries_[id]);
+            }
+            const uint32_t length = keyLengths[i];
             if (length == KeyingPart::kept)
                 continue;
             if (at + length > part.keys.used[block]) {
@@ -291,7 +317,7 @@ void SharedCollationKeys::holdAll(std::vector<uint32_t>& held, const TextOf& tex
             }
             const std::string_view key(part.keys.blocks[block].get() + at, length);
             at += length;
-            held[i] = holdKey(held[i], key, part.textHashes[i - part.from], false);
+            held[i] = holdKey(held[i], key, keyHashes[i], textHashes[i], false);
         }
         // The blocks are this table's from now on; a key copied later may follow in the last one.
         for (size_t b = 0; b < part.keys.blocks.size(); ++b) {
@@ -375,9 +401,14 @@ size_t SharedCollationKeys::slotOf(std::string_view key, uint32_t hash) const
     }
 }
 
-void SharedCollationKeys::grow()
+void SharedCollationKeys::growFor(size_t more)
 {
-    slots_.assign(std::max<size_t>(16, slots_.size() * 2), none);
+    size_t slots = slots_.size();
+    while ((size() + more) * 2 > slots)
+        slots = std::max<size_t>(16, slots * 2);
+    if (slots == slots_.size())
+        return;
+    slots_.assign(slots, none);
     const size_t mask = slots_.size() - 1;
     for (size_t id = 0; id < entries_.size(); ++id) {
         if (entries_[id].holders == 0 || entries_[id].locale != locale_)

@@ -77,11 +77,17 @@ private:
         return held != none && entries_[held].locale == locale_ && entries_[held].textHash == textHash;
     }
     // hold() of a key made: copied into the blocks, or left where it is when they own it.
-    uint32_t holdKey(uint32_t held, std::string_view key, uint64_t textHash, bool copy);
+    uint32_t holdKey(uint32_t held, std::string_view key, uint64_t textHash, bool copy)
+    {
+        return holdKey(held, key, keyHashOf(key), textHash, copy);
+    }
+    uint32_t holdKey(uint32_t held, std::string_view key, uint32_t hash, uint64_t textHash, bool copy);
+    static uint32_t keyHashOf(std::string_view key) { return uint32_t(std::hash<std::string_view>{}(key)); }
     // Open addressing: each slot holds a number or none; kept at most half full. Lists only
     // keys of the locale of now.
     size_t slotOf(std::string_view key, uint32_t hash) const;
-    void grow();
+    // Room in the slots for this many more keys, made at once rather than by doubling.
+    void growFor(size_t more);
     void eraseSlot(size_t slot);
     // Keys packed one after another in blocks of a mebibyte; a longer key gets a block of its
     // own. What each block holds is known, so the keys can be read back in the order they came.

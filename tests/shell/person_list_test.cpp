@@ -531,6 +531,32 @@ TEST_F(PersonList, RowsWithLongEqualCaptionsSortLikeAnyOther)
     }
 }
 
+// A long list is sorted whole by other means than a short one; namesakes keep their places.
+TEST_F(PersonList, ALongListSortsByNameLikeAnyOther)
+{
+    const char* names[] = {"Novák", "Nováková", "Čapek", "Chmel", "Hora", "hora", "Šebek", "Adam", "Ádám"};
+    std::mt19937 rng(3);
+    for (int i = 0; i < 3000; ++i)
+        add(names[rng() % 9] + std::to_string(rng() % 40), rng() % 4 ? names[rng() % 9] : "");
+    Scroll& list = view();
+    hl.settings.showNumber = false;
+    for (bool asc : {true, false}) {
+        hl.settings.sortAscending = asc;
+        std::vector<std::pair<std::string, Clovek*>> expected;
+        for (Polozka* r = list.first; r; r = r->next)
+            expected.emplace_back(collationKey(r->person->displayName(hl.settings.showBirthSurname,
+                                                                      hl.settings.showBirth, false)),
+                                  r->person);
+        std::stable_sort(expected.begin(), expected.end(), [&](const auto& a, const auto& b) {
+            return asc ? a.first < b.first : b.first < a.first;
+        });
+        list.sort(Scroll::byName);
+        size_t i = 0;
+        for (Polozka* r = list.first; r; r = r->next, ++i)
+            ASSERT_EQ(r->person, expected[i].second) << asc << " " << i;
+    }
+}
+
 TEST_F(PersonList, EverySortGivesTheBubblePassesOrder)
 {
     std::mt19937 rng(20240615);
