@@ -3,12 +3,14 @@
 #include "model/chain_index.h"
 #include "model/clovek.h"
 #include "model/datum.h"
-#include "model/person_prefetch.h"
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
 
+#include "system/numbers.h"
+
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <unordered_set>
 #include <vector>
@@ -73,6 +75,38 @@ DatumKey fullBirth(SmallBirth small)
     key.day = small.day;
     return key;
 }
+
+// Reads birth dates as `tryDatumKey` does. The parts of a tree's dates are a few hundred shared
+// texts (years, months, days): each is read as a number once and then known by its number in
+// the table of texts, which stays while nothing is written.
+class BirthReader {
+public:
+    bool read(const Datum& date, DatumKey& key)
+    {
+        return part(date.year, key.yearKnown, key.year) && part(date.month, key.monthKnown, key.month) &&
+               part(date.day, key.dayKnown, key.day);
+    }
+
+private:
+    enum Kind : uint8_t { kUnknown, kNumber, kNoNumber };
+    struct Read {
+        uint32_t slot = UINT32_MAX;
+        Kind kind = kNoNumber;
+        int value = 0;
+    };
+    bool part(const SparseText& text, bool& known, int& value)
+    {
+        Read& r = reads_[text.slot() % reads_.size()];
+        if (r.slot != text.slot()) {
+            r.slot = text.slot();
+            r.kind = Datum::isUnknown(text) ? kUnknown : tryStrToInt(text, r.value) ? kNumber : kNoNumber;
+        }
+        known = r.kind != kUnknown;
+        value = r.value;
+        return r.kind != kNoNumber;
+    }
+    std::array<Read, 512> reads_{};
+};
 
 // A child's entry in a parent's list while the lists are made: the child's birth and the entry
 // before it in the same list (-1 for the first).
@@ -179,6 +213,7 @@ void Rod::rebuildChildLists()
     };
     std::vector<ChildEntry> entries;
     entries.reserve(size_t(std::max(personCount_, 0)) * 2);
+    BirthReader birthReader;
     for (ChainWindow w(firstPerson); Clovek* p = w.ahead(0); w.step()) {
         if (const Clovek* later = w.ahead(kAhead - 1)) {
             // What of a child is read or written here, no more: the room for asking is short.
@@ -196,7 +231,7 @@ void Rod::rebuildChildLists()
         reach(p);
         DatumKey birth;
         ChildEntry entry{{}, -1};
-        const bool readable = tryDatumKey(p->birth, birth) && makeSmallBirth(birth, entry.birth);
+        const bool readable = birthReader.read(p->birth, birth) && makeSmallBirth(birth, entry.birth);
         for (Clovek* parent : {p->father, p->mother}) {
             if (!parent)
                 continue;
@@ -220,7 +255,7 @@ void Rod::rebuildChildLists()
     // when one of them is sorted literally, so that a date the passes cannot compare raises where
     // it always did.
     std::vector<Prvek*> elements;
-    std::vector<DatumKey> births;
+    std::vector<DatumKey> keys;
     auto askForList = [&](const Clovek* soon) {
         __builtin_prefetch(&soon->children);
         // A parent's entries were made for children that stand together in the chain: they
@@ -246,7 +281,7 @@ void Rod::rebuildChildLists()
             if (i + kAhead / 4 < outOfOrder.size())
                 askForElements(outOfOrder[i + kAhead / 4]);
             if (inChain(outOfOrder[i]))
-                sortByEntries(outOfOrder[i]->children, entries, outOfOrder[i]->walkValue_, elements, births);
+                sortByEntries(outOfOrder[i]->children, entries, outOfOrder[i]->walkValue_, elements, keys);
         }
     } else {
         for (ChainWindow w(firstPerson); Clovek* p = w.ahead(0); w.step()) {
@@ -259,7 +294,7 @@ void Rod::rebuildChildLists()
             if (stateOf(p) == kSortLiterally)
                 p->children.sort();
             else if (stateOf(p) == kOutOfOrder)
-                sortByEntries(p->children, entries, p->walkValue_, elements, births);
+                sortByEntries(p->children, entries, p->walkValue_, elements, keys);
         }
     }
 }
