@@ -199,6 +199,7 @@ void Rod::rebuildChildLists()
     // literally, nothing can raise, and the order they are sorted in leaves no trace. A parent
     // outside the chain, as ever, is not sorted.
     std::vector<Clovek*> outOfOrder;
+    outOfOrder.reserve(size_t(std::max(personCount_, 0)) / 2);
     bool anyLiterally = false;
     auto stateOf = [&](const Clovek* p) { return p->seenStamp_ - stamps; };
     auto reach = [&](const Clovek* p) {
