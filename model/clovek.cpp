@@ -11,8 +11,15 @@ Clovek::Clovek(TDateTime createdAt) : created(createdAt) { }
 
 uint64_t Clovek::nextWalkStamp()
 {
+    return nextWalkStamps(1);
+}
+
+uint64_t Clovek::nextWalkStamps(uint64_t count)
+{
     static uint64_t stamp = 0;
-    return ++stamp;
+    const uint64_t first = stamp + 1;
+    stamp += count;
+    return first;
 }
 
 Clovek::~Clovek()

@@ -180,6 +180,8 @@ private:
     // Scratch of the walks over many persons ("already seen", a depth or a position), valid
     // while `seenStamp_` equals the walk's own stamp: no set or map per walk.
     static uint64_t nextWalkStamp();
+    // The first of `count` stamps in a row, for a walk that tells persons apart by them.
+    static uint64_t nextWalkStamps(uint64_t count);
     mutable uint64_t seenStamp_ = 0;
     mutable int32_t walkValue_ = 0;
 

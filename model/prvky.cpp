@@ -157,6 +157,12 @@ void Prvky::relink(const std::vector<Prvek*>& order)
     tail_ = prev;
 }
 
+void Prvky::setOrder(const std::vector<Prvek*>& order)
+{
+    assert(int(order.size()) == count_ && "an order of other elements than the list's");
+    relink(order);
+}
+
 void Prvky::sort()
 {
     if (count_ < 2)

@@ -76,6 +76,8 @@ public:
     void sort();
     // The literal bubble passes, used where no faster equivalent exists.
     void bubbleSort();
+    // Puts the list's own elements into this order, which names each of them once.
+    void setOrder(const std::vector<Prvek*>& order);
 
     // Typed iteration: `for (UkClovek* c : list.items<UkClovek>())`. The element in hand may be
     // removed only after stepping past it.

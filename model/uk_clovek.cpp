@@ -101,8 +101,7 @@ void sortLevel(std::vector<int>& idx, size_t b, size_t e, int level, const std::
 
 } // namespace
 
-// `Datum::isBefore` on read keys.
-static bool keyBefore(const DatumKey& a, const DatumKey& b)
+bool birthKeyBefore(const DatumKey& a, const DatumKey& b)
 {
     if (!a.yearKnown || !b.yearKnown)
         return false;
@@ -120,7 +119,7 @@ void sortByBirthLikeBubble(std::vector<Prvek*>& items, const std::vector<DatumKe
     // No neighbour that would move: the bubble passes leave the list as it is.
     bool settled = true;
     for (size_t i = 1; i < births.size() && settled; ++i)
-        settled = !keyBefore(births[i], births[i - 1]);
+        settled = !birthKeyBefore(births[i], births[i - 1]);
     if (settled)
         return;
     std::vector<int> idx(items.size());

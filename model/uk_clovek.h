@@ -48,6 +48,9 @@ public:
     bool sortElements(std::vector<Prvek*>& elements) const override;
 };
 
+// `Datum::isBefore` on read keys.
+bool birthKeyBefore(const struct DatumKey& a, const struct DatumKey& b);
+
 // The order of persons by birth that the bubble passes give, found in O(n log n): `births[i]`
 // belongs to `items[i]`. Needs every known part readable.
 void sortByBirthLikeBubble(std::vector<Prvek*>& items, const std::vector<struct DatumKey>& births);

@@ -5,6 +5,7 @@
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
 #include "model_helpers.h"
+#include "system/exceptions.h"
 
 #include <gtest/gtest.h>
 
@@ -429,6 +430,81 @@ TEST(Rod, FastVersionsAgreeWithThePlainWalksOnRandomTrees)
             ASSERT_EQ(now2, rebuilt) << "round " << round;
         }
     }
+}
+
+// Births the quick orders cannot take as numbers, or whose numbers are far out of the usual
+// range, among the usual ones; many children of few parents; lists that already hold entries;
+// a parent outside the chain. The lists are still what the literal passes make of them, in chain
+// order, and a comparison the passes cannot make raises where it did, the lists before it sorted.
+TEST(Rod, ChildListsOfOddTreesAreWhatTheLiteralPassesMake)
+{
+    std::mt19937 rng(4711);
+    const std::vector<std::string> odd{"x", "", "40000", "-32768", "-2147483648", "2147483647", "007"};
+    auto birth = [&] {
+        Datum d = randomBirth(rng);
+        for (SparseText* part : {&d.day, &d.month, &d.year})
+            if (rng() % 40 == 0)
+                *part = odd[rng() % odd.size()];
+        return d;
+    };
+    int raised = 0;
+    for (int round = 0; round < 600; ++round) {
+        Clovek outsider;
+        Rod tree;
+        const int n = 2 + int(rng() % 40);
+        std::vector<Clovek*> made;
+        for (int i = 0; i < n; ++i)
+            made.push_back(add(tree, "P" + std::to_string(i), int(rng() % 2), birth()));
+        const size_t parents = std::min(made.size(), size_t(1 + rng() % 4));
+        for (Clovek* p : made) {
+            if (rng() % 5)
+                setParent(p, made[rng() % parents]);
+            if (rng() % 3)
+                setParent(p, made[rng() % parents]);
+            if (rng() % 30 == 0)
+                p->father = &outsider;
+        }
+        // The order the chain gives, each list with what it already held.
+        std::vector<Clovek*> chain;
+        for (Clovek* p = tree.firstPerson; p; p = p->chainNext)
+            chain.push_back(p);
+        std::vector<Prvky> expected(chain.size() + 1);
+        auto expectedOf = [&](const Clovek* p) -> Prvky& {
+            return expected[size_t(std::find(chain.begin(), chain.end(), p) - chain.begin())];
+        };
+        if (round % 4 == 0)
+            for (int k = 0; k < 3; ++k) {
+                Clovek* holder = made[rng() % made.size()];
+                Clovek* held = made[rng() % made.size()];
+                holder->children.append(std::make_unique<UkClovek>(held));
+                expectedOf(holder).append(std::make_unique<UkClovek>(held));
+            }
+        for (Clovek* p : chain)
+            for (Clovek* parent : {p->father, p->mother})
+                if (parent)
+                    expectedOf(parent).append(std::make_unique<UkClovek>(p));
+        bool expectRaise = false;
+        try {
+            for (size_t i = 0; i < chain.size(); ++i)
+                referenceBubble(expected[i]);
+        } catch (const EConvertError&) {
+            expectRaise = true;
+        }
+
+        bool raisedNow = false;
+        try {
+            tree.rebuildChildLists();
+        } catch (const EConvertError&) {
+            raisedNow = true;
+        }
+        ASSERT_EQ(raisedNow, expectRaise) << "round " << round;
+        raised += raisedNow;
+        for (size_t i = 0; i < chain.size(); ++i)
+            ASSERT_EQ(personsOf(chain[i]->children), personsOf(expected[i])) << "round " << round;
+        ASSERT_EQ(personsOf(outsider.children), personsOf(expected.back())) << "round " << round;
+    }
+    EXPECT_GT(raised, 0);
+    EXPECT_LT(raised, 300);
 }
 
 // New persons are numbered from what the tree kept of earlier adds and removals; whatever
