@@ -45,6 +45,26 @@ struct PersonList : ToolkitTest {
     {
         return addPersonTo(*hl.tree, first, surname, 1, birth);
     }
+    // Sorts the list by name both ways and holds it to a stable sort by the captions' keys.
+    void expectNameSortIsAStableSortByKeys(Scroll& list)
+    {
+        for (bool asc : {true, false}) {
+            hl.settings.sortAscending = asc;
+            std::vector<std::pair<std::string, Clovek*>> expected;
+            for (Polozka* r = list.first; r; r = r->next)
+                expected.emplace_back(
+                    collationKey(r->person->displayName(hl.settings.showBirthSurname, hl.settings.showBirth,
+                                                        hl.settings.showNumber)),
+                    r->person);
+            std::stable_sort(expected.begin(), expected.end(), [&](const auto& a, const auto& b) {
+                return asc ? a.first < b.first : b.first < a.first;
+            });
+            list.sort(Scroll::byName);
+            size_t i = 0;
+            for (Polozka* r = list.first; r; r = r->next, ++i)
+                ASSERT_EQ(r->person, expected[i].second) << asc << " " << i;
+        }
+    }
     // `n` persons "P00", "P01", ... in that row order after a fill.
     void addMany(int n)
     {
@@ -512,23 +532,7 @@ TEST_F(PersonList, RowsWithLongEqualCaptionsSortLikeAnyOther)
         add(i == 11 || i == 29 ? longName
                                : std::string(1, char('a' + rng() % 26)) + std::to_string(rng() % 90),
             "Jan");
-    Scroll& list = view();
-    for (bool asc : {true, false}) {
-        hl.settings.sortAscending = asc;
-        std::vector<std::pair<std::string, Clovek*>> expected;
-        for (Polozka* r = list.first; r; r = r->next)
-            expected.emplace_back(
-                collationKey(r->person->displayName(hl.settings.showBirthSurname, hl.settings.showBirth,
-                                                    hl.settings.showNumber)),
-                r->person);
-        std::stable_sort(expected.begin(), expected.end(), [&](const auto& a, const auto& b) {
-            return asc ? a.first < b.first : b.first < a.first;
-        });
-        list.sort(Scroll::byName);
-        size_t i = 0;
-        for (Polozka* r = list.first; r; r = r->next, ++i)
-            ASSERT_EQ(r->person, expected[i].second) << asc << " " << i;
-    }
+    expectNameSortIsAStableSortByKeys(view());
 }
 
 // A long list is sorted whole by other means than a short one; namesakes keep their places.
@@ -538,23 +542,8 @@ TEST_F(PersonList, ALongListSortsByNameLikeAnyOther)
     std::mt19937 rng(3);
     for (int i = 0; i < 3000; ++i)
         add(names[rng() % 9] + std::to_string(rng() % 40), rng() % 4 ? names[rng() % 9] : "");
-    Scroll& list = view();
     hl.settings.showNumber = false;
-    for (bool asc : {true, false}) {
-        hl.settings.sortAscending = asc;
-        std::vector<std::pair<std::string, Clovek*>> expected;
-        for (Polozka* r = list.first; r; r = r->next)
-            expected.emplace_back(collationKey(r->person->displayName(hl.settings.showBirthSurname,
-                                                                      hl.settings.showBirth, false)),
-                                  r->person);
-        std::stable_sort(expected.begin(), expected.end(), [&](const auto& a, const auto& b) {
-            return asc ? a.first < b.first : b.first < a.first;
-        });
-        list.sort(Scroll::byName);
-        size_t i = 0;
-        for (Polozka* r = list.first; r; r = r->next, ++i)
-            ASSERT_EQ(r->person, expected[i].second) << asc << " " << i;
-    }
+    expectNameSortIsAStableSortByKeys(view());
 }
 
 TEST_F(PersonList, EverySortGivesTheBubblePassesOrder)
