@@ -3,6 +3,7 @@
 // read much of every person of a big tree ask for the next person while they work on this one,
 // so they do not wait on memory for every field.
 #include "model/clovek.h"
+#include "system/prefetch.h"
 
 #include <cstddef>
 
@@ -12,5 +13,5 @@ inline void prefetchPerson(const Clovek* p)
         return;
     const char* bytes = reinterpret_cast<const char*>(p);
     for (size_t offset = 0; offset < sizeof(Clovek); offset += 64)
-        __builtin_prefetch(bytes + offset);
+        ask(bytes + offset);
 }

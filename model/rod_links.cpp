@@ -8,6 +8,7 @@
 #include "model/uk_clovek.h"
 
 #include "system/numbers.h"
+#include "system/prefetch.h"
 
 #include <algorithm>
 #include <array>
@@ -148,7 +149,7 @@ public:
         const Clovek* last = ahead(kAhead - 1);
         Clovek* next = last ? last->chainNext : nullptr;
         if (next)
-            __builtin_prefetch(&next->chainNext);
+            ask(&next->chainNext);
         ring_[at_] = next;
         at_ = (at_ + 1) % kAhead;
     }
@@ -218,17 +219,12 @@ void Rod::rebuildChildLists()
     for (ChainWindow w(firstPerson); Clovek* p = w.ahead(0); w.step()) {
         if (const Clovek* later = w.ahead(kAhead - 1)) {
             // What of a child is read or written here, no more: the room for asking is short.
-            __builtin_prefetch(&later->seenStamp_);
-            __builtin_prefetch(&later->birth);
-            __builtin_prefetch(&later->children);
-            __builtin_prefetch(&later->firstReferrer_);
+            ask(&later->seenStamp_, &later->birth, &later->children, &later->firstReferrer_);
         }
         if (const Clovek* soon = w.ahead(kAhead / 2))
             for (const Clovek* parent : {soon->father, soon->mother})
-                if (parent) {
-                    __builtin_prefetch(&parent->seenStamp_);
-                    __builtin_prefetch(&parent->children);
-                }
+                if (parent)
+                    ask(&parent->seenStamp_, &parent->children);
         reach(p);
         DatumKey birth;
         ChildEntry entry{{}, -1};
@@ -258,25 +254,25 @@ void Rod::rebuildChildLists()
     std::vector<Prvek*> elements;
     std::vector<DatumKey> keys;
     auto askForList = [&](const Clovek* soon) {
-        __builtin_prefetch(&soon->children);
+        ask(&soon->children);
         // A parent's entries were made for children that stand together in the chain: they
         // lie close before its last one.
         const ChildEntry* last = &entries[size_t(soon->walkValue_)];
-        __builtin_prefetch(last);
+        ask(last);
         if (last - entries.data() >= 5)
-            __builtin_prefetch(last - 5);
+            ask(last - 5);
     };
     auto askForElements = [&](const Clovek* near) {
         // The elements were made one child after another: they lie together.
         const char* first = reinterpret_cast<const char*>(near->children.first());
         const int span = std::min(near->children.count(), 4) * 2 * int(sizeof(UkClovek));
         for (int at = 0; at < span; at += 64)
-            __builtin_prefetch(first + at);
+            ask(first + at);
     };
     if (!anyLiterally) {
         for (size_t i = 0; i < outOfOrder.size(); ++i) {
             if (i + kAhead < outOfOrder.size())
-                __builtin_prefetch(&outOfOrder[i + kAhead]->seenStamp_);
+                ask(&outOfOrder[i + kAhead]->seenStamp_);
             if (i + kAhead / 2 < outOfOrder.size())
                 askForList(outOfOrder[i + kAhead / 2]);
             if (i + kAhead / 4 < outOfOrder.size())

@@ -2,6 +2,7 @@
 
 #include "model/clovek.h"
 #include "model/rod.h"
+#include "system/prefetch.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -15,7 +16,7 @@ std::vector<FirstNameCount> tallyFirstNames(const Rod& tree, bool men, bool wome
     // The views point into the persons' names, which outlive this walk.
     for (const Clovek* p = tree.firstPerson; p; p = p->chainNext) {
         if (p->chainNext)
-            __builtin_prefetch(&p->chainNext->firstName);
+            ask(&p->chainNext->firstName);
         if (!((men && p->sex == 1) || (women && p->sex == 0)) || p->firstName.empty())
             continue;
         auto [it, added] = index.try_emplace(std::string_view(p->firstName), names.size());

@@ -12,6 +12,7 @@
 #include "reports/first_name_tally.h"
 #include "reports/statistics_dates.h"
 #include "system/numbers.h"
+#include "system/prefetch.h"
 
 #include <unordered_map>
 
@@ -295,7 +296,7 @@ void writeFamilyRecords(const Rod& tree, std::vector<std::string>& lines, TextSo
     births.reserve(size_t(tree.personCount()));
     for (const Clovek* p = tree.firstPerson; p; p = p->chainNext) {
         if (p->chainNext)
-            __builtin_prefetch(&p->chainNext->birth);
+            ask(&p->chainNext->birth);
         births.emplace(p, StatDate(p->birth));
     }
     auto birthOf = [&](const Clovek* p) {

@@ -12,6 +12,7 @@
 #include "shell/scroll.h"
 #include "system/collation.h"
 #include "system/numbers.h"
+#include "system/prefetch.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -72,12 +73,6 @@ void stableSortRows(Order& v, const Before& before, const WholeSort& sortWhole)
 template<class Before> void stableSortRows(Order& v, const Before& before)
 {
     stableSortRows(v, before, [&](Order& all) { std::stable_sort(all.begin(), all.end(), before); });
-}
-
-// Asks for the memory at these places ahead of use.
-template<class... Places> void ask(const Places*... places)
-{
-    (__builtin_prefetch(places), ...);
 }
 
 // Sorts items by their `head`, ascending or descending, equal heads by `place`. A long stretch

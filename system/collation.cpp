@@ -1,6 +1,7 @@
 #include "system/collation.h"
 
 #include "system/big_block.h"
+#include "system/prefetch.h"
 
 #include <unicode/coll.h>
 #include <unicode/locid.h>
@@ -90,12 +91,6 @@ int compareCollated(std::string_view a, std::string_view b)
 }
 
 namespace {
-
-// Asks for the memory at this place ahead of use.
-void ask(const void* place)
-{
-    __builtin_prefetch(place);
-}
 
 // The key of `text` made by `collator` in `key`, through `utf16`: rooms kept from text to text,
 // so keying a million captions allocates nothing but what is kept. Valid until the next call
