@@ -40,8 +40,10 @@ int main(int argc, char** argv)
     if (writeImportLog(result, argv[1], ".").empty())
         std::cerr << "the log was not written\n";
     tree.fillEmptyIdentifiers();
+    // As the import command installs a tree: a person's siblings are listed when first shown,
+    // since listing every child's siblings at once is the square of a big family.
     tree.rebuildChildLists();
-    tree.rebuildAllSiblingLists();
+    tree.buildSiblingListsOnFirstUse();
     std::printf("persons=%d partnerships=%d logged=%zu seconds=%.3f\n", result.persons, result.partnerships,
                 result.log.size(), seconds.count());
     if (argc == 3) {
