@@ -3,6 +3,7 @@
 #include "system/codec.h"
 #include "system/text.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -117,7 +118,7 @@ constexpr char32_t anselSpacing[0xCF - 0xA1 + 1] = {
     0xA3,  0xF0,  0,     0x1A1,  0x1B0, 0x25A1, 0x25A0, 0xB0, 0x2113, 0x2117, 0xA9,  0x266F,
     0xBF,  0xA1,  0xDF,  0x20AC, 0,     0,      0,      0,    0x65,   0x6F,   0xDF};
 
-// The three pairs of the older export that differ from standard ANSEL.
+// The pairs of older Czech programs that differ from standard ANSEL.
 char32_t legacyPair(unsigned char mark, char letter)
 {
     if (mark == 0xE1) {
@@ -273,8 +274,9 @@ bool isUtf8(std::string_view s)
     return true;
 }
 
-std::string utf8OrCp1250(std::string_view s)
+std::string utf8OrCp1250(std::string_view s, size_t& firstBad)
 {
+    firstBad = std::string_view::npos;
     std::string out;
     out.reserve(s.size());
     size_t i = 0;
@@ -292,6 +294,8 @@ std::string utf8OrCp1250(std::string_view s)
             out.append(s.data() + i, n);
             i += n;
         } else {
+            if (firstBad == std::string_view::npos)
+                firstBad = i;
             appendUtf8(out, cp1250CodePoint(static_cast<unsigned char>(s[i])));
             ++i;
         }
@@ -301,8 +305,33 @@ std::string utf8OrCp1250(std::string_view s)
 
 } // namespace
 
-std::string anselToUtf8(std::string_view bytes)
+bool anselWritesCzech(std::string_view bytes)
 {
+    for (size_t i = bytes.find_first_of("\xE9\xEA"); i != std::string_view::npos && i + 1 < bytes.size();
+         i = bytes.find_first_of("\xE9\xEA", i + 1)) {
+        const char letter = bytes[i + 1];
+        const std::string_view letters =
+            static_cast<unsigned char>(bytes[i]) == 0xE9 ? "cCsSzZrRnNeEdDtT" : "uU";
+        if (letters.find(letter) != std::string_view::npos)
+            return true;
+    }
+    return false;
+}
+
+int lineOfOffset(std::string_view bytes, size_t offset)
+{
+    offset = std::min(offset, bytes.size());
+    int line = 1;
+    for (size_t i = 0; i < offset; ++i)
+        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n')))
+            ++line;
+    return line;
+}
+
+std::string anselToUtf8(std::string_view bytes, bool czechPairs, size_t* firstPair, std::string* pairLetter)
+{
+    if (firstPair)
+        *firstPair = std::string_view::npos;
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
     size_t i = 0;
@@ -337,12 +366,20 @@ std::string anselToUtf8(std::string_view bytes)
         const auto firstMark = static_cast<unsigned char>(bytes[i]);
         size_t nextMark = i + 1;
         char32_t composed = 0;
-        if (j == i + 1)
-            composed = legacyPair(firstMark, base);
+        const char32_t czech = j == i + 1 ? legacyPair(firstMark, base) : 0;
+        if (czech && czechPairs)
+            composed = czech;
         if (!composed) {
             const int index = letterIndex(base);
             if (index >= 0)
                 composed = anselMark(firstMark)->composed[index];
+        }
+        if (czech && firstPair && *firstPair == std::string_view::npos) {
+            *firstPair = i;
+            if (pairLetter) {
+                pairLetter->clear();
+                appendUtf8(*pairLetter, composed);
+            }
         }
         if (composed) {
             appendUtf8(out, composed);
@@ -357,16 +394,23 @@ std::string anselToUtf8(std::string_view bytes)
     return out;
 }
 
-std::string gedcomCharsetName(std::string_view bytes)
+std::string gedcomCharsetName(std::string_view bytes, int* lineNumber)
 {
     size_t pos = 0;
     int recordsSeen = 0;
+    int number = 0;
+    if (lineNumber)
+        *lineNumber = 0;
     while (pos < bytes.size()) {
+        ++number;
         size_t end = bytes.find_first_of("\r\n", pos);
         if (end == std::string_view::npos)
             end = bytes.size();
         std::string_view line = bytes.substr(pos, end - pos);
         pos = end + 1;
+        // CR LF ends one line.
+        if (end < bytes.size() && bytes[end] == '\r' && pos < bytes.size() && bytes[pos] == '\n')
+            ++pos;
         if (line.substr(0, 3) == "\xEF\xBB\xBF")
             line.remove_prefix(3);
         while (!line.empty() && (line.front() == ' ' || line.front() == '\t'))
@@ -386,6 +430,8 @@ std::string gedcomCharsetName(std::string_view bytes)
             line.remove_prefix(1);
         if (!startsWithNoCase(line, "CHAR") || (line.size() > 4 && line[4] != ' ' && line[4] != '\t'))
             continue;
+        if (lineNumber)
+            *lineNumber = number;
         return upperCase(trim(line.substr(4)));
     }
     return "";
@@ -424,11 +470,13 @@ DecodedGedcom decodeGedcom(std::string input)
             input.erase(0, 3);
             result.text = std::move(input);
         } else {
-            result.text = utf8OrCp1250(bytes.substr(3));
+            size_t bad;
+            result.text = utf8OrCp1250(bytes.substr(3), bad);
+            result.firstNonUtf8Line = lineOfOffset(bytes, bad + 3);
         }
         return result;
     }
-    const std::string name = gedcomCharsetName(bytes);
+    const std::string name = gedcomCharsetName(bytes, &result.charsetLine);
     if (name == "ANSEL")
         result.charset = GedcomCharset::Ansel;
     else if (name == "UTF-8" || name == "UTF8" || name == "UNICODE")
@@ -442,11 +490,17 @@ DecodedGedcom decodeGedcom(std::string input)
         result.declared = name;
         result.charset = GedcomCharset::Utf8;
         result.text = std::move(input);
-    } else if (result.charset == GedcomCharset::Ansel)
-        result.text = anselToUtf8(bytes);
-    else if (result.charset == GedcomCharset::Utf8)
-        result.text = utf8OrCp1250(bytes);
-    else
+    } else if (result.charset == GedcomCharset::Ansel) {
+        result.czechAnselPairs = anselWritesCzech(bytes);
+        size_t pair;
+        result.text = anselToUtf8(bytes, result.czechAnselPairs, &pair, &result.anselPairLetter);
+        if (pair != std::string_view::npos)
+            result.anselPairLine = lineOfOffset(bytes, pair);
+    } else if (result.charset == GedcomCharset::Utf8) {
+        size_t bad;
+        result.text = utf8OrCp1250(bytes, bad);
+        result.firstNonUtf8Line = lineOfOffset(bytes, bad);
+    } else
         result.text = cp1250ToUtf8(bytes);
     return result;
 }

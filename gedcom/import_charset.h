@@ -16,6 +16,15 @@ struct DecodedGedcom {
     // said (empty without a CHAR line).
     bool charsetOverruled = false;
     std::string declared;
+    // The header's CHAR line (from 1), 0 without one.
+    int charsetLine = 0;
+    // The first line of a file said to be UTF-8 that holds a byte UTF-8 has not, 0 when none.
+    int firstNonUtf8Line = 0;
+    // ANSEL: whether the file writes Czech with the pairs of the older Czech programs, and the
+    // first of those pairs met (its line, 0 when none, and the letter it was read as).
+    bool czechAnselPairs = false;
+    int anselPairLine = 0;
+    std::string anselPairLetter;
 };
 
 // A UTF-16 byte-order mark (or, without one, the zero bytes of UTF-16 text) and a UTF-8 mark
@@ -26,10 +35,21 @@ struct DecodedGedcom {
 DecodedGedcom decodeGedcom(std::string bytes);
 
 // ANSEL to UTF-8: the spacing letters (Ł, Ø, Æ, ß, ...) and the combining marks, which ANSEL
-// writes before their letter. Besides the standard marks, three pairs keep the meaning a
-// Czech program's older export gave them: grave before u, i, e, o stands for ů, ě, č, ň and
-// diaeresis before i for ď. A byte ANSEL leaves unassigned reads as Windows-1250.
-std::string anselToUtf8(std::string_view bytes);
+// writes before their letter. A byte ANSEL leaves unassigned reads as Windows-1250. With
+// `czechPairs`, the pairs older Czech programs wrote for letters standard ANSEL has no single
+// mark for keep their meaning: grave before u, i, e, o stands for ů, ě, č, ň and diaeresis
+// before i for ď; otherwise they are the standard ù, ì, è, ò and ï. `firstPair`, when given,
+// gets the offset of the first such pair (npos when none) and `pairLetter` what it was read as.
+std::string anselToUtf8(std::string_view bytes, bool czechPairs = false, size_t* firstPair = nullptr,
+                        std::string* pairLetter = nullptr);
+
+// Whether an ANSEL file writes Czech: it holds a letter with caron or ring that Czech uses,
+// which a French, German or English file does not.
+bool anselWritesCzech(std::string_view bytes);
 
 // The value of the header's CHAR line, upper-cased and trimmed; empty when the header has none.
-std::string gedcomCharsetName(std::string_view bytes);
+// `line` gets its line number from 1 (0 without one).
+std::string gedcomCharsetName(std::string_view bytes, int* line = nullptr);
+
+// The line (from 1) of a byte offset, counting lines as the scanner does.
+int lineOfOffset(std::string_view bytes, size_t offset);

@@ -43,7 +43,28 @@ int daysInMonth(int month, int year)
     return days[month - 1];
 }
 
-// A year with an optional second half of a dual year ("1750/51").
+// A month by its abbreviation or written out in English ("DECEMBER"), 1 to 12; else 0.
+int dateMonth(std::string_view word)
+{
+    static constexpr const char* full[12] = {"JANUARY",   "FEBRUARY", "MARCH",    "APRIL",
+                                             "MAY",       "JUNE",     "JULY",     "AUGUST",
+                                             "SEPTEMBER", "OCTOBER",  "NOVEMBER", "DECEMBER"};
+    if (const int m = monthNumber(word))
+        return m;
+    if (word.size() <= 3)
+        return 0;
+    std::string upper(word);
+    for (char& c : upper)
+        if (c >= 'a' && c <= 'z')
+            c = char(c - 'a' + 'A');
+    for (int i = 0; i < 12; ++i)
+        if (upper == full[i])
+            return i + 1;
+    return 0;
+}
+
+// A year with an optional second half of a dual year ("1750/51"), which the date cannot hold:
+// the first year is kept and `problem` says so.
 bool readYear(std::string_view word, int& year, std::string& problem)
 {
     const size_t slash = word.find('/');
@@ -57,6 +78,8 @@ bool readYear(std::string_view word, int& year, std::string& problem)
         year = 0;
         return false;
     }
+    if (slash != std::string_view::npos && problem.empty())
+        problem = "dvojí rok, uložen první (" + std::string(first) + ")";
     return true;
 }
 
@@ -75,8 +98,8 @@ ImportedDate parseCalendarValue(const std::vector<std::string_view>& w, size_t i
     if (n > 3)
         return fail("datum nelze přečíst");
     // "10 JAN": a day and a month of an unknown year.
-    if (n == 2 && monthNumber(w.back()) && allDigits(w[i])) {
-        d.month = monthNumber(w.back());
+    if (n == 2 && dateMonth(w.back()) && allDigits(w[i])) {
+        d.month = dateMonth(w.back());
         int day = 0;
         if (w[i].size() > 9 || !tryStrToInt(w[i], day) || day < 1 || day > daysInMonth(d.month, 0))
             problem = "den " + std::string(w[i]) + " v měsíci neexistuje, den vynechán";
@@ -85,14 +108,20 @@ ImportedDate parseCalendarValue(const std::vector<std::string_view>& w, size_t i
         return d;
     }
     int year = 0;
-    if (!readYear(w.back(), year, problem))
+    std::string yearProblem;
+    if (!readYear(w.back(), year, yearProblem)) {
+        if (problem.empty())
+            problem = yearProblem;
         return fail("datum nelze přečíst");
+    }
     d.year = year;
     if (n >= 2) {
         const std::string_view m = w[w.size() - 2];
-        d.month = monthNumber(m);
+        d.month = dateMonth(m);
+        // Only a word where a month stands is an unknown month: "1076 or 1088" is no date at all.
         if (!d.month)
-            return fail("neznámý měsíc");
+            return fail(n == 2 || (allDigits(w[i]) && w[i].size() <= 2) ? "neznámý měsíc"
+                                                                        : "datum nelze přečíst");
     }
     if (n == 3) {
         const std::string_view dayWord = w[i];
@@ -103,6 +132,8 @@ ImportedDate parseCalendarValue(const std::vector<std::string_view>& w, size_t i
         else
             d.day = day;
     }
+    if (problem.empty())
+        problem = yearProblem;
     return d;
 }
 
@@ -176,6 +207,9 @@ ImportedDate parseImportedDate(std::string_view value, std::string& problem)
             problem = "neznámý kalendář";
             return {};
         }
+        if (calendar == "DJULIAN")
+            rangeNote += std::string(rangeNote.empty() ? "" : "; ") +
+                         "datum juliánského kalendáře uloženo, jak je zapsáno, bez převodu";
         dropWord(end + 1);
     }
     std::vector<std::string_view> w = words(u);

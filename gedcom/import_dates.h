@@ -16,11 +16,13 @@ struct ImportedDate {
 
 // Reads a DATE value. Exact dates, ABT / CAL / EST dates and INT dates (with their phrase in
 // parentheses) of the Gregorian and Julian calendars give their parts; a dual year such as
-// 1750/51 gives its first year; "10 JAN" a day and month of an unknown year. A range or period
+// 1750/51 gives its first year; "10 JAN" a day and month of an unknown year; a month may be
+// written out ("29 December 1812"). A range or period
 // (BEF, AFT, BET, FROM, TO) keeps its first bound as an approximate date. What cannot be kept
 // as written is reported in `problem` (empty when all of it was kept): ranges and periods,
 // Hebrew and French republican dates, date phrases, years outside 1..9999, a day its month
-// does not have (the day alone is dropped then), numbers too large to read.
+// does not have (the day alone is dropped then), numbers too large to read, and what is kept
+// but changed: the second year of a dual year, a Julian date held as written.
 ImportedDate parseImportedDate(std::string_view value, std::string& problem);
 
 // The parts the value gave into a person's or partnership's date; the others keep "?".

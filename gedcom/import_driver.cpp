@@ -65,6 +65,32 @@ bool writeLogLines(int fd, const ImportLog& log)
     return writeToDescriptor(fd, piece);
 }
 
+// What the decoding of the file changed or had to guess, each with the line it concerns where
+// there is one.
+void logDecoding(LexAn& lex, const DecodedGedcom& decoded)
+{
+    if (decoded.charsetOverruled) {
+        if (decoded.declared.empty())
+            lex.log().push_back("soubor nemá řádek CHAR, znaky jsou v UTF-8 a tak byl načten");
+        else
+            lex.logError(decoded.charsetLine, "řádek CHAR uvádí " + decoded.declared +
+                                                  ", znaky jsou však v UTF-8 a tak byl soubor načten");
+    }
+    if (decoded.unconverted)
+        lex.log().push_back(intToStr(decoded.unconverted) +
+                            " znaků nelze převést, nahrazeny znakem \xEF\xBF\xBD");
+    if (decoded.firstNonUtf8Line)
+        lex.logError(decoded.firstNonUtf8Line, "znaky nejsou v UTF-8, jak soubor uvádí; ty, které v UTF-8 "
+                                               "nejsou (poprvé na tomto řádku), čteny jako Windows-1250");
+    if (decoded.anselPairLine)
+        lex.logError(decoded.anselPairLine,
+                     decoded.czechAnselPairs
+                         ? "dvojice znaků ANSEL čtena po česku jako \"" + decoded.anselPairLetter +
+                               "\" (soubor píše česká písmena s háčkem nebo kroužkem), tak i všechny další"
+                         : "dvojice znaků ANSEL čtena podle normy jako \"" + decoded.anselPairLetter +
+                               "\" (soubor nepíše česká písmena s háčkem ani kroužkem), tak i všechny další");
+}
+
 } // namespace
 
 ImportResult importGedcom(const std::string& fileName, Rod& tree, const ImportOptions& options)
@@ -89,14 +115,7 @@ void importGedcomBytes(ImportResult& result, std::string& bytes, Rod& tree, cons
     bytes = std::string();
     result.charset = decoded.charset;
     LexAn lex(std::move(decoded.text));
-    if (decoded.charsetOverruled)
-        lex.logError(0, decoded.declared.empty()
-                            ? std::string("soubor nemá řádek CHAR, znaky jsou v UTF-8 a tak byl načten")
-                            : "řádek CHAR uvádí " + decoded.declared +
-                                  ", znaky jsou však v UTF-8 a tak byl soubor načten");
-    if (decoded.unconverted)
-        lex.logError(0,
-                     intToStr(decoded.unconverted) + " znaků nelze převést, nahrazeny znakem \xEF\xBF\xBD");
+    logDecoding(lex, decoded);
     ImportParser parser(lex, tree, options);
     parser.parseFile();
     // The records hold copies of what they took: the text of a big file need not stay beside

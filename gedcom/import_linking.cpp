@@ -131,6 +131,8 @@ int linkImportedFamilies(Rod& tree, ImportParser& parser, const ImportOptions& o
         if (f.married || f.divorced) {
             s->type = f.divorced ? 2 : 1;
             s->place = f.marriagePlace;
+            s->officiant = f.officiant;
+            s->witnesses = f.witnesses;
             storeImportedDate(s->wedding, f.marriage);
             storeImportedDate(s->divorce, f.divorce);
         }

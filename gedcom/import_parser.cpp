@@ -25,23 +25,13 @@ std::string trimmed(std::string_view s)
     return std::string(s.substr(a, b - a));
 }
 
-// Words separated by one blank.
-void appendWords(std::string& to, std::string_view words)
+// A count with its thousands set apart as Czech writes them: "4 683".
+std::string groupedNumber(int n)
 {
-    size_t i = 0;
-    while (i < words.size()) {
-        while (i < words.size() && (words[i] == ' ' || words[i] == '\t'))
-            ++i;
-        size_t j = i;
-        while (j < words.size() && words[j] != ' ' && words[j] != '\t')
-            ++j;
-        if (j > i) {
-            if (!to.empty())
-                to += ' ';
-            to.append(words.substr(i, j - i));
-        }
-        i = j;
-    }
+    std::string digits = intToStr(n);
+    for (int at = int(digits.size()) - 3; at > 0; at -= 3)
+        digits.insert(size_t(at), " ");
+    return digits;
 }
 
 std::string dateText(const ImportedDate& d)
@@ -182,8 +172,42 @@ void ImportParser::skipDeeper(int level)
 
 void ImportParser::unsupported(const GedLine& line)
 {
-    log(line, "Neexistující nebo v tomto místě nepodporovaný tag (" + line.tagText + ")");
+    logSkip(line, "řádků " + line.tagText,
+            "Neexistující nebo v tomto místě nepodporovaný tag (" + line.tagText + ")");
     skipDeeper(line.level);
+}
+
+void ImportParser::logSkip(const GedLine& line, const std::string& tag, const std::string& message)
+{
+    const auto [at, added] = skipIndex_.try_emplace(tag, skipCounts_.size());
+    if (added) {
+        skipCounts_.emplace_back(tag, 1);
+        log(line, message);
+    } else {
+        ++skipCounts_[at->second].second;
+    }
+}
+
+void ImportParser::logSkipCounts()
+{
+    for (const auto& [tag, count] : skipCounts_)
+        if (count > 1)
+            lex_.log().push_back(tag + " vynecháno: " + groupedNumber(count));
+}
+
+std::string ImportParser::continuedValue(const GedLine& line)
+{
+    std::string v = line.value;
+    eachDeeper(line.level, [&](const GedLine& sub) {
+        if (sub.tag == kwCONC)
+            v += sub.value;
+        else if (sub.tag == kwCONT)
+            v += " " + sub.value;
+        else
+            unsupported(sub);
+        skipDeeper(sub.level);
+    });
+    return trimmed(v);
 }
 
 template<class F> void ImportParser::eachDeeper(int level, F handle)
@@ -242,7 +266,9 @@ void ImportParser::parseFile()
     }
     if (!trailerSeen_)
         lex_.logError(lex_.lineCount(), "chybí TRLR, soubor je možná neúplný");
+    rebuildMissingFamilies();
     resolveNoteReferences();
+    logSkipCounts();
 }
 
 void ImportParser::parseHeader(const GedLine& head)
@@ -263,6 +289,8 @@ void ImportParser::parseHeader(const GedLine& head)
     }
     if (lex_.damagedLines() != damagedBefore)
         log(peek(), "Nelze zpracovat HEADER!");
+    // Our own export names its version; the older one always wrote this one.
+    olderExport_ = writtenByUs_ && ourVersion_ == "1.0.18b";
 }
 
 void ImportParser::parseHeaderLine(const GedLine& line)
@@ -270,7 +298,9 @@ void ImportParser::parseHeaderLine(const GedLine& line)
     auto& data = tree_.furtherData;
     {
         switch (line.tag) {
-        case kwSOUR:
+        case kwSOUR: {
+            const bool ours = trimmed(line.value) == "Kinvelor";
+            writtenByUs_ = writtenByUs_ || ours;
             data.push_back("Importovano ze zdroje (ID): " + trimmed(line.value));
             eachDeeper(line.level, [&](const GedLine& sub) {
                 switch (sub.tag) {
@@ -279,6 +309,8 @@ void ImportParser::parseHeaderLine(const GedLine& line)
                     break;
                 case kwVERS:
                     data.push_back("   verze: " + trimmed(sub.value));
+                    if (ours)
+                        ourVersion_ = trimmed(sub.value);
                     break;
                 case kwCORP:
                     data.push_back("   společnost: " + trimmed(sub.value));
@@ -330,6 +362,7 @@ void ImportParser::parseHeaderLine(const GedLine& line)
                 }
             });
             break;
+        }
         case kwDEST:
             data.push_back("patří pod: " + trimmed(line.value));
             eachDeeper(line.level, [&](const GedLine& sub) { unsupported(sub); });
@@ -445,7 +478,7 @@ void ImportParser::parseRecord(const GedLine& line)
         break;
     default:
         // Sources, repositories, media and records of other programs have no place in a tree.
-        log(line, "záznam " + line.tagText + " vynechán");
+        logSkip(line, "záznamů " + line.tagText, "záznam " + line.tagText + " vynechán");
         skipDeeper(0);
     }
 }
@@ -466,21 +499,6 @@ void ImportParser::checkEventValue(const GedLine& line)
         log(line, "hodnota události vynechána (" + v + ")");
 }
 
-std::string ImportParser::placeValue(const GedLine& line)
-{
-    std::string place = trimmed(line.value);
-    eachDeeper(line.level, [&](const GedLine& sub) {
-        if (sub.tag == kwCONC)
-            place += sub.value;
-        else if (sub.tag == kwCONT)
-            place += " " + trimmed(sub.value);
-        else
-            unsupported(sub);
-        skipDeeper(sub.level);
-    });
-    return place;
-}
-
 std::string ImportParser::xrefValue(const GedLine& line)
 {
     const std::string v = trimmed(line.value);
@@ -493,7 +511,7 @@ std::string ImportParser::xrefValue(const GedLine& line)
 
 void ImportParser::fillSlot(SparseText& first, SparseText& second, const GedLine& line)
 {
-    const std::string v = trimmed(line.value);
+    const std::string v = continuedValue(line);
     if (v.empty())
         return;
     if (first.empty())
@@ -502,6 +520,17 @@ void ImportParser::fillSlot(SparseText& first, SparseText& second, const GedLine
         second = v;
     else
         log(line, "třetí hodnota " + line.tagText + " vynechána (" + v + ")");
+}
+
+void ImportParser::fillEmpty(SparseText& field, const std::string& value, const GedLine& line,
+                             const char* what)
+{
+    if (value.empty() || field.str() == value)
+        return;
+    if (field.empty())
+        field = value;
+    else
+        log(line, std::string(what) + " vynechán (" + value + "), pole už drží \"" + field.str() + "\"");
 }
 
 void ImportParser::parseIndividual(const GedLine& record)
@@ -515,6 +544,8 @@ void ImportParser::parseIndividual(const GedLine& record)
         log(record, "odkaz @" + record.xref + "@ už patří jiné osobě");
     bool nameSeen = false;
     bool sexSeen = false;
+    // The line of the first birth, death and burial: a later one is not merged into it.
+    int birthLine = 0, deathLine = 0, burialLine = 0;
     Clovek& p = *person;
     // The free texts, given to the person at once when the record ends: a record may carry
     // thousands of note lines, and each change of a person's notes packs them anew.
@@ -526,9 +557,24 @@ void ImportParser::parseIndividual(const GedLine& record)
                 unsupported(sub);
         });
     };
+    // True for the first event of its kind; a later one is logged and passed over whole.
+    auto firstEvent = [&](const GedLine& event, int& seenAt) {
+        if (!seenAt) {
+            seenAt = event.number;
+            return true;
+        }
+        log(event, "další " + event.tagText + " vynechán, platí první z řádku " + intToStr(seenAt));
+        skipDeeper(event.level);
+        return false;
+    };
     eachDeeper(record.level, [&](const GedLine& line) {
         switch (line.tag) {
         case tkUserTag: {
+            // A woman's married surname, where the names left it empty; else kept as the text it is.
+            if (upperCase(line.tagText) == "_MARNM" && p.surname.empty()) {
+                p.surname = continuedValue(line);
+                break;
+            }
             texts.push_back(trimRight(line.tagText + " " + line.value));
             eachDeeper(line.level, [&](const GedLine& sub) {
                 texts.push_back(std::string(size_t(sub.level - record.level - 1) * 2, ' ') +
@@ -537,14 +583,17 @@ void ImportParser::parseIndividual(const GedLine& record)
             break;
         }
         case kwBIRT:
+            if (!firstEvent(line, birthLine))
+                break;
             eventDetails(line, [&](const GedLine& sub) {
-                if (sub.tag == kwDATE)
+                if (sub.tag == kwDATE) {
                     storeImportedDate(p.birth, readDate(sub));
-                else if (sub.tag == kwPLAC)
-                    p.birthPlace = placeValue(sub);
-                else
+                    skipDeeper(sub.level);
+                } else if (sub.tag == kwPLAC) {
+                    p.birthPlace = continuedValue(sub);
+                } else {
                     return false;
-                skipDeeper(sub.level);
+                }
                 return true;
             });
             break;
@@ -552,23 +601,48 @@ void ImportParser::parseIndividual(const GedLine& record)
         case kwCREM:
             // Only the dead are buried; a living person's burial place would not be written.
             p.alive = 0;
+            if (!firstEvent(line, burialLine))
+                break;
             eventDetails(line, [&](const GedLine& sub) {
                 if (sub.tag != kwPLAC)
                     return false;
-                p.burial = placeValue(sub);
+                p.burial = continuedValue(sub);
                 return true;
             });
             break;
         case kwCHAN:
-        case kwFAMC:
-        case kwFAMS:
-            // The FAM records say the same; the change stamp belongs to the other program.
+            // The change stamp belongs to the other program.
             skipDeeper(line.level);
             break;
+        case kwFAMC:
+        case kwFAMS: {
+            // The FAM records say the same; what only these lines say is a family the file lacks.
+            const std::string id = xrefValue(line);
+            if (!id.empty())
+                familyLinks_.push_back({person, id, line.tag == kwFAMC, line.number});
+            eachDeeper(line.level, [&](const GedLine& sub) {
+                if (sub.tag != kwPEDI || line.tag != kwFAMC) {
+                    unsupported(sub);
+                    return;
+                }
+                const std::string v = lowerCase(continuedValue(sub));
+                if (v != "birth")
+                    log(sub, "vztah k rodině @" + id + "@ (" + v +
+                                 ") nelze uložit, osoba vedena jako vlastní dítě rodičů");
+            });
+            break;
+        }
         case kwCHR:
             eventDetails(line, [&](const GedLine& sub) {
                 if (sub.tag != kwDATE)
                     return false;
+                // A baptism that is no date travels as a date phrase.
+                const std::string v = trimmed(sub.value);
+                if (v.size() > 2 && v.front() == '(' && v.back() == ')') {
+                    p.baptism = v.substr(1, v.size() - 2);
+                    skipDeeper(sub.level);
+                    return true;
+                }
                 const std::string text = dateText(readDate(sub));
                 if (!text.empty())
                     p.baptism = text;
@@ -578,25 +652,27 @@ void ImportParser::parseIndividual(const GedLine& record)
             break;
         case kwDEAT:
             p.alive = 0;
+            if (!firstEvent(line, deathLine))
+                break;
             eventDetails(line, [&](const GedLine& sub) {
-                if (sub.tag == kwCAUS)
-                    p.deathCause = placeValue(sub);
-                else if (sub.tag == kwDATE)
+                if (sub.tag == kwCAUS) {
+                    p.deathCause = continuedValue(sub);
+                } else if (sub.tag == kwDATE) {
                     storeImportedDate(p.death, readDate(sub));
-                else if (sub.tag == kwPLAC)
-                    p.deathPlace = placeValue(sub);
-                else
+                    skipDeeper(sub.level);
+                } else if (sub.tag == kwPLAC) {
+                    p.deathPlace = continuedValue(sub);
+                } else {
                     return false;
-                skipDeeper(sub.level);
+                }
                 return true;
             });
             break;
         case kwEDUC:
         case kwOCCU: {
-            const std::string v = trimmed(line.value);
+            const std::string v = continuedValue(line);
             if (!v.empty())
                 (line.tag == kwEDUC ? p.educations : p.occupations).append(std::make_unique<CasoveObdobi>(v));
-            eachDeeper(line.level, [&](const GedLine& sub) { unsupported(sub); });
             break;
         }
         case kwNAME:
@@ -609,15 +685,11 @@ void ImportParser::parseIndividual(const GedLine& record)
             const PersonTextField field = line.tag == kwNATI   ? PersonTextField(&Clovek::nationality)
                                           : line.tag == kwRELI ? PersonTextField(&Clovek::religion)
                                                                : PersonTextField(&Clovek::titlesBefore);
-            const std::string v = trimmed(line.value);
-            if (field.of(p).empty()) {
+            const std::string v = continuedValue(line);
+            if (field.of(p).empty())
                 field.set(p, v);
-            } else if (!v.empty()) {
-                std::string words = field.of(p);
-                appendWords(words, v);
-                field.set(p, std::move(words));
-            }
-            eachDeeper(line.level, [&](const GedLine& sub) { unsupported(sub); });
+            else if (!v.empty())
+                field.set(p, field.of(p) + " " + v);
             break;
         }
         case kwNOTE: {
@@ -647,10 +719,9 @@ void ImportParser::parseIndividual(const GedLine& record)
                         case kwSTAE:
                         case kwPOST:
                         case kwCTRY: {
-                            const std::string v = trimmed(part.value);
+                            const std::string v = continuedValue(part);
                             if (!v.empty())
                                 address += (address.empty() ? "" : ", ") + v;
-                            skipDeeper(part.level);
                             break;
                         }
                         case kwCONC:
@@ -673,7 +744,6 @@ void ImportParser::parseIndividual(const GedLine& record)
                     fillSlot(p.web1, p.web2, sub);
                 else
                     return false;
-                skipDeeper(sub.level);
                 return true;
             });
             break;
@@ -704,37 +774,77 @@ void ImportParser::parseIndividual(const GedLine& record)
 
 void ImportParser::parseName(Clovek& p, const GedLine& line, bool first)
 {
-    const std::string& v = line.value;
-    std::string given, slashed, surn, type;
-    const size_t open = v.find('/');
-    if (open == std::string::npos) {
-        appendWords(given, v);
-    } else {
-        size_t close = v.find('/', open + 1);
-        appendWords(given, std::string_view(v).substr(0, open));
-        if (close == std::string::npos)
-            close = v.size();
-        appendWords(slashed, std::string_view(v).substr(open + 1, close - open - 1));
-        if (close + 1 < v.size())
-            appendWords(given, std::string_view(v).substr(close + 1));
-    }
+    std::string v = line.value;
+    std::string givn, surn, npfx, nsfx, type, marriedName;
+    GedLine npfxLine, nsfxLine, marriedLine;
     eachDeeper(line.level, [&](const GedLine& sub) {
-        const std::string value = trimmed(sub.value);
-        if (sub.tag == kwGIVN) {
-            if (given.empty())
-                given = value;
-        } else if (sub.tag == kwSURN) {
-            if (surn.empty())
-                surn = value;
-        } else if (sub.tag == kwTYPE) {
-            type = lowerCase(value);
-        } else if (first) {
-            unsupported(sub);
+        if (sub.tag == kwCONC) {
+            v += sub.value;
+            skipDeeper(sub.level);
             return;
         }
-        skipDeeper(sub.level);
+        if (sub.tag == kwCONT) {
+            v += " " + sub.value;
+            skipDeeper(sub.level);
+            return;
+        }
+        if (sub.tag == kwGIVN) {
+            givn = continuedValue(sub);
+        } else if (sub.tag == kwSURN) {
+            surn = continuedValue(sub);
+        } else if (sub.tag == kwNPFX) {
+            npfx = continuedValue(sub);
+            npfxLine = sub;
+        } else if (sub.tag == kwNSFX) {
+            nsfx = continuedValue(sub);
+            nsfxLine = sub;
+        } else if (sub.tag == kwTYPE) {
+            type = lowerCase(continuedValue(sub));
+        } else if (sub.tag == tkUserTag && upperCase(sub.tagText) == "_MARNM") {
+            marriedName = continuedValue(sub);
+            marriedLine = sub;
+        } else if (first) {
+            unsupported(sub);
+        } else {
+            skipDeeper(sub.level);
+        }
     });
-    if (slashed.empty())
+    v = trimmed(v);
+
+    // The surname stands between two slashes. With more of them (a slash in the given names) the
+    // SURN line tells which part it is, else the last two slashes hold it.
+    std::string given, slashed, suffix;
+    const size_t slashes = size_t(std::count(v.begin(), v.end(), '/'));
+    size_t open = v.find('/'), close = std::string::npos;
+    if (slashes > 2) {
+        const size_t at = surn.empty() ? std::string::npos : v.find("/" + surn + "/");
+        if (at != std::string::npos) {
+            open = at;
+            close = at + surn.size() + 1;
+        } else {
+            close = v.rfind('/');
+            open = v.rfind('/', close - 1);
+            log(line, "jméno má více než dvě lomítka, příjmení vzato mezi posledními dvěma");
+        }
+    } else if (open != std::string::npos) {
+        close = v.find('/', open + 1);
+    }
+    if (open == std::string::npos) {
+        given = v;
+    } else {
+        given = trimmed(std::string_view(v).substr(0, open));
+        if (close == std::string::npos)
+            close = v.size();
+        slashed = trimmed(std::string_view(v).substr(open + 1, close - open - 1));
+        if (close + 1 < v.size())
+            suffix = trimmed(std::string_view(v).substr(close + 1));
+    }
+    // The older export of this program wrote the surname as GIVN and the birth surname as SURN;
+    // a GIVN equal to the given names is a file of the newer layout all the same.
+    const bool olderLayout = olderExport_ && givn != given;
+    if (!olderLayout && given.empty())
+        given = givn;
+    if (slashed.empty() && !olderLayout)
         slashed = surn;
     // A typed name says which surname it carries whatever the options say; a woman's taken
     // surname and a birth surname each go to their own field.
@@ -746,23 +856,39 @@ void ImportParser::parseName(Clovek& p, const GedLine& line, bool first)
     }
     if (first && p.firstName.empty())
         p.firstName = given;
-    if (slashed.empty())
-        return;
-    SparseText& target = married               ? p.surname
-                         : born                ? p.birthSurname
-                         : options_.nameAsBorn ? p.birthSurname
-                                               : p.surname;
-    SparseText& otherField = &target == &p.surname ? p.birthSurname : p.surname;
-    if (!target.empty() && target.str() != slashed) {
-        // The earlier name took the field by the options alone; its surname is the other one.
-        if (!first && otherField.empty())
-            otherField = target.str();
-        else {
-            log(line, "další příjmení vynecháno (" + slashed + ")");
-            return;
+    fillEmpty(p.titlesAfter, suffix, line, "text za příjmením");
+    if (npfxLine.number)
+        fillEmpty(p.titlesBefore, npfx, npfxLine, "NPFX");
+    if (nsfxLine.number)
+        fillEmpty(p.titlesAfter, nsfx, nsfxLine, "NSFX");
+    if (olderLayout) {
+        // Read back into the fields that export wrote them from.
+        if (!slashed.empty())
+            (options_.nameAsBorn ? p.birthSurname : p.surname) = slashed;
+        if (!surn.empty())
+            p.birthSurname = surn;
+        if (!givn.empty())
+            p.surname = givn;
+    } else if (!slashed.empty()) {
+        SparseText& target = married               ? p.surname
+                             : born                ? p.birthSurname
+                             : options_.nameAsBorn ? p.birthSurname
+                                                   : p.surname;
+        SparseText& otherField = &target == &p.surname ? p.birthSurname : p.surname;
+        if (!target.empty() && target.str() != slashed) {
+            // The earlier name took the field by the options alone; its surname is the other one.
+            if (!first && otherField.empty()) {
+                otherField = target.str();
+                target = slashed;
+            } else {
+                log(line, "další příjmení vynecháno (" + slashed + ")");
+            }
+        } else {
+            target = slashed;
         }
     }
-    target = slashed;
+    if (marriedLine.number)
+        fillEmpty(p.surname, marriedName, marriedLine, "_MARNM");
 }
 
 void ImportParser::parseFamily(const GedLine& record)
@@ -770,6 +896,9 @@ void ImportParser::parseFamily(const GedLine& record)
     families_.emplace_back();
     GFamily& f = families_.back();
     f.line = record.number;
+    f.xref = record.xref;
+    // The line of the first wedding and divorce: a later one is not merged into it.
+    int marriageLine = 0, divorceLine = 0;
     eachDeeper(record.level, [&](const GedLine& line) {
         switch (line.tag) {
         case kwHUSB:
@@ -796,7 +925,14 @@ void ImportParser::parseFamily(const GedLine& record)
             const std::string v = trimmed(line.value);
             // "DIV N" says the couple was never divorced.
             const bool noDivorce = !marriage && (v == "N" || v == "n");
+            int& seenAt = marriage ? marriageLine : divorceLine;
+            if (!noDivorce && seenAt) {
+                log(line, "další " + line.tagText + " vynechán, platí první z řádku " + intToStr(seenAt));
+                skipDeeper(line.level);
+                break;
+            }
             if (!noDivorce) {
+                seenAt = line.number;
                 (marriage ? f.married : f.divorced) = true;
                 checkEventValue(line);
             }
@@ -807,7 +943,9 @@ void ImportParser::parseFamily(const GedLine& record)
                         (marriage ? f.marriage : f.divorce) = date;
                     skipDeeper(sub.level);
                 } else if (sub.tag == kwPLAC && marriage) {
-                    f.marriagePlace = placeValue(sub);
+                    f.marriagePlace = continuedValue(sub);
+                } else if (sub.tag == kwNOTE && marriage) {
+                    readWeddingNote(f, sub);
                 } else {
                     unsupported(sub);
                 }
@@ -823,6 +961,66 @@ void ImportParser::parseFamily(const GedLine& record)
             unsupported(line);
         }
     });
+}
+
+void ImportParser::readWeddingNote(GFamily& family, const GedLine& line)
+{
+    // The captions the partnership summary gives the two, as the export writes them.
+    static constexpr std::string_view officiant = "Oddávající kněz: ", witnesses = "Svědkové: ";
+    for (const std::string& text : noteLines(line)) {
+        if (text.starts_with(officiant) && family.officiant.empty())
+            family.officiant = text.substr(officiant.size());
+        else if (text.starts_with(witnesses) && family.witnesses.empty())
+            family.witnesses = text.substr(witnesses.size());
+        else if (!text.empty())
+            log(line, "poznámka ke sňatku vynechána (" + text + ")");
+    }
+}
+
+void ImportParser::rebuildMissingFamilies()
+{
+    std::unordered_map<std::string_view, bool> present;
+    present.reserve(families_.size());
+    for (const GFamily& f : families_)
+        if (!f.xref.empty())
+            present.emplace(f.xref, true);
+    // The links to each missing family, in file order.
+    std::vector<std::string_view> order;
+    std::unordered_map<std::string_view, std::vector<const FamilyLinkLine*>> missing;
+    for (const FamilyLinkLine& link : familyLinks_) {
+        if (present.count(link.family) || link.person->importId.empty())
+            continue;
+        auto& links = missing[link.family];
+        if (links.empty())
+            order.push_back(link.family);
+        links.push_back(&link);
+    }
+    for (const std::string_view id : order) {
+        const auto& links = missing[id];
+        std::vector<Clovek*> spouses;
+        for (const FamilyLinkLine* link : links)
+            if (!link->asChild && std::find(spouses.begin(), spouses.end(), link->person) == spouses.end())
+                spouses.push_back(link->person);
+        if (spouses.size() != 2) {
+            for (const FamilyLinkLine* link : links)
+                lex_.logError(link->line, "rodina @" + std::string(id) + "@ v souboru chybí, odkaz vynechán");
+            continue;
+        }
+        GFamily f;
+        f.line = links.front()->line;
+        f.xref = std::string(id);
+        const bool firstIsWife = spouses[0]->sex == 0 && spouses[1]->sex == 1;
+        f.husband = spouses[firstIsWife ? 1 : 0]->importId.str();
+        f.wife = spouses[firstIsWife ? 0 : 1]->importId.str();
+        for (const FamilyLinkLine* link : links)
+            if (link->asChild)
+                f.children.push_back(link->person->importId.str());
+        lex_.logError(f.line,
+                      "rodina @" + f.xref + "@ v souboru chybí, sestavena z odkazů osob @" + f.husband +
+                          "@ a @" + f.wife + "@" +
+                          (f.children.empty() ? "" : " a " + intToStr(long(f.children.size())) + " dětí"));
+        families_.push_back(std::move(f));
+    }
 }
 
 void ImportParser::resolveNoteReferences()

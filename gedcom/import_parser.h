@@ -57,6 +57,7 @@ private:
 // One FAM record, alive during the import only.
 struct GFamily {
     int line = 0;
+    std::string xref; // without its at signs
     std::string husband; // cross-references without their at signs; empty when absent
     std::string wife;
     std::vector<std::string> children; // in file order
@@ -65,6 +66,8 @@ struct GFamily {
     ImportedDate marriage;
     ImportedDate divorce;
     std::string marriagePlace;
+    std::string officiant;
+    std::string witnesses;
 };
 
 class ImportParser {
@@ -85,8 +88,16 @@ private:
     void drop();
     void log(const GedLine& line, const std::string& message) { lex_.logError(line.number, message); }
     void skipDeeper(int level);
-    // Logs the line as one that is not read here and passes over it and its deeper lines.
+    // Logs the line as one that is not read here and passes over it and its deeper lines. The
+    // first line of a tag is logged with its number; the others are counted, and the count is
+    // logged once at the end of the file.
     void unsupported(const GedLine& line);
+    // `message` for the first line of `tag`, a count for the others.
+    void logSkip(const GedLine& line, const std::string& tag, const std::string& message);
+    void logSkipCounts();
+    // The value of a line with its CONC and CONT lines (CONT read as a blank: the fields it
+    // fills hold one line), trimmed at both ends; other deeper lines are logged and passed over.
+    std::string continuedValue(const GedLine& line);
     // Each line deeper than `level` is given to `handle`, which reads its own deeper lines.
     template<class F> void eachDeeper(int level, F handle);
     // The value and the CONT / CONC lines under it: CONT starts a new line.
@@ -103,10 +114,16 @@ private:
     ImportedDate readDate(const GedLine& line);
     // An event line may carry "Y" and nothing else of use.
     void checkEventValue(const GedLine& line);
-    std::string placeValue(const GedLine& line);
     std::string xrefValue(const GedLine& line);
     // The first empty of two slots gets the value; both full: logged.
     void fillSlot(SparseText& first, SparseText& second, const GedLine& line);
+    // An empty field gets the value; a field holding another one keeps it, and the line is logged.
+    void fillEmpty(SparseText& field, const std::string& value, const GedLine& line, const char* what);
+    // A partnership's officiant and witnesses from the note the export writes under MARR.
+    void readWeddingNote(GFamily& family, const GedLine& line);
+    // FAM records that the persons' FAMS and FAMC lines name but the file lacks: a couple whose
+    // two persons both name it is made again, with its children; other links are logged.
+    void rebuildMissingFamilies();
     void resolveNoteReferences();
 
     LexAn& lex_;
@@ -115,6 +132,21 @@ private:
     GedLine next_;
     bool haveNext_ = false;
     bool trailerSeen_ = false;
+    // The header names this program as the writer, with the version under it: the older
+    // export's files hold the surname in GIVN and the birth surname in SURN.
+    bool writtenByUs_ = false;
+    std::string ourVersion_;
+    bool olderExport_ = false;
+    // Lines passed over, by tag, in the order first met.
+    std::vector<std::pair<std::string, int>> skipCounts_;
+    std::unordered_map<std::string, size_t> skipIndex_;
+    struct FamilyLinkLine {
+        Clovek* person;
+        std::string family;
+        bool asChild;
+        int line;
+    };
+    std::vector<FamilyLinkLine> familyLinks_;
     std::vector<GFamily> families_;
     ImportedPersons persons_;
     // NOTE records by cross-reference, and the persons' lines that point to them.

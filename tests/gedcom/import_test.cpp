@@ -37,7 +37,8 @@ TEST(GedcomImport, NameModeAndTheSurnameLinesOnlyFillWhatNameLeftEmpty)
                "0 @I3@ INDI\n1 NAME Eva\n2 SURN Malá\n1 SEX F\n");
     ImportOptions keep{true, false, false};
     Imported in = importText(text, keep);
-    EXPECT_EQ(in.person("I1")->firstName, "Jan Karel ml.");
+    EXPECT_EQ(in.person("I1")->firstName, "Jan  Karel");
+    EXPECT_EQ(in.person("I1")->titlesAfter, "ml.");
     EXPECT_EQ(in.person("I1")->birthSurname, "Novák");
     EXPECT_EQ(in.person("I1")->surname, "");
     EXPECT_EQ(in.person("I2")->firstName, "Marie");
