@@ -1015,10 +1015,9 @@ void ImportParser::rebuildMissingFamilies()
         for (const FamilyLinkLine* link : links)
             if (link->asChild)
                 f.children.push_back(link->person->importId.str());
-        lex_.logError(f.line,
-                      "rodina @" + f.xref + "@ v souboru chybí, sestavena z odkazů osob @" + f.husband +
-                          "@ a @" + f.wife + "@" +
-                          (f.children.empty() ? "" : " a " + intToStr(long(f.children.size())) + " dětí"));
+        lex_.logError(f.line, "rodina @" + f.xref + "@ v souboru chybí, sestavena z odkazů osob @" +
+                                  f.husband + "@ a @" + f.wife + "@" +
+                                  (f.children.empty() ? "" : ", dětí: " + intToStr(long(f.children.size()))));
         families_.push_back(std::move(f));
     }
 }

@@ -3,6 +3,7 @@
 #include "import_helpers.h"
 #include "model/casove_obdobi.h"
 #include "model/svatba.h"
+#include "system/fileio.h"
 
 #include <gtest/gtest.h>
 
@@ -332,4 +333,104 @@ TEST(GedcomImport, ABurialMakesThePersonDeadSoItsPlaceIsExportedAgain)
     EXPECT_EQ(in.person("I1")->alive, 0);
     EXPECT_EQ(in.person("I1")->burial, "Vyšehrad");
     EXPECT_EQ(in.person("I2")->alive, 1);
+}
+
+// One file of the cases other programs' files and our own exports hold, each read into the field
+// the tree has for it, and every change or skip logged with its line.
+TEST(GedcomImport, EveryCaseOfTheCasesFileReadsIntoItsField)
+{
+    const Imported in = importFile(KINVELOR_TEST_DATA "/every_case.ged");
+    const std::string longName = [] {
+        std::string s;
+        for (int i = 0; i < 12; ++i)
+            s += "Abcdefghij";
+        for (int i = 0; i < 12; ++i)
+            s += "Klmnopqrst";
+        return s;
+    }();
+    // Standard ANSEL in a file that writes no Czech letter: è and ï, not č and ď.
+    const Clovek* marie = in.person("I1");
+    EXPECT_EQ(marie->firstName, "Marie-Thérèse");
+    EXPECT_EQ(marie->birthSurname, "d'Anaïs");
+    EXPECT_TRUE(in.logged("řádek 6: dvojice znaků ANSEL čtena podle normy jako \"è\""));
+    // The first birth whole, the second logged; a month written out; a double blank kept.
+    EXPECT_EQ(marie->birth.year, "1499");
+    EXPECT_EQ(marie->birth.about, 1);
+    EXPECT_EQ(marie->birthPlace, "Blickling Hall");
+    EXPECT_TRUE(in.logged("řádek 12: další BIRT vynechán, platí první z řádku 9"));
+    EXPECT_EQ(marie->death.day + "." + marie->death.month + "." + marie->death.year, "29.12.1812");
+    EXPECT_EQ(marie->deathPlace, "Saint  Denis");
+    const Svatba* wedding = onlyPartnership(marie);
+    ASSERT_TRUE(wedding);
+    EXPECT_EQ(wedding->wedding.year, "1764");
+    EXPECT_EQ(wedding->wedding.month, "10");
+    EXPECT_EQ(wedding->place, "Weymouth");
+    EXPECT_TRUE(in.logged("řádek 58: další MARR vynechán, platí první z řádku 55"));
+    // A slash in the given names: the surname is SURN's.
+    EXPECT_EQ(in.person("I2")->firstName, "George (10th/11th Earl of)");
+    EXPECT_EQ(in.person("I2")->birthSurname, "DUNBAR");
+    // Text after the surname and NSFX are the title after the name, NPFX the one before.
+    const Clovek* john = in.person("I3");
+    EXPECT_EQ(john->firstName, "John");
+    EXPECT_EQ(john->birthSurname, "Adams");
+    EXPECT_EQ(john->titlesBefore, "Pres.");
+    EXPECT_EQ(john->titlesAfter, "II");
+    // _MARNM is the married surname.
+    const Clovek* abigail = in.person("I4");
+    EXPECT_EQ(abigail->birthSurname, "Smith");
+    EXPECT_EQ(abigail->surname, "Adams");
+    // A surname split with CONC, under NAME and under SURN; one with a comma.
+    EXPECT_EQ(in.person("I5")->birthSurname, longName);
+    EXPECT_EQ(in.person("I8")->birthSurname, "FitzGerald, Baron of Offaly");
+    // A family the file lacks: the couple who both name it is made again, with its child.
+    const Svatba* rebuilt = onlyPartnership(john);
+    ASSERT_TRUE(rebuilt);
+    EXPECT_EQ(rebuilt, onlyPartnership(abigail));
+    EXPECT_EQ(rebuilt->type, 0);
+    EXPECT_EQ(in.person("I6")->father, john);
+    EXPECT_EQ(in.person("I6")->mother, abigail);
+    EXPECT_TRUE(
+        in.logged("řádek 31: rodina @F9@ v souboru chybí, sestavena z odkazů osob @I3@ a @I4@, dětí: 1"));
+    EXPECT_TRUE(in.logged("řádek 37: rodina @F8@ v souboru chybí, odkaz vynechán"));
+    EXPECT_TRUE(in.logged("řádek 48: vztah k rodině @F9@ (adopted)"));
+    // Repeated skips of a tag: the first with its line, then one count.
+    EXPECT_TRUE(in.logged("řádek 8: Neexistující nebo v tomto místě nepodporovaný tag (RIN)"));
+    EXPECT_FALSE(in.logged("řádek 23: "));
+    EXPECT_EQ(in.result.log.back(), "řádků RIN vynecháno: 3");
+}
+
+// The older export of this program wrote the surname as GIVN and the birth surname as SURN; our
+// export names a version of its own, and its GIVN is the given name.
+TEST(GedcomImport, FilesOfTheOlderExportKeepBothSurnames)
+{
+    const std::string older = readFileBytes(KINVELOR_TEST_DATA "/older_export.ged");
+    Imported in = importText(older);
+    EXPECT_EQ(in.person("CL0")->firstName, "Marie");
+    EXPECT_EQ(in.person("CL0")->surname, "Novakova");
+    EXPECT_EQ(in.person("CL0")->birthSurname, "Svobodova");
+    // A GIVN that repeats the given names is the newer layout, whatever the header says.
+    EXPECT_EQ(in.person("CL1")->firstName, "Jan");
+    EXPECT_EQ(in.person("CL1")->birthSurname, "Novak");
+    EXPECT_EQ(in.person("CL1")->surname, "Novak"); // the copy option of men
+
+    std::string ours = older;
+    ours.replace(ours.find("1.0.18b"), 7, "1.0.18c");
+    in = importText(ours, ImportOptions{true, false, false});
+    EXPECT_EQ(in.person("CL0")->firstName, "Marie");
+    EXPECT_EQ(in.person("CL0")->birthSurname, "Svobodova");
+    EXPECT_EQ(in.person("CL0")->surname, "");
+}
+
+TEST(GedcomImport, CharacterSetNotesNameTheirLine)
+{
+    // A file that says UTF-8 but is not: the first line holding other bytes.
+    Imported in = importText("0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Ji\xF8\xED /Nov\xE1k/\n0 TRLR\n");
+    EXPECT_EQ(in.person("I1")->firstName, "Jiří");
+    EXPECT_TRUE(in.logged("řádek 4: znaky nejsou v UTF-8, jak soubor uvádí"));
+    // Without a CHAR line there is no line to name.
+    in = importText("0 HEAD\n0 @I1@ INDI\n1 NAME Jiří\n0 TRLR\n");
+    EXPECT_EQ(in.result.log.front(), "soubor nemá řádek CHAR, znaky jsou v UTF-8 a tak byl načten");
+    in = importText("0 HEAD\n1 CHAR ANSEL\n0 @I1@ INDI\n1 NAME Jiří\n0 TRLR\n");
+    EXPECT_EQ(in.result.log.front(),
+              "řádek 2: řádek CHAR uvádí ANSEL, znaky jsou však v UTF-8 a tak byl soubor načten");
 }
