@@ -91,35 +91,36 @@ int linkImportedFamilies(Rod& tree, ImportParser& parser, const ImportOptions& o
     std::vector<ParentLine> parentLines(byNumber.size());
     int made = 0;
     for (const GFamily& f : parser.families()) {
-        Clovek* husband = find(f.husband, f.line);
-        Clovek* wife = find(f.wife, f.line);
-        std::vector<Clovek*> children;
+        Clovek* husband = find(f.husband, f.husbandLine);
+        Clovek* wife = find(f.wife, f.wifeLine);
+        std::vector<std::pair<Clovek*, int>> children;
         bool refused = husband && husband == wife;
-        for (const std::string& id : f.children) {
-            Clovek* child = find(id, f.line);
+        for (size_t i = 0; i < f.children.size(); ++i) {
+            const int childLine = f.childLines[i];
+            Clovek* child = find(f.children[i], childLine);
             if (!child)
                 continue;
             if (child == husband || child == wife)
                 refused = true;
-            children.push_back(child);
+            children.emplace_back(child, childLine);
         }
         if (refused) {
             log.logError(f.line, "rodina, v níž je osoba svým vlastním partnerem nebo rodičem, vynechána");
             continue;
         }
-        for (Clovek* child : children) {
+        for (const auto& [child, childLine] : children) {
             ParentLine& at = parentLines[size_t(child->number)];
             for (auto [parent, slot, line] : {std::tuple{husband, &child->father, &at.father},
                                               std::tuple{wife, &child->mother, &at.mother}}) {
                 if (!parent || *slot == parent)
                     continue;
                 if (*slot) {
-                    log.logError(f.line, "osoba @" + child->importId + "@ už má rodiče z jiné rodiny, @" +
-                                             parent->importId + "@ vynechán(a)");
+                    log.logError(childLine, "osoba @" + child->importId + "@ už má rodiče z jiné rodiny, @" +
+                                                parent->importId + "@ vynechán(a)");
                     continue;
                 }
                 *slot = parent;
-                *line = f.line;
+                *line = childLine;
             }
         }
         if (!husband || !wife)

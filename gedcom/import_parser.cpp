@@ -305,13 +305,15 @@ void ImportParser::parseHeaderLine(const GedLine& line)
             eachDeeper(line.level, [&](const GedLine& sub) {
                 switch (sub.tag) {
                 case kwNAME:
-                    data.push_back("   produkt: " + trimmed(sub.value));
+                    data.push_back("   produkt: " + continuedValue(sub));
                     break;
-                case kwVERS:
-                    data.push_back("   verze: " + trimmed(sub.value));
+                case kwVERS: {
+                    const std::string version = continuedValue(sub);
+                    data.push_back("   verze: " + version);
                     if (ours)
-                        ourVersion_ = trimmed(sub.value);
+                        ourVersion_ = version;
                     break;
+                }
                 case kwCORP:
                     data.push_back("   společnost: " + trimmed(sub.value));
                     eachDeeper(sub.level, [&](const GedLine& corp) {
@@ -364,8 +366,7 @@ void ImportParser::parseHeaderLine(const GedLine& line)
             break;
         }
         case kwDEST:
-            data.push_back("patří pod: " + trimmed(line.value));
-            eachDeeper(line.level, [&](const GedLine& sub) { unsupported(sub); });
+            data.push_back("patří pod: " + continuedValue(line));
             break;
         case kwDATE:
             data.push_back("převedeno: " + dateText(readDate(line)));
@@ -379,8 +380,7 @@ void ImportParser::parseHeaderLine(const GedLine& line)
             });
             break;
         case kwFILE:
-            data.push_back("původní soubor: " + trimmed(line.value));
-            eachDeeper(line.level, [&](const GedLine& sub) { unsupported(sub); });
+            data.push_back("původní soubor: " + continuedValue(line));
             break;
         case kwCOPR:
             addLines(data, "copyright: ", "", noteLines(line));
@@ -907,15 +907,19 @@ void ImportParser::parseFamily(const GedLine& record)
             const std::string id = xrefValue(line);
             if (!slot.empty() && !id.empty() && slot != id)
                 log(line, "další " + line.tagText + " rodiny vynechán (@" + id + "@)");
-            else if (!id.empty())
+            else if (!id.empty()) {
                 slot = id;
+                (line.tag == kwHUSB ? f.husbandLine : f.wifeLine) = line.number;
+            }
             eachDeeper(line.level, [&](const GedLine& sub) { unsupported(sub); });
             break;
         }
         case kwCHIL: {
             const std::string id = xrefValue(line);
-            if (!id.empty())
+            if (!id.empty()) {
                 f.children.push_back(id);
+                f.childLines.push_back(line.number);
+            }
             eachDeeper(line.level, [&](const GedLine& sub) { unsupported(sub); });
             break;
         }
@@ -1012,9 +1016,14 @@ void ImportParser::rebuildMissingFamilies()
         const bool firstIsWife = spouses[0]->sex == 0 && spouses[1]->sex == 1;
         f.husband = spouses[firstIsWife ? 1 : 0]->importId.str();
         f.wife = spouses[firstIsWife ? 0 : 1]->importId.str();
-        for (const FamilyLinkLine* link : links)
-            if (link->asChild)
+        for (const FamilyLinkLine* link : links) {
+            if (link->asChild) {
                 f.children.push_back(link->person->importId.str());
+                f.childLines.push_back(link->line);
+            } else {
+                (link->person == spouses[firstIsWife ? 1 : 0] ? f.husbandLine : f.wifeLine) = link->line;
+            }
+        }
         lex_.logError(f.line, "rodina @" + f.xref + "@ v souboru chybí, sestavena z odkazů osob @" +
                                   f.husband + "@ a @" + f.wife + "@" +
                                   (f.children.empty() ? "" : ", dětí: " + intToStr(long(f.children.size()))));

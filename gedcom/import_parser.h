@@ -61,6 +61,10 @@ struct GFamily {
     std::string husband; // cross-references without their at signs; empty when absent
     std::string wife;
     std::vector<std::string> children; // in file order
+    // The lines of the HUSB, WIFE and CHIL references, which the linking names.
+    int husbandLine = 0;
+    int wifeLine = 0;
+    std::vector<int> childLines;
     bool married = false;
     bool divorced = false;
     ImportedDate marriage;
