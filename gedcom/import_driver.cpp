@@ -122,6 +122,7 @@ void importGedcomBytes(ImportResult& result, std::string& bytes, Rod& tree, cons
     // the tree while the families are linked.
     lex.releaseText();
     result.partnerships = linkImportedFamilies(tree, parser, options, lex);
+    parser.logSkipCounts();
     result.persons = tree.personCount();
     result.log = std::move(lex.log());
 }

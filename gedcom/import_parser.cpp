@@ -268,7 +268,6 @@ void ImportParser::parseFile()
         lex_.logError(lex_.lineCount(), "chybí TRLR, soubor je možná neúplný");
     rebuildMissingFamilies();
     resolveNoteReferences();
-    logSkipCounts();
 }
 
 void ImportParser::parseHeader(const GedLine& head)

@@ -80,6 +80,8 @@ public:
 
     // Reads the whole file.
     void parseFile();
+    // The count of each tag passed over more than once, for the end of the log.
+    void logSkipCounts();
 
     std::vector<GFamily>& families() { return families_; }
     // The persons by the cross-reference of their INDI record.
@@ -98,7 +100,6 @@ private:
     void unsupported(const GedLine& line);
     // `message` for the first line of `tag`, a count for the others.
     void logSkip(const GedLine& line, const std::string& tag, const std::string& message);
-    void logSkipCounts();
     // The value of a line with its CONC and CONT lines (CONT read as a blank: the fields it
     // fills hold one line), trimmed at both ends; other deeper lines are logged and passed over.
     std::string continuedValue(const GedLine& line);
