@@ -163,6 +163,8 @@ public:
     // Lines passed over or given back bad so far.
     int damagedLines() const { return damagedLines_; }
     int lineCount() const { return file_.lineCount(); }
+    // The text of line `number` (from 1) as it stands in the file, while the text is held.
+    std::string_view lineText(int number) const { return file_.line(number - 1); }
     // The file's text is let go (the records are read; the log and line count stay): no line is
     // read after.
     void releaseText()

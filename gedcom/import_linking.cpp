@@ -95,9 +95,9 @@ int linkImportedFamilies(Rod& tree, ImportParser& parser, const ImportOptions& o
         Clovek* wife = find(f.wife, f.wifeLine);
         std::vector<std::pair<Clovek*, int>> children;
         bool refused = husband && husband == wife;
-        for (size_t i = 0; i < f.children.size(); ++i) {
-            const int childLine = f.childLines[i];
-            Clovek* child = find(f.children[i], childLine);
+        for (const GFamily::Child& c : f.children) {
+            const int childLine = c.line;
+            Clovek* child = find(c.id, childLine);
             if (!child)
                 continue;
             if (child == husband || child == wife)
@@ -132,8 +132,10 @@ int linkImportedFamilies(Rod& tree, ImportParser& parser, const ImportOptions& o
         if (f.married || f.divorced) {
             s->type = f.divorced ? 2 : 1;
             s->place = f.marriagePlace;
-            s->officiant = f.officiant;
-            s->witnesses = f.witnesses;
+            if (f.people) {
+                s->officiant = f.people->officiant;
+                s->witnesses = f.people->witnesses;
+            }
             storeImportedDate(s->wedding, f.marriage);
             storeImportedDate(s->divorce, f.divorce);
         }

@@ -137,6 +137,8 @@ ImportParser::ImportParser(LexAn& lex, Rod& tree, const ImportOptions& options)
     // Persons take about a tenth of the lines of a file; growing the index costs more.
     persons_.reserve(size_t(lex.lineCount() / 10));
     families_.reserve(size_t(lex.lineCount() / 20));
+    // A FAMS or FAMC line is about one line in five; room not written takes no memory.
+    familyLinks_.reserve(size_t(lex.lineCount() / 4));
     askHugePages(families_.data(), families_.capacity() * sizeof(GFamily));
 }
 
@@ -618,7 +620,7 @@ void ImportParser::parseIndividual(const GedLine& record)
             // The FAM records say the same; what only these lines say is a family the file lacks.
             const std::string id = xrefValue(line);
             if (!id.empty())
-                familyLinks_.push_back({person, id, line.tag == kwFAMC, line.number});
+                familyLinks_.push_back({person, line.number, line.tag == kwFAMC});
             eachDeeper(line.level, [&](const GedLine& sub) {
                 if (sub.tag != kwPEDI || line.tag != kwFAMC) {
                     unsupported(sub);
@@ -895,7 +897,6 @@ void ImportParser::parseFamily(const GedLine& record)
     families_.emplace_back();
     GFamily& f = families_.back();
     f.line = record.number;
-    f.xref = record.xref;
     // The line of the first wedding and divorce: a later one is not merged into it.
     int marriageLine = 0, divorceLine = 0;
     eachDeeper(record.level, [&](const GedLine& line) {
@@ -915,10 +916,8 @@ void ImportParser::parseFamily(const GedLine& record)
         }
         case kwCHIL: {
             const std::string id = xrefValue(line);
-            if (!id.empty()) {
-                f.children.push_back(id);
-                f.childLines.push_back(line.number);
-            }
+            if (!id.empty())
+                f.children.push_back({id, line.number});
             eachDeeper(line.level, [&](const GedLine& sub) { unsupported(sub); });
             break;
         }
@@ -971,31 +970,52 @@ void ImportParser::readWeddingNote(GFamily& family, const GedLine& line)
     // The captions the partnership summary gives the two, as the export writes them.
     static constexpr std::string_view officiant = "Oddávající kněz: ", witnesses = "Svědkové: ";
     for (const std::string& text : noteLines(line)) {
-        if (text.starts_with(officiant) && family.officiant.empty())
-            family.officiant = text.substr(officiant.size());
-        else if (text.starts_with(witnesses) && family.witnesses.empty())
-            family.witnesses = text.substr(witnesses.size());
-        else if (!text.empty())
+        if (text.empty())
+            continue;
+        if (!family.people)
+            family.people = std::make_unique<GFamily::WeddingPeople>();
+        GFamily::WeddingPeople& people = *family.people;
+        if (text.starts_with(officiant) && people.officiant.empty())
+            people.officiant = text.substr(officiant.size());
+        else if (text.starts_with(witnesses) && people.witnesses.empty())
+            people.witnesses = text.substr(witnesses.size());
+        else
             log(line, "poznámka ke sňatku vynechána (" + text + ")");
     }
 }
 
 void ImportParser::rebuildMissingFamilies()
 {
-    std::unordered_map<std::string_view, bool> present;
+    // The references of the FAM records, and of the family each link names, as the lines give
+    // them: between the first two at signs of a record line, the last two of a link's.
+    // Sorted rather than hashed: the table is at its largest when the file's text and the whole
+    // tree are held too.
+    std::vector<std::string_view> present;
     present.reserve(families_.size());
-    for (const GFamily& f : families_)
-        if (!f.xref.empty())
-            present.emplace(f.xref, true);
+    for (const GFamily& f : families_) {
+        const std::string_view text = lex_.lineText(f.line);
+        const size_t open = text.find('@');
+        const size_t close = open == std::string_view::npos ? open : text.find('@', open + 1);
+        if (close != std::string_view::npos && close > open + 1)
+            present.push_back(text.substr(open + 1, close - open - 1));
+    }
+    std::sort(present.begin(), present.end());
     // The links to each missing family, in file order.
     std::vector<std::string_view> order;
     std::unordered_map<std::string_view, std::vector<const FamilyLinkLine*>> missing;
     for (const FamilyLinkLine& link : familyLinks_) {
-        if (present.count(link.family) || link.person->importId.empty())
+        const std::string_view text = lex_.lineText(link.line);
+        const size_t close = text.rfind('@');
+        const size_t open =
+            close == std::string_view::npos || close == 0 ? close : text.rfind('@', close - 1);
+        if (open == std::string_view::npos || close <= open + 1)
             continue;
-        auto& links = missing[link.family];
+        const std::string_view family = text.substr(open + 1, close - open - 1);
+        if (std::binary_search(present.begin(), present.end(), family) || link.person->importId.empty())
+            continue;
+        auto& links = missing[family];
         if (links.empty())
-            order.push_back(link.family);
+            order.push_back(family);
         links.push_back(&link);
     }
     for (const std::string_view id : order) {
@@ -1011,19 +1031,17 @@ void ImportParser::rebuildMissingFamilies()
         }
         GFamily f;
         f.line = links.front()->line;
-        f.xref = std::string(id);
         const bool firstIsWife = spouses[0]->sex == 0 && spouses[1]->sex == 1;
         f.husband = spouses[firstIsWife ? 1 : 0]->importId.str();
         f.wife = spouses[firstIsWife ? 0 : 1]->importId.str();
         for (const FamilyLinkLine* link : links) {
             if (link->asChild) {
-                f.children.push_back(link->person->importId.str());
-                f.childLines.push_back(link->line);
+                f.children.push_back({link->person->importId.str(), link->line});
             } else {
                 (link->person == spouses[firstIsWife ? 1 : 0] ? f.husbandLine : f.wifeLine) = link->line;
             }
         }
-        lex_.logError(f.line, "rodina @" + f.xref + "@ v souboru chybí, sestavena z odkazů osob @" +
+        lex_.logError(f.line, "rodina @" + std::string(id) + "@ v souboru chybí, sestavena z odkazů osob @" +
                                   f.husband + "@ a @" + f.wife + "@" +
                                   (f.children.empty() ? "" : ", dětí: " + intToStr(long(f.children.size()))));
         families_.push_back(std::move(f));

@@ -7,6 +7,7 @@
 #include "gedcom/import_dates.h"
 #include "gedcom/import_lexer.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -54,24 +55,30 @@ private:
     size_t count_ = 0;
 };
 
-// One FAM record, alive during the import only.
+// One FAM record, alive during the import only. A big file holds hundreds of thousands: what
+// most lack is held apart, and the record's own reference is read again from its line.
 struct GFamily {
     int line = 0;
-    std::string xref; // without its at signs
-    std::string husband; // cross-references without their at signs; empty when absent
+    // Cross-references without their at signs, empty when absent, and the lines that give them.
+    std::string husband;
     std::string wife;
-    std::vector<std::string> children; // in file order
-    // The lines of the HUSB, WIFE and CHIL references, which the linking names.
     int husbandLine = 0;
     int wifeLine = 0;
-    std::vector<int> childLines;
+    struct Child {
+        std::string id;
+        int line;
+    };
+    std::vector<Child> children; // in file order
     bool married = false;
     bool divorced = false;
     ImportedDate marriage;
     ImportedDate divorce;
     std::string marriagePlace;
-    std::string officiant;
-    std::string witnesses;
+    struct WeddingPeople {
+        std::string officiant;
+        std::string witnesses;
+    };
+    std::unique_ptr<WeddingPeople> people;
 };
 
 class ImportParser {
@@ -145,11 +152,12 @@ private:
     // Lines passed over, by tag, in the order first met.
     std::vector<std::pair<std::string, int>> skipCounts_;
     std::unordered_map<std::string, size_t> skipIndex_;
+    // A FAMS or FAMC line of a person; its family is read again from the line when needed, as a
+    // big file has millions of them.
     struct FamilyLinkLine {
         Clovek* person;
-        std::string family;
-        bool asChild;
         int line;
+        bool asChild;
     };
     std::vector<FamilyLinkLine> familyLinks_;
     std::vector<GFamily> families_;
