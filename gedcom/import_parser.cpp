@@ -545,8 +545,8 @@ void ImportParser::parseIndividual(const GedLine& record)
         log(record, "odkaz @" + record.xref + "@ už patří jiné osobě");
     bool nameSeen = false;
     bool sexSeen = false;
-    // The line of the first birth, death and burial: a later one is not merged into it.
-    int birthLine = 0, deathLine = 0, burialLine = 0;
+    // The line of the first birth, death, burial and baptism: a later one is not merged into it.
+    int birthLine = 0, deathLine = 0, burialLine = 0, baptismLine = 0;
     Clovek& p = *person;
     // The free texts, given to the person at once when the record ends: a record may carry
     // thousands of note lines, and each change of a person's notes packs them anew.
@@ -634,20 +634,22 @@ void ImportParser::parseIndividual(const GedLine& record)
             break;
         }
         case kwCHR:
+            if (!firstEvent(line, baptismLine))
+                break;
             eventDetails(line, [&](const GedLine& sub) {
                 if (sub.tag != kwDATE)
                     return false;
-                // A baptism that is no date travels as a date phrase.
-                const std::string v = trimmed(sub.value);
+                // A baptism that is no date travels as a date phrase, a long one with CONC.
+                GedLine date = sub;
+                date.value = continuedValue(sub);
+                const std::string& v = date.value;
                 if (v.size() > 2 && v.front() == '(' && v.back() == ')') {
                     p.baptism = v.substr(1, v.size() - 2);
-                    skipDeeper(sub.level);
                     return true;
                 }
-                const std::string text = dateText(readDate(sub));
+                const std::string text = dateText(readDate(date));
                 if (!text.empty())
                     p.baptism = text;
-                skipDeeper(sub.level);
                 return true;
             });
             break;
