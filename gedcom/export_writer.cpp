@@ -406,10 +406,17 @@ void writeGedcom(GedcomLines& out, Rod& tree, const GEDRodiny& families, const s
     const PersonRefs refs(tree);
     const FamilyLinks links = familyLinks(refs, families);
     writeHeader(out, tree, fileName, today);
-    size_t i = 0;
-    for (const Clovek* p = tree.firstPerson; p; p = p->chainNext, ++i) {
-        prefetchPerson(p->chainNext);
-        writePerson(out, *p, refs.ref(i), links.links.data() + links.first[i],
+    // From the end of the chain: it holds the newest person first, and the import puts each
+    // record it reads at its head, so the persons come back in the order they left and a file
+    // exported from its own import is the same file.
+    std::vector<const Clovek*> chain;
+    chain.reserve(refs.count());
+    for (const Clovek* p = tree.firstPerson; p; p = p->chainNext)
+        chain.push_back(p);
+    for (size_t i = chain.size(); i-- > 0;) {
+        if (i > 0)
+            prefetchPerson(chain[i - 1]);
+        writePerson(out, *chain[i], refs.ref(i), links.links.data() + links.first[i],
                     links.links.data() + links.first[i + 1]);
     }
     for (const auto& f : families.families())

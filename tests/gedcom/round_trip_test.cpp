@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <regex>
 
 namespace {
@@ -87,18 +88,34 @@ TEST(GedcomRoundTrip, AnExportedTreeImportedAndExportedAgainGivesTheSameFile)
     EXPECT_EQ(parentsOf(t.tree), parentsOf(*back.tree));
 }
 
-TEST(GedcomRoundTrip, ARealFileSettlesAfterOneImport)
+TEST(GedcomRoundTrip, EveryRealFileSettlesAfterOneImport)
 {
     // The first import takes what it can of another program's file; from then on export and
-    // import carry it unchanged.
-    Imported once = importFile(sharedGedcom("royal92.ged"));
-    ASSERT_TRUE(once.result.fileFound);
-    const std::string first = exportOf(*once.tree);
-    Imported twice = importText(first, asExported());
-    EXPECT_EQ(twice.result.persons, once.result.persons);
-    EXPECT_EQ(twice.result.partnerships, once.result.partnerships);
-    expectSameRecords(first, exportOf(*twice.tree));
-    EXPECT_EQ(parentsOf(*once.tree), parentsOf(*twice.tree));
+    // import carry it unchanged, to the byte, as the import command reads a file.
+    std::vector<std::string> files;
+    for (const std::string& folder :
+         {std::string(KINVELOR_SHARED_DIR) + "/gedcom", std::string(KINVELOR_TEST_DATA)})
+        if (std::filesystem::is_directory(folder))
+            for (const auto& entry : std::filesystem::directory_iterator(folder))
+                if (entry.path().extension() == ".ged")
+                    files.push_back(entry.path().string());
+    std::sort(files.begin(), files.end());
+    if (files.empty())
+        GTEST_SKIP() << "no GEDCOM files to read";
+    for (const std::string& file : files) {
+        SCOPED_TRACE(file);
+        Imported once = importFile(file);
+        ASSERT_TRUE(once.result.fileFound);
+        const std::string first = exportOf(*once.tree);
+        Imported twice = importText(first);
+        EXPECT_EQ(twice.result.persons, once.result.persons);
+        EXPECT_EQ(twice.result.partnerships, once.result.partnerships);
+        EXPECT_EQ(parentsOf(*once.tree), parentsOf(*twice.tree));
+        const std::string second = exportOf(*twice.tree);
+        if (second != first)
+            expectSameRecords(first, second);
+        EXPECT_TRUE(second == first) << "the second export differs from the first";
+    }
 }
 
 TEST(GedcomRoundTrip, AboutDatesBothSurnamesAndEveryLetterComeBackUnchanged)
