@@ -76,6 +76,17 @@ public:
         }
     }
     size_t count() const { return numbers_.size(); }
+    // The chain positions from the highest number to the lowest. The import numbers a file's
+    // persons from its last record (0) to its first, so a file exported from its own import keeps
+    // its order; and the order does not hang on the chain's, which each save and open turns round.
+    std::vector<size_t> writingOrder() const
+    {
+        std::vector<size_t> order(numbers_.size());
+        for (size_t i = 0; i < order.size(); ++i)
+            order[i] = i;
+        std::sort(order.begin(), order.end(), [&](size_t a, size_t b) { return numbers_[a] > numbers_[b]; });
+        return order;
+    }
     // The chain position of a person, or npos for one outside the chain.
     size_t position(const Clovek* p) const
     {
@@ -400,27 +411,42 @@ std::string gedcomDateValue(const Datum& date)
 
 namespace {
 
-void writeGedcom(GedcomLines& out, Rod& tree, const GEDRodiny& families, const std::string& fileName,
+// The persons in the order they are written, with their references, and the families walked in
+// that order.
+struct ExportPlan {
+    explicit ExportPlan(Rod& tree) : refs(tree), order(refs.writingOrder())
+    {
+        std::vector<Clovek*> chain;
+        chain.reserve(order.size());
+        for (Clovek* p = tree.firstPerson; p; p = p->chainNext)
+            chain.push_back(p);
+        persons.reserve(order.size());
+        for (size_t at : order)
+            persons.push_back(chain[at]);
+        buildGedcomFamilies(tree, persons, families);
+    }
+
+    const PersonRefs refs;
+    // Chain positions, and the persons at them, in writing order.
+    const std::vector<size_t> order;
+    std::vector<Clovek*> persons;
+    GEDRodiny families;
+};
+
+void writeGedcom(GedcomLines& out, Rod& tree, const ExportPlan& plan, const std::string& fileName,
                  const Datum& today)
 {
-    const PersonRefs refs(tree);
-    const FamilyLinks links = familyLinks(refs, families);
+    const FamilyLinks links = familyLinks(plan.refs, plan.families);
     writeHeader(out, tree, fileName, today);
-    // From the end of the chain: it holds the newest person first, and the import puts each
-    // record it reads at its head, so the persons come back in the order they left and a file
-    // exported from its own import is the same file.
-    std::vector<const Clovek*> chain;
-    chain.reserve(refs.count());
-    for (const Clovek* p = tree.firstPerson; p; p = p->chainNext)
-        chain.push_back(p);
-    for (size_t i = chain.size(); i-- > 0;) {
-        if (i > 0)
-            prefetchPerson(chain[i - 1]);
-        writePerson(out, *chain[i], refs.ref(i), links.links.data() + links.first[i],
+    for (size_t k = 0; k < plan.order.size(); ++k) {
+        if (k + 1 < plan.persons.size())
+            prefetchPerson(plan.persons[k + 1]);
+        const size_t i = plan.order[k];
+        writePerson(out, *plan.persons[k], plan.refs.ref(i), links.links.data() + links.first[i],
                     links.links.data() + links.first[i + 1]);
     }
-    for (const auto& f : families.families())
-        writeFamily(out, *f, refs);
+    for (const auto& f : plan.families.families())
+        writeFamily(out, *f, plan.refs);
     out.raw("0 TRLR");
 }
 
@@ -432,20 +458,18 @@ constexpr size_t exportPieceBytes = size_t(1) << 20;
 std::string gedcomExportBytes(Rod& tree, const std::string& fileName, const Datum& today,
                               GedcomExportCounts* counts)
 {
-    GEDRodiny families;
-    buildGedcomFamilies(tree, families);
+    const ExportPlan plan(tree);
     // About what a person and a family take in a real tree.
-    GedcomLines out(size_t(tree.personCount()) * 320 + size_t(families.count()) * 120 + 1024);
-    writeGedcom(out, tree, families, fileName, today);
+    GedcomLines out(size_t(tree.personCount()) * 320 + size_t(plan.families.count()) * 120 + 1024);
+    writeGedcom(out, tree, plan, fileName, today);
     if (counts)
-        *counts = {tree.personCount(), families.count()};
+        *counts = {tree.personCount(), plan.families.count()};
     return out.take();
 }
 
 GedcomExportCounts exportGedcom(Rod& tree, const std::string& path, const Datum& today)
 {
-    GEDRodiny families;
-    buildGedcomFamilies(tree, families);
+    const ExportPlan plan(tree);
     std::exception_ptr failure;
     try {
         replaceFile(
@@ -455,7 +479,7 @@ GedcomExportCounts exportGedcom(Rod& tree, const std::string& path, const Datum&
                     GedcomLines out;
                     out.streamTo([fd](std::string_view piece) { return writeToDescriptor(fd, piece); },
                                  exportPieceBytes);
-                    writeGedcom(out, tree, families, path, today);
+                    writeGedcom(out, tree, plan, path, today);
                     return out.finish();
                 } catch (...) {
                     // Out of the writing step, so that the half-written temporary file is removed.
@@ -469,5 +493,5 @@ GedcomExportCounts exportGedcom(Rod& tree, const std::string& path, const Datum&
             std::rethrow_exception(failure);
         throw;
     }
-    return {tree.personCount(), families.count()};
+    return {tree.personCount(), plan.families.count()};
 }

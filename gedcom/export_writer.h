@@ -1,6 +1,6 @@
 #pragma once
 // The open tree as a GEDCOM 5.5 lineage-linked file in UTF-8: the header, a submitter, one INDI
-// record per person from the oldest in the chain, one FAM record per family and the trailer. Persons are
+// record per person from the highest number down, one FAM record per family and the trailer. Persons are
 // "@CL" + number + "@" (a number that a damaged file gives twice is given once, the later
 // person gets a free one), families "@ROD" + family number + "@".
 //

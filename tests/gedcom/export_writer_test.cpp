@@ -159,11 +159,12 @@ TEST(GedcomExport, ANumberGivenTwiceByADamagedFileStillGivesEachPersonItsOwnRefe
     ExportTree t;
     t.zdenek->number = 0; // as Jan; the highest number is then Karel's 5
     const Lines lines = exported(t.tree);
-    // Zdeněk comes first in the chain and keeps 0; Jan, met later, gets the next free number.
+    // Zdeněk comes first in the chain and keeps 0; Jan, met later, gets the next free number, and
+    // with it is written first.
     EXPECT_EQ(record(lines, "0 @CL0@ INDI").at(1), "1 NAME Zdeněk /Dvořák/");
     EXPECT_EQ(record(lines, "0 @CL6@ INDI").at(1), "1 NAME Jan /Novák/");
-    EXPECT_EQ(record(lines, "0 @ROD3@ FAM").at(1), "1 HUSB @CL6@");
-    EXPECT_EQ(record(lines, "0 @ROD1@ FAM").at(2), "1 CHIL @CL0@");
+    EXPECT_EQ(record(lines, "0 @ROD1@ FAM").at(1), "1 HUSB @CL6@");
+    EXPECT_EQ(record(lines, "0 @ROD4@ FAM").at(2), "1 CHIL @CL0@");
 }
 
 TEST(GedcomExport, DatesThatNoReaderCouldTakeAreCutToWhatIsSound)
