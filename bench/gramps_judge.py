@@ -12,6 +12,7 @@ that a tree has no place for (ranges, phrases, other calendars) are left out on 
 """
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -123,7 +124,9 @@ def judge(bench, path, work):
     stem = os.path.splitext(os.path.basename(path))[0]
     folder = os.path.join(work, stem)
     os.makedirs(folder)
-    run([os.path.join(bench, "gedcom_import"), os.path.abspath(path), "tree.rod"], folder, folder)
+    # A copy, so that the import's log is written beside it and not beside the file.
+    shutil.copyfile(path, os.path.join(folder, "in.ged"))
+    run([os.path.join(bench, "gedcom_import"), "in.ged", "tree.rod"], folder, folder)
     run([os.path.join(bench, "gedcom_export"), "tree.rod", "ours.ged"], folder, folder)
     run(["gramps", "-C", stem + "-ref", "-i", os.path.abspath(path), "-e", "ref.ged"], folder, folder)
     run(["gramps", "-C", stem + "-back", "-i", "ours.ged", "-e", "back.ged"], folder, folder)
