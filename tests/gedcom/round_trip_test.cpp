@@ -164,3 +164,52 @@ TEST(GedcomRoundTrip, AboutDatesBothSurnamesAndEveryLetterComeBackUnchanged)
         EXPECT_TRUE(back.result.log.empty()) << back.result.log.front();
     }
 }
+
+TEST(GedcomRoundTrip, EveryValueLongerThanALineComesBackWhole)
+{
+    // Each value goes on in CONC lines, which the import must read under every tag the export
+    // writes; a blank where a line is cut must not be lost either.
+    auto longText = [](const std::string& word) {
+        std::string text;
+        while (text.size() < 400)
+            text += word + (text.size() % 3 ? " " : "  ");
+        return text + "konec";
+    };
+    ExportTree t;
+    Clovek& jan = *t.jan;
+    const std::vector<std::pair<PersonTextField, std::string>> fields = {
+        {&Clovek::firstName, longText("Jan")},      {&Clovek::surname, longText("Novák")},
+        {&Clovek::titlesBefore, longText("Ing.")},  {&Clovek::titlesAfter, longText("CSc.")},
+        {&Clovek::birthPlace, longText("Třebíč")},  {&Clovek::deathPlace, longText("Brno")},
+        {&Clovek::deathCause, longText("zápal")},   {&Clovek::burial, longText("hřbitov")},
+        {&Clovek::religion, longText("katolické")}, {&Clovek::nationality, longText("česká")},
+        {&Clovek::baptism, longText("u sv. Jiří")}, {&Clovek::email2, longText("jan@novak.cz")},
+        {&Clovek::phone2, longText("+420")},        {&Clovek::web2, longText("www.novak.cz")},
+    };
+    for (const auto& [field, text] : fields)
+        field.set(jan, text);
+    t.married->place = longText("kostel");
+    t.married->officiant = longText("P. Josef");
+    t.married->witnesses = longText("Karel");
+    jan.setFurtherTexts({longText("poznámka"), longText("další")});
+    jan.occupations.append(std::make_unique<CasoveObdobi>(longText("učitel")));
+
+    Imported back = importText(exportOf(t.tree));
+    const Clovek* again = back.person("CL0");
+    ASSERT_TRUE(again);
+    for (const auto& [field, text] : fields)
+        EXPECT_EQ(field.of(*again), text);
+    EXPECT_EQ(again->furtherTexts(), jan.furtherTexts());
+    ASSERT_EQ(again->occupations.count(), 2);
+    EXPECT_EQ(static_cast<const CasoveObdobi*>(again->occupations.last())->displayText(), longText("učitel"));
+    const Svatba* wedding = nullptr;
+    for (const UkSvatba* e : again->partnerships.items<UkSvatba>())
+        if (e->partnership->type == 1)
+            wedding = e->partnership;
+    ASSERT_TRUE(wedding);
+    EXPECT_EQ(wedding->place, t.married->place);
+    EXPECT_EQ(wedding->officiant, t.married->officiant);
+    EXPECT_EQ(wedding->witnesses, t.married->witnesses);
+    for (const std::string& l : back.result.log)
+        ADD_FAILURE() << l;
+}
