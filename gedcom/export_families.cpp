@@ -29,10 +29,10 @@ GEDRodina& GEDRodiny::singleParentFamily(Clovek* parent)
     return parent->sex == 1 ? coupleFamily(parent, nullptr) : coupleFamily(nullptr, parent);
 }
 
-void buildGedcomFamilies(Rod& tree, GEDRodiny& families)
+void buildGedcomFamilies(Rod& tree, const std::vector<Clovek*>& persons, GEDRodiny& families)
 {
     tree.setAllPartnershipFlags(0);
-    for (Clovek* p = tree.firstPerson; p; p = p->chainNext) {
+    for (Clovek* p : persons) {
         for (UkSvatba* e : p->partnerships.items<UkSvatba>()) {
             Svatba* s = e->partnership;
             if (!s || s->visited)

@@ -47,8 +47,8 @@ private:
     std::unordered_map<std::pair<const Clovek*, const Clovek*>, GEDRodina*, PairHash> byCouple_;
 };
 
-// Walks the person chain from its head: each partnership not yet met makes (or finds) the family
-// of its couple, and each person with a parent joins the family of its parents. A partnership
-// without two distinct partners (a damaged file) makes no family. Uses the partnerships'
-// visited flags.
-void buildGedcomFamilies(Rod& tree, GEDRodiny& families);
+// Walks the tree's persons in the given order: each partnership not yet met makes (or finds) the
+// family of its couple, and each person with a parent joins the family of its parents. A
+// partnership without two distinct partners (a damaged file) makes no family. Uses the
+// partnerships' visited flags.
+void buildGedcomFamilies(Rod& tree, const std::vector<Clovek*>& persons, GEDRodiny& families);

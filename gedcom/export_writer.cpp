@@ -21,6 +21,10 @@
 
 namespace {
 
+// The captions of a wedding's note, as the partnership summary names the two.
+constexpr const char* kOfficiantCaption = "Oddávající kněz: ";
+constexpr const char* kWitnessesCaption = "Svědkové: ";
+
 const char* const kMonths[12] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
                                  "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
 
@@ -72,6 +76,17 @@ public:
         }
     }
     size_t count() const { return numbers_.size(); }
+    // The chain positions from the highest number to the lowest. The import numbers a file's
+    // persons from its last record (0) to its first, so a file exported from its own import keeps
+    // its order; and the order does not hang on the chain's, which each save and open turns round.
+    std::vector<size_t> writingOrder() const
+    {
+        std::vector<size_t> order(numbers_.size());
+        for (size_t i = 0; i < order.size(); ++i)
+            order[i] = i;
+        std::sort(order.begin(), order.end(), [&](size_t a, size_t b) { return numbers_[a] > numbers_[b]; });
+        return order;
+    }
     // The chain position of a person, or npos for one outside the chain.
     size_t position(const Clovek* p) const
     {
@@ -135,12 +150,73 @@ void writeText(GedcomLines& out, int level, const char* tag, const std::string& 
         out.line(level, tag, text);
 }
 
-const std::string* firstPeriodText(const Prvky& periods, std::string& holder)
+// A value that readers split at its commas (GIVN and SURN name lists) is written only without one;
+// the NAME line carries the whole name anyway.
+void writeNamePiece(GedcomLines& out, const char* tag, const std::string& text)
 {
-    if (!periods.first())
-        return nullptr;
-    holder = static_cast<const CasoveObdobi*>(periods.first())->displayText();
-    return &holder;
+    if (text.find(',') == std::string::npos)
+        writeText(out, 2, tag, text);
+}
+
+// One line per entry of a life-period list, in the list's order.
+void writePeriods(GedcomLines& out, const char* tag, const Prvky& periods)
+{
+    for (const Prvek* e = periods.first(); e; e = e->next)
+        out.line(1, tag, static_cast<const CasoveObdobi*>(e)->displayText());
+}
+
+// A number written without a sign or leading zero, from `low` to `high`; 0 when the text is none.
+int plainNumber(std::string_view text, int low, int high)
+{
+    if (text.empty() || text.size() > 4 || text[0] == '0')
+        return 0;
+    int n = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return 0;
+        n = n * 10 + (c - '0');
+    }
+    return n >= low && n <= high ? n : 0;
+}
+
+// The baptism text as a DATE value. A text that is a date as the import writes one ("3.3.1850",
+// "3.1850", "1850") is that date; any other text goes whole as a date phrase, so that no reader
+// loses it and none takes a part of it for a date.
+std::string baptismDateValue(const std::string& text)
+{
+    std::vector<std::string_view> parts;
+    std::string_view rest = text;
+    for (size_t dot; (dot = rest.find('.')) != std::string_view::npos; rest.remove_prefix(dot + 1))
+        parts.push_back(rest.substr(0, dot));
+    parts.push_back(rest);
+    const int year = parts.size() <= 3 ? plainNumber(parts.back(), 1, 9999) : 0;
+    const int month = parts.size() >= 2 ? plainNumber(parts[parts.size() - 2], 1, 12) : -1;
+    const int day = parts.size() == 3 && month > 0 ? plainNumber(parts[0], 1, daysInMonth(year, month)) : -1;
+    if (year == 0 || month == 0 || day == 0)
+        return "(" + text + ")";
+    std::string value = intToStr(year);
+    if (month > 0)
+        value = std::string(kMonths[month - 1]) + " " + value;
+    if (day > 0)
+        value = intToStr(day) + " " + value;
+    return value;
+}
+
+// A list of note lines as one NOTE, a CONT line for each line after the first; nothing when every
+// line is empty.
+void writeNote(GedcomLines& out, int level, const NoteLines& lines)
+{
+    std::string text;
+    bool any = false, first = true;
+    for (std::string_view line : lines) {
+        if (!first)
+            text += '\n';
+        text += line;
+        first = false;
+        any = any || !line.empty();
+    }
+    if (any)
+        out.line(level, "NOTE", text);
 }
 
 void writeHeader(GedcomLines& out, const Rod& tree, const std::string& fileName, const Datum& today)
@@ -148,7 +224,9 @@ void writeHeader(GedcomLines& out, const Rod& tree, const std::string& fileName,
     out.raw("0 HEAD");
     out.raw("1 SOUR Kinvelor");
     out.raw("2 NAME Kinvelor");
-    out.raw("2 VERS 1.0.18b");
+    // The older export wrote "1.0.18b" and its GIVN line held the surname: a version of its own
+    // tells a reader that this file's GIVN is the given name.
+    out.raw("2 VERS 1.0.18c");
     out.raw("1 DEST Kinvelor");
     out.line(1, "DATE", gedcomDateValue(today));
     out.line(1, "FILE", fileName);
@@ -177,8 +255,13 @@ void writePerson(GedcomLines& out, const Clovek& p, const std::string& ref, cons
     const std::string& surname = surnameFirst ? p.surname : p.birthSurname;
     auto writeName = [&](const std::string& slashed, const char* type) {
         out.line(1, "NAME", p.firstName.empty() ? "/" + slashed + "/" : p.firstName + " /" + slashed + "/");
-        writeText(out, 2, "GIVN", p.firstName);
-        writeText(out, 2, "SURN", slashed);
+        // The titles belong to the person, not to one of the names.
+        if (!type)
+            writeText(out, 2, "NPFX", p.titlesBefore);
+        writeNamePiece(out, "GIVN", p.firstName);
+        writeNamePiece(out, "SURN", slashed);
+        if (!type)
+            writeText(out, 2, "NSFX", p.titlesAfter);
         if (type)
             out.line(2, "TYPE", type);
     };
@@ -196,6 +279,10 @@ void writePerson(GedcomLines& out, const Clovek& p, const std::string& ref, cons
         writeText(out, 2, "DATE", birthDate);
         writeText(out, 2, "PLAC", p.birthPlace);
     }
+    if (!p.baptism.empty()) {
+        out.raw("1 CHR");
+        out.line(2, "DATE", baptismDateValue(p.baptism));
+    }
     if (!p.alive) {
         out.raw("1 DEAT Y");
         writeDate(out, 2, p.death);
@@ -206,20 +293,19 @@ void writePerson(GedcomLines& out, const Clovek& p, const std::string& ref, cons
             out.line(2, "PLAC", p.burial);
         }
     }
-    std::string holder;
-    if (const std::string* education = firstPeriodText(p.educations, holder))
-        out.line(1, "EDUC", *education);
-    if (const std::string* occupation = firstPeriodText(p.occupations, holder))
-        out.line(1, "OCCU", *occupation);
+    writePeriods(out, "EDUC", p.educations);
+    writePeriods(out, "OCCU", p.occupations);
     writeText(out, 1, "NATI", p.nationality);
     writeText(out, 1, "RELI", p.religion);
 
-    const std::string* residence = firstPeriodText(p.residences, holder);
-    if (residence || !p.email1.empty() || !p.email2.empty() || !p.phone1.empty() || !p.phone2.empty() ||
-        !p.web1.empty() || !p.web2.empty()) {
+    // One residence for each entry; the contacts go with the first (alone when there is none).
+    const bool contacts = !p.email1.empty() || !p.email2.empty() || !p.phone1.empty() || !p.phone2.empty() ||
+                          !p.web1.empty() || !p.web2.empty();
+    const Prvek* residence = p.residences.first();
+    if (residence || contacts) {
         out.raw("1 RESI");
         if (residence)
-            out.line(2, "ADDR", *residence);
+            out.line(2, "ADDR", static_cast<const CasoveObdobi*>(residence)->displayText());
         writeText(out, 2, "EMAI", p.email1);
         writeText(out, 2, "EMAI", p.email2);
         writeText(out, 2, "PHON", p.phone1);
@@ -227,6 +313,12 @@ void writePerson(GedcomLines& out, const Clovek& p, const std::string& ref, cons
         writeText(out, 2, "WWW", p.web1);
         writeText(out, 2, "WWW", p.web2);
     }
+    for (const Prvek* e = residence ? residence->next : nullptr; e; e = e->next) {
+        out.raw("1 RESI");
+        out.line(2, "ADDR", static_cast<const CasoveObdobi*>(e)->displayText());
+    }
+    writeNote(out, 1, p.furtherTexts());
+    writeNote(out, 1, p.registerNotes());
     for (const FamilyLink* link = links; link != linksEnd; ++link)
         out.raw((link->asChild ? "1 FAMC " : "1 FAMS ") + familyRef(link->family));
 }
@@ -249,6 +341,13 @@ void writeFamily(GedcomLines& out, const GEDRodina& f, const PersonRefs& refs)
         out.raw("1 MARR");
         writeDate(out, 2, s->wedding);
         writeText(out, 2, "PLAC", s->place);
+        // GEDCOM has no place of their own for them: the note names each by its caption.
+        std::string note;
+        if (!s->officiant.empty())
+            note = std::string(kOfficiantCaption) + s->officiant.str();
+        if (!s->witnesses.empty())
+            note += (note.empty() ? "" : "\n") + std::string(kWitnessesCaption) + s->witnesses.str();
+        writeText(out, 2, "NOTE", note);
     }
     if (s && s->type == 2) {
         out.raw("1 DIV");
@@ -312,20 +411,42 @@ std::string gedcomDateValue(const Datum& date)
 
 namespace {
 
-void writeGedcom(GedcomLines& out, Rod& tree, const GEDRodiny& families, const std::string& fileName,
+// The persons in the order they are written, with their references, and the families walked in
+// that order.
+struct ExportPlan {
+    explicit ExportPlan(Rod& tree) : refs(tree), order(refs.writingOrder())
+    {
+        std::vector<Clovek*> chain;
+        chain.reserve(order.size());
+        for (Clovek* p = tree.firstPerson; p; p = p->chainNext)
+            chain.push_back(p);
+        persons.reserve(order.size());
+        for (size_t at : order)
+            persons.push_back(chain[at]);
+        buildGedcomFamilies(tree, persons, families);
+    }
+
+    const PersonRefs refs;
+    // Chain positions, and the persons at them, in writing order.
+    const std::vector<size_t> order;
+    std::vector<Clovek*> persons;
+    GEDRodiny families;
+};
+
+void writeGedcom(GedcomLines& out, Rod& tree, const ExportPlan& plan, const std::string& fileName,
                  const Datum& today)
 {
-    const PersonRefs refs(tree);
-    const FamilyLinks links = familyLinks(refs, families);
+    const FamilyLinks links = familyLinks(plan.refs, plan.families);
     writeHeader(out, tree, fileName, today);
-    size_t i = 0;
-    for (const Clovek* p = tree.firstPerson; p; p = p->chainNext, ++i) {
-        prefetchPerson(p->chainNext);
-        writePerson(out, *p, refs.ref(i), links.links.data() + links.first[i],
+    for (size_t k = 0; k < plan.order.size(); ++k) {
+        if (k + 1 < plan.persons.size())
+            prefetchPerson(plan.persons[k + 1]);
+        const size_t i = plan.order[k];
+        writePerson(out, *plan.persons[k], plan.refs.ref(i), links.links.data() + links.first[i],
                     links.links.data() + links.first[i + 1]);
     }
-    for (const auto& f : families.families())
-        writeFamily(out, *f, refs);
+    for (const auto& f : plan.families.families())
+        writeFamily(out, *f, plan.refs);
     out.raw("0 TRLR");
 }
 
@@ -337,20 +458,18 @@ constexpr size_t exportPieceBytes = size_t(1) << 20;
 std::string gedcomExportBytes(Rod& tree, const std::string& fileName, const Datum& today,
                               GedcomExportCounts* counts)
 {
-    GEDRodiny families;
-    buildGedcomFamilies(tree, families);
+    const ExportPlan plan(tree);
     // About what a person and a family take in a real tree.
-    GedcomLines out(size_t(tree.personCount()) * 320 + size_t(families.count()) * 120 + 1024);
-    writeGedcom(out, tree, families, fileName, today);
+    GedcomLines out(size_t(tree.personCount()) * 320 + size_t(plan.families.count()) * 120 + 1024);
+    writeGedcom(out, tree, plan, fileName, today);
     if (counts)
-        *counts = {tree.personCount(), families.count()};
+        *counts = {tree.personCount(), plan.families.count()};
     return out.take();
 }
 
 GedcomExportCounts exportGedcom(Rod& tree, const std::string& path, const Datum& today)
 {
-    GEDRodiny families;
-    buildGedcomFamilies(tree, families);
+    const ExportPlan plan(tree);
     std::exception_ptr failure;
     try {
         replaceFile(
@@ -360,7 +479,7 @@ GedcomExportCounts exportGedcom(Rod& tree, const std::string& path, const Datum&
                     GedcomLines out;
                     out.streamTo([fd](std::string_view piece) { return writeToDescriptor(fd, piece); },
                                  exportPieceBytes);
-                    writeGedcom(out, tree, families, path, today);
+                    writeGedcom(out, tree, plan, path, today);
                     return out.finish();
                 } catch (...) {
                     // Out of the writing step, so that the half-written temporary file is removed.
@@ -374,5 +493,5 @@ GedcomExportCounts exportGedcom(Rod& tree, const std::string& path, const Datum&
             std::rethrow_exception(failure);
         throw;
     }
-    return {tree.personCount(), families.count()};
+    return {tree.personCount(), plan.families.count()};
 }

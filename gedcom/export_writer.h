@@ -1,8 +1,16 @@
 #pragma once
 // The open tree as a GEDCOM 5.5 lineage-linked file in UTF-8: the header, a submitter, one INDI
-// record per person in chain order, one FAM record per family and the trailer. Persons are
+// record per person from the highest number down, one FAM record per family and the trailer. Persons are
 // "@CL" + number + "@" (a number that a damaged file gives twice is given once, the later
 // person gets a free one), families "@ROD" + family number + "@".
+//
+// What the import reads back (the header says "2 VERS 1.0.18c" under "1 SOUR Kinvelor"; the older
+// export's "1.0.18b" files have the surname in GIVN): GIVN the first name, SURN the surname of
+// its NAME (neither when it holds a comma), NPFX and NSFX the titles under the first NAME, a
+// second NAME typed "birth" or "married" for the other surname; CHR with the baptism as its DATE,
+// a date phrase "(...)" when the text is no date; each education, occupation and residence a
+// line of its own; the further texts and the register notes each a NOTE of CONT lines; under
+// MARR a NOTE of "Oddávající kněz: " and "Svědkové: " lines.
 #include <string>
 
 class Datum;

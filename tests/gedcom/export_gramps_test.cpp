@@ -124,6 +124,13 @@ TEST(GedcomExportGramps, GrampsImportsTheExportWithoutErrorsAndWithTheSameTree)
     for (const char* married :
          {"1 NAME Marie /Nováková/\n2 TYPE married\n", "1 NAME Anna /Černá/\n2 TYPE married\n"})
         EXPECT_NE(gedText.str().find(married), std::string::npos) << married;
+    // Titles, baptisms, every period and the notes reach Gramps where it keeps them.
+    for (const char* kept :
+         {"2 NSFX CSc.\n2 NPFX Ing.\n", "1 CHR\n2 DATE 8 MAR 1900\n", "1 CHR\n2 DATE (u sv. Jiří)\n",
+          "1 EDUC univerzita\n", "1 RESI\n2 PLAC Třebíč\n",
+          "NOTE Narozen doma.\n1 CONT \n1 CONT Zapsán v matrice.\n",
+          "NOTE Oddávající kněz: P. Josef Dvořák\n1 CONT Svědkové: Karel Novák, Jan Svoboda\n"})
+        EXPECT_NE(gedText.str().find(kept), std::string::npos) << kept;
 
     std::multimap<std::string, std::string> children;
     for (const auto& row : sections["Family"])

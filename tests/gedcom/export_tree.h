@@ -71,6 +71,11 @@ struct ExportTree {
         jan->email1 = "jan@novak.cz";
         jan->phone1 = "+420 123 456 789";
         jan->web1 = "www.novak.cz";
+        jan->titlesBefore = "Ing.";
+        jan->titlesAfter = "CSc.";
+        jan->baptism = "8.3.1900";
+        jan->setFurtherTexts({"Narozen doma.", "", "Zapsán v matrice."});
+        eva->baptism = "u sv. Jiří";
         marie->alive = 0;
         marie->death = date("?", "?", "1980");
         marie->burial = "Ústřední hřbitov";
@@ -79,6 +84,8 @@ struct ExportTree {
         married = partnership(jan, marie, 1);
         married->wedding = date("20", "6", "1925");
         married->place = "Kostel sv. Jakuba, Brno";
+        married->officiant = "P. Josef Dvořák";
+        married->witnesses = "Karel Novák, Jan Svoboda";
         divorced = partnership(jan, eva, 2);
         divorced->wedding = date("?", "5", "1920");
         divorced->divorce = date("?", "?", "1923");

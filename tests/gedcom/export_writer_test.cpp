@@ -41,24 +41,28 @@ TEST(GedcomExport, LoneManGivesHeaderSubmitterOneRecordAndTrailer)
     tree.author = "Autor";
     tree.addNewPerson(std::make_unique<Clovek>());
     EXPECT_EQ(exported(tree),
-              (Lines{"0 HEAD", "1 SOUR Kinvelor", "2 NAME Kinvelor", "2 VERS 1.0.18b", "1 DEST Kinvelor",
+              (Lines{"0 HEAD", "1 SOUR Kinvelor", "2 NAME Kinvelor", "2 VERS 1.0.18c", "1 DEST Kinvelor",
                      "1 DATE 9 DEC 2026", "1 FILE /data/strom.ged", "1 CHAR UTF-8", "1 GEDC", "2 VERS 5.5",
                      "2 FORM LINEAGE-LINKED", "1 SUBM @SUBM1@", "0 @SUBM1@ SUBM", "1 NAME Autor", "1 ADDR",
                      "0 @CL0@ INDI", "1 NAME //", "1 SEX M", "0 TRLR"}));
 }
 
-TEST(GedcomExport, PersonsCarryNamesEventsAndTheFirstPeriodOfEachKind)
+TEST(GedcomExport, PersonsCarryNamesTitlesEventsEveryPeriodAndTheirNotes)
 {
     ExportTree t;
     const Lines lines = exported(t.tree);
     EXPECT_EQ(record(lines, "0 @CL0@ INDI"), (Lines{"0 @CL0@ INDI",
                                                     "1 NAME Jan /Novák/",
+                                                    "2 NPFX Ing.",
                                                     "2 GIVN Jan",
                                                     "2 SURN Novák",
+                                                    "2 NSFX CSc.",
                                                     "1 SEX M",
                                                     "1 BIRT Y",
                                                     "2 DATE 5 MAR 1900",
                                                     "2 PLAC Třebíč",
+                                                    "1 CHR",
+                                                    "2 DATE 8 MAR 1900",
                                                     "1 DEAT Y",
                                                     "2 DATE 12 NOV 1970",
                                                     "2 PLAC Brno",
@@ -66,6 +70,7 @@ TEST(GedcomExport, PersonsCarryNamesEventsAndTheFirstPeriodOfEachKind)
                                                     "1 BURI",
                                                     "2 PLAC Ústřední hřbitov",
                                                     "1 EDUC gymnázium (1910-1918)",
+                                                    "1 EDUC univerzita",
                                                     "1 OCCU učitel (1925)",
                                                     "1 NATI česká",
                                                     "1 RELI římskokatolické",
@@ -74,6 +79,11 @@ TEST(GedcomExport, PersonsCarryNamesEventsAndTheFirstPeriodOfEachKind)
                                                     "2 EMAI jan@@novak.cz",
                                                     "2 PHON +420 123 456 789",
                                                     "2 WWW www.novak.cz",
+                                                    "1 RESI",
+                                                    "2 ADDR Třebíč",
+                                                    "1 NOTE Narozen doma.",
+                                                    "2 CONT",
+                                                    "2 CONT Zapsán v matrice.",
                                                     "1 FAMS @ROD3@",
                                                     "1 FAMS @ROD4@"}));
     // A woman is named by her birth surname, which SURN repeats, and then by the surname she took;
@@ -88,6 +98,8 @@ TEST(GedcomExport, PersonsCarryNamesEventsAndTheFirstPeriodOfEachKind)
     EXPECT_EQ(record(lines, "0 @CL5@ INDI"), (Lines{"0 @CL5@ INDI", "1 NAME Karel /Černý/", "2 GIVN Karel",
                                                     "2 SURN Černý", "1 SEX M", "1 FAMS @ROD2@"}));
     EXPECT_EQ(record(lines, "0 @CL3@ INDI")[6], "2 DATE APR 1926");
+    // A baptism that is no date goes whole as a date phrase.
+    EXPECT_EQ(record(lines, "0 @CL2@ INDI")[8], "2 DATE (u sv. Jiří)");
     EXPECT_EQ(record(lines, "0 @CL4@ INDI").back(), "1 FAMC @ROD3@");
 }
 
@@ -100,9 +112,11 @@ TEST(GedcomExport, FamiliesOfCouplesPartnershipsAndSingleParents)
               (Lines{"0 @ROD1@ FAM", "1 WIFE @CL2@", "1 CHIL @CL6@", "1 NCHI 1"}));
     EXPECT_EQ(record(lines, "0 @ROD2@ FAM"),
               (Lines{"0 @ROD2@ FAM", "1 HUSB @CL5@", "1 WIFE @CL4@", "1 NCHI 0"}));
-    EXPECT_EQ(record(lines, "0 @ROD3@ FAM"),
-              (Lines{"0 @ROD3@ FAM", "1 HUSB @CL0@", "1 WIFE @CL1@", "1 CHIL @CL4@", "1 CHIL @CL3@",
-                     "1 NCHI 2", "1 MARR", "2 DATE 20 JUN 1925", "2 PLAC Kostel sv. Jakuba, Brno"}));
+    EXPECT_EQ(
+        record(lines, "0 @ROD3@ FAM"),
+        (Lines{"0 @ROD3@ FAM", "1 HUSB @CL0@", "1 WIFE @CL1@", "1 CHIL @CL4@", "1 CHIL @CL3@", "1 NCHI 2",
+               "1 MARR", "2 DATE 20 JUN 1925", "2 PLAC Kostel sv. Jakuba, Brno",
+               "2 NOTE Oddávající kněz: P. Josef Dvořák", "3 CONT Svědkové: Karel Novák, Jan Svoboda"}));
     EXPECT_EQ(record(lines, "0 @ROD4@ FAM"),
               (Lines{"0 @ROD4@ FAM", "1 HUSB @CL0@", "1 WIFE @CL2@", "1 NCHI 0", "1 MARR", "2 DATE MAY 1920",
                      "1 DIV", "2 DATE 1923"}));
@@ -145,11 +159,12 @@ TEST(GedcomExport, ANumberGivenTwiceByADamagedFileStillGivesEachPersonItsOwnRefe
     ExportTree t;
     t.zdenek->number = 0; // as Jan; the highest number is then Karel's 5
     const Lines lines = exported(t.tree);
-    // Zdeněk comes first in the chain and keeps 0; Jan, met later, gets the next free number.
+    // Zdeněk comes first in the chain and keeps 0; Jan, met later, gets the next free number, and
+    // with it is written first.
     EXPECT_EQ(record(lines, "0 @CL0@ INDI").at(1), "1 NAME Zdeněk /Dvořák/");
     EXPECT_EQ(record(lines, "0 @CL6@ INDI").at(1), "1 NAME Jan /Novák/");
-    EXPECT_EQ(record(lines, "0 @ROD3@ FAM").at(1), "1 HUSB @CL6@");
-    EXPECT_EQ(record(lines, "0 @ROD1@ FAM").at(2), "1 CHIL @CL0@");
+    EXPECT_EQ(record(lines, "0 @ROD1@ FAM").at(1), "1 HUSB @CL6@");
+    EXPECT_EQ(record(lines, "0 @ROD4@ FAM").at(2), "1 CHIL @CL0@");
 }
 
 TEST(GedcomExport, DatesThatNoReaderCouldTakeAreCutToWhatIsSound)
@@ -193,4 +208,26 @@ TEST(GedcomExport, AFileLargerThanWhatIsWrittenAtOnceComesOutWhole)
     const std::string expected = gedcomExportBytes(t.tree, path, Datum("9", "12", "2026"));
     ASSERT_GT(expected.size(), size_t(2) << 20);
     EXPECT_TRUE(readFileBytes(path) == expected);
+}
+
+TEST(GedcomExport, NothingIsWrittenThatAReaderWouldSplitOrReadAsLessThanItIs)
+{
+    // GIVN and SURN are lists split at commas; the NAME line alone carries such a name.
+    Rod tree;
+    Clovek* baron = makePerson("Jan, Josef", "FitzGerald, Baron of Kildare", 1, Datum());
+    tree.addNewPerson(std::unique_ptr<Clovek>(baron));
+    EXPECT_EQ(record(exported(tree), "0 @CL0@ INDI"),
+              (Lines{"0 @CL0@ INDI", "1 NAME Jan, Josef /FitzGerald, Baron of Kildare/", "1 SEX M"}));
+
+    // A baptism is a date only when it reads back as the same text; otherwise it is a phrase.
+    const std::pair<const char*, const char*> baptisms[] = {
+        {"3.3.1850", "3 MAR 1850"},     {"3.1850", "MAR 1850"},         {"1850", "1850"},
+        {"03.03.1850", "(03.03.1850)"}, {"31.4.1900", "(31.4.1900)"},   {"10.1.", "(10.1.)"},
+        {"3.13.1850", "(3.13.1850)"},   {"1.2.3.1850", "(1.2.3.1850)"}, {"0", "(0)"},
+    };
+    for (const auto& [text, value] : baptisms) {
+        baron->baptism = text;
+        const Lines lines = record(exported(tree), "0 @CL0@ INDI");
+        EXPECT_EQ(lines.at(lines.size() - 1), std::string("2 DATE ") + value) << text;
+    }
 }
