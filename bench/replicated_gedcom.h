@@ -69,4 +69,23 @@ inline std::string syntheticFile(const std::string& sourceFile, int persons)
     return out;
 }
 
+// One couple with `children` children, each with a name, a birth and its FAMC line, and the
+// family listing them all: what grows with the square of a family where each child's siblings
+// are listed for it.
+inline std::string familyFile(int children)
+{
+    std::string out = "0 HEAD\n1 CHAR UTF-8\n0 @H@ INDI\n1 NAME Otec /Novak/\n1 SEX M\n1 FAMS @F1@\n"
+                      "0 @W@ INDI\n1 NAME Matka /Novakova/\n1 SEX F\n1 FAMS @F1@\n";
+    for (int i = 0; i < children; ++i) {
+        const std::string n = std::to_string(i);
+        out += "0 @C" + n + "@ INDI\n1 NAME Dite" + n + " /Novak/\n1 SEX " + (i % 2 ? "F" : "M") +
+               "\n1 BIRT\n2 DATE " + std::to_string(1 + i % 28) + " JAN " + std::to_string(1800 + i % 100) +
+               "\n1 FAMC @F1@\n";
+    }
+    out += "0 @F1@ FAM\n1 HUSB @H@\n1 WIFE @W@\n";
+    for (int i = 0; i < children; ++i)
+        out += "1 CHIL @C" + std::to_string(i) + "@\n";
+    return out + "0 TRLR\n";
+}
+
 } // namespace bench
