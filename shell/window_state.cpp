@@ -7,6 +7,7 @@
 #include "model/rod.h"
 #include "shell/hlavni.h"
 #include "shell/list_display.h"
+#include "shell/report_text.h"
 #include "system/exceptions.h"
 #include "toolkit/application.h"
 
@@ -22,8 +23,8 @@ void MainFrame::enableControls(bool treeOpen, bool hasPersons)
          {&zakladniUdaje, &dalsiUdaje, &fotkyAObrazky, &dokumenty, &doplnujiciTextyASoubory, &shrnutiOsoby})
         tab->setTabVisible(hasPersons);
     statistikaLipovetau.setTabVisible(treeOpen);
-    if (tree && pages.ActivePage() == &statistikaLipovetau)
-        showTreeStatistics();
+    if (tree)
+        fillTreePage(pages.ActivePage());
 
     Ulozit1.Enabled = UlozitBT.Enabled = hasPersons;
     UlozitJako1.Enabled = UlozitJakoBT.Enabled = hasPersons;
@@ -56,9 +57,8 @@ void MainFrame::pagesChange()
         TTabSheet* page = pages.ActivePage();
         if (page == &obecne)
             showGeneralPage();
-        else if (page == &statistikaLipovetau)
-            showTreeStatistics();
-        else if (!currentPerson)
+        // A page the tree alone composes is filled by whoever added it; the others show a person.
+        else if (fillTreePage(page) || !currentPerson)
             return;
         else if (page == &zakladniUdaje)
             showBasicPage();
@@ -78,22 +78,24 @@ void MainFrame::pagesChange()
     }
 }
 
+void MainFrame::addTreePage(TTabSheet& page, std::function<void()> fill)
+{
+    treePages_.push_back(TreePage{&page, std::move(fill)});
+}
+
+bool MainFrame::fillTreePage(TTabSheet* page)
+{
+    for (const TreePage& added : treePages_)
+        if (added.page == page) {
+            added.fill();
+            return true;
+        }
+    return false;
+}
+
 void MainFrame::refreshPage()
 {
     pagesChange();
-}
-
-void MainFrame::showReportText(TRichEdit& rich, const std::vector<std::string>* lines)
-{
-    if (lines) {
-        TStringList text;
-        for (const std::string& line : *lines)
-            text.Add(line);
-        rich.Lines.Assign(text);
-    }
-    // Switching the character set away and back makes the whole text take it.
-    rich.Font.Charset = 0;
-    rich.Font.Charset = 238;
 }
 
 void MainFrame::showPersonSummary()
