@@ -23,5 +23,7 @@ ReportCommands::ReportCommands(MainWindowPort& window, const ReportControls& con
     c.VyvodARozrod1.OnClick = [this] { VyvodARozrod1Click(); };
     c.expTXT.OnClick = [this] { expTXTClick(); };
     c.Kalendar1.OnClick = [this] { Kalendar1Click(); };
+    for (TMenuItem* item : {&c.RodovyVyvod1, &c.AgnatniVyvod1, &c.RozrodKmene1, &c.VyvodARozrod1})
+        window_.addItemNeedingPersons(*item);
     window_.addTreePage(c.statistikaLipovetau, [this] { showTreeStatistics(); });
 }

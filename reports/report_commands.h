@@ -49,8 +49,8 @@ struct ReportControls {
 
 class ReportCommands {
 public:
-    // Wires the commands to their menu items and buttons, and adds the statistics tab to the
-    // window's pages composed from the tree.
+    // Wires the commands to their menu items and buttons, adds the statistics tab to the
+    // window's pages composed from the tree and the chart items to those that need persons.
     ReportCommands(MainWindowPort& window, const ReportControls& controls);
     ReportCommands(const ReportCommands&) = delete;
     ReportCommands& operator=(const ReportCommands&) = delete;

@@ -480,6 +480,9 @@ public:
     void addTreePage(TTabSheet& page, std::function<void()> fill) override;
     // Runs the fill of `page` when it was added; false when it was not.
     bool fillTreePage(TTabSheet* page);
+    // The general tab or an added tree page: a page that shows no person.
+    bool showsNoPerson(const TTabSheet* page) const;
+    void addItemNeedingPersons(TMenuItem& item) override;
     // The persons listed (shell/person_list.cpp).
     bool hasPersonList() override;
     void withListedPersonsByName(const std::function<void(const std::vector<Clovek*>&)>& use) override;
@@ -522,6 +525,7 @@ private:
         std::function<void()> fill;
     };
     std::vector<TreePage> treePages_;
+    std::vector<TMenuItem*> itemsNeedingPersons_;
     std::vector<TMemo*> memosToCommit_;
 };
 

@@ -12,6 +12,7 @@
 class Rod;
 class Clovek;
 class TextSource;
+class TMenuItem;
 class TTabSheet;
 struct Nastaveni;
 
@@ -32,9 +33,12 @@ public:
     // The yes/no question: true on yes; Esc answers no.
     virtual bool askYesNo(const std::string& question) = 0;
 
-    // A page composed from the open tree alone: `fill` runs when the page becomes active, and
-    // while it is shown when the window changes state or the language changes.
+    // A page composed from the open tree alone: shown while a tree is open; `fill` runs when the
+    // page becomes active, and while it is shown when the window changes state or the language
+    // changes.
     virtual void addTreePage(TTabSheet& page, std::function<void()> fill) = 0;
+    // A menu item enabled only while the open tree has persons.
+    virtual void addItemNeedingPersons(TMenuItem& item) = 0;
 
     // Whether the open tree has its person list (it has from its open to its close).
     virtual bool hasPersonList() = 0;

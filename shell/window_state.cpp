@@ -22,7 +22,8 @@ void MainFrame::enableControls(bool treeOpen, bool hasPersons)
     for (TTabSheet* tab :
          {&zakladniUdaje, &dalsiUdaje, &fotkyAObrazky, &dokumenty, &doplnujiciTextyASoubory, &shrnutiOsoby})
         tab->setTabVisible(hasPersons);
-    statistikaLipovetau.setTabVisible(treeOpen);
+    for (const TreePage& added : treePages_)
+        added.page->setTabVisible(treeOpen);
     if (tree)
         fillTreePage(pages.ActivePage());
 
@@ -37,8 +38,9 @@ void MainFrame::enableControls(bool treeOpen, bool hasPersons)
     Osoba1.Enabled = NovaOsobaBT.Enabled = treeOpen;
     Vymaz1.Enabled = SmazOsobuBT.Enabled = hasPersons;
     Hledej1.Enabled = HledejBT.Enabled = hasPersons;
-    for (TMenuItem* item :
-         {&Pribuzni1, &RodovyVyvod1, &AgnatniVyvod1, &RozrodKmene1, &VyvodARozrod1, &Prehledy1})
+    for (TMenuItem* item : {&Pribuzni1, &Prehledy1})
+        item->Enabled = hasPersons;
+    for (TMenuItem* item : itemsNeedingPersons_)
         item->Enabled = hasPersons;
     for (TControl* c :
          std::initializer_list<TControl*>{&nadpisJmenoLB, &obsahKaretLB, &prepniOsobyLB, &prevBT, &nextBT})
@@ -81,6 +83,21 @@ void MainFrame::pagesChange()
 void MainFrame::addTreePage(TTabSheet& page, std::function<void()> fill)
 {
     treePages_.push_back(TreePage{&page, std::move(fill)});
+}
+
+void MainFrame::addItemNeedingPersons(TMenuItem& item)
+{
+    itemsNeedingPersons_.push_back(&item);
+}
+
+bool MainFrame::showsNoPerson(const TTabSheet* page) const
+{
+    if (page == &obecne)
+        return true;
+    for (const TreePage& added : treePages_)
+        if (added.page == page)
+            return true;
+    return false;
 }
 
 bool MainFrame::fillTreePage(TTabSheet* page)
