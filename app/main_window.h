@@ -1,13 +1,45 @@
 #pragma once
-// The main window the program makes: the frame (shell/hlavni.h) with its parts, the person
-// editor, the report commands and the GEDCOM commands. Each part derives virtually from the
-// frame, so the window holds one frame that all of them share. Nothing is added here beyond
-// putting the parts together and wiring their handlers once all of them exist.
+// The main window the program makes: the frame (shell/hlavni.h) with the person editor derived
+// from it, and the report and GEDCOM commands it owns, each handed the window's port and the
+// controls it answers. Nothing is added here beyond putting them together and wiring the
+// handlers once all of them exist.
 #include "editor/person_editor.h"
 #include "gedcom/gedcom_commands.h"
 #include "reports/report_commands.h"
 
-class Thlavni final : public PersonEditor, public ReportCommands, public GedcomCommands {
+class Thlavni final : public PersonEditor {
 public:
     Thlavni() { bindEvents(); }
+
+    ReportCommands reports{*this,
+                           ReportControls{
+                               .statistikaLipovetau = statistikaLipovetau,
+                               .statistikaLipovetauRICH = statistikaSheet.statistikaLipovetauRICH,
+                               .zakladniPrehledBT = statistikaSheet.zakladniPrehledBT,
+                               .tabulkyBT = statistikaSheet.tabulkyBT,
+                               .ulozitStatistikyLipovetauBT = statistikaSheet.ulozitStatistikyLipovetauBT,
+                               .tiskStatistikyLipovetauBT = statistikaSheet.tiskStatistikyLipovetauBT,
+                               .shrnutiOsobyRICH = shrnutiSheet.shrnutiOsobyRICH,
+                               .ulozitStatistikuOsobyBT = shrnutiSheet.ulozitStatistikuOsobyBT,
+                               .tiskStatistikyOsobyBT = shrnutiSheet.tiskStatistikyOsobyBT,
+                               .HTMLstranky1 = HTMLstranky1,
+                               .HTMLstranka1 = HTMLstranka1,
+                               .LineskopBT = LineskopBT,
+                               .SpustitLineskop1 = SpustitLineskop1,
+                               .RodovyVyvod1 = RodovyVyvod1,
+                               .AgnatniVyvod1 = AgnatniVyvod1,
+                               .RozrodKmene1 = RozrodKmene1,
+                               .VyvodARozrod1 = VyvodARozrod1,
+                               .expTXT = expTXT,
+                               .Kalendar1 = Kalendar1,
+                               .SaveDialogTXT = SaveDialogTXT,
+                               .SaveDialogHTM = SaveDialogHTM,
+                               .PrintDialog1 = PrintDialog1,
+                           }};
+    GedcomCommands gedcom{*this, GedcomControls{
+                                     .expGED = expGED,
+                                     .impGED = impGED,
+                                     .SaveDialogGED = SaveDialogGED,
+                                     .OpenDialogGED = OpenDialogGED,
+                                 }};
 };

@@ -118,7 +118,7 @@ void PersonEditor::selectPersonAfterDeletion(bool bulk)
         return;
     }
     currentPerson = nullptr;
-    if (pages.ActivePage() != &obecne && pages.ActivePage() != &statistikaLipovetau)
+    if (!showsNoPerson(pages.ActivePage()))
         pages.setActivePage(&obecne);
     enableControls(true, false);
 }

@@ -10,4 +10,8 @@ void PersonEditor::bindEditorEvents()
     bindPersonCommandEvents();
     bindKinshipMenu();
     bindGroupEvents();
+    // What the person typed into these memos is stored before the tree is saved or closed.
+    for (TMemo* memo : {&dalsiSheet.matrikyMEMO, &fotkySheet.komentarFotoMEMO,
+                        &dokumentySheet.komentarDokMEMO, &doplnujiciSheet.komentarSouborMEMO})
+        addMemoToCommit(*memo);
 }

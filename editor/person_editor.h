@@ -13,7 +13,7 @@
 
 enum class PersonField : uint8_t;
 
-class PersonEditor : public virtual MainFrame {
+class PersonEditor : public MainFrame {
 public:
     PersonEditor() = default;
 
@@ -270,7 +270,7 @@ public:
     void userCaptionBTClick(int field);
     void idZmenBTClick();
     void matrikyMEMOEnter();
-    void matrikyMEMOExit() override;
+    void matrikyMEMOExit();
     void doplnujiciTextyMEMOEnter();
     void ulozNaDiskTextyBTClick();
 
@@ -291,9 +291,6 @@ public:
     void mediaListClick(MediaKind kind);
     void mediaNameOrYearChange(MediaKind kind, bool year);
     void mediaCommentExit(MediaKind kind);
-    void komentarFotoMEMOExit() override { mediaCommentExit(MediaKind::Photo); }
-    void komentarDokMEMOExit() override { mediaCommentExit(MediaKind::Document); }
-    void komentarSouborMEMOExit() override { mediaCommentExit(MediaKind::File); }
     // The buttons.
     void openMedia(MediaKind kind);
     void saveMediaToDisk(MediaKind kind);

@@ -13,7 +13,7 @@ void PersonEditor::showPerson(Clovek* person)
     ShowingPerson showing(*this);
     currentPerson = person;
     currentPhoto = currentDocument = currentFile = nullptr;
-    if (pages.ActivePage() == &obecne || pages.ActivePage() == &statistikaLipovetau)
+    if (showsNoPerson(pages.ActivePage()))
         pages.setActivePage(&zakladniUdaje);
     pagesChange();
     if (history && !navigatingHistory)

@@ -1,7 +1,10 @@
 #include "gedcom/gedcom_commands.h"
 
-void GedcomCommands::bindGedcomEvents()
+#include "toolkit/menus.h"
+
+GedcomCommands::GedcomCommands(MainWindowPort& window, const GedcomControls& controls)
+    : window_(window), controls_(controls)
 {
-    expGED.OnClick = [this] { expGEDClick(); };
-    impGED.OnClick = [this] { impGEDClick(); };
+    controls_.expGED.OnClick = [this] { expGEDClick(); };
+    controls_.impGED.OnClick = [this] { impGEDClick(); };
 }

@@ -1,18 +1,28 @@
 #pragma once
 // The GEDCOM commands of the main window: the export of the open tree and the import into a
 // new one. Its members are defined in gedcom/export_command.cpp and gedcom/import_command.cpp;
-// the reading and writing themselves are in the other files of gedcom/. It may use everything
-// of the frame (shell/hlavni.h); it reaches no other part of the window except through the
-// frame.
-#include "shell/hlavni.h"
+// the reading and writing themselves are in the other files of gedcom/. The window owns it and
+// hands it the controls it answers; it reaches the window only through MainWindowPort.
+#include "shell/main_window_port.h"
 
-class GedcomCommands : public virtual MainFrame {
+class TMenuItem;
+class TOpenDialog;
+class TSaveDialog;
+
+// The main window's controls that belong to the GEDCOM commands.
+struct GedcomControls {
+    TMenuItem& expGED;
+    TMenuItem& impGED;
+    TSaveDialog& SaveDialogGED;
+    TOpenDialog& OpenDialogGED;
+};
+
+class GedcomCommands {
 public:
-    GedcomCommands() = default;
-
-    // Wires the export and import menu items (the frame runs it through its hook once the
-    // window exists).
-    void bindGedcomEvents() override;
+    // Wires the export and import menu items.
+    GedcomCommands(MainWindowPort& window, const GedcomControls& controls);
+    GedcomCommands(const GedcomCommands&) = delete;
+    GedcomCommands& operator=(const GedcomCommands&) = delete;
 
     // --- export (gedcom/export_command.cpp)
     // Export, GED: the open tree as a GEDCOM file of the person's choice; a failure is shown and
@@ -22,4 +32,8 @@ public:
     // surname options chosen, the file imported into a new tree installed as an opened one, and
     // the outcome told with where the log is.
     void impGEDClick();
+
+private:
+    MainWindowPort& window_;
+    GedcomControls controls_;
 };

@@ -4,27 +4,33 @@
 #include "gedcom/gedcom_commands.h"
 #include "gedcom/import_driver.h"
 #include "model/rod.h"
+#include "model/text_source.h"
 #include "shell/report_dialogs.h"
+#include "shell/settings.h"
 #include "system/numbers.h"
 #include "toolkit/dialogs.h"
 
 void GedcomCommands::impGEDClick()
 {
-    if (tree && askYesNo(langText("otazky", "zavritLipoveta", "Zavřít aktuální lipoveta?")))
-        Zavrit1Click();
-    if (tree)
+    TextSource& texts = window_.texts();
+    if (window_.currentTree() &&
+        window_.askYesNo(texts.langText("otazky", "zavritLipoveta", "Zavřít aktuální lipoveta?")))
+        window_.closeTreeAskingToSave();
+    if (window_.currentTree())
         return;
 
-    if (!OpenDialogGED.Execute())
+    TOpenDialog& dialog = controls_.OpenDialogGED;
+    if (!dialog.Execute())
         return;
-    const std::string fileName = OpenDialogGED.FileName;
+    const std::string fileName = dialog.FileName;
 
+    Nastaveni& settings = window_.programSettings();
     askGedcomImportOptions(settings);
 
     auto imported = std::make_unique<Rod>();
     ImportResult result;
     {
-        WaitShown shown(*this);
+        MainWindowPort::WaitShown shown(window_);
         result =
             importGedcom(fileName, *imported,
                          ImportOptions{settings.gedNameAsBorn, settings.gedManCopy, settings.gedWomanCopy});
@@ -37,19 +43,16 @@ void GedcomCommands::impGEDClick()
         ShowMessage(result.readError);
         return;
     }
-    const std::string logPath = writeImportLog(result, fileName, programFolder);
+    const std::string logPath = writeImportLog(result, fileName, window_.programFolderPath());
 
-    adoptTree(std::move(imported));
-    installLoadedTree();
-    if (scrolling.CanFocus())
-        scrolling.SetFocus();
+    window_.installImportedTree(std::move(imported));
 
-    std::string message = langText("gedcom", "importovano", "Soubor byl importován.") + "\n" +
-                          langText("gedcom", "preskocenoRadku", "Vynechané nebo nepřevedené údaje:") + " " +
-                          intToStr(static_cast<long long>(result.log.size())) + "\n";
+    std::string message = texts.langText("gedcom", "importovano", "Soubor byl importován.") + "\n" +
+                          texts.langText("gedcom", "preskocenoRadku", "Vynechané nebo nepřevedené údaje:") +
+                          " " + intToStr(static_cast<long long>(result.log.size())) + "\n";
     if (logPath.empty())
-        message += langText("gedcom", "zaznamNeulozen", "Záznam o převodu nelze uložit.");
+        message += texts.langText("gedcom", "zaznamNeulozen", "Záznam o převodu nelze uložit.");
     else
-        message += langText("gedcom", "zaznamOPrevodu", "Záznam o převodu:") + " " + logPath;
+        message += texts.langText("gedcom", "zaznamOPrevodu", "Záznam o převodu:") + " " + logPath;
     ShowMessage(message);
 }

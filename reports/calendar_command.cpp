@@ -3,6 +3,7 @@
 #include "model/anniversaries.h"
 #include "model/datum.h"
 #include "model/rod.h"
+#include "model/text_source.h"
 #include "reports/anniversary_calendar.h"
 #include "reports/report_commands.h"
 #include "shell/list_display.h"
@@ -16,6 +17,7 @@
 
 void ReportCommands::Kalendar1Click()
 {
+    Rod* tree = window_.currentTree();
     if (!tree)
         return;
     const std::optional<CalendarChoices> choices = askCalendarChoices();
@@ -24,16 +26,18 @@ void ReportCommands::Kalendar1Click()
 
     const TDateTime now = ::now();
     Prvky anniversaries;
-    tree->collectCalendarAnniversaries(anniversaries, *choices, now, *this, ListDisplay(settings),
+    const Nastaveni& settings = window_.programSettings();
+    TextSource& texts = window_.texts();
+    tree->collectCalendarAnniversaries(anniversaries, *choices, now, texts, ListDisplay(settings),
                                        settings.showNumber);
     anniversaries.sort();
-    const std::string file = joinPath(workingFolder, "kalendar.txt");
+    const std::string file = joinPath(window_.workingFolderPath(), "kalendar.txt");
     try {
         writeUtf8TextLines(file, calendarLines(anniversaries, std::stoi(Datum(now).year)));
     } catch (const std::exception& e) {
         Application.ShowException(e);
         return;
     }
-    ShowMessage(langText("kalendar", "hotovo", "Kalendář byl vytvořen. Uložte si jej prosím."));
+    ShowMessage(texts.langText("kalendar", "hotovo", "Kalendář byl vytvořen. Uložte si jej prosím."));
     shellOpen(file);
 }

@@ -12,8 +12,10 @@
 
 void ReportCommands::writeLineskopIni()
 {
+    const Rod* tree = window_.currentTree();
     if (!tree)
         return;
+    const std::string programFolder = window_.programFolderPath();
     const std::string folder = chartViewerFolder(programFolder);
     if (!directoryExists(folder) && !createDir(folder))
         throw EInOutError("Nelze vytvořit adresář " + folder);
@@ -23,17 +25,18 @@ void ReportCommands::writeLineskopIni()
         throw EInOutError("Nelze smazat adresář " + portraits);
     if (!directoryExists(portraits) && !createDir(portraits))
         throw EInOutError("Nelze vytvořit adresář " + portraits);
-    copyChartViewerPortraits(*tree, workingFolder, portraits);
+    copyChartViewerPortraits(*tree, window_.workingFolderPath(), portraits);
 
     // The whole file is written anew; an older one is replaced only once the new one is whole.
     TMemIniFile ini(joinPath(folder, "temp.ini"));
     ini.Clear();
-    fillChartViewerIni(*tree, currentPerson, ini);
+    fillChartViewerIni(*tree, window_.shownPerson(), ini);
     ini.UpdateFile();
 }
 
 void ReportCommands::startLineskop(const std::vector<std::string>& arguments)
 {
+    const std::string programFolder = window_.programFolderPath();
     const std::string program = chartViewerProgram(programFolder);
     if (!startProgram(program, arguments, chartViewerFolder(programFolder)))
         ShowMessage("Program Lineskop se nepodařilo spustit. Má být uložen jako " + program + ".");
@@ -53,7 +56,7 @@ void ReportCommands::handOverToLineskop(int chart)
 
 void ReportCommands::LineskopBTClick()
 {
-    if (currentPerson)
+    if (window_.shownPerson())
         handOverToLineskop(0);
     else
         startLineskop({});

@@ -3,26 +3,61 @@
 // person summary, the web export and the single person's page, the chart viewer hand-over,
 // the delimited text export and the anniversary calendar. Its members are defined in
 // reports/, in the file of each command; the work itself is in the other files of reports/.
-// It may use everything of the frame (shell/hlavni.h) and answers the frame's hooks that
-// belong to it; it reaches no other part of the window except through the frame.
-#include "shell/hlavni.h"
+// The window owns it and hands it the controls it answers; it reaches the window only through
+// MainWindowPort.
+#include "shell/main_window_port.h"
 
 #include <string>
 #include <vector>
 
-class ReportCommands : public virtual MainFrame {
+class TButton;
+class TMenuItem;
+class TPrintDialog;
+class TRichEdit;
+class TSaveDialog;
+class TSpeedButton;
+class TTabSheet;
+
+// The main window's controls that belong to the report commands.
+struct ReportControls {
+    // The statistics tab.
+    TTabSheet& statistikaLipovetau;
+    TRichEdit& statistikaLipovetauRICH;
+    TButton& zakladniPrehledBT;
+    TButton& tabulkyBT;
+    TButton& ulozitStatistikyLipovetauBT;
+    TButton& tiskStatistikyLipovetauBT;
+    // The person-summary tab's save and print.
+    TRichEdit& shrnutiOsobyRICH;
+    TButton& ulozitStatistikuOsobyBT;
+    TButton& tiskStatistikyOsobyBT;
+    // The menu items and the chart viewer's button.
+    TMenuItem& HTMLstranky1;
+    TMenuItem& HTMLstranka1;
+    TSpeedButton& LineskopBT;
+    TMenuItem& SpustitLineskop1;
+    TMenuItem& RodovyVyvod1;
+    TMenuItem& AgnatniVyvod1;
+    TMenuItem& RozrodKmene1;
+    TMenuItem& VyvodARozrod1;
+    TMenuItem& expTXT;
+    TMenuItem& Kalendar1;
+    TSaveDialog& SaveDialogTXT;
+    TSaveDialog& SaveDialogHTM;
+    TPrintDialog& PrintDialog1;
+};
+
+class ReportCommands {
 public:
-    ReportCommands() = default;
+    // Wires the commands to their menu items and buttons, adds the statistics tab to the
+    // window's pages composed from the tree and the chart items to those that need persons.
+    ReportCommands(MainWindowPort& window, const ReportControls& controls);
+    ReportCommands(const ReportCommands&) = delete;
+    ReportCommands& operator=(const ReportCommands&) = delete;
 
-    // Wires the report commands to their menu items and buttons (the frame runs it through its
-    // hook once the window exists).
-    void bindReportEvents() override;
-
-    // Recomposes the statistics text of the open tree.
-    void showTreeStatistics() override;
     // --- statistics tab and the save and print of the person summary (reports/statistics_page.cpp)
-    // Hooks the buttons of the statistics and person-summary tabs to their handlers.
-    void bindStatisticsEvents();
+    // Recomposes the statistics text of the open tree.
+    void showTreeStatistics();
     // The tables of births, deaths and weddings by month and weekday and of first names.
     void showStatisticsTables();
     void zakladniPrehledBTClick();
@@ -68,4 +103,8 @@ public:
     // -- anniversary calendar (reports/calendar_command.cpp): "kalendar.txt" in the working
     // folder, the request to save it elsewhere, and the file opened.
     void Kalendar1Click();
+
+private:
+    MainWindowPort& window_;
+    ReportControls controls_;
 };

@@ -4,6 +4,7 @@
 #include "reports/report_commands.h"
 #include "reports/web_site.h"
 #include "shell/report_dialogs.h"
+#include "shell/settings.h"
 #include "system/process.h"
 #include "toolkit/dialogs.h"
 
@@ -11,22 +12,26 @@
 
 void ReportCommands::HTMLstranka1Click()
 {
-    if (!tree || !currentPerson)
+    Rod* tree = window_.currentTree();
+    Clovek* person = window_.shownPerson();
+    if (!tree || !person)
         return;
     const std::optional<WebExportOptions> options = askWebExportOptions();
     if (!options)
         return;
-    SaveDialogHTM.InitialDir = programFolder;
-    if (!SaveDialogHTM.Execute() || SaveDialogHTM.FileName.empty())
+    TSaveDialog& dialog = controls_.SaveDialogHTM;
+    dialog.InitialDir = window_.programFolderPath();
+    if (!dialog.Execute() || dialog.FileName.empty())
         return;
-    std::string file = SaveDialogHTM.FileName;
+    std::string file = dialog.FileName;
     // The dialog offers *.htm pages only: a name typed without its extension is given it, or
     // the page would open as no web page at all.
     if (extensionOf(fileNameOf(file)).empty())
         file += ".htm";
-    WebSiteWriter writer(*tree, *this, *options, workingFolder, settings.showBirthSurname);
+    WebSiteWriter writer(*tree, window_.texts(), *options, window_.workingFolderPath(),
+                         window_.programSettings().showBirthSurname);
     try {
-        writer.writeSinglePersonPage(*currentPerson, file);
+        writer.writeSinglePersonPage(*person, file);
     } catch (const std::exception&) {
         ShowMessage("Error!\nNezapsáno: " + writer.failedFile());
         return;

@@ -6,38 +6,34 @@
 #include "reports/report_commands.h"
 #include "reports/statistics_report.h"
 #include "reports/statistics_tables.h"
+#include "shell/report_text.h"
+#include "shell/settings.h"
 #include "system/codec.h"
 #include "system/datetime.h"
 #include "system/exceptions.h"
 #include "toolkit/application.h"
-
-void ReportCommands::bindStatisticsEvents()
-{
-    StatistikaSheet& s = statistikaSheet;
-    s.zakladniPrehledBT.OnClick = [this] { zakladniPrehledBTClick(); };
-    s.tabulkyBT.OnClick = [this] { tabulkyBTClick(); };
-    s.ulozitStatistikyLipovetauBT.OnClick = [this] { ulozitStatistikyLipovetauBTClick(); };
-    s.tiskStatistikyLipovetauBT.OnClick = [this] { tiskStatistikyLipovetauBTClick(); };
-    ShrnutiSheet& p = shrnutiSheet;
-    p.ulozitStatistikuOsobyBT.OnClick = [this] { ulozitStatistikuOsobyBTClick(); };
-    p.tiskStatistikyOsobyBT.OnClick = [this] { tiskStatistikyOsobyBTClick(); };
-}
+#include "toolkit/dialogs.h"
+#include "toolkit/stdctrls.h"
 
 void ReportCommands::showTreeStatistics()
 {
+    const Rod* tree = window_.currentTree();
     if (!tree)
         return;
+    const Nastaveni& settings = window_.programSettings();
     const FixedDisplaySettings display(settings.showBirthSurname, settings.showBirth);
-    const std::vector<std::string> lines = treeStatisticsLines(*tree, *this, display, Datum(today()));
-    showReportText(statistikaSheet.statistikaLipovetauRICH, &lines);
+    const std::vector<std::string> lines =
+        treeStatisticsLines(*tree, window_.texts(), display, Datum(today()));
+    showReportText(controls_.statistikaLipovetauRICH, &lines);
 }
 
 void ReportCommands::showStatisticsTables()
 {
+    const Rod* tree = window_.currentTree();
     if (!tree)
         return;
-    const std::vector<std::string> lines = statisticsTablesLines(*tree, *this);
-    showReportText(statistikaSheet.statistikaLipovetauRICH, &lines);
+    const std::vector<std::string> lines = statisticsTablesLines(*tree, window_.texts());
+    showReportText(controls_.statistikaLipovetauRICH, &lines);
 }
 
 void ReportCommands::zakladniPrehledBTClick()
@@ -52,12 +48,13 @@ void ReportCommands::tabulkyBTClick()
 
 void ReportCommands::saveRichEditLines(const TRichEdit& rich)
 {
-    SaveDialogTXT.InitialDir = programFolder;
-    if (!SaveDialogTXT.Execute())
+    TSaveDialog& dialog = controls_.SaveDialogTXT;
+    dialog.InitialDir = window_.programFolderPath();
+    if (!dialog.Execute())
         return;
     try {
         // Written beside the old file and renamed over it: a failure leaves the old one whole.
-        writeUtf8TextLines(SaveDialogTXT.FileName, rich.Lines.lines());
+        writeUtf8TextLines(dialog.FileName, rich.Lines.lines());
     } catch (const Exception& e) {
         Application.ShowException(e);
     }
@@ -65,7 +62,7 @@ void ReportCommands::saveRichEditLines(const TRichEdit& rich)
 
 void ReportCommands::printRichEdit(TRichEdit& rich, const std::string& jobName)
 {
-    if (!PrintDialog1.Execute())
+    if (!controls_.PrintDialog1.Execute())
         return;
     rich.BorderWidth = 60;
     rich.Print(jobName);
@@ -74,20 +71,20 @@ void ReportCommands::printRichEdit(TRichEdit& rich, const std::string& jobName)
 
 void ReportCommands::ulozitStatistikyLipovetauBTClick()
 {
-    saveRichEditLines(statistikaSheet.statistikaLipovetauRICH);
+    saveRichEditLines(controls_.statistikaLipovetauRICH);
 }
 
 void ReportCommands::ulozitStatistikuOsobyBTClick()
 {
-    saveRichEditLines(shrnutiSheet.shrnutiOsobyRICH);
+    saveRichEditLines(controls_.shrnutiOsobyRICH);
 }
 
 void ReportCommands::tiskStatistikyLipovetauBTClick()
 {
-    printRichEdit(statistikaSheet.statistikaLipovetauRICH, "Statistika Lipovetau");
+    printRichEdit(controls_.statistikaLipovetauRICH, "Statistika Lipovetau");
 }
 
 void ReportCommands::tiskStatistikyOsobyBTClick()
 {
-    printRichEdit(shrnutiSheet.shrnutiOsobyRICH, "Shrnuti osoby");
+    printRichEdit(controls_.shrnutiOsobyRICH, "Shrnuti osoby");
 }

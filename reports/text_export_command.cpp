@@ -8,16 +8,18 @@
 
 void ReportCommands::expTXTClick()
 {
+    const Rod* tree = window_.currentTree();
     if (!tree)
         return;
     const std::optional<TextExportChoice> choice = askTextExportChoice();
     if (!choice)
         return;
-    SaveDialogTXT.InitialDir = programFolder;
-    if (!SaveDialogTXT.Execute() || SaveDialogTXT.FileName.empty())
+    TSaveDialog& dialog = controls_.SaveDialogTXT;
+    dialog.InitialDir = window_.programFolderPath();
+    if (!dialog.Execute() || dialog.FileName.empty())
         return;
     try {
-        writeUtf8TextLines(SaveDialogTXT.FileName, textExportLines(*tree, *choice));
+        writeUtf8TextLines(dialog.FileName, textExportLines(*tree, *choice));
     } catch (const std::exception& e) {
         // An older file of that name is left as it was.
         Application.ShowException(e);

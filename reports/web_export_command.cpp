@@ -1,10 +1,11 @@
 // The web export command of the main window: its three windows, the folder and the messages.
 #include "model/rod.h"
+#include "model/text_source.h"
 #include "reports/html_text.h"
 #include "reports/report_commands.h"
 #include "reports/web_site.h"
 #include "shell/report_dialogs.h"
-#include "shell/scroll.h"
+#include "shell/settings.h"
 #include "system/files.h"
 #include "system/process.h"
 #include "toolkit/dialogs.h"
@@ -28,7 +29,7 @@ std::string trimmed(const std::string& text)
 
 void ReportCommands::HTMLstranky1Click()
 {
-    if (!tree || !personList || !webSiteWindowsMade())
+    if (!window_.currentTree() || !window_.hasPersonList() || !webSiteWindowsMade())
         return;
     // The pages take the ticks the window holds when they are written (writeHtmlSite).
     if (!askWebExportOptions())
@@ -61,7 +62,7 @@ void ReportCommands::HTMLstranky1Click()
                         "proto jej nelze přemazat. Zadejte jiný název.");
             continue;
         }
-        if (askYesNo("Adresář existuje. Přemazat a vytvořit znovu?"))
+        if (window_.askYesNo("Adresář existuje. Přemazat a vytvořit znovu?"))
             break;
     }
     writeHtmlSite(folder + "/");
@@ -70,37 +71,29 @@ void ReportCommands::HTMLstranky1Click()
 void ReportCommands::writeHtmlSite(const std::string& folder)
 {
     const std::string target = withoutTrailingSlashes(folder);
-    WebSiteWriter writer(*tree, *this, shownWebExportOptions(), workingFolder, settings.showBirthSurname);
+    TextSource& texts = window_.texts();
+    WebSiteWriter writer(*window_.currentTree(), texts, shownWebExportOptions(), window_.workingFolderPath(),
+                         window_.programSettings().showBirthSurname);
     const bool hadSite = fileExists(target) || directoryExists(target);
-    bool sorted = false;
     try {
-        personList->sortByName();
-        sorted = true;
-        std::vector<Clovek*> persons;
-        for (Polozka* row = personList->first; row; row = row->next)
-            persons.push_back(row->person);
-        writer.writeSite(target, persons);
-        personList->sort(setrid.ItemIndex());
-        personList->paint();
-        sorted = false;
-        ShowMessage(langText("HTML", "bylyVygenerovany", "HTML stránky byly vygenerovány. Spouštějte přes") +
-                    " " + target + "/index.htm");
+        window_.withListedPersonsByName(
+            [&](const std::vector<Clovek*>& persons) { writer.writeSite(target, persons); });
+        ShowMessage(
+            texts.langText("HTML", "bylyVygenerovany", "HTML stránky byly vygenerovány. Spouštějte přes") +
+            " " + target + "/index.htm");
         shellOpen(target + "/index.htm");
     } catch (const std::exception&) {
-        if (sorted) {
-            personList->sort(setrid.ItemIndex());
-            personList->paint();
-        }
         using Step = WebSiteWriter::Step;
         std::string message;
         if (writer.step() == Step::Checking)
-            message = langText("HTML", "nepodariloSmazat",
-                               "Vytvoření HTML stránek selhalo. Nepodařilo se vymazat určený adresář.");
+            message = texts.langText("HTML", "nepodariloSmazat",
+                                     "Vytvoření HTML stránek selhalo. Nepodařilo se vymazat určený adresář.");
         else if (writer.step() == Step::Creating)
-            message = langText("HTML", "nepodariloVytvorit",
+            message =
+                texts.langText("HTML", "nepodariloVytvorit",
                                "Vytvoření HTML stránek selhalo. Nepodařilo se vytvořit určený adresář.");
         else
-            message = langText("HTML", "nepodariloSe", "Vytvoření HTML stránek selhalo.");
+            message = texts.langText("HTML", "nepodariloSe", "Vytvoření HTML stránek selhalo.");
         const bool pagesBegun = writer.step() == Step::Writing || writer.step() == Step::Replacing;
         if (!writer.failedFile().empty() && pagesBegun)
             message += "\nNezapsáno: " + writer.failedFile() +

@@ -100,27 +100,20 @@ void MainFrame::Konec1Click()
         Close();
 }
 
+void MainFrame::addMemoToCommit(TMemo& memo)
+{
+    memosToCommit_.push_back(&memo);
+}
+
 void MainFrame::commitMemos()
 {
-    // Each memo the person changed, in a fixed order, through its own exit handler. The person
-    // editor's memos join this list with their pages.
-    struct Memo {
-        TMemo& memo;
-        void (MainFrame::*exit)();
-    };
-    const Memo memos[] = {
-        {obecneSheet.dalsiUdajeMEMO, &MainFrame::dalsiUdajeMEMOExit},
-        {doplnujiciSheet.doplnujiciTextyMEMO, &MainFrame::doplnujiciTextyMEMOExit},
-        {dalsiSheet.matrikyMEMO, &MainFrame::matrikyMEMOExit},
-        {fotkySheet.komentarFotoMEMO, &MainFrame::komentarFotoMEMOExit},
-        {dokumentySheet.komentarDokMEMO, &MainFrame::komentarDokMEMOExit},
-        {doplnujiciSheet.komentarSouborMEMO, &MainFrame::komentarSouborMEMOExit},
-    };
-    // Once stored, the lines are the person's: a memo left showing them while another person
-    // is current must not hand them to that one at the next commit.
-    for (const Memo& m : memos)
-        if (m.memo.Modified) {
-            (this->*m.exit)();
-            m.memo.Modified = false;
+    // Each memo the person changed, in a fixed order, through its own exit handler. Once
+    // stored, the lines are the person's: a memo left showing them while another person is
+    // current must not hand them to that one at the next commit.
+    for (TMemo* memo : memosToCommit_)
+        if (memo->Modified) {
+            if (memo->OnExit)
+                memo->OnExit();
+            memo->Modified = false;
         }
 }

@@ -50,6 +50,8 @@ void MainFrame::bindEvents()
         edit->OnKeyDown = [this, edit](int& key, TShiftState) { fieldKeyDown(*edit, key); };
     g.dalsiUdajeMEMO.OnExit = [this] { dalsiUdajeMEMOExit(); };
     doplnujiciSheet.doplnujiciTextyMEMO.OnExit = [this] { doplnujiciTextyMEMOExit(); };
+    addMemoToCommit(g.dalsiUdajeMEMO);
+    addMemoToCommit(doplnujiciSheet.doplnujiciTextyMEMO);
     pages.OnChange = [this] { pagesChange(); };
     Jazyk1.OnClick = [this] { Jazyk1Click(); };
     Kontroly1.OnClick = [this] { Kontroly1Click(); };
@@ -58,8 +60,6 @@ void MainFrame::bindEvents()
     BarvyVztahu1.OnClick = [this] { BarvyVztahu1Click(); };
     bindPersonListEvents();
     bindEditorEvents();
-    bindReportEvents();
-    bindGedcomEvents();
     bindShellCommands();
 }
 

@@ -3,23 +3,24 @@
 // shares, and the frame's own work: start-up and shutdown, the tree files and their commands,
 // the person list, the window texts, undo and redo, the settings dialogs and the small
 // commands of the menus. Its members are defined in shell/, in files named after what they do.
-// The parts of the window build on it, each in the folder of its code and each deriving
-// virtually from this class: the person editor (editor/person_editor.h), the report commands
-// (reports/report_commands.h) and the GEDCOM commands (gedcom/gedcom_commands.h); the window
-// the program makes is all of them together (app/main_window.h). A part may use everything
-// declared here; the frame reaches a part only through the hooks at the end of this class, and
-// one part reaches another only through the frame.
+// The person editor (editor/person_editor.h) derives from it and may use everything declared
+// here; the frame reaches the editor only through the hooks at the end of this class. The
+// window's commands that need less are objects of their own that the window owns, reaching it
+// through MainWindowPort (shell/main_window_port.h), which the frame implements; the window
+// the program makes is all of them together (app/main_window.h).
 #include "forms/hlavni_form.h"
 #include "model/editor_port.h"
 #include "model/life_checks.h"
 #include "model/media_lists.h"
 #include "model/text_source.h"
+#include "shell/main_window_port.h"
 #include "shell/settings.h"
 #include "shell/wait_window.h"
 #include "storage/tree_file_format.h"
 #include "storage/tree_loader.h"
 #include "storage/tree_lock.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -44,8 +45,9 @@ class WorkingFolderClaim;
 
 // The main window is the model's text source: it hands out the texts of whichever language
 // file is loaded at the moment.
-// It is also the person editor the undo history replays its steps through.
-class MainFrame : public ThlavniForm, public TextSource, public EditorPort {
+// It is also the person editor the undo history replays its steps through, and the window its
+// commands reach through their port.
+class MainFrame : public ThlavniForm, public TextSource, public EditorPort, public MainWindowPort {
 public:
     MainFrame();
     ~MainFrame() override;
@@ -132,7 +134,7 @@ public:
 
     // ================================================================ questions (shell/questions.cpp)
     // The yes/no question: true on yes; Esc answers no.
-    bool askYesNo(const std::string& question);
+    bool askYesNo(const std::string& question) override;
     // The yes/no/cancel question: 6 yes, 7 no, 2 cancel.
     int askYesNoCancel(const std::string& question);
 
@@ -153,8 +155,12 @@ public:
     // "otazky") whether to save it when it holds persons; true when the tree is closed.
     bool closeTreeAsking(const char* key, const char* defaultQuestion);
     // Stores every memo the person changed (memos store their text only when left) before the
-    // tree is saved or closed.
+    // tree is saved or closed: each added memo that is modified, in the order added, through
+    // the exit handler its OnExit holds.
     void commitMemos();
+    // Adds a memo whose exit handler stores what the person typed (the frame adds its own two
+    // first, the person editor its memos when it binds its handlers).
+    void addMemoToCommit(TMemo& memo);
 
     // ================================================================ general tab (shell/general_page.cpp)
     // Fills the general tab from the tree.
@@ -197,23 +203,12 @@ public:
     // ================================================================ tree files (shell/hlavni_tree_files.cpp)
     // Empties the working folder and makes it again with its four media subfolders.
     void resetWorkingFolder();
-    // The wait window around long operations (shell/wait_window.h).
-    void showWaitWindow();
+    // The wait window around long operations (shell/wait_window.h); WaitShown (of
+    // MainWindowPort) shows it for a scope.
+    void showWaitWindow() override;
     void advanceWaitProgress(int step);
-    void hideWaitWindow();
+    void hideWaitWindow() override;
     WaitWindow& waitWindow();
-    // Shows the wait window while it lives and hides it at the end, also when an exception
-    // passes.
-    class WaitShown {
-    public:
-        explicit WaitShown(MainFrame& main) : main_(main) { main_.showWaitWindow(); }
-        ~WaitShown() { main_.hideWaitWindow(); }
-        WaitShown(const WaitShown&) = delete;
-        WaitShown& operator=(const WaitShown&) = delete;
-
-    private:
-        MainFrame& main_;
-    };
     // Opening and closing (shell/open_close_tree.cpp).
     // Reads the tree file with the loader its version line calls for, inside the wait window,
     // builds and sorts the person list and shows the person saved as active. Answers 0 when the
@@ -290,9 +285,6 @@ public:
     void refreshPage();
     // Composes the person-summary page of the current person.
     void showPersonSummary();
-    // Puts the lines (when given) into a report text of the summary or statistics tab, and makes
-    // the whole text take the Central European character set.
-    void showReportText(TRichEdit& rich, const std::vector<std::string>* lines);
     // The supplementary texts of the current person into their memo.
     void showTextsAndFiles();
     // Leaving the supplementary-texts memo stores its lines as the current person's texts.
@@ -479,22 +471,36 @@ public:
     // sortPersonList after an edit that changed only this person.
     void sortPersonListAfterEditOf(const Clovek* person);
 
-    // ================================================================ hooks the parts answer
-    // The frame's own code calls into a part only through these and through the EditorPort
-    // operations the person editor answers (showBasicPage, fillPartnerList, the life-period
-    // lists, refreshPercentFilled, confirmDeletePerson); each names the part that answers it.
-    // Wires the handlers of every control: the frame's own, then each part's through its hook.
-    // The window runs it once all of its parts exist, as a part's handlers cannot be reached
-    // while the frame alone is being made.
-    void bindEvents();
-    // The person editor's handlers (editor/person_editor.h).
-    virtual void bindEditorEvents() = 0;
-    // The report commands' handlers (reports/report_commands.h).
-    virtual void bindReportEvents() = 0;
-    // The GEDCOM commands' handlers (gedcom/gedcom_commands.h).
-    virtual void bindGedcomEvents() = 0;
+    // ================================================================ what the window's commands use (shell/main_window_port.h)
+    Rod* currentTree() override { return tree.get(); }
+    Clovek* shownPerson() override { return currentPerson; }
+    Nastaveni& programSettings() override { return settings; }
+    std::string programFolderPath() override { return programFolder; }
+    // The pages added, each with its fill (shell/window_state.cpp).
+    void addTreePage(TTabSheet& page, std::function<void()> fill) override;
+    // Runs the fill of `page` when it was added; false when it was not.
+    bool fillTreePage(TTabSheet* page);
+    // The general tab or an added tree page: a page that shows no person.
+    bool showsNoPerson(const TTabSheet* page) const;
+    void addItemNeedingPersons(TMenuItem& item) override;
+    // The persons listed (shell/person_list.cpp).
+    bool hasPersonList() override;
+    void withListedPersonsByName(const std::function<void(const std::vector<Clovek*>&)>& use) override;
+    void closeTreeAskingToSave() override { Zavrit1Click(); }
+    // adoptTree, installLoadedTree, the focus on the list (shell/open_close_tree.cpp).
+    void installImportedTree(std::unique_ptr<Rod> imported) override;
 
-    // ------------------------------------------------ answered by the person editor (editor/person_editor.h)
+    // ================================================================ hooks the person editor answers (editor/person_editor.h)
+    // The frame's own code calls into the editor only through these and through the EditorPort
+    // operations it answers (showBasicPage, fillPartnerList, the life-period lists,
+    // refreshPercentFilled, confirmDeletePerson).
+    // Wires the handlers of every control: the frame's own and the editor's. The window runs it
+    // once the editor exists, as its handlers cannot be reached while the frame alone is being
+    // made.
+    void bindEvents();
+    // The person editor's handlers.
+    virtual void bindEditorEvents() = 0;
+
     // Makes the person the current one with `showingPerson` set meanwhile: a person page
     // becomes the active one (from the general and statistics tabs), is refilled, the visit is
     // recorded unless moving through the history, the heading follows and the list is repainted.
@@ -512,16 +518,15 @@ public:
     virtual void showDocumentsTab() = 0;
     virtual void showFilesPart() = 0;
     virtual void showPartnership() = 0;
-    // The exit handlers of the editor's memos, which store what the person typed; the frame
-    // runs them before the tree is saved or closed.
-    virtual void matrikyMEMOExit() = 0;
-    virtual void komentarFotoMEMOExit() = 0;
-    virtual void komentarDokMEMOExit() = 0;
-    virtual void komentarSouborMEMOExit() = 0;
 
-    // ------------------------------------------------ answered by the report commands (reports/report_commands.h)
-    // Recomposes the statistics text of the open tree.
-    virtual void showTreeStatistics() = 0;
+private:
+    struct TreePage {
+        TTabSheet* page;
+        std::function<void()> fill;
+    };
+    std::vector<TreePage> treePages_;
+    std::vector<TMenuItem*> itemsNeedingPersons_;
+    std::vector<TMemo*> memosToCommit_;
 };
 
 // The one main window of the program, as the class library's global names it; the frame of

@@ -103,6 +103,6 @@ void MainFrame::Jazyk1Click()
         showBasicPage();
     else if (page == &shrnutiOsoby && currentPerson)
         showPersonSummary();
-    else if (page == &statistikaLipovetau && tree)
-        showTreeStatistics();
+    else if (tree)
+        fillTreePage(page);
 }

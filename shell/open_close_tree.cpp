@@ -111,6 +111,14 @@ void MainFrame::installLoadedTree()
     pagesChange();
 }
 
+void MainFrame::installImportedTree(std::unique_ptr<Rod> imported)
+{
+    adoptTree(std::move(imported));
+    installLoadedTree();
+    if (scrolling.CanFocus())
+        scrolling.SetFocus();
+}
+
 void MainFrame::createEmptyTree()
 {
     tree = std::make_unique<Rod>();

@@ -8,6 +8,7 @@
 #include "model/rod.h"
 #include "shell/hlavni.h"
 #include "shell/list_display.h"
+#include "shell/report_text.h"
 #include "toolkit/dialogs.h"
 
 void MainFrame::Formular1Click()

@@ -104,6 +104,28 @@ void MainFrame::paintPersonList()
         personList->paint();
 }
 
+bool MainFrame::hasPersonList()
+{
+    return personList != nullptr;
+}
+
+void MainFrame::withListedPersonsByName(const std::function<void(const std::vector<Clovek*>&)>& use)
+{
+    personList->sortByName();
+    try {
+        std::vector<Clovek*> persons;
+        for (Polozka* row = personList->first; row; row = row->next)
+            persons.push_back(row->person);
+        use(persons);
+    } catch (...) {
+        personList->sort(setrid.ItemIndex());
+        personList->paint();
+        throw;
+    }
+    personList->sort(setrid.ItemIndex());
+    personList->paint();
+}
+
 void MainFrame::scrollingDrawCell()
 {
     paintPersonList();

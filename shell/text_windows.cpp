@@ -5,6 +5,7 @@
 #include "forms/text_form.h"
 #include "shell/dialog_events.h"
 #include "shell/hlavni.h"
+#include "shell/report_text.h"
 #include "system/codec.h"
 #include "system/exceptions.h"
 #include "toolkit/application.h"
@@ -58,7 +59,7 @@ void TJakSeznamFORM::OkBTClick()
         lines = {"chyba: neznámý způsob výpisu"};
         break;
     }
-    hlavni->showReportText(textFORM->textRICH, &lines);
+    showReportText(textFORM->textRICH, &lines);
     ModalResult = mrOk;
 }
 

@@ -7,6 +7,7 @@
 #include "model/rod.h"
 #include "shell/hlavni.h"
 #include "shell/list_display.h"
+#include "shell/report_text.h"
 #include "system/exceptions.h"
 #include "toolkit/application.h"
 
@@ -21,9 +22,10 @@ void MainFrame::enableControls(bool treeOpen, bool hasPersons)
     for (TTabSheet* tab :
          {&zakladniUdaje, &dalsiUdaje, &fotkyAObrazky, &dokumenty, &doplnujiciTextyASoubory, &shrnutiOsoby})
         tab->setTabVisible(hasPersons);
-    statistikaLipovetau.setTabVisible(treeOpen);
-    if (tree && pages.ActivePage() == &statistikaLipovetau)
-        showTreeStatistics();
+    for (const TreePage& added : treePages_)
+        added.page->setTabVisible(treeOpen);
+    if (tree)
+        fillTreePage(pages.ActivePage());
 
     Ulozit1.Enabled = UlozitBT.Enabled = hasPersons;
     UlozitJako1.Enabled = UlozitJakoBT.Enabled = hasPersons;
@@ -36,8 +38,9 @@ void MainFrame::enableControls(bool treeOpen, bool hasPersons)
     Osoba1.Enabled = NovaOsobaBT.Enabled = treeOpen;
     Vymaz1.Enabled = SmazOsobuBT.Enabled = hasPersons;
     Hledej1.Enabled = HledejBT.Enabled = hasPersons;
-    for (TMenuItem* item :
-         {&Pribuzni1, &RodovyVyvod1, &AgnatniVyvod1, &RozrodKmene1, &VyvodARozrod1, &Prehledy1})
+    for (TMenuItem* item : {&Pribuzni1, &Prehledy1})
+        item->Enabled = hasPersons;
+    for (TMenuItem* item : itemsNeedingPersons_)
         item->Enabled = hasPersons;
     for (TControl* c :
          std::initializer_list<TControl*>{&nadpisJmenoLB, &obsahKaretLB, &prepniOsobyLB, &prevBT, &nextBT})
@@ -56,9 +59,8 @@ void MainFrame::pagesChange()
         TTabSheet* page = pages.ActivePage();
         if (page == &obecne)
             showGeneralPage();
-        else if (page == &statistikaLipovetau)
-            showTreeStatistics();
-        else if (!currentPerson)
+        // A page the tree alone composes is filled by whoever added it; the others show a person.
+        else if (fillTreePage(page) || !currentPerson)
             return;
         else if (page == &zakladniUdaje)
             showBasicPage();
@@ -78,22 +80,39 @@ void MainFrame::pagesChange()
     }
 }
 
+void MainFrame::addTreePage(TTabSheet& page, std::function<void()> fill)
+{
+    treePages_.push_back(TreePage{&page, std::move(fill)});
+}
+
+void MainFrame::addItemNeedingPersons(TMenuItem& item)
+{
+    itemsNeedingPersons_.push_back(&item);
+}
+
+bool MainFrame::showsNoPerson(const TTabSheet* page) const
+{
+    if (page == &obecne)
+        return true;
+    for (const TreePage& added : treePages_)
+        if (added.page == page)
+            return true;
+    return false;
+}
+
+bool MainFrame::fillTreePage(TTabSheet* page)
+{
+    for (const TreePage& added : treePages_)
+        if (added.page == page) {
+            added.fill();
+            return true;
+        }
+    return false;
+}
+
 void MainFrame::refreshPage()
 {
     pagesChange();
-}
-
-void MainFrame::showReportText(TRichEdit& rich, const std::vector<std::string>* lines)
-{
-    if (lines) {
-        TStringList text;
-        for (const std::string& line : *lines)
-            text.Add(line);
-        rich.Lines.Assign(text);
-    }
-    // Switching the character set away and back makes the whole text take it.
-    rich.Font.Charset = 0;
-    rich.Font.Charset = 238;
 }
 
 void MainFrame::showPersonSummary()

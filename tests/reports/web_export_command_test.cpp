@@ -91,7 +91,7 @@ TEST_F(WebExportCommand, RefusesANameThatLeavesTheLocationAndWritesTheSiteUnderA
     typeName("   ");
     typeName("../venku");
     typeName("rodokmen");
-    hl().HTMLstranky1Click();
+    hl().reports.HTMLstranky1Click();
 
     EXPECT_FALSE(directoryExists(places / "../venku"));
     EXPECT_TRUE(fileExists(places / "rodokmen/index.htm"));
@@ -105,7 +105,7 @@ TEST_F(WebExportCommand, RefusesANameThatLeavesTheLocationAndWritesTheSiteUnderA
 
 TEST_F(WebExportCommand, AnEarlierSiteIsReplacedOnlyAfterYesAndAFolderOfThePersonsOwnNever)
 {
-    hl().writeHtmlSite(places / "rodokmen/");
+    hl().reports.writeHtmlSite(places / "rodokmen/");
     const std::string index = readFileBytes(places / "rodokmen/index.htm");
     writeFileAtomic(places / "rodokmen/osoby/osoba999.htm", "stará stránka");
     script.clearRecords();
@@ -114,13 +114,13 @@ TEST_F(WebExportCommand, AnEarlierSiteIsReplacedOnlyAfterYesAndAFolderOfThePerso
     typeName("rodokmen");
     script.press("anoNe", "neBT");
     script.press("htmlAdresarFORM", "stornoBT");
-    hl().HTMLstranky1Click();
+    hl().reports.HTMLstranky1Click();
     EXPECT_TRUE(fileExists(places / "rodokmen/osoby/osoba999.htm"));
 
     confirmOptionsAndLocation();
     typeName("rodokmen");
     script.press("anoNe", "anoBT");
-    hl().HTMLstranky1Click();
+    hl().reports.HTMLstranky1Click();
     EXPECT_FALSE(fileExists(places / "rodokmen/osoby/osoba999.htm"));
     EXPECT_EQ(readFileBytes(places / "rodokmen/index.htm"), index);
 
@@ -131,7 +131,7 @@ TEST_F(WebExportCommand, AnEarlierSiteIsReplacedOnlyAfterYesAndAFolderOfThePerso
     confirmOptionsAndLocation();
     typeName("Dokumenty");
     script.press("htmlAdresarFORM", "stornoBT");
-    hl().HTMLstranky1Click();
+    hl().reports.HTMLstranky1Click();
     EXPECT_TRUE(fileExists(places / "Dokumenty/moje.txt"));
     EXPECT_FALSE(fileExists(places / "Dokumenty/index.htm"));
     ASSERT_EQ(script.messages().size(), 1u);
@@ -140,7 +140,7 @@ TEST_F(WebExportCommand, AnEarlierSiteIsReplacedOnlyAfterYesAndAFolderOfThePerso
 
     // Nor when it is handed to the writing itself.
     script.clearRecords();
-    hl().writeHtmlSite(places / "Dokumenty/");
+    hl().reports.writeHtmlSite(places / "Dokumenty/");
     EXPECT_TRUE(fileExists(places / "Dokumenty/moje.txt"));
     ASSERT_EQ(script.messages().size(), 1u);
     EXPECT_EQ(script.messages()[0].text,
@@ -149,7 +149,7 @@ TEST_F(WebExportCommand, AnEarlierSiteIsReplacedOnlyAfterYesAndAFolderOfThePerso
 
 TEST_F(WebExportCommand, AFullDiskLeavesTheEarlierSiteWholeAndSaysWhichPageFailed)
 {
-    hl().writeHtmlSite(places / "rodokmen/");
+    hl().reports.writeHtmlSite(places / "rodokmen/");
     std::map<std::string, std::string> before;
     for (const auto& e : std::filesystem::recursive_directory_iterator(places / "rodokmen"))
         if (e.is_regular_file())
@@ -162,7 +162,7 @@ TEST_F(WebExportCommand, AFullDiskLeavesTheEarlierSiteWholeAndSaysWhichPageFaile
         // No file may grow beyond a few hundred bytes, as on a disk that is full: the first
         // page already fails.
         FileSizeLimit full(600);
-        hl().writeHtmlSite(places / "rodokmen/");
+        hl().reports.writeHtmlSite(places / "rodokmen/");
     }
     std::map<std::string, std::string> after;
     for (const auto& e : std::filesystem::recursive_directory_iterator(places / "rodokmen"))
@@ -204,7 +204,7 @@ TEST_F(WebExportCommand, TheLocationWindowReachesFoldersOutsideTheHomeFolder)
         user::click(w.Button1);
     });
     typeName("rodokmen");
-    hl().HTMLstranky1Click();
+    hl().reports.HTMLstranky1Click();
     EXPECT_TRUE(fileExists(places / "jinam/rodokmen/index.htm"));
     EXPECT_EQ(drives, (std::vector<std::string>{"/", places / "domov"}));
 
@@ -233,12 +233,12 @@ TEST_F(WebExportCommand, TheLocationWindowReachesFoldersOutsideTheHomeFolder)
         EXPECT_NE(w.Adresar.Items.IndexOf("   tmp"), -1);
         user::click(w.stornoBT);
     });
-    hl().HTMLstranky1Click();
+    hl().reports.HTMLstranky1Click();
 }
 
 TEST_F(WebExportCommand, AFolderThatCannotBeMadeIsTold)
 {
-    hl().writeHtmlSite(places / "chybi/rodokmen/");
+    hl().reports.writeHtmlSite(places / "chybi/rodokmen/");
     ASSERT_EQ(script.messages().size(), 1u);
     EXPECT_EQ(script.messages()[0].text,
               "Vytvoření HTML stránek selhalo. Nepodařilo se vytvořit určený adresář.");
