@@ -84,6 +84,11 @@ private:
     void save(const std::string& relativePath, HtmlLines&& lines);
     // Takes what the file writer tells of the file that failed.
     void takeFailure(const FolderFileWriter& files);
+    bool showsPortrait(const Clovek& person) const;
+    static std::string portraitName(const Clovek& person);
+    // The bytes of the person's portrait in the working folder; false when it is not stored.
+    // Raises, telling the file, when it is there but cannot be read.
+    bool readStoredPortrait(const Clovek& person, std::string& bytes);
     void writePersonFiles(Clovek& person);
     void writePageFiles(const std::vector<Clovek*>& persons);
 
