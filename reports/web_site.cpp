@@ -23,6 +23,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <unordered_set>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -66,6 +67,16 @@ std::string webLink(const std::string& address)
 std::string mailLink(const std::string& address)
 {
     return "<a href=\"" + mailHref(address) + "\">" + htmlEscape(address) + "</a>";
+}
+
+const Clovek& personOf(const UkClovek* entry)
+{
+    return *entry->person();
+}
+
+const Clovek& personOf(const Clovek* person)
+{
+    return *person;
 }
 
 void appendEnd(HtmlLines& lines)
@@ -395,17 +406,17 @@ HtmlLines WebSiteWriter::personPage(Clovek& person, bool standAlone)
     if (person.father || person.mother)
         appendSpacerRow(lines, 2);
 
-    const auto relatives = [&](const Prvky& list, const char* label) {
+    const auto relatives = [&](const auto& persons, const char* label) {
         bool first = true;
-        for (UkClovek* e : list.items<UkClovek>()) {
-            appendRow(lines, first ? label : "", relative(*e->person()));
+        for (const auto* entry : persons) {
+            appendRow(lines, first ? label : "", relative(personOf(entry)));
             first = false;
         }
         if (!first)
             appendSpacerRow(lines, 2);
     };
-    relatives(person.children, "Děti:");
-    relatives(person.siblings(), "Sourozenci:");
+    relatives(person.children.items<UkClovek>(), "Děti:");
+    relatives(siblingOrder_.of(person), "Sourozenci:");
 
     if (options_.partnerships) {
         bool first = true;
@@ -508,9 +519,14 @@ HtmlLines WebSiteWriter::couplePage(Svatba& partnership)
                 common.push_back(e->person());
         if (!common.empty()) {
             p1->sortChildren();
+            // The sort may have moved children, and so the siblings some pages list.
+            siblingOrder_.forget();
+            std::unordered_set<const Clovek*> ofPartner2;
+            for (UkClovek* e : p2->children.items<UkClovek>())
+                ofPartner2.insert(e->person());
             common.clear();
             for (UkClovek* e : p1->children.items<UkClovek>())
-                if (p2->hasChild(e->person()))
+                if (ofPartner2.count(e->person()))
                     common.push_back(e->person());
         }
     }

@@ -2,6 +2,7 @@
 // The web export of a tree: a folder of static pages shown in three frames (the person index,
 // a footer and a main frame with the information, person and couple pages). Knows nothing of
 // windows, so the command, the tests and the measuring tool write the same site.
+#include "model/sibling_order.h"
 #include "reports/html_lines.h"
 #include "shell/report_choices.h"
 
@@ -107,6 +108,8 @@ private:
     std::string failure_;
     Step step_ = Step::Checking;
     bool singlePage_ = false;
+    // The pages of a big family list its siblings without making a sibling list for each.
+    SiblingOrder siblingOrder_;
     std::vector<Naming> byNumber_;
     std::unordered_map<const Clovek*, Naming> names_;
 };
