@@ -23,6 +23,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <unordered_set>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -66,6 +67,16 @@ std::string webLink(const std::string& address)
 std::string mailLink(const std::string& address)
 {
     return "<a href=\"" + mailHref(address) + "\">" + htmlEscape(address) + "</a>";
+}
+
+const Clovek& personOf(const UkClovek* entry)
+{
+    return *entry->person();
+}
+
+const Clovek& personOf(const Clovek* person)
+{
+    return *person;
 }
 
 void appendEnd(HtmlLines& lines)
@@ -363,14 +374,9 @@ HtmlLines WebSiteWriter::personPage(Clovek& person, bool standAlone)
     lines.push_back("<p class=\"jmeno\">" + name(person) + "</p>");
     lines.add({"</td>", "<td>"});
     std::string picture = "&nbsp;";
-    if (options_.portrait && person.hasPortrait) {
-        // A portrait that is not stored leaves no copy; the page still names the picture.
-        const std::string portrait = "hlava" + number(person) + ".jpg";
-        const std::string copies = standAlone ? "foto/" : "img/";
-        copyFile(joinPath(workingFolder_, "hlavy/" + portrait),
-                 folder_ + (standAlone ? "" : "osoby/") + copies + portrait, true, false);
-        picture = "<img width=\"100\" src=\"" + copies + portrait + "\">";
-    }
+    if (showsPortrait(person))
+        picture = "<img width=\"100\" src=\"" + std::string(standAlone ? "foto/" : "img/") +
+                  portraitName(person) + "\">";
     lines.push_back("<div style=\"height:150\">" + picture + "</div>");
     lines.add({"</td>", "</tr>", "</table>", "</div>", "", "<div align=\"left\">",
                "<table border=\"0\" cellpadding=\"0\" cellspacing=\"5\">", ""});
@@ -400,17 +406,17 @@ HtmlLines WebSiteWriter::personPage(Clovek& person, bool standAlone)
     if (person.father || person.mother)
         appendSpacerRow(lines, 2);
 
-    const auto relatives = [&](const Prvky& list, const char* label) {
+    const auto relatives = [&](const auto& persons, const char* label) {
         bool first = true;
-        for (UkClovek* e : list.items<UkClovek>()) {
-            appendRow(lines, first ? label : "", relative(*e->person()));
+        for (const auto* entry : persons) {
+            appendRow(lines, first ? label : "", relative(personOf(entry)));
             first = false;
         }
         if (!first)
             appendSpacerRow(lines, 2);
     };
-    relatives(person.children, "Děti:");
-    relatives(person.siblings(), "Sourozenci:");
+    relatives(person.children.items<UkClovek>(), "Děti:");
+    relatives(siblingOrder_.of(person), "Sourozenci:");
 
     if (options_.partnerships) {
         bool first = true;
@@ -513,9 +519,14 @@ HtmlLines WebSiteWriter::couplePage(Svatba& partnership)
                 common.push_back(e->person());
         if (!common.empty()) {
             p1->sortChildren();
+            // The sort may have moved children, and so the siblings some pages list.
+            siblingOrder_.forget();
+            std::unordered_set<const Clovek*> ofPartner2;
+            for (UkClovek* e : p2->children.items<UkClovek>())
+                ofPartner2.insert(e->person());
             common.clear();
             for (UkClovek* e : p1->children.items<UkClovek>())
-                if (p2->hasChild(e->person()))
+                if (ofPartner2.count(e->person()))
                     common.push_back(e->person());
         }
     }
@@ -629,9 +640,42 @@ void WebSiteWriter::takeFailure(const FolderFileWriter& files)
     }
 }
 
+bool WebSiteWriter::showsPortrait(const Clovek& person) const
+{
+    return options_.portrait && person.hasPortrait;
+}
+
+std::string WebSiteWriter::portraitName(const Clovek& person)
+{
+    return "hlava" + number(person) + ".jpg";
+}
+
+bool WebSiteWriter::readStoredPortrait(const Clovek& person, std::string& bytes)
+{
+    const std::string stored = joinPath(workingFolder_, "hlavy/" + portraitName(person));
+    try {
+        bytes = readFileBytes(stored);
+        return true;
+    } catch (const EInOutError& e) {
+        // A portrait that is not stored leaves no copy; the page still names the picture.
+        if (e.ErrorCode == ENOENT)
+            return false;
+        failedFile_ = stored;
+        failure_ = e.ErrorCode ? std::strerror(e.ErrorCode) : e.what();
+        throw;
+    }
+}
+
 void WebSiteWriter::writePersonFiles(Clovek& person)
 {
-    save("osoby/osoba" + number(person) + ".htm", personPage(person));
+    HtmlLines page = personPage(person);
+    // Through the file writer like a page: a copy the disk refuses fails the export there.
+    if (std::string bytes; showsPortrait(person) && readStoredPortrait(person, bytes) &&
+                           !files_->put("osoby/img/" + portraitName(person), std::move(bytes))) {
+        takeFailure(*files_);
+        throw EInOutError(failure_);
+    }
+    save("osoby/osoba" + number(person) + ".htm", std::move(page));
 }
 
 void WebSiteWriter::writeSinglePersonPage(Clovek& person, const std::string& file)
@@ -643,8 +687,13 @@ void WebSiteWriter::writeSinglePersonPage(Clovek& person, const std::string& fil
     failedFile_ = folder_ + "foto";
     if (!directoryExists(failedFile_) && !createDir(failedFile_))
         throw EInOutError("cannot create " + failedFile_);
+    HtmlLines page = personPage(person, true);
+    if (std::string bytes; showsPortrait(person) && readStoredPortrait(person, bytes)) {
+        failedFile_ = folder_ + "foto/" + portraitName(person);
+        writeFileAtomic(failedFile_, bytes, false);
+    }
     failedFile_ = file;
-    writeFileAtomic(file, personPage(person, true).bytes());
+    writeFileAtomic(file, page.bytes());
     failedFile_.clear();
     filesWritten_ = pagesWritten_ = 1;
 }

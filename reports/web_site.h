@@ -2,6 +2,7 @@
 // The web export of a tree: a folder of static pages shown in three frames (the person index,
 // a footer and a main frame with the information, person and couple pages). Knows nothing of
 // windows, so the command, the tests and the measuring tool write the same site.
+#include "model/sibling_order.h"
 #include "reports/html_lines.h"
 #include "shell/report_choices.h"
 
@@ -84,6 +85,11 @@ private:
     void save(const std::string& relativePath, HtmlLines&& lines);
     // Takes what the file writer tells of the file that failed.
     void takeFailure(const FolderFileWriter& files);
+    bool showsPortrait(const Clovek& person) const;
+    static std::string portraitName(const Clovek& person);
+    // The bytes of the person's portrait in the working folder; false when it is not stored.
+    // Raises, telling the file, when it is there but cannot be read.
+    bool readStoredPortrait(const Clovek& person, std::string& bytes);
     void writePersonFiles(Clovek& person);
     void writePageFiles(const std::vector<Clovek*>& persons);
 
@@ -102,6 +108,8 @@ private:
     std::string failure_;
     Step step_ = Step::Checking;
     bool singlePage_ = false;
+    // The pages of a big family list its siblings without making a sibling list for each.
+    SiblingOrder siblingOrder_;
     std::vector<Naming> byNumber_;
     std::unordered_map<const Clovek*, Naming> names_;
 };

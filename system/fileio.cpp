@@ -113,9 +113,10 @@ std::string readOnAndClose(std::FILE* f, const std::string& path, std::string da
     while (!enough(data) && (n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
         data.append(buffer, n);
     const bool failed = std::ferror(f) != 0;
+    const int err = errno;
     std::fclose(f);
     if (failed)
-        throw EInOutError("Cannot read file \"" + path + "\"");
+        throw EInOutError("Cannot read file \"" + path + "\"", err);
     return data;
 }
 
@@ -124,8 +125,10 @@ std::string readOnAndClose(std::FILE* f, const std::string& path, std::string da
 std::string readFileBytes(const std::string& path)
 {
     std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        throw EInOutError("Cannot open file \"" + path + "\": " + std::strerror(errno));
+    if (!f) {
+        const int err = errno;
+        throw EInOutError("Cannot open file \"" + path + "\": " + std::strerror(err), err);
+    }
     // Read at the size the file has: growing the string step by step touches and copies the
     // whole content several times over, which a tree file of 50 MB feels. A file that grows
     // meanwhile is still read to its end.
@@ -141,8 +144,10 @@ std::string readFileBytes(const std::string& path)
 std::string readFileStart(const std::string& path, const std::function<bool(const std::string&)>& enough)
 {
     std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        throw EInOutError("Cannot open file \"" + path + "\": " + std::strerror(errno));
+    if (!f) {
+        const int err = errno;
+        throw EInOutError("Cannot open file \"" + path + "\": " + std::strerror(err), err);
+    }
     return readOnAndClose(f, path, std::string(), enough);
 }
 

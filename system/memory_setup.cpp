@@ -5,6 +5,7 @@
 #include <fstream>
 #include <malloc.h>
 #include <string>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace {
@@ -43,6 +44,19 @@ void restoreTunables(const std::string& before)
     ::unsetenv(tunablesBeforeName);
 }
 
+// Started again through /proc/self/exe, the process would be called "exe" in ps, top, pgrep and
+// killall; it takes back the name it was started by, as the system gives it (the file name of
+// the command, cut to 15 bytes).
+void takeBackName(const char* command)
+{
+    if (!command || !*command)
+        return;
+    const char* slash = std::strrchr(command, '/');
+    const char* name = slash ? slash + 1 : command;
+    if (*name)
+        ::prctl(PR_SET_NAME, name, 0, 0, 0);
+}
+
 } // namespace
 
 void setUpMemory(char** argv)
@@ -50,6 +64,7 @@ void setUpMemory(char** argv)
     ::mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     if (const char* before = std::getenv(tunablesBeforeName)) {
         restoreTunables(before);
+        takeBackName(argv[0]);
         return;
     }
     const char* tunables = std::getenv(tunablesName);

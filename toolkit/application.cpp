@@ -4,6 +4,7 @@
 #include "toolkit/form.h"
 
 #include <algorithm>
+#include <cstdio>
 
 TApplication Application;
 
@@ -68,9 +69,35 @@ void TApplication::guarded(const std::function<void()>& action)
     }
 }
 
+namespace {
+// The answer of a box closed without a button: cancel where it has one, else no, else OK.
+int unansweredResult(int flags)
+{
+    switch (flags & 0xF) {
+    case MB_OKCANCEL:
+    case MB_YESNOCANCEL:
+    case MB_RETRYCANCEL:
+        return IDCANCEL;
+    case MB_YESNO:
+        return IDNO;
+    case MB_ABORTRETRYIGNORE:
+        return IDABORT;
+    default:
+        return IDOK;
+    }
+}
+} // namespace
+
 int TApplication::MessageBox(const std::string& text, const std::string& caption, int flags)
 {
-    return runner().messageBox(text, caption.empty() ? Title : caption, flags);
+    const std::string& title = caption.empty() ? Title : caption;
+    // Ending on a signal (a logout, Ctrl+C): nobody is there to answer, and a box would keep the
+    // close waiting for good. What it says goes to standard error and the close goes on.
+    if (Terminated) {
+        std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
+        return unansweredResult(flags);
+    }
+    return runner().messageBox(text, title, flags);
 }
 
 void TApplication::Terminate()

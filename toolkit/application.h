@@ -37,7 +37,8 @@ public:
     // and swallowed; the program goes on.
     void guarded(const std::function<void()>& action);
 
-    // A message box; an empty caption means the application title.
+    // A message box; an empty caption means the application title. Once the program is ending
+    // (Terminate) the text goes to standard error instead, answered as a box closed unanswered.
     int MessageBox(const std::string& text, const std::string& caption = {}, int flags = 0);
     void Terminate();
 

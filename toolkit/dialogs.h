@@ -10,7 +10,7 @@ class TCommonDialog : public TComponent {
 public:
     using TComponent::TComponent;
     std::string Title;
-    // True when the person confirmed.
+    // True when the person confirmed; false at once while the program is ending (Terminate).
     bool Execute();
     virtual const char* ClassName() const = 0;
 };

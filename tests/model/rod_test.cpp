@@ -2,6 +2,7 @@
 #include "model/display_settings.h"
 #include "model/group.h"
 #include "model/rod.h"
+#include "model/sibling_order.h"
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
 #include "model_helpers.h"
@@ -429,6 +430,39 @@ TEST(Rod, FastVersionsAgreeWithThePlainWalksOnRandomTrees)
                     std::sort(l.begin(), l.end());
             ASSERT_EQ(now2, rebuilt) << "round " << round;
         }
+    }
+}
+
+// Siblings read for every person in turn while their lists still wait to be made (a few made
+// already) are the lists made afterwards: with unknown birth parts, half-siblings and children
+// lists out of birth order.
+TEST(Rod, SiblingsReadWithoutMakingTheListsAreTheListsMadeLater)
+{
+    std::mt19937 rng(41);
+    for (int round = 0; round < 300; ++round) {
+        Rod tree;
+        buildRandomTree(tree, rng, 2 + int(rng() % 30));
+        tree.rebuildChildLists();
+        for (Clovek* p = tree.firstPerson; p; p = p->chainNext) {
+            if (p->children.count() < 2 || rng() % 3)
+                continue;
+            std::vector<Prvek*> order;
+            for (Prvek* e = p->children.first(); e; e = e->next)
+                order.push_back(e);
+            std::shuffle(order.begin(), order.end(), rng);
+            p->children.setOrder(order);
+        }
+        tree.buildSiblingListsOnFirstUse();
+        for (Clovek* p = tree.firstPerson; p; p = p->chainNext)
+            if (rng() % 8 == 0)
+                p->siblings();
+        SiblingOrder order;
+        std::vector<std::vector<const Clovek*>> read;
+        for (const Clovek* p = tree.firstPerson; p; p = p->chainNext) {
+            const std::vector<Clovek*>& siblings = order.of(*p);
+            read.emplace_back(siblings.begin(), siblings.end());
+        }
+        ASSERT_EQ(read, currentLists(tree, true)) << "round " << round;
     }
 }
 

@@ -150,10 +150,14 @@ TEST_F(WebExportCommand, AnEarlierSiteIsReplacedOnlyAfterYesAndAFolderOfThePerso
 TEST_F(WebExportCommand, AFullDiskLeavesTheEarlierSiteWholeAndSaysWhichPageFailed)
 {
     hl().reports.writeHtmlSite(places / "rodokmen/");
-    std::map<std::string, std::string> before;
-    for (const auto& e : std::filesystem::recursive_directory_iterator(places / "rodokmen"))
-        if (e.is_regular_file())
-            before[e.path().string()] = readFileBytes(e.path().string());
+    const auto site = [&] {
+        std::map<std::string, std::string> files;
+        for (const auto& e : std::filesystem::recursive_directory_iterator(places / "rodokmen"))
+            if (e.is_regular_file())
+                files[e.path().string()] = readFileBytes(e.path().string());
+        return files;
+    };
+    const std::map<std::string, std::string> before = site();
     ASSERT_GT(before.size(), 4u);
     // The failure's text is in the language file already, which a full disk could not take.
     hl().langText("HTML", "nepodariloSe", "Vytvoření HTML stránek selhalo.");
@@ -164,11 +168,7 @@ TEST_F(WebExportCommand, AFullDiskLeavesTheEarlierSiteWholeAndSaysWhichPageFaile
         FileSizeLimit full(600);
         hl().reports.writeHtmlSite(places / "rodokmen/");
     }
-    std::map<std::string, std::string> after;
-    for (const auto& e : std::filesystem::recursive_directory_iterator(places / "rodokmen"))
-        if (e.is_regular_file())
-            after[e.path().string()] = readFileBytes(e.path().string());
-    EXPECT_EQ(after, before);
+    EXPECT_EQ(site(), before);
     EXPECT_EQ(listFolder(places.path(), "*", ListKind::All), std::vector<std::string>{"rodokmen"})
         << "nothing half-written stays beside it";
     ASSERT_EQ(script.messages().size(), 1u) << script.messages()[0].text;
@@ -180,6 +180,26 @@ TEST_F(WebExportCommand, AFullDiskLeavesTheEarlierSiteWholeAndSaysWhichPageFaile
     EXPECT_NE(told.find("\nDosavadní stránky v " + places.path() + "rodokmen zůstaly beze změny."),
               std::string::npos)
         << told;
+
+    // A portrait the disk refuses fails the export as a page does, where every page fits.
+    Clovek* p = hl().tree->firstPerson;
+    p->hasPortrait = 1;
+    const std::string portrait = "hlava" + std::to_string(p->number) + ".jpg";
+    std::filesystem::create_directories(hl().workingFolder + "hlavy");
+    writeFileAtomic(hl().workingFolder + "hlavy/" + portrait, std::string(64 << 10, 'j'));
+    script.clearRecords();
+    {
+        FileSizeLimit full(16 << 10);
+        hl().reports.writeHtmlSite(places / "rodokmen/");
+    }
+    EXPECT_EQ(site(), before);
+    ASSERT_EQ(script.messages().size(), 1u);
+    const std::string toldOfPortrait = script.messages()[0].text;
+    EXPECT_EQ(toldOfPortrait.rfind("Vytvoření HTML stránek selhalo.\nNezapsáno: " + places.path() +
+                                       "rodokmen/osoby/img/" + portrait + " (",
+                                   0),
+              0u)
+        << toldOfPortrait;
 }
 
 TEST_F(WebExportCommand, TheLocationWindowReachesFoldersOutsideTheHomeFolder)

@@ -5,6 +5,8 @@
 #include "program_fixture.h"
 #include "shell/lang_form.h"
 #include "system/file_lock.h"
+#include "system/fileio.h"
+#include "system/files.h"
 #include "system/inifile.h"
 
 #include <fstream>
@@ -299,4 +301,24 @@ TEST_F(Startup, CancellingTheSaveQuestionAtCloseKeepsTheProgramRunning)
     EXPECT_TRUE(Application.Terminated);
     EXPECT_FALSE(hl().tree);
     EXPECT_FALSE(exists(folder() + "data/active.rdk"));
+}
+
+TEST_F(Startup, ASignalOnAFullDiskEndsWithoutWaitingForAnAnswer)
+{
+    startQuietly();
+    hl().createEmptyTree();
+    hl().tree->addNewPerson(std::make_unique<Clovek>());
+    testing::internal::CaptureStderr();
+    {
+        FailingWrites full("kinvelor.ini");
+        // What the stop signal does: the loop ends, then the close's work follows.
+        Application.Terminate();
+        hl().endRun();
+    }
+    const std::string told = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(script.messages().empty()) << script.messages()[0].text;
+    EXPECT_NE(told.find(folder() + "kinvelor.ini"), std::string::npos) << told;
+    EXPECT_FALSE(hl().tree);
+    EXPECT_FALSE(exists(folder() + "data/active.rdk"));
+    EXPECT_TRUE(listFolder(folder() + "temp", "*", ListKind::Folders).empty());
 }
