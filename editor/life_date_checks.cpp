@@ -5,7 +5,6 @@
 #include "model/clovek.h"
 #include "model/life_checks.h"
 #include "model/svatba.h"
-#include "toolkit/application.h"
 #include "toolkit/dialogs.h"
 
 namespace {
@@ -28,12 +27,6 @@ constexpr PartNote divorceNotes[] = {{"menimDenRozvodu", "Měním den rozvodu."}
                                      {"menimMesicRozvodu", "Měním měsíc rozvodu."},
                                      {"menimRokRozvodu", "Měním rok rozvodu."}};
 
-// With the information icon, as the program's other messages about what it changed.
-void showCheckMessage(const std::string& text)
-{
-    Application.MessageBox(text, Application.Title, MB_OK | MB_ICONINFORMATION);
-}
-
 int partIndex(char part)
 {
     return part == 'd' ? 0 : part == 'm' ? 1 : 2;
@@ -46,8 +39,8 @@ bool passPartnershipCheck(PersonEditor& m, const DateCheck& check, Datum& date, 
     if (!check)
         return true;
     (part == 'd' ? date.day : part == 'm' ? date.month : date.year) = "?";
-    showCheckMessage(m.langText("chyby", check->key, check->defaultText) + " " +
-                     m.langText("chyby", note.key, note.text));
+    ShowInformation(m.langText("chyby", check->key, check->defaultText) + " " +
+                    m.langText("chyby", note.key, note.text));
     // The first partnership is shown afterwards, with the reset part as "?".
     m.fillPartnerList(0);
     return false;
@@ -84,8 +77,8 @@ bool PersonEditor::passLifeCheck(const DateCheck& check, Datum& date, const char
         return true;
     // The reset is no step of its own: undoing the edit brings the typed part's old value back.
     (part == 'd' ? date.day : part == 'm' ? date.month : date.year) = "?";
-    showCheckMessage(langText("chyby", check->key, check->defaultText) + " " +
-                     langText("chyby", noteKey, noteText));
+    ShowInformation(langText("chyby", check->key, check->defaultText) + " " +
+                    langText("chyby", noteKey, noteText));
     {
         ShowingPerson showing(*this);
         showBasicPage();

@@ -5,7 +5,6 @@
 #include "shell/list_display.h"
 #include "shell/vyroci_form.h"
 #include "system/datetime.h"
-#include "toolkit/application.h"
 #include "toolkit/dialogs.h"
 
 void MainFrame::announceTodaysAnniversaries()
@@ -13,7 +12,7 @@ void MainFrame::announceTodaysAnniversaries()
     if (!tree)
         return;
     for (const std::string& line : tree->todaysAnniversaries(now(), *this, ListDisplay(settings)))
-        Application.MessageBox(line, Application.Title, MB_OK | MB_ICONINFORMATION);
+        ShowInformation(line);
 }
 
 void MainFrame::Vyroci1Click()

@@ -284,7 +284,9 @@ void MainFrame::putAboutFlag(const std::string& key, bool about, int tolerance)
     auto* check = dynamic_cast<TCheckBox*>(fieldControl(*this, key));
     if (!check)
         return;
-    check->Caption = "+/- " + std::to_string(tolerance);
+    // A replayed box reads "+- " where the editor's own handlers write "+/- ": the two have
+    // always differed, and a person sees by it that the history put the flag back.
+    check->Caption = "+- " + std::to_string(tolerance);
     // The about flag is already in the date: the box's own handler must not ask again.
     TNotifyEvent handler = std::move(check->OnClick);
     check->OnClick = nullptr;

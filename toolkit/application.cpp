@@ -138,6 +138,11 @@ void ShowMessage(const std::string& text)
     Application.MessageBox(text, Application.Title, MB_OK);
 }
 
+void ShowInformation(const std::string& text)
+{
+    Application.MessageBox(text, Application.Title, MB_OK | MB_ICONINFORMATION);
+}
+
 TTimer::TTimer(std::string name) : TComponent(std::move(name)) { }
 
 TTimer::~TTimer()

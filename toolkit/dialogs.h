@@ -84,3 +84,6 @@ constexpr int IDNO = 7;
 
 // The information message: the text with an OK button, the application title as caption.
 void ShowMessage(const std::string& text);
+// The same with the information icon: what the program refused or changed on its own (a date
+// that cannot be true) and what it announces (today's anniversaries) all look alike.
+void ShowInformation(const std::string& text);

@@ -171,6 +171,14 @@ TEST_F(DateFields, TheAboutBoxTakesTheToleranceChosen)
     EXPECT_EQ(jan->birth.tolerance, 5);
     EXPECT_EQ(z().narozAsi.Caption, "+/- 5");
     EXPECT_EQ(steps(), 2);
+    // The history puts the flag back in a caption of its own.
+    user::click(hl().Zpet1);
+    EXPECT_TRUE(z().narozAsi.Checked());
+    EXPECT_EQ(z().narozAsi.Caption, "+- 5");
+    user::click(hl().Znovu1);
+    EXPECT_FALSE(z().narozAsi.Checked());
+    EXPECT_EQ(z().narozAsi.Caption, "+- 5");
+    EXPECT_EQ(jan->birth.about, 0);
 }
 
 TEST_F(DateFields, TheAliveBoxShowsTheDeathFieldsWithWhatTheyHeld)

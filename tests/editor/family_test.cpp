@@ -103,6 +103,7 @@ TEST_F(Family, ADateCheckRefusesAFatherYoungerThanTheChild)
     choose(z().otecCB, "Kos Karel (0)");
     ASSERT_EQ(script.messageTexts().size(), 1u);
     EXPECT_EQ(script.messageTexts()[0], "Otec by byl mladší než dítě!");
+    EXPECT_EQ(script.messages()[0].flags, MB_OK | MB_ICONINFORMATION);
     EXPECT_EQ(jan->father, nullptr);
     EXPECT_EQ(steps(), 0);
 }

@@ -226,6 +226,7 @@ TEST_F(Partnerships, APartnerWhoDiedBeforeTheOtherWasBornIsRefused)
     user::click(z().vytvorSvatbuBT);
     ASSERT_EQ(script.messageTexts().size(), 1u);
     EXPECT_EQ(script.messageTexts()[0], "Jeden z partnerů by zemřel před narozením druhého!");
+    EXPECT_EQ(script.messages()[0].flags, MB_OK | MB_ICONINFORMATION);
     EXPECT_EQ(jan->partnerships.count(), 0);
     EXPECT_EQ(steps(), 0);
 }
