@@ -5,6 +5,7 @@
 #include "toolkit/stdctrls.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -65,6 +66,15 @@ TEST_F(MenuBar, AltAndALetterOfTheCaptionOpensThatMenuEvenFromAnEditBox)
     w.help.Caption = "Help";
     syncAll();
     EXPECT_EQ(openedBy(Qt::Key_H), "Help");
+
+    // A letter no menu uses is no typing either.
+    w.name.setText("Tábor");
+    syncAll();
+    EXPECT_EQ(openedBy(Qt::Key_U), "");
+    EXPECT_EQ(openedBy(Qt::Key_7), "");
+    syncAll();
+    EXPECT_EQ(w.name.Text(), "Tábor");
+    EXPECT_EQ(widget<QLineEdit>(w, "jmeno")->text().toStdString(), "Tábor");
 }
 
 } // namespace

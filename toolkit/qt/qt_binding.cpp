@@ -115,7 +115,10 @@ bool Binding::event(QObject*, QEvent* e)
             shift.shift = true;
         const int left = user::keyDown(*form, code, shift);
         this->r.afterDispatch();
-        return left == 0;
+        // Alt with a letter is a command, never typing: one that no menu took changes no text.
+        const bool command =
+            shift.alt && !shift.ctrl && !key->text().isEmpty() && key->text().at(0).isPrint();
+        return left == 0 || command;
     }
     case QEvent::Wheel: {
         auto* wheel = static_cast<QWheelEvent*>(e);
