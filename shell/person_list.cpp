@@ -42,6 +42,10 @@ void MainFrame::fitPersonListToScreen()
     int h = Screen->Height;
     if (h > 768) {
         int extra = (h - 768) - (h - 768) % personListRowHeight;
+        // The desktop's panels, the window's frame and its menu bar may leave less: the status
+        // bar at the bottom stays on the screen.
+        const int room = std::max(0, Screen->clientRoomHeight() - Height);
+        extra = std::min(extra, room - room % personListRowHeight);
         scrolling.Height += extra;
         scrollingBar.Height += extra;
         listSplitter.Height += extra;
@@ -60,8 +64,8 @@ void MainFrame::fitPersonListToScreen()
 void MainFrame::widenPersonList(int dx)
 {
     int wanted = kPersonListWidthRange.clamp(scrolling.Width + dx);
-    // The window grows with the list, no wider than the screen.
-    wanted = std::min(wanted, scrolling.Width + std::max(0, Screen->Width - Width));
+    // The window grows with the list, no wider than the screen holds it, frame and all.
+    wanted = std::min(wanted, scrolling.Width + std::max(0, Screen->clientRoomWidth() - Width));
     dx = wanted - scrolling.Width;
     if (dx == 0)
         return;

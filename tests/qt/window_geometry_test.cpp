@@ -59,6 +59,22 @@ TEST_F(WindowGeometry, AWindowGrownByTheProgramStaysOnTheScreen)
     EXPECT_TRUE(inside(window)) << window->geometry().bottom() << " > " << available().bottom();
 }
 
+TEST_F(WindowGeometry, AWindowTheProgramResizesFollowsBothWaysWithNoEmptyStrip)
+{
+    MainWindow w;
+    show(w);
+    QWidget* window = renderer().window(w);
+    const int chrome = window->height() - w.Height; // the menu bar
+    for (int width : {700, 560, 420}) {
+        w.Width = width;
+        w.Height = width / 2;
+        syncAll();
+        QTest::qWait(20);
+        EXPECT_EQ(window->size(), QSize(width, width / 2 + chrome));
+        EXPECT_TRUE(inside(window));
+    }
+}
+
 TEST_F(WindowGeometry, ADialogPlacedOffTheScreenOpensInsideIt)
 {
     Dialog d;

@@ -252,6 +252,17 @@ TEST_F(PersonList, SizedToTheScreenInWholeRows)
     Screen->Height = 1024;
 }
 
+TEST_F(PersonList, PanelsOnTheScreenLeaveTheListShorterAndTheStatusBarOnIt)
+{
+    const int windowHeight = hl.Height;
+    theScreen = TScreen{1280, 1024, 1270, windowHeight + 200};
+    hl.fitPersonListToScreen();
+    EXPECT_EQ(hl.Height, windowHeight + 195);
+    EXPECT_EQ(hl.scrolling.Height % Thlavni::personListRowHeight, 483 % Thlavni::personListRowHeight);
+    EXPECT_EQ(hl.StatusBar1.Top + hl.StatusBar1.Height, hl.Height);
+    theScreen = TScreen{};
+}
+
 TEST_F(PersonList, SortKeysAndDirections)
 {
     Clovek* old = add("Starý", "A", Datum("1", "1", "1850"));

@@ -103,6 +103,12 @@ public:
     std::optional<TColor> shownColor;
     // Moves the window, frame and all, into the screen's available area where it lies outside.
     void keepInsideScreen();
+    // What the window manager's frame adds on each side: measured once the window is framed,
+    // a title bar and a border before.
+    QMargins frameMargins() const;
+    // Set while the window waits for its frame: its first activation puts it inside the screen
+    // by the frame it really got.
+    bool frameUnchecked = false;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

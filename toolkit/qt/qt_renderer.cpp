@@ -67,27 +67,45 @@ FormWindow::FormWindow(QtRenderer::Impl& renderer, TForm& f) : QDialog(nullptr),
     setAutoFillBackground(true);
 }
 
+namespace {
+
+// A title bar and a border, as a window manager frames a window before it has: the frame of a
+// window not yet shown is unknown.
+QMargins expectedFrameMargins(const QStyle* style)
+{
+    const int border = 4;
+    const int title = style->pixelMetric(QStyle::PM_TitleBarHeight) + border;
+    return QMargins(border, title, border, border);
+}
+
+} // namespace
+
+QMargins FormWindow::frameMargins() const
+{
+    const QRect frame = frameGeometry();
+    if (frame.size() == size())
+        return expectedFrameMargins(style());
+    const QRect inner = geometry();
+    return QMargins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                    frame.bottom() - inner.bottom());
+}
+
 void FormWindow::keepInsideScreen()
 {
     QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
-    QRect frame = frameGeometry();
-    // Before the window manager has framed the window its frame is unknown: count on a title bar
-    // and a border.
-    QMargins margins(frame.left() - x(), frame.top() - y(), 0, 0);
-    if (frame.size() == size()) {
-        const int border = 4;
-        const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + border;
-        margins = QMargins(border, title, border, border);
-        frame = geometry().marginsAdded(margins);
-    }
+    const QMargins margins = frameMargins();
+    const QRect frame = geometry().marginsAdded(margins);
     QPoint topLeft = frame.topLeft();
     topLeft.setX(std::max(area.left(), std::min(topLeft.x(), area.right() + 1 - frame.width())));
     topLeft.setY(std::max(area.top(), std::min(topLeft.y(), area.bottom() + 1 - frame.height())));
+    // move() places the frame of a framed window and the window itself of one not yet framed.
+    const QPoint moved =
+        frameGeometry().size() == size() ? topLeft + QPoint(margins.left(), margins.top()) : topLeft;
     if (topLeft != frame.topLeft())
-        move(topLeft.x() + margins.left(), topLeft.y() + margins.top());
+        move(moved);
 }
 
 void FormWindow::closeEvent(QCloseEvent* event)
@@ -127,6 +145,10 @@ void FormWindow::changeEvent(QEvent* event)
     if (event->type() != QEvent::ActivationChange || !form.Visible)
         return;
     if (isActiveWindow()) {
+        if (frameUnchecked) {
+            frameUnchecked = false;
+            keepInsideScreen();
+        }
         // The program's activation work (the first one starts the program) runs from the loop,
         // not inside the window system's event.
         QPointer<FormWindow> self(this);
@@ -368,9 +390,12 @@ void QtRenderer::Impl::syncForm(TForm& form)
         window->setWindowTitle(title);
     if (window->client->size() != QSize(form.Width, form.Height)) {
         window->client->setFixedSize(form.Width, form.Height);
-        // A window the program made larger while it is shown stays wholly on the screen.
+        // A window the program resizes while it is shown takes its layout's size both ways, so
+        // a narrower layout leaves no empty strip beside it, and stays wholly on the screen.
         if (window->isVisible()) {
             window->layout()->activate();
+            if (!(window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+                window->resize(window->sizeHint());
             window->keepInsideScreen();
         }
     }
@@ -397,6 +422,7 @@ void QtRenderer::Impl::syncForm(TForm& form)
                 window->move(frame.topLeft());
             }
             window->keepInsideScreen();
+            window->frameUnchecked = true;
         }
         window->show();
         ++shownEpoch;
@@ -504,6 +530,12 @@ QtRenderer::QtRenderer() : d(std::make_unique<Impl>(*this))
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         Screen->Width = screen->geometry().width();
         Screen->Height = screen->geometry().height();
+        const QRect area = screen->availableGeometry();
+        const QMargins frame = expectedFrameMargins(QApplication::style());
+        QMenuBar bar;
+        bar.addMenu(QStringLiteral("Lipoveta"));
+        Screen->ClientRoomWidth = area.width() - frame.left() - frame.right();
+        Screen->ClientRoomHeight = area.height() - frame.top() - frame.bottom() - bar.sizeHint().height();
     }
     setTextMeasurer([widths = std::make_shared<TextWidths>()](const TFont& font, const std::string& text) {
         return widths->of(font, text);
