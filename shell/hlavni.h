@@ -315,6 +315,8 @@ public:
     void scrollingKeyDown(int& key, TShiftState shift);
     void FormKeyDown(int& key, TShiftState shift);
     void scrollingMouseDown(TMouseButton button, TShiftState shift, int x, int y);
+    // A row whose caption the list cuts short shows it whole as the hint under the mouse.
+    void scrollingMouseMove(TShiftState shift, int x, int y);
     void scrollingBarChange();
     void FormMouseWheel(TShiftState shift, int wheelDelta, int x, int y, bool& handled);
     void scrollingMouseWheelUp(TShiftState shift, int x, int y, bool& handled);

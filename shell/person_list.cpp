@@ -14,6 +14,7 @@ void MainFrame::bindPersonListEvents()
     scrolling.OnMouseDown = [this](TMouseButton b, TShiftState s, int x, int y) {
         scrollingMouseDown(b, s, x, y);
     };
+    scrolling.OnMouseMove = [this](TShiftState s, int x, int y) { scrollingMouseMove(s, x, y); };
     scrolling.OnMouseWheelUp = [this](TShiftState s, int x, int y, bool& handled) {
         scrollingMouseWheelUp(s, x, y, handled);
     };
@@ -195,6 +196,12 @@ void MainFrame::scrollingKeyDown(int& key, TShiftState)
 void MainFrame::FormKeyDown(int& key, TShiftState)
 {
     personListKey(key);
+}
+
+void MainFrame::scrollingMouseMove(TShiftState, int, int y)
+{
+    scrolling.Hint = personList ? personList->cutCaptionAt(y) : std::string();
+    scrolling.ShowHint = !scrolling.Hint.empty();
 }
 
 void MainFrame::scrollingMouseDown(TMouseButton button, TShiftState, int x, int y)

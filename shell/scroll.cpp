@@ -375,6 +375,7 @@ void Scroll::paint()
     const Clovek* p = main_.currentPerson;
     int width = main_.scrolling.Width;
     int end = std::min(top + visibleRows, count);
+    cutCaptions_.clear();
     Polozka* row = rowAt(top);
     for (int i = top; i < end && row; ++i, row = row->next) {
         int y = (i - top) * rowHeight;
@@ -412,10 +413,10 @@ void Scroll::paint()
             }
         }
         const bool percents = main_.zobrazitProcenta.Checked();
-        canvas.TextOut(0, y,
-                       fittedCaption(canvas,
-                                     person->displayName(s.showBirthSurname, s.showBirth, s.showNumber),
-                                     percents ? width - percentWidth - 4 : width));
+        std::string caption = person->displayName(s.showBirthSurname, s.showBirth, s.showNumber);
+        std::string shown = fittedCaption(canvas, caption, percents ? width - percentWidth - 4 : width);
+        canvas.TextOut(0, y, shown);
+        cutCaptions_.push_back(shown == caption ? std::string() : std::move(caption));
         if (percents) {
             canvas.Font.Name = "Courier New";
             std::string percent = intToStr(person->percentFilled);
@@ -430,4 +431,12 @@ void Scroll::paint()
         int y = std::max(count - top, 0) * rowHeight;
         canvas.FillRect(Rect(0, y, width, main_.scrolling.Height));
     }
+}
+
+std::string Scroll::cutCaptionAt(int y) const
+{
+    if (y < 0)
+        return {};
+    const size_t row = size_t(y / rowHeight);
+    return row < cutCaptions_.size() ? cutCaptions_[row] : std::string();
 }

@@ -91,6 +91,9 @@ public:
 
     // Draws the visible rows into the grid's canvas, and button face below the last one.
     void paint();
+    // The whole caption of the row drawn at height y when the last paint had to cut it short;
+    // empty where the row showed whole or there is none.
+    std::string cutCaptionAt(int y) const;
 
     Polozka* first = nullptr;
     int selected = 0;
@@ -121,6 +124,8 @@ private:
     int placeOf(const Clovek* person);
 
     MainFrame& main_;
+    // Per row painted, from the top of the grid: its whole caption where it was cut, else empty.
+    std::vector<std::string> cutCaptions_;
     std::vector<Polozka*> inOrder_; // empty when not known
     // The person of each row of `inOrder_`: a person's row is found in one pass over these
     // instead of a visit to every row scattered over memory.

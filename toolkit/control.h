@@ -35,6 +35,7 @@
 //  |                                                | handler set the key to 0: Tab moves focus, |
 //  |                                                | Enter clicks the focused button or the     |
 //  |                                                | default button, Esc the cancel button      |
+//  | the mouse moves over a control                 | OnMouseMove; a Hint it sets shows there    |
 //  | mouse wheel                                    | the form's OnMouseWheel; when it leaves    |
 //  |                                                | Handled false, the control's OnMouseWheel- |
 //  |                                                | Up/Down                                    |
@@ -63,6 +64,7 @@ using TNotifyEvent = std::function<void()>;
 // The handler may set the key to 0 to keep it from going further.
 using TKeyEvent = std::function<void(int& key, TShiftState shift)>;
 using TMouseEvent = std::function<void(TMouseButton button, TShiftState shift, int x, int y)>;
+using TMouseMoveEvent = std::function<void(TShiftState shift, int x, int y)>;
 // Handled starts false; a handler that sets it keeps the wheel from the control under the mouse.
 using TMouseWheelEvent = std::function<void(TShiftState shift, int wheelDelta, int x, int y, bool& handled)>;
 using TMouseWheelUpDownEvent = std::function<void(TShiftState shift, int x, int y, bool& handled)>;
@@ -102,6 +104,7 @@ public:
     TNotifyEvent OnDblClick;
     TMouseEvent OnMouseDown;
     TMouseEvent OnMouseUp;
+    TMouseMoveEvent OnMouseMove;
     TMouseWheelUpDownEvent OnMouseWheelUp;
     TMouseWheelUpDownEvent OnMouseWheelDown;
 

@@ -80,6 +80,15 @@ bool mouseUp(TControl& control, TMouseButton button, int x, int y, TShiftState s
     return true;
 }
 
+bool mouseMove(TControl& control, int x, int y, TShiftState shift)
+{
+    if (!reachable(control))
+        return false;
+    if (control.OnMouseMove)
+        Application.guarded([&] { control.OnMouseMove(shift, x, y); });
+    return true;
+}
+
 bool click(TMenuItem& item)
 {
     if (!item.usable())

@@ -34,6 +34,8 @@ bool doubleClick(TControl& control, int x = 0, int y = 0);
 // Mouse button pressed and released without a click (the right button).
 bool mouseDown(TControl& control, TMouseButton button, int x, int y, TShiftState shift = ssNone);
 bool mouseUp(TControl& control, TMouseButton button, int x, int y, TShiftState shift = ssNone);
+// The mouse moved to x, y over the control, no button held.
+bool mouseMove(TControl& control, int x, int y, TShiftState shift = ssNone);
 // A menu command.
 bool click(TMenuItem& item);
 

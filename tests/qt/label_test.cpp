@@ -4,12 +4,16 @@
 #include "system/datetime.h"
 #include "toolkit/commonctrls.h"
 #include "toolkit/form.h"
+#include "toolkit/grid.h"
 #include "toolkit/stdctrls.h"
 
 #include <QCalendarWidget>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QToolButton>
 
@@ -53,16 +57,51 @@ TEST_F(LabelLines, ACentredLineTooWideForItsBoxKeepsItsBeginningInSight)
 
 TEST_F(LabelLines, ALineTooWideForItsBoxEndsInAnEllipsisWithTheWholeTextInItsTooltip)
 {
-    const std::string name(300, 'x');
-    w.heading.Caption = "Vyhledávání příbuzných k osobě " + name;
+    std::string name;
+    for (int i = 0; i < 30; ++i)
+        name += "Marie Terezie Walburga ";
+    w.heading.Caption = "Vyhledávání příbuzných k osobě " + name + "(2466)";
     show(w);
     auto* heading = widget<QLabel>(w, "heading");
     EXPECT_TRUE(heading->text().endsWith(QChar(0x2026)));
     EXPECT_LE(QFontMetrics(heading->font()).horizontalAdvance(heading->text()), w.heading.Width);
-    EXPECT_EQ(heading->toolTip().toStdString(), w.heading.Caption);
+    // The tooltip holds the whole text, wrapped to lines the screen holds.
+    QLabel* tip = restMouse(heading, QPoint(5, 5));
+    ASSERT_NE(tip, nullptr);
+    EXPECT_TRUE(tip->text().contains("(2466)"));
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->geometry().contains(tip->frameGeometry()))
+        << tip->frameGeometry().width();
     // A line that fits is shown whole, with no tooltip.
     EXPECT_EQ(widget<QLabel>(w, "count")->text().toStdString(), "Počet nalezených osob: 4");
     EXPECT_TRUE(widget<QLabel>(w, "count")->toolTip().isEmpty());
+}
+
+// A list the program draws row by row, as the person list: the hint of the row under the mouse.
+struct DrawnList : TForm {
+    DrawnList() : TForm("hlavni")
+    {
+        SetBounds(0, 0, 300, 200);
+        rows.SetBounds(8, 8, 200, 150);
+        rows.OnMouseMove = [this](TShiftState, int, int y) {
+            rows.Hint = y < 15 ? "Dvořáková Kateřina Marie Terezie, 1890 (12)" : "";
+            rows.ShowHint = !rows.Hint.empty();
+        };
+    }
+    TDrawGrid rows{this, "scrolling"};
+};
+
+TEST_F(LabelLines, ARowOfADrawnListShowsTheHintOfWhereTheMouseRestsAndNoOtherRows)
+{
+    DrawnList list;
+    show(list);
+    QWidget* rows = widget<QWidget>(list, "scrolling");
+    QTest::mouseMove(rows, QPoint(20, 5));
+    QPointer<QLabel> tip = restMouse(rows, QPoint(20, 5));
+    ASSERT_NE(tip, nullptr);
+    EXPECT_TRUE(tip->text().contains("Dvořáková Kateřina Marie Terezie, 1890 (12)"));
+    QTest::mouseMove(rows, QPoint(20, 40));
+    EXPECT_TRUE(QTest::qWaitFor([&tip] { return !tip || !tip->isVisible(); }, 2000));
+    EXPECT_TRUE(rows->toolTip().isEmpty());
 }
 
 struct SiblingWindow : TForm {

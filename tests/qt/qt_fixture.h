@@ -7,7 +7,10 @@
 #include "toolkit/scripted_runner.h"
 
 #include <QApplication>
+#include <QHelpEvent>
+#include <QLabel>
 #include <QTest>
+#include <QToolTip>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -23,6 +26,7 @@ protected:
     }
     ~QtTest() override
     {
+        QToolTip::hideText();
         renderer_.reset();
         Application.reset();
     }
@@ -47,6 +51,17 @@ protected:
         W* w = renderer_->window(form)->findChild<W*>(name);
         EXPECT_NE(w, nullptr) << name;
         return w;
+    }
+
+    // The tooltip a widget shows when the mouse rests at `at` on it; nullptr when none shows.
+    static QLabel* restMouse(QWidget* widget, QPoint at)
+    {
+        QHelpEvent help(QEvent::ToolTip, at, widget->mapToGlobal(at));
+        QApplication::sendEvent(widget, &help);
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->inherits("QTipLabel") && top->isVisible())
+                return static_cast<QLabel*>(top);
+        return nullptr;
     }
 
 private:

@@ -358,7 +358,7 @@ TEST_F(PersonList, NameSortFollowsEveryChangeOfTheCaptions)
 
 TEST_F(PersonList, ALongCaptionEndsInAnEllipsisBeforeTheShare)
 {
-    add("Dvořáková", "Kateřina" + std::string(60, 'a'));
+    const Clovek* katerina = add("Dvořáková", "Kateřina" + std::string(60, 'a'));
     Scroll& list = view(10);
     hl.zobrazitProcenta.setChecked(true);
     list.locate(nullptr);
@@ -369,6 +369,15 @@ TEST_F(PersonList, ALongCaptionEndsInAnEllipsisBeforeTheShare)
     EXPECT_EQ(caption.rfind("Dvořáková Kateřina", 0), 0u);
     EXPECT_EQ(caption.substr(caption.size() - 3), "\u2026");
     EXPECT_LE(recordedTextWidth(rows[0].font, caption), hl.scrolling.Width - 40);
+    // The mouse over the cut row shows it whole; below the rows there is nothing to show.
+    ASSERT_TRUE(user::mouseMove(hl.scrolling, 20, 7));
+    const Nastaveni& shown = hl.settings;
+    EXPECT_EQ(hl.scrolling.Hint,
+              katerina->displayName(shown.showBirthSurname, shown.showBirth, shown.showNumber));
+    EXPECT_TRUE(hl.scrolling.ShowHint);
+    user::mouseMove(hl.scrolling, 20, 22);
+    EXPECT_EQ(hl.scrolling.Hint, "");
+    EXPECT_FALSE(hl.scrolling.ShowHint);
 }
 
 TEST_F(PersonList, TheDividerWidensTheListAndTheWindowAsFarAsTheScreenAllows)

@@ -13,6 +13,7 @@
 
 #include <QAbstractButton>
 #include <QKeyEvent>
+#include <QTextDocument>
 #include <QWheelEvent>
 
 Binding::Binding(QtRenderer::Impl& renderer, TControl& c, QWidget* w) : control(c), widget(w), r(renderer)
@@ -42,6 +43,12 @@ bool Binding::syncing() const
     return r.syncing > 0;
 }
 
+QString toolTipOf(const std::string& text)
+{
+    // Qt wraps a tooltip only when it is rich text; a plain one runs past both screen edges.
+    return text.empty() ? QString() : Qt::convertFromPlainText(toQString(text), Qt::WhiteSpaceNormal);
+}
+
 bool Binding::CommonShown::matches(const TControl& c) const
 {
     return left == c.Left && top == c.Top && width == c.Width && height == c.Height && visible == c.Visible &&
@@ -65,7 +72,7 @@ bool Binding::syncCommon()
         widget->setVisible(control.Visible);
     if (widget->testAttribute(Qt::WA_Disabled) == control.Enabled)
         widget->setEnabled(control.Enabled);
-    const QString tip = control.ShowHint ? toQString(control.Hint) : QString();
+    const QString tip = control.ShowHint ? toolTipOf(control.Hint) : QString();
     if (widget->toolTip() != tip)
         widget->setToolTip(tip);
     const QFont font = shownFont();

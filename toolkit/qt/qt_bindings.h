@@ -61,6 +61,9 @@ std::unique_ptr<Binding> makeCalendarBinding(QtRenderer::Impl& renderer, TMonthC
 // A tab sheet's widget is a page the page control's tab widget makes and owns.
 std::unique_ptr<Binding> makeTabSheetBinding(QtRenderer::Impl& renderer, TTabSheet& sheet);
 
+// A tooltip as Qt shows it: wrapped to a width the screen holds, however long the text.
+QString toolTipOf(const std::string& text);
+
 inline std::vector<std::string> linesOf(const TStringList& list)
 {
     return list.lines();

@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QToolTip>
 #include <QWidget>
 
 #include <functional>
@@ -44,12 +45,30 @@ public:
     void sync() override
     {
         syncCommon();
+        // Moves reach the program only where it listens: each one would sync the windows.
+        const bool track = bool(control.OnMouseMove);
+        if (widget->hasMouseTracking() != track)
+            widget->setMouseTracking(track);
         if (!canvas_.entries().empty())
             widget->update();
     }
     bool event(QObject* o, QEvent* e) override
     {
         const auto type = e->type();
+        if (type == QEvent::MouseMove && control.OnMouseMove) {
+            auto* m = static_cast<QMouseEvent*>(e);
+            if (m->buttons() != Qt::NoButton)
+                return false;
+            const QPoint at = m->position().toPoint();
+            const std::string hint = control.Hint;
+            user::mouseMove(control, at.x(), at.y(), shiftOf(m->modifiers()));
+            // A tip of another part of the control (a row of a list) must not stay up.
+            if (control.Hint != hint) {
+                QToolTip::hideText();
+                this->r.afterDispatch();
+            }
+            return false;
+        }
         if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
             type == QEvent::MouseButtonDblClick) {
             auto* m = static_cast<QMouseEvent*>(e);

@@ -48,7 +48,7 @@ public:
         if (w_->text() != shown)
             w_->setText(shown);
         if (cut && w_->toolTip().isEmpty())
-            w_->setToolTip(full);
+            w_->setToolTip(toolTipOf(label_.Caption));
         w_->setWordWrap(label_.WordWrap);
         Qt::Alignment a = label_.Alignment == TLabel::taCenter         ? Qt::AlignHCenter
                           : label_.Alignment == TLabel::taRightJustify ? Qt::AlignRight
