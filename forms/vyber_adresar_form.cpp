@@ -3,6 +3,9 @@
 #include "forms/dialog_buttons.h"
 #include "forms/global_window.h"
 #include "system/files.h"
+#include "toolkit/keys.h"
+
+#include <filesystem>
 
 TvyberAdresarFORM* vyberAdresarFORM = nullptr;
 
@@ -21,8 +24,17 @@ TvyberAdresarFORM::TvyberAdresarFORM() : TForm("vyberAdresarFORM")
     DriveComboBox1.SetBounds(8, 46, 314, 21);
     DriveComboBox1.Style = TComboBox::csDropDownList;
     DriveComboBox1.OnChange = [this] { DriveComboBox1Change(); };
-    Adresar.SetBounds(8, 74, 314, 264);
+    cestaED.SetBounds(8, 73, 314, 21);
+    cestaED.OnKeyDown = [this](int& key, TShiftState shift) { cestaEDKeyDown(key, shift); };
+    Adresar.SetBounds(8, 100, 314, 238);
     Adresar.OnDblClick = [this] { AdresarDblClick(); };
+    Adresar.OnClick = [this] { AdresarClick(); };
+    Adresar.OnKeyDown = [this](int& key, TShiftState shift) { AdresarKeyDown(key, shift); };
+    // The window opens in its list, for the keyboard to go through the folders at once.
+    OnShow = [this] {
+        if (Adresar.CanFocus())
+            Adresar.SetFocus();
+    };
     placeOkStornoButtons(Button1, stornoBT, 166, 247, 347);
 }
 
@@ -91,6 +103,7 @@ void TvyberAdresarFORM::fill(const std::string& folder)
         Adresar.Items.Add(indent + name);
     }
     Adresar.setItemIndex(shownLine);
+    AdresarClick();
 }
 
 std::string TvyberAdresarFORM::chosenFolder() const
@@ -113,4 +126,37 @@ void TvyberAdresarFORM::AdresarDblClick()
     const std::string chosen = chosenFolder();
     if (!chosen.empty())
         fill(chosen);
+}
+
+void TvyberAdresarFORM::AdresarClick()
+{
+    cestaED.setText(chosenFolder());
+}
+
+void TvyberAdresarFORM::AdresarKeyDown(int& key, TShiftState)
+{
+    // Enter goes into the folder rather than past the window: OK takes the folder highlighted.
+    if (key != VK_RETURN)
+        return;
+    key = 0;
+    AdresarDblClick();
+}
+
+void TvyberAdresarFORM::cestaEDKeyDown(int& key, TShiftState)
+{
+    if (key != VK_RETURN)
+        return;
+    key = 0;
+    // A name without "/" in front lies in the folder shown; a folder that is not there leaves
+    // the list as it was.
+    std::string typed = cestaED.Text();
+    if (typed.empty())
+        return;
+    if (typed[0] != '/')
+        typed = joinPath(current_, typed);
+    typed = std::filesystem::path(typed).lexically_normal().string();
+    if (!directoryExists(typed))
+        return;
+    fill(typed);
+    Adresar.SetFocus();
 }

@@ -1,7 +1,9 @@
 #pragma once
 // Choice of the folder that receives the generated web pages: a starting point (the root or the
-// home folder) and a folder list that shows the path from "/" down to the folder being looked
-// at, then that folder's subfolders; a double-click enters a folder. OK gives 1, Storno 2.
+// home folder), the path of the highlighted folder, where a person may type one, and a folder
+// list that shows the path from "/" down to the folder being looked at, then that folder's
+// subfolders. A double-click or Enter enters the highlighted folder, Enter in the path the typed
+// one; letters typed in the list find a folder by its name. OK gives 1, Storno 2.
 #include "toolkit/form.h"
 #include "toolkit/lists.h"
 #include "toolkit/stdctrls.h"
@@ -16,6 +18,7 @@ public:
 
     TLabel pokynLB{this, "pokynLB"};
     TComboBox DriveComboBox1{this, "DriveComboBox1"};
+    TEdit cestaED{this, "cestaED"};
     TListBox Adresar{this, "Adresar"};
     TButton Button1{this, "Button1"};
     TButton stornoBT{this, "stornoBT"};
@@ -30,6 +33,9 @@ public:
 
     void DriveComboBox1Change();
     void AdresarDblClick();
+    void AdresarClick();
+    void AdresarKeyDown(int& key, TShiftState shift);
+    void cestaEDKeyDown(int& key, TShiftState shift);
 
 private:
     void fill(const std::string& folder);

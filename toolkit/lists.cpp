@@ -3,6 +3,7 @@
 #include "toolkit/keys.h"
 
 #include <algorithm>
+#include <cctype>
 
 TListBox::TListBox(TWinControl* parent, std::string name) : TWinControl(parent, std::move(name))
 {
@@ -56,7 +57,7 @@ void TListBox::userClickLine(int index)
         setItemIndex(index);
 }
 
-void TListBox::keyDefault(int& key, TShiftState)
+void TListBox::keyDefault(int& key, TShiftState shift)
 {
     const int n = Items.Count();
     if (n == 0)
@@ -82,6 +83,9 @@ void TListBox::keyDefault(int& key, TShiftState)
         next = itemIndex_ + visibleLines() - 1;
         break;
     default:
+        if (!shift.ctrl && !shift.alt && ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) &&
+            typeAhead(char(std::tolower(key))))
+            key = 0;
         return;
     }
     key = 0;
@@ -90,6 +94,39 @@ void TListBox::keyDefault(int& key, TShiftState)
         return;
     setItemIndex(next);
     Click();
+}
+
+bool TListBox::typeAhead(char letter)
+{
+    // A pause as long as a person takes to look starts a new search.
+    const auto now = std::chrono::steady_clock::now();
+    if (now - typedAt_ > std::chrono::seconds(1))
+        typed_.clear();
+    typedAt_ = now;
+    typed_ += letter;
+    const auto startsWithTyped = [this](const std::string& line) {
+        const size_t from = line.find_first_not_of(' ');
+        if (from == std::string::npos || line.size() - from < typed_.size())
+            return false;
+        for (size_t i = 0; i < typed_.size(); ++i)
+            if (std::tolower(static_cast<unsigned char>(line[from + i])) != typed_[i])
+                return false;
+        return true;
+    };
+    // One letter goes on to the next line with it; more letters may stay on the line found.
+    const int n = Items.Count();
+    const int start = typed_.size() == 1 ? itemIndex_ + 1 : std::max(itemIndex_, 0);
+    for (int i = 0; i < n; ++i) {
+        const int line = (start + i) % n;
+        if (startsWithTyped(Items[line])) {
+            if (line != itemIndex_) {
+                setItemIndex(line);
+                Click();
+            }
+            return true;
+        }
+    }
+    return false;
 }
 
 TCheckListBox::TCheckListBox(TWinControl* parent, std::string name) : TListBox(parent, std::move(name)) { }

@@ -3,6 +3,9 @@
 #include "system/stringlist.h"
 #include "toolkit/control.h"
 
+#include <chrono>
+#include <string>
+
 class TListBox : public TWinControl {
 public:
     TListBox(TWinControl* parent, std::string name);
@@ -22,7 +25,9 @@ public:
 
     // A person clicks line `index` (-1: below the last line, the selection stays).
     void userClickLine(int index);
-    // Up, Down, Home, End, Page Up and Page Down move the selection (OnClick).
+    // Up, Down, Home, End, Page Up and Page Down move the selection (OnClick). Letters and
+    // digits typed one soon after another select the next line that begins with them, its
+    // leading blanks passed over (OnClick).
     void keyDefault(int& key, TShiftState shift) override;
     const char* ClassName() const override { return "TListBox"; }
 
@@ -31,6 +36,11 @@ protected:
     void scrollIntoView();
     int itemIndex_ = -1;
     int topIndex_ = 0;
+
+private:
+    bool typeAhead(char letter);
+    std::string typed_;
+    std::chrono::steady_clock::time_point typedAt_;
 };
 
 // Every line has a tick that stays with its line when lines are sorted, added or deleted.
