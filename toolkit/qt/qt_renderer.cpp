@@ -148,6 +148,16 @@ void FormWindow::changeEvent(QEvent* event)
         if (frameUnchecked) {
             frameUnchecked = false;
             keepInsideScreen();
+            // The main window's real frame and menu bar tell the room its client area has,
+            // before the program sizes it to the screen.
+            if (Application.MainForm == &form)
+                if (QScreen* screen = this->screen()) {
+                    const QRect area = screen->availableGeometry();
+                    const QMargins frame = frameMargins();
+                    const int bar = menuBar ? menuBar->height() : 0;
+                    Screen->ClientRoomWidth = area.width() - frame.left() - frame.right();
+                    Screen->ClientRoomHeight = area.height() - frame.top() - frame.bottom() - bar;
+                }
         }
         // The program's activation work (the first one starts the program) runs from the loop,
         // not inside the window system's event.
