@@ -39,7 +39,7 @@ bool passPartnershipCheck(PersonEditor& m, const DateCheck& check, Datum& date, 
     if (!check)
         return true;
     (part == 'd' ? date.day : part == 'm' ? date.month : date.year) = "?";
-    ShowInformation(m.langText("chyby", check->key, check->defaultText) + " " +
+    ShowMessage(m.langText("chyby", check->key, check->defaultText) + " " +
                     m.langText("chyby", note.key, note.text));
     // The first partnership is shown afterwards, with the reset part as "?".
     m.fillPartnerList(0);
@@ -77,7 +77,7 @@ bool PersonEditor::passLifeCheck(const DateCheck& check, Datum& date, const char
         return true;
     // The reset is no step of its own: undoing the edit brings the typed part's old value back.
     (part == 'd' ? date.day : part == 'm' ? date.month : date.year) = "?";
-    ShowInformation(langText("chyby", check->key, check->defaultText) + " " +
+    ShowMessage(langText("chyby", check->key, check->defaultText) + " " +
                     langText("chyby", noteKey, noteText));
     {
         ShowingPerson showing(*this);

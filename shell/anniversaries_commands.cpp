@@ -12,7 +12,7 @@ void MainFrame::announceTodaysAnniversaries()
     if (!tree)
         return;
     for (const std::string& line : tree->todaysAnniversaries(now(), *this, ListDisplay(settings)))
-        ShowInformation(line);
+        ShowMessage(line);
 }
 
 void MainFrame::Vyroci1Click()

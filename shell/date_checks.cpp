@@ -9,7 +9,7 @@ bool passes(MainFrame& main, const DateCheck& check)
 {
     if (!check)
         return true;
-    ShowInformation(main.langText("chyby", check->key, check->defaultText));
+    ShowMessage(main.langText("chyby", check->key, check->defaultText));
     return false;
 }
 

@@ -135,11 +135,6 @@ void TApplication::reset()
 
 void ShowMessage(const std::string& text)
 {
-    Application.MessageBox(text, Application.Title, MB_OK);
-}
-
-void ShowInformation(const std::string& text)
-{
     Application.MessageBox(text, Application.Title, MB_OK | MB_ICONINFORMATION);
 }
 

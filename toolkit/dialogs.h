@@ -82,8 +82,7 @@ constexpr int IDIGNORE = 5;
 constexpr int IDYES = 6;
 constexpr int IDNO = 7;
 
-// The information message: the text with an OK button, the application title as caption.
+// The information message: the text with an OK button and the information icon, the application
+// title as caption. Every message the program tells (a refusal, a date that cannot be true, an
+// announcement) is this one box, so they all look alike.
 void ShowMessage(const std::string& text);
-// The same with the information icon: what the program refused or changed on its own (a date
-// that cannot be true) and what it announces (today's anniversaries) all look alike.
-void ShowInformation(const std::string& text);
