@@ -7,9 +7,14 @@
 #include "storage/old_format_loader.h"
 #include "storage/tree_loader.h"
 #include "storage/tree_writer.h"
+#include "system/system_reasons.h"
 #include "toolkit/dialogs.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 // The portrait frame `hlavaIMG` of the basic-data page.
@@ -104,8 +109,9 @@ void MainFrame::tellSaveResult(const SaveResult& result)
                               "souboru, nebo to přejmenujte:") +
                      " " + result.failedPath;
         else if (!result.failedPath.empty())
-            detail = langText("chyby", "nelzeZapsat", "Nepodařilo se zapsat:") + " " + result.failedPath +
-                     (result.reason.empty() ? "" : "\n" + result.reason);
+            detail = (result.unreadable ? langText("chyby", "nelzePrecist", "Nepodařilo se přečíst:")
+                                        : langText("chyby", "nelzeZapsat", "Nepodařilo se zapsat:")) +
+                     " " + result.failedPath + (result.reason.empty() ? "" : "\n" + result.reason);
         if (!detail.empty())
             message += "\n\n" + detail;
         ShowMessage(message);
@@ -128,13 +134,38 @@ void MainFrame::tellSaveResult(const SaveResult& result)
                 "\n" + list);
 }
 
+namespace {
+
+// Why a stored copy that the load did not get cannot be read, or empty when it is not there.
+std::string whyUnreadable(const std::string& path)
+{
+    struct stat info;
+    if (::stat(path.c_str(), &info) != 0)
+        return {};
+    if (!S_ISREG(info.st_mode))
+        return systemReasonText(EISDIR);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::close(fd);
+        return {};
+    }
+    return systemReasonText(errno);
+}
+
+} // namespace
+
 void MainFrame::tellLoadReport(const LoadReport& report)
 {
     if (!report.missingMedia.empty()) {
+        // A copy that is there but cannot be read is called so, as a save calls it.
         const std::string notFound = notFoundText(*this);
+        const std::string unreadable = langText("chyby", "nelzePrecist", "Nepodařilo se přečíst:");
         std::string message;
-        for (const std::string& path : report.missingMedia)
-            message += (message.empty() ? "" : "\n") + path + " " + notFound;
+        for (const std::string& path : report.missingMedia) {
+            const std::string why = whyUnreadable(path);
+            message += (message.empty() ? "" : "\n") +
+                       (why.empty() ? path + " " + notFound : unreadable + " " + path + " (" + why + ")");
+        }
         ShowMessage(message);
     }
     for (const std::string& message : report.messages)

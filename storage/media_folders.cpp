@@ -2,11 +2,13 @@
 
 #include "model/media_names.h"
 #include "model/path_utils.h"
+#include "storage/tree_pair.h"
 #include "system/exceptions.h"
 #include "system/fileio.h"
 #include "system/files.h"
 #include "system/text.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -18,9 +20,49 @@
 
 std::string companionFolderOf(const std::string& treeFile)
 {
-    if (extensionOf(treeFile).empty())
+    const std::string real = savedTreeTarget(treeFile);
+    if (extensionOf(real).empty())
         return {};
-    return withoutExtension(treeFile) + "/";
+    return withoutExtension(real) + "/";
+}
+
+const char* mediaSubfolderNamed(std::string_view name)
+{
+    for (const char* sub : mediaSubfolders)
+        if (sameText(name, withoutTrailingSlashes(sub)))
+            return sub;
+    return nullptr;
+}
+
+bool isStoredMediumName(std::string_view subfolder, std::string_view name)
+{
+    const char* sub = mediaSubfolderNamed(withoutTrailingSlashes(subfolder));
+    if (!sub)
+        return false;
+    struct Pattern {
+        const char* sub;
+        std::string_view stem;
+        std::string_view end; // empty: an optional "." and any type
+    };
+    static constexpr Pattern patterns[] = {{portraitSubfolder, "hlava", ".jpg"},
+                                           {photoSubfolder, "foto", ".jpg"},
+                                           {documentSubfolder, "dokument", ".jpg"},
+                                           {fileSubfolder, "soubor", ""}};
+    for (const Pattern& p : patterns) {
+        if (std::string_view(p.sub) != sub)
+            continue;
+        if (name.size() <= p.stem.size() || !sameText(name.substr(0, p.stem.size()), p.stem))
+            return false;
+        std::string_view rest = name.substr(p.stem.size());
+        const size_t digits = std::min(rest.find_first_not_of("0123456789"), rest.size());
+        if (digits == 0 || (rest[0] == '0' && digits > 1))
+            return false;
+        rest.remove_prefix(digits);
+        if (p.end.empty())
+            return rest.empty() || (rest[0] == '.' && rest.size() > 1);
+        return sameText(rest, p.end);
+    }
+    return false;
 }
 
 void createMediaFolders(const std::string& folder)
@@ -91,9 +133,10 @@ std::vector<fs::path> homeFolders()
 
 } // namespace
 
-std::string companionFolderForSave(const std::string& treeFile, const std::string& programFolder,
+std::string companionFolderForSave(const std::string& treeName, const std::string& programFolder,
                                    const std::string& workingFolder)
 {
+    const std::string treeFile = savedTreeTarget(treeName);
     if (!sameText(extensionOf(treeFile), "rod"))
         return {};
     const std::string base = baseNameOf(treeFile);
@@ -137,7 +180,7 @@ bool storeMedium(const std::string& fromFolder, const std::string& toFolder, con
         const int err = errno;
         if (err == ENOENT || err == ENOTDIR)
             return false;
-        throw EInOutError("Cannot read file \"" + from + "\": " + std::strerror(err), err);
+        throw EUnreadableMedium("Cannot read file \"" + from + "\": " + std::strerror(err), err, from);
     }
     struct Closer {
         int fd;
@@ -145,7 +188,7 @@ bool storeMedium(const std::string& fromFolder, const std::string& toFolder, con
     } closer{source};
     struct stat info;
     if (::fstat(source, &info) != 0 || !S_ISREG(info.st_mode))
-        throw EInOutError("Not a file: \"" + from + "\"", EISDIR);
+        throw EUnreadableMedium("Not a file: \"" + from + "\"", EISDIR, from);
     replaceFile(
         joinPath(toFolder, name), [source](int fd) { return copyDescriptor(source, fd); }, false);
     return true;

@@ -4,11 +4,23 @@
 // into the tree's companion folder beside the tree file (its path without the extension), and
 // opening copies them back. Both folders hold the subfolders "hlavy", "foto", "dokumenty" and
 // "soubory" with the names of model/media_names.h.
-#include <string>
+#include "system/exceptions.h"
 
-// The tree file's path without its extension, followed by "/"; empty when the file name has no
-// extension (such a file has no companion folder, and nothing beside it is ever touched).
+#include <string>
+#include <string_view>
+#include <utility>
+
+// The real tree file's path (savedTreeTarget, storage/tree_pair.h: a link's target) without its
+// extension, followed by "/"; empty when the file name has no extension (such a file has no companion folder, and nothing beside it is ever touched).
 std::string companionFolderOf(const std::string& treeFile);
+
+// Whether `name` in the media subfolder `subfolder` ("foto/", in any letter case) is a name the
+// program gives a stored copy ("foto" + a number without leading zeros + ".jpg", "soubor" + a
+// number with any type, in any letter case, as a load accepts them). Anything else in a
+// companion folder was put there by someone else.
+bool isStoredMediumName(std::string_view subfolder, std::string_view name);
+// The media subfolder ("foto/") a folder called `name` is, in any letter case; null for none.
+const char* mediaSubfolderNamed(std::string_view name);
 
 // Makes sure `folder` and its four media subfolders exist (the folder's parent must exist).
 // Nothing for an empty name.
@@ -19,7 +31,7 @@ void createMediaFolders(const std::string& folder);
 void resetWorkingFolder(const std::string& workingFolder, const std::string& programFolder);
 
 // The companion folder a save of `treeFile` may delete and rebuild, or empty when it must not
-// touch one. It is the tree file's path without ".rod" (in any letter case), so a file of another
+// touch one. It is the real tree file's path (as for companionFolderOf) without ".rod" (in any letter case), so a file of another
 // extension, or one whose name is empty, "." or ".." before it, has none. It must not be or
 // contain the root, a home folder or the program folder, be its "save" folder, or be or lie
 // inside its "data", "temp" or "help" folder or the working folder. "save.rod" beside the
@@ -35,10 +47,20 @@ std::string companionFolderForSave(const std::string& treeFile, const std::strin
 bool copyMedium(const std::string& fromFolder, const std::string& toFolder, const std::string& name,
                 bool durable = true);
 
+// A stored copy that is there but cannot be read (no permission, not a file).
+class EUnreadableMedium : public EInOutError {
+public:
+    EUnreadableMedium(const std::string& message, int errorCode, std::string file)
+        : EInOutError(message, errorCode), path(std::move(file))
+    {
+    }
+    std::string path;
+};
+
 // Copies the medium `name` from one media folder to another for a save, without waiting for
 // the disk (the save flushes its folder once). False, with nothing copied, when `fromFolder`
-// holds no such file; raises EInOutError with the system's error number when it is there but
-// cannot be read, or the copy cannot be written.
+// holds no such file; raises EUnreadableMedium when it is there but cannot be read, and
+// EInOutError with the system's error number when the copy cannot be written.
 bool storeMedium(const std::string& fromFolder, const std::string& toFolder, const std::string& name);
 
 // Copies the medium `name` from a companion folder into the working folder for a load. A copy

@@ -7,8 +7,10 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
-// The lock file of a tree file: "." + its name + ".zamek" in its folder.
+// The lock file of a tree file: "." + the real file's name (savedTreeTarget,
+// storage/tree_pair.h) + ".zamek" in its folder, so a link to the file reaches the same lock.
 std::string treeLockPath(const std::string& treeFile);
 
 // What identifies one version of a file on disk: a save puts a new file in place, so its
@@ -19,6 +21,8 @@ struct FileStamp {
     std::uint64_t inode = 0;
     std::int64_t size = 0;
     std::int64_t modifiedNs = 0;
+    // A change in place that keeps the size and the modification time still moves this.
+    std::int64_t changedNs = 0;
     bool operator==(const FileStamp&) const = default;
 };
 FileStamp fileStampOf(const std::string& path);
@@ -37,7 +41,9 @@ public:
     TreeFileHold& operator=(const TreeFileHold&) = delete;
 
     // Takes the lock of `treeFile` in place of the one held before; a refused claim keeps the
-    // old one. Claiming the file already held is `held` at once.
+    // old one. Claiming the file already held is `held` at once. Besides the lock file, the
+    // tree file itself is locked, so that a second name of the same file (a hard link) is
+    // refused to another copy as its own name is.
     Claim claim(const std::string& treeFile);
     // The lock goes (and its file with it).
     void release();
@@ -46,14 +52,19 @@ public:
     // Whether this hold is on `treeFile` (held or not lockable there).
     bool on(const std::string& treeFile) const { return !file_.empty() && file_ == treeFile; }
 
-    // The file as it is now is the one this copy read or wrote.
-    void remember() { stamp_ = fileStampOf(file_); }
+    // The file as it is now is the one this copy read or wrote; a file that a save put in its
+    // place is locked too.
+    void remember();
     // Another program changed or replaced the file since `remember` (a file deleted meanwhile
     // is no change that a save could undo).
     bool changedBehindOurBack() const;
 
 private:
+    void unlockTheFiles();
+
     std::string file_;
     FileLock lock_;
     FileStamp stamp_;
+    // Descriptors of the tree's files this hold has locked.
+    std::vector<int> fileLocks_;
 };

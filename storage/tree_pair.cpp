@@ -4,6 +4,7 @@
 #include "model/path_utils.h"
 #include "storage/media_folders.h"
 #include "system/exceptions.h"
+#include "system/file_lock.h"
 #include "system/fileio.h"
 #include "system/files.h"
 #include "system/fnv_hash.h"
@@ -12,8 +13,12 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <dirent.h>
 #include <exception>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -98,8 +103,141 @@ void removeLeftoverTemporaries(const std::string& treeFile)
     const std::string folder = folderOfPath(treeFile);
     const std::string name = fileNameOf(treeFile);
     for (const std::string& entry : listFolder(folder.empty() ? "." : folder, name + ".*"))
-        if (isReplacementLeftover(entry, name))
+        // One a living copy is writing is locked by it (replaceFile): only a dead one's goes.
+        if (isReplacementLeftover(entry, name) && !isFileLocked(joinPath(folder, entry)))
             deleteFile(joinPath(folder, entry));
+}
+
+// The files a file manager leaves in any folder it shows: no sign that the folder is not the
+// tree's, and carried over like anything else of the person's.
+bool isDesktopLeftover(const std::string& name)
+{
+    for (const char* leftover : {".directory", "Thumbs.db", "desktop.ini", ".DS_Store"})
+        if (sameText(name, leftover))
+            return true;
+    return false;
+}
+
+// Carries one entry of the companion folder that the program does not own into the folder
+// being built, unchanged: a file by a second name for it (a copy with its time and permissions
+// where the file system has no second names), a folder as a folder with all it holds, a link as
+// the same link. The old folder keeps everything until the new one has taken its place. 0, or
+// the system's error number with `failedAt` naming what could not be carried.
+int carryEntry(const std::string& from, const std::string& to, std::string& failedAt)
+{
+    struct stat info;
+    if (::lstat(from.c_str(), &info) != 0) {
+        failedAt = from;
+        return errno;
+    }
+    if (S_ISDIR(info.st_mode)) {
+        if (::mkdir(to.c_str(), info.st_mode & 07777) != 0 && errno != EEXIST) {
+            failedAt = to;
+            return errno;
+        }
+        DIR* dir = ::opendir(from.c_str());
+        if (!dir) {
+            failedAt = from;
+            return errno;
+        }
+        int err = 0;
+        errno = 0;
+        while (dirent* e = ::readdir(dir)) {
+            const std::string name = e->d_name;
+            if (name == "." || name == "..")
+                continue;
+            if ((err = carryEntry(joinPath(from, name), joinPath(to, name), failedAt)) != 0)
+                break;
+        }
+        ::closedir(dir);
+        return err;
+    }
+    if (S_ISLNK(info.st_mode)) {
+        std::string target(static_cast<size_t>(info.st_size) + 1, '\0');
+        const ssize_t n = ::readlink(from.c_str(), target.data(), target.size());
+        if (n < 0 || ::symlink(target.substr(0, static_cast<size_t>(n)).c_str(), to.c_str()) != 0) {
+            failedAt = from;
+            return errno != 0 ? errno : EIO;
+        }
+        return 0;
+    }
+    if (S_ISFIFO(info.st_mode)) {
+        if (::mkfifo(to.c_str(), info.st_mode & 07777) != 0) {
+            failedAt = to;
+            return errno;
+        }
+        return 0;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        failedAt = from;
+        return EINVAL;
+    }
+    if (::link(from.c_str(), to.c_str()) == 0)
+        return 0;
+    const int source = ::open(from.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (source < 0) {
+        failedAt = from;
+        return errno;
+    }
+    try {
+        replaceFile(
+            to,
+            [&](int fd) {
+                const struct timespec times[2] = {info.st_atim, info.st_mtim};
+                return copyDescriptor(source, fd) && ::fchmod(fd, info.st_mode & 07777) == 0 &&
+                       ::futimens(fd, times) == 0;
+            },
+            false);
+    } catch (const EInOutError& e) {
+        ::close(source);
+        failedAt = to;
+        return e.ErrorCode != 0 ? e.ErrorCode : EIO;
+    }
+    ::close(source);
+    return 0;
+}
+
+// Carries everything of the companion folder that is not the program's own into the folder
+// being built: inside the media subfolders all but the stored copies, outside them all but the
+// stamp. 0, or the error number as carryEntry answers it.
+int carryForeignEntries(const std::string& companion, const std::string& building, std::string& failedAt)
+{
+    std::error_code ec;
+    for (fs::directory_iterator it(companion, ec), end; it != end; it.increment(ec)) {
+        if (ec)
+            break;
+        const std::string name = it->path().filename().string();
+        const std::string from = joinPath(companion, name);
+        const std::string to = joinPath(building, name);
+        if (name == stampName)
+            continue;
+        if (!mediaSubfolderNamed(name) || typeOf(from) != fs::file_type::directory) {
+            if (const int err = carryEntry(from, to, failedAt))
+                return err;
+            continue;
+        }
+        if (!directoryExists(to) && !createDir(to)) {
+            failedAt = to;
+            return errno != 0 ? errno : EIO;
+        }
+        for (fs::directory_iterator inner(from, ec); !ec && inner != end; inner.increment(ec)) {
+            const std::string child = inner->path().filename().string();
+            const std::string childPath = joinPath(from, child);
+            if (isStoredMediumName(name, child) && typeOf(childPath) != fs::file_type::directory)
+                continue;
+            if (const int err = carryEntry(childPath, joinPath(to, child), failedAt))
+                return err;
+        }
+        if (ec) {
+            failedAt = from;
+            return ec.value();
+        }
+    }
+    if (ec) {
+        failedAt = companion;
+        return ec.value();
+    }
+    return 0;
 }
 
 bool repair(const std::string& treeFile, const std::string& companionFolder, const std::string* treeDigest)
@@ -150,26 +288,40 @@ bool repair(const std::string& treeFile, const std::string& companionFolder, con
 std::string savedTreeTarget(const std::string& treeFile)
 {
     std::string path = treeFile;
+    bool followed = false;
     // A loop of links ends somewhere: the write then fails on the link as it would anyway.
     for (int hops = 0; hops < 40 && typeOf(path) == fs::file_type::symlink; ++hops) {
         std::error_code ec;
         const fs::path target = fs::read_symlink(path, ec);
         if (ec)
             break;
-        path = target.is_absolute() ? target.string()
-                                    : (fs::path(path).parent_path() / target).lexically_normal().string();
+        path = target.is_absolute() ? target.string() : (fs::path(path).parent_path() / target).string();
+        followed = true;
     }
-    return path;
+    // "b/../a" is wherever the folder b really leads: only the system can fold it. A path
+    // without links or ".." stays as it was given, so what the person is told names it so.
+    const fs::path p(path);
+    bool climbs = false;
+    for (const fs::path& part : p)
+        climbs = climbs || part == "..";
+    if (!followed && !climbs)
+        return path;
+    std::error_code ec;
+    const fs::path folder = fs::canonical(p.parent_path().empty() ? fs::path(".") : p.parent_path(), ec);
+    if (ec || p.filename().empty())
+        return followed ? fs::path(path).lexically_normal().string() : path;
+    return (folder / p.filename()).string();
 }
 
-bool isCompanionFolder(const std::string& folder)
+bool isCompanionFolder(const std::string& folder, int* unreadable)
 {
+    if (unreadable)
+        *unreadable = 0;
     if (fileExists(joinPath(folder, stampName)))
         return true;
     const auto own = [](const std::string& name) {
-        for (const char* sub : mediaSubfolders)
-            if (sameText(name, withoutTrailingSlashes(sub)))
-                return true;
+        if (mediaSubfolderNamed(name))
+            return true;
         // The layout of versions 1.0.13 to 1.0.16: "obecne" and one "osoba" + number per person.
         if (sameText(name, "obecne"))
             return true;
@@ -178,13 +330,18 @@ bool isCompanionFolder(const std::string& folder)
                name.find_first_not_of("0123456789", person.size()) == std::string::npos;
     };
     std::error_code ec;
-    for (fs::directory_iterator it(withoutTrailingSlashes(folder), ec), end; it != end; it.increment(ec)) {
-        if (ec)
-            return false;
+    fs::directory_iterator it(withoutTrailingSlashes(folder), ec);
+    for (fs::directory_iterator end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (!own(name) || typeOf(it->path().string()) != fs::file_type::directory)
-            return false;
+        const fs::file_type type = typeOf(it->path().string());
+        if (own(name) && type == fs::file_type::directory)
+            continue;
+        if (isDesktopLeftover(name) && type == fs::file_type::regular)
+            continue;
+        return false;
     }
+    if (ec && unreadable)
+        *unreadable = ec.value() != 0 ? ec.value() : EIO;
     return !ec;
 }
 
@@ -208,19 +365,29 @@ TreePairSave::TreePairSave(const std::string& treeFile, const std::string& compa
     // A file of the user's in the folder's place is never replaced, nor a folder of theirs that
     // has the name. A link stands for what it leads to; one that leads nowhere holds nothing.
     const fs::file_type existing = typeOf(n.companion);
+    bool carry = false;
     if (existing != fs::file_type::not_found) {
         const bool folder = directoryExists(n.companion);
         std::error_code ec;
         const bool dangling = existing == fs::file_type::symlink && !fs::exists(n.companion, ec);
-        if (!dangling && !(folder && isCompanionFolder(n.companion))) {
-            foreign_ = true;
+        int unreadable = 0;
+        if (!dangling && !(folder && isCompanionFolder(n.companion, &unreadable))) {
+            // A folder that cannot be looked into is not known to be someone else's.
+            if (unreadable != 0) {
+                failure_ = unreadable;
+                failedAt_ = n.companion;
+            } else {
+                foreign_ = true;
+            }
             return;
         }
+        carry = folder;
     }
     if (present(n.building))
         deleteFolderTree(n.building, n.beside);
     if (!createDir(n.building)) {
         failure_ = errno != 0 ? errno : EIO;
+        failedAt_ = n.companion;
         return;
     }
     created_ = true;
@@ -228,8 +395,22 @@ TreePairSave::TreePairSave(const std::string& treeFile, const std::string& compa
     ready_ = true;
     for (const char* sub : mediaSubfolders)
         ready_ = ready_ && directoryExists(building_ + sub);
-    if (!ready_)
+    if (!ready_) {
         failure_ = errno != 0 ? errno : EIO;
+        failedAt_ = n.companion;
+        return;
+    }
+    // What the person keeps in the folder stays in it: the save never deletes it.
+    if (carry) {
+        std::string failedAt;
+        if (const int err = carryForeignEntries(n.companion, n.building, failedAt)) {
+            ready_ = false;
+            failure_ = err;
+            // The folder being built is the program's business; the person knows the old one.
+            failedAt_ = failedAt.starts_with(n.building) ? n.companion + failedAt.substr(n.building.size())
+                                                         : failedAt;
+        }
+    }
 }
 
 TreePairSave::~TreePairSave()
@@ -257,7 +438,7 @@ void TreePairSave::stamp(const std::string& digest)
 bool TreePairSave::commit(const TreeBytesSource& source)
 {
     if (!ready_)
-        throw EInOutError("Cannot build the folder \"" + building_ + "\"");
+        throw EInOutError("Cannot build the folder \"" + building_ + "\"", failure_);
     // The copies were made without waiting for the disk: one pass flushes them all before the
     // stamp says the folder is complete.
     if (!syncFolderTree(building_)) {

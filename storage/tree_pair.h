@@ -32,8 +32,11 @@ public:
     // Whether the companion folder's place holds a file, or a folder that is not this tree's
     // (isCompanionFolder): the save must not go on.
     bool foreign() const { return foreign_; }
-    // The system's error number when the new folder could not be made, else 0.
+    // The system's error number when the new folder could not be made, or what the person keeps
+    // in the old one could not be carried into it, else 0; `failedAt` names what failed as the
+    // person knows it (the companion folder or the entry in it).
     int failure() const { return failure_; }
+    const std::string& failedAt() const { return failedAt_; }
     // The new folder, ending in "/": where the save copies the media.
     const std::string& folder() const { return building_; }
     // The companion folder as the last save left it, ending in "/".
@@ -60,18 +63,24 @@ private:
     bool committed_ = false;
     bool foreign_ = false;
     int failure_ = 0;
+    std::string failedAt_;
 };
 
-// The file a save of `treeFile` writes: the file itself, or the one the link standing there
-// leads to (link after link), so a tree kept behind a link stays where the link points and the
-// link stays.
+// The real file behind `treeFile`, which a save writes and whose lock, change check and
+// companion folder are the tree's: the file itself, or the one the link standing there leads to
+// (link after link), so a tree kept behind a link stays where the link points and the link
+// stays. A path through a link or with ".." is given with its folder resolved; any other path
+// stays as it is.
 std::string savedTreeTarget(const std::string& treeFile);
 
 // Whether `folder` is one a save of a tree may replace: a folder the program made, recognised
 // by the stamp of a save or by holding nothing but folders of its own (the media subfolders,
-// in any letter case, or the person folders of the older layout); an empty folder too. A
-// folder of the user's that happens to have the companion folder's name is none.
-bool isCompanionFolder(const std::string& folder);
+// in any letter case, or the person folders of the older layout) and the files a file manager
+// leaves (".directory", "Thumbs.db", ...); an empty folder too. A folder of the user's that
+// happens to have the companion folder's name is none. A save carries whatever the folder holds
+// that the program did not put there into the new folder. A folder that cannot be listed is
+// none, with its error number in `unreadable` when given.
+bool isCompanionFolder(const std::string& folder, int* unreadable = nullptr);
 
 // Finishes or undoes a save of `treeFile` that was interrupted, so that the file and its
 // companion folder form one pair again, and removes what the save left behind (the folder

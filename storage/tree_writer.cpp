@@ -5,6 +5,7 @@
 #include "model/group.h"
 #include "model/media.h"
 #include "model/media_names.h"
+#include "model/path_utils.h"
 #include "model/person_fields.h"
 #include "model/rod.h"
 #include "model/svatba.h"
@@ -19,6 +20,7 @@
 #include "system/fileio.h"
 #include "system/files.h"
 #include "system/numbers.h"
+#include "system/system_reasons.h"
 
 #include <cstring>
 #include <sys/stat.h>
@@ -308,6 +310,10 @@ std::vector<std::string> copyTreeMedia(const Rod& tree, const std::string& worki
             missing.push_back(joinPath(workingFolder, name));
             if (!previous.empty())
                 storeMedium(previous, into, name);
+        } catch (const EUnreadableMedium& e) {
+            EMediumNotStored failure(e.Message(), e.ErrorCode, name);
+            failure.unreadablePath = e.path;
+            throw failure;
         } catch (const EInOutError& e) {
             throw EMediumNotStored(e.Message(), e.ErrorCode, name);
         }
@@ -331,7 +337,16 @@ namespace {
 
 std::string reasonOf(int errorCode)
 {
-    return errorCode != 0 ? std::strerror(errorCode) : std::string();
+    return systemReasonText(errorCode);
+}
+
+// Whether the system can write a file of this name: its temporary name is longer still.
+bool nameFitsTheSystem(const std::string& path)
+{
+    const std::string name = fileNameOf(path);
+    const long longest =
+        ::pathconf(folderOfPath(path).empty() ? "." : folderOfPath(path).c_str(), _PC_NAME_MAX);
+    return name.size() + replacementNameExtra <= static_cast<size_t>(longest > 0 ? longest : 255);
 }
 
 // A file whose permissions forbid writing it, or one on a file system mounted read-only. The
@@ -354,6 +369,12 @@ SaveResult saveTreeFile(Rod& tree, const Clovek* current, TreeFileEnvironment& e
         result.unsuitableName = true;
         return result;
     }
+    if (const std::string target = savedTreeTarget(tree.fileName); !nameFitsTheSystem(target)) {
+        result.failedPath = tree.fileName;
+        result.reason = reasonOf(ENAMETOOLONG);
+        result.error = "The name \"" + tree.fileName + "\" is too long";
+        return result;
+    }
     if (isReadOnlyFile(savedTreeTarget(tree.fileName))) {
         result.readOnly = true;
         result.failedPath = tree.fileName;
@@ -368,7 +389,7 @@ SaveResult saveTreeFile(Rod& tree, const Clovek* current, TreeFileEnvironment& e
         return result;
     }
     if (!save.ready()) {
-        result.failedPath = withoutTrailingSlashes(companion);
+        result.failedPath = save.failedAt().empty() ? withoutTrailingSlashes(companion) : save.failedAt();
         result.reason = reasonOf(save.failure());
         result.error = "Cannot make the folder \"" + result.failedPath + "\": " + result.reason;
         return result;
@@ -377,7 +398,8 @@ SaveResult saveTreeFile(Rod& tree, const Clovek* current, TreeFileEnvironment& e
     try {
         result.missingMedia = copyTreeMedia(tree, env.workingFolder, save.folder(), previous, env.wait);
     } catch (const EMediumNotStored& e) {
-        result.failedPath = save.currentFolder() + e.medium;
+        result.unreadable = !e.unreadablePath.empty();
+        result.failedPath = result.unreadable ? e.unreadablePath : save.currentFolder() + e.medium;
         result.reason = reasonOf(e.ErrorCode);
         result.error = "Cannot store \"" + result.failedPath + "\": " + result.reason;
         result.missingMedia.clear();
@@ -391,6 +413,11 @@ SaveResult saveTreeFile(Rod& tree, const Clovek* current, TreeFileEnvironment& e
             writeSavedStateBody(out, tree, active, env.wait);
             out.finish();
         });
+    } catch (const EInOutError& e) {
+        result.error = e.Message();
+        result.failedPath = tree.fileName;
+        result.reason = reasonOf(e.ErrorCode);
+        return result;
     } catch (const Exception& e) {
         result.error = e.Message();
         return result;

@@ -53,7 +53,8 @@ struct SaveResult {
     // made, or a name under which no companion folder may be built.
     std::string error;
     // With `written` false, the file or folder the failure concerns as the person knows it
-    // (never the folder a save builds on the side) and the system's reason, where known.
+    // (never the folder a save builds on the side) and the system's reason in Czech
+    // (systemReasonText, system/system_reasons.h), where known.
     std::string failedPath;
     std::string reason;
     // Set when the name is one no companion folder may be made for.
@@ -63,6 +64,8 @@ struct SaveResult {
     bool foreignFolder = false;
     // Set when the tree file is read-only (failedPath names it).
     bool readOnly = false;
+    // Set when failedPath is a file or folder that could not be read (reason says why).
+    bool unreadable = false;
     explicit operator bool() const { return written; }
 };
 
@@ -75,6 +78,8 @@ public:
     }
     // Its name relative to the media folders, e.g. "foto/foto3.jpg".
     std::string medium;
+    // The copy that could not be read, when it was the reading that failed.
+    std::string unreadablePath;
 };
 
 // Copies every medium of the tree (each record of the three stores, each portrait) from the

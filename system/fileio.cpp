@@ -8,6 +8,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -163,6 +164,11 @@ void replaceFile(const std::string& path, const std::function<bool(int fd)>& fil
         const int err = errno;
         throw EInOutError("Cannot create file \"" + path + "\": " + std::strerror(err), err);
     }
+    // Locked while it is written, through a second descriptor that outlives the first one's
+    // close until the rename: whoever clears away what a killed writer left (isReplacementLeftover)
+    // tells a living writer's file by its lock and leaves it.
+    ::flock(fd, LOCK_EX | LOCK_NB);
+    const int held = ::dup(fd);
     takeOverAttributes(fd, path);
     bool ok = fill(fd);
     int err = errno;
@@ -182,10 +188,12 @@ void replaceFile(const std::string& path, const std::function<bool(int fd)>& fil
         ok = false;
         err = errno;
     }
-    if (!ok) {
+    if (!ok)
         ::unlink(tmp.c_str());
+    if (held >= 0)
+        ::close(held);
+    if (!ok)
         throw EInOutError("Cannot write file \"" + path + "\": " + std::strerror(err), err);
-    }
     if (durable)
         syncFolder(folderOf(path));
 }

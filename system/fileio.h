@@ -20,6 +20,10 @@ std::string readFileBytes(const std::string& path);
 // cost no more than the lines. Raises EInOutError as readFileBytes does.
 std::string readFileStart(const std::string& path, const std::function<bool(const std::string&)>& enough);
 
+// The bytes a temporary name of replaceFile adds to the target's name (so a name longer than
+// the system's limit less these cannot be written).
+inline constexpr size_t replacementNameExtra = 12;
+
 // Writes what `fill` writes into the descriptor it is given to a new temporary file beside
 // `path`, then puts it in the target's place. A link standing at `path` is replaced, not
 // followed. `fill` answers false (errno set) when it failed. `durable` waits until the disk
@@ -47,7 +51,8 @@ bool syncFolder(const std::string& folder);
 bool syncFolderTree(const std::string& folder);
 
 // Whether `name` is the kind of temporary name replaceFile uses for a target called `target`
-// (the target's name, a dot, six letters or digits, ".tmp~"): a kill can leave one behind.
+// (the target's name, a dot, six letters or digits, ".tmp~"): a kill can leave one behind. One
+// that a living writer is still writing is locked (isFileLocked, system/file_lock.h).
 bool isReplacementLeftover(const std::string& name, const std::string& target);
 
 // For tests of what a full or failing disk does: while one stands, every replaceFile (and so

@@ -4,6 +4,7 @@
 #include "storage/tree_pair.h"
 
 #include "model/media_names.h"
+#include "storage/media_folders.h"
 #include "storage/tree_loader.h"
 #include "storage/tree_lock.h"
 #include "storage/tree_writer.h"
@@ -14,9 +15,12 @@
 
 #include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <random>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -40,9 +44,10 @@ class TreePair : public TreeFileTest {
 protected:
     // A tree of generation g: its name says g, and each generation holds other media (a photo
     // more or less, a second portrait every other time), each medium's content naming g.
-    void saveGeneration(int g)
+    void saveGeneration(int g) { saveGeneration(g, file); }
+    void saveGeneration(int g, const std::string& treeFile)
     {
-        Rod tree(file);
+        Rod tree(treeFile);
         tree.treeName = "g" + std::to_string(g);
         Clovek* a = makePerson("A", "X");
         Clovek* b = makePerson("B", "X", 0);
@@ -78,7 +83,7 @@ protected:
                 return std::stoi(readBodyLine(c).substr(1));
         return -1;
     }
-    void expectOnePair(const std::string& when)
+    void expectOnePair(const std::string& when, std::vector<std::string> names = {"strom", "strom.rod"})
     {
         ASSERT_TRUE(repairInterruptedSave(file, companion)) << when;
         const int g = generationOnDisk();
@@ -86,9 +91,7 @@ protected:
         EXPECT_FALSE(fs::exists(save / "strom.ukladani~")) << when;
         EXPECT_FALSE(fs::exists(save / "strom.puvodni~")) << when;
         EXPECT_FALSE(fileExists(companion + "ulozeni.rdk")) << when;
-        EXPECT_EQ(listFolder(save.path(), "*", ListKind::All),
-                  (std::vector<std::string>{"strom", "strom.rod"}))
-            << when;
+        EXPECT_EQ(listFolder(save.path(), "*", ListKind::All), names) << when;
     }
 
     // Where the pair lies: the program's "save" folder, or a folder in memory where the disk
@@ -112,6 +115,8 @@ protected:
         file = save / "strom.rod";
         companion = save / "strom/";
     }
+    void twoCopiesKilledWhileSaving(int rounds, const std::string& secondName, bool holdWhileOpen,
+                                    const std::vector<std::string>& names);
     ~TreePair() override
     {
         std::error_code ec;
@@ -170,22 +175,28 @@ TEST_F(TreePair, AKillAtAnyMomentOfASaveLeavesOneConsistentPair)
     EXPECT_GT(seen[true], 0);
 }
 
-TEST_F(TreePair, TwoCopiesSavingOneTreeNeverInterleaveEvenWhenKilled)
+// Two running copies of the program on one tree, killed together at some moment of their
+// saves, `rounds` times. With `holdWhileOpen` the first copy holds the tree from its open as the
+// program does and the second, opening it as `secondName`, must never get it; without, each
+// copy holds it for one save at a time and both save, the second through `secondName`.
+void TreePair::twoCopiesKilledWhileSaving(int rounds, const std::string& secondName, bool holdWhileOpen,
+                                          const std::vector<std::string>& names)
 {
-    saveInMemoryWhenPossible();
-    saveGeneration(0);
     // A copy saves as the program does: with the tree's lock held, waiting while the other
     // copy holds it for its own save. Generations from `first` on, until it is killed.
-    auto startCopy = [&](int first) {
+    auto startCopy = [&](int first, const std::string& name, bool keep) {
         const pid_t child = ::fork();
         if (child == 0) {
             try {
+                TreeFileHold kept;
                 for (int g = first;; ++g) {
                     {
                         TreeFileHold hold;
-                        while (hold.claim(file) != TreeFileHold::Claim::held)
+                        TreeFileHold& used = keep ? kept : hold;
+                        while (used.claim(name) != TreeFileHold::Claim::held)
                             ::usleep(200);
-                        saveGeneration(g);
+                        saveGeneration(g, name);
+                        used.remember();
                     }
                     ::usleep(1000); // a person's pace between saves: the other gets its turn
                 }
@@ -201,39 +212,74 @@ TEST_F(TreePair, TwoCopiesSavingOneTreeNeverInterleaveEvenWhenKilled)
     std::mt19937 random(20261210);
     std::uniform_int_distribution<long> apart(0, 300000);
     std::uniform_int_distribution<long> then(0, 100000);
-    for (int round = 0; round < 100; ++round) {
+    for (int round = 0; round < rounds; ++round) {
         const int first = 10000 * (round + 1);
-        const pid_t a = startCopy(first);
+        if (holdWhileOpen && secondName != file) {
+            // A second name of the file as it stands when the first copy opens it.
+            fs::remove(secondName);
+            fs::create_hard_link(file, secondName);
+        }
+        const pid_t a = startCopy(first, file, holdWhileOpen);
         const long gap = apart(random);
         ::usleep(static_cast<useconds_t>(gap));
-        const pid_t b = startCopy(first + 5000);
-        // Both copies are saving once the second one's first save is in: the kill lands at
-        // some moment of their turns after that.
+        // A copy that holds the tree from its open has it once it has saved.
+        for (int tries = 0; holdWhileOpen && generationOnDisk() < first && tries < 60000; ++tries)
+            ::usleep(500);
+        const pid_t b = startCopy(first + 5000, secondName, false);
+        // Both copies are at work once the second one's first save is in (or, when it must
+        // never get the tree, the first one's): the kill lands at some moment after that.
+        const int awaited = holdWhileOpen ? first : first + 5000;
         bool bothSaving = false;
         for (int tries = 0; !bothSaving && tries < 60000; ++tries) {
-            bothSaving = generationOnDisk() >= first + 5000;
+            bothSaving = generationOnDisk() >= awaited;
             if (!bothSaving)
                 ::usleep(500);
         }
         if (bothSaving)
             ::usleep(static_cast<useconds_t>(then(random)));
+        // The second first: it must not get the tree in the moment after the first one ends.
         bool killed = true;
-        for (pid_t child : {a, b}) {
+        for (pid_t child : {b, a}) {
             ::kill(child, SIGKILL);
             int status = 0;
             ::waitpid(child, &status, 0);
             killed = killed && WIFSIGNALED(status);
         }
-        ASSERT_TRUE(bothSaving) << "the second copy never saved in round " << round;
+        ASSERT_TRUE(bothSaving) << "the copies never saved in round " << round;
         ASSERT_TRUE(killed) << "a saving copy ended in round " << round;
         // The lock file a killed copy left is free: the next open takes it, its close drops it.
-        TreeFileHold next;
-        ASSERT_EQ(next.claim(file), TreeFileHold::Claim::held) << "round " << round;
-        next.release();
-        expectOnePair("round " + std::to_string(round) + ", " + std::to_string(gap / 1000) + " ms apart");
+        for (const std::string& name : {file, secondName}) {
+            TreeFileHold next;
+            ASSERT_EQ(next.claim(name), TreeFileHold::Claim::held) << "round " << round;
+        }
+        expectOnePair("round " + std::to_string(round) + ", " + std::to_string(gap / 1000) + " ms apart",
+                      names);
         if (HasFailure())
             return;
     }
+}
+
+TEST_F(TreePair, TwoCopiesSavingOneTreeNeverInterleaveEvenWhenKilled)
+{
+    saveInMemoryWhenPossible();
+    saveGeneration(0);
+    twoCopiesKilledWhileSaving(100, file, false, {"strom", "strom.rod"});
+}
+
+TEST_F(TreePair, ACopyThroughALinkSavesBesideTheRealFileAndAHardLinkIsNoWayRoundTheLock)
+{
+    saveInMemoryWhenPossible();
+    saveGeneration(0);
+    fs::create_symlink("strom.rod", save / "odkaz.rod");
+    // Through the link the copies take turns on the one pair: every picture lies beside the
+    // real file, none in a folder named after the link.
+    twoCopiesKilledWhileSaving(30, save / "odkaz.rod", false, {"odkaz.rod", "strom", "strom.rod"});
+    if (HasFailure())
+        return;
+    // A second name of the file itself: while the first copy has the tree open, the other is
+    // refused it under that name too, before and after the first one's saves.
+    fs::remove(save / "odkaz.rod");
+    twoCopiesKilledWhileSaving(30, save / "druhy.rod", true, {"druhy.rod", "strom", "strom.rod"});
 }
 
 TEST_F(TreePair, AFolderSetAsideByAnUnfinishedSaveComesBackAtTheNextOpen)
@@ -259,4 +305,122 @@ TEST_F(TreePair, AFileOfTheUsersInTheFoldersPlaceIsNeverReplaced)
     EXPECT_THROW(pair.commit("x"), EInOutError);
     EXPECT_EQ(readBytes(save / "dopis"), "keep");
     EXPECT_FALSE(fileExists(save / "dopis.rod"));
+}
+
+TEST_F(TreePair, WhatThePersonKeepsInThePictureFolderIsCarriedIntoEveryNewOne)
+{
+    saveGeneration(1);
+    const std::map<std::string, std::string> theirs = {
+        {"foto/puvodni_sken.tif", "scan"}, {"Thumbs.db", "thumbs"},
+        {".directory", "[Desktop]"},       {"foto/desktop.ini", "ini"},
+        {"foto/.DS_Store", "mac"},         {"soubory/dopisy/1910.txt", "letter"},
+        {"hlavy/hlava01.jpg", "not ours"}, {"FOTO/foto1.tif", "capitals"},
+    };
+    for (const auto& [name, bytes] : theirs) {
+        fs::create_directories(fs::path(companion + name).parent_path());
+        writeFileAtomic(companion + name, bytes);
+    }
+    // A stored copy the tree no longer has is the program's own, and goes.
+    writeFileAtomic(companion + "foto/foto9.jpg", "an earlier photo");
+    fs::create_symlink("puvodni_sken.tif", companion + "foto/odkaz.tif");
+    const auto scan = fs::status(companion + "foto/puvodni_sken.tif");
+    const auto scanTime = fs::last_write_time(companion + "foto/puvodni_sken.tif");
+
+    for (int g = 2; g <= 3; ++g) {
+        ASSERT_NO_THROW(saveGeneration(g)) << g;
+        for (const auto& [name, bytes] : theirs)
+            EXPECT_EQ(readBytes(companion + name), bytes) << name << ", generation " << g;
+        EXPECT_FALSE(fileExists(companion + "foto/foto9.jpg"));
+        EXPECT_EQ(fs::read_symlink(companion + "foto/odkaz.tif"), "puvodni_sken.tif");
+        EXPECT_EQ(fs::status(companion + "foto/puvodni_sken.tif").permissions(), scan.permissions());
+        EXPECT_EQ(fs::last_write_time(companion + "foto/puvodni_sken.tif"), scanTime);
+        for (const auto& [name, bytes] : expectedMedia(g))
+            EXPECT_EQ(readBytes(companion + name), bytes) << name;
+    }
+    EXPECT_EQ(listFolder(save.path(), "*", ListKind::All), (std::vector<std::string>{"strom", "strom.rod"}));
+
+    // A folder that holds nothing but what a file manager leaves is the tree's as an empty one
+    // is; one with anything else of the person's at its top is not, and stays as it is.
+    fs::create_directories(save / "prazdny");
+    writeFileAtomic(save / "prazdny/.directory", "[Desktop]");
+    ASSERT_NO_THROW(saveGeneration(4, save / "prazdny.rod"));
+    EXPECT_EQ(readBytes(save / "prazdny/.directory"), "[Desktop]");
+    EXPECT_TRUE(fileExists(save / "prazdny/hlavy/hlava0.jpg"));
+    fs::create_directories(save / "cizi/foto");
+    writeFileAtomic(save / "cizi/Thumbs.db", "thumbs");
+    writeFileAtomic(save / "cizi/smlouva.pdf", "keep");
+    EXPECT_TRUE(TreePairSave(save / "cizi.rod", save / "cizi/").foreign());
+    EXPECT_EQ(listFolder(save / "cizi", "*", ListKind::All),
+              (std::vector<std::string>{"Thumbs.db", "foto", "smlouva.pdf"}));
+}
+
+TEST_F(TreePair, ALinkOrASecondNameOfTheFileReachesItsLockAndItsPictures)
+{
+    saveGeneration(0);
+    fs::create_directories(root / "jinde");
+    const std::string link = root / "jinde/odkaz.rod";
+    const std::string second = save / "druhy.rod";
+    fs::create_symlink(file, link);
+    fs::create_hard_link(file, second);
+
+    TreeFileHold first;
+    ASSERT_EQ(first.claim(file), TreeFileHold::Claim::held);
+    TreeFileHold other;
+    EXPECT_EQ(other.claim(link), TreeFileHold::Claim::heldElsewhere);
+    EXPECT_EQ(other.claim(second), TreeFileHold::Claim::heldElsewhere);
+    // After a save the second name still reaches the file the first copy opened.
+    saveGeneration(1);
+    first.remember();
+    EXPECT_EQ(other.claim(second), TreeFileHold::Claim::heldElsewhere);
+    fs::create_hard_link(file, save / "treti.rod");
+    EXPECT_EQ(other.claim(save / "treti.rod"), TreeFileHold::Claim::heldElsewhere);
+    fs::remove(save / "treti.rod");
+
+    // A change in place that keeps the size and the time of the last change is noticed.
+    first.remember();
+    EXPECT_FALSE(first.changedBehindOurBack());
+    const auto written = fs::last_write_time(file);
+    std::string bytes = readBytes(file);
+    bytes.back() ^= 1;
+    std::ofstream(file, std::ios::binary | std::ios::in | std::ios::out) << bytes;
+    fs::last_write_time(file, written);
+    EXPECT_TRUE(first.changedBehindOurBack());
+    first.release();
+    saveGeneration(2);
+
+    // Opened and saved through the link, or through a path that climbs with "..", the tree
+    // keeps its pictures in the folder beside the real file.
+    int g = 2;
+    for (const std::string& name : {link, root / "jinde/../prog/save/strom.rod"}) {
+        Rod tree(name);
+        const LoadReport report = loadCurrentFormat(tree, env);
+        EXPECT_TRUE(report.missingMedia.empty()) << name;
+        EXPECT_EQ(tree.treeName, "g" + std::to_string(g)) << name;
+        EXPECT_EQ(companionFolderOf(name), fs::canonical(save.path()).string() + "/strom/");
+        env.previousTreeFile = name;
+        tree.treeName = "g" + std::to_string(g += 3); // the same media as generation 2
+        const SaveResult r = saveTreeFile(tree, tree.firstPerson, env);
+        EXPECT_TRUE(r.written) << name << ": " << r.error;
+        EXPECT_EQ(generationOnDisk(), g) << name;
+        EXPECT_EQ(mediaIn(companion), expectedMedia(2)) << name;
+    }
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(listFolder(root / "jinde", "*", ListKind::All), std::vector<std::string>{"odkaz.rod"});
+}
+
+TEST_F(TreePair, ARepairLeavesTheFileALivingCopyIsWriting)
+{
+    saveGeneration(0);
+    const std::string writing = file + ".AbC123.tmp~";
+    writeFileAtomic(writing, "half a tree");
+    const int fd = ::open(writing.c_str(), O_RDONLY);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+    fs::create_symlink("strom.rod", save / "odkaz.rod");
+    for (const std::string& name : {file, save / "odkaz.rod"})
+        EXPECT_TRUE(repairInterruptedSave(name, companion));
+    EXPECT_TRUE(fileExists(writing));
+    ::close(fd);
+    EXPECT_TRUE(repairInterruptedSave(file, companion));
+    EXPECT_FALSE(fileExists(writing));
 }

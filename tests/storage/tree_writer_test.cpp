@@ -6,6 +6,7 @@
 #include "storage/tree_file_format.h"
 #include "storage/tree_loader.h"
 #include "system/codec.h"
+#include "system/system_reasons.h"
 #include "tree_file_test_base.h"
 #include "tree_fixtures.h"
 
@@ -264,7 +265,7 @@ TEST_F(TreeWriter, AFullDiskFailsTheWholeSaveAndKeepsTheOnlyCopyOfAPicture)
         EXPECT_FALSE(result.written);
         EXPECT_TRUE(result.missingMedia.empty());
         EXPECT_EQ(result.failedPath, saved("strom/foto/foto0.jpg"));
-        EXPECT_EQ(result.reason, std::strerror(ENOSPC));
+        EXPECT_EQ(result.reason, systemReasonText(ENOSPC));
     }
     // The tree file itself, or the folder's last write: the folder being built is never named.
     for (const char* part : {"strom.rod", "ulozeni.rdk"}) {
