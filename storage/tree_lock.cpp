@@ -29,7 +29,21 @@ FileStamp fileStampOf(const std::string& path)
     stamp.size = st.st_size;
     stamp.modifiedNs = std::int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
     stamp.changedNs = std::int64_t(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
+    stamp.mode = st.st_mode;
+    stamp.links = st.st_nlink;
+    stamp.owner = st.st_uid;
+    stamp.group = st.st_gid;
     return stamp;
+}
+
+bool FileStamp::contentMayDifferFrom(const FileStamp& other) const
+{
+    if (exists != other.exists || device != other.device || inode != other.inode || size != other.size ||
+        modifiedNs != other.modifiedNs)
+        return true;
+    const bool statusExplained =
+        mode != other.mode || links != other.links || owner != other.owner || group != other.group;
+    return changedNs != other.changedNs && !statusExplained;
 }
 
 namespace {
@@ -159,7 +173,7 @@ void TreeFileHold::release()
 bool TreeFileHold::changedBehindOurBack() const
 {
     const FileStamp now = fileStampOf(file_);
-    return now.exists && now != stamp_;
+    return now.exists && now.contentMayDifferFrom(stamp_);
 }
 
 void TreeFileHold::takeOver(TreeFileHold& other)

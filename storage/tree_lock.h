@@ -21,9 +21,17 @@ struct FileStamp {
     std::uint64_t inode = 0;
     std::int64_t size = 0;
     std::int64_t modifiedNs = 0;
-    // A change in place that keeps the size and the modification time still moves this.
+    // A change in place that keeps the size and the modification time still moves this, as do
+    // a change of the permissions, the owner or the number of names, which are kept beside it.
     std::int64_t changedNs = 0;
+    std::uint32_t mode = 0;
+    std::uint64_t links = 0;
+    std::uint32_t owner = 0;
+    std::uint32_t group = 0;
     bool operator==(const FileStamp&) const = default;
+    // Whether the content may differ: another file, size or modification time, or a status
+    // change that no change of the permissions, the owner or the names explains.
+    bool contentMayDifferFrom(const FileStamp& other) const;
 };
 FileStamp fileStampOf(const std::string& path);
 

@@ -180,6 +180,14 @@ TEST_F(TreeWriter, AFileThatCannotBeWrittenIsAnsweredAndTheOldPairStays)
     EXPECT_FALSE(directoryExists(saved("strom.ukladani~")));
     EXPECT_FALSE(directoryExists(saved("strom.puvodni~")));
     EXPECT_EQ(listFolder(saved(""), "strom.rod.*", ListKind::All), std::vector<std::string>{});
+
+    // A name the system takes, but not with the save's temporary ending: refused with why.
+    tree.fileName = saved(std::string(245, 'd') + ".rod");
+    const SaveResult tooLong = saveTreeFile(tree, shown, env);
+    EXPECT_FALSE(tooLong.written);
+    EXPECT_EQ(tooLong.failedPath, tree.fileName);
+    EXPECT_EQ(tooLong.reason, systemReasonText(ENAMETOOLONG));
+    EXPECT_EQ(listFolder(saved(""), "ddd*", ListKind::All), std::vector<std::string>{});
 }
 
 TEST_F(TreeWriter, ATreeNamedLikeTheSaveFolderNeverWipesTheSavedTrees)
