@@ -7,6 +7,7 @@
 #include "shell/scroll.h"
 #include "storage/tree_file_format.h"
 #include "system/exceptions.h"
+#include "system/system_reasons.h"
 #include "toolkit/application.h"
 #include "toolkit/dialogs.h"
 
@@ -21,6 +22,15 @@ std::string tooOldMessage(MainFrame& main, const std::string& versionLine)
                "Data do této verze jsou přenosná z verzí počínaje číslem 1.0.13. Uložte vaše data v "
                "některé z těchto novějších verzí, aby se dále dala přenést do této. Děkuji za "
                "pochopení.");
+}
+
+// A tree file the system does not let the program read: the program's words with the system's
+// reason in Czech, where the system gave one.
+std::string unreadableTreeFileMessage(MainFrame& main, const std::string& fileName, const EInOutError& e)
+{
+    const std::string why = systemReasonText(e.ErrorCode);
+    return main.langText("chyby", "nelzePrecist", "Nepodařilo se přečíst:") + " " + fileName + "\n" +
+           (why.empty() ? e.Message() : why);
 }
 
 } // namespace
@@ -43,6 +53,8 @@ int MainFrame::openTree(const std::string& fileName)
         versionLine = readVersionLine(fileName);
     } catch (const EDamagedTreeFile&) {
         return refuse(damagedTreeFileMessage(*this, fileName));
+    } catch (const EInOutError& e) {
+        return refuse(unreadableTreeFileMessage(*this, fileName, e));
     } catch (const Exception& e) {
         return refuse(e.what());
     }

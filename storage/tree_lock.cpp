@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -116,6 +117,20 @@ void TreeFileHold::remember()
             kept.push_back(fd);
     }
     fileLocks_ = std::move(kept);
+}
+
+bool TreeFileHold::on(const std::string& treeFile) const
+{
+    if (file_.empty() || treeFile.empty())
+        return false;
+    if (file_ == treeFile)
+        return true;
+    std::error_code ec;
+    const std::filesystem::path held = std::filesystem::weakly_canonical(savedTreeTarget(file_), ec);
+    if (ec)
+        return false;
+    const std::filesystem::path asked = std::filesystem::weakly_canonical(savedTreeTarget(treeFile), ec);
+    return !ec && held == asked;
 }
 
 void TreeFileHold::unlockTheFiles()

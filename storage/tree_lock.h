@@ -57,8 +57,9 @@ public:
     void release();
     // This hold becomes `other`'s, which is left holding nothing.
     void takeOver(TreeFileHold& other);
-    // Whether this hold is on `treeFile` (held or not lockable there).
-    bool on(const std::string& treeFile) const { return !file_.empty() && file_ == treeFile; }
+    // Whether this hold is on `treeFile` (held or not lockable there), by whatever link or
+    // spelling of the path it is reached.
+    bool on(const std::string& treeFile) const;
 
     // The file as it is now is the one this copy read or wrote; a file that a save put in its
     // place is locked too.

@@ -168,7 +168,7 @@ void replaceFile(const std::string& path, const std::function<bool(int fd)>& fil
     // close until the rename: whoever clears away what a killed writer left (isReplacementLeftover)
     // tells a living writer's file by its lock and leaves it.
     ::flock(fd, LOCK_EX | LOCK_NB);
-    const int held = ::dup(fd);
+    const int held = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
     takeOverAttributes(fd, path);
     bool ok = fill(fd);
     int err = errno;

@@ -250,6 +250,17 @@ TEST_F(FileCommands, SaveAsWritesUnderTheNewNameAndSaveKeepsIt)
     script.cancelFile();
     user::click(hl().UlozitJako1);
     EXPECT_EQ(hl().tree->fileName, folder() + "save/prvni.rod");
+
+    // Another name of the same file is this copy's own: saved through, with no question.
+    std::filesystem::create_symlink("prvni.rod", folder() + "save/odkaz.rod");
+    const std::string before = readFileBytes(folder() + "save/prvni.rod");
+    user::type(g().nazevED, "Přes odkaz");
+    script.file(folder() + "save/odkaz.rod");
+    user::click(hl().UlozitJako1);
+    EXPECT_EQ(hl().tree->fileName, folder() + "save/odkaz.rod");
+    EXPECT_TRUE(script.messageTexts().empty());
+    EXPECT_NE(readFileBytes(folder() + "save/prvni.rod"), before);
+    EXPECT_FALSE(exists(folder() + "save/odkaz"));
 }
 
 TEST_F(FileCommands, AReadOnlyTreeFileStaysAndAnotherNameIsOffered)
