@@ -32,7 +32,7 @@
 
 void MainFrame::applyDialogTexts()
 {
-    WindowTexts t(*this, "popup");
+    WindowTexts t(*this);
     t.applyIfMade(VymazFotoFORM);
     t.applyIfMade(formularFORM);
     t.applyIfMade(vyhledanoFORM);
@@ -59,8 +59,7 @@ void MainFrame::applyDialogTexts()
     t.applyIfMade(anoNe);
     t.applyIfMade(anoNeStorno);
     t.applyIfMade(FTextFORM);
-    t.caption(VymazPopup1, "vymaz", "Vymaž");
-    t.caption(ZpetPopup1, "zadnaAkce", "Žádná akce");
+    t.apply(popupTexts());
     t.applyIfMade(kalendarFORM);
     t.applyIfMade(tipFORM);
 }
