@@ -8,11 +8,10 @@ TanoNe* anoNe = nullptr;
 TanoNe::TanoNe() : TForm("anoNe")
 {
     claimGlobalWindow(anoNe, this);
+    showCzechTexts(texts());
     layoutQuestionWindow(*this, Label1, {&anoBT, &neBT});
-    anoBT.Caption = "Ano";
     anoBT.ModalResult = mrYes;
     anoBT.Default = true;
-    neBT.Caption = "Ne";
     neBT.ModalResult = mrNo;
     neBT.Cancel = true;
 }
@@ -20,4 +19,13 @@ TanoNe::TanoNe() : TForm("anoNe")
 TanoNe::~TanoNe()
 {
     releaseGlobalWindow(anoNe, this);
+}
+
+WindowTextList TanoNe::texts()
+{
+    return {kCommonTextSection,
+            {
+                WindowText::yes(anoBT),
+                WindowText::no(neBT),
+            }};
 }

@@ -8,13 +8,11 @@ TanoNeStorno* anoNeStorno = nullptr;
 TanoNeStorno::TanoNeStorno() : TForm("anoNeStorno")
 {
     claimGlobalWindow(anoNeStorno, this);
+    showCzechTexts(texts());
     layoutQuestionWindow(*this, Label1, {&anoBT, &neBT, &stornoBT});
-    anoBT.Caption = "Ano";
     anoBT.ModalResult = mrYes;
     anoBT.Default = true;
-    neBT.Caption = "Ne";
     neBT.ModalResult = mrNo;
-    stornoBT.Caption = "Storno";
     stornoBT.ModalResult = mrCancel;
     stornoBT.Cancel = true;
 }
@@ -22,4 +20,14 @@ TanoNeStorno::TanoNeStorno() : TForm("anoNeStorno")
 TanoNeStorno::~TanoNeStorno()
 {
     releaseGlobalWindow(anoNeStorno, this);
+}
+
+WindowTextList TanoNeStorno::texts()
+{
+    return {kCommonTextSection,
+            {
+                WindowText::yes(anoBT),
+                WindowText::no(neBT),
+                WindowText::cancel(stornoBT),
+            }};
 }

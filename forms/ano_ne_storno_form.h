@@ -3,11 +3,14 @@
 // into Label1 and reads the modal result: 6 yes, 7 no, 2 cancel (also Esc).
 #include "toolkit/form.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 class TanoNeStorno : public TForm {
 public:
     TanoNeStorno();
     ~TanoNeStorno() override;
+    // The texts a language replaces, in the order they are looked up.
+    WindowTextList texts();
 
     TLabel Label1{this, "Label1"};
     TButton anoBT{this, "anoBT"};

@@ -4,6 +4,7 @@
 
 TbarvyFORMLayout::TbarvyFORMLayout() : TForm("barvyFORM")
 {
+    showCzechTexts(texts());
     Caption = "Lipoveta";
     SetBounds(0, 0, 300, 270);
     BorderStyle = TFormBorderStyle::bsDialog;
@@ -13,25 +14,19 @@ TbarvyFORMLayout::TbarvyFORMLayout() : TForm("barvyFORM")
     barvyLB.SetBounds(12, 8, 276, 40);
     barvyLB.AutoSize = false;
     barvyLB.WordWrap = true;
-    barvyLB.Caption =
-        "Zde můžete nastavit barvy, kterými jsou zvýrazňovány příbuzenské vztahy v seznamu osob.";
 
     struct Row {
         TButton& button;
-        const char* caption;
         TLabel& sample;
     };
     const Row rows[] = {
-        {aktivniBT, "Aktivní osoba", aktivniLB},    {rodiceBT, "(pra)Rodiče", rodiceLB},
-        {detiBT, "Děti (vnuci)", detiLB},           {partneriBT, "Partneři", partneriLB},
-        {sourozenciBT, "Sourozenci", sourozenciLB},
+        {aktivniBT, aktivniLB},   {rodiceBT, rodiceLB},         {detiBT, detiLB},
+        {partneriBT, partneriLB}, {sourozenciBT, sourozenciLB},
     };
     int top = 56;
     for (const Row& r : rows) {
         r.button.SetBounds(12, top, 120, 25);
-        r.button.Caption = r.caption;
         r.sample.SetBounds(150, top + 6, 120, 13);
-        r.sample.Caption = "Ukázka";
         top += 30;
     }
     // The active person's row is drawn on black, so its sample is too.
@@ -39,6 +34,28 @@ TbarvyFORMLayout::TbarvyFORMLayout() : TForm("barvyFORM")
     aktivniLB.Transparent = false;
 
     puvodniBT.SetBounds(12, top + 6, 120, 25);
-    puvodniBT.Caption = "Původní";
     placeOkButton(okBT, 190, top + 6, 90);
+}
+
+WindowTextList TbarvyFORMLayout::texts()
+{
+    // One sample text for the five colour samples.
+    const char* const sample = "Ukázka";
+    return {"barvyVztahu",
+            {
+                WindowText::caption(barvyLB, "popis",
+                                    "Zde můžete nastavit barvy, kterými jsou zvýrazňovány příbuzenské vztahy "
+                                    "v seznamu osob."),
+                WindowText::caption(aktivniBT, "aktivni", "Aktivní osoba"),
+                WindowText::caption(rodiceBT, "rodice", "(pra)Rodiče"),
+                WindowText::caption(detiBT, "deti", "Děti (vnuci)"),
+                WindowText::caption(partneriBT, "partneri", "Partneři"),
+                WindowText::caption(sourozenciBT, "sourozenci", "Sourozenci"),
+                WindowText::caption(aktivniLB, "ukazka", sample),
+                WindowText::caption(rodiceLB, "ukazka", sample),
+                WindowText::caption(detiLB, "ukazka", sample),
+                WindowText::caption(partneriLB, "ukazka", sample),
+                WindowText::caption(sourozenciLB, "ukazka", sample),
+                WindowText::caption(puvodniBT, "puvodni", "Původní"),
+            }};
 }

@@ -5,10 +5,13 @@
 #include "toolkit/dialogs.h"
 #include "toolkit/form.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 class TbarvyFORMLayout : public TForm {
 public:
     TbarvyFORMLayout();
+    // The texts a language replaces, in the order they are looked up.
+    WindowTextList texts();
 
     TLabel barvyLB{this, "barvyLB"};
     TButton aktivniBT{this, "aktivniBT"};

@@ -4,6 +4,7 @@
 
 TcasoveObdobiFORMLayout::TcasoveObdobiFORMLayout() : TForm("casoveObdobiFORM")
 {
+    showCzechTexts(texts());
     Caption = "Lipoveta";
     BorderStyle = TFormBorderStyle::bsDialog;
     CloseBox = false;
@@ -11,15 +12,23 @@ TcasoveObdobiFORMLayout::TcasoveObdobiFORMLayout() : TForm("casoveObdobiFORM")
     SetBounds(0, 0, 313, 113);
 
     textLB.SetBounds(8, 12, 26, 13);
-    textLB.Caption = "Text:";
     textCB.SetBounds(40, 8, 265, 21);
     textCB.setSorted(true);
     odLB.SetBounds(8, 44, 18, 13);
-    odLB.Caption = "Od:";
     odED.SetBounds(40, 40, 105, 21);
     doLB.SetBounds(160, 44, 18, 13);
-    doLB.Caption = "Do:";
     doED.SetBounds(200, 40, 105, 21);
     placeOkStornoButtons(okBT, stornoBT, 72, 166, 78);
     okBT.TabStop = false;
+}
+
+WindowTextList TcasoveObdobiFORMLayout::texts()
+{
+    return {"casoveObdobi",
+            {
+                WindowText::caption(textLB, "text", "Text:"),
+                WindowText::caption(odLB, "od", "Od:"),
+                WindowText::caption(doLB, "do", "Do:"),
+                WindowText::cancel(stornoBT),
+            }};
 }

@@ -3,10 +3,13 @@
 // from and to. Behaviour lives in TcasoveObdobiFORM (shell/value_dialogs.h).
 #include "toolkit/form.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 class TcasoveObdobiFORMLayout : public TForm {
 public:
     TcasoveObdobiFORMLayout();
+    // The texts a language replaces, in the order they are looked up.
+    WindowTextList texts();
 
     TLabel textLB{this, "textLB"};
     TComboBox textCB{this, "textCB"};

@@ -7,7 +7,7 @@ TcekejFORM* cekejFORM = nullptr;
 TcekejFORM::TcekejFORM() : TForm("cekejFORM")
 {
     claimGlobalWindow(cekejFORM, this);
-    Caption = "Prosím čekejte...";
+    showCzechTexts(texts());
     BorderStyle = TFormBorderStyle::bsDialog;
     CloseBox = false;
     Position = TPosition::poScreenCenter;
@@ -21,4 +21,12 @@ TcekejFORM::TcekejFORM() : TForm("cekejFORM")
 TcekejFORM::~TcekejFORM()
 {
     releaseGlobalWindow(cekejFORM, this);
+}
+
+WindowTextList TcekejFORM::texts()
+{
+    return {kCommonTextSection,
+            {
+                WindowText::caption(*this, "prosimCekejte", "Prosím čekejte..."),
+            }};
 }

@@ -7,7 +7,8 @@ void placeCheckBoxColumns(std::initializer_list<CheckBoxChoice> choices, const C
     for (const CheckBoxChoice& c : choices) {
         c.box.SetBounds(columns.left + (index / perColumn) * columns.columnStep,
                         columns.top + (index % perColumn) * columns.rowStep, columns.width, 17);
-        c.box.Caption = c.caption;
+        if (c.caption)
+            c.box.Caption = c.caption;
         c.box.setChecked(c.checked);
         ++index;
     }

@@ -7,7 +7,7 @@
 
 struct CheckBoxChoice {
     TCheckBox& box;
-    const char* caption;
+    const char* caption; // nullptr: the window's texts give it
     bool checked;
 };
 

@@ -9,47 +9,43 @@ TcoExportovatFORM* coExportovatFORM = nullptr;
 TcoExportovatFORM::TcoExportovatFORM() : TForm("coExportovatFORM")
 {
     claimGlobalWindow(coExportovatFORM, this);
-    Caption = "Export TXT";
+    showCzechTexts(texts());
     BorderStyle = TFormBorderStyle::bsDialog;
     Position = TPosition::poScreenCenter;
     SetBounds(0, 0, 440, 408);
 
     coExportovatGROUP.SetBounds(8, 8, 424, 310);
-    coExportovatGROUP.Caption = "Co exportovat?";
     // In the order the columns are written: down the left half, then down the right one.
     placeCheckBoxColumns(
         {
-            {jmenoEx, "Jméno", true},
-            {prijmeniEx, "Příjmení", true},
-            {rodneEx, "Rodné příjmení", true},
-            {pohlaviEx, "Pohlaví", false},
-            {identifikatorEx, "Identifikátor", false},
-            {datumNarozeniEx, "Datum narození", true},
-            {mistoNarozeniEx, "Místo narození", true},
-            {datumUmrtiEx, "Datum úmrtí", true},
-            {mistoUmrtiEx, "Místo úmrtí", true},
-            {mistoPohrbeniEx, "Místo pohřbení", false},
-            {pricinaUmrtiEx, "Příčina úmrtí", false},
-            {idOtecEx, "ID otce", false},
-            {idMatkyEx, "ID matky", false},
-            {idPartneraEx, "ID partnera", false},
-            {bydlisteEx, "Bydliště", false},
-            {vzdelaniEx, "Vzdělání", false},
-            {povolaniEx, "Povolání", false},
-            {vyznaniEx, "Vyznání", false},
-            {krestEx, "Křest", false},
-            {narodnostEx, "Národnost", false},
-            {statniPrislusnostEx, "Státní příslušnost", false},
-            {emailEx, "Email", false},
-            {telefonEx, "Telefon", false},
-            {wwwEx, "WWW", false},
+            {jmenoEx, nullptr, true},
+            {prijmeniEx, nullptr, true},
+            {rodneEx, nullptr, true},
+            {pohlaviEx, nullptr, false},
+            {identifikatorEx, nullptr, false},
+            {datumNarozeniEx, nullptr, true},
+            {mistoNarozeniEx, nullptr, true},
+            {datumUmrtiEx, nullptr, true},
+            {mistoUmrtiEx, nullptr, true},
+            {mistoPohrbeniEx, nullptr, false},
+            {pricinaUmrtiEx, nullptr, false},
+            {idOtecEx, nullptr, false},
+            {idMatkyEx, nullptr, false},
+            {idPartneraEx, nullptr, false},
+            {bydlisteEx, nullptr, false},
+            {vzdelaniEx, nullptr, false},
+            {povolaniEx, nullptr, false},
+            {vyznaniEx, nullptr, false},
+            {krestEx, nullptr, false},
+            {narodnostEx, nullptr, false},
+            {statniPrislusnostEx, nullptr, false},
+            {emailEx, nullptr, false},
+            {telefonEx, nullptr, false},
+            {wwwEx, nullptr, false},
         },
         {.left = 12, .top = 22, .width = 198, .rowStep = 23, .rows = 12, .columnStep = 206});
     oddelovacRADIO.SetBounds(8, 326, 424, 42);
-    oddelovacRADIO.Caption = "Oddělovač položek";
     oddelovacRADIO.Columns = 2;
-    oddelovacRADIO.Items.Add("mezera");
-    oddelovacRADIO.Items.Add("tabulátor");
     oddelovacRADIO.setItemIndex(1);
     placeOkStornoButtons(okBT, stornoBT, 276, 357, 376);
 }
@@ -57,4 +53,41 @@ TcoExportovatFORM::TcoExportovatFORM() : TForm("coExportovatFORM")
 TcoExportovatFORM::~TcoExportovatFORM()
 {
     releaseGlobalWindow(coExportovatFORM, this);
+}
+
+WindowTextList TcoExportovatFORM::texts()
+{
+    return {"exportTXT",
+            {
+                WindowText::caption(*this, "ExportTXT", "Export TXT"),
+                WindowText::caption(coExportovatGROUP, "coExportovat", "Co exportovat?"),
+                WindowText::caption(jmenoEx, "jmeno", "Jméno").in("hledej"),
+                WindowText::caption(prijmeniEx, "prijmeni", "Příjmení").in("hledej"),
+                WindowText::caption(rodneEx, "rodnePrijmeni", "Rodné příjmení").in("hledej"),
+                WindowText::caption(pohlaviEx, "pohlavi", "Pohlaví"),
+                WindowText::caption(identifikatorEx, "identifikator", "Identifikátor"),
+                WindowText::caption(datumNarozeniEx, "datumNarozeni", "Datum narození").in("hledej"),
+                WindowText::caption(mistoNarozeniEx, "mistoNarozeni", "Místo narození").in("hledej"),
+                WindowText::caption(datumUmrtiEx, "datumUmrti", "Datum úmrtí").in("hledej"),
+                WindowText::caption(mistoUmrtiEx, "mistoUmrti", "Místo úmrtí").in("hledej"),
+                WindowText::caption(mistoPohrbeniEx, "mistoPohrbeni", "Místo pohřbení").in("hledej"),
+                WindowText::caption(pricinaUmrtiEx, "pricinaUmrti", "Příčina úmrtí").in("hledej"),
+                WindowText::caption(idOtecEx, "idotec", "ID otce"),
+                WindowText::caption(idMatkyEx, "idmatka", "ID matky"),
+                WindowText::caption(idPartneraEx, "idpartner", "ID partnera"),
+                WindowText::caption(bydlisteEx, "bydliste", "Bydliště").in("hledej"),
+                WindowText::caption(vzdelaniEx, "vzdelani", "Vzdělání").in("hledej"),
+                WindowText::caption(povolaniEx, "povolani", "Povolání").in("hledej"),
+                WindowText::caption(vyznaniEx, "vyznani", "Vyznání"),
+                WindowText::caption(krestEx, "krest", "Křest"),
+                WindowText::caption(narodnostEx, "narodnost", "Národnost"),
+                WindowText::caption(statniPrislusnostEx, "statniPrislusnost", "Státní příslušnost"),
+                WindowText::caption(emailEx, "email", "Email"),
+                WindowText::caption(telefonEx, "telefon", "Telefon"),
+                WindowText::caption(wwwEx, "www", "WWW"),
+                WindowText::caption(oddelovacRADIO, "oddelovac", "Oddělovač položek"),
+                WindowText::item(oddelovacRADIO.Items, 0, "mezera", "mezera"),
+                WindowText::item(oddelovacRADIO.Items, 1, "tabulator", "tabulátor"),
+                WindowText::cancel(stornoBT),
+            }};
 }

@@ -3,11 +3,14 @@
 // a tab). The window lives for the whole run, so the choices carry over. OK gives 1, Storno 2.
 #include "toolkit/form.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 class TcoExportovatFORM : public TForm {
 public:
     TcoExportovatFORM();
     ~TcoExportovatFORM() override;
+    // The texts a language replaces, in the order they are looked up.
+    WindowTextList texts();
 
     TGroupBox coExportovatGROUP{this, "coExportovatGROUP"};
     TCheckBox jmenoEx{&coExportovatGROUP, "jmenoEx"};

@@ -9,6 +9,7 @@ TcoVHtmlFORM* coVHtmlFORM = nullptr;
 TcoVHtmlFORM::TcoVHtmlFORM() : TForm("coVHtmlFORM")
 {
     claimGlobalWindow(coVHtmlFORM, this);
+    showCzechTexts(texts());
     Caption = "HTML";
     BorderStyle = TFormBorderStyle::bsDialog;
     CloseBox = false;
@@ -16,18 +17,17 @@ TcoVHtmlFORM::TcoVHtmlFORM() : TForm("coVHtmlFORM")
     SetBounds(0, 0, 260, 290);
 
     coZobrazitGROUP.SetBounds(8, 8, 244, 240);
-    coZobrazitGROUP.Caption = "Co se má vyplňovat?";
     placeCheckBoxColumns(
         {
-            {fotkaCH, "Fotografie", true},
-            {identifikatorCH, "Identifikátor", false},
-            {narozeniCH, "Informace o narození", true},
-            {umrtiCH, "Informace o úmrtí", true},
-            {snatkyCH, "Informace o sňatcích", true},
-            {bydlisteCH, "Bydliště", true},
-            {vzdelaniCH, "Vzdělání", true},
-            {povolaniCH, "Povolání", true},
-            {kontaktyCH, "Kontakty", false},
+            {fotkaCH, nullptr, true},
+            {identifikatorCH, nullptr, false},
+            {narozeniCH, nullptr, true},
+            {umrtiCH, nullptr, true},
+            {snatkyCH, nullptr, true},
+            {bydlisteCH, nullptr, true},
+            {vzdelaniCH, nullptr, true},
+            {povolaniCH, nullptr, true},
+            {kontaktyCH, nullptr, false},
         },
         {.left = 12, .top = 22, .width = 224, .rowStep = 24});
     placeOkStornoButtons(OKBtn, stornoBT, 48, 137, 257);
@@ -36,4 +36,22 @@ TcoVHtmlFORM::TcoVHtmlFORM() : TForm("coVHtmlFORM")
 TcoVHtmlFORM::~TcoVHtmlFORM()
 {
     releaseGlobalWindow(coVHtmlFORM, this);
+}
+
+WindowTextList TcoVHtmlFORM::texts()
+{
+    return {"coVHTML",
+            {
+                WindowText::caption(coZobrazitGROUP, "coVyplnovat", "Co se má vyplňovat?"),
+                WindowText::caption(fotkaCH, "fotka", "Fotografie"),
+                WindowText::caption(identifikatorCH, "identifikator", "Identifikátor"),
+                WindowText::caption(narozeniCH, "narozeni", "Informace o narození"),
+                WindowText::caption(umrtiCH, "umrti", "Informace o úmrtí"),
+                WindowText::caption(snatkyCH, "snatky", "Informace o sňatcích"),
+                WindowText::caption(bydlisteCH, "bydliste", "Bydliště"),
+                WindowText::caption(vzdelaniCH, "vzdelani", "Vzdělání"),
+                WindowText::caption(povolaniCH, "povolani", "Povolání"),
+                WindowText::caption(kontaktyCH, "kontakty", "Kontakty"),
+                WindowText::cancel(stornoBT),
+            }};
 }

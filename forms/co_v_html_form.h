@@ -3,11 +3,14 @@
 // run, so the ticks carry over. OK gives 1, Storno 2; no close box.
 #include "toolkit/form.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 class TcoVHtmlFORM : public TForm {
 public:
     TcoVHtmlFORM();
     ~TcoVHtmlFORM() override;
+    // The texts a language replaces, in the order they are looked up.
+    WindowTextList texts();
 
     TGroupBox coZobrazitGROUP{this, "coZobrazitGROUP"};
     TCheckBox fotkaCH{&coZobrazitGROUP, "fotkaCH"};

@@ -8,6 +8,7 @@ TcoVyplnitFORM* coVyplnitFORM = nullptr;
 TcoVyplnitFORM::TcoVyplnitFORM() : TForm("coVyplnitFORM")
 {
     claimGlobalWindow(coVyplnitFORM, this);
+    showCzechTexts(texts());
     Caption = "Hromadné vyplňování";
     BorderStyle = TFormBorderStyle::bsDialog;
     Position = TPosition::poScreenCenter;
@@ -22,4 +23,12 @@ TcoVyplnitFORM::TcoVyplnitFORM() : TForm("coVyplnitFORM")
 TcoVyplnitFORM::~TcoVyplnitFORM()
 {
     releaseGlobalWindow(coVyplnitFORM, this);
+}
+
+WindowTextList TcoVyplnitFORM::texts()
+{
+    return {"skupiny",
+            {
+                WindowText::cancel(stornoBT),
+            }};
 }

@@ -3,11 +3,14 @@
 // OK gives 1, Storno 2.
 #include "toolkit/form.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 class TcoVyplnitFORM : public TForm {
 public:
     TcoVyplnitFORM();
     ~TcoVyplnitFORM() override;
+    // The texts a language replaces, in the order they are looked up.
+    WindowTextList texts();
 
     TLabel zadejteLB{this, "zadejteLB"};
     TEdit zadejteED{this, "zadejteED"};

@@ -7,6 +7,7 @@ TdvojiteSpusteniFORM* dvojiteSpusteniFORM = nullptr;
 TdvojiteSpusteniFORM::TdvojiteSpusteniFORM() : TForm("dvojiteSpusteniFORM")
 {
     claimGlobalWindow(dvojiteSpusteniFORM, this);
+    showCzechTexts(texts());
     Caption = "Lipoveta";
     BorderStyle = TFormBorderStyle::bsDialog;
     CloseBox = false;
@@ -17,19 +18,27 @@ TdvojiteSpusteniFORM::TdvojiteSpusteniFORM() : TForm("dvojiteSpusteniFORM")
     varovaniLB.AutoSize = false;
     varovaniLB.WordWrap = true;
     varovaniLB.Alignment = TLabel::taCenter;
-    varovaniLB.Caption =
-        "Buď se pokoušíte spustit program vícekrát najednou nebo nebyl při posledním spuštění řádně "
-        "ukončen. Jestliže program již běží, další spuštění může vést ke ztrátě dat, proto se v tom "
-        "případě doporučuje program ukončit.";
     ukoncitBT.SetBounds(12, 108, 203, 27);
-    ukoncitBT.Caption = "Program již jednou běží, ukončit";
     ukoncitBT.ModalResult = mrAbort;
     pokracovatBT.SetBounds(226, 108, 203, 27);
-    pokracovatBT.Caption = "Minule nastala chyba, pokračovat";
     pokracovatBT.ModalResult = mrIgnore;
 }
 
 TdvojiteSpusteniFORM::~TdvojiteSpusteniFORM()
 {
     releaseGlobalWindow(dvojiteSpusteniFORM, this);
+}
+
+WindowTextList TdvojiteSpusteniFORM::texts()
+{
+    return {
+        "dvojiteSpusteni",
+        {
+            WindowText::caption(varovaniLB, "varovani",
+                                "Buď se pokoušíte spustit program vícekrát najednou nebo nebyl při posledním "
+                                "spuštění řádně ukončen. Jestliže program již běží, další spuštění může vést "
+                                "ke ztrátě dat, proto se v tom případě doporučuje program ukončit."),
+            WindowText::caption(ukoncitBT, "ukoncit", "Program již jednou běží, ukončit"),
+            WindowText::caption(pokracovatBT, "pokracovat", "Minule nastala chyba, pokračovat"),
+        }};
 }

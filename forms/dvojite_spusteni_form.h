@@ -4,11 +4,14 @@
 // box and no cancel button, so only the two buttons end it.
 #include "toolkit/form.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 class TdvojiteSpusteniFORM : public TForm {
 public:
     TdvojiteSpusteniFORM();
     ~TdvojiteSpusteniFORM() override;
+    // The texts a language replaces, in the order they are looked up.
+    WindowTextList texts();
 
     TLabel varovaniLB{this, "varovaniLB"};
     TButton ukoncitBT{this, "ukoncitBT"};

@@ -4,11 +4,14 @@
 // gives 2.
 #include "toolkit/form.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 class TformularFORM : public TForm {
 public:
     TformularFORM();
     ~TformularFORM() override;
+    // The texts a language replaces, in the order they are looked up.
+    WindowTextList texts();
 
     TLabel jakouAkciLB{this, "jakouAkciLB"};
     TButton zobrazAktivniBT{this, "zobrazAktivniBT"};

@@ -4,7 +4,7 @@
 
 TFTextFORMLayout::TFTextFORMLayout() : TForm("FTextFORM")
 {
-    Caption = "Vkládaný text";
+    showCzechTexts(texts());
     BorderStyle = TFormBorderStyle::bsDialog;
     Position = TPosition::poScreenCenter;
     SetBounds(0, 0, 297, 97);
@@ -15,4 +15,14 @@ TFTextFORMLayout::TFTextFORMLayout() : TForm("FTextFORM")
     placeOkStornoButtons(okBT, stornoBT, 56, 166, 62);
     okBT.TabStop = false;
     stornoBT.TabStop = false;
+}
+
+WindowTextList TFTextFORMLayout::texts()
+{
+    return {"FText",
+            {
+                WindowText::caption(*this, "vkladanyText", "Vkládaný text"),
+                WindowText::caption(vkladanyTextLB, "zadejte", "Zadejte vkládaný text"),
+                WindowText::cancel(stornoBT),
+            }};
 }

@@ -3,10 +3,13 @@
 // TFTextFORM (shell/value_dialogs.h).
 #include "toolkit/form.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 class TFTextFORMLayout : public TForm {
 public:
     TFTextFORMLayout();
+    // The texts a language replaces, in the order they are looked up.
+    WindowTextList texts();
 
     TLabel vkladanyTextLB{this, "vkladanyTextLB"};
     TEdit vkladanyTextED{this, "vkladanyTextED"};

@@ -5,11 +5,14 @@
 #include "toolkit/commonctrls.h"
 #include "toolkit/pagecontrol.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 struct DalsiSheet {
     explicit DalsiSheet(TTabSheet& sheet);
     DalsiSheet(const DalsiSheet&) = delete;
     DalsiSheet& operator=(const DalsiSheet&) = delete;
+    // The texts a language replaces, the tab's title first, in the order they are looked up.
+    WindowTextList texts();
 
     TTabSheet& sheet;
     TLabel vyznaniLB{&sheet, "vyznaniLB"};

@@ -4,11 +4,14 @@
 #include "toolkit/lists.h"
 #include "toolkit/pagecontrol.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 struct DoplnujiciSheet {
     explicit DoplnujiciSheet(TTabSheet& sheet);
     DoplnujiciSheet(const DoplnujiciSheet&) = delete;
     DoplnujiciSheet& operator=(const DoplnujiciSheet&) = delete;
+    // The texts a language replaces, the tab's title first, in the order they are looked up.
+    WindowTextList texts();
 
     TTabSheet& sheet;
     TLabel doplnujiciTextyLB{&sheet, "doplnujiciTextyLB"};

@@ -2,7 +2,8 @@
 
 ThlavniForm::ThlavniForm() : TForm("hlavni")
 {
-    Caption = "Kinvelor 1.0.18";
+    for (const WindowTextList& texts : {menuTexts(), toolTexts(), listPanelTexts(), popupTexts()})
+        showCzechTexts(texts);
     SetBounds(0, 0, 1016, 671);
     Position = TPosition::poScreenCenter;
     Menu = &MainMenu1;
@@ -46,27 +47,19 @@ ThlavniForm::ThlavniForm() : TForm("hlavni")
     toolBar.BevelOuter = TPanel::bvNone;
     struct Tool {
         TSpeedButton& button;
-        const char* hint;
         TStandardGlyph glyph;
     };
     const Tool tools[] = {
-        {NovyBT, "Začít nový lipoveta", TStandardGlyph::NewFile},
-        {OtevritBT, "Otevřít lipoveta", TStandardGlyph::Open},
-        {UlozitBT, "Uložit stav lipovetau na disk", TStandardGlyph::Save},
-        {UlozitJakoBT, "Uložit stav lipovetau na disk pod jménem", TStandardGlyph::SaveAs},
-        {ZavritBT, "Zavřít lipoveta", TStandardGlyph::Close},
-        {ZpetBT, "Krok zpět", TStandardGlyph::Undo},
-        {ZnovuBT, "Krok vpřed", TStandardGlyph::Redo},
-        {NapovedaBT, "Spustit nápovědu", TStandardGlyph::Help},
-        {NovaOsobaBT, "Přidat novou osobu", TStandardGlyph::Add},
-        {SmazOsobuBT, "Smazat aktivní osobu", TStandardGlyph::Delete},
-        {HledejBT, "Funkce hledání", TStandardGlyph::Find},
-        {LineskopBT, "Spustit program Lineskop na zobrazování dat", TStandardGlyph::Chart},
+        {NovyBT, TStandardGlyph::NewFile},  {OtevritBT, TStandardGlyph::Open},
+        {UlozitBT, TStandardGlyph::Save},   {UlozitJakoBT, TStandardGlyph::SaveAs},
+        {ZavritBT, TStandardGlyph::Close},  {ZpetBT, TStandardGlyph::Undo},
+        {ZnovuBT, TStandardGlyph::Redo},    {NapovedaBT, TStandardGlyph::Help},
+        {NovaOsobaBT, TStandardGlyph::Add}, {SmazOsobuBT, TStandardGlyph::Delete},
+        {HledejBT, TStandardGlyph::Find},   {LineskopBT, TStandardGlyph::Chart},
     };
     int x = 4;
     for (const Tool& t : tools) {
         t.button.SetBounds(x, 3, 25, 25);
-        t.button.Hint = t.hint;
         t.button.StandardGlyph = t.glyph;
         t.button.ShowHint = true;
         t.button.Flat = true;
@@ -77,8 +70,6 @@ ThlavniForm::ThlavniForm() : TForm("hlavni")
     setrid.SetBounds(4, 32, 233, 38);
     setrid.Caption = "Třídění dle";
     setrid.Columns = 4;
-    for (const char* item : {"Jmen", "Naroz.", "ID", "%"})
-        setrid.Items.Add(item);
     setrid.setItemIndex(0);
     trideniBT.SetBounds(4, 74, 75, 21);
     trideniBT.Caption = "Vzestupně";
@@ -97,15 +88,10 @@ ThlavniForm::ThlavniForm() : TForm("hlavni")
     scrollingBar.setMax(0);
     zobrazovatGroupBox.SetBounds(4, 586, 233, 60);
     listSplitter.SetBounds(238, 32, 5, 614);
-    zobrazovatGroupBox.Caption = "Zobrazovat";
     zobrazitCislo.SetBounds(8, 16, 100, 17);
-    zobrazitCislo.Caption = "ID";
     zobrazitNarozeni.SetBounds(116, 16, 110, 17);
-    zobrazitNarozeni.Caption = "Narození";
     zobrazitProcenta.SetBounds(8, 37, 100, 17);
-    zobrazitProcenta.Caption = "% údajů";
     zobrazitRodne.SetBounds(116, 37, 112, 17);
-    zobrazitRodne.Caption = "Rodné příjmení";
 
     nadpisJmenoLB.SetBounds(248, 34, 520, 20);
     // A long name ends in "…" within the heading's box instead of running under "přepni osoby".
@@ -114,7 +100,6 @@ ThlavniForm::ThlavniForm() : TForm("hlavni")
     nadpisJmenoLB.Font.Bold = true;
     obsahKaretLB.SetBounds(248, 56, 520, 13);
     prepniOsobyLB.SetBounds(860, 36, 70, 13);
-    prepniOsobyLB.Caption = "přepni osoby";
     prevBT.SetBounds(860, 51, 33, 21);
     prevBT.Caption = "<";
     nextBT.SetBounds(897, 51, 33, 21);
@@ -123,18 +108,9 @@ ThlavniForm::ThlavniForm() : TForm("hlavni")
     zamekCH.Caption = "zámek";
 
     pages.SetBounds(244, 74, 768, 572);
-    const std::pair<TTabSheet*, const char*> sheets[] = {
-        {&obecne, "Obecně"},
-        {&zakladniUdaje, "Základní údaje"},
-        {&dalsiUdaje, "Další údaje"},
-        {&fotkyAObrazky, "Fotky a obrázky"},
-        {&dokumenty, "Dokumenty"},
-        {&doplnujiciTextyASoubory, "Doplňující texty a soubory"},
-        {&shrnutiOsoby, "Shrnutí osoby"},
-        {&statistikaLipovetau, "Statistika lipovetau"},
-    };
-    for (const auto& [sheet, caption] : sheets) {
-        sheet->Caption = caption;
+    // Each sheet titles its own tab.
+    for (TTabSheet* sheet : {&obecne, &zakladniUdaje, &dalsiUdaje, &fotkyAObrazky, &dokumenty,
+                             &doplnujiciTextyASoubory, &shrnutiOsoby, &statistikaLipovetau}) {
         sheet->SetBounds(4, 24, pages.Width - 8, pages.Height - 28);
     }
     pages.setActivePage(&obecne);
@@ -153,4 +129,124 @@ ThlavniForm::ThlavniForm() : TForm("hlavni")
     for (TSpeedButton* b :
          {&UlozitBT, &UlozitJakoBT, &ZavritBT, &ZpetBT, &ZnovuBT, &NovaOsobaBT, &SmazOsobuBT, &HledejBT})
         b->Enabled = false;
+}
+
+WindowTextList ThlavniForm::menuTexts()
+{
+    return {"menu",
+            {
+                WindowText::caption(*this, "nadpis", "Kinvelor 1.0.18"),
+                WindowText::caption(Lipoveta1, "lipoveta", "Lipoveta"),
+                WindowText::caption(Novy1, "novy", "Nový"),
+                WindowText::caption(Otevrit1, "otevrit", "Otevřít"),
+                WindowText::caption(Ulozit1, "ulozit", "Uložit"),
+                WindowText::caption(UlozitJako1, "ulozitJako", "Uložit jako..."),
+                WindowText::caption(Zavrit1, "zavrit", "Zavřít"),
+                WindowText::caption(Export1, "export", "Export"),
+                WindowText::caption(Import1, "import", "Import"),
+                WindowText::caption(Konec1, "konec", "Konec"),
+                WindowText::caption(Upravy1, "upravy", "Úpravy"),
+                WindowText::caption(Zpet1, "zpet", "Zpět"),
+                WindowText::caption(Znovu1, "znovu", "Znovu"),
+                WindowText::caption(Osoba1, "osoba", "Osoba"),
+                WindowText::caption(Nova1, "nova", "Nová"),
+                WindowText::caption(Vymaz1, "vymaz", "Vymaž"),
+                WindowText::caption(Pribuzni1, "pribuzni", "Příbuzní"),
+                WindowText::caption(Hledej1, "hledej", "Hledej"),
+                WindowText::caption(Bratri1, "bratri", "Bratři"),
+                WindowText::caption(Sestry1, "sestry", "Sestry"),
+                WindowText::caption(Sourozenci1, "sourozenci", "Sourozenci"),
+                WindowText::caption(Synove1, "synove", "Synové"),
+                WindowText::caption(Dcery1, "dcery", "Dcery"),
+                WindowText::caption(Potomci1, "potomci", "Potomci"),
+                WindowText::caption(Vnukove1, "vnukove", "Vnukové"),
+                WindowText::caption(Vnucky1, "vnucky", "Vnučky"),
+                WindowText::caption(VnukoveAVnucky1, "vnukoveAVnucky", "Vnukové a vnučky"),
+                WindowText::caption(Dedove1, "dedove", "Dědové"),
+                WindowText::caption(Babicky1, "babicky", "Babičky"),
+                WindowText::caption(DedoveABabicky1, "dedoveABabicky", "Dědové a babičky"),
+                WindowText::caption(Strycove1, "strycove", "Strýcové"),
+                WindowText::caption(Tety1, "tety", "Tety"),
+                WindowText::caption(StrycoveATety1, "strycoveATety", "Strýcové a tety"),
+                WindowText::caption(Bratranci1, "bratranci", "Bratranci"),
+                WindowText::caption(Sestrenice1, "sestrenice", "Sestřenice"),
+                WindowText::caption(BratranciASestrenice1, "bratranciASestrenice", "Bratranci a sestřenice"),
+                WindowText::caption(Synovci1, "synovci", "Synovci"),
+                WindowText::caption(Netere1, "netere", "Neteře"),
+                WindowText::caption(SynovciANetere1, "synovciANetere", "Synovci a neteře"),
+                WindowText::caption(Zetove1, "zetove", "Zeťové"),
+                WindowText::caption(Snachy1, "snachy", "Snachy"),
+                WindowText::caption(ZetoveASnachy1, "zetoveASnachy", "Zeťové a snachy"),
+                WindowText::caption(Svagri1, "svagri", "Švagři"),
+                WindowText::caption(Svagrove1, "svagrove", "Švagrové"),
+                WindowText::caption(SvagriASvagrove1, "svagriASvagrove", "Švagři a švagrové"),
+                WindowText::caption(Zobrazeni1, "zobrazeni", "Zobrazení"),
+                WindowText::caption(SpustitLineskop1, "spustitLineskop", "Spustit Lineskop"),
+                WindowText::caption(RodovyVyvod1, "rodovyVyvod", "Rodový vývod"),
+                WindowText::caption(AgnatniVyvod1, "agnatniVyvod", "Agnátní vývod"),
+                WindowText::caption(RozrodKmene1, "rozrodRodu", "Rozrod rodu"),
+                WindowText::caption(VyvodARozrod1, "vyvodARozrod", "Vývod + Rozrod"),
+                WindowText::caption(Prehledy1, "prehledy", "Přehledy"),
+                WindowText::caption(Formular1, "formular", "Formulář"),
+                WindowText::caption(HTMLstranka1, "HTMLstranka", "HTML stránka osoby"),
+                WindowText::caption(HTMLstranky1, "HTMLstranky", "HTML stránky lipovetau"),
+                WindowText::caption(SeznamOsob1, "seznamOsob", "Seznam osob"),
+                WindowText::caption(Vyroci1, "vyroci", "Výročí"),
+                WindowText::caption(Kalendar1, "kalendar", "Kalendář výročí"),
+                WindowText::caption(Nastaveni1, "nastaveni", "Nastavení"),
+                WindowText::caption(BarvyVztahu1, "barvyVztahu", "Barvy vztahů"),
+                WindowText::caption(Jazyk1, "jazyk", "Jazyk"),
+                WindowText::caption(Kontroly1, "kontroly", "Kontroly"),
+                WindowText::caption(Napoveda1, "napoveda1", "Nápověda"),
+                WindowText::caption(Napoveda2, "napoveda2", "Nápověda"),
+                WindowText::caption(Tip1, "tip", "Tip"),
+                WindowText::caption(OProgramu1, "oProgramu", "O programu..."),
+                WindowText::caption(HromadneMazani1, "hromadneMazani", "Hromadné mazání"),
+                WindowText::caption(SpojovaniLipovetau1, "spojovaniLipovetau", "Spojování lipovetaů"),
+            }};
+}
+
+WindowTextList ThlavniForm::toolTexts()
+{
+    return {"rychlaTlacitka",
+            {
+                WindowText::hint(NovyBT, "novy", "Začít nový lipoveta"),
+                WindowText::hint(OtevritBT, "otevrit", "Otevřít lipoveta"),
+                WindowText::hint(UlozitBT, "ulozit", "Uložit stav lipovetau na disk"),
+                WindowText::hint(UlozitJakoBT, "ulozitJako", "Uložit stav lipovetau na disk pod jménem"),
+                WindowText::hint(ZavritBT, "zavrit", "Zavřít lipoveta"),
+                WindowText::hint(ZpetBT, "zpet", "Krok zpět"),
+                WindowText::hint(ZnovuBT, "znovu", "Krok vpřed"),
+                WindowText::hint(NapovedaBT, "napoveda", "Spustit nápovědu"),
+                WindowText::hint(NovaOsobaBT, "novaOsoba", "Přidat novou osobu"),
+                WindowText::hint(SmazOsobuBT, "smazOsobu", "Smazat aktivní osobu"),
+                WindowText::hint(HledejBT, "hledej", "Funkce hledání"),
+                WindowText::hint(LineskopBT, "lineskop", "Spustit program Lineskop na zobrazování dat"),
+            }};
+}
+
+WindowTextList ThlavniForm::listPanelTexts()
+{
+    return {"plocha",
+            {
+                WindowText::item(setrid.Items, 0, "tridDleJmen", "Jmen"),
+                WindowText::item(setrid.Items, 1, "tridDleNaroz", "Naroz."),
+                WindowText::item(setrid.Items, 2, "tridDleCisla", "ID"),
+                WindowText::item(setrid.Items, 3, "tridDleProcent", "%"),
+                WindowText::caption(zobrazovatGroupBox, "zobrazovat", "Zobrazovat"),
+                WindowText::caption(zobrazitCislo, "zobrazitCislo", "ID"),
+                WindowText::caption(zobrazitNarozeni, "zobrazitNarozeni", "Narození"),
+                WindowText::caption(zobrazitProcenta, "zobrazitProcenta", "% údajů"),
+                WindowText::caption(zobrazitRodne, "zobrazitRodne", "Rodné příjmení"),
+                WindowText::caption(prepniOsobyLB, "prepniOsoby", "přepni osoby"),
+            }};
+}
+
+WindowTextList ThlavniForm::popupTexts()
+{
+    return {"popup",
+            {
+                WindowText::caption(VymazPopup1, "vymaz", "Vymaž"),
+                WindowText::caption(ZpetPopup1, "zadnaAkce", "Žádná akce"),
+            }};
 }

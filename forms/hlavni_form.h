@@ -23,26 +23,34 @@
 #include "toolkit/pagecontrol.h"
 #include "toolkit/splitter.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 class ThlavniForm : public TForm {
 public:
     ThlavniForm();
+    // The texts a language replaces, part by part, each in the order they are looked up: the
+    // title and main menu, the tool buttons' hints, the person list's panel (but its sort box's
+    // title and direction, which the frame looks up around them) and the list's pop-up menu.
+    WindowTextList menuTexts();
+    WindowTextList toolTexts();
+    WindowTextList listPanelTexts();
+    WindowTextList popupTexts();
 
     // ---- Main menu
     TMainMenu MainMenu1;
 
-    TMenuItem Lipoveta1{MainMenu1.Items, "Lipoveta1", "Lipoveta"};
-    TMenuItem Novy1{Lipoveta1, "Novy1", "Nový"};
-    TMenuItem Otevrit1{Lipoveta1, "Otevrit1", "Otevřít"};
-    TMenuItem Ulozit1{Lipoveta1, "Ulozit1", "Uložit"};
-    TMenuItem UlozitJako1{Lipoveta1, "UlozitJako1", "Uložit jako..."};
-    TMenuItem Zavrit1{Lipoveta1, "Zavrit1", "Zavřít"};
+    TMenuItem Lipoveta1{MainMenu1.Items, "Lipoveta1"};
+    TMenuItem Novy1{Lipoveta1, "Novy1"};
+    TMenuItem Otevrit1{Lipoveta1, "Otevrit1"};
+    TMenuItem Ulozit1{Lipoveta1, "Ulozit1"};
+    TMenuItem UlozitJako1{Lipoveta1, "UlozitJako1"};
+    TMenuItem Zavrit1{Lipoveta1, "Zavrit1"};
     TMenuItem N1{Lipoveta1, "N1", "-"};
-    TMenuItem Export1{Lipoveta1, "Export1", "Export"};
+    TMenuItem Export1{Lipoveta1, "Export1"};
     TMenuItem expGED{Export1, "expGED", "GED"};
     TMenuItem expTXT{Export1, "expTXT", "TXT"};
     TMenuItem expRAR{Export1, "expRAR", "RAR"};
-    TMenuItem Import1{Lipoveta1, "Import1", "Import"};
+    TMenuItem Import1{Lipoveta1, "Import1"};
     TMenuItem impGED{Import1, "impGED", "GED"};
     TMenuItem impRAR{Import1, "impRAR", "RAR"};
     TMenuItem N2{Lipoveta1, "N2", "-"};
@@ -51,91 +59,91 @@ public:
     TMenuItem soubor3{Lipoveta1, "soubor3", "3"};
     TMenuItem soubor4{Lipoveta1, "soubor4", "4"};
     TMenuItem N14{Lipoveta1, "N14", "-"};
-    TMenuItem Konec1{Lipoveta1, "Konec1", "Konec"};
+    TMenuItem Konec1{Lipoveta1, "Konec1"};
 
-    TMenuItem Upravy1{MainMenu1.Items, "Upravy1", "Úpravy"};
-    TMenuItem Zpet1{Upravy1, "Zpet1", "Zpět", ShortCut('Z', ssCtrl)};
-    TMenuItem Znovu1{Upravy1, "Znovu1", "Znovu", ShortCut('Y', ssCtrl)};
+    TMenuItem Upravy1{MainMenu1.Items, "Upravy1"};
+    TMenuItem Zpet1{Upravy1, "Zpet1", {}, ShortCut('Z', ssCtrl)};
+    TMenuItem Znovu1{Upravy1, "Znovu1", {}, ShortCut('Y', ssCtrl)};
     TMenuItem N3{Upravy1, "N3", "-"};
-    TMenuItem HromadneMazani1{Upravy1, "HromadneMazani1", "Hromadné mazání"};
-    TMenuItem SpojovaniLipovetau1{Upravy1, "SpojovaniLipovetau1", "Spojování lipovetaů"};
+    TMenuItem HromadneMazani1{Upravy1, "HromadneMazani1"};
+    TMenuItem SpojovaniLipovetau1{Upravy1, "SpojovaniLipovetau1"};
 
-    TMenuItem Osoba1{MainMenu1.Items, "Osoba1", "Osoba"};
-    TMenuItem Nova1{Osoba1, "Nova1", "Nová", ShortCut(VK_F2)};
-    TMenuItem Vymaz1{Osoba1, "Vymaz1", "Vymaž", ShortCut(VK_F8)};
-    TMenuItem Pribuzni1{Osoba1, "Pribuzni1", "Příbuzní"};
-    TMenuItem Bratri1{Pribuzni1, "Bratri1", "Bratři"};
-    TMenuItem Sestry1{Pribuzni1, "Sestry1", "Sestry"};
-    TMenuItem Sourozenci1{Pribuzni1, "Sourozenci1", "Sourozenci"};
+    TMenuItem Osoba1{MainMenu1.Items, "Osoba1"};
+    TMenuItem Nova1{Osoba1, "Nova1", {}, ShortCut(VK_F2)};
+    TMenuItem Vymaz1{Osoba1, "Vymaz1", {}, ShortCut(VK_F8)};
+    TMenuItem Pribuzni1{Osoba1, "Pribuzni1"};
+    TMenuItem Bratri1{Pribuzni1, "Bratri1"};
+    TMenuItem Sestry1{Pribuzni1, "Sestry1"};
+    TMenuItem Sourozenci1{Pribuzni1, "Sourozenci1"};
     TMenuItem N5{Pribuzni1, "N5", "-"};
-    TMenuItem Synove1{Pribuzni1, "Synove1", "Synové"};
-    TMenuItem Dcery1{Pribuzni1, "Dcery1", "Dcery"};
-    TMenuItem Potomci1{Pribuzni1, "Potomci1", "Potomci"};
+    TMenuItem Synove1{Pribuzni1, "Synove1"};
+    TMenuItem Dcery1{Pribuzni1, "Dcery1"};
+    TMenuItem Potomci1{Pribuzni1, "Potomci1"};
     TMenuItem N6{Pribuzni1, "N6", "-"};
-    TMenuItem Vnukove1{Pribuzni1, "Vnukove1", "Vnukové"};
-    TMenuItem Vnucky1{Pribuzni1, "Vnucky1", "Vnučky"};
-    TMenuItem VnukoveAVnucky1{Pribuzni1, "VnukoveAVnucky1", "Vnukové a vnučky"};
+    TMenuItem Vnukove1{Pribuzni1, "Vnukove1"};
+    TMenuItem Vnucky1{Pribuzni1, "Vnucky1"};
+    TMenuItem VnukoveAVnucky1{Pribuzni1, "VnukoveAVnucky1"};
     TMenuItem N7{Pribuzni1, "N7", "-"};
-    TMenuItem Dedove1{Pribuzni1, "Dedove1", "Dědové"};
-    TMenuItem Babicky1{Pribuzni1, "Babicky1", "Babičky"};
-    TMenuItem DedoveABabicky1{Pribuzni1, "DedoveABabicky1", "Dědové a babičky"};
+    TMenuItem Dedove1{Pribuzni1, "Dedove1"};
+    TMenuItem Babicky1{Pribuzni1, "Babicky1"};
+    TMenuItem DedoveABabicky1{Pribuzni1, "DedoveABabicky1"};
     TMenuItem N8{Pribuzni1, "N8", "-"};
-    TMenuItem Strycove1{Pribuzni1, "Strycove1", "Strýcové"};
-    TMenuItem Tety1{Pribuzni1, "Tety1", "Tety"};
-    TMenuItem StrycoveATety1{Pribuzni1, "StrycoveATety1", "Strýcové a tety"};
+    TMenuItem Strycove1{Pribuzni1, "Strycove1"};
+    TMenuItem Tety1{Pribuzni1, "Tety1"};
+    TMenuItem StrycoveATety1{Pribuzni1, "StrycoveATety1"};
     TMenuItem N9{Pribuzni1, "N9", "-"};
-    TMenuItem Bratranci1{Pribuzni1, "Bratranci1", "Bratranci"};
-    TMenuItem Sestrenice1{Pribuzni1, "Sestrenice1", "Sestřenice"};
-    TMenuItem BratranciASestrenice1{Pribuzni1, "BratranciASestrenice1", "Bratranci a sestřenice"};
+    TMenuItem Bratranci1{Pribuzni1, "Bratranci1"};
+    TMenuItem Sestrenice1{Pribuzni1, "Sestrenice1"};
+    TMenuItem BratranciASestrenice1{Pribuzni1, "BratranciASestrenice1"};
     TMenuItem N10{Pribuzni1, "N10", "-"};
-    TMenuItem Synovci1{Pribuzni1, "Synovci1", "Synovci"};
-    TMenuItem Netere1{Pribuzni1, "Netere1", "Neteře"};
-    TMenuItem SynovciANetere1{Pribuzni1, "SynovciANetere1", "Synovci a neteře"};
+    TMenuItem Synovci1{Pribuzni1, "Synovci1"};
+    TMenuItem Netere1{Pribuzni1, "Netere1"};
+    TMenuItem SynovciANetere1{Pribuzni1, "SynovciANetere1"};
     TMenuItem N11{Pribuzni1, "N11", "-"};
-    TMenuItem Zetove1{Pribuzni1, "Zetove1", "Zeťové"};
-    TMenuItem Snachy1{Pribuzni1, "Snachy1", "Snachy"};
-    TMenuItem ZetoveASnachy1{Pribuzni1, "ZetoveASnachy1", "Zeťové a snachy"};
+    TMenuItem Zetove1{Pribuzni1, "Zetove1"};
+    TMenuItem Snachy1{Pribuzni1, "Snachy1"};
+    TMenuItem ZetoveASnachy1{Pribuzni1, "ZetoveASnachy1"};
     TMenuItem N12{Pribuzni1, "N12", "-"};
-    TMenuItem Svagri1{Pribuzni1, "Svagri1", "Švagři"};
-    TMenuItem Svagrove1{Pribuzni1, "Svagrove1", "Švagrové"};
-    TMenuItem SvagriASvagrove1{Pribuzni1, "SvagriASvagrove1", "Švagři a švagrové"};
-    TMenuItem Hledej1{Osoba1, "Hledej1", "Hledej", ShortCut(VK_F3)};
+    TMenuItem Svagri1{Pribuzni1, "Svagri1"};
+    TMenuItem Svagrove1{Pribuzni1, "Svagrove1"};
+    TMenuItem SvagriASvagrove1{Pribuzni1, "SvagriASvagrove1"};
+    TMenuItem Hledej1{Osoba1, "Hledej1", {}, ShortCut(VK_F3)};
 
-    TMenuItem Zobrazeni1{MainMenu1.Items, "Zobrazeni1", "Zobrazení"};
-    TMenuItem SpustitLineskop1{Zobrazeni1, "SpustitLineskop1", "Spustit Lineskop"};
-    TMenuItem RodovyVyvod1{Zobrazeni1, "RodovyVyvod1", "Rodový vývod"};
-    TMenuItem AgnatniVyvod1{Zobrazeni1, "AgnatniVyvod1", "Agnátní vývod"};
-    TMenuItem RozrodKmene1{Zobrazeni1, "RozrodKmene1", "Rozrod rodu"};
-    TMenuItem VyvodARozrod1{Zobrazeni1, "VyvodARozrod1", "Vývod + Rozrod"};
+    TMenuItem Zobrazeni1{MainMenu1.Items, "Zobrazeni1"};
+    TMenuItem SpustitLineskop1{Zobrazeni1, "SpustitLineskop1"};
+    TMenuItem RodovyVyvod1{Zobrazeni1, "RodovyVyvod1"};
+    TMenuItem AgnatniVyvod1{Zobrazeni1, "AgnatniVyvod1"};
+    TMenuItem RozrodKmene1{Zobrazeni1, "RozrodKmene1"};
+    TMenuItem VyvodARozrod1{Zobrazeni1, "VyvodARozrod1"};
 
-    TMenuItem Prehledy1{MainMenu1.Items, "Prehledy1", "Přehledy"};
-    TMenuItem Formular1{Prehledy1, "Formular1", "Formulář"};
-    TMenuItem HTMLstranka1{Prehledy1, "HTMLstranka1", "HTML stránka osoby"};
-    TMenuItem HTMLstranky1{Prehledy1, "HTMLstranky1", "HTML stránky lipovetau"};
-    TMenuItem SeznamOsob1{Prehledy1, "SeznamOsob1", "Seznam osob"};
-    TMenuItem Vyroci1{Prehledy1, "Vyroci1", "Výročí"};
-    TMenuItem Kalendar1{Prehledy1, "Kalendar1", "Kalendář výročí"};
+    TMenuItem Prehledy1{MainMenu1.Items, "Prehledy1"};
+    TMenuItem Formular1{Prehledy1, "Formular1"};
+    TMenuItem HTMLstranka1{Prehledy1, "HTMLstranka1"};
+    TMenuItem HTMLstranky1{Prehledy1, "HTMLstranky1"};
+    TMenuItem SeznamOsob1{Prehledy1, "SeznamOsob1"};
+    TMenuItem Vyroci1{Prehledy1, "Vyroci1"};
+    TMenuItem Kalendar1{Prehledy1, "Kalendar1"};
 
-    TMenuItem Nastaveni1{MainMenu1.Items, "Nastaveni1", "Nastavení"};
-    TMenuItem BarvyVztahu1{Nastaveni1, "BarvyVztahu1", "Barvy vztahů"};
-    TMenuItem Jazyk1{Nastaveni1, "Jazyk1", "Jazyk"};
-    TMenuItem Kontroly1{Nastaveni1, "Kontroly1", "Kontroly"};
+    TMenuItem Nastaveni1{MainMenu1.Items, "Nastaveni1"};
+    TMenuItem BarvyVztahu1{Nastaveni1, "BarvyVztahu1"};
+    TMenuItem Jazyk1{Nastaveni1, "Jazyk1"};
+    TMenuItem Kontroly1{Nastaveni1, "Kontroly1"};
     TMenuItem N4{Nastaveni1, "N4", "-"};
     TMenuItem F91{Nastaveni1, "F91", "F9 "};
     TMenuItem F101{Nastaveni1, "F101", "F10 "};
     TMenuItem F111{Nastaveni1, "F111", "F11 "};
     TMenuItem F121{Nastaveni1, "F121", "F12 "};
 
-    TMenuItem Napoveda1{MainMenu1.Items, "Napoveda1", "Nápověda"};
-    TMenuItem Napoveda2{Napoveda1, "Napoveda2", "Nápověda", ShortCut(VK_F1)};
-    TMenuItem Tip1{Napoveda1, "Tip1", "Tip"};
-    TMenuItem OProgramu1{Napoveda1, "OProgramu1", "O programu..."};
+    TMenuItem Napoveda1{MainMenu1.Items, "Napoveda1"};
+    TMenuItem Napoveda2{Napoveda1, "Napoveda2", {}, ShortCut(VK_F1)};
+    TMenuItem Tip1{Napoveda1, "Tip1"};
+    TMenuItem OProgramu1{Napoveda1, "OProgramu1"};
 
     // ---- Pop-up menu of the person list
     TPopupMenu osobaPopup{"osobaPopup"};
-    TMenuItem VymazPopup1{osobaPopup.Items, "VymazPopup1", "Vymaž"};
+    TMenuItem VymazPopup1{osobaPopup.Items, "VymazPopup1"};
     TMenuItem N16{osobaPopup.Items, "N16", "-"};
-    TMenuItem ZpetPopup1{osobaPopup.Items, "ZpetPopup1", "Žádná akce"};
+    TMenuItem ZpetPopup1{osobaPopup.Items, "ZpetPopup1"};
 
     // ---- Dialogs of the tree files
     TOpenDialog OpenDialogROD{"OpenDialogROD"};

@@ -6,11 +6,37 @@
 #include "toolkit/lists.h"
 #include "toolkit/pagecontrol.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
+
+// The parts of a picture tab, which both tabs lay out alike: a 170-pixel column on the left,
+// the preview beside it.
+struct PictureTab {
+    TLabel& listLB;
+    TListBox& list;
+    TRadioGroup& order;
+    TLabel& nameLB;
+    TEdit& name;
+    TLabel& yearLB;
+    TEdit& year;
+    TLabel& storedLB;
+    TEdit& stored;
+    TLabel& commentLB;
+    TMemo& comment;
+    TButton& insert;
+    TButton& assign;
+    TButton& remove;
+    TButton& save;
+    TButton& open;
+    TImage& preview;
+};
 
 struct FotkySheet {
     explicit FotkySheet(TTabSheet& sheet);
     FotkySheet(const FotkySheet&) = delete;
     FotkySheet& operator=(const FotkySheet&) = delete;
+    // The texts a language replaces, the tab's title first, in the order they are looked up.
+    WindowTextList texts();
+    PictureTab parts();
 
     TTabSheet& sheet;
     TLabel seznamFotoLB{&sheet, "seznamFotoLB"};
@@ -36,6 +62,9 @@ struct DokumentySheet {
     explicit DokumentySheet(TTabSheet& sheet);
     DokumentySheet(const DokumentySheet&) = delete;
     DokumentySheet& operator=(const DokumentySheet&) = delete;
+    // The texts a language replaces, the tab's title first, in the order they are looked up.
+    WindowTextList texts();
+    PictureTab parts();
 
     TTabSheet& sheet;
     TLabel seznamDokLB{&sheet, "seznamDokLB"};

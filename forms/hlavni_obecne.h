@@ -3,11 +3,14 @@
 // collaborators) and its further-data lines.
 #include "toolkit/pagecontrol.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 struct ObecneSheet {
     explicit ObecneSheet(TTabSheet& sheet);
     ObecneSheet(const ObecneSheet&) = delete;
     ObecneSheet& operator=(const ObecneSheet&) = delete;
+    // The texts a language replaces, the tab's title first, in the order they are looked up.
+    WindowTextList texts();
 
     TTabSheet& sheet;
     TLabel nazevLB{&sheet, "nazevLB"};

@@ -17,7 +17,18 @@ void layOutReport(TRichEdit& report)
 
 ShrnutiSheet::ShrnutiSheet(TTabSheet& s) : sheet(s)
 {
+    showCzechTexts(texts());
     layOutReport(shrnutiOsobyRICH);
-    button(ulozitStatistikuOsobyBT, 8, 510, 80, "Uložit");
-    button(tiskStatistikyOsobyBT, 92, 510, 80, "Tisk");
+    button(ulozitStatistikuOsobyBT, 8, 510, 80);
+    button(tiskStatistikyOsobyBT, 92, 510, 80);
+}
+
+WindowTextList ShrnutiSheet::texts()
+{
+    return {"kartaShrnutiOsoby",
+            {
+                WindowText::caption(sheet, "shrnutiOsoby", "Shrnutí osoby"),
+                WindowText::caption(ulozitStatistikuOsobyBT, "ulozit", "Uložit"),
+                WindowText::caption(tiskStatistikyOsobyBT, "tisk", "Tisk"),
+            }};
 }

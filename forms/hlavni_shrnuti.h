@@ -3,11 +3,14 @@
 // commands that save it as a text file and print it.
 #include "toolkit/pagecontrol.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 struct ShrnutiSheet {
     explicit ShrnutiSheet(TTabSheet& sheet);
     ShrnutiSheet(const ShrnutiSheet&) = delete;
     ShrnutiSheet& operator=(const ShrnutiSheet&) = delete;
+    // The texts a language replaces, the tab's title first, in the order they are looked up.
+    WindowTextList texts();
 
     TTabSheet& sheet;
     TRichEdit shrnutiOsobyRICH{&sheet, "shrnutiOsobyRICH"};

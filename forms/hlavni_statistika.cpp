@@ -7,9 +7,22 @@ using namespace sheet_layout;
 
 StatistikaSheet::StatistikaSheet(TTabSheet& s) : sheet(s)
 {
+    showCzechTexts(texts());
     layOutReport(statistikaLipovetauRICH);
     button(zakladniPrehledBT, 8, 510, 200, "Základní přehled a statistiky");
-    button(tabulkyBT, 212, 510, 80, "Tabulky");
-    button(ulozitStatistikyLipovetauBT, 584, 510, 80, "Uložit");
-    button(tiskStatistikyLipovetauBT, 668, 510, 80, "Tisk");
+    button(tabulkyBT, 212, 510, 80);
+    button(ulozitStatistikyLipovetauBT, 584, 510, 80);
+    button(tiskStatistikyLipovetauBT, 668, 510, 80);
+}
+
+WindowTextList StatistikaSheet::texts()
+{
+    return {"kartaStatistikaLipovetau",
+            {
+                WindowText::caption(sheet, "statistikaLipovetau", "Statistika lipovetau"),
+                WindowText::caption(ulozitStatistikyLipovetauBT, "ulozit", "Uložit"),
+                WindowText::caption(tiskStatistikyLipovetauBT, "tisk", "Tisk"),
+                WindowText::caption(zakladniPrehledBT, "zakladniPrehled", "Základní přehled"),
+                WindowText::caption(tabulkyBT, "tabulky", "Tabulky"),
+            }};
 }

@@ -3,11 +3,14 @@
 // text, the two commands that fill it, and the commands that save and print it.
 #include "toolkit/pagecontrol.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 struct StatistikaSheet {
     explicit StatistikaSheet(TTabSheet& sheet);
     StatistikaSheet(const StatistikaSheet&) = delete;
     StatistikaSheet& operator=(const StatistikaSheet&) = delete;
+    // The texts a language replaces, the tab's title first, in the order they are looked up.
+    WindowTextList texts();
 
     TTabSheet& sheet;
     TRichEdit statistikaLipovetauRICH{&sheet, "statistikaLipovetauRICH"};

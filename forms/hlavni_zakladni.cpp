@@ -20,9 +20,9 @@ void periodList(TLabel& lb, TListBox& list, TSpeedButton& up, TSpeedButton& down
     up.StandardGlyph = TStandardGlyph::Up;
     down.SetBounds(left + 208, top + 38, 22, 21);
     down.StandardGlyph = TStandardGlyph::Down;
-    button(add, left, top + 64, 64, "Nové");
-    button(edit, left + 68, top + 64, 64, "Uprav");
-    button(remove, left + 136, top + 64, 64, "Smaž");
+    button(add, left, top + 64, 64);
+    button(edit, left + 68, top + 64, 64);
+    button(remove, left + 136, top + 64, 64);
     edit.Enabled = false;
     remove.Enabled = false;
     up.Enabled = false;
@@ -49,25 +49,25 @@ TBitmap greyPortrait(int width, int height)
 
 ZakladniSheet::ZakladniSheet(TTabSheet& s) : sheet(s)
 {
+    showCzechTexts(texts());
     // Left column: names, sex, titles, birth and death.
     constexpr int lx = 8, fx = 112, fw = 150;
-    label(jmenoLB, lx, 8, 100, "Jméno:", &jmenoCB);
+    label(jmenoLB, lx, 8, 100, &jmenoCB);
     field(jmenoCB, fx, 8, fw);
-    label(prijmeniLB, lx, 32, 100, "Příjmení:", &prijmeniCB);
+    label(prijmeniLB, lx, 32, 100, &prijmeniCB);
     field(prijmeniCB, fx, 32, fw);
-    label(rodnePrijmeniLB, lx, 56, 100, "Rodné příjmení:", &rodnePrijmeniCB);
+    label(rodnePrijmeniLB, lx, 56, 100, &rodnePrijmeniCB);
     field(rodnePrijmeniCB, fx, 56, fw);
-    label(pohlaviLB, lx, 80, 100, "Pohlaví:", &pohlaviCB);
+    label(pohlaviLB, lx, 80, 100, &pohlaviCB);
     field(pohlaviCB, fx, 80, fw);
     pohlaviCB.Style = TComboBox::csDropDownList;
-    items(pohlaviCB.Items, {"muž", "žena"});
-    label(titulPredLB, lx, 104, 100, "Titul před:", &titulPredCB);
+    label(titulPredLB, lx, 104, 100, &titulPredCB);
     field(titulPredCB, fx, 104, fw);
     titulPredCB.setSorted(true);
     items(titulPredCB.Items,
           {"Bc.", "BcA.", "doc.", "Dr.", "Ing.", "Ing.arch.", "JUDr.", "MgA.", "Mgr.", "MUDr.", "MVDr.",
            "PaedDr.", "PharmDr.", "PhDr.", "prof.", "RNDr.", "ThDr.", "ThLic."});
-    label(titulZaLB, lx, 128, 100, "Titul za:", &titulZaCB);
+    label(titulZaLB, lx, 128, 100, &titulZaCB);
     field(titulZaCB, fx, 128, fw);
     titulZaCB.setSorted(true);
     items(titulZaCB.Items, {"CSc.", "DiS.", "dr.h.c.", "DrSc.", "Ph.D.", "Th.D."});
@@ -75,45 +75,40 @@ ZakladniSheet::ZakladniSheet(TTabSheet& s) : sheet(s)
         names->setSorted(true);
 
     datumNarozeniLB.SetBounds(lx, 158, 100, 13);
-    datumNarozeniLB.Caption = "Datum narození:";
     datumNarozeniLB.FocusControl = &narozDenCB;
     dmrNarozLB.SetBounds(fx, 158, fw, 13);
-    dmrNarozLB.Caption = "(den/měs/rok)";
     dateFields(narozDenCB, narozMesicCB, narozRokED, nastavNeznameNarozeniBT, lx, 174);
     narozeniDenLB.SetBounds(lx + 176, 178, 86, 13);
     narozeniDenLB.Caption = "?";
     narozAsi.SetBounds(lx, 198, 64, 17);
     narozAsi.Caption = "+/- 1";
     zivaZesnulaCH.SetBounds(fx, 198, fw, 17);
-    zivaZesnulaCH.Caption = "žije";
-    label(narozMistoLB, lx, 220, 100, "Místo narození:", &narozMistoCB);
+    label(narozMistoLB, lx, 220, 100, &narozMistoCB);
     field(narozMistoCB, fx, 220, fw);
     narozMistoCB.setSorted(true);
 
     datumUmrtiLB.SetBounds(lx, 250, 100, 13);
-    datumUmrtiLB.Caption = "Datum úmrtí:";
     datumUmrtiLB.FocusControl = &smrtDenCB;
     dmrSmrtLB.SetBounds(fx, 250, fw, 13);
-    dmrSmrtLB.Caption = "(den/měs/rok)";
     dateFields(smrtDenCB, smrtMesicCB, smrtRokED, nastavNeznameUmrtiBT, lx, 266);
     smrtDenLB.SetBounds(lx + 176, 270, 86, 13);
     smrtDenLB.Caption = "?";
     smrtAsi.SetBounds(lx, 290, 64, 17);
     smrtAsi.Caption = "+/- 1";
-    label(smrtMistoLB, lx, 312, 100, "Místo úmrtí:", &smrtMistoCB);
+    label(smrtMistoLB, lx, 312, 100, &smrtMistoCB);
     field(smrtMistoCB, fx, 312, fw);
-    label(smrtPohrebLB, lx, 336, 100, "Místo pohřbení:", &smrtPohrebCB);
+    label(smrtPohrebLB, lx, 336, 100, &smrtPohrebCB);
     field(smrtPohrebCB, fx, 336, fw);
-    label(smrtPricinaLB, lx, 360, 100, "Příčina úmrtí:", &smrtPricinaCB);
+    label(smrtPricinaLB, lx, 360, 100, &smrtPricinaCB);
     field(smrtPricinaCB, fx, 360, fw);
     for (TComboBox* places : {&smrtMistoCB, &smrtPohrebCB, &smrtPricinaCB})
         places->setSorted(true);
 
     // Middle column: parents, children, siblings.
     constexpr int mx = 272;
-    button(otecBT, mx, 7, 64, "Otec:");
+    button(otecBT, mx, 7, 64);
     field(otecCB, mx + 68, 8, 250);
-    button(matkaBT, mx, 33, 64, "Matka:");
+    button(matkaBT, mx, 33, 64);
     field(matkaCB, mx + 68, 34, 250);
     for (TComboBox* parent : {&otecCB, &matkaCB}) {
         parent->Style = TComboBox::csDropDownList;
@@ -121,18 +116,16 @@ ZakladniSheet::ZakladniSheet(TTabSheet& s) : sheet(s)
         parent->DropDownCount = 20;
     }
     detiLB.SetBounds(mx, 62, 200, 13);
-    detiLB.Caption = "Děti:";
     detiLB.FocusControl = &detiLIST;
     detiLIST.SetBounds(mx, 78, 250, 5 * detiLIST.ItemHeight + 4);
-    button(vytvorDiteBT, mx + 254, 78, 64, "Vytvoř");
-    button(priradDiteBT, mx + 254, 102, 64, "Přiřaď");
-    button(odeberDiteBT, mx + 254, 126, 64, "Odeber");
+    button(vytvorDiteBT, mx + 254, 78, 64);
+    button(priradDiteBT, mx + 254, 102, 64);
+    button(odeberDiteBT, mx + 254, 126, 64);
     odeberDiteBT.Enabled = false;
     sourozenciLB.SetBounds(mx, 156, 200, 13);
-    sourozenciLB.Caption = "Sourozenci:";
     sourozenciLB.FocusControl = &sourozenciLIST;
     sourozenciLIST.SetBounds(mx, 172, 250, 5 * sourozenciLIST.ItemHeight + 4);
-    button(vytvorSourozenceBT, mx + 254, 172, 64, "Vytvoř");
+    button(vytvorSourozenceBT, mx + 254, 172, 64);
 
     // Right column: the 150 x 200 portrait frame, its buttons, the group buttons.
     constexpr int px = 598;
@@ -143,54 +136,48 @@ ZakladniSheet::ZakladniSheet(TTabSheet& s) : sheet(s)
     hlavaIMG.SetBounds(px, 8, 150, 200);
     hlavaIMG.Center = true;
     hlavaIMG.Visible = false;
-    button(vlozHlavaBT, px, 212, 48, "Vlož");
-    button(odeberHlavaBT, px + 51, 212, 48, "Odeber");
-    button(ulozHlavaBT, px + 102, 212, 48, "Ulož");
+    button(vlozHlavaBT, px, 212, 48);
+    button(odeberHlavaBT, px + 51, 212, 48);
+    button(ulozHlavaBT, px + 102, 212, 48);
     odeberHlavaBT.Enabled = false;
     ulozHlavaBT.Enabled = false;
-    button(skupinyBT, px, 240, 73, "Skupiny");
-    button(spravceSkupinBT, px + 77, 240, 73, "Správce");
+    button(skupinyBT, px, 240, 73);
+    button(spravceSkupinBT, px + 77, 240, 73);
 
     // Partnerships, across the middle and right columns: the partners on the left, the
     // selected partnership on the right.
     constexpr int sy = 268;
-    button(vytvorSvatbuBT, mx, sy, 120, "Přidat partnera");
+    button(vytvorSvatbuBT, mx, sy, 120);
     partneriLIST.SetBounds(mx, sy + 26, 204, 4 * partneriLIST.ItemHeight + 4);
     nahoruSvatbaBT.SetBounds(mx + 208, sy + 26, 22, 21);
     nahoruSvatbaBT.StandardGlyph = TStandardGlyph::Up;
     doluSvatbaBT.SetBounds(mx + 208, sy + 48, 22, 21);
     doluSvatbaBT.StandardGlyph = TStandardGlyph::Down;
-    button(shrnutiSvatbyBT, mx, sy + 86, 112, "Shrnutí svatby");
-    button(zmenPartneraBT, mx + 116, sy + 86, 114, "Změň partnera");
-    button(smazSvatbuBT, mx, sy + 112, 56, "Smaž");
+    button(shrnutiSvatbyBT, mx, sy + 86, 112);
+    button(zmenPartneraBT, mx + 116, sy + 86, 114);
+    button(smazSvatbuBT, mx, sy + 112, 56);
     oddaniCHECK.SetBounds(mx + 64, sy + 115, 72, 17);
-    oddaniCHECK.Caption = "oddáni";
     rozvedeniCHECK.SetBounds(mx + 140, sy + 115, 90, 17);
-    rozvedeniCHECK.Caption = "rozvedeni";
 
     constexpr int wx = 512, wf = 616;
     datumSvatbyLB.SetBounds(wx, sy, 100, 13);
-    datumSvatbyLB.Caption = "Datum svatby:";
     datumSvatbyLB.FocusControl = &svatbaDenCB;
     dmrSvatbaLB.SetBounds(wf, sy, 132, 13);
-    dmrSvatbaLB.Caption = "(den/měs/rok)";
     dateFields(svatbaDenCB, svatbaMesicCB, svatbaRokED, nastavNeznamouSvatbuBT, wx, sy + 16);
     svatbaAsi.SetBounds(wx, sy + 40, 64, 17);
     svatbaAsi.Caption = "+/- 1";
     svatbaDenLB.SetBounds(wx + 176, sy + 20, 60, 13);
     svatbaDenLB.Caption = "?";
-    label(svatbaMistoLB, wx, sy + 60, 100, "Místo svatby:", &svatbaMistoCB);
+    label(svatbaMistoLB, wx, sy + 60, 100, &svatbaMistoCB);
     field(svatbaMistoCB, wf, sy + 60, 132);
     svatbaMistoCB.setSorted(true);
-    label(oddavajiciKnezLB, wx, sy + 84, 100, "Oddávající kněz:", &oddavajiciKnezED);
+    label(oddavajiciKnezLB, wx, sy + 84, 100, &oddavajiciKnezED);
     field(oddavajiciKnezED, wf, sy + 84, 132);
-    label(svedkoveLB, wx, sy + 108, 100, "Svědkové:", &svedkoveED);
+    label(svedkoveLB, wx, sy + 108, 100, &svedkoveED);
     field(svedkoveED, wf, sy + 108, 132);
     datumRozvoduLB.SetBounds(wx, sy + 136, 100, 13);
-    datumRozvoduLB.Caption = "Datum rozvodu:";
     datumRozvoduLB.FocusControl = &rozvodDenCB;
     dmrRozvodLB.SetBounds(wf, sy + 136, 132, 13);
-    dmrRozvodLB.Caption = "(den/měs/rok)";
     dateFields(rozvodDenCB, rozvodMesicCB, rozvodRokED, nastavNeznamyRozvodBT, wx, sy + 152);
     rozvodDenLB.SetBounds(wx + 176, sy + 156, 60, 13);
     rozvodDenLB.Caption = "?";
@@ -206,4 +193,67 @@ ZakladniSheet::ZakladniSheet(TTabSheet& s) : sheet(s)
                smazatVzdelaniBT, 258, ly, "Vzdělání:");
     periodList(povolaniLB, povolaniLIST, nahoruPovolaniBT, doluPovolaniBT, novePovolaniBT, upravPovolaniBT,
                smazatPovolaniBT, 508, ly, "Povolání:");
+}
+
+WindowTextList ZakladniSheet::texts()
+{
+    return {"kartaZakladniUdaje",
+            {
+                WindowText::caption(sheet, "zakladniUdaje", "Základní údaje"),
+                WindowText::caption(jmenoLB, "jmeno", "Jméno:"),
+                WindowText::caption(prijmeniLB, "prijmeni", "Příjmení:"),
+                WindowText::caption(rodnePrijmeniLB, "rodnePrijmeni", "Rodné příjmení:"),
+                WindowText::caption(pohlaviLB, "pohlavi", "Pohlaví:"),
+                WindowText::item(pohlaviCB.Items, 0, "muz", "muž"),
+                WindowText::item(pohlaviCB.Items, 1, "zena", "žena"),
+                WindowText::caption(titulPredLB, "titulPred", "Titul před:"),
+                WindowText::caption(titulZaLB, "titulZa", "Titul za:"),
+                WindowText::caption(datumNarozeniLB, "datumNarozeni", "Datum narození:"),
+                WindowText::caption(dmrNarozLB, "dmrNaroz", "(den/měs/rok)"),
+                WindowText::caption(datumUmrtiLB, "datumUmrti", "Datum úmrtí:"),
+                WindowText::caption(dmrSmrtLB, "dmrSmrt", "(den/měs/rok)"),
+                WindowText::caption(zivaZesnulaCH, "zije", "žije"),
+                WindowText::caption(narozMistoLB, "mistoNarozeni", "Místo narození:"),
+                WindowText::caption(smrtMistoLB, "mistoUmrti", "Místo úmrtí:"),
+                WindowText::caption(smrtPohrebLB, "mistoPohrbeni", "Místo pohřbení:"),
+                WindowText::caption(smrtPricinaLB, "pricinaUmrti", "Příčina úmrtí:"),
+                WindowText::caption(otecBT, "otec", "Otec:"),
+                WindowText::caption(matkaBT, "matka", "Matka:"),
+                WindowText::caption(detiLB, "deti", "Děti:"),
+                WindowText::caption(vytvorDiteBT, "vytvorDite", "Vytvoř"),
+                WindowText::caption(priradDiteBT, "priradDite", "Přiřaď"),
+                WindowText::caption(odeberDiteBT, "odeberDite", "Odeber"),
+                WindowText::caption(sourozenciLB, "sourozenci", "Sourozenci:"),
+                WindowText::caption(vytvorSourozenceBT, "vytvorSourozence", "Vytvoř"),
+                WindowText::caption(vytvorSvatbuBT, "pridatPartnera", "Přidat partnera"),
+                WindowText::caption(shrnutiSvatbyBT, "shrnutiSvatby", "Shrnutí svatby"),
+                WindowText::caption(zmenPartneraBT, "zmenPartnera", "Změň partnera"),
+                WindowText::caption(smazSvatbuBT, "smazSvatbu", "Smaž"),
+                WindowText::caption(oddaniCHECK, "oddani", "oddáni"),
+                WindowText::caption(datumSvatbyLB, "datumSvatby", "Datum svatby:"),
+                WindowText::caption(dmrSvatbaLB, "dmrSvatba", "(den/měs/rok)"),
+                WindowText::caption(svatbaMistoLB, "mistoSvatby", "Místo svatby:"),
+                WindowText::caption(oddavajiciKnezLB, "oddavajiciKnez", "Oddávající kněz:"),
+                WindowText::caption(svedkoveLB, "svedkove", "Svědkové:"),
+                WindowText::caption(rozvedeniCHECK, "rozvedeni", "rozvedeni"),
+                WindowText::caption(datumRozvoduLB, "datumRozvodu", "Datum rozvodu:"),
+                WindowText::caption(dmrRozvodLB, "dmrRozvod", "(den/měs/rok)"),
+                WindowText::caption(bydlisteLB, "bydliste", "Bydliště:"),
+                WindowText::caption(noveBydlisteBT, "noveBydliste", "Nové"),
+                WindowText::caption(upravBydlisteBT, "upravBydliste", "Uprav"),
+                WindowText::caption(smazatBydlisteBT, "smazatBydliste", "Smaž"),
+                WindowText::caption(vzdelaniLB, "vzdelani", "Vzdělání"),
+                WindowText::caption(noveVzdelaniBT, "noveVzdelani", "Nové"),
+                WindowText::caption(upravVzdelaniBT, "upravVzdelani", "Uprav"),
+                WindowText::caption(smazatVzdelaniBT, "smazatVzdelani", "Smaž"),
+                WindowText::caption(povolaniLB, "povolani", "Povolání"),
+                WindowText::caption(novePovolaniBT, "novePovolani", "Nové"),
+                WindowText::caption(upravPovolaniBT, "upravPovolani", "Uprav"),
+                WindowText::caption(smazatPovolaniBT, "smazatPovolani", "Smaž"),
+                WindowText::caption(vlozHlavaBT, "vlozFoto", "Vlož"),
+                WindowText::caption(odeberHlavaBT, "odeberFoto", "Odeber"),
+                WindowText::caption(ulozHlavaBT, "ulozFoto", "Ulož"),
+                WindowText::caption(skupinyBT, "skupiny", "Skupiny"),
+                WindowText::caption(spravceSkupinBT, "spravce", "Správce"),
+            }};
 }

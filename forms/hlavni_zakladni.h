@@ -6,11 +6,14 @@
 #include "toolkit/lists.h"
 #include "toolkit/pagecontrol.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 struct ZakladniSheet {
     explicit ZakladniSheet(TTabSheet& sheet);
     ZakladniSheet(const ZakladniSheet&) = delete;
     ZakladniSheet& operator=(const ZakladniSheet&) = delete;
+    // The texts a language replaces, the tab's title first, in the order they are looked up.
+    WindowTextList texts();
 
     TTabSheet& sheet;
 

@@ -4,60 +4,36 @@
 
 ThledejFORMLayout::ThledejFORMLayout() : TForm("hledejFORM")
 {
+    showCzechTexts(texts());
     Caption = "Lipoveta";
     BorderStyle = TFormBorderStyle::bsDialog;
     Position = TPosition::poScreenCenter;
     SetBounds(0, 0, 560, 400);
 
     pages.SetBounds(8, 8, 544, 214);
-    retezecPage.Caption = "Vyhledávání ve slovech";
     retezecLB.SetBounds(8, 10, 180, 13);
     retezecLB.Caption = "Zadejte hledaný řetězec:";
     retezecED.SetBounds(190, 6, 240, 21);
     kdeHledatRetezecGROUP.SetBounds(8, 34, 520, 116);
-    kdeHledatRetezecGROUP.Caption = "Co se má prohledávat?";
-    struct Box {
-        TCheckBox& box;
-        const char* caption;
-    };
     // Four columns, filled down.
-    const Box fields[] = {{jmenoCH, "Jméno"},
-                          {prijmeniCH, "Příjmení"},
-                          {rodnePrijmeniCH, "Rodné příjmení"},
-                          {titulyCH, "Tituly"},
-                          {mistoNarozeniCH, "Místo narození"},
-                          {mistoUmrtiCH, "Místo úmrtí"},
-                          {mistoPohrbeniCH, "Místo pohřbení"},
-                          {pricinaUmrtiCH, "Příčina úmrtí"},
-                          {mistoSvatbyCH, "Místo svatby"},
-                          {oddavajiciKnezCH, "Oddávající kněz"},
-                          {svedkoveCH, "Svědkové"},
-                          {bydlisteCH, "Bydliště"},
-                          {vzdelaniCH, "Vzdělání"},
-                          {povolaniCH, "Povolání"}};
+    TCheckBox* const fields[] = {&jmenoCH,         &prijmeniCH,       &rodnePrijmeniCH, &titulyCH,
+                                 &mistoNarozeniCH, &mistoUmrtiCH,     &mistoPohrbeniCH, &pricinaUmrtiCH,
+                                 &mistoSvatbyCH,   &oddavajiciKnezCH, &svedkoveCH,      &bydlisteCH,
+                                 &vzdelaniCH,      &povolaniCH};
     int i = 0;
-    for (const Box& f : fields) {
-        f.box.SetBounds(10 + (i / 4) * 128, 20 + (i % 4) * 22, 124, 17);
-        f.box.Caption = f.caption;
+    for (TCheckBox* box : fields) {
+        box->SetBounds(10 + (i / 4) * 128, 20 + (i % 4) * 22, 124, 17);
         ++i;
     }
     hledejRetezecBT.SetBounds(440, 156, 88, 25);
-    hledejRetezecBT.Caption = "Hledej";
     hledejRetezecBT.Default = true;
 
-    datumPage.Caption = "Vyhledávání v datech";
     kdeHledatDatumGROUP.SetBounds(8, 6, 170, 112);
-    kdeHledatDatumGROUP.Caption = "Co se má prohledávat?";
     TCheckBox* dates[] = {&datumNarozeniCH, &datumUmrtiCH, &datumSvatbyCH, &datumRozvoduCH};
-    const char* dateCaptions[] = {"Datum narození", "Datum úmrtí", "Datum svatby", "Datum rozvodu"};
-    for (int d = 0; d < 4; ++d) {
+    for (int d = 0; d < 4; ++d)
         dates[d]->SetBounds(10, 20 + d * 22, 150, 17);
-        dates[d]->Caption = dateCaptions[d];
-    }
+    datumRozvoduCH.Caption = "Datum rozvodu";
     jakHledatGROUP.SetBounds(190, 6, 150, 112);
-    jakHledatGROUP.Caption = "Jak hledat?";
-    for (const char* item : {"Přesné datum", "Rozmezí", "Počínaje od...", "...až do"})
-        jakHledatGROUP.Items.Add(item);
     jakHledatGROUP.setItemIndex(1);
     for (TComboBox* day : {&den1CB, &den2CB})
         for (int d = 1; d <= 31; ++d)
@@ -82,7 +58,6 @@ ThledejFORMLayout::ThledejFORMLayout() : TForm("hledejFORM")
     rok2CB.MaxLength = 4;
     rok2CB.setText("2005");
     hledejDatumBT.SetBounds(440, 156, 88, 25);
-    hledejDatumBT.Caption = "Hledej";
     hledejDatumBT.Default = true;
 
     pages.setActivePage(&retezecPage);
@@ -90,7 +65,44 @@ ThledejFORMLayout::ThledejFORMLayout() : TForm("hledejFORM")
     osobyLIST.SetBounds(8, 228, 544, 132);
     osobyLIST.setSorted(true);
     zpetBT.SetBounds(464, 366, 88, 25);
-    zpetBT.Caption = "Zpět";
     zpetBT.Cancel = true;
     zpetBT.ModalResult = mrCancel;
+}
+
+WindowTextList ThledejFORMLayout::texts()
+{
+    return {"hledej",
+            {
+                WindowText::caption(retezecPage, "vyhledavaniVeSlovech", "Vyhledávání ve slovech"),
+                WindowText::caption(kdeHledatRetezecGROUP, "coProhledavat", "Co se má prohledávat?"),
+                WindowText::caption(jmenoCH, "jmeno", "Jméno"),
+                WindowText::caption(prijmeniCH, "prijmeni", "Příjmení"),
+                WindowText::caption(rodnePrijmeniCH, "rodnePrijmeni", "Rodné příjmení"),
+                WindowText::caption(titulyCH, "tituly", "Tituly"),
+                WindowText::caption(mistoNarozeniCH, "mistoNarozeni", "Místo narození"),
+                WindowText::caption(mistoUmrtiCH, "mistoUmrti", "Místo úmrtí"),
+                WindowText::caption(mistoPohrbeniCH, "mistoPohrbeni", "Místo pohřbení"),
+                WindowText::caption(pricinaUmrtiCH, "pricinaUmrti", "Příčina úmrtí"),
+                WindowText::caption(mistoSvatbyCH, "mistoSvatby", "Místo svatby"),
+                WindowText::caption(oddavajiciKnezCH, "oddavajiciKnez", "Oddávající kněz"),
+                WindowText::caption(svedkoveCH, "svedkove", "Svědkové"),
+                WindowText::caption(bydlisteCH, "bydliste", "Bydliště"),
+                WindowText::caption(vzdelaniCH, "vzdelani", "Vzdělání"),
+                WindowText::caption(povolaniCH, "povolani", "Povolání"),
+                WindowText::caption(retezecLB, "zadejteRetezec", "Zadejte hledaný řetězec"),
+                WindowText::caption(hledejRetezecBT, "hledej", "Hledej"),
+                WindowText::back(zpetBT),
+                WindowText::caption(datumPage, "vyhledavaniVDatech", "Vyhledávání v datech"),
+                WindowText::caption(kdeHledatDatumGROUP, "coProhledavat", "Co se má prohledávat?"),
+                WindowText::caption(datumNarozeniCH, "datumNarozeni", "Datum narození"),
+                WindowText::caption(datumUmrtiCH, "datumUmrti", "Datum úmrtí"),
+                WindowText::caption(datumSvatbyCH, "datumSvatby", "Datum svatby"),
+                WindowText::caption(datumRozvoduCH, "datumRozvodu", "datum rozvodu"),
+                WindowText::caption(jakHledatGROUP, "jakHledat", "Jak hledat?"),
+                WindowText::item(jakHledatGROUP.Items, 0, "presneDatum", "Přesné datum"),
+                WindowText::item(jakHledatGROUP.Items, 1, "rozmezi", "Rozmezí"),
+                WindowText::item(jakHledatGROUP.Items, 2, "pocinajeOd", "Počínaje od..."),
+                WindowText::item(jakHledatGROUP.Items, 3, "azDo", "...až do"),
+                WindowText::caption(hledejDatumBT, "hledej", "Hledej"),
+            }};
 }

@@ -6,10 +6,13 @@
 #include "toolkit/lists.h"
 #include "toolkit/pagecontrol.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 class ThledejFORMLayout : public TForm {
 public:
     ThledejFORMLayout();
+    // The texts a language replaces, in the order they are looked up.
+    WindowTextList texts();
 
     TPageControl pages{this, "pages"};
     TTabSheet retezecPage{&pages, "retezecPage"};

@@ -7,7 +7,7 @@ ThromadneMazaniFORM* hromadneMazaniFORM = nullptr;
 ThromadneMazaniFORM::ThromadneMazaniFORM() : TForm("hromadneMazaniFORM")
 {
     claimGlobalWindow(hromadneMazaniFORM, this);
-    Caption = "Hromadné mazání";
+    showCzechTexts(texts());
     BorderStyle = TFormBorderStyle::bsDialog;
     Position = TPosition::poScreenCenter;
     SetBounds(0, 0, 560, 440);
@@ -16,29 +16,19 @@ ThromadneMazaniFORM::ThromadneMazaniFORM() : TForm("hromadneMazaniFORM")
     // The selection commands down the right side: whole list, families, a group.
     struct Command {
         TButton& button;
-        const char* caption;
         int top;
     };
     const Command commands[] = {
-        {invertovatBT, "Invertovat seznam", 8},
-        {vseBT, "Vybrat vše", 37},
-        {zrusBT, "Zrušit výběr", 66},
-        {predciBT, "Přidat rodiče, prarodiče,...", 108},
-        {detiBT, "Přidat děti, vnuky,...", 137},
-        {partneriBT, "Přidat partnery, manžely,...", 166},
-        {sourozenciBT, "Přidat sourozence", 195},
-        {skupinaBT, "Vybrat skupinu:", 237},
+        {invertovatBT, 8}, {vseBT, 37},       {zrusBT, 66},        {predciBT, 108},
+        {detiBT, 137},     {partneriBT, 166}, {sourozenciBT, 195}, {skupinaBT, 237},
     };
     for (const Command& c : commands) {
         c.button.SetBounds(346, c.top, 206, 25);
-        c.button.Caption = c.caption;
     }
     skupinyCB.SetBounds(346, 266, 206, 21);
     skupinyCB.Style = TComboBox::csDropDownList;
     OkBT.SetBounds(346, 407, 120, 25);
-    OkBT.Caption = "Smazat vybrané";
     StornoBT.SetBounds(477, 407, 75, 25);
-    StornoBT.Caption = "Storno";
     StornoBT.Cancel = true;
     StornoBT.ModalResult = mrCancel;
 }
@@ -46,4 +36,22 @@ ThromadneMazaniFORM::ThromadneMazaniFORM() : TForm("hromadneMazaniFORM")
 ThromadneMazaniFORM::~ThromadneMazaniFORM()
 {
     releaseGlobalWindow(hromadneMazaniFORM, this);
+}
+
+WindowTextList ThromadneMazaniFORM::texts()
+{
+    return {"hromadneMazani",
+            {
+                WindowText::caption(*this, "hromadne", "Hromadné mazání"),
+                WindowText::caption(invertovatBT, "invertovat", "Invertovat seznam"),
+                WindowText::caption(zrusBT, "zrusit", "Zrušit výběr"),
+                WindowText::caption(vseBT, "vse", "Vybrat vše"),
+                WindowText::caption(predciBT, "predci", "Přidat rodiče, prarodiče,..."),
+                WindowText::caption(partneriBT, "partneri", "Přidat partnery, manžely,..."),
+                WindowText::caption(detiBT, "deti", "Přidat děti, vnuky,..."),
+                WindowText::caption(sourozenciBT, "sourozenci", "Přidat sourozence"),
+                WindowText::caption(skupinaBT, "skupina", "Vybrat skupinu:"),
+                WindowText::caption(OkBT, "smazat", "Smazat vybrané"),
+                WindowText::cancel(StornoBT),
+            }};
 }

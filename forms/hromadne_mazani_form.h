@@ -5,11 +5,14 @@
 #include "toolkit/form.h"
 #include "toolkit/lists.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 class ThromadneMazaniFORM : public TForm {
 public:
     ThromadneMazaniFORM();
     ~ThromadneMazaniFORM() override;
+    // The texts a language replaces, in the order they are looked up.
+    WindowTextList texts();
 
     TCheckListBox osobyLIST{this, "osobyLIST"};
     TButton invertovatBT{this, "invertovatBT"};

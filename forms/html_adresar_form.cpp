@@ -8,13 +8,13 @@ ThtmlAdresarFORM* htmlAdresarFORM = nullptr;
 ThtmlAdresarFORM::ThtmlAdresarFORM() : TForm("htmlAdresarFORM")
 {
     claimGlobalWindow(htmlAdresarFORM, this);
+    showCzechTexts(texts());
     Caption = "Lipoveta";
     BorderStyle = TFormBorderStyle::bsDialog;
     Position = TPosition::poScreenCenter;
     SetBounds(0, 0, 420, 120);
 
     zadejteLB.SetBounds(8, 10, 404, 13);
-    zadejteLB.Caption = "Zadejte název podadresáře, který má být vytvořen v umístění";
     dirnameLB.SetBounds(8, 28, 404, 13);
     dirnameLB.AutoSize = false;
     dirnameLB.Font.Bold = true;
@@ -25,4 +25,14 @@ ThtmlAdresarFORM::ThtmlAdresarFORM() : TForm("htmlAdresarFORM")
 ThtmlAdresarFORM::~ThtmlAdresarFORM()
 {
     releaseGlobalWindow(htmlAdresarFORM, this);
+}
+
+WindowTextList ThtmlAdresarFORM::texts()
+{
+    return {"HTML",
+            {
+                WindowText::caption(zadejteLB, "zadejteAdresar",
+                                    "Zadejte název podadresáře, který má být vytvořen v umístění"),
+                WindowText::cancel(stornoBT),
+            }};
 }

@@ -3,11 +3,14 @@
 // name). OK gives 1, Storno 2.
 #include "toolkit/form.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 class ThtmlAdresarFORM : public TForm {
 public:
     ThtmlAdresarFORM();
     ~ThtmlAdresarFORM() override;
+    // The texts a language replaces, in the order they are looked up.
+    WindowTextList texts();
 
     TLabel zadejteLB{this, "zadejteLB"};
     TLabel dirnameLB{this, "dirnameLB"};

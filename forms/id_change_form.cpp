@@ -8,7 +8,7 @@ TidChangeFORM* idChangeFORM = nullptr;
 TidChangeFORM::TidChangeFORM() : TForm("idChangeFORM")
 {
     claimGlobalWindow(idChangeFORM, this);
-    Caption = "Změna identifikátoru";
+    showCzechTexts(texts());
     BorderStyle = TFormBorderStyle::bsDialog;
     Position = TPosition::poScreenCenter;
     SetBounds(0, 0, 257, 81);
@@ -26,4 +26,14 @@ TidChangeFORM::TidChangeFORM() : TForm("idChangeFORM")
 TidChangeFORM::~TidChangeFORM()
 {
     releaseGlobalWindow(idChangeFORM, this);
+}
+
+WindowTextList TidChangeFORM::texts()
+{
+    return {"zmenaID",
+            {
+                WindowText::cancel(stornoBT),
+                WindowText::caption(idLB, "identifikator", "Identifikátor:"),
+                WindowText::caption(*this, "zmenaIdentifikatoru", "Změna identifikátoru"),
+            }};
 }

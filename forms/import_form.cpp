@@ -8,7 +8,7 @@ TimportFORM* importFORM = nullptr;
 TimportFORM::TimportFORM() : TForm("importFORM")
 {
     claimGlobalWindow(importFORM, this);
-    Caption = "Import GEDCOMu";
+    showCzechTexts(texts());
     BorderStyle = TFormBorderStyle::bsDialog;
     CloseBox = false;
     Position = TPosition::poScreenCenter;
@@ -16,22 +16,35 @@ TimportFORM::TimportFORM() : TForm("importFORM")
 
     placeOkButton(okBT, 182, 92);
     importLB.SetBounds(12, 12, 416, 13);
-    importLB.Caption = "Soubor ve formátu GEDCOM bude importován.";
     // Hidden: it stands where the check boxes are and never shows.
     bornGROUP.SetBounds(12, 36, 416, 48);
     bornGROUP.Visible = false;
-    bornGROUP.Caption = "Příjmení / Rodné příjmení";
-    bornGROUP.Items.Add("importovat NAME jako rodné příjmení a případné SURN jako příjmení");
-    bornGROUP.Items.Add("importovat NAME jako příjmení");
+    bornGROUP.Items.setString(0, "importovat NAME jako rodné příjmení a případné SURN jako příjmení");
+    bornGROUP.Items.setString(1, "importovat NAME jako příjmení");
     bornGROUP.setItemIndex(0);
     manCH.SetBounds(12, 38, 416, 17);
-    manCH.Caption = "u mužů dokopírovat chybějící část příjmení z druhého příjmení";
     manCH.setChecked(true);
     womanCH.SetBounds(12, 62, 416, 17);
-    womanCH.Caption = "u žen dokopírovat chybějící část příjmení z druhého příjmení";
 }
 
 TimportFORM::~TimportFORM()
 {
     releaseGlobalWindow(importFORM, this);
+}
+
+WindowTextList TimportFORM::texts()
+{
+    return {"gedcom",
+            {
+                WindowText::caption(*this, "import", "Import GEDCOMu"),
+                WindowText::caption(importLB, "budeImport", "Soubor ve formátu GEDCOM bude importován."),
+                WindowText::caption(bornGROUP, "prijmeniRodnePrijmeni", "Příjmení / Rodné příjmení"),
+                WindowText::item(bornGROUP.Items, 0, "jakoRodne",
+                                 "importovat NAME jako příjmení a případné SURN jako rodné příjmení"),
+                WindowText::item(bornGROUP.Items, 1, "jakoPrijmeni", "importovat NAME jako rodné příjmení"),
+                WindowText::caption(manCH, "muziDokopirovat",
+                                    "u mužů dokopírovat chybějící část příjmení z druhého příjmení"),
+                WindowText::caption(womanCH, "zenyDokopirovat",
+                                    "u žen dokopírovat chybějící část příjmení z druhého příjmení"),
+            }};
 }

@@ -4,11 +4,14 @@
 // from the other one. Only OK, no close box.
 #include "toolkit/form.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 class TimportFORM : public TForm {
 public:
     TimportFORM();
     ~TimportFORM() override;
+    // The texts a language replaces, in the order they are looked up.
+    WindowTextList texts();
 
     TButton okBT{this, "okBT"};
     TLabel importLB{this, "importLB"};

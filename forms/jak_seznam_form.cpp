@@ -8,52 +8,74 @@ TJakSeznamFORM* JakSeznamFORM = nullptr;
 TJakSeznamFORM::TJakSeznamFORM() : TForm("JakSeznamFORM")
 {
     claimGlobalWindow(JakSeznamFORM, this);
+    showCzechTexts(texts());
     Caption = "Lipoveta";
     BorderStyle = TFormBorderStyle::bsDialog;
     Position = TPosition::poScreenCenter;
     SetBounds(0, 0, 392, 266);
 
     jakVypsatLB.SetBounds(8, 10, 376, 13);
-    jakVypsatLB.Caption = "Jak si přejete vypsat seznam osob?";
     zpusobVypisuRADIO.SetBounds(8, 30, 376, 44);
-    zpusobVypisuRADIO.Caption = "Způsob výpisu";
     zpusobVypisuRADIO.Columns = 3;
-    for (const char* way : {"hierarchicky", "abecedně", "chronologicky"})
-        zpusobVypisuRADIO.Items.Add(way);
+    // Until a language is applied the ways are named in small letters.
+    int way = 0;
+    for (const char* name : {"hierarchicky", "abecedně", "chronologicky"})
+        zpusobVypisuRADIO.Items.setString(way++, name);
     // The hierarchical way only says it is not there yet: the first way that lists is chosen.
     zpusobVypisuRADIO.setItemIndex(1);
     coVypsatGROUP.SetBounds(8, 82, 376, 138);
-    coVypsatGROUP.Caption = "Co vypisovat?";
     // Three columns: the name and number, the birth and death, the life periods.
     placeCheckBoxColumns(
         {
-            {rodnePrijmeniCH, "rodné příjmení", false},
-            {cisloCH, "ID číslo", false},
+            {rodnePrijmeniCH, nullptr, false},
+            {cisloCH, nullptr, false},
         },
         {.left = 12, .top = 22, .width = 116, .rowStep = 26});
     placeCheckBoxColumns(
         {
-            {narozeniCH, "narození", true},
-            {mistoNarozeniCH, "místo narození", true},
-            {umrtiCH, "úmrtí", false},
-            {mistoUmrtiCH, "místo úmrtí", false},
+            {narozeniCH, nullptr, true},
+            {mistoNarozeniCH, nullptr, true},
+            {umrtiCH, nullptr, false},
+            {mistoUmrtiCH, nullptr, false},
         },
         {.left = 134, .top = 22, .width = 116, .rowStep = 26});
     placeCheckBoxColumns(
         {
-            {bydlisteCH, "bydliště", false},
-            {vzdelaniCH, "vzdělání", false},
-            {povolaniCH, "povolání", false},
+            {bydlisteCH, nullptr, false},
+            {vzdelaniCH, nullptr, false},
+            {povolaniCH, nullptr, false},
         },
         {.left = 256, .top = 22, .width = 116, .rowStep = 26});
     OkBT.SetBounds(228, 232, 75, 25);
     OkBT.Caption = "OK";
     StornoBT.SetBounds(309, 232, 75, 25);
-    StornoBT.Caption = "Storno";
     StornoBT.ModalResult = mrCancel;
 }
 
 TJakSeznamFORM::~TJakSeznamFORM()
 {
     releaseGlobalWindow(JakSeznamFORM, this);
+}
+
+WindowTextList TJakSeznamFORM::texts()
+{
+    return {"jakVypsatSeznam",
+            {
+                WindowText::caption(jakVypsatLB, "jakVypsat", "Jak si přejete vypsat seznam osob?"),
+                WindowText::caption(zpusobVypisuRADIO, "zpusobVypisu", "Způsob výpisu"),
+                WindowText::item(zpusobVypisuRADIO.Items, 0, "hierarchicky", "Hierarchicky"),
+                WindowText::item(zpusobVypisuRADIO.Items, 1, "abecedne", "Abecedně"),
+                WindowText::item(zpusobVypisuRADIO.Items, 2, "chronologicky", "Chronologicky"),
+                WindowText::caption(coVypsatGROUP, "coVypsat", "Co vypisovat?"),
+                WindowText::caption(rodnePrijmeniCH, "rodnePrijmeni", "rodné příjmení"),
+                WindowText::caption(narozeniCH, "narozeni", "narození"),
+                WindowText::caption(umrtiCH, "umrti", "úmrtí"),
+                WindowText::caption(cisloCH, "cislo", "ID číslo"),
+                WindowText::caption(mistoNarozeniCH, "mistoNarozeni", "místo narození"),
+                WindowText::caption(mistoUmrtiCH, "mistoUmrti", "místo úmrtí"),
+                WindowText::caption(bydlisteCH, "bydliste", "bydliště"),
+                WindowText::caption(vzdelaniCH, "vzdelani", "vzdělání"),
+                WindowText::caption(povolaniCH, "povolani", "povolání"),
+                WindowText::cancel(StornoBT),
+            }};
 }

@@ -3,11 +3,14 @@
 // go with each name. OK writes the list before it closes with 1; Storno gives 2.
 #include "toolkit/form.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 class TJakSeznamFORM : public TForm {
 public:
     TJakSeznamFORM();
     ~TJakSeznamFORM() override;
+    // The texts a language replaces, in the order they are looked up.
+    WindowTextList texts();
 
     TLabel jakVypsatLB{this, "jakVypsatLB"};
     TRadioGroup zpusobVypisuRADIO{this, "zpusobVypisuRADIO"};

@@ -9,20 +9,20 @@ TkalendarFORM* kalendarFORM = nullptr;
 TkalendarFORM::TkalendarFORM() : TForm("kalendarFORM")
 {
     claimGlobalWindow(kalendarFORM, this);
+    showCzechTexts(texts());
     Caption = "Kinvelor";
     SetBounds(0, 0, 290, 210);
     BorderStyle = TFormBorderStyle::bsDialog;
     Position = TPosition::poScreenCenter;
 
     kteraVyrociGROUP.SetBounds(8, 8, 274, 140);
-    kteraVyrociGROUP.Caption = "Která výročí zahrnout do kalendáře?";
     placeCheckBoxColumns(
         {
-            {narozZijCH, "narozeniny žijících", true},
+            {narozZijCH, nullptr, true},
             {narozZesCH, "narozeniny zesnulých", false},
-            {umrtiCH, "výročí úmrtí", false},
-            {svatbaZijCH, "výročí svatby žijících", true},
-            {svatbaZesCH, "výročí svatby zesnulých", false},
+            {umrtiCH, nullptr, false},
+            {svatbaZijCH, nullptr, true},
+            {svatbaZesCH, nullptr, false},
         },
         {.left = 12, .top = 20, .width = 250, .rowStep = 23});
     placeOkStornoButtons(OKBtn, stornoBT, 60, 155, 160);
@@ -32,4 +32,18 @@ TkalendarFORM::TkalendarFORM() : TForm("kalendarFORM")
 TkalendarFORM::~TkalendarFORM()
 {
     releaseGlobalWindow(kalendarFORM, this);
+}
+
+WindowTextList TkalendarFORM::texts()
+{
+    return {"kalendar",
+            {
+                WindowText::cancel(stornoBT),
+                WindowText::caption(kteraVyrociGROUP, "kteraVyroci", "Která výročí zahrnout do kalendáře?"),
+                WindowText::caption(narozZijCH, "narozZij", "narozeniny žijících"),
+                WindowText::caption(narozZesCH, "narozZes", "výročí narození zesnulých"),
+                WindowText::caption(umrtiCH, "umrti", "výročí úmrtí"),
+                WindowText::caption(svatbaZijCH, "svatbaZij", "výročí svatby žijících"),
+                WindowText::caption(svatbaZesCH, "svatbaZes", "výročí svatby zesnulých"),
+            }};
 }

@@ -3,11 +3,14 @@
 // keeps its ticks for the whole run; the calendar command reads them.
 #include "toolkit/form.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 class TkalendarFORM : public TForm {
 public:
     TkalendarFORM();
     ~TkalendarFORM() override;
+    // The texts a language replaces, in the order they are looked up.
+    WindowTextList texts();
 
     TGroupBox kteraVyrociGROUP{this, "kteraVyrociGROUP"};
     TCheckBox narozZijCH{&kteraVyrociGROUP, "narozZijCH"};

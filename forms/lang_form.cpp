@@ -4,13 +4,22 @@
 
 TlangFORMLayout::TlangFORMLayout() : TForm("langFORM")
 {
+    showCzechTexts(texts());
     Caption = "Lipoveta";
     SetBounds(0, 0, 260, 240);
     BorderStyle = TFormBorderStyle::bsDialog;
     Position = TPosition::poScreenCenter;
 
     zvolteLB.SetBounds(12, 8, 236, 13);
-    zvolteLB.Caption = "Zvolte jazyk:";
     jazykyLIST.SetBounds(12, 26, 236, 160);
     placeOkStornoButtons(Button1, stornoBT, 40, 140, 198, 80);
+}
+
+WindowTextList TlangFORMLayout::texts()
+{
+    return {"jazyk",
+            {
+                WindowText::caption(zvolteLB, "zvolteJazyk", "Zvolte jazyk:"),
+                WindowText::cancel(stornoBT),
+            }};
 }

@@ -4,10 +4,13 @@
 #include "toolkit/form.h"
 #include "toolkit/lists.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 class TlangFORMLayout : public TForm {
 public:
     TlangFORMLayout();
+    // The texts a language replaces, in the order they are looked up.
+    WindowTextList texts();
 
     TLabel zvolteLB{this, "zvolteLB"};
     TListBox jazykyLIST{this, "jazykyLIST"};

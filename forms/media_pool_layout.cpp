@@ -21,7 +21,6 @@ void layOutMediaPool(TForm& window, const MediaPoolParts& p)
     window.SetBounds(0, 0, width, 463 + shift);
 
     p.poolLB.SetBounds(8, labelTop + shift, listWidth - 33, 13);
-    p.poolLB.Caption = "Fotky v lipovetau:";
     p.linkBT.SetBounds(8 + listWidth - 25, 6 + shift, 25, 25);
     p.linkBT.StandardGlyph = TStandardGlyph::Add;
     p.poolLIST.SetBounds(8, top + shift, listWidth, poolHeight);
@@ -36,18 +35,14 @@ void layOutMediaPool(TForm& window, const MediaPoolParts& p)
     }
 
     p.personLB.SetBounds(personLeft, labelTop + shift, listWidth - 33, 13);
-    p.personLB.Caption = "Fotky aktuální osoby:";
     p.unlinkBT.SetBounds(personLeft + listWidth - 25, 6 + shift, 25, 25);
     p.unlinkBT.StandardGlyph = TStandardGlyph::Delete;
     p.personLIST.SetBounds(personLeft, top + shift, listWidth, 225);
     p.usersLB.SetBounds(personLeft, 270 + shift, listWidth, 13);
-    p.usersLB.Caption = "Osoby s vybranou fotografií:";
     p.usersLIST.SetBounds(personLeft, 292 + shift, listWidth, 129);
     p.usersLIST.setSorted(true);
 
     p.deleteBT.SetBounds(8, 430 + shift, 90, 25);
-    p.deleteBT.Caption = "Smaž";
     p.backBT.SetBounds(width - 83, 430 + shift, 75, 25);
-    p.backBT.Caption = "Zpět";
     p.backBT.ModalResult = mrOk;
 }

@@ -8,6 +8,7 @@ TmeneNezFORM* meneNezFORM = nullptr;
 TmeneNezFORM::TmeneNezFORM() : TForm("meneNezFORM")
 {
     claimGlobalWindow(meneNezFORM, this);
+    showCzechTexts(texts());
     Caption = "Lipoveta";
     BorderStyle = TFormBorderStyle::bsDialog;
     Position = TPosition::poScreenCenter;
@@ -16,7 +17,6 @@ TmeneNezFORM::TmeneNezFORM() : TForm("meneNezFORM")
     pokynLB.SetBounds(8, 8, 257, 39);
     pokynLB.AutoSize = false;
     pokynLB.WordWrap = true;
-    pokynLB.Caption = "Tisk formulářů lidí, kteří mají z důležitých údajů vyplněno méně než ... procent:";
     procentaED.SetBounds(96, 50, 49, 21);
     procentaUD.SetBounds(145, 50, 15, 21);
     procentaUD.Min = 10;
@@ -30,4 +30,15 @@ TmeneNezFORM::TmeneNezFORM() : TForm("meneNezFORM")
 TmeneNezFORM::~TmeneNezFORM()
 {
     releaseGlobalWindow(meneNezFORM, this);
+}
+
+WindowTextList TmeneNezFORM::texts()
+{
+    return {"formular",
+            {
+                WindowText::caption(
+                    pokynLB, "meneNezXProcent",
+                    "Tisk formulářů lidí, kteří mají z důležitých údajů vyplněno méně než ... procent:"),
+                WindowText::cancel(stornoBT),
+            }};
 }

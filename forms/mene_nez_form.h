@@ -3,11 +3,14 @@
 #include "toolkit/commonctrls.h"
 #include "toolkit/form.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 class TmeneNezFORM : public TForm {
 public:
     TmeneNezFORM();
     ~TmeneNezFORM() override;
+    // The texts a language replaces, in the order they are looked up.
+    WindowTextList texts();
 
     TLabel pokynLB{this, "pokynLB"};
     TEdit procentaED{this, "procentaED"};

@@ -8,7 +8,7 @@ TmojeSkupinyFORM* mojeSkupinyFORM = nullptr;
 TmojeSkupinyFORM::TmojeSkupinyFORM() : TForm("mojeSkupinyFORM")
 {
     claimGlobalWindow(mojeSkupinyFORM, this);
-    Caption = "Přiřazení do skupin";
+    showCzechTexts(texts());
     BorderStyle = TFormBorderStyle::bsDialog;
     Position = TPosition::poScreenCenter;
     SetBounds(0, 0, 260, 320);
@@ -20,4 +20,12 @@ TmojeSkupinyFORM::TmojeSkupinyFORM() : TForm("mojeSkupinyFORM")
 TmojeSkupinyFORM::~TmojeSkupinyFORM()
 {
     releaseGlobalWindow(mojeSkupinyFORM, this);
+}
+
+WindowTextList TmojeSkupinyFORM::texts()
+{
+    return {"skupiny",
+            {
+                WindowText::caption(*this, "prirazeniDoSkupin", "Přiřazení do skupin"),
+            }};
 }

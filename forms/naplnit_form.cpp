@@ -7,20 +7,16 @@ TnaplnitFORM* naplnitFORM = nullptr;
 TnaplnitFORM::TnaplnitFORM() : TForm("naplnitFORM")
 {
     claimGlobalWindow(naplnitFORM, this);
-    Caption = "Jak naplnit?";
+    showCzechTexts(texts());
     BorderStyle = TFormBorderStyle::bsDialog;
     Position = TPosition::poScreenCenter;
     SetBounds(0, 0, 420, 140);
 
     muziBT.SetBounds(8, 8, 270, 25);
-    muziBT.Caption = "Všichni muži";
     zenyBT.SetBounds(8, 41, 270, 25);
-    zenyBT.Caption = "Všechny ženy";
     zacatekBT.SetBounds(8, 74, 270, 25);
-    zacatekBT.Caption = "Příjmení (nebo rodné příjmení) začíná na...";
     zacatekED.SetBounds(286, 76, 126, 21);
     zpetBT.SetBounds(337, 107, 75, 25);
-    zpetBT.Caption = "Zpět";
     zpetBT.Default = true;
     zpetBT.ModalResult = mrOk;
 }
@@ -28,4 +24,16 @@ TnaplnitFORM::TnaplnitFORM() : TForm("naplnitFORM")
 TnaplnitFORM::~TnaplnitFORM()
 {
     releaseGlobalWindow(naplnitFORM, this);
+}
+
+WindowTextList TnaplnitFORM::texts()
+{
+    return {"skupiny",
+            {
+                WindowText::caption(*this, "jakNaplnit", "Jak naplnit?"),
+                WindowText::caption(muziBT, "muzi", "Všichni muži"),
+                WindowText::caption(zenyBT, "zeny", "Všechny ženy"),
+                WindowText::caption(zacatekBT, "zacatek", "Příjmení (nebo rodné příjmení) začíná na..."),
+                WindowText::back(zpetBT),
+            }};
 }

@@ -4,11 +4,14 @@
 // choice; Zpět gives 1.
 #include "toolkit/form.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 class TnaplnitFORM : public TForm {
 public:
     TnaplnitFORM();
     ~TnaplnitFORM() override;
+    // The texts a language replaces, in the order they are looked up.
+    WindowTextList texts();
 
     TButton muziBT{this, "muziBT"};
     TButton zenyBT{this, "zenyBT"};

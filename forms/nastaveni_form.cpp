@@ -4,6 +4,7 @@
 
 TnastaveniFormLayout::TnastaveniFormLayout() : TForm("nastaveniForm")
 {
+    showCzechTexts(texts());
     Caption = "Lipoveta";
     SetBounds(0, 0, 330, 200);
     BorderStyle = TFormBorderStyle::bsDialog;
@@ -12,7 +13,6 @@ TnastaveniFormLayout::TnastaveniFormLayout() : TForm("nastaveniForm")
 
     struct Row {
         TLabel& label;
-        const char* caption;
         TEdit& edit;
         TUpDown& upDown;
         int min;
@@ -20,15 +20,14 @@ TnastaveniFormLayout::TnastaveniFormLayout() : TForm("nastaveniForm")
         int position;
     };
     const Row rows[] = {
-        {minRokLB, "Minimální rok:", minRokED, minRokUD, 1, 3000, 1600},
-        {maxRokLB, "Maximální rok:", maxRokED, maxRokUD, 1, 3000, 2100},
-        {maxVekLB, "Maximální věk:", maxVekED, maxVekUD, 40, 200, 120},
-        {minRodicDiteLB, "Minimální věk při narození dítěte:", minRodicDiteED, minRodicDiteUD, 5, 200, 15},
+        {minRokLB, minRokED, minRokUD, 1, 3000, 1600},
+        {maxRokLB, maxRokED, maxRokUD, 1, 3000, 2100},
+        {maxVekLB, maxVekED, maxVekUD, 40, 200, 120},
+        {minRodicDiteLB, minRodicDiteED, minRodicDiteUD, 5, 200, 15},
     };
     int top = 12;
     for (const Row& r : rows) {
         r.label.SetBounds(12, top + 3, 200, 13);
-        r.label.Caption = r.caption;
         r.edit.SetBounds(220, top, 65, 21);
         r.upDown.SetBounds(285, top, 16, 21);
         r.upDown.Min = r.min;
@@ -40,7 +39,19 @@ TnastaveniFormLayout::TnastaveniFormLayout() : TForm("nastaveniForm")
         top += 28;
     }
     smrtOtecNarozDiteCheck.SetBounds(12, top + 2, 300, 17);
-    smrtOtecNarozDiteCheck.Caption = "Kontrolovat úmrtí otce s narozením jeho dítěte";
     placeOkButton(Button1, 128, top + 30);
     Button1.Cancel = true; // the only button: Esc closes the window as well
+}
+
+WindowTextList TnastaveniFormLayout::texts()
+{
+    return {"nastaveni",
+            {
+                WindowText::caption(minRokLB, "minRok", "Minimální rok:"),
+                WindowText::caption(maxRokLB, "maxRok", "Maximální rok:"),
+                WindowText::caption(maxVekLB, "maxVek", "Maximální věk:"),
+                WindowText::caption(minRodicDiteLB, "minRodicDite", "Minimální věk při narození dítěte:"),
+                WindowText::caption(smrtOtecNarozDiteCheck, "smrtOtecNarozDite",
+                                    "Kontrolovat úmrtí otce s narozením jeho dítěte"),
+            }};
 }

@@ -4,10 +4,13 @@
 #include "toolkit/commonctrls.h"
 #include "toolkit/form.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 class TnastaveniFormLayout : public TForm {
 public:
     TnastaveniFormLayout();
+    // The texts a language replaces, in the order they are looked up.
+    WindowTextList texts();
 
     TLabel minRokLB{this, "minRokLB"};
     TEdit minRokED{this, "minRokED"};

@@ -8,13 +8,12 @@ TnazevSkupinyFORM* nazevSkupinyFORM = nullptr;
 TnazevSkupinyFORM::TnazevSkupinyFORM() : TForm("nazevSkupinyFORM")
 {
     claimGlobalWindow(nazevSkupinyFORM, this);
-    Caption = "Název skupiny";
+    showCzechTexts(texts());
     BorderStyle = TFormBorderStyle::bsDialog;
     Position = TPosition::poScreenCenter;
     SetBounds(0, 0, 300, 100);
 
     zadejteLB.SetBounds(8, 10, 284, 13);
-    zadejteLB.Caption = "Zadejte název skupiny";
     nazevED.SetBounds(8, 30, 284, 21);
     placeOkStornoButtons(OKBtn, StornoBT, 136, 217, 67);
 }
@@ -22,4 +21,14 @@ TnazevSkupinyFORM::TnazevSkupinyFORM() : TForm("nazevSkupinyFORM")
 TnazevSkupinyFORM::~TnazevSkupinyFORM()
 {
     releaseGlobalWindow(nazevSkupinyFORM, this);
+}
+
+WindowTextList TnazevSkupinyFORM::texts()
+{
+    return {"skupiny",
+            {
+                WindowText::caption(*this, "nazevSkupiny", "Název skupiny"),
+                WindowText::caption(zadejteLB, "zadejteNazevSkupiny", "Zadejte název skupiny"),
+                WindowText::cancel(StornoBT),
+            }};
 }

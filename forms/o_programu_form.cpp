@@ -9,7 +9,7 @@ ToProgramu* oProgramu = nullptr;
 ToProgramu::ToProgramu() : TForm("oProgramu")
 {
     claimGlobalWindow(oProgramu, this);
-    Caption = "O programu...";
+    showCzechTexts(texts());
     BorderStyle = TFormBorderStyle::bsDialog;
     CloseBox = false;
     Position = TPosition::poScreenCenter;
@@ -41,6 +41,12 @@ ToProgramu::ToProgramu() : TForm("oProgramu")
     Button1.Cancel = true; // the only button: Esc closes the window as well
     Timer1.setEnabled(false);
     Timer1.setInterval(100);
+}
+
+WindowTextList ToProgramu::texts()
+{
+    // Keys match without regard to case: this is the menu item's entry, one text for both.
+    return {"menu", {WindowText::caption(*this, "oprogramu", "O programu...")}};
 }
 
 ToProgramu::~ToProgramu()

@@ -6,11 +6,14 @@
 #include "toolkit/commonctrls.h"
 #include "toolkit/form.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 class ToProgramu : public TForm {
 public:
     ToProgramu();
     ~ToProgramu() override;
+    // The texts a language replaces.
+    WindowTextList texts();
 
     TImage Image1{this, "Image1"};
     TLabel nazevLB{this, "nazevLB"};

@@ -7,6 +7,7 @@ TpribuzniFORM* pribuzniFORM = nullptr;
 TpribuzniFORM::TpribuzniFORM() : TForm("pribuzniFORM")
 {
     claimGlobalWindow(pribuzniFORM, this);
+    showCzechTexts(texts());
     Caption = "Lipoveta";
     BorderStyle = TFormBorderStyle::bsDialog;
     CloseBox = false;
@@ -22,19 +23,19 @@ TpribuzniFORM::TpribuzniFORM() : TForm("pribuzniFORM")
         {nadpisLB, "Vyhledávání příbuzných k osobě", 10},
         {vztahLB, "vztahLB", 28},
         {pocetLB, "pocetLB", 46},
-        {poklepanimLB, "Poklepáním na jméno osobu zobrazíte.", 362},
+        {poklepanimLB, nullptr, 362},
     };
     for (const Line& l : lines) {
         l.label.SetBounds(8, l.top, 344, 13);
         l.label.AutoSize = false;
         l.label.Alignment = TLabel::taCenter;
-        l.label.Caption = l.caption;
+        if (l.caption)
+            l.label.Caption = l.caption;
     }
     nadpisLB.Font.Bold = true;
     osobyLIST.SetBounds(8, 66, 344, 288);
     osobyLIST.setSorted(true);
     zpetBT.SetBounds(142, 386, 75, 25);
-    zpetBT.Caption = "Zpět";
     zpetBT.Cancel = true;
     zpetBT.ModalResult = mrCancel;
 }
@@ -42,4 +43,13 @@ TpribuzniFORM::TpribuzniFORM() : TForm("pribuzniFORM")
 TpribuzniFORM::~TpribuzniFORM()
 {
     releaseGlobalWindow(pribuzniFORM, this);
+}
+
+WindowTextList TpribuzniFORM::texts()
+{
+    return {"vyhledaniPribuznych",
+            {
+                WindowText::caption(poklepanimLB, "poklepanim", "Poklepáním na jméno osobu zobrazíte."),
+                WindowText::back(zpetBT),
+            }};
 }

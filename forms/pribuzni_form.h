@@ -4,11 +4,14 @@
 #include "toolkit/form.h"
 #include "toolkit/lists.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 class TpribuzniFORM : public TForm {
 public:
     TpribuzniFORM();
     ~TpribuzniFORM() override;
+    // The texts a language replaces, in the order they are looked up.
+    WindowTextList texts();
 
     TLabel nadpisLB{this, "nadpisLB"};
     TLabel vztahLB{this, "vztahLB"};

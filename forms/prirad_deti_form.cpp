@@ -7,6 +7,7 @@ TpriradDetiFORM* priradDetiFORM = nullptr;
 TpriradDetiFORM::TpriradDetiFORM() : TForm("priradDetiFORM")
 {
     claimGlobalWindow(priradDetiFORM, this);
+    showCzechTexts(texts());
     Caption = "Lipoveta";
     BorderStyle = TFormBorderStyle::bsDialog;
     Position = TPosition::poScreenCenter;
@@ -15,16 +16,23 @@ TpriradDetiFORM::TpriradDetiFORM() : TForm("priradDetiFORM")
     dotazLB.SetBounds(12, 10, 265, 13);
     dotazLB.AutoSize = false;
     dotazLB.Alignment = TLabel::taCenter;
-    dotazLB.Caption = "Jakým způsobem přiřadit děti?";
     dlePartneraBT.SetBounds(12, 40, 125, 25);
-    dlePartneraBT.Caption = "Podle partnera";
     dlePartneraBT.ModalResult = mrYes;
     zeSeznamuBT.SetBounds(152, 40, 125, 25);
-    zeSeznamuBT.Caption = "Vybrat ze seznamu";
     zeSeznamuBT.ModalResult = mrNo;
 }
 
 TpriradDetiFORM::~TpriradDetiFORM()
 {
     releaseGlobalWindow(priradDetiFORM, this);
+}
+
+WindowTextList TpriradDetiFORM::texts()
+{
+    return {"prirazeniDeti",
+            {
+                WindowText::caption(dotazLB, "jakymZpusobem", "Jakým způsobem přiřadit děti?"),
+                WindowText::caption(dlePartneraBT, "dlePartnera", "Podle partnera"),
+                WindowText::caption(zeSeznamuBT, "zeSeznamu", "Vybrat ze seznamu"),
+            }};
 }

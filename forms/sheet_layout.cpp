@@ -15,6 +15,17 @@ void button(TButton& b, int left, int top, int width, const char* caption)
     b.Caption = caption;
 }
 
+void label(TLabel& l, int left, int top, int width, TWinControl* focus)
+{
+    l.SetBounds(left, top + 4, width, 13);
+    l.FocusControl = focus;
+}
+
+void button(TButton& b, int left, int top, int width)
+{
+    b.SetBounds(left, top, width, buttonHeight);
+}
+
 void field(TControl& control, int left, int top, int width)
 {
     control.SetBounds(left, top, width, rowHeight);

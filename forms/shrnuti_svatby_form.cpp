@@ -7,6 +7,7 @@ TShrnutiSvatbyFORM* ShrnutiSvatbyFORM = nullptr;
 TShrnutiSvatbyFORM::TShrnutiSvatbyFORM() : TForm("ShrnutiSvatbyFORM")
 {
     claimGlobalWindow(ShrnutiSvatbyFORM, this);
+    showCzechTexts(texts());
     Caption = "Lipoveta";
     BorderStyle = TFormBorderStyle::bsDialog;
     Position = TPosition::poScreenCenter;
@@ -15,9 +16,7 @@ TShrnutiSvatbyFORM::TShrnutiSvatbyFORM() : TForm("ShrnutiSvatbyFORM")
     shrnutiMEMO.SetBounds(8, 8, 464, 311);
     shrnutiMEMO.ScrollBars = TMemo::ssVertical;
     ulozitShrnutiBT.SetBounds(8, 327, 100, 25);
-    ulozitShrnutiBT.Caption = "Uložit text";
     zpetBT.SetBounds(397, 327, 75, 25);
-    zpetBT.Caption = "Zpět";
     zpetBT.ModalResult = mrOk;
     SaveDialogTXT.DefaultExt = "*.txt";
     SaveDialogTXT.Filter = "Textové soubory (*.txt)|*.txt";
@@ -26,4 +25,13 @@ TShrnutiSvatbyFORM::TShrnutiSvatbyFORM() : TForm("ShrnutiSvatbyFORM")
 TShrnutiSvatbyFORM::~TShrnutiSvatbyFORM()
 {
     releaseGlobalWindow(ShrnutiSvatbyFORM, this);
+}
+
+WindowTextList TShrnutiSvatbyFORM::texts()
+{
+    return {"shrnutiSvatby",
+            {
+                WindowText::caption(ulozitShrnutiBT, "ulozitText", "Uložit text"),
+                WindowText::back(zpetBT),
+            }};
 }

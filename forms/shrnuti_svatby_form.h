@@ -4,11 +4,14 @@
 #include "toolkit/dialogs.h"
 #include "toolkit/form.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 class TShrnutiSvatbyFORM : public TForm {
 public:
     TShrnutiSvatbyFORM();
     ~TShrnutiSvatbyFORM() override;
+    // The texts a language replaces, in the order they are looked up.
+    WindowTextList texts();
 
     TMemo shrnutiMEMO{this, "shrnutiMEMO"};
     TButton ulozitShrnutiBT{this, "ulozitShrnutiBT"};

@@ -7,6 +7,7 @@ TsourozenciCreate* sourozenciCreate = nullptr;
 TsourozenciCreate::TsourozenciCreate() : TForm("sourozenciCreate")
 {
     claimGlobalWindow(sourozenciCreate, this);
+    showCzechTexts(texts());
     Caption = "Lipoveta";
     BorderStyle = TFormBorderStyle::bsDialog;
     CloseBox = false;
@@ -14,7 +15,6 @@ TsourozenciCreate::TsourozenciCreate() : TForm("sourozenciCreate")
     SetBounds(0, 0, 389, 82);
 
     coSpolecnehoLB.SetBounds(12, 10, 365, 13);
-    coSpolecnehoLB.Caption = "S aktuální osobou má nový sourozenec...";
     otceBT.SetBounds(12, 40, 115, 25);
     otceBT.Caption = "společného otce";
     otceBT.ModalResult = mrYes;
@@ -30,4 +30,16 @@ TsourozenciCreate::TsourozenciCreate() : TForm("sourozenciCreate")
 TsourozenciCreate::~TsourozenciCreate()
 {
     releaseGlobalWindow(sourozenciCreate, this);
+}
+
+WindowTextList TsourozenciCreate::texts()
+{
+    return {
+        "sourozenci",
+        {
+            WindowText::caption(coSpolecnehoLB, "coSpolecneho", "S aktuální osobou má nový sourozenec..."),
+            WindowText::caption(otceBT, "otce", "Společného otce"),
+            WindowText::caption(matkuBT, "matku", "Společnou matku"),
+            WindowText::caption(obaRodiceBT, "obaRodice", "Společné oba rodiče"),
+        }};
 }

@@ -3,11 +3,14 @@
 // parents (the default button; the same number as a cancel elsewhere). No close box.
 #include "toolkit/form.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 class TsourozenciCreate : public TForm {
 public:
     TsourozenciCreate();
     ~TsourozenciCreate() override;
+    // The texts a language replaces, in the order they are looked up.
+    WindowTextList texts();
 
     TLabel coSpolecnehoLB{this, "coSpolecnehoLB"};
     TButton otceBT{this, "otceBT"};

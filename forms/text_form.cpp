@@ -7,6 +7,7 @@ TtextFORM* textFORM = nullptr;
 TtextFORM::TtextFORM() : TForm("textFORM")
 {
     claimGlobalWindow(textFORM, this);
+    showCzechTexts(texts());
     Caption = "Kinvelor";
     BorderStyle = TFormBorderStyle::bsDialog;
     Position = TPosition::poScreenCenter;
@@ -17,11 +18,8 @@ TtextFORM::TtextFORM() : TForm("textFORM")
     textRICH.WordWrap = false;
     textRICH.Font.Name = "Courier New";
     ulozitBT.SetBounds(8, 527, 90, 25);
-    ulozitBT.Caption = "Uložit";
     tiskBT.SetBounds(106, 527, 90, 25);
-    tiskBT.Caption = "Tisk";
     zavritBT.SetBounds(662, 527, 90, 25);
-    zavritBT.Caption = "Zavřít";
     zavritBT.ModalResult = mrCancel;
     SaveDialogTXT.DefaultExt = "*.txt";
     SaveDialogTXT.Filter = "Textové soubory (*.txt)|*.txt";
@@ -30,4 +28,14 @@ TtextFORM::TtextFORM() : TForm("textFORM")
 TtextFORM::~TtextFORM()
 {
     releaseGlobalWindow(textFORM, this);
+}
+
+WindowTextList TtextFORM::texts()
+{
+    return {"text",
+            {
+                WindowText::caption(ulozitBT, "ulozit", "Uložit"),
+                WindowText::caption(tiskBT, "tisk", "Tisk"),
+                WindowText::caption(zavritBT, "zavrit", "Zavřít"),
+            }};
 }

@@ -4,11 +4,14 @@
 #include "toolkit/dialogs.h"
 #include "toolkit/form.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 class TtextFORM : public TForm {
 public:
     TtextFORM();
     ~TtextFORM() override;
+    // The texts a language replaces, in the order they are looked up.
+    WindowTextList texts();
 
     TRichEdit textRICH{this, "textRICH"};
     TButton ulozitBT{this, "ulozitBT"};

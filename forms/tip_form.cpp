@@ -4,6 +4,7 @@
 
 TtipFORMLayout::TtipFORMLayout() : TForm("tipFORM")
 {
+    showCzechTexts(texts());
     Caption = "Tip";
     BorderStyle = TFormBorderStyle::bsDialog;
     CloseBox = false;
@@ -22,4 +23,12 @@ TtipFORMLayout::TtipFORMLayout() : TForm("tipFORM")
     cisloSpusteniLB.SetBounds(8, 158, 200, 13);
     cisloSpusteniLB.Caption = "Číslo spuštění:";
     placeOkButton(OKBtn, 278, 154);
+}
+
+WindowTextList TtipFORMLayout::texts()
+{
+    return {"tip",
+            {
+                WindowText::caption(zobrazovatCH, "zobrazovat", "Zobrazovat tip při spuštění"),
+            }};
 }

@@ -3,10 +3,13 @@
 // number of this start. Behaviour lives in TtipFORM (shell/tip_form.h).
 #include "toolkit/form.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 class TtipFORMLayout : public TForm {
 public:
     TtipFORMLayout();
+    // The texts a language replaces, in the order they are looked up.
+    WindowTextList texts();
 
     TLabel tipLB{this, "tipLB"};
     TCheckBox zobrazovatCH{this, "zobrazovatCH"};

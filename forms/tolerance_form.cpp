@@ -8,7 +8,7 @@ TtoleranceFORM* toleranceFORM = nullptr;
 TtoleranceFORM::TtoleranceFORM() : TForm("toleranceFORM")
 {
     claimGlobalWindow(toleranceFORM, this);
-    Caption = "Tolerance";
+    showCzechTexts(texts());
     BorderStyle = TFormBorderStyle::bsDialog;
     CloseBox = false;
     Position = TPosition::poScreenCenter;
@@ -28,4 +28,13 @@ TtoleranceFORM::TtoleranceFORM() : TForm("toleranceFORM")
 TtoleranceFORM::~TtoleranceFORM()
 {
     releaseGlobalWindow(toleranceFORM, this);
+}
+
+WindowTextList TtoleranceFORM::texts()
+{
+    return {"tolerance",
+            {
+                WindowText::caption(*this, "tolerance", "Tolerance"),
+                WindowText::caption(pocetRokuLB, "pocetRoku", "Počet roků v toleranci:"),
+            }};
 }

@@ -4,6 +4,7 @@
 
 TuserDefFORMLayout::TuserDefFORMLayout() : TForm("userDefFORM")
 {
+    showCzechTexts(texts());
     Caption = "Lipoveta";
     BorderStyle = TFormBorderStyle::bsDialog;
     CloseBox = false;
@@ -11,8 +12,16 @@ TuserDefFORMLayout::TuserDefFORMLayout() : TForm("userDefFORM")
     SetBounds(0, 0, 233, 97);
 
     pokynLB.SetBounds(8, 8, 217, 13);
-    pokynLB.Caption = "Zadejte název kolonky:";
     kolonkaED.SetBounds(8, 26, 217, 21);
     kolonkaED.MaxLength = 23;
     placeOkStornoButtons(okBT, stornoBT, 32, 126, 62);
+}
+
+WindowTextList TuserDefFORMLayout::texts()
+{
+    return {"dalsiUdaje",
+            {
+                WindowText::caption(pokynLB, "zadejKolonku", "Zadejte název kolonky:"),
+                WindowText::cancel(stornoBT),
+            }};
 }

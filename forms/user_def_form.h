@@ -3,10 +3,13 @@
 // Behaviour lives in TuserDefFORM (shell/value_dialogs.h).
 #include "toolkit/form.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 class TuserDefFORMLayout : public TForm {
 public:
     TuserDefFORMLayout();
+    // The texts a language replaces, in the order they are looked up.
+    WindowTextList texts();
 
     TLabel pokynLB{this, "pokynLB"};
     TEdit kolonkaED{this, "kolonkaED"};

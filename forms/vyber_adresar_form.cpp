@@ -12,6 +12,7 @@ TvyberAdresarFORM* vyberAdresarFORM = nullptr;
 TvyberAdresarFORM::TvyberAdresarFORM() : TForm("vyberAdresarFORM")
 {
     claimGlobalWindow(vyberAdresarFORM, this);
+    showCzechTexts(texts());
     Caption = "Lipoveta";
     BorderStyle = TFormBorderStyle::bsDialog;
     Position = TPosition::poScreenCenter;
@@ -20,7 +21,6 @@ TvyberAdresarFORM::TvyberAdresarFORM() : TForm("vyberAdresarFORM")
     pokynLB.SetBounds(8, 8, 314, 30);
     pokynLB.AutoSize = false;
     pokynLB.WordWrap = true;
-    pokynLB.Caption = "Zvolte adresář, kam má být uložena adresářová struktura vygenerovaných HTML stránek";
     DriveComboBox1.SetBounds(8, 46, 314, 21);
     DriveComboBox1.Style = TComboBox::csDropDownList;
     DriveComboBox1.OnChange = [this] { DriveComboBox1Change(); };
@@ -159,4 +159,15 @@ void TvyberAdresarFORM::cestaEDKeyDown(int& key, TShiftState)
         return;
     fill(typed);
     Adresar.SetFocus();
+}
+
+WindowTextList TvyberAdresarFORM::texts()
+{
+    return {"HTML",
+            {
+                WindowText::caption(
+                    pokynLB, "zvolteAdresar",
+                    "Zvolte adresář, kam má být uložena adresářová struktura vygenerovaných HTML stránek"),
+                WindowText::cancel(stornoBT),
+            }};
 }

@@ -7,6 +7,7 @@
 #include "toolkit/form.h"
 #include "toolkit/lists.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 #include <string>
 #include <vector>
@@ -15,6 +16,8 @@ class TvyberAdresarFORM : public TForm {
 public:
     TvyberAdresarFORM();
     ~TvyberAdresarFORM() override;
+    // The texts a language replaces, in the order they are looked up.
+    WindowTextList texts();
 
     TLabel pokynLB{this, "pokynLB"};
     TComboBox DriveComboBox1{this, "DriveComboBox1"};

@@ -7,6 +7,7 @@ TvyberDiteFORM* vyberDiteFORM = nullptr;
 TvyberDiteFORM::TvyberDiteFORM() : TForm("vyberDiteFORM")
 {
     claimGlobalWindow(vyberDiteFORM, this);
+    showCzechTexts(texts());
     Caption = "Lipoveta";
     BorderStyle = TFormBorderStyle::bsDialog;
     CloseBox = false;
@@ -16,15 +17,22 @@ TvyberDiteFORM::TvyberDiteFORM() : TForm("vyberDiteFORM")
     pokynLB.SetBounds(8, 10, 314, 13);
     pokynLB.AutoSize = false;
     pokynLB.Alignment = TLabel::taCenter;
-    pokynLB.Caption = "Poklepáním zvolte dítě, které chcete přiřadit:";
     ListBox1.SetBounds(8, 30, 314, 300);
     ListBox1.setSorted(true);
     zpetBT.SetBounds(127, 339, 75, 25);
-    zpetBT.Caption = "Zpět";
     zpetBT.ModalResult = mrCancel;
 }
 
 TvyberDiteFORM::~TvyberDiteFORM()
 {
     releaseGlobalWindow(vyberDiteFORM, this);
+}
+
+WindowTextList TvyberDiteFORM::texts()
+{
+    return {"prirazeniDeti",
+            {
+                WindowText::caption(pokynLB, "pokyn", "Poklepáním zvolte dítě, které chcete přiřadit:"),
+                WindowText::back(zpetBT),
+            }};
 }

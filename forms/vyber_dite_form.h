@@ -3,11 +3,14 @@
 #include "toolkit/form.h"
 #include "toolkit/lists.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 class TvyberDiteFORM : public TForm {
 public:
     TvyberDiteFORM();
     ~TvyberDiteFORM() override;
+    // The texts a language replaces, in the order they are looked up.
+    WindowTextList texts();
 
     TLabel pokynLB{this, "pokynLB"};
     TListBox ListBox1{this, "ListBox1"};

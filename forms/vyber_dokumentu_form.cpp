@@ -10,12 +10,23 @@ TvyberDokumentuFORM::TvyberDokumentuFORM() : TForm("vyberDokumentuFORM")
     claimGlobalWindow(vyberDokumentuFORM, this);
     layOutMediaPool(*this, {fotkyVLipovetauLB, fotkyLIST, KOsobeBT, jmenoOsobyLB, &dokumentIMG, fotkyOsobyLB,
                             fotkyOsobyLIST, OdOsobyBT, osobyDokumentuLB, osobyDokumentuLIST, smazBT, zpetBT});
-    fotkyVLipovetauLB.Caption = "Dokumenty v lipovetau:";
-    fotkyOsobyLB.Caption = "Dokumenty aktuální osoby:";
-    osobyDokumentuLB.Caption = "Osoby s vybraným dokumentem:";
+    showCzechTexts(texts());
 }
 
 TvyberDokumentuFORM::~TvyberDokumentuFORM()
 {
     releaseGlobalWindow(vyberDokumentuFORM, this);
+}
+
+WindowTextList TvyberDokumentuFORM::texts()
+{
+    return {
+        "vyberDokumentu",
+        {
+            WindowText::caption(fotkyVLipovetauLB, "dokumentyVLipovetau", "Dokumenty v lipovetau:"),
+            WindowText::caption(fotkyOsobyLB, "dokumentyAktualniOsoby", "Dokumenty aktuální osoby:"),
+            WindowText::caption(osobyDokumentuLB, "osobyAktualnihoDokumentu", "Osoby s vybraným dokumentem:"),
+            WindowText::caption(smazBT, "smaz", "Smaž"),
+            WindowText::back(zpetBT),
+        }};
 }

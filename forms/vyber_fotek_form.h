@@ -5,11 +5,14 @@
 #include "toolkit/form.h"
 #include "toolkit/lists.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 class TvyberFotekFORM : public TForm {
 public:
     TvyberFotekFORM();
     ~TvyberFotekFORM() override;
+    // The texts a language replaces, in the order they are looked up.
+    WindowTextList texts();
 
     TLabel fotkyVLipovetauLB{this, "fotkyVLipovetauLB"};
     TListBox fotkyLIST{this, "fotkyLIST"};

@@ -5,11 +5,14 @@
 #include "toolkit/form.h"
 #include "toolkit/lists.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 class TvyberPartnera : public TForm {
 public:
     TvyberPartnera();
     ~TvyberPartnera() override;
+    // The texts a language replaces, in the order they are looked up.
+    WindowTextList texts();
 
     TLabel pokynLB{this, "pokynLB"};
     TListBox nabidkaLIST{this, "nabidkaLIST"};

@@ -10,12 +10,22 @@ TvyberSouboruFORM::TvyberSouboruFORM() : TForm("vyberSouboruFORM")
     claimGlobalWindow(vyberSouboruFORM, this);
     layOutMediaPool(*this, {souboryVLipovetauLB, souboryLIST, KOsobeBT, jmenoOsobyLB, nullptr, souboryOsobyLB,
                             souboryOsobyLIST, OdOsobyBT, osobySouboruLB, osobySouboruLIST, smazBT, zpetBT});
-    souboryVLipovetauLB.Caption = "Soubory v lipovetau:";
-    souboryOsobyLB.Caption = "Soubory aktuální osoby:";
-    osobySouboruLB.Caption = "Osoby s vybraným souborem:";
+    showCzechTexts(texts());
 }
 
 TvyberSouboruFORM::~TvyberSouboruFORM()
 {
     releaseGlobalWindow(vyberSouboruFORM, this);
+}
+
+WindowTextList TvyberSouboruFORM::texts()
+{
+    return {"vyberSouboru",
+            {
+                WindowText::caption(souboryVLipovetauLB, "souboryVLipovetau", "Soubory v lipovetau:"),
+                WindowText::caption(souboryOsobyLB, "souboryAktualniOsoby", "Soubory aktuální osoby:"),
+                WindowText::caption(osobySouboruLB, "osobyAktualnihoSouboru", "Osoby s vybraným souborem:"),
+                WindowText::caption(smazBT, "smaz", "Smaž"),
+                WindowText::back(zpetBT),
+            }};
 }

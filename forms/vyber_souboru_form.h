@@ -3,11 +3,14 @@
 #include "toolkit/form.h"
 #include "toolkit/lists.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 class TvyberSouboruFORM : public TForm {
 public:
     TvyberSouboruFORM();
     ~TvyberSouboruFORM() override;
+    // The texts a language replaces, in the order they are looked up.
+    WindowTextList texts();
 
     TLabel souboryVLipovetauLB{this, "souboryVLipovetauLB"};
     TListBox souboryLIST{this, "souboryLIST"};

@@ -3,11 +3,14 @@
 #include "toolkit/form.h"
 #include "toolkit/lists.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 class TvyhledanoFORM : public TForm {
 public:
     TvyhledanoFORM();
     ~TvyhledanoFORM() override;
+    // The texts a language replaces, in the order they are looked up.
+    WindowTextList texts();
 
     TLabel nalezenoLB{this, "nalezenoLB"};
     TListBox osobyLIST{this, "osobyLIST"};

@@ -7,6 +7,7 @@ TVymazFotoFORM* VymazFotoFORM = nullptr;
 TVymazFotoFORM::TVymazFotoFORM() : TForm("VymazFotoFORM")
 {
     claimGlobalWindow(VymazFotoFORM, this);
+    showCzechTexts(texts());
     Caption = "Lipoveta";
     BorderStyle = TFormBorderStyle::bsDialog;
     Position = TPosition::poScreenCenter;
@@ -20,11 +21,19 @@ TVymazFotoFORM::TVymazFotoFORM() : TForm("VymazFotoFORM")
     OdstranBT.Caption = "Nezobrazuj aktuální osobě";
     OdstranBT.ModalResult = mrYes;
     VymazBT.SetBounds(189, 56, 125, 25);
-    VymazBT.Caption = "Vymaž všem";
     VymazBT.ModalResult = mrNo;
 }
 
 TVymazFotoFORM::~TVymazFotoFORM()
 {
     releaseGlobalWindow(VymazFotoFORM, this);
+}
+
+WindowTextList TVymazFotoFORM::texts()
+{
+    return {"vymazFoto",
+            {
+                WindowText::caption(OdstranBT, "odstran", "Odstraň od aktuální osoby"),
+                WindowText::caption(VymazBT, "vymaz", "Vymaž všem"),
+            }};
 }

@@ -3,11 +3,14 @@
 // of the tree (7); the caller writes the question into the info label.
 #include "toolkit/form.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 class TVymazFotoFORM : public TForm {
 public:
     TVymazFotoFORM();
     ~TVymazFotoFORM() override;
+    // The texts a language replaces, in the order they are looked up.
+    WindowTextList texts();
 
     TLabel infoLB{this, "infoLB"};
     TButton OdstranBT{this, "OdstranBT"};

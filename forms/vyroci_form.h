@@ -6,10 +6,13 @@
 #include "toolkit/form.h"
 #include "toolkit/lists.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/window_text.h"
 
 class TvyrociFORMLayout : public TForm {
 public:
     TvyrociFORMLayout();
+    // The texts a language replaces, in the order they are looked up.
+    WindowTextList texts();
 
     TMonthCalendar kalendar{this, "kalendar"};
     TRadioGroup vybranyRADIO{this, "vybranyRADIO"};

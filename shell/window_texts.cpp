@@ -26,3 +26,14 @@ void WindowTexts::item(TStringList& items, int index, const char* key, const cha
     if (index < items.Count())
         items.setString(index, value);
 }
+
+void WindowTexts::apply(const WindowTextList& list)
+{
+    for (const WindowText& t : list.texts) {
+        const std::string value = texts_.langText(t.section ? t.section : list.section, t.key, t.czech);
+        if (t.text)
+            *t.text = value;
+        else if (t.index < t.items->Count())
+            t.items->setString(t.index, value);
+    }
+}

@@ -8,12 +8,14 @@
 #include "system/stringlist.h"
 #include "toolkit/control.h"
 #include "toolkit/menus.h"
+#include "toolkit/window_text.h"
 
 #include <string>
 
 class WindowTexts {
 public:
     WindowTexts(TextSource& texts, std::string section) : texts_(texts), section_(std::move(section)) { }
+    explicit WindowTexts(TextSource& texts) : texts_(texts) { }
 
     // The bindings that follow look up this section.
     void section(std::string name) { section_ = std::move(name); }
@@ -27,6 +29,16 @@ public:
     // Item `index` of a radio group's or combo box's list, replaced in place: the list keeps
     // its length, and an index the list does not have is left alone.
     void item(TStringList& items, int index, const char* key, const char* defaultText);
+    // A window's texts as its layout names them, in their order; the section passed in above
+    // is not used for them.
+    void apply(const WindowTextList& list);
+    // The same for a window that may not have been made (tests that make the main window
+    // alone): one that was not is passed over.
+    template<class Window> void applyIfMade(Window* window)
+    {
+        if (window)
+            apply(window->texts());
+    }
 
 private:
     TextSource& texts_;
