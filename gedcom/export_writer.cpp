@@ -192,8 +192,16 @@ std::string baptismDateValue(const std::string& text)
     const int year = parts.size() <= 3 ? plainNumber(parts.back(), 1, 9999) : 0;
     const int month = parts.size() >= 2 ? plainNumber(parts[parts.size() - 2], 1, 12) : -1;
     const int day = parts.size() == 3 && month > 0 ? plainNumber(parts[0], 1, daysInMonth(year, month)) : -1;
-    if (year == 0 || month == 0 || day == 0)
+    if (year == 0 || month == 0 || day == 0) {
+        // An approximate date, as the import keeps one: the word before a date of that form.
+        for (const char* about : {"ABT ", "CAL ", "EST "})
+            if (text.rfind(about, 0) == 0 && text.size() > 4 && text[4] != '(') {
+                const std::string date = baptismDateValue(text.substr(4));
+                if (date.front() != '(')
+                    return about + date;
+            }
         return "(" + text + ")";
+    }
     std::string value = intToStr(year);
     if (month > 0)
         value = std::string(kMonths[month - 1]) + " " + value;
@@ -202,21 +210,29 @@ std::string baptismDateValue(const std::string& text)
     return value;
 }
 
-// A list of note lines as one NOTE, a CONT line for each line after the first; nothing when every
-// line is empty.
-void writeNote(GedcomLines& out, int level, const NoteLines& lines)
+bool hasNote(const NoteLines& lines)
 {
+    for (std::string_view line : lines)
+        if (!line.empty())
+            return true;
+    return false;
+}
+
+// A list of note lines as one note, a CONT line for each line after the first; nothing when every
+// line is empty. `head` is the tag, or the reference and tag of a note record.
+void writeNote(GedcomLines& out, int level, const std::string& head, const NoteLines& lines)
+{
+    if (!hasNote(lines))
+        return;
     std::string text;
-    bool any = false, first = true;
+    bool first = true;
     for (std::string_view line : lines) {
         if (!first)
             text += '\n';
         text += line;
         first = false;
-        any = any || !line.empty();
     }
-    if (any)
-        out.line(level, "NOTE", text);
+    out.line(level, head, text);
 }
 
 void writeHeader(GedcomLines& out, const Rod& tree, const std::string& fileName, const Datum& today)
@@ -317,10 +333,18 @@ void writePerson(GedcomLines& out, const Clovek& p, const std::string& ref, cons
         out.raw("1 RESI");
         out.line(2, "ADDR", static_cast<const CasoveObdobi*>(e)->displayText());
     }
-    writeNote(out, 1, p.furtherTexts());
-    writeNote(out, 1, p.registerNotes());
+    writeNote(out, 1, "NOTE", p.furtherTexts());
+    // The parish-register notes go in a note record of their own, whose reference tells the
+    // import of this program's files which of the two lists it holds; other readers show it as
+    // the person's note.
+    const NoteLines registerNotes = p.registerNotes();
+    const std::string registerRef = registerNotesRef(ref);
+    if (hasNote(registerNotes))
+        out.raw("1 NOTE " + registerRef);
     for (const FamilyLink* link = links; link != linksEnd; ++link)
         out.raw((link->asChild ? "1 FAMC " : "1 FAMS ") + familyRef(link->family));
+    if (hasNote(registerNotes))
+        writeNote(out, 0, registerRef + " NOTE", registerNotes);
 }
 
 void writeFamily(GedcomLines& out, const GEDRodina& f, const PersonRefs& refs)
@@ -393,6 +417,21 @@ FamilyLinks familyLinks(const PersonRefs& refs, const GEDRodiny& families)
 }
 
 } // namespace
+
+std::string registerNotesRef(const std::string& personRef)
+{
+    return "@MAT" + personRef.substr(3);
+}
+
+bool isRegisterNotesRef(std::string_view xref)
+{
+    if (xref.size() < 4 || xref.substr(0, 3) != "MAT")
+        return false;
+    for (char c : xref.substr(3))
+        if (c < '0' || c > '9')
+            return false;
+    return true;
+}
 
 std::string gedcomDateValue(const Datum& date)
 {

@@ -2,6 +2,7 @@
 
 #include "system/big_block.h"
 
+#include "gedcom/export_writer.h"
 #include "model/casove_obdobi.h"
 #include "model/clovek.h"
 #include "model/rod.h"
@@ -44,6 +45,26 @@ std::string dateText(const ImportedDate& d)
     if (d.year)
         s += intToStr(d.year);
     return s;
+}
+
+// The baptism, a text, from a CHR date: a date as "3.3.1850", "3.1850" or "1850", after the
+// word of an approximate one ("ABT 1850"); a date phrase without its parentheses (how a baptism
+// that is no date travels, a long one with CONC). Any other value (a range, an interpreted date,
+// another calendar) is kept as written, as the text holds it whole.
+std::string baptismText(const std::string& value)
+{
+    if (value.size() > 2 && value.front() == '(' && value.back() == ')')
+        return value.substr(1, value.size() - 2);
+    std::string problem;
+    const ImportedDate d = parseImportedDate(value, problem);
+    const std::string text = dateText(d);
+    std::string word = value.substr(0, value.find_first_of(" \t"));
+    for (char& c : word)
+        if (c >= 'a' && c <= 'z')
+            c = char(c - 'a' + 'A');
+    if (!problem.empty() || text.empty() || word == "INT")
+        return value;
+    return d.about ? word + " " + text : text;
 }
 
 constexpr std::array<const char*, 34> languages = {
@@ -237,8 +258,10 @@ std::vector<std::string> ImportParser::noteLines(const GedLine& line)
             unsupported(sub);
         skipDeeper(sub.level);
     });
-    for (std::string& l : lines)
-        l = trimRight(l);
+    // This program writes each line as it is held, blanks at its end too; other programs pad.
+    if (!writtenByUs_)
+        for (std::string& l : lines)
+            l = trimRight(l);
     return lines;
 }
 
@@ -639,17 +662,7 @@ void ImportParser::parseIndividual(const GedLine& record)
             eventDetails(line, [&](const GedLine& sub) {
                 if (sub.tag != kwDATE)
                     return false;
-                // A baptism that is no date travels as a date phrase, a long one with CONC.
-                GedLine date = sub;
-                date.value = continuedValue(sub);
-                const std::string& v = date.value;
-                if (v.size() > 2 && v.front() == '(' && v.back() == ')') {
-                    p.baptism = v.substr(1, v.size() - 2);
-                    return true;
-                }
-                const std::string text = dateText(readDate(date));
-                if (!text.empty())
-                    p.baptism = text;
+                p.baptism = baptismText(continuedValue(sub));
                 return true;
             });
             break;
@@ -697,8 +710,11 @@ void ImportParser::parseIndividual(const GedLine& record)
         }
         case kwNOTE: {
             const std::string v = trimmed(line.value);
-            if (isXref(v)) {
-                noteReferences_.push_back({person, v.substr(1, v.size() - 2), line.number});
+            // A text written "@@...@@" is a note that only looks like a reference.
+            if (isXref(v) && lex_.lineText(line.number).find("@@") == std::string_view::npos) {
+                const std::string xref = v.substr(1, v.size() - 2);
+                const bool registerNotes = writtenByUs_ && !olderExport_ && isRegisterNotesRef(xref);
+                noteReferences_.push_back({person, xref, line.number, registerNotes});
                 eachDeeper(line.level, [&](const GedLine& sub) { unsupported(sub); });
             } else {
                 auto lines = noteLines(line);
@@ -1055,11 +1071,14 @@ void ImportParser::resolveNoteReferences()
     // A person's references follow one another (they are met in the person's record): the
     // lines of all of them are added at once.
     Clovek* person = nullptr;
-    std::vector<std::string> texts;
+    std::vector<std::string> texts, registerNotes;
     const auto flush = [&] {
-        if (person)
+        if (person) {
             person->appendLines(NoteList::furtherTexts, texts);
+            person->appendLines(NoteList::registerNotes, registerNotes);
+        }
         texts.clear();
+        registerNotes.clear();
     };
     for (const NoteReference& r : noteReferences_) {
         if (r.person != person) {
@@ -1071,7 +1090,8 @@ void ImportParser::resolveNoteReferences()
             lex_.logError(r.line, "poznámka @" + r.xref + "@ nenalezena");
             continue;
         }
-        texts.insert(texts.end(), it->second.begin(), it->second.end());
+        auto& into = r.registerNotes ? registerNotes : texts;
+        into.insert(into.end(), it->second.begin(), it->second.end());
     }
     flush();
 }

@@ -168,6 +168,8 @@ private:
         Clovek* person;
         std::string xref;
         int line;
+        // A note record of this program's register notes.
+        bool registerNotes;
     };
     std::vector<NoteReference> noteReferences_;
 };
