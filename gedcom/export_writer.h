@@ -9,7 +9,8 @@
 // its NAME (neither when it holds a comma), NPFX and NSFX the titles under the first NAME, a
 // second NAME typed "birth" or "married" for the other surname; CHR with the baptism as its DATE
 // (also after "ABT ", "CAL " or "EST "), a date phrase "(...)" when the text is no date; each
-// education, occupation and residence a line of its own; the further texts a NOTE of CONT lines,
+// education, occupation and residence a line of its own with its display text, and its period
+// as "DATE FROM .. TO .." when from and to are dates; the further texts a NOTE of CONT lines,
 // the register notes a NOTE record of their own that the person points to (`registerNotesRef`);
 // under MARR a NOTE of "Oddávající kněz: " and "Svědkové: " lines.
 #include <string>

@@ -67,6 +67,34 @@ std::string baptismText(const std::string& value)
     return d.about ? word + " " + text : text;
 }
 
+// One bound of a period as the tree writes it, from a date value; empty when it is no plain date.
+std::string periodBound(std::string_view value)
+{
+    std::string problem;
+    const ImportedDate d = parseImportedDate(value, problem);
+    return problem.empty() && !d.about ? dateText(d) : std::string();
+}
+
+// "FROM a TO b", "FROM a" or "TO b" into the from and to texts; false for any other value.
+bool periodParts(std::string_view value, std::string& from, std::string& to)
+{
+    std::string_view fromPart, toPart;
+    if (value.rfind("FROM ", 0) == 0) {
+        value.remove_prefix(5);
+        const size_t at = value.find(" TO ");
+        fromPart = value.substr(0, at);
+        if (at != std::string_view::npos)
+            toPart = value.substr(at + 4);
+    } else if (value.rfind("TO ", 0) == 0) {
+        toPart = value.substr(3);
+    } else {
+        return false;
+    }
+    from = fromPart.empty() ? std::string() : periodBound(fromPart);
+    to = toPart.empty() ? std::string() : periodBound(toPart);
+    return from.empty() == fromPart.empty() && to.empty() == toPart.empty();
+}
+
 constexpr std::array<const char*, 34> languages = {
     "Afrikaans",  "Albanian", "Anglo-Saxon", "Catalan",   "Catalan_Spn", "Czech",    "Danish",
     "Dutch",      "English",  "Esperanto",   "Estonian",  "Faroese",     "Finnish",  "French",
@@ -220,17 +248,48 @@ void ImportParser::logSkipCounts()
 
 std::string ImportParser::continuedValue(const GedLine& line)
 {
+    return continuedValue(line, [](const GedLine&) { return false; });
+}
+
+template<class F> std::string ImportParser::continuedValue(const GedLine& line, F other)
+{
     std::string v = line.value;
     eachDeeper(line.level, [&](const GedLine& sub) {
         if (sub.tag == kwCONC)
             v += sub.value;
         else if (sub.tag == kwCONT)
             v += " " + sub.value;
+        else if (other(sub))
+            return;
         else
             unsupported(sub);
         skipDeeper(sub.level);
     });
     return trimmed(v);
+}
+
+void ImportParser::readPeriodDate(CasoveObdobi& entry, const GedLine& date)
+{
+    std::string from, to;
+    if (!writtenByUs_ || !periodParts(date.value, from, to)) {
+        unsupported(date);
+        return;
+    }
+    skipDeeper(date.level);
+    // The display text ends with the period when it shows one (not when only "to" is set).
+    CasoveObdobi period("");
+    period.from = from;
+    period.to = to;
+    const std::string suffix = period.displayText();
+    const std::string text = entry.text.str();
+    if (text.size() < suffix.size() ||
+        text.compare(text.size() - suffix.size(), suffix.size(), suffix) != 0) {
+        log(date, "období \"" + trimmed(date.value) + "\" neodpovídá textu, ponecháno v textu");
+        return;
+    }
+    entry.text = text.substr(0, text.size() - suffix.size());
+    entry.from = from;
+    entry.to = to;
 }
 
 template<class F> void ImportParser::eachDeeper(int level, F handle)
@@ -686,9 +745,20 @@ void ImportParser::parseIndividual(const GedLine& record)
             break;
         case kwEDUC:
         case kwOCCU: {
-            const std::string v = continuedValue(line);
-            if (!v.empty())
-                (line.tag == kwEDUC ? p.educations : p.occupations).append(std::make_unique<CasoveObdobi>(v));
+            std::vector<GedLine> dates;
+            const std::string v = continuedValue(line, [&](const GedLine& sub) {
+                if (sub.tag != kwDATE)
+                    return false;
+                dates.push_back(sub);
+                skipDeeper(sub.level);
+                return true;
+            });
+            if (v.empty())
+                break;
+            auto entry = std::make_unique<CasoveObdobi>(v);
+            for (const GedLine& date : dates)
+                readPeriodDate(*entry, date);
+            (line.tag == kwEDUC ? p.educations : p.occupations).append(std::move(entry));
             break;
         }
         case kwNAME:
@@ -724,8 +794,14 @@ void ImportParser::parseIndividual(const GedLine& record)
             }
             break;
         }
-        case kwRESI:
+        case kwRESI: {
+            // This program writes a residence's period beside its ADDR.
+            CasoveObdobi* residence = nullptr;
             eventDetails(line, [&](const GedLine& sub) {
+                if (sub.tag == kwDATE && residence && writtenByUs_) {
+                    readPeriodDate(*residence, sub);
+                    return true;
+                }
                 if (sub.tag == kwADDR) {
                     std::string address = trimmed(sub.value);
                     eachDeeper(sub.level, [&](const GedLine& part) {
@@ -751,8 +827,11 @@ void ImportParser::parseIndividual(const GedLine& record)
                             unsupported(part);
                         }
                     });
-                    if (!address.empty())
-                        p.residences.append(std::make_unique<CasoveObdobi>(address));
+                    if (!address.empty()) {
+                        auto entry = std::make_unique<CasoveObdobi>(address);
+                        residence = entry.get();
+                        p.residences.append(std::move(entry));
+                    }
                     return true;
                 }
                 if (sub.tag == kwEMAI)
@@ -766,6 +845,7 @@ void ImportParser::parseIndividual(const GedLine& record)
                 return true;
             });
             break;
+        }
         case kwSEX: {
             const std::string v = trimmed(line.value);
             sexSeen = true;

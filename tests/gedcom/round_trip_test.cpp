@@ -249,9 +249,8 @@ std::string fieldText(const PersonFieldInfo& f, const Clovek& p)
         o << ((p.*f.parent) ? (p.*f.parent)->gedcomName() : "");
         break;
     case FieldKind::period:
-        // The import reads a period as the text it was written as.
         for (CasoveObdobi* e : (p.*f.list).items<CasoveObdobi>())
-            o << e->displayText() << ';';
+            o << e->text << '(' << e->from << '-' << e->to << ')';
         break;
     case FieldKind::created:
     case FieldKind::mediaLinks:
@@ -304,6 +303,9 @@ TEST(GedcomRoundTrip, EveryFieldTheExportWritesComesBackIntoItsOwnField)
     t.anna->baptism = "CAL 14.2.1928";
     t.petr->baptism = "BEF 1926";
     t.married->wedding.about = 1;
+    // Periods with a from, a to or both, which are dates, and one whose text ends like a period.
+    t.jan->occupations.append(std::unique_ptr<Prvek>(period("ředitel", "", "1.9.1965")));
+    t.marie->residences.append(std::unique_ptr<Prvek>(period("Praha (Vinohrady)", "3.1925", "")));
     // GEDCOM has no place for these; they stay behind.
     const std::set<PersonField> notExported = {
         PersonField::number,     PersonField::identifier,     PersonField::lock,
