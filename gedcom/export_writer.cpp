@@ -158,13 +158,6 @@ void writeNamePiece(GedcomLines& out, const char* tag, const std::string& text)
         writeText(out, 2, tag, text);
 }
 
-// One line per entry of a life-period list, in the list's order.
-void writePeriods(GedcomLines& out, const char* tag, const Prvky& periods)
-{
-    for (const Prvek* e = periods.first(); e; e = e->next)
-        out.line(1, tag, static_cast<const CasoveObdobi*>(e)->displayText());
-}
-
 // A number written without a sign or leading zero, from `low` to `high`; 0 when the text is none.
 int plainNumber(std::string_view text, int low, int high)
 {
@@ -179,10 +172,9 @@ int plainNumber(std::string_view text, int low, int high)
     return n >= low && n <= high ? n : 0;
 }
 
-// The baptism text as a DATE value. A text that is a date as the import writes one ("3.3.1850",
-// "3.1850", "1850") is that date; any other text goes whole as a date phrase, so that no reader
-// loses it and none takes a part of it for a date.
-std::string baptismDateValue(const std::string& text)
+// A text that is a date as the import writes one ("3.3.1850", "3.1850", "1850") as a DATE value;
+// empty for any other text.
+std::string textDateValue(const std::string& text)
 {
     std::vector<std::string_view> parts;
     std::string_view rest = text;
@@ -193,7 +185,7 @@ std::string baptismDateValue(const std::string& text)
     const int month = parts.size() >= 2 ? plainNumber(parts[parts.size() - 2], 1, 12) : -1;
     const int day = parts.size() == 3 && month > 0 ? plainNumber(parts[0], 1, daysInMonth(year, month)) : -1;
     if (year == 0 || month == 0 || day == 0)
-        return "(" + text + ")";
+        return {};
     std::string value = intToStr(year);
     if (month > 0)
         value = std::string(kMonths[month - 1]) + " " + value;
@@ -202,21 +194,76 @@ std::string baptismDateValue(const std::string& text)
     return value;
 }
 
-// A list of note lines as one NOTE, a CONT line for each line after the first; nothing when every
-// line is empty.
-void writeNote(GedcomLines& out, int level, const NoteLines& lines)
+// The baptism text as a DATE value: a date (also after the word of an approximate one, as the
+// import keeps it); any other text goes whole as a date phrase, so that no reader loses it and
+// none takes a part of it for a date.
+std::string baptismDateValue(const std::string& text)
 {
+    std::string value = textDateValue(text);
+    if (!value.empty())
+        return value;
+    for (const char* about : {"ABT ", "CAL ", "EST "})
+        if (text.rfind(about, 0) == 0 && !(value = textDateValue(text.substr(4))).empty())
+            return about + value;
+    return "(" + text + ")";
+}
+
+// The period of a life-period entry as a DATE value ("FROM 1910 TO 1918", "FROM 1910", "TO 1918"),
+// so that the import of this program's file gives its from and to back apart from its text;
+// empty when neither is set or either is no date, and the display text alone carries them.
+std::string periodDateValue(const CasoveObdobi& e)
+{
+    if (e.from.empty() && e.to.empty())
+        return {};
+    const std::string from = e.from.empty() ? std::string() : textDateValue(e.from);
+    const std::string to = e.to.empty() ? std::string() : textDateValue(e.to);
+    if (from.empty() != e.from.empty() || to.empty() != e.to.empty())
+        return {};
+    if (to.empty())
+        return "FROM " + from;
+    return from.empty() ? "TO " + to : "FROM " + from + " TO " + to;
+}
+
+// An entry's display text on the line of `tag`, and its period on a DATE line of `dateLevel`
+// (under an EDUC or OCCU, beside a residence's ADDR).
+void writePeriod(GedcomLines& out, int level, const char* tag, const CasoveObdobi& e, int dateLevel)
+{
+    out.line(level, tag, e.displayText());
+    const std::string period = periodDateValue(e);
+    if (!period.empty())
+        out.line(dateLevel, "DATE", period);
+}
+
+// One line per entry of a life-period list, in the list's order.
+void writePeriods(GedcomLines& out, const char* tag, const Prvky& periods)
+{
+    for (const Prvek* e = periods.first(); e; e = e->next)
+        writePeriod(out, 1, tag, *static_cast<const CasoveObdobi*>(e), 2);
+}
+
+bool hasNote(const NoteLines& lines)
+{
+    for (std::string_view line : lines)
+        if (!line.empty())
+            return true;
+    return false;
+}
+
+// A list of note lines as one note, a CONT line for each line after the first; nothing when every
+// line is empty. `head` is the tag, or the reference and tag of a note record.
+void writeNote(GedcomLines& out, int level, const std::string& head, const NoteLines& lines)
+{
+    if (!hasNote(lines))
+        return;
     std::string text;
-    bool any = false, first = true;
+    bool first = true;
     for (std::string_view line : lines) {
         if (!first)
             text += '\n';
         text += line;
         first = false;
-        any = any || !line.empty();
     }
-    if (any)
-        out.line(level, "NOTE", text);
+    out.line(level, head, text);
 }
 
 void writeHeader(GedcomLines& out, const Rod& tree, const std::string& fileName, const Datum& today)
@@ -305,7 +352,7 @@ void writePerson(GedcomLines& out, const Clovek& p, const std::string& ref, cons
     if (residence || contacts) {
         out.raw("1 RESI");
         if (residence)
-            out.line(2, "ADDR", static_cast<const CasoveObdobi*>(residence)->displayText());
+            writePeriod(out, 2, "ADDR", *static_cast<const CasoveObdobi*>(residence), 2);
         writeText(out, 2, "EMAI", p.email1);
         writeText(out, 2, "EMAI", p.email2);
         writeText(out, 2, "PHON", p.phone1);
@@ -315,12 +362,20 @@ void writePerson(GedcomLines& out, const Clovek& p, const std::string& ref, cons
     }
     for (const Prvek* e = residence ? residence->next : nullptr; e; e = e->next) {
         out.raw("1 RESI");
-        out.line(2, "ADDR", static_cast<const CasoveObdobi*>(e)->displayText());
+        writePeriod(out, 2, "ADDR", *static_cast<const CasoveObdobi*>(e), 2);
     }
-    writeNote(out, 1, p.furtherTexts());
-    writeNote(out, 1, p.registerNotes());
+    writeNote(out, 1, "NOTE", p.furtherTexts());
+    // The parish-register notes go in a note record of their own, whose reference tells the
+    // import of this program's files which of the two lists it holds; other readers show it as
+    // the person's note.
+    const NoteLines registerNotes = p.registerNotes();
+    const std::string registerRef = registerNotesRef(ref);
+    if (hasNote(registerNotes))
+        out.raw("1 NOTE " + registerRef);
     for (const FamilyLink* link = links; link != linksEnd; ++link)
         out.raw((link->asChild ? "1 FAMC " : "1 FAMS ") + familyRef(link->family));
+    if (hasNote(registerNotes))
+        writeNote(out, 0, registerRef + " NOTE", registerNotes);
 }
 
 void writeFamily(GedcomLines& out, const GEDRodina& f, const PersonRefs& refs)
@@ -393,6 +448,21 @@ FamilyLinks familyLinks(const PersonRefs& refs, const GEDRodiny& families)
 }
 
 } // namespace
+
+std::string registerNotesRef(const std::string& personRef)
+{
+    return "@MAT" + personRef.substr(3);
+}
+
+bool isRegisterNotesRef(std::string_view xref)
+{
+    if (xref.size() < 4 || xref.substr(0, 3) != "MAT")
+        return false;
+    for (char c : xref.substr(3))
+        if (c < '0' || c > '9')
+            return false;
+    return true;
+}
 
 std::string gedcomDateValue(const Datum& date)
 {

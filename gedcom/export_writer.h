@@ -7,11 +7,14 @@
 // What the import reads back (the header says "2 VERS 1.0.18c" under "1 SOUR Kinvelor"; the older
 // export's "1.0.18b" files have the surname in GIVN): GIVN the first name, SURN the surname of
 // its NAME (neither when it holds a comma), NPFX and NSFX the titles under the first NAME, a
-// second NAME typed "birth" or "married" for the other surname; CHR with the baptism as its DATE,
-// a date phrase "(...)" when the text is no date; each education, occupation and residence a
-// line of its own; the further texts and the register notes each a NOTE of CONT lines; under
-// MARR a NOTE of "Oddávající kněz: " and "Svědkové: " lines.
+// second NAME typed "birth" or "married" for the other surname; CHR with the baptism as its DATE
+// (also after "ABT ", "CAL " or "EST "), a date phrase "(...)" when the text is no date; each
+// education, occupation and residence a line of its own with its display text, and its period
+// as "DATE FROM .. TO .." when from and to are dates; the further texts a NOTE of CONT lines,
+// the register notes a NOTE record of their own that the person points to (`registerNotesRef`);
+// under MARR a NOTE of "Oddávající kněz: " and "Svědkové: " lines.
 #include <string>
+#include <string_view>
 
 class Datum;
 class Rod;
@@ -33,3 +36,10 @@ GedcomExportCounts exportGedcom(Rod& tree, const std::string& path, const Datum&
 // year is unknown, no number or before year 1. A month outside 1..12 counts as unknown, and a day is written
 // only when it exists in its month.
 std::string gedcomDateValue(const Datum& date);
+
+// The reference of the note record that holds a person's register notes: "@MAT" + the number of
+// the person's reference "@CL" + number + "@". Only such references are register notes when the
+// import reads this program's file; every other note is a further text.
+std::string registerNotesRef(const std::string& personRef);
+// The same test on a reference read without its at signs ("MAT5").
+bool isRegisterNotesRef(std::string_view xref);

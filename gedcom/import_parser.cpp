@@ -2,6 +2,7 @@
 
 #include "system/big_block.h"
 
+#include "gedcom/export_writer.h"
 #include "model/casove_obdobi.h"
 #include "model/clovek.h"
 #include "model/rod.h"
@@ -44,6 +45,54 @@ std::string dateText(const ImportedDate& d)
     if (d.year)
         s += intToStr(d.year);
     return s;
+}
+
+// The baptism, a text, from a CHR date: a date as "3.3.1850", "3.1850" or "1850", after the
+// word of an approximate one ("ABT 1850"); a date phrase without its parentheses (how a baptism
+// that is no date travels, a long one with CONC). Any other value (a range, an interpreted date,
+// another calendar) is kept as written, as the text holds it whole.
+std::string baptismText(const std::string& value)
+{
+    if (value.size() > 2 && value.front() == '(' && value.back() == ')')
+        return value.substr(1, value.size() - 2);
+    std::string problem;
+    const ImportedDate d = parseImportedDate(value, problem);
+    const std::string text = dateText(d);
+    std::string word = value.substr(0, value.find_first_of(" \t"));
+    for (char& c : word)
+        if (c >= 'a' && c <= 'z')
+            c = char(c - 'a' + 'A');
+    if (!problem.empty() || text.empty() || word == "INT")
+        return value;
+    return d.about ? word + " " + text : text;
+}
+
+// One bound of a period as the tree writes it, from a date value; empty when it is no plain date.
+std::string periodBound(std::string_view value)
+{
+    std::string problem;
+    const ImportedDate d = parseImportedDate(value, problem);
+    return problem.empty() && !d.about ? dateText(d) : std::string();
+}
+
+// "FROM a TO b", "FROM a" or "TO b" into the from and to texts; false for any other value.
+bool periodParts(std::string_view value, std::string& from, std::string& to)
+{
+    std::string_view fromPart, toPart;
+    if (value.rfind("FROM ", 0) == 0) {
+        value.remove_prefix(5);
+        const size_t at = value.find(" TO ");
+        fromPart = value.substr(0, at);
+        if (at != std::string_view::npos)
+            toPart = value.substr(at + 4);
+    } else if (value.rfind("TO ", 0) == 0) {
+        toPart = value.substr(3);
+    } else {
+        return false;
+    }
+    from = fromPart.empty() ? std::string() : periodBound(fromPart);
+    to = toPart.empty() ? std::string() : periodBound(toPart);
+    return from.empty() == fromPart.empty() && to.empty() == toPart.empty();
 }
 
 constexpr std::array<const char*, 34> languages = {
@@ -199,17 +248,48 @@ void ImportParser::logSkipCounts()
 
 std::string ImportParser::continuedValue(const GedLine& line)
 {
+    return continuedValue(line, [](const GedLine&) { return false; });
+}
+
+template<class F> std::string ImportParser::continuedValue(const GedLine& line, F other)
+{
     std::string v = line.value;
     eachDeeper(line.level, [&](const GedLine& sub) {
         if (sub.tag == kwCONC)
             v += sub.value;
         else if (sub.tag == kwCONT)
             v += " " + sub.value;
+        else if (other(sub))
+            return;
         else
             unsupported(sub);
         skipDeeper(sub.level);
     });
     return trimmed(v);
+}
+
+void ImportParser::readPeriodDate(CasoveObdobi& entry, const GedLine& date)
+{
+    std::string from, to;
+    if (!writtenByUs_ || !periodParts(date.value, from, to)) {
+        unsupported(date);
+        return;
+    }
+    skipDeeper(date.level);
+    // The display text ends with the period when it shows one (not when only "to" is set).
+    CasoveObdobi period("");
+    period.from = from;
+    period.to = to;
+    const std::string suffix = period.displayText();
+    const std::string text = entry.text.str();
+    if (text.size() < suffix.size() ||
+        text.compare(text.size() - suffix.size(), suffix.size(), suffix) != 0) {
+        log(date, "období \"" + trimmed(date.value) + "\" neodpovídá textu, ponecháno v textu");
+        return;
+    }
+    entry.text = text.substr(0, text.size() - suffix.size());
+    entry.from = from;
+    entry.to = to;
 }
 
 template<class F> void ImportParser::eachDeeper(int level, F handle)
@@ -237,8 +317,10 @@ std::vector<std::string> ImportParser::noteLines(const GedLine& line)
             unsupported(sub);
         skipDeeper(sub.level);
     });
-    for (std::string& l : lines)
-        l = trimRight(l);
+    // This program writes each line as it is held, blanks at its end too; other programs pad.
+    if (!writtenByUs_)
+        for (std::string& l : lines)
+            l = trimRight(l);
     return lines;
 }
 
@@ -639,17 +721,7 @@ void ImportParser::parseIndividual(const GedLine& record)
             eventDetails(line, [&](const GedLine& sub) {
                 if (sub.tag != kwDATE)
                     return false;
-                // A baptism that is no date travels as a date phrase, a long one with CONC.
-                GedLine date = sub;
-                date.value = continuedValue(sub);
-                const std::string& v = date.value;
-                if (v.size() > 2 && v.front() == '(' && v.back() == ')') {
-                    p.baptism = v.substr(1, v.size() - 2);
-                    return true;
-                }
-                const std::string text = dateText(readDate(date));
-                if (!text.empty())
-                    p.baptism = text;
+                p.baptism = baptismText(continuedValue(sub));
                 return true;
             });
             break;
@@ -673,9 +745,20 @@ void ImportParser::parseIndividual(const GedLine& record)
             break;
         case kwEDUC:
         case kwOCCU: {
-            const std::string v = continuedValue(line);
-            if (!v.empty())
-                (line.tag == kwEDUC ? p.educations : p.occupations).append(std::make_unique<CasoveObdobi>(v));
+            std::vector<GedLine> dates;
+            const std::string v = continuedValue(line, [&](const GedLine& sub) {
+                if (sub.tag != kwDATE)
+                    return false;
+                dates.push_back(sub);
+                skipDeeper(sub.level);
+                return true;
+            });
+            if (v.empty())
+                break;
+            auto entry = std::make_unique<CasoveObdobi>(v);
+            for (const GedLine& date : dates)
+                readPeriodDate(*entry, date);
+            (line.tag == kwEDUC ? p.educations : p.occupations).append(std::move(entry));
             break;
         }
         case kwNAME:
@@ -697,8 +780,11 @@ void ImportParser::parseIndividual(const GedLine& record)
         }
         case kwNOTE: {
             const std::string v = trimmed(line.value);
-            if (isXref(v)) {
-                noteReferences_.push_back({person, v.substr(1, v.size() - 2), line.number});
+            // A text written "@@...@@" is a note that only looks like a reference.
+            if (isXref(v) && lex_.lineText(line.number).find("@@") == std::string_view::npos) {
+                const std::string xref = v.substr(1, v.size() - 2);
+                const bool registerNotes = writtenByUs_ && !olderExport_ && isRegisterNotesRef(xref);
+                noteReferences_.push_back({person, xref, line.number, registerNotes});
                 eachDeeper(line.level, [&](const GedLine& sub) { unsupported(sub); });
             } else {
                 auto lines = noteLines(line);
@@ -708,8 +794,14 @@ void ImportParser::parseIndividual(const GedLine& record)
             }
             break;
         }
-        case kwRESI:
+        case kwRESI: {
+            // This program writes a residence's period beside its ADDR.
+            CasoveObdobi* residence = nullptr;
             eventDetails(line, [&](const GedLine& sub) {
+                if (sub.tag == kwDATE && residence && writtenByUs_) {
+                    readPeriodDate(*residence, sub);
+                    return true;
+                }
                 if (sub.tag == kwADDR) {
                     std::string address = trimmed(sub.value);
                     eachDeeper(sub.level, [&](const GedLine& part) {
@@ -735,8 +827,11 @@ void ImportParser::parseIndividual(const GedLine& record)
                             unsupported(part);
                         }
                     });
-                    if (!address.empty())
-                        p.residences.append(std::make_unique<CasoveObdobi>(address));
+                    if (!address.empty()) {
+                        auto entry = std::make_unique<CasoveObdobi>(address);
+                        residence = entry.get();
+                        p.residences.append(std::move(entry));
+                    }
                     return true;
                 }
                 if (sub.tag == kwEMAI)
@@ -750,6 +845,7 @@ void ImportParser::parseIndividual(const GedLine& record)
                 return true;
             });
             break;
+        }
         case kwSEX: {
             const std::string v = trimmed(line.value);
             sexSeen = true;
@@ -1055,11 +1151,14 @@ void ImportParser::resolveNoteReferences()
     // A person's references follow one another (they are met in the person's record): the
     // lines of all of them are added at once.
     Clovek* person = nullptr;
-    std::vector<std::string> texts;
+    std::vector<std::string> texts, registerNotes;
     const auto flush = [&] {
-        if (person)
+        if (person) {
             person->appendLines(NoteList::furtherTexts, texts);
+            person->appendLines(NoteList::registerNotes, registerNotes);
+        }
         texts.clear();
+        registerNotes.clear();
     };
     for (const NoteReference& r : noteReferences_) {
         if (r.person != person) {
@@ -1071,7 +1170,8 @@ void ImportParser::resolveNoteReferences()
             lex_.logError(r.line, "poznámka @" + r.xref + "@ nenalezena");
             continue;
         }
-        texts.insert(texts.end(), it->second.begin(), it->second.end());
+        auto& into = r.registerNotes ? registerNotes : texts;
+        into.insert(into.end(), it->second.begin(), it->second.end());
     }
     flush();
 }

@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+class CasoveObdobi;
 class Clovek;
 class SparseText;
 class Rod;
@@ -110,6 +111,11 @@ private:
     // The value of a line with its CONC and CONT lines (CONT read as a blank: the fields it
     // fills hold one line), trimmed at both ends; other deeper lines are logged and passed over.
     std::string continuedValue(const GedLine& line);
+    // The same, where `other` is given each other deeper line first and is true when it read it.
+    template<class F> std::string continuedValue(const GedLine& line, F other);
+    // The from and to of a life-period entry read with its display text, from the DATE line that
+    // this program's export writes with it.
+    void readPeriodDate(CasoveObdobi& entry, const GedLine& date);
     // Each line deeper than `level` is given to `handle`, which reads its own deeper lines.
     template<class F> void eachDeeper(int level, F handle);
     // The value and the CONT / CONC lines under it: CONT starts a new line.
@@ -168,6 +174,8 @@ private:
         Clovek* person;
         std::string xref;
         int line;
+        // A note record of this program's register notes.
+        bool registerNotes;
     };
     std::vector<NoteReference> noteReferences_;
 };

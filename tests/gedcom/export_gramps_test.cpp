@@ -65,6 +65,8 @@ TEST(GedcomExportGramps, GrampsImportsTheExportWithoutErrorsAndWithTheSameTree)
         GTEST_SKIP() << "gramps is not installed";
     TempFolder folder;
     ExportTree t;
+    t.marie->setRegisterNotes({"Matrika Praha", "sv. 3"});
+    t.marie->baptism = "ABT 3.1905";
     const std::string ged = folder / "novakovi.ged";
     exportGedcom(t.tree, ged, Datum("9", "12", "2026"));
 
@@ -128,7 +130,8 @@ TEST(GedcomExportGramps, GrampsImportsTheExportWithoutErrorsAndWithTheSameTree)
     for (const char* kept :
          {"2 NSFX CSc.\n2 NPFX Ing.\n", "1 CHR\n2 DATE 8 MAR 1900\n", "1 CHR\n2 DATE (u sv. Jiří)\n",
           "1 EDUC univerzita\n", "1 RESI\n2 PLAC Třebíč\n",
-          "NOTE Narozen doma.\n1 CONT \n1 CONT Zapsán v matrice.\n",
+          "NOTE Narozen doma.\n1 CONT \n1 CONT Zapsán v matrice.\n", "NOTE Matrika Praha\n1 CONT sv. 3\n",
+          "1 CHR\n2 DATE ABT MAR 1905\n",
           "NOTE Oddávající kněz: P. Josef Dvořák\n1 CONT Svědkové: Karel Novák, Jan Svoboda\n"})
         EXPECT_NE(gedText.str().find(kept), std::string::npos) << kept;
 

@@ -236,9 +236,15 @@ TEST(GedcomImport, HeaderBecomesFurtherData)
 
 TEST(GedcomImport, NoteRecordsReachThePersonsThatPointToThem)
 {
-    const Imported in = importText(gedcom("0 @I1@ INDI\n1 SEX M\n1 NOTE @N1@\n1 NOTE @N9@\n"
-                                          "0 @N1@ NOTE Zapsáno\n1 CONT v matrice\n"));
-    EXPECT_EQ(in.person("I1")->furtherTexts(), (std::vector<std::string>{"Zapsáno", "v matrice"}));
+    // Only this program's own file keeps its register notes in "@MAT...@" records; in another
+    // program's file such a note is a further text like any other. A text written "@@...@@" is no
+    // reference.
+    const Imported in = importText(gedcom("0 @I1@ INDI\n1 SEX M\n1 NOTE @N1@\n1 NOTE @N9@\n1 NOTE @MAT1@\n"
+                                          "1 NOTE @@jméno@@\n0 @N1@ NOTE Zapsáno\n1 CONT v matrice\n"
+                                          "0 @MAT1@ NOTE Matrika\n"));
+    EXPECT_EQ(in.person("I1")->furtherTexts(),
+              (std::vector<std::string>{"@jméno@", "Zapsáno", "v matrice", "Matrika"}));
+    EXPECT_TRUE(in.person("I1")->registerNotes().empty());
     EXPECT_TRUE(in.logged("poznámka @N9@ nenalezena"));
 }
 
