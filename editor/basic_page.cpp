@@ -1,7 +1,7 @@
 // Filling the basic-data page from the current person.
 #include "editor/person_editor.h"
-#include "editor/person_text_controls.h"
 #include "model/clovek.h"
+#include "shell/person_field_controls.h"
 
 #include <initializer_list>
 
@@ -14,7 +14,7 @@ void PersonEditor::showBasicPage()
     // A combo box takes its text without running its change handler.
     for (const PersonFieldInfo& f : personFields)
         if (f.kind == FieldKind::text && f.page == EditorPage::basicData)
-            personTextControl(*this, f.field).box->setText(f.text.of(p));
+            personFieldControls(*this, f.field).box->setText(f.text.of(p));
     z.pohlaviCB.setItemIndex(p.sex == 1 ? 0 : 1);
 
     z.narozDenCB.setText(p.birth.day);

@@ -1,10 +1,10 @@
 // The basic-data page's controls hooked to their handlers. The undo replay puts a value into a
 // control and runs its change event, so every field's step is taken back through these.
 #include "editor/person_editor.h"
-#include "editor/person_text_controls.h"
 #include "model/clovek.h"
 #include "model/person_fields.h"
 #include "model/rod.h"
+#include "shell/person_field_controls.h"
 #include "toolkit/lists.h"
 
 void PersonEditor::bindBasicPageEvents()
@@ -20,7 +20,7 @@ void PersonEditor::bindBasicPageEvents()
     for (const PersonFieldInfo& f : personFields) {
         if (f.kind != FieldKind::text || f.page != EditorPage::basicData)
             continue;
-        const PersonTextControl c = personTextControl(*this, f.field);
+        const PersonFieldControls c = personFieldControls(*this, f.field);
         if (auto values = c.values)
             c.box->OnEnter = [this, box = c.box, values, listed = f.text] {
                 fillValueList(*box, values, listed);

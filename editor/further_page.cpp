@@ -2,11 +2,11 @@
 // fields of a living person, the five user fields with their per-tree captions, the identifier
 // and the parish-register notes; and the further-texts memo's first half and its save to disk.
 #include "editor/person_editor.h"
-#include "editor/person_text_controls.h"
 #include "forms/id_change_form.h"
 #include "model/clovek.h"
 #include "model/rod.h"
 #include "shell/list_display.h"
+#include "shell/person_field_controls.h"
 #include "shell/value_dialogs.h"
 #include "system/codec.h"
 #include "system/exceptions.h"
@@ -19,13 +19,13 @@
 namespace {
 
 // The texts of the page a person types into; the identifier changes only through its dialog.
-std::vector<std::pair<PersonField, PersonTextControl>> furtherFields(ThlavniForm& window)
+std::vector<std::pair<PersonField, PersonFieldControls>> furtherFields(ThlavniForm& window)
 {
-    std::vector<std::pair<PersonField, PersonTextControl>> fields;
+    std::vector<std::pair<PersonField, PersonFieldControls>> fields;
     for (const PersonFieldInfo& f : personFields)
         if (f.kind == FieldKind::text && f.page == EditorPage::furtherData &&
             f.field != PersonField::identifier)
-            fields.emplace_back(f.field, personTextControl(window, f.field));
+            fields.emplace_back(f.field, personFieldControls(window, f.field));
     return fields;
 }
 
@@ -89,7 +89,7 @@ void PersonEditor::showFurtherFields()
     for (const PersonFieldInfo& f : personFields) {
         if (f.kind != FieldKind::text || f.page != EditorPage::furtherData)
             continue;
-        const PersonTextControl c = personTextControl(*this, f.field);
+        const PersonFieldControls c = personFieldControls(*this, f.field);
         if (c.box)
             c.box->setText(f.text.of(p));
         else

@@ -197,6 +197,8 @@ public:
     // the person is locked.
     void setPersonLockState();
     void setFurtherDataLockState();
+    // The lock of the person's fields that the page shows, by the table of person fields.
+    void lockFieldsOfPage(EditorPage page);
 
     // The partner area of the current person with row `row` selected, and the selected
     // partnership into its controls (editor/partnerships_tab.cpp).

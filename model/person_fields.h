@@ -190,9 +190,9 @@ constexpr PersonFieldInfo parent(PersonField f, std::string_view file, Clovek* C
 }
 
 constexpr PersonFieldInfo list(PersonField f, FieldKind kind, std::string_view file, std::string_view step,
-                               SparseList Clovek::*m)
+                               SparseList Clovek::*m, EditorPage page = EditorPage::basicData)
 {
-    PersonFieldInfo i = row(f, kind, file, step);
+    PersonFieldInfo i = row(f, kind, file, step, page);
     i.list = m;
     return i;
 }
@@ -212,6 +212,7 @@ constexpr std::array<PersonFieldInfo, personFieldCount> table()
     using D = Datum;
     constexpr EditorPage basic = EditorPage::basicData;
     constexpr EditorPage further = EditorPage::furtherData;
+    constexpr EditorPage texts = EditorPage::textsAndFiles;
     return {{
         numberField(PersonField::number, "[cislo]", &C::number),
         text(identifier, "[identifikator]", "identifikator", further, &C::identifier),
@@ -255,18 +256,17 @@ constexpr std::array<PersonFieldInfo, personFieldCount> table()
         text(phone2, "[telefon2]", "telefon2", further, &C::phone2),
         text(web1, "[www1]", "www1", further, &C::web1),
         text(web2, "[www2]", "www2", further, &C::web2),
-        row(created, FieldKind::created, "[datumVlozeni]"),
+        row(created, FieldKind::created, "[datumVlozeni]", {}, further),
         text(user1, "[user1]", "user1", further, &C::user1),
         text(user2, "[user2]", "user2", further, &C::user2),
         text(user3, "[user3]", "user3", further, &C::user3),
         text(user4, "[user4]", "user4", further, &C::user4),
         text(user5, "[user5]", "user5", further, &C::user5),
-        lines(furtherTexts, "[doplnujiciTexty]", "doplnujiciTexty", EditorPage::textsAndFiles,
-              NoteList::furtherTexts),
+        lines(furtherTexts, "[doplnujiciTexty]", "doplnujiciTexty", texts, NoteList::furtherTexts),
         lines(registerNotes, "[matriky]", "matriky", further, NoteList::registerNotes),
-        list(photos, FieldKind::mediaLinks, "[foto]", {}, &C::photos),
-        list(documents, FieldKind::mediaLinks, "[dokumenty]", {}, &C::documents),
-        list(files, FieldKind::mediaLinks, "[soubory]", {}, &C::files),
+        list(photos, FieldKind::mediaLinks, "[foto]", {}, &C::photos, texts),
+        list(documents, FieldKind::mediaLinks, "[dokumenty]", {}, &C::documents, texts),
+        list(files, FieldKind::mediaLinks, "[soubory]", {}, &C::files, texts),
     }};
 }
 

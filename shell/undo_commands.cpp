@@ -7,6 +7,7 @@
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "shell/hlavni.h"
+#include "shell/person_field_controls.h"
 #include "shell/scroll.h"
 #include "toolkit/lists.h"
 #include "toolkit/stdctrls.h"
@@ -15,115 +16,6 @@
 #include <string_view>
 
 namespace {
-
-// The control that shows each field of a person; none for a field whose steps touch no
-// control of their own. Without a default, a field added to the table does not build until it
-// has its line here.
-std::string_view personFieldControl(PersonField field)
-{
-    using enum PersonField;
-    switch (field) {
-    case identifier:
-        return "idED";
-    case lock:
-        return "zamekCH";
-    case firstName:
-        return "jmenoCB";
-    case surname:
-        return "prijmeniCB";
-    case birthSurname:
-        return "rodnePrijmeniCB";
-    case sex:
-        return "pohlaviCB";
-    case titlesBefore:
-        return "titulPredCB";
-    case titlesAfter:
-        return "titulZaCB";
-    case alive:
-        return "zivaZesnulaCH";
-    case birthDay:
-        return "narozDenCB";
-    case birthMonth:
-        return "narozMesicCB";
-    case birthYear:
-        return "narozRokED";
-    case birthPlace:
-        return "narozMistoCB";
-    case birthAbout:
-        return "narozAsi";
-    case deathDay:
-        return "smrtDenCB";
-    case deathMonth:
-        return "smrtMesicCB";
-    case deathYear:
-        return "smrtRokED";
-    case deathPlace:
-        return "smrtMistoCB";
-    case burial:
-        return "smrtPohrebCB";
-    case deathCause:
-        return "smrtPricinaCB";
-    case deathAbout:
-        return "smrtAsi";
-    case residences:
-        return "bydlisteLIST";
-    case educations:
-        return "vzdelaniLIST";
-    case occupations:
-        return "povolaniLIST";
-    case religion:
-        return "vyznaniCB";
-    case baptism:
-        return "krestCB";
-    case godparent1:
-        return "kmotr1CB";
-    case godparent2:
-        return "kmotr2CB";
-    case nationality:
-        return "narodnostCB";
-    case citizenship:
-        return "statniPrislusnostCB";
-    case email1:
-        return "email1ED";
-    case email2:
-        return "email2ED";
-    case phone1:
-        return "telefon1ED";
-    case phone2:
-        return "telefon2ED";
-    case web1:
-        return "www1ED";
-    case web2:
-        return "www2ED";
-    case user1:
-        return "user1CB";
-    case user2:
-        return "user2CB";
-    case user3:
-        return "user3CB";
-    case user4:
-        return "user4CB";
-    case user5:
-        return "user5CB";
-    case furtherTexts:
-        return "doplnujiciTextyMEMO";
-    case registerNotes:
-        return "matrikyMEMO";
-    // The portrait's step only takes the picture away; the rest have no steps.
-    case number:
-    case portrait:
-    case birthTolerance:
-    case deathTolerance:
-    case father:
-    case mother:
-    case created:
-    case photos:
-    case documents:
-    case files:
-        return {};
-    }
-    return {};
-}
 
 // The control of each step that names no field of a person, by the step's key.
 const std::map<std::string_view, std::string_view> otherStepControls = {
@@ -153,12 +45,10 @@ TControl* findControl(const TWinControl& parent, std::string_view name)
 }
 
 // The control of the field a step's key names, when it is on the window.
-TControl* fieldControl(const TWinControl& window, const std::string& key)
+TControl* fieldControl(ThlavniForm& window, const std::string& key)
 {
-    if (const PersonFieldInfo* field = personFieldOfStep(key)) {
-        const std::string_view name = personFieldControl(field->field);
-        return name.empty() ? nullptr : findControl(window, name);
-    }
+    if (const PersonFieldInfo* field = personFieldOfStep(key))
+        return personFieldControls(window, field->field).shows;
     auto name = otherStepControls.find(key);
     return name == otherStepControls.end() ? nullptr : findControl(window, name->second);
 }

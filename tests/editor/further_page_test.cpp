@@ -1,8 +1,8 @@
 // The further-data page as a person uses it: its fields typed and undone, the user-field
 // captions, the identifier dialog and the parish-register memo's steps; the further texts saved.
-#include "editor/person_text_controls.h"
 #include "model/action.h"
 #include "person_editor_fixture.h"
+#include "shell/person_field_controls.h"
 #include "shell/value_dialogs.h"
 #include "system/codec.h"
 #include "system/fileio.h"
@@ -75,7 +75,7 @@ TEST_F(PersonEditorTest, EveryTextOfThePersonTableIsTypedAndUndoneInItsOwnContro
         if (f.kind != FieldKind::text || f.field == PersonField::identifier)
             continue;
         SCOPED_TRACE(std::string(f.stepKey));
-        const PersonTextControl c = personTextControl(hl(), f.field);
+        const PersonFieldControls c = personFieldControls(hl(), f.field);
         TEditLineControl* control = c.box ? static_cast<TEditLineControl*>(c.box) : c.edit;
         ASSERT_NE(control, nullptr);
         EXPECT_TRUE(controls.insert(control).second) << "a control shared with another field";

@@ -7,6 +7,7 @@
 #include "model/group.h"
 #include "model/prev_next.h"
 #include "model/uk_clovek.h"
+#include "shell/person_field_controls.h"
 #include "shell/scroll.h"
 #include "toolkit/keys.h"
 
@@ -312,20 +313,48 @@ TEST_F(PersonCommands, TheLockDisablesThePersonsFieldsAndUndoUnlocks)
     EXPECT_EQ(steps(), 1);
 }
 
-TEST_F(PersonCommands, TheLockAlsoHoldsTheFurtherDataFields)
+// Every control of a person's field on the basic-data and further-data pages, the one that shows
+// it and those that change it, as each page is filled for a locked person: a field whose control
+// the lock leaves out stays editable. With the lock off, the controls that change the fields
+// come back.
+TEST_F(PersonCommands, TheLockHoldsEveryFieldOfBothPages)
 {
     Clovek* a = add("Adam", "Bor");
+    a->alive = 0;
+    auto eachControl = [this](auto&& check) {
+        for (const PersonFieldInfo& f : personFields) {
+            if (f.page == EditorPage::textsAndFiles || f.field == PersonField::lock)
+                continue;
+            const PersonFieldControls c = personFieldControls(hl(), f.field);
+            check(f, c.shows, false);
+            for (TControl* locked : c.locked)
+                check(f, locked, true);
+            for (TControl* locked : c.lockedWithSelection)
+                check(f, locked, false);
+        }
+    };
+    auto showOnBothPages = [&] {
+        show(a);
+        user::selectTab(hl().pages, hl().dalsiUdaje);
+        user::selectTab(hl().pages, hl().zakladniUdaje);
+    };
     a->lock = 1;
-    show(a);
-    hl().setFurtherDataLockState();
-    DalsiSheet& d = hl().dalsiSheet;
-    for (TControl* c :
-         std::initializer_list<TControl*>{&d.vyznaniCB, &d.email1ED, &d.idZmenBT, &d.user5CB, &d.matrikyMEMO})
-        EXPECT_FALSE(c->Enabled) << c->Name;
-    EXPECT_TRUE(d.napis1BT.Enabled);
+    showOnBothPages();
+    eachControl([](const PersonFieldInfo& f, TControl* c, bool) {
+        if (c) {
+            EXPECT_FALSE(c->Enabled) << f.fileKey << " " << c->Name;
+        }
+    });
+    EXPECT_TRUE(hl().zamekCH.Enabled);
+    EXPECT_TRUE(hl().dalsiSheet.napis1BT.Enabled);
+
     a->lock = 0;
-    hl().setFurtherDataLockState();
-    EXPECT_TRUE(d.matrikyMEMO.Enabled);
+    showOnBothPages();
+    eachControl([](const PersonFieldInfo& f, TControl* c, bool changes) {
+        if (c && changes) {
+            EXPECT_TRUE(c->Enabled) << f.fileKey << " " << c->Name;
+        }
+    });
 }
 
 TEST_F(PersonCommands, MemoLinesStayWithThePersonWhoTypedThem)

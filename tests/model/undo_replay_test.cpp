@@ -44,59 +44,26 @@ protected:
     Clovek* c;
 };
 
-struct TextField {
-    const char* key;
-    EditorPage page;
-    PersonTextField field;
-};
-
-const TextField textFields[] = {
-    {"jmeno", EditorPage::basicData, &Clovek::firstName},
-    {"prijmeni", EditorPage::basicData, &Clovek::surname},
-    {"rodnePrijmeni", EditorPage::basicData, &Clovek::birthSurname},
-    {"titulPred", EditorPage::basicData, &Clovek::titlesBefore},
-    {"titulZa", EditorPage::basicData, &Clovek::titlesAfter},
-    {"narozeniMisto", EditorPage::basicData, &Clovek::birthPlace},
-    {"smrtMisto", EditorPage::basicData, &Clovek::deathPlace},
-    {"smrtPohreb", EditorPage::basicData, &Clovek::burial},
-    {"smrtPricina", EditorPage::basicData, &Clovek::deathCause},
-    {"vyznani", EditorPage::furtherData, &Clovek::religion},
-    {"krest", EditorPage::furtherData, &Clovek::baptism},
-    {"kmotr1", EditorPage::furtherData, &Clovek::godparent1},
-    {"kmotr2", EditorPage::furtherData, &Clovek::godparent2},
-    {"narodnost", EditorPage::furtherData, &Clovek::nationality},
-    {"statniPrislusnost", EditorPage::furtherData, &Clovek::citizenship},
-    {"user1", EditorPage::furtherData, &Clovek::user1},
-    {"user2", EditorPage::furtherData, &Clovek::user2},
-    {"user3", EditorPage::furtherData, &Clovek::user3},
-    {"user4", EditorPage::furtherData, &Clovek::user4},
-    {"user5", EditorPage::furtherData, &Clovek::user5},
-    {"email1", EditorPage::furtherData, &Clovek::email1},
-    {"email2", EditorPage::furtherData, &Clovek::email2},
-    {"telefon1", EditorPage::furtherData, &Clovek::phone1},
-    {"telefon2", EditorPage::furtherData, &Clovek::phone2},
-    {"www1", EditorPage::furtherData, &Clovek::web1},
-    {"www2", EditorPage::furtherData, &Clovek::web2},
-    {"identifikator", EditorPage::furtherData, &Clovek::identifier},
-};
-
 TEST_F(UndoReplay, EveryTextFieldGoesBackAndForthWhereThePersonSeesIt)
 {
-    for (const TextField& f : textFields) {
-        SCOPED_TRACE(f.key);
-        f.field.set(*a, "nová");
-        tree.recordTextChange(a, f.key, "stará", "nová");
+    for (const PersonFieldInfo& f : personFields) {
+        if (f.kind != FieldKind::text)
+            continue;
+        const std::string key(f.stepKey);
+        SCOPED_TRACE(key);
+        f.text.set(*a, "nová");
+        tree.recordTextChange(a, key, "stará", "nová");
         lookElsewhere();
         tree.undo();
-        EXPECT_EQ(f.field.of(*a), "stará");
-        EXPECT_EQ(editor.fields[f.key], "stará");
+        EXPECT_EQ(f.text.of(*a), "stará");
+        EXPECT_EQ(editor.fields[key], "stará");
         EXPECT_EQ(editor.shown, a);
         EXPECT_EQ(editor.page, f.page);
-        EXPECT_EQ(editor.focus, f.key);
+        EXPECT_EQ(editor.focus, key);
         lookElsewhere();
         tree.redo();
-        EXPECT_EQ(f.field.of(*a), "nová");
-        EXPECT_EQ(editor.fields[f.key], "nová");
+        EXPECT_EQ(f.text.of(*a), "nová");
+        EXPECT_EQ(editor.fields[key], "nová");
         EXPECT_EQ(editor.shown, a);
         EXPECT_EQ(editor.page, f.page);
     }
