@@ -25,7 +25,7 @@ inline Svatba* marry(Clovek* a, Clovek* b)
     auto* s = new Svatba;
     s->partner1 = a;
     s->partner2 = b;
-    s->type = 1;
+    s->type = PartnershipType::married;
     a->partnerships.append(std::make_unique<UkSvatba>(s));
     b->partnerships.append(std::make_unique<UkSvatba>(s));
     return s;

@@ -75,8 +75,8 @@ void PersonEditor::showPartnership()
         showPartnershipControls(rows > 0, false, false);
         return;
     }
-    const bool married = s->type == 1 || s->type == 2;
-    showPartnershipControls(true, married, s->type == 2);
+    const bool married = s->hasWedding();
+    showPartnershipControls(true, married, s->isDivorced());
     if (married) {
         z.oddaniCHECK.setChecked(true);
         z.svatbaDenCB.setText(s->wedding.day);
@@ -88,8 +88,8 @@ void PersonEditor::showPartnership()
         z.svatbaMistoCB.setText(s->place);
         z.oddavajiciKnezED.setText(s->officiant);
         z.svedkoveED.setText(s->witnesses);
-        z.rozvedeniCHECK.setChecked(s->type == 2);
-        if (s->type == 2) {
+        z.rozvedeniCHECK.setChecked(s->isDivorced());
+        if (s->isDivorced()) {
             z.rozvodDenCB.setText(s->divorce.day);
             z.rozvodMesicCB.setText(s->divorce.month);
             z.rozvodRokED.setText(s->divorce.year);
@@ -109,15 +109,15 @@ void PersonEditor::oddaniCHECKClick()
     if (!s)
         return;
     const bool checked = zakladniSheet.oddaniCHECK.Checked();
-    if (checked && s->type == 0) {
-        s->type = 1;
+    if (checked && !s->hasWedding()) {
+        s->type = PartnershipType::married;
         s->wedding.day = s->wedding.month = s->wedding.year = "?";
         s->place.clear();
         s->officiant.clear();
         s->witnesses.clear();
-    } else if (!checked && s->type != 0) {
+    } else if (!checked && s->hasWedding()) {
         if (askYesNo(langText("otazky", "zrusitSvatbu", "Zrušit svatbu? Nastavit pouze jako partnerství?")))
-            s->type = 0;
+            s->type = PartnershipType::plain;
     }
     showPartnership();
 }
@@ -131,12 +131,12 @@ void PersonEditor::rozvedeniCHECKClick()
     if (!s)
         return;
     const bool checked = zakladniSheet.rozvedeniCHECK.Checked();
-    if (checked && s->type != 2) {
-        s->type = 2;
+    if (checked && !s->isDivorced()) {
+        s->type = PartnershipType::divorced;
         s->divorce.day = s->divorce.month = s->divorce.year = "?";
-    } else if (!checked && s->type == 2) {
+    } else if (!checked && s->isDivorced()) {
         if (askYesNo(langText("otazky", "zrusitRozvod", "Zrušit rozvod? Nastavit svatbu jako nerozvedenou?")))
-            s->type = 1;
+            s->type = PartnershipType::married;
     }
     showPartnership();
 }

@@ -392,7 +392,7 @@ void writeFamily(GedcomLines& out, const GEDRodina& f, const PersonRefs& refs)
         member("1 CHIL ", child);
     out.raw("1 NCHI " + intToStr(long(f.children.size())));
     const Svatba* s = f.partnership;
-    if (s && (s->type == 1 || s->type == 2)) {
+    if (s && s->hasWedding()) {
         out.raw("1 MARR");
         writeDate(out, 2, s->wedding);
         writeText(out, 2, "PLAC", s->place);
@@ -404,7 +404,7 @@ void writeFamily(GedcomLines& out, const GEDRodina& f, const PersonRefs& refs)
             note += (note.empty() ? "" : "\n") + std::string(kWitnessesCaption) + s->witnesses.str();
         writeText(out, 2, "NOTE", note);
     }
-    if (s && s->type == 2) {
+    if (s && s->isDivorced()) {
         out.raw("1 DIV");
         writeDate(out, 2, s->divorce);
     }

@@ -130,7 +130,7 @@ int linkImportedFamilies(Rod& tree, ImportParser& parser, const ImportOptions& o
         s->partner2 = wife;
         // A divorce implies the marriage even when the file names no MARR.
         if (f.married || f.divorced) {
-            s->type = f.divorced ? 2 : 1;
+            s->type = f.divorced ? PartnershipType::divorced : PartnershipType::married;
             s->place = f.marriagePlace;
             if (f.people) {
                 s->officiant = f.people->officiant;

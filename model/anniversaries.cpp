@@ -125,7 +125,7 @@ void Rod::listAnniversaries(TDateTime reference, bool sameDay, TStringList& list
         if (p->alive == 0)
             consider(p->death, person, labels.death);
         forEachPartnershipOnce(p, [&](Svatba* s) {
-            if (s->type != 0)
+            if (s->hasWedding())
                 consider(
                     s->wedding, [&] { return namer.couple(s); }, labels.wedding);
         });
@@ -155,7 +155,7 @@ std::vector<std::string> Rod::todaysAnniversaries(TDateTime now, TextSource& tex
         consider(p->birth, person, labels.birth);
         consider(p->death, person, labels.death);
         forEachPartnershipOnce(p, [&](Svatba* s) {
-            if (s->type != 0)
+            if (s->hasWedding())
                 consider(
                     s->wedding, [&] { return namer.couple(s); }, labels.wedding);
         });

@@ -310,11 +310,11 @@ void Clovek::convertOldPartnershipDates()
         Datum& w = s->wedding;
         Datum& d = s->divorce;
         if (oldMissing(w.day) || oldMissing(w.month) || oldMissing(w.year))
-            s->type = 0;
+            s->type = PartnershipType::plain;
         else if (oldMissing(d.day) || oldMissing(d.month) || oldMissing(d.year))
-            s->type = 1;
+            s->type = PartnershipType::married;
         else
-            s->type = 2;
+            s->type = PartnershipType::divorced;
         for (SparseText* part : {&w.day, &w.month, &w.year, &d.day, &d.month, &d.year})
             if (oldMissing(*part))
                 *part = "?";

@@ -88,9 +88,9 @@ DateCheck checkBirthDate(const Clovek& p, const LifeLimits& limits, bool yearEdi
         const Svatba* s = e->partnership;
         if (!s)
             continue;
-        if (s->type != 0 && s->wedding.isBefore(b))
+        if (s->hasWedding() && s->wedding.isBefore(b))
             return fail("narozeniVyssiSvatba", "Alespoň jedna ze svateb by předcházela narození.");
-        if (s->type == 2 && s->divorce.isBefore(b))
+        if (s->isDivorced() && s->divorce.isBefore(b))
             return fail("narozeniVyssiRozvod", "Alespoň jeden z rozvodů by předcházel narození.");
     }
     return std::nullopt;

@@ -78,7 +78,7 @@ void writePeriods(const Prvky& periods, const char* key, const char* defaultText
 // partner counts that partner as living.
 Datum marriageEnd(const Clovek& person, const Clovek* other, const Svatba& partnership)
 {
-    if (partnership.type == 2)
+    if (partnership.isDivorced())
         return partnership.divorce;
     bool otherAlive = !other || other->alive;
     if (person.alive && otherAlive)
@@ -102,10 +102,10 @@ void writePartners(const Clovek& person, Lines& lines, TextSource& texts, const 
             lines.push_back(texts.langText("shrnutiOsoby", "partneri", "partneři:"));
         any = true;
         std::string line = "   " + (other ? fullName(*other, settings) : std::string());
-        bool wedded = s.type != 0 && s.wedding.completeness() > 0;
+        bool wedded = s.hasWedding() && s.wedding.completeness() > 0;
         if (wedded) {
             line += " (" + s.wedding.longText(texts);
-            if (s.type == 2 && s.divorce.completeness() > 0)
+            if (s.isDivorced() && s.divorce.completeness() > 0)
                 line += " - " + s.divorce.longText(texts);
             line += ")";
         }
@@ -250,7 +250,7 @@ void writePersonForm(const Clovek& person, Lines& lines, bool blank, TextSource&
     lines.push_back("");
     for (UkSvatba* entry : person.partnerships.items<UkSvatba>()) {
         const Svatba& s = *entry->partnership;
-        if (s.type == 0)
+        if (!s.hasWedding())
             continue;
         lines.push_back(label("partner", "Partner:") + " " + s.otherPartnerName(&person, settings));
         lines.push_back(label("datumSvatby", "Datum svatby:") + " " + s.wedding.listText());
@@ -258,7 +258,7 @@ void writePersonForm(const Clovek& person, Lines& lines, bool blank, TextSource&
         lines.push_back(label("oddavajiciKnez", "Oddávající kněz:") + " " + s.officiant);
         lines.push_back(label("svedkove", "Svědkové:") + " " + s.witnesses);
         lines.push_back(label("datumRozvodu", "Datum rozvodu:") + " " +
-                        (s.type == 2 ? s.divorce.listText() : std::string()));
+                        (s.isDivorced() ? s.divorce.listText() : std::string()));
         lines.push_back("");
     }
     lines.push_back(label("partner", "Partner:"));

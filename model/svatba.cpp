@@ -23,9 +23,9 @@ bool Svatba::hasBothPartners() const
 
 Datum Svatba::endDate() const
 {
-    if (type == 2)
+    if (isDivorced())
         return divorce;
-    if (type != 1 || !hasBothPartners())
+    if (!isMarried() || !hasBothPartners())
         return Datum();
     bool alive1 = partner1->alive, alive2 = partner2->alive;
     if (alive1 && alive2)

@@ -12,6 +12,9 @@
 class Clovek;
 class DisplaySettings;
 
+// What a partnership is; the numbers are those the tree file holds.
+enum class PartnershipType : uint8_t { plain = 0, married = 1, divorced = 2 };
+
 class ProSvatbu {
 public:
     Clovek* partner1 = nullptr;
@@ -24,8 +27,11 @@ public:
     Svatba(const Svatba&) = delete;
     Svatba& operator=(const Svatba&) = delete;
 
-    bool isMarried() const { return type == 1; }
-    bool isDivorced() const { return type == 2; }
+    // Married and not divorced.
+    bool isMarried() const { return type == PartnershipType::married; }
+    bool isDivorced() const { return type == PartnershipType::divorced; }
+    // Married, or divorced since: the partnership had a wedding.
+    bool hasWedding() const { return type != PartnershipType::plain; }
     // Partner 2 when `person` is partner 1, otherwise partner 1.
     Clovek* otherPartner(const Clovek* person) const;
     // Partner 1 when partner 1 has this sex, otherwise partner 2.
@@ -45,7 +51,7 @@ public:
     SparseText officiant;
     SparseText witnesses;
     uint8_t visited = 0;
-    uint8_t type = 0; // 0 partnership, 1 married, 2 divorced
+    PartnershipType type = PartnershipType::plain;
 };
 
 // A person's entry for a shared partnership; deleting it never frees the record.

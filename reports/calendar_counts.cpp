@@ -27,7 +27,7 @@ CalendarCounts countCalendar(const Rod& tree)
         if (!p->alive)
             count(p->death, c.deathsByMonth, c.deathsByWeekday);
         for (const UkSvatba* e : p->partnerships.items<UkSvatba>())
-            if (e->partnership && (e->partnership->type == 1 || e->partnership->type == 2))
+            if (e->partnership && e->partnership->hasWedding())
                 count(e->partnership->wedding, c.weddingsByMonth, c.weddingsByWeekday);
     }
     return c;

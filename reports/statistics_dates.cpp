@@ -150,9 +150,9 @@ const Clovek* firstChildOf(const Clovek& person)
 
 Datum marriageEnd(const Svatba& s, const Datum& today)
 {
-    if (s.type == 2)
+    if (s.isDivorced())
         return s.divorce;
-    if (s.type != 1 || !s.hasBothPartners())
+    if (!s.isMarried() || !s.hasBothPartners())
         return Datum();
     const bool alive1 = s.partner1->alive, alive2 = s.partner2->alive;
     if (alive1 && alive2)

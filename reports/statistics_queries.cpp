@@ -340,7 +340,7 @@ void writeFamilyRecords(const Rod& tree, std::vector<std::string>& lines, TextSo
     for (const Clovek* p = tree.firstPerson; p; p = p->chainNext)
         for (const UkSvatba* e : p->partnerships.items<UkSvatba>()) {
             const Svatba* s = e->partnership;
-            if (!s || (s->type != 1 && s->type != 2) || Datum::isUnknown(s->wedding.year))
+            if (!s || !s->hasWedding() || Datum::isUnknown(s->wedding.year))
                 continue;
             if (const Clovek* bride = s->partnerOfSex(0)) {
                 const int64_t d = daysBetween(s->wedding, bride->birth);

@@ -540,7 +540,7 @@ HtmlLines WebSiteWriter::couplePage(Svatba& partnership)
                (n <= 4 ? " děti:" : " dětí:");
     };
 
-    if (partnership.type == 0) {
+    if (!partnership.hasWedding()) {
         lines.push_back(childrenSentence("Pár", "měl", "neměl"));
         if (n > 0) {
             for (Clovek* c : common) {
@@ -571,7 +571,7 @@ HtmlLines WebSiteWriter::couplePage(Svatba& partnership)
             std::string mark;
             if (c->birth.isBefore(partnership.wedding))
                 mark = " (narozen(a) před svatbou)";
-            else if (partnership.type == 2 && c->birth.isAfter(partnership.divorce))
+            else if (partnership.isDivorced() && c->birth.isAfter(partnership.divorce))
                 mark = " (narozen(a) po rozvodu)";
             lines.push_back("<br>" + childLink(*c) + mark);
         }
@@ -584,7 +584,7 @@ HtmlLines WebSiteWriter::couplePage(Svatba& partnership)
                                        : std::string("Datum není znám.");
     };
     const bool bothAlive = p1 && p2 && p1->alive && p2->alive;
-    if (partnership.type == 1) {
+    if (partnership.isMarried()) {
         Clovek* died = nullptr;
         if (p1 && p2 && p1->death.isBefore(p2->death))
             died = p1;
@@ -606,7 +606,7 @@ HtmlLines WebSiteWriter::couplePage(Svatba& partnership)
         lines.push_back("<p>Manželství bylo ukončeno rozvodem. " + when(end) + "<p>");
     }
 
-    const bool lasting = bothAlive && partnership.type == 1;
+    const bool lasting = bothAlive && partnership.isMarried();
     const char* opening = lasting ? "<p>Trvá již " : "<p>Trvalo ";
     if (end.isComplete() && partnership.wedding.isComplete())
         lines.push_back(opening + intervalText(partnership.wedding, end, texts_) + ".<p>");

@@ -204,9 +204,9 @@ private:
 
 // The three states of a partnership; any other number is a damaged value, read as the plain
 // partnership.
-uint8_t partnershipType(int value)
+PartnershipType partnershipType(int value)
 {
-    return value >= 0 && value <= 2 ? static_cast<uint8_t>(value) : 0;
+    return value >= 0 && value <= 2 ? static_cast<PartnershipType>(value) : PartnershipType::plain;
 }
 
 template<PersonField F> void CurrentFormatLoader::readField(CurrentFormatLoader& l)

@@ -176,8 +176,8 @@ void writePartnership(BodyOut& out, const Svatba& s)
     writeNumberPair(out, "[partner2]", s.partner2->number);
     writeNumberPair(out, "[tag1]", orderKeyIn(*s.partner1, &s));
     writeNumberPair(out, "[tag2]", orderKeyIn(*s.partner2, &s));
-    writeNumberPair(out, "[typ]", s.type);
-    if (s.type == 0)
+    writeNumberPair(out, "[typ]", static_cast<int>(s.type));
+    if (!s.hasWedding())
         return;
     writeDatumParts(out, "[obradDen]", "[obradMesic]", "[obradRok]", s.wedding);
     writeTextPair(out, "[svatbaMisto]", s.place);
@@ -185,7 +185,7 @@ void writePartnership(BodyOut& out, const Svatba& s)
     writeTextPair(out, "[svedkove]", s.witnesses);
     writeFlagPair(out, "[obradAsi]", s.wedding.about);
     writeNumberPair(out, "[obradTolerance]", s.wedding.tolerance);
-    if (s.type == 2)
+    if (s.isDivorced())
         writeDatumParts(out, "[rozvodDen]", "[rozvodMesic]", "[rozvodRok]", s.divorce);
 }
 

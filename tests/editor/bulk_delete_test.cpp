@@ -29,12 +29,12 @@ struct BulkDelete : FamilyTest {
         dcera = add("Dcera", "Černá", 0);
         snacha = add("Snacha", "Bílá", 0);
         cizi = add("Cizí", "Zelený");
-        couple(ded, babi, 1);
+        couple(ded, babi, PartnershipType::married);
         parents(otec, ded, babi);
-        couple(otec, matka, 1);
+        couple(otec, matka, PartnershipType::married);
         parents(syn, otec, matka);
         parents(dcera, otec, matka);
-        couple(syn, snacha, 2);
+        couple(syn, snacha, PartnershipType::divorced);
         rodina = addGroup(*hl().tree, "Rodina", {syn, cizi});
         ready(otec);
     }

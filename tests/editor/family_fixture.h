@@ -20,8 +20,10 @@ struct FamilyTest : EmptyTreeTest {
         return addPersonTo(*hl().tree, first, surname, sex);
     }
     static void parents(Clovek* child, Clovek* father, Clovek* mother) { setParents(child, father, mother); }
-    // type 0 partnership, 1 married, 2 divorced.
-    static Svatba* couple(Clovek* a, Clovek* b, int type = 0) { return partnership(a, b, type); }
+    static Svatba* couple(Clovek* a, Clovek* b, PartnershipType type = PartnershipType::plain)
+    {
+        return partnership(a, b, type);
+    }
     // Child and sibling lists linked, the list filled and sorted, the person shown.
     void ready(Clovek* shown)
     {

@@ -31,8 +31,8 @@ struct Groups : FamilyTest {
         olga = add("Olga", "Malá", 0);
         olga->birthSurname = "Nováková";
         parents(petr, jan, eva);
-        couple(jan, eva, 1);
-        couple(petr, olga, 0);
+        couple(jan, eva, PartnershipType::married);
+        couple(petr, olga, PartnershipType::plain);
         ready(jan);
     }
     Group* group(const std::string& name, std::initializer_list<Clovek*> members)

@@ -28,14 +28,14 @@ struct KinshipMenu : FamilyTest {
         bara = add("Bára", "Nováková", 0);
         cyril = add("Cyril", "Novák");
         dana = add("Dana", "Králová", 0);
-        couple(josef, marie, 1);
+        couple(josef, marie, PartnershipType::married);
         for (Clovek* c : {karel, jana, petr})
             parents(c, josef, marie);
-        couple(karel, lida, 2);
-        couple(karel, eva, 1);
-        couple(jana, tomas, 0);
-        couple(petr, olga, 2);
-        couple(petr, vera, 1);
+        couple(karel, lida, PartnershipType::divorced);
+        couple(karel, eva, PartnershipType::married);
+        couple(jana, tomas, PartnershipType::plain);
+        couple(petr, olga, PartnershipType::divorced);
+        couple(petr, vera, PartnershipType::married);
         parents(adam, karel, eva);
         parents(bara, karel, eva);
         parents(cyril, petr, vera);

@@ -97,7 +97,7 @@ TEST_F(Partnerships, MarryingShowsAnUnknownWeddingAndAYearOverTheLimitIsReset)
     show(jan);
     hl().tree->recordTextChange(jan, "jmeno", "J", "Jan");
     user::click(z().oddaniCHECK);
-    EXPECT_EQ(s->type, 1);
+    EXPECT_EQ(s->type, PartnershipType::married);
     EXPECT_EQ(steps(), 0) << "a state change empties the history";
     EXPECT_TRUE(z().svatbaRokED.Visible);
     EXPECT_EQ(z().svatbaRokED.Text(), "?");
@@ -121,7 +121,7 @@ TEST_F(Partnerships, MarryingShowsAnUnknownWeddingAndAYearOverTheLimitIsReset)
     user::type(z().svatbaMistoCB, "Brno");
     script.press("", "anoBT");
     user::click(z().oddaniCHECK);
-    EXPECT_EQ(s->type, 0);
+    EXPECT_EQ(s->type, PartnershipType::plain);
     EXPECT_EQ(s->place, "Brno");
     EXPECT_FALSE(z().svatbaMistoCB.Visible);
 }
@@ -130,7 +130,7 @@ TEST_F(Partnerships, TheFieldsAreStoredSharedAndUndoneAndADivorceBeforeTheWeddin
 {
     Clovek* jan = add("Jan", "Kos", 1);
     Clovek* eva = add("Eva", "Nová", 0);
-    Svatba* s = couple(jan, eva, 1);
+    Svatba* s = couple(jan, eva, PartnershipType::married);
     s->wedding = Datum("10", "5", "1950");
     show(jan);
     user::type(z().oddavajiciKnezED, "farář");
@@ -146,7 +146,7 @@ TEST_F(Partnerships, TheFieldsAreStoredSharedAndUndoneAndADivorceBeforeTheWeddin
     EXPECT_EQ(z().svedkoveED.Text(), "");
 
     user::click(z().rozvedeniCHECK);
-    ASSERT_EQ(s->type, 2);
+    ASSERT_EQ(s->type, PartnershipType::divorced);
     EXPECT_TRUE(z().rozvodRokED.Visible);
     typeOver(z().rozvodRokED, "1949", z().svatbaMistoCB);
     ASSERT_EQ(script.messageTexts().size(), 1u);
@@ -197,7 +197,7 @@ TEST_F(Partnerships, ChangingThePartnerMovesThePartnershipAndUndoesBack)
     Clovek* jan = add("Jan", "Kos", 1);
     Clovek* eva = add("Eva", "Nová", 0);
     Clovek* ana = add("Ana", "Malá", 0);
-    Svatba* s = couple(jan, eva, 1);
+    Svatba* s = couple(jan, eva, PartnershipType::married);
     show(jan);
     script.press("", "anoBT");
     pickPartner(script, "Malá Ana (2)");
@@ -235,7 +235,7 @@ TEST_F(Partnerships, TheSummaryShowsTheWindowAndSavesWhatItHolds)
 {
     Clovek* jan = add("Jan", "Kos", 1);
     Clovek* eva = add("Eva", "Nová", 0);
-    Svatba* s = couple(jan, eva, 1);
+    Svatba* s = couple(jan, eva, PartnershipType::married);
     s->wedding = Datum("?", "?", "1950");
     jan->alive = 0;
     jan->death = Datum("?", "?", "1970");
@@ -268,7 +268,7 @@ TEST_F(Partnerships, TheFamilyComesBackAfterASaveAndAnOpen)
     Clovek* jan = add("Jan", "Kos", 1);
     Clovek* eva = add("Eva", "Nová", 0);
     Clovek* ana = add("Ana", "Malá", 0);
-    Svatba* s = couple(jan, eva, 2);
+    Svatba* s = couple(jan, eva, PartnershipType::divorced);
     s->wedding = Datum("1", "2", "1950");
     s->divorce = Datum("?", "?", "1960");
     s->place = "Brno";

@@ -81,15 +81,15 @@ struct ExportTree {
         marie->burial = "Ústřední hřbitov";
         karel->burial = "Vyšehrad"; // alive: no burial is written
 
-        married = partnership(jan, marie, 1);
+        married = partnership(jan, marie, PartnershipType::married);
         married->wedding = date("20", "6", "1925");
         married->place = "Kostel sv. Jakuba, Brno";
         married->officiant = "P. Josef Dvořák";
         married->witnesses = "Karel Novák, Jan Svoboda";
-        divorced = partnership(jan, eva, 2);
+        divorced = partnership(jan, eva, PartnershipType::divorced);
         divorced->wedding = date("?", "5", "1920");
         divorced->divorce = date("?", "?", "1923");
-        unmarried = partnership(anna, karel, 0);
+        unmarried = partnership(anna, karel, PartnershipType::plain);
 
         for (int i = 0; i < 40; ++i)
             longPlace += "Čeňkova ";

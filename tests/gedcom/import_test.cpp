@@ -121,14 +121,14 @@ TEST(GedcomImport, FamiliesMakePartnershipsAndParents)
     ASSERT_TRUE(s);
     EXPECT_EQ(s, onlyPartnership(in.person("W")));
     EXPECT_EQ(s->partner1, in.person("H"));
-    EXPECT_EQ(s->type, 2);
+    EXPECT_EQ(s->type, PartnershipType::divorced);
     EXPECT_EQ(s->wedding.day, "5");
     EXPECT_EQ(s->wedding.month, "5");
     EXPECT_EQ(s->divorce.year, "1880");
     EXPECT_EQ(s->place, "Tábor");
-    EXPECT_EQ(onlyPartnership(in.person("W2"))->type, 0);
+    EXPECT_EQ(onlyPartnership(in.person("W2"))->type, PartnershipType::plain);
     // A divorce tells that there was a marriage.
-    EXPECT_EQ(onlyPartnership(in.person("W3"))->type, 2);
+    EXPECT_EQ(onlyPartnership(in.person("W3"))->type, PartnershipType::divorced);
     EXPECT_EQ(in.person("C1")->father, in.person("H"));
     EXPECT_EQ(in.person("C1")->mother, in.person("W"));
     EXPECT_EQ(in.person("C2")->father, nullptr);
@@ -307,7 +307,8 @@ TEST(GedcomImport, NothingIsTakenSilently)
     EXPECT_TRUE(in.logged("řádek 7: úroveň 3 přeskakuje úroveň 2"));
     // "DIV N" says there was no divorce.
     ASSERT_EQ(jan->partnerships.count(), 1);
-    EXPECT_EQ(static_cast<const UkSvatba*>(jan->partnerships.first())->partnership->type, 1);
+    EXPECT_EQ(static_cast<const UkSvatba*>(jan->partnerships.first())->partnership->type,
+              PartnershipType::married);
     // Nothing after the trailer is taken.
     EXPECT_EQ(in.result.persons, 2);
     EXPECT_TRUE(in.logged("řádek 19: Soubor pokračuje za TRLR, zbytek souboru vynechán!"));
@@ -392,7 +393,7 @@ TEST(GedcomImport, EveryCaseOfTheCasesFileReadsIntoItsField)
     const Svatba* rebuilt = onlyPartnership(john);
     ASSERT_TRUE(rebuilt);
     EXPECT_EQ(rebuilt, onlyPartnership(abigail));
-    EXPECT_EQ(rebuilt->type, 0);
+    EXPECT_EQ(rebuilt->type, PartnershipType::plain);
     EXPECT_EQ(in.person("I6")->father, john);
     EXPECT_EQ(in.person("I6")->mother, abigail);
     EXPECT_TRUE(

@@ -210,7 +210,7 @@ TEST(GedcomRoundTrip, EveryValueLongerThanALineComesBackWhole)
     EXPECT_EQ(static_cast<const CasoveObdobi*>(again->occupations.last())->displayText(), longText("učitel"));
     const Svatba* wedding = nullptr;
     for (const UkSvatba* e : again->partnerships.items<UkSvatba>())
-        if (e->partnership->type == 1)
+        if (e->partnership->isMarried())
             wedding = e->partnership;
     ASSERT_TRUE(wedding);
     EXPECT_EQ(wedding->place, t.married->place);
@@ -277,8 +277,8 @@ std::set<std::string> partnershipsOf(Rod& tree)
             std::string a = s.partner1->gedcomName(), b = s.partner2->gedcomName();
             if (b < a)
                 std::swap(a, b);
-            found.insert(a + " + " + b + ": " + intToStr(s.type) + ", " + date(s.wedding) + ", " +
-                         s.place.str() + ", " + s.officiant.str() + ", " + s.witnesses.str() + ", " +
+            found.insert(a + " + " + b + ": " + intToStr(static_cast<int>(s.type)) + ", " + date(s.wedding) +
+                         ", " + s.place.str() + ", " + s.officiant.str() + ", " + s.witnesses.str() + ", " +
                          date(s.divorce));
         }
     });

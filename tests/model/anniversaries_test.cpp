@@ -67,11 +67,11 @@ TEST_F(AnniversariesTest, AWeddingIsListedOnceAndAPlainPartnershipNever)
 {
     Clovek* wife = add("Eva", 0, Datum());
     Clovek* husband = add("Jan", 1, Datum());
-    partnership(wife, husband, 1)->wedding = date("5", "3", "1975");
+    partnership(wife, husband, PartnershipType::married)->wedding = date("5", "3", "1975");
     Clovek* partner = add("Petr", 1, Datum());
-    partnership(wife, partner, 0)->wedding = date("5", "3", "1980");
+    partnership(wife, partner, PartnershipType::plain)->wedding = date("5", "3", "1980");
     Clovek* ex = add("Ota", 1, Datum());
-    partnership(ex, wife, 2)->wedding = date("5", "3", "1970");
+    partnership(ex, wife, PartnershipType::divorced)->wedding = date("5", "3", "1970");
     EXPECT_EQ(onDay(2000, 3, 5), (Lines{n(ex) + " & " + n(wife) + " - 30. výročí svatby",
                                         n(husband) + " & " + n(wife) + " - 25. výročí svatby"}));
     EXPECT_EQ(tree.todaysAnniversaries(encodeDate(2000, 3, 5), texts, plain).size(), 2u);
@@ -120,7 +120,7 @@ TEST_F(AnniversariesTest, ADateTheCalendarLacksMatchesNothingAndTheWalkGoesOn)
     add("Bedřich", 1, date("5", "4", "19x0"));
     Clovek* sound = add("Cyril", 1, date("5", "4", "1950"));
     Clovek* wife = add("Eva", 0, Datum());
-    partnership(sound, wife, 1)->wedding = date("31", "4", "1975");
+    partnership(sound, wife, PartnershipType::married)->wedding = date("31", "4", "1975");
     EXPECT_EQ(inMonth(2000, 4), Lines{"05. dubna 2000: " + n(sound) + " - 50. výročí narození"});
     EXPECT_EQ(onDay(2000, 4, 5), Lines{n(sound) + " - 50. výročí narození"});
     EXPECT_EQ(tree.todaysAnniversaries(encodeDate(2000, 4, 5), texts, plain).size(), 1u);
@@ -136,7 +136,7 @@ TEST_F(AnniversariesTest, TheCalendarTakesCompleteDatesAsTheTicksChoose)
     Clovek* dead = add("Eva", 0, date("1", "2", "1952"), date("3", "4", "1990"));
     dead->alive = 0;
     add("Cyril", 1, date("?", "3", "1950"));
-    partnership(living, dead, 0)->wedding = date("9", "9", "1975");
+    partnership(living, dead, PartnershipType::plain)->wedding = date("9", "9", "1975");
     FixedDisplaySettings plainSettings;
     auto texts_ = [](const Prvky& entries) {
         std::vector<std::string> out;
@@ -160,7 +160,7 @@ TEST_F(AnniversariesTest, TheCalendarTakesCompleteDatesAsTheTicksChoose)
 
     // A divorced couple's wedding is no anniversary of a living couple.
     Clovek* ex = add("Ota", 1, date("2", "2", "1950"));
-    partnership(ex, living, 2)->wedding = date("8", "8", "1970");
+    partnership(ex, living, PartnershipType::divorced)->wedding = date("8", "8", "1970");
     Prvky afterDivorce;
     tree.collectCalendarAnniversaries(afterDivorce, {false, false, false, true, false},
                                       encodeDate(2000, 6, 1), texts, plainSettings, false);

@@ -95,7 +95,7 @@ TEST(PartnershipDates, RulesInOrder)
     EXPECT_EQ(failed(checkPartnershipDates(*a, *b, nullptr)), "ok");
 
     Svatba s;
-    s.type = 1;
+    s.type = PartnershipType::married;
     s.wedding = date("1", "1", "1910");
     EXPECT_EQ(failed(checkPartnershipDates(*a, *b, &s)),
               "obradPredNarozenim: Svatební obřad by předcházel narození alespoň jednoho z partnerů!");
@@ -103,7 +103,7 @@ TEST(PartnershipDates, RulesInOrder)
     // A divorce before a birth counts only for a divorced couple.
     s.divorce = date("1", "1", "1915");
     EXPECT_EQ(failed(checkPartnershipDates(*a, *b, &s)), "ok");
-    s.type = 2;
+    s.type = PartnershipType::divorced;
     EXPECT_EQ(failed(checkPartnershipDates(*a, *b, &s)),
               "rozvodPredNarozenim: Rozvod by předcházel narození alespoň jednoho z partnerů!");
     s.divorce = date("1", "1", "1945");

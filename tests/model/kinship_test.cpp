@@ -31,26 +31,26 @@ protected:
         auntsHusband = add("Jan", "Dvořák", 1, "1928");
         auntsExHusband = add("Tomáš", "Malý", 1, "1926");
         unclesWife = add("Jana", "Nováková", 0, "1930");
-        partnership(aunt, auntsHusband, 1);
-        partnership(aunt, auntsExHusband, 2);
-        partnership(uncle, unclesWife, 1);
+        partnership(aunt, auntsHusband, PartnershipType::married);
+        partnership(aunt, auntsExHusband, PartnershipType::divorced);
+        partnership(uncle, unclesWife, PartnershipType::married);
         cousinBoy = child("Vít", "Novák", 1, "1955", uncle, unclesWife);
         cousinGirl = child("Olga", "Dvořáková", 0, "1956", auntsHusband, aunt);
 
         mother = add("Anna", "Nováková", 0, "1928");
         mother->alive = 0;
-        partnership(father, mother, 1);
+        partnership(father, mother, PartnershipType::married);
         lucieMother = add("Běla", "Černá", 0, "1905");
         lucie = child("Lucie", "Černá", 0, "1935", nullptr, lucieMother);
         lucieSister = child("Dana", "Černá", 0, "1937", nullptr, lucieMother);
         lucieNephew = child("Igor", "Černý", 1, "1960", nullptr, lucieSister);
-        partnership(father, lucie, 0);
+        partnership(father, lucie, PartnershipType::plain);
 
         sister = child("Klára", "Nováková", 0, "1950", father, mother);
         adam = child("Adam", "Novák", 1, "1952", father, mother);
         halfBrother = child("Martin", "Novák", 1, "1962", father, lucie);
         sistersHusband = add("Roman", "Krejčí", 1, "1949");
-        partnership(sister, sistersHusband, 1);
+        partnership(sister, sistersHusband, PartnershipType::married);
         sistersDaughter = child("Iva", "Krejčí", 0, "1975", sistersHusband, sister);
 
         wifesMother = add("Alžběta", "Bílá", 0, "1930");
@@ -58,26 +58,26 @@ protected:
         wifesBrother = child("Ondřej", "Bílý", 1, "1955", nullptr, wifesMother);
         wifesSister = child("Lenka", "Bílá", 0, "1957", nullptr, wifesMother);
         wifesBrothersWife = add("Petra", "Bílá", 0, "1958");
-        partnership(wifesBrother, wifesBrothersWife, 1);
+        partnership(wifesBrother, wifesBrothersWife, PartnershipType::married);
         wifesNephew = child("Ota", "Bílý", 1, "1980", wifesBrother, wifesBrothersWife);
         wifesSistersHusband = add("Pavel", "Zelený", 1, "1954");
-        partnership(wifesSistersHusband, wifesSister, 1);
-        partnership(adam, wife, 1);
+        partnership(wifesSistersHusband, wifesSister, PartnershipType::married);
+        partnership(adam, wife, PartnershipType::married);
 
         exWifesMother = add("Věra", "Šedá", 0, "1931");
         exWife = child("Hana", "Šedá", 0, "1954", nullptr, exWifesMother);
         exWifesBrother = child("Ivan", "Šedý", 1, "1956", nullptr, exWifesMother);
         child("Jiří", "Šedý", 1, "1982", exWifesBrother, nullptr);
-        partnership(adam, exWife, 2);
+        partnership(adam, exWife, PartnershipType::divorced);
 
         son = child("Filip", "Novák", 1, "1978", adam, wife);
         daughter = child("Ema", "Nováková", 0, "1980", adam, wife);
         sonsPartner = add("Zuzana", "Malá", 0, "1979");
-        partnership(son, sonsPartner, 0);
+        partnership(son, sonsPartner, PartnershipType::plain);
         daughtersHusband = add("Lukáš", "Vávra", 1, "1977");
         daughtersExHusband = add("Aleš", "Kos", 1, "1976");
-        partnership(daughter, daughtersHusband, 1);
-        partnership(daughter, daughtersExHusband, 2);
+        partnership(daughter, daughtersHusband, PartnershipType::married);
+        partnership(daughter, daughtersExHusband, PartnershipType::divorced);
         grandson = child("Jakub", "Novák", 1, "2000", son, sonsPartner);
         granddaughter = child("Sára", "Nováková", 0, "2002", son, sonsPartner);
         child("Tobiáš", "Novák", 1, "2025", grandson, nullptr);
@@ -232,7 +232,7 @@ TEST_F(KinshipTest, AddingToAListKeepsOneLineForEachTextWhateverItsCase)
     EXPECT_EQ(lines(list), std::vector<std::string>{upperCase(n(halfBrother))});
 
     // Two siblings married to two siblings reach each other twice.
-    partnership(halfBrother, wifesSister, 1);
+    partnership(halfBrother, wifesSister, PartnershipType::married);
     tree.listSiblingsInLaw(list, adam, true, plain);
     std::vector<std::string> got = lines(list);
     EXPECT_EQ(asSet(got).size(), got.size());

@@ -87,12 +87,12 @@ TEST_F(LifeChecks, APlainPartnershipsWeddingCountsOnlyForTheDeath)
     person.partnerships.append(std::make_unique<UkSvatba>(partnership.get()));
     person.birth = Datum("1", "1", "1901");
     EXPECT_EQ(key(checkBirthDate(person, limits, false)), "");
-    partnership->type = 1;
+    partnership->type = PartnershipType::married;
     EXPECT_EQ(key(checkBirthDate(person, limits, false)), "narozeniVyssiSvatba");
 
     person.birth = Datum("?", "?", "?");
     person.death = Datum("1", "1", "1899");
-    partnership->type = 0;
+    partnership->type = PartnershipType::plain;
     EXPECT_EQ(key(checkDeathDate(person, limits, false)), "svatbaVyssiSmrt");
     person.partnerships.clear();
 }

@@ -25,7 +25,7 @@ struct Couple {
     Clovek b;
     Svatba s;
     std::vector<std::unique_ptr<Clovek>> kids;
-    Couple(int type = 1)
+    Couple(PartnershipType type = PartnershipType::married)
     {
         a.firstName = "Jan";
         a.surname = "Kos";
@@ -34,7 +34,7 @@ struct Couple {
         b.sex = 0;
         s.partner1 = &a;
         s.partner2 = &b;
-        s.type = uint8_t(type);
+        s.type = type;
     }
     ~Couple()
     {
@@ -84,7 +84,7 @@ TEST(WeddingChecks, RulesRunInTheirOrderAndUnknownPartsNeverFail)
     EXPECT_EQ(failed(checkWeddingDate(c.a, c.s, limits, false)), "svatbaVyssiSmrt2");
     EXPECT_EQ(failed(checkWeddingDate(c.b, c.s, limits, false)), "svatbaVyssiPartnerSmrt");
     c.a.alive = 1;
-    c.s.type = 2;
+    c.s.type = PartnershipType::divorced;
     c.s.wedding = Datum("20", "5", "1960");
     c.s.divorce = Datum("10", "5", "1960");
     EXPECT_EQ(failed(checkWeddingDate(c.a, c.s, limits, false)), "rozvodNizsiSvatba");
@@ -94,7 +94,7 @@ TEST(WeddingChecks, RulesRunInTheirOrderAndUnknownPartsNeverFail)
 
 TEST(WeddingChecks, TheDivorceTestsThePartnersBirthBeforeTheLimits)
 {
-    Couple c(2);
+    Couple c(PartnershipType::divorced);
     c.b.birth = Datum("?", "?", "1990");
     c.s.divorce = Datum("?", "?", "1500");
     EXPECT_EQ(failed(checkDivorceDate(c.a, c.s, LifeLimits(), true)), "rozvodNizsiPartnerNarozeni");
@@ -109,7 +109,7 @@ TEST(WeddingChecks, TheDivorceTestsThePartnersBirthBeforeTheLimits)
 
 TEST(PartnershipSummary, APlainPartnershipListsOnlyTheCommonChildren)
 {
-    Couple c(0);
+    Couple c(PartnershipType::plain);
     c.child("Ota", Datum("?", "?", "1960"));
     c.child("Ada", Datum("?", "?", "1950"));
     c.child("Cizí", Datum("?", "?", "1955"), false);
@@ -117,7 +117,7 @@ TEST(PartnershipSummary, APlainPartnershipListsOnlyTheCommonChildren)
     EXPECT_EQ(c.summary(),
               (std::vector<std::string>{" SHRNUTÍ PARTNERSKÉHO SVAZKU", std::string(39, '='),
                                         "Pár spolu měl 3 děti:", "Kos Bob", "Kos Ada", "Kos Ota"}));
-    Couple none(0);
+    Couple none(PartnershipType::plain);
     EXPECT_EQ(none.summary()[2], "Pár spolu neměl žádné děti.");
 }
 
@@ -145,7 +145,7 @@ TEST(PartnershipSummary, AMarriageOfLivingPartnersLastsUntilToday)
 
 TEST(PartnershipSummary, DivorcesAndDeathsEndTheMarriage)
 {
-    Couple divorced(2);
+    Couple divorced(PartnershipType::divorced);
     divorced.s.wedding = Datum("?", "?", "1950");
     divorced.s.divorce = Datum("?", "?", "1953");
     divorced.child("Pozdní", Datum("?", "?", "1960"));

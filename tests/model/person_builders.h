@@ -40,13 +40,13 @@ inline CasoveObdobi* period(const std::string& text, const std::string& from, co
     return e;
 }
 
-// A partnership listed with both partners; type 0 partnership, 1 married, 2 divorced.
-inline Svatba* partnership(Clovek* a, Clovek* b, int type = 0)
+// A partnership listed with both partners.
+inline Svatba* partnership(Clovek* a, Clovek* b, PartnershipType type = PartnershipType::plain)
 {
     Svatba* s = new Svatba;
     s->partner1 = a;
     s->partner2 = b;
-    s->type = uint8_t(type);
+    s->type = type;
     if (a)
         a->partnerships.append(std::make_unique<UkSvatba>(s));
     if (b && b != a)

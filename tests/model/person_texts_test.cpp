@@ -31,7 +31,7 @@ struct PersonTexts : ::testing::Test {
         people.back()->identifier = std::to_string(people.size() - 1);
         return people.back().get();
     }
-    Svatba* marry(Clovek* a, Clovek* b, int type)
+    Svatba* marry(Clovek* a, Clovek* b, PartnershipType type)
     {
         partnerships.emplace_back(partnership(a, b, type));
         return partnerships.back().get();
@@ -59,14 +59,14 @@ struct PersonTexts : ::testing::Test {
         karel = add("Karel", "Novák", 1, date("1", "1", "1895"));
         karel->alive = 0;
         karel->death = date("1", "1", "1960");
-        Svatba* wedding = marry(marie, karel, 1);
+        Svatba* wedding = marry(marie, karel, PartnershipType::married);
         wedding->wedding = date("1", "6", "1920");
         wedding->place = "Praha";
         wedding->officiant = "farář Dvořák";
         wedding->witnesses = "Josef a Jana";
-        Svatba* partners = marry(marie, add("Josef", "Král", 1, Datum()), 0);
+        Svatba* partners = marry(marie, add("Josef", "Král", 1, Datum()), PartnershipType::plain);
         partners->wedding = date("1", "1", "1961");
-        Svatba* divorce = marry(marie, add("Adam", "Malý", 1, Datum()), 2);
+        Svatba* divorce = marry(marie, add("Adam", "Malý", 1, Datum()), PartnershipType::divorced);
         divorce->wedding = date("1", "1", "1962");
         divorce->divorce = date("?", "?", "1965");
         marie->residences.append(std::unique_ptr<Prvek>(period("Praha", "1900", "1920")));

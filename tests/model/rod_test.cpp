@@ -233,7 +233,7 @@ TEST(Rod, RemovingAFatherUndoesEveryLink)
         setParent(k, dad);
         setParent(k, mum);
     }
-    partnership(dad, mum, 1);
+    partnership(dad, mum, PartnershipType::married);
     auto* group = new Group("Rodina");
     group->members.append(std::make_unique<UkGrClovek>(dad));
     group->members.append(std::make_unique<UkGrClovek>(k1));

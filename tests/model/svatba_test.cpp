@@ -21,7 +21,7 @@ TEST(Svatba, PartnersAndEndDate)
     Rod tree;
     Clovek* a = add(tree, "A", 1);
     Clovek* b = add(tree, "B", 0);
-    Svatba* s = partnership(a, b, 1);
+    Svatba* s = partnership(a, b, PartnershipType::married);
     EXPECT_EQ(s->otherPartner(a), b);
     EXPECT_EQ(s->otherPartner(b), a);
     EXPECT_EQ(s->partnerOfSex(0), b);
@@ -37,10 +37,10 @@ TEST(Svatba, PartnersAndEndDate)
     EXPECT_EQ(s->endDate().year, "1990"); // cannot be ordered: partner 1's
     b->alive = 1;
     EXPECT_EQ(s->endDate().year, "1990");
-    s->type = 2;
+    s->type = PartnershipType::divorced;
     s->divorce = date("1", "1", "1985");
     EXPECT_EQ(s->endDate().year, "1985");
-    s->type = 0;
+    s->type = PartnershipType::plain;
     EXPECT_EQ(s->endDate().year, "?");
     setClock({});
 }
@@ -68,8 +68,8 @@ TEST(Svatba, RecordsWithoutTwoPartnersAreSkipped)
     Rod tree;
     Clovek* a = add(tree, "A");
     Clovek* b = add(tree, "B", 0);
-    Svatba* lonely = partnership(a, nullptr, 1);
-    Svatba* self = partnership(a, a, 1);
+    Svatba* lonely = partnership(a, nullptr, PartnershipType::married);
+    Svatba* self = partnership(a, a, PartnershipType::married);
     partnership(a, b);
     EXPECT_TRUE(lonely->endDate().year == "?");
     std::vector<std::string> names;
@@ -102,11 +102,11 @@ TEST(Svatba, OldFormatDatesBecomeTypes)
     divorced->wedding = date("1", "2", "1900");
     divorced->divorce = date("?", "?", "1910");
     p.convertOldPartnershipDates();
-    EXPECT_EQ(none->type, 0);
+    EXPECT_EQ(none->type, PartnershipType::plain);
     EXPECT_EQ(none->wedding.month, "?");
-    EXPECT_EQ(married->type, 1);
+    EXPECT_EQ(married->type, PartnershipType::married);
     EXPECT_EQ(married->divorce.year, "?");
-    EXPECT_EQ(divorced->type, 2);
+    EXPECT_EQ(divorced->type, PartnershipType::divorced);
     EXPECT_EQ(divorced->divorce.year, "1910");
     p.partnerships.clear();
     q.partnerships.clear();

@@ -72,9 +72,9 @@ TEST_F(UndoRecording, AnotherPersonOrAnotherFieldStartsANewStep)
 
 TEST_F(UndoRecording, PartnershipEditsMergeByPartnership)
 {
-    Svatba* first = partnership(a, b, 1);
+    Svatba* first = partnership(a, b, PartnershipType::married);
     Clovek* c = addPersonTo(tree, "Cecílie", "C", 0);
-    Svatba* second = partnership(a, c, 1);
+    Svatba* second = partnership(a, c, PartnershipType::married);
     tree.recordPartnershipTextChange(a, "svatbaMisto", first, "", "B");
     tree.recordPartnershipTextChange(b, "svatbaMisto", first, "B", "Br");
     EXPECT_EQ(history().count(), 1);

@@ -188,7 +188,7 @@ const DateField dateFields[] = {
 
 TEST_F(UndoReplay, EveryDateGoesBackAndForthInItsThreePartsOnly)
 {
-    Svatba* s = partnership(a, b, 2);
+    Svatba* s = partnership(a, b, PartnershipType::divorced);
     Datum before("1", "2", "1900");
     before.about = 1;
     before.tolerance = 7;
@@ -243,7 +243,7 @@ TEST_F(UndoReplay, FlagsAndAboutBoxes)
     EXPECT_EQ(a->alive, 0);
 
     // A person with a partner keeps the sex, as an edit would leave it.
-    Svatba* s = partnership(a, b, 1);
+    Svatba* s = partnership(a, b, PartnershipType::married);
     tree.recordFlagChange(a, "pohlavi", 0, 1);
     tree.undo();
     EXPECT_EQ(a->sex, 1);
@@ -274,7 +274,7 @@ TEST_F(UndoReplay, FlagsAndAboutBoxes)
 
 TEST_F(UndoReplay, PartnershipTexts)
 {
-    Svatba* s = partnership(a, b, 1);
+    Svatba* s = partnership(a, b, PartnershipType::married);
     const std::pair<const char*, SparseText Svatba::*> texts[] = {{"svatbaMisto", &Svatba::place},
                                                                   {"svatbaKnez", &Svatba::officiant},
                                                                   {"svatbaSvedkove", &Svatba::witnesses}};
@@ -486,7 +486,7 @@ TEST_F(UndoReplay, ACreatedPartnershipWithItsCreatedPartner)
 {
     Clovek* partner = addPersonTo(tree, "Partnerka", "P", 0);
     tree.recordNewPerson(a, "vytvorOsobu", partner);
-    Svatba* s = partnership(a, partner, 1);
+    Svatba* s = partnership(a, partner, PartnershipType::married);
     tree.recordPartnerChange(a, "novaSvatba", s, nullptr, partner);
     tree.recordPartnershipTextChange(a, "svatbaMisto", s, "", "Brno");
     tree.undo();
@@ -514,7 +514,7 @@ TEST_F(UndoReplay, ACreatedPartnershipWithItsCreatedPartner)
 // Replayed forwards, a created partnership is left as it is: it was never taken away.
 TEST_F(UndoReplay, ACreatedPartnershipIsNotAskedForAgainOnRedo)
 {
-    Svatba* s = partnership(a, b, 1);
+    Svatba* s = partnership(a, b, PartnershipType::married);
     auto step = std::make_unique<ActionPartner>(a, "novaSvatba", s, nullptr, nullptr);
     editor.answers = {true};
     tree.applyAction(step.get(), false);
@@ -531,7 +531,7 @@ TEST_F(UndoReplay, DeletingTheCreatedPartnerTakesHerStepsOutOfTheHistory)
     tree.recordTextChange(a, "prijmeni", "", "A");
     tree.recordNewPerson(a, "vytvorOsobu", partner);
     tree.recordTextChange(partner, "jmeno", "", "Partnerka");
-    Svatba* s = partnership(a, partner, 1);
+    Svatba* s = partnership(a, partner, PartnershipType::married);
     tree.recordPartnerChange(a, "novaSvatba", s, nullptr, partner);
     editor.answers = {true, true};
     tree.undo();
@@ -550,7 +550,7 @@ TEST_F(UndoReplay, DeletingTheCreatedPartnerTakesHerStepsOutOfTheHistory)
 
 TEST_F(UndoReplay, PartnerChangeAskedBothWays)
 {
-    Svatba* s = partnership(a, c, 1);
+    Svatba* s = partnership(a, c, PartnershipType::married);
     // c replaced by b as a's partner.
     c->removePartnership(s);
     s->partner2 = b;
@@ -586,7 +586,7 @@ TEST_F(UndoReplay, PartnerChangeAskedBothWays)
 // of its partnerships; the cursor and the undo controls follow.
 TEST_F(UndoReplay, RemovingAPersonForgetsEveryStepThatNamesIt)
 {
-    Svatba* s = partnership(b, c, 1);
+    Svatba* s = partnership(b, c, PartnershipType::married);
     tree.recordTextChange(a, "jmeno", "", "Adam");
     tree.recordTextChange(b, "jmeno", "", "Bára");
     tree.recordPartnershipTextChange(c, "svatbaMisto", s, "", "Brno");

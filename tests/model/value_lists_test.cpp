@@ -130,7 +130,7 @@ TEST_F(ValueListsTest, LifePeriodTextsAreListedOnceInListOrder)
 
 TEST_F(ValueListsTest, AWeddingPlaceMetThroughBothPartnersIsListedOnce)
 {
-    Svatba* s = partnership(add("Jan"), add("Eva"), 1);
+    Svatba* s = partnership(add("Jan"), add("Eva"), PartnershipType::married);
     s->place = "Tábor";
     tree.distinctWeddingPlaces(list);
     EXPECT_EQ(lines(), std::vector<std::string>{"Tábor"});

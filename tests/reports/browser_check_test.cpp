@@ -165,7 +165,7 @@ TEST_F(BrowserCheck, FramesPagesLettersAndPortraitsShowInARealBrowser)
     vaclav->alive = zofie->alive = 0;
     vaclav->death = date("1", "1", "1990");
     zofie->death = date("7", "8", "1999");
-    Svatba* married = partnership(vaclav, zofie, 1);
+    Svatba* married = partnership(vaclav, zofie, PartnershipType::married);
     married->wedding = date("12", "6", "1946");
     married->place = "Kostel sv. Jiří, Třeboň";
     Clovek* jiri = add("Jiří", "Šťastný", 1, date("30", "9", "1948"));
@@ -173,11 +173,11 @@ TEST_F(BrowserCheck, FramesPagesLettersAndPortraitsShowInARealBrowser)
     child(vaclav, zofie, jiri);
     child(vaclav, zofie, ludmila);
     Clovek* ruzena = add("Růžena", "Čechová", 0, date("1", "2", "1950"));
-    Svatba* divorced = partnership(jiri, ruzena, 2);
+    Svatba* divorced = partnership(jiri, ruzena, PartnershipType::divorced);
     divorced->wedding = date("5", "5", "1970");
     divorced->divorce = date("6", "6", "1980");
     Clovek* anna = add("<b>Anna</b>", "Dvořáková & spol", 0, date("?", "?", "1955"));
-    partnership(jiri, anna, 0);
+    partnership(jiri, anna, PartnershipType::plain);
     Clovek* krystof = add("Kryštof", "Šťastný", 1, date("24", "12", "1972"));
     child(jiri, ruzena, krystof);
     Clovek* detrich = add("Dětřich", "Šťastný", 1, date("1", "4", "1985"));

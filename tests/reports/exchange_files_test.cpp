@@ -106,8 +106,8 @@ TEST_F(ExchangeFiles, TextExportWritesChosenColumnsInTheirOrderEachFollowedByThe
     Clovek* ida = add("Ida", "Malá", 0);
     Clovek* syn = add("Petr", "Novák", 1);
     syn->father = jan;
-    partnership(jan, eva, 1);
-    partnership(jan, ida, 2);
+    partnership(jan, eva, PartnershipType::married);
+    partnership(jan, ida, PartnershipType::divorced);
     jan->residences.append(std::make_unique<CasoveObdobi>("Brno"));
     jan->residences.append(std::make_unique<CasoveObdobi>("Lhota u Brna"));
     jan->email1 = "a@b.cz";

@@ -25,9 +25,9 @@ struct StatisticsTree {
         josef->death = date("15", "3", "1970");
         marie->alive = 0;
         marie->death = date("?", "?", "1990");
-        wedding = partnership(josef, marie, 1);
+        wedding = partnership(josef, marie, PartnershipType::married);
         wedding->wedding = date("1", "6", "1928");
-        divorce = partnership(janMaly, eva, 2);
+        divorce = partnership(janMaly, eva, PartnershipType::divorced);
         divorce->wedding = date("3", "6", "1955");
         divorce->divorce = date("?", "1", "1960");
         jan->father = eva->father = josef;

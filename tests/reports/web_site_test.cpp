@@ -79,7 +79,7 @@ TEST_F(WebSiteTest, WritesTheFramesTheIndexAndOnePagePerPersonAndCouple)
     Clovek* eva = add("Eva", "Nováková", 0, date("3", "4", "1952"));
     Clovek* petr = add("Petr", "Novák", 1, date("5", "6", "1975"));
     child(jan, eva, petr);
-    partnership(jan, eva, 1)->wedding = date("1", "6", "1974");
+    partnership(jan, eva, PartnershipType::married)->wedding = date("1", "6", "1974");
 
     write();
     for (const char* f : {"index.htm", "info.htm", "osoby.htm", "reklama.htm", "svatby/svatba1.htm"})
@@ -196,7 +196,7 @@ TEST_F(WebSiteTest, CouplePagesTellChildrenEndAndDuration)
 {
     Clovek* jan = add("Jan", "Novák", 1, date("1", "2", "1950"));
     Clovek* eva = add("Eva", "Nováková", 0, date("3", "4", "1952"));
-    Svatba* s = partnership(eva, jan, 1);
+    Svatba* s = partnership(eva, jan, PartnershipType::married);
     s->wedding = date("1", "6", "1974");
     s->place = "Brno <kostel>";
     for (int i = 0; i < 5; ++i)
@@ -226,7 +226,7 @@ TEST_F(WebSiteTest, CouplePagesTellChildrenEndAndDuration)
               std::string::npos);
     EXPECT_NE(text.find("<p>Trvalo "), std::string::npos);
 
-    s->type = 0;
+    s->type = PartnershipType::plain;
     write();
     EXPECT_NE(page(out / "svatby/svatba1.htm").find("<p>Pár spolu měl 5 dětí:"), std::string::npos);
 }
@@ -275,7 +275,7 @@ TEST_F(WebSiteTest, PersonsLeftOutOfTheSiteAreNamedWithoutALinkToAMissingPage)
     Clovek* eva = add("Eva", "Nováková", 0);
     Clovek* petr = add("Petr", "Novák", 1);
     child(jan, eva, petr);
-    partnership(jan, eva, 1);
+    partnership(jan, eva, PartnershipType::married);
     WebSiteWriter(tree, texts, {}, work.path(), false).writeSite(out.path(), {jan}); // a group of one
 
     const std::string janPage = page(personFile(jan));
@@ -298,7 +298,7 @@ TEST_F(WebSiteTest, TheHighestPersonNumberAndYearsBeyondAnyNumberStillExport)
     Clovek* jan = add("Jan", "Novák", 1);
     Clovek* eva = add("Eva", "Nováková", 0);
     jan->number = 2147483647;
-    Svatba* couple = partnership(jan, eva, 2);
+    Svatba* couple = partnership(jan, eva, PartnershipType::divorced);
     couple->wedding = date("?", "?", "12345678901234567890");
     couple->divorce = date("?", "?", "99999999999999999999");
     write();
@@ -398,7 +398,7 @@ TEST_F(WebSiteTest, APageOfItsOwnNamesRelativesWithoutLinksAndKeepsItsPortraitIn
     Clovek* eva = add("Eva <b>", "Nováková", 0);
     Clovek* petr = add("Petr", "Novák", 1);
     child(jan, eva, petr);
-    Svatba* couple = partnership(jan, eva, 1);
+    Svatba* couple = partnership(jan, eva, PartnershipType::married);
     jan->hasPortrait = eva->hasPortrait = 1;
     std::filesystem::create_directories(work / "hlavy");
     writeFileAtomic(work / ("hlavy/hlava" + std::to_string(jan->number) + ".jpg"), "JPEG");

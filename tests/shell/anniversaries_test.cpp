@@ -37,7 +37,7 @@ TEST_F(Anniversaries, OpeningATreeAnnouncesTodaysAnniversariesOneMessageEach)
     Clovek* eva = add(tree, "Eva", 0, Datum("16", "6", "1950"));
     eva->death = Datum("15", "6", "2000");
     eva->alive = 0;
-    partnership(jan, eva, 1)->wedding = Datum("15", "6", "1973");
+    partnership(jan, eva, PartnershipType::married)->wedding = Datum("15", "6", "1973");
     script.file(save(tree, jan));
     user::click(hl().Otevrit1);
     ASSERT_TRUE(hl().tree);

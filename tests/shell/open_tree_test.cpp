@@ -438,7 +438,7 @@ TEST_F(OpenTree, AFamilyForTheWindowPicture)
         }
         p[1]->birthSurname = "Horáková";
         p[5]->birthSurname = "Novotná";
-        auto marry = [](Clovek* a, Clovek* b) { partnership(a, b, 1); };
+        auto marry = [](Clovek* a, Clovek* b) { partnership(a, b, PartnershipType::married); };
         marry(p[0], p[1]);
         marry(p[2], p[5]);
         marry(p[8], p[7]);

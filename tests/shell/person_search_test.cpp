@@ -68,9 +68,9 @@ TEST_F(PersonSearchTest, MarriagesAndLifePeriodsAreSearchedButPlainPartnershipsN
     Clovek* a = add("Adam", "A");
     Clovek* b = add("Bára", "B");
     Clovek* c = add("Cyril", "C");
-    partnership(a, b, 2)->place = "Tábor";
-    partnership(b, c, 0)->place = "Písek";
-    partnership(a, c, 1)->witnesses = "Kořínek";
+    partnership(a, b, PartnershipType::divorced)->place = "Tábor";
+    partnership(b, c, PartnershipType::plain)->place = "Písek";
+    partnership(a, c, PartnershipType::married)->witnesses = "Kořínek";
     c->occupations.append(std::make_unique<CasoveObdobi>("Kovář"));
     c->residences.append(std::make_unique<CasoveObdobi>("Brno"));
     TextSearchFields place;
@@ -128,11 +128,11 @@ TEST_F(PersonSearchTest, ADivorceIsSearchedOnlyInADivorcedMarriage)
     Clovek* a = add("Adam", "A");
     Clovek* b = add("Bára", "B");
     Clovek* c = add("Cyril", "C");
-    Svatba* divorced = partnership(a, b, 2);
+    Svatba* divorced = partnership(a, b, PartnershipType::divorced);
     divorced->divorce = Datum("1", "5", "1990");
-    Svatba* plain = partnership(b, c, 0);
+    Svatba* plain = partnership(b, c, PartnershipType::plain);
     plain->wedding = Datum("1", "5", "1990");
-    Svatba* married = partnership(a, c, 1);
+    Svatba* married = partnership(a, c, PartnershipType::married);
     married->divorce = Datum("1", "5", "1990");
     DateSearchFields dates;
     dates.wedding = dates.divorce = true;

@@ -177,7 +177,7 @@ TEST_F(OldFormatLoaderTest, AnOldFolderBecomesATreeWithItsMedia)
     ASSERT_EQ(b->partnerships.count(), 1);
     Svatba* s = static_cast<UkSvatba*>(v->partnerships.first())->partnership;
     EXPECT_EQ(static_cast<UkSvatba*>(b->partnerships.first())->partnership, s);
-    EXPECT_EQ(s->type, 1);
+    EXPECT_EQ(s->type, PartnershipType::married);
     EXPECT_EQ(s->wedding.year, "1920");
     EXPECT_EQ(s->divorce.day, "?");
     EXPECT_EQ(s->place, "Kolín");

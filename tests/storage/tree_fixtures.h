@@ -76,7 +76,7 @@ inline Clovek* buildSmallTree(Rod& tree)
     tree.appendPerson(std::unique_ptr<Clovek>(marie));
     tree.appendPerson(std::unique_ptr<Clovek>(karel));
 
-    Svatba* s = partnership(jan, marie, 2);
+    Svatba* s = partnership(jan, marie, PartnershipType::divorced);
     s->wedding = date("1", "6", "1945");
     s->place = "Brno";
     s->witnesses = "Petr";
@@ -241,14 +241,14 @@ inline Clovek* buildFullTree(Rod& tree)
     p->father = jan;
     tree.appendPerson(std::unique_ptr<Clovek>(p));
 
-    Svatba* married = partnership(karel, p, 1);
+    Svatba* married = partnership(karel, p, PartnershipType::married);
     married->wedding = date("?", "5", "1950");
     married->wedding.about = 1;
     married->wedding.tolerance = 4;
     married->place = "Olomouc";
     married->officiant = "P. Novotný";
     married->witnesses = "A, B";
-    partnership(p, jan, 0);
+    partnership(p, jan, PartnershipType::plain);
 
     auto* group = new Group("Prázdná");
     tree.groups.append(std::unique_ptr<Prvek>(group));

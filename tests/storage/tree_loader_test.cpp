@@ -463,7 +463,7 @@ TEST_F(TreeLoader, APartnershipStateOutsideItsThreeValuesIsTheDamagedValueZero)
     loadCurrentFormat(tree, env);
     std::vector<int> types;
     for (UkSvatba* e : tree.findPersonByNumber(0)->partnerships.items<UkSvatba>())
-        types.push_back(e->partnership->type);
+        types.push_back(static_cast<int>(e->partnership->type));
     std::sort(types.begin(), types.end());
     EXPECT_EQ(types, (std::vector<int>{0, 0, 2}));
 }

@@ -67,8 +67,8 @@ TEST_F(TreeWriter, EachPartnershipIsWrittenOnceWithItsPlaceInBothLists)
     Clovek* c = makePerson("C", "X", 0);
     for (Clovek* p : {a, b, c})
         tree.addNewPerson(std::unique_ptr<Clovek>(p));
-    partnership(b, a, 0); // a is the second partner here ...
-    partnership(a, c, 1); // ... and the first one here: a's list holds (b&a), (a&c)
+    partnership(b, a, PartnershipType::plain); // a is the second partner here ...
+    partnership(a, c, PartnershipType::married); // ... and the first one here: a's list holds (b&a), (a&c)
     static_cast<UkSvatba*>(a->partnerships.first())->orderKey = 7;
 
     const std::vector<std::string> body = savedStateBody(tree, a->number, wait);
@@ -110,7 +110,7 @@ TEST_F(TreeWriter, ALivingPersonAndAPlainPartnershipWriteNoDeathOrWeddingData)
     a->death = date("1", "1", "2000");
     tree.addNewPerson(std::unique_ptr<Clovek>(a));
     tree.addNewPerson(std::unique_ptr<Clovek>(b));
-    Svatba* s = partnership(a, b, 0);
+    Svatba* s = partnership(a, b, PartnershipType::plain);
     s->place = "Brno";
     const std::vector<std::string> body = savedStateBody(tree, 0, wait);
     for (const char* key : {"[smrtDen]", "[smrtTolerance]", "[obradDen]", "[svatbaMisto]", "[obradTolerance]",
