@@ -37,7 +37,7 @@ std::vector<Clovek*> openBigTree(Thlavni& main, std::mt19937& rng, int count)
         persons.push_back(p);
     }
     bench::listEveryPerson(main);
-    main.personList->sort(main.setrid.ItemIndex());
+    main.personList->sortAsChosen();
     main.pages.setActivePage(&main.zakladniUdaje);
     main.showPersonOfStep(persons[size_t(count) / 2]);
     return persons;

@@ -37,7 +37,7 @@ struct Setup {
         main.tree = bench::makeTree(persons, true);
         main.tree->attachEditor(&main);
         main.history = std::make_unique<PrevNext>();
-        bench::listEveryPerson(main, 40).sort(0);
+        bench::listEveryPerson(main, 40).sort(PersonSortKey::byName);
         group = main.tree->groups.append(std::make_unique<Group>("skupina"));
         int i = 0;
         main.tree->forEachPerson([&](Clovek* p) {

@@ -86,7 +86,7 @@ void BM_OpenSortList(benchmark::State& state)
 {
     Program& p = program();
     p.load();
-    p.main().settings.sortOrder = int(state.range(0));
+    p.main().settings.sortOrder = *personSortKeyAt(int(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
         Scroll& list = p.newList();
@@ -101,7 +101,7 @@ void BM_OpenSortList(benchmark::State& state)
 void BM_OpenWholeTree(benchmark::State& state)
 {
     Program& p = program();
-    p.main().settings.sortOrder = Scroll::byName;
+    p.main().settings.sortOrder = PersonSortKey::byName;
     for (auto _ : state) {
         p.main().openTree(p.file);
         state.PauseTiming();
@@ -116,8 +116,8 @@ BENCHMARK(BM_OpenLoadFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenRelinkFamilyLists)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenBuildList)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenSortList)
-    ->Arg(Scroll::byName)
-    ->Arg(Scroll::byBirth)
-    ->Arg(Scroll::byId)
+    ->Arg(itemIndexOf(PersonSortKey::byName))
+    ->Arg(itemIndexOf(PersonSortKey::byBirth))
+    ->Arg(itemIndexOf(PersonSortKey::byId))
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenWholeTree)->Unit(benchmark::kMillisecond);

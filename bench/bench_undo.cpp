@@ -94,7 +94,7 @@ void UndoRedoStepThroughTheMainWindow(benchmark::State& state)
     Thlavni main;
     bench::newTreeIn(main);
     std::vector<Clovek*> persons = fillTree(*main.tree, kPersons);
-    bench::listEveryPerson(main).sort(Scroll::byName);
+    bench::listEveryPerson(main).sort(PersonSortKey::byName);
     main.showPersonOfStep(persons[0]);
     main.tree->recordTextChange(persons[kPersons / 2], "titulPred", "", "Ing.");
     for (auto _ : state) {

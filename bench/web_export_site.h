@@ -36,7 +36,7 @@ public:
             persons.push_back(row->person);
         WebSiteWriter writer(*m.tree, m, WebExportOptions{}, m.workingFolder, m.settings.showBirthSurname);
         writer.writeSite(out, persons);
-        m.personList->sort(m.setrid.ItemIndex());
+        m.personList->sortAsChosen();
         return writer.pagesWritten();
     }
 

@@ -93,7 +93,7 @@ void BulkFill::fieldClick(int index)
     // The birth place and the life-period entries count in the share of filled fields, which the
     // list shows and may be sorted by.
     main_.tree->updateAllPercentFilled();
-    if (main_.setrid.ItemIndex() == Scroll::byPercent)
+    if (personSortKeyAt(main_.setrid.ItemIndex()) == PersonSortKey::byPercent)
         main_.sortPersonList();
     main_.paintPersonList();
     tellLockedSkipped(main_, skipped);

@@ -56,7 +56,7 @@ void PersonEditor::filterListByGroup()
                     list.add(m->person());
     }
     currentRow = list.locate(currentPerson);
-    list.sort(setrid.ItemIndex());
+    list.sortAsChosen();
     list.ensureVisible();
     list.paint();
     scrollingBar.setMax(std::max(list.count - list.visibleRows, 0));

@@ -24,8 +24,9 @@ void PersonEditor::Nova1Click()
     // in the order of the shares its row moves first: the new row alone is put in place below.
     if (previous) {
         const int32_t share = previous->percentFilled;
-        if (previous->updatePercentFilled() != share && setrid.ItemIndex() == Scroll::byPercent)
-            personList->sortAfterEditOf(previous, Scroll::byPercent);
+        if (previous->updatePercentFilled() != share &&
+            personSortKeyAt(setrid.ItemIndex()) == PersonSortKey::byPercent)
+            personList->sortAfterEditOf(previous, PersonSortKey::byPercent);
     }
 
     Clovek* person = tree->addNewPerson(std::make_unique<Clovek>());

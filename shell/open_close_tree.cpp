@@ -115,7 +115,7 @@ void MainFrame::installLoadedTree()
     tree->updateAllPercentFilled();
     // The group box's filter sorts the list by the key the box above it shows, which is the
     // settings' one: a big tree is sorted once. Without persons the filter does not run.
-    if (!hasPersons || setrid.ItemIndex() != settings.sortOrder) {
+    if (!hasPersons || personSortKeyAt(setrid.ItemIndex()) != settings.sortOrder) {
         personList->sort(settings.sortOrder);
         personList->paint();
     }

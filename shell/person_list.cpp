@@ -92,7 +92,7 @@ std::string MainFrame::sortDirectionCaption()
 
 void MainFrame::restoreListOptions()
 {
-    setrid.setItemIndex(settings.sortOrder);
+    setrid.setItemIndex(itemIndexOf(settings.sortOrder));
     trideniBT.Caption = sortDirectionCaption();
     // Each box's click handler writes its state back into the settings: take them all first.
     Nastaveni wanted = settings;
@@ -123,11 +123,11 @@ void MainFrame::withListedPersonsByName(const std::function<void(const std::vect
             persons.push_back(row->person);
         use(persons);
     } catch (...) {
-        personList->sort(setrid.ItemIndex());
+        personList->sortAsChosen();
         personList->paint();
         throw;
     }
-    personList->sort(setrid.ItemIndex());
+    personList->sortAsChosen();
     personList->paint();
 }
 
@@ -138,14 +138,13 @@ void MainFrame::scrollingDrawCell()
 
 void MainFrame::setridClick()
 {
-    int key = setrid.ItemIndex();
     if (tree && personList) {
-        personList->sort(key);
+        personList->sortAsChosen();
         personList->ensureVisible();
         personList->paint();
     }
-    if (key >= 0)
-        settings.sortOrder = key;
+    if (const std::optional<PersonSortKey> key = personSortKeyAt(setrid.ItemIndex()))
+        settings.sortOrder = *key;
 }
 
 void MainFrame::trideniBTClick()
@@ -153,7 +152,7 @@ void MainFrame::trideniBTClick()
     settings.sortAscending = !settings.sortAscending;
     trideniBT.Caption = sortDirectionCaption();
     if (personList) {
-        personList->sort(setrid.ItemIndex());
+        personList->sortAsChosen();
         personList->paint();
     }
 }
@@ -278,7 +277,7 @@ void MainFrame::zobrazitRodneClick()
     settings.showBirthSurname = zobrazitRodne.Checked();
     if (!tree)
         return;
-    if (personList && settings.sortOrder == Scroll::byName)
+    if (personList && settings.sortOrder == PersonSortKey::byName)
         personList->sortByName();
     paintPersonList();
     updateHeading();

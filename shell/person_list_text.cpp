@@ -85,9 +85,9 @@ void MainFrame::buildPersonListHierarchical(std::vector<std::string>& lines, con
     lines.clear();
     if (!personList || !tree)
         return;
-    personList->sort(Scroll::byName);
+    personList->sort(PersonSortKey::byName);
     tree->clearMarks();
-    personList->sort(setrid.ItemIndex());
+    personList->sortAsChosen();
     paintPersonList();
     ShowMessage("Bohužel, hierarchický způsob ještě není naprogramován.");
 }
@@ -97,9 +97,9 @@ void MainFrame::buildPersonList(std::vector<std::string>& lines, const ListColum
     lines.clear();
     if (!personList)
         return;
-    personList->sort(Scroll::byName);
+    personList->sort(PersonSortKey::byName);
     writePersonListLines(lines, columns);
-    personList->sort(setrid.ItemIndex());
+    personList->sortAsChosen();
     paintPersonList();
 }
 
@@ -109,9 +109,9 @@ void MainFrame::buildPersonListSorted(std::vector<std::string>& lines, const Lis
     if (!personList)
         return;
     // Birth order with the persons born alike in name order: the sort keeps equal rows in place.
-    personList->sort(Scroll::byName);
-    personList->sort(Scroll::byBirth);
+    personList->sort(PersonSortKey::byName);
+    personList->sort(PersonSortKey::byBirth);
     writePersonListLines(lines, columns);
-    personList->sort(setrid.ItemIndex());
+    personList->sortAsChosen();
     paintPersonList();
 }

@@ -155,7 +155,7 @@ void Scroll::forgetBirthOrderIfMixed()
 {
     // Where the birth test is no order, the rows left by a row that goes need not stand as the
     // passes would leave them.
-    if (sortedBy_.key == byBirth && mixedBirthYears_)
+    if (sortedBy_.key == PersonSortKey::byBirth && mixedBirthYears_)
         sortedBy_ = SortedBy();
 }
 

@@ -2,11 +2,13 @@
 // The person list of the main window: one row per person of the open tree, sorted by the chosen
 // key, painted into the single-cell grid `scrolling` beside the scroll bar `scrollingBar`, rows
 // coloured by their relationship to the shown person.
+#include "shell/person_sort_key.h"
 #include "system/collation.h"
 #include "system/slab.h"
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -31,8 +33,6 @@ class Scroll {
 public:
     // Rows are 15 pixels high.
     static constexpr int rowHeight = 15;
-    // The sort keys of `setrid`.
-    enum SortKey { byName = 0, byBirth = 1, byId = 2, byPercent = 3 };
 
     // An empty view showing `visibleRows` rows; puts the scroll bar to 0 with no range.
     Scroll(MainFrame& main, int visibleRows);
@@ -68,12 +68,15 @@ public:
     // Sorts by the key (any other value sorts nothing) in the direction of the settings, the
     // result being that of the program's bubble passes over the rows; the current row stays
     // selected and in view.
-    void sort(int key);
+    void sort(PersonSortKey key);
+    // The same by the key chosen in `setrid`; with none chosen the current row is only brought
+    // into view.
+    void sortAsChosen();
     // The same after an edit of this one person only, or after its row was added: when the last
     // sort was by this key under the settings that hold now and the key's test orders the rows,
     // its row alone is put back where the full sort would put it, reading only the few persons a
     // binary search meets (typing, a new person, on a big tree).
-    void sortAfterEditOf(const Clovek* person, int key);
+    void sortAfterEditOf(const Clovek* person, PersonSortKey key);
     void sortByName();
     void sortByBirth();
     void sortById();
@@ -116,7 +119,7 @@ private:
 
     // Moves the row of the edited person to its place among the others; false when that
     // cannot be told without the full sort.
-    bool resortRow(Polozka* row, int key);
+    bool resortRow(Polozka* row, PersonSortKey key);
     // Moves the row at `mine` to `place` in the rows in order, in place.
     void moveRow(int mine, int place);
 
@@ -134,7 +137,7 @@ private:
     const Polozka* unsortedRow_ = nullptr;
     // What the rows were last sorted by; unset when that is not known.
     struct SortedBy {
-        int key = -1;
+        std::optional<PersonSortKey> key;
         bool ascending = false;
         // The parts of the caption, for the sort by name.
         bool birthSurname = false;
@@ -143,7 +146,7 @@ private:
         bool operator==(const SortedBy&) const = default;
     };
     SortedBy sortedBy_;
-    SortedBy sortedByNow(int key) const;
+    SortedBy sortedByNow(PersonSortKey key) const;
     // The birth test orders the rows unless some year holds both a year alone and a month
     // without a day. The kinds of date seen in each year since the last full sort by birth, and
     // whether a year has held both: a date edited away is not forgotten until that sort, which

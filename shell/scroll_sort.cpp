@@ -324,25 +324,31 @@ void Scroll::placeRows(const std::vector<int>& order)
     selectCurrent(main_.currentRow);
 }
 
-void Scroll::sort(int key)
+void Scroll::sort(PersonSortKey key)
 {
     switch (key) {
-    case byName:
+    case PersonSortKey::byName:
         sortByName();
         break;
-    case byBirth:
+    case PersonSortKey::byBirth:
         sortByBirth();
         break;
-    case byId:
+    case PersonSortKey::byId:
         sortById();
         break;
-    case byPercent:
+    case PersonSortKey::byPercent:
         sortByPercent();
-        break;
-    default:
         break;
     }
     ensureVisible();
+}
+
+void Scroll::sortAsChosen()
+{
+    if (const std::optional<PersonSortKey> key = personSortKeyAt(main_.setrid.ItemIndex()))
+        sort(*key);
+    else
+        ensureVisible();
 }
 
 void Scroll::sortByName()
@@ -375,22 +381,22 @@ void Scroll::sortByName()
         order, [&](int a, int b) { return asc ? keyOf(a) < keyOf(b) : keyOf(b) < keyOf(a); },
         [&](Order& all) { sortByKeys(all, keys, keys_, asc); });
     placeRows(order);
-    sortedBy_ = sortedByNow(byName);
+    sortedBy_ = sortedByNow(PersonSortKey::byName);
 }
 
-Scroll::SortedBy Scroll::sortedByNow(int key) const
+Scroll::SortedBy Scroll::sortedByNow(PersonSortKey key) const
 {
     const Nastaveni& s = main_.settings;
-    if (key != byName)
+    if (key != PersonSortKey::byName)
         return SortedBy{key, s.sortAscending};
     return SortedBy{key, s.sortAscending, s.showBirthSurname, s.showBirth, s.showNumber};
 }
 
-void Scroll::sortAfterEditOf(const Clovek* person, int key)
+void Scroll::sortAfterEditOf(const Clovek* person, PersonSortKey key)
 {
     Polozka* row = nullptr;
-    if (key >= byName && key <= byPercent && sortedBy_ == sortedByNow(key) && !inOrder_.empty() &&
-        inOrder_.size() == size_t(count) && (!unsortedRow_ || unsortedRow_->person == person))
+    if (sortedBy_ == sortedByNow(key) && !inOrder_.empty() && inOrder_.size() == size_t(count) &&
+        (!unsortedRow_ || unsortedRow_->person == person))
         // The edited person is nearly always the current one: no walk over the rows for it.
         row = main_.currentRow && main_.currentRow->person == person ? main_.currentRow : rowOf(person);
     if (!row || !resortRow(row, key)) {
@@ -485,7 +491,7 @@ void Scroll::noteBirthKind(const DatumKey& birth)
 // keys keep their places) puts the edited row at the one place among them where its key and
 // place fit, which a binary search finds. For the name the keys kept from that sort are read,
 // for the others the few persons met.
-bool Scroll::resortRow(Polozka* row, int key)
+bool Scroll::resortRow(Polozka* row, PersonSortKey key)
 {
     const int mine = indexOf(row);
     if (mine < 0)
@@ -496,7 +502,7 @@ bool Scroll::resortRow(Polozka* row, int key)
     const int rows = int(inOrder_.size());
     std::optional<int> place;
     switch (key) {
-    case byName: {
+    case PersonSortKey::byName: {
         std::string caption;
         edited.displayNameInto(caption, s.showBirthSurname, s.showBirth, s.showNumber);
         keys_.tidy();
@@ -510,7 +516,7 @@ bool Scroll::resortRow(Polozka* row, int key)
         });
         break;
     }
-    case byBirth: {
+    case PersonSortKey::byBirth: {
         const DatumKey birth = readBirth(edited.birth);
         // A year where the test is no order decides the places of all its dates together: the
         // edited date leaving such a year may move the others. A new row leaves none, and passes
@@ -526,7 +532,7 @@ bool Scroll::resortRow(Polozka* row, int key)
         });
         break;
     }
-    case byId: {
+    case PersonSortKey::byId: {
         IdBands& bands = idBands_;
         if (!bands.order)
             return false;
@@ -584,7 +590,7 @@ bool Scroll::resortRow(Polozka* row, int key)
         });
         break;
     }
-    case byPercent: {
+    case PersonSortKey::byPercent: {
         const int share = edited.percentFilled;
         place = landing(mine, rows, [&](int other) -> Standing {
             const int otherShare = personsInOrder_[size_t(other)]->percentFilled;
@@ -592,8 +598,6 @@ bool Scroll::resortRow(Polozka* row, int key)
         });
         break;
     }
-    default:
-        return false;
     }
     if (!place)
         return false;
@@ -649,7 +653,7 @@ void Scroll::sortByBirth()
     Order order = unsorted(rows.size());
     stableSortRows(order, [&](int a, int b) { return places[a] < places[b]; });
     placeRows(order);
-    sortedBy_ = sortedByNow(byBirth);
+    sortedBy_ = sortedByNow(PersonSortKey::byBirth);
 }
 
 namespace {
@@ -733,7 +737,7 @@ void Scroll::sortById()
         passIdentifiers(order, ids, asc);
     }
     placeRows(order);
-    sortedBy_ = sortedByNow(byId);
+    sortedBy_ = sortedByNow(PersonSortKey::byId);
 }
 
 void Scroll::sortByPercent()
@@ -748,5 +752,5 @@ void Scroll::sortByPercent()
     Order order = unsorted(rows.size());
     stableSortRows(order, [&](int a, int b) { return asc ? shares[a] < shares[b] : shares[a] > shares[b]; });
     placeRows(order);
-    sortedBy_ = sortedByNow(byPercent);
+    sortedBy_ = sortedByNow(PersonSortKey::byPercent);
 }

@@ -10,11 +10,12 @@ namespace {
 // Every key of the file, in the order it is read and written. Read and write walk this one
 // table, so the two can never disagree.
 struct Binding {
-    enum Kind { Flag, Number, Colour, Text } kind;
+    enum Kind { Flag, Number, Colour, SortKey, Text } kind;
     const char* section;
     const char* key;
     bool Nastaveni::*flag = nullptr;
     int Nastaveni::*number = nullptr;
+    PersonSortKey Nastaveni::*sortKey = nullptr;
     std::string Nastaveni::*text = nullptr;
     std::array<std::string, 4> Nastaveni::*slots = nullptr;
     int slot = 0;
@@ -31,6 +32,10 @@ Binding number(const char* s, const char* k, int Nastaveni::*n)
 Binding colour(const char* s, const char* k, int Nastaveni::*n)
 {
     return {.kind = Binding::Colour, .section = s, .key = k, .number = n};
+}
+Binding sortKey(const char* s, const char* k, PersonSortKey Nastaveni::*n)
+{
+    return {.kind = Binding::SortKey, .section = s, .key = k, .sortKey = n};
 }
 Binding text(const char* s, const char* k, std::string Nastaveni::*t)
 {
@@ -52,7 +57,7 @@ const Binding kBindings[] = {
     flag("gedcom", "womancopy", &Nastaveni::gedWomanCopy),
     flag("start", "tip", &Nastaveni::showTip),
     number("start", "cislo", &Nastaveni::startCount),
-    number("zobrazovat", "trideni", &Nastaveni::sortOrder),
+    sortKey("zobrazovat", "trideni", &Nastaveni::sortOrder),
     number("zobrazovat", "sirkaseznamu", &Nastaveni::personListWidth),
     number("meze", "rodicdite", &Nastaveni::minParentChildAge),
     number("meze", "maxvek", &Nastaveni::maxAge),
@@ -114,12 +119,16 @@ void Nastaveni::load(const std::string& programFolder)
             this->*b.number = isColour(value) ? value : defaults.*b.number;
             break;
         }
+        case Binding::SortKey: {
+            const int number = ini.ReadInteger(b.section, b.key, itemIndexOf(defaults.*b.sortKey));
+            this->*b.sortKey = *personSortKeyAt(kSortOrderRange.clamp(number));
+            break;
+        }
         case Binding::Text:
             textOf(*this, b) = ini.ReadString(b.section, b.key, textOf(defaults, b));
             break;
         }
     }
-    sortOrder = kSortOrderRange.clamp(sortOrder);
     personListWidth = kPersonListWidthRange.clamp(personListWidth);
     minParentChildAge = kMinParentChildAgeRange.clamp(minParentChildAge);
     maxAge = kMaxAgeRange.clamp(maxAge);
@@ -140,6 +149,9 @@ void Nastaveni::save(const std::string& programFolder) const
         case Binding::Number:
         case Binding::Colour:
             ini.WriteInteger(b.section, b.key, this->*b.number);
+            break;
+        case Binding::SortKey:
+            ini.WriteInteger(b.section, b.key, itemIndexOf(this->*b.sortKey));
             break;
         case Binding::Text:
             ini.WriteString(b.section, b.key, textOf(*this, b));

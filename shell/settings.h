@@ -1,6 +1,7 @@
 #pragma once
 // The user's settings, kept in "kinvelor.ini" in the program folder: read once at start,
 // changed in memory while the program runs, written once when the main window closes.
+#include "shell/person_sort_key.h"
 #include "toolkit/colors.h"
 
 #include <array>
@@ -18,8 +19,8 @@ inline constexpr SettingRange kMinYearRange{1, 3000};
 inline constexpr SettingRange kMaxYearRange{1, 3000};
 inline constexpr SettingRange kMaxAgeRange{40, 200};
 inline constexpr SettingRange kMinParentChildAgeRange{5, 200};
-// Sort keys of the person list: 0 name, 1 birth, 2 identifier, 3 share of filled fields.
-inline constexpr SettingRange kSortOrderRange{0, 3};
+// The person list's sort keys by their numbers; a number beyond them is read as the nearest.
+inline constexpr SettingRange kSortOrderRange{0, personSortKeyCount - 1};
 // Width of the person list's grid: from its designed width to as wide as a screen allows.
 inline constexpr SettingRange kPersonListWidthRange{216, 1200};
 
@@ -41,7 +42,7 @@ struct Nastaveni {
     bool gedWomanCopy = true;
     bool showTip = true;
     int startCount = 0;
-    int sortOrder = 0;
+    PersonSortKey sortOrder = PersonSortKey::byName;
     int personListWidth = kPersonListWidthRange.min;
     int minParentChildAge = 15;
     int maxAge = 120;

@@ -250,7 +250,7 @@ void MainFrame::sortPersonList()
 {
     if (!personList)
         return;
-    personList->sort(setrid.ItemIndex());
+    personList->sortAsChosen();
     personList->paint();
 }
 
@@ -258,6 +258,9 @@ void MainFrame::sortPersonListAfterEditOf(const Clovek* person)
 {
     if (!personList)
         return;
-    personList->sortAfterEditOf(person, setrid.ItemIndex());
+    if (const std::optional<PersonSortKey> key = personSortKeyAt(setrid.ItemIndex()))
+        personList->sortAfterEditOf(person, *key);
+    else
+        personList->ensureVisible();
     personList->paint();
 }

@@ -27,7 +27,7 @@ struct PersonCommands : EmptyTreeTest {
     {
         Clovek* p = addPerson(first, surname);
         hl().personList->add(p);
-        hl().personList->sort(Scroll::byName);
+        hl().personList->sort(PersonSortKey::byName);
         hl().enableControls(true, true);
         return p;
     }
@@ -439,9 +439,9 @@ TEST_F(PersonCommands, UnderEveryKeyANewPersonMovesOnlyItsOwnRow)
     c->identifier = "8";
     h->identifier = "9";
     // Sorted by the key, then Hugo's row made stale, then a new person and its deletion.
-    auto newPersonUnder = [&](int key, bool ascending, const std::function<void()>& spoil) {
+    auto newPersonUnder = [&](PersonSortKey key, bool ascending, const std::function<void()>& spoil) {
         hl().settings.sortAscending = ascending;
-        hl().setrid.setItemIndex(key);
+        hl().setrid.setItemIndex(itemIndexOf(key));
         show(h);
         hl().personList->sort(key);
         spoil();
@@ -451,13 +451,14 @@ TEST_F(PersonCommands, UnderEveryKeyANewPersonMovesOnlyItsOwnRow)
         user::click(hl().SmazOsobuBT);
         return seen;
     };
-    EXPECT_EQ(newPersonUnder(Scroll::byBirth, false, [&] { h->birth.year = "1800"; }), "|Adam|Cyril|Hugo");
+    EXPECT_EQ(newPersonUnder(PersonSortKey::byBirth, false, [&] { h->birth.year = "1800"; }),
+              "|Adam|Cyril|Hugo");
     h->birth.year = "2000";
-    EXPECT_EQ(newPersonUnder(Scroll::byId, true, [&] { h->identifier = "1"; }), "|Adam|Cyril|Hugo");
+    EXPECT_EQ(newPersonUnder(PersonSortKey::byId, true, [&] { h->identifier = "1"; }), "|Adam|Cyril|Hugo");
     h->identifier = "9";
     // Hugo's row stands first until his share is counted as 36 when the new person comes.
     a->percentFilled = 9;
     c->percentFilled = 18;
     h->percentFilled = 5;
-    EXPECT_EQ(newPersonUnder(Scroll::byPercent, true, [] {}), "|Adam|Cyril|Hugo");
+    EXPECT_EQ(newPersonUnder(PersonSortKey::byPercent, true, [] {}), "|Adam|Cyril|Hugo");
 }

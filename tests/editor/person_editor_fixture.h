@@ -22,7 +22,7 @@ struct PersonEditorTest : EmptyTreeTest {
         eva = addPerson("Eva", "Dvořáková");
         hl().enableControls(true, true);
         hl().personList->fill();
-        hl().personList->sort(0);
+        hl().personList->sort(PersonSortKey::byName);
         hl().showPersonOfStep(jan);
     }
     std::string working(const std::string& name) { return joinPath(hl().workingFolder, name); }

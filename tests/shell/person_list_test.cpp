@@ -59,7 +59,7 @@ struct PersonList : ToolkitTest {
             std::stable_sort(expected.begin(), expected.end(), [&](const auto& a, const auto& b) {
                 return asc ? a.first < b.first : b.first < a.first;
             });
-            list.sort(Scroll::byName);
+            list.sort(PersonSortKey::byName);
             size_t i = 0;
             for (Polozka* r = list.first; r; r = r->next, ++i)
                 ASSERT_EQ(r->person, expected[i].second) << asc << " " << i;
@@ -276,28 +276,26 @@ TEST_F(PersonList, SortKeysAndDirections)
     old->percentFilled = 50;
     young->percentFilled = 5;
     unknown->percentFilled = 100;
-    list.sort(Scroll::byName);
+    list.sort(PersonSortKey::byName);
     EXPECT_EQ(names(), "Čech mladý Starý"); // case ignored, č after c
-    list.sort(Scroll::byBirth);
+    list.sort(PersonSortKey::byBirth);
     EXPECT_EQ(names(), "mladý Starý Čech"); // ascending: the latest first, unknown last
-    list.sort(Scroll::byId);
+    list.sort(PersonSortKey::byId);
     EXPECT_EQ(names(), "mladý Starý Čech"); // 9, 10, 100
-    list.sort(Scroll::byPercent);
+    list.sort(PersonSortKey::byPercent);
     EXPECT_EQ(names(), "mladý Starý Čech");
     hl.settings.sortAscending = false;
-    list.sort(Scroll::byName);
+    list.sort(PersonSortKey::byName);
     EXPECT_EQ(names(), "Starý mladý Čech");
-    list.sort(Scroll::byBirth);
+    list.sort(PersonSortKey::byBirth);
     EXPECT_EQ(names(), "Čech Starý mladý"); // the less complete first
-    list.sort(Scroll::byPercent);
-    EXPECT_EQ(names(), "Čech Starý mladý");
-    list.sort(7);
+    list.sort(PersonSortKey::byPercent);
     EXPECT_EQ(names(), "Čech Starý mladý");
 
     // Through the controls: the direction button flips and re-sorts by the chosen key.
     hl.settings.sortAscending = true;
-    hl.setrid.setItemIndex(Scroll::byId);
-    EXPECT_EQ(hl.settings.sortOrder, Scroll::byId);
+    hl.setrid.setItemIndex(itemIndexOf(PersonSortKey::byId));
+    EXPECT_EQ(hl.settings.sortOrder, PersonSortKey::byId);
     EXPECT_EQ(names(), "mladý Starý Čech");
     user::click(hl.trideniBT);
     EXPECT_FALSE(hl.settings.sortAscending);
@@ -312,9 +310,9 @@ TEST_F(PersonList, BirthSurnameCheckBoxResortsByName)
     a->birthSurname = "Adamová";
     add("Beneš", "Jan");
     Scroll& list = view();
-    list.sort(Scroll::byName);
+    list.sort(PersonSortKey::byName);
     EXPECT_EQ(names(), "Beneš Novák");
-    hl.settings.sortOrder = Scroll::byName;
+    hl.settings.sortOrder = PersonSortKey::byName;
     user::click(hl.zobrazitRodne);
     EXPECT_TRUE(hl.settings.showBirthSurname);
     EXPECT_EQ(names(), "Novák Beneš");
@@ -331,24 +329,24 @@ TEST_F(PersonList, NameSortFollowsEveryChangeOfTheCaptions)
     Clovek* benes = add("Beneš");
     add("Horák");
     Scroll& list = view();
-    list.sort(Scroll::byName);
+    list.sort(PersonSortKey::byName);
     EXPECT_EQ(names(), "Adam Beneš Horák");
     adam->surname = "Chmel"; // edited elsewhere, nothing told the list
-    list.sort(Scroll::byName);
+    list.sort(PersonSortKey::byName);
     EXPECT_EQ(names(), "Beneš Horák Chmel");
     setCollationLocale("en");
-    list.sort(Scroll::byName);
+    list.sort(PersonSortKey::byName);
     EXPECT_EQ(names(), "Beneš Chmel Horák");
     setCollationLocale("cs");
     benes->sex = 0;
     benes->birthSurname = "Žáková";
     hl.settings.showBirthSurname = true;
-    list.sort(Scroll::byName);
+    list.sort(PersonSortKey::byName);
     EXPECT_EQ(names(), "Horák Chmel Beneš");
-    list.sort(Scroll::byId); // the identifiers take the rows' keys over meanwhile
+    list.sort(PersonSortKey::byId); // the identifiers take the rows' keys over meanwhile
     list.add(add("Dvořák"));
     list.remove(list.rowOf(benes));
-    list.sort(Scroll::byName);
+    list.sort(PersonSortKey::byName);
     EXPECT_EQ(names(), "Dvořák Horák Chmel");
     EXPECT_EQ(list.first->prev, nullptr);
     for (Polozka* r = list.first; r->next; r = r->next)
@@ -495,29 +493,31 @@ TEST_F(PersonList, PaintsOnlyVisibleRowsWithRelationshipColours)
 // The sorts against the program's bubble passes, written out literally.
 namespace {
 
-int swapsLiterally(int key, bool asc, const Clovek* r, const Clovek* s, const Nastaveni& set)
+int swapsLiterally(PersonSortKey key, bool asc, const Clovek* r, const Clovek* s, const Nastaveni& set)
 {
     switch (key) {
-    case Scroll::byName: {
+    case PersonSortKey::byName: {
         int c = compareCollated(r->displayName(set.showBirthSurname, set.showBirth, set.showNumber),
                                 s->displayName(set.showBirthSurname, set.showBirth, set.showNumber));
         return asc ? c > 0 : c < 0;
     }
-    case Scroll::byBirth: {
+    case PersonSortKey::byBirth: {
         const Datum &a = r->birth, &b = s->birth;
         bool tie = !a.isBefore(b) && !a.isAfter(b);
         return asc ? a.isBefore(b) || (tie && a.completeness() < b.completeness())
                    : a.isAfter(b) || (tie && a.completeness() > b.completeness());
     }
-    case Scroll::byId:
+    case PersonSortKey::byId:
         return asc ? lessByNumberOrText(s->identifier, r->identifier)
                    : lessByNumberOrText(r->identifier, s->identifier);
-    default:
-        return asc ? r->percentFilled > s->percentFilled : r->percentFilled < s->percentFilled;
+    case PersonSortKey::byPercent:
+        break;
     }
+    return asc ? r->percentFilled > s->percentFilled : r->percentFilled < s->percentFilled;
 }
 
-std::vector<Clovek*> bubbleLiterally(std::vector<Clovek*> v, int key, bool asc, const Nastaveni& set)
+std::vector<Clovek*> bubbleLiterally(std::vector<Clovek*> v, PersonSortKey key, bool asc,
+                                     const Nastaveni& set)
 {
     for (int n = int(v.size()) - 1; n > 0; --n) {
         bool swapped = false;
@@ -589,8 +589,9 @@ TEST_F(PersonList, EverySortGivesTheBubblePassesOrder)
         }
         Scroll& list = view();
         hl.settings.showBirth = round % 2;
-        for (int key = 0; key < 4; ++key)
+        for (int k = 0; k < personSortKeyCount; ++k)
             for (bool asc : {true, false}) {
+                const PersonSortKey key = *personSortKeyAt(k);
                 hl.settings.sortAscending = asc;
                 // Twice: from the order it is in, and after one row changed.
                 for (int pass = 0; pass < 2; ++pass) {
@@ -615,7 +616,8 @@ TEST_F(PersonList, EverySortGivesTheBubblePassesOrder)
                             ASSERT_EQ(r->next->prev, r);
                         }
                     }
-                    ASSERT_EQ(got, expected) << "round " << round << " key " << key << " asc " << asc;
+                    ASSERT_EQ(got, expected)
+                        << "round " << round << " key " << itemIndexOf(key) << " asc " << asc;
                 }
             }
     }
@@ -640,8 +642,8 @@ TEST_F(PersonList, BirthSortOfIncomparableDatesGivesTheBubblePassesOrder)
             std::vector<Clovek*> before;
             for (Polozka* r = list.first; r; r = r->next)
                 before.push_back(r->person);
-            std::vector<Clovek*> expected = bubbleLiterally(before, Scroll::byBirth, asc, hl.settings);
-            list.sort(Scroll::byBirth);
+            std::vector<Clovek*> expected = bubbleLiterally(before, PersonSortKey::byBirth, asc, hl.settings);
+            list.sort(PersonSortKey::byBirth);
             std::vector<Clovek*> got;
             for (Polozka* r = list.first; r; r = r->next)
                 got.push_back(r->person);
@@ -671,7 +673,7 @@ TEST_F(PersonList, ANameSortAfterOneEditGivesTheBubblePassesOrder)
         Scroll& list = view();
         hl.settings.sortAscending = rng() % 2;
         hl.settings.showBirth = rng() % 2;
-        list.sort(Scroll::byName);
+        list.sort(PersonSortKey::byName);
         for (int edit = 0; edit < 12; ++edit) {
             Polozka* row = list.rowAt(int(rng() % n));
             // Mostly the current person, as when typing; now and then another one.
@@ -695,13 +697,13 @@ TEST_F(PersonList, ANameSortAfterOneEditGivesTheBubblePassesOrder)
             if (rng() % 8 == 0)
                 hl.settings.showNumber = !hl.settings.showNumber;
             if (rng() % 10 == 0)
-                list.sort(Scroll::byBirth);
+                list.sort(PersonSortKey::byBirth);
             std::vector<Clovek*> before;
             for (Polozka* r = list.first; r; r = r->next)
                 before.push_back(r->person);
             const std::vector<Clovek*> expected =
-                bubbleLiterally(before, Scroll::byName, hl.settings.sortAscending, hl.settings);
-            list.sortAfterEditOf(p, Scroll::byName);
+                bubbleLiterally(before, PersonSortKey::byName, hl.settings.sortAscending, hl.settings);
+            list.sortAfterEditOf(p, PersonSortKey::byName);
             std::vector<Clovek*> got;
             for (Polozka* r = list.first; r; r = r->next) {
                 got.push_back(r->person);
@@ -731,7 +733,7 @@ TEST_F(PersonList, AddedAndRemovedRowsKeepTheBubblePassesOrder)
             add(names[rng() % 8], names[rng() % 3]);
         Scroll& list = view();
         hl.settings.sortAscending = rng() % 2;
-        list.sort(Scroll::byName);
+        list.sort(PersonSortKey::byName);
         for (int step = 0; step < 15; ++step) {
             Clovek* p = nullptr;
             if (rng() % 3 == 0 && list.count > 1) {
@@ -749,12 +751,12 @@ TEST_F(PersonList, AddedAndRemovedRowsKeepTheBubblePassesOrder)
                     std::vector<Clovek*> before;
                     for (Polozka* r = list.first; r; r = r->next)
                         before.push_back(r->person);
-                    list.sortAfterEditOf(p, Scroll::byName);
+                    list.sortAfterEditOf(p, PersonSortKey::byName);
                     std::vector<Clovek*> got;
                     for (Polozka* r = list.first; r; r = r->next)
                         got.push_back(r->person);
-                    ASSERT_EQ(got,
-                              bubbleLiterally(before, Scroll::byName, hl.settings.sortAscending, hl.settings))
+                    ASSERT_EQ(got, bubbleLiterally(before, PersonSortKey::byName, hl.settings.sortAscending,
+                                                   hl.settings))
                         << "round " << round << " step " << step;
                     p->surname = names[rng() % 8];
                 }
@@ -763,7 +765,7 @@ TEST_F(PersonList, AddedAndRemovedRowsKeepTheBubblePassesOrder)
                 std::vector<Clovek*> before;
                 for (Polozka* r = list.first; r; r = r->next)
                     before.push_back(r->person);
-                list.sortAfterEditOf(p, Scroll::byName);
+                list.sortAfterEditOf(p, PersonSortKey::byName);
                 std::vector<Clovek*> got;
                 for (Polozka* r = list.first; r; r = r->next) {
                     got.push_back(r->person);
@@ -771,8 +773,8 @@ TEST_F(PersonList, AddedAndRemovedRowsKeepTheBubblePassesOrder)
                         ASSERT_EQ(r->next->prev, r);
                     }
                 }
-                ASSERT_EQ(got,
-                          bubbleLiterally(before, Scroll::byName, hl.settings.sortAscending, hl.settings))
+                ASSERT_EQ(got, bubbleLiterally(before, PersonSortKey::byName, hl.settings.sortAscending,
+                                               hl.settings))
                     << "round " << round << " step " << step;
             }
             int i = 0;
@@ -809,8 +811,9 @@ TEST_F(PersonList, EqualCaptionsShareOneKeyThroughALongSession)
     };
     for (bool asc : {true, false}) {
         hl.settings.sortAscending = asc;
-        const std::vector<Clovek*> expected = bubbleLiterally(order(), Scroll::byName, asc, hl.settings);
-        list.sort(Scroll::byName);
+        const std::vector<Clovek*> expected =
+            bubbleLiterally(order(), PersonSortKey::byName, asc, hl.settings);
+        list.sort(PersonSortKey::byName);
         ASSERT_EQ(order(), expected);
         EXPECT_EQ(list.distinctKeys(), 6u); // "Novák Jan" and "novák Jan" collate as one
     }
@@ -828,9 +831,10 @@ TEST_F(PersonList, EqualCaptionsShareOneKeyThroughALongSession)
         }
         if (p) {
             const std::vector<Clovek*> before = order();
-            list.sortAfterEditOf(p, Scroll::byName);
+            list.sortAfterEditOf(p, PersonSortKey::byName);
             if (step % 20 == 0) {
-                ASSERT_EQ(order(), bubbleLiterally(before, Scroll::byName, false, hl.settings)) << step;
+                ASSERT_EQ(order(), bubbleLiterally(before, PersonSortKey::byName, false, hl.settings))
+                    << step;
             }
         }
         ASSERT_EQ(list.distinctKeys(), captions()) << step;
@@ -852,7 +856,7 @@ TEST_F(PersonList, ANewOrEditedRowFindsItsPlaceUnderEveryKey)
         hl.tree = std::make_unique<Rod>();
         hl.personList.reset();
         hl.currentRow = nullptr;
-        const int key = round % 4;
+        const PersonSortKey key = *personSortKeyAt(round % personSortKeyCount);
         const bool asc = round / 4 % 2;
         // Some rounds have dates only a year or only a month and a day: no year mixes the two.
         const bool plainBirths = round % 3 == 0;
@@ -904,7 +908,7 @@ TEST_F(PersonList, ANewOrEditedRowFindsItsPlaceUnderEveryKey)
                 }
             }
             ASSERT_EQ(got, bubbleLiterally(before, key, asc, hl.settings))
-                << "round " << round << " key " << key << " asc " << asc << " step " << step;
+                << "round " << round << " key " << itemIndexOf(key) << " asc " << asc << " step " << step;
             for (int i = 0; i < list.count; ++i)
                 ASSERT_EQ(list.rowOf(got[size_t(i)]), list.rowAt(i));
         }

@@ -68,7 +68,7 @@ TEST_F(TextOfPersons, TheOrdersOfTheListAndTheSortShownAfterwards)
     addPerson("Bedřich", "Čech", Datum("1", "1", "1900"));
     addPerson("Cyril", "Adámek", Datum("1", "1", "1900"));
     showWholeTree();
-    user::pick(hl().setrid, Scroll::byId);
+    user::pick(hl().setrid, itemIndexOf(PersonSortKey::byId));
     const std::string firstById = hl().personList->first->person->surname;
     TJakSeznamFORM& d = *JakSeznamFORM;
 

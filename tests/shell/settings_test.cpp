@@ -88,7 +88,7 @@ TEST_F(Settings, RoundTripKeepsUnknownSectionsAndKeys)
     s.load(program);
     EXPECT_EQ(s.maxAge, 99);
     s.showBirthSurname = true;
-    s.sortOrder = 2;
+    s.sortOrder = PersonSortKey::byId;
     s.colourActive = 0x123456;
     s.recentFiles = {"/home/já/strom.rod", "", "", ""};
     s.quickTexts[3] = "Praha – Žižkov";
@@ -106,7 +106,7 @@ TEST_F(Settings, RoundTripKeepsUnknownSectionsAndKeys)
     Nastaveni back;
     back.load(program);
     EXPECT_TRUE(back.showBirthSurname);
-    EXPECT_EQ(back.sortOrder, 2);
+    EXPECT_EQ(back.sortOrder, PersonSortKey::byId);
     EXPECT_EQ(back.colourActive, 0x123456);
     EXPECT_EQ(back.recentFiles[0], "/home/já/strom.rod");
     EXPECT_EQ(back.quickTexts[3], "Praha – Žižkov"); // "–" is in Windows-1250
@@ -127,7 +127,7 @@ TEST_F(Settings, DamagedFileFallsBackKeyByKeyAndClampsWhatNoControlShows)
     EXPECT_FALSE(s.showNumber);
     EXPECT_TRUE(s.showBirth); // not a number: the default
     EXPECT_TRUE(s.showPercent); // any non-zero number
-    EXPECT_EQ(s.sortOrder, 3);
+    EXPECT_EQ(s.sortOrder, PersonSortKey::byPercent);
     EXPECT_EQ(s.minYear, 1600);
     EXPECT_EQ(s.maxYear, 3000);
     EXPECT_EQ(s.minParentChildAge, 5);

@@ -108,10 +108,10 @@ TEST_F(UndoCommands, TheListWorksOutEachShareWhenItIsBuilt)
     EXPECT_TRUE(hl().scrolling.Canvas.findText(" 45 %"));
     EXPECT_TRUE(hl().scrolling.Canvas.findText("  9 %"));
     // Sorted by the share, ascending: the smaller share first.
-    hl().personList->sort(Scroll::byPercent);
+    hl().personList->sort(PersonSortKey::byPercent);
     EXPECT_EQ(hl().personList->first->person, eva);
     hl().settings.sortAscending = false;
-    hl().personList->sort(Scroll::byPercent);
+    hl().personList->sort(PersonSortKey::byPercent);
     EXPECT_EQ(hl().personList->first->person, jan);
 }
 
