@@ -49,11 +49,11 @@ void PersonEditor::bindFurtherPageEvents()
         TWinControl* control = f.box ? static_cast<TWinControl*>(f.box) : f.edit;
         control->OnKeyDown = [this, control](int& k, TShiftState) { fieldKeyDown(*control, k); };
         if (TEdit* edit = f.edit) {
-            edit->OnChange = [this, field, edit] { furtherTextChange(field, edit->Text(), true); };
+            edit->OnChange = [this, field = field, edit] { furtherTextChange(field, edit->Text(), true); };
             continue;
         }
         TComboBox* box = f.box;
-        box->OnChange = [this, field, box] { furtherTextChange(field, box->Text(), false); };
+        box->OnChange = [this, field = field, box] { furtherTextChange(field, box->Text(), false); };
         if (f.values) {
             auto values = f.values;
             box->OnEnter = [this, box, values] { fillValueList(*box, values); };

@@ -8,7 +8,7 @@
 
 class CasoveObdobi : public Prvek, public SlabAllocated<CasoveObdobi> {
 public:
-    explicit CasoveObdobi(std::string entry) : text(std::move(entry)) { }
+    explicit CasoveObdobi(const std::string& entry) : text(entry) { }
     // Copies the texts, not the list links.
     CasoveObdobi(const CasoveObdobi& other) : Prvek(), text(other.text), from(other.from), to(other.to) { }
 

@@ -26,7 +26,7 @@ public:
             return;
         }
         const uint64_t before = SparseText::writeCount();
-        person.*sparse_ = std::move(text);
+        person.*sparse_ = text;
         noteWrites(sparse_, SparseText::writeCount() - before);
     }
     // The same from a view, without a string made for it (the loader reads millions of fields).

@@ -4,8 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # The browser check of the web export needs Chromium, the GEDCOM checks read our files back with
-# Gramps as a second reader (each skips where its program is missing).
-scripts/deps.sh chromium gramps
+# Gramps as a second reader (each skips where its program is missing); clang's tools check the
+# sources' format and the faults .clang-tidy looks for.
+scripts/deps.sh chromium gramps clang-format clang-tidy
 build=${KINVELOR_TEST_BUILD:-build-test}
 # A compiler cache, where installed, lets a rebuild in another checkout reuse this one's objects.
 launcher=()
@@ -13,6 +14,9 @@ command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -
 cmake -S . -B "$build" -G Ninja "${launcher[@]}" -DCMAKE_BUILD_TYPE=Debug -DKINVELOR_SANITIZE=ON \
       -DKINVELOR_WERROR=ON -DKINVELOR_TESTS=ON -DKINVELOR_GUI=ON -DKINVELOR_BENCH=OFF >/dev/null
 cmake --build "$build" -j "$(nproc)"
+# The format of every source, and clang-tidy on the sources of the last commit and what is not
+# committed yet, read with this build's compile commands.
+scripts/check_sources.sh "$build"
 # The optimised build finds warnings the debug build does not (what inlining shows); the
 # program, its Qt renderer and the bench tools are built that way too, to fail on any of them.
 release=${KINVELOR_RELEASE_BUILD:-build-release}

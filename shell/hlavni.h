@@ -305,7 +305,7 @@ public:
     // The list settings into the sort, direction and display controls.
     void restoreListOptions();
     // Paints the list when there is one.
-    void paintPersonList();
+    void paintPersonList() override;
     // Page Up, Page Down, Up and Down move the selection; every key then scrolls it into view
     // and repaints. Only with a tree that has persons.
     void personListKey(int key);
