@@ -40,7 +40,7 @@ bool passPartnershipCheck(PersonEditor& m, const DateCheck& check, Datum& date, 
         return true;
     (part == 'd' ? date.day : part == 'm' ? date.month : date.year) = "?";
     ShowMessage(m.langText("chyby", check->key, check->defaultText) + " " +
-                    m.langText("chyby", note.key, note.text));
+                m.langText("chyby", note.key, note.text));
     // The first partnership is shown afterwards, with the reset part as "?".
     m.fillPartnerList(0);
     return false;
@@ -78,7 +78,7 @@ bool PersonEditor::passLifeCheck(const DateCheck& check, Datum& date, const char
     // The reset is no step of its own: undoing the edit brings the typed part's old value back.
     (part == 'd' ? date.day : part == 'm' ? date.month : date.year) = "?";
     ShowMessage(langText("chyby", check->key, check->defaultText) + " " +
-                    langText("chyby", noteKey, noteText));
+                langText("chyby", noteKey, noteText));
     {
         ShowingPerson showing(*this);
         showBasicPage();
