@@ -70,9 +70,9 @@ int MainFrame::openTree(const std::string& fileName)
                 loadOldFormat(fileName);
             else
                 loadCurrentFormat(fileName);
-        } catch (const EDamagedTreeFile&) {
+        } catch (const EDamagedTreeFile& e) {
             hideWaitWindow();
-            return refuse(damagedTreeFileMessage(*this, fileName));
+            return refuse(damagedTreeFileMessage(*this, fileName, e.line));
         } catch (const Exception& e) {
             hideWaitWindow();
             return refuse(e.what());

@@ -110,11 +110,14 @@ void BodyBytes::line(std::string_view text)
         const size_t length = converted_.size();
         auto* to = reinterpret_cast<unsigned char*>(room(length + shiftedLineEnd.size()));
         const auto* bytes = reinterpret_cast<const unsigned char*>(converted_.data());
-        // One pass without branches over the line's bytes.
+        size_t ffRun = 0;
         for (size_t i = 0; i < length; ++i) {
             const unsigned char c = bytes[i];
-            const bool breaksLine = c == '\r' || c == '\n' || c == '\0';
-            to[i] = static_cast<unsigned char>((breaksLine ? ' ' : c) + 1);
+            ffRun = c == 0xFF ? ffRun + 1 : 0;
+            const bool breaksFile = c == '\r' || c == '\n' || c == '\0' || ffRun > longestFFRun;
+            if (ffRun > longestFFRun)
+                ffRun = 0;
+            to[i] = static_cast<unsigned char>((breaksFile ? ' ' : c) + 1);
         }
         used_ += length;
     } else {
