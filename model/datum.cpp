@@ -7,15 +7,22 @@ namespace {
 
 enum class Cmp { Before, After, NotAfter, NotBefore };
 
+// A part that is neither "?" nor a number (from a file of an older version, say "19x5") is
+// not known either: a comparison that reaches it stops as at "?", so one such date never stops
+// a sort, an open or a search.
+bool knownPart(const SparseText& part, int& value)
+{
+    return !Datum::isUnknown(part) && tryStrToInt(part, value);
+}
+
 bool compareDates(const Datum& a, const Datum& b, Cmp how)
 {
     const SparseText* partsA[] = {&a.year, &a.month, &a.day};
     const SparseText* partsB[] = {&b.year, &b.month, &b.day};
     for (int level = 0; level < 3; ++level) {
-        if (Datum::isUnknown(*partsA[level]) || Datum::isUnknown(*partsB[level]))
+        int x, y;
+        if (!knownPart(*partsA[level], x) || !knownPart(*partsB[level], y))
             return false;
-        int x = strToInt(*partsA[level]);
-        int y = strToInt(*partsB[level]);
         if (level < 2) {
             if (x < y)
                 return how == Cmp::Before || how == Cmp::NotAfter;
@@ -222,6 +229,15 @@ int Datum::weekdayNumber() const
         return -1;
     int dow = dayOfWeek(value); // 1 Sunday .. 7 Saturday
     return dow == 1 ? 7 : dow - 1;
+}
+
+bool hasUnreadablePart(const Datum& date)
+{
+    int value;
+    for (const SparseText* part : {&date.day, &date.month, &date.year})
+        if (!Datum::isUnknown(*part) && !tryStrToInt(*part, value))
+            return true;
+    return false;
 }
 
 bool tryDatumKey(const Datum& date, DatumKey& key)
