@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <optional>
@@ -224,7 +225,7 @@ private:
     // Whether the persons' creation times read as times, once the first is read.
     std::optional<bool> createdReads_;
     // Of the keys a writer puts into every block of a kind (and into every dead person's, every
-    // wedding's), the ones the first such block had; -1 before it. Every version writes the same
+    // wedding's), the ones the first such block had; none before it. Every version writes the same
     // keys each time, so a block that lacks one of them, or has one the first lacked, lost or
     // gained lines.
     struct KeySet {
@@ -478,6 +479,9 @@ public:
         while (size < keys.size() * 4)
             size *= 2;
         slots_.resize(size);
+        // The keys a block has had are two words of bits.
+        if (keys.size() > 128)
+            std::abort();
         uint8_t id = 0;
         for (const auto& [key, action] : keys) {
             size_t i = hashOf(key) & mask();
@@ -558,7 +562,6 @@ const CurrentFormatLoader::KeyTable& CurrentFormatLoader::table()
 void CurrentFormatLoader::readAll()
 {
     const KeyTable& table = CurrentFormatLoader::table();
-    static_assert(sizeof(seen_) * 8 >= 128);
     // Every line is accounted for: a key of the block it stands in, once (the entries of a list
     // once each), its values, and at last the body's own empty line. Anything else, a line
     // that damage merged with the next or cut in two among them, refuses the file: read on, it
