@@ -3,6 +3,8 @@
 #include "system/exceptions.h"
 #include "system/numbers.h"
 
+#include <algorithm>
+
 namespace {
 
 enum class Cmp { Before, After, NotAfter, NotBefore };
@@ -231,13 +233,20 @@ int Datum::weekdayNumber() const
     return dow == 1 ? 7 : dow - 1;
 }
 
+bool isReadableDatePart(std::string_view part)
+{
+    // Asked of every date part a tree file holds: a short run of digits, most parts, needs no
+    // conversion.
+    if (!part.empty() && part.size() <= 9 &&
+        std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return true;
+    int value;
+    return part == "?" || tryStrToInt(part, value);
+}
+
 bool hasUnreadablePart(const Datum& date)
 {
-    int value;
-    for (const SparseText* part : {&date.day, &date.month, &date.year})
-        if (!Datum::isUnknown(*part) && !tryStrToInt(*part, value))
-            return true;
-    return false;
+    return !isReadableDatePart(date.day) || !isReadableDatePart(date.month) || !isReadableDatePart(date.year);
 }
 
 bool tryDatumKey(const Datum& date, DatumKey& key)

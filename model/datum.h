@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class TextSource;
@@ -80,6 +81,7 @@ public:
 
 // Whether a part is neither "?" nor a number (kept as it was read, compared as unknown).
 bool hasUnreadablePart(const Datum& date);
+bool isReadableDatePart(std::string_view part);
 
 // An unknown year counts as a leap year.
 bool isLeapYear(const Datum& date);

@@ -3,7 +3,6 @@
 #include "model/clovek.h"
 #include "model/prev_next.h"
 #include "model/rod.h"
-#include "model/svatba.h"
 #include "model/uk_clovek.h"
 #include "shell/hlavni.h"
 #include "shell/scroll.h"
@@ -33,33 +32,6 @@ std::string unreadableTreeFileMessage(MainFrame& main, const std::string& fileNa
     const std::string why = systemReasonText(e.ErrorCode);
     return main.langText("chyby", "nelzePrecist", "Nepodařilo se přečíst:") + " " + fileName + "\n" +
            (why.empty() ? e.Message() : why);
-}
-
-// The persons whose dates hold a part that is no number (a date of an older version, say
-// "19x5"), named once when the tree opens: the part stays as it was saved and compares as
-// unknown, so the person knows why such a person sorts as undated.
-std::string unreadableDatesMessage(MainFrame& main, const Rod& tree)
-{
-    constexpr int named = 20;
-    int count = 0;
-    std::string names;
-    tree.forEachPerson([&](const Clovek* p) {
-        bool unreadable = hasUnreadablePart(p->birth) || hasUnreadablePart(p->death);
-        for (const UkSvatba* e : p->partnerships.items<UkSvatba>())
-            unreadable = unreadable || (e->partnership && (hasUnreadablePart(e->partnership->wedding) ||
-                                                           hasUnreadablePart(e->partnership->divorce)));
-        if (unreadable && ++count <= named)
-            names += "\n" + p->fullName(false, true);
-    });
-    if (count == 0)
-        return {};
-    if (count > named)
-        names += "\n" + main.langText("chyby", "aDalsiOsoby", "a další osoby:") + " " +
-                 std::to_string(count - named);
-    return main.langText("chyby", "neciselneDatum",
-                         "Data těchto osob mají část, která není číslo. Zůstala, jak byla uložena, a při "
-                         "řazení a porovnávání se berou jako neznámá:") +
-           names;
 }
 
 } // namespace
@@ -109,8 +81,6 @@ int MainFrame::openTree(const std::string& fileName)
     }
     treeFileIsOurs();
     installLoadedTree();
-    if (const std::string message = unreadableDatesMessage(*this, *tree); !message.empty())
-        ShowMessage(message);
     return 0;
 }
 

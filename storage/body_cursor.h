@@ -124,7 +124,7 @@ inline std::string_view readRawBodyLine(BodyCursor& c);
 // The same for every case: reading on, the body's end, a file cut short.
 std::string_view readRawBodyLineSlowly(BodyCursor& cursor);
 
-inline std::string_view readRawBodyLine(BodyCursor& c)
+[[gnu::always_inline]] inline std::string_view readRawBodyLine(BodyCursor& c)
 {
     // Inline for the common case, a line whose end and the byte after it lie in the part read
     // in, before the body's end: a call for each of tens of millions of lines shows.

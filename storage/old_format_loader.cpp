@@ -2,6 +2,7 @@
 
 #include "model/casove_obdobi.h"
 #include "model/clovek.h"
+#include "model/datum.h"
 #include "model/media.h"
 #include "model/media_names.h"
 #include "model/path_utils.h"
@@ -441,5 +442,10 @@ LoadReport loadOldFormat(Rod& tree, TreeFileEnvironment& env)
     tree.forEachPerson([](Clovek* p) { p->dropPartnershipsWithoutPartner(); });
     env.wait.advance(5);
     tree.sharePartnerships();
-    return LoadReport{{}, loader.takeMessages(), {}};
+    LoadReport report{{}, loader.takeMessages(), {}, {}};
+    tree.forEachPerson([&](const Clovek* p) {
+        if (hasUnreadablePart(p->birth) || hasUnreadablePart(p->death))
+            report.unreadableDates.push_back(p);
+    });
+    return report;
 }

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+class Clovek;
 class TextSource;
 class TreeProgress;
 
@@ -66,6 +67,9 @@ struct LoadReport {
     std::vector<std::string> messages;
     // The last body line read (the current format only).
     std::string lastLine;
+    // The persons (each once) whose dates, or whose partnerships' dates, hold a part that is
+    // neither "?" nor a number: kept as read, compared as unknown.
+    std::vector<const Clovek*> unreadableDates;
 };
 
 // Which loader a file's third line (the version line) calls for.

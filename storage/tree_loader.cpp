@@ -3,6 +3,7 @@
 #include "model/casove_obdobi.h"
 #include "model/chain_index.h"
 #include "model/clovek.h"
+#include "model/datum.h"
 #include "model/group.h"
 #include "model/media.h"
 #include "model/media_names.h"
@@ -182,6 +183,16 @@ public:
         createdReads_ = read;
     }
     void portrait();
+    // Noted here, where the part is in hand: a walk of every date after the open would cost a
+    // big tree's open a trip to each person.
+    void datePart(SparseText& part)
+    {
+        const std::string_view value = textView();
+        part = value;
+        if (!isReadableDatePart(value) && person_ && (unreadable_.empty() || unreadable_.back() != person_))
+            unreadable_.push_back(person_);
+    }
+    std::vector<const Clovek*> takeUnreadableDates();
     template<class Link> void mediaLinks(SparseList Clovek::*list)
     {
         for (int i = count(); i > 0 && !c_.overrun; --i)
@@ -218,6 +229,7 @@ private:
     std::vector<ParentNumbers> parents_;
     std::vector<std::string> missing_;
     std::vector<Clovek*> portraits_;
+    std::vector<const Clovek*> unreadable_;
     // The block being read, and the keys it has had (by their numbers in the key table).
     enum : uint8_t { inGeneral = 1, inPerson = 2, inPartnership = 4 };
     uint8_t block_ = inGeneral;
@@ -258,7 +270,7 @@ template<PersonField F> void CurrentFormatLoader::readField(CurrentFormatLoader&
     else if constexpr (f.kind == FieldKind::number)
         l.person().*f.number = l.number();
     else if constexpr (f.kind == FieldKind::datePart)
-        l.person().*f.date.*f.datePart = l.textView();
+        l.datePart(l.person().*f.date.*f.datePart);
     else if constexpr (f.kind == FieldKind::dateAbout)
         l.person().*f.date.*f.dateAbout = l.flag();
     else if constexpr (f.kind == FieldKind::dateTolerance)
@@ -469,8 +481,11 @@ public:
         Action action = nullptr;
         uint8_t id = 0;
         uint8_t blocks = 0;
-        // A key that stands once for each entry of a list.
-        bool repeats = false;
+        bool opener = false;
+        // The key's bit in its word of a block's keys, and the same unless the key stands once
+        // for each entry of a list.
+        uint64_t bit = 0;
+        uint64_t once = 0;
     };
 
     explicit KeyTable(const std::unordered_map<std::string_view, Action>& keys)
@@ -487,7 +502,10 @@ public:
             size_t i = hashOf(key) & mask();
             while (slots_[i].action)
                 i = (i + 1) & mask();
-            slots_[i] = Key{key, action, id++, blocksOf(key), repeatsOf(key)};
+            const uint64_t bit = uint64_t(1) << (id % 64);
+            slots_[i] =
+                Key{key, action, id, blocksOf(key), key.front() == '<', bit, repeatsOf(key) ? 0 : bit};
+            ++id;
             longest_ = std::max(longest_, key.size());
         }
     }
@@ -569,9 +587,9 @@ void CurrentFormatLoader::readAll()
     bool endedByEmptyLine = false;
     while (c_.more()) {
         const std::string_view line = raw();
-        if (c_.strayNul)
-            damaged("A NUL byte in the body");
-        if (line.empty()) {
+        if (line.empty()) [[unlikely]] {
+            if (c_.strayNul)
+                damaged("A NUL byte in the body");
             if (!c_.lineEndedByCr)
                 continue; // the file's own line end
             if (endedByEmptyLine)
@@ -582,25 +600,23 @@ void CurrentFormatLoader::readAll()
         }
         if (endedByEmptyLine)
             damaged("A line after the body's end");
+        // An opener may stand in every block; it says itself where it may not.
         const KeyTable::Key* key = table.find(line);
-        if (!key)
-            damaged("Not a key of the tree file");
-        if (key->key.front() == '<')
+        if (!key || !(key->blocks & block_)) [[unlikely]]
+            damaged(key ? "A key outside its block" : "Not a key of the tree file");
+        if (key->opener)
             open(line);
-        else if (!(key->blocks & block_))
-            damaged("A key outside its block");
-        const uint64_t bit = uint64_t(1) << (key->id % 64);
         uint64_t& seen = seen_[key->id / 64];
-        if ((seen & bit) && !key->repeats)
+        if (seen & key->once) [[unlikely]]
             damaged("A key twice in one block");
-        seen |= bit;
+        seen |= key->bit;
         key->action(*this);
-        if (c_.overrun)
-            break;
-        if (c_.strayNul)
-            damaged("A NUL byte in the body");
-        if (c_.position > c_.zeroedRunAt)
-            damaged("Zeroed bytes in the body");
+        // A NUL byte or zeroed bytes in the key's line or its values.
+        if (c_.overrun | c_.strayNul | (c_.position > c_.zeroedRunAt)) [[unlikely]] {
+            if (c_.overrun)
+                break;
+            damaged(c_.strayNul ? "A NUL byte in the body" : "Zeroed bytes in the body");
+        }
     }
     if (c_.overrun || !endedByEmptyLine)
         throw EDamagedTreeFile("The tree file is cut short", static_cast<int>(c_.lines + 4));
@@ -692,6 +708,8 @@ void CurrentFormatLoader::linkPartnerships(const ChainIndex& chain)
         Svatba* s = pp->record.release();
         s->partner1 = first;
         s->partner2 = second;
+        if (hasUnreadablePart(s->wedding) || hasUnreadablePart(s->divorce))
+            unreadable_.insert(unreadable_.end(), {first, second});
         for (int which : {0, 1}) {
             auto entry = std::make_unique<UkSvatba>(s);
             entry->orderKey = pp->tag[which];
@@ -699,6 +717,17 @@ void CurrentFormatLoader::linkPartnerships(const ChainIndex& chain)
         }
     }
     partnerships_.clear();
+}
+
+std::vector<const Clovek*> CurrentFormatLoader::takeUnreadableDates()
+{
+    std::unordered_set<const Clovek*> seen;
+    std::vector<const Clovek*> once;
+    for (const Clovek* p : unreadable_)
+        if (seen.insert(p).second)
+            once.push_back(p);
+    unreadable_.clear();
+    return once;
 }
 
 } // namespace
@@ -729,5 +758,5 @@ LoadReport loadCurrentFormat(Rod& tree, TreeFileEnvironment& env)
     env.wait.advance(1);
     tree.sortPartnershipLists();
     env.wait.advance(5);
-    return LoadReport{loader.takeMissingMedia(), {}, loader.lastLine()};
+    return LoadReport{loader.takeMissingMedia(), {}, loader.lastLine(), loader.takeUnreadableDates()};
 }
