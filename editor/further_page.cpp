@@ -45,7 +45,9 @@ std::array<TLabel*, 5> userLabels(DalsiSheet& d)
 void PersonEditor::bindFurtherPageEvents()
 {
     DalsiSheet& d = dalsiSheet;
-    for (const auto& [field, f] : furtherFields(*this)) {
+    for (const auto& [key, f] : furtherFields(*this)) {
+        // A copy the handlers capture: clang 14 captures no structured binding.
+        const auto field = key;
         TWinControl* control = f.box ? static_cast<TWinControl*>(f.box) : f.edit;
         control->OnKeyDown = [this, control](int& k, TShiftState) { fieldKeyDown(*control, k); };
         if (TEdit* edit = f.edit) {

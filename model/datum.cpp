@@ -3,19 +3,28 @@
 #include "system/exceptions.h"
 #include "system/numbers.h"
 
+#include <algorithm>
+
 namespace {
 
 enum class Cmp { Before, After, NotAfter, NotBefore };
+
+// A part that is neither "?" nor a number (from a file of an older version, say "19x5") is
+// not known either: a comparison that reaches it stops as at "?", so one such date never stops
+// a sort, an open or a search.
+bool knownPart(const SparseText& part, int& value)
+{
+    return !Datum::isUnknown(part) && tryStrToInt(part, value);
+}
 
 bool compareDates(const Datum& a, const Datum& b, Cmp how)
 {
     const SparseText* partsA[] = {&a.year, &a.month, &a.day};
     const SparseText* partsB[] = {&b.year, &b.month, &b.day};
     for (int level = 0; level < 3; ++level) {
-        if (Datum::isUnknown(*partsA[level]) || Datum::isUnknown(*partsB[level]))
+        int x, y;
+        if (!knownPart(*partsA[level], x) || !knownPart(*partsB[level], y))
             return false;
-        int x = strToInt(*partsA[level]);
-        int y = strToInt(*partsB[level]);
         if (level < 2) {
             if (x < y)
                 return how == Cmp::Before || how == Cmp::NotAfter;
@@ -222,6 +231,22 @@ int Datum::weekdayNumber() const
         return -1;
     int dow = dayOfWeek(value); // 1 Sunday .. 7 Saturday
     return dow == 1 ? 7 : dow - 1;
+}
+
+bool isReadableDatePart(std::string_view part)
+{
+    // Asked of every date part a tree file holds: a short run of digits, most parts, needs no
+    // conversion.
+    if (!part.empty() && part.size() <= 9 &&
+        std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return true;
+    int value;
+    return part == "?" || tryStrToInt(part, value);
+}
+
+bool hasUnreadablePart(const Datum& date)
+{
+    return !isReadableDatePart(date.day) || !isReadableDatePart(date.month) || !isReadableDatePart(date.year);
 }
 
 bool tryDatumKey(const Datum& date, DatumKey& key)

@@ -1,12 +1,14 @@
 #pragma once
 // A genealogical date: day, month and year are each a decimal number or "?" (unknown), with an
 // approximation flag and a tolerance in years. Comparisons stop with false at the first unknown
-// part they reach; a part that is neither "?" nor a number raises EConvertError.
+// part they reach, and a part that is neither "?" nor a number counts as unknown there; the
+// other operations raise EConvertError on such a part.
 #include "model/sparse_text.h"
 #include "system/datetime.h"
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class TextSource;
@@ -76,6 +78,10 @@ public:
     int32_t tolerance = 1;
     uint8_t about = 0;
 };
+
+// Whether a part is neither "?" nor a number (kept as it was read, compared as unknown).
+bool hasUnreadablePart(const Datum& date);
+bool isReadableDatePart(std::string_view part);
 
 // An unknown year counts as a leap year.
 bool isLeapYear(const Datum& date);

@@ -8,7 +8,7 @@
 # build-fuzz/crash-* and becomes a regression test. The seeds are small on purpose: a big real
 # file makes every run slow (the GEDCOM import ran a few times a second on whole family files).
 # Tree files may grow well past their seeds, so that trees of some size are tried too.
-# Not part of the test command.
+# The test command builds the harnesses (in the same folder) but does not run them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 name="${1:-all}"

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test; also
-# builds the optimised program and bench tools, warnings as errors in both.
+# builds the optimised program and bench tools, warnings as errors in both, and the fuzz harnesses.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # The browser check of the web export needs Chromium, the GEDCOM checks read our files back with
 # Gramps as a second reader (each skips where its program is missing); clang's tools check the
-# sources' format and the faults .clang-tidy looks for.
-scripts/deps.sh chromium gramps clang-format clang-tidy
+# sources' format and the faults .clang-tidy looks for, and clang builds the fuzz harnesses (its
+# runtime holds libFuzzer).
+scripts/deps.sh chromium gramps clang-format clang-tidy clang libclang-rt-14-dev
 build=${KINVELOR_TEST_BUILD:-build-test}
 # A compiler cache, where installed, lets a rebuild in another checkout reuse this one's objects.
 launcher=()
@@ -23,6 +24,14 @@ release=${KINVELOR_RELEASE_BUILD:-build-release}
 cmake -S . -B "$release" -G Ninja "${launcher[@]}" -DCMAKE_BUILD_TYPE=Release -DKINVELOR_WERROR=ON \
       -DKINVELOR_TESTS=OFF -DKINVELOR_GUI=ON -DKINVELOR_BENCH=ON >/dev/null
 cmake --build "$release" -j "$(nproc)"
+# The fuzz harnesses (scripts/fuzz.sh) are built, not run, so that they cannot rot.
+if command -v clang++ >/dev/null; then
+  fuzz=${KINVELOR_FUZZ_BUILD:-build-fuzz}
+  cmake -S . -B "$fuzz" -G Ninja "${launcher[@]}" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang \
+        -DCMAKE_CXX_COMPILER=clang++ -DKINVELOR_SANITIZE=ON -DKINVELOR_FUZZ=ON -DKINVELOR_TESTS=OFF \
+        -DKINVELOR_GUI=OFF >/dev/null
+  cmake --build "$fuzz" -j "$(nproc)"
+fi
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"

@@ -1,6 +1,7 @@
 // The main window's side of the tree files: the working folder, the wait window, and the
 // writer and loaders of storage/ over the open tree.
 #include "forms/cekej_form.h"
+#include "model/clovek.h"
 #include "model/rod.h"
 #include "shell/hlavni.h"
 #include "storage/media_folders.h"
@@ -170,6 +171,20 @@ void MainFrame::tellLoadReport(const LoadReport& report)
     }
     for (const std::string& message : report.messages)
         ShowMessage(message);
+    // Named once, so the person knows why they sort as undated; a long list is cut short.
+    if (!report.unreadableDates.empty()) {
+        constexpr size_t named = 20;
+        std::string names;
+        for (size_t i = 0; i < std::min(named, report.unreadableDates.size()); ++i)
+            names += "\n" + report.unreadableDates[i]->fullName(false, true);
+        if (report.unreadableDates.size() > named)
+            names += "\n" + langText("chyby", "aDalsiOsoby", "a další osoby:") + " " +
+                     std::to_string(report.unreadableDates.size() - named);
+        ShowMessage(langText("chyby", "neciselneDatum",
+                             "Data těchto osob mají část, která není číslo. Zůstala, jak byla uložena, a "
+                             "při řazení a porovnávání se berou jako neznámá:") +
+                    names);
+    }
 }
 
 void MainFrame::writeSavedState(const std::vector<std::string>& list, const std::string& fileName)

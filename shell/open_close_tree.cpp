@@ -3,6 +3,7 @@
 #include "model/clovek.h"
 #include "model/prev_next.h"
 #include "model/rod.h"
+#include "model/uk_clovek.h"
 #include "shell/hlavni.h"
 #include "shell/scroll.h"
 #include "storage/tree_file_format.h"
@@ -70,9 +71,9 @@ int MainFrame::openTree(const std::string& fileName)
                 loadOldFormat(fileName);
             else
                 loadCurrentFormat(fileName);
-        } catch (const EDamagedTreeFile&) {
+        } catch (const EDamagedTreeFile& e) {
             hideWaitWindow();
-            return refuse(damagedTreeFileMessage(*this, fileName));
+            return refuse(damagedTreeFileMessage(*this, fileName, e.line));
         } catch (const Exception& e) {
             hideWaitWindow();
             return refuse(e.what());

@@ -46,6 +46,34 @@ void unshift(char* from, char* to)
 
 } // namespace
 
+void BodyCursor::lookForZeroedRun(size_t from)
+{
+    // A run of zero bytes in the file (0xFF once decoded) is what a crash leaves of a block
+    // that was never written; the writer never puts more than `longestFFRun` in a row.
+    if (zeroedRunAt < size_)
+        return;
+    const char* p = window_.get() + (from - base_);
+    const char* end = window_.get() + filled_;
+    while ((p = static_cast<const char*>(std::memchr(p, '\xFF', size_t(end - p))))) {
+        const size_t at = placeOf(p);
+        const char* q = p;
+        while (q != end && *q == '\xFF')
+            ++q;
+        // A run that reaches the end of what is read in goes on in the next piece.
+        const size_t run = size_t(q - p) + (at == runStart_ + runLength_ ? runLength_ : 0);
+        if (run > longestFFRun) {
+            zeroedRunAt = at == runStart_ + runLength_ ? runStart_ : at;
+            return;
+        }
+        if (q == end) {
+            runStart_ = at == runStart_ + runLength_ ? runStart_ : at;
+            runLength_ = run;
+            return;
+        }
+        p = q;
+    }
+}
+
 BodyCursor::BodyCursor(BodyCursor&& other) noexcept
 {
     *this = std::move(other);
@@ -59,6 +87,11 @@ BodyCursor& BodyCursor::operator=(BodyCursor&& other) noexcept
         position = other.position;
         overrun = other.overrun;
         lineEndedByCr = other.lineEndedByCr;
+        strayNul = other.strayNul;
+        lines = other.lines;
+        zeroedRunAt = other.zeroedRunAt;
+        runStart_ = other.runStart_;
+        runLength_ = other.runLength_;
         fd_ = std::exchange(other.fd_, -1);
         fileName_ = std::move(other.fileName_);
         size_ = other.size_;
@@ -114,6 +147,7 @@ bool BodyCursor::readOn(size_t place, size_t keepFrom)
         const size_t kept = filled_;
         readPiece();
         unshift(window_.get() + kept, window_.get() + filled_);
+        lookForZeroedRun(base_ + kept);
     }
     return true;
 }
@@ -165,6 +199,7 @@ BodyCursor readSavedState(const std::string& fileName)
     c.base_ = 0;
     c.size_ -= start;
     unshift(c.window_.get(), c.window_.get() + c.filled_);
+    c.lookForZeroedRun(0);
     return c;
 }
 
@@ -199,11 +234,21 @@ std::string_view readRawBodyLineSlowly(BodyCursor& c)
             break;
         }
     }
-    c.lineEndedByCr = c.byteAt(stop) == '\r';
     const size_t length = stop - start;
-    c.position = stop + 2; // past the LF after the CR
-    while (c.position <= end && c.reach(c.position, start) && c.byteAt(c.position) == '\0')
-        ++c.position;
+    ++c.lines;
+    if (stop == last && !(c.byteAt(stop) == '\r' || c.byteAt(stop) == '\0')) {
+        c.lineEndedByCr = false;
+        c.position = c.size_; // the body's last bytes, the file's own line end
+    } else {
+        c.lineEndedByCr = c.byteAt(stop) == '\r';
+        c.strayNul = c.strayNul || c.byteAt(stop) == '\0';
+        // A CR alone ends a line as CR LF does: a body whose line ends lost their LF reads
+        // whole rather than losing the first letter of every line.
+        c.position = stop + 1;
+        if (c.lineEndedByCr && c.position <= end && c.reach(c.position, start) &&
+            c.byteAt(c.position) == '\n')
+            ++c.position;
+    }
     if (length) {
         c.lastStart_ = start;
         c.lastLength_ = length;

@@ -1,5 +1,7 @@
 #pragma once
 // Reading the body of a tree file line by line (storage/tree_file_format.h).
+#include "storage/tree_file_format.h"
+
 #include <algorithm>
 #include <bit>
 #include <cstddef>
@@ -25,6 +27,13 @@ public:
     bool overrun = false;
     // Whether the line read last was ended by a CR, not by the end of the body.
     bool lineEndedByCr = false;
+    // Set when a line ended at a NUL byte, which no tree file holds: the file is damaged.
+    bool strayNul = false;
+    // How many lines were read, the last one included.
+    size_t lines = 0;
+    // Where in the body the first run of `longestFFRun` + 1 zero bytes of the file starts, as far
+    // as the body is read in; SIZE_MAX while there is none.
+    size_t zeroedRunAt = SIZE_MAX;
     // Whether a byte is left to read.
     bool more() const { return position < size_; }
     // The body's size in bytes.
@@ -57,6 +66,8 @@ private:
     void makeRoom(size_t more);
     // Drops the first `count` bytes of the part read in.
     void drop(size_t count);
+    // Looks for a zeroed run in what was read in from `from` on (a place in the body).
+    void lookForZeroedRun(size_t from);
 
     int fd_ = -1;
     std::string fileName_;
@@ -72,6 +83,9 @@ private:
     size_t lastLength_ = 0;
     bool lastCopied_ = true;
     std::string lastCopy_;
+    // A run of zeroed bytes that reaches the end of what is read in, not yet long enough.
+    size_t runStart_ = SIZE_MAX;
+    size_t runLength_ = 0;
 };
 
 // Opens a tree file's body: the four header lines skipped, the byte shift reversed as it is
@@ -103,13 +117,14 @@ inline const char* bodyLineEnd(const char* from, const char* to)
 }
 
 // The next line of the body, as Windows-1250 bytes, without its line end; a line ends at CR
-// (its LF is skipped) or at a NUL byte. Past the end an empty line, and the cursor is marked.
+// (and the LF after it, when there is one) or at a NUL byte, which marks the cursor. Past the
+// end an empty line, and the cursor is marked.
 // The line stays valid until the next read. Raises EInOutError when the file cannot be read on.
 inline std::string_view readRawBodyLine(BodyCursor& c);
 // The same for every case: reading on, the body's end, a file cut short.
 std::string_view readRawBodyLineSlowly(BodyCursor& cursor);
 
-inline std::string_view readRawBodyLine(BodyCursor& c)
+[[gnu::always_inline]] inline std::string_view readRawBodyLine(BodyCursor& c)
 {
     // Inline for the common case, a line whose end and the byte after it lie in the part read
     // in, before the body's end: a call for each of tens of millions of lines shows.
@@ -117,9 +132,10 @@ inline std::string_view readRawBodyLine(BodyCursor& c)
     if (start + 1 < c.size_ && start < c.windowEnd()) {
         const size_t to = std::min(c.windowEnd(), c.size_ - 1);
         const size_t stop = c.placeOf(bodyLineEnd(c.at(start), c.at(to)));
-        if (stop + 2 < to && c.byteAt(stop + 2) != '\0') {
-            c.lineEndedByCr = c.byteAt(stop) == '\r';
+        if (stop + 1 < to && c.byteAt(stop) == '\r' && c.byteAt(stop + 1) == '\n') {
+            c.lineEndedByCr = true;
             c.position = stop + 2;
+            ++c.lines;
             if (stop > start) {
                 c.lastStart_ = start;
                 c.lastLength_ = stop - start;

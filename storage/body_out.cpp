@@ -47,6 +47,39 @@ char* BodyBytes::room(size_t more)
     return buffer_.get() + used_;
 }
 
+namespace {
+
+// "˙" is the code page's byte 0xFF, which the shift turns into a zero byte, and a long run of
+// zero bytes is what the loader takes for a damaged stretch of the file. Every letter after the
+// longest run allowed is written as its reference instead, which reads back as the same letter.
+void breakLongFFRuns(std::string& cp1250)
+{
+    size_t run = 0;
+    size_t i = 0;
+    for (; i < cp1250.size(); ++i) {
+        run = static_cast<unsigned char>(cp1250[i]) == 0xFF ? run + 1 : 0;
+        if (run > longestFFRun)
+            break;
+    }
+    if (i == cp1250.size())
+        return;
+    std::string out(cp1250, 0, i);
+    run = longestFFRun;
+    for (; i < cp1250.size(); ++i) {
+        const bool ff = static_cast<unsigned char>(cp1250[i]) == 0xFF;
+        run = ff ? run + 1 : 0;
+        if (ff && run > longestFFRun) {
+            out += "&#729;";
+            run = 0;
+        } else {
+            out += cp1250[i];
+        }
+    }
+    cp1250 = std::move(out);
+}
+
+} // namespace
+
 void BodyBytes::flush()
 {
     put_(std::string_view(buffer_.get(), used_));
@@ -107,14 +140,14 @@ void BodyBytes::line(std::string_view text)
     if (!plain) {
         converted_.clear();
         appendAsCp1250WithReferences(converted_, text);
+        breakLongFFRuns(converted_);
         const size_t length = converted_.size();
         auto* to = reinterpret_cast<unsigned char*>(room(length + shiftedLineEnd.size()));
         const auto* bytes = reinterpret_cast<const unsigned char*>(converted_.data());
-        // One pass without branches over the line's bytes.
         for (size_t i = 0; i < length; ++i) {
             const unsigned char c = bytes[i];
-            const bool breaksLine = c == '\r' || c == '\n' || c == '\0';
-            to[i] = static_cast<unsigned char>((breaksLine ? ' ' : c) + 1);
+            const bool breaksFile = c == '\r' || c == '\n' || c == '\0';
+            to[i] = static_cast<unsigned char>((breaksFile ? ' ' : c) + 1);
         }
         used_ += length;
     } else {

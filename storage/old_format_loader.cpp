@@ -2,6 +2,7 @@
 
 #include "model/casove_obdobi.h"
 #include "model/clovek.h"
+#include "model/datum.h"
 #include "model/media.h"
 #include "model/media_names.h"
 #include "model/path_utils.h"
@@ -65,9 +66,11 @@ public:
     const std::string& next()
     {
         if (next_ >= lines_.size())
-            throw EDamagedTreeFile("The old tree file ends too early");
+            throw EDamagedTreeFile("The old tree file ends too early", static_cast<int>(next_ + 1));
         return lines_[next_++];
     }
+    // The line handed out last, counted from 1.
+    int number() const { return static_cast<int>(next_); }
 
 private:
     std::vector<std::string> lines_;
@@ -129,11 +132,18 @@ private:
     bool readOldFlag() { return readOldText() == "1"; }
     int readOldNumber()
     {
-        const std::string value = readOldText();
+        const std::string value = lines_.next();
+        const int line = lines_.number();
+        lines_.next();
         int n;
         if (!tryStrToInt(value, n))
-            throw EDamagedTreeFile("Not a number: " + value);
+            throw EDamagedTreeFile("Not a number: " + value, line);
         return n;
+    }
+    // A block that opens inside one that never closed: its lines would go to the wrong person.
+    [[noreturn]] void unclosed() const
+    {
+        throw EDamagedTreeFile("A block that does not close", lines_.number());
     }
     void readOldPeriod(Prvky& list)
     {
@@ -210,7 +220,8 @@ void OldFormatLoader::readPerson()
     env_.wait.advance(1);
     Clovek* p = tree_.appendPerson(std::move(person));
     for (std::string line = lines_.next(); line != "</osoba>"; line = lines_.next())
-        readPersonEntry(line, *p);
+        if (!readPersonEntry(line, *p) && (line == "<osoba>" || line == "</osoby>"))
+            unclosed();
 
     for (SparseText* part : {&p->birth.day, &p->birth.month, &p->birth.year})
         if (!isDigitText(*part))
@@ -335,6 +346,8 @@ void OldFormatLoader::readPartnerships(Clovek& p)
             current->place = readOldText();
         } else if (line == "<partner>") {
             readPlaceholder(current->partner2);
+        } else if (line == "<svatby>" || line == "<osoba>" || line == "</osoba>" || line == "</osoby>") {
+            unclosed();
         }
     }
 }
@@ -343,7 +356,7 @@ void OldFormatLoader::readOldMedia(Clovek& p, const OldMediaKind& kind)
 {
     int count;
     if (!tryStrToInt(lines_.next(), count))
-        throw EDamagedTreeFile("Not a number of old media");
+        throw EDamagedTreeFile("Not a number of old media", lines_.number());
     // Only the media that exist are converted, so a count read from the file never makes the
     // loop longer than the folder.
     const std::string folder = personFolder(p);
@@ -429,5 +442,10 @@ LoadReport loadOldFormat(Rod& tree, TreeFileEnvironment& env)
     tree.forEachPerson([](Clovek* p) { p->dropPartnershipsWithoutPartner(); });
     env.wait.advance(5);
     tree.sharePartnerships();
-    return LoadReport{{}, loader.takeMessages(), {}};
+    LoadReport report{{}, loader.takeMessages(), {}, {}};
+    tree.forEachPerson([&](const Clovek* p) {
+        if (hasUnreadablePart(p->birth) || hasUnreadablePart(p->death))
+            report.unreadableDates.push_back(p);
+    });
+    return report;
 }

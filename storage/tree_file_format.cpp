@@ -70,10 +70,14 @@ std::string readVersionLine(const std::string& fileName)
     return cp1250ToUtf8(line);
 }
 
-std::string damagedTreeFileMessage(TextSource& texts, const std::string& fileName)
+std::string damagedTreeFileMessage(TextSource& texts, const std::string& fileName, int line)
 {
-    return texts.langText("chyby", "poskozenySoubor", "Soubor je poškozený, lipoveta z něj nelze načíst:") +
-           " " + fileName;
+    std::string message =
+        texts.langText("chyby", "poskozenySoubor", "Soubor je poškozený, lipoveta z něj nelze načíst:") +
+        " " + fileName;
+    if (line > 0)
+        message += " (" + texts.langText("chyby", "radekSouboru", "řádek") + " " + std::to_string(line) + ")";
+    return message;
 }
 
 std::string notFoundText(TextSource& texts)

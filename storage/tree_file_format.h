@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+class Clovek;
 class TextSource;
 class TreeProgress;
 
@@ -18,15 +19,25 @@ inline constexpr std::string_view savedStateTitle = "Kinvelor - ulozeny stav - n
 inline constexpr std::string_view savedStateNote = "Kinvelor";
 inline constexpr std::string_view savedStateVersion = "verze 1.0.18";
 
+// The most bytes 0xFF (the letter "˙", stored as zero bytes) the body holds in a row. A longer
+// run is what a crash leaves of a block that was never written: in a text with more, every
+// letter past the run is written as its reference "&#729;".
+inline constexpr size_t longestFFRun = 7;
+
 // Every byte b becomes (b + 1) modulo 256, or back.
 void shiftBody(std::string& bytes);
 void unshiftBody(std::string& bytes);
 
 // A tree file that cannot be what it claims: cut short, a number that is not one, a header
-// missing. Loading stops; the tree read so far is discarded by the caller.
+// missing, a line that is no key where a key belongs. Loading stops; the tree read so far is
+// discarded by the caller.
 class EDamagedTreeFile : public Exception {
 public:
-    using Exception::Exception;
+    explicit EDamagedTreeFile(const std::string& message, int atLine = 0) : Exception(message), line(atLine)
+    {
+    }
+    // The file's line where reading went wrong (from 1), 0 when no line is to blame.
+    int line = 0;
 };
 
 // What the writer and the loaders need of the main window.
@@ -56,6 +67,9 @@ struct LoadReport {
     std::vector<std::string> messages;
     // The last body line read (the current format only).
     std::string lastLine;
+    // The persons (each once) whose dates, or whose partnerships' dates, hold a part that is
+    // neither "?" nor a number: kept as read, compared as unknown.
+    std::vector<const Clovek*> unreadableDates;
 };
 
 // Which loader a file's third line (the version line) calls for.
@@ -70,7 +84,8 @@ TreeFileKind classifyVersionLine(std::string_view versionLine);
 // when the file cannot be read and EDamagedTreeFile when it has no third line.
 std::string readVersionLine(const std::string& fileName);
 
-// The program's message for a tree file that cannot be read: the language text and the name.
-std::string damagedTreeFileMessage(TextSource& texts, const std::string& fileName);
+// The program's message for a tree file that cannot be read: the language text and the name,
+// and the line where reading went wrong when one is known.
+std::string damagedTreeFileMessage(TextSource& texts, const std::string& fileName, int line = 0);
 // The text "nenalezen!" a missing stored copy is reported with, after its path.
 std::string notFoundText(TextSource& texts);

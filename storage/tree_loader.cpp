@@ -3,6 +3,7 @@
 #include "model/casove_obdobi.h"
 #include "model/chain_index.h"
 #include "model/clovek.h"
+#include "model/datum.h"
 #include "model/group.h"
 #include "model/media.h"
 #include "model/media_names.h"
@@ -22,8 +23,10 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <span>
 #include <unordered_map>
 #include <unordered_set>
@@ -54,6 +57,11 @@ public:
     ~CurrentFormatLoader() = default;
 
     void readAll();
+    [[noreturn]] void damaged(const char* what) const;
+    // A block opener: where it may stand, and the block it begins.
+    void open(std::string_view opener);
+    // Compares the keys of the block that ends with those of the first block of its kind.
+    void closeBlock();
     // Frees every placeholder that still stands for a person (also after a failed read).
     void resolvePlaceholders();
     void fetchPortraits();
@@ -65,6 +73,7 @@ public:
     using Action = void (*)(CurrentFormatLoader&);
     static const std::unordered_map<std::string_view, Action>& actions();
     class KeyTable;
+    static const KeyTable& table();
     static std::unordered_map<std::string_view, Action>
     withPersonFields(std::unordered_map<std::string_view, Action> keys);
     // One field of the person's block; the field is known when the table is made, so reading it
@@ -86,7 +95,15 @@ public:
         appendCp1250WithReferencesAsUtf8(converted_, line);
         return converted_;
     }
-    bool flag() { return raw() == "1"; }
+    // The writer writes "1" or "0" and nothing else: a damaged flag would clear a portrait or
+    // change a sex without a word.
+    bool flag()
+    {
+        const std::string_view line = raw();
+        if (line != "1" && line != "0")
+            damaged("Not a flag");
+        return line == "1";
+    }
     // Inline in each field's reader: a tree of a million persons reads several million
     // numbers, and a call for each shows in the time an open takes.
     [[gnu::always_inline]] int number()
@@ -157,9 +174,25 @@ public:
     void creationTime()
     {
         TDateTime value;
-        person().created = tryStrToDateTime(text(), value) ? value : opened_;
+        const bool read = tryStrToDateTime(text(), value);
+        person().created = read ? value : opened_;
+        // One save writes every person's time in the same form: a time that cannot be read
+        // among ones that can took in lines that were not its own.
+        if (createdReads_.value_or(read) != read)
+            damaged("A creation time unlike the others");
+        createdReads_ = read;
     }
     void portrait();
+    // Noted here, where the part is in hand: a walk of every date after the open would cost a
+    // big tree's open a trip to each person.
+    void datePart(SparseText& part)
+    {
+        const std::string_view value = textView();
+        part = value;
+        if (!isReadableDatePart(value) && person_ && (unreadable_.empty() || unreadable_.back() != person_))
+            unreadable_.push_back(person_);
+    }
+    std::vector<const Clovek*> takeUnreadableDates();
     template<class Link> void mediaLinks(SparseList Clovek::*list)
     {
         for (int i = count(); i > 0 && !c_.overrun; --i)
@@ -196,6 +229,22 @@ private:
     std::vector<ParentNumbers> parents_;
     std::vector<std::string> missing_;
     std::vector<Clovek*> portraits_;
+    std::vector<const Clovek*> unreadable_;
+    // The block being read, and the keys it has had (by their numbers in the key table).
+    enum : uint8_t { inGeneral = 1, inPerson = 2, inPartnership = 4 };
+    uint8_t block_ = inGeneral;
+    uint64_t seen_[2] = {0, 0};
+    // Whether the persons' creation times read as times, once the first is read.
+    std::optional<bool> createdReads_;
+    // Of the keys a writer puts into every block of a kind (and into every dead person's, every
+    // wedding's), the ones the first such block had; none before it. Every version writes the same
+    // keys each time, so a block that lacks one of them, or has one the first lacked, lost or
+    // gained lines.
+    struct KeySet {
+        uint64_t bits[2] = {0, 0};
+        bool operator==(const KeySet&) const = default;
+    };
+    std::optional<KeySet> blockKeys_[4];
     // Where textView converts a line that is not plain ASCII; its room serves every line.
     std::string converted_;
     // The lines of the list of notes being read (`keepLines`).
@@ -221,7 +270,7 @@ template<PersonField F> void CurrentFormatLoader::readField(CurrentFormatLoader&
     else if constexpr (f.kind == FieldKind::number)
         l.person().*f.number = l.number();
     else if constexpr (f.kind == FieldKind::datePart)
-        l.person().*f.date.*f.datePart = l.textView();
+        l.datePart(l.person().*f.date.*f.datePart);
     else if constexpr (f.kind == FieldKind::dateAbout)
         l.person().*f.date.*f.dateAbout = l.flag();
     else if constexpr (f.kind == FieldKind::dateTolerance)
@@ -394,6 +443,7 @@ const std::unordered_map<std::string_view, CurrentFormatLoader::Action>& Current
              if (!l.hasPerson())
                  l.groups();
          }},
+        {"<obecne>", [](L&) {}},
         {"<osoba>", [](L& l) { l.newPerson(); }},
         {"<svatba>", [](L& l) { l.newPartnership(); }},
         {"[partner1]", [](L& l) { l.partner(0); }},
@@ -422,39 +472,78 @@ const std::unordered_map<std::string_view, CurrentFormatLoader::Action>& Current
 
 // The actions by their keys, looked up once for every key line of the file: open addressing
 // over a hash of the key's first and last eight bytes, which tells the few dozen keys apart,
-// where a general map hashed every byte of millions of lines.
+// where a general map hashed every byte of millions of lines. Each key also has a number of its
+// own, below 128, and the blocks it may stand in.
 class CurrentFormatLoader::KeyTable {
 public:
+    struct Key {
+        std::string_view key;
+        Action action = nullptr;
+        uint8_t id = 0;
+        uint8_t blocks = 0;
+        bool opener = false;
+        // The key's bit in its word of a block's keys, and the same unless the key stands once
+        // for each entry of a list.
+        uint64_t bit = 0;
+        uint64_t once = 0;
+    };
+
     explicit KeyTable(const std::unordered_map<std::string_view, Action>& keys)
     {
         size_t size = 64;
         while (size < keys.size() * 4)
             size *= 2;
         slots_.resize(size);
+        // The keys a block has had are two words of bits.
+        if (keys.size() > 128)
+            std::abort();
+        uint8_t id = 0;
         for (const auto& [key, action] : keys) {
             size_t i = hashOf(key) & mask();
             while (slots_[i].action)
                 i = (i + 1) & mask();
-            slots_[i] = Slot{key, action};
+            const uint64_t bit = uint64_t(1) << (id % 64);
+            slots_[i] =
+                Key{key, action, id, blocksOf(key), key.front() == '<', bit, repeatsOf(key) ? 0 : bit};
+            ++id;
             longest_ = std::max(longest_, key.size());
         }
     }
 
-    Action find(std::string_view line) const
+    const Key* find(std::string_view line) const
     {
         if (line.empty() || line.size() > longest_)
             return nullptr;
         for (size_t i = hashOf(line) & mask(); slots_[i].action; i = (i + 1) & mask())
             if (slots_[i].key == line)
-                return slots_[i].action;
+                return &slots_[i];
         return nullptr;
     }
 
 private:
-    struct Slot {
-        std::string_view key;
-        Action action = nullptr;
-    };
+    static uint8_t blocksOf(std::string_view key)
+    {
+        uint8_t blocks = 0;
+        for (const PersonFieldInfo& f : personFields)
+            if (f.fileKey == key)
+                blocks |= inPerson;
+        static constexpr std::string_view general[] = {
+            "[aktivni]",    "[nazev]",    "[autor]",     "[vytvoreno]", "[spolupracovali]",
+            "[rodUser1]",   "[rodUser2]", "[rodUser3]",  "[rodUser4]",  "[rodUser5]",
+            "[dalsiUdaje]", "[fotky]",    "[dokumenty]", "[soubory]",   "[skupiny]"};
+        if (std::find(std::begin(general), std::end(general), key) != std::end(general))
+            blocks |= inGeneral;
+        if (key.front() == '<')
+            blocks = inGeneral | inPerson | inPartnership; // the openers say themselves where
+        return blocks ? blocks : uint8_t(inPartnership);
+    }
+    static bool repeatsOf(std::string_view key)
+    {
+        for (const PersonFieldInfo& f : personFields)
+            if (f.fileKey == key)
+                return f.kind == FieldKind::period;
+        return key.front() == '<';
+    }
     size_t mask() const { return slots_.size() - 1; }
     static uint64_t hashOf(std::string_view key)
     {
@@ -472,27 +561,122 @@ private:
         return h ^ (h >> 32);
     }
 
-    std::vector<Slot> slots_;
+    std::vector<Key> slots_;
     size_t longest_ = 0;
 };
 
+void CurrentFormatLoader::damaged(const char* what) const
+{
+    // Counted as the file's lines: the body's first line follows the four of the header.
+    throw EDamagedTreeFile(what, static_cast<int>(c_.lines + 4));
+}
+
+const CurrentFormatLoader::KeyTable& CurrentFormatLoader::table()
+{
+    static const KeyTable keys(actions());
+    return keys;
+}
+
 void CurrentFormatLoader::readAll()
 {
-    static const KeyTable table(actions());
-    // A complete body ends with an empty line of its own (after it only the file's line end);
-    // a file cut anywhere does not, or runs out while a value is still wanted.
+    const KeyTable& table = CurrentFormatLoader::table();
+    // Every line is accounted for: a key of the block it stands in, once (the entries of a list
+    // once each), its values, and at last the body's own empty line. Anything else, a line
+    // that damage merged with the next or cut in two among them, refuses the file: read on, it
+    // would give its values to the wrong keys or the wrong person.
     bool endedByEmptyLine = false;
     while (c_.more()) {
         const std::string_view line = raw();
-        if (c_.lineEndedByCr || !line.empty())
-            endedByEmptyLine = c_.lineEndedByCr && line.empty();
-        if (const Action action = table.find(line))
-            action(*this);
-        if (c_.overrun)
-            break;
+        if (line.empty()) [[unlikely]] {
+            if (c_.strayNul)
+                damaged("A NUL byte in the body");
+            if (!c_.lineEndedByCr)
+                continue; // the file's own line end
+            if (endedByEmptyLine)
+                damaged("An empty line where a key belongs");
+            endedByEmptyLine = true;
+            closeBlock();
+            continue;
+        }
+        if (endedByEmptyLine)
+            damaged("A line after the body's end");
+        // An opener may stand in every block; it says itself where it may not.
+        const KeyTable::Key* key = table.find(line);
+        if (!key || !(key->blocks & block_)) [[unlikely]]
+            damaged(key ? "A key outside its block" : "Not a key of the tree file");
+        if (key->opener)
+            open(line);
+        uint64_t& seen = seen_[key->id / 64];
+        if (seen & key->once) [[unlikely]]
+            damaged("A key twice in one block");
+        seen |= key->bit;
+        key->action(*this);
+        // A NUL byte or zeroed bytes in the key's line or its values.
+        if (c_.overrun | c_.strayNul | (c_.position > c_.zeroedRunAt)) [[unlikely]] {
+            if (c_.overrun)
+                break;
+            damaged(c_.strayNul ? "A NUL byte in the body" : "Zeroed bytes in the body");
+        }
     }
     if (c_.overrun || !endedByEmptyLine)
-        throw EDamagedTreeFile("The tree file is cut short");
+        throw EDamagedTreeFile("The tree file is cut short", static_cast<int>(c_.lines + 4));
+}
+
+void CurrentFormatLoader::closeBlock()
+{
+    if (block_ == inGeneral)
+        return;
+    // The keys every writer of the format writes into each block of the kind, or into each of
+    // the kind that has the event.
+    static const auto setOf = [](std::initializer_list<std::string_view> keys) {
+        KeySet set;
+        for (std::string_view key : keys) {
+            const KeyTable::Key* k = table().find(key);
+            set.bits[k->id / 64] |= uint64_t(1) << (k->id % 64);
+        }
+        return set;
+    };
+    static const KeySet person = setOf({"[cislo]", "[zamek]", "[pohlavi]", "[zije]", "[narozAsi]",
+                                        "[narozTolerance]", "[hlava]", "[datumVlozeni]"});
+    static const KeySet death = setOf({"[smrtAsi]", "[smrtTolerance]"});
+    static const KeySet partnership = setOf({"[partner1]", "[partner2]", "[tag1]", "[tag2]", "[typ]"});
+    static const KeySet wedding =
+        setOf({"[obradAsi]", "[svatbaAsi]", "[obradTolerance]", "[svatbaTolerance]"});
+    auto check = [this](const KeySet& keys, std::optional<KeySet>& first) {
+        const KeySet had{{seen_[0] & keys.bits[0], seen_[1] & keys.bits[1]}};
+        if (!first)
+            first = had;
+        else if (*first != had)
+            damaged("A block without the keys of the others");
+    };
+    if (block_ == inPerson) {
+        check(person, blockKeys_[0]);
+        if (!person_->alive)
+            check(death, blockKeys_[1]);
+    } else {
+        check(partnership, blockKeys_[2]);
+        if (pending().record->hasWedding())
+            check(wedding, blockKeys_[3]);
+    }
+}
+
+void CurrentFormatLoader::open(std::string_view opener)
+{
+    closeBlock();
+    // The general block first, then the persons, then the partnerships, as the writer puts them.
+    if (opener == "<obecne>") {
+        if (c_.lines != 1)
+            damaged("The general block opened again");
+        return;
+    }
+    if (opener == "<osoba>") {
+        if (block_ == inPartnership)
+            damaged("A person after the partnerships");
+        block_ = inPerson;
+    } else {
+        block_ = inPartnership;
+    }
+    seen_[0] = seen_[1] = 0;
 }
 
 void CurrentFormatLoader::resolvePlaceholders()
@@ -524,6 +708,8 @@ void CurrentFormatLoader::linkPartnerships(const ChainIndex& chain)
         Svatba* s = pp->record.release();
         s->partner1 = first;
         s->partner2 = second;
+        if (hasUnreadablePart(s->wedding) || hasUnreadablePart(s->divorce))
+            unreadable_.insert(unreadable_.end(), {first, second});
         for (int which : {0, 1}) {
             auto entry = std::make_unique<UkSvatba>(s);
             entry->orderKey = pp->tag[which];
@@ -531,6 +717,17 @@ void CurrentFormatLoader::linkPartnerships(const ChainIndex& chain)
         }
     }
     partnerships_.clear();
+}
+
+std::vector<const Clovek*> CurrentFormatLoader::takeUnreadableDates()
+{
+    std::unordered_set<const Clovek*> seen;
+    std::vector<const Clovek*> once;
+    for (const Clovek* p : unreadable_)
+        if (seen.insert(p).second)
+            once.push_back(p);
+    unreadable_.clear();
+    return once;
 }
 
 } // namespace
@@ -561,5 +758,5 @@ LoadReport loadCurrentFormat(Rod& tree, TreeFileEnvironment& env)
     env.wait.advance(1);
     tree.sortPartnershipLists();
     env.wait.advance(5);
-    return LoadReport{loader.takeMissingMedia(), {}, loader.lastLine()};
+    return LoadReport{loader.takeMissingMedia(), {}, loader.lastLine(), loader.takeUnreadableDates()};
 }

@@ -232,7 +232,7 @@ template<bool references, bool escape> void appendConverted(std::string& out, st
 }
 
 // The code point of a reference "&#N;" at the start of `text` (N decimal without leading zeros)
-// and its length, or nothing. Only what the writer makes is taken: N is 38 or a code point
+// and its length, or nothing. Only what the writer makes is taken: N is 38, 729 or a code point
 // the code page lacks; any other such text was typed and stays as it is.
 bool readReference(std::string_view text, char32_t& cp, size_t& length)
 {
@@ -244,8 +244,11 @@ bool readReference(std::string_view text, char32_t& cp, size_t& length)
         value = value * 10 + static_cast<uint32_t>(text[i] - '0');
     if (i == 2 || i >= text.size() || text[i] != ';')
         return false;
-    if (value != '&' && (value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF) || value < 0x80 ||
-                         reverseCp1250(value) != 0))
+    // "˙" (U+02D9) the code page holds, but a tree file's writer references it past a run of
+    // seven, where its bytes would look like a zeroed stretch of the file.
+    if (value != '&' && value != 0x2D9 &&
+        (value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF) || value < 0x80 ||
+         reverseCp1250(value) != 0))
         return false;
     cp = value;
     length = i + 1;

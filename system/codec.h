@@ -34,8 +34,9 @@ void appendAsCp1250(std::string& out, std::string_view utf8);
 // cp1250WithReferencesToUtf8 gives back exactly what was written. Text the code page holds and
 // that has no "&#" comes out as from appendAsCp1250, byte for byte.
 void appendAsCp1250WithReferences(std::string& out, std::string_view utf8);
-// Reads such text. Only the references the writer makes are read ("&#38;" and code points the
-// code page lacks); any other "&#..." stays as text, as a file from an older version meant it.
+// Reads such text. Only the references the writer makes are read ("&#38;", code points the
+// code page lacks, and "&#729;", the tree writer's "˙" past a run of seven); any other "&#..."
+// stays as text, as a file from an older version meant it.
 std::string cp1250WithReferencesToUtf8(std::string_view bytes);
 // The same two appended to `out`, for text converted into one buffer used again and again.
 void appendCp1250ToUtf8(std::string& out, std::string_view bytes);

@@ -53,10 +53,17 @@ TEST(Datum, ComparisonsStopAtTheFirstUnknownPart)
     EXPECT_TRUE(padded.isNotAfter(same));
 }
 
-TEST(Datum, PartsThatAreNotNumbersRaise)
+TEST(Datum, PartsThatAreNotNumbersCompareAsUnknownAndRaiseElsewhere)
 {
-    EXPECT_THROW(d("1", "1", "19x0").isBefore(d("1", "1", "1900")), EConvertError);
-    EXPECT_THROW(d("", "1", "1900").isAfter(d("2", "1", "1900")), EConvertError);
+    for (const char* bad : {"19x0", "", " 1900", "1900 ", "1e3", "99999999999", "?M"}) {
+        EXPECT_FALSE(d("1", "1", bad).isBefore(d("1", "1", "1901"))) << bad;
+        EXPECT_FALSE(d("1", "1", "1899").isNotBefore(d("1", "1", bad))) << bad;
+        EXPECT_TRUE(hasUnreadablePart(d("1", "1", bad))) << bad;
+    }
+    EXPECT_FALSE(d("", "1", "1900").isAfter(d("2", "1", "1900")));
+    // Only the level reached counts, as for "?".
+    EXPECT_TRUE(d("x", "1", "1900").isBefore(d("1", "2", "1900")));
+    EXPECT_FALSE(hasUnreadablePart(d("?", "12", "1900")));
     EXPECT_THROW(d("1", "1", "abc").plusMonths(3), EConvertError);
     EXPECT_THROW(d("1", "1", "1900").daysSince(d("1", "", "1900")), EConvertError);
     EXPECT_THROW(d("31", "4", "1900").daysSince(d("1", "4", "1900")), EConvertError);

@@ -222,7 +222,10 @@ TEST_F(OpenTree, ADamagedTreeLeavesNoTreeAndNoWaitWindow)
     writeFileAtomic(file, bytes.substr(0, bytes.size() * 2 / 3));
     script.file(file);
     user::click(hl().Otevrit1);
-    EXPECT_EQ(script.messageTexts(), Lines{"Soubor je poškozený, lipoveta z něj nelze načíst: " + file});
+    ASSERT_EQ(script.messageTexts().size(), 1u);
+    EXPECT_TRUE(script.messageTexts()[0].starts_with(
+        "Soubor je poškozený, lipoveta z něj nelze načíst: " + file + " (řádek "))
+        << script.messageTexts()[0];
     EXPECT_EQ(waitShown, 1);
     expectNoTreeState();
     EXPECT_EQ(hl().settings.recentFiles[0], "");
@@ -366,6 +369,39 @@ TEST_F(OpenTree, AYearThatIsNoNumberNeverStopsAPageFill)
     EXPECT_FALSE(hl().showingPerson);
     EXPECT_TRUE(hl().tree);
     EXPECT_EQ(script.messageTexts(), Lines{});
+}
+
+// A birth year "19x5" among siblings, as a file of an older version may hold it: the tree opens
+// whole, the person is named once, and a save writes the part back as it was.
+TEST_F(OpenTree, ADatePartThatIsNoNumberOpensTheTreeWholeAndIsKept)
+{
+    {
+        Rod tree(path("sourozenci.rod"));
+        Clovek* jan = addPersonTo(tree, "Jan", "Novák", 1, Datum("5", "3", "1920"));
+        Clovek* marie = addPersonTo(tree, "Marie", "Nováková", 0, Datum("?", "?", "1925"));
+        for (const char* year : {"1950", "19x5", "1948"}) {
+            Clovek* child = addPersonTo(tree, year, "Novák", 1, Datum("1", "1", year));
+            child->father = jan;
+            child->mother = marie;
+        }
+        partnership(jan, marie);
+        TreeFileEnvironment env = hl().treeFileEnvironment();
+        ASSERT_TRUE(saveTreeFile(tree, jan, env));
+    }
+    script.file(path("sourozenci.rod"));
+    user::click(hl().Otevrit1);
+    ASSERT_TRUE(hl().tree);
+    EXPECT_EQ(script.messageTexts(),
+              Lines{"Data těchto osob mají část, která není číslo. Zůstala, jak byla uložena, a při řazení a "
+                    "porovnávání se berou jako neznámá:\n19x5 Novák"});
+    Clovek* jan = hl().tree->findPersonByNumber(0);
+    ASSERT_EQ(jan->children.count(), 3);
+    EXPECT_EQ(hl().tree->findPersonByNumber(3)->siblings().count(), 2);
+    user::click(hl().Ulozit1);
+    std::string body = readFileBytes(path("sourozenci.rod"));
+    body = body.substr(body.find("\r\n\r\n") + 4);
+    unshiftBody(body);
+    EXPECT_NE(body.find("[narozRok]\r\n19x5\r\n"), std::string::npos);
 }
 
 TEST_F(OpenTree, AnOldFormatTreeOpensThroughTheOlderLoader)

@@ -222,13 +222,24 @@ TEST_F(OldFormatLoaderTest, AFileThatEndsTooEarlyIsDamagedInsteadOfReadForEver)
         Rod tree(saved("kratky.rod"));
         EXPECT_THROW(loadOldFormat(tree, env), EDamagedTreeFile) << n;
     }
-    std::vector<std::string> bad = header();
-    bad.push_back("<osoba>");
-    add(bad, value("<cislo>", "jedna"));
-    bad.insert(bad.end(), {"</osoba>", "</osoby>"});
-    writeLines(saved("zly.rod"), bad);
-    Rod tree(saved("zly.rod"));
-    EXPECT_THROW(loadOldFormat(tree, env), EDamagedTreeFile);
+    // A number that is none, and a block that opens before the one before it closed: refused
+    // with the line (of the file, from 1) where reading stopped.
+    std::vector<std::vector<std::string>> bad(3, header());
+    add(bad[0], {"<osoba>", "<cislo>", "jedna", "</cislo>", "</osoba>", "</osoby>"});
+    add(bad[1], {"<osoba>", "<cislo>", "1", "</cislo>", "<osoba>", "<cislo>", "2", "</cislo>", "</osoba>",
+                 "</osoby>"});
+    add(bad[2], {"<osoba>", "<svatby>", "<svatba>", "</osoba>", "</osoby>"});
+    const int lines[] = {10, 12, 11};
+    for (size_t i = 0; i < bad.size(); ++i) {
+        writeLines(saved("zly.rod"), bad[i]);
+        Rod tree(saved("zly.rod"));
+        try {
+            loadOldFormat(tree, env);
+            ADD_FAILURE() << i;
+        } catch (const EDamagedTreeFile& e) {
+            EXPECT_EQ(e.line, lines[i]) << i;
+        }
+    }
 }
 
 TEST_F(OldFormatLoaderTest, CreationTimesWithAPointOrAComma)
