@@ -31,12 +31,14 @@ void PersonEditor::bindBasicPageEvents()
     z.prijmeniCB.OnExit = [this] { prijmeniCBExit(); };
     z.rodnePrijmeniCB.OnExit = [this] { rodnePrijmeniCBExit(); };
 
-    for (TWinControl* field : std::initializer_list<TWinControl*>{
-             &z.jmenoCB, &z.prijmeniCB, &z.rodnePrijmeniCB, &z.pohlaviCB, &z.titulPredCB, &z.titulZaCB,
-             &z.narozDenCB, &z.narozMesicCB, &z.narozRokED, &z.narozAsi, &z.narozMistoCB, &z.zivaZesnulaCH,
-             &z.smrtDenCB, &z.smrtMesicCB, &z.smrtRokED, &z.smrtAsi, &z.smrtMistoCB, &z.smrtPohrebCB,
-             &z.smrtPricinaCB})
-        field->OnKeyDown = [this, field](int& key, TShiftState) { fieldKeyDown(*field, key); };
+    // Enter and the quick-text keys in the control of each of the page's fields. The period lists
+    // keep a list's own keys, and the lock box, standing above the pages, takes none.
+    for (const PersonFieldInfo& f : personFields) {
+        if (f.page != EditorPage::basicData || f.kind == FieldKind::period || f.field == PersonField::lock)
+            continue;
+        if (auto* field = dynamic_cast<TWinControl*>(personFieldControls(*this, f.field).shows))
+            field->OnKeyDown = [this, field](int& key, TShiftState) { fieldKeyDown(*field, key); };
+    }
     bindDateEvents();
     bindFamilyEvents();
     bindPartnershipEvents();

@@ -34,8 +34,6 @@ void PersonEditor::bindFamilyEvents()
     z.priradDiteBT.OnClick = [this] { priradDiteBTClick(); };
     z.odeberDiteBT.OnClick = [this] { odeberDiteBTClick(); };
     z.vytvorSourozenceBT.OnClick = [this] { vytvorSourozenceBTClick(); };
-    for (TWinControl* field : {static_cast<TWinControl*>(&z.otecCB), static_cast<TWinControl*>(&z.matkaCB)})
-        field->OnKeyDown = [this, field](int& key, TShiftState) { fieldKeyDown(*field, key); };
 }
 
 void PersonEditor::bindPartnershipEvents()
