@@ -3,7 +3,6 @@
 #include "model/action_list.h"
 #include "model/svatba.h"
 #include "person_editor_fixture.h"
-#include "shell/person_field_controls.h"
 #include "shell/scroll.h"
 #include "toolkit/keys.h"
 
@@ -167,24 +166,6 @@ TEST_F(BasicPage, EnterWalksTheFieldsAndF10InsertsAQuickText)
     EXPECT_EQ(z().prijmeniCB.Text(), "ml.Novák");
     user::pressKey(hl(), VK_RETURN);
     EXPECT_TRUE(z().rodnePrijmeniCB.Focused());
-}
-
-// A field added to the page takes Enter and the quick texts with no list of its own to join; the
-// period lists keep a list's keys and the lock box above the pages takes none.
-TEST_F(BasicPage, EveryFieldOfThePageButItsListsAndTheLockTakesTheFieldKeys)
-{
-    int taking = 0;
-    for (const PersonFieldInfo& f : personFields) {
-        if (f.page != EditorPage::basicData)
-            continue;
-        auto* control = dynamic_cast<TWinControl*>(personFieldControls(hl(), f.field).shows);
-        if (!control)
-            continue;
-        const bool own = f.kind == FieldKind::period || f.field == PersonField::lock;
-        EXPECT_EQ(static_cast<bool>(control->OnKeyDown), !own) << f.fileKey;
-        taking += !own;
-    }
-    EXPECT_EQ(taking, 21);
 }
 
 } // namespace
