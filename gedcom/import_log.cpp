@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr size_t textPageBytes = 64 * 1024;
+constexpr size_t textPageBytes = size_t{64} * 1024;
 
 } // namespace
 

@@ -68,9 +68,7 @@ void Clovek::displayNameInto(std::string& out, bool useBirthSurname, bool showBi
 std::string Clovek::fullName(bool useBirthSurname, bool unknownIfBlank) const
 {
     std::string s;
-    if (useBirthSurname && sex == 0 && !birthSurname.empty())
-        s = firstName + " " + birthSurname;
-    else if (surname.empty())
+    if ((useBirthSurname && sex == 0 && !birthSurname.empty()) || surname.empty())
         s = firstName + " " + birthSurname;
     else
         s = firstName + " " + surname;

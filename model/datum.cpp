@@ -59,10 +59,7 @@ Datum::Datum(TDateTime value)
     year = intToStr(y);
 }
 
-Datum::Datum(std::string d, std::string m, std::string y)
-    : day(std::move(d)), month(std::move(m)), year(std::move(y))
-{
-}
+Datum::Datum(const std::string& d, const std::string& m, const std::string& y) : day(d), month(m), year(y) { }
 
 Datum& Datum::assign(const Datum& other)
 {

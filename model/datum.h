@@ -21,7 +21,7 @@ public:
     explicit Datum(TDateTime value);
     Datum(const Datum&) = default;
     Datum& operator=(const Datum&) = default;
-    Datum(std::string day, std::string month, std::string year);
+    Datum(const std::string& day, const std::string& month, const std::string& year);
 
     // Copies only the three part texts; this date keeps its own flag and tolerance.
     Datum& assign(const Datum& other);

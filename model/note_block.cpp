@@ -1,5 +1,6 @@
 #include "model/note_block.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 #include <new>
@@ -49,8 +50,7 @@ NoteBlockPtr NoteBlock::rebuilt(const NoteBlock* old, NoteList which, std::span<
         if (k == w)
             for (const std::string& line : lines) {
                 at = NoteLines::putLength(at, line.size());
-                if (!line.empty())
-                    std::memcpy(at, line.data(), line.size());
+                std::copy(line.begin(), line.end(), at);
                 at += line.size();
             }
     }

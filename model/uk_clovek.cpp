@@ -81,7 +81,7 @@ void sortLevel(std::vector<int>& idx, size_t b, size_t e, int level, const std::
             continue;
         // [runStart, i) has this level known.
         if (i - runStart > 1) {
-            std::stable_sort(idx.begin() + runStart, idx.begin() + i,
+            std::stable_sort(idx.begin() + std::ptrdiff_t(runStart), idx.begin() + std::ptrdiff_t(i),
                              [&](int x, int y) { return value(x) < value(y); });
             if (level < 2) {
                 size_t g = runStart;

@@ -298,35 +298,21 @@ void WebSiteWriter::appendSpacerRow(HtmlLines& lines, int cells)
 HtmlLines WebSiteWriter::framesetPage() const
 {
     return {
-        "<html>",
-        "",
-        "<head>",
-        "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">",
+        "<html>", "", "<head>", "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">",
         "<title>" + htmlEscape(tree_.treeName) + "</title>",
         "<meta name=\"keywords\" content=\"rodokmen, genealogie, rodopis, předkové, potomci, Kinvelor\">",
         "<meta name=\"description\" content=\"Rodokmen vytvořený programem Kinvelor, editorem rodokmenů.\">",
-        "</head>",
-        "",
-        "<frameset cols=\"200,*\" framespacing=\"0\" border=\"0\" frameborder=\"0\">",
+        "</head>", "", "<frameset cols=\"200,*\" framespacing=\"0\" border=\"0\" frameborder=\"0\">",
         "  <frameset rows=\"*,70\">",
+        // NOLINTNEXTLINE(bugprone-suspicious-missing-comma): one line of the page, split for width
         "    <frame name=\"menu\" target=\"hlavni\" src=\"osoby.htm\" scrolling=\"auto\" frameborder=\"0\" "
         "marginwidth=\"10\" marginheight=\"10\" noresize>",
         "    <frame name=\"reklama\" target=\"_blank\" src=\"reklama.htm\" scrolling=\"no\" "
         "frameborder=\"1\" "
         "marginwidth=\"10\" marginheight=\"10\" noresize>",
-        "  </frameset>",
-        "<frame name=\"hlavni\" src=\"info.htm\">",
-        "",
-        "<noframes>",
-        "<body>",
-        "<p>",
-        "Na této stránce jsou použity rámce, váš prohlížeč je však nepodporuje.",
-        "</p>",
-        "</body>",
-        "</noframes>",
-        "</frameset>",
-        "",
-        "</html>"};
+        "  </frameset>", "<frame name=\"hlavni\" src=\"info.htm\">", "", "<noframes>", "<body>", "<p>",
+        "Na této stránce jsou použity rámce, váš prohlížeč je však nepodporuje.", "</p>", "</body>",
+        "</noframes>", "</frameset>", "", "</html>"};
 }
 
 HtmlLines WebSiteWriter::infoPage() const
@@ -335,6 +321,7 @@ HtmlLines WebSiteWriter::infoPage() const
     appendHead(lines);
     lines.add({"", "<body>", "",
                std::string("<p>Tyto HTML stránky byly vygenerovány programem ") + programLine + ".</p>",
+               // NOLINTNEXTLINE(bugprone-suspicious-missing-comma): one paragraph, split for width
                "<p>Kinvelor je editor rodokmenů: vede osoby, jejich rodiče, děti, partnerství, bydliště, "
                "vzdělání a povolání, fotografie a dokumenty, a ze zapsaného rodokmenu vytváří přehledy, "
                "statistiky a tyto webové stránky.</p>",

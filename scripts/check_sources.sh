@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Checks the sources with clang's tools where they are installed: the shape of every source file
 # against .clang-format (a file out of it fails), and the checks of .clang-tidy on the sources of
-# the change, read with the compile commands of the build given (default build-test). Its
-# findings are shown as the configuration rates them, as warnings; code clang cannot compile
-# fails. The change is what the last commit brought (all that a merge brought) and whatever is
+# the change, read with the compile commands of the build given (default build-test). A finding
+# fails, as does code clang cannot compile: the sources stand clear of them, so each new one is
+# the change's own. The change is what the last commit brought (all that a merge brought) and whatever is
 # not committed yet: on a clean checkout, the last commit. A header stands for its own source
 # file beside it.
 set -euo pipefail
@@ -41,8 +41,8 @@ if command -v clang-tidy >/dev/null && [ -f "$build/compile_commands.json" ]; th
   done
   if [ ${#files[@]} -gt 0 ]; then
     printf '%s\n' "${files[@]}" | sort -u |
-      xargs -P "$(nproc)" -n 4 clang-tidy -p "$build" --quiet 2>/dev/null || {
-      echo "check_sources: clang-tidy could not read the sources above" >&2
+      xargs -P "$(nproc)" -n 4 clang-tidy -p "$build" --quiet --warnings-as-errors='*' 2>/dev/null || {
+      echo "check_sources: clang-tidy found faults in the sources above, or could not read them" >&2
       status=1
     }
   fi

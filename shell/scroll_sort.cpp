@@ -627,8 +627,8 @@ void Scroll::moveRow(int mine, int place)
         row->prev->next = row->next;
     if (row->next)
         row->next->prev = row->prev;
-    row->prev = place > 0 ? inOrder_[size_t(place - 1)] : nullptr;
-    row->next = size_t(place + 1) < inOrder_.size() ? inOrder_[size_t(place + 1)] : nullptr;
+    row->prev = place > 0 ? inOrder_[size_t(place) - 1] : nullptr;
+    row->next = size_t(place) + 1 < inOrder_.size() ? inOrder_[size_t(place) + 1] : nullptr;
     if (row->prev)
         row->prev->next = row;
     if (row->next)

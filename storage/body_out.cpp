@@ -29,7 +29,8 @@ BodyBytes::BodyBytes(Put put) : put_(std::move(put))
     for (std::string_view header : {savedStateTitle, savedStateNote, savedStateVersion, std::string_view()}) {
         char* at = room(header.size() + 2);
         std::copy(header.begin(), header.end(), at);
-        std::memcpy(at + header.size(), "\r\n", 2);
+        at[header.size()] = '\r';
+        at[header.size() + 1] = '\n';
         used_ += header.size() + 2;
     }
 }

@@ -142,7 +142,7 @@ std::string companionFolderForSave(const std::string& treeName, const std::strin
     const std::string base = baseNameOf(treeFile);
     if (base.empty() || base == "." || base == "..")
         return {};
-    const std::string companion = withoutExtension(treeFile) + "/";
+    std::string companion = withoutExtension(treeFile) + "/";
     const fs::path place = placeOf(companion);
     if (place.empty() || place == place.root_path())
         return {};

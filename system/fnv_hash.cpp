@@ -147,7 +147,7 @@ KINVELOR_FNV_TARGET uint64_t wholeBlocks(uint64_t hash, const unsigned char* dat
     for (int i = 63; i >= 0; --i, power *= prime)
         powers[i] = power;
     for (int i = 0; i < 8; ++i)
-        s.c.powers[i] = _mm512_load_si512(powers + 8 * i);
+        s.c.powers[i] = _mm512_load_si512(powers + ptrdiff_t{8} * i);
     s.c.blockPower = powers[0];
     s.c.blockPowerVector = _mm512_set1_epi64(static_cast<long long>(powers[0]));
     alignas(64) unsigned char products[128];

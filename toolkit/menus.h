@@ -45,7 +45,7 @@ public:
 
 class TMainMenu : public TMenu {
 public:
-    explicit TMainMenu(std::string name = "MainMenu1") : TMenu(std::move(name)) { }
+    explicit TMainMenu(const std::string& name = "MainMenu1") : TMenu(name) { }
 };
 
 class TPopupMenu : public TMenu {

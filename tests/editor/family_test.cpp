@@ -340,8 +340,8 @@ std::map<int, std::vector<int>> SiblingSeries::listsAfterEdits(unsigned seed, bo
     for (int i = 0; i < 100; ++i)
         persons.push_back(add("P" + std::to_string(i), "Kos", i % 2, years[any(5)]));
     for (int i = 24; i < 100; ++i)
-        setParents(persons[size_t(i)], any(3) ? persons[size_t(2 * any(12) + 1)] : nullptr,
-                   any(3) ? persons[size_t(2 * any(12))] : nullptr);
+        setParents(persons[size_t(i)], any(3) ? persons[2 * size_t(any(12)) + 1] : nullptr,
+                   any(3) ? persons[2 * size_t(any(12))] : nullptr);
     hl().tree->rebuildChildLists();
     if (onFirstUse)
         hl().tree->buildSiblingListsOnFirstUse();

@@ -446,7 +446,7 @@ TEST_F(PersonCommands, UnderEveryKeyANewPersonMovesOnlyItsOwnRow)
         hl().personList->sort(key);
         spoil();
         user::click(hl().NovaOsobaBT);
-        const std::string seen = listed();
+        std::string seen = listed();
         script.press("", "anoBT");
         user::click(hl().SmazOsobuBT);
         return seen;

@@ -34,7 +34,7 @@ struct PersonEditorTest : EmptyTreeTest {
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x)
                 bitmap.setPixel(x, y, {static_cast<uint8_t>(x), static_cast<uint8_t>(y), 90, 255});
-        const std::string path = outside.path() + name;
+        std::string path = outside.path() + name;
         if (pictureFileKind(path) == PictureFileKind::Bitmap) {
             bitmap.SaveToFile(path);
         } else {
@@ -46,7 +46,7 @@ struct PersonEditorTest : EmptyTreeTest {
     }
     std::string textFile(const std::string& name, const std::string& text)
     {
-        const std::string path = outside.path() + name;
+        std::string path = outside.path() + name;
         writeCp1250Lines(path, {text});
         return path;
     }

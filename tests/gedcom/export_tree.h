@@ -107,7 +107,7 @@ struct ExportTree {
     }
 
     Clovek* add(const std::string& first, const std::string& surname, const std::string& birthSurname,
-                int sex, Datum birth, const std::string& place)
+                int sex, const Datum& birth, const std::string& place)
     {
         Clovek* p = makePerson(first, surname, sex, birth);
         p->birthSurname = birthSurname;

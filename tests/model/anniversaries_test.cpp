@@ -18,7 +18,7 @@ namespace {
 
 class AnniversariesTest : public ::testing::Test {
 protected:
-    Clovek* add(const std::string& first, int sex, Datum birth, Datum death = Datum())
+    Clovek* add(const std::string& first, int sex, const Datum& birth, const Datum& death = Datum())
     {
         Clovek* p = makePerson(first, "Novák", sex, birth);
         p->death = death;

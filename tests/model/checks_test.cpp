@@ -19,7 +19,7 @@ std::string failed(const DateCheck& check)
     return check ? std::string(check->key) + ": " + check->defaultText : "ok";
 }
 
-std::unique_ptr<Clovek> person(Datum birth, Datum death = Datum(), bool alive = true)
+std::unique_ptr<Clovek> person(const Datum& birth, const Datum& death = Datum(), bool alive = true)
 {
     auto p = std::make_unique<Clovek>();
     p->birth = birth;

@@ -41,7 +41,7 @@ struct Couple {
         a.children.clear();
         b.children.clear();
     }
-    Clovek* child(const std::string& name, Datum birth, bool both = true)
+    Clovek* child(const std::string& name, const Datum& birth, bool both = true)
     {
         kids.push_back(std::make_unique<Clovek>());
         Clovek* c = kids.back().get();
@@ -53,7 +53,7 @@ struct Couple {
             b.children.append(std::make_unique<UkClovek>(c));
         return c;
     }
-    std::vector<std::string> summary(Datum today = Datum("15", "6", "2023"))
+    std::vector<std::string> summary(const Datum& today = Datum("15", "6", "2023"))
     {
         FakeTexts texts;
         std::vector<std::string> lines{"old"};

@@ -11,7 +11,7 @@
 #include <string>
 
 inline Clovek* makePerson(const std::string& first, const std::string& surname, int sex = 1,
-                          Datum birth = Datum())
+                          const Datum& birth = Datum())
 {
     Clovek* p = new Clovek;
     p->firstName = first;
@@ -24,7 +24,7 @@ inline Clovek* makePerson(const std::string& first, const std::string& surname, 
 // A person made as above and added to the tree as the editor adds a new one (numbered and given
 // its identifier by the tree).
 inline Clovek* addPersonTo(Rod& tree, const std::string& first, const std::string& surname, int sex = 1,
-                           Datum birth = Datum())
+                           const Datum& birth = Datum())
 {
     Clovek* p = makePerson(first, surname, sex, birth);
     tree.addNewPerson(std::unique_ptr<Clovek>(p));

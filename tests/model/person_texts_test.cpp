@@ -24,7 +24,7 @@ struct PersonTexts : ::testing::Test {
     Clovek* marie = nullptr;
     Clovek* karel = nullptr;
 
-    Clovek* add(const std::string& first, const std::string& surname, int sex, Datum birth)
+    Clovek* add(const std::string& first, const std::string& surname, int sex, const Datum& birth)
     {
         people.emplace_back(makePerson(first, surname, sex, birth));
         people.back()->number = int(people.size()) - 1;

@@ -17,7 +17,7 @@
 
 namespace {
 
-Clovek* add(Rod& tree, const std::string& name, int sex = 1, Datum birth = Datum())
+Clovek* add(Rod& tree, const std::string& name, int sex = 1, const Datum& birth = Datum())
 {
     return addPersonTo(tree, name, "X", sex, birth);
 }
@@ -151,7 +151,7 @@ void buildRandomTree(Rod& tree, std::mt19937& rng, int n)
     std::vector<Clovek*> made;
     for (int i = 0; i < n; ++i) {
         Clovek* p = makePerson("P" + std::to_string(i), "S", int(rng() % 2), randomBirth(rng));
-        p->number = int(rng() % (2 * n));
+        p->number = int(rng() % size_t(2 * n));
         p->identifier = std::to_string(p->number);
         if (!made.empty() && rng() % 3) {
             Clovek* parent = made[rng() % made.size()];
@@ -552,7 +552,7 @@ TEST(Rod, NewPersonNumbersStayTheLowestFreeThroughAddsAndRemovals)
         const int n = 1 + int(rng() % 10);
         for (int i = 0; i < n; ++i) {
             Clovek* p = tree.appendPerson(std::make_unique<Clovek>());
-            p->number = int(rng() % (2 * n));
+            p->number = int(rng() % size_t(2 * n));
         }
         // As an open leaves the tree, or as a tree made by hand or imported is.
         if (rng() % 2)

@@ -69,11 +69,10 @@ TEST_F(Sync, OnlyWhatChangedReachesTheWidgets)
     qApp->removeEventFilter(&paints);
     EXPECT_EQ(paints.counted, (std::map<std::string, int>{}));
 
-    // Lines handed over whole from a copy, a tick set without a change event, a memo's text and a
-    // caption: each is shown after the next sync.
-    TStringList others{"Dvořák", "Svoboda"};
-    TStringList copy = others;
-    w.surnames.Items = copy;
+    // Lines handed over whole from another list, a tick set without a change event, a memo's text
+    // and a caption: each is shown after the next sync.
+    const TStringList others{"Dvořák", "Svoboda"};
+    w.surnames.Items = others;
     w.persons.setChecked(0, true);
     w.note.Lines.setText("Zemřel v Brně");
     w.heading.Caption = "Dvořák Jan, 1890";

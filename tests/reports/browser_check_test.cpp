@@ -41,7 +41,7 @@ std::string chromiumPath()
     while (start <= dirs.size()) {
         const size_t end = std::min(dirs.find(':', start), dirs.size());
         for (const char* name : {"chromium", "chromium-browser"}) {
-            const std::string candidate = dirs.substr(start, end - start) + "/" + name;
+            std::string candidate = dirs.substr(start, end - start) + "/" + name;
             if (::access(candidate.c_str(), X_OK) == 0)
                 return candidate;
         }

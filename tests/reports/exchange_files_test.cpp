@@ -21,7 +21,7 @@ namespace {
 
 class ExchangeFiles : public ::testing::Test {
 protected:
-    Clovek* add(const std::string& first, const std::string& surname, int sex, Datum birth = Datum())
+    Clovek* add(const std::string& first, const std::string& surname, int sex, const Datum& birth = Datum())
     {
         Clovek* p = addPersonTo(tree, first, surname, sex, birth);
         p->identifier = "id" + first;

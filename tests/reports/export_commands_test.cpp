@@ -36,7 +36,7 @@ protected:
         setShellOpener({});
         ProgramTest::TearDown();
     }
-    Clovek* add(const std::string& first, int sex, Datum birth)
+    Clovek* add(const std::string& first, int sex, const Datum& birth)
     {
         return addPersonTo(*hl().tree, first, "Novák", sex, birth);
     }

@@ -78,6 +78,7 @@ TEST(StatisticsReport, EveryLineOfAHandBuiltFamily)
             "",
             "Nejvíce lidí se narodilo v lednu (3).",
             "Nejvíce lidí se narodilo ve středu (2).",
+            // NOLINTNEXTLINE(bugprone-suspicious-missing-comma): one line of the report, split for width
             "Nejméně lidí se narodilo v únoru, v březnu, v dubnu, v červnu, v červenci, v srpnu, v září, "
             "v říjnu, v listopadu (0).",
             "Nejméně lidí se narodilo v úterý, ve čtvrtek, v sobotu, v neděli (0).",

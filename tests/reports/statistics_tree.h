@@ -39,7 +39,7 @@ struct StatisticsTree {
     }
 
     Clovek* person(const std::string& first, const std::string& surname, const std::string& birthSurname,
-                   int sex, Datum birth)
+                   int sex, const Datum& birth)
     {
         Clovek* p = makePerson(first, surname, sex, birth);
         p->birthSurname = birthSurname;

@@ -6,7 +6,7 @@
 
 class WebTree {
 protected:
-    Clovek* add(const std::string& first, const std::string& surname, int sex, Datum birth = Datum())
+    Clovek* add(const std::string& first, const std::string& surname, int sex, const Datum& birth = Datum())
     {
         return addPersonTo(tree, first, surname, sex, birth);
     }

@@ -30,7 +30,7 @@ struct AboutBox : ProgramTest {
     }
     ToProgramu& box() { return *oProgramu; }
     // The about command; `act` runs while the box is shown, then OK closes it.
-    void showAbout(std::function<void()> act)
+    void showAbout(const std::function<void()>& act)
     {
         script.modal("oProgramu", [&, act](TForm&) {
             act();

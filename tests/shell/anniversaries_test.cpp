@@ -16,7 +16,7 @@ struct Anniversaries : ProgramTest {
         ProgramTest::SetUp(); // today is 15 June 2023
         startQuietly();
     }
-    Clovek* add(Rod& tree, const char* first, int sex, Datum birth)
+    Clovek* add(Rod& tree, const char* first, int sex, const Datum& birth)
     {
         return addPersonTo(tree, first, "Novák", sex, birth);
     }

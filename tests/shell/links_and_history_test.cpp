@@ -34,7 +34,7 @@ struct LinksAndHistory : EmptyTreeTest {
     // Every address the opener is given is written to a file, one argument a line.
     std::string recordOpener()
     {
-        const std::string record = folder() + "opened.txt";
+        std::string record = folder() + "opened.txt";
         const std::string opener = folder() + "opener.sh";
         writeFileAtomic(opener, "#!/bin/sh\nfor a in \"$@\"; do echo \"[$a]\" >> '" + record + "'; done\n");
         std::filesystem::permissions(opener, std::filesystem::perms::owner_all);

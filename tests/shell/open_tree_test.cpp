@@ -31,11 +31,11 @@ struct OpenTree : ProgramTest {
     std::string path(const std::string& name) const { return folder() + "save/" + name; }
 
     // Jan and Marie Novák with their son Karel; Marie is the person shown when it was saved.
-    std::string writeFamily(const std::string& name, Datum karelBirth = Datum("2", "7", "1950"))
+    std::string writeFamily(const std::string& name, const Datum& karelBirth = Datum("2", "7", "1950"))
     {
         Rod tree(path(name));
         tree.treeName = "Rod Nováků";
-        auto person = [&](const char* first, const char* surname, int sex, Datum birth) {
+        auto person = [&](const char* first, const char* surname, int sex, const Datum& birth) {
             return addPersonTo(tree, first, surname, sex, birth);
         };
         Clovek* jan = person("Jan", "Novák", 1, Datum("5", "3", "1920"));

@@ -41,7 +41,7 @@ struct PersonList : ToolkitTest {
         hl.history.reset();
         setCollationLocale("");
     }
-    Clovek* add(const std::string& surname, const std::string& first = "A", Datum birth = Datum())
+    Clovek* add(const std::string& surname, const std::string& first = "A", const Datum& birth = Datum())
     {
         return addPersonTo(*hl.tree, first, surname, 1, birth);
     }

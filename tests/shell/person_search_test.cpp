@@ -17,7 +17,7 @@ namespace {
 
 class PersonSearchTest : public ::testing::Test {
 protected:
-    Clovek* add(const std::string& first, const std::string& surname, Datum birth = Datum())
+    Clovek* add(const std::string& first, const std::string& surname, const Datum& birth = Datum())
     {
         return addPersonTo(tree, first, surname, 1, birth);
     }
@@ -25,8 +25,8 @@ protected:
     {
         return findPersonsByText(tree, needle, f);
     }
-    std::vector<Clovek*> byDate(DateSearchMode mode, const DateSearchFields& f, Datum first,
-                                Datum second = Datum("31", "12", "2005"))
+    std::vector<Clovek*> byDate(DateSearchMode mode, const DateSearchFields& f, const Datum& first,
+                                const Datum& second = Datum("31", "12", "2005"))
     {
         return findPersonsByDate(tree, first, second, mode, f);
     }

@@ -83,7 +83,7 @@ protected:
     }
     static bool exists(const std::string& path) { return std::filesystem::exists(path); }
     // A new person of the open tree.
-    Clovek* addPerson(const std::string& first, const std::string& surname, Datum birth = Datum())
+    Clovek* addPerson(const std::string& first, const std::string& surname, const Datum& birth = Datum())
     {
         return addPersonTo(*hl().tree, first, surname, 1, birth);
     }

@@ -20,7 +20,7 @@ struct SearchDialog : EmptyTreeTest {
     }
     ThledejFORM& d() { return *hledejFORM; }
     // The dialog shown by the search command; `act` acts in it and ends it.
-    void search(std::function<void()> act)
+    void search(const std::function<void()>& act)
     {
         script.modal("hledejFORM", [act](TForm&) { act(); });
         user::click(hl().Hledej1);

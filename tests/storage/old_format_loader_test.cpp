@@ -218,7 +218,8 @@ TEST_F(OldFormatLoaderTest, AFileThatEndsTooEarlyIsDamagedInsteadOfReadForEver)
 {
     const std::vector<std::string> whole = sampleFile();
     for (size_t n = 0; n < whole.size(); n += 3) {
-        writeLines(saved("kratky.rod"), std::vector<std::string>(whole.begin(), whole.begin() + n));
+        writeLines(saved("kratky.rod"),
+                   std::vector<std::string>(whole.begin(), whole.begin() + std::ptrdiff_t(n)));
         Rod tree(saved("kratky.rod"));
         EXPECT_THROW(loadOldFormat(tree, env), EDamagedTreeFile) << n;
     }

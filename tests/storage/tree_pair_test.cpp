@@ -83,7 +83,8 @@ protected:
                 return std::stoi(readBodyLine(c).substr(1));
         return -1;
     }
-    void expectOnePair(const std::string& when, std::vector<std::string> names = {"strom", "strom.rod"})
+    void expectOnePair(const std::string& when,
+                       const std::vector<std::string>& names = {"strom", "strom.rod"})
     {
         ASSERT_TRUE(repairInterruptedSave(file, companion)) << when;
         const int g = generationOnDisk();

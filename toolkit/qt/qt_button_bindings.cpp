@@ -93,8 +93,8 @@ public:
             glyph_ = button_.Glyph.Bitmap;
             standard_ = button_.StandardGlyph;
             if (glyph_ && !glyph_->Empty()) {
-                QImage image(glyph_->bits(), glyph_->Width(), glyph_->Height(), glyph_->Width() * 4,
-                             QImage::Format_RGBA8888);
+                QImage image(glyph_->bits(), glyph_->Width(), glyph_->Height(),
+                             qsizetype{glyph_->Width()} * 4, QImage::Format_RGBA8888);
                 w_->setIcon(QIcon(QPixmap::fromImage(image.copy())));
                 w_->setIconSize(QSize(glyph_->Width(), glyph_->Height()));
             } else {

@@ -46,7 +46,8 @@ QFont toQFont(const TFont& f)
 namespace {
 QImage toQImage(const TBitmap& bitmap)
 {
-    QImage image(bitmap.bits(), bitmap.Width(), bitmap.Height(), bitmap.Width() * 4, QImage::Format_RGBA8888);
+    QImage image(bitmap.bits(), bitmap.Width(), bitmap.Height(), qsizetype{bitmap.Width()} * 4,
+                 QImage::Format_RGBA8888);
     return image.copy();
 }
 } // namespace

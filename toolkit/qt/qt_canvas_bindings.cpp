@@ -157,7 +157,7 @@ protected:
         if (image_.Picture.Empty())
             return;
         const TBitmap& b = *image_.Picture.Bitmap;
-        QImage picture(b.bits(), b.Width(), b.Height(), b.Width() * 4, QImage::Format_RGBA8888);
+        QImage picture(b.bits(), b.Width(), b.Height(), qsizetype{b.Width()} * 4, QImage::Format_RGBA8888);
         QPainter p(&pixmap);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         QRect target(0, 0, b.Width(), b.Height());

@@ -268,7 +268,7 @@ QString menuBarText(const TMenuItem& wanted)
     QList<QChar> taken;
     for (const TMenuItem* item : root->Items()) {
         QString text = toQString(item->Caption);
-        const int marked = text.indexOf(QRegularExpression("&[^&]"));
+        const int marked = int(text.indexOf(QRegularExpression("&[^&]")));
         if (marked >= 0) {
             taken.append(text[marked + 1].toUpper());
         } else {
