@@ -35,16 +35,20 @@ if command -v clang-tidy >/dev/null && [ -f "$build/compile_commands.json" ]; th
   } | sort -u)
   files=()
   headers=()
+  filter=$(clang-tidy --dump-config | sed -n "s/^HeaderFilterRegex: *'\(.*\)'$/\1/p")
   for f in $changed; do
     [ -f "$f" ] || continue
     case "$f" in
-      *.h) if compiled "${f%.h}.cpp"; then f=${f%.h}.cpp; else headers+=("$f"); continue; fi ;;
+      *.h)
+        # A changed header outside the folders the filter names (a test's fixture) is reported too.
+        filter="$filter|/${f//./\\.}\$"
+        if compiled "${f%.h}.cpp"; then f=${f%.h}.cpp; else headers+=("$f"); continue; fi
+        ;;
       *.cpp) ;;
       *) continue ;;
     esac
     compiled "$f" && files+=("$f")
   done
-  filter=$(clang-tidy --dump-config | sed -n "s/^HeaderFilterRegex: *'\(.*\)'$/\1/p")
   if [ ${#headers[@]} -gt 0 ]; then
     # The build lists each object's source first, then all it includes, by paths from the build
     # folder; of the sources that include the header, the one with the fewest includes is the
@@ -55,8 +59,6 @@ if command -v clang-tidy >/dev/null && [ -f "$build/compile_commands.json" ]; th
         continue
       fi
       files+=("$source")
-      # A header outside the folders the filter names (a test's fixture) is reported too.
-      filter="$filter|/${h//./\\.}\$"
     done < <(ninja -C "$build" -t deps | awk -v root="$(realpath --relative-to="$build" .)/" '
       BEGIN { for (i = 1; i < ARGC; i++) wanted[root ARGV[i]] = ARGV[i]; ARGC = 1 }
       /^[^ ]/ { source = ""; size = $3 + 0; next }
