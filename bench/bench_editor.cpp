@@ -37,7 +37,7 @@ std::vector<Clovek*> openBigTree(Thlavni& main, std::mt19937& rng, int count)
         persons.push_back(p);
     }
     bench::listEveryPerson(main);
-    main.personList->sortAsChosen();
+    main.personList.sortAsChosen();
     main.pages.setActivePage(&main.zakladniUdaje);
     main.showPersonOfStep(persons[size_t(count) / 2]);
     return persons;
@@ -59,7 +59,7 @@ void SurnameKeystroke(benchmark::State& state)
         box.OnChange();
     }
     state.SetItemsProcessed(state.iterations());
-    main.personList.reset();
+    main.personList.dropView();
 }
 
 // The new-person command and the deletion of that person (after the question), one after the
@@ -75,7 +75,7 @@ void NewPersonThenDelete(benchmark::State& state)
         main.deleteCurrentPerson(false);
     }
     state.SetItemsProcessed(state.iterations());
-    main.personList.reset();
+    main.personList.dropView();
 }
 
 } // namespace

@@ -45,7 +45,7 @@ struct Setup {
                 group->addMember(p);
         });
     }
-    ~Setup() { main.personList.reset(); }
+    ~Setup() { main.personList.dropView(); }
 };
 
 void BulkDeleteTenth(benchmark::State& state)

@@ -40,10 +40,10 @@ struct Program {
         main().tree = std::make_unique<Rod>(file);
         main().loadCurrentFormat(file);
     }
-    Scroll& newList()
+    PersonListPanel& newList()
     {
-        main().newPersonList();
-        return *main().personList;
+        main().personList.makeView();
+        return main().personList;
     }
 };
 
@@ -89,13 +89,13 @@ void BM_OpenSortList(benchmark::State& state)
     p.main().settings.sortOrder = *personSortKeyAt(int(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
-        Scroll& list = p.newList();
+        PersonListPanel& list = p.newList();
         list.fill();
-        p.main().currentRow = list.locate(p.main().tree->firstPerson);
+        list.selectPerson(p.main().tree->firstPerson);
         state.ResumeTiming();
         list.sort(p.main().settings.sortOrder);
     }
-    p.main().currentRow = nullptr;
+    p.main().personList.setCurrentRow(nullptr);
 }
 
 void BM_OpenWholeTree(benchmark::State& state)

@@ -46,7 +46,7 @@ struct ListFixture {
         }
         bench::listEveryPerson(main);
     }
-    ~ListFixture() { main.personList.reset(); }
+    ~ListFixture() { main.personList.dropView(); }
     Datum randomBirth(bool monthOnly)
     {
         int r = int(rng() % 100);
@@ -64,9 +64,9 @@ struct ListFixture {
     void shuffle()
     {
         std::shuffle(persons.begin(), persons.end(), rng);
-        main.personList->clear();
+        main.personList.clear();
         for (Clovek* p : persons)
-            main.personList->add(p);
+            main.personList.add(p);
     }
     // One row's key changes, as one edit changes it.
     void changeOne()
@@ -86,19 +86,19 @@ void Shuffled(benchmark::State& state, bool monthOnly, bool oddIds = false)
         state.PauseTiming();
         f.shuffle();
         state.ResumeTiming();
-        f.main.personList->sort(*personSortKeyAt(int(state.range(0))));
+        f.main.personList.sort(*personSortKeyAt(int(state.range(0))));
     }
 }
 
 void OneChange(benchmark::State& state, bool monthOnly, bool oddIds = false)
 {
     ListFixture f(int(state.range(1)), monthOnly, oddIds);
-    f.main.personList->sort(*personSortKeyAt(int(state.range(0))));
+    f.main.personList.sort(*personSortKeyAt(int(state.range(0))));
     for (auto _ : state) {
         state.PauseTiming();
         f.changeOne();
         state.ResumeTiming();
-        f.main.personList->sort(*personSortKeyAt(int(state.range(0))));
+        f.main.personList.sort(*personSortKeyAt(int(state.range(0))));
     }
 }
 

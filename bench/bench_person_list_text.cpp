@@ -44,7 +44,7 @@ void BM_PersonListText(benchmark::State& state)
         main.buildPersonList(lines, columns);
         benchmark::DoNotOptimize(lines.data());
     }
-    main.personList.reset();
+    main.personList.dropView();
 }
 BENCHMARK(BM_PersonListText)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 

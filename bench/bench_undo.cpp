@@ -102,7 +102,7 @@ void UndoRedoStepThroughTheMainWindow(benchmark::State& state)
         main.Znovu1Click();
     }
     state.SetItemsProcessed(state.iterations() * 2);
-    main.personList.reset();
+    main.personList.dropView();
 }
 
 void PercentFilledEveryPerson(benchmark::State& state)
@@ -119,10 +119,10 @@ void PersonListBuiltWithShares(benchmark::State& state)
     Thlavni main;
     main.tree = std::make_unique<Rod>();
     fillTree(*main.tree, kPersons);
-    main.personList = std::make_unique<Scroll>(main, 32);
+    main.personList.makeView(32);
     for (auto _ : state)
-        main.personList->fill();
-    main.personList.reset();
+        main.personList.fill();
+    main.personList.dropView();
 }
 
 } // namespace

@@ -20,11 +20,11 @@ inline Rod& newTreeIn(Thlavni& main)
 }
 
 // `rows` rows high, filled in the tree's order.
-inline Scroll& listEveryPerson(Thlavni& main, int rows = 32)
+inline PersonListPanel& listEveryPerson(Thlavni& main, int rows = 32)
 {
-    main.personList = std::make_unique<Scroll>(main, rows);
-    main.personList->fill();
-    return *main.personList;
+    main.personList.makeView(rows);
+    main.personList.fill();
+    return main.personList;
 }
 
 } // namespace bench

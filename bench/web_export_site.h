@@ -18,7 +18,7 @@ public:
     std::string open(const std::string& treeFile)
     {
         main().openTreeFile(treeFile);
-        if (main().tree && main().personList)
+        if (main().tree && main().personList.hasView())
             return {};
         std::string told = "not opened";
         for (const auto& m : run_.script().messages())
@@ -30,13 +30,13 @@ public:
     int write(const std::string& out)
     {
         Thlavni& m = main();
-        m.personList->sortByName();
+        m.personList.sortByName();
         std::vector<Clovek*> persons;
-        for (Polozka* row = m.personList->first; row; row = row->next)
+        for (Polozka* row = m.personList.firstRow(); row; row = row->next)
             persons.push_back(row->person);
         WebSiteWriter writer(*m.tree, m, WebExportOptions{}, m.workingFolder, m.settings.showBirthSurname);
         writer.writeSite(out, persons);
-        m.personList->sortAsChosen();
+        m.personList.sortAsChosen();
         return writer.pagesWritten();
     }
 

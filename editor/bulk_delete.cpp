@@ -126,9 +126,9 @@ int PersonEditor::deleteMarkedPersons()
     // Where the list's selection ends when the last person goes and no visited person is left
     // to take over: the last person's row, less the rows that went before it.
     int stayAt = 0;
-    if (personList && !leaving.empty()) {
+    if (personList.hasView() && !leaving.empty()) {
         int index = 0, goneBefore = 0;
-        for (Polozka* r = personList->first; r; r = r->next, ++index) {
+        for (Polozka* r = personList.firstRow(); r; r = r->next, ++index) {
             if (r->person == leaving.back()) {
                 stayAt = index - goneBefore;
                 break;
@@ -138,7 +138,7 @@ int PersonEditor::deleteMarkedPersons()
         }
     }
     currentPerson = nullptr;
-    currentRow = nullptr;
+    personList.setCurrentRow(nullptr);
     for (Clovek* p : leaving) {
         advanceWaitProgress(1);
         // Each deleted person was shown on its way out: its visit is taken back with it.
@@ -147,9 +147,9 @@ int PersonEditor::deleteMarkedPersons()
             history->removePerson(p);
         }
     }
-    if (personList) {
-        personList->removeRowsOf([](const Clovek* p) { return p->mark != 0; });
-        personList->selected = stayAt;
+    if (personList.hasView()) {
+        personList.removeRowsOf([](const Clovek* p) { return p->mark != 0; });
+        personList.select(stayAt);
     }
     tree->removePersons(leaving);
     // As after the last of the deletions one by one, except that the person is shown.

@@ -53,8 +53,7 @@ void PersonEditor::goToPerson(Clovek* person)
 {
     if (!person)
         return;
-    if (personList)
-        currentRow = personList->locate(person);
+    personList.selectPerson(person);
     showPerson(person);
 }
 

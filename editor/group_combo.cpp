@@ -35,16 +35,16 @@ void PersonEditor::skupinyCBChange()
 
 void PersonEditor::filterListByGroup()
 {
-    if (!tree || !personList)
+    if (!tree || !personList.hasView())
         return;
-    Scroll& list = *personList;
+    PersonListPanel& list = personList;
     const int chosen = skupinyCB.ItemIndex();
     const std::string name =
         chosen >= 0 && chosen < skupinyCB.Items.Count() ? skupinyCB.Items[chosen] : skupinyCB.Text();
     if (name == allPersonsGroupName) {
         // A list that holds every person already (as opening a tree leaves it) keeps its rows
         // and the order they were sorted in: a big tree would only be listed and sorted twice.
-        if (list.count != tree->personCount()) {
+        if (list.rowCount() != tree->personCount()) {
             list.clear();
             list.fill();
         }
@@ -55,10 +55,5 @@ void PersonEditor::filterListByGroup()
                 if (m->person())
                     list.add(m->person());
     }
-    currentRow = list.locate(currentPerson);
-    list.sortAsChosen();
-    list.ensureVisible();
-    list.paint();
-    scrollingBar.setMax(std::max(list.count - list.visibleRows, 0));
-    scrollingBar.setPosition(std::max(list.selected, 0));
+    list.settleNewRows();
 }

@@ -11,7 +11,7 @@ void PersonEditor::refreshPercentFilled(Clovek* person)
     if (person->updatePercentFilled() == before)
         return;
     // Only the list sorted by the share moves; any other order just shows the new figure.
-    if (personList && personSortKeyAt(setrid.ItemIndex()) == PersonSortKey::byPercent)
-        personList->sort(PersonSortKey::byPercent);
+    if (personList.hasView() && personList.chosenSortKey() == PersonSortKey::byPercent)
+        personList.sort(PersonSortKey::byPercent);
     paintPersonList();
 }

@@ -17,7 +17,7 @@ void PersonEditor::bindPersonCommandEvents()
 
 void PersonEditor::Nova1Click()
 {
-    if (!tree || !personList)
+    if (!tree || !personList.hasView())
         return;
     Clovek* previous = currentPerson;
     // The person being left gets its share counted; the list shows it at the next repaint, and
@@ -25,15 +25,15 @@ void PersonEditor::Nova1Click()
     if (previous) {
         const int32_t share = previous->percentFilled;
         if (previous->updatePercentFilled() != share &&
-            personSortKeyAt(setrid.ItemIndex()) == PersonSortKey::byPercent)
-            personList->sortAfterEditOf(previous, PersonSortKey::byPercent);
+            personList.chosenSortKey() == PersonSortKey::byPercent)
+            personList.sortAfterEditOf(previous, PersonSortKey::byPercent);
     }
 
     Clovek* person = tree->addNewPerson(std::make_unique<Clovek>());
     if (tree->personCount() == 1)
         enableControls(true, true);
-    personList->add(person);
-    currentRow = personList->locate(person);
+    personList.add(person);
+    personList.selectPerson(person);
 
     pages.setActivePage(&zakladniUdaje);
     showPerson(person);
@@ -80,14 +80,11 @@ void PersonEditor::deleteCurrentPerson(bool bulk)
     Clovek* person = currentPerson;
     if (history)
         history->removePerson(person);
-    Polozka* row = currentRow && currentRow->person == person ? currentRow
-                   : personList                               ? personList->rowOf(person)
-                                                              : nullptr;
+    Polozka* row = personList.rowOf(person);
     tree->removePerson(person);
     currentPerson = nullptr;
-    if (personList)
-        personList->remove(row);
-    currentRow = nullptr;
+    personList.remove(row);
+    personList.setCurrentRow(nullptr);
     selectPersonAfterDeletion(bulk);
 }
 
@@ -98,22 +95,23 @@ void PersonEditor::selectPersonAfterDeletion(bool bulk)
     Clovek* next = history ? history->current() : nullptr;
     if (group && next && !Rod::isGroupMember(group->members, next))
         next = nullptr;
-    if (personList) {
-        personList->locate(next);
-        currentRow = personList->selectedRow();
+    Polozka* row = nullptr;
+    if (personList.hasView()) {
+        personList.locate(next);
+        row = personList.makeSelectedRowCurrent();
     }
     // The group's last member is gone: the list falls back to every person.
-    if (!currentRow && personList) {
+    if (!row && personList.hasView()) {
         skupinyCB.setItemIndex(skupinyCB.Items.IndexOf(allPersonsGroupName));
         filterListByGroup();
-        currentRow = personList->selectedRow();
+        row = personList.makeSelectedRowCurrent();
     }
 
-    if (currentRow) {
+    if (row) {
         if (bulk) {
-            currentPerson = currentRow->person;
+            currentPerson = row->person;
         } else {
-            showPerson(currentRow->person);
+            showPerson(row->person);
             paintPersonList();
         }
         return;

@@ -4,7 +4,6 @@
 #include "model/language_file.h"
 #include "model/prev_next.h"
 #include "model/rod.h"
-#include "shell/scroll.h"
 #include "storage/working_folders.h"
 
 MainFrame* hlavni = nullptr;
@@ -58,7 +57,6 @@ void MainFrame::bindEvents()
     Hledej1.OnClick = HledejBT.OnClick = [this] { Hledej1Click(); };
     Vyroci1.OnClick = [this] { Vyroci1Click(); };
     BarvyVztahu1.OnClick = [this] { BarvyVztahu1Click(); };
-    bindPersonListEvents();
     bindEditorEvents();
     bindShellCommands();
 }
@@ -66,7 +64,7 @@ void MainFrame::bindEvents()
 MainFrame::~MainFrame()
 {
     // The rows of the list go before the tree whose persons they show.
-    personList.reset();
+    personList.dropView();
     history.reset();
     releaseGlobalWindow(hlavni, this);
 }
@@ -74,7 +72,7 @@ MainFrame::~MainFrame()
 void MainFrame::FormCreate()
 {
     tree.reset();
-    personList.reset();
+    personList.dropView();
     currentPerson = nullptr;
     languageFile.reset();
     history.reset();

@@ -1,19 +1,21 @@
 #pragma once
 // The main window's frame: its layout (ThlavniForm), the state every part of the window
 // shares, and the frame's own work: start-up and shutdown, the tree files and their commands,
-// the person list, the window texts, undo and redo, the settings dialogs and the small
-// commands of the menus. Its members are defined in shell/, in files named after what they do.
+// the window texts, undo and redo, the settings dialogs and the small commands of the menus. Its members are defined in shell/, in files named after what they do.
 // The person editor (editor/person_editor.h) derives from it and may use everything declared
 // here; the frame reaches the editor only through the hooks at the end of this class. The
 // window's commands that need less are objects of their own that the window owns, reaching it
 // through MainWindowPort (shell/main_window_port.h), which the frame implements; the window
-// the program makes is all of them together (app/main_window.h).
+// the program makes is all of them together (app/main_window.h). The person list is such an
+// object too, one the frame owns itself (shell/person_list_panel.h, through PersonListPort).
 #include "forms/hlavni_form.h"
 #include "model/editor_port.h"
 #include "model/life_checks.h"
 #include "model/media_lists.h"
 #include "model/text_source.h"
 #include "shell/main_window_port.h"
+#include "shell/person_list_panel.h"
+#include "shell/person_list_port.h"
 #include "shell/settings.h"
 #include "shell/wait_window.h"
 #include "storage/tree_file_format.h"
@@ -29,8 +31,6 @@ class Rod;
 class Clovek;
 class LanguageFile;
 // Types whose headers other parts of the program bring; held by pointer here.
-class Scroll; // the person list view
-class Polozka; // one row of it
 class PrevNext; // the visit history
 
 class TStringList;
@@ -46,8 +46,12 @@ class WorkingFolderClaim;
 // The main window is the model's text source: it hands out the texts of whichever language
 // file is loaded at the moment.
 // It is also the person editor the undo history replays its steps through, and the window its
-// commands reach through their port.
-class MainFrame : public ThlavniForm, public TextSource, public EditorPort, public MainWindowPort {
+// commands and its person list reach through their ports.
+class MainFrame : public ThlavniForm,
+                  public TextSource,
+                  public EditorPort,
+                  public MainWindowPort,
+                  public PersonListPort {
 public:
     MainFrame();
     ~MainFrame() override;
@@ -60,10 +64,23 @@ public:
     // This running copy's own folder below program folder + "temp/" (storage/working_folders.h);
     // empty until the first activation.
     std::string workingFolder;
-    // The person list view over the tree, or none (freed with the tree).
-    std::unique_ptr<Scroll> personList;
-    // The row of the selected person, or none.
-    Polozka* currentRow = nullptr;
+    // The person list: its view over the tree (made with the tree, freed with it), the row of
+    // the person shown and the handlers of its controls.
+    PersonListPanel personList{*this, PersonListControls{
+                                          .window = *this,
+                                          .scrolling = scrolling,
+                                          .scrollingBar = scrollingBar,
+                                          .listSplitter = listSplitter,
+                                          .setrid = setrid,
+                                          .trideniBT = trideniBT,
+                                          .zobrazovatGroupBox = zobrazovatGroupBox,
+                                          .zobrazitCislo = zobrazitCislo,
+                                          .zobrazitNarozeni = zobrazitNarozeni,
+                                          .zobrazitProcenta = zobrazitProcenta,
+                                          .zobrazitRodne = zobrazitRodne,
+                                          .skupinyCB = skupinyCB,
+                                          .osobaPopup = osobaPopup,
+                                      }};
     // The person shown in the editor, or none. Belongs to the tree.
     Clovek* currentPerson = nullptr;
     // The visit history of the open tree, or none (freed with the tree).
@@ -105,8 +122,6 @@ public:
     MediaRecord* currentFile = nullptr;
     // Set by the previous/next buttons, so showing a person adds no visit.
     bool navigatingHistory = false;
-    // Height of one person list row in pixels.
-    static constexpr int personListRowHeight = 15;
 
     // ================================================================ start-up and shutdown (shell/startup.cpp)
     void FormCreate();
@@ -223,8 +238,6 @@ public:
     void installLoadedTree();
     // A new empty tree with its person list and visit history; no tree may be open.
     void createEmptyTree();
-    // Replaces the person list view by an empty one of as many rows as the grid shows.
-    void newPersonList();
     // Stores the memos, frees the tree and puts the window into its no-tree state.
     void closeTree();
     // Frees the tree, its person list and visit history, forgets the current person and row,
@@ -282,7 +295,7 @@ public:
     // fails; a failure is shown and the page keeps what it got.
     void pagesChange();
     // Refills the active page (pagesChange).
-    void refreshPage();
+    void refreshPage() override;
     // Composes the person-summary page of the current person.
     void showPersonSummary();
     // The supplementary texts of the current person into their memo.
@@ -290,41 +303,13 @@ public:
     // Leaving the supplementary-texts memo stores its lines as the current person's texts.
     void doplnujiciTextyMEMOExit();
 
-    // ================================================================ person list (shell/person_list.cpp)
-    // Set while the list moves its scroll bar to follow the selection, so the bar's change
-    // handler does not feed the position back.
-    bool ensuringVisible = false;
-    // Hooks the list's controls to their handlers (from bindEvents).
-    void bindPersonListEvents();
-    // Makes the grid, the bar and the group box below them taller by whole rows on a screen
-    // higher than 768 pixels.
-    void fitPersonListToScreen();
-    // Widens (or with a negative `dx` narrows) the person list; everything right of it moves
-    // with the window's right edge, so no page is cut. Kept in the settings.
-    void widenPersonList(int dx);
-    // The list settings into the sort, direction and display controls.
-    void restoreListOptions();
-    // Paints the list when there is one.
-    void paintPersonList() override;
-    // Page Up, Page Down, Up and Down move the selection; every key then scrolls it into view
-    // and repaints. Only with a tree that has persons.
-    void personListKey(int key);
-    void scrollingDrawCell();
-    void setridClick();
-    void trideniBTClick();
-    void scrollingKeyDown(int& key, TShiftState shift);
-    void FormKeyDown(int& key, TShiftState shift);
-    void scrollingMouseDown(TMouseButton button, TShiftState shift, int x, int y);
-    // A row whose caption the list cuts short shows it whole as the hint under the mouse.
-    void scrollingMouseMove(TShiftState shift, int x, int y);
-    void scrollingBarChange();
-    void FormMouseWheel(TShiftState shift, int wheelDelta, int x, int y, bool& handled);
-    void scrollingMouseWheelUp(TShiftState shift, int x, int y, bool& handled);
-    void scrollingMouseWheelDown(TShiftState shift, int x, int y, bool& handled);
-    void zobrazitCisloClick();
-    void zobrazitNarozeniClick();
-    void zobrazitProcentaClick();
-    void zobrazitRodneClick();
+    // ================================================================ person list (shell/person_list_panel.h)
+    void paintPersonList() override { personList.paint(); }
+    // The window grown with its list (shell/window_growth.cpp).
+    int roomToWiden() override;
+    int roomToHeighten() override;
+    void widenBesideList(int dx) override;
+    void heightenBesideList(int dy) override;
     // After a tree was opened: today's anniversaries of its persons, one message each.
     void announceTodaysAnniversaries();
 
@@ -368,7 +353,7 @@ public:
     void applyGedcomImportTexts();
     void applyBulkDeleteTexts();
     // The caption of the sort-direction button for the direction now set (one lookup).
-    std::string sortDirectionCaption();
+    std::string sortDirectionCaption() { return personList.sortDirectionCaption(); }
 
     // ================================================================ search and anniversaries (shell/search_command.cpp, shell/anniversaries_commands.cpp)
     // The search dialog; a person chosen among those found becomes the current one.
@@ -485,9 +470,12 @@ public:
     // The general tab or an added tree page: a page that shows no person.
     bool showsNoPerson(const TTabSheet* page) const;
     void addItemNeedingPersons(TMenuItem& item) override;
-    // The persons listed (shell/person_list.cpp).
-    bool hasPersonList() override;
-    void withListedPersonsByName(const std::function<void(const std::vector<Clovek*>&)>& use) override;
+    // The persons listed.
+    bool hasPersonList() override { return personList.hasView(); }
+    void withListedPersonsByName(const std::function<void(const std::vector<Clovek*>&)>& use) override
+    {
+        personList.withPersonsByName(use);
+    }
     void closeTreeAskingToSave() override { Zavrit1Click(); }
     // adoptTree, installLoadedTree, the focus on the list (shell/open_close_tree.cpp).
     void installImportedTree(std::unique_ptr<Rod> imported) override;
@@ -506,13 +494,13 @@ public:
     // Makes the person the current one with `showingPerson` set meanwhile: a person page
     // becomes the active one (from the general and statistics tabs), is refilled, the visit is
     // recorded unless moving through the history, the heading follows and the list is repainted.
-    virtual void showPerson(Clovek* person) = 0;
+    void showPerson(Clovek* person) override = 0;
     // Refills the groups combo (the all-persons entry first, then the tree's groups) and
     // selects `groupName` (empty: the all-persons entry).
     virtual void fillGroupsCombo(const std::string& groupName) = 0;
     // The heading above the pages, and the note naming the current person's pages that hold
     // something.
-    virtual void updateHeading() = 0;
+    void updateHeading() override = 0;
     virtual void updateTabContentsLabel() = 0;
     // The fills of the person's pages that the frame refills when one becomes active.
     virtual void showFurtherFields() = 0;

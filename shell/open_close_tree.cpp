@@ -98,18 +98,17 @@ void MainFrame::installLoadedTree()
     const bool hasPersons = tree->personCount() > 0;
     enableControls(true, hasPersons);
 
-    newPersonList();
-    personList->fill();
+    personList.makeView();
+    personList.fill();
     tree->rebuildChildLists();
     tree->buildSiblingListsOnFirstUse();
 
     // The person saved as active, or the first row when the file names nobody.
     currentPerson = tree->activePerson();
     if (currentPerson)
-        personList->locate(currentPerson);
-    currentRow = personList->selectedRow();
-    if (currentRow)
-        showPerson(currentRow->person);
+        personList.locate(currentPerson);
+    if (Polozka* row = personList.makeSelectedRowCurrent())
+        showPerson(row->person);
     else
         currentPerson = nullptr;
     // The list may be sorted by the share of filled fields.
@@ -117,8 +116,8 @@ void MainFrame::installLoadedTree()
     // The group box's filter sorts the list by the key the box above it shows, which is the
     // settings' one: a big tree is sorted once. Without persons the filter does not run.
     if (!hasPersons || personSortKeyAt(setrid.ItemIndex()) != settings.sortOrder) {
-        personList->sort(settings.sortOrder);
-        personList->paint();
+        personList.sort(settings.sortOrder);
+        personList.paint();
     }
     fillGroupsCombo("");
     pagesChange();
@@ -136,18 +135,9 @@ void MainFrame::createEmptyTree()
 {
     tree = std::make_unique<Rod>();
     tree->attachEditor(this);
-    newPersonList();
+    personList.makeView();
     history = std::make_unique<PrevNext>();
     currentPerson = nullptr;
-    currentRow = nullptr;
-}
-
-void MainFrame::newPersonList()
-{
-    // A new view moves the scroll bar, whose handler paints the view it finds: the old one must
-    // be gone from sight first.
-    personList.reset();
-    personList = std::make_unique<Scroll>(*this, scrolling.Height / personListRowHeight);
 }
 
 void MainFrame::closeTree()
@@ -159,12 +149,10 @@ void MainFrame::closeTree()
 
 void MainFrame::closeTreeData()
 {
-    personList.reset();
+    personList.dropView();
     tree.reset();
     treeFileOnDisk.clear();
     mediaMissingAtOpen.clear();
-    // The row went with the list: nothing may still point into it.
-    currentRow = nullptr;
     currentPerson = nullptr;
     currentPhoto = currentDocument = currentFile = nullptr;
     history.reset();

@@ -46,7 +46,7 @@ std::string MainFrame::padColumn(const std::string& value, int width)
 
 void MainFrame::writePersonListLines(std::vector<std::string>& lines, const ListColumns& columns)
 {
-    if (!personList)
+    if (!personList.hasView())
         return;
     // One lookup for the whole list, not one per column and person.
     const std::string undeterminable = langText("ruzne", "nelzeUrcit", "(nelze určit)");
@@ -54,7 +54,7 @@ void MainFrame::writePersonListLines(std::vector<std::string>& lines, const List
         line += padded(value, width, undeterminable);
         line += '\t';
     };
-    for (Polozka* row = personList->first; row; row = row->next) {
+    for (Polozka* row = personList.firstRow(); row; row = row->next) {
         const Clovek& p = *row->person;
         std::string line;
         add(line, p.fullName(columns.useBirthSurname, false), 26);
@@ -83,11 +83,11 @@ void MainFrame::writePersonListLines(std::vector<std::string>& lines, const List
 void MainFrame::buildPersonListHierarchical(std::vector<std::string>& lines, const ListColumns&)
 {
     lines.clear();
-    if (!personList || !tree)
+    if (!personList.hasView() || !tree)
         return;
-    personList->sort(PersonSortKey::byName);
+    personList.sort(PersonSortKey::byName);
     tree->clearMarks();
-    personList->sortAsChosen();
+    personList.sortAsChosen();
     paintPersonList();
     ShowMessage("Bohužel, hierarchický způsob ještě není naprogramován.");
 }
@@ -95,23 +95,23 @@ void MainFrame::buildPersonListHierarchical(std::vector<std::string>& lines, con
 void MainFrame::buildPersonList(std::vector<std::string>& lines, const ListColumns& columns)
 {
     lines.clear();
-    if (!personList)
+    if (!personList.hasView())
         return;
-    personList->sort(PersonSortKey::byName);
+    personList.sort(PersonSortKey::byName);
     writePersonListLines(lines, columns);
-    personList->sortAsChosen();
+    personList.sortAsChosen();
     paintPersonList();
 }
 
 void MainFrame::buildPersonListSorted(std::vector<std::string>& lines, const ListColumns& columns)
 {
     lines.clear();
-    if (!personList)
+    if (!personList.hasView())
         return;
     // Birth order with the persons born alike in name order: the sort keeps equal rows in place.
-    personList->sort(PersonSortKey::byName);
-    personList->sort(PersonSortKey::byBirth);
+    personList.sort(PersonSortKey::byName);
+    personList.sort(PersonSortKey::byBirth);
     writePersonListLines(lines, columns);
-    personList->sortAsChosen();
+    personList.sortAsChosen();
     paintPersonList();
 }

@@ -1,21 +1,22 @@
 #include "shell/scroll.h"
 
-#include "system/text.h"
-
 #include "model/clovek.h"
 #include "model/rod.h"
 #include "model/svatba.h"
-#include "shell/hlavni.h"
+#include "shell/settings.h"
 #include "system/numbers.h"
 #include "system/text.h"
+#include "toolkit/grid.h"
+#include "toolkit/stdctrls.h"
 
 #include <algorithm>
 
-Scroll::Scroll(MainFrame& main, int rows) : visibleRows(rows), main_(main)
+Scroll::Scroll(PersonListPort& window, const PersonListControls& controls, int rows)
+    : visibleRows(rows), window_(window), controls_(controls)
 {
-    main_.scrollingBar.setPosition(0);
-    main_.scrollingBar.setMax(0);
-    main_.scrollingBar.setPosition(0);
+    controls_.scrollingBar.setPosition(0);
+    controls_.scrollingBar.setMax(0);
+    controls_.scrollingBar.setPosition(0);
 }
 
 Scroll::~Scroll()
@@ -28,23 +29,23 @@ void Scroll::fill()
     if (first)
         clear();
     // The share of filled fields is worked out here, for the percent column and its sort.
-    if (main_.tree)
-        for (Clovek* p = main_.tree->firstPerson; p; p = p->chainNext) {
+    if (Rod* tree = window_.currentTree())
+        for (Clovek* p = tree->firstPerson; p; p = p->chainNext) {
             p->updatePercentFilled();
             add(p);
         }
-    main_.scrollingBar.setPosition(0);
+    controls_.scrollingBar.setPosition(0);
     setBarMax(std::max(count - visibleRows, 0));
-    main_.scrollingBar.setPosition(top);
+    controls_.scrollingBar.setPosition(top);
 }
 
 void Scroll::clear()
 {
     for (Polozka* row = first; row;) {
         Polozka* following = row->next;
-        // The main window's current row never outlives the row it names.
-        if (main_.currentRow == row)
-            main_.currentRow = nullptr;
+        // The current row never outlives the row it names.
+        if (current_ == row)
+            current_ = nullptr;
         delete row;
         row = following;
     }
@@ -76,7 +77,7 @@ void Scroll::add(Clovek* person)
     first = row;
     ++count;
     if (count > visibleRows)
-        setBarMax(main_.scrollingBar.Max() + 1);
+        setBarMax(controls_.scrollingBar.Max() + 1);
 }
 
 void Scroll::remove(Polozka* row)
@@ -98,7 +99,7 @@ void Scroll::remove(Polozka* row)
     if (oldCount == selected + 1)
         --selected;
     if (count >= visibleRows)
-        setBarMax(main_.scrollingBar.Max() - 1);
+        setBarMax(controls_.scrollingBar.Max() - 1);
     ensureVisible();
 }
 
@@ -126,8 +127,8 @@ void Scroll::freeRow(Polozka* row)
         first = row->next;
     if (row->next)
         row->next->prev = row->prev;
-    if (main_.currentRow == row)
-        main_.currentRow = nullptr;
+    if (current_ == row)
+        current_ = nullptr;
     keys_.release(row->textKey);
     delete row;
 }
@@ -227,15 +228,15 @@ Polozka* Scroll::selectCurrent(Polozka* row)
 
 void Scroll::setBarPosition(int position)
 {
-    bool was = main_.ensuringVisible;
-    main_.ensuringVisible = true;
-    main_.scrollingBar.setPosition(position);
-    main_.ensuringVisible = was;
+    bool was = followingSelection_;
+    followingSelection_ = true;
+    controls_.scrollingBar.setPosition(position);
+    followingSelection_ = was;
 }
 
 void Scroll::setBarMax(int max)
 {
-    main_.scrollingBar.setMax(max);
+    controls_.scrollingBar.setMax(max);
 }
 
 void Scroll::ensureVisible()
@@ -256,9 +257,9 @@ void Scroll::ensureVisible()
 
 void Scroll::showSelected()
 {
-    main_.currentRow = selectedRow();
-    if (main_.currentRow)
-        main_.showPerson(main_.currentRow->person);
+    current_ = selectedRow();
+    if (current_)
+        window_.showPerson(current_->person);
 }
 
 void Scroll::next()
@@ -268,7 +269,7 @@ void Scroll::next()
     ++selected;
     if (selected >= top + visibleRows) {
         ++top;
-        main_.scrollingBar.setPosition(main_.scrollingBar.Position() + 1);
+        controls_.scrollingBar.setPosition(controls_.scrollingBar.Position() + 1);
     }
     showSelected();
 }
@@ -280,7 +281,7 @@ void Scroll::previous()
     --selected;
     if (selected < top) {
         --top;
-        main_.scrollingBar.setPosition(main_.scrollingBar.Position() - 1);
+        controls_.scrollingBar.setPosition(controls_.scrollingBar.Position() - 1);
     }
     showSelected();
 }
@@ -290,10 +291,10 @@ void Scroll::pageUp()
     if (selected == top) {
         if (selected < visibleRows) {
             selected = top = 0;
-            main_.scrollingBar.setPosition(0);
+            controls_.scrollingBar.setPosition(0);
         } else {
             selected = top = selected - visibleRows;
-            main_.scrollingBar.setPosition(main_.scrollingBar.Position() - visibleRows);
+            controls_.scrollingBar.setPosition(controls_.scrollingBar.Position() - visibleRows);
         }
     } else {
         selected = top;
@@ -306,7 +307,7 @@ void Scroll::home()
     if (count == 0)
         return;
     selected = top = 0;
-    main_.scrollingBar.setPosition(0);
+    controls_.scrollingBar.setPosition(0);
     showSelected();
 }
 
@@ -316,7 +317,7 @@ void Scroll::end()
         return;
     selected = count - 1;
     top = std::max(count - visibleRows, 0);
-    main_.scrollingBar.setPosition(main_.scrollingBar.Max());
+    controls_.scrollingBar.setPosition(controls_.scrollingBar.Max());
     showSelected();
 }
 
@@ -326,11 +327,11 @@ void Scroll::pageDown()
         if (selected + visibleRows < count) {
             selected += visibleRows;
             top += visibleRows;
-            main_.scrollingBar.setPosition(main_.scrollingBar.Position() + visibleRows);
+            controls_.scrollingBar.setPosition(controls_.scrollingBar.Position() + visibleRows);
         } else {
             selected = count - 1;
             top = std::max(count - visibleRows, 0);
-            main_.scrollingBar.setPosition(main_.scrollingBar.Max());
+            controls_.scrollingBar.setPosition(controls_.scrollingBar.Max());
         }
     } else {
         selected = std::min(top + visibleRows - 1, count - 1);
@@ -369,11 +370,12 @@ bool isParentOf(const Clovek* parent, const Clovek* child)
 
 void Scroll::paint()
 {
-    TCanvas& canvas = main_.scrolling.Canvas;
-    main_.scrolling.Canvas.clear(); // the grid is one cell: every paint draws all of it
-    const Nastaveni& s = main_.settings;
-    const Clovek* p = main_.currentPerson;
-    int width = main_.scrolling.Width;
+    TDrawGrid& grid = controls_.scrolling;
+    TCanvas& canvas = grid.Canvas;
+    grid.Canvas.clear(); // the grid is one cell: every paint draws all of it
+    const Nastaveni& s = window_.programSettings();
+    const Clovek* p = window_.shownPerson();
+    int width = grid.Width;
     int end = std::min(top + visibleRows, count);
     cutCaptions_.clear();
     Polozka* row = rowAt(top);
@@ -412,7 +414,7 @@ void Scroll::paint()
                     }
             }
         }
-        const bool percents = main_.zobrazitProcenta.Checked();
+        const bool percents = controls_.zobrazitProcenta.Checked();
         std::string caption = person->displayName(s.showBirthSurname, s.showBirth, s.showNumber);
         std::string shown = fittedCaption(canvas, caption, percents ? width - percentWidth - 4 : width);
         canvas.TextOut(0, y, shown);
@@ -429,7 +431,7 @@ void Scroll::paint()
     if (count < top + visibleRows) {
         canvas.Brush.Color = clBtnFace;
         int y = std::max(count - top, 0) * rowHeight;
-        canvas.FillRect(Rect(0, y, width, main_.scrolling.Height));
+        canvas.FillRect(Rect(0, y, width, grid.Height));
     }
 }
 

@@ -1,7 +1,8 @@
 #pragma once
-// The person list of the main window: one row per person of the open tree, sorted by the chosen
-// key, painted into the single-cell grid `scrolling` beside the scroll bar `scrollingBar`, rows
-// coloured by their relationship to the shown person.
+// The rows of the person list (shell/person_list_panel.h), its one owner: one row per person of
+// the open tree, sorted by the chosen key, painted into the single-cell grid `scrolling` beside
+// the scroll bar `scrollingBar`, rows coloured by their relationship to the shown person.
+#include "shell/person_list_port.h"
 #include "shell/person_sort_key.h"
 #include "system/collation.h"
 #include "system/slab.h"
@@ -15,7 +16,6 @@
 
 class Clovek;
 struct DatumKey;
-class MainFrame;
 
 // One row; owned by its Scroll.
 class Polozka : public SlabAllocated<Polozka> {
@@ -35,7 +35,7 @@ public:
     static constexpr int rowHeight = 15;
 
     // An empty view showing `visibleRows` rows; puts the scroll bar to 0 with no range.
-    Scroll(MainFrame& main, int visibleRows);
+    Scroll(PersonListPort& window, const PersonListControls& controls, int visibleRows);
     ~Scroll();
     Scroll(const Scroll&) = delete;
     Scroll& operator=(const Scroll&) = delete;
@@ -98,6 +98,13 @@ public:
     // empty where the row showed whole or there is none.
     std::string cutCaptionAt(int y) const;
 
+    // The row of the person shown, or none; a row the view frees stops being it.
+    Polozka* currentRow() const { return current_; }
+    void setCurrentRow(Polozka* row) { current_ = row; }
+    // Set while the view moves the scroll bar to follow the selection, so the bar's change
+    // handler does not feed the position back.
+    bool followingSelection() const { return followingSelection_; }
+
     Polozka* first = nullptr;
     int selected = 0;
     int top = 0;
@@ -126,7 +133,10 @@ private:
     // Where the row of a person stands, from the rows in order; -1 when none shows it.
     int placeOf(const Clovek* person);
 
-    MainFrame& main_;
+    PersonListPort& window_;
+    PersonListControls controls_;
+    Polozka* current_ = nullptr;
+    bool followingSelection_ = false;
     // Per row painted, from the top of the grid: its whole caption where it was cut, else empty.
     std::vector<std::string> cutCaptions_;
     std::vector<Polozka*> inOrder_; // empty when not known

@@ -7,12 +7,13 @@
 #include "model/datum.h"
 #include "model/path_utils.h"
 #include "shell/birth_order.h"
-#include "shell/hlavni.h"
 #include "shell/identifier_order.h"
 #include "shell/scroll.h"
+#include "shell/settings.h"
 #include "system/collation.h"
 #include "system/numbers.h"
 #include "system/prefetch.h"
+#include "toolkit/stdctrls.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -321,7 +322,7 @@ void Scroll::placeRows(const std::vector<int>& order)
     for (size_t i = from; i < to; ++i)
         personsInOrder_[i] = inOrder_[i]->person;
     unsortedRow_ = nullptr;
-    selectCurrent(main_.currentRow);
+    selectCurrent(current_);
 }
 
 void Scroll::sort(PersonSortKey key)
@@ -345,7 +346,7 @@ void Scroll::sort(PersonSortKey key)
 
 void Scroll::sortAsChosen()
 {
-    if (const std::optional<PersonSortKey> key = personSortKeyAt(main_.setrid.ItemIndex()))
+    if (const std::optional<PersonSortKey> key = personSortKeyAt(controls_.setrid.ItemIndex()))
         sort(*key);
     else
         ensureVisible();
@@ -354,7 +355,7 @@ void Scroll::sortAsChosen()
 void Scroll::sortByName()
 {
     const std::vector<Polozka*>& rows = rowsInOrder();
-    const Nastaveni& s = main_.settings;
+    const Nastaveni& s = window_.programSettings();
     // The rows' key numbers, not views of the keys: a million views would cost 16 MB more.
     std::vector<uint32_t> keys(rows.size());
     for (size_t i = 0; i < rows.size(); ++i)
@@ -386,7 +387,7 @@ void Scroll::sortByName()
 
 Scroll::SortedBy Scroll::sortedByNow(PersonSortKey key) const
 {
-    const Nastaveni& s = main_.settings;
+    const Nastaveni& s = window_.programSettings();
     if (key != PersonSortKey::byName)
         return SortedBy{key, s.sortAscending};
     return SortedBy{key, s.sortAscending, s.showBirthSurname, s.showBirth, s.showNumber};
@@ -398,7 +399,7 @@ void Scroll::sortAfterEditOf(const Clovek* person, PersonSortKey key)
     if (sortedBy_ == sortedByNow(key) && !inOrder_.empty() && inOrder_.size() == size_t(count) &&
         (!unsortedRow_ || unsortedRow_->person == person))
         // The edited person is nearly always the current one: no walk over the rows for it.
-        row = main_.currentRow && main_.currentRow->person == person ? main_.currentRow : rowOf(person);
+        row = current_ && current_->person == person ? current_ : rowOf(person);
     if (!row || !resortRow(row, key)) {
         sort(key);
         return;
@@ -496,7 +497,7 @@ bool Scroll::resortRow(Polozka* row, PersonSortKey key)
     const int mine = indexOf(row);
     if (mine < 0)
         return false;
-    const Nastaveni& s = main_.settings;
+    const Nastaveni& s = window_.programSettings();
     const bool asc = s.sortAscending;
     const Clovek& edited = *row->person;
     const int rows = int(inOrder_.size());
@@ -603,7 +604,7 @@ bool Scroll::resortRow(Polozka* row, PersonSortKey key)
         return false;
     moveRow(mine, *place);
     unsortedRow_ = nullptr;
-    selectCurrent(main_.currentRow);
+    selectCurrent(current_);
     sortedBy_ = sortedByNow(key);
     return true;
 }
@@ -649,7 +650,7 @@ void Scroll::sortByBirth()
             births.push_back(readBirth(p.birth));
             noteBirthKind(births.back());
         });
-    std::vector<BirthPlace> places = birthPlaces(births, main_.settings.sortAscending);
+    std::vector<BirthPlace> places = birthPlaces(births, window_.programSettings().sortAscending);
     Order order = unsorted(rows.size());
     stableSortRows(order, [&](int a, int b) { return places[a] < places[b]; });
     placeRows(order);
@@ -722,7 +723,7 @@ bool idPlaces(const std::vector<Polozka*>& rows, SharedCollationKeys& keys, std:
 void Scroll::sortById()
 {
     const std::vector<Polozka*>& rows = rowsInOrder();
-    bool asc = main_.settings.sortAscending;
+    bool asc = window_.programSettings().sortAscending;
     std::vector<IdPlace> places;
     Order order = unsorted(rows.size());
     keys_.tidy();
@@ -748,7 +749,7 @@ void Scroll::sortByPercent()
     readPersons(
         rows, [](const Polozka& row) { ask(&row.person->percentFilled); },
         [&](size_t, const Clovek& p) { shares.push_back(p.percentFilled); });
-    bool asc = main_.settings.sortAscending;
+    bool asc = window_.programSettings().sortAscending;
     Order order = unsorted(rows.size());
     stableSortRows(order, [&](int a, int b) { return asc ? shares[a] < shares[b] : shares[a] > shares[b]; });
     placeRows(order);

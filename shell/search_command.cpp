@@ -56,23 +56,15 @@ void MainFrame::Hledej1Click()
 
 void MainFrame::showListedPerson(const std::string& caption)
 {
-    if (!tree || !personList)
+    if (!tree || !personList.hasView())
         return;
     Clovek* person = tree->findPersonByDisplayName(caption, ListDisplay(settings));
     if (!person)
         return;
     // The list may show one group only. A person it does not show is not made the current one,
     // and the selection stays on the row it was on.
-    const int selected = personList->selected;
-    Polozka* row = personList->locate(person);
-    if (!row) {
-        personList->selected = selected;
-        personList->locate(nullptr);
-        paintPersonList();
-        return;
-    }
-    currentRow = row;
-    showPerson(person);
+    if (personList.selectListedPerson(person))
+        showPerson(person);
 }
 
 void MainFrame::searchText()

@@ -72,13 +72,13 @@ void MainFrame::FormActivate()
     } catch (const EInOutError&) {
         // The language file's own lookups tell the person that it cannot be written.
     }
-    currentRow = nullptr;
     currentPerson = nullptr;
     settings.load(programFolder);
     loadLanguage();
-    restoreListOptions();
-    fitPersonListToScreen();
-    widenPersonList(settings.personListWidth - scrolling.Width);
+    personList.restoreOptions();
+    fillGroupsCombo("");
+    personList.fitToScreen();
+    personList.widen(settings.personListWidth - scrolling.Width);
     enableControls(false, false);
     if (settings.startCount < INT_MAX)
         ++settings.startCount;

@@ -122,8 +122,7 @@ void MainFrame::showEditorPage(EditorPage page)
 
 void MainFrame::showPersonOfStep(Clovek* person)
 {
-    if (personList)
-        currentRow = personList->locate(person);
+    personList.selectPerson(person);
     showPerson(person);
 }
 
@@ -248,19 +247,13 @@ void MainFrame::showUserCaption(int field, const std::string& caption)
 
 void MainFrame::sortPersonList()
 {
-    if (!personList)
+    if (!personList.hasView())
         return;
-    personList->sortAsChosen();
-    personList->paint();
+    personList.sortAsChosen();
+    personList.paint();
 }
 
 void MainFrame::sortPersonListAfterEditOf(const Clovek* person)
 {
-    if (!personList)
-        return;
-    if (const std::optional<PersonSortKey> key = personSortKeyAt(setrid.ItemIndex()))
-        personList->sortAfterEditOf(person, *key);
-    else
-        personList->ensureVisible();
-    personList->paint();
+    personList.showAfterEditOf(person);
 }

@@ -10,14 +10,13 @@ namespace {
 void moveThroughHistory(MainFrame& main, bool canStep, Clovek* (PrevNext::*step)(),
                         Clovek* (PrevNext::*back)())
 {
-    if (!main.history || !main.personList)
+    if (!main.history || !main.personList.hasView())
         return;
     PrevNext& history = *main.history;
     Clovek* person = (history.*step)();
     if (!person)
         return;
-    Polozka* row = main.personList->rowOf(person);
-    if (!row) {
+    if (!main.personList.rowOf(person)) {
         // The person is in a group the list does not show now; no row may stand in for it.
         if (canStep)
             (history.*back)();
@@ -28,7 +27,7 @@ void moveThroughHistory(MainFrame& main, bool canStep, Clovek* (PrevNext::*step)
         bool& flag;
         ~Clear() { flag = false; }
     } clear{main.navigatingHistory};
-    main.currentRow = main.personList->locate(person);
+    main.personList.selectPerson(person);
     main.showPerson(person);
 }
 

@@ -15,7 +15,7 @@ struct BasicPage : PersonEditorTest {
     std::string order()
     {
         std::string s;
-        for (Polozka* r = hl().personList->first; r; r = r->next)
+        for (Polozka* r = hl().personList.firstRow(); r; r = r->next)
             s += (s.empty() ? "" : " ") + r->person->firstName;
         return s;
     }

@@ -112,7 +112,7 @@ TEST_F(BulkDelete, DeletingTakesThePersonsOutOfEverythingAndEmptiesTheHistory)
         deleteNow(w);
     });
     EXPECT_EQ(remaining(), (Names{"Babi", "Dcera", "Děd", "Otec", "Snacha"}));
-    EXPECT_EQ(hl().personList->count, 5);
+    EXPECT_EQ(hl().personList.rowCount(), 5);
     EXPECT_EQ(rodina->members.count(), 0);
     EXPECT_EQ(dcera->mother, nullptr);
     EXPECT_EQ(otec->partnerships.count(), 0);
@@ -123,7 +123,7 @@ TEST_F(BulkDelete, DeletingTakesThePersonsOutOfEverythingAndEmptiesTheHistory)
     EXPECT_EQ(hl().tree->fileName, "");
     // The person visited before the deleted ones is shown.
     EXPECT_EQ(hl().currentPerson, otec);
-    EXPECT_EQ(hl().currentRow, hl().personList->rowOf(otec));
+    EXPECT_EQ(hl().personList.currentRow(), hl().personList.rowOf(otec));
     for (UkClovek* e : hl().history->entries().items<UkClovek>())
         EXPECT_NE(e->person(), syn);
 }
@@ -149,7 +149,7 @@ TEST_F(BulkDelete, DeletingEverybodyLeavesAnOpenTreeWithoutPersons)
     ASSERT_TRUE(hl().tree);
     EXPECT_EQ(hl().tree->personCount(), 0);
     EXPECT_EQ(hl().currentPerson, nullptr);
-    EXPECT_EQ(hl().currentRow, nullptr);
+    EXPECT_EQ(hl().personList.currentRow(), nullptr);
     EXPECT_EQ(hl().pages.ActivePage(), &hl().obecne);
     EXPECT_FALSE(hl().Pribuzni1.Enabled);
     EXPECT_FALSE(hl().HromadneMazani1.Enabled);
@@ -171,8 +171,8 @@ TEST_F(BulkDelete, LockedPersonsStayAndThePersonIsToldHowMany)
 TEST_F(BulkDelete, PersonsTheFilteredListDoesNotShowGoToo)
 {
     user::pick(hl().skupinyCB, "Rodina");
-    ASSERT_EQ(hl().personList->count, 2);
-    hl().currentRow = hl().personList->locate(syn);
+    ASSERT_EQ(hl().personList.rowCount(), 2);
+    hl().personList.setCurrentRow(hl().personList.locate(syn));
     hl().showPerson(syn);
     bulk([this](ThromadneMazaniFORM& w) {
         tickPerson(w, syn);
@@ -190,9 +190,9 @@ TEST_F(BulkDelete, PersonsTheFilteredListDoesNotShowGoToo)
         deleteNow(w);
     });
     EXPECT_EQ(hl().skupinyCB.ItemIndex(), 0);
-    EXPECT_EQ(hl().personList->count, 5);
+    EXPECT_EQ(hl().personList.rowCount(), 5);
     ASSERT_TRUE(hl().currentPerson);
-    EXPECT_EQ(hl().currentRow, hl().personList->rowOf(hl().currentPerson));
+    EXPECT_EQ(hl().personList.currentRow(), hl().personList.rowOf(hl().currentPerson));
 }
 
 TEST_F(BulkDelete, AManyPersonTreeSavedAfterwardsHoldsExactlyTheOthers)

@@ -20,7 +20,7 @@ struct DateFields : EmptyTreeTest {
         EmptyTreeTest::SetUp();
         jan = addPerson("Jan", "Kos");
         hl().enableControls(true, true);
-        hl().personList->fill();
+        hl().personList.fill();
         hl().showPersonOfStep(jan);
     }
     // A person types `text` over what the box holds and leaves the box for the place box.
@@ -118,10 +118,10 @@ TEST_F(DateFields, LettersInAYearLeaveTheDigitsAndTheDayIsLimitedByTheYearThatSt
 TEST_F(DateFields, AResetBirthYearPutsThePersonBackInTheListSortedByBirth)
 {
     Clovek* eva = addPerson("Eva", "", Datum("?", "?", "1500"));
-    hl().personList->add(eva);
+    hl().personList.add(eva);
     user::pick(hl().setrid, 1);
     hl().showPersonOfStep(jan);
-    auto firstRow = [&] { return hl().personList->first->person->firstName; };
+    auto firstRow = [&] { return hl().personList.firstRow()->person->firstName; };
     const std::string unknownFirst = firstRow();
     jan->birth.year = "1590";
     hl().sortPersonList();

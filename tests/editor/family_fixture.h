@@ -31,7 +31,7 @@ struct FamilyTest : EmptyTreeTest {
         hl().tree->rebuildAllSiblingLists();
         hl().enableControls(true, true);
         hl().fillGroupsCombo("");
-        hl().currentRow = hl().personList->locate(shown);
+        hl().personList.setCurrentRow(hl().personList.locate(shown));
         hl().showPerson(shown);
     }
     // The first names of the ticked lines of a check list of persons, sorted.
@@ -68,7 +68,7 @@ struct FamilyPage : FamilyTest {
     {
         Clovek* p = FamilyTest::add(first, surname, sex);
         p->birth.year = year;
-        hl().personList->fill();
+        hl().personList.fill();
         return p;
     }
     void show(Clovek* p) { hl().showPersonOfStep(p); }

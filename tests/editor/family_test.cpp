@@ -347,7 +347,7 @@ std::map<int, std::vector<int>> SiblingSeries::listsAfterEdits(unsigned seed, bo
         hl().tree->buildSiblingListsOnFirstUse();
     else
         hl().tree->rebuildAllSiblingLists();
-    hl().personList->fill();
+    hl().personList.fill();
 
     AlwaysYes yes;
     ZakladniSheet& sheet = z();

@@ -74,13 +74,13 @@ TEST_F(Groups, TheGroupBoxFiltersTheListAndFallsBackWhenItsGroupIsRenamedOrDelet
     hl().fillGroupsCombo("");
     EXPECT_EQ(hl().skupinyCB.Items.lines(), (std::vector<std::string>{"_VŠICHNI", "Rodina", "Děti"}));
     filterBy("Rodina");
-    EXPECT_EQ(hl().personList->count, 2);
-    EXPECT_EQ(hl().currentRow, hl().personList->rowOf(jan));
+    EXPECT_EQ(hl().personList.rowCount(), 2);
+    EXPECT_EQ(hl().personList.currentRow(), hl().personList.rowOf(jan));
 
     // A group that still exists keeps the filter through the manager.
     manage([](TspravceSkupinFORM& w) { pickGroup(w, "Děti"); });
     EXPECT_EQ(hl().skupinyCB.Text(), "Rodina");
-    EXPECT_EQ(hl().personList->count, 2);
+    EXPECT_EQ(hl().personList.rowCount(), 2);
 
     manage([this](TspravceSkupinFORM& w) {
         pickGroup(w, "Rodina");
@@ -90,7 +90,7 @@ TEST_F(Groups, TheGroupBoxFiltersTheListAndFallsBackWhenItsGroupIsRenamedOrDelet
         EXPECT_EQ(w.skupinyLIST.Items[w.skupinyLIST.ItemIndex()], "Příbuzní");
     });
     EXPECT_EQ(hl().skupinyCB.ItemIndex(), 0);
-    EXPECT_EQ(hl().personList->count, 5);
+    EXPECT_EQ(hl().personList.rowCount(), 5);
 
     filterBy("Děti");
     manage([this](TspravceSkupinFORM& w) {
@@ -101,7 +101,7 @@ TEST_F(Groups, TheGroupBoxFiltersTheListAndFallsBackWhenItsGroupIsRenamedOrDelet
         EXPECT_EQ(w.clenoveLIST.Items.Count(), 0);
     });
     EXPECT_EQ(hl().skupinyCB.Items.lines(), (std::vector<std::string>{"_VŠICHNI", "Příbuzní"}));
-    EXPECT_EQ(hl().personList->count, 5);
+    EXPECT_EQ(hl().personList.rowCount(), 5);
 }
 
 TEST_F(Groups, TheNamePromptAsksAgainUntilTheNameIsNewAndNotEmpty)
@@ -235,7 +235,7 @@ TEST_F(Groups, TheShownPersonsGroupsActAtOnceAndTheFilteredListFollows)
     Group* a = group("A", {jan, eva});
     group("A", {});
     hl().fillGroupsCombo("A");
-    EXPECT_EQ(hl().personList->count, 2);
+    EXPECT_EQ(hl().personList.rowCount(), 2);
     script.modal("Přiřazení do skupin", [](TForm& f) {
         auto& w = static_cast<TmojeSkupinyFORM&>(f);
         EXPECT_TRUE(w.skupinyLIST.Checked(0));

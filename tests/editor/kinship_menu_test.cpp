@@ -115,7 +115,7 @@ TEST_F(KinshipMenu, DoubleClickingAFoundPersonShowsThatPerson)
     user::click(hl().DedoveABabicky1);
     EXPECT_EQ(hl().currentPerson, marie);
     EXPECT_EQ(hl().zakladniSheet.jmenoCB.Text(), "Marie");
-    EXPECT_EQ(hl().currentRow, hl().personList->rowOf(marie));
+    EXPECT_EQ(hl().personList.currentRow(), hl().personList.rowOf(marie));
 
     // Back leaves the shown person.
     script.press("Lipoveta", "zpetBT");

@@ -26,8 +26,8 @@ struct PersonCommands : EmptyTreeTest {
     Clovek* add(const std::string& first, const std::string& surname)
     {
         Clovek* p = addPerson(first, surname);
-        hl().personList->add(p);
-        hl().personList->sort(PersonSortKey::byName);
+        hl().personList.add(p);
+        hl().personList.sort(PersonSortKey::byName);
         hl().enableControls(true, true);
         return p;
     }
@@ -35,8 +35,8 @@ struct PersonCommands : EmptyTreeTest {
     std::string listed()
     {
         std::string s;
-        for (Polozka* r = hl().personList->first; r; r = r->next)
-            s += (r == hl().personList->first ? "" : "|") + r->person->firstName;
+        for (Polozka* r = hl().personList.firstRow(); r; r = r->next)
+            s += (r == hl().personList.firstRow() ? "" : "|") + r->person->firstName;
         return s;
     }
     std::string question() { return windows->anoNe.Label1.Caption; }
@@ -64,7 +64,7 @@ TEST_F(PersonCommands, TheFirstPersonOpensThePagesAndUndoDeletesItAfterAsking)
     EXPECT_TRUE(hl().scrolling.Visible);
     EXPECT_EQ(hl().pages.ActivePage(), &hl().zakladniUdaje);
     EXPECT_TRUE(z().jmenoCB.Focused());
-    EXPECT_EQ(hl().currentRow->person, created);
+    EXPECT_EQ(hl().personList.currentRow()->person, created);
     EXPECT_TRUE(hl().Vymaz1.Enabled);
     EXPECT_TRUE(hl().ZpetBT.Enabled);
     EXPECT_EQ(steps(), 1);
@@ -156,7 +156,7 @@ TEST_F(PersonCommands, DeletingAsksEmptiesTheHistoryAndShowsThePersonVisitedBefo
     user::click(hl().SmazOsobuBT);
     EXPECT_EQ(hl().tree->personCount(), 2);
     EXPECT_EQ(current(), c);
-    EXPECT_EQ(hl().currentRow->person, c);
+    EXPECT_EQ(hl().personList.currentRow()->person, c);
     EXPECT_EQ(z().jmenoCB.Text(), "Cyril");
     EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Cyril Dub, ?");
     EXPECT_EQ(listed(), "Adam|Cyril");
@@ -214,7 +214,7 @@ TEST_F(PersonCommands, DeletingUnderAGroupFilterStaysInTheGroupOrFallsBackToAll)
     EXPECT_EQ(hl().skupinyCB.Text(), hl().allPersonsGroupName);
     EXPECT_EQ(listed(), "Bára");
     EXPECT_EQ(current(), b);
-    EXPECT_EQ(hl().currentRow->person, b);
+    EXPECT_EQ(hl().personList.currentRow()->person, b);
 }
 
 TEST_F(PersonCommands, DeletingTheLastPersonLeavesTheGeneralTabAndAnEmptyTree)
@@ -226,7 +226,7 @@ TEST_F(PersonCommands, DeletingTheLastPersonLeavesTheGeneralTabAndAnEmptyTree)
     user::click(hl().Vymaz1);
     EXPECT_EQ(hl().tree->personCount(), 0);
     EXPECT_EQ(current(), nullptr);
-    EXPECT_EQ(hl().currentRow, nullptr);
+    EXPECT_EQ(hl().personList.currentRow(), nullptr);
     EXPECT_EQ(hl().pages.ActivePage(), &hl().obecne);
     EXPECT_FALSE(hl().shrnutiOsoby.TabVisible());
     EXPECT_FALSE(hl().scrolling.Visible);
@@ -244,7 +244,7 @@ TEST_F(PersonCommands, BulkDeletionInABulkRunShowsNobody)
     hl().pages.setActivePage(&hl().obecne);
     hl().deleteCurrentPerson(true);
     EXPECT_EQ(current(), b);
-    EXPECT_EQ(hl().currentRow->person, b);
+    EXPECT_EQ(hl().personList.currentRow()->person, b);
     // Nothing was shown: the page and the heading are as they were.
     EXPECT_EQ(hl().pages.ActivePage(), &hl().obecne);
     EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Adam Bor, ?");
@@ -419,7 +419,7 @@ TEST_F(PersonCommands, ANewPersonMovesOnlyItsOwnRow)
     add("Adam", "");
     add("Hugo", "");
     ASSERT_EQ(listed(), "Adam|Cyril|Hugo");
-    hl().personList->first->person->firstName = "Zeno";
+    hl().personList.firstRow()->person->firstName = "Zeno";
     user::click(hl().NovaOsobaBT);
     user::type(z().jmenoCB, "Bob");
     EXPECT_EQ(listed(), "Zeno|Bob|Cyril|Hugo");
@@ -443,7 +443,7 @@ TEST_F(PersonCommands, UnderEveryKeyANewPersonMovesOnlyItsOwnRow)
         hl().settings.sortAscending = ascending;
         hl().setrid.setItemIndex(itemIndexOf(key));
         show(h);
-        hl().personList->sort(key);
+        hl().personList.sort(key);
         spoil();
         user::click(hl().NovaOsobaBT);
         std::string seen = listed();

@@ -21,8 +21,8 @@ struct PersonEditorTest : EmptyTreeTest {
         jan = addPerson("Jan", "Novák");
         eva = addPerson("Eva", "Dvořáková");
         hl().enableControls(true, true);
-        hl().personList->fill();
-        hl().personList->sort(PersonSortKey::byName);
+        hl().personList.fill();
+        hl().personList.sort(PersonSortKey::byName);
         hl().showPersonOfStep(jan);
     }
     std::string working(const std::string& name) { return joinPath(hl().workingFolder, name); }

@@ -102,7 +102,7 @@ TEST_F(RecordByHand, APersonTypedInIsTakenBackAndDoneAgainStepByStep)
     EXPECT_EQ(marie->alive, 0);
     EXPECT_EQ(marie->death.year, "1950");
     EXPECT_FALSE(hl().ZnovuBT.Enabled);
-    EXPECT_EQ(hl().personList->count, 1);
+    EXPECT_EQ(hl().personList.rowCount(), 1);
 }
 
 TEST_F(RecordByHand, ALockedPersonRefusesTypingUntilUnlocked)

@@ -49,7 +49,7 @@ TEST_F(ImportCommand, ImportsIntoANewTreeShownAsAnOpenedOne)
     EXPECT_EQ(hl().tree->personCount(), 3);
     EXPECT_EQ(hl().tree->fileName, "");
     ASSERT_TRUE(hl().currentPerson);
-    EXPECT_TRUE(hl().personList);
+    EXPECT_TRUE(hl().personList.hasView());
     EXPECT_TRUE(hl().history);
     EXPECT_EQ(hl().Ulozit1.Enabled, true);
     // Children lists are rebuilt and identifiers given.

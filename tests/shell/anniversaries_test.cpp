@@ -62,8 +62,8 @@ TEST_F(Anniversaries, TheWindowListsTheDayOrTheMonthOfTheCalendarAndKeepsThePick
     Clovek* june = add(tree, "Jan", 1, Datum("15", "6", "1950"));
     Clovek* later = add(tree, "Eva", 0, Datum("20", "6", "1960"));
     add(tree, "Ota", 1, Datum("20", "7", "1960"));
-    hl().newPersonList();
-    hl().personList->fill();
+    hl().personList.makeView();
+    hl().personList.fill();
     hl().enableControls(true, true);
 
     TvyrociFORM& w = *vyrociFORM;

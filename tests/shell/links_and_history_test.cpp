@@ -28,7 +28,7 @@ struct LinksAndHistory : EmptyTreeTest {
     Clovek* add(const std::string& first) { return addPerson(first, "Novák"); }
     void visit(Clovek* p)
     {
-        hl().currentRow = hl().personList->locate(p);
+        hl().personList.setCurrentRow(hl().personList.locate(p));
         hl().showPerson(p);
     }
     // Every address the opener is given is written to a file, one argument a line.
@@ -70,7 +70,7 @@ TEST_F(LinksAndHistory, BackAndForwardStopAtBothEndsAndSkipADeletedPerson)
 
     user::click(hl().prevBT);
     EXPECT_EQ(hl().currentPerson, b);
-    EXPECT_EQ(hl().currentRow->person, b);
+    EXPECT_EQ(hl().personList.currentRow()->person, b);
     user::click(hl().prevBT);
     user::click(hl().prevBT); // at the oldest entry: the same person, the history as it was
     EXPECT_EQ(hl().currentPerson, a);
@@ -90,11 +90,11 @@ TEST_F(LinksAndHistory, BackAndForwardStopAtBothEndsAndSkipADeletedPerson)
     EXPECT_EQ(hl().currentPerson, c);
     user::click(hl().prevBT);
     EXPECT_EQ(hl().currentPerson, a);
-    EXPECT_EQ(hl().currentRow->person, a);
+    EXPECT_EQ(hl().personList.currentRow()->person, a);
 
     // A person the list does not show now (another group): nothing changes.
     user::click(hl().nextBT);
-    hl().personList->remove(hl().personList->rowOf(a));
+    hl().personList.remove(hl().personList.rowOf(a));
     user::click(hl().prevBT);
     EXPECT_EQ(hl().currentPerson, c);
     EXPECT_EQ(hl().history->current(), c);

@@ -62,9 +62,9 @@ struct OpenTree : ProgramTest {
     void expectNoTreeState()
     {
         EXPECT_FALSE(hl().tree);
-        EXPECT_EQ(hl().personList, nullptr);
+        EXPECT_FALSE(hl().personList.hasView());
         EXPECT_EQ(hl().history, nullptr);
-        EXPECT_EQ(hl().currentRow, nullptr);
+        EXPECT_EQ(hl().personList.currentRow(), nullptr);
         EXPECT_EQ(hl().currentPerson, nullptr);
         EXPECT_FALSE(hl().pages.Visible);
         EXPECT_FALSE(hl().scrolling.Visible);
@@ -91,15 +91,15 @@ TEST_F(OpenTree, FromTheMenuTheSavedPersonIsShownInASortedList)
     EXPECT_EQ(listed(), (Lines{"Jan", "Karel", "Marie"}));
     ASSERT_TRUE(hl().currentPerson);
     EXPECT_EQ(hl().currentPerson->firstName, "Marie");
-    ASSERT_TRUE(hl().currentRow);
-    EXPECT_EQ(hl().currentRow->person, hl().currentPerson);
-    EXPECT_EQ(hl().personList->selected, 2);
-    EXPECT_EQ(hl().personList->visibleRows, hl().scrolling.Height / 15);
+    ASSERT_TRUE(hl().personList.currentRow());
+    EXPECT_EQ(hl().personList.currentRow()->person, hl().currentPerson);
+    EXPECT_EQ(hl().personList.selectedIndex(), 2);
+    EXPECT_EQ(hl().personList.visibleRows(), hl().scrolling.Height / 15);
     EXPECT_EQ(hl().history->current(), hl().currentPerson);
     EXPECT_FALSE(hl().showingPerson);
 
     // The links the file keeps by number are whole again.
-    Clovek* karel = hl().personList->rowAt(1)->person;
+    Clovek* karel = hl().personList.rowAt(1)->person;
     ASSERT_TRUE(karel->father);
     EXPECT_TRUE(karel->father->hasChild(karel));
     EXPECT_EQ(karel->identifier, std::to_string(karel->number));
@@ -243,8 +243,8 @@ TEST_F(OpenTree, ATreeWithoutPersonsOpensAsAnEmptyTree)
     ASSERT_TRUE(hl().tree);
     EXPECT_TRUE(script.messages().empty());
     EXPECT_EQ(hl().currentPerson, nullptr);
-    EXPECT_EQ(hl().currentRow, nullptr);
-    EXPECT_EQ(hl().personList->count, 0);
+    EXPECT_EQ(hl().personList.currentRow(), nullptr);
+    EXPECT_EQ(hl().personList.rowCount(), 0);
     // The state of a tree without persons: the general and statistics tabs, closing and adding
     // a person; no list, no saving.
     EXPECT_TRUE(hl().pages.Visible);
@@ -298,11 +298,11 @@ TEST_F(OpenTree, ClosingWithAndWithoutSaving)
     EXPECT_EQ(hl().currentPerson->firstName, "Karel");
 
     // Cancel keeps everything.
-    Polozka* row = hl().currentRow;
+    Polozka* row = hl().personList.currentRow();
     script.press("Kinvelor", "stornoBT");
     user::click(hl().Zavrit1);
     EXPECT_TRUE(hl().tree);
-    EXPECT_EQ(hl().currentRow, row);
+    EXPECT_EQ(hl().personList.currentRow(), row);
 }
 
 TEST_F(OpenTree, ClosingWithoutATreeStillResetsTheWindow)
@@ -321,11 +321,11 @@ TEST_F(OpenTree, NewTreeHasItsListAndHistoryButNoPersons)
     script.press("Kinvelor", "neBT");
     user::click(hl().NovyBT);
     ASSERT_TRUE(hl().tree);
-    ASSERT_TRUE(hl().personList);
-    EXPECT_EQ(hl().personList->count, 0);
+    ASSERT_TRUE(hl().personList.hasView());
+    EXPECT_EQ(hl().personList.rowCount(), 0);
     ASSERT_TRUE(hl().history);
     EXPECT_EQ(hl().history->count(), 0);
-    EXPECT_EQ(hl().currentRow, nullptr);
+    EXPECT_EQ(hl().personList.currentRow(), nullptr);
     EXPECT_EQ(hl().currentPerson, nullptr);
     EXPECT_FALSE(hl().Ulozit1.Enabled);
     EXPECT_TRUE(hl().NovaOsobaBT.Enabled);
@@ -335,11 +335,10 @@ TEST_F(OpenTree, NewTreeHasItsListAndHistoryButNoPersons)
     // A new view in place of one already shown: the scroll bar it resets paints no freed view.
     for (int i = 0; i < 100; ++i)
         hl().tree->addNewPerson(std::make_unique<Clovek>());
-    hl().personList->fill();
-    hl().personList->top = 20;
+    hl().personList.fill();
     hl().scrollingBar.setPosition(20);
-    hl().newPersonList();
-    EXPECT_EQ(hl().personList->count, 0);
+    hl().personList.makeView();
+    EXPECT_EQ(hl().personList.rowCount(), 0);
 }
 
 TEST_F(OpenTree, ADayThatDoesNotExistNeverStopsAPageFill)
@@ -427,7 +426,7 @@ TEST_F(OpenTree, AnOldFormatTreeOpensThroughTheOlderLoader)
     EXPECT_EQ(script.messageTexts(), Lines{});
     EXPECT_EQ(hl().tree->treeName, "Rod Dvořáků");
     EXPECT_EQ(listed(), (Lines{"Josef", "Václav"}));
-    Clovek* josef = hl().personList->first->person;
+    Clovek* josef = hl().personList.firstRow()->person;
     ASSERT_TRUE(josef->father);
     EXPECT_TRUE(josef->father->hasChild(josef));
     EXPECT_TRUE(hl().currentPerson);

@@ -37,7 +37,7 @@ struct PersonList : ToolkitTest {
     }
     void TearDown() override
     {
-        hl.personList.reset();
+        hl.personList.dropView();
         hl.history.reset();
         setCollationLocale("");
     }
@@ -46,12 +46,12 @@ struct PersonList : ToolkitTest {
         return addPersonTo(*hl.tree, first, surname, 1, birth);
     }
     // Sorts the list by name both ways and holds it to a stable sort by the captions' keys.
-    void expectNameSortIsAStableSortByKeys(Scroll& list)
+    void expectNameSortIsAStableSortByKeys(PersonListPanel& list)
     {
         for (bool asc : {true, false}) {
             hl.settings.sortAscending = asc;
             std::vector<std::pair<std::string, Clovek*>> expected;
-            for (Polozka* r = list.first; r; r = r->next)
+            for (Polozka* r = list.firstRow(); r; r = r->next)
                 expected.emplace_back(
                     collationKey(r->person->displayName(hl.settings.showBirthSurname, hl.settings.showBirth,
                                                         hl.settings.showNumber)),
@@ -61,7 +61,7 @@ struct PersonList : ToolkitTest {
             });
             list.sort(PersonSortKey::byName);
             size_t i = 0;
-            for (Polozka* r = list.first; r; r = r->next, ++i)
+            for (Polozka* r = list.firstRow(); r; r = r->next, ++i)
                 ASSERT_EQ(r->person, expected[i].second) << asc << " " << i;
         }
     }
@@ -71,16 +71,16 @@ struct PersonList : ToolkitTest {
         for (int i = 0; i < n; ++i)
             add("P" + std::string(i < 10 ? "0" : "") + std::to_string(i));
     }
-    Scroll& view(int rows = 32)
+    PersonListPanel& view(int rows = 32)
     {
-        hl.personList = std::make_unique<Scroll>(hl, rows);
-        hl.personList->fill();
-        return *hl.personList;
+        hl.personList.makeView(rows);
+        hl.personList.fill();
+        return hl.personList;
     }
     std::string names() const
     {
         std::string s;
-        for (Polozka* r = hl.personList->first; r; r = r->next)
+        for (Polozka* r = hl.personList.firstRow(); r; r = r->next)
             s += (s.empty() ? "" : " ") + r->person->surname;
         return s;
     }
@@ -92,107 +92,111 @@ struct PersonList : ToolkitTest {
 TEST_F(PersonList, FillAddRemoveKeepTheBarInStep)
 {
     addMany(5);
-    Scroll& list = view(3);
+    PersonListPanel& list = view(3);
     EXPECT_EQ(names(), "P00 P01 P02 P03 P04"); // the chain holds the newest first
-    EXPECT_EQ(list.count, 5);
+    EXPECT_EQ(list.rowCount(), 5);
     EXPECT_EQ(hl.scrollingBar.Max(), 2);
     list.add(add("N"));
     EXPECT_EQ(hl.scrollingBar.Max(), 3);
     EXPECT_EQ(names(), "N P00 P01 P02 P03 P04");
-    list.selected = 5;
-    hl.currentRow = list.rowAt(5);
+    list.select(5);
+    hl.personList.setCurrentRow(list.rowAt(5));
     list.remove(list.rowAt(5));
-    EXPECT_EQ(list.selected, 4);
-    EXPECT_EQ(hl.currentRow, nullptr);
+    EXPECT_EQ(list.selectedIndex(), 4);
+    EXPECT_EQ(hl.personList.currentRow(), nullptr);
     EXPECT_EQ(hl.scrollingBar.Max(), 2);
-    EXPECT_EQ(list.count, 5);
+    EXPECT_EQ(list.rowCount(), 5);
     // A row that is not the view's own, or none, is left alone.
-    Polozka stranger(list.first->person);
+    Polozka stranger(list.firstRow()->person);
     list.remove(&stranger);
     list.remove(nullptr);
-    EXPECT_EQ(list.count, 5);
+    EXPECT_EQ(list.rowCount(), 5);
     // Whenever the rows are freed (a refill, a clear), the current row goes with them.
-    hl.currentRow = list.rowAt(2);
+    hl.personList.setCurrentRow(list.rowAt(2));
     list.fill();
-    EXPECT_EQ(hl.currentRow, nullptr);
-    hl.currentRow = list.rowAt(1);
+    EXPECT_EQ(hl.personList.currentRow(), nullptr);
+    hl.personList.setCurrentRow(list.rowAt(1));
     list.clear();
-    EXPECT_EQ(hl.currentRow, nullptr);
-    EXPECT_EQ(list.first, nullptr);
-    EXPECT_EQ(list.count, 0);
+    EXPECT_EQ(hl.personList.currentRow(), nullptr);
+    EXPECT_EQ(list.firstRow(), nullptr);
+    EXPECT_EQ(list.rowCount(), 0);
     EXPECT_EQ(list.selectedRow(), nullptr);
 }
 
 TEST_F(PersonList, SelectionStaysWithinTheRows)
 {
     addMany(4);
-    Scroll& list = view(2);
+    PersonListPanel& list = view(2);
     Clovek* p2 = list.rowAt(2)->person;
     EXPECT_EQ(list.locate(p2)->person, p2);
-    EXPECT_EQ(list.selected, 2);
-    EXPECT_EQ(list.top, 1);
+    EXPECT_EQ(list.selectedIndex(), 2);
+    EXPECT_EQ(list.topIndex(), 1);
     EXPECT_EQ(hl.scrollingBar.Position(), 1);
     Clovek outsider;
     EXPECT_EQ(list.locate(&outsider), nullptr);
-    EXPECT_EQ(list.selected, -1);
-    EXPECT_EQ(list.top, 0);
-    EXPECT_EQ(list.locate(nullptr), list.first);
-    EXPECT_EQ(list.selected, 0);
-    list.selected = 9;
+    EXPECT_EQ(list.selectedIndex(), -1);
+    EXPECT_EQ(list.topIndex(), 0);
+    EXPECT_EQ(list.locate(nullptr), list.firstRow());
+    EXPECT_EQ(list.selectedIndex(), 0);
+    list.select(9);
     EXPECT_EQ(list.selectedRow(), nullptr);
     EXPECT_EQ(list.locate(nullptr), list.rowAt(3));
     // The current row of a person the list does not show (another group) selects nothing.
     Polozka foreign(&outsider);
-    EXPECT_EQ(list.selectCurrent(&foreign), nullptr);
-    EXPECT_EQ(list.selected, -1);
-    EXPECT_EQ(list.selectCurrent(list.rowAt(1)), list.rowAt(1));
-    EXPECT_EQ(list.selected, 1);
+    list.setCurrentRow(&foreign);
+    list.sort(PersonSortKey::byName);
+    EXPECT_EQ(list.selectedIndex(), -1);
+    Polozka* second = list.rowAt(1);
+    list.setCurrentRow(second);
+    list.sort(PersonSortKey::byName);
+    EXPECT_EQ(list.rowAt(list.selectedIndex()), second);
+    list.setCurrentRow(nullptr);
 }
 
 TEST_F(PersonList, KeysMoveAndShowThePerson)
 {
     addMany(10);
-    Scroll& list = view(4);
+    PersonListPanel& list = view(4);
     list.locate(nullptr);
     hl.scrolling.SetFocus();
     user::pressKey(hl, VK_UP);
     EXPECT_EQ(hl.currentPerson, nullptr); // nothing above the first row: nobody re-shown
     user::pressKey(hl, VK_NEXT);
-    EXPECT_EQ(list.selected, 3); // first to the bottom of the page
+    EXPECT_EQ(list.selectedIndex(), 3); // first to the bottom of the page
     EXPECT_EQ(hl.currentPerson, list.rowAt(3)->person);
-    EXPECT_EQ(hl.currentRow, list.rowAt(3));
+    EXPECT_EQ(hl.personList.currentRow(), list.rowAt(3));
     user::pressKey(hl, VK_NEXT);
-    EXPECT_EQ(list.selected, 7);
-    EXPECT_EQ(list.top, 4);
+    EXPECT_EQ(list.selectedIndex(), 7);
+    EXPECT_EQ(list.topIndex(), 4);
     EXPECT_EQ(hl.scrollingBar.Position(), 4);
     user::pressKey(hl, VK_NEXT);
-    EXPECT_EQ(list.selected, 9);
-    EXPECT_EQ(list.top, 6);
+    EXPECT_EQ(list.selectedIndex(), 9);
+    EXPECT_EQ(list.topIndex(), 6);
     EXPECT_EQ(hl.scrollingBar.Position(), hl.scrollingBar.Max());
     int visits = hl.history->count();
     user::pressKey(hl, VK_DOWN);
     EXPECT_EQ(hl.history->count(), visits);
     user::pressKey(hl, VK_PRIOR);
-    EXPECT_EQ(list.selected, 6);
+    EXPECT_EQ(list.selectedIndex(), 6);
     user::pressKey(hl, VK_PRIOR);
-    EXPECT_EQ(list.selected, 2);
-    EXPECT_EQ(list.top, 2);
+    EXPECT_EQ(list.selectedIndex(), 2);
+    EXPECT_EQ(list.topIndex(), 2);
     user::pressKey(hl, VK_PRIOR);
-    EXPECT_EQ(list.selected, 0);
-    EXPECT_EQ(list.top, 0);
+    EXPECT_EQ(list.selectedIndex(), 0);
+    EXPECT_EQ(list.topIndex(), 0);
     user::pressKey(hl, VK_DOWN);
-    EXPECT_EQ(list.selected, 1);
+    EXPECT_EQ(list.selectedIndex(), 1);
     EXPECT_EQ(hl.history->current(), list.rowAt(1)->person);
     EXPECT_FALSE(hl.showingPerson);
 
     user::pressKey(hl, VK_END);
-    EXPECT_EQ(list.selected, 9);
-    EXPECT_EQ(list.top, 6);
+    EXPECT_EQ(list.selectedIndex(), 9);
+    EXPECT_EQ(list.topIndex(), 6);
     EXPECT_EQ(hl.scrollingBar.Position(), hl.scrollingBar.Max());
     EXPECT_EQ(hl.currentPerson, list.rowAt(9)->person);
     user::pressKey(hl, VK_HOME);
-    EXPECT_EQ(list.selected, 0);
-    EXPECT_EQ(list.top, 0);
+    EXPECT_EQ(list.selectedIndex(), 0);
+    EXPECT_EQ(list.topIndex(), 0);
     EXPECT_EQ(hl.scrollingBar.Position(), 0);
     EXPECT_EQ(hl.currentPerson, list.rowAt(0)->person);
 }
@@ -200,25 +204,25 @@ TEST_F(PersonList, KeysMoveAndShowThePerson)
 TEST_F(PersonList, MouseWheelAndScrollBar)
 {
     addMany(10);
-    Scroll& list = view(4);
+    PersonListPanel& list = view(4);
     list.locate(nullptr);
     user::scrollTo(hl.scrollingBar, 3);
-    EXPECT_EQ(list.top, 3);
+    EXPECT_EQ(list.topIndex(), 3);
     EXPECT_EQ(texts().front().text, "P03 A"); // repainted from the new top
     user::click(hl.scrolling, 5, 2 * 15 + 7);
-    EXPECT_EQ(list.selected, 5);
+    EXPECT_EQ(list.selectedIndex(), 5);
     EXPECT_EQ(hl.currentPerson, list.rowAt(5)->person);
     script.popupChoice("");
     user::mouseDown(hl.scrolling, TMouseButton::mbRight, 5, 15);
-    EXPECT_EQ(list.selected, 4);
+    EXPECT_EQ(list.selectedIndex(), 4);
     EXPECT_TRUE(script.unusedAnswers().empty());
 
     user::wheel(hl, -120);
-    EXPECT_EQ(list.selected, 5);
+    EXPECT_EQ(list.selectedIndex(), 5);
     user::wheel(hl, 120);
     user::wheel(hl, 120);
-    EXPECT_EQ(list.selected, 3);
-    EXPECT_EQ(list.top, 3);
+    EXPECT_EQ(list.selectedIndex(), 3);
+    EXPECT_EQ(list.topIndex(), 3);
 
     // Below the last row a click selects nothing; the right button still opens the menu.
     list.clear();
@@ -226,7 +230,7 @@ TEST_F(PersonList, MouseWheelAndScrollBar)
     list.locate(nullptr);
     script.popupChoice("");
     user::mouseDown(hl.scrolling, TMouseButton::mbRight, 5, 100);
-    EXPECT_EQ(list.selected, 0);
+    EXPECT_EQ(list.selectedIndex(), 0);
     EXPECT_TRUE(script.unusedAnswers().empty());
 }
 
@@ -235,7 +239,7 @@ TEST_F(PersonList, SizedToTheScreenInWholeRows)
     int groupTop = hl.zobrazovatGroupBox.Top;
     int windowHeight = hl.Height;
     Screen->Height = 1024;
-    hl.fitPersonListToScreen();
+    hl.personList.fitToScreen();
     EXPECT_EQ(hl.Height, windowHeight + 255);
     EXPECT_EQ(hl.pages.Top + hl.pages.Height, hl.scrolling.Top + hl.scrolling.Height + 64);
     EXPECT_LE(hl.zobrazovatGroupBox.Top + hl.zobrazovatGroupBox.Height, hl.Height);
@@ -245,9 +249,9 @@ TEST_F(PersonList, SizedToTheScreenInWholeRows)
               hl.zobrazovatGroupBox.Top + hl.zobrazovatGroupBox.Height);
     EXPECT_EQ(hl.scrolling.RowHeights(0), 738);
     EXPECT_EQ(hl.zobrazovatGroupBox.Top, groupTop + 255);
-    EXPECT_EQ(hl.scrolling.Height / Thlavni::personListRowHeight, 49);
+    EXPECT_EQ(hl.scrolling.Height / Scroll::rowHeight, 49);
     Screen->Height = 768;
-    hl.fitPersonListToScreen();
+    hl.personList.fitToScreen();
     EXPECT_EQ(hl.scrolling.Height, 738);
     Screen->Height = 1024;
 }
@@ -256,9 +260,9 @@ TEST_F(PersonList, PanelsOnTheScreenLeaveTheListShorterAndTheStatusBarOnIt)
 {
     const int windowHeight = hl.Height;
     theScreen = TScreen{1280, 1024, 1270, windowHeight + 200};
-    hl.fitPersonListToScreen();
+    hl.personList.fitToScreen();
     EXPECT_EQ(hl.Height, windowHeight + 195);
-    EXPECT_EQ(hl.scrolling.Height % Thlavni::personListRowHeight, 483 % Thlavni::personListRowHeight);
+    EXPECT_EQ(hl.scrolling.Height % Scroll::rowHeight, 483 % Scroll::rowHeight);
     EXPECT_EQ(hl.StatusBar1.Top + hl.StatusBar1.Height, hl.Height);
     theScreen = TScreen{};
 }
@@ -271,7 +275,7 @@ TEST_F(PersonList, SortKeysAndDirections)
     old->identifier = "10";
     young->identifier = "9";
     unknown->identifier = "100";
-    Scroll& list = view();
+    PersonListPanel& list = view();
     // The list works the shares out when it is built; these stand in for edits since.
     old->percentFilled = 50;
     young->percentFilled = 5;
@@ -309,7 +313,7 @@ TEST_F(PersonList, BirthSurnameCheckBoxResortsByName)
     a->sex = 0;
     a->birthSurname = "Adamová";
     add("Beneš", "Jan");
-    Scroll& list = view();
+    PersonListPanel& list = view();
     list.sort(PersonSortKey::byName);
     EXPECT_EQ(names(), "Beneš Novák");
     hl.settings.sortOrder = PersonSortKey::byName;
@@ -328,7 +332,7 @@ TEST_F(PersonList, NameSortFollowsEveryChangeOfTheCaptions)
     Clovek* adam = add("Adam");
     Clovek* benes = add("Beneš");
     add("Horák");
-    Scroll& list = view();
+    PersonListPanel& list = view();
     list.sort(PersonSortKey::byName);
     EXPECT_EQ(names(), "Adam Beneš Horák");
     adam->surname = "Chmel"; // edited elsewhere, nothing told the list
@@ -348,8 +352,8 @@ TEST_F(PersonList, NameSortFollowsEveryChangeOfTheCaptions)
     list.remove(list.rowOf(benes));
     list.sort(PersonSortKey::byName);
     EXPECT_EQ(names(), "Dvořák Horák Chmel");
-    EXPECT_EQ(list.first->prev, nullptr);
-    for (Polozka* r = list.first; r->next; r = r->next)
+    EXPECT_EQ(list.firstRow()->prev, nullptr);
+    for (Polozka* r = list.firstRow(); r->next; r = r->next)
         EXPECT_EQ(r->next->prev, r);
     EXPECT_EQ(list.indexOf(list.rowOf(adam)), 2);
 }
@@ -357,7 +361,7 @@ TEST_F(PersonList, NameSortFollowsEveryChangeOfTheCaptions)
 TEST_F(PersonList, ALongCaptionEndsInAnEllipsisBeforeTheShare)
 {
     const Clovek* katerina = add("Dvořáková", "Kateřina" + std::string(60, 'a'));
-    Scroll& list = view(10);
+    PersonListPanel& list = view(10);
     hl.zobrazitProcenta.setChecked(true);
     list.locate(nullptr);
     list.paint();
@@ -381,7 +385,7 @@ TEST_F(PersonList, ALongCaptionEndsInAnEllipsisBeforeTheShare)
 TEST_F(PersonList, TheDividerWidensTheListAndTheWindowAsFarAsTheScreenAllows)
 {
     add("Dvořáková", "Kateřina" + std::string(60, 'a'));
-    Scroll& list = view(10);
+    PersonListPanel& list = view(10);
     const int listWidth = hl.scrolling.Width, pagesLeft = hl.pages.Left, pagesWidth = hl.pages.Width;
     const int windowWidth = hl.Width;
     Screen->Width = windowWidth + 100;
@@ -410,7 +414,7 @@ TEST_F(PersonList, NewRelationshipColoursShowAtOk)
 {
     TbarvyFORM colours;
     Clovek* p = add("Já");
-    Scroll& list = view(10);
+    PersonListPanel& list = view(10);
     list.locate(p);
     hl.currentPerson = p;
     list.paint();
@@ -441,7 +445,7 @@ TEST_F(PersonList, PaintsOnlyVisibleRowsWithRelationshipColours)
     partners->partner2 = sister;
     p->partnerships.append(std::make_unique<UkSvatba>(partners));
     Clovek* stranger = add("Cizí");
-    Scroll& list = view(10);
+    PersonListPanel& list = view(10);
     stranger->percentFilled = 5;
     p->percentFilled = 100;
     hl.zobrazitProcenta.setChecked(true);
@@ -464,14 +468,14 @@ TEST_F(PersonList, PaintsOnlyVisibleRowsWithRelationshipColours)
     EXPECT_EQ(row("Sestra")->font.Color, s.colourPartners); // a sister who is also a partner
     EXPECT_EQ(row("Cizí")->font.Color, clBlack);
     EXPECT_EQ(row("Cizí")->font.Name, "MS Sans Serif");
-    EXPECT_EQ(row("Já")->rect.Top, list.selected * 15);
+    EXPECT_EQ(row("Já")->rect.Top, list.selectedIndex() * 15);
     EXPECT_EQ(hl.scrolling.Canvas.findText("  5 %")->font.Name, "Courier New");
     EXPECT_EQ(hl.scrolling.Canvas.findText("100 %")->rect.Left, hl.scrolling.Width - 40);
     // The selected row's brush is black; below the seven rows the grid is filled with face.
     const auto& entries = hl.scrolling.Canvas.entries();
     bool blackRow = false;
     for (const auto& e : entries)
-        if (e.op == TRecordingCanvas::Op::FillRect && e.rect.Top == list.selected * 15)
+        if (e.op == TRecordingCanvas::Op::FillRect && e.rect.Top == list.selectedIndex() * 15)
             blackRow = blackRow || e.brushColor == clBlack;
     EXPECT_TRUE(blackRow);
     const auto& last = entries.back();
@@ -483,7 +487,7 @@ TEST_F(PersonList, PaintsOnlyVisibleRowsWithRelationshipColours)
     hl.zobrazitProcenta.setChecked(false);
     for (int i = 0; i < 100; ++i)
         list.add(add("X"));
-    list.top = 50;
+    hl.scrollingBar.setPosition(50);
     list.paint();
     EXPECT_EQ(texts().size(), 10u);
     EXPECT_EQ(texts().front().rect.Top, 0);
@@ -575,7 +579,7 @@ TEST_F(PersonList, EverySortGivesTheBubblePassesOrder)
     const char* ids[] = {"1", "2", "10", "9", "10a", "x", "X", "ab", "02", "2b", "", "Á", "-5", "(3)", "５"};
     for (int round = 0; round < 400; ++round) {
         hl.tree = std::make_unique<Rod>();
-        hl.personList.reset();
+        hl.personList.dropView();
         // Mostly small lists; some long enough to be sorted whole rather than mended.
         int n = round % 10 == 0 ? 40 + int(rng() % 40) : 1 + int(rng() % 12);
         bool textIds = round % 3 == 0;
@@ -587,7 +591,7 @@ TEST_F(PersonList, EverySortGivesTheBubblePassesOrder)
             p->identifier = textIds ? ids[rng() % idKinds] : std::to_string(rng() % 6);
             p->percentFilled = int(rng() % 4);
         }
-        Scroll& list = view();
+        PersonListPanel& list = view();
         hl.settings.showBirth = round % 2;
         for (int k = 0; k < personSortKeyCount; ++k)
             for (bool asc : {true, false}) {
@@ -605,12 +609,12 @@ TEST_F(PersonList, EverySortGivesTheBubblePassesOrder)
                             changed->identifier = ids[rng() % idKinds];
                     }
                     std::vector<Clovek*> before;
-                    for (Polozka* r = list.first; r; r = r->next)
+                    for (Polozka* r = list.firstRow(); r; r = r->next)
                         before.push_back(r->person);
                     std::vector<Clovek*> expected = bubbleLiterally(before, key, asc, hl.settings);
                     list.sort(key);
                     std::vector<Clovek*> got;
-                    for (Polozka* r = list.first; r; r = r->next) {
+                    for (Polozka* r = list.firstRow(); r; r = r->next) {
                         got.push_back(r->person);
                         if (r->next) {
                             ASSERT_EQ(r->next->prev, r);
@@ -630,22 +634,22 @@ TEST_F(PersonList, BirthSortOfIncomparableDatesGivesTheBubblePassesOrder)
     std::mt19937 rng(7);
     for (int round = 0; round < 1500; ++round) {
         hl.tree = std::make_unique<Rod>();
-        hl.personList.reset();
+        hl.personList.dropView();
         int n = 1 + int(rng() % 25);
         for (int i = 0; i < n; ++i)
             add("X", "A",
                 Datum(randomPart(rng, 1, 2, 40), randomPart(rng, 1, 4, 35),
                       randomPart(rng, 1900, 1900 + int(round % 3), 10)));
-        Scroll& list = view();
+        PersonListPanel& list = view();
         for (bool asc : {true, false}) {
             hl.settings.sortAscending = asc;
             std::vector<Clovek*> before;
-            for (Polozka* r = list.first; r; r = r->next)
+            for (Polozka* r = list.firstRow(); r; r = r->next)
                 before.push_back(r->person);
             std::vector<Clovek*> expected = bubbleLiterally(before, PersonSortKey::byBirth, asc, hl.settings);
             list.sort(PersonSortKey::byBirth);
             std::vector<Clovek*> got;
-            for (Polozka* r = list.first; r; r = r->next)
+            for (Polozka* r = list.firstRow(); r; r = r->next)
                 got.push_back(r->person);
             ASSERT_EQ(got, expected) << "round " << round << " asc " << asc;
         }
@@ -660,8 +664,8 @@ TEST_F(PersonList, ANameSortAfterOneEditGivesTheBubblePassesOrder)
     const char* names[] = {"Novák", "novák", "Čapek", "Cibulka", "Chmel", "Hora", "Šebek", "Adam"};
     for (int round = 0; round < 300; ++round) {
         hl.tree = std::make_unique<Rod>();
-        hl.personList.reset();
-        hl.currentRow = nullptr;
+        hl.personList.dropView();
+        hl.personList.setCurrentRow(nullptr);
         const int n = 1 + int(rng() % 30);
         for (int i = 0; i < n; ++i) {
             Clovek* p =
@@ -670,14 +674,14 @@ TEST_F(PersonList, ANameSortAfterOneEditGivesTheBubblePassesOrder)
             p->sex = uint8_t(rng() % 2);
             p->birthSurname = names[rng() % 8];
         }
-        Scroll& list = view();
+        PersonListPanel& list = view();
         hl.settings.sortAscending = rng() % 2;
         hl.settings.showBirth = rng() % 2;
         list.sort(PersonSortKey::byName);
         for (int edit = 0; edit < 12; ++edit) {
             Polozka* row = list.rowAt(int(rng() % n));
             // Mostly the current person, as when typing; now and then another one.
-            hl.currentRow = rng() % 4 ? row : nullptr;
+            hl.personList.setCurrentRow(rng() % 4 ? row : nullptr);
             Clovek* p = row->person;
             switch (rng() % 4) {
             case 0:
@@ -699,13 +703,13 @@ TEST_F(PersonList, ANameSortAfterOneEditGivesTheBubblePassesOrder)
             if (rng() % 10 == 0)
                 list.sort(PersonSortKey::byBirth);
             std::vector<Clovek*> before;
-            for (Polozka* r = list.first; r; r = r->next)
+            for (Polozka* r = list.firstRow(); r; r = r->next)
                 before.push_back(r->person);
             const std::vector<Clovek*> expected =
                 bubbleLiterally(before, PersonSortKey::byName, hl.settings.sortAscending, hl.settings);
             list.sortAfterEditOf(p, PersonSortKey::byName);
             std::vector<Clovek*> got;
-            for (Polozka* r = list.first; r; r = r->next) {
+            for (Polozka* r = list.firstRow(); r; r = r->next) {
                 got.push_back(r->person);
                 if (r->next) {
                     ASSERT_EQ(r->next->prev, r);
@@ -726,34 +730,34 @@ TEST_F(PersonList, AddedAndRemovedRowsKeepTheBubblePassesOrder)
     const char* names[] = {"Novák", "novák", "Čapek", "Cibulka", "Chmel", "Hora", "", "Adam"};
     for (int round = 0; round < 200; ++round) {
         hl.tree = std::make_unique<Rod>();
-        hl.personList.reset();
-        hl.currentRow = nullptr;
+        hl.personList.dropView();
+        hl.personList.setCurrentRow(nullptr);
         const int n = 1 + int(rng() % 20);
         for (int i = 0; i < n; ++i)
             add(names[rng() % 8], names[rng() % 3]);
-        Scroll& list = view();
+        PersonListPanel& list = view();
         hl.settings.sortAscending = rng() % 2;
         list.sort(PersonSortKey::byName);
         for (int step = 0; step < 15; ++step) {
             Clovek* p = nullptr;
-            if (rng() % 3 == 0 && list.count > 1) {
-                Polozka* gone = list.rowAt(int(rng() % unsigned(list.count)));
-                hl.currentRow = rng() % 2 ? gone : nullptr;
+            if (rng() % 3 == 0 && list.rowCount() > 1) {
+                Polozka* gone = list.rowAt(int(rng() % unsigned(list.rowCount())));
+                hl.personList.setCurrentRow(rng() % 2 ? gone : nullptr);
                 list.remove(gone);
-                hl.currentRow = nullptr;
+                hl.personList.setCurrentRow(nullptr);
             } else {
                 // A new person comes in front, shown and often typed into at once.
                 p = add(rng() % 2 ? names[rng() % 8] : "");
                 list.add(p);
-                hl.currentRow = list.locate(p);
-                ASSERT_EQ(hl.currentRow, list.first);
+                hl.personList.setCurrentRow(list.locate(p));
+                ASSERT_EQ(hl.personList.currentRow(), list.firstRow());
                 if (rng() % 2 == 0) {
                     std::vector<Clovek*> before;
-                    for (Polozka* r = list.first; r; r = r->next)
+                    for (Polozka* r = list.firstRow(); r; r = r->next)
                         before.push_back(r->person);
                     list.sortAfterEditOf(p, PersonSortKey::byName);
                     std::vector<Clovek*> got;
-                    for (Polozka* r = list.first; r; r = r->next)
+                    for (Polozka* r = list.firstRow(); r; r = r->next)
                         got.push_back(r->person);
                     ASSERT_EQ(got, bubbleLiterally(before, PersonSortKey::byName, hl.settings.sortAscending,
                                                    hl.settings))
@@ -763,11 +767,11 @@ TEST_F(PersonList, AddedAndRemovedRowsKeepTheBubblePassesOrder)
             }
             if (p) {
                 std::vector<Clovek*> before;
-                for (Polozka* r = list.first; r; r = r->next)
+                for (Polozka* r = list.firstRow(); r; r = r->next)
                     before.push_back(r->person);
                 list.sortAfterEditOf(p, PersonSortKey::byName);
                 std::vector<Clovek*> got;
-                for (Polozka* r = list.first; r; r = r->next) {
+                for (Polozka* r = list.firstRow(); r; r = r->next) {
                     got.push_back(r->person);
                     if (r->next) {
                         ASSERT_EQ(r->next->prev, r);
@@ -778,12 +782,12 @@ TEST_F(PersonList, AddedAndRemovedRowsKeepTheBubblePassesOrder)
                     << "round " << round << " step " << step;
             }
             int i = 0;
-            for (Polozka* r = list.first; r; r = r->next, ++i) {
+            for (Polozka* r = list.firstRow(); r; r = r->next, ++i) {
                 ASSERT_EQ(list.rowAt(i), r);
                 ASSERT_EQ(list.rowOf(r->person), r);
                 ASSERT_EQ(list.indexOf(r), i);
             }
-            ASSERT_EQ(i, list.count);
+            ASSERT_EQ(i, list.rowCount());
         }
     }
 }
@@ -796,16 +800,16 @@ TEST_F(PersonList, EqualCaptionsShareOneKeyThroughALongSession)
     const char* names[] = {"Novák", "novák", "Čapek", "Chmel"};
     for (int i = 0; i < 150; ++i)
         add(names[rng() % 4], rng() % 2 ? "Jan" : "Jana");
-    Scroll& list = view();
+    PersonListPanel& list = view();
     auto captions = [&] {
         std::set<std::string> distinct;
-        for (Polozka* r = list.first; r; r = r->next)
+        for (Polozka* r = list.firstRow(); r; r = r->next)
             distinct.insert(collationKey(r->person->displayName(false, false, false)));
         return distinct.size();
     };
     auto order = [&] {
         std::vector<Clovek*> rows;
-        for (Polozka* r = list.first; r; r = r->next)
+        for (Polozka* r = list.firstRow(); r; r = r->next)
             rows.push_back(r->person);
         return rows;
     };
@@ -820,13 +824,13 @@ TEST_F(PersonList, EqualCaptionsShareOneKeyThroughALongSession)
     for (int step = 0; step < 400; ++step) {
         Clovek* p = nullptr;
         if (step % 7 == 3) {
-            list.remove(list.rowAt(int(rng() % unsigned(list.count))));
+            list.remove(list.rowAt(int(rng() % unsigned(list.rowCount()))));
         } else if (step % 5 == 0) {
             p = add(names[rng() % 4]);
             list.add(p);
         } else {
             // Typing: each keystroke makes a caption no other row has, and leaves the one before.
-            p = list.rowAt(int(rng() % unsigned(list.count)))->person;
+            p = list.rowAt(int(rng() % unsigned(list.rowCount())))->person;
             p->surname = rng() % 3 ? p->surname + "a" : std::string(names[rng() % 4]);
         }
         if (p) {
@@ -854,8 +858,8 @@ TEST_F(PersonList, ANewOrEditedRowFindsItsPlaceUnderEveryKey)
     };
     for (int round = 0; round < 480; ++round) {
         hl.tree = std::make_unique<Rod>();
-        hl.personList.reset();
-        hl.currentRow = nullptr;
+        hl.personList.dropView();
+        hl.personList.setCurrentRow(nullptr);
         const PersonSortKey key = *personSortKeyAt(round % personSortKeyCount);
         const bool asc = round / 4 % 2;
         // Some rounds have dates only a year or only a month and a day: no year mixes the two.
@@ -873,13 +877,13 @@ TEST_F(PersonList, ANewOrEditedRowFindsItsPlaceUnderEveryKey)
         const int n = 1 + int(rng() % 25);
         for (int i = 0; i < n; ++i)
             dress(add(names[rng() % 5], names[rng() % 2]));
-        Scroll& list = view();
+        PersonListPanel& list = view();
         hl.settings.sortAscending = asc;
         list.sort(key);
         for (int step = 0; step < 12; ++step) {
             Clovek* p = nullptr;
-            if (rng() % 4 == 0 && list.count > 1) {
-                list.remove(list.rowAt(int(rng() % unsigned(list.count))));
+            if (rng() % 4 == 0 && list.rowCount() > 1) {
+                list.remove(list.rowAt(int(rng() % unsigned(list.rowCount()))));
                 continue;
             }
             if (rng() % 2) {
@@ -888,20 +892,20 @@ TEST_F(PersonList, ANewOrEditedRowFindsItsPlaceUnderEveryKey)
                 if (rng() % 4 == 0)
                     dress(p);
                 list.add(p);
-                hl.currentRow = list.locate(p);
+                hl.personList.setCurrentRow(list.locate(p));
             } else {
-                Polozka* row = list.rowAt(int(rng() % unsigned(list.count)));
-                hl.currentRow = rng() % 2 ? row : nullptr;
+                Polozka* row = list.rowAt(int(rng() % unsigned(list.rowCount())));
+                hl.personList.setCurrentRow(rng() % 2 ? row : nullptr);
                 p = row->person;
                 p->surname = names[rng() % 5];
                 dress(p);
             }
             std::vector<Clovek*> before;
-            for (Polozka* r = list.first; r; r = r->next)
+            for (Polozka* r = list.firstRow(); r; r = r->next)
                 before.push_back(r->person);
             list.sortAfterEditOf(p, key);
             std::vector<Clovek*> got;
-            for (Polozka* r = list.first; r; r = r->next) {
+            for (Polozka* r = list.firstRow(); r; r = r->next) {
                 got.push_back(r->person);
                 if (r->next) {
                     ASSERT_EQ(r->next->prev, r);
@@ -909,7 +913,7 @@ TEST_F(PersonList, ANewOrEditedRowFindsItsPlaceUnderEveryKey)
             }
             ASSERT_EQ(got, bubbleLiterally(before, key, asc, hl.settings))
                 << "round " << round << " key " << itemIndexOf(key) << " asc " << asc << " step " << step;
-            for (int i = 0; i < list.count; ++i)
+            for (int i = 0; i < list.rowCount(); ++i)
                 ASSERT_EQ(list.rowOf(got[size_t(i)]), list.rowAt(i));
         }
     }

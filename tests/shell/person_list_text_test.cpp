@@ -69,7 +69,7 @@ TEST_F(TextOfPersons, TheOrdersOfTheListAndTheSortShownAfterwards)
     addPerson("Cyril", "Adámek", Datum("1", "1", "1900"));
     showWholeTree();
     user::pick(hl().setrid, itemIndexOf(PersonSortKey::byId));
-    const std::string firstById = hl().personList->first->person->surname;
+    const std::string firstById = hl().personList.firstRow()->person->surname;
     TJakSeznamFORM& d = *JakSeznamFORM;
 
     auto names = [](const Lines& lines) {
@@ -80,11 +80,11 @@ TEST_F(TextOfPersons, TheOrdersOfTheListAndTheSortShownAfterwards)
     };
     EXPECT_EQ(names(listAs(1, {&d.narozeniCH, &d.mistoNarozeniCH}, {})),
               (Lines{"Cyril Adámek", "Adam Bílý", "Bedřich Čech"}));
-    EXPECT_EQ(hl().personList->first->person->surname, firstById);
+    EXPECT_EQ(hl().personList.firstRow()->person->surname, firstById);
     // In the list's birth order; born alike, Adámek and Čech keep their name order.
     EXPECT_EQ(names(listAs(2, {&d.narozeniCH, &d.mistoNarozeniCH}, {})),
               (Lines{"Adam Bílý", "Cyril Adámek", "Bedřich Čech"}));
-    EXPECT_EQ(hl().personList->first->person->surname, firstById);
+    EXPECT_EQ(hl().personList.firstRow()->person->surname, firstById);
 
     const Lines none = listAs(0, {}, {});
     EXPECT_TRUE(none.empty());

@@ -91,17 +91,17 @@ protected:
     std::vector<std::string> listed()
     {
         std::vector<std::string> names;
-        for (Polozka* r = hl().personList->first; r; r = r->next)
+        for (Polozka* r = hl().personList.firstRow(); r; r = r->next)
             names.push_back(r->person->firstName);
         return names;
     }
     // The person list of every person of the open tree, the first row's person shown.
     void showWholeTree()
     {
-        hl().newPersonList();
-        hl().personList->fill();
+        hl().personList.makeView();
+        hl().personList.fill();
         hl().enableControls(true, true);
-        hl().currentRow = hl().personList->locate(nullptr);
-        hl().showPerson(hl().currentRow->person);
+        hl().personList.setCurrentRow(hl().personList.locate(nullptr));
+        hl().showPerson(hl().personList.currentRow()->person);
     }
 };

@@ -43,7 +43,7 @@ TEST_F(SearchDialog, TheTextPageFindsCzechLettersAndADoubleClickShowsThePerson)
     Clovek* novak = addPerson("Jan", "Novák");
     Clovek* other = addPerson("Řehoř", "Reznicek");
     showWholeTree();
-    hl().currentRow = hl().personList->locate(novak);
+    hl().personList.setCurrentRow(hl().personList.locate(novak));
     hl().showPerson(novak);
     search([&] {
         EXPECT_EQ(Application.activeForm(), hledejFORM);
@@ -57,7 +57,7 @@ TEST_F(SearchDialog, TheTextPageFindsCzechLettersAndADoubleClickShowsThePerson)
         user::doubleClickLine(d().osobyLIST, 1);
     });
     EXPECT_EQ(hl().currentPerson, rez);
-    EXPECT_EQ(hl().currentRow->person, rez);
+    EXPECT_EQ(hl().personList.currentRow()->person, rez);
     EXPECT_EQ(d().languageFile, nullptr);
 }
 
@@ -187,11 +187,11 @@ TEST_F(SearchDialog, AFoundPersonTheListDoesNotShowIsNotMadeCurrent)
     addPerson("Eva", "Nová");
     showWholeTree();
     // The list shows a group without Jan.
-    hl().personList->remove(hl().personList->rowOf(hidden));
-    hl().currentRow = hl().personList->locate(nullptr);
-    hl().showPerson(hl().currentRow->person);
+    hl().personList.remove(hl().personList.rowOf(hidden));
+    hl().personList.setCurrentRow(hl().personList.locate(nullptr));
+    hl().showPerson(hl().personList.currentRow()->person);
     Clovek* before = hl().currentPerson;
-    const int selected = hl().personList->selected;
+    const int selected = hl().personList.selectedIndex();
     search([&] {
         user::type(d().retezecED, "jan");
         user::click(d().jmenoCH);
@@ -199,8 +199,8 @@ TEST_F(SearchDialog, AFoundPersonTheListDoesNotShowIsNotMadeCurrent)
         user::doubleClickLine(d().osobyLIST, 0);
     });
     EXPECT_EQ(hl().currentPerson, before);
-    EXPECT_EQ(hl().personList->selected, selected);
-    EXPECT_EQ(hl().personList->selectedRow()->person, before);
+    EXPECT_EQ(hl().personList.selectedIndex(), selected);
+    EXPECT_EQ(hl().personList.selectedRow()->person, before);
 }
 
 TEST_F(SearchDialog, OfTwoPersonsWithOneCaptionTheFirstInTheChainIsShown)

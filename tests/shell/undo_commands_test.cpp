@@ -22,7 +22,7 @@ struct UndoCommands : EmptyTreeTest {
         jan = addPerson("Jan", "");
         eva = addPerson("Eva", "");
         hl().enableControls(true, true);
-        hl().personList->fill();
+        hl().personList.fill();
         hl().showPersonOfStep(eva);
     }
     void expectButtons(bool undo, bool redo)
@@ -52,8 +52,8 @@ TEST_F(UndoCommands, EnabledByTheHistoryAndReplayedForThePersonOfTheStep)
     EXPECT_TRUE(replayingSeen);
     EXPECT_FALSE(hl().undoReplaying);
     EXPECT_EQ(hl().currentPerson, jan);
-    ASSERT_TRUE(hl().currentRow);
-    EXPECT_EQ(hl().currentRow->person, jan);
+    ASSERT_TRUE(hl().personList.currentRow());
+    EXPECT_EQ(hl().personList.currentRow()->person, jan);
     EXPECT_EQ(hl().pages.ActivePage(), &hl().zakladniUdaje);
     expectButtons(false, true);
 
@@ -90,8 +90,8 @@ TEST_F(UndoCommands, ARemovedPersonTakesItsStepsAndTheButtonsFollow)
     hl().tree->recordTextChange(jan, "jmeno", "", "Jan");
     expectButtons(true, false);
     hl().currentPerson = nullptr;
-    hl().currentRow = nullptr;
-    hl().personList->clear();
+    hl().personList.setCurrentRow(nullptr);
+    hl().personList.clear();
     hl().tree->removePerson(jan);
     expectButtons(false, false);
 }
@@ -101,18 +101,18 @@ TEST_F(UndoCommands, TheListWorksOutEachShareWhenItIsBuilt)
     jan->surname = "Novák";
     jan->birth = Datum("1", "2", "1900");
     hl().zobrazitProcenta.setChecked(true);
-    hl().personList->fill();
-    hl().personList->paint();
+    hl().personList.fill();
+    hl().personList.paint();
     EXPECT_EQ(jan->percentFilled, 45);
     EXPECT_EQ(eva->percentFilled, 9);
     EXPECT_TRUE(hl().scrolling.Canvas.findText(" 45 %"));
     EXPECT_TRUE(hl().scrolling.Canvas.findText("  9 %"));
     // Sorted by the share, ascending: the smaller share first.
-    hl().personList->sort(PersonSortKey::byPercent);
-    EXPECT_EQ(hl().personList->first->person, eva);
+    hl().personList.sort(PersonSortKey::byPercent);
+    EXPECT_EQ(hl().personList.firstRow()->person, eva);
     hl().settings.sortAscending = false;
-    hl().personList->sort(PersonSortKey::byPercent);
-    EXPECT_EQ(hl().personList->first->person, jan);
+    hl().personList.sort(PersonSortKey::byPercent);
+    EXPECT_EQ(hl().personList.firstRow()->person, jan);
 }
 
 TEST_F(UndoCommands, DateChecksTellTheFirstRuleThatFails)
