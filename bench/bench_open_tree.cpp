@@ -7,7 +7,6 @@
 #include "model/rod.h"
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
-#include "shell/scroll.h"
 #include "storage/tree_writer.h"
 
 #include <benchmark/benchmark.h>

@@ -7,7 +7,6 @@
 #include "bench/tree_parts.h"
 #include "model/clovek.h"
 #include "model/rod.h"
-#include "shell/scroll.h"
 #include "system/collation.h"
 
 #include <benchmark/benchmark.h>

@@ -6,7 +6,6 @@
 #include "model/casove_obdobi.h"
 #include "model/clovek.h"
 #include "model/rod.h"
-#include "shell/scroll.h"
 #include "system/collation.h"
 
 #include <benchmark/benchmark.h>

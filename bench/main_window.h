@@ -4,7 +4,6 @@
 // every person.
 #include "app/main_window.h"
 #include "model/rod.h"
-#include "shell/scroll.h"
 #include "system/collation.h"
 
 #include <memory>

@@ -8,7 +8,6 @@
 #include "model/bulk_fill.h"
 #include "model/group.h"
 #include "model/rod.h"
-#include "shell/scroll.h"
 
 namespace {
 
@@ -93,7 +92,7 @@ void BulkFill::fieldClick(int index)
     // The birth place and the life-period entries count in the share of filled fields, which the
     // list shows and may be sorted by.
     main_.tree->updateAllPercentFilled();
-    if (personSortKeyAt(main_.setrid.ItemIndex()) == PersonSortKey::byPercent)
+    if (main_.personList.chosenSortKey() == PersonSortKey::byPercent)
         main_.sortPersonList();
     main_.paintPersonList();
     tellLockedSkipped(main_, skipped);

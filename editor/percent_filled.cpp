@@ -1,7 +1,6 @@
 // The share of filled fields of a person, refreshed when a field that counts in it is left.
 #include "editor/person_editor.h"
 #include "model/clovek.h"
-#include "shell/scroll.h"
 
 void PersonEditor::refreshPercentFilled(Clovek* person)
 {

@@ -1,7 +1,8 @@
 #pragma once
 // The main window's frame: its layout (ThlavniForm), the state every part of the window
 // shares, and the frame's own work: start-up and shutdown, the tree files and their commands,
-// the window texts, undo and redo, the settings dialogs and the small commands of the menus. Its members are defined in shell/, in files named after what they do.
+// the window texts, undo and redo, the settings dialogs and the small commands of the menus.
+// Its members are defined in shell/, in files named after what they do.
 // The person editor (editor/person_editor.h) derives from it and may use everything declared
 // here; the frame reaches the editor only through the hooks at the end of this class. The
 // window's commands that need less are objects of their own that the window owns, reaching it

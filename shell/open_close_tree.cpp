@@ -115,7 +115,7 @@ void MainFrame::installLoadedTree()
     tree->updateAllPercentFilled();
     // The group box's filter sorts the list by the key the box above it shows, which is the
     // settings' one: a big tree is sorted once. Without persons the filter does not run.
-    if (!hasPersons || personSortKeyAt(setrid.ItemIndex()) != settings.sortOrder) {
+    if (!hasPersons || personList.chosenSortKey() != settings.sortOrder) {
         personList.sort(settings.sortOrder);
         personList.paint();
     }
@@ -127,8 +127,7 @@ void MainFrame::installImportedTree(std::unique_ptr<Rod> imported)
 {
     adoptTree(std::move(imported));
     installLoadedTree();
-    if (scrolling.CanFocus())
-        scrolling.SetFocus();
+    personList.focus();
 }
 
 void MainFrame::createEmptyTree()

@@ -110,6 +110,11 @@ void PersonListPanel::widen(int dx)
     paint();
 }
 
+void PersonListPanel::widenTo(int width)
+{
+    widen(width - controls_.scrolling.Width);
+}
+
 std::string PersonListPanel::sortDirectionCaption()
 {
     TextSource& texts = window_.texts();
@@ -334,6 +339,8 @@ void PersonListPanel::showAfterEditOf(const Clovek* person)
 
 void PersonListPanel::withPersonsByName(const std::function<void(const std::vector<Clovek*>&)>& use)
 {
+    if (!view_)
+        return;
     Scroll& list = *view_;
     list.sortByName();
     try {
@@ -354,6 +361,12 @@ void PersonListPanel::paint()
 {
     if (view_)
         view_->paint();
+}
+
+void PersonListPanel::focus()
+{
+    if (controls_.scrolling.CanFocus())
+        controls_.scrolling.SetFocus();
 }
 
 bool PersonListPanel::treeOpen()
@@ -454,8 +467,7 @@ void PersonListPanel::windowWheel(int wheelDelta, bool& handled)
 {
     if (!treeHasPersons())
         return;
-    if (controls_.scrolling.CanFocus())
-        controls_.scrolling.SetFocus();
+    focus();
     moveByKey(wheelDelta > 0 ? VK_UP : VK_DOWN);
     handled = true;
 }

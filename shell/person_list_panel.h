@@ -40,9 +40,10 @@ public:
     // Makes the grid, the bar and the group box below them taller by whole rows on a screen
     // higher than 768 pixels, and the window with them as far as the screen holds it.
     void fitToScreen();
-    // Widens (or with a negative `dx` narrows) the list; the window grows with it, no wider than
-    // the screen holds it. Kept in the settings.
+    // Widens (or with a negative `dx` narrows) the list, or makes it `width` wide; the window
+    // grows with it, no wider than the screen holds it. Kept in the settings.
     void widen(int dx);
+    void widenTo(int width);
     // The list settings into the sort, direction and display controls.
     void restoreOptions();
     // The caption of the sort-direction button for the direction now set (one lookup).
@@ -85,7 +86,8 @@ public:
     // With a person: selects its row (none and -1 when no row shows it). Without: keeps the
     // selection within the rows. Either way the selection is scrolled into view.
     Polozka* locate(Clovek* person);
-    // The selected row; the first when nothing is selected.
+    // The selected row: the first when nothing is selected, none when the selection lies past
+    // the rows.
     Polozka* selectedRow() const;
     // Scrolls the selection into view.
     void ensureVisible();
@@ -95,7 +97,7 @@ public:
     void setCurrentRow(Polozka* row);
     // locate(person), and the row found the current one.
     Polozka* selectPerson(Clovek* person);
-    // The selected row (the first when nothing is selected) the current one.
+    // The selected row (as selectedRow) the current one.
     Polozka* makeSelectedRowCurrent();
     // The person's row selected and made current when the list shows it (true); otherwise the
     // selection stays on the row it was on and the list is repainted (false).
@@ -124,6 +126,8 @@ public:
     void withPersonsByName(const std::function<void(const std::vector<Clovek*>&)>& use);
     // Draws the visible rows into the grid.
     void paint();
+    // Gives the grid the focus when it can take it.
+    void focus();
 
 private:
     // Page Up, Page Down, Up, Down, Home and End move the selection; every key then scrolls it

@@ -8,7 +8,6 @@
 #include "shell/hledej_form.h"
 #include "shell/list_display.h"
 #include "shell/person_search.h"
-#include "shell/scroll.h"
 
 namespace {
 

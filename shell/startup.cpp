@@ -78,7 +78,7 @@ void MainFrame::FormActivate()
     personList.restoreOptions();
     fillGroupsCombo("");
     personList.fitToScreen();
-    personList.widen(settings.personListWidth - scrolling.Width);
+    personList.widenTo(settings.personListWidth);
     enableControls(false, false);
     if (settings.startCount < INT_MAX)
         ++settings.startCount;

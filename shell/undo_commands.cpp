@@ -8,7 +8,6 @@
 #include "model/svatba.h"
 #include "shell/hlavni.h"
 #include "shell/person_field_controls.h"
-#include "shell/scroll.h"
 #include "toolkit/lists.h"
 #include "toolkit/stdctrls.h"
 

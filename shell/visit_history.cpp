@@ -1,7 +1,6 @@
 // The previous and next buttons: back and forward through the persons shown.
 #include "model/prev_next.h"
 #include "shell/hlavni.h"
-#include "shell/scroll.h"
 
 namespace {
 

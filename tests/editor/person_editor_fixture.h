@@ -3,7 +3,6 @@
 // the spot for the insert buttons.
 #include "../shell/empty_tree_fixture.h"
 #include "model/media.h"
-#include "shell/scroll.h"
 #include "system/files.h"
 #include "system/picture.h"
 

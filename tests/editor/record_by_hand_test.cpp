@@ -3,7 +3,6 @@
 #include "../shell/empty_tree_fixture.h"
 #include "forms/tolerance_form.h"
 #include "model/action_list.h"
-#include "shell/scroll.h"
 #include "toolkit/keys.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,6 @@
 #include "gedcom/import_driver.h"
 #include "model/prev_next.h"
 #include "shell/program_fixture.h"
-#include "shell/scroll.h"
 #include "toolkit/dialogs.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,6 @@
 #include "model/datum.h"
 #include "model/svatba.h"
 #include "program_fixture.h"
-#include "shell/scroll.h"
 #include "shell/vyroci_form.h"
 #include "system/datetime.h"
 
