@@ -7,8 +7,6 @@ void placeCheckBoxColumns(std::initializer_list<CheckBoxChoice> choices, const C
     for (const CheckBoxChoice& c : choices) {
         c.box.SetBounds(columns.left + (index / perColumn) * columns.columnStep,
                         columns.top + (index % perColumn) * columns.rowStep, columns.width, 17);
-        if (c.caption)
-            c.box.Caption = c.caption;
         c.box.setChecked(c.checked);
         ++index;
     }

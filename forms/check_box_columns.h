@@ -1,13 +1,13 @@
 #pragma once
-// The check boxes an option window offers, each with its caption and first state, laid down
-// columns in the order given: `rows` to a column (0: all in one), then on at the top of the next.
+// The check boxes an option window offers, each with its first state (their captions are the
+// window's texts), laid down columns in the order given: `rows` to a column (0: all in one),
+// then on at the top of the next.
 #include "toolkit/stdctrls.h"
 
 #include <initializer_list>
 
 struct CheckBoxChoice {
     TCheckBox& box;
-    const char* caption; // nullptr: the window's texts give it
     bool checked;
 };
 

@@ -19,15 +19,15 @@ TcoVHtmlFORM::TcoVHtmlFORM() : TForm("coVHtmlFORM")
     coZobrazitGROUP.SetBounds(8, 8, 244, 240);
     placeCheckBoxColumns(
         {
-            {fotkaCH, nullptr, true},
-            {identifikatorCH, nullptr, false},
-            {narozeniCH, nullptr, true},
-            {umrtiCH, nullptr, true},
-            {snatkyCH, nullptr, true},
-            {bydlisteCH, nullptr, true},
-            {vzdelaniCH, nullptr, true},
-            {povolaniCH, nullptr, true},
-            {kontaktyCH, nullptr, false},
+            {fotkaCH, true},
+            {identifikatorCH, false},
+            {narozeniCH, true},
+            {umrtiCH, true},
+            {snatkyCH, true},
+            {bydlisteCH, true},
+            {vzdelaniCH, true},
+            {povolaniCH, true},
+            {kontaktyCH, false},
         },
         {.left = 12, .top = 22, .width = 224, .rowStep = 24});
     placeOkStornoButtons(OKBtn, stornoBT, 48, 137, 257);

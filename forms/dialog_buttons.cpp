@@ -12,7 +12,6 @@ void placeOkStornoButtons(TButton& ok, TButton& storno, int okLeft, int stornoLe
 {
     placeOkButton(ok, okLeft, top, width);
     storno.SetBounds(stornoLeft, top, width, 25);
-    storno.Caption = "Storno";
     storno.Cancel = true;
     storno.ModalResult = mrCancel;
 }

@@ -10,7 +10,6 @@ TFTextFORMLayout::TFTextFORMLayout() : TForm("FTextFORM")
     SetBounds(0, 0, 297, 97);
 
     vkladanyTextLB.SetBounds(8, 8, 281, 13);
-    vkladanyTextLB.Caption = "Zadejte vkládaný text:";
     vkladanyTextED.SetBounds(8, 26, 281, 21);
     placeOkStornoButtons(okBT, stornoBT, 56, 166, 62);
     okBT.TabStop = false;

@@ -23,12 +23,12 @@ DalsiSheet::DalsiSheet(TTabSheet& s) : sheet(s)
 
     moderniPANEL.SetBounds(lx, 160, 356, 152);
     moderniPANEL.BevelOuter = TPanel::bvNone;
-    label(emailLB, 0, 0, 120, "Emailové adresy:", &email1ED);
+    label(emailLB, 0, 0, 120, &email1ED);
     field(email1ED, fx - lx, 0, 166);
     button(napis1BT, fx - lx + 170, 0, 56);
     field(email2ED, fx - lx, 24, 166);
     button(napis2BT, fx - lx + 170, 24, 56);
-    label(telefonLB, 0, 52, 120, "Telefony:", &telefon1ED);
+    label(telefonLB, 0, 52, 120, &telefon1ED);
     field(telefon1ED, fx - lx, 52, 166);
     field(telefon2ED, fx - lx, 76, 166);
     label(wwwLB, 0, 104, 120, &www1ED);

@@ -9,7 +9,7 @@ StatistikaSheet::StatistikaSheet(TTabSheet& s) : sheet(s)
 {
     showCzechTexts(texts());
     layOutReport(statistikaLipovetauRICH);
-    button(zakladniPrehledBT, 8, 510, 200, "Základní přehled a statistiky");
+    button(zakladniPrehledBT, 8, 510, 200);
     button(tabulkyBT, 212, 510, 80);
     button(ulozitStatistikyLipovetauBT, 584, 510, 80);
     button(tiskStatistikyLipovetauBT, 668, 510, 80);

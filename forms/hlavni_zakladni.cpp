@@ -10,10 +10,9 @@ namespace {
 // A person's list of periods: its label, three visible rows, the up and down arrows beside it
 // and its new, edit and delete buttons below.
 void periodList(TLabel& lb, TListBox& list, TSpeedButton& up, TSpeedButton& down, TButton& add, TButton& edit,
-                TButton& remove, int left, int top, const char* caption)
+                TButton& remove, int left, int top)
 {
     lb.SetBounds(left, top, 200, 13);
-    lb.Caption = caption;
     lb.FocusControl = &list;
     list.SetBounds(left, top + 16, 204, 3 * list.ItemHeight + 4);
     up.SetBounds(left + 208, top + 16, 22, 21);
@@ -188,11 +187,11 @@ ZakladniSheet::ZakladniSheet(TTabSheet& s) : sheet(s)
     // Bottom: the three period lists side by side.
     constexpr int ly = 446;
     periodList(bydlisteLB, bydlisteLIST, nahoruBydlisteBT, doluBydlisteBT, noveBydlisteBT, upravBydlisteBT,
-               smazatBydlisteBT, lx, ly, "Bydliště:");
+               smazatBydlisteBT, lx, ly);
     periodList(vzdelaniLB, vzdelaniLIST, nahoruVzdelaniBT, doluVzdelaniBT, noveVzdelaniBT, upravVzdelaniBT,
-               smazatVzdelaniBT, 258, ly, "Vzdělání:");
+               smazatVzdelaniBT, 258, ly);
     periodList(povolaniLB, povolaniLIST, nahoruPovolaniBT, doluPovolaniBT, novePovolaniBT, upravPovolaniBT,
-               smazatPovolaniBT, 508, ly, "Povolání:");
+               smazatPovolaniBT, 508, ly);
 }
 
 WindowTextList ZakladniSheet::texts()

@@ -12,7 +12,6 @@ ThledejFORMLayout::ThledejFORMLayout() : TForm("hledejFORM")
 
     pages.SetBounds(8, 8, 544, 214);
     retezecLB.SetBounds(8, 10, 180, 13);
-    retezecLB.Caption = "Zadejte hledaný řetězec:";
     retezecED.SetBounds(190, 6, 240, 21);
     kdeHledatRetezecGROUP.SetBounds(8, 34, 520, 116);
     // Four columns, filled down.
@@ -32,7 +31,6 @@ ThledejFORMLayout::ThledejFORMLayout() : TForm("hledejFORM")
     TCheckBox* dates[] = {&datumNarozeniCH, &datumUmrtiCH, &datumSvatbyCH, &datumRozvoduCH};
     for (int d = 0; d < 4; ++d)
         dates[d]->SetBounds(10, 20 + d * 22, 150, 17);
-    datumRozvoduCH.Caption = "Datum rozvodu";
     jakHledatGROUP.SetBounds(190, 6, 150, 112);
     jakHledatGROUP.setItemIndex(1);
     for (TComboBox* day : {&den1CB, &den2CB})

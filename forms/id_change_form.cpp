@@ -16,7 +16,6 @@ TidChangeFORM::TidChangeFORM() : TForm("idChangeFORM")
     idLB.SetBounds(8, 12, 105, 13);
     idLB.AutoSize = false;
     idLB.Alignment = TLabel::taRightJustify;
-    idLB.Caption = "Nový identifikátor:";
     idED.SetBounds(120, 8, 129, 21);
     placeOkStornoButtons(okBT, stornoBT, 40, 138, 46);
     okBT.TabStop = false;

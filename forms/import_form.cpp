@@ -19,8 +19,6 @@ TimportFORM::TimportFORM() : TForm("importFORM")
     // Hidden: it stands where the check boxes are and never shows.
     bornGROUP.SetBounds(12, 36, 416, 48);
     bornGROUP.Visible = false;
-    bornGROUP.Items.setString(0, "importovat NAME jako rodné příjmení a případné SURN jako příjmení");
-    bornGROUP.Items.setString(1, "importovat NAME jako příjmení");
     bornGROUP.setItemIndex(0);
     manCH.SetBounds(12, 38, 416, 17);
     manCH.setChecked(true);

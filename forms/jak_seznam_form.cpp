@@ -17,33 +17,29 @@ TJakSeznamFORM::TJakSeznamFORM() : TForm("JakSeznamFORM")
     jakVypsatLB.SetBounds(8, 10, 376, 13);
     zpusobVypisuRADIO.SetBounds(8, 30, 376, 44);
     zpusobVypisuRADIO.Columns = 3;
-    // Until a language is applied the ways are named in small letters.
-    int way = 0;
-    for (const char* name : {"hierarchicky", "abecedně", "chronologicky"})
-        zpusobVypisuRADIO.Items.setString(way++, name);
     // The hierarchical way only says it is not there yet: the first way that lists is chosen.
     zpusobVypisuRADIO.setItemIndex(1);
     coVypsatGROUP.SetBounds(8, 82, 376, 138);
     // Three columns: the name and number, the birth and death, the life periods.
     placeCheckBoxColumns(
         {
-            {rodnePrijmeniCH, nullptr, false},
-            {cisloCH, nullptr, false},
+            {rodnePrijmeniCH, false},
+            {cisloCH, false},
         },
         {.left = 12, .top = 22, .width = 116, .rowStep = 26});
     placeCheckBoxColumns(
         {
-            {narozeniCH, nullptr, true},
-            {mistoNarozeniCH, nullptr, true},
-            {umrtiCH, nullptr, false},
-            {mistoUmrtiCH, nullptr, false},
+            {narozeniCH, true},
+            {mistoNarozeniCH, true},
+            {umrtiCH, false},
+            {mistoUmrtiCH, false},
         },
         {.left = 134, .top = 22, .width = 116, .rowStep = 26});
     placeCheckBoxColumns(
         {
-            {bydlisteCH, nullptr, false},
-            {vzdelaniCH, nullptr, false},
-            {povolaniCH, nullptr, false},
+            {bydlisteCH, false},
+            {vzdelaniCH, false},
+            {povolaniCH, false},
         },
         {.left = 256, .top = 22, .width = 116, .rowStep = 26});
     OkBT.SetBounds(228, 232, 75, 25);

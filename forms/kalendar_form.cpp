@@ -18,15 +18,14 @@ TkalendarFORM::TkalendarFORM() : TForm("kalendarFORM")
     kteraVyrociGROUP.SetBounds(8, 8, 274, 140);
     placeCheckBoxColumns(
         {
-            {narozZijCH, nullptr, true},
-            {narozZesCH, "narozeniny zesnulých", false},
-            {umrtiCH, nullptr, false},
-            {svatbaZijCH, nullptr, true},
-            {svatbaZesCH, nullptr, false},
+            {narozZijCH, true},
+            {narozZesCH, false},
+            {umrtiCH, false},
+            {svatbaZijCH, true},
+            {svatbaZesCH, false},
         },
         {.left = 12, .top = 20, .width = 250, .rowStep = 23});
     placeOkStornoButtons(OKBtn, stornoBT, 60, 155, 160);
-    stornoBT.Caption = "Cancel";
 }
 
 TkalendarFORM::~TkalendarFORM()

@@ -2,19 +2,6 @@
 
 namespace sheet_layout {
 
-void label(TLabel& l, int left, int top, int width, const char* caption, TWinControl* focus)
-{
-    l.SetBounds(left, top + 4, width, 13);
-    l.Caption = caption;
-    l.FocusControl = focus;
-}
-
-void button(TButton& b, int left, int top, int width, const char* caption)
-{
-    b.SetBounds(left, top, width, buttonHeight);
-    b.Caption = caption;
-}
-
 void label(TLabel& l, int left, int top, int width, TWinControl* focus)
 {
     l.SetBounds(left, top + 4, width, 13);

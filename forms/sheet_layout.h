@@ -12,10 +12,8 @@ namespace sheet_layout {
 constexpr int rowHeight = 21;
 constexpr int buttonHeight = 23;
 
-// A label whose text line matches a control placed at `top`.
-void label(TLabel& label, int left, int top, int width, const char* caption, TWinControl* focus = nullptr);
-void button(TButton& button, int left, int top, int width, const char* caption);
-// The same where the caption is one of the sheet's texts.
+// A label whose text line matches a control placed at `top`, and a button; their captions are
+// the sheet's texts.
 void label(TLabel& label, int left, int top, int width, TWinControl* focus = nullptr);
 void button(TButton& button, int left, int top, int width);
 // An edit-line control (edit, combo box) of the standard height.

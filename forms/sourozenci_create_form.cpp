@@ -16,13 +16,10 @@ TsourozenciCreate::TsourozenciCreate() : TForm("sourozenciCreate")
 
     coSpolecnehoLB.SetBounds(12, 10, 365, 13);
     otceBT.SetBounds(12, 40, 115, 25);
-    otceBT.Caption = "společného otce";
     otceBT.ModalResult = mrYes;
     matkuBT.SetBounds(137, 40, 115, 25);
-    matkuBT.Caption = "společnou matku";
     matkuBT.ModalResult = mrNo;
     obaRodiceBT.SetBounds(262, 40, 115, 25);
-    obaRodiceBT.Caption = "společné oba rodiče";
     obaRodiceBT.ModalResult = mrCancel;
     obaRodiceBT.Default = true;
 }

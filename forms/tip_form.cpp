@@ -19,7 +19,6 @@ TtipFORMLayout::TtipFORMLayout() : TForm("tipFORM")
     tipLB.Color = clYellow;
     tipLB.Caption = "Tip programu...";
     zobrazovatCH.SetBounds(8, 130, 200, 17);
-    zobrazovatCH.Caption = "zobrazovat tip při spuštění";
     cisloSpusteniLB.SetBounds(8, 158, 200, 13);
     cisloSpusteniLB.Caption = "Číslo spuštění:";
     placeOkButton(OKBtn, 278, 154);

@@ -17,7 +17,6 @@ TtoleranceFORM::TtoleranceFORM() : TForm("toleranceFORM")
     pocetRokuLB.SetBounds(8, 12, 137, 13);
     pocetRokuLB.AutoSize = false;
     pocetRokuLB.Alignment = TLabel::taRightJustify;
-    pocetRokuLB.Caption = "Počet roků v toleranci";
     toleranceCB.SetBounds(152, 8, 73, 21);
     toleranceCB.Style = TComboBox::csDropDownList;
     for (const char* years : {"1", "2", "5", "10"})

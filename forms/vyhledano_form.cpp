@@ -16,7 +16,6 @@ TvyhledanoFORM::TvyhledanoFORM() : TForm("vyhledanoFORM")
     osobyLIST.SetBounds(8, 30, 314, 298);
     osobyLIST.setSorted(true);
     poklepanimLB.SetBounds(8, 334, 314, 13);
-    poklepanimLB.Caption = "Poklepáním osobu zobrazíte";
     zpetBT.SetBounds(127, 356, 75, 25);
     zpetBT.ModalResult = mrCancel;
 }

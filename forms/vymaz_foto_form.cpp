@@ -18,7 +18,6 @@ TVymazFotoFORM::TVymazFotoFORM() : TForm("VymazFotoFORM")
     infoLB.WordWrap = true;
     infoLB.Alignment = TLabel::taCenter;
     OdstranBT.SetBounds(9, 56, 170, 25);
-    OdstranBT.Caption = "Nezobrazuj aktuální osobě";
     OdstranBT.ModalResult = mrYes;
     VymazBT.SetBounds(189, 56, 125, 25);
     VymazBT.ModalResult = mrNo;
