@@ -2,7 +2,8 @@
 
 ThlavniForm::ThlavniForm() : TForm("hlavni")
 {
-    for (const WindowTextList& texts : {menuTexts(), toolTexts(), listPanelTexts(), popupTexts()})
+    for (const WindowTextList& texts :
+         {menuTexts(), toolTexts(), sortBoxTexts(), listPanelTexts(), popupTexts(), lockTexts()})
         showCzechTexts(texts);
     SetBounds(0, 0, 1016, 671);
     Position = TPosition::poScreenCenter;
@@ -68,7 +69,6 @@ ThlavniForm::ThlavniForm() : TForm("hlavni")
     }
 
     setrid.SetBounds(4, 32, 233, 38);
-    setrid.Caption = "Třídění dle";
     setrid.Columns = 4;
     setrid.setItemIndex(0);
     trideniBT.SetBounds(4, 74, 75, 21);
@@ -105,7 +105,6 @@ ThlavniForm::ThlavniForm() : TForm("hlavni")
     nextBT.SetBounds(897, 51, 33, 21);
     nextBT.Caption = ">";
     zamekCH.SetBounds(940, 53, 70, 17);
-    zamekCH.Caption = "zámek";
 
     pages.SetBounds(244, 74, 768, 572);
     // Each sheet titles its own tab.
@@ -225,6 +224,11 @@ WindowTextList ThlavniForm::toolTexts()
             }};
 }
 
+WindowTextList ThlavniForm::sortBoxTexts()
+{
+    return {"plocha", {WindowText::caption(setrid, "trideniDle", "Třídění dle")}};
+}
+
 WindowTextList ThlavniForm::listPanelTexts()
 {
     return {"plocha",
@@ -249,4 +253,9 @@ WindowTextList ThlavniForm::popupTexts()
                 WindowText::caption(VymazPopup1, "vymaz", "Vymaž"),
                 WindowText::caption(ZpetPopup1, "zadnaAkce", "Žádná akce"),
             }};
+}
+
+WindowTextList ThlavniForm::lockTexts()
+{
+    return {"kartaZakladniUdaje", {WindowText::caption(zamekCH, "zamek", "Zámek")}};
 }

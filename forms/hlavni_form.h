@@ -29,12 +29,16 @@ class ThlavniForm : public TForm {
 public:
     ThlavniForm();
     // The texts a language replaces, part by part, each in the order they are looked up: the
-    // title and main menu, the tool buttons' hints, the person list's panel (but its sort box's
-    // title and direction, which the frame looks up around them) and the list's pop-up menu.
+    // title and main menu, the tool buttons' hints, the sort box's title, the rest of the person
+    // list's panel (the frame looks up the sort direction between the two, for the direction
+    // set), the list's pop-up menu and the person's lock box (looked up with the basic-data
+    // page).
     WindowTextList menuTexts();
     WindowTextList toolTexts();
+    WindowTextList sortBoxTexts();
     WindowTextList listPanelTexts();
     WindowTextList popupTexts();
+    WindowTextList lockTexts();
 
     // ---- Main menu
     TMainMenu MainMenu1;

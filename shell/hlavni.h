@@ -329,30 +329,9 @@ public:
     void addLanguageEntry(TStringList& lines, const std::string& fileName);
     // The language command: the language window, and a switch to the chosen language.
     void Jazyk1Click();
-    // The window-text appliers; loadLanguage runs them in this order and nothing else calls them.
-    void applyMenuTexts();
-    void applyQuickButtonTexts();
-    void applyListPanelTexts();
-    void applyGeneralPageTexts();
-    void applyBasicPageTexts();
-    void applyFurtherDataPageTexts();
-    void applyPhotosPageTexts();
-    void applyDocumentsPageTexts();
-    void applyTextsAndFilesPageTexts();
-    void applySummaryPageTexts();
-    void applyStatisticsPageTexts();
-    void applyAboutBoxTexts();
-    void applyColoursDialogTexts();
-    void applyDoubleStartTexts();
-    void applyDialogTexts();
-    void applySearchDialogTexts();
-    void applyTextExportDialogTexts();
-    void applyToleranceDialogTexts();
-    void applyWeddingAnniversaryTexts();
-    void applyHtmlOptionsTexts();
-    void applyGroupsDialogTexts();
-    void applyGedcomImportTexts();
-    void applyBulkDeleteTexts();
+    // Applies every window's texts from the language file, in the fixed order that decides the
+    // order of a fresh language file's keys (shell/window_texts_order.cpp); run by loadLanguage.
+    void applyWindowTexts();
     // The caption of the sort-direction button for the direction now set (one lookup).
     std::string sortDirectionCaption() { return personList.sortDirectionCaption(); }
 

@@ -42,29 +42,7 @@ void MainFrame::loadLanguage()
     allPersonsGroupName = langText("ruzne", "vsichniSkupina", "_VŠICHNI");
     if (tree && tree->personCount() > 0)
         fillGroupsCombo(std::string());
-    applyMenuTexts();
-    applyQuickButtonTexts();
-    applyListPanelTexts();
-    applyGeneralPageTexts();
-    applyBasicPageTexts();
-    applyFurtherDataPageTexts();
-    applyPhotosPageTexts();
-    applyDocumentsPageTexts();
-    applyTextsAndFilesPageTexts();
-    applySummaryPageTexts();
-    applyStatisticsPageTexts();
-    applyAboutBoxTexts();
-    applyColoursDialogTexts();
-    applyDoubleStartTexts();
-    applyDialogTexts();
-    applySearchDialogTexts();
-    applyTextExportDialogTexts();
-    applyToleranceDialogTexts();
-    applyWeddingAnniversaryTexts();
-    applyHtmlOptionsTexts();
-    applyGroupsDialogTexts();
-    applyGedcomImportTexts();
-    applyBulkDeleteTexts();
+    applyWindowTexts();
 }
 
 void MainFrame::addLanguageEntry(TStringList& lines, const std::string& fileName)

@@ -1,30 +1,8 @@
 #include "shell/window_texts.h"
 
-std::string WindowTexts::text(const char* key, const char* defaultText)
-{
-    return texts_.langText(section_, key, defaultText);
-}
-
 void WindowTexts::caption(TControl& control, const char* key, const char* defaultText)
 {
-    control.Caption = text(key, defaultText);
-}
-
-void WindowTexts::caption(TMenuItem& item, const char* key, const char* defaultText)
-{
-    item.Caption = text(key, defaultText);
-}
-
-void WindowTexts::hint(TControl& control, const char* key, const char* defaultText)
-{
-    control.Hint = text(key, defaultText);
-}
-
-void WindowTexts::item(TStringList& items, int index, const char* key, const char* defaultText)
-{
-    const std::string value = text(key, defaultText);
-    if (index < items.Count())
-        items.setString(index, value);
+    control.Caption = texts_.langText(section_, key, defaultText);
 }
 
 void WindowTexts::apply(const WindowTextList& list)
@@ -34,6 +12,6 @@ void WindowTexts::apply(const WindowTextList& list)
         if (t.text)
             *t.text = value;
         else if (t.index < t.items->Count())
-            t.items->setString(t.index, value);
+            t.items->setString(t.index, t.shown(value));
     }
 }

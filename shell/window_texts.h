@@ -5,9 +5,7 @@
 // gives a blank caption. Every lookup goes through TextSource::langText, which writes a missing
 // key back with its default: a fresh language file receives the keys in lookup order.
 #include "model/text_source.h"
-#include "system/stringlist.h"
 #include "toolkit/control.h"
-#include "toolkit/menus.h"
 #include "toolkit/window_text.h"
 
 #include <string>
@@ -17,20 +15,12 @@ public:
     WindowTexts(TextSource& texts, std::string section) : texts_(texts), section_(std::move(section)) { }
     explicit WindowTexts(TextSource& texts) : texts_(texts) { }
 
-    // The bindings that follow look up this section.
-    void section(std::string name) { section_ = std::move(name); }
-    std::string text(const char* key, const char* defaultText);
-    // The caption of a label, button, check box, group box, radio group or tab page, or the
-    // title of a window.
+    // The caption of a control whose text changes with what it shows, from the section passed
+    // in above.
     void caption(TControl& control, const char* key, const char* defaultText);
-    void caption(TMenuItem& item, const char* key, const char* defaultText);
-    // The hint of a tool button.
-    void hint(TControl& control, const char* key, const char* defaultText);
-    // Item `index` of a radio group's or combo box's list, replaced in place: the list keeps
-    // its length, and an index the list does not have is left alone.
-    void item(TStringList& items, int index, const char* key, const char* defaultText);
     // A window's texts as its layout names them, in their order; the section passed in above
-    // is not used for them.
+    // is not used for them. An item or line is replaced in place: the list keeps its length,
+    // and an index the list does not have is left alone.
     void apply(const WindowTextList& list);
     // The same for a window that may not have been made (tests that make the main window
     // alone): one that was not is passed over.

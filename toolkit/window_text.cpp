@@ -1,5 +1,7 @@
 #include "toolkit/window_text.h"
 
+#include <utility>
+
 WindowText WindowText::caption(TControl& control, const char* key, const char* czech)
 {
     return {.text = &control.Caption, .key = key, .czech = czech};
@@ -18,6 +20,12 @@ WindowText WindowText::hint(TControl& control, const char* key, const char* czec
 WindowText WindowText::item(TStringList& items, int index, const char* key, const char* czech)
 {
     return {.items = &items, .index = index, .key = key, .czech = czech};
+}
+
+WindowText WindowText::line(TStringList& lines, int index, std::string lead, std::string key,
+                            const char* czech)
+{
+    return {.items = &lines, .index = index, .lead = std::move(lead), .key = std::move(key), .czech = czech};
 }
 
 WindowText WindowText::back(TControl& button)
@@ -53,8 +61,8 @@ void showCzechTexts(const WindowTextList& list)
         if (t.text)
             *t.text = t.czech;
         else if (t.index < t.items->Count())
-            t.items->setString(t.index, t.czech);
+            t.items->setString(t.index, t.shown(t.czech));
         else if (t.index == t.items->Count())
-            t.items->Add(t.czech);
+            t.items->Add(t.shown(t.czech));
     }
 }

@@ -19,6 +19,9 @@ struct WindowText {
     static WindowText hint(TControl& control, const char* key, const char* czech);
     // Item `index` of a radio group's or combo box's list.
     static WindowText item(TStringList& items, int index, const char* key, const char* czech);
+    // Line `index` of a memo: `lead` and then the text, which alone is translated.
+    static WindowText line(TStringList& lines, int index, std::string lead, std::string key,
+                           const char* czech);
     // The buttons every window shares, looked up in the common section.
     static WindowText back(TControl& button);
     static WindowText cancel(TControl& button);
@@ -30,9 +33,13 @@ struct WindowText {
     std::string* text = nullptr; // a caption or hint, or
     TStringList* items = nullptr; // an item of a list
     int index = 0;
+    std::string lead = ""; // before an item's text
     const char* section = nullptr; // nullptr: the window's section
-    const char* key = "";
+    std::string key;
     const char* czech = "";
+
+    // The text shown for `value`, the Czech text or its translation.
+    std::string shown(const std::string& value) const { return lead + value; }
 };
 
 struct WindowTextList {
@@ -44,5 +51,5 @@ struct WindowTextList {
 inline constexpr const char* kCommonTextSection = "ruzne";
 
 // Shows each text in Czech. An item the list does not have yet is added when it is the list's
-// next one, so a layout names its items through its texts.
+// next one, so a layout names its items (and a memo its lines) through its texts.
 void showCzechTexts(const WindowTextList& list);
