@@ -11,9 +11,9 @@
 
 namespace {
 
+// The field's name is its button's caption, which also titles the prompt for the text.
 struct FillField {
     TButton ThromadneFORM::*button;
-    const char* label;
     BulkField field;
     const char* leadIn;
     const char* ending;
@@ -23,18 +23,15 @@ constexpr const char* kReplace = "Vyplnit celé skupině text";
 constexpr const char* kAppend = "Vložit celé skupině text";
 
 const FillField fillFields[] = {
-    {&ThromadneFORM::mistoNarozeniBT, "Místo narození", BulkField::birthPlace, kReplace,
-     "jako místo narození?"},
-    {&ThromadneFORM::mistoUmrtiBT, "Místo úmrtí", BulkField::deathPlace, kReplace, "jako místo úmrtí?"},
-    {&ThromadneFORM::mistoPohrbeni, "Místo pohřbení", BulkField::burialPlace, kReplace,
-     "jako místo pohřbení?"},
-    {&ThromadneFORM::bydlisteBT, "Bydliště", BulkField::residence, kAppend, "jako bydliště?"},
-    {&ThromadneFORM::vzdelaniBT, "Vzdělání", BulkField::education, kAppend, "jako vzdělání?"},
-    {&ThromadneFORM::povolaniBT, "Povolání", BulkField::occupation, kAppend, "jako povolání?"},
-    {&ThromadneFORM::vyznaniBT, "Vyznání", BulkField::religion, kReplace, "jako vyznání?"},
-    {&ThromadneFORM::narodnostBT, "Národnost", BulkField::nationality, kReplace, "jako národnost?"},
-    {&ThromadneFORM::statniPrislusnostBT, "Státní příslušnost", BulkField::citizenship, kReplace,
-     "jako státní příslušnost?"},
+    {&ThromadneFORM::mistoNarozeniBT, BulkField::birthPlace, kReplace, "jako místo narození?"},
+    {&ThromadneFORM::mistoUmrtiBT, BulkField::deathPlace, kReplace, "jako místo úmrtí?"},
+    {&ThromadneFORM::mistoPohrbeni, BulkField::burialPlace, kReplace, "jako místo pohřbení?"},
+    {&ThromadneFORM::bydlisteBT, BulkField::residence, kAppend, "jako bydliště?"},
+    {&ThromadneFORM::vzdelaniBT, BulkField::education, kAppend, "jako vzdělání?"},
+    {&ThromadneFORM::povolaniBT, BulkField::occupation, kAppend, "jako povolání?"},
+    {&ThromadneFORM::vyznaniBT, BulkField::religion, kReplace, "jako vyznání?"},
+    {&ThromadneFORM::narodnostBT, BulkField::nationality, kReplace, "jako národnost?"},
+    {&ThromadneFORM::statniPrislusnostBT, BulkField::citizenship, kReplace, "jako státní příslušnost?"},
 };
 
 } // namespace
@@ -83,7 +80,7 @@ void BulkFill::fieldClick(int index)
     if (!main_.tree || hromadneFORM->skupinyLIST.ItemIndex() < 0)
         return;
     const Group* group = selectedGroup();
-    const std::string text = askFillText(f.label);
+    const std::string text = askFillText((hromadneFORM->*f.button).Caption);
     if (text == cancelMarker)
         return;
     if (!main_.askYesNo(std::string(f.leadIn) + " \"" + text + "\" " + f.ending))

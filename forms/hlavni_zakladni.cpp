@@ -249,10 +249,17 @@ WindowTextList ZakladniSheet::texts()
                 WindowText::caption(novePovolaniBT, "novePovolani", "Nové"),
                 WindowText::caption(upravPovolaniBT, "upravPovolani", "Uprav"),
                 WindowText::caption(smazatPovolaniBT, "smazatPovolani", "Smaž"),
-                WindowText::caption(vlozHlavaBT, "vlozFoto", "Vlož"),
+                portraitButtonTexts(false).texts.front(),
                 WindowText::caption(odeberHlavaBT, "odeberFoto", "Odeber"),
                 WindowText::caption(ulozHlavaBT, "ulozFoto", "Ulož"),
                 WindowText::caption(skupinyBT, "skupiny", "Skupiny"),
                 WindowText::caption(spravceSkupinBT, "spravce", "Správce"),
             }};
+}
+
+WindowTextList ZakladniSheet::portraitButtonTexts(bool changes)
+{
+    return {"kartaZakladniUdaje",
+            {changes ? WindowText::caption(vlozHlavaBT, "zmenFoto", "Změň")
+                     : WindowText::caption(vlozHlavaBT, "vlozFoto", "Vlož")}};
 }

@@ -14,6 +14,8 @@ struct ZakladniSheet {
     ZakladniSheet& operator=(const ZakladniSheet&) = delete;
     // The texts a language replaces, the tab's title first, in the order they are looked up.
     WindowTextList texts();
+    // The portrait button's text: it inserts a portrait, or changes the one the person has.
+    WindowTextList portraitButtonTexts(bool changes);
 
     TTabSheet& sheet;
 

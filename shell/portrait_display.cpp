@@ -22,11 +22,7 @@ void MainFrame::showPortrait()
             // stop at a picture. The flag stays, so saving keeps telling the person about it.
         }
     }
-    WindowTexts t(*this, "kartaZakladniUdaje");
-    if (has)
-        t.caption(s.vlozHlavaBT, "zmenFoto", "Změň");
-    else
-        t.caption(s.vlozHlavaBT, "vlozFoto", "Vlož");
+    WindowTexts(*this).apply(s.portraitButtonTexts(has));
     s.hlavaIMG.Visible = has;
     s.hlavaSedivaIMG.Visible = !has;
     s.odeberHlavaBT.Enabled = has;

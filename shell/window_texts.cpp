@@ -1,10 +1,5 @@
 #include "shell/window_texts.h"
 
-void WindowTexts::caption(TControl& control, const char* key, const char* defaultText)
-{
-    control.Caption = texts_.langText(section_, key, defaultText);
-}
-
 void WindowTexts::apply(const WindowTextList& list)
 {
     for (const WindowText& t : list.texts) {

@@ -1,26 +1,20 @@
 #pragma once
-// The binding of window texts to the language file. An applier walks its bindings in their
-// fixed order: each names a language section, a key and the Czech default, and the one text
-// property it sets. The text is used as the lookup gives it (not trimmed), so a blank value
+// The binding of window texts to the language file. A window's list (toolkit/window_text.h) is
+// walked in its fixed order: each text names a language section, a key and the Czech default,
+// and the one text property it sets. The text is used as the lookup gives it (not trimmed), so a blank value
 // gives a blank caption. Every lookup goes through TextSource::langText, which writes a missing
 // key back with its default: a fresh language file receives the keys in lookup order.
 #include "model/text_source.h"
-#include "toolkit/control.h"
 #include "toolkit/window_text.h"
 
 #include <string>
 
 class WindowTexts {
 public:
-    WindowTexts(TextSource& texts, std::string section) : texts_(texts), section_(std::move(section)) { }
     explicit WindowTexts(TextSource& texts) : texts_(texts) { }
 
-    // The caption of a control whose text changes with what it shows, from the section passed
-    // in above.
-    void caption(TControl& control, const char* key, const char* defaultText);
-    // A window's texts as its layout names them, in their order; the section passed in above
-    // is not used for them. An item or line is replaced in place: the list keeps its length,
-    // and an index the list does not have is left alone.
+    // A window's texts as its layout names them, in their order. An item or line is replaced
+    // in place: the list keeps its length, and an index the list does not have is left alone.
     void apply(const WindowTextList& list);
     // The same for a window that may not have been made (tests that make the main window
     // alone): one that was not is passed over.
@@ -32,5 +26,4 @@ public:
 
 private:
     TextSource& texts_;
-    std::string section_;
 };
