@@ -1,6 +1,6 @@
 // The window texts as the program applies them: a first start without a language file writes
-// every key of every applier in applier order, and a language switch reaches a control of every
-// window, shown or not.
+// every key of every window in the windows' order, and a language switch reaches a control of
+// every window, shown or not.
 #include "forms/o_programu_form.h"
 #include "model/language_file.h"
 #include "model/media_names.h"
@@ -82,7 +82,7 @@ TEST_F(WindowTexts, FirstStartWritesEveryKeyInApplierOrderAndLogsIt)
         order.push_back(name);
         keys[name] = sectionKeys;
     }
-    // The appliers' sections follow the first one the load writes, in applier order (other
+    // The windows' sections follow the first one the load writes, in the windows' order (other
     // sections, looked up by the start-up before or after, may stand between them).
     const Lines appliers{"ruzne",
                          "menu",
@@ -142,6 +142,21 @@ TEST_F(WindowTexts, FirstStartWritesEveryKeyInApplierOrderAndLogsIt)
     EXPECT_EQ(hl().SmazOsobuBT.Hint, "Smazat aktivní osobu");
     EXPECT_EQ(hl().dalsiSheet.user4BT.Caption, "Definuj");
     EXPECT_EQ(idChangeFORM->Caption, "Změna identifikátoru");
+}
+
+// A layout shows the Czech texts the first start looks up, so no window changes a text when the
+// first start applies them (but the groups box, which gets the all-persons entry).
+TEST_F(WindowTexts, EveryWindowShowsBeforeTheFirstStartTheTextsItShowsAfterIt)
+{
+    std::map<const TForm*, std::set<std::string>> before;
+    for (const TForm* form : Application.forms())
+        before[form] = textsOf(*form);
+    startQuietly();
+    for (const TForm* form : Application.forms()) {
+        std::set<std::string> after = textsOf(*form);
+        after.erase(hl().allPersonsGroupName);
+        EXPECT_EQ(after, before[form]) << form->Name;
+    }
 }
 
 TEST_F(WindowTexts, ASwitchReachesEveryBoundControlOfEveryWindow)
