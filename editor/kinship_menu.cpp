@@ -4,6 +4,7 @@
 #include "model/clovek.h"
 #include "model/rod.h"
 #include "shell/list_display.h"
+#include "shell/window_texts.h"
 #include "system/stringlist.h"
 
 namespace {
@@ -77,8 +78,8 @@ void PersonEditor::showRelatives(const std::string& relation)
     TpribuzniFORM& w = *pribuzniFORM;
     const std::string person =
         currentPerson ? currentPerson->displayName(settings.showBirthSurname, settings.showBirth, true) : "";
-    w.nadpisLB.Caption =
-        langText("hledej", "vyhledavaniPribuznych", "Vyhledávání příbuzných k osobě") + " " + person;
+    WindowTexts(*this).apply(w.headingTexts());
+    w.nadpisLB.Caption += " " + person;
     w.vztahLB.Caption = langText("hledej", "pribuzenskyVztah", "Příbuzenský vztah:") + " " + relation;
     w.pocetLB.Caption = langText("hledej", "pocetNalezenych", "Počet nalezených osob:") + " " +
                         std::to_string(w.osobyLIST.Items.Count());

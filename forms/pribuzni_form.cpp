@@ -8,6 +8,7 @@ TpribuzniFORM::TpribuzniFORM() : TForm("pribuzniFORM")
 {
     claimGlobalWindow(pribuzniFORM, this);
     showCzechTexts(texts());
+    showCzechTexts(headingTexts());
     Caption = "Lipoveta";
     BorderStyle = TFormBorderStyle::bsDialog;
     CloseBox = false;
@@ -16,11 +17,11 @@ TpribuzniFORM::TpribuzniFORM() : TForm("pribuzniFORM")
 
     struct Line {
         TLabel& label;
-        const char* caption;
+        const char* caption; // until the caller fills the line; nullptr: one of the window's texts
         int top;
     };
     const Line lines[] = {
-        {nadpisLB, "Vyhledávání příbuzných k osobě", 10},
+        {nadpisLB, nullptr, 10},
         {vztahLB, "vztahLB", 28},
         {pocetLB, "pocetLB", 46},
         {poklepanimLB, nullptr, 362},
@@ -52,4 +53,10 @@ WindowTextList TpribuzniFORM::texts()
                 WindowText::caption(poklepanimLB, "poklepanim", "Poklepáním na jméno osobu zobrazíte."),
                 WindowText::back(zpetBT),
             }};
+}
+
+WindowTextList TpribuzniFORM::headingTexts()
+{
+    return {"hledej",
+            {WindowText::caption(nadpisLB, "vyhledavaniPribuznych", "Vyhledávání příbuzných k osobě")}};
 }

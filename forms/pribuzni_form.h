@@ -12,6 +12,8 @@ public:
     ~TpribuzniFORM() override;
     // The texts a language replaces, in the order they are looked up.
     WindowTextList texts();
+    // The heading's text, looked up each time the window shows; the person's name follows it.
+    WindowTextList headingTexts();
 
     TLabel nadpisLB{this, "nadpisLB"};
     TLabel vztahLB{this, "vztahLB"};

@@ -5,6 +5,7 @@
 TtipFORMLayout::TtipFORMLayout() : TForm("tipFORM")
 {
     showCzechTexts(texts());
+    showCzechTexts(startNumberTexts());
     Caption = "Tip";
     BorderStyle = TFormBorderStyle::bsDialog;
     CloseBox = false;
@@ -20,7 +21,6 @@ TtipFORMLayout::TtipFORMLayout() : TForm("tipFORM")
     tipLB.Caption = "Tip programu...";
     zobrazovatCH.SetBounds(8, 130, 200, 17);
     cisloSpusteniLB.SetBounds(8, 158, 200, 13);
-    cisloSpusteniLB.Caption = "Číslo spuštění:";
     placeOkButton(OKBtn, 278, 154);
 }
 
@@ -30,4 +30,9 @@ WindowTextList TtipFORMLayout::texts()
             {
                 WindowText::caption(zobrazovatCH, "zobrazovat", "Zobrazovat tip při spuštění"),
             }};
+}
+
+WindowTextList TtipFORMLayout::startNumberTexts()
+{
+    return {"tip", {WindowText::caption(cisloSpusteniLB, "cisloSpusteni", "Číslo spuštění:")}};
 }

@@ -10,6 +10,8 @@ public:
     TtipFORMLayout();
     // The texts a language replaces, in the order they are looked up.
     WindowTextList texts();
+    // The start number's label, looked up each time the tip shows; the number follows it.
+    WindowTextList startNumberTexts();
 
     TLabel tipLB{this, "tipLB"};
     TCheckBox zobrazovatCH{this, "zobrazovatCH"};

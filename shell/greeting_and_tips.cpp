@@ -4,6 +4,7 @@
 #include "model/path_utils.h"
 #include "shell/hlavni.h"
 #include "shell/tip_form.h"
+#include "shell/window_texts.h"
 #include "system/codec.h"
 #include "system/exceptions.h"
 #include "system/files.h"
@@ -67,8 +68,8 @@ std::string MainFrame::tipText()
 void MainFrame::showTipWindow()
 {
     TtipFORM& w = *tipFORM;
-    w.cisloSpusteniLB.Caption =
-        langText("tip", "cisloSpusteni", "Číslo spuštění:") + " " + intToStr(settings.startCount);
+    WindowTexts(*this).apply(w.startNumberTexts());
+    w.cisloSpusteniLB.Caption += " " + intToStr(settings.startCount);
     // Tips cannot be switched off during the first three starts.
     w.zobrazovatCH.setChecked(settings.showTip);
     w.zobrazovatCH.Enabled = settings.startCount > 3;
