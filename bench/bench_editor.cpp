@@ -32,7 +32,7 @@ std::vector<Clovek*> openBigTree(Thlavni& main, std::mt19937& rng, int count)
         p->surname = "Novák" + std::to_string(rng() % 3000);
         p->birth = Datum(std::to_string(1 + rng() % 28), std::to_string(1 + rng() % 12),
                          std::to_string(1600 + rng() % 400));
-        main.tree->appendPerson(std::move(owned));
+        main.session.tree()->appendPerson(std::move(owned));
         persons.push_back(p);
     }
     bench::listEveryPerson(main);

@@ -34,13 +34,13 @@ struct Setup {
     Setup(int persons, int step)
     {
         setCollationLocale("cs");
-        main.tree = bench::makeTree(persons, true);
-        main.tree->attachEditor(&main);
+        main.session.adopt(bench::makeTree(persons, true));
+        main.session.tree()->attachEditor(&main);
         main.history = std::make_unique<PrevNext>();
         bench::listEveryPerson(main, 40).sort(PersonSortKey::byName);
-        group = main.tree->groups.append(std::make_unique<Group>("skupina"));
+        group = main.session.tree()->groups.append(std::make_unique<Group>("skupina"));
         int i = 0;
-        main.tree->forEachPerson([&](Clovek* p) {
+        main.session.tree()->forEachPerson([&](Clovek* p) {
             if (i++ % step == 0)
                 group->addMember(p);
         });
@@ -53,7 +53,7 @@ void BulkDeleteTenth(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         auto s = std::make_unique<Setup>(int(state.range(0)), 10);
-        s->main.tree->clearMarks();
+        s->main.session.tree()->clearMarks();
         for (UkGrClovek* m : s->group->members.items<UkGrClovek>())
             m->person()->mark = 1;
         state.ResumeTiming();
@@ -68,8 +68,8 @@ void BulkFillEveryone(benchmark::State& state)
 {
     Setup s(int(state.range(0)), 1);
     for (auto _ : state) {
-        bulkFill(*s.main.tree, s.group, BulkField::residence, "Praha");
-        bulkFill(*s.main.tree, nullptr, BulkField::birthPlace, "Brno");
+        bulkFill(*s.main.session.tree(), s.group, BulkField::residence, "Praha");
+        bulkFill(*s.main.session.tree(), nullptr, BulkField::birthPlace, "Brno");
     }
 }
 
@@ -81,8 +81,8 @@ void GroupWindowLists(benchmark::State& state)
     for (auto _ : state) {
         s.main.selectManagedGroup("skupina");
         GroupManager(s.main).addRelatives(&Rod::markAncestors);
-        s.main.tree->clearMarks();
-        fillMarkCheckList(bulkDelete.osobyLIST, *s.main.tree, ListDisplay(s.main.settings));
+        s.main.session.tree()->clearMarks();
+        fillMarkCheckList(bulkDelete.osobyLIST, *s.main.session.tree(), ListDisplay(s.main.settings));
     }
 }
 

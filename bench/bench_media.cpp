@@ -30,17 +30,18 @@ void fillTree(Thlavni& main)
         auto* photo = new Fotka(i);
         photo->name = "Fotka " + std::to_string(rng() % 500);
         photo->year = std::to_string(1850 + rng() % 170);
-        main.tree->photoStore.append(std::make_unique<UkFotka>(photo));
+        main.session.tree()->photoStore.append(std::make_unique<UkFotka>(photo));
     }
     for (int i = 0; i < kPersons; ++i) {
         auto pOwned = std::make_unique<Clovek>();
         Clovek* p = pOwned.get();
         p->firstName = rng() % 2 ? "Jan" : "Marie";
         p->surname = "Novák" + std::to_string(rng() % 3000);
-        p->photos.append(std::make_unique<UkFotka>(main.tree->findPhoto(static_cast<int>(rng() % kPhotos))));
-        bench::appendNumbered(*main.tree, std::move(pOwned), i);
+        p->photos.append(
+            std::make_unique<UkFotka>(main.session.tree()->findPhoto(static_cast<int>(rng() % kPhotos))));
+        bench::appendNumbered(*main.session.tree(), std::move(pOwned), i);
     }
-    main.currentPerson = main.tree->firstPerson;
+    main.currentPerson = main.session.tree()->firstPerson;
 }
 
 void GodparentBoxEntered(benchmark::State& state)

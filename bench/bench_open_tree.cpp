@@ -30,15 +30,11 @@ struct Program {
         std::filesystem::create_directories(run.folder() + "save");
         Rod tree(file);
         bench::buildFamilies(tree, kPersons);
-        TreeFileEnvironment env = main().treeFileEnvironment();
+        TreeFileEnvironment env = main().session.fileEnvironment();
         saveTreeFile(tree, tree.firstPerson, env);
     }
     Thlavni& main() { return run.main(); }
-    void load()
-    {
-        main().tree = std::make_unique<Rod>(file);
-        main().loadCurrentFormat(file);
-    }
+    void load() { main().session.open(file); }
     PersonListPanel& newList()
     {
         main().personList.makeView();
@@ -57,7 +53,7 @@ void BM_OpenLoadFile(benchmark::State& state)
     Program& p = program();
     for (auto _ : state)
         p.load();
-    state.counters["persons"] = p.main().tree->personCount();
+    state.counters["persons"] = p.main().session.tree()->personCount();
 }
 
 void BM_OpenRelinkFamilyLists(benchmark::State& state)
@@ -67,9 +63,9 @@ void BM_OpenRelinkFamilyLists(benchmark::State& state)
         state.PauseTiming();
         p.load();
         state.ResumeTiming();
-        p.main().tree->fillEmptyIdentifiers();
-        p.main().tree->rebuildChildLists();
-        p.main().tree->rebuildAllSiblingLists();
+        p.main().session.tree()->fillEmptyIdentifiers();
+        p.main().session.tree()->rebuildChildLists();
+        p.main().session.tree()->rebuildAllSiblingLists();
     }
 }
 
@@ -90,7 +86,7 @@ void BM_OpenSortList(benchmark::State& state)
         state.PauseTiming();
         PersonListPanel& list = p.newList();
         list.fill();
-        list.selectPerson(p.main().tree->firstPerson);
+        list.selectPerson(p.main().session.tree()->firstPerson);
         state.ResumeTiming();
         list.sort(p.main().settings.sortOrder);
     }

@@ -26,12 +26,12 @@ struct Program {
     Program()
     {
         bench::newTreeIn(main);
-        bench::buildFamilies(*main.tree, kPersons);
-        main.tree->rebuildChildLists();
-        main.tree->rebuildAllSiblingLists();
+        bench::buildFamilies(*main.session.tree(), kPersons);
+        main.session.tree()->rebuildChildLists();
+        main.session.tree()->rebuildAllSiblingLists();
         // A parent of many children with a partnership, and a person of the last generation,
         // whose ancestors reach back to the first.
-        for (Clovek* p = main.tree->firstPerson; p; p = p->chainNext) {
+        for (Clovek* p = main.session.tree()->firstPerson; p; p = p->chainNext) {
             if (!shown && p->partnerships.count() > 0 && p->children.count() >= 3 && p->father)
                 shown = p;
             if (!youngest && p->father && p->father->father)
@@ -70,7 +70,7 @@ void CycleTestOfANewParent(benchmark::State& state)
 {
     Program& p = program();
     for (auto _ : state)
-        benchmark::DoNotOptimize(p.main.tree->hasAncestorCycle(p.youngest->father));
+        benchmark::DoNotOptimize(p.main.session.tree()->hasAncestorCycle(p.youngest->father));
 }
 
 // Entering a parent box: every man (woman) of the tree, sorted, into it.

@@ -30,7 +30,7 @@ struct ListFixture {
     ListFixture(int n, bool monthOnlyDates, bool oddIdentifiers = false)
     {
         setCollationLocale("cs");
-        main.tree = std::make_unique<Rod>();
+        main.session.adopt(std::make_unique<Rod>());
         for (int i = 0; i < n; ++i) {
             auto pOwned = std::make_unique<Clovek>();
             Clovek* p = pOwned.get();
@@ -39,7 +39,7 @@ struct ListFixture {
             p->birth = randomBirth(monthOnlyDates);
             p->percentFilled = int(rng() % 101);
             // A full-width digit collates among the numbers.
-            bench::appendNumbered(*main.tree, std::move(pOwned), i,
+            bench::appendNumbered(*main.session.tree(), std::move(pOwned), i,
                                   oddIdentifiers && i % 1000 == 0 ? "\xef\xbc\x95" : "");
             persons.push_back(p);
         }

@@ -22,7 +22,7 @@ void BM_PersonListText(benchmark::State& state)
     setCollationLocale("cs");
     std::mt19937 rng(42);
     Thlavni main;
-    main.tree = std::make_unique<Rod>();
+    main.session.adopt(std::make_unique<Rod>());
     for (int i = 0; i < state.range(0); ++i) {
         auto pOwned = std::make_unique<Clovek>();
         Clovek* p = pOwned.get();
@@ -32,7 +32,7 @@ void BM_PersonListText(benchmark::State& state)
                          std::to_string(1700 + rng() % 300));
         p->birthPlace = "Žďár nad Sázavou";
         p->occupations.append(std::make_unique<CasoveObdobi>("kovář"));
-        bench::appendNumbered(*main.tree, std::move(pOwned), i);
+        bench::appendNumbered(*main.session.tree(), std::move(pOwned), i);
     }
     bench::listEveryPerson(main);
     Thlavni::ListColumns columns;

@@ -92,10 +92,10 @@ void UndoRedoStepThroughTheMainWindow(benchmark::State& state)
 {
     Thlavni main;
     bench::newTreeIn(main);
-    std::vector<Clovek*> persons = fillTree(*main.tree, kPersons);
+    std::vector<Clovek*> persons = fillTree(*main.session.tree(), kPersons);
     bench::listEveryPerson(main).sort(PersonSortKey::byName);
     main.showPersonOfStep(persons[0]);
-    main.tree->recordTextChange(persons[kPersons / 2], "titulPred", "", "Ing.");
+    main.session.tree()->recordTextChange(persons[kPersons / 2], "titulPred", "", "Ing.");
     for (auto _ : state) {
         main.Zpet1Click();
         main.Znovu1Click();
@@ -116,8 +116,8 @@ void PercentFilledEveryPerson(benchmark::State& state)
 void PersonListBuiltWithShares(benchmark::State& state)
 {
     Thlavni main;
-    main.tree = std::make_unique<Rod>();
-    fillTree(*main.tree, kPersons);
+    main.session.adopt(std::make_unique<Rod>());
+    fillTree(*main.session.tree(), kPersons);
     main.personList.makeView(32);
     for (auto _ : state)
         main.personList.fill();

@@ -46,7 +46,7 @@ Site& siteOf(int persons)
         {
             Rod tree(file);
             bench::TreeBuilder(tree, 7).build(persons);
-            TreeFileEnvironment env = s.run->main().treeFileEnvironment();
+            TreeFileEnvironment env = s.run->main().session.fileEnvironment();
             const SaveResult saved = saveTreeFile(tree, tree.firstPerson, env);
             if (!saved)
                 std::fprintf(stderr, "not saved: %s\n", saved.error.c_str());

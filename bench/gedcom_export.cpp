@@ -26,13 +26,13 @@ int main(int argc, char** argv)
     {
         bench::ProgramRun run;
         Thlavni& main = run.main();
-        if (main.openTree(in) != 0 || !main.tree) {
+        if (main.openTree(in) != 0 || !main.session.tree()) {
             std::fprintf(stderr, "gedcom_export: %s was not opened\n", in.c_str());
             status = 1;
         } else {
             try {
                 const auto start = std::chrono::steady_clock::now();
-                const GedcomExportCounts counts = exportGedcom(*main.tree, out, Datum(today()));
+                const GedcomExportCounts counts = exportGedcom(*main.session.tree(), out, Datum(today()));
                 const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
                 std::printf("persons=%d families=%d seconds=%.3f\n", counts.persons, counts.families,
                             seconds.count());

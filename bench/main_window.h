@@ -13,9 +13,9 @@ namespace bench {
 inline Rod& newTreeIn(Thlavni& main)
 {
     setCollationLocale("cs");
-    main.tree = std::make_unique<Rod>();
-    main.tree->attachEditor(&main);
-    return *main.tree;
+    main.session.adopt(std::make_unique<Rod>());
+    main.session.tree()->attachEditor(&main);
+    return *main.session.tree();
 }
 
 // `rows` rows high, filled in the tree's order.

@@ -154,14 +154,14 @@ int main(int argc, char** argv)
         if (!QTest::qWaitForWindowActive(window))
             std::fprintf(stderr, "qt_editing: the window did not become active\n");
         settle();
-        if (main.openTree(tree) || !main.tree) {
+        if (main.openTree(tree) || !main.session.tree()) {
             std::fprintf(stderr, "qt_editing: %s could not be opened\n", tree.c_str());
             std::_Exit(1);
         }
         renderer.syncAll();
         settle();
 
-        Clovek* middle = main.tree->findPersonByNumber(main.tree->personCount() / 2);
+        Clovek* middle = main.session.tree()->findPersonByNumber(main.session.tree()->personCount() / 2);
         auto* combo = window->findChild<QComboBox*>("prijmeniCB");
         QAction* newPerson = actionOf(window, main.Nova1);
         QAction* remove = actionOf(window, main.Vymaz1);
@@ -171,7 +171,7 @@ int main(int argc, char** argv)
             std::_Exit(1);
         }
         QLineEdit* surname = combo->lineEdit();
-        std::printf("persons=%d rounds=%d\n", main.tree->personCount(), rounds);
+        std::printf("persons=%d rounds=%d\n", main.session.tree()->personCount(), rounds);
         Timings timings;
         for (int round = 0; round < rounds; ++round) {
             main.showPersonOfStep(middle);
@@ -195,7 +195,7 @@ int main(int argc, char** argv)
             timings.time("delete", [&] { remove->trigger(); });
         }
         timings.print();
-        std::printf("persons_after=%d\n", main.tree->personCount());
+        std::printf("persons_after=%d\n", main.session.tree()->personCount());
     } catch (const std::exception& e) {
         std::fprintf(stderr, "qt_editing: %s\n", e.what());
         status = 1;

@@ -53,14 +53,14 @@ int main(int argc, char** argv)
         const auto loadStart = std::chrono::steady_clock::now();
         const int refused = main.openTree(in);
         const double loadSeconds = secondsSince(loadStart);
-        if (refused || !main.tree) {
+        if (refused || !main.session.tree()) {
             std::fprintf(stderr, "tree_roundtrip: %s could not be opened\n", in.c_str());
             status = 1;
         } else {
-            const int persons = main.tree->personCount();
+            const int persons = main.session.tree()->personCount();
             const auto saveStart = std::chrono::steady_clock::now();
             // Save As, once its dialog has given the name.
-            main.tree->fileName = out;
+            main.session.tree()->fileName = out;
             const bool saved = main.saveTree();
             const double saveSeconds = secondsSince(saveStart);
             if (!saved) {

@@ -18,7 +18,7 @@ public:
     std::string open(const std::string& treeFile)
     {
         main().openTreeFile(treeFile);
-        if (main().tree && main().personList.hasView())
+        if (main().session.tree() && main().personList.hasView())
             return {};
         std::string told = "not opened";
         for (const auto& m : run_.script().messages())
@@ -34,7 +34,8 @@ public:
         std::vector<Clovek*> persons;
         for (Polozka* row = m.personList.firstRow(); row; row = row->next)
             persons.push_back(row->person);
-        WebSiteWriter writer(*m.tree, m, WebExportOptions{}, m.workingFolder, m.settings.showBirthSurname);
+        WebSiteWriter writer(*m.session.tree(), m, WebExportOptions{}, m.workingFolder,
+                             m.settings.showBirthSurname);
         writer.writeSite(out, persons);
         m.personList.sortAsChosen();
         return writer.pagesWritten();

@@ -72,11 +72,11 @@ void PersonEditor::bindDateEvents()
         storeTextField(PersonField::deathCause, z.smrtPricinaCB, false);
     };
     z.smrtPricinaCB.OnEnter = [this, &z] {
-        if (!tree)
+        if (!session.tree())
             return;
         const std::string text = z.smrtPricinaCB.Text();
         TStringList list;
-        tree->distinctDeathCauses(list, *this);
+        session.tree()->distinctDeathCauses(list, *this);
         z.smrtPricinaCB.Items.Assign(list);
         z.smrtPricinaCB.setText(text);
     };

@@ -38,21 +38,21 @@ public:
         w.OkBT.OnClick = [m] { BulkDeleteWindow(*m).OkBTClick(); };
     }
 
-    void refill() { fillMarkCheckList(w_.osobyLIST, *main_.tree, ListDisplay(main_.settings)); }
+    void refill() { fillMarkCheckList(w_.osobyLIST, *main_.session.tree(), ListDisplay(main_.settings)); }
 
     void osobyLISTClickCheck()
     {
         const int line = w_.osobyLIST.ItemIndex();
         if (line < 0 || line >= w_.osobyLIST.Items.Count())
             return;
-        if (Clovek* p = main_.tree->findPersonByDisplayName(w_.osobyLIST.Items[line],
-                                                            main_.settings.showBirthSurname, true, true))
+        if (Clovek* p = main_.session.tree()->findPersonByDisplayName(
+                w_.osobyLIST.Items[line], main_.settings.showBirthSurname, true, true))
             p->mark = w_.osobyLIST.Checked(line) ? 1 : 0;
     }
 
     void markAndRefill(const std::function<void(Rod&)>& operation)
     {
-        operation(*main_.tree);
+        operation(*main_.session.tree());
         refill();
     }
 
@@ -60,8 +60,8 @@ public:
     {
         if (w_.skupinyCB.Text().empty())
             return;
-        main_.tree->setAllMarks(0);
-        if (const Group* group = main_.tree->findGroup(w_.skupinyCB.Text()))
+        main_.session.tree()->setAllMarks(0);
+        if (const Group* group = main_.session.tree()->findGroup(w_.skupinyCB.Text()))
             for (UkGrClovek* m : group->members.items<UkGrClovek>())
                 if (m->person())
                     m->person()->mark = 1;
@@ -85,25 +85,25 @@ private:
 
 void PersonEditor::HromadneMazani1Click()
 {
-    if (!tree || !hromadneMazaniFORM)
+    if (!session.tree() || !hromadneMazaniFORM)
         return;
     ThromadneMazaniFORM& w = *hromadneMazaniFORM;
     BulkDeleteWindow::bind(*this);
-    tree->clearMarks();
+    session.tree()->clearMarks();
     BulkDeleteWindow(*this).refill();
     w.skupinyCB.Items.Clear();
-    addGroupNames(w.skupinyCB.Items, *tree);
+    addGroupNames(w.skupinyCB.Items, *session.tree());
     w.skupinyCB.setItemIndex(-1);
     w.ShowModal();
 }
 
 int PersonEditor::deleteMarkedPersons()
 {
-    if (!tree)
+    if (!session.tree())
         return 0;
     // The lock guards a person against every change, this one most of all.
     int skipped = 0;
-    tree->forEachPerson([&](Clovek* p) {
+    session.tree()->forEachPerson([&](Clovek* p) {
         if (p->mark && p->lock) {
             p->mark = 0;
             ++skipped;
@@ -111,9 +111,9 @@ int PersonEditor::deleteMarkedPersons()
     });
     clearChangeHistory();
     // A tree that lost persons in bulk is saved under a name chosen anew.
-    tree->fileName.clear();
+    session.tree()->fileName.clear();
     std::vector<Clovek*> leaving;
-    tree->forEachPerson([&](Clovek* p) {
+    session.tree()->forEachPerson([&](Clovek* p) {
         if (p->mark)
             leaving.push_back(p);
     });
@@ -151,7 +151,7 @@ int PersonEditor::deleteMarkedPersons()
         personList.removeRowsOf([](const Clovek* p) { return p->mark != 0; });
         personList.select(stayAt);
     }
-    tree->removePersons(leaving);
+    session.tree()->removePersons(leaving);
     // As after the last of the deletions one by one, except that the person is shown.
     selectPersonAfterDeletion(false);
     return skipped;

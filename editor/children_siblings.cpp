@@ -106,7 +106,7 @@ void PersonEditor::sourozenciLISTDblClick()
 
 void PersonEditor::vytvorDiteBTClick()
 {
-    if (!tree || !currentPerson)
+    if (!session.tree() || !currentPerson)
         return;
     if (!askYesNo(langText("otazky", "vytvoritDite", "Přejete si vytvořit dítě aktuální osoby?")))
         return;
@@ -133,7 +133,7 @@ void PersonEditor::vytvorDiteBTClick()
         }
     }
     parent->appendChild(child);
-    tree->rebuildSiblingList(child);
+    session.tree()->rebuildSiblingList(child);
     parent->addSiblingToChildren(child);
     {
         ShowingPerson showing(*this);
@@ -144,7 +144,7 @@ void PersonEditor::vytvorDiteBTClick()
 
 void PersonEditor::vytvorSourozenceBTClick()
 {
-    if (!tree || !currentPerson)
+    if (!session.tree() || !currentPerson)
         return;
     Clovek* p = currentPerson;
     if (!p->father && !p->mother) {
@@ -176,7 +176,7 @@ void PersonEditor::vytvorSourozenceBTClick()
         mother->buildChildrenSiblingLists();
     sibling->father = father;
     sibling->mother = mother;
-    tree->rebuildSiblingList(sibling);
+    session.tree()->rebuildSiblingList(sibling);
     for (Clovek* parent : {father, mother})
         if (parent) {
             parent->addSiblingToChildren(sibling);
@@ -191,7 +191,7 @@ void PersonEditor::vytvorSourozenceBTClick()
 
 void PersonEditor::odeberDiteBTClick()
 {
-    if (!tree || !currentPerson)
+    if (!session.tree() || !currentPerson)
         return;
     TListBox& list = zakladniSheet.detiLIST;
     Clovek* child = personOfRow(list.Items, list.ItemIndex());
@@ -209,5 +209,6 @@ void PersonEditor::odeberDiteBTClick()
         parent->removeChild(child);
     fillChildrenList();
     paintPersonList();
-    tree->pushAction(std::make_unique<ActionParent>(child, "parent", parent, nullptr, asFather ? 1 : 0));
+    session.tree()->pushAction(
+        std::make_unique<ActionParent>(child, "parent", parent, nullptr, asFather ? 1 : 0));
 }

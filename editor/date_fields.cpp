@@ -34,7 +34,7 @@ void recordIfChanged(PersonEditor& m, const LifeDate& b, char part, const Datum&
 {
     if (m.undoReplaying || sameDateParts(old, b.boxes.date))
         return;
-    m.tree->recordDateChange(m.currentPerson, b.keyStart + datePartKeyEnd(part), old, b.boxes.date);
+    m.session.tree()->recordDateChange(m.currentPerson, b.keyStart + datePartKeyEnd(part), old, b.boxes.date);
 }
 
 } // namespace
@@ -42,7 +42,7 @@ void recordIfChanged(PersonEditor& m, const LifeDate& b, char part, const Datum&
 void PersonEditor::dateYearChange(bool birth)
 {
     // The year box raises its change event also when the page fill or the replay sets it.
-    if (showingPerson || undoReplaying || !currentPerson || !tree)
+    if (showingPerson || undoReplaying || !currentPerson || !session.tree())
         return;
     LifeDate b = boxes(*this, birth);
     const Datum old = b.boxes.date;
@@ -57,7 +57,7 @@ void PersonEditor::dateYearChange(bool birth)
 
 void PersonEditor::dateDayMonthChange(bool birth, char part)
 {
-    if (undoReplaying || !currentPerson || !tree)
+    if (undoReplaying || !currentPerson || !session.tree())
         return;
     LifeDate b = boxes(*this, birth);
     const Datum old = b.boxes.date;
@@ -78,7 +78,7 @@ void PersonEditor::dayBoxEnter(bool birth)
 
 void PersonEditor::datePartExit(bool birth, char part)
 {
-    if (!currentPerson || !tree)
+    if (!currentPerson || !session.tree())
         return;
     LifeDate b = boxes(*this, birth);
     if (!undoReplaying) {
@@ -96,7 +96,7 @@ void PersonEditor::datePartExit(bool birth, char part)
 
 void PersonEditor::setDateUnknown(bool birth)
 {
-    if (!currentPerson || !tree)
+    if (!currentPerson || !session.tree())
         return;
     if (!askYesNo(langText("otazky", "smazatDatum", "Nastavit datum na neznámý?")))
         return;
@@ -107,29 +107,29 @@ void PersonEditor::setDateUnknown(bool birth)
         paintPersonList();
         updateHeading();
     }
-    tree->recordDateChange(currentPerson, b.keyStart + "Nezname", old, b.boxes.date);
+    session.tree()->recordDateChange(currentPerson, b.keyStart + "Nezname", old, b.boxes.date);
 }
 
 void PersonEditor::aboutBoxMouseUp(bool birth)
 {
-    if (!currentPerson || !tree)
+    if (!currentPerson || !session.tree())
         return;
     LifeDate b = boxes(*this, birth);
     const uint8_t oldAbout = b.boxes.date.about;
     const int32_t oldTolerance = b.boxes.date.tolerance;
     takeAboutBox(b.boxes.date, b.about);
     if (!undoReplaying)
-        tree->recordToleranceChange(currentPerson, b.keyStart + "Asi", oldAbout, b.boxes.date.about,
-                                    oldTolerance, b.boxes.date.tolerance);
+        session.tree()->recordToleranceChange(currentPerson, b.keyStart + "Asi", oldAbout, b.boxes.date.about,
+                                              oldTolerance, b.boxes.date.tolerance);
 }
 
 void PersonEditor::zivaZesnulaCHClick()
 {
-    if (!undoReplaying && !showingPerson && currentPerson && tree) {
+    if (!undoReplaying && !showingPerson && currentPerson && session.tree()) {
         const uint8_t old = currentPerson->alive;
         currentPerson->alive = zakladniSheet.zivaZesnulaCH.Checked() ? 1 : 0;
         if (currentPerson->alive != old)
-            tree->recordFlagChange(currentPerson, "zije", old, currentPerson->alive);
+            session.tree()->recordFlagChange(currentPerson, "zije", old, currentPerson->alive);
     }
     // The death fields show only for a person who has died; what they hold is kept meanwhile.
     if (!showingPerson)

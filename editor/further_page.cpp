@@ -61,11 +61,11 @@ void PersonEditor::bindFurtherPageEvents()
             box->OnEnter = [this, box, values] { fillValueList(*box, values); };
         } else {
             box->OnEnter = [this, box] {
-                if (!tree)
+                if (!session.tree())
                     return;
                 const std::string text = box->Text();
                 TStringList others;
-                tree->listOtherPersons(others, currentPerson, ListDisplay(settings));
+                session.tree()->listOtherPersons(others, currentPerson, ListDisplay(settings));
                 box->Items.Assign(others);
                 box->setText(text);
             };
@@ -83,7 +83,7 @@ void PersonEditor::bindFurtherPageEvents()
 
 void PersonEditor::showFurtherFields()
 {
-    if (!currentPerson || !tree)
+    if (!currentPerson || !session.tree())
         return;
     const Clovek& p = *currentPerson;
     DalsiSheet& d = dalsiSheet;
@@ -98,7 +98,7 @@ void PersonEditor::showFurtherFields()
             c.edit->setText(f.text.of(p));
     }
     d.datumVlozeniDT.setDateTime(p.created);
-    const auto captions = userCaptions(*tree);
+    const auto captions = userCaptions(*session.tree());
     const auto labels = userLabels(d);
     for (size_t k = 0; k < 5; ++k)
         labels[k]->Caption = *captions[k];
@@ -112,7 +112,7 @@ void PersonEditor::showFurtherFields()
 
 void PersonEditor::furtherTextChange(PersonField which, const std::string& text, bool isEdit)
 {
-    if (!currentPerson || !tree)
+    if (!currentPerson || !session.tree())
         return;
     const PersonFieldInfo& field = personField(which);
     const std::string old = field.text.of(*currentPerson);
@@ -120,14 +120,14 @@ void PersonEditor::furtherTextChange(PersonField which, const std::string& text,
     // An edit's change runs when the page fill puts the stored text in; that is no edit.
     if (undoReplaying || (isEdit && showingPerson) || old == text)
         return;
-    tree->recordTextChange(currentPerson, std::string(field.stepKey), old, text);
+    session.tree()->recordTextChange(currentPerson, std::string(field.stepKey), old, text);
 }
 
 void PersonEditor::userCaptionBTClick(int field)
 {
-    if (!tree || field < 1 || field > 5)
+    if (!session.tree() || field < 1 || field > 5)
         return;
-    std::string& caption = *userCaptions(*tree)[static_cast<size_t>(field - 1)];
+    std::string& caption = *userCaptions(*session.tree())[static_cast<size_t>(field - 1)];
     const std::string old = caption;
     userDefFORM->kolonkaED.setText(old);
     if (userDefFORM->ShowModal() != mrOk)
@@ -135,12 +135,12 @@ void PersonEditor::userCaptionBTClick(int field)
     caption = userDefFORM->kolonkaED.Text();
     userLabels(dalsiSheet)[static_cast<size_t>(field - 1)]->Caption = caption;
     if (!undoReplaying && caption != old)
-        tree->recordTextChange(currentPerson, "ruser" + std::to_string(field), old, caption);
+        session.tree()->recordTextChange(currentPerson, "ruser" + std::to_string(field), old, caption);
 }
 
 void PersonEditor::idZmenBTClick()
 {
-    if (!tree || !currentPerson) {
+    if (!session.tree() || !currentPerson) {
         refreshPage();
         return;
     }
@@ -150,7 +150,7 @@ void PersonEditor::idZmenBTClick()
     // Asked again, with what was typed, until the identifier is free or the person cancels.
     while (dialog.ShowModal() == mrOk) {
         const std::string typed = dialog.idED.Text();
-        if (const Clovek* holder = tree->findPersonByIdentifier(typed)) {
+        if (const Clovek* holder = session.tree()->findPersonByIdentifier(typed)) {
             ShowMessage("Tento identifikátor již existuje (" +
                         holder->displayName(settings.showBirthSurname, true, false) + ")!");
             continue;
@@ -158,7 +158,7 @@ void PersonEditor::idZmenBTClick()
         currentPerson->identifier = typed;
         sortPersonList();
         if (!undoReplaying && typed != old)
-            tree->recordTextChange(currentPerson, "identifikator", old, typed);
+            session.tree()->recordTextChange(currentPerson, "identifikator", old, typed);
         break;
     }
     refreshPage();
@@ -166,10 +166,10 @@ void PersonEditor::idZmenBTClick()
 
 void PersonEditor::matrikyMEMOEnter()
 {
-    if (undoReplaying || !tree || !currentPerson)
+    if (undoReplaying || !session.tree() || !currentPerson)
         return;
     const std::vector<std::string> held = currentPerson->registerNotes().toVector();
-    tree->recordStringsChange(currentPerson, "matriky", &held, nullptr);
+    session.tree()->recordStringsChange(currentPerson, "matriky", &held, nullptr);
 }
 
 void PersonEditor::matrikyMEMOExit()
@@ -180,16 +180,16 @@ void PersonEditor::matrikyMEMOExit()
     const std::vector<std::string> typed = memo.Lines.lines();
     currentPerson->setRegisterNotes(typed);
     memo.Modified = false;
-    if (!undoReplaying && tree)
-        tree->recordStringsChange(currentPerson, "matriky", nullptr, &typed);
+    if (!undoReplaying && session.tree())
+        session.tree()->recordStringsChange(currentPerson, "matriky", nullptr, &typed);
 }
 
 void PersonEditor::doplnujiciTextyMEMOEnter()
 {
-    if (undoReplaying || !tree || !currentPerson)
+    if (undoReplaying || !session.tree() || !currentPerson)
         return;
     const std::vector<std::string> held = currentPerson->furtherTexts().toVector();
-    tree->recordStringsChange(currentPerson, "doplnujiciTexty", &held, nullptr);
+    session.tree()->recordStringsChange(currentPerson, "doplnujiciTexty", &held, nullptr);
 }
 
 void PersonEditor::ulozNaDiskTextyBTClick()

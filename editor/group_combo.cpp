@@ -21,10 +21,10 @@ void PersonEditor::fillGroupsCombo(const std::string& groupName)
     skupinyCB.Items.Clear();
     skupinyCB.Items.Add(allPersonsGroupName);
     const std::string wanted = groupName.empty() ? allPersonsGroupName : groupName;
-    if (tree)
-        addGroupNames(skupinyCB.Items, *tree);
+    if (session.tree())
+        addGroupNames(skupinyCB.Items, *session.tree());
     skupinyCB.setItemIndex(exactIndexOf(skupinyCB.Items, wanted));
-    if (tree && tree->personCount() > 0)
+    if (session.tree() && session.tree()->personCount() > 0)
         filterListByGroup();
 }
 
@@ -35,7 +35,7 @@ void PersonEditor::skupinyCBChange()
 
 void PersonEditor::filterListByGroup()
 {
-    if (!tree || !personList.hasView())
+    if (!session.tree() || !personList.hasView())
         return;
     PersonListPanel& list = personList;
     const int chosen = skupinyCB.ItemIndex();
@@ -44,13 +44,13 @@ void PersonEditor::filterListByGroup()
     if (name == allPersonsGroupName) {
         // A list that holds every person already (as opening a tree leaves it) keeps its rows
         // and the order they were sorted in: a big tree would only be listed and sorted twice.
-        if (list.rowCount() != tree->personCount()) {
+        if (list.rowCount() != session.tree()->personCount()) {
             list.clear();
             list.fill();
         }
     } else {
         list.clear();
-        if (const Group* group = tree->findGroup(name))
+        if (const Group* group = session.tree()->findGroup(name))
             for (UkGrClovek* m : group->members.items<UkGrClovek>())
                 if (m->person())
                     list.add(m->person());

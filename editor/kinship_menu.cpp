@@ -61,14 +61,14 @@ void PersonEditor::bindKinshipMenu()
     for (const KinshipItem& k : kinshipItems)
         (this->*k.item).OnClick = [this, &k] {
             // The submenu is enabled only with persons; a shortcut must not run without one.
-            if (!tree || !currentPerson || !pribuzniFORM)
+            if (!session.tree() || !currentPerson || !pribuzniFORM)
                 return;
             TStringList& found = pribuzniFORM->osobyLIST.Items;
             const ListDisplay display(settings);
             if (k.withClear)
-                (tree.get()->*k.withClear)(found, currentPerson, true, display);
+                (session.tree()->*k.withClear)(found, currentPerson, true, display);
             else
-                (tree.get()->*k.always)(found, currentPerson, display);
+                (session.tree()->*k.always)(found, currentPerson, display);
             showRelatives(langText("menu", k.key, k.relation));
         };
 }

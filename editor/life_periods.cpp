@@ -130,28 +130,28 @@ void PersonEditor::updatePeriodButtons(PeriodList which)
 
 void PersonEditor::newPeriodEntry(PeriodList which)
 {
-    if (!tree || !currentPerson)
+    if (!session.tree() || !currentPerson)
         return;
     PeriodControls c = controlsOf(zakladniSheet, which);
     CasoveObdobi typed("");
-    if (!askPeriod(*tree, c, typed))
+    if (!askPeriod(*session.tree(), c, typed))
         return;
     SparseList& entries = currentPerson->*c.entries;
     CasoveObdobi* entry = entries.append(std::make_unique<CasoveObdobi>(typed));
     fillPeriodList(which, entries.indexOf(entry));
     refreshPercentFilled(currentPerson);
-    tree->recordPeriodChange(currentPerson, c.key, nullptr, entry);
+    session.tree()->recordPeriodChange(currentPerson, c.key, nullptr, entry);
 }
 
 void PersonEditor::editPeriodEntry(PeriodList which)
 {
     PeriodControls c = controlsOf(zakladniSheet, which);
     CasoveObdobi* entry = selectedEntry(currentPerson, c);
-    if (!tree || !entry)
+    if (!session.tree() || !entry)
         return;
     SparseList& entries = currentPerson->*c.entries;
     CasoveObdobi typed(*entry);
-    if (!askPeriod(*tree, c, typed))
+    if (!askPeriod(*session.tree(), c, typed))
         return;
     const CasoveObdobi before(*entry);
     entry->text = typed.text;
@@ -159,19 +159,19 @@ void PersonEditor::editPeriodEntry(PeriodList which)
     entry->to = typed.to;
     fillPeriodList(which, entries.indexOf(entry));
     if (before.differsFrom(*entry))
-        tree->recordPeriodChange(currentPerson, c.key, &before, entry);
+        session.tree()->recordPeriodChange(currentPerson, c.key, &before, entry);
 }
 
 void PersonEditor::deletePeriodEntry(PeriodList which)
 {
     PeriodControls c = controlsOf(zakladniSheet, which);
     CasoveObdobi* entry = selectedEntry(currentPerson, c);
-    if (!tree || !entry)
+    if (!session.tree() || !entry)
         return;
     SparseList& entries = currentPerson->*c.entries;
     if (!askYesNo(langText("otazky", c.deleteQuestionKey, "Opravdu smazat tuto položku?")))
         return;
-    tree->recordPeriodChange(currentPerson, c.key, entry, nullptr);
+    session.tree()->recordPeriodChange(currentPerson, c.key, entry, nullptr);
     entries.remove(entry);
     fillPeriodList(which, entries.count() > 0 ? 0 : -1);
     refreshPercentFilled(currentPerson);

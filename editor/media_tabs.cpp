@@ -274,7 +274,7 @@ void PersonEditor::saveMediaToDisk(MediaKind kind)
 
 void PersonEditor::insertMedia(MediaKind kind)
 {
-    if (!tree || !currentPerson)
+    if (!session.tree() || !currentPerson)
         return;
     TOpenDialog& dialog = kind == MediaKind::File ? static_cast<TOpenDialog&>(OpenSouborDialog1)
                                                   : static_cast<TOpenDialog&>(OpenPictureDialog1);
@@ -283,18 +283,18 @@ void PersonEditor::insertMedia(MediaKind kind)
         MediaRecord* record = nullptr;
         try {
             if (kind == MediaKind::File) {
-                record = tree->addFile(source, workingFolder);
+                record = session.tree()->addFile(source, workingFolder);
             } else {
                 const PictureFileKind picture = pictureFileKind(source);
                 const bool bitmap = picture == PictureFileKind::Bitmap;
                 if (picture == PictureFileKind::Other)
                     record = nullptr;
                 else if (kind == MediaKind::Photo)
-                    record = bitmap ? tree->addPhotoFromBitmap(source, workingFolder)
-                                    : tree->addPhotoFromJpeg(source, workingFolder);
+                    record = bitmap ? session.tree()->addPhotoFromBitmap(source, workingFolder)
+                                    : session.tree()->addPhotoFromJpeg(source, workingFolder);
                 else
-                    record = bitmap ? tree->addDocumentFromBitmap(source, workingFolder)
-                                    : tree->addDocumentFromJpeg(source, workingFolder);
+                    record = bitmap ? session.tree()->addDocumentFromBitmap(source, workingFolder)
+                                    : session.tree()->addDocumentFromJpeg(source, workingFolder);
             }
         } catch (const EInvalidGraphic&) {
             tellPictureNotRead(source);
@@ -313,7 +313,7 @@ void PersonEditor::insertMedia(MediaKind kind)
 void PersonEditor::removeMedia(MediaKind kind)
 {
     MediaRecord* current = currentMedia(kind);
-    if (!tree || !currentPerson || !current)
+    if (!session.tree() || !currentPerson || !current)
         return;
     MediaTabControls c = controlsOf(*this, kind);
     static const char* const questions[] = {
@@ -336,7 +336,7 @@ void PersonEditor::removeMedia(MediaKind kind)
             Prvky& links = personMedia(*currentPerson, kind);
             links.remove(links.at(indexOfMedia(kind, links, current)));
         } else {
-            deleteMediaFromTree(*tree, kind, current);
+            deleteMediaFromTree(*session.tree(), kind, current);
         }
         currentMedia(kind) = nullptr;
         refillTab(*this, kind);
@@ -346,9 +346,9 @@ void PersonEditor::removeMedia(MediaKind kind)
 
 void PersonEditor::assignMedia(MediaKind kind)
 {
-    if (!tree || !currentPerson)
+    if (!session.tree() || !currentPerson)
         return;
-    if (!treeMediaStore(*tree, kind).first()) {
+    if (!treeMediaStore(*session.tree(), kind).first()) {
         static const char* const keys[] = {"zadneFotografie", "zadneDokumenty", "zadneSoubory"};
         static const char* const texts[] = {"V lipovetau zatím nejsou vloženy žádné fotografie ani obrázky!",
                                             "V lipovetau zatím nejsou vloženy žádné dokumenty!",

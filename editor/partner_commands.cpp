@@ -15,7 +15,7 @@ int PersonEditor::choosePartner(const Clovek& person, Clovek*& chosen)
     dialog.nabidkaLIST.OnDblClick = [&dialog] { dialog.ModalResult = mrOk; };
     TStringList offered;
     std::string name;
-    tree->forEachPerson([&](Clovek* p) {
+    session.tree()->forEachPerson([&](Clovek* p) {
         if (p->sex == person.sex)
             return;
         p->displayNameInto(name, settings.showBirthSurname, settings.showBirth, true);
@@ -31,7 +31,7 @@ int PersonEditor::choosePartner(const Clovek& person, Clovek*& chosen)
 
 void PersonEditor::vytvorSvatbuBTClick()
 {
-    if (!tree || !currentPerson)
+    if (!session.tree() || !currentPerson)
         return;
     // Kept set through the new-person command: the new partnership is the one step to undo.
     ShowingPerson showing(*this);
@@ -59,12 +59,12 @@ void PersonEditor::vytvorSvatbuBTClick()
     fillPartnerList(currentPerson->partnerships.count() - 1);
     // The list colours persons by their relation to the shown one: a partner now.
     paintPersonList();
-    tree->recordPartnerChange(start, "novaSvatba", s, nullptr, created);
+    session.tree()->recordPartnerChange(start, "novaSvatba", s, nullptr, created);
 }
 
 void PersonEditor::zmenPartneraBTClick()
 {
-    if (!tree || !currentPerson)
+    if (!session.tree() || !currentPerson)
         return;
     Svatba* s = currentPartnership();
     if (!s)
@@ -94,7 +94,7 @@ void PersonEditor::zmenPartneraBTClick()
             partner->partnerships.append(std::make_unique<UkSvatba>(s));
         fillPartnerList(currentPerson->partnershipIndex(s));
         paintPersonList();
-        tree->recordPartnerChange(start, "zmenPartnera", s, old, partner);
+        session.tree()->recordPartnerChange(start, "zmenPartnera", s, old, partner);
         return;
     }
     fillPartnerList(currentPerson == start ? start->partnershipIndex(s) : 0);

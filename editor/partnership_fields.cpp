@@ -45,40 +45,40 @@ void PersonEditor::svedkoveEDChange()
 void PersonEditor::partnershipTextChange(SparseText Svatba::*field, const char* key, const std::string& text)
 {
     Svatba* s = currentPartnership();
-    if (!s || !tree)
+    if (!s || !session.tree())
         return;
     const std::string old = s->*field;
     s->*field = text;
     if (!undoReplaying && !showingPerson && old != text)
-        tree->recordPartnershipTextChange(currentPerson, key, s, old, text);
+        session.tree()->recordPartnershipTextChange(currentPerson, key, s, old, text);
 }
 
 void PersonEditor::partnershipDayMonthChange(bool divorce, char part)
 {
     Svatba* s = currentPartnership();
-    if (undoReplaying || !s || !tree)
+    if (undoReplaying || !s || !session.tree())
         return;
     PartnershipDate b = boxes(*this, *s, divorce);
     const Datum old = b.boxes.date;
     takeDayOrMonth(b.boxes, part);
     b.boxes.weekday.Caption = "";
     if (!sameDateParts(old, b.boxes.date))
-        tree->recordPartnershipDateChange(currentPerson, b.keyStart + datePartKeyEnd(part), s, old,
-                                          b.boxes.date);
+        session.tree()->recordPartnershipDateChange(currentPerson, b.keyStart + datePartKeyEnd(part), s, old,
+                                                    b.boxes.date);
 }
 
 void PersonEditor::partnershipYearChange(bool divorce)
 {
     // The year edit raises its change event also when the display or the replay sets it.
     Svatba* s = currentPartnership();
-    if (undoReplaying || showingPerson || !s || !tree)
+    if (undoReplaying || showingPerson || !s || !session.tree())
         return;
     PartnershipDate b = boxes(*this, *s, divorce);
     const Datum old = b.boxes.date;
     takeYear(b.boxes);
     b.boxes.weekday.Caption = "";
     if (!sameDateParts(old, b.boxes.date))
-        tree->recordPartnershipDateChange(currentPerson, b.keyStart + "Rok", s, old, b.boxes.date);
+        session.tree()->recordPartnershipDateChange(currentPerson, b.keyStart + "Rok", s, old, b.boxes.date);
 }
 
 void PersonEditor::partnershipDayEnter(bool divorce)
@@ -92,7 +92,7 @@ void PersonEditor::partnershipDayEnter(bool divorce)
 void PersonEditor::partnershipDateExit(bool divorce, char part)
 {
     Svatba* s = currentPartnership();
-    if (!currentPerson || !s || !tree)
+    if (!currentPerson || !s || !session.tree())
         return;
     PartnershipDate b = boxes(*this, *s, divorce);
     if (!undoReplaying) {
@@ -108,25 +108,25 @@ void PersonEditor::partnershipDateExit(bool divorce, char part)
 void PersonEditor::setPartnershipDateUnknown(bool divorce)
 {
     Svatba* s = currentPartnership();
-    if (!s || !tree)
+    if (!s || !session.tree())
         return;
     if (!askYesNo(langText("otazky", "smazatDatum", "Nastavit datum na neznámý?")))
         return;
     PartnershipDate b = boxes(*this, *s, divorce);
     const Datum old = b.boxes.date;
     putDateUnknown(*this, b.boxes);
-    tree->recordPartnershipDateChange(currentPerson, b.keyStart + "Nezname", s, old, b.boxes.date);
+    session.tree()->recordPartnershipDateChange(currentPerson, b.keyStart + "Nezname", s, old, b.boxes.date);
 }
 
 void PersonEditor::svatbaAsiMouseUp()
 {
     Svatba* s = currentPartnership();
-    if (!s || !tree)
+    if (!s || !session.tree())
         return;
     const uint8_t oldAbout = s->wedding.about;
     const int32_t oldTolerance = s->wedding.tolerance;
     takeAboutBox(s->wedding, zakladniSheet.svatbaAsi);
     if (!undoReplaying)
-        tree->recordPartnershipToleranceChange(currentPerson, "svatbaAsi", s, oldAbout, s->wedding.about,
-                                               oldTolerance, s->wedding.tolerance);
+        session.tree()->recordPartnershipToleranceChange(
+            currentPerson, "svatbaAsi", s, oldAbout, s->wedding.about, oldTolerance, s->wedding.tolerance);
 }

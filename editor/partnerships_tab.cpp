@@ -144,7 +144,7 @@ void PersonEditor::rozvedeniCHECKClick()
 void PersonEditor::smazSvatbuBTClick()
 {
     Svatba* s = currentPartnership();
-    if (!s || !tree)
+    if (!s || !session.tree())
         return;
     if (!askYesNo(langText("otazky", "smazatPartnerstvi", "Opravdu smazat tento partnerský svazek?")))
         return;

@@ -17,7 +17,7 @@ void PersonEditor::bindPersonCommandEvents()
 
 void PersonEditor::Nova1Click()
 {
-    if (!tree || !personList.hasView())
+    if (!session.tree() || !personList.hasView())
         return;
     Clovek* previous = currentPerson;
     // The person being left gets its share counted; the list shows it at the next repaint, and
@@ -29,8 +29,8 @@ void PersonEditor::Nova1Click()
             personList.sortAfterEditOf(previous, PersonSortKey::byPercent);
     }
 
-    Clovek* person = tree->addNewPerson(std::make_unique<Clovek>());
-    if (tree->personCount() == 1)
+    Clovek* person = session.tree()->addNewPerson(std::make_unique<Clovek>());
+    if (session.tree()->personCount() == 1)
         enableControls(true, true);
     personList.add(person);
     personList.selectPerson(person);
@@ -46,7 +46,7 @@ void PersonEditor::Nova1Click()
     // Commands that make a relative call this too; what they record is their own affair when
     // they run inside a page fill.
     if (!showingPerson)
-        tree->recordNewPerson(previous, "vytvorOsobu", person);
+        session.tree()->recordNewPerson(previous, "vytvorOsobu", person);
 }
 
 void PersonEditor::Vymaz1Click()
@@ -56,7 +56,7 @@ void PersonEditor::Vymaz1Click()
 
 bool PersonEditor::confirmDeletePerson()
 {
-    if (!tree || !currentPerson)
+    if (!session.tree() || !currentPerson)
         return false;
     // A deletion cannot be taken back, and no step may be replayed over what it changed: the
     // history goes before the question, whatever the answer.
@@ -73,7 +73,7 @@ bool PersonEditor::confirmDeletePerson()
 
 void PersonEditor::deleteCurrentPerson(bool bulk)
 {
-    if (!tree || !currentPerson)
+    if (!session.tree() || !currentPerson)
         return;
     // Lines typed into a memo belong to the person who is going; none may reach the next one.
     commitMemos();
@@ -81,7 +81,7 @@ void PersonEditor::deleteCurrentPerson(bool bulk)
     if (history)
         history->removePerson(person);
     Polozka* row = personList.rowOf(person);
-    tree->removePerson(person);
+    session.tree()->removePerson(person);
     currentPerson = nullptr;
     personList.remove(row);
     personList.setCurrentRow(nullptr);
@@ -91,7 +91,8 @@ void PersonEditor::deleteCurrentPerson(bool bulk)
 void PersonEditor::selectPersonAfterDeletion(bool bulk)
 {
     // The person visited before, unless the list shows a group that does not hold them.
-    Group* group = skupinyCB.Text() == allPersonsGroupName ? nullptr : tree->findGroup(skupinyCB.Text());
+    Group* group =
+        skupinyCB.Text() == allPersonsGroupName ? nullptr : session.tree()->findGroup(skupinyCB.Text());
     Clovek* next = history ? history->current() : nullptr;
     if (group && next && !Rod::isGroupMember(group->members, next))
         next = nullptr;

@@ -19,8 +19,8 @@ void PersonEditor::zamekCHClick()
         ShowingPerson showing(*this);
         showBasicPage();
     }
-    if (recording && tree && old != currentPerson->lock)
-        tree->recordFlagChange(currentPerson, "zamek", old, currentPerson->lock);
+    if (recording && session.tree() && old != currentPerson->lock)
+        session.tree()->recordFlagChange(currentPerson, "zamek", old, currentPerson->lock);
 }
 
 void PersonEditor::lockFieldsOfPage(EditorPage page)

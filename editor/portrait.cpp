@@ -11,7 +11,7 @@
 
 void PersonEditor::vlozHlavaBTClick()
 {
-    if (!tree || !currentPerson)
+    if (!session.tree() || !currentPerson)
         return;
     Clovek& person = *currentPerson;
     if (person.hasPortrait &&
@@ -35,7 +35,7 @@ void PersonEditor::vlozHlavaBTClick()
         tellPictureNotRead(source);
         return;
     }
-    tree->recordFlagChange(&person, "hlava", 0, 1);
+    session.tree()->recordFlagChange(&person, "hlava", 0, 1);
     showPortrait();
 }
 

@@ -7,13 +7,13 @@
 
 void PersonEditor::pohlaviCBChange()
 {
-    if (showingPerson || !currentPerson || !tree)
+    if (showingPerson || !currentPerson || !session.tree())
         return;
     TComboBox& box = zakladniSheet.pohlaviCB;
     const uint8_t old = currentPerson->sex;
     const uint8_t wanted = box.ItemIndex() == 0 ? 1 : 0;
     if (wanted != old) {
-        if (tree->canChangeSex(currentPerson)) {
+        if (session.tree()->canChangeSex(currentPerson)) {
             currentPerson->sex = wanted;
         } else {
             Application.MessageBox(
@@ -23,5 +23,5 @@ void PersonEditor::pohlaviCBChange()
         }
     }
     if (!undoReplaying && currentPerson->sex != old)
-        tree->recordFlagChange(currentPerson, "pohlavi", old, currentPerson->sex);
+        session.tree()->recordFlagChange(currentPerson, "pohlavi", old, currentPerson->sex);
 }

@@ -9,9 +9,9 @@
 
 void MainFrame::announceTodaysAnniversaries()
 {
-    if (!tree)
+    if (!session.tree())
         return;
-    for (const std::string& line : tree->todaysAnniversaries(now(), *this, ListDisplay(settings)))
+    for (const std::string& line : session.tree()->todaysAnniversaries(now(), *this, ListDisplay(settings)))
         ShowMessage(line);
 }
 

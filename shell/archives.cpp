@@ -15,7 +15,7 @@ std::string MainFrame::archiverPath() const
 
 void MainFrame::expRARClick()
 {
-    if (!tree)
+    if (!session.tree())
         return;
     if (!askYesNo(langText("otazky", "ulozitPredArchivaci",
                            "Lipoveta musí být před archivováním uložen. Má se provést?")))
@@ -24,7 +24,7 @@ void MainFrame::expRARClick()
     if (!saveTree())
         return;
     ShowMessage(langText("otazky", "zvolteNazevArchivu", "Zvolte název vytvářeného archívu..."));
-    const std::string treeFile = tree->fileName;
+    const std::string treeFile = session.tree()->fileName;
     if (treeFile.empty() || !SaveDialogRAR.Execute() || SaveDialogRAR.FileName.empty())
         return;
 
@@ -48,10 +48,10 @@ void MainFrame::expRARClick()
 
 void MainFrame::impRARClick()
 {
-    if (tree && askYesNo(langText("otazky", "zavritPredImportem",
-                                  "Má se zavřít aktuální lipoveta, aby se dal importovat nový?")))
+    if (session.tree() && askYesNo(langText("otazky", "zavritPredImportem",
+                                            "Má se zavřít aktuální lipoveta, aby se dal importovat nový?")))
         Zavrit1Click();
-    if (tree) {
+    if (session.tree()) {
         ShowMessage("Rozbalení nemůže proběhnout, některý lipoveta je stále otevřený!");
         return;
     }

@@ -30,7 +30,7 @@ bool MainFrame::closeTreeAfterAnswer(int answer)
 bool MainFrame::closeTreeAsking(const char* key, const char* defaultQuestion)
 {
     int answer = mrNo;
-    if (tree && tree->personCount() > 0)
+    if (session.tree() && session.tree()->personCount() > 0)
         answer = askYesNoCancel(langText("otazky", key, defaultQuestion));
     return closeTreeAfterAnswer(answer);
 }
@@ -42,7 +42,8 @@ void MainFrame::Zavrit1Click()
 
 void MainFrame::Novy1Click()
 {
-    if (!closeTreeAsking("ulozitPredNovym", "Uložit aktuální lipoveta před založením nového?") || tree)
+    if (!closeTreeAsking("ulozitPredNovym", "Uložit aktuální lipoveta před založením nového?") ||
+        session.tree())
         return;
     createEmptyTree();
     enableControls(true, false);
@@ -70,33 +71,33 @@ void MainFrame::UlozitJako1Click()
 
 bool MainFrame::saveTreeAs()
 {
-    if (!tree)
+    if (!session.tree())
         return false;
     SaveDialogROD.InitialDir = programFolder + "save/";
     if (!SaveDialogROD.Execute() || SaveDialogROD.FileName.empty())
         return false;
     // A tree that could not be written under the new name keeps the name it had, so the next
     // Save does not silently aim at the failed one.
-    const std::string previousName = tree->fileName;
-    tree->fileName = SaveDialogROD.FileName;
+    const std::string previousName = session.tree()->fileName;
+    session.tree()->fileName = SaveDialogROD.FileName;
     bool saved = false;
     try {
         saved = saveTree();
     } catch (...) {
-        if (tree)
-            tree->fileName = previousName;
+        if (session.tree())
+            session.tree()->fileName = previousName;
         throw;
     }
-    if (!saved && tree)
-        tree->fileName = previousName;
+    if (!saved && session.tree())
+        session.tree()->fileName = previousName;
     return saved;
 }
 
 void MainFrame::Konec1Click()
 {
-    if (tree)
+    if (session.tree())
         Zavrit1Click();
-    if (!tree)
+    if (!session.tree())
         Close();
 }
 

@@ -6,44 +6,44 @@
 
 void MainFrame::showGeneralPage()
 {
-    if (!tree)
+    if (!session.tree())
         return;
     ObecneSheet& g = obecneSheet;
-    g.nazevED.setText(tree->treeName);
-    g.autorED.setText(tree->author);
-    g.vytvorenoED.setText(tree->createdText);
-    g.spolupracovaliED.setText(tree->collaborators);
+    g.nazevED.setText(session.tree()->treeName);
+    g.autorED.setText(session.tree()->author);
+    g.vytvorenoED.setText(session.tree()->createdText);
+    g.spolupracovaliED.setText(session.tree()->collaborators);
     g.dalsiUdajeMEMO.Lines.Clear();
-    for (const std::string& line : tree->furtherData)
+    for (const std::string& line : session.tree()->furtherData)
         g.dalsiUdajeMEMO.Lines.Add(line);
 }
 
 void MainFrame::nazevEDChange()
 {
-    if (tree)
-        tree->treeName = obecneSheet.nazevED.Text();
+    if (session.tree())
+        session.tree()->treeName = obecneSheet.nazevED.Text();
 }
 
 void MainFrame::autorEDChange()
 {
-    if (tree)
-        tree->author = obecneSheet.autorED.Text();
+    if (session.tree())
+        session.tree()->author = obecneSheet.autorED.Text();
 }
 
 void MainFrame::vytvorenoEDChange()
 {
-    if (tree)
-        tree->createdText = obecneSheet.vytvorenoED.Text();
+    if (session.tree())
+        session.tree()->createdText = obecneSheet.vytvorenoED.Text();
 }
 
 void MainFrame::spolupracovaliEDChange()
 {
-    if (tree)
-        tree->collaborators = obecneSheet.spolupracovaliED.Text();
+    if (session.tree())
+        session.tree()->collaborators = obecneSheet.spolupracovaliED.Text();
 }
 
 void MainFrame::dalsiUdajeMEMOExit()
 {
-    if (tree)
-        tree->furtherData = obecneSheet.dalsiUdajeMEMO.Lines.lines();
+    if (session.tree())
+        session.tree()->furtherData = obecneSheet.dalsiUdajeMEMO.Lines.lines();
 }

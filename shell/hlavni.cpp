@@ -71,7 +71,6 @@ MainFrame::~MainFrame()
 
 void MainFrame::FormCreate()
 {
-    tree.reset();
     personList.dropView();
     currentPerson = nullptr;
     languageFile.reset();

@@ -1,8 +1,9 @@
 #pragma once
 // The main window's frame: its layout (ThlavniForm), the state every part of the window
-// shares, and the frame's own work: start-up and shutdown, the tree files and their commands,
-// the window texts, undo and redo, the settings dialogs and the small commands of the menus.
-// Its members are defined in shell/, in files named after what they do.
+// shares, and the frame's own work: start-up and shutdown, the tree commands, the window texts,
+// undo and redo, the settings dialogs and the small commands of the menus. The open tree and its
+// file belong to the tree session it owns (shell/tree_session.h). Its members are defined in
+// shell/, in files named after what they do.
 // The person editor (editor/person_editor.h) derives from it and may use everything declared
 // here; the frame reaches the editor only through the hooks at the end of this class. The
 // window's commands that need less are objects of their own that the window owns, reaching it
@@ -18,10 +19,8 @@
 #include "shell/person_list_panel.h"
 #include "shell/person_list_port.h"
 #include "shell/settings.h"
+#include "shell/tree_session.h"
 #include "shell/wait_window.h"
-#include "storage/tree_file_format.h"
-#include "storage/tree_loader.h"
-#include "storage/tree_lock.h"
 
 #include <functional>
 #include <memory>
@@ -41,17 +40,18 @@ class SparseText;
 class TWinControl;
 class TImage;
 struct TPicture;
-struct SaveResult; // what a save did (storage/tree_writer.h)
 class WorkingFolderClaim;
 
 // The main window is the model's text source: it hands out the texts of whichever language
 // file is loaded at the moment.
-// It is also the person editor the undo history replays its steps through, and the window its
-// commands and its person list reach through their ports.
+// It is also the person editor the undo history replays its steps through, the window its
+// commands and its person list reach through their ports, and what its tree session uses
+// of a window.
 class MainFrame : public ThlavniForm,
                   public TextSource,
                   public EditorPort,
                   public MainWindowPort,
+                  public TreeSessionPort,
                   public PersonListPort {
 public:
     MainFrame();
@@ -60,8 +60,8 @@ public:
     MainFrame& operator=(const MainFrame&) = delete;
 
     // ================================================================ shared state
-    // The open tree, or none. Owned; made when a tree is opened or created, freed when closed.
-    std::unique_ptr<Rod> tree;
+    // The open tree with its file (shell/tree_session.h): `session.tree()` is the tree, or none.
+    TreeSession session{*this};
     // This running copy's own folder below program folder + "temp/" (storage/working_folders.h);
     // empty until the first activation.
     std::string workingFolder;
@@ -224,16 +224,13 @@ public:
     void showWaitWindow() override;
     void advanceWaitProgress(int step);
     void hideWaitWindow() override;
-    WaitWindow& waitWindow();
+    WaitWindow& waitWindow() override;
     // Opening and closing (shell/open_close_tree.cpp).
-    // Reads the tree file with the loader its version line calls for, inside the wait window,
-    // builds and sorts the person list and shows the person saved as active. Answers 0 when the
-    // tree is open and 1 when the file was refused (too old, not a tree file, damaged or
-    // unreadable): the person has been told why and no tree is open.
+    // Reads the tree file (TreeSession::open), builds and sorts the person list and shows the
+    // person saved as active. Answers 0 when the tree is open and 1 when the file was refused
+    // (held by another running copy, too old, not a tree file, damaged or unreadable): the person
+    // has been told why and no tree is open.
     int openTree(const std::string& fileName);
-    // The first steps of an open (also of an import): an empty working folder, the tree made
-    // the open one, attached to this window for undo, with a new visit history.
-    void adoptTree(std::unique_ptr<Rod> newTree);
     // The steps of an open once the tree is read (also for an imported tree): identifiers, the
     // person list, child and sibling lists, the person shown, sorting and the active page.
     void installLoadedTree();
@@ -244,48 +241,14 @@ public:
     // Frees the tree, its person list and visit history, forgets the current person and row,
     // and empties the working folder.
     void closeTreeData();
-    // What the tree-file functions of storage/ need of this window.
-    TreeFileEnvironment treeFileEnvironment();
-    // Writes the open tree to its file and swaps in its new companion folder, inside the wait
-    // window; the file goes to the front of the recent files. True when saved; otherwise the user
-    // has been told what failed and the old file and folder are as they were. A tree without a
-    // file name is not saved (Save As gives it one first).
+    // Writes the open tree to its file (TreeSession::save); the file goes to the front of the
+    // recent files. True when saved; otherwise the user has been told what failed and the old
+    // file and folder are as they were. A tree without a file name is given one by Save As first.
     bool saveTree();
-    // Tells the person what a save or a load met (storage/ reports, this window tells): a save
-    // that failed, media missing from the working folder or from a companion folder, old media
-    // that could not be converted.
-    void tellSaveResult(const SaveResult& result);
-    void tellLoadReport(const LoadReport& report);
-    // The file the open tree was read from or last saved to; empty for a new tree.
-    std::string treeFileOnDisk;
-    // Media whose stored copies the open tree's folder lacked when it was opened (names as
-    // "foto/foto3.jpg"): the person was told then, a save does not tell again.
-    std::vector<std::string> mediaMissingAtOpen;
-    // ------------------------------------------------ the tree file's lock (shell/tree_file_hold.cpp)
-    // The lock of the open tree's file, held from its open to its close; `savingHold` takes the
-    // lock of a new name for the length of a save under it.
-    TreeFileHold treeHold;
-    TreeFileHold savingHold;
-    // Before a tree is read: false (the person told) when another running copy has it open.
-    bool claimTreeFile(const std::string& fileName);
-    // Before a save: false (the person told or asked) when the save must not go ahead: another
-    // copy has the file open, or another program changed it and the person keeps that change.
-    bool mayWriteTreeFile();
-    // After a load or a successful save: the file as it is now is this copy's.
-    void treeFileIsOurs();
-    // The header and the shifted body (storage/tree_writer.h), written through a temporary file.
-    void writeSavedState(const std::vector<std::string>& list, const std::string& fileName);
-    // Numbers every person's partnership entries in list order and clears the partnerships' marks.
-    void renumberPartnerships();
-    // The decoded body of a tree file (storage/tree_loader.h). Raises as the loader does.
-    BodyCursor readSavedState(const std::string& fileName);
-    // Fills the open tree (just made with that file name) from a file of the current format;
-    // raises EDamagedTreeFile for a damaged file and
-    // EInOutError for one that cannot be read: the caller then closes the half-read tree.
-    void loadCurrentFormat(const std::string& fileName);
-    // The same for a file of the older tag format (storage/old_format_loader.h); old portraits
-    // are scaled to fit the portrait frame.
-    void loadOldFormat(const std::string& fileName);
+    // What the tree session shows through the window: the editor its trees report undo steps
+    // to, and the status line.
+    EditorPort& treeEditor() override { return *this; }
+    void showStatusText(const std::string& text) override { StatusBar1.SimpleText = text; }
 
     // ================================================================ control state (shell/window_state.cpp)
     // Puts the window into its no-tree, empty-tree or tree state: the list panel, the tabs, the
@@ -439,7 +402,7 @@ public:
     void sortPersonListAfterEditOf(const Clovek* person);
 
     // ================================================================ what the window's commands use (shell/main_window_port.h)
-    Rod* currentTree() override { return tree.get(); }
+    Rod* currentTree() override { return session.tree(); }
     Clovek* shownPerson() override { return currentPerson; }
     Nastaveni& programSettings() override { return settings; }
     std::string programFolderPath() override { return programFolder; }
@@ -457,7 +420,8 @@ public:
         personList.withPersonsByName(use);
     }
     void closeTreeAskingToSave() override { Zavrit1Click(); }
-    // adoptTree, installLoadedTree, the focus on the list (shell/open_close_tree.cpp).
+    // The tree adopted by the session, installLoadedTree, the focus on the list
+    // (shell/open_close_tree.cpp).
     void installImportedTree(std::unique_ptr<Rod> imported) override;
 
     // ================================================================ hooks the person editor answers (editor/person_editor.h)

@@ -40,7 +40,7 @@ void MainFrame::loadLanguage()
     LanguageFile::Batch batch(*languageFile);
 
     allPersonsGroupName = langText("ruzne", "vsichniSkupina", "_VŠICHNI");
-    if (tree && tree->personCount() > 0)
+    if (session.tree() && session.tree()->personCount() > 0)
         fillGroupsCombo(std::string());
     applyWindowTexts();
 }
@@ -81,6 +81,6 @@ void MainFrame::Jazyk1Click()
         showBasicPage();
     else if (page == &shrnutiOsoby && currentPerson)
         showPersonSummary();
-    else if (tree)
+    else if (session.tree())
         fillTreePage(page);
 }

@@ -28,9 +28,9 @@ void MainFrame::Formular1Click()
         showReportText(rich, &lines);
     };
     auto printFormsOf = [&](auto wanted) {
-        if (!tree || !textFORM->PrintDialog1.Execute())
+        if (!session.tree() || !textFORM->PrintDialog1.Execute())
             return;
-        for (Clovek* person = tree->firstPerson; person; person = person->chainNext)
+        for (Clovek* person = session.tree()->firstPerson; person; person = person->chainNext)
             if (wanted(*person)) {
                 writeForm(*person, false);
                 rich.Print("Formular osoby");

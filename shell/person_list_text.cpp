@@ -83,10 +83,10 @@ void MainFrame::writePersonListLines(std::vector<std::string>& lines, const List
 void MainFrame::buildPersonListHierarchical(std::vector<std::string>& lines, const ListColumns&)
 {
     lines.clear();
-    if (!personList.hasView() || !tree)
+    if (!personList.hasView() || !session.tree())
         return;
     personList.sort(PersonSortKey::byName);
-    tree->clearMarks();
+    session.tree()->clearMarks();
     personList.sortAsChosen();
     paintPersonList();
     ShowMessage("Bohužel, hierarchický způsob ještě není naprogramován.");

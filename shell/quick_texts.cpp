@@ -38,7 +38,7 @@ void MainFrame::insertQuickText(TWinControl& control, const std::string& text)
 
 void MainFrame::fieldKeyDown(TWinControl& control, int& key)
 {
-    if (!tree || (tree->personCount() == 0 && pages.ActivePage() != &obecne))
+    if (!session.tree() || (session.tree()->personCount() == 0 && pages.ActivePage() != &obecne))
         return;
     if (key == VK_RETURN) {
         // The next field in tab order, passing buttons by.

@@ -33,14 +33,15 @@ void MainFrame::openTreeFile(const std::string& path)
         ShowMessage(langText("chyby", "souborNenalezen", "Soubor nenalezen!"));
         return;
     }
-    if (!closeTreeAsking("ulozitPredOtevrenim", "Uložit aktuální lipoveta před otevřením jiného?") || tree)
+    if (!closeTreeAsking("ulozitPredOtevrenim", "Uložit aktuální lipoveta před otevřením jiného?") ||
+        session.tree())
         return;
     if (openTree(path) != 0)
         return;
-    settings.addRecentFile(tree->fileName);
+    settings.addRecentFile(session.tree()->fileName);
     updateRecentFilesMenu();
     // A file that holds no person opens as an empty tree: nothing to show, nothing to save.
-    enableControls(true, tree->personCount() > 0);
+    enableControls(true, session.tree()->personCount() > 0);
     refreshPage();
     announceTodaysAnniversaries();
 }

@@ -55,9 +55,9 @@ void MainFrame::Hledej1Click()
 
 void MainFrame::showListedPerson(const std::string& caption)
 {
-    if (!tree || !personList.hasView())
+    if (!session.tree() || !personList.hasView())
         return;
-    Clovek* person = tree->findPersonByDisplayName(caption, ListDisplay(settings));
+    Clovek* person = session.tree()->findPersonByDisplayName(caption, ListDisplay(settings));
     if (!person)
         return;
     // The list may show one group only. A person it does not show is not made the current one,
@@ -85,7 +85,9 @@ void MainFrame::searchText()
     f.educations = d.vzdelaniCH.Checked();
     f.occupations = d.povolaniCH.Checked();
     listPersons(d.osobyLIST.Items,
-                tree ? findPersonsByText(*tree, d.retezecED.Text(), f) : std::vector<Clovek*>{}, settings);
+                session.tree() ? findPersonsByText(*session.tree(), d.retezecED.Text(), f)
+                               : std::vector<Clovek*>{},
+                settings);
 }
 
 void MainFrame::searchDate()
@@ -100,5 +102,7 @@ void MainFrame::searchDate()
     const Datum second(d.den2CB.Text(), d.mesic2CB.Text(), d.rok2CB.Text());
     const auto mode = static_cast<DateSearchMode>(d.jakHledatGROUP.ItemIndex());
     listPersons(d.osobyLIST.Items,
-                tree ? findPersonsByDate(*tree, first, second, mode, f) : std::vector<Clovek*>{}, settings);
+                session.tree() ? findPersonsByDate(*session.tree(), first, second, mode, f)
+                               : std::vector<Clovek*>{},
+                settings);
 }

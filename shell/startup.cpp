@@ -111,11 +111,11 @@ void MainFrame::FormCloseQuery(bool& canClose)
     else
         focusControl(nullptr);
     canClose = true;
-    if (!tree)
+    if (!session.tree())
         return;
     try {
         Zavrit1Click();
-        canClose = !tree;
+        canClose = !session.tree();
     } catch (const Exception&) {
         ShowMessage(langText("chyby", "zavreniProgramu", "Chyba pri pokusu o zavreni programu!"));
         canClose = true;

@@ -72,8 +72,8 @@ void MainFrame::Zpet1Click()
 {
     // A line being typed into a memo belongs to the history before a step is replayed.
     commitMemos();
-    if (tree)
-        tree->undo();
+    if (session.tree())
+        session.tree()->undo();
     updateUndoButtons();
 }
 
@@ -81,22 +81,22 @@ void MainFrame::Znovu1Click()
 {
     // A line being typed into a memo belongs to the history before a step is replayed.
     commitMemos();
-    if (tree)
-        tree->redo();
+    if (session.tree())
+        session.tree()->redo();
     updateUndoButtons();
 }
 
 void MainFrame::clearChangeHistory()
 {
-    if (tree)
-        tree->undoHistory->clear();
+    if (session.tree())
+        session.tree()->undoHistory->clear();
     updateUndoButtons();
 }
 
 void MainFrame::updateUndoButtons()
 {
-    Zpet1.Enabled = ZpetBT.Enabled = tree && tree->canUndo();
-    Znovu1.Enabled = ZnovuBT.Enabled = tree && tree->canRedo();
+    Zpet1.Enabled = ZpetBT.Enabled = session.tree() && session.tree()->canUndo();
+    Znovu1.Enabled = ZnovuBT.Enabled = session.tree() && session.tree()->canRedo();
 }
 
 void MainFrame::setUndoReplaying(bool replaying)

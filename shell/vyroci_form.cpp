@@ -54,8 +54,8 @@ void TvyrociFORM::nazvySvatebBTClick()
 
 void TvyrociFORM::refreshList()
 {
-    if (!hlavni || !hlavni->tree)
+    if (!hlavni || !hlavni->session.tree())
         return;
-    hlavni->tree->listAnniversaries(kalendar.Date(), vybranyRADIO.ItemIndex() == 0, vyrociLIST.Items, *hlavni,
-                                    ListDisplay(hlavni->settings));
+    hlavni->session.tree()->listAnniversaries(kalendar.Date(), vybranyRADIO.ItemIndex() == 0,
+                                              vyrociLIST.Items, *hlavni, ListDisplay(hlavni->settings));
 }

@@ -24,13 +24,13 @@ void MainFrame::enableControls(bool treeOpen, bool hasPersons)
         tab->setTabVisible(hasPersons);
     for (const TreePage& added : treePages_)
         added.page->setTabVisible(treeOpen);
-    if (tree)
+    if (session.tree())
         fillTreePage(pages.ActivePage());
 
     Ulozit1.Enabled = UlozitBT.Enabled = hasPersons;
     UlozitJako1.Enabled = UlozitJakoBT.Enabled = hasPersons;
     Zavrit1.Enabled = ZavritBT.Enabled = treeOpen;
-    if (treeOpen && tree)
+    if (treeOpen && session.tree())
         updateUndoButtons();
     else
         Zpet1.Enabled = ZpetBT.Enabled = Znovu1.Enabled = ZnovuBT.Enabled = false;
@@ -49,7 +49,7 @@ void MainFrame::enableControls(bool treeOpen, bool hasPersons)
 
 void MainFrame::pagesChange()
 {
-    if (!tree)
+    if (!session.tree())
         return;
     // A change handler that runs while a page is filled must not take the values being put
     // into the controls for the person's edits; and a fill that fails part way must not leave
@@ -142,7 +142,7 @@ void MainFrame::doplnujiciTextyMEMOExit()
     currentPerson->setFurtherTexts(typed);
     doplnujiciSheet.doplnujiciTextyMEMO.Modified = false;
     // Completes the step that entering the memo started.
-    if (!undoReplaying && tree)
-        tree->recordStringsChange(currentPerson, "doplnujiciTexty", nullptr, &typed);
+    if (!undoReplaying && session.tree())
+        session.tree()->recordStringsChange(currentPerson, "doplnujiciTexty", nullptr, &typed);
     updateTabContentsLabel();
 }

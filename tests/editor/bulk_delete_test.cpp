@@ -35,7 +35,7 @@ struct BulkDelete : FamilyTest {
         parents(syn, otec, matka);
         parents(dcera, otec, matka);
         couple(syn, snacha, PartnershipType::divorced);
-        rodina = addGroup(*hl().tree, "Rodina", {syn, cizi});
+        rodina = addGroup(*hl().session.tree(), "Rodina", {syn, cizi});
         ready(otec);
     }
     // The window opened from the menu; `act` works in it.
@@ -57,7 +57,7 @@ struct BulkDelete : FamilyTest {
     std::vector<std::string> remaining()
     {
         std::vector<std::string> names;
-        hl().tree->forEachPerson([&](Clovek* p) { names.push_back(p->firstName); });
+        hl().session.tree()->forEachPerson([&](Clovek* p) { names.push_back(p->firstName); });
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -91,7 +91,7 @@ TEST_F(BulkDelete, TheMarkButtonsWidenAndReplaceTheSelection)
         user::click(w.OkBT); // no: the window stays
         user::click(w.StornoBT);
     });
-    EXPECT_EQ(hl().tree->personCount(), 8);
+    EXPECT_EQ(hl().session.tree()->personCount(), 8);
     // Every opening starts with nobody marked.
     bulk([this](ThromadneMazaniFORM& w) {
         EXPECT_TRUE(ticked(w.osobyLIST).empty());
@@ -101,8 +101,8 @@ TEST_F(BulkDelete, TheMarkButtonsWidenAndReplaceTheSelection)
 
 TEST_F(BulkDelete, DeletingTakesThePersonsOutOfEverythingAndEmptiesTheHistory)
 {
-    hl().tree->fileName = folder() + "save/cerni.rod";
-    hl().tree->recordTextChange(otec, "jmeno", "Otec", "Táta");
+    hl().session.tree()->fileName = folder() + "save/cerni.rod";
+    hl().session.tree()->recordTextChange(otec, "jmeno", "Otec", "Táta");
     hl().showPerson(syn);
     hl().showPerson(matka);
     bulk([this](ThromadneMazaniFORM& w) {
@@ -118,9 +118,9 @@ TEST_F(BulkDelete, DeletingTakesThePersonsOutOfEverythingAndEmptiesTheHistory)
     EXPECT_EQ(otec->partnerships.count(), 0);
     EXPECT_EQ(snacha->partnerships.count(), 0);
     EXPECT_EQ(otec->children.count(), 1);
-    EXPECT_EQ(hl().tree->undoHistory->count(), 0);
+    EXPECT_EQ(hl().session.tree()->undoHistory->count(), 0);
     EXPECT_FALSE(hl().Zpet1.Enabled);
-    EXPECT_EQ(hl().tree->fileName, "");
+    EXPECT_EQ(hl().session.tree()->fileName, "");
     // The person visited before the deleted ones is shown.
     EXPECT_EQ(hl().currentPerson, otec);
     EXPECT_EQ(hl().personList.currentRow(), hl().personList.rowOf(otec));
@@ -130,12 +130,12 @@ TEST_F(BulkDelete, DeletingTakesThePersonsOutOfEverythingAndEmptiesTheHistory)
 
 TEST_F(BulkDelete, ConfirmingNothingStillEmptiesTheHistoryAndForgetsTheFile)
 {
-    hl().tree->fileName = folder() + "save/cerni.rod";
-    hl().tree->recordTextChange(otec, "jmeno", "Otec", "Táta");
+    hl().session.tree()->fileName = folder() + "save/cerni.rod";
+    hl().session.tree()->recordTextChange(otec, "jmeno", "Otec", "Táta");
     bulk([this](ThromadneMazaniFORM& w) { deleteNow(w); });
-    EXPECT_EQ(hl().tree->personCount(), 8);
-    EXPECT_EQ(hl().tree->undoHistory->count(), 0);
-    EXPECT_EQ(hl().tree->fileName, "");
+    EXPECT_EQ(hl().session.tree()->personCount(), 8);
+    EXPECT_EQ(hl().session.tree()->undoHistory->count(), 0);
+    EXPECT_EQ(hl().session.tree()->fileName, "");
     EXPECT_EQ(hl().currentPerson, otec);
 }
 
@@ -146,8 +146,8 @@ TEST_F(BulkDelete, DeletingEverybodyLeavesAnOpenTreeWithoutPersons)
         user::click(w.vseBT);
         deleteNow(w);
     });
-    ASSERT_TRUE(hl().tree);
-    EXPECT_EQ(hl().tree->personCount(), 0);
+    ASSERT_TRUE(hl().session.tree());
+    EXPECT_EQ(hl().session.tree()->personCount(), 0);
     EXPECT_EQ(hl().currentPerson, nullptr);
     EXPECT_EQ(hl().personList.currentRow(), nullptr);
     EXPECT_EQ(hl().pages.ActivePage(), &hl().obecne);
@@ -179,7 +179,7 @@ TEST_F(BulkDelete, PersonsTheFilteredListDoesNotShowGoToo)
         tickPerson(w, ded);
         deleteNow(w);
     });
-    EXPECT_EQ(hl().tree->personCount(), 6);
+    EXPECT_EQ(hl().session.tree()->personCount(), 6);
     EXPECT_EQ(hl().skupinyCB.Text(), "Rodina");
     EXPECT_EQ(listed(), Names{"Cizí"});
     EXPECT_EQ(hl().currentPerson, cizi);
@@ -220,12 +220,12 @@ TEST_F(BulkDelete, AManyPersonTreeSavedAfterwardsHoldsExactlyTheOthers)
     // 132 deleted: the bar wrapped past 100 and went on.
     EXPECT_EQ(hl().waitWindow().position(), 132 % 101);
     EXPECT_FALSE(cekejFORM->Visible);
-    ASSERT_EQ(hl().tree->personCount(), 126);
+    ASSERT_EQ(hl().session.tree()->personCount(), 126);
 
     const std::string path = folder() + "save/po_mazani.rod";
     script.file(path);
     user::click(hl().Ulozit1);
-    ASSERT_EQ(hl().tree->fileName, path);
+    ASSERT_EQ(hl().session.tree()->fileName, path);
     script.press("Kinvelor", "neBT"); // no save question answered yes: the tree was just saved
     hl().Zavrit1Click();
     ASSERT_EQ(hl().openTree(path), 0);
@@ -233,7 +233,7 @@ TEST_F(BulkDelete, AManyPersonTreeSavedAfterwardsHoldsExactlyTheOthers)
     ASSERT_EQ(names.size(), 126u);
     EXPECT_EQ(names.front(), "Děd");
     int inGroup = 0, withParents = 0;
-    hl().tree->forEachPerson([&](Clovek* p) {
+    hl().session.tree()->forEachPerson([&](Clovek* p) {
         if (p->firstName[0] == 'P') {
             const int i = std::stoi(p->firstName.substr(1));
             EXPECT_EQ(i % 2, 1);
@@ -241,8 +241,8 @@ TEST_F(BulkDelete, AManyPersonTreeSavedAfterwardsHoldsExactlyTheOthers)
             withParents += p->father || p->mother;
         }
     });
-    ASSERT_TRUE(hl().tree->findGroup("Rodina"));
-    inGroup = hl().tree->findGroup("Rodina")->members.count();
+    ASSERT_TRUE(hl().session.tree()->findGroup("Rodina"));
+    inGroup = hl().session.tree()->findGroup("Rodina")->members.count();
     EXPECT_EQ(inGroup, 125); // every odd one; Syn and Cizí are gone
     EXPECT_EQ(withParents, 0);
     EXPECT_TRUE(script.unusedAnswers().empty());

@@ -17,7 +17,7 @@
 struct FamilyTest : EmptyTreeTest {
     Clovek* add(const std::string& first, const std::string& surname, int sex = 1)
     {
-        return addPersonTo(*hl().tree, first, surname, sex);
+        return addPersonTo(*hl().session.tree(), first, surname, sex);
     }
     static void parents(Clovek* child, Clovek* father, Clovek* mother) { setParents(child, father, mother); }
     static Svatba* couple(Clovek* a, Clovek* b, PartnershipType type = PartnershipType::plain)
@@ -27,8 +27,8 @@ struct FamilyTest : EmptyTreeTest {
     // Child and sibling lists linked, the list filled and sorted, the person shown.
     void ready(Clovek* shown)
     {
-        hl().tree->rebuildChildLists();
-        hl().tree->rebuildAllSiblingLists();
+        hl().session.tree()->rebuildChildLists();
+        hl().session.tree()->rebuildAllSiblingLists();
         hl().enableControls(true, true);
         hl().fillGroupsCombo("");
         hl().personList.setCurrentRow(hl().personList.locate(shown));
@@ -41,7 +41,7 @@ struct FamilyTest : EmptyTreeTest {
         for (int i = 0; i < list.Items.Count(); ++i)
             if (list.Checked(i))
                 names.push_back(
-                    hl().tree
+                    hl().session.tree()
                         ->findPersonByDisplayName(list.Items[i], hl().settings.showBirthSurname, true, true)
                         ->firstName);
         std::sort(names.begin(), names.end());

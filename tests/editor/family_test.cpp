@@ -116,7 +116,7 @@ TEST_F(Family, RowsOfEqualTextLeadToTheirOwnPerson)
     first->identifier = second->identifier = "x";
     parent(first, karel, nullptr);
     parent(second, karel, nullptr);
-    hl().tree->rebuildAllSiblingLists();
+    hl().session.tree()->rebuildAllSiblingLists();
     // The second of the two as father: the box row carries its person.
     Clovek* kid = add("Ota", "Kos", 1);
     show(kid);
@@ -199,7 +199,7 @@ TEST_F(Family, AssigningByAPartnerOfOneSexKeepsThePartnerAndFillsTheFreeSlot)
     parent(c, jiny, jana);
     couple(eva, jana);
     show(eva);
-    hl().tree->recordTextChange(eva, "jmeno", "E", "Eva");
+    hl().session.tree()->recordTextChange(eva, "jmeno", "E", "Eva");
     script.press("", "dlePartneraBT").press("", "anoBT").press("", "anoBT").press("", "neBT");
     user::click(z().priradDiteBT);
     EXPECT_EQ(steps(), 0) << "assigning cannot be undone and empties the history";
@@ -255,7 +255,7 @@ TEST_F(Family, RemovingAChildIsOneStepThatUndoesBack)
     Clovek* petr = add("Petr", "Kos", 1);
     parent(jan, otec, nullptr);
     parent(petr, otec, nullptr);
-    hl().tree->rebuildAllSiblingLists();
+    hl().session.tree()->rebuildAllSiblingLists();
     show(otec);
     EXPECT_FALSE(z().odeberDiteBT.Enabled);
     user::pick(z().detiLIST, z().detiLIST.Items.IndexOfObject(jan));
@@ -342,18 +342,18 @@ std::map<int, std::vector<int>> SiblingSeries::listsAfterEdits(unsigned seed, bo
     for (int i = 24; i < 100; ++i)
         setParents(persons[size_t(i)], any(3) ? persons[2 * size_t(any(12)) + 1] : nullptr,
                    any(3) ? persons[2 * size_t(any(12))] : nullptr);
-    hl().tree->rebuildChildLists();
+    hl().session.tree()->rebuildChildLists();
     if (onFirstUse)
-        hl().tree->buildSiblingListsOnFirstUse();
+        hl().session.tree()->buildSiblingListsOnFirstUse();
     else
-        hl().tree->rebuildAllSiblingLists();
+        hl().session.tree()->rebuildAllSiblingLists();
     hl().personList.fill();
 
     AlwaysYes yes;
     ZakladniSheet& sheet = z();
     auto randomPerson = [&]() -> Clovek* {
         std::vector<Clovek*> all;
-        hl().tree->forEachPerson([&](Clovek* p) { all.push_back(p); });
+        hl().session.tree()->forEachPerson([&](Clovek* p) { all.push_back(p); });
         return all[size_t(any(int(all.size())))];
     };
     for (int step = 0; step < 25; ++step) {
@@ -400,7 +400,7 @@ std::map<int, std::vector<int>> SiblingSeries::listsAfterEdits(unsigned seed, bo
         }
     }
     std::map<int, std::vector<int>> lists;
-    hl().tree->forEachPerson([&](Clovek* p) {
+    hl().session.tree()->forEachPerson([&](Clovek* p) {
         std::vector<int>& numbers = lists[p->number];
         for (UkClovek* e : p->siblings().items<UkClovek>())
             numbers.push_back(e->person() ? e->person()->number : -1);

@@ -27,7 +27,7 @@ TEST_F(FurtherPage, TheFillRecordsNothingAndHidesTheContactsOfTheDead)
     jan->religion = "římskokatolické";
     eva->alive = 0;
     eva->email1 = "eva@example.cz";
-    hl().tree->userCaption2 = "Přezdívka:";
+    hl().session.tree()->userCaption2 = "Přezdívka:";
     hl().showPersonOfStep(eva);
     user::selectTab(hl().pages, hl().dalsiUdaje);
     EXPECT_FALSE(d().moderniPANEL.Visible);
@@ -115,17 +115,17 @@ TEST_F(FurtherPage, AUserFieldCaptionBelongsToTheTreeAndIsUndoneAlone)
         user::click(d().user4BT);
     };
     name("Povolání otce a ještě mnohem delší text");
-    EXPECT_EQ(hl().tree->userCaption4, "Povolání otce a ještě m"); // 23 characters typed at most
-    EXPECT_EQ(d().user4LB.Caption, hl().tree->userCaption4);
+    EXPECT_EQ(hl().session.tree()->userCaption4, "Povolání otce a ještě m"); // 23 characters typed at most
+    EXPECT_EQ(d().user4LB.Caption, hl().session.tree()->userCaption4);
     EXPECT_EQ(steps(), 1);
-    name(hl().tree->userCaption4);
+    name(hl().session.tree()->userCaption4);
     EXPECT_EQ(steps(), 1);
     script.press("", "stornoBT");
     user::click(d().user4BT);
     user::click(hl().Zpet1);
-    EXPECT_EQ(hl().tree->userCaption4, "Uživ.def.:");
+    EXPECT_EQ(hl().session.tree()->userCaption4, "Uživ.def.:");
     EXPECT_EQ(d().user4LB.Caption, "Uživ.def.:");
-    EXPECT_EQ(hl().tree->userCaption3, "Uživ.def.:");
+    EXPECT_EQ(hl().session.tree()->userCaption3, "Uživ.def.:");
 }
 
 TEST_F(FurtherPage, AnIdentifierInUseIsRefusedUntilAFreeOneIsTyped)
@@ -163,7 +163,7 @@ TEST_F(FurtherPage, EveryVisitOfTheParishMemoIsOneStep)
     user::focus(d().matrikyMEMO);
     user::focus(d().vyznaniCB);
     ASSERT_EQ(steps(), 1);
-    auto* step = dynamic_cast<ActionStrings*>(hl().tree->undoHistory->current());
+    auto* step = dynamic_cast<ActionStrings*>(hl().session.tree()->undoHistory->current());
     ASSERT_TRUE(step);
     EXPECT_EQ(step->oldLines, step->newLines);
 

@@ -37,7 +37,7 @@ struct Groups : FamilyTest {
     }
     Group* group(const std::string& name, std::initializer_list<Clovek*> members)
     {
-        return addGroup(*hl().tree, name, members);
+        return addGroup(*hl().session.tree(), name, members);
     }
     // The manager shown from its button; `act` works in it, then OK closes it.
     void manage(const std::function<void(TspravceSkupinFORM&)>& act)
@@ -117,8 +117,8 @@ TEST_F(Groups, TheNamePromptAsksAgainUntilTheNameIsNewAndNotEmpty)
     });
     EXPECT_EQ(script.messageTexts(), (std::vector<std::string>{"Skupina tohoto názvu již existuje!",
                                                                "Název skupiny nemůže být prázdný řetězec!"}));
-    ASSERT_EQ(hl().tree->groups.count(), 2);
-    EXPECT_TRUE(hl().tree->groupExists("rodina"));
+    ASSERT_EQ(hl().session.tree()->groups.count(), 2);
+    EXPECT_TRUE(hl().session.tree()->groupExists("rodina"));
 
     // Renaming to the present name changes nothing and says nothing; Storno keeps the name.
     script.clearRecords();
@@ -130,7 +130,7 @@ TEST_F(Groups, TheNamePromptAsksAgainUntilTheNameIsNewAndNotEmpty)
         user::click(w.prejmenovatBT);
     });
     EXPECT_TRUE(script.messageTexts().empty());
-    EXPECT_TRUE(hl().tree->groupExists("Rodina"));
+    EXPECT_TRUE(hl().session.tree()->groupExists("Rodina"));
 }
 
 TEST_F(Groups, CommandsOnAGroupNeedOneSelected)
@@ -151,7 +151,7 @@ TEST_F(Groups, CopyInvertEmptyAndMemberTicks)
         typeName("Kopie");
         user::click(w.zkopirovatBT);
     });
-    Group* kopie = hl().tree->findGroup("Kopie");
+    Group* kopie = hl().session.tree()->findGroup("Kopie");
     ASSERT_TRUE(kopie);
     EXPECT_EQ(memberNames(kopie), (std::vector<std::string>{"Eva", "Jan"}));
 
@@ -247,7 +247,7 @@ TEST_F(Groups, TheShownPersonsGroupsActAtOnceAndTheFilteredListFollows)
     user::click(hl().zakladniSheet.skupinyBT);
     EXPECT_EQ(memberNames(a), std::vector<std::string>{"Eva"});
     // The second group of the same name got the tick of its own line.
-    EXPECT_EQ(static_cast<Group*>(hl().tree->groups.at(1))->members.count(), 1);
+    EXPECT_EQ(static_cast<Group*>(hl().session.tree()->groups.at(1))->members.count(), 1);
     EXPECT_EQ(listed(), std::vector<std::string>{"Eva"});
 }
 
@@ -281,7 +281,7 @@ TEST_F(BulkFillWindow, FillsAGroupOrEverybodyAndRecordsNoStep)
 {
     group("_VŠICHNI", {eva});
     group("Rodina", {jan, petr});
-    const int steps = hl().tree->undoHistory->count();
+    const int steps = hl().session.tree()->undoHistory->count();
     const int share = jan->updatePercentFilled();
     fill("Rodina", &ThromadneFORM::mistoNarozeniBT, "Brno", true, 1);
     EXPECT_EQ(jan->birthPlace, "Brno");
@@ -295,7 +295,7 @@ TEST_F(BulkFillWindow, FillsAGroupOrEverybodyAndRecordsNoStep)
               (std::vector<std::string>{"_VŠICHNI", "_VŠICHNI", "Rodina"}));
     // The shown person's page is refilled when the manager closes.
     EXPECT_EQ(hl().zakladniSheet.narozMistoCB.Text(), "Brno");
-    EXPECT_EQ(hl().tree->undoHistory->count(), steps);
+    EXPECT_EQ(hl().session.tree()->undoHistory->count(), steps);
 
     // Either line of the all-persons text names the group of that name.
     fill("_VŠICHNI", &ThromadneFORM::vyznaniBT, "evangelík", true, 1);
@@ -329,9 +329,9 @@ TEST_F(BulkFillWindow, TheAllPersonsLineReachesEverybodyUnlessTheUserBacksOut)
     fill("_VŠICHNI", &ThromadneFORM::narodnostBT, "česká", true, -1);
     fill("_VŠICHNI", &ThromadneFORM::narodnostBT, "česká", false);
     fill("_VŠICHNI", &ThromadneFORM::narodnostBT, "mrCancelXY");
-    hl().tree->forEachPerson([](Clovek* p) { EXPECT_EQ(p->nationality, ""); });
+    hl().session.tree()->forEachPerson([](Clovek* p) { EXPECT_EQ(p->nationality, ""); });
     fill("_VŠICHNI", &ThromadneFORM::narodnostBT, "česká", true, 1);
-    hl().tree->forEachPerson([](Clovek* p) { EXPECT_EQ(p->nationality, "česká"); });
+    hl().session.tree()->forEachPerson([](Clovek* p) { EXPECT_EQ(p->nationality, "česká"); });
     EXPECT_TRUE(script.unusedAnswers().empty());
 }
 

@@ -66,7 +66,7 @@ TEST_F(MediaTabs, ADamagedOrUnknownPictureRegistersNothing)
     user::click(f().vlozNoveFotoBT);
     EXPECT_TRUE(script.messageTexts().empty());
     EXPECT_EQ(jan->photos.count(), 1);
-    EXPECT_EQ(hl().tree->photoStore.count(), 1);
+    EXPECT_EQ(hl().session.tree()->photoStore.count(), 1);
     EXPECT_EQ(photo(0)->number, 0); // the failed insert took no number
 }
 
@@ -114,7 +114,7 @@ TEST_F(MediaTabs, RemovingFromThePersonKeepsThePhotoInTheTreeAndItsCopy)
     script.modal("", [](TForm& w) { user::pressKey(w, VK_ESCAPE); });
     user::click(f().vymazFotoBT); // Esc removes nothing
     EXPECT_EQ(jan->photos.count(), 2);
-    EXPECT_EQ(hl().tree->photoStore.count(), 2);
+    EXPECT_EQ(hl().session.tree()->photoStore.count(), 2);
     script.modal("", [](TForm& w) {
         EXPECT_EQ(dynamic_cast<TVymazFotoFORM&>(w).infoLB.Caption,
                   "Počet osob, které mají přiřazenu tuto fotografii: 2");
@@ -122,14 +122,14 @@ TEST_F(MediaTabs, RemovingFromThePersonKeepsThePhotoInTheTreeAndItsCopy)
     });
     user::click(f().vymazFotoBT);
     EXPECT_EQ(jan->photos.count(), 1);
-    EXPECT_EQ(hl().tree->photoStore.count(), 2);
+    EXPECT_EQ(hl().session.tree()->photoStore.count(), 2);
     EXPECT_EQ(kept->refCount, 2); // the store and Eva
 
     script.press("", "VymazBT");
     user::click(f().vymazFotoBT); // the other photo, from the whole tree
     EXPECT_EQ(jan->photos.count(), 0);
-    EXPECT_EQ(hl().tree->photoStore.count(), 1);
-    EXPECT_EQ(hl().tree->findPhoto(0), kept);
+    EXPECT_EQ(hl().session.tree()->photoStore.count(), 1);
+    EXPECT_EQ(hl().session.tree()->findPhoto(0), kept);
     EXPECT_TRUE(fileExists(working("foto/foto0.jpg")));
     EXPECT_TRUE(fileExists(working("foto/foto1.jpg")));
     EXPECT_FALSE(f().vymazFotoBT.Enabled);
@@ -165,7 +165,7 @@ TEST_F(MediaTabs, ThePoolLinksUnlinksAndDeletesForEveryPerson)
     });
     script.press("", "anoBT");
     user::click(f().priradVlozeneFotoBT);
-    Fotka* garden = hl().tree->findPhoto(1);
+    Fotka* garden = hl().session.tree()->findPhoto(1);
     ASSERT_TRUE(garden);
     EXPECT_TRUE(eva->hasPhoto(garden));
     EXPECT_EQ(garden->refCount, 3);
@@ -188,7 +188,7 @@ TEST_F(MediaTabs, ThePoolLinksUnlinksAndDeletesForEveryPerson)
     user::click(f().priradVlozeneFotoBT);
     EXPECT_EQ(jan->photos.count(), 1);
     EXPECT_EQ(eva->photos.count(), 0);
-    EXPECT_EQ(hl().tree->photoStore.count(), 1);
+    EXPECT_EQ(hl().session.tree()->photoStore.count(), 1);
     EXPECT_TRUE(fileExists(working("foto/foto1.jpg")));
 }
 
@@ -209,7 +209,7 @@ TEST_F(MediaTabs, FilesAreCopiedByTypeOpenedSavedAndAFailedCopyIsToldAndNotRegis
     script.file(outside.path() + "zmizel.txt");
     user::click(s().vlozNovySouborBT);
     EXPECT_EQ(script.messageTexts().back(), "Soubor se nepodařilo vložit: " + outside.path() + "zmizel.txt");
-    EXPECT_EQ(hl().tree->fileStore.count(), 2);
+    EXPECT_EQ(hl().session.tree()->fileStore.count(), 2);
 
     const std::string copy = outside.path() + "kopie.pdf";
     script.file(copy);
@@ -310,11 +310,11 @@ TEST_F(MediaTabs, SavedAndReopenedTheTreeShowsTheSameMedia)
     user::click(hl().UlozitJako1);
     script.press("", "neBT");
     user::click(hl().Zavrit1);
-    ASSERT_FALSE(hl().tree);
+    ASSERT_FALSE(hl().session.tree());
     ASSERT_EQ(hl().openTree(path), 0);
 
-    Clovek* jan2 = hl().tree->findPersonByNumber(0);
-    Clovek* eva2 = hl().tree->findPersonByNumber(1);
+    Clovek* jan2 = hl().session.tree()->findPersonByNumber(0);
+    Clovek* eva2 = hl().session.tree()->findPersonByNumber(1);
     ASSERT_TRUE(jan2 && eva2);
     ASSERT_EQ(jan2->photos.count(), 1);
     Fotka* p = static_cast<UkFotka*>(jan2->photos.first())->record;

@@ -75,7 +75,7 @@ TEST_F(Partnerships, ANewPersonAsPartnerIsOfTheOtherSexShownAndOneStep)
     Clovek* novy = current();
     ASSERT_NE(novy, eva);
     EXPECT_EQ(novy->sex, 1);
-    EXPECT_EQ(hl().tree->personCount(), 2);
+    EXPECT_EQ(hl().session.tree()->personCount(), 2);
     EXPECT_EQ(lines(z().partneriLIST), (std::vector<std::string>{"Nová Eva (0)"}));
     EXPECT_EQ(steps(), 1) << "only the partnership, not the person";
 
@@ -83,9 +83,9 @@ TEST_F(Partnerships, ANewPersonAsPartnerIsOfTheOtherSexShownAndOneStep)
     script.press("", "anoBT").press("", "anoBT");
     user::click(hl().Zpet1);
     EXPECT_EQ(eva->partnerships.count(), 0);
-    EXPECT_EQ(hl().tree->personCount(), 1);
+    EXPECT_EQ(hl().session.tree()->personCount(), 1);
     EXPECT_EQ(current(), eva);
-    EXPECT_FALSE(hl().tree->canUndo());
+    EXPECT_FALSE(hl().session.tree()->canUndo());
 }
 
 TEST_F(Partnerships, MarryingShowsAnUnknownWeddingAndAYearOverTheLimitIsReset)
@@ -95,7 +95,7 @@ TEST_F(Partnerships, MarryingShowsAnUnknownWeddingAndAYearOverTheLimitIsReset)
     Svatba* s = couple(jan, eva);
     s->place = "staré";
     show(jan);
-    hl().tree->recordTextChange(jan, "jmeno", "J", "Jan");
+    hl().session.tree()->recordTextChange(jan, "jmeno", "J", "Jan");
     user::click(z().oddaniCHECK);
     EXPECT_EQ(s->type, PartnershipType::married);
     EXPECT_EQ(steps(), 0) << "a state change empties the history";
@@ -180,7 +180,7 @@ TEST_F(Partnerships, ReorderingMovesOnlyThisPersonsListAndDeletingEmptiesTheHist
     EXPECT_FALSE(z().doluSvatbaBT.Enabled);
     EXPECT_EQ(static_cast<UkSvatba*>(eva->partnerships.first())->partnership->partner1, jan);
 
-    hl().tree->recordTextChange(jan, "jmeno", "J", "Jan");
+    hl().session.tree()->recordTextChange(jan, "jmeno", "J", "Jan");
     script.press("", "anoBT");
     user::click(z().smazSvatbuBT);
     EXPECT_EQ(lines(z().partneriLIST), (std::vector<std::string>{"Malá Ana (2)"}));
@@ -279,12 +279,12 @@ TEST_F(Partnerships, TheFamilyComesBackAfterASaveAndAnOpen)
     user::click(z().doluSvatbaBT); // Ana first in Jan's list only
     const std::string path = folder() + "save/rodina.rod";
     std::filesystem::create_directories(folder() + "save");
-    hl().tree->fileName = path;
+    hl().session.tree()->fileName = path;
     ASSERT_TRUE(hl().saveTree());
     hl().closeTree();
     ASSERT_EQ(hl().openTree(path), 0);
 
-    Clovek* jan2 = hl().tree->findPersonByIdentifier("0");
+    Clovek* jan2 = hl().session.tree()->findPersonByIdentifier("0");
     ASSERT_NE(jan2, nullptr);
     show(jan2);
     EXPECT_EQ(lines(z().partneriLIST), (std::vector<std::string>{"Malá Ana (2)", "Nová Eva (1)"}));
@@ -293,9 +293,9 @@ TEST_F(Partnerships, TheFamilyComesBackAfterASaveAndAnOpen)
     EXPECT_EQ(z().rozvodRokED.Text(), "1960");
     EXPECT_EQ(z().svatbaMistoCB.Text(), "Brno");
     EXPECT_EQ(lines(z().detiLIST), (std::vector<std::string>{"Kosová Dita (3)"}));
-    Clovek* eva2 = hl().tree->findPersonByIdentifier("1");
+    Clovek* eva2 = hl().session.tree()->findPersonByIdentifier("1");
     ASSERT_EQ(eva2->partnerships.count(), 1);
-    EXPECT_EQ(hl().tree->findPersonByIdentifier("3")->mother, eva2);
+    EXPECT_EQ(hl().session.tree()->findPersonByIdentifier("3")->mother, eva2);
 }
 
 } // namespace

@@ -55,7 +55,7 @@ TEST_F(PersonCommands, TheFirstPersonOpensThePagesAndUndoDeletesItAfterAsking)
     EXPECT_FALSE(hl().zakladniUdaje.TabVisible());
     user::click(hl().NovaOsobaBT);
 
-    ASSERT_EQ(hl().tree->personCount(), 1);
+    ASSERT_EQ(hl().session.tree()->personCount(), 1);
     Clovek* created = current();
     ASSERT_NE(created, nullptr);
     EXPECT_EQ(created->identifier, "0");
@@ -80,7 +80,7 @@ TEST_F(PersonCommands, TheFirstPersonOpensThePagesAndUndoDeletesItAfterAsking)
     script.press("", "anoBT");
     user::pressKey(hl(), 'Z', ssCtrl);
     EXPECT_EQ(question(), "Opravdu vymazat osobu   (0)?");
-    EXPECT_EQ(hl().tree->personCount(), 0);
+    EXPECT_EQ(hl().session.tree()->personCount(), 0);
     EXPECT_EQ(current(), nullptr);
     EXPECT_EQ(hl().pages.ActivePage(), &hl().obecne);
     EXPECT_FALSE(hl().zakladniUdaje.TabVisible());
@@ -101,13 +101,13 @@ TEST_F(PersonCommands, UndoingACreatedPersonAnsweredNoKeepsPersonAndStep)
 
     script.press("", "neBT");
     user::click(hl().Zpet1);
-    EXPECT_EQ(hl().tree->personCount(), 2);
+    EXPECT_EQ(hl().session.tree()->personCount(), 2);
     EXPECT_EQ(current(), created);
     EXPECT_TRUE(hl().Zpet1.Enabled);
 
     script.press("", "anoBT");
     user::click(hl().ZpetBT);
-    EXPECT_EQ(hl().tree->personCount(), 1);
+    EXPECT_EQ(hl().session.tree()->personCount(), 1);
     // The person shown before the new one comes back.
     EXPECT_EQ(current(), eva);
     EXPECT_EQ(z().jmenoCB.Text(), "Eva");
@@ -147,14 +147,14 @@ TEST_F(PersonCommands, DeletingAsksEmptiesTheHistoryAndShowsThePersonVisitedBefo
     script.press("", "neBT");
     user::click(hl().Vymaz1);
     EXPECT_EQ(question(), "Opravdu vymazat osobu Cap Bára (1)?");
-    EXPECT_EQ(hl().tree->personCount(), 3);
+    EXPECT_EQ(hl().session.tree()->personCount(), 3);
     EXPECT_EQ(current(), b);
     EXPECT_FALSE(hl().Zpet1.Enabled);
     EXPECT_FALSE(hl().ZnovuBT.Enabled);
 
     script.press("", "anoBT");
     user::click(hl().SmazOsobuBT);
-    EXPECT_EQ(hl().tree->personCount(), 2);
+    EXPECT_EQ(hl().session.tree()->personCount(), 2);
     EXPECT_EQ(current(), c);
     EXPECT_EQ(hl().personList.currentRow()->person, c);
     EXPECT_EQ(z().jmenoCB.Text(), "Cyril");
@@ -187,7 +187,7 @@ TEST_F(PersonCommands, DeletingUnderAGroupFilterStaysInTheGroupOrFallsBackToAll)
     g->members.append(std::make_unique<UkGrClovek>(a));
     g->members.append(std::make_unique<UkGrClovek>(c));
     g->members.append(std::make_unique<UkGrClovek>(d));
-    hl().tree->groups.append(std::unique_ptr<Prvek>(g));
+    hl().session.tree()->groups.append(std::unique_ptr<Prvek>(g));
     show(d);
     show(b);
     show(a);
@@ -224,7 +224,7 @@ TEST_F(PersonCommands, DeletingTheLastPersonLeavesTheGeneralTabAndAnEmptyTree)
     hl().pages.setActivePage(&hl().shrnutiOsoby);
     script.press("", "anoBT");
     user::click(hl().Vymaz1);
-    EXPECT_EQ(hl().tree->personCount(), 0);
+    EXPECT_EQ(hl().session.tree()->personCount(), 0);
     EXPECT_EQ(current(), nullptr);
     EXPECT_EQ(hl().personList.currentRow(), nullptr);
     EXPECT_EQ(hl().pages.ActivePage(), &hl().obecne);
@@ -255,8 +255,8 @@ TEST_F(PersonCommands, TheBulkDeletionWindowOpensWithNobodyMarked)
     Clovek* a = add("Adam", "Bor");
     add("Bára", "Cap");
     a->mark = 1;
-    hl().tree->groups.append(std::make_unique<Group>("Rodina"));
-    hl().tree->groups.append(std::make_unique<Group>("Sousedé"));
+    hl().session.tree()->groups.append(std::make_unique<Group>("Rodina"));
+    hl().session.tree()->groups.append(std::make_unique<Group>("Sousedé"));
     show(a);
     int ticked = -1;
     std::vector<std::string> groups;

@@ -62,7 +62,7 @@ TEST_F(RecordByHand, APersonTypedInIsTakenBackAndDoneAgainStepByStep)
     EXPECT_EQ(script.messageTexts(), std::vector<std::string>{});
 
     // new person, first name, surname, birth day, month and year, about, alive, death year
-    EXPECT_EQ(hl().tree->undoHistory->count(), 9);
+    EXPECT_EQ(hl().session.tree()->undoHistory->count(), 9);
 
     undo();
     EXPECT_EQ(marie->death.year, "?");
@@ -86,7 +86,7 @@ TEST_F(RecordByHand, APersonTypedInIsTakenBackAndDoneAgainStepByStep)
     EXPECT_EQ(z().prijmeniCB.Text(), "");
     undo();
     EXPECT_EQ(marie->firstName, "");
-    EXPECT_EQ(hl().tree->personCount(), 1);
+    EXPECT_EQ(hl().session.tree()->personCount(), 1);
     EXPECT_TRUE(hl().ZpetBT.Enabled);
 
     // The redo runs forward through the same steps.
@@ -116,7 +116,7 @@ TEST_F(RecordByHand, ALockedPersonRefusesTypingUntilUnlocked)
     user::click(hl().zamekCH);
     EXPECT_TRUE(z().jmenoCB.CanFocus());
     EXPECT_EQ(p->lock, 0);
-    EXPECT_EQ(hl().tree->undoHistory->count(), 4);
+    EXPECT_EQ(hl().session.tree()->undoHistory->count(), 4);
 }
 
 TEST_F(RecordByHand, ADateBoxReachedByKeyboardTakesTheTypedPartInPlaceOfItsQuestionMark)

@@ -44,16 +44,16 @@ struct ImportCommand : ProgramTest {
 TEST_F(ImportCommand, ImportsIntoANewTreeShownAsAnOpenedOne)
 {
     importAsShown(family());
-    ASSERT_TRUE(hl().tree);
-    EXPECT_EQ(hl().tree->personCount(), 3);
-    EXPECT_EQ(hl().tree->fileName, "");
+    ASSERT_TRUE(hl().session.tree());
+    EXPECT_EQ(hl().session.tree()->personCount(), 3);
+    EXPECT_EQ(hl().session.tree()->fileName, "");
     ASSERT_TRUE(hl().currentPerson);
     EXPECT_TRUE(hl().personList.hasView());
     EXPECT_TRUE(hl().history);
     EXPECT_EQ(hl().Ulozit1.Enabled, true);
     // Children lists are rebuilt and identifiers given.
     Clovek* jan = nullptr;
-    hl().tree->forEachPerson([&](Clovek* p) {
+    hl().session.tree()->forEachPerson([&](Clovek* p) {
         EXPECT_FALSE(p->identifier.empty());
         if (p->importId == "I1")
             jan = p;
@@ -88,7 +88,7 @@ TEST_F(ImportCommand, OptionsAreShownFromTheSettingsAndRemembered)
     EXPECT_TRUE(hl().settings.gedManCopy);
     EXPECT_TRUE(hl().settings.gedNameAsBorn);
     Clovek* eva = nullptr;
-    hl().tree->forEachPerson([&](Clovek* p) {
+    hl().session.tree()->forEachPerson([&](Clovek* p) {
         if (p->importId == "I2")
             eva = p;
     });
@@ -112,21 +112,21 @@ TEST_F(ImportCommand, OptionsAreShownFromTheSettingsAndRemembered)
 TEST_F(ImportCommand, AnOpenTreeStaysWhenTheCloseIsRefused)
 {
     importAsShown(family());
-    Rod* before = hl().tree.get();
+    Rod* before = hl().session.tree();
     script.press("Kinvelor", "neBT");
     user::click(hl().impGED);
-    EXPECT_EQ(hl().tree.get(), before);
+    EXPECT_EQ(hl().session.tree(), before);
     // Yes to closing, then cancel at the save question.
     script.press("Kinvelor", "anoBT").press("Kinvelor", "stornoBT");
     user::click(hl().impGED);
-    EXPECT_EQ(hl().tree.get(), before);
+    EXPECT_EQ(hl().session.tree(), before);
     EXPECT_TRUE(script.unusedAnswers().empty());
 }
 
 TEST_F(ImportCommand, AMissingFileIsToldAndNothingInstalled)
 {
     importAsShown(root / "none.ged");
-    EXPECT_FALSE(hl().tree);
+    EXPECT_FALSE(hl().session.tree());
     EXPECT_EQ(script.messageTexts(),
               (std::vector<std::string>{"Soubor " + (root / "none.ged") + " nenalezen!"}));
 }
@@ -134,8 +134,8 @@ TEST_F(ImportCommand, AMissingFileIsToldAndNothingInstalled)
 TEST_F(ImportCommand, AFileWithoutPersonsInstallsAnEmptyTree)
 {
     importAsShown(root.write("prazdny.ged", "0 HEAD\n0 TRLR\n"));
-    ASSERT_TRUE(hl().tree);
-    EXPECT_EQ(hl().tree->personCount(), 0);
+    ASSERT_TRUE(hl().session.tree());
+    EXPECT_EQ(hl().session.tree()->personCount(), 0);
     EXPECT_EQ(hl().currentPerson, nullptr);
     EXPECT_FALSE(hl().Ulozit1.Enabled);
     EXPECT_FALSE(hl().Vymaz1.Enabled);

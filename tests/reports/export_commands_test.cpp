@@ -27,7 +27,7 @@ protected:
         startQuietly();
         script.file(writeTreeFile(folder() + "save/strom.rod"));
         user::click(hl().Otevrit1);
-        ASSERT_TRUE(hl().tree);
+        ASSERT_TRUE(hl().session.tree());
         ASSERT_TRUE(hl().currentPerson);
         script.clearRecords();
     }
@@ -38,7 +38,7 @@ protected:
     }
     Clovek* add(const std::string& first, int sex, const Datum& birth)
     {
-        return addPersonTo(*hl().tree, first, "Novák", sex, birth);
+        return addPersonTo(*hl().session.tree(), first, "Novák", sex, birth);
     }
     std::string viewerFolder() { return hl().programFolder + "lineskop/"; }
     // A stand-in viewer that notes where it runs and what it was given.

@@ -16,10 +16,10 @@ struct StatisticsPage : ProgramTest {
         ProgramTest::SetUp();
         startQuietly();
         user::click(hl().Novy1);
-        hl().tree->treeName = "Novákovi";
+        hl().session.tree()->treeName = "Novákovi";
         for (const char* name : {"Jan", "Marie"}) {
             hl().currentPerson =
-                addPersonTo(*hl().tree, name, "Novák", name[0] == 'J', Datum("1", "2", "1950"));
+                addPersonTo(*hl().session.tree(), name, "Novák", name[0] == 'J', Datum("1", "2", "1950"));
         }
         hl().enableControls(true, true);
     }

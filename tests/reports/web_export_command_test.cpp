@@ -57,7 +57,7 @@ protected:
         startQuietly();
         script.file(writeTreeFile(folder() + "save/strom.rod"));
         user::click(hl().Otevrit1);
-        ASSERT_TRUE(hl().tree);
+        ASSERT_TRUE(hl().session.tree());
         script.clearRecords();
     }
     void TearDown() override
@@ -182,7 +182,7 @@ TEST_F(WebExportCommand, AFullDiskLeavesTheEarlierSiteWholeAndSaysWhichPageFaile
         << told;
 
     // A portrait the disk refuses fails the export as a page does, where every page fits.
-    Clovek* p = hl().tree->firstPerson;
+    Clovek* p = hl().session.tree()->firstPerson;
     p->hasPortrait = 1;
     const std::string portrait = "hlava" + std::to_string(p->number) + ".jpg";
     std::filesystem::create_directories(hl().workingFolder + "hlavy");

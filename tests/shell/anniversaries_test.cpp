@@ -21,7 +21,7 @@ struct Anniversaries : ProgramTest {
     }
     std::string save(Rod& tree, Clovek* active)
     {
-        TreeFileEnvironment env = hl().treeFileEnvironment();
+        TreeFileEnvironment env = hl().session.fileEnvironment();
         EXPECT_TRUE(saveTreeFile(tree, active, env));
         return tree.fileName;
     }
@@ -39,7 +39,7 @@ TEST_F(Anniversaries, OpeningATreeAnnouncesTodaysAnniversariesOneMessageEach)
     partnership(jan, eva, PartnershipType::married)->wedding = Datum("15", "6", "1973");
     script.file(save(tree, jan));
     user::click(hl().Otevrit1);
-    ASSERT_TRUE(hl().tree);
+    ASSERT_TRUE(hl().session.tree());
 
     std::vector<std::string> texts;
     for (const auto& m : script.messages()) {
@@ -57,7 +57,7 @@ TEST_F(Anniversaries, TheWindowListsTheDayOrTheMonthOfTheCalendarAndKeepsThePick
 {
     EXPECT_DOUBLE_EQ(vyrociFORM->kalendar.Date(), now()); // made at start
     hl().createEmptyTree();
-    Rod& tree = *hl().tree;
+    Rod& tree = *hl().session.tree();
     Clovek* june = add(tree, "Jan", 1, Datum("15", "6", "1950"));
     Clovek* later = add(tree, "Eva", 0, Datum("20", "6", "1960"));
     add(tree, "Ota", 1, Datum("20", "7", "1960"));

@@ -18,7 +18,7 @@ struct EmptyTreeTest : ProgramTest {
     }
     ZakladniSheet& z() { return hl().zakladniSheet; }
     Clovek* current() { return hl().currentPerson; }
-    int steps() { return hl().tree->undoHistory->count(); }
+    int steps() { return hl().session.tree()->undoHistory->count(); }
     static std::vector<std::string> lines(const TListBox& list) { return list.Items.lines(); }
     // A person types `text` over what the box holds, then goes on to `next` when there is one.
     static void typeOver(TWinControl& box, const std::string& text)

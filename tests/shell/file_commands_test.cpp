@@ -21,10 +21,10 @@ struct FileCommands : ProgramTest {
     void newTreeWithAPerson()
     {
         user::click(hl().Novy1);
-        ASSERT_TRUE(hl().tree);
+        ASSERT_TRUE(hl().session.tree());
         auto* person = new Clovek();
         person->firstName = "Jan";
-        hl().tree->addNewPerson(std::unique_ptr<Clovek>(person));
+        hl().session.tree()->addNewPerson(std::unique_ptr<Clovek>(person));
         hl().currentPerson = person;
         hl().enableControls(true, true);
     }
@@ -37,15 +37,15 @@ struct FileCommands : ProgramTest {
 TEST_F(FileCommands, NewStartsAnEmptyTreeWithTheFocusInItsName)
 {
     user::click(hl().NovyBT);
-    ASSERT_TRUE(hl().tree);
-    EXPECT_EQ(hl().tree->personCount(), 0);
+    ASSERT_TRUE(hl().session.tree());
+    EXPECT_EQ(hl().session.tree()->personCount(), 0);
     EXPECT_EQ(hl().ActiveControl(), &g().nazevED);
     user::type(g().nazevED, "Novákovi");
-    EXPECT_EQ(hl().tree->treeName, "Novákovi"); // before the edit is left
+    EXPECT_EQ(hl().session.tree()->treeName, "Novákovi"); // before the edit is left
 
     // An empty tree is replaced without a question.
     user::click(hl().Novy1);
-    EXPECT_EQ(hl().tree->treeName, "");
+    EXPECT_EQ(hl().session.tree()->treeName, "");
     EXPECT_TRUE(script.windowsShown().empty());
 }
 
@@ -54,7 +54,7 @@ TEST_F(FileCommands, FirstSaveOfANewTreeAsksForItsName)
     newTreeWithAPerson();
     script.file(folder() + "save/novakovi.rod");
     user::click(hl().Ulozit1);
-    EXPECT_EQ(hl().tree->fileName, folder() + "save/novakovi.rod");
+    EXPECT_EQ(hl().session.tree()->fileName, folder() + "save/novakovi.rod");
     EXPECT_EQ(hl().settings.recentFiles[0], folder() + "save/novakovi.rod");
     EXPECT_TRUE(hl().soubor1.Visible);
 }
@@ -62,21 +62,21 @@ TEST_F(FileCommands, FirstSaveOfANewTreeAsksForItsName)
 TEST_F(FileCommands, QuestionBeforeNewDecidesTheFateOfTheOpenTree)
 {
     newTreeWithAPerson();
-    Rod* first = hl().tree.get();
+    Rod* first = hl().session.tree();
     script.press("Kinvelor", "stornoBT");
     user::click(hl().Novy1);
-    EXPECT_EQ(hl().tree.get(), first);
+    EXPECT_EQ(hl().session.tree(), first);
 
     // Yes, but the name dialog is cancelled: nothing was saved, so the tree stays.
     script.press("Kinvelor", "anoBT").cancelFile();
     user::click(hl().Novy1);
-    EXPECT_EQ(hl().tree.get(), first);
-    EXPECT_EQ(hl().tree->fileName, "");
+    EXPECT_EQ(hl().session.tree(), first);
+    EXPECT_EQ(hl().session.tree()->fileName, "");
 
     script.press("Kinvelor", "neBT");
     user::click(hl().Novy1);
-    ASSERT_TRUE(hl().tree);
-    EXPECT_EQ(hl().tree->personCount(), 0);
+    ASSERT_TRUE(hl().session.tree());
+    EXPECT_EQ(hl().session.tree()->personCount(), 0);
 }
 
 TEST_F(FileCommands, OpeningAnotherTreeAsksAboutUnsavedWork)
@@ -84,32 +84,32 @@ TEST_F(FileCommands, OpeningAnotherTreeAsksAboutUnsavedWork)
     const std::string second = treeFile("druhy.rod");
     const std::string third = treeFile("treti.rod");
     newTreeWithAPerson();
-    Rod* first = hl().tree.get();
+    Rod* first = hl().session.tree();
 
     script.press("Kinvelor", "stornoBT");
     hl().openTreeFile(second);
-    EXPECT_EQ(hl().tree.get(), first);
+    EXPECT_EQ(hl().session.tree(), first);
 
     // Yes, but the name dialog is cancelled: nothing was saved, so nothing is dropped.
     script.press("Kinvelor", "anoBT").cancelFile();
     hl().openTreeFile(second);
-    EXPECT_EQ(hl().tree.get(), first);
+    EXPECT_EQ(hl().session.tree(), first);
 
     script.file(second).press("Kinvelor", "anoBT").file(folder() + "save/prvni.rod");
     user::click(hl().Otevrit1);
-    ASSERT_TRUE(hl().tree);
-    EXPECT_EQ(hl().tree->fileName, second);
+    ASSERT_TRUE(hl().session.tree());
+    EXPECT_EQ(hl().session.tree()->fileName, second);
     EXPECT_EQ(hl().settings.recentFiles[0], second);
     EXPECT_EQ(hl().settings.recentFiles[1], folder() + "save/prvni.rod");
     EXPECT_EQ(script.windowsShown(),
               (Lines{"Kinvelor", "Kinvelor", "SaveDialogROD", "OpenDialogROD", "Kinvelor", "SaveDialogROD"}));
 
     // No: the unsaved person is dropped and the third tree opens.
-    hl().tree->addNewPerson(std::make_unique<Clovek>());
+    hl().session.tree()->addNewPerson(std::make_unique<Clovek>());
     script.press("Kinvelor", "neBT");
     hl().openTreeFile(third);
-    ASSERT_TRUE(hl().tree);
-    EXPECT_EQ(hl().tree->fileName, third);
+    ASSERT_TRUE(hl().session.tree());
+    EXPECT_EQ(hl().session.tree()->fileName, third);
     EXPECT_EQ(hl().settings.recentFiles[0], third);
 }
 
@@ -132,7 +132,7 @@ TEST_F(FileCommands, RecentFilesFollowTheOpens)
 
     script.press("Kinvelor", "neBT");
     user::click(hl().soubor3);
-    EXPECT_EQ(hl().tree->fileName, b);
+    EXPECT_EQ(hl().session.tree()->fileName, b);
     EXPECT_EQ(hl().settings.recentFiles[0], b);
 }
 
@@ -158,7 +158,7 @@ TEST_F(FileCommands, AMissingFileIsToldAndNothingChanges)
     user::click(hl().soubor1);
     EXPECT_EQ(script.messageTexts(), Lines{"Soubor " + folder() + "save/pryc.rod nenalezen!"});
     EXPECT_EQ(hl().settings.recentFiles[0], folder() + "save/pryc.rod");
-    EXPECT_FALSE(hl().tree);
+    EXPECT_FALSE(hl().session.tree());
 
     script.clearRecords();
     hl().openTreeFile(folder() + "save/pryc.rod");
@@ -181,32 +181,32 @@ TEST_F(FileCommands, ExitWhoseSaveDoesNotHappenKeepsTheTreeAndTheWorkingFolder)
     script.press("Kinvelor", "anoBT").cancelFile();
     user::click(hl().Konec1);
     EXPECT_FALSE(Application.Terminated);
-    EXPECT_TRUE(hl().tree);
+    EXPECT_TRUE(hl().session.tree());
     EXPECT_TRUE(exists(hl().workingFolder + "foto/foto0.jpg"));
 }
 
 TEST_F(FileCommands, GeneralTabShowsAndStoresTheTreesTexts)
 {
     user::click(hl().Novy1);
-    hl().tree->author = "Jan Novák";
-    hl().tree->furtherData = {"řádek 1", "řádek 2"};
+    hl().session.tree()->author = "Jan Novák";
+    hl().session.tree()->furtherData = {"řádek 1", "řádek 2"};
     hl().showGeneralPage();
     EXPECT_EQ(g().autorED.Text(), "Jan Novák");
     EXPECT_EQ(g().dalsiUdajeMEMO.Lines.lines(), (Lines{"řádek 1", "řádek 2"}));
 
     user::type(g().spolupracovaliED, "Eva");
     user::type(g().vytvorenoED, "2023");
-    EXPECT_EQ(hl().tree->collaborators, "Eva");
-    EXPECT_EQ(hl().tree->createdText, "2023");
+    EXPECT_EQ(hl().session.tree()->collaborators, "Eva");
+    EXPECT_EQ(hl().session.tree()->createdText, "2023");
 
     // A memo stores its lines when left, or when the tree is saved or closed.
     user::type(g().dalsiUdajeMEMO, "X");
-    EXPECT_EQ(hl().tree->furtherData.size(), 2u);
+    EXPECT_EQ(hl().session.tree()->furtherData.size(), 2u);
     hl().commitMemos();
-    EXPECT_EQ(hl().tree->furtherData, (Lines{"Xřádek 1", "řádek 2"}));
+    EXPECT_EQ(hl().session.tree()->furtherData, (Lines{"Xřádek 1", "řádek 2"}));
     user::type(g().dalsiUdajeMEMO, "Y");
     user::focus(g().nazevED);
-    EXPECT_EQ(hl().tree->furtherData[0], "XYřádek 1");
+    EXPECT_EQ(hl().session.tree()->furtherData[0], "XYřádek 1");
 }
 
 TEST_F(FileCommands, ASaveThatFailsKeepsTheTreeOpenAtCloseAndAtExit)
@@ -218,14 +218,14 @@ TEST_F(FileCommands, ASaveThatFailsKeepsTheTreeOpenAtCloseAndAtExit)
 
     script.press("Kinvelor", "anoBT").file(nowhere);
     user::click(hl().Zavrit1);
-    ASSERT_TRUE(hl().tree);
+    ASSERT_TRUE(hl().session.tree());
     EXPECT_FALSE(script.messages().empty()); // the writer told what failed
-    EXPECT_EQ(hl().tree->fileName, ""); // the next Save asks for a name again
+    EXPECT_EQ(hl().session.tree()->fileName, ""); // the next Save asks for a name again
 
     script.press("Kinvelor", "anoBT").file(nowhere);
     user::click(hl().Konec1);
     EXPECT_FALSE(Application.Terminated);
-    ASSERT_TRUE(hl().tree);
+    ASSERT_TRUE(hl().session.tree());
     EXPECT_TRUE(exists(hl().workingFolder + "foto/foto0.jpg"));
     EXPECT_TRUE(exists(folder() + "data/active.rdk"));
 
@@ -249,7 +249,7 @@ TEST_F(FileCommands, SaveAsWritesUnderTheNewNameAndSaveKeepsIt)
     EXPECT_TRUE(script.windowsShown() == Lines{"SaveDialogROD"});
     script.cancelFile();
     user::click(hl().UlozitJako1);
-    EXPECT_EQ(hl().tree->fileName, folder() + "save/prvni.rod");
+    EXPECT_EQ(hl().session.tree()->fileName, folder() + "save/prvni.rod");
 
     // Another name of the same file is this copy's own: saved through, with no question.
     std::filesystem::create_symlink("prvni.rod", folder() + "save/odkaz.rod");
@@ -257,7 +257,7 @@ TEST_F(FileCommands, SaveAsWritesUnderTheNewNameAndSaveKeepsIt)
     user::type(g().nazevED, "Přes odkaz");
     script.file(folder() + "save/odkaz.rod");
     user::click(hl().UlozitJako1);
-    EXPECT_EQ(hl().tree->fileName, folder() + "save/odkaz.rod");
+    EXPECT_EQ(hl().session.tree()->fileName, folder() + "save/odkaz.rod");
     EXPECT_TRUE(script.messageTexts().empty());
     EXPECT_NE(readFileBytes(folder() + "save/prvni.rod"), before);
     EXPECT_FALSE(exists(folder() + "save/odkaz"));
@@ -278,7 +278,7 @@ TEST_F(FileCommands, AReadOnlyTreeFileStaysAndAnotherNameIsOffered)
     user::type(g().nazevED, "Jiný");
     script.press("Kinvelor", "anoBT").file(folder() + "save/kopie.rod");
     user::click(hl().Ulozit1);
-    EXPECT_EQ(hl().tree->fileName, folder() + "save/kopie.rod");
+    EXPECT_EQ(hl().session.tree()->fileName, folder() + "save/kopie.rod");
     EXPECT_TRUE(exists(folder() + "save/kopie.rod"));
     EXPECT_EQ(fs::last_write_time(kept), before);
     EXPECT_EQ(fs::file_size(kept), size);
@@ -294,7 +294,7 @@ TEST_F(FileCommands, ATreeAnotherRunningCopyHasOpenIsNeitherOpenedNorSavedOver)
     ASSERT_EQ(otherCopy->claim(shared), TreeFileHold::Claim::held);
 
     hl().openTreeFile(shared);
-    EXPECT_FALSE(hl().tree);
+    EXPECT_FALSE(hl().session.tree());
     ASSERT_EQ(script.messageTexts().size(), 1u);
     EXPECT_NE(script.messageTexts()[0].find("jiná běžící kopie programu"), std::string::npos);
     EXPECT_NE(script.messageTexts()[0].find(shared), std::string::npos);
@@ -302,7 +302,7 @@ TEST_F(FileCommands, ATreeAnotherRunningCopyHasOpenIsNeitherOpenedNorSavedOver)
     newTreeWithAPerson();
     script.file(shared);
     user::click(hl().UlozitJako1);
-    EXPECT_EQ(hl().tree->fileName, "");
+    EXPECT_EQ(hl().session.tree()->fileName, "");
     EXPECT_EQ(readFileBytes(shared), before);
     EXPECT_EQ(script.messageTexts().size(), 2u);
 
@@ -310,7 +310,7 @@ TEST_F(FileCommands, ATreeAnotherRunningCopyHasOpenIsNeitherOpenedNorSavedOver)
     otherCopy.reset();
     script.press("Kinvelor", "neBT");
     hl().openTreeFile(shared);
-    ASSERT_TRUE(hl().tree);
+    ASSERT_TRUE(hl().session.tree());
     TreeFileHold third;
     EXPECT_EQ(third.claim(shared), TreeFileHold::Claim::heldElsewhere);
     hl().closeTree();
@@ -321,17 +321,17 @@ TEST_F(FileCommands, ASaveAsksBeforeReplacingAFileAnotherProgramChanged)
 {
     const std::string path = treeFile("zmeneny.rod");
     hl().openTreeFile(path);
-    ASSERT_TRUE(hl().tree);
+    ASSERT_TRUE(hl().session.tree());
     user::click(hl().UlozitBT);
     EXPECT_TRUE(script.windowsShown().empty());
 
     writeTreeFile(path); // another program puts a file of its own in place
     const std::string theirs = readFileBytes(path);
-    hl().tree->treeName = "Naši";
+    hl().session.tree()->treeName = "Naši";
     script.press("Kinvelor", "neBT");
     user::click(hl().UlozitBT);
     EXPECT_EQ(readFileBytes(path), theirs);
-    ASSERT_TRUE(hl().tree);
+    ASSERT_TRUE(hl().session.tree());
 
     script.press("Kinvelor", "anoBT");
     user::click(hl().UlozitBT);
@@ -352,17 +352,17 @@ TEST_F(FileCommands, CopiesMissingAtOpenAreNamedThereNotAgainAtEverySave)
         person->hasPortrait = 1;
         tree.addNewPerson(std::unique_ptr<Clovek>(person));
         tree.photoStore.append(std::make_unique<UkFotka>(new Fotka(0)));
-        TreeFileEnvironment env = hl().treeFileEnvironment();
+        TreeFileEnvironment env = hl().session.fileEnvironment();
         ASSERT_TRUE(saveTreeFile(tree, person, env));
     }
     std::filesystem::remove_all(folder() + "save/strom");
 
     hl().openTreeFile(file);
-    ASSERT_TRUE(hl().tree);
+    ASSERT_TRUE(hl().session.tree());
     EXPECT_EQ(script.messages().size(), 1u); // both copies, in one message
-    EXPECT_EQ(hl().tree->photoStore.count(), 1);
+    EXPECT_EQ(hl().session.tree()->photoStore.count(), 1);
     user::click(hl().Ulozit1);
     user::click(hl().Ulozit1);
     EXPECT_EQ(script.messages().size(), 1u);
-    EXPECT_EQ(hl().tree->photoStore.count(), 1);
+    EXPECT_EQ(hl().session.tree()->photoStore.count(), 1);
 }

@@ -84,12 +84,12 @@ TEST_F(LanguageCommand, LoadRefillsTheGroupsComboOnlyForATreeWithPersons)
 {
     writeLang("english.lan", {"[ruzne]", "vsichniSkupina=_ALL"});
     hl.settings.languageFileName = "english.lan";
-    hl.tree = std::make_unique<Rod>();
-    hl.tree->groups.append(std::make_unique<Group>("Rodina"));
+    hl.session.adopt(std::make_unique<Rod>());
+    hl.session.tree()->groups.append(std::make_unique<Group>("Rodina"));
     hl.loadLanguage();
     EXPECT_EQ(hl.skupinyCB.Items.Count(), 0); // no persons: not refilled
 
-    hl.tree->addNewPerson(std::make_unique<Clovek>());
+    hl.session.tree()->addNewPerson(std::make_unique<Clovek>());
     hl.skupinyCB.Items.Add("stale");
     hl.loadLanguage();
     EXPECT_EQ(hl.skupinyCB.Items.lines(), (Lines{"_ALL", "Rodina"}));

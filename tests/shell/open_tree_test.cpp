@@ -46,7 +46,7 @@ struct OpenTree : ProgramTest {
         karel->father = jan;
         karel->mother = marie;
         partnership(jan, marie);
-        TreeFileEnvironment env = hl().treeFileEnvironment();
+        TreeFileEnvironment env = hl().session.fileEnvironment();
         EXPECT_TRUE(saveTreeFile(tree, marie, env));
         return path(name);
     }
@@ -61,7 +61,7 @@ struct OpenTree : ProgramTest {
     }
     void expectNoTreeState()
     {
-        EXPECT_FALSE(hl().tree);
+        EXPECT_FALSE(hl().session.tree());
         EXPECT_FALSE(hl().personList.hasView());
         EXPECT_EQ(hl().history, nullptr);
         EXPECT_EQ(hl().personList.currentRow(), nullptr);
@@ -82,7 +82,7 @@ TEST_F(OpenTree, FromTheMenuTheSavedPersonIsShownInASortedList)
     const std::string file = writeFamily("novakovi.rod");
     script.file(file);
     user::click(hl().Otevrit1);
-    ASSERT_TRUE(hl().tree);
+    ASSERT_TRUE(hl().session.tree());
     EXPECT_TRUE(script.messages().empty());
     EXPECT_EQ(waitShown, 1);
     EXPECT_FALSE(cekejFORM->Visible);
@@ -167,8 +167,8 @@ TEST_F(OpenTree, FromTheCommandLineAtStart)
     prepareRestart();
     setCommandLine({"/opt/kinvelor/kinvelor", file});
     user::activate(hl());
-    ASSERT_TRUE(hl().tree);
-    EXPECT_EQ(hl().tree->personCount(), 3);
+    ASSERT_TRUE(hl().session.tree());
+    EXPECT_EQ(hl().session.tree()->personCount(), 3);
     EXPECT_EQ(hl().currentPerson->firstName, "Marie");
     EXPECT_TRUE(hl().Ulozit1.Enabled);
     EXPECT_TRUE(hl().scrolling.Visible);
@@ -235,12 +235,12 @@ TEST_F(OpenTree, ATreeWithoutPersonsOpensAsAnEmptyTree)
 {
     Rod empty(path("prazdny.rod"));
     empty.treeName = "Zatím nic";
-    TreeFileEnvironment env = hl().treeFileEnvironment();
+    TreeFileEnvironment env = hl().session.fileEnvironment();
     ASSERT_TRUE(saveTreeFile(empty, nullptr, env));
 
     script.file(path("prazdny.rod"));
     user::click(hl().Otevrit1);
-    ASSERT_TRUE(hl().tree);
+    ASSERT_TRUE(hl().session.tree());
     EXPECT_TRUE(script.messages().empty());
     EXPECT_EQ(hl().currentPerson, nullptr);
     EXPECT_EQ(hl().personList.currentRow(), nullptr);
@@ -286,7 +286,7 @@ TEST_F(OpenTree, ClosingWithAndWithoutSaving)
     // Yes: saved under its name first, with the person shown then as the active one.
     script.file(file);
     user::click(hl().Otevrit1);
-    EXPECT_EQ(hl().tree->treeName, "Rod Nováků");
+    EXPECT_EQ(hl().session.tree()->treeName, "Rod Nováků");
     user::click(hl().scrolling, 5, 17); // Karel
     user::selectTab(hl().pages, hl().obecne);
     user::type(hl().obecneSheet.nazevED, "Nový ");
@@ -294,14 +294,14 @@ TEST_F(OpenTree, ClosingWithAndWithoutSaving)
     user::click(hl().Zavrit1);
     expectNoTreeState();
     EXPECT_EQ(hl().openTree(file), 0);
-    EXPECT_EQ(hl().tree->treeName, "Nový Rod Nováků");
+    EXPECT_EQ(hl().session.tree()->treeName, "Nový Rod Nováků");
     EXPECT_EQ(hl().currentPerson->firstName, "Karel");
 
     // Cancel keeps everything.
     Polozka* row = hl().personList.currentRow();
     script.press("Kinvelor", "stornoBT");
     user::click(hl().Zavrit1);
-    EXPECT_TRUE(hl().tree);
+    EXPECT_TRUE(hl().session.tree());
     EXPECT_EQ(hl().personList.currentRow(), row);
 }
 
@@ -320,7 +320,7 @@ TEST_F(OpenTree, NewTreeHasItsListAndHistoryButNoPersons)
     user::click(hl().Otevrit1);
     script.press("Kinvelor", "neBT");
     user::click(hl().NovyBT);
-    ASSERT_TRUE(hl().tree);
+    ASSERT_TRUE(hl().session.tree());
     ASSERT_TRUE(hl().personList.hasView());
     EXPECT_EQ(hl().personList.rowCount(), 0);
     ASSERT_TRUE(hl().history);
@@ -334,7 +334,7 @@ TEST_F(OpenTree, NewTreeHasItsListAndHistoryButNoPersons)
 
     // A new view in place of one already shown: the scroll bar it resets paints no freed view.
     for (int i = 0; i < 100; ++i)
-        hl().tree->addNewPerson(std::make_unique<Clovek>());
+        hl().session.tree()->addNewPerson(std::make_unique<Clovek>());
     hl().personList.fill();
     hl().scrollingBar.setPosition(20);
     hl().personList.makeView();
@@ -346,7 +346,7 @@ TEST_F(OpenTree, ADayThatDoesNotExistNeverStopsAPageFill)
     // 31 April, as an old file or an import may hold it.
     script.file(writeFamily("duben.rod", Datum("31", "4", "1950")));
     user::click(hl().Otevrit1);
-    ASSERT_TRUE(hl().tree);
+    ASSERT_TRUE(hl().session.tree());
     user::click(hl().scrolling, 5, 17); // Karel
     ASSERT_EQ(hl().currentPerson->firstName, "Karel");
     user::selectTab(hl().pages, hl().shrnutiOsoby);
@@ -366,7 +366,7 @@ TEST_F(OpenTree, AYearThatIsNoNumberNeverStopsAPageFill)
     hl().currentPerson->death = Datum("1", "2", "1990");
     user::selectTab(hl().pages, hl().shrnutiOsoby);
     EXPECT_FALSE(hl().showingPerson);
-    EXPECT_TRUE(hl().tree);
+    EXPECT_TRUE(hl().session.tree());
     EXPECT_EQ(script.messageTexts(), Lines{});
 }
 
@@ -384,18 +384,18 @@ TEST_F(OpenTree, ADatePartThatIsNoNumberOpensTheTreeWholeAndIsKept)
             child->mother = marie;
         }
         partnership(jan, marie);
-        TreeFileEnvironment env = hl().treeFileEnvironment();
+        TreeFileEnvironment env = hl().session.fileEnvironment();
         ASSERT_TRUE(saveTreeFile(tree, jan, env));
     }
     script.file(path("sourozenci.rod"));
     user::click(hl().Otevrit1);
-    ASSERT_TRUE(hl().tree);
+    ASSERT_TRUE(hl().session.tree());
     EXPECT_EQ(script.messageTexts(),
               Lines{"Data těchto osob mají část, která není číslo. Zůstala, jak byla uložena, a při řazení a "
                     "porovnávání se berou jako neznámá:\n19x5 Novák"});
-    Clovek* jan = hl().tree->findPersonByNumber(0);
+    Clovek* jan = hl().session.tree()->findPersonByNumber(0);
     ASSERT_EQ(jan->children.count(), 3);
-    EXPECT_EQ(hl().tree->findPersonByNumber(3)->siblings().count(), 2);
+    EXPECT_EQ(hl().session.tree()->findPersonByNumber(3)->siblings().count(), 2);
     user::click(hl().Ulozit1);
     std::string body = readFileBytes(path("sourozenci.rod"));
     body = body.substr(body.find("\r\n\r\n") + 4);
@@ -422,9 +422,9 @@ TEST_F(OpenTree, AnOldFormatTreeOpensThroughTheOlderLoader)
 
     script.file(path("stary.rod"));
     user::click(hl().Otevrit1);
-    ASSERT_TRUE(hl().tree);
+    ASSERT_TRUE(hl().session.tree());
     EXPECT_EQ(script.messageTexts(), Lines{});
-    EXPECT_EQ(hl().tree->treeName, "Rod Dvořáků");
+    EXPECT_EQ(hl().session.tree()->treeName, "Rod Dvořáků");
     EXPECT_EQ(listed(), (Lines{"Josef", "Václav"}));
     Clovek* josef = hl().personList.firstRow()->person;
     ASSERT_TRUE(josef->father);
@@ -488,11 +488,11 @@ TEST_F(OpenTree, AFamilyForTheWindowPicture)
         p[9]->father = p[8];
         p[9]->mother = p[7];
         p[2]->setFurtherTexts({"Kovář v Kolíně."});
-        TreeFileEnvironment env = hl().treeFileEnvironment();
+        TreeFileEnvironment env = hl().session.fileEnvironment();
         ASSERT_TRUE(saveTreeFile(tree, p[2], env));
     }
     EXPECT_EQ(hl().openTree(file), 0);
-    EXPECT_EQ(hl().tree->personCount(), 10);
+    EXPECT_EQ(hl().session.tree()->personCount(), 10);
     EXPECT_EQ(hl().currentPerson->firstName, "Josef");
     EXPECT_EQ(script.messageTexts(), Lines{});
 }

@@ -26,7 +26,7 @@ struct PersonList : ToolkitTest {
     void SetUp() override
     {
         setCollationLocale("cs");
-        hl.tree = std::make_unique<Rod>();
+        hl.session.adopt(std::make_unique<Rod>());
         hl.history = std::make_unique<PrevNext>();
         for (TControl* c : std::initializer_list<TControl*>{&hl.scrolling, &hl.scrollingBar, &hl.setrid,
                                                             &hl.trideniBT, &hl.zobrazovatGroupBox})
@@ -43,7 +43,7 @@ struct PersonList : ToolkitTest {
     }
     Clovek* add(const std::string& surname, const std::string& first = "A", const Datum& birth = Datum())
     {
-        return addPersonTo(*hl.tree, first, surname, 1, birth);
+        return addPersonTo(*hl.session.tree(), first, surname, 1, birth);
     }
     // Sorts the list by name both ways and holds it to a stable sort by the captions' keys.
     void expectNameSortIsAStableSortByKeys(PersonListPanel& list)
@@ -578,7 +578,7 @@ TEST_F(PersonList, EverySortGivesTheBubblePassesOrder)
     // which leaves the identifier test no order; that one only in some rounds.
     const char* ids[] = {"1", "2", "10", "9", "10a", "x", "X", "ab", "02", "2b", "", "Á", "-5", "(3)", "５"};
     for (int round = 0; round < 400; ++round) {
-        hl.tree = std::make_unique<Rod>();
+        hl.session.adopt(std::make_unique<Rod>());
         hl.personList.dropView();
         // Mostly small lists; some long enough to be sorted whole rather than mended.
         int n = round % 10 == 0 ? 40 + int(rng() % 40) : 1 + int(rng() % 12);
@@ -633,7 +633,7 @@ TEST_F(PersonList, BirthSortOfIncomparableDatesGivesTheBubblePassesOrder)
 {
     std::mt19937 rng(7);
     for (int round = 0; round < 1500; ++round) {
-        hl.tree = std::make_unique<Rod>();
+        hl.session.adopt(std::make_unique<Rod>());
         hl.personList.dropView();
         int n = 1 + int(rng() % 25);
         for (int i = 0; i < n; ++i)
@@ -663,7 +663,7 @@ TEST_F(PersonList, ANameSortAfterOneEditGivesTheBubblePassesOrder)
     std::mt19937 rng(99);
     const char* names[] = {"Novák", "novák", "Čapek", "Cibulka", "Chmel", "Hora", "Šebek", "Adam"};
     for (int round = 0; round < 300; ++round) {
-        hl.tree = std::make_unique<Rod>();
+        hl.session.adopt(std::make_unique<Rod>());
         hl.personList.dropView();
         hl.personList.setCurrentRow(nullptr);
         const int n = 1 + int(rng() % 30);
@@ -729,7 +729,7 @@ TEST_F(PersonList, AddedAndRemovedRowsKeepTheBubblePassesOrder)
     std::mt19937 rng(4242);
     const char* names[] = {"Novák", "novák", "Čapek", "Cibulka", "Chmel", "Hora", "", "Adam"};
     for (int round = 0; round < 200; ++round) {
-        hl.tree = std::make_unique<Rod>();
+        hl.session.adopt(std::make_unique<Rod>());
         hl.personList.dropView();
         hl.personList.setCurrentRow(nullptr);
         const int n = 1 + int(rng() % 20);
@@ -857,7 +857,7 @@ TEST_F(PersonList, ANewOrEditedRowFindsItsPlaceUnderEveryKey)
         return Datum(randomPart(rng, 1, 2, 40), randomPart(rng, 1, 3, 30), randomPart(rng, 1900, 1902, 20));
     };
     for (int round = 0; round < 480; ++round) {
-        hl.tree = std::make_unique<Rod>();
+        hl.session.adopt(std::make_unique<Rod>());
         hl.personList.dropView();
         hl.personList.setCurrentRow(nullptr);
         const PersonSortKey key = *personSortKeyAt(round % personSortKeyCount);
@@ -888,7 +888,7 @@ TEST_F(PersonList, ANewOrEditedRowFindsItsPlaceUnderEveryKey)
             }
             if (rng() % 2) {
                 // As the new-person command makes it: empty but for its number.
-                p = hl.tree->addNewPerson(std::make_unique<Clovek>());
+                p = hl.session.tree()->addNewPerson(std::make_unique<Clovek>());
                 if (rng() % 4 == 0)
                     dress(p);
                 list.add(p);

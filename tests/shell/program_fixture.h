@@ -77,7 +77,7 @@ protected:
         auto* person = new Clovek();
         person->firstName = "Jan";
         tree.addNewPerson(std::unique_ptr<Clovek>(person));
-        TreeFileEnvironment env = hl().treeFileEnvironment();
+        TreeFileEnvironment env = hl().session.fileEnvironment();
         EXPECT_TRUE(saveTreeFile(tree, person, env)) << path;
         return path;
     }
@@ -85,7 +85,7 @@ protected:
     // A new person of the open tree.
     Clovek* addPerson(const std::string& first, const std::string& surname, const Datum& birth = Datum())
     {
-        return addPersonTo(*hl().tree, first, surname, 1, birth);
+        return addPersonTo(*hl().session.tree(), first, surname, 1, birth);
     }
     // The first names of the person list's rows, in its order.
     std::vector<std::string> listed()

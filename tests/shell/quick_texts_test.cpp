@@ -69,13 +69,13 @@ TEST_F(QuickTexts, KeysReplaceTheSelectionOfAnEditOfTheGeneralTab)
     g().nazevED.setSelLength(4);
     user::pressKey(hl(), VK_F11);
     EXPECT_EQ(g().nazevED.Text(), "Rod z Ostrava");
-    EXPECT_EQ(hl().tree->treeName, "Rod z Ostrava");
+    EXPECT_EQ(hl().session.tree()->treeName, "Rod z Ostrava");
 
     g().autorED.setSelStart(0);
     user::focus(g().autorED);
     user::pressKey(hl(), VK_F9);
     user::pressKey(hl(), VK_F12);
-    EXPECT_EQ(hl().tree->author, "PrahaPlzeň");
+    EXPECT_EQ(hl().session.tree()->author, "PrahaPlzeň");
 }
 
 TEST_F(QuickTexts, OnlyPlainEditsAndEditableCombosTakeThem)

@@ -126,7 +126,7 @@ TEST_F(Startup, QuittingAtTheWarningLeavesTheRunningCopysFilesAlone)
     EXPECT_TRUE(exists(folder() + "temp/kopie1/foto/foto0.jpg"));
     EXPECT_TRUE(exists(folder() + "data/active.rdk"));
     EXPECT_FALSE(exists(folder() + "data/lang/cestina.lan"));
-    EXPECT_FALSE(hl().tree);
+    EXPECT_FALSE(hl().session.tree());
 }
 
 TEST_F(Startup, TwoRunningCopiesKeepTheirOwnWorkingFoldersAndTheMarker)
@@ -265,22 +265,23 @@ TEST_F(Startup, CommandLineTreeMayBeNamedRelativelyOrWhole)
 
     setCommandLine({"kinvelor", "rodina.rod"});
     startQuietly();
-    ASSERT_TRUE(hl().tree);
-    EXPECT_EQ(std::filesystem::canonical(hl().tree->fileName), std::filesystem::canonical(treeFile));
+    ASSERT_TRUE(hl().session.tree());
+    EXPECT_EQ(std::filesystem::canonical(hl().session.tree()->fileName),
+              std::filesystem::canonical(treeFile));
     EXPECT_TRUE(hl().settings.recentFiles[0].empty()); // not a recent file
 
-    hl().tree.reset();
+    hl().closeTreeData();
     prepareRestart();
     setCommandLine({"kinvelor", treeFile});
     user::activate(hl());
-    ASSERT_TRUE(hl().tree);
-    EXPECT_EQ(hl().tree->fileName, treeFile);
+    ASSERT_TRUE(hl().session.tree());
+    EXPECT_EQ(hl().session.tree()->fileName, treeFile);
 
-    hl().tree.reset();
+    hl().closeTreeData();
     prepareRestart();
     setCommandLine({"kinvelor", "chybi.rod"});
     user::activate(hl());
-    EXPECT_FALSE(hl().tree);
+    EXPECT_FALSE(hl().session.tree());
     EXPECT_TRUE(script.messages().empty());
     ASSERT_EQ(::chdir(previous.c_str()), 0);
 }
@@ -289,17 +290,17 @@ TEST_F(Startup, CancellingTheSaveQuestionAtCloseKeepsTheProgramRunning)
 {
     startQuietly();
     hl().createEmptyTree();
-    hl().tree->addNewPerson(std::make_unique<Clovek>());
+    hl().session.tree()->addNewPerson(std::make_unique<Clovek>());
     script.press("Kinvelor", "stornoBT");
     hl().Close();
     EXPECT_FALSE(Application.Terminated);
-    EXPECT_TRUE(hl().tree);
+    EXPECT_TRUE(hl().session.tree());
     EXPECT_TRUE(exists(folder() + "data/active.rdk"));
 
     script.press("Kinvelor", "neBT");
     user::click(hl().Konec1);
     EXPECT_TRUE(Application.Terminated);
-    EXPECT_FALSE(hl().tree);
+    EXPECT_FALSE(hl().session.tree());
     EXPECT_FALSE(exists(folder() + "data/active.rdk"));
 }
 
@@ -307,7 +308,7 @@ TEST_F(Startup, ASignalOnAFullDiskEndsWithoutWaitingForAnAnswer)
 {
     startQuietly();
     hl().createEmptyTree();
-    hl().tree->addNewPerson(std::make_unique<Clovek>());
+    hl().session.tree()->addNewPerson(std::make_unique<Clovek>());
     testing::internal::CaptureStderr();
     {
         FailingWrites full("kinvelor.ini");
@@ -318,7 +319,7 @@ TEST_F(Startup, ASignalOnAFullDiskEndsWithoutWaitingForAnAnswer)
     const std::string told = testing::internal::GetCapturedStderr();
     EXPECT_TRUE(script.messages().empty()) << script.messages()[0].text;
     EXPECT_NE(told.find(folder() + "kinvelor.ini"), std::string::npos) << told;
-    EXPECT_FALSE(hl().tree);
+    EXPECT_FALSE(hl().session.tree());
     EXPECT_FALSE(exists(folder() + "data/active.rdk"));
     EXPECT_TRUE(listFolder(folder() + "temp", "*", ListKind::Folders).empty());
 }

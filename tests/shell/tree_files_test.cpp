@@ -62,10 +62,10 @@ TEST(HlavniTreeFiles, SaveAndLoadGoThroughTheOpenTree)
         main.workingFolder = program / "temp/";
         std::filesystem::create_directories(program / "save");
         main.resetWorkingFolder();
-        main.tree = std::make_unique<Rod>(program / "save/strom.rod");
+        main.session.adopt(std::make_unique<Rod>(program / "save/strom.rod"));
         auto* p = new Clovek;
         p->firstName = "Jan";
-        main.tree->addNewPerson(std::unique_ptr<Clovek>(p));
+        main.session.tree()->addNewPerson(std::unique_ptr<Clovek>(p));
         main.currentPerson = p;
         EXPECT_TRUE(main.saveTree());
         EXPECT_EQ(main.settings.recentFiles[0], program / "save/strom.rod");
@@ -82,14 +82,13 @@ TEST(HlavniTreeFiles, SaveAndLoadGoThroughTheOpenTree)
         EXPECT_TRUE(main.saveTree());
         script.clearRecords();
 
-        main.tree = std::make_unique<Rod>();
         main.currentPerson = nullptr;
-        main.loadCurrentFormat(program / "save/strom.rod");
-        ASSERT_EQ(main.tree->personCount(), 1);
-        EXPECT_EQ(main.tree->activePerson()->firstName, "Jan");
+        ASSERT_EQ(main.session.open(program / "save/strom.rod"), TreeSession::Opening::opened);
+        ASSERT_EQ(main.session.tree()->personCount(), 1);
+        EXPECT_EQ(main.session.tree()->activePerson()->firstName, "Jan");
 
         // A tree without a file name asks for one; cancelling that saves nothing.
-        main.tree = std::make_unique<Rod>();
+        main.session.adopt(std::make_unique<Rod>());
         script.cancelFile();
         EXPECT_FALSE(main.saveTree());
         EXPECT_TRUE(script.messages().empty());

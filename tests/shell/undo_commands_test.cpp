@@ -37,7 +37,7 @@ struct UndoCommands : EmptyTreeTest {
 TEST_F(UndoCommands, EnabledByTheHistoryAndReplayedForThePersonOfTheStep)
 {
     expectButtons(false, false);
-    Rod& tree = *hl().tree;
+    Rod& tree = *hl().session.tree();
     jan->lock = 1;
     tree.recordFlagChange(jan, "zamek", 0, 1);
     expectButtons(true, false);
@@ -72,8 +72,8 @@ TEST_F(UndoCommands, TheFurtherTextsMemoTakesTheOldLinesBack)
     const Lines before{"Narozen v Brně"};
     const Lines typed{"Narozen v Praze"};
     jan->setFurtherTexts(typed);
-    hl().tree->recordStringsChange(jan, "doplnujiciTexty", &before, nullptr);
-    hl().tree->recordStringsChange(jan, "doplnujiciTexty", nullptr, &typed);
+    hl().session.tree()->recordStringsChange(jan, "doplnujiciTexty", &before, nullptr);
+    hl().session.tree()->recordStringsChange(jan, "doplnujiciTexty", nullptr, &typed);
     user::click(hl().Zpet1);
     TMemo& memo = hl().doplnujiciSheet.doplnujiciTextyMEMO;
     EXPECT_EQ(hl().pages.ActivePage(), &hl().doplnujiciTextyASoubory);
@@ -87,12 +87,12 @@ TEST_F(UndoCommands, TheFurtherTextsMemoTakesTheOldLinesBack)
 // Persons removed from the tree leave no step behind, and the commands follow at once.
 TEST_F(UndoCommands, ARemovedPersonTakesItsStepsAndTheButtonsFollow)
 {
-    hl().tree->recordTextChange(jan, "jmeno", "", "Jan");
+    hl().session.tree()->recordTextChange(jan, "jmeno", "", "Jan");
     expectButtons(true, false);
     hl().currentPerson = nullptr;
     hl().personList.setCurrentRow(nullptr);
     hl().personList.clear();
-    hl().tree->removePerson(jan);
+    hl().session.tree()->removePerson(jan);
     expectButtons(false, false);
 }
 
