@@ -7,6 +7,7 @@
 #include "model/text_source.h"
 #include "shell/report_dialogs.h"
 #include "shell/settings.h"
+#include "shell/wait_window.h"
 #include "system/numbers.h"
 #include "toolkit/dialogs.h"
 
@@ -30,7 +31,7 @@ void GedcomCommands::impGEDClick()
     auto imported = std::make_unique<Rod>();
     ImportResult result;
     {
-        MainWindowPort::WaitShown shown(window_);
+        WaitShown shown(window_);
         result =
             importGedcom(fileName, *imported,
                          ImportOptions{settings.gedNameAsBorn, settings.gedManCopy, settings.gedWomanCopy});

@@ -219,8 +219,8 @@ public:
     // ================================================================ tree files (shell/hlavni_tree_files.cpp)
     // Empties the working folder and makes it again with its four media subfolders.
     void resetWorkingFolder();
-    // The wait window around long operations (shell/wait_window.h); WaitShown (of
-    // MainWindowPort) shows it for a scope.
+    // The wait window around long operations (shell/wait_window.h); WaitShown shows it for a
+    // scope.
     void showWaitWindow() override;
     void advanceWaitProgress(int step);
     void hideWaitWindow() override;

@@ -52,19 +52,8 @@ public:
     // open, and the person list given the focus.
     virtual void installImportedTree(std::unique_ptr<Rod> imported) = 0;
 
-    // The wait window around long operations.
+    // The wait window around long operations (WaitShown of shell/wait_window.h shows it for a
+    // scope).
     virtual void showWaitWindow() = 0;
     virtual void hideWaitWindow() = 0;
-    // Shows the wait window while it lives and hides it at the end, also when an exception
-    // passes.
-    class WaitShown {
-    public:
-        explicit WaitShown(MainWindowPort& window) : window_(window) { window_.showWaitWindow(); }
-        ~WaitShown() { window_.hideWaitWindow(); }
-        WaitShown(const WaitShown&) = delete;
-        WaitShown& operator=(const WaitShown&) = delete;
-
-    private:
-        MainWindowPort& window_;
-    };
 };

@@ -6,6 +6,7 @@
 
 #include "model/rod.h"
 #include "model/text_source.h"
+#include "shell/wait_window.h"
 #include "storage/media_folders.h"
 #include "storage/old_format_loader.h"
 #include "storage/tree_loader.h"
@@ -39,18 +40,6 @@ std::string unreadableTreeFileMessage(TextSource& texts, const std::string& file
     return texts.langText("chyby", "nelzePrecist", "Nepodařilo se přečíst:") + " " + fileName + "\n" +
            (why.empty() ? e.Message() : why);
 }
-
-// Shows the wait window while it lives and hides it at the end, also when an exception passes.
-class WaitShown {
-public:
-    explicit WaitShown(TreeSessionPort& window) : window_(window) { window_.showWaitWindow(); }
-    ~WaitShown() { window_.hideWaitWindow(); }
-    WaitShown(const WaitShown&) = delete;
-    WaitShown& operator=(const WaitShown&) = delete;
-
-private:
-    TreeSessionPort& window_;
-};
 
 } // namespace
 

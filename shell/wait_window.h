@@ -36,3 +36,16 @@ private:
     int position_ = 0;
     std::chrono::steady_clock::time_point painted_{};
 };
+
+// Shows the wait window of `window` (whatever offers showWaitWindow and hideWaitWindow: the main
+// window, or a port of it) while it lives and hides it at the end, also when an exception passes.
+template<class Window> class WaitShown {
+public:
+    explicit WaitShown(Window& window) : window_(window) { window_.showWaitWindow(); }
+    ~WaitShown() { window_.hideWaitWindow(); }
+    WaitShown(const WaitShown&) = delete;
+    WaitShown& operator=(const WaitShown&) = delete;
+
+private:
+    Window& window_;
+};
