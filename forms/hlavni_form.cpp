@@ -2,8 +2,8 @@
 
 ThlavniForm::ThlavniForm() : TForm("hlavni")
 {
-    for (const WindowTextList& texts :
-         {menuTexts(), toolTexts(), sortBoxTexts(), listPanelTexts(), popupTexts(), lockTexts()})
+    for (const WindowTextList& texts : {menuTexts(), toolTexts(), sortBoxTexts(), sortDirectionTexts(true),
+                                        listPanelTexts(), popupTexts(), lockTexts()})
         showCzechTexts(texts);
     SetBounds(0, 0, 1016, 671);
     Position = TPosition::poScreenCenter;
@@ -72,7 +72,6 @@ ThlavniForm::ThlavniForm() : TForm("hlavni")
     setrid.Columns = 4;
     setrid.setItemIndex(0);
     trideniBT.SetBounds(4, 74, 75, 21);
-    trideniBT.Caption = "Vzestupně";
     skupinyCB.SetBounds(84, 74, 153, 21);
     skupinyCB.Style = TComboBox::csDropDownList;
     scrolling.SetBounds(4, 99, 216, 483);
@@ -227,6 +226,13 @@ WindowTextList ThlavniForm::toolTexts()
 WindowTextList ThlavniForm::sortBoxTexts()
 {
     return {"plocha", {WindowText::caption(setrid, "trideniDle", "Třídění dle")}};
+}
+
+WindowTextList ThlavniForm::sortDirectionTexts(bool ascending)
+{
+    return {"plocha",
+            {ascending ? WindowText::caption(trideniBT, "vzestupne", "Vzestupně")
+                       : WindowText::caption(trideniBT, "sestupne", "Sestupně")}};
 }
 
 WindowTextList ThlavniForm::listPanelTexts()

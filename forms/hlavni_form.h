@@ -29,13 +29,14 @@ class ThlavniForm : public TForm {
 public:
     ThlavniForm();
     // The texts a language replaces, part by part, each in the order they are looked up: the
-    // title and main menu, the tool buttons' hints, the sort box's title, the rest of the person
-    // list's panel (the frame looks up the sort direction between the two, for the direction
-    // set), the list's pop-up menu and the person's lock box (looked up with the basic-data
+    // title and main menu, the tool buttons' hints, the sort box's title, the sort direction
+    // button's (only that of the direction set is looked up), the rest of the person list's
+    // panel, the list's pop-up menu and the person's lock box (looked up with the basic-data
     // page).
     WindowTextList menuTexts();
     WindowTextList toolTexts();
     WindowTextList sortBoxTexts();
+    WindowTextList sortDirectionTexts(bool ascending);
     WindowTextList listPanelTexts();
     WindowTextList popupTexts();
     WindowTextList lockTexts();

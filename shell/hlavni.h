@@ -67,21 +67,23 @@ public:
     std::string workingFolder;
     // The person list: its view over the tree (made with the tree, freed with it), the row of
     // the person shown and the handlers of its controls.
-    PersonListPanel personList{*this, PersonListControls{
-                                          .window = *this,
-                                          .scrolling = scrolling,
-                                          .scrollingBar = scrollingBar,
-                                          .listSplitter = listSplitter,
-                                          .setrid = setrid,
-                                          .trideniBT = trideniBT,
-                                          .zobrazovatGroupBox = zobrazovatGroupBox,
-                                          .zobrazitCislo = zobrazitCislo,
-                                          .zobrazitNarozeni = zobrazitNarozeni,
-                                          .zobrazitProcenta = zobrazitProcenta,
-                                          .zobrazitRodne = zobrazitRodne,
-                                          .skupinyCB = skupinyCB,
-                                          .osobaPopup = osobaPopup,
-                                      }};
+    PersonListPanel personList{
+        *this, PersonListControls{
+                   .window = *this,
+                   .scrolling = scrolling,
+                   .scrollingBar = scrollingBar,
+                   .listSplitter = listSplitter,
+                   .setrid = setrid,
+                   .trideniBT = trideniBT,
+                   .sortDirectionTexts = [this](bool ascending) { return sortDirectionTexts(ascending); },
+                   .zobrazovatGroupBox = zobrazovatGroupBox,
+                   .zobrazitCislo = zobrazitCislo,
+                   .zobrazitNarozeni = zobrazitNarozeni,
+                   .zobrazitProcenta = zobrazitProcenta,
+                   .zobrazitRodne = zobrazitRodne,
+                   .skupinyCB = skupinyCB,
+                   .osobaPopup = osobaPopup,
+               }};
     // The person shown in the editor, or none. Belongs to the tree.
     Clovek* currentPerson = nullptr;
     // The visit history of the open tree, or none (freed with the tree).
@@ -295,8 +297,6 @@ public:
     // Applies every window's texts from the language file, in the fixed order that decides the
     // order of a fresh language file's keys (shell/window_texts_order.cpp); run by loadLanguage.
     void applyWindowTexts();
-    // The caption of the sort-direction button for the direction now set (one lookup).
-    std::string sortDirectionCaption() { return personList.sortDirectionCaption(); }
 
     // ================================================================ search and anniversaries (shell/search_command.cpp, shell/anniversaries_commands.cpp)
     // The search dialog; a person chosen among those found becomes the current one.

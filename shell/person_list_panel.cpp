@@ -7,6 +7,7 @@
 #include "model/text_source.h"
 #include "shell/scroll.h"
 #include "shell/settings.h"
+#include "shell/window_texts.h"
 #include "toolkit/form.h"
 #include "toolkit/grid.h"
 #include "toolkit/keys.h"
@@ -115,18 +116,16 @@ void PersonListPanel::widenTo(int width)
     widen(width - controls_.scrolling.Width);
 }
 
-std::string PersonListPanel::sortDirectionCaption()
+void PersonListPanel::showSortDirection()
 {
-    TextSource& texts = window_.texts();
-    return window_.programSettings().sortAscending ? texts.langText("plocha", "vzestupne", "Vzestupně")
-                                                   : texts.langText("plocha", "sestupne", "Sestupně");
+    WindowTexts(window_.texts()).apply(controls_.sortDirectionTexts(window_.programSettings().sortAscending));
 }
 
 void PersonListPanel::restoreOptions()
 {
     const Nastaveni& settings = window_.programSettings();
     controls_.setrid.setItemIndex(itemIndexOf(settings.sortOrder));
-    controls_.trideniBT.Caption = sortDirectionCaption();
+    showSortDirection();
     // Each box's click handler writes its state back into the settings: take them all first.
     Nastaveni wanted = settings;
     controls_.zobrazitCislo.setChecked(wanted.showNumber);
@@ -395,7 +394,7 @@ void PersonListPanel::sortDirectionClick()
 {
     Nastaveni& settings = window_.programSettings();
     settings.sortAscending = !settings.sortAscending;
-    controls_.trideniBT.Caption = sortDirectionCaption();
+    showSortDirection();
     if (view_) {
         view_->sortAsChosen();
         view_->paint();

@@ -46,8 +46,8 @@ public:
     void widenTo(int width);
     // The list settings into the sort, direction and display controls.
     void restoreOptions();
-    // The caption of the sort-direction button for the direction now set (one lookup).
-    std::string sortDirectionCaption();
+    // The sort-direction button's text for the direction now set (that one alone is looked up).
+    void showSortDirection();
 
     // ------------------------------------------------ rows
     // One row per person of the tree, in the reverse order of the tree's chain; the scroll bar's

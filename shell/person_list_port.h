@@ -3,6 +3,9 @@
 // the settings, the person shown and how to show another, the texts, and the few things the
 // frame does for it in general terms; beside them the window's controls the list answers. The
 // frame (shell/hlavni.h) implements the port; the list builds without the frame.
+#include "toolkit/window_text.h"
+
+#include <functional>
 #include <string>
 
 class Rod;
@@ -61,6 +64,8 @@ struct PersonListControls {
     // The sort key, the sort direction and the display options.
     TRadioGroup& setrid;
     TButton& trideniBT;
+    // The direction button's text for either direction, as the layout names it.
+    std::function<WindowTextList(bool ascending)> sortDirectionTexts;
     TGroupBox& zobrazovatGroupBox;
     TCheckBox& zobrazitCislo;
     TCheckBox& zobrazitNarozeni;

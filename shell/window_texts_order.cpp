@@ -55,7 +55,7 @@ void MainFrame::applyWindowTexts()
     t.apply(toolTexts());
     t.apply(sortBoxTexts());
     // Only the direction now in force is looked up.
-    trideniBT.Caption = sortDirectionCaption();
+    personList.showSortDirection();
     // The items are replaced in place, so the chosen sort key stays chosen.
     t.apply(listPanelTexts());
 
