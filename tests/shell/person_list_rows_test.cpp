@@ -238,6 +238,14 @@ TEST_F(PersonListRows, SortKeysAndDirections)
     EXPECT_FALSE(settings.sortAscending);
     EXPECT_EQ(form.trideniBT.Caption, "Sestupně");
     EXPECT_EQ(names(), "Čech Starý mladý");
+
+    // A key the sort box does not offer could never be chosen, and the settings would keep one
+    // the box cannot show.
+    ASSERT_EQ(form.setrid.Items.Count(), personSortKeyCount);
+    for (int k = personSortKeyCount - 1; k >= 0; --k) {
+        form.setrid.setItemIndex(k);
+        EXPECT_EQ(settings.sortOrder, *personSortKeyAt(k));
+    }
 }
 
 TEST_F(PersonListRows, BirthSurnameCheckBoxResortsByName)
