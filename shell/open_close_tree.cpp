@@ -14,8 +14,9 @@ int MainFrame::openTree(const std::string& fileName)
     case TreeSession::Opening::heldElsewhere:
         return 1;
     case TreeSession::Opening::refused:
-        // The window goes back to its no-tree state.
-        closeTree();
+        // The session has let go of the tree and emptied the working folder; a tree is opened only
+        // once the window shows none, so the window has only its controls to put back.
+        enableControls(false, false);
         return 1;
     case TreeSession::Opening::opened:
         break;

@@ -133,10 +133,11 @@ TreeSession::Saving TreeSession::save(const Clovek* current)
         return Saving::nameWanted;
     if (!mayWrite())
         return Saving::notSaved;
-    window_.showWaitWindow();
-    TreeFileEnvironment env = fileEnvironment();
-    const SaveResult result = saveTreeFile(*tree_, current, env);
-    window_.hideWaitWindow();
+    const SaveResult result = [&] {
+        WaitShown shown(window_);
+        TreeFileEnvironment env = fileEnvironment();
+        return saveTreeFile(*tree_, current, env);
+    }();
     if (result.readOnly) {
         // Another name is the only way the work can be kept: offered at once.
         TextSource& texts = window_.texts();
