@@ -139,12 +139,14 @@ TreeSession::Saving TreeSession::save(const Clovek* current)
         return saveTreeFile(*tree_, current, env);
     }();
     if (result.readOnly) {
-        // Another name is the only way the work can be kept: offered at once.
+        // Another name is the only way the work can be kept: offered at once. The reason with its
+        // path is told first, as the question window shows one line and would cut the question off
+        // behind them.
         TextSource& texts = window_.texts();
+        ShowMessage(texts.langText("chyby", "souborJenProCteni",
+                                   "Soubor je jen pro čtení, lipoveta do něj nelze uložit:") +
+                    " " + result.failedPath);
         const std::string question =
-            texts.langText("chyby", "souborJenProCteni",
-                           "Soubor je jen pro čtení, lipoveta do něj nelze uložit:") +
-            " " + result.failedPath + "\n\n" +
             texts.langText("otazky", "ulozitPodJinymJmenem", "Uložit lipoveta pod jiným jménem?");
         return window_.askYesNo(question) ? Saving::nameWanted : Saving::notSaved;
     }

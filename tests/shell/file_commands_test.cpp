@@ -1,5 +1,6 @@
 // New, Open, Save, Save As, Close and Exit with their questions, the recent files and the
 // general tab, as a person uses them.
+#include "forms/ano_ne_form.h"
 #include "model/clovek.h"
 #include "model/media.h"
 #include "program_fixture.h"
@@ -278,6 +279,10 @@ TEST_F(FileCommands, AReadOnlyTreeFileStaysAndAnotherNameIsOffered)
     user::type(g().nazevED, "Jiný");
     script.press("Kinvelor", "anoBT").file(folder() + "save/kopie.rod");
     user::click(hl().Ulozit1);
+    // The question window shows one line: the reason and its path are told before it, whole.
+    ASSERT_EQ(script.messageTexts().size(), 1u);
+    EXPECT_NE(script.messageTexts()[0].find(kept), std::string::npos);
+    EXPECT_EQ(anoNe->Label1.Caption, "Uložit lipoveta pod jiným jménem?");
     EXPECT_EQ(hl().session.tree()->fileName, folder() + "save/kopie.rod");
     EXPECT_TRUE(exists(folder() + "save/kopie.rod"));
     EXPECT_EQ(fs::last_write_time(kept), before);
