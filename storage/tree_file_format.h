@@ -95,6 +95,9 @@ struct TreeFileEnvironment {
     // The portrait frame of the main window (old portraits are scaled to fit it).
     int portraitHeight = 200;
     int portraitWidth = 150;
+    // Set for a tree read from a damaged file: a save keeps every stored copy of the companion
+    // folder that the tree has no record of, as the damage may have taken the record.
+    bool keepUnrecordedMedia = false;
 };
 
 // What a load met that the person should hear of; the loaders show nothing themselves.
@@ -127,7 +130,8 @@ TreeFileKind classifyVersionLine(std::string_view versionLine);
 std::string readVersionLine(const std::string& fileName);
 
 // The program's message for a tree file that cannot be read: the language text and the name,
-// and the line where reading went wrong when one is known.
-std::string damagedTreeFileMessage(TextSource& texts, const std::string& fileName, int line = 0);
+// and the line where reading went wrong when one is known, with what is wrong there (`why`).
+std::string damagedTreeFileMessage(TextSource& texts, const std::string& fileName, int line = 0,
+                                   const std::string& why = {});
 // The text "nenalezen!" a missing stored copy is reported with, after its path.
 std::string notFoundText(TextSource& texts);

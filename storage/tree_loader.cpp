@@ -51,7 +51,10 @@ struct PendingPartnership {
 class CurrentFormatLoader {
 public:
     CurrentFormatLoader(Rod& tree, TreeFileEnvironment& env, BodyCursor& cursor, bool readWhatCan)
-        : tree_(tree), env_(env), c_(cursor), companion_(companionFolderOf(tree.fileName)),
+        : tree_(tree),
+          env_(env),
+          c_(cursor),
+          companion_(companionFolderOf(tree.fileName)),
           readWhatCan_(readWhatCan)
     {
     }
@@ -199,8 +202,9 @@ public:
         // read, when it is known whether any could.
         if (readWhatCan_) [[unlikely]] {
             if (!read && block_ == inPerson)
-                unreadableTimes_.push_back(DamageNote{static_cast<int>(c_.lines + 4), TreeDamage::creationTime,
-                                                      std::string(key_), shortText(line), person_, false});
+                unreadableTimes_.push_back(DamageNote{static_cast<int>(c_.lines + 4),
+                                                      TreeDamage::creationTime, std::string(key_),
+                                                      shortText(line), person_, false});
         } else if (createdReads_.value_or(read) != read) {
             damaged(TreeDamage::creationTime, key_, line);
         }
@@ -618,17 +622,28 @@ namespace {
 const char* englishOf(TreeDamage what)
 {
     switch (what) {
-    case TreeDamage::unknown: break;
-    case TreeDamage::notAFlag: return "Not a flag";
-    case TreeDamage::unknownLine: return "Not a key of the tree file";
-    case TreeDamage::misplaced: return "A key or block outside its place";
-    case TreeDamage::keyTwice: return "A key twice in one block";
-    case TreeDamage::blockKeys: return "A block without the keys of the others";
-    case TreeDamage::creationTime: return "A creation time unlike the others";
-    case TreeDamage::emptyLine: return "An empty line before the body's end";
-    case TreeDamage::zeroedBytes: return "Zeroed bytes in the body";
-    case TreeDamage::notANumber: return "Not a number";
-    case TreeDamage::cutShort: return "The tree file is cut short";
+    case TreeDamage::unknown:
+        break;
+    case TreeDamage::notAFlag:
+        return "Not a flag";
+    case TreeDamage::unknownLine:
+        return "Not a key of the tree file";
+    case TreeDamage::misplaced:
+        return "A key or block outside its place";
+    case TreeDamage::keyTwice:
+        return "A key twice in one block";
+    case TreeDamage::blockKeys:
+        return "A block without the keys of the others";
+    case TreeDamage::creationTime:
+        return "A creation time unlike the others";
+    case TreeDamage::emptyLine:
+        return "An empty line before the body's end";
+    case TreeDamage::zeroedBytes:
+        return "Zeroed bytes in the body";
+    case TreeDamage::notANumber:
+        return "Not a number";
+    case TreeDamage::cutShort:
+        return "The tree file is cut short";
     }
     return "A damaged tree file";
 }
@@ -897,6 +912,6 @@ LoadReport loadCurrentFormat(Rod& tree, TreeFileEnvironment& env, bool readWhatC
     env.wait.advance(1);
     tree.sortPartnershipLists();
     env.wait.advance(5);
-    return LoadReport{loader.takeMissingMedia(), {}, loader.lastLine(), loader.takeUnreadableDates(),
-                      loader.takeDamage()};
+    return LoadReport{
+        loader.takeMissingMedia(), {}, loader.lastLine(), loader.takeUnreadableDates(), loader.takeDamage()};
 }
