@@ -476,7 +476,7 @@ std::string keepDamagedTreeFile(const std::string& treeFile)
     struct stat info;
     if (::stat(target.c_str(), &info) != 0)
         throw EInOutError("Cannot read file \"" + target + "\"", errno);
-    const std::string copy = freeNameWithSuffix(target, ".poskozeny");
+    std::string copy = freeNameWithSuffix(target, ".poskozeny");
     std::string failedAt;
     if (const int err = copyWithTimes(target, copy, info, true, failedAt))
         throw EInOutError("Cannot copy \"" + target + "\" to \"" + copy + "\"", err);
