@@ -94,17 +94,6 @@ bool holdsNoLanguage(const std::string& bytes, const TMemIniFile& parsed)
     return bytes.find_first_not_of(" \t\r\n") != std::string::npos;
 }
 
-// A free name beside `path` that is no language file name, so the choice of languages never
-// offers it.
-std::string keptAsideName(const std::string& path)
-{
-    std::error_code ec;
-    std::string name = path + ".necitelny";
-    for (int n = 2; std::filesystem::exists(name, ec) || std::filesystem::is_symlink(name, ec); ++n)
-        name = path + ".necitelny" + std::to_string(n);
-    return name;
-}
-
 } // namespace
 
 void LanguageFile::load()
@@ -123,7 +112,8 @@ void LanguageFile::load()
             // Whatever the person wrote stays, under another name; the defaults go into a new
             // file of the old name.
             ini_ = TMemIniFile();
-            const std::string aside = keptAsideName(path_);
+            // A name that is no language file name, so the choice of languages never offers it.
+            const std::string aside = freeNameWithSuffix(path_, ".necitelny");
             std::filesystem::rename(path_, aside, ec);
             if (ec) {
                 writable_ = false;

@@ -10,10 +10,14 @@
 #include "storage/media_folders.h"
 #include "storage/old_format_loader.h"
 #include "storage/tree_loader.h"
+#include "storage/tree_pair.h"
 #include "storage/tree_writer.h"
 #include "system/exceptions.h"
 #include "system/system_reasons.h"
 #include "toolkit/dialogs.h"
+
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -72,6 +76,7 @@ TreeSession::Opening TreeSession::open(const std::string& fileName)
         return refuse(e.what());
     }
     const TreeFileKind kind = classifyVersionLine(versionLine);
+    std::optional<EDamagedTreeFile> damage;
     if (kind == TreeFileKind::Damaged)
         return refuse(damagedTreeFileMessage(texts, fileName));
     if (kind == TreeFileKind::TooOld)
@@ -85,12 +90,44 @@ TreeSession::Opening TreeSession::open(const std::string& fileName)
                 readCurrentFormat(fileName);
         } catch (const EDamagedTreeFile& e) {
             window_.hideWaitWindow();
-            return refuse(damagedTreeFileMessage(texts, fileName, e.line));
+            // Within the body of the current format, what can be read is offered.
+            if (kind != TreeFileKind::Current || e.line <= 0)
+                return refuse(damagedTreeFileMessage(texts, fileName, e.line));
+            damage = e;
         } catch (const Exception& e) {
             window_.hideWaitWindow();
             return refuse(e.what());
         }
     }
+    if (damage)
+        return offerWhatCanBeRead(fileName, *damage);
+    fileIsOurs();
+    return Opening::opened;
+}
+
+TreeSession::Opening TreeSession::offerWhatCanBeRead(const std::string& fileName,
+                                                     const EDamagedTreeFile& damage)
+{
+    TextSource& texts = window_.texts();
+    // Told first, then asked: the question window shows one line.
+    ShowMessage(damagedTreeFileMessage(texts, fileName, damage.line,
+                                       damageText(damage.damage, damage.key, damage.text)));
+    if (!window_.askYesNo(
+            texts.langText("otazky", "otevritCoLzePrecist", "Otevřít z něj, co lze přečíst?"))) {
+        close();
+        return Opening::refused;
+    }
+    adopt(std::make_unique<Rod>(fileName));
+    try {
+        WaitShown shown(window_);
+        readCurrentFormat(fileName, true);
+    } catch (const Exception& e) {
+        ShowMessage(e.what());
+        close();
+        return Opening::refused;
+    }
+    readDamaged_ = true;
+    damagedFile_ = fileName;
     fileIsOurs();
     return Opening::opened;
 }
@@ -101,11 +138,11 @@ void TreeSession::adopt(std::unique_ptr<Rod> tree)
     tree_->attachEditor(&window_.treeEditor());
 }
 
-void TreeSession::readCurrentFormat(const std::string& fileName)
+void TreeSession::readCurrentFormat(const std::string& fileName, bool readWhatCan)
 {
     tree_->fileName = fileName;
     TreeFileEnvironment env = fileEnvironment();
-    const LoadReport report = loadCurrentFormat(*tree_, env);
+    const LoadReport report = loadCurrentFormat(*tree_, env, readWhatCan);
     window_.showStatusText(report.lastLine);
     const std::string companion = companionFolderOf(fileName);
     mediaMissingAtOpen_.clear();
@@ -133,6 +170,8 @@ TreeSession::Saving TreeSession::save(const Clovek* current)
         return Saving::nameWanted;
     if (!mayWrite())
         return Saving::notSaved;
+    if (!damagedFile_.empty() && tree_->fileName == damagedFile_ && !keepDamagedFile())
+        return Saving::notSaved;
     const SaveResult result = [&] {
         WaitShown shown(window_);
         TreeFileEnvironment env = fileEnvironment();
@@ -157,7 +196,29 @@ TreeSession::Saving TreeSession::save(const Clovek* current)
     }
     fileIsOurs();
     fileOnDisk_ = tree_->fileName;
+    if (!damagedCopy_.empty()) {
+        ShowMessage(window_.texts().langText("chyby", "poskozenyUschovan",
+                                             "Poškozený soubor lipoveta zůstal beze změny vedle nového jako "
+                                             "kopie:") +
+                    " " + std::exchange(damagedCopy_, {}));
+    }
     return Saving::saved;
+}
+
+bool TreeSession::keepDamagedFile()
+{
+    try {
+        damagedCopy_ = keepDamagedTreeFile(damagedFile_);
+    } catch (const EInOutError& e) {
+        const std::string why = systemReasonText(e.ErrorCode);
+        ShowMessage(window_.texts().langText("chyby", "poskozenyNeuschovan",
+                                             "Lipoveta nebyl uložen: kopii poškozeného souboru, který by "
+                                             "nahradil, se nepodařilo uschovat:") +
+                    " " + damagedFile_ + "\n" + (why.empty() ? e.Message() : why));
+        return false;
+    }
+    damagedFile_.clear();
+    return true;
 }
 
 void TreeSession::close()
@@ -165,6 +226,9 @@ void TreeSession::close()
     tree_.reset();
     fileOnDisk_.clear();
     mediaMissingAtOpen_.clear();
+    readDamaged_ = false;
+    damagedFile_.clear();
+    damagedCopy_.clear();
     hold_.release();
     savingHold_.release();
     emptyWorkingFolder();
@@ -178,7 +242,8 @@ TreeFileEnvironment TreeSession::fileEnvironment()
                                window_.texts(),
                                fileOnDisk_,
                                portraitFrameHeight,
-                               portraitFrameWidth};
+                               portraitFrameWidth,
+                               readDamaged_};
 }
 
 void TreeSession::emptyWorkingFolder()

@@ -62,7 +62,11 @@ public:
         heldElsewhere,
     };
     // Reads the tree file with the loader its version line calls for, inside the wait window,
-    // into a new tree in an emptied working folder; from then on the file is this copy's.
+    // into a new tree in an emptied working folder; from then on the file is this copy's. A file
+    // of the current format that is damaged is refused with its line and what is wrong there,
+    // and the person is asked whether to open what can be read of it: the tree then opens as far
+    // as it can be read, the person is told what was read otherwise or left out, and the first
+    // save keeps the damaged file beside the new one and no stored copy of its folder is lost.
     Opening open(const std::string& fileName);
     // A tree made elsewhere (new, or imported) becomes the open one, attached to the window for
     // undo. The working folder is left as it is.
@@ -87,7 +91,12 @@ public:
 
 private:
     void emptyWorkingFolder();
-    void readCurrentFormat(const std::string& fileName);
+    void readCurrentFormat(const std::string& fileName, bool readWhatCan = false);
+    // The refusal of a damaged file and the question whether to read what can be read of it.
+    Opening offerWhatCanBeRead(const std::string& fileName, const EDamagedTreeFile& damage);
+    // Before the first save over a damaged file: its copy beside it. False (the person told) when
+    // it cannot be made.
+    bool keepDamagedFile();
     void readOldFormat(const std::string& fileName);
     // Before a tree is read: false (the person told) when another running copy has it open.
     bool claim(const std::string& fileName);
@@ -101,6 +110,9 @@ private:
     // that could not be converted, dates that are not numbers.
     void tellSaveResult(const SaveResult& result);
     void tellLoadReport(const LoadReport& report);
+    // What is wrong at a line of a damaged file ("hodnota příznaku není 1 ani 0 [zamek] „2“").
+    std::string damageText(TreeDamage damage, const std::string& key, const std::string& text);
+    void tellDamageRead(const LoadReport& report);
 
     TreeSessionPort& window_;
     std::unique_ptr<Rod> tree_;
@@ -110,6 +122,13 @@ private:
     // Media whose stored copies the tree's folder lacked when it was read (names as
     // "foto/foto3.jpg"): the person was told then, a save does not tell again.
     std::vector<std::string> mediaMissingAtOpen_;
+    // Set while the tree open was read from a damaged file: every save keeps the stored copies
+    // of its folder that the tree has no record of.
+    bool readDamaged_ = false;
+    // The damaged file it was read from, until a copy of it is kept beside it; the copy, until the
+    // person is told of it after a save.
+    std::string damagedFile_;
+    std::string damagedCopy_;
     // The lock of the tree's file, held from its read to the close; `savingHold_` takes the lock
     // of a new name for the length of a save under it.
     TreeFileHold hold_;

@@ -80,9 +80,105 @@ std::string whyUnreadable(const std::string& path)
 
 } // namespace
 
+std::string TreeSession::damageText(TreeDamage damage, const std::string& key, const std::string& text)
+{
+    TextSource& texts = window_.texts();
+    std::string what;
+    switch (damage) {
+    case TreeDamage::unknown:
+        break;
+    case TreeDamage::notAFlag:
+        what = texts.langText("chyby", "poskozeniPriznak", "hodnota příznaku není 1 ani 0");
+        break;
+    case TreeDamage::unknownLine:
+        what = texts.langText("chyby", "poskozeniRadek", "řádek, který soubor lipoveta nezná");
+        break;
+    case TreeDamage::misplaced:
+        what = texts.langText("chyby", "poskozeniMisto", "klíč nebo blok mimo své místo");
+        break;
+    case TreeDamage::keyTwice:
+        what = texts.langText("chyby", "poskozeniDvakrat", "klíč podruhé v jednom bloku");
+        break;
+    case TreeDamage::blockKeys:
+        what = texts.langText("chyby", "poskozeniKlice", "blok nemá tytéž klíče jako ostatní");
+        break;
+    case TreeDamage::creationTime:
+        what = texts.langText("chyby", "poskozeniCasVlozeni", "čas vložení, který nelze přečíst");
+        break;
+    case TreeDamage::emptyLine:
+        what = texts.langText("chyby", "poskozeniPrazdny", "prázdný řádek uprostřed dat");
+        break;
+    case TreeDamage::zeroedBytes:
+        what = texts.langText("chyby", "poskozeniNuly", "vynulované bajty (zbytek přerušeného zápisu)");
+        break;
+    case TreeDamage::notANumber:
+        what = texts.langText("chyby", "poskozeniCislo", "hodnota, která tu má být číslem, jím není");
+        break;
+    case TreeDamage::cutShort:
+        what = texts.langText("chyby", "poskozeniKonec", "soubor končí dřív než jeho data");
+        break;
+    }
+    if (!key.empty())
+        what += " " + key;
+    if (!text.empty())
+        what += " „" + text + "“";
+    return what;
+}
+
+void TreeSession::tellDamageRead(const LoadReport& report)
+{
+    TextSource& texts = window_.texts();
+    // What became of each kind of damage when the file was read as far as it could be.
+    auto outcome = [&](const DamageNote& note) {
+        if (note.stopped)
+            return texts.langText("chyby", "poskozeniZbytekVynechan",
+                                  "zde čtení skončilo, zbytek souboru je vynechán");
+        switch (note.damage) {
+        case TreeDamage::notAFlag:
+            return texts.langText("chyby", "poskozeniJakoNenastaveny", "čte se jako nenastavený");
+        case TreeDamage::keyTwice:
+            return texts.langText("chyby", "poskozeniPlatiPozdejsi", "platí pozdější hodnota");
+        case TreeDamage::blockKeys:
+            return texts.langText("chyby", "poskozeniVychoziHodnota", "co chybí, má výchozí hodnotu");
+        case TreeDamage::creationTime:
+            return texts.langText("chyby", "poskozeniCasOtevreni", "vzat čas otevření");
+        case TreeDamage::misplaced:
+            return texts.langText("chyby", "poskozeniPrectenJakStoji", "přečten, jak stojí");
+        default:
+            return texts.langText("chyby", "poskozeniVynechan", "vynechán");
+        }
+    };
+    // The first lines name what a person looks for; a long list is cut short with its count.
+    constexpr size_t named = 20;
+    const std::string lineWord = texts.langText("chyby", "radekSouboru", "řádek");
+    const std::string personWord = texts.langText("chyby", "poskozeniOsoba", "osoba");
+    std::string list;
+    for (size_t i = 0; i < std::min(named, report.damage.size()); ++i) {
+        const DamageNote& note = report.damage[i];
+        list += "\n" + lineWord + " " + std::to_string(note.line);
+        if (note.person)
+            list += ", " + personWord + " " + std::to_string(note.person->number) + " " +
+                    note.person->fullName(false, true);
+        list += ": " + damageText(note.damage, note.key, note.text) + " – " + outcome(note);
+    }
+    if (report.damage.size() > named)
+        list += "\n" + texts.langText("chyby", "aDalsiRadky", "a další řádky:") + " " +
+                std::to_string(report.damage.size() - named);
+    ShowMessage(
+        texts.langText("chyby", "poskozenyNacten",
+                       "Z poškozeného souboru je načteno, co šlo přečíst. Při prvním uložení zůstane "
+                       "původní soubor vedle nového jako kopie a ze složky s obrázky se nic "
+                       "nesmaže. Osob načteno:") +
+        " " + std::to_string(tree_ ? tree_->personCount() : 0) + "\n\n" +
+        texts.langText("chyby", "poskozenyJinak", "Jinak než v souboru stojí, nebo vůbec, je přečteno:") +
+        list);
+}
+
 void TreeSession::tellLoadReport(const LoadReport& report)
 {
     TextSource& texts = window_.texts();
+    if (!report.damage.empty())
+        tellDamageRead(report);
     if (!report.missingMedia.empty()) {
         // A copy that is there but cannot be read is called so, as a save calls it.
         const std::string notFound = notFoundText(texts);

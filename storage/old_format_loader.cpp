@@ -442,7 +442,7 @@ LoadReport loadOldFormat(Rod& tree, TreeFileEnvironment& env)
     tree.forEachPerson([](Clovek* p) { p->dropPartnershipsWithoutPartner(); });
     env.wait.advance(5);
     tree.sharePartnerships();
-    LoadReport report{{}, loader.takeMessages(), {}, {}};
+    LoadReport report{{}, loader.takeMessages(), {}, {}, {}};
     tree.forEachPerson([&](const Clovek* p) {
         if (hasUnreadablePart(p->birth) || hasUnreadablePart(p->death))
             report.unreadableDates.push_back(p);

@@ -70,13 +70,16 @@ std::string readVersionLine(const std::string& fileName)
     return cp1250ToUtf8(line);
 }
 
-std::string damagedTreeFileMessage(TextSource& texts, const std::string& fileName, int line)
+std::string damagedTreeFileMessage(TextSource& texts, const std::string& fileName, int line,
+                                   const std::string& why)
 {
     std::string message =
         texts.langText("chyby", "poskozenySoubor", "Soubor je poškozený, lipoveta z něj nelze načíst:") +
         " " + fileName;
     if (line > 0)
         message += " (" + texts.langText("chyby", "radekSouboru", "řádek") + " " + std::to_string(line) + ")";
+    if (!why.empty())
+        message += ":\n" + why;
     return message;
 }
 

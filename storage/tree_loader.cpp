@@ -50,14 +50,25 @@ struct PendingPartnership {
 
 class CurrentFormatLoader {
 public:
-    CurrentFormatLoader(Rod& tree, TreeFileEnvironment& env, BodyCursor& cursor)
-        : tree_(tree), env_(env), c_(cursor), companion_(companionFolderOf(tree.fileName))
+    CurrentFormatLoader(Rod& tree, TreeFileEnvironment& env, BodyCursor& cursor, bool readWhatCan)
+        : tree_(tree),
+          env_(env),
+          c_(cursor),
+          companion_(companionFolderOf(tree.fileName)),
+          readWhatCan_(readWhatCan)
     {
     }
     ~CurrentFormatLoader() = default;
 
     void readAll();
-    [[noreturn]] void damaged(const char* what) const;
+    // Refuses the file at the line read last.
+    [[noreturn]] void damaged(TreeDamage what, std::string_view key = {}, std::string_view value = {}) const;
+    // The same, unless the file is read as far as it can be: then the damage is noted and the
+    // reading goes on as a lenient reader's would.
+    [[gnu::cold]] void noteOrRefuse(TreeDamage what, std::string_view key = {}, std::string_view value = {});
+    // The damage where a reading as far as it can be stopped.
+    void stoppedAt(const EDamagedTreeFile& e);
+    std::vector<DamageNote> takeDamage();
     // A block opener: where it may stand, and the block it begins.
     void open(std::string_view opener);
     // Compares the keys of the block that ends with those of the first block of its kind.
@@ -96,12 +107,12 @@ public:
         return converted_;
     }
     // The writer writes "1" or "0" and nothing else: a damaged flag would clear a portrait or
-    // change a sex without a word.
+    // change a sex without a word. Read as far as it can be, any other value is clear.
     bool flag()
     {
         const std::string_view line = raw();
-        if (line != "1" && line != "0")
-            damaged("Not a flag");
+        if (line != "1" && line != "0") [[unlikely]]
+            noteOrRefuse(TreeDamage::notAFlag, key_, line);
         return line == "1";
     }
     // Inline in each field's reader: a tree of a million persons reads several million
@@ -110,15 +121,23 @@ public:
     {
         const std::string_view line = raw();
         int value;
-        if (c_.overrun || !tryStrToInt(line, value))
-            throw EDamagedTreeFile("Not a number: " + cp1250ToUtf8(line));
+        if (c_.overrun || !tryStrToInt(line, value)) [[unlikely]]
+            notANumber(line);
         return value;
+    }
+    // No value that should be a number can be passed over: the lines after it would be read
+    // as the wrong keys' values. Reading stops there also when it goes as far as it can.
+    [[noreturn, gnu::cold]] void notANumber(std::string_view line) const
+    {
+        if (c_.overrun)
+            damaged(TreeDamage::cutShort);
+        damaged(TreeDamage::notANumber, key_, line);
     }
     int count()
     {
         const int n = number();
-        if (n < 0)
-            throw EDamagedTreeFile("Negative count");
+        if (n < 0) [[unlikely]]
+            damaged(TreeDamage::notANumber, key_, std::to_string(n));
         return n;
     }
     void lines(std::vector<std::string>& into)
@@ -174,13 +193,22 @@ public:
     void creationTime()
     {
         TDateTime value;
-        const bool read = tryStrToDateTime(text(), value);
+        const std::string line = text();
+        const bool read = tryStrToDateTime(line, value);
         person().created = read ? value : opened_;
         // One save writes every person's time in the same form: a time that cannot be read
-        // among ones that can took in lines that were not its own.
-        if (createdReads_.value_or(read) != read)
-            damaged("A creation time unlike the others");
-        createdReads_ = read;
+        // among ones that can took in lines that were not its own. Read as far as it can be,
+        // such a time is the open's, as when no time can be read; it is named once the file is
+        // read, when it is known whether any could.
+        if (readWhatCan_) [[unlikely]] {
+            if (!read && block_ == inPerson)
+                unreadableTimes_.push_back(DamageNote{static_cast<int>(c_.lines + 4),
+                                                      TreeDamage::creationTime, std::string(key_),
+                                                      shortText(line), person_, false});
+        } else if (createdReads_.value_or(read) != read) {
+            damaged(TreeDamage::creationTime, key_, line);
+        }
+        createdReads_ = createdReads_.value_or(false) || read;
     }
     void portrait();
     // Noted here, where the part is in hand: a walk of every date after the open would cost a
@@ -208,10 +236,20 @@ private:
     // Fetches a stored copy into the working folder; remembers it as missing when it is not there.
     void fetch(const std::string& name);
 
+    // A line as the person is told it: UTF-8, and no longer than a line of a message.
+    static std::string shortText(std::string_view line);
+
     Rod& tree_;
     TreeFileEnvironment& env_;
     BodyCursor& c_;
     std::string companion_;
+    // Whether the file is read as far as it can be, its damage noted, not refused.
+    const bool readWhatCan_;
+    // The key whose line or values are read.
+    std::string_view key_;
+    std::vector<DamageNote> damage_;
+    // Persons whose creation time could not be read, while reading as far as it can be.
+    std::vector<DamageNote> unreadableTimes_;
     // "Now" for the persons read: when the open began.
     const TDateTime opened_ = now();
     Clovek* person_ = nullptr;
@@ -510,6 +548,20 @@ public:
         }
     }
 
+    // The keys of a block's two words of bits, in the file's spelling, for the person to read.
+    std::string keysIn(const uint64_t bits[2]) const
+    {
+        std::vector<std::string_view> keys;
+        for (const Key& k : slots_)
+            if (k.action && (bits[k.id / 64] & (uint64_t(1) << (k.id % 64))))
+                keys.push_back(k.key);
+        std::sort(keys.begin(), keys.end());
+        std::string text;
+        for (std::string_view k : keys)
+            text += (text.empty() ? "" : " ") + std::string(k);
+        return text;
+    }
+
     const Key* find(std::string_view line) const
     {
         if (line.empty() || line.size() > longest_)
@@ -565,10 +617,87 @@ private:
     size_t longest_ = 0;
 };
 
-void CurrentFormatLoader::damaged(const char* what) const
+namespace {
+
+const char* englishOf(TreeDamage what)
+{
+    switch (what) {
+    case TreeDamage::unknown:
+        break;
+    case TreeDamage::notAFlag:
+        return "Not a flag";
+    case TreeDamage::unknownLine:
+        return "Not a key of the tree file";
+    case TreeDamage::misplaced:
+        return "A key or block outside its place";
+    case TreeDamage::keyTwice:
+        return "A key twice in one block";
+    case TreeDamage::blockKeys:
+        return "A block without the keys of the others";
+    case TreeDamage::creationTime:
+        return "A creation time unlike the others";
+    case TreeDamage::emptyLine:
+        return "An empty line before the body's end";
+    case TreeDamage::zeroedBytes:
+        return "Zeroed bytes in the body";
+    case TreeDamage::notANumber:
+        return "Not a number";
+    case TreeDamage::cutShort:
+        return "The tree file is cut short";
+    }
+    return "A damaged tree file";
+}
+
+} // namespace
+
+std::string CurrentFormatLoader::shortText(std::string_view line)
+{
+    constexpr size_t longest = 60;
+    std::string text = cp1250ToUtf8(line.substr(0, longest));
+    // A letter cut in two at the end would show as a sign of its own.
+    while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80)
+        text.pop_back();
+    if (!text.empty() && static_cast<unsigned char>(text.back()) >= 0xC0)
+        text.pop_back();
+    if (line.size() > longest)
+        text += "…";
+    // Zeroed bytes and control bytes say nothing to a person.
+    for (char& ch : text)
+        if (static_cast<unsigned char>(ch) < 0x20)
+            ch = ' ';
+    return text;
+}
+
+void CurrentFormatLoader::damaged(TreeDamage what, std::string_view key, std::string_view value) const
 {
     // Counted as the file's lines: the body's first line follows the four of the header.
-    throw EDamagedTreeFile(what, static_cast<int>(c_.lines + 4));
+    throw EDamagedTreeFile(englishOf(what), static_cast<int>(c_.lines + 4), what, std::string(key),
+                           shortText(value));
+}
+
+void CurrentFormatLoader::noteOrRefuse(TreeDamage what, std::string_view key, std::string_view value)
+{
+    if (!readWhatCan_)
+        damaged(what, key, value);
+    damage_.push_back(DamageNote{static_cast<int>(c_.lines + 4), what, std::string(key), shortText(value),
+                                 block_ == inPerson ? person_ : nullptr, false});
+}
+
+void CurrentFormatLoader::stoppedAt(const EDamagedTreeFile& e)
+{
+    damage_.push_back(
+        DamageNote{e.line, e.damage, e.key, e.text, block_ == inPerson ? person_ : nullptr, true});
+}
+
+std::vector<DamageNote> CurrentFormatLoader::takeDamage()
+{
+    // A time that cannot be read is no damage when none can (another system's formats wrote them).
+    if (createdReads_.value_or(false))
+        damage_.insert(damage_.end(), unreadableTimes_.begin(), unreadableTimes_.end());
+    std::stable_sort(damage_.begin(), damage_.end(),
+                     [](const DamageNote& a, const DamageNote& b) { return a.line < b.line; });
+    unreadableTimes_.clear();
+    return std::move(damage_);
 }
 
 const CurrentFormatLoader::KeyTable& CurrentFormatLoader::table()
@@ -584,42 +713,59 @@ void CurrentFormatLoader::readAll()
     // once each), its values, and at last the body's own empty line. Anything else, a line
     // that damage merged with the next or cut in two among them, refuses the file: read on, it
     // would give its values to the wrong keys or the wrong person.
+    // Read as far as it can be, such a line is passed over as a lenient reader passes it, and
+    // noted; only damage that leaves the lines after it without a sure meaning (a number that is
+    // not one, zeroed bytes, the file's end) stops the reading.
     bool endedByEmptyLine = false;
     while (c_.more()) {
         const std::string_view line = raw();
         if (line.empty()) [[unlikely]] {
             if (c_.strayNul)
-                damaged("A NUL byte in the body");
+                damaged(TreeDamage::zeroedBytes);
             if (!c_.lineEndedByCr)
                 continue; // the file's own line end
-            if (endedByEmptyLine)
-                damaged("An empty line where a key belongs");
+            if (endedByEmptyLine) {
+                if (c_.position > c_.zeroedRunAt)
+                    damaged(TreeDamage::zeroedBytes);
+                noteOrRefuse(TreeDamage::emptyLine);
+                continue;
+            }
             endedByEmptyLine = true;
             closeBlock();
             continue;
         }
-        if (endedByEmptyLine)
-            damaged("A line after the body's end");
+        if (endedByEmptyLine) [[unlikely]] {
+            noteOrRefuse(TreeDamage::emptyLine, {}, line);
+            endedByEmptyLine = false;
+        }
         // An opener may stand in every block; it says itself where it may not.
         const KeyTable::Key* key = table.find(line);
-        if (!key || !(key->blocks & block_)) [[unlikely]]
-            damaged(key ? "A key outside its block" : "Not a key of the tree file");
+        if (!key) [[unlikely]] {
+            // Zeroed bytes are where the reading stops, also inside a line that is no key.
+            if (c_.strayNul || c_.position > c_.zeroedRunAt)
+                damaged(TreeDamage::zeroedBytes, {}, line);
+            noteOrRefuse(TreeDamage::unknownLine, {}, line);
+            continue;
+        }
+        key_ = key->key;
+        if (!(key->blocks & block_)) [[unlikely]]
+            noteOrRefuse(TreeDamage::misplaced, key_);
         if (key->opener)
             open(line);
         uint64_t& seen = seen_[key->id / 64];
         if (seen & key->once) [[unlikely]]
-            damaged("A key twice in one block");
+            noteOrRefuse(TreeDamage::keyTwice, key_);
         seen |= key->bit;
         key->action(*this);
         // A NUL byte or zeroed bytes in the key's line or its values.
         if (c_.overrun | c_.strayNul | (c_.position > c_.zeroedRunAt)) [[unlikely]] {
             if (c_.overrun)
                 break;
-            damaged(c_.strayNul ? "A NUL byte in the body" : "Zeroed bytes in the body");
+            damaged(TreeDamage::zeroedBytes, key_);
         }
     }
     if (c_.overrun || !endedByEmptyLine)
-        throw EDamagedTreeFile("The tree file is cut short", static_cast<int>(c_.lines + 4));
+        damaged(TreeDamage::cutShort);
 }
 
 void CurrentFormatLoader::closeBlock()
@@ -644,10 +790,12 @@ void CurrentFormatLoader::closeBlock()
         setOf({"[obradAsi]", "[svatbaAsi]", "[obradTolerance]", "[svatbaTolerance]"});
     auto check = [this](const KeySet& keys, std::optional<KeySet>& first) {
         const KeySet had{{seen_[0] & keys.bits[0], seen_[1] & keys.bits[1]}};
-        if (!first)
+        if (!first) {
             first = had;
-        else if (*first != had)
-            damaged("A block without the keys of the others");
+        } else if (*first != had) [[unlikely]] {
+            const uint64_t differ[2] = {first->bits[0] ^ had.bits[0], first->bits[1] ^ had.bits[1]};
+            noteOrRefuse(TreeDamage::blockKeys, table().keysIn(differ));
+        }
     };
     if (block_ == inPerson) {
         check(person, blockKeys_[0]);
@@ -666,12 +814,12 @@ void CurrentFormatLoader::open(std::string_view opener)
     // The general block first, then the persons, then the partnerships, as the writer puts them.
     if (opener == "<obecne>") {
         if (c_.lines != 1)
-            damaged("The general block opened again");
+            noteOrRefuse(TreeDamage::misplaced, opener);
         return;
     }
     if (opener == "<osoba>") {
         if (block_ == inPartnership)
-            damaged("A person after the partnerships");
+            noteOrRefuse(TreeDamage::misplaced, opener);
         block_ = inPerson;
     } else {
         block_ = inPartnership;
@@ -732,15 +880,21 @@ std::vector<const Clovek*> CurrentFormatLoader::takeUnreadableDates()
 
 } // namespace
 
-LoadReport loadCurrentFormat(Rod& tree, TreeFileEnvironment& env)
+LoadReport loadCurrentFormat(Rod& tree, TreeFileEnvironment& env, bool readWhatCan)
 {
     repairInterruptedSave(tree.fileName,
                           companionFolderForSave(tree.fileName, env.programFolder, env.workingFolder));
     BodyCursor cursor = readSavedState(tree.fileName);
     resetWorkingFolder(env.workingFolder, env.programFolder);
-    CurrentFormatLoader loader(tree, env, cursor);
+    CurrentFormatLoader loader(tree, env, cursor, readWhatCan);
     try {
         loader.readAll();
+    } catch (const EDamagedTreeFile& e) {
+        if (!readWhatCan) {
+            loader.resolvePlaceholders();
+            throw;
+        }
+        loader.stoppedAt(e);
     } catch (...) {
         loader.resolvePlaceholders();
         throw;
@@ -758,5 +912,6 @@ LoadReport loadCurrentFormat(Rod& tree, TreeFileEnvironment& env)
     env.wait.advance(1);
     tree.sortPartnershipLists();
     env.wait.advance(5);
-    return LoadReport{loader.takeMissingMedia(), {}, loader.lastLine(), loader.takeUnreadableDates()};
+    return LoadReport{
+        loader.takeMissingMedia(), {}, loader.lastLine(), loader.takeUnreadableDates(), loader.takeDamage()};
 }

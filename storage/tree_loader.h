@@ -19,4 +19,10 @@ class Rod;
 // raise EDamagedTreeFile (EInOutError when the file cannot be read), and the caller discards
 // the tree; no placeholder is left behind. A key in the wrong place, a number naming nothing
 // and a partnership without two distinct existing partners are dropped.
-LoadReport loadCurrentFormat(Rod& tree, TreeFileEnvironment& env);
+//
+// With `readWhatCan` a damaged file is read as far as it can be instead, as a lenient reader
+// takes it: a line that is no key is passed over, a flag other than "1" is clear, a key read
+// twice keeps its later value, a creation time that cannot be read is the open's; a number that
+// is not one, zeroed bytes or the file's end stop the reading, and what was read before stays.
+// The report notes each of them (LoadReport::damage).
+LoadReport loadCurrentFormat(Rod& tree, TreeFileEnvironment& env, bool readWhatCan = false);

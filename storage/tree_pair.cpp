@@ -118,6 +118,34 @@ bool isDesktopLeftover(const std::string& name)
     return false;
 }
 
+// Copies the regular file `from` (`info` its status) to `to` with its times and permissions.
+// 0, or the system's error number with `failedAt` naming what failed.
+int copyWithTimes(const std::string& from, const std::string& to, const struct stat& info, bool durable,
+                  std::string& failedAt)
+{
+    const int source = ::open(from.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (source < 0) {
+        failedAt = from;
+        return errno;
+    }
+    try {
+        replaceFile(
+            to,
+            [&](int fd) {
+                const struct timespec times[2] = {info.st_atim, info.st_mtim};
+                return copyDescriptor(source, fd) && ::fchmod(fd, info.st_mode & 07777) == 0 &&
+                       ::futimens(fd, times) == 0;
+            },
+            durable);
+    } catch (const EInOutError& e) {
+        ::close(source);
+        failedAt = to;
+        return e.ErrorCode != 0 ? e.ErrorCode : EIO;
+    }
+    ::close(source);
+    return 0;
+}
+
 // Carries one entry of the companion folder that the program does not own into the folder
 // being built, unchanged: a file by a second name for it (a copy with its time and permissions
 // where the file system has no second names), a folder as a folder with all it holds, a link as
@@ -174,27 +202,7 @@ int carryEntry(const std::string& from, const std::string& to, std::string& fail
     }
     if (::link(from.c_str(), to.c_str()) == 0)
         return 0;
-    const int source = ::open(from.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-    if (source < 0) {
-        failedAt = from;
-        return errno;
-    }
-    try {
-        replaceFile(
-            to,
-            [&](int fd) {
-                const struct timespec times[2] = {info.st_atim, info.st_mtim};
-                return copyDescriptor(source, fd) && ::fchmod(fd, info.st_mode & 07777) == 0 &&
-                       ::futimens(fd, times) == 0;
-            },
-            false);
-    } catch (const EInOutError& e) {
-        ::close(source);
-        failedAt = to;
-        return e.ErrorCode != 0 ? e.ErrorCode : EIO;
-    }
-    ::close(source);
-    return 0;
+    return copyWithTimes(from, to, info, false, failedAt);
 }
 
 // Carries everything of the companion folder that is not the program's own into the folder
@@ -231,6 +239,41 @@ int carryForeignEntries(const std::string& companion, const std::string& buildin
         if (ec) {
             failedAt = from;
             return ec.value();
+        }
+    }
+    if (ec) {
+        failedAt = companion;
+        return ec.value();
+    }
+    return 0;
+}
+
+// Carries the stored copies of the companion folder that the folder being built did not get,
+// the media a damaged file left without a record among them. 0, or the error number as
+// carryEntry answers it.
+int carryStoredCopiesLeft(const std::string& companion, const std::string& building, std::string& failedAt)
+{
+    std::error_code ec;
+    for (fs::directory_iterator it(companion, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        const char* sub = mediaSubfolderNamed(name);
+        const std::string from = joinPath(companion, name);
+        if (!sub || typeOf(from) != fs::file_type::directory)
+            continue;
+        std::error_code inner;
+        for (fs::directory_iterator child(from, inner); !inner && child != end; child.increment(inner)) {
+            const std::string childName = child->path().filename().string();
+            const std::string childPath = joinPath(from, childName);
+            const std::string to = building + sub + childName;
+            if (!isStoredMediumName(name, childName) || typeOf(childPath) == fs::file_type::directory ||
+                present(to))
+                continue;
+            if (const int err = carryEntry(childPath, to, failedAt))
+                return err;
+        }
+        if (inner) {
+            failedAt = from;
+            return inner.value();
         }
     }
     if (ec) {
@@ -411,6 +454,33 @@ TreePairSave::TreePairSave(const std::string& treeFile, const std::string& compa
                                                          : failedAt;
         }
     }
+}
+
+bool TreePairSave::keepStoredCopiesLeft()
+{
+    if (!ready_ || !directoryExists(companion_))
+        return ready_;
+    std::string failedAt;
+    if (const int err = carryStoredCopiesLeft(withoutTrailingSlashes(companion_), building_, failedAt)) {
+        ready_ = false;
+        failure_ = err;
+        failedAt_ =
+            failedAt.starts_with(building_) ? companion_ + failedAt.substr(building_.size()) : failedAt;
+    }
+    return ready_;
+}
+
+std::string keepDamagedTreeFile(const std::string& treeFile)
+{
+    const std::string target = savedTreeTarget(treeFile);
+    struct stat info;
+    if (::stat(target.c_str(), &info) != 0)
+        throw EInOutError("Cannot read file \"" + target + "\"", errno);
+    std::string copy = freeNameWithSuffix(target, ".poskozeny");
+    std::string failedAt;
+    if (const int err = copyWithTimes(target, copy, info, true, failedAt))
+        throw EInOutError("Cannot copy \"" + target + "\" to \"" + copy + "\"", err);
+    return copy;
 }
 
 TreePairSave::~TreePairSave()

@@ -42,6 +42,12 @@ public:
     // The companion folder as the last save left it, ending in "/".
     const std::string& currentFolder() const { return companion_; }
 
+    // Carries into the new folder, once the save has copied the tree's media into it, every
+    // stored copy of the companion folder that it did not get: for a tree read from a damaged
+    // file, whose records of some media may be what the damage took. False, with failure() and
+    // failedAt() telling why, when one could not be carried.
+    bool keepStoredCopiesLeft();
+
     // Flushes the new folder, stamps it, replaces the tree file with `treeBytes` and swaps the
     // folders. Raises EInOutError, with the old pair untouched, when the folder or the file
     // cannot be written. A swap that fails after the file was written is finished by the next
@@ -87,3 +93,9 @@ bool isCompanionFolder(const std::string& folder, int* unreadable = nullptr);
 // being built, the old folder set aside, a temporary tree file). Nothing when no save was
 // interrupted. False when a folder could not be put in its place.
 bool repairInterruptedSave(const std::string& treeFile, const std::string& companionFolder);
+
+// Keeps a copy of the tree file (the real file behind a link) beside it, under its name +
+// ".poskozeny" ("2", "3", ... after it when that is taken), with its times and permissions, before a
+// save replaces a file that was damaged. Answers the copy's path; raises EInOutError with the
+// system's error number when it cannot be made.
+std::string keepDamagedTreeFile(const std::string& treeFile);

@@ -405,6 +405,13 @@ SaveResult saveTreeFile(Rod& tree, const Clovek* current, TreeFileEnvironment& e
         result.missingMedia.clear();
         return result;
     }
+    if (env.keepUnrecordedMedia && !save.keepStoredCopiesLeft()) {
+        result.failedPath = save.failedAt();
+        result.reason = reasonOf(save.failure());
+        result.error = "Cannot keep \"" + result.failedPath + "\": " + result.reason;
+        result.missingMedia.clear();
+        return result;
+    }
     const int active = current ? current->number : tree.activePersonNumber;
     try {
         // Encoded straight into the file piece by piece: the body is never held whole.

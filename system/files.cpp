@@ -161,6 +161,15 @@ bool copyFile(const std::string& from, const std::string& to, bool overwrite, bo
     return true;
 }
 
+std::string freeNameWithSuffix(const std::string& path, const std::string& suffix)
+{
+    std::error_code ec;
+    std::string name = path + suffix;
+    for (int n = 2; std::filesystem::exists(name, ec) || std::filesystem::is_symlink(name, ec); ++n)
+        name = path + suffix + std::to_string(n);
+    return name;
+}
+
 bool deleteFile(const std::string& path)
 {
     struct stat st;

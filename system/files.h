@@ -26,6 +26,10 @@ bool createDir(const std::string& path);
 // itself is refused (false), never a truncated file.
 bool copyFile(const std::string& from, const std::string& to, bool overwrite = true, bool durable = true);
 
+// `path` + `suffix`, or with "2", "3", ... after the suffix when that name is taken: where a
+// file the program will not overwrite is kept beside its original.
+std::string freeNameWithSuffix(const std::string& path, const std::string& suffix);
+
 // Deletes a file or a symbolic link (never a folder). False when nothing was deleted.
 bool deleteFile(const std::string& path);
 

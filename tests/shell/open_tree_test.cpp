@@ -9,7 +9,11 @@
 #include "model/uk_clovek.h"
 #include "program_fixture.h"
 #include "shell/scroll.h"
+#include "storage/tree_file_format.h"
 #include "system/fileio.h"
+
+#include <algorithm>
+#include <filesystem>
 
 #include <cstdlib>
 #include <fstream>
@@ -190,6 +194,7 @@ TEST_F(OpenTree, ATreeTooOldIsRefusedWithItsVersion)
     // 1.0.12 with a "1" where the refusal looks for "0" is not taken for an old version: it goes to
     // the current loader, which finds this body damaged.
     script.clearRecords();
+    script.press("Kinvelor", "neBT"); // not to open what can be read
     EXPECT_EQ(hl().openTree(writeRaw("dvanact.rod", "verze 1.1.12")), 1);
     ASSERT_EQ(script.messageTexts().size(), 1u);
     EXPECT_EQ(script.messageTexts()[0].rfind("Soubor je poškozený", 0), 0u) << script.messageTexts()[0];
@@ -221,6 +226,7 @@ TEST_F(OpenTree, ADamagedTreeLeavesNoTreeAndNoWaitWindow)
     std::string bytes = readFileBytes(file);
     writeFileAtomic(file, bytes.substr(0, bytes.size() * 2 / 3));
     script.file(file);
+    script.press("Kinvelor", "neBT");
     user::click(hl().Otevrit1);
     ASSERT_EQ(script.messageTexts().size(), 1u);
     EXPECT_TRUE(script.messageTexts()[0].starts_with(
@@ -229,6 +235,108 @@ TEST_F(OpenTree, ADamagedTreeLeavesNoTreeAndNoWaitWindow)
     EXPECT_EQ(waitShown, 1);
     expectNoTreeState();
     EXPECT_EQ(hl().settings.recentFiles[0], "");
+
+    // Yes reads the persons up to the cut and says where the reading stopped.
+    script.clearRecords();
+    script.press("Kinvelor", "anoBT");
+    EXPECT_EQ(hl().openTree(file), 0);
+    ASSERT_TRUE(hl().session.tree());
+    EXPECT_GE(hl().session.tree()->personCount(), 1);
+    ASSERT_EQ(script.messageTexts().size(), 2u);
+    EXPECT_NE(script.messageTexts()[1].find("zde čtení skončilo, zbytek souboru je vynechán"),
+              std::string::npos)
+        << script.messageTexts()[1];
+    EXPECT_TRUE(hl().Ulozit1.Enabled);
+}
+
+// One flag "2", one line the reader does not know and one key twice: the file is refused with
+// the line and what is wrong there, and the person may open what can be read. Nothing of the
+// damaged file is lost by that: its first save keeps it beside the new one, and the pictures of
+// its folder that have no record stay.
+TEST_F(OpenTree, OneBadValueNoLongerLocksThePersonOutOfTheTree)
+{
+    const std::string file = writeFamily("novakovi.rod");
+    std::string bytes = readFileBytes(file);
+    size_t start = 0;
+    for (int i = 0; i < 4; ++i)
+        start = bytes.find('\n', start) + 1;
+    std::string body = bytes.substr(start, bytes.size() - start - 2);
+    unshiftBody(body);
+    // The file's line of a place in the body: the body's first line is the file's fifth.
+    auto lineAt = [&](size_t at) { return 5 + std::count(body.begin(), body.begin() + long(at), '\n'); };
+    const std::string janName = "[jmeno]\r\nJan\r\n";
+    const size_t jan = body.find(janName) + janName.size();
+    body.insert(jan, "[titulPred]\r\nDr.\r\n[titulPred]\r\nIng.\r\n[barvaOci]\r\n");
+    const long twice = lineAt(jan) + 2;
+    const long unknown = lineAt(jan) + 4;
+    const size_t karelLock = body.find("[zamek]\r\n0", body.rfind("<osoba>", body.find("[jmeno]\r\nKarel")));
+    body[karelLock + 9] = '2';
+    const long flag = lineAt(karelLock) + 1;
+    shiftBody(body);
+    const std::string damaged = bytes.substr(0, start) + body + "\r\n";
+    writeFileAtomic(file, damaged);
+    // Pictures of the folder that no record names (the damage may have taken it) and a scan of the
+    // person's own.
+    const std::string companion = path("novakovi/");
+    std::filesystem::create_directories(companion + "foto");
+    std::filesystem::create_directories(companion + "hlavy");
+    std::ofstream(companion + "foto/foto9.jpg") << "jpeg";
+    std::ofstream(companion + "hlavy/hlava77.jpg") << "face";
+    std::ofstream(companion + "foto/sken.png") << "png";
+
+    const std::string refusal = "Soubor je poškozený, lipoveta z něj nelze načíst: " + file + " (řádek " +
+                                std::to_string(flag) + "):\nhodnota příznaku není 1 ani 0 [zamek] „2“";
+    // No keeps it closed, as before.
+    script.file(file).press("Kinvelor", "neBT");
+    user::click(hl().Otevrit1);
+    EXPECT_EQ(script.messageTexts(), Lines{refusal});
+    EXPECT_EQ(script.windowsShown(), (Lines{"OpenDialogROD", "Kinvelor"}));
+    expectNoTreeState();
+
+    // Yes opens it as a lenient reader takes it and names every line read otherwise.
+    script.clearRecords();
+    script.file(file).press("Kinvelor", "anoBT");
+    user::click(hl().Otevrit1);
+    ASSERT_TRUE(hl().session.tree());
+    EXPECT_EQ(listed(), (Lines{"Jan", "Karel", "Marie"}));
+    Clovek* janRead = hl().personList.rowAt(0)->person;
+    EXPECT_EQ(std::string(janRead->titlesBefore), "Ing.");
+    EXPECT_EQ(hl().personList.rowAt(1)->person->lock, 0);
+    ASSERT_EQ(script.messageTexts().size(), 2u);
+    EXPECT_EQ(script.messageTexts()[0], refusal);
+    const std::string told = script.messageTexts()[1];
+    const std::string janIs = ", osoba " + std::to_string(janRead->number) + " Ing. Jan Novák: ";
+    const std::string karelIs =
+        ", osoba " + std::to_string(hl().personList.rowAt(1)->person->number) + " Karel Novák: ";
+    for (const std::string& line :
+         {std::string("Osob načteno: 3"),
+          "řádek " + std::to_string(twice) + janIs +
+              "klíč podruhé v jednom bloku [titulPred] – platí pozdější hodnota",
+          "řádek " + std::to_string(unknown) + janIs +
+              "řádek, který soubor lipoveta nezná „[barvaOci]“ – vynechán",
+          "řádek " + std::to_string(flag) + karelIs +
+              "hodnota příznaku není 1 ani 0 [zamek] „2“ – čte se jako nenastavený"})
+        EXPECT_NE(told.find(line), std::string::npos) << line << "\n" << told << "\n";
+
+    // The first save keeps the damaged file beside the new one and every picture of the folder.
+    script.clearRecords();
+    user::click(hl().Ulozit1);
+    EXPECT_EQ(
+        script.messageTexts(),
+        Lines{"Poškozený soubor lipoveta zůstal beze změny vedle nového jako kopie: " + file + ".poskozeny"});
+    EXPECT_EQ(readFileBytes(file + ".poskozeny"), damaged);
+    for (const char* kept : {"foto/foto9.jpg", "hlavy/hlava77.jpg", "foto/sken.png"})
+        EXPECT_TRUE(exists(companion + kept)) << kept;
+    // A second save keeps no second copy; the saved file opens whole.
+    script.clearRecords();
+    user::click(hl().Ulozit1);
+    EXPECT_TRUE(script.messageTexts().empty());
+    EXPECT_FALSE(exists(file + ".poskozeny2"));
+    script.press("Kinvelor", "neBT"); // nothing to save
+    user::click(hl().Zavrit1);
+    EXPECT_EQ(hl().openTree(file), 0);
+    EXPECT_TRUE(script.messageTexts().empty());
+    EXPECT_EQ(std::string(hl().personList.rowAt(0)->person->titlesBefore), "Ing.");
 }
 
 TEST_F(OpenTree, ATreeWithoutPersonsOpensAsAnEmptyTree)

@@ -356,6 +356,11 @@ TEST_F(TreeLoader, ALineNoWriterWritesRefusesTheFileWithItsLine)
         } catch (const EDamagedTreeFile& e) {
             EXPECT_EQ(e.line, bad[i].second) << i << " " << e.what();
         }
+        // Read as far as it can be, the same line is the first one named.
+        Rod lenient(tree.fileName);
+        const LoadReport report = loadCurrentFormat(lenient, env, true);
+        ASSERT_FALSE(report.damage.empty()) << i;
+        EXPECT_EQ(report.damage.front().line, bad[i].second) << i;
     }
     // What a writer does write: flags "0", any text in a value, "˙" any number of times (past
     // seven in a row as references), a creation time no system reads, as long as the others
