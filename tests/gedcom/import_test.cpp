@@ -355,16 +355,18 @@ TEST(GedcomImport, EveryCaseOfTheCasesFileReadsIntoItsField)
             s += "Klmnopqrst";
         return s;
     }();
-    // Standard ANSEL in a file that writes no Czech letter: è and ï, not č and ď.
+    // Standard ANSEL in a file of another language: è and ï, not č and ď.
     const Clovek* marie = in.person("I1");
     EXPECT_EQ(marie->firstName, "Marie-Thérèse");
     EXPECT_EQ(marie->birthSurname, "d'Anaïs");
-    EXPECT_TRUE(in.logged("řádek 6: dvojice znaků ANSEL čtena podle normy jako \"è\""));
+    EXPECT_TRUE(
+        in.logged("řádek 5: soubor píše podle normy ANSEL (zde \"LANG English\"), dvojice znaků ANSEL "
+                  "proto čteny podle normy, poprvé na řádku 7 jako \"è\""));
     // The first birth whole, the second logged; a month written out; a double blank kept.
     EXPECT_EQ(marie->birth.year, "1499");
     EXPECT_EQ(marie->birth.about, 1);
     EXPECT_EQ(marie->birthPlace, "Blickling Hall");
-    EXPECT_TRUE(in.logged("řádek 12: další BIRT vynechán, platí první z řádku 9"));
+    EXPECT_TRUE(in.logged("řádek 13: další BIRT vynechán, platí první z řádku 10"));
     EXPECT_EQ(marie->death.day + "." + marie->death.month + "." + marie->death.year, "29.12.1812");
     EXPECT_EQ(marie->deathPlace, "Saint  Denis");
     const Svatba* wedding = onlyPartnership(marie);
@@ -372,7 +374,7 @@ TEST(GedcomImport, EveryCaseOfTheCasesFileReadsIntoItsField)
     EXPECT_EQ(wedding->wedding.year, "1764");
     EXPECT_EQ(wedding->wedding.month, "10");
     EXPECT_EQ(wedding->place, "Weymouth");
-    EXPECT_TRUE(in.logged("řádek 58: další MARR vynechán, platí první z řádku 55"));
+    EXPECT_TRUE(in.logged("řádek 59: další MARR vynechán, platí první z řádku 56"));
     // A slash in the given names: the surname is SURN's.
     EXPECT_EQ(in.person("I2")->firstName, "George (10th/11th Earl of)");
     EXPECT_EQ(in.person("I2")->birthSurname, "DUNBAR");
@@ -397,12 +399,12 @@ TEST(GedcomImport, EveryCaseOfTheCasesFileReadsIntoItsField)
     EXPECT_EQ(in.person("I6")->father, john);
     EXPECT_EQ(in.person("I6")->mother, abigail);
     EXPECT_TRUE(
-        in.logged("řádek 31: rodina @F9@ v souboru chybí, sestavena z odkazů osob @I3@ a @I4@, dětí: 1"));
-    EXPECT_TRUE(in.logged("řádek 37: rodina @F8@ v souboru chybí, odkaz vynechán"));
-    EXPECT_TRUE(in.logged("řádek 48: vztah k rodině @F9@ (adopted)"));
+        in.logged("řádek 32: rodina @F9@ v souboru chybí, sestavena z odkazů osob @I3@ a @I4@, dětí: 1"));
+    EXPECT_TRUE(in.logged("řádek 38: rodina @F8@ v souboru chybí, odkaz vynechán"));
+    EXPECT_TRUE(in.logged("řádek 49: vztah k rodině @F9@ (adopted)"));
     // Repeated skips of a tag: the first with its line, then one count.
-    EXPECT_TRUE(in.logged("řádek 8: Neexistující nebo v tomto místě nepodporovaný tag (RIN)"));
-    EXPECT_FALSE(in.logged("řádek 23: "));
+    EXPECT_TRUE(in.logged("řádek 9: Neexistující nebo v tomto místě nepodporovaný tag (RIN)"));
+    EXPECT_FALSE(in.logged("řádek 24: "));
     EXPECT_EQ(in.result.log.back(), "řádků RIN vynecháno: 3");
 }
 
