@@ -128,6 +128,8 @@ void importGedcomBytes(ImportResult& result, std::string& bytes, Rod& tree, cons
     // the tree while the families are linked.
     lex.releaseText();
     result.partnerships = linkImportedFamilies(tree, parser, options, lex);
+    // The linking and the checks after the records tell of lines met long before.
+    lex.log().sortByLine();
     parser.logSkipCounts();
     result.persons = tree.personCount();
     result.log = std::move(lex.log());

@@ -4,6 +4,7 @@
 #include "model/casove_obdobi.h"
 #include "model/svatba.h"
 #include "system/fileio.h"
+#include "system/numbers.h"
 
 #include <gtest/gtest.h>
 
@@ -134,6 +135,70 @@ TEST(GedcomImport, FamiliesMakePartnershipsAndParents)
     EXPECT_EQ(in.person("C2")->father, nullptr);
     EXPECT_EQ(in.person("C2")->mother, in.person("W2"));
     EXPECT_TRUE(in.logged("osoba @NOBODY@ nenalezena"));
+}
+
+// A person's partnerships in the order of its FAMS lines, whatever the order of the FAM records;
+// a family its FAMS lines leave out comes after them.
+TEST(GedcomImport, APersonsPartnershipsFollowItsFamsLines)
+{
+    const Imported in = importText(gedcom("0 @H@ INDI\n1 SEX M\n1 FAMS @F3@\n1 FAMS @F1@\n1 FAMS @F2@\n"
+                                          "0 @W1@ INDI\n1 SEX F\n0 @W2@ INDI\n1 SEX F\n0 @W3@ INDI\n1 SEX F\n"
+                                          "0 @W4@ INDI\n1 SEX F\n0 @F1@ FAM\n1 HUSB @H@\n1 WIFE @W1@\n"
+                                          "0 @F4@ FAM\n1 HUSB @H@\n1 WIFE @W4@\n0 @F2@ FAM\n1 HUSB @H@\n"
+                                          "1 WIFE @W2@\n0 @F3@ FAM\n1 HUSB @H@\n1 WIFE @W3@\n"));
+    std::vector<std::string> wives;
+    for (const UkSvatba* e : in.person("H")->partnerships.items<UkSvatba>())
+        wives.push_back(e->partnership->partner2->importId.str() + ":" + intToStr(e->orderKey));
+    EXPECT_EQ(wives, (std::vector<std::string>{"W3:0", "W1:1", "W2:2", "W4:3"}));
+}
+
+// What the tree cannot take from a family's links is told with the line it stands on, and the
+// log runs in the order of the lines whichever step of the import found it.
+TEST(GedcomImport, UnconfirmedLinksAndFamiliesOfOnePartnerAreLogged)
+{
+    const Imported in =
+        importText(gedcom("0 @F0@ FAM\n1 HUSB @NOBODY@\n"
+                          "0 @H@ INDI\n1 SEX M\n1 FAMS @F1@\n0 @W@ INDI\n1 SEX F\n1 FAMS @F1@\n"
+                          "0 @X@ INDI\n1 SEX M\n1 FAMS @F1@\n1 FAMS @F3@\n"
+                          "0 @F1@ FAM\n1 WIFE @W@\n" // names no husband: H becomes it
+                          "0 @F2@ FAM\n1 WIFE @W@\n1 MARR\n2 DATE 3 MAY 1920\n2 PLAC Praha\n"
+                          "0 @F3@ FAM\n1 HUSB @H@\n1 MARR\n2 PLAC Brno\n1 CHIL @X@\n"
+                          "0 @F4@ FAM\n1 HUSB @H@\n"));
+    const Svatba* s = onlyPartnership(in.person("H"));
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->partner2, in.person("W"));
+    EXPECT_EQ(in.person("X")->partnerships.count(), 0);
+    EXPECT_EQ(in.result.log.lines(),
+              (std::vector<std::string>{
+                  "řádek 4: osoba @NOBODY@ nenalezena",
+                  "řádek 7: rodina @F1@ osobu @H@ neuvádí, osoba doplněna jako manžel",
+                  "řádek 13: rodina @F1@ osobu @X@ neuvádí, uvádí @H@, odkaz vynechán",
+                  "řádek 14: rodina @F3@ osobu @X@ neuvádí jako partnera (je jejím dítětem), odkaz vynechán",
+                  "řádek 17: rodina jen s partnerem @W@ a bez dětí vynechána (sňatek 3.5.1920, Praha)",
+                  "řádek 22: rodina nemá dva partnery, údaje o svazku vynechány (sňatek, Brno)",
+                  "řádek 27: rodina jen s partnerem @H@ a bez dětí vynechána",
+              }));
+}
+
+// A title the field holds already, in any case, is not added again from NPFX, NSFX or TITL;
+// GIVN and SURN that differ from the NAME line are told, and the NAME line is kept.
+TEST(GedcomImport, ATitleIsTakenOnceAndNamePiecesThatDifferAreLogged)
+{
+    const Imported in = importText(
+        gedcom("0 @A@ INDI\n1 SEX M\n1 NAME Jan /Novák/ CSc.\n2 NPFX MUDr.\n2 NSFX csc.\n2 GIVN Jan\n"
+               "2 SURN Nowak\n1 TITL MUDr.\n1 TITL mudr.\n1 TITL Ing.\n"
+               "0 @B@ INDI\n1 SEX M\n1 TITL Ing.\n1 TITL Ing.\n1 NAME Karel /Dvořák/\n2 GIVN Karel Jan\n"
+               "2 NPFX ing.\n"));
+    EXPECT_EQ(in.person("A")->titlesBefore, "MUDr. Ing.");
+    EXPECT_EQ(in.person("A")->titlesAfter, "CSc.");
+    EXPECT_EQ(in.person("A")->birthSurname, "Novák");
+    EXPECT_EQ(in.person("B")->titlesBefore, "Ing.");
+    EXPECT_EQ(in.person("B")->firstName, "Karel");
+    EXPECT_EQ(in.result.log.lines(),
+              (std::vector<std::string>{
+                  "řádek 9: SURN \"Nowak\" se liší od řádku NAME (\"Novák\"), platí NAME",
+                  "řádek 18: GIVN \"Karel Jan\" se liší od řádku NAME (\"Karel\"), platí NAME",
+              }));
 }
 
 TEST(GedcomImport, ImpossibleFamiliesAndCyclesAreRefusedWithALogLine)
@@ -442,4 +507,8 @@ TEST(GedcomImport, CharacterSetNotesNameTheirLine)
     in = importText("0 HEAD\n1 CHAR ANSEL\n0 @I1@ INDI\n1 NAME Jiří\n0 TRLR\n");
     EXPECT_EQ(in.result.log.front(),
               "řádek 2: řádek CHAR uvádí ANSEL, znaky jsou však v UTF-8 a tak byl soubor načten");
+    // A character set the import does not know.
+    in = importText("0 HEAD\n1 CHAR MACINTOSH\n0 @I1@ INDI\n1 NAME Jan\n1 SEX M\n0 TRLR\n");
+    EXPECT_EQ(in.result.log.lines(), (std::vector<std::string>{"řádek 2: znaková sada \"MACINTOSH\" není "
+                                                               "známa, soubor čten jako Windows-1250"}));
 }
