@@ -2,7 +2,11 @@
 #include "gedcom/import_charset.h"
 #include "import_helpers.h"
 
+#include "system/fileio.h"
+
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace {
 
@@ -213,6 +217,67 @@ TEST(GedcomCharset, AnselPairsAreReadByWhatTheFileShows)
     EXPECT_TRUE(
         in.logged("řádek 7: soubor píše podle normy ANSEL (zde \"ü\"), dvojice znaků ANSEL proto čteny "
                   "podle normy, poprvé na řádku 5 jako \"è\""));
+}
+
+// UTF-8 as standard ANSEL writes it, found through the decoder: each spacing byte and each mark
+// before a letter, by the letter it reads as. A letter ANSEL lacks stays as it is.
+std::string utf8ToAnsel(std::string_view text)
+{
+    std::map<std::string, std::string> bytesOf;
+    for (int b = 0xA1; b <= 0xCF; ++b)
+        bytesOf.try_emplace(anselToUtf8(std::string(1, char(b))), std::string(1, char(b)));
+    for (int mark = 0xE0; mark <= 0xFE; ++mark)
+        for (char letter : std::string_view("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) {
+            const std::string pair{char(mark), letter};
+            const std::string read = anselToUtf8(pair);
+            if (read.find(letter) == std::string::npos)
+                bytesOf.try_emplace(read, pair);
+        }
+    std::string out;
+    for (size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const size_t n = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        const std::string one(text.substr(i, n));
+        const auto found = bytesOf.find(one);
+        out += n > 1 && found != bytesOf.end() ? found->second : one;
+        i += n;
+    }
+    return out;
+}
+
+// A French file in standard ANSEL: its LANG line says it is no Czech file, so its pairs read as
+// the French letters, and every person is what the UTF-8 original gives.
+TEST(GedcomCharset, AFrenchAnselFileReadsAsItsUtf8Original)
+{
+    SKIP_WITHOUT_SHARED_GEDCOM();
+    std::string original = readFileBytes(sharedGedcom("bourbon.ged"));
+    const Imported utf8 = importText(original);
+    original.erase(0, 3); // the byte-order mark
+    std::string ansel = utf8ToAnsel(original);
+    const size_t charLine = ansel.find("1 CHAR UTF-8");
+    ASSERT_NE(charLine, std::string::npos);
+    ansel.replace(charLine, 12, "1 CHAR ANSEL");
+    const Imported back = importText(ansel);
+    EXPECT_EQ(back.result.charset, GedcomCharset::Ansel);
+    auto persons = [](const Rod& tree) {
+        std::vector<std::string> all;
+        tree.forEachPerson([&](Clovek* p) {
+            std::string texts;
+            for (std::string_view line : p->furtherTexts())
+                texts += std::string(line) + "|";
+            all.push_back(p->gedcomName() + "|" + p->titlesBefore.str() + "|" + p->titlesAfter.str() + "|" +
+                          p->birthPlace.str() + "|" + p->deathPlace.str() + "|" + p->burial.str() + "|" +
+                          texts);
+        });
+        return all;
+    };
+    const std::vector<std::string> expected = persons(*utf8.tree), got = persons(*back.tree);
+    ASSERT_EQ(got.size(), 303u);
+    int changed = 0;
+    for (size_t i = 0; i < got.size(); ++i)
+        changed += got[i] != expected[i];
+    EXPECT_EQ(changed, 0);
+    EXPECT_TRUE(back.logged("řádek 17: soubor píše podle normy ANSEL (zde \"LANG French\")"));
 }
 
 } // namespace
