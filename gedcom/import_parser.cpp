@@ -137,11 +137,14 @@ bool holdsTitle(std::string_view titles, std::string_view title)
     return !want.empty() && std::search(have.begin(), have.end(), want.begin(), want.end()) != have.end();
 }
 
-// Blanks inside a name count as one.
+// Blanks inside a name count as one, and a comma between its pieces (as GIVN and SURN list
+// them) as a blank.
 std::string collapsedBlanks(std::string_view text)
 {
+    std::string spaced(text);
+    std::replace(spaced.begin(), spaced.end(), ',', ' ');
     std::string out;
-    for (const std::string& w : words(text))
+    for (const std::string& w : words(spaced))
         out += (out.empty() ? "" : " ") + w;
     return out;
 }

@@ -181,14 +181,15 @@ TEST(GedcomImport, UnconfirmedLinksAndFamiliesOfOnePartnerAreLogged)
 }
 
 // A title the field holds already, in any case, is not added again from NPFX, NSFX or TITL;
-// GIVN and SURN that differ from the NAME line are told, and the NAME line is kept.
+// GIVN and SURN that differ from the NAME line (more than by the commas between their pieces) are
+// told, and the NAME line is kept.
 TEST(GedcomImport, ATitleIsTakenOnceAndNamePiecesThatDifferAreLogged)
 {
-    const Imported in = importText(
-        gedcom("0 @A@ INDI\n1 SEX M\n1 NAME Jan /Novák/ CSc.\n2 NPFX MUDr.\n2 NSFX csc.\n2 GIVN Jan\n"
-               "2 SURN Nowak\n1 TITL MUDr.\n1 TITL mudr.\n1 TITL Ing.\n"
-               "0 @B@ INDI\n1 SEX M\n1 TITL Ing.\n1 TITL Ing.\n1 NAME Karel /Dvořák/\n2 GIVN Karel Jan\n"
-               "2 NPFX ing.\n"));
+    const Imported in = importText(gedcom(
+        "0 @A@ INDI\n1 SEX M\n1 NAME Jan Pavel /Novák/ CSc.\n2 NPFX MUDr.\n2 NSFX csc.\n2 GIVN Jan, Pavel\n"
+        "2 SURN Nowak\n1 TITL MUDr.\n1 TITL mudr.\n1 TITL Ing.\n"
+        "0 @B@ INDI\n1 SEX M\n1 TITL Ing.\n1 TITL Ing.\n1 NAME Karel /Dvořák/\n2 GIVN Karel Jan\n"
+        "2 NPFX ing.\n"));
     EXPECT_EQ(in.person("A")->titlesBefore, "MUDr. Ing.");
     EXPECT_EQ(in.person("A")->titlesAfter, "CSc.");
     EXPECT_EQ(in.person("A")->birthSurname, "Novák");
