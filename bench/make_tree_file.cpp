@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 int main(int argc, char** argv)
 {
     const bool partners = argc == 4 && std::string(argv[1]) == "--partners";
-    const int count = std::atoi(argv[partners ? 2 : 1]);
+    const int count = argc < 3 ? 0 : int(std::strtol(argv[partners ? 2 : 1], nullptr, 10));
     if (argc < 3 || argc > 4 || count <= 0) {
         std::fprintf(stderr, "usage: make_tree_file PERSONS OUT.rod [SEED]\n"
                              "       make_tree_file --partners PARTNERS OUT.rod\n");
