@@ -2,6 +2,9 @@
 // realistic tree file of 10,000, 100,000 or 1,000,000 persons (written by make_tree_file) as the program
 // opens it, and saves it as Save does. Time is the process's whole wall time; the counters are
 // its own measures of the open and the save and its peak resident memory.
+// FreshSaveOfManyPartnerships compares a realistic tree of 200,000 persons with one man of
+// 200,000 wives (make_tree_file --partners): the save of the second must not take longer for
+// the one list that holds them all.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -99,8 +102,49 @@ void FreshOpenAndSave(benchmark::State& state)
     fs::remove_all(folder);
 }
 
+// Arg 0: the realistic tree of kManyPersons persons; arg 1: one man with kManyPersons wives.
+constexpr int kManyPersons = 200'000;
+
+void FreshSaveOfManyPartnerships(benchmark::State& state)
+{
+    const bool onePerson = state.range(0) == 1;
+    const fs::path folder = fs::temp_directory_path() / ("kinvelor-partners-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    const std::string tree = (folder / "strom.rod").string();
+    const std::string copy = (folder / "kopie.rod").string();
+    const fs::path tools = toolFolder();
+    std::vector<std::string> make{(tools / "make_tree_file").string()};
+    if (onePerson)
+        make.push_back("--partners");
+    make.insert(make.end(), {std::to_string(kManyPersons), tree});
+    if (run(make).empty()) {
+        state.SkipWithError("make_tree_file failed");
+        return;
+    }
+    std::map<std::string, double> last;
+    for (auto _ : state) {
+        const std::string line = run({(tools / "tree_roundtrip").string(), tree, copy});
+        if (line.empty()) {
+            state.SkipWithError("tree_roundtrip failed");
+            break;
+        }
+        last = fields(line);
+    }
+    state.SetLabel(onePerson ? "one person, 200,000 partnerships" : "200,000 persons");
+    state.counters["persons"] = last["persons"];
+    state.counters["load_s"] = last["load_seconds"];
+    state.counters["save_s"] = last["save_seconds"];
+    fs::remove_all(folder);
+}
+
 } // namespace
 
+BENCHMARK(FreshSaveOfManyPartnerships)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
 BENCHMARK(FreshOpenAndSave)
     ->Arg(10'000)
     ->Arg(100'000)

@@ -14,8 +14,10 @@
 #include "system/numbers.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <exception>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -288,10 +290,13 @@ void writeHeader(GedcomLines& out, const Rod& tree, const std::string& fileName,
 }
 
 // A person's FAMS and FAMC lines: for each family in list order, FAMS when the person is its
-// husband or wife, then FAMC when it is among its children.
+// husband or wife, FAMC when it is among its children; the FAMS lines then take the order of the
+// person's partnerships among their places, those of families without one after them.
 struct FamilyLink {
     int family;
     bool asChild;
+    // A FAMS line's place: where the person's partnership list first has the family's couple.
+    int rank = 0;
 };
 
 void writePerson(GedcomLines& out, const Clovek& p, const std::string& ref, const FamilyLink* links,
@@ -417,22 +422,58 @@ struct FamilyLinks {
     std::vector<FamilyLink> links;
 };
 
-FamilyLinks familyLinks(const PersonRefs& refs, const GEDRodiny& families)
+// Where each family's husband and wife have it in their partnership lists, by family number;
+// INT_MAX for a family the person's list does not lead to.
+struct SpouseRanks {
+    std::vector<int> husband, wife;
+};
+
+SpouseRanks spouseRanks(const std::vector<Clovek*>& persons, const GEDRodiny& families)
 {
+    SpouseRanks ranks{std::vector<int>(size_t(families.count()) + 1, INT_MAX),
+                      std::vector<int>(size_t(families.count()) + 1, INT_MAX)};
+    for (const Clovek* p : persons) {
+        int k = 0;
+        for (const UkSvatba* e : p->partnerships.items<UkSvatba>()) {
+            const Svatba* s = e->partnership;
+            const int at = k++;
+            if (!s || !s->hasBothPartners() || (s->partner1 != p && s->partner2 != p))
+                continue;
+            const Clovek* other = s->otherPartner(p);
+            const Clovek* husband = p->sex == 1 ? p : other;
+            const Clovek* wife = p->sex == 1 ? other : p;
+            // Two partners of one sex: the family is the one the first of them met.
+            const GEDRodina* f = families.findCouple(husband, wife);
+            if (!f)
+                f = families.findCouple(wife, husband);
+            if (!f)
+                continue;
+            int& rank = (f->husband == p ? ranks.husband : ranks.wife)[size_t(f->number)];
+            rank = std::min(rank, at);
+        }
+    }
+    return ranks;
+}
+
+FamilyLinks familyLinks(const PersonRefs& refs, const std::vector<Clovek*>& persons,
+                        const GEDRodiny& families)
+{
+    const SpouseRanks ranks = spouseRanks(persons, families);
     // Each family's members with their position, in family order; then counted into place.
     std::vector<std::pair<size_t, FamilyLink>> found;
-    auto add = [&](const Clovek* p, int family, bool asChild) {
+    auto add = [&](const Clovek* p, int family, bool asChild, int rank) {
         const size_t at = refs.position(p);
         if (at != std::string::npos)
-            found.push_back({at, {family, asChild}});
+            found.push_back({at, {family, asChild, rank}});
     };
     for (const auto& f : families.families()) {
+        const auto n = size_t(f->number);
         if (f->husband)
-            add(f->husband, f->number, false);
+            add(f->husband, f->number, false, ranks.husband[n]);
         if (f->wife && f->wife != f->husband)
-            add(f->wife, f->number, false);
+            add(f->wife, f->number, false, ranks.wife[n]);
         for (const Clovek* child : f->children)
-            add(child, f->number, true);
+            add(child, f->number, true, 0);
     }
     FamilyLinks result;
     result.first.assign(refs.count() + 1, 0);
@@ -444,6 +485,22 @@ FamilyLinks familyLinks(const PersonRefs& refs, const GEDRodiny& families)
     std::vector<size_t> next(result.first.begin(), result.first.end() - 1);
     for (const auto& [person, link] : found)
         result.links[next[person]++] = link;
+    // The FAMS lines of a person take their order among the places they hold.
+    std::vector<FamilyLink> spouse;
+    for (size_t i = 0; i + 1 < result.first.size(); ++i) {
+        if (result.first[i + 1] - result.first[i] < 2)
+            continue;
+        const auto begin = result.links.begin() + std::ptrdiff_t(result.first[i]);
+        const auto end = result.links.begin() + std::ptrdiff_t(result.first[i + 1]);
+        spouse.clear();
+        std::copy_if(begin, end, std::back_inserter(spouse), [](const FamilyLink& l) { return !l.asChild; });
+        std::stable_sort(spouse.begin(), spouse.end(),
+                         [](const FamilyLink& a, const FamilyLink& b) { return a.rank < b.rank; });
+        auto from = spouse.begin();
+        for (auto at = begin; at != end; ++at)
+            if (!at->asChild)
+                *at = *from++;
+    }
     return result;
 }
 
@@ -506,7 +563,7 @@ struct ExportPlan {
 void writeGedcom(GedcomLines& out, Rod& tree, const ExportPlan& plan, const std::string& fileName,
                  const Datum& today)
 {
-    const FamilyLinks links = familyLinks(plan.refs, plan.families);
+    const FamilyLinks links = familyLinks(plan.refs, plan.persons, plan.families);
     writeHeader(out, tree, fileName, today);
     for (size_t k = 0; k < plan.order.size(); ++k) {
         if (k + 1 < plan.persons.size())

@@ -305,17 +305,36 @@ std::string utf8OrCp1250(std::string_view s, size_t& firstBad)
 
 } // namespace
 
-bool anselWritesCzech(std::string_view bytes)
+AnselEvidence standardAnselEvidence(std::string_view bytes)
 {
-    for (size_t i = bytes.find_first_of("\xE9\xEA"); i != std::string_view::npos && i + 1 < bytes.size();
-         i = bytes.find_first_of("\xE9\xEA", i + 1)) {
-        const char letter = bytes[i + 1];
-        const std::string_view letters =
-            static_cast<unsigned char>(bytes[i]) == 0xE9 ? "cCsSzZrRnNeEdDtT" : "uU";
-        if (letters.find(letter) != std::string_view::npos)
-            return true;
+    AnselEvidence found;
+    size_t langAt = std::string_view::npos;
+    const std::string language = gedcomHeaderValue(bytes, "LANG", nullptr, &langAt);
+    const std::string lower = lowerCase(language);
+    if (!language.empty() && lower != "czech" && lower != "slovak")
+        found = {langAt, "LANG " + language};
+    for (size_t i = 0; i < bytes.size() && i < found.offset; ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (!isAnselMark(b))
+            continue;
+        const char letter = i + 1 < bytes.size() ? bytes[i + 1] : '\0';
+        bool standard;
+        if (b == 0xE2)
+            standard = false;
+        else if (b == 0xE1)
+            standard = letterIndex(letter) >= 0 &&
+                       std::string_view("uieoUIEO").find(letter) == std::string_view::npos;
+        else if (b == 0xE8)
+            standard = letterIndex(letter) >= 0 && letter != 'i' && letter != 'I';
+        else
+            // The Czech programs wrote ř as its Windows-1250 byte, which ANSEL has as a mark.
+            standard = b != 0xF8;
+        if (standard) {
+            found.offset = i;
+            found.what = anselToUtf8(bytes.substr(i, letterIndex(letter) >= 0 ? 2 : 1));
+        }
     }
-    return false;
+    return found;
 }
 
 int lineOfOffset(std::string_view bytes, size_t offset)
@@ -346,14 +365,16 @@ std::string anselToUtf8(std::string_view bytes, bool czechPairs, size_t* firstPa
             i = j;
             continue;
         }
-        if (!isAnselMark(b)) {
+        // In the files of the Czech programs ř is its Windows-1250 byte, not a mark.
+        const auto isMark = [&](unsigned char c) { return isAnselMark(c) && !(czechPairs && c == 0xF8); };
+        if (!isMark(b)) {
             appendUtf8(out, anselBase(b));
             ++i;
             continue;
         }
         // Marks stand before their letter; a line end or the end of the text is no letter.
         size_t j = i;
-        while (j < bytes.size() && isAnselMark(static_cast<unsigned char>(bytes[j])))
+        while (j < bytes.size() && isMark(static_cast<unsigned char>(bytes[j])))
             ++j;
         const bool hasBase = j < bytes.size() && bytes[j] != '\n' && bytes[j] != '\r';
         if (!hasBase) {
@@ -394,15 +415,18 @@ std::string anselToUtf8(std::string_view bytes, bool czechPairs, size_t* firstPa
     return out;
 }
 
-std::string gedcomCharsetName(std::string_view bytes, int* lineNumber)
+std::string gedcomHeaderValue(std::string_view bytes, std::string_view tag, int* lineNumber, size_t* offset)
 {
     size_t pos = 0;
     int recordsSeen = 0;
     int number = 0;
     if (lineNumber)
         *lineNumber = 0;
+    if (offset)
+        *offset = std::string_view::npos;
     while (pos < bytes.size()) {
         ++number;
+        const size_t start = pos;
         size_t end = bytes.find_first_of("\r\n", pos);
         if (end == std::string_view::npos)
             end = bytes.size();
@@ -428,13 +452,21 @@ std::string gedcomCharsetName(std::string_view bytes, int* lineNumber)
         line.remove_prefix(2);
         while (!line.empty() && (line.front() == ' ' || line.front() == '\t'))
             line.remove_prefix(1);
-        if (!startsWithNoCase(line, "CHAR") || (line.size() > 4 && line[4] != ' ' && line[4] != '\t'))
+        const size_t n = tag.size();
+        if (!startsWithNoCase(line, tag) || (line.size() > n && line[n] != ' ' && line[n] != '\t'))
             continue;
         if (lineNumber)
             *lineNumber = number;
-        return upperCase(trim(line.substr(4)));
+        if (offset)
+            *offset = start;
+        return trim(line.substr(n));
     }
     return "";
+}
+
+std::string gedcomCharsetName(std::string_view bytes, int* lineNumber)
+{
+    return upperCase(gedcomHeaderValue(bytes, "CHAR", lineNumber));
 }
 
 DecodedGedcom decodeGedcom(std::string input)
@@ -481,6 +513,9 @@ DecodedGedcom decodeGedcom(std::string input)
         result.charset = GedcomCharset::Ansel;
     else if (name == "UTF-8" || name == "UTF8" || name == "UNICODE")
         result.charset = GedcomCharset::Utf8;
+    else if (!name.empty() && name != "ASCII" && name != "ANSI" && name != "WINDOWS-1250" && name != "CP1250")
+        result.unknownCharset = true;
+    result.declared = result.unknownCharset ? name : std::string();
     if (result.charset == GedcomCharset::Utf8 ? isUtf8(bytes) : isAscii(bytes)) {
         result.text = std::move(input);
     } else if (isUtf8(bytes)) {
@@ -488,10 +523,16 @@ DecodedGedcom decodeGedcom(std::string input)
         // CHAR line is what is wrong (many programs write a fixed one), not the letters.
         result.charsetOverruled = true;
         result.declared = name;
+        result.unknownCharset = false;
         result.charset = GedcomCharset::Utf8;
         result.text = std::move(input);
     } else if (result.charset == GedcomCharset::Ansel) {
-        result.czechAnselPairs = anselWritesCzech(bytes);
+        const AnselEvidence evidence = standardAnselEvidence(bytes);
+        result.czechAnselPairs = evidence.offset == std::string_view::npos;
+        if (!result.czechAnselPairs) {
+            result.anselEvidenceLine = lineOfOffset(bytes, evidence.offset);
+            result.anselEvidence = evidence.what;
+        }
         size_t pair;
         result.text = anselToUtf8(bytes, result.czechAnselPairs, &pair, &result.anselPairLetter);
         if (pair != std::string_view::npos)

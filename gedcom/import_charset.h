@@ -13,7 +13,7 @@ struct DecodedGedcom {
     // Characters that could not be decoded (a broken UTF-16 pair) and became U+FFFD.
     int unconverted = 0;
     // The bytes were UTF-8 though the CHAR line said otherwise or nothing; `declared` is what it
-    // said (empty without a CHAR line).
+    // said (empty without a CHAR line), also when it names a set not known here.
     bool charsetOverruled = false;
     std::string declared;
     // The header's CHAR line (from 1), 0 without one.
@@ -25,6 +25,12 @@ struct DecodedGedcom {
     bool czechAnselPairs = false;
     int anselPairLine = 0;
     std::string anselPairLetter;
+    // What showed that the file is standard ANSEL, and its line (0 when nothing did).
+    int anselEvidenceLine = 0;
+    std::string anselEvidence;
+    // The CHAR line names a character set the import does not know; the file is read as
+    // Windows-1250.
+    bool unknownCharset = false;
 };
 
 // A UTF-16 byte-order mark (or, without one, the zero bytes of UTF-16 text) and a UTF-8 mark
@@ -38,17 +44,30 @@ DecodedGedcom decodeGedcom(std::string bytes);
 // writes before their letter. A byte ANSEL leaves unassigned reads as Windows-1250. With
 // `czechPairs`, the pairs older Czech programs wrote for letters standard ANSEL has no single
 // mark for keep their meaning: grave before u, i, e, o stands for ů, ě, č, ň and diaeresis
-// before i for ď; otherwise they are the standard ù, ì, è, ò and ï. `firstPair`, when given,
-// gets the offset of the first such pair (npos when none) and `pairLetter` what it was read as.
+// before i for ď; otherwise they are the standard ù, ì, è, ò and ï. Those programs wrote the
+// Czech letters they had no pair for as Windows-1250 bytes, and ř (0xF8) is one of them. `firstPair`,
+// when given, gets the offset of the first such pair (npos when none) and `pairLetter` what it
+// was read as.
 std::string anselToUtf8(std::string_view bytes, bool czechPairs = false, size_t* firstPair = nullptr,
                         std::string* pairLetter = nullptr);
 
-// Whether an ANSEL file writes Czech: it holds a letter with caron or ring that Czech uses,
-// which a French, German or English file does not.
-bool anselWritesCzech(std::string_view bytes);
+// The first thing in an ANSEL file that the older Czech programs never wrote, so that the file is
+// standard ANSEL: a combining mark other than acute, grave and diaeresis (a caron, a ring, a
+// cedilla ...), a grave or diaeresis before a letter those programs had no pair for (à, ë, ö,
+// ü ...), or a header LANG other than Czech or Slovak, whichever comes first.
+struct AnselEvidence {
+    // Offset of the mark or of the LANG line; npos when the file shows nothing.
+    size_t offset = std::string_view::npos;
+    // What it is: the letter as standard ANSEL reads it, or "LANG " + the language.
+    std::string what;
+};
+AnselEvidence standardAnselEvidence(std::string_view bytes);
 
-// The value of the header's CHAR line, upper-cased and trimmed; empty when the header has none.
-// `line` gets its line number from 1 (0 without one).
+// The value of the header's line of `tag` (upper-case, at level 1), trimmed; empty when the
+// header has none. `line` gets its line number from 1 (0 without one), `offset` where it starts.
+std::string gedcomHeaderValue(std::string_view bytes, std::string_view tag, int* line = nullptr,
+                              size_t* offset = nullptr);
+// The header's CHAR value, upper-cased.
 std::string gedcomCharsetName(std::string_view bytes, int* line = nullptr);
 
 // The line (from 1) of a byte offset, counting lines as the scanner does.

@@ -237,3 +237,15 @@ void storeImportedDate(Datum& date, const ImportedDate& value)
     if (value.about)
         date.about = 1;
 }
+
+std::string importedDateText(const ImportedDate& d)
+{
+    std::string s;
+    if (d.day)
+        s += intToStr(d.day) + ".";
+    if (d.month)
+        s += intToStr(d.month) + ".";
+    if (d.year)
+        s += intToStr(d.year);
+    return s;
+}

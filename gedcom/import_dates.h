@@ -27,3 +27,6 @@ ImportedDate parseImportedDate(std::string_view value, std::string& problem);
 
 // The parts the value gave into a person's or partnership's date; the others keep "?".
 void storeImportedDate(Datum& date, const ImportedDate& value);
+
+// The parts the value gave as the tree writes a date: "3.3.1850", "3.1850", "1850"; empty for none.
+std::string importedDateText(const ImportedDate& d);

@@ -82,13 +82,19 @@ void logDecoding(LexAn& lex, const DecodedGedcom& decoded)
     if (decoded.firstNonUtf8Line)
         lex.logError(decoded.firstNonUtf8Line, "znaky nejsou v UTF-8, jak soubor uvádí; ty, které v UTF-8 "
                                                "nejsou (poprvé na tomto řádku), čteny jako Windows-1250");
-    if (decoded.anselPairLine)
+    if (decoded.unknownCharset)
+        lex.logError(decoded.charsetLine,
+                     "znaková sada \"" + decoded.declared + "\" není známa, soubor čten jako Windows-1250");
+    // Which of the two readings of ANSEL was taken matters only where a pair reads differently.
+    if (decoded.anselPairLine && decoded.czechAnselPairs)
         lex.logError(decoded.anselPairLine,
-                     decoded.czechAnselPairs
-                         ? "dvojice znaků ANSEL čtena po česku jako \"" + decoded.anselPairLetter +
-                               "\" (soubor píše česká písmena s háčkem nebo kroužkem), tak i všechny další"
-                         : "dvojice znaků ANSEL čtena podle normy jako \"" + decoded.anselPairLetter +
-                               "\" (soubor nepíše česká písmena s háčkem ani kroužkem), tak i všechny další");
+                     "dvojice znaků ANSEL čtena po česku jako \"" + decoded.anselPairLetter +
+                         "\" (soubor nemá nic, co píše jen norma ANSEL), tak i všechny další");
+    else if (decoded.anselPairLine)
+        lex.logError(decoded.anselEvidenceLine,
+                     "soubor píše podle normy ANSEL (zde \"" + decoded.anselEvidence +
+                         "\"), dvojice znaků ANSEL proto čteny podle normy, poprvé na řádku " +
+                         intToStr(decoded.anselPairLine) + " jako \"" + decoded.anselPairLetter + "\"");
 }
 
 } // namespace
@@ -122,6 +128,8 @@ void importGedcomBytes(ImportResult& result, std::string& bytes, Rod& tree, cons
     // the tree while the families are linked.
     lex.releaseText();
     result.partnerships = linkImportedFamilies(tree, parser, options, lex);
+    // The linking and the checks after the records tell of lines met long before.
+    lex.log().sortByLine();
     parser.logSkipCounts();
     result.persons = tree.personCount();
     result.log = std::move(lex.log());

@@ -6,6 +6,8 @@
 #include "model/svatba.h"
 #include "system/numbers.h"
 
+#include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -60,6 +62,58 @@ void dropAncestorCycles(Rod& tree, std::vector<Clovek*>& byNumber, const std::ve
     });
 }
 
+// A family without two partners makes no partnership: what it held of one is told, and so is a
+// family of one partner and no child, which leaves nothing in the tree.
+void logUnpairedFamily(const GFamily& f, const Clovek* partner, bool childless, LexAn& log)
+{
+    std::vector<std::string> held;
+    if (f.married || f.divorced) {
+        const std::string date = importedDateText(f.marriage);
+        held.push_back(f.married ? "sňatek" + (date.empty() ? "" : " " + date) : "manželství");
+        if (!f.marriagePlace.empty())
+            held.push_back(f.marriagePlace);
+        if (f.people && !f.people->officiant.empty())
+            held.push_back("oddávající " + f.people->officiant);
+        if (f.people && !f.people->witnesses.empty())
+            held.push_back("svědkové " + f.people->witnesses);
+        if (f.divorced)
+            held.push_back("rozvod" +
+                           (importedDateText(f.divorce).empty() ? "" : " " + importedDateText(f.divorce)));
+    }
+    std::string what;
+    for (const std::string& h : held)
+        what += (what.empty() ? "" : ", ") + h;
+    if (partner && childless)
+        log.logError(f.line, "rodina jen s partnerem @" + partner->importId.str() + "@ a bez dětí vynechána" +
+                                 (what.empty() ? "" : " (" + what + ")"));
+    else if (!what.empty())
+        log.logError(f.line, "rodina nemá dva partnery, údaje o svazku vynechány (" + what + ")");
+}
+
+// Each person whose FAMS lines name two or more families gets its partnerships in their order;
+// one whose FAMS lines leave a family out has it after them, in the order of the records. Each
+// partnership's order key holds the index of its family.
+void orderAsFamsLines(const ImportParser& parser)
+{
+    const auto& links = parser.spouseOrder();
+    std::unordered_map<size_t, int32_t> rank;
+    for (size_t k = 0; k < links.size();) {
+        Clovek* person = links[k].person;
+        rank.clear();
+        for (; k < links.size() && links[k].person == person; ++k)
+            rank.try_emplace(links[k].family, int32_t(rank.size()));
+        if (person->partnerships.count() < 2)
+            continue;
+        const auto unnamed = int32_t(rank.size());
+        int32_t after = 0;
+        for (UkSvatba* e : person->partnerships.items<UkSvatba>()) {
+            const auto found = rank.find(size_t(e->orderKey));
+            e->orderKey = found != rank.end() ? found->second : unnamed + after++;
+        }
+        person->partnerships.sort();
+    }
+}
+
 } // namespace
 
 int linkImportedFamilies(Rod& tree, ImportParser& parser, const ImportOptions& options, LexAn& log)
@@ -90,7 +144,9 @@ int linkImportedFamilies(Rod& tree, ImportParser& parser, const ImportOptions& o
 
     std::vector<ParentLine> parentLines(byNumber.size());
     int made = 0;
-    for (const GFamily& f : parser.families()) {
+    const std::vector<GFamily>& families = parser.families();
+    for (size_t fi = 0; fi < families.size(); ++fi) {
+        const GFamily& f = families[fi];
         Clovek* husband = find(f.husband, f.husbandLine);
         Clovek* wife = find(f.wife, f.wifeLine);
         std::vector<std::pair<Clovek*, int>> children;
@@ -123,8 +179,10 @@ int linkImportedFamilies(Rod& tree, ImportParser& parser, const ImportOptions& o
                 *line = childLine;
             }
         }
-        if (!husband || !wife)
+        if (!husband || !wife) {
+            logUnpairedFamily(f, husband ? husband : wife, children.empty(), log);
             continue;
+        }
         auto* s = new Svatba;
         s->partner1 = husband;
         s->partner2 = wife;
@@ -139,10 +197,17 @@ int linkImportedFamilies(Rod& tree, ImportParser& parser, const ImportOptions& o
             storeImportedDate(s->wedding, f.marriage);
             storeImportedDate(s->divorce, f.divorce);
         }
-        husband->partnerships.append(std::make_unique<UkSvatba>(s));
-        wife->partnerships.append(std::make_unique<UkSvatba>(s));
+        // The family's place among the records, until the partners' own order is known.
+        for (Clovek* partner : {husband, wife})
+            partner->partnerships.append(std::make_unique<UkSvatba>(s))->orderKey = int32_t(fi);
         ++made;
     }
+    orderAsFamsLines(parser);
+    tree.forEachPerson([](Clovek* p) {
+        int32_t key = 0;
+        for (UkSvatba* e : p->partnerships.items<UkSvatba>())
+            e->orderKey = key++;
+    });
     dropAncestorCycles(tree, byNumber, parentLines, log);
     return made;
 }

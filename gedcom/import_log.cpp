@@ -93,6 +93,22 @@ uint32_t ImportLog::keep(std::string_view kept)
     return number;
 }
 
+void ImportLog::sortByLine()
+{
+    std::vector<Entry> entries;
+    entries.reserve(count_);
+    for (size_t i = 0; i < count_; ++i)
+        entries.push_back(entry(i));
+    size_t leading = 0;
+    while (leading < entries.size() && entries[leading].line == wholeLine)
+        ++leading;
+    const auto key = [](const Entry& e) { return e.line == wholeLine ? INT64_MAX : int64_t(e.line); };
+    std::stable_sort(entries.begin() + std::ptrdiff_t(leading), entries.end(),
+                     [&](const Entry& a, const Entry& b) { return key(a) < key(b); });
+    for (size_t i = 0; i < count_; ++i)
+        blocks_[i >> blockBits][i & (blockSize - 1)] = entries[i];
+}
+
 std::string ImportLog::operator[](size_t i) const
 {
     std::string line;

@@ -31,6 +31,9 @@ public:
     std::string operator[](size_t i) const;
     // Line `i` into `line`, reusing its storage.
     void lineInto(size_t i, std::string& line) const;
+    // The numbered lines in the order of their numbers, those of one number as they came; a line
+    // without a number stays before them when it came before every numbered one, else goes last.
+    void sortByLine();
     std::string front() const { return (*this)[0]; }
     std::string back() const { return (*this)[count_ - 1]; }
     void clear();

@@ -35,18 +35,6 @@ std::string groupedNumber(int n)
     return digits;
 }
 
-std::string dateText(const ImportedDate& d)
-{
-    std::string s;
-    if (d.day)
-        s += intToStr(d.day) + ".";
-    if (d.month)
-        s += intToStr(d.month) + ".";
-    if (d.year)
-        s += intToStr(d.year);
-    return s;
-}
-
 // The baptism, a text, from a CHR date: a date as "3.3.1850", "3.1850" or "1850", after the
 // word of an approximate one ("ABT 1850"); a date phrase without its parentheses (how a baptism
 // that is no date travels, a long one with CONC). Any other value (a range, an interpreted date,
@@ -57,7 +45,7 @@ std::string baptismText(const std::string& value)
         return value.substr(1, value.size() - 2);
     std::string problem;
     const ImportedDate d = parseImportedDate(value, problem);
-    const std::string text = dateText(d);
+    const std::string text = importedDateText(d);
     std::string word = value.substr(0, value.find_first_of(" \t"));
     for (char& c : word)
         if (c >= 'a' && c <= 'z')
@@ -72,7 +60,7 @@ std::string periodBound(std::string_view value)
 {
     std::string problem;
     const ImportedDate d = parseImportedDate(value, problem);
-    return problem.empty() && !d.about ? dateText(d) : std::string();
+    return problem.empty() && !d.about ? importedDateText(d) : std::string();
 }
 
 // "FROM a TO b", "FROM a" or "TO b" into the from and to texts; false for any other value.
@@ -121,6 +109,44 @@ void addLines(std::vector<std::string>& to, const std::string& label, const std:
 {
     for (size_t i = 0; i < lines.size(); ++i)
         to.push_back((i ? indent : label) + lines[i]);
+}
+
+// The words of a text, between blanks.
+std::vector<std::string> words(std::string_view text)
+{
+    std::vector<std::string> out;
+    size_t at = 0;
+    while (at < text.size()) {
+        const size_t end = std::min(text.find_first_of(" \t", at), text.size());
+        if (end > at)
+            out.emplace_back(text.substr(at, end - at));
+        at = end + 1;
+    }
+    return out;
+}
+
+std::vector<std::string> lowerWords(std::string_view text)
+{
+    return words(lowerCase(text));
+}
+
+// Whether the titles already hold `title`: its words, in their order and side by side, in any case.
+bool holdsTitle(std::string_view titles, std::string_view title)
+{
+    const std::vector<std::string> have = lowerWords(titles), want = lowerWords(title);
+    return !want.empty() && std::search(have.begin(), have.end(), want.begin(), want.end()) != have.end();
+}
+
+// Blanks inside a name count as one, and a comma between its pieces (as GIVN and SURN list
+// them) as a blank.
+std::string collapsedBlanks(std::string_view text)
+{
+    std::string spaced(text);
+    std::replace(spaced.begin(), spaced.end(), ',', ' ');
+    std::string out;
+    for (const std::string& w : words(spaced))
+        out += (out.empty() ? "" : " ") + w;
+    return out;
 }
 
 bool isXref(const std::string& v)
@@ -350,7 +376,7 @@ void ImportParser::parseFile()
     }
     if (!trailerSeen_)
         lex_.logError(lex_.lineCount(), "chybí TRLR, soubor je možná neúplný");
-    rebuildMissingFamilies();
+    checkFamilyLinks();
     resolveNoteReferences();
 }
 
@@ -433,7 +459,7 @@ void ImportParser::parseHeaderLine(const GedLine& line)
                     data.push_back("   elektronický zdroj: " + trimmed(sub.value));
                     eachDeeper(sub.level, [&](const GedLine& d) {
                         if (d.tag == kwDATE) {
-                            data.push_back("      publikováno: " + dateText(readDate(d)));
+                            data.push_back("      publikováno: " + importedDateText(readDate(d)));
                             skipDeeper(d.level);
                         } else if (d.tag == kwCOPR) {
                             addLines(data, "      copyright: ", "      ", noteLines(d));
@@ -452,7 +478,7 @@ void ImportParser::parseHeaderLine(const GedLine& line)
             data.push_back("patří pod: " + continuedValue(line));
             break;
         case kwDATE:
-            data.push_back("převedeno: " + dateText(readDate(line)));
+            data.push_back("převedeno: " + importedDateText(readDate(line)));
             eachDeeper(line.level, [&](const GedLine& sub) {
                 if (sub.tag == kwTIME) {
                     data.push_back("   čas: " + trimmed(sub.value));
@@ -765,12 +791,18 @@ void ImportParser::parseIndividual(const GedLine& record)
             parseName(p, line, !nameSeen);
             nameSeen = true;
             break;
-        case kwNATI:
-        case kwRELI:
         case kwTITL: {
-            const PersonTextField field = line.tag == kwNATI   ? PersonTextField(&Clovek::nationality)
-                                          : line.tag == kwRELI ? PersonTextField(&Clovek::religion)
-                                                               : PersonTextField(&Clovek::titlesBefore);
+            const std::string v = continuedValue(line);
+            // A title the name's NPFX or an earlier TITL gave already is the same title.
+            if (v.empty() || holdsTitle(p.titlesBefore.str(), v))
+                break;
+            p.titlesBefore = p.titlesBefore.empty() ? v : p.titlesBefore.str() + " " + v;
+            break;
+        }
+        case kwNATI:
+        case kwRELI: {
+            const PersonTextField field = line.tag == kwNATI ? PersonTextField(&Clovek::nationality)
+                                                             : PersonTextField(&Clovek::religion);
             const std::string v = continuedValue(line);
             if (field.of(p).empty())
                 field.set(p, v);
@@ -876,6 +908,7 @@ void ImportParser::parseName(Clovek& p, const GedLine& line, bool first)
     std::string v = line.value;
     std::string givn, surn, npfx, nsfx, type, marriedName;
     GedLine npfxLine, nsfxLine, marriedLine;
+    int givnLine = 0, surnLine = 0;
     eachDeeper(line.level, [&](const GedLine& sub) {
         if (sub.tag == kwCONC) {
             v += sub.value;
@@ -889,8 +922,10 @@ void ImportParser::parseName(Clovek& p, const GedLine& line, bool first)
         }
         if (sub.tag == kwGIVN) {
             givn = continuedValue(sub);
+            givnLine = sub.number;
         } else if (sub.tag == kwSURN) {
             surn = continuedValue(sub);
+            surnLine = sub.number;
         } else if (sub.tag == kwNPFX) {
             npfx = continuedValue(sub);
             npfxLine = sub;
@@ -945,6 +980,14 @@ void ImportParser::parseName(Clovek& p, const GedLine& line, bool first)
         given = givn;
     if (slashed.empty() && !olderLayout)
         slashed = surn;
+    if (!olderLayout) {
+        // The NAME line is what every reader shows; a piece that says otherwise is told.
+        for (auto [piece, pieceLine, shown, tag] :
+             {std::tuple{&givn, givnLine, &given, "GIVN"}, std::tuple{&surn, surnLine, &slashed, "SURN"}})
+            if (!piece->empty() && collapsedBlanks(*piece) != collapsedBlanks(*shown))
+                lex_.logError(pieceLine, std::string(tag) + " \"" + *piece + "\" se liší od řádku NAME (\"" +
+                                             *shown + "\"), platí NAME");
+    }
     // A typed name says which surname it carries whatever the options say; a woman's taken
     // surname and a birth surname each go to their own field.
     const bool married = type == "married";
@@ -955,10 +998,12 @@ void ImportParser::parseName(Clovek& p, const GedLine& line, bool first)
     }
     if (first && p.firstName.empty())
         p.firstName = given;
-    fillEmpty(p.titlesAfter, suffix, line, "text za příjmením");
-    if (npfxLine.number)
+    // A title met before (the text after the surname, a TITL line) is not given twice.
+    if (!holdsTitle(p.titlesAfter.str(), suffix))
+        fillEmpty(p.titlesAfter, suffix, line, "text za příjmením");
+    if (npfxLine.number && !holdsTitle(p.titlesBefore.str(), npfx))
         fillEmpty(p.titlesBefore, npfx, npfxLine, "NPFX");
-    if (nsfxLine.number)
+    if (nsfxLine.number && !holdsTitle(p.titlesAfter.str(), nsfx))
         fillEmpty(p.titlesAfter, nsfx, nsfxLine, "NSFX");
     if (olderLayout) {
         // Read back into the fields that export wrote them from.
@@ -1082,67 +1127,127 @@ void ImportParser::readWeddingNote(GFamily& family, const GedLine& line)
     }
 }
 
-void ImportParser::rebuildMissingFamilies()
+namespace {
+
+// The reference a family's record line gives, between its first two at signs; a link line's,
+// between its last two.
+std::string_view recordRef(std::string_view text)
 {
-    // The references of the FAM records, and of the family each link names, as the lines give
-    // them: between the first two at signs of a record line, the last two of a link's.
-    // Sorted rather than hashed: the table is at its largest when the file's text and the whole
-    // tree are held too.
-    std::vector<std::string_view> present;
+    const size_t open = text.find('@');
+    const size_t close = open == std::string_view::npos ? open : text.find('@', open + 1);
+    return close != std::string_view::npos && close > open + 1 ? text.substr(open + 1, close - open - 1)
+                                                               : std::string_view();
+}
+
+std::string_view linkRef(std::string_view text)
+{
+    const size_t close = text.rfind('@');
+    const size_t open = close == std::string_view::npos || close == 0 ? close : text.rfind('@', close - 1);
+    return open != std::string_view::npos && close > open + 1 ? text.substr(open + 1, close - open - 1)
+                                                              : std::string_view();
+}
+
+} // namespace
+
+void ImportParser::checkFamilyLinks()
+{
+    // The FAM records by reference. Sorted rather than hashed: the table is at its largest when
+    // the file's text and the whole tree are held too.
+    std::vector<std::pair<std::string_view, size_t>> present;
     present.reserve(families_.size());
-    for (const GFamily& f : families_) {
-        const std::string_view text = lex_.lineText(f.line);
-        const size_t open = text.find('@');
-        const size_t close = open == std::string_view::npos ? open : text.find('@', open + 1);
-        if (close != std::string_view::npos && close > open + 1)
-            present.push_back(text.substr(open + 1, close - open - 1));
-    }
+    for (size_t i = 0; i < families_.size(); ++i)
+        if (const std::string_view ref = recordRef(lex_.lineText(families_[i].line)); !ref.empty())
+            present.emplace_back(ref, i);
     std::sort(present.begin(), present.end());
-    // The links to each missing family, in file order.
+    const auto recordOf = [&](std::string_view ref) -> size_t {
+        const auto at = std::lower_bound(present.begin(), present.end(), std::pair{ref, size_t(0)});
+        return at != present.end() && at->first == ref ? at->second : std::string::npos;
+    };
+    // The family each link names (npos for one the file lacks), and the links to each missing
+    // family, in file order.
+    std::vector<size_t> linked(familyLinks_.size(), std::string::npos);
     std::vector<std::string_view> order;
-    std::unordered_map<std::string_view, std::vector<const FamilyLinkLine*>> missing;
-    for (const FamilyLinkLine& link : familyLinks_) {
-        const std::string_view text = lex_.lineText(link.line);
-        const size_t close = text.rfind('@');
-        const size_t open =
-            close == std::string_view::npos || close == 0 ? close : text.rfind('@', close - 1);
-        if (open == std::string_view::npos || close <= open + 1)
+    std::unordered_map<std::string_view, std::vector<size_t>> missing;
+    for (size_t k = 0; k < familyLinks_.size(); ++k) {
+        const FamilyLinkLine& link = familyLinks_[k];
+        const std::string_view family = linkRef(lex_.lineText(link.line));
+        if (family.empty() || link.person->importId.empty())
             continue;
-        const std::string_view family = text.substr(open + 1, close - open - 1);
-        if (std::binary_search(present.begin(), present.end(), family) || link.person->importId.empty())
+        linked[k] = recordOf(family);
+        if (linked[k] != std::string::npos) {
+            if (!link.asChild)
+                confirmSpouse(link, family, families_[linked[k]]);
             continue;
+        }
         auto& links = missing[family];
         if (links.empty())
             order.push_back(family);
-        links.push_back(&link);
+        links.push_back(k);
     }
     for (const std::string_view id : order) {
         const auto& links = missing[id];
         std::vector<Clovek*> spouses;
-        for (const FamilyLinkLine* link : links)
-            if (!link->asChild && std::find(spouses.begin(), spouses.end(), link->person) == spouses.end())
-                spouses.push_back(link->person);
+        for (size_t k : links)
+            if (!familyLinks_[k].asChild &&
+                std::find(spouses.begin(), spouses.end(), familyLinks_[k].person) == spouses.end())
+                spouses.push_back(familyLinks_[k].person);
         if (spouses.size() != 2) {
-            for (const FamilyLinkLine* link : links)
-                lex_.logError(link->line, "rodina @" + std::string(id) + "@ v souboru chybí, odkaz vynechán");
+            for (size_t k : links)
+                lex_.logError(familyLinks_[k].line,
+                              "rodina @" + std::string(id) + "@ v souboru chybí, odkaz vynechán");
             continue;
         }
         GFamily f;
-        f.line = links.front()->line;
+        f.line = familyLinks_[links.front()].line;
         const bool firstIsWife = spouses[0]->sex == 0 && spouses[1]->sex == 1;
         f.husband = spouses[firstIsWife ? 1 : 0]->importId.str();
         f.wife = spouses[firstIsWife ? 0 : 1]->importId.str();
-        for (const FamilyLinkLine* link : links) {
-            if (link->asChild) {
-                f.children.push_back({link->person->importId.str(), link->line});
+        for (size_t k : links) {
+            const FamilyLinkLine& link = familyLinks_[k];
+            linked[k] = families_.size();
+            if (link.asChild) {
+                f.children.push_back({link.person->importId.str(), link.line});
             } else {
-                (link->person == spouses[firstIsWife ? 1 : 0] ? f.husbandLine : f.wifeLine) = link->line;
+                (link.person == spouses[firstIsWife ? 1 : 0] ? f.husbandLine : f.wifeLine) = link.line;
             }
         }
         lex_.logError(f.line, "rodina @" + std::string(id) + "@ v souboru chybí, sestavena z odkazů osob @" +
                                   f.husband + "@ a @" + f.wife + "@" +
                                   (f.children.empty() ? "" : ", dětí: " + intToStr(long(f.children.size()))));
         families_.push_back(std::move(f));
+    }
+    // The order of a person's FAMS lines is the order of its partnerships; only a person with
+    // two or more has an order to keep. A person's links follow one another.
+    for (size_t k = 0; k < familyLinks_.size();) {
+        size_t end = k;
+        size_t spouseLinks = 0;
+        while (end < familyLinks_.size() && familyLinks_[end].person == familyLinks_[k].person)
+            spouseLinks += familyLinks_[end++].asChild ? 0 : 1;
+        for (; spouseLinks >= 2 && k < end; ++k)
+            if (!familyLinks_[k].asChild && linked[k] != std::string::npos)
+                spouseOrder_.push_back({familyLinks_[k].person, linked[k]});
+        k = end;
+    }
+}
+
+void ImportParser::confirmSpouse(const FamilyLinkLine& link, std::string_view ref, GFamily& family)
+{
+    const std::string& id = link.person->importId.str();
+    if (family.husband == id || family.wife == id)
+        return;
+    const bool man = link.person->sex == 1;
+    std::string& slot = man ? family.husband : family.wife;
+    const bool child = std::any_of(family.children.begin(), family.children.end(),
+                                   [&](const GFamily::Child& c) { return c.id == id; });
+    const std::string head = "rodina @" + std::string(ref) + "@ osobu @" + id + "@ neuvádí";
+    if (slot.empty() && !child) {
+        slot = id;
+        (man ? family.husbandLine : family.wifeLine) = link.line;
+        lex_.logError(link.line, head + ", osoba doplněna jako " + (man ? "manžel" : "manželka"));
+    } else {
+        lex_.logError(link.line,
+                      head + (child ? " jako partnera (je jejím dítětem)" : ", uvádí @" + slot + "@") +
+                          ", odkaz vynechán");
     }
 }
 

@@ -92,6 +92,13 @@ public:
     void logSkipCounts();
 
     std::vector<GFamily>& families() { return families_; }
+    // The families of a person's FAMS lines, in their order, for each person with more than one
+    // (its links one after another).
+    struct SpouseLink {
+        Clovek* person;
+        size_t family; // index in families()
+    };
+    const std::vector<SpouseLink>& spouseOrder() const { return spouseOrder_; }
     // The persons by the cross-reference of their INDI record.
     const ImportedPersons& persons() const { return persons_; }
 
@@ -139,9 +146,16 @@ private:
     void fillEmpty(SparseText& field, const std::string& value, const GedLine& line, const char* what);
     // A partnership's officiant and witnesses from the note the export writes under MARR.
     void readWeddingNote(GFamily& family, const GedLine& line);
-    // FAM records that the persons' FAMS and FAMC lines name but the file lacks: a couple whose
-    // two persons both name it is made again, with its children; other links are logged.
-    void rebuildMissingFamilies();
+    // The persons' FAMS and FAMC lines against the FAM records. A FAM record the lines name but
+    // the file lacks: a couple whose two persons both name it is made again, with its children;
+    // other links are logged. A FAMS whose record does not name the person: see confirmSpouse.
+    // Keeps the order of the FAMS lines of each person with more than one.
+    void checkFamilyLinks();
+    struct FamilyLinkLine;
+    // A person whose FAMS names a family that does not name it becomes the family's husband or
+    // wife where that place is empty (and the person is not its child); else the link is left
+    // out. Either is logged.
+    void confirmSpouse(const FamilyLinkLine& link, std::string_view ref, GFamily& family);
     void resolveNoteReferences();
 
     LexAn& lex_;
@@ -166,6 +180,7 @@ private:
         bool asChild;
     };
     std::vector<FamilyLinkLine> familyLinks_;
+    std::vector<SpouseLink> spouseOrder_;
     std::vector<GFamily> families_;
     ImportedPersons persons_;
     // NOTE records by cross-reference, and the persons' lines that point to them.

@@ -160,7 +160,7 @@ void writePerson(BodyOut& out, const Clovek& p)
     (std::make_index_sequence<personFieldCount>());
 }
 
-// The order key of the partner's entry for the partnership.
+// The order key of the partner's entry for the partnership, 0 when its list lacks it.
 int orderKeyIn(const Clovek& partner, const Svatba* s)
 {
     for (UkSvatba* e : partner.partnerships.items<UkSvatba>())
@@ -169,13 +169,14 @@ int orderKeyIn(const Clovek& partner, const Svatba* s)
     return 0;
 }
 
-void writePartnership(BodyOut& out, const Svatba& s)
+// With the order keys of the two partners' entries for the partnership.
+void writePartnership(BodyOut& out, const Svatba& s, int key1, int key2)
 {
     out.line("<svatba>");
     writeNumberPair(out, "[partner1]", s.partner1->number);
     writeNumberPair(out, "[partner2]", s.partner2->number);
-    writeNumberPair(out, "[tag1]", orderKeyIn(*s.partner1, &s));
-    writeNumberPair(out, "[tag2]", orderKeyIn(*s.partner2, &s));
+    writeNumberPair(out, "[tag1]", key1);
+    writeNumberPair(out, "[tag2]", key2);
     writeNumberPair(out, "[typ]", static_cast<int>(s.type));
     if (!s.hasWedding())
         return;
@@ -260,17 +261,47 @@ void writeSavedStateBody(BodyOut& out, Rod& tree, int activeNumber, TreeProgress
 
     // Each partnership once, where the walk first meets it; all persons stand before it.
     renumberPartnerships(tree);
+    // The key of the partner met second is taken on the way there, rather than looked for in
+    // that partner's list for each record: a person of a hundred thousand partnerships would
+    // have it searched a hundred thousand times. The record's visited flag tells which partner
+    // met it first (1 the first partner, 2 the second, 3 both), its number holds the other's key.
     tree.forEachPerson([&](Clovek* p) {
         for (UkSvatba* e : p->partnerships.items<UkSvatba>()) {
             Svatba* s = e->partnership;
-            if (!s || s->visited)
+            if (!s || !s->hasBothPartners())
                 continue;
-            s->visited = 1;
-            // A record without two partners cannot be written; a load would drop it anyway.
-            if (s->hasBothPartners())
-                writePartnership(out, *s);
+            const uint8_t role = p == s->partner1 ? 1 : p == s->partner2 ? 2 : 0;
+            if (!s->visited && role) {
+                s->visited = role;
+                s->number = 0;
+            } else if ((s->visited == 1 && role == 2) || (s->visited == 2 && role == 1)) {
+                s->visited = 3;
+                s->number = e->orderKey;
+            }
         }
     });
+    tree.forEachPerson([&](Clovek* p) {
+        for (UkSvatba* e : p->partnerships.items<UkSvatba>()) {
+            Svatba* s = e->partnership;
+            if (!s || s->visited == 4)
+                continue;
+            // A record without two partners cannot be written; a load would drop it anyway.
+            if (s->hasBothPartners()) {
+                // A partner whose list lacks the record gets key 0.
+                const int other = s->visited == 3 ? s->number : 0;
+                if (p == s->partner1)
+                    writePartnership(out, *s, e->orderKey, other);
+                else if (p == s->partner2)
+                    writePartnership(out, *s, other, e->orderKey);
+                else // in the list of neither partner (a damaged tree)
+                    writePartnership(out, *s, orderKeyIn(*s->partner1, s), orderKeyIn(*s->partner2, s));
+            }
+            s->visited = 4;
+            // The number belongs to the web export, which sets it anew.
+            s->number = -1;
+        }
+    });
+    tree.setAllPartnershipFlags(1);
     out.line("");
 }
 

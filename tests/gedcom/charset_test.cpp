@@ -2,7 +2,11 @@
 #include "gedcom/import_charset.h"
 #include "import_helpers.h"
 
+#include "system/fileio.h"
+
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace {
 
@@ -98,16 +102,33 @@ TEST(GedcomCharset, AnselCombiningMarksAndSpacingLetters)
                               "I";
     EXPECT_EQ(anselToUtf8(pairs, true), "ůěčňŮďĎ");
     EXPECT_EQ(anselToUtf8(pairs), "ùìèòÙïÏ");
-    EXPECT_TRUE(anselWritesCzech("Ji\xE9"
-                                 "r\xE2"
-                                 "i"));
-    EXPECT_TRUE(anselWritesCzech("D\xEA"
-                                 "um"));
-    EXPECT_FALSE(anselWritesCzech("Marie-Th\xE2"
-                                  "er\xE1"
-                                  "ese \xE8"
-                                  "Ilse \xE9"
-                                  "q"));
+    // The Czech programs wrote ř as its Windows-1250 byte.
+    EXPECT_EQ(anselToUtf8("Dvo\xF8\xE2"
+                          "ak",
+                          true),
+              "Dvořák");
+    // What shows standard ANSEL: a mark the Czech programs never wrote, a grave or diaeresis
+    // before a letter they had no pair for, a language of another country; the first one counts.
+    EXPECT_EQ(standardAnselEvidence("Ji\xE9"
+                                    "r\xE2"
+                                    "i")
+                  .what,
+              "ř");
+    EXPECT_EQ(standardAnselEvidence("Ku\xE1"
+                                    "era M\xE8"
+                                    "uller")
+                  .offset,
+              8u);
+    EXPECT_EQ(standardAnselEvidence("0 HEAD\n1 LANG French\n1 NOTE \xEA"
+                                    "u")
+                  .what,
+              "LANG French");
+    for (const std::string czech : {"Ku\xE1"
+                                    "era \xE8"
+                                    "Ideal Dvo\xF8\xE2"
+                                    "ak",
+                                    "0 HEAD\n1 LANG Czech\n", "0 HEAD\n1 LANG Slovak\n"})
+        EXPECT_EQ(standardAnselEvidence(czech).offset, std::string_view::npos) << czech;
     // Two marks on one letter: the first composes, the second follows as a combining mark.
     EXPECT_EQ(anselToUtf8("\xE2\xE8"
                           "u"),
@@ -130,7 +151,7 @@ TEST(GedcomCharset, CzechNamesReadTheSameInEveryEncoding)
                               "c\xEA"
                               "u/\n1 SEX M\n"
                               "0 @I2@ INDI\n1 NAME \xE9"
-                              "Zofie /D\xE1"
+                              "Zofie /D\xEA"
                               "uri\xE9"
                               "sov\xE2"
                               "a/\n1 SEX F\n0 TRLR\n";
@@ -147,14 +168,116 @@ TEST(GedcomCharset, CzechNamesReadTheSameInEveryEncoding)
         EXPECT_EQ(in.person("I1")->birthSurname, "Ševčů");
         EXPECT_EQ(in.person("I2")->firstName, "Žofie");
         EXPECT_EQ(in.person("I2")->birthSurname, "Důrišová");
-        if (bytes == ansel)
-            EXPECT_EQ(in.result.log,
-                      (std::vector<std::string>{"řádek 7: dvojice znaků ANSEL čtena po česku jako "
-                                                "\"ů\" (soubor píše česká písmena s háčkem "
-                                                "nebo kroužkem), tak i všechny další"}));
-        else
-            EXPECT_TRUE(in.result.log.empty()) << in.result.log.front();
+        EXPECT_TRUE(in.result.log.empty()) << in.result.log.front();
     }
+}
+
+// The pairs of the older Czech programs mean their Czech letters unless the file shows that it
+// is standard ANSEL; the log names the reading and the line that decided it.
+TEST(GedcomCharset, AnselPairsAreReadByWhatTheFileShows)
+{
+    const std::string czechPairs = "1 NAME Jan /Ku\xE1"
+                                   "eera/\n1 NOTE Plze\xE1"
+                                   "o \xE8I\xE2"
+                                   "ablice K\xE1u\xE1o\n";
+    auto file = [](const std::string& head, const std::string& person) {
+        return "0 HEAD\n1 CHAR ANSEL\n" + head + "0 @I1@ INDI\n1 SEX M\n" + person + "0 TRLR\n";
+    };
+    auto name = [](const Imported& in) {
+        return in.person("I1")->birthSurname.str() + " " +
+               std::string(*in.person("I1")->furtherTexts().begin());
+    };
+    Imported in = importText(file("", czechPairs));
+    EXPECT_EQ(name(in), "Kučera Plzeň Ďáblice Kůň");
+    EXPECT_EQ(
+        in.result.log.lines(),
+        (std::vector<std::string>{"řádek 5: dvojice znaků ANSEL čtena po česku jako \"č\" (soubor nemá nic, "
+                                  "co píše jen norma ANSEL), tak i všechny další"}));
+    // The same pairs in a Czech file of standard ANSEL, which writes Czech with carons, are the
+    // French letters.
+    in = importText(file("1 LANG Czech\n", "1 NAME H\xE2"
+                                           "el\xE1"
+                                           "ene /Ku\xE9"
+                                           "cera/\n"));
+    EXPECT_EQ(in.person("I1")->firstName, "Hélène");
+    EXPECT_EQ(in.person("I1")->birthSurname, "Kučera");
+    EXPECT_EQ(
+        in.result.log.lines(),
+        (std::vector<std::string>{"řádek 6: soubor píše podle normy ANSEL (zde \"č\"), dvojice znaků ANSEL "
+                                  "proto čteny podle normy, poprvé na řádku 6 jako \"è\""}));
+    // A language of another country decides at its line, and so does a letter no Czech program
+    // wrote in a file that otherwise holds only the pairs.
+    in = importText(file("1 LANG French\n", "1 NAME Lef\xE1"
+                                            "evre\n"));
+    EXPECT_EQ(in.person("I1")->firstName, "Lefèvre");
+    EXPECT_TRUE(in.logged("řádek 3: soubor píše podle normy ANSEL (zde \"LANG French\")"));
+    in = importText(file("", czechPairs + "1 NOTE M\xE8"
+                                          "uller\n"));
+    EXPECT_EQ(name(in), "Kuèera Plzeò Ïáblice Kùò");
+    EXPECT_TRUE(
+        in.logged("řádek 7: soubor píše podle normy ANSEL (zde \"ü\"), dvojice znaků ANSEL proto čteny "
+                  "podle normy, poprvé na řádku 5 jako \"è\""));
+}
+
+// UTF-8 as standard ANSEL writes it, found through the decoder: each spacing byte and each mark
+// before a letter, by the letter it reads as. A letter ANSEL lacks stays as it is.
+std::string utf8ToAnsel(std::string_view text)
+{
+    std::map<std::string, std::string> bytesOf;
+    for (int b = 0xA1; b <= 0xCF; ++b)
+        bytesOf.try_emplace(anselToUtf8(std::string(1, char(b))), std::string(1, char(b)));
+    for (int mark = 0xE0; mark <= 0xFE; ++mark)
+        for (char letter : std::string_view("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) {
+            const std::string pair{char(mark), letter};
+            const std::string read = anselToUtf8(pair);
+            if (read.find(letter) == std::string::npos)
+                bytesOf.try_emplace(read, pair);
+        }
+    std::string out;
+    for (size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const size_t n = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        const std::string one(text.substr(i, n));
+        const auto found = bytesOf.find(one);
+        out += n > 1 && found != bytesOf.end() ? found->second : one;
+        i += n;
+    }
+    return out;
+}
+
+// A French file in standard ANSEL: its LANG line says it is no Czech file, so its pairs read as
+// the French letters, and every person is what the UTF-8 original gives.
+TEST(GedcomCharset, AFrenchAnselFileReadsAsItsUtf8Original)
+{
+    SKIP_WITHOUT_SHARED_GEDCOM();
+    std::string original = readFileBytes(sharedGedcom("bourbon.ged"));
+    const Imported utf8 = importText(original);
+    original.erase(0, 3); // the byte-order mark
+    std::string ansel = utf8ToAnsel(original);
+    const size_t charLine = ansel.find("1 CHAR UTF-8");
+    ASSERT_NE(charLine, std::string::npos);
+    ansel.replace(charLine, 12, "1 CHAR ANSEL");
+    const Imported back = importText(ansel);
+    EXPECT_EQ(back.result.charset, GedcomCharset::Ansel);
+    auto persons = [](const Rod& tree) {
+        std::vector<std::string> all;
+        tree.forEachPerson([&](Clovek* p) {
+            std::string texts;
+            for (std::string_view line : p->furtherTexts())
+                texts += std::string(line) + "|";
+            all.push_back(p->gedcomName() + "|" + p->titlesBefore.str() + "|" + p->titlesAfter.str() + "|" +
+                          p->birthPlace.str() + "|" + p->deathPlace.str() + "|" + p->burial.str() + "|" +
+                          texts);
+        });
+        return all;
+    };
+    const std::vector<std::string> expected = persons(*utf8.tree), got = persons(*back.tree);
+    ASSERT_EQ(got.size(), 303u);
+    int changed = 0;
+    for (size_t i = 0; i < got.size(); ++i)
+        changed += got[i] != expected[i];
+    EXPECT_EQ(changed, 0);
+    EXPECT_TRUE(back.logged("řádek 17: soubor píše podle normy ANSEL (zde \"LANG French\")"));
 }
 
 } // namespace

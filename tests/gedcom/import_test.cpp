@@ -4,6 +4,7 @@
 #include "model/casove_obdobi.h"
 #include "model/svatba.h"
 #include "system/fileio.h"
+#include "system/numbers.h"
 
 #include <gtest/gtest.h>
 
@@ -134,6 +135,71 @@ TEST(GedcomImport, FamiliesMakePartnershipsAndParents)
     EXPECT_EQ(in.person("C2")->father, nullptr);
     EXPECT_EQ(in.person("C2")->mother, in.person("W2"));
     EXPECT_TRUE(in.logged("osoba @NOBODY@ nenalezena"));
+}
+
+// A person's partnerships in the order of its FAMS lines, whatever the order of the FAM records;
+// a family its FAMS lines leave out comes after them.
+TEST(GedcomImport, APersonsPartnershipsFollowItsFamsLines)
+{
+    const Imported in = importText(gedcom("0 @H@ INDI\n1 SEX M\n1 FAMS @F3@\n1 FAMS @F1@\n1 FAMS @F2@\n"
+                                          "0 @W1@ INDI\n1 SEX F\n0 @W2@ INDI\n1 SEX F\n0 @W3@ INDI\n1 SEX F\n"
+                                          "0 @W4@ INDI\n1 SEX F\n0 @F1@ FAM\n1 HUSB @H@\n1 WIFE @W1@\n"
+                                          "0 @F4@ FAM\n1 HUSB @H@\n1 WIFE @W4@\n0 @F2@ FAM\n1 HUSB @H@\n"
+                                          "1 WIFE @W2@\n0 @F3@ FAM\n1 HUSB @H@\n1 WIFE @W3@\n"));
+    std::vector<std::string> wives;
+    for (const UkSvatba* e : in.person("H")->partnerships.items<UkSvatba>())
+        wives.push_back(e->partnership->partner2->importId.str() + ":" + intToStr(e->orderKey));
+    EXPECT_EQ(wives, (std::vector<std::string>{"W3:0", "W1:1", "W2:2", "W4:3"}));
+}
+
+// What the tree cannot take from a family's links is told with the line it stands on, and the
+// log runs in the order of the lines whichever step of the import found it.
+TEST(GedcomImport, UnconfirmedLinksAndFamiliesOfOnePartnerAreLogged)
+{
+    const Imported in =
+        importText(gedcom("0 @F0@ FAM\n1 HUSB @NOBODY@\n"
+                          "0 @H@ INDI\n1 SEX M\n1 FAMS @F1@\n0 @W@ INDI\n1 SEX F\n1 FAMS @F1@\n"
+                          "0 @X@ INDI\n1 SEX M\n1 FAMS @F1@\n1 FAMS @F3@\n"
+                          "0 @F1@ FAM\n1 WIFE @W@\n" // names no husband: H becomes it
+                          "0 @F2@ FAM\n1 WIFE @W@\n1 MARR\n2 DATE 3 MAY 1920\n2 PLAC Praha\n"
+                          "0 @F3@ FAM\n1 HUSB @H@\n1 MARR\n2 PLAC Brno\n1 CHIL @X@\n"
+                          "0 @F4@ FAM\n1 HUSB @H@\n"));
+    const Svatba* s = onlyPartnership(in.person("H"));
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->partner2, in.person("W"));
+    EXPECT_EQ(in.person("X")->partnerships.count(), 0);
+    EXPECT_EQ(in.result.log.lines(),
+              (std::vector<std::string>{
+                  "řádek 4: osoba @NOBODY@ nenalezena",
+                  "řádek 7: rodina @F1@ osobu @H@ neuvádí, osoba doplněna jako manžel",
+                  "řádek 13: rodina @F1@ osobu @X@ neuvádí, uvádí @H@, odkaz vynechán",
+                  "řádek 14: rodina @F3@ osobu @X@ neuvádí jako partnera (je jejím dítětem), odkaz vynechán",
+                  "řádek 17: rodina jen s partnerem @W@ a bez dětí vynechána (sňatek 3.5.1920, Praha)",
+                  "řádek 22: rodina nemá dva partnery, údaje o svazku vynechány (sňatek, Brno)",
+                  "řádek 27: rodina jen s partnerem @H@ a bez dětí vynechána",
+              }));
+}
+
+// A title the field holds already, in any case, is not added again from NPFX, NSFX or TITL;
+// GIVN and SURN that differ from the NAME line (more than by the commas between their pieces) are
+// told, and the NAME line is kept.
+TEST(GedcomImport, ATitleIsTakenOnceAndNamePiecesThatDifferAreLogged)
+{
+    const Imported in = importText(gedcom(
+        "0 @A@ INDI\n1 SEX M\n1 NAME Jan Pavel /Novák/ CSc.\n2 NPFX MUDr.\n2 NSFX csc.\n2 GIVN Jan, Pavel\n"
+        "2 SURN Nowak\n1 TITL MUDr.\n1 TITL mudr.\n1 TITL Ing.\n"
+        "0 @B@ INDI\n1 SEX M\n1 TITL Ing.\n1 TITL Ing.\n1 NAME Karel /Dvořák/\n2 GIVN Karel Jan\n"
+        "2 NPFX ing.\n"));
+    EXPECT_EQ(in.person("A")->titlesBefore, "MUDr. Ing.");
+    EXPECT_EQ(in.person("A")->titlesAfter, "CSc.");
+    EXPECT_EQ(in.person("A")->birthSurname, "Novák");
+    EXPECT_EQ(in.person("B")->titlesBefore, "Ing.");
+    EXPECT_EQ(in.person("B")->firstName, "Karel");
+    EXPECT_EQ(in.result.log.lines(),
+              (std::vector<std::string>{
+                  "řádek 9: SURN \"Nowak\" se liší od řádku NAME (\"Novák\"), platí NAME",
+                  "řádek 18: GIVN \"Karel Jan\" se liší od řádku NAME (\"Karel\"), platí NAME",
+              }));
 }
 
 TEST(GedcomImport, ImpossibleFamiliesAndCyclesAreRefusedWithALogLine)
@@ -355,16 +421,18 @@ TEST(GedcomImport, EveryCaseOfTheCasesFileReadsIntoItsField)
             s += "Klmnopqrst";
         return s;
     }();
-    // Standard ANSEL in a file that writes no Czech letter: è and ï, not č and ď.
+    // Standard ANSEL in a file of another language: è and ï, not č and ď.
     const Clovek* marie = in.person("I1");
     EXPECT_EQ(marie->firstName, "Marie-Thérèse");
     EXPECT_EQ(marie->birthSurname, "d'Anaïs");
-    EXPECT_TRUE(in.logged("řádek 6: dvojice znaků ANSEL čtena podle normy jako \"è\""));
+    EXPECT_TRUE(
+        in.logged("řádek 5: soubor píše podle normy ANSEL (zde \"LANG English\"), dvojice znaků ANSEL "
+                  "proto čteny podle normy, poprvé na řádku 7 jako \"è\""));
     // The first birth whole, the second logged; a month written out; a double blank kept.
     EXPECT_EQ(marie->birth.year, "1499");
     EXPECT_EQ(marie->birth.about, 1);
     EXPECT_EQ(marie->birthPlace, "Blickling Hall");
-    EXPECT_TRUE(in.logged("řádek 12: další BIRT vynechán, platí první z řádku 9"));
+    EXPECT_TRUE(in.logged("řádek 13: další BIRT vynechán, platí první z řádku 10"));
     EXPECT_EQ(marie->death.day + "." + marie->death.month + "." + marie->death.year, "29.12.1812");
     EXPECT_EQ(marie->deathPlace, "Saint  Denis");
     const Svatba* wedding = onlyPartnership(marie);
@@ -372,7 +440,7 @@ TEST(GedcomImport, EveryCaseOfTheCasesFileReadsIntoItsField)
     EXPECT_EQ(wedding->wedding.year, "1764");
     EXPECT_EQ(wedding->wedding.month, "10");
     EXPECT_EQ(wedding->place, "Weymouth");
-    EXPECT_TRUE(in.logged("řádek 58: další MARR vynechán, platí první z řádku 55"));
+    EXPECT_TRUE(in.logged("řádek 59: další MARR vynechán, platí první z řádku 56"));
     // A slash in the given names: the surname is SURN's.
     EXPECT_EQ(in.person("I2")->firstName, "George (10th/11th Earl of)");
     EXPECT_EQ(in.person("I2")->birthSurname, "DUNBAR");
@@ -397,12 +465,12 @@ TEST(GedcomImport, EveryCaseOfTheCasesFileReadsIntoItsField)
     EXPECT_EQ(in.person("I6")->father, john);
     EXPECT_EQ(in.person("I6")->mother, abigail);
     EXPECT_TRUE(
-        in.logged("řádek 31: rodina @F9@ v souboru chybí, sestavena z odkazů osob @I3@ a @I4@, dětí: 1"));
-    EXPECT_TRUE(in.logged("řádek 37: rodina @F8@ v souboru chybí, odkaz vynechán"));
-    EXPECT_TRUE(in.logged("řádek 48: vztah k rodině @F9@ (adopted)"));
+        in.logged("řádek 32: rodina @F9@ v souboru chybí, sestavena z odkazů osob @I3@ a @I4@, dětí: 1"));
+    EXPECT_TRUE(in.logged("řádek 38: rodina @F8@ v souboru chybí, odkaz vynechán"));
+    EXPECT_TRUE(in.logged("řádek 49: vztah k rodině @F9@ (adopted)"));
     // Repeated skips of a tag: the first with its line, then one count.
-    EXPECT_TRUE(in.logged("řádek 8: Neexistující nebo v tomto místě nepodporovaný tag (RIN)"));
-    EXPECT_FALSE(in.logged("řádek 23: "));
+    EXPECT_TRUE(in.logged("řádek 9: Neexistující nebo v tomto místě nepodporovaný tag (RIN)"));
+    EXPECT_FALSE(in.logged("řádek 24: "));
     EXPECT_EQ(in.result.log.back(), "řádků RIN vynecháno: 3");
 }
 
@@ -440,4 +508,8 @@ TEST(GedcomImport, CharacterSetNotesNameTheirLine)
     in = importText("0 HEAD\n1 CHAR ANSEL\n0 @I1@ INDI\n1 NAME Jiří\n0 TRLR\n");
     EXPECT_EQ(in.result.log.front(),
               "řádek 2: řádek CHAR uvádí ANSEL, znaky jsou však v UTF-8 a tak byl soubor načten");
+    // A character set the import does not know.
+    in = importText("0 HEAD\n1 CHAR MACINTOSH\n0 @I1@ INDI\n1 NAME Jan\n1 SEX M\n0 TRLR\n");
+    EXPECT_EQ(in.result.log.lines(), (std::vector<std::string>{"řádek 2: znaková sada \"MACINTOSH\" není "
+                                                               "známa, soubor čten jako Windows-1250"}));
 }

@@ -139,6 +139,36 @@ TEST(GedcomRoundTrip, EveryRealFileSettlesAfterOneImport)
     }
 }
 
+// A man's marriages come back in his order: his FAMS lines give it, not the FAM records, and the
+// export writes them in the order of his partnerships, not of the families it numbered (his last
+// wife's record comes first).
+TEST(GedcomRoundTrip, AMansMarriagesKeepTheirOrder)
+{
+    const std::string file =
+        gedcom("0 @C@ INDI\n1 NAME Cecílie /Dlouhá/\n1 SEX F\n1 FAMS @F1@\n"
+               "0 @H@ INDI\n1 NAME Jan /Novák/\n1 SEX M\n1 FAMS @F2@\n1 FAMS @F3@\n1 FAMS @F1@\n"
+               "0 @A@ INDI\n1 NAME Anna /Malá/\n1 SEX F\n1 FAMS @F2@\n"
+               "0 @B@ INDI\n1 NAME Běla /Velká/\n1 SEX F\n1 FAMS @F3@\n"
+               "0 @F1@ FAM\n1 HUSB @H@\n1 WIFE @C@\n0 @F3@ FAM\n1 HUSB @H@\n1 WIFE @B@\n"
+               "0 @F2@ FAM\n1 HUSB @H@\n1 WIFE @A@\n");
+    auto wives = [](const Rod& tree) {
+        std::string names;
+        tree.forEachPerson([&](Clovek* p) {
+            if (p->sex == 1)
+                for (const UkSvatba* e : p->partnerships.items<UkSvatba>())
+                    names += e->partnership->otherPartner(p)->firstName.str() + " ";
+        });
+        return names;
+    };
+    Imported in = importText(file);
+    EXPECT_EQ(wives(*in.tree), "Anna Běla Cecílie ");
+    for (int trip = 1; trip <= 2; ++trip) {
+        SCOPED_TRACE(trip);
+        in = importText(exportOf(*in.tree));
+        EXPECT_EQ(wives(*in.tree), "Anna Běla Cecílie ");
+    }
+}
+
 TEST(GedcomRoundTrip, AboutDatesBothSurnamesAndEveryLetterComeBackUnchanged)
 {
     ExportTree t;
