@@ -7,6 +7,7 @@
 #include "model/clovek.h"
 #include "model/rod.h"
 #include "toolkit/qt/qt_renderer.h"
+#include "toolkit/scripted_runner.h"
 #include "toolkit/useractions.h"
 
 #include <QApplication>
@@ -42,7 +43,11 @@ void settle()
 void PasteIntoTheFurtherTextsMemo(benchmark::State& state)
 {
     QtRenderer renderer;
+    // A window nobody waits for fails the run instead of waiting for a person.
+    ScriptedRunner script;
     Thlavni main;
+    // Not the program's start (settings, tips): the window alone.
+    main.startupPending = false;
     Rod& tree = bench::newTreeIn(main);
     auto person = std::make_unique<Clovek>();
     Clovek* p = person.get();
