@@ -1,13 +1,11 @@
-// The summary of the selected partnership in its own window, which can save it as a text file.
+// The summary of the selected partnership in its own window (saved as a text file by the
+// window's own button, shell/text_windows.cpp).
 #include "model/partnership_summary.h"
 #include "editor/person_editor.h"
 #include "forms/shrnuti_svatby_form.h"
 #include "model/datum.h"
 #include "shell/list_display.h"
-#include "system/codec.h"
 #include "system/datetime.h"
-#include "system/exceptions.h"
-#include "toolkit/application.h"
 
 #include <vector>
 
@@ -28,20 +26,6 @@ void PersonEditor::shrnutiSvatbyBTClick()
     if (!s)
         return;
     TShrnutiSvatbyFORM& dialog = *ShrnutiSvatbyFORM;
-    dialog.ulozitShrnutiBT.OnClick = [this] { ulozitShrnutiBTClick(); };
     buildPartnershipSummary(dialog.shrnutiMEMO.Lines, s);
     dialog.ShowModal();
-}
-
-void PersonEditor::ulozitShrnutiBTClick()
-{
-    TShrnutiSvatbyFORM& dialog = *ShrnutiSvatbyFORM;
-    if (!dialog.SaveDialogTXT.Execute())
-        return;
-    try {
-        // Written beside the old file and renamed over it: a failure leaves the old one whole.
-        writeUtf8TextLines(dialog.SaveDialogTXT.FileName, dialog.shrnutiMEMO.Lines.lines());
-    } catch (const Exception& e) {
-        Application.ShowException(e);
-    }
 }

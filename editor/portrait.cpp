@@ -24,6 +24,7 @@ void PersonEditor::vlozHlavaBTClick()
     if (kind == PictureFileKind::Other)
         return;
     TImage& frame = zakladniSheet.hlavaIMG;
+    const bool changing = person.hasPortrait != 0;
     try {
         if (kind == PictureFileKind::Bitmap)
             person.importPortraitBitmap(source, workingFolder, frame.Height, frame.Width);
@@ -35,7 +36,13 @@ void PersonEditor::vlozHlavaBTClick()
         tellPictureNotRead(source);
         return;
     }
-    session.tree()->recordFlagChange(&person, "hlava", 0, 1);
+    // Undoing an insertion removes the picture; a changed portrait has overwritten the earlier
+    // one, so no step could bring that back, and an undo would leave the person without any:
+    // the change ends the history, as a removal does.
+    if (changing)
+        clearChangeHistory();
+    else
+        session.tree()->recordFlagChange(&person, "hlava", 0, 1);
     showPortrait();
 }
 

@@ -26,6 +26,7 @@ ThlavniForm::ThlavniForm() : TForm("hlavni")
     OpenPictureDialog1.Filter = pictures;
     SavePictureDialog1.Filter = pictures;
     SavePictureDialog1.DefaultExt = "*.jpg";
+    SavePictureDialog1.OverwritePrompt = true;
     SaveSouborDialog1.OverwritePrompt = true;
     SaveDialogTXT.Filter = "Textové soubory (*.txt)|*.txt";
     SaveDialogTXT.DefaultExt = "*.txt";

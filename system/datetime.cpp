@@ -66,7 +66,8 @@ bool isDateTimeInRange(TDateTime value)
     // Compared as doubles, so a huge value or NaN never reaches an integer conversion.
     static const double first = static_cast<double>(daysFromCivilStart(1, 1, 1) - kEpoch);
     static const double pastLast = static_cast<double>(daysFromCivilStart(9999, 12, 31) - kEpoch) + 1;
-    return value >= first && value < pastLast;
+    const double day = std::trunc(value);
+    return day >= first && day < pastLast;
 }
 
 void decodeDate(TDateTime value, int& year, int& month, int& day)
@@ -75,7 +76,9 @@ void decodeDate(TDateTime value, int& year, int& month, int& day)
         year = month = day = 0;
         return;
     }
-    long long n = static_cast<long long>(std::floor(value)) + kEpoch; // days since 1.1.0001
+    // Before 30.12.1899 the whole days count backwards and the time of day forwards (-1.25 is
+    // 29.12.1899 6:00), so the day is the value cut toward zero, not rounded down.
+    long long n = static_cast<long long>(std::trunc(value)) + kEpoch; // days since 1.1.0001
     long long y400 = n / 146097;
     n %= 146097;
     long long y100 = n / 36524;
@@ -126,7 +129,7 @@ int dayOfWeek(TDateTime value)
     // 30.12.1899 was a Saturday.
     if (!isDateTimeInRange(value))
         return 0;
-    long long n = static_cast<long long>(std::floor(value));
+    long long n = static_cast<long long>(std::trunc(value));
     long long r = ((n + 6) % 7 + 7) % 7; // 0 = Sunday
     return static_cast<int>(r) + 1;
 }

@@ -7,6 +7,7 @@
 #include "toolkit/useractions.h"
 
 #include <algorithm>
+#include <filesystem>
 
 ScriptedRunner::ScriptedRunner() : previous_(Application.installedRunner())
 {
@@ -184,6 +185,12 @@ bool ScriptedRunner::execute(TCommonDialog& dialog)
         Answer a = take(Kind::File, what);
         if (!a.confirm)
             return false;
+        // The screen's save dialog asks before it lets a person pick an existing file only when
+        // told to; a save that replaces a file without that question loses what it held.
+        std::error_code error;
+        if (open->saving() && !open->OverwritePrompt && std::filesystem::exists(a.match, error))
+            throw TestScriptFailure("the save dialog \"" + what + "\" replaces " + a.match +
+                                    " without asking");
         open->FileName = a.match;
         return true;
     }

@@ -32,7 +32,8 @@ public:
     ScriptedRunner& press(const std::string& window, const std::string& buttonName);
     // The next question message box gets this answer (IDYES, IDNO, IDCANCEL, ...).
     ScriptedRunner& answer(int id);
-    // The next open or save dialog: the person picks `path` (empty: cancels).
+    // The next open or save dialog: the person picks `path` (empty: cancels). A save dialog that
+    // does not ask before replacing a file fails the test when `path` exists.
     ScriptedRunner& file(const std::string& path);
     ScriptedRunner& cancelFile() { return file({}); }
     // The next print dialog is confirmed (with `copies` chosen in it) or cancelled.

@@ -37,21 +37,6 @@ std::string replaceSelection(const std::string& text, TextSelection& sel, const 
     return out;
 }
 
-// Characters of `text`, each as its own UTF-8 string; CR LF stays one piece.
-std::vector<std::string> characters(const std::string& text)
-{
-    std::vector<std::string> out;
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t from = pos;
-        char32_t cp = nextCodePoint(text, pos);
-        if (cp == U'\r' && pos < text.size() && text[pos] == '\n')
-            ++pos;
-        out.push_back(text.substr(from, pos - from));
-    }
-    return out;
-}
-
 // Backspace on a selection: the selection goes; otherwise the character before the caret.
 std::string backspace(const std::string& text, TextSelection& sel)
 {
@@ -109,14 +94,27 @@ bool EditLine::replaceSelection(const std::string& insert)
     return true;
 }
 
-bool EditLine::typeChar(const std::string& ch, int maxLength)
+bool EditLine::typeText(const std::string& text, int maxLength)
 {
-    if (ch == "\r" || ch == "\n" || ch == "\r\n")
-        return false;
+    // A line has no line ends; what does not fit within the limit is left out, as the edit
+    // line on the screen leaves it.
     clampSelection(sel_, text_);
-    if (maxLength > 0 && length(text_) - sel_.length >= maxLength)
+    const int room = maxLength > 0 ? std::max(0, maxLength - (length(text_) - sel_.length)) : -1;
+    std::string typed;
+    typed.reserve(text.size());
+    int count = 0;
+    size_t pos = 0;
+    while (pos < text.size() && (room < 0 || count < room)) {
+        const size_t from = pos;
+        const char32_t cp = nextCodePoint(text, pos);
+        if (cp == U'\r' || cp == U'\n')
+            continue;
+        typed.append(text, from, pos - from);
+        ++count;
+    }
+    if (typed.empty())
         return false;
-    return replaceSelection(ch);
+    return replaceSelection(typed);
 }
 
 bool EditLine::backspace()
@@ -158,11 +156,8 @@ void TEdit::setSelText(const std::string& text)
 
 void TEdit::userType(const std::string& text)
 {
-    if (ReadOnly)
-        return;
-    for (const std::string& ch : characters(text))
-        if (line_.typeChar(ch, MaxLength))
-            changed();
+    if (!ReadOnly && line_.typeText(text, MaxLength))
+        changed();
 }
 
 void TEdit::userBackspace()
@@ -245,15 +240,29 @@ void TMemo::userType(const std::string& text)
 {
     if (ReadOnly)
         return;
-    for (std::string ch : characters(text)) {
-        if (ch == "\n" || ch == "\r")
-            ch = "\r\n";
-        std::string current = Text();
-        clampSelection(sel_, current);
-        if (MaxLength > 0 && length(current) - sel_.length >= MaxLength)
-            continue;
-        personEdit(replaceSelection(current, sel_, ch));
+    // One edit however long the text (a paste): each line end a CR LF, what does not fit
+    // within MaxLength left out.
+    std::string current = Text();
+    clampSelection(sel_, current);
+    const int room = MaxLength > 0 ? std::max(0, MaxLength - (length(current) - sel_.length)) : -1;
+    std::string typed;
+    typed.reserve(text.size() + text.size() / 8);
+    int count = 0;
+    for (size_t pos = 0; pos < text.size() && (room < 0 || count < room);) {
+        const size_t from = pos;
+        const char32_t cp = nextCodePoint(text, pos);
+        if (cp == U'\r' || cp == U'\n') {
+            if (cp == U'\r' && pos < text.size() && text[pos] == '\n')
+                ++pos;
+            typed += "\r\n";
+            count += 2;
+        } else {
+            typed.append(text, from, pos - from);
+            ++count;
+        }
     }
+    if (!typed.empty())
+        personEdit(replaceSelection(current, sel_, typed));
 }
 
 void TMemo::userBackspace()
@@ -366,9 +375,8 @@ void TComboBox::userType(const std::string& text)
             }
         return;
     }
-    for (const std::string& ch : characters(text))
-        if (line_.typeChar(ch, MaxLength))
-            changedByPerson();
+    if (line_.typeText(text, MaxLength))
+        changedByPerson();
 }
 
 void TComboBox::userBackspace()

@@ -25,8 +25,9 @@ public:
     std::string selText() const;
     // Replaces the selection (inserts at the caret); false when the text stays the same.
     bool replaceSelection(const std::string& insert);
-    // A typed character, unless the text already holds maxLength characters (0: no limit).
-    bool typeChar(const std::string& ch, int maxLength);
+    // Typed or pasted text at the caret, as one edit: line ends left out, and no more than
+    // the text can take within maxLength characters (0: no limit). False when nothing changed.
+    bool typeText(const std::string& text, int maxLength);
     // Deletes the selection or the character before the caret.
     bool backspace();
 
@@ -67,7 +68,7 @@ public:
     // Replaces the selection (inserts at the caret when nothing is selected); fires OnChange.
     void setSelText(const std::string& text);
 
-    // A person types `text` at the caret: one OnChange per character, within MaxLength.
+    // A person types or pastes `text` at the caret: one edit, one OnChange, within MaxLength.
     void userType(const std::string& text);
     // A person presses Backspace: deletes the selection or the character before the caret.
     void userBackspace();
@@ -106,7 +107,8 @@ public:
     void setSelStart(int start);
     void setSelLength(int length);
 
-    // A person types at the caret ("\n" or "\r\n" starts a new line).
+    // A person types or pastes at the caret, as one edit ("\r", "\n" or "\r\n" starts a new
+    // line).
     void userType(const std::string& text);
     void userBackspace();
     void SelectAll();
@@ -155,7 +157,7 @@ public:
     // drop-down list has no edit part and ignores it.
     void setSelText(const std::string& text);
 
-    // A person types into the edit part: one OnChange per character.
+    // A person types or pastes into the edit part: one edit, one OnChange.
     void userType(const std::string& text);
     void userBackspace();
     // A person picks an item from the list: OnClick, then OnChange.

@@ -44,7 +44,8 @@ bool click(TMenuItem& item);
 bool focus(TWinControl& control);
 bool tab(TForm& form, bool backwards = false);
 
-// Typing at the caret of the focused edit, combo box or memo (focusing it first).
+// Typing or a paste at the caret of the focused edit, combo box or memo (focusing it first): one
+// edit however long the text.
 bool type(TWinControl& control, const std::string& text);
 // Selects everything in the control, then types `text` (an empty text just deletes).
 bool replaceText(TWinControl& control, const std::string& text);

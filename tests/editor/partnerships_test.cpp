@@ -263,6 +263,25 @@ TEST_F(Partnerships, TheSummaryShowsTheWindowAndSavesWhatItHolds)
     EXPECT_EQ(splitLines(readFileBytes(file)), shown);
 }
 
+TEST_F(Partnerships, TheSummarySavedOverAFileAsksFirst)
+{
+    Clovek* jan = add("Jan", "Kos", 1);
+    Clovek* eva = add("Eva", "Nová", 0);
+    couple(jan, eva, PartnershipType::married);
+    show(eva);
+    const std::string file = folder() + "shrnuti.txt";
+    writeUtf8TextLines(file, {"dopis, který se nesmí ztratit"});
+    script.modal("", [&](TForm&) {
+        TShrnutiSvatbyFORM& d = *ShrnutiSvatbyFORM;
+        user::click(d.ulozitShrnutiBT);
+        EXPECT_TRUE(d.SaveDialogTXT.OverwritePrompt);
+        user::click(d.zpetBT);
+    });
+    script.file(file);
+    user::click(z().shrnutiSvatbyBT);
+    EXPECT_NE(splitLines(readFileBytes(file)), std::vector<std::string>{"dopis, který se nesmí ztratit"});
+}
+
 TEST_F(Partnerships, TheFamilyComesBackAfterASaveAndAnOpen)
 {
     Clovek* jan = add("Jan", "Kos", 1);

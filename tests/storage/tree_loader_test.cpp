@@ -215,6 +215,33 @@ TEST_F(TreeLoader, EveryFieldOfThePersonTableComesBackFromTheFile)
         EXPECT_EQ(fieldValue(*back, f), fieldValue(*p, f)) << f.fileKey;
 }
 
+// Before 30.12.1899 the days count backwards and the time of day forwards.
+TEST_F(TreeLoader, CreationTimesBefore1900SurviveTenSaves)
+{
+    const TDateTime times[] = {encodeDate(1800, 1, 1) - encodeTime(12, 0, 0),
+                               encodeDate(1, 1, 1) - encodeTime(23, 59, 59)};
+    {
+        Rod tree(saved("stary.rod"));
+        for (TDateTime t : times) {
+            Clovek* p = makePerson("Jan", "Starý");
+            p->created = t;
+            tree.addNewPerson(std::unique_ptr<Clovek>(p));
+        }
+        ASSERT_TRUE(saveTreeFile(tree, tree.firstPerson, env));
+    }
+    for (int save = 1; save <= 10; ++save) {
+        Rod tree(saved("stary.rod"));
+        loadCurrentFormat(tree, env);
+        ASSERT_TRUE(saveTreeFile(tree, tree.firstPerson, env));
+    }
+    Rod tree(saved("stary.rod"));
+    loadCurrentFormat(tree, env);
+    for (int i = 0; i < 2; ++i)
+        EXPECT_EQ(dateTimeToStr(tree.findPersonByNumber(i)->created), dateTimeToStr(times[i]));
+    EXPECT_EQ(dateTimeToStr(times[0]), "1.1.1800 12:00:00");
+    EXPECT_EQ(dateTimeToStr(times[1]), "1.1.0001 23:59:59");
+}
+
 TEST_F(TreeLoader, TheHandMadeFileLoadsAndMissingCopiesAreReportedOnce)
 {
     std::filesystem::copy_file(KINVELOR_TEST_DATA "/maly_strom.rod", saved("maly.rod"));

@@ -161,7 +161,7 @@ public:
             if (syncing())
                 return;
             takeLineEdit(w_, edit_);
-            this->r.afterDispatch();
+            this->r.afterEdit();
         });
         QObject::connect(w_, &QLineEdit::cursorPositionChanged, [this] { takeSelection(); });
         QObject::connect(w_, &QLineEdit::selectionChanged, [this] { takeSelection(); });
@@ -202,7 +202,7 @@ public:
                 return;
             playEdit(memo_, now, crlfPosition(toU32(now), toCharIndex(text, w_->textCursor().position())));
             takeSelection();
-            this->r.afterDispatch();
+            this->r.afterEdit();
         });
         QObject::connect(w_, &QPlainTextEdit::cursorPositionChanged, [this] { takeSelection(); });
     }
@@ -361,7 +361,7 @@ private:
             if (syncing())
                 return;
             takeLineEdit(line, combo_);
-            this->r.afterDispatch();
+            this->r.afterEdit();
         });
         auto take = [this, line] {
             if (!syncing())

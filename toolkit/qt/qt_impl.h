@@ -149,6 +149,10 @@ struct QtRenderer::Impl : public QObject {
     bool eventFilter(QObject* watchedObject, QEvent* event) override;
     // After every person's action: widgets follow the model, ended modal runs stop.
     void afterDispatch();
+    // The same for a person's edit reported by a widget while it is still inside its own
+    // change (a paste): the widgets follow the model once the widget's handler has returned,
+    // since a widget whose text is set from inside its paste may end the program.
+    void afterEdit();
     void queueSync();
     FormWindow* windowFor(TForm& form);
     void syncForm(TForm& form);

@@ -213,6 +213,12 @@ void QtRenderer::Impl::afterDispatch()
     queueSync();
 }
 
+void QtRenderer::Impl::afterEdit()
+{
+    QMetaObject::invokeMethod(
+        this, [this] { afterDispatch(); }, Qt::QueuedConnection);
+}
+
 void QtRenderer::Impl::queueSync()
 {
     if (syncQueued)
