@@ -7,11 +7,13 @@
 namespace {
 
 // The step under the cursor when it is of class T with this key; typing more into the field
-// it names only moves its new value on.
+// it names only moves its new value on. Not after an undo: what is typed then is a new change,
+// and recording it drops the steps that could have been redone, which would otherwise put back
+// values older than the typing.
 template<class T> T* mergeableStep(const ActionList& history, const std::string& key)
 {
     Action* cursor = history.current();
-    if (!cursor || cursor->key != key)
+    if (!cursor || cursor != history.last() || cursor->key != key)
         return nullptr;
     return dynamic_cast<T*>(cursor);
 }
