@@ -18,6 +18,16 @@ template<class T> T* mergeableStep(const ActionList& history, const std::string&
     return dynamic_cast<T*>(cursor);
 }
 
+// A run of edits of one date part that ends where it began, as a refused entry put back does,
+// leaves nothing to undo or redo.
+template<class T> void dropIfUnchanged(ActionList& history, T* step)
+{
+    const Datum& a = step->oldDate;
+    const Datum& b = step->newDate;
+    if (a.day == b.day && a.month == b.month && a.year == b.year)
+        history.remove(step);
+}
+
 } // namespace
 
 bool Rod::canUndo() const
@@ -93,9 +103,10 @@ void Rod::recordPartnershipToleranceChange(Clovek* person, const std::string& ke
 void Rod::recordDateChange(Clovek* person, const std::string& key, const Datum& oldDate, const Datum& newDate)
 {
     auto* step = mergeableStep<ActionDate>(*undoHistory, key);
-    if (step && !dynamic_cast<ActionSvatbaDate*>(step) && step->person == person)
+    if (step && !dynamic_cast<ActionSvatbaDate*>(step) && step->person == person) {
         step->newDate = newDate;
-    else
+        dropIfUnchanged(*undoHistory, step);
+    } else
         recordStep(std::make_unique<ActionDate>(person, key, oldDate, newDate));
     tellUndoButtons();
 }
@@ -104,9 +115,10 @@ void Rod::recordPartnershipDateChange(Clovek* person, const std::string& key, Sv
                                       const Datum& oldDate, const Datum& newDate)
 {
     auto* step = mergeableStep<ActionSvatbaDate>(*undoHistory, key);
-    if (step && step->partnership == partnership)
+    if (step && step->partnership == partnership) {
         step->newDate = newDate;
-    else
+        dropIfUnchanged(*undoHistory, step);
+    } else
         recordStep(std::make_unique<ActionSvatbaDate>(person, key, partnership, oldDate, newDate));
     tellUndoButtons();
 }
