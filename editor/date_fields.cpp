@@ -34,6 +34,7 @@ void recordIfChanged(PersonEditor& m, const LifeDate& b, char part, const Datum&
 {
     if (m.undoReplaying || sameDateParts(old, b.boxes.date))
         return;
+    m.noteDateBeforeEdit(b.boxes.date, old);
     m.session.tree()->recordDateChange(m.currentPerson, b.keyStart + datePartKeyEnd(part), old, b.boxes.date);
 }
 
@@ -83,12 +84,14 @@ void PersonEditor::datePartExit(bool birth, char part)
     LifeDate b = boxes(*this, birth);
     if (!undoReplaying) {
         restoreLeftPart(*this, b.boxes, part);
-        if (birth)
-            checkBirthDate(part);
-        else
-            checkDeathDate(part);
+        const Datum typed = b.boxes.date;
+        // A refused entry's step takes the date put back, so that no redo brings the refused
+        // value again; a step left with nothing changed goes.
+        if (!(birth ? checkBirthDate(part) : checkDeathDate(part)))
+            recordIfChanged(*this, b, part, typed);
         limitDayToMonth(b.boxes, part);
     }
+    editedDate = nullptr;
     b.boxes.weekday.Caption = b.boxes.date.weekdayName(*this);
     if (birth)
         refreshPercentFilled(currentPerson);

@@ -1,6 +1,7 @@
 // The checks of the current person's birth and death dates and of the selected partnership's
 // wedding and divorce dates, with their messages: a date that cannot be true loses the part just
 // edited.
+#include "editor/date_boxes.h"
 #include "editor/person_editor.h"
 #include "model/clovek.h"
 #include "model/life_checks.h"
@@ -32,13 +33,12 @@ int partIndex(char part)
     return part == 'd' ? 0 : part == 'm' ? 1 : 2;
 }
 
-// The reset is no step of its own: undoing the edit brings the typed part's old value back.
 bool passPartnershipCheck(PersonEditor& m, const DateCheck& check, Datum& date, const PartNote& note,
                           char part)
 {
     if (!check)
         return true;
-    (part == 'd' ? date.day : part == 'm' ? date.month : date.year) = "?";
+    m.takeBackRefusedEntry(date, part);
     ShowMessage(m.langText("chyby", check->key, check->defaultText) + " " +
                 m.langText("chyby", note.key, note.text));
     // The first partnership is shown afterwards, with the reset part as "?".
@@ -75,8 +75,7 @@ bool PersonEditor::passLifeCheck(const DateCheck& check, Datum& date, const char
 {
     if (!check)
         return true;
-    // The reset is no step of its own: undoing the edit brings the typed part's old value back.
-    (part == 'd' ? date.day : part == 'm' ? date.month : date.year) = "?";
+    takeBackRefusedEntry(date, part);
     ShowMessage(langText("chyby", check->key, check->defaultText) + " " +
                 langText("chyby", noteKey, noteText));
     {
@@ -88,6 +87,22 @@ bool PersonEditor::passLifeCheck(const DateCheck& check, Datum& date, const char
         sortPersonListAfterEditOf(currentPerson);
     updateHeading();
     return false;
+}
+
+void PersonEditor::noteDateBeforeEdit(const Datum& date, const Datum& before)
+{
+    if (editedDate == &date)
+        return;
+    editedDate = &date;
+    dateBeforeEdit = before;
+}
+
+void PersonEditor::takeBackRefusedEntry(Datum& date, char part)
+{
+    if (editedDate == &date)
+        date.assign(dateBeforeEdit);
+    else
+        storedDatePart(date, part) = "?";
 }
 
 bool PersonEditor::checkWeddingDate(char part)

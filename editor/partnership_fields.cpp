@@ -25,6 +25,15 @@ PartnershipDate boxes(PersonEditor& m, Svatba& s, bool divorce)
     return {{s.wedding, z.svatbaDenCB, z.svatbaMesicCB, z.svatbaRokED, z.svatbaDenLB}, "svatba"};
 }
 
+void recordPartnershipDate(PersonEditor& m, Svatba& s, const PartnershipDate& b, char part, const Datum& old)
+{
+    if (sameDateParts(old, b.boxes.date))
+        return;
+    m.noteDateBeforeEdit(b.boxes.date, old);
+    m.session.tree()->recordPartnershipDateChange(m.currentPerson, b.keyStart + datePartKeyEnd(part), &s, old,
+                                                  b.boxes.date);
+}
+
 } // namespace
 
 void PersonEditor::svatbaMistoCBChange()
@@ -62,9 +71,7 @@ void PersonEditor::partnershipDayMonthChange(bool divorce, char part)
     const Datum old = b.boxes.date;
     takeDayOrMonth(b.boxes, part);
     b.boxes.weekday.Caption = "";
-    if (!sameDateParts(old, b.boxes.date))
-        session.tree()->recordPartnershipDateChange(currentPerson, b.keyStart + datePartKeyEnd(part), s, old,
-                                                    b.boxes.date);
+    recordPartnershipDate(*this, *s, b, part, old);
 }
 
 void PersonEditor::partnershipYearChange(bool divorce)
@@ -77,8 +84,7 @@ void PersonEditor::partnershipYearChange(bool divorce)
     const Datum old = b.boxes.date;
     takeYear(b.boxes);
     b.boxes.weekday.Caption = "";
-    if (!sameDateParts(old, b.boxes.date))
-        session.tree()->recordPartnershipDateChange(currentPerson, b.keyStart + "Rok", s, old, b.boxes.date);
+    recordPartnershipDate(*this, *s, b, 'r', old);
 }
 
 void PersonEditor::partnershipDayEnter(bool divorce)
@@ -97,11 +103,17 @@ void PersonEditor::partnershipDateExit(bool divorce, char part)
     PartnershipDate b = boxes(*this, *s, divorce);
     if (!undoReplaying) {
         restoreLeftPart(*this, b.boxes, part);
-        // A refused date refills the partner area, which shows its own weekdays.
-        if (!(divorce ? checkDivorceDate(part) : checkWeddingDate(part)))
+        const Datum typed = b.boxes.date;
+        // A refused date refills the partner area, which shows its own weekdays; its step takes
+        // the date put back, as the birth's does.
+        if (!(divorce ? checkDivorceDate(part) : checkWeddingDate(part))) {
+            recordPartnershipDate(*this, *s, b, part, typed);
+            editedDate = nullptr;
             return;
+        }
         limitDayToMonth(b.boxes, part);
     }
+    editedDate = nullptr;
     b.boxes.weekday.Caption = b.boxes.date.weekdayName(*this);
 }
 

@@ -80,12 +80,22 @@ public:
     void zivaZesnulaCHClick();
     // The checks of the current person's birth or death date (editor/life_date_checks.cpp): true
     // when every rule passes; otherwise the message of the first rule that fails is shown, the
-    // edited part becomes "?" and the page is refilled.
+    // date goes back to what it was before the entry (`takeBackRefusedEntry`) and the page is
+    // refilled.
     bool checkBirthDate(char part);
     bool checkDeathDate(char part);
     LifeLimits lifeLimits() const;
     bool passLifeCheck(const DateCheck& check, Datum& date, const char* noteKey, const char* noteText,
                        char part);
+    // The date as it was before the first change since one of its boxes was last left: what a
+    // refused entry puts back, so that a check never loses the value the box had. Only compared
+    // by address, never read through: the date may be gone by the time a box is left.
+    const Datum* editedDate = nullptr;
+    Datum dateBeforeEdit;
+    void noteDateBeforeEdit(const Datum& date, const Datum& before);
+    // The refused entry's date put back as it was before the entry, or with the checked part
+    // unknown when nothing was typed into it.
+    void takeBackRefusedEntry(Datum& date, char part);
 
     // ---------------------------------------------------------------- family and partnerships (editor/)
     // Hooks the parents, children, siblings and partnership controls to their handlers.
@@ -159,8 +169,8 @@ public:
     void setPartnershipDateUnknown(bool divorce);
     void svatbaAsiMouseUp();
     // The wedding and divorce checks (editor/life_date_checks.cpp): true when every rule
-    // passes; otherwise the edited part becomes "?", the message is shown and the partner area
-    // is refilled on its first row.
+    // passes; otherwise the date goes back as for the birth, the message is shown and the
+    // partner area is refilled on its first row.
     bool checkWeddingDate(char part);
     bool checkDivorceDate(char part);
     // The partnership summary (editor/partnership_summary.cpp).

@@ -12,6 +12,7 @@ void PersonEditor::showPerson(Clovek* person)
     commitMemos();
     ShowingPerson showing(*this);
     currentPerson = person;
+    editedDate = nullptr;
     currentPhoto = currentDocument = currentFile = nullptr;
     if (showsNoPerson(pages.ActivePage()))
         pages.setActivePage(&zakladniUdaje);

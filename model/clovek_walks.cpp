@@ -5,7 +5,6 @@
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
 #include "system/datetime.h"
-#include "system/numbers.h"
 
 #include <algorithm>
 #include <vector>
@@ -110,13 +109,15 @@ void Clovek::markDescendants()
 int64_t Clovek::ageInDays() const
 {
     Datum end = alive ? Datum(today()) : death;
-    if (Datum::isUnknown(birth.year) || Datum::isUnknown(end.year))
+    // A part that is no number counts as unknown.
+    int y1, y2, m1, m2, d1, d2;
+    if (!datePartNumber(birth.year, y1) || !datePartNumber(end.year, y2))
         return -1;
-    int64_t days = (int64_t(strToInt(end.year)) - strToInt(birth.year)) * 365;
-    if (!Datum::isUnknown(birth.month) && !Datum::isUnknown(end.month)) {
-        days += (int64_t(strToInt(end.month)) - strToInt(birth.month)) * 30;
-        if (!Datum::isUnknown(birth.day) && !Datum::isUnknown(end.day))
-            days += int64_t(strToInt(end.day)) - strToInt(birth.day);
+    int64_t days = (int64_t(y2) - y1) * 365;
+    if (datePartNumber(birth.month, m1) && datePartNumber(end.month, m2)) {
+        days += (int64_t(m2) - m1) * 30;
+        if (datePartNumber(birth.day, d1) && datePartNumber(end.day, d2))
+            days += int64_t(d2) - d1;
     }
     return days;
 }

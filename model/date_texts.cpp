@@ -176,16 +176,29 @@ std::string intervalText(const Datum& from, const Datum& to, TextSource& texts)
     return withParenthesis(head, yearsMonthsDays(texts, y, m, d, true));
 }
 
+bool knownYearsBetween(const Datum& from, const Datum& to, long long& years)
+{
+    int y1, y2, m1, m2, d1, d2;
+    if (!datePartNumber(from.year, y1) || !datePartNumber(to.year, y2))
+        return false;
+    years = (long long)y2 - y1;
+    // The anniversary not yet reached by what both dates know takes the last year away.
+    if (datePartNumber(from.month, m1) && datePartNumber(to.month, m2) &&
+        (m2 < m1 || (m2 == m1 && datePartNumber(from.day, d1) && datePartNumber(to.day, d2) && d2 < d1)))
+        --years;
+    return true;
+}
+
 std::string ageOrIntervalText(const Datum& from, const Datum& to, TextSource& texts)
 {
     if (Datum::isUnknown(from.year) || Datum::isUnknown(to.year))
         return undeterminedText(texts);
     if (Datum::isUnknown(from.month) || Datum::isUnknown(from.day) || Datum::isUnknown(to.month) ||
         Datum::isUnknown(to.day)) {
-        int y1, y2;
-        if (!tryStrToInt(from.year, y1) || !tryStrToInt(to.year, y2))
+        long long years;
+        if (!knownYearsBetween(from, to, years))
             return kCannotCompute;
-        return yearsText((long long)y2 - y1, texts);
+        return yearsText(years, texts);
     }
     return intervalText(from, to, texts);
 }
@@ -210,8 +223,13 @@ std::string Datum::longText(TextSource& texts) const
     switch (completeness()) {
     case 0:
         return undeterminedText(texts);
-    case 1:
+    case 1: {
+        // A known month is told with the year: "v květnu 1860".
+        int m;
+        if (datePartNumber(month, m) && m >= 1 && m <= 12)
+            return monthInText(m, texts) + " " + year;
         return word(texts, "vRoce", "v roce") + " " + year;
+    }
     default: {
         int m;
         if (!tryStrToInt(month, m))

@@ -27,8 +27,12 @@ std::string yearsText(long long years, TextSource& texts);
 // Two complete dates: "428 dní (1 rok, 2 měsíce a 2 dny)", with 30-day months in the
 // parenthesis; "necelý den" for the same day; "?" when a date is no calendar day.
 std::string intervalText(const Datum& from, const Datum& to, TextSource& texts);
-// By what is known: "(nelze určit)" without both years, the years alone without both days and
-// months, else the interval.
+// The whole years from `from` to `to` as far as their known parts tell: the difference of the
+// years, less one when the known months (and days) show the anniversary not yet reached; an
+// unknown part never adds a year that the known ones rule out. False without both years.
+bool knownYearsBetween(const Datum& from, const Datum& to, long long& years);
+// By what is known: "(nelze určit)" without both years, the whole years of `knownYearsBetween`
+// without both days and months, else the interval.
 std::string ageOrIntervalText(const Datum& from, const Datum& to, TextSource& texts);
 // A number of days: "800 dní (2 roky, 2 měsíce a 9 dní)" with 365.25-day years and 30-day
 // months, one spelled out; -1 (an unknown year) "(nelze určit)", 0 "necelý den".

@@ -9,21 +9,13 @@ namespace {
 
 enum class Cmp { Before, After, NotAfter, NotBefore };
 
-// A part that is neither "?" nor a number (from a file of an older version, say "19x5") is
-// not known either: a comparison that reaches it stops as at "?", so one such date never stops
-// a sort, an open or a search.
-bool knownPart(const SparseText& part, int& value)
-{
-    return !Datum::isUnknown(part) && tryStrToInt(part, value);
-}
-
 bool compareDates(const Datum& a, const Datum& b, Cmp how)
 {
     const SparseText* partsA[] = {&a.year, &a.month, &a.day};
     const SparseText* partsB[] = {&b.year, &b.month, &b.day};
     for (int level = 0; level < 3; ++level) {
         int x, y;
-        if (!knownPart(*partsA[level], x) || !knownPart(*partsB[level], y))
+        if (!datePartNumber(*partsA[level], x) || !datePartNumber(*partsB[level], y))
             return false;
         if (level < 2) {
             if (x < y)
@@ -98,14 +90,16 @@ bool Datum::equals(const Datum& other) const
 }
 
 // Years and months are added in 64 bits: a far-off year becomes a long text, never a wrapped one.
+// A part that is no number moves as an unknown one: not at all.
 Datum Datum::plusMonths(int n) const
 {
     Datum result(*this);
-    if (isUnknown(year))
+    int year0, month0;
+    if (!datePartNumber(year, year0))
         return result;
-    int64_t y = int64_t(strToInt(year)) + n / 12;
-    if (!isUnknown(month)) {
-        int64_t m = int64_t(strToInt(month)) + n % 12;
+    int64_t y = int64_t(year0) + n / 12;
+    if (datePartNumber(month, month0)) {
+        int64_t m = int64_t(month0) + n % 12;
         if (m > 12) {
             m -= 12;
             ++y;
@@ -119,11 +113,12 @@ Datum Datum::plusMonths(int n) const
 Datum Datum::minusMonths(int n) const
 {
     Datum result(*this);
-    if (isUnknown(year))
+    int year0, month0;
+    if (!datePartNumber(year, year0))
         return result;
-    int64_t y = int64_t(strToInt(year)) - n / 12;
-    if (!isUnknown(month)) {
-        int64_t m = int64_t(strToInt(month)) - n % 12;
+    int64_t y = int64_t(year0) - n / 12;
+    if (datePartNumber(month, month0)) {
+        int64_t m = int64_t(month0) - n % 12;
         if (m <= 0) {
             m += 12;
             --y;
@@ -134,17 +129,22 @@ Datum Datum::minusMonths(int n) const
     return result;
 }
 
+// A part that is no number counts as unknown, and so does a day or month the calendar lacks
+// (31 April, month 13, a year beyond it): the difference is then counted at the coarser level.
 int64_t Datum::daysSince(const Datum& other) const
 {
-    if (isUnknown(year) || isUnknown(other.year))
+    int y1, y2, m1, m2, d1, d2;
+    if (!datePartNumber(year, y1) || !datePartNumber(other.year, y2))
         return -1;
-    int y1 = strToInt(year), y2 = strToInt(other.year);
-    if (isUnknown(month) || isUnknown(other.month))
-        return (int64_t(y1) - y2) * 365;
-    int m1 = strToInt(month), m2 = strToInt(other.month);
-    if (isUnknown(day) || isUnknown(other.day))
-        return int64_t(encodeDate(y1, m1, 1)) - int64_t(encodeDate(y2, m2, 1));
-    return int64_t(encodeDate(y1, m1, strToInt(day))) - int64_t(encodeDate(y2, m2, strToInt(other.day)));
+    TDateTime a, b;
+    if (datePartNumber(month, m1) && datePartNumber(other.month, m2)) {
+        if (datePartNumber(day, d1) && datePartNumber(other.day, d2) && tryEncodeDate(y1, m1, d1, a) &&
+            tryEncodeDate(y2, m2, d2, b))
+            return int64_t(a) - int64_t(b);
+        if (tryEncodeDate(y1, m1, 1, a) && tryEncodeDate(y2, m2, 1, b))
+            return int64_t(a) - int64_t(b);
+    }
+    return (int64_t(y1) - y2) * 365;
 }
 
 int Datum::completeness() const
@@ -158,9 +158,8 @@ int Datum::completeness() const
 
 bool isLeapYear(const Datum& date)
 {
-    if (Datum::isUnknown(date.year))
-        return true;
-    return isLeapYear(strToInt(date.year));
+    int year;
+    return !datePartNumber(date.year, year) || isLeapYear(year);
 }
 
 bool isSearchableDate(const Datum& date)
@@ -175,10 +174,9 @@ bool isSearchableDate(const Datum& date)
 
 std::string Datum::clampedDay()
 {
-    if (isUnknown(day) || isUnknown(month))
+    int d, m;
+    if (!datePartNumber(day, d) || !datePartNumber(month, m))
         return day;
-    int d = strToInt(day);
-    int m = strToInt(month);
     if (d <= 28)
         return day;
     if (m == 2 && d >= 30) {
@@ -186,7 +184,8 @@ std::string Datum::clampedDay()
         d = 29;
     }
     if (d == 29) {
-        if (!isUnknown(year) && m == 2 && !isLeapYear(*this))
+        int y;
+        if (datePartNumber(year, y) && m == 2 && !isLeapYear(y))
             day = "28";
         return day;
     }
@@ -228,6 +227,11 @@ int Datum::weekdayNumber() const
         return -1;
     int dow = dayOfWeek(value); // 1 Sunday .. 7 Saturday
     return dow == 1 ? 7 : dow - 1;
+}
+
+bool datePartNumber(const std::string& part, int& value)
+{
+    return !Datum::isUnknown(part) && tryStrToInt(part, value);
 }
 
 bool isReadableDatePart(std::string_view part)

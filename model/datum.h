@@ -1,8 +1,9 @@
 #pragma once
 // A genealogical date: day, month and year are each a decimal number or "?" (unknown), with an
 // approximation flag and a tolerance in years. Comparisons stop with false at the first unknown
-// part they reach, and a part that is neither "?" nor a number counts as unknown there; the
-// other operations raise EConvertError on such a part.
+// part they reach. A part that is neither "?" nor a number (kept as a file of an older version
+// gave it, say "19x5") counts as unknown in every operation, so no check, shift or difference
+// ever stops on one.
 #include "model/sparse_text.h"
 #include "system/datetime.h"
 
@@ -35,7 +36,9 @@ public:
 
     Datum plusMonths(int n) const;
     Datum minusMonths(int n) const;
-    // This date minus the other in days; -1 when either year is unknown.
+    // This date minus the other in days; -1 when either year is unknown. A month or day unknown
+    // (or not on the calendar) on either side counts whole years of 365 days, a day the months
+    // from their first days.
     int64_t daysSince(const Datum& other) const;
     // 0 year unknown, 1 month or day unknown, 2 complete.
     int completeness() const;
@@ -54,7 +57,8 @@ public:
     // "datum": nothing is written back. A text that needs the parts as numbers or the calendar
     // is "?" for a date that gives neither (31 April from an old file, a part that is no
     // number), so one bad date never stops a page from being filled.
-    // "v roce 1900", "5. března 1900", or "(nelze určit)" without a year.
+    // "v roce 1900", "v březnu 1900" with the month known, "5. března 1900", or "(nelze určit)"
+    // without a year.
     std::string longText(TextSource& texts) const;
     // "sobota"; "?" with an unknown part or no such day; "error" with an empty part.
     std::string weekdayName(TextSource& texts) const;
@@ -79,7 +83,9 @@ public:
     uint8_t about = 0;
 };
 
-// Whether a part is neither "?" nor a number (kept as it was read, compared as unknown).
+// The part as a number; false for "?" and for a part that is no number, which counts as unknown.
+bool datePartNumber(const std::string& part, int& value);
+// Whether a part is neither "?" nor a number (kept as it was read, counted as unknown).
 bool hasUnreadablePart(const Datum& date);
 bool isReadableDatePart(std::string_view part);
 

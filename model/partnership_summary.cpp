@@ -6,7 +6,6 @@
 #include "model/svatba.h"
 #include "model/text_source.h"
 #include "model/uk_clovek.h"
-#include "system/numbers.h"
 
 namespace {
 
@@ -158,10 +157,9 @@ private:
             if (w.isComplete() && end.isComplete()) {
                 lines_.push_back(prefix + " " + intervalText(w, end, texts_) + ".");
             } else {
-                int from = 0;
-                int to = 0;
-                if (tryStrToInt(w.year, from) && tryStrToInt(end.year, to))
-                    lines_.push_back(prefix + " " + yearsText(to - from, texts_) + ".");
+                long long years = 0;
+                if (knownYearsBetween(w, end, years))
+                    lines_.push_back(prefix + " " + yearsText(years, texts_) + ".");
             }
         }
     }

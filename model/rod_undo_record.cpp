@@ -7,13 +7,25 @@
 namespace {
 
 // The step under the cursor when it is of class T with this key; typing more into the field
-// it names only moves its new value on.
+// it names only moves its new value on. Not after an undo: what is typed then is a new change,
+// and recording it drops the steps that could have been redone, which would otherwise put back
+// values older than the typing.
 template<class T> T* mergeableStep(const ActionList& history, const std::string& key)
 {
     Action* cursor = history.current();
-    if (!cursor || cursor->key != key)
+    if (!cursor || cursor != history.last() || cursor->key != key)
         return nullptr;
     return dynamic_cast<T*>(cursor);
+}
+
+// A run of edits of one date part that ends where it began, as a refused entry put back does,
+// leaves nothing to undo or redo.
+template<class T> void dropIfUnchanged(ActionList& history, T* step)
+{
+    const Datum& a = step->oldDate;
+    const Datum& b = step->newDate;
+    if (a.day == b.day && a.month == b.month && a.year == b.year)
+        history.remove(step);
 }
 
 } // namespace
@@ -91,9 +103,10 @@ void Rod::recordPartnershipToleranceChange(Clovek* person, const std::string& ke
 void Rod::recordDateChange(Clovek* person, const std::string& key, const Datum& oldDate, const Datum& newDate)
 {
     auto* step = mergeableStep<ActionDate>(*undoHistory, key);
-    if (step && !dynamic_cast<ActionSvatbaDate*>(step) && step->person == person)
+    if (step && !dynamic_cast<ActionSvatbaDate*>(step) && step->person == person) {
         step->newDate = newDate;
-    else
+        dropIfUnchanged(*undoHistory, step);
+    } else
         recordStep(std::make_unique<ActionDate>(person, key, oldDate, newDate));
     tellUndoButtons();
 }
@@ -102,9 +115,10 @@ void Rod::recordPartnershipDateChange(Clovek* person, const std::string& key, Sv
                                       const Datum& oldDate, const Datum& newDate)
 {
     auto* step = mergeableStep<ActionSvatbaDate>(*undoHistory, key);
-    if (step && step->partnership == partnership)
+    if (step && step->partnership == partnership) {
         step->newDate = newDate;
-    else
+        dropIfUnchanged(*undoHistory, step);
+    } else
         recordStep(std::make_unique<ActionSvatbaDate>(person, key, partnership, oldDate, newDate));
     tellUndoButtons();
 }

@@ -19,7 +19,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -82,14 +81,6 @@ const Clovek& personOf(const Clovek* person)
 void appendEnd(HtmlLines& lines)
 {
     lines.add({"", "</body>", "", "</html>"});
-}
-
-// A year as a number; false for one that is not a number or too long for one.
-bool yearNumber(const std::string& text, long long& year)
-{
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, year);
-    return error == std::errc() && stop == end;
 }
 
 // The names a site of this program holds, by folder.
@@ -597,10 +588,8 @@ HtmlLines WebSiteWriter::couplePage(Svatba& partnership)
     const char* opening = lasting ? "<p>Trvá již " : "<p>Trvalo ";
     if (end.isComplete() && partnership.wedding.isComplete())
         lines.push_back(opening + intervalText(partnership.wedding, end, texts_) + ".<p>");
-    else if (long long from = 0, to = 0, years = 0;
-             end.completeness() > 0 && partnership.wedding.completeness() > 0 &&
-             yearNumber(partnership.wedding.year, from) && yearNumber(end.year, to) &&
-             !__builtin_sub_overflow(to, from, &years))
+    else if (long long years = 0; end.completeness() > 0 && partnership.wedding.completeness() > 0 &&
+                                  knownYearsBetween(partnership.wedding, end, years))
         // Years typed beyond any number leave the duration untold rather than stop the export.
         lines.push_back(opening + yearsText(years, texts_) + ".<p>");
     appendEnd(lines);

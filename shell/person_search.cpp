@@ -6,6 +6,8 @@
 #include "model/path_utils.h"
 #include "model/rod.h"
 #include "model/svatba.h"
+#include "system/datetime.h"
+#include "system/numbers.h"
 #include "system/text.h"
 
 #include <algorithm>
@@ -51,6 +53,27 @@ const FoldTable& foldTable()
 bool isMarriage(const Svatba* s)
 {
     return s && (s->isMarried() || s->isDivorced());
+}
+
+// The first and the last day a date may stand for: its known parts, the rest of the year or the
+// month filled in. A day is told only within its month.
+Datum firstPossibleDay(const Datum& d)
+{
+    const bool monthKnown = !Datum::isUnknown(d.month);
+    return Datum(monthKnown && !Datum::isUnknown(d.day) ? d.day.str() : "1", monthKnown ? d.month.str() : "1",
+                 d.year);
+}
+
+Datum lastPossibleDay(const Datum& d)
+{
+    if (Datum::isUnknown(d.month))
+        return Datum("31", "12", d.year);
+    if (!Datum::isUnknown(d.day))
+        return d;
+    int y = 0, m = 0;
+    // Only dates the calendar has come here (`isSearchableDate`); a year unknown is any year.
+    const int last = tryStrToInt(d.year, y) && tryStrToInt(d.month, m) ? daysInMonth(y, m) : 31;
+    return Datum(intToStr(last), d.month, d.year);
 }
 
 template<SparseList Clovek::*periods> void appendPeriods(std::string& out, const Clovek* p)
@@ -134,15 +157,17 @@ std::vector<Clovek*> findPersonsByDate(const Rod& tree, const Datum& first, cons
     auto matches = [&](const Datum& d) {
         if (!isSearchableDate(d))
             return false;
+        // A date known in part matches wherever every day it may stand for does: its first day
+        // is not before the start, its last day not after the end.
         switch (mode) {
         case DateSearchMode::exact:
             return d.equals(first);
         case DateSearchMode::range:
-            return first.isNotAfter(d) && second.isNotBefore(d);
+            return first.isNotAfter(firstPossibleDay(d)) && second.isNotBefore(lastPossibleDay(d));
         case DateSearchMode::from:
-            return first.isNotAfter(d);
+            return first.isNotAfter(firstPossibleDay(d));
         case DateSearchMode::until:
-            return first.isNotBefore(d);
+            return first.isNotBefore(lastPossibleDay(d));
         }
         return false;
     };

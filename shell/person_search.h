@@ -48,8 +48,9 @@ enum class DateSearchMode { exact = 0, range = 1, from = 2, until = 3 };
 
 // The persons, in chain order, of whom some chosen date is the first date (exact), lies between
 // the two (range), is not before the first (from) or not after it (until), comparing year, then
-// month, then day and stopping with no match at an unknown part. A date whose parts are no
-// numbers or that the calendar lacks (31 April) matches nothing.
+// month, then day. A date known in part lies there when every day it may stand for does (1892
+// lies between 1.1.1880 and 31.12.1892, 7.1892 after 1.6.1892), one without a year nowhere. A
+// date whose parts are no numbers or that the calendar lacks (31 April) matches nothing.
 std::vector<Clovek*> findPersonsByDate(const Rod& tree, const Datum& first, const Datum& second,
                                        DateSearchMode mode, const DateSearchFields& fields);
 

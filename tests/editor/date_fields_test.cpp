@@ -92,7 +92,7 @@ TEST_F(DateFields, AYearBeyondTheLimitsBecomesUnknownWithTheMessage)
 }
 
 // Letters typed after the digits leave the digits; the check then refuses the year, and a
-// February 29 stays, since no year is left to deny it.
+// February 29 stays with the leap year put back.
 TEST_F(DateFields, LettersInAYearLeaveTheDigitsAndTheDayIsLimitedByTheYearThatStays)
 {
     enter(z().narozRokED, "1976");
@@ -107,12 +107,44 @@ TEST_F(DateFields, LettersInAYearLeaveTheDigitsAndTheDayIsLimitedByTheYearThatSt
     EXPECT_EQ(jan->birth.year, "19");
     user::focus(z().narozMistoCB);
     ASSERT_EQ(script.messageTexts().size(), 1u);
-    EXPECT_EQ(jan->birth.year, "?");
+    EXPECT_EQ(jan->birth.year, "1976"); // the year the box had before
     EXPECT_EQ(jan->birth.day, "29");
     EXPECT_EQ(z().narozDenCB.Text(), "29");
 
     enter(z().narozRokED, "1977"); // a year that stays does limit the day
     EXPECT_EQ(jan->birth.day, "28");
+}
+
+// A refused year puts back the one the box had, and no step keeps the refused one for a redo:
+// the typing had folded into the step that gave the year, and the reset lost both.
+TEST_F(DateFields, ARefusedYearPutsBackTheYearTheBoxHadAndNoRedoBringsTheRefusedOne)
+{
+    enter(z().narozRokED, "1880");
+    ASSERT_EQ(steps(), 1);
+    enter(z().narozRokED, "2070");
+    ASSERT_EQ(script.messageTexts().size(), 1u);
+    EXPECT_EQ(script.messageTexts()[0], "Rok narození je vyšší než nastavená horní mez! Měním rok narození.");
+    EXPECT_EQ(jan->birth.year, "1880");
+    EXPECT_EQ(z().narozRokED.Text(), "1880");
+    EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Jan Kos, 1880");
+    EXPECT_EQ(steps(), 1);
+    user::click(hl().Zpet1);
+    EXPECT_EQ(jan->birth.year, "?");
+    user::click(hl().Znovu1);
+    EXPECT_EQ(jan->birth.year, "1880");
+    EXPECT_EQ(z().narozRokED.Text(), "1880");
+
+    // An entry that made a step of its own leaves none once refused.
+    hl().clearChangeHistory();
+    enter(z().narozMesicCB, "5");
+    enter(z().narozRokED, "1590");
+    EXPECT_EQ(jan->birth.year, "1880");
+    EXPECT_EQ(jan->birth.month, "5");
+    EXPECT_EQ(steps(), 1);
+    EXPECT_FALSE(hl().session.tree()->canRedo());
+    user::click(hl().Zpet1);
+    EXPECT_EQ(jan->birth.month, "?");
+    EXPECT_EQ(jan->birth.year, "1880");
 }
 
 TEST_F(DateFields, AResetBirthYearPutsThePersonBackInTheListSortedByBirth)

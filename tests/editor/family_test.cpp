@@ -108,6 +108,30 @@ TEST_F(Family, ADateCheckRefusesAFatherYoungerThanTheChild)
     EXPECT_EQ(steps(), 0);
 }
 
+// A year such as "19x5", kept from a file of an older version, counts as unknown in the checks:
+// the father is taken, and no text of a failed number conversion reaches the person.
+TEST_F(Family, AFatherWhoseBirthYearIsNoNumberPassesTheChecksUnknown)
+{
+    Clovek* karel = add("Karel", "Kos", 1, "19x5");
+    karel->birth.month = "3";
+    karel->alive = 0;
+    karel->death = Datum("1", "x", "1990");
+    Clovek* jan = add("Jan", "Kos", 1, "1930");
+    jan->birth.month = "5";
+    jan->birth.day = "1";
+    show(jan);
+    choose(z().otecCB, "Kos Karel (0)");
+    EXPECT_EQ(script.messageTexts(), std::vector<std::string>{});
+    EXPECT_EQ(jan->father, karel);
+    // Its boxes are left with the part kept and checked as unknown.
+    show(karel);
+    typeOver(z().narozMesicCB, "2", z().narozMistoCB);
+    user::focus(z().narozRokED);
+    user::focus(z().narozMistoCB);
+    EXPECT_EQ(karel->birth.year, "19x5");
+    EXPECT_EQ(script.messageTexts(), std::vector<std::string>{});
+}
+
 TEST_F(Family, RowsOfEqualTextLeadToTheirOwnPerson)
 {
     Clovek* karel = add("Karel", "Kos", 1);

@@ -63,6 +63,20 @@ TEST(FatherDates, RulesInOrder)
     EXPECT_EQ(failed(checkFatherDates(*person(date("1", "1", "1920")), *deadChild, 15, true)), "ok");
 }
 
+// A part that is no number counts as unknown, as the open of such a file promises: the rule
+// reaching it passes, where the shift by months used to raise a conversion error.
+TEST(FatherDates, APartThatIsNoNumberCountsAsUnknown)
+{
+    auto child = person(date("10", "2", "1985"), date("1", "1", "19x0"), false);
+    auto father = person(date("1", "1", "19x5"), date("1", "1", "2x00"), false);
+    EXPECT_EQ(failed(checkFatherDates(*father, *child, 15, true)), "ok");
+    EXPECT_EQ(failed(checkMotherDates(*father, *child, 15)), "ok");
+    // A month that is no number: the year alone still decides.
+    father->birth = date("1", "x", "1980");
+    EXPECT_EQ(failed(checkFatherDates(*father, *child, 15, true)),
+              "nizkyVekOtcePriDiteti: Příliš nízký věk otce při narození dítěte!");
+}
+
 TEST(MotherDates, RulesInOrder)
 {
     auto child = person(date("10", "2", "1985"));

@@ -53,7 +53,10 @@ TEST_F(DateTexts, LongTextByCompleteness)
 {
     EXPECT_EQ(d("?", "?", "1900").longText(texts), "v roce 1900");
     EXPECT_EQ(d("5", "?", "1900").longText(texts), "v roce 1900");
-    EXPECT_EQ(d("?", "3", "1900").longText(texts), "v roce 1900");
+    // A known month is told; a day without its month says nothing.
+    EXPECT_EQ(d("?", "3", "1900").longText(texts), "v březnu 1900");
+    EXPECT_EQ(d("?", "5", "1860").longText(texts), "v květnu 1860");
+    EXPECT_EQ(d("?", "13", "1900").longText(texts), "v roce 1900");
     EXPECT_EQ(d("5", "3", "?").longText(texts), "(nelze určit)");
     EXPECT_EQ(d("5", "3", "1900").longText(texts), "5. března 1900");
     EXPECT_EQ(d("31", "12", "1999").longText(texts), "31. prosince 1999");
@@ -146,6 +149,22 @@ TEST_F(DateTexts, AgesByWhatIsKnown)
     EXPECT_EQ(ageOrIntervalText(d("5", "3", "1900"), d("5", "?", "1900"), texts), "velice krátce");
     EXPECT_EQ(ageOrIntervalText(d("5", "3", "1900"), d("7", "5", "1901"), texts),
               "428 dní (1 rok, 2 měsíce a 2 dny)");
+}
+
+// The months known on both sides count: born in May 1860, died on 12 March 1925, a person was
+// 64, not the 65 of the years alone. An unknown part adds no year the known ones rule out.
+TEST_F(DateTexts, AnAgeKnownInPartCountsTheKnownMonths)
+{
+    EXPECT_EQ(ageOrIntervalText(d("?", "5", "1860"), d("12", "3", "1925"), texts), "64 let");
+    EXPECT_EQ(ageOrIntervalText(d("?", "3", "1860"), d("12", "5", "1925"), texts), "65 let");
+    // The same month: the unknown day may have come either way, the years stand.
+    EXPECT_EQ(ageOrIntervalText(d("?", "5", "1860"), d("12", "5", "1925"), texts), "65 let");
+    EXPECT_EQ(ageOrIntervalText(d("12", "5", "1860"), d("?", "?", "1925"), texts), "65 let");
+    EXPECT_EQ(ageOrIntervalText(d("12", "5", "1924"), d("?", "3", "1925"), texts), "velice krátce");
+    long long years = 0;
+    ASSERT_TRUE(knownYearsBetween(d("20", "5", "1860"), d("12", "5", "1925"), years));
+    EXPECT_EQ(years, 64);
+    EXPECT_FALSE(knownYearsBetween(d("1", "1", "19x0"), d("1", "1", "1925"), years));
 }
 
 TEST_F(DateTexts, Durations)

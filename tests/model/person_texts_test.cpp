@@ -180,6 +180,18 @@ TEST_F(PersonTexts, MarriageOfTwoDeadPartnersEndsAtTheEarlierDeath)
     EXPECT_EQ(lines[4], "narozena ve znamení: ?");
 }
 
+// Born in May 1860 (the day unknown), died on 12 March 1925: the birth tells its month, and
+// the life was 64 years, not the 65 of the years alone.
+TEST_F(PersonTexts, ABirthKnownInPartTellsItsMonthAndAgesByIt)
+{
+    marie->birth = date("?", "5", "1860");
+    marie->death = date("12", "3", "1925");
+    Lines lines;
+    writePersonSummary(*marie, lines, texts, settings);
+    EXPECT_EQ(lines[3], "narozena: v květnu 1860, Praha");
+    EXPECT_EQ(lines[5], "   délka života: 64 let");
+}
+
 TEST_F(PersonTexts, FormOfAPersonWithEveryField)
 {
     settings = FixedDisplaySettings(false, true);

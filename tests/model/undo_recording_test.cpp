@@ -111,18 +111,28 @@ TEST_F(UndoRecording, FlagsAndOtherStepsNeverMerge)
     EXPECT_EQ(static_cast<ActionObdobi*>(history().current()->prev->prev)->newEntry->text, "Brno");
 }
 
-TEST_F(UndoRecording, TypingAfterAnUndoFoldsIntoTheStepNowInEffectAndKeepsTheRedo)
+TEST_F(UndoRecording, TypingAfterAnUndoIsANewStepThatDropsTheRedo)
 {
     type(a, "jmeno", "", "Jan");
     type(a, "prijmeni", "", "Novák");
     tree.undo();
     EXPECT_EQ(a->surname, "");
+    // The step in effect names the same field of the same person, yet nothing folds into it.
     type(a, "jmeno", "Jan", "a");
     EXPECT_EQ(history().count(), 2);
     EXPECT_EQ(cursor<ActionText>()->key, "jmeno");
-    EXPECT_EQ(cursor<ActionText>()->oldText, "");
+    EXPECT_EQ(cursor<ActionText>()->oldText, "Jan");
     EXPECT_EQ(cursor<ActionText>()->newText, "Jana");
-    EXPECT_TRUE(tree.canRedo());
+    EXPECT_EQ(static_cast<ActionText*>(history().current()->prev)->newText, "Jan");
+    EXPECT_FALSE(tree.canRedo());
+
+    // A date typed after an undo likewise.
+    tree.recordDateChange(a, "narozeniRok", Datum(), Datum("?", "?", "1900"));
+    tree.recordDateChange(a, "narozeniMesic", Datum("?", "?", "1900"), Datum("?", "3", "1900"));
+    history().stepBack();
+    tree.recordDateChange(a, "narozeniRok", Datum("?", "?", "1900"), Datum("?", "?", "1901"));
+    EXPECT_EQ(cursor<ActionDate>()->oldDate.year, "1900");
+    EXPECT_FALSE(tree.canRedo());
 }
 
 TEST_F(UndoRecording, EachMemoVisitIsAStepOfItsOwn)

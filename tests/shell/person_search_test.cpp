@@ -108,19 +108,32 @@ TEST_F(PersonSearchTest, AnExactDateFindsBirthsAndTheDeathsOfTheDeadOnly)
     EXPECT_EQ(byDate(DateSearchMode::exact, both, Datum("24", "12", "1900")), (Persons{man, woman}));
 }
 
-TEST_F(PersonSearchTest, ARangeStopsAtTheFirstUnknownPart)
+// A date known in part lies in a range, after a start or before an end wherever all the days it
+// may stand for do; the comparison used to stop with no match at the first unknown part.
+TEST_F(PersonSearchTest, ADateKnownInPartMatchesWhereverItsKnownPartsPutIt)
 {
-    Clovek* june = add("Adam", "A", Datum("15", "6", "1900"));
-    Clovek* yearOnly = add("Bedřich", "B", Datum("?", "?", "1900"));
-    Clovek* late = add("Cyril", "C", Datum("1", "1", "1950"));
+    Clovek* marie = add("Marie", "M", Datum("?", "7", "1892"));
+    Clovek* last = add("Lída", "L", Datum("?", "?", "1892"));
+    Clovek* first = add("Filip", "F", Datum("?", "?", "1880"));
+    Clovek* dayNoMonth = add("Dan", "D", Datum("5", "?", "1886"));
+    Clovek* later = add("Eva", "E", Datum("?", "?", "1893"));
+    add("Nikdo", "N", Datum("5", "5", "?"));
     DateSearchFields birth;
     birth.birth = true;
-    EXPECT_EQ(byDate(DateSearchMode::range, birth, Datum("1", "1", "1900"), Datum("31", "12", "1900")),
-              Persons{june});
-    EXPECT_EQ(byDate(DateSearchMode::from, birth, Datum("1", "1", "1901")), Persons{late});
-    // Where the years alone decide, an unknown month does not matter.
-    EXPECT_EQ(byDate(DateSearchMode::until, birth, Datum("1", "1", "1901")), (Persons{yearOnly, june}));
-    EXPECT_EQ(byDate(DateSearchMode::until, birth, Datum("1", "7", "1900")), Persons{june});
+    EXPECT_EQ(byDate(DateSearchMode::range, birth, Datum("1", "1", "1880"), Datum("31", "12", "1892")),
+              (Persons{dayNoMonth, first, last, marie}));
+    // Partly inside is not inside.
+    EXPECT_EQ(byDate(DateSearchMode::range, birth, Datum("1", "6", "1892"), Datum("31", "12", "1892")),
+              Persons{marie});
+    EXPECT_EQ(byDate(DateSearchMode::range, birth, Datum("1", "1", "1892"), Datum("30", "7", "1892")),
+              Persons{});
+    EXPECT_EQ(byDate(DateSearchMode::range, birth, Datum("1", "1", "1892"), Datum("31", "7", "1892")),
+              Persons{marie});
+    EXPECT_EQ(byDate(DateSearchMode::from, birth, Datum("1", "7", "1892")), (Persons{later, marie}));
+    EXPECT_EQ(byDate(DateSearchMode::from, birth, Datum("2", "7", "1892")), Persons{later});
+    EXPECT_EQ(byDate(DateSearchMode::until, birth, Datum("31", "12", "1880")), (Persons{first}));
+    EXPECT_EQ(byDate(DateSearchMode::until, birth, Datum("30", "12", "1880")), Persons{});
+    EXPECT_EQ(byDate(DateSearchMode::until, birth, Datum("31", "12", "1886")), (Persons{dayNoMonth, first}));
 }
 
 TEST_F(PersonSearchTest, ADivorceIsSearchedOnlyInADivorcedMarriage)

@@ -67,6 +67,27 @@ TEST_F(UndoCommands, EnabledByTheHistoryAndReplayedForThePersonOfTheStep)
     EXPECT_EQ(tree.undoHistory->count(), 0);
 }
 
+// First name, surname, first name again; two undos; a new first name: no redo is left that
+// could put the replaced name back over the one just typed.
+TEST_F(UndoCommands, NewTypingAfterAnUndoLeavesNothingToRedo)
+{
+    typeOver(z().jmenoCB, "Cyril", z().prijmeniCB);
+    typeOver(z().prijmeniCB, "Xyz", z().jmenoCB);
+    typeOver(z().jmenoCB, "Bohumil", z().prijmeniCB);
+    user::click(hl().Zpet1);
+    user::click(hl().Zpet1);
+    EXPECT_EQ(eva->firstName, "Cyril");
+    EXPECT_EQ(eva->surname, "");
+    typeOver(z().jmenoCB, "David", z().prijmeniCB);
+    expectButtons(true, false);
+    user::click(hl().Znovu1);
+    user::click(hl().Znovu1);
+    EXPECT_EQ(eva->firstName, "David");
+    EXPECT_EQ(z().jmenoCB.Text(), "David");
+    user::click(hl().Zpet1);
+    EXPECT_EQ(eva->firstName, "Cyril");
+}
+
 TEST_F(UndoCommands, TheFurtherTextsMemoTakesTheOldLinesBack)
 {
     const Lines before{"Narozen v Brně"};
