@@ -79,7 +79,7 @@ void PersonEditor::showRelatives(const std::string& relation)
     const std::string person =
         currentPerson ? currentPerson->displayName(settings.showBirthSurname, settings.showBirth, true) : "";
     WindowTexts(*this).apply(w.headingTexts());
-    w.nadpisLB.Caption += " " + person;
+    w.setHeading(w.nadpisLB.Caption + " " + person);
     w.vztahLB.Caption = langText("hledej", "pribuzenskyVztah", "Příbuzenský vztah:") + " " + relation;
     w.pocetLB.Caption = langText("hledej", "pocetNalezenych", "Počet nalezených osob:") + " " +
                         std::to_string(w.osobyLIST.Items.Count());

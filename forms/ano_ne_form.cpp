@@ -21,6 +21,11 @@ TanoNe::~TanoNe()
     releaseGlobalWindow(anoNe, this);
 }
 
+void TanoNe::setQuestion(const std::string& question)
+{
+    fitQuestion(*this, Label1, {&anoBT, &neBT}, question);
+}
+
 WindowTextList TanoNe::texts()
 {
     return {kCommonTextSection,

@@ -1,6 +1,6 @@
 #pragma once
-// The yes/no question: one centred line and two buttons. The caller puts the question into
-// Label1 and reads the modal result: 6 yes, 7 no (also Esc).
+// The yes/no question: centred lines and two buttons. The caller puts the question into
+// Label1 through setQuestion and reads the modal result: 6 yes, 7 no (also Esc).
 #include "toolkit/form.h"
 #include "toolkit/stdctrls.h"
 #include "toolkit/window_text.h"
@@ -11,6 +11,8 @@ public:
     ~TanoNe() override;
     // The texts a language replaces, in the order they are looked up.
     WindowTextList texts();
+    // The question in Label1, in as many lines as it takes, the window sized to them.
+    void setQuestion(const std::string& question);
 
     TLabel Label1{this, "Label1"};
     TButton anoBT{this, "anoBT"};

@@ -22,6 +22,11 @@ TanoNeStorno::~TanoNeStorno()
     releaseGlobalWindow(anoNeStorno, this);
 }
 
+void TanoNeStorno::setQuestion(const std::string& question)
+{
+    fitQuestion(*this, Label1, {&anoBT, &neBT, &stornoBT}, question);
+}
+
 WindowTextList TanoNeStorno::texts()
 {
     return {kCommonTextSection,

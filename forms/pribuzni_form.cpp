@@ -1,6 +1,10 @@
 #include "forms/pribuzni_form.h"
 
 #include "forms/global_window.h"
+#include "toolkit/screen.h"
+#include "toolkit/text_lines.h"
+
+#include <algorithm>
 
 TpribuzniFORM* pribuzniFORM = nullptr;
 
@@ -13,32 +17,42 @@ TpribuzniFORM::TpribuzniFORM() : TForm("pribuzniFORM")
     BorderStyle = TFormBorderStyle::bsDialog;
     CloseBox = false;
     Position = TPosition::poScreenCenter;
-    SetBounds(0, 0, 360, 420);
-
-    struct Line {
-        TLabel& label;
-        const char* caption; // until the caller fills the line; nullptr: one of the window's texts
-        int top;
-    };
-    const Line lines[] = {
-        {nadpisLB, nullptr, 10},
-        {vztahLB, "vztahLB", 28},
-        {pocetLB, "pocetLB", 46},
-        {poklepanimLB, nullptr, 362},
-    };
-    for (const Line& l : lines) {
-        l.label.SetBounds(8, l.top, 344, 13);
-        l.label.AutoSize = false;
-        l.label.Alignment = TLabel::taCenter;
-        if (l.caption)
-            l.label.Caption = l.caption;
+    for (TLabel* l : {&nadpisLB, &vztahLB, &pocetLB, &poklepanimLB}) {
+        l->AutoSize = false;
+        l->Alignment = TLabel::taCenter;
     }
+    vztahLB.Caption = "vztahLB";
+    pocetLB.Caption = "pocetLB";
     nadpisLB.Font.Bold = true;
-    osobyLIST.SetBounds(8, 66, 344, 288);
     osobyLIST.setSorted(true);
-    zpetBT.SetBounds(142, 386, 75, 25);
     zpetBT.Cancel = true;
     zpetBT.ModalResult = mrCancel;
+    placeControls(lineHeight);
+}
+
+void TpribuzniFORM::placeControls(int headingHeight)
+{
+    // Everything below the heading moves down by the lines it takes beyond its first.
+    const int below = headingHeight - lineHeight;
+    SetBounds(Left, Top, 360, 420 + below);
+    nadpisLB.SetBounds(8, 10, lineWidth, headingHeight);
+    vztahLB.SetBounds(8, 28 + below, lineWidth, lineHeight);
+    pocetLB.SetBounds(8, 46 + below, lineWidth, lineHeight);
+    osobyLIST.SetBounds(8, 66 + below, lineWidth, 288);
+    poklepanimLB.SetBounds(8, 362 + below, lineWidth, lineHeight);
+    zpetBT.SetBounds(142, 386 + below, 75, 25);
+}
+
+void TpribuzniFORM::setHeading(const std::string& heading)
+{
+    std::vector<std::string> lines = wrappedLines(nadpisLB.Font, heading, lineWidth);
+    const int shownLine = std::max(recordedLineHeight(nadpisLB.Font), 1);
+    // However long the name, the window stays on the screen: the list keeps its rows.
+    const int room = Screen->clientRoomHeight() - (420 - lineHeight);
+    lines = firstLines(nadpisLB.Font, std::move(lines), static_cast<size_t>(std::max(room / shownLine, 1)),
+                       lineWidth);
+    nadpisLB.Caption = joinedLines(lines);
+    placeControls(lines.size() > 1 ? static_cast<int>(lines.size()) * shownLine : lineHeight);
 }
 
 TpribuzniFORM::~TpribuzniFORM()

@@ -1,5 +1,5 @@
 #pragma once
-// The relatives a kinship query found: a heading, the relationship and the count (set by the
+// The relatives a kinship query found: a heading (wrapped), the relationship and the count (set by the
 // caller), the sorted list and how to use it. A double-click gives 1, back or Esc 2; no close box.
 #include "toolkit/form.h"
 #include "toolkit/lists.h"
@@ -14,6 +14,8 @@ public:
     WindowTextList texts();
     // The heading's text, looked up each time the window shows; the person's name follows it.
     WindowTextList headingTexts();
+    // The heading with the person, in as many lines as it takes; the window grows by them.
+    void setHeading(const std::string& heading);
 
     TLabel nadpisLB{this, "nadpisLB"};
     TLabel vztahLB{this, "vztahLB"};
@@ -24,6 +26,11 @@ public:
 
     // Handlers, defined and bound by the shell (shell/pick_lists.cpp).
     void osobyLISTDblClick();
+
+private:
+    static constexpr int lineWidth = 344;
+    static constexpr int lineHeight = 13;
+    void placeControls(int headingHeight);
 };
 
 extern TpribuzniFORM* pribuzniFORM;

@@ -74,6 +74,8 @@ void MainFrame::Jazyk1Click()
         return;
     settings.languageFileName = fileName;
     loadLanguage();
+    // The note under the heading is composed from the language file too, and on every page.
+    updateTabContentsLabel();
 
     // These pages are composed from the language file and no window-text applier sets them.
     TTabSheet* page = pages.ActivePage();

@@ -72,6 +72,8 @@ void MainFrame::createEmptyTree()
     personList.makeView();
     history = std::make_unique<PrevNext>();
     currentPerson = nullptr;
+    // The box still names the groups of the tree that was closed before.
+    fillGroupsCombo("");
 }
 
 void MainFrame::closeTree()

@@ -5,12 +5,12 @@
 
 bool MainFrame::askYesNo(const std::string& question)
 {
-    anoNe->Label1.Caption = question;
+    anoNe->setQuestion(question);
     return anoNe->ShowModal() == mrYes;
 }
 
 int MainFrame::askYesNoCancel(const std::string& question)
 {
-    anoNeStorno->Label1.Caption = question;
+    anoNeStorno->setQuestion(question);
     return anoNeStorno->ShowModal();
 }

@@ -8,6 +8,7 @@
 #include "system/text.h"
 #include "toolkit/grid.h"
 #include "toolkit/stdctrls.h"
+#include "toolkit/text_lines.h"
 
 #include <algorithm>
 
@@ -343,24 +344,6 @@ namespace {
 
 constexpr int percentWidth = 40;
 
-// The caption as far as it fits in `room` pixels, ended by "…" when it does not fit whole: a
-// long name would otherwise run under the share beside it, cut with no sign.
-std::string fittedCaption(TCanvas& canvas, const std::string& caption, int room)
-{
-    if (canvas.TextWidth(caption) <= room)
-        return caption;
-    static const std::string ellipsis = "\u2026";
-    size_t low = 0, high = utf8Length(caption);
-    while (low < high) {
-        const size_t mid = (low + high + 1) / 2;
-        if (canvas.TextWidth(utf8Substr(caption, 0, mid) + ellipsis) <= room)
-            low = mid;
-        else
-            high = mid - 1;
-    }
-    return utf8Substr(caption, 0, low) + ellipsis;
-}
-
 bool isParentOf(const Clovek* parent, const Clovek* child)
 {
     return child && parent && (child->father == parent || child->mother == parent);
@@ -416,7 +399,8 @@ void Scroll::paint()
         }
         const bool percents = controls_.zobrazitProcenta.Checked();
         std::string caption = person->displayName(s.showBirthSurname, s.showBirth, s.showNumber);
-        std::string shown = fittedCaption(canvas, caption, percents ? width - percentWidth - 4 : width);
+        // A long name would otherwise run under the share beside it, cut with no sign.
+        std::string shown = fittedLine(canvas.Font, caption, percents ? width - percentWidth - 4 : width);
         canvas.TextOut(0, y, shown);
         cutCaptions_.push_back(shown == caption ? std::string() : std::move(caption));
         if (percents) {

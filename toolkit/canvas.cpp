@@ -16,24 +16,31 @@ void TRecordingCanvas::TextOut(int x, int y, const std::string& text)
 }
 
 namespace {
-std::function<int(const TFont&, const std::string&)>& measurer()
+TextMeasurer& measurer()
 {
-    static std::function<int(const TFont&, const std::string&)> m;
+    static TextMeasurer m;
     return m;
 }
 } // namespace
 
-void setTextMeasurer(std::function<int(const TFont&, const std::string&)> measure)
+void setTextMeasurer(TextMeasurer measure)
 {
     measurer() = std::move(measure);
 }
 
 int recordedTextWidth(const TFont& font, const std::string& text)
 {
-    if (measurer())
-        return measurer()(font, text);
+    if (measurer().width)
+        return measurer().width(font, text);
     const int perChar = (6 * font.Size + 4) / 8 + (font.Bold ? 1 : 0);
     return perChar * static_cast<int>(utf8Length(text));
+}
+
+int recordedLineHeight(const TFont& font)
+{
+    if (measurer().lineHeight)
+        return measurer().lineHeight(font);
+    return (13 * font.Size + 4) / 8;
 }
 
 int TRecordingCanvas::TextWidth(const std::string& text)
@@ -43,7 +50,7 @@ int TRecordingCanvas::TextWidth(const std::string& text)
 
 int TRecordingCanvas::TextHeight(const std::string&)
 {
-    return (13 * Font.Size + 4) / 8;
+    return recordedLineHeight(Font);
 }
 
 void TRecordingCanvas::MoveTo(int x, int y)

@@ -111,8 +111,14 @@ private:
     int penY_ = 0;
 };
 
-// Width of a text in a recording canvas. Headless it is a fixed advance per character (6 pixels
-// at 8 points, scaled by the size; bold one pixel wider), so layouts are predictable in tests;
-// the renderer installs the screen's font metrics.
+// Width of a text in a recording canvas, and the height of a line of text, as the lines of a
+// label follow each other. Headless the width is a fixed advance per character (6 pixels at 8
+// points, scaled by the size; bold one pixel wider) and a line 13 pixels at 8 points, so layouts
+// are predictable in tests; the renderer installs the screen's font metrics.
 int recordedTextWidth(const TFont& font, const std::string& text);
-void setTextMeasurer(std::function<int(const TFont&, const std::string&)> measure);
+int recordedLineHeight(const TFont& font);
+struct TextMeasurer {
+    std::function<int(const TFont&, const std::string&)> width;
+    std::function<int(const TFont&)> lineHeight;
+};
+void setTextMeasurer(TextMeasurer measure);

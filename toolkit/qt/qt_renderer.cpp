@@ -413,6 +413,10 @@ void QtRenderer::Impl::syncForm(TForm& form)
             if (!(window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
                 window->resize(window->sizeHint());
             window->keepInsideScreen();
+        } else if (form.Position != TPosition::poDesigned) {
+            // A window laid out anew for what it shows next (a longer question) is placed
+            // anew when it shows, as on its first showing, rather than grown from a corner.
+            window->placed = false;
         }
     }
     if (window->shownColor != form.Color) {
@@ -499,7 +503,7 @@ QString qtNameFilters(const std::string& filter)
 
 namespace {
 
-// Widths of texts in fonts, each measured once: the person list measures the names of its rows
+// Widths of texts in fonts, each measured once, and the fonts' line heights: the person list measures the names of its rows
 // (to shorten the ones too wide) at every paint, and shaping a text is most of a paint's time.
 class TextWidths {
 public:
@@ -515,6 +519,7 @@ public:
         f.widths.emplace(text, width);
         return width;
     }
+    int lineHeight(const TFont& font) { return fontOf(font).metrics.lineSpacing(); }
 
 private:
     static constexpr size_t maxFonts = 16;
@@ -553,14 +558,14 @@ QtRenderer::QtRenderer() : d(std::make_unique<Impl>(*this))
         Screen->ClientRoomWidth = area.width() - frame.left() - frame.right();
         Screen->ClientRoomHeight = area.height() - frame.top() - frame.bottom() - bar.sizeHint().height();
     }
-    setTextMeasurer([widths = std::make_shared<TextWidths>()](const TFont& font, const std::string& text) {
-        return widths->of(font, text);
-    });
+    auto widths = std::make_shared<TextWidths>();
+    setTextMeasurer({[widths](const TFont& font, const std::string& text) { return widths->of(font, text); },
+                     [widths](const TFont& font) { return widths->lineHeight(font); }});
 }
 
 QtRenderer::~QtRenderer()
 {
-    setTextMeasurer(nullptr);
+    setTextMeasurer({});
     if (Application.host() == this)
         Application.setHost(nullptr);
     if (Application.installedRunner() == this)
