@@ -4,10 +4,7 @@
 #include "forms/shrnuti_svatby_form.h"
 #include "model/datum.h"
 #include "shell/list_display.h"
-#include "system/codec.h"
 #include "system/datetime.h"
-#include "system/exceptions.h"
-#include "toolkit/application.h"
 
 #include <vector>
 
@@ -28,20 +25,6 @@ void PersonEditor::shrnutiSvatbyBTClick()
     if (!s)
         return;
     TShrnutiSvatbyFORM& dialog = *ShrnutiSvatbyFORM;
-    dialog.ulozitShrnutiBT.OnClick = [this] { ulozitShrnutiBTClick(); };
     buildPartnershipSummary(dialog.shrnutiMEMO.Lines, s);
     dialog.ShowModal();
-}
-
-void PersonEditor::ulozitShrnutiBTClick()
-{
-    TShrnutiSvatbyFORM& dialog = *ShrnutiSvatbyFORM;
-    if (!dialog.SaveDialogTXT.Execute())
-        return;
-    try {
-        // Written beside the old file and renamed over it: a failure leaves the old one whole.
-        writeUtf8TextLines(dialog.SaveDialogTXT.FileName, dialog.shrnutiMEMO.Lines.lines());
-    } catch (const Exception& e) {
-        Application.ShowException(e);
-    }
 }

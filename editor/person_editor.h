@@ -166,7 +166,6 @@ public:
     // The partnership summary (editor/partnership_summary.cpp).
     void shrnutiSvatbyBTClick();
     void buildPartnershipSummary(TStringList& lines, Svatba* partnership);
-    void ulozitShrnutiBTClick();
 
     // ---------------------------------------------------------------- person commands (editor/person_commands.cpp, editor/person_lock.cpp)
     void bindPersonCommandEvents();

@@ -82,7 +82,15 @@ void TtextFORM::tiskBTClick()
 
 void TShrnutiSvatbyFORM::ulozitShrnutiBTClick()
 {
-    saveLinesAs(SaveDialogTXT, shrnutiMEMO.Lines.lines());
+    // Unlike the text window's, this dialog starts where it was left and replaces a file of the
+    // chosen name without asking.
+    if (!SaveDialogTXT.Execute())
+        return;
+    try {
+        writeUtf8TextLines(SaveDialogTXT.FileName, shrnutiMEMO.Lines.lines());
+    } catch (const Exception& e) {
+        Application.ShowException(e);
+    }
 }
 
 void bindTextWindowEvents(TJakSeznamFORM& w)
