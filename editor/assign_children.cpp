@@ -106,7 +106,6 @@ void PersonEditor::priradDiteBTClick()
         }
     } else if (result == mrNo) {
         TvyberDiteFORM& pick = *vyberDiteFORM;
-        pick.ListBox1.OnDblClick = [&pick] { pick.ModalResult = mrOk; };
         for (;;) {
             TStringList candidates;
             childCandidates(candidates);

@@ -83,7 +83,6 @@ void PersonEditor::showRelatives(const std::string& relation)
     w.vztahLB.Caption = langText("hledej", "pribuzenskyVztah", "Příbuzenský vztah:") + " " + relation;
     w.pocetLB.Caption = langText("hledej", "pocetNalezenych", "Počet nalezených osob:") + " " +
                         std::to_string(w.osobyLIST.Items.Count());
-    w.osobyLIST.OnDblClick = [&w] { w.ModalResult = 1; };
     w.osobyLIST.setItemIndex(-1);
     const int result = w.ShowModal();
     const int row = w.osobyLIST.ItemIndex();

@@ -11,8 +11,6 @@ int PersonEditor::choosePartner(const Clovek& person, Clovek*& chosen)
     chosen = nullptr;
     TvyberPartnera& dialog = *vyberPartnera;
     dialog.Button1.Enabled = false;
-    dialog.nabidkaLIST.OnClick = [&dialog] { dialog.Button1.Enabled = true; };
-    dialog.nabidkaLIST.OnDblClick = [&dialog] { dialog.ModalResult = mrOk; };
     TStringList offered;
     std::string name;
     session.tree()->forEachPerson([&](Clovek* p) {

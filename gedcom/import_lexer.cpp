@@ -71,11 +71,6 @@ constexpr int maxLevel = 99;
 
 } // namespace
 
-std::string Token::upperText() const
-{
-    return upperAscii(text_);
-}
-
 int lookupKeyword(std::string_view word)
 {
     // Keywords are at most five letters; a longer word needs no upper-casing to be no keyword.

@@ -117,7 +117,6 @@ public:
     }
     int kind() const { return kind_; }
     const std::string& text() const { return text_; }
-    std::string upperText() const;
 
 private:
     friend class GedFile;

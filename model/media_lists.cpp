@@ -193,7 +193,15 @@ int indexOfMedia(MediaKind kind, const Prvky& list, const MediaRecord* record)
 
 bool personHasMedia(const Clovek& person, MediaKind kind, const MediaRecord* record)
 {
-    return indexOfMedia(kind, personMedia(const_cast<Clovek&>(person), kind), record) >= 0;
+    switch (kind) {
+    case MediaKind::Photo:
+        return person.hasPhoto(static_cast<const Fotka*>(record));
+    case MediaKind::Document:
+        return person.hasDocument(static_cast<const Dokument*>(record));
+    case MediaKind::File:
+        return person.hasFile(static_cast<const Soubor*>(record));
+    }
+    return false;
 }
 
 int countMediaUsers(const MediaRecord& record)

@@ -355,7 +355,6 @@ public:
     void buildPersonListSorted(std::vector<std::string>& lines, const ListColumns& columns);
     void writePersonListLines(std::vector<std::string>& lines, const ListColumns& columns);
     // The value right-aligned in `width` characters, never cut; an undeterminable date is blank.
-    std::string padColumn(const std::string& value, int width);
     // The person form: shown, printed for the shown person, for all, for those filled below a
     // share, or blank (shell/person_form.cpp).
     void Formular1Click();

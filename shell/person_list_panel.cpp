@@ -22,37 +22,37 @@ PersonListPanel::PersonListPanel(PersonListPort& window, const PersonListControl
     : window_(window), controls_(controls)
 {
     const PersonListControls& c = controls_;
-    c.scrolling.OnDrawCell = [this](int, int, const TRect&, TGridDrawState) { paint(); };
-    c.scrolling.OnKeyDown = [this](int& key, TShiftState) { moveByKey(key); };
-    c.scrolling.OnMouseDown = [this](TMouseButton b, TShiftState, int x, int y) { mouseDown(b, x, y); };
-    c.scrolling.OnMouseMove = [this](TShiftState, int, int y) { mouseMove(y); };
+    c.scrolling.OnDrawCell = [this](int, int, const TRect&, TGridDrawState) { scrollingDrawCell(); };
+    c.scrolling.OnKeyDown = [this](int& key, TShiftState) { scrollingKeyDown(key); };
+    c.scrolling.OnMouseDown = [this](TMouseButton b, TShiftState, int x, int y) {
+        scrollingMouseDown(b, x, y);
+    };
+    c.scrolling.OnMouseMove = [this](TShiftState, int, int y) { scrollingMouseMove(y); };
     c.scrolling.OnMouseWheelUp = [this](TShiftState, int, int, bool& handled) {
-        moveByKey(VK_UP);
-        handled = true;
+        scrollingMouseWheelUp(handled);
     };
     c.scrolling.OnMouseWheelDown = [this](TShiftState, int, int, bool& handled) {
-        moveByKey(VK_DOWN);
-        handled = true;
+        scrollingMouseWheelDown(handled);
     };
-    c.scrollingBar.OnChange = [this] { barChange(); };
+    c.scrollingBar.OnChange = [this] { scrollingBarChange(); };
     c.listSplitter.OnMoved = [this](int dx) { widen(dx); };
-    c.window.OnKeyDown = [this](int& key, TShiftState) { moveByKey(key); };
+    c.window.OnKeyDown = [this](int& key, TShiftState) { FormKeyDown(key); };
     c.window.OnMouseWheel = [this](TShiftState, int delta, int, int, bool& handled) {
-        windowWheel(delta, handled);
+        FormMouseWheel(delta, handled);
     };
-    c.setrid.OnClick = [this] { sortKeyClick(); };
-    c.trideniBT.OnClick = [this] { sortDirectionClick(); };
-    c.zobrazitCislo.OnClick = [this] { showNumberClick(); };
-    c.zobrazitNarozeni.OnClick = [this] { showBirthClick(); };
-    c.zobrazitProcenta.OnClick = [this] { showPercentClick(); };
-    c.zobrazitRodne.OnClick = [this] { showBirthSurnameClick(); };
+    c.setrid.OnClick = [this] { setridClick(); };
+    c.trideniBT.OnClick = [this] { trideniBTClick(); };
+    c.zobrazitCislo.OnClick = [this] { zobrazitCisloClick(); };
+    c.zobrazitNarozeni.OnClick = [this] { zobrazitNarozeniClick(); };
+    c.zobrazitProcenta.OnClick = [this] { zobrazitProcentaClick(); };
+    c.zobrazitRodne.OnClick = [this] { zobrazitRodneClick(); };
 }
 
 PersonListPanel::~PersonListPanel() = default;
 
 void PersonListPanel::makeView()
 {
-    makeView(controls_.scrolling.Height / Scroll::rowHeight);
+    makeView(controls_.scrolling.Height / personListRowHeight);
 }
 
 void PersonListPanel::makeView(int visibleRows)
@@ -68,7 +68,7 @@ void PersonListPanel::dropView()
     view_.reset();
 }
 
-void PersonListPanel::fitToScreen()
+void PersonListPanel::fitPersonListToScreen()
 {
     TDrawGrid& grid = controls_.scrolling;
     grid.setRowHeight(0, grid.Height);
@@ -76,11 +76,11 @@ void PersonListPanel::fitToScreen()
     controls_.scrollingBar.Height = grid.Height;
     int h = Screen->Height;
     if (h > 768) {
-        int extra = (h - 768) - (h - 768) % Scroll::rowHeight;
+        int extra = (h - 768) - (h - 768) % personListRowHeight;
         // The desktop's panels, the window's frame and its menu bar may leave less: the status
         // bar at the bottom stays on the screen.
         const int room = std::max(0, window_.roomToHeighten());
-        extra = std::min(extra, room - room % Scroll::rowHeight);
+        extra = std::min(extra, room - room % personListRowHeight);
         grid.Height += extra;
         controls_.scrollingBar.Height += extra;
         controls_.listSplitter.Height += extra;
@@ -121,7 +121,7 @@ void PersonListPanel::showSortDirection()
     WindowTexts(window_.texts()).apply(controls_.sortDirectionTexts(window_.programSettings().sortAscending));
 }
 
-void PersonListPanel::restoreOptions()
+void PersonListPanel::restoreListOptions()
 {
     const Nastaveni& settings = window_.programSettings();
     controls_.setrid.setItemIndex(itemIndexOf(settings.sortOrder));
@@ -379,7 +379,7 @@ bool PersonListPanel::treeHasPersons()
     return tree && tree->personCount() != 0;
 }
 
-void PersonListPanel::sortKeyClick()
+void PersonListPanel::setridClick()
 {
     if (treeOpen() && view_) {
         view_->sortAsChosen();
@@ -390,7 +390,7 @@ void PersonListPanel::sortKeyClick()
         window_.programSettings().sortOrder = *key;
 }
 
-void PersonListPanel::sortDirectionClick()
+void PersonListPanel::trideniBTClick()
 {
     Nastaveni& settings = window_.programSettings();
     settings.sortAscending = !settings.sortAscending;
@@ -401,7 +401,22 @@ void PersonListPanel::sortDirectionClick()
     }
 }
 
-void PersonListPanel::moveByKey(int key)
+void PersonListPanel::scrollingDrawCell()
+{
+    paint();
+}
+
+void PersonListPanel::scrollingKeyDown(int key)
+{
+    personListKey(key);
+}
+
+void PersonListPanel::FormKeyDown(int key)
+{
+    personListKey(key);
+}
+
+void PersonListPanel::personListKey(int key)
 {
     if (!treeHasPersons() || !view_)
         return;
@@ -431,18 +446,18 @@ void PersonListPanel::moveByKey(int key)
     view_->paint();
 }
 
-void PersonListPanel::mouseMove(int y)
+void PersonListPanel::scrollingMouseMove(int y)
 {
     TDrawGrid& grid = controls_.scrolling;
     grid.Hint = view_ ? view_->cutCaptionAt(y) : std::string();
     grid.ShowHint = !grid.Hint.empty();
 }
 
-void PersonListPanel::mouseDown(TMouseButton button, int x, int y)
+void PersonListPanel::scrollingMouseDown(TMouseButton button, int x, int y)
 {
     if (!view_)
         return;
-    int row = y / Scroll::rowHeight + view_->top;
+    int row = y / personListRowHeight + view_->top;
     if (row >= 0 && row < view_->count) {
         view_->selected = row;
         view_->setCurrentRow(view_->rowAt(row));
@@ -454,7 +469,19 @@ void PersonListPanel::mouseDown(TMouseButton button, int x, int y)
     }
 }
 
-void PersonListPanel::barChange()
+void PersonListPanel::scrollingMouseWheelUp(bool& handled)
+{
+    personListKey(VK_UP);
+    handled = true;
+}
+
+void PersonListPanel::scrollingMouseWheelDown(bool& handled)
+{
+    personListKey(VK_DOWN);
+    handled = true;
+}
+
+void PersonListPanel::scrollingBarChange()
 {
     if (!view_ || view_->followingSelection())
         return;
@@ -462,23 +489,23 @@ void PersonListPanel::barChange()
     view_->paint();
 }
 
-void PersonListPanel::windowWheel(int wheelDelta, bool& handled)
+void PersonListPanel::FormMouseWheel(int wheelDelta, bool& handled)
 {
     if (!treeHasPersons())
         return;
     focus();
-    moveByKey(wheelDelta > 0 ? VK_UP : VK_DOWN);
+    personListKey(wheelDelta > 0 ? VK_UP : VK_DOWN);
     handled = true;
 }
 
-void PersonListPanel::showNumberClick()
+void PersonListPanel::zobrazitCisloClick()
 {
     window_.programSettings().showNumber = controls_.zobrazitCislo.Checked();
     if (treeOpen())
         paint();
 }
 
-void PersonListPanel::showBirthClick()
+void PersonListPanel::zobrazitNarozeniClick()
 {
     window_.programSettings().showBirth = controls_.zobrazitNarozeni.Checked();
     if (!treeOpen())
@@ -487,14 +514,14 @@ void PersonListPanel::showBirthClick()
     window_.refreshPage();
 }
 
-void PersonListPanel::showPercentClick()
+void PersonListPanel::zobrazitProcentaClick()
 {
     if (treeOpen())
         paint();
     window_.programSettings().showPercent = controls_.zobrazitProcenta.Checked();
 }
 
-void PersonListPanel::showBirthSurnameClick()
+void PersonListPanel::zobrazitRodneClick()
 {
     Nastaveni& settings = window_.programSettings();
     settings.showBirthSurname = controls_.zobrazitRodne.Checked();

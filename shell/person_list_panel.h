@@ -39,13 +39,13 @@ public:
     // ------------------------------------------------ the list's place in the window (start-up)
     // Makes the grid, the bar and the group box below them taller by whole rows on a screen
     // higher than 768 pixels, and the window with them as far as the screen holds it.
-    void fitToScreen();
+    void fitPersonListToScreen();
     // Widens (or with a negative `dx` narrows) the list, or makes it `width` wide; the window
     // grows with it, no wider than the screen holds it. Kept in the settings.
     void widen(int dx);
     void widenTo(int width);
     // The list settings into the sort, direction and display controls.
-    void restoreOptions();
+    void restoreListOptions();
     // The sort-direction button's text for the direction now set (that one alone is looked up).
     void showSortDirection();
 
@@ -130,20 +130,27 @@ public:
     void focus();
 
 private:
+    // The handlers of the grid, its scroll bar, the sort and display controls, and of the
+    // window's keys and wheel, which move the selection wherever the focus is.
+    void scrollingDrawCell();
+    void scrollingKeyDown(int key);
+    void FormKeyDown(int key);
+    void scrollingMouseDown(TMouseButton button, int x, int y);
+    // A row whose caption the list cuts short shows it whole as the hint under the mouse.
+    void scrollingMouseMove(int y);
+    void scrollingMouseWheelUp(bool& handled);
+    void scrollingMouseWheelDown(bool& handled);
+    void scrollingBarChange();
+    void FormMouseWheel(int wheelDelta, bool& handled);
+    void setridClick();
+    void trideniBTClick();
+    void zobrazitCisloClick();
+    void zobrazitNarozeniClick();
+    void zobrazitProcentaClick();
+    void zobrazitRodneClick();
     // Page Up, Page Down, Up, Down, Home and End move the selection; every key then scrolls it
     // into view and repaints. Only with a tree that has persons.
-    void moveByKey(int key);
-    void mouseDown(TMouseButton button, int x, int y);
-    // A row whose caption the list cuts short shows it whole as the hint under the mouse.
-    void mouseMove(int y);
-    void barChange();
-    void windowWheel(int wheelDelta, bool& handled);
-    void sortKeyClick();
-    void sortDirectionClick();
-    void showNumberClick();
-    void showBirthClick();
-    void showPercentClick();
-    void showBirthSurnameClick();
+    void personListKey(int key);
     // Whether a tree is open, and one with persons.
     bool treeOpen();
     bool treeHasPersons();

@@ -39,11 +39,6 @@ void MainFrame::SeznamOsob1Click()
         textFORM->ShowModal();
 }
 
-std::string MainFrame::padColumn(const std::string& value, int width)
-{
-    return padded(value, width, langText("ruzne", "nelzeUrcit", "(nelze určit)"));
-}
-
 void MainFrame::writePersonListLines(std::vector<std::string>& lines, const ListColumns& columns)
 {
     if (!personList.hasView())

@@ -363,11 +363,11 @@ void Scroll::paint()
     cutCaptions_.clear();
     Polozka* row = rowAt(top);
     for (int i = top; i < end && row; ++i, row = row->next) {
-        int y = (i - top) * rowHeight;
+        int y = (i - top) * personListRowHeight;
         const Clovek* person = row->person;
         bool isSelected = i == selected;
         canvas.Brush.Color = isSelected ? clBlack : clBtnFace;
-        canvas.FillRect(Rect(0, y, width, y + rowHeight));
+        canvas.FillRect(Rect(0, y, width, y + personListRowHeight));
         canvas.Font.Name = "MS Sans Serif";
         if (isSelected) {
             canvas.Font.Color = s.colourActive;
@@ -408,13 +408,13 @@ void Scroll::paint()
             std::string percent = intToStr(person->percentFilled);
             if (percent.size() < 3)
                 percent.insert(0, 3 - percent.size(), ' ');
-            canvas.FillRect(Rect(width - percentWidth, y, width, y + rowHeight));
+            canvas.FillRect(Rect(width - percentWidth, y, width, y + personListRowHeight));
             canvas.TextOut(width - percentWidth, y, percent + " %");
         }
     }
     if (count < top + visibleRows) {
         canvas.Brush.Color = clBtnFace;
-        int y = std::max(count - top, 0) * rowHeight;
+        int y = std::max(count - top, 0) * personListRowHeight;
         canvas.FillRect(Rect(0, y, width, grid.Height));
     }
 }
@@ -423,6 +423,6 @@ std::string Scroll::cutCaptionAt(int y) const
 {
     if (y < 0)
         return {};
-    const size_t row = size_t(y / rowHeight);
+    const size_t row = size_t(y / personListRowHeight);
     return row < cutCaptions_.size() ? cutCaptions_[row] : std::string();
 }

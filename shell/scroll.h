@@ -29,11 +29,11 @@ public:
     uint32_t textKey = SharedCollationKeys::none;
 };
 
+// Rows are 15 pixels high.
+constexpr int personListRowHeight = 15;
+
 class Scroll {
 public:
-    // Rows are 15 pixels high.
-    static constexpr int rowHeight = 15;
-
     // An empty view showing `visibleRows` rows; puts the scroll bar to 0 with no range.
     Scroll(PersonListPort& window, const PersonListControls& controls, int visibleRows);
     ~Scroll();

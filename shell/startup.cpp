@@ -75,9 +75,9 @@ void MainFrame::FormActivate()
     currentPerson = nullptr;
     settings.load(programFolder);
     loadLanguage();
-    personList.restoreOptions();
+    personList.restoreListOptions();
     fillGroupsCombo("");
-    personList.fitToScreen();
+    personList.fitPersonListToScreen();
     personList.widenTo(settings.personListWidth);
     enableControls(false, false);
     if (settings.startCount < INT_MAX)

@@ -323,11 +323,6 @@ std::string savedStateBytes(const std::vector<std::string>& body)
     return file;
 }
 
-void writeSavedState(const std::vector<std::string>& body, const std::string& fileName)
-{
-    writeFileAtomic(fileName, savedStateBytes(body));
-}
-
 std::vector<std::string> copyTreeMedia(const Rod& tree, const std::string& workingFolder,
                                        const std::string& into, const std::string& previous,
                                        TreeProgress& wait)

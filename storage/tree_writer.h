@@ -37,9 +37,6 @@ std::vector<std::string> savedStateBody(Rod& tree, int activeNumber, TreeProgres
 // The file's bytes: the header, then the body's lines as Windows-1250, each ended by CR LF,
 // shifted. A CR, LF or NUL inside a line would break the file, so each becomes a blank.
 std::string savedStateBytes(const std::vector<std::string>& body);
-// Writes those bytes through a temporary file renamed over `fileName`. Raises EInOutError and
-// leaves an existing file untouched when the write fails.
-void writeSavedState(const std::vector<std::string>& body, const std::string& fileName);
 
 // What a save did, for the main window to tell.
 struct SaveResult {

@@ -11,11 +11,6 @@ void Randomize()
     seed = static_cast<uint32_t>(std::time(nullptr));
 }
 
-uint32_t RandSeed()
-{
-    return seed;
-}
-
 void SetRandSeed(uint32_t value)
 {
     seed = value;

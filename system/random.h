@@ -8,8 +8,7 @@
 // activation.
 void Randomize();
 
-// The generator's state; setting it makes the following draws repeatable.
-uint32_t RandSeed();
+// Sets the generator's state: the following draws are repeatable.
 void SetRandSeed(uint32_t seed);
 
 // A number from 0 to n - 1: the seed moves on as seed * 0x08088405 + 1 (32 bits), and the

@@ -145,7 +145,7 @@ TEST_F(PersonList, SizedToTheScreenInWholeRows)
     int groupTop = hl.zobrazovatGroupBox.Top;
     int windowHeight = hl.Height;
     Screen->Height = 1024;
-    hl.personList.fitToScreen();
+    hl.personList.fitPersonListToScreen();
     EXPECT_EQ(hl.Height, windowHeight + 255);
     EXPECT_EQ(hl.pages.Top + hl.pages.Height, hl.scrolling.Top + hl.scrolling.Height + 64);
     EXPECT_LE(hl.zobrazovatGroupBox.Top + hl.zobrazovatGroupBox.Height, hl.Height);
@@ -155,9 +155,9 @@ TEST_F(PersonList, SizedToTheScreenInWholeRows)
               hl.zobrazovatGroupBox.Top + hl.zobrazovatGroupBox.Height);
     EXPECT_EQ(hl.scrolling.RowHeights(0), 738);
     EXPECT_EQ(hl.zobrazovatGroupBox.Top, groupTop + 255);
-    EXPECT_EQ(hl.scrolling.Height / Scroll::rowHeight, 49);
+    EXPECT_EQ(hl.scrolling.Height / personListRowHeight, 49);
     Screen->Height = 768;
-    hl.personList.fitToScreen();
+    hl.personList.fitPersonListToScreen();
     EXPECT_EQ(hl.scrolling.Height, 738);
     Screen->Height = 1024;
 }
@@ -166,9 +166,9 @@ TEST_F(PersonList, PanelsOnTheScreenLeaveTheListShorterAndTheStatusBarOnIt)
 {
     const int windowHeight = hl.Height;
     theScreen = TScreen{1280, 1024, 1270, windowHeight + 200};
-    hl.personList.fitToScreen();
+    hl.personList.fitPersonListToScreen();
     EXPECT_EQ(hl.Height, windowHeight + 195);
-    EXPECT_EQ(hl.scrolling.Height % Scroll::rowHeight, 483 % Scroll::rowHeight);
+    EXPECT_EQ(hl.scrolling.Height % personListRowHeight, 483 % personListRowHeight);
     EXPECT_EQ(hl.StatusBar1.Top + hl.StatusBar1.Height, hl.Height);
     theScreen = TScreen{};
 }
