@@ -17,8 +17,8 @@
 //  | TScrollBar::setMax / setMin clamping Position  | OnChange (when the position moves)         |
 //  | TMemo / TRichEdit Lines changed by code        | OnChange; Modified := false                |
 //  | a person types into a memo                     | OnChange; Modified := true                 |
-//  | a person types into an edit or combo box       | OnChange                                   |
-//  | (a paste types its text: one OnChange for all) |                                            |
+//  | a person types into an edit or combo box       | OnChange once per character                |
+//  | (a paste types its text)                       |                                            |
 //  | a person deletes (Backspace, Delete, Ctrl+X)   | OnChange once                              |
 //  | a person moves the caret or selects text       | nothing                                    |
 //  | a person picks a combo box item                | OnClick, then OnChange                     |

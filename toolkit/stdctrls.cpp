@@ -37,6 +37,21 @@ std::string replaceSelection(const std::string& text, TextSelection& sel, const 
     return out;
 }
 
+// Characters of `text`, each as its own UTF-8 string; CR LF stays one piece.
+std::vector<std::string> characters(const std::string& text)
+{
+    std::vector<std::string> out;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t from = pos;
+        char32_t cp = nextCodePoint(text, pos);
+        if (cp == U'\r' && pos < text.size() && text[pos] == '\n')
+            ++pos;
+        out.push_back(text.substr(from, pos - from));
+    }
+    return out;
+}
+
 // Backspace on a selection: the selection goes; otherwise the character before the caret.
 std::string backspace(const std::string& text, TextSelection& sel)
 {
@@ -94,27 +109,14 @@ bool EditLine::replaceSelection(const std::string& insert)
     return true;
 }
 
-bool EditLine::typeText(const std::string& text, int maxLength)
+bool EditLine::typeChar(const std::string& ch, int maxLength)
 {
-    // A line has no line ends; what does not fit within the limit is left out, as the edit
-    // line on the screen leaves it.
-    clampSelection(sel_, text_);
-    const int room = maxLength > 0 ? std::max(0, maxLength - (length(text_) - sel_.length)) : -1;
-    std::string typed;
-    typed.reserve(text.size());
-    int count = 0;
-    size_t pos = 0;
-    while (pos < text.size() && (room < 0 || count < room)) {
-        const size_t from = pos;
-        const char32_t cp = nextCodePoint(text, pos);
-        if (cp == U'\r' || cp == U'\n')
-            continue;
-        typed.append(text, from, pos - from);
-        ++count;
-    }
-    if (typed.empty())
+    if (ch == "\r" || ch == "\n" || ch == "\r\n")
         return false;
-    return replaceSelection(typed);
+    clampSelection(sel_, text_);
+    if (maxLength > 0 && length(text_) - sel_.length >= maxLength)
+        return false;
+    return replaceSelection(ch);
 }
 
 bool EditLine::backspace()
@@ -156,8 +158,11 @@ void TEdit::setSelText(const std::string& text)
 
 void TEdit::userType(const std::string& text)
 {
-    if (!ReadOnly && line_.typeText(text, MaxLength))
-        changed();
+    if (ReadOnly)
+        return;
+    for (const std::string& ch : characters(text))
+        if (line_.typeChar(ch, MaxLength))
+            changed();
 }
 
 void TEdit::userBackspace()
@@ -375,8 +380,9 @@ void TComboBox::userType(const std::string& text)
             }
         return;
     }
-    if (line_.typeText(text, MaxLength))
-        changedByPerson();
+    for (const std::string& ch : characters(text))
+        if (line_.typeChar(ch, MaxLength))
+            changedByPerson();
 }
 
 void TComboBox::userBackspace()

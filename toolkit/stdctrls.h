@@ -25,9 +25,8 @@ public:
     std::string selText() const;
     // Replaces the selection (inserts at the caret); false when the text stays the same.
     bool replaceSelection(const std::string& insert);
-    // Typed or pasted text at the caret, as one edit: line ends left out, and no more than
-    // the text can take within maxLength characters (0: no limit). False when nothing changed.
-    bool typeText(const std::string& text, int maxLength);
+    // A typed character, unless the text already holds maxLength characters (0: no limit).
+    bool typeChar(const std::string& ch, int maxLength);
     // Deletes the selection or the character before the caret.
     bool backspace();
 
@@ -68,7 +67,7 @@ public:
     // Replaces the selection (inserts at the caret when nothing is selected); fires OnChange.
     void setSelText(const std::string& text);
 
-    // A person types or pastes `text` at the caret: one edit, one OnChange, within MaxLength.
+    // A person types `text` at the caret: one OnChange per character, within MaxLength.
     void userType(const std::string& text);
     // A person presses Backspace: deletes the selection or the character before the caret.
     void userBackspace();
@@ -157,7 +156,7 @@ public:
     // drop-down list has no edit part and ignores it.
     void setSelText(const std::string& text);
 
-    // A person types or pastes into the edit part: one edit, one OnChange.
+    // A person types into the edit part: one OnChange per character.
     void userType(const std::string& text);
     void userBackspace();
     // A person picks an item from the list: OnClick, then OnChange.

@@ -44,8 +44,8 @@ bool click(TMenuItem& item);
 bool focus(TWinControl& control);
 bool tab(TForm& form, bool backwards = false);
 
-// Typing or a paste at the caret of the focused edit, combo box or memo (focusing it first): one
-// edit however long the text.
+// Typing or a paste at the caret of the focused edit, combo box or memo (focusing it first); a
+// memo takes the whole text as one edit.
 bool type(TWinControl& control, const std::string& text);
 // Selects everything in the control, then types `text` (an empty text just deletes).
 bool replaceText(TWinControl& control, const std::string& text);
