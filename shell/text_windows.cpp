@@ -88,8 +88,9 @@ void TtextFORM::tiskBTClick()
 
 void TShrnutiSvatbyFORM::ulozitShrnutiBTClick()
 {
-    // Unlike the text window's, this dialog starts where it was left and replaces a file of the
-    // chosen name without asking.
+    // Unlike the text window's, this dialog starts where it was left; like every save, it asks
+    // before a file of the chosen name is replaced.
+    SaveDialogTXT.OverwritePrompt = true;
     saveLinesTo(SaveDialogTXT, shrnutiMEMO.Lines.lines());
 }
 
