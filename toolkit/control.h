@@ -16,9 +16,9 @@
 //  | TScrollBar::setPosition, position differs      | OnChange                                   |
 //  | TScrollBar::setMax / setMin clamping Position  | OnChange (when the position moves)         |
 //  | TMemo / TRichEdit Lines changed by code        | OnChange; Modified := false                |
-//  | a person types into a memo                     | OnChange; Modified := true                 |
+//  | a person types or pastes into a memo           | OnChange once; Modified := true            |
 //  | a person types into an edit or combo box       | OnChange once per character                |
-//  | (a paste types its text)                       |                                            |
+//  | a person pastes into an edit or combo box      | OnChange once (line ends left out)         |
 //  | a person deletes (Backspace, Delete, Ctrl+X)   | OnChange once                              |
 //  | a person moves the caret or selects text       | nothing                                    |
 //  | a person picks a combo box item                | OnClick, then OnChange                     |

@@ -119,6 +119,24 @@ bool EditLine::typeChar(const std::string& ch, int maxLength)
     return replaceSelection(ch);
 }
 
+bool EditLine::paste(const std::string& text, int maxLength)
+{
+    clampSelection(sel_, text_);
+    const int room = maxLength > 0 ? std::max(0, maxLength - (length(text_) - sel_.length)) : -1;
+    std::string kept;
+    kept.reserve(text.size());
+    int count = 0;
+    for (size_t pos = 0; pos < text.size() && (room < 0 || count < room);) {
+        const size_t from = pos;
+        const char32_t cp = nextCodePoint(text, pos);
+        if (cp == U'\r' || cp == U'\n')
+            continue;
+        kept.append(text, from, pos - from);
+        ++count;
+    }
+    return !kept.empty() && replaceSelection(kept);
+}
+
 bool EditLine::backspace()
 {
     std::string next = ::backspace(text_, sel_);
@@ -163,6 +181,12 @@ void TEdit::userType(const std::string& text)
     for (const std::string& ch : characters(text))
         if (line_.typeChar(ch, MaxLength))
             changed();
+}
+
+void TEdit::userPaste(const std::string& text)
+{
+    if (!ReadOnly && line_.paste(text, MaxLength))
+        changed();
 }
 
 void TEdit::userBackspace()
@@ -383,6 +407,12 @@ void TComboBox::userType(const std::string& text)
     for (const std::string& ch : characters(text))
         if (line_.typeChar(ch, MaxLength))
             changedByPerson();
+}
+
+void TComboBox::userPaste(const std::string& text)
+{
+    if (Style != csDropDownList && line_.paste(text, MaxLength))
+        changedByPerson();
 }
 
 void TComboBox::userBackspace()

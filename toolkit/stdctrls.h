@@ -27,6 +27,9 @@ public:
     bool replaceSelection(const std::string& insert);
     // A typed character, unless the text already holds maxLength characters (0: no limit).
     bool typeChar(const std::string& ch, int maxLength);
+    // A pasted text over the selection as one edit: its line ends left out, as typing leaves
+    // them, and cut where the line would pass maxLength characters.
+    bool paste(const std::string& text, int maxLength);
     // Deletes the selection or the character before the caret.
     bool backspace();
 
@@ -69,6 +72,8 @@ public:
 
     // A person types `text` at the caret: one OnChange per character, within MaxLength.
     void userType(const std::string& text);
+    // A person pastes `text` at the caret: one OnChange, within MaxLength.
+    void userPaste(const std::string& text);
     // A person presses Backspace: deletes the selection or the character before the caret.
     void userBackspace();
 
@@ -109,6 +114,7 @@ public:
     // A person types or pastes at the caret, as one edit ("\r", "\n" or "\r\n" starts a new
     // line).
     void userType(const std::string& text);
+    void userPaste(const std::string& text) { userType(text); }
     void userBackspace();
     void SelectAll();
     void keyDefault(int& key, TShiftState shift) override;
@@ -158,6 +164,8 @@ public:
 
     // A person types into the edit part: one OnChange per character.
     void userType(const std::string& text);
+    // A person pastes into the edit part: one OnChange. A drop-down list ignores it.
+    void userPaste(const std::string& text);
     void userBackspace();
     // A person picks an item from the list: OnClick, then OnChange.
     void userPick(int index);

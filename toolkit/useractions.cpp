@@ -143,6 +143,11 @@ bool type(TWinControl& control, const std::string& text)
     return onTextControl(control, [&](auto& c) { c.userType(text); });
 }
 
+bool paste(TWinControl& control, const std::string& text)
+{
+    return onTextControl(control, [&](auto& c) { c.userPaste(text); });
+}
+
 bool replaceText(TWinControl& control, const std::string& text)
 {
     if (auto* combo = dynamic_cast<TComboBox*>(&control); combo && combo->Style == TComboBox::csDropDownList)

@@ -47,6 +47,9 @@ bool tab(TForm& form, bool backwards = false);
 // Typing or a paste at the caret of the focused edit, combo box or memo (focusing it first); a
 // memo takes the whole text as one edit.
 bool type(TWinControl& control, const std::string& text);
+// A paste at the caret of the focused edit, combo box or memo (focusing it first): one edit,
+// whatever its length.
+bool paste(TWinControl& control, const std::string& text);
 // Selects everything in the control, then types `text` (an empty text just deletes).
 bool replaceText(TWinControl& control, const std::string& text);
 // Backspace in an edit, combo box or memo: deletes the selection or the character before the

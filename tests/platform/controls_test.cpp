@@ -71,7 +71,7 @@ TEST_F(ControlEvents, EditTextFromCodeFiresChangeOnlyWhenItDiffers)
     EXPECT_EQ(log, (std::vector<std::string>{"edit.change:Jan", "edit.change:"}));
 }
 
-TEST_F(ControlEvents, TypingIntoAnEditFiresChangePerCharacterWithinMaxLength)
+TEST_F(ControlEvents, TypingIntoAnEditFiresChangePerCharacterAndAPasteOnceWithinMaxLength)
 {
     w.edit.MaxLength = 4;
     user::type(w.edit, "1č9x5");
@@ -81,6 +81,14 @@ TEST_F(ControlEvents, TypingIntoAnEditFiresChangePerCharacterWithinMaxLength)
     // MaxLength does not limit the program.
     w.edit.setText("123456");
     EXPECT_EQ(w.edit.Text(), "123456");
+    // A paste is one change, line ends left out, cut at MaxLength; the memo keeps them.
+    w.edit.setText("");
+    log.clear();
+    user::paste(w.edit, "a\r\nbcdef");
+    user::paste(w.memo, "a\nb");
+    EXPECT_EQ(w.edit.Text(), "abcd");
+    EXPECT_EQ(w.memo.Text(), "a\r\nb");
+    EXPECT_EQ(log, (std::vector<std::string>{"edit.change:abcd", "memo.change"}));
 }
 
 TEST_F(ControlEvents, SelectedTextIsReplacedAtTheCaret)

@@ -67,13 +67,15 @@ EditDiff diffOf(const std::string& before, const std::string& after, int caret)
             fromU32(b.substr(prefix, b.size() - prefix - suffix))};
 }
 
-// Plays a person's edit as the user actions do: select what was replaced, then type over it or
-// delete it.
+// Plays a person's edit as the user actions do: select what was replaced, then type over it,
+// paste over it (more than one letter came at once) or delete it.
 template<class Control> void playEdit(Control& control, const std::string& after, int caret)
 {
     const EditDiff d = diffOf(control.Text(), after, caret);
     user::select(control, d.start, d.length);
-    if (!d.inserted.empty())
+    if (utf8Length(d.inserted) > 1)
+        user::paste(control, d.inserted);
+    else if (!d.inserted.empty())
         user::type(control, d.inserted);
     else if (d.length > 0)
         user::backspace(control);
