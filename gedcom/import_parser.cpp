@@ -1184,6 +1184,8 @@ void ImportParser::checkFamilyLinks()
             order.push_back(family);
         links.push_back(k);
     }
+    // Families are added below, which moves the ones the sorted children point to.
+    childIds_.clear();
     for (const std::string_view id : order) {
         const auto& links = missing[id];
         std::vector<Clovek*> spouses;
@@ -1237,8 +1239,15 @@ void ImportParser::confirmSpouse(const FamilyLinkLine& link, std::string_view re
         return;
     const bool man = link.person->sex == 1;
     std::string& slot = man ? family.husband : family.wife;
-    const bool child = std::any_of(family.children.begin(), family.children.end(),
-                                   [&](const GFamily::Child& c) { return c.id == id; });
+    // The family's children sorted once: many FAMS lines may name one family of many children.
+    auto [sorted, first] = childIds_.try_emplace(&family);
+    if (first) {
+        sorted->second.reserve(family.children.size());
+        for (const GFamily::Child& c : family.children)
+            sorted->second.emplace_back(c.id);
+        std::sort(sorted->second.begin(), sorted->second.end());
+    }
+    const bool child = std::binary_search(sorted->second.begin(), sorted->second.end(), std::string_view(id));
     const std::string head = "rodina @" + std::string(ref) + "@ osobu @" + id + "@ neuvádí";
     if (slot.empty() && !child) {
         slot = id;

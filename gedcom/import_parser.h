@@ -181,6 +181,8 @@ private:
     };
     std::vector<FamilyLinkLine> familyLinks_;
     std::vector<SpouseLink> spouseOrder_;
+    // The children of the families a FAMS line names without being named back, sorted.
+    std::unordered_map<const GFamily*, std::vector<std::string_view>> childIds_;
     std::vector<GFamily> families_;
     ImportedPersons persons_;
     // NOTE records by cross-reference, and the persons' lines that point to them.
