@@ -12,11 +12,14 @@
 
 namespace {
 
-// Saves the lines as a UTF-8 text file of the person's choice. The new text is written beside
-// the old file and renamed over it, so a failed write leaves the old file whole, and the failure
-// is told.
-void saveLinesTo(TSaveDialog& dialog, const std::vector<std::string>& lines)
+// Saves the lines as a UTF-8 text file of the person's choice. The dialog asks before an
+// existing file is replaced; the new text is written beside it and renamed over it, so a failed
+// write leaves the old file whole, and the failure is told.
+void saveLinesAs(TSaveDialog& dialog, const std::vector<std::string>& lines)
 {
+    dialog.OverwritePrompt = true;
+    if (dialog.InitialDir.empty() && hlavni)
+        dialog.InitialDir = hlavni->programFolder;
     if (!dialog.Execute())
         return;
     try {
@@ -24,15 +27,6 @@ void saveLinesTo(TSaveDialog& dialog, const std::vector<std::string>& lines)
     } catch (const Exception& e) {
         Application.ShowException(e);
     }
-}
-
-// The same from the program's folder at first, asking before an existing file is replaced.
-void saveLinesAs(TSaveDialog& dialog, const std::vector<std::string>& lines)
-{
-    dialog.OverwritePrompt = true;
-    if (dialog.InitialDir.empty() && hlavni)
-        dialog.InitialDir = hlavni->programFolder;
-    saveLinesTo(dialog, lines);
 }
 
 } // namespace
@@ -88,10 +82,7 @@ void TtextFORM::tiskBTClick()
 
 void TShrnutiSvatbyFORM::ulozitShrnutiBTClick()
 {
-    // Unlike the text window's, this dialog starts where it was left; like every save, it asks
-    // before a file of the chosen name is replaced.
-    SaveDialogTXT.OverwritePrompt = true;
-    saveLinesTo(SaveDialogTXT, shrnutiMEMO.Lines.lines());
+    saveLinesAs(SaveDialogTXT, shrnutiMEMO.Lines.lines());
 }
 
 void bindTextWindowEvents(TJakSeznamFORM& w)
