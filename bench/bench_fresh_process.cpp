@@ -74,6 +74,22 @@ std::map<std::string, double> fields(const std::string& line)
     return values;
 }
 
+// Opens and saves `tree` in a fresh tree_roundtrip process per iteration; the last one's figures.
+std::map<std::string, double> roundTrips(benchmark::State& state, const fs::path& tools,
+                                         const std::string& tree, const std::string& copy)
+{
+    std::map<std::string, double> last;
+    for (auto _ : state) {
+        const std::string line = run({(tools / "tree_roundtrip").string(), tree, copy});
+        if (line.empty()) {
+            state.SkipWithError("tree_roundtrip failed");
+            break;
+        }
+        last = fields(line);
+    }
+    return last;
+}
+
 void FreshOpenAndSave(benchmark::State& state)
 {
     const int persons = int(state.range(0));
@@ -86,15 +102,7 @@ void FreshOpenAndSave(benchmark::State& state)
         state.SkipWithError("make_tree_file failed");
         return;
     }
-    std::map<std::string, double> last;
-    for (auto _ : state) {
-        const std::string line = run({(tools / "tree_roundtrip").string(), tree, copy});
-        if (line.empty()) {
-            state.SkipWithError("tree_roundtrip failed");
-            break;
-        }
-        last = fields(line);
-    }
+    std::map<std::string, double> last = roundTrips(state, tools, tree, copy);
     state.counters["load_s"] = last["load_seconds"];
     state.counters["save_s"] = last["save_seconds"];
     state.counters["peak_MiB"] = last["peak_rss_kib"] / 1024;
@@ -121,15 +129,7 @@ void FreshSaveOfManyPartnerships(benchmark::State& state)
         state.SkipWithError("make_tree_file failed");
         return;
     }
-    std::map<std::string, double> last;
-    for (auto _ : state) {
-        const std::string line = run({(tools / "tree_roundtrip").string(), tree, copy});
-        if (line.empty()) {
-            state.SkipWithError("tree_roundtrip failed");
-            break;
-        }
-        last = fields(line);
-    }
+    std::map<std::string, double> last = roundTrips(state, tools, tree, copy);
     state.SetLabel(onePerson ? "one person, 200,000 partnerships" : "200,000 persons");
     state.counters["persons"] = last["persons"];
     state.counters["load_s"] = last["load_seconds"];
