@@ -2,6 +2,7 @@
 // general tab, as a person uses them.
 #include "forms/ano_ne_form.h"
 #include "model/clovek.h"
+#include "model/group.h"
 #include "model/media.h"
 #include "program_fixture.h"
 #include "system/fileio.h"
@@ -64,6 +65,8 @@ TEST_F(FileCommands, QuestionBeforeNewDecidesTheFateOfTheOpenTree)
 {
     newTreeWithAPerson();
     Rod* first = hl().session.tree();
+    first->groups.append(std::make_unique<Group>("Rodina"));
+    hl().fillGroupsCombo("Rodina");
     script.press("Kinvelor", "stornoBT");
     user::click(hl().Novy1);
     EXPECT_EQ(hl().session.tree(), first);
@@ -78,6 +81,8 @@ TEST_F(FileCommands, QuestionBeforeNewDecidesTheFateOfTheOpenTree)
     user::click(hl().Novy1);
     ASSERT_TRUE(hl().session.tree());
     EXPECT_EQ(hl().session.tree()->personCount(), 0);
+    // The groups box no longer offers the closed tree's groups.
+    EXPECT_EQ(hl().skupinyCB.Items.lines(), (Lines{hl().allPersonsGroupName}));
 }
 
 TEST_F(FileCommands, OpeningAnotherTreeAsksAboutUnsavedWork)

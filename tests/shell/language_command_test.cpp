@@ -144,3 +144,18 @@ TEST_F(LanguageCommand, CancelOrNoLineChangesNothingAndDoubleClickChooses)
     hl.Jazyk1Click();
     EXPECT_EQ(hl.settings.languageFileName, "english.lan");
 }
+
+TEST_F(LanguageCommand, TheNoteOfTheShownPersonsPagesFollowsTheNewLanguage)
+{
+    writeLang("english.lan", {"[info]", "jazyk=English", "[ruzne]", "Text=Texts"});
+    hl.loadLanguage();
+    hl.session.adopt(std::make_unique<Rod>());
+    auto* person = new Clovek();
+    person->setFurtherTexts({"Kronika"});
+    hl.session.tree()->addNewPerson(std::unique_ptr<Clovek>(person));
+    hl.showPerson(person);
+    EXPECT_EQ(hl.obsahKaretLB.Caption, " (Text)");
+    script.modal("", [this](TForm&) { user::doubleClickLine(chooser.jazykyLIST, 0); });
+    hl.Jazyk1Click();
+    EXPECT_EQ(hl.obsahKaretLB.Caption, " (Texts)");
+}
