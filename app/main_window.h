@@ -1,16 +1,22 @@
 #pragma once
-// The main window the program makes: the frame (shell/hlavni.h) with the person editor derived
-// from it, and the report and GEDCOM commands it owns, each handed the window's port and the
+// The main window the program makes: the frame (shell/hlavni.h) and the parts it owns, the
+// person editor, the report and the GEDCOM commands, each handed the window's port and the
 // controls it answers. Nothing is added here beyond putting them together and wiring the
 // handlers once all of them exist.
 #include "editor/person_editor.h"
 #include "gedcom/gedcom_commands.h"
 #include "reports/report_commands.h"
+#include "shell/hlavni.h"
 
-class Thlavni final : public PersonEditor {
+class Thlavni final : public MainFrame {
 public:
-    Thlavni() { bindEvents(); }
+    Thlavni()
+    {
+        attachEditor(editor);
+        bindEvents();
+    }
 
+    PersonEditor editor{*this, *this};
     ReportCommands reports{*this,
                            ReportControls{
                                .statistikaLipovetau = statistikaLipovetau,

@@ -85,7 +85,7 @@ void WholeBasicPage(benchmark::State& state)
 {
     Program& p = program();
     for (auto _ : state) {
-        Thlavni::ShowingPerson showing(p.main);
+        PersonEditor::ShowingPerson showing(p.main);
         p.main.showBasicPage();
     }
 }

@@ -30,11 +30,11 @@ Clovek*& slotOf(Clovek& child, const Clovek& parent, const Clovek* partner)
 void PersonEditor::childCandidates(TStringList& list)
 {
     list.Clear();
-    if (!session.tree() || !currentPerson)
+    if (!tree() || !currentPerson)
         return;
     const Clovek* me = currentPerson;
     std::string name;
-    session.tree()->forEachPerson([&](Clovek* p) {
+    tree()->forEachPerson([&](Clovek* p) {
         if (p == me || me->hasChild(p) || p->birth.isBefore(me->birth))
             return;
         p->displayNameInto(name, settings.showBirthSurname, settings.showBirth, true);
@@ -63,7 +63,7 @@ bool PersonEditor::assignChild(Clovek* child, Clovek* partner, bool listed)
         return false;
     child->buildSiblingListsAround(me);
     slot = me;
-    if (child == me || session.tree()->hasAncestorCycle(me)) {
+    if (child == me || tree()->hasAncestorCycle(me)) {
         ShowMessage(old && !listed ? langText("chyby", "zacykleniDitePrerazeni",
                                               "Zacyklení Lipovetau! Dítě nemůže být přeřazeno!")
                                    : langText("chyby", "zacykleniDitePrirazeni",
@@ -84,9 +84,9 @@ bool PersonEditor::assignChild(Clovek* child, Clovek* partner, bool listed)
 
 void PersonEditor::priradDiteBTClick()
 {
-    if (!session.tree() || !currentPerson)
+    if (!tree() || !currentPerson)
         return;
-    clearChangeHistory();
+    port.clearChangeHistory();
     Svatba* partnership = currentPartnership();
     TpriradDetiFORM& how = *priradDetiFORM;
     how.dlePartneraBT.Enabled = partnership != nullptr;

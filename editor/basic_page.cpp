@@ -1,7 +1,7 @@
 // Filling the basic-data page from the current person.
 #include "editor/person_editor.h"
+#include "editor/person_field_controls.h"
 #include "model/clovek.h"
-#include "shell/person_field_controls.h"
 
 #include <initializer_list>
 
@@ -14,14 +14,14 @@ void PersonEditor::showBasicPage()
     // A combo box takes its text without running its change handler.
     for (const PersonFieldInfo& f : personFields)
         if (f.kind == FieldKind::text && f.page == EditorPage::basicData)
-            personFieldControls(*this, f.field).box->setText(f.text.of(p));
+            personFieldControls(window, f.field).box->setText(f.text.of(p));
     z.pohlaviCB.setItemIndex(p.sex == 1 ? 0 : 1);
 
     z.narozDenCB.setText(p.birth.day);
     z.narozMesicCB.setText(p.birth.month);
     z.narozRokED.setText(p.birth.year);
     // A day that does not exist (31 April from an old file) names no weekday: "?", never a stop.
-    z.narozeniDenLB.Caption = p.birth.weekdayName(*this);
+    z.narozeniDenLB.Caption = p.birth.weekdayName(texts());
 
     z.narozAsi.setChecked(p.birth.about != 0);
     z.narozAsi.Caption = "+/- " + std::to_string(p.birth.tolerance);
@@ -40,9 +40,9 @@ void PersonEditor::showBasicPage()
     z.smrtDenCB.setText(p.death.day);
     z.smrtMesicCB.setText(p.death.month);
     z.smrtRokED.setText(p.death.year);
-    z.smrtDenLB.Caption = p.death.weekdayName(*this);
+    z.smrtDenLB.Caption = p.death.weekdayName(texts());
 
-    zamekCH.setChecked(p.lock != 0);
+    window.zamekCH.setChecked(p.lock != 0);
 
     // The relatives, partnerships and life-period lists, each from its own part of the page.
     showParentCombos();

@@ -1,10 +1,10 @@
 // The basic-data page's controls hooked to their handlers. The undo replay puts a value into a
 // control and runs its change event, so every field's step is taken back through these.
 #include "editor/person_editor.h"
+#include "editor/person_field_controls.h"
 #include "model/clovek.h"
 #include "model/person_fields.h"
 #include "model/rod.h"
-#include "shell/person_field_controls.h"
 #include "toolkit/lists.h"
 
 void PersonEditor::bindBasicPageEvents()
@@ -20,7 +20,7 @@ void PersonEditor::bindBasicPageEvents()
     for (const PersonFieldInfo& f : personFields) {
         if (f.kind != FieldKind::text || f.page != EditorPage::basicData)
             continue;
-        const PersonFieldControls c = personFieldControls(*this, f.field);
+        const PersonFieldControls c = personFieldControls(window, f.field);
         if (auto values = c.values)
             c.box->OnEnter = [this, box = c.box, values, listed = f.text] {
                 fillValueList(*box, values, listed);
@@ -36,8 +36,8 @@ void PersonEditor::bindBasicPageEvents()
     for (const PersonFieldInfo& f : personFields) {
         if (f.page != EditorPage::basicData || f.kind == FieldKind::period || f.field == PersonField::lock)
             continue;
-        if (auto* field = dynamic_cast<TWinControl*>(personFieldControls(*this, f.field).shows))
-            field->OnKeyDown = [this, field](int& key, TShiftState) { fieldKeyDown(*field, key); };
+        if (auto* field = dynamic_cast<TWinControl*>(personFieldControls(window, f.field).shows))
+            field->OnKeyDown = [this, field](int& key, TShiftState) { port.fieldKeyDown(*field, key); };
     }
     bindDateEvents();
     bindFamilyEvents();
@@ -72,11 +72,11 @@ void PersonEditor::bindDateEvents()
         storeTextField(PersonField::deathCause, z.smrtPricinaCB, false);
     };
     z.smrtPricinaCB.OnEnter = [this, &z] {
-        if (!session.tree())
+        if (!tree())
             return;
         const std::string text = z.smrtPricinaCB.Text();
         TStringList list;
-        session.tree()->distinctDeathCauses(list, *this);
+        tree()->distinctDeathCauses(list, texts());
         z.smrtPricinaCB.Items.Assign(list);
         z.smrtPricinaCB.setText(text);
     };

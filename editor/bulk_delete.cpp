@@ -38,21 +38,21 @@ public:
         w.OkBT.OnClick = [m] { BulkDeleteWindow(*m).OkBTClick(); };
     }
 
-    void refill() { fillMarkCheckList(w_.osobyLIST, *main_.session.tree(), ListDisplay(main_.settings)); }
+    void refill() { fillMarkCheckList(w_.osobyLIST, *main_.tree(), ListDisplay(main_.settings)); }
 
     void osobyLISTClickCheck()
     {
         const int line = w_.osobyLIST.ItemIndex();
         if (line < 0 || line >= w_.osobyLIST.Items.Count())
             return;
-        if (Clovek* p = main_.session.tree()->findPersonByDisplayName(
-                w_.osobyLIST.Items[line], main_.settings.showBirthSurname, true, true))
+        if (Clovek* p = main_.tree()->findPersonByDisplayName(w_.osobyLIST.Items[line],
+                                                              main_.settings.showBirthSurname, true, true))
             p->mark = w_.osobyLIST.Checked(line) ? 1 : 0;
     }
 
     void markAndRefill(const std::function<void(Rod&)>& operation)
     {
-        operation(*main_.session.tree());
+        operation(*main_.tree());
         refill();
     }
 
@@ -60,8 +60,8 @@ public:
     {
         if (w_.skupinyCB.Text().empty())
             return;
-        main_.session.tree()->setAllMarks(0);
-        if (const Group* group = main_.session.tree()->findGroup(w_.skupinyCB.Text()))
+        main_.tree()->setAllMarks(0);
+        if (const Group* group = main_.tree()->findGroup(w_.skupinyCB.Text()))
             for (UkGrClovek* m : group->members.items<UkGrClovek>())
                 if (m->person())
                     m->person()->mark = 1;
@@ -85,43 +85,43 @@ private:
 
 void PersonEditor::HromadneMazani1Click()
 {
-    if (!session.tree() || !hromadneMazaniFORM)
+    if (!tree() || !hromadneMazaniFORM)
         return;
     ThromadneMazaniFORM& w = *hromadneMazaniFORM;
     BulkDeleteWindow::bind(*this);
-    session.tree()->clearMarks();
+    tree()->clearMarks();
     BulkDeleteWindow(*this).refill();
     w.skupinyCB.Items.Clear();
-    addGroupNames(w.skupinyCB.Items, *session.tree());
+    addGroupNames(w.skupinyCB.Items, *tree());
     w.skupinyCB.setItemIndex(-1);
     w.ShowModal();
 }
 
 int PersonEditor::deleteMarkedPersons()
 {
-    if (!session.tree())
+    if (!tree())
         return 0;
     // The lock guards a person against every change, this one most of all.
     int skipped = 0;
-    session.tree()->forEachPerson([&](Clovek* p) {
+    tree()->forEachPerson([&](Clovek* p) {
         if (p->mark && p->lock) {
             p->mark = 0;
             ++skipped;
         }
     });
-    clearChangeHistory();
+    port.clearChangeHistory();
     // A tree that lost persons in bulk is saved under a name chosen anew.
-    session.tree()->fileName.clear();
+    tree()->fileName.clear();
     std::vector<Clovek*> leaving;
-    session.tree()->forEachPerson([&](Clovek* p) {
+    tree()->forEachPerson([&](Clovek* p) {
         if (p->mark)
             leaving.push_back(p);
     });
     if (leaving.empty())
         return skipped;
     // Lines typed into a memo belong to a person who may be going.
-    commitMemos();
-    WaitShown shown(*this);
+    port.commitMemos();
+    WaitShown shown(port);
 
     // Where the list's selection ends when the last person goes and no visited person is left
     // to take over: the last person's row, less the rows that went before it.
@@ -139,8 +139,9 @@ int PersonEditor::deleteMarkedPersons()
     }
     currentPerson = nullptr;
     personList.setCurrentRow(nullptr);
+    PrevNext* history = port.visitHistory();
     for (Clovek* p : leaving) {
-        advanceWaitProgress(1);
+        port.waitWindow().advance(1);
         // Each deleted person was shown on its way out: its visit is taken back with it.
         if (history) {
             history->push(p);
@@ -151,7 +152,7 @@ int PersonEditor::deleteMarkedPersons()
         personList.removeRowsOf([](const Clovek* p) { return p->mark != 0; });
         personList.select(stayAt);
     }
-    session.tree()->removePersons(leaving);
+    tree()->removePersons(leaving);
     // As after the last of the deletions one by one, except that the person is shown.
     selectPersonAfterDeletion(false);
     return skipped;

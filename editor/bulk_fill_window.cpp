@@ -41,9 +41,9 @@ void GroupManager::hromadneBTClick()
     ThromadneFORM& w = *hromadneFORM;
     BulkFill::bind(main_);
     w.skupinyLIST.Items.Clear();
-    w.skupinyLIST.Items.Add(main_.allPersonsGroupName);
-    if (main_.session.tree())
-        addGroupNames(w.skupinyLIST.Items, *main_.session.tree());
+    w.skupinyLIST.Items.Add(main_.port.allPersonsGroupName());
+    if (main_.tree())
+        addGroupNames(w.skupinyLIST.Items, *main_.tree());
     w.skupinyLIST.setItemIndex(-1);
     w.ShowModal();
 }
@@ -60,9 +60,9 @@ Group* BulkFill::selectedGroup()
 {
     const TListBox& list = hromadneFORM->skupinyLIST;
     const int line = list.ItemIndex();
-    if (!main_.session.tree() || line < 0 || line >= list.Items.Count())
+    if (!main_.tree() || line < 0 || line >= list.Items.Count())
         return nullptr;
-    return main_.session.tree()->findGroup(list.Items[line]);
+    return main_.tree()->findGroup(list.Items[line]);
 }
 
 std::string BulkFill::askFillText(const std::string& label)
@@ -77,7 +77,7 @@ std::string BulkFill::askFillText(const std::string& label)
 void BulkFill::fieldClick(int index)
 {
     const FillField& f = fillFields[index];
-    if (!main_.session.tree() || hromadneFORM->skupinyLIST.ItemIndex() < 0)
+    if (!main_.tree() || hromadneFORM->skupinyLIST.ItemIndex() < 0)
         return;
     const Group* group = selectedGroup();
     const std::string text = askFillText((hromadneFORM->*f.button).Caption);
@@ -85,10 +85,10 @@ void BulkFill::fieldClick(int index)
         return;
     if (!main_.askYesNo(std::string(f.leadIn) + " \"" + text + "\" " + f.ending))
         return;
-    const int skipped = bulkFill(*main_.session.tree(), group, f.field, text);
+    const int skipped = bulkFill(*main_.tree(), group, f.field, text);
     // The birth place and the life-period entries count in the share of filled fields, which the
     // list shows and may be sorted by.
-    main_.session.tree()->updateAllPercentFilled();
+    main_.tree()->updateAllPercentFilled();
     if (main_.personList.chosenSortKey() == PersonSortKey::byPercent)
         main_.sortPersonList();
     main_.paintPersonList();

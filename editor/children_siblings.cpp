@@ -106,7 +106,7 @@ void PersonEditor::sourozenciLISTDblClick()
 
 void PersonEditor::vytvorDiteBTClick()
 {
-    if (!session.tree() || !currentPerson)
+    if (!tree() || !currentPerson)
         return;
     if (!askYesNo(langText("otazky", "vytvoritDite", "Přejete si vytvořit dítě aktuální osoby?")))
         return;
@@ -133,7 +133,7 @@ void PersonEditor::vytvorDiteBTClick()
         }
     }
     parent->appendChild(child);
-    session.tree()->rebuildSiblingList(child);
+    tree()->rebuildSiblingList(child);
     parent->addSiblingToChildren(child);
     {
         ShowingPerson showing(*this);
@@ -144,7 +144,7 @@ void PersonEditor::vytvorDiteBTClick()
 
 void PersonEditor::vytvorSourozenceBTClick()
 {
-    if (!session.tree() || !currentPerson)
+    if (!tree() || !currentPerson)
         return;
     Clovek* p = currentPerson;
     if (!p->father && !p->mother) {
@@ -176,7 +176,7 @@ void PersonEditor::vytvorSourozenceBTClick()
         mother->buildChildrenSiblingLists();
     sibling->father = father;
     sibling->mother = mother;
-    session.tree()->rebuildSiblingList(sibling);
+    tree()->rebuildSiblingList(sibling);
     for (Clovek* parent : {father, mother})
         if (parent) {
             parent->addSiblingToChildren(sibling);
@@ -191,7 +191,7 @@ void PersonEditor::vytvorSourozenceBTClick()
 
 void PersonEditor::odeberDiteBTClick()
 {
-    if (!session.tree() || !currentPerson)
+    if (!tree() || !currentPerson)
         return;
     TListBox& list = zakladniSheet.detiLIST;
     Clovek* child = personOfRow(list.Items, list.ItemIndex());
@@ -209,6 +209,5 @@ void PersonEditor::odeberDiteBTClick()
         parent->removeChild(child);
     fillChildrenList();
     paintPersonList();
-    session.tree()->pushAction(
-        std::make_unique<ActionParent>(child, "parent", parent, nullptr, asFather ? 1 : 0));
+    tree()->pushAction(std::make_unique<ActionParent>(child, "parent", parent, nullptr, asFather ? 1 : 0));
 }

@@ -4,11 +4,65 @@
 #include "forms/tolerance_form.h"
 #include "model/datum.h"
 #include "model/path_utils.h"
+#include "system/exceptions.h"
 #include "system/numbers.h"
 #include "system/text.h"
 
 #include <algorithm>
 #include <vector>
+
+DateControls dateControls(ZakladniSheet& z, DateField field)
+{
+    switch (field) {
+    case DateField::birth:
+        return {z.narozDenCB, z.narozMesicCB, z.narozRokED, z.narozeniDenLB};
+    case DateField::death:
+        return {z.smrtDenCB, z.smrtMesicCB, z.smrtRokED, z.smrtDenLB};
+    case DateField::wedding:
+        return {z.svatbaDenCB, z.svatbaMesicCB, z.svatbaRokED, z.svatbaDenLB};
+    case DateField::divorce:
+        return {z.rozvodDenCB, z.rozvodMesicCB, z.rozvodRokED, z.rozvodDenLB};
+    }
+    throw EInvalidOperation("dateControls: not a date of the page");
+}
+
+const char* dateKeyStart(DateField field)
+{
+    switch (field) {
+    case DateField::birth:
+        return "narozeni";
+    case DateField::death:
+        return "smrt";
+    case DateField::wedding:
+        return "svatba";
+    case DateField::divorce:
+        return "rozvod";
+    }
+    return "";
+}
+
+std::optional<DatePartOfStep> datePartOfStep(std::string_view key)
+{
+    for (DateField field : {DateField::birth, DateField::death, DateField::wedding, DateField::divorce}) {
+        const std::string_view start = dateKeyStart(field);
+        if (!key.starts_with(start))
+            continue;
+        const std::string_view end = key.substr(start.size());
+        for (char part : {'d', 'm', 'r'})
+            if (end == datePartKeyEnd(part))
+                return DatePartOfStep{field, part};
+        // The "?" button's step makes the whole date unknown; its replay ends in the year.
+        if (end == "Nezname")
+            return DatePartOfStep{field, 'r'};
+    }
+    return std::nullopt;
+}
+
+DateBoxes dateBoxes(ZakladniSheet& page, DateField field, Datum& date)
+{
+    const DateControls c = dateControls(page, field);
+    return {date, c.day, c.month, c.year, c.weekday};
+}
 
 SparseText& storedDatePart(Datum& date, char part)
 {
@@ -93,7 +147,7 @@ void putDateUnknown(PersonEditor& main, DateBoxes& b)
         b.month.setText("?");
         b.year.setText("?");
     }
-    b.weekday.Caption = b.date.weekdayName(main);
+    b.weekday.Caption = b.date.weekdayName(main.texts());
 }
 
 void takeAboutBox(Datum& date, TCheckBox& box)

@@ -2,7 +2,10 @@
 // The day, month and year boxes of a date on the basic-data page (birth, death, wedding,
 // divorce) and what they do alike: a typed part stored or refused, the day list of the month,
 // an emptied box given its stored part back, the "?" button and the about box's tolerance.
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 class Datum;
 class SparseText;
@@ -11,6 +14,31 @@ class TComboBox;
 class TEdit;
 class TLabel;
 class PersonEditor;
+struct ZakladniSheet;
+
+// The four dates of the basic-data page: the person's birth and death, the selected
+// partnership's wedding and divorce.
+enum class DateField : uint8_t { birth, death, wedding, divorce };
+
+// A date's boxes on the page. One `switch` without a default names them, so a renamed box does
+// not build and a new date does not build until it has its boxes.
+struct DateControls {
+    TComboBox& day;
+    TComboBox& month;
+    TEdit& year;
+    TLabel& weekday;
+};
+DateControls dateControls(ZakladniSheet& page, DateField field);
+// The start of the date's undo keys: "narozeni", "smrt", "svatba" or "rozvod"; the key of one
+// part adds datePartKeyEnd.
+const char* dateKeyStart(DateField field);
+// The date and its part ('d', 'm' or 'r') that a step's key names, or none; the step of the whole
+// date made unknown names the year.
+struct DatePartOfStep {
+    DateField field;
+    char part;
+};
+std::optional<DatePartOfStep> datePartOfStep(std::string_view key);
 
 struct DateBoxes {
     Datum& date;
@@ -19,6 +47,8 @@ struct DateBoxes {
     TEdit& year;
     TLabel& weekday;
 };
+// The date in its boxes on the page.
+DateBoxes dateBoxes(ZakladniSheet& page, DateField field, Datum& date);
 
 // `part` is 'd', 'm' or 'r' (day, month, year).
 SparseText& storedDatePart(Datum& date, char part);

@@ -24,10 +24,9 @@ LifeDate boxes(PersonEditor& m, bool birth)
     // The siblings' lists are sorted by the birth that the boxes may change.
     if (birth)
         p.buildSiblingListsAround();
-    if (birth)
-        return {
-            {p.birth, z.narozDenCB, z.narozMesicCB, z.narozRokED, z.narozeniDenLB}, z.narozAsi, "narozeni"};
-    return {{p.death, z.smrtDenCB, z.smrtMesicCB, z.smrtRokED, z.smrtDenLB}, z.smrtAsi, "smrt"};
+    const DateField field = birth ? DateField::birth : DateField::death;
+    return {dateBoxes(z, field, birth ? p.birth : p.death), birth ? z.narozAsi : z.smrtAsi,
+            dateKeyStart(field)};
 }
 
 void recordIfChanged(PersonEditor& m, const LifeDate& b, char part, const Datum& old)
@@ -35,7 +34,7 @@ void recordIfChanged(PersonEditor& m, const LifeDate& b, char part, const Datum&
     if (m.undoReplaying || sameDateParts(old, b.boxes.date))
         return;
     m.noteDateBeforeEdit(b.boxes.date, old);
-    m.session.tree()->recordDateChange(m.currentPerson, b.keyStart + datePartKeyEnd(part), old, b.boxes.date);
+    m.tree()->recordDateChange(m.currentPerson, b.keyStart + datePartKeyEnd(part), old, b.boxes.date);
 }
 
 } // namespace
@@ -43,7 +42,7 @@ void recordIfChanged(PersonEditor& m, const LifeDate& b, char part, const Datum&
 void PersonEditor::dateYearChange(bool birth)
 {
     // The year box raises its change event also when the page fill or the replay sets it.
-    if (showingPerson || undoReplaying || !currentPerson || !session.tree())
+    if (showingPerson || undoReplaying || !currentPerson || !tree())
         return;
     LifeDate b = boxes(*this, birth);
     const Datum old = b.boxes.date;
@@ -58,7 +57,7 @@ void PersonEditor::dateYearChange(bool birth)
 
 void PersonEditor::dateDayMonthChange(bool birth, char part)
 {
-    if (undoReplaying || !currentPerson || !session.tree())
+    if (undoReplaying || !currentPerson || !tree())
         return;
     LifeDate b = boxes(*this, birth);
     const Datum old = b.boxes.date;
@@ -79,7 +78,7 @@ void PersonEditor::dayBoxEnter(bool birth)
 
 void PersonEditor::datePartExit(bool birth, char part)
 {
-    if (!currentPerson || !session.tree())
+    if (!currentPerson || !tree())
         return;
     LifeDate b = boxes(*this, birth);
     if (!undoReplaying) {
@@ -92,14 +91,14 @@ void PersonEditor::datePartExit(bool birth, char part)
         limitDayToMonth(b.boxes, part);
     }
     editedDate = nullptr;
-    b.boxes.weekday.Caption = b.boxes.date.weekdayName(*this);
+    b.boxes.weekday.Caption = b.boxes.date.weekdayName(texts());
     if (birth)
         refreshPercentFilled(currentPerson);
 }
 
 void PersonEditor::setDateUnknown(bool birth)
 {
-    if (!currentPerson || !session.tree())
+    if (!currentPerson || !tree())
         return;
     if (!askYesNo(langText("otazky", "smazatDatum", "Nastavit datum na neznámý?")))
         return;
@@ -110,31 +109,31 @@ void PersonEditor::setDateUnknown(bool birth)
         paintPersonList();
         updateHeading();
     }
-    session.tree()->recordDateChange(currentPerson, b.keyStart + "Nezname", old, b.boxes.date);
+    tree()->recordDateChange(currentPerson, b.keyStart + "Nezname", old, b.boxes.date);
 }
 
 void PersonEditor::aboutBoxMouseUp(bool birth)
 {
-    if (!currentPerson || !session.tree())
+    if (!currentPerson || !tree())
         return;
     LifeDate b = boxes(*this, birth);
     const uint8_t oldAbout = b.boxes.date.about;
     const int32_t oldTolerance = b.boxes.date.tolerance;
     takeAboutBox(b.boxes.date, b.about);
     if (!undoReplaying)
-        session.tree()->recordToleranceChange(currentPerson, b.keyStart + "Asi", oldAbout, b.boxes.date.about,
-                                              oldTolerance, b.boxes.date.tolerance);
+        tree()->recordToleranceChange(currentPerson, b.keyStart + "Asi", oldAbout, b.boxes.date.about,
+                                      oldTolerance, b.boxes.date.tolerance);
 }
 
 void PersonEditor::zivaZesnulaCHClick()
 {
-    if (!undoReplaying && !showingPerson && currentPerson && session.tree()) {
+    if (!undoReplaying && !showingPerson && currentPerson && tree()) {
         const uint8_t old = currentPerson->alive;
         currentPerson->alive = zakladniSheet.zivaZesnulaCH.Checked() ? 1 : 0;
         if (currentPerson->alive != old)
-            session.tree()->recordFlagChange(currentPerson, "zije", old, currentPerson->alive);
+            tree()->recordFlagChange(currentPerson, "zije", old, currentPerson->alive);
     }
     // The death fields show only for a person who has died; what they hold is kept meanwhile.
     if (!showingPerson)
-        refreshPage();
+        port.refreshPage();
 }

@@ -71,5 +71,5 @@ void PersonEditor::bindPartnershipEvents()
     for (TWinControl* field : std::initializer_list<TWinControl*>{
              &z.svatbaDenCB, &z.svatbaMesicCB, &z.svatbaRokED, &z.svatbaMistoCB, &z.oddavajiciKnezED,
              &z.svedkoveED, &z.rozvodDenCB, &z.rozvodMesicCB, &z.rozvodRokED})
-        field->OnKeyDown = [this, field](int& key, TShiftState) { fieldKeyDown(*field, key); };
+        field->OnKeyDown = [this, field](int& key, TShiftState) { port.fieldKeyDown(*field, key); };
 }

@@ -2,11 +2,12 @@
 // fields of a living person, the five user fields with their per-tree captions, the identifier
 // and the parish-register notes; and the further-texts memo's first half and its save to disk.
 #include "editor/person_editor.h"
+#include "editor/person_field_controls.h"
+#include "editor/user_caption_controls.h"
 #include "forms/id_change_form.h"
 #include "model/clovek.h"
 #include "model/rod.h"
 #include "shell/list_display.h"
-#include "shell/person_field_controls.h"
 #include "shell/value_dialogs.h"
 #include "system/codec.h"
 #include "system/exceptions.h"
@@ -35,21 +36,16 @@ std::array<std::string*, 5> userCaptions(Rod& tree)
             &tree.userCaption5};
 }
 
-std::array<TLabel*, 5> userLabels(DalsiSheet& d)
-{
-    return {&d.user1LB, &d.user2LB, &d.user3LB, &d.user4LB, &d.user5LB};
-}
-
 } // namespace
 
 void PersonEditor::bindFurtherPageEvents()
 {
     DalsiSheet& d = dalsiSheet;
-    for (const auto& [key, f] : furtherFields(*this)) {
+    for (const auto& [key, f] : furtherFields(window)) {
         // A copy the handlers capture: clang 14 captures no structured binding.
         const auto field = key;
         TWinControl* control = f.box ? static_cast<TWinControl*>(f.box) : f.edit;
-        control->OnKeyDown = [this, control](int& k, TShiftState) { fieldKeyDown(*control, k); };
+        control->OnKeyDown = [this, control](int& k, TShiftState) { port.fieldKeyDown(*control, k); };
         if (TEdit* edit = f.edit) {
             edit->OnChange = [this, field = field, edit] { furtherTextChange(field, edit->Text(), true); };
             continue;
@@ -61,19 +57,18 @@ void PersonEditor::bindFurtherPageEvents()
             box->OnEnter = [this, box, values] { fillValueList(*box, values); };
         } else {
             box->OnEnter = [this, box] {
-                if (!session.tree())
+                if (!tree())
                     return;
                 const std::string text = box->Text();
                 TStringList others;
-                session.tree()->listOtherPersons(others, currentPerson, ListDisplay(settings));
+                tree()->listOtherPersons(others, currentPerson, ListDisplay(settings));
                 box->Items.Assign(others);
                 box->setText(text);
             };
         }
     }
-    TButton* captionButtons[] = {&d.user1BT, &d.user2BT, &d.user3BT, &d.user4BT, &d.user5BT};
     for (int k = 1; k <= 5; ++k)
-        captionButtons[k - 1]->OnClick = [this, k] { userCaptionBTClick(k); };
+        userCaptionControls(d, k).button.OnClick = [this, k] { userCaptionBTClick(k); };
     d.idZmenBT.OnClick = [this] { idZmenBTClick(); };
     d.matrikyMEMO.OnEnter = [this] { matrikyMEMOEnter(); };
     d.matrikyMEMO.OnExit = [this] { matrikyMEMOExit(); };
@@ -83,7 +78,7 @@ void PersonEditor::bindFurtherPageEvents()
 
 void PersonEditor::showFurtherFields()
 {
-    if (!currentPerson || !session.tree())
+    if (!currentPerson || !tree())
         return;
     const Clovek& p = *currentPerson;
     DalsiSheet& d = dalsiSheet;
@@ -91,17 +86,16 @@ void PersonEditor::showFurtherFields()
     for (const PersonFieldInfo& f : personFields) {
         if (f.kind != FieldKind::text || f.page != EditorPage::furtherData)
             continue;
-        const PersonFieldControls c = personFieldControls(*this, f.field);
+        const PersonFieldControls c = personFieldControls(window, f.field);
         if (c.box)
             c.box->setText(f.text.of(p));
         else
             c.edit->setText(f.text.of(p));
     }
     d.datumVlozeniDT.setDateTime(p.created);
-    const auto captions = userCaptions(*session.tree());
-    const auto labels = userLabels(d);
-    for (size_t k = 0; k < 5; ++k)
-        labels[k]->Caption = *captions[k];
+    const auto captions = userCaptions(*tree());
+    for (int k = 1; k <= 5; ++k)
+        userCaptionControls(d, k).label.Caption = *captions[static_cast<size_t>(k - 1)];
     TStringList notes;
     for (std::string_view line : p.registerNotes())
         notes.Add(std::string(line));
@@ -112,7 +106,7 @@ void PersonEditor::showFurtherFields()
 
 void PersonEditor::furtherTextChange(PersonField which, const std::string& text, bool isEdit)
 {
-    if (!currentPerson || !session.tree())
+    if (!currentPerson || !tree())
         return;
     const PersonFieldInfo& field = personField(which);
     const std::string old = field.text.of(*currentPerson);
@@ -120,28 +114,28 @@ void PersonEditor::furtherTextChange(PersonField which, const std::string& text,
     // An edit's change runs when the page fill puts the stored text in; that is no edit.
     if (undoReplaying || (isEdit && showingPerson) || old == text)
         return;
-    session.tree()->recordTextChange(currentPerson, std::string(field.stepKey), old, text);
+    tree()->recordTextChange(currentPerson, std::string(field.stepKey), old, text);
 }
 
 void PersonEditor::userCaptionBTClick(int field)
 {
-    if (!session.tree() || field < 1 || field > 5)
+    if (!tree() || field < 1 || field > 5)
         return;
-    std::string& caption = *userCaptions(*session.tree())[static_cast<size_t>(field - 1)];
+    std::string& caption = *userCaptions(*tree())[static_cast<size_t>(field - 1)];
     const std::string old = caption;
     userDefFORM->kolonkaED.setText(old);
     if (userDefFORM->ShowModal() != mrOk)
         return;
     caption = userDefFORM->kolonkaED.Text();
-    userLabels(dalsiSheet)[static_cast<size_t>(field - 1)]->Caption = caption;
+    userCaptionControls(dalsiSheet, field).label.Caption = caption;
     if (!undoReplaying && caption != old)
-        session.tree()->recordTextChange(currentPerson, "ruser" + std::to_string(field), old, caption);
+        tree()->recordTextChange(currentPerson, "ruser" + std::to_string(field), old, caption);
 }
 
 void PersonEditor::idZmenBTClick()
 {
-    if (!session.tree() || !currentPerson) {
-        refreshPage();
+    if (!tree() || !currentPerson) {
+        port.refreshPage();
         return;
     }
     const std::string old = currentPerson->identifier;
@@ -150,7 +144,7 @@ void PersonEditor::idZmenBTClick()
     // Asked again, with what was typed, until the identifier is free or the person cancels.
     while (dialog.ShowModal() == mrOk) {
         const std::string typed = dialog.idED.Text();
-        if (const Clovek* holder = session.tree()->findPersonByIdentifier(typed)) {
+        if (const Clovek* holder = tree()->findPersonByIdentifier(typed)) {
             ShowMessage("Tento identifikátor již existuje (" +
                         holder->displayName(settings.showBirthSurname, true, false) + ")!");
             continue;
@@ -158,18 +152,18 @@ void PersonEditor::idZmenBTClick()
         currentPerson->identifier = typed;
         sortPersonList();
         if (!undoReplaying && typed != old)
-            session.tree()->recordTextChange(currentPerson, "identifikator", old, typed);
+            tree()->recordTextChange(currentPerson, "identifikator", old, typed);
         break;
     }
-    refreshPage();
+    port.refreshPage();
 }
 
 void PersonEditor::matrikyMEMOEnter()
 {
-    if (undoReplaying || !session.tree() || !currentPerson)
+    if (undoReplaying || !tree() || !currentPerson)
         return;
     const std::vector<std::string> held = currentPerson->registerNotes().toVector();
-    session.tree()->recordStringsChange(currentPerson, "matriky", &held, nullptr);
+    tree()->recordStringsChange(currentPerson, "matriky", &held, nullptr);
 }
 
 void PersonEditor::matrikyMEMOExit()
@@ -180,16 +174,16 @@ void PersonEditor::matrikyMEMOExit()
     const std::vector<std::string> typed = memo.Lines.lines();
     currentPerson->setRegisterNotes(typed);
     memo.Modified = false;
-    if (!undoReplaying && session.tree())
-        session.tree()->recordStringsChange(currentPerson, "matriky", nullptr, &typed);
+    if (!undoReplaying && tree())
+        tree()->recordStringsChange(currentPerson, "matriky", nullptr, &typed);
 }
 
 void PersonEditor::doplnujiciTextyMEMOEnter()
 {
-    if (undoReplaying || !session.tree() || !currentPerson)
+    if (undoReplaying || !tree() || !currentPerson)
         return;
     const std::vector<std::string> held = currentPerson->furtherTexts().toVector();
-    session.tree()->recordStringsChange(currentPerson, "doplnujiciTexty", &held, nullptr);
+    tree()->recordStringsChange(currentPerson, "doplnujiciTexty", &held, nullptr);
 }
 
 void PersonEditor::ulozNaDiskTextyBTClick()
@@ -199,12 +193,12 @@ void PersonEditor::ulozNaDiskTextyBTClick()
         ShowMessage(langText("chyby", "doplnujiciTextyPrazdne", "Doplňující texty jsou prázdné!"));
         return;
     }
-    SaveDialogTXT.InitialDir = programFolder;
-    if (!SaveDialogTXT.Execute())
+    window.SaveDialogTXT.InitialDir = port.programFolderPath();
+    if (!window.SaveDialogTXT.Execute())
         return;
     try {
-        writeUtf8TextLines(SaveDialogTXT.FileName, lines.lines());
+        writeUtf8TextLines(window.SaveDialogTXT.FileName, lines.lines());
     } catch (const Exception&) {
-        tellFileNotSaved(SaveDialogTXT.FileName);
+        tellFileNotSaved(window.SaveDialogTXT.FileName);
     }
 }

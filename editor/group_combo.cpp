@@ -11,20 +11,20 @@
 
 void PersonEditor::bindGroupEvents()
 {
-    skupinyCB.OnChange = [this] { skupinyCBChange(); };
+    window.skupinyCB.OnChange = [this] { skupinyCBChange(); };
     zakladniSheet.skupinyBT.OnClick = [this] { skupinyBTClick(); };
     zakladniSheet.spravceSkupinBT.OnClick = [this] { spravceSkupinBTClick(); };
 }
 
 void PersonEditor::fillGroupsCombo(const std::string& groupName)
 {
-    skupinyCB.Items.Clear();
-    skupinyCB.Items.Add(allPersonsGroupName);
-    const std::string wanted = groupName.empty() ? allPersonsGroupName : groupName;
-    if (session.tree())
-        addGroupNames(skupinyCB.Items, *session.tree());
-    skupinyCB.setItemIndex(exactIndexOf(skupinyCB.Items, wanted));
-    if (session.tree() && session.tree()->personCount() > 0)
+    window.skupinyCB.Items.Clear();
+    window.skupinyCB.Items.Add(port.allPersonsGroupName());
+    const std::string wanted = groupName.empty() ? port.allPersonsGroupName() : groupName;
+    if (tree())
+        addGroupNames(window.skupinyCB.Items, *tree());
+    window.skupinyCB.setItemIndex(exactIndexOf(window.skupinyCB.Items, wanted));
+    if (tree() && tree()->personCount() > 0)
         filterListByGroup();
 }
 
@@ -35,22 +35,23 @@ void PersonEditor::skupinyCBChange()
 
 void PersonEditor::filterListByGroup()
 {
-    if (!session.tree() || !personList.hasView())
+    if (!tree() || !personList.hasView())
         return;
     PersonListPanel& list = personList;
-    const int chosen = skupinyCB.ItemIndex();
-    const std::string name =
-        chosen >= 0 && chosen < skupinyCB.Items.Count() ? skupinyCB.Items[chosen] : skupinyCB.Text();
-    if (name == allPersonsGroupName) {
+    const int chosen = window.skupinyCB.ItemIndex();
+    const std::string name = chosen >= 0 && chosen < window.skupinyCB.Items.Count()
+                                 ? window.skupinyCB.Items[chosen]
+                                 : window.skupinyCB.Text();
+    if (name == port.allPersonsGroupName()) {
         // A list that holds every person already (as opening a tree leaves it) keeps its rows
         // and the order they were sorted in: a big tree would only be listed and sorted twice.
-        if (list.rowCount() != session.tree()->personCount()) {
+        if (list.rowCount() != tree()->personCount()) {
             list.clear();
             list.fill();
         }
     } else {
         list.clear();
-        if (const Group* group = session.tree()->findGroup(name))
+        if (const Group* group = tree()->findGroup(name))
             for (UkGrClovek* m : group->members.items<UkGrClovek>())
                 if (m->person())
                     list.add(m->person());

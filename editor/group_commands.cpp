@@ -22,22 +22,22 @@ std::string selectedText(const TComboBox& box)
 
 void PersonEditor::skupinyBTClick()
 {
-    if (!session.tree() || !currentPerson || !mojeSkupinyFORM)
+    if (!tree() || !currentPerson || !mojeSkupinyFORM)
         return;
     TmojeSkupinyFORM& w = *mojeSkupinyFORM;
     w.skupinyLIST.Items.Clear();
     int row = 0;
-    for (Group* g : session.tree()->groups.items<Group>()) {
+    for (Group* g : tree()->groups.items<Group>()) {
         w.skupinyLIST.Items.Add(g->name);
         w.skupinyLIST.setChecked(row++, g->contains(currentPerson));
     }
     w.skupinyLIST.OnClickCheck = [this, &w] {
         const int line = w.skupinyLIST.ItemIndex();
-        if (!session.tree() || !currentPerson || line < 0 || line >= w.skupinyLIST.Items.Count())
+        if (!tree() || !currentPerson || line < 0 || line >= w.skupinyLIST.Items.Count())
             return;
         // The lines are in the tree's order: the line's place names its group even when two
         // groups share a name.
-        Group* group = static_cast<Group*>(session.tree()->groups.at(line));
+        Group* group = static_cast<Group*>(tree()->groups.at(line));
         if (!group)
             return;
         if (w.skupinyLIST.Checked(line)) {
@@ -48,19 +48,19 @@ void PersonEditor::skupinyBTClick()
         }
     };
     w.ShowModal();
-    fillGroupsCombo(selectedText(skupinyCB));
+    fillGroupsCombo(selectedText(window.skupinyCB));
 }
 
 void PersonEditor::spravceSkupinBTClick()
 {
-    if (!session.tree() || !spravceSkupinFORM)
+    if (!tree() || !spravceSkupinFORM)
         return;
     GroupManager::bind(*this);
     fillGroupManagerLists();
     spravceSkupinFORM->ShowModal();
-    const std::string remembered = selectedText(skupinyCB);
-    refreshPage();
-    fillGroupsCombo(session.tree()->groupExists(remembered) ? remembered : std::string());
+    const std::string remembered = selectedText(window.skupinyCB);
+    port.refreshPage();
+    fillGroupsCombo(tree()->groupExists(remembered) ? remembered : std::string());
 }
 
 void PersonEditor::fillGroupManagerLists()
@@ -73,8 +73,8 @@ void PersonEditor::selectManagedGroup(const std::string& name)
 {
     TspravceSkupinFORM& w = *spravceSkupinFORM;
     w.skupinyLIST.Items.Clear();
-    if (session.tree())
-        addGroupNames(w.skupinyLIST.Items, *session.tree());
+    if (tree())
+        addGroupNames(w.skupinyLIST.Items, *tree());
     w.skupinyLIST.setItemIndex(-1);
     if (name.empty())
         return;
@@ -86,10 +86,10 @@ void PersonEditor::showManagedGroupMembers()
 {
     TspravceSkupinFORM& w = *spravceSkupinFORM;
     const int line = w.skupinyLIST.ItemIndex();
-    if (!session.tree() || line < 0 || line >= w.skupinyLIST.Items.Count()) {
+    if (!tree() || line < 0 || line >= w.skupinyLIST.Items.Count()) {
         w.clenoveLIST.Items.Clear();
         return;
     }
-    const Group* group = session.tree()->findGroup(w.skupinyLIST.Items[line]);
-    fillPersonCheckList(w.clenoveLIST, session.tree()->memberRows(group, ListDisplay(settings)));
+    const Group* group = tree()->findGroup(w.skupinyLIST.Items[line]);
+    fillPersonCheckList(w.clenoveLIST, tree()->memberRows(group, ListDisplay(settings)));
 }

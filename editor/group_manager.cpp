@@ -43,9 +43,9 @@ Group* GroupManager::selectedGroup()
 {
     const TListBox& list = spravceSkupinFORM->skupinyLIST;
     const int line = list.ItemIndex();
-    if (!main_.session.tree() || line < 0 || line >= list.Items.Count())
+    if (!main_.tree() || line < 0 || line >= list.Items.Count())
         return nullptr;
-    return main_.session.tree()->findGroup(list.Items[line]);
+    return main_.tree()->findGroup(list.Items[line]);
 }
 
 Group* GroupManager::selectedGroupOrTell()
@@ -66,7 +66,7 @@ bool GroupManager::askGroupName(std::string& name, const std::string* present)
         name = prompt.nazevED.Text();
         if (present && name == *present)
             return true;
-        if (main_.session.tree()->groupExists(name))
+        if (main_.tree()->groupExists(name))
             ShowMessage(main_.langText("chyby", "jizExistuje", "Skupina tohoto názvu již existuje!"));
         else if (name.empty())
             ShowMessage(
@@ -79,9 +79,9 @@ bool GroupManager::askGroupName(std::string& name, const std::string* present)
 void GroupManager::vytvoritBTClick()
 {
     std::string name;
-    if (!main_.session.tree() || !askGroupName(name, nullptr))
+    if (!main_.tree() || !askGroupName(name, nullptr))
         return;
-    main_.session.tree()->groups.append(std::make_unique<Group>(name));
+    main_.tree()->groups.append(std::make_unique<Group>(name));
     main_.selectManagedGroup(name);
 }
 
@@ -91,7 +91,7 @@ void GroupManager::zkopirovatBTClick()
     std::string name;
     if (!source || !askGroupName(name, nullptr))
         return;
-    Group* copy = main_.session.tree()->groups.append(std::make_unique<Group>(name));
+    Group* copy = main_.tree()->groups.append(std::make_unique<Group>(name));
     for (UkGrClovek* m : source->members.items<UkGrClovek>())
         copy->addMember(m->person());
     main_.selectManagedGroup(name);
@@ -131,7 +131,7 @@ void GroupManager::smazatBTClick()
     if (!group ||
         !main_.askYesNo(main_.langText("skupiny", "opravduOdstranit", "Opravdu odstranit skupinu?")))
         return;
-    main_.session.tree()->groups.remove(group);
+    main_.tree()->groups.remove(group);
     spravceSkupinFORM->skupinyLIST.setItemIndex(-1);
     main_.fillGroupManagerLists();
 }
@@ -141,7 +141,7 @@ void GroupManager::invertovatBTClick()
     Group* group = selectedGroupOrTell();
     if (!group)
         return;
-    main_.session.tree()->invertGroup(*group);
+    main_.tree()->invertGroup(*group);
     main_.selectManagedGroup(group->name);
 }
 
@@ -159,7 +159,7 @@ void GroupManager::addRelatives(void (Rod::*extend)())
     Group* group = selectedGroup();
     if (lines.Items.Count() == 0 || !group)
         return;
-    Rod& tree = *main_.session.tree();
+    Rod& tree = *main_.tree();
     const ListDisplay display(main_.settings);
     const auto byName = tree.personsByDisplayName(display);
     tree.clearMarks();
@@ -193,8 +193,8 @@ void GroupManager::clenoveLISTClickCheck()
     const int line = lines.ItemIndex();
     if (!group || line < 0 || line >= lines.Items.Count())
         return;
-    Clovek* person = main_.session.tree()->findPersonByDisplayName(
-        lines.Items[line], main_.settings.showBirthSurname, true, true);
+    Clovek* person =
+        main_.tree()->findPersonByDisplayName(lines.Items[line], main_.settings.showBirthSurname, true, true);
     if (!person)
         return;
     if (lines.Checked(line)) {
@@ -210,7 +210,7 @@ template<class Qualifies> void GroupManager::refillSelected(Qualifies qualifies)
     Group* group = selectedGroup();
     if (!group)
         return;
-    main_.session.tree()->refillGroup(*group, qualifies);
+    main_.tree()->refillGroup(*group, qualifies);
     ShowMessage("Skupina byla naplněna požadovanými daty.");
 }
 

@@ -59,16 +59,16 @@ const KinshipItem kinshipItems[] = {
 void PersonEditor::bindKinshipMenu()
 {
     for (const KinshipItem& k : kinshipItems)
-        (this->*k.item).OnClick = [this, &k] {
+        (window.*k.item).OnClick = [this, &k] {
             // The submenu is enabled only with persons; a shortcut must not run without one.
-            if (!session.tree() || !currentPerson || !pribuzniFORM)
+            if (!tree() || !currentPerson || !pribuzniFORM)
                 return;
             TStringList& found = pribuzniFORM->osobyLIST.Items;
             const ListDisplay display(settings);
             if (k.withClear)
-                (session.tree()->*k.withClear)(found, currentPerson, true, display);
+                (tree()->*k.withClear)(found, currentPerson, true, display);
             else
-                (session.tree()->*k.always)(found, currentPerson, display);
+                (tree()->*k.always)(found, currentPerson, display);
             showRelatives(langText("menu", k.key, k.relation));
         };
 }
@@ -78,7 +78,7 @@ void PersonEditor::showRelatives(const std::string& relation)
     TpribuzniFORM& w = *pribuzniFORM;
     const std::string person =
         currentPerson ? currentPerson->displayName(settings.showBirthSurname, settings.showBirth, true) : "";
-    WindowTexts(*this).apply(w.headingTexts());
+    WindowTexts(texts()).apply(w.headingTexts());
     w.setHeading(w.nadpisLB.Caption + " " + person);
     w.vztahLB.Caption = langText("hledej", "pribuzenskyVztah", "Příbuzenský vztah:") + " " + relation;
     w.pocetLB.Caption = langText("hledej", "pocetNalezenych", "Počet nalezených osob:") + " " +
@@ -87,5 +87,5 @@ void PersonEditor::showRelatives(const std::string& relation)
     const int result = w.ShowModal();
     const int row = w.osobyLIST.ItemIndex();
     if (result == 1 && row >= 0 && row < w.osobyLIST.Items.Count())
-        showListedPerson(w.osobyLIST.Items[row]);
+        port.showListedPerson(w.osobyLIST.Items[row]);
 }

@@ -130,28 +130,28 @@ void PersonEditor::updatePeriodButtons(PeriodList which)
 
 void PersonEditor::newPeriodEntry(PeriodList which)
 {
-    if (!session.tree() || !currentPerson)
+    if (!tree() || !currentPerson)
         return;
     PeriodControls c = controlsOf(zakladniSheet, which);
     CasoveObdobi typed("");
-    if (!askPeriod(*session.tree(), c, typed))
+    if (!askPeriod(*tree(), c, typed))
         return;
     SparseList& entries = currentPerson->*c.entries;
     CasoveObdobi* entry = entries.append(std::make_unique<CasoveObdobi>(typed));
     fillPeriodList(which, entries.indexOf(entry));
     refreshPercentFilled(currentPerson);
-    session.tree()->recordPeriodChange(currentPerson, c.key, nullptr, entry);
+    tree()->recordPeriodChange(currentPerson, c.key, nullptr, entry);
 }
 
 void PersonEditor::editPeriodEntry(PeriodList which)
 {
     PeriodControls c = controlsOf(zakladniSheet, which);
     CasoveObdobi* entry = selectedEntry(currentPerson, c);
-    if (!session.tree() || !entry)
+    if (!tree() || !entry)
         return;
     SparseList& entries = currentPerson->*c.entries;
     CasoveObdobi typed(*entry);
-    if (!askPeriod(*session.tree(), c, typed))
+    if (!askPeriod(*tree(), c, typed))
         return;
     const CasoveObdobi before(*entry);
     entry->text = typed.text;
@@ -159,19 +159,19 @@ void PersonEditor::editPeriodEntry(PeriodList which)
     entry->to = typed.to;
     fillPeriodList(which, entries.indexOf(entry));
     if (before.differsFrom(*entry))
-        session.tree()->recordPeriodChange(currentPerson, c.key, &before, entry);
+        tree()->recordPeriodChange(currentPerson, c.key, &before, entry);
 }
 
 void PersonEditor::deletePeriodEntry(PeriodList which)
 {
     PeriodControls c = controlsOf(zakladniSheet, which);
     CasoveObdobi* entry = selectedEntry(currentPerson, c);
-    if (!session.tree() || !entry)
+    if (!tree() || !entry)
         return;
     SparseList& entries = currentPerson->*c.entries;
     if (!askYesNo(langText("otazky", c.deleteQuestionKey, "Opravdu smazat tuto položku?")))
         return;
-    session.tree()->recordPeriodChange(currentPerson, c.key, entry, nullptr);
+    tree()->recordPeriodChange(currentPerson, c.key, entry, nullptr);
     entries.remove(entry);
     fillPeriodList(which, entries.count() > 0 ? 0 : -1);
     refreshPercentFilled(currentPerson);

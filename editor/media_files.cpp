@@ -27,9 +27,9 @@ void PersonEditor::loadImageScaled(const std::string& fileName, TImage& image)
 
 void PersonEditor::savePictureToDisk(const TPicture& picture)
 {
-    if (!SavePictureDialog1.Execute())
+    if (!window.SavePictureDialog1.Execute())
         return;
-    const std::string target = SavePictureDialog1.FileName;
+    const std::string target = window.SavePictureDialog1.FileName;
     const PictureFileKind kind = pictureFileKind(target);
     if (kind == PictureFileKind::Other || picture.Empty())
         return;
@@ -50,10 +50,10 @@ void PersonEditor::savePictureToDisk(const TPicture& picture)
 
 void PersonEditor::saveFileToDisk(const Soubor& file)
 {
-    if (!SaveSouborDialog1.Execute())
+    if (!window.SaveSouborDialog1.Execute())
         return;
-    const std::string target = SaveSouborDialog1.FileName;
-    if (!copyFile(joinPath(workingFolder, file.storedPath()), target, true))
+    const std::string target = window.SaveSouborDialog1.FileName;
+    if (!copyFile(joinPath(port.workingFolderPath(), file.storedPath()), target, true))
         tellFileNotSaved(target);
 }
 

@@ -143,7 +143,7 @@ void MediaPool::fillSorted(Prvky& list, TListBox& box)
 
 void MediaPool::fillPoolList()
 {
-    fillSorted(treeMediaStore(*main_.session.tree(), kind_), parts_.poolLIST);
+    fillSorted(treeMediaStore(*main_.tree(), kind_), parts_.poolLIST);
 }
 
 void MediaPool::fillPersonList()
@@ -158,7 +158,7 @@ void MediaPool::fillUsersList()
     if (!record)
         return;
     const Nastaveni& s = main_.settings;
-    main_.session.tree()->forEachPerson([&](Clovek* p) {
+    main_.tree()->forEachPerson([&](Clovek* p) {
         for (Prvek* e = personMedia(std::as_const(*p), kind_).first(); e; e = e->next)
             if (mediaRecordOf(kind_, e) == record)
                 parts_.usersLIST.Items.Add(p->displayName(s.showBirthSurname, s.showBirth, s.showNumber));
@@ -167,14 +167,15 @@ void MediaPool::fillUsersList()
 
 MediaRecord* MediaPool::poolRecord() const
 {
-    Prvek* entry = treeMediaStore(*main_.session.tree(), kind_).at(parts_.poolLIST.ItemIndex());
+    Prvek* entry = treeMediaStore(*main_.tree(), kind_).at(parts_.poolLIST.ItemIndex());
     return entry ? mediaRecordOf(kind_, entry) : nullptr;
 }
 
 void MediaPool::showPreview(const MediaRecord& record)
 {
     if (parts_.preview)
-        main_.loadImageScaled(joinPath(main_.workingFolder, mediaStoredPath(kind_, record)), *parts_.preview);
+        main_.loadImageScaled(joinPath(main_.port.workingFolderPath(), mediaStoredPath(kind_, record)),
+                              *parts_.preview);
 }
 
 void MediaPool::poolClick()
@@ -195,7 +196,7 @@ void MediaPool::personClick()
         return;
     MediaRecord* record = mediaRecordOf(kind_, entry);
     showPreview(*record);
-    parts_.poolLIST.setItemIndex(indexOfMedia(kind_, treeMediaStore(*main_.session.tree(), kind_), record));
+    parts_.poolLIST.setItemIndex(indexOfMedia(kind_, treeMediaStore(*main_.tree(), kind_), record));
     updateButtons(true, true);
     fillUsersList();
 }
@@ -239,7 +240,7 @@ void MediaPool::deleteClick()
     if (!main_.askYesNo(textsOf(kind_).deleteStart + std::to_string(countMediaUsers(*record)) +
                         ". Opravdu vymazat?"))
         return;
-    deleteMediaFromTree(*main_.session.tree(), kind_, record);
+    deleteMediaFromTree(*main_.tree(), kind_, record);
     if (parts_.preview)
         parts_.preview->Picture.Clear();
     fillPoolList();

@@ -109,7 +109,7 @@ void PersonEditor::bindMediaTabEvents()
         c.name.OnChange = [this, kind] { mediaNameOrYearChange(kind, false); };
         c.year.OnChange = [this, kind] { mediaNameOrYearChange(kind, true); };
         for (TEdit* edit : {&c.name, &c.year})
-            edit->OnKeyDown = [this, edit](int& key, TShiftState) { fieldKeyDown(*edit, key); };
+            edit->OnKeyDown = [this, edit](int& key, TShiftState) { port.fieldKeyDown(*edit, key); };
         c.comment.OnExit = [this, kind] { mediaCommentExit(kind); };
         c.open.OnClick = [this, kind] { openMedia(kind); };
         c.save.OnClick = [this, kind] { saveMediaToDisk(kind); };
@@ -182,7 +182,7 @@ void PersonEditor::showMediaDetails(MediaKind kind)
     c.comment.Modified = false;
     if (c.preview) {
         if (current)
-            loadImageScaled(joinPath(workingFolder, mediaStoredPath(kind, *current)), *c.preview);
+            loadImageScaled(joinPath(port.workingFolderPath(), mediaStoredPath(kind, *current)), *c.preview);
         else
             c.preview->Picture.Clear();
     }
@@ -257,7 +257,7 @@ void PersonEditor::mediaCommentExit(MediaKind kind)
 void PersonEditor::openMedia(MediaKind kind)
 {
     if (const MediaRecord* current = currentMedia(kind))
-        shellOpen(joinPath(workingFolder, mediaStoredPath(kind, *current)));
+        shellOpen(joinPath(port.workingFolderPath(), mediaStoredPath(kind, *current)));
 }
 
 void PersonEditor::saveMediaToDisk(MediaKind kind)
@@ -274,27 +274,27 @@ void PersonEditor::saveMediaToDisk(MediaKind kind)
 
 void PersonEditor::insertMedia(MediaKind kind)
 {
-    if (!session.tree() || !currentPerson)
+    if (!tree() || !currentPerson)
         return;
-    TOpenDialog& dialog = kind == MediaKind::File ? static_cast<TOpenDialog&>(OpenSouborDialog1)
-                                                  : static_cast<TOpenDialog&>(OpenPictureDialog1);
+    TOpenDialog& dialog = kind == MediaKind::File ? static_cast<TOpenDialog&>(window.OpenSouborDialog1)
+                                                  : static_cast<TOpenDialog&>(window.OpenPictureDialog1);
     if (dialog.Execute()) {
         const std::string source = dialog.FileName;
         MediaRecord* record = nullptr;
         try {
             if (kind == MediaKind::File) {
-                record = session.tree()->addFile(source, workingFolder);
+                record = tree()->addFile(source, port.workingFolderPath());
             } else {
                 const PictureFileKind picture = pictureFileKind(source);
                 const bool bitmap = picture == PictureFileKind::Bitmap;
                 if (picture == PictureFileKind::Other)
                     record = nullptr;
                 else if (kind == MediaKind::Photo)
-                    record = bitmap ? session.tree()->addPhotoFromBitmap(source, workingFolder)
-                                    : session.tree()->addPhotoFromJpeg(source, workingFolder);
+                    record = bitmap ? tree()->addPhotoFromBitmap(source, port.workingFolderPath())
+                                    : tree()->addPhotoFromJpeg(source, port.workingFolderPath());
                 else
-                    record = bitmap ? session.tree()->addDocumentFromBitmap(source, workingFolder)
-                                    : session.tree()->addDocumentFromJpeg(source, workingFolder);
+                    record = bitmap ? tree()->addDocumentFromBitmap(source, port.workingFolderPath())
+                                    : tree()->addDocumentFromJpeg(source, port.workingFolderPath());
             }
         } catch (const EInvalidGraphic&) {
             tellPictureNotRead(source);
@@ -313,7 +313,7 @@ void PersonEditor::insertMedia(MediaKind kind)
 void PersonEditor::removeMedia(MediaKind kind)
 {
     MediaRecord* current = currentMedia(kind);
-    if (!session.tree() || !currentPerson || !current)
+    if (!tree() || !currentPerson || !current)
         return;
     MediaTabControls c = controlsOf(*this, kind);
     static const char* const questions[] = {
@@ -336,7 +336,7 @@ void PersonEditor::removeMedia(MediaKind kind)
             Prvky& links = personMedia(*currentPerson, kind);
             links.remove(links.at(indexOfMedia(kind, links, current)));
         } else {
-            deleteMediaFromTree(*session.tree(), kind, current);
+            deleteMediaFromTree(*tree(), kind, current);
         }
         currentMedia(kind) = nullptr;
         refillTab(*this, kind);
@@ -346,9 +346,9 @@ void PersonEditor::removeMedia(MediaKind kind)
 
 void PersonEditor::assignMedia(MediaKind kind)
 {
-    if (!session.tree() || !currentPerson)
+    if (!tree() || !currentPerson)
         return;
-    if (!treeMediaStore(*session.tree(), kind).first()) {
+    if (!treeMediaStore(*tree(), kind).first()) {
         static const char* const keys[] = {"zadneFotografie", "zadneDokumenty", "zadneSoubory"};
         static const char* const texts[] = {"V lipovetau zatím nejsou vloženy žádné fotografie ani obrázky!",
                                             "V lipovetau zatím nejsou vloženy žádné dokumenty!",

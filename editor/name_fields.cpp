@@ -14,7 +14,7 @@ void PersonEditor::storeTextField(PersonField which, const TComboBox& box, bool 
     const PersonFieldInfo& field = personField(which);
     // The page fill puts texts into combo boxes without raising their change event; this
     // guard only keeps a stray call during a fill from storing.
-    if (showingPerson || !currentPerson || !session.tree())
+    if (showingPerson || !currentPerson || !tree())
         return;
     const std::string old = field.text.of(*currentPerson);
     const std::string& text = box.Text();
@@ -27,7 +27,7 @@ void PersonEditor::storeTextField(PersonField which, const TComboBox& box, bool 
     updateHeading();
     // Successive keystrokes in one field of one person become one step in the tree's history.
     if (!undoReplaying && old != text)
-        session.tree()->recordTextChange(currentPerson, std::string(field.stepKey), old, text);
+        tree()->recordTextChange(currentPerson, std::string(field.stepKey), old, text);
 }
 
 void PersonEditor::jmenoCBChange()
@@ -58,15 +58,15 @@ void PersonEditor::titulZaCBChange()
 void PersonEditor::fillValueList(TComboBox& box, void (Rod::*values)(TStringList&) const,
                                  PersonTextField field)
 {
-    if (!session.tree())
+    if (!tree())
         return;
     // Refilling the items must not lose what the box shows.
     const std::string text = box.Text();
     TStringList list;
     if (field)
-        session.tree()->keptDistinctTexts(list, values, field);
+        tree()->keptDistinctTexts(list, values, field);
     else
-        (session.tree()->*values)(list);
+        (tree()->*values)(list);
     box.Items.Assign(list);
     box.setText(text);
 }
@@ -88,7 +88,7 @@ size_t letterCount(std::string_view text)
 void PersonEditor::makeWomanBySurname()
 {
     // Neither a message nor an undo step: the surname's own step is what the person did.
-    if (currentPerson->sex != 1 || !session.tree()->canChangeSex(currentPerson))
+    if (currentPerson->sex != 1 || !tree()->canChangeSex(currentPerson))
         return;
     currentPerson->sex = 0;
     zakladniSheet.pohlaviCB.setItemIndex(1);
@@ -102,7 +102,7 @@ void PersonEditor::jmenoCBExit()
 
 void PersonEditor::prijmeniCBExit()
 {
-    if (!currentPerson || !session.tree())
+    if (!currentPerson || !tree())
         return;
     const std::string& surname = currentPerson->surname;
     if (letterCount(surname) > 1 && surname.ends_with("á"))
@@ -112,7 +112,7 @@ void PersonEditor::prijmeniCBExit()
 
 void PersonEditor::rodnePrijmeniCBExit()
 {
-    if (!currentPerson || !session.tree())
+    if (!currentPerson || !tree())
         return;
     // Any "ová" earlier in the name does not matter: Nováková is a woman's name too.
     const std::string& name = currentPerson->birthSurname;

@@ -18,7 +18,7 @@ void fillParentCombo(PersonEditor& m, TComboBox& box, uint8_t sex)
 {
     TStringList lines;
     std::string name;
-    m.session.tree()->forEachPerson([&](Clovek* p) {
+    m.tree()->forEachPerson([&](Clovek* p) {
         if (p->sex != sex || p == m.currentPerson)
             return;
         p->displayNameInto(name, m.settings.showBirthSurname, m.settings.showBirth, true);
@@ -89,7 +89,7 @@ void PersonEditor::showParentCombos()
 
 void PersonEditor::otecCBEnter()
 {
-    if (!currentPerson || !session.tree())
+    if (!currentPerson || !tree())
         return;
     ShowingPerson showing(*this);
     fillFatherCombo();
@@ -98,7 +98,7 @@ void PersonEditor::otecCBEnter()
 
 void PersonEditor::matkaCBEnter()
 {
-    if (!currentPerson || !session.tree())
+    if (!currentPerson || !tree())
         return;
     ShowingPerson showing(*this);
     fillMotherCombo();
@@ -117,7 +117,7 @@ void PersonEditor::matkaCBChange()
 
 void PersonEditor::changeParent(bool isFather)
 {
-    if (showingPerson || undoReplaying || !session.tree() || !currentPerson)
+    if (showingPerson || undoReplaying || !tree() || !currentPerson)
         return;
     Clovek* child = currentPerson;
     TComboBox& box = isFather ? zakladniSheet.otecCB : zakladniSheet.matkaCB;
@@ -150,7 +150,7 @@ void PersonEditor::changeParent(bool isFather)
             slot = chosen;
             // The tree had no cycle before: a new one can only run through the new link, so
             // only the new parent's ancestors are walked, whatever way the cycle goes round.
-            if (chosen == child || session.tree()->hasAncestorCycle(chosen)) {
+            if (chosen == child || tree()->hasAncestorCycle(chosen)) {
                 ShowMessage(
                     isFather
                         ? langText("chyby", "zacykleniOtec", "Zacyklení Lipovetau! Vracím původního otce.")
@@ -168,8 +168,7 @@ void PersonEditor::changeParent(bool isFather)
             old->removeChild(child);
         if (slot && !slot->hasChild(child))
             slot->appendChild(child);
-        session.tree()->pushAction(
-            std::make_unique<ActionParent>(child, "parent", old, slot, isFather ? 1 : 0));
+        tree()->pushAction(std::make_unique<ActionParent>(child, "parent", old, slot, isFather ? 1 : 0));
     }
     {
         ShowingPerson showing(*this);
@@ -190,7 +189,7 @@ void PersonEditor::matkaBTClick()
 
 void PersonEditor::parentButtonClick(bool isFather)
 {
-    if (!session.tree() || !currentPerson)
+    if (!tree() || !currentPerson)
         return;
     Clovek* child = currentPerson;
     if (Clovek* parent = isFather ? child->father : child->mother) {

@@ -13,7 +13,7 @@ int PersonEditor::choosePartner(const Clovek& person, Clovek*& chosen)
     dialog.Button1.Enabled = false;
     TStringList offered;
     std::string name;
-    session.tree()->forEachPerson([&](Clovek* p) {
+    tree()->forEachPerson([&](Clovek* p) {
         if (p->sex == person.sex)
             return;
         p->displayNameInto(name, settings.showBirthSurname, settings.showBirth, true);
@@ -29,7 +29,7 @@ int PersonEditor::choosePartner(const Clovek& person, Clovek*& chosen)
 
 void PersonEditor::vytvorSvatbuBTClick()
 {
-    if (!session.tree() || !currentPerson)
+    if (!tree() || !currentPerson)
         return;
     // Kept set through the new-person command: the new partnership is the one step to undo.
     ShowingPerson showing(*this);
@@ -57,12 +57,12 @@ void PersonEditor::vytvorSvatbuBTClick()
     fillPartnerList(currentPerson->partnerships.count() - 1);
     // The list colours persons by their relation to the shown one: a partner now.
     paintPersonList();
-    session.tree()->recordPartnerChange(start, "novaSvatba", s, nullptr, created);
+    tree()->recordPartnerChange(start, "novaSvatba", s, nullptr, created);
 }
 
 void PersonEditor::zmenPartneraBTClick()
 {
-    if (!session.tree() || !currentPerson)
+    if (!tree() || !currentPerson)
         return;
     Svatba* s = currentPartnership();
     if (!s)
@@ -92,7 +92,7 @@ void PersonEditor::zmenPartneraBTClick()
             partner->partnerships.append(std::make_unique<UkSvatba>(s));
         fillPartnerList(currentPerson->partnershipIndex(s));
         paintPersonList();
-        session.tree()->recordPartnerChange(start, "zmenPartnera", s, old, partner);
+        tree()->recordPartnerChange(start, "zmenPartnera", s, old, partner);
         return;
     }
     fillPartnerList(currentPerson == start ? start->partnershipIndex(s) : 0);

@@ -20,9 +20,8 @@ struct PartnershipDate {
 PartnershipDate boxes(PersonEditor& m, Svatba& s, bool divorce)
 {
     ZakladniSheet& z = m.zakladniSheet;
-    if (divorce)
-        return {{s.divorce, z.rozvodDenCB, z.rozvodMesicCB, z.rozvodRokED, z.rozvodDenLB}, "rozvod"};
-    return {{s.wedding, z.svatbaDenCB, z.svatbaMesicCB, z.svatbaRokED, z.svatbaDenLB}, "svatba"};
+    const DateField field = divorce ? DateField::divorce : DateField::wedding;
+    return {dateBoxes(z, field, divorce ? s.divorce : s.wedding), dateKeyStart(field)};
 }
 
 void recordPartnershipDate(PersonEditor& m, Svatba& s, const PartnershipDate& b, char part, const Datum& old)
@@ -30,8 +29,8 @@ void recordPartnershipDate(PersonEditor& m, Svatba& s, const PartnershipDate& b,
     if (sameDateParts(old, b.boxes.date))
         return;
     m.noteDateBeforeEdit(b.boxes.date, old);
-    m.session.tree()->recordPartnershipDateChange(m.currentPerson, b.keyStart + datePartKeyEnd(part), &s, old,
-                                                  b.boxes.date);
+    m.tree()->recordPartnershipDateChange(m.currentPerson, b.keyStart + datePartKeyEnd(part), &s, old,
+                                          b.boxes.date);
 }
 
 } // namespace
@@ -54,18 +53,18 @@ void PersonEditor::svedkoveEDChange()
 void PersonEditor::partnershipTextChange(SparseText Svatba::*field, const char* key, const std::string& text)
 {
     Svatba* s = currentPartnership();
-    if (!s || !session.tree())
+    if (!s || !tree())
         return;
     const std::string old = s->*field;
     s->*field = text;
     if (!undoReplaying && !showingPerson && old != text)
-        session.tree()->recordPartnershipTextChange(currentPerson, key, s, old, text);
+        tree()->recordPartnershipTextChange(currentPerson, key, s, old, text);
 }
 
 void PersonEditor::partnershipDayMonthChange(bool divorce, char part)
 {
     Svatba* s = currentPartnership();
-    if (undoReplaying || !s || !session.tree())
+    if (undoReplaying || !s || !tree())
         return;
     PartnershipDate b = boxes(*this, *s, divorce);
     const Datum old = b.boxes.date;
@@ -78,7 +77,7 @@ void PersonEditor::partnershipYearChange(bool divorce)
 {
     // The year edit raises its change event also when the display or the replay sets it.
     Svatba* s = currentPartnership();
-    if (undoReplaying || showingPerson || !s || !session.tree())
+    if (undoReplaying || showingPerson || !s || !tree())
         return;
     PartnershipDate b = boxes(*this, *s, divorce);
     const Datum old = b.boxes.date;
@@ -98,7 +97,7 @@ void PersonEditor::partnershipDayEnter(bool divorce)
 void PersonEditor::partnershipDateExit(bool divorce, char part)
 {
     Svatba* s = currentPartnership();
-    if (!currentPerson || !s || !session.tree())
+    if (!currentPerson || !s || !tree())
         return;
     PartnershipDate b = boxes(*this, *s, divorce);
     if (!undoReplaying) {
@@ -114,31 +113,31 @@ void PersonEditor::partnershipDateExit(bool divorce, char part)
         limitDayToMonth(b.boxes, part);
     }
     editedDate = nullptr;
-    b.boxes.weekday.Caption = b.boxes.date.weekdayName(*this);
+    b.boxes.weekday.Caption = b.boxes.date.weekdayName(texts());
 }
 
 void PersonEditor::setPartnershipDateUnknown(bool divorce)
 {
     Svatba* s = currentPartnership();
-    if (!s || !session.tree())
+    if (!s || !tree())
         return;
     if (!askYesNo(langText("otazky", "smazatDatum", "Nastavit datum na neznámý?")))
         return;
     PartnershipDate b = boxes(*this, *s, divorce);
     const Datum old = b.boxes.date;
     putDateUnknown(*this, b.boxes);
-    session.tree()->recordPartnershipDateChange(currentPerson, b.keyStart + "Nezname", s, old, b.boxes.date);
+    tree()->recordPartnershipDateChange(currentPerson, b.keyStart + "Nezname", s, old, b.boxes.date);
 }
 
 void PersonEditor::svatbaAsiMouseUp()
 {
     Svatba* s = currentPartnership();
-    if (!s || !session.tree())
+    if (!s || !tree())
         return;
     const uint8_t oldAbout = s->wedding.about;
     const int32_t oldTolerance = s->wedding.tolerance;
     takeAboutBox(s->wedding, zakladniSheet.svatbaAsi);
     if (!undoReplaying)
-        session.tree()->recordPartnershipToleranceChange(
-            currentPerson, "svatbaAsi", s, oldAbout, s->wedding.about, oldTolerance, s->wedding.tolerance);
+        tree()->recordPartnershipToleranceChange(currentPerson, "svatbaAsi", s, oldAbout, s->wedding.about,
+                                                 oldTolerance, s->wedding.tolerance);
 }

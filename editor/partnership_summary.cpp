@@ -15,7 +15,7 @@ void PersonEditor::buildPartnershipSummary(TStringList& lines, Svatba* partnersh
     if (!partnership)
         return;
     std::vector<std::string> text;
-    writePartnershipSummary(text, *partnership, *this, ListDisplay(settings), Datum(today()));
+    writePartnershipSummary(text, *partnership, texts(), ListDisplay(settings), Datum(today()));
     for (const std::string& line : text)
         lines.Add(line);
 }

@@ -82,7 +82,7 @@ void PersonEditor::showPartnership()
         z.svatbaDenCB.setText(s->wedding.day);
         z.svatbaMesicCB.setText(s->wedding.month);
         z.svatbaRokED.setText(s->wedding.year);
-        z.svatbaDenLB.Caption = s->wedding.weekdayName(*this);
+        z.svatbaDenLB.Caption = s->wedding.weekdayName(texts());
         z.svatbaAsi.setChecked(s->wedding.about != 0);
         z.svatbaAsi.Caption = "+/- " + std::to_string(s->wedding.tolerance);
         z.svatbaMistoCB.setText(s->place);
@@ -93,7 +93,7 @@ void PersonEditor::showPartnership()
             z.rozvodDenCB.setText(s->divorce.day);
             z.rozvodMesicCB.setText(s->divorce.month);
             z.rozvodRokED.setText(s->divorce.year);
-            z.rozvodDenLB.Caption = s->divorce.weekdayName(*this);
+            z.rozvodDenLB.Caption = s->divorce.weekdayName(texts());
         }
     } else {
         z.oddaniCHECK.setChecked(false);
@@ -104,7 +104,7 @@ void PersonEditor::oddaniCHECKClick()
 {
     if (showingPerson)
         return;
-    clearChangeHistory();
+    port.clearChangeHistory();
     Svatba* s = currentPartnership();
     if (!s)
         return;
@@ -126,7 +126,7 @@ void PersonEditor::rozvedeniCHECKClick()
 {
     if (showingPerson)
         return;
-    clearChangeHistory();
+    port.clearChangeHistory();
     Svatba* s = currentPartnership();
     if (!s)
         return;
@@ -144,12 +144,12 @@ void PersonEditor::rozvedeniCHECKClick()
 void PersonEditor::smazSvatbuBTClick()
 {
     Svatba* s = currentPartnership();
-    if (!s || !session.tree())
+    if (!s || !tree())
         return;
     if (!askYesNo(langText("otazky", "smazatPartnerstvi", "Opravdu smazat tento partnerský svazek?")))
         return;
     // The steps that name the partnership go before it is freed.
-    clearChangeHistory();
+    port.clearChangeHistory();
     Clovek* other = s->otherPartner(currentPerson);
     currentPerson->removePartnership(s);
     if (other && other != currentPerson)

@@ -4,7 +4,7 @@
 
 void PersonEditor::refreshPercentFilled(Clovek* person)
 {
-    if (!session.tree() || !person)
+    if (!tree() || !person)
         return;
     const int32_t before = person->percentFilled;
     if (person->updatePercentFilled() == before)

@@ -9,15 +9,16 @@
 
 void PersonEditor::bindPersonCommandEvents()
 {
-    Nova1.OnClick = NovaOsobaBT.OnClick = [this] { Nova1Click(); };
-    Vymaz1.OnClick = SmazOsobuBT.OnClick = VymazPopup1.OnClick = [this] { Vymaz1Click(); };
-    HromadneMazani1.OnClick = [this] { HromadneMazani1Click(); };
-    zamekCH.OnClick = [this] { zamekCHClick(); };
+    window.Nova1.OnClick = window.NovaOsobaBT.OnClick = [this] { Nova1Click(); };
+    window.Vymaz1.OnClick = window.SmazOsobuBT.OnClick =
+        window.VymazPopup1.OnClick = [this] { Vymaz1Click(); };
+    window.HromadneMazani1.OnClick = [this] { HromadneMazani1Click(); };
+    window.zamekCH.OnClick = [this] { zamekCHClick(); };
 }
 
 void PersonEditor::Nova1Click()
 {
-    if (!session.tree() || !personList.hasView())
+    if (!tree() || !personList.hasView())
         return;
     Clovek* previous = currentPerson;
     // The person being left gets its share counted; the list shows it at the next repaint, and
@@ -29,13 +30,13 @@ void PersonEditor::Nova1Click()
             personList.sortAfterEditOf(previous, PersonSortKey::byPercent);
     }
 
-    Clovek* person = session.tree()->addNewPerson(std::make_unique<Clovek>());
-    if (session.tree()->personCount() == 1)
-        enableControls(true, true);
+    Clovek* person = tree()->addNewPerson(std::make_unique<Clovek>());
+    if (tree()->personCount() == 1)
+        port.enableControls(true, true);
     personList.add(person);
     personList.selectPerson(person);
 
-    pages.setActivePage(&zakladniUdaje);
+    window.pages.setActivePage(&window.zakladniUdaje);
     showPerson(person);
     // The other rows are sorted still: the new row alone finds its place.
     sortPersonListAfterEditOf(person);
@@ -46,7 +47,7 @@ void PersonEditor::Nova1Click()
     // Commands that make a relative call this too; what they record is their own affair when
     // they run inside a page fill.
     if (!showingPerson)
-        session.tree()->recordNewPerson(previous, "vytvorOsobu", person);
+        tree()->recordNewPerson(previous, "vytvorOsobu", person);
 }
 
 void PersonEditor::Vymaz1Click()
@@ -56,12 +57,12 @@ void PersonEditor::Vymaz1Click()
 
 bool PersonEditor::confirmDeletePerson()
 {
-    if (!session.tree() || !currentPerson)
+    if (!tree() || !currentPerson)
         return false;
     // A deletion cannot be taken back, and no step may be replayed over what it changed: the
     // history goes before the question, whatever the answer.
     if (!undoReplaying)
-        clearChangeHistory();
+        port.clearChangeHistory();
     const std::string question =
         langText("otazky", "opravduVymazat", "Opravdu vymazat osobu") + " " +
         currentPerson->displayName(settings.showBirthSurname, settings.showBirth, true) + "?";
@@ -73,15 +74,15 @@ bool PersonEditor::confirmDeletePerson()
 
 void PersonEditor::deleteCurrentPerson(bool bulk)
 {
-    if (!session.tree() || !currentPerson)
+    if (!tree() || !currentPerson)
         return;
     // Lines typed into a memo belong to the person who is going; none may reach the next one.
-    commitMemos();
+    port.commitMemos();
     Clovek* person = currentPerson;
-    if (history)
+    if (PrevNext* history = port.visitHistory())
         history->removePerson(person);
     Polozka* row = personList.rowOf(person);
-    session.tree()->removePerson(person);
+    tree()->removePerson(person);
     currentPerson = nullptr;
     personList.remove(row);
     personList.setCurrentRow(nullptr);
@@ -91,8 +92,10 @@ void PersonEditor::deleteCurrentPerson(bool bulk)
 void PersonEditor::selectPersonAfterDeletion(bool bulk)
 {
     // The person visited before, unless the list shows a group that does not hold them.
-    Group* group =
-        skupinyCB.Text() == allPersonsGroupName ? nullptr : session.tree()->findGroup(skupinyCB.Text());
+    Group* group = window.skupinyCB.Text() == port.allPersonsGroupName()
+                       ? nullptr
+                       : tree()->findGroup(window.skupinyCB.Text());
+    PrevNext* history = port.visitHistory();
     Clovek* next = history ? history->current() : nullptr;
     if (group && next && !Rod::isGroupMember(group->members, next))
         next = nullptr;
@@ -103,7 +106,7 @@ void PersonEditor::selectPersonAfterDeletion(bool bulk)
     }
     // The group's last member is gone: the list falls back to every person.
     if (!row && personList.hasView()) {
-        skupinyCB.setItemIndex(skupinyCB.Items.IndexOf(allPersonsGroupName));
+        window.skupinyCB.setItemIndex(window.skupinyCB.Items.IndexOf(port.allPersonsGroupName()));
         filterListByGroup();
         row = personList.makeSelectedRowCurrent();
     }
@@ -118,7 +121,7 @@ void PersonEditor::selectPersonAfterDeletion(bool bulk)
         return;
     }
     currentPerson = nullptr;
-    if (!showsNoPerson(pages.ActivePage()))
-        pages.setActivePage(&obecne);
-    enableControls(true, false);
+    if (!port.showsNoPerson(window.pages.ActivePage()))
+        window.pages.setActivePage(&window.obecne);
+    port.enableControls(true, false);
 }

@@ -1,7 +1,38 @@
 #include "editor/person_editor.h"
 
-void PersonEditor::bindEditorEvents()
+#include "model/text_source.h"
+
+PersonEditor::PersonEditor(PersonEditorPort& frame, ThlavniForm& layout)
+    : port(frame),
+      window(layout),
+      zakladniSheet(layout.zakladniSheet),
+      dalsiSheet(layout.dalsiSheet),
+      fotkySheet(layout.fotkySheet),
+      dokumentySheet(layout.dokumentySheet),
+      doplnujiciSheet(layout.doplnujiciSheet),
+      settings(frame.programSettings()),
+      personList(frame.personListPanel())
 {
+}
+
+std::string PersonEditor::langText(const std::string& section, const std::string& key,
+                                   const std::string& defaultText)
+{
+    return port.texts().langText(section, key, defaultText);
+}
+
+void PersonEditor::setShownPerson(Clovek* person)
+{
+    currentPerson = person;
+    currentPhoto = currentDocument = currentFile = nullptr;
+}
+
+void PersonEditor::bindEvents()
+{
+    // The supplementary texts go first: memos are stored in the order added, the frame's own
+    // general-tab memo before them.
+    doplnujiciSheet.doplnujiciTextyMEMO.OnExit = [this] { doplnujiciTextyMEMOExit(); };
+    port.addMemoToCommit(doplnujiciSheet.doplnujiciTextyMEMO);
     bindBasicPageEvents();
     bindLifePeriodEvents();
     bindPortraitEvents();
@@ -13,5 +44,5 @@ void PersonEditor::bindEditorEvents()
     // What the person typed into these memos is stored before the tree is saved or closed.
     for (TMemo* memo : {&dalsiSheet.matrikyMEMO, &fotkySheet.komentarFotoMEMO,
                         &dokumentySheet.komentarDokMEMO, &doplnujiciSheet.komentarSouborMEMO})
-        addMemoToCommit(*memo);
+        port.addMemoToCommit(*memo);
 }

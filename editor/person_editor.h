@@ -1,24 +1,126 @@
 #pragma once
 // The person editor: the pages that show and change one person (basic data, family and
 // partnerships, further data, photos, documents, texts and files), the person commands (new,
-// delete, bulk delete, lock), the groups, the kinship menu and the bulk fill. Its members are
-// defined in editor/, in files named after what they do. It may use everything of the frame
-// (shell/hlavni.h) and answers the frame's hooks that belong to it; it reaches no other part
-// of the window except through the frame.
+// delete, bulk delete, lock), the groups, the kinship menu and the bulk fill, and the undo
+// history's replay into those pages. The window owns it (app/main_window.h) and hands it the
+// layout whose person pages and menus it fills and binds; the person shown and the media records
+// shown are its own. It reaches the rest of the window through PersonEditorPort
+// (shell/person_editor_port.h) and answers the frame through PersonEditorPart
+// (shell/person_editor_part.h). Its members are defined in editor/, in files named after what
+// they do; they are public for the free helpers of those files.
+#include "forms/hlavni_form.h"
+#include "model/life_checks.h"
+#include "model/media_lists.h"
 #include "model/person_text_field.h"
-#include "shell/hlavni.h"
+#include "shell/person_editor_part.h"
+#include "shell/person_editor_port.h"
+#include "shell/person_list_panel.h"
+#include "shell/settings.h"
+#include "shell/wait_window.h"
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 enum class PersonField : uint8_t;
+class Rod;
+class Svatba;
+class TStringList;
+class TWinControl;
+class TextSource;
 
-class PersonEditor : public MainFrame {
+class PersonEditor : public PersonEditorPart {
 public:
-    PersonEditor() = default;
+    PersonEditor(PersonEditorPort& frame, ThlavniForm& layout);
+    PersonEditor(const PersonEditor&) = delete;
+    PersonEditor& operator=(const PersonEditor&) = delete;
 
-    // Wires the editor's handlers (the frame runs it through its hook once the window exists).
-    void bindEditorEvents() override;
+    // ================================================================ what the editor works in
+    PersonEditorPort& port;
+    // The window's layout and the person pages the editor fills.
+    ThlavniForm& window;
+    ZakladniSheet& zakladniSheet;
+    DalsiSheet& dalsiSheet;
+    FotkySheet& fotkySheet;
+    DokumentySheet& dokumentySheet;
+    DoplnujiciSheet& doplnujiciSheet;
+    Nastaveni& settings;
+    PersonListPanel& personList;
+    // The open tree, or none.
+    Rod* tree() { return port.currentTree(); }
+    // The standard lookup in the language file.
+    std::string langText(const std::string& section, const std::string& key, const std::string& defaultText);
+
+    // The person shown, or none. Belongs to the tree.
+    Clovek* currentPerson = nullptr;
+    // Set while an undo or redo is replayed; handlers then record nothing.
+    bool undoReplaying = false;
+    // Set while a person's values are put into the editor's controls; change handlers then
+    // store, sort and record nothing.
+    bool showingPerson = false;
+    // Sets `showingPerson` while it lives and gives it back its former value at the end, also
+    // when an exception passes, so a fill that fails never leaves the handlers switched off.
+    class ShowingPerson {
+    public:
+        explicit ShowingPerson(PersonEditor& editor) : flag_(editor.showingPerson), was_(flag_)
+        {
+            flag_ = true;
+        }
+        ~ShowingPerson() { flag_ = was_; }
+        ShowingPerson(const ShowingPerson&) = delete;
+        ShowingPerson& operator=(const ShowingPerson&) = delete;
+
+    private:
+        bool& flag_;
+        bool was_;
+    };
+    // The record each media tab shows, or none. They point into the tree, so they go with the
+    // person shown.
+    MediaRecord* currentPhoto = nullptr;
+    MediaRecord* currentDocument = nullptr;
+    MediaRecord* currentFile = nullptr;
+
+    // ================================================================ what the frame asks (shell/person_editor_part.h)
+    void bindEvents() override;
+    Clovek* shownPerson() override { return currentPerson; }
+    void setShownPerson(Clovek* person) override;
+    void showPersonPage(TTabSheet* page) override;
+
+    // ================================================================ the undo replay (editor/undo_replay.cpp)
+    // The field operations put a step's value into the field's own control, from the typed
+    // tables of the person fields, the dates and the partnership's fields.
+    void updateUndoButtons() override { port.updateUndoButtons(); }
+    void setUndoReplaying(bool replaying) override { undoReplaying = replaying; }
+    void showEditorPage(EditorPage page) override;
+    void showPersonOfStep(Clovek* person) override;
+    void showPartnershipOfStep(Svatba* partnership) override;
+    void putFieldText(const std::string& key, const std::string& text) override;
+    void putFieldFlag(const std::string& key, bool value) override;
+    void putAboutFlag(const std::string& key, bool about, int tolerance) override;
+    void putDate(const std::string& key, const Datum& date) override;
+    void focusField(const std::string& key) override;
+    std::vector<std::string> memoLines(const std::string& key) override;
+    void putMemoLines(const std::string& key, const std::vector<std::string>& lines) override;
+    void showUserCaption(int field, const std::string& caption) override;
+    void paintPersonList() override;
+    void sortPersonList() override;
+    TextSource& texts() override { return port.texts(); }
+    bool askYesNo(const std::string& question) override { return port.askYesNo(question); }
+    std::string workingFolderPath() override { return port.workingFolderPath(); }
+    // sortPersonList after an edit that changed only this person.
+    void sortPersonListAfterEditOf(const Clovek* person);
+
+    // The portrait frame and its insert-or-change button (editor/portrait_display.cpp).
+    void showPortrait() override;
+    // The date checks of a parent and a child, or of two partners (editor/date_checks.cpp): true
+    // when every rule passes; otherwise the message of the first rule that fails is shown.
+    bool checkFatherDates(const Clovek& father, const Clovek& child, int minAge);
+    bool checkMotherDates(const Clovek& mother, const Clovek& child, int minAge);
+    bool checkPartnershipDates(const Clovek& a, const Clovek& b, const Svatba* partnership);
+    // The supplementary texts of the current person into their memo, and the file part.
+    void showTextsAndFiles();
+    // Leaving the supplementary-texts memo stores its lines as the current person's texts.
+    void doplnujiciTextyMEMOExit();
 
     // ================================================================ showing a person
     // Makes the person the current one with `showingPerson` set meanwhile: a person page
@@ -30,9 +132,9 @@ public:
     void fillGroupsCombo(const std::string& groupName) override;
     // Fill the basic-data, further-data, photos and documents pages from the current person.
     void showBasicPage() override;
-    void showFurtherFields() override;
-    void showPhotosTab() override;
-    void showDocumentsTab() override;
+    void showFurtherFields();
+    void showPhotosTab();
+    void showDocumentsTab();
     // The heading above the pages: the current person's full name and birth year, then the
     // tab-contents note.
     void updateHeading() override;
@@ -40,7 +142,7 @@ public:
     void updateTabContentsLabel() override;
 
     // ---------------------------------------------------------------- basic-data page (editor/)
-    // Hooks the page's fields to their handlers (from bindEditorEvents).
+    // Hooks the page's fields to their handlers (from bindEvents).
     void bindBasicPageEvents();
     void bindDateEvents();
     // The names and titles (editor/name_fields.cpp): each keystroke is stored, re-sorts the list
@@ -211,7 +313,7 @@ public:
 
     // The partner area of the current person with row `row` selected, and the selected
     // partnership into its controls (editor/partnerships_tab.cpp).
-    void showPartnership() override;
+    void showPartnership();
     void fillPartnerList(int row) override;
     // The shown person's residence, education and occupation lists (editor/life_periods.cpp).
     void fillResidenceList(int row) override;
@@ -221,14 +323,14 @@ public:
     void refreshPercentFilled(Clovek* person) override;
 
     // ---------------------------------------------------------------- kinship menus (editor/kinship_menu.cpp)
-    // Hooks the items of the relatives submenu to their queries (from bindEditorEvents).
+    // Hooks the items of the relatives submenu to their queries (from bindEvents).
     void bindKinshipMenu();
     // The relatives window with its heading, the relation and the count over what the query
     // listed; a double-clicked person becomes the current one.
     void showRelatives(const std::string& relation);
 
     // ---------------------------------------------------------------- groups (editor/group_*.cpp)
-    // Hooks the group box and the two group buttons to their handlers (from bindEditorEvents).
+    // Hooks the group box and the two group buttons to their handlers (from bindEvents).
     void bindGroupEvents();
     void skupinyCBChange();
     // The groups of the shown person, each tick acting at once; the list follows afterwards.
@@ -294,7 +396,7 @@ public:
     // the list box, the selection and the details.
     void showMediaTab(MediaKind kind);
     // The file part of the supplementary texts and files tab.
-    void showFilesPart() override { showMediaTab(MediaKind::File); }
+    void showFilesPart() { showMediaTab(MediaKind::File); }
     void showMediaDetails(MediaKind kind);
     void enableMediaDetails(MediaKind kind, bool enabled);
     // The sort radio, the list click, name and year typed, the comment memo left.

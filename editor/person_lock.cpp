@@ -1,9 +1,9 @@
 // The person's lock: while it is set, the person's data cannot be edited on the basic-data and
 // further-data pages. The lock box itself stays usable.
 #include "editor/person_editor.h"
+#include "editor/person_field_controls.h"
 #include "model/clovek.h"
 #include "model/rod.h"
-#include "shell/person_field_controls.h"
 
 #include <initializer_list>
 
@@ -13,14 +13,14 @@ void PersonEditor::zamekCHClick()
         return;
     const bool recording = !undoReplaying && !showingPerson;
     const uint8_t old = currentPerson->lock;
-    currentPerson->lock = zamekCH.Checked() ? 1 : 0;
+    currentPerson->lock = window.zamekCH.Checked() ? 1 : 0;
     // Within a page fill the fill itself applies the lock when it reaches its end.
     if (!showingPerson) {
         ShowingPerson showing(*this);
         showBasicPage();
     }
-    if (recording && session.tree() && old != currentPerson->lock)
-        session.tree()->recordFlagChange(currentPerson, "zamek", old, currentPerson->lock);
+    if (recording && tree() && old != currentPerson->lock)
+        tree()->recordFlagChange(currentPerson, "zamek", old, currentPerson->lock);
 }
 
 void PersonEditor::lockFieldsOfPage(EditorPage page)
@@ -29,7 +29,7 @@ void PersonEditor::lockFieldsOfPage(EditorPage page)
     for (const PersonFieldInfo& f : personFields) {
         if (f.page != page)
             continue;
-        const PersonFieldControls c = personFieldControls(*this, f.field);
+        const PersonFieldControls c = personFieldControls(window, f.field);
         for (TControl* control : c.locked)
             if (control)
                 control->Enabled = editable;

@@ -11,15 +11,15 @@
 
 void PersonEditor::vlozHlavaBTClick()
 {
-    if (!session.tree() || !currentPerson)
+    if (!tree() || !currentPerson)
         return;
     Clovek& person = *currentPerson;
     if (person.hasPortrait &&
         !askYesNo(langText("otazky", "zmenitFotografii", "Přejete si opravdu změnit fotografii?")))
         return;
-    if (!OpenPictureDialog1.Execute())
+    if (!window.OpenPictureDialog1.Execute())
         return;
-    const std::string source = OpenPictureDialog1.FileName;
+    const std::string source = window.OpenPictureDialog1.FileName;
     const PictureFileKind kind = pictureFileKind(source);
     if (kind == PictureFileKind::Other)
         return;
@@ -27,9 +27,9 @@ void PersonEditor::vlozHlavaBTClick()
     const bool changing = person.hasPortrait != 0;
     try {
         if (kind == PictureFileKind::Bitmap)
-            person.importPortraitBitmap(source, workingFolder, frame.Height, frame.Width);
+            person.importPortraitBitmap(source, port.workingFolderPath(), frame.Height, frame.Width);
         else
-            person.importPortraitJpeg(source, workingFolder, frame.Height, frame.Width);
+            person.importPortraitJpeg(source, port.workingFolderPath(), frame.Height, frame.Width);
     } catch (const Exception&) {
         // The import reads the whole picture before it writes anything, so the person keeps
         // the portrait they had.
@@ -40,9 +40,9 @@ void PersonEditor::vlozHlavaBTClick()
     // one, so no step could bring that back, and an undo would leave the person without any:
     // the change ends the history, as a removal does.
     if (changing)
-        clearChangeHistory();
+        port.clearChangeHistory();
     else
-        session.tree()->recordFlagChange(&person, "hlava", 0, 1);
+        tree()->recordFlagChange(&person, "hlava", 0, 1);
     showPortrait();
 }
 
@@ -58,11 +58,11 @@ void PersonEditor::odeberHlavaBTClick()
     if (!askYesNo(langText("otazky", "odstranitFotografii", "Přejete si opravdu odstranit tuto fotografii?")))
         return;
     currentPerson->hasPortrait = 0;
-    deleteFile(joinPath(workingFolder, portraitFileName(currentPerson->number)));
+    deleteFile(joinPath(port.workingFolderPath(), portraitFileName(currentPerson->number)));
     showPortrait();
     // An inserted portrait is undone by removing it; after a removal that step would remove
     // nothing, and no step can bring the removed picture back.
-    clearChangeHistory();
+    port.clearChangeHistory();
 }
 
 void PersonEditor::bindPortraitEvents()

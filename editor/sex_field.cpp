@@ -7,13 +7,13 @@
 
 void PersonEditor::pohlaviCBChange()
 {
-    if (showingPerson || !currentPerson || !session.tree())
+    if (showingPerson || !currentPerson || !tree())
         return;
     TComboBox& box = zakladniSheet.pohlaviCB;
     const uint8_t old = currentPerson->sex;
     const uint8_t wanted = box.ItemIndex() == 0 ? 1 : 0;
     if (wanted != old) {
-        if (session.tree()->canChangeSex(currentPerson)) {
+        if (tree()->canChangeSex(currentPerson)) {
             currentPerson->sex = wanted;
         } else {
             Application.MessageBox(
@@ -23,5 +23,5 @@ void PersonEditor::pohlaviCBChange()
         }
     }
     if (!undoReplaying && currentPerson->sex != old)
-        session.tree()->recordFlagChange(currentPerson, "pohlavi", old, currentPerson->sex);
+        tree()->recordFlagChange(currentPerson, "pohlavi", old, currentPerson->sex);
 }

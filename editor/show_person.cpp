@@ -9,18 +9,37 @@ void PersonEditor::showPerson(Clovek* person)
 {
     // A line typed into a memo is stored only when the memo is left; a click on the list or a
     // tool button leaves no memo, so it is stored here for the person who is still shown.
-    commitMemos();
+    port.commitMemos();
     ShowingPerson showing(*this);
-    currentPerson = person;
+    setShownPerson(person);
     editedDate = nullptr;
-    currentPhoto = currentDocument = currentFile = nullptr;
-    if (showsNoPerson(pages.ActivePage()))
-        pages.setActivePage(&zakladniUdaje);
-    pagesChange();
-    if (history && !navigatingHistory)
+    if (port.showsNoPerson(window.pages.ActivePage()))
+        window.pages.setActivePage(&window.zakladniUdaje);
+    port.refreshPage();
+    if (PrevNext* history = port.visitHistory(); history && !port.navigatingHistory())
         history->push(person);
     updateHeading();
     paintPersonList();
+}
+
+void PersonEditor::showPersonPage(TTabSheet* page)
+{
+    if (!currentPerson)
+        return;
+    // A change handler that runs while a page is filled must not take the values being put
+    // into the controls for the person's edits; and a fill that fails part way must not leave
+    // every handler switched off afterwards.
+    ShowingPerson showing(*this);
+    if (page == &window.zakladniUdaje)
+        showBasicPage();
+    else if (page == &window.dalsiUdaje)
+        showFurtherFields();
+    else if (page == &window.fotkyAObrazky)
+        showPhotosTab();
+    else if (page == &window.dokumenty)
+        showDocumentsTab();
+    else if (page == &window.doplnujiciTextyASoubory)
+        showTextsAndFiles();
 }
 
 void PersonEditor::updateHeading()
@@ -29,13 +48,13 @@ void PersonEditor::updateHeading()
         return;
     // The full name keeps the blank of a missing first name or surname for the texts built on
     // it; above the pages it would stand before the comma or at the start of the heading.
-    nadpisJmenoLB.Caption =
-        trim(currentPerson->fullName(zobrazitRodne.Checked(), false)) + ", " + currentPerson->birth.year;
+    window.nadpisJmenoLB.Caption = trim(currentPerson->fullName(window.zobrazitRodne.Checked(), false)) +
+                                   ", " + currentPerson->birth.year;
     updateTabContentsLabel();
 }
 
 void PersonEditor::updateTabContentsLabel()
 {
     if (currentPerson)
-        obsahKaretLB.Caption = tabContentsText(*currentPerson, *this);
+        window.obsahKaretLB.Caption = tabContentsText(*currentPerson, texts());
 }

@@ -66,26 +66,26 @@ void MainFrame::openHelp()
 
 void MainFrame::otevriWWW1BTClick()
 {
-    if (currentPerson)
-        openWebPage(*this, currentPerson->web1);
+    if (shownPerson())
+        openWebPage(*this, shownPerson()->web1);
 }
 
 void MainFrame::otevriWWW2BTClick()
 {
-    if (currentPerson)
-        openWebPage(*this, currentPerson->web2);
+    if (shownPerson())
+        openWebPage(*this, shownPerson()->web2);
 }
 
 void MainFrame::napis1BTClick()
 {
-    if (currentPerson)
-        writeMailTo(*this, currentPerson->email1);
+    if (shownPerson())
+        writeMailTo(*this, shownPerson()->email1);
 }
 
 void MainFrame::napis2BTClick()
 {
-    if (currentPerson)
-        writeMailTo(*this, currentPerson->email2);
+    if (shownPerson())
+        writeMailTo(*this, shownPerson()->email2);
 }
 
 void MainFrame::OProgramu1Click()

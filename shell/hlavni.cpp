@@ -48,16 +48,14 @@ void MainFrame::bindEvents()
     for (TEdit* edit : {&g.nazevED, &g.autorED, &g.vytvorenoED, &g.spolupracovaliED})
         edit->OnKeyDown = [this, edit](int& key, TShiftState) { fieldKeyDown(*edit, key); };
     g.dalsiUdajeMEMO.OnExit = [this] { dalsiUdajeMEMOExit(); };
-    doplnujiciSheet.doplnujiciTextyMEMO.OnExit = [this] { doplnujiciTextyMEMOExit(); };
     addMemoToCommit(g.dalsiUdajeMEMO);
-    addMemoToCommit(doplnujiciSheet.doplnujiciTextyMEMO);
     pages.OnChange = [this] { pagesChange(); };
     Jazyk1.OnClick = [this] { Jazyk1Click(); };
     Kontroly1.OnClick = [this] { Kontroly1Click(); };
     Hledej1.OnClick = HledejBT.OnClick = [this] { Hledej1Click(); };
     Vyroci1.OnClick = [this] { Vyroci1Click(); };
     BarvyVztahu1.OnClick = [this] { BarvyVztahu1Click(); };
-    bindEditorEvents();
+    editor_->bindEvents();
     bindShellCommands();
 }
 
@@ -72,8 +70,8 @@ MainFrame::~MainFrame()
 void MainFrame::FormCreate()
 {
     personList.dropView();
-    currentPerson = nullptr;
+    editor_->setShownPerson(nullptr);
     languageFile.reset();
     history.reset();
-    undoReplaying = false;
+    editor_->setUndoReplaying(false);
 }

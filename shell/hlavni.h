@@ -4,18 +4,18 @@
 // undo and redo, the settings dialogs and the small commands of the menus. The open tree and its
 // file belong to the tree session it owns (shell/tree_session.h). Its members are defined in
 // shell/, in files named after what they do.
-// The person editor (editor/person_editor.h) derives from it and may use everything declared
-// here; the frame reaches the editor only through the hooks at the end of this class. The
-// window's commands that need less are objects of their own that the window owns, reaching it
-// through MainWindowPort (shell/main_window_port.h), which the frame implements; the window
-// the program makes is all of them together (app/main_window.h). The person list is such an
-// object too, one the frame owns itself (shell/person_list_panel.h, through PersonListPort).
+// The person editor (editor/person_editor.h), the reports and the GEDCOM commands are objects
+// of their own that the window owns, each reaching the frame through a port the frame implements
+// (shell/person_editor_port.h, shell/main_window_port.h); the frame reaches the editor only
+// through PersonEditorPart (shell/person_editor_part.h). The window the program makes is all of
+// them together (app/main_window.h). The person list is such an object too, one the frame owns
+// itself (shell/person_list_panel.h, through PersonListPort).
 #include "forms/hlavni_form.h"
-#include "model/editor_port.h"
 #include "model/life_checks.h"
 #include "model/media_lists.h"
 #include "model/text_source.h"
-#include "shell/main_window_port.h"
+#include "shell/person_editor_part.h"
+#include "shell/person_editor_port.h"
 #include "shell/person_list_panel.h"
 #include "shell/person_list_port.h"
 #include "shell/settings.h"
@@ -44,13 +44,11 @@ class WorkingFolderClaim;
 
 // The main window is the model's text source: it hands out the texts of whichever language
 // file is loaded at the moment.
-// It is also the person editor the undo history replays its steps through, the window its
-// commands and its person list reach through their ports, and what its tree session uses
-// of a window.
+// It is also the window its editor, its commands and its person list reach through their
+// ports, and what its tree session uses of a window.
 class MainFrame : public ThlavniForm,
                   public TextSource,
-                  public EditorPort,
-                  public MainWindowPort,
+                  public PersonEditorPort,
                   public TreeSessionPort,
                   public PersonListPort {
 public:
@@ -84,8 +82,6 @@ public:
                    .skupinyCB = skupinyCB,
                    .osobaPopup = osobaPopup,
                }};
-    // The person shown in the editor, or none. Belongs to the tree.
-    Clovek* currentPerson = nullptr;
     // The visit history of the open tree, or none (freed with the tree).
     std::unique_ptr<PrevNext> history;
     Nastaveni settings;
@@ -94,37 +90,14 @@ public:
     // The active language file, or none until the first language load. Owned.
     std::unique_ptr<LanguageFile> languageFile;
     // The all-persons entry of the group lists ("_VŠICHNI" by default), set by the language load.
-    std::string allPersonsGroupName;
-    // Set while an undo or redo is replayed; handlers then record nothing.
-    bool undoReplaying = false;
+    std::string allPersonsGroup;
     // The wait window's behaviour over `cekejFORM`.
     WaitWindow wait;
 
     // The first activation's work runs once.
     bool startupPending = true;
-    // Set while a person's values are put into the editor's controls; change handlers then
-    // store, sort and record nothing.
-    bool showingPerson = false;
-    // Sets `showingPerson` while it lives and gives it back its former value at the end, also
-    // when an exception passes, so a fill that fails never leaves the handlers switched off.
-    class ShowingPerson {
-    public:
-        explicit ShowingPerson(MainFrame& main) : flag_(main.showingPerson), was_(flag_) { flag_ = true; }
-        ~ShowingPerson() { flag_ = was_; }
-        ShowingPerson(const ShowingPerson&) = delete;
-        ShowingPerson& operator=(const ShowingPerson&) = delete;
-
-    private:
-        bool& flag_;
-        bool was_;
-    };
-    // The record each media tab of the person editor shows, or none. They point into the tree,
-    // so the frame forgets them with it.
-    MediaRecord* currentPhoto = nullptr;
-    MediaRecord* currentDocument = nullptr;
-    MediaRecord* currentFile = nullptr;
     // Set by the previous/next buttons, so showing a person adds no visit.
-    bool navigatingHistory = false;
+    bool steppingThroughHistory = false;
 
     // ================================================================ start-up and shutdown (shell/startup.cpp)
     void FormCreate();
@@ -154,7 +127,7 @@ public:
     // The yes/no question: true on yes; Esc answers no.
     bool askYesNo(const std::string& question) override;
     // The yes/no/cancel question: 6 yes, 7 no, 2 cancel.
-    int askYesNoCancel(const std::string& question);
+    int askYesNoCancel(const std::string& question) override;
 
     // ================================================================ file commands (shell/file_commands.cpp)
     void Novy1Click();
@@ -175,10 +148,10 @@ public:
     // Stores every memo the person changed (memos store their text only when left) before the
     // tree is saved or closed: each added memo that is modified, in the order added, through
     // the exit handler its OnExit holds.
-    void commitMemos();
+    void commitMemos() override;
     // Adds a memo whose exit handler stores what the person typed (the frame adds its own two
     // first, the person editor its memos when it binds its handlers).
-    void addMemoToCommit(TMemo& memo);
+    void addMemoToCommit(TMemo& memo) override;
 
     // ================================================================ general tab (shell/general_page.cpp)
     // Fills the general tab from the tree.
@@ -216,7 +189,7 @@ public:
     void insertQuickText(TWinControl& control, const std::string& text);
     // The key handler of the fields of the pages: Enter moves to the next field, F9 to F12
     // insert the quick texts. Nothing without a tree, nor without persons outside the general tab.
-    void fieldKeyDown(TWinControl& control, int& key);
+    void fieldKeyDown(TWinControl& control, int& key) override;
 
     // ================================================================ tree files (shell/hlavni_tree_files.cpp)
     // Empties the working folder and makes it again with its four media subfolders.
@@ -249,28 +222,22 @@ public:
     bool saveTree();
     // What the tree session shows through the window: the editor its trees report undo steps
     // to, and the status line.
-    EditorPort& treeEditor() override { return *this; }
+    EditorPort& treeEditor() override { return *editor_; }
     void showStatusText(const std::string& text) override { StatusBar1.SimpleText = text; }
 
     // ================================================================ control state (shell/window_state.cpp)
     // Puts the window into its no-tree, empty-tree or tree state: the list panel, the tabs, the
     // menu items and tool buttons that need a tree or persons.
-    void enableControls(bool treeOpen, bool hasPersons);
-    // The change handler of `pages`: refills the page that is active now from the current person
-    // or the tree. `showingPerson` is set meanwhile and restored afterwards, also when the fill
-    // fails; a failure is shown and the page keeps what it got.
+    void enableControls(bool treeOpen, bool hasPersons) override;
+    // The change handler of `pages`: refills the page that is active now from the tree, or from
+    // the person shown through the editor; a failure is shown and the page keeps what it got.
     void pagesChange();
     // Refills the active page (pagesChange).
     void refreshPage() override;
     // Composes the person-summary page of the current person.
     void showPersonSummary();
-    // The supplementary texts of the current person into their memo.
-    void showTextsAndFiles();
-    // Leaving the supplementary-texts memo stores its lines as the current person's texts.
-    void doplnujiciTextyMEMOExit();
 
     // ================================================================ person list (shell/person_list_panel.h)
-    void paintPersonList() override { personList.paint(); }
     // The window grown with its list (shell/window_growth.cpp).
     int roomToWiden() override;
     int roomToHeighten() override;
@@ -307,7 +274,7 @@ public:
     // Makes the person of a list caption (display name with the identifier) the current one,
     // the first in the chain of that caption, when the person list shows it; otherwise nothing
     // changes.
-    void showListedPerson(const std::string& caption);
+    void showListedPerson(const std::string& caption) override;
     // The anniversaries window.
     void Vyroci1Click();
 
@@ -369,40 +336,15 @@ public:
     void Zpet1Click();
     void Znovu1Click();
     // Empties the open tree's history and disables undo and redo.
-    void clearChangeHistory();
-    // What the undo history replays its steps through. The field operations find a field's
-    // control by the name that belongs to the step's key; a control that is not on the pages
-    // yet is passed over.
-    void setUndoReplaying(bool replaying) override;
-    void showEditorPage(EditorPage page) override;
-    void showPersonOfStep(Clovek* person) override;
-    void showPartnershipOfStep(Svatba* partnership) override;
-    void putFieldText(const std::string& key, const std::string& text) override;
-    void putFieldFlag(const std::string& key, bool value) override;
-    void putAboutFlag(const std::string& key, bool about, int tolerance) override;
-    void putDate(const std::string& key, const Datum& date) override;
-    void focusField(const std::string& key) override;
-    std::vector<std::string> memoLines(const std::string& key) override;
-    void putMemoLines(const std::string& key, const std::vector<std::string>& lines) override;
-    void showUserCaption(int field, const std::string& caption) override;
-    void sortPersonList() override;
-    TextSource& texts() override { return *this; }
-    std::string workingFolderPath() override { return workingFolder; }
-    // The portrait frame and its insert-or-change button (shell/portrait_display.cpp).
-    void showPortrait() override;
-    // The date checks of a parent and a child, or of two partners (shell/date_checks.cpp): true
-    // when every rule passes; otherwise the message of the first rule that fails is shown.
-    bool checkFatherDates(const Clovek& father, const Clovek& child, int minAge);
-    bool checkMotherDates(const Clovek& mother, const Clovek& child, int minAge);
-    bool checkPartnershipDates(const Clovek& a, const Clovek& b, const Svatba* partnership);
+    void clearChangeHistory() override;
     // Enables undo and redo as the open tree's history allows.
     void updateUndoButtons() override;
-    // sortPersonList after an edit that changed only this person.
-    void sortPersonListAfterEditOf(const Clovek* person);
+    TextSource& texts() override { return *this; }
+    std::string workingFolderPath() override { return workingFolder; }
 
     // ================================================================ what the window's commands use (shell/main_window_port.h)
     Rod* currentTree() override { return session.tree(); }
-    Clovek* shownPerson() override { return currentPerson; }
+    Clovek* shownPerson() override { return editor_->shownPerson(); }
     Nastaveni& programSettings() override { return settings; }
     std::string programFolderPath() override { return programFolder; }
     // The pages added, each with its fill (shell/window_state.cpp).
@@ -410,7 +352,7 @@ public:
     // Runs the fill of `page` when it was added; false when it was not.
     bool fillTreePage(TTabSheet* page);
     // The general tab or an added tree page: a page that shows no person.
-    bool showsNoPerson(const TTabSheet* page) const;
+    bool showsNoPerson(const TTabSheet* page) override;
     void addItemNeedingPersons(TMenuItem& item) override;
     // The persons listed.
     bool hasPersonList() override { return personList.hasView(); }
@@ -423,34 +365,22 @@ public:
     // (shell/open_close_tree.cpp).
     void installImportedTree(std::unique_ptr<Rod> imported) override;
 
-    // ================================================================ hooks the person editor answers (editor/person_editor.h)
-    // The frame's own code calls into the editor only through these and through the EditorPort
-    // operations it answers (showBasicPage, fillPartnerList, the life-period lists,
-    // refreshPercentFilled, confirmDeletePerson).
-    // Wires the handlers of every control: the frame's own and the editor's. The window runs it
-    // once the editor exists, as its handlers cannot be reached while the frame alone is being
-    // made.
-    void bindEvents();
-    // The person editor's handlers.
-    virtual void bindEditorEvents() = 0;
+    // ================================================================ what the person editor uses (shell/person_editor_port.h)
+    PersonListPanel& personListPanel() override { return personList; }
+    PrevNext* visitHistory() override { return history.get(); }
+    bool navigatingHistory() override { return steppingThroughHistory; }
+    const std::string& allPersonsGroupName() override { return allPersonsGroup; }
 
-    // Makes the person the current one with `showingPerson` set meanwhile: a person page
-    // becomes the active one (from the general and statistics tabs), is refilled, the visit is
-    // recorded unless moving through the history, the heading follows and the list is repainted.
-    void showPerson(Clovek* person) override = 0;
-    // Refills the groups combo (the all-persons entry first, then the tree's groups) and
-    // selects `groupName` (empty: the all-persons entry).
-    virtual void fillGroupsCombo(const std::string& groupName) = 0;
-    // The heading above the pages, and the note naming the current person's pages that hold
-    // something.
-    void updateHeading() override = 0;
-    virtual void updateTabContentsLabel() = 0;
-    // The fills of the person's pages that the frame refills when one becomes active.
-    virtual void showFurtherFields() = 0;
-    virtual void showPhotosTab() = 0;
-    virtual void showDocumentsTab() = 0;
-    virtual void showFilesPart() = 0;
-    virtual void showPartnership() = 0;
+    // ================================================================ the person editor (shell/person_editor_part.h)
+    // The window hands the frame its editor once both exist, then wires the handlers of every
+    // control, the frame's own and the editor's; the frame's own code reaches the editor only
+    // through this part.
+    void attachEditor(PersonEditorPart& editor) { editor_ = &editor; }
+    PersonEditorPart& editorPart() { return *editor_; }
+    void bindEvents();
+    // The person list's wish to show a person, and its heading, go to the editor.
+    void showPerson(Clovek* person) override { editor_->showPerson(person); }
+    void updateHeading() override { editor_->updateHeading(); }
 
 private:
     struct TreePage {
@@ -460,6 +390,7 @@ private:
     std::vector<TreePage> treePages_;
     std::vector<TMenuItem*> itemsNeedingPersons_;
     std::vector<TMemo*> memosToCommit_;
+    PersonEditorPart* editor_ = nullptr;
 };
 
 // The one main window of the program, as the class library's global names it; the frame of

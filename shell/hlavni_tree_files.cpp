@@ -37,7 +37,7 @@ bool MainFrame::saveTree()
 {
     // An edit still in a memo belongs to what is saved.
     commitMemos();
-    switch (session.save(currentPerson)) {
+    switch (session.save(shownPerson())) {
     case TreeSession::Saving::saved:
         settings.addRecentFile(session.tree()->fileName);
         updateRecentFilesMenu();

@@ -39,9 +39,9 @@ void MainFrame::loadLanguage()
     // Missing keys are written once, after every window has its texts.
     LanguageFile::Batch batch(*languageFile);
 
-    allPersonsGroupName = langText("ruzne", "vsichniSkupina", "_VŠICHNI");
+    allPersonsGroup = langText("ruzne", "vsichniSkupina", "_VŠICHNI");
     if (session.tree() && session.tree()->personCount() > 0)
-        fillGroupsCombo(std::string());
+        editor_->fillGroupsCombo(std::string());
     applyWindowTexts();
 }
 
@@ -75,13 +75,13 @@ void MainFrame::Jazyk1Click()
     settings.languageFileName = fileName;
     loadLanguage();
     // The note under the heading is composed from the language file too, and on every page.
-    updateTabContentsLabel();
+    editor_->updateTabContentsLabel();
 
     // These pages are composed from the language file and no window-text applier sets them.
     TTabSheet* page = pages.ActivePage();
-    if (page == &zakladniUdaje && currentPerson)
-        showBasicPage();
-    else if (page == &shrnutiOsoby && currentPerson)
+    if (page == &zakladniUdaje && shownPerson())
+        editor_->showBasicPage();
+    else if (page == &shrnutiOsoby && shownPerson())
         showPersonSummary();
     else if (session.tree())
         fillTreePage(page);

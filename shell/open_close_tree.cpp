@@ -38,13 +38,13 @@ void MainFrame::installLoadedTree()
     session.tree()->buildSiblingListsOnFirstUse();
 
     // The person saved as active, or the first row when the file names nobody.
-    currentPerson = session.tree()->activePerson();
-    if (currentPerson)
-        personList.locate(currentPerson);
+    editor_->setShownPerson(session.tree()->activePerson());
+    if (shownPerson())
+        personList.locate(shownPerson());
     if (Polozka* row = personList.makeSelectedRowCurrent())
         showPerson(row->person);
     else
-        currentPerson = nullptr;
+        editor_->setShownPerson(nullptr);
     // The list may be sorted by the share of filled fields.
     session.tree()->updateAllPercentFilled();
     // The group box's filter sorts the list by the key the box above it shows, which is the
@@ -53,7 +53,7 @@ void MainFrame::installLoadedTree()
         personList.sort(settings.sortOrder);
         personList.paint();
     }
-    fillGroupsCombo("");
+    editor_->fillGroupsCombo("");
     pagesChange();
 }
 
@@ -71,9 +71,9 @@ void MainFrame::createEmptyTree()
     session.adopt(std::make_unique<Rod>());
     personList.makeView();
     history = std::make_unique<PrevNext>();
-    currentPerson = nullptr;
+    editor_->setShownPerson(nullptr);
     // The box still names the groups of the tree that was closed before.
-    fillGroupsCombo("");
+    editor_->fillGroupsCombo("");
 }
 
 void MainFrame::closeTree()
@@ -87,7 +87,6 @@ void MainFrame::closeTreeData()
 {
     personList.dropView();
     session.close();
-    currentPerson = nullptr;
-    currentPhoto = currentDocument = currentFile = nullptr;
+    editor_->setShownPerson(nullptr);
     history.reset();
 }

@@ -39,15 +39,15 @@ void MainFrame::Formular1Click()
 
     switch (formularFORM->ShowModal()) {
     case mrOk:
-        if (!currentPerson)
+        if (!shownPerson())
             return;
-        writeForm(*currentPerson, false);
+        writeForm(*shownPerson(), false);
         textFORM->ShowModal();
         break;
     case mrYes:
-        if (!currentPerson)
+        if (!shownPerson())
             return;
-        writeForm(*currentPerson, false);
+        writeForm(*shownPerson(), false);
         if (textFORM->PrintDialog1.Execute())
             rich.Print("Formular osoby");
         break;

@@ -83,7 +83,7 @@ void MainFrame::buildPersonListHierarchical(std::vector<std::string>& lines, con
     personList.sort(PersonSortKey::byName);
     session.tree()->clearMarks();
     personList.sortAsChosen();
-    paintPersonList();
+    personList.paint();
     ShowMessage("Bohužel, hierarchický způsob ještě není naprogramován.");
 }
 
@@ -95,7 +95,7 @@ void MainFrame::buildPersonList(std::vector<std::string>& lines, const ListColum
     personList.sort(PersonSortKey::byName);
     writePersonListLines(lines, columns);
     personList.sortAsChosen();
-    paintPersonList();
+    personList.paint();
 }
 
 void MainFrame::buildPersonListSorted(std::vector<std::string>& lines, const ListColumns& columns)
@@ -108,5 +108,5 @@ void MainFrame::buildPersonListSorted(std::vector<std::string>& lines, const Lis
     personList.sort(PersonSortKey::byBirth);
     writePersonListLines(lines, columns);
     personList.sortAsChosen();
-    paintPersonList();
+    personList.paint();
 }

@@ -37,5 +37,5 @@ void MainFrame::BarvyVztahu1Click()
     settings.colourPartners = f.partneriLB.Font.Color;
     settings.colourSiblings = f.sourozenciLB.Font.Color;
     // The list shows the colours chosen at once, not from the next person shown on.
-    paintPersonList();
+    personList.paint();
 }

@@ -72,11 +72,11 @@ void MainFrame::FormActivate()
     } catch (const EInOutError&) {
         // The language file's own lookups tell the person that it cannot be written.
     }
-    currentPerson = nullptr;
+    editor_->setShownPerson(nullptr);
     settings.load(programFolder);
     loadLanguage();
     personList.restoreListOptions();
-    fillGroupsCombo("");
+    editor_->fillGroupsCombo("");
     personList.fitPersonListToScreen();
     personList.widenTo(settings.personListWidth);
     enableControls(false, false);

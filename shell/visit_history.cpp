@@ -21,11 +21,11 @@ void moveThroughHistory(MainFrame& main, bool canStep, Clovek* (PrevNext::*step)
             (history.*back)();
         return;
     }
-    main.navigatingHistory = true;
+    main.steppingThroughHistory = true;
     struct Clear {
         bool& flag;
         ~Clear() { flag = false; }
-    } clear{main.navigatingHistory};
+    } clear{main.steppingThroughHistory};
     main.personList.selectPerson(person);
     main.showPerson(person);
 }

@@ -51,29 +51,17 @@ void MainFrame::pagesChange()
 {
     if (!session.tree())
         return;
-    // A change handler that runs while a page is filled must not take the values being put
-    // into the controls for the person's edits; and a fill that fails part way must not leave
-    // every handler switched off afterwards.
-    ShowingPerson showing(*this);
     try {
         TTabSheet* page = pages.ActivePage();
         if (page == &obecne)
             showGeneralPage();
         // A page the tree alone composes is filled by whoever added it; the others show a person.
-        else if (fillTreePage(page) || !currentPerson)
+        else if (fillTreePage(page) || !editor_->shownPerson())
             return;
-        else if (page == &zakladniUdaje)
-            showBasicPage();
-        else if (page == &dalsiUdaje)
-            showFurtherFields();
-        else if (page == &fotkyAObrazky)
-            showPhotosTab();
-        else if (page == &dokumenty)
-            showDocumentsTab();
-        else if (page == &doplnujiciTextyASoubory)
-            showTextsAndFiles();
         else if (page == &shrnutiOsoby)
             showPersonSummary();
+        else
+            editor_->showPersonPage(page);
     } catch (const Exception& e) {
         // What the page got so far stays; the person still sees the tree and can go on.
         Application.ShowException(e);
@@ -90,7 +78,7 @@ void MainFrame::addItemNeedingPersons(TMenuItem& item)
     itemsNeedingPersons_.push_back(&item);
 }
 
-bool MainFrame::showsNoPerson(const TTabSheet* page) const
+bool MainFrame::showsNoPerson(const TTabSheet* page)
 {
     if (page == &obecne)
         return true;
@@ -117,32 +105,9 @@ void MainFrame::refreshPage()
 
 void MainFrame::showPersonSummary()
 {
+    Clovek* person = editor_->shownPerson();
     std::vector<std::string> lines;
-    if (currentPerson)
-        writePersonSummary(*currentPerson, lines, *this, ListDisplay(settings));
-    showReportText(shrnutiSheet.shrnutiOsobyRICH, currentPerson ? &lines : nullptr);
-}
-
-void MainFrame::showTextsAndFiles()
-{
-    if (!currentPerson)
-        return;
-    TStringList text;
-    for (std::string_view line : currentPerson->furtherTexts())
-        text.Add(std::string(line));
-    doplnujiciSheet.doplnujiciTextyMEMO.Lines.Assign(text);
-    showFilesPart();
-}
-
-void MainFrame::doplnujiciTextyMEMOExit()
-{
-    if (!currentPerson)
-        return;
-    const std::vector<std::string> typed = doplnujiciSheet.doplnujiciTextyMEMO.Lines.lines();
-    currentPerson->setFurtherTexts(typed);
-    doplnujiciSheet.doplnujiciTextyMEMO.Modified = false;
-    // Completes the step that entering the memo started.
-    if (!undoReplaying && session.tree())
-        session.tree()->recordStringsChange(currentPerson, "doplnujiciTexty", nullptr, &typed);
-    updateTabContentsLabel();
+    if (person)
+        writePersonSummary(*person, lines, *this, ListDisplay(settings));
+    showReportText(shrnutiSheet.shrnutiOsobyRICH, person ? &lines : nullptr);
 }

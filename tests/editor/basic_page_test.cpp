@@ -29,7 +29,7 @@ TEST_F(BasicPage, ShowingAPersonFillsThePageAndRecordsNothing)
     eva->alive = 0;
     eva->deathPlace = "Brno";
     hl().pages.setActivePage(&hl().obecne);
-    hl().showPersonOfStep(eva);
+    hl().editor.showPersonOfStep(eva);
 
     EXPECT_EQ(hl().pages.ActivePage(), &hl().zakladniUdaje);
     EXPECT_EQ(z().jmenoCB.Text(), "Eva");
@@ -46,7 +46,7 @@ TEST_F(BasicPage, ShowingAPersonFillsThePageAndRecordsNothing)
     EXPECT_EQ(steps(), 0);
     EXPECT_FALSE(hl().Zpet1.Enabled);
 
-    hl().showPersonOfStep(jan);
+    hl().editor.showPersonOfStep(jan);
     EXPECT_FALSE(z().smrtMistoCB.Visible);
     EXPECT_EQ(z().pohlaviCB.ItemIndex(), 0);
     EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Jan Novák, ?");
@@ -146,12 +146,12 @@ TEST_F(BasicPage, TheSurnameRulesNeedAWomansEndingAndAFreeMan)
 TEST_F(BasicPage, AMemoLineTypedIsKeptWhenAnotherPersonIsShown)
 {
     hl().pages.setActivePage(&hl().doplnujiciTextyASoubory);
-    hl().showPersonOfStep(jan);
-    TMemo& memo = hl().doplnujiciSheet.doplnujiciTextyMEMO;
+    hl().editor.showPersonOfStep(jan);
+    TMemo& memo = hl().editor.doplnujiciSheet.doplnujiciTextyMEMO;
     user::focus(memo);
     user::type(memo, "rolník");
     // A click on the list leaves no memo.
-    hl().showPersonOfStep(eva);
+    hl().editor.showPersonOfStep(eva);
     ASSERT_EQ(jan->furtherTexts().size(), 1u);
     EXPECT_EQ(jan->furtherTexts()[0], "rolník");
     EXPECT_TRUE(eva->furtherTexts().empty());

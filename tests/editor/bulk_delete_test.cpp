@@ -122,7 +122,7 @@ TEST_F(BulkDelete, DeletingTakesThePersonsOutOfEverythingAndEmptiesTheHistory)
     EXPECT_FALSE(hl().Zpet1.Enabled);
     EXPECT_EQ(hl().session.tree()->fileName, "");
     // The person visited before the deleted ones is shown.
-    EXPECT_EQ(hl().currentPerson, otec);
+    EXPECT_EQ(hl().editor.currentPerson, otec);
     EXPECT_EQ(hl().personList.currentRow(), hl().personList.rowOf(otec));
     for (UkClovek* e : hl().history->entries().items<UkClovek>())
         EXPECT_NE(e->person(), syn);
@@ -136,7 +136,7 @@ TEST_F(BulkDelete, ConfirmingNothingStillEmptiesTheHistoryAndForgetsTheFile)
     EXPECT_EQ(hl().session.tree()->personCount(), 8);
     EXPECT_EQ(hl().session.tree()->undoHistory->count(), 0);
     EXPECT_EQ(hl().session.tree()->fileName, "");
-    EXPECT_EQ(hl().currentPerson, otec);
+    EXPECT_EQ(hl().editor.currentPerson, otec);
 }
 
 TEST_F(BulkDelete, DeletingEverybodyLeavesAnOpenTreeWithoutPersons)
@@ -148,7 +148,7 @@ TEST_F(BulkDelete, DeletingEverybodyLeavesAnOpenTreeWithoutPersons)
     });
     ASSERT_TRUE(hl().session.tree());
     EXPECT_EQ(hl().session.tree()->personCount(), 0);
-    EXPECT_EQ(hl().currentPerson, nullptr);
+    EXPECT_EQ(hl().editor.currentPerson, nullptr);
     EXPECT_EQ(hl().personList.currentRow(), nullptr);
     EXPECT_EQ(hl().pages.ActivePage(), &hl().obecne);
     EXPECT_FALSE(hl().Pribuzni1.Enabled);
@@ -182,7 +182,7 @@ TEST_F(BulkDelete, PersonsTheFilteredListDoesNotShowGoToo)
     EXPECT_EQ(hl().session.tree()->personCount(), 6);
     EXPECT_EQ(hl().skupinyCB.Text(), "Rodina");
     EXPECT_EQ(listed(), Names{"Cizí"});
-    EXPECT_EQ(hl().currentPerson, cizi);
+    EXPECT_EQ(hl().editor.currentPerson, cizi);
 
     // The last member gone, the list falls back to everybody.
     bulk([this](ThromadneMazaniFORM& w) {
@@ -191,8 +191,8 @@ TEST_F(BulkDelete, PersonsTheFilteredListDoesNotShowGoToo)
     });
     EXPECT_EQ(hl().skupinyCB.ItemIndex(), 0);
     EXPECT_EQ(hl().personList.rowCount(), 5);
-    ASSERT_TRUE(hl().currentPerson);
-    EXPECT_EQ(hl().personList.currentRow(), hl().personList.rowOf(hl().currentPerson));
+    ASSERT_TRUE(hl().editor.currentPerson);
+    EXPECT_EQ(hl().personList.currentRow(), hl().personList.rowOf(hl().editor.currentPerson));
 }
 
 TEST_F(BulkDelete, AManyPersonTreeSavedAfterwardsHoldsExactlyTheOthers)

@@ -21,7 +21,7 @@ struct DateFields : EmptyTreeTest {
         jan = addPerson("Jan", "Kos");
         hl().enableControls(true, true);
         hl().personList.fill();
-        hl().showPersonOfStep(jan);
+        hl().editor.showPersonOfStep(jan);
     }
     // A person types `text` over what the box holds and leaves the box for the place box.
     void enter(TWinControl& box, const std::string& text) { typeOver(box, text, z().narozMistoCB); }
@@ -152,14 +152,14 @@ TEST_F(DateFields, AResetBirthYearPutsThePersonBackInTheListSortedByBirth)
     Clovek* eva = addPerson("Eva", "", Datum("?", "?", "1500"));
     hl().personList.add(eva);
     user::pick(hl().setrid, 1);
-    hl().showPersonOfStep(jan);
+    hl().editor.showPersonOfStep(jan);
     auto firstRow = [&] { return hl().personList.firstRow()->person->firstName; };
     const std::string unknownFirst = firstRow();
     jan->birth.year = "1590";
-    hl().sortPersonList();
+    hl().editor.sortPersonList();
     ASSERT_NE(firstRow(), unknownFirst);
     jan->birth.year = "?";
-    hl().sortPersonList();
+    hl().editor.sortPersonList();
 
     enter(z().narozRokED, "1590");
     ASSERT_EQ(jan->birth.year, "?");
@@ -231,7 +231,7 @@ TEST_F(DateFields, ADeathBeforeTheBirthLosesThePartTyped)
 {
     jan->birth = Datum("5", "3", "1900");
     jan->alive = 0;
-    hl().showPersonOfStep(jan);
+    hl().editor.showPersonOfStep(jan);
     enter(z().smrtRokED, "1890");
     EXPECT_EQ(jan->death.year, "?");
     ASSERT_EQ(script.messageTexts().size(), 1u);

@@ -30,7 +30,7 @@ struct FamilyTest : EmptyTreeTest {
         hl().session.tree()->rebuildChildLists();
         hl().session.tree()->rebuildAllSiblingLists();
         hl().enableControls(true, true);
-        hl().fillGroupsCombo("");
+        hl().editor.fillGroupsCombo("");
         hl().personList.setCurrentRow(hl().personList.locate(shown));
         hl().showPerson(shown);
     }
@@ -71,7 +71,7 @@ struct FamilyPage : FamilyTest {
         hl().personList.fill();
         return p;
     }
-    void show(Clovek* p) { hl().showPersonOfStep(p); }
+    void show(Clovek* p) { hl().editor.showPersonOfStep(p); }
     static void parent(Clovek* child, Clovek* father, Clovek* mother) { linkParents(child, father, mother); }
     static std::vector<std::string> names(const Prvky& persons)
     {

@@ -405,11 +405,11 @@ std::map<int, std::vector<int>> SiblingSeries::listsAfterEdits(unsigned seed, bo
             break;
         case 5:
             if (Clovek* child = randomPerson(); child != p)
-                hl().assignChild(child, nullptr, false);
+                hl().editor.assignChild(child, nullptr, false);
             break;
         case 6:
             if (any(4) == 0)
-                hl().confirmDeletePerson();
+                hl().editor.confirmDeletePerson();
             break;
         case 7:
             user::click(any(3) ? sheet.otecBT : sheet.matkaBT);

@@ -1,8 +1,8 @@
 // The further-data page as a person uses it: its fields typed and undone, the user-field
 // captions, the identifier dialog and the parish-register memo's steps; the further texts saved.
+#include "editor/person_field_controls.h"
 #include "model/action.h"
 #include "person_editor_fixture.h"
-#include "shell/person_field_controls.h"
 #include "shell/value_dialogs.h"
 #include "system/codec.h"
 #include "system/fileio.h"
@@ -13,7 +13,7 @@
 namespace {
 
 struct FurtherPage : PersonEditorTest {
-    DalsiSheet& d() { return hl().dalsiSheet; }
+    DalsiSheet& d() { return hl().editor.dalsiSheet; }
     void SetUp() override
     {
         PersonEditorTest::SetUp();
@@ -28,13 +28,13 @@ TEST_F(FurtherPage, TheFillRecordsNothingAndHidesTheContactsOfTheDead)
     eva->alive = 0;
     eva->email1 = "eva@example.cz";
     hl().session.tree()->userCaption2 = "Přezdívka:";
-    hl().showPersonOfStep(eva);
+    hl().editor.showPersonOfStep(eva);
     user::selectTab(hl().pages, hl().dalsiUdaje);
     EXPECT_FALSE(d().moderniPANEL.Visible);
     EXPECT_EQ(d().email1ED.Text(), "eva@example.cz");
     EXPECT_EQ(d().user2LB.Caption, "Přezdívka:");
     EXPECT_EQ(d().idED.Text(), "1");
-    hl().showPersonOfStep(jan);
+    hl().editor.showPersonOfStep(jan);
     user::selectTab(hl().pages, hl().zakladniUdaje);
     user::selectTab(hl().pages, hl().dalsiUdaje);
     EXPECT_TRUE(d().moderniPANEL.Visible);
@@ -80,7 +80,7 @@ TEST_F(PersonEditorTest, EveryTextOfThePersonTableIsTypedAndUndoneInItsOwnContro
         ASSERT_NE(control, nullptr);
         EXPECT_TRUE(controls.insert(control).second) << "a control shared with another field";
         Clovek* p = f.onlyWhenDead ? eva : jan;
-        hl().showPersonOfStep(p);
+        hl().editor.showPersonOfStep(p);
         user::selectTab(hl().pages, f.page == EditorPage::basicData ? hl().zakladniUdaje : hl().dalsiUdaje);
         const std::string before = f.text.of(*p);
         hl().clearChangeHistory();
@@ -180,16 +180,16 @@ TEST_F(FurtherPage, EveryVisitOfTheParishMemoIsOneStep)
 TEST_F(FurtherPage, FurtherTextsAreSavedAsTextOrRefusedWhenEmpty)
 {
     user::selectTab(hl().pages, hl().doplnujiciTextyASoubory);
-    user::click(hl().doplnujiciSheet.ulozNaDiskTextyBT);
+    user::click(hl().editor.doplnujiciSheet.ulozNaDiskTextyBT);
     EXPECT_EQ(script.messageTexts(), (std::vector<std::string>{"Doplňující texty jsou prázdné!"}));
 
-    TMemo& memo = hl().doplnujiciSheet.doplnujiciTextyMEMO;
+    TMemo& memo = hl().editor.doplnujiciSheet.doplnujiciTextyMEMO;
     user::type(memo, "Žil v Čáslavi.");
-    user::focus(hl().doplnujiciSheet.nazevSouborED);
+    user::focus(hl().editor.doplnujiciSheet.nazevSouborED);
     EXPECT_EQ(steps(), 1);
     const std::string target = outside.path() + "texty.txt";
     script.file(target);
-    user::click(hl().doplnujiciSheet.ulozNaDiskTextyBT);
+    user::click(hl().editor.doplnujiciSheet.ulozNaDiskTextyBT);
     EXPECT_EQ(readFileBytes(target), "Žil v Čáslavi.\r\n");
     user::click(hl().Zpet1);
     EXPECT_TRUE(jan->furtherTexts().empty());

@@ -47,7 +47,7 @@ struct Groups : FamilyTest {
             act(w);
             user::click(w.OkBT);
         });
-        user::click(hl().zakladniSheet.spravceSkupinBT);
+        user::click(hl().editor.zakladniSheet.spravceSkupinBT);
     }
     // The next name prompt gets `text` and OK (or Storno).
     void typeName(const std::string& text, bool ok = true)
@@ -71,7 +71,7 @@ TEST_F(Groups, TheGroupBoxFiltersTheListAndFallsBackWhenItsGroupIsRenamedOrDelet
 {
     group("Rodina", {jan, eva});
     group("Děti", {petr});
-    hl().fillGroupsCombo("");
+    hl().editor.fillGroupsCombo("");
     EXPECT_EQ(hl().skupinyCB.Items.lines(), (std::vector<std::string>{"_VŠICHNI", "Rodina", "Děti"}));
     filterBy("Rodina");
     EXPECT_EQ(hl().personList.rowCount(), 2);
@@ -234,7 +234,7 @@ TEST_F(Groups, TheShownPersonsGroupsActAtOnceAndTheFilteredListFollows)
 {
     Group* a = group("A", {jan, eva});
     group("A", {});
-    hl().fillGroupsCombo("A");
+    hl().editor.fillGroupsCombo("A");
     EXPECT_EQ(hl().personList.rowCount(), 2);
     script.modal("Přiřazení do skupin", [](TForm& f) {
         auto& w = static_cast<TmojeSkupinyFORM&>(f);
@@ -244,7 +244,7 @@ TEST_F(Groups, TheShownPersonsGroupsActAtOnceAndTheFilteredListFollows)
         user::tick(w.skupinyLIST, 1);
         user::click(w.OkBT);
     });
-    user::click(hl().zakladniSheet.skupinyBT);
+    user::click(hl().editor.zakladniSheet.skupinyBT);
     EXPECT_EQ(memberNames(a), std::vector<std::string>{"Eva"});
     // The second group of the same name got the tick of its own line.
     EXPECT_EQ(static_cast<Group*>(hl().session.tree()->groups.at(1))->members.count(), 1);
@@ -294,7 +294,7 @@ TEST_F(BulkFillWindow, FillsAGroupOrEverybodyAndRecordsNoStep)
     EXPECT_EQ(hromadneFORM->skupinyLIST.Items.lines(),
               (std::vector<std::string>{"_VŠICHNI", "_VŠICHNI", "Rodina"}));
     // The shown person's page is refilled when the manager closes.
-    EXPECT_EQ(hl().zakladniSheet.narozMistoCB.Text(), "Brno");
+    EXPECT_EQ(hl().editor.zakladniSheet.narozMistoCB.Text(), "Brno");
     EXPECT_EQ(hl().session.tree()->undoHistory->count(), steps);
 
     // Either line of the all-persons text names the group of that name.

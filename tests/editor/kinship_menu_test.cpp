@@ -113,14 +113,14 @@ TEST_F(KinshipMenu, DoubleClickingAFoundPersonShowsThatPerson)
         user::doubleClickLine(w.osobyLIST, w.osobyLIST.Items.IndexOf(name(marie)));
     });
     user::click(hl().DedoveABabicky1);
-    EXPECT_EQ(hl().currentPerson, marie);
-    EXPECT_EQ(hl().zakladniSheet.jmenoCB.Text(), "Marie");
+    EXPECT_EQ(hl().editor.currentPerson, marie);
+    EXPECT_EQ(hl().editor.zakladniSheet.jmenoCB.Text(), "Marie");
     EXPECT_EQ(hl().personList.currentRow(), hl().personList.rowOf(marie));
 
     // Back leaves the shown person.
     script.press("Lipoveta", "zpetBT");
     user::click(hl().Sourozenci1);
-    EXPECT_EQ(hl().currentPerson, marie);
+    EXPECT_EQ(hl().editor.currentPerson, marie);
 }
 
 } // namespace

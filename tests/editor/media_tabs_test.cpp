@@ -13,8 +13,8 @@
 namespace {
 
 struct MediaTabs : PersonEditorTest {
-    FotkySheet& f() { return hl().fotkySheet; }
-    DoplnujiciSheet& s() { return hl().doplnujiciSheet; }
+    FotkySheet& f() { return hl().editor.fotkySheet; }
+    DoplnujiciSheet& s() { return hl().editor.doplnujiciSheet; }
     void insertPhoto(const std::string& path)
     {
         script.file(path);
@@ -36,7 +36,7 @@ TEST_F(MediaTabs, InsertedPhotosAreStoredNumberedAndPreviewedToFit)
     ASSERT_EQ(jan->photos.count(), 2);
     EXPECT_TRUE(fileExists(working("foto/foto0.jpg")));
     EXPECT_TRUE(fileExists(working("foto/foto1.jpg")));
-    EXPECT_EQ(hl().currentPhoto, photo(1));
+    EXPECT_EQ(hl().editor.currentPhoto, photo(1));
     EXPECT_EQ(f().nazevSouboruFotoED.Text(), "foto1.jpg");
     EXPECT_EQ(f().fotoIMG.Picture.Width(), 300);
     EXPECT_EQ(f().fotoIMG.Picture.Height(), 200);
@@ -48,9 +48,9 @@ TEST_F(MediaTabs, InsertedPhotosAreStoredNumberedAndPreviewedToFit)
     EXPECT_EQ(f().fotoIMG.Picture.Height(), 427);
 
     // Showing another person drops the current photo; coming back takes the first again.
-    hl().showPersonOfStep(eva);
-    EXPECT_EQ(hl().currentPhoto, nullptr);
-    hl().showPersonOfStep(jan);
+    hl().editor.showPersonOfStep(eva);
+    EXPECT_EQ(hl().editor.currentPhoto, nullptr);
+    hl().editor.showPersonOfStep(jan);
     user::selectTab(hl().pages, hl().fotkyAObrazky);
     EXPECT_EQ(f().seznamFotoLIST.ItemIndex(), 0);
 }
@@ -98,7 +98,7 @@ TEST_F(MediaTabs, TypingANameOrYearReSortsOnlyInItsOwnOrder)
 
     user::type(f().komentarFotoMEMO, "Léto");
     user::focus(f().nazevFotoED);
-    EXPECT_EQ(hl().currentPhoto->comment.lines(), (std::vector<std::string>{"Léto"}));
+    EXPECT_EQ(hl().editor.currentPhoto->comment.lines(), (std::vector<std::string>{"Léto"}));
     EXPECT_EQ(steps(), 0); // media edits are never undo steps
 }
 
@@ -144,8 +144,8 @@ TEST_F(MediaTabs, ThePoolLinksUnlinksAndDeletesForEveryPerson)
               (std::vector<std::string>{"V lipovetau zatím nejsou vloženy žádné fotografie ani obrázky!"}));
     insertPhoto(picture("a.jpg", 4, 4));
     insertPhoto(picture("b.jpg", 4, 4));
-    hl().currentPhoto->name = "Zahrada";
-    hl().showPersonOfStep(eva);
+    hl().editor.currentPhoto->name = "Zahrada";
+    hl().editor.showPersonOfStep(eva);
     user::selectTab(hl().pages, hl().fotkyAObrazky);
 
     // Eva takes photo 1 from the pool.
@@ -256,7 +256,7 @@ TEST_F(MediaTabs, FilesSortThreeWaysAndTheFilePoolHasNoPreview)
               (std::vector<std::string>{"odt - Alba ", "pdf - Smlouva 1890", "txt - Zápis 1950"}));
     user::pick(s().seradSouborRADIO, 1);
 
-    hl().showPersonOfStep(eva);
+    hl().editor.showPersonOfStep(eva);
     user::selectTab(hl().pages, hl().doplnujiciTextyASoubory);
     script.modal("", [](TForm& w) {
         auto& pool = dynamic_cast<TvyberSouboruFORM&>(w);
@@ -270,7 +270,7 @@ TEST_F(MediaTabs, FilesSortThreeWaysAndTheFilePoolHasNoPreview)
     user::click(s().priradVlozeneSouboryBT);
     EXPECT_EQ(lines(s().seznamSouborLIST), (std::vector<std::string>{"1890 Smlouva (pdf)"}));
     EXPECT_EQ(s().typSouborED.Text(), "pdf");
-    EXPECT_EQ(countMediaUsers(*hl().currentFile), 2);
+    EXPECT_EQ(countMediaUsers(*hl().editor.currentFile), 2);
 }
 
 TEST_F(MediaTabs, APhotoIsSavedElsewhereAsShownByTheExtensionChosen)
@@ -295,11 +295,11 @@ TEST_F(MediaTabs, SavedAndReopenedTheTreeShowsTheSameMedia)
 {
     user::selectTab(hl().pages, hl().fotkyAObrazky);
     insertPhoto(picture("a.jpg", 8, 8));
-    hl().currentPhoto->name = "Portrét";
-    hl().currentPhoto->year = "1931";
+    hl().editor.currentPhoto->name = "Portrét";
+    hl().editor.currentPhoto->year = "1931";
     user::selectTab(hl().pages, hl().dokumenty);
     script.file(picture("sken.jpg", 8, 8));
-    user::click(hl().dokumentySheet.vlozNovyDokBT);
+    user::click(hl().editor.dokumentySheet.vlozNovyDokBT);
     user::selectTab(hl().pages, hl().doplnujiciTextyASoubory);
     script.file(textFile("dopis.txt", "Milý Jene"));
     user::click(s().vlozNovySouborBT);

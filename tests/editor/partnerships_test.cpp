@@ -162,6 +162,46 @@ TEST_F(Partnerships, TheFieldsAreStoredSharedAndUndoneAndADivorceBeforeTheWeddin
     EXPECT_EQ(z().rozvodRokED.Text(), "?");
 }
 
+TEST_F(Partnerships, EveryDatePartAndPartnershipTextIsUndoneIntoItsOwnBox)
+{
+    Clovek* jan = add("Jan", "Kos", 1);
+    Clovek* eva = add("Eva", "Nová", 0);
+    jan->birth = Datum("1", "2", "1900");
+    jan->death = Datum("3", "4", "1980");
+    jan->alive = 0;
+    Svatba* s = couple(jan, eva, PartnershipType::divorced);
+    s->wedding = Datum("10", "5", "1930");
+    s->divorce = Datum("11", "6", "1940");
+    show(jan);
+    struct Box {
+        TWinControl& box;
+        std::string typed;
+    };
+    ZakladniSheet& p = z();
+    const Box boxes[] = {
+        {p.narozDenCB, "15"},      {p.narozMesicCB, "7"},         {p.narozRokED, "1901"},
+        {p.smrtDenCB, "15"},       {p.smrtMesicCB, "7"},          {p.smrtRokED, "1981"},
+        {p.svatbaDenCB, "15"},     {p.svatbaMesicCB, "7"},        {p.svatbaRokED, "1931"},
+        {p.rozvodDenCB, "15"},     {p.rozvodMesicCB, "7"},        {p.rozvodRokED, "1941"},
+        {p.svatbaMistoCB, "Brno"}, {p.oddavajiciKnezED, "farář"}, {p.svedkoveED, "Petr"},
+    };
+    const auto text = [](TWinControl& box) {
+        auto* edit = dynamic_cast<TEdit*>(&box);
+        return edit ? edit->Text() : dynamic_cast<TComboBox&>(box).Text();
+    };
+    for (const Box& b : boxes) {
+        const std::string before = text(b.box);
+        typeOver(b.box, b.typed, p.titulPredCB);
+        ASSERT_EQ(text(b.box), b.typed) << b.box.Name;
+        user::click(hl().Zpet1);
+        EXPECT_EQ(text(b.box), before) << b.box.Name;
+        EXPECT_TRUE(b.box.Focused()) << b.box.Name;
+    }
+    EXPECT_EQ(jan->birth.day + "." + jan->birth.month + "." + jan->birth.year, "1.2.1900");
+    EXPECT_EQ(s->divorce.day + "." + s->divorce.month + "." + s->divorce.year, "11.6.1940");
+    EXPECT_EQ(s->place + s->officiant + s->witnesses, "");
+}
+
 TEST_F(Partnerships, ReorderingMovesOnlyThisPersonsListAndDeletingEmptiesTheHistory)
 {
     Clovek* jan = add("Jan", "Kos", 1);

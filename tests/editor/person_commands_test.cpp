@@ -2,12 +2,12 @@
 // deleting the shown person (alone, among others, under a group filter), the lock, and undo and
 // redo of each from the menu, the tool bar and Ctrl+Z / Ctrl+Y.
 #include "../shell/empty_tree_fixture.h"
+#include "editor/person_field_controls.h"
 #include "forms/hromadne_mazani_form.h"
 #include "model/action_list.h"
 #include "model/group.h"
 #include "model/prev_next.h"
 #include "model/uk_clovek.h"
-#include "shell/person_field_controls.h"
 #include "shell/scroll.h"
 #include "toolkit/keys.h"
 
@@ -19,7 +19,7 @@ struct PersonCommands : EmptyTreeTest {
     void SetUp() override
     {
         EmptyTreeTest::SetUp();
-        hl().fillGroupsCombo("");
+        hl().editor.fillGroupsCombo("");
         hl().settings.showBirth = false;
         hl().settings.showBirthSurname = false;
     }
@@ -31,7 +31,7 @@ struct PersonCommands : EmptyTreeTest {
         hl().enableControls(true, true);
         return p;
     }
-    void show(Clovek* p) { hl().showPersonOfStep(p); }
+    void show(Clovek* p) { hl().editor.showPersonOfStep(p); }
     std::string listed()
     {
         std::string s;
@@ -44,7 +44,7 @@ struct PersonCommands : EmptyTreeTest {
     void typeFurtherText(const std::string& line)
     {
         user::selectTab(hl().pages, hl().doplnujiciTextyASoubory);
-        TMemo& memo = hl().doplnujiciSheet.doplnujiciTextyMEMO;
+        TMemo& memo = hl().editor.doplnujiciSheet.doplnujiciTextyMEMO;
         user::focus(memo);
         user::type(memo, line);
     }
@@ -191,8 +191,8 @@ TEST_F(PersonCommands, DeletingUnderAGroupFilterStaysInTheGroupOrFallsBackToAll)
     show(d);
     show(b);
     show(a);
-    hl().fillGroupsCombo("Rodina");
-    hl().filterListByGroup();
+    hl().editor.fillGroupsCombo("Rodina");
+    hl().editor.filterListByGroup();
     EXPECT_EQ(listed(), "Adam|Cyril|David");
 
     // Bára was visited before Adam, but the list shows the group: the row now at Adam's place.
@@ -211,7 +211,7 @@ TEST_F(PersonCommands, DeletingUnderAGroupFilterStaysInTheGroupOrFallsBackToAll)
     // The group's last member: the list shows every person again.
     script.press("", "anoBT");
     user::click(hl().Vymaz1);
-    EXPECT_EQ(hl().skupinyCB.Text(), hl().allPersonsGroupName);
+    EXPECT_EQ(hl().skupinyCB.Text(), hl().allPersonsGroup);
     EXPECT_EQ(listed(), "Bára");
     EXPECT_EQ(current(), b);
     EXPECT_EQ(hl().personList.currentRow()->person, b);
@@ -242,7 +242,7 @@ TEST_F(PersonCommands, BulkDeletionInABulkRunShowsNobody)
     show(b);
     show(a);
     hl().pages.setActivePage(&hl().obecne);
-    hl().deleteCurrentPerson(true);
+    hl().editor.deleteCurrentPerson(true);
     EXPECT_EQ(current(), b);
     EXPECT_EQ(hl().personList.currentRow()->person, b);
     // Nothing was shown: the page and the heading are as they were.
@@ -346,7 +346,7 @@ TEST_F(PersonCommands, TheLockHoldsEveryFieldOfBothPages)
         }
     });
     EXPECT_TRUE(hl().zamekCH.Enabled);
-    EXPECT_TRUE(hl().dalsiSheet.napis1BT.Enabled);
+    EXPECT_TRUE(hl().editor.dalsiSheet.napis1BT.Enabled);
 
     a->lock = 0;
     showOnBothPages();

@@ -22,7 +22,7 @@ struct PersonEditorTest : EmptyTreeTest {
         hl().enableControls(true, true);
         hl().personList.fill();
         hl().personList.sort(PersonSortKey::byName);
-        hl().showPersonOfStep(jan);
+        hl().editor.showPersonOfStep(jan);
     }
     std::string working(const std::string& name) { return joinPath(hl().workingFolder, name); }
 

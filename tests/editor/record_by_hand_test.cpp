@@ -19,7 +19,7 @@ struct RecordByHand : EmptyTreeTest {
 TEST_F(RecordByHand, APersonTypedInIsTakenBackAndDoneAgainStepByStep)
 {
     user::pressKey(hl(), VK_F2);
-    Clovek* marie = hl().currentPerson;
+    Clovek* marie = hl().editor.currentPerson;
     ASSERT_NE(marie, nullptr);
     ASSERT_TRUE(z().jmenoCB.Focused());
 
@@ -107,7 +107,7 @@ TEST_F(RecordByHand, APersonTypedInIsTakenBackAndDoneAgainStepByStep)
 TEST_F(RecordByHand, ALockedPersonRefusesTypingUntilUnlocked)
 {
     user::pressKey(hl(), VK_F2);
-    Clovek* p = hl().currentPerson;
+    Clovek* p = hl().editor.currentPerson;
     user::type(z().jmenoCB, "Jan");
     user::click(hl().zamekCH);
     EXPECT_FALSE(z().jmenoCB.CanFocus());
@@ -122,7 +122,7 @@ TEST_F(RecordByHand, ALockedPersonRefusesTypingUntilUnlocked)
 TEST_F(RecordByHand, ADateBoxReachedByKeyboardTakesTheTypedPartInPlaceOfItsQuestionMark)
 {
     user::pressKey(hl(), VK_F2);
-    Clovek* jiri = hl().currentPerson;
+    Clovek* jiri = hl().editor.currentPerson;
     ASSERT_NE(jiri, nullptr);
     user::type(z().jmenoCB, "Jiří");
 

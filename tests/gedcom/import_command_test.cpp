@@ -47,7 +47,7 @@ TEST_F(ImportCommand, ImportsIntoANewTreeShownAsAnOpenedOne)
     ASSERT_TRUE(hl().session.tree());
     EXPECT_EQ(hl().session.tree()->personCount(), 3);
     EXPECT_EQ(hl().session.tree()->fileName, "");
-    ASSERT_TRUE(hl().currentPerson);
+    ASSERT_TRUE(hl().editor.currentPerson);
     EXPECT_TRUE(hl().personList.hasView());
     EXPECT_TRUE(hl().history);
     EXPECT_EQ(hl().Ulozit1.Enabled, true);
@@ -136,7 +136,7 @@ TEST_F(ImportCommand, AFileWithoutPersonsInstallsAnEmptyTree)
     importAsShown(root.write("prazdny.ged", "0 HEAD\n0 TRLR\n"));
     ASSERT_TRUE(hl().session.tree());
     EXPECT_EQ(hl().session.tree()->personCount(), 0);
-    EXPECT_EQ(hl().currentPerson, nullptr);
+    EXPECT_EQ(hl().editor.currentPerson, nullptr);
     EXPECT_FALSE(hl().Ulozit1.Enabled);
     EXPECT_FALSE(hl().Vymaz1.Enabled);
     EXPECT_TRUE(hl().Zavrit1.Enabled);

@@ -87,15 +87,15 @@ struct PastedText : PersonEditorTest {
 TEST_F(PastedText, ALongPasteIntoAMemoIsOneEditStoredWholeAndUndoneInOneStep)
 {
     for (size_t bytes : {300'000u, 1'000'000u}) {
-        user::selectTab(hl().pages, hl().doplnujiciSheet.sheet);
+        user::selectTab(hl().pages, hl().editor.doplnujiciSheet.sheet);
         renderer->syncAll();
         auto* memo = widget<QPlainTextEdit>("doplnujiciTextyMEMO");
         memo->setFocus();
         settle();
-        ASSERT_TRUE(hl().doplnujiciSheet.doplnujiciTextyMEMO.Focused());
+        ASSERT_TRUE(hl().editor.doplnujiciSheet.doplnujiciTextyMEMO.Focused());
         const std::string text = longText(bytes);
         EXPECT_EQ(paste(memo, &QPlainTextEdit::textChanged, text), 1) << bytes;
-        EXPECT_TRUE(hl().doplnujiciSheet.doplnujiciTextyMEMO.Text() == text) << bytes;
+        EXPECT_TRUE(hl().editor.doplnujiciSheet.doplnujiciTextyMEMO.Text() == text) << bytes;
         // Left for the name, which stores what was typed.
         user::selectTab(hl().pages, hl().zakladniUdaje);
         user::focus(z().jmenoCB);
@@ -110,13 +110,13 @@ TEST_F(PastedText, ALongPasteIntoAMemoIsOneEditStoredWholeAndUndoneInOneStep)
 
 TEST_F(PastedText, ALongPasteIntoAnEditLineKeepsWhatFitsInOneStep)
 {
-    user::selectTab(hl().pages, hl().dalsiSheet.sheet);
+    user::selectTab(hl().pages, hl().editor.dalsiSheet.sheet);
     renderer->syncAll();
     for (size_t bytes : {300'000u, 1'000'000u}) {
         auto* email = widget<QLineEdit>("email1ED");
         email->setFocus();
         settle();
-        ASSERT_TRUE(hl().dalsiSheet.email1ED.Focused());
+        ASSERT_TRUE(hl().editor.dalsiSheet.email1ED.Focused());
         const std::string text = longText(bytes);
         // The control keeps no line end; what it keeps is shown once Qt's paste is over.
         EXPECT_EQ(paste(email, &QLineEdit::textChanged, text), 1) << bytes;

@@ -28,7 +28,7 @@ protected:
         script.file(writeTreeFile(folder() + "save/strom.rod"));
         user::click(hl().Otevrit1);
         ASSERT_TRUE(hl().session.tree());
-        ASSERT_TRUE(hl().currentPerson);
+        ASSERT_TRUE(hl().editor.currentPerson);
         script.clearRecords();
     }
     void TearDown() override
@@ -74,7 +74,7 @@ TEST_F(ExportCommands, ChartViewerStartsInItsFolderWithTheChartAsArguments)
     EXPECT_FALSE(fileExists(viewerFolder() + "hlavy/hlava99.jpg")) << "portraits of an older hand-off go";
     const std::vector<std::string> ini = readCp1250Lines(viewerFolder() + "temp.ini");
     ASSERT_FALSE(ini.empty());
-    EXPECT_EQ(ini.front(), "[osoba" + std::to_string(hl().currentPerson->number) + "]");
+    EXPECT_EQ(ini.front(), "[osoba" + std::to_string(hl().editor.currentPerson->number) + "]");
     EXPECT_EQ(ini[1], "jmeno=Jan");
 }
 
@@ -87,7 +87,7 @@ TEST_F(ExportCommands, AMissingChartViewerIsToldAndABareStartWritesNothing)
 
     deleteFile(viewerFolder() + "temp.ini");
     installViewer();
-    hl().currentPerson = nullptr;
+    hl().editor.currentPerson = nullptr;
     user::click(hl().SpustitLineskop1);
     EXPECT_EQ(waitForViewer(), withoutTrailingSlashes(viewerFolder()) + "|0|\n");
     EXPECT_FALSE(fileExists(viewerFolder() + "temp.ini"));
@@ -114,7 +114,7 @@ TEST_F(ExportCommands, CalendarIsWrittenToTheWorkingFolderAndTheUserIsAskedToSav
 
 TEST_F(ExportCommands, TextExportWritesTheFileAndAFailureIsShown)
 {
-    hl().currentPerson->firstName = "Jiří";
+    hl().editor.currentPerson->firstName = "Jiří";
     script.press("coExportovatFORM", "okBT").file(out / "osoby.txt");
     user::click(hl().expTXT);
     EXPECT_EQ(readFileBytes(out / "osoby.txt"), "Jiří\t\t\t\t\t\t\t\r\n") << "UTF-8, CR LF";

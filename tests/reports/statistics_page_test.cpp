@@ -18,7 +18,7 @@ struct StatisticsPage : ProgramTest {
         user::click(hl().Novy1);
         hl().session.tree()->treeName = "Novákovi";
         for (const char* name : {"Jan", "Marie"}) {
-            hl().currentPerson =
+            hl().editor.currentPerson =
                 addPersonTo(*hl().session.tree(), name, "Novák", name[0] == 'J', Datum("1", "2", "1950"));
         }
         hl().enableControls(true, true);

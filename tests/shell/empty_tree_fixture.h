@@ -16,8 +16,8 @@ struct EmptyTreeTest : ProgramTest {
         hl().createEmptyTree();
         hl().enableControls(true, false);
     }
-    ZakladniSheet& z() { return hl().zakladniSheet; }
-    Clovek* current() { return hl().currentPerson; }
+    ZakladniSheet& z() { return hl().editor.zakladniSheet; }
+    Clovek* current() { return hl().editor.currentPerson; }
     int steps() { return hl().session.tree()->undoHistory->count(); }
     static std::vector<std::string> lines(const TListBox& list) { return list.Items.lines(); }
     // A person types `text` over what the box holds, then goes on to `next` when there is one.

@@ -27,7 +27,7 @@ struct FileCommands : ProgramTest {
         auto* person = new Clovek();
         person->firstName = "Jan";
         hl().session.tree()->addNewPerson(std::unique_ptr<Clovek>(person));
-        hl().currentPerson = person;
+        hl().editor.currentPerson = person;
         hl().enableControls(true, true);
     }
     std::string treeFile(const std::string& name) { return writeTreeFile(folder() + "save/" + name); }
@@ -66,7 +66,7 @@ TEST_F(FileCommands, QuestionBeforeNewDecidesTheFateOfTheOpenTree)
     newTreeWithAPerson();
     Rod* first = hl().session.tree();
     first->groups.append(std::make_unique<Group>("Rodina"));
-    hl().fillGroupsCombo("Rodina");
+    hl().editor.fillGroupsCombo("Rodina");
     script.press("Kinvelor", "stornoBT");
     user::click(hl().Novy1);
     EXPECT_EQ(hl().session.tree(), first);
@@ -82,7 +82,7 @@ TEST_F(FileCommands, QuestionBeforeNewDecidesTheFateOfTheOpenTree)
     ASSERT_TRUE(hl().session.tree());
     EXPECT_EQ(hl().session.tree()->personCount(), 0);
     // The groups box no longer offers the closed tree's groups.
-    EXPECT_EQ(hl().skupinyCB.Items.lines(), (Lines{hl().allPersonsGroupName}));
+    EXPECT_EQ(hl().skupinyCB.Items.lines(), (Lines{hl().allPersonsGroup}));
 }
 
 TEST_F(FileCommands, OpeningAnotherTreeAsksAboutUnsavedWork)

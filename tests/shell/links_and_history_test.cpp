@@ -69,34 +69,34 @@ TEST_F(LinksAndHistory, BackAndForwardStopAtBothEndsAndSkipADeletedPerson)
         visit(p);
 
     user::click(hl().prevBT);
-    EXPECT_EQ(hl().currentPerson, b);
+    EXPECT_EQ(hl().editor.currentPerson, b);
     EXPECT_EQ(hl().personList.currentRow()->person, b);
     user::click(hl().prevBT);
     user::click(hl().prevBT); // at the oldest entry: the same person, the history as it was
-    EXPECT_EQ(hl().currentPerson, a);
+    EXPECT_EQ(hl().editor.currentPerson, a);
     EXPECT_EQ(hl().history->count(), 3);
-    EXPECT_FALSE(hl().navigatingHistory);
+    EXPECT_FALSE(hl().steppingThroughHistory);
     user::click(hl().nextBT);
     user::click(hl().nextBT);
     user::click(hl().nextBT);
-    EXPECT_EQ(hl().currentPerson, c);
+    EXPECT_EQ(hl().editor.currentPerson, c);
     EXPECT_EQ(hl().history->count(), 3);
 
     // A deleted person leaves the history with its row: back from Cyril is Adam.
     user::click(hl().prevBT);
-    ASSERT_EQ(hl().currentPerson, b);
+    ASSERT_EQ(hl().editor.currentPerson, b);
     script.press("Kinvelor", "anoBT");
-    ASSERT_TRUE(hl().confirmDeletePerson());
-    EXPECT_EQ(hl().currentPerson, c);
+    ASSERT_TRUE(hl().editor.confirmDeletePerson());
+    EXPECT_EQ(hl().editor.currentPerson, c);
     user::click(hl().prevBT);
-    EXPECT_EQ(hl().currentPerson, a);
+    EXPECT_EQ(hl().editor.currentPerson, a);
     EXPECT_EQ(hl().personList.currentRow()->person, a);
 
     // A person the list does not show now (another group): nothing changes.
     user::click(hl().nextBT);
     hl().personList.remove(hl().personList.rowOf(a));
     user::click(hl().prevBT);
-    EXPECT_EQ(hl().currentPerson, c);
+    EXPECT_EQ(hl().editor.currentPerson, c);
     EXPECT_EQ(hl().history->current(), c);
 }
 
@@ -110,7 +110,7 @@ TEST_F(LinksAndHistory, WebPagesKeepTheirSchemeAndAddressesReachTheOpenerWhole)
     p->web2 = "www.example.cz";
     p->email1 = "a@b.c"; // five letters: ignored
     p->email2 = "jiří@ex.cz; rm -rf ~";
-    DalsiSheet& s = hl().dalsiSheet;
+    DalsiSheet& s = hl().editor.dalsiSheet;
     // Each waits for the one before, so the record keeps their order.
     s.otevriWWW1BT.OnClick();
     waitForLines(record, 1);
@@ -135,8 +135,8 @@ TEST_F(LinksAndHistory, ALinkNoProgramOpensIsTold)
     p->web1 = "www.example.cz";
     p->email1 = "jan@example.cz";
     setShellOpener({"false"});
-    hl().dalsiSheet.otevriWWW1BT.OnClick();
-    hl().dalsiSheet.napis1BT.OnClick();
+    hl().editor.dalsiSheet.otevriWWW1BT.OnClick();
+    hl().editor.dalsiSheet.napis1BT.OnClick();
     setShellOpener({});
     EXPECT_EQ(script.messageTexts(),
               (Lines{"Stránku se nepodařilo otevřít, patrně není nastaven žádný webový prohlížeč.",

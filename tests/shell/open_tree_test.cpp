@@ -69,7 +69,7 @@ struct OpenTree : ProgramTest {
         EXPECT_FALSE(hl().personList.hasView());
         EXPECT_EQ(hl().history, nullptr);
         EXPECT_EQ(hl().personList.currentRow(), nullptr);
-        EXPECT_EQ(hl().currentPerson, nullptr);
+        EXPECT_EQ(hl().editor.currentPerson, nullptr);
         EXPECT_FALSE(hl().pages.Visible);
         EXPECT_FALSE(hl().scrolling.Visible);
         EXPECT_FALSE(hl().Zavrit1.Enabled);
@@ -93,14 +93,14 @@ TEST_F(OpenTree, FromTheMenuTheSavedPersonIsShownInASortedList)
 
     // By name, ascending: Novák Jan, Novák Karel, Nováková Marie.
     EXPECT_EQ(listed(), (Lines{"Jan", "Karel", "Marie"}));
-    ASSERT_TRUE(hl().currentPerson);
-    EXPECT_EQ(hl().currentPerson->firstName, "Marie");
+    ASSERT_TRUE(hl().editor.currentPerson);
+    EXPECT_EQ(hl().editor.currentPerson->firstName, "Marie");
     ASSERT_TRUE(hl().personList.currentRow());
-    EXPECT_EQ(hl().personList.currentRow()->person, hl().currentPerson);
+    EXPECT_EQ(hl().personList.currentRow()->person, hl().editor.currentPerson);
     EXPECT_EQ(hl().personList.selectedIndex(), 2);
     EXPECT_EQ(hl().personList.visibleRows(), hl().scrolling.Height / 15);
-    EXPECT_EQ(hl().history->current(), hl().currentPerson);
-    EXPECT_FALSE(hl().showingPerson);
+    EXPECT_EQ(hl().history->current(), hl().editor.currentPerson);
+    EXPECT_FALSE(hl().editor.showingPerson);
 
     // The links the file keeps by number are whole again.
     Clovek* karel = hl().personList.rowAt(1)->person;
@@ -138,7 +138,7 @@ TEST_F(OpenTree, TurningToAPageFillsItFromTheShownPerson)
 {
     script.file(writeFamily("novakovi.rod"));
     user::click(hl().Otevrit1);
-    ASSERT_TRUE(hl().currentPerson);
+    ASSERT_TRUE(hl().editor.currentPerson);
 
     user::selectTab(hl().pages, hl().shrnutiOsoby);
     const std::string summary = hl().shrnutiSheet.shrnutiOsobyRICH.Lines.Text();
@@ -147,17 +147,17 @@ TEST_F(OpenTree, TurningToAPageFillsItFromTheShownPerson)
     EXPECT_EQ(hl().shrnutiSheet.shrnutiOsobyRICH.Font.Charset, 238);
 
     // The further texts: shown, and stored when the memo is left.
-    TMemo& memo = hl().doplnujiciSheet.doplnujiciTextyMEMO;
+    TMemo& memo = hl().editor.doplnujiciSheet.doplnujiciTextyMEMO;
     user::selectTab(hl().pages, hl().doplnujiciTextyASoubory);
     EXPECT_EQ(memo.Lines.lines(), (Lines{"Pamětnice", "války"}));
     user::type(memo, "Babička ");
     user::selectTab(hl().pages, hl().obecne);
     EXPECT_EQ(hl().obecneSheet.nazevED.Text(), "Rod Nováků");
-    EXPECT_EQ(hl().currentPerson->furtherTexts(), (Lines{"Babička Pamětnice", "války"}));
+    EXPECT_EQ(hl().editor.currentPerson->furtherTexts(), (Lines{"Babička Pamětnice", "války"}));
 
     // A person chosen in the list brings the person pages back and fills them for that person.
     user::click(hl().scrolling, 5, 2); // the first row
-    EXPECT_EQ(hl().currentPerson->firstName, "Jan");
+    EXPECT_EQ(hl().editor.currentPerson->firstName, "Jan");
     EXPECT_EQ(hl().pages.ActivePage(), &hl().zakladniUdaje);
     EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Jan Novák, 1920");
     EXPECT_EQ(hl().obsahKaretLB.Caption, "");
@@ -173,7 +173,7 @@ TEST_F(OpenTree, FromTheCommandLineAtStart)
     user::activate(hl());
     ASSERT_TRUE(hl().session.tree());
     EXPECT_EQ(hl().session.tree()->personCount(), 3);
-    EXPECT_EQ(hl().currentPerson->firstName, "Marie");
+    EXPECT_EQ(hl().editor.currentPerson->firstName, "Marie");
     EXPECT_TRUE(hl().Ulozit1.Enabled);
     EXPECT_TRUE(hl().scrolling.Visible);
     EXPECT_EQ(hl().settings.recentFiles[0], ""); // not a choice of the person's
@@ -350,7 +350,7 @@ TEST_F(OpenTree, ATreeWithoutPersonsOpensAsAnEmptyTree)
     user::click(hl().Otevrit1);
     ASSERT_TRUE(hl().session.tree());
     EXPECT_TRUE(script.messages().empty());
-    EXPECT_EQ(hl().currentPerson, nullptr);
+    EXPECT_EQ(hl().editor.currentPerson, nullptr);
     EXPECT_EQ(hl().personList.currentRow(), nullptr);
     EXPECT_EQ(hl().personList.rowCount(), 0);
     // The state of a tree without persons: the general and statistics tabs, closing and adding
@@ -403,7 +403,7 @@ TEST_F(OpenTree, ClosingWithAndWithoutSaving)
     expectNoTreeState();
     EXPECT_EQ(hl().openTree(file), 0);
     EXPECT_EQ(hl().session.tree()->treeName, "Nový Rod Nováků");
-    EXPECT_EQ(hl().currentPerson->firstName, "Karel");
+    EXPECT_EQ(hl().editor.currentPerson->firstName, "Karel");
 
     // Cancel keeps everything.
     Polozka* row = hl().personList.currentRow();
@@ -434,7 +434,7 @@ TEST_F(OpenTree, NewTreeHasItsListAndHistoryButNoPersons)
     ASSERT_TRUE(hl().history);
     EXPECT_EQ(hl().history->count(), 0);
     EXPECT_EQ(hl().personList.currentRow(), nullptr);
-    EXPECT_EQ(hl().currentPerson, nullptr);
+    EXPECT_EQ(hl().editor.currentPerson, nullptr);
     EXPECT_FALSE(hl().Ulozit1.Enabled);
     EXPECT_TRUE(hl().NovaOsobaBT.Enabled);
     EXPECT_FALSE(hl().zakladniUdaje.TabVisible());
@@ -456,10 +456,10 @@ TEST_F(OpenTree, ADayThatDoesNotExistNeverStopsAPageFill)
     user::click(hl().Otevrit1);
     ASSERT_TRUE(hl().session.tree());
     user::click(hl().scrolling, 5, 17); // Karel
-    ASSERT_EQ(hl().currentPerson->firstName, "Karel");
+    ASSERT_EQ(hl().editor.currentPerson->firstName, "Karel");
     user::selectTab(hl().pages, hl().shrnutiOsoby);
     EXPECT_TRUE(script.messages().empty());
-    EXPECT_FALSE(hl().showingPerson);
+    EXPECT_FALSE(hl().editor.showingPerson);
     const std::string summary = hl().shrnutiSheet.shrnutiOsobyRICH.Lines.Text();
     EXPECT_NE(summary.find("Karel Novák"), std::string::npos) << summary;
     EXPECT_NE(summary.find('?'), std::string::npos) << summary;
@@ -470,10 +470,10 @@ TEST_F(OpenTree, AYearThatIsNoNumberNeverStopsAPageFill)
     script.file(writeFamily("novakovi.rod"));
     user::click(hl().Otevrit1);
     // A birth day that is not a number at all cannot be reckoned with.
-    hl().currentPerson->birth = Datum("1", "2", "19x0");
-    hl().currentPerson->death = Datum("1", "2", "1990");
+    hl().editor.currentPerson->birth = Datum("1", "2", "19x0");
+    hl().editor.currentPerson->death = Datum("1", "2", "1990");
     user::selectTab(hl().pages, hl().shrnutiOsoby);
-    EXPECT_FALSE(hl().showingPerson);
+    EXPECT_FALSE(hl().editor.showingPerson);
     EXPECT_TRUE(hl().session.tree());
     EXPECT_EQ(script.messageTexts(), Lines{});
 }
@@ -537,7 +537,7 @@ TEST_F(OpenTree, AnOldFormatTreeOpensThroughTheOlderLoader)
     Clovek* josef = hl().personList.firstRow()->person;
     ASSERT_TRUE(josef->father);
     EXPECT_TRUE(josef->father->hasChild(josef));
-    EXPECT_TRUE(hl().currentPerson);
+    EXPECT_TRUE(hl().editor.currentPerson);
     EXPECT_TRUE(hl().Ulozit1.Enabled);
     EXPECT_EQ(waitShown, 1);
     EXPECT_FALSE(cekejFORM->Visible);
@@ -601,7 +601,7 @@ TEST_F(OpenTree, AFamilyForTheWindowPicture)
     }
     EXPECT_EQ(hl().openTree(file), 0);
     EXPECT_EQ(hl().session.tree()->personCount(), 10);
-    EXPECT_EQ(hl().currentPerson->firstName, "Josef");
+    EXPECT_EQ(hl().editor.currentPerson->firstName, "Josef");
     EXPECT_EQ(script.messageTexts(), Lines{});
 }
 
@@ -609,21 +609,21 @@ TEST_F(OpenTree, AFillThatFailsGivesTheFlagBack)
 {
     EXPECT_THROW(
         {
-            Thlavni::ShowingPerson showing(hl());
-            EXPECT_TRUE(hl().showingPerson);
+            PersonEditor::ShowingPerson showing(hl().editor);
+            EXPECT_TRUE(hl().editor.showingPerson);
             throw EConvertError("'3x' is not a valid integer value");
         },
         EConvertError);
-    EXPECT_FALSE(hl().showingPerson);
+    EXPECT_FALSE(hl().editor.showingPerson);
     {
         // Nested: the inner fill leaves the flag as the outer one set it.
-        Thlavni::ShowingPerson outer(hl());
+        PersonEditor::ShowingPerson outer(hl().editor);
         {
-            Thlavni::ShowingPerson inner(hl());
+            PersonEditor::ShowingPerson inner(hl().editor);
         }
-        EXPECT_TRUE(hl().showingPerson);
+        EXPECT_TRUE(hl().editor.showingPerson);
     }
-    EXPECT_FALSE(hl().showingPerson);
+    EXPECT_FALSE(hl().editor.showingPerson);
 }
 
 TEST_F(OpenTree, TheBirthSurnameBoxRenamesTheHeadingAndThePage)

@@ -66,10 +66,10 @@ TEST_F(PersonList, KeysMoveAndShowThePerson)
     list.locate(nullptr);
     hl.scrolling.SetFocus();
     user::pressKey(hl, VK_UP);
-    EXPECT_EQ(hl.currentPerson, nullptr); // nothing above the first row: nobody re-shown
+    EXPECT_EQ(hl.editor.currentPerson, nullptr); // nothing above the first row: nobody re-shown
     user::pressKey(hl, VK_NEXT);
     EXPECT_EQ(list.selectedIndex(), 3); // first to the bottom of the page
-    EXPECT_EQ(hl.currentPerson, list.rowAt(3)->person);
+    EXPECT_EQ(hl.editor.currentPerson, list.rowAt(3)->person);
     EXPECT_EQ(hl.personList.currentRow(), list.rowAt(3));
     user::pressKey(hl, VK_NEXT);
     EXPECT_EQ(list.selectedIndex(), 7);
@@ -93,18 +93,18 @@ TEST_F(PersonList, KeysMoveAndShowThePerson)
     user::pressKey(hl, VK_DOWN);
     EXPECT_EQ(list.selectedIndex(), 1);
     EXPECT_EQ(hl.history->current(), list.rowAt(1)->person);
-    EXPECT_FALSE(hl.showingPerson);
+    EXPECT_FALSE(hl.editor.showingPerson);
 
     user::pressKey(hl, VK_END);
     EXPECT_EQ(list.selectedIndex(), 9);
     EXPECT_EQ(list.topIndex(), 6);
     EXPECT_EQ(hl.scrollingBar.Position(), hl.scrollingBar.Max());
-    EXPECT_EQ(hl.currentPerson, list.rowAt(9)->person);
+    EXPECT_EQ(hl.editor.currentPerson, list.rowAt(9)->person);
     user::pressKey(hl, VK_HOME);
     EXPECT_EQ(list.selectedIndex(), 0);
     EXPECT_EQ(list.topIndex(), 0);
     EXPECT_EQ(hl.scrollingBar.Position(), 0);
-    EXPECT_EQ(hl.currentPerson, list.rowAt(0)->person);
+    EXPECT_EQ(hl.editor.currentPerson, list.rowAt(0)->person);
 }
 
 TEST_F(PersonList, MouseWheelAndScrollBar)
@@ -117,7 +117,7 @@ TEST_F(PersonList, MouseWheelAndScrollBar)
     EXPECT_EQ(texts().front().text, "P03 A"); // repainted from the new top
     user::click(hl.scrolling, 5, 2 * 15 + 7);
     EXPECT_EQ(list.selectedIndex(), 5);
-    EXPECT_EQ(hl.currentPerson, list.rowAt(5)->person);
+    EXPECT_EQ(hl.editor.currentPerson, list.rowAt(5)->person);
     script.popupChoice("");
     user::mouseDown(hl.scrolling, TMouseButton::mbRight, 5, 15);
     EXPECT_EQ(list.selectedIndex(), 4);
@@ -231,7 +231,7 @@ TEST_F(PersonList, NewRelationshipColoursShowAtOk)
     Clovek* p = add("Já");
     PersonListPanel& list = view(10);
     list.locate(p);
-    hl.currentPerson = p;
+    hl.editor.currentPerson = p;
     list.paint();
     script.modal("", [&](TForm&) {
         user::click(colours.aktivniBT);
@@ -265,7 +265,7 @@ TEST_F(PersonList, PaintsOnlyVisibleRowsWithRelationshipColours)
     p->percentFilled = 100;
     hl.zobrazitProcenta.setChecked(true);
     list.locate(p);
-    hl.currentPerson = p;
+    hl.editor.currentPerson = p;
     const Nastaveni& s = hl.settings;
     list.paint();
 

@@ -56,7 +56,7 @@ TEST_F(SearchDialog, TheTextPageFindsCzechLettersAndADoubleClickShowsThePerson)
         EXPECT_EQ(d().osobyLIST.Items.lines(), (Lines{caption(other), caption(rez)}));
         user::doubleClickLine(d().osobyLIST, 1);
     });
-    EXPECT_EQ(hl().currentPerson, rez);
+    EXPECT_EQ(hl().editor.currentPerson, rez);
     EXPECT_EQ(hl().personList.currentRow()->person, rez);
     EXPECT_EQ(d().languageFile, nullptr);
 }
@@ -73,14 +73,14 @@ TEST_F(SearchDialog, EnterOnAPersonFoundShowsThePerson)
         user::pick(d().osobyLIST, 1);
         user::pressKey(d(), VK_RETURN);
     });
-    EXPECT_EQ(hl().currentPerson, eva);
+    EXPECT_EQ(hl().editor.currentPerson, eva);
 }
 
 TEST_F(SearchDialog, BackLeavesTheCurrentPersonAndTheDialogKeepsItsFinds)
 {
     addPerson("Jan", "Novák");
     showWholeTree();
-    Clovek* before = hl().currentPerson;
+    Clovek* before = hl().editor.currentPerson;
     search([&] {
         user::type(d().retezecED, "nov");
         user::click(d().prijmeniCH);
@@ -88,7 +88,7 @@ TEST_F(SearchDialog, BackLeavesTheCurrentPersonAndTheDialogKeepsItsFinds)
         d().osobyLIST.setItemIndex(0);
         user::click(d().zpetBT);
     });
-    EXPECT_EQ(hl().currentPerson, before);
+    EXPECT_EQ(hl().editor.currentPerson, before);
     EXPECT_EQ(d().osobyLIST.Items.Count(), 1);
     EXPECT_EQ(d().retezecED.Text(), "nov");
 }
@@ -190,7 +190,7 @@ TEST_F(SearchDialog, AFoundPersonTheListDoesNotShowIsNotMadeCurrent)
     hl().personList.remove(hl().personList.rowOf(hidden));
     hl().personList.setCurrentRow(hl().personList.locate(nullptr));
     hl().showPerson(hl().personList.currentRow()->person);
-    Clovek* before = hl().currentPerson;
+    Clovek* before = hl().editor.currentPerson;
     const int selected = hl().personList.selectedIndex();
     search([&] {
         user::type(d().retezecED, "jan");
@@ -198,7 +198,7 @@ TEST_F(SearchDialog, AFoundPersonTheListDoesNotShowIsNotMadeCurrent)
         user::click(d().hledejRetezecBT);
         user::doubleClickLine(d().osobyLIST, 0);
     });
-    EXPECT_EQ(hl().currentPerson, before);
+    EXPECT_EQ(hl().editor.currentPerson, before);
     EXPECT_EQ(hl().personList.selectedIndex(), selected);
     EXPECT_EQ(hl().personList.selectedRow()->person, before);
 }
@@ -217,5 +217,5 @@ TEST_F(SearchDialog, OfTwoPersonsWithOneCaptionTheFirstInTheChainIsShown)
         EXPECT_EQ(d().osobyLIST.Items.Count(), 2);
         user::doubleClickLine(d().osobyLIST, 1);
     });
-    EXPECT_EQ(hl().currentPerson, newer);
+    EXPECT_EQ(hl().editor.currentPerson, newer);
 }

@@ -66,7 +66,7 @@ TEST(HlavniTreeFiles, SaveAndLoadGoThroughTheOpenTree)
         auto* p = new Clovek;
         p->firstName = "Jan";
         main.session.tree()->addNewPerson(std::unique_ptr<Clovek>(p));
-        main.currentPerson = p;
+        main.editor.currentPerson = p;
         EXPECT_TRUE(main.saveTree());
         EXPECT_EQ(main.settings.recentFiles[0], program / "save/strom.rod");
         EXPECT_TRUE(script.messages().empty());
@@ -82,7 +82,7 @@ TEST(HlavniTreeFiles, SaveAndLoadGoThroughTheOpenTree)
         EXPECT_TRUE(main.saveTree());
         script.clearRecords();
 
-        main.currentPerson = nullptr;
+        main.editor.currentPerson = nullptr;
         ASSERT_EQ(main.session.open(program / "save/strom.rod"), TreeSession::Opening::opened);
         ASSERT_EQ(main.session.tree()->personCount(), 1);
         EXPECT_EQ(main.session.tree()->activePerson()->firstName, "Jan");

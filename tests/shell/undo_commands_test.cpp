@@ -23,7 +23,7 @@ struct UndoCommands : EmptyTreeTest {
         eva = addPerson("Eva", "");
         hl().enableControls(true, true);
         hl().personList.fill();
-        hl().showPersonOfStep(eva);
+        hl().editor.showPersonOfStep(eva);
     }
     void expectButtons(bool undo, bool redo)
     {
@@ -43,15 +43,15 @@ TEST_F(UndoCommands, EnabledByTheHistoryAndReplayedForThePersonOfTheStep)
     expectButtons(true, false);
 
     bool replayingSeen = false;
-    hl().zamekCH.OnClick = [&] { replayingSeen = hl().undoReplaying; };
+    hl().zamekCH.OnClick = [&] { replayingSeen = hl().editor.undoReplaying; };
     hl().zamekCH.setChecked(true);
     hl().pages.setActivePage(&hl().obecne);
     user::click(hl().Zpet1);
     EXPECT_EQ(jan->lock, 0);
     EXPECT_FALSE(hl().zamekCH.Checked());
     EXPECT_TRUE(replayingSeen);
-    EXPECT_FALSE(hl().undoReplaying);
-    EXPECT_EQ(hl().currentPerson, jan);
+    EXPECT_FALSE(hl().editor.undoReplaying);
+    EXPECT_EQ(hl().editor.currentPerson, jan);
     ASSERT_TRUE(hl().personList.currentRow());
     EXPECT_EQ(hl().personList.currentRow()->person, jan);
     EXPECT_EQ(hl().pages.ActivePage(), &hl().zakladniUdaje);
@@ -96,7 +96,7 @@ TEST_F(UndoCommands, TheFurtherTextsMemoTakesTheOldLinesBack)
     hl().session.tree()->recordStringsChange(jan, "doplnujiciTexty", &before, nullptr);
     hl().session.tree()->recordStringsChange(jan, "doplnujiciTexty", nullptr, &typed);
     user::click(hl().Zpet1);
-    TMemo& memo = hl().doplnujiciSheet.doplnujiciTextyMEMO;
+    TMemo& memo = hl().editor.doplnujiciSheet.doplnujiciTextyMEMO;
     EXPECT_EQ(hl().pages.ActivePage(), &hl().doplnujiciTextyASoubory);
     EXPECT_EQ(memo.Lines.lines(), before);
     EXPECT_EQ(jan->furtherTexts(), before);
@@ -110,7 +110,7 @@ TEST_F(UndoCommands, ARemovedPersonTakesItsStepsAndTheButtonsFollow)
 {
     hl().session.tree()->recordTextChange(jan, "jmeno", "", "Jan");
     expectButtons(true, false);
-    hl().currentPerson = nullptr;
+    hl().editor.currentPerson = nullptr;
     hl().personList.setCurrentRow(nullptr);
     hl().personList.clear();
     hl().session.tree()->removePerson(jan);
@@ -141,18 +141,18 @@ TEST_F(UndoCommands, DateChecksTellTheFirstRuleThatFails)
     Clovek father, child;
     father.birth = Datum("1", "1", "1990");
     child.birth = Datum("1", "1", "1980");
-    EXPECT_FALSE(hl().checkFatherDates(father, child, 15));
+    EXPECT_FALSE(hl().editor.checkFatherDates(father, child, 15));
     EXPECT_EQ(script.messageTexts(), Lines{"Otec by byl mladší než dítě!"});
     father.birth = Datum("1", "1", "1950");
     father.alive = 0;
     father.death = Datum("1", "1", "1970");
     hl().settings.checkFatherDeathBeforeBirth = false;
-    EXPECT_TRUE(hl().checkFatherDates(father, child, 15));
+    EXPECT_TRUE(hl().editor.checkFatherDates(father, child, 15));
     hl().settings.checkFatherDeathBeforeBirth = true;
-    EXPECT_FALSE(hl().checkFatherDates(father, child, 15));
-    EXPECT_FALSE(hl().checkMotherDates(father, child, 15));
+    EXPECT_FALSE(hl().editor.checkFatherDates(father, child, 15));
+    EXPECT_FALSE(hl().editor.checkMotherDates(father, child, 15));
     EXPECT_EQ(script.messageTexts().back(), "Matka by zemřela před narozením dítěte!");
-    EXPECT_FALSE(hl().checkPartnershipDates(child, father, nullptr));
+    EXPECT_FALSE(hl().editor.checkPartnershipDates(child, father, nullptr));
     EXPECT_EQ(script.messageTexts().back(), "Jeden z partnerů by zemřel před narozením druhého!");
     EXPECT_EQ(script.messageTexts().size(), 4u);
 }

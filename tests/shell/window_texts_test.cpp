@@ -138,9 +138,9 @@ TEST_F(WindowTexts, FirstStartWritesEveryKeyInApplierOrderAndLogsIt)
 
     // The controls show the Czech defaults.
     EXPECT_EQ(hl().Caption, "Kinvelor 1.0.18");
-    EXPECT_EQ(hl().zakladniSheet.jmenoLB.Caption, "Jméno:");
+    EXPECT_EQ(hl().editor.zakladniSheet.jmenoLB.Caption, "Jméno:");
     EXPECT_EQ(hl().SmazOsobuBT.Hint, "Smazat aktivní osobu");
-    EXPECT_EQ(hl().dalsiSheet.user4BT.Caption, "Definuj");
+    EXPECT_EQ(hl().editor.dalsiSheet.user4BT.Caption, "Definuj");
     EXPECT_EQ(idChangeFORM->Caption, "Změna identifikátoru");
 }
 
@@ -154,7 +154,7 @@ TEST_F(WindowTexts, EveryWindowShowsBeforeTheFirstStartTheTextsItShowsAfterIt)
     startQuietly();
     for (const TForm* form : Application.forms()) {
         std::set<std::string> after = textsOf(*form);
-        after.erase(hl().allPersonsGroupName);
+        after.erase(hl().allPersonsGroup);
         EXPECT_EQ(after, before[form]) << form->Name;
     }
 }
@@ -232,12 +232,12 @@ TEST_F(WindowTexts, TheSexBoxKeepsTheShownPersonsSexAndChangesNothing)
 {
     startQuietly();
     writeCp1250Lines(lang("cestina.lan"), {"[kartaZakladniUdaje]", "muz=man", "zena=woman"});
-    TComboBox& sex = hl().zakladniSheet.pohlaviCB;
+    TComboBox& sex = hl().editor.zakladniSheet.pohlaviCB;
     int changes = 0;
     sex.OnChange = [&changes] { ++changes; };
     Clovek woman;
     woman.sex = 0;
-    hl().currentPerson = &woman;
+    hl().editor.currentPerson = &woman;
     hl().loadLanguage();
     EXPECT_EQ(sex.Items.lines(), (Lines{"man", "woman"}));
     EXPECT_EQ(sex.ItemIndex(), 1);
@@ -246,7 +246,7 @@ TEST_F(WindowTexts, TheSexBoxKeepsTheShownPersonsSexAndChangesNothing)
     EXPECT_EQ(changes, 0);
 
     // Without a shown person the box has no choice.
-    hl().currentPerson = nullptr;
+    hl().editor.currentPerson = nullptr;
     sex.setItemIndex(0);
     hl().loadLanguage();
     EXPECT_EQ(sex.ItemIndex(), -1);
@@ -277,13 +277,13 @@ TEST_F(WindowTexts, ThePortraitButtonInsertsOrChangesAsTheShownPersonHasAPortrai
     startQuietly();
     writeCp1250Lines(lang("cestina.lan"), {"[kartaZakladniUdaje]", "vlozFoto=Insert", "zmenFoto=Change"});
     hl().loadLanguage();
-    ZakladniSheet& s = hl().zakladniSheet;
+    ZakladniSheet& s = hl().editor.zakladniSheet;
     EXPECT_EQ(s.vlozHlavaBT.Caption, "Insert");
 
     Clovek person;
     person.number = 7;
-    hl().currentPerson = &person;
-    hl().showPortrait();
+    hl().editor.currentPerson = &person;
+    hl().editor.showPortrait();
     EXPECT_EQ(s.vlozHlavaBT.Caption, "Insert");
     EXPECT_TRUE(s.hlavaSedivaIMG.Visible);
     EXPECT_FALSE(s.hlavaSedivaIMG.Picture.Empty());
@@ -296,7 +296,7 @@ TEST_F(WindowTexts, ThePortraitButtonInsertsOrChangesAsTheShownPersonHasAPortrai
     jpeg.Assign(TBitmap(30, 40));
     std::filesystem::create_directories(joinPath(hl().workingFolder, "hlavy"));
     jpeg.SaveToFile(joinPath(hl().workingFolder, portraitFileName(7)));
-    hl().showPortrait();
+    hl().editor.showPortrait();
     EXPECT_EQ(s.vlozHlavaBT.Caption, "Change");
     EXPECT_TRUE(s.hlavaIMG.Visible);
     EXPECT_EQ(s.hlavaIMG.Picture.Width(), 30);
@@ -310,10 +310,10 @@ TEST_F(WindowTexts, ThePortraitButtonInsertsOrChangesAsTheShownPersonHasAPortrai
 
     // A copy that went missing shows an empty frame instead of stopping the display.
     std::filesystem::remove(joinPath(hl().workingFolder, portraitFileName(7)));
-    hl().showPortrait();
+    hl().editor.showPortrait();
     EXPECT_EQ(s.vlozHlavaBT.Caption, "Change");
     EXPECT_TRUE(s.hlavaIMG.Picture.Empty());
-    hl().currentPerson = nullptr;
+    hl().editor.currentPerson = nullptr;
 }
 
 } // namespace

@@ -1,11 +1,12 @@
 // The date checks of the person editor with their messages.
+#include "editor/person_editor.h"
 #include "model/checks.h"
-#include "shell/hlavni.h"
+#include "shell/settings.h"
 #include "toolkit/dialogs.h"
 
 namespace {
 
-bool passes(MainFrame& main, const DateCheck& check)
+bool passes(PersonEditor& main, const DateCheck& check)
 {
     if (!check)
         return true;
@@ -15,17 +16,17 @@ bool passes(MainFrame& main, const DateCheck& check)
 
 } // namespace
 
-bool MainFrame::checkFatherDates(const Clovek& father, const Clovek& child, int minAge)
+bool PersonEditor::checkFatherDates(const Clovek& father, const Clovek& child, int minAge)
 {
     return passes(*this, ::checkFatherDates(father, child, minAge, settings.checkFatherDeathBeforeBirth));
 }
 
-bool MainFrame::checkMotherDates(const Clovek& mother, const Clovek& child, int minAge)
+bool PersonEditor::checkMotherDates(const Clovek& mother, const Clovek& child, int minAge)
 {
     return passes(*this, ::checkMotherDates(mother, child, minAge));
 }
 
-bool MainFrame::checkPartnershipDates(const Clovek& a, const Clovek& b, const Svatba* partnership)
+bool PersonEditor::checkPartnershipDates(const Clovek& a, const Clovek& b, const Svatba* partnership)
 {
     return passes(*this, ::checkPartnershipDates(a, b, partnership));
 }

@@ -1,4 +1,4 @@
-#include "shell/person_field_controls.h"
+#include "editor/person_field_controls.h"
 
 #include "forms/hlavni_form.h"
 #include "model/rod.h"
