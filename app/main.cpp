@@ -35,11 +35,11 @@ int main(int argc, char** argv)
         Application.Title = "Kinvelor";
         ProgramWindows windows;
         Thlavni& main = windows.hlavni;
-        main.Show();
+        main.layout().Show();
 
         // The program's own start-up runs once the window is on screen, from the loop.
         QTimer::singleShot(0, &app, [&main, &renderer] {
-            user::activate(main);
+            user::activate(main.layout());
             renderer.syncAll();
         });
 
@@ -57,7 +57,7 @@ int main(int argc, char** argv)
         if (screenshot && *screenshot) {
             const std::string path = screenshot;
             QTimer::singleShot(300, &app, [&main, &renderer, &failed, path] {
-                if (!renderer.saveScreenshot(main, path)) {
+                if (!renderer.saveScreenshot(main.layout(), path)) {
                     std::fprintf(stderr, "kinvelor: cannot write the screenshot %s\n", path.c_str());
                     failed = 1;
                 }

@@ -16,6 +16,11 @@ public:
         bindEvents();
     }
 
+    // The window's layout: what the program shows on the screen and its windows' list holds, and
+    // what the tests act on as a person would.
+    ThlavniForm& layout() { return *this; }
+    const ThlavniForm& layout() const { return *this; }
+
     PersonEditor editor{*this, *this};
     ReportCommands reports{*this,
                            ReportControls{

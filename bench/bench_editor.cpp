@@ -37,8 +37,8 @@ std::vector<Clovek*> openBigTree(Thlavni& main, std::mt19937& rng, int count)
     }
     bench::listEveryPerson(main);
     main.personList.sortAsChosen();
-    main.pages.setActivePage(&main.zakladniUdaje);
-    main.showPersonOfStep(persons[size_t(count) / 2]);
+    main.layout().pages.setActivePage(&main.layout().zakladniUdaje);
+    main.editor.showPersonOfStep(persons[size_t(count) / 2]);
     return persons;
 }
 
@@ -47,7 +47,7 @@ void SurnameKeystroke(benchmark::State& state)
     Thlavni main;
     std::mt19937 rng(11);
     openBigTree(main, rng, int(state.range(0)));
-    TComboBox& box = main.zakladniSheet.prijmeniCB;
+    TComboBox& box = main.layout().zakladniSheet.prijmeniCB;
     std::string text = box.Text();
     for (auto _ : state) {
         // Typing on and on, then back to a short name, so the person moves through the list.
@@ -68,10 +68,10 @@ void NewPersonThenDelete(benchmark::State& state)
     Thlavni main;
     std::mt19937 rng(12);
     openBigTree(main, rng, int(state.range(0)));
-    main.fillGroupsCombo("");
+    main.editor.fillGroupsCombo("");
     for (auto _ : state) {
-        main.Nova1Click();
-        main.deleteCurrentPerson(false);
+        main.editor.Nova1Click();
+        main.editor.deleteCurrentPerson(false);
     }
     state.SetItemsProcessed(state.iterations());
     main.personList.dropView();

@@ -35,7 +35,7 @@ struct Setup {
     {
         setCollationLocale("cs");
         main.session.adopt(bench::makeTree(persons, true));
-        main.session.tree()->attachEditor(&main);
+        main.session.tree()->attachEditor(&main.editor);
         main.history = std::make_unique<PrevNext>();
         bench::listEveryPerson(main, 40).sort(PersonSortKey::byName);
         group = main.session.tree()->groups.append(std::make_unique<Group>("skupina"));
@@ -57,7 +57,7 @@ void BulkDeleteTenth(benchmark::State& state)
         for (UkGrClovek* m : s->group->members.items<UkGrClovek>())
             m->person()->mark = 1;
         state.ResumeTiming();
-        s->main.deleteMarkedPersons();
+        s->main.editor.deleteMarkedPersons();
         state.PauseTiming();
         s.reset();
         state.ResumeTiming();
@@ -79,8 +79,8 @@ void GroupWindowLists(benchmark::State& state)
     ThromadneMazaniFORM bulkDelete;
     Setup s(int(state.range(0)), 10);
     for (auto _ : state) {
-        s.main.selectManagedGroup("skupina");
-        GroupManager(s.main).addRelatives(&Rod::markAncestors);
+        s.main.editor.selectManagedGroup("skupina");
+        GroupManager(s.main.editor).addRelatives(&Rod::markAncestors);
         s.main.session.tree()->clearMarks();
         fillMarkCheckList(bulkDelete.osobyLIST, *s.main.session.tree(), ListDisplay(s.main.settings));
     }
@@ -94,8 +94,8 @@ void GroupMemberTick(benchmark::State& state)
     TspravceSkupinFORM manager;
     Setup s(int(state.range(0)), 10);
     manager.Visible = true; // a person acts only on a window on the screen
-    GroupManager::bind(s.main);
-    s.main.selectManagedGroup("skupina");
+    GroupManager::bind(s.main.editor);
+    s.main.editor.selectManagedGroup("skupina");
     for (auto _ : state)
         user::tick(manager.clenoveLIST, 0);
 }

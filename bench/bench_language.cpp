@@ -82,7 +82,7 @@ struct Program {
         setCommandLine({(root / "kinvelor").string()});
         writeCp1250Lines((root / "kinvelor.ini").string(), {"[start]", "tip=0"});
         windows = std::make_unique<ProgramWindows>();
-        windows->hlavni.Visible = true;
+        windows->hlavni.layout().Visible = true;
     }
     ~Program()
     {
@@ -104,7 +104,7 @@ static void ProgramFirstStartWithoutLanguageFile(benchmark::State& state)
         {
             Program program(root);
             state.ResumeTiming();
-            user::activate(program.windows->hlavni);
+            user::activate(program.windows->hlavni.layout());
             state.PauseTiming();
         }
         state.ResumeTiming();
@@ -118,7 +118,7 @@ static void ProgramLanguageSwitch(benchmark::State& state)
     const fs::path root = fs::temp_directory_path() / ("kv_bench_switch_" + std::to_string(::getpid()));
     Program program(root);
     Thlavni& main = program.windows->hlavni;
-    user::activate(main);
+    user::activate(main.layout());
     // A second language with every key the first start wrote.
     const std::string lang = languageFolder(root.string() + "/");
     std::vector<std::string> lines = readCp1250Lines(lang + "cestina.lan");

@@ -41,14 +41,14 @@ void fillTree(Thlavni& main)
             std::make_unique<UkFotka>(main.session.tree()->findPhoto(static_cast<int>(rng() % kPhotos))));
         bench::appendNumbered(*main.session.tree(), std::move(pOwned), i);
     }
-    main.currentPerson = main.session.tree()->firstPerson;
+    main.editor.currentPerson = main.session.tree()->firstPerson;
 }
 
 void GodparentBoxEntered(benchmark::State& state)
 {
     Thlavni main;
     fillTree(main);
-    TComboBox& box = main.dalsiSheet.kmotr1CB;
+    TComboBox& box = main.layout().dalsiSheet.kmotr1CB;
     for (auto _ : state) {
         box.OnEnter();
         benchmark::DoNotOptimize(box.Items.Count());
@@ -61,9 +61,9 @@ void PhotoPoolOpenedAndClicked(benchmark::State& state)
     Thlavni main;
     TvyberFotekFORM window;
     fillTree(main);
-    main.fotkySheet.seradFotoRADIO.setItemIndex(1);
+    main.layout().fotkySheet.seradFotoRADIO.setItemIndex(1);
     for (auto _ : state) {
-        MediaPool pool(main, MediaKind::Photo);
+        MediaPool pool(main.editor, MediaKind::Photo);
         pool.fillPoolList();
         pool.fillPersonList();
         pool.fillUsersList();

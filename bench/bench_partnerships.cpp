@@ -38,8 +38,8 @@ struct Program {
                 youngest = p;
         }
         bench::listEveryPerson(main);
-        main.pages.setActivePage(&main.zakladniUdaje);
-        main.showPersonOfStep(shown);
+        main.layout().pages.setActivePage(&main.layout().zakladniUdaje);
+        main.editor.showPersonOfStep(shown);
     }
 };
 
@@ -53,15 +53,15 @@ void PartnerArea(benchmark::State& state)
 {
     Program& p = program();
     for (auto _ : state)
-        p.main.fillPartnerList(0);
+        p.main.editor.fillPartnerList(0);
 }
 
 void ChildrenAndSiblingLists(benchmark::State& state)
 {
     Program& p = program();
     for (auto _ : state) {
-        p.main.fillChildrenList();
-        p.main.fillSiblingsList();
+        p.main.editor.fillChildrenList();
+        p.main.editor.fillSiblingsList();
     }
 }
 
@@ -78,15 +78,15 @@ void EnteringAParentBox(benchmark::State& state)
 {
     Program& p = program();
     for (auto _ : state)
-        p.main.fillFatherCombo();
+        p.main.editor.fillFatherCombo();
 }
 
 void WholeBasicPage(benchmark::State& state)
 {
     Program& p = program();
     for (auto _ : state) {
-        PersonEditor::ShowingPerson showing(p.main);
-        p.main.showBasicPage();
+        PersonEditor::ShowingPerson showing(p.main.editor);
+        p.main.editor.showBasicPage();
     }
 }
 

@@ -54,11 +54,11 @@ void PasteIntoTheFurtherTextsMemo(benchmark::State& state)
     tree.appendPerson(std::move(person));
     bench::listEveryPerson(main);
     main.enableControls(true, true);
-    main.Show();
-    main.showPersonOfStep(p);
-    user::selectTab(main.pages, main.doplnujiciSheet.sheet);
+    main.layout().Show();
+    main.editor.showPersonOfStep(p);
+    user::selectTab(main.layout().pages, main.layout().doplnujiciSheet.sheet);
     renderer.syncAll();
-    auto* memo = renderer.window(main)->findChild<QPlainTextEdit*>("doplnujiciTextyMEMO");
+    auto* memo = renderer.window(main.layout())->findChild<QPlainTextEdit*>("doplnujiciTextyMEMO");
     if (!memo) {
         state.SkipWithError("no memo widget");
         return;
@@ -68,14 +68,14 @@ void PasteIntoTheFurtherTextsMemo(benchmark::State& state)
     QApplication::clipboard()->setText(pastedText(size_t(state.range(0))));
     for (auto _ : state) {
         state.PauseTiming();
-        main.doplnujiciSheet.doplnujiciTextyMEMO.Clear();
+        main.layout().doplnujiciSheet.doplnujiciTextyMEMO.Clear();
         renderer.syncAll();
         settle();
         state.ResumeTiming();
         memo->paste();
         settle();
     }
-    if (main.doplnujiciSheet.doplnujiciTextyMEMO.Text().size() < size_t(state.range(0)))
+    if (main.layout().doplnujiciSheet.doplnujiciTextyMEMO.Text().size() < size_t(state.range(0)))
         state.SkipWithError("the memo lost text");
     state.SetBytesProcessed(state.iterations() * state.range(0));
 }

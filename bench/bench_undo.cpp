@@ -94,11 +94,11 @@ void UndoRedoStepThroughTheMainWindow(benchmark::State& state)
     bench::newTreeIn(main);
     std::vector<Clovek*> persons = fillTree(*main.session.tree(), kPersons);
     bench::listEveryPerson(main).sort(PersonSortKey::byName);
-    main.showPersonOfStep(persons[0]);
+    main.editor.showPersonOfStep(persons[0]);
     main.session.tree()->recordTextChange(persons[kPersons / 2], "titulPred", "", "Ing.");
     for (auto _ : state) {
-        main.Zpet1Click();
-        main.Znovu1Click();
+        main.layout().Zpet1.OnClick();
+        main.layout().Znovu1.OnClick();
     }
     state.SetItemsProcessed(state.iterations() * 2);
     main.personList.dropView();

@@ -14,7 +14,7 @@ inline Rod& newTreeIn(Thlavni& main)
 {
     setCollationLocale("cs");
     main.session.adopt(std::make_unique<Rod>());
-    main.session.tree()->attachEditor(&main);
+    main.session.tree()->attachEditor(&main.editor);
     return *main.session.tree();
 }
 

@@ -148,8 +148,8 @@ int main(int argc, char** argv)
         Thlavni& main = run.main();
         // The program's start on its first activation greets with a tip.
         run.script().modal("Tip", [](TForm& tip) { tip.ModalResult = mrOk; });
-        main.Show();
-        QWidget* window = renderer.window(main);
+        main.layout().Show();
+        QWidget* window = renderer.window(main.layout());
         window->activateWindow();
         if (!QTest::qWaitForWindowActive(window))
             std::fprintf(stderr, "qt_editing: the window did not become active\n");
@@ -163,9 +163,9 @@ int main(int argc, char** argv)
 
         Clovek* middle = main.session.tree()->findPersonByNumber(main.session.tree()->personCount() / 2);
         auto* combo = window->findChild<QComboBox*>("prijmeniCB");
-        QAction* newPerson = actionOf(window, main.Nova1);
-        QAction* remove = actionOf(window, main.Vymaz1);
-        QAction* undo = actionOf(window, main.Zpet1);
+        QAction* newPerson = actionOf(window, main.layout().Nova1);
+        QAction* remove = actionOf(window, main.layout().Vymaz1);
+        QAction* undo = actionOf(window, main.layout().Zpet1);
         if (!middle || !combo || !combo->lineEdit() || !newPerson || !remove || !undo) {
             std::fprintf(stderr, "qt_editing: the person, the surname or a menu command was not found\n");
             std::_Exit(1);
@@ -174,7 +174,7 @@ int main(int argc, char** argv)
         std::printf("persons=%d rounds=%d\n", main.session.tree()->personCount(), rounds);
         Timings timings;
         for (int round = 0; round < rounds; ++round) {
-            main.showPersonOfStep(middle);
+            main.editor.showPersonOfStep(middle);
             renderer.syncAll();
             settle();
             surname->setFocus(Qt::MouseFocusReason);

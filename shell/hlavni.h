@@ -1,9 +1,11 @@
 #pragma once
-// The main window's frame: its layout (ThlavniForm), the state every part of the window
-// shares, and the frame's own work: start-up and shutdown, the tree commands, the window texts,
-// undo and redo, the settings dialogs and the small commands of the menus. The open tree and its
-// file belong to the tree session it owns (shell/tree_session.h). Its members are defined in
-// shell/, in files named after what they do.
+// The main window's frame: its layout (ThlavniForm, kept to itself and to the window that
+// composes it), the state every part of the window shares, and the frame's own work: start-up
+// and shutdown, the tree commands, the window texts, undo and redo, the settings dialogs and the
+// small commands of the menus. What it offers everyone else stands first; its handlers and what
+// it answers through its ports are private. The open tree and its file belong to the tree
+// session it owns (shell/tree_session.h). Its members are defined in shell/, in files named
+// after what they do.
 // The person editor (editor/person_editor.h), the reports and the GEDCOM commands are objects
 // of their own that the window owns, each reaching the frame through a port the frame implements
 // (shell/person_editor_port.h, shell/main_window_port.h); the frame reaches the editor only
@@ -43,10 +45,11 @@ struct TPicture;
 class WorkingFolderClaim;
 
 // The main window is the model's text source: it hands out the texts of whichever language
-// file is loaded at the moment.
+// file is loaded at the moment. Its layout is its own: the window that composes the frame and
+// its parts hands each part the controls it answers (app/main_window.h).
 // It is also the window its editor, its commands and its person list reach through their
 // ports, and what its tree session uses of a window.
-class MainFrame : public ThlavniForm,
+class MainFrame : protected ThlavniForm,
                   public TextSource,
                   public PersonEditorPort,
                   public TreeSessionPort,
@@ -93,113 +96,46 @@ public:
     std::string allPersonsGroup;
     // The wait window's behaviour over `cekejFORM`.
     WaitWindow wait;
-
     // The first activation's work runs once.
     bool startupPending = true;
     // Set by the previous/next buttons, so showing a person adds no visit.
     bool steppingThroughHistory = false;
 
     // ================================================================ start-up and shutdown (shell/startup.cpp)
-    void FormCreate();
-    // Reseeds the random generator at every activation; the first one also starts the program:
-    // folders, the double-start marker, settings, language, tips, greeting, a tree named on
-    // the command line.
-    void FormActivate();
-    // Closing is allowed once no tree is open; the open tree is closed with the save question.
-    void FormCloseQuery(bool& canClose);
-    // Frees the tree, saves the settings and deletes the double-start marker.
-    void FormClose(TCloseAction& action);
     // What every way out does once: the open tree dropped unsaved, the settings saved, the
     // marker deleted, the working folder cleared. Close runs it; the program runs it again
     // after its loop, for the ways out that end the loop without a close (a stop signal, the
     // screenshot hook), and then it does nothing more.
     void endRun();
     bool runEnded = false;
-    // Start-up step: the tree file named by the first command-line argument, when it exists.
-    void openCommandLineTree();
     // Set when the person quits at the double-start warning: another copy may be running, so
     // the close must leave its settings file and working folder alone.
     bool leaveRunningCopyAlone = false;
     // The claim on this copy's working folder, held from the first activation to the close.
     std::unique_ptr<WorkingFolderClaim> workingFolderClaim;
 
-    // ================================================================ questions (shell/questions.cpp)
-    // The yes/no question: true on yes; Esc answers no.
-    bool askYesNo(const std::string& question) override;
-    // The yes/no/cancel question: 6 yes, 7 no, 2 cancel.
-    int askYesNoCancel(const std::string& question) override;
-
-    // ================================================================ file commands (shell/file_commands.cpp)
-    void Novy1Click();
-    void Otevrit1Click();
-    void Ulozit1Click();
-    void UlozitJako1Click();
-    void Zavrit1Click();
-    void Konec1Click();
-    // The Save As dialog, then the save. True when the tree was written; false when the dialog
-    // was cancelled or the save failed.
-    bool saveTreeAs();
-    // Saves the open tree when `answer` is yes, then closes it unless the answer was cancel or
-    // the save did not happen; true when the tree is closed afterwards.
-    bool closeTreeAfterAnswer(int answer);
-    // Closes the open tree, first asking the question of the language text `key` (section
-    // "otazky") whether to save it when it holds persons; true when the tree is closed.
-    bool closeTreeAsking(const char* key, const char* defaultQuestion);
-    // Stores every memo the person changed (memos store their text only when left) before the
-    // tree is saved or closed: each added memo that is modified, in the order added, through
-    // the exit handler its OnExit holds.
-    void commitMemos() override;
-    // Adds a memo whose exit handler stores what the person typed (the frame adds its own two
-    // first, the person editor its memos when it binds its handlers).
-    void addMemoToCommit(TMemo& memo) override;
-
-    // ================================================================ general tab (shell/general_page.cpp)
-    // Fills the general tab from the tree.
-    void showGeneralPage();
-    void nazevEDChange();
-    void autorEDChange();
-    void vytvorenoEDChange();
-    void spolupracovaliEDChange();
-    void dalsiUdajeMEMOExit();
-
     // ================================================================ recent files (shell/recent_files.cpp)
     // Shows the four recent-file items of the tree menu as the settings list them.
     void updateRecentFilesMenu();
-    // A recent-file item: opens its tree, or tells that the file is gone (the entry stays).
-    void openRecentFile(int index);
     // Opens the tree stored in `path`, asking first whether to save an open tree with persons.
     void openTreeFile(const std::string& path);
 
     // ================================================================ greeting, tips, quick texts (shell/greeting_and_tips.cpp, shell/quick_texts.cpp)
     // The greeting of 1 January, 24 and 31 December; nothing on other days.
     void showDateGreeting(const Datum& today);
-    // Fills and shows the tip window (the sign-up text during the first three starts).
-    void showTipWindow();
-    void Tip1Click();
     // A random line of the tip file of the language; the sign-up text without one.
     std::string tipText();
     // The tip file beside the language file: "data/lang/" + its name without extension + ".tip".
     std::string tipFilePath();
-    // The quick-text prompt for F9 (0) to F12 (3).
-    void editQuickText(int index);
     // "F9 " to "F12 " followed by each quick text.
     void updateQuickTextMenu();
     // Replaces the selection of a plain edit or of an editable combo box by `text`; any other
     // control, also one derived from these, is left alone.
     void insertQuickText(TWinControl& control, const std::string& text);
-    // The key handler of the fields of the pages: Enter moves to the next field, F9 to F12
-    // insert the quick texts. Nothing without a tree, nor without persons outside the general tab.
-    void fieldKeyDown(TWinControl& control, int& key) override;
 
     // ================================================================ tree files (shell/hlavni_tree_files.cpp)
     // Empties the working folder and makes it again with its four media subfolders.
     void resetWorkingFolder();
-    // The wait window around long operations (shell/wait_window.h); WaitShown shows it for a
-    // scope.
-    void showWaitWindow() override;
-    void advanceWaitProgress(int step);
-    void hideWaitWindow() override;
-    WaitWindow& waitWindow() override;
     // Opening and closing (shell/open_close_tree.cpp).
     // Reads the tree file (TreeSession::open), builds and sorts the person list and shows the
     // person saved as active. Answers 0 when the tree is open and 1 when the file was refused
@@ -220,20 +156,138 @@ public:
     // recent files. True when saved; otherwise the user has been told what failed and the old
     // file and folder are as they were. A tree without a file name is given one by Save As first.
     bool saveTree();
+
+    // ================================================================ window texts (shell/)
+    // The standard lookup in the language file (shell/language.cpp): a missing or empty key is
+    // written back with its default and logged. Before the first load it gives the default.
+    std::string langText(const std::string& section, const std::string& key,
+                         const std::string& defaultText) override;
+    // The plain read: the stored value or the default; writes nothing.
+    std::string readText(const std::string& section, const std::string& key,
+                         const std::string& defaultText) override;
+    // Opens (or reopens) the language file the settings name and re-applies every window text.
+    void loadLanguage();
+
+    // ================================================================ search and anniversaries (shell/search_command.cpp, shell/anniversaries_commands.cpp)
+    // The two searches of the dialog over the open tree, into its list of persons found.
+    void searchText();
+    void searchDate();
+
+    // ================================================================ links, texts, about box, archives (shell/)
+    // The person list as text (shell/person_list_text.cpp). The builders write one line per row
+    // of the person list, in name or birth order; the list shows the chosen order again after.
+    struct ListColumns {
+        bool useBirthSurname = false;
+        bool birth = false;
+        bool death = false;
+        bool number = false;
+        bool birthPlace = false;
+        bool deathPlace = false;
+        bool residence = false;
+        bool education = false;
+        bool occupation = false;
+    };
+    void buildPersonListHierarchical(std::vector<std::string>& lines, const ListColumns& columns);
+    void buildPersonList(std::vector<std::string>& lines, const ListColumns& columns);
+    void buildPersonListSorted(std::vector<std::string>& lines, const ListColumns& columns);
+
+    // ================================================================ the window's state, questions, memos and undo
+    // Puts the window into its no-tree, empty-tree or tree state: the list panel, the tabs, the
+    // menu items and tool buttons that need a tree or persons.
+    void enableControls(bool treeOpen, bool hasPersons) override;
+    // Refills the active page (pagesChange).
+    void refreshPage() override;
+    // Empties the open tree's history and disables undo and redo.
+    void clearChangeHistory() override;
+    // Stores every memo the person changed (memos store their text only when left) before the
+    // tree is saved or closed: each added memo that is modified, in the order added, through
+    // the exit handler its OnExit holds.
+    void commitMemos() override;
+    // The yes/no question: true on yes; Esc answers no.
+    bool askYesNo(const std::string& question) override;
+    // The yes/no/cancel question: 6 yes, 7 no, 2 cancel.
+    int askYesNoCancel(const std::string& question) override;
+
+    // ================================================================ the person editor (shell/person_editor_part.h)
+    // The window hands the frame its editor once both exist, then wires the handlers of every
+    // control, the frame's own and the editor's; the frame's own code reaches the editor only
+    // through this part.
+    void attachEditor(PersonEditorPart& editor) { editor_ = &editor; }
+    PersonEditorPart& editorPart() { return *editor_; }
+    void bindEvents();
+
+private:
+    // ================================================================ start-up and shutdown (shell/startup.cpp)
+    void FormCreate();
+    // Reseeds the random generator at every activation; the first one also starts the program:
+    // folders, the double-start marker, settings, language, tips, greeting, a tree named on
+    // the command line.
+    void FormActivate();
+    // Closing is allowed once no tree is open; the open tree is closed with the save question.
+    void FormCloseQuery(bool& canClose);
+    // Frees the tree, saves the settings and deletes the double-start marker.
+    void FormClose(TCloseAction& action);
+    // Start-up step: the tree file named by the first command-line argument, when it exists.
+    void openCommandLineTree();
+
+    // ================================================================ file commands (shell/file_commands.cpp)
+    void Novy1Click();
+    void Otevrit1Click();
+    void Ulozit1Click();
+    void UlozitJako1Click();
+    void Zavrit1Click();
+    void Konec1Click();
+    // The Save As dialog, then the save. True when the tree was written; false when the dialog
+    // was cancelled or the save failed.
+    bool saveTreeAs();
+    // Saves the open tree when `answer` is yes, then closes it unless the answer was cancel or
+    // the save did not happen; true when the tree is closed afterwards.
+    bool closeTreeAfterAnswer(int answer);
+    // Closes the open tree, first asking the question of the language text `key` (section
+    // "otazky") whether to save it when it holds persons; true when the tree is closed.
+    bool closeTreeAsking(const char* key, const char* defaultQuestion);
+    // Adds a memo whose exit handler stores what the person typed (the frame adds its own two
+    // first, the person editor its memos when it binds its handlers).
+    void addMemoToCommit(TMemo& memo) override;
+
+    // ================================================================ general tab (shell/general_page.cpp)
+    // Fills the general tab from the tree.
+    void showGeneralPage();
+    void nazevEDChange();
+    void autorEDChange();
+    void vytvorenoEDChange();
+    void spolupracovaliEDChange();
+    void dalsiUdajeMEMOExit();
+
+    // ================================================================ recent files (shell/recent_files.cpp)
+    // A recent-file item: opens its tree, or tells that the file is gone (the entry stays).
+    void openRecentFile(int index);
+
+    // ================================================================ greeting, tips, quick texts (shell/greeting_and_tips.cpp, shell/quick_texts.cpp)
+    // Fills and shows the tip window (the sign-up text during the first three starts).
+    void showTipWindow();
+    void Tip1Click();
+    // The quick-text prompt for F9 (0) to F12 (3).
+    void editQuickText(int index);
+    // The key handler of the fields of the pages: Enter moves to the next field, F9 to F12
+    // insert the quick texts. Nothing without a tree, nor without persons outside the general tab.
+    void fieldKeyDown(TWinControl& control, int& key) override;
+
+    // ================================================================ tree files (shell/hlavni_tree_files.cpp)
+    // The wait window around long operations (shell/wait_window.h); WaitShown shows it for a
+    // scope.
+    void showWaitWindow() override;
+    void hideWaitWindow() override;
+    WaitWindow& waitWindow() override;
     // What the tree session shows through the window: the editor its trees report undo steps
     // to, and the status line.
     EditorPort& treeEditor() override { return *editor_; }
     void showStatusText(const std::string& text) override { StatusBar1.SimpleText = text; }
 
     // ================================================================ control state (shell/window_state.cpp)
-    // Puts the window into its no-tree, empty-tree or tree state: the list panel, the tabs, the
-    // menu items and tool buttons that need a tree or persons.
-    void enableControls(bool treeOpen, bool hasPersons) override;
     // The change handler of `pages`: refills the page that is active now from the tree, or from
     // the person shown through the editor; a failure is shown and the page keeps what it got.
     void pagesChange();
-    // Refills the active page (pagesChange).
-    void refreshPage() override;
     // Composes the person-summary page of the current person.
     void showPersonSummary();
 
@@ -247,15 +301,6 @@ public:
     void announceTodaysAnniversaries();
 
     // ================================================================ window texts (shell/)
-    // The standard lookup in the language file (shell/language.cpp): a missing or empty key is
-    // written back with its default and logged. Before the first load it gives the default.
-    std::string langText(const std::string& section, const std::string& key,
-                         const std::string& defaultText) override;
-    // The plain read: the stored value or the default; writes nothing.
-    std::string readText(const std::string& section, const std::string& key,
-                         const std::string& defaultText) override;
-    // Opens (or reopens) the language file the settings name and re-applies every window text.
-    void loadLanguage();
     // Adds "file name - language name" of one language file of "data/lang/" to `lines`; a file
     // without a language name is not offered.
     void addLanguageEntry(TStringList& lines, const std::string& fileName);
@@ -268,9 +313,6 @@ public:
     // ================================================================ search and anniversaries (shell/search_command.cpp, shell/anniversaries_commands.cpp)
     // The search dialog; a person chosen among those found becomes the current one.
     void Hledej1Click();
-    // The two searches of the dialog over the open tree, into its list of persons found.
-    void searchText();
-    void searchDate();
     // Makes the person of a list caption (display name with the identifier) the current one,
     // the first in the chain of that caption, when the person list shows it; otherwise nothing
     // changes.
@@ -303,25 +345,8 @@ public:
     void napis1BTClick();
     void napis2BTClick();
     void OProgramu1Click();
-    // The person list as text (shell/person_list_text.cpp). The builders write one line per row
-    // of the person list, in name or birth order; the list shows the chosen order again after.
-    struct ListColumns {
-        bool useBirthSurname = false;
-        bool birth = false;
-        bool death = false;
-        bool number = false;
-        bool birthPlace = false;
-        bool deathPlace = false;
-        bool residence = false;
-        bool education = false;
-        bool occupation = false;
-    };
     void SeznamOsob1Click();
-    void buildPersonListHierarchical(std::vector<std::string>& lines, const ListColumns& columns);
-    void buildPersonList(std::vector<std::string>& lines, const ListColumns& columns);
-    void buildPersonListSorted(std::vector<std::string>& lines, const ListColumns& columns);
     void writePersonListLines(std::vector<std::string>& lines, const ListColumns& columns);
-    // The value right-aligned in `width` characters, never cut; an undeterminable date is blank.
     // The person form: shown, printed for the shown person, for all, for those filled below a
     // share, or blank (shell/person_form.cpp).
     void Formular1Click();
@@ -335,8 +360,6 @@ public:
     // ================================================================ undo and redo (shell/undo_commands.cpp)
     void Zpet1Click();
     void Znovu1Click();
-    // Empties the open tree's history and disables undo and redo.
-    void clearChangeHistory() override;
     // Enables undo and redo as the open tree's history allows.
     void updateUndoButtons() override;
     TextSource& texts() override { return *this; }
@@ -372,17 +395,10 @@ public:
     const std::string& allPersonsGroupName() override { return allPersonsGroup; }
 
     // ================================================================ the person editor (shell/person_editor_part.h)
-    // The window hands the frame its editor once both exist, then wires the handlers of every
-    // control, the frame's own and the editor's; the frame's own code reaches the editor only
-    // through this part.
-    void attachEditor(PersonEditorPart& editor) { editor_ = &editor; }
-    PersonEditorPart& editorPart() { return *editor_; }
-    void bindEvents();
     // The person list's wish to show a person, and its heading, go to the editor.
     void showPerson(Clovek* person) override { editor_->showPerson(person); }
     void updateHeading() override { editor_->updateHeading(); }
 
-private:
     struct TreePage {
         TTabSheet* page;
         std::function<void()> fill;

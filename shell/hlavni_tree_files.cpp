@@ -23,11 +23,6 @@ void MainFrame::showWaitWindow()
     waitWindow().show();
 }
 
-void MainFrame::advanceWaitProgress(int step)
-{
-    waitWindow().advance(step);
-}
-
 void MainFrame::hideWaitWindow()
 {
     waitWindow().hide();

@@ -27,7 +27,7 @@ void moveThroughHistory(MainFrame& main, bool canStep, Clovek* (PrevNext::*step)
         ~Clear() { flag = false; }
     } clear{main.steppingThroughHistory};
     main.personList.selectPerson(person);
-    main.showPerson(person);
+    main.editorPart().showPerson(person);
 }
 
 } // namespace

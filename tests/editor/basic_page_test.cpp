@@ -28,10 +28,10 @@ TEST_F(BasicPage, ShowingAPersonFillsThePageAndRecordsNothing)
     eva->birth = Datum("31", "4", "1900"); // no such day, as an old file may hold
     eva->alive = 0;
     eva->deathPlace = "Brno";
-    hl().pages.setActivePage(&hl().obecne);
+    hl().layout().pages.setActivePage(&hl().layout().obecne);
     hl().editor.showPersonOfStep(eva);
 
-    EXPECT_EQ(hl().pages.ActivePage(), &hl().zakladniUdaje);
+    EXPECT_EQ(hl().layout().pages.ActivePage(), &hl().layout().zakladniUdaje);
     EXPECT_EQ(z().jmenoCB.Text(), "Eva");
     EXPECT_EQ(z().prijmeniCB.Text(), "Dvořáková");
     EXPECT_EQ(z().pohlaviCB.ItemIndex(), 1);
@@ -41,15 +41,15 @@ TEST_F(BasicPage, ShowingAPersonFillsThePageAndRecordsNothing)
     EXPECT_EQ(z().narozAsi.Caption, "+/- 1");
     EXPECT_TRUE(z().smrtMistoCB.Visible);
     EXPECT_EQ(z().smrtMistoCB.Text(), "Brno");
-    EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Ing. Eva Dvořáková, 1900");
+    EXPECT_EQ(hl().layout().nadpisJmenoLB.Caption, "Ing. Eva Dvořáková, 1900");
     EXPECT_EQ(eva->firstName, "Eva");
     EXPECT_EQ(steps(), 0);
-    EXPECT_FALSE(hl().Zpet1.Enabled);
+    EXPECT_FALSE(hl().layout().Zpet1.Enabled);
 
     hl().editor.showPersonOfStep(jan);
     EXPECT_FALSE(z().smrtMistoCB.Visible);
     EXPECT_EQ(z().pohlaviCB.ItemIndex(), 0);
-    EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Jan Novák, ?");
+    EXPECT_EQ(hl().layout().nadpisJmenoLB.Caption, "Jan Novák, ?");
 }
 
 TEST_F(BasicPage, TypingANameReSortsTheListChangesTheHeadingAndUndoesInOneStep)
@@ -60,18 +60,18 @@ TEST_F(BasicPage, TypingANameReSortsTheListChangesTheHeadingAndUndoesInOneStep)
     user::type(z().prijmeniCB, "Bílý");
     EXPECT_EQ(jan->surname, "Bílý");
     EXPECT_EQ(order(), "Jan Eva");
-    EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Jan Bílý, ?");
+    EXPECT_EQ(hl().layout().nadpisJmenoLB.Caption, "Jan Bílý, ?");
     EXPECT_EQ(steps(), 1);
-    EXPECT_TRUE(hl().Zpet1.Enabled);
+    EXPECT_TRUE(hl().layout().Zpet1.Enabled);
 
-    user::click(hl().Zpet1);
+    user::click(hl().layout().Zpet1);
     EXPECT_EQ(jan->surname, "Novák");
     EXPECT_EQ(z().prijmeniCB.Text(), "Novák");
     EXPECT_EQ(order(), "Eva Jan");
-    EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Jan Novák, ?");
+    EXPECT_EQ(hl().layout().nadpisJmenoLB.Caption, "Jan Novák, ?");
     EXPECT_EQ(steps(), 1); // the replay recorded nothing
 
-    user::click(hl().ZnovuBT);
+    user::click(hl().layout().ZnovuBT);
     EXPECT_EQ(jan->surname, "Bílý");
     EXPECT_EQ(order(), "Jan Eva");
 }
@@ -81,7 +81,7 @@ TEST_F(BasicPage, TitlesChangeTheHeadingButNotTheOrder)
     user::focus(z().titulZaCB);
     user::type(z().titulZaCB, "CSc.");
     EXPECT_EQ(jan->titlesAfter, "CSc.");
-    EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Jan Novák, CSc., ?");
+    EXPECT_EQ(hl().layout().nadpisJmenoLB.Caption, "Jan Novák, CSc., ?");
     EXPECT_EQ(order(), "Eva Jan");
     EXPECT_EQ(steps(), 1);
 }
@@ -110,7 +110,7 @@ TEST_F(BasicPage, TheSexChangeIsRefusedForAPersonWithAChild)
     user::pick(z().pohlaviCB, 1);
     EXPECT_EQ(jan->sex, 0);
     EXPECT_EQ(steps(), 1);
-    user::click(hl().Zpet1);
+    user::click(hl().layout().Zpet1);
     EXPECT_EQ(jan->sex, 1);
     EXPECT_EQ(z().pohlaviCB.ItemIndex(), 0);
 }
@@ -145,7 +145,7 @@ TEST_F(BasicPage, TheSurnameRulesNeedAWomansEndingAndAFreeMan)
 
 TEST_F(BasicPage, AMemoLineTypedIsKeptWhenAnotherPersonIsShown)
 {
-    hl().pages.setActivePage(&hl().doplnujiciTextyASoubory);
+    hl().layout().pages.setActivePage(&hl().layout().doplnujiciTextyASoubory);
     hl().editor.showPersonOfStep(jan);
     TMemo& memo = hl().editor.doplnujiciSheet.doplnujiciTextyMEMO;
     user::focus(memo);
@@ -162,9 +162,9 @@ TEST_F(BasicPage, EnterWalksTheFieldsAndF10InsertsAQuickText)
     hl().settings.quickTexts[1] = "ml.";
     user::focus(z().prijmeniCB);
     user::select(z().prijmeniCB, 0, 0);
-    EXPECT_EQ(user::keyDown(hl(), VK_F10), 0);
+    EXPECT_EQ(user::keyDown(hl().layout(), VK_F10), 0);
     EXPECT_EQ(z().prijmeniCB.Text(), "ml.Novák");
-    user::pressKey(hl(), VK_RETURN);
+    user::pressKey(hl().layout(), VK_RETURN);
     EXPECT_TRUE(z().rodnePrijmeniCB.Focused());
 }
 

@@ -42,7 +42,7 @@ struct BulkDelete : FamilyTest {
     void bulk(const std::function<void(ThromadneMazaniFORM&)>& act)
     {
         script.modal("Hromadné mazání", [act](TForm& f) { act(static_cast<ThromadneMazaniFORM&>(f)); });
-        user::click(hl().HromadneMazani1);
+        user::click(hl().layout().HromadneMazani1);
     }
     void tickPerson(ThromadneMazaniFORM& w, Clovek* p)
     {
@@ -103,8 +103,8 @@ TEST_F(BulkDelete, DeletingTakesThePersonsOutOfEverythingAndEmptiesTheHistory)
 {
     hl().session.tree()->fileName = folder() + "save/cerni.rod";
     hl().session.tree()->recordTextChange(otec, "jmeno", "Otec", "Táta");
-    hl().showPerson(syn);
-    hl().showPerson(matka);
+    hl().editor.showPerson(syn);
+    hl().editor.showPerson(matka);
     bulk([this](ThromadneMazaniFORM& w) {
         tickPerson(w, syn);
         tickPerson(w, matka);
@@ -119,7 +119,7 @@ TEST_F(BulkDelete, DeletingTakesThePersonsOutOfEverythingAndEmptiesTheHistory)
     EXPECT_EQ(snacha->partnerships.count(), 0);
     EXPECT_EQ(otec->children.count(), 1);
     EXPECT_EQ(hl().session.tree()->undoHistory->count(), 0);
-    EXPECT_FALSE(hl().Zpet1.Enabled);
+    EXPECT_FALSE(hl().layout().Zpet1.Enabled);
     EXPECT_EQ(hl().session.tree()->fileName, "");
     // The person visited before the deleted ones is shown.
     EXPECT_EQ(hl().editor.currentPerson, otec);
@@ -141,7 +141,7 @@ TEST_F(BulkDelete, ConfirmingNothingStillEmptiesTheHistoryAndForgetsTheFile)
 
 TEST_F(BulkDelete, DeletingEverybodyLeavesAnOpenTreeWithoutPersons)
 {
-    hl().pages.setActivePage(&hl().zakladniUdaje);
+    hl().layout().pages.setActivePage(&hl().layout().zakladniUdaje);
     bulk([this](ThromadneMazaniFORM& w) {
         user::click(w.vseBT);
         deleteNow(w);
@@ -150,9 +150,9 @@ TEST_F(BulkDelete, DeletingEverybodyLeavesAnOpenTreeWithoutPersons)
     EXPECT_EQ(hl().session.tree()->personCount(), 0);
     EXPECT_EQ(hl().editor.currentPerson, nullptr);
     EXPECT_EQ(hl().personList.currentRow(), nullptr);
-    EXPECT_EQ(hl().pages.ActivePage(), &hl().obecne);
-    EXPECT_FALSE(hl().Pribuzni1.Enabled);
-    EXPECT_FALSE(hl().HromadneMazani1.Enabled);
+    EXPECT_EQ(hl().layout().pages.ActivePage(), &hl().layout().obecne);
+    EXPECT_FALSE(hl().layout().Pribuzni1.Enabled);
+    EXPECT_FALSE(hl().layout().HromadneMazani1.Enabled);
 }
 
 TEST_F(BulkDelete, LockedPersonsStayAndThePersonIsToldHowMany)
@@ -170,17 +170,17 @@ TEST_F(BulkDelete, LockedPersonsStayAndThePersonIsToldHowMany)
 
 TEST_F(BulkDelete, PersonsTheFilteredListDoesNotShowGoToo)
 {
-    user::pick(hl().skupinyCB, "Rodina");
+    user::pick(hl().layout().skupinyCB, "Rodina");
     ASSERT_EQ(hl().personList.rowCount(), 2);
     hl().personList.setCurrentRow(hl().personList.locate(syn));
-    hl().showPerson(syn);
+    hl().editor.showPerson(syn);
     bulk([this](ThromadneMazaniFORM& w) {
         tickPerson(w, syn);
         tickPerson(w, ded);
         deleteNow(w);
     });
     EXPECT_EQ(hl().session.tree()->personCount(), 6);
-    EXPECT_EQ(hl().skupinyCB.Text(), "Rodina");
+    EXPECT_EQ(hl().layout().skupinyCB.Text(), "Rodina");
     EXPECT_EQ(listed(), Names{"Cizí"});
     EXPECT_EQ(hl().editor.currentPerson, cizi);
 
@@ -189,7 +189,7 @@ TEST_F(BulkDelete, PersonsTheFilteredListDoesNotShowGoToo)
         tickPerson(w, cizi);
         deleteNow(w);
     });
-    EXPECT_EQ(hl().skupinyCB.ItemIndex(), 0);
+    EXPECT_EQ(hl().layout().skupinyCB.ItemIndex(), 0);
     EXPECT_EQ(hl().personList.rowCount(), 5);
     ASSERT_TRUE(hl().editor.currentPerson);
     EXPECT_EQ(hl().personList.currentRow(), hl().personList.rowOf(hl().editor.currentPerson));
@@ -218,16 +218,16 @@ TEST_F(BulkDelete, AManyPersonTreeSavedAfterwardsHoldsExactlyTheOthers)
         deleteNow(w);
     });
     // 132 deleted: the bar wrapped past 100 and went on.
-    EXPECT_EQ(hl().waitWindow().position(), 132 % 101);
+    EXPECT_EQ(hl().wait.position(), 132 % 101);
     EXPECT_FALSE(cekejFORM->Visible);
     ASSERT_EQ(hl().session.tree()->personCount(), 126);
 
     const std::string path = folder() + "save/po_mazani.rod";
     script.file(path);
-    user::click(hl().Ulozit1);
+    user::click(hl().layout().Ulozit1);
     ASSERT_EQ(hl().session.tree()->fileName, path);
     script.press("Kinvelor", "neBT"); // no save question answered yes: the tree was just saved
-    hl().Zavrit1Click();
+    user::click(hl().layout().Zavrit1);
     ASSERT_EQ(hl().openTree(path), 0);
     Names names = remaining();
     ASSERT_EQ(names.size(), 126u);

@@ -30,14 +30,14 @@ struct DateFields : EmptyTreeTest {
 TEST_F(DateFields, ACompleteBirthDateShowsItsWeekdayAndTheYearTheHeading)
 {
     enter(z().narozRokED, "1900");
-    EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Jan Kos, 1900");
+    EXPECT_EQ(hl().layout().nadpisJmenoLB.Caption, "Jan Kos, 1900");
     enter(z().narozMesicCB, "3");
     enter(z().narozDenCB, "5");
     EXPECT_EQ(jan->birth.day + "." + jan->birth.month + "." + jan->birth.year, "5.3.1900");
     EXPECT_EQ(z().narozeniDenLB.Caption, "pondělí");
     EXPECT_EQ(steps(), 3);
 
-    user::click(hl().Zpet1);
+    user::click(hl().layout().Zpet1);
     EXPECT_EQ(jan->birth.day, "?");
     EXPECT_EQ(z().narozDenCB.Text(), "?");
 }
@@ -88,7 +88,7 @@ TEST_F(DateFields, AYearBeyondTheLimitsBecomesUnknownWithTheMessage)
     EXPECT_EQ(script.messageTexts()[0], "Rok narození je nižší než nastavená dolní mez! Měním rok narození.");
     EXPECT_EQ(script.messages()[0].flags, MB_OK | MB_ICONINFORMATION);
     // The heading and the list, which showed each digit typed, show the year as stored.
-    EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Jan Kos, ?");
+    EXPECT_EQ(hl().layout().nadpisJmenoLB.Caption, "Jan Kos, ?");
 }
 
 // Letters typed after the digits leave the digits; the check then refuses the year, and a
@@ -126,11 +126,11 @@ TEST_F(DateFields, ARefusedYearPutsBackTheYearTheBoxHadAndNoRedoBringsTheRefused
     EXPECT_EQ(script.messageTexts()[0], "Rok narození je vyšší než nastavená horní mez! Měním rok narození.");
     EXPECT_EQ(jan->birth.year, "1880");
     EXPECT_EQ(z().narozRokED.Text(), "1880");
-    EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Jan Kos, 1880");
+    EXPECT_EQ(hl().layout().nadpisJmenoLB.Caption, "Jan Kos, 1880");
     EXPECT_EQ(steps(), 1);
-    user::click(hl().Zpet1);
+    user::click(hl().layout().Zpet1);
     EXPECT_EQ(jan->birth.year, "?");
-    user::click(hl().Znovu1);
+    user::click(hl().layout().Znovu1);
     EXPECT_EQ(jan->birth.year, "1880");
     EXPECT_EQ(z().narozRokED.Text(), "1880");
 
@@ -142,7 +142,7 @@ TEST_F(DateFields, ARefusedYearPutsBackTheYearTheBoxHadAndNoRedoBringsTheRefused
     EXPECT_EQ(jan->birth.month, "5");
     EXPECT_EQ(steps(), 1);
     EXPECT_FALSE(hl().session.tree()->canRedo());
-    user::click(hl().Zpet1);
+    user::click(hl().layout().Zpet1);
     EXPECT_EQ(jan->birth.month, "?");
     EXPECT_EQ(jan->birth.year, "1880");
 }
@@ -151,7 +151,7 @@ TEST_F(DateFields, AResetBirthYearPutsThePersonBackInTheListSortedByBirth)
 {
     Clovek* eva = addPerson("Eva", "", Datum("?", "?", "1500"));
     hl().personList.add(eva);
-    user::pick(hl().setrid, 1);
+    user::pick(hl().layout().setrid, 1);
     hl().editor.showPersonOfStep(jan);
     auto firstRow = [&] { return hl().personList.firstRow()->person->firstName; };
     const std::string unknownFirst = firstRow();
@@ -180,9 +180,9 @@ TEST_F(DateFields, TheQuestionButtonAsksAndMakesTheWholeDateUnknown)
     user::click(z().nastavNeznameNarozeniBT);
     EXPECT_EQ(jan->birth.year + jan->birth.month + jan->birth.day, "???");
     EXPECT_EQ(z().narozRokED.Text(), "?");
-    EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Jan Kos, ?");
+    EXPECT_EQ(hl().layout().nadpisJmenoLB.Caption, "Jan Kos, ?");
     EXPECT_EQ(steps(), before + 1);
-    user::click(hl().Zpet1);
+    user::click(hl().layout().Zpet1);
     EXPECT_EQ(jan->birth.year, "1900");
     EXPECT_EQ(z().narozRokED.Text(), "1900");
 }
@@ -204,10 +204,10 @@ TEST_F(DateFields, TheAboutBoxTakesTheToleranceChosen)
     EXPECT_EQ(z().narozAsi.Caption, "+/- 5");
     EXPECT_EQ(steps(), 2);
     // The history puts the flag back in a caption of its own.
-    user::click(hl().Zpet1);
+    user::click(hl().layout().Zpet1);
     EXPECT_TRUE(z().narozAsi.Checked());
     EXPECT_EQ(z().narozAsi.Caption, "+- 5");
-    user::click(hl().Znovu1);
+    user::click(hl().layout().Znovu1);
     EXPECT_FALSE(z().narozAsi.Checked());
     EXPECT_EQ(z().narozAsi.Caption, "+- 5");
     EXPECT_EQ(jan->birth.about, 0);
@@ -221,7 +221,7 @@ TEST_F(DateFields, TheAliveBoxShowsTheDeathFieldsWithWhatTheyHeld)
     EXPECT_EQ(jan->alive, 0);
     EXPECT_TRUE(z().smrtMistoCB.Visible);
     EXPECT_EQ(z().smrtMistoCB.Text(), "Brno");
-    user::click(hl().Zpet1);
+    user::click(hl().layout().Zpet1);
     EXPECT_EQ(jan->alive, 1);
     EXPECT_FALSE(z().smrtMistoCB.Visible);
     EXPECT_EQ(jan->deathPlace, "Brno");
@@ -243,7 +243,7 @@ TEST_F(DateFields, ABirthPlaceIsStoredAndUndone)
     enter(z().narozMistoCB, "Tábor");
     user::focus(z().jmenoCB);
     EXPECT_EQ(jan->birthPlace, "Tábor");
-    user::click(hl().Zpet1);
+    user::click(hl().layout().Zpet1);
     EXPECT_EQ(jan->birthPlace, "");
     EXPECT_EQ(z().narozMistoCB.Text(), "");
 }
@@ -262,15 +262,15 @@ TEST_F(DateFields, LeavingTheBirthPlaceRefreshesTheShareOfFilledFields)
     EXPECT_GT(jan->percentFilled, before);
 
     // An undo brings the share back with the field, the place as the year.
-    user::click(hl().Zpet1);
+    user::click(hl().layout().Zpet1);
     EXPECT_EQ(jan->percentFilled, before);
     enter(z().narozRokED, "1976");
     enter(z().narozDenCB, "5"); // a step between, so the year's two edits stay two steps
     const int withYear = jan->percentFilled;
     enter(z().narozRokED, "?");
     ASSERT_LT(jan->percentFilled, withYear);
-    user::focus(hl().setrid); // no box of the page is left by the undo
-    user::click(hl().Zpet1);
+    user::focus(hl().layout().setrid); // no box of the page is left by the undo
+    user::click(hl().layout().Zpet1);
     EXPECT_EQ(jan->birth.year, "1976");
     EXPECT_EQ(jan->percentFilled, withYear);
 }
@@ -282,10 +282,10 @@ namespace {
 TEST_F(DateFields, EnterPassesTheButtonAndTheHiddenDeathFields)
 {
     user::focus(z().narozRokED);
-    user::pressKey(hl(), VK_RETURN);
+    user::pressKey(hl().layout(), VK_RETURN);
     EXPECT_TRUE(z().narozAsi.Focused());
     user::focus(z().zivaZesnulaCH);
-    user::pressKey(hl(), VK_RETURN);
+    user::pressKey(hl().layout(), VK_RETURN);
     EXPECT_FALSE(z().smrtDenCB.Focused());
     EXPECT_FALSE(z().smrtAsi.Focused());
 }

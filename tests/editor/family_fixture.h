@@ -32,7 +32,7 @@ struct FamilyTest : EmptyTreeTest {
         hl().enableControls(true, true);
         hl().editor.fillGroupsCombo("");
         hl().personList.setCurrentRow(hl().personList.locate(shown));
-        hl().showPerson(shown);
+        hl().editor.showPerson(shown);
     }
     // The first names of the ticked lines of a check list of persons, sorted.
     std::vector<std::string> ticked(const TCheckListBox& list)

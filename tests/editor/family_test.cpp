@@ -39,11 +39,11 @@ TEST_F(Family, ChoosingAFatherLinksBothSidesMakesSiblingsAndUndoesInOneStep)
     choose(z().otecCB, "Kos Karel (0)");
     EXPECT_EQ(steps(), 1);
 
-    user::click(hl().Zpet1);
+    user::click(hl().layout().Zpet1);
     EXPECT_EQ(jan->father, nullptr);
     EXPECT_FALSE(otec->hasChild(jan));
     EXPECT_TRUE(bratr->siblings().count() == 0);
-    user::click(hl().Znovu1);
+    user::click(hl().layout().Znovu1);
     EXPECT_EQ(jan->father, otec);
     EXPECT_TRUE(otec->hasChild(jan));
 }
@@ -160,7 +160,7 @@ TEST_F(Family, RowsOfEqualTextLeadToTheirOwnPerson)
     EXPECT_EQ(current(), second);
     // Enter in the sibling list jumps as a double-click does, to the row's own person.
     user::pick(z().sourozenciLIST, 0);
-    user::pressKey(hl(), VK_RETURN);
+    user::pressKey(hl().layout(), VK_RETURN);
     EXPECT_EQ(current(), first);
 }
 
@@ -290,7 +290,7 @@ TEST_F(Family, RemovingAChildIsOneStepThatUndoesBack)
     EXPECT_EQ(lines(z().detiLIST), (std::vector<std::string>{"Kos Petr (2)"}));
     EXPECT_FALSE(petr->hasSibling(jan));
     ASSERT_EQ(steps(), 1);
-    user::click(hl().Zpet1);
+    user::click(hl().layout().Zpet1);
     EXPECT_EQ(jan->father, otec);
     EXPECT_TRUE(otec->hasChild(jan));
     EXPECT_TRUE(petr->hasSibling(jan));
@@ -419,7 +419,7 @@ std::map<int, std::vector<int>> SiblingSeries::listsAfterEdits(unsigned seed, bo
             break;
         case 9:
             for (int i = any(4); i >= 0; --i)
-                user::click(any(3) ? hl().Zpet1 : hl().Znovu1);
+                user::click(any(3) ? hl().layout().Zpet1 : hl().layout().Znovu1);
             break;
         }
     }

@@ -17,7 +17,7 @@ struct FurtherPage : PersonEditorTest {
     void SetUp() override
     {
         PersonEditorTest::SetUp();
-        user::selectTab(hl().pages, hl().dalsiUdaje);
+        user::selectTab(hl().layout().pages, hl().layout().dalsiUdaje);
     }
 };
 
@@ -29,14 +29,14 @@ TEST_F(FurtherPage, TheFillRecordsNothingAndHidesTheContactsOfTheDead)
     eva->email1 = "eva@example.cz";
     hl().session.tree()->userCaption2 = "Přezdívka:";
     hl().editor.showPersonOfStep(eva);
-    user::selectTab(hl().pages, hl().dalsiUdaje);
+    user::selectTab(hl().layout().pages, hl().layout().dalsiUdaje);
     EXPECT_FALSE(d().moderniPANEL.Visible);
     EXPECT_EQ(d().email1ED.Text(), "eva@example.cz");
     EXPECT_EQ(d().user2LB.Caption, "Přezdívka:");
     EXPECT_EQ(d().idED.Text(), "1");
     hl().editor.showPersonOfStep(jan);
-    user::selectTab(hl().pages, hl().zakladniUdaje);
-    user::selectTab(hl().pages, hl().dalsiUdaje);
+    user::selectTab(hl().layout().pages, hl().layout().zakladniUdaje);
+    user::selectTab(hl().layout().pages, hl().layout().dalsiUdaje);
     EXPECT_TRUE(d().moderniPANEL.Visible);
     EXPECT_EQ(d().vyznaniCB.Text(), "římskokatolické");
     EXPECT_EQ(eva->email1, "eva@example.cz");
@@ -53,13 +53,13 @@ TEST_F(FurtherPage, TypingMakesOneStepPerFieldAndUndoPutsTheTextBack)
     EXPECT_EQ(jan->religion, "husitské");
     EXPECT_EQ(jan->email1, "jan@example.cz");
     EXPECT_EQ(steps(), 2);
-    user::click(hl().Zpet1);
+    user::click(hl().layout().Zpet1);
     EXPECT_EQ(jan->email1, "");
     EXPECT_EQ(d().email1ED.Text(), "");
-    user::click(hl().Zpet1);
+    user::click(hl().layout().Zpet1);
     EXPECT_EQ(jan->religion, "");
     EXPECT_EQ(d().vyznaniCB.Text(), "");
-    user::click(hl().Znovu1);
+    user::click(hl().layout().Znovu1);
     EXPECT_EQ(jan->religion, "husitské");
 }
 
@@ -75,20 +75,21 @@ TEST_F(PersonEditorTest, EveryTextOfThePersonTableIsTypedAndUndoneInItsOwnContro
         if (f.kind != FieldKind::text || f.field == PersonField::identifier)
             continue;
         SCOPED_TRACE(std::string(f.stepKey));
-        const PersonFieldControls c = personFieldControls(hl(), f.field);
+        const PersonFieldControls c = personFieldControls(hl().layout(), f.field);
         TEditLineControl* control = c.box ? static_cast<TEditLineControl*>(c.box) : c.edit;
         ASSERT_NE(control, nullptr);
         EXPECT_TRUE(controls.insert(control).second) << "a control shared with another field";
         Clovek* p = f.onlyWhenDead ? eva : jan;
         hl().editor.showPersonOfStep(p);
-        user::selectTab(hl().pages, f.page == EditorPage::basicData ? hl().zakladniUdaje : hl().dalsiUdaje);
+        user::selectTab(hl().layout().pages, f.page == EditorPage::basicData ? hl().layout().zakladniUdaje
+                                                                             : hl().layout().dalsiUdaje);
         const std::string before = f.text.of(*p);
         hl().clearChangeHistory();
         user::type(*control, "Qx");
         EXPECT_NE(f.text.of(*p), before);
         EXPECT_EQ(f.text.of(*p), control->Text());
         EXPECT_EQ(steps(), 1);
-        user::click(hl().Zpet1);
+        user::click(hl().layout().Zpet1);
         EXPECT_EQ(f.text.of(*p), before);
         EXPECT_EQ(control->Text(), before);
     }
@@ -122,7 +123,7 @@ TEST_F(FurtherPage, AUserFieldCaptionBelongsToTheTreeAndIsUndoneAlone)
     EXPECT_EQ(steps(), 1);
     script.press("", "stornoBT");
     user::click(d().user4BT);
-    user::click(hl().Zpet1);
+    user::click(hl().layout().Zpet1);
     EXPECT_EQ(hl().session.tree()->userCaption4, "Uživ.def.:");
     EXPECT_EQ(d().user4LB.Caption, "Uživ.def.:");
     EXPECT_EQ(hl().session.tree()->userCaption3, "Uživ.def.:");
@@ -152,7 +153,7 @@ TEST_F(FurtherPage, AnIdentifierInUseIsRefusedUntilAFreeOneIsTyped)
     user::click(d().idZmenBT);
     EXPECT_EQ(jan->identifier, "A-17");
     EXPECT_EQ(steps(), 1);
-    user::click(hl().Zpet1);
+    user::click(hl().layout().Zpet1);
     EXPECT_EQ(jan->identifier, "0");
 }
 
@@ -172,14 +173,14 @@ TEST_F(FurtherPage, EveryVisitOfTheParishMemoIsOneStep)
     user::focus(d().vyznaniCB);
     EXPECT_EQ(jan->registerNotes(), (std::vector<std::string>{"Matrika Praha, sv. 3"}));
     EXPECT_EQ(steps(), 2);
-    user::click(hl().Zpet1);
+    user::click(hl().layout().Zpet1);
     EXPECT_EQ(jan->registerNotes(), (std::vector<std::string>{"Matrika Praha"}));
     EXPECT_EQ(d().matrikyMEMO.Lines.lines(), jan->registerNotes());
 }
 
 TEST_F(FurtherPage, FurtherTextsAreSavedAsTextOrRefusedWhenEmpty)
 {
-    user::selectTab(hl().pages, hl().doplnujiciTextyASoubory);
+    user::selectTab(hl().layout().pages, hl().layout().doplnujiciTextyASoubory);
     user::click(hl().editor.doplnujiciSheet.ulozNaDiskTextyBT);
     EXPECT_EQ(script.messageTexts(), (std::vector<std::string>{"Doplňující texty jsou prázdné!"}));
 
@@ -191,7 +192,7 @@ TEST_F(FurtherPage, FurtherTextsAreSavedAsTextOrRefusedWhenEmpty)
     script.file(target);
     user::click(hl().editor.doplnujiciSheet.ulozNaDiskTextyBT);
     EXPECT_EQ(readFileBytes(target), "Žil v Čáslavi.\r\n");
-    user::click(hl().Zpet1);
+    user::click(hl().layout().Zpet1);
     EXPECT_TRUE(jan->furtherTexts().empty());
 }
 
@@ -201,8 +202,8 @@ TEST_F(FurtherPage, AParishVisitUndoneBeforeItsExitKeepsTheNotesBothWays)
     hl().refreshPage();
     user::focus(d().matrikyMEMO);
     ASSERT_EQ(steps(), 1);
-    user::click(hl().ZpetBT); // the memo keeps the focus: its visit never ended
-    user::click(hl().ZnovuBT);
+    user::click(hl().layout().ZpetBT); // the memo keeps the focus: its visit never ended
+    user::click(hl().layout().ZnovuBT);
     EXPECT_EQ(jan->registerNotes(), (std::vector<std::string>{"Matrika Praha"}));
     EXPECT_EQ(d().matrikyMEMO.Lines.lines(), jan->registerNotes());
 }

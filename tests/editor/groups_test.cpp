@@ -62,7 +62,7 @@ struct Groups : FamilyTest {
     {
         user::pick(w.skupinyLIST, w.skupinyLIST.Items.IndexOf(text));
     }
-    void filterBy(const std::string& text) { user::pick(hl().skupinyCB, text); }
+    void filterBy(const std::string& text) { user::pick(hl().layout().skupinyCB, text); }
     void yes() { script.press("Kinvelor", "anoBT"); }
     void no() { script.press("Kinvelor", "neBT"); }
 };
@@ -72,14 +72,15 @@ TEST_F(Groups, TheGroupBoxFiltersTheListAndFallsBackWhenItsGroupIsRenamedOrDelet
     group("Rodina", {jan, eva});
     group("Děti", {petr});
     hl().editor.fillGroupsCombo("");
-    EXPECT_EQ(hl().skupinyCB.Items.lines(), (std::vector<std::string>{"_VŠICHNI", "Rodina", "Děti"}));
+    EXPECT_EQ(hl().layout().skupinyCB.Items.lines(),
+              (std::vector<std::string>{"_VŠICHNI", "Rodina", "Děti"}));
     filterBy("Rodina");
     EXPECT_EQ(hl().personList.rowCount(), 2);
     EXPECT_EQ(hl().personList.currentRow(), hl().personList.rowOf(jan));
 
     // A group that still exists keeps the filter through the manager.
     manage([](TspravceSkupinFORM& w) { pickGroup(w, "Děti"); });
-    EXPECT_EQ(hl().skupinyCB.Text(), "Rodina");
+    EXPECT_EQ(hl().layout().skupinyCB.Text(), "Rodina");
     EXPECT_EQ(hl().personList.rowCount(), 2);
 
     manage([this](TspravceSkupinFORM& w) {
@@ -89,7 +90,7 @@ TEST_F(Groups, TheGroupBoxFiltersTheListAndFallsBackWhenItsGroupIsRenamedOrDelet
         EXPECT_EQ(w.skupinyLIST.Items.lines(), (std::vector<std::string>{"Děti", "Příbuzní"}));
         EXPECT_EQ(w.skupinyLIST.Items[w.skupinyLIST.ItemIndex()], "Příbuzní");
     });
-    EXPECT_EQ(hl().skupinyCB.ItemIndex(), 0);
+    EXPECT_EQ(hl().layout().skupinyCB.ItemIndex(), 0);
     EXPECT_EQ(hl().personList.rowCount(), 5);
 
     filterBy("Děti");
@@ -100,7 +101,7 @@ TEST_F(Groups, TheGroupBoxFiltersTheListAndFallsBackWhenItsGroupIsRenamedOrDelet
         EXPECT_EQ(w.skupinyLIST.ItemIndex(), -1);
         EXPECT_EQ(w.clenoveLIST.Items.Count(), 0);
     });
-    EXPECT_EQ(hl().skupinyCB.Items.lines(), (std::vector<std::string>{"_VŠICHNI", "Příbuzní"}));
+    EXPECT_EQ(hl().layout().skupinyCB.Items.lines(), (std::vector<std::string>{"_VŠICHNI", "Příbuzní"}));
     EXPECT_EQ(hl().personList.rowCount(), 5);
 }
 

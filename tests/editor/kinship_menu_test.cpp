@@ -66,41 +66,41 @@ struct KinshipMenu : FamilyTest {
 
 TEST_F(KinshipMenu, PartnersOfDivorcedPartnershipsAreNoInLawsNorUnclesNorAunts)
 {
-    EXPECT_EQ(run(hl().Strycove1), names({tomas, petr}));
-    EXPECT_EQ(run(hl().Tety1), names({jana, vera}));
-    EXPECT_EQ(run(hl().StrycoveATety1), names({tomas, petr, jana, vera}));
-    hl().showPerson(josef);
-    EXPECT_EQ(run(hl().Snachy1), names({eva, vera}));
-    EXPECT_EQ(run(hl().Zetove1), names({tomas}));
-    hl().showPerson(tomas);
-    EXPECT_EQ(run(hl().Svagri1), names({karel, petr}));
-    EXPECT_EQ(run(hl().Svagrove1), names({eva, vera}));
+    EXPECT_EQ(run(hl().layout().Strycove1), names({tomas, petr}));
+    EXPECT_EQ(run(hl().layout().Tety1), names({jana, vera}));
+    EXPECT_EQ(run(hl().layout().StrycoveATety1), names({tomas, petr, jana, vera}));
+    hl().editor.showPerson(josef);
+    EXPECT_EQ(run(hl().layout().Snachy1), names({eva, vera}));
+    EXPECT_EQ(run(hl().layout().Zetove1), names({tomas}));
+    hl().editor.showPerson(tomas);
+    EXPECT_EQ(run(hl().layout().Svagri1), names({karel, petr}));
+    EXPECT_EQ(run(hl().layout().Svagrove1), names({eva, vera}));
 }
 
 TEST_F(KinshipMenu, EachItemListsItsRelativesSortedAndOnlyOneGeneration)
 {
-    EXPECT_EQ(run(hl().Sourozenci1), names({bara}));
-    EXPECT_EQ(run(hl().Bratri1), names({}));
-    EXPECT_EQ(run(hl().DedoveABabicky1), names({josef, marie}));
-    EXPECT_EQ(run(hl().BratranciASestrenice1), names({dana, cyril}));
-    EXPECT_EQ(run(hl().Sestrenice1), names({dana}));
-    hl().showPerson(josef);
-    EXPECT_EQ(run(hl().Potomci1), names({karel, petr, jana}));
-    EXPECT_EQ(run(hl().Vnukove1), names({adam, cyril}));
-    EXPECT_EQ(run(hl().VnukoveAVnucky1), names({dana, adam, cyril, bara}));
-    EXPECT_EQ(run(hl().Dedove1), names({}));
+    EXPECT_EQ(run(hl().layout().Sourozenci1), names({bara}));
+    EXPECT_EQ(run(hl().layout().Bratri1), names({}));
+    EXPECT_EQ(run(hl().layout().DedoveABabicky1), names({josef, marie}));
+    EXPECT_EQ(run(hl().layout().BratranciASestrenice1), names({dana, cyril}));
+    EXPECT_EQ(run(hl().layout().Sestrenice1), names({dana}));
+    hl().editor.showPerson(josef);
+    EXPECT_EQ(run(hl().layout().Potomci1), names({karel, petr, jana}));
+    EXPECT_EQ(run(hl().layout().Vnukove1), names({adam, cyril}));
+    EXPECT_EQ(run(hl().layout().VnukoveAVnucky1), names({dana, adam, cyril, bara}));
+    EXPECT_EQ(run(hl().layout().Dedove1), names({}));
 }
 
 TEST_F(KinshipMenu, TheWindowNamesThePersonTheRelationAndTheCount)
 {
-    run(hl().Vnukove1);
-    EXPECT_TRUE(run(hl().Vnukove1).empty());
+    run(hl().layout().Vnukove1);
+    EXPECT_TRUE(run(hl().layout().Vnukove1).empty());
     const TpribuzniFORM& w = *pribuzniFORM;
     EXPECT_EQ(w.nadpisLB.Caption, "Vyhledávání příbuzných k osobě " + name(adam));
     // The relation line of this item is looked up under its own key.
     EXPECT_EQ(w.vztahLB.Caption, "Příbuzenský vztah: Vnukové");
     EXPECT_EQ(w.pocetLB.Caption, "Počet nalezených osob: 0");
-    run(hl().DedoveABabicky1);
+    run(hl().layout().DedoveABabicky1);
     // The menu texts wrote this key with the caption's spelling first; the file's text wins.
     EXPECT_EQ(w.vztahLB.Caption, "Příbuzenský vztah: Dědové a babičky");
     EXPECT_EQ(w.pocetLB.Caption, "Počet nalezených osob: 2");
@@ -112,14 +112,14 @@ TEST_F(KinshipMenu, DoubleClickingAFoundPersonShowsThatPerson)
         auto& w = static_cast<TpribuzniFORM&>(f);
         user::doubleClickLine(w.osobyLIST, w.osobyLIST.Items.IndexOf(name(marie)));
     });
-    user::click(hl().DedoveABabicky1);
+    user::click(hl().layout().DedoveABabicky1);
     EXPECT_EQ(hl().editor.currentPerson, marie);
     EXPECT_EQ(hl().editor.zakladniSheet.jmenoCB.Text(), "Marie");
     EXPECT_EQ(hl().personList.currentRow(), hl().personList.rowOf(marie));
 
     // Back leaves the shown person.
     script.press("Lipoveta", "zpetBT");
-    user::click(hl().Sourozenci1);
+    user::click(hl().layout().Sourozenci1);
     EXPECT_EQ(hl().editor.currentPerson, marie);
 }
 

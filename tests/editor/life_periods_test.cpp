@@ -69,16 +69,16 @@ TEST_F(LifePeriods, AddingEditingAndDeletingAreStepsThatUndoPutsBack)
     EXPECT_EQ(z().bydlisteLIST.ItemIndex(), 0);
 
     // A deleted entry comes back at the end of the list.
-    user::click(hl().Zpet1);
+    user::click(hl().layout().Zpet1);
     EXPECT_EQ(lines(z().bydlisteLIST), (std::vector<std::string>{"Kolín", "Praha (1990-2000)"}));
     EXPECT_EQ(z().bydlisteLIST.ItemIndex(), -1);
-    user::click(hl().Zpet1); // Kolín added
-    user::click(hl().Zpet1); // the edit
+    user::click(hl().layout().Zpet1); // Kolín added
+    user::click(hl().layout().Zpet1); // the edit
     EXPECT_EQ(lines(z().bydlisteLIST), (std::vector<std::string>{"Praha (1990)"}));
-    user::click(hl().Zpet1);
+    user::click(hl().layout().Zpet1);
     EXPECT_EQ(jan->residences.count(), 0);
     EXPECT_EQ(jan->percentFilled, 18);
-    user::click(hl().Znovu1);
+    user::click(hl().layout().Znovu1);
     EXPECT_EQ(lines(z().bydlisteLIST), (std::vector<std::string>{"Praha (1990)"}));
     EXPECT_EQ(eva->residences.first(), brno); // the other person's list untouched
 }

@@ -25,7 +25,7 @@ struct MediaTabs : PersonEditorTest {
 
 TEST_F(MediaTabs, InsertedPhotosAreStoredNumberedAndPreviewedToFit)
 {
-    user::selectTab(hl().pages, hl().fotkyAObrazky);
+    user::selectTab(hl().layout().pages, hl().layout().fotkyAObrazky);
     EXPECT_TRUE(lines(f().seznamFotoLIST).empty());
     EXPECT_FALSE(f().nazevFotoED.Enabled);
     EXPECT_FALSE(f().vymazFotoBT.Enabled);
@@ -41,7 +41,7 @@ TEST_F(MediaTabs, InsertedPhotosAreStoredNumberedAndPreviewedToFit)
     EXPECT_EQ(f().fotoIMG.Picture.Width(), 300);
     EXPECT_EQ(f().fotoIMG.Picture.Height(), 200);
     EXPECT_EQ(photo(0)->refCount, 2); // the store and Jan
-    EXPECT_EQ(hl().obsahKaretLB.Caption.find("Fotky") != std::string::npos, true);
+    EXPECT_EQ(hl().layout().obsahKaretLB.Caption.find("Fotky") != std::string::npos, true);
 
     user::pick(f().seznamFotoLIST, 0);
     EXPECT_EQ(f().fotoIMG.Picture.Width(), 570);
@@ -51,13 +51,13 @@ TEST_F(MediaTabs, InsertedPhotosAreStoredNumberedAndPreviewedToFit)
     hl().editor.showPersonOfStep(eva);
     EXPECT_EQ(hl().editor.currentPhoto, nullptr);
     hl().editor.showPersonOfStep(jan);
-    user::selectTab(hl().pages, hl().fotkyAObrazky);
+    user::selectTab(hl().layout().pages, hl().layout().fotkyAObrazky);
     EXPECT_EQ(f().seznamFotoLIST.ItemIndex(), 0);
 }
 
 TEST_F(MediaTabs, ADamagedOrUnknownPictureRegistersNothing)
 {
-    user::selectTab(hl().pages, hl().fotkyAObrazky);
+    user::selectTab(hl().layout().pages, hl().layout().fotkyAObrazky);
     insertPhoto(textFile("rozbita.jpg", "toto není obrázek"));
     EXPECT_EQ(script.messageTexts().size(), 1u);
     insertPhoto(picture("obrazek.jpg", 10, 10));
@@ -72,7 +72,7 @@ TEST_F(MediaTabs, ADamagedOrUnknownPictureRegistersNothing)
 
 TEST_F(MediaTabs, TypingANameOrYearReSortsOnlyInItsOwnOrder)
 {
-    user::selectTab(hl().pages, hl().fotkyAObrazky);
+    user::selectTab(hl().layout().pages, hl().layout().fotkyAObrazky);
     for (const char* name : {"a.jpg", "b.jpg", "c.jpg"})
         insertPhoto(picture(name, 4, 4));
     // Every keystroke re-sorts by name; the nameless photos stay on top.
@@ -104,7 +104,7 @@ TEST_F(MediaTabs, TypingANameOrYearReSortsOnlyInItsOwnOrder)
 
 TEST_F(MediaTabs, RemovingFromThePersonKeepsThePhotoInTheTreeAndItsCopy)
 {
-    user::selectTab(hl().pages, hl().fotkyAObrazky);
+    user::selectTab(hl().layout().pages, hl().layout().fotkyAObrazky);
     insertPhoto(picture("a.jpg", 4, 4));
     insertPhoto(picture("b.jpg", 4, 4));
     Fotka* kept = photo(0);
@@ -137,7 +137,7 @@ TEST_F(MediaTabs, RemovingFromThePersonKeepsThePhotoInTheTreeAndItsCopy)
 
 TEST_F(MediaTabs, ThePoolLinksUnlinksAndDeletesForEveryPerson)
 {
-    user::selectTab(hl().pages, hl().fotkyAObrazky);
+    user::selectTab(hl().layout().pages, hl().layout().fotkyAObrazky);
     script.clearRecords();
     user::click(f().priradVlozeneFotoBT);
     EXPECT_EQ(script.messageTexts(),
@@ -146,7 +146,7 @@ TEST_F(MediaTabs, ThePoolLinksUnlinksAndDeletesForEveryPerson)
     insertPhoto(picture("b.jpg", 4, 4));
     hl().editor.currentPhoto->name = "Zahrada";
     hl().editor.showPersonOfStep(eva);
-    user::selectTab(hl().pages, hl().fotkyAObrazky);
+    user::selectTab(hl().layout().pages, hl().layout().fotkyAObrazky);
 
     // Eva takes photo 1 from the pool.
     script.modal("", [](TForm& w) {
@@ -194,7 +194,7 @@ TEST_F(MediaTabs, ThePoolLinksUnlinksAndDeletesForEveryPerson)
 
 TEST_F(MediaTabs, FilesAreCopiedByTypeOpenedSavedAndAFailedCopyIsToldAndNotRegistered)
 {
-    user::selectTab(hl().pages, hl().doplnujiciTextyASoubory);
+    user::selectTab(hl().layout().pages, hl().layout().doplnujiciTextyASoubory);
     std::filesystem::create_directories(outside.path() + "v1.2");
     const std::string readme = textFile("v1.2/readme", "čti mě");
     script.file(readme);
@@ -231,7 +231,7 @@ TEST_F(MediaTabs, FilesAreCopiedByTypeOpenedSavedAndAFailedCopyIsToldAndNotRegis
 
 TEST_F(MediaTabs, FilesSortThreeWaysAndTheFilePoolHasNoPreview)
 {
-    user::selectTab(hl().pages, hl().doplnujiciTextyASoubory);
+    user::selectTab(hl().layout().pages, hl().layout().doplnujiciTextyASoubory);
     const char* names[][3] = {
         {"b.txt", "Zápis", "1950"}, {"a.pdf", "Smlouva", "1890"}, {"c.odt", "Alba", ""}};
     for (auto& n : names) {
@@ -257,7 +257,7 @@ TEST_F(MediaTabs, FilesSortThreeWaysAndTheFilePoolHasNoPreview)
     user::pick(s().seradSouborRADIO, 1);
 
     hl().editor.showPersonOfStep(eva);
-    user::selectTab(hl().pages, hl().doplnujiciTextyASoubory);
+    user::selectTab(hl().layout().pages, hl().layout().doplnujiciTextyASoubory);
     script.modal("", [](TForm& w) {
         auto& pool = dynamic_cast<TvyberSouboruFORM&>(w);
         EXPECT_EQ(pool.souboryLIST.Items.lines(),
@@ -275,7 +275,7 @@ TEST_F(MediaTabs, FilesSortThreeWaysAndTheFilePoolHasNoPreview)
 
 TEST_F(MediaTabs, APhotoIsSavedElsewhereAsShownByTheExtensionChosen)
 {
-    user::selectTab(hl().pages, hl().fotkyAObrazky);
+    user::selectTab(hl().layout().pages, hl().layout().fotkyAObrazky);
     insertPhoto(picture("a.jpg", 1140, 100));
     for (const char* name : {"jinde.bmp", "jinde.JPEG", "jinde.png"}) {
         script.file(outside.path() + name);
@@ -293,23 +293,23 @@ TEST_F(MediaTabs, APhotoIsSavedElsewhereAsShownByTheExtensionChosen)
 
 TEST_F(MediaTabs, SavedAndReopenedTheTreeShowsTheSameMedia)
 {
-    user::selectTab(hl().pages, hl().fotkyAObrazky);
+    user::selectTab(hl().layout().pages, hl().layout().fotkyAObrazky);
     insertPhoto(picture("a.jpg", 8, 8));
     hl().editor.currentPhoto->name = "Portrét";
     hl().editor.currentPhoto->year = "1931";
-    user::selectTab(hl().pages, hl().dokumenty);
+    user::selectTab(hl().layout().pages, hl().layout().dokumenty);
     script.file(picture("sken.jpg", 8, 8));
     user::click(hl().editor.dokumentySheet.vlozNovyDokBT);
-    user::selectTab(hl().pages, hl().doplnujiciTextyASoubory);
+    user::selectTab(hl().layout().pages, hl().layout().doplnujiciTextyASoubory);
     script.file(textFile("dopis.txt", "Milý Jene"));
     user::click(s().vlozNovySouborBT);
     eva->photos.append(std::make_unique<UkFotka>(photo(0)));
 
     const std::string path = folder() + "save/media.rod";
     script.file(path);
-    user::click(hl().UlozitJako1);
+    user::click(hl().layout().UlozitJako1);
     script.press("", "neBT");
-    user::click(hl().Zavrit1);
+    user::click(hl().layout().Zavrit1);
     ASSERT_FALSE(hl().session.tree());
     ASSERT_EQ(hl().openTree(path), 0);
 
@@ -354,7 +354,7 @@ TEST_F(Portrait, InsertedPicturesShrinkToTheFrameAndUndoRemovesThem)
     user::click(z().vlozHlavaBT);
     EXPECT_EQ(steps(), 1);
 
-    user::click(hl().Zpet1);
+    user::click(hl().layout().Zpet1);
     EXPECT_EQ(jan->hasPortrait, 0);
     EXPECT_FALSE(fileExists(working("hlavy/hlava0.jpg")));
     EXPECT_TRUE(z().hlavaSedivaIMG.Visible);
@@ -370,8 +370,8 @@ TEST_F(Portrait, UndoAfterAChangedPortraitDeletesNoPicture)
     user::click(z().vlozHlavaBT);
     EXPECT_EQ(stored().Width(), 100);
     EXPECT_EQ(steps(), 0);
-    EXPECT_FALSE(hl().Zpet1.Enabled);
-    user::click(hl().Zpet1);
+    EXPECT_FALSE(hl().layout().Zpet1.Enabled);
+    user::click(hl().layout().Zpet1);
     EXPECT_EQ(jan->hasPortrait, 1);
     EXPECT_EQ(stored().Width(), 100);
     EXPECT_EQ(jan->firstName, "Honza");
@@ -404,7 +404,7 @@ TEST_F(Portrait, ADamagedPictureChangesNothingAndRemovingClearsTheHistory)
     EXPECT_EQ(jan->hasPortrait, 0);
     EXPECT_FALSE(fileExists(working("hlavy/hlava0.jpg")));
     EXPECT_EQ(steps(), 0);
-    EXPECT_FALSE(hl().Zpet1.Enabled);
+    EXPECT_FALSE(hl().layout().Zpet1.Enabled);
 }
 
 } // namespace

@@ -60,7 +60,7 @@ TEST_F(Partnerships, AddingAChosenPartnerSharesOnePartnershipAndItsUndoAsks)
     ASSERT_EQ(steps(), 1);
 
     script.press("", "anoBT");
-    user::click(hl().Zpet1);
+    user::click(hl().layout().Zpet1);
     EXPECT_EQ(jan->partnerships.count(), 0);
     EXPECT_EQ(eva->partnerships.count(), 0);
     EXPECT_TRUE(lines(z().partneriLIST).empty());
@@ -81,7 +81,7 @@ TEST_F(Partnerships, ANewPersonAsPartnerIsOfTheOtherSexShownAndOneStep)
 
     // Undo takes the partnership away and offers to delete the person it made.
     script.press("", "anoBT").press("", "anoBT");
-    user::click(hl().Zpet1);
+    user::click(hl().layout().Zpet1);
     EXPECT_EQ(eva->partnerships.count(), 0);
     EXPECT_EQ(hl().session.tree()->personCount(), 1);
     EXPECT_EQ(current(), eva);
@@ -140,7 +140,7 @@ TEST_F(Partnerships, TheFieldsAreStoredSharedAndUndoneAndADivorceBeforeTheWeddin
     show(eva);
     EXPECT_EQ(z().svedkoveED.Text(), "Petr") << "the partner sees the same partnership";
     EXPECT_EQ(z().svatbaDenLB.Caption, "středa");
-    user::click(hl().Zpet1);
+    user::click(hl().layout().Zpet1);
     EXPECT_EQ(s->witnesses, "");
     EXPECT_EQ(current(), jan);
     EXPECT_EQ(z().svedkoveED.Text(), "");
@@ -157,7 +157,7 @@ TEST_F(Partnerships, TheFieldsAreStoredSharedAndUndoneAndADivorceBeforeTheWeddin
     // Undoing the typed divorce year brings back what was there before the edit.
     typeOver(z().rozvodRokED, "1960", z().svatbaMistoCB);
     EXPECT_EQ(s->divorce.year, "1960");
-    user::click(hl().Zpet1);
+    user::click(hl().layout().Zpet1);
     EXPECT_EQ(s->divorce.year, "?");
     EXPECT_EQ(z().rozvodRokED.Text(), "?");
 }
@@ -193,7 +193,7 @@ TEST_F(Partnerships, EveryDatePartAndPartnershipTextIsUndoneIntoItsOwnBox)
         const std::string before = text(b.box);
         typeOver(b.box, b.typed, p.titulPredCB);
         ASSERT_EQ(text(b.box), b.typed) << b.box.Name;
-        user::click(hl().Zpet1);
+        user::click(hl().layout().Zpet1);
         EXPECT_EQ(text(b.box), before) << b.box.Name;
         EXPECT_TRUE(b.box.Focused()) << b.box.Name;
     }
@@ -249,7 +249,7 @@ TEST_F(Partnerships, ChangingThePartnerMovesThePartnershipAndUndoesBack)
     ASSERT_EQ(steps(), 1);
 
     script.press("", "anoBT");
-    user::click(hl().Zpet1);
+    user::click(hl().layout().Zpet1);
     EXPECT_EQ(s->partner2, eva);
     EXPECT_EQ(eva->partnerships.count(), 1);
     EXPECT_EQ(ana->partnerships.count(), 0);

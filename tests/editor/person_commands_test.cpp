@@ -43,7 +43,7 @@ struct PersonCommands : EmptyTreeTest {
     // On the further-texts page, a line typed into its memo; the memo keeps the focus.
     void typeFurtherText(const std::string& line)
     {
-        user::selectTab(hl().pages, hl().doplnujiciTextyASoubory);
+        user::selectTab(hl().layout().pages, hl().layout().doplnujiciTextyASoubory);
         TMemo& memo = hl().editor.doplnujiciSheet.doplnujiciTextyMEMO;
         user::focus(memo);
         user::type(memo, line);
@@ -52,61 +52,61 @@ struct PersonCommands : EmptyTreeTest {
 
 TEST_F(PersonCommands, TheFirstPersonOpensThePagesAndUndoDeletesItAfterAsking)
 {
-    EXPECT_FALSE(hl().zakladniUdaje.TabVisible());
-    user::click(hl().NovaOsobaBT);
+    EXPECT_FALSE(hl().layout().zakladniUdaje.TabVisible());
+    user::click(hl().layout().NovaOsobaBT);
 
     ASSERT_EQ(hl().session.tree()->personCount(), 1);
     Clovek* created = current();
     ASSERT_NE(created, nullptr);
     EXPECT_EQ(created->identifier, "0");
     EXPECT_EQ(created->alive, 1);
-    EXPECT_TRUE(hl().zakladniUdaje.TabVisible());
-    EXPECT_TRUE(hl().scrolling.Visible);
-    EXPECT_EQ(hl().pages.ActivePage(), &hl().zakladniUdaje);
+    EXPECT_TRUE(hl().layout().zakladniUdaje.TabVisible());
+    EXPECT_TRUE(hl().layout().scrolling.Visible);
+    EXPECT_EQ(hl().layout().pages.ActivePage(), &hl().layout().zakladniUdaje);
     EXPECT_TRUE(z().jmenoCB.Focused());
     EXPECT_EQ(hl().personList.currentRow()->person, created);
-    EXPECT_TRUE(hl().Vymaz1.Enabled);
-    EXPECT_TRUE(hl().ZpetBT.Enabled);
+    EXPECT_TRUE(hl().layout().Vymaz1.Enabled);
+    EXPECT_TRUE(hl().layout().ZpetBT.Enabled);
     EXPECT_EQ(steps(), 1);
 
     user::type(z().jmenoCB, "Jan");
     EXPECT_EQ(created->firstName, "Jan");
     EXPECT_EQ(listed(), "Jan");
-    EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Jan, ?");
+    EXPECT_EQ(hl().layout().nadpisJmenoLB.Caption, "Jan, ?");
 
     // Ctrl+Z takes the name back, then asks before it takes the person back.
-    user::pressKey(hl(), 'Z', ssCtrl);
+    user::pressKey(hl().layout(), 'Z', ssCtrl);
     EXPECT_EQ(created->firstName, "");
     script.press("", "anoBT");
-    user::pressKey(hl(), 'Z', ssCtrl);
+    user::pressKey(hl().layout(), 'Z', ssCtrl);
     EXPECT_EQ(question(), "Opravdu vymazat osobu   (0)?");
     EXPECT_EQ(hl().session.tree()->personCount(), 0);
     EXPECT_EQ(current(), nullptr);
-    EXPECT_EQ(hl().pages.ActivePage(), &hl().obecne);
-    EXPECT_FALSE(hl().zakladniUdaje.TabVisible());
-    EXPECT_FALSE(hl().Vymaz1.Enabled);
-    EXPECT_TRUE(hl().NovaOsobaBT.Enabled);
-    EXPECT_FALSE(hl().ZpetBT.Enabled);
-    EXPECT_FALSE(hl().ZnovuBT.Enabled);
+    EXPECT_EQ(hl().layout().pages.ActivePage(), &hl().layout().obecne);
+    EXPECT_FALSE(hl().layout().zakladniUdaje.TabVisible());
+    EXPECT_FALSE(hl().layout().Vymaz1.Enabled);
+    EXPECT_TRUE(hl().layout().NovaOsobaBT.Enabled);
+    EXPECT_FALSE(hl().layout().ZpetBT.Enabled);
+    EXPECT_FALSE(hl().layout().ZnovuBT.Enabled);
 }
 
 TEST_F(PersonCommands, UndoingACreatedPersonAnsweredNoKeepsPersonAndStep)
 {
     Clovek* eva = add("Eva", "Malá");
     show(eva);
-    user::pressKey(hl(), VK_F2);
+    user::pressKey(hl().layout(), VK_F2);
     Clovek* created = current();
     ASSERT_NE(created, eva);
     EXPECT_EQ(listed(), "|Eva"); // an unnamed person sorts first
 
     script.press("", "neBT");
-    user::click(hl().Zpet1);
+    user::click(hl().layout().Zpet1);
     EXPECT_EQ(hl().session.tree()->personCount(), 2);
     EXPECT_EQ(current(), created);
-    EXPECT_TRUE(hl().Zpet1.Enabled);
+    EXPECT_TRUE(hl().layout().Zpet1.Enabled);
 
     script.press("", "anoBT");
-    user::click(hl().ZpetBT);
+    user::click(hl().layout().ZpetBT);
     EXPECT_EQ(hl().session.tree()->personCount(), 1);
     // The person shown before the new one comes back.
     EXPECT_EQ(current(), eva);
@@ -121,11 +121,11 @@ TEST_F(PersonCommands, ANewPersonTakesTheLowestFreeNumberAndCountsTheLeftPersons
     show(b);
     show(a);
     script.press("", "anoBT");
-    user::click(hl().SmazOsobuBT);
+    user::click(hl().layout().SmazOsobuBT);
     ASSERT_EQ(current(), b);
     const int before = b->percentFilled;
     b->birthPlace = "Brno"; // not through its box, so the share is not counted yet
-    user::click(hl().Nova1);
+    user::click(hl().layout().Nova1);
     EXPECT_EQ(current()->number, 0);
     EXPECT_EQ(current()->identifier, "0");
     EXPECT_GT(b->percentFilled, before);
@@ -141,24 +141,24 @@ TEST_F(PersonCommands, DeletingAsksEmptiesTheHistoryAndShowsThePersonVisitedBefo
     show(b);
     user::focus(z().titulPredCB);
     user::type(z().titulPredCB, "Ing.");
-    EXPECT_TRUE(hl().Zpet1.Enabled);
+    EXPECT_TRUE(hl().layout().Zpet1.Enabled);
 
     // No keeps the person, yet the history is gone.
     script.press("", "neBT");
-    user::click(hl().Vymaz1);
+    user::click(hl().layout().Vymaz1);
     EXPECT_EQ(question(), "Opravdu vymazat osobu Cap Bára (1)?");
     EXPECT_EQ(hl().session.tree()->personCount(), 3);
     EXPECT_EQ(current(), b);
-    EXPECT_FALSE(hl().Zpet1.Enabled);
-    EXPECT_FALSE(hl().ZnovuBT.Enabled);
+    EXPECT_FALSE(hl().layout().Zpet1.Enabled);
+    EXPECT_FALSE(hl().layout().ZnovuBT.Enabled);
 
     script.press("", "anoBT");
-    user::click(hl().SmazOsobuBT);
+    user::click(hl().layout().SmazOsobuBT);
     EXPECT_EQ(hl().session.tree()->personCount(), 2);
     EXPECT_EQ(current(), c);
     EXPECT_EQ(hl().personList.currentRow()->person, c);
     EXPECT_EQ(z().jmenoCB.Text(), "Cyril");
-    EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Cyril Dub, ?");
+    EXPECT_EQ(hl().layout().nadpisJmenoLB.Caption, "Cyril Dub, ?");
     EXPECT_EQ(listed(), "Adam|Cyril");
     EXPECT_EQ(hl().history->current(), c);
 }
@@ -173,7 +173,7 @@ TEST_F(PersonCommands, TheBirthYearSettingNamesThePersonInTheQuestion)
     hl().settings.showBirthSurname = true;
     show(eva);
     script.press("", "neBT");
-    user::click(hl().Vymaz1);
+    user::click(hl().layout().Vymaz1);
     EXPECT_EQ(question(), "Opravdu vymazat osobu Bílá Eva, 1901 (0)?");
 }
 
@@ -197,7 +197,7 @@ TEST_F(PersonCommands, DeletingUnderAGroupFilterStaysInTheGroupOrFallsBackToAll)
 
     // Bára was visited before Adam, but the list shows the group: the row now at Adam's place.
     script.press("", "anoBT");
-    user::click(hl().Vymaz1);
+    user::click(hl().layout().Vymaz1);
     EXPECT_EQ(listed(), "Cyril|David");
     EXPECT_EQ(current(), c);
 
@@ -205,13 +205,13 @@ TEST_F(PersonCommands, DeletingUnderAGroupFilterStaysInTheGroupOrFallsBackToAll)
     show(d);
     show(c);
     script.press("", "anoBT");
-    user::click(hl().Vymaz1);
+    user::click(hl().layout().Vymaz1);
     EXPECT_EQ(current(), d);
 
     // The group's last member: the list shows every person again.
     script.press("", "anoBT");
-    user::click(hl().Vymaz1);
-    EXPECT_EQ(hl().skupinyCB.Text(), hl().allPersonsGroup);
+    user::click(hl().layout().Vymaz1);
+    EXPECT_EQ(hl().layout().skupinyCB.Text(), hl().allPersonsGroup);
     EXPECT_EQ(listed(), "Bára");
     EXPECT_EQ(current(), b);
     EXPECT_EQ(hl().personList.currentRow()->person, b);
@@ -221,17 +221,17 @@ TEST_F(PersonCommands, DeletingTheLastPersonLeavesTheGeneralTabAndAnEmptyTree)
 {
     Clovek* a = add("Adam", "Bor");
     show(a);
-    hl().pages.setActivePage(&hl().shrnutiOsoby);
+    hl().layout().pages.setActivePage(&hl().layout().shrnutiOsoby);
     script.press("", "anoBT");
-    user::click(hl().Vymaz1);
+    user::click(hl().layout().Vymaz1);
     EXPECT_EQ(hl().session.tree()->personCount(), 0);
     EXPECT_EQ(current(), nullptr);
     EXPECT_EQ(hl().personList.currentRow(), nullptr);
-    EXPECT_EQ(hl().pages.ActivePage(), &hl().obecne);
-    EXPECT_FALSE(hl().shrnutiOsoby.TabVisible());
-    EXPECT_FALSE(hl().scrolling.Visible);
-    EXPECT_FALSE(hl().SmazOsobuBT.Enabled);
-    EXPECT_FALSE(hl().Hledej1.Enabled);
+    EXPECT_EQ(hl().layout().pages.ActivePage(), &hl().layout().obecne);
+    EXPECT_FALSE(hl().layout().shrnutiOsoby.TabVisible());
+    EXPECT_FALSE(hl().layout().scrolling.Visible);
+    EXPECT_FALSE(hl().layout().SmazOsobuBT.Enabled);
+    EXPECT_FALSE(hl().layout().Hledej1.Enabled);
     EXPECT_EQ(hl().history->current(), nullptr);
 }
 
@@ -241,13 +241,13 @@ TEST_F(PersonCommands, BulkDeletionInABulkRunShowsNobody)
     Clovek* b = add("Bára", "Cap");
     show(b);
     show(a);
-    hl().pages.setActivePage(&hl().obecne);
+    hl().layout().pages.setActivePage(&hl().layout().obecne);
     hl().editor.deleteCurrentPerson(true);
     EXPECT_EQ(current(), b);
     EXPECT_EQ(hl().personList.currentRow()->person, b);
     // Nothing was shown: the page and the heading are as they were.
-    EXPECT_EQ(hl().pages.ActivePage(), &hl().obecne);
-    EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Adam Bor, ?");
+    EXPECT_EQ(hl().layout().pages.ActivePage(), &hl().layout().obecne);
+    EXPECT_EQ(hl().layout().nadpisJmenoLB.Caption, "Adam Bor, ?");
 }
 
 TEST_F(PersonCommands, TheBulkDeletionWindowOpensWithNobodyMarked)
@@ -270,7 +270,7 @@ TEST_F(PersonCommands, TheBulkDeletionWindowOpensWithNobodyMarked)
             groups.push_back(w.skupinyCB.Items[i]);
         f.ModalResult = 2;
     });
-    user::click(hl().HromadneMazani1);
+    user::click(hl().layout().HromadneMazani1);
     EXPECT_EQ(ticked, 0);
     EXPECT_EQ(groups, (std::vector<std::string>{"Rodina", "Sousedé"}));
 }
@@ -280,34 +280,34 @@ TEST_F(PersonCommands, TheLockDisablesThePersonsFieldsAndUndoUnlocks)
     Clovek* a = add("Adam", "Bor");
     Clovek* b = add("Bára", "Cap");
     show(a);
-    user::click(hl().zamekCH);
+    user::click(hl().layout().zamekCH);
     EXPECT_EQ(a->lock, 1);
     for (TControl* c : std::initializer_list<TControl*>{
              &z().jmenoCB, &z().narozRokED, &z().nastavNeznameNarozeniBT, &z().zivaZesnulaCH, &z().otecCB,
              &z().bydlisteLIST, &z().upravBydlisteBT, &z().vlozHlavaBT})
         EXPECT_FALSE(c->Enabled) << c->Name;
-    EXPECT_TRUE(hl().zamekCH.Enabled);
+    EXPECT_TRUE(hl().layout().zamekCH.Enabled);
     EXPECT_TRUE(z().vytvorDiteBT.Enabled);
     EXPECT_TRUE(z().vytvorSvatbuBT.Enabled);
     EXPECT_EQ(steps(), 1);
 
     // Another person is editable; coming back, the lock holds again.
     show(b);
-    EXPECT_FALSE(hl().zamekCH.Checked());
+    EXPECT_FALSE(hl().layout().zamekCH.Checked());
     EXPECT_TRUE(z().jmenoCB.Enabled);
     EXPECT_EQ(steps(), 1);
     show(a);
-    EXPECT_TRUE(hl().zamekCH.Checked());
+    EXPECT_TRUE(hl().layout().zamekCH.Checked());
     EXPECT_FALSE(z().jmenoCB.Enabled);
 
-    user::pressKey(hl(), 'Z', ssCtrl);
+    user::pressKey(hl().layout(), 'Z', ssCtrl);
     EXPECT_EQ(a->lock, 0);
-    EXPECT_FALSE(hl().zamekCH.Checked());
+    EXPECT_FALSE(hl().layout().zamekCH.Checked());
     EXPECT_TRUE(z().jmenoCB.Enabled);
     EXPECT_TRUE(z().narozRokED.Enabled);
     // An edit button waits for a row of its list, lock or not.
     EXPECT_FALSE(z().upravBydlisteBT.Enabled);
-    user::pressKey(hl(), 'Y', ssCtrl);
+    user::pressKey(hl().layout(), 'Y', ssCtrl);
     EXPECT_EQ(a->lock, 1);
     EXPECT_FALSE(z().jmenoCB.Enabled);
     EXPECT_EQ(steps(), 1);
@@ -325,7 +325,7 @@ TEST_F(PersonCommands, TheLockHoldsEveryFieldOfBothPages)
         for (const PersonFieldInfo& f : personFields) {
             if (f.page == EditorPage::textsAndFiles || f.field == PersonField::lock)
                 continue;
-            const PersonFieldControls c = personFieldControls(hl(), f.field);
+            const PersonFieldControls c = personFieldControls(hl().layout(), f.field);
             check(f, c.shows, false);
             for (TControl* locked : c.locked)
                 check(f, locked, true);
@@ -335,8 +335,8 @@ TEST_F(PersonCommands, TheLockHoldsEveryFieldOfBothPages)
     };
     auto showOnBothPages = [&] {
         show(a);
-        user::selectTab(hl().pages, hl().dalsiUdaje);
-        user::selectTab(hl().pages, hl().zakladniUdaje);
+        user::selectTab(hl().layout().pages, hl().layout().dalsiUdaje);
+        user::selectTab(hl().layout().pages, hl().layout().zakladniUdaje);
     };
     a->lock = 1;
     showOnBothPages();
@@ -345,7 +345,7 @@ TEST_F(PersonCommands, TheLockHoldsEveryFieldOfBothPages)
             EXPECT_FALSE(c->Enabled) << f.fileKey << " " << c->Name;
         }
     });
-    EXPECT_TRUE(hl().zamekCH.Enabled);
+    EXPECT_TRUE(hl().layout().zamekCH.Enabled);
     EXPECT_TRUE(hl().editor.dalsiSheet.napis1BT.Enabled);
 
     a->lock = 0;
@@ -365,7 +365,7 @@ TEST_F(PersonCommands, MemoLinesStayWithThePersonWhoTypedThem)
     show(a);
     typeFurtherText("kovář");
     // Away to another page, then two persons through the list: the memo still holds Adam's line.
-    user::selectTab(hl().pages, hl().zakladniUdaje);
+    user::selectTab(hl().layout().pages, hl().layout().zakladniUdaje);
     show(b);
     show(c);
     ASSERT_EQ(a->furtherTexts().size(), 1u);
@@ -383,14 +383,14 @@ TEST_F(PersonCommands, ALineTypedIntoAMemoIsStoredBeforeUndo)
     typeFurtherText("mlynář");
     // The memo's visit is the latest step: the line is stored first, then taken back, and the
     // redo brings it again.
-    user::click(hl().ZpetBT);
+    user::click(hl().layout().ZpetBT);
     EXPECT_TRUE(a->furtherTexts().empty());
     EXPECT_NE(a->surname, "Bor");
-    user::click(hl().ZnovuBT);
+    user::click(hl().layout().ZnovuBT);
     ASSERT_EQ(a->furtherTexts().size(), 1u);
     EXPECT_EQ(a->furtherTexts()[0], "mlynář");
-    user::click(hl().ZpetBT);
-    user::click(hl().ZpetBT);
+    user::click(hl().layout().ZpetBT);
+    user::click(hl().layout().ZpetBT);
     EXPECT_EQ(a->surname, "Bor");
 }
 
@@ -401,11 +401,11 @@ TEST_F(PersonCommands, DeletingAPersonWhoseMemoWasTypedInGivesTheLinesToNobody)
     show(b);
     show(a);
     typeFurtherText("kovář");
-    user::selectTab(hl().pages, hl().zakladniUdaje);
+    user::selectTab(hl().layout().pages, hl().layout().zakladniUdaje);
     script.press("", "anoBT");
-    user::click(hl().SmazOsobuBT);
+    user::click(hl().layout().SmazOsobuBT);
     EXPECT_EQ(current(), b);
-    user::click(hl().Nova1);
+    user::click(hl().layout().Nova1);
     EXPECT_TRUE(b->furtherTexts().empty());
 }
 
@@ -420,7 +420,7 @@ TEST_F(PersonCommands, ANewPersonMovesOnlyItsOwnRow)
     add("Hugo", "");
     ASSERT_EQ(listed(), "Adam|Cyril|Hugo");
     hl().personList.firstRow()->person->firstName = "Zeno";
-    user::click(hl().NovaOsobaBT);
+    user::click(hl().layout().NovaOsobaBT);
     user::type(z().jmenoCB, "Bob");
     EXPECT_EQ(listed(), "Zeno|Bob|Cyril|Hugo");
 }
@@ -441,14 +441,14 @@ TEST_F(PersonCommands, UnderEveryKeyANewPersonMovesOnlyItsOwnRow)
     // Sorted by the key, then Hugo's row made stale, then a new person and its deletion.
     auto newPersonUnder = [&](PersonSortKey key, bool ascending, const std::function<void()>& spoil) {
         hl().settings.sortAscending = ascending;
-        hl().setrid.setItemIndex(itemIndexOf(key));
+        hl().layout().setrid.setItemIndex(itemIndexOf(key));
         show(h);
         hl().personList.sort(key);
         spoil();
-        user::click(hl().NovaOsobaBT);
+        user::click(hl().layout().NovaOsobaBT);
         std::string seen = listed();
         script.press("", "anoBT");
-        user::click(hl().SmazOsobuBT);
+        user::click(hl().layout().SmazOsobuBT);
         return seen;
     };
     EXPECT_EQ(newPersonUnder(PersonSortKey::byBirth, false, [&] { h->birth.year = "1800"; }),

@@ -30,7 +30,7 @@ struct ImportCommand : ProgramTest {
     void importAsShown(const std::string& file)
     {
         script.file(file).press("Import GEDCOMu", "okBT");
-        user::click(hl().impGED);
+        user::click(hl().layout().impGED);
     }
     static bool hasText(const std::vector<std::string>& texts, const std::string& part)
     {
@@ -50,7 +50,7 @@ TEST_F(ImportCommand, ImportsIntoANewTreeShownAsAnOpenedOne)
     ASSERT_TRUE(hl().editor.currentPerson);
     EXPECT_TRUE(hl().personList.hasView());
     EXPECT_TRUE(hl().history);
-    EXPECT_EQ(hl().Ulozit1.Enabled, true);
+    EXPECT_EQ(hl().layout().Ulozit1.Enabled, true);
     // Children lists are rebuilt and identifiers given.
     Clovek* jan = nullptr;
     hl().session.tree()->forEachPerson([&](Clovek* p) {
@@ -83,7 +83,7 @@ TEST_F(ImportCommand, OptionsAreShownFromTheSettingsAndRemembered)
         user::click(options.womanCH);
         user::click(options.okBT);
     });
-    user::click(hl().impGED);
+    user::click(hl().layout().impGED);
     EXPECT_FALSE(hl().settings.gedWomanCopy);
     EXPECT_TRUE(hl().settings.gedManCopy);
     EXPECT_TRUE(hl().settings.gedNameAsBorn);
@@ -105,7 +105,7 @@ TEST_F(ImportCommand, OptionsAreShownFromTheSettingsAndRemembered)
             EXPECT_FALSE(options.womanCH.Checked());
             user::click(options.okBT);
         });
-    user::click(hl().impGED);
+    user::click(hl().layout().impGED);
     EXPECT_TRUE(script.unusedAnswers().empty());
 }
 
@@ -114,11 +114,11 @@ TEST_F(ImportCommand, AnOpenTreeStaysWhenTheCloseIsRefused)
     importAsShown(family());
     Rod* before = hl().session.tree();
     script.press("Kinvelor", "neBT");
-    user::click(hl().impGED);
+    user::click(hl().layout().impGED);
     EXPECT_EQ(hl().session.tree(), before);
     // Yes to closing, then cancel at the save question.
     script.press("Kinvelor", "anoBT").press("Kinvelor", "stornoBT");
-    user::click(hl().impGED);
+    user::click(hl().layout().impGED);
     EXPECT_EQ(hl().session.tree(), before);
     EXPECT_TRUE(script.unusedAnswers().empty());
 }
@@ -137,9 +137,9 @@ TEST_F(ImportCommand, AFileWithoutPersonsInstallsAnEmptyTree)
     ASSERT_TRUE(hl().session.tree());
     EXPECT_EQ(hl().session.tree()->personCount(), 0);
     EXPECT_EQ(hl().editor.currentPerson, nullptr);
-    EXPECT_FALSE(hl().Ulozit1.Enabled);
-    EXPECT_FALSE(hl().Vymaz1.Enabled);
-    EXPECT_TRUE(hl().Zavrit1.Enabled);
+    EXPECT_FALSE(hl().layout().Ulozit1.Enabled);
+    EXPECT_FALSE(hl().layout().Vymaz1.Enabled);
+    EXPECT_TRUE(hl().layout().Zavrit1.Enabled);
 }
 
 } // namespace

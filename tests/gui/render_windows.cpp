@@ -48,19 +48,20 @@ int main(int argc, char** argv)
         Application.Title = "Kinvelor";
         ProgramWindows windows;
         Thlavni& main = windows.hlavni;
-        main.Show();
-        user::activate(main);
+        main.layout().Show();
+        user::activate(main.layout());
 
         for (TForm* form : Application.forms()) {
             try {
-                if (form == &main) {
-                    failures += !save(renderer, main, folder + main.Name + ".png");
-                    for (int i = 0; i < main.pages.PageCount(); ++i) {
-                        TTabSheet& page = *main.pages.Pages(i);
-                        if (!main.pages.Visible || !page.TabVisible() || !page.Visible)
+                if (form == &main.layout()) {
+                    failures += !save(renderer, main.layout(), folder + main.layout().Name + ".png");
+                    for (int i = 0; i < main.layout().pages.PageCount(); ++i) {
+                        TTabSheet& page = *main.layout().pages.Pages(i);
+                        if (!main.layout().pages.Visible || !page.TabVisible() || !page.Visible)
                             continue;
-                        user::selectTab(main.pages, page);
-                        failures += !save(renderer, main, folder + main.Name + "_" + page.Name + ".png");
+                        user::selectTab(main.layout().pages, page);
+                        failures += !save(renderer, main.layout(),
+                                          folder + main.layout().Name + "_" + page.Name + ".png");
                     }
                     continue;
                 }

@@ -28,9 +28,9 @@ struct PastedText : PersonEditorTest {
         // Questions are answered by the script; the windows are Qt's.
         Application.setRunner(&script);
         // Shown again, now on the screen.
-        hl().Visible = false;
-        hl().Show();
-        QWidget* window = renderer->window(hl());
+        hl().layout().Visible = false;
+        hl().layout().Show();
+        QWidget* window = renderer->window(hl().layout());
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
         renderer->syncAll();
@@ -42,7 +42,7 @@ struct PastedText : PersonEditorTest {
     }
     template<class W> W* widget(const char* name)
     {
-        W* w = renderer->window(hl())->findChild<W*>(name);
+        W* w = renderer->window(hl().layout())->findChild<W*>(name);
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
@@ -87,7 +87,7 @@ struct PastedText : PersonEditorTest {
 TEST_F(PastedText, ALongPasteIntoAMemoIsOneEditStoredWholeAndUndoneInOneStep)
 {
     for (size_t bytes : {300'000u, 1'000'000u}) {
-        user::selectTab(hl().pages, hl().editor.doplnujiciSheet.sheet);
+        user::selectTab(hl().layout().pages, hl().editor.doplnujiciSheet.sheet);
         renderer->syncAll();
         auto* memo = widget<QPlainTextEdit>("doplnujiciTextyMEMO");
         memo->setFocus();
@@ -97,11 +97,11 @@ TEST_F(PastedText, ALongPasteIntoAMemoIsOneEditStoredWholeAndUndoneInOneStep)
         EXPECT_EQ(paste(memo, &QPlainTextEdit::textChanged, text), 1) << bytes;
         EXPECT_TRUE(hl().editor.doplnujiciSheet.doplnujiciTextyMEMO.Text() == text) << bytes;
         // Left for the name, which stores what was typed.
-        user::selectTab(hl().pages, hl().zakladniUdaje);
+        user::selectTab(hl().layout().pages, hl().layout().zakladniUdaje);
         user::focus(z().jmenoCB);
         EXPECT_TRUE(joined(jan->furtherTexts().toVector()) == text) << bytes;
         // One undo step takes the whole paste back.
-        user::click(hl().Zpet1);
+        user::click(hl().layout().Zpet1);
         renderer->syncAll();
         EXPECT_TRUE(jan->furtherTexts().empty()) << bytes;
         EXPECT_TRUE(memo->toPlainText().isEmpty()) << bytes;
@@ -110,7 +110,7 @@ TEST_F(PastedText, ALongPasteIntoAMemoIsOneEditStoredWholeAndUndoneInOneStep)
 
 TEST_F(PastedText, ALongPasteIntoAnEditLineKeepsWhatFitsInOneStep)
 {
-    user::selectTab(hl().pages, hl().editor.dalsiSheet.sheet);
+    user::selectTab(hl().layout().pages, hl().editor.dalsiSheet.sheet);
     renderer->syncAll();
     for (size_t bytes : {300'000u, 1'000'000u}) {
         auto* email = widget<QLineEdit>("email1ED");
@@ -128,7 +128,7 @@ TEST_F(PastedText, ALongPasteIntoAnEditLineKeepsWhatFitsInOneStep)
         std::erase_if(flat, [](char c) { return c == '\r' || c == '\n'; });
         EXPECT_TRUE(flat.starts_with(kept)) << bytes;
         // One undo step takes the whole paste back.
-        user::click(hl().Zpet1);
+        user::click(hl().layout().Zpet1);
         renderer->syncAll();
         EXPECT_EQ(jan->email1, "") << bytes;
     }

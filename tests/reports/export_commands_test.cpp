@@ -26,7 +26,7 @@ protected:
         setShellOpener({"true"});
         startQuietly();
         script.file(writeTreeFile(folder() + "save/strom.rod"));
-        user::click(hl().Otevrit1);
+        user::click(hl().layout().Otevrit1);
         ASSERT_TRUE(hl().session.tree());
         ASSERT_TRUE(hl().editor.currentPerson);
         script.clearRecords();
@@ -68,7 +68,7 @@ TEST_F(ExportCommands, ChartViewerStartsInItsFolderWithTheChartAsArguments)
     std::filesystem::create_directories(viewerFolder() + "hlavy");
     writeFileAtomic(viewerFolder() + "hlavy/hlava99.jpg", "old");
 
-    user::click(hl().AgnatniVyvod1);
+    user::click(hl().layout().AgnatniVyvod1);
     EXPECT_EQ(waitForViewer(), withoutTrailingSlashes(viewerFolder()) + "|2|temp 2\n");
     EXPECT_TRUE(script.messages().empty());
     EXPECT_FALSE(fileExists(viewerFolder() + "hlavy/hlava99.jpg")) << "portraits of an older hand-off go";
@@ -80,7 +80,7 @@ TEST_F(ExportCommands, ChartViewerStartsInItsFolderWithTheChartAsArguments)
 
 TEST_F(ExportCommands, AMissingChartViewerIsToldAndABareStartWritesNothing)
 {
-    user::click(hl().LineskopBT);
+    user::click(hl().layout().LineskopBT);
     ASSERT_EQ(script.messages().size(), 1u);
     EXPECT_NE(script.messages()[0].text.find("Lineskop se nepodařilo spustit"), std::string::npos);
     EXPECT_TRUE(fileExists(viewerFolder() + "temp.ini"));
@@ -88,7 +88,7 @@ TEST_F(ExportCommands, AMissingChartViewerIsToldAndABareStartWritesNothing)
     deleteFile(viewerFolder() + "temp.ini");
     installViewer();
     hl().editor.currentPerson = nullptr;
-    user::click(hl().SpustitLineskop1);
+    user::click(hl().layout().SpustitLineskop1);
     EXPECT_EQ(waitForViewer(), withoutTrailingSlashes(viewerFolder()) + "|0|\n");
     EXPECT_FALSE(fileExists(viewerFolder() + "temp.ini"));
 }
@@ -99,7 +99,7 @@ TEST_F(ExportCommands, CalendarIsWrittenToTheWorkingFolderAndTheUserIsAskedToSav
     add("Petr", 1, date("5", "11", "1970"));
     add("Ida", 0, date("?", "2", "1980")); // no complete date, no entry
     script.press("kalendarFORM", "OKBtn");
-    user::click(hl().Kalendar1);
+    user::click(hl().layout().Kalendar1);
     const std::vector<std::string> lines = splitLines(readFileBytes(hl().workingFolder + "kalendar.txt"));
     ASSERT_EQ(lines.size(), 6u);
     EXPECT_EQ(lines[0], " 2023");
@@ -116,13 +116,13 @@ TEST_F(ExportCommands, TextExportWritesTheFileAndAFailureIsShown)
 {
     hl().editor.currentPerson->firstName = "Jiří";
     script.press("coExportovatFORM", "okBT").file(out / "osoby.txt");
-    user::click(hl().expTXT);
+    user::click(hl().layout().expTXT);
     EXPECT_EQ(readFileBytes(out / "osoby.txt"), "Jiří\t\t\t\t\t\t\t\r\n") << "UTF-8, CR LF";
     EXPECT_TRUE(script.messages().empty()) << "no message follows a written file";
 
     std::filesystem::create_directories(out / "slozka.txt");
     script.press("coExportovatFORM", "okBT").file(out / "slozka.txt");
-    user::click(hl().expTXT);
+    user::click(hl().layout().expTXT);
     ASSERT_EQ(script.messages().size(), 1u);
     EXPECT_NE(script.messages()[0].text.find(out / "slozka.txt"), std::string::npos)
         << "the message names the file";
@@ -131,7 +131,7 @@ TEST_F(ExportCommands, TextExportWritesTheFileAndAFailureIsShown)
 TEST_F(ExportCommands, PageOfOnePersonIsAnnouncedAndAFailureNamesTheFile)
 {
     script.press("coVHtmlFORM", "OKBtn").file(out / "jan.htm");
-    user::click(hl().HTMLstranka1);
+    user::click(hl().layout().HTMLstranka1);
     EXPECT_TRUE(fileExists(out / "jan.htm"));
     EXPECT_TRUE(directoryExists(out / "foto"));
     EXPECT_EQ(script.messageTexts(),
@@ -140,13 +140,13 @@ TEST_F(ExportCommands, PageOfOnePersonIsAnnouncedAndAFailureNamesTheFile)
 
     // The extension the dialog offers is added to a name typed without one.
     script.press("coVHtmlFORM", "OKBtn").file(out / "eva");
-    user::click(hl().HTMLstranka1);
+    user::click(hl().layout().HTMLstranka1);
     EXPECT_TRUE(fileExists(out / "eva.htm"));
     EXPECT_FALSE(fileExists(out / "eva"));
 
     script.clearRecords();
     script.press("coVHtmlFORM", "OKBtn").file(out / "chybi/jan.htm");
-    user::click(hl().HTMLstranka1);
+    user::click(hl().layout().HTMLstranka1);
     EXPECT_EQ(script.messageTexts(), std::vector<std::string>{"Error!\nNezapsáno: " + out / "chybi/foto"});
 }
 

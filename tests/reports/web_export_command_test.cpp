@@ -56,7 +56,7 @@ protected:
         setShellOpener({"true"});
         startQuietly();
         script.file(writeTreeFile(folder() + "save/strom.rod"));
-        user::click(hl().Otevrit1);
+        user::click(hl().layout().Otevrit1);
         ASSERT_TRUE(hl().session.tree());
         script.clearRecords();
     }

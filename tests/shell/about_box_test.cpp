@@ -36,7 +36,7 @@ struct AboutBox : ProgramTest {
             act();
             user::click(box().Button1);
         });
-        user::click(hl().OProgramu1);
+        user::click(hl().layout().OProgramu1);
     }
     void ticks(int n)
     {

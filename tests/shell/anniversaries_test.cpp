@@ -38,7 +38,7 @@ TEST_F(Anniversaries, OpeningATreeAnnouncesTodaysAnniversariesOneMessageEach)
     eva->alive = 0;
     partnership(jan, eva, PartnershipType::married)->wedding = Datum("15", "6", "1973");
     script.file(save(tree, jan));
-    user::click(hl().Otevrit1);
+    user::click(hl().layout().Otevrit1);
     ASSERT_TRUE(hl().session.tree());
 
     std::vector<std::string> texts;
@@ -80,7 +80,7 @@ TEST_F(Anniversaries, TheWindowListsTheDayOrTheMonthOfTheCalendarAndKeepsThePick
         user::click(w.nazvySvatebBT);
         user::click(w.zpetBT);
     });
-    user::click(hl().Vyroci1);
+    user::click(hl().layout().Vyroci1);
     EXPECT_EQ(script.windowsShown().size(), 2u);
     (void)later;
 
@@ -90,5 +90,5 @@ TEST_F(Anniversaries, TheWindowListsTheDayOrTheMonthOfTheCalendarAndKeepsThePick
         EXPECT_EQ(w.vyrociLIST.Items.Count(), 1);
         user::click(w.zpetBT);
     });
-    user::click(hl().Vyroci1);
+    user::click(hl().layout().Vyroci1);
 }

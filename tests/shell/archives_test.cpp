@@ -48,8 +48,8 @@ struct Archives : ProgramTest {
 TEST_F(Archives, TheMenuItemsStayDisabled)
 {
     savedTree();
-    EXPECT_FALSE(hl().expRAR.Enabled);
-    EXPECT_FALSE(hl().impRAR.Enabled);
+    EXPECT_FALSE(hl().layout().expRAR.Enabled);
+    EXPECT_FALSE(hl().layout().impRAR.Enabled);
 }
 
 TEST_F(Archives, ExportCopiesTheArchiveOnlyAfterAGoodRun)
@@ -60,7 +60,7 @@ TEST_F(Archives, ExportCopiesTheArchiveOnlyAfterAGoodRun)
     // A working archive left by an interrupted run is not packed into the new one.
     writeFileAtomic(folder() + "save/temp.tmp", "old\n");
     script.press("Kinvelor", "anoBT").file(archive);
-    hl().expRARClick();
+    hl().layout().expRAR.OnClick();
     EXPECT_EQ(recorded(),
               (Lines{folder() + "save", "[a]", "[-r]", "[temp.tmp]", "[novak.rod]", "[novak/*]"}));
     std::ifstream in(archive);
@@ -72,7 +72,7 @@ TEST_F(Archives, ExportCopiesTheArchiveOnlyAfterAGoodRun)
     archiver(3);
     script.clearRecords();
     script.press("Kinvelor", "anoBT").file(archive);
-    hl().expRARClick();
+    hl().layout().expRAR.OnClick();
     EXPECT_EQ(script.messageTexts().back(), "Archivace se nezdařila, archív nebyl vytvořen.");
     EXPECT_FALSE(exists(folder() + "save/temp.tmp"));
 
@@ -80,7 +80,7 @@ TEST_F(Archives, ExportCopiesTheArchiveOnlyAfterAGoodRun)
     deleteFile(folder() + "data/rar");
     script.clearRecords();
     script.press("Kinvelor", "anoBT").file(folder() + "jiny.rar");
-    hl().expRARClick();
+    hl().layout().expRAR.OnClick();
     EXPECT_EQ(script.messageTexts().back(), "Archivační program nebyl nalezen, archív nebyl vytvořen.");
     EXPECT_FALSE(exists(folder() + "jiny.rar"));
 }
@@ -94,7 +94,7 @@ TEST_F(Archives, ATreeThatCouldNotBeSavedIsNotPacked)
     hl().openTreeFile(folder() + "stromy/novak.rod");
     archiver(0);
     script.press("Kinvelor", "anoBT");
-    hl().expRARClick();
+    hl().layout().expRAR.OnClick();
     EXPECT_TRUE(script.unusedAnswers().empty());
     EXPECT_FALSE(exists(folder() + "args.txt"));
     ASSERT_EQ(script.messages().size(), 1u); // the failed save, told by the save itself
@@ -107,7 +107,7 @@ TEST_F(Archives, ImportAnnouncesOnlyAnUnpackingThatWorked)
     writeFileAtomic(archive, "rar");
     archiver(0);
     script.file(archive);
-    hl().impRARClick();
+    hl().layout().impRAR.OnClick();
     EXPECT_EQ(recorded(),
               (Lines{folder() + "archivy", "[x]", "[zaloha s mezerou.rar]", "[" + folder() + "save/]"}));
     EXPECT_EQ(script.messageTexts().back(), "Archív byl rozbalen.");
@@ -115,14 +115,14 @@ TEST_F(Archives, ImportAnnouncesOnlyAnUnpackingThatWorked)
     archiver(2);
     script.clearRecords();
     script.file(archive);
-    hl().impRARClick();
+    hl().layout().impRAR.OnClick();
     EXPECT_EQ(script.messageTexts().back(), "Rozbalení archívu se nezdařilo.");
 
     // An open tree that stays open: refused before anything runs.
     savedTree();
     script.clearRecords();
     script.press("Kinvelor", "neBT");
-    hl().impRARClick();
+    hl().layout().impRAR.OnClick();
     EXPECT_EQ(script.messageTexts().back(),
               "Rozbalení nemůže proběhnout, některý lipoveta je stále otevřený!");
 }

@@ -88,8 +88,8 @@ TEST_F(DialogTexts, FirstStartShowsTheCzechDefaultsAndWritesTheKeysInTheOrderOfT
     EXPECT_EQ(hledejFORM->jakHledatGROUP.Items.lines(),
               (Lines{"Přesné datum", "Rozmezí", "Počínaje od...", "...až do"}));
     EXPECT_EQ(coExportovatFORM->oddelovacRADIO.Items.lines(), (Lines{"mezera", "tabulátor"}));
-    EXPECT_EQ(hl().VymazPopup1.Caption, "Vymaž");
-    EXPECT_EQ(hl().ZpetPopup1.Caption, "Žádná akce");
+    EXPECT_EQ(hl().layout().VymazPopup1.Caption, "Vymaž");
+    EXPECT_EQ(hl().layout().ZpetPopup1.Caption, "Žádná akce");
     const TStringList& names = nazvySvatebFORM->svatbyMEMO.Lines;
     ASSERT_EQ(names.Count(), 26);
     EXPECT_EQ(names[0], "1. bavlněná");
@@ -135,8 +135,8 @@ TEST_F(DialogTexts, EveryBoundTextOfEveryDialogFollowsASwitchOfLanguage)
         ASSERT_NE(window, nullptr);
         EXPECT_EQ(markedTexts(*window), texts) << window->Name;
     }
-    EXPECT_EQ(hl().VymazPopup1.Caption, "~Vymaž");
-    EXPECT_EQ(hl().ZpetPopup1.Caption, "~Žádná akce");
+    EXPECT_EQ(hl().layout().VymazPopup1.Caption, "~Vymaž");
+    EXPECT_EQ(hl().layout().ZpetPopup1.Caption, "~Žádná akce");
     // Item texts are replaced in place; the lists keep their length, and the memo is rebuilt.
     EXPECT_EQ(hledejFORM->jakHledatGROUP.Items.Count(), 4);
     EXPECT_EQ(hledejFORM->jakHledatGROUP.ItemIndex(), 1);

@@ -22,7 +22,7 @@ struct FileCommands : ProgramTest {
     // A tree with one person, as the editor leaves it.
     void newTreeWithAPerson()
     {
-        user::click(hl().Novy1);
+        user::click(hl().layout().Novy1);
         ASSERT_TRUE(hl().session.tree());
         auto* person = new Clovek();
         person->firstName = "Jan";
@@ -31,22 +31,22 @@ struct FileCommands : ProgramTest {
         hl().enableControls(true, true);
     }
     std::string treeFile(const std::string& name) { return writeTreeFile(folder() + "save/" + name); }
-    ObecneSheet& g() { return hl().obecneSheet; }
+    ObecneSheet& g() { return hl().layout().obecneSheet; }
 };
 
 } // namespace
 
 TEST_F(FileCommands, NewStartsAnEmptyTreeWithTheFocusInItsName)
 {
-    user::click(hl().NovyBT);
+    user::click(hl().layout().NovyBT);
     ASSERT_TRUE(hl().session.tree());
     EXPECT_EQ(hl().session.tree()->personCount(), 0);
-    EXPECT_EQ(hl().ActiveControl(), &g().nazevED);
+    EXPECT_EQ(hl().layout().ActiveControl(), &g().nazevED);
     user::type(g().nazevED, "Novákovi");
     EXPECT_EQ(hl().session.tree()->treeName, "Novákovi"); // before the edit is left
 
     // An empty tree is replaced without a question.
-    user::click(hl().Novy1);
+    user::click(hl().layout().Novy1);
     EXPECT_EQ(hl().session.tree()->treeName, "");
     EXPECT_TRUE(script.windowsShown().empty());
 }
@@ -55,10 +55,10 @@ TEST_F(FileCommands, FirstSaveOfANewTreeAsksForItsName)
 {
     newTreeWithAPerson();
     script.file(folder() + "save/novakovi.rod");
-    user::click(hl().Ulozit1);
+    user::click(hl().layout().Ulozit1);
     EXPECT_EQ(hl().session.tree()->fileName, folder() + "save/novakovi.rod");
     EXPECT_EQ(hl().settings.recentFiles[0], folder() + "save/novakovi.rod");
-    EXPECT_TRUE(hl().soubor1.Visible);
+    EXPECT_TRUE(hl().layout().soubor1.Visible);
 }
 
 TEST_F(FileCommands, QuestionBeforeNewDecidesTheFateOfTheOpenTree)
@@ -68,21 +68,21 @@ TEST_F(FileCommands, QuestionBeforeNewDecidesTheFateOfTheOpenTree)
     first->groups.append(std::make_unique<Group>("Rodina"));
     hl().editor.fillGroupsCombo("Rodina");
     script.press("Kinvelor", "stornoBT");
-    user::click(hl().Novy1);
+    user::click(hl().layout().Novy1);
     EXPECT_EQ(hl().session.tree(), first);
 
     // Yes, but the name dialog is cancelled: nothing was saved, so the tree stays.
     script.press("Kinvelor", "anoBT").cancelFile();
-    user::click(hl().Novy1);
+    user::click(hl().layout().Novy1);
     EXPECT_EQ(hl().session.tree(), first);
     EXPECT_EQ(hl().session.tree()->fileName, "");
 
     script.press("Kinvelor", "neBT");
-    user::click(hl().Novy1);
+    user::click(hl().layout().Novy1);
     ASSERT_TRUE(hl().session.tree());
     EXPECT_EQ(hl().session.tree()->personCount(), 0);
     // The groups box no longer offers the closed tree's groups.
-    EXPECT_EQ(hl().skupinyCB.Items.lines(), (Lines{hl().allPersonsGroup}));
+    EXPECT_EQ(hl().layout().skupinyCB.Items.lines(), (Lines{hl().allPersonsGroup}));
 }
 
 TEST_F(FileCommands, OpeningAnotherTreeAsksAboutUnsavedWork)
@@ -102,7 +102,7 @@ TEST_F(FileCommands, OpeningAnotherTreeAsksAboutUnsavedWork)
     EXPECT_EQ(hl().session.tree(), first);
 
     script.file(second).press("Kinvelor", "anoBT").file(folder() + "save/prvni.rod");
-    user::click(hl().Otevrit1);
+    user::click(hl().layout().Otevrit1);
     ASSERT_TRUE(hl().session.tree());
     EXPECT_EQ(hl().session.tree()->fileName, second);
     EXPECT_EQ(hl().settings.recentFiles[0], second);
@@ -131,13 +131,14 @@ TEST_F(FileCommands, RecentFilesFollowTheOpens)
     }
     EXPECT_EQ(Lines(hl().settings.recentFiles.begin(), hl().settings.recentFiles.end()),
               (Lines{a, c, b, ""}));
-    EXPECT_TRUE(hl().soubor3.Visible);
-    EXPECT_FALSE(hl().soubor4.Visible);
-    EXPECT_TRUE(hl().N14.Visible);
-    EXPECT_EQ(hl().soubor1.Caption, a.size() < 30 ? a : a.substr(0, 3) + "..." + a.substr(a.size() - 24));
+    EXPECT_TRUE(hl().layout().soubor3.Visible);
+    EXPECT_FALSE(hl().layout().soubor4.Visible);
+    EXPECT_TRUE(hl().layout().N14.Visible);
+    EXPECT_EQ(hl().layout().soubor1.Caption,
+              a.size() < 30 ? a : a.substr(0, 3) + "..." + a.substr(a.size() - 24));
 
     script.press("Kinvelor", "neBT");
-    user::click(hl().soubor3);
+    user::click(hl().layout().soubor3);
     EXPECT_EQ(hl().session.tree()->fileName, b);
     EXPECT_EQ(hl().settings.recentFiles[0], b);
 }
@@ -146,22 +147,23 @@ TEST_F(FileCommands, RecentMenuShowsOnlyFilledEntries)
 {
     hl().settings.recentFiles = {"", "", "", ""};
     hl().updateRecentFilesMenu();
-    for (TMenuItem* item : {&hl().soubor1, &hl().soubor2, &hl().soubor3, &hl().soubor4, &hl().N14})
+    for (TMenuItem* item : {&hl().layout().soubor1, &hl().layout().soubor2, &hl().layout().soubor3,
+                            &hl().layout().soubor4, &hl().layout().N14})
         EXPECT_FALSE(item->Visible) << item->Name;
     hl().settings.recentFiles[0] = "/home/jan/rodokmeny/novakovi-1900.rod"; // 37 characters
     hl().settings.recentFiles[1] = "/home/jan/rodokmen/a1.rod"; // 25 characters
     hl().updateRecentFilesMenu();
-    EXPECT_EQ(hl().soubor1.Caption, "/ho...okmeny/novakovi-1900.rod");
-    EXPECT_EQ(hl().soubor2.Caption, "/home/jan/rodokmen/a1.rod");
-    EXPECT_TRUE(hl().N14.Visible);
-    EXPECT_FALSE(hl().soubor3.Visible);
+    EXPECT_EQ(hl().layout().soubor1.Caption, "/ho...okmeny/novakovi-1900.rod");
+    EXPECT_EQ(hl().layout().soubor2.Caption, "/home/jan/rodokmen/a1.rod");
+    EXPECT_TRUE(hl().layout().N14.Visible);
+    EXPECT_FALSE(hl().layout().soubor3.Visible);
 }
 
 TEST_F(FileCommands, AMissingFileIsToldAndNothingChanges)
 {
     hl().settings.recentFiles = {folder() + "save/pryc.rod", "", "", ""};
     hl().updateRecentFilesMenu();
-    user::click(hl().soubor1);
+    user::click(hl().layout().soubor1);
     EXPECT_EQ(script.messageTexts(), Lines{"Soubor " + folder() + "save/pryc.rod nenalezen!"});
     EXPECT_EQ(hl().settings.recentFiles[0], folder() + "save/pryc.rod");
     EXPECT_FALSE(hl().session.tree());
@@ -173,8 +175,8 @@ TEST_F(FileCommands, AMissingFileIsToldAndNothingChanges)
 
 TEST_F(FileCommands, ExitWithoutChangesEndsAtOnce)
 {
-    user::click(hl().Novy1);
-    user::click(hl().Konec1);
+    user::click(hl().layout().Novy1);
+    user::click(hl().layout().Konec1);
     EXPECT_TRUE(Application.Terminated);
     EXPECT_TRUE(script.windowsShown().empty());
 }
@@ -185,7 +187,7 @@ TEST_F(FileCommands, ExitWhoseSaveDoesNotHappenKeepsTheTreeAndTheWorkingFolder)
     std::filesystem::create_directories(hl().workingFolder + "foto");
     std::ofstream(hl().workingFolder + "foto/foto0.jpg") << "jpeg";
     script.press("Kinvelor", "anoBT").cancelFile();
-    user::click(hl().Konec1);
+    user::click(hl().layout().Konec1);
     EXPECT_FALSE(Application.Terminated);
     EXPECT_TRUE(hl().session.tree());
     EXPECT_TRUE(exists(hl().workingFolder + "foto/foto0.jpg"));
@@ -193,10 +195,10 @@ TEST_F(FileCommands, ExitWhoseSaveDoesNotHappenKeepsTheTreeAndTheWorkingFolder)
 
 TEST_F(FileCommands, GeneralTabShowsAndStoresTheTreesTexts)
 {
-    user::click(hl().Novy1);
+    user::click(hl().layout().Novy1);
     hl().session.tree()->author = "Jan Novák";
     hl().session.tree()->furtherData = {"řádek 1", "řádek 2"};
-    hl().showGeneralPage();
+    hl().refreshPage();
     EXPECT_EQ(g().autorED.Text(), "Jan Novák");
     EXPECT_EQ(g().dalsiUdajeMEMO.Lines.lines(), (Lines{"řádek 1", "řádek 2"}));
 
@@ -223,13 +225,13 @@ TEST_F(FileCommands, ASaveThatFailsKeepsTheTreeOpenAtCloseAndAtExit)
     const std::string nowhere = folder() + "chybi/strom.rod"; // its folder does not exist
 
     script.press("Kinvelor", "anoBT").file(nowhere);
-    user::click(hl().Zavrit1);
+    user::click(hl().layout().Zavrit1);
     ASSERT_TRUE(hl().session.tree());
     EXPECT_FALSE(script.messages().empty()); // the writer told what failed
     EXPECT_EQ(hl().session.tree()->fileName, ""); // the next Save asks for a name again
 
     script.press("Kinvelor", "anoBT").file(nowhere);
-    user::click(hl().Konec1);
+    user::click(hl().layout().Konec1);
     EXPECT_FALSE(Application.Terminated);
     ASSERT_TRUE(hl().session.tree());
     EXPECT_TRUE(exists(hl().workingFolder + "foto/foto0.jpg"));
@@ -237,7 +239,7 @@ TEST_F(FileCommands, ASaveThatFailsKeepsTheTreeOpenAtCloseAndAtExit)
 
     // Saved where it can be, the tree closes and the program ends.
     script.press("Kinvelor", "anoBT").file(folder() + "save/strom.rod");
-    user::click(hl().Konec1);
+    user::click(hl().layout().Konec1);
     EXPECT_TRUE(Application.Terminated);
     EXPECT_TRUE(exists(folder() + "save/strom.rod"));
     EXPECT_FALSE(exists(folder() + "data/active.rdk"));
@@ -247,14 +249,14 @@ TEST_F(FileCommands, SaveAsWritesUnderTheNewNameAndSaveKeepsIt)
 {
     newTreeWithAPerson();
     script.file(folder() + "save/prvni.rod");
-    user::click(hl().UlozitJakoBT);
+    user::click(hl().layout().UlozitJakoBT);
     EXPECT_TRUE(exists(folder() + "save/prvni.rod"));
     EXPECT_TRUE(std::filesystem::is_directory(folder() + "save/prvni"));
     user::type(g().nazevED, "Nový název");
-    user::click(hl().UlozitBT); // no dialog: the tree has its name
+    user::click(hl().layout().UlozitBT); // no dialog: the tree has its name
     EXPECT_TRUE(script.windowsShown() == Lines{"SaveDialogROD"});
     script.cancelFile();
-    user::click(hl().UlozitJako1);
+    user::click(hl().layout().UlozitJako1);
     EXPECT_EQ(hl().session.tree()->fileName, folder() + "save/prvni.rod");
 
     // Another name of the same file is this copy's own: saved through, with no question.
@@ -262,7 +264,7 @@ TEST_F(FileCommands, SaveAsWritesUnderTheNewNameAndSaveKeepsIt)
     const std::string before = readFileBytes(folder() + "save/prvni.rod");
     user::type(g().nazevED, "Přes odkaz");
     script.file(folder() + "save/odkaz.rod");
-    user::click(hl().UlozitJako1);
+    user::click(hl().layout().UlozitJako1);
     EXPECT_EQ(hl().session.tree()->fileName, folder() + "save/odkaz.rod");
     EXPECT_TRUE(script.messageTexts().empty());
     EXPECT_NE(readFileBytes(folder() + "save/prvni.rod"), before);
@@ -275,7 +277,7 @@ TEST_F(FileCommands, AReadOnlyTreeFileStaysAndAnotherNameIsOffered)
     newTreeWithAPerson();
     const std::string kept = folder() + "save/strom.rod";
     script.file(kept);
-    user::click(hl().Ulozit1);
+    user::click(hl().layout().Ulozit1);
     ASSERT_TRUE(exists(kept));
     fs::permissions(kept, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     const auto before = fs::last_write_time(kept);
@@ -283,7 +285,7 @@ TEST_F(FileCommands, AReadOnlyTreeFileStaysAndAnotherNameIsOffered)
 
     user::type(g().nazevED, "Jiný");
     script.press("Kinvelor", "anoBT").file(folder() + "save/kopie.rod");
-    user::click(hl().Ulozit1);
+    user::click(hl().layout().Ulozit1);
     // The question window shows one line: the reason and its path are told before it, whole.
     ASSERT_EQ(script.messageTexts().size(), 1u);
     EXPECT_NE(script.messageTexts()[0].find(kept), std::string::npos);
@@ -311,7 +313,7 @@ TEST_F(FileCommands, ATreeAnotherRunningCopyHasOpenIsNeitherOpenedNorSavedOver)
 
     newTreeWithAPerson();
     script.file(shared);
-    user::click(hl().UlozitJako1);
+    user::click(hl().layout().UlozitJako1);
     EXPECT_EQ(hl().session.tree()->fileName, "");
     EXPECT_EQ(readFileBytes(shared), before);
     EXPECT_EQ(script.messageTexts().size(), 2u);
@@ -332,22 +334,22 @@ TEST_F(FileCommands, ASaveAsksBeforeReplacingAFileAnotherProgramChanged)
     const std::string path = treeFile("zmeneny.rod");
     hl().openTreeFile(path);
     ASSERT_TRUE(hl().session.tree());
-    user::click(hl().UlozitBT);
+    user::click(hl().layout().UlozitBT);
     EXPECT_TRUE(script.windowsShown().empty());
 
     writeTreeFile(path); // another program puts a file of its own in place
     const std::string theirs = readFileBytes(path);
     hl().session.tree()->treeName = "Naši";
     script.press("Kinvelor", "neBT");
-    user::click(hl().UlozitBT);
+    user::click(hl().layout().UlozitBT);
     EXPECT_EQ(readFileBytes(path), theirs);
     ASSERT_TRUE(hl().session.tree());
 
     script.press("Kinvelor", "anoBT");
-    user::click(hl().UlozitBT);
+    user::click(hl().layout().UlozitBT);
     EXPECT_NE(readFileBytes(path), theirs);
     // What this copy wrote is its own: the next save asks nothing.
-    user::click(hl().UlozitBT);
+    user::click(hl().layout().UlozitBT);
     EXPECT_EQ(script.windowsShown(), (Lines{"Kinvelor", "Kinvelor"}));
     EXPECT_TRUE(script.unusedAnswers().empty());
 }
@@ -371,8 +373,8 @@ TEST_F(FileCommands, CopiesMissingAtOpenAreNamedThereNotAgainAtEverySave)
     ASSERT_TRUE(hl().session.tree());
     EXPECT_EQ(script.messages().size(), 1u); // both copies, in one message
     EXPECT_EQ(hl().session.tree()->photoStore.count(), 1);
-    user::click(hl().Ulozit1);
-    user::click(hl().Ulozit1);
+    user::click(hl().layout().Ulozit1);
+    user::click(hl().layout().Ulozit1);
     EXPECT_EQ(script.messages().size(), 1u);
     EXPECT_EQ(hl().session.tree()->photoStore.count(), 1);
 }

@@ -87,15 +87,15 @@ TEST_F(LanguageCommand, LoadRefillsTheGroupsComboOnlyForATreeWithPersons)
     hl.session.adopt(std::make_unique<Rod>());
     hl.session.tree()->groups.append(std::make_unique<Group>("Rodina"));
     hl.loadLanguage();
-    EXPECT_EQ(hl.skupinyCB.Items.Count(), 0); // no persons: not refilled
+    EXPECT_EQ(hl.layout().skupinyCB.Items.Count(), 0); // no persons: not refilled
 
     hl.session.tree()->addNewPerson(std::make_unique<Clovek>());
-    hl.skupinyCB.Items.Add("stale");
+    hl.layout().skupinyCB.Items.Add("stale");
     hl.loadLanguage();
-    EXPECT_EQ(hl.skupinyCB.Items.lines(), (Lines{"_ALL", "Rodina"}));
-    EXPECT_EQ(hl.skupinyCB.ItemIndex(), 0);
+    EXPECT_EQ(hl.layout().skupinyCB.Items.lines(), (Lines{"_ALL", "Rodina"}));
+    EXPECT_EQ(hl.layout().skupinyCB.ItemIndex(), 0);
     hl.editor.fillGroupsCombo("Rodina");
-    EXPECT_EQ(hl.skupinyCB.ItemIndex(), 1);
+    EXPECT_EQ(hl.layout().skupinyCB.ItemIndex(), 1);
 }
 
 TEST_F(LanguageCommand, ChoiceListsNamedLanFilesAndSwitches)
@@ -117,7 +117,7 @@ TEST_F(LanguageCommand, ChoiceListsNamedLanFilesAndSwitches)
         user::pick(chooser.jazykyLIST, 1);
         user::click(chooser.Button1);
     });
-    user::click(hl.Jazyk1);
+    user::click(hl.layout().Jazyk1);
     EXPECT_EQ(hl.settings.languageFileName, "english.lan");
     EXPECT_EQ(hl.langText("menu", "soubor", "Soubor"), "File");
     EXPECT_EQ(hl.allPersonsGroup, "_ALL");
@@ -133,15 +133,15 @@ TEST_F(LanguageCommand, CancelOrNoLineChangesNothingAndDoubleClickChooses)
         user::pick(chooser.jazykyLIST, 0);
         user::click(chooser.stornoBT);
     });
-    hl.Jazyk1Click();
+    user::click(hl.layout().Jazyk1);
     EXPECT_EQ(hl.settings.languageFileName, "cestina.lan");
 
     script.modal("", [this](TForm&) { user::click(chooser.Button1); });
-    hl.Jazyk1Click();
+    user::click(hl.layout().Jazyk1);
     EXPECT_EQ(hl.settings.languageFileName, "cestina.lan");
 
     script.modal("", [this](TForm&) { user::doubleClickLine(chooser.jazykyLIST, 0); });
-    hl.Jazyk1Click();
+    user::click(hl.layout().Jazyk1);
     EXPECT_EQ(hl.settings.languageFileName, "english.lan");
 }
 
@@ -153,9 +153,9 @@ TEST_F(LanguageCommand, TheNoteOfTheShownPersonsPagesFollowsTheNewLanguage)
     auto* person = new Clovek();
     person->setFurtherTexts({"Kronika"});
     hl.session.tree()->addNewPerson(std::unique_ptr<Clovek>(person));
-    hl.showPerson(person);
-    EXPECT_EQ(hl.obsahKaretLB.Caption, " (Text)");
+    hl.editor.showPerson(person);
+    EXPECT_EQ(hl.layout().obsahKaretLB.Caption, " (Text)");
     script.modal("", [this](TForm&) { user::doubleClickLine(chooser.jazykyLIST, 0); });
-    hl.Jazyk1Click();
-    EXPECT_EQ(hl.obsahKaretLB.Caption, " (Texts)");
+    user::click(hl.layout().Jazyk1);
+    EXPECT_EQ(hl.layout().obsahKaretLB.Caption, " (Texts)");
 }

@@ -29,7 +29,7 @@ struct LinksAndHistory : EmptyTreeTest {
     void visit(Clovek* p)
     {
         hl().personList.setCurrentRow(hl().personList.locate(p));
-        hl().showPerson(p);
+        hl().editor.showPerson(p);
     }
     // Every address the opener is given is written to a file, one argument a line.
     std::string recordOpener()
@@ -68,34 +68,34 @@ TEST_F(LinksAndHistory, BackAndForwardStopAtBothEndsAndSkipADeletedPerson)
     for (Clovek* p : {a, b, c})
         visit(p);
 
-    user::click(hl().prevBT);
+    user::click(hl().layout().prevBT);
     EXPECT_EQ(hl().editor.currentPerson, b);
     EXPECT_EQ(hl().personList.currentRow()->person, b);
-    user::click(hl().prevBT);
-    user::click(hl().prevBT); // at the oldest entry: the same person, the history as it was
+    user::click(hl().layout().prevBT);
+    user::click(hl().layout().prevBT); // at the oldest entry: the same person, the history as it was
     EXPECT_EQ(hl().editor.currentPerson, a);
     EXPECT_EQ(hl().history->count(), 3);
     EXPECT_FALSE(hl().steppingThroughHistory);
-    user::click(hl().nextBT);
-    user::click(hl().nextBT);
-    user::click(hl().nextBT);
+    user::click(hl().layout().nextBT);
+    user::click(hl().layout().nextBT);
+    user::click(hl().layout().nextBT);
     EXPECT_EQ(hl().editor.currentPerson, c);
     EXPECT_EQ(hl().history->count(), 3);
 
     // A deleted person leaves the history with its row: back from Cyril is Adam.
-    user::click(hl().prevBT);
+    user::click(hl().layout().prevBT);
     ASSERT_EQ(hl().editor.currentPerson, b);
     script.press("Kinvelor", "anoBT");
     ASSERT_TRUE(hl().editor.confirmDeletePerson());
     EXPECT_EQ(hl().editor.currentPerson, c);
-    user::click(hl().prevBT);
+    user::click(hl().layout().prevBT);
     EXPECT_EQ(hl().editor.currentPerson, a);
     EXPECT_EQ(hl().personList.currentRow()->person, a);
 
     // A person the list does not show now (another group): nothing changes.
-    user::click(hl().nextBT);
+    user::click(hl().layout().nextBT);
     hl().personList.remove(hl().personList.rowOf(a));
-    user::click(hl().prevBT);
+    user::click(hl().layout().prevBT);
     EXPECT_EQ(hl().editor.currentPerson, c);
     EXPECT_EQ(hl().history->current(), c);
 }
@@ -146,12 +146,12 @@ TEST_F(LinksAndHistory, ALinkNoProgramOpensIsTold)
 TEST_F(LinksAndHistory, AMissingHelpFileIsToldAndAPresentOneOpened)
 {
     const std::string record = recordOpener();
-    user::click(hl().Napoveda2);
+    user::click(hl().layout().Napoveda2);
     EXPECT_EQ(script.messageTexts(),
               (Lines{"Soubor s nápovědou nenalezen, patrně používáte verzi programu bez nápovědy."}));
     createDir(folder() + "help");
     writeFileAtomic(folder() + "help/kinvelor.hlp", "help");
-    user::click(hl().NapovedaBT);
+    user::click(hl().layout().NapovedaBT);
     EXPECT_EQ(waitForLines(record, 1), (Lines{"[" + folder() + "help/kinvelor.hlp]"}));
 }
 

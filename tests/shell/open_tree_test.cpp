@@ -70,11 +70,11 @@ struct OpenTree : ProgramTest {
         EXPECT_EQ(hl().history, nullptr);
         EXPECT_EQ(hl().personList.currentRow(), nullptr);
         EXPECT_EQ(hl().editor.currentPerson, nullptr);
-        EXPECT_FALSE(hl().pages.Visible);
-        EXPECT_FALSE(hl().scrolling.Visible);
-        EXPECT_FALSE(hl().Zavrit1.Enabled);
-        EXPECT_FALSE(hl().Ulozit1.Enabled);
-        EXPECT_FALSE(hl().Osoba1.Enabled);
+        EXPECT_FALSE(hl().layout().pages.Visible);
+        EXPECT_FALSE(hl().layout().scrolling.Visible);
+        EXPECT_FALSE(hl().layout().Zavrit1.Enabled);
+        EXPECT_FALSE(hl().layout().Ulozit1.Enabled);
+        EXPECT_FALSE(hl().layout().Osoba1.Enabled);
         EXPECT_FALSE(cekejFORM->Visible);
     }
 };
@@ -85,7 +85,7 @@ TEST_F(OpenTree, FromTheMenuTheSavedPersonIsShownInASortedList)
 {
     const std::string file = writeFamily("novakovi.rod");
     script.file(file);
-    user::click(hl().Otevrit1);
+    user::click(hl().layout().Otevrit1);
     ASSERT_TRUE(hl().session.tree());
     EXPECT_TRUE(script.messages().empty());
     EXPECT_EQ(waitShown, 1);
@@ -98,7 +98,7 @@ TEST_F(OpenTree, FromTheMenuTheSavedPersonIsShownInASortedList)
     ASSERT_TRUE(hl().personList.currentRow());
     EXPECT_EQ(hl().personList.currentRow()->person, hl().editor.currentPerson);
     EXPECT_EQ(hl().personList.selectedIndex(), 2);
-    EXPECT_EQ(hl().personList.visibleRows(), hl().scrolling.Height / 15);
+    EXPECT_EQ(hl().personList.visibleRows(), hl().layout().scrolling.Height / 15);
     EXPECT_EQ(hl().history->current(), hl().editor.currentPerson);
     EXPECT_FALSE(hl().editor.showingPerson);
 
@@ -109,26 +109,28 @@ TEST_F(OpenTree, FromTheMenuTheSavedPersonIsShownInASortedList)
     EXPECT_EQ(karel->identifier, std::to_string(karel->number));
 
     // The tree state: the person pages, the heading, saving and the person commands.
-    EXPECT_EQ(hl().pages.ActivePage(), &hl().zakladniUdaje);
-    for (TTabSheet* tab : {&hl().obecne, &hl().zakladniUdaje, &hl().shrnutiOsoby, &hl().statistikaLipovetau})
+    EXPECT_EQ(hl().layout().pages.ActivePage(), &hl().layout().zakladniUdaje);
+    for (TTabSheet* tab : {&hl().layout().obecne, &hl().layout().zakladniUdaje, &hl().layout().shrnutiOsoby,
+                           &hl().layout().statistikaLipovetau})
         EXPECT_TRUE(tab->TabVisible()) << tab->Name;
-    EXPECT_TRUE(hl().scrolling.Visible);
-    EXPECT_TRUE(hl().nadpisJmenoLB.Visible);
-    EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Marie Nováková, 1925");
-    EXPECT_EQ(hl().obsahKaretLB.Caption, " (Text)");
-    for (TMenuItem* item : {&hl().Ulozit1, &hl().UlozitJako1, &hl().Zavrit1, &hl().Vymaz1, &hl().Hledej1,
-                            &hl().Prehledy1, &hl().Export1})
+    EXPECT_TRUE(hl().layout().scrolling.Visible);
+    EXPECT_TRUE(hl().layout().nadpisJmenoLB.Visible);
+    EXPECT_EQ(hl().layout().nadpisJmenoLB.Caption, "Marie Nováková, 1925");
+    EXPECT_EQ(hl().layout().obsahKaretLB.Caption, " (Text)");
+    for (TMenuItem* item :
+         {&hl().layout().Ulozit1, &hl().layout().UlozitJako1, &hl().layout().Zavrit1, &hl().layout().Vymaz1,
+          &hl().layout().Hledej1, &hl().layout().Prehledy1, &hl().layout().Export1})
         EXPECT_TRUE(item->Enabled) << item->Name;
-    EXPECT_FALSE(hl().Zpet1.Enabled); // nothing done yet
-    EXPECT_FALSE(hl().expRAR.Enabled);
+    EXPECT_FALSE(hl().layout().Zpet1.Enabled); // nothing done yet
+    EXPECT_FALSE(hl().layout().expRAR.Enabled);
     EXPECT_EQ(hl().settings.recentFiles[0], file);
     // The status bar keeps the last line the load read: a value (the partnership's wedding
     // tolerance), not the key before it.
-    EXPECT_EQ(hl().StatusBar1.SimpleText, "0");
+    EXPECT_EQ(hl().layout().StatusBar1.SimpleText, "0");
 
     // The painted list shows the active row in bold ("Nováková Marie, 1925 (1)").
     bool boldMarie = false;
-    for (const auto& t : hl().scrolling.Canvas.texts())
+    for (const auto& t : hl().layout().scrolling.Canvas.texts())
         if (t.text.rfind("Nováková Marie", 0) == 0)
             boldMarie = t.font.Bold;
     EXPECT_TRUE(boldMarie);
@@ -137,31 +139,31 @@ TEST_F(OpenTree, FromTheMenuTheSavedPersonIsShownInASortedList)
 TEST_F(OpenTree, TurningToAPageFillsItFromTheShownPerson)
 {
     script.file(writeFamily("novakovi.rod"));
-    user::click(hl().Otevrit1);
+    user::click(hl().layout().Otevrit1);
     ASSERT_TRUE(hl().editor.currentPerson);
 
-    user::selectTab(hl().pages, hl().shrnutiOsoby);
-    const std::string summary = hl().shrnutiSheet.shrnutiOsobyRICH.Lines.Text();
+    user::selectTab(hl().layout().pages, hl().layout().shrnutiOsoby);
+    const std::string summary = hl().layout().shrnutiSheet.shrnutiOsobyRICH.Lines.Text();
     EXPECT_NE(summary.find("Marie Nováková"), std::string::npos) << summary;
     EXPECT_NE(summary.find("Karel"), std::string::npos) << summary;
-    EXPECT_EQ(hl().shrnutiSheet.shrnutiOsobyRICH.Font.Charset, 238);
+    EXPECT_EQ(hl().layout().shrnutiSheet.shrnutiOsobyRICH.Font.Charset, 238);
 
     // The further texts: shown, and stored when the memo is left.
     TMemo& memo = hl().editor.doplnujiciSheet.doplnujiciTextyMEMO;
-    user::selectTab(hl().pages, hl().doplnujiciTextyASoubory);
+    user::selectTab(hl().layout().pages, hl().layout().doplnujiciTextyASoubory);
     EXPECT_EQ(memo.Lines.lines(), (Lines{"Pamětnice", "války"}));
     user::type(memo, "Babička ");
-    user::selectTab(hl().pages, hl().obecne);
-    EXPECT_EQ(hl().obecneSheet.nazevED.Text(), "Rod Nováků");
+    user::selectTab(hl().layout().pages, hl().layout().obecne);
+    EXPECT_EQ(hl().layout().obecneSheet.nazevED.Text(), "Rod Nováků");
     EXPECT_EQ(hl().editor.currentPerson->furtherTexts(), (Lines{"Babička Pamětnice", "války"}));
 
     // A person chosen in the list brings the person pages back and fills them for that person.
-    user::click(hl().scrolling, 5, 2); // the first row
+    user::click(hl().layout().scrolling, 5, 2); // the first row
     EXPECT_EQ(hl().editor.currentPerson->firstName, "Jan");
-    EXPECT_EQ(hl().pages.ActivePage(), &hl().zakladniUdaje);
-    EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Jan Novák, 1920");
-    EXPECT_EQ(hl().obsahKaretLB.Caption, "");
-    user::selectTab(hl().pages, hl().doplnujiciTextyASoubory);
+    EXPECT_EQ(hl().layout().pages.ActivePage(), &hl().layout().zakladniUdaje);
+    EXPECT_EQ(hl().layout().nadpisJmenoLB.Caption, "Jan Novák, 1920");
+    EXPECT_EQ(hl().layout().obsahKaretLB.Caption, "");
+    user::selectTab(hl().layout().pages, hl().layout().doplnujiciTextyASoubory);
     EXPECT_TRUE(memo.Lines.lines().empty());
 }
 
@@ -170,19 +172,19 @@ TEST_F(OpenTree, FromTheCommandLineAtStart)
     const std::string file = writeFamily("rodina.rod");
     prepareRestart();
     setCommandLine({"/opt/kinvelor/kinvelor", file});
-    user::activate(hl());
+    user::activate(hl().layout());
     ASSERT_TRUE(hl().session.tree());
     EXPECT_EQ(hl().session.tree()->personCount(), 3);
     EXPECT_EQ(hl().editor.currentPerson->firstName, "Marie");
-    EXPECT_TRUE(hl().Ulozit1.Enabled);
-    EXPECT_TRUE(hl().scrolling.Visible);
+    EXPECT_TRUE(hl().layout().Ulozit1.Enabled);
+    EXPECT_TRUE(hl().layout().scrolling.Visible);
     EXPECT_EQ(hl().settings.recentFiles[0], ""); // not a choice of the person's
 }
 
 TEST_F(OpenTree, ATreeTooOldIsRefusedWithItsVersion)
 {
     script.file(writeRaw("stary.rod", "verze 1.0.05"));
-    user::click(hl().Otevrit1);
+    user::click(hl().layout().Otevrit1);
     EXPECT_EQ(
         script.messageTexts(),
         Lines{"Nahráváte lipoveta uložený v příliš staré verzi (1.0.05). Data do této verze jsou přenosná z "
@@ -227,7 +229,7 @@ TEST_F(OpenTree, ADamagedTreeLeavesNoTreeAndNoWaitWindow)
     writeFileAtomic(file, bytes.substr(0, bytes.size() * 2 / 3));
     script.file(file);
     script.press("Kinvelor", "neBT");
-    user::click(hl().Otevrit1);
+    user::click(hl().layout().Otevrit1);
     ASSERT_EQ(script.messageTexts().size(), 1u);
     EXPECT_TRUE(script.messageTexts()[0].starts_with(
         "Soubor je poškozený, lipoveta z něj nelze načíst: " + file + " (řádek "))
@@ -246,7 +248,7 @@ TEST_F(OpenTree, ADamagedTreeLeavesNoTreeAndNoWaitWindow)
     EXPECT_NE(script.messageTexts()[1].find("zde čtení skončilo, zbytek souboru je vynechán"),
               std::string::npos)
         << script.messageTexts()[1];
-    EXPECT_TRUE(hl().Ulozit1.Enabled);
+    EXPECT_TRUE(hl().layout().Ulozit1.Enabled);
 }
 
 // One flag "2", one line the reader does not know and one key twice: the file is refused with
@@ -288,7 +290,7 @@ TEST_F(OpenTree, OneBadValueNoLongerLocksThePersonOutOfTheTree)
                                 std::to_string(flag) + "):\nhodnota příznaku není 1 ani 0 [zamek] „2“";
     // No keeps it closed, as before.
     script.file(file).press("Kinvelor", "neBT");
-    user::click(hl().Otevrit1);
+    user::click(hl().layout().Otevrit1);
     EXPECT_EQ(script.messageTexts(), Lines{refusal});
     EXPECT_EQ(script.windowsShown(), (Lines{"OpenDialogROD", "Kinvelor"}));
     expectNoTreeState();
@@ -296,7 +298,7 @@ TEST_F(OpenTree, OneBadValueNoLongerLocksThePersonOutOfTheTree)
     // Yes opens it as a lenient reader takes it and names every line read otherwise.
     script.clearRecords();
     script.file(file).press("Kinvelor", "anoBT");
-    user::click(hl().Otevrit1);
+    user::click(hl().layout().Otevrit1);
     ASSERT_TRUE(hl().session.tree());
     EXPECT_EQ(listed(), (Lines{"Jan", "Karel", "Marie"}));
     Clovek* janRead = hl().personList.rowAt(0)->person;
@@ -320,7 +322,7 @@ TEST_F(OpenTree, OneBadValueNoLongerLocksThePersonOutOfTheTree)
 
     // The first save keeps the damaged file beside the new one and every picture of the folder.
     script.clearRecords();
-    user::click(hl().Ulozit1);
+    user::click(hl().layout().Ulozit1);
     EXPECT_EQ(
         script.messageTexts(),
         Lines{"Poškozený soubor lipoveta zůstal beze změny vedle nového jako kopie: " + file + ".poskozeny"});
@@ -329,11 +331,11 @@ TEST_F(OpenTree, OneBadValueNoLongerLocksThePersonOutOfTheTree)
         EXPECT_TRUE(exists(companion + kept)) << kept;
     // A second save keeps no second copy; the saved file opens whole.
     script.clearRecords();
-    user::click(hl().Ulozit1);
+    user::click(hl().layout().Ulozit1);
     EXPECT_TRUE(script.messageTexts().empty());
     EXPECT_FALSE(exists(file + ".poskozeny2"));
     script.press("Kinvelor", "neBT"); // nothing to save
-    user::click(hl().Zavrit1);
+    user::click(hl().layout().Zavrit1);
     EXPECT_EQ(hl().openTree(file), 0);
     EXPECT_TRUE(script.messageTexts().empty());
     EXPECT_EQ(std::string(hl().personList.rowAt(0)->person->titlesBefore), "Ing.");
@@ -347,7 +349,7 @@ TEST_F(OpenTree, ATreeWithoutPersonsOpensAsAnEmptyTree)
     ASSERT_TRUE(saveTreeFile(empty, nullptr, env));
 
     script.file(path("prazdny.rod"));
-    user::click(hl().Otevrit1);
+    user::click(hl().layout().Otevrit1);
     ASSERT_TRUE(hl().session.tree());
     EXPECT_TRUE(script.messages().empty());
     EXPECT_EQ(hl().editor.currentPerson, nullptr);
@@ -355,51 +357,51 @@ TEST_F(OpenTree, ATreeWithoutPersonsOpensAsAnEmptyTree)
     EXPECT_EQ(hl().personList.rowCount(), 0);
     // The state of a tree without persons: the general and statistics tabs, closing and adding
     // a person; no list, no saving.
-    EXPECT_TRUE(hl().pages.Visible);
-    EXPECT_EQ(hl().pages.ActivePage(), &hl().obecne);
-    EXPECT_EQ(hl().obecneSheet.nazevED.Text(), "Zatím nic");
-    EXPECT_FALSE(hl().zakladniUdaje.TabVisible());
-    EXPECT_TRUE(hl().statistikaLipovetau.TabVisible());
-    EXPECT_FALSE(hl().scrolling.Visible);
-    EXPECT_FALSE(hl().Ulozit1.Enabled);
-    EXPECT_FALSE(hl().UlozitBT.Enabled);
-    EXPECT_TRUE(hl().Zavrit1.Enabled);
-    EXPECT_TRUE(hl().Osoba1.Enabled);
-    EXPECT_FALSE(hl().nadpisJmenoLB.Visible);
+    EXPECT_TRUE(hl().layout().pages.Visible);
+    EXPECT_EQ(hl().layout().pages.ActivePage(), &hl().layout().obecne);
+    EXPECT_EQ(hl().layout().obecneSheet.nazevED.Text(), "Zatím nic");
+    EXPECT_FALSE(hl().layout().zakladniUdaje.TabVisible());
+    EXPECT_TRUE(hl().layout().statistikaLipovetau.TabVisible());
+    EXPECT_FALSE(hl().layout().scrolling.Visible);
+    EXPECT_FALSE(hl().layout().Ulozit1.Enabled);
+    EXPECT_FALSE(hl().layout().UlozitBT.Enabled);
+    EXPECT_TRUE(hl().layout().Zavrit1.Enabled);
+    EXPECT_TRUE(hl().layout().Osoba1.Enabled);
+    EXPECT_FALSE(hl().layout().nadpisJmenoLB.Visible);
 
     // The same from the command line, and closing asks nothing.
-    user::click(hl().Zavrit1);
+    user::click(hl().layout().Zavrit1);
     EXPECT_TRUE(script.windowsShown() == Lines{"OpenDialogROD"});
     EXPECT_EQ(hl().openTree(path("prazdny.rod")), 0);
-    EXPECT_FALSE(hl().Ulozit1.Enabled);
-    EXPECT_FALSE(hl().scrolling.Visible);
+    EXPECT_FALSE(hl().layout().Ulozit1.Enabled);
+    EXPECT_FALSE(hl().layout().scrolling.Visible);
 }
 
 TEST_F(OpenTree, ClosingWithAndWithoutSaving)
 {
     const std::string file = writeFamily("novakovi.rod");
     script.file(file);
-    user::click(hl().Otevrit1);
+    user::click(hl().layout().Otevrit1);
     std::filesystem::create_directories(hl().workingFolder + "foto");
     std::ofstream(hl().workingFolder + "foto/foto9.jpg") << "jpeg";
 
     // No: the change is lost, the tree and everything of it is gone.
-    user::type(hl().obecneSheet.nazevED, "Změněno"); // the general tab is not active: typed anyway
+    user::type(hl().layout().obecneSheet.nazevED, "Změněno"); // the general tab is not active: typed anyway
     script.press("Kinvelor", "neBT");
-    user::click(hl().ZavritBT);
+    user::click(hl().layout().ZavritBT);
     expectNoTreeState();
     EXPECT_FALSE(exists(hl().workingFolder + "foto/foto9.jpg"));
     EXPECT_TRUE(exists(hl().workingFolder + "foto"));
 
     // Yes: saved under its name first, with the person shown then as the active one.
     script.file(file);
-    user::click(hl().Otevrit1);
+    user::click(hl().layout().Otevrit1);
     EXPECT_EQ(hl().session.tree()->treeName, "Rod Nováků");
-    user::click(hl().scrolling, 5, 17); // Karel
-    user::selectTab(hl().pages, hl().obecne);
-    user::type(hl().obecneSheet.nazevED, "Nový ");
+    user::click(hl().layout().scrolling, 5, 17); // Karel
+    user::selectTab(hl().layout().pages, hl().layout().obecne);
+    user::type(hl().layout().obecneSheet.nazevED, "Nový ");
     script.press("Kinvelor", "anoBT");
-    user::click(hl().Zavrit1);
+    user::click(hl().layout().Zavrit1);
     expectNoTreeState();
     EXPECT_EQ(hl().openTree(file), 0);
     EXPECT_EQ(hl().session.tree()->treeName, "Nový Rod Nováků");
@@ -408,7 +410,7 @@ TEST_F(OpenTree, ClosingWithAndWithoutSaving)
     // Cancel keeps everything.
     Polozka* row = hl().personList.currentRow();
     script.press("Kinvelor", "stornoBT");
-    user::click(hl().Zavrit1);
+    user::click(hl().layout().Zavrit1);
     EXPECT_TRUE(hl().session.tree());
     EXPECT_EQ(hl().personList.currentRow(), row);
 }
@@ -425,9 +427,9 @@ TEST_F(OpenTree, ClosingWithoutATreeStillResetsTheWindow)
 TEST_F(OpenTree, NewTreeHasItsListAndHistoryButNoPersons)
 {
     script.file(writeFamily("novakovi.rod"));
-    user::click(hl().Otevrit1);
+    user::click(hl().layout().Otevrit1);
     script.press("Kinvelor", "neBT");
-    user::click(hl().NovyBT);
+    user::click(hl().layout().NovyBT);
     ASSERT_TRUE(hl().session.tree());
     ASSERT_TRUE(hl().personList.hasView());
     EXPECT_EQ(hl().personList.rowCount(), 0);
@@ -435,16 +437,16 @@ TEST_F(OpenTree, NewTreeHasItsListAndHistoryButNoPersons)
     EXPECT_EQ(hl().history->count(), 0);
     EXPECT_EQ(hl().personList.currentRow(), nullptr);
     EXPECT_EQ(hl().editor.currentPerson, nullptr);
-    EXPECT_FALSE(hl().Ulozit1.Enabled);
-    EXPECT_TRUE(hl().NovaOsobaBT.Enabled);
-    EXPECT_FALSE(hl().zakladniUdaje.TabVisible());
-    EXPECT_TRUE(hl().obecne.TabVisible());
+    EXPECT_FALSE(hl().layout().Ulozit1.Enabled);
+    EXPECT_TRUE(hl().layout().NovaOsobaBT.Enabled);
+    EXPECT_FALSE(hl().layout().zakladniUdaje.TabVisible());
+    EXPECT_TRUE(hl().layout().obecne.TabVisible());
 
     // A new view in place of one already shown: the scroll bar it resets paints no freed view.
     for (int i = 0; i < 100; ++i)
         hl().session.tree()->addNewPerson(std::make_unique<Clovek>());
     hl().personList.fill();
-    hl().scrollingBar.setPosition(20);
+    hl().layout().scrollingBar.setPosition(20);
     hl().personList.makeView();
     EXPECT_EQ(hl().personList.rowCount(), 0);
 }
@@ -453,14 +455,14 @@ TEST_F(OpenTree, ADayThatDoesNotExistNeverStopsAPageFill)
 {
     // 31 April, as an old file or an import may hold it.
     script.file(writeFamily("duben.rod", Datum("31", "4", "1950")));
-    user::click(hl().Otevrit1);
+    user::click(hl().layout().Otevrit1);
     ASSERT_TRUE(hl().session.tree());
-    user::click(hl().scrolling, 5, 17); // Karel
+    user::click(hl().layout().scrolling, 5, 17); // Karel
     ASSERT_EQ(hl().editor.currentPerson->firstName, "Karel");
-    user::selectTab(hl().pages, hl().shrnutiOsoby);
+    user::selectTab(hl().layout().pages, hl().layout().shrnutiOsoby);
     EXPECT_TRUE(script.messages().empty());
     EXPECT_FALSE(hl().editor.showingPerson);
-    const std::string summary = hl().shrnutiSheet.shrnutiOsobyRICH.Lines.Text();
+    const std::string summary = hl().layout().shrnutiSheet.shrnutiOsobyRICH.Lines.Text();
     EXPECT_NE(summary.find("Karel Novák"), std::string::npos) << summary;
     EXPECT_NE(summary.find('?'), std::string::npos) << summary;
 }
@@ -468,11 +470,11 @@ TEST_F(OpenTree, ADayThatDoesNotExistNeverStopsAPageFill)
 TEST_F(OpenTree, AYearThatIsNoNumberNeverStopsAPageFill)
 {
     script.file(writeFamily("novakovi.rod"));
-    user::click(hl().Otevrit1);
+    user::click(hl().layout().Otevrit1);
     // A birth day that is not a number at all cannot be reckoned with.
     hl().editor.currentPerson->birth = Datum("1", "2", "19x0");
     hl().editor.currentPerson->death = Datum("1", "2", "1990");
-    user::selectTab(hl().pages, hl().shrnutiOsoby);
+    user::selectTab(hl().layout().pages, hl().layout().shrnutiOsoby);
     EXPECT_FALSE(hl().editor.showingPerson);
     EXPECT_TRUE(hl().session.tree());
     EXPECT_EQ(script.messageTexts(), Lines{});
@@ -496,7 +498,7 @@ TEST_F(OpenTree, ADatePartThatIsNoNumberOpensTheTreeWholeAndIsKept)
         ASSERT_TRUE(saveTreeFile(tree, jan, env));
     }
     script.file(path("sourozenci.rod"));
-    user::click(hl().Otevrit1);
+    user::click(hl().layout().Otevrit1);
     ASSERT_TRUE(hl().session.tree());
     EXPECT_EQ(script.messageTexts(),
               Lines{"Data těchto osob mají část, která není číslo. Zůstala, jak byla uložena, a při řazení a "
@@ -504,7 +506,7 @@ TEST_F(OpenTree, ADatePartThatIsNoNumberOpensTheTreeWholeAndIsKept)
     Clovek* jan = hl().session.tree()->findPersonByNumber(0);
     ASSERT_EQ(jan->children.count(), 3);
     EXPECT_EQ(hl().session.tree()->findPersonByNumber(3)->siblings().count(), 2);
-    user::click(hl().Ulozit1);
+    user::click(hl().layout().Ulozit1);
     std::string body = readFileBytes(path("sourozenci.rod"));
     body = body.substr(body.find("\r\n\r\n") + 4);
     unshiftBody(body);
@@ -529,7 +531,7 @@ TEST_F(OpenTree, AnOldFormatTreeOpensThroughTheOlderLoader)
     writeCp1250Lines(path("stary.rod"), lines);
 
     script.file(path("stary.rod"));
-    user::click(hl().Otevrit1);
+    user::click(hl().layout().Otevrit1);
     ASSERT_TRUE(hl().session.tree());
     EXPECT_EQ(script.messageTexts(), Lines{});
     EXPECT_EQ(hl().session.tree()->treeName, "Rod Dvořáků");
@@ -538,7 +540,7 @@ TEST_F(OpenTree, AnOldFormatTreeOpensThroughTheOlderLoader)
     ASSERT_TRUE(josef->father);
     EXPECT_TRUE(josef->father->hasChild(josef));
     EXPECT_TRUE(hl().editor.currentPerson);
-    EXPECT_TRUE(hl().Ulozit1.Enabled);
+    EXPECT_TRUE(hl().layout().Ulozit1.Enabled);
     EXPECT_EQ(waitShown, 1);
     EXPECT_FALSE(cekejFORM->Visible);
 }
@@ -629,11 +631,11 @@ TEST_F(OpenTree, AFillThatFailsGivesTheFlagBack)
 TEST_F(OpenTree, TheBirthSurnameBoxRenamesTheHeadingAndThePage)
 {
     script.file(writeFamily("novakovi.rod"));
-    user::click(hl().Otevrit1);
-    user::selectTab(hl().pages, hl().shrnutiOsoby);
-    user::click(hl().zobrazitRodne);
-    EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Marie Dvořáková, 1925");
-    EXPECT_EQ(hl().shrnutiSheet.shrnutiOsobyRICH.Lines[0], "Marie Dvořáková");
-    user::click(hl().zobrazitRodne);
-    EXPECT_EQ(hl().nadpisJmenoLB.Caption, "Marie Nováková, 1925");
+    user::click(hl().layout().Otevrit1);
+    user::selectTab(hl().layout().pages, hl().layout().shrnutiOsoby);
+    user::click(hl().layout().zobrazitRodne);
+    EXPECT_EQ(hl().layout().nadpisJmenoLB.Caption, "Marie Dvořáková, 1925");
+    EXPECT_EQ(hl().layout().shrnutiSheet.shrnutiOsobyRICH.Lines[0], "Marie Dvořáková");
+    user::click(hl().layout().zobrazitRodne);
+    EXPECT_EQ(hl().layout().nadpisJmenoLB.Caption, "Marie Nováková, 1925");
 }

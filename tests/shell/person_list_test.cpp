@@ -25,12 +25,13 @@ struct PersonList : ToolkitTest {
         setCollationLocale("cs");
         hl.session.adopt(std::make_unique<Rod>());
         hl.history = std::make_unique<PrevNext>();
-        for (TControl* c : std::initializer_list<TControl*>{&hl.scrolling, &hl.scrollingBar, &hl.setrid,
-                                                            &hl.trideniBT, &hl.zobrazovatGroupBox})
+        for (TControl* c : std::initializer_list<TControl*>{&hl.layout().scrolling, &hl.layout().scrollingBar,
+                                                            &hl.layout().setrid, &hl.layout().trideniBT,
+                                                            &hl.layout().zobrazovatGroupBox})
             c->Visible = true;
         hl.settings.showNumber = false;
         hl.settings.showBirth = false;
-        hl.Show();
+        hl.layout().Show();
     }
     void TearDown() override
     {
@@ -54,7 +55,7 @@ struct PersonList : ToolkitTest {
         hl.personList.fill();
         return hl.personList;
     }
-    std::vector<TRecordingCanvas::Entry> texts() const { return hl.scrolling.Canvas.texts(); }
+    std::vector<TRecordingCanvas::Entry> texts() const { return hl.layout().scrolling.Canvas.texts(); }
 };
 
 } // namespace
@@ -64,46 +65,46 @@ TEST_F(PersonList, KeysMoveAndShowThePerson)
     addMany(10);
     PersonListPanel& list = view(4);
     list.locate(nullptr);
-    hl.scrolling.SetFocus();
-    user::pressKey(hl, VK_UP);
+    hl.layout().scrolling.SetFocus();
+    user::pressKey(hl.layout(), VK_UP);
     EXPECT_EQ(hl.editor.currentPerson, nullptr); // nothing above the first row: nobody re-shown
-    user::pressKey(hl, VK_NEXT);
+    user::pressKey(hl.layout(), VK_NEXT);
     EXPECT_EQ(list.selectedIndex(), 3); // first to the bottom of the page
     EXPECT_EQ(hl.editor.currentPerson, list.rowAt(3)->person);
     EXPECT_EQ(hl.personList.currentRow(), list.rowAt(3));
-    user::pressKey(hl, VK_NEXT);
+    user::pressKey(hl.layout(), VK_NEXT);
     EXPECT_EQ(list.selectedIndex(), 7);
     EXPECT_EQ(list.topIndex(), 4);
-    EXPECT_EQ(hl.scrollingBar.Position(), 4);
-    user::pressKey(hl, VK_NEXT);
+    EXPECT_EQ(hl.layout().scrollingBar.Position(), 4);
+    user::pressKey(hl.layout(), VK_NEXT);
     EXPECT_EQ(list.selectedIndex(), 9);
     EXPECT_EQ(list.topIndex(), 6);
-    EXPECT_EQ(hl.scrollingBar.Position(), hl.scrollingBar.Max());
+    EXPECT_EQ(hl.layout().scrollingBar.Position(), hl.layout().scrollingBar.Max());
     int visits = hl.history->count();
-    user::pressKey(hl, VK_DOWN);
+    user::pressKey(hl.layout(), VK_DOWN);
     EXPECT_EQ(hl.history->count(), visits);
-    user::pressKey(hl, VK_PRIOR);
+    user::pressKey(hl.layout(), VK_PRIOR);
     EXPECT_EQ(list.selectedIndex(), 6);
-    user::pressKey(hl, VK_PRIOR);
+    user::pressKey(hl.layout(), VK_PRIOR);
     EXPECT_EQ(list.selectedIndex(), 2);
     EXPECT_EQ(list.topIndex(), 2);
-    user::pressKey(hl, VK_PRIOR);
+    user::pressKey(hl.layout(), VK_PRIOR);
     EXPECT_EQ(list.selectedIndex(), 0);
     EXPECT_EQ(list.topIndex(), 0);
-    user::pressKey(hl, VK_DOWN);
+    user::pressKey(hl.layout(), VK_DOWN);
     EXPECT_EQ(list.selectedIndex(), 1);
     EXPECT_EQ(hl.history->current(), list.rowAt(1)->person);
     EXPECT_FALSE(hl.editor.showingPerson);
 
-    user::pressKey(hl, VK_END);
+    user::pressKey(hl.layout(), VK_END);
     EXPECT_EQ(list.selectedIndex(), 9);
     EXPECT_EQ(list.topIndex(), 6);
-    EXPECT_EQ(hl.scrollingBar.Position(), hl.scrollingBar.Max());
+    EXPECT_EQ(hl.layout().scrollingBar.Position(), hl.layout().scrollingBar.Max());
     EXPECT_EQ(hl.editor.currentPerson, list.rowAt(9)->person);
-    user::pressKey(hl, VK_HOME);
+    user::pressKey(hl.layout(), VK_HOME);
     EXPECT_EQ(list.selectedIndex(), 0);
     EXPECT_EQ(list.topIndex(), 0);
-    EXPECT_EQ(hl.scrollingBar.Position(), 0);
+    EXPECT_EQ(hl.layout().scrollingBar.Position(), 0);
     EXPECT_EQ(hl.editor.currentPerson, list.rowAt(0)->person);
 }
 
@@ -112,21 +113,21 @@ TEST_F(PersonList, MouseWheelAndScrollBar)
     addMany(10);
     PersonListPanel& list = view(4);
     list.locate(nullptr);
-    user::scrollTo(hl.scrollingBar, 3);
+    user::scrollTo(hl.layout().scrollingBar, 3);
     EXPECT_EQ(list.topIndex(), 3);
     EXPECT_EQ(texts().front().text, "P03 A"); // repainted from the new top
-    user::click(hl.scrolling, 5, 2 * 15 + 7);
+    user::click(hl.layout().scrolling, 5, 2 * 15 + 7);
     EXPECT_EQ(list.selectedIndex(), 5);
     EXPECT_EQ(hl.editor.currentPerson, list.rowAt(5)->person);
     script.popupChoice("");
-    user::mouseDown(hl.scrolling, TMouseButton::mbRight, 5, 15);
+    user::mouseDown(hl.layout().scrolling, TMouseButton::mbRight, 5, 15);
     EXPECT_EQ(list.selectedIndex(), 4);
     EXPECT_TRUE(script.unusedAnswers().empty());
 
-    user::wheel(hl, -120);
+    user::wheel(hl.layout(), -120);
     EXPECT_EQ(list.selectedIndex(), 5);
-    user::wheel(hl, 120);
-    user::wheel(hl, 120);
+    user::wheel(hl.layout(), 120);
+    user::wheel(hl.layout(), 120);
     EXPECT_EQ(list.selectedIndex(), 3);
     EXPECT_EQ(list.topIndex(), 3);
 
@@ -135,41 +136,42 @@ TEST_F(PersonList, MouseWheelAndScrollBar)
     list.add(add("X"));
     list.locate(nullptr);
     script.popupChoice("");
-    user::mouseDown(hl.scrolling, TMouseButton::mbRight, 5, 100);
+    user::mouseDown(hl.layout().scrolling, TMouseButton::mbRight, 5, 100);
     EXPECT_EQ(list.selectedIndex(), 0);
     EXPECT_TRUE(script.unusedAnswers().empty());
 }
 
 TEST_F(PersonList, SizedToTheScreenInWholeRows)
 {
-    int groupTop = hl.zobrazovatGroupBox.Top;
-    int windowHeight = hl.Height;
+    int groupTop = hl.layout().zobrazovatGroupBox.Top;
+    int windowHeight = hl.layout().Height;
     Screen->Height = 1024;
     hl.personList.fitPersonListToScreen();
-    EXPECT_EQ(hl.Height, windowHeight + 255);
-    EXPECT_EQ(hl.pages.Top + hl.pages.Height, hl.scrolling.Top + hl.scrolling.Height + 64);
-    EXPECT_LE(hl.zobrazovatGroupBox.Top + hl.zobrazovatGroupBox.Height, hl.Height);
-    EXPECT_EQ(hl.scrolling.Height, 738);
-    EXPECT_EQ(hl.scrollingBar.Height, 738);
-    EXPECT_EQ(hl.listSplitter.Top + hl.listSplitter.Height,
-              hl.zobrazovatGroupBox.Top + hl.zobrazovatGroupBox.Height);
-    EXPECT_EQ(hl.scrolling.RowHeights(0), 738);
-    EXPECT_EQ(hl.zobrazovatGroupBox.Top, groupTop + 255);
-    EXPECT_EQ(hl.scrolling.Height / personListRowHeight, 49);
+    EXPECT_EQ(hl.layout().Height, windowHeight + 255);
+    EXPECT_EQ(hl.layout().pages.Top + hl.layout().pages.Height,
+              hl.layout().scrolling.Top + hl.layout().scrolling.Height + 64);
+    EXPECT_LE(hl.layout().zobrazovatGroupBox.Top + hl.layout().zobrazovatGroupBox.Height, hl.layout().Height);
+    EXPECT_EQ(hl.layout().scrolling.Height, 738);
+    EXPECT_EQ(hl.layout().scrollingBar.Height, 738);
+    EXPECT_EQ(hl.layout().listSplitter.Top + hl.layout().listSplitter.Height,
+              hl.layout().zobrazovatGroupBox.Top + hl.layout().zobrazovatGroupBox.Height);
+    EXPECT_EQ(hl.layout().scrolling.RowHeights(0), 738);
+    EXPECT_EQ(hl.layout().zobrazovatGroupBox.Top, groupTop + 255);
+    EXPECT_EQ(hl.layout().scrolling.Height / personListRowHeight, 49);
     Screen->Height = 768;
     hl.personList.fitPersonListToScreen();
-    EXPECT_EQ(hl.scrolling.Height, 738);
+    EXPECT_EQ(hl.layout().scrolling.Height, 738);
     Screen->Height = 1024;
 }
 
 TEST_F(PersonList, PanelsOnTheScreenLeaveTheListShorterAndTheStatusBarOnIt)
 {
-    const int windowHeight = hl.Height;
+    const int windowHeight = hl.layout().Height;
     theScreen = TScreen{1280, 1024, 1270, windowHeight + 200};
     hl.personList.fitPersonListToScreen();
-    EXPECT_EQ(hl.Height, windowHeight + 195);
-    EXPECT_EQ(hl.scrolling.Height % personListRowHeight, 483 % personListRowHeight);
-    EXPECT_EQ(hl.StatusBar1.Top + hl.StatusBar1.Height, hl.Height);
+    EXPECT_EQ(hl.layout().Height, windowHeight + 195);
+    EXPECT_EQ(hl.layout().scrolling.Height % personListRowHeight, 483 % personListRowHeight);
+    EXPECT_EQ(hl.layout().StatusBar1.Top + hl.layout().StatusBar1.Height, hl.layout().Height);
     theScreen = TScreen{};
 }
 
@@ -177,7 +179,7 @@ TEST_F(PersonList, ALongCaptionEndsInAnEllipsisBeforeTheShare)
 {
     const Clovek* katerina = add("Dvořáková", "Kateřina" + std::string(60, 'a'));
     PersonListPanel& list = view(10);
-    hl.zobrazitProcenta.setChecked(true);
+    hl.layout().zobrazitProcenta.setChecked(true);
     list.locate(nullptr);
     list.paint();
     const auto rows = texts();
@@ -185,42 +187,43 @@ TEST_F(PersonList, ALongCaptionEndsInAnEllipsisBeforeTheShare)
     const std::string& caption = rows[0].text;
     EXPECT_EQ(caption.rfind("Dvořáková Kateřina", 0), 0u);
     EXPECT_EQ(caption.substr(caption.size() - 3), "\u2026");
-    EXPECT_LE(recordedTextWidth(rows[0].font, caption), hl.scrolling.Width - 40);
+    EXPECT_LE(recordedTextWidth(rows[0].font, caption), hl.layout().scrolling.Width - 40);
     // The mouse over the cut row shows it whole; below the rows there is nothing to show.
-    ASSERT_TRUE(user::mouseMove(hl.scrolling, 20, 7));
+    ASSERT_TRUE(user::mouseMove(hl.layout().scrolling, 20, 7));
     const Nastaveni& shown = hl.settings;
-    EXPECT_EQ(hl.scrolling.Hint,
+    EXPECT_EQ(hl.layout().scrolling.Hint,
               katerina->displayName(shown.showBirthSurname, shown.showBirth, shown.showNumber));
-    EXPECT_TRUE(hl.scrolling.ShowHint);
-    user::mouseMove(hl.scrolling, 20, 22);
-    EXPECT_EQ(hl.scrolling.Hint, "");
-    EXPECT_FALSE(hl.scrolling.ShowHint);
+    EXPECT_TRUE(hl.layout().scrolling.ShowHint);
+    user::mouseMove(hl.layout().scrolling, 20, 22);
+    EXPECT_EQ(hl.layout().scrolling.Hint, "");
+    EXPECT_FALSE(hl.layout().scrolling.ShowHint);
 }
 
 TEST_F(PersonList, TheDividerWidensTheListAndTheWindowAsFarAsTheScreenAllows)
 {
     add("Dvořáková", "Kateřina" + std::string(60, 'a'));
     PersonListPanel& list = view(10);
-    const int listWidth = hl.scrolling.Width, pagesLeft = hl.pages.Left, pagesWidth = hl.pages.Width;
-    const int windowWidth = hl.Width;
+    const int listWidth = hl.layout().scrolling.Width, pagesLeft = hl.layout().pages.Left,
+              pagesWidth = hl.layout().pages.Width;
+    const int windowWidth = hl.layout().Width;
     Screen->Width = windowWidth + 100;
-    hl.listSplitter.userDrag(60);
-    EXPECT_EQ(hl.scrolling.Width, listWidth + 60);
-    EXPECT_EQ(hl.scrollingBar.Left, hl.scrolling.Left + hl.scrolling.Width);
-    EXPECT_EQ(hl.pages.Left, pagesLeft + 60);
-    EXPECT_EQ(hl.pages.Width, pagesWidth); // no page is cut
-    EXPECT_EQ(hl.Width, windowWidth + 60);
+    hl.layout().listSplitter.userDrag(60);
+    EXPECT_EQ(hl.layout().scrolling.Width, listWidth + 60);
+    EXPECT_EQ(hl.layout().scrollingBar.Left, hl.layout().scrolling.Left + hl.layout().scrolling.Width);
+    EXPECT_EQ(hl.layout().pages.Left, pagesLeft + 60);
+    EXPECT_EQ(hl.layout().pages.Width, pagesWidth); // no page is cut
+    EXPECT_EQ(hl.layout().Width, windowWidth + 60);
     EXPECT_EQ(hl.settings.personListWidth, listWidth + 60);
     list.paint();
-    EXPECT_LE(recordedTextWidth(texts()[0].font, texts()[0].text), hl.scrolling.Width);
+    EXPECT_LE(recordedTextWidth(texts()[0].font, texts()[0].text), hl.layout().scrolling.Width);
     EXPECT_GT(recordedTextWidth(texts()[0].font, texts()[0].text), listWidth); // more of the name shows
 
-    hl.listSplitter.userDrag(500); // only as far as the screen
-    EXPECT_EQ(hl.Width, Screen->Width);
-    EXPECT_EQ(hl.scrolling.Width, listWidth + 100);
-    hl.listSplitter.userDrag(-1000); // never below the designed width
-    EXPECT_EQ(hl.scrolling.Width, listWidth);
-    EXPECT_EQ(hl.Width, windowWidth);
+    hl.layout().listSplitter.userDrag(500); // only as far as the screen
+    EXPECT_EQ(hl.layout().Width, Screen->Width);
+    EXPECT_EQ(hl.layout().scrolling.Width, listWidth + 100);
+    hl.layout().listSplitter.userDrag(-1000); // never below the designed width
+    EXPECT_EQ(hl.layout().scrolling.Width, listWidth);
+    EXPECT_EQ(hl.layout().Width, windowWidth);
     EXPECT_EQ(hl.settings.personListWidth, listWidth);
     Screen->Width = 1280;
 }
@@ -238,8 +241,8 @@ TEST_F(PersonList, NewRelationshipColoursShowAtOk)
         user::click(colours.okBT);
     });
     script.colour(0x123456);
-    user::click(hl.BarvyVztahu1);
-    EXPECT_EQ(hl.scrolling.Canvas.findText("Já A")->font.Color, 0x123456);
+    user::click(hl.layout().BarvyVztahu1);
+    EXPECT_EQ(hl.layout().scrolling.Canvas.findText("Já A")->font.Color, 0x123456);
 }
 
 TEST_F(PersonList, PaintsOnlyVisibleRowsWithRelationshipColours)
@@ -263,13 +266,13 @@ TEST_F(PersonList, PaintsOnlyVisibleRowsWithRelationshipColours)
     PersonListPanel& list = view(10);
     stranger->percentFilled = 5;
     p->percentFilled = 100;
-    hl.zobrazitProcenta.setChecked(true);
+    hl.layout().zobrazitProcenta.setChecked(true);
     list.locate(p);
     hl.editor.currentPerson = p;
     const Nastaveni& s = hl.settings;
     list.paint();
 
-    auto row = [&](const std::string& name) { return hl.scrolling.Canvas.findText(name + " A"); };
+    auto row = [&](const std::string& name) { return hl.layout().scrolling.Canvas.findText(name + " A"); };
     EXPECT_EQ(row("Já")->font.Color, s.colourActive);
     EXPECT_TRUE(row("Já")->font.Bold);
     EXPECT_EQ(row("Otec")->font.Color, s.colourParents);
@@ -284,10 +287,10 @@ TEST_F(PersonList, PaintsOnlyVisibleRowsWithRelationshipColours)
     EXPECT_EQ(row("Cizí")->font.Color, clBlack);
     EXPECT_EQ(row("Cizí")->font.Name, "MS Sans Serif");
     EXPECT_EQ(row("Já")->rect.Top, list.selectedIndex() * 15);
-    EXPECT_EQ(hl.scrolling.Canvas.findText("  5 %")->font.Name, "Courier New");
-    EXPECT_EQ(hl.scrolling.Canvas.findText("100 %")->rect.Left, hl.scrolling.Width - 40);
+    EXPECT_EQ(hl.layout().scrolling.Canvas.findText("  5 %")->font.Name, "Courier New");
+    EXPECT_EQ(hl.layout().scrolling.Canvas.findText("100 %")->rect.Left, hl.layout().scrolling.Width - 40);
     // The selected row's brush is black; below the seven rows the grid is filled with face.
-    const auto& entries = hl.scrolling.Canvas.entries();
+    const auto& entries = hl.layout().scrolling.Canvas.entries();
     bool blackRow = false;
     for (const auto& e : entries)
         if (e.op == TRecordingCanvas::Op::FillRect && e.rect.Top == list.selectedIndex() * 15)
@@ -295,16 +298,16 @@ TEST_F(PersonList, PaintsOnlyVisibleRowsWithRelationshipColours)
     EXPECT_TRUE(blackRow);
     const auto& last = entries.back();
     EXPECT_EQ(last.op, TRecordingCanvas::Op::FillRect);
-    EXPECT_EQ(last.rect, Rect(0, 7 * 15, hl.scrolling.Width, hl.scrolling.Height));
+    EXPECT_EQ(last.rect, Rect(0, 7 * 15, hl.layout().scrolling.Width, hl.layout().scrolling.Height));
     EXPECT_EQ(last.brushColor, clBtnFace);
 
     // Many persons: only the visible rows are drawn, and nothing below them.
-    hl.zobrazitProcenta.setChecked(false);
+    hl.layout().zobrazitProcenta.setChecked(false);
     for (int i = 0; i < 100; ++i)
         list.add(add("X"));
-    hl.scrollingBar.setPosition(50);
+    hl.layout().scrollingBar.setPosition(50);
     list.paint();
     EXPECT_EQ(texts().size(), 10u);
     EXPECT_EQ(texts().front().rect.Top, 0);
-    EXPECT_EQ(hl.scrolling.Canvas.entries().size(), 20u);
+    EXPECT_EQ(hl.layout().scrolling.Canvas.entries().size(), 20u);
 }

@@ -33,7 +33,7 @@ struct TextOfPersons : EmptyTreeTest {
             shown = textFORM->textRICH.Lines.lines();
             user::click(textFORM->zavritBT);
         });
-        user::click(hl().SeznamOsob1);
+        user::click(hl().layout().SeznamOsob1);
         return shown;
     }
     static std::string pad(int blanks, const std::string& text)
@@ -68,7 +68,7 @@ TEST_F(TextOfPersons, TheOrdersOfTheListAndTheSortShownAfterwards)
     addPerson("Bedřich", "Čech", Datum("1", "1", "1900"));
     addPerson("Cyril", "Adámek", Datum("1", "1", "1900"));
     showWholeTree();
-    user::pick(hl().setrid, itemIndexOf(PersonSortKey::byId));
+    user::pick(hl().layout().setrid, itemIndexOf(PersonSortKey::byId));
     const std::string firstById = hl().personList.firstRow()->person->surname;
     TJakSeznamFORM& d = *JakSeznamFORM;
 
@@ -96,7 +96,7 @@ TEST_F(TextOfPersons, StornoShowsNoTextWindow)
     addPerson("Jan", "Novák");
     showWholeTree();
     script.press("JakSeznamFORM", "StornoBT");
-    user::click(hl().SeznamOsob1);
+    user::click(hl().layout().SeznamOsob1);
     EXPECT_EQ(script.windowsShown().size(), 1u);
 }
 
@@ -116,7 +116,7 @@ TEST_F(TextOfPersons, FormsArePrintedBelowTheShareOnlyAndBlankOnesOncePerCopy)
         user::click(meneNezFORM->okBT);
     });
     script.confirmPrint(true);
-    user::click(hl().Formular1);
+    user::click(hl().layout().Formular1);
     ASSERT_EQ(script.printed().size(), 1u);
     EXPECT_EQ(script.printed()[0].title, "Formular osoby");
     EXPECT_EQ(script.printed()[0].fontSize, 11);
@@ -128,7 +128,7 @@ TEST_F(TextOfPersons, FormsArePrintedBelowTheShareOnlyAndBlankOnesOncePerCopy)
 
     script.clearRecords();
     script.press("formularFORM", "tiskniPrazdneBT").confirmPrint(true, 3);
-    user::click(hl().Formular1);
+    user::click(hl().layout().Formular1);
     ASSERT_EQ(script.printed().size(), 3u);
     for (const PrintJob& job : script.printed()) {
         EXPECT_EQ(job.title, "Prazdny formular");
@@ -137,7 +137,7 @@ TEST_F(TextOfPersons, FormsArePrintedBelowTheShareOnlyAndBlankOnesOncePerCopy)
 
     script.clearRecords();
     script.press("formularFORM", "tiskniVseBT").confirmPrint(false);
-    user::click(hl().Formular1);
+    user::click(hl().layout().Formular1);
     EXPECT_TRUE(script.printed().empty());
 }
 
@@ -155,7 +155,7 @@ TEST_F(TextOfPersons, TheTextWindowPrintsWithItsMarginAndGivesItBack)
         user::click(t.tiskBT);
         user::click(t.zavritBT);
     });
-    user::click(hl().Formular1);
+    user::click(hl().layout().Formular1);
     ASSERT_EQ(script.printed().size(), 1u);
     EXPECT_EQ(script.printed()[0].title, "Lipoveta");
     EXPECT_EQ(script.printed()[0].margin, 60);
@@ -187,7 +187,7 @@ TEST_F(TextOfPersons, SavingReplacesAWholeFileAndTellsAFailure)
         user::click(t.ulozitBT);
         user::click(t.zavritBT);
     });
-    user::click(hl().Formular1);
+    user::click(hl().layout().Formular1);
     EXPECT_EQ(script.messages().size(), 1u);
     EXPECT_FALSE(exists(folder() + "chybi"));
 }

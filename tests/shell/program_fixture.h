@@ -35,7 +35,7 @@ protected:
         theScreen = TScreen{};
         fixDate(2023, 6, 15);
         windows = std::make_unique<ProgramWindows>();
-        hl().Visible = true;
+        hl().layout().Visible = true;
     }
     void TearDown() override
     {
@@ -61,7 +61,7 @@ protected:
     void startQuietly()
     {
         writeSettings({"[start]", "tip=0"});
-        user::activate(hl());
+        user::activate(hl().layout());
     }
     // The start once more, as if the program had been closed in order and started again.
     void prepareRestart()
@@ -102,6 +102,6 @@ protected:
         hl().personList.fill();
         hl().enableControls(true, true);
         hl().personList.setCurrentRow(hl().personList.locate(nullptr));
-        hl().showPerson(hl().personList.currentRow()->person);
+        hl().editor.showPerson(hl().personList.currentRow()->person);
     }
 };

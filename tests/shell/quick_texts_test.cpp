@@ -11,9 +11,9 @@ struct QuickTexts : ProgramTest {
         startQuietly();
         hl().settings.quickTexts = {"Praha", "Brno", "Ostrava", "Plzeň"};
         hl().updateQuickTextMenu();
-        user::click(hl().Novy1); // an empty tree: its general tab takes the keys
+        user::click(hl().layout().Novy1); // an empty tree: its general tab takes the keys
     }
-    ObecneSheet& g() { return hl().obecneSheet; }
+    ObecneSheet& g() { return hl().layout().obecneSheet; }
 };
 
 // A window with an editable combo box, a drop-down list and a memo.
@@ -34,11 +34,11 @@ struct Fields : TForm {
 
 TEST_F(QuickTexts, MenuCaptionsNameTheKeyAndItsText)
 {
-    EXPECT_EQ(hl().F91.Caption, "F9 Praha");
-    EXPECT_EQ(hl().F121.Caption, "F12 Plzeň");
+    EXPECT_EQ(hl().layout().F91.Caption, "F9 Praha");
+    EXPECT_EQ(hl().layout().F121.Caption, "F12 Plzeň");
     hl().settings.quickTexts[1].clear();
     hl().updateQuickTextMenu();
-    EXPECT_EQ(hl().F101.Caption, "F10 ");
+    EXPECT_EQ(hl().layout().F101.Caption, "F10 ");
 }
 
 TEST_F(QuickTexts, ThePromptChangesATextOnlyOnOk)
@@ -49,17 +49,17 @@ TEST_F(QuickTexts, ThePromptChangesATextOnlyOnOk)
         user::replaceText(d.vkladanyTextED, "Kroměříž");
         user::pressKey(f, VK_RETURN);
     });
-    user::click(hl().F101);
+    user::click(hl().layout().F101);
     EXPECT_EQ(hl().settings.quickTexts[1], "Kroměříž");
-    EXPECT_EQ(hl().F101.Caption, "F10 Kroměříž");
+    EXPECT_EQ(hl().layout().F101.Caption, "F10 Kroměříž");
 
     script.modal("Vkládaný text", [](TForm& f) {
         user::replaceText(static_cast<TFTextFORM&>(f).vkladanyTextED, "Jihlava");
         user::pressKey(f, VK_ESCAPE);
     });
-    user::click(hl().F101);
+    user::click(hl().layout().F101);
     EXPECT_EQ(hl().settings.quickTexts[1], "Kroměříž");
-    EXPECT_EQ(hl().F101.Caption, "F10 Kroměříž");
+    EXPECT_EQ(hl().layout().F101.Caption, "F10 Kroměříž");
 }
 
 TEST_F(QuickTexts, KeysReplaceTheSelectionOfAnEditOfTheGeneralTab)
@@ -67,14 +67,14 @@ TEST_F(QuickTexts, KeysReplaceTheSelectionOfAnEditOfTheGeneralTab)
     user::type(g().nazevED, "Rod z Brna");
     g().nazevED.setSelStart(6);
     g().nazevED.setSelLength(4);
-    user::pressKey(hl(), VK_F11);
+    user::pressKey(hl().layout(), VK_F11);
     EXPECT_EQ(g().nazevED.Text(), "Rod z Ostrava");
     EXPECT_EQ(hl().session.tree()->treeName, "Rod z Ostrava");
 
     g().autorED.setSelStart(0);
     user::focus(g().autorED);
-    user::pressKey(hl(), VK_F9);
-    user::pressKey(hl(), VK_F12);
+    user::pressKey(hl().layout(), VK_F9);
+    user::pressKey(hl().layout(), VK_F12);
     EXPECT_EQ(hl().session.tree()->author, "PrahaPlzeň");
 }
 
@@ -92,23 +92,23 @@ TEST_F(QuickTexts, OnlyPlainEditsAndEditableCombosTakeThem)
 
     // The further-data memo of the general tab has no key handler: F10 does nothing there.
     user::type(g().dalsiUdajeMEMO, "text");
-    user::pressKey(hl(), VK_F10);
+    user::pressKey(hl().layout(), VK_F10);
     EXPECT_EQ(g().dalsiUdajeMEMO.Text(), "text");
 }
 
 TEST_F(QuickTexts, EnterMovesToTheNextFieldOfTheTab)
 {
     user::focus(g().nazevED);
-    user::pressKey(hl(), VK_RETURN);
-    EXPECT_EQ(hl().ActiveControl(), &g().autorED);
+    user::pressKey(hl().layout(), VK_RETURN);
+    EXPECT_EQ(hl().layout().ActiveControl(), &g().autorED);
 }
 
 TEST_F(QuickTexts, KeysDoNothingWithoutATree)
 {
-    user::click(hl().Zavrit1);
+    user::click(hl().layout().Zavrit1);
     TEdit& edit = g().nazevED;
     int key = VK_F9;
-    hl().fieldKeyDown(edit, key);
+    static_cast<PersonEditorPort&>(hl()).fieldKeyDown(edit, key);
     EXPECT_EQ(edit.Text(), "");
     EXPECT_EQ(key, VK_F9);
 }

@@ -23,7 +23,7 @@ struct SearchDialog : EmptyTreeTest {
     void search(const std::function<void()>& act)
     {
         script.modal("hledejFORM", [act](TForm&) { act(); });
-        user::click(hl().Hledej1);
+        user::click(hl().layout().Hledej1);
     }
     static std::string caption(const Clovek* p) { return p->displayName(false, false, true); }
     void setDate(TComboBox& day, TComboBox& month, TEdit& year, const char* dd, const char* mm,
@@ -44,7 +44,7 @@ TEST_F(SearchDialog, TheTextPageFindsCzechLettersAndADoubleClickShowsThePerson)
     Clovek* other = addPerson("Řehoř", "Reznicek");
     showWholeTree();
     hl().personList.setCurrentRow(hl().personList.locate(novak));
-    hl().showPerson(novak);
+    hl().editor.showPerson(novak);
     search([&] {
         EXPECT_EQ(Application.activeForm(), hledejFORM);
         EXPECT_TRUE(d().retezecED.Focused());
@@ -189,7 +189,7 @@ TEST_F(SearchDialog, AFoundPersonTheListDoesNotShowIsNotMadeCurrent)
     // The list shows a group without Jan.
     hl().personList.remove(hl().personList.rowOf(hidden));
     hl().personList.setCurrentRow(hl().personList.locate(nullptr));
-    hl().showPerson(hl().personList.currentRow()->person);
+    hl().editor.showPerson(hl().personList.currentRow()->person);
     Clovek* before = hl().editor.currentPerson;
     const int selected = hl().personList.selectedIndex();
     search([&] {

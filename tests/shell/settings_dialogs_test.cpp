@@ -37,7 +37,7 @@ TEST_F(SettingsDialogs, LimitsGoInAndComeBackWithoutSaving)
         user::click(d.smrtOtecNarozDiteCheck);
         user::pressKey(f, VK_ESCAPE); // OK is also the cancel button: values are taken
     });
-    user::click(hl.Kontroly1);
+    user::click(hl.layout().Kontroly1);
     EXPECT_EQ(hl.settings.minYear, 1700);
     EXPECT_EQ(hl.settings.maxYear, 2020);
     EXPECT_EQ(hl.settings.maxAge, 111);
@@ -57,7 +57,7 @@ TEST_F(SettingsDialogs, TypedNumberIsClampedWhetherOrNotTheEditIsLeft)
         user::click(d.Button1);
         EXPECT_EQ(d.maxRokED.Text(), "1");
     });
-    hl.Kontroly1Click();
+    user::click(hl.layout().Kontroly1);
     EXPECT_EQ(hl.settings.minYear, 3000);
     EXPECT_EQ(hl.settings.maxYear, 1);
 
@@ -69,7 +69,7 @@ TEST_F(SettingsDialogs, TypedNumberIsClampedWhetherOrNotTheEditIsLeft)
         user::pressKey(f, VK_RETURN);
         EXPECT_EQ(d.maxVekED.Text(), "999");
     });
-    hl.Kontroly1Click();
+    user::click(hl.layout().Kontroly1);
     EXPECT_EQ(hl.settings.maxAge, 200);
     EXPECT_EQ(hl.settings.minParentChildAge, 5);
 
@@ -79,7 +79,7 @@ TEST_F(SettingsDialogs, TypedNumberIsClampedWhetherOrNotTheEditIsLeft)
         user::replaceText(d.minRokED, "rok");
         user::pressKey(f, VK_RETURN);
     });
-    hl.Kontroly1Click();
+    user::click(hl.layout().Kontroly1);
     EXPECT_EQ(hl.settings.minYear, 3000);
 }
 
@@ -94,7 +94,7 @@ TEST_F(SettingsDialogs, ColoursArePickedCancelledAndReset)
         EXPECT_TRUE(user::click(colours.okBT));
     });
     script.colour(0x123456).cancelColour();
-    user::click(hl.BarvyVztahu1);
+    user::click(hl.layout().BarvyVztahu1);
     EXPECT_EQ(hl.settings.colourParents, 0x123456);
     EXPECT_EQ(hl.settings.colourChildren, 0x222222);
 
@@ -104,7 +104,7 @@ TEST_F(SettingsDialogs, ColoursArePickedCancelledAndReset)
         EXPECT_EQ(colours.ModalResult, mrNone);
         user::click(colours.okBT);
     });
-    hl.BarvyVztahu1Click();
+    user::click(hl.layout().BarvyVztahu1);
     const Nastaveni defaults;
     EXPECT_EQ(hl.settings.colourActive, defaults.colourActive);
     EXPECT_EQ(hl.settings.colourParents, 0x008000);
@@ -121,6 +121,6 @@ TEST_F(SettingsDialogs, ColourDialogClosedOtherwiseThanByOkKeepsTheSettings)
         user::click(colours.puvodniBT);
         f.ModalResult = mrCancel;
     });
-    hl.BarvyVztahu1Click();
+    user::click(hl.layout().BarvyVztahu1);
     EXPECT_EQ(hl.settings.colourSiblings, 0x0A0B0C);
 }

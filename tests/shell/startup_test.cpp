@@ -38,7 +38,7 @@ TEST_F(Startup, FirstStartInAnEmptyFolderMakesItsFoldersAndGreetsWithTheSignUp)
         EXPECT_FALSE(tip.zobrazovatCH.enabledInWindow());
         user::click(tip.OKBtn);
     });
-    user::activate(hl());
+    user::activate(hl().layout());
 
     for (const char* sub : {"data", "data/lang", "save"})
         EXPECT_TRUE(std::filesystem::is_directory(folder() + sub)) << sub;
@@ -48,9 +48,9 @@ TEST_F(Startup, FirstStartInAnEmptyFolderMakesItsFoldersAndGreetsWithTheSignUp)
     EXPECT_EQ(hl().programFolder, folder());
     EXPECT_EQ(hl().workingFolder, folder() + "temp/kopie" + std::to_string(::getpid()) + "/");
     EXPECT_TRUE(exists(folder() + "data/lang/cestina.lan"));
-    EXPECT_FALSE(hl().Zavrit1.Enabled);
+    EXPECT_FALSE(hl().layout().Zavrit1.Enabled);
 
-    hl().Close();
+    hl().layout().Close();
     EXPECT_TRUE(Application.Terminated);
     EXPECT_FALSE(exists(folder() + "data/active.rdk"));
     TMemIniFile saved(folder() + "kinvelor.ini");
@@ -69,7 +69,7 @@ TEST_F(Startup, AFolderWithoutALanguageFileGetsTheCzechOneTheLanguageWindowOffer
         EXPECT_EQ(langFORM->jazykyLIST.Items.lines(), (Lines{"cestina.lan - Čeština"}));
         user::click(langFORM->stornoBT);
     });
-    user::click(hl().Jazyk1);
+    user::click(hl().layout().Jazyk1);
 }
 
 TEST_F(Startup, AnInstalledLanguageFileIsLeftAsItIs)
@@ -84,7 +84,7 @@ TEST_F(Startup, ActivatingAgainRepeatsNothingOfTheStart)
 {
     startQuietly();
     Application.deactivate();
-    user::activate(hl());
+    user::activate(hl().layout());
     EXPECT_EQ(hl().settings.startCount, 1);
     EXPECT_TRUE(script.windowsShown().empty());
 }
@@ -97,12 +97,12 @@ TEST_F(Startup, AMarkerNoRunningCopyStandsBehindGoesWithoutAQuestion)
     std::ofstream(folder() + "temp/kopie1.zamek").close();
     std::ofstream(folder() + "data/active.rdk").close();
     writeSettings({"[start]", "tip=0", "cislo=7"});
-    user::activate(hl());
+    user::activate(hl().layout());
     EXPECT_TRUE(script.windowsShown().empty());
     EXPECT_FALSE(Application.Terminated);
     EXPECT_EQ(hl().settings.startCount, 8);
     EXPECT_TRUE(exists(folder() + "data/active.rdk"));
-    hl().Close();
+    hl().layout().Close();
     EXPECT_FALSE(exists(folder() + "data/active.rdk"));
 }
 
@@ -118,7 +118,7 @@ TEST_F(Startup, QuittingAtTheWarningLeavesTheRunningCopysFilesAlone)
     const std::string settingsBefore = bytesOf(folder() + "kinvelor.ini");
 
     script.press("Lipoveta", "ukoncitBT");
-    user::activate(hl());
+    user::activate(hl().layout());
 
     EXPECT_TRUE(Application.Terminated);
     EXPECT_EQ(script.windowsShown(), Lines{"Lipoveta"}); // no tip window
@@ -144,7 +144,7 @@ TEST_F(Startup, TwoRunningCopiesKeepTheirOwnWorkingFoldersAndTheMarker)
     writeSettings({"[start]", "tip=0"});
 
     script.press("Lipoveta", "pokracovatBT");
-    user::activate(hl());
+    user::activate(hl().layout());
     EXPECT_NE(hl().workingFolder, folder() + "temp/kopie1/");
     EXPECT_TRUE(exists(folder() + "temp/kopie1/foto/foto0.jpg"));
     EXPECT_FALSE(exists(folder() + "temp/kopie2"));
@@ -152,10 +152,10 @@ TEST_F(Startup, TwoRunningCopiesKeepTheirOwnWorkingFoldersAndTheMarker)
 
     // Opening and closing trees and the exit touch only this copy's folder; the running
     // copy's marker stays.
-    user::click(hl().Novy1);
+    user::click(hl().layout().Novy1);
     hl().closeTree();
     const std::string own = hl().workingFolder;
-    hl().Close();
+    hl().layout().Close();
     EXPECT_TRUE(Application.Terminated);
     EXPECT_TRUE(exists(folder() + "temp/kopie1/foto/foto0.jpg"));
     EXPECT_TRUE(exists(folder() + "data/active.rdk"));
@@ -189,21 +189,21 @@ TEST_F(Startup, FourthStartShowsATipOfTheLanguageAndCanSwitchTipsOff)
         ASSERT_TRUE(user::click(tip.zobrazovatCH));
         user::pressKey(f, VK_RETURN);
     });
-    user::activate(hl());
+    user::activate(hl().layout());
     EXPECT_FALSE(hl().settings.showTip);
-    hl().Close();
+    hl().layout().Close();
     EXPECT_FALSE(TMemIniFile(folder() + "kinvelor.ini").ReadBool("start", "tip", true));
 }
 
 TEST_F(Startup, ThePersonListOpensAsWideAsItWasLeft)
 {
     writeSettings({"[zobrazovat]", "sirkaseznamu=300", "[start]", "tip=0"});
-    const int pagesLeft = hl().pages.Left;
-    user::activate(hl());
-    EXPECT_EQ(hl().scrolling.Width, 300);
-    EXPECT_EQ(hl().pages.Left, pagesLeft + 84);
-    hl().listSplitter.userDrag(-20);
-    hl().Close();
+    const int pagesLeft = hl().layout().pages.Left;
+    user::activate(hl().layout());
+    EXPECT_EQ(hl().layout().scrolling.Width, 300);
+    EXPECT_EQ(hl().layout().pages.Left, pagesLeft + 84);
+    hl().layout().listSplitter.userDrag(-20);
+    hl().layout().Close();
     EXPECT_EQ(TMemIniFile(folder() + "kinvelor.ini").ReadInteger("zobrazovat", "sirkaseznamu", 0), 280);
 }
 
@@ -251,7 +251,7 @@ TEST_F(Startup, StartOnNewYearsDayGreetsAfterTheTip)
 {
     fixDate(2024, 1, 1);
     script.press("Tip", "OKBtn");
-    user::activate(hl());
+    user::activate(hl().layout());
     EXPECT_EQ(script.windowsShown(), Lines{"Tip"});
     EXPECT_EQ(script.messageTexts(), Lines{"Hodně zdraví a také narozených příbuzných v novém roce!"});
 }
@@ -273,14 +273,14 @@ TEST_F(Startup, CommandLineTreeMayBeNamedRelativelyOrWhole)
     hl().closeTreeData();
     prepareRestart();
     setCommandLine({"kinvelor", treeFile});
-    user::activate(hl());
+    user::activate(hl().layout());
     ASSERT_TRUE(hl().session.tree());
     EXPECT_EQ(hl().session.tree()->fileName, treeFile);
 
     hl().closeTreeData();
     prepareRestart();
     setCommandLine({"kinvelor", "chybi.rod"});
-    user::activate(hl());
+    user::activate(hl().layout());
     EXPECT_FALSE(hl().session.tree());
     EXPECT_TRUE(script.messages().empty());
     ASSERT_EQ(::chdir(previous.c_str()), 0);
@@ -292,13 +292,13 @@ TEST_F(Startup, CancellingTheSaveQuestionAtCloseKeepsTheProgramRunning)
     hl().createEmptyTree();
     hl().session.tree()->addNewPerson(std::make_unique<Clovek>());
     script.press("Kinvelor", "stornoBT");
-    hl().Close();
+    hl().layout().Close();
     EXPECT_FALSE(Application.Terminated);
     EXPECT_TRUE(hl().session.tree());
     EXPECT_TRUE(exists(folder() + "data/active.rdk"));
 
     script.press("Kinvelor", "neBT");
-    user::click(hl().Konec1);
+    user::click(hl().layout().Konec1);
     EXPECT_TRUE(Application.Terminated);
     EXPECT_FALSE(hl().session.tree());
     EXPECT_FALSE(exists(folder() + "data/active.rdk"));

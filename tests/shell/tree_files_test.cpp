@@ -17,17 +17,17 @@ TEST(HlavniTreeFiles, WaitWindowDrivesTheFormCreatedAfterTheMainWindow)
     Application.reset();
     {
         Thlavni main;
-        main.advanceWaitProgress(3); // no wait window yet: nothing to show, nothing breaks
+        main.wait.advance(3); // no wait window yet: nothing to show, nothing breaks
         TcekejFORM wait;
-        main.showWaitWindow();
+        static_cast<MainWindowPort&>(main).showWaitWindow();
         EXPECT_TRUE(wait.Visible);
         EXPECT_EQ(wait.waitBAR.Position(), 0);
-        main.advanceWaitProgress(100);
-        main.advanceWaitProgress(1);
+        main.wait.advance(100);
+        main.wait.advance(1);
         EXPECT_EQ(wait.waitBAR.Position(), 0);
-        main.advanceWaitProgress(205);
+        main.wait.advance(205);
         EXPECT_EQ(wait.waitBAR.Position(), 3);
-        main.hideWaitWindow();
+        static_cast<MainWindowPort&>(main).hideWaitWindow();
         EXPECT_FALSE(wait.Visible);
     }
     Application.reset();

@@ -27,10 +27,10 @@ struct UndoCommands : EmptyTreeTest {
     }
     void expectButtons(bool undo, bool redo)
     {
-        EXPECT_EQ(hl().Zpet1.Enabled, undo);
-        EXPECT_EQ(hl().ZpetBT.Enabled, undo);
-        EXPECT_EQ(hl().Znovu1.Enabled, redo);
-        EXPECT_EQ(hl().ZnovuBT.Enabled, redo);
+        EXPECT_EQ(hl().layout().Zpet1.Enabled, undo);
+        EXPECT_EQ(hl().layout().ZpetBT.Enabled, undo);
+        EXPECT_EQ(hl().layout().Znovu1.Enabled, redo);
+        EXPECT_EQ(hl().layout().ZnovuBT.Enabled, redo);
     }
 };
 
@@ -43,23 +43,23 @@ TEST_F(UndoCommands, EnabledByTheHistoryAndReplayedForThePersonOfTheStep)
     expectButtons(true, false);
 
     bool replayingSeen = false;
-    hl().zamekCH.OnClick = [&] { replayingSeen = hl().editor.undoReplaying; };
-    hl().zamekCH.setChecked(true);
-    hl().pages.setActivePage(&hl().obecne);
-    user::click(hl().Zpet1);
+    hl().layout().zamekCH.OnClick = [&] { replayingSeen = hl().editor.undoReplaying; };
+    hl().layout().zamekCH.setChecked(true);
+    hl().layout().pages.setActivePage(&hl().layout().obecne);
+    user::click(hl().layout().Zpet1);
     EXPECT_EQ(jan->lock, 0);
-    EXPECT_FALSE(hl().zamekCH.Checked());
+    EXPECT_FALSE(hl().layout().zamekCH.Checked());
     EXPECT_TRUE(replayingSeen);
     EXPECT_FALSE(hl().editor.undoReplaying);
     EXPECT_EQ(hl().editor.currentPerson, jan);
     ASSERT_TRUE(hl().personList.currentRow());
     EXPECT_EQ(hl().personList.currentRow()->person, jan);
-    EXPECT_EQ(hl().pages.ActivePage(), &hl().zakladniUdaje);
+    EXPECT_EQ(hl().layout().pages.ActivePage(), &hl().layout().zakladniUdaje);
     expectButtons(false, true);
 
-    user::click(hl().ZnovuBT);
+    user::click(hl().layout().ZnovuBT);
     EXPECT_EQ(jan->lock, 1);
-    EXPECT_TRUE(hl().zamekCH.Checked());
+    EXPECT_TRUE(hl().layout().zamekCH.Checked());
     expectButtons(true, false);
 
     hl().clearChangeHistory();
@@ -74,17 +74,17 @@ TEST_F(UndoCommands, NewTypingAfterAnUndoLeavesNothingToRedo)
     typeOver(z().jmenoCB, "Cyril", z().prijmeniCB);
     typeOver(z().prijmeniCB, "Xyz", z().jmenoCB);
     typeOver(z().jmenoCB, "Bohumil", z().prijmeniCB);
-    user::click(hl().Zpet1);
-    user::click(hl().Zpet1);
+    user::click(hl().layout().Zpet1);
+    user::click(hl().layout().Zpet1);
     EXPECT_EQ(eva->firstName, "Cyril");
     EXPECT_EQ(eva->surname, "");
     typeOver(z().jmenoCB, "David", z().prijmeniCB);
     expectButtons(true, false);
-    user::click(hl().Znovu1);
-    user::click(hl().Znovu1);
+    user::click(hl().layout().Znovu1);
+    user::click(hl().layout().Znovu1);
     EXPECT_EQ(eva->firstName, "David");
     EXPECT_EQ(z().jmenoCB.Text(), "David");
-    user::click(hl().Zpet1);
+    user::click(hl().layout().Zpet1);
     EXPECT_EQ(eva->firstName, "Cyril");
 }
 
@@ -95,12 +95,12 @@ TEST_F(UndoCommands, TheFurtherTextsMemoTakesTheOldLinesBack)
     jan->setFurtherTexts(typed);
     hl().session.tree()->recordStringsChange(jan, "doplnujiciTexty", &before, nullptr);
     hl().session.tree()->recordStringsChange(jan, "doplnujiciTexty", nullptr, &typed);
-    user::click(hl().Zpet1);
+    user::click(hl().layout().Zpet1);
     TMemo& memo = hl().editor.doplnujiciSheet.doplnujiciTextyMEMO;
-    EXPECT_EQ(hl().pages.ActivePage(), &hl().doplnujiciTextyASoubory);
+    EXPECT_EQ(hl().layout().pages.ActivePage(), &hl().layout().doplnujiciTextyASoubory);
     EXPECT_EQ(memo.Lines.lines(), before);
     EXPECT_EQ(jan->furtherTexts(), before);
-    user::click(hl().Znovu1);
+    user::click(hl().layout().Znovu1);
     EXPECT_EQ(memo.Lines.lines(), Lines{"Narozen v Praze"});
     EXPECT_EQ(jan->furtherTexts(), Lines{"Narozen v Praze"});
 }
@@ -121,13 +121,13 @@ TEST_F(UndoCommands, TheListWorksOutEachShareWhenItIsBuilt)
 {
     jan->surname = "Novák";
     jan->birth = Datum("1", "2", "1900");
-    hl().zobrazitProcenta.setChecked(true);
+    hl().layout().zobrazitProcenta.setChecked(true);
     hl().personList.fill();
     hl().personList.paint();
     EXPECT_EQ(jan->percentFilled, 45);
     EXPECT_EQ(eva->percentFilled, 9);
-    EXPECT_TRUE(hl().scrolling.Canvas.findText(" 45 %"));
-    EXPECT_TRUE(hl().scrolling.Canvas.findText("  9 %"));
+    EXPECT_TRUE(hl().layout().scrolling.Canvas.findText(" 45 %"));
+    EXPECT_TRUE(hl().layout().scrolling.Canvas.findText("  9 %"));
     // Sorted by the share, ascending: the smaller share first.
     hl().personList.sort(PersonSortKey::byPercent);
     EXPECT_EQ(hl().personList.firstRow()->person, eva);

@@ -137,9 +137,9 @@ TEST_F(WindowTexts, FirstStartWritesEveryKeyInApplierOrderAndLogsIt)
     EXPECT_EQ(logged, written);
 
     // The controls show the Czech defaults.
-    EXPECT_EQ(hl().Caption, "Kinvelor 1.0.18");
+    EXPECT_EQ(hl().layout().Caption, "Kinvelor 1.0.18");
     EXPECT_EQ(hl().editor.zakladniSheet.jmenoLB.Caption, "Jméno:");
-    EXPECT_EQ(hl().SmazOsobuBT.Hint, "Smazat aktivní osobu");
+    EXPECT_EQ(hl().layout().SmazOsobuBT.Hint, "Smazat aktivní osobu");
     EXPECT_EQ(hl().editor.dalsiSheet.user4BT.Caption, "Definuj");
     EXPECT_EQ(idChangeFORM->Caption, "Změna identifikátoru");
 }
@@ -182,7 +182,7 @@ TEST_F(WindowTexts, ASwitchReachesEveryBoundControlOfEveryWindow)
                 user::pick(list, i);
         user::click(langFORM->Button1);
     });
-    user::click(hl().Jazyk1);
+    user::click(hl().layout().Jazyk1);
     ASSERT_EQ(hl().settings.languageFileName, "znacky.lan");
 
     // Each marker stands in some window; a window that has texts shows at least one.
@@ -190,14 +190,14 @@ TEST_F(WindowTexts, ASwitchReachesEveryBoundControlOfEveryWindow)
     std::set<std::string> all;
     for (TForm* form : Application.forms()) {
         // Opened once, as a person would see it.
-        if (form != &hl()) {
+        if (form != &hl().layout()) {
             form->Show();
             form->Hide();
         }
         shown[form] = textsOf(*form);
         all.insert(shown[form].begin(), shown[form].end());
     }
-    collectMenuTexts(hl().osobaPopup.Items, all);
+    collectMenuTexts(hl().layout().osobaPopup.Items, all);
     // Texts the load uses elsewhere: the all-persons entry (a combo item only with persons).
     // Some texts are composed into longer ones (the anniversary names into numbered lines).
     const std::set<std::string> notOnAControl{"ruzne.vsichniSkupina"};
@@ -220,12 +220,12 @@ TEST_F(WindowTexts, ASwitchReachesEveryBoundControlOfEveryWindow)
         });
         EXPECT_TRUE(translatedHere) << form->Name << " shows nothing of the new language";
     }
-    EXPECT_EQ(hl().Caption, "menu.nadpis");
+    EXPECT_EQ(hl().layout().Caption, "menu.nadpis");
     // The about box's title is the menu item's entry (keys match without regard to case).
     EXPECT_EQ(oProgramu->Caption, "menu.oProgramu");
-    EXPECT_EQ(hl().OProgramu1.Caption, "menu.oProgramu");
-    EXPECT_EQ(hl().setrid.Items.lines(), (Lines{"plocha.tridDleJmen", "plocha.tridDleNaroz",
-                                                "plocha.tridDleCisla", "plocha.tridDleProcent"}));
+    EXPECT_EQ(hl().layout().OProgramu1.Caption, "menu.oProgramu");
+    EXPECT_EQ(hl().layout().setrid.Items.lines(), (Lines{"plocha.tridDleJmen", "plocha.tridDleNaroz",
+                                                         "plocha.tridDleCisla", "plocha.tridDleProcent"}));
 }
 
 TEST_F(WindowTexts, TheSexBoxKeepsTheShownPersonsSexAndChangesNothing)
@@ -255,7 +255,7 @@ TEST_F(WindowTexts, TheSexBoxKeepsTheShownPersonsSexAndChangesNothing)
 TEST_F(WindowTexts, TheDirectionButtonLooksUpOnlyTheDirectionInForce)
 {
     writeSettings({"[start]", "tip=0", "[trideni]", "vzestupne=0"});
-    user::activate(hl());
+    user::activate(hl().layout());
     const Lines plocha = [&] {
         for (const auto& [name, keys] : sectionsOf(readCp1250Lines(lang("cestina.lan"))))
             if (name == "plocha")
@@ -264,12 +264,12 @@ TEST_F(WindowTexts, TheDirectionButtonLooksUpOnlyTheDirectionInForce)
     }();
     EXPECT_NE(std::find(plocha.begin(), plocha.end(), "sestupne"), plocha.end());
     EXPECT_EQ(std::find(plocha.begin(), plocha.end(), "vzestupne"), plocha.end());
-    EXPECT_EQ(hl().trideniBT.Caption, "Sestupně");
+    EXPECT_EQ(hl().layout().trideniBT.Caption, "Sestupně");
     // A blank value gives an empty caption.
     writeCp1250Lines(lang("cestina.lan"), {"[plocha]", "sestupne= ", "trideniDle= "});
     hl().loadLanguage();
-    EXPECT_EQ(hl().trideniBT.Caption, "");
-    EXPECT_EQ(hl().setrid.Caption, "");
+    EXPECT_EQ(hl().layout().trideniBT.Caption, "");
+    EXPECT_EQ(hl().layout().setrid.Caption, "");
 }
 
 TEST_F(WindowTexts, ThePortraitButtonInsertsOrChangesAsTheShownPersonHasAPortrait)
