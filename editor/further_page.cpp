@@ -171,11 +171,12 @@ void PersonEditor::matrikyMEMOExit()
     if (!currentPerson)
         return;
     TMemo& memo = dalsiSheet.matrikyMEMO;
+    const std::vector<std::string> held = currentPerson->registerNotes().toVector();
     const std::vector<std::string> typed = memo.Lines.lines();
     currentPerson->setRegisterNotes(typed);
     memo.Modified = false;
     if (!undoReplaying && tree())
-        tree()->recordStringsChange(currentPerson, "matriky", nullptr, &typed);
+        tree()->recordStringsChange(currentPerson, "matriky", &held, &typed);
 }
 
 void PersonEditor::doplnujiciTextyMEMOEnter()

@@ -21,11 +21,12 @@ void PersonEditor::doplnujiciTextyMEMOExit()
 {
     if (!currentPerson)
         return;
+    const std::vector<std::string> held = currentPerson->furtherTexts().toVector();
     const std::vector<std::string> typed = doplnujiciSheet.doplnujiciTextyMEMO.Lines.lines();
     currentPerson->setFurtherTexts(typed);
     doplnujiciSheet.doplnujiciTextyMEMO.Modified = false;
-    // Completes the step that entering the memo started.
+    // Completes the step that entering the memo started, or is one of its own.
     if (!undoReplaying && tree())
-        tree()->recordStringsChange(currentPerson, "doplnujiciTexty", nullptr, &typed);
+        tree()->recordStringsChange(currentPerson, "doplnujiciTexty", &held, &typed);
     updateTabContentsLabel();
 }

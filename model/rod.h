@@ -208,9 +208,11 @@ public:
     void recordPartnerChange(Clovek* person, const std::string& key, Svatba* partnership, Clovek* oldPartner,
                              Clovek* newPartner);
     // A memo visit in two phases. Entering the memo gives the old lines (new lines null) and
-    // starts a step; leaving it gives the new lines (old lines null), which complete the step
-    // that this visit started, if it is still in the history with the same key and person;
-    // otherwise leaving records nothing.
+    // starts a step; leaving it gives the new lines and the lines the person had until then,
+    // which complete the step that this visit started, if it is still in the history with the
+    // same key and person; every visit is a step. When no such step is there (the memo kept the
+    // focus through an undo, a redo or a save, and was typed into again), a change is a step of
+    // its own, so no typed line escapes the history.
     void recordStringsChange(Clovek* person, const std::string& key, const std::vector<std::string>* oldLines,
                              const std::vector<std::string>* newLines);
     // A step the editor built itself (a parent change).

@@ -151,8 +151,14 @@ void Rod::recordStringsChange(Clovek* person, const std::string& key,
         // Only the step this visit's entry started takes the lines: an undo, a redo or another
         // field's step in between may have moved the cursor, or taken that step away.
         auto* step = dynamic_cast<ActionStrings*>(undoHistory->find(openMemoStep_));
-        if (step && step->key == key && step->person == person)
+        if (step && step->key == key && step->person == person) {
             step->newLines.insert(step->newLines.end(), newLines->begin(), newLines->end());
+        } else if (oldLines && *oldLines != *newLines) {
+            // The memo kept the focus through an undo, a redo or a save and was typed into
+            // again: no entry started a step, and without one of its own the change would
+            // escape the history and a redo would put older lines over it.
+            recordStep(std::make_unique<ActionStrings>(person, key, oldLines, newLines));
+        }
         openMemoStep_ = 0;
     }
     tellUndoButtons();

@@ -196,6 +196,30 @@ TEST_F(FurtherPage, FurtherTextsAreSavedAsTextOrRefusedWhenEmpty)
     EXPECT_TRUE(jan->furtherTexts().empty());
 }
 
+TEST_F(FurtherPage, TypingIntoAMemoThatKeptTheFocusThroughAnUndoIsAStepOfItsOwn)
+{
+    user::selectTab(hl().layout().pages, hl().layout().doplnujiciTextyASoubory);
+    TMemo& memo = hl().editor.doplnujiciSheet.doplnujiciTextyMEMO;
+    const std::string surname = jan->surname;
+    user::type(memo, "abc");
+    user::click(hl().layout().ZpetBT); // the memo keeps the focus through the undo
+    ASSERT_TRUE(jan->furtherTexts().empty());
+    user::type(memo, "xyz");
+    user::click(hl().layout().ZpetBT);
+    EXPECT_TRUE(jan->furtherTexts().empty()) << "the undo takes the new typing back, not an older step";
+    EXPECT_EQ(jan->surname, surname);
+    user::click(hl().layout().ZnovuBT);
+    EXPECT_EQ(jan->furtherTexts().toVector(), (std::vector<std::string>{"xyz"}));
+    EXPECT_EQ(memo.Lines.lines(), (std::vector<std::string>{"xyz"}));
+    EXPECT_FALSE(hl().layout().ZnovuBT.Enabled) << "the undone \"abc\" went with the new typing";
+
+    // A save stores the memo while it keeps the focus; what is typed after it is a step too.
+    hl().commitMemos();
+    user::type(memo, "!");
+    user::click(hl().layout().ZpetBT);
+    EXPECT_EQ(jan->furtherTexts().toVector(), (std::vector<std::string>{"xyz"}));
+}
+
 TEST_F(FurtherPage, AParishVisitUndoneBeforeItsExitKeepsTheNotesBothWays)
 {
     jan->setRegisterNotes({"Matrika Praha"});
