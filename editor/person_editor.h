@@ -359,9 +359,6 @@ public:
     void fillPeriodList(PeriodList which, int row);
     // Edit and delete need a selected row of an unlocked person; up and down a row to move past.
     void updatePeriodButtons(PeriodList which);
-    void updateResidenceButtons() { updatePeriodButtons(PeriodList::residences); }
-    void updateEducationButtons() { updatePeriodButtons(PeriodList::educations); }
-    void updateOccupationButtons() { updatePeriodButtons(PeriodList::occupations); }
     // The new, edit and delete buttons (undoable) and the up and down buttons (not recorded).
     void newPeriodEntry(PeriodList which);
     void editPeriodEntry(PeriodList which);
