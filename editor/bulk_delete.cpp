@@ -141,7 +141,7 @@ int PersonEditor::deleteMarkedPersons()
     personList.setCurrentRow(nullptr);
     PrevNext* history = port.visitHistory();
     for (Clovek* p : leaving) {
-        port.waitWindow().advance(1);
+        port.advanceWaitProgress(1);
         // Each deleted person was shown on its way out: its visit is taken back with it.
         if (history) {
             history->push(p);

@@ -41,7 +41,7 @@ void GroupManager::hromadneBTClick()
     ThromadneFORM& w = *hromadneFORM;
     BulkFill::bind(main_);
     w.skupinyLIST.Items.Clear();
-    w.skupinyLIST.Items.Add(main_.port.allPersonsGroupName());
+    w.skupinyLIST.Items.Add(main_.port.allPersonsEntry());
     if (main_.tree())
         addGroupNames(w.skupinyLIST.Items, *main_.tree());
     w.skupinyLIST.setItemIndex(-1);

@@ -19,8 +19,8 @@ void PersonEditor::bindGroupEvents()
 void PersonEditor::fillGroupsCombo(const std::string& groupName)
 {
     window.skupinyCB.Items.Clear();
-    window.skupinyCB.Items.Add(port.allPersonsGroupName());
-    const std::string wanted = groupName.empty() ? port.allPersonsGroupName() : groupName;
+    window.skupinyCB.Items.Add(port.allPersonsEntry());
+    const std::string wanted = groupName.empty() ? port.allPersonsEntry() : groupName;
     if (tree())
         addGroupNames(window.skupinyCB.Items, *tree());
     window.skupinyCB.setItemIndex(exactIndexOf(window.skupinyCB.Items, wanted));
@@ -42,7 +42,7 @@ void PersonEditor::filterListByGroup()
     const std::string name = chosen >= 0 && chosen < window.skupinyCB.Items.Count()
                                  ? window.skupinyCB.Items[chosen]
                                  : window.skupinyCB.Text();
-    if (name == port.allPersonsGroupName()) {
+    if (name == port.allPersonsEntry()) {
         // A list that holds every person already (as opening a tree leaves it) keeps its rows
         // and the order they were sorted in: a big tree would only be listed and sorted twice.
         if (list.rowCount() != tree()->personCount()) {

@@ -92,7 +92,7 @@ void PersonEditor::deleteCurrentPerson(bool bulk)
 void PersonEditor::selectPersonAfterDeletion(bool bulk)
 {
     // The person visited before, unless the list shows a group that does not hold them.
-    Group* group = window.skupinyCB.Text() == port.allPersonsGroupName()
+    Group* group = window.skupinyCB.Text() == port.allPersonsEntry()
                        ? nullptr
                        : tree()->findGroup(window.skupinyCB.Text());
     PrevNext* history = port.visitHistory();
@@ -106,7 +106,7 @@ void PersonEditor::selectPersonAfterDeletion(bool bulk)
     }
     // The group's last member is gone: the list falls back to every person.
     if (!row && personList.hasView()) {
-        window.skupinyCB.setItemIndex(window.skupinyCB.Items.IndexOf(port.allPersonsGroupName()));
+        window.skupinyCB.setItemIndex(window.skupinyCB.Items.IndexOf(port.allPersonsEntry()));
         filterListByGroup();
         row = personList.makeSelectedRowCurrent();
     }

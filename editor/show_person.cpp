@@ -16,7 +16,7 @@ void PersonEditor::showPerson(Clovek* person)
     if (port.showsNoPerson(window.pages.ActivePage()))
         window.pages.setActivePage(&window.zakladniUdaje);
     port.refreshPage();
-    if (PrevNext* history = port.visitHistory(); history && !port.navigatingHistory())
+    if (PrevNext* history = port.visitHistory(); history && !port.isNavigatingHistory())
         history->push(person);
     updateHeading();
     paintPersonList();

@@ -66,26 +66,26 @@ void MainFrame::openHelp()
 
 void MainFrame::otevriWWW1BTClick()
 {
-    if (shownPerson())
-        openWebPage(*this, shownPerson()->web1);
+    if (const Clovek* person = shownPerson())
+        openWebPage(*this, person->web1);
 }
 
 void MainFrame::otevriWWW2BTClick()
 {
-    if (shownPerson())
-        openWebPage(*this, shownPerson()->web2);
+    if (const Clovek* person = shownPerson())
+        openWebPage(*this, person->web2);
 }
 
 void MainFrame::napis1BTClick()
 {
-    if (shownPerson())
-        writeMailTo(*this, shownPerson()->email1);
+    if (const Clovek* person = shownPerson())
+        writeMailTo(*this, person->email1);
 }
 
 void MainFrame::napis2BTClick()
 {
-    if (shownPerson())
-        writeMailTo(*this, shownPerson()->email2);
+    if (const Clovek* person = shownPerson())
+        writeMailTo(*this, person->email2);
 }
 
 void MainFrame::OProgramu1Click()

@@ -93,13 +93,13 @@ public:
     // The active language file, or none until the first language load. Owned.
     std::unique_ptr<LanguageFile> languageFile;
     // The all-persons entry of the group lists ("_VŠICHNI" by default), set by the language load.
-    std::string allPersonsGroup;
+    std::string allPersonsGroupName;
     // The wait window's behaviour over `cekejFORM`.
     WaitWindow wait;
     // The first activation's work runs once.
     bool startupPending = true;
     // Set by the previous/next buttons, so showing a person adds no visit.
-    bool steppingThroughHistory = false;
+    bool navigatingHistory = false;
 
     // ================================================================ start-up and shutdown (shell/startup.cpp)
     // What every way out does once: the open tree dropped unsaved, the settings saved, the
@@ -279,6 +279,7 @@ private:
     void showWaitWindow() override;
     void hideWaitWindow() override;
     WaitWindow& waitWindow() override;
+    void advanceWaitProgress(int step) override;
     // What the tree session shows through the window: the editor its trees report undo steps
     // to, and the status line.
     EditorPort& treeEditor() override { return *editor_; }
@@ -391,8 +392,8 @@ private:
     // ================================================================ what the person editor uses (shell/person_editor_port.h)
     PersonListPanel& personListPanel() override { return personList; }
     PrevNext* visitHistory() override { return history.get(); }
-    bool navigatingHistory() override { return steppingThroughHistory; }
-    const std::string& allPersonsGroupName() override { return allPersonsGroup; }
+    bool isNavigatingHistory() override { return navigatingHistory; }
+    const std::string& allPersonsEntry() override { return allPersonsGroupName; }
 
     // ================================================================ the person editor (shell/person_editor_part.h)
     // The person list's wish to show a person, and its heading, go to the editor.

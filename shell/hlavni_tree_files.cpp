@@ -23,6 +23,11 @@ void MainFrame::showWaitWindow()
     waitWindow().show();
 }
 
+void MainFrame::advanceWaitProgress(int step)
+{
+    waitWindow().advance(step);
+}
+
 void MainFrame::hideWaitWindow()
 {
     waitWindow().hide();

@@ -39,7 +39,7 @@ void MainFrame::loadLanguage()
     // Missing keys are written once, after every window has its texts.
     LanguageFile::Batch batch(*languageFile);
 
-    allPersonsGroup = langText("ruzne", "vsichniSkupina", "_VŠICHNI");
+    allPersonsGroupName = langText("ruzne", "vsichniSkupina", "_VŠICHNI");
     if (session.tree() && session.tree()->personCount() > 0)
         editor_->fillGroupsCombo(std::string());
     applyWindowTexts();

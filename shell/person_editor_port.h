@@ -22,13 +22,14 @@ public:
     // The visit history of the open tree, or none; and whether a person is being shown by a step
     // through it, which records no visit.
     virtual PrevNext* visitHistory() = 0;
-    virtual bool navigatingHistory() = 0;
+    virtual bool isNavigatingHistory() = 0;
     // The all-persons entry of the group lists, as the language names it.
-    virtual const std::string& allPersonsGroupName() = 0;
+    virtual const std::string& allPersonsEntry() = 0;
     // The yes/no/cancel question: 6 yes, 7 no, 2 cancel.
     virtual int askYesNoCancel(const std::string& question) = 0;
-    // The wait window around long operations, with its progress bar.
+    // The wait window around long operations, and its progress bar moved on by `step`.
     virtual WaitWindow& waitWindow() = 0;
+    virtual void advanceWaitProgress(int step) = 0;
 
     // Memos store their text only when left: each added memo that was changed is stored before
     // a save, a close or showing another person, in the order added.

@@ -21,11 +21,11 @@ void moveThroughHistory(MainFrame& main, bool canStep, Clovek* (PrevNext::*step)
             (history.*back)();
         return;
     }
-    main.steppingThroughHistory = true;
+    main.navigatingHistory = true;
     struct Clear {
         bool& flag;
         ~Clear() { flag = false; }
-    } clear{main.steppingThroughHistory};
+    } clear{main.navigatingHistory};
     main.personList.selectPerson(person);
     main.editorPart().showPerson(person);
 }

@@ -64,7 +64,8 @@ void MainFrame::applyWindowTexts()
     t.apply(zakladniSheet.texts());
     // New item texts leave the sex box without a choice; the shown person's sex is chosen again
     // without going through the change handler, so nothing is stored or recorded.
-    zakladniSheet.pohlaviCB.setItemIndex(shownPerson() ? (shownPerson()->sex == 1 ? 0 : 1) : -1);
+    const Clovek* person = shownPerson();
+    zakladniSheet.pohlaviCB.setItemIndex(person ? (person->sex == 1 ? 0 : 1) : -1);
     t.apply(lockTexts());
     t.apply(dalsiSheet.texts());
     t.applyIfMade(idChangeFORM);

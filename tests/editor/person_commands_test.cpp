@@ -211,7 +211,7 @@ TEST_F(PersonCommands, DeletingUnderAGroupFilterStaysInTheGroupOrFallsBackToAll)
     // The group's last member: the list shows every person again.
     script.press("", "anoBT");
     user::click(hl().layout().Vymaz1);
-    EXPECT_EQ(hl().layout().skupinyCB.Text(), hl().allPersonsGroup);
+    EXPECT_EQ(hl().layout().skupinyCB.Text(), hl().allPersonsGroupName);
     EXPECT_EQ(listed(), "Bára");
     EXPECT_EQ(current(), b);
     EXPECT_EQ(hl().personList.currentRow()->person, b);

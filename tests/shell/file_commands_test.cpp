@@ -82,7 +82,7 @@ TEST_F(FileCommands, QuestionBeforeNewDecidesTheFateOfTheOpenTree)
     ASSERT_TRUE(hl().session.tree());
     EXPECT_EQ(hl().session.tree()->personCount(), 0);
     // The groups box no longer offers the closed tree's groups.
-    EXPECT_EQ(hl().layout().skupinyCB.Items.lines(), (Lines{hl().allPersonsGroup}));
+    EXPECT_EQ(hl().layout().skupinyCB.Items.lines(), (Lines{hl().allPersonsGroupName}));
 }
 
 TEST_F(FileCommands, OpeningAnotherTreeAsksAboutUnsavedWork)

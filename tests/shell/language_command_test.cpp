@@ -38,7 +38,7 @@ struct LanguageCommand : ToolkitTest {
 TEST_F(LanguageCommand, FirstLoadWithoutAFileRunsOnDefaults)
 {
     hl.loadLanguage();
-    EXPECT_EQ(hl.allPersonsGroup, "_VŠICHNI");
+    EXPECT_EQ(hl.allPersonsGroupName, "_VŠICHNI");
     EXPECT_EQ(hl.langText("menu", "soubor", "Soubor"), "Soubor");
     // The load's own key comes first, then the window texts; a later lookup joins its section.
     const Lines file = readCp1250Lines(lang("cestina.lan"));
@@ -72,7 +72,7 @@ TEST_F(LanguageCommand, UnwritableLanguageFolderComplainsOncePerLoad)
 {
     hl.programFolder = root.path() + "missing/";
     hl.loadLanguage();
-    EXPECT_EQ(hl.allPersonsGroup, "_VŠICHNI");
+    EXPECT_EQ(hl.allPersonsGroupName, "_VŠICHNI");
     EXPECT_EQ(hl.langText("menu", "soubor", "Soubor"), "Soubor");
     EXPECT_EQ(hl.langText("menu", "konec", "Konec"), "Konec");
     EXPECT_EQ(script.messageTexts(), (Lines{"Problém při práci s jazykovým souborem!"}));
@@ -120,7 +120,7 @@ TEST_F(LanguageCommand, ChoiceListsNamedLanFilesAndSwitches)
     user::click(hl.layout().Jazyk1);
     EXPECT_EQ(hl.settings.languageFileName, "english.lan");
     EXPECT_EQ(hl.langText("menu", "soubor", "Soubor"), "File");
-    EXPECT_EQ(hl.allPersonsGroup, "_ALL");
+    EXPECT_EQ(hl.allPersonsGroupName, "_ALL");
     // The [info] section is read, never written.
     EXPECT_EQ(readCp1250Lines(lang("Deutsch.LAN")), (Lines{"[INFO]", "Jazyk=Deutsch"}));
 }

@@ -75,7 +75,7 @@ TEST_F(LinksAndHistory, BackAndForwardStopAtBothEndsAndSkipADeletedPerson)
     user::click(hl().layout().prevBT); // at the oldest entry: the same person, the history as it was
     EXPECT_EQ(hl().editor.currentPerson, a);
     EXPECT_EQ(hl().history->count(), 3);
-    EXPECT_FALSE(hl().steppingThroughHistory);
+    EXPECT_FALSE(hl().navigatingHistory);
     user::click(hl().layout().nextBT);
     user::click(hl().layout().nextBT);
     user::click(hl().layout().nextBT);

@@ -17,15 +17,16 @@ TEST(HlavniTreeFiles, WaitWindowDrivesTheFormCreatedAfterTheMainWindow)
     Application.reset();
     {
         Thlavni main;
-        main.wait.advance(3); // no wait window yet: nothing to show, nothing breaks
+        static_cast<PersonEditorPort&>(main).advanceWaitProgress(
+            3); // no wait window yet: nothing to show, nothing breaks
         TcekejFORM wait;
         static_cast<MainWindowPort&>(main).showWaitWindow();
         EXPECT_TRUE(wait.Visible);
         EXPECT_EQ(wait.waitBAR.Position(), 0);
-        main.wait.advance(100);
-        main.wait.advance(1);
+        static_cast<PersonEditorPort&>(main).advanceWaitProgress(100);
+        static_cast<PersonEditorPort&>(main).advanceWaitProgress(1);
         EXPECT_EQ(wait.waitBAR.Position(), 0);
-        main.wait.advance(205);
+        static_cast<PersonEditorPort&>(main).advanceWaitProgress(205);
         EXPECT_EQ(wait.waitBAR.Position(), 3);
         static_cast<MainWindowPort&>(main).hideWaitWindow();
         EXPECT_FALSE(wait.Visible);
