@@ -189,6 +189,18 @@ bool knownYearsBetween(const Datum& from, const Datum& to, long long& years)
     return true;
 }
 
+std::string lengthText(const Datum& from, const Datum& to, TextSource& texts)
+{
+    if (to.isBefore(from))
+        return {};
+    if (from.isComplete() && to.isComplete())
+        return intervalText(from, to, texts);
+    long long years = 0;
+    if (from.completeness() == 0 || to.completeness() == 0 || !knownYearsBetween(from, to, years))
+        return {};
+    return yearsText(years, texts);
+}
+
 std::string ageOrIntervalText(const Datum& from, const Datum& to, TextSource& texts)
 {
     if (Datum::isUnknown(from.year) || Datum::isUnknown(to.year))

@@ -31,6 +31,11 @@ std::string intervalText(const Datum& from, const Datum& to, TextSource& texts);
 // years, less one when the known months (and days) show the anniversary not yet reached; an
 // unknown part never adds a year that the known ones rule out. False without both years.
 bool knownYearsBetween(const Datum& from, const Datum& to, long long& years);
+// The length from `from` to `to` as a sentence tells it: the interval of two complete dates,
+// else the whole years of `knownYearsBetween`. Empty without both years, and when the known
+// parts put `to` before `from` (`Datum::isBefore`): a length below nothing is a slip in the
+// dates, not a length.
+std::string lengthText(const Datum& from, const Datum& to, TextSource& texts);
 // By what is known: "(nelze určit)" without both years, the whole years of `knownYearsBetween`
 // without both days and months, else the interval.
 std::string ageOrIntervalText(const Datum& from, const Datum& to, TextSource& texts);

@@ -151,16 +151,10 @@ private:
             lines_.push_back(t("ukoncenSmrti", "Svazek byl ukončen smrtí."));
         }
 
-        if (w.completeness() >= 1 && end.completeness() >= 1) {
+        if (const std::string length = lengthText(w, end, texts_); !length.empty()) {
             const std::string prefix =
                 s_.isMarried() && !aDead && !bDead ? t("trvaJiz", "Trvá již") : t("trvalo", "Trvalo");
-            if (w.isComplete() && end.isComplete()) {
-                lines_.push_back(prefix + " " + intervalText(w, end, texts_) + ".");
-            } else {
-                long long years = 0;
-                if (knownYearsBetween(w, end, years))
-                    lines_.push_back(prefix + " " + yearsText(years, texts_) + ".");
-            }
+            lines_.push_back(prefix + " " + length + ".");
         }
     }
 

@@ -111,7 +111,8 @@ void writePartners(const Clovek& person, Lines& lines, TextSource& texts, const 
         }
         lines.push_back(line);
         Datum end = marriageEnd(person, other, s);
-        if (wedded && end.completeness() > 0)
+        // An end typed before the wedding is a slip, not a length to tell.
+        if (wedded && end.completeness() > 0 && !end.isBefore(s.wedding))
             lines.push_back("      " +
                             texts.langText("shrnutiOsoby", "delkaManzelstvi", "délka manželství:") + " " +
                             ageOrIntervalText(s.wedding, end, texts));

@@ -586,12 +586,9 @@ HtmlLines WebSiteWriter::couplePage(Svatba& partnership)
 
     const bool lasting = bothAlive && partnership.isMarried();
     const char* opening = lasting ? "<p>Trvá již " : "<p>Trvalo ";
-    if (end.isComplete() && partnership.wedding.isComplete())
-        lines.push_back(opening + intervalText(partnership.wedding, end, texts_) + ".<p>");
-    else if (long long years = 0; end.completeness() > 0 && partnership.wedding.completeness() > 0 &&
-                                  knownYearsBetween(partnership.wedding, end, years))
-        // Years typed beyond any number leave the duration untold rather than stop the export.
-        lines.push_back(opening + yearsText(years, texts_) + ".<p>");
+    // Years typed beyond any number, or an end before the wedding, leave the duration untold.
+    if (const std::string length = lengthText(partnership.wedding, end, texts_); !length.empty())
+        lines.push_back(opening + length + ".<p>");
     appendEnd(lines);
     return lines;
 }

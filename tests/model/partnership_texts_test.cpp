@@ -163,6 +163,22 @@ TEST(PartnershipSummary, DivorcesAndDeathsEndTheMarriage)
     EXPECT_EQ(lines[6], "Manželství bylo ukončeno, když zemřela Kosová Eva. Stalo se tak v roce 1990.");
     EXPECT_EQ(lines.size(), 7u) << "no duration without a wedding year";
 
+    // A death typed before the wedding tells no length: "Trvalo -13 let." and a negative count
+    // of days told nothing true.
+    Couple slip;
+    slip.b.alive = 0;
+    slip.b.death = Datum("20", "10", "1734");
+    for (const Datum& wedding :
+         {Datum("?", "?", "1747"), Datum("5", "2", "1750"), Datum("?", "11", "1734")}) {
+        slip.s.wedding = wedding;
+        lines = slip.summary();
+        EXPECT_EQ(lines.back(),
+                  "Manželství bylo ukončeno, když zemřela Kosová Eva. Stalo se tak 20. října 1734.")
+            << wedding.shortText();
+    }
+    slip.s.wedding = Datum("?", "10", "1734"); // the same month: it may have come first
+    EXPECT_EQ(slip.summary().back(), "Trvalo velice krátce.");
+
     Couple both;
     both.a.alive = both.b.alive = 0;
     lines = both.summary();

@@ -169,6 +169,11 @@ TEST_F(PersonTexts, MarriageOfTwoDeadPartnersEndsAtTheEarlierDeath)
     Lines lines;
     writePersonSummary(*marie, lines, texts, settings);
     EXPECT_EQ(lines[19], "      délka manželství: 10806 dní (29 let, 7 měsíců)");
+    // A divorce typed before the wedding tells no length of the marriage, not "-1 let".
+    partnerships[2]->divorce = date("?", "?", "1961");
+    writePersonSummary(*marie, lines, texts, settings);
+    EXPECT_EQ(lines[21], "   Adam Malý (1. ledna 1962 - v roce 1961)");
+    EXPECT_EQ(lines[22], "");
     // An impossible death date still fills the summary; what cannot be computed shows "?".
     marie->death = date("31", "4", "1950");
     writePersonSummary(*marie, lines, texts, settings);

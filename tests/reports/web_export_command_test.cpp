@@ -1,5 +1,6 @@
 // The web export command as a person runs it: the three windows, the subfolder name, the
 // question before an existing folder is replaced, and the message at the end.
+#include "model/model_helpers.h"
 #include "shell/program_fixture.h"
 #include "system/files.h"
 #include "system/process.h"
@@ -254,6 +255,52 @@ TEST_F(WebExportCommand, TheLocationWindowReachesFoldersOutsideTheHomeFolder)
         user::click(w.stornoBT);
     });
     hl().reports.HTMLstranky1Click();
+}
+
+// A death or divorce typed before the wedding gave "Trvalo -13 let." and "Trvalo -5730 dní
+// (-16 let, ...)" on the couple pages: a length is told only where the end is not before.
+TEST_F(WebExportCommand, CouplePagesTellNoLengthWhenTheEndComesBeforeTheWedding)
+{
+    Rod& tree = *hl().session.tree();
+    Clovek* jan = tree.firstPerson;
+    jan->alive = 0;
+    jan->death = date("1", "1", "1760");
+    const auto marry = [&](const std::string& name, const Datum& death, const Datum& wedding) {
+        Clovek* wife = addPersonTo(tree, name, "Nováková", 0);
+        wife->alive = 0;
+        wife->death = death;
+        Svatba* s = partnership(jan, wife, PartnershipType::married);
+        s->wedding = wedding;
+        return s;
+    };
+    marry("Eva", date("20", "10", "1734"), date("?", "?", "1747"));
+    marry("Ida", date("20", "10", "1734"), date("10", "2", "1750"));
+    marry("Ema", date("1", "1", "1745"), date("1", "1", "1740"));
+    Svatba* divorced = marry("Olga", date("1", "1", "1790"), date("1", "1", "1755"));
+    divorced->type = PartnershipType::divorced;
+    divorced->divorce = date("?", "?", "1754");
+    showWholeTree();
+
+    confirmOptionsAndLocation();
+    typeName("rodokmen");
+    hl().reports.HTMLstranky1Click();
+    std::vector<std::string> pages;
+    for (const auto& e : std::filesystem::directory_iterator(places / "rodokmen/svatby"))
+        pages.push_back(readFileBytes(e.path().string()));
+    ASSERT_EQ(pages.size(), 4u);
+    const auto lengthOn = [&](const std::string& wife) {
+        for (const std::string& page : pages)
+            if (page.find(">" + wife + " Nováková<") != std::string::npos) {
+                const size_t told = page.find("<p>Trv");
+                return told == std::string::npos ? std::string()
+                                                 : page.substr(told, page.find(".<p>", told) + 4 - told);
+            }
+        return std::string("no page");
+    };
+    EXPECT_EQ(lengthOn("Eva"), "");
+    EXPECT_EQ(lengthOn("Ida"), "");
+    EXPECT_EQ(lengthOn("Olga"), "");
+    EXPECT_EQ(lengthOn("Ema"), "<p>Trvalo 1827 dní (5 let).<p>");
 }
 
 TEST_F(WebExportCommand, AFolderThatCannotBeMadeIsTold)
