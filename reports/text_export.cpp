@@ -2,6 +2,7 @@
 
 #include "model/casove_obdobi.h"
 #include "model/clovek.h"
+#include "model/datum.h"
 #include "model/rod.h"
 #include "model/svatba.h"
 
@@ -33,6 +34,15 @@ std::string partnerIdentifiers(const Clovek& person)
     return out;
 }
 
+// The known parts as the date's own compact form has them, except that a known day keeps its
+// unknown month in sight: "2.1823" would read as February 1823 beside "3.1900" for March.
+std::string dateText(const Datum& date)
+{
+    if (Datum::isUnknown(date.day) || !Datum::isUnknown(date.month))
+        return date.shortText();
+    return date.day.str() + ".?." + (Datum::isUnknown(date.year) ? std::string() : date.year.str());
+}
+
 std::string valueOf(const Clovek& p, TextColumn column)
 {
     switch (column) {
@@ -47,11 +57,11 @@ std::string valueOf(const Clovek& p, TextColumn column)
     case TextColumn::Identifier:
         return p.identifier;
     case TextColumn::BirthDate:
-        return p.birth.shortText();
+        return dateText(p.birth);
     case TextColumn::BirthPlace:
         return p.birthPlace;
     case TextColumn::DeathDate:
-        return p.death.shortText();
+        return dateText(p.death);
     case TextColumn::DeathPlace:
         return p.deathPlace;
     case TextColumn::Burial:

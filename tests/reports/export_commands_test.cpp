@@ -128,6 +128,25 @@ TEST_F(ExportCommands, TextExportWritesTheFileAndAFailureIsShown)
         << "the message names the file";
 }
 
+// Day 2 of an unknown month of 1823 was written "2.1823", which reads as February 1823 beside
+// "3.1900" for March 1900 in the same column.
+TEST_F(ExportCommands, TextExportKeepsTheUnknownMonthOfAKnownDayInSight)
+{
+    Clovek* jan = hl().editor.currentPerson;
+    jan->birth = date("?", "3", "1800");
+    jan->alive = 0;
+    jan->death = date("2", "?", "1823");
+    Clovek* eva = add("Eva", 0, date("2", "?", "?"));
+    eva->death = date("5", "3", "1900");
+    add("Ida", 0, date("?", "?", "1900"))->death = date("?", "3", "1900");
+    script.press("coExportovatFORM", "okBT").file(out / "osoby.txt");
+    user::click(hl().layout().expTXT);
+    EXPECT_EQ(
+        splitLines(readFileBytes(out / "osoby.txt")),
+        (std::vector<std::string>{"Ida\tNovák\t\t1900\t\t3.1900\t\t", "Eva\tNovák\t\t2.?.\t\t5.3.1900\t\t",
+                                  "Jan\t\t\t3.1800\t\t2.?.1823\t\t"}));
+}
+
 TEST_F(ExportCommands, PageOfOnePersonIsAnnouncedAndAFailureNamesTheFile)
 {
     script.press("coVHtmlFORM", "OKBtn").file(out / "jan.htm");
