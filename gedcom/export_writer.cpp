@@ -524,8 +524,14 @@ bool isRegisterNotesRef(std::string_view xref)
 std::string gedcomDateValue(const Datum& date)
 {
     DatumKey key;
-    if (!tryDatumKey(date, key) || !key.yearKnown || key.year < 1)
-        return {};
+    if (!tryDatumKey(date, key) || !key.yearKnown || key.year < 1) {
+        // GEDCOM has no date without a year: the parts go as a phrase, which the import reads
+        // back and other readers show as written.
+        if (Datum::isUnknown(date.day) && Datum::isUnknown(date.month) && Datum::isUnknown(date.year))
+            return {};
+        return std::string("(") + (date.about ? "ABT " : "") + date.day.str() + "." + date.month.str() + "." +
+               date.year.str() + ")";
+    }
     const std::string year = intToStr(key.year);
     const char* about = date.about ? "ABT " : "";
     if (!key.monthKnown || key.month < 1 || key.month > 12)

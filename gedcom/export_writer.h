@@ -32,9 +32,10 @@ std::string gedcomExportBytes(Rod& tree, const std::string& fileName, const Datu
 // by a complete new one. Raises EInOutError when it cannot be written; the old file then stays.
 GedcomExportCounts exportGedcom(Rod& tree, const std::string& path, const Datum& today);
 
-// The value of a DATE line: "5 MAR 1900", "MAR 1900" or "1900" by what is known; empty when the
-// year is unknown, no number or before year 1. A month outside 1..12 counts as unknown, and a day is written
-// only when it exists in its month.
+// The value of a DATE line: "5 MAR 1900", "MAR 1900" or "1900" by what is known. A month outside
+// 1..12 counts as unknown, and a day is written only when it exists in its month. A date whose
+// year is unknown, no number or before year 1 is the phrase of its three parts as the tree holds
+// them, "(10.1.?)" ("(ABT 10.1.?)" for an approximate one); empty when no part is known.
 std::string gedcomDateValue(const Datum& date);
 
 // The reference of the note record that holds a person's register notes: "@MAT" + the number of

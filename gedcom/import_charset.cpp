@@ -8,6 +8,25 @@
 
 namespace {
 
+// Windows-1252 where it is not Latin-1, 0x80..0x9F; a byte it leaves unassigned stands for itself.
+constexpr char16_t kCp1252Low[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 80
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 88
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98
+};
+
+char32_t cp1252CodePoint(unsigned char b)
+{
+    return b >= 0x80 && b < 0xA0 ? kCp1252Low[b - 0x80] : b;
+}
+
+// A letter of both code pages: a byte either leaves unassigned is no choice between them.
+bool assigned(char32_t cp)
+{
+    return cp < 0x80 || cp >= 0xA0;
+}
+
 struct AnselMark {
     unsigned char byte;
     char32_t combining;
@@ -541,7 +560,21 @@ DecodedGedcom decodeGedcom(std::string input)
         size_t bad;
         result.text = utf8OrCp1250(bytes, bad);
         result.firstNonUtf8Line = lineOfOffset(bytes, bad);
-    } else
+    } else {
         result.text = cp1250ToUtf8(bytes);
+        // ANSI names the code page of whichever Windows wrote the file: where a byte reads as
+        // another letter in the Western one, which was taken is told.
+        if (name == "ANSI")
+            for (size_t i = 0; i < bytes.size(); ++i) {
+                const auto b = static_cast<unsigned char>(bytes[i]);
+                const char32_t central = cp1250CodePoint(b), western = cp1252CodePoint(b);
+                if (b < 0x80 || central == western || !assigned(central) || !assigned(western))
+                    continue;
+                result.ansiLine = lineOfOffset(bytes, i);
+                appendUtf8(result.ansiAs1250, central);
+                appendUtf8(result.ansiAs1252, western);
+                break;
+            }
+    }
     return result;
 }

@@ -31,6 +31,11 @@ struct DecodedGedcom {
     // The CHAR line names a character set the import does not know; the file is read as
     // Windows-1250.
     bool unknownCharset = false;
+    // CHAR ANSI, read as Windows-1250: the first line (0 when none) holding a byte that
+    // Windows-1252 reads as another letter, and the letter in each.
+    int ansiLine = 0;
+    std::string ansiAs1250;
+    std::string ansiAs1252;
 };
 
 // A UTF-16 byte-order mark (or, without one, the zero bytes of UTF-16 text) and a UTF-8 mark

@@ -4,6 +4,7 @@
 #include "model/datum.h"
 #include "system/numbers.h"
 
+#include <optional>
 #include <vector>
 
 namespace {
@@ -137,6 +138,40 @@ ImportedDate parseCalendarValue(const std::vector<std::string_view>& w, size_t i
     return d;
 }
 
+// A part of a year-less phrase: "?" gives 0, a number from 1 to `high` itself; else -1.
+int phrasePart(std::string_view part, int high)
+{
+    if (part == "?")
+        return 0;
+    int n = 0;
+    if (!allDigits(part) || part.size() > 2 || !tryStrToInt(part, n) || n < 1 || n > high)
+        return -1;
+    return n;
+}
+
+// "(10.1.?)", "(?.2.?)", "(ABT 10.1.?)": the day and month of a date whose year is unknown, as
+// the export writes them (GEDCOM has no such date but a phrase).
+std::optional<ImportedDate> yearlessPhrase(std::string_view u)
+{
+    if (u.size() < 3 || u.front() != '(' || u.back() != ')')
+        return std::nullopt;
+    u = u.substr(1, u.size() - 2);
+    ImportedDate d;
+    if (u.starts_with("ABT ")) {
+        d.about = true;
+        u.remove_prefix(4);
+    }
+    const size_t first = u.find('.');
+    const size_t second = first == std::string_view::npos ? first : u.find('.', first + 1);
+    if (second == std::string_view::npos || u.substr(second + 1) != "?")
+        return std::nullopt;
+    d.month = phrasePart(u.substr(first + 1, second - first - 1), 12);
+    d.day = d.month < 0 ? -1 : phrasePart(u.substr(0, first), d.month ? daysInMonth(d.month, 0) : 31);
+    if (d.month < 0 || d.day < 0 || (!d.month && !d.day))
+        return std::nullopt;
+    return d;
+}
+
 } // namespace
 
 ImportedDate parseImportedDate(std::string_view value, std::string& problem)
@@ -166,12 +201,17 @@ ImportedDate parseImportedDate(std::string_view value, std::string& problem)
         while (!u.empty() && (u.front() == ' ' || u.front() == '\t'))
             u.remove_prefix(1);
     };
+    std::string phraseNote;
     if (startsWord("INT")) {
-        // An interpreted date: the phrase in parentheses that explains it is not kept.
+        // An interpreted date: the phrase in parentheses that explains it has no place in a date.
         dropWord(3);
         const size_t paren = u.find('(');
-        if (paren != std::string_view::npos)
+        if (paren != std::string_view::npos) {
+            const std::string_view phrase = v.substr(size_t(u.data() - upper.data()) + paren);
+            if (phrase.find_first_not_of("() \t") != std::string_view::npos)
+                phraseNote = "vysvětlení data " + std::string(phrase) + " vynecháno";
             u = u.substr(0, paren);
+        }
     } else if (startsWord("ABT") || startsWord("CAL") || startsWord("EST")) {
         about = true;
         dropWord(3);
@@ -188,6 +228,9 @@ ImportedDate parseImportedDate(std::string_view value, std::string& problem)
                 u = u.substr(0, at);
         }
     } else if (!u.empty() && u.front() == '(') {
+        // The phrase this program's export writes for a date without a year reads back as it.
+        if (const std::optional<ImportedDate> held = yearlessPhrase(u))
+            return *held;
         problem = "slovní datum nelze převést";
         return {};
     }
@@ -207,9 +250,14 @@ ImportedDate parseImportedDate(std::string_view value, std::string& problem)
             problem = "neznámý kalendář";
             return {};
         }
-        if (calendar == "DJULIAN")
-            rangeNote += std::string(rangeNote.empty() ? "" : "; ") +
-                         "datum juliánského kalendáře uloženo, jak je zapsáno, bez převodu";
+        // Only a Gregorian date is held as what it says; the others are kept as written.
+        const char* held =
+            calendar == "DJULIAN" ? "datum juliánského kalendáře uloženo, jak je zapsáno, bez převodu"
+            : calendar == "DUNKNOWN" ? "datum neznámého kalendáře uloženo, jak je zapsáno"
+            : calendar == "DROMAN"   ? "datum římského kalendáře uloženo, jak je zapsáno, bez převodu"
+                                     : nullptr;
+        if (held)
+            rangeNote += std::string(rangeNote.empty() ? "" : "; ") + held;
         dropWord(end + 1);
     }
     std::vector<std::string_view> w = words(u);
@@ -223,6 +271,8 @@ ImportedDate parseImportedDate(std::string_view value, std::string& problem)
         d.about = about;
     if (problem.empty() && (d.year || d.month))
         problem = rangeNote;
+    if (!phraseNote.empty())
+        problem += (problem.empty() ? "" : "; ") + phraseNote;
     return d;
 }
 

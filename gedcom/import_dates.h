@@ -14,10 +14,10 @@ struct ImportedDate {
     bool about = false;
 };
 
-// Reads a DATE value. Exact dates, ABT / CAL / EST dates and INT dates (with their phrase in
-// parentheses) of the Gregorian and Julian calendars give their parts; a dual year such as
-// 1750/51 gives its first year; "10 JAN" a day and month of an unknown year; a month may be
-// written out ("29 December 1812"). A range or period
+// Reads a DATE value. Exact dates, ABT / CAL / EST dates and INT dates (their phrase in
+// parentheses reported as left out) of the Gregorian and Julian calendars give their parts; a
+// dual year such as 1750/51 gives its first year; "10 JAN" a day and month of an unknown year, as
+// does the export's phrase "(10.1.?)"; a month may be written out ("29 December 1812"). A range or period
 // (BEF, AFT, BET, FROM, TO) keeps its first bound as an approximate date. What cannot be kept
 // as written is reported in `problem` (empty when all of it was kept): ranges and periods,
 // Hebrew and French republican dates, date phrases, years outside 1..9999, a day its month

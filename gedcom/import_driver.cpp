@@ -85,6 +85,10 @@ void logDecoding(LexAn& lex, const DecodedGedcom& decoded)
     if (decoded.unknownCharset)
         lex.logError(decoded.charsetLine,
                      "znaková sada \"" + decoded.declared + "\" není známa, soubor čten jako Windows-1250");
+    if (decoded.ansiLine)
+        lex.logError(decoded.ansiLine, "znaková sada ANSI čtena jako Windows-1250 (zde \"" +
+                                           decoded.ansiAs1250 + "\", ve Windows-1252 by to bylo \"" +
+                                           decoded.ansiAs1252 + "\")");
     // Which of the two readings of ANSEL was taken matters only where a pair reads differently.
     if (decoded.anselPairLine && decoded.czechAnselPairs)
         lex.logError(decoded.anselPairLine,

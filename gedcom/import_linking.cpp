@@ -16,6 +16,9 @@ namespace {
 struct ParentLine {
     int father = 0;
     int mother = 0;
+    // The families that gave each parent, by index; -1 for none.
+    int32_t fatherFamily = -1;
+    int32_t motherFamily = -1;
 };
 
 // Drops every parent link that closes a cycle of ancestry, walking the persons in chain order
@@ -145,29 +148,37 @@ int linkImportedFamilies(Rod& tree, ImportParser& parser, const ImportOptions& o
     std::vector<ParentLine> parentLines(byNumber.size());
     int made = 0;
     const std::vector<GFamily>& families = parser.families();
+    std::vector<bool> oneParentFamily(families.size());
     for (size_t fi = 0; fi < families.size(); ++fi) {
         const GFamily& f = families[fi];
         Clovek* husband = find(f.husband, f.husbandLine);
         Clovek* wife = find(f.wife, f.wifeLine);
         std::vector<std::pair<Clovek*, int>> children;
-        bool refused = husband && husband == wife;
+        if (husband && husband == wife) {
+            log.logError(f.line, "rodina, v níž je osoba svým vlastním partnerem, vynechána");
+            continue;
+        }
         for (const GFamily::Child& c : f.children) {
             const int childLine = c.line;
             Clovek* child = find(c.id, childLine);
             if (!child)
                 continue;
-            if (child == husband || child == wife)
-                refused = true;
+            // A partner named as the family's child too: that link alone is wrong, the couple
+            // and the other children stay.
+            if (child == husband || child == wife) {
+                log.logError(childLine, "osoba @" + child->importId +
+                                            "@ je v rodině partnerem i dítětem, odkaz na dítě vynechán");
+                continue;
+            }
             children.emplace_back(child, childLine);
         }
-        if (refused) {
-            log.logError(f.line, "rodina, v níž je osoba svým vlastním partnerem nebo rodičem, vynechána");
-            continue;
-        }
+        const bool oneParent = !husband != !wife;
+        oneParentFamily[fi] = oneParent;
         for (const auto& [child, childLine] : children) {
             ParentLine& at = parentLines[size_t(child->number)];
-            for (auto [parent, slot, line] : {std::tuple{husband, &child->father, &at.father},
-                                              std::tuple{wife, &child->mother, &at.mother}}) {
+            for (auto [parent, slot, line, family, otherFamily] :
+                 {std::tuple{husband, &child->father, &at.father, &at.fatherFamily, at.motherFamily},
+                  std::tuple{wife, &child->mother, &at.mother, &at.motherFamily, at.fatherFamily}}) {
                 if (!parent || *slot == parent)
                     continue;
                 if (*slot) {
@@ -177,6 +188,16 @@ int linkImportedFamilies(Rod& tree, ImportParser& parser, const ImportOptions& o
                 }
                 *slot = parent;
                 *line = childLine;
+                *family = int32_t(fi);
+                // The child's other parent came from another family of one parent: the tree
+                // holds the child with both, so the two families become one couple.
+                if (oneParent && otherFamily >= 0 && otherFamily != int32_t(fi) &&
+                    oneParentFamily[size_t(otherFamily)])
+                    log.logError(childLine, "rodiny @" + parser.familyRef(size_t(otherFamily)) + "@ a @" +
+                                                parser.familyRef(fi) + "@ spojeny v jednu: dítě @" +
+                                                child->importId + "@ má z jedné otce @" +
+                                                child->father->importId + "@, z druhé matku @" +
+                                                child->mother->importId + "@");
             }
         }
         if (!husband || !wife) {

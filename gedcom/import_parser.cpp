@@ -149,6 +149,61 @@ std::string collapsedBlanks(std::string_view text)
     return out;
 }
 
+// Removes the slashes that stand at the start or end of a word, and a blank they leave doubled;
+// true when there was one.
+bool dropEdgeSlashes(std::string& text)
+{
+    std::string out;
+    bool dropped = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const bool edge =
+            text[i] == '/' && (i == 0 || text[i - 1] == ' ' || text[i - 1] == '/' || i + 1 == text.size() ||
+                               text[i + 1] == ' ' || text[i + 1] == '/');
+        if (!edge) {
+            out += text[i];
+            continue;
+        }
+        dropped = true;
+        if (!out.empty() && out.back() == ' ' && (i + 1 == text.size() || text[i + 1] == ' '))
+            out.pop_back();
+    }
+    if (dropped)
+        text = trimmed(out);
+    return dropped;
+}
+
+// Where the words of `lead` end in `text` when it begins with all of them, in any case; npos
+// when it does not or `lead` has none.
+size_t leadingWordsEnd(std::string_view text, std::string_view lead)
+{
+    const std::vector<std::string> want = lowerWords(lead);
+    if (want.empty())
+        return std::string_view::npos;
+    size_t at = 0;
+    for (const std::string& word : want) {
+        while (at < text.size() && (text[at] == ' ' || text[at] == '\t'))
+            ++at;
+        const size_t end = std::min(text.find_first_of(" \t", at), text.size());
+        if (lowerCase(text.substr(at, end - at)) != word)
+            return std::string_view::npos;
+        at = end;
+    }
+    return at;
+}
+
+bool startsWithWords(std::string_view text, std::string_view lead)
+{
+    return leadingWordsEnd(text, lead) != std::string_view::npos;
+}
+
+// Removes the words of `lead` from the start of `text` when it begins with all of them.
+void dropLeadingWords(std::string& text, std::string_view lead)
+{
+    const size_t end = leadingWordsEnd(text, lead);
+    if (end != std::string_view::npos)
+        text = trimmed(std::string_view(text).substr(end));
+}
+
 bool isXref(const std::string& v)
 {
     return v.size() >= 3 && v.front() == '@' && v.back() == '@' && v.find(' ') == std::string::npos;
@@ -376,7 +431,9 @@ void ImportParser::parseFile()
     }
     if (!trailerSeen_)
         lex_.logError(lex_.lineCount(), "chybí TRLR, soubor je možná neúplný");
+    settleUnknownSexes();
     checkFamilyLinks();
+    keepOneParentRefs();
     resolveNoteReferences();
 }
 
@@ -594,10 +651,21 @@ void ImportParser::parseRecord(const GedLine& line)
 
 ImportedDate ImportParser::readDate(const GedLine& line)
 {
+    // A long value goes on in CONC lines (CONT read as a blank); the caller reads the other
+    // deeper lines.
+    std::string value = line.value;
+    while (peek().level > line.level && !peek().bad && (peek().tag == kwCONC || peek().tag == kwCONT)) {
+        if (peek().tag == kwCONT)
+            value += ' ';
+        value += peek().value;
+        const int level = peek().level;
+        drop();
+        skipDeeper(level);
+    }
     std::string problem;
-    const ImportedDate d = parseImportedDate(line.value, problem);
+    const ImportedDate d = parseImportedDate(value, problem);
     if (!problem.empty())
-        log(line, "datum \"" + trimmed(line.value) + "\": " + problem);
+        log(line, "datum \"" + trimmed(value) + "\": " + problem);
     return d;
 }
 
@@ -691,9 +759,10 @@ void ImportParser::parseIndividual(const GedLine& record)
             });
             break;
         }
-        case kwBIRT:
+        case kwBIRT: {
             if (!firstEvent(line, birthLine))
                 break;
+            bool detailed = false;
             eventDetails(line, [&](const GedLine& sub) {
                 if (sub.tag == kwDATE) {
                     storeImportedDate(p.birth, readDate(sub));
@@ -703,22 +772,33 @@ void ImportParser::parseIndividual(const GedLine& record)
                 } else {
                     return false;
                 }
+                detailed = true;
                 return true;
             });
+            // That the person was born, and nothing more, is no field of the tree.
+            if (!detailed)
+                log(line, "údaj o narození bez data a místa nelze uložit");
             break;
+        }
         case kwBURI:
-        case kwCREM:
+        case kwCREM: {
             // Only the dead are buried; a living person's burial place would not be written.
             p.alive = 0;
             if (!firstEvent(line, burialLine))
                 break;
+            bool placed = false;
             eventDetails(line, [&](const GedLine& sub) {
                 if (sub.tag != kwPLAC)
                     return false;
                 p.burial = continuedValue(sub);
+                placed = true;
                 return true;
             });
+            if (!placed)
+                log(line, std::string(line.tag == kwBURI ? "údaj o pohřbu" : "údaj o zpopelnění") +
+                              " bez místa nelze uložit, osoba vedena jako zemřelá");
             break;
+        }
         case kwCHAN:
             // The change stamp belongs to the other program.
             skipDeeper(line.level);
@@ -887,9 +967,10 @@ void ImportParser::parseIndividual(const GedLine& record)
                 p.sex = 0;
             else {
                 // Only a man is told apart; every other word leaves a woman, as the import has
-                // always read them, and the log says which persons were guessed.
+                // always read them, unless a family names the person as husband; the log says
+                // which persons were guessed.
                 p.sex = 0;
-                log(line, "neznámé pohlaví \"" + trimmed(line.value) + "\", osoba vedena jako žena");
+                unknownSexes_.push_back({person, line.number, true, v});
             }
             eachDeeper(line.level, [&](const GedLine& sub) { unsupported(sub); });
             break;
@@ -900,7 +981,7 @@ void ImportParser::parseIndividual(const GedLine& record)
     });
     p.setFurtherTexts(texts);
     if (!sexSeen)
-        log(record, "pohlaví neuvedeno, osoba vedena jako muž");
+        unknownSexes_.push_back({person, record.number, false, {}});
 }
 
 void ImportParser::parseName(Clovek& p, const GedLine& line, bool first)
@@ -950,15 +1031,16 @@ void ImportParser::parseName(Clovek& p, const GedLine& line, bool first)
     std::string given, slashed, suffix;
     const size_t slashes = size_t(std::count(v.begin(), v.end(), '/'));
     size_t open = v.find('/'), close = std::string::npos;
+    bool bySurn = false;
     if (slashes > 2) {
         const size_t at = surn.empty() ? std::string::npos : v.find("/" + surn + "/");
         if (at != std::string::npos) {
             open = at;
             close = at + surn.size() + 1;
+            bySurn = true;
         } else {
             close = v.rfind('/');
             open = v.rfind('/', close - 1);
-            log(line, "jméno má více než dvě lomítka, příjmení vzato mezi posledními dvěma");
         }
     } else if (open != std::string::npos) {
         close = v.find('/', open + 1);
@@ -973,6 +1055,23 @@ void ImportParser::parseName(Clovek& p, const GedLine& line, bool first)
         if (close + 1 < v.size())
             suffix = trimmed(std::string_view(v).substr(close + 1));
     }
+    if (slashes > 2) {
+        // The other slashes at a word's edge mark off another surname, which the fields cannot
+        // tell as such; one inside a word ("10th/11th") is the name's own text.
+        const bool fromGiven = dropEdgeSlashes(given);
+        const bool changed = dropEdgeSlashes(suffix) || fromGiven;
+        if (changed || !bySurn)
+            log(line, std::string("jméno má více než dvě lomítka, příjmení vzato ") +
+                          (bySurn ? "podle SURN" : "mezi posledními dvěma") + " (" + slashed + ")" +
+                          (changed ? ", ostatní lomítka vypuštěna (\"" + given + "\"" +
+                                         (suffix.empty() ? "" : ", \"" + suffix + "\"") + ")"
+                                   : ""));
+    }
+    // The common form names the titles twice, in NPFX and before the given names: there they
+    // are the title, not given names, unless GIVN has them too. This program's export writes
+    // the title in NPFX alone.
+    if (npfxLine.number && !writtenByUs_ && (givn.empty() || !startsWithWords(givn, npfx)))
+        dropLeadingWords(given, npfx);
     // The older export of this program wrote the surname as GIVN and the birth surname as SURN;
     // a GIVN equal to the given names is a file of the newer layout all the same.
     const bool olderLayout = olderExport_ && givn != given;
@@ -1288,4 +1387,68 @@ void ImportParser::resolveNoteReferences()
         into.insert(into.end(), it->second.begin(), it->second.end());
     }
     flush();
+}
+
+void ImportParser::settleUnknownSexes()
+{
+    if (unknownSexes_.empty())
+        return;
+    // The roles the FAM records give each such person (1 husband, 2 wife, 3 both) and the
+    // first family to give one.
+    struct Role {
+        uint8_t roles = 0;
+        size_t family = 0;
+    };
+    std::unordered_map<const Clovek*, Role> roles;
+    for (const UnknownSex& u : unknownSexes_)
+        roles.emplace(u.person, Role{});
+    for (size_t i = 0; i < families_.size(); ++i)
+        for (const auto& [id, role] :
+             {std::pair{&families_[i].husband, 1}, std::pair{&families_[i].wife, 2}}) {
+            const Clovek* p = id->empty() ? nullptr : persons_.find(*id);
+            const auto at = p ? roles.find(p) : roles.end();
+            if (at == roles.end())
+                continue;
+            if (!at->second.roles)
+                at->second.family = i;
+            at->second.roles |= uint8_t(role);
+        }
+    for (const UnknownSex& u : unknownSexes_) {
+        const Role& r = roles[u.person];
+        const std::string head =
+            u.sexLine ? "neznámé pohlaví \"" + u.value + "\"" : std::string("pohlaví neuvedeno");
+        if (r.roles == 1 || r.roles == 2) {
+            u.person->sex = r.roles == 1 ? 1 : 0;
+            const std::string ref(recordRef(lex_.lineText(families_[r.family].line)));
+            lex_.logError(u.line, head + ", osoba vedena jako " + (r.roles == 1 ? "muž" : "žena") +
+                                      " (v rodině @" + ref + "@ je " +
+                                      (r.roles == 1 ? "manželem" : "manželkou") + ")");
+        } else {
+            lex_.logError(u.line,
+                          head + ", osoba vedena jako " + (u.person->sex == 1 ? "muž" : "žena") +
+                              (r.roles == 3 ? " (rodiny ji uvádějí jako manžela i jako manželku)" : ""));
+        }
+    }
+}
+
+void ImportParser::keepOneParentRefs()
+{
+    for (size_t i = 0; i < families_.size(); ++i) {
+        const GFamily& f = families_[i];
+        if (f.children.empty())
+            continue;
+        const bool husband = !f.husband.empty() && persons_.find(f.husband);
+        const bool wife = !f.wife.empty() && persons_.find(f.wife);
+        if (husband && wife)
+            continue;
+        const std::string_view ref = recordRef(lex_.lineText(f.line));
+        if (!ref.empty())
+            oneParentRefs_.emplace(i, std::string(ref));
+    }
+}
+
+std::string ImportParser::familyRef(size_t family) const
+{
+    const auto found = oneParentRefs_.find(family);
+    return found != oneParentRefs_.end() ? found->second : std::string();
 }

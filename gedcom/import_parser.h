@@ -101,6 +101,9 @@ public:
     const std::vector<SpouseLink>& spouseOrder() const { return spouseOrder_; }
     // The persons by the cross-reference of their INDI record.
     const ImportedPersons& persons() const { return persons_; }
+    // The reference of a family's record, without its at signs, for a family that may lack a
+    // parent once linked (the only ones the linking names); empty for any other.
+    std::string familyRef(size_t family) const;
 
 private:
     const GedLine& peek();
@@ -157,6 +160,11 @@ private:
     // out. Either is logged.
     void confirmSpouse(const FamilyLinkLine& link, std::string_view ref, GFamily& family);
     void resolveNoteReferences();
+    // A person whose SEX line is missing or names no sex takes the one its role in the FAM
+    // records gives, when they give one; otherwise the default stays. Either is logged.
+    void settleUnknownSexes();
+    // The references of the families familyRef tells, read while the file's text is there.
+    void keepOneParentRefs();
 
     LexAn& lex_;
     Rod& tree_;
@@ -195,4 +203,14 @@ private:
         bool registerNotes;
     };
     std::vector<NoteReference> noteReferences_;
+    // The persons whose sex the file does not give: the line to log it on, and the SEX line's
+    // value when there is one.
+    struct UnknownSex {
+        Clovek* person;
+        int line;
+        bool sexLine;
+        std::string value;
+    };
+    std::vector<UnknownSex> unknownSexes_;
+    std::unordered_map<size_t, std::string> oneParentRefs_;
 };

@@ -177,9 +177,12 @@ TEST(GedcomExport, DatesThatNoReaderCouldTakeAreCutToWhatIsSound)
     EXPECT_EQ(gedcomDateValue(Datum("29", "2", "2000")), "29 FEB 2000");
     EXPECT_EQ(gedcomDateValue(Datum("5", "13", "1900")), "1900");
     EXPECT_EQ(gedcomDateValue(Datum("5", "?", "1900")), "1900");
-    EXPECT_EQ(gedcomDateValue(Datum("5", "3", "?")), "");
-    EXPECT_EQ(gedcomDateValue(Datum("5", "3", "rok")), "");
-    EXPECT_EQ(gedcomDateValue(Datum("5", "3", "0")), "");
+    // Without a year GEDCOM has no date: what the tree holds goes as a phrase.
+    EXPECT_EQ(gedcomDateValue(Datum("5", "3", "?")), "(5.3.?)");
+    EXPECT_EQ(gedcomDateValue(Datum("?", "2", "?")), "(?.2.?)");
+    EXPECT_EQ(gedcomDateValue(Datum("5", "3", "rok")), "(5.3.rok)");
+    EXPECT_EQ(gedcomDateValue(Datum("5", "3", "0")), "(5.3.0)");
+    EXPECT_EQ(gedcomDateValue(Datum("?", "?", "?")), "");
 }
 
 TEST(GedcomExport, FileReplacesTheOldOneWholeAndAFailureLeavesItAlone)

@@ -392,3 +392,25 @@ TEST(GedcomRoundTrip, ABaptismDateOfAnotherProgramKeepsWhatItSays)
         EXPECT_EQ(firstDifference(first, exportOf(*twice.tree)), "");
     }
 }
+
+// GEDCOM has no date without a year; what the tree holds of one goes as a phrase and comes back.
+TEST(GedcomRoundTrip, ADateWithoutAYearComesBackWhole)
+{
+    const Imported once = importText(gedcom("0 @I1@ INDI\n1 SEX M\n1 BIRT\n2 DATE 10 JAN\n"
+                                            "1 DEAT\n2 DATE ABT 32 FEB\n"));
+    EXPECT_EQ(once.result.log.lines(),
+              (std::vector<std::string>{"řádek 8: datum \"ABT 32 FEB\": den 32 v měsíci "
+                                        "neexistuje, den vynechán"}));
+    const std::string first = exportOf(*once.tree);
+    const std::vector<std::string> lines = linesOf(first);
+    for (const char* line : {"2 DATE (10.1.?)", "2 DATE (ABT ?.2.?)"})
+        EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
+    const Imported twice = importText(first);
+    EXPECT_TRUE(twice.result.log.empty());
+    const Clovek* p = twice.person("CL0");
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->birth.day + "." + p->birth.month + "." + p->birth.year, "10.1.?");
+    EXPECT_EQ(p->death.day + "." + p->death.month + "." + p->death.year, "?.2.?");
+    EXPECT_EQ(p->death.about, 1);
+    EXPECT_EQ(exportOf(*twice.tree), first);
+}
