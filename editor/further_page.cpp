@@ -70,9 +70,10 @@ void PersonEditor::bindFurtherPageEvents()
     for (int k = 1; k <= 5; ++k)
         userCaptionControls(d, k).button.OnClick = [this, k] { userCaptionBTClick(k); };
     d.idZmenBT.OnClick = [this] { idZmenBTClick(); };
-    d.matrikyMEMO.OnEnter = [this] { matrikyMEMOEnter(); };
     d.matrikyMEMO.OnExit = [this] { matrikyMEMOExit(); };
-    doplnujiciSheet.doplnujiciTextyMEMO.OnEnter = [this] { doplnujiciTextyMEMOEnter(); };
+    // The first letter typed offers the undo of what is being typed.
+    d.matrikyMEMO.OnChange = [this] { port.updateUndoButtons(); };
+    doplnujiciSheet.doplnujiciTextyMEMO.OnChange = [this] { port.updateUndoButtons(); };
     doplnujiciSheet.ulozNaDiskTextyBT.OnClick = [this] { ulozNaDiskTextyBTClick(); };
 }
 
@@ -158,33 +159,9 @@ void PersonEditor::idZmenBTClick()
     port.refreshPage();
 }
 
-void PersonEditor::matrikyMEMOEnter()
-{
-    if (undoReplaying || !tree() || !currentPerson)
-        return;
-    const std::vector<std::string> held = currentPerson->registerNotes().toVector();
-    tree()->recordStringsChange(currentPerson, "matriky", &held, nullptr);
-}
-
 void PersonEditor::matrikyMEMOExit()
 {
-    if (!currentPerson)
-        return;
-    TMemo& memo = dalsiSheet.matrikyMEMO;
-    const std::vector<std::string> held = currentPerson->registerNotes().toVector();
-    const std::vector<std::string> typed = memo.Lines.lines();
-    currentPerson->setRegisterNotes(typed);
-    memo.Modified = false;
-    if (!undoReplaying && tree())
-        tree()->recordStringsChange(currentPerson, "matriky", &held, &typed);
-}
-
-void PersonEditor::doplnujiciTextyMEMOEnter()
-{
-    if (undoReplaying || !tree() || !currentPerson)
-        return;
-    const std::vector<std::string> held = currentPerson->furtherTexts().toVector();
-    tree()->recordStringsChange(currentPerson, "doplnujiciTexty", &held, nullptr);
+    storeTypedLines(dalsiSheet.matrikyMEMO, NoteList::registerNotes, "matriky");
 }
 
 void PersonEditor::ulozNaDiskTextyBTClick()

@@ -11,6 +11,7 @@
 #include "forms/hlavni_form.h"
 #include "model/life_checks.h"
 #include "model/media_lists.h"
+#include "model/note_lines.h"
 #include "model/person_text_field.h"
 #include "shell/person_editor_part.h"
 #include "shell/person_editor_port.h"
@@ -85,6 +86,7 @@ public:
     Clovek* shownPerson() override { return currentPerson; }
     void setShownPerson(Clovek* person) override;
     void showPersonPage(TTabSheet* page) override;
+    bool holdsUnstoredTyping() const override;
 
     // ================================================================ the undo replay (editor/undo_replay.cpp)
     // The field operations put a step's value into the field's own control, from the typed
@@ -99,7 +101,6 @@ public:
     void putAboutFlag(const std::string& key, bool about, int tolerance) override;
     void putDate(const std::string& key, const Datum& date) override;
     void focusField(const std::string& key) override;
-    std::vector<std::string> memoLines(const std::string& key) override;
     void putMemoLines(const std::string& key, const std::vector<std::string>& lines) override;
     void showUserCaption(int field, const std::string& caption) override;
     void paintPersonList() override;
@@ -121,6 +122,9 @@ public:
     void showTextsAndFiles();
     // Leaving the supplementary-texts memo stores its lines as the current person's texts.
     void doplnujiciTextyMEMOExit();
+    // What the person typed into a memo of the shown person's lines, stored into them and
+    // recorded as one step; nothing when the memo was not typed into since it was filled.
+    void storeTypedLines(TMemo& memo, NoteList list, const std::string& key);
 
     // ================================================================ showing a person
     // Makes the person the current one with `showingPerson` set meanwhile: a person page
@@ -379,9 +383,7 @@ public:
     // "Definuj" of user field 1 to 5: the caption for the whole tree.
     void userCaptionBTClick(int field);
     void idZmenBTClick();
-    void matrikyMEMOEnter();
     void matrikyMEMOExit();
-    void doplnujiciTextyMEMOEnter();
     void ulozNaDiskTextyBTClick();
 
     // ---------------------------------------------------------------- photo, document and file tabs (editor/media_tabs.cpp)

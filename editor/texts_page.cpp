@@ -4,7 +4,9 @@
 #include "model/clovek.h"
 #include "model/rod.h"
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 void PersonEditor::showTextsAndFiles()
 {
@@ -19,14 +21,28 @@ void PersonEditor::showTextsAndFiles()
 
 void PersonEditor::doplnujiciTextyMEMOExit()
 {
-    if (!currentPerson)
-        return;
-    const std::vector<std::string> held = currentPerson->furtherTexts().toVector();
-    const std::vector<std::string> typed = doplnujiciSheet.doplnujiciTextyMEMO.Lines.lines();
-    currentPerson->setFurtherTexts(typed);
-    doplnujiciSheet.doplnujiciTextyMEMO.Modified = false;
-    // Completes the step that entering the memo started, or is one of its own.
-    if (!undoReplaying && tree())
-        tree()->recordStringsChange(currentPerson, "doplnujiciTexty", &held, &typed);
+    storeTypedLines(doplnujiciSheet.doplnujiciTextyMEMO, NoteList::furtherTexts, "doplnujiciTexty");
     updateTabContentsLabel();
+}
+
+bool PersonEditor::holdsUnstoredTyping() const
+{
+    return doplnujiciSheet.doplnujiciTextyMEMO.Modified || dalsiSheet.matrikyMEMO.Modified;
+}
+
+void PersonEditor::storeTypedLines(TMemo& memo, NoteList list, const std::string& key)
+{
+    // A memo nobody typed into holds the lines it was filled with, and those need not be the
+    // shown person's: an undo or a command may show another person while the memo keeps the
+    // focus on a page not filled again. Storing them would write one person's text into
+    // another's. What was typed is stored before another person is shown.
+    if (!currentPerson || !memo.Modified)
+        return;
+    memo.Modified = false;
+    const std::vector<std::string> held = currentPerson->lines(list).toVector();
+    const std::vector<std::string> typed = memo.Lines.lines();
+    currentPerson->setLines(list, typed);
+    if (!undoReplaying && tree())
+        tree()->recordStringsChange(currentPerson, key, held, typed);
+    port.updateUndoButtons();
 }

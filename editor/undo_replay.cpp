@@ -11,10 +11,13 @@
 #include "model/person_fields.h"
 #include "model/svatba.h"
 #include "shell/person_list_panel.h"
+#include "system/text.h"
 #include "toolkit/lists.h"
 #include "toolkit/stdctrls.h"
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -46,6 +49,20 @@ TControl* fieldControl(ThlavniForm& window, const std::string& key)
     if (const PersonFieldInfo* field = personFieldOfStep(key))
         return personFieldControls(window, field->field).shows;
     return otherStepControl(window, key);
+}
+
+// Where the text that replaced `before` by `after` changed, in characters of `after`: the end
+// of what went in, or where something came out. The caret stands there after an undo or redo,
+// as in any text editor, rather than at the start, where the next line typed would land in
+// front of the first. The change ends where the common end of both texts begins: a line added
+// or taken away then ends the change at its own last letter.
+int endOfChange(const std::u32string& before, const std::u32string& after)
+{
+    size_t suffix = 0;
+    while (suffix < before.size() && suffix < after.size() &&
+           before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
+        ++suffix;
+    return static_cast<int>(after.size() - suffix);
 }
 
 void focus(TControl* control)
@@ -160,20 +177,17 @@ void PersonEditor::focusField(const std::string& key)
     focus(fieldControl(window, key));
 }
 
-std::vector<std::string> PersonEditor::memoLines(const std::string& key)
-{
-    auto* memo = dynamic_cast<TMemo*>(fieldControl(window, key));
-    return memo ? memo->Lines.lines() : std::vector<std::string>{};
-}
-
 void PersonEditor::putMemoLines(const std::string& key, const std::vector<std::string>& lines)
 {
     auto* memo = dynamic_cast<TMemo*>(fieldControl(window, key));
     if (!memo)
         return;
-    memo->Lines.Clear();
+    const std::u32string before = toU32(memo->Text());
+    TStringList put;
     for (const std::string& line : lines)
-        memo->Lines.Add(line);
+        put.Add(line);
+    memo->Lines.Assign(put);
+    memo->setSelStart(endOfChange(before, toU32(memo->Text())));
     if (memo->OnExit)
         memo->OnExit();
 }

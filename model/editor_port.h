@@ -44,8 +44,8 @@ public:
     // Day, month and year of a date into its three controls; the focus on the part the key names.
     virtual void putDate(const std::string& key, const Datum& date) = 0;
     virtual void focusField(const std::string& key) = 0;
-    // A memo's lines, and its lines put in, its exit handler run after (the focus stays).
-    virtual std::vector<std::string> memoLines(const std::string& key) = 0;
+    // A memo's lines put in, the caret at the end of what they changed, its exit handler run
+    // after (the focus stays).
     virtual void putMemoLines(const std::string& key, const std::vector<std::string>& lines) = 0;
     // The caption of user field 1 to 5 into its label.
     virtual void showUserCaption(int field, const std::string& caption) = 0;

@@ -207,14 +207,11 @@ public:
                             const CasoveObdobi* newEntry);
     void recordPartnerChange(Clovek* person, const std::string& key, Svatba* partnership, Clovek* oldPartner,
                              Clovek* newPartner);
-    // A memo visit in two phases. Entering the memo gives the old lines (new lines null) and
-    // starts a step; leaving it gives the new lines and the lines the person had until then,
-    // which complete the step that this visit started, if it is still in the history with the
-    // same key and person; every visit is a step. When no such step is there (the memo kept the
-    // focus through an undo, a redo or a save, and was typed into again), a change is a step of
-    // its own, so no typed line escapes the history.
-    void recordStringsChange(Clovek* person, const std::string& key, const std::vector<std::string>* oldLines,
-                             const std::vector<std::string>* newLines);
+    // A memo's change, given when the memo is left or stored: the person's lines before it and
+    // the lines typed. A change is one step however many lines it holds; a visit that changed
+    // nothing is none, so an undo always takes back a text that was written.
+    void recordStringsChange(Clovek* person, const std::string& key, const std::vector<std::string>& oldLines,
+                             const std::vector<std::string>& newLines);
     // A step the editor built itself (a parent change).
     void pushAction(std::unique_ptr<Action> action);
     // Replay the step under the cursor backwards, or the one after it forwards, through the
@@ -381,8 +378,6 @@ private:
     void tellUndoButtons();
     void recordStep(std::unique_ptr<Action> action);
     EditorPort* editor_ = nullptr;
-    // The serial of the step the last memo entry started, until its exit completes it.
-    uint64_t openMemoStep_ = 0;
     void indexNumbers() const;
     void indexIdentifiers() const;
     // Both lookups must be rebuilt: the chain changed.

@@ -141,25 +141,12 @@ void Rod::recordPartnerChange(Clovek* person, const std::string& key, Svatba* pa
 }
 
 void Rod::recordStringsChange(Clovek* person, const std::string& key,
-                              const std::vector<std::string>* oldLines,
-                              const std::vector<std::string>* newLines)
+                              const std::vector<std::string>& oldLines,
+                              const std::vector<std::string>& newLines)
 {
-    if (!newLines) {
-        recordStep(std::make_unique<ActionStrings>(person, key, oldLines, nullptr));
-        openMemoStep_ = undoHistory->current()->serial;
-    } else {
-        // Only the step this visit's entry started takes the lines: an undo, a redo or another
-        // field's step in between may have moved the cursor, or taken that step away.
-        auto* step = dynamic_cast<ActionStrings*>(undoHistory->find(openMemoStep_));
-        if (step && step->key == key && step->person == person) {
-            step->newLines.insert(step->newLines.end(), newLines->begin(), newLines->end());
-        } else if (oldLines && *oldLines != *newLines) {
-            // The memo kept the focus through an undo, a redo or a save and was typed into
-            // again: no entry started a step, and without one of its own the change would
-            // escape the history and a redo would put older lines over it.
-            recordStep(std::make_unique<ActionStrings>(person, key, oldLines, newLines));
-        }
-        openMemoStep_ = 0;
-    }
-    tellUndoButtons();
+    // Recorded whole when the lines are stored, never opened on entry and filled on exit: a
+    // step left open through an undo was filled by the next exit after it had been undone, so
+    // the typing escaped the history and a redo put the memo back twice over.
+    if (oldLines != newLines)
+        pushAction(std::make_unique<ActionStrings>(person, key, &oldLines, &newLines));
 }

@@ -143,7 +143,6 @@ public:
     void putAboutFlag(const std::string&, bool, int) override { }
     void putDate(const std::string&, const Datum&) override { }
     void focusField(const std::string&) override { }
-    std::vector<std::string> memoLines(const std::string&) override { return {}; }
     void putMemoLines(const std::string&, const std::vector<std::string>&) override { }
     void showUserCaption(int, const std::string&) override { }
     void showBasicPage() override { }
@@ -547,28 +546,18 @@ private:
         if (!s || !s->person)
             return;
         showStep(s->person);
-        if (kind_.kind == Kind::RegisterMemo) {
-            // What the person holds now is the side being left: a visit whose exit never came
-            // (the undo clicked while the memo still had the focus) has no new lines, and
-            // replaying it the other way must not wipe the notes.
-            if (undo_)
-                s->newLines = readLines(*s->person);
-            else
-                s->oldLines = readLines(*s->person);
-            setLines(*s->person, pick(s->oldLines, s->newLines));
-            editor_.putMemoLines(s->key, readLines(*s->person));
-            editor_.focusField(s->key);
-            return;
-        }
-        // The further texts: what the memo holds now becomes the side being left, so typing
-        // that was never recorded survives the round trip.
-        std::vector<std::string> shown = editor_.memoLines(s->key);
+        // What the person holds now is the side being left, so that a redo brings back exactly
+        // what the undo took, also lines that reached the person with no step of their own.
+        // Taken from the person, not from the memo: the memo may still show another person.
         if (undo_)
-            s->newLines = std::move(shown);
+            s->newLines = readLines(*s->person);
         else
-            s->oldLines = std::move(shown);
+            s->oldLines = readLines(*s->person);
         setLines(*s->person, pick(s->oldLines, s->newLines));
+        // The caret goes where the lines changed, in the memo that has the focus, as for any
+        // other field a step puts back.
         editor_.putMemoLines(s->key, readLines(*s->person));
+        editor_.focusField(s->key);
     }
 
     std::vector<std::string> readLines(const Clovek& person) const

@@ -30,6 +30,10 @@ public:
     // something.
     virtual void updateHeading() = 0;
     virtual void updateTabContentsLabel() = 0;
+    // Whether a memo whose changes are undo steps holds typing that is stored only when the
+    // memo is left: the undo command stores it and takes it back, and nothing older can be
+    // redone over it.
+    virtual bool holdsUnstoredTyping() const = 0;
     // Refills the groups box (the all-persons entry first, then the tree's groups) and selects
     // `groupName` (empty: the all-persons entry).
     virtual void fillGroupsCombo(const std::string& groupName) = 0;

@@ -31,6 +31,9 @@ void MainFrame::clearChangeHistory()
 
 void MainFrame::updateUndoButtons()
 {
-    Zpet1.Enabled = ZpetBT.Enabled = session.tree() && session.tree()->canUndo();
-    Znovu1.Enabled = ZnovuBT.Enabled = session.tree() && session.tree()->canRedo();
+    // Typing in a memo is a step once stored: Ctrl+Z must reach the command then too, or the
+    // memo's own widget would take the letters back behind the history.
+    const bool typing = editor_ && editor_->holdsUnstoredTyping();
+    Zpet1.Enabled = ZpetBT.Enabled = session.tree() && (session.tree()->canUndo() || typing);
+    Znovu1.Enabled = ZnovuBT.Enabled = session.tree() && session.tree()->canRedo() && !typing;
 }

@@ -57,7 +57,6 @@ public:
         focus = key;
     }
     void focusField(const std::string& key) override { focus = key; }
-    std::vector<std::string> memoLines(const std::string& key) override { return memos[key]; }
     void putMemoLines(const std::string& key, const std::vector<std::string>& lines) override
     {
         memos[key] = lines;

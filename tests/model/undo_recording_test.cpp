@@ -1,5 +1,4 @@
-// What the recorders keep: which successive edits fold into one step, and the two phases of a
-// memo visit.
+// What the recorders keep: which successive edits fold into one step, and a memo's change.
 #include "fake_editor.h"
 #include "model/action_list.h"
 #include "model/svatba.h"
@@ -135,58 +134,26 @@ TEST_F(UndoRecording, TypingAfterAnUndoIsANewStepThatDropsTheRedo)
     EXPECT_FALSE(tree.canRedo());
 }
 
-TEST_F(UndoRecording, EachMemoVisitIsAStepOfItsOwn)
+TEST_F(UndoRecording, AMemoChangeIsOneStepAndAVisitThatChangedNothingIsNone)
 {
-    // What the memo's entry and exit hand over: the person's lines at that moment.
-    std::vector<std::string> held;
-    const auto notes = [&] { return &(held = a->registerNotes().toVector()); };
-    a->setRegisterNotes({"první"});
-    tree.recordStringsChange(a, "matriky", notes(), nullptr);
-    a->setRegisterNotes({"první", "druhý"});
-    tree.recordStringsChange(a, "matriky", nullptr, notes());
-    tree.recordStringsChange(a, "matriky", notes(), nullptr);
-    a->setRegisterNotes({"třetí"});
-    tree.recordStringsChange(a, "matriky", nullptr, notes());
+    const std::vector<std::string> none, first{"první"}, both{"první", "druhý"};
+    tree.recordStringsChange(a, "matriky", none, first);
+    tree.recordStringsChange(a, "matriky", first, first);
+    tree.recordStringsChange(a, "matriky", first, both);
     ASSERT_EQ(history().count(), 2);
     auto* second = cursor<ActionStrings>();
-    auto* first = static_cast<ActionStrings*>(second->prev);
-    EXPECT_EQ(first->oldLines, (std::vector<std::string>{"první"}));
-    EXPECT_EQ(first->newLines, (std::vector<std::string>{"první", "druhý"}));
-    EXPECT_EQ(second->oldLines, (std::vector<std::string>{"první", "druhý"}));
-    EXPECT_EQ(second->newLines, (std::vector<std::string>{"třetí"}));
-}
+    auto* earlier = static_cast<ActionStrings*>(second->prev);
+    EXPECT_EQ(earlier->oldLines, none);
+    EXPECT_EQ(earlier->newLines, first);
+    EXPECT_EQ(second->oldLines, first);
+    EXPECT_EQ(second->newLines, both);
 
-// The exit of a memo completes the step its own entry started, wherever the cursor went.
-TEST_F(UndoRecording, MemoExitCompletesOnlyItsOwnEntrysStep)
-{
-    const std::vector<std::string> lines{"nový"};
-    std::vector<std::string> held;
-    const auto notes = [&](NoteList which) { return &(held = a->lines(which).toVector()); };
-    // Another field's step between entry and exit: the memo's step still gets the lines.
-    tree.recordStringsChange(a, "matriky", notes(NoteList::registerNotes), nullptr);
-    auto* entry = cursor<ActionStrings>();
-    type(a, "jmeno", "", "J");
-    tree.recordStringsChange(a, "matriky", nullptr, &lines);
-    EXPECT_EQ(entry->newLines, lines);
-    EXPECT_EQ(cursor<ActionText>()->newText, "J");
-
-    // The entry's step undone and dropped by a new step: the exit records nothing, and the
-    // memo step under the cursor (of an earlier visit) is not touched.
-    tree.recordStringsChange(a, "matriky", notes(NoteList::registerNotes), nullptr);
+    // A change after an undo is a new step, and the undone one cannot come back over it.
     tree.undo();
-    type(b, "jmeno", "", "X");
-    tree.recordStringsChange(a, "matriky", nullptr, &lines);
-    EXPECT_EQ(history().count(), 3);
-    EXPECT_EQ(entry->newLines, lines);
-
-    // An exit with no entry before it, and an exit for another person or memo, record nothing.
-    tree.recordStringsChange(a, "matriky", nullptr, &lines);
-    tree.recordStringsChange(a, "doplnujiciTexty", notes(NoteList::furtherTexts), nullptr);
-    auto* texts = cursor<ActionStrings>();
-    tree.recordStringsChange(b, "doplnujiciTexty", nullptr, &lines);
-    tree.recordStringsChange(a, "matriky", nullptr, &lines);
-    EXPECT_TRUE(texts->newLines.empty());
-    EXPECT_EQ(entry->newLines, lines);
+    tree.recordStringsChange(a, "matriky", first, {"jiný"});
+    EXPECT_EQ(history().count(), 2);
+    EXPECT_EQ(cursor<ActionStrings>()->newLines, (std::vector<std::string>{"jiný"}));
+    EXPECT_FALSE(tree.canRedo());
 }
 
 } // namespace

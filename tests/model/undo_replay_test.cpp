@@ -118,11 +118,10 @@ TEST_F(UndoReplay, EveryStepKeyOfThePersonTableTakesItsOwnFieldBack)
         }
         case FieldKind::lines: {
             const std::vector<std::string> old = a->lines(f.noteList).toVector();
-            tree.recordStringsChange(a, key, &old, nullptr);
             const std::vector<std::string> typed{"nový řádek"};
             a->setLines(f.noteList, typed);
             editor.memos[key] = typed;
-            tree.recordStringsChange(a, key, nullptr, &typed);
+            tree.recordStringsChange(a, key, old, typed);
             restored = [&] { return a->lines(f.noteList).empty(); };
             break;
         }
@@ -403,8 +402,7 @@ TEST_F(UndoReplay, Memos)
     const std::vector<std::string> typed{"nový"};
     a->setRegisterNotes(typed);
     const std::vector<std::string> old{"starý"};
-    tree.recordStringsChange(a, "matriky", &old, nullptr);
-    tree.recordStringsChange(a, "matriky", nullptr, &typed);
+    tree.recordStringsChange(a, "matriky", old, typed);
     lookElsewhere();
     tree.undo();
     EXPECT_EQ(a->registerNotes(), old);
@@ -414,18 +412,18 @@ TEST_F(UndoReplay, Memos)
     tree.redo();
     EXPECT_EQ(a->registerNotes(), (std::vector<std::string>{"nový"}));
 
-    // The further texts: the memo's lines at the moment of the undo are kept for the redo.
+    // The further texts: what the person holds at the moment of the undo is kept for the redo,
+    // and the memo the person's lines went back into has the focus.
     const std::vector<std::string> text{"text"};
-    a->setFurtherTexts(text);
-    tree.recordStringsChange(a, "doplnujiciTexty", &old, nullptr);
-    tree.recordStringsChange(a, "doplnujiciTexty", nullptr, &text);
-    editor.memos["doplnujiciTexty"] = {"text", "dopsáno"};
+    tree.recordStringsChange(a, "doplnujiciTexty", old, text);
+    a->setFurtherTexts({"text", "dopsáno"});
+    editor.memos["doplnujiciTexty"] = {"jiné osoby"};
     editor.focus = "jinde";
     tree.undo();
     EXPECT_EQ(a->furtherTexts(), old);
     EXPECT_EQ(editor.memos["doplnujiciTexty"], old);
     EXPECT_EQ(editor.page, EditorPage::textsAndFiles);
-    EXPECT_EQ(editor.focus, "jinde");
+    EXPECT_EQ(editor.focus, "doplnujiciTexty");
     tree.redo();
     EXPECT_EQ(a->furtherTexts(), (std::vector<std::string>{"text", "dopsáno"}));
 }

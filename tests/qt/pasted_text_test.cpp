@@ -1,68 +1,17 @@
 // Long pastes into the memos and edit lines of the person pages, through Qt's own paste on the
 // program's real main window: the text whole as one edit and one undo step, the cost of a
 // paste growing with its length, and no widget changed while Qt is still inside its paste.
-#include "editor/person_editor_fixture.h"
+#include "editor_on_screen.h"
 #include "model/clovek.h"
-#include "toolkit/qt/qt_renderer.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTest>
 
-#include <memory>
 #include <string>
-#include <vector>
 
 namespace {
 
-struct PastedText : PersonEditorTest {
-    std::unique_ptr<QtRenderer> renderer;
-
-    void SetUp() override
-    {
-        PersonEditorTest::SetUp();
-        renderer = std::make_unique<QtRenderer>();
-        // Questions are answered by the script; the windows are Qt's.
-        Application.setRunner(&script);
-        // Shown again, now on the screen.
-        hl().layout().Visible = false;
-        hl().layout().Show();
-        QWidget* window = renderer->window(hl().layout());
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-        renderer->syncAll();
-    }
-    void TearDown() override
-    {
-        renderer.reset();
-        PersonEditorTest::TearDown();
-    }
-    template<class W> W* widget(const char* name)
-    {
-        W* w = renderer->window(hl().layout())->findChild<W*>(name);
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-    static void settle()
-    {
-        for (int i = 0; i < 3; ++i) {
-            QCoreApplication::sendPostedEvents();
-            QCoreApplication::processEvents();
-        }
-    }
-    // Lines of letters in and outside Windows-1250 (one outside the basic plane), CR LF between
-    // them, `bytes` long or a little longer.
-    static std::string longText(size_t bytes)
-    {
-        const std::string line = "Řádek: žluťoučký kůň, 中文, 😀, Ωμέγα, Ё";
-        std::string text;
-        for (int n = 0; text.size() < bytes; ++n)
-            text += (n ? "\r\n" : "") + line + std::to_string(n);
-        return text;
-    }
+struct PastedText : EditorOnScreen {
     // Qt's paste of `text` into the widget; gives how often the widget's text changed before
     // the paste returned (once for the paste itself).
     template<class W, class Signal> int paste(W* w, Signal textChanged, const std::string& text)
@@ -74,13 +23,6 @@ struct PastedText : PersonEditorTest {
         QObject::disconnect(counter);
         settle();
         return changes;
-    }
-    static std::string joined(const std::vector<std::string>& lines)
-    {
-        std::string out;
-        for (size_t i = 0; i < lines.size(); ++i)
-            out += (i ? "\r\n" : "") + lines[i];
-        return out;
     }
 };
 

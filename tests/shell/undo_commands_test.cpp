@@ -93,8 +93,7 @@ TEST_F(UndoCommands, TheFurtherTextsMemoTakesTheOldLinesBack)
     const Lines before{"Narozen v Brně"};
     const Lines typed{"Narozen v Praze"};
     jan->setFurtherTexts(typed);
-    hl().session.tree()->recordStringsChange(jan, "doplnujiciTexty", &before, nullptr);
-    hl().session.tree()->recordStringsChange(jan, "doplnujiciTexty", nullptr, &typed);
+    hl().session.tree()->recordStringsChange(jan, "doplnujiciTexty", before, typed);
     user::click(hl().layout().Zpet1);
     TMemo& memo = hl().editor.doplnujiciSheet.doplnujiciTextyMEMO;
     EXPECT_EQ(hl().layout().pages.ActivePage(), &hl().layout().doplnujiciTextyASoubory);
