@@ -248,10 +248,12 @@ int carryForeignEntries(const std::string& companion, const std::string& buildin
     return 0;
 }
 
-// Carries the stored copies of the companion folder that the folder being built did not get,
-// the media a damaged file left without a record among them. 0, or the error number as
-// carryEntry answers it.
-int carryStoredCopiesLeft(const std::string& companion, const std::string& building, std::string& failedAt)
+// Hands `carry` each stored copy of the companion folder (not a folder) with the media
+// subfolder it lies in, until it answers an error number. A missing companion folder holds none.
+// 0, or that error number (or the one of a folder that could not be listed, named in `failedAt`).
+int forEachStoredCopy(
+    const std::string& companion, std::string& failedAt,
+    const std::function<int(const char* sub, const std::string& name, const std::string& path)>& carry)
 {
     std::error_code ec;
     for (fs::directory_iterator it(companion, ec), end; !ec && it != end; it.increment(ec)) {
@@ -264,11 +266,9 @@ int carryStoredCopiesLeft(const std::string& companion, const std::string& build
         for (fs::directory_iterator child(from, inner); !inner && child != end; child.increment(inner)) {
             const std::string childName = child->path().filename().string();
             const std::string childPath = joinPath(from, childName);
-            const std::string to = building + sub + childName;
-            if (!isStoredMediumName(name, childName) || typeOf(childPath) == fs::file_type::directory ||
-                present(to))
+            if (!isStoredMediumName(name, childName) || typeOf(childPath) == fs::file_type::directory)
                 continue;
-            if (const int err = carryEntry(childPath, to, failedAt))
+            if (const int err = carry(sub, childName, childPath))
                 return err;
         }
         if (inner) {
@@ -276,11 +276,23 @@ int carryStoredCopiesLeft(const std::string& companion, const std::string& build
             return inner.value();
         }
     }
-    if (ec) {
+    if (ec && ec != std::errc::no_such_file_or_directory) {
         failedAt = companion;
         return ec.value();
     }
     return 0;
+}
+
+// Carries the stored copies of the companion folder that the folder being built did not get,
+// the media a damaged file left without a record among them. 0, or the error number as
+// carryEntry answers it.
+int carryStoredCopiesLeft(const std::string& companion, const std::string& building, std::string& failedAt)
+{
+    return forEachStoredCopy(companion, failedAt,
+                             [&](const char* sub, const std::string& name, const std::string& from) {
+                                 const std::string to = building + sub + name;
+                                 return present(to) ? 0 : carryEntry(from, to, failedAt);
+                             });
 }
 
 bool repair(const std::string& treeFile, const std::string& companionFolder, const std::string* treeDigest)
@@ -481,32 +493,10 @@ int keepStoredCopies(const std::string& companion, const std::string& kept, std:
             failedAt = kept + sub;
             return errno;
         }
-    std::error_code ec;
-    for (fs::directory_iterator it(companion, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        const char* sub = mediaSubfolderNamed(name);
-        const std::string from = joinPath(companion, name);
-        if (!sub || typeOf(from) != fs::file_type::directory)
-            continue;
-        std::error_code inner;
-        for (fs::directory_iterator child(from, inner); !inner && child != end; child.increment(inner)) {
-            const std::string childName = child->path().filename().string();
-            const std::string childPath = joinPath(from, childName);
-            if (!isStoredMediumName(name, childName) || typeOf(childPath) != fs::file_type::regular)
-                continue;
-            if (const int err = carryEntry(childPath, kept + sub + childName, failedAt))
-                return err;
-        }
-        if (inner) {
-            failedAt = from;
-            return inner.value();
-        }
-    }
-    if (ec && ec != std::errc::no_such_file_or_directory) {
-        failedAt = companion;
-        return ec.value();
-    }
-    return 0;
+    return forEachStoredCopy(companion, failedAt,
+                             [&](const char* sub, const std::string& name, const std::string& from) {
+                                 return carryEntry(from, kept + sub + name, failedAt);
+                             });
 }
 
 } // namespace
