@@ -81,9 +81,18 @@ Clovek* Rod::addNewPerson(std::unique_ptr<Clovek> owned)
 // the chain only after that many new persons.
 void Rod::startNumberIndex() const
 {
-    numberUsed_.assign(size_t(personCount_) * 2 + 64, false);
+    // A portrait of the folder counts as a person: its number is never given again.
+    numberUsed_.assign((size_t(personCount_) + folderNumbers_.portraits.size()) * 2 + 64, false);
     numberRepeats_.clear();
     lowestFreeHint_ = 0;
+    for (int number : folderNumbers_.portraits)
+        noteNumberInUse(number);
+}
+
+void Rod::holdFolderNumbers(FolderNumbers numbers)
+{
+    folderNumbers_ = std::move(numbers);
+    numbersStale_ = true;
 }
 
 void Rod::noteNumberInUse(int number) const

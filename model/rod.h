@@ -97,8 +97,18 @@ public:
     void setAllPartnershipNumbers(int value);
 
     // --- media stores (model/rod_media.cpp) ---
+    // The numbers of the stored copies the tree's companion folder holds, of each kind (told
+    // by the session at every open and save): a stored copy whose record or person a damaged
+    // file lost is among them. No new person takes the number of a portrait there, no new
+    // record the number of a copy of its kind, so no save ever writes over one.
+    struct FolderNumbers {
+        std::vector<int> portraits, photos, documents, files;
+    };
+    void holdFolderNumbers(FolderNumbers numbers);
+    const FolderNumbers& folderNumbers() const { return folderNumbers_; }
     // The lowest number from 0 that no living record of the kind has, in the store or only
-    // linked to a person: a new record never takes over the stored copy of one still shown.
+    // linked to a person, nor a stored copy of the folder: a new record never takes over the
+    // stored copy of one still shown.
     int firstFreePhotoNumber() const;
     int firstFreeDocumentNumber() const;
     int firstFreeFileNumber() const;
@@ -383,6 +393,7 @@ private:
     // Both lookups must be rebuilt: the chain changed.
     void chainChanged() const { numberIndexStale_ = identifierIndexStale_ = true; }
     int personCount_ = 0;
+    FolderNumbers folderNumbers_;
     // Which numbers from 0 the persons hold, so that a new person is numbered without a walk of a
     // big tree's chain. Made by the walk that fills the empty identifiers after an open, or else
     // at the first new person after the chain took persons from outside (the loaders set a

@@ -13,19 +13,24 @@
 
 namespace {
 
-// The lowest number that no record of the store, and no record a person links, has. Records
-// linked only by persons count: their stored copies are still shown. With n entries in all the
-// answer is at most n, so one pass over a table of n + 1 flags finds it.
+// The lowest number that no record of the store, no record a person links and no stored copy
+// of the folder (`held`) has. Records linked only by persons count: their stored copies are
+// still shown. With n numbers in all the answer is at most n, so one pass over a table of
+// n + 1 flags finds it.
 template<class Ref>
-int firstFreeNumber(const Prvky& store, const Clovek* firstPerson, SparseList Clovek::*links)
+int firstFreeNumber(const Prvky& store, const Clovek* firstPerson, SparseList Clovek::*links,
+                    const std::vector<int>& held)
 {
     std::vector<const Prvky*> lists{&store};
-    size_t entries = static_cast<size_t>(store.count());
+    size_t entries = static_cast<size_t>(store.count()) + held.size();
     for (const Clovek* p = firstPerson; p; p = p->chainNext) {
         lists.push_back(&static_cast<const Prvky&>(p->*links));
         entries += static_cast<size_t>((p->*links).count());
     }
     std::vector<bool> used(entries + 1, false);
+    for (int n : held)
+        if (n >= 0 && static_cast<size_t>(n) < used.size())
+            used[static_cast<size_t>(n)] = true;
     for (const Prvky* list : lists) {
         for (Ref* e : list->items<Ref>()) {
             int n = e->record->number;
@@ -73,17 +78,18 @@ TJPEGImage jpegFromJpegFile(const std::string& source)
 
 int Rod::firstFreePhotoNumber() const
 {
-    return firstFreeNumber<UkFotka>(photoStore, firstPerson, &Clovek::photos);
+    return firstFreeNumber<UkFotka>(photoStore, firstPerson, &Clovek::photos, folderNumbers().photos);
 }
 
 int Rod::firstFreeDocumentNumber() const
 {
-    return firstFreeNumber<UkDokument>(documentStore, firstPerson, &Clovek::documents);
+    return firstFreeNumber<UkDokument>(documentStore, firstPerson, &Clovek::documents,
+                                       folderNumbers().documents);
 }
 
 int Rod::firstFreeFileNumber() const
 {
-    return firstFreeNumber<UkSoubor>(fileStore, firstPerson, &Clovek::files);
+    return firstFreeNumber<UkSoubor>(fileStore, firstPerson, &Clovek::files, folderNumbers().files);
 }
 
 namespace {

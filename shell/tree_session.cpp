@@ -16,6 +16,7 @@
 #include "system/system_reasons.h"
 #include "toolkit/dialogs.h"
 
+#include <cerrno>
 #include <optional>
 #include <utility>
 
@@ -118,6 +119,8 @@ TreeSession::Opening TreeSession::offerWhatCanBeRead(const std::string& fileName
         return Opening::refused;
     }
     adopt(std::make_unique<Rod>(fileName));
+    // The file as it is on the disk: a save that replaces it, under whatever name, keeps it.
+    damagedStamp_ = fileStampOf(fileName);
     try {
         WaitShown shown(window_);
         readCurrentFormat(fileName, true);
@@ -151,6 +154,7 @@ void TreeSession::readCurrentFormat(const std::string& fileName, bool readWhatCa
             mediaMissingAtOpen_.push_back(path.substr(companion.size()));
     tellLoadReport(report);
     fileOnDisk_ = fileName;
+    holdStoredCopyNumbers(*tree_, companion);
 }
 
 void TreeSession::readOldFormat(const std::string& fileName)
@@ -170,7 +174,7 @@ TreeSession::Saving TreeSession::save(const Clovek* current)
         return Saving::nameWanted;
     if (!mayWrite())
         return Saving::notSaved;
-    if (!damagedFile_.empty() && tree_->fileName == damagedFile_ && !keepDamagedFile())
+    if (!damagedFile_.empty() && !keepDamagedFile())
         return Saving::notSaved;
     const SaveResult result = [&] {
         WaitShown shown(window_);
@@ -196,10 +200,11 @@ TreeSession::Saving TreeSession::save(const Clovek* current)
     }
     fileIsOurs();
     fileOnDisk_ = tree_->fileName;
+    holdStoredCopyNumbers(*tree_, companionFolderOf(tree_->fileName));
     if (!damagedCopy_.empty()) {
         ShowMessage(window_.texts().langText("chyby", "poskozenyUschovan",
                                              "Poškozený soubor lipoveta zůstal beze změny vedle nového jako "
-                                             "kopie:") +
+                                             "kopie se všemi obrázky a soubory, které jmenuje:") +
                     " " + std::exchange(damagedCopy_, {}));
     }
     return Saving::saved;
@@ -207,13 +212,36 @@ TreeSession::Saving TreeSession::save(const Clovek* current)
 
 bool TreeSession::keepDamagedFile()
 {
+    // The same file, however the name reaches it: through a link, "..", or a second name.
+    const auto isTheDamagedFile = [this](const FileStamp& stamp) {
+        return stamp.exists && stamp.device == damagedStamp_.device && stamp.inode == damagedStamp_.inode;
+    };
+    TextSource& texts = window_.texts();
+    const auto gone = [&] {
+        // Nothing is left to keep: the save goes on, and the person knows why no copy was made.
+        ShowMessage(texts.langText("chyby", "poskozenyNeniNaDisku",
+                                   "Poškozený soubor lipoveta, ze kterého byl načten, už na disku není, "
+                                   "jeho kopie proto nevznikla:") +
+                    " " + damagedFile_);
+        damagedFile_.clear();
+        return true;
+    };
+    if (!isTheDamagedFile(fileStampOf(tree_->fileName))) {
+        // This save replaces another file: the damaged one waits for a save that replaces it.
+        if (isTheDamagedFile(fileStampOf(damagedFile_)))
+            return true;
+        return gone();
+    }
     try {
-        damagedCopy_ = keepDamagedTreeFile(damagedFile_);
+        damagedCopy_ = keepDamagedTreeFile(tree_->fileName);
     } catch (const EInOutError& e) {
+        if (e.ErrorCode == ENOENT && !isTheDamagedFile(fileStampOf(tree_->fileName)))
+            return gone();
+        // This save is refused; the next one tries again.
         const std::string why = systemReasonText(e.ErrorCode);
-        ShowMessage(window_.texts().langText("chyby", "poskozenyNeuschovan",
-                                             "Lipoveta nebyl uložen: kopii poškozeného souboru, který by "
-                                             "nahradil, se nepodařilo uschovat:") +
+        ShowMessage(texts.langText("chyby", "poskozenyNeuschovan",
+                                   "Lipoveta nebyl uložen: kopii poškozeného souboru, který by "
+                                   "nahradil, se nepodařilo uschovat:") +
                     " " + damagedFile_ + "\n" + (why.empty() ? e.Message() : why));
         return false;
     }
@@ -228,6 +256,7 @@ void TreeSession::close()
     mediaMissingAtOpen_.clear();
     readDamaged_ = false;
     damagedFile_.clear();
+    damagedStamp_ = {};
     damagedCopy_.clear();
     hold_.release();
     savingHold_.release();

@@ -94,8 +94,10 @@ private:
     void readCurrentFormat(const std::string& fileName, bool readWhatCan = false);
     // The refusal of a damaged file and the question whether to read what can be read of it.
     Opening offerWhatCanBeRead(const std::string& fileName, const EDamagedTreeFile& damage);
-    // Before the first save over a damaged file: its copy beside it. False (the person told) when
-    // it cannot be made.
+    // Before a save, while the damaged file read is not kept yet: when the save replaces it (the
+    // same file on the disk, however named), it is kept as a pair with its pictures beside it.
+    // False (the person told why) when that cannot be made; a damaged file that is gone is told
+    // and the save goes on.
     bool keepDamagedFile();
     void readOldFormat(const std::string& fileName);
     // Before a tree is read: false (the person told) when another running copy has it open.
@@ -125,9 +127,10 @@ private:
     // Set while the tree open was read from a damaged file: every save keeps the stored copies
     // of its folder that the tree has no record of.
     bool readDamaged_ = false;
-    // The damaged file it was read from, until a copy of it is kept beside it; the copy, until the
-    // person is told of it after a save.
+    // The damaged file it was read from, with what it is on the disk, until a copy of it is kept
+    // beside it or it is gone; the copy, until the person is told of it after a save.
     std::string damagedFile_;
+    FileStamp damagedStamp_;
     std::string damagedCopy_;
     // The lock of the tree's file, held from its read to the close; `savingHold_` takes the lock
     // of a new name for the length of a save under it.

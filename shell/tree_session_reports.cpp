@@ -18,8 +18,14 @@ void TreeSession::tellSaveResult(const SaveResult& result)
 {
     TextSource& texts = window_.texts();
     if (!result.written) {
-        std::string message = texts.langText("chyby", "ulozeniSelhalo",
-                                             "Lipoveta se nepodařilo uložit, soubor zůstal, jaký byl:");
+        // Where no file stood, none was left as it was: nothing was written at all.
+        std::string message =
+            result.fileWasThere
+                ? texts.langText("chyby", "ulozeniSelhalo",
+                                 "Lipoveta se nepodařilo uložit, soubor zůstal, jaký byl:")
+                : texts.langText("chyby", "ulozeniSelhaloNovy",
+                                 "Lipoveta se nepodařilo uložit, nic nebylo zapsáno a soubor tohoto jména "
+                                 "nevznikl:");
         message += " " + tree_->fileName;
         std::string detail = result.error;
         if (result.unsuitableName)

@@ -2,6 +2,7 @@
 
 #include "model/media_names.h"
 #include "model/path_utils.h"
+#include "model/rod.h"
 #include "storage/tree_pair.h"
 #include "system/exceptions.h"
 #include "system/fileio.h"
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -34,11 +36,15 @@ const char* mediaSubfolderNamed(std::string_view name)
     return nullptr;
 }
 
-bool isStoredMediumName(std::string_view subfolder, std::string_view name)
+namespace {
+
+// What isStoredMediumName answers, with the copy's number: -1 for a name the program does not
+// give, the number otherwise (INT_MAX for one too big to be any record's).
+int storedCopyNumber(std::string_view subfolder, std::string_view name)
 {
     const char* sub = mediaSubfolderNamed(withoutTrailingSlashes(subfolder));
     if (!sub)
-        return false;
+        return -1;
     struct Pattern {
         const char* sub;
         std::string_view stem;
@@ -52,17 +58,53 @@ bool isStoredMediumName(std::string_view subfolder, std::string_view name)
         if (std::string_view(p.sub) != sub)
             continue;
         if (name.size() <= p.stem.size() || !sameText(name.substr(0, p.stem.size()), p.stem))
-            return false;
+            return -1;
         std::string_view rest = name.substr(p.stem.size());
         const size_t digits = std::min(rest.find_first_not_of("0123456789"), rest.size());
         if (digits == 0 || (rest[0] == '0' && digits > 1))
-            return false;
+            return -1;
+        long long number = 0;
+        for (char c : rest.substr(0, digits))
+            number = std::min<long long>(number * 10 + (c - '0'), INT_MAX);
         rest.remove_prefix(digits);
-        if (p.end.empty())
-            return rest.empty() || (rest[0] == '.' && rest.size() > 1);
-        return sameText(rest, p.end);
+        const bool ends =
+            p.end.empty() ? rest.empty() || (rest[0] == '.' && rest.size() > 1) : sameText(rest, p.end);
+        return ends ? static_cast<int>(number) : -1;
     }
-    return false;
+    return -1;
+}
+
+} // namespace
+
+bool isStoredMediumName(std::string_view subfolder, std::string_view name)
+{
+    return storedCopyNumber(subfolder, name) >= 0;
+}
+
+void holdStoredCopyNumbers(Rod& tree, const std::string& companionFolder)
+{
+    Rod::FolderNumbers numbers;
+    std::error_code ec;
+    const std::string folder = withoutTrailingSlashes(companionFolder);
+    for (std::filesystem::directory_iterator it(folder, ec), end;
+         !companionFolder.empty() && !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        const char* sub = mediaSubfolderNamed(name);
+        if (!sub)
+            continue;
+        std::vector<int>& held = sub == portraitSubfolder   ? numbers.portraits
+                                 : sub == photoSubfolder    ? numbers.photos
+                                 : sub == documentSubfolder ? numbers.documents
+                                                            : numbers.files;
+        std::error_code inner;
+        for (std::filesystem::directory_iterator child(it->path(), inner); !inner && child != end;
+             child.increment(inner)) {
+            const int number = storedCopyNumber(sub, child->path().filename().string());
+            if (number >= 0 && number != INT_MAX)
+                held.push_back(number);
+        }
+    }
+    tree.holdFolderNumbers(std::move(numbers));
 }
 
 void createMediaFolders(const std::string& folder)

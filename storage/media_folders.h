@@ -10,6 +10,8 @@
 #include <string_view>
 #include <utility>
 
+class Rod;
+
 // The real tree file's path (savedTreeTarget, storage/tree_pair.h: a link's target) without its
 // extension, followed by "/"; empty when the file name has no extension (such a file has no companion folder, and nothing beside it is ever touched).
 std::string companionFolderOf(const std::string& treeFile);
@@ -19,6 +21,10 @@ std::string companionFolderOf(const std::string& treeFile);
 // number with any type, in any letter case, as a load accepts them). Anything else in a
 // companion folder was put there by someone else.
 bool isStoredMediumName(std::string_view subfolder, std::string_view name);
+// Tells the tree the numbers of the stored copies `companionFolder` holds (Rod::holdFolderNumbers,
+// model/rod.h), so that no new person or record takes the name of a file already there. A
+// missing folder, or none (empty), holds none.
+void holdStoredCopyNumbers(Rod& tree, const std::string& companionFolder);
 // The media subfolder ("foto/") a folder called `name` is, in any letter case; null for none.
 const char* mediaSubfolderNamed(std::string_view name);
 

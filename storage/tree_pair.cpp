@@ -248,10 +248,12 @@ int carryForeignEntries(const std::string& companion, const std::string& buildin
     return 0;
 }
 
-// Carries the stored copies of the companion folder that the folder being built did not get,
-// the media a damaged file left without a record among them. 0, or the error number as
-// carryEntry answers it.
-int carryStoredCopiesLeft(const std::string& companion, const std::string& building, std::string& failedAt)
+// Hands `carry` each stored copy of the companion folder (not a folder) with the media
+// subfolder it lies in, until it answers an error number. A missing companion folder holds none.
+// 0, or that error number (or the one of a folder that could not be listed, named in `failedAt`).
+int forEachStoredCopy(
+    const std::string& companion, std::string& failedAt,
+    const std::function<int(const char* sub, const std::string& name, const std::string& path)>& carry)
 {
     std::error_code ec;
     for (fs::directory_iterator it(companion, ec), end; !ec && it != end; it.increment(ec)) {
@@ -264,11 +266,9 @@ int carryStoredCopiesLeft(const std::string& companion, const std::string& build
         for (fs::directory_iterator child(from, inner); !inner && child != end; child.increment(inner)) {
             const std::string childName = child->path().filename().string();
             const std::string childPath = joinPath(from, childName);
-            const std::string to = building + sub + childName;
-            if (!isStoredMediumName(name, childName) || typeOf(childPath) == fs::file_type::directory ||
-                present(to))
+            if (!isStoredMediumName(name, childName) || typeOf(childPath) == fs::file_type::directory)
                 continue;
-            if (const int err = carryEntry(childPath, to, failedAt))
+            if (const int err = carry(sub, childName, childPath))
                 return err;
         }
         if (inner) {
@@ -276,11 +276,23 @@ int carryStoredCopiesLeft(const std::string& companion, const std::string& build
             return inner.value();
         }
     }
-    if (ec) {
+    if (ec && ec != std::errc::no_such_file_or_directory) {
         failedAt = companion;
         return ec.value();
     }
     return 0;
+}
+
+// Carries the stored copies of the companion folder that the folder being built did not get,
+// the media a damaged file left without a record among them. 0, or the error number as
+// carryEntry answers it.
+int carryStoredCopiesLeft(const std::string& companion, const std::string& building, std::string& failedAt)
+{
+    return forEachStoredCopy(companion, failedAt,
+                             [&](const char* sub, const std::string& name, const std::string& from) {
+                                 const std::string to = building + sub + name;
+                                 return present(to) ? 0 : carryEntry(from, to, failedAt);
+                             });
 }
 
 bool repair(const std::string& treeFile, const std::string& companionFolder, const std::string* treeDigest)
@@ -470,16 +482,65 @@ bool TreePairSave::keepStoredCopiesLeft()
     return ready_;
 }
 
+namespace {
+
+// Links (or copies) every stored copy of the companion folder `companion` into the media
+// subfolders of `kept`: what a damaged file names is among them, whatever the damage hid.
+int keepStoredCopies(const std::string& companion, const std::string& kept, std::string& failedAt)
+{
+    for (const char* sub : mediaSubfolders)
+        if (::mkdir((kept + sub).c_str(), 0777) != 0) {
+            failedAt = kept + sub;
+            return errno;
+        }
+    return forEachStoredCopy(companion, failedAt,
+                             [&](const char* sub, const std::string& name, const std::string& from) {
+                                 return carryEntry(from, kept + sub + name, failedAt);
+                             });
+}
+
+} // namespace
+
+std::string keptDamagedTreeName(const std::string& treeFile, int n)
+{
+    const std::string extension = extensionOf(treeFile);
+    return withoutExtension(treeFile) + ".poskozeny" + (n > 1 ? std::to_string(n) : "") +
+           (extension.empty() ? "" : "." + extension);
+}
+
 std::string keepDamagedTreeFile(const std::string& treeFile)
 {
     const std::string target = savedTreeTarget(treeFile);
     struct stat info;
     if (::stat(target.c_str(), &info) != 0)
         throw EInOutError("Cannot read file \"" + target + "\"", errno);
-    std::string copy = freeNameWithSuffix(target, ".poskozeny");
+    // A name whose file and folder are both free, so the kept pair opens as any tree does.
+    std::string copy, folder;
+    for (int n = 1;; ++n) {
+        copy = keptDamagedTreeName(target, n);
+        folder = withoutExtension(copy);
+        if (present(copy) || present(folder))
+            continue;
+        if (::mkdir(folder.c_str(), 0777) == 0)
+            break;
+        if (errno != EEXIST)
+            throw EInOutError("Cannot create the folder \"" + folder + "\"", errno);
+    }
+    std::string beside = folderOfPath(folder);
+    if (beside.empty())
+        beside = "./";
     std::string failedAt;
-    if (const int err = copyWithTimes(target, copy, info, true, failedAt))
-        throw EInOutError("Cannot copy \"" + target + "\" to \"" + copy + "\"", err);
+    int err = keepStoredCopies(withoutTrailingSlashes(companionFolderOf(target)), folder + "/", failedAt);
+    if (err == 0 && !syncFolderTree(folder))
+        err = errno != 0 ? errno : EIO;
+    if (err == 0)
+        err = copyWithTimes(target, copy, info, true, failedAt);
+    if (err != 0) {
+        // Half a pair is none: the damaged file is still where it was.
+        deleteFolderTree(folder, beside);
+        syncFolder(beside);
+        throw EInOutError("Cannot keep \"" + target + "\" as \"" + copy + "\": " + std::strerror(err), err);
+    }
     return copy;
 }
 

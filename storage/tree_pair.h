@@ -94,8 +94,14 @@ bool isCompanionFolder(const std::string& folder, int* unreadable = nullptr);
 // interrupted. False when a folder could not be put in its place.
 bool repairInterruptedSave(const std::string& treeFile, const std::string& companionFolder);
 
-// Keeps a copy of the tree file (the real file behind a link) beside it, under its name +
-// ".poskozeny" ("2", "3", ... after it when that is taken), with its times and permissions, before a
-// save replaces a file that was damaged. Answers the copy's path; raises EInOutError with the
-// system's error number when it cannot be made.
+// Keeps the damaged tree file (the real file behind a link) beside it as a pair of its own,
+// before a save replaces it: a copy of the file with its times and permissions under the name
+// keptDamagedTreeName gives, and its companion folder with every stored copy of the file's
+// companion folder, each a second name of the same file where the disk allows, a copy
+// otherwise. The pair opens as any tree with its pictures. Answers the copy's path; raises
+// EInOutError with the system's error number, and leaves nothing of the pair, when it cannot be
+// made (ENOENT: the damaged file is gone).
 std::string keepDamagedTreeFile(const std::string& treeFile);
+// "strom.poskozeny.rod" for "strom.rod", "strom.poskozeny2.rod" for n = 2, ...: its companion
+// folder is "strom.poskozeny/".
+std::string keptDamagedTreeName(const std::string& treeFile, int n = 1);

@@ -390,6 +390,8 @@ bool isReadOnlyFile(const std::string& path)
 SaveResult saveTreeFile(Rod& tree, const Clovek* current, TreeFileEnvironment& env)
 {
     SaveResult result;
+    struct stat there;
+    result.fileWasThere = ::lstat(savedTreeTarget(tree.fileName).c_str(), &there) == 0;
     const std::string companion = companionFolderForSave(tree.fileName, env.programFolder, env.workingFolder);
     if (companion.empty()) {
         result.unsuitableName = true;

@@ -63,6 +63,9 @@ struct SaveResult {
     bool readOnly = false;
     // Set when failedPath is a file or folder that could not be read (reason says why).
     bool unreadable = false;
+    // Whether a file (or what a link there leads to) stood under the name when the save began:
+    // with `written` false it is still as it was; without one, nothing was written.
+    bool fileWasThere = false;
     explicit operator bool() const { return written; }
 };
 

@@ -8,6 +8,7 @@
 #include "temp_folder.h"
 
 #include <filesystem>
+#include <fstream>
 
 #include <gtest/gtest.h>
 
@@ -233,4 +234,30 @@ TEST_F(MediaFixture, AFailedPortraitLeavesTheFlagAsItWas)
     EXPECT_THROW(p->importPortraitJpeg(junk, working, 200, 150), EInvalidGraphic);
     EXPECT_EQ(p->hasPortrait, 1);
     EXPECT_EQ(stored(portraitFileName(1)).Width(), 10);
+}
+
+TEST_F(MediaFixture, NoNewPersonOrRecordTakesTheNumberOfACopyTheFolderHolds)
+{
+    // A damaged file left out persons 0 and 2 and photo 1, whose copies the folder still holds.
+    person(1);
+    tree.photoStore.append(std::make_unique<UkFotka>(new Fotka(0)));
+    tree.holdFolderNumbers({.portraits = {0, 2, 1}, .photos = {1, 0}, .documents = {0}, .files = {0, 3}});
+    auto added = [&] { return tree.addNewPerson(std::make_unique<Clovek>()); };
+    Clovek* first = added();
+    EXPECT_EQ(first->number, 3);
+    EXPECT_EQ(added()->number, 4);
+    // A person whose number the folder holds leaves it held when removed.
+    Clovek* one = tree.findPersonByNumber(1);
+    tree.removePerson(one);
+    EXPECT_EQ(tree.firstFreePersonNumber(), 5);
+    tree.removePerson(first);
+    EXPECT_EQ(tree.firstFreePersonNumber(), 3);
+
+    const std::string src = jpegFile("a.jpg", 4, 4);
+    EXPECT_EQ(tree.addPhotoFromJpeg(src, working)->number, 2);
+    EXPECT_EQ(tree.addDocumentFromJpeg(src, working)->number, 1);
+    std::ofstream(root / "dopis.pdf") << "letter";
+    EXPECT_EQ(tree.addFile(root / "dopis.pdf", working)->number, 1);
+    EXPECT_EQ(tree.addFile(root / "dopis.pdf", working)->number, 2);
+    EXPECT_EQ(tree.addFile(root / "dopis.pdf", working)->number, 4);
 }

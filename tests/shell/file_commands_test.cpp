@@ -378,3 +378,30 @@ TEST_F(FileCommands, CopiesMissingAtOpenAreNamedThereNotAgainAtEverySave)
     EXPECT_EQ(script.messages().size(), 1u);
     EXPECT_EQ(hl().session.tree()->photoStore.count(), 1);
 }
+
+TEST_F(FileCommands, AFailedSaveSaysWhetherTheFileStayedOrNoneWasMade)
+{
+    newTreeWithAPerson();
+    const std::string nowhere = folder() + "chybi/strom.rod"; // its folder does not exist
+    script.file(nowhere);
+    user::click(hl().layout().UlozitJako1);
+    ASSERT_EQ(script.messageTexts().size(), 1u);
+    EXPECT_TRUE(script.messageTexts()[0].starts_with(
+        "Lipoveta se nepodařilo uložit, nic nebylo zapsáno a soubor tohoto jména nevznikl: " + nowhere))
+        << script.messageTexts()[0];
+    EXPECT_FALSE(exists(nowhere));
+
+    const std::string there = treeFile("strom.rod");
+    const std::string before = readFileBytes(there);
+    script.clearRecords();
+    {
+        FailingWrites full("strom.rod");
+        script.file(there);
+        user::click(hl().layout().UlozitJako1);
+    }
+    ASSERT_EQ(script.messageTexts().size(), 1u);
+    EXPECT_TRUE(script.messageTexts()[0].starts_with(
+        "Lipoveta se nepodařilo uložit, soubor zůstal, jaký byl: " + there))
+        << script.messageTexts()[0];
+    EXPECT_EQ(readFileBytes(there), before);
+}

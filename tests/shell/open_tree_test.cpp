@@ -4,19 +4,27 @@
 #include "forms/cekej_form.h"
 #include "model/clovek.h"
 #include "model/datum.h"
+#include "model/media.h"
+#include "model/media_names.h"
+#include "model/path_utils.h"
 #include "model/prev_next.h"
 #include "model/svatba.h"
 #include "model/uk_clovek.h"
 #include "program_fixture.h"
 #include "shell/scroll.h"
 #include "storage/tree_file_format.h"
+#include "system/bitmap.h"
 #include "system/fileio.h"
+#include "system/files.h"
+#include "system/jpeg.h"
+#include "system/system_reasons.h"
 
 #include <algorithm>
 #include <filesystem>
 
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <tuple>
 
 using Lines = std::vector<std::string>;
@@ -53,6 +61,71 @@ struct OpenTree : ProgramTest {
         TreeFileEnvironment env = hl().session.fileEnvironment();
         EXPECT_TRUE(saveTreeFile(tree, marie, env));
         return path(name);
+    }
+    // Six persons, each with a portrait and a photo (small JPEGs, each its own), and a photo of
+    // the folder that no record names; saved, then cut in half, so that a lenient read leaves
+    // persons out. Answers every picture of the folder by name, with its bytes.
+    std::map<std::string, std::string> writeCutTreeWithPictures(const std::string& name)
+    {
+        Rod tree(path(name));
+        const auto picture = [](int seed) {
+            TBitmap bitmap(8, 8);
+            for (int i = 0; i < 64; ++i)
+                bitmap.setPixel(i % 8, i / 8,
+                                Rgba{uint8_t(seed * 40 + i), uint8_t(i * 4), uint8_t(seed * 9)});
+            TJPEGImage jpeg;
+            jpeg.Assign(bitmap);
+            return jpeg.SaveToBytes();
+        };
+        const std::string working = hl().workingFolder;
+        for (int i = 0; i < 6; ++i) {
+            Clovek* p = addPersonTo(tree, "Osoba" + std::to_string(i), "Nováková", 0);
+            p->hasPortrait = 1;
+            writeFileAtomic(working + portraitFileName(p->number), picture(i));
+            auto* photo = new Fotka(i);
+            tree.photoStore.append(std::make_unique<UkFotka>(photo));
+            p->photos.append(std::make_unique<UkFotka>(photo));
+            writeFileAtomic(working + photoFileName(i), picture(10 + i));
+        }
+        TreeFileEnvironment env = hl().session.fileEnvironment();
+        EXPECT_TRUE(saveTreeFile(tree, tree.firstPerson, env));
+        const std::string companion = withoutExtension(path(name)) + "/";
+        writeFileAtomic(companion + photoFileName(6), picture(30));
+        std::map<std::string, std::string> pictures;
+        for (const char* sub : {"hlavy/", "foto/"})
+            for (const std::string& file : listFolder(companion + sub))
+                pictures[sub + file] = readFileBytes(companion + sub + file);
+        const std::string whole = readFileBytes(path(name));
+        writeFileAtomic(path(name), whole.substr(0, whole.size() / 2));
+        return pictures;
+    }
+    // Whether the folder holds each of the pictures, byte for byte.
+    static void expectPictures(const std::string& folder, const std::map<std::string, std::string>& pictures)
+    {
+        for (const auto& [name, bytes] : pictures) {
+            ASSERT_TRUE(exists(folder + name)) << folder + name;
+            EXPECT_EQ(readFileBytes(folder + name), bytes) << folder + name;
+        }
+    }
+    // Opens the file as far as it can be read, the person answering Yes.
+    void openWhatCanBeRead(const std::string& file)
+    {
+        script.press("Kinvelor", "anoBT");
+        ASSERT_EQ(hl().openTree(file), 0);
+        ASSERT_TRUE(hl().session.tree());
+        script.clearRecords();
+    }
+    void closeWithoutSaving()
+    {
+        script.press("Kinvelor", "neBT");
+        user::click(hl().layout().Zavrit1);
+        ASSERT_FALSE(hl().session.tree());
+    }
+    static std::string keptMessage(const std::string& kept)
+    {
+        return "Poškozený soubor lipoveta zůstal beze změny vedle nového jako kopie se všemi obrázky a "
+               "soubory, které jmenuje: " +
+               kept;
     }
     // A file with the header of a tree file, the given version line and a body.
     std::string writeRaw(const std::string& name, const std::string& versionLine,
@@ -323,22 +396,147 @@ TEST_F(OpenTree, OneBadValueNoLongerLocksThePersonOutOfTheTree)
     // The first save keeps the damaged file beside the new one and every picture of the folder.
     script.clearRecords();
     user::click(hl().layout().Ulozit1);
-    EXPECT_EQ(
-        script.messageTexts(),
-        Lines{"Poškozený soubor lipoveta zůstal beze změny vedle nového jako kopie: " + file + ".poskozeny"});
-    EXPECT_EQ(readFileBytes(file + ".poskozeny"), damaged);
+    EXPECT_EQ(script.messageTexts(), Lines{keptMessage(path("novakovi.poskozeny.rod"))});
+    EXPECT_EQ(readFileBytes(path("novakovi.poskozeny.rod")), damaged);
     for (const char* kept : {"foto/foto9.jpg", "hlavy/hlava77.jpg", "foto/sken.png"})
         EXPECT_TRUE(exists(companion + kept)) << kept;
     // A second save keeps no second copy; the saved file opens whole.
     script.clearRecords();
     user::click(hl().layout().Ulozit1);
     EXPECT_TRUE(script.messageTexts().empty());
-    EXPECT_FALSE(exists(file + ".poskozeny2"));
+    EXPECT_FALSE(exists(path("novakovi.poskozeny2.rod")));
     script.press("Kinvelor", "neBT"); // nothing to save
     user::click(hl().layout().Zavrit1);
     EXPECT_EQ(hl().openTree(file), 0);
     EXPECT_TRUE(script.messageTexts().empty());
     EXPECT_EQ(std::string(hl().personList.rowAt(0)->person->titlesBefore), "Ing.");
+}
+
+// The pictures of a damaged file outlive every later save: its first save keeps it with all of
+// them as a pair that opens with its pictures, and no new person or photo takes the name of a
+// picture its folder holds, also of one whose person or record the damage left out.
+TEST_F(OpenTree, NothingADamagedTreeNamesIsLostToALaterSave)
+{
+    const std::map<std::string, std::string> pictures = writeCutTreeWithPictures("strom.rod");
+    const std::string damaged = readFileBytes(path("strom.rod"));
+    openWhatCanBeRead(path("strom.rod"));
+    Rod& tree = *hl().session.tree();
+    std::vector<int> leftOut;
+    for (int n = 0; n < 6; ++n)
+        if (!tree.findPersonByNumber(n))
+            leftOut.push_back(n);
+    ASSERT_FALSE(leftOut.empty());
+    ASSERT_LT(leftOut.size(), 6u);
+
+    // A new person with a portrait and a new photo take numbers no picture of the folder has.
+    Clovek* added = addPerson("Nový", "Novák");
+    const int addedNumber = added->number;
+    EXPECT_GE(addedNumber, 6);
+    added->hasPortrait = 1;
+    writeFileAtomic(hl().workingFolder + portraitFileName(addedNumber), "new face");
+    writeFileAtomic(folder() + "nova.jpg", pictures.at(photoFileName(0)));
+    EXPECT_GE(tree.addPhotoFromJpeg(folder() + "nova.jpg", hl().workingFolder)->number, 7);
+
+    user::click(hl().layout().Ulozit1);
+    EXPECT_EQ(script.messageTexts(), Lines{keptMessage(path("strom.poskozeny.rod"))});
+    EXPECT_EQ(readFileBytes(path("strom.poskozeny.rod")), damaged);
+    expectPictures(path("strom/"), pictures);
+    expectPictures(path("strom.poskozeny/"), pictures);
+
+    // Opened again, now whole, and saved by the ordinary rules: the kept pair still holds all.
+    closeWithoutSaving();
+    script.clearRecords();
+    ASSERT_EQ(hl().openTree(path("strom.rod")), 0);
+    EXPECT_TRUE(script.messageTexts().empty());
+    user::click(hl().layout().Ulozit1);
+    EXPECT_TRUE(exists(path("strom/") + portraitFileName(addedNumber)));
+    expectPictures(path("strom.poskozeny/"), pictures);
+
+    // The kept pair opens with its pictures: none is missing.
+    closeWithoutSaving();
+    script.press("Kinvelor", "anoBT");
+    ASSERT_EQ(hl().openTree(path("strom.poskozeny.rod")), 0);
+    for (const std::string& told : script.messageTexts())
+        EXPECT_EQ(told.find("nenalezen"), std::string::npos) << told;
+    EXPECT_EQ(hl().session.tree()->personCount(), 6 - int(leftOut.size()));
+    EXPECT_EQ(hl().session.tree()->photoStore.count(), 6);
+    int portraits = 0;
+    for (Clovek* p = hl().session.tree()->firstPerson; p; p = p->chainNext) {
+        if (!p->hasPortrait)
+            continue;
+        ++portraits;
+        EXPECT_EQ(readFileBytes(hl().workingFolder + portraitFileName(p->number)),
+                  pictures.at(portraitFileName(p->number)));
+    }
+    EXPECT_GE(portraits, 1);
+}
+
+// A Save As onto the damaged file through ".." or a link replaces the same file: it is kept first.
+TEST_F(OpenTree, ADamagedFileReachedByAnotherNameIsKeptBeforeItIsReplaced)
+{
+    const std::string file = writeFamily("strom.rod");
+    const std::string whole = readFileBytes(file);
+    const std::string damaged = whole.substr(0, whole.size() * 2 / 3);
+    std::filesystem::create_symlink("strom.rod", path("odkaz.rod"));
+    int round = 0;
+    for (const std::string& other : {folder() + "save/../save/strom.rod", path("odkaz.rod")}) {
+        writeFileAtomic(file, damaged);
+        openWhatCanBeRead(file);
+        script.file(other);
+        user::click(hl().layout().UlozitJako1);
+        const std::string kept = path(round++ == 0 ? "strom.poskozeny.rod" : "strom.poskozeny2.rod");
+        ASSERT_EQ(script.messageTexts().size(), 1u) << other;
+        EXPECT_TRUE(script.messageTexts()[0].ends_with(fileNameOf(kept))) << script.messageTexts()[0];
+        EXPECT_EQ(readFileBytes(kept), damaged) << other;
+        EXPECT_NE(readFileBytes(file), damaged) << other;
+        EXPECT_TRUE(std::filesystem::is_directory(withoutExtension(kept))) << other;
+        closeWithoutSaving();
+    }
+}
+
+// A kept copy that cannot be made refuses that save with its reason, and the next save tries
+// again; a damaged file that is gone has nothing to keep, and the save goes on saying so.
+TEST_F(OpenTree, AKeptCopyThatFailsRefusesOnlyThatSaveAndAGoneFileNone)
+{
+    const std::string file = writeFamily("strom.rod");
+    const std::string whole = readFileBytes(file);
+    const std::string damaged = whole.substr(0, whole.size() * 2 / 3);
+    writeFileAtomic(file, damaged);
+    openWhatCanBeRead(file);
+    {
+        FailingWrites full("strom.poskozeny.rod");
+        user::click(hl().layout().Ulozit1);
+    }
+    EXPECT_EQ(script.messageTexts(),
+              Lines{"Lipoveta nebyl uložen: kopii poškozeného souboru, který by nahradil, se nepodařilo "
+                    "uschovat: " +
+                    file + "\n" + systemReasonText(ENOSPC)});
+    EXPECT_EQ(readFileBytes(file), damaged);
+    EXPECT_FALSE(exists(path("strom.poskozeny.rod")));
+    EXPECT_FALSE(exists(path("strom.poskozeny")));
+    script.clearRecords();
+    user::click(hl().layout().Ulozit1);
+    EXPECT_EQ(script.messageTexts(), Lines{keptMessage(path("strom.poskozeny.rod"))});
+    EXPECT_EQ(readFileBytes(path("strom.poskozeny.rod")), damaged);
+    closeWithoutSaving();
+
+    writeFileAtomic(file, damaged);
+    openWhatCanBeRead(file);
+    std::filesystem::remove(file);
+    user::click(hl().layout().Ulozit1);
+    EXPECT_EQ(script.messageTexts(),
+              Lines{"Poškozený soubor lipoveta, ze kterého byl načten, už na disku není, jeho kopie proto "
+                    "nevznikla: " +
+                    file});
+    EXPECT_FALSE(exists(path("strom.poskozeny2.rod")));
+    script.clearRecords();
+    user::click(hl().layout().Ulozit1);
+    EXPECT_TRUE(script.messageTexts().empty());
+    closeWithoutSaving();
+    EXPECT_EQ(hl().openTree(file), 0);
+    EXPECT_TRUE(script.messageTexts().empty());
+    ASSERT_TRUE(hl().session.tree());
+    EXPECT_GE(hl().session.tree()->personCount(), 1);
 }
 
 TEST_F(OpenTree, ATreeWithoutPersonsOpensAsAnEmptyTree)

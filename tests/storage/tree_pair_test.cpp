@@ -13,6 +13,7 @@
 #include "tree_file_test_base.h"
 #include "tree_fixtures.h"
 
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
@@ -424,4 +425,42 @@ TEST_F(TreePair, ARepairLeavesTheFileALivingCopyIsWriting)
     ::close(fd);
     EXPECT_TRUE(repairInterruptedSave(file, companion));
     EXPECT_FALSE(fileExists(writing));
+}
+
+// The damaged file is kept as a pair that opens as any tree does: its folder holds every stored
+// copy of the tree's folder as a second name of the same file, and nothing of the person's.
+TEST_F(TreePair, ADamagedFileIsKeptAsAPairWithEveryStoredCopyOfItsFolder)
+{
+    saveGeneration(4);
+    std::ofstream(companion + "foto/foto9.jpg") << "unrecorded";
+    std::ofstream(companion + "foto/sken.png") << "scan";
+    const std::map<std::string, std::string> stored = mediaIn(companion);
+    fs::create_directories(saved("strom.poskozeny")); // a name taken goes on to the next
+
+    const std::string kept = keepDamagedTreeFile(file);
+    EXPECT_EQ(kept, saved("strom.poskozeny2.rod"));
+    EXPECT_EQ(readBytes(kept), readBytes(file));
+    std::map<std::string, std::string> expected = stored;
+    expected.erase("foto/sken.png");
+    EXPECT_EQ(mediaIn(saved("strom.poskozeny2/")), expected);
+    for (const auto& [name, bytes] : expected)
+        EXPECT_TRUE(fs::equivalent(companion + name, saved("strom.poskozeny2/") + name)) << name;
+    Rod opened(kept);
+    EXPECT_TRUE(loadCurrentFormat(opened, env).missingMedia.empty());
+
+    // A copy that cannot be written leaves no half of a pair behind.
+    {
+        FailingWrites full("strom.poskozeny3.rod");
+        EXPECT_THROW(keepDamagedTreeFile(file), EInOutError);
+    }
+    EXPECT_FALSE(fs::exists(saved("strom.poskozeny3")));
+    EXPECT_FALSE(fs::exists(saved("strom.poskozeny3.rod")));
+    fs::remove(file);
+    try {
+        keepDamagedTreeFile(file);
+        ADD_FAILURE() << "kept a file that is gone";
+    } catch (const EInOutError& e) {
+        EXPECT_EQ(e.ErrorCode, ENOENT);
+    }
+    EXPECT_FALSE(fs::exists(saved("strom.poskozeny3")));
 }
