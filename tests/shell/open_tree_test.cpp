@@ -63,6 +63,30 @@ struct OpenTree : ProgramTest {
                                                     << body << "\r\n";
         return path(name);
     }
+    // A saved tree file's lines before its body, and the body as plain text (the file holds it
+    // shifted), to damage by hand and write back.
+    struct SavedFile {
+        std::string head;
+        std::string body;
+    };
+    static SavedFile bodyOf(const std::string& file)
+    {
+        const std::string bytes = readFileBytes(file);
+        size_t start = 0;
+        for (int i = 0; i < 4; ++i)
+            start = bytes.find('\n', start) + 1;
+        SavedFile saved{bytes.substr(0, start), bytes.substr(start, bytes.size() - start - 2)};
+        unshiftBody(saved.body);
+        return saved;
+    }
+    // Gives the bytes written.
+    static std::string writeBack(const std::string& file, SavedFile saved)
+    {
+        shiftBody(saved.body);
+        std::string bytes = saved.head + saved.body + "\r\n";
+        writeFileAtomic(file, bytes);
+        return bytes;
+    }
     void expectNoTreeState()
     {
         EXPECT_FALSE(hl().session.tree());
@@ -256,12 +280,8 @@ TEST_F(OpenTree, ADamagedTreeLeavesNoTreeAndNoWaitWindow)
 TEST_F(OpenTree, AListGivenTwiceIsReadAsTheMessageSays)
 {
     const std::string file = writeFamily("novakovi.rod");
-    std::string bytes = readFileBytes(file);
-    size_t start = 0;
-    for (int i = 0; i < 4; ++i)
-        start = bytes.find('\n', start) + 1;
-    std::string body = bytes.substr(start, bytes.size() - start - 2);
-    unshiftBody(body);
+    SavedFile saved = bodyOf(file);
+    std::string& body = saved.body;
     const std::string texts = "[doplnujiciTexty]\r\n2\r\n";
     size_t at = body.find(texts);
     ASSERT_NE(at, std::string::npos);
@@ -270,8 +290,7 @@ TEST_F(OpenTree, AListGivenTwiceIsReadAsTheMessageSays)
     const std::string photos = "[fotky]\r\n0\r\n";
     ASSERT_NE(body.find(photos), std::string::npos);
     body.insert(body.find(photos), photos);
-    shiftBody(body);
-    writeFileAtomic(file, bytes.substr(0, start) + body + "\r\n");
+    writeBack(file, saved);
 
     script.file(file).press("Kinvelor", "anoBT");
     user::click(hl().layout().Otevrit1);
@@ -294,12 +313,8 @@ TEST_F(OpenTree, AListGivenTwiceIsReadAsTheMessageSays)
 TEST_F(OpenTree, OneBadValueNoLongerLocksThePersonOutOfTheTree)
 {
     const std::string file = writeFamily("novakovi.rod");
-    std::string bytes = readFileBytes(file);
-    size_t start = 0;
-    for (int i = 0; i < 4; ++i)
-        start = bytes.find('\n', start) + 1;
-    std::string body = bytes.substr(start, bytes.size() - start - 2);
-    unshiftBody(body);
+    SavedFile saved = bodyOf(file);
+    std::string& body = saved.body;
     // The file's line of a place in the body: the body's first line is the file's fifth.
     auto lineAt = [&](size_t at) { return 5 + std::count(body.begin(), body.begin() + long(at), '\n'); };
     const std::string janName = "[jmeno]\r\nJan\r\n";
@@ -310,9 +325,7 @@ TEST_F(OpenTree, OneBadValueNoLongerLocksThePersonOutOfTheTree)
     const size_t karelLock = body.find("[zamek]\r\n0", body.rfind("<osoba>", body.find("[jmeno]\r\nKarel")));
     body[karelLock + 9] = '2';
     const long flag = lineAt(karelLock) + 1;
-    shiftBody(body);
-    const std::string damaged = bytes.substr(0, start) + body + "\r\n";
-    writeFileAtomic(file, damaged);
+    const std::string damaged = writeBack(file, saved);
     // Pictures of the folder that no record names (the damage may have taken it) and a scan of the
     // person's own.
     const std::string companion = path("novakovi/");
