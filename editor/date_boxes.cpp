@@ -9,6 +9,8 @@
 #include "system/text.h"
 
 #include <algorithm>
+#include <optional>
+#include <string>
 #include <vector>
 
 DateControls dateControls(ZakladniSheet& z, DateField field)
@@ -79,17 +81,60 @@ bool sameDateParts(const Datum& a, const Datum& b)
     return a.day == b.day && a.month == b.month && a.year == b.year;
 }
 
-void takeDayOrMonth(DateBoxes& b, char part)
+namespace {
+
+// A box showing "?" holds no value to type beside: a key typed into it, whichever side of the
+// "?" the caret stood, starts the part, and the caret stays after what was typed. The box's
+// text without the "?", or none when it holds no "?" beside other letters.
+struct Typed {
+    std::string text;
+    int caret;
+};
+std::optional<Typed> typedOverUnknown(const TEditLineControl& box)
+{
+    const std::string& text = box.Text();
+    if (text == "?" || text.find('?') == std::string::npos)
+        return std::nullopt;
+    std::u32string kept;
+    int caret = box.SelStart();
+    int at = 0;
+    for (char32_t ch : toU32(text)) {
+        if (ch != U'?')
+            kept += ch;
+        else if (at < box.SelStart())
+            --caret;
+        ++at;
+    }
+    return Typed{fromU32(kept), caret};
+}
+
+} // namespace
+
+bool takeDayOrMonth(DateBoxes& b, char part)
 {
     TComboBox& box = part == 'd' ? b.day : b.month;
-    if (!box.Text().empty() && box.Items.IndexOf(box.Text()) < 0)
-        box.setText("");
-    if (!box.Text().empty())
-        storedDatePart(b.date, part) = box.Text();
+    if (const std::optional<Typed> typed = typedOverUnknown(box)) {
+        box.setText(typed->text);
+        box.setSelStart(typed->caret);
+    }
+    const std::string& text = box.Text();
+    if (text.empty())
+        return true; // an emptied box keeps the stored part
+    if (box.Items.IndexOf(text) < 0)
+        return false;
+    storedDatePart(b.date, part) = text;
+    return true;
 }
 
 void takeYear(DateBoxes& b)
 {
+    if (const std::optional<Typed> typed = typedOverUnknown(b.year); typed && isDigitText(typed->text)) {
+        // Stored first: the edit's change event then finds the year it shows already stored.
+        b.date.year = typed->text;
+        b.year.setText(typed->text);
+        b.year.setSelStart(typed->caret);
+        return;
+    }
     const std::string text = b.year.Text();
     if (text == "?" || isDigitText(text))
         b.date.year = text;
@@ -125,7 +170,7 @@ void restoreLeftPart(PersonEditor& main, DateBoxes& b, char part)
         }
     } else {
         TComboBox& box = part == 'd' ? b.day : b.month;
-        if (box.Text().empty())
+        if (box.Text().empty() || box.Items.IndexOf(box.Text()) < 0)
             box.setText(storedDatePart(b.date, part));
     }
 }

@@ -12,6 +12,7 @@ class SparseText;
 class TCheckBox;
 class TComboBox;
 class TEdit;
+class TEditLineControl;
 class TLabel;
 class PersonEditor;
 struct ZakladniSheet;
@@ -56,15 +57,18 @@ SparseText& storedDatePart(Datum& date, char part);
 const char* datePartKeyEnd(char part);
 bool sameDateParts(const Datum& a, const Datum& b);
 
-// The day or month box's text into the date: a text that is not one of the box's items empties
-// the box, and an empty box keeps the stored part (a part is never stored empty).
-void takeDayOrMonth(DateBoxes& b, char part);
-// The year edit's text into the date when it is "?" or digits; any other text is refused and the
-// edit shows the stored year again.
+// The day or month box's text into the date, a "?" typed beside dropped. An empty box keeps the
+// stored part (a part is never stored empty); a text that is not one of the box's items stays
+// in the box as typed, stores nothing and gives false, so that the caller puts back the part
+// from before the entry: the next key then goes on from what the person typed, and no day the
+// person never typed is stored.
+bool takeDayOrMonth(DateBoxes& b, char part);
+// The year edit's text into the date when it is "?" or digits (a "?" typed beside dropped); any
+// other text is refused and the edit shows the stored year again.
 void takeYear(DateBoxes& b);
 // "?" and the days the date's month (and year) has, the box's text kept.
 void fillDayBox(DateBoxes& b);
-// Leaving a part: an emptied box shows the stored part again.
+// Leaving a part: an emptied box, or one holding no item of its list, shows the stored part.
 void restoreLeftPart(PersonEditor& main, DateBoxes& b, char part);
 // Leaving the month or the year limits the day to the month. Called once the date's checks have
 // passed or reset a part, so that a February 29 is measured against the year that stays.

@@ -61,7 +61,8 @@ void PersonEditor::dateDayMonthChange(bool birth, char part)
         return;
     LifeDate b = boxes(*this, birth);
     const Datum old = b.boxes.date;
-    takeDayOrMonth(b.boxes, part);
+    if (!takeDayOrMonth(b.boxes, part))
+        takeBackUnlistedPart(b.boxes.date, part);
     if (birth)
         sortPersonListAfterEditOf(currentPerson);
     b.boxes.weekday.Caption = "";

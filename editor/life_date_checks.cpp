@@ -105,6 +105,12 @@ void PersonEditor::takeBackRefusedEntry(Datum& date, char part)
         storedDatePart(date, part) = "?";
 }
 
+void PersonEditor::takeBackUnlistedPart(Datum& date, char part)
+{
+    if (editedDate == &date)
+        storedDatePart(date, part) = storedDatePart(dateBeforeEdit, part);
+}
+
 bool PersonEditor::checkWeddingDate(char part)
 {
     Svatba* s = currentPartnership();

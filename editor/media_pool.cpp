@@ -214,6 +214,8 @@ void MediaPool::linkClick()
     fillPersonList();
     parts_.personLIST.setItemIndex(indexOfMedia(kind_, links, record));
     updateButtons(true, true);
+    // The person now uses the selected medium: the users list says so at once.
+    fillUsersList();
 }
 
 void MediaPool::unlinkClick()
@@ -229,6 +231,7 @@ void MediaPool::unlinkClick()
     const int usersLeft = countMediaUsers(*record) - 1;
     links.remove(entry);
     fillPersonList();
+    fillUsersList();
     ShowMessage(textsOf(kind_).usersLeft + std::to_string(usersLeft));
 }
 

@@ -68,7 +68,8 @@ void PersonEditor::partnershipDayMonthChange(bool divorce, char part)
         return;
     PartnershipDate b = boxes(*this, *s, divorce);
     const Datum old = b.boxes.date;
-    takeDayOrMonth(b.boxes, part);
+    if (!takeDayOrMonth(b.boxes, part))
+        takeBackUnlistedPart(b.boxes.date, part);
     b.boxes.weekday.Caption = "";
     recordPartnershipDate(*this, *s, b, part, old);
 }

@@ -202,6 +202,8 @@ public:
     // The refused entry's date put back as it was before the entry, or with the checked part
     // unknown when nothing was typed into it.
     void takeBackRefusedEntry(Datum& date, char part);
+    // A box holding no value of its list: the part goes back to what it was before the entry.
+    void takeBackUnlistedPart(Datum& date, char part);
 
     // ---------------------------------------------------------------- family and partnerships (editor/)
     // Hooks the parents, children, siblings and partnership controls to their handlers.

@@ -246,6 +246,7 @@ void Rod::unlinkFromRelatives(Clovek* person)
     }
 
     // 4. No longer anyone's parent. The children lists name everyone whose parent this is.
+    std::vector<Clovek*> orphaned;
     for (UkClovek* e : person->children.items<UkClovek>()) {
         Clovek* child = e->person();
         if (!child)
@@ -254,7 +255,12 @@ void Rod::unlinkFromRelatives(Clovek* person)
             child->father = nullptr;
         if (child->mother == person)
             child->mother = nullptr;
+        orphaned.push_back(child);
     }
+    // Children that shared only this parent are siblings no more, as the saved file says and
+    // the next open would show; those sharing the other parent stay.
+    for (Clovek* child : orphaned)
+        child->pruneSiblings();
 }
 
 bool Rod::canChangeSex(const Clovek* person) const

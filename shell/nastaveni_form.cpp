@@ -1,7 +1,9 @@
 #include "shell/nastaveni_form.h"
 
 #include "forms/global_window.h"
+#include "model/text_source.h"
 #include "system/numbers.h"
+#include "toolkit/dialogs.h"
 
 TnastaveniForm* nastaveniForm = nullptr;
 
@@ -12,6 +14,7 @@ TnastaveniForm::TnastaveniForm()
     maxRokED.OnExit = [this] { maxRokEDExit(); };
     maxVekED.OnExit = [this] { maxVekEDExit(); };
     minRodicDiteED.OnExit = [this] { minRodicDiteEDExit(); };
+    OnCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
 }
 
 TnastaveniForm::~TnastaveniForm()
@@ -42,4 +45,15 @@ void TnastaveniForm::maxVekEDExit()
 void TnastaveniForm::minRodicDiteEDExit()
 {
     showPosition(minRodicDiteED, minRodicDiteUD);
+}
+
+void TnastaveniForm::FormCloseQuery(bool& canClose)
+{
+    if (minRokUD.Position() <= maxRokUD.Position())
+        return;
+    canClose = false;
+    const char* text = "Minimální rok je vyšší než maximální rok! Opravte prosím meze.";
+    ShowMessage(languageFile ? languageFile->langText("chyby", "minRokVyssiNezMaxRok", text)
+                             : std::string(text));
+    focusControl(&minRokED);
 }

@@ -3,6 +3,8 @@
 // puts the limits into the up-downs before showing it and takes their positions back after.
 #include "forms/nastaveni_form.h"
 
+class TextSource;
+
 class TnastaveniForm : public TnastaveniFormLayout {
 public:
     TnastaveniForm();
@@ -13,6 +15,11 @@ public:
     void maxRokEDExit();
     void maxVekEDExit();
     void minRodicDiteEDExit();
+    // A lowest year above the highest would refuse every date: the dialog stays open and says so.
+    void FormCloseQuery(bool& canClose);
+
+    // The language file, lent by the settings command while the dialog is shown.
+    TextSource* languageFile = nullptr;
 
 private:
     static void showPosition(TEdit& edit, TUpDown& upDown);

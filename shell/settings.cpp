@@ -134,6 +134,12 @@ void Nastaveni::load(const std::string& programFolder)
     maxAge = kMaxAgeRange.clamp(maxAge);
     minYear = kMinYearRange.clamp(minYear);
     maxYear = kMaxYearRange.clamp(maxYear);
+    // A range turned round would refuse every year typed, and the dialog would put back a year
+    // nobody chose: the whole range falls back to the defaults.
+    if (minYear > maxYear) {
+        minYear = defaults.minYear;
+        maxYear = defaults.maxYear;
+    }
     // Raised by one at every start; kept where that can never overflow.
     startCount = SettingRange{0, INT_MAX - 1}.clamp(startCount);
 }

@@ -61,7 +61,8 @@ struct Nastaveni {
     // Reads the settings file of the program folder (ending with "/"). A missing or unreadable
     // file gives the defaults, a value that is not a number its key's default. Numbers that a
     // control could not show (a sort order of 9, a negative parent age, a colour beyond 24 bits)
-    // are brought into range here, so no user of the settings has to trust the file.
+    // are brought into range here, so no user of the settings has to trust the file. A year
+    // range turned round gives the default range.
     void load(const std::string& programFolder);
     // Writes every setting into the settings file, keeping the sections and keys the program
     // does not know; through a temporary file renamed over the old one. Raises EInOutError.

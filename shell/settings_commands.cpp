@@ -12,7 +12,9 @@ void MainFrame::Kontroly1Click()
     f.maxVekUD.setPosition(settings.maxAge);
     f.minRodicDiteUD.setPosition(settings.minParentChildAge);
     f.smrtOtecNarozDiteCheck.setChecked(settings.checkFatherDeathBeforeBirth);
+    f.languageFile = this;
     f.ShowModal();
+    f.languageFile = nullptr;
     // OK is the only way out; the positions count even when an edit was never left.
     settings.minYear = f.minRokUD.Position();
     settings.maxYear = f.maxRokUD.Position();

@@ -123,6 +123,12 @@ std::string TreeSession::damageText(TreeDamage damage, const std::string& key, c
     case TreeDamage::cutShort:
         what = texts.langText("chyby", "poskozeniKonec", "soubor končí dřív než jeho data");
         break;
+    case TreeDamage::storeTwice:
+        what = texts.langText("chyby", "poskozeniSeznamDvakrat", "seznam podruhé v obecném bloku");
+        break;
+    case TreeDamage::recordTwice:
+        what = texts.langText("chyby", "poskozeniCisloDvakrat", "záznam s číslem, které už má jiný záznam");
+        break;
     }
     if (!key.empty())
         what += " " + key;
@@ -144,6 +150,13 @@ void TreeSession::tellDamageRead(const LoadReport& report)
             return texts.langText("chyby", "poskozeniJakoNenastaveny", "čte se jako nenastavený");
         case TreeDamage::keyTwice:
             return texts.langText("chyby", "poskozeniPlatiPozdejsi", "platí pozdější hodnota");
+        case TreeDamage::storeTwice:
+            return texts.langText("chyby", "poskozeniObaSeznamy",
+                                  "přečteny jsou oba seznamy; číslo uvedené v obou je jeden záznam s "
+                                  "pozdějším popisem");
+        case TreeDamage::recordTwice:
+            return texts.langText("chyby", "poskozeniJedenZaznam",
+                                  "zůstává jeden záznam s pozdějším popisem");
         case TreeDamage::blockKeys:
             return texts.langText("chyby", "poskozeniVychoziHodnota", "co chybí, má výchozí hodnotu");
         case TreeDamage::creationTime:

@@ -43,6 +43,8 @@ enum class TreeDamage : uint8_t {
     zeroedBytes, // zeroed bytes or a NUL byte: what a crash leaves of a block never written
     notANumber, // a number that is not one, or a count below zero
     cutShort, // the file ends before the body does
+    storeTwice, // a list of the tree's media or groups twice in the general block
+    recordTwice, // a medium of a number the tree's store already has
 };
 
 // A tree file that cannot be what it claims: cut short, a number that is not one, a header

@@ -28,6 +28,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <type_traits>
 #include <unordered_map>
 #include <unordered_set>
 #include <utility>
@@ -73,6 +74,11 @@ public:
     void open(std::string_view opener);
     // Compares the keys of the block that ends with those of the first block of its kind.
     void closeBlock();
+    // A key read again in its block, noted. What its earlier list put in goes, so the later one
+    // holds as a value read again replaces the one before; only the tree's stores and groups
+    // keep both lists, for they name the pictures and members nothing else names (a number in
+    // both stays one record, takeLaterRecord).
+    [[gnu::cold]] void readAgain(std::string_view key);
     // Frees every placeholder that still stands for a person (also after a failed read).
     void resolvePlaceholders();
     void fetchPortraits();
@@ -229,6 +235,9 @@ public:
     }
     template<class Record, class Ref> void pictureStore(Prvky& store, std::string (*stored)(int));
     void fileStore();
+    // A record of a number the store already holds gives its texts to that record and is
+    // dropped (true); otherwise false.
+    template<class Record> bool takeLaterRecord(Record& later);
     void groups();
 
 private:
@@ -271,6 +280,10 @@ private:
     // The block being read, and the keys it has had (by their numbers in the key table).
     enum : uint8_t { inGeneral = 1, inPerson = 2, inPartnership = 4 };
     uint8_t block_ = inGeneral;
+    // The store being read is one given again in the general block.
+    bool storeReadAgain_ = false;
+    // The records read into the photo, document and file stores, by their numbers.
+    std::unordered_map<int, MediaRecord*> readRecords_[3];
     uint64_t seen_[2] = {0, 0};
     // Whether the persons' creation times read as times, once the first is read.
     std::optional<bool> createdReads_;
@@ -388,7 +401,7 @@ void CurrentFormatLoader::pictureStore(Prvky& store, std::string (*stored)(int))
         readRecord(*record, false, nullptr);
         // A record whose copy is missing is kept all the same (its preview shows empty): the
         // name, year and comment are the person's work, and the copy may come back.
-        if (!c_.overrun) {
+        if (!c_.overrun && !takeLaterRecord(*record)) {
             fetch(stored(record->number));
             store.append(std::make_unique<Ref>(record.release()));
         }
@@ -401,11 +414,55 @@ void CurrentFormatLoader::fileStore()
     for (int i = count(); i > 0 && !c_.overrun; --i) {
         auto record = std::make_unique<Soubor>(number());
         readRecord(*record, true, &record->type);
-        if (!c_.overrun) {
+        if (!c_.overrun && !takeLaterRecord(*record)) {
             fetch(record->storedPath());
             tree_.fileStore.append(std::make_unique<UkSoubor>(record.release()));
         }
         env_.wait.advance(1);
+    }
+}
+
+template<class Record> bool CurrentFormatLoader::takeLaterRecord(Record& later)
+{
+    // A number names one stored copy: two records of it would be two media of one picture, and
+    // removing either would delete the other's copy. The later record's texts hold.
+    constexpr int store = std::is_same_v<Record, Fotka> ? 0 : std::is_same_v<Record, Dokument> ? 1 : 2;
+    const auto [at, first] = readRecords_[store].try_emplace(later.number, &later);
+    if (first)
+        return false;
+    auto* earlier = static_cast<Record*>(at->second);
+    earlier->name = later.name;
+    earlier->year = later.year;
+    earlier->comment.Assign(later.comment);
+    if constexpr (std::is_same_v<Record, Soubor>)
+        earlier->type = later.type;
+    // A list given twice is noted once, as a whole.
+    if (!storeReadAgain_)
+        noteOrRefuse(TreeDamage::recordTwice, key_, std::to_string(later.number));
+    return true;
+}
+
+void CurrentFormatLoader::readAgain(std::string_view key)
+{
+    if (block_ == inGeneral) {
+        const bool store =
+            key == "[fotky]" || key == "[dokumenty]" || key == "[soubory]" || key == "[skupiny]";
+        noteOrRefuse(store ? TreeDamage::storeTwice : TreeDamage::keyTwice, key);
+        storeReadAgain_ = store;
+        if (key == "[dalsiUdaje]")
+            tree_.furtherData.clear();
+        return;
+    }
+    noteOrRefuse(TreeDamage::keyTwice, key);
+    if (block_ != inPerson)
+        return;
+    for (const PersonFieldInfo& f : personFields) {
+        if (f.fileKey != key)
+            continue;
+        if (f.kind == FieldKind::lines)
+            person().setLines(f.noteList, {});
+        else if (f.kind == FieldKind::mediaLinks)
+            (person().*f.list).clear();
     }
 }
 
@@ -644,6 +701,10 @@ const char* englishOf(TreeDamage what)
         return "Not a number";
     case TreeDamage::cutShort:
         return "The tree file is cut short";
+    case TreeDamage::storeTwice:
+        return "A list of media or groups twice";
+    case TreeDamage::recordTwice:
+        return "A medium of a number read before";
     }
     return "A damaged tree file";
 }
@@ -754,9 +815,10 @@ void CurrentFormatLoader::readAll()
             open(line);
         uint64_t& seen = seen_[key->id / 64];
         if (seen & key->once) [[unlikely]]
-            noteOrRefuse(TreeDamage::keyTwice, key_);
+            readAgain(key_);
         seen |= key->bit;
         key->action(*this);
+        storeReadAgain_ = false;
         // A NUL byte or zeroed bytes in the key's line or its values.
         if (c_.overrun | c_.strayNul | (c_.position > c_.zeroedRunAt)) [[unlikely]] {
             if (c_.overrun)

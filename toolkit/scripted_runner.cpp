@@ -88,6 +88,13 @@ ScriptedRunner& ScriptedRunner::file(const std::string& path)
     return *this;
 }
 
+ScriptedRunner& ScriptedRunner::replaceFile(const std::string& path, int id)
+{
+    file(path);
+    answers_.back().value = id; // the answer to the question before replacing
+    return *this;
+}
+
 ScriptedRunner& ScriptedRunner::confirmPrint(bool confirm, int copies)
 {
     Answer a{Kind::Print, {}, nullptr, copies, true};
@@ -188,9 +195,17 @@ bool ScriptedRunner::execute(TCommonDialog& dialog)
         // The screen's save dialog asks before it lets a person pick an existing file only when
         // told to; a save that replaces a file without that question loses what it held.
         std::error_code error;
-        if (open->saving() && !open->OverwritePrompt && std::filesystem::exists(a.match, error))
+        const bool replaces = open->saving() && std::filesystem::exists(a.match, error);
+        if (replaces && open->OverwritePrompt && a.value != 0) {
+            const std::string name = std::filesystem::path(a.match).filename().string();
+            messages_.push_back(
+                {what, "Soubor " + name + " již existuje.\nChcete jej nahradit?", MB_YESNO | MB_ICONWARNING});
+            if (a.value != IDYES)
+                return false;
+        } else if (replaces && !open->OverwritePrompt && a.value == 0) {
             throw TestScriptFailure("the save dialog \"" + what + "\" replaces " + a.match +
                                     " without asking");
+        }
         open->FileName = a.match;
         return true;
     }

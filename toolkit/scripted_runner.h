@@ -36,6 +36,11 @@ public:
     // does not ask before replacing a file fails the test when `path` exists.
     ScriptedRunner& file(const std::string& path);
     ScriptedRunner& cancelFile() { return file({}); }
+    // The next save dialog: the person picks the existing file `path`. A dialog that asks before
+    // replacing a file asks as the screen's does ("Soubor X již existuje. ..."), recorded as a
+    // message and answered `id`: IDYES replaces, IDNO cancels the dialog. One that does not ask
+    // takes the file.
+    ScriptedRunner& replaceFile(const std::string& path, int id);
     // The next print dialog is confirmed (with `copies` chosen in it) or cancelled.
     ScriptedRunner& confirmPrint(bool confirm, int copies = 1);
     // The next colour dialog: the person picks `colour`, or cancels (nullopt-like: cancel()).

@@ -72,11 +72,56 @@ TEST_F(DateFields, LeavingTheMonthLimitsTheDayButLeavingTheDayDoesNot)
     enter(z().narozMesicCB, "4");
     user::focus(z().narozDenCB); // the day list now ends at 30
     EXPECT_EQ(z().narozDenCB.Items.Count(), 31);
-    user::replaceText(z().narozDenCB, "31"); // "3" is a day of April, "31" is not
-    EXPECT_EQ(z().narozDenCB.Text(), "");
+    user::type(z().narozDenCB, "31"); // "3" is a day of April, "31" is not: no day is stored
+    EXPECT_EQ(z().narozDenCB.Text(), "31");
+    EXPECT_EQ(jan->birth.day, "?");
     user::focus(z().narozMistoCB);
-    EXPECT_EQ(z().narozDenCB.Text(), "3");
-    EXPECT_EQ(jan->birth.day, "3");
+    EXPECT_EQ(z().narozDenCB.Text(), "?");
+    EXPECT_EQ(jan->birth.day, "?");
+}
+
+// A box showing "?" or a part is clicked into and typed into key by key: the part stored is the
+// one typed, whichever side of the "?" the caret stood; keys that make no day store none.
+TEST_F(DateFields, ADayMonthOrYearTypedKeyByKeyIsTheOneTyped)
+{
+    struct Typing {
+        TEditLineControl& box;
+        int caret;
+        const char* keys;
+        const char* shown;
+    };
+    for (int caret : {0, 1})
+        for (const Typing& t :
+             {Typing{z().narozDenCB, caret, "12", "12"}, Typing{z().narozMesicCB, caret, "11", "11"},
+              Typing{z().narozRokED, caret, "1912", "1912"}, Typing{z().smrtRokED, caret, "1980", "1980"},
+              Typing{z().smrtDenCB, caret, "3", "3"}}) {
+            if (&t.box == &z().smrtRokED && caret == 0)
+                user::click(z().zivaZesnulaCH);
+            user::focus(t.box);
+            user::replaceText(t.box, "?");
+            user::select(t.box, caret, 0);
+            for (char key : std::string(t.keys))
+                user::type(t.box, std::string(1, key));
+            EXPECT_EQ(t.box.Text(), t.shown) << t.box.Name << " " << caret;
+            EXPECT_EQ(t.box.SelStart(), static_cast<int>(std::string(t.keys).size())) << t.box.Name;
+            user::focus(z().narozMistoCB);
+            EXPECT_EQ(t.box.Text(), t.shown) << t.box.Name << " " << caret;
+        }
+    EXPECT_EQ(jan->birth.day + "." + jan->birth.month + "." + jan->birth.year, "12.11.1912");
+    EXPECT_EQ(jan->death.day + "." + jan->death.year, "3.1980");
+
+    // After a day at its end, "12" makes "512", no day: the box keeps the keys while it has the
+    // focus, the 5 stays stored and shows again once the box is left.
+    enter(z().narozDenCB, "5");
+    user::focus(z().narozDenCB);
+    user::select(z().narozDenCB, 1, 0);
+    user::type(z().narozDenCB, "1");
+    user::type(z().narozDenCB, "2");
+    EXPECT_EQ(z().narozDenCB.Text(), "512");
+    EXPECT_EQ(jan->birth.day, "5");
+    user::focus(z().narozMistoCB);
+    EXPECT_EQ(z().narozDenCB.Text(), "5");
+    EXPECT_EQ(jan->birth.day, "5");
 }
 
 TEST_F(DateFields, AYearBeyondTheLimitsBecomesUnknownWithTheMessage)

@@ -3,6 +3,7 @@
 // create, assign and remove commands.
 #include "family_fixture.h"
 
+#include "forms/pribuzni_form.h"
 #include "forms/prirad_deti_form.h"
 #include "forms/sourozenci_create_form.h"
 #include "forms/vyber_dite_form.h"
@@ -66,6 +67,38 @@ TEST_F(Family, RemovingAFatherAsksAndNoKeepsHim)
     EXPECT_FALSE(otec->hasChild(jan));
     ASSERT_EQ(steps(), 1);
     EXPECT_EQ(script.windowsShown().size(), 2u);
+}
+
+TEST_F(Family, ChildrenOfADeletedParentAreSiblingsOnlyThroughTheOtherParent)
+{
+    Clovek* karel = add("Karel", "Kos", 1);
+    Clovek* marie = add("Marie", "Kosová", 0);
+    Clovek* petr = add("Petr", "Kos", 1);
+    Clovek* jana = add("Jana", "Kosová", 0);
+    Clovek* ota = add("Ota", "Kos", 1);
+    parent(petr, karel, nullptr);
+    parent(jana, karel, marie);
+    parent(ota, karel, marie);
+    hl().session.tree()->rebuildAllSiblingLists();
+    show(petr);
+    EXPECT_EQ(lines(z().sourozenciLIST), (std::vector<std::string>{"Kosová Jana (3)", "Kos Ota (4)"}));
+
+    show(karel);
+    script.press("", "anoBT");
+    user::click(hl().layout().Vymaz1);
+    ASSERT_EQ(hl().session.tree()->personCount(), 4);
+    show(petr);
+    EXPECT_TRUE(lines(z().sourozenciLIST).empty());
+    std::string found;
+    script.modal("Lipoveta", [&found](TForm& f) {
+        auto& w = static_cast<TpribuzniFORM&>(f);
+        found = w.pocetLB.Caption;
+        user::click(w.zpetBT);
+    });
+    user::click(hl().layout().Sourozenci1);
+    EXPECT_EQ(found, "Počet nalezených osob: 0");
+    show(jana);
+    EXPECT_EQ(lines(z().sourozenciLIST), (std::vector<std::string>{"Kos Ota (4)"}));
 }
 
 TEST_F(Family, AParentThatWouldCloseACycleIsRefusedWhateverWayItRunsRound)

@@ -161,6 +161,8 @@ TEST_F(MediaTabs, ThePoolLinksUnlinksAndDeletesForEveryPerson)
         user::click(pool.KOsobeBT);
         EXPECT_EQ(pool.fotkyOsobyLIST.Items.lines(), (std::vector<std::string>{"Zahrada "}));
         EXPECT_FALSE(pool.KOsobeBT.Enabled);
+        EXPECT_EQ(pool.osobyFotkyLIST.Items.lines(),
+                  (std::vector<std::string>{"Dvořáková Eva, ? (1)", "Novák Jan, ? (0)"}));
         user::click(pool.zpetBT);
     });
     script.press("", "anoBT");
@@ -178,6 +180,7 @@ TEST_F(MediaTabs, ThePoolLinksUnlinksAndDeletesForEveryPerson)
         EXPECT_EQ(pool.fotkyLIST.ItemIndex(), 1);
         user::click(pool.OdOsobyBT);
         EXPECT_EQ(script.messageTexts().back(), "Počet osob, které ještě používají tuto fotografii: 1");
+        EXPECT_EQ(pool.osobyFotkyLIST.Items.lines(), (std::vector<std::string>{"Novák Jan, ? (0)"}));
         user::pick(pool.fotkyLIST, 1);
         user::click(pool.smazBT);
         EXPECT_EQ(pool.fotkyLIST.Items.lines(), (std::vector<std::string>{"foto0.jpg"})); // no blank line
@@ -369,10 +372,21 @@ TEST_F(Portrait, UndoAfterAChangedPortraitDeletesNoPicture)
     script.press("", "anoBT").file(picture("mala.bmp", 100, 100));
     user::click(z().vlozHlavaBT);
     EXPECT_EQ(stored().Width(), 100);
-    EXPECT_EQ(steps(), 0);
     EXPECT_FALSE(hl().layout().Zpet1.Enabled);
-    user::click(hl().layout().Zpet1);
+    EXPECT_FALSE(hl().layout().ZpetBT.Enabled);
+
+    // A later change is undone, and every undo a person can still give leaves the new portrait.
+    typeOver(z().prijmeniCB, "Kosík", z().titulPredCB);
+    ASSERT_TRUE(hl().layout().Zpet1.Enabled);
+    EXPECT_TRUE(user::click(hl().layout().Zpet1));
+    EXPECT_EQ(z().prijmeniCB.Text(), "Novák");
+    for (int i = 0; i < 3; ++i) {
+        user::pressKey(hl().layout(), 'Z', ssCtrl);
+        user::click(hl().layout().ZpetBT);
+    }
     EXPECT_EQ(jan->hasPortrait, 1);
+    EXPECT_TRUE(z().hlavaIMG.Visible);
+    ASSERT_TRUE(fileExists(working("hlavy/hlava0.jpg")));
     EXPECT_EQ(stored().Width(), 100);
     EXPECT_EQ(jan->firstName, "Honza");
 }

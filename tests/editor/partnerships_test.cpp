@@ -310,16 +310,23 @@ TEST_F(Partnerships, TheSummarySavedOverAFileAsksFirst)
     couple(jan, eva, PartnershipType::married);
     show(eva);
     const std::string file = folder() + "shrnuti.txt";
-    writeUtf8TextLines(file, {"dopis, který se nesmí ztratit"});
+    const std::vector<std::string> letter{"dopis, který se nesmí ztratit"};
+    writeUtf8TextLines(file, letter);
+    const std::string question = "Soubor shrnuti.txt již existuje.\nChcete jej nahradit?";
     script.modal("", [&](TForm&) {
         TShrnutiSvatbyFORM& d = *ShrnutiSvatbyFORM;
+        script.replaceFile(file, IDNO);
         user::click(d.ulozitShrnutiBT);
-        EXPECT_TRUE(d.SaveDialogTXT.OverwritePrompt);
+        EXPECT_EQ(script.messageTexts(), std::vector<std::string>{question});
+        EXPECT_EQ(splitLines(readFileBytes(file)), letter);
+        script.replaceFile(file, IDYES);
+        user::click(d.ulozitShrnutiBT);
+        EXPECT_EQ(script.messageTexts(), std::vector<std::string>(2, question));
         user::click(d.zpetBT);
     });
-    script.file(file);
     user::click(z().shrnutiSvatbyBT);
-    EXPECT_NE(splitLines(readFileBytes(file)), std::vector<std::string>{"dopis, který se nesmí ztratit"});
+    EXPECT_NE(splitLines(readFileBytes(file)), letter);
+    EXPECT_NE(readFileBytes(file).find("SHRNUTÍ MANŽELSTVÍ"), std::string::npos);
 }
 
 TEST_F(Partnerships, TheFamilyComesBackAfterASaveAndAnOpen)

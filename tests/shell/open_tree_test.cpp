@@ -136,6 +136,30 @@ struct OpenTree : ProgramTest {
                                                     << body << "\r\n";
         return path(name);
     }
+    // A saved tree file's lines before its body, and the body as plain text (the file holds it
+    // shifted), to damage by hand and write back.
+    struct SavedFile {
+        std::string head;
+        std::string body;
+    };
+    static SavedFile bodyOf(const std::string& file)
+    {
+        const std::string bytes = readFileBytes(file);
+        size_t start = 0;
+        for (int i = 0; i < 4; ++i)
+            start = bytes.find('\n', start) + 1;
+        SavedFile saved{bytes.substr(0, start), bytes.substr(start, bytes.size() - start - 2)};
+        unshiftBody(saved.body);
+        return saved;
+    }
+    // Gives the bytes written.
+    static std::string writeBack(const std::string& file, SavedFile saved)
+    {
+        shiftBody(saved.body);
+        std::string bytes = saved.head + saved.body + "\r\n";
+        writeFileAtomic(file, bytes);
+        return bytes;
+    }
     void expectNoTreeState()
     {
         EXPECT_FALSE(hl().session.tree());
@@ -324,6 +348,37 @@ TEST_F(OpenTree, ADamagedTreeLeavesNoTreeAndNoWaitWindow)
     EXPECT_TRUE(hl().layout().Ulozit1.Enabled);
 }
 
+// A list given twice in a person's block holds its later lines, as the message says; a store
+// given twice keeps both, and the message says that instead.
+TEST_F(OpenTree, AListGivenTwiceIsReadAsTheMessageSays)
+{
+    const std::string file = writeFamily("novakovi.rod");
+    SavedFile saved = bodyOf(file);
+    std::string& body = saved.body;
+    const std::string texts = "[doplnujiciTexty]\r\n2\r\n";
+    size_t at = body.find(texts);
+    ASSERT_NE(at, std::string::npos);
+    at = body.find("\r\n", body.find("\r\n", at + texts.size()) + 2) + 2;
+    body.insert(at, texts.substr(0, 19) + "1\r\nVdova\r\n");
+    const std::string photos = "[fotky]\r\n0\r\n";
+    ASSERT_NE(body.find(photos), std::string::npos);
+    body.insert(body.find(photos), photos);
+    writeBack(file, saved);
+
+    script.file(file).press("Kinvelor", "anoBT");
+    user::click(hl().layout().Otevrit1);
+    ASSERT_TRUE(hl().session.tree());
+    Clovek* marie = hl().personList.rowAt(2)->person;
+    EXPECT_EQ(marie->furtherTexts().toVector(), Lines{"Vdova"});
+    ASSERT_EQ(script.messageTexts().size(), 2u);
+    const std::string told = script.messageTexts()[1];
+    for (const std::string line :
+         {"seznam podruhé v obecném bloku [fotky] – přečteny jsou oba seznamy; číslo uvedené v obou je jeden "
+          "záznam s pozdějším popisem",
+          "klíč podruhé v jednom bloku [doplnujiciTexty] – platí pozdější hodnota"})
+        EXPECT_NE(told.find(line), std::string::npos) << line << "\n" << told;
+}
+
 // One flag "2", one line the reader does not know and one key twice: the file is refused with
 // the line and what is wrong there, and the person may open what can be read. Nothing of the
 // damaged file is lost by that: its first save keeps it beside the new one, and the pictures of
@@ -331,12 +386,8 @@ TEST_F(OpenTree, ADamagedTreeLeavesNoTreeAndNoWaitWindow)
 TEST_F(OpenTree, OneBadValueNoLongerLocksThePersonOutOfTheTree)
 {
     const std::string file = writeFamily("novakovi.rod");
-    std::string bytes = readFileBytes(file);
-    size_t start = 0;
-    for (int i = 0; i < 4; ++i)
-        start = bytes.find('\n', start) + 1;
-    std::string body = bytes.substr(start, bytes.size() - start - 2);
-    unshiftBody(body);
+    SavedFile saved = bodyOf(file);
+    std::string& body = saved.body;
     // The file's line of a place in the body: the body's first line is the file's fifth.
     auto lineAt = [&](size_t at) { return 5 + std::count(body.begin(), body.begin() + long(at), '\n'); };
     const std::string janName = "[jmeno]\r\nJan\r\n";
@@ -347,9 +398,7 @@ TEST_F(OpenTree, OneBadValueNoLongerLocksThePersonOutOfTheTree)
     const size_t karelLock = body.find("[zamek]\r\n0", body.rfind("<osoba>", body.find("[jmeno]\r\nKarel")));
     body[karelLock + 9] = '2';
     const long flag = lineAt(karelLock) + 1;
-    shiftBody(body);
-    const std::string damaged = bytes.substr(0, start) + body + "\r\n";
-    writeFileAtomic(file, damaged);
+    const std::string damaged = writeBack(file, saved);
     // Pictures of the folder that no record names (the damage may have taken it) and a scan of the
     // person's own.
     const std::string companion = path("novakovi/");

@@ -53,13 +53,13 @@ TEST_F(SettingsDialogs, TypedNumberIsClampedWhetherOrNotTheEditIsLeft)
         user::replaceText(d.minRokED, "5000");
         user::focus(d.maxRokED);
         EXPECT_EQ(d.minRokED.Text(), "3000");
-        user::replaceText(d.maxRokED, "0");
+        user::replaceText(d.maxRokED, "9999");
         user::click(d.Button1);
-        EXPECT_EQ(d.maxRokED.Text(), "1");
+        EXPECT_EQ(d.maxRokED.Text(), "3000");
     });
     user::click(hl.layout().Kontroly1);
     EXPECT_EQ(hl.settings.minYear, 3000);
-    EXPECT_EQ(hl.settings.maxYear, 1);
+    EXPECT_EQ(hl.settings.maxYear, 3000);
 
     // Not left: Enter presses OK with the typed text still in the edit.
     script.modal("", [](TForm& f) {
@@ -81,6 +81,29 @@ TEST_F(SettingsDialogs, TypedNumberIsClampedWhetherOrNotTheEditIsLeft)
     });
     user::click(hl.layout().Kontroly1);
     EXPECT_EQ(hl.settings.minYear, 3000);
+}
+
+TEST_F(SettingsDialogs, LowestYearAboveTheHighestIsRefusedUntilMended)
+{
+    hl.settings.minYear = 1600;
+    hl.settings.maxYear = 2100;
+    script.modal("", [this](TForm& f) {
+        auto& d = asLimits(f);
+        user::replaceText(d.minRokED, "2500");
+        user::click(d.Button1);
+        EXPECT_FALSE(f.tryCloseModal());
+        user::pressKey(f, VK_ESCAPE);
+        EXPECT_FALSE(f.tryCloseModal());
+        EXPECT_EQ(
+            script.messageTexts(),
+            std::vector<std::string>(2, "Minimální rok je vyšší než maximální rok! Opravte prosím meze."));
+        EXPECT_EQ(f.ActiveControl(), &d.minRokED);
+        user::replaceText(d.maxRokED, "2500"); // equal years are a range of one year
+        user::click(d.Button1);
+    });
+    user::click(hl.layout().Kontroly1);
+    EXPECT_EQ(hl.settings.minYear, 2500);
+    EXPECT_EQ(hl.settings.maxYear, 2500);
 }
 
 TEST_F(SettingsDialogs, ColoursArePickedCancelledAndReset)

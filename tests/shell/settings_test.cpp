@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -137,6 +138,22 @@ TEST_F(Settings, DamagedFileFallsBackKeyByKeyAndClampsWhatNoControlShows)
     EXPECT_EQ(s.colourParents, 255);
     EXPECT_EQ(s.startCount + 1, 2147483647); // one more start cannot overflow
     EXPECT_TRUE(s.showTip); // missing key
+}
+
+TEST_F(Settings, YearRangeTurnedRoundFallsBackToTheDefaults)
+{
+    for (const Lines& years : {Lines{"minrok=3000", "maxrok=-3000"}, Lines{"minrok=2500", "maxrok=2100"}}) {
+        writeCp1250Lines(iniPath(), {"[meze]", years[0], years[1], "maxvek=99"});
+        Nastaveni s;
+        s.load(program);
+        EXPECT_EQ(s.minYear, 1600) << years[0];
+        EXPECT_EQ(s.maxYear, 2050) << years[1];
+        EXPECT_EQ(s.maxAge, 99); // the other limits are the file's
+        s.save(program);
+        const Lines back = readCp1250Lines(iniPath());
+        EXPECT_NE(std::find(back.begin(), back.end(), "minrok=1600"), back.end());
+        EXPECT_NE(std::find(back.begin(), back.end(), "maxrok=2050"), back.end());
+    }
 }
 
 TEST_F(Settings, UnreadableFileGivesDefaultsAndSaveFailureIsReported)

@@ -474,6 +474,55 @@ TEST_F(TreeLoader, AStoreBeforeTheFirstPersonAndAPersonsListAfterIt)
     ASSERT_EQ(tree.findPersonByNumber(0)->documents.count(), 1); // 5 names no record
 }
 
+// Read as far as it can be, a list given twice holds its later entries as a value given twice
+// does; a store keeps every picture it names and one record of each number.
+TEST_F(TreeLoader, AListGivenTwiceHoldsTheLaterOneAndAStoreKeepsOneRecordPerNumber)
+{
+    const auto photo = [](int number, const std::string& name) {
+        return std::vector<std::string>{std::to_string(number), name, "1900", "0"};
+    };
+    Rod tree(writeBody("dvakrat.rod", joined({{"<obecne>", "[aktivni]", "0", "[fotky]", "2"},
+                                              photo(3, "Dům"),
+                                              photo(4, "Zahrada"),
+                                              {"[dokumenty]", "2"},
+                                              photo(5, "List"),
+                                              photo(5, "Křestní list"),
+                                              {"[soubory]", "0", "[skupiny]", "0", "[fotky]", "1"},
+                                              photo(3, "Dům u lesa"),
+                                              {"[dalsiUdaje]", "1", "stará", "[dalsiUdaje]", "1", "nová"},
+                                              person(0, "A"),
+                                              {"[doplnujiciTexty]", "2", "a1", "a2", "[doplnujiciTexty]", "1",
+                                               "b1", "[foto]", "1", "3", "[foto]", "2", "4", "3",
+                                               "[dokumenty]", "1", "5", "[dokumenty]", "0"}})));
+    EXPECT_THROW(loadCurrentFormat(tree, env), EDamagedTreeFile);
+    Rod lenient(tree.fileName);
+    const LoadReport report = loadCurrentFormat(lenient, env, true);
+    Clovek* a = lenient.findPersonByNumber(0);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->furtherTexts().toVector(), std::vector<std::string>{"b1"});
+    EXPECT_EQ(lenient.furtherData, std::vector<std::string>{"nová"});
+    std::vector<int> photos;
+    for (UkFotka* e : a->photos.items<UkFotka>())
+        photos.push_back(e->record->number);
+    EXPECT_EQ(photos, (std::vector<int>{4, 3}));
+    EXPECT_EQ(a->documents.count(), 0);
+    ASSERT_EQ(lenient.photoStore.count(), 2);
+    EXPECT_EQ(lenient.findPhoto(3)->name, "Dům u lesa");
+    EXPECT_EQ(lenient.findPhoto(3)->refCount, 2); // the store's and A's
+    ASSERT_EQ(lenient.documentStore.count(), 1);
+    EXPECT_EQ(lenient.findDocument(5)->name, "Křestní list");
+    std::vector<std::pair<TreeDamage, std::string>> noted;
+    for (const DamageNote& n : report.damage)
+        noted.emplace_back(n.damage, n.key + n.text);
+    EXPECT_EQ(noted,
+              (std::vector<std::pair<TreeDamage, std::string>>{{TreeDamage::recordTwice, "[dokumenty]5"},
+                                                               {TreeDamage::storeTwice, "[fotky]"},
+                                                               {TreeDamage::keyTwice, "[dalsiUdaje]"},
+                                                               {TreeDamage::keyTwice, "[doplnujiciTexty]"},
+                                                               {TreeDamage::keyTwice, "[foto]"},
+                                                               {TreeDamage::keyTwice, "[dokumenty]"}}));
+}
+
 TEST_F(TreeLoader, AnAttachedFilesTypeNeverLeadsOutOfItsFolder)
 {
     std::filesystem::create_directories(saved("typ/soubory"));
