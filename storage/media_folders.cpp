@@ -242,5 +242,8 @@ bool fetchMedium(const std::string& companionFolder, const std::string& workingF
     const std::string source = findFileCaseInsensitive(joinPath(companionFolder, name));
     if (source.empty())
         return false;
-    return copyFile(source, joinPath(workingFolder, name), true);
+    // The working copy is a scratch copy of one that the companion folder keeps: syncing it to
+    // the disk protects nothing, and a sync per picture made a tree with thousands of them take
+    // many seconds to open. A save syncs what it stores.
+    return copyFile(source, joinPath(workingFolder, name), true, false);
 }
